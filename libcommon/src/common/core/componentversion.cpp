@@ -1,0 +1,36 @@
+#include "componentversion.h"
+
+#include <QMap>
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+
+struct Registry
+{
+    QMutex mutex;
+    // The application's own version is known before anything registers it.
+    QMap<int, QVersionNumber> versions{{0, QVersionNumber(1, 6, 0)}};
+};
+
+Registry &registry()
+{
+    static Registry r;
+    return r;
+}
+
+} // namespace
+
+QVersionNumber componentVersion(int component)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    return r.versions[component];
+}
+
+void setComponentVersion(int component, const QVersionNumber &version)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.versions[component] = version;
+}

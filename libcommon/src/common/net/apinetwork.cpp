@@ -1,0 +1,12 @@
+#include "apinetwork.h"
+
+namespace Common {
+
+ApiNetwork::ApiNetwork()
+{
+    NetDTO::registerMetaTypes();
+}
+
+ApiNetwork::~ApiNetwork() = default;
+
+} // namespace Common

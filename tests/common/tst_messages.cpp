@@ -1,0 +1,173 @@
+#include "common/net/jsonrpcrequest.h"
+#include "common/net/messagetext.h"
+#include "common/net/netdto.h"
+
+#include <QJsonDocument>
+#include <QtTest>
+
+// Message records: the text form written and read, and the JSON shapes.
+class TestMessages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageText_data();
+    void messageText();
+    void insertKeepsCallersValue();
+    void parse_data();
+    void parse();
+    void roundTrip_data();
+    void roundTrip();
+    void recordJson();
+    void requestJson();
+};
+
+void TestMessages::messageText_data()
+{
+    QTest::addColumn<QVariantMap>("entries");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("example") << QVariantMap{{"FN", "a_b"}, {"x", "1=2"}} << "s"
+                             << "#SIGN=s#FN=a_b#x=1/=2#[END]";
+    QTest::newRow("key order") << QVariantMap{{"b", "2"}, {"a", "1"}, {"FN", "c_d"}} << "s"
+                               << "#SIGN=s#FN=c_d#a=1#b=2#[END]";
+    QTest::newRow("escapes") << QVariantMap{{"v", "a#b=c"}} << "x" << "#SIGN=x#v=a/#b/=c#[END]";
+    QTest::newRow("empty value") << QVariantMap{{"k", ""}} << "s" << "#SIGN=s#k=#[END]";
+    QTest::newRow("empty record") << QVariantMap{} << "s" << "#SIGN=s#[END]";
+    QTest::newRow("cyrillic") << QVariantMap{{"name", "Водитель"}} << "знак"
+                              << "#SIGN=знак#name=Водитель#[END]";
+    QTest::newRow("sign unescaped") << QVariantMap{{"k", "1"}} << "a#b" << "#SIGN=a#b#k=1#[END]";
+    QTest::newRow("number") << QVariantMap{{"n", 42}} << "s" << "#SIGN=s#n=42#[END]";
+}
+
+void TestMessages::messageText()
+{
+    QFETCH(QVariantMap, entries);
+    QFETCH(QString, sign);
+    QFETCH(QString, expected);
+    QCOMPARE(Common::messageText(sign, NetDTO(entries)), expected);
+    QCOMPARE(Common::messageText(sign, NetDTO(entries)).toUtf8(), expected.toUtf8());
+}
+
+void TestMessages::insertKeepsCallersValue()
+{
+    // A password or URL with a literal "/#" or "/=" must reach the peer unchanged.
+    NetDTO record;
+    record.insert("k", "x/#y");
+    record.insert("p", "a/=b");
+    QCOMPARE(record.mapParams().value("k").toString(), QString("x/#y"));
+    QCOMPARE(record.stringParams().value("k").toString(), QString("x/#y"));
+    QCOMPARE(record.toString(), QString("#k=x//#y#p=a//=b"));
+    const QVariantMap read = Common::parseMessage(Common::messageText("s", record).chopped(5));
+    QCOMPARE(read.value("k").toString(), QString("x/#y"));
+    QCOMPARE(read.value("p").toString(), QString("a/=b"));
+
+    // All three forms are overwritten; typed values stay typed in the JSON form.
+    record.insert("k", 7);
+    QCOMPARE(record.mapParams().value("k").toString(), QString("7"));
+    QCOMPARE(record.stringParams().value("k"), QJsonValue("7"));
+    QCOMPARE(record.jsonParams().value("k"), QJsonValue(7));
+}
+
+void TestMessages::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariantMap>("expected");
+
+    QTest::newRow("example") << "#SIGN=s#FN=a_b#x=1/=2#"
+                             << QVariantMap{{"SIGN", "s"}, {"FN", "a_b"}, {"x", "1=2"}};
+    QTest::newRow("no outer hashes") << "SIGN=s#FN=a_b" << QVariantMap{{"SIGN", "s"}, {"FN", "a_b"}};
+    QTest::newRow("missing equals ignored") << "#a=1#junk#b=2#" << QVariantMap{{"a", "1"}, {"b", "2"}};
+    QTest::newRow("extra parts dropped") << "#k=a=b#" << QVariantMap{{"k", "a"}};
+    QTest::newRow("duplicate key") << "#k=1#k=2#" << QVariantMap{{"k", "2"}};
+    QTest::newRow("empty value") << "#k=#" << QVariantMap{{"k", ""}};
+    QTest::newRow("empty pieces") << "#a=1###b=2#" << QVariantMap{{"a", "1"}, {"b", "2"}};
+    QTest::newRow("escaped hash") << "#v=a/#b/=c#w=1#" << QVariantMap{{"v", "a#b=c"}, {"w", "1"}};
+    // A value ending in "/" swallows the next entry: its "#" reads as escaped.
+    QTest::newRow("trailing slash") << "#a=x/#b=y#" << QVariantMap{{"a", "x#b"}};
+    QTest::newRow("leading equals ignored") << "#=v#k=1#" << QVariantMap{{"k", "1"}};
+    QTest::newRow("empty") << "" << QVariantMap{};
+    QTest::newRow("cyrillic") << "#имя=Иван#" << QVariantMap{{"имя", "Иван"}};
+}
+
+void TestMessages::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(QVariantMap, expected);
+    QCOMPARE(Common::parseMessage(text), expected);
+}
+
+void TestMessages::roundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    for (const char *v : {"plain", "a#b", "a=b", "#=#=", "x/#y", "a/=b", "a//b", "", "Тест = #1"})
+        QTest::newRow(v) << QString::fromUtf8(v);
+}
+
+void TestMessages::roundTrip()
+{
+    QFETCH(QString, value);
+    NetDTO record;
+    record.insert("FN", "c_d");
+    record.insert("v", value);
+    record.insert("z", "last");
+    QString text = Common::messageText("sign", record);
+    QVERIFY(text.endsWith("[END]"));
+    text.chop(5);
+    const QVariantMap read = Common::parseMessage(text);
+    QCOMPARE(read.value("v").toString(), value);
+    QCOMPARE(read.value("z").toString(), QString("last"));
+    QCOMPARE(read.value("SIGN").toString(), QString("sign"));
+}
+
+void TestMessages::recordJson()
+{
+    // No "controller": it is still there as null; "SIGN" never is; the rest goes under "params".
+    NetDTO plain(QVariantMap{{"SIGN", "s"}, {"FN", "a_b"}, {"x", 1}});
+    QCOMPARE(plain.toJson(), (QJsonObject{{"controller", QJsonValue::Null},
+                                          {"method", "a_b"},
+                                          {"params", QJsonObject{{"x", 1}}}}));
+
+    // "method" wins over "FN", "RECEIVER" over "receiver"; "meta" is parsed from its text.
+    NetDTO full(QVariantMap{{"controller", "auth"}, {"FN", "x_y"}, {"method", "auth"},
+                            {"receiver", "1"}, {"RECEIVER", "2"}, {"meta", "{\"a\":1}"}});
+    QCOMPARE(full.toJson(), (QJsonObject{{"controller", "auth"},
+                                         {"method", "auth"},
+                                         {"receiver", "2"},
+                                         {"meta", QJsonObject{{"a", 1}}}}));
+
+    // Meta that is not a JSON object becomes an empty object.
+    NetDTO badMeta(QVariantMap{{"meta", "not json"}});
+    QCOMPARE(badMeta.toJson().value("meta"), QJsonValue(QJsonObject()));
+
+    // Records built with insert carry typed values in their JSON shape.
+    NetDTO inserted;
+    inserted.insert("FN", "userSession_trClose");
+    inserted.insert("RECEIVER", QVariant::fromValue<qint64>(12));
+    QCOMPARE(inserted.toJson(), (QJsonObject{{"controller", QJsonValue::Null},
+                                             {"method", "userSession_trClose"},
+                                             {"receiver", 12}}));
+}
+
+void TestMessages::requestJson()
+{
+    Common::JsonRpc::Request bare("auth.auth");
+    QCOMPARE(bare.toJson(), (QJsonObject{{"method", "auth.auth"}}));
+
+    Common::JsonRpc::Request full("driver.trGetList");
+    full.setId("5");
+    full.setParams(QJsonObject{{"query_limit", 100}});
+    full.setMeta(QJsonObject());
+    const QJsonObject json = full.toJson();
+    QCOMPARE(json, (QJsonObject{{"method", "driver.trGetList"},
+                                {"id", "5"},
+                                {"params", QJsonObject{{"query_limit", 100}}},
+                                {"meta", QJsonObject()}}));
+    QVERIFY(!json.contains("jsonrpc"));
+    QCOMPARE(QJsonDocument(bare.toJson()).toJson(QJsonDocument::Compact),
+             QByteArray(R"({"method":"auth.auth"})"));
+}
+
+QTEST_GUILESS_MAIN(TestMessages)
+#include "tst_messages.moc"
