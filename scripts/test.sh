@@ -10,6 +10,12 @@ jobs=$(nproc)
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
 cmake --build "$build_dir" --parallel "$jobs"
 
+# The SQL tests run against a throwaway PostgreSQL cluster, removed again however ctest ends.
+pg_tmp="$PWD/scripts/pg-tmp.sh"
+pg_env=$("$pg_tmp" start)
+eval "$pg_env"
+trap '"$pg_tmp" stop "$PG_TMP_DIR"' EXIT
+
 export QT_QPA_PLATFORM=offscreen
 cd "$build_dir"
 ctest --output-on-failure --parallel "$jobs" "$@"
