@@ -1,0 +1,254 @@
+#include "dao.h"
+
+#include "catalogue.h"
+#include "db.h"
+#include "common/core/exception/exception.h"
+#include "common/core/exception/location.h"
+#include "common/core/logger/logger.h"
+
+#include <QUuid>
+
+namespace Common {
+
+Dao::Dao(Catalogue *model, Db *db)
+    : m_model(model)
+    , m_db(db)
+{
+}
+
+void Dao::warn(const QString &text)
+{
+    m_failed = true;
+    Logger::instance(m_loggerId)->warning(scrub(text));
+}
+
+void Dao::warnPrefixed(const QString &callerInfo, const QString &line)
+{
+    warn(callerInfo.isEmpty() ? line : callerInfo + QLatin1String(" :") + line);
+}
+
+// Driver errors may quote a rejected value ("invalid input syntax ...: \"value\""); secret
+// values are cut out of such texts. Bound values are masked by Db already.
+QString Dao::scrub(const QString &message) const
+{
+    QString result = message;
+    m_model->visitFields([&result](const QString &name, const FieldDescriptor &field) {
+        if (!Catalogue::isSecret(name, field))
+            return;
+        const QString value = field.value.toString();
+        if (!value.isEmpty())
+            result.replace(QLatin1Char('"') + value + QLatin1Char('"'), QLatin1String("\"***\""));
+    });
+    return result;
+}
+
+QString &Dao::buildSelect(QString &out, const QStringList &columns)
+{
+    return QueryBuilder(*m_model).buildSelect(out, columns);
+}
+
+void Dao::checkJsonWhere(const QString &jsonText)
+{
+    JsonWhere::parse(jsonText, *m_model);
+}
+
+bool Dao::select(QSqlQuery &query, const QStringList &filterFields, const QStringList &columns,
+                 const OrderBy &orderBy, qint64 limit, const QJsonDocument &where)
+{
+    m_failed = false;
+    try {
+        const QueryBuilder builder(*m_model);
+        const Statement statement = builder.listSelect(filterFields, columns, orderBy, limit, where);
+        return m_db->exec(query, statement.sql, statement.binds, builder.secretKeys());
+    } catch (const Exception &e) {
+        warn(warningLine(COMMON_LOCATION, e.message()));
+    }
+    return false;
+}
+
+bool Dao::selectById(const QString &callerInfo, const QStringList &columns)
+{
+    m_failed = false;
+    Statement statement;
+    QStringList secrets;
+    try {
+        const QueryBuilder builder(*m_model);
+        statement = builder.selectById(columns);
+        secrets = builder.secretKeys();
+    } catch (const Exception &e) {
+        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    try {
+        QSqlQuery query(m_db->database());
+        m_db->exec(query, statement.sql, statement.binds, secrets);
+        if (!query.first())
+            return false;
+        m_model->fillFromQuery(query);
+        return true;
+    } catch (const Exception &e) {
+        warn(warningLine(COMMON_LOCATION, e.message()));
+    }
+    return false;
+}
+
+bool Dao::loadById(qint64 id, const QString &callerInfo, const QStringList &columns)
+{
+    try {
+        m_model->setValue(QStringLiteral("id"), id);
+    } catch (const Exception &e) {
+        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    return selectById(callerInfo, columns);
+}
+
+bool Dao::selectByFields(const QString &uniqueField, QStringList &fields, const QString &callerInfo,
+                         const QStringList &columns)
+{
+    m_failed = false;
+    Statement statement;
+    QStringList secrets;
+    try {
+        const QueryBuilder builder(*m_model);
+        statement = builder.selectByFields(uniqueField, fields, columns);
+        secrets = builder.secretKeys();
+    } catch (const Exception &e) {
+        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    try {
+        QSqlQuery query(m_db->database());
+        m_db->exec(query, statement.sql, statement.binds, secrets);
+        if (!query.first())
+            return false;
+        m_model->fillFromQuery(query);
+        return true;
+    } catch (const Exception &e) {
+        warn(warningLine(COMMON_LOCATION, e.message()));
+    }
+    return false;
+}
+
+bool Dao::selectByFields(const QString &uniqueField, const QString &callerInfo)
+{
+    QStringList none;
+    return selectByFields(uniqueField, none, callerInfo);
+}
+
+bool Dao::insert(const QString &callerInfo)
+{
+    return write(callerInfo, false);
+}
+
+bool Dao::insertWithId(const QString &callerInfo)
+{
+    return write(callerInfo, true);
+}
+
+void Dao::rollbackToSavepoint(QSqlQuery &query)
+{
+    if (m_savepoint)
+        query.exec(QStringLiteral("ROLLBACK TO point;"));
+}
+
+bool Dao::write(const QString &callerInfo, bool withPrimaryKey)
+{
+    m_failed = false;
+    Statement statement;
+    QStringList secrets;
+    try {
+        // A fresh key only for a row that has none yet: a retried insert keeps its key, so a
+        // unique index can reject the repeat.
+        m_model->visitFields([this](const QString &name, const FieldDescriptor &field) {
+            if (!field.has(Sql::IS_UUID) || !field.isColumn())
+                return;
+            const QString value = field.value.toString().trimmed();
+            if (value.isEmpty() || value == QLatin1String("n/a"))
+                m_model->setValue(name, QUuid::createUuid().toString());
+        });
+        const QueryBuilder builder(*m_model);
+        statement = builder.insert(m_db->now(), withPrimaryKey);
+        secrets = builder.secretKeys();
+    } catch (const Exception &e) {
+        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    QSqlQuery query(m_db->database());
+    try {
+        if (m_savepoint)
+            query.exec(QStringLiteral("SAVEPOINT point;"));
+        m_db->exec(query, statement.sql, statement.binds, secrets);
+        const QVariant id = query.next() ? query.value(0) : QVariant();
+        if (withPrimaryKey && !moveSequence(query))
+            return false;
+        if (m_savepoint)
+            query.exec(QStringLiteral("RELEASE point;"));
+        if (id.isValid())
+            m_model->setValue(m_model->primaryKey(), id);
+    } catch (const Exception &e) {
+        rollbackToSavepoint(query);
+        warn(warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    if (m_reloadAfterWrite && !selectById(COMMON_LOCATION))
+        return false;
+    return true;
+}
+
+// After a row was inserted under an explicit key, the key sequence must not hand that key out.
+bool Dao::moveSequence(QSqlQuery &query)
+{
+    const QString table = m_model->tableName();
+    const QString key = m_model->primaryKey();
+    const QString sql =
+        QStringLiteral("SELECT setval(s.seq, GREATEST(COALESCE(pg_sequence_last_value(s.seq), 1), "
+                       "(SELECT COALESCE(MAX(%2), 1) FROM %1))) "
+                       "FROM (SELECT CAST(pg_get_serial_sequence(:table, :key) AS regclass) AS seq) AS s "
+                       "WHERE s.seq IS NOT NULL")
+            .arg(table, key);
+    m_db->exec(query, sql, {{QStringLiteral(":table"), table}, {QStringLiteral(":key"), key}});
+    return true;
+}
+
+bool Dao::updateById(const QString &callerInfo)
+{
+    m_failed = false;
+    Statement statement;
+    QStringList secrets;
+    try {
+        const QueryBuilder builder(*m_model);
+        statement = builder.update(m_db->now());
+        secrets = builder.secretKeys();
+    } catch (const Exception &e) {
+        QStringList names;
+        m_model->visitFields([&names](const QString &name, const FieldDescriptor &) { names.append(name); });
+        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()) + QLatin1String(". Fields: ")
+                                     + m_model->debugString(names));
+        return false;
+    }
+    QSqlQuery query(m_db->database());
+    try {
+        if (m_savepoint)
+            query.exec(QStringLiteral("SAVEPOINT point;"));
+        m_db->exec(query, statement.sql, statement.binds, secrets);
+        const int touched = query.numRowsAffected();
+        if (m_savepoint)
+            query.exec(QStringLiteral("RELEASE point;"));
+        if (touched == 0) {
+            warn(warningLine(COMMON_LOCATION, QStringLiteral("No row with id %1 in %2")
+                                                  .arg(statement.binds.value(QStringLiteral(":id")).toString(),
+                                                       m_model->tableName())));
+            return false;
+        }
+    } catch (const Exception &e) {
+        rollbackToSavepoint(query);
+        warn(warningLine(COMMON_LOCATION, e.message()));
+        return false;
+    }
+    if (m_reloadAfterWrite)
+        return selectById(QString());
+    return true;
+}
+
+} // namespace Common
