@@ -1,12 +1,209 @@
 #include "apinetwork.h"
 
+#include "common/core/exception/exception.h"
+#include "common/core/exception/location.h"
+#include "common/core/logger/logger.h"
+#include "abstractcontroller.h"
+#include "messagedispatcher.h"
+#include "messagetext.h"
+
+#include <QJsonDocument>
+#include <QMutexLocker>
+#include <QtEndian>
+
 namespace Common {
 
 ApiNetwork::ApiNetwork()
 {
     NetDTO::registerMetaTypes();
+    connect(this, qOverload<NetDTO>(&ApiNetwork::sendMessage), this,
+            qOverload<NetDTO>(&ApiNetwork::onSendMessage));
+    connect(this, qOverload<QJsonObject>(&ApiNetwork::sendMessage), this,
+            qOverload<QJsonObject>(&ApiNetwork::onSendMessage));
+    connect(this, &ApiNetwork::sendListMessages, this, &ApiNetwork::onSendListMessages);
 }
 
-ApiNetwork::~ApiNetwork() = default;
+ApiNetwork::~ApiNetwork()
+{
+    if (isRunning()) {
+        quit();
+        wait();
+    }
+    m_dispatcher.reset();
+    if (AbstractController::network() == this)
+        AbstractController::setNetwork(nullptr);
+}
+
+void ApiNetwork::setSign(const QString &sign)
+{
+    QMutexLocker lock(&m_signMutex);
+    m_sign = sign;
+}
+
+QString ApiNetwork::sign() const
+{
+    QMutexLocker lock(&m_signMutex);
+    return m_sign;
+}
+
+void ApiNetwork::setPwd(const QString &pwd)
+{
+    QMutexLocker lock(&m_pwdMutex);
+    m_pwd = pwd;
+}
+
+QString ApiNetwork::pwd() const
+{
+    QMutexLocker lock(&m_pwdMutex);
+    return m_pwd;
+}
+
+void ApiNetwork::setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher)
+{
+    if (m_dispatcher) {
+        disconnect(this, nullptr, m_dispatcher.data(), nullptr);
+    }
+    m_dispatcher = dispatcher;
+    if (!m_dispatcher)
+        return;
+    m_dispatcher->moveToThread(this);
+    connect(this, qOverload<QVariantMap>(&ApiNetwork::messageReceived), m_dispatcher.data(),
+            qOverload<QVariantMap>(&MessageDispatcher::onMessageReceived));
+    connect(this, qOverload<QJsonObject>(&ApiNetwork::messageReceived), m_dispatcher.data(),
+            qOverload<QJsonObject>(&MessageDispatcher::onMessageReceived));
+}
+
+void ApiNetwork::dispatchMessage(const QString &, const QString &, const QVariantMap &)
+{
+}
+
+void ApiNetwork::run()
+{
+    Network::run();
+}
+
+void ApiNetwork::onSocketConnected()
+{
+    Network::onSocketConnected();
+    m_reader.clear();
+    setAmountConnected(amountConnected() + 1);
+    emit fireTrAuth();
+    emit connectionState(true);
+    startPingTimer();
+}
+
+void ApiNetwork::onSendMessage(QJsonObject message)
+{
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    const QByteArray text = QJsonDocument(message).toJson(QJsonDocument::Compact);
+    QByteArray frame(4, Qt::Uninitialized);
+    qToBigEndian<qint32>(qint32(text.size()), frame.data());
+    frame.append(text);
+    if (m_socket.write(frame) != -1)
+        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(text));
+}
+
+void ApiNetwork::onSendMessage(NetDTO message)
+{
+    onSendListMessages({message});
+}
+
+void ApiNetwork::onSendListMessages(QList<NetDTO> messages)
+{
+    QString text;
+    for (const NetDTO &record : qAsConst(messages))
+        text += messageText(sign(), record);
+    sendText(text);
+}
+
+void ApiNetwork::sendText(const QString &text)
+{
+    if (m_socket.state() != QAbstractSocket::ConnectedState || text.isEmpty())
+        return;
+    QByteArray frame = qCompress(text.toUtf8(), 9);
+    frame.append(FrameReader::endMarker);
+    if (m_socket.write(frame) != -1)
+        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: %1").arg(text));
+}
+
+QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)
+{
+    QList<QVariantMap> messages;
+    QStringRef last;
+    const QVector<QStringRef> pieces = text.splitRef(QLatin1String("[END]"));
+    for (const QStringRef &piece : pieces) {
+        if (piece.isEmpty() || piece == last)
+            continue;
+        last = piece;
+        messages.append(parseMessage(piece.toString()));
+    }
+    return messages;
+}
+
+int ApiNetwork::resCode(const QJsonObject &message)
+{
+    const QJsonValue code = message.value(QStringLiteral("resCode"));
+    if (code.isDouble())
+        return code.toInt();
+    bool ok = false;
+    const int value = code.toString().trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+void ApiNetwork::onSocketReadyRead()
+{
+    m_reader.append(m_socket.readAll());
+    Logger *logger = Logger::instance(m_loggerId);
+    try {
+        FrameReader::Frame frame;
+        for (;;) {
+            const FrameReader::Status status = m_reader.next(&frame);
+            if (status == FrameReader::Status::NeedMore)
+                return;
+            if (status == FrameReader::Status::Error) {
+                const QString reason = m_reader.errorString();
+                m_reader.clear();
+                dropConnection(QStringLiteral("Undecodable data from %1:%2, connection dropped: %3")
+                                   .arg(host()).arg(port()).arg(reason));
+                return;
+            }
+            if (frame.kind == FrameReader::Kind::Json) {
+                m_jsonMode = true;
+                handleJsonMessage(frame.json);
+                logger->debug(QStringLiteral("RECEIVE: ") + QString::fromUtf8(frame.raw));
+            } else {
+                m_jsonMode = false;
+                const QString text = QString::fromUtf8(frame.raw);
+                logger->debug(QStringLiteral("RECEIVE: %1)").arg(text));
+                for (const QVariantMap &message : decodeTextFrame(text))
+                    handleTextMessage(message);
+            }
+        }
+    } catch (const Exception &e) {
+        logger->warning(QStringLiteral("%1 exception, description: '%2'.").arg(COMMON_LOCATION, e.message()));
+    }
+}
+
+void ApiNetwork::handleTextMessage(const QVariantMap &message)
+{
+    const QStringList fn = message.value(QStringLiteral("FN")).toString().split(QLatin1Char('_'), Qt::SkipEmptyParts);
+    if (fn.size() >= 2) {
+        if (fn.at(0) == QLatin1String("auth") && fn.at(1) == QLatin1String("saFailed"))
+            emit closeConnection();
+        dispatchMessage(fn.at(0), fn.at(1), message);
+    }
+    emit messageReceived(message);
+}
+
+void ApiNetwork::handleJsonMessage(const QJsonObject &message)
+{
+    if (message.value(QStringLiteral("controller")).toString() == QLatin1String("auth")
+        && message.value(QStringLiteral("method")).toString() == QLatin1String("auth")
+        && resCode(message) == 0) {
+        emit closeConnection();
+    }
+    emit messageReceived(message);
+}
 
 } // namespace Common

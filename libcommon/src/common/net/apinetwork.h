@@ -1,22 +1,49 @@
 #pragma once
 
+#include "framereader.h"
 #include "netdto.h"
+#include "network.h"
 
 #include <QJsonObject>
 #include <QList>
-#include <QThread>
+#include <QMutex>
+#include <QSharedPointer>
 #include <QVariantMap>
+
+#include <atomic>
 
 namespace Common {
 
-// The client's message channel to its server.
-class ApiNetwork : public QThread
+class MessageDispatcher;
+
+// The client's message channel: frames outgoing messages (JSON frames and compressed text
+// frames), decodes incoming ones, ends the connection on a refused sign-in and hands every
+// message to the dispatcher and to the dispatchMessage hook of subclasses.
+class ApiNetwork : public Network
 {
     Q_OBJECT
 
 public:
     ApiNetwork();
     ~ApiNetwork() override;
+
+    void setSign(const QString &sign);
+    QString sign() const;
+    void setPwd(const QString &pwd);
+    QString pwd() const;
+    bool jsonMode() const { return m_jsonMode.load(); }
+
+    void setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher);
+    void setMaxFrameSize(qint64 bytes) { m_reader = FrameReader(bytes); }
+
+    // Called in the network thread for every decoded text message, before messageReceived.
+    virtual void dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params);
+
+    // Splits a decoded text frame into messages: pieces between "[END]" markers, skipping
+    // empty ones and a piece equal to the one just handled.
+    static QList<QVariantMap> decodeTextFrame(const QString &text);
+    // A JSON "resCode" as an integer: a number or a numeric text; 0 when absent or not numeric.
+    static int resCode(const QJsonObject &message);
 
 signals:
     void messageReceived(QVariantMap mapParams);
@@ -25,6 +52,29 @@ signals:
     void sendMessage(NetDTO message);
     void sendMessage(QJsonObject message);
     void sendListMessages(QList<NetDTO> messages);
+
+protected:
+    void run() override;
+
+private slots:
+    void onSocketConnected() override;
+    void onSocketReadyRead() override;
+    void onSendMessage(NetDTO message);
+    void onSendMessage(QJsonObject message);
+    void onSendListMessages(QList<NetDTO> messages);
+
+private:
+    void sendText(const QString &text);
+    void handleTextMessage(const QVariantMap &message);
+    void handleJsonMessage(const QJsonObject &message);
+
+    mutable QMutex m_signMutex;
+    QString m_sign;
+    mutable QMutex m_pwdMutex;
+    QString m_pwd;
+    std::atomic<bool> m_jsonMode{false};
+    QSharedPointer<MessageDispatcher> m_dispatcher;
+    FrameReader m_reader;
 };
 
 } // namespace Common

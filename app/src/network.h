@@ -1,0 +1,29 @@
+#pragma once
+
+#include "client/net/apinetwork.h"
+
+#include <memory>
+
+namespace Client::Controller {
+class UserSession;
+}
+
+// The application's connection: pings every 100 s, waits 8 s for the pong, and sends the ping
+// through a session controller of its own that lives in the network thread.
+class Network : public Client::ApiNetwork
+{
+    Q_OBJECT
+
+public:
+    Network();
+    ~Network() override;
+
+protected:
+    void run() override;
+
+protected slots:
+    void sendPing() override;
+
+private:
+    std::unique_ptr<Client::Controller::UserSession> m_userSession;
+};

@@ -1,0 +1,99 @@
+#include "usersession.h"
+
+#include "common/net/apinetwork.h"
+
+namespace Client::Controller {
+
+UserSession::UserSession(QQuickItem *parent)
+    : ItemController(parent)
+    , Common::Session(QStringLiteral("userSession"))
+{
+}
+
+UserSession::~UserSession() = default;
+
+QString UserSession::name() const
+{
+    return QStringLiteral("userSession");
+}
+
+void UserSession::trOpen()
+{
+    if (Common::ApiNetwork *net = network())
+        emit net->sendMessage(Common::Session::trOpen());
+}
+
+void UserSession::trPing()
+{
+    // One ping record for every instance, built once whichever thread pings first.
+    static const NetDTO ping = [] {
+        NetDTO record;
+        record.insert(QStringLiteral("FN"), QStringLiteral("%1_trPing").arg(QStringLiteral("userSession")));
+        return record;
+    }();
+    if (Common::ApiNetwork *net = network())
+        emit net->sendMessage(ping);
+}
+
+void UserSession::trClose(const QVariantMap &mapParams)
+{
+    Common::Session::trClose(mapParams);
+}
+
+qlonglong UserSession::currentMSecsSinceEpoch() const
+{
+    return Common::Session::currentMSecsSinceEpoch();
+}
+
+bool UserSession::handleMessage(const QString &action, const QVariantMap &params)
+{
+    if (ItemController::handleMessage(action, params))
+        return true;
+    if (action == QLatin1String("saPing")) {
+        onSaPing(params);
+        return true;
+    }
+    if (action == QLatin1String("saOpen")) {
+        onSaOpen(params);
+        const QString code = params.value(QStringLiteral("RES")).toString();
+        if (code == QLatin1String("10") || code == QLatin1String("20") || code == QLatin1String("50")) {
+            emit sessionChanged();
+            emit saOpen(params);
+            return true;
+        }
+        return false;
+    }
+    if (action == QLatin1String("srClosed")) {
+        onSrClosed(params);
+        emit srClosed(params);
+        return true;
+    }
+    if (action == QLatin1String("saClose")) {
+        emit saClose(params);
+        return true;
+    }
+    return false;
+}
+
+void UserSession::prepareRow(QVariantMap &row)
+{
+    static const char *const reasons[] = {
+        QT_TR_NOOP("not closed"),
+        QT_TR_NOOP("client watchdog"),
+        QT_TR_NOOP("server watchdog"),
+        QT_TR_NOOP("closed by the user"),
+        QT_TR_NOOP("closed by other user"),
+        QT_TR_NOOP("close by server midnight handler"),
+        QT_TR_NOOP("hard closed"),
+    };
+    const QString typeClose = row.value(QStringLiteral("type_close")).toString();
+    row.insert(QStringLiteral("type_close"), typeClose);
+    bool ok = false;
+    const int index = typeClose.toInt(&ok);
+    QString text = typeClose + QLatin1String(". ");
+    if (ok && index >= 0 && index < int(std::size(reasons)))
+        text += tr(reasons[index]);
+    row.insert(QStringLiteral("type_close_string"), text);
+}
+
+} // namespace Client::Controller

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/net/session.h"
+#include "itemcontroller.h"
+
+namespace Client::Controller {
+
+// The user's working session on the server: opens it after sign-in, answers the keep-alive,
+// closes sessions and keeps the session data and the server-synchronised clock.
+class UserSession : public ItemController, public Common::Session
+{
+    Q_OBJECT
+    Q_PROPERTY(QString rst_id_owner READ rstIdOwner NOTIFY sessionChanged)
+    Q_PROPERTY(QString rst_id_group READ rstIdGroup NOTIFY sessionChanged)
+    Q_PROPERTY(QString sign READ sessionSign NOTIFY sessionChanged)
+    Q_PROPERTY(QString utc_offset READ utcOffset NOTIFY sessionChanged)
+    Q_PROPERTY(qlonglong utc_dt READ utcDt NOTIFY sessionChanged)
+    Q_PROPERTY(qlonglong sys_utc_offset READ sysUtcOffset NOTIFY sessionChanged)
+
+public:
+    explicit UserSession(QQuickItem *parent = nullptr);
+    ~UserSession() override;
+
+    QString name() const override;
+    bool handleMessage(const QString &action, const QVariantMap &params) override;
+    void prepareRow(QVariantMap &row) override;
+
+    Q_INVOKABLE void trClose(const QVariantMap &mapParams);
+    Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
+
+public slots:
+    void trOpen();
+    void trPing();
+
+signals:
+    void saOpen(QVariantMap mapParams);
+    void saClose(QVariantMap mapParams);
+    void srClosed(QVariantMap mapParams);
+    void sessionChanged();
+};
+
+} // namespace Client::Controller

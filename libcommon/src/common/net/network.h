@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QString>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <chrono>
+
+namespace Common {
+
+// The thread that owns the client's single TCP connection: connects on request, retries an
+// attempt that hangs, reconnects after a loss until told to stop, and runs the ping/pong
+// keep-alive. Everything but the guarded setters runs in its own thread.
+class Network : public QThread
+{
+    Q_OBJECT
+    Q_PROPERTY(qlonglong amountConnected READ amountConnected WRITE setAmountConnected NOTIFY amountConnectedChanged)
+
+public:
+    Network();
+    ~Network() override;
+
+    static Network *instance();
+
+    void setHost(const QString &host);
+    QString host() const;
+    void setPort(int port);
+    int port() const;
+    void setPingEnabled(bool enabled);
+    bool isPingEnabled() const;
+
+    qlonglong amountConnected() const;
+    void setAmountConnected(qlonglong amount);
+
+    // Intervals; set them before the thread starts.
+    void setPingInterval(std::chrono::milliseconds interval) { m_pingInterval = interval; }
+    void setPongTimeout(std::chrono::milliseconds timeout) { m_pongTimeout = timeout; }
+    void setConnectTimeout(std::chrono::milliseconds timeout) { m_connectTimeout = timeout; }
+    void setReconnectDelay(std::chrono::milliseconds delay) { m_reconnectDelay = delay; }
+    std::chrono::milliseconds pingInterval() const { return m_pingInterval; }
+    std::chrono::milliseconds pongTimeout() const { return m_pongTimeout; }
+
+    void startPingTimer();
+    virtual QString className() const;
+
+signals:
+    void sendMessage(QByteArray message, bool block4write = false);
+    void makeConnection();
+    void closeConnection();
+    void stopgPongTimer();
+    void amountConnectedChanged(qlonglong amountConnected);
+    void connectionState(bool isConnected);
+
+protected slots:
+    virtual void onSocketConnected();
+    virtual void onSocketDisconnected();
+    virtual void onError(QAbstractSocket::SocketError socketError);
+    virtual void onSocketReadyRead() = 0;
+    void slotMakeConnection();
+    void slotCloseConnection();
+    virtual void onFinished();
+    virtual void sendPing();
+
+private slots:
+    void disconnectByPongTimer();
+    void onStopPongTimer();
+    void writeBytes(QByteArray message, bool block4write);
+
+protected:
+    void run() override;
+    // Drops the connection after a protocol violation; a new attempt follows as after any loss.
+    void dropConnection(const QString &reason);
+    void closeSocket();
+
+    int m_loggerId = 0;
+    QTcpSocket m_socket;
+
+private:
+    QString endpoint() const;
+
+    std::chrono::milliseconds m_pingInterval{std::chrono::seconds(20)};
+    std::chrono::milliseconds m_pongTimeout{std::chrono::seconds(5)};
+    std::chrono::milliseconds m_connectTimeout{std::chrono::seconds(5)};
+    std::chrono::milliseconds m_reconnectDelay{std::chrono::seconds(1)};
+    bool m_connectionWanted = false;
+    QAtomicInteger<qlonglong> m_amountConnected{0};
+    QTimer m_reconnectTimer;
+    QTimer m_pingTimer;
+    QTimer m_pongTimer;
+    QTimer m_reconnectDelayTimer;
+    mutable QMutex m_hostMutex;
+    QString m_host;
+    mutable QMutex m_portMutex;
+    int m_port = 0;
+    mutable QMutex m_pingMutex;
+    bool m_pingEnabled = false;
+    bool m_keepAliveWired = false;
+};
+
+} // namespace Common

@@ -1,0 +1,310 @@
+#include "client/controller/auth.h"
+#include "client/controller/usersession.h"
+#include "messagedispatcher.h"
+#include "messagelog.h"
+#include "network.h"
+#include "standinserver.h"
+
+#include <QCryptographicHash>
+#include <QtTest>
+
+#include <memory>
+
+using namespace std::chrono_literals;
+using Client::Controller::Auth;
+using Client::Controller::UserSession;
+
+namespace {
+
+const QString login = QStringLiteral("op");
+const QString password = QStringLiteral("s3cret");
+
+QString digest(const QString &text)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
+}
+
+// A stand-in server and a client wired as the application wires them, with short intervals.
+struct Harness
+{
+    explicit Harness(StandinServer &server, const QString &pwdDigest = digest(password))
+    {
+        network = std::make_unique<Network>();
+        network->setPingInterval(300ms);
+        network->setPongTimeout(200ms);
+        network->setConnectTimeout(400ms);
+        network->setReconnectDelay(50ms);
+        Common::AbstractController::setNetwork(network.get());
+        network->setMessageDispatcher(QSharedPointer<MessageDispatcher>::create());
+        network->setPingEnabled(true);
+        network->start();
+        auth = std::make_unique<Auth>();
+        session = std::make_unique<UserSession>();
+        QObject::connect(network.get(), &Common::ApiNetwork::fireTrAuth, auth.get(), &Auth::trAuth);
+        QObject::connect(auth.get(), &Auth::saAuth, session.get(), &UserSession::trOpen);
+        network->setHost(QStringLiteral("127.0.0.1"));
+        network->setPort(server.port());
+        network->setSign(login);
+        network->setPwd(pwdDigest);
+    }
+    ~Harness()
+    {
+        auth.reset();
+        session.reset();
+        network.reset();
+    }
+
+    std::unique_ptr<Network> network;
+    std::unique_ptr<Auth> auth;
+    std::unique_ptr<UserSession> session;
+};
+
+QStringList userArgs()
+{
+    return {QStringLiteral("--user"), login + QLatin1Char(':') + digest(password)};
+}
+
+} // namespace
+
+// The connection thread and both framings against a stand-in server on the loopback.
+class TestNetwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void signInSessionKeepAliveAndClose();
+    void refusedSignInStopsReconnecting();
+    void refusedPortIsRetried();
+    void hangingAttemptIsRetriedAndClosesAtOnce();
+    void framesOfBothKindsAndBadData();
+    void closeRequestFollowsTheLastFraming();
+    void noHostNoAttempt();
+};
+
+void TestNetwork::signInSessionKeepAliveAndClose()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    Harness client(server);
+    QSignalSpy state(client.network.get(), &Common::Network::connectionState);
+    QSignalSpy opened(client.session.get(), &UserSession::saOpen);
+    bool onGuiThread = false;
+    QObject::connect(client.session.get(), &UserSession::saOpen, [&] {
+        onGuiThread = QThread::currentThread() == qApp->thread();
+    });
+
+    emit client.network->makeConnection();
+    QVERIFY(server.waitFor(StandinServer::isMessage("auth_trAuth")));
+    const QJsonObject authRequest = server.received("auth_trAuth").first();
+    QCOMPARE(authRequest.value("SID").toString(), digest(password));
+    QCOMPARE(authRequest.value("SIGN").toString(), login);
+    QVERIFY(!authRequest.contains("RECEIVER"));
+
+    QVERIFY(opened.wait(5000));
+    QVERIFY(onGuiThread);
+    const QJsonObject open = server.received("userSession_trOpen").first();
+    QCOMPARE(open.value("version").toString(), QString("1.6.0"));
+    QVERIFY(open.contains("os"));
+    QVERIFY(open.contains("build_abi"));
+    QCOMPARE(client.session->rstIdOwner(), QString("2"));
+    QCOMPARE(client.session->utcOffset(), QString("180"));
+    QVERIFY(qAbs(client.session->currentMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()) < 5000);
+    QCOMPARE(state.count(), 1);
+    QCOMPARE(state.at(0).at(0).toBool(), true);
+    QCOMPARE(client.network->amountConnected(), 1);
+
+    // Pongs keep the connection: three cycles, past the pong time-out, without a drop.
+    QVERIFY(server.waitForCount(StandinServer::isMessage("userSession_trPing"), 3));
+    QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
+
+    // A withheld pong drops the connection; the client comes back and signs in again.
+    server.command("set withhold_pong 1");
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QVERIFY(server.waitForCount(StandinServer::isMessage("auth_trAuth"), 2));
+    server.command("set withhold_pong 0");
+    QVERIFY(opened.wait(5000) || opened.count() >= 2);
+    QCOMPARE(client.network->amountConnected(), 2);
+
+    // The server closes the session: the connection ends and stays ended.
+    QSignalSpy closed(client.session.get(), &UserSession::srClosed);
+    server.command("srclosed all");
+    QVERIFY(closed.wait(5000));
+    QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 2));
+    QTest::qWait(1000);
+    QCOMPARE(server.count(StandinServer::isEvent("connected")), 2);
+    QCOMPARE(state.last().at(0).toBool(), false);
+}
+
+void TestNetwork::refusedSignInStopsReconnecting()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    Harness client(server, digest("wrong"));
+    QSignalSpy failed(client.auth.get(), &Auth::saFailed);
+    QSignalSpy state(client.network.get(), &Common::Network::connectionState);
+
+    emit client.network->makeConnection();
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(failed.first().first().toMap().value("RES").toString(), QString("10"));
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QTRY_VERIFY(!state.isEmpty() && !state.last().at(0).toBool());
+    QTest::qWait(1000);
+    QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);
+    QCOMPARE(server.count(StandinServer::isMessage("userSession_trOpen")), 0);
+}
+
+void TestNetwork::refusedPortIsRetried()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    server.command("set refuse 1");
+    QVERIFY(server.waitFor(StandinServer::isEvent("done")));
+    Harness client(server);
+    MessageLog log;
+    QSignalSpy state(client.network.get(), &Common::Network::connectionState);
+
+    QElapsedTimer timer;
+    timer.start();
+    emit client.network->makeConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to 127.0.0.1:") >= 3, 5000);
+    // Attempts follow the attempt time-out, not a busy loop.
+    QVERIFY(timer.elapsed() >= 3 * 400 - 100);
+    QVERIFY(log.count("Try to connect to 127.0.0.1:") <= 5);
+    QCOMPARE(state.count(), 0);
+
+    // Once the server listens again, the next attempt connects.
+    server.command("set refuse 0");
+    QTRY_VERIFY_WITH_TIMEOUT(!state.isEmpty() && state.last().at(0).toBool(), 5000);
+}
+
+void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    server.command("hang on");
+    QVERIFY(server.waitFor(StandinServer::isEvent("done")));
+    Harness client(server);
+    client.network->setConnectTimeout(300ms);
+    MessageLog log;
+    QSignalSpy state(client.network.get(), &Common::Network::connectionState);
+
+    emit client.network->makeConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to") >= 2, 5000);
+    QCOMPARE(state.count(), 0);
+
+    // Closing while an attempt hangs does not wait for it.
+    QElapsedTimer timer;
+    timer.start();
+    emit client.network->closeConnection();
+    QVERIFY(state.wait(3000));
+    QVERIFY(timer.elapsed() < 2000);
+    QCOMPARE(state.last().at(0).toBool(), false);
+    const int attempts = log.count("Try to connect to");
+    QTest::qWait(700);
+    QCOMPARE(log.count("Try to connect to"), attempts);
+}
+
+void TestNetwork::framesOfBothKindsAndBadData()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    Harness client(server);
+    QSignalSpy texts(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
+    QSignalSpy jsons(client.network.get(), qOverload<QJsonObject>(&Common::ApiNetwork::messageReceived));
+    QSignalSpy opened(client.session.get(), &UserSession::saOpen);
+    emit client.network->makeConnection();
+    QVERIFY(opened.wait(5000));
+
+    // A text frame and a JSON frame holding "#ENDMSG", in one write.
+    texts.clear();
+    server.command("mixed all");
+    QVERIFY(jsons.wait(5000));
+    QCOMPARE(jsons.last().first().toJsonObject().value("note").toString(), QString("a#ENDMSG inside"));
+    QTRY_VERIFY(!texts.isEmpty());
+    QCOMPARE(texts.first().first().toMap().value("FN").toString(), QString("userSession_saPing"));
+    QVERIFY(client.network->jsonMode());
+
+    // Delivered one byte at a time.
+    server.command("set byte_by_byte 1");
+    server.command(R"(push-text all {"FN":"userSession_saClose","RES":"10","note":"a#b=c"})");
+    QSignalSpy closeAnswer(client.session.get(), &UserSession::saClose);
+    QVERIFY(closeAnswer.wait(10000));
+    QCOMPARE(closeAnswer.first().first().toMap().value("note").toString(), QString("a#b=c"));
+    QVERIFY(!client.network->jsonMode());
+    server.command("set byte_by_byte 0");
+
+    // A numeric result code sent as text is not a refusal.
+    server.command(R"(push-json all {"controller":"auth","method":"auth","resCode":"10"})");
+    QVERIFY(jsons.wait(5000));
+    QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
+
+    // Garbage drops the connection, and the client connects again.
+    server.command("push-raw all 00000005ff0102030405");
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QVERIFY(server.waitForCount(StandinServer::isEvent("connected"), 2));
+    // So does an oversize header, without waiting for the promised bytes.
+    QVERIFY(opened.wait(5000) || opened.count() >= 2);
+    server.command("push-raw all 7fffffff7b");
+    QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 2));
+    QVERIFY(server.waitForCount(StandinServer::isEvent("connected"), 3));
+
+    // A refused JSON sign-in answer (no result code) ends the connection for good.
+    QTRY_VERIFY(server.count(StandinServer::isMessage("auth_trAuth")) >= 3);
+    server.command(R"(push-json last {"controller":"auth","method":"auth"})");
+    QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 3));
+    QTest::qWait(800);
+    QCOMPARE(server.count(StandinServer::isEvent("connected")), 3);
+}
+
+void TestNetwork::closeRequestFollowsTheLastFraming()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    Harness client(server);
+    QSignalSpy opened(client.session.get(), &UserSession::saOpen);
+    QSignalSpy jsons(client.network.get(), qOverload<QJsonObject>(&Common::ApiNetwork::messageReceived));
+    emit client.network->makeConnection();
+    QVERIFY(opened.wait(5000));
+
+    // After a JSON frame, another owner's session is closed in JSON; the connection stays.
+    server.command(R"(push-json all {"controller":"probe","method":"echo"})");
+    QVERIFY(jsons.wait(5000));
+    client.session->trClose({{"rst_id_owner", "5"}});
+    QVERIFY(server.waitFor([](const QJsonObject &e) {
+        const QJsonObject m = e.value("message").toObject();
+        return e.value("kind") == "json" && m.value("controller") == "userSession" && m.value("method") == "close";
+    }));
+    const auto isJsonClose = [](const QJsonObject &e) {
+        return e.value("event") == "message" && e.value("kind") == "json";
+    };
+    QList<QJsonObject> events = server.events();
+    const auto close = std::find_if(events.cbegin(), events.cend(), isJsonClose);
+    QCOMPARE(close->value("message").toObject().value("params").toObject().value("rst_id_owner").toString(),
+             QString("5"));
+
+    // Back to text: the own session is closed in text and the connection ends.
+    QSignalSpy pongs(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
+    server.command(R"(push-text all {"FN":"userSession_saPing"})");
+    QVERIFY(pongs.wait(5000));
+    client.session->trClose({});
+    QVERIFY(server.waitFor(StandinServer::isMessage("userSession_trClose")));
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);
+}
+
+void TestNetwork::noHostNoAttempt()
+{
+    Network network;
+    network.setConnectTimeout(100ms);
+    network.start();
+    MessageLog log;
+    QSignalSpy state(&network, &Common::Network::connectionState);
+    emit network.makeConnection();
+    QTRY_VERIFY(log.count("Cannot connect without a host and a port") == 1);
+    QTest::qWait(300);
+    QCOMPARE(log.count("Try to connect to"), 0);
+    QCOMPARE(state.count(), 0);
+}
+
+QTEST_MAIN(TestNetwork)
+#include "tst_network.moc"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+
+#include <functional>
+
+// Runs tools/standin-server as a child process and collects the events it prints.
+class StandinServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StandinServer(QObject *parent = nullptr);
+    ~StandinServer() override;
+
+    // Starts the server on a free loopback port; false when it did not come up.
+    bool start(const QStringList &arguments = {});
+    int port() const { return m_port; }
+
+    void command(const QString &line);
+    // Waits (processing events) until an event matching the predicate has arrived.
+    bool waitFor(const std::function<bool(const QJsonObject &)> &match, int timeoutMs = 10000);
+    bool waitForCount(const std::function<bool(const QJsonObject &)> &match, int count, int timeoutMs = 10000);
+    int count(const std::function<bool(const QJsonObject &)> &match) const;
+    QList<QJsonObject> events() const { return m_events; }
+    QList<QJsonObject> received(const QString &fn) const;
+
+    // Predicates for the common events.
+    static std::function<bool(const QJsonObject &)> isEvent(const QString &event);
+    static std::function<bool(const QJsonObject &)> isMessage(const QString &fn);
+
+signals:
+    void eventArrived(QJsonObject event);
+
+private:
+    void readLines();
+
+    QProcess m_process;
+    QByteArray m_pending;
+    QList<QJsonObject> m_events;
+    int m_port = 0;
+};

@@ -1,0 +1,113 @@
+"""Wire formats of the platform protocol, written from the protocol description alone.
+
+Two framings share one TCP stream:
+  JSON frame: 4-byte big-endian signed length, then one compact UTF-8 JSON object.
+  Text frame: 4-byte big-endian uncompressed size, a zlib stream of the UTF-8 message
+              text, then the 7 bytes b"#ENDMSG".
+A message text is "#SIGN=" + sign + "#key=value"... + "#[END]"; in values "#" is written
+"/#" and "=" is written "/=".
+"""
+
+import json
+import re
+import struct
+import zlib
+
+END_MARKER = b"#ENDMSG"
+MAX_FRAME = 64 * 1024 * 1024
+
+_HASH_SPLIT = re.compile(r"(?<=[^/])#")
+_EQ_SPLIT = re.compile(r"(?<=[^/])=")
+
+
+def escape(value):
+    return str(value).replace("#", "/#").replace("=", "/=")
+
+
+def unescape(value):
+    return value.replace("/#", "#").replace("/=", "=")
+
+
+def message_text(sign, entries):
+    """One message: entries in ascending key order, as a sorted map writes them."""
+    body = "".join("#%s=%s" % (key, escape(entries[key])) for key in sorted(entries))
+    return "#SIGN=" + sign + body + "#[END]"
+
+
+def parse_message(text):
+    if text.startswith("#"):
+        text = text[1:]
+    if text.endswith("#"):
+        text = text[:-1]
+    result = {}
+    for piece in _HASH_SPLIT.split(text):
+        if not piece:
+            continue
+        parts = _EQ_SPLIT.split(piece)
+        if len(parts) < 2:
+            continue
+        result[parts[0]] = unescape(parts[1])
+    return result
+
+
+def parse_text(text):
+    """Messages of one decoded text frame; a piece equal to the previous one is skipped."""
+    messages = []
+    last = None
+    for piece in text.split("[END]"):
+        if not piece or piece == last:
+            continue
+        last = piece
+        messages.append(parse_message(piece))
+    return messages
+
+
+def text_frame(text):
+    data = text.encode("utf-8")
+    return struct.pack(">I", len(data)) + zlib.compress(data, 9) + END_MARKER
+
+
+def json_frame(obj):
+    data = json.dumps(obj, separators=(",", ":"), ensure_ascii=False).encode("utf-8")
+    return struct.pack(">i", len(data)) + data
+
+
+class ProtocolError(Exception):
+    pass
+
+
+class Decoder:
+    """Cuts a byte stream into ("json", dict) and ("text", str) frames."""
+
+    def __init__(self):
+        self.buffer = bytearray()
+
+    def feed(self, data):
+        self.buffer.extend(data)
+        frames = []
+        while len(self.buffer) > 4:
+            (length,) = struct.unpack(">i", bytes(self.buffer[:4]))
+            first = self.buffer[4]
+            if first == ord("{"):
+                if length <= 0 or length > MAX_FRAME:
+                    raise ProtocolError("bad JSON length %d" % length)
+                if len(self.buffer) < 4 + length:
+                    break
+                payload = bytes(self.buffer[4:4 + length])
+                del self.buffer[:4 + length]
+                frames.append(("json", json.loads(payload.decode("utf-8"))))
+            elif first == 0x78:
+                end = self.buffer.find(END_MARKER, 4)
+                if end < 0:
+                    if len(self.buffer) > MAX_FRAME:
+                        raise ProtocolError("text frame without end")
+                    break
+                size = length & 0xFFFFFFFF
+                data = zlib.decompress(bytes(self.buffer[4:end]))
+                if len(data) != size:
+                    raise ProtocolError("text frame size mismatch")
+                del self.buffer[:end + len(END_MARKER)]
+                frames.append(("text", data.decode("utf-8")))
+            else:
+                raise ProtocolError("unknown frame kind 0x%02x" % first)
+        return frames

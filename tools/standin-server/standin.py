@@ -1,0 +1,280 @@
+#!/usr/bin/env python3
+"""A stand-in for the platform server, for tests and local runs.
+
+It listens on 127.0.0.1, answers sign-in, session open, ping and close, and logs every
+event as one JSON line on stdout: {"event": "listening", "port": N} first, then
+"connected", "message", "sent", "disconnected" and "error" events.
+
+Commands, one per line on stdin (CONN is a connection number, or "all"):
+  push-text CONN {json map}     send one text message (the map's entries)
+  push-json CONN {json object}  send one JSON frame
+  push-raw CONN HEX             send raw bytes
+  mixed CONN                    one write: a text frame, then a JSON frame holding "#ENDMSG"
+  srclosed CONN                 push "userSession_srClosed"
+  set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N)
+  hang on|off                   connection attempts to the port hang (the accept queue is full)
+  close CONN                    close a connection
+  quit
+"""
+
+import argparse
+import asyncio
+import json
+import socket
+import sys
+import time
+
+import protocol
+
+
+def emit(event, **fields):
+    fields["event"] = event
+    sys.stdout.write(json.dumps(fields, ensure_ascii=False) + "\n")
+    sys.stdout.flush()
+
+
+class Connection:
+    def __init__(self, server, number, reader, writer):
+        self.server = server
+        self.number = number
+        self.reader = reader
+        self.writer = writer
+        self.decoder = protocol.Decoder()
+        self.sign = ""
+        self.sent_bytes = 0
+
+    async def send(self, data):
+        options = self.server.options
+        limit = options["drop_after_bytes"]
+        if limit and self.sent_bytes + len(data) > limit:
+            data = data[: max(0, limit - self.sent_bytes)]
+            await self._write(data)
+            emit("dropped", conn=self.number, after=limit)
+            self.writer.close()
+            return
+        await self._write(data)
+
+    async def _write(self, data):
+        if self.server.options["byte_by_byte"]:
+            for i in range(len(data)):
+                self.writer.write(data[i:i + 1])
+                await self.writer.drain()
+                await asyncio.sleep(0.0005)
+        else:
+            self.writer.write(data)
+            await self.writer.drain()
+        self.sent_bytes += len(data)
+
+    async def send_text(self, entries):
+        await self.send(protocol.text_frame(protocol.message_text(self.sign or "server", entries)))
+        emit("sent", conn=self.number, kind="text", message=entries)
+
+    async def send_json(self, obj):
+        await self.send(protocol.json_frame(obj))
+        emit("sent", conn=self.number, kind="json", message=obj)
+
+    async def run(self):
+        emit("connected", conn=self.number)
+        try:
+            while True:
+                data = await self.reader.read(65536)
+                if not data:
+                    break
+                for kind, payload in self.decoder.feed(data):
+                    if kind == "json":
+                        emit("message", conn=self.number, kind="json", message=payload)
+                        await self.on_json(payload)
+                    else:
+                        for message in protocol.parse_text(payload):
+                            emit("message", conn=self.number, kind="text", message=message)
+                            await self.on_text(message)
+        except (protocol.ProtocolError, ValueError) as error:
+            emit("error", conn=self.number, error=str(error))
+        except ConnectionError:
+            pass
+        finally:
+            self.server.connections.pop(self.number, None)
+            self.writer.close()
+            emit("disconnected", conn=self.number)
+
+    async def on_text(self, message):
+        fn = message.get("FN", "")
+        self.sign = message.get("SIGN", self.sign)
+        config = self.server.config
+        receiver = message.get("RECEIVER", "")
+        if fn == "auth_trAuth":
+            if config.users.get(self.sign) == message.get("SID"):
+                await self.send_text({"FN": "auth_saAuth", "RES": "10"})
+            else:
+                await self.send_text({"FN": "auth_saFailed", "RES": "10"})
+        elif fn == "userSession_trOpen":
+            await self.send_text({
+                "FN": "userSession_saOpen", "RES": "10", "RECEIVER": receiver,
+                "id": str(self.number), "sign": self.sign,
+                "rst_id_owner": config.owner, "rst_id_group": config.group,
+                "utc_offset": str(config.utc_offset), "sys_utc_offset": str(config.sys_utc_offset),
+                "utc_dt": str(int(time.time() * 1000)),
+            })
+        elif fn == "userSession_trPing":
+            if not self.server.options["withhold_pong"]:
+                await self.send_text({"FN": "userSession_saPing", "RES": "10"})
+        elif fn == "userSession_trClose":
+            await self.send_text({"FN": "userSession_saClose", "RES": "10", "RECEIVER": receiver})
+
+    async def on_json(self, obj):
+        if obj.get("method") == "auth.auth":
+            params = obj.get("params", {})
+            ok = self.server.config.users.get(params.get("sign")) == params.get("sid")
+            await self.send_json({"controller": "auth", "method": "auth", "resCode": 10 if ok else 0})
+
+
+class Server:
+    def __init__(self, config):
+        self.config = config
+        self.options = {"withhold_pong": 0, "byte_by_byte": 0, "drop_after_bytes": 0, "refuse": 0}
+        self.connections = {}
+        self.counter = 0
+        self.server = None
+        self.port = config.port
+        self.hang_sockets = []
+
+    async def start(self):
+        self.server = await asyncio.start_server(self.accept, "127.0.0.1", self.port)
+        self.port = self.server.sockets[0].getsockname()[1]
+
+    async def accept(self, reader, writer):
+        sock = writer.get_extra_info("socket")
+        if sock is not None:
+            sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        self.counter += 1
+        connection = Connection(self, self.counter, reader, writer)
+        self.connections[self.counter] = connection
+        await connection.run()
+
+    async def set_refuse(self, refuse):
+        if refuse and self.server:
+            self.server.close()
+            await self.server.wait_closed()
+            self.server = None
+        elif not refuse and not self.server:
+            await self.start()
+
+    async def set_hang(self, hang):
+        """A listening socket whose accept queue is full: connection attempts get no answer."""
+        for sock in self.hang_sockets:
+            sock.close()
+        self.hang_sockets = []
+        if not hang:
+            await self.start()
+            return
+        if self.server:
+            self.server.close()
+            await self.server.wait_closed()
+            self.server = None
+        listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        listener.bind(("127.0.0.1", self.port))
+        listener.listen(0)
+        self.hang_sockets.append(listener)
+        for _ in range(2):
+            filler = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+            filler.setblocking(False)
+            try:
+                filler.connect(("127.0.0.1", self.port))
+            except BlockingIOError:
+                pass
+            self.hang_sockets.append(filler)
+
+    def targets(self, which):
+        if which == "all":
+            return list(self.connections.values())
+        if which == "last":
+            return [self.connections[max(self.connections)]] if self.connections else []
+        connection = self.connections.get(int(which))
+        return [connection] if connection else []
+
+    async def command(self, line):
+        words = line.strip().split(" ", 2)
+        if not words or not words[0]:
+            return
+        name = words[0]
+        try:
+            if name == "quit":
+                raise SystemExit(0)
+            if name == "set":
+                self.options[words[1]] = int(words[2])
+                if words[1] == "refuse":
+                    await self.set_refuse(int(words[2]))
+            elif name == "hang":
+                await self.set_hang(words[1] == "on")
+            elif name == "push-text":
+                for c in self.targets(words[1]):
+                    await c.send_text(json.loads(words[2]))
+            elif name == "push-json":
+                for c in self.targets(words[1]):
+                    await c.send_json(json.loads(words[2]))
+            elif name == "push-raw":
+                for c in self.targets(words[1]):
+                    await c.send(bytes.fromhex(words[2]))
+            elif name == "srclosed":
+                for c in self.targets(words[1]):
+                    await c.send_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
+            elif name == "mixed":
+                for c in self.targets(words[1]):
+                    text = {"FN": "userSession_saPing", "RES": "10"}
+                    obj = {"controller": "probe", "method": "echo", "note": "a#ENDMSG inside"}
+                    await c.send(protocol.text_frame(protocol.message_text(c.sign, text))
+                                 + protocol.json_frame(obj))
+                    emit("sent", conn=c.number, kind="mixed", message=[text, obj])
+            elif name == "close":
+                for c in self.targets(words[1]):
+                    c.writer.close()
+            else:
+                emit("error", error="unknown command: " + name)
+                return
+            emit("done", command=name)
+        except (IndexError, ValueError, KeyError) as error:
+            emit("error", error="bad command %r: %s" % (line.strip(), error))
+
+
+async def read_commands(server):
+    loop = asyncio.get_running_loop()
+    reader = asyncio.StreamReader()
+    await loop.connect_read_pipe(lambda: asyncio.StreamReaderProtocol(reader), sys.stdin)
+    while True:
+        line = await reader.readline()
+        if not line:
+            return
+        await server.command(line.decode("utf-8"))
+
+
+def parse_args(argv):
+    parser = argparse.ArgumentParser(description="Stand-in platform server")
+    parser.add_argument("--port", type=int, default=0, help="port on 127.0.0.1 (0: any free port)")
+    parser.add_argument("--user", action="append", default=[],
+                        help="LOGIN:DIGEST pair accepted at sign-in (MD5 hex of the password)")
+    parser.add_argument("--owner", default="2")
+    parser.add_argument("--group", default="2")
+    parser.add_argument("--utc-offset", type=int, default=180)
+    parser.add_argument("--sys-utc-offset", type=int, default=0)
+    args = parser.parse_args(argv)
+    args.users = dict(pair.split(":", 1) for pair in args.user)
+    return args
+
+
+async def main(argv):
+    config = parse_args(argv)
+    server = Server(config)
+    await server.start()
+    emit("listening", port=server.port)
+    try:
+        await read_commands(server)
+    except SystemExit:
+        pass
+
+
+if __name__ == "__main__":
+    try:
+        asyncio.run(main(sys.argv[1:]))
+    except KeyboardInterrupt:
+        pass
