@@ -1,6 +1,8 @@
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
 #include "client/net/apinetwork.h"
+#include "client/utils/desktoputils.h"
+#include "common/core/singleton/spsingleton.h"
 #include "messagelog.h"
 
 #include <QtTest>
@@ -39,6 +41,7 @@ private slots:
     void closeReason_data();
     void closeReason();
     void deliveryToControllersOfAName();
+    void serverClock();
 
 private:
     std::unique_ptr<Client::ApiNetwork> m_net;
@@ -230,6 +233,24 @@ void TestSessionControllers::deliveryToControllersOfAName()
     QCOMPARE(m_net->controllerCount(), 2);
     QVERIFY(firstOk.wait(5000));
     QCOMPARE(secondOk.count(), 1);
+}
+
+void TestSessionControllers::serverClock()
+{
+    UserSession *session = SpSingleton<UserSession>::instance();
+    QCOMPARE(SpSingleton<UserSession>::instance(), session);
+    Client::DesktopUtils utils;
+    const qint64 serverNow = 1767225540000; // 31.12.2025 23:59:00 UTC
+    session->handleMessage("saOpen", {{"RES", "10"}, {"utc_dt", QString::number(serverNow)}, {"utc_offset", "180"}});
+    const QDateTime now = utils.currentDateTime();
+    QCOMPARE(now.offsetFromUtc(), 180 * 60);
+    QVERIFY(now.toMSecsSinceEpoch() >= serverNow && now.toMSecsSinceEpoch() < serverNow + 5000);
+    // At the user's offset the server's clock is already in the new year.
+    QCOMPARE(now.date(), QDate(2026, 1, 1));
+
+    session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}, {"utc_offset", "n/a"}});
+    QCOMPARE(utils.currentDateTime().offsetFromUtc(), 0);
+    QCOMPARE(utils.currentDateTime().date(), QDate(2025, 12, 31));
 }
 
 QTEST_MAIN(TestSessionControllers)
