@@ -6,6 +6,7 @@
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
 
+#include <QRegularExpression>
 #include <QUuid>
 
 namespace Common {
@@ -27,17 +28,22 @@ void Dao::warnPrefixed(const QString &callerInfo, const QString &line)
     warn(callerInfo.isEmpty() ? line : callerInfo + QLatin1String(" :") + line);
 }
 
-// Driver errors may quote a rejected value ("invalid input syntax ...: \"value\""); secret
-// values are cut out of such texts. Bound values are masked by Db already.
+// Driver errors may echo the statement with its values ("LINE 1: EXECUTE ... ('value', ...)")
+// or quote a rejected value; such context lines are dropped and secret values cut out.
+// Bound values are masked by Db already.
 QString Dao::scrub(const QString &message) const
 {
+    static const QRegularExpression context(QStringLiteral("\\nLINE \\d+: [^\\n]*(\\n *\\^)?"));
     QString result = message;
+    result.remove(context);
     m_model->visitFields([&result](const QString &name, const FieldDescriptor &field) {
         if (!Catalogue::isSecret(name, field))
             return;
         const QString value = field.value.toString();
-        if (!value.isEmpty())
-            result.replace(QLatin1Char('"') + value + QLatin1Char('"'), QLatin1String("\"***\""));
+        if (value.isEmpty())
+            return;
+        result.replace(QLatin1Char('"') + value + QLatin1Char('"'), QLatin1String("\"***\""));
+        result.replace(QLatin1Char('\'') + value + QLatin1Char('\''), QLatin1String("'***'"));
     });
     return result;
 }
@@ -138,12 +144,12 @@ bool Dao::selectByFields(const QString &uniqueField, const QString &callerInfo)
 
 bool Dao::insert(const QString &callerInfo)
 {
-    return write(callerInfo, false);
+    return write(callerInfo, false, COMMON_LOCATION);
 }
 
 bool Dao::insertWithId(const QString &callerInfo)
 {
-    return write(callerInfo, true);
+    return write(callerInfo, true, COMMON_LOCATION);
 }
 
 void Dao::rollbackToSavepoint(QSqlQuery &query)
@@ -152,7 +158,7 @@ void Dao::rollbackToSavepoint(QSqlQuery &query)
         query.exec(QStringLiteral("ROLLBACK TO point;"));
 }
 
-bool Dao::write(const QString &callerInfo, bool withPrimaryKey)
+bool Dao::write(const QString &callerInfo, bool withPrimaryKey, const QString &location)
 {
     m_failed = false;
     Statement statement;
@@ -171,7 +177,7 @@ bool Dao::write(const QString &callerInfo, bool withPrimaryKey)
         statement = builder.insert(m_db->now(), withPrimaryKey);
         secrets = builder.secretKeys();
     } catch (const Exception &e) {
-        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        warnPrefixed(callerInfo, warningLine(location, e.message()));
         return false;
     }
     QSqlQuery query(m_db->database());
@@ -188,10 +194,10 @@ bool Dao::write(const QString &callerInfo, bool withPrimaryKey)
             m_model->setValue(m_model->primaryKey(), id);
     } catch (const Exception &e) {
         rollbackToSavepoint(query);
-        warn(warningLine(COMMON_LOCATION, e.message()));
+        warn(warningLine(location, e.message()));
         return false;
     }
-    if (m_reloadAfterWrite && !selectById(COMMON_LOCATION))
+    if (m_reloadAfterWrite && !selectById(location))
         return false;
     return true;
 }

@@ -50,7 +50,7 @@ public:
     bool updateById(const QString &callerInfo);
 
 private:
-    bool write(const QString &callerInfo, bool withPrimaryKey);
+    bool write(const QString &callerInfo, bool withPrimaryKey, const QString &location);
     bool moveSequence(QSqlQuery &query);
     void warn(const QString &text);
     void warnPrefixed(const QString &callerInfo, const QString &line);

@@ -4,6 +4,8 @@
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
 
+#include <QJsonObject>
+
 namespace Common {
 
 using namespace Sql;
@@ -159,9 +161,9 @@ Statement QueryBuilder::listSelect(const QStringList &filterFields, const QStrin
         fixed += QLatin1Char(' ') + whereString;
 
     QString groups;
-    if (!where.isEmpty()) {
-        if (where.isObject())
-            refuse(COMMON_LOCATION, QStringLiteral("filter groups are not an array"));
+    if (where.isObject() && !where.object().isEmpty())
+        refuse(COMMON_LOCATION, QStringLiteral("filter groups are not an array"));
+    if (where.isArray()) {
         const QVector<JsonWhere::Group> parsed = JsonWhere::parse(where.array(), m_catalogue);
         for (const JsonWhere::Group &group : parsed) {
             for (const JsonWhere::Expression &expression : group.expressions) {
