@@ -15,6 +15,7 @@ packages=(
   postgresql postgresql-client
   python3 python3-openpyxl python3-psycopg2
   libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core tzdata locales
 )
 

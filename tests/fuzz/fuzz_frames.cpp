@@ -1,0 +1,31 @@
+// Fuzz target: arbitrary bytes through the frame reader, the text-frame splitter and the
+// message parser. The first byte chooses how the rest is cut into reads.
+#include "common/net/apinetwork.h"
+#include "common/net/framereader.h"
+#include "common/net/messagetext.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int chunk = 1 + data[0] * 4;
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), int(size - 1));
+    Common::FrameReader reader(1 << 20);
+    Common::FrameReader::Frame frame;
+    for (int pos = 0; pos < bytes.size(); pos += chunk) {
+        reader.append(bytes.mid(pos, chunk));
+        Common::FrameReader::Status status;
+        while ((status = reader.next(&frame)) == Common::FrameReader::Status::Frame) {
+            if (frame.kind == Common::FrameReader::Kind::Text)
+                Common::ApiNetwork::decodeTextFrame(QString::fromUtf8(frame.raw));
+        }
+        if (status == Common::FrameReader::Status::Error)
+            break;
+    }
+    // The parser alone, on the bytes taken as message text.
+    Common::parseMessage(QString::fromUtf8(bytes));
+    return 0;
+}
