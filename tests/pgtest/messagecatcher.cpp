@@ -3,6 +3,7 @@
 MessageCatcher *MessageCatcher::s_current = nullptr;
 
 MessageCatcher::MessageCatcher()
+    : m_outer(s_current)
 {
     s_current = this;
     m_previous = qInstallMessageHandler(&MessageCatcher::handler);
@@ -11,7 +12,7 @@ MessageCatcher::MessageCatcher()
 MessageCatcher::~MessageCatcher()
 {
     qInstallMessageHandler(m_previous);
-    s_current = nullptr;
+    s_current = m_outer;
 }
 
 void MessageCatcher::clear()
@@ -23,10 +24,13 @@ void MessageCatcher::clear()
 
 void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    if (type == QtWarningMsg)
-        s_current->warnings.append(text);
-    else if (type == QtCriticalMsg)
-        s_current->criticals.append(text);
-    else if (type == QtInfoMsg)
-        s_current->infos.append(text);
+    // Nested catchers all see the message.
+    for (MessageCatcher *catcher = s_current; catcher; catcher = catcher->m_outer) {
+        if (type == QtWarningMsg)
+            catcher->warnings.append(text);
+        else if (type == QtCriticalMsg)
+            catcher->criticals.append(text);
+        else if (type == QtInfoMsg)
+            catcher->infos.append(text);
+    }
 }

@@ -22,4 +22,5 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
     static MessageCatcher *s_current;
     QtMessageHandler m_previous = nullptr;
+    MessageCatcher *m_outer = nullptr;
 };
