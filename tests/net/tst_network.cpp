@@ -78,6 +78,7 @@ private slots:
     void hangingAttemptIsRetriedAndClosesAtOnce();
     void framesOfBothKindsAndBadData();
     void closeRequestFollowsTheLastFraming();
+    void truncatedAnswerIsNotMisread();
     void noHostNoAttempt();
 };
 
@@ -290,6 +291,29 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
     QVERIFY(server.waitFor(StandinServer::isMessage("userSession_trClose")));
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);
+}
+
+void TestNetwork::truncatedAnswerIsNotMisread()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    // Every connection breaks off in the middle of the sign-in answer.
+    server.command("set drop_after_bytes 20");
+    QVERIFY(server.waitFor(StandinServer::isEvent("done")));
+    Harness client(server);
+    QSignalSpy texts(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
+    QSignalSpy opened(client.session.get(), &UserSession::saOpen);
+    emit client.network->makeConnection();
+    QVERIFY(server.waitForCount(StandinServer::isEvent("dropped"), 2));
+    QCOMPARE(texts.count(), 0);
+
+    // The half frame left from a broken connection is not glued to the next one's bytes.
+    server.command("set drop_after_bytes 0");
+    QVERIFY(opened.wait(5000));
+    QCOMPARE(client.network->amountConnected(), server.count(StandinServer::isEvent("connected")));
+    for (const QList<QVariant> &args : qAsConst(texts))
+        QVERIFY(args.first().toMap().value("FN").toString().startsWith("auth_saAuth")
+                || args.first().toMap().value("FN").toString().startsWith("userSession_"));
 }
 
 void TestNetwork::noHostNoAttempt()
