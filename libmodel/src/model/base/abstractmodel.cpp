@@ -86,6 +86,7 @@ void AbstractModel::populateDefault()
 
 Field &AbstractModel::declare(const QString &name, const Field &field)
 {
+    m_fillStatement.clear();
     Field &stored = m_fields[name];
     stored = field;
     return stored;
@@ -171,6 +172,7 @@ AbstractModel &AbstractModel::clearFieldFlags(const QString &name, quint64 mask)
 void AbstractModel::renameField(const QString &oldName, const QString &newName)
 {
     const Field moved = field(oldName);
+    m_fillStatement.clear();
     m_fields.remove(oldName);
     m_fields.insert(newName, moved);
 }
@@ -206,22 +208,22 @@ QString AbstractModel::debugString(const QStringList &names) const
 
 void AbstractModel::fillFromQuery(const QSqlQuery &query)
 {
-    const QSqlRecord record = query.record();
-    const int count = record.count();
-    int position = 0;
-    for (auto it = m_fields.begin(); it != m_fields.end(); ++it) {
-        if (it.value().has(CUSTOM))
-            continue;
-        // Generated selects list the fields in this same order, so the next column usually matches.
-        int index = -1;
-        if (position < count && record.fieldName(position) == it.key())
-            index = position;
-        else
-            index = record.indexOf(it.key());
-        if (index < 0)
-            continue;
-        it.value().value = query.value(index);
-        position = index + 1;
+    // Which column feeds which field depends only on the statement, so it is worked out once per
+    // statement text instead of once per row.
+    const QString statement = query.lastQuery();
+    if (statement.isEmpty() || statement != m_fillStatement || m_fillColumns.size() != m_fields.size()) {
+        const QSqlRecord record = query.record();
+        m_fillColumns.clear();
+        m_fillColumns.reserve(m_fields.size());
+        for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
+            m_fillColumns.append(it.value().has(CUSTOM) ? -1 : record.indexOf(it.key()));
+        m_fillStatement = statement;
+    }
+    int i = 0;
+    for (auto it = m_fields.begin(); it != m_fields.end(); ++it, ++i) {
+        const int column = m_fillColumns.at(i);
+        if (column >= 0)
+            it.value().value = query.value(column);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QVariantMap>
+#include <QVector>
 
 namespace Common {
 class Db;
@@ -97,6 +98,9 @@ private:
     QString m_whereString;
     qint64 m_limit = 0;
     QString m_uuidFieldName = QStringLiteral("uuid");
+    // fillFromQuery: the statement last read and the column of each field (-1: none).
+    QString m_fillStatement;
+    QVector<int> m_fillColumns;
 };
 
 } // namespace Model
