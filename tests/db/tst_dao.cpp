@@ -6,7 +6,9 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/sqlqueryexception.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace TestCatalogue;
@@ -48,12 +50,12 @@ QString listIds(PgSchema &pg, Driver &driver, const QStringList &filterFields, c
     return ids.join(QLatin1Char(','));
 }
 
+// One filter group with one expression.
 QByteArray group(const char *condition, const QString &role, const char *operation, const QString &value)
 {
-    return QStringLiteral(R"([{"condition":"%1","expressions":[{"role":%2,"operation":"%3","value":%4,"condition":"and"}]}])")
-        .arg(QLatin1String(condition), QString::fromUtf8(QJsonDocument(QJsonArray{role}).toJson(QJsonDocument::Compact)).mid(1).chopped(1),
-             QLatin1String(operation), QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).mid(1).chopped(1))
-        .toUtf8();
+    const QJsonObject expression{{"role", role}, {"operation", operation}, {"value", value}, {"condition", "and"}};
+    const QJsonObject group{{"condition", condition}, {"expressions", QJsonArray{expression}}};
+    return QJsonDocument(QJsonArray{group}).toJson(QJsonDocument::Compact);
 }
 
 } // namespace

@@ -8,8 +8,10 @@ namespace Model::Helper {
 
 DriverGroupDistancePenalty::DriverGroupDistancePenalty(AbstractModel *model)
 {
-    model->declareColumn(QStringLiteral("enabled_distance_penalty"), SQL_INTEGER, true, 0, QObject::tr("Enable distance penalty"));
-    model->declareColumn(QStringLiteral("distance_penalty"), SQL_TEXT, true, QStringLiteral("1=0"), QObject::tr("Distance penalty"));
+    model->declareColumn(QStringLiteral("enabled_distance_penalty"), SQL_INTEGER, true, 0,
+                         QObject::tr("Enable distance penalty"));
+    model->declareColumn(QStringLiteral("distance_penalty"), SQL_TEXT, true, QStringLiteral("1=0"),
+                         QObject::tr("Distance penalty"));
     model->declareColumn(QStringLiteral("cancel_per_day"), SQL_INTEGER, true, 0, QObject::tr("Cancel per day"));
     model->addIndex({QStringLiteral("enabled_distance_penalty")});
 }

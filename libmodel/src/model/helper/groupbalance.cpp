@@ -8,7 +8,8 @@ namespace Model::Helper {
 
 GroupBalance::GroupBalance(AbstractModel *model)
 {
-    model->declareColumn(QStringLiteral("enabled_low_balance"), SQL_INTEGER, true, 0, QObject::tr("Enable low balance"));
+    model->declareColumn(QStringLiteral("enabled_low_balance"), SQL_INTEGER, true, 0,
+                         QObject::tr("Enable low balance"));
     model->declareColumn(QStringLiteral("low_balance"), SQL_REAL, true, 0, QObject::tr("Low balance"));
 }
 
