@@ -1,0 +1,529 @@
+#include "xlsx/cellstore.h"
+
+#include "xlsx/cellreference.h"
+#include "xlsx/xmledit.h"
+#include "xlsx/xmltext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Xlsx {
+
+namespace {
+
+bool isIntegerText(const QString &text)
+{
+    const int n = text.size();
+    if (n == 0 || n > 20)
+        return false;
+    for (int i = 0; i < n; ++i) {
+        const ushort u = text[i].unicode();
+        if (!(u >= '0' && u <= '9') && !(i == 0 && u == '-' && n > 1))
+            return false;
+    }
+    return true;
+}
+
+// The text of an inline string: its <t> elements and those of its runs, phonetic runs left out.
+void readInlineText(QXmlStreamReader &reader, QString &text)
+{
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("t"))
+            text += reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (reader.name() == QLatin1String("r"))
+            readInlineText(reader, text);
+        else
+            reader.skipCurrentElement();
+    }
+}
+
+QString cellName(int row, int column)
+{
+    return CellReference(row, column).toString();
+}
+
+} // namespace
+
+bool CellStore::parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error)
+{
+    m_xml = xml;
+    int rowNumber = 0;
+    while (reader.readNextStartElement()) {
+        if (reader.name() != QLatin1String("row")) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        const QStringRef r = reader.attributes().value(QLatin1String("r"));
+        int number = rowNumber + 1;
+        if (!r.isEmpty()) {
+            bool ok = false;
+            number = r.toInt(&ok);
+            if (!ok)
+                number = 0;
+        }
+        if (number < 1 || number > CellReference::MaxRow) {
+            *error = QStringLiteral("row number %1 lies outside the sheet").arg(r.isEmpty() ? QString::number(number) : r.toString());
+            return false;
+        }
+        rowNumber = number;
+        if (!parseRow(reader, number, sharedStrings, error))
+            return false;
+    }
+    return !reader.hasError();
+}
+
+bool CellStore::parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error)
+{
+    const int rowStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const bool numbered = attributes.hasAttribute(QLatin1String("r"));
+    const auto [position, inserted] = m_rows.try_emplace(rowNumber);
+    Row &row = position->second;
+    row.attributes.clear();
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (attribute.prefix().isEmpty()
+            && (attribute.name() == QLatin1String("r") || attribute.name() == QLatin1String("spans")))
+            continue;
+        row.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+    }
+    int lastColumn = 0;
+    bool ordered = true;
+    while (reader.readNextStartElement()) {
+        if (reader.name() != QLatin1String("c")) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        const int before = lastColumn;
+        if (!parseCell(reader, row, rowNumber, &lastColumn, sharedStrings, error))
+            return false;
+        ordered = ordered && lastColumn > before;
+    }
+    if (reader.hasError())
+        return false;
+    const int rowEnd = int(reader.characterOffset());
+    if (inserted && numbered && ordered) {
+        row.rawStart = rowStart;
+        row.rawLength = rowEnd - rowStart;
+    } else {
+        row.rawStart = -1; // rewritten from its cells: numbers or order were implicit or wrong
+    }
+    return true;
+}
+
+bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+                          QString *error)
+{
+    const int cellStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const QString reference = attributes.value(QLatin1String("r")).toString();
+    const QString type = attributes.value(QLatin1String("t")).toString();
+    const QStringRef styleText = attributes.value(QLatin1String("s"));
+
+    Cell cell;
+    if (reference.isEmpty()) {
+        cell.column = *lastColumn + 1;
+    } else {
+        const CellReference position(reference);
+        if (!position.isValid() || position.row() != rowNumber) {
+            *error = QStringLiteral("cell reference \"%1\" does not belong to row %2").arg(reference).arg(rowNumber);
+            return false;
+        }
+        cell.column = position.column();
+    }
+    if (cell.column > CellReference::MaxColumn) {
+        *error = QStringLiteral("row %1 has more cells than a sheet holds").arg(rowNumber);
+        return false;
+    }
+    if (!styleText.isEmpty()) {
+        bool ok = false;
+        cell.style = styleText.toInt(&ok);
+        if (!ok || cell.style < 0) {
+            *error = QStringLiteral("cell %1 has the style \"%2\"").arg(cellName(rowNumber, cell.column), styleText.toString());
+            return false;
+        }
+    }
+
+    QString value;
+    bool hasValue = false;
+    QString inlineText;
+    Formula formula;
+    bool hasFormula = false;
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("v")) {
+            value = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            hasValue = true;
+        } else if (name == QLatin1String("f")) {
+            const QXmlStreamAttributes f = reader.attributes();
+            const QStringRef formulaType = f.value(QLatin1String("t"));
+            formula.type = formulaType == QLatin1String("shared") ? CellFormula::SharedType
+                : formulaType == QLatin1String("array")           ? CellFormula::ArrayType
+                                                                  : CellFormula::NormalType;
+            formula.reference = CellRange(f.value(QLatin1String("ref")).toString());
+            bool ok = false;
+            const int sharedIndex = f.value(QLatin1String("si")).toInt(&ok);
+            formula.sharedIndex = ok ? sharedIndex : -1;
+            formula.text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            hasFormula = true;
+        } else if (name == QLatin1String("is")) {
+            readInlineText(reader, inlineText);
+            hasValue = true;
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    if (reader.hasError())
+        return false;
+    const int cellEnd = int(reader.characterOffset());
+    const QString where = cellName(rowNumber, cell.column);
+
+    if (type == QLatin1String("s")) {
+        if (hasValue) {
+            bool ok = false;
+            cell.index = value.trimmed().toInt(&ok);
+            if (!ok || cell.index < 0 || cell.index >= sharedStrings) {
+                *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks").arg(where, value);
+                return false;
+            }
+            cell.kind = Kind::SharedString;
+        }
+    } else if (type == QLatin1String("b")) {
+        if (hasValue) {
+            cell.kind = Kind::Boolean;
+            cell.boolean = value.trimmed() == QLatin1String("1") || value.trimmed() == QLatin1String("true");
+        }
+    } else if (type == QLatin1String("e") || type == QLatin1String("str") || type == QLatin1String("d")) {
+        if (hasValue) {
+            cell.kind = type == QLatin1String("e") ? Kind::Error : type == QLatin1String("d") ? Kind::IsoDate : Kind::Text;
+            cell.index = addText(type == QLatin1String("str") ? XmlText::decodeEscapes(value) : value);
+        }
+    } else if (type == QLatin1String("inlineStr")) {
+        cell.kind = Kind::InlineText;
+        cell.index = addText(XmlText::decodeEscapes(inlineText));
+    } else if (hasValue && !value.trimmed().isEmpty()) {
+        const QString number = value.trimmed();
+        bool ok = false;
+        if (isIntegerText(number))
+            cell.integer = number.toLongLong(&ok);
+        if (ok) {
+            cell.kind = Kind::Integer;
+        } else {
+            cell.number = number.toDouble(&ok);
+            cell.kind = Kind::Number;
+            ok = ok && std::isfinite(cell.number);
+        }
+        if (!ok) {
+            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(where, value);
+            return false;
+        }
+    }
+    if (hasFormula) {
+        if (formula.type == CellFormula::SharedType && formula.sharedIndex >= 0) {
+            m_nextSharedIndex = std::max(m_nextSharedIndex, formula.sharedIndex + 1);
+            if (!formula.text.isEmpty())
+                setSharedMaster(formula.sharedIndex, rowNumber, cell.column);
+        }
+        cell.formula = addFormula(formula);
+    }
+    if (!reference.isEmpty()) {
+        cell.rawStart = cellStart;
+        cell.rawLength = cellEnd - cellStart;
+    }
+
+    std::vector<Cell> &cells = row.cells;
+    if (cells.empty() || cells.back().column < cell.column) {
+        cells.push_back(cell);
+    } else {
+        const auto at = std::lower_bound(cells.begin(), cells.end(), cell.column,
+                                         [](const Cell &c, int column) { return c.column < column; });
+        if (at != cells.end() && at->column == cell.column)
+            *at = cell;
+        else
+            cells.insert(at, cell);
+    }
+    *lastColumn = cell.column;
+    return true;
+}
+
+const CellStore::Row *CellStore::findRow(int row) const
+{
+    const auto found = m_rows.find(row);
+    return found == m_rows.end() ? nullptr : &found->second;
+}
+
+const CellStore::Cell *CellStore::find(int row, int column) const
+{
+    const Row *r = findRow(row);
+    if (!r)
+        return nullptr;
+    const auto at = std::lower_bound(r->cells.begin(), r->cells.end(), column,
+                                     [](const Cell &c, int col) { return c.column < col; });
+    return at != r->cells.end() && at->column == column ? &*at : nullptr;
+}
+
+CellStore::Cell *CellStore::find(int row, int column)
+{
+    return const_cast<Cell *>(static_cast<const CellStore *>(this)->find(row, column));
+}
+
+CellStore::Row &CellStore::row(int row)
+{
+    if (m_last != m_rows.end() && m_last->first == row)
+        return m_last->second;
+    if (m_rows.empty() || m_rows.rbegin()->first < row) {
+        m_last = m_rows.emplace_hint(m_rows.end(), row, Row());
+        return m_last->second;
+    }
+    auto at = m_rows.lower_bound(row);
+    if (at == m_rows.end() || at->first != row)
+        at = m_rows.emplace_hint(at, row, Row());
+    m_last = at;
+    return at->second;
+}
+
+CellStore::Cell &CellStore::put(int rowNumber, const Cell &cell)
+{
+    Row &r = row(rowNumber);
+    touch(r);
+    std::vector<Cell> &cells = r.cells;
+    if (cells.empty() || cells.back().column < cell.column) {
+        cells.push_back(cell);
+        return cells.back();
+    }
+    const auto at = std::lower_bound(cells.begin(), cells.end(), cell.column,
+                                     [](const Cell &c, int column) { return c.column < column; });
+    if (at != cells.end() && at->column == cell.column) {
+        *at = cell;
+        return *at;
+    }
+    return *cells.insert(at, cell);
+}
+
+void CellStore::erase(int rowNumber, int column)
+{
+    const auto found = m_rows.find(rowNumber);
+    if (found == m_rows.end())
+        return;
+    std::vector<Cell> &cells = found->second.cells;
+    const auto at = std::lower_bound(cells.begin(), cells.end(), column,
+                                     [](const Cell &c, int col) { return c.column < col; });
+    if (at == cells.end() || at->column != column)
+        return;
+    cells.erase(at);
+    touch(found->second);
+}
+
+int CellStore::addText(const QString &text)
+{
+    m_texts.push_back(text);
+    return int(m_texts.size() - 1);
+}
+
+int CellStore::addFormula(const Formula &formula)
+{
+    m_formulas.push_back(formula);
+    return int(m_formulas.size() - 1);
+}
+
+bool CellStore::sharedMaster(int sharedIndex, int *row, int *column) const
+{
+    const auto found = m_masters.constFind(sharedIndex);
+    if (found == m_masters.constEnd())
+        return false;
+    *row = found->first;
+    *column = found->second;
+    return true;
+}
+
+void CellStore::setSharedMaster(int sharedIndex, int row, int column)
+{
+    m_masters.insert(sharedIndex, {row, column});
+}
+
+void CellStore::bounds(int *firstRow, int *firstColumn, int *lastRow, int *lastColumn) const
+{
+    *firstRow = *firstColumn = *lastRow = *lastColumn = 0;
+    for (const auto &[number, row] : m_rows) {
+        if (row.cells.empty())
+            continue;
+        if (*firstRow == 0)
+            *firstRow = number;
+        *lastRow = number;
+        const int first = row.cells.front().column;
+        const int last = row.cells.back().column;
+        if (*firstColumn == 0 || first < *firstColumn)
+            *firstColumn = first;
+        if (last > *lastColumn)
+            *lastColumn = last;
+    }
+}
+
+qint64 CellStore::sharedStringCells() const
+{
+    qint64 count = 0;
+    for (const auto &entry : m_rows) {
+        for (const Cell &cell : entry.second.cells)
+            count += cell.kind == Kind::SharedString;
+    }
+    return count;
+}
+
+void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells) const
+{
+    const QByteArray prefix = prefixText.toUtf8();
+    const QByteArray cellOpen = '<' + prefix + "c r=\"";
+    const QByteArray cellClose = "</" + prefix + "c>";
+    const QByteArray valueOpen = '<' + prefix + "v>";
+    const QByteArray valueClose = "</" + prefix + "v>";
+    const QByteArray formulaOpen = '<' + prefix + 'f';
+    const QByteArray formulaClose = "</" + prefix + "f>";
+    qint64 strings = 0;
+
+    bool any = false;
+    for (const auto &entry : m_rows) {
+        if (!entry.second.cells.empty() || !entry.second.attributes.isEmpty()) {
+            any = true;
+            break;
+        }
+    }
+    if (!any) {
+        out += '<' + prefix + "sheetData/>";
+        *sharedStringCells = 0;
+        return;
+    }
+    out += '<' + prefix + "sheetData>";
+    for (const auto &[number, row] : m_rows) {
+        if (row.rawStart >= 0) {
+            out += m_xml->midRef(row.rawStart, row.rawLength).toUtf8();
+            for (const Cell &cell : row.cells)
+                strings += cell.kind == Kind::SharedString;
+            continue;
+        }
+        if (row.cells.empty() && row.attributes.isEmpty())
+            continue;
+        out += '<' + prefix + "row r=\"";
+        XmlText::appendInteger(out, number);
+        out += '"';
+        for (const auto &attribute : row.attributes) {
+            out += ' ';
+            out += attribute.first.toUtf8();
+            out += "=\"";
+            XmlText::appendAttribute(out, attribute.second);
+            out += '"';
+        }
+        if (row.cells.empty()) {
+            out += "/>";
+            continue;
+        }
+        out += '>';
+        for (const Cell &cell : row.cells) {
+            if (cell.kind == Kind::SharedString)
+                ++strings;
+            if (cell.rawStart >= 0) {
+                out += m_xml->midRef(cell.rawStart, cell.rawLength).toUtf8();
+                continue;
+            }
+            out += cellOpen;
+            XmlText::appendCellName(out, number, cell.column);
+            out += '"';
+            if (cell.style > 0) {
+                out += " s=\"";
+                XmlText::appendInteger(out, cell.style);
+                out += '"';
+            }
+            switch (cell.kind) {
+            case Kind::SharedString: out += " t=\"s\""; break;
+            case Kind::Boolean: out += " t=\"b\""; break;
+            case Kind::Error: out += " t=\"e\""; break;
+            case Kind::IsoDate: out += " t=\"d\""; break;
+            case Kind::Text: out += cell.formula >= 0 ? " t=\"str\"" : " t=\"inlineStr\""; break;
+            case Kind::InlineText: out += " t=\"inlineStr\""; break;
+            default: break;
+            }
+            if (cell.kind == Kind::Blank && cell.formula < 0) {
+                out += "/>";
+                continue;
+            }
+            out += '>';
+            if (cell.formula >= 0) {
+                const Formula &formula = m_formulas[size_t(cell.formula)];
+                out += formulaOpen;
+                if (formula.type == CellFormula::SharedType) {
+                    out += " t=\"shared\"";
+                    if (!formula.text.isEmpty() && formula.reference.isValid()) {
+                        out += " ref=\"";
+                        out += formula.reference.toString().toLatin1();
+                        out += '"';
+                    }
+                    out += " si=\"";
+                    XmlText::appendInteger(out, formula.sharedIndex);
+                    out += '"';
+                } else if (formula.type == CellFormula::ArrayType) {
+                    out += " t=\"array\" ref=\"";
+                    out += formula.reference.toString().toLatin1();
+                    out += '"';
+                }
+                if (formula.text.isEmpty()) {
+                    out += "/>";
+                } else {
+                    out += '>';
+                    XmlText::appendText(out, formula.text);
+                    out += formulaClose;
+                }
+            }
+            switch (cell.kind) {
+            case Kind::Blank: break;
+            case Kind::Number:
+                out += valueOpen;
+                XmlText::appendNumber(out, cell.number);
+                out += valueClose;
+                break;
+            case Kind::Integer:
+                out += valueOpen;
+                XmlText::appendInteger(out, cell.integer);
+                out += valueClose;
+                break;
+            case Kind::SharedString:
+                out += valueOpen;
+                XmlText::appendInteger(out, cell.index);
+                out += valueClose;
+                break;
+            case Kind::Boolean:
+                out += valueOpen;
+                out += cell.boolean ? '1' : '0';
+                out += valueClose;
+                break;
+            case Kind::Text:
+                if (cell.formula >= 0) {
+                    out += valueOpen;
+                    XmlText::appendText(out, m_texts[size_t(cell.index)]);
+                    out += valueClose;
+                    break;
+                }
+                Q_FALLTHROUGH();
+            case Kind::InlineText: {
+                const QString &text = m_texts[size_t(cell.index)];
+                out += '<' + prefix + "is><" + prefix + 't';
+                if (XmlText::needsSpacePreserve(text))
+                    out += " xml:space=\"preserve\"";
+                out += '>';
+                XmlText::appendText(out, text);
+                out += "</" + prefix + "t></" + prefix + "is>";
+                break;
+            }
+            case Kind::Error:
+            case Kind::IsoDate:
+                out += valueOpen;
+                XmlText::appendText(out, m_texts[size_t(cell.index)]);
+                out += valueClose;
+                break;
+            }
+            out += cellClose;
+        }
+        out += "</" + prefix + "row>";
+    }
+    out += "</" + prefix + "sheetData>";
+    *sharedStringCells = strings;
+}
+
+} // namespace Xlsx

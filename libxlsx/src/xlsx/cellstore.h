@@ -1,0 +1,109 @@
+#pragma once
+
+#include "xlsx/cellformula.h"
+#include "xlsx/xmlnode.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <vector>
+
+namespace Xlsx {
+
+// The rows and cells of one worksheet (its sheetData), ordered by row and column whatever the
+// order they were written in. Rows and cells read from a file keep their original text until
+// they change.
+class CellStore
+{
+public:
+    enum class Kind : quint8 { Blank, Number, Integer, SharedString, Text, InlineText, Boolean, Error, IsoDate };
+
+    struct Cell
+    {
+        int column = 0;
+        int style = -1;   // cell style entry, -1 for none
+        int formula = -1; // index into formulas()
+        Kind kind = Kind::Blank;
+        union {
+            double number;
+            qint64 integer;
+            int index; // shared string, or text of texts()
+            bool boolean;
+        };
+        int rawStart = -1; // the original text of the cell while unchanged
+        int rawLength = 0;
+        Cell()
+            : integer(0)
+        {
+        }
+    };
+
+    struct Row
+    {
+        std::vector<Cell> cells;
+        XmlNode::Attributes attributes; // other than r and spans
+        int rawStart = -1;
+        int rawLength = 0;
+    };
+
+    struct Formula
+    {
+        CellFormula::FormulaType type = CellFormula::NormalType;
+        QString text; // empty for the later cells of a shared formula
+        CellRange reference;
+        int sharedIndex = -1;
+    };
+
+    CellStore() = default;
+    CellStore(const CellStore &) = delete;
+    CellStore &operator=(const CellStore &) = delete;
+
+    // Reads sheetData from the reader standing on its start; xml is the text being read.
+    bool parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error);
+    // Writes sheetData; counts the cells that refer to shared strings.
+    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells) const;
+
+    const Cell *find(int row, int column) const;
+    Cell *find(int row, int column);
+    const Row *findRow(int row) const;
+    Row &row(int row);
+    // Stores the cell (replacing one in the same column) and returns it.
+    Cell &put(int row, const Cell &cell);
+    // Removes the cell, if there is one.
+    void erase(int row, int column);
+    // Marks a row as changed, so that it is written from its cells.
+    void touch(Row &row) { row.rawStart = -1; }
+
+    int addText(const QString &text);
+    const QString &text(int index) const { return m_texts[size_t(index)]; }
+    int addFormula(const Formula &formula);
+    const Formula &formula(int index) const { return m_formulas[size_t(index)]; }
+    int nextSharedIndex() { return m_nextSharedIndex++; }
+    // Position of the first cell of a shared formula.
+    bool sharedMaster(int sharedIndex, int *row, int *column) const;
+    void setSharedMaster(int sharedIndex, int row, int column);
+    void removeSharedMaster(int sharedIndex) { m_masters.remove(sharedIndex); }
+
+    // (first row, first column, last row, last column) of the cells, all 0 when there are none.
+    void bounds(int *firstRow, int *firstColumn, int *lastRow, int *lastColumn) const;
+    const std::map<int, Row> &rows() const { return m_rows; }
+    qint64 sharedStringCells() const;
+
+private:
+    bool parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error);
+    bool parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+                   QString *error);
+
+    const QString *m_xml = nullptr;
+    std::map<int, Row> m_rows;
+    std::map<int, Row>::iterator m_last = m_rows.end();
+    std::vector<QString> m_texts;
+    std::vector<Formula> m_formulas;
+    QHash<int, QPair<int, int>> m_masters;
+    int m_nextSharedIndex = 0;
+};
+
+} // namespace Xlsx

@@ -1,0 +1,331 @@
+#include "xlsx/format.h"
+
+#include "xlsx/formatdata.h"
+#include "xlsx/numberformat.h"
+#include "xlsx/xmltext.h"
+
+#include <algorithm>
+
+namespace Xlsx {
+
+namespace {
+
+bool isTrue(const QString &value)
+{
+    return value.isEmpty() || value == QLatin1String("1") || value == QLatin1String("true");
+}
+
+bool flagOf(const XmlNode &font, const QString &name)
+{
+    const XmlNode *node = font.child(name);
+    return node && isTrue(node->attribute(QStringLiteral("val")));
+}
+
+QString attributeOf(const XmlNode::Attributes &attributes, const QString &name)
+{
+    for (const auto &attribute : attributes) {
+        if (attribute.first == name)
+            return attribute.second;
+    }
+    return {};
+}
+
+void setAttributeOf(XmlNode::Attributes &attributes, const QString &name, const QString &value)
+{
+    for (int i = 0; i < attributes.size(); ++i) {
+        if (attributes[i].first == name) {
+            if (value.isEmpty())
+                attributes.remove(i);
+            else
+                attributes[i].second = value;
+            return;
+        }
+    }
+    if (!value.isEmpty())
+        attributes.append({name, value});
+}
+
+const char *const horizontalNames[] = {"general", "left",    "center", "right",
+                                       "fill",    "justify", "centerContinuous", "distributed"};
+
+QString sortedText(XmlNode::Attributes attributes)
+{
+    std::sort(attributes.begin(), attributes.end());
+    QString text;
+    for (const auto &attribute : attributes)
+        text += attribute.first + QLatin1Char('=') + attribute.second + QLatin1Char(';');
+    return text;
+}
+
+} // namespace
+
+Format::Format()
+    : d(new FormatData)
+{
+}
+
+Format::Format(FormatData *data)
+    : d(data)
+{
+}
+
+Format::Format(const Format &other) = default;
+Format &Format::operator=(const Format &other) = default;
+Format::~Format() = default;
+
+FormatData &Format::edit()
+{
+    FormatData &data = *d;
+    data.changed();
+    return data;
+}
+
+bool Format::isNull() const
+{
+    return d->null;
+}
+
+QString Format::numberFormat() const
+{
+    if (!d->numberFormatCode.isEmpty())
+        return d->numberFormatCode;
+    if (d->numberFormatId >= 0)
+        return NumberFormat::builtinCode(d->numberFormatId);
+    return d->null ? QString() : QStringLiteral("General");
+}
+
+void Format::setNumberFormat(const QString &code)
+{
+    FormatData &data = edit();
+    const int builtin = NumberFormat::builtinId(code);
+    data.numberFormatId = code.isEmpty() ? 0 : builtin;
+    data.numberFormatCode = builtin >= 0 || code.isEmpty() ? QString() : code;
+}
+
+int Format::numberFormatIndex() const
+{
+    if (!d->numberFormatCode.isEmpty())
+        return NumberFormat::builtinId(d->numberFormatCode);
+    return d->numberFormatId >= 0 ? d->numberFormatId : (d->null ? -1 : 0);
+}
+
+void Format::setNumberFormatIndex(int id)
+{
+    FormatData &data = edit();
+    data.numberFormatId = id < 0 ? 0 : id;
+    data.numberFormatCode.clear();
+}
+
+bool Format::isDateTimeFormat() const
+{
+    if (!d->numberFormatCode.isEmpty())
+        return NumberFormat::kindOfCode(d->numberFormatCode) != NumberFormat::Number;
+    return NumberFormat::kindOfId(d->numberFormatId) != NumberFormat::Number;
+}
+
+bool Format::fontBold() const
+{
+    return d->bold ? *d->bold : flagOf(d->font, QStringLiteral("b"));
+}
+
+void Format::setFontBold(bool bold)
+{
+    edit().bold = bold;
+}
+
+bool Format::fontItalic() const
+{
+    return d->italic ? *d->italic : flagOf(d->font, QStringLiteral("i"));
+}
+
+void Format::setFontItalic(bool italic)
+{
+    edit().italic = italic;
+}
+
+double Format::fontSize() const
+{
+    if (d->size)
+        return *d->size;
+    const XmlNode *size = d->font.child(QStringLiteral("sz"));
+    return size ? size->attribute(QStringLiteral("val")).toDouble() : 0;
+}
+
+void Format::setFontSize(double points)
+{
+    edit().size = points;
+}
+
+QString Format::fontName() const
+{
+    if (d->fontName)
+        return *d->fontName;
+    const XmlNode *name = d->font.child(QStringLiteral("name"));
+    return name ? name->attribute(QStringLiteral("val")) : QString();
+}
+
+void Format::setFontName(const QString &name)
+{
+    edit().fontName = name;
+}
+
+QColor Format::fontColor() const
+{
+    if (d->color)
+        return *d->color;
+    return colorOf(d->font.child(QStringLiteral("color")));
+}
+
+void Format::setFontColor(const QColor &color)
+{
+    edit().color = color;
+}
+
+Format::FillPattern Format::fillPattern() const
+{
+    if (d->fill.isNull())
+        return PatternNone;
+    const XmlNode *pattern = d->fill.child(QStringLiteral("patternFill"));
+    if (!pattern)
+        return PatternOther; // a gradient
+    const QString type = pattern->attribute(QStringLiteral("patternType"));
+    if (type.isEmpty() || type == QLatin1String("none"))
+        return PatternNone;
+    return type == QLatin1String("solid") ? PatternSolid : PatternOther;
+}
+
+void Format::setFillPattern(FillPattern pattern)
+{
+    FormatData &data = edit();
+    if (pattern == PatternOther)
+        return;
+    const QColor color = pattern == PatternSolid ? patternBackgroundColor() : QColor();
+    XmlNode fill(QStringLiteral("fill"));
+    XmlNode &patternFill = fill.ensureChild(QStringLiteral("patternFill"));
+    patternFill.setAttribute(QStringLiteral("patternType"),
+                             pattern == PatternSolid ? QStringLiteral("solid") : QStringLiteral("none"));
+    if (pattern == PatternSolid) {
+        XmlNode &foreground = patternFill.ensureChild(QStringLiteral("fgColor"));
+        if (color.isValid())
+            foreground.setAttribute(QStringLiteral("rgb"), argb(color));
+        else
+            foreground.setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
+        patternFill.ensureChild(QStringLiteral("bgColor")).setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
+    }
+    data.fill = fill;
+}
+
+QColor Format::patternBackgroundColor() const
+{
+    const XmlNode *pattern = d->fill.child(QStringLiteral("patternFill"));
+    return pattern ? colorOf(pattern->child(QStringLiteral("fgColor"))) : QColor();
+}
+
+void Format::setPatternBackgroundColor(const QColor &color)
+{
+    if (!color.isValid()) {
+        setFillPattern(PatternNone);
+        return;
+    }
+    FormatData &data = edit();
+    XmlNode fill(QStringLiteral("fill"));
+    XmlNode &patternFill = fill.ensureChild(QStringLiteral("patternFill"));
+    patternFill.setAttribute(QStringLiteral("patternType"), QStringLiteral("solid"));
+    patternFill.ensureChild(QStringLiteral("fgColor")).setAttribute(QStringLiteral("rgb"), argb(color));
+    patternFill.ensureChild(QStringLiteral("bgColor")).setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
+    data.fill = fill;
+}
+
+bool Format::textWrap() const
+{
+    const QString wrap = attributeOf(d->alignment, QStringLiteral("wrapText"));
+    return wrap == QLatin1String("1") || wrap == QLatin1String("true");
+}
+
+void Format::setTextWrap(bool wrap)
+{
+    setAttributeOf(edit().alignment, QStringLiteral("wrapText"), wrap ? QStringLiteral("1") : QString());
+}
+
+Format::HorizontalAlignment Format::horizontalAlignment() const
+{
+    const QString name = attributeOf(d->alignment, QStringLiteral("horizontal"));
+    for (int i = 0; i < int(sizeof horizontalNames / sizeof horizontalNames[0]); ++i) {
+        if (name == QLatin1String(horizontalNames[i]))
+            return HorizontalAlignment(i);
+    }
+    return AlignHGeneral;
+}
+
+void Format::setHorizontalAlignment(HorizontalAlignment alignment)
+{
+    setAttributeOf(edit().alignment, QStringLiteral("horizontal"),
+                   alignment == AlignHGeneral ? QString() : QString::fromLatin1(horizontalNames[alignment]));
+}
+
+bool Format::operator==(const Format &other) const
+{
+    if (d == other.d)
+        return true;
+    if (d->null || other.d->null)
+        return d->null == other.d->null;
+    const XmlNode none(QStringLiteral("font"));
+    return numberFormat() == other.numberFormat() && numberFormatIndex() == other.numberFormatIndex()
+        && effectiveFont(*d, none).toXml() == effectiveFont(*other.d, none).toXml()
+        && d->fill.toXml() == other.d->fill.toXml() && d->border.toXml() == other.d->border.toXml()
+        && sortedText(d->alignment) == sortedText(other.d->alignment)
+        && sortedText(d->protection) == sortedText(other.d->protection)
+        && sortedText(d->extra) == sortedText(other.d->extra);
+}
+
+XmlNode Format::effectiveFont(const FormatData &data, const XmlNode &defaultFont)
+{
+    XmlNode font = data.font.isNull() ? defaultFont : data.font;
+    auto setFlag = [&font](const QString &name, const std::optional<bool> &flag) {
+        if (!flag)
+            return;
+        font.removeChild(name);
+        if (*flag)
+            font.appendChild(XmlNode(name));
+    };
+    setFlag(QStringLiteral("b"), data.bold);
+    setFlag(QStringLiteral("i"), data.italic);
+    if (data.size)
+        font.ensureChild(QStringLiteral("sz")).setAttribute(QStringLiteral("val"), XmlText::numberText(*data.size));
+    if (data.fontName) {
+        font.ensureChild(QStringLiteral("name")).setAttribute(QStringLiteral("val"), *data.fontName);
+        font.removeChild(QStringLiteral("scheme")); // a theme font would win over the name
+    }
+    if (data.color) {
+        font.removeChild(QStringLiteral("color"));
+        if (data.color->isValid()) {
+            XmlNode color(QStringLiteral("color"));
+            color.setAttribute(QStringLiteral("rgb"), argb(*data.color));
+            font.appendChild(color);
+        }
+    }
+    return font;
+}
+
+QString Format::argb(const QColor &color)
+{
+    return QString::number(color.rgba(), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+}
+
+QColor Format::colorOf(const XmlNode *colorNode)
+{
+    if (!colorNode)
+        return {};
+    const QString rgb = colorNode->attribute(QStringLiteral("rgb"));
+    if (rgb.size() == 8) {
+        bool ok = false;
+        const uint value = rgb.toUInt(&ok, 16);
+        if (ok)
+            return QColor::fromRgba(value);
+    } else if (rgb.size() == 6) {
+        return QColor(QLatin1Char('#') + rgb);
+    }
+    return {};
+}
+
+} // namespace Xlsx

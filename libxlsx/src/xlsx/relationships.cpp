@@ -1,0 +1,153 @@
+#include "xlsx/relationships.h"
+
+#include "xlsx/xmledit.h"
+#include "xlsx/xmltext.h"
+
+#include <QStringList>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace Xlsx {
+
+bool Relationships::load(const QByteArray &bytes, QString *error)
+{
+    m_xml = XmlText::decode(bytes);
+    QXmlStreamReader reader(m_xml);
+    if (!reader.readNextStartElement() || reader.name() != QLatin1String("Relationships")) {
+        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part lists no relationships");
+        return false;
+    }
+    m_prefix = XmlEdit::prefixOf(reader);
+    m_rootStartEnd = int(reader.characterOffset());
+    m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
+    m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
+    while (reader.readNextStartElement()) {
+        Relationship relationship;
+        relationship.start = XmlEdit::tagStart(m_xml, reader.characterOffset());
+        const QXmlStreamAttributes attributes = reader.attributes();
+        relationship.id = attributes.value(QLatin1String("Id")).toString();
+        relationship.type = attributes.value(QLatin1String("Type")).toString();
+        relationship.target = attributes.value(QLatin1String("Target")).toString();
+        relationship.external = attributes.value(QLatin1String("TargetMode")) == QLatin1String("External");
+        reader.skipCurrentElement();
+        relationship.end = int(reader.characterOffset());
+        m_relationships.append(relationship);
+    }
+    if (reader.hasError()) {
+        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+        return false;
+    }
+    m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
+    return true;
+}
+
+bool Relationships::isKind(const QString &type, const QString &kind)
+{
+    return type.endsWith(QLatin1Char('/') + kind, Qt::CaseInsensitive);
+}
+
+const Relationships::Relationship *Relationships::findByKind(const QString &kind) const
+{
+    for (const Relationship &relationship : m_relationships) {
+        if (isKind(relationship.type, kind) && !m_removed.contains(relationship.id))
+            return &relationship;
+    }
+    for (const Relationship &relationship : m_added) {
+        if (isKind(relationship.type, kind))
+            return &relationship;
+    }
+    return nullptr;
+}
+
+const Relationships::Relationship *Relationships::findById(const QString &id) const
+{
+    for (const Relationship &relationship : m_relationships) {
+        if (relationship.id == id && !m_removed.contains(relationship.id))
+            return &relationship;
+    }
+    for (const Relationship &relationship : m_added) {
+        if (relationship.id == id)
+            return &relationship;
+    }
+    return nullptr;
+}
+
+QString Relationships::add(const QString &type, const QString &target)
+{
+    int number = m_relationships.size() + m_added.size() + 1;
+    QString id;
+    do {
+        id = QStringLiteral("rId%1").arg(number++);
+    } while (findById(id) || m_removed.contains(id));
+    Relationship relationship;
+    relationship.id = id;
+    relationship.type = type;
+    relationship.target = target;
+    m_added.append(relationship);
+    return id;
+}
+
+void Relationships::remove(const QString &id)
+{
+    for (int i = m_added.size() - 1; i >= 0; --i) {
+        if (m_added[i].id == id)
+            m_added.remove(i);
+    }
+    if (!m_removed.contains(id))
+        m_removed.append(id);
+}
+
+QByteArray Relationships::save() const
+{
+    XmlEdit edit;
+    for (const Relationship &relationship : m_relationships) {
+        if (m_removed.contains(relationship.id))
+            edit.replace(relationship.start, relationship.end, QByteArray());
+    }
+    QString added;
+    for (const Relationship &relationship : m_added)
+        added += QStringLiteral("<%1Relationship Id=\"%2\" Type=\"%3\" Target=\"%4\"/>")
+                     .arg(m_prefix, relationship.id, XmlText::escapedAttribute(relationship.type),
+                          XmlText::escapedAttribute(relationship.target));
+    if (!added.isEmpty()) {
+        if (m_selfClosing)
+            edit.replace(m_rootStart, m_rootStartEnd,
+                         (XmlEdit::opened(m_xml.mid(m_rootStart, m_rootStartEnd - m_rootStart)) + added
+                          + QStringLiteral("</%1Relationships>").arg(m_prefix))
+                             .toUtf8());
+        else
+            edit.insert(m_rootEnd, added.toUtf8());
+    }
+    return edit.apply(m_xml);
+}
+
+QString Relationships::resolve(const QString &sourcePart, const QString &target)
+{
+    const QString decoded = QUrl::fromPercentEncoding(target.toUtf8());
+    QString path;
+    if (decoded.startsWith(QLatin1Char('/')))
+        path = decoded.mid(1);
+    else
+        path = sourcePart.left(sourcePart.lastIndexOf(QLatin1Char('/')) + 1) + decoded;
+    QStringList segments;
+    for (const QString &segment : path.split(QLatin1Char('/'))) {
+        if (segment.isEmpty() || segment == QLatin1String("."))
+            continue;
+        if (segment == QLatin1String("..")) {
+            if (!segments.isEmpty())
+                segments.removeLast();
+        } else {
+            segments.append(segment);
+        }
+    }
+    return segments.join(QLatin1Char('/'));
+}
+
+QString Relationships::partOf(const QString &sourcePart)
+{
+    const int slash = sourcePart.lastIndexOf(QLatin1Char('/'));
+    return sourcePart.left(slash + 1) + QStringLiteral("_rels/") + sourcePart.mid(slash + 1)
+        + QStringLiteral(".rels");
+}
+
+} // namespace Xlsx

@@ -1,0 +1,117 @@
+#include "xlsx/sharedstrings.h"
+
+#include "xlsx/xmledit.h"
+#include "xlsx/xmltext.h"
+
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+namespace Xlsx {
+
+namespace {
+
+// The text of <t> elements of an entry or a run, phonetic runs left out.
+void readText(QXmlStreamReader &reader, QString &text, bool &rich)
+{
+    while (reader.readNextStartElement()) {
+        const QStringRef name = reader.name();
+        if (name == QLatin1String("t")) {
+            text += reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (name == QLatin1String("r")) {
+            rich = true;
+            readText(reader, text, rich);
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+}
+
+} // namespace
+
+bool SharedStrings::load(const QByteArray &bytes, QString *error)
+{
+    m_xml = XmlText::decode(bytes);
+    QXmlStreamReader reader(m_xml);
+    if (!reader.readNextStartElement() || reader.name() != QLatin1String("sst")) {
+        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part is not a shared string table");
+        return false;
+    }
+    m_prefix = XmlEdit::prefixOf(reader);
+    m_rootStartEnd = int(reader.characterOffset());
+    m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
+    m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
+    bool ok = false;
+    const qint64 count = reader.attributes().value(QLatin1String("count")).toLongLong(&ok);
+    m_originalCount = ok ? count : -1;
+    while (reader.readNextStartElement()) {
+        if (reader.name() != QLatin1String("si")) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        QString text;
+        bool rich = false;
+        readText(reader, text, rich);
+        text = XmlText::decodeEscapes(text);
+        if (!rich && !m_index.contains(text))
+            m_index.insert(text, m_texts.size());
+        m_texts.append(text);
+    }
+    if (reader.hasError()) {
+        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+        return false;
+    }
+    m_rootEndStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
+    m_original = m_texts.size();
+    return true;
+}
+
+int SharedStrings::add(const QString &text)
+{
+    const auto found = m_index.constFind(text);
+    if (found != m_index.constEnd())
+        return found.value();
+    const int index = m_texts.size();
+    m_texts.append(text);
+    m_index.insert(text, index);
+    return index;
+}
+
+QByteArray SharedStrings::save(qint64 referenceDelta) const
+{
+    const QByteArray prefix = m_prefix.toUtf8();
+    QByteArray entries;
+    entries.reserve((m_texts.size() - m_original) * 24);
+    for (int i = m_original; i < m_texts.size(); ++i) {
+        const QString &text = m_texts[i];
+        entries += '<' + prefix + "si><" + prefix + 't';
+        if (XmlText::needsSpacePreserve(text))
+            entries += " xml:space=\"preserve\"";
+        entries += '>';
+        XmlText::appendText(entries, text);
+        entries += "</" + prefix + "t></" + prefix + "si>";
+    }
+    if (m_rootStart < 0) {
+        const qint64 count = std::max<qint64>(referenceDelta, 0);
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+               "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\""
+            + QByteArray::number(count) + "\" uniqueCount=\"" + QByteArray::number(m_texts.size()) + "\">"
+            + entries + "</sst>";
+    }
+    QString startTag = m_xml.mid(m_rootStart, m_rootStartEnd - m_rootStart);
+    startTag = XmlEdit::withAttribute(startTag, QStringLiteral("uniqueCount"), QString::number(m_texts.size()));
+    if (m_originalCount >= 0)
+        startTag = XmlEdit::withAttribute(startTag, QStringLiteral("count"),
+                                          QString::number(std::max<qint64>(m_originalCount + referenceDelta, 0)));
+    XmlEdit edit;
+    if (m_selfClosing) {
+        edit.replace(m_rootStart, m_rootStartEnd,
+                     XmlEdit::opened(startTag).toUtf8() + entries + "</" + prefix + "sst>");
+    } else {
+        edit.replace(m_rootStart, m_rootStartEnd, startTag.toUtf8());
+        edit.insert(m_rootEndStart, entries);
+    }
+    return edit.apply(m_xml);
+}
+
+} // namespace Xlsx

@@ -1,0 +1,617 @@
+#include "xlsx/worksheet.h"
+
+#include "xlsx/cellstore.h"
+#include "xlsx/dateserial.h"
+#include "xlsx/formulashifter.h"
+#include "xlsx/numberformat.h"
+#include "xlsx/sharedstrings.h"
+#include "xlsx/sheetlayout.h"
+#include "xlsx/styles.h"
+#include "xlsx/xmltext.h"
+
+#include <QHash>
+
+#include <cmath>
+#include <limits>
+
+namespace Xlsx {
+
+namespace {
+
+constexpr int maxTextLength = 32767;
+constexpr double maxRowHeight = 409;
+constexpr double maxColumnWidth = 255;
+
+QString attributeOf(const XmlNode::Attributes &attributes, const QString &name)
+{
+    for (const auto &attribute : attributes) {
+        if (attribute.first == name)
+            return attribute.second;
+    }
+    return {};
+}
+
+void setAttributeOf(XmlNode::Attributes &attributes, const QString &name, const QString &value)
+{
+    for (int i = 0; i < attributes.size(); ++i) {
+        if (attributes[i].first == name) {
+            if (value.isEmpty())
+                attributes.remove(i);
+            else
+                attributes[i].second = value;
+            return;
+        }
+    }
+    if (!value.isEmpty())
+        attributes.append({name, value});
+}
+
+bool isTrue(const QString &value)
+{
+    return value == QLatin1String("1") || value == QLatin1String("true");
+}
+
+QString where(int row, int column)
+{
+    const CellReference cell(row, column);
+    return cell.isValid() ? cell.toString() : QStringLiteral("(%1, %2)").arg(row).arg(column);
+}
+
+} // namespace
+
+class Worksheet::Private
+{
+public:
+    QString name;
+    Styles *styles = nullptr;
+    SharedStrings *strings = nullptr;
+    bool date1904 = false;
+    QString xml;
+    SheetLayout layout;
+    CellStore cells;
+    bool modified = false;
+    bool formulas = false;
+    qint64 initialStrings = 0;
+    QString error;
+    QHash<qint64, int> dateStyles;
+
+    bool fail(const QString &message)
+    {
+        error = message;
+        return false;
+    }
+    bool toCell(const QVariant &value, CellStore::Cell *cell, NumberFormat::Kind *dateKind);
+    bool textToCell(const QString &text, CellStore::Cell *cell);
+    int inheritedStyle(int row, int column) const;
+    int dateStyle(int style, NumberFormat::Kind kind);
+    void detachFormula(int row, int column);
+    QVariant valueOf(const CellStore::Cell &cell) const;
+    bool checkRows(int first, int last);
+};
+
+bool Worksheet::Private::textToCell(const QString &text, CellStore::Cell *cell)
+{
+    if (text.isEmpty())
+        return true; // an empty text is a blank cell
+    if (text.size() > maxTextLength)
+        return fail(QStringLiteral("a text of %1 characters is longer than a cell holds (%2)")
+                        .arg(text.size())
+                        .arg(maxTextLength));
+    cell->kind = CellStore::Kind::SharedString;
+    cell->index = strings->add(text);
+    return true;
+}
+
+bool Worksheet::Private::toCell(const QVariant &value, CellStore::Cell *cell, NumberFormat::Kind *dateKind)
+{
+    switch (value.userType()) {
+    case QMetaType::UnknownType:
+        return true;
+    case QMetaType::QString:
+        return textToCell(value.toString(), cell);
+    case QMetaType::Bool:
+        cell->kind = CellStore::Kind::Boolean;
+        cell->boolean = value.toBool();
+        return true;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::ULong:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+        cell->kind = CellStore::Kind::Integer;
+        cell->integer = value.toLongLong();
+        return true;
+    case QMetaType::ULongLong:
+        if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+            return fail(QStringLiteral("the integer %1 is too large").arg(value.toULongLong()));
+        cell->kind = CellStore::Kind::Integer;
+        cell->integer = value.toLongLong();
+        return true;
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        if (!std::isfinite(number))
+            return fail(QStringLiteral("%1 is not a number a cell can hold").arg(number));
+        cell->kind = CellStore::Kind::Number;
+        cell->number = number;
+        return true;
+    }
+    case QMetaType::QDate:
+        if (!DateSerial::fromDate(value.toDate(), date1904, &cell->number))
+            return fail(QStringLiteral("the date %1 cannot be written").arg(value.toDate().toString(Qt::ISODate)));
+        cell->kind = CellStore::Kind::Number;
+        *dateKind = NumberFormat::Date;
+        return true;
+    case QMetaType::QDateTime:
+        if (!DateSerial::fromDateTime(value.toDateTime(), date1904, &cell->number))
+            return fail(QStringLiteral("the date and time %1 cannot be written")
+                            .arg(value.toDateTime().toString(Qt::ISODate)));
+        cell->kind = CellStore::Kind::Number;
+        *dateKind = NumberFormat::DateTime;
+        return true;
+    case QMetaType::QTime:
+        if (!value.toTime().isValid())
+            return fail(QStringLiteral("an invalid time cannot be written"));
+        cell->kind = CellStore::Kind::Number;
+        cell->number = DateSerial::fromTime(value.toTime());
+        *dateKind = NumberFormat::Time;
+        return true;
+    default:
+        if (value.canConvert<QString>())
+            return textToCell(value.toString(), cell);
+        return fail(QStringLiteral("values of type %1 cannot be written").arg(QString::fromLatin1(value.typeName())));
+    }
+}
+
+int Worksheet::Private::inheritedStyle(int row, int column) const
+{
+    if (const CellStore::Cell *cell = cells.find(row, column))
+        return cell->style;
+    if (const CellStore::Row *entry = cells.findRow(row)) {
+        if (!entry->attributes.isEmpty() && isTrue(attributeOf(entry->attributes, QStringLiteral("customFormat")))) {
+            bool ok = false;
+            const int style = attributeOf(entry->attributes, QStringLiteral("s")).toInt(&ok);
+            if (ok)
+                return style;
+        }
+    }
+    return layout.columnStyle(column);
+}
+
+int Worksheet::Private::dateStyle(int style, NumberFormat::Kind kind)
+{
+    if (styles->kindOf(style < 0 ? 0 : style) != NumberFormat::Number)
+        return style;
+    const qint64 key = (qint64(style + 1) << 2) | kind;
+    const auto known = dateStyles.constFind(key);
+    if (known != dateStyles.constEnd())
+        return known.value();
+    Format format = style >= 0 ? styles->format(style) : Format();
+    format.setNumberFormat(kind == NumberFormat::Date ? QStringLiteral("yyyy-mm-dd")
+                               : kind == NumberFormat::Time ? QStringLiteral("hh:mm:ss")
+                                                            : QStringLiteral("yyyy-mm-dd hh:mm:ss"));
+    const int dated = styles->indexOf(format);
+    dateStyles.insert(key, dated);
+    return dated;
+}
+
+void Worksheet::Private::detachFormula(int row, int column)
+{
+    const CellStore::Cell *cell = cells.find(row, column);
+    if (!cell || cell->formula < 0)
+        return;
+    const CellStore::Formula master = cells.formula(cell->formula);
+    int masterRow = 0;
+    int masterColumn = 0;
+    if (master.type != CellFormula::SharedType || master.text.isEmpty()
+        || !cells.sharedMaster(master.sharedIndex, &masterRow, &masterColumn) || masterRow != row
+        || masterColumn != column)
+        return;
+    // The other cells read this formula relative to this cell: each gets a formula of its own.
+    const CellRange range = master.reference;
+    for (int r = range.firstRow(); r <= range.lastRow() && range.isValid(); ++r) {
+        if (!cells.findRow(r))
+            continue;
+        for (int c = range.firstColumn(); c <= range.lastColumn(); ++c) {
+            CellStore::Cell *other = cells.find(r, c);
+            if ((r == row && c == column) || !other || other->formula < 0)
+                continue;
+            const CellStore::Formula &formula = cells.formula(other->formula);
+            if (formula.type != CellFormula::SharedType || formula.sharedIndex != master.sharedIndex
+                || !formula.text.isEmpty())
+                continue;
+            CellStore::Formula own;
+            own.text = FormulaShifter::shift(master.text, r - row, c - column);
+            other->formula = cells.addFormula(own);
+            other->rawStart = -1;
+            cells.touch(cells.row(r));
+        }
+    }
+    cells.removeSharedMaster(master.sharedIndex);
+}
+
+QVariant Worksheet::Private::valueOf(const CellStore::Cell &cell) const
+{
+    switch (cell.kind) {
+    case CellStore::Kind::Blank:
+        return {};
+    case CellStore::Kind::Number:
+    case CellStore::Kind::Integer: {
+        const double number = cell.kind == CellStore::Kind::Number ? cell.number : double(cell.integer);
+        switch (styles->kindOf(cell.style < 0 ? 0 : cell.style)) {
+        case NumberFormat::Date:
+            if (number == std::floor(number)) {
+                const QDate date = DateSerial::toDate(number, date1904);
+                if (date.isValid())
+                    return date;
+                break;
+            }
+            Q_FALLTHROUGH();
+        case NumberFormat::DateTime: {
+            const QDateTime dateTime = DateSerial::toDateTime(number, date1904);
+            if (dateTime.isValid())
+                return dateTime;
+            break;
+        }
+        case NumberFormat::Time:
+            if (number >= 0 && number < 1)
+                return DateSerial::toTime(number);
+            break;
+        case NumberFormat::Number:
+            break;
+        }
+        if (cell.kind == CellStore::Kind::Integer)
+            return QVariant(qlonglong(cell.integer));
+        return number;
+    }
+    case CellStore::Kind::SharedString:
+        return strings->text(cell.index);
+    case CellStore::Kind::Text:
+    case CellStore::Kind::InlineText:
+    case CellStore::Kind::Error:
+        return cells.text(cell.index);
+    case CellStore::Kind::Boolean:
+        return cell.boolean;
+    case CellStore::Kind::IsoDate: {
+        const QString text = cells.text(cell.index);
+        const QDateTime dateTime = QDateTime::fromString(text, Qt::ISODate);
+        return dateTime.isValid() ? QVariant(dateTime) : QVariant(text);
+    }
+    }
+    return {};
+}
+
+bool Worksheet::Private::checkRows(int first, int last)
+{
+    if (!CellReference(first, 1).isValid() || !CellReference(last, 1).isValid())
+        return fail(QStringLiteral("rows %1 to %2 lie outside the sheet").arg(first).arg(last));
+    return true;
+}
+
+Worksheet::Worksheet(const QString &name, Styles *styles, SharedStrings *sharedStrings, bool date1904)
+    : d(new Private)
+{
+    d->name = name;
+    d->styles = styles;
+    d->strings = sharedStrings;
+    d->date1904 = date1904;
+}
+
+Worksheet::~Worksheet() = default;
+
+bool Worksheet::load(const QByteArray &bytes, QString *error)
+{
+    d->xml = XmlText::decode(bytes);
+    if (!d->layout.parse(d->xml, d->cells, d->strings->size(), error))
+        return false;
+    d->initialStrings = d->cells.sharedStringCells();
+    return true;
+}
+
+QString Worksheet::sheetName() const
+{
+    return d->name;
+}
+
+QString Worksheet::errorString() const
+{
+    return d->error;
+}
+
+bool Worksheet::write(int row, int column, const QVariant &value, const Format &format)
+{
+    if (!CellReference(row, column).isValid())
+        return d->fail(QStringLiteral("cell %1 lies outside the sheet").arg(where(row, column)));
+    CellStore::Cell cell;
+    cell.column = column;
+    NumberFormat::Kind dateKind = NumberFormat::Number;
+    if (!d->toCell(value, &cell, &dateKind))
+        return false;
+    int style = format.isNull() ? d->inheritedStyle(row, column) : d->styles->indexOf(format);
+    if (dateKind != NumberFormat::Number)
+        style = d->dateStyle(style, dateKind);
+    cell.style = style;
+    d->detachFormula(row, column);
+    if (cell.kind == CellStore::Kind::Blank && style < 0)
+        d->cells.erase(row, column); // nothing left to keep
+    else
+        d->cells.put(row, cell);
+    d->modified = true;
+    return true;
+}
+
+bool Worksheet::write(const CellReference &cell, const QVariant &value, const Format &format)
+{
+    if (!cell.isValid())
+        return d->fail(QStringLiteral("not a cell reference"));
+    return write(cell.row(), cell.column(), value, format);
+}
+
+QVariant Worksheet::read(int row, int column) const
+{
+    const CellStore::Cell *cell = d->cells.find(row, column);
+    return cell ? d->valueOf(*cell) : QVariant();
+}
+
+QVariant Worksheet::read(const CellReference &cell) const
+{
+    return read(cell.row(), cell.column());
+}
+
+Cell Worksheet::cellAt(int row, int column) const
+{
+    Cell result;
+    const CellStore::Cell *cell = d->cells.find(row, column);
+    if (!cell)
+        return result;
+    result.m_row = row;
+    result.m_column = column;
+    switch (cell->kind) {
+    case CellStore::Kind::Blank: result.m_type = Cell::EmptyType; break;
+    case CellStore::Kind::Number:
+    case CellStore::Kind::Integer:
+    case CellStore::Kind::IsoDate: result.m_type = Cell::NumberType; break;
+    case CellStore::Kind::SharedString:
+    case CellStore::Kind::Text:
+    case CellStore::Kind::InlineText: result.m_type = Cell::StringType; break;
+    case CellStore::Kind::Boolean: result.m_type = Cell::BooleanType; break;
+    case CellStore::Kind::Error: result.m_type = Cell::ErrorType; break;
+    }
+    result.m_value = d->valueOf(*cell);
+    result.m_format = d->styles->format(cell->style < 0 ? 0 : cell->style);
+    if (cell->formula >= 0) {
+        const CellStore::Formula &formula = d->cells.formula(cell->formula);
+        int masterRow = 0;
+        int masterColumn = 0;
+        if (!formula.text.isEmpty()) {
+            result.m_formula = CellFormula(formula.text, formula.reference, formula.type);
+        } else if (d->cells.sharedMaster(formula.sharedIndex, &masterRow, &masterColumn)) {
+            const CellStore::Cell *master = d->cells.find(masterRow, masterColumn);
+            if (master && master->formula >= 0)
+                result.m_formula = CellFormula(FormulaShifter::shift(d->cells.formula(master->formula).text,
+                                                                     row - masterRow, column - masterColumn));
+        }
+    }
+    return result;
+}
+
+Cell Worksheet::cellAt(const CellReference &cell) const
+{
+    return cellAt(cell.row(), cell.column());
+}
+
+bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, const Format &format, double result)
+{
+    if (!CellReference(row, column).isValid())
+        return d->fail(QStringLiteral("cell %1 lies outside the sheet").arg(where(row, column)));
+    if (!formula.isValid())
+        return d->fail(QStringLiteral("the formula for %1 is empty").arg(where(row, column)));
+    if (!std::isfinite(result))
+        return d->fail(QStringLiteral("%1 is not a result a cell can hold").arg(result));
+    CellFormula::FormulaType type = formula.formulaType();
+    const CellRange range = formula.reference();
+    if (type != CellFormula::NormalType) {
+        if (!range.isValid())
+            return d->fail(QStringLiteral("the formula for %1 has no range").arg(where(row, column)));
+        if (range.firstRow() != row || range.firstColumn() != column)
+            return d->fail(QStringLiteral("the formula of range %1 belongs in its first cell, not in %2")
+                               .arg(range.toString(), where(row, column)));
+        if (type == CellFormula::SharedType && range.rowCount() == 1 && range.columnCount() == 1)
+            type = CellFormula::NormalType;
+    }
+    const int masterStyle = format.isNull() ? d->inheritedStyle(row, column) : d->styles->indexOf(format);
+    CellStore::Formula record;
+    record.type = type;
+    record.text = formula.formulaText();
+    if (type != CellFormula::NormalType)
+        record.reference = range;
+    if (type == CellFormula::SharedType)
+        record.sharedIndex = d->cells.nextSharedIndex();
+
+    d->detachFormula(row, column);
+    CellStore::Cell master;
+    master.column = column;
+    master.style = masterStyle;
+    master.kind = CellStore::Kind::Number;
+    master.number = result;
+    master.formula = d->cells.addFormula(record);
+    d->cells.put(row, master);
+
+    if (type == CellFormula::SharedType) {
+        d->cells.setSharedMaster(record.sharedIndex, row, column);
+        CellStore::Formula later;
+        later.type = CellFormula::SharedType;
+        later.sharedIndex = record.sharedIndex;
+        const int laterIndex = d->cells.addFormula(later);
+        for (int r = range.firstRow(); r <= range.lastRow(); ++r) {
+            for (int c = range.firstColumn(); c <= range.lastColumn(); ++c) {
+                if (r == row && c == column)
+                    continue;
+                const CellStore::Cell *existing = d->cells.find(r, c);
+                CellStore::Cell cell;
+                cell.column = c;
+                cell.style = existing || format.isNull() ? d->inheritedStyle(r, c) : masterStyle;
+                cell.kind = CellStore::Kind::Number;
+                cell.number = result;
+                cell.formula = laterIndex;
+                d->detachFormula(r, c);
+                d->cells.put(r, cell);
+            }
+        }
+    }
+    d->formulas = true;
+    d->modified = true;
+    return true;
+}
+
+bool Worksheet::writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format,
+                             double result)
+{
+    if (!cell.isValid())
+        return d->fail(QStringLiteral("not a cell reference"));
+    return writeFormula(cell.row(), cell.column(), formula, format, result);
+}
+
+double Worksheet::rowHeight(int row) const
+{
+    if (const CellStore::Row *entry = d->cells.findRow(row)) {
+        bool ok = false;
+        const double height = attributeOf(entry->attributes, QStringLiteral("ht")).toDouble(&ok);
+        if (ok)
+            return height;
+    }
+    return d->layout.defaultRowHeight();
+}
+
+bool Worksheet::setRowHeight(int rowFirst, int rowLast, double height)
+{
+    if (!d->checkRows(rowFirst, rowLast))
+        return false;
+    if (!(height >= 0 && height <= maxRowHeight))
+        return d->fail(QStringLiteral("a row height of %1 points is out of range (0 to %2)").arg(height).arg(maxRowHeight));
+    for (int row = std::min(rowFirst, rowLast); row <= std::max(rowFirst, rowLast); ++row) {
+        CellStore::Row &entry = d->cells.row(row);
+        setAttributeOf(entry.attributes, QStringLiteral("ht"), XmlText::numberText(height));
+        setAttributeOf(entry.attributes, QStringLiteral("customHeight"), QStringLiteral("1"));
+        d->cells.touch(entry);
+    }
+    d->modified = true;
+    return true;
+}
+
+bool Worksheet::isRowHidden(int row) const
+{
+    const CellStore::Row *entry = d->cells.findRow(row);
+    return entry && isTrue(attributeOf(entry->attributes, QStringLiteral("hidden")));
+}
+
+bool Worksheet::setRowHidden(int rowFirst, int rowLast, bool hidden)
+{
+    if (!d->checkRows(rowFirst, rowLast))
+        return false;
+    for (int row = std::min(rowFirst, rowLast); row <= std::max(rowFirst, rowLast); ++row) {
+        CellStore::Row &entry = d->cells.row(row);
+        setAttributeOf(entry.attributes, QStringLiteral("hidden"), hidden ? QStringLiteral("1") : QString());
+        d->cells.touch(entry);
+    }
+    d->modified = true;
+    return true;
+}
+
+double Worksheet::columnWidth(int column) const
+{
+    return d->layout.columnWidth(column);
+}
+
+bool Worksheet::setColumnWidth(int columnFirst, int columnLast, double width)
+{
+    if (!CellReference(1, columnFirst).isValid() || !CellReference(1, columnLast).isValid())
+        return d->fail(QStringLiteral("columns %1 to %2 lie outside the sheet").arg(columnFirst).arg(columnLast));
+    if (!(width >= 0 && width <= maxColumnWidth))
+        return d->fail(QStringLiteral("a column width of %1 is out of range (0 to %2)").arg(width).arg(maxColumnWidth));
+    d->layout.setColumnWidth(std::min(columnFirst, columnLast), std::max(columnFirst, columnLast), width);
+    d->modified = true;
+    return true;
+}
+
+bool Worksheet::mergeCells(const CellRange &range, const Format &format)
+{
+    if (!range.isValid())
+        return d->fail(QStringLiteral("not a cell range"));
+    if (range.rowCount() == 1 && range.columnCount() == 1)
+        return d->fail(QStringLiteral("a merged range needs two cells or more, %1 is one").arg(range.toString()));
+    for (const CellRange &merged : d->layout.merges()) {
+        if (merged.intersects(range))
+            return d->fail(QStringLiteral("%1 overlaps the merged range %2").arg(range.toString(), merged.toString()));
+    }
+    if (!format.isNull()) {
+        const int style = d->styles->indexOf(format);
+        for (int r = range.firstRow(); r <= range.lastRow(); ++r) {
+            for (int c = range.firstColumn(); c <= range.lastColumn(); ++c) {
+                if (CellStore::Cell *cell = d->cells.find(r, c)) {
+                    cell->style = style;
+                    cell->rawStart = -1;
+                    d->cells.touch(d->cells.row(r));
+                } else {
+                    CellStore::Cell blank;
+                    blank.column = c;
+                    blank.style = style;
+                    d->cells.put(r, blank);
+                }
+            }
+        }
+    }
+    d->layout.addMerge(range);
+    d->modified = true;
+    return true;
+}
+
+bool Worksheet::unmergeCells(const CellRange &range)
+{
+    if (!d->layout.removeMerge(range))
+        return d->fail(QStringLiteral("%1 is not a merged range").arg(range.toString()));
+    d->modified = true;
+    return true;
+}
+
+QList<CellRange> Worksheet::mergedCells() const
+{
+    return d->layout.merges().toList();
+}
+
+CellRange Worksheet::dimension() const
+{
+    int firstRow = 0;
+    int firstColumn = 0;
+    int lastRow = 0;
+    int lastColumn = 0;
+    d->cells.bounds(&firstRow, &firstColumn, &lastRow, &lastColumn);
+    if (firstRow == 0)
+        return {};
+    return {firstRow, firstColumn, lastRow, lastColumn};
+}
+
+bool Worksheet::isModified() const
+{
+    return d->modified;
+}
+
+bool Worksheet::hasNewFormulas() const
+{
+    return d->formulas;
+}
+
+QByteArray Worksheet::save(qint64 *sharedStringDelta) const
+{
+    QByteArray sheetData;
+    qint64 strings = 0;
+    d->cells.write(sheetData, d->layout.prefix(), &strings);
+    *sharedStringDelta = strings - d->initialStrings;
+    return d->layout.assemble(d->xml, sheetData, dimension());
+}
+
+} // namespace Xlsx

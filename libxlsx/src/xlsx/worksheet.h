@@ -1,0 +1,80 @@
+#pragma once
+
+#include "xlsx/cell.h"
+#include "xlsx/cellformula.h"
+#include "xlsx/cellrange.h"
+#include "xlsx/cellreference.h"
+#include "xlsx/format.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace Xlsx {
+
+class SharedStrings;
+class Styles;
+
+// One worksheet of a document: cell values, formats and formulas, row heights, column widths
+// and merged ranges. Rows and columns count from 1. Every write returns false and leaves the
+// sheet as it was when it cannot be done; errorString() tells why.
+class Worksheet
+{
+public:
+    ~Worksheet();
+    Worksheet(const Worksheet &) = delete;
+    Worksheet &operator=(const Worksheet &) = delete;
+
+    QString sheetName() const;
+
+    // Writes text, a number, a bool, a date or time, or an empty value (a blank cell that
+    // carries the format). A null format keeps the cell's present style. Text is always stored
+    // as text, also when it starts with "=". NaN and infinities are refused.
+    bool write(int row, int column, const QVariant &value, const Format &format = Format());
+    bool write(const CellReference &cell, const QVariant &value, const Format &format = Format());
+    QVariant read(int row, int column) const;
+    QVariant read(const CellReference &cell) const;
+    Cell cellAt(int row, int column) const;
+    Cell cellAt(const CellReference &cell) const;
+
+    // Writes a formula with its cached result. A shared formula stands in the first cell of its
+    // range and is read relatively in the others, which keep their own formats; fill in a
+    // format for cells of the range that do not exist yet. Viewers recalculate when they open
+    // the file.
+    bool writeFormula(int row, int column, const CellFormula &formula, const Format &format = Format(),
+                      double result = 0);
+    bool writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format = Format(),
+                      double result = 0);
+
+    double rowHeight(int row) const;
+    bool setRowHeight(int rowFirst, int rowLast, double height);
+    bool isRowHidden(int row) const;
+    bool setRowHidden(int rowFirst, int rowLast, bool hidden);
+    double columnWidth(int column) const;
+    bool setColumnWidth(int columnFirst, int columnLast, double width);
+
+    bool mergeCells(const CellRange &range, const Format &format = Format());
+    bool unmergeCells(const CellRange &range);
+    QList<CellRange> mergedCells() const;
+
+    // The range the sheet's cells occupy; invalid for an empty sheet.
+    CellRange dimension() const;
+    QString errorString() const;
+
+private:
+    friend class Document;
+    class Private;
+
+    Worksheet(const QString &name, Styles *styles, SharedStrings *sharedStrings, bool date1904);
+    bool load(const QByteArray &bytes, QString *error);
+    bool isModified() const;
+    bool hasNewFormulas() const;
+    // The part's new text and the change in the number of shared string cells.
+    QByteArray save(qint64 *sharedStringDelta) const;
+
+    std::unique_ptr<Private> d;
+};
+
+} // namespace Xlsx
