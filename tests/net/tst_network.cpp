@@ -30,8 +30,8 @@ struct Harness
     explicit Harness(StandinServer &server, const QString &pwdDigest = digest(password))
     {
         network = std::make_unique<Network>();
-        network->setPingInterval(300ms);
-        network->setPongTimeout(200ms);
+        network->setPingInterval(600ms);
+        network->setPongTimeout(400ms);
         network->setConnectTimeout(400ms);
         network->setReconnectDelay(50ms);
         Common::AbstractController::setNetwork(network.get());
@@ -57,6 +57,27 @@ struct Harness
     std::unique_ptr<Network> network;
     std::unique_ptr<Auth> auth;
     std::unique_ptr<UserSession> session;
+};
+
+// Collects what the network hands out, in the GUI thread (queued), like any consumer there.
+struct Inbox : QObject
+{
+    explicit Inbox(Common::ApiNetwork *network)
+    {
+        connect(network, qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived), this,
+                [this](const QVariantMap &m) { texts.append(m); });
+        connect(network, qOverload<QJsonObject>(&Common::ApiNetwork::messageReceived), this,
+                [this](const QJsonObject &m) { jsons.append(m); });
+    }
+    bool waitText(const QString &fn)
+    {
+        return QTest::qWaitFor([&] {
+            return std::any_of(texts.cbegin(), texts.cend(), [&](const QVariantMap &m) { return m.value("FN") == fn; });
+        }, 5000);
+    }
+    bool waitJsons(int n) { return QTest::qWaitFor([&] { return jsons.size() >= n; }, 5000); }
+    QList<QVariantMap> texts;
+    QList<QJsonObject> jsons;
 };
 
 QStringList userArgs()
@@ -210,19 +231,19 @@ void TestNetwork::framesOfBothKindsAndBadData()
     StandinServer server;
     QVERIFY(server.start(userArgs()));
     Harness client(server);
-    QSignalSpy texts(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
-    QSignalSpy jsons(client.network.get(), qOverload<QJsonObject>(&Common::ApiNetwork::messageReceived));
+    Inbox inbox(client.network.get());
     QSignalSpy opened(client.session.get(), &UserSession::saOpen);
     emit client.network->makeConnection();
     QVERIFY(opened.wait(5000));
 
     // A text frame and a JSON frame holding "#ENDMSG", in one write.
-    texts.clear();
+    QVERIFY(inbox.waitText("userSession_saOpen"));
+    inbox.texts.clear();
     server.command("mixed all");
-    QVERIFY(jsons.wait(5000));
-    QCOMPARE(jsons.last().first().toJsonObject().value("note").toString(), QString("a#ENDMSG inside"));
-    QTRY_VERIFY(!texts.isEmpty());
-    QCOMPARE(texts.first().first().toMap().value("FN").toString(), QString("userSession_saPing"));
+    QVERIFY(inbox.waitJsons(1));
+    QCOMPARE(inbox.jsons.last().value("note").toString(), QString("a#ENDMSG inside"));
+    QCOMPARE(inbox.texts.size(), 1);
+    QCOMPARE(inbox.texts.first().value("FN").toString(), QString("userSession_saPing"));
     QVERIFY(client.network->jsonMode());
 
     // Delivered one byte at a time.
@@ -236,7 +257,7 @@ void TestNetwork::framesOfBothKindsAndBadData()
 
     // A numeric result code sent as text is not a refusal.
     server.command(R"(push-json all {"controller":"auth","method":"auth","resCode":"10"})");
-    QVERIFY(jsons.wait(5000));
+    QVERIFY(inbox.waitJsons(2));
     QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
 
     // Garbage drops the connection, and the client connects again.
@@ -263,13 +284,13 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
     QVERIFY(server.start(userArgs()));
     Harness client(server);
     QSignalSpy opened(client.session.get(), &UserSession::saOpen);
-    QSignalSpy jsons(client.network.get(), qOverload<QJsonObject>(&Common::ApiNetwork::messageReceived));
+    Inbox inbox(client.network.get());
     emit client.network->makeConnection();
     QVERIFY(opened.wait(5000));
 
     // After a JSON frame, another owner's session is closed in JSON; the connection stays.
     server.command(R"(push-json all {"controller":"probe","method":"echo"})");
-    QVERIFY(jsons.wait(5000));
+    QVERIFY(inbox.waitJsons(1));
     client.session->trClose({{"rst_id_owner", "5"}});
     QVERIFY(server.waitFor([](const QJsonObject &e) {
         const QJsonObject m = e.value("message").toObject();
@@ -284,9 +305,8 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
              QString("5"));
 
     // Back to text: the own session is closed in text and the connection ends.
-    QSignalSpy pongs(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
     server.command(R"(push-text all {"FN":"userSession_saPing"})");
-    QVERIFY(pongs.wait(5000));
+    QVERIFY(inbox.waitText("userSession_saPing"));
     client.session->trClose({});
     QVERIFY(server.waitFor(StandinServer::isMessage("userSession_trClose")));
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
@@ -301,19 +321,19 @@ void TestNetwork::truncatedAnswerIsNotMisread()
     server.command("set drop_after_bytes 20");
     QVERIFY(server.waitFor(StandinServer::isEvent("done")));
     Harness client(server);
-    QSignalSpy texts(client.network.get(), qOverload<QVariantMap>(&Common::ApiNetwork::messageReceived));
+    Inbox inbox(client.network.get());
     QSignalSpy opened(client.session.get(), &UserSession::saOpen);
     emit client.network->makeConnection();
     QVERIFY(server.waitForCount(StandinServer::isEvent("dropped"), 2));
-    QCOMPARE(texts.count(), 0);
+    QCOMPARE(inbox.texts.size(), 0);
 
     // The half frame left from a broken connection is not glued to the next one's bytes.
     server.command("set drop_after_bytes 0");
     QVERIFY(opened.wait(5000));
     QCOMPARE(client.network->amountConnected(), server.count(StandinServer::isEvent("connected")));
-    for (const QList<QVariant> &args : qAsConst(texts))
-        QVERIFY(args.first().toMap().value("FN").toString().startsWith("auth_saAuth")
-                || args.first().toMap().value("FN").toString().startsWith("userSession_"));
+    QVERIFY(inbox.waitText("userSession_saOpen"));
+    for (const QVariantMap &message : qAsConst(inbox.texts))
+        QVERIFY(message.value("FN") == "auth_saAuth" || message.value("FN").toString().startsWith("userSession_sa"));
 }
 
 void TestNetwork::noHostNoAttempt()

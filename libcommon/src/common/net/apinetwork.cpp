@@ -3,13 +3,13 @@
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
+#include "common/core/utils/utils.h"
 #include "abstractcontroller.h"
 #include "messagedispatcher.h"
 #include "messagetext.h"
 
 #include <QJsonDocument>
 #include <QMutexLocker>
-#include <QtEndian>
 
 namespace Common {
 
@@ -96,12 +96,9 @@ void ApiNetwork::onSendMessage(QJsonObject message)
 {
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
-    const QByteArray text = QJsonDocument(message).toJson(QJsonDocument::Compact);
-    QByteArray frame(4, Qt::Uninitialized);
-    qToBigEndian<qint32>(qint32(text.size()), frame.data());
-    frame.append(text);
+    const QByteArray frame = jsonFrame(message);
     if (m_socket.write(frame) != -1)
-        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(text));
+        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(frame.mid(4)));
 }
 
 void ApiNetwork::onSendMessage(NetDTO message)
