@@ -18,9 +18,9 @@ from openpyxl.formatting.rule import CellIsRule
 from openpyxl.styles import Alignment, Border, Font, PatternFill, Side
 
 RICH_MARKER = "RICH_TEXT_MARKER"
-RICH_ENTRY = ('<si><r><rPr><b/><sz val="11"/></rPr><t>Bold</t></r>'
-              '<r><t xml:space="preserve"> and plain</t></r>'
-              '<rPh sb="0" eb="1"><t>phonetic</t></rPh></si>')
+RICH_RUNS = ('<r><rPr><b/><sz val="11"/></rPr><t>Bold</t></r>'
+             '<r><t xml:space="preserve"> and plain</t></r>'
+             '<rPh sb="0" eb="1"><t>phonetic</t></rPh>')
 
 
 def template(path):
@@ -92,19 +92,23 @@ def template(path):
 
 
 def make_rich(path):
-    """Turns the marker's shared string entry into rich text with runs and a phonetic run."""
+    """Turns the marker's text into rich text with runs and a phonetic run: an inline string
+    or a shared string entry, whichever form openpyxl wrote it in."""
     folder = tempfile.mkdtemp()
     try:
         rewritten = os.path.join(folder, "out.xlsx")
+        replaced = 0
         with zipfile.ZipFile(path) as source, zipfile.ZipFile(rewritten, "w", zipfile.ZIP_DEFLATED) as target:
             for item in source.infolist():
                 data = source.read(item.filename)
-                if item.filename == "xl/sharedStrings.xml":
+                if item.filename in ("xl/sharedStrings.xml", "xl/worksheets/sheet3.xml"):
                     text = data.decode("utf-8")
-                    text, count = re.subn("<si><t>%s</t></si>" % RICH_MARKER, RICH_ENTRY, text)
-                    assert count == 1, "marker string not found"
+                    text, count = re.subn("<(si|is)><t>%s</t></(si|is)>" % RICH_MARKER,
+                                          r"<\1>%s</\2>" % RICH_RUNS, text)
+                    replaced += count
                     data = text.encode("utf-8")
                 target.writestr(item, data)
+        assert replaced == 1, "marker string not found"
         shutil.move(rewritten, path)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
@@ -223,9 +227,9 @@ EXCEL_PARTS = {
         '<x14:slicerStyles defaultSlicerStyle="SlicerStyleLight1"/></ext></extLst></styleSheet>',
     "xl/sharedStrings.xml":
         '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\r\n'
-        '<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="4" uniqueCount="4">'
+        '<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="5" uniqueCount="5">'
         '<si><t>Total:</t></si><si><t>Водитель</t></si><si><t xml:space="preserve">  padded  </t></si>'
-        '<si><t>line_x000D_break</t></si></sst>',
+        '<si><t>line_x000D_break</t></si><si>' + RICH_RUNS + '<phoneticPr fontId="1"/></si></sst>',
     "xl/calcChain.xml":
         '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\r\n'
         '<calcChain xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
@@ -250,6 +254,7 @@ EXCEL_PARTS = {
         '<c r="C2" s="1"/><c r="D2" t="inlineStr"><is><t>inline text</t></is></c><c r="E2" s="2"><v>1234.5</v></c>'
         '<c r="F2" t="s"><v>3</v></c></row>'
         '<row r="3" spans="2:6" hidden="1" x14ac:dyDescent="0.25"><c r="B3" t="s"><v>2</v></c><c r="C3" s="3"><v>45352</v></c></row>'
+        '<row r="4" spans="2:6" x14ac:dyDescent="0.25"><c r="B4" t="s"><v>4</v></c></row>'
         '<row r="18" spans="2:6" x14ac:dyDescent="0.25"><c r="C18" t="s"><v>0</v></c>'
         '<c r="D18" s="4"><f t="shared" ref="D18:F18" si="0">SUM(D21:D21)</f><v>10</v></c>'
         '<c r="E18" s="4"><f t="shared" si="0"/><v>20</v></c><c r="F18" s="4"><f t="shared" si="0"/><v>30</v></c></row>'
