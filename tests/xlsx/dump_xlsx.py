@@ -18,6 +18,8 @@ MAIN = "{http://schemas.openxmlformats.org/spreadsheetml/2006/main}"
 def plain(value):
     if isinstance(value, (datetime.datetime, datetime.date, datetime.time)):
         return value.isoformat()
+    if isinstance(value, int) and not isinstance(value, bool) and abs(value) > 2 ** 53:
+        return str(value)  # beyond what a JSON reader keeps exactly
     if value is None or isinstance(value, (bool, int, float, str)):
         return value
     return str(value)
@@ -48,10 +50,12 @@ def cell_info(cell):
     }
 
 
-def sheet_info(ws, cached_ws):
+def sheet_info(ws, cached_ws, rows):
     cells = {}
     for row in ws.iter_rows():
         for cell in row:
+            if rows is not None and cell.row not in rows:
+                continue
             if cell.value is None and not cell.has_style:
                 continue
             info = cell_info(cell)
@@ -94,7 +98,16 @@ def styles_info(archive):
     return {"cell_xfs": len(list(xfs)), "xfs_count": xfs.get("count"), "num_fmts": codes}
 
 
-def main(path):
+def row_set(text):
+    """"1-3,10001" -> {1, 2, 3, 10001}"""
+    rows = set()
+    for part in text.split(","):
+        first, _, last = part.partition("-")
+        rows.update(range(int(first), int(last or first) + 1))
+    return rows
+
+
+def main(path, rows=None):
     wb = openpyxl.load_workbook(path)
     cached = openpyxl.load_workbook(path, data_only=True)
     with zipfile.ZipFile(path) as archive:
@@ -110,10 +123,11 @@ def main(path):
         "parts": parts,
         "order": order,
         "styles": styles,
-        "data": {ws.title: sheet_info(ws, cached[ws.title]) for ws in wb.worksheets},
+        "data": {ws.title: sheet_info(ws, cached[ws.title], rows) for ws in wb.worksheets},
     }
     json.dump(result, sys.stdout, ensure_ascii=False, sort_keys=True)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    # dump_xlsx.py FILE [ROWS]: ROWS ("1-3,10001") limits the cells listed
+    main(sys.argv[1], row_set(sys.argv[2]) if len(sys.argv) > 2 else None)

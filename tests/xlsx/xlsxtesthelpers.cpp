@@ -52,10 +52,13 @@ bool runScript(const QString &script, const QStringList &arguments, QByteArray *
                120000, output, error);
 }
 
-QJsonObject dump(const QString &fileName, QString *error)
+QJsonObject dump(const QString &fileName, QString *error, const QString &rows)
 {
     QByteArray output;
-    if (!runScript(QStringLiteral("dump_xlsx.py"), {fileName}, &output, error))
+    QStringList arguments{fileName};
+    if (!rows.isEmpty())
+        arguments.append(rows);
+    if (!runScript(QStringLiteral("dump_xlsx.py"), arguments, &output, error))
         return {};
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(output, &parseError);
@@ -71,7 +74,9 @@ bool makeFixtures(const QString &folder, QString *error)
     return runScript(QStringLiteral("make_fixtures.py"), {folder}, nullptr, error);
 }
 
-bool convertToCsv(const QStringList &fileNames, const QString &folder, QString *error)
+namespace {
+
+bool convert(const QString &filter, const QStringList &fileNames, const QString &folder, QString *error)
 {
     const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (office.isEmpty()) {
@@ -81,10 +86,21 @@ bool convertToCsv(const QStringList &fileNames, const QString &folder, QString *
     QTemporaryDir profile;
     const QStringList arguments = QStringList{QStringLiteral("-env:UserInstallation=file://") + profile.path(),
                                               QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                                              QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
-                                              QStringLiteral("--outdir"), folder}
+                                              filter, QStringLiteral("--outdir"), folder}
         + fileNames;
     return run(office, arguments, 180000, nullptr, error);
+}
+
+} // namespace
+
+bool convertToCsv(const QStringList &fileNames, const QString &folder, QString *error)
+{
+    return convert(QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), fileNames, folder, error);
+}
+
+bool convertToXlsx(const QStringList &fileNames, const QString &folder, QString *error)
+{
+    return convert(QStringLiteral("xlsx:Calc MS Excel 2007 XML"), fileNames, folder, error);
 }
 
 QByteArray entry(const QString &fileName, const QString &name)

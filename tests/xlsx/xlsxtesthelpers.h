@@ -12,10 +12,13 @@ namespace XlsxTest {
 // Runs one of the helper scripts of this folder; false with the script's output on failure.
 bool runScript(const QString &script, const QStringList &arguments, QByteArray *output, QString *error);
 // The workbook as openpyxl reads it (see dump_xlsx.py); empty with an error when it cannot.
-QJsonObject dump(const QString &fileName, QString *error);
+// rows ("1-3,10001") limits the cells listed.
+QJsonObject dump(const QString &fileName, QString *error, const QString &rows = QString());
 bool makeFixtures(const QString &folder, QString *error);
 // Converts workbooks to CSV files (first sheet) in one LibreOffice run.
 bool convertToCsv(const QStringList &fileNames, const QString &folder, QString *error);
+// Lets LibreOffice open workbooks and save them again as xlsx files of its own.
+bool convertToXlsx(const QStringList &fileNames, const QString &folder, QString *error);
 
 // The uncompressed entry of a zip archive, read with Qt's own zip reader.
 QByteArray entry(const QString &fileName, const QString &name);
