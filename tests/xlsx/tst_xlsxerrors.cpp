@@ -1,0 +1,244 @@
+// Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
+#include "xlsx/document.h"
+#include "xlsxtesthelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <private/qzipreader_p.h>
+#include <private/qzipwriter_p.h>
+
+using namespace Xlsx;
+
+namespace {
+
+using Parts = QVector<QPair<QString, QByteArray>>;
+
+Parts partsOf(const QString &fileName)
+{
+    QZipReader reader(fileName);
+    Parts parts;
+    for (const QZipReader::FileInfo &info : reader.fileInfoList())
+        parts.append({info.filePath, reader.fileData(info.filePath)});
+    return parts;
+}
+
+bool writeZip(const QString &fileName, const Parts &parts)
+{
+    QZipWriter writer(fileName);
+    for (const auto &part : parts)
+        writer.addFile(part.first, part.second);
+    writer.close();
+    return writer.status() == QZipWriter::NoError;
+}
+
+Parts replaced(Parts parts, const QString &name, const QByteArray &data)
+{
+    for (auto &part : parts) {
+        if (part.first == name) {
+            part.second = data;
+            return parts;
+        }
+    }
+    parts.append({name, data});
+    return parts;
+}
+
+Parts without(Parts parts, const QString &name)
+{
+    for (int i = 0; i < parts.size(); ++i) {
+        if (parts[i].first == name)
+            parts.remove(i--);
+    }
+    return parts;
+}
+
+QByteArray readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &fileName, const QByteArray &data)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                         "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+
+} // namespace
+
+class XlsxErrorsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void brokenFilesAreRefused_data();
+    void brokenFilesAreRefused();
+    void damagedArchiveEntry();
+    void failedSaveLeavesFilesAlone();
+    void sheetSelection();
+
+private:
+    QString m_valid;
+    Parts m_parts;
+    QTemporaryDir m_dir;
+};
+
+void XlsxErrorsTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_valid = m_dir.filePath(QStringLiteral("valid.xlsx"));
+    Document xlsx;
+    QVERIFY(xlsx.write("A1", QStringLiteral("text")));
+    QVERIFY(xlsx.write("B2", 2.5));
+    QVERIFY(xlsx.saveAs(m_valid));
+    m_parts = partsOf(m_valid);
+    QVERIFY(m_parts.size() >= 6);
+}
+
+void XlsxErrorsTest::brokenFilesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("content"); // file bytes, or empty to build a zip from parts
+    QTest::addColumn<Parts>("parts");
+    QTest::addColumn<QString>("message");
+
+    const QString sheet = QStringLiteral("xl/worksheets/sheet1.xml");
+    const QByteArray head(sheetHead);
+    QTest::newRow("text file") << QByteArray("just some text, no archive\n") << Parts() << "not a zip archive";
+    QTest::newRow("empty file") << QByteArray("") << Parts() << "not a zip archive";
+    QTest::newRow("truncated archive") << readFile(m_valid).left(readFile(m_valid).size() / 2) << Parts()
+                                       << "not a zip archive";
+    QTest::newRow("no content types") << QByteArray() << without(m_parts, "[Content_Types].xml")
+                                      << "[Content_Types].xml is missing";
+    QTest::newRow("no package relationships") << QByteArray() << without(m_parts, "_rels/.rels") << "_rels/.rels";
+    QTest::newRow("no workbook part") << QByteArray() << without(m_parts, "xl/workbook.xml")
+                                      << "workbook part xl/workbook.xml is missing";
+    QTest::newRow("broken workbook xml") << QByteArray() << replaced(m_parts, "xl/workbook.xml", "<workbook><sheets>")
+                                         << "xl/workbook.xml";
+    QTest::newRow("sheet part missing") << QByteArray() << without(m_parts, sheet) << "refers to the missing part";
+    QTest::newRow("styles part missing") << QByteArray() << without(m_parts, "xl/styles.xml")
+                                         << "styles part styles.xml is missing";
+    QTest::newRow("broken styles") << QByteArray() << replaced(m_parts, "xl/styles.xml", "<styleSheet><fonts>")
+                                   << "xl/styles.xml";
+    QTest::newRow("malformed sheet") << QByteArray()
+                                     << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></row>")
+                                     << "sheet \"Sheet1\"";
+    QTest::newRow("not a worksheet") << QByteArray() << replaced(m_parts, sheet, "<chartsheet/>")
+                                     << "not a worksheet";
+    QTest::newRow("no cell table") << QByteArray() << replaced(m_parts, sheet, head + "</worksheet>") << "sheetData";
+    QTest::newRow("unknown shared string")
+        << QByteArray()
+        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>7</v></c></row></sheetData></worksheet>")
+        << "shared string \"7\"";
+    QTest::newRow("number that is none")
+        << QByteArray()
+        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>12,5</v></c></row></sheetData></worksheet>")
+        << "A1 holds \"12,5\", which is not a number";
+    QTest::newRow("cell in the wrong row")
+        << QByteArray()
+        << replaced(m_parts, sheet, head + "<sheetData><row r=\"2\"><c r=\"A1\"><v>1</v></c></row></sheetData></worksheet>")
+        << "\"A1\" does not belong to row 2";
+    QTest::newRow("row outside the sheet")
+        << QByteArray()
+        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1048577\"/></sheetData></worksheet>")
+        << "row number 1048577";
+}
+
+void XlsxErrorsTest::brokenFilesAreRefused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(Parts, parts);
+    QFETCH(QString, message);
+    const QString file = m_dir.filePath(QStringLiteral("broken.xlsx"));
+    QFile::remove(file);
+    if (parts.isEmpty())
+        QVERIFY(writeFile(file, content));
+    else
+        QVERIFY(writeZip(file, parts));
+    const QByteArray bytes = readFile(file);
+
+    Document xlsx(file);
+    QVERIFY(!xlsx.isLoadPackage());
+    QVERIFY2(xlsx.errorString().contains(message), qPrintable(xlsx.errorString()));
+    QVERIFY(xlsx.errorString().contains(file));
+    QVERIFY(!xlsx.currentWorksheet());
+    QVERIFY(xlsx.sheetNames().isEmpty());
+    QVERIFY(!xlsx.write("A1", 1));
+    QVERIFY(xlsx.errorString().startsWith(QStringLiteral("no workbook is open")));
+    QVERIFY(!xlsx.read("A1").isValid());
+    QVERIFY(!xlsx.save());
+    const QString copy = m_dir.filePath(QStringLiteral("copy.xlsx"));
+    QVERIFY(!xlsx.saveAs(copy));
+    QVERIFY(xlsx.errorString().contains(message));
+    QVERIFY(!QFile::exists(copy));
+    QCOMPARE(readFile(file), bytes); // the broken file stays as it was
+}
+
+void XlsxErrorsTest::damagedArchiveEntry()
+{
+    // A workbook with a big, compressible sheet; some of its compressed bytes overwritten.
+    const QString file = m_dir.filePath(QStringLiteral("damaged.xlsx"));
+    {
+        Document xlsx;
+        for (int row = 1; row <= 2000; ++row)
+            QVERIFY(xlsx.write(row, 1, row * 3));
+        QVERIFY(xlsx.saveAs(file));
+    }
+    QByteArray bytes = readFile(file);
+    const int header = bytes.indexOf("xl/worksheets/sheet1.xml");
+    QVERIFY(header > 0);
+    for (int i = header + 200; i < header + 260; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    QVERIFY(writeFile(file, bytes));
+    Document xlsx(file);
+    QVERIFY(!xlsx.isLoadPackage());
+    QVERIFY2(xlsx.errorString().contains(QStringLiteral("xl/worksheets/sheet1.xml is damaged")),
+             qPrintable(xlsx.errorString()));
+    QCOMPARE(readFile(file), bytes);
+}
+
+void XlsxErrorsTest::failedSaveLeavesFilesAlone()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("save"));
+    QVERIFY(QDir().mkpath(folder + QStringLiteral("/taken.xlsx")));
+    const QString target = folder + QStringLiteral("/report.xlsx");
+    QVERIFY(QFile::copy(m_valid, target));
+    const QByteArray before = readFile(target);
+
+    Document xlsx(target);
+    QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+    QVERIFY(xlsx.write("A1", QStringLiteral("changed")));
+    QVERIFY(!xlsx.saveAs(folder + QStringLiteral("/taken.xlsx"))); // a folder stands there
+    QVERIFY(xlsx.errorString().contains(QStringLiteral("cannot save")));
+    QVERIFY(!xlsx.saveAs(folder + QStringLiteral("/missing/report.xlsx")));
+    QVERIFY(!xlsx.saveAs(QString()));
+    QCOMPARE(readFile(target), before);
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{"report.xlsx", "taken.xlsx"})); // no temporary files left behind
+
+    QVERIFY(xlsx.save()); // in place, replacing the file whole
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             (QStringList{"report.xlsx", "taken.xlsx"}));
+    Document reopened(target);
+    QCOMPARE(reopened.read("A1").toString(), QStringLiteral("changed"));
+    QCOMPARE(reopened.read("B2").toDouble(), 2.5);
+}
+
+void XlsxErrorsTest::sheetSelection()
+{
+    Document xlsx(m_valid);
+    QVERIFY(xlsx.isLoadPackage());
+    QVERIFY(!xlsx.selectSheet(QStringLiteral("Missing")));
+    QVERIFY(xlsx.errorString().contains(QStringLiteral("Missing")));
+    QVERIFY(!xlsx.selectSheet(3));
+    QVERIFY(xlsx.selectSheet(QStringLiteral("sheet1"))); // names match without regard to case
+    QCOMPARE(xlsx.currentWorksheet()->sheetName(), QStringLiteral("Sheet1"));
+}
+
+QTEST_GUILESS_MAIN(XlsxErrorsTest)
+#include "tst_xlsxerrors.moc"
