@@ -1,41 +1,12 @@
 #include "common/core/logger/credentialmask.h"
 #include "common/core/logger/logger.h"
+#include "messagecatcher.h"
 
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
 namespace {
-
-// Collects what goes to the Qt message channels while it lives.
-class MessageCatcher
-{
-public:
-    MessageCatcher()
-    {
-        s_current = this;
-        m_previous = qInstallMessageHandler(&MessageCatcher::handler);
-    }
-    ~MessageCatcher()
-    {
-        qInstallMessageHandler(m_previous);
-        s_current = nullptr;
-    }
-    QStringList warnings;
-    QStringList criticals;
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
-    {
-        if (type == QtWarningMsg)
-            s_current->warnings.append(text);
-        else if (type == QtCriticalMsg)
-            s_current->criticals.append(text);
-    }
-    static MessageCatcher *s_current;
-    QtMessageHandler m_previous = nullptr;
-};
-MessageCatcher *MessageCatcher::s_current = nullptr;
 
 QString readAll(const QString &fileName)
 {

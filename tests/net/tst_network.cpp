@@ -1,7 +1,7 @@
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
 #include "messagedispatcher.h"
-#include "messagelog.h"
+#include "messagecatcher.h"
 #include "network.h"
 #include "standinserver.h"
 
@@ -182,7 +182,7 @@ void TestNetwork::refusedPortIsRetried()
     server.command("set refuse 1");
     QVERIFY(server.waitFor(StandinServer::isEvent("done")));
     Harness client(server);
-    MessageLog log;
+    MessageCatcher log;
     QSignalSpy state(client.network.get(), &Common::Network::connectionState);
 
     QElapsedTimer timer;
@@ -207,7 +207,7 @@ void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
     QVERIFY(server.waitFor(StandinServer::isEvent("done")));
     Harness client(server);
     client.network->setConnectTimeout(300ms);
-    MessageLog log;
+    MessageCatcher log;
     QSignalSpy state(client.network.get(), &Common::Network::connectionState);
 
     emit client.network->makeConnection();
@@ -341,7 +341,7 @@ void TestNetwork::noHostNoAttempt()
     Network network;
     network.setConnectTimeout(100ms);
     network.start();
-    MessageLog log;
+    MessageCatcher log;
     QSignalSpy state(&network, &Common::Network::connectionState);
     emit network.makeConnection();
     QTRY_VERIFY(log.count("Cannot connect without a host and a port") == 1);

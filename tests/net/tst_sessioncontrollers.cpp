@@ -3,7 +3,7 @@
 #include "client/net/apinetwork.h"
 #include "client/utils/desktoputils.h"
 #include "common/core/singleton/spsingleton.h"
-#include "messagelog.h"
+#include "messagecatcher.h"
 
 #include <QtTest>
 
@@ -216,7 +216,7 @@ void TestSessionControllers::deliveryToControllersOfAName()
     bool inGuiThread = false;
     connect(first.get(), &Auth::saAuth, this, [&] { inGuiThread = QThread::currentThread() == qApp->thread(); });
 
-    MessageLog log;
+    MessageCatcher log;
     qputenv("metrics", "1");
     dispatchFromOtherThread(*m_net, "auth", "saAuth", {{"RES", "10"}});
     QVERIFY(firstOk.wait(5000));

@@ -1,4 +1,5 @@
 #include "common/core/utils/utils.h"
+#include "messagecatcher.h"
 
 #include <QJSEngine>
 #include <QSqlDatabase>
@@ -8,33 +9,6 @@
 #include <limits>
 
 namespace {
-
-// Collects the texts of warnings while it lives.
-class WarningCatcher
-{
-public:
-    WarningCatcher()
-    {
-        s_current = this;
-        m_previous = qInstallMessageHandler(&WarningCatcher::handler);
-    }
-    ~WarningCatcher()
-    {
-        qInstallMessageHandler(m_previous);
-        s_current = nullptr;
-    }
-    QStringList warnings;
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &, const QString &text)
-    {
-        if (type == QtWarningMsg)
-            s_current->warnings.append(text);
-    }
-    static WarningCatcher *s_current;
-    QtMessageHandler m_previous = nullptr;
-};
-WarningCatcher *WarningCatcher::s_current = nullptr;
 
 // Utils with a clock the test sets, as the client's server-synchronised clock would be.
 class ClockedUtils : public Utils
@@ -218,7 +192,7 @@ void TestUtils::refusedConversions()
 
     Utils utils;
     {
-        WarningCatcher catcher;
+        MessageCatcher catcher;
         QCOMPARE(utils.localDateTime2UTCmsec(date, time, offset), QString());
         QCOMPARE(catcher.warnings.size(), 1);
         QVERIFY2(catcher.warnings.first().contains("Utils::localDateTime2UTCmsec"),
@@ -226,7 +200,7 @@ void TestUtils::refusedConversions()
         QVERIFY2(catcher.warnings.first().contains(message), qPrintable(catcher.warnings.first()));
     }
     if (offset == 0) {
-        WarningCatcher catcher;
+        MessageCatcher catcher;
         QCOMPARE(utils.localTimeToUtc(date, time), QString());
         QCOMPARE(catcher.warnings.size(), 1);
         QVERIFY2(catcher.warnings.first().contains(message), qPrintable(catcher.warnings.first()));
@@ -326,7 +300,7 @@ void TestUtils::relativeDates()
     utils.now = now;
     QCOMPARE(utils.utcmsec2LocalDateTime(epoch, format, offset), text);
 
-    WarningCatcher catcher;
+    MessageCatcher catcher;
     QCOMPARE(utils.utcmsec2LocalDateTime(epoch, format, 841), QString());
     QCOMPARE(catcher.warnings.size(), 1);
 }
@@ -535,7 +509,7 @@ void TestUtils::scriptCalls()
     auto *utils = new Utils(&owner);
     QJSEngine engine;
     engine.globalObject().setProperty("utils", engine.newQObject(utils));
-    WarningCatcher catcher;
+    MessageCatcher catcher;
     const QJSValue result = engine.evaluate(
         "[utils.localDateTime2UTCmsec('01.02.24', '10:00'),"
         " utils.localDateTime2UTCmsec('01.02.24', '10:00', 180),"

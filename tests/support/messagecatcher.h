@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QMutex>
 #include <QStringList>
 #include <QtGlobal>
 
-// Collects what goes to the Qt warning, critical and info channels while it lives.
+// Collects what goes to the Qt warning, critical and info channels while it lives, from any
+// thread. Read the lists directly only while no other thread writes messages; count() always.
 class MessageCatcher
 {
 public:
@@ -17,10 +19,13 @@ public:
     void clear();
     // The warnings joined, for failure texts and searches.
     QString allWarnings() const { return warnings.join(QLatin1Char('\n')); }
+    // How many messages of any channel contain the fragment.
+    int count(const QString &fragment) const;
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
     static MessageCatcher *s_current;
+    mutable QMutex m_mutex;
     QtMessageHandler m_previous = nullptr;
     MessageCatcher *m_outer = nullptr;
 };
