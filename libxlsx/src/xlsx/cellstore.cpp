@@ -247,6 +247,11 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
 
 const CellStore::Row *CellStore::findRow(int row) const
 {
+    // Writes go row by row: the row last written, or one past the end, is the usual question.
+    if (m_last != m_rows.end() && m_last->first == row)
+        return &m_last->second;
+    if (m_rows.empty() || m_rows.rbegin()->first < row)
+        return nullptr;
     const auto found = m_rows.find(row);
     return found == m_rows.end() ? nullptr : &found->second;
 }
@@ -254,7 +259,7 @@ const CellStore::Row *CellStore::findRow(int row) const
 const CellStore::Cell *CellStore::find(int row, int column) const
 {
     const Row *r = findRow(row);
-    if (!r)
+    if (!r || r->cells.empty() || r->cells.back().column < column)
         return nullptr;
     const auto at = std::lower_bound(r->cells.begin(), r->cells.end(), column,
                                      [](const Cell &c, int col) { return c.column < col; });
