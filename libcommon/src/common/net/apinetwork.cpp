@@ -9,7 +9,6 @@
 #include "messagetext.h"
 
 #include <QJsonDocument>
-#include <QMutexLocker>
 
 namespace Common {
 
@@ -32,30 +31,6 @@ ApiNetwork::~ApiNetwork()
     m_dispatcher.reset();
     if (AbstractController::network() == this)
         AbstractController::setNetwork(nullptr);
-}
-
-void ApiNetwork::setSign(const QString &sign)
-{
-    QMutexLocker lock(&m_signMutex);
-    m_sign = sign;
-}
-
-QString ApiNetwork::sign() const
-{
-    QMutexLocker lock(&m_signMutex);
-    return m_sign;
-}
-
-void ApiNetwork::setPwd(const QString &pwd)
-{
-    QMutexLocker lock(&m_pwdMutex);
-    m_pwd = pwd;
-}
-
-QString ApiNetwork::pwd() const
-{
-    QMutexLocker lock(&m_pwdMutex);
-    return m_pwd;
 }
 
 void ApiNetwork::setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher)

@@ -6,7 +6,6 @@
 
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
 #include <QSharedPointer>
 #include <QVariantMap>
 
@@ -27,10 +26,10 @@ public:
     ApiNetwork();
     ~ApiNetwork() override;
 
-    void setSign(const QString &sign);
-    QString sign() const;
-    void setPwd(const QString &pwd);
-    QString pwd() const;
+    void setSign(const QString &sign) { m_sign.set(sign); }
+    QString sign() const { return m_sign.get(); }
+    void setPwd(const QString &pwd) { m_pwd.set(pwd); }
+    QString pwd() const { return m_pwd.get(); }
     bool jsonMode() const { return m_jsonMode.load(); }
 
     void setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher);
@@ -68,10 +67,8 @@ private:
     void handleTextMessage(const QVariantMap &message);
     void handleJsonMessage(const QJsonObject &message);
 
-    mutable QMutex m_signMutex;
-    QString m_sign;
-    mutable QMutex m_pwdMutex;
-    QString m_pwd;
+    Guarded<QString> m_sign;
+    Guarded<QString> m_pwd;
     std::atomic<bool> m_jsonMode{false};
     QSharedPointer<MessageDispatcher> m_dispatcher;
     FrameReader m_reader;

@@ -4,7 +4,6 @@
 #include "common/core/logger/logger.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 
 #include <atomic>
 
@@ -48,42 +47,6 @@ Network::~Network()
 Network *Network::instance()
 {
     return processNetwork.load();
-}
-
-void Network::setHost(const QString &host)
-{
-    QMutexLocker lock(&m_hostMutex);
-    m_host = host;
-}
-
-QString Network::host() const
-{
-    QMutexLocker lock(&m_hostMutex);
-    return m_host;
-}
-
-void Network::setPort(int port)
-{
-    QMutexLocker lock(&m_portMutex);
-    m_port = port;
-}
-
-int Network::port() const
-{
-    QMutexLocker lock(&m_portMutex);
-    return m_port;
-}
-
-void Network::setPingEnabled(bool enabled)
-{
-    QMutexLocker lock(&m_pingMutex);
-    m_pingEnabled = enabled;
-}
-
-bool Network::isPingEnabled() const
-{
-    QMutexLocker lock(&m_pingMutex);
-    return m_pingEnabled;
 }
 
 qlonglong Network::amountConnected() const

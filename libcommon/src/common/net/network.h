@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMutex>
+#include "common/core/guarded.h"
+
 #include <QString>
 #include <QTcpSocket>
 #include <QThread>
@@ -25,12 +26,12 @@ public:
 
     static Network *instance();
 
-    void setHost(const QString &host);
-    QString host() const;
-    void setPort(int port);
-    int port() const;
-    void setPingEnabled(bool enabled);
-    bool isPingEnabled() const;
+    void setHost(const QString &host) { m_host.set(host); }
+    QString host() const { return m_host.get(); }
+    void setPort(int port) { m_port.set(port); }
+    int port() const { return m_port.get(); }
+    void setPingEnabled(bool enabled) { m_pingEnabled.set(enabled); }
+    bool isPingEnabled() const { return m_pingEnabled.get(); }
 
     qlonglong amountConnected() const;
     void setAmountConnected(qlonglong amount);
@@ -91,12 +92,9 @@ private:
     QTimer m_pingTimer;
     QTimer m_pongTimer;
     QTimer m_reconnectDelayTimer;
-    mutable QMutex m_hostMutex;
-    QString m_host;
-    mutable QMutex m_portMutex;
-    int m_port = 0;
-    mutable QMutex m_pingMutex;
-    bool m_pingEnabled = false;
+    Guarded<QString> m_host;
+    Guarded<int> m_port{0};
+    Guarded<bool> m_pingEnabled{false};
     bool m_keepAliveWired = false;
 };
 
