@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <private/qzipreader_p.h>
+#include <private/qzipwriter_p.h>
 
 #include <cmath>
 #include <limits>
@@ -19,6 +21,7 @@ private slots:
     void valuesSurviveSaveAndReopen();
     void badValuesAreRefusedAndChangeNothing();
     void datesUseTheSerialsOfTheWorkbook();
+    void workbookOfThe1904System();
     void formatsAreKeptCopiedAndChanged();
     void sharedFormulaReadsRelatively();
     void rowsColumnsAndMerges();
@@ -196,6 +199,43 @@ void XlsxCellsTest::datesUseTheSerialsOfTheWorkbook()
     QCOMPARE(xlsx.read("D1"), QVariant(qlonglong(45352)));
     QVERIFY(xlsx.cellAt("A1").isDateTime());
     QCOMPARE(xlsx.cellAt("A1").dateTime(), QDateTime(QDate(2024, 2, 29), QTime(0, 0)));
+}
+
+void XlsxCellsTest::workbookOfThe1904System()
+{
+    // A workbook that counts days from 1904, as old Mac spreadsheets do.
+    const QString plain = m_dir.filePath(QStringLiteral("plain.xlsx"));
+    {
+        Document xlsx;
+        QVERIFY(xlsx.write("A1", 0));
+        QVERIFY(xlsx.saveAs(plain));
+    }
+    const QString path = m_dir.filePath(QStringLiteral("1904.xlsx"));
+    {
+        QZipReader reader(plain);
+        QZipWriter writer(path);
+        for (const QZipReader::FileInfo &info : reader.fileInfoList()) {
+            QByteArray data = reader.fileData(info.filePath);
+            if (info.filePath == QLatin1String("xl/workbook.xml"))
+                data.replace("<bookViews>", "<workbookPr date1904=\"1\"/><bookViews>");
+            writer.addFile(info.filePath, data);
+        }
+    }
+    {
+        Document xlsx(path);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        Format date;
+        date.setNumberFormat(QStringLiteral("dd.mm.yyyy"));
+        QVERIFY(xlsx.write("A1", 0, date));
+        QCOMPARE(xlsx.read("A1"), QVariant(QDate(1904, 1, 1)));
+        QVERIFY(xlsx.write("A2", QDate(2024, 3, 1)));
+        QVERIFY(!xlsx.write("A3", QDate(1903, 12, 31)));
+        QVERIFY(xlsx.save());
+    }
+    QZipReader reader(path);
+    QVERIFY(reader.fileData(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<v>43890</v>")); // 45352 - 1462
+    Document xlsx(path);
+    QCOMPARE(xlsx.read("A2"), QVariant(QDate(2024, 3, 1)));
 }
 
 void XlsxCellsTest::formatsAreKeptCopiedAndChanged()

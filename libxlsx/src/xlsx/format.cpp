@@ -59,8 +59,19 @@ QString sortedText(XmlNode::Attributes attributes)
 
 } // namespace
 
+namespace {
+
+// All null formats share one data block: a default argument costs no allocation.
+const QSharedDataPointer<FormatData> &nullData()
+{
+    static const QSharedDataPointer<FormatData> data(new FormatData);
+    return data;
+}
+
+} // namespace
+
 Format::Format()
-    : d(new FormatData)
+    : d(nullData())
 {
 }
 
