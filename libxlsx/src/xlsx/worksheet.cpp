@@ -1,7 +1,7 @@
 #include "xlsx/worksheet.h"
 
 #include "xlsx/cellstore.h"
-#include "xlsx/dateserial.h"
+#include "xlsx/cellvalue.h"
 #include "xlsx/formulashifter.h"
 #include "xlsx/numberformat.h"
 #include "xlsx/sharedstrings.h"
@@ -12,13 +12,11 @@
 #include <QHash>
 
 #include <cmath>
-#include <limits>
 
 namespace Xlsx {
 
 namespace {
 
-constexpr int maxTextLength = 32767;
 constexpr double maxRowHeight = 409;
 constexpr double maxColumnWidth = 255;
 
@@ -80,92 +78,15 @@ public:
         error = message;
         return false;
     }
-    bool toCell(const QVariant &value, CellStore::Cell *cell, NumberFormat::Kind *dateKind);
-    bool textToCell(const QString &text, CellStore::Cell *cell);
     int inheritedStyle(int row, int column) const;
     int dateStyle(int style, NumberFormat::Kind kind);
     void detachFormula(int row, int column);
-    QVariant valueOf(const CellStore::Cell &cell) const;
+    QVariant valueOf(const CellStore::Cell &cell) const
+    {
+        return CellValue::fromCell(cell, cells, *strings, styles->kindOf(cell.style < 0 ? 0 : cell.style), date1904);
+    }
     bool checkRows(int first, int last);
 };
-
-bool Worksheet::Private::textToCell(const QString &text, CellStore::Cell *cell)
-{
-    if (text.isEmpty())
-        return true; // an empty text is a blank cell
-    if (text.size() > maxTextLength)
-        return fail(QStringLiteral("a text of %1 characters is longer than a cell holds (%2)")
-                        .arg(text.size())
-                        .arg(maxTextLength));
-    cell->kind = CellStore::Kind::SharedString;
-    cell->index = strings->add(text);
-    return true;
-}
-
-bool Worksheet::Private::toCell(const QVariant &value, CellStore::Cell *cell, NumberFormat::Kind *dateKind)
-{
-    switch (value.userType()) {
-    case QMetaType::UnknownType:
-        return true;
-    case QMetaType::QString:
-        return textToCell(value.toString(), cell);
-    case QMetaType::Bool:
-        cell->kind = CellStore::Kind::Boolean;
-        cell->boolean = value.toBool();
-        return true;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::ULong:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        cell->kind = CellStore::Kind::Integer;
-        cell->integer = value.toLongLong();
-        return true;
-    case QMetaType::ULongLong:
-        if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
-            return fail(QStringLiteral("the integer %1 is too large").arg(value.toULongLong()));
-        cell->kind = CellStore::Kind::Integer;
-        cell->integer = value.toLongLong();
-        return true;
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        const double number = value.toDouble();
-        if (!std::isfinite(number))
-            return fail(QStringLiteral("%1 is not a number a cell can hold").arg(number));
-        cell->kind = CellStore::Kind::Number;
-        cell->number = number;
-        return true;
-    }
-    case QMetaType::QDate:
-        if (!DateSerial::fromDate(value.toDate(), date1904, &cell->number))
-            return fail(QStringLiteral("the date %1 cannot be written").arg(value.toDate().toString(Qt::ISODate)));
-        cell->kind = CellStore::Kind::Number;
-        *dateKind = NumberFormat::Date;
-        return true;
-    case QMetaType::QDateTime:
-        if (!DateSerial::fromDateTime(value.toDateTime(), date1904, &cell->number))
-            return fail(QStringLiteral("the date and time %1 cannot be written")
-                            .arg(value.toDateTime().toString(Qt::ISODate)));
-        cell->kind = CellStore::Kind::Number;
-        *dateKind = NumberFormat::DateTime;
-        return true;
-    case QMetaType::QTime:
-        if (!value.toTime().isValid())
-            return fail(QStringLiteral("an invalid time cannot be written"));
-        cell->kind = CellStore::Kind::Number;
-        cell->number = DateSerial::fromTime(value.toTime());
-        *dateKind = NumberFormat::Time;
-        return true;
-    default:
-        if (value.canConvert<QString>())
-            return textToCell(value.toString(), cell);
-        return fail(QStringLiteral("values of type %1 cannot be written").arg(QString::fromLatin1(value.typeName())));
-    }
-}
 
 int Worksheet::Private::inheritedStyle(int row, int column) const
 {
@@ -234,57 +155,6 @@ void Worksheet::Private::detachFormula(int row, int column)
     cells.removeSharedMaster(master.sharedIndex);
 }
 
-QVariant Worksheet::Private::valueOf(const CellStore::Cell &cell) const
-{
-    switch (cell.kind) {
-    case CellStore::Kind::Blank:
-        return {};
-    case CellStore::Kind::Number:
-    case CellStore::Kind::Integer: {
-        const double number = cell.kind == CellStore::Kind::Number ? cell.number : double(cell.integer);
-        switch (styles->kindOf(cell.style < 0 ? 0 : cell.style)) {
-        case NumberFormat::Date:
-            if (number == std::floor(number)) {
-                const QDate date = DateSerial::toDate(number, date1904);
-                if (date.isValid())
-                    return date;
-                break;
-            }
-            Q_FALLTHROUGH();
-        case NumberFormat::DateTime: {
-            const QDateTime dateTime = DateSerial::toDateTime(number, date1904);
-            if (dateTime.isValid())
-                return dateTime;
-            break;
-        }
-        case NumberFormat::Time:
-            if (number >= 0 && number < 1)
-                return DateSerial::toTime(number);
-            break;
-        case NumberFormat::Number:
-            break;
-        }
-        if (cell.kind == CellStore::Kind::Integer)
-            return QVariant(qlonglong(cell.integer));
-        return number;
-    }
-    case CellStore::Kind::SharedString:
-        return strings->text(cell.index);
-    case CellStore::Kind::Text:
-    case CellStore::Kind::InlineText:
-    case CellStore::Kind::Error:
-        return cells.text(cell.index);
-    case CellStore::Kind::Boolean:
-        return cell.boolean;
-    case CellStore::Kind::IsoDate: {
-        const QString text = cells.text(cell.index);
-        const QDateTime dateTime = QDateTime::fromString(text, Qt::ISODate);
-        return dateTime.isValid() ? QVariant(dateTime) : QVariant(text);
-    }
-    }
-    return {};
-}
-
 bool Worksheet::Private::checkRows(int first, int last)
 {
     if (!CellReference(first, 1).isValid() || !CellReference(last, 1).isValid())
@@ -329,7 +199,7 @@ bool Worksheet::write(int row, int column, const QVariant &value, const Format &
     CellStore::Cell cell;
     cell.column = column;
     NumberFormat::Kind dateKind = NumberFormat::Number;
-    if (!d->toCell(value, &cell, &dateKind))
+    if (!CellValue::toCell(value, d->strings, d->date1904, &cell, &dateKind, &d->error))
         return false;
     int style = format.isNull() ? d->inheritedStyle(row, column) : d->styles->indexOf(format);
     if (dateKind != NumberFormat::Number)
