@@ -3,7 +3,14 @@
 
 It listens on 127.0.0.1, answers sign-in, session open, ping and close, and logs every
 event as one JSON line on stdout: {"event": "listening", "port": N} first, then
-"connected", "message", "sent", "disconnected" and "error" events.
+"connected", "message", "sent", "disconnected" and "error" events ("message" and "sent" not
+with --quiet).
+
+With --database it keeps the platform's data in PostgreSQL (the database that the PG* variables
+name) and answers every controller of controllers.json from the table it names: sign-in
+against the users table, lists, single records, edits, locks, rights, password changes and
+pushes to the other clients (backend.py). On start it runs the database initialiser (--dbinit,
+default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields.
 
 Commands, one per line on stdin (CONN is a connection number, or "all"):
   push-text CONN {json map}     send one text message (the map's entries)
@@ -19,15 +26,25 @@ Commands, one per line on stdin (CONN is a connection number, or "all"):
 
 import argparse
 import asyncio
+import concurrent.futures
 import json
+import os
 import socket
+import subprocess
 import sys
+import tempfile
 import time
 
 import protocol
 
+HERE = os.path.dirname(os.path.abspath(__file__))
+QUIET_EVENTS = {"message", "sent"}
+quiet = False
+
 
 def emit(event, **fields):
+    if quiet and event in QUIET_EVENTS:
+        return
     fields["event"] = event
     sys.stdout.write(json.dumps(fields, ensure_ascii=False) + "\n")
     sys.stdout.flush()
@@ -42,6 +59,10 @@ class Connection:
         self.decoder = protocol.Decoder()
         self.sign = ""
         self.sent_bytes = 0
+        self.session = None
+        if server.backend is not None:
+            peer = writer.get_extra_info("peername") or ("", 0)
+            self.session = server.backend.new_session(number, (peer[0], peer[1]))
 
     async def send(self, data):
         options = self.server.options
@@ -96,14 +117,19 @@ class Connection:
             self.server.connections.pop(self.number, None)
             self.writer.close()
             emit("disconnected", conn=self.number)
+            if self.session is not None and self.session.signed_in:
+                await self.server.deliver(self, await self.server.call("disconnect", self.session))
 
     async def on_text(self, message):
         fn = message.get("FN", "")
         self.sign = message.get("SIGN", self.sign)
         config = self.server.config
+        if self.session is not None and fn not in ("userSession_trPing", "auth_trAuth"):
+            await self.server.deliver(self, await self.server.call("handle", self.session, message))
+            return
         receiver = message.get("RECEIVER", "")
         if fn == "auth_trAuth":
-            if config.users.get(self.sign) == message.get("SID"):
+            if await self.signs_in(self.sign, message.get("SID")):
                 await self.send_text({"FN": "auth_saAuth", "RES": "10"})
             else:
                 await self.send_text({"FN": "auth_saFailed", "RES": "10"})
@@ -124,19 +150,48 @@ class Connection:
     async def on_json(self, obj):
         if obj.get("method") == "auth.auth":
             params = obj.get("params", {})
-            ok = self.server.config.users.get(params.get("sign")) == params.get("sid")
+            ok = await self.signs_in(params.get("sign"), params.get("sid"))
             await self.send_json({"controller": "auth", "method": "auth", "resCode": 10 if ok else 0})
 
 
+    async def signs_in(self, sign, digest):
+        if self.session is None:
+            return self.server.config.users.get(sign) == digest
+        return await self.server.call("sign_in", self.session, sign or "", digest or "")
+
+
 class Server:
-    def __init__(self, config):
+    def __init__(self, config, platform=None):
         self.config = config
+        self.backend = platform
+        # Every database call runs on this one thread, one at a time.
+        self.executor = concurrent.futures.ThreadPoolExecutor(max_workers=1)
         self.options = {"withhold_pong": 0, "byte_by_byte": 0, "drop_after_bytes": 0, "refuse": 0}
         self.connections = {}
         self.counter = 0
         self.server = None
         self.port = config.port
         self.hang_sockets = []
+
+    async def call(self, method, *args):
+        loop = asyncio.get_running_loop()
+        return await loop.run_in_executor(self.executor, getattr(self.backend, method), *args)
+
+    async def deliver(self, sender, outcome):
+        """Sends what a request produced: answers, pushes to the other clients, sign-outs."""
+        for entries in outcome.to_sender:
+            await sender.send_text(entries)
+        if outcome.to_others:
+            for other in list(self.connections.values()):
+                if other is not sender and other.session is not None and other.session.signed_in:
+                    for entries in outcome.to_others:
+                        await other.send_text(entries)
+        for user in outcome.close_users:
+            for other in list(self.connections.values()):
+                if other is not sender and other.session is not None and other.session.user_id == user:
+                    await self.deliver(other, await self.call("end_session_of", other.session, 4))
+                    await other.send_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
+                    other.writer.close()
 
     async def start(self):
         self.server = await asyncio.start_server(self.accept, "127.0.0.1", self.port)
@@ -257,14 +312,64 @@ def parse_args(argv):
     parser.add_argument("--group", default="2")
     parser.add_argument("--utc-offset", type=int, default=180)
     parser.add_argument("--sys-utc-offset", type=int, default=0)
+    parser.add_argument("--quiet", action="store_true", help="no message and sent events")
+    parser.add_argument("--database", action="store_true",
+                        help="keep the data in the PostgreSQL database that the PG* variables name")
+    parser.add_argument("--dbinit", default=os.environ.get("KORIV_DBINIT", ""),
+                        help="database initialiser run on start (default: $KORIV_DBINIT)")
+    parser.add_argument("--controllers", default=os.path.join(HERE, "controllers.json"),
+                        help="controller name to table map")
+    parser.add_argument("--min-version", default="", help="older clients get session code 50")
     args = parser.parse_args(argv)
     args.users = dict(pair.split(":", 1) for pair in args.user)
     return args
 
 
+def open_database(config):
+    """Initialises the database, reads its schema and returns the backend; SystemExit on failure."""
+    import psycopg2
+
+    import backend
+    import schema
+
+    description = None
+    if config.dbinit:
+        with tempfile.TemporaryDirectory(prefix="koriv-standin.") as folder:
+            path = os.path.join(folder, "joined.json")
+            result = subprocess.run([config.dbinit, "--describe", path],
+                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+            if result.returncode != 0:
+                sys.stderr.write(result.stdout)
+                emit("error", error="database initialiser failed (exit %d): %s"
+                     % (result.returncode, result.stdout.strip().splitlines()[-1:] or ""))
+                raise SystemExit(1)
+            description = schema.load_description(path)
+    else:
+        emit("warning", message="no database initialiser given: the schema is used as it is")
+    try:
+        connection = psycopg2.connect("")
+    except psycopg2.Error as error:
+        emit("error", error="cannot connect to PostgreSQL: %s" % str(error).strip())
+        raise SystemExit(1)
+    found = schema.load(connection, description)
+    for warning in found.warnings:
+        emit("warning", message=warning)
+    with open(config.controllers, encoding="utf-8") as f:
+        controllers = json.load(f)["controllers"]
+    platform = backend.Backend(connection, found, controllers, config.utc_offset, config.sys_utc_offset,
+                               config.min_version)
+    platform.clear_stale_locks()
+    for sign, digest in config.users.items():
+        platform.configure_user(sign, digest)
+    emit("database", tables=len(found.tables), controllers=len(platform.controllers))
+    return platform
+
+
 async def main(argv):
+    global quiet
     config = parse_args(argv)
-    server = Server(config)
+    quiet = config.quiet
+    server = Server(config, open_database(config) if config.database else None)
     await server.start()
     emit("listening", port=server.port)
     try:

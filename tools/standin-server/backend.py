@@ -1,0 +1,727 @@
+"""Requests of signed-in clients, answered from PostgreSQL.
+
+Every request runs in one transaction: an answer with "RES" "0" leaves the database as it was.
+Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
+  50   the signed-in user's right <controller>.crud.<operation> is not "1" (or nobody signed in)
+  51   a controller the stand-in knows but an action it does not serve
+  100  bad input: unknown controller or column, malformed JSON_WHERE, a value of the wrong type;
+       on saLock / saUnlock also a record that is missing or locked by another session
+  105  the database refused the change (unique, not-null or foreign-key violation)
+  70   saUpdate: the record is locked by another session (without update_locked_record right)
+  72   saUpdate: the record is not locked by the requesting session
+  110  saInfo / saRemove: the record does not exist
+  130  saUpdate / saDuplicate: the record does not exist
+  101  saRemove: the default row 1 or a system row (is_system 1)
+  120  saRemove: the record is locked by another session
+  140  saDuplicate: a copy could not be inserted
+  150, 160  saDuplicate: "amount" missing or not a number, larger than 100
+  170  saDuplicate: the source could not be removed (locked by another session, system row)
+  200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed,
+       password missing
+Every refusal carries "exception_description" with the reason.
+"""
+
+import base64
+import json
+import sys
+import time
+import traceback
+
+import psycopg2
+from psycopg2 import sql
+
+from schema import InputError, Select
+
+ACTION_RIGHTS = {
+    "trGetList": "read",
+    "trInfo": "read",
+    "trLock": "read",
+    "trUnlock": "read",
+    "trNew": "create",
+    "trUpdate": "update",
+    "trRemove": "delete",
+    "trDuplicate": "duplicate",
+    "trChangePwd": "update",
+}
+
+# Keys of a list request that are not equality filters.
+LIST_KEYS = {"FN", "RECEIVER", "SIGN", "query_limit", "dt_utc_last_update", "dt_utc_insert_start",
+             "dt_utc_insert_end", "JSON_WHERE"}
+# Keys of an edit that are not written as columns.
+EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_user_locked",
+             "dt_utc_insert", "dt_utc_last_update", "id_owner_modify"}
+# Columns that no answer shows.
+HIDDEN_COLUMNS = ("pwd",)
+
+CONDITIONS = {"and", "or"}
+OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
+TEXT_OPERATIONS = {"contains": "> 0", "not_contains": "= 0"}
+
+MAX_COPIES = 100
+
+
+class Refusal(Exception):
+    def __init__(self, code, reason, **extra):
+        super().__init__(reason)
+        self.code = code
+        self.extra = extra
+
+
+class Session:
+    """What the stand-in knows of one connection."""
+
+    def __init__(self, number, peer=("", 0)):
+        self.number = number
+        self.peer = peer
+        self.sign = ""
+        self.user_id = None
+        self.session_row = None
+        self.opened_at = 0
+
+    @property
+    def signed_in(self):
+        return self.user_id is not None
+
+
+class Outcome:
+    """Messages to the requester, pushes to every other signed-in client, users to sign out."""
+
+    def __init__(self):
+        self.to_sender = []
+        self.to_others = []
+        self.close_users = []
+
+
+def text(value):
+    if value is None:
+        return ""
+    if isinstance(value, bool):
+        return "1" if value else "0"
+    if isinstance(value, (bytes, memoryview)):
+        return base64.b64encode(bytes(value)).decode("ascii")
+    return str(value)
+
+
+def answer_name(action):
+    return "sa" + action[2:] if action.startswith("tr") and len(action) > 2 else "saError"
+
+
+class Backend:
+    def __init__(self, connection, schema, controllers, utc_offset=180, sys_utc_offset=0, min_version=""):
+        self.db = connection
+        self.schema = schema
+        self.controllers = {name: table for name, table in controllers.items() if schema.table(table)}
+        self.utc_offset = utc_offset
+        self.sys_utc_offset = sys_utc_offset
+        self.min_version = min_version
+        self.locks = {}
+        self.lock_users = {}
+        self.selects = {}
+        self.last_timestamp = 0
+        self.has_rights = all(schema.table(t) for t in (
+            "security_options", "user_group_security_options", "user_security_options", "users"))
+
+    def new_session(self, number, peer):
+        return Session(number, peer)
+
+    # Start-up ----------------------------------------------------------------------------------
+
+    def clear_stale_locks(self):
+        """Locks live with sessions; rows still marked locked from an earlier run are freed."""
+        with self.db.cursor() as cursor:
+            for table in self.schema.tables.values():
+                if table.has("rst_id_user_locked"):
+                    cursor.execute(sql.SQL("UPDATE {} SET rst_id_user_locked = 1 WHERE rst_id_user_locked <> 1")
+                                   .format(sql.Identifier(table.name)))
+        self.db.commit()
+
+    def configure_user(self, sign, digest):
+        """Makes sure a user with that sign and password digest exists (new ones join group admin)."""
+        users = self.schema.table("users")
+        if users is None or not users.has("sign") or not users.has("pwd"):
+            raise RuntimeError("the database has no users table with sign and pwd")
+        with self.db.cursor() as cursor:
+            cursor.execute("SELECT id FROM users WHERE sign = %s AND id > 1", (sign,))
+            found = cursor.fetchone()
+            ts = self.timestamp()
+            if found:
+                values = {"pwd": digest}
+                self._write_update(cursor, users, found[0], values, ts)
+            else:
+                values = {"sign": sign, "pwd": digest}
+                if users.has("rst_id_group") and self.schema.table("user_groups"):
+                    cursor.execute("SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1")
+                    group = cursor.fetchone()
+                    values["rst_id_group"] = group[0] if group else 1
+                self._write_insert(cursor, users, values, ts)
+        self.db.commit()
+
+    # Entry points -------------------------------------------------------------------------------
+
+    def sign_in(self, session, sign, digest):
+        """auth_trAuth: True when sign and digest match a user that is not blocked."""
+        users = self.schema.table("users")
+        if users is None:
+            return False
+        blocked = sql.SQL(" AND blocked = 0") if users.has("blocked") else sql.SQL("")
+        try:
+            with self.db.cursor() as cursor:
+                cursor.execute(sql.SQL("SELECT id, pwd FROM users WHERE sign = %s AND id > 1") + blocked, (sign,))
+                row = cursor.fetchone()
+        finally:
+            self.db.rollback()
+        if row is None or (row[1] or "").lower() != (digest or "").lower():
+            return False
+        session.sign = sign
+        session.user_id = row[0]
+        self.lock_users[session.number] = row[0]
+        return True
+
+    def handle(self, session, message):
+        """One request: its answers and pushes. Whatever fails is answered and leaves no change."""
+        fn = message.get("FN", "")
+        controller, _, action = fn.partition("_")
+        outcome = Outcome()
+        base = {"FN": "%s_%s" % (controller, answer_name(action)), "RECEIVER": message.get("RECEIVER", "")}
+        if "id" in message:
+            base["id"] = message["id"]
+        locks = dict(self.locks)
+        try:
+            if not session.signed_in:
+                raise Refusal(50, "not signed in")
+            if controller == "userSession" and action in ("trOpen", "trClose"):
+                result = self.open_session(session, message) if action == "trOpen" \
+                    else self.close_session(session, message, outcome)
+            else:
+                result = self.serve(session, controller, action, message, outcome)
+            self.db.commit()
+            if result is not None:
+                outcome.to_sender.append(dict(base, **result))
+            return outcome
+        except Refusal as refusal:
+            code, reason, extra = refusal.code, str(refusal), refusal.extra
+        except InputError as error:
+            code, reason, extra = 100, str(error), {}
+        except psycopg2.DataError as error:
+            code, reason, extra = 100, _db_message(error), {}
+        except psycopg2.Error as error:
+            code, reason, extra = 105, _db_message(error), {}
+        except Exception as error:  # a fault of the stand-in: answered and logged, the server goes on
+            traceback.print_exc(file=sys.stderr)
+            code, reason, extra = 105, "stand-in failure: %r" % error, {}
+        self.db.rollback()
+        self.locks = locks
+        refused = Outcome()
+        refused.to_sender.append(dict(base, RES="0", ERRCODE=str(code), exception_description=reason, **extra))
+        return refused
+
+    def disconnect(self, session):
+        """A connection ended: its locks are freed and its session row is closed."""
+        outcome = Outcome()
+        try:
+            with self.db.cursor() as cursor:
+                for (table_name, record), holder in list(self.locks.items()):
+                    if holder == session.number:
+                        self._release(cursor, table_name, record, outcome)
+                self._end_session_row(cursor, session, 2, outcome)
+            self.db.commit()
+        except psycopg2.Error:
+            self.db.rollback()
+        self.lock_users.pop(session.number, None)
+        return outcome
+
+    # Requests -----------------------------------------------------------------------------------
+
+    def serve(self, session, controller, action, params, outcome):
+        table_name = self.controllers.get(controller)
+        if table_name is None:
+            raise InputError("unknown controller %r" % controller)
+        table = self.schema.table(table_name)
+        operation = ACTION_RIGHTS.get(action)
+        if operation is None:
+            raise Refusal(51, "the stand-in does not serve %s" % params.get("FN", ""))
+        self.check_right(session, controller, operation)
+        handler = getattr(self, "_" + action[2:].lower())
+        return handler(session, controller, table, params, outcome)
+
+    def _getlist(self, session, controller, table, params, outcome):
+        select = self.select(table)
+        where, args = self._list_filters(select, table, params)
+        limit = sql.SQL("")
+        if params.get("query_limit", "") not in ("", "0"):
+            limit = sql.SQL(" LIMIT %s")
+            args.append(_integer(params["query_limit"], "query_limit", minimum=0))
+        statement = select.head() + sql.SQL(" WHERE ") + where + sql.SQL(" ORDER BY t.id DESC") + limit
+        with self.db.cursor() as cursor:
+            cursor.execute(statement, args)
+            names = [d[0] for d in cursor.description]
+            rows = cursor.fetchall()
+        marker = {key: value for key, value in params.items() if key not in ("FN", "SIGN")}
+        marker.update({"FN": controller + "_saGetList", "RES": "10"})
+        receiver = params.get("RECEIVER", "")
+        outcome.to_sender.append(dict(marker, STATE="start"))
+        for row in rows:
+            entries = {name: text(value) for name, value in zip(names, row)}
+            entries.update({"FN": controller + "_saListInfo", "RECEIVER": receiver})
+            outcome.to_sender.append(entries)
+        outcome.to_sender.append(dict(marker, STATE="end"))
+        return None
+
+    def _list_filters(self, select, table, params):
+        parts = [sql.SQL("t.id > 1")]
+        args = []
+        bounds = (("dt_utc_last_update", ">="), ("dt_utc_insert_start", ">="), ("dt_utc_insert_end", "<="))
+        for key, operator in bounds:
+            if params.get(key, "") != "":
+                column = "dt_utc_insert" if key.startswith("dt_utc_insert") else key
+                if not table.has(column):
+                    raise InputError("table %s has no column %s" % (table.name, column))
+                parts.append(sql.SQL("t.{} " + operator + " %s").format(sql.Identifier(column)))
+                args.append(_integer(params[key], key))
+        for key, value in sorted(params.items()):
+            if key in LIST_KEYS or key.startswith("_"):
+                continue
+            expression = select.expression(key)
+            if expression is None:
+                raise InputError("unknown column %r of table %s" % (key, table.name))
+            parts.append(expression + sql.SQL(" = %s"))
+            args.append(_filter_value(select.source_columns[key], value, key))
+        where = sql.SQL(" AND ").join(parts)
+        if params.get("JSON_WHERE", "") != "":
+            groups, group_args = self._json_where(select, params["JSON_WHERE"])
+            where += groups
+            args += group_args
+        return where, args
+
+    def _json_where(self, select, document):
+        try:
+            groups = json.loads(document)
+        except ValueError as error:
+            raise InputError("JSON_WHERE is not JSON: %s" % error) from None
+        if not isinstance(groups, list):
+            raise InputError("JSON_WHERE must be an array of groups")
+        composed = sql.Composed([])
+        args = []
+        for g, group in enumerate(groups):
+            if not isinstance(group, dict):
+                raise InputError("JSON_WHERE group %d is not an object" % g)
+            condition = _condition(group.get("condition"), "JSON_WHERE group %d" % g)
+            expressions = group.get("expressions", [])
+            if not isinstance(expressions, list):
+                raise InputError("JSON_WHERE group %d: expressions must be an array" % g)
+            if not expressions:
+                continue
+            pieces = sql.Composed([])
+            joiner = None
+            for e, expression in enumerate(expressions):
+                where = "JSON_WHERE group %d expression %d" % (g, e)
+                if not isinstance(expression, dict):
+                    raise InputError(where + " is not an object")
+                role = expression.get("role")
+                column_sql = select.expression(role) if isinstance(role, str) else None
+                if column_sql is None:
+                    raise InputError("%s: unknown role %r" % (where, role))
+                operation = expression.get("operation")
+                operation = operation.strip().lower() if isinstance(operation, str) else operation
+                value = expression.get("value")
+                if not isinstance(value, str):
+                    raise InputError("%s: value must be a JSON string" % where)
+                if joiner is not None:
+                    pieces += sql.SQL(" %s " % joiner.upper())
+                if operation in OPERATIONS:
+                    pieces += column_sql + sql.SQL(" %s %%s" % OPERATIONS[operation])
+                    args.append(_filter_value(select.source_columns[role], value, "%s (%s)" % (where, role)))
+                elif operation in TEXT_OPERATIONS:
+                    pieces += sql.SQL("strpos(COALESCE(CAST({} AS TEXT), ''), %s) {}").format(
+                        column_sql, sql.SQL(TEXT_OPERATIONS[operation]))
+                    args.append(value)
+                else:
+                    raise InputError("%s: unknown operation %r" % (where, expression.get("operation")))
+                joiner = _condition(expression.get("condition"), where)
+            composed += sql.SQL(" %s (" % condition.upper()) + pieces + sql.SQL(")")
+        return composed, args
+
+    def _info(self, session, controller, table, params, outcome):
+        row = self.fetch(table, self._record_id(params, 110))
+        if row is None:
+            raise Refusal(110, "record %s of %s does not exist" % (params.get("id"), table.name))
+        return dict(row, RES="10")
+
+    def _new(self, session, controller, table, params, outcome):
+        values = self._record_values(table, params)
+        with self.db.cursor() as cursor:
+            record = self._write_insert(cursor, table, values, self.timestamp())
+        row = self.fetch(table, record)
+        self._push(outcome, table, "srInserted", session, record)
+        return dict(row, RES="10", id_owner_modify=text(session.user_id))
+
+    def _update(self, session, controller, table, params, outcome):
+        record = self._record_id(params, 130)
+        if self.fetch(table, record) is None:
+            raise Refusal(130, "record %s of %s does not exist" % (record, table.name))
+        holder = self.locks.get((table.name, record))
+        if holder is None:
+            raise Refusal(72, "record %s of %s is not locked for update: send trLock first" % (record, table.name))
+        if holder != session.number:
+            try:
+                self.check_right(session, controller, "update_locked_record")
+            except Refusal:
+                raise Refusal(70, self._locked_reason(table, record, holder)) from None
+        values = self._record_values(table, params)
+        if values:
+            with self.db.cursor() as cursor:
+                self._write_update(cursor, table, record, values, self.timestamp())
+            self._push(outcome, table, "srUpdated", session, record)
+        return dict(self.fetch(table, record), RES="10", id_owner_modify=text(session.user_id))
+
+    def _remove(self, session, controller, table, params, outcome):
+        record = self._record_id(params, 110)
+        if record <= 1:
+            raise Refusal(101, "the default row 1 of %s cannot be removed" % table.name)
+        row = self.fetch(table, record)
+        if row is None:
+            raise Refusal(110, "record %s of %s does not exist" % (record, table.name))
+        if row.get("is_system") == "1":
+            raise Refusal(101, "record %s of %s is a system record" % (record, table.name))
+        holder = self.locks.get((table.name, record))
+        if holder is not None and holder != session.number:
+            raise Refusal(120, self._locked_reason(table, record, holder))
+        with self.db.cursor() as cursor:
+            cursor.execute(sql.SQL("DELETE FROM {} WHERE id = %s").format(sql.Identifier(table.name)), (record,))
+        self.locks.pop((table.name, record), None)
+        self._push_removed(outcome, table, session, record)
+        return {"RES": "10", "id": text(record), "id_owner_modify": text(session.user_id)}
+
+    def _duplicate(self, session, controller, table, params, outcome):
+        record = self._record_id(params, 130)
+        source = self.fetch(table, record)
+        if source is None:
+            raise Refusal(130, "source record %s of %s does not exist" % (record, table.name))
+        amount = params.get("amount", "1")
+        try:
+            amount = int(amount)
+        except ValueError:
+            raise Refusal(150, "amount %r is not a number" % amount) from None
+        if amount < 1:
+            raise Refusal(150, "amount must be at least 1")
+        if amount > MAX_COPIES:
+            raise Refusal(160, "amount %d is larger than %d" % (amount, MAX_COPIES))
+        overlay = self._record_values(table, params, extra_keys=("amount", "remove_src"))
+        copies = []
+        with self.db.cursor() as cursor:
+            for _ in range(amount):
+                cursor.execute("SAVEPOINT copy")
+                try:
+                    copies.append(self._write_copy(cursor, table, record, overlay, self.timestamp()))
+                except psycopg2.Error as error:
+                    cursor.execute("ROLLBACK TO SAVEPOINT copy")
+                    raise Refusal(140, "copy of record %s not inserted: %s" % (record, _db_message(error))) from None
+            if params.get("remove_src") == "1":
+                holder = self.locks.get((table.name, record))
+                if holder is not None and holder != session.number:
+                    raise Refusal(170, self._locked_reason(table, record, holder))
+                if source.get("is_system") == "1":
+                    raise Refusal(170, "record %s of %s is a system record" % (record, table.name))
+                cursor.execute(sql.SQL("DELETE FROM {} WHERE id = %s").format(sql.Identifier(table.name)),
+                               (record,))
+                self.locks.pop((table.name, record), None)
+                self._push_removed(outcome, table, session, record)
+        for copy in copies:
+            self._push(outcome, table, "srInserted", session, copy)
+        return dict(self.fetch(table, copies[0]), RES="10", ids=json.dumps(copies),
+                    id_owner_modify=text(session.user_id))
+
+    def _lock(self, session, controller, table, params, outcome):
+        record = self._record_id(params, 100)
+        if record <= 1 or self.fetch(table, record) is None:
+            raise Refusal(100, "record %s of %s does not exist" % (record, table.name))
+        holder = self.locks.get((table.name, record))
+        if holder is not None and holder != session.number:
+            raise Refusal(100, self._locked_reason(table, record, holder),
+                          rst_id_user_locked=text(self.lock_users.get(holder, 1)))
+        if holder is None:
+            self.locks[(table.name, record)] = session.number
+            self._set_lock_column(table, record, session.user_id)
+            for name in self._names_of(table):
+                outcome.to_others.append({"FN": name + "_saLock", "RECEIVER": "ALL", "RES": "10",
+                                          "id": text(record), "rst_id_user_locked": text(session.user_id)})
+        return {"RES": "10", "id": text(record), "rst_id_user_locked": text(session.user_id)}
+
+    def _unlock(self, session, controller, table, params, outcome):
+        record = self._record_id(params, 100)
+        holder = self.locks.get((table.name, record))
+        if holder is not None and holder != session.number:
+            raise Refusal(100, self._locked_reason(table, record, holder),
+                          rst_id_user_locked=text(self.lock_users.get(holder, 1)))
+        if holder is not None:
+            with self.db.cursor() as cursor:
+                self._release(cursor, table.name, record, outcome)
+        return {"RES": "10", "id": text(record), "rst_id_user_locked": "1"}
+
+    def _changepwd(self, session, controller, table, params, outcome):
+        if not table.has("pwd"):
+            raise Refusal(51, "table %s has no password" % table.name)
+        try:
+            record = int(params.get("id", ""))
+        except ValueError:
+            raise Refusal(200, "id %r is not a record id" % params.get("id")) from None
+        with self.db.cursor() as cursor:
+            cursor.execute(sql.SQL("SELECT pwd FROM {} WHERE id = %s AND id > 1").format(
+                sql.Identifier(table.name)), (record,))
+            row = cursor.fetchone()
+            if row is None:
+                raise Refusal(200, "record %s of %s does not exist" % (record, table.name))
+            pwd = params.get("pwd", "")
+            if not pwd:
+                raise Refusal(204, "no new password given")
+            if pwd != params.get("pwd_confirm", ""):
+                raise Refusal(201, "password and confirmation differ")
+            if "old_pwd" in params and (row[0] or "").lower() != params["old_pwd"].lower():
+                raise Refusal(202, "the old password does not match")
+            try:
+                cursor.execute("SAVEPOINT pwd")
+                self._write_update(cursor, table, record, {"pwd": pwd}, self.timestamp())
+            except psycopg2.Error as error:
+                cursor.execute("ROLLBACK TO SAVEPOINT pwd")
+                raise Refusal(203, _db_message(error)) from None
+        self._push(outcome, table, "srUpdated", session, record)
+        return {"RES": "10", "id": text(record)}
+
+    # Sessions -----------------------------------------------------------------------------------
+
+    def open_session(self, session, params):
+        if self.min_version and _version(params.get("version", "")) < _version(self.min_version):
+            return {"RES": "50"}
+        code = "20" if session.session_row is not None else "10"
+        group = 1
+        with self.db.cursor() as cursor:
+            if self.schema.table("users").has("rst_id_group"):
+                cursor.execute("SELECT rst_id_group FROM users WHERE id = %s", (session.user_id,))
+                group = cursor.fetchone()[0]
+            now = int(time.time() * 1000)
+            sessions = self.schema.table("user_sessions")
+            if session.session_row is None and sessions is not None:
+                candidates = {"sign": session.sign, "dt_start": now, "version": params.get("version", ""),
+                              "os": params.get("os", ""), "build_abi": params.get("build_abi", ""),
+                              "ip": session.peer[0], "port": session.peer[1], "rst_id_owner": session.user_id,
+                              "rst_id_group": group, "type_close": 0}
+                values = {k: v for k, v in candidates.items() if sessions.has(k)}
+                session.session_row = self._write_insert(cursor, sessions, values, self.timestamp())
+            session.opened_at = session.opened_at or now
+        return {"RES": code, "id": text(session.session_row or session.number), "sign": session.sign,
+                "rst_id_owner": text(session.user_id), "rst_id_group": text(group),
+                "utc_offset": text(self.utc_offset), "sys_utc_offset": text(self.sys_utc_offset),
+                "utc_dt": text(int(time.time() * 1000)), "isNewVersionAvailable": "0"}
+
+    def close_session(self, session, params, outcome):
+        if "rst_id_owner" not in params:
+            with self.db.cursor() as cursor:
+                self._end_session_row(cursor, session, 3, outcome)
+            return {"RES": "10"}
+        self.check_right(session, "userSession", "update")
+        owner = _integer(params["rst_id_owner"], "rst_id_owner")
+        outcome.close_users.append(owner)
+        return {"RES": "10"}
+
+    def end_session_of(self, session, type_close):
+        """Another user closed this session: its row gets the close type."""
+        outcome = Outcome()
+        with self.db.cursor() as cursor:
+            self._end_session_row(cursor, session, type_close, outcome)
+        self.db.commit()
+        return outcome
+
+    def _end_session_row(self, cursor, session, type_close, outcome):
+        sessions = self.schema.table("user_sessions")
+        if session.session_row is None or sessions is None:
+            return
+        now = int(time.time() * 1000)
+        candidates = {"dt_end": now, "duration": now - session.opened_at, "type_close": type_close}
+        self._write_update(cursor, sessions, session.session_row,
+                           {k: v for k, v in candidates.items() if sessions.has(k)}, self.timestamp())
+        self._push(outcome, sessions, "srUpdated", session, session.session_row)
+        session.session_row = None
+
+    # Rights -------------------------------------------------------------------------------------
+
+    def check_right(self, session, controller, operation):
+        """Refuses (50) unless the user's effective value of <controller>.crud.<operation> is "1".
+
+        A right that no security option names is not enforced. A user's own value wins while it
+        is in use (is_using 1); otherwise the value of the user's group counts."""
+        if not self.has_rights:
+            return
+        code = "%s.crud.%s" % (controller, operation)
+        with self.db.cursor() as cursor:
+            cursor.execute(
+                "SELECT (SELECT option_value FROM user_security_options u"
+                "        WHERE u.rst_id_owner = %(user)s AND u.rst_id_so = so.id AND u.is_using = 1 LIMIT 1),"
+                "       EXISTS (SELECT 1 FROM user_security_options u"
+                "        WHERE u.rst_id_owner = %(user)s AND u.rst_id_so = so.id AND u.is_using = 1),"
+                "       (SELECT g.option_value FROM user_group_security_options g"
+                "        WHERE g.rst_id_so = so.id"
+                "        AND g.rst_id_group = (SELECT rst_id_group FROM users WHERE id = %(user)s) LIMIT 1)"
+                " FROM security_options so WHERE so.code = %(code)s",
+                {"user": session.user_id, "code": code})
+            row = cursor.fetchone()
+        if row is None:
+            return
+        user_value, in_use, group_value = row
+        value = user_value if in_use else group_value
+        if value != "1":
+            raise Refusal(50, "right %s is not granted to %s" % (code, session.sign))
+
+    # Helpers ------------------------------------------------------------------------------------
+
+    def timestamp(self):
+        """Milliseconds since the epoch, strictly growing, for dt_utc_insert / dt_utc_last_update."""
+        self.last_timestamp = max(int(time.time() * 1000), self.last_timestamp + 1)
+        return self.last_timestamp
+
+    def select(self, table, hidden=HIDDEN_COLUMNS):
+        key = (table.name, hidden)
+        if key not in self.selects:
+            self.selects[key] = Select(self.schema, table, hidden)
+        return self.selects[key]
+
+    def fetch(self, table, record, hidden=HIDDEN_COLUMNS):
+        """The row with its joined fields as texts, or None; the default row 1 is not a record."""
+        select = self.select(table, hidden)
+        with self.db.cursor() as cursor:
+            cursor.execute(select.head() + sql.SQL(" WHERE t.id = %s AND t.id > 1"), (record,))
+            row = cursor.fetchone()
+            if row is None:
+                return None
+            return {d[0]: text(v) for d, v in zip(cursor.description, row)}
+
+    def _record_id(self, params, code):
+        if "id" not in params:
+            raise Refusal(code, "no record id given")
+        try:
+            return int(params["id"])
+        except ValueError:
+            raise InputError("id takes an integer, got %r" % params["id"]) from None
+
+    def _record_values(self, table, params, extra_keys=()):
+        values = {}
+        for key, value in params.items():
+            if key in EDIT_KEYS or key in extra_keys or key.startswith("_") or key.endswith("_string") \
+                    or key in table.joined:
+                continue
+            column = table.columns.get(key)
+            if column is None:
+                raise InputError("unknown column %r of table %s" % (key, table.name))
+            values[key] = column.convert(value, allow_null=True)
+        return values
+
+    def _write_insert(self, cursor, table, values, ts):
+        values = dict(values)
+        for column, value in (("rst_id_user_locked", 1), ("dt_utc_insert", ts), ("dt_utc_last_update", ts)):
+            if table.has(column):
+                values[column] = value
+        values.pop("id", None)
+        names = list(values)
+        statement = sql.SQL("INSERT INTO {} ({}) VALUES ({}) RETURNING id").format(
+            sql.Identifier(table.name), sql.SQL(", ").join(map(sql.Identifier, names)),
+            sql.SQL(", ").join(sql.Placeholder() * len(names)))
+        if not names:
+            statement = sql.SQL("INSERT INTO {} DEFAULT VALUES RETURNING id").format(sql.Identifier(table.name))
+        cursor.execute(statement, [values[n] for n in names])
+        return cursor.fetchone()[0]
+
+    def _write_copy(self, cursor, table, record, overlay, ts):
+        """Inserts a copy of the row; overlay gives the values that differ from the source."""
+        fixed = {"rst_id_user_locked": 1, "dt_utc_insert": ts, "dt_utc_last_update": ts}
+        names, sources, args = [], [], []
+        for name in table.columns:
+            if name == "id":
+                continue
+            names.append(sql.Identifier(name))
+            if name in overlay or name in fixed:
+                sources.append(sql.Placeholder())
+                args.append(overlay[name] if name in overlay else fixed[name])
+            else:
+                sources.append(sql.SQL("t.{}").format(sql.Identifier(name)))
+        cursor.execute(sql.SQL("INSERT INTO {} ({}) SELECT {} FROM {} AS t WHERE t.id = %s RETURNING id").format(
+            sql.Identifier(table.name), sql.SQL(", ").join(names), sql.SQL(", ").join(sources),
+            sql.Identifier(table.name)), args + [record])
+        return cursor.fetchone()[0]
+
+    def _write_update(self, cursor, table, record, values, ts):
+        values = dict(values)
+        if table.has("dt_utc_last_update"):
+            values["dt_utc_last_update"] = ts
+        if not values:
+            return
+        names = list(values)
+        cursor.execute(sql.SQL("UPDATE {} SET {} WHERE id = %s").format(
+            sql.Identifier(table.name),
+            sql.SQL(", ").join(sql.SQL("{} = %s").format(sql.Identifier(n)) for n in names)),
+            [values[n] for n in names] + [record])
+
+    def _set_lock_column(self, table, record, user_id):
+        if table.has("rst_id_user_locked"):
+            with self.db.cursor() as cursor:
+                cursor.execute(sql.SQL("UPDATE {} SET rst_id_user_locked = %s WHERE id = %s").format(
+                    sql.Identifier(table.name)), (user_id, record))
+
+    def _release(self, cursor, table_name, record, outcome):
+        del self.locks[(table_name, record)]
+        table = self.schema.table(table_name)
+        self._set_lock_column(table, record, 1)
+        for name in self._names_of(table):
+            outcome.to_others.append({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
+                                      "id": text(record), "rst_id_user_locked": "1"})
+
+    def _locked_reason(self, table, record, holder):
+        return "record %s of %s is locked by another session (user id %s)" % (
+            record, table.name, self.lock_users.get(holder, "?"))
+
+    def _names_of(self, table):
+        return sorted(name for name, table_name in self.controllers.items() if table_name == table.name)
+
+    def _push(self, outcome, table, push, session, record):
+        for name in self._names_of(table):
+            outcome.to_others.append({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
+                                      "id_owner_modify": text(session.user_id), "sign": session.sign})
+
+    def _push_removed(self, outcome, table, session, record):
+        for name in self._names_of(table):
+            outcome.to_others.append({"FN": name + "_saRemove", "RECEIVER": "ALL", "RES": "10",
+                                      "id": text(record), "id_owner_modify": text(session.user_id)})
+
+
+def _integer(value, what, minimum=None):
+    try:
+        number = int(value)
+    except (TypeError, ValueError):
+        raise InputError("%s takes an integer, got %r" % (what, value)) from None
+    if minimum is not None and number < minimum:
+        raise InputError("%s must not be below %d" % (what, minimum))
+    return number
+
+
+def _filter_value(column, value, what):
+    return column.convert(value, "filter %s" % what)
+
+
+def _condition(value, where):
+    if not isinstance(value, str) or value.strip().lower() not in CONDITIONS:
+        raise InputError("%s: condition must be \"and\" or \"or\", got %r" % (where, value))
+    return value.strip().lower()
+
+
+def _version(text_value):
+    parts = []
+    for piece in text_value.split("."):
+        try:
+            parts.append(int(piece))
+        except ValueError:
+            parts.append(0)
+    return parts
+
+
+def _db_message(error):
+    message = getattr(getattr(error, "diag", None), "message_primary", None) or str(error)
+    detail = getattr(getattr(error, "diag", None), "message_detail", None)
+    return message + (" (" + detail + ")" if detail else "")
