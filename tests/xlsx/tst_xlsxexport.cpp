@@ -172,6 +172,9 @@ void XlsxExportTest::textStaysTextAndDatesStayDates()
     QCOMPARE(cell("B6").value("v").toString(), QStringLiteral("1900-03-01T00:00:00"));
     QCOMPARE(cell("B6").value("nf").toString(), QStringLiteral("dd.mm.yyyy"));
     QVERIFY(!XlsxTest::sheet(result, "Sheet1").value("cells").toObject().contains("B7"));
+    // Custom number formats are numbered from 164, each once.
+    const QJsonObject formats = result.value("styles").toObject().value("num_fmts").toObject();
+    QCOMPARE(formats, (QJsonObject{{"164", "yyyy-mm-dd"}, {"165", "yyyy-mm-dd hh:mm:ss"}, {"166", "dd.mm.yyyy"}}));
 }
 
 void XlsxExportTest::sharedFormulaOverRange()

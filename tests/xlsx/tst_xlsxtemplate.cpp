@@ -20,6 +20,7 @@ private slots:
     void styledTemplateStaysIntact();
     void excelWorkbookKeepsItsParts();
     void overwritingSharedFormulaKeepsTheOthers();
+    void unchangedWorkbookSavesAsItWas();
 
 private:
     QString copyOf(const QString &fixture, const QString &name);
@@ -290,6 +291,26 @@ void XlsxTemplateTest::overwritingSharedFormulaKeepsTheOthers()
     QCOMPARE(XlsxTest::cell(after, "Totals", "E18").value("v").toString(), QStringLiteral("=SUM(E21:E21)"));
     QCOMPARE(XlsxTest::cell(after, "Totals", "F18").value("v").toString(), QStringLiteral("=SUM(F21:F21)"));
     QCOMPARE(XlsxTest::cell(after, "Totals", "F18").value("cached").toInt(), 30);
+}
+
+void XlsxTemplateTest::unchangedWorkbookSavesAsItWas()
+{
+    for (const QString &fixture : {QStringLiteral("template.xlsx"), QStringLiteral("excel.xlsx")}) {
+        const QString original = m_dir.filePath(fixture);
+        const QString copy = m_dir.filePath(QStringLiteral("unchanged-") + fixture);
+        Document xlsx(original);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        for (const QString &name : xlsx.sheetNames()) {
+            QVERIFY(xlsx.selectSheet(name));
+            xlsx.read("A1");
+            xlsx.cellAt(2, 2).format();
+        }
+        QVERIFY(xlsx.saveAs(copy));
+        const QStringList names = XlsxTest::entryNames(original);
+        QCOMPARE(XlsxTest::entryNames(copy), names);
+        for (const QString &name : names)
+            QVERIFY2(XlsxTest::entry(copy, name) == XlsxTest::entry(original, name), qPrintable(fixture + ": " + name));
+    }
 }
 
 QTEST_GUILESS_MAIN(XlsxTemplateTest)
