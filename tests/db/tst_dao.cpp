@@ -409,6 +409,18 @@ void TestDao::secretsInLogs()
     }
     QCOMPARE(driver.debugString({"password", "note", "balance", "sign"}),
              QString("'password'='***', 'note'='***', 'balance'='***', 'sign'='A-1'"));
+
+    // A row the database rejects is echoed whole and unquoted in its error.
+    QVERIFY(pg.run("ALTER TABLE drivers ADD CONSTRAINT refused CHECK (sign <> 'Z-9')"));
+    driver.setValue("sign", "Z-9");
+    driver.setValue("balance", "0");
+    driver.setValue("uuid", "");
+    catcher.clear();
+    QVERIFY(!dao.insert("caller"));
+    QCOMPARE(catcher.warnings.size(), 1);
+    QVERIFY2(catcher.warnings[0].contains("Failing row contains (***)"), qPrintable(catcher.warnings[0]));
+    for (const char *secret : {"hunter2-pass", "top-secret-note"})
+        QVERIFY2(!catcher.warnings[0].contains(secret), qPrintable(catcher.warnings[0]));
 }
 
 QTEST_GUILESS_MAIN(TestDao)

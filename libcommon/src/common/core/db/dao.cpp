@@ -34,6 +34,8 @@ void Dao::warnPrefixed(const QString &callerInfo, const QString &line)
 QString Dao::scrub(const QString &message) const
 {
     static const QRegularExpression context(QStringLiteral("\\nLINE \\d+: [^\\n]*(\\n *\\^)?"));
+    // A rejected row is echoed whole and unquoted ("Failing row contains (2, a, b, ...)").
+    static const QRegularExpression failingRow(QStringLiteral("(Failing row contains )\\([^\\n]*\\)"));
     QString result = message;
     result.remove(context);
     m_model->visitFields([&result](const QString &name, const FieldDescriptor &field) {
@@ -42,6 +44,7 @@ QString Dao::scrub(const QString &message) const
         const QString value = field.value.toString();
         if (value.isEmpty())
             return;
+        result.replace(failingRow, QStringLiteral("\\1(***)"));
         result.replace(QLatin1Char('"') + value + QLatin1Char('"'), QLatin1String("\"***\""));
         result.replace(QLatin1Char('\'') + value + QLatin1Char('\''), QLatin1String("'***'"));
     });
