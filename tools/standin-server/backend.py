@@ -107,8 +107,10 @@ def answer_name(action):
 
 
 class Backend:
-    def __init__(self, connection, schema, controllers, utc_offset=180, sys_utc_offset=0, min_version=""):
+    def __init__(self, connection, schema, controllers, utc_offset=180, sys_utc_offset=0, min_version="",
+                 dsn=""):
         self.db = connection
+        self.dsn = dsn
         self.schema = schema
         self.controllers = {name: table for name, table in controllers.items() if schema.table(table)}
         self.utc_offset = utc_offset
@@ -165,11 +167,15 @@ class Backend:
             return False
         blocked = sql.SQL(" AND blocked = 0") if users.has("blocked") else sql.SQL("")
         try:
+            self._reconnect_if_lost()
             with self.db.cursor() as cursor:
                 cursor.execute(sql.SQL("SELECT id, pwd FROM users WHERE sign = %s AND id > 1") + blocked, (sign,))
                 row = cursor.fetchone()
-        finally:
             self.db.rollback()
+        except psycopg2.Error as error:
+            self._rollback()
+            print("sign-in of %r failed: %s" % (sign, error), file=sys.stderr)
+            return False
         if row is None or (row[1] or "").lower() != (digest or "").lower():
             return False
         session.sign = sign
@@ -187,11 +193,12 @@ class Backend:
             base["id"] = message["id"]
         locks = dict(self.locks)
         try:
+            self._reconnect_if_lost()
             if not session.signed_in:
                 raise Refusal(50, "not signed in")
             if controller == "userSession" and action in ("trOpen", "trClose"):
-                result = self.open_session(session, message) if action == "trOpen" \
-                    else self.close_session(session, message, outcome)
+                opening = self.open_session if action == "trOpen" else self.close_session
+                result = opening(session, message, outcome)
             else:
                 result = self.serve(session, controller, action, message, outcome)
             self.db.commit()
@@ -209,11 +216,21 @@ class Backend:
         except Exception as error:  # a fault of the stand-in: answered and logged, the server goes on
             traceback.print_exc(file=sys.stderr)
             code, reason, extra = 105, "stand-in failure: %r" % error, {}
-        self.db.rollback()
+        self._rollback()
         self.locks = locks
         refused = Outcome()
         refused.to_sender.append(dict(base, RES="0", ERRCODE=str(code), exception_description=reason, **extra))
         return refused
+
+    def _rollback(self):
+        try:
+            self.db.rollback()
+        except psycopg2.Error:
+            pass  # a lost connection: the next request opens a new one
+
+    def _reconnect_if_lost(self):
+        if self.db.closed:
+            self.db = psycopg2.connect(self.dsn)
 
     def disconnect(self, session):
         """A connection ended: its locks are freed and its session row is closed."""
@@ -226,7 +243,7 @@ class Backend:
                 self._end_session_row(cursor, session, 2, outcome)
             self.db.commit()
         except psycopg2.Error:
-            self.db.rollback()
+            self._rollback()
         self.lock_users.pop(session.number, None)
         return outcome
 
@@ -489,7 +506,7 @@ class Backend:
 
     # Sessions -----------------------------------------------------------------------------------
 
-    def open_session(self, session, params):
+    def open_session(self, session, params, outcome):
         if self.min_version and _version(params.get("version", "")) < _version(self.min_version):
             return {"RES": "50"}
         code = "20" if session.session_row is not None else "10"
@@ -507,6 +524,7 @@ class Backend:
                               "rst_id_group": group, "type_close": 0}
                 values = {k: v for k, v in candidates.items() if sessions.has(k)}
                 session.session_row = self._write_insert(cursor, sessions, values, self.timestamp())
+                self._push(outcome, sessions, "srInserted", session, session.session_row)
             session.opened_at = session.opened_at or now
         return {"RES": code, "id": text(session.session_row or session.number), "sign": session.sign,
                 "rst_id_owner": text(session.user_id), "rst_id_group": text(group),

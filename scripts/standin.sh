@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The stand-in platform server over a throwaway PostgreSQL, for local runs of the program:
+#
+#   scripts/standin.sh [standin.py options]     # e.g. --port 40300 --user me:$(printf pw | md5sum | cut -c1-32)
+#
+# Builds koriv-dbinit when needed (BUILD_DIR, default build), starts a throwaway cluster
+# (scripts/pg-tmp.sh), lets the stand-in create and seed the database, and serves on 127.0.0.1
+# (port 40300 unless --port is given). Sign in as "admin" with an empty password, or as "operator"
+# (empty password, the operators' rights). Ctrl+C stops the server and removes the cluster.
+# With KORIV_STANDIN_DB=keep the cluster is left running and its PG* variables are printed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${BUILD_DIR:-build}
+if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
+  cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build_dir" --target koriv-dbinit --parallel "$(nproc)" >/dev/null
+dbinit="$PWD/$build_dir/tools/dbinit/koriv-dbinit"
+
+pg_tmp="$PWD/scripts/pg-tmp.sh"
+eval "$("$pg_tmp" start)"
+if [[ "${KORIV_STANDIN_DB:-}" == keep ]]; then
+  echo "PostgreSQL kept: PGHOST=$PGHOST PGPORT=$PGPORT PGUSER=$PGUSER PGDATABASE=$PGDATABASE PG_TMP_DIR=$PG_TMP_DIR" >&2
+else
+  trap '"$pg_tmp" stop "$PG_TMP_DIR"' EXIT
+fi
+
+port=(--port 40300)
+for argument in "$@"; do
+  [[ "$argument" == --port || "$argument" == --port=* ]] && port=()
+done
+/usr/bin/python3 -B tools/standin-server/standin.py --database --dbinit "$dbinit" "${port[@]}" "$@"

@@ -1,0 +1,226 @@
+"""Test helpers: the stand-in as a child process, a throwaway database, a blocking protocol client."""
+
+import hashlib
+import json
+import os
+import queue
+import socket
+import subprocess
+import threading
+import time
+import uuid
+
+import psycopg2
+
+import protocol
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def digest(password):
+    return hashlib.md5(password.encode("utf-8")).hexdigest()
+
+
+def require_cluster():
+    """The PG* variables of the throwaway cluster; a clear failure when they are missing."""
+    missing = [name for name in ("PGHOST", "PGPORT", "PGUSER") if not os.environ.get(name)]
+    if missing:
+        raise RuntimeError("no PostgreSQL to test against: %s not set. Run the tests through "
+                           "scripts/test.sh, or eval \"$(scripts/pg-tmp.sh start)\" first." % ", ".join(missing))
+
+
+class ScratchDatabase:
+    """A database of its own in the test cluster, dropped again by drop()."""
+
+    def __init__(self, prefix="standin"):
+        require_cluster()
+        self.name = "%s_%s" % (prefix, uuid.uuid4().hex[:12])
+        admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
+        admin.autocommit = True
+        with admin.cursor() as cursor:
+            cursor.execute("CREATE DATABASE " + self.name)
+        admin.close()
+        self.environment = dict(os.environ, PGDATABASE=self.name)
+
+    def connect(self):
+        connection = psycopg2.connect(dbname=self.name)
+        connection.autocommit = True
+        return connection
+
+    def drop(self):
+        admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
+        admin.autocommit = True
+        with admin.cursor() as cursor:
+            cursor.execute("DROP DATABASE IF EXISTS %s WITH (FORCE)" % self.name)
+        admin.close()
+
+
+class StandinProcess:
+    """standin.py as a child process; its JSON events are collected by a reader thread."""
+
+    def __init__(self, arguments, environment=None, start_timeout=60):
+        self.events = queue.Queue()
+        self.all_events = []
+        self.process = subprocess.Popen(
+            ["/usr/bin/python3", "-B", os.path.join(HERE, "standin.py")] + arguments,
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+            env=environment)
+        self.stderr_lines = []
+        threading.Thread(target=self._read_stdout, daemon=True).start()
+        threading.Thread(target=self._read_stderr, daemon=True).start()
+        event = self.wait_event(lambda e: e["event"] in ("listening", "error"), start_timeout)
+        if event is None or event["event"] != "listening":
+            status = self.stop()
+            raise RuntimeError("the stand-in did not start (exit status %s): %s\n%s"
+                               % (status, event, "".join(self.stderr_lines)))
+        self.port = event["port"]
+
+    def _read_stdout(self):
+        for line in self.process.stdout:
+            try:
+                event = json.loads(line)
+            except ValueError:
+                continue
+            self.all_events.append(event)
+            self.events.put(event)
+        self.events.put(None)
+
+    def _read_stderr(self):
+        for line in self.process.stderr:
+            self.stderr_lines.append(line)
+
+    def wait_event(self, match, timeout=10):
+        deadline = time.monotonic() + timeout
+        while True:
+            remaining = deadline - time.monotonic()
+            if remaining <= 0:
+                return None
+            try:
+                event = self.events.get(timeout=remaining)
+            except queue.Empty:
+                return None
+            if event is None:
+                return None
+            if match(event):
+                return event
+
+    def stop(self):
+        if self.process.poll() is None:
+            try:
+                self.process.stdin.write("quit\n")
+                self.process.stdin.flush()
+                self.process.wait(10)
+            except (BrokenPipeError, subprocess.TimeoutExpired):
+                self.process.kill()
+                self.process.wait(10)
+        for pipe in (self.process.stdin, self.process.stdout, self.process.stderr):
+            try:
+                pipe.close()
+            except (BrokenPipeError, ValueError):
+                pass
+        return self.process.returncode
+
+
+class Client:
+    """One connection speaking the text framing; answers are matched by their RECEIVER."""
+
+    _numbers = iter(range(1, 10 ** 9))
+    _lock = threading.Lock()
+
+    def __init__(self, port, sign="", timeout=10):
+        self.sign = sign
+        self.timeout = timeout
+        self.socket = socket.create_connection(("127.0.0.1", port), timeout=timeout)
+        self.decoder = protocol.Decoder()
+        self.inbox = []
+
+    def close(self):
+        self.socket.close()
+
+    @classmethod
+    def next_number(cls):
+        with cls._lock:
+            return str(next(cls._numbers))
+
+    def send(self, entries):
+        self.socket.sendall(protocol.text_frame(protocol.message_text(self.sign, entries)))
+
+    def _read_more(self, deadline):
+        remaining = deadline - time.monotonic()
+        if remaining <= 0:
+            raise TimeoutError("no answer in time; received so far: %r" % self.inbox[-5:])
+        self.socket.settimeout(remaining)
+        try:
+            data = self.socket.recv(65536)
+        except socket.timeout:
+            raise TimeoutError("no answer in time; received so far: %r" % self.inbox[-5:]) from None
+        if not data:
+            raise ConnectionError("the stand-in closed the connection")
+        for kind, payload in self.decoder.feed(data):
+            if kind == "text":
+                self.inbox.extend(protocol.parse_text(payload))
+            else:
+                self.inbox.append(payload)
+
+    def take(self, match, timeout=None):
+        """Removes and returns the first received message that matches, waiting for it."""
+        deadline = time.monotonic() + (timeout or self.timeout)
+        while True:
+            for i, message in enumerate(self.inbox):
+                if match(message):
+                    return self.inbox.pop(i)
+            self._read_more(deadline)
+
+    def nothing(self, match, wait=0.3):
+        """True when no matching message arrives within wait seconds."""
+        try:
+            self.take(match, wait)
+            return False
+        except TimeoutError:
+            return True
+
+    def sign_in(self, sign, password):
+        self.sign = sign
+        self.send({"FN": "auth_trAuth", "SID": digest(password)})
+        return self.take(lambda m: m.get("FN", "").startswith("auth_"))
+
+    def open_session(self, version="1.6.0"):
+        self.send({"FN": "userSession_trOpen", "version": version, "os": "test", "build_abi": "x86_64"})
+        return self.take(lambda m: m.get("FN") == "userSession_saOpen")
+
+    def call(self, controller, action, **params):
+        """One request; its answer (FN controller_sa..., the same RECEIVER)."""
+        receiver = self.next_number()
+        self.send(dict(params, FN="%s_%s" % (controller, action), RECEIVER=receiver))
+        name = "%s_sa%s" % (controller, action[2:])
+        return self.take(lambda m: m.get("FN") == name and m.get("RECEIVER") == receiver)
+
+    def get_list(self, controller, **params):
+        """A list request: (end marker or refusal, rows)."""
+        receiver = self.next_number()
+        self.send(dict(params, FN=controller + "_trGetList", RECEIVER=receiver))
+        own = lambda m: m.get("RECEIVER") == receiver  # noqa: E731
+        first = self.take(lambda m: own(m) and m.get("FN") == controller + "_saGetList")
+        if first.get("RES") != "10":
+            return first, []
+        if first.get("STATE") != "start":
+            raise AssertionError("list answer did not begin with its start marker: %r" % first)
+        rows = []
+        while True:
+            message = self.take(own)
+            if message.get("FN") == controller + "_saListInfo":
+                rows.append(message)
+            elif message.get("FN") == controller + "_saGetList" and message.get("STATE") == "end":
+                return message, rows
+            else:
+                raise AssertionError("unexpected message inside a list answer: %r" % message)
+
+
+def signed_in(port, sign, password):
+    client = Client(port)
+    answer = client.sign_in(sign, password)
+    if answer.get("FN") != "auth_saAuth" or answer.get("RES") != "10":
+        client.close()
+        raise AssertionError("sign-in of %s refused: %r" % (sign, answer))
+    client.open_session()
+    return client
