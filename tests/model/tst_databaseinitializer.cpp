@@ -122,6 +122,11 @@ void TestDatabaseInitializer::plan()
     QCOMPARE(tables[1].name, QStringLiteral("planes"));
     QCOMPARE(tables[1].creator, 2);
     QVERIFY(tables[1].others.isEmpty());
+    // On a tie the later catalogue creates the table: a subclass stands after its base.
+    const auto tie = DatabaseInitializer::plan({factory<BasePilot>(), factory<BasePilot>()});
+    QCOMPARE(tie.size(), 1);
+    QCOMPARE(tie[0].creator, 1);
+    QCOMPARE(tie[0].others, QVector<int>({0}));
 
     // A catalogue that is no subset of the creating one, and a factory that makes nothing.
     const QVector<QPair<Factories, QString>> refused{

@@ -104,7 +104,8 @@ QVector<DatabaseInitializer::Table> DatabaseInitializer::plan(const QVector<Fact
             continue;
         }
         Table &table = tables[it.value()];
-        if (columns[i] > columns[table.creator]) {
+        // On a tie the later one wins: a subclass stands after its base.
+        if (columns[i] >= columns[table.creator]) {
             table.others.append(table.creator);
             table.creator = i;
         } else {

@@ -18,7 +18,8 @@ class AbstractModel;
 // field lists only and are skipped.
 //
 // Several catalogues of one table (a base catalogue and a server side's fuller one): the catalogue
-// with the most columns creates the table (the first of them on a tie); every other catalogue of
+// with the most columns creates the table (the last of them on a tie, as a subclass stands after
+// its base) and is the one registered for it; every other catalogue of
 // the table must be a subset of it: each of its columns exists there with the same type and, for a
 // reference, the same referenced table. Otherwise the run refuses to start.
 //
