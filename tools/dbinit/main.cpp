@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
         setFromEnvironment(database);
         if (!database.open()) {
             return fail(QStringLiteral("cannot connect to %1: %2")
-                            .arg(connectionText(), database.lastError().text().trimmed()));
+                            .arg(connectionText(), database.lastError().text().simplified()));
         }
         Common::Db db(database);
         try {

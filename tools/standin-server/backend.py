@@ -19,6 +19,17 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed,
        password missing
 Every refusal carries "exception_description" with the reason.
+
+Rights: a request needs the user's effective value "1" of <controller>.crud.<operation>, where
+lists and single records need "read", trLock / trUnlock "read", trNew "create", trUpdate and
+trChangePwd "update", trRemove "delete", trDuplicate "duplicate". The user's own rights (ugso of
+the own group, uso of the own user) and own GUI sessions are always readable, and a right that
+no security option names is not enforced.
+
+Locks belong to sessions (connections): trUpdate needs the requester's own lock (or, on a record
+locked by another session, the right update_locked_record); trRemove and trDuplicate with
+"remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
+"saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
 """
 
 import base64
@@ -257,7 +268,8 @@ class Backend:
         operation = ACTION_RIGHTS.get(action)
         if operation is None:
             raise Refusal(51, "the stand-in does not serve %s" % params.get("FN", ""))
-        self.check_right(session, controller, operation)
+        if not (action == "trGetList" and self._own_rows(session, controller, params)):
+            self.check_right(session, controller, operation)
         handler = getattr(self, "_" + action[2:].lower())
         return handler(session, controller, table, params, outcome)
 
@@ -588,6 +600,17 @@ class Backend:
         value = user_value if in_use else group_value
         if value != "1":
             raise Refusal(50, "right %s is not granted to %s" % (code, session.sign))
+
+    def _own_rows(self, session, controller, params):
+        """A list of the user's own rights or GUI sessions, which every signed-in user may read."""
+        if controller == "ugso":
+            with self.db.cursor() as cursor:
+                cursor.execute("SELECT rst_id_group FROM users WHERE id = %s", (session.user_id,))
+                own = cursor.fetchone()
+            return own is not None and params.get("rst_id_group") == str(own[0])
+        if controller in ("uso", "userGuiSession"):
+            return params.get("rst_id_owner") == str(session.user_id)
+        return False
 
     # Helpers ------------------------------------------------------------------------------------
 

@@ -336,12 +336,17 @@ def open_database(config):
     if config.dbinit:
         with tempfile.TemporaryDirectory(prefix="koriv-standin.") as folder:
             path = os.path.join(folder, "joined.json")
-            result = subprocess.run([config.dbinit, "--describe", path],
-                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+            try:
+                result = subprocess.run([config.dbinit, "--describe", path],
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+            except OSError as error:
+                emit("error", error="database initialiser %s not started: %s" % (config.dbinit, error))
+                raise SystemExit(1)
             if result.returncode != 0:
                 sys.stderr.write(result.stdout)
+                reasons = [line for line in result.stdout.splitlines() if line.startswith("koriv-dbinit:")]
                 emit("error", error="database initialiser failed (exit %d): %s"
-                     % (result.returncode, result.stdout.strip().splitlines()[-1:] or ""))
+                     % (result.returncode, " ".join(reasons) or result.stdout.strip()))
                 raise SystemExit(1)
             description = schema.load_description(path)
     else:
@@ -360,7 +365,11 @@ def open_database(config):
                                config.min_version)
     platform.clear_stale_locks()
     for sign, digest in config.users.items():
-        platform.configure_user(sign, digest)
+        try:
+            platform.configure_user(sign, digest)
+        except (RuntimeError, psycopg2.Error) as error:
+            emit("error", error="user %s not configured: %s" % (sign, str(error).strip()))
+            raise SystemExit(1)
     emit("database", tables=len(found.tables), controllers=len(platform.controllers))
     return platform
 

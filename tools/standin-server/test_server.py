@@ -430,6 +430,23 @@ class Rights(StandinCase):
         self.grant_operator("city.crud.read", "0", 1)
         self.assertRefused(self.operator.get_list("city")[0], 50)
 
+    def test_own_rights_and_gui_sessions_stay_readable_without_the_right(self):
+        for controller in ("ugso", "uso", "userGuiSession"):
+            self.grant_operator(controller + ".crud.read", "0", 1)
+        own_group = str(scalar("SELECT rst_id_group FROM users WHERE sign = 'operator'"))
+        other_group = str(scalar("SELECT rst_id_group FROM users WHERE sign = 'admin'"))
+        owner, other = str(user_id("operator")), str(user_id("admin"))
+        self.assertEqual(self.operator.get_list("ugso", rst_id_group=own_group)[0]["RES"], "10")
+        self.assertRefused(self.operator.get_list("ugso", rst_id_group=other_group)[0], 50)
+        self.assertRefused(self.operator.get_list("ugso")[0], 50)
+        for controller in ("uso", "userGuiSession"):
+            with self.subTest(controller=controller):
+                self.assertEqual(self.operator.get_list(controller, rst_id_owner=owner)[0]["RES"], "10")
+                self.assertRefused(self.operator.get_list(controller, rst_id_owner=other)[0], 50)
+        _, own = self.operator.get_list("uso", rst_id_owner=owner)
+        self.assertEqual({r["rst_id_owner"] for r in own}, {owner})
+        self.assertEqual(len(own), 3)
+
     def test_security_option_rows_come_from_the_seeded_tables(self):
         _, groups = self.operator.get_list("sog")
         _, options = self.operator.get_list("so")
