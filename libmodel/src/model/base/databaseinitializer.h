@@ -19,9 +19,9 @@ class AbstractModel;
 //
 // Several catalogues of one table (a base catalogue and a server side's fuller one): the catalogue
 // with the most columns creates the table (the last of them on a tie, as a subclass stands after
-// its base) and is the one registered for it; every other catalogue of
-// the table must be a subset of it: each of its columns exists there with the same type and, for a
-// reference, the same referenced table. Otherwise the run refuses to start.
+// its base; registerAllCatalogues registers that one); every other catalogue of the table must be
+// a subset of it: each of its columns exists there with the same type and, for a reference, the
+// same referenced table. Otherwise the run refuses to start. Every catalogue still seeds.
 //
 // References that point forward (to a table whose first catalogue stands later in the list, such
 // as drivers.rst_id_car -> cars while cars.rst_id_driver -> drivers) are left out of CREATE TABLE
