@@ -51,8 +51,8 @@ bool SecurityOption::populateListControllerName(Common::Db *db)
         // The stored groups and types, read at once.
         QList<QVariantMap> storedGroups;
         QList<QVariantMap> storedTypes;
-        if (!readStoredRows(&group, db, {QStringLiteral("id"), QStringLiteral("group_name")}, storedGroups)
-            || !readStoredRows(&type, db,
+        if (!Base::readStoredRows(&group, db, {QStringLiteral("id"), QStringLiteral("group_name")}, storedGroups)
+            || !Base::readStoredRows(&type, db,
                                {QStringLiteral("id"), QStringLiteral("code"), QStringLiteral("type_name"),
                                 QStringLiteral("rst_id_sog")},
                                storedTypes)) {

@@ -25,7 +25,7 @@ bool SecurityOptionType::populateListControllerName(Common::Db *db)
         }
         // The stored groups, read at once.
         QList<QVariantMap> stored;
-        if (!readStoredRows(&group, db, {QStringLiteral("id"), QStringLiteral("code")}, stored))
+        if (!Base::readStoredRows(&group, db, {QStringLiteral("id"), QStringLiteral("code")}, stored))
             return false;
         QHash<QString, qint64> ids;
         for (const QVariantMap &row : stored)
