@@ -30,6 +30,31 @@
 // -- Security options, users and user groups, notifications, driver groups, cities, paid services --
 
 // -- Ledgers, transfers, sessions, media, SMS, values, rating, versions, crash reports, payments --
+#include "model/base/balance/balancelog.h"
+#include "model/base/balance/driverbalancelog.h"
+#include "model/base/media/media.h"
+#include "model/base/payment/paymentsystem.h"
+#include "model/base/payment/paymentsystemaccountscompany.h"
+#include "model/base/payment/paymentsystempaymentslog.h"
+#include "model/base/search/searchrole.h"
+#include "model/base/session/guisession.h"
+#include "model/base/session/usersession.h"
+#include "model/base/shell/launcher.h"
+#include "model/base/shell/ownerkeeper.h"
+#include "model/base/shell/toolbar.h"
+#include "model/base/value/value.h"
+#include "model/base/version/version.h"
+#include "model/orlem/balance/companybalancelog.h"
+#include "model/orlem/balance/driverbalancetransfer.h"
+#include "model/orlem/crash/crashreport.h"
+#include "model/orlem/rating/driverratingcoefficient.h"
+#include "model/orlem/session/driversession.h"
+#include "model/orlem/sms/sms.h"
+#include "model/orlem/value/value.h"
+#include "model/tavik/balance/cardbalancelog.h"
+#include "model/tavik/balance/userbalancelog.h"
+#include "model/tavik/rating/driverratinglog.h"
+#include "model/tavik/session/userguisession.h"
 
 namespace Model {
 
@@ -75,6 +100,31 @@ QVector<Creator::Factory> allCatalogues()
     // -- Security options, users and user groups, notifications, driver groups, cities, paid services --
 
     // -- Ledgers, transfers, sessions, media, SMS, values, rating, versions, crash reports, payments --
+    add<Base::BalanceLog>(list);
+    add<Orlem::CompanyBalanceLog>(list);
+    add<Base::DriverBalanceLog>(list);
+    add<Tavik::CardBalanceLog>(list);
+    add<Tavik::UserBalanceLog>(list);
+    add<Orlem::DriverBalanceTransfer>(list);
+    add<Base::UserSession>(list);
+    add<Orlem::DriverSession>(list);
+    add<Base::GuiSession>(list);
+    add<Tavik::UserGuiSession>(list);
+    add<Base::Media>(list);
+    add<Orlem::Sms>(list);
+    add<Base::Value>(list);
+    add<Orlem::Value>(list);
+    add<Orlem::DriverRatingCoefficient>(list);
+    add<Tavik::DriverRatingLog>(list);
+    add<Base::Version>(list);
+    add<Orlem::CrashReport>(list);
+    add<Base::SearchRole>(list);
+    add<Base::PaymentSystem>(list);
+    add<Base::PaymentSystemAccountsCompany>(list);
+    add<Base::PaymentSystemPaymentsLog>(list);
+    add<Base::ToolBar>(list);
+    add<Base::Launcher>(list);
+    add<Base::OwnerKeeper>(list);
 
     return list;
 }

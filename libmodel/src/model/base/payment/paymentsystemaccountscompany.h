@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/base/abstractmodel.h"
+
+namespace Model::Base {
+
+// A company's account at a payment system: keys, fees and bank details. The private key is
+// HIDDEN: never shown in lists or logs.
+class PaymentSystemAccountsCompany : public AbstractModel
+{
+public:
+    PaymentSystemAccountsCompany();
+
+    QString tableName() const override { return QStringLiteral("payment_systems_company_accounts"); }
+};
+
+} // namespace Model::Base
