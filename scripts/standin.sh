@@ -5,8 +5,9 @@
 #
 # Builds koriv-dbinit when needed (BUILD_DIR, default build), starts a throwaway cluster
 # (scripts/pg-tmp.sh), lets the stand-in create and seed the database, and serves on 127.0.0.1
-# (port 40300 unless --port is given). Sign in as "admin" with an empty password, or as "operator"
-# (empty password, the operators' rights). Ctrl+C stops the server and removes the cluster.
+# (port 40300 unless --port is given). The seeded users have no usable password; here "admin" and
+# "operator" (the operators' rights) get empty ones, so sign in as either with an empty password.
+# Ctrl+C stops the server and removes the cluster.
 # With KORIV_STANDIN_DB=keep the cluster is left running and its PG* variables are printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,4 +31,6 @@ port=(--port 40300)
 for argument in "$@"; do
   [[ "$argument" == --port || "$argument" == --port=* ]] && port=()
 done
-/usr/bin/python3 -B tools/standin-server/standin.py --database --dbinit "$dbinit" "${port[@]}" "$@"
+empty=$(printf '' | md5sum | cut -c1-32)
+/usr/bin/python3 -B tools/standin-server/standin.py --database --dbinit "$dbinit" "${port[@]}" \
+  --user "admin:$empty" --user "operator:$empty" "$@"

@@ -28,6 +28,20 @@
 #include "model/orlem/driver/driver.h"
 
 // -- Security options, users and user groups, notifications, driver groups, cities, paid services --
+#include "model/base/notification/notification.h"
+#include "model/base/notification/notificationmessage.h"
+#include "model/base/notification/notificationtype.h"
+#include "model/orlem/city/city.h"
+#include "model/orlem/driver/drivergroup.h"
+#include "model/orlem/paidservice/paidserviceofdriver.h"
+#include "model/orlem/paidservice/paidservicetype4driver.h"
+#include "model/tavik/security/securityoption.h"
+#include "model/tavik/security/securityoptiongroup.h"
+#include "model/tavik/security/securityoptiontype.h"
+#include "model/tavik/security/usergroupsecurityoption.h"
+#include "model/tavik/security/usersecurityoption.h"
+#include "model/tavik/user/user.h"
+#include "model/tavik/user/usergroup.h"
 
 // -- Ledgers, transfers, sessions, media, SMS, values, rating, versions, crash reports, payments --
 #include "model/base/balance/balancelog.h"
@@ -98,6 +112,23 @@ QVector<Creator::Factory> allCatalogues()
     add<Base::DriverRatingLog>(list);
 
     // -- Security options, users and user groups, notifications, driver groups, cities, paid services --
+    // Option groups, types and options before any group reads them; the option values' default row
+    // before the administrators' values; the groups before their users. The base-side user and
+    // group catalogues are not listed: their seeds are part of these.
+    add<Tavik::SecurityOptionGroup>(list);
+    add<Tavik::SecurityOptionType>(list);
+    add<Tavik::SecurityOption>(list);
+    add<Tavik::UserGroupSecurityOption>(list);
+    add<Tavik::UserGroup>(list);
+    add<Tavik::User>(list);
+    add<Tavik::UserSecurityOption>(list);
+    add<Base::NotificationType>(list);
+    add<Base::NotificationMessage>(list);
+    add<Base::Notification>(list);
+    add<Orlem::DriverGroup>(list);
+    add<Orlem::City>(list);
+    add<Orlem::PaidServiceType4Driver>(list);
+    add<Orlem::PaidServiceOfDriver>(list);
 
     // -- Ledgers, transfers, sessions, media, SMS, values, rating, versions, crash reports, payments --
     add<Base::BalanceLog>(list);
