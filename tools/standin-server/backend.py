@@ -297,7 +297,9 @@ class Backend:
         return None
 
     def _list_filters(self, select, table, params):
-        parts = [sql.SQL("t.id > 1")]
+        """WHERE of a list: row 1 and the time bounds always hold; the equality filters and the
+        JSON_WHERE groups follow, each group joined by its condition to what stands before it."""
+        fixed = [sql.SQL("t.id > 1")]
         args = []
         bounds = (("dt_utc_last_update", ">="), ("dt_utc_insert_start", ">="), ("dt_utc_insert_end", "<="))
         for key, operator in bounds:
@@ -305,22 +307,23 @@ class Backend:
                 column = "dt_utc_insert" if key.startswith("dt_utc_insert") else key
                 if not table.has(column):
                     raise InputError("table %s has no column %s" % (table.name, column))
-                parts.append(sql.SQL("t.{} " + operator + " %s").format(sql.Identifier(column)))
+                fixed.append(sql.SQL("t.{} " + operator + " %s").format(sql.Identifier(column)))
                 args.append(_integer(params[key], key))
+        filters = []
         for key, value in sorted(params.items()):
             if key in LIST_KEYS or key.startswith("_"):
                 continue
             expression = select.expression(key)
             if expression is None:
                 raise InputError("unknown column %r of table %s" % (key, table.name))
-            parts.append(expression + sql.SQL(" = %s"))
+            filters.append(expression + sql.SQL(" = %s"))
             args.append(_filter_value(select.source_columns[key], value, key))
-        where = sql.SQL(" AND ").join(parts)
+        chosen = sql.SQL(" AND ").join(filters) if filters else sql.SQL("TRUE")
         if params.get("JSON_WHERE", "") != "":
             groups, group_args = self._json_where(select, params["JSON_WHERE"])
-            where += groups
+            chosen += groups
             args += group_args
-        return where, args
+        return sql.SQL(" AND ").join(fixed) + sql.SQL(" AND (") + chosen + sql.SQL(")"), args
 
     def _json_where(self, select, document):
         try:

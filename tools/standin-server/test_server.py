@@ -219,6 +219,17 @@ class Lists(StandinCase):
                 self.assertEqual(end["RES"], "10", end)
                 self.assertEqual(sorted(int(r["id"]) for r in listed), sorted(self.ids[i] for i in expected))
 
+    def test_an_or_group_never_reaches_row_1_or_rows_older_than_the_reload(self):
+        rows("UPDATE cities SET dt_utc_last_update = 900 WHERE id = %s", (self.ids[0],))
+        by_prefix = {"condition": "and", "expressions": [contains("name", self.prefix)]}
+        row_1 = {"condition": "or", "expressions": [{"role": "id", "operation": "<=", "value": "1",
+                                                     "condition": "and"}]}
+        _, listed = self.admin.get_list("city", JSON_WHERE=where(by_prefix, row_1))
+        self.assertEqual(sorted(int(r["id"]) for r in listed), sorted(self.ids))
+        older = {"condition": "or", "expressions": [contains("name", self.prefix + "_beta")]}
+        _, listed = self.admin.get_list("city", dt_utc_last_update="900", JSON_WHERE=where(by_prefix, older))
+        self.assertEqual([int(r["id"]) for r in listed], [self.ids[0]])
+
     def test_query_limit_keeps_the_newest_rows(self):
         end, listed = self.mine(query_limit="2")
         self.assertEqual([int(r["id"]) for r in listed], [self.ids[3], self.ids[2]])
