@@ -5,9 +5,12 @@
 //
 // Creates a minimal table (id and its row 1) for every referenced table that no catalogue
 // describes, then creates and seeds the table of every catalogue. Running it again adds what is
-// missing and changes nothing else. With --describe it also writes the joined display fields of
-// every table as JSON: {"tables": {"users": {"group_name": {"table": "user_groups",
-// "column": "name", "join": ""}}}}. Exit status 0 on success, 1 on failure, 2 on bad arguments.
+// missing and changes nothing else. With --describe it also writes, as JSON, what the catalogues
+// know beyond the schema: joined display fields and columns filled with a fresh UUID on insert,
+//   {"tables": {"users": {"joined": {"group_name": {"table": "user_groups", "column": "name",
+//                                                  "join": ""}}},
+//               "companies": {"uuid": ["uuid_company"]}}}
+// Exit status 0 on success, 1 on failure, 2 on bad arguments.
 
 #include "model/base/abstractmodel.h"
 #include "model/base/databaseinitializer.h"
@@ -18,7 +21,7 @@
 #include "common/core/exception/exception.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -67,18 +70,22 @@ void setFromEnvironment(QSqlDatabase &database)
         database.setPassword(qEnvironmentVariable("PGPASSWORD"));
 }
 
-// The joined fields of every table: those of all its catalogues, the creating one first.
+// Per table, what its catalogues say beyond the schema: the joined display fields (those of all
+// its catalogues, the creating one first) and the columns that get a fresh UUID on insert.
 QJsonObject describe(const QVector<Model::Creator::Factory> &catalogues)
 {
     QJsonObject tables;
     for (const Model::DatabaseInitializer::Table &table : Model::DatabaseInitializer::plan(catalogues)) {
         QJsonObject joined;
+        QStringList uuids;
         QVector<int> order{table.creator};
         order += table.others;
         for (int index : order) {
             const std::unique_ptr<Model::AbstractModel> model(catalogues.at(index)());
             for (auto it = model->fields().cbegin(); it != model->fields().cend(); ++it) {
                 const Model::Field &field = it.value();
+                if (field.isColumn() && field.has(Model::IS_UUID) && !uuids.contains(it.key()))
+                    uuids.append(it.key());
                 if (!field.has(Model::ATTACHED) || field.refTable.isEmpty() || joined.contains(it.key()))
                     continue;
                 joined.insert(it.key(), QJsonObject{{QStringLiteral("table"), field.refTable},
@@ -86,8 +93,13 @@ QJsonObject describe(const QVector<Model::Creator::Factory> &catalogues)
                                                     {QStringLiteral("join"), field.attachedJoin}});
             }
         }
+        QJsonObject entry;
         if (!joined.isEmpty())
-            tables.insert(table.name, joined);
+            entry.insert(QStringLiteral("joined"), joined);
+        if (!uuids.isEmpty())
+            entry.insert(QStringLiteral("uuid"), QJsonArray::fromStringList(uuids));
+        if (!entry.isEmpty())
+            tables.insert(table.name, entry);
     }
     return QJsonObject{{QStringLiteral("tables"), tables}};
 }

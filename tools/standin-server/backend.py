@@ -37,6 +37,7 @@ import json
 import sys
 import time
 import traceback
+import uuid
 
 import psycopg2
 from psycopg2 import sql
@@ -663,6 +664,9 @@ class Backend:
         for column, value in (("rst_id_user_locked", 1), ("dt_utc_insert", ts), ("dt_utc_last_update", ts)):
             if table.has(column):
                 values[column] = value
+        for column in table.uuid_columns:
+            if not values.get(column):
+                values[column] = str(uuid.uuid4())
         values.pop("id", None)
         names = list(values)
         statement = sql.SQL("INSERT INTO {} ({}) VALUES ({}) RETURNING id").format(
@@ -676,6 +680,7 @@ class Backend:
     def _write_copy(self, cursor, table, record, overlay, ts):
         """Inserts a copy of the row; overlay gives the values that differ from the source."""
         fixed = {"rst_id_user_locked": 1, "dt_utc_insert": ts, "dt_utc_last_update": ts}
+        fixed.update((column, str(uuid.uuid4())) for column in table.uuid_columns)
         names, sources, args = [], [], []
         for name in table.columns:
             if name == "id":

@@ -1,10 +1,12 @@
 """The database's tables as the stand-in sees them: read from PostgreSQL's catalogue at start.
 
 Tables, their columns with types, and their single-column foreign keys come from pg_catalog and
-information_schema. Joined display fields (values a list shows from a referenced table, such as
-a user's group name) are not columns; they come from a description file that the database
-initialiser writes:
-  {"tables": {"users": {"group_name": {"table": "user_groups", "column": "name", "join": ""}}}}
+information_schema. What the schema does not say comes from a description file that the database
+initialiser writes: joined display fields (values a list shows from a referenced table, such as
+a user's group name; not columns) and the columns that get a fresh UUID on insert:
+  {"tables": {"users": {"joined": {"group_name": {"table": "user_groups", "column": "name",
+                                                 "join": ""}}},
+              "companies": {"uuid": ["uuid_company"]}}}
 "join" names the column that holds the referenced row's id ("cars.rst_id_car_brands") when the
 table is not referenced by the table itself.
 """
@@ -79,6 +81,7 @@ class Table:
         self.columns = {}
         self.references = {}
         self.joined = {}
+        self.uuid_columns = set()
 
     def has(self, column):
         return column in self.columns
@@ -120,12 +123,17 @@ def load(connection, description=None):
                 tables[table].references[column] = (ref_table, ref_column)
     connection.rollback()
     warnings = []
-    for table_name, fields in ((description or {}).get("tables") or {}).items():
+    for table_name, described in ((description or {}).get("tables") or {}).items():
         table = tables.get(table_name)
         if table is None:
-            warnings.append("joined fields of a missing table %s" % table_name)
+            warnings.append("description of a missing table %s" % table_name)
             continue
-        for name, spec in fields.items():
+        for name in described.get("uuid", []):
+            if name in table.columns:
+                table.uuid_columns.add(name)
+            else:
+                warnings.append("UUID column %s.%s is missing" % (table_name, name))
+        for name, spec in described.get("joined", {}).items():
             joined = Joined(name, spec.get("table", ""), spec.get("column", ""), spec.get("join", ""))
             problem = _check_joined(tables, table, joined)
             if problem:

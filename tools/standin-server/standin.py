@@ -10,7 +10,9 @@ With --database it keeps the platform's data in PostgreSQL (the database that th
 name) and answers every controller of controllers.json from the table it names: sign-in
 against the users table, lists, single records, edits, locks, rights, password changes and
 pushes to the other clients (backend.py). On start it runs the database initialiser (--dbinit,
-default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields.
+default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields,
+and reports {"event": "database", ...} before "listening" ("warning" events for what it could not
+use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
 
 Commands, one per line on stdin (CONN is a connection number, or "all"):
   push-text CONN {json map}     send one text message (the map's entries)
@@ -184,8 +186,11 @@ class Server:
         if outcome.to_others:
             for other in list(self.connections.values()):
                 if other is not sender and other.session is not None and other.session.signed_in:
-                    for entries in outcome.to_others:
-                        await other.send_text(entries)
+                    try:
+                        for entries in outcome.to_others:
+                            await other.send_text(entries)
+                    except ConnectionError:
+                        pass  # that client is going; its own task cleans up
         for user in outcome.close_users:
             for other in list(self.connections.values()):
                 if other is not sender and other.session is not None and other.session.user_id == user:

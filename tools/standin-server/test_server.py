@@ -318,6 +318,15 @@ class EditsAndLocks(StandinCase):
         self.assertEqual((push["RECEIVER"], push["id_owner_modify"]), ("ALL", str(user_id("admin"))))
         self.assertTrue(self.admin.nothing(lambda m: m.get("FN") == "city_srInserted"), "no push to the author")
 
+    def test_uuid_columns_get_a_fresh_uuid_on_insert_and_copy(self):
+        created = self.admin.call("company", "trNew", sign=unique("company"))
+        self.assertEqual(created["RES"], "10", created)
+        copied = self.admin.call("company", "trDuplicate", id=created["id"], sign=unique("company"))
+        self.assertEqual(copied["RES"], "10", copied)
+        values = [scalar("SELECT uuid_company FROM companies WHERE id = %s", (row["id"],)) for row in (created, copied)]
+        self.assertEqual([str(uuid.UUID(v)) for v in values], values)
+        self.assertNotEqual(values[0], values[1])
+
     def test_a_record_locked_by_one_session_is_refused_to_another(self):
         locked = self.admin.call("city", "trLock", id=str(self.city))
         self.assertEqual((locked["RES"], locked["rst_id_user_locked"]), ("10", str(user_id("admin"))))
@@ -660,7 +669,9 @@ class DatabaseInitialiser(unittest.TestCase):
             self.assertEqual(cursor.fetchone()[0], 2, "seeded users get no known password")
         with open(path, encoding="utf-8") as f:
             joined = json.load(f)["tables"]
-        self.assertEqual(joined["users"]["group_name"], {"table": "user_groups", "column": "name", "join": ""})
+        self.assertEqual(joined["users"]["joined"]["group_name"],
+                         {"table": "user_groups", "column": "name", "join": ""})
+        self.assertEqual(joined["companies"]["uuid"], ["uuid_company"])
 
         second = self.run_tool()
         self.assertEqual(second.returncode, 0, second.stderr)
