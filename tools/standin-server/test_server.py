@@ -16,6 +16,8 @@ import time
 import unittest
 import uuid
 
+from psycopg2 import sql
+
 from testclient import Client, ScratchDatabase, StandinProcess, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
@@ -77,8 +79,8 @@ def option_id(code):
 
 def table_state(table):
     """Everything a table holds, as one digest: equal digests, unchanged table."""
-    return scalar('SELECT count(*) || md5(COALESCE(string_agg(t::text, \',\' ORDER BY t.id), \'\')) FROM "%s" t'
-                  % table)
+    return scalar(sql.SQL("SELECT count(*) || md5(COALESCE(string_agg(t::text, ',' ORDER BY t.id), '')) FROM {} t")
+                  .format(sql.Identifier(table)))
 
 
 def copy_default_row(table, **values):
@@ -86,10 +88,11 @@ def copy_default_row(table, **values):
     columns = [c for (c,) in rows("SELECT column_name FROM information_schema.columns WHERE table_schema = "
                                   "'public' AND table_name = %s AND column_name <> 'id' ORDER BY ordinal_position",
                                   (table,))]
-    sources = ["%s" if c in values else '"%s"' % c for c in columns]
+    sources = [sql.Placeholder() if c in values else sql.Identifier(c) for c in columns]
     args = [values[c] for c in columns if c in values]
-    return scalar('INSERT INTO "%s" (%s) SELECT %s FROM "%s" WHERE id = 1 RETURNING id'
-                  % (table, ", ".join('"%s"' % c for c in columns), ", ".join(sources), table), args)
+    return scalar(sql.SQL("INSERT INTO {} ({}) SELECT {} FROM {} WHERE id = 1 RETURNING id").format(
+        sql.Identifier(table), sql.SQL(", ").join(map(sql.Identifier, columns)), sql.SQL(", ").join(sources),
+        sql.Identifier(table)), args)
 
 
 def new_city(name):
@@ -515,7 +518,8 @@ class Passwords(StandinCase):
                 answer = admin.call(controller, "trChangePwd", id=str(record), pwd=digest("b"),
                                     pwd_confirm=digest("b"))
                 self.assertEqual(answer["RES"], "10", answer)
-                self.assertEqual(scalar('SELECT pwd FROM "%s" WHERE id = %%s' % table, (record,)), digest("b"))
+                self.assertEqual(scalar(sql.SQL("SELECT pwd FROM {} WHERE id = %s").format(sql.Identifier(table)),
+                                        (record,)), digest("b"))
 
     def test_without_the_update_right_no_password_changes(self):
         person = copy_default_row("users", sign=unique("pwuser"), pwd=digest("old"), is_system=0)
@@ -650,7 +654,7 @@ class DatabaseInitialiser(unittest.TestCase):
             tables = [t for (t,) in cursor.fetchall()]
             result = {}
             for table in tables:
-                cursor.execute('SELECT count(*) FROM "%s"' % table)
+                cursor.execute(sql.SQL("SELECT count(*) FROM {}").format(sql.Identifier(table)))
                 result[table] = cursor.fetchone()[0]
             return result
 

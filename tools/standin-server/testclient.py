@@ -11,6 +11,7 @@ import time
 import uuid
 
 import psycopg2
+from psycopg2 import sql
 
 import protocol
 
@@ -38,7 +39,7 @@ class ScratchDatabase:
         admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
         admin.autocommit = True
         with admin.cursor() as cursor:
-            cursor.execute("CREATE DATABASE " + self.name)
+            cursor.execute(sql.SQL("CREATE DATABASE {}").format(sql.Identifier(self.name)))
         admin.close()
         self.environment = dict(os.environ, PGDATABASE=self.name)
 
@@ -51,7 +52,7 @@ class ScratchDatabase:
         admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
         admin.autocommit = True
         with admin.cursor() as cursor:
-            cursor.execute("DROP DATABASE IF EXISTS %s WITH (FORCE)" % self.name)
+            cursor.execute(sql.SQL("DROP DATABASE IF EXISTS {} WITH (FORCE)").format(sql.Identifier(self.name)))
         admin.close()
 
 
