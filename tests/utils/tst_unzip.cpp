@@ -23,11 +23,11 @@ struct ZipEntry
 
 const char *const zipScript = R"py(
 import base64, json, stat, sys, zipfile
-spec = json.load(sys.stdin)
+plan = json.load(sys.stdin)
 modes = {"file": stat.S_IFREG | 0o644, "dir": stat.S_IFDIR | 0o755,
          "link": stat.S_IFLNK | 0o777, "bare": 0}
-with zipfile.ZipFile(spec["path"], "w") as archive:
-    for entry in spec["entries"]:
+with zipfile.ZipFile(plan["path"], "w") as archive:
+    for entry in plan["entries"]:
         info = zipfile.ZipInfo(entry["name"], date_time=(2024, 1, 1, 0, 0, 0))
         info.create_system = 3
         mode = entry["mode"] if entry["mode"] >= 0 else modes[entry["kind"]]

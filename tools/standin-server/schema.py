@@ -133,8 +133,8 @@ def load(connection, description=None):
                 table.uuid_columns.add(name)
             else:
                 warnings.append("UUID column %s.%s is missing" % (table_name, name))
-        for name, spec in described.get("joined", {}).items():
-            joined = Joined(name, spec.get("table", ""), spec.get("column", ""), spec.get("join", ""))
+        for name, detail in described.get("joined", {}).items():
+            joined = Joined(name, detail.get("table", ""), detail.get("column", ""), detail.get("join", ""))
             problem = _check_joined(tables, table, joined)
             if problem:
                 warnings.append("%s.%s left out: %s" % (table_name, name, problem))
