@@ -10,6 +10,7 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 
 if [[ ! -x "$build_dir/app/koriv-admin" ]]; then
   echo "The libraries are built; the application itself is not part of the build yet."
+  echo "The stand-in server runs on its own with: scripts/standin.sh"
   exit 0
 fi
 exec "$build_dir/app/koriv-admin" "$@"
