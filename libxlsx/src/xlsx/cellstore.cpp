@@ -190,7 +190,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
     } else if (type == QLatin1String("b")) {
         if (hasValue) {
             cell.kind = Kind::Boolean;
-            cell.boolean = value.trimmed() == QLatin1String("1") || value.trimmed() == QLatin1String("true");
+            cell.boolean = XmlText::isTrue(value.trimmed());
         }
     } else if (type == QLatin1String("e") || type == QLatin1String("str") || type == QLatin1String("d")) {
         if (hasValue) {

@@ -2,60 +2,25 @@
 
 #include "xlsx/formatdata.h"
 #include "xlsx/numberformat.h"
+#include "xlsx/xmlattributes.h"
 #include "xlsx/xmltext.h"
-
-#include <algorithm>
 
 namespace Xlsx {
 
 namespace {
 
-bool isTrue(const QString &value)
-{
-    return value.isEmpty() || value == QLatin1String("1") || value == QLatin1String("true");
-}
-
+// A font flag (<b/>, <i val="1"/>): set when present without a value or with a true one.
 bool flagOf(const XmlNode &font, const QString &name)
 {
     const XmlNode *node = font.child(name);
-    return node && isTrue(node->attribute(QStringLiteral("val")));
-}
-
-QString attributeOf(const XmlNode::Attributes &attributes, const QString &name)
-{
-    for (const auto &attribute : attributes) {
-        if (attribute.first == name)
-            return attribute.second;
-    }
-    return {};
-}
-
-void setAttributeOf(XmlNode::Attributes &attributes, const QString &name, const QString &value)
-{
-    for (int i = 0; i < attributes.size(); ++i) {
-        if (attributes[i].first == name) {
-            if (value.isEmpty())
-                attributes.remove(i);
-            else
-                attributes[i].second = value;
-            return;
-        }
-    }
-    if (!value.isEmpty())
-        attributes.append({name, value});
+    if (!node)
+        return false;
+    const QString value = node->attribute(QStringLiteral("val"));
+    return value.isEmpty() || XmlText::isTrue(value);
 }
 
 const char *const horizontalNames[] = {"general", "left",    "center", "right",
                                        "fill",    "justify", "centerContinuous", "distributed"};
-
-QString sortedText(XmlNode::Attributes attributes)
-{
-    std::sort(attributes.begin(), attributes.end());
-    QString text;
-    for (const auto &attribute : attributes)
-        text += attribute.first + QLatin1Char('=') + attribute.second + QLatin1Char(';');
-    return text;
-}
 
 } // namespace
 
@@ -249,18 +214,17 @@ void Format::setPatternBackgroundColor(const QColor &color)
 
 bool Format::textWrap() const
 {
-    const QString wrap = attributeOf(d->alignment, QStringLiteral("wrapText"));
-    return wrap == QLatin1String("1") || wrap == QLatin1String("true");
+    return XmlText::isTrue(XmlAttributes::value(d->alignment, QStringLiteral("wrapText")));
 }
 
 void Format::setTextWrap(bool wrap)
 {
-    setAttributeOf(edit().alignment, QStringLiteral("wrapText"), wrap ? QStringLiteral("1") : QString());
+    XmlAttributes::set(edit().alignment, QStringLiteral("wrapText"), wrap ? QStringLiteral("1") : QString());
 }
 
 Format::HorizontalAlignment Format::horizontalAlignment() const
 {
-    const QString name = attributeOf(d->alignment, QStringLiteral("horizontal"));
+    const QString name = XmlAttributes::value(d->alignment, QStringLiteral("horizontal"));
     for (int i = 0; i < int(sizeof horizontalNames / sizeof horizontalNames[0]); ++i) {
         if (name == QLatin1String(horizontalNames[i]))
             return HorizontalAlignment(i);
@@ -270,7 +234,7 @@ Format::HorizontalAlignment Format::horizontalAlignment() const
 
 void Format::setHorizontalAlignment(HorizontalAlignment alignment)
 {
-    setAttributeOf(edit().alignment, QStringLiteral("horizontal"),
+    XmlAttributes::set(edit().alignment, QStringLiteral("horizontal"),
                    alignment == AlignHGeneral ? QString() : QString::fromLatin1(horizontalNames[alignment]));
 }
 
@@ -284,9 +248,9 @@ bool Format::operator==(const Format &other) const
     return numberFormat() == other.numberFormat() && numberFormatIndex() == other.numberFormatIndex()
         && effectiveFont(*d, none).toXml() == effectiveFont(*other.d, none).toXml()
         && d->fill.toXml() == other.d->fill.toXml() && d->border.toXml() == other.d->border.toXml()
-        && sortedText(d->alignment) == sortedText(other.d->alignment)
-        && sortedText(d->protection) == sortedText(other.d->protection)
-        && sortedText(d->extra) == sortedText(other.d->extra);
+        && XmlAttributes::sortedText(d->alignment) == XmlAttributes::sortedText(other.d->alignment)
+        && XmlAttributes::sortedText(d->protection) == XmlAttributes::sortedText(other.d->protection)
+        && XmlAttributes::sortedText(d->extra) == XmlAttributes::sortedText(other.d->extra);
 }
 
 XmlNode Format::effectiveFont(const FormatData &data, const XmlNode &defaultFont)

@@ -1,6 +1,7 @@
 #include "xlsx/sheetlayout.h"
 
 #include "xlsx/cellstore.h"
+#include "xlsx/xmlattributes.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -130,45 +131,22 @@ const SheetLayout::Column *SheetLayout::columnAt(int column) const
 double SheetLayout::columnWidth(int column) const
 {
     const Column *entry = columnAt(column);
-    if (entry) {
-        for (const auto &attribute : entry->attributes) {
-            if (attribute.first == QLatin1String("width"))
-                return attribute.second.toDouble();
-        }
-    }
-    return m_defaultColumnWidth;
+    const QString *width = entry ? XmlAttributes::find(entry->attributes, QStringLiteral("width")) : nullptr;
+    return width ? width->toDouble() : m_defaultColumnWidth;
 }
 
 int SheetLayout::columnStyle(int column) const
 {
     const Column *entry = columnAt(column);
-    if (entry) {
-        for (const auto &attribute : entry->attributes) {
-            if (attribute.first == QLatin1String("style"))
-                return attribute.second.toInt();
-        }
-    }
-    return -1;
+    const QString *style = entry ? XmlAttributes::find(entry->attributes, QStringLiteral("style")) : nullptr;
+    return style ? style->toInt() : -1;
 }
 
 void SheetLayout::setColumnWidth(int first, int last, double width)
 {
     auto sized = [width](XmlNode::Attributes attributes) {
-        bool hasWidth = false;
-        bool hasCustom = false;
-        for (auto &attribute : attributes) {
-            if (attribute.first == QLatin1String("width")) {
-                attribute.second = XmlText::numberText(width);
-                hasWidth = true;
-            } else if (attribute.first == QLatin1String("customWidth")) {
-                attribute.second = QStringLiteral("1");
-                hasCustom = true;
-            }
-        }
-        if (!hasWidth)
-            attributes.append({QStringLiteral("width"), XmlText::numberText(width)});
-        if (!hasCustom)
-            attributes.append({QStringLiteral("customWidth"), QStringLiteral("1")});
+        XmlAttributes::set(attributes, QStringLiteral("width"), XmlText::numberText(width));
+        XmlAttributes::set(attributes, QStringLiteral("customWidth"), QStringLiteral("1"));
         return attributes;
     };
     std::vector<Column> columns;

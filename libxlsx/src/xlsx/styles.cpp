@@ -1,6 +1,7 @@
 #include "xlsx/styles.h"
 
 #include "xlsx/formatdata.h"
+#include "xlsx/xmlattributes.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -17,15 +18,6 @@ std::atomic<quint64> nextStylesId{1};
 
 const char *const collectionOrder[] = {"numFmts", "fonts",  "fills",  "borders",     "cellStyleXfs", "cellXfs",
                                        "cellStyles", "dxfs", "tableStyles", "colors", "extLst"};
-
-QString sortedText(XmlNode::Attributes attributes)
-{
-    std::sort(attributes.begin(), attributes.end());
-    QString text;
-    for (const auto &attribute : attributes)
-        text += attribute.first + QLatin1Char('=') + attribute.second + QLatin1Char(';');
-    return text;
-}
 
 XmlNode defaultFont()
 {
@@ -318,8 +310,8 @@ QString Styles::keyOf(const Xf &xf) const
 {
     return QStringLiteral("%1|%2|%3|%4|").arg(xf.numberFormatId).arg(m_fonts.canonical(xf.fontId))
                .arg(m_fills.canonical(xf.fillId)).arg(m_borders.canonical(xf.borderId))
-        + sortedText(xf.alignment) + QLatin1Char('|') + sortedText(xf.protection) + QLatin1Char('|')
-        + sortedText(xf.extra);
+        + XmlAttributes::sortedText(xf.alignment) + QLatin1Char('|') + XmlAttributes::sortedText(xf.protection)
+        + QLatin1Char('|') + XmlAttributes::sortedText(xf.extra);
 }
 
 void Styles::indexKeys()

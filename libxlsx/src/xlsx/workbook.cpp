@@ -37,8 +37,7 @@ bool Workbook::load(const QByteArray &bytes, QString *error)
         const QStringRef name = reader.name();
         const int start = XmlEdit::tagStart(m_xml, reader.characterOffset());
         if (name == QLatin1String("workbookPr")) {
-            const QStringRef value = reader.attributes().value(QLatin1String("date1904"));
-            m_date1904 = value == QLatin1String("1") || value == QLatin1String("true");
+            m_date1904 = XmlText::isTrue(reader.attributes().value(QLatin1String("date1904")));
             reader.skipCurrentElement();
         } else if (name == QLatin1String("sheets")) {
             while (reader.readNextStartElement()) {

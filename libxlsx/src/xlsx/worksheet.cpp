@@ -7,6 +7,7 @@
 #include "xlsx/sharedstrings.h"
 #include "xlsx/sheetlayout.h"
 #include "xlsx/styles.h"
+#include "xlsx/xmlattributes.h"
 #include "xlsx/xmltext.h"
 
 #include <QHash>
@@ -19,35 +20,6 @@ namespace {
 
 constexpr double maxRowHeight = 409;
 constexpr double maxColumnWidth = 255;
-
-QString attributeOf(const XmlNode::Attributes &attributes, const QString &name)
-{
-    for (const auto &attribute : attributes) {
-        if (attribute.first == name)
-            return attribute.second;
-    }
-    return {};
-}
-
-void setAttributeOf(XmlNode::Attributes &attributes, const QString &name, const QString &value)
-{
-    for (int i = 0; i < attributes.size(); ++i) {
-        if (attributes[i].first == name) {
-            if (value.isEmpty())
-                attributes.remove(i);
-            else
-                attributes[i].second = value;
-            return;
-        }
-    }
-    if (!value.isEmpty())
-        attributes.append({name, value});
-}
-
-bool isTrue(const QString &value)
-{
-    return value == QLatin1String("1") || value == QLatin1String("true");
-}
 
 QString where(int row, int column)
 {
@@ -93,9 +65,10 @@ int Worksheet::Private::inheritedStyle(int row, int column) const
     if (const CellStore::Cell *cell = cells.find(row, column))
         return cell->style;
     if (const CellStore::Row *entry = cells.findRow(row)) {
-        if (!entry->attributes.isEmpty() && isTrue(attributeOf(entry->attributes, QStringLiteral("customFormat")))) {
+        if (!entry->attributes.isEmpty()
+            && XmlText::isTrue(XmlAttributes::value(entry->attributes, QStringLiteral("customFormat")))) {
             bool ok = false;
-            const int style = attributeOf(entry->attributes, QStringLiteral("s")).toInt(&ok);
+            const int style = XmlAttributes::value(entry->attributes, QStringLiteral("s")).toInt(&ok);
             if (ok)
                 return style;
         }
@@ -350,7 +323,7 @@ double Worksheet::rowHeight(int row) const
 {
     if (const CellStore::Row *entry = d->cells.findRow(row)) {
         bool ok = false;
-        const double height = attributeOf(entry->attributes, QStringLiteral("ht")).toDouble(&ok);
+        const double height = XmlAttributes::value(entry->attributes, QStringLiteral("ht")).toDouble(&ok);
         if (ok)
             return height;
     }
@@ -365,8 +338,8 @@ bool Worksheet::setRowHeight(int rowFirst, int rowLast, double height)
         return d->fail(QStringLiteral("a row height of %1 points is out of range (0 to %2)").arg(height).arg(maxRowHeight));
     for (int row = std::min(rowFirst, rowLast); row <= std::max(rowFirst, rowLast); ++row) {
         CellStore::Row &entry = d->cells.row(row);
-        setAttributeOf(entry.attributes, QStringLiteral("ht"), XmlText::numberText(height));
-        setAttributeOf(entry.attributes, QStringLiteral("customHeight"), QStringLiteral("1"));
+        XmlAttributes::set(entry.attributes, QStringLiteral("ht"), XmlText::numberText(height));
+        XmlAttributes::set(entry.attributes, QStringLiteral("customHeight"), QStringLiteral("1"));
         d->cells.touch(entry);
     }
     d->modified = true;
@@ -376,7 +349,7 @@ bool Worksheet::setRowHeight(int rowFirst, int rowLast, double height)
 bool Worksheet::isRowHidden(int row) const
 {
     const CellStore::Row *entry = d->cells.findRow(row);
-    return entry && isTrue(attributeOf(entry->attributes, QStringLiteral("hidden")));
+    return entry && XmlText::isTrue(XmlAttributes::value(entry->attributes, QStringLiteral("hidden")));
 }
 
 bool Worksheet::setRowHidden(int rowFirst, int rowLast, bool hidden)
@@ -385,7 +358,7 @@ bool Worksheet::setRowHidden(int rowFirst, int rowLast, bool hidden)
         return false;
     for (int row = std::min(rowFirst, rowLast); row <= std::max(rowFirst, rowLast); ++row) {
         CellStore::Row &entry = d->cells.row(row);
-        setAttributeOf(entry.attributes, QStringLiteral("hidden"), hidden ? QStringLiteral("1") : QString());
+        XmlAttributes::set(entry.attributes, QStringLiteral("hidden"), hidden ? QStringLiteral("1") : QString());
         d->cells.touch(entry);
     }
     d->modified = true;

@@ -1,5 +1,6 @@
 #include "xlsx/xmlnode.h"
 
+#include "xlsx/xmlattributes.h"
 #include "xlsx/xmltext.h"
 
 namespace Xlsx {
@@ -31,20 +32,12 @@ XmlNode XmlNode::read(QXmlStreamReader &reader)
 
 QString XmlNode::attribute(const QString &name) const
 {
-    for (const auto &attribute : m_attributes) {
-        if (attribute.first == name)
-            return attribute.second;
-    }
-    return {};
+    return XmlAttributes::value(m_attributes, name);
 }
 
 bool XmlNode::hasAttribute(const QString &name) const
 {
-    for (const auto &attribute : m_attributes) {
-        if (attribute.first == name)
-            return true;
-    }
-    return false;
+    return XmlAttributes::find(m_attributes, name) != nullptr;
 }
 
 void XmlNode::setAttribute(const QString &name, const QString &value)

@@ -150,6 +150,11 @@ QString XmlText::decodeEscapes(const QString &text)
     return result;
 }
 
+bool XmlText::isTrue(QStringView text)
+{
+    return text == QLatin1String("1") || text == QLatin1String("true");
+}
+
 void XmlText::appendNumber(QByteArray &out, double value)
 {
     if (value == 0) {

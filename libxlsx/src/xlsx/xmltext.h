@@ -21,6 +21,9 @@ public:
     // Undoes the _xHHHH_ escapes of a text read from a part.
     static QString decodeEscapes(const QString &text);
 
+    // "1" or "true", as the XML schema writes a true value.
+    static bool isTrue(QStringView text);
+
     static void appendNumber(QByteArray &out, double value);
     static void appendInteger(QByteArray &out, qint64 value);
     static QString numberText(double value);
