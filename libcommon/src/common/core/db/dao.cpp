@@ -75,17 +75,20 @@ bool Dao::select(QSqlQuery &query, const QStringList &filterFields, const QStrin
     return false;
 }
 
-bool Dao::selectById(const QString &callerInfo, const QStringList &columns)
+// Builds a keyed read and fills the catalogue from its first row; false when the statement cannot
+// be built, fails or finds no row.
+bool Dao::readRow(const QString &callerInfo, const QString &location,
+                  const std::function<Statement(const QueryBuilder &)> &build)
 {
     m_failed = false;
     Statement statement;
     QStringList secrets;
     try {
         const QueryBuilder builder(*m_model);
-        statement = builder.selectById(columns);
+        statement = build(builder);
         secrets = builder.secretKeys();
     } catch (const Exception &e) {
-        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
+        warnPrefixed(callerInfo, warningLine(location, e.message()));
         return false;
     }
     try {
@@ -96,9 +99,15 @@ bool Dao::selectById(const QString &callerInfo, const QStringList &columns)
         m_model->fillFromQuery(query);
         return true;
     } catch (const Exception &e) {
-        warn(warningLine(COMMON_LOCATION, e.message()));
+        warn(warningLine(location, e.message()));
     }
     return false;
+}
+
+bool Dao::selectById(const QString &callerInfo, const QStringList &columns)
+{
+    return readRow(callerInfo, COMMON_LOCATION,
+                   [&columns](const QueryBuilder &builder) { return builder.selectById(columns); });
 }
 
 bool Dao::loadById(qint64 id, const QString &callerInfo, const QStringList &columns)
@@ -115,28 +124,9 @@ bool Dao::loadById(qint64 id, const QString &callerInfo, const QStringList &colu
 bool Dao::selectByFields(const QString &uniqueField, QStringList &fields, const QString &callerInfo,
                          const QStringList &columns)
 {
-    m_failed = false;
-    Statement statement;
-    QStringList secrets;
-    try {
-        const QueryBuilder builder(*m_model);
-        statement = builder.selectByFields(uniqueField, fields, columns);
-        secrets = builder.secretKeys();
-    } catch (const Exception &e) {
-        warnPrefixed(callerInfo, warningLine(COMMON_LOCATION, e.message()));
-        return false;
-    }
-    try {
-        QSqlQuery query(m_db->database());
-        m_db->exec(query, statement.sql, statement.binds, secrets);
-        if (!query.first())
-            return false;
-        m_model->fillFromQuery(query);
-        return true;
-    } catch (const Exception &e) {
-        warn(warningLine(COMMON_LOCATION, e.message()));
-    }
-    return false;
+    return readRow(callerInfo, COMMON_LOCATION, [&](const QueryBuilder &builder) {
+        return builder.selectByFields(uniqueField, fields, columns);
+    });
 }
 
 bool Dao::selectByFields(const QString &uniqueField, const QString &callerInfo)

@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <functional>
+
 namespace Common {
 
 class Catalogue;
@@ -50,6 +52,8 @@ public:
     bool updateById(const QString &callerInfo);
 
 private:
+    bool readRow(const QString &callerInfo, const QString &location,
+                 const std::function<Statement(const QueryBuilder &)> &build);
     bool write(const QString &callerInfo, bool withPrimaryKey, const QString &location);
     bool moveSequence(QSqlQuery &query);
     void warn(const QString &text);
