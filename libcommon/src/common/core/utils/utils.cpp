@@ -46,6 +46,13 @@ bool readPart(const QString &text, int *value)
     return true;
 }
 
+// Exactly three parts, each read as readPart reads it.
+bool readThreeParts(const QStringList &parts, int *first, int *second, int *third)
+{
+    return parts.size() == 3 && readPart(parts.at(0), first) && readPart(parts.at(1), second)
+        && readPart(parts.at(2), third);
+}
+
 struct DateAndTime
 {
     QDate date;
@@ -55,12 +62,10 @@ struct DateAndTime
 // "dd.MM.yy" and "hh:mm[:ss]" as a calendar date and a time of day; throws when they are not.
 DateAndTime parseDateAndTime(const QString &date, const QString &time, bool isShortYear)
 {
-    const QStringList dateParts = date.split(QLatin1Char('.'));
     int day = 0;
     int month = 0;
     int year = 0;
-    if (dateParts.size() != 3 || !readPart(dateParts.at(0), &day)
-        || !readPart(dateParts.at(1), &month) || !readPart(dateParts.at(2), &year))
+    if (!readThreeParts(date.split(QLatin1Char('.')), &day, &month, &year))
         throw ConversionLocalDateTimeException(date, time);
     if (isShortYear && year < 100)
         year += 2000;
@@ -75,8 +80,7 @@ DateAndTime parseDateAndTime(const QString &date, const QString &time, bool isSh
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
-    if (timeParts.size() != 3 || !readPart(timeParts.at(0), &hours)
-        || !readPart(timeParts.at(1), &minutes) || !readPart(timeParts.at(2), &seconds))
+    if (!readThreeParts(timeParts, &hours, &minutes, &seconds))
         throw ConversionLocalDateTimeException(date, time);
     const QTime timeOfDay(hours, minutes, seconds);
     if (!timeOfDay.isValid())
