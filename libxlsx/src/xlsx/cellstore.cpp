@@ -1,6 +1,7 @@
 #include "xlsx/cellstore.h"
 
 #include "xlsx/cellreference.h"
+#include "xlsx/partreader.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -22,19 +23,6 @@ bool isIntegerText(const QString &text)
             return false;
     }
     return true;
-}
-
-// The text of an inline string: its <t> elements and those of its runs, phonetic runs left out.
-void readInlineText(QXmlStreamReader &reader, QString &text)
-{
-    while (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("t"))
-            text += reader.readElementText(QXmlStreamReader::IncludeChildElements);
-        else if (reader.name() == QLatin1String("r"))
-            readInlineText(reader, text);
-        else
-            reader.skipCurrentElement();
-    }
 }
 
 QString cellName(int row, int column)
@@ -166,7 +154,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
             formula.text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             hasFormula = true;
         } else if (name == QLatin1String("is")) {
-            readInlineText(reader, inlineText);
+            PartReader::readText(reader, inlineText);
             hasValue = true;
         } else {
             reader.skipCurrentElement();

@@ -1,5 +1,6 @@
 #include "xlsx/contenttypes.h"
 
+#include "xlsx/partreader.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -11,11 +12,9 @@ bool ContentTypes::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
     QXmlStreamReader reader(m_xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("Types")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part lists no content types");
+    if (!PartReader::openRoot(reader, QLatin1String("Types"),
+                              QStringLiteral("the part lists no content types"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     while (reader.readNextStartElement()) {
         Entry entry;
         entry.start = XmlEdit::tagStart(m_xml, reader.characterOffset());
@@ -31,10 +30,8 @@ bool ContentTypes::load(const QByteArray &bytes, QString *error)
         entry.end = int(reader.characterOffset());
         m_entries.append(entry);
     }
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
     return true;
 }

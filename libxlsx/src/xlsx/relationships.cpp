@@ -1,5 +1,6 @@
 #include "xlsx/relationships.h"
 
+#include "xlsx/partreader.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -13,11 +14,9 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
     QXmlStreamReader reader(m_xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("Relationships")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part lists no relationships");
+    if (!PartReader::openRoot(reader, QLatin1String("Relationships"),
+                              QStringLiteral("the part lists no relationships"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     m_rootStartEnd = int(reader.characterOffset());
     m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
     m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
@@ -33,10 +32,8 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
         relationship.end = int(reader.characterOffset());
         m_relationships.append(relationship);
     }
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
     return true;
 }

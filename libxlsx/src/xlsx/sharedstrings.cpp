@@ -1,5 +1,6 @@
 #include "xlsx/sharedstrings.h"
 
+#include "xlsx/partreader.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -9,35 +10,13 @@
 
 namespace Xlsx {
 
-namespace {
-
-// The text of <t> elements of an entry or a run, phonetic runs left out.
-void readText(QXmlStreamReader &reader, QString &text, bool &rich)
-{
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        if (name == QLatin1String("t")) {
-            text += reader.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (name == QLatin1String("r")) {
-            rich = true;
-            readText(reader, text, rich);
-        } else {
-            reader.skipCurrentElement();
-        }
-    }
-}
-
-} // namespace
-
 bool SharedStrings::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
     QXmlStreamReader reader(m_xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("sst")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part is not a shared string table");
+    if (!PartReader::openRoot(reader, QLatin1String("sst"),
+                              QStringLiteral("the part is not a shared string table"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     m_rootStartEnd = int(reader.characterOffset());
     m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
     m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
@@ -51,16 +30,14 @@ bool SharedStrings::load(const QByteArray &bytes, QString *error)
         }
         QString text;
         bool rich = false;
-        readText(reader, text, rich);
+        PartReader::readText(reader, text, &rich);
         text = XmlText::decodeEscapes(text);
         if (!rich && !m_index.contains(text))
             m_index.insert(text, m_texts.size());
         m_texts.append(text);
     }
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     m_rootEndStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
     m_original = m_texts.size();
     return true;

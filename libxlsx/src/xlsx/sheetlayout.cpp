@@ -1,6 +1,7 @@
 #include "xlsx/sheetlayout.h"
 
 #include "xlsx/cellstore.h"
+#include "xlsx/partreader.h"
 #include "xlsx/xmlattributes.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
@@ -29,11 +30,9 @@ bool precedesMerges(const QStringRef &name)
 bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings, QString *error)
 {
     QXmlStreamReader reader(xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("worksheet")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part is not a worksheet");
+    if (!PartReader::openRoot(reader, QLatin1String("worksheet"),
+                              QStringLiteral("the part is not a worksheet"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     m_dimensionInsert = int(reader.characterOffset());
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
@@ -46,7 +45,7 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             m_sheetData.start = start;
             if (!cells.parse(reader, &xml, sharedStrings, error)) {
                 if (error->isEmpty())
-                    *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+                    *error = PartReader::errorText(reader);
                 return false;
             }
             m_sheetData.end = int(reader.characterOffset());
@@ -105,10 +104,8 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             reader.skipCurrentElement();
         }
     }
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     if (!m_sheetData.present()) {
         *error = QStringLiteral("the worksheet has no cell table (sheetData)");
         return false;

@@ -1,6 +1,7 @@
 #include "xlsx/styles.h"
 
 #include "xlsx/formatdata.h"
+#include "xlsx/partreader.h"
 #include "xlsx/xmlattributes.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
@@ -96,11 +97,9 @@ bool Styles::load(const QByteArray &bytes, QString *error)
 bool Styles::parse(QString *error)
 {
     QXmlStreamReader reader(m_xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("styleSheet")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part is not a style sheet");
+    if (!PartReader::openRoot(reader, QLatin1String("styleSheet"),
+                              QStringLiteral("the part is not a style sheet"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     int maxCustomId = NumberFormat::FirstCustomId - 1;
     while (reader.readNextStartElement()) {
         const QString name = reader.name().toString();
@@ -148,10 +147,8 @@ bool Styles::parse(QString *error)
     }
     if (reader.tokenType() == QXmlStreamReader::EndElement)
         m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     m_nextNumberFormatId = maxCustomId + 1;
     m_fonts.original = m_fonts.entries.size();
     m_fills.original = m_fills.entries.size();

@@ -1,5 +1,6 @@
 #include "xlsx/workbook.h"
 
+#include "xlsx/partreader.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -28,11 +29,9 @@ bool Workbook::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
     QXmlStreamReader reader(m_xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("workbook")) {
-        *error = reader.hasError() ? reader.errorString() : QStringLiteral("the part is not a workbook");
+    if (!PartReader::openRoot(reader, QLatin1String("workbook"),
+                              QStringLiteral("the part is not a workbook"), &m_prefix, error))
         return false;
-    }
-    m_prefix = XmlEdit::prefixOf(reader);
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         const int start = XmlEdit::tagStart(m_xml, reader.characterOffset());
@@ -66,10 +65,8 @@ bool Workbook::load(const QByteArray &bytes, QString *error)
             reader.skipCurrentElement();
         }
     }
-    if (reader.hasError()) {
-        *error = QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    if (!PartReader::finish(reader, error))
         return false;
-    }
     if (m_calcInsert < 0)
         m_calcInsert = XmlEdit::tagStart(m_xml, reader.characterOffset());
     return true;

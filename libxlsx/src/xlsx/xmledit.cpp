@@ -96,10 +96,4 @@ QString XmlEdit::opened(const QString &selfClosingTag)
     return tag;
 }
 
-QString XmlEdit::prefixOf(const QXmlStreamReader &reader)
-{
-    const QStringRef prefix = reader.prefix();
-    return prefix.isEmpty() ? QString() : prefix.toString() + QLatin1Char(':');
-}
-
 } // namespace Xlsx

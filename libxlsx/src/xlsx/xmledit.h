@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
-#include <QXmlStreamReader>
 
 namespace Xlsx {
 
@@ -27,8 +26,6 @@ public:
     static QString withoutAttribute(const QString &startTag, const QString &name);
     // A self-closing start tag opened up: "<a x='1'/>" -> "<a x='1'>".
     static QString opened(const QString &selfClosingTag);
-    // The prefix ("x:") of the element the reader stands on, or "".
-    static QString prefixOf(const QXmlStreamReader &reader);
 
 private:
     struct Edit
