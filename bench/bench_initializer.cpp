@@ -4,6 +4,7 @@
 //
 // "statements" counts what goes through Common::Db in one run (seeds and look-ups; the table
 // creator's DDL is counted apart as "ddl").
+#include "benchdatabase.h"
 #include "common/core/db/db.h"
 #include "model/base/abstractmodel.h"
 #include "model/base/databaseinitializer.h"
@@ -12,8 +13,6 @@
 #include "modelfixture/placeholdertables.h"
 
 #include <QCoreApplication>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
@@ -44,18 +43,8 @@ Common::Db *database(QString *error)
         return db.get();
     }
     reason = missingEnvironment();
-    if (reason.isEmpty()) {
-        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench"));
-        connection.setHostName(qEnvironmentVariable("PGHOST"));
-        connection.setPort(qEnvironmentVariable("PGPORT").toInt());
-        connection.setUserName(qEnvironmentVariable("PGUSER"));
-        connection.setPassword(qEnvironmentVariable("PGPASSWORD"));
-        connection.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
-        if (connection.open())
-            db = std::make_unique<Common::Db>(connection);
-        else
-            reason = connection.lastError().text();
-    }
+    if (reason.isEmpty())
+        db = Bench::openDb(&reason);
     *error = reason;
     return db.get();
 }
@@ -69,15 +58,8 @@ bool freshSchema(Common::Db *db, QString *error)
     const QString schema = QStringLiteral("bench_init_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     createdSchemas.append(schema);
     QSqlQuery query(db->database());
-    for (const QString &sql : {QStringLiteral("SET client_min_messages TO error"),
-                               QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema),
-                               QStringLiteral("CREATE SCHEMA %1").arg(schema),
-                               QStringLiteral("SET search_path TO %1").arg(schema)}) {
-        if (!query.exec(sql)) {
-            *error = query.lastError().text();
-            return false;
-        }
-    }
+    if (!Bench::enterFreshSchema(query, schema, error))
+        return false;
     if (!ModelFixture::createPlaceholderTables(db, Model::allCatalogues())) {
         *error = QStringLiteral("stand-in tables were not created");
         return false;
@@ -134,18 +116,24 @@ qint64 ddlStatements()
     return total;
 }
 
-void coldRun(benchmark::State &state)
+// The connection with a fresh schema made its search path; null once the benchmark is skipped.
+Common::Db *freshDatabase(benchmark::State &state)
 {
     QString error;
     Common::Db *db = database(&error);
-    if (!db) {
+    if (!db || !freshSchema(db, &error)) {
         state.SkipWithError(qPrintable(error));
-        return;
+        return nullptr;
     }
-    if (!freshSchema(db, &error)) {
-        state.SkipWithError(qPrintable(error));
+    return db;
+}
+
+void coldRun(benchmark::State &state)
+{
+    Common::Db *db = freshDatabase(state);
+    if (!db)
         return;
-    }
+    QString error;
     const qint64 statements = countStatements(db);
     for (auto _ : state) {
         state.PauseTiming();
@@ -163,13 +151,11 @@ BENCHMARK(coldRun)->Unit(benchmark::kSecond)->Iterations(3);
 
 void warmRun(benchmark::State &state)
 {
-    QString error;
-    Common::Db *db = database(&error);
-    if (!db) {
-        state.SkipWithError(qPrintable(error));
+    Common::Db *db = freshDatabase(state);
+    if (!db)
         return;
-    }
-    if (!freshSchema(db, &error) || !initialise(db, &error)) {
+    QString error;
+    if (!initialise(db, &error)) {
         state.SkipWithError(qPrintable(error));
         return;
     }

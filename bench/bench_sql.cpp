@@ -1,5 +1,6 @@
 // SQL generation for a 40-field catalogue, and 10k rows read through Dao into field values
 // (the second needs PostgreSQL through the PG* variables, e.g. from scripts/pg-tmp.sh).
+#include "benchdatabase.h"
 #include "common/core/db/dao.h"
 #include "common/core/db/db.h"
 #include "common/core/db/querybuilder.h"
@@ -7,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QJsonDocument>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -85,27 +85,14 @@ std::unique_ptr<Common::Db> openRows(QString *error)
         *error = QStringLiteral("PGHOST/PGPORT not set: start a cluster with scripts/pg-tmp.sh");
         return nullptr;
     }
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench"));
-    database.setHostName(qEnvironmentVariable("PGHOST"));
-    database.setPort(qEnvironmentVariable("PGPORT").toInt());
-    database.setUserName(qEnvironmentVariable("PGUSER"));
-    database.setPassword(qEnvironmentVariable("PGPASSWORD"));
-    database.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
-    if (!database.open()) {
-        *error = database.lastError().text();
+    std::unique_ptr<Common::Db> db = Bench::openDb(error);
+    if (!db)
         return nullptr;
-    }
-    auto db = std::make_unique<Common::Db>(database);
-    QSqlQuery query(database);
+    QSqlQuery query(db->database());
     const QString schema = QStringLiteral("bench_%1").arg(QCoreApplication::applicationPid());
     Wide model;
-    if (!query.exec(QStringLiteral("SET client_min_messages TO error"))
-        || !query.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema))
-        || !query.exec(QStringLiteral("CREATE SCHEMA %1").arg(schema))
-        || !query.exec(QStringLiteral("SET search_path TO %1").arg(schema))) {
-        *error = query.lastError().text();
+    if (!Bench::enterFreshSchema(query, schema, error))
         return nullptr;
-    }
     for (int i = 0; i < 4; ++i) {
         if (!query.exec(QStringLiteral("CREATE TABLE ref_%1 (id BIGSERIAL PRIMARY KEY, name TEXT); "
                                        "INSERT INTO ref_%1 (id, name) VALUES (1, 'first'), (2, 'second')")
