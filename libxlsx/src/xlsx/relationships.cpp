@@ -17,9 +17,7 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
     if (!PartReader::openRoot(reader, QLatin1String("Relationships"),
                               QStringLiteral("the part lists no relationships"), &m_prefix, error))
         return false;
-    m_rootStartEnd = int(reader.characterOffset());
-    m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
-    m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
+    m_root = XmlEdit::elementAt(m_xml, reader.characterOffset());
     while (reader.readNextStartElement()) {
         Relationship relationship;
         relationship.start = XmlEdit::tagStart(m_xml, reader.characterOffset());
@@ -34,7 +32,7 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
     }
     if (!PartReader::finish(reader, error))
         return false;
-    m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
+    m_root.endTagStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
     return true;
 }
 
@@ -106,15 +104,9 @@ QByteArray Relationships::save() const
         added += QStringLiteral("<%1Relationship Id=\"%2\" Type=\"%3\" Target=\"%4\"/>")
                      .arg(m_prefix, relationship.id, XmlText::escapedAttribute(relationship.type),
                           XmlText::escapedAttribute(relationship.target));
-    if (!added.isEmpty()) {
-        if (m_selfClosing)
-            edit.replace(m_rootStart, m_rootStartEnd,
-                         (XmlEdit::opened(m_xml.mid(m_rootStart, m_rootStartEnd - m_rootStart)) + added
-                          + QStringLiteral("</%1Relationships>").arg(m_prefix))
-                             .toUtf8());
-        else
-            edit.insert(m_rootEnd, added.toUtf8());
-    }
+    if (!added.isEmpty())
+        edit.appendTo(m_root, m_root.startTag(m_xml), added.toUtf8(),
+                      QStringLiteral("</%1Relationships>").arg(m_prefix).toUtf8());
     return edit.apply(m_xml);
 }
 

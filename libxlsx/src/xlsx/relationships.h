@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xlsx/xmledit.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -42,10 +44,7 @@ public:
 private:
     QString m_xml;
     QString m_prefix;
-    int m_rootStart = -1;
-    int m_rootStartEnd = -1;
-    int m_rootEnd = -1;
-    bool m_selfClosing = false;
+    XmlEdit::Element m_root;
     QVector<Relationship> m_relationships;
     QVector<Relationship> m_added;
     QVector<QString> m_removed;

@@ -17,9 +17,7 @@ bool SharedStrings::load(const QByteArray &bytes, QString *error)
     if (!PartReader::openRoot(reader, QLatin1String("sst"),
                               QStringLiteral("the part is not a shared string table"), &m_prefix, error))
         return false;
-    m_rootStartEnd = int(reader.characterOffset());
-    m_rootStart = XmlEdit::tagStart(m_xml, m_rootStartEnd);
-    m_selfClosing = XmlEdit::isSelfClosing(m_xml, m_rootStartEnd);
+    m_root = XmlEdit::elementAt(m_xml, reader.characterOffset());
     bool ok = false;
     const qint64 count = reader.attributes().value(QLatin1String("count")).toLongLong(&ok);
     m_originalCount = ok ? count : -1;
@@ -38,7 +36,7 @@ bool SharedStrings::load(const QByteArray &bytes, QString *error)
     }
     if (!PartReader::finish(reader, error))
         return false;
-    m_rootEndStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
+    m_root.endTagStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
     m_original = m_texts.size();
     return true;
 }
@@ -68,26 +66,20 @@ QByteArray SharedStrings::save(qint64 referenceDelta) const
         XmlText::appendText(entries, text);
         entries += "</" + prefix + "t></" + prefix + "si>";
     }
-    if (m_rootStart < 0) {
+    if (!m_root.present()) {
         const qint64 count = std::max<qint64>(referenceDelta, 0);
         return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\""
             + QByteArray::number(count) + "\" uniqueCount=\"" + QByteArray::number(m_texts.size()) + "\">"
             + entries + "</sst>";
     }
-    QString startTag = m_xml.mid(m_rootStart, m_rootStartEnd - m_rootStart);
+    QString startTag = m_root.startTag(m_xml);
     startTag = XmlEdit::withAttribute(startTag, QStringLiteral("uniqueCount"), QString::number(m_texts.size()));
     if (m_originalCount >= 0)
         startTag = XmlEdit::withAttribute(startTag, QStringLiteral("count"),
                                           QString::number(std::max<qint64>(m_originalCount + referenceDelta, 0)));
     XmlEdit edit;
-    if (m_selfClosing) {
-        edit.replace(m_rootStart, m_rootStartEnd,
-                     XmlEdit::opened(startTag).toUtf8() + entries + "</" + prefix + "sst>");
-    } else {
-        edit.replace(m_rootStart, m_rootStartEnd, startTag.toUtf8());
-        edit.insert(m_rootEndStart, entries);
-    }
+    edit.appendTo(m_root, startTag, entries, "</" + prefix + "sst>");
     return edit.apply(m_xml);
 }
 

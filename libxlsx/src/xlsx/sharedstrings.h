@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xlsx/xmledit.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -26,10 +28,7 @@ public:
 private:
     QString m_xml;
     QString m_prefix;
-    int m_rootStart = -1;
-    int m_rootStartEnd = -1;
-    int m_rootEndStart = -1;
-    bool m_selfClosing = false;
+    XmlEdit::Element m_root;
     qint64 m_originalCount = -1; // the count attribute, -1 when absent
     QVector<QString> m_texts;
     QHash<QString, int> m_index; // plain entries only: a rich entry would bring its runs along

@@ -113,10 +113,7 @@ bool Styles::parse(QString *error)
             reader.skipCurrentElement();
             continue;
         }
-        Span span;
-        span.start = start;
-        span.startTagEnd = int(offset);
-        span.selfClosing = XmlEdit::isSelfClosing(m_xml, offset);
+        XmlEdit::Element span = XmlEdit::elementAt(m_xml, offset);
         if (name == QLatin1String("numFmts")) {
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("numFmt")) {
@@ -376,19 +373,14 @@ QString Styles::xfXml(const Xf &xf) const
     return xml + QStringLiteral("</%1xf>").arg(m_prefix);
 }
 
-void Styles::spliceCollection(XmlEdit &edit, const QString &name, const Span &span, int total,
+void Styles::spliceCollection(XmlEdit &edit, const QString &name, const XmlEdit::Element &span, int total,
                               const QString &entries) const
 {
     const QString closing = QStringLiteral("</%1%2>").arg(m_prefix, name);
     if (span.present()) {
-        const QString startTag = m_xml.mid(span.start, span.startTagEnd - span.start);
-        const QString counted = XmlEdit::withAttribute(startTag, QStringLiteral("count"), QString::number(total));
-        if (span.selfClosing) {
-            edit.replace(span.start, span.startTagEnd, (XmlEdit::opened(counted) + entries + closing).toUtf8());
-        } else {
-            edit.replace(span.start, span.startTagEnd, counted.toUtf8());
-            edit.insert(span.endTagStart, entries.toUtf8());
-        }
+        const QString counted =
+            XmlEdit::withAttribute(span.startTag(m_xml), QStringLiteral("count"), QString::number(total));
+        edit.appendTo(span, counted, entries.toUtf8(), closing.toUtf8());
         return;
     }
     int position = m_rootEnd;

@@ -2,6 +2,7 @@
 
 #include "xlsx/format.h"
 #include "xlsx/numberformat.h"
+#include "xlsx/xmledit.h"
 #include "xlsx/xmlnode.h"
 
 #include <QByteArray>
@@ -32,14 +33,6 @@ public:
     static QByteArray defaultPart();
 
 private:
-    struct Span
-    {
-        int start = -1;
-        int startTagEnd = -1;
-        int endTagStart = -1;
-        bool selfClosing = false;
-        bool present() const { return start >= 0; }
-    };
     struct Xf
     {
         int numberFormatId = 0;
@@ -70,14 +63,14 @@ private:
     void indexKeys();
     QString codeOf(int numberFormatId) const;
     QString xfXml(const Xf &xf) const;
-    void spliceCollection(class XmlEdit &edit, const QString &name, const Span &span, int total,
+    void spliceCollection(XmlEdit &edit, const QString &name, const XmlEdit::Element &span, int total,
                           const QString &entries) const;
 
     quint64 m_id;
     QString m_xml;
     QString m_prefix;
-    QMap<QString, Span> m_spans;    // numFmts, fonts, fills, borders, cellXfs
-    QMap<QString, int> m_starts;    // start offsets of every top-level element
+    QMap<QString, XmlEdit::Element> m_spans; // numFmts, fonts, fills, borders, cellXfs
+    QMap<QString, int> m_starts;             // start offsets of every top-level element
     int m_rootEnd = -1;
 
     QMap<int, QString> m_customCodes;   // id -> code of the numFmts entries

@@ -47,12 +47,26 @@ int XmlEdit::tagStart(const QString &xml, qint64 offsetAfterTag)
     return xml.lastIndexOf(QLatin1Char('<'), int(offsetAfterTag) - 1);
 }
 
-bool XmlEdit::isSelfClosing(const QString &xml, qint64 offsetAfterTag)
+XmlEdit::Element XmlEdit::elementAt(const QString &xml, qint64 offsetAfterTag)
 {
-    return offsetAfterTag >= 2 && xml.at(int(offsetAfterTag) - 2) == QLatin1Char('/');
+    Element element;
+    element.start = tagStart(xml, offsetAfterTag);
+    element.startTagEnd = int(offsetAfterTag);
+    element.selfClosing = offsetAfterTag >= 2 && xml.at(int(offsetAfterTag) - 2) == QLatin1Char('/');
+    return element;
 }
 
 namespace {
+
+// A self-closing start tag opened up: "<a x='1'/>" -> "<a x='1'>".
+QString opened(const QString &selfClosingTag)
+{
+    QString tag = selfClosingTag;
+    int slash = tag.size() - 2;
+    if (slash >= 0 && tag.at(slash) == QLatin1Char('/'))
+        tag.remove(slash, 1);
+    return tag;
+}
 
 QRegularExpression attributePattern(const QString &name)
 {
@@ -87,13 +101,15 @@ QString XmlEdit::withoutAttribute(const QString &startTag, const QString &name)
     return tag;
 }
 
-QString XmlEdit::opened(const QString &selfClosingTag)
+void XmlEdit::appendTo(const Element &element, const QString &startTag, const QByteArray &content,
+                       const QByteArray &endTag)
 {
-    QString tag = selfClosingTag;
-    int slash = tag.size() - 2;
-    if (slash >= 0 && tag.at(slash) == QLatin1Char('/'))
-        tag.remove(slash, 1);
-    return tag;
+    if (element.selfClosing) {
+        replace(element.start, element.startTagEnd, opened(startTag).toUtf8() + content + endTag);
+    } else {
+        replace(element.start, element.startTagEnd, startTag.toUtf8());
+        insert(element.endTagStart, content);
+    }
 }
 
 } // namespace Xlsx
