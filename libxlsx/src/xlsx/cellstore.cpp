@@ -494,16 +494,9 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
                     break;
                 }
                 Q_FALLTHROUGH();
-            case Kind::InlineText: {
-                const QString &text = m_texts[size_t(cell.index)];
-                out += '<' + prefix + "is><" + prefix + 't';
-                if (XmlText::needsSpacePreserve(text))
-                    out += " xml:space=\"preserve\"";
-                out += '>';
-                XmlText::appendText(out, text);
-                out += "</" + prefix + "t></" + prefix + "is>";
+            case Kind::InlineText:
+                XmlText::appendStringItem(out, prefix, "is", m_texts[size_t(cell.index)]);
                 break;
-            }
             case Kind::Error:
             case Kind::IsoDate:
                 out += valueOpen;

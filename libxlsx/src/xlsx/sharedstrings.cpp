@@ -57,15 +57,8 @@ QByteArray SharedStrings::save(qint64 referenceDelta) const
     const QByteArray prefix = m_prefix.toUtf8();
     QByteArray entries;
     entries.reserve((m_texts.size() - m_original) * 24);
-    for (int i = m_original; i < m_texts.size(); ++i) {
-        const QString &text = m_texts[i];
-        entries += '<' + prefix + "si><" + prefix + 't';
-        if (XmlText::needsSpacePreserve(text))
-            entries += " xml:space=\"preserve\"";
-        entries += '>';
-        XmlText::appendText(entries, text);
-        entries += "</" + prefix + "t></" + prefix + "si>";
-    }
+    for (int i = m_original; i < m_texts.size(); ++i)
+        XmlText::appendStringItem(entries, prefix, "si", m_texts[i]);
     if (!m_root.present()) {
         const qint64 count = std::max<qint64>(referenceDelta, 0);
         return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"

@@ -132,6 +132,16 @@ bool XmlText::needsSpacePreserve(QStringView text)
     return space(text.front()) || space(text.back());
 }
 
+void XmlText::appendStringItem(QByteArray &out, const QByteArray &prefix, const char *element, QStringView text)
+{
+    out += '<' + prefix + element + "><" + prefix + 't';
+    if (needsSpacePreserve(text))
+        out += " xml:space=\"preserve\"";
+    out += '>';
+    appendText(out, text);
+    out += "</" + prefix + "t></" + prefix + element + '>';
+}
+
 QString XmlText::decodeEscapes(const QString &text)
 {
     if (!text.contains(QLatin1String("_x")))

@@ -18,6 +18,8 @@ public:
     static QString escapedAttribute(QStringView text);
     // Leading or trailing white space needs xml:space="preserve" to survive.
     static bool needsSpacePreserve(QStringView text);
+    // Appends a string item (element "si" or "is"): the text in a <t> element.
+    static void appendStringItem(QByteArray &out, const QByteArray &prefix, const char *element, QStringView text);
     // Undoes the _xHHHH_ escapes of a text read from a part.
     static QString decodeEscapes(const QString &text);
 
