@@ -30,6 +30,29 @@ QString cellName(int row, int column)
     return CellReference(row, column).toString();
 }
 
+// The first of the cells (ordered by column) at or after the column.
+template <typename Cells>
+auto columnAt(Cells &cells, int column)
+{
+    return std::lower_bound(cells.begin(), cells.end(), column,
+                            [](const CellStore::Cell &c, int col) { return c.column < col; });
+}
+
+// Stores the cell in its place by column, replacing one in the same column.
+CellStore::Cell &place(std::vector<CellStore::Cell> &cells, const CellStore::Cell &cell)
+{
+    if (cells.empty() || cells.back().column < cell.column) {
+        cells.push_back(cell);
+        return cells.back();
+    }
+    const auto at = columnAt(cells, cell.column);
+    if (at != cells.end() && at->column == cell.column) {
+        *at = cell;
+        return *at;
+    }
+    return *cells.insert(at, cell);
+}
+
 } // namespace
 
 bool CellStore::parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error)
@@ -218,17 +241,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         cell.rawLength = cellEnd - cellStart;
     }
 
-    std::vector<Cell> &cells = row.cells;
-    if (cells.empty() || cells.back().column < cell.column) {
-        cells.push_back(cell);
-    } else {
-        const auto at = std::lower_bound(cells.begin(), cells.end(), cell.column,
-                                         [](const Cell &c, int column) { return c.column < column; });
-        if (at != cells.end() && at->column == cell.column)
-            *at = cell;
-        else
-            cells.insert(at, cell);
-    }
+    place(row.cells, cell);
     *lastColumn = cell.column;
     return true;
 }
@@ -249,8 +262,7 @@ const CellStore::Cell *CellStore::find(int row, int column) const
     const Row *r = findRow(row);
     if (!r || r->cells.empty() || r->cells.back().column < column)
         return nullptr;
-    const auto at = std::lower_bound(r->cells.begin(), r->cells.end(), column,
-                                     [](const Cell &c, int col) { return c.column < col; });
+    const auto at = columnAt(r->cells, column);
     return at != r->cells.end() && at->column == column ? &*at : nullptr;
 }
 
@@ -278,18 +290,7 @@ CellStore::Cell &CellStore::put(int rowNumber, const Cell &cell)
 {
     Row &r = row(rowNumber);
     touch(r);
-    std::vector<Cell> &cells = r.cells;
-    if (cells.empty() || cells.back().column < cell.column) {
-        cells.push_back(cell);
-        return cells.back();
-    }
-    const auto at = std::lower_bound(cells.begin(), cells.end(), cell.column,
-                                     [](const Cell &c, int column) { return c.column < column; });
-    if (at != cells.end() && at->column == cell.column) {
-        *at = cell;
-        return *at;
-    }
-    return *cells.insert(at, cell);
+    return place(r.cells, cell);
 }
 
 void CellStore::erase(int rowNumber, int column)
@@ -298,8 +299,7 @@ void CellStore::erase(int rowNumber, int column)
     if (found == m_rows.end())
         return;
     std::vector<Cell> &cells = found->second.cells;
-    const auto at = std::lower_bound(cells.begin(), cells.end(), column,
-                                     [](const Cell &c, int col) { return c.column < col; });
+    const auto at = columnAt(cells, column);
     if (at == cells.end() || at->column != column)
         return;
     cells.erase(at);
