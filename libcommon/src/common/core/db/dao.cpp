@@ -145,6 +145,19 @@ bool Dao::insertWithId(const QString &callerInfo)
     return write(callerInfo, true, COMMON_LOCATION);
 }
 
+void Dao::execInSavepoint(QSqlQuery &query, const Statement &statement, const QStringList &secrets)
+{
+    if (m_savepoint)
+        query.exec(QStringLiteral("SAVEPOINT point;"));
+    m_db->exec(query, statement.sql, statement.binds, secrets);
+}
+
+void Dao::releaseSavepoint(QSqlQuery &query)
+{
+    if (m_savepoint)
+        query.exec(QStringLiteral("RELEASE point;"));
+}
+
 void Dao::rollbackToSavepoint(QSqlQuery &query)
 {
     if (m_savepoint)
@@ -175,14 +188,11 @@ bool Dao::write(const QString &callerInfo, bool withPrimaryKey, const QString &l
     }
     QSqlQuery query(m_db->database());
     try {
-        if (m_savepoint)
-            query.exec(QStringLiteral("SAVEPOINT point;"));
-        m_db->exec(query, statement.sql, statement.binds, secrets);
+        execInSavepoint(query, statement, secrets);
         const QVariant id = query.next() ? query.value(0) : QVariant();
         if (withPrimaryKey && !moveSequence(query))
             return false;
-        if (m_savepoint)
-            query.exec(QStringLiteral("RELEASE point;"));
+        releaseSavepoint(query);
         if (id.isValid())
             m_model->setValue(m_model->primaryKey(), id);
     } catch (const Exception &e) {
@@ -228,12 +238,9 @@ bool Dao::updateById(const QString &callerInfo)
     }
     QSqlQuery query(m_db->database());
     try {
-        if (m_savepoint)
-            query.exec(QStringLiteral("SAVEPOINT point;"));
-        m_db->exec(query, statement.sql, statement.binds, secrets);
+        execInSavepoint(query, statement, secrets);
         const int touched = query.numRowsAffected();
-        if (m_savepoint)
-            query.exec(QStringLiteral("RELEASE point;"));
+        releaseSavepoint(query);
         if (touched == 0) {
             warn(warningLine(COMMON_LOCATION, QStringLiteral("No row with id %1 in %2")
                                                   .arg(statement.binds.value(QStringLiteral(":id")).toString(),

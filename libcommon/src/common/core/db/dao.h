@@ -59,6 +59,9 @@ private:
     void warn(const QString &text);
     void warnPrefixed(const QString &callerInfo, const QString &line);
     QString scrub(const QString &message) const;
+    // Runs a write statement, after SAVEPOINT point when savepoints are on.
+    void execInSavepoint(QSqlQuery &query, const Statement &statement, const QStringList &secrets);
+    void releaseSavepoint(QSqlQuery &query);
     void rollbackToSavepoint(QSqlQuery &query);
 
     Catalogue *m_model;
