@@ -88,6 +88,18 @@ DateAndTime parseDateAndTime(const QString &date, const QString &time, bool isSh
     return {calendarDate, timeOfDay};
 }
 
+// Milliseconds since the epoch, as text, of the date and time read in the given time spec; throws
+// when there is no such moment (a local time in a daylight-saving gap does not exist either).
+QString epochText(const QString &date, const QString &time, bool isShortYear, Qt::TimeSpec spec,
+                  int offsetSeconds = 0)
+{
+    const DateAndTime parsed = parseDateAndTime(date, time, isShortYear);
+    const QDateTime dateTime(parsed.date, parsed.time, spec, offsetSeconds);
+    if (!dateTime.isValid())
+        throw ConversionLocalDateTimeException(date, time);
+    return QString::number(dateTime.toMSecsSinceEpoch());
+}
+
 // A number in [0, 1) from two successive outputs of the process-wide generator.
 double nextUniform()
 {
@@ -206,14 +218,9 @@ QString Utils::localDateTime2UTCmsec(const QString &date, const QString &time,
                                      qlonglong offset_minutes, bool is_short_year)
 {
     try {
-        const DateAndTime parsed = parseDateAndTime(date, time, is_short_year);
         if (!offsetInRange(offset_minutes))
             throw ConversionLocalDateTimeException(date, time);
-        const QDateTime dateTime(parsed.date, parsed.time, Qt::OffsetFromUTC,
-                                 int(offset_minutes * 60));
-        if (!dateTime.isValid())
-            throw ConversionLocalDateTimeException(date, time);
-        return QString::number(dateTime.toMSecsSinceEpoch());
+        return epochText(date, time, is_short_year, Qt::OffsetFromUTC, int(offset_minutes * 60));
     } catch (const Exception &e) {
         logWarning(COMMON_LOCATION, e);
         return QString();
@@ -223,12 +230,7 @@ QString Utils::localDateTime2UTCmsec(const QString &date, const QString &time,
 QString Utils::localTimeToUtc(const QString &date, const QString &time, bool is_short_year)
 {
     try {
-        const DateAndTime parsed = parseDateAndTime(date, time, is_short_year);
-        // A local time in a daylight-saving gap does not exist and is not valid.
-        const QDateTime dateTime(parsed.date, parsed.time, Qt::LocalTime);
-        if (!dateTime.isValid())
-            throw ConversionLocalDateTimeException(date, time);
-        return QString::number(dateTime.toMSecsSinceEpoch());
+        return epochText(date, time, is_short_year, Qt::LocalTime);
     } catch (const Exception &e) {
         logWarning(COMMON_LOCATION, e);
         return QString();
