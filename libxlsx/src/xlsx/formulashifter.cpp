@@ -31,15 +31,21 @@ struct Part
     int length = 0;
 };
 
+// Takes the "$" a part may start with; returns where its letters or digits begin.
+int readDollar(const QString &text, int i, Part *part)
+{
+    if (i < text.size() && text[i] == QLatin1Char('$')) {
+        part->absolute = true;
+        return i + 1;
+    }
+    return i;
+}
+
 Part readColumn(const QString &text, int i)
 {
     Part part;
-    int j = i;
-    if (j < text.size() && text[j] == QLatin1Char('$')) {
-        part.absolute = true;
-        ++j;
-    }
-    const int start = j;
+    const int start = readDollar(text, i, &part);
+    int j = start;
     while (j < text.size() && isAsciiLetter(text[j]) && j - start < 4)
         ++j;
     part.value = CellReference::columnNumber(text.midRef(start, j - start));
@@ -50,12 +56,8 @@ Part readColumn(const QString &text, int i)
 Part readRow(const QString &text, int i)
 {
     Part part;
-    int j = i;
-    if (j < text.size() && text[j] == QLatin1Char('$')) {
-        part.absolute = true;
-        ++j;
-    }
-    const int start = j;
+    const int start = readDollar(text, i, &part);
+    int j = start;
     qint64 value = 0;
     while (j < text.size() && isAsciiDigit(text[j]) && value <= CellReference::MaxRow) {
         value = value * 10 + (text[j].unicode() - '0');
@@ -77,6 +79,14 @@ QString moved(const Part &part, int delta, bool column)
         return {};
     const QString dollar = part.absolute ? QStringLiteral("$") : QString();
     return dollar + (column ? CellReference::columnName(value) : QString::number(value));
+}
+
+// The moved parts joined, or #REF! when one of them left the sheet.
+QString joined(const QString &first, QLatin1String separator, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return QStringLiteral("#REF!");
+    return first + separator + second;
 }
 
 bool endsToken(const QString &text, int j)
@@ -132,9 +142,7 @@ QString FormulaShifter::shift(const QString &formula, int rows, int columns)
                 const Part row = readRow(formula, i + column.length);
                 const int end = i + column.length + row.length;
                 if (row.length && endsToken(formula, end)) {
-                    const QString c = moved(column, columns, true);
-                    const QString r = moved(row, rows, false);
-                    out += c.isEmpty() || r.isEmpty() ? QStringLiteral("#REF!") : c + r;
+                    out += joined(moved(column, columns, true), QLatin1String(""), moved(row, rows, false));
                     i = end;
                     continue;
                 }
@@ -142,9 +150,7 @@ QString FormulaShifter::shift(const QString &formula, int rows, int columns)
                 if (!row.length && end < n && formula[end] == QLatin1Char(':')) {
                     const Part last = readColumn(formula, end + 1);
                     if (last.length && endsToken(formula, end + 1 + last.length)) {
-                        const QString a = moved(column, columns, true);
-                        const QString b = moved(last, columns, true);
-                        out += a.isEmpty() || b.isEmpty() ? QStringLiteral("#REF!") : a + QLatin1Char(':') + b;
+                        out += joined(moved(column, columns, true), QLatin1String(":"), moved(last, columns, true));
                         i = end + 1 + last.length;
                         continue;
                     }
@@ -156,9 +162,7 @@ QString FormulaShifter::shift(const QString &formula, int rows, int columns)
                 const Part last = readRow(formula, i + row.length + 1);
                 const int end = i + row.length + 1 + last.length;
                 if (last.length && endsToken(formula, end)) {
-                    const QString a = moved(row, rows, false);
-                    const QString b = moved(last, rows, false);
-                    out += a.isEmpty() || b.isEmpty() ? QStringLiteral("#REF!") : a + QLatin1Char(':') + b;
+                    out += joined(moved(row, rows, false), QLatin1String(":"), moved(last, rows, false));
                     i = end;
                     continue;
                 }
