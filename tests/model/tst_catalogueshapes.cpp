@@ -40,37 +40,31 @@ namespace {
 
 using Factory = Creator::Factory;
 
-template<typename T>
-Factory make()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
-
 const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> all{
-        {"Model::Base::Company", make<Base::Company>()},
-        {"Model::Orlem::Company", make<Orlem::Company>()},
-        {"Model::Orlem::TerminalCompany", make<Orlem::TerminalCompany>()},
-        {"Model::Base::Driver", make<Base::Driver>()},
-        {"Model::Orlem::Driver", make<Orlem::Driver>()},
-        {"Model::Base::Car", make<Base::Car>()},
-        {"Model::Base::BodyType", make<Base::BodyType>()},
-        {"Model::Orlem::BodyType", make<Orlem::BodyType>()},
-        {"Model::Base::CarBrand", make<Base::CarBrand>()},
-        {"Model::Orlem::CarBrand", make<Orlem::CarBrand>()},
-        {"Model::Base::CarColor", make<Base::CarColor>()},
-        {"Model::Orlem::CarColor", make<Orlem::CarColor>()},
-        {"Model::Base::Sms", make<Base::Sms>()},
-        {"Model::Base::DriverRatingLog", make<Base::DriverRatingLog>()},
-        {"Model::Base::BalanceGroup", make<Base::BalanceGroup>()},
-        {"Model::Base::CompanyBalanceGroup", make<Base::CompanyBalanceGroup>()},
-        {"Model::Orlem::CompanyBalanceGroup", make<Orlem::CompanyBalanceGroup>()},
-        {"Model::Base::DriverBalanceGroup", make<Base::DriverBalanceGroup>()},
-        {"Model::Base::BalanceType", make<Base::BalanceType>()},
-        {"Model::Base::CompanyBalanceType", make<Base::CompanyBalanceType>()},
-        {"Model::Orlem::CompanyBalanceType", make<Orlem::CompanyBalanceType>()},
-        {"Model::Base::DriverBalanceType", make<Base::DriverBalanceType>()},
+        {"Model::Base::Company", Creator::factory<Base::Company>()},
+        {"Model::Orlem::Company", Creator::factory<Orlem::Company>()},
+        {"Model::Orlem::TerminalCompany", Creator::factory<Orlem::TerminalCompany>()},
+        {"Model::Base::Driver", Creator::factory<Base::Driver>()},
+        {"Model::Orlem::Driver", Creator::factory<Orlem::Driver>()},
+        {"Model::Base::Car", Creator::factory<Base::Car>()},
+        {"Model::Base::BodyType", Creator::factory<Base::BodyType>()},
+        {"Model::Orlem::BodyType", Creator::factory<Orlem::BodyType>()},
+        {"Model::Base::CarBrand", Creator::factory<Base::CarBrand>()},
+        {"Model::Orlem::CarBrand", Creator::factory<Orlem::CarBrand>()},
+        {"Model::Base::CarColor", Creator::factory<Base::CarColor>()},
+        {"Model::Orlem::CarColor", Creator::factory<Orlem::CarColor>()},
+        {"Model::Base::Sms", Creator::factory<Base::Sms>()},
+        {"Model::Base::DriverRatingLog", Creator::factory<Base::DriverRatingLog>()},
+        {"Model::Base::BalanceGroup", Creator::factory<Base::BalanceGroup>()},
+        {"Model::Base::CompanyBalanceGroup", Creator::factory<Base::CompanyBalanceGroup>()},
+        {"Model::Orlem::CompanyBalanceGroup", Creator::factory<Orlem::CompanyBalanceGroup>()},
+        {"Model::Base::DriverBalanceGroup", Creator::factory<Base::DriverBalanceGroup>()},
+        {"Model::Base::BalanceType", Creator::factory<Base::BalanceType>()},
+        {"Model::Base::CompanyBalanceType", Creator::factory<Base::CompanyBalanceType>()},
+        {"Model::Orlem::CompanyBalanceType", Creator::factory<Orlem::CompanyBalanceType>()},
+        {"Model::Base::DriverBalanceType", Creator::factory<Base::DriverBalanceType>()},
     };
     return all;
 }

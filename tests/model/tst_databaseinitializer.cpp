@@ -72,12 +72,6 @@ public:
     Form() : NamedModel(QString()) { declareColumn("title", SQL_TEXT, true, QVariant(), QObject::tr("Title")); }
 };
 
-template<typename T>
-DatabaseInitializer::Factory factory()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
-
 QStringList tablesOf(PgSchema &pg)
 {
     return pg.lines(QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = '%1' "
@@ -113,8 +107,9 @@ private slots:
 void TestDatabaseInitializer::plan()
 {
     // The most complete catalogue creates the table wherever it stands; field lists are skipped.
-    const auto tables = DatabaseInitializer::plan({factory<BasePilot>(), factory<Form>(), factory<Plane>(),
-                                                   factory<Pilot>(), factory<BasePilot>()});
+    const auto tables
+        = DatabaseInitializer::plan({Creator::factory<BasePilot>(), Creator::factory<Form>(), Creator::factory<Plane>(),
+                                     Creator::factory<Pilot>(), Creator::factory<BasePilot>()});
     QCOMPARE(tables.size(), 2);
     QCOMPARE(tables[0].name, QStringLiteral("pilots"));
     QCOMPARE(tables[0].creator, 3);
@@ -123,16 +118,18 @@ void TestDatabaseInitializer::plan()
     QCOMPARE(tables[1].creator, 2);
     QVERIFY(tables[1].others.isEmpty());
     // On a tie the later catalogue creates the table: a subclass stands after its base.
-    const auto tie = DatabaseInitializer::plan({factory<BasePilot>(), factory<BasePilot>()});
+    const auto tie = DatabaseInitializer::plan({Creator::factory<BasePilot>(), Creator::factory<BasePilot>()});
     QCOMPARE(tie.size(), 1);
     QCOMPARE(tie[0].creator, 1);
     QCOMPARE(tie[0].others, QVector<int>({0}));
 
     // A catalogue that is no subset of the creating one, and a factory that makes nothing.
     const QVector<QPair<Factories, QString>> refused{
-        {{factory<Pilot>(), factory<OddPilot>()}, "table pilots: catalogue #1 is not a subset of catalogue #0"},
-        {{factory<OddPilot>(), factory<Pilot>()}, "table pilots: catalogue #0 is not a subset of catalogue #1"},
-        {{factory<Plane>(), [] { return static_cast<AbstractModel *>(nullptr); }}, "catalogue #1 of the list"},
+        {{Creator::factory<Pilot>(), Creator::factory<OddPilot>()},
+         "table pilots: catalogue #1 is not a subset of catalogue #0"},
+        {{Creator::factory<OddPilot>(), Creator::factory<Pilot>()},
+         "table pilots: catalogue #0 is not a subset of catalogue #1"},
+        {{Creator::factory<Plane>(), [] { return static_cast<AbstractModel *>(nullptr); }}, "catalogue #1 of the list"},
     };
     for (const auto &[list, reason] : refused) {
         QString message;
@@ -149,7 +146,8 @@ void TestDatabaseInitializer::referenceCycle()
 {
     PG_SCHEMA(pg);
     QVERIFY(ModelFixture::createPlaceholderTables(pg.db(), {ModelFixture::PlaceholderTable{"hangars", {}}}));
-    const Factories list{factory<BasePilot>(), factory<Pilot>(), factory<Plane>(), factory<Form>()};
+    const Factories list{Creator::factory<BasePilot>(), Creator::factory<Pilot>(), Creator::factory<Plane>(),
+                         Creator::factory<Form>()};
     DatabaseInitializer initializer(pg.db());
     MessageCatcher catcher;
     QVERIFY2(initializer.run(list), qPrintable(initializer.lastError()));
@@ -191,10 +189,11 @@ void TestDatabaseInitializer::failuresKeepNothing()
         const char *reason;
     };
     const QVector<Case> cases{
-        {"seed fails", {factory<Pilot>(), factory<Plane>()}, true, "table planes: the seed of catalogue #1 failed"},
-        {"referenced table missing", {factory<Plane>(), factory<Pilot>()}, false,
+        {"seed fails", {Creator::factory<Pilot>(), Creator::factory<Plane>()}, true,
+         "table planes: the seed of catalogue #1 failed"},
+        {"referenced table missing", {Creator::factory<Plane>(), Creator::factory<Pilot>()}, false,
          "table pilots: column rst_id_hangar references hangars, which neither"},
-        {"not a subset", {factory<Pilot>(), factory<OddPilot>(), factory<Plane>()}, true,
+        {"not a subset", {Creator::factory<Pilot>(), Creator::factory<OddPilot>(), Creator::factory<Plane>()}, true,
          "table pilots: catalogue #1 is not a subset"},
     };
     for (const Case &c : cases) {
@@ -217,12 +216,12 @@ void TestDatabaseInitializer::failuresKeepNothing()
 
 void TestDatabaseInitializer::placeholderTables()
 {
-    const Factories list{factory<Pilot>(), factory<Form>()};
+    const Factories list{Creator::factory<Pilot>(), Creator::factory<Form>()};
     using ModelFixture::PlaceholderTable;
     // Referenced tables without a catalogue, with the columns joined from them.
     QCOMPARE(ModelFixture::placeholderTables(list),
              QVector<PlaceholderTable>({{"hangars", {}}, {"planes", {"model"}}}));
-    QCOMPARE(ModelFixture::placeholderTables(list + Factories{factory<Plane>()}),
+    QCOMPARE(ModelFixture::placeholderTables(list + Factories{Creator::factory<Plane>()}),
              QVector<PlaceholderTable>({{"hangars", {}}}));
 
     PG_SCHEMA(pg);

@@ -39,25 +39,19 @@ using Factories = QVector<DatabaseInitializer::Factory>;
 
 namespace {
 
-template<typename T>
-DatabaseInitializer::Factory make()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
-
 // The company, driver, car and balance catalogues in the library's order.
 Factories fleet()
 {
-    return {make<Orlem::TerminalCompany>(),  make<Base::Company>(),
-            make<Orlem::Company>(),          make<Base::BodyType>(),
-            make<Orlem::BodyType>(),         make<Base::CarBrand>(),
-            make<Orlem::CarBrand>(),         make<Base::CarColor>(),
-            make<Orlem::CarColor>(),         make<Base::Driver>(),
-            make<Orlem::Driver>(),           make<Base::Car>(),
-            make<Base::CompanyBalanceGroup>(), make<Orlem::CompanyBalanceGroup>(),
-            make<Base::CompanyBalanceType>(), make<Orlem::CompanyBalanceType>(),
-            make<Base::DriverBalanceGroup>(), make<Base::DriverBalanceType>(),
-            make<Base::Sms>(),               make<Base::DriverRatingLog>()};
+    return {Creator::factory<Orlem::TerminalCompany>(),     Creator::factory<Base::Company>(),
+            Creator::factory<Orlem::Company>(),             Creator::factory<Base::BodyType>(),
+            Creator::factory<Orlem::BodyType>(),            Creator::factory<Base::CarBrand>(),
+            Creator::factory<Orlem::CarBrand>(),            Creator::factory<Base::CarColor>(),
+            Creator::factory<Orlem::CarColor>(),            Creator::factory<Base::Driver>(),
+            Creator::factory<Orlem::Driver>(),              Creator::factory<Base::Car>(),
+            Creator::factory<Base::CompanyBalanceGroup>(),  Creator::factory<Orlem::CompanyBalanceGroup>(),
+            Creator::factory<Base::CompanyBalanceType>(),   Creator::factory<Orlem::CompanyBalanceType>(),
+            Creator::factory<Base::DriverBalanceGroup>(),   Creator::factory<Base::DriverBalanceType>(),
+            Creator::factory<Base::Sms>(),                  Creator::factory<Base::DriverRatingLog>()};
 }
 
 const QStringList fleetTables{"terminal_companies", "companies", "car_body_types", "car_brands", "car_colors",

@@ -31,12 +31,6 @@ using namespace Model;
 
 namespace {
 
-template<typename T>
-Creator::Factory factory()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
-
 bool createWithRowOne(PgSchema &pg, AbstractModel &model)
 {
     return model.createTable(pg.db()) && model.AbstractModel::createSystemRecords(pg.db());
@@ -235,10 +229,11 @@ void TestRecordSeeds::deletedOwners()
 {
     PG_SCHEMA(pg);
     // Owners, groups and cards are stand-in tables here.
-    const QVector<Creator::Factory> list{factory<Orlem::DriverBalanceTransfer>(), factory<Orlem::CrashReport>(),
-                                         factory<Orlem::DriverSession>(),         factory<Base::Media>(),
-                                         factory<Base::DriverBalanceLog>(),       factory<Orlem::CompanyBalanceLog>(),
-                                         factory<Tavik::CardBalanceLog>()};
+    const QVector<Creator::Factory> list{
+        Creator::factory<Orlem::DriverBalanceTransfer>(), Creator::factory<Orlem::CrashReport>(),
+        Creator::factory<Orlem::DriverSession>(),         Creator::factory<Base::Media>(),
+        Creator::factory<Base::DriverBalanceLog>(),       Creator::factory<Orlem::CompanyBalanceLog>(),
+        Creator::factory<Tavik::CardBalanceLog>()};
     QVERIFY(ModelFixture::createPlaceholderTables(pg.db(), list));
     for (const Creator::Factory &make : list) {
         const std::unique_ptr<AbstractModel> model(make());
@@ -306,7 +301,8 @@ void TestRecordSeeds::deletedOwners()
 void TestRecordSeeds::paymentSecretsInLogs()
 {
     PG_SCHEMA(pg);
-    QVERIFY(ModelFixture::createPlaceholderTables(pg.db(), {factory<Base::PaymentSystem>(), factory<Base::PaymentSystemAccountsCompany>()}));
+    QVERIFY(ModelFixture::createPlaceholderTables(
+        pg.db(), {Creator::factory<Base::PaymentSystem>(), Creator::factory<Base::PaymentSystemAccountsCompany>()}));
     Base::PaymentSystem system;
     Base::PaymentSystemAccountsCompany account;
     QVERIFY(createWithRowOne(pg, system));
@@ -354,8 +350,8 @@ void TestRecordSeeds::fieldListsCreateNothing()
     PG_SCHEMA(pg);
     MessageCatcher catcher;
     DatabaseInitializer initializer(pg.db());
-    QVERIFY2(initializer.run({factory<Base::PaymentSystemPaymentsLog>(), factory<Base::SearchRole>(),
-                              factory<Base::GuiSession>()}),
+    QVERIFY2(initializer.run({Creator::factory<Base::PaymentSystemPaymentsLog>(), Creator::factory<Base::SearchRole>(),
+                              Creator::factory<Base::GuiSession>()}),
              qPrintable(initializer.lastError()));
     QCOMPARE(pg.scalar("SELECT count(*) FROM pg_class WHERE relnamespace = CAST(current_schema() AS regnamespace)")
                  .toInt(),

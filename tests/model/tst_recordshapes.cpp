@@ -1,5 +1,6 @@
 #include "model/base/balance/balancelog.h"
 #include "model/base/balance/driverbalancelog.h"
+#include "model/base/creator.h"
 #include "model/base/media/media.h"
 #include "model/base/payment/paymentsystem.h"
 #include "model/base/payment/paymentsystemaccountscompany.h"
@@ -38,42 +39,36 @@ using namespace Model;
 
 namespace {
 
-using Factory = std::function<AbstractModel *()>;
-
-template<typename T>
-Factory make()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
+using Factory = Creator::Factory;
 
 const QHash<QString, Factory> &factories()
 {
     static const QHash<QString, Factory> all{
-        {"Model::Base::BalanceLog", make<Base::BalanceLog>()},
-        {"Model::Orlem::CompanyBalanceLog", make<Orlem::CompanyBalanceLog>()},
-        {"Model::Base::DriverBalanceLog", make<Base::DriverBalanceLog>()},
-        {"Model::Tavik::CardBalanceLog", make<Tavik::CardBalanceLog>()},
-        {"Model::Tavik::UserBalanceLog", make<Tavik::UserBalanceLog>()},
-        {"Model::Orlem::DriverBalanceTransfer", make<Orlem::DriverBalanceTransfer>()},
-        {"Model::Base::UserSession", make<Base::UserSession>()},
-        {"Model::Orlem::DriverSession", make<Orlem::DriverSession>()},
-        {"Model::Base::GuiSession", make<Base::GuiSession>()},
-        {"Model::Tavik::UserGuiSession", make<Tavik::UserGuiSession>()},
-        {"Model::Base::Media", make<Base::Media>()},
-        {"Model::Orlem::Sms", make<Orlem::Sms>()},
-        {"Model::Base::Value", make<Base::Value>()},
-        {"Model::Orlem::Value", make<Orlem::Value>()},
-        {"Model::Orlem::DriverRatingCoefficient", make<Orlem::DriverRatingCoefficient>()},
-        {"Model::Tavik::DriverRatingLog", make<Tavik::DriverRatingLog>()},
-        {"Model::Base::Version", make<Base::Version>()},
-        {"Model::Orlem::CrashReport", make<Orlem::CrashReport>()},
-        {"Model::Base::SearchRole", make<Base::SearchRole>()},
-        {"Model::Base::PaymentSystem", make<Base::PaymentSystem>()},
-        {"Model::Base::PaymentSystemAccountsCompany", make<Base::PaymentSystemAccountsCompany>()},
-        {"Model::Base::PaymentSystemPaymentsLog", make<Base::PaymentSystemPaymentsLog>()},
-        {"Model::Base::ToolBar", make<Base::ToolBar>()},
-        {"Model::Base::Launcher", make<Base::Launcher>()},
-        {"Model::Base::OwnerKeeper", make<Base::OwnerKeeper>()},
+        {"Model::Base::BalanceLog", Creator::factory<Base::BalanceLog>()},
+        {"Model::Orlem::CompanyBalanceLog", Creator::factory<Orlem::CompanyBalanceLog>()},
+        {"Model::Base::DriverBalanceLog", Creator::factory<Base::DriverBalanceLog>()},
+        {"Model::Tavik::CardBalanceLog", Creator::factory<Tavik::CardBalanceLog>()},
+        {"Model::Tavik::UserBalanceLog", Creator::factory<Tavik::UserBalanceLog>()},
+        {"Model::Orlem::DriverBalanceTransfer", Creator::factory<Orlem::DriverBalanceTransfer>()},
+        {"Model::Base::UserSession", Creator::factory<Base::UserSession>()},
+        {"Model::Orlem::DriverSession", Creator::factory<Orlem::DriverSession>()},
+        {"Model::Base::GuiSession", Creator::factory<Base::GuiSession>()},
+        {"Model::Tavik::UserGuiSession", Creator::factory<Tavik::UserGuiSession>()},
+        {"Model::Base::Media", Creator::factory<Base::Media>()},
+        {"Model::Orlem::Sms", Creator::factory<Orlem::Sms>()},
+        {"Model::Base::Value", Creator::factory<Base::Value>()},
+        {"Model::Orlem::Value", Creator::factory<Orlem::Value>()},
+        {"Model::Orlem::DriverRatingCoefficient", Creator::factory<Orlem::DriverRatingCoefficient>()},
+        {"Model::Tavik::DriverRatingLog", Creator::factory<Tavik::DriverRatingLog>()},
+        {"Model::Base::Version", Creator::factory<Base::Version>()},
+        {"Model::Orlem::CrashReport", Creator::factory<Orlem::CrashReport>()},
+        {"Model::Base::SearchRole", Creator::factory<Base::SearchRole>()},
+        {"Model::Base::PaymentSystem", Creator::factory<Base::PaymentSystem>()},
+        {"Model::Base::PaymentSystemAccountsCompany", Creator::factory<Base::PaymentSystemAccountsCompany>()},
+        {"Model::Base::PaymentSystemPaymentsLog", Creator::factory<Base::PaymentSystemPaymentsLog>()},
+        {"Model::Base::ToolBar", Creator::factory<Base::ToolBar>()},
+        {"Model::Base::Launcher", Creator::factory<Base::Launcher>()},
+        {"Model::Base::OwnerKeeper", Creator::factory<Base::OwnerKeeper>()},
     };
     return all;
 }
@@ -303,10 +298,10 @@ void TestRecordShapes::secretsMasked()
         QStringList plain;
     };
     const Case cases[] = {
-        {make<Base::PaymentSystem>(), {"password", "fondy_credit_key"}, {"login", "api_url", "name"}},
-        {make<Base::PaymentSystemAccountsCompany>(), {"private_key"}, {"public_key", "payee", "account"}},
-        {make<Orlem::DriverBalanceTransfer>(), {"password"}, {"trn_key", "sign_contributor"}},
-        {make<Orlem::CrashReport>(), {"db"}, {}},
+        {Creator::factory<Base::PaymentSystem>(), {"password", "fondy_credit_key"}, {"login", "api_url", "name"}},
+        {Creator::factory<Base::PaymentSystemAccountsCompany>(), {"private_key"}, {"public_key", "payee", "account"}},
+        {Creator::factory<Orlem::DriverBalanceTransfer>(), {"password"}, {"trn_key", "sign_contributor"}},
+        {Creator::factory<Orlem::CrashReport>(), {"db"}, {}},
     };
     for (const Case &c : cases) {
         const std::unique_ptr<AbstractModel> model(c.factory());

@@ -27,19 +27,13 @@ using Factories = QVector<Creator::Factory>;
 
 namespace {
 
-template<typename T>
-Creator::Factory factory()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
-
 // The security options, user groups and users, in the order the catalogue list gives them.
 Factories accessCatalogues()
 {
-    return {factory<Tavik::SecurityOptionGroup>(), factory<Tavik::SecurityOptionType>(),
-            factory<Tavik::SecurityOption>(),      factory<Tavik::UserGroupSecurityOption>(),
-            factory<Tavik::UserGroup>(),           factory<Tavik::User>(),
-            factory<Tavik::UserSecurityOption>()};
+    return {Creator::factory<Tavik::SecurityOptionGroup>(), Creator::factory<Tavik::SecurityOptionType>(),
+            Creator::factory<Tavik::SecurityOption>(),      Creator::factory<Tavik::UserGroupSecurityOption>(),
+            Creator::factory<Tavik::UserGroup>(),           Creator::factory<Tavik::User>(),
+            Creator::factory<Tavik::UserSecurityOption>()};
 }
 
 const QStringList kAccessTables = {"security_option_groups", "security_option_types", "security_options",

@@ -1,6 +1,7 @@
 #include "shapefile.h"
 
 #include "model/base/city/city.h"
+#include "model/base/creator.h"
 #include "model/base/driver/drivergroup.h"
 #include "model/base/group/group.h"
 #include "model/base/notification/notification.h"
@@ -57,39 +58,33 @@ public:
     QString tableName() const override { return QString(); }
 };
 
-using Factory = std::function<AbstractModel *()>;
-
-template<typename T>
-Factory make()
-{
-    return [] { return static_cast<AbstractModel *>(new T()); };
-}
+using Factory = Creator::Factory;
 
 const QMap<QString, Factory> &factories()
 {
     static const QMap<QString, Factory> map = {
-        {"Model::Base::Group", make<AnyGroup>()},
-        {"Model::Base::DriverGroup", make<Base::DriverGroup>()},
-        {"Model::Orlem::DriverGroup", make<Orlem::DriverGroup>()},
-        {"Model::Base::City", make<Base::City>()},
-        {"Model::Orlem::City", make<Orlem::City>()},
-        {"Model::Base::PaidServiceType4Owner", make<AnyServiceType>()},
-        {"Model::Orlem::PaidServiceType4Driver", make<Orlem::PaidServiceType4Driver>()},
-        {"Model::Base::PaidServiceOfOwner", make<AnyService>()},
-        {"Model::Orlem::PaidServiceOfDriver", make<Orlem::PaidServiceOfDriver>()},
-        {"Model::Base::NotificationType", make<Base::NotificationType>()},
-        {"Model::Base::NotificationMessage", make<Base::NotificationMessage>()},
-        {"Model::Base::Notification", make<Base::Notification>()},
-        {"Model::Tavik::SecurityOptionGroup", make<Tavik::SecurityOptionGroup>()},
-        {"Model::Tavik::SecurityOptionType", make<Tavik::SecurityOptionType>()},
-        {"Model::Base::SecurityOption", make<Base::SecurityOption>()},
-        {"Model::Tavik::SecurityOption", make<Tavik::SecurityOption>()},
-        {"Model::Tavik::UserGroupSecurityOption", make<Tavik::UserGroupSecurityOption>()},
-        {"Model::Tavik::UserSecurityOption", make<Tavik::UserSecurityOption>()},
-        {"Model::Base::UserGroup", make<Base::UserGroup>()},
-        {"Model::Tavik::UserGroup", make<Tavik::UserGroup>()},
-        {"Model::Base::User", make<Base::User>()},
-        {"Model::Tavik::User", make<Tavik::User>()},
+        {"Model::Base::Group", Creator::factory<AnyGroup>()},
+        {"Model::Base::DriverGroup", Creator::factory<Base::DriverGroup>()},
+        {"Model::Orlem::DriverGroup", Creator::factory<Orlem::DriverGroup>()},
+        {"Model::Base::City", Creator::factory<Base::City>()},
+        {"Model::Orlem::City", Creator::factory<Orlem::City>()},
+        {"Model::Base::PaidServiceType4Owner", Creator::factory<AnyServiceType>()},
+        {"Model::Orlem::PaidServiceType4Driver", Creator::factory<Orlem::PaidServiceType4Driver>()},
+        {"Model::Base::PaidServiceOfOwner", Creator::factory<AnyService>()},
+        {"Model::Orlem::PaidServiceOfDriver", Creator::factory<Orlem::PaidServiceOfDriver>()},
+        {"Model::Base::NotificationType", Creator::factory<Base::NotificationType>()},
+        {"Model::Base::NotificationMessage", Creator::factory<Base::NotificationMessage>()},
+        {"Model::Base::Notification", Creator::factory<Base::Notification>()},
+        {"Model::Tavik::SecurityOptionGroup", Creator::factory<Tavik::SecurityOptionGroup>()},
+        {"Model::Tavik::SecurityOptionType", Creator::factory<Tavik::SecurityOptionType>()},
+        {"Model::Base::SecurityOption", Creator::factory<Base::SecurityOption>()},
+        {"Model::Tavik::SecurityOption", Creator::factory<Tavik::SecurityOption>()},
+        {"Model::Tavik::UserGroupSecurityOption", Creator::factory<Tavik::UserGroupSecurityOption>()},
+        {"Model::Tavik::UserSecurityOption", Creator::factory<Tavik::UserSecurityOption>()},
+        {"Model::Base::UserGroup", Creator::factory<Base::UserGroup>()},
+        {"Model::Tavik::UserGroup", Creator::factory<Tavik::UserGroup>()},
+        {"Model::Base::User", Creator::factory<Base::User>()},
+        {"Model::Tavik::User", Creator::factory<Tavik::User>()},
     };
     return map;
 }

@@ -77,7 +77,7 @@ namespace {
 template<typename T>
 void add(QVector<Creator::Factory> &list)
 {
-    list.append([] { return static_cast<AbstractModel *>(new T()); });
+    list.append(Creator::factory<T>());
 }
 
 } // namespace

@@ -24,12 +24,18 @@ public:
     // Registers a factory; false (and nothing changed) for an empty name or factory, or a name
     // that is taken.
     static bool registerFactory(const QString &name, Factory factory);
+    // A factory that makes a new T.
+    template<typename T>
+    static Factory factory()
+    {
+        return [] { return static_cast<AbstractModel *>(new T()); };
+    }
     // Registers T under the table name that T reports.
     template<typename T>
     static bool registerModel()
     {
         const T probe;
-        return registerFactory(probe.tableName(), [] { return static_cast<AbstractModel *>(new T()); });
+        return registerFactory(probe.tableName(), factory<T>());
     }
     static bool isRegistered(const QString &name);
     static QStringList names();
