@@ -36,11 +36,7 @@ class ScratchDatabase:
     def __init__(self, prefix="standin"):
         require_cluster()
         self.name = "%s_%s" % (prefix, uuid.uuid4().hex[:12])
-        admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
-        admin.autocommit = True
-        with admin.cursor() as cursor:
-            cursor.execute(sql.SQL("CREATE DATABASE {}").format(sql.Identifier(self.name)))
-        admin.close()
+        self._run_on_cluster(sql.SQL("CREATE DATABASE {}").format(sql.Identifier(self.name)))
         self.environment = dict(os.environ, PGDATABASE=self.name)
 
     def connect(self):
@@ -49,10 +45,15 @@ class ScratchDatabase:
         return connection
 
     def drop(self):
+        self._run_on_cluster(sql.SQL("DROP DATABASE IF EXISTS {} WITH (FORCE)").format(sql.Identifier(self.name)))
+
+    @staticmethod
+    def _run_on_cluster(statement):
+        """Runs one statement, outside a transaction, on the database the PG* variables name."""
         admin = psycopg2.connect(dbname=os.environ.get("PGDATABASE", "postgres"))
         admin.autocommit = True
         with admin.cursor() as cursor:
-            cursor.execute(sql.SQL("DROP DATABASE IF EXISTS {} WITH (FORCE)").format(sql.Identifier(self.name)))
+            cursor.execute(statement)
         admin.close()
 
 
