@@ -19,12 +19,32 @@ bool flagOf(const XmlNode &font, const QString &name)
     return value.isEmpty() || XmlText::isTrue(value);
 }
 
+// The val attribute of a font's child element; empty when there is none.
+QString fontValue(const XmlNode &font, const QString &name)
+{
+    const XmlNode *node = font.child(name);
+    return node ? node->attribute(QStringLiteral("val")) : QString();
+}
+
+// A pattern fill: none, or solid in the ARGB colour rgb (the automatic colour when empty).
+XmlNode patternFill(bool solid, const QString &rgb)
+{
+    XmlNode fill(QStringLiteral("fill"));
+    XmlNode &pattern = fill.ensureChild(QStringLiteral("patternFill"));
+    pattern.setAttribute(QStringLiteral("patternType"), solid ? QStringLiteral("solid") : QStringLiteral("none"));
+    if (solid) {
+        XmlNode &foreground = pattern.ensureChild(QStringLiteral("fgColor"));
+        if (!rgb.isEmpty())
+            foreground.setAttribute(QStringLiteral("rgb"), rgb);
+        else
+            foreground.setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
+        pattern.ensureChild(QStringLiteral("bgColor")).setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
+    }
+    return fill;
+}
+
 const char *const horizontalNames[] = {"general", "left",    "center", "right",
                                        "fill",    "justify", "centerContinuous", "distributed"};
-
-} // namespace
-
-namespace {
 
 // All null formats share one data block: a default argument costs no allocation.
 const QSharedDataPointer<FormatData> &nullData()
@@ -123,8 +143,7 @@ double Format::fontSize() const
 {
     if (d->size)
         return *d->size;
-    const XmlNode *size = d->font.child(QStringLiteral("sz"));
-    return size ? size->attribute(QStringLiteral("val")).toDouble() : 0;
+    return fontValue(d->font, QStringLiteral("sz")).toDouble();
 }
 
 void Format::setFontSize(double points)
@@ -136,8 +155,7 @@ QString Format::fontName() const
 {
     if (d->fontName)
         return *d->fontName;
-    const XmlNode *name = d->font.child(QStringLiteral("name"));
-    return name ? name->attribute(QStringLiteral("val")) : QString();
+    return fontValue(d->font, QStringLiteral("name"));
 }
 
 void Format::setFontName(const QString &name)
@@ -176,19 +194,7 @@ void Format::setFillPattern(FillPattern pattern)
     if (pattern == PatternOther)
         return;
     const QColor color = pattern == PatternSolid ? patternBackgroundColor() : QColor();
-    XmlNode fill(QStringLiteral("fill"));
-    XmlNode &patternFill = fill.ensureChild(QStringLiteral("patternFill"));
-    patternFill.setAttribute(QStringLiteral("patternType"),
-                             pattern == PatternSolid ? QStringLiteral("solid") : QStringLiteral("none"));
-    if (pattern == PatternSolid) {
-        XmlNode &foreground = patternFill.ensureChild(QStringLiteral("fgColor"));
-        if (color.isValid())
-            foreground.setAttribute(QStringLiteral("rgb"), argb(color));
-        else
-            foreground.setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
-        patternFill.ensureChild(QStringLiteral("bgColor")).setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
-    }
-    data.fill = fill;
+    data.fill = patternFill(pattern == PatternSolid, color.isValid() ? argb(color) : QString());
 }
 
 QColor Format::patternBackgroundColor() const
@@ -203,13 +209,7 @@ void Format::setPatternBackgroundColor(const QColor &color)
         setFillPattern(PatternNone);
         return;
     }
-    FormatData &data = edit();
-    XmlNode fill(QStringLiteral("fill"));
-    XmlNode &patternFill = fill.ensureChild(QStringLiteral("patternFill"));
-    patternFill.setAttribute(QStringLiteral("patternType"), QStringLiteral("solid"));
-    patternFill.ensureChild(QStringLiteral("fgColor")).setAttribute(QStringLiteral("rgb"), argb(color));
-    patternFill.ensureChild(QStringLiteral("bgColor")).setAttribute(QStringLiteral("indexed"), QStringLiteral("64"));
-    data.fill = fill;
+    edit().fill = patternFill(true, argb(color));
 }
 
 bool Format::textWrap() const
