@@ -11,7 +11,7 @@
 #include <QVector>
 #include <private/qzipreader_p.h>
 
-#include <array>
+#include <zlib.h>
 
 namespace {
 
@@ -32,22 +32,9 @@ bool refuse(const QString &location, const QString &message)
     return false;
 }
 
-quint32 crc32(const QByteArray &data)
+quint32 checksum(const QByteArray &data)
 {
-    static const auto table = [] {
-        std::array<quint32, 256> values{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int bit = 0; bit < 8; ++bit)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            values[i] = c;
-        }
-        return values;
-    }();
-    quint32 crc = 0xffffffffu;
-    for (const char byte : data)
-        crc = table[(crc ^ quint8(byte)) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xffffffffu;
+    return quint32(::crc32(0, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
 }
 
 // The entry's path below the destination folder, or an empty text when it would lead out.
@@ -69,7 +56,7 @@ QString relativePathOf(const QString &name)
 bool readEntry(const QZipReader &reader, const Entry &entry, QByteArray *data)
 {
     *data = reader.fileData(entry.name);
-    return data->size() == entry.size && crc32(*data) == entry.crc;
+    return data->size() == entry.size && checksum(*data) == entry.crc;
 }
 
 bool isInside(const QString &root, const QString &canonicalPath)
