@@ -41,30 +41,28 @@ bool Relationships::isKind(const QString &type, const QString &kind)
     return type.endsWith(QLatin1Char('/') + kind, Qt::CaseInsensitive);
 }
 
-const Relationships::Relationship *Relationships::findByKind(const QString &kind) const
+template <typename Matches>
+const Relationships::Relationship *Relationships::findFirst(Matches matches) const
 {
     for (const Relationship &relationship : m_relationships) {
-        if (isKind(relationship.type, kind) && !m_removed.contains(relationship.id))
+        if (matches(relationship) && !m_removed.contains(relationship.id))
             return &relationship;
     }
     for (const Relationship &relationship : m_added) {
-        if (isKind(relationship.type, kind))
+        if (matches(relationship))
             return &relationship;
     }
     return nullptr;
 }
 
+const Relationships::Relationship *Relationships::findByKind(const QString &kind) const
+{
+    return findFirst([&kind](const Relationship &relationship) { return isKind(relationship.type, kind); });
+}
+
 const Relationships::Relationship *Relationships::findById(const QString &id) const
 {
-    for (const Relationship &relationship : m_relationships) {
-        if (relationship.id == id && !m_removed.contains(relationship.id))
-            return &relationship;
-    }
-    for (const Relationship &relationship : m_added) {
-        if (relationship.id == id)
-            return &relationship;
-    }
-    return nullptr;
+    return findFirst([&id](const Relationship &relationship) { return relationship.id == id; });
 }
 
 QString Relationships::add(const QString &type, const QString &target)

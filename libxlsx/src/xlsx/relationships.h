@@ -42,6 +42,10 @@ public:
     static bool isKind(const QString &type, const QString &kind);
 
 private:
+    // The first relationship, kept or added, that matches.
+    template <typename Matches>
+    const Relationship *findFirst(Matches matches) const;
+
     QString m_xml;
     QString m_prefix;
     XmlEdit::Element m_root;
