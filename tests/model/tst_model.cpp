@@ -113,6 +113,15 @@ void TestModel::fieldDescriptor()
     QCOMPARE(explicitRef.refColumn, QString("uid"));
     QCOMPARE(explicitRef.onUpdate(), quint8(0));
     QVERIFY(!explicitRef.required);
+    const Field toCars = Field::referenceTo("cars", FK_SET_DEFAULT, NON_UPDATABLE);
+    QCOMPARE(toCars.flags, quint64(REFERENCE | NON_UPDATABLE));
+    QCOMPARE(toCars.refTable, QString("cars"));
+    QCOMPARE(toCars.refColumn, QString("id"));
+    QCOMPARE(toCars.onDelete(), quint8(FK_SET_DEFAULT));
+    QCOMPARE(toCars.onUpdate(), quint8(FK_CASCADE));
+    QCOMPARE(toCars.type, qint32(SQL_BIGINTEGER));
+    QVERIFY(toCars.required);
+    QCOMPARE(toCars.defaultValue, QVariant(1));
 
     // An empty text in a numeric column is bound as SQL NULL; in a text column it stays empty text.
     Field number;

@@ -101,9 +101,7 @@ Field &AbstractModel::declareColumn(const QString &name, qint32 type, bool requi
 Field &AbstractModel::declareReference(const QString &name, const QString &refTable, const QString &title,
                                        quint64 flags)
 {
-    return declare(name, Field(REFERENCE | flags, refTable)
-                             .setReference(FK_CASCADE, FK_CASCADE, SQL_BIGINTEGER, true, 1)
-                             .setTitle(title));
+    return declare(name, Field::referenceTo(refTable, FK_CASCADE, flags).setTitle(title));
 }
 
 Field &AbstractModel::declareAttached(const QString &name, const QString &refTable, const QString &attachedColumn,

@@ -73,4 +73,9 @@ Field &Field::setReference(const QString &refColumn, quint8 onDelete, quint8 onU
     return *this;
 }
 
+Field Field::referenceTo(const QString &refTable, quint8 onDelete, quint64 flags)
+{
+    return Field(REFERENCE | flags, refTable).setReference(onDelete, FK_CASCADE, SQL_BIGINTEGER, true, 1);
+}
+
 } // namespace Model

@@ -33,6 +33,9 @@ public:
     Field &setReference(const QString &refColumn, quint8 onDelete, quint8 onUpdate, qint32 type, bool required,
                         const QVariant &defaultValue = QVariant());
 
+    // A reference column to the "id" of refTable: BIGINT NOT NULL DEFAULT 1, ON UPDATE CASCADE.
+    static Field referenceTo(const QString &refTable, quint8 onDelete, quint64 flags = ORDINARY);
+
     // Declaration number from the process-wide counter: declaration order is column order.
     quint64 serial;
     QString title;

@@ -10,8 +10,7 @@ BalanceLog::BalanceLog()
     declare("rst_id_owner", Field(ORDINARY));
     declare("rst_id_bg", Field(ORDINARY));
     declare("rst_id_bt", Field(ORDINARY));
-    declare("rst_id_user_created",
-            Field(REFERENCE, "users").setReference(FK_SET_DEFAULT, FK_CASCADE, SQL_BIGINTEGER, true, 1));
+    declare("rst_id_user_created", Field::referenceTo("users", FK_SET_DEFAULT));
     declareColumn("sign_user_created", SQL_TEXT, false, QVariant(), QObject::tr("Sign of user created"));
     declareColumn("value", SQL_REAL, true, 0.0, QObject::tr("Value"));
     declareColumn("balance", SQL_REAL, true, 0.0, QObject::tr("Balance"));

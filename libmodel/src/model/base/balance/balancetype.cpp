@@ -20,7 +20,7 @@ BalanceType::~BalanceType() = default;
 
 Field BalanceType::groupReference(const QString &groupTable)
 {
-    return Field(REFERENCE, groupTable).setReference(FK_RESTRICT, FK_CASCADE, SQL_BIGINTEGER, true, 1);
+    return Field::referenceTo(groupTable, FK_RESTRICT);
 }
 
 } // namespace Model::Base

@@ -4,8 +4,7 @@ namespace Model::Base {
 
 DriverBalanceLog::DriverBalanceLog()
 {
-    declare("rst_id_owner",
-            Field(REFERENCE, "drivers").setReference(FK_SET_DEFAULT, FK_CASCADE, SQL_BIGINTEGER, true, 1));
+    declare("rst_id_owner", Field::referenceTo("drivers", FK_SET_DEFAULT));
     declareReference("rst_id_bg", "driver_balance_groups", QString());
     declareReference("rst_id_bt", "driver_balance_types", QString());
     declareDisplay("dt_utc_insert_formated", QString());

@@ -4,25 +4,16 @@
 
 namespace Model::Base {
 
-namespace {
-
-Field reference(const QString &table, quint8 onDelete, quint64 flags = ORDINARY)
-{
-    return Field(REFERENCE | flags, table).setReference(onDelete, FK_CASCADE, SQL_BIGINTEGER, true, 1);
-}
-
-} // namespace
-
 Car::Car()
 {
     const QString drivers = QStringLiteral("drivers");
     const QString bodyTypes = QStringLiteral("car_body_types");
     const QString brands = QStringLiteral("car_brands");
     const QString colors = QStringLiteral("car_colors");
-    declare(QStringLiteral("rst_id_driver"), reference(drivers, FK_CASCADE, NON_UPDATABLE));
-    declare(QStringLiteral("rst_id_body_types"), reference(bodyTypes, FK_SET_DEFAULT));
-    declare(QStringLiteral("rst_id_car_brands"), reference(brands, FK_SET_DEFAULT));
-    declare(QStringLiteral("rst_id_car_colors"), reference(colors, FK_SET_DEFAULT));
+    declare(QStringLiteral("rst_id_driver"), Field::referenceTo(drivers, FK_CASCADE, NON_UPDATABLE));
+    declare(QStringLiteral("rst_id_body_types"), Field::referenceTo(bodyTypes, FK_SET_DEFAULT));
+    declare(QStringLiteral("rst_id_car_brands"), Field::referenceTo(brands, FK_SET_DEFAULT));
+    declare(QStringLiteral("rst_id_car_colors"), Field::referenceTo(colors, FK_SET_DEFAULT));
     declareColumn(QStringLiteral("uuid"), SQL_TEXT, true, QStringLiteral("n/a"), QObject::tr("Uuid"),
                   IS_UUID | NON_UPDATABLE | API | SYNC_ORLEM);
     declareColumn(QStringLiteral("approved"), SQL_INTEGER, true, 1, QObject::tr("Approved"),

@@ -7,8 +7,7 @@ namespace Model::Base {
 Driver::Driver()
     : Sex(this)
 {
-    declare(QStringLiteral("rst_id_car"), Field(REFERENCE | NON_UPDATABLE, QStringLiteral("cars"))
-                                              .setReference(FK_SET_DEFAULT, FK_CASCADE, SQL_BIGINTEGER, true, 1));
+    declare(QStringLiteral("rst_id_car"), Field::referenceTo(QStringLiteral("cars"), FK_SET_DEFAULT, NON_UPDATABLE));
     declareColumn(QStringLiteral("first_name"), SQL_TEXT, false, QVariant(), QObject::tr("First name"));
     declareColumn(QStringLiteral("middle_name"), SQL_TEXT, false, QVariant(), QObject::tr("Middle name"));
     declareColumn(QStringLiteral("last_name"), SQL_TEXT, false, QVariant(), QObject::tr("Last name"));

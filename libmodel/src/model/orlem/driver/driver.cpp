@@ -4,16 +4,6 @@
 
 namespace Model::Orlem {
 
-namespace {
-
-// A reference to table with ON DELETE onDelete, ON UPDATE CASCADE, BIGINT NOT NULL DEFAULT 1.
-Field reference(const QString &table, quint8 onDelete, quint64 flags = ORDINARY)
-{
-    return Field(REFERENCE | flags, table).setReference(onDelete, FK_CASCADE, SQL_BIGINTEGER, true, 1);
-}
-
-} // namespace
-
 Driver::Driver()
     : Balance(this)
     , OwnerBalance(this)
@@ -23,10 +13,10 @@ Driver::Driver()
     , DriverAdditionalPayment(this)
     , DriverDistancePenalty(this)
 {
-    declare(QStringLiteral("rst_id_group"), reference(QStringLiteral("driver_groups"), FK_CASCADE));
+    declare(QStringLiteral("rst_id_group"), Field::referenceTo(QStringLiteral("driver_groups"), FK_CASCADE));
     declare(QStringLiteral("rst_id_tariff_group"),
-            reference(QStringLiteral("driver_tariff_groups"), FK_SET_DEFAULT, NON_UPDATABLE));
-    declare(QStringLiteral("rst_id_city"), reference(QStringLiteral("cities"), FK_SET_DEFAULT));
+            Field::referenceTo(QStringLiteral("driver_tariff_groups"), FK_SET_DEFAULT, NON_UPDATABLE));
+    declare(QStringLiteral("rst_id_city"), Field::referenceTo(QStringLiteral("cities"), FK_SET_DEFAULT));
     declareColumn(QStringLiteral("system_note"), SQL_TEXT, false, QVariant(), QObject::tr("System note"));
     declareColumn(QStringLiteral("status"), SQL_INTEGER, true, 0, QObject::tr("Status"), NON_UPDATABLE);
     declareColumn(QStringLiteral("is_moving"), SQL_INTEGER, true, 0, QObject::tr("Is moving"), NON_UPDATABLE);
@@ -44,14 +34,16 @@ Driver::Driver()
                   QObject::tr("Last update of common info"), NON_UPDATABLE);
     declareColumn(QStringLiteral("rating_count"), SQL_INTEGER, true, 1, QObject::tr("Rating count"));
     declareColumn(QStringLiteral("recommender"), SQL_TEXT, false, QVariant(), QObject::tr("Recommender"), NON_UPDATABLE);
-    declare(QStringLiteral("rst_id_bank_card"), reference(QStringLiteral("bank_cards"), FK_SET_DEFAULT, NON_UPDATABLE));
+    declare(QStringLiteral("rst_id_bank_card"),
+            Field::referenceTo(QStringLiteral("bank_cards"), FK_SET_DEFAULT, NON_UPDATABLE));
     declareColumn(QStringLiteral("completed_order_seq"), SQL_INTEGER, true, 0, QObject::tr("Completed order sequence"),
                   NON_UPDATABLE);
     declareColumn(QStringLiteral("canceled_order_seq"), SQL_INTEGER, true, 0, QObject::tr("Canceled order sequence"),
                   NON_UPDATABLE);
     declareColumn(QStringLiteral("canceled_booking_order_seq"), SQL_INTEGER, true, 0,
                   QObject::tr("Canceled booking order sequence"), NON_UPDATABLE);
-    declare(QStringLiteral("rst_id_car_company"), reference(QStringLiteral("companies"), FK_CASCADE, NON_UPDATABLE));
+    declare(QStringLiteral("rst_id_car_company"),
+            Field::referenceTo(QStringLiteral("companies"), FK_CASCADE, NON_UPDATABLE));
     declareColumn(QStringLiteral("dt_utc_busy"), SQL_BIGINTEGER, true, 0, QObject::tr("Busy time"), NON_UPDATABLE);
     declareColumn(QStringLiteral("dt_utc_free"), SQL_BIGINTEGER, true, 0, QObject::tr("Free time"), NON_UPDATABLE);
     declareColumn(QStringLiteral("dt_utc_raise_rating"), SQL_BIGINTEGER, true, 0, QString(), NON_UPDATABLE);

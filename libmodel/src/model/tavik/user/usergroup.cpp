@@ -55,8 +55,7 @@ UserGroup::UserGroup()
     , ClientSideEndSession(this)
     , GroupEnableSelectDuty(this)
 {
-    declare(QStringLiteral("rst_id_slt"), Field(REFERENCE, QStringLiteral("user_salary_tariffs"))
-                                              .setReference(FK_SET_DEFAULT, FK_CASCADE, SQL_BIGINTEGER, true, 1));
+    declare(QStringLiteral("rst_id_slt"), Field::referenceTo(QStringLiteral("user_salary_tariffs"), FK_SET_DEFAULT));
     declareColumn(QStringLiteral("show_driver_sos"), SQL_INTEGER, true, 1, QObject::tr("Show driver SOS"));
     declareColumn(QStringLiteral("use_salary_oc"), SQL_INTEGER, true, 0, QObject::tr("Use order created"));
     declareColumn(QStringLiteral("use_salary_odam"), SQL_INTEGER, true, 0,
