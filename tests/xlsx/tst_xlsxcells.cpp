@@ -23,6 +23,7 @@ private slots:
     void datesUseTheSerialsOfTheWorkbook();
     void workbookOfThe1904System();
     void formatsAreKeptCopiedAndChanged();
+    void fontChangesLeaveTheDefaultFontAlone();
     void sharedFormulaReadsRelatively();
     void rowsColumnsAndMerges();
 
@@ -294,6 +295,26 @@ void XlsxCellsTest::formatsAreKeptCopiedAndChanged()
     QCOMPARE(builtin.numberFormatIndex(), 49);
     QVERIFY(Format().isNull());
     QVERIFY(!builtin.isNull());
+}
+
+void XlsxCellsTest::fontChangesLeaveTheDefaultFontAlone()
+{
+    // A changed font starts from a copy of the workbook's default font; the default stays.
+    Document xlsx;
+    Format small;
+    small.setFontName(QStringLiteral("Arial"));
+    small.setFontSize(9.5);
+    QVERIFY(xlsx.write("A1", 1, small));
+    Format italic;
+    italic.setFontItalic(true);
+    QVERIFY(xlsx.write("A2", 2, italic));
+    const Format a1 = xlsx.cellAt("A1").format();
+    QCOMPARE(a1.fontName(), QStringLiteral("Arial"));
+    QCOMPARE(a1.fontSize(), 9.5);
+    const Format a2 = xlsx.cellAt("A2").format();
+    QVERIFY(a2.fontItalic());
+    QCOMPARE(a2.fontName(), QStringLiteral("Calibri"));
+    QCOMPARE(a2.fontSize(), 11.0);
 }
 
 void XlsxCellsTest::sharedFormulaReadsRelatively()

@@ -68,6 +68,8 @@ const XmlNode *XmlNode::child(const QString &name) const
     return nullptr;
 }
 
+// Not the const lookup cast: this loop detaches the shared children, so the node returned is
+// this tree's own and changing it leaves the copies alone.
 XmlNode *XmlNode::child(const QString &name)
 {
     for (XmlNode &node : m_children) {
