@@ -109,6 +109,9 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
 
     const QString sheet = QStringLiteral("xl/worksheets/sheet1.xml");
     const QByteArray head(sheetHead);
+    auto withRows = [&](const QByteArray &rows) { // the sheet with these rows as its cells
+        return replaced(m_parts, sheet, head + "<sheetData>" + rows + "</sheetData></worksheet>");
+    };
     QTest::newRow("text file") << QByteArray("just some text, no archive\n") << Parts() << "not a zip archive";
     QTest::newRow("empty file") << QByteArray("") << Parts() << "not a zip archive";
     QTest::newRow("truncated archive") << readFile(m_valid).left(readFile(m_valid).size() / 2) << Parts()
@@ -132,21 +135,14 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
                                      << "not a worksheet";
     QTest::newRow("no cell table") << QByteArray() << replaced(m_parts, sheet, head + "</worksheet>") << "sheetData";
     QTest::newRow("unknown shared string")
-        << QByteArray()
-        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>7</v></c></row></sheetData></worksheet>")
-        << "shared string \"7\"";
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>7</v></c></row>") << "shared string \"7\"";
     QTest::newRow("number that is none")
-        << QByteArray()
-        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>12,5</v></c></row></sheetData></worksheet>")
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\"><v>12,5</v></c></row>")
         << "A1 holds \"12,5\", which is not a number";
     QTest::newRow("cell in the wrong row")
-        << QByteArray()
-        << replaced(m_parts, sheet, head + "<sheetData><row r=\"2\"><c r=\"A1\"><v>1</v></c></row></sheetData></worksheet>")
-        << "\"A1\" does not belong to row 2";
+        << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
-        << QByteArray()
-        << replaced(m_parts, sheet, head + "<sheetData><row r=\"1048577\"/></sheetData></worksheet>")
-        << "row number 1048577";
+        << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
 }
 
 void XlsxErrorsTest::brokenFilesAreRefused()
