@@ -1,5 +1,7 @@
 #include "ownerbalance.h"
 
+#include "groupbalance.h"
+
 #include "model/base/abstractmodel.h"
 
 #include <QObject>
@@ -10,9 +12,8 @@ OwnerBalance::OwnerBalance(AbstractModel *model)
 {
     model->declareColumn(QStringLiteral("override_group_low_balance"), SQL_INTEGER, true, 0,
                          QObject::tr("Override group low balance"));
-    model->declareColumn(QStringLiteral("enabled_low_balance"), SQL_INTEGER, true, 0,
-                         QObject::tr("Enable low balance"));
-    model->declareColumn(QStringLiteral("low_balance"), SQL_REAL, true, 0, QObject::tr("Low balance"));
+    // The rule itself is the group's.
+    const GroupBalance rule(model);
 }
 
 } // namespace Model::Helper
