@@ -2,6 +2,8 @@
 
 #include "usergroup.h"
 
+#include "model/helper/salaryswitches.h"
+
 #include "common/core/db/dao.h"
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
@@ -11,15 +13,6 @@
 
 namespace Model::Tavik {
 
-namespace {
-
-const char *const kSalarySwitches[] = {"use_salary_oc",  "use_salary_odam",    "use_salary_occa",
-                                       "use_salary_cnm", "use_salary_ocd",     "use_salary_occ",
-                                       "use_salary_in_call", "use_salary_out_call", "use_slt",
-                                       "use_salary_hr"};
-
-} // namespace
-
 User::User()
     : ClientSideEndSession(this)
     , OwnerClientSideEndSession(this)
@@ -27,26 +20,15 @@ User::User()
 {
     clearFieldFlags(QStringLiteral("sign"), NON_UPDATABLE);
     declare(QStringLiteral("rst_id_slt"), Field::referenceTo(QStringLiteral("user_salary_tariffs"), FK_SET_DEFAULT));
-    declareColumn(QStringLiteral("use_salary_oc"), SQL_INTEGER, true, 0, QObject::tr("Use order created"));
-    declareColumn(QStringLiteral("use_salary_odam"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use order driver assign manual"));
-    declareColumn(QStringLiteral("use_salary_occa"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use order cashless card assign"));
-    declareColumn(QStringLiteral("use_salary_cnm"), SQL_INTEGER, true, 0, QObject::tr("Use client notity manual"));
-    declareColumn(QStringLiteral("use_salary_ocd"), SQL_INTEGER, true, 0, QObject::tr("Use order canceled"));
-    declareColumn(QStringLiteral("use_salary_occ"), SQL_INTEGER, true, 0, QObject::tr("Use order completed confirm"));
-    declareColumn(QStringLiteral("use_salary_in_call"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use salary incoming calls"));
-    declareColumn(QStringLiteral("use_salary_out_call"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use salary outgoing calls"));
+    const Helper::SalarySwitches salary(this);
     declareColumn(QStringLiteral("use_slt"), SQL_INTEGER, true, 0, QObject::tr("Use salary tariff"));
     declareColumn(QStringLiteral("use_salary_hr"), SQL_INTEGER, true, 0, QObject::tr("Use salary hour"));
     declareColumn(QStringLiteral("chat_unreaded"), SQL_TEXT, false, QVariant(), QString());
     declareDisplay(QStringLiteral("use_slt_string"), QObject::tr("Use salaty tariff"));
     declareAttached(QStringLiteral("ust_name"), QStringLiteral("user_salary_tariffs"), QStringLiteral("name"),
                     QObject::tr("User salary tariff"));
-    for (const char *column : kSalarySwitches)
-        addIndex({QLatin1String(column)});
+    addIndex({QStringLiteral("use_slt")});
+    addIndex({QStringLiteral("use_salary_hr")});
 }
 
 User::~User() = default;

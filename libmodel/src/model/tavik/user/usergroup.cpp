@@ -1,5 +1,6 @@
 #include "usergroup.h"
 
+#include "model/helper/salaryswitches.h"
 #include "model/tavik/security/usergroupsecurityoption.h"
 
 #include "common/core/exception/exception.h"
@@ -57,27 +58,12 @@ UserGroup::UserGroup()
 {
     declare(QStringLiteral("rst_id_slt"), Field::referenceTo(QStringLiteral("user_salary_tariffs"), FK_SET_DEFAULT));
     declareColumn(QStringLiteral("show_driver_sos"), SQL_INTEGER, true, 1, QObject::tr("Show driver SOS"));
-    declareColumn(QStringLiteral("use_salary_oc"), SQL_INTEGER, true, 0, QObject::tr("Use order created"));
-    declareColumn(QStringLiteral("use_salary_odam"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use order driver assign manual"));
-    declareColumn(QStringLiteral("use_salary_occa"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use order cashless card assign"));
-    declareColumn(QStringLiteral("use_salary_cnm"), SQL_INTEGER, true, 0, QObject::tr("Use client notity manual"));
-    declareColumn(QStringLiteral("use_salary_ocd"), SQL_INTEGER, true, 0, QObject::tr("Use order canceled"));
-    declareColumn(QStringLiteral("use_salary_occ"), SQL_INTEGER, true, 0, QObject::tr("Use order completed confirm"));
-    declareColumn(QStringLiteral("use_salary_in_call"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use salary incoming calls"));
-    declareColumn(QStringLiteral("use_salary_out_call"), SQL_INTEGER, true, 0,
-                  QObject::tr("Use salary outgoing calls"));
+    const Helper::SalarySwitches salary(this);
     declareColumn(QStringLiteral("use_salary_hr"), SQL_INTEGER, true, 0, QObject::tr("Use salary hour"));
     declareColumn(QStringLiteral("write_off_balance"), SQL_INTEGER, true, 0,
                   QObject::tr("Write off balance at beginning month"));
     declareAttached(QStringLiteral("ust_name"), QStringLiteral("user_salary_tariffs"), QStringLiteral("name"),
                     QObject::tr("User salary tariff"));
-    for (const char *column : {"use_salary_oc", "use_salary_odam", "use_salary_occa", "use_salary_cnm",
-                               "use_salary_ocd", "use_salary_occ", "use_salary_in_call", "use_salary_out_call"}) {
-        addIndex({QLatin1String(column)});
-    }
 }
 
 UserGroup::~UserGroup() = default;
