@@ -4,30 +4,18 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <array>
 #include <private/qzipreader_p.h>
 #include <private/qzipwriter_p.h>
+
+#include <zlib.h>
 
 namespace Xlsx {
 
 namespace {
 
-quint32 crc32(const QByteArray &data)
+quint32 checksum(const QByteArray &data)
 {
-    static const auto table = [] {
-        std::array<quint32, 256> values{};
-        for (quint32 i = 0; i < 256; ++i) {
-            quint32 c = i;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            values[i] = c;
-        }
-        return values;
-    }();
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : data)
-        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    return quint32(::crc32(0, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
 }
 
 } // namespace
@@ -58,7 +46,7 @@ bool Package::open(const QString &fileName, QString *error)
         if (!entry.isFile)
             continue;
         const QByteArray data = reader.fileData(entry.filePath);
-        if (reader.status() != QZipReader::NoError || data.size() != entry.size || crc32(data) != entry.crc) {
+        if (reader.status() != QZipReader::NoError || data.size() != entry.size || checksum(data) != entry.crc) {
             *error = QStringLiteral("the archive entry %1 is damaged").arg(entry.filePath);
             return false;
         }
