@@ -2,6 +2,8 @@
 
 #include "securityoption.h"
 
+#include "model/helper/securityoptiontexts.h"
+
 #include "common/core/db/dao.h"
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
@@ -27,13 +29,7 @@ UserGroupSecurityOption::UserGroupSecurityOption()
     declareReference(kOption, options, QString());
     declareColumn(kValue, SQL_TEXT, true, QStringLiteral("n/a"), QObject::tr("Value"));
     declareDisplay(QStringLiteral("option_value_string"), QString());
-    declareAttached(QStringLiteral("rst_id_sot1"), options, QStringLiteral("rst_id_sot"), QString());
-    declareAttached(QStringLiteral("so_option_name"), options, QStringLiteral("option_name"), QObject::tr("Name"));
-    declareAttached(QStringLiteral("so_data_type"), options, QStringLiteral("data_type"), QString());
-    declareAttached(QStringLiteral("so_option_key_words"), options, QStringLiteral("option_key_words"), QString());
-    declareAttached(QStringLiteral("so_is_visible"), options, QStringLiteral("is_visible"), QString());
-    declareAttached(QStringLiteral("so_description"), options, QStringLiteral("description"),
-                    QObject::tr("Description"));
+    const Helper::SecurityOptionTexts texts(this);
     addIndex({QStringLiteral("UNIQUE"), kGroup, kOption});
 }
 

@@ -1,5 +1,7 @@
 #include "usersecurityoption.h"
 
+#include "model/helper/securityoptiontexts.h"
+
 #include <QObject>
 
 namespace Model::Base {
@@ -13,13 +15,7 @@ UserSecurityOption::UserSecurityOption()
     declareColumn(QStringLiteral("is_using"), SQL_INTEGER, true, 0, QObject::tr("Is using"));
     declareDisplay(QStringLiteral("option_value_string"), QString());
     declareDisplay(QStringLiteral("is_using_string"), QString());
-    declareAttached(QStringLiteral("rst_id_sot1"), options, QStringLiteral("rst_id_sot"), QString());
-    declareAttached(QStringLiteral("so_option_name"), options, QStringLiteral("option_name"), QObject::tr("Name"));
-    declareAttached(QStringLiteral("so_data_type"), options, QStringLiteral("data_type"), QString());
-    declareAttached(QStringLiteral("so_option_key_words"), options, QStringLiteral("option_key_words"), QString());
-    declareAttached(QStringLiteral("so_is_visible"), options, QStringLiteral("is_visible"), QString());
-    declareAttached(QStringLiteral("so_description"), options, QStringLiteral("description"),
-                    QObject::tr("Description"));
+    const Helper::SecurityOptionTexts texts(this);
     addIndex({QStringLiteral("UNIQUE"), QStringLiteral("rst_id_owner"), QStringLiteral("rst_id_so")});
 }
 
