@@ -2,9 +2,7 @@
 
 #include "securityseed.h"
 
-#include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
-#include "common/core/logger/logger.h"
 
 namespace Model::Base {
 
@@ -29,9 +27,8 @@ bool SecurityOption::populateListControllerName(Common::Db *)
 
 bool SecurityOption::createSystemRecords(Common::Db *db)
 {
-    try {
-        if (!prepareSecuritySeed(this, db, COMMON_LOCATION, [this, db] { return populateListControllerName(db); }))
-            return false;
+    const auto populateList = [this, db] { return populateListControllerName(db); };
+    return seedSecurityCatalogue(this, db, COMMON_LOCATION, populateList, [this] {
         QVector<SecuritySeedRow> rows;
         for (const Record &record : m_records) {
             rows.append({record.code, {{QStringLiteral("rst_id_sot"), record.typeId},
@@ -41,11 +38,8 @@ bool SecurityOption::createSystemRecords(Common::Db *db)
                                        {QStringLiteral("description"), record.description},
                                        {QStringLiteral("option_key_words"), record.keyWords}}});
         }
-        return insertMissingCodes(this, db, COMMON_LOCATION, rows);
-    } catch (const Exception &e) {
-        Logger::instance(loggerId())->warning(Common::warningLine(COMMON_LOCATION, e.message()));
-    }
-    return false;
+        return rows;
+    });
 }
 
 } // namespace Model::Base

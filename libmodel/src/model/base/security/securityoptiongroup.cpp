@@ -2,9 +2,7 @@
 
 #include "securityseed.h"
 
-#include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
-#include "common/core/logger/logger.h"
 
 namespace Model::Base {
 
@@ -19,17 +17,13 @@ SecurityOptionGroup::~SecurityOptionGroup() = default;
 
 bool SecurityOptionGroup::createSystemRecords(Common::Db *db)
 {
-    try {
-        if (!prepareSecuritySeed(this, db, COMMON_LOCATION, [this, db] { return populateListControllerName(db); }))
-            return false;
+    const auto populateList = [this, db] { return populateListControllerName(db); };
+    return seedSecurityCatalogue(this, db, COMMON_LOCATION, populateList, [this] {
         QVector<SecuritySeedRow> rows;
         for (const Record &record : m_records)
             rows.append({record.code, {{QStringLiteral("group_name"), record.groupName}}});
-        return insertMissingCodes(this, db, COMMON_LOCATION, rows);
-    } catch (const Exception &e) {
-        Logger::instance(loggerId())->warning(Common::warningLine(COMMON_LOCATION, e.message()));
-    }
-    return false;
+        return rows;
+    });
 }
 
 } // namespace Model::Base

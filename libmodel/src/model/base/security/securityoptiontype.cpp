@@ -2,9 +2,7 @@
 
 #include "securityseed.h"
 
-#include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
-#include "common/core/logger/logger.h"
 
 namespace Model::Base {
 
@@ -24,20 +22,16 @@ SecurityOptionType::~SecurityOptionType() = default;
 
 bool SecurityOptionType::createSystemRecords(Common::Db *db)
 {
-    try {
-        if (!prepareSecuritySeed(this, db, COMMON_LOCATION, [this, db] { return populateListControllerName(db); }))
-            return false;
+    const auto populateList = [this, db] { return populateListControllerName(db); };
+    return seedSecurityCatalogue(this, db, COMMON_LOCATION, populateList, [this] {
         QVector<SecuritySeedRow> rows;
         for (const Record &record : m_records) {
             rows.append({record.code, {{QStringLiteral("rst_id_sog"), record.groupId},
                                        {QStringLiteral("type_name"), record.typeName},
                                        {QStringLiteral("so_option_key_words"), QStringLiteral("")}}});
         }
-        return insertMissingCodes(this, db, COMMON_LOCATION, rows);
-    } catch (const Exception &e) {
-        Logger::instance(loggerId())->warning(Common::warningLine(COMMON_LOCATION, e.message()));
-    }
-    return false;
+        return rows;
+    });
 }
 
 } // namespace Model::Base

@@ -4,6 +4,8 @@
 
 #include "common/core/db/dao.h"
 #include "common/core/db/db.h"
+#include "common/core/exception/exception.h"
+#include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
 
 #include <QSet>
@@ -11,6 +13,9 @@
 
 namespace Model::Base {
 
+namespace {
+
+// The default row, then the list; logs which of the two failed.
 bool prepareSecuritySeed(AbstractModel *model, Common::Db *db, const QString &location,
                          const std::function<bool()> &populateList)
 {
@@ -28,23 +33,7 @@ bool prepareSecuritySeed(AbstractModel *model, Common::Db *db, const QString &lo
     return true;
 }
 
-bool readStoredRows(AbstractModel *model, Common::Db *db, const QStringList &columns, QList<QVariantMap> &rows)
-{
-    model->resetValues();
-    Common::Dao dao(model, db);
-    dao.setLoggerId(model->loggerId());
-    QSqlQuery query(db->database());
-    if (!dao.select(query, {}, columns, {{QStringLiteral("id"), 0}}, 0, QJsonDocument()))
-        return false;
-    while (query.next()) {
-        QVariantMap row;
-        for (const QString &column : columns)
-            row.insert(column, query.value(column));
-        rows.append(row);
-    }
-    return true;
-}
-
+// Inserts, in list order, every row whose code the table lacks.
 bool insertMissingCodes(AbstractModel *model, Common::Db *db, const QString &location,
                         const QVector<SecuritySeedRow> &rows)
 {
@@ -73,6 +62,39 @@ bool insertMissingCodes(AbstractModel *model, Common::Db *db, const QString &loc
         stored.insert(row.code);
     }
     return true;
+}
+
+} // namespace
+
+bool readStoredRows(AbstractModel *model, Common::Db *db, const QStringList &columns, QList<QVariantMap> &rows)
+{
+    model->resetValues();
+    Common::Dao dao(model, db);
+    dao.setLoggerId(model->loggerId());
+    QSqlQuery query(db->database());
+    if (!dao.select(query, {}, columns, {{QStringLiteral("id"), 0}}, 0, QJsonDocument()))
+        return false;
+    while (query.next()) {
+        QVariantMap row;
+        for (const QString &column : columns)
+            row.insert(column, query.value(column));
+        rows.append(row);
+    }
+    return true;
+}
+
+bool seedSecurityCatalogue(AbstractModel *model, Common::Db *db, const QString &location,
+                           const std::function<bool()> &populateList,
+                           const std::function<QVector<SecuritySeedRow>()> &makeRows)
+{
+    try {
+        if (!prepareSecuritySeed(model, db, location, populateList))
+            return false;
+        return insertMissingCodes(model, db, location, makeRows());
+    } catch (const Exception &e) {
+        Logger::instance(model->loggerId())->warning(Common::warningLine(location, e.message()));
+    }
+    return false;
 }
 
 } // namespace Model::Base

@@ -24,15 +24,13 @@ struct SecuritySeedRow
     QVariantMap values;
 };
 
-// First steps of seeding a security catalogue from its computed record list: the default row,
-// then the list itself. Logs which of the two failed; true when both succeeded.
-bool prepareSecuritySeed(AbstractModel *model, Common::Db *db, const QString &location,
-                         const std::function<bool()> &populateList);
-
-// Inserts, in list order, every row whose code the table does not hold yet (read in one query);
-// stored rows are never changed. False after a failed read or insert; rows written before stay.
-bool insertMissingCodes(AbstractModel *model, Common::Db *db, const QString &location,
-                        const QVector<SecuritySeedRow> &rows);
+// Seeds a security catalogue from its computed record list: the default row, then the list
+// (populateList), then, in list order, every row of makeRows() whose code the table does not hold
+// yet (read in one query); stored rows are never changed. Logs which step failed or what was
+// thrown; false after a failed read or insert, the rows written before stay.
+bool seedSecurityCatalogue(AbstractModel *model, Common::Db *db, const QString &location,
+                           const std::function<bool()> &populateList,
+                           const std::function<QVector<SecuritySeedRow>()> &makeRows);
 
 // Every stored row but the default one, with the given columns, in id order; false when the read
 // fails. The model's values are reset first (they would filter the read).
