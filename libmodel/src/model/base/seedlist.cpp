@@ -33,12 +33,7 @@ bool SeedList::apply(AbstractModel *model, Common::Db *db, const QString &caller
                 continue;
             if (dao.failed())
                 return false;
-            model->resetValues();
-            model->populateDefault();
-            model->setValue(m_keyColumn, row.key);
-            for (auto it = row.values.cbegin(); it != row.values.cend(); ++it)
-                model->setValue(it.key(), it.value());
-            if (!dao.insert(callerInfo))
+            if (!insertRow(model, dao, m_keyColumn, row.key, row.values, callerInfo))
                 return false;
         }
         return true;
@@ -46,6 +41,17 @@ bool SeedList::apply(AbstractModel *model, Common::Db *db, const QString &caller
         Logger::instance(model->loggerId())->warning(Common::warningLine(COMMON_LOCATION, e.message()));
     }
     return false;
+}
+
+bool SeedList::insertRow(AbstractModel *model, Common::Dao &dao, const QString &keyColumn, const QVariant &key,
+                         const QVariantMap &values, const QString &callerInfo)
+{
+    model->resetValues();
+    model->populateDefault();
+    model->setValue(keyColumn, key);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        model->setValue(it.key(), it.value());
+    return dao.insert(callerInfo);
 }
 
 } // namespace Model

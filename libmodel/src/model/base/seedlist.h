@@ -5,6 +5,7 @@
 #include <QVector>
 
 namespace Common {
+class Dao;
 class Db;
 }
 
@@ -30,6 +31,11 @@ public:
     // from what an earlier row left in the catalogue. Stops with false at the first look-up that
     // fails with an error or the first failed insert; the rows written before stay.
     bool apply(AbstractModel *model, Common::Db *db, const QString &callerInfo) const;
+
+    // Inserts one row through dao from the catalogue's defaults plus its key and values, never
+    // from what an earlier row left in the catalogue. False when the insert fails.
+    static bool insertRow(AbstractModel *model, Common::Dao &dao, const QString &keyColumn, const QVariant &key,
+                          const QVariantMap &values, const QString &callerInfo);
 
 private:
     struct Row

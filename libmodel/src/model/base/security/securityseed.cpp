@@ -1,6 +1,7 @@
 #include "securityseed.h"
 
 #include "model/base/abstractmodel.h"
+#include "model/base/seedlist.h"
 
 #include "common/core/db/dao.h"
 #include "common/core/db/db.h"
@@ -51,13 +52,7 @@ bool insertMissingCodes(AbstractModel *model, Common::Db *db, const QString &loc
     for (const SecuritySeedRow &row : rows) {
         if (stored.contains(row.code))
             continue;
-        // Each row starts from the defaults, never from the row inserted before.
-        model->resetValues();
-        model->populateDefault();
-        model->setValue(code, row.code);
-        for (auto it = row.values.cbegin(); it != row.values.cend(); ++it)
-            model->setValue(it.key(), it.value());
-        if (!dao.insert(location))
+        if (!SeedList::insertRow(model, dao, code, row.code, row.values, location))
             return false;
         stored.insert(row.code);
     }
