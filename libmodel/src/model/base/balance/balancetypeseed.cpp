@@ -18,6 +18,12 @@ BalanceTypeSeed &BalanceTypeSeed::add(const QString &groupCode, const QString &s
     return *this;
 }
 
+BalanceTypeSeed &BalanceTypeSeed::addDebitCredit(const QString &groupCode)
+{
+    return add(groupCode, QStringLiteral(".debit"), QT_TRANSLATE_NOOP("QObject", "Debit"), true)
+        .add(groupCode, QStringLiteral(".credit"), QT_TRANSLATE_NOOP("QObject", "Credit"), false);
+}
+
 bool BalanceTypeSeed::apply(AbstractModel *types, AbstractModel *groups, Common::Db *db,
                             const QString &callerInfo) const
 {

@@ -22,6 +22,8 @@ public:
     // name: the untranslated caption (marked with QT_TRANSLATE_NOOP("QObject", ...)), translated
     // when the type is inserted. Types of one group are added one after the other.
     BalanceTypeSeed &add(const QString &groupCode, const QString &suffix, const char *name, bool debit);
+    // The group's plain pair: ".debit" captioned "Debit", then ".credit" captioned "Credit".
+    BalanceTypeSeed &addDebitCredit(const QString &groupCode);
 
     // Seeds `types` (a balance type catalogue) with the groups of `groups` (a balance group
     // catalogue of the same ledger). False, with a warning, at the first group that is missing;

@@ -27,25 +27,19 @@ namespace {
 
 BalanceTypeSeed systemTypes()
 {
-    const char *debit = QT_TRANSLATE_NOOP("QObject", "Debit");
-    const char *credit = QT_TRANSLATE_NOOP("QObject", "Credit");
     BalanceTypeSeed seed;
-    for (const char *group : {"sys.refill_driver_balance", "sys.refill_company_balance"}) {
-        seed.add(QLatin1String(group), QStringLiteral(".debit"), debit, true)
-            .add(QLatin1String(group), QStringLiteral(".credit"), credit, false);
-    }
-    seed.add(QStringLiteral("sys.driver_monthly_fee"), QStringLiteral(".debit"), debit, true);
+    for (const char *group : {"sys.refill_driver_balance", "sys.refill_company_balance"})
+        seed.addDebitCredit(QLatin1String(group));
+    seed.add(QStringLiteral("sys.driver_monthly_fee"), QStringLiteral(".debit"), QT_TRANSLATE_NOOP("QObject", "Debit"),
+             true);
     const QString order = QStringLiteral("sys.order");
-    seed.add(order, QStringLiteral(".debit"), debit, true)
-        .add(order, QStringLiteral(".credit"), credit, false)
+    seed.addDebitCredit(order)
         .add(order, QStringLiteral(".debit_changing_sum_tip"), QT_TRANSLATE_NOOP("QObject", "Changing sum tip (debit)"),
              true)
         .add(order, QStringLiteral(".credit_changing_sum_tip"),
              QT_TRANSLATE_NOOP("QObject", "Changing sum tip (credit)"), false);
-    for (const char *group : {"sys.lost_profit", "sys.cashback", "sys.bonuses", "sys.compensation_p2p"}) {
-        seed.add(QLatin1String(group), QStringLiteral(".debit"), debit, true)
-            .add(QLatin1String(group), QStringLiteral(".credit"), credit, false);
-    }
+    for (const char *group : {"sys.lost_profit", "sys.cashback", "sys.bonuses", "sys.compensation_p2p"})
+        seed.addDebitCredit(QLatin1String(group));
     return seed;
 }
 

@@ -29,21 +29,17 @@ namespace {
 
 BalanceTypeSeed systemTypes()
 {
-    const char *debit = QT_TRANSLATE_NOOP("QObject", "Debit");
-    const char *credit = QT_TRANSLATE_NOOP("QObject", "Credit");
     const QString refill = QStringLiteral("sys.refill_by_company");
     const QString order = QStringLiteral("sys.order");
     const QString services = QStringLiteral("sys.services");
     const QString transfer = QStringLiteral("sys.transfer");
     const QString penalties = QStringLiteral("sys.penalties");
     BalanceTypeSeed seed;
-    seed.add(refill, QStringLiteral(".debit"), debit, true)
-        .add(refill, QStringLiteral(".credit"), credit, false)
+    seed.addDebitCredit(refill)
         .add(refill, QStringLiteral(".debit_payment_sys"), QT_TRANSLATE_NOOP("QObject", "Payment system (debit)"), true)
         .add(refill, QStringLiteral(".credit_payment_sys"), QT_TRANSLATE_NOOP("QObject", "Payment system (credit)"),
              false)
-        .add(order, QStringLiteral(".debit"), debit, true)
-        .add(order, QStringLiteral(".credit"), credit, false)
+        .addDebitCredit(order)
         .add(order, QStringLiteral(".debit_additional_payment"),
              QT_TRANSLATE_NOOP("QObject", "Additional payment (debit)"), true)
         .add(order, QStringLiteral(".credit_additional_payment"),
@@ -68,16 +64,13 @@ BalanceTypeSeed systemTypes()
              QT_TRANSLATE_NOOP("QObject", "Transfer from contributor (debit)"), true)
         .add(transfer, QStringLiteral(".credit_transfer_from_contributor"),
              QT_TRANSLATE_NOOP("QObject", "Transfer from contributor (credit)"), false)
-        .add(penalties, QStringLiteral(".debit"), debit, true)
-        .add(penalties, QStringLiteral(".credit"), credit, false)
+        .addDebitCredit(penalties)
         .add(penalties, QStringLiteral(".debit_short_distance"), QT_TRANSLATE_NOOP("QObject", "Short distance (debit)"),
              true)
         .add(penalties, QStringLiteral(".credit_short_distance"),
              QT_TRANSLATE_NOOP("QObject", "Short distance (credit)"), false);
-    for (const char *group : {"sys.raise_rating", "sys.cashback", "sys.bonuses", "sys.compensation_p2p"}) {
-        seed.add(QLatin1String(group), QStringLiteral(".debit"), debit, true)
-            .add(QLatin1String(group), QStringLiteral(".credit"), credit, false);
-    }
+    for (const char *group : {"sys.raise_rating", "sys.cashback", "sys.bonuses", "sys.compensation_p2p"})
+        seed.addDebitCredit(QLatin1String(group));
     return seed;
 }
 

@@ -46,8 +46,7 @@ Base::BalanceTypeSeed ownSystemTypes()
              true)
         .add(driver, QStringLiteral(".driver_removed_credit"), QT_TRANSLATE_NOOP("QObject", "Removed drivers (credit)"),
              false)
-        .add(rating, QStringLiteral(".debit"), QT_TRANSLATE_NOOP("QObject", "Debit"), true)
-        .add(rating, QStringLiteral(".credit"), QT_TRANSLATE_NOOP("QObject", "Credit"), false);
+        .addDebitCredit(rating);
     return seed;
 }
 
