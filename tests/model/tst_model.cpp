@@ -218,6 +218,8 @@ void TestModel::declarationOrder()
              QStringList({"id", "rst_id_user_locked", "dt_utc_last_update", "dt_utc_insert", "utc_offset",
                           "override_group_low_balance", "enabled_low_balance", "low_balance", "sign",
                           "rst_id_group", "group_name", "sign_string", "password", "note", "rating"}));
+    // Every field but the joined and the display one is a column.
+    QCOMPARE(model.columnCount(), 13);
     // Re-declaring replaces the whole descriptor, caption included, and moves the column last.
     model.declare("sign", Field(ORDINARY).setType(SQL_INTEGER, false));
     QCOMPARE(model.field("sign").title, QString());

@@ -184,6 +184,14 @@ QStringList AbstractModel::fieldNamesBySerial() const
     return names;
 }
 
+int AbstractModel::columnCount() const
+{
+    int count = 0;
+    for (const Field &field : m_fields)
+        count += field.isColumn() ? 1 : 0;
+    return count;
+}
+
 void AbstractModel::bindValues(QVariantMap &binds) const
 {
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)

@@ -64,6 +64,8 @@ public:
     const QMap<QString, Field> &fields() const { return m_fields; }
     // Column names in declaration order.
     QStringList fieldNamesBySerial() const;
+    // How many fields are table columns (neither joined nor display values).
+    int columnCount() const;
 
     // ":name" -> value for every field.
     void bindValues(QVariantMap &binds) const;

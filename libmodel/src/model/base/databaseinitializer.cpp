@@ -63,14 +63,6 @@ QString subsetFault(const AbstractModel &part, const AbstractModel &whole)
     return QString();
 }
 
-int columnCount(const AbstractModel &model)
-{
-    int count = 0;
-    for (const Field &field : model.fields())
-        count += field.isColumn() ? 1 : 0;
-    return count;
-}
-
 } // namespace
 
 DatabaseInitializer::DatabaseInitializer(Common::Db *db)
@@ -96,7 +88,7 @@ QVector<DatabaseInitializer::Table> DatabaseInitializer::plan(const QVector<Fact
         const QString name = model->tableName();
         if (name.isEmpty())
             continue;
-        columns[i] = columnCount(*model);
+        columns[i] = model->columnCount();
         auto it = tableIndex.find(name);
         if (it == tableIndex.end()) {
             tableIndex.insert(name, tables.size());
