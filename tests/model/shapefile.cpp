@@ -1,10 +1,11 @@
 #include "shapefile.h"
 
+#include "shapenames.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMap>
 #include <QStringList>
 
 using namespace Model;
@@ -13,38 +14,16 @@ namespace ShapeFile {
 
 namespace {
 
-const QMap<QString, quint64> kFlags = {
-    {"PRIMARY_KEY", PRIMARY_KEY}, {"REFERENCE", REFERENCE},   {"UPDATE_TIMESTAMP", UPDATE_TIMESTAMP},
-    {"INSERT_TIMESTAMP", INSERT_TIMESTAMP}, {"UNIQUE", UNIQUE}, {"ATTACHED", ATTACHED},
-    {"IS_UUID", IS_UUID},         {"NON_UPDATABLE", NON_UPDATABLE}, {"HIDDEN", HIDDEN},
-    {"UNIQUE_DUPLICATE", UNIQUE_DUPLICATE}, {"CUSTOM", CUSTOM}, {"SYNC_TAX", SYNC_TAX},
-    {"API", API},                 {"SYNC_ORLEM", SYNC_ORLEM},
-};
-
-const QMap<QString, qint32> kTypes = {
-    {"SQL_UNDEFINED", SQL_UNDEFINED}, {"SQL_INTEGER", SQL_INTEGER}, {"SQL_BIGINTEGER", SQL_BIGINTEGER},
-    {"SQL_REAL", SQL_REAL},           {"SQL_DOUBLE", SQL_DOUBLE},   {"SQL_VARCHAR", SQL_VARCHAR},
-    {"SQL_TEXT", SQL_TEXT},
-};
-
-const QMap<QString, quint8> kActions = {
-    {"RESTRICT", FK_RESTRICT}, {"NO ACTION", FK_NO_ACTION}, {"CASCADE", FK_CASCADE},
-    {"SET NULL", FK_SET_NULL}, {"SET DEFAULT", FK_SET_DEFAULT},
-};
-
 QString localOffset()
 {
     return QString::number(QDateTime::currentDateTime().offsetFromUtc() / 60);
 }
 
-quint64 parseFlags(const QString &text, QStringList &problems)
+quint64 parseFlags(const QString &text)
 {
     quint64 flags = 0;
-    for (const QString &name : text.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        if (!kFlags.contains(name))
-            problems << QStringLiteral("shape file: unknown flag %1").arg(name);
-        flags |= kFlags.value(name);
-    }
+    for (const QString &name : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        flags |= ShapeNames::flag(name);
     return flags;
 }
 
@@ -80,11 +59,8 @@ void compareField(const QString &name, const Field &field, const QJsonArray &row
             problems << QStringLiteral("%1.%2: '%3', expected '%4'").arg(name, QLatin1String(what), actual, expected);
     };
     differ("caption", field.title, row.at(1).toString());
-    const QString typeName = row.at(2).toString();
-    if (!kTypes.contains(typeName))
-        problems << QStringLiteral("shape file: unknown type %1").arg(typeName);
-    differ("type", QString::number(field.type), QString::number(kTypes.value(typeName, -1)));
-    differ("flags", QString::number(field.flags), QString::number(parseFlags(row.at(3).toString(), problems)));
+    differ("type", QString::number(field.type), QString::number(ShapeNames::type(row.at(2).toString())));
+    differ("flags", QString::number(field.flags), QString::number(parseFlags(row.at(3).toString())));
     differ("required", field.required ? "yes" : "no", row.at(4).toBool() ? "yes" : "no");
     differ("default", describeDefault(field.defaultValue), expectedDefault(row.at(5)));
 
@@ -94,8 +70,8 @@ void compareField(const QString &name, const Field &field, const QJsonArray &row
         const QStringList parts = reference.split(QLatin1Char(':'));
         refTable = parts.value(1);
         refColumn = QStringLiteral("id");
-        onDelete = QString::number(kActions.value(parts.value(2), 99));
-        onUpdate = QString::number(kActions.value(parts.value(3), 99));
+        onDelete = QString::number(ShapeNames::action(parts.value(2)));
+        onUpdate = QString::number(ShapeNames::action(parts.value(3)));
     } else if (reference.startsWith(QLatin1String("from:"))) {
         const QStringList parts = reference.mid(5).split(QLatin1String(" via:"));
         refTable = parts.value(0).section(QLatin1Char('.'), 0, 0);
@@ -125,7 +101,11 @@ QJsonObject load(const QString &fileName)
     QFile file(qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tests/model/shapes/") + fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QJsonObject();
-    return QJsonDocument::fromJson(file.readAll()).object();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("%s: %s", qPrintable(file.fileName()), qPrintable(error.errorString()));
+    return document.object();
 }
 
 QString compare(const AbstractModel &model, const QJsonObject &description, const QJsonObject &common)

@@ -10,7 +10,8 @@
 // its variant type, references and joins, and the index list.
 namespace ShapeFile {
 
-// The parsed file under tests/model/shapes; an empty object (and a failed test) when unreadable.
+// The parsed file under tests/model/shapes; an empty object (and a failed test) when unreadable,
+// and when unparsable, with a warning that says why.
 QJsonObject load(const QString &fileName);
 
 // Empty when the catalogue matches the description; otherwise every difference, one a line.

@@ -1,3 +1,6 @@
+#include "shapefile.h"
+#include "shapenames.h"
+
 #include "model/base/balance/balancegroup.h"
 #include "model/base/balance/balancetype.h"
 #include "model/base/balance/companybalancegroup.h"
@@ -25,9 +28,7 @@
 
 #include "common/core/exception/exception.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
@@ -81,10 +82,9 @@ const ShapeFiles &shapeFiles()
     static const ShapeFiles files = [] {
         ShapeFiles result;
         for (const char *name : {"fleet", "balancegroups"}) {
-            QFile file(qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tests/model/shapes/%1.json").arg(name));
-            if (!file.open(QIODevice::ReadOnly))
-                qFatal("cannot read %s", qPrintable(file.fileName()));
-            const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+            const QJsonObject root = ShapeFile::load(QStringLiteral("%1.json").arg(name));
+            if (root.isEmpty())
+                qFatal("cannot read shapes/%s.json", name);
             for (const QString &key : {QStringLiteral("fragments"), QStringLiteral("classes")}) {
                 QJsonObject &target = key == QLatin1String("fragments") ? result.fragments : result.classes;
                 const QJsonObject part = root.value(key).toObject();
@@ -150,40 +150,10 @@ Expected compose(const QString &name)
 
 quint64 flagsOf(const QString &text)
 {
-    static const QHash<QString, quint64> bits{
-        {"PRIMARY_KEY", PRIMARY_KEY}, {"REFERENCE", REFERENCE},   {"UPDATE_TIMESTAMP", UPDATE_TIMESTAMP},
-        {"INSERT_TIMESTAMP", INSERT_TIMESTAMP}, {"UNIQUE", UNIQUE}, {"ATTACHED", ATTACHED},
-        {"IS_UUID", IS_UUID},         {"NON_UPDATABLE", NON_UPDATABLE}, {"HIDDEN", HIDDEN},
-        {"UNIQUE_DUPLICATE", UNIQUE_DUPLICATE}, {"CUSTOM", CUSTOM}, {"SYNC_TAX", SYNC_TAX},
-        {"API", API},                 {"SYNC_ORLEM", SYNC_ORLEM}, {"INSERT_DEFAULT", INSERT_DEFAULT},
-    };
     quint64 flags = 0;
-    for (const QString &name : text.split('|', Qt::SkipEmptyParts)) {
-        if (!bits.contains(name))
-            qFatal("unknown flag %s", qPrintable(name));
-        flags |= bits.value(name);
-    }
+    for (const QString &name : text.split('|', Qt::SkipEmptyParts))
+        flags |= ShapeNames::flag(name);
     return flags;
-}
-
-qint32 typeOf(const QString &text)
-{
-    static const QHash<QString, qint32> types{{"", SQL_UNDEFINED},         {"SQL_INTEGER", SQL_INTEGER},
-                                              {"SQL_BIGINTEGER", SQL_BIGINTEGER}, {"SQL_REAL", SQL_REAL},
-                                              {"SQL_DOUBLE", SQL_DOUBLE},  {"SQL_TEXT", SQL_TEXT}};
-    if (!types.contains(text))
-        qFatal("unknown type %s", qPrintable(text));
-    return types.value(text);
-}
-
-quint8 actionOf(const QString &word)
-{
-    static const QHash<QString, quint8> actions{{"RESTRICT", FK_RESTRICT}, {"NO ACTION", FK_NO_ACTION},
-                                                {"CASCADE", FK_CASCADE},   {"SET NULL", FK_SET_NULL},
-                                                {"SET DEFAULT", FK_SET_DEFAULT}};
-    if (!actions.contains(word))
-        qFatal("unknown action %s", qPrintable(word));
-    return actions.value(word);
 }
 
 // Empty when the field matches the row; otherwise what differs.
@@ -195,7 +165,7 @@ QString mismatch(const Field &field, const QJsonArray &row)
             faults.append(what);
     };
     check(field.title == row.at(1).toString(), QStringLiteral("caption '%1'").arg(field.title));
-    check(field.type == typeOf(row.at(2).toString()), QStringLiteral("type %1").arg(field.type));
+    check(field.type == ShapeNames::type(row.at(2).toString()), QStringLiteral("type %1").arg(field.type));
     check(field.flags == flagsOf(row.at(3).toString()), QStringLiteral("flags %1").arg(field.flags));
     check(field.required == row.at(4).toBool(), QStringLiteral("required %1").arg(field.required));
 
@@ -224,7 +194,8 @@ QString mismatch(const Field &field, const QJsonArray &row)
     if (reference.startsWith(QLatin1String("ref:"))) {
         const QStringList parts = reference.split(':');
         check(field.refTable == parts.at(1) && field.refColumn == QLatin1String("id")
-                  && field.onDelete() == actionOf(parts.at(2)) && field.onUpdate() == actionOf(parts.at(3)),
+                  && field.onDelete() == ShapeNames::action(parts.at(2))
+                  && field.onUpdate() == ShapeNames::action(parts.at(3)),
               QStringLiteral("reference %1(%2) %3/%4")
                   .arg(field.refTable, field.refColumn)
                   .arg(field.onDelete())

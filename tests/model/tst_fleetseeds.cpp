@@ -1,5 +1,7 @@
 #include "messagecatcher.h"
 #include "pgschema.h"
+#include "prefixtranslator.h"
+#include "shapefile.h"
 
 #include "model/base/balance/companybalancegroup.h"
 #include "model/base/balance/companybalancetype.h"
@@ -26,12 +28,9 @@
 
 #include "common/core/db/dao.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace Model;
@@ -58,23 +57,12 @@ const QStringList fleetTables{"terminal_companies", "companies", "car_body_types
                               "drivers", "cars", "company_balance_groups", "company_balance_types",
                               "driver_balance_groups", "driver_balance_types", "sms", "driver_rating_logs"};
 
-class PrefixTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QLatin1String(context) == QLatin1String("QObject") ? QStringLiteral("[uk] ") + QString::fromUtf8(source)
-                                                                   : QString();
-    }
-};
-
 QJsonObject seedFile()
 {
-    QFile file(qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tests/model/shapes/fleetseeds.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    return QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject seeds = ShapeFile::load(QStringLiteral("fleetseeds.json"));
+    if (seeds.isEmpty())
+        qFatal("cannot read shapes/fleetseeds.json");
+    return seeds;
 }
 
 // Rows after the default row, columns joined by "|", as the seed file says they are stored.
@@ -158,7 +146,7 @@ private slots:
 void TestFleetSeeds::seededRows()
 {
     PG_SCHEMA(pg);
-    PrefixTranslator translator;
+    PrefixTranslator translator(QStringLiteral("[uk] "));
     QCoreApplication::installTranslator(&translator);
     MessageCatcher catcher;
     QString error;

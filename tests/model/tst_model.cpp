@@ -1,3 +1,5 @@
+#include "prefixtranslator.h"
+
 #include "model/base/abstractmodel.h"
 #include "model/base/creator.h"
 #include "model/base/namedmodel.h"
@@ -10,7 +12,6 @@
 #include "model/helper/useutcoffset.h"
 #include "model/helper/utcoffset.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 #include <ctime>
@@ -38,17 +39,6 @@ public:
         declareColumn("rating", SQL_DOUBLE, false, QVariant(), QObject::tr("Rating"));
     }
     QString tableName() const override { return QStringLiteral("owners"); }
-};
-
-class PrefixTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QLatin1String(context) == QLatin1String("QObject") ? QStringLiteral("[ru] ") + QLatin1String(source)
-                                                                   : QString();
-    }
 };
 
 void setZone(const QByteArray &tz)
@@ -343,7 +333,7 @@ void TestModel::utcOffsetDefault()
 
 void TestModel::translatedCaptions()
 {
-    PrefixTranslator translator;
+    PrefixTranslator translator(QStringLiteral("[ru] "));
     QVERIFY(QCoreApplication::installTranslator(&translator));
     const Owner translated;
     QCoreApplication::removeTranslator(&translator);

@@ -1,5 +1,6 @@
 #include "messagecatcher.h"
 #include "pgschema.h"
+#include "prefixtranslator.h"
 
 #include "common/core/db/dao.h"
 #include "model/base/balance/driverbalancelog.h"
@@ -37,20 +38,9 @@ bool createWithRowOne(PgSchema &pg, AbstractModel &model)
 }
 
 // Seeds a catalogue with translated texts marked, so that untranslated seed texts show.
-class PrefixTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QLatin1String(context) == QLatin1String("QObject") ? QStringLiteral("[uk] ") + QLatin1String(source)
-                                                                   : QString();
-    }
-};
-
 bool seedTranslated(PgSchema &pg, AbstractModel &model)
 {
-    PrefixTranslator translator;
+    PrefixTranslator translator(QStringLiteral("[uk] "));
     QCoreApplication::installTranslator(&translator);
     const bool seeded = model.createSystemRecords(pg.db());
     QCoreApplication::removeTranslator(&translator);

@@ -1,3 +1,6 @@
+#include "shapefile.h"
+#include "shapenames.h"
+
 #include "model/base/balance/balancelog.h"
 #include "model/base/balance/driverbalancelog.h"
 #include "model/base/creator.h"
@@ -25,9 +28,7 @@
 #include "model/tavik/rating/driverratinglog.h"
 #include "model/tavik/session/userguisession.h"
 
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
 #include <QtTest>
@@ -80,13 +81,9 @@ QJsonObject shapes()
 {
     QJsonObject all;
     for (const QString &file : shapeFiles) {
-        QFile f(qEnvironmentVariable("KORIV_SOURCE_DIR") + "/tests/model/shapes/" + file + ".json");
-        if (!f.open(QIODevice::ReadOnly))
-            qFatal("cannot read %s", qPrintable(f.fileName()));
-        QJsonParseError error;
-        const QJsonObject entries = QJsonDocument::fromJson(f.readAll(), &error).object();
-        if (error.error != QJsonParseError::NoError)
-            qFatal("%s: %s", qPrintable(f.fileName()), qPrintable(error.errorString()));
+        const QJsonObject entries = ShapeFile::load(file + ".json");
+        if (entries.isEmpty())
+            qFatal("cannot read shapes/%s.json", qPrintable(file));
         for (auto it = entries.begin(); it != entries.end(); ++it)
             all.insert(it.key(), it.value());
     }
@@ -120,36 +117,10 @@ QVector<QJsonObject> expectedFields(const QJsonObject &all, const QString &name)
 
 quint64 flagsOf(const QJsonArray &names)
 {
-    static const QHash<QString, quint64> bits{
-        {"PRIMARY_KEY", PRIMARY_KEY}, {"REFERENCE", REFERENCE},   {"UNIQUE", UNIQUE},
-        {"ATTACHED", ATTACHED},       {"IS_UUID", IS_UUID},       {"NON_UPDATABLE", NON_UPDATABLE},
-        {"HIDDEN", HIDDEN},           {"CUSTOM", CUSTOM},         {"INSERT_DEFAULT", INSERT_DEFAULT},
-    };
     quint64 flags = 0;
-    for (const QJsonValue &name : names) {
-        if (!bits.contains(name.toString()))
-            qFatal("unknown flag %s", qPrintable(name.toString()));
-        flags |= bits.value(name.toString());
-    }
+    for (const QJsonValue &name : names)
+        flags |= ShapeNames::flag(name.toString());
     return flags;
-}
-
-qint32 typeOf(const QString &name)
-{
-    static const QHash<QString, qint32> types{{"", SQL_UNDEFINED},      {"SQL_INTEGER", SQL_INTEGER},
-                                              {"SQL_BIGINTEGER", SQL_BIGINTEGER}, {"SQL_REAL", SQL_REAL},
-                                              {"SQL_DOUBLE", SQL_DOUBLE},   {"SQL_TEXT", SQL_TEXT}};
-    if (!types.contains(name))
-        qFatal("unknown type %s", qPrintable(name));
-    return types.value(name);
-}
-
-quint8 actionOf(const QString &name)
-{
-    static const QHash<QString, quint8> actions{{"", FK_NONE}, {"CASCADE", FK_CASCADE}, {"SET DEFAULT", FK_SET_DEFAULT}};
-    if (!actions.contains(name))
-        qFatal("unknown action %s", qPrintable(name));
-    return actions.value(name);
 }
 
 // Why the default differs from "int:N", "real:X", "text:S", "url:/path" (an https address with
@@ -243,7 +214,7 @@ void TestRecordShapes::shape()
         const Field &f = model->field(column);
         const QByteArray where = (name + "." + column).toUtf8();
         QVERIFY2(f.title == e.value("title").toString(), where + ": title " + f.title.toUtf8());
-        QVERIFY2(f.type == typeOf(e.value("type").toString()), where + ": type");
+        QVERIFY2(f.type == ShapeNames::type(e.value("type").toString()), where + ": type");
         QVERIFY2(f.flags == flagsOf(e.value("flags").toArray()), where + ": flags " + QByteArray::number(f.flags));
         QVERIFY2(f.required == e.value("required").toBool(), where + ": required");
         const QString fault = defaultFault(f.defaultValue, e.value("default").toString());
@@ -251,8 +222,8 @@ void TestRecordShapes::shape()
         if (e.contains("ref")) {
             QVERIFY2(f.refTable == e.value("ref").toString(), where + ": referenced table " + f.refTable.toUtf8());
             QVERIFY2(f.refColumn == "id", where + ": referenced column");
-            QVERIFY2(f.onDelete() == actionOf(e.value("onDelete").toString()), where + ": ON DELETE");
-            QVERIFY2(f.onUpdate() == actionOf(e.value("onUpdate").toString()), where + ": ON UPDATE");
+            QVERIFY2(f.onDelete() == ShapeNames::action(e.value("onDelete").toString()), where + ": ON DELETE");
+            QVERIFY2(f.onUpdate() == ShapeNames::action(e.value("onUpdate").toString()), where + ": ON UPDATE");
         } else if (e.contains("attached")) {
             const QString source = f.refTable + "." + f.attachedColumn;
             QVERIFY2(source == e.value("attached").toString(), where + ": joined from " + source.toUtf8());

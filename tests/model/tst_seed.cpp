@@ -1,12 +1,12 @@
 #include "messagecatcher.h"
 #include "pgschema.h"
+#include "prefixtranslator.h"
 
 #include "common/core/db/dao.h"
 #include "common/core/exception/location.h"
 #include "model/base/abstractmodel.h"
 #include "model/base/seedlist.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 using namespace Model;
@@ -35,17 +35,6 @@ public:
             .add(QStringLiteral("sys.b"), {{QStringLiteral("name"), QObject::tr("Beta")}})
             .add(QStringLiteral("sys.c"), {{QStringLiteral("name"), QObject::tr("Gamma")}})
             .apply(this, db, COMMON_LOCATION);
-    }
-};
-
-class PrefixTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        return QLatin1String(context) == QLatin1String("QObject") ? QStringLiteral("[uk] ") + QLatin1String(source)
-                                                                   : QString();
     }
 };
 
@@ -86,7 +75,7 @@ void TestSeed::defaultRowAndSeeds()
     PG_SCHEMA(pg);
     Kind kind;
     QVERIFY(kind.createTable(pg.db()));
-    PrefixTranslator translator;
+    PrefixTranslator translator(QStringLiteral("[uk] "));
     QCoreApplication::installTranslator(&translator);
     MessageCatcher catcher;
     const bool seeded = kind.createSystemRecords(pg.db());
