@@ -1,3 +1,4 @@
+#include "builddatabase.h"
 #include "messagecatcher.h"
 #include "pgschema.h"
 #include "prefixtranslator.h"
@@ -24,7 +25,6 @@
 #include "model/orlem/driver/attributes/carbrand.h"
 #include "model/orlem/driver/attributes/carcolor.h"
 #include "model/orlem/driver/driver.h"
-#include "modelfixture/placeholdertables.h"
 
 #include "common/core/db/dao.h"
 
@@ -117,15 +117,7 @@ QStringList snapshot(PgSchema &pg)
 
 bool initialise(PgSchema &pg, QString *error)
 {
-    const Factories list = fleet();
-    if (!ModelFixture::createPlaceholderTables(pg.db(), list)) {
-        *error = QStringLiteral("placeholder tables");
-        return false;
-    }
-    DatabaseInitializer initializer(pg.db());
-    const bool ok = initializer.run(list);
-    *error = initializer.lastError();
-    return ok;
+    return buildDatabase(pg.db(), fleet(), error);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "builddatabase.h"
 #include "messagecatcher.h"
 #include "pgschema.h"
 #include "shapefile.h"
@@ -13,7 +14,6 @@
 #include "model/tavik/security/usersecurityoption.h"
 #include "model/tavik/user/user.h"
 #include "model/tavik/user/usergroup.h"
-#include "modelfixture/placeholdertables.h"
 
 #include "common/core/db/dao.h"
 
@@ -39,25 +39,11 @@ Factories accessCatalogues()
 const QStringList kAccessTables = {"security_option_groups", "security_option_types", "security_options",
                                    "user_group_security_options", "user_groups", "users", "user_security_options"};
 
-// Stand-ins for the referenced tables the list does not describe, then the initialiser.
-bool build(PgSchema &pg, const Factories &list, QString *error)
-{
-    if (!ModelFixture::createPlaceholderTables(pg.db(), list)) {
-        *error = QStringLiteral("placeholder tables were not created");
-        return false;
-    }
-    DatabaseInitializer initializer(pg.db());
-    if (!initializer.run(list)) {
-        *error = initializer.lastError();
-        return false;
-    }
-    return true;
-}
-
+// Builds the list on pg, or fails the test function with the reason.
 #define BUILD(pg, list)                                                                                           \
     do {                                                                                                           \
         QString buildError;                                                                                        \
-        QVERIFY2(build(pg, list, &buildError), qPrintable(buildError));                                            \
+        QVERIFY2(buildDatabase(pg.db(), list, &buildError), qPrintable(buildError));                               \
     } while (false)
 
 // Row count, last id and last update of each table: what any insert or update changes.
