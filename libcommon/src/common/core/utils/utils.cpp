@@ -88,13 +88,13 @@ DateAndTime parseDateAndTime(const QString &date, const QString &time, bool isSh
     return {calendarDate, timeOfDay};
 }
 
-// Milliseconds since the epoch, as text, of the date and time read in the given time spec; throws
+// Milliseconds since the epoch, as text, of the date and time read as the given kind of time; throws
 // when there is no such moment (a local time in a daylight-saving gap does not exist either).
-QString epochText(const QString &date, const QString &time, bool isShortYear, Qt::TimeSpec spec,
+QString epochText(const QString &date, const QString &time, bool isShortYear, Qt::TimeSpec timeSpec,
                   int offsetSeconds = 0)
 {
     const DateAndTime parsed = parseDateAndTime(date, time, isShortYear);
-    const QDateTime dateTime(parsed.date, parsed.time, spec, offsetSeconds);
+    const QDateTime dateTime(parsed.date, parsed.time, timeSpec, offsetSeconds);
     if (!dateTime.isValid())
         throw ConversionLocalDateTimeException(date, time);
     return QString::number(dateTime.toMSecsSinceEpoch());
