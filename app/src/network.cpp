@@ -10,10 +10,7 @@ Network::Network()
 
 Network::~Network()
 {
-    if (isRunning()) {
-        quit();
-        wait();
-    }
+    stopThread();
 }
 
 void Network::run()

@@ -10,10 +10,7 @@ ApiNetwork::ApiNetwork() = default;
 
 ApiNetwork::~ApiNetwork()
 {
-    if (isRunning()) {
-        quit();
-        wait();
-    }
+    stopThread();
 }
 
 void ApiNetwork::registerController(Controller::ItemController *controller)

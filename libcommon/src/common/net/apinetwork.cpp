@@ -24,10 +24,7 @@ ApiNetwork::ApiNetwork()
 
 ApiNetwork::~ApiNetwork()
 {
-    if (isRunning()) {
-        quit();
-        wait();
-    }
+    stopThread();
     m_dispatcher.reset();
     if (AbstractController::network() == this)
         AbstractController::setNetwork(nullptr);

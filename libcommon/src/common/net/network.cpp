@@ -36,12 +36,17 @@ Network::Network()
 
 Network::~Network()
 {
+    stopThread();
+    Network *self = this;
+    processNetwork.compare_exchange_strong(self, nullptr);
+}
+
+void Network::stopThread()
+{
     if (isRunning()) {
         quit();
         wait();
     }
-    Network *self = this;
-    processNetwork.compare_exchange_strong(self, nullptr);
 }
 
 Network *Network::instance()

@@ -72,6 +72,9 @@ private slots:
 
 protected:
     void run() override;
+    // Quits the thread and waits for it. Every level's destructor calls it first, since the
+    // thread may still use that level's members.
+    void stopThread();
     // Drops the connection after a protocol violation; a new attempt follows as after any loss.
     void dropConnection(const QString &reason);
     void closeSocket();
