@@ -1,0 +1,6 @@
+import "base"
+
+// The kit's text label.
+LabelExBase {
+    property string type: "label"
+}

@@ -1,0 +1,5 @@
+import "base"
+
+// A menu bar of the kit.
+MenuBarExBase {
+}

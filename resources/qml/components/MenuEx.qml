@@ -1,0 +1,5 @@
+import "base"
+
+// A menu of the kit (the table's column and filter menus).
+MenuExBase {
+}

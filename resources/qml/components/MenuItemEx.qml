@@ -1,0 +1,5 @@
+import "base"
+
+// An entry of the kit's menus.
+MenuItemExBase {
+}

@@ -1,0 +1,323 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import "base"
+import "../js/errors.js" as Errors
+
+// The frame of every page: shows the page in a tab or in a window of its own, reads the page's
+// settings from the GUI session when it opens and stores them when it goes, dims the page while
+// a request is outstanding, checks the read right and carries out the close.
+NtFrameBase {
+    id: frame
+
+    default property alias data: pageHolder.data
+    property alias window: frameWindow
+    property alias contentArea: content
+    property alias transientParent: frameWindow.transientParent
+    property string title: qsTr("Untitled")
+    property string url
+    property string objectsSettingName
+    property string leftPresetId
+    property string rightPresetId
+    property bool isLeftPresetSingle: false
+    property var parentWindow: isWindow ? frameWindow : mainWindow
+    property var objectSettings: ({})
+    property var controller: null
+    property var initProperties
+    property Item parentItem: null
+    property var parentWidget
+    property Item frameItem: frame
+    property Item toolBar: null
+    property Item tableContainer: null
+    property bool isSaveWindowPosition: true
+    property bool isGuiSessionMode: false
+    property bool isWindow: false
+    readonly property bool isBusy: content.state === "BUSY"
+    // Time from startBusy() to the busy overlay.
+    property int busyDelay: 800
+    // The "window" entry read at open, and the visibility the window had when last shown.
+    property var openedWindowSettings
+    property int shownVisibility: Window.Windowed
+
+    signal closed()
+    signal enterPressed()
+    signal startBusy()
+    signal stopBusy()
+    signal getSettings()
+    signal readySettings(var objectSettings, var owner)
+    signal select(var result)
+    signal destroyReady()
+    signal startDestroy()
+    signal closeWidget()
+    signal tableContainerUpdated(var tableContainer)
+
+    function saveFrameSettings() {
+        if (objectSettings && Object.keys(objectSettings).length > 0)
+            GLOBAL.guiSession.setFrameSettings(objectsSettingName, objectSettings);
+    }
+
+    // Pages override it to ask before the frame goes; it must end in closeFrame().
+    function closeAction() {
+        closeFrame();
+    }
+
+    function closeFrame() {
+        try {
+            if (isWindow) {
+                frameWindow.visible = false;
+                activateOpener();
+                closeWidget();
+            } else {
+                GLOBAL.removeTab(frame, parentItem);
+            }
+        } catch (error) {
+            console.warn("Destroy frame error: " + error);
+        }
+    }
+
+    function activateOpener() {
+        var openerWindow = parentItem ? parentItem.window : null;
+        if (openerWindow && openerWindow.visible) {
+            openerWindow.raise();
+            openerWindow.requestActivate();
+        } else if (parentWidget) {
+            parentWidget.activate();
+        } else {
+            mainWindow.requestActivate();
+        }
+    }
+
+    function checkSecurity(controller) {
+        if (GLOBAL.securityState(controller, "read"))
+            return true;
+        Errors.display(parentItem, { "FN": controller.name + "_saGetList", "ERRCODE": "50" });
+        return false;
+    }
+
+    // A dirty page is never closed silently: while busy it still gets its close question.
+    function handleClose() {
+        if (isBusy && frame.isDirty !== true)
+            closeFrame();
+        else
+            closeAction();
+    }
+
+    function readOpenSettings() {
+        if (!isGuiSessionMode) {
+            var saved = GLOBAL.guiSession.frameSettings(objectsSettingName);
+            objectSettings = saved ? saved : {};
+        } else if (!objectSettings) {
+            objectSettings = {};
+        }
+    }
+
+    function placeWindow(settings) {
+        var saved = settings ? settings["window"] : undefined;
+        openedWindowSettings = saved;
+        if (saved && saved["visibility"] === Window.Maximized) {
+            frameWindow.visibility = Window.Maximized;
+            return;
+        }
+        if (saved) {
+            frameWindow.width = Math.max(saved["width"] || 0, 200);
+            frameWindow.height = Math.max(saved["height"] || 0, 200);
+        }
+        frameWindow.x = savedCoordinate(saved, "x", frameWindow.Screen.desktopAvailableWidth,
+                                        frameWindow.Screen.width, frameWindow.width);
+        frameWindow.y = savedCoordinate(saved, "y", frameWindow.Screen.desktopAvailableHeight,
+                                        frameWindow.Screen.height, frameWindow.height);
+        frameWindow.visible = true;
+    }
+
+    // The saved coordinate while it lies on the desktop, otherwise the centred one.
+    function savedCoordinate(saved, key, available, screenSize, windowSize) {
+        var value = saved ? saved[key] : undefined;
+        if (typeof value === "number" && value >= 0 && value < available)
+            return value;
+        return Math.round((screenSize - windowSize) / 2);
+    }
+
+    function windowSettings() {
+        var settings = { "visibility": frameWindow.visible ? frameWindow.visibility : shownVisibility };
+        if (isSaveWindowPosition) {
+            settings["x"] = frameWindow.x;
+            settings["y"] = frameWindow.y;
+        } else if (openedWindowSettings) {
+            if (openedWindowSettings["x"] !== undefined)
+                settings["x"] = openedWindowSettings["x"];
+            if (openedWindowSettings["y"] !== undefined)
+                settings["y"] = openedWindowSettings["y"];
+        }
+        if (settings["visibility"] !== Window.Maximized) {
+            settings["width"] = frameWindow.width;
+            settings["height"] = frameWindow.height;
+        }
+        return settings;
+    }
+
+    onClosed: handleClose()
+    onStartBusy: {
+        if (!busyTimer.running)
+            busyTimer.start();
+    }
+    onStopBusy: {
+        if (busyTimer.running)
+            busyTimer.stop();
+        else
+            content.state = "FREE";
+    }
+    onReadySettings: {
+        if (isWindow && owner === "frame")
+            placeWindow(objectSettings);
+    }
+    onGetSettings: {
+        if (!isWindow)
+            return;
+        var settings = objectSettings ? objectSettings : {};
+        settings["window"] = windowSettings();
+        objectSettings = settings;
+    }
+    onToolBarChanged: {
+        if (!toolBar)
+            return;
+        toolBar.parent = toolBarArea;
+        toolBar.width = Qt.binding(function () { return toolBarArea.width; });
+    }
+    onTableContainerChanged: tableContainerUpdated(tableContainer)
+    Component.onCompleted: {
+        readOpenSettings();
+        readySettings(objectSettings, "frame");
+    }
+    Component.onDestruction: {
+        startDestroy();
+        if (typeof GLOBAL === "undefined" || !GLOBAL)
+            return;
+        GLOBAL.frames.remove(frame);
+        getSettings();
+        saveFrameSettings();
+        destroyReady();
+    }
+
+    Timer {
+        id: busyTimer
+
+        objectName: "busyTimer"
+        interval: frame.busyDelay
+        onTriggered: content.state = "BUSY"
+    }
+
+    Rectangle {
+        id: tabHolder
+
+        anchors.fill: parent
+        color: frame.backgroundColor
+        visible: !frame.isWindow
+    }
+
+    Window {
+        id: frameWindow
+
+        property var toastStack: []
+
+        objectName: "NtFrameWindow"
+        width: 700
+        height: 400
+        color: frame.backgroundColor
+        title: frame.title
+        visible: false
+        onVisibilityChanged: {
+            if (visibility !== Window.Hidden)
+                frame.shownVisibility = visibility;
+        }
+        onClosing: {
+            close.accepted = false;
+            frame.closed();
+        }
+    }
+
+    Item {
+        id: frameContent
+
+        parent: frame.isWindow ? frameWindow.contentItem : tabHolder
+        anchors.fill: parent
+        focus: true
+        Keys.onPressed: {
+            if (event.key === Qt.Key_Escape && !event.isAutoRepeat) {
+                event.accepted = !frame.isWindow || !frame.isBusy;
+                if (event.accepted)
+                    frame.closed();
+            } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                event.accepted = true;
+                frame.enterPressed();
+            }
+        }
+
+        Shortcut {
+            sequence: "Esc"
+            autoRepeat: false
+            enabled: frame.isWindow && frame.isBusy
+            onActivated: frame.closed()
+        }
+
+        Item {
+            id: toolBarArea
+
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            height: frame.toolBar ? frame.toolBar.height : 0
+            visible: frame.toolBar !== null
+        }
+
+        Item {
+            id: content
+
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: toolBarArea.bottom
+            anchors.bottom: parent.bottom
+            state: "FREE"
+            states: [
+                State {
+                    name: "FREE"
+                    PropertyChanges { target: pageHolder; enabled: true }
+                    PropertyChanges { target: overlay; opacity: 0 }
+                    PropertyChanges { target: indicator; running: false }
+                },
+                State {
+                    name: "BUSY"
+                    PropertyChanges { target: pageHolder; enabled: false }
+                    PropertyChanges { target: overlay; opacity: 0.5 }
+                    PropertyChanges { target: indicator; running: true }
+                }
+            ]
+            transitions: Transition {
+                NumberAnimation { target: overlay; property: "opacity"; duration: 500 }
+            }
+
+            Item {
+                id: pageHolder
+
+                anchors.fill: parent
+            }
+
+            Rectangle {
+                id: overlay
+
+                anchors.fill: parent
+                z: 1000
+                color: "black"
+                opacity: 0
+                visible: opacity > 0
+            }
+
+            BusyIndicator {
+                id: indicator
+
+                anchors.centerIn: parent
+                z: 1001
+                running: false
+            }
+        }
+    }
+}

@@ -1,0 +1,5 @@
+import "base"
+
+// The kit's spin box (the amount of copies of the editor's duplicate bar).
+SpinBoxExBase {
+}

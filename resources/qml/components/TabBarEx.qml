@@ -1,0 +1,5 @@
+import "base"
+
+// The tab bar of the kit's tab view.
+TabBarExBase {
+}

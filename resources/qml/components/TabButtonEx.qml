@@ -1,0 +1,7 @@
+import QtQuick 2.15
+import "base"
+
+// A tab of the kit's tab view; its last child is the tab's page. Takes no focus.
+TabButtonExBase {
+    focusPolicy: Qt.NoFocus
+}

@@ -1,0 +1,155 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+
+// The tabs of an editor made of several sub-pages: the tab buttons declared inside carry their
+// page as their last child. The first nine tabs get Ctrl shortcuts; a tab's data loads on its
+// first visit of a saved record; the editor's settings, Enter, close and destruction reach the
+// sub-pages.
+Page {
+    id: view
+
+    property var letters: ["T", "Y", "U", "I", "O", "P", "J", "K", "L"]
+    property var targetEditor: ({})
+    property alias style: tabBar.style
+    property bool tabBarAtTop: true
+    default property alias data: tabBar.contentData
+    property alias tabBar: tabBar
+    // Contents moved into the stack, in tab order.
+    property var tabContents: []
+
+    function getTab(index) {
+        return tabContents[index];
+    }
+
+    function walkGetSettings(map) {
+        for (var i = 0; i < tabContents.length; ++i) {
+            var content = tabContents[i];
+            if (content.getSettings)
+                content.getSettings();
+            if (content.objectSettings)
+                map[content.objectsSettingName] = content.objectSettings;
+        }
+    }
+
+    function walkSetSettings(map) {
+        for (var i = 0; i < tabContents.length; ++i) {
+            var content = tabContents[i];
+            if (map && map.hasOwnProperty(content.objectsSettingName)) {
+                content.objectSettings = map[content.objectsSettingName];
+                content.readySettings(map[content.objectsSettingName], "tab");
+            } else if (content.readySettings) {
+                content.readySettings({}, "tab");
+            }
+        }
+    }
+
+    function editorSaved() {
+        var id = targetEditor ? targetEditor["id"] : undefined;
+        return id !== undefined && id !== null && String(id) !== "" && String(id) !== "0";
+    }
+
+    function addTab(index) {
+        var button = tabBar.itemAt(index);
+        if (!button)
+            return;
+        if (index < 9 && index < letters.length) {
+            var shortcut = shortcutComponent.createObject(view, { "tabIndex": index, "button": button,
+                                                                  "sequence": "Ctrl+" + letters[index] });
+            button.text = button.text + " (" + shortcut.nativeText + ")";
+        }
+        var content = button.children[button.children.length - 1];
+        if (!content)
+            return;
+        content.parent = stack;
+        content.width = Qt.binding(function () { return stack.width; });
+        content.height = Qt.binding(function () { return stack.height; });
+        if (content.closed)
+            content.closed.connect(function () {
+                if (view.getTab(stack.currentIndex) === content && view.targetEditor.closed)
+                    view.targetEditor.closed();
+            });
+        var contents = tabContents;
+        contents.push(content);
+        tabContents = contents;
+    }
+
+    function showTab(index) {
+        if (targetEditor && targetEditor.tableContainer !== undefined)
+            targetEditor.tableContainer = null;
+        if (index <= 0 || !editorSaved())
+            return;
+        var content = getTab(index);
+        if (!content)
+            return;
+        content.forceActiveFocus();
+        if (content.loadData && content.isDataLoaded === false) {
+            content.loadData();
+            content.isDataLoaded = true;
+        }
+        if (content.tableContainerItem && targetEditor.tableContainer !== undefined)
+            targetEditor.tableContainer = content.tableContainerItem;
+    }
+
+    clip: true
+    header: tabBarAtTop ? tabBar : null
+    footer: tabBarAtTop ? null : tabBar
+
+    TabBarEx {
+        id: tabBar
+
+        width: view.width
+        property int handled: 0
+        onCountChanged: {
+            while (handled < count)
+                view.addTab(handled++);
+        }
+    }
+
+    StackLayout {
+        id: stack
+
+        anchors.fill: parent
+        currentIndex: tabBar.currentIndex
+        onCurrentIndexChanged: view.showTab(currentIndex)
+    }
+
+    Component {
+        id: shortcutComponent
+
+        ShortcutEx {
+            property int tabIndex
+            property Item button
+
+            enabled: button && button.enabled && view.visible
+            onActivated: tabBar.currentIndex = tabIndex
+        }
+    }
+
+    Connections {
+        target: view.targetEditor && view.targetEditor.getSettings ? view.targetEditor : null
+
+        function onGetSettings() {
+            view.walkGetSettings(view.targetEditor.objectSettings);
+            if (view.targetEditor.state !== "ADD")
+                view.targetEditor.objectSettings["currentTabIndex"] = stack.currentIndex;
+        }
+
+        function onReadySettings(objectSettings, owner) {
+            var settings = view.targetEditor.objectSettings;
+            view.walkSetSettings(settings);
+            if (view.targetEditor.state !== "ADD" && settings && settings["currentTabIndex"] !== undefined)
+                tabBar.currentIndex = Math.min(settings["currentTabIndex"], tabBar.count - 1);
+        }
+
+        function onEnterPressed() {
+            var content = view.getTab(stack.currentIndex);
+            if (content && content.enterPressed)
+                content.enterPressed();
+        }
+
+        function onDestroyReady() {
+            stack.children = [];
+        }
+    }
+}

@@ -1,0 +1,16 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Controls.Material 2.15
+import ".."
+
+// A TextArea whose font follows the screen height and the scale factor, Material colours.
+TextArea {
+    property alias style: styleHandler
+
+    font.pixelSize: Math.max(1, Math.floor(styleHandler.screenHeight * 0.04 * styleHandler.innerScaleHeight * 0.3))
+    Material.accent: styleHandler.innerAccent
+    Material.foreground: styleHandler.innerForeground
+    Material.background: styleHandler.innerBackground
+
+    StyleHandler { id: styleHandler }
+}

@@ -1,0 +1,96 @@
+// Message dialogs and toasts of the pages. Imported per page: it reads the page's parentWindow
+// and the context properties mainWindow, GLOBAL and QWIDGET_CREATOR.
+.import QtQuick.Dialogs 1.2 as Dialogs
+.import "utils.js" as Utils
+
+var dialogUrl = "qrc:/qml/components/message-dialog/MessageDialogBase.qml";
+
+// A MessageDialogBase with the text; what properties sets wins over the icon and buttons given.
+function createDialog(text, properties, icon, standardButtons) {
+    var map = {};
+    Utils.appendProp2Object(properties, map);
+    if (map["title"] === undefined)
+        map["title"] = mainWindow.windowTitle;
+    map["text"] = text;
+    if (map["icon"] === undefined)
+        map["icon"] = icon;
+    if (map["standardButtons"] === undefined)
+        map["standardButtons"] = standardButtons ? standardButtons : Dialogs.StandardButton.Ok;
+    var parent = map["parent"] ? map["parent"] : parentWindow;
+    delete map["parent"];
+    return Utils.createDynamicObject(parent, dialogUrl, map);
+}
+
+function yesNo() {
+    return Dialogs.StandardButton.Yes | Dialogs.StandardButton.No;
+}
+
+function simple(text, properties) {
+    return createDialog(text, properties, Dialogs.StandardIcon.NoIcon, Dialogs.StandardButton.Ok);
+}
+
+function info(text, properties) {
+    return createDialog(text, properties, Dialogs.StandardIcon.Information,
+                        Dialogs.StandardButton.Ok);
+}
+
+function warning(text, properties) {
+    return createDialog(text, properties, Dialogs.StandardIcon.Warning, Dialogs.StandardButton.Ok);
+}
+
+function question(text, properties) {
+    return createDialog(text, properties, Dialogs.StandardIcon.Question, yesNo());
+}
+
+function error(text, properties) {
+    return createDialog(text, properties, Dialogs.StandardIcon.Critical, Dialogs.StandardButton.Ok);
+}
+
+function deleteRow() {
+    return question(qsTr("Do you want to delete record?"));
+}
+
+function deleteRows() {
+    return question(qsTr("Do you want to delete records?"));
+}
+
+function dataChanged(sign) {
+    return createDialog(qsTr("Data changed by user '%1'. Apply?").arg(sign), {},
+                        Dialogs.StandardIcon.Warning, yesNo());
+}
+
+function duplicateBankCardOrder() {
+    return question(qsTr("Order contains bank card. Do you want to dublicate record?"));
+}
+
+// A short notice in the lower right corner of the page's window, above the ones shown there.
+function toast(text, properties) {
+    var map = properties ? properties : {};
+    var window = map["parentWindow"] ? map["parentWindow"] : parentWindow;
+    var notice = QWIDGET_CREATOR.toast(text, map["theme"] ? map["theme"] : 0);
+    if (!notice)
+        return undefined;
+    var onMainWindow = !window || window === mainWindow || window.toastStack === undefined;
+    var height = 0;
+    var target = onMainWindow ? mainWindow : window;
+    target.requestActivate();
+    if (onMainWindow) {
+        GLOBAL.pushToast(notice);
+        height = notice.height * GLOBAL.toastCount();
+        notice.finished.connect(function () { GLOBAL.popToast(); });
+    } else {
+        var stack = window.toastStack;
+        stack.push(notice);
+        window.toastStack = stack;
+        height = notice.height * stack.length;
+        notice.finished.connect(function () {
+            if (!window || !window.toastStack)
+                return;
+            var current = window.toastStack;
+            current.pop();
+            window.toastStack = current;
+        });
+    }
+    notice.pos = Qt.point(target.x + target.width - notice.width, target.y + target.height - height);
+    return notice;
+}

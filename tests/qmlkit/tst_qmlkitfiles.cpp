@@ -1,0 +1,123 @@
+// Every QML file of the page kit loads without a warning, and a sample page looks right.
+#include "qmlengineharness.h"
+#include "standinglobal.h"
+
+#include <QDirIterator>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest>
+
+namespace {
+double overlayOpacity(QObject *frame)
+{
+    QObject *area = frame->property("contentArea").value<QObject *>();
+    for (QObject *child : area->children()) {
+        if (child->property("z").toReal() == 1000)
+            return child->property("opacity").toReal();
+    }
+    return -1;
+}
+} // namespace
+
+class TestQmlKitFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyFileLoads_data();
+    void everyFileLoads();
+    void samplePage();
+
+private:
+    QScopedPointer<QmlEngineHarness> m_harness;
+};
+
+void TestQmlKitFiles::initTestCase()
+{
+    m_harness.reset(new QmlEngineHarness);
+}
+
+void TestQmlKitFiles::cleanup()
+{
+    const QStringList unexpected = m_harness->messages().takeUnexpected();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    const QStringList missing = m_harness->messages().takeMissing();
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("never seen: ") + missing.join(QLatin1String(", "))));
+}
+
+void TestQmlKitFiles::everyFileLoads_data()
+{
+    QTest::addColumn<QString>("path");
+    // The files of the source tree, so that a file missing from the resources fails too.
+    const QDir root(QStringLiteral(KORIV_QML_SOURCE_DIR));
+    QDirIterator it(root.path(), {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
+    QStringList paths;
+    while (it.hasNext())
+        paths.append(root.relativeFilePath(it.next()));
+    paths.sort();
+    QVERIFY(paths.size() > 60);
+    for (const QString &path : paths) {
+        // The browser view starts the browser engine; its own test runs it.
+        if (path.endsWith(QLatin1String("WebEngineViewExView.qml")))
+            continue;
+        QTest::newRow(qPrintable(path)) << path;
+    }
+}
+
+void TestQmlKitFiles::everyFileLoads()
+{
+    QFETCH(QString, path);
+    // A "+material" file is what the selector loads for its plain path under this style.
+    const QString resource = QStringLiteral("qrc:/qml/") + QString(path).remove(QStringLiteral("+material/"));
+    QVERIFY2(QFile::exists(QStringLiteral(":/qml/") + path), "not in the resources");
+    QObject *object = m_harness->create(QUrl(resource));
+    QVERIFY2(object, qPrintable(resource));
+    delete object;
+}
+
+void TestQmlKitFiles::samplePage()
+{
+    QQuickView view(&m_harness->engine(), nullptr);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.resize(900, 620);
+    view.setSource(QUrl::fromLocalFile(QFINDTESTDATA("SamplePage.qml")));
+    QVERIFY(view.rootObject());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QImage image = view.grabWindow();
+    QDir().mkpath(QStringLiteral(KORIV_RENDER_DIR));
+    QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/sample-page.png")));
+
+    // The dark theme's page background below the controls.
+    const QColor background = image.pixelColor(450, 600);
+    QVERIFY2(background.lightness() < 80, qPrintable(background.name()));
+    // The tool bar's add button: the green of its glyph somewhere in its top left corner.
+    QQuickItem *add = view.rootObject()->findChild<QQuickItem *>(QStringLiteral("addButton"));
+    QVERIFY(add);
+    const QRectF addRect = add->mapRectToScene(QRectF(0, 0, add->width(), add->height()));
+    bool green = false;
+    for (int x = int(addRect.left()); x < int(addRect.right()) && !green; ++x) {
+        for (int y = int(addRect.top()); y < int(addRect.bottom()) && !green; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            green = c.green() > 90 && c.red() < 60 && c.blue() < 60;
+        }
+    }
+    QVERIFY2(green, "the add button shows its green glyph");
+
+    // Busy: after the delay the overlay darkens the page.
+    QObject *frame = view.rootObject();
+    const QPoint probe(450, 600);
+    frame->setProperty("busyDelay", 0);
+    QMetaObject::invokeMethod(frame, "startBusy");
+    QTRY_VERIFY(frame->property("isBusy").toBool());
+    const int before = image.pixelColor(probe).lightness();
+    QTRY_VERIFY2(view.grabWindow().pixelColor(probe).lightness() < before, "the overlay darkens the page");
+    QTRY_COMPARE(overlayOpacity(frame), 0.5);
+    view.grabWindow().save(QStringLiteral(KORIV_RENDER_DIR "/sample-page-busy.png"));
+}
+
+QTEST_MAIN(TestQmlKitFiles)
+#include "tst_qmlkitfiles.moc"

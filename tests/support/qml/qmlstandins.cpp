@@ -1,0 +1,48 @@
+#include "qmlstandins.h"
+
+#include "standincontroller.h"
+#include "standindesktoputils.h"
+#include "standinglobal.h"
+#include "standinmainwindow.h"
+#include "standinrowmodel.h"
+#include "standinusersession.h"
+#include "standinwidgetcreator.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlFileSelector>
+#include <QtQml>
+
+QmlStandins::QmlStandins(QObject *parent)
+    : QObject(parent)
+    , m_global(new StandinGlobal(this))
+    , m_mainWindow(new StandinMainWindow(this))
+    , m_widgetCreator(new StandinWidgetCreator(this))
+    , m_desktopUtils(new StandinDesktopUtils(this))
+    , m_userSession(new StandinUserSession(this))
+{
+}
+
+void QmlStandins::install(QQmlEngine *engine)
+{
+    registerTypes();
+    if (!QQmlFileSelector::get(engine))
+        new QQmlFileSelector(engine, engine);
+    QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("GLOBAL"), m_global);
+    context->setContextProperty(QStringLiteral("mainWindow"), m_mainWindow);
+    context->setContextProperty(QStringLiteral("QWIDGET_CREATOR"), m_widgetCreator);
+    context->setContextProperty(QStringLiteral("DESKTOP_UTILS"), m_desktopUtils);
+    context->setContextProperty(QStringLiteral("USER_SESSION"), m_userSession);
+    context->setContextProperty(QStringLiteral("APP_HOST"), QStringLiteral("norvik"));
+}
+
+void QmlStandins::registerTypes()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    qmlRegisterType<StandinController>("Koriv.Test", 1, 0, "StandinController");
+    qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
+}

@@ -1,0 +1,14 @@
+#include "standintoast.h"
+
+StandinToast::StandinToast(const QString &message, int mode, QObject *parent)
+    : QObject(parent)
+    , m_message(message)
+    , m_mode(mode)
+{
+}
+
+void StandinToast::setPos(const QPoint &pos)
+{
+    m_pos = pos;
+    emit posChanged();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+// Stands in for USER_SESSION: the signed-in user's session values, set by tests.
+class StandinUserSession : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString rst_id_owner MEMBER m_owner NOTIFY sessionChanged)
+    Q_PROPERTY(QString rst_id_group MEMBER m_group NOTIFY sessionChanged)
+    Q_PROPERTY(QString sign MEMBER m_sign NOTIFY sessionChanged)
+    Q_PROPERTY(QString utc_offset MEMBER m_utcOffset NOTIFY sessionChanged)
+    Q_PROPERTY(qlonglong utc_dt MEMBER m_utcDt NOTIFY sessionChanged)
+    Q_PROPERTY(qlonglong sys_utc_offset MEMBER m_sysUtcOffset NOTIFY sessionChanged)
+
+public:
+    explicit StandinUserSession(QObject *parent = nullptr) : QObject(parent) {}
+
+signals:
+    void sessionChanged();
+
+private:
+    QString m_owner = QStringLiteral("2");
+    QString m_group = QStringLiteral("1");
+    QString m_sign = QStringLiteral("operator");
+    QString m_utcOffset = QStringLiteral("180");
+    qlonglong m_utcDt = 1715688000000;
+    qlonglong m_sysUtcOffset = 0;
+};
