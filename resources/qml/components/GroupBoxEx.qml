@@ -24,11 +24,12 @@ GroupBoxExBase {
         text: groupBox.title
     }
 
-    clip: true
     onLegalCheckedChanged: checked = legalChecked
     label: checkable ? checkTitle : labelTitle
     Component.onCompleted: {
-        if (contentItem)
-            contentItem.enabled = Qt.binding(function () { return groupBox.checked; });
+        if (!contentItem)
+            return;
+        contentItem.clip = true;
+        contentItem.enabled = Qt.binding(function () { return groupBox.checked; });
     }
 }

@@ -49,6 +49,16 @@ Page {
         return id !== undefined && id !== null && String(id) !== "" && String(id) !== "0";
     }
 
+    // The last child of a tab button that is not the button's own drawing.
+    function pageOf(button) {
+        for (var i = button.children.length - 1; i >= 0; --i) {
+            var child = button.children[i];
+            if (child !== button.contentItem && child !== button.background)
+                return child;
+        }
+        return null;
+    }
+
     function addTab(index) {
         var button = tabBar.itemAt(index);
         if (!button)
@@ -58,7 +68,7 @@ Page {
                                                                   "sequence": "Ctrl+" + letters[index] });
             button.text = button.text + " (" + shortcut.nativeText + ")";
         }
-        var content = button.children[button.children.length - 1];
+        var content = pageOf(button);
         if (!content)
             return;
         content.parent = stack;
@@ -98,8 +108,10 @@ Page {
     TabBarEx {
         id: tabBar
 
-        width: view.width
+        // Tab buttons already set up.
         property int handled: 0
+
+        width: view.width
         onCountChanged: {
             while (handled < count)
                 view.addTab(handled++);

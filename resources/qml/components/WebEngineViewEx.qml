@@ -14,6 +14,16 @@ Item {
         return typeof frameItem !== "undefined" ? frameItem : null;
     }
 
+    // The engine starts with the first showing and stays afterwards.
+    function startWhenShown() {
+        if (visible && width > 0 && height > 0)
+            loader.active = true;
+    }
+
+    onVisibleChanged: startWhenShown()
+    onWidthChanged: startWhenShown()
+    onHeightChanged: startWhenShown()
+
     Loader {
         id: loader
 
@@ -21,15 +31,6 @@ Item {
         active: false
         source: "webengine/WebEngineViewExView.qml"
         onLoaded: item.url = Qt.binding(function () { return root.url; })
-    }
-
-    // The engine starts with the first showing and stays afterwards.
-    Binding {
-        target: loader
-        property: "active"
-        value: true
-        when: root.visible && root.width > 0 && root.height > 0
-        restoreMode: Binding.RestoreNone
     }
 
     ShortcutEx {

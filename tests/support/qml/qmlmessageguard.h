@@ -17,6 +17,8 @@ public:
     QStringList takeUnexpected();
     // Expected fragments that never came.
     QStringList takeMissing();
+    // Messages of the offscreen platform about what it cannot do with windows.
+    static bool isPlatformNoise(const QString &text);
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);

@@ -1,5 +1,6 @@
 #include "qmltestrunner.h"
 
+#include "qmlmessageguard.h"
 #include "qmltestsetup.h"
 
 #include <QByteArrayList>
@@ -21,6 +22,8 @@ int strayMessages = 0;
 void strayHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
     fprintf(stderr, "%s\n", qPrintable(text));
+    if (QmlMessageGuard::isPlatformNoise(text))
+        return;
     if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
         ++strayMessages;
 }
@@ -50,7 +53,7 @@ QStringList loggedMessages(const QString &logPath)
     QTextStream in(&log);
     while (!in.atEnd()) {
         const QString line = in.readLine();
-        if (pattern.match(line).hasMatch())
+        if (pattern.match(line).hasMatch() && !QmlMessageGuard::isPlatformNoise(line))
             messages.append(line);
     }
     return messages;
