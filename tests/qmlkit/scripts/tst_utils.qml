@@ -189,6 +189,15 @@ TestCase {
         compare(labels.name, "Name");
     }
 
+    function test_paramsUrl() {
+        compare(Utils.paramsUrl("http://host/api", undefined), "http://host/api");
+        var url = Utils.paramsUrl("http://host/api", { "q": "a&b=c #1 \u0416" });
+        compare(url, "http://host/api?params=" + encodeURIComponent('{"q":"a&b=c #1 \u0416"}'));
+        verify(url.indexOf("&") < 0 && url.indexOf("#") < 0 && url.indexOf(" ") < 0,
+               "no character of the text can end or split the parameter");
+        compare(JSON.parse(decodeURIComponent(url.split("?params=")[1])), { "q": "a&b=c #1 \u0416" });
+    }
+
     function test_createDynamicObject() {
         var properties = { "objectName": "made" };
         var object = Utils.createDynamicObject(tree, "qrc:/qml/components/ItemSeparator.qml", properties);
