@@ -65,7 +65,8 @@ Page {
             return;
         if (index < 9 && index < letters.length) {
             var shortcut = shortcutComponent.createObject(view, { "tabIndex": index, "button": button,
-                                                                  "sequence": "Ctrl+" + letters[index] });
+                                                                  "sequence": "Ctrl+" + letters[index],
+                                                                  "objectName": "tabShortcut" + index });
             button.text = button.text + " (" + shortcut.nativeText + ")";
         }
         var content = pageOf(button);

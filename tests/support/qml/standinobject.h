@@ -13,10 +13,12 @@ class StandinObject : public QObject
 public:
     explicit StandinObject(QObject *parent = nullptr);
 
-    QVariantList calls() const { return m_calls; }
+    QVariantList calls() const;
     // Calls of one name, each as its argument list.
     Q_INVOKABLE QVariantList callsOf(const QString &name) const;
     Q_INVOKABLE void clearCalls();
+    // The objects pages made with this object as their parent, such as message dialogs.
+    Q_INVOKABLE QVariantList ownedObjects() const;
 
 signals:
     void callsChanged();
