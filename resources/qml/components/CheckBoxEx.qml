@@ -11,8 +11,10 @@ CheckBoxExBase {
     property var errorCode: []
     property bool isMismatch: false
 
+    // The saved value: both the legal and the shown state.
     function setLegalValue(value) {
         legalChecked = value === true || value === "1" || value === 1;
+        checked = legalChecked;
     }
 
     focusPolicy: Qt.StrongFocus

@@ -12,6 +12,8 @@ ComboBoxExBase {
     property var errorCode: []
     property bool isEmpty: true
     property bool ignoreUpdateModel: false
+    // A legal index set before its entry arrived; chosen once the entry is there.
+    property bool legalPending: false
 
     function resetCurrentIndex() {
         currentIndex = -1;
@@ -24,19 +26,26 @@ ComboBoxExBase {
     }
 
     focusPolicy: Qt.NoFocus
-    onLegalCurrentIndexChanged: currentIndex = legalCurrentIndex
+    onLegalCurrentIndexChanged: {
+        currentIndex = legalCurrentIndex;
+        legalPending = legalCurrentIndex >= count;
+    }
     onCountChanged: {
         if (ignoreUpdateModel)
             return;
         if (count === 0) {
             legalCurrentIndex = -1;
             isEmpty = true;
-        } else if (isEmpty) {
+            return;
+        }
+        if (isEmpty) {
             isEmpty = false;
-            if (legalCurrentIndex >= 0 && legalCurrentIndex < count)
-                currentIndex = legalCurrentIndex;
-            else
+            if (legalCurrentIndex < 0)
                 legalCurrentIndex = 0;
+        }
+        if (legalPending && legalCurrentIndex < count) {
+            legalPending = false;
+            currentIndex = legalCurrentIndex;
         }
     }
     Keys.onPressed: {
