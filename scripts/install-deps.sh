@@ -12,6 +12,7 @@ packages=(
   qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-templates2
   qml-module-qtquick-dialogs qml-module-qtqml-models2 qml-module-qtquick-privatewidgets
   qml-module-qt-labs-settings qml-module-qt-labs-folderlistmodel qml-module-qttest
+  qml-module-qtwebengine
   postgresql postgresql-client
   python3 python3-openpyxl python3-psycopg2
   libbenchmark-dev libxlsxwriter-dev zlib1g-dev
