@@ -25,8 +25,14 @@ TestCase {
         web.visible = false;
         verify(web.view !== null, "stays once started");
 
+        var text = "";
         web.view.loadHtml("<html><body><p id='x'>Koriv</p></body></html>", "about:blank");
-        tryCompare(web.view, "loading", false, 20000);
+        tryVerify(function () {
+            if (!web.view.loading)
+                web.view.runJavaScript("document.getElementById('x') ? document.getElementById('x').textContent : ''",
+                                       function (result) { text = result; });
+            return text === "Koriv";
+        }, 20000, "the page loads and runs");
         compare(web.view.profile.httpAcceptLanguage, "en-US");
     }
 
