@@ -77,24 +77,22 @@ void StandardDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    placeButtonsLastInTabOrder();
+    focusFirstField();
     loadFromGuiSession();
 }
 
-// The button box is made before the content, so it would come first in the tab order.
-void StandardDialog::placeButtonsLastInTabOrder()
+// The button box is made before the content, so it comes first in the focus chain: without a
+// focus widget of its own the dialog would start on Ok. Start on the first field instead.
+void StandardDialog::focusFirstField()
 {
-    const QList<QAbstractButton *> buttons = m_buttonBox->buttons();
-    QWidget *last = nullptr;
-    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
-        if (!buttons.contains(qobject_cast<QAbstractButton *>(w)) && w->focusPolicy() & Qt::TabFocus)
-            last = w;
-    }
-    if (!last)
+    if (focusWidget())
         return;
-    for (QAbstractButton *button : {okButton(), m_buttonBox->button(QDialogButtonBox::Cancel)}) {
-        setTabOrder(last, button);
-        last = button;
+    const QList<QAbstractButton *> buttons = m_buttonBox->buttons();
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !buttons.contains(qobject_cast<QAbstractButton *>(w))) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 

@@ -40,7 +40,7 @@ protected:
 
 private:
     void onFinished();
-    void placeButtonsLastInTabOrder();
+    void focusFirstField();
     void addStretchAfterContent(bool stretchAfter);
 
     QVBoxLayout *m_layout;
