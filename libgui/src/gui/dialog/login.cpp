@@ -75,10 +75,10 @@ Login::Login(int defaultPort)
     form->addRow(QString(), buildOptionsRow());
     insertLayout(form, true);
     setWidth(400);
-    setOkEnabled(false);
 
     setHosts(loadHosts());
     readAuthSettings();
+    onLoginChanged(m_login->text());
     (m_login->text().isEmpty() ? m_login : m_password)->setFocus();
 }
 

@@ -70,7 +70,6 @@ void Server::onAdd()
     addRow({tr("Name"), QHostAddress(QStringLiteral("0.0.0.0")), m_defaultPort});
     const int row = m_table->rowCount() - 1;
     m_table->setCurrentCell(row, NameColumn);
-    m_table->editItem(m_table->item(row, NameColumn));
 }
 
 void Server::onRemove()
