@@ -31,12 +31,7 @@ bool PgScratchDatabase::runOnCluster(const QString &statement)
     const QString connection = QStringLiteral("scratch_") + m_name;
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-        db.setHostName(qEnvironmentVariable("PGHOST"));
-        db.setPort(qEnvironmentVariable("PGPORT").toInt());
-        db.setUserName(qEnvironmentVariable("PGUSER"));
-        db.setPassword(qEnvironmentVariable("PGPASSWORD"));
-        db.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
+        QSqlDatabase db = PgSchema::addClusterDatabase(connection);
         if (!db.open()) {
             m_error = QStringLiteral("Cannot connect to PostgreSQL: ") + db.lastError().text();
         } else {
