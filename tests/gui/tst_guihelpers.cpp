@@ -8,6 +8,7 @@
 #include "gui/helper/windowguisettings.h"
 #include "gui/settings/settings.h"
 #include "modalwatchdog.h"
+#include "taborder.h"
 #include "tempsettings.h"
 
 #include <QApplication>
@@ -53,17 +54,6 @@ public:
 QRect available()
 {
     return QGuiApplication::primaryScreen()->availableGeometry();
-}
-
-// The widgets Tab walks through after start, until it comes back to start.
-QWidgetList tabOrder(QWidget *start)
-{
-    QWidgetList result;
-    for (QWidget *w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            result.append(w);
-    }
-    return result;
 }
 
 int overrideCursorDepth()
@@ -358,7 +348,7 @@ void TestGuiHelpers::dialogLayoutAndTabOrder()
     QWidget *cancel = dialog.buttonBox()->button(QDialogButtonBox::Cancel);
     // The first field has the focus; Tab goes through the fields, then Ok and Cancel.
     QCOMPARE(dialog.focusWidget(), dialog.m_note);
-    QCOMPARE(tabOrder(dialog.m_note), (QWidgetList{second, dialog.okButton(), cancel}));
+    QCOMPARE(tabOrderAfter(dialog.m_note), (QWidgetList{second, dialog.okButton(), cancel}));
 
     // Ok and Cancel reach the virtual accept and reject.
     QSignalSpy finished(&dialog, &QDialog::finished);

@@ -11,11 +11,13 @@
 #include "network.h"
 #include "pgscratchdatabase.h"
 #include "standinserver.h"
+#include "taborder.h"
 #include "tempsettings.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,6 +193,9 @@ void TestLoginDialog::firstStart()
                                                          hostMap("Development", "127.0.0.1", 40300)}));
     dialog.show();
     QCOMPARE(dialog.focusWidget(), dialog.loginEdit());
+    QCOMPARE(tabOrderAfter(dialog.loginEdit()), (QWidgetList{dialog.passwordEdit(), dialog.serverChoice(), dialog.hostEditorButton(),
+                                dialog.savePasswordBox(), dialog.resetPasswordButton(), dialog.okButton(),
+                                dialog.buttonBox()->button(QDialogButtonBox::Cancel)}));
 }
 
 void TestLoginDialog::storedChoices()

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -75,6 +76,10 @@ Login::Login(int defaultPort)
     form->addRow(QString(), buildOptionsRow());
     insertLayout(form, true);
     setWidth(400);
+    const QWidgetList tabOrder{m_login, m_password, m_server, m_hostEditor, m_savePassword, m_resetPassword,
+                               okButton(), buttonBox()->button(QDialogButtonBox::Cancel)};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     setHosts(loadHosts());
     readAuthSettings();
