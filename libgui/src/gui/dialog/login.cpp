@@ -22,13 +22,6 @@
 
 #include <algorithm>
 
-#ifndef KORIV_PRODUCTION_HOST
-#define KORIV_PRODUCTION_HOST "127.0.0.1"
-#endif
-#ifndef KORIV_DEVELOPMENT_HOST
-#define KORIV_DEVELOPMENT_HOST "127.0.0.1"
-#endif
-
 namespace Gui::Dialog {
 
 namespace {
@@ -130,6 +123,7 @@ void Login::setResetPasswordVisible(bool visible)
 
 QList<Login::Host> Login::defaultHosts() const
 {
+    // The addresses are deployment values given to the build (libgui/CMakeLists.txt).
     return {{tr("Production"), QHostAddress(QStringLiteral(KORIV_PRODUCTION_HOST)), m_defaultPort},
             {tr("Development"), QHostAddress(QStringLiteral(KORIV_DEVELOPMENT_HOST)), m_defaultPort}};
 }
