@@ -32,6 +32,11 @@ def box(side):
     return Border(left=side, right=side, top=side, bottom=side)
 
 
+def edges(left=None, right=None, top=None, bottom=None):
+    """A border with lines on some sides (every side written, as spreadsheet programs do)."""
+    return Border(left=left or Side(), right=right or Side(), top=top or Side(), bottom=bottom or Side())
+
+
 class Sheet:
     """One worksheet with the few styling steps that the layouts use."""
 
@@ -169,8 +174,8 @@ def individual_sessions():
     s.cell("E9", bold=True, h="center", border=box(DOTTED))
     s.merge("D10:D11", "ФИО:", bold=True, h="right", v="top", border=box(DOTTED))
     s.merge("E10:E11", h="left", v="top", wrap=True, border=box(DOTTED))
-    s.cell("D12", bold=True, border=Border(top=DOTTED))
-    s.cell("E12", bold=True, border=Border(top=DOTTED), fmt="#,##0.00")
+    s.cell("D12", bold=True, border=edges(top=DOTTED))
+    s.cell("E12", bold=True, border=edges(top=DOTTED), fmt="#,##0.00")
     s.hide(13, 17)
     s.ws.row_dimensions[19].height = 23.5
     s.row(19, {"B": {"value": "#\nп/п"}, "C": {"value": "Начальный период"},
@@ -355,7 +360,7 @@ def user_transactions():
     for letter, text in head.items():
         s.merge("%s11:%s12" % (letter, letter), text, bold=True, h="center", v="center", wrap=True,
                 border=box(THIN))
-    sides = Border(left=DOTTED, right=DOTTED)
+    sides = edges(left=DOTTED, right=DOTTED)
     s.row(13, {"B": {"h": "center", "fmt": "0", "border": sides}, "C": {"h": "left", "border": sides},
                "D": {"h": "center", "border": sides}, "E": {"h": "left", "border": sides},
                "F": {"h": "left", "border": sides}, "G": {"h": "right", "fmt": "0.00", "border": sides},
@@ -493,7 +498,7 @@ def individual_card_group():
     s.merge("A1:M1", "ДЕТАЛІЗОВАНИЙ ЗВІТ", bold=True, size=12, h="center")
     s.merge("A2:M2", "по виконаним замовленням", bold=True, size=12, h="center")
     s.cell("K3", "від", h="right")
-    s.merge("L3:M3", h="center", border=Border(bottom=HAIR))
+    s.merge("L3:M3", h="center", border=edges(bottom=HAIR))
     s.merge("A5:C6", "Персональні дані", bold=True, h="center", v="center", fill=GREY)
     s.cell("E5", "Початок періоду:", h="right")
     s.merge("F5:G5", h="left")
