@@ -5,6 +5,14 @@
 #include "mirsel/brandcar.h"
 #include "mirsel/brandpayment.h"
 #include "mirsel/driver.h"
+#include "tavik/cardgroup.h"
+#include "tavik/company.h"
+#include "tavik/consolidatedusersalary.h"
+#include "tavik/individualusersalary.h"
+#include "tavik/missedcall.h"
+#include "tavik/usercall.h"
+#include "tavik/userduty.h"
+#include "tavik/usertransaction.h"
 
 #include "model/base/balance/driverbalancelog.h"
 #include "model/base/session/usersession.h"
@@ -33,12 +41,28 @@ QSharedPointer<AbstractReport> createReport(int type)
 QSharedPointer<AbstractReport> createReport(int type, Common::Db *db)
 {
     switch (type) {
+    case 0:
+        return QSharedPointer<Tavik::CardGroup>::create(db);
     case 1:
         return QSharedPointer<Base::BalanceLog>::create(db, tableOf<Model::Tavik::CardBalanceLog>());
+    case 2:
+        return QSharedPointer<Tavik::Company>::create(db);
+    case 3:
+        return QSharedPointer<Tavik::ConsolidatedUserSalary>::create(db);
+    case 4:
+        return QSharedPointer<Tavik::IndividualUserSalary>::create(db);
+    case 5:
+        return QSharedPointer<Tavik::MissedCall>::create(db);
     case 6:
         return QSharedPointer<Base::BalanceLog>::create(db, tableOf<Model::Tavik::UserBalanceLog>());
+    case 7:
+        return QSharedPointer<Tavik::UserCall>::create(db);
+    case 8:
+        return QSharedPointer<Tavik::UserDuty>::create(db);
     case 9:
         return QSharedPointer<Base::Session>::create(db, tableOf<Model::Base::UserSession>());
+    case 10:
+        return QSharedPointer<Tavik::UserTransaction>::create(db);
     case 11:
         return QSharedPointer<Mirsel::BrandCar>::create(db);
     case 12:
