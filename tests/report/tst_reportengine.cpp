@@ -7,6 +7,14 @@
 #include "report/mirsel/brandpayment.h"
 #include "report/mirsel/driver.h"
 #include "report/options.h"
+#include "report/tavik/cardgroup.h"
+#include "report/tavik/company.h"
+#include "report/tavik/consolidatedusersalary.h"
+#include "report/tavik/individualusersalary.h"
+#include "report/tavik/missedcall.h"
+#include "report/tavik/usercall.h"
+#include "report/tavik/userduty.h"
+#include "report/tavik/usertransaction.h"
 #include "report/reportfactory.h"
 #include "report/sqltext.h"
 #include "report/workbook.h"
@@ -58,9 +66,17 @@ void TestReportEngine::factory_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<QString>("table");
     QTest::newRow("-1") << -1 << QString() << QString();
+    QTest::newRow("0 card group") << 0 << typeid(Tavik::CardGroup).name() << QString();
     QTest::newRow("1 card balance") << 1 << typeid(Base::BalanceLog).name() << "card_balance_logs";
+    QTest::newRow("2 company") << 2 << typeid(Tavik::Company).name() << QString();
+    QTest::newRow("3 user salaries") << 3 << typeid(Tavik::ConsolidatedUserSalary).name() << QString();
+    QTest::newRow("4 user salary") << 4 << typeid(Tavik::IndividualUserSalary).name() << QString();
+    QTest::newRow("5 missed calls") << 5 << typeid(Tavik::MissedCall).name() << QString();
     QTest::newRow("6 user balance") << 6 << typeid(Base::BalanceLog).name() << "user_balance_logs";
+    QTest::newRow("7 user calls") << 7 << typeid(Tavik::UserCall).name() << QString();
+    QTest::newRow("8 user duties") << 8 << typeid(Tavik::UserDuty).name() << QString();
     QTest::newRow("9 user sessions") << 9 << typeid(Base::Session).name() << "user_sessions";
+    QTest::newRow("10 user transactions") << 10 << typeid(Tavik::UserTransaction).name() << QString();
     QTest::newRow("11 brand car") << 11 << typeid(Mirsel::BrandCar).name() << QString();
     QTest::newRow("12 brand payment") << 12 << typeid(Mirsel::BrandPayment).name() << QString();
     QTest::newRow("13 drivers") << 13 << typeid(Mirsel::Driver).name() << QString();

@@ -17,9 +17,9 @@ namespace {
 // sessions within it, an open session ending now.
 const char *const slotStatement =
     "SELECT '%1' as period, "
-    "(SELECT count(rst_id_company) FROM public.call_detail_records WHERE rst_id_company %2 AND dt_utc_insert >= %3 "
+    "(SELECT count(rst_id_company) FROM call_detail_records WHERE rst_id_company %2 AND dt_utc_insert >= %3 "
     "AND dt_utc_insert %5 %4 AND coming_type = 1 AND disposition = 'ANSWERED' AND last_application <> 'Dial') AS answered, "
-    "(SELECT count(rst_id_company) FROM public.call_detail_records WHERE rst_id_company %2 AND dt_utc_insert >= %3 "
+    "(SELECT count(rst_id_company) FROM call_detail_records WHERE rst_id_company %2 AND dt_utc_insert >= %3 "
     "AND dt_utc_insert %5 %4 AND coming_type = 1 AND (disposition = 'NO ANSWER' OR disposition = 'BUSY')) AS skipped, "
     "(SELECT SUM(CASE "
     "WHEN user_sessions.dt_start <= %3 AND closed.dt_end >= %4 THEN 1 "

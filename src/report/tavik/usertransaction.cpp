@@ -55,8 +55,10 @@ QJsonArray UserTransaction::extractResult(const QJsonObject &params)
     while (query.next()) {
         QJsonObject row;
         for (const char *key : {"sign", "company", "transaction_type", "destination", "value", "confirm", "note",
-                                "dt_utc_insert"})
-            row.insert(QLatin1String(key), query.value(QLatin1String(key)).toString());
+                                "dt_utc_insert"}) {
+            const QVariant value = query.value(QLatin1String(key));
+            row.insert(QLatin1String(key), value.isNull() ? QString() : value.toString());
+        }
         rows.append(row);
     }
     return rows;
