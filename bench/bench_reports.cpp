@@ -175,6 +175,114 @@ const std::vector<Case> &cases()
           {false, nullptr}, {false, nullptr}, {false, nullptr}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"},
           {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}},
          [](const QJsonArray &results) { return int(results.first()["values"].toArray().size()); }},
+        {"card_group", 0, "tavik/cards/IndividualCardGroupReport.xlsx",
+         [](int rows) {
+             return QStringList{
+                 "INSERT INTO card_groups (id, sign, serie) VALUES (4, 'g4', 'AB')",
+                 "INSERT INTO cards (id, rst_id_cg, description) VALUES (7, 4, 'Anna card')",
+                 QStringLiteral("INSERT INTO orders (rst_id_cd, is_completed, completed_code, dt_complete, sum_tip, "
+                                "cd_num, client_name, driver) SELECT 7, 1, 5000, %1 + n, n % 100, '4111', 'Anna', 'd9' "
+                                "FROM generate_series(1, %2) AS n").arg(base).arg(rows)};
+         },
+         [](int rows) {
+             QJsonObject options = period(rows);
+             options.insert("id_owners_list", QJsonArray{"4"});
+             return options;
+         },
+         {{false, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr},
+          {true, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr}, {false, "0.00"}, {true, nullptr},
+          {true, nullptr}},
+         ownerRows},
+        {"company", 2, "tavik/company/ConsolidatedCompanyReport.xlsx",
+         [](int rows) {
+             return QStringList{QStringLiteral("INSERT INTO call_detail_records (rst_id_company, coming_type, "
+                                               "disposition, dt_utc_insert) SELECT 5, 1, 'ANSWERED', %1 + n::bigint * %3 "
+                                               "FROM generate_series(1, %2) AS n").arg(base).arg(rows).arg(hour)};
+         },
+         [](int rows) {
+             QJsonObject options = period(rows);
+             options.insert("rst_id_owner", QJsonArray{"5"});
+             options.insert("date_truncate", "hour");
+             return options;
+         },
+         {{true, nullptr}, {false, "0"}, {false, "0"}, {false, "0"}, {false, "0"}, {false, "0"}, {false, "0"},
+          {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"},
+          {false, "0.00"}, {false, "0.00"}},
+         [](const QJsonArray &results) { return int(results.first()["values"].toArray().size()); }},
+        {"user_salary", 3, "tavik/user/ConsolidatedUserSalaryReport.xlsx",
+         [](int rows) {
+             return QStringList{
+                 "INSERT INTO user_balance_types (id, code) VALUES (2, 'sys.salary.salary_calls_debit')",
+                 QStringLiteral("INSERT INTO users (id, sign) SELECT n + 100, 'op' || n FROM generate_series(1, %1) AS n")
+                     .arg(rows / 100),
+                 QStringLiteral("INSERT INTO user_sessions (rst_id_owner, sign, dt_utc_insert, duration) SELECT n + 100, "
+                                "'op', %1, 3600000 FROM generate_series(1, %2) AS n").arg(base + 1000).arg(rows / 100),
+                 QStringLiteral("INSERT INTO user_balance_logs (rst_id_owner, rst_id_bt, value, dt_utc_insert, trn_key) "
+                                "SELECT n % %2 + 101, 2, 10, %1 + n, n::text FROM generate_series(1, %3) AS n")
+                     .arg(base).arg(rows / 100).arg(rows)};
+         },
+         [](int rows) {
+             QJsonObject options = period(rows);
+             QJsonArray ids;
+             for (int i = 1; i <= rows / 100; ++i)
+                 ids.append(QString::number(i + 100));
+             options.insert("id_owners_list", ids);
+             return options;
+         },
+         {{true, nullptr}, {true, nullptr}, {false, nullptr}, {false, "0.00"}, {false, nullptr}, {false, nullptr},
+          {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"}, {false, "0.00"},
+          {false, "0.00"}, {false, "0.00"}, {false, "0.00"}},
+         [](const QJsonArray &results) { return int(results.size()); }},
+        {"user_transactions", 10, "tavik/user/UserTransactionsReport.xlsx",
+         [](int rows) {
+             return QStringList{
+                 "INSERT INTO users (id, sign) VALUES (41, 'op41')",
+                 QStringLiteral("INSERT INTO user_balance_logs (rst_id_owner, rst_id_user_created, sign_user_created, "
+                                "bg_name, bt_name, value, dt_utc_insert, trn_key) SELECT 41, 41, 'op41', 'Salary', "
+                                "'Bonus', n % 100, %1 + n, n::text FROM generate_series(1, %2) AS n")
+                     .arg(base).arg(rows)};
+         },
+         [](int rows) {
+             QJsonObject options = period(rows);
+             options.insert("id_owners_list", QJsonArray{"41"});
+             return options;
+         },
+         {{true, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr}, {true, nullptr}, {false, "0.00"},
+          {true, nullptr}, {true, nullptr}, {true, nullptr}},
+         [](const QJsonArray &results) { return int(results.size()); }},
+        {"missed_calls", 5, "tavik/cdr/MissedCallsReport.xlsx",
+         [](int rows) {
+             // A month of hourly slots.
+             return QStringList{QStringLiteral("INSERT INTO call_detail_records (rst_id_company, coming_type, "
+                                               "disposition, last_application, dt_utc_insert) SELECT 5, 1, "
+                                               "CASE WHEN n % 3 = 0 THEN 'BUSY' ELSE 'ANSWERED' END, 'Queue', "
+                                               "%1 + n::bigint * %3 / %2 FROM generate_series(1, %2) AS n")
+                                    .arg(base).arg(rows).arg(30 * 24 * hour)};
+         },
+         [](int) {
+             return QJsonObject{{"rst_id_company", "5"}, {"operators_group_id", "4"}, {"utc", "180"},
+                                {"dt_start", QString::number(base)}, {"dt_end", QString::number(base + 30 * 24 * hour)}};
+         },
+         {{true, nullptr}, {true, nullptr}, {false, nullptr}, {false, nullptr}, {false, nullptr}, {false, nullptr},
+          {false, nullptr}, {false, nullptr}, {false, "0.00"}},
+         [](const QJsonArray &results) { return int(results.size()); }},
+        {"user_duties", 8, "tavik/user/ConsolidatedUserDutiesReport.xlsx",
+         [](int rows) {
+             // Users by 100 journals, a duty in each.
+             return QStringList{
+                 QStringLiteral("INSERT INTO users (id, sign) SELECT n + 100, 'op' || n FROM generate_series(1, %1) AS n")
+                     .arg(rows / 100),
+                 QStringLiteral("INSERT INTO user_planing_duty_journals (id, dt_start, units_amount, hours_amount) "
+                                "SELECT n + 1, %1 + n, 10, 8 FROM generate_series(1, 100) AS n").arg(base),
+                 QStringLiteral("INSERT INTO user_duties (rst_id_owner, rst_id_plan_duty_journal) SELECT n / 100 + 101, "
+                                "n % 100 + 2 FROM generate_series(0, %1 - 1) AS n").arg(rows)};
+         },
+         [](int) {
+             return QJsonObject{{"utc", "180"}, {"dt_start_start", QString::number(base)},
+                                {"dt_start_end", QString::number(base + hour)}, {"only_assigned_owners", true}};
+         },
+         std::vector<Column>(103, Column{true, nullptr}),
+         [](const QJsonArray &results) { return int(results.first()["users"].toArray().size()); }},
     };
     return all;
 }
