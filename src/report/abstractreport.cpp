@@ -2,7 +2,10 @@
 
 #include "workbook.h"
 
+#include "xlsx/document.h"
+
 #include "model/base/abstractmodel.h"
+#include "model/base/owner/owner.h"
 
 #include "common/core/db/dao.h"
 #include "common/core/db/db.h"
@@ -95,6 +98,37 @@ bool AbstractReport::loadRecord(Model::AbstractModel *model, qint64 id, const QS
     if (dao.failed())
         throw Exception(QStringLiteral("%1: reading row %2 of %3 failed").arg(location).arg(id).arg(model->tableName()));
     return false;
+}
+
+std::unique_ptr<Model::AbstractModel> AbstractReport::loadOwner(const QString &ownerTable, qint64 id,
+                                                                const QString &location)
+{
+    std::unique_ptr<Model::AbstractModel> owner(Model::Creator::instance(ownerTable));
+    castModel<Model::Base::Owner>(owner.get());
+    if (!loadRecord(owner.get(), id, location))
+        owner.reset();
+    return owner;
+}
+
+QSqlQuery AbstractReport::run(const QString &sql, const QVariantMap &binds)
+{
+    QSqlQuery query(m_db->database());
+    query.setForwardOnly(true);
+    m_db->exec(query, sql, binds);
+    return query;
+}
+
+void AbstractReport::writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes)
+{
+    sheet.write(Xlsx::CellReference(cell), timeText(msecs, QStringLiteral("dd MMM yyyy, hh:mm t"), offsetMinutes));
+}
+
+void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end,
+                                        qint64 offsetMinutes)
+{
+    writeTime(sheet, QStringLiteral("D%1").arg(firstRow), start, offsetMinutes);
+    writeTime(sheet, QStringLiteral("D%1").arg(firstRow + 1), end, offsetMinutes);
+    sheet.write(firstRow + 2, 4, QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
 }
 
 QDateTime AbstractReport::currentLocalTime() const

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "castmodel.h"
+
+#include "model/base/creator.h"
+
 #include "common/core/utils/utils.h"
 
 #include <QDateTime>
@@ -9,16 +13,18 @@
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
+#include <QSqlQuery>
+#include <QVariantMap>
 
-class QSqlQuery;
+#include <functional>
+#include <memory>
+
+namespace Xlsx {
+class Document;
+}
 
 namespace Common {
 class Db;
-}
-
-namespace Model {
-class AbstractModel;
 }
 
 namespace Report {
@@ -63,6 +69,15 @@ protected:
     // Reads the row with that id into the catalogue: false when there is none; throws Exception
     // when the statement fails.
     bool loadRecord(Model::AbstractModel *model, qint64 id, const QString &location);
+    // The owner catalogue of the reference "rst_id_owner" of a ledger or session table (which must
+    // be a Log), loaded with the row id; null when there is no such row. Throws "Bad cast" for
+    // catalogues of another kind.
+    template<typename Log>
+    std::unique_ptr<Model::AbstractModel> loadOwnerOf(const QString &table, qint64 id, const QString &location);
+    // The catalogue of an owner table as a Model::Base::Owner, loaded as above.
+    std::unique_ptr<Model::AbstractModel> loadOwner(const QString &ownerTable, qint64 id, const QString &location);
+    // Runs one statement, forward only.
+    QSqlQuery run(const QString &sql, const QVariantMap &binds);
 
     qint64 currentMSecs() const { return m_clock(); }
     QDateTime currentLocalTime() const;
@@ -71,6 +86,12 @@ protected:
     QString timeText(qint64 msecs, const QString &format, qint64 offsetMinutes);
     // "yyyyMMdd_HH_mm_ss" of the machine's local time: the plain output name.
     QString localStamp() const;
+    // A header cell with an instant shown "dd MMM yyyy, hh:mm t" at the offset, in the cell's own
+    // format.
+    void writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes);
+    // Column D from firstRow down: the start, the end and the calendar days between them in the
+    // machine's local time.
+    void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end, qint64 offsetMinutes);
 
     // Opens a copy of the template; on failure records why and returns false.
     bool openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder,
@@ -88,5 +109,14 @@ private:
     QStringList m_written;
     QStringList m_errors;
 };
+
+template<typename Log>
+std::unique_ptr<Model::AbstractModel> AbstractReport::loadOwnerOf(const QString &table, qint64 id,
+                                                                  const QString &location)
+{
+    const std::unique_ptr<Model::AbstractModel> log(Model::Creator::instance(table));
+    castModel<Log>(log.get());
+    return loadOwner(log->field(QStringLiteral("rst_id_owner")).refTable, id, location);
+}
 
 } // namespace Report

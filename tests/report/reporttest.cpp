@@ -3,7 +3,7 @@
 #include "builddatabase.h"
 #include "xlsxtesthelpers.h"
 
-#include "report/abstractreport.h"
+#include "report/reportfactory.h"
 
 #include "model/catalogues.h"
 
@@ -32,6 +32,36 @@ bool buildDatabase(PgSchema &pg, QString *error)
     }
     Model::registerAllCatalogues();
     return true;
+}
+
+bool Database::build(QString *error)
+{
+    m_pg = std::make_unique<PgSchema>();
+    if (!m_pg->isOpen()) {
+        *error = m_pg->error();
+        return false;
+    }
+    return buildDatabase(*m_pg, error);
+}
+
+bool Database::begin()
+{
+    m_pg->run(QStringLiteral("ROLLBACK"));
+    return m_pg->run(QStringLiteral("BEGIN"));
+}
+
+bool Database::rollback()
+{
+    return m_pg->run(QStringLiteral("ROLLBACK"));
+}
+
+QStringList Database::run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results)
+{
+    const QSharedPointer<Report::AbstractReport> report = Report::createReport(type, m_pg->db());
+    const QJsonArray rows = report->extractResult(options);
+    if (results)
+        *results = rows;
+    return write(*report, options, rows, m_folder.filePath(QString::number(++m_runs)), templateName);
 }
 
 QString templatePath(const QString &name)

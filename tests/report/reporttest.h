@@ -2,11 +2,15 @@
 
 #include "pgschema.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSharedPointer>
+#include <QTemporaryDir>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+
+#include <memory>
 
 namespace Report {
 class AbstractReport;
@@ -21,6 +25,27 @@ constexpr qint64 fixedNow = 1709647629000;
 
 // Every catalogue's table, the tables of tools/report/report-tables.sql and the catalogue registry.
 bool buildDatabase(PgSchema &pg, QString *error);
+
+// The database of one test executable: built once; each test's rows live in a transaction of
+// their own, rolled back after it.
+class Database
+{
+public:
+    bool build(QString *error);
+    // Leaves what a failed test left open and begins the next test's transaction.
+    bool begin();
+    bool rollback();
+    PgSchema &pg() { return *m_pg; }
+    // The report of the type over this database: its extraction, and its workbooks written from
+    // it into a folder of their own (sorted).
+    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr);
+    QString folder(const QString &name) const { return m_folder.filePath(name); }
+
+private:
+    std::unique_ptr<PgSchema> m_pg;
+    QTemporaryDir m_folder;
+    int m_runs = 0;
+};
 
 // ":/files_template/" + name.
 QString templatePath(const QString &name);

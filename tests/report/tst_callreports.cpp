@@ -49,31 +49,32 @@ private slots:
 
 private:
     void seed();
-    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results);
+    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
+    {
+        return m_database.run(type, options, templateName, results);
+    }
 
-    std::unique_ptr<PgSchema> m_pg;
-    QTemporaryDir m_folder;
+    Database m_database;
+    PgSchema *m_pg = nullptr;
     QStringList m_libreOfficeFiles;
 };
 
 void TestCallReports::initTestCase()
 {
-    m_pg = std::make_unique<PgSchema>();
-    QVERIFY2(m_pg->isOpen(), qPrintable(m_pg->error()));
     QString error;
-    QVERIFY2(buildDatabase(*m_pg, &error), qPrintable(error));
+    QVERIFY2(m_database.build(&error), qPrintable(error));
+    m_pg = &m_database.pg();
 }
 
 void TestCallReports::init()
 {
-    m_pg->run("ROLLBACK");
-    QVERIFY(m_pg->run("BEGIN"));
+    QVERIFY(m_database.begin());
     seed();
 }
 
 void TestCallReports::cleanup()
 {
-    QVERIFY(m_pg->run("ROLLBACK"));
+    QVERIFY(m_database.rollback());
 }
 
 void TestCallReports::seed()
@@ -130,15 +131,6 @@ void TestCallReports::seed()
     };
     for (const QString &statement : statements)
         QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
-}
-
-QStringList TestCallReports::run(int type, const QJsonObject &options, const QString &templateName,
-                                 QJsonArray *results)
-{
-    const QSharedPointer<Report::AbstractReport> report = Report::createReport(type, m_pg->db());
-    *results = report->extractResult(options);
-    static int folders = 0;
-    return write(*report, options, *results, m_folder.filePath(QString::number(++folders)), templateName);
 }
 
 void TestCallReports::cardGroup()

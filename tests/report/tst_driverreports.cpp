@@ -53,31 +53,32 @@ private slots:
 
 private:
     void seed();
-    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr);
+    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
+    {
+        return m_database.run(type, options, templateName, results);
+    }
 
-    std::unique_ptr<PgSchema> m_pg;
-    QTemporaryDir m_folder;
+    Database m_database;
+    PgSchema *m_pg = nullptr;
     QStringList m_libreOfficeFiles;
 };
 
 void TestDriverReports::initTestCase()
 {
-    m_pg = std::make_unique<PgSchema>();
-    QVERIFY2(m_pg->isOpen(), qPrintable(m_pg->error()));
     QString error;
-    QVERIFY2(buildDatabase(*m_pg, &error), qPrintable(error));
+    QVERIFY2(m_database.build(&error), qPrintable(error));
+    m_pg = &m_database.pg();
 }
 
 void TestDriverReports::init()
 {
-    m_pg->run("ROLLBACK");
-    QVERIFY(m_pg->run("BEGIN"));
+    QVERIFY(m_database.begin());
     seed();
 }
 
 void TestDriverReports::cleanup()
 {
-    QVERIFY(m_pg->run("ROLLBACK"));
+    QVERIFY(m_database.rollback());
 }
 
 // Driver 21 of car company 5, driver 22 of none (the placeholder 1), driver 23 of company 5
@@ -121,17 +122,6 @@ void TestDriverReports::seed()
     };
     for (const QString &statement : statements)
         QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
-}
-
-QStringList TestDriverReports::run(int type, const QJsonObject &options, const QString &templateName,
-                                   QJsonArray *results)
-{
-    const QSharedPointer<Report::AbstractReport> report = Report::createReport(type, m_pg->db());
-    const QJsonArray rows = report->extractResult(options);
-    if (results)
-        *results = rows;
-    static int folders = 0;
-    return write(*report, options, rows, m_folder.filePath(QString::number(++folders)), templateName);
 }
 
 void TestDriverReports::brandCar()

@@ -53,7 +53,8 @@ private:
     void seed();
     QJsonArray extract(int type, const QJsonObject &options);
 
-    std::unique_ptr<PgSchema> m_pg;
+    Database m_database;
+    PgSchema *m_pg = nullptr;
     QString m_type;
     QString m_otherType;
     QStringList m_libreOfficeFiles;
@@ -62,10 +63,9 @@ private:
 
 void TestOwnerReports::initTestCase()
 {
-    m_pg = std::make_unique<PgSchema>();
-    QVERIFY2(m_pg->isOpen(), qPrintable(m_pg->error()));
     QString error;
-    QVERIFY2(buildDatabase(*m_pg, &error), qPrintable(error));
+    QVERIFY2(m_database.build(&error), qPrintable(error));
+    m_pg = &m_database.pg();
     m_type = m_pg->scalar("SELECT min(id) FROM driver_balance_types WHERE id > 1").toString();
     m_otherType = m_pg->scalar("SELECT max(id) FROM driver_balance_types").toString();
     QVERIFY(!m_type.isEmpty() && m_type != m_otherType);
@@ -73,14 +73,13 @@ void TestOwnerReports::initTestCase()
 
 void TestOwnerReports::init()
 {
-    m_pg->run("ROLLBACK");
-    QVERIFY(m_pg->run("BEGIN"));
+    QVERIFY(m_database.begin());
     seed();
 }
 
 void TestOwnerReports::cleanup()
 {
-    QVERIFY(m_pg->run("ROLLBACK"));
+    QVERIFY(m_database.rollback());
 }
 
 // Drivers 9 and 10 with balance logs and sessions; driver 11 does not exist.

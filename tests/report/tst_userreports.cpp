@@ -51,31 +51,32 @@ private slots:
 
 private:
     void seed();
-    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results);
+    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
+    {
+        return m_database.run(type, options, templateName, results);
+    }
 
-    std::unique_ptr<PgSchema> m_pg;
-    QTemporaryDir m_folder;
+    Database m_database;
+    PgSchema *m_pg = nullptr;
     QStringList m_libreOfficeFiles;
 };
 
 void TestUserReports::initTestCase()
 {
-    m_pg = std::make_unique<PgSchema>();
-    QVERIFY2(m_pg->isOpen(), qPrintable(m_pg->error()));
     QString error;
-    QVERIFY2(buildDatabase(*m_pg, &error), qPrintable(error));
+    QVERIFY2(m_database.build(&error), qPrintable(error));
+    m_pg = &m_database.pg();
 }
 
 void TestUserReports::init()
 {
-    m_pg->run("ROLLBACK");
-    QVERIFY(m_pg->run("BEGIN"));
+    QVERIFY(m_database.begin());
     seed();
 }
 
 void TestUserReports::cleanup()
 {
-    QVERIFY(m_pg->run("ROLLBACK"));
+    QVERIFY(m_database.rollback());
 }
 
 // Operators 41 (Olga) and 42 (Petro, first by the inner note).
@@ -134,15 +135,6 @@ void TestUserReports::seed()
     };
     for (const QString &statement : statements)
         QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
-}
-
-QStringList TestUserReports::run(int type, const QJsonObject &options, const QString &templateName,
-                                 QJsonArray *results)
-{
-    const QSharedPointer<Report::AbstractReport> report = Report::createReport(type, m_pg->db());
-    *results = report->extractResult(options);
-    static int folders = 0;
-    return write(*report, options, *results, m_folder.filePath(QString::number(++folders)), templateName);
 }
 
 void TestUserReports::consolidatedSalary()

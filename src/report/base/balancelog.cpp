@@ -1,12 +1,9 @@
 #include "balancelog.h"
 
-#include "report/castmodel.h"
 #include "report/options.h"
 #include "report/workbook.h"
 
 #include "model/base/balance/balancelog.h"
-#include "model/base/creator.h"
-#include "model/base/owner/owner.h"
 
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
@@ -17,12 +14,6 @@
 #include <memory>
 
 namespace Report::Base {
-
-namespace {
-
-const QString headTimeFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-
-} // namespace
 
 BalanceLog::BalanceLog(Common::Db *db, const QString &tableName)
     : AbstractReport(db)
@@ -82,12 +73,9 @@ QJsonArray BalanceLog::extractResult(const QJsonObject &params)
 // The owner's object with its rows; empty when the owner has no row in its table.
 QJsonObject BalanceLog::ownerObject(const QString &key, QSqlQuery &query, const QString &signRole, bool grouped)
 {
-    const std::unique_ptr<Model::AbstractModel> logModel(Model::Creator::instance(m_tableName));
-    castModel<Model::Base::BalanceLog>(logModel.get());
-    const QString ownerTable = logModel->field(QStringLiteral("rst_id_owner")).refTable;
-    const std::unique_ptr<Model::AbstractModel> ownerModel(Model::Creator::instance(ownerTable));
-    Model::Base::Owner *owner = castModel<Model::Base::Owner>(ownerModel.get());
-    if (!loadRecord(owner, key.toLongLong(), COMMON_LOCATION))
+    const std::unique_ptr<Model::AbstractModel> owner =
+        loadOwnerOf<Model::Base::BalanceLog>(m_tableName, key.toLongLong(), COMMON_LOCATION);
+    if (!owner)
         return {};
 
     QJsonObject object{{QStringLiteral("rst_id_owner"), key},
@@ -134,9 +122,9 @@ void BalanceLog::writeOwner(const QJsonObject &owner, const QJsonObject &options
     if (!openWorkbook(book, templatePath, outputDir, name))
         return;
     Xlsx::Document &sheet = book.document();
-    sheet.write("E3", currentTimeText(headTimeFormat, utc));
-    sheet.write("E5", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headTimeFormat, utc));
-    sheet.write("E6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headTimeFormat, utc));
+    sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
+    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
     sheet.write("E8", sign);
     sheet.write("E9", owner.value(QStringLiteral("full_name")).toString());
     sheet.write("E11", owner.value(QStringLiteral("current_balance")).toDouble());

@@ -1,12 +1,9 @@
 #include "session.h"
 
-#include "report/castmodel.h"
 #include "report/options.h"
 #include "report/sqltext.h"
 #include "report/workbook.h"
 
-#include "model/base/creator.h"
-#include "model/base/owner/owner.h"
 #include "model/base/session/session.h"
 
 #include "common/core/db/db.h"
@@ -61,12 +58,9 @@ QJsonArray Session::extractResult(const QJsonObject &params)
 // The owner's object with its steps; empty when the owner has no row in its table.
 QJsonObject Session::ownerObject(const QString &key, QSqlQuery &query)
 {
-    const std::unique_ptr<Model::AbstractModel> sessionModel(Model::Creator::instance(m_tableName));
-    castModel<Model::Base::Session>(sessionModel.get());
-    const QString ownerTable = sessionModel->field(QStringLiteral("rst_id_owner")).refTable;
-    const std::unique_ptr<Model::AbstractModel> ownerModel(Model::Creator::instance(ownerTable));
-    Model::Base::Owner *owner = castModel<Model::Base::Owner>(ownerModel.get());
-    if (!loadRecord(owner, key.toLongLong(), COMMON_LOCATION))
+    const std::unique_ptr<Model::AbstractModel> owner =
+        loadOwnerOf<Model::Base::Session>(m_tableName, key.toLongLong(), COMMON_LOCATION);
+    if (!owner)
         return {};
 
     const QString name = owner->value(QStringLiteral("first_name")).toString() + QLatin1Char(' ')
@@ -100,10 +94,9 @@ void Session::writeOwner(const QJsonObject &owner, const QJsonObject &optionsObj
     if (!openWorkbook(book, templatePath, outputDir, localStamp() + QLatin1Char('-') + Workbook::safeFileName(sign)))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
     sheet.write("E4", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
-    sheet.write("E6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("E7", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "E7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
     sheet.write("E9", sign);
     sheet.write("E10", owner.value(QStringLiteral("full_name")).toString());
 

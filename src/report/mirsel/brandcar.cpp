@@ -41,9 +41,7 @@ QJsonArray BrandCar::extractResult(const QJsonObject &params)
     const QVariantMap binds{
         {QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
         {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}};
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query, QString::fromLatin1(statement), binds);
+    QSqlQuery query = run(QString::fromLatin1(statement), binds);
     return queryToJson(query);
 }
 
@@ -56,10 +54,9 @@ void BrandCar::writeReport(const QJsonObject &data, const QString &outputDir, co
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D4", currentTimeText(headFormat, utc));
-    sheet.write("D6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("D7", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
+    writeTime(sheet, "D6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "D7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(13, 15);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[8], QStringLiteral("0.00"));

@@ -52,9 +52,7 @@ QJsonArray BrandPayment::extractResult(const QJsonObject &params)
         {QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
         {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))},
         {QStringLiteral(":utc"), options.toInt(QStringLiteral("utc"))}};
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query, QString::fromLatin1(statement).arg(idList), binds);
+    QSqlQuery query = run(QString::fromLatin1(statement).arg(idList), binds);
     return queryToJson(query);
 }
 
@@ -69,10 +67,9 @@ void BrandPayment::writeReport(const QJsonObject &data, const QString &outputDir
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D4", currentTimeText(headFormat, utc));
-    sheet.write("D6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("D7", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
+    writeTime(sheet, "D6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "D7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
     sheet.write("D8", options.texts(QStringLiteral("signs")).join(QLatin1String(", ")));
 
     const Xlsx::Format date = Workbook::withNumberFormat(book.format(firstDayRow, 1), QStringLiteral("dd.mm.yyyy"));

@@ -100,11 +100,9 @@ QVector<Driver::Statement> Driver::statements(const QStringList &ids) const
     };
 }
 
-Driver::Rows Driver::run(const Statement &statement)
+Driver::Rows Driver::rowsOf(const Statement &statement)
 {
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query, statement.sql, statement.binds);
+    QSqlQuery query = run(statement.sql, statement.binds);
     Rows rows;
     while (query.next()) {
         const QSqlRecord record = query.record();
@@ -134,7 +132,7 @@ QJsonArray Driver::extractResult(const QJsonObject &params)
             statement.binds.insert(QStringLiteral(":dt_utc_insert_start"), start);
             statement.binds.insert(QStringLiteral(":dt_utc_insert_end"), end);
         }
-        results.insert(statement.name, run(statement));
+        results.insert(statement.name, rowsOf(statement));
     }
 
     const auto value = [&](const char *statement, const QString &id, const char *column) {
@@ -193,10 +191,7 @@ void Driver::writeDrivers(const QJsonArray &drivers, const QJsonObject &optionsO
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D9", timeText(start, headFormat, utc));
-    sheet.write("D10", timeText(end, headFormat, utc));
-    sheet.write("D11", QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+    writePeriodAndDays(sheet, 9, start, end, utc);
 
     QVector<Xlsx::Format> formats = book.rowFormats(21, 18);
     for (int column : {4, 5, 11, 12, 13, 14, 15, 16, 17, 18})

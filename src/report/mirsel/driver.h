@@ -29,7 +29,7 @@ private:
     };
 
     QVector<Statement> statements(const QStringList &ids) const;
-    Rows run(const Statement &statement);
+    Rows rowsOf(const Statement &statement);
     void writeDrivers(const QJsonArray &drivers, const QJsonObject &options, const QString &outputDir,
                       const QString &templatePath);
 };

@@ -125,9 +125,7 @@ QJsonArray Company::extractResult(const QJsonObject &params)
     QVector<QHash<QDateTime, QVariant>> values;
     QVector<QDateTime> steps;
     for (const Statistic &statistic : statistics()) {
-        QSqlQuery query(db()->database());
-        query.setForwardOnly(true);
-        db()->exec(query, statement(statistic, companies, tariffs), binds);
+        QSqlQuery query = run(statement(statistic, companies, tariffs), binds);
         QHash<QDateTime, QVariant> byStep;
         while (query.next()) {
             const QDateTime at = query.value(0).toDateTime();
@@ -174,10 +172,7 @@ void Company::writeBuckets(const QJsonArray &buckets, const QJsonObject &options
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D9", timeText(start, headFormat, utc));
-    sheet.write("D10", timeText(end, headFormat, utc));
-    sheet.write("D11", QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+    writePeriodAndDays(sheet, 9, start, end, utc);
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 15);
     for (int column = 2; column <= 15; ++column)

@@ -52,12 +52,10 @@ QJsonArray ConsolidatedUserSalary::extractResult(const QJsonObject &params)
     const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
     // Pay-outs count up to a month after the end, less a day.
     const qint64 next = QDateTime::fromMSecsSinceEpoch(end.toLongLong()).addMonths(1).addDays(-1).toMSecsSinceEpoch();
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query, QString::fromLatin1(statement).arg(idList),
-               {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                {QStringLiteral(":dt_utc_insert_end"), end},
-                {QStringLiteral(":dt_utc_insert_next"), next}});
+    QSqlQuery query = run(QString::fromLatin1(statement).arg(idList),
+                          {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
+                           {QStringLiteral(":dt_utc_insert_end"), end},
+                           {QStringLiteral(":dt_utc_insert_next"), next}});
     QJsonArray rows;
     while (query.next())
         rows.append(jsonObjectFromRecord(query));
@@ -72,10 +70,9 @@ void ConsolidatedUserSalary::writeReport(const QJsonObject &data, const QString 
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("F3", currentTimeText(headFormat, utc));
-    sheet.write("F5", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("F6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    sheet.write("F3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
+    writeTime(sheet, "F5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "F6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(11, 16);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[6], QStringLiteral("0.00"));

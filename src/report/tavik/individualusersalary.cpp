@@ -1,11 +1,8 @@
 #include "individualusersalary.h"
 
-#include "report/castmodel.h"
 #include "report/options.h"
 #include "report/workbook.h"
 
-#include "model/base/creator.h"
-#include "model/base/owner/owner.h"
 
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
@@ -50,15 +47,13 @@ QJsonArray IndividualUserSalary::extractResult(const QJsonObject &params)
     const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
     QJsonArray result;
     for (const QString &id : options.texts(QStringLiteral("id_owners_list"))) {
-        const std::unique_ptr<Model::AbstractModel> model(Model::Creator::instance(QStringLiteral("users")));
-        Model::Base::Owner *user = castModel<Model::Base::Owner>(model.get());
-        if (!loadRecord(user, id.toLongLong(), COMMON_LOCATION))
+        const std::unique_ptr<Model::AbstractModel> user = loadOwner(QStringLiteral("users"), id.toLongLong(),
+                                                                     COMMON_LOCATION);
+        if (!user)
             continue;
-        QSqlQuery query(db()->database());
-        query.setForwardOnly(true);
-        db()->exec(query, QString::fromLatin1(statement),
-                   {{QStringLiteral(":rst_id_owner"), id}, {QStringLiteral(":dt_utc_insert_start"), start},
-                    {QStringLiteral(":dt_utc_insert_end"), end}});
+        QSqlQuery query = run(QString::fromLatin1(statement),
+                              {{QStringLiteral(":rst_id_owner"), id}, {QStringLiteral(":dt_utc_insert_start"), start},
+                               {QStringLiteral(":dt_utc_insert_end"), end}});
         QJsonArray values;
         while (query.next()) {
             values.append(QJsonObject{
@@ -94,10 +89,9 @@ void IndividualUserSalary::writeUser(const QJsonObject &user, const QJsonObject 
     if (!openWorkbook(book, templatePath, outputDir, Workbook::safeFileName(sign) + QLatin1Char('-') + localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("E3", currentTimeText(headFormat, utc));
-    sheet.write("E5", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("E6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
+    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
     sheet.write("E8", sign);
     sheet.write("E9", user.value(QStringLiteral("name")).toString());
     sheet.write("E11", user.value(QStringLiteral("balance")).toDouble(),

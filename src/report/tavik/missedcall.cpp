@@ -79,9 +79,7 @@ QJsonArray MissedCall::extractResult(const QJsonObject &params)
                          .arg(points.at(i + 1).toMSecsSinceEpoch())
                          .arg(i + 2 == points.size() ? QStringLiteral("<=") : QStringLiteral("<")));
     }
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query, selects.join(QLatin1String("UNION ")) + QLatin1String("ORDER BY period ASC"), binds);
+    QSqlQuery query = run(selects.join(QLatin1String("UNION ")) + QLatin1String("ORDER BY period ASC"), binds);
     QJsonArray rows;
     while (query.next()) {
         rows.append(QJsonObject{{QStringLiteral("period"), query.value(QStringLiteral("period")).toString()},
@@ -102,10 +100,9 @@ void MissedCall::writeReport(const QJsonObject &data, const QString &outputDir, 
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
     sheet.write("D7", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
-    sheet.write("D9", timeText(options.toLongLong(QStringLiteral("dt_start")), headFormat, utc));
-    sheet.write("D10", timeText(options.toLongLong(QStringLiteral("dt_end")), headFormat, utc));
+    writeTime(sheet, "D9", options.toLongLong(QStringLiteral("dt_start")), utc);
+    writeTime(sheet, "D10", options.toLongLong(QStringLiteral("dt_end")), utc);
     sheet.write("D11", options.text(QStringLiteral("company_name")));
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 9);

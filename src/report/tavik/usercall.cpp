@@ -181,10 +181,7 @@ void UserCall::writeOperators(const QJsonArray &operators, const QJsonObject &op
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D9", timeText(start, headFormat, utc));
-    sheet.write("D10", timeText(end, headFormat, utc));
-    sheet.write("D11", QDateTime::fromMSecsSinceEpoch(start).date().daysTo(QDateTime::fromMSecsSinceEpoch(end).date()));
+    writePeriodAndDays(sheet, 9, start, end, utc);
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 24);
     for (int column : {1, 5, 6, 9, 12, 15, 20, 21})

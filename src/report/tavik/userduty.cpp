@@ -181,10 +181,7 @@ void UserDuty::writeDuties(const QJsonObject &duties, const QJsonObject &options
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
-    sheet.write("D5", timeText(start, headFormat, utc));
-    sheet.write("D6", timeText(end, headFormat, utc));
-    sheet.write("D7", QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+    writePeriodAndDays(sheet, 5, start, end, utc);
 
     const QJsonObject totals = duties.value(QStringLiteral("total_values")).toObject();
     if (!totals.isEmpty()) {

@@ -45,12 +45,10 @@ QJsonArray UserTransaction::extractResult(const QJsonObject &params)
     const QStringList ids = options.texts(QStringLiteral("id_owners_list"));
     if (ids.isEmpty())
         return {};
-    QSqlQuery query(db()->database());
-    query.setForwardOnly(true);
-    db()->exec(query,
-               QString::fromUtf8(statement).arg(SqlText::checkedIntegerList(ids, QStringLiteral("A user id"))),
-               {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}});
+    QSqlQuery query =
+        run(QString::fromUtf8(statement).arg(SqlText::checkedIntegerList(ids, QStringLiteral("A user id"))),
+            {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
+             {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}});
     QJsonArray rows;
     while (query.next()) {
         QJsonObject row;
@@ -72,10 +70,9 @@ void UserTransaction::writeReport(const QJsonObject &data, const QString &output
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    const QString headFormat = QStringLiteral("dd MMM yyyy, hh:mm t");
     sheet.write("E3", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
-    sheet.write("E5", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_start")), headFormat, utc));
-    sheet.write("E6", timeText(options.toLongLong(QStringLiteral("dt_utc_insert_end")), headFormat, utc));
+    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
 
     QVector<Xlsx::Format> formats = book.rowFormats(13, 10);
     formats[7] = Workbook::withNumberFormat(formats[7], QStringLiteral("0.00"));
