@@ -9,12 +9,11 @@
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QVector>
-
-#include <QSqlQuery>
 #include <QVariantMap>
+#include <QVector>
 
 #include <functional>
 #include <memory>

@@ -90,8 +90,11 @@ int main(int argc, char *argv[])
         return usage();
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(readOptions(arguments), &error);
-    if (!document.isObject())
-        return fail(2, QStringLiteral("the options are not a JSON object: %1").arg(error.errorString()));
+    if (!document.isObject()) {
+        return fail(2, error.error == QJsonParseError::NoError
+                           ? QStringLiteral("the options are not a JSON object")
+                           : QStringLiteral("the options are not JSON: %1").arg(error.errorString()));
+    }
 
     QByteArray answer;
     const int status = run(type, document.object(), &answer);
