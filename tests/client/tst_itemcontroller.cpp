@@ -82,6 +82,7 @@ private slots:
     void everyMessageIsPreparedFirst();
     void controllerWithoutModels();
     void rowLimitAndDefaults();
+    void viewTakesAFullListAtItsEnd();
     void dispatchToControllersOfAName();
     void listFromWorkerThread();
     void controllersGoingDuringDelivery();
@@ -291,6 +292,42 @@ void TestItemController::rowLimitAndDefaults()
     QVERIFY(!proxy->sourceModel());
     controller.handleMessage("saGetList", answer("end", controller.objectNumber()));
     QVERIFY(controller.originalModel()->dataAtLeastLoaded());
+}
+
+void TestItemController::viewTakesAFullListAtItsEnd()
+{
+    PlainController controller;
+    fill(controller.originalModel(), 2);
+    auto *proxy = controller.proxyModel();
+    proxy->setHardFilterRole("name", "!=", "n3");
+    QCOMPARE(proxy->rowCount(), 2);
+    controller.handleMessage("saGetList", answer("start", controller.objectNumber()));
+    QVERIFY(proxy->isDeferringRows());
+    fill(controller.originalModel(), 5);
+    QCOMPARE(proxy->rowCount(), 0);
+    controller.originalModel()->updateValue(QString("4"), "name", "four");
+    controller.handleMessage("saGetList", answer("end", controller.objectNumber()));
+    QVERIFY(!proxy->isDeferringRows());
+    QCOMPARE(proxy->rowCount(), 4);
+    QCOMPARE(proxy->data(0, "id").toString(), QString("5"));
+    QCOMPARE(proxy->data(1, "name").toString(), QString("four"));
+    // Rows that come after the end are followed one by one again.
+    controller.originalModel()->addRow({{"id", "9"}});
+    QCOMPARE(proxy->rowCount(), 5);
+
+    // A list that stops short of its end is shown once no row has come for a while.
+    proxy->setDeferredRowsPatience(50);
+    controller.handleMessage("saGetList", answer("start", controller.objectNumber()));
+    fill(controller.originalModel(), 3);
+    QCOMPARE(proxy->rowCount(), 0);
+    QTRY_COMPARE(proxy->rowCount(), 2);
+    QVERIFY(!proxy->isDeferringRows());
+
+    // Dropping the view while it waits leaves it without a source.
+    controller.handleMessage("saGetList", answer("start", controller.objectNumber()));
+    controller.disableProxyModel();
+    QVERIFY(!proxy->isDeferringRows());
+    QVERIFY(!proxy->originalModel());
 }
 
 void TestItemController::dispatchToControllersOfAName()

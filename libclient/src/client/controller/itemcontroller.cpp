@@ -227,8 +227,11 @@ void ItemController::onSaGetList(const QVariantMap &mapParams)
     const QString state = mapParams.value(StateKey).toString();
     if (m_originalModel) {
         if (!isStaticModel() && state == QLatin1String("start") && isOwnAnswer(mapParams)
-            && !mapParams.contains(QStringLiteral("_do_not_clear_model")))
+            && !mapParams.contains(QStringLiteral("_do_not_clear_model"))) {
             m_originalModel->clear();
+            if (m_proxyModel)
+                m_proxyModel->deferRows();
+        }
         if (state == QLatin1String("end") && (isStaticModel() || isOwnAnswer(mapParams))) {
             if (m_proxyModel)
                 m_proxyModel->sortRows();

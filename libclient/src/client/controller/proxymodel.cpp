@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QVarLengthArray>
 
+#include <algorithm>
+
 namespace Client::Controller {
 
 namespace {
@@ -16,6 +18,8 @@ const QString IdRole = QStringLiteral("id");
 
 // Up to this many changed rows are checked one by one; a larger change refilters everything.
 constexpr int RowsCheckedOnChange = 256;
+// A deferred list that has brought no row for this long is shown as it stands.
+constexpr int DefaultRowsPatienceMs = 3000;
 
 bool isIntegral(qint32 type)
 {
@@ -30,6 +34,8 @@ ProxyModel::ProxyModel(QObject *parent)
     m_groups.insert(0, {DefaultGroup, QStringLiteral("and")});
     setDynamicSortFilter(false);
     connect(this, &QAbstractProxyModel::sourceModelChanged, this, &ProxyModel::onSourceModelChanged);
+    setDeferredRowsPatience(DefaultRowsPatienceMs);
+    connect(&m_deferralTimer, &QTimer::timeout, this, &ProxyModel::onDeferralTimer);
 }
 
 ProxyModel::~ProxyModel() = default;
@@ -51,6 +57,7 @@ void ProxyModel::setIsPrepareMode(bool isPrepareMode)
 
 void ProxyModel::setOriginalModel(OriginalModel *originalModel)
 {
+    endDeferral();
     m_filterFields = originalModel ? originalModel->getRoleListForQml() : QStringList();
     const bool preparing = m_isPrepareMode;
     m_isPrepareMode = true;
@@ -63,18 +70,77 @@ void ProxyModel::setOriginalModel(OriginalModel *originalModel)
 
 void ProxyModel::onSourceModelChanged()
 {
+    // Deferring rows detaches the source for a while; the rows stay this view's source.
+    if (m_switchingSource)
+        return;
+    endDeferral();
+    if (m_source)
+        disconnect(m_source, nullptr, this, nullptr);
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled.valid = false;
     if (m_source) {
         connect(m_source, &QAbstractItemModel::dataChanged, this,
-                qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged),
-                Qt::UniqueConnection);
+                qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
     }
+}
+
+void ProxyModel::deferRows()
+{
+    if (m_deferring || !m_source)
+        return;
+    m_deferring = true;
+    m_switchingSource = true;
+    QSortFilterProxyModel::setSourceModel(nullptr);
+    m_switchingSource = false;
+    connect(m_source, &QAbstractItemModel::rowsInserted, this, &ProxyModel::onDeferredRowArrived);
+    m_lastDeferredRow.start();
+    m_deferralTimer.start();
+}
+
+void ProxyModel::onDeferredRowArrived()
+{
+    m_lastDeferredRow.restart();
+}
+
+void ProxyModel::onDeferralTimer()
+{
+    // A list that stops short of its end shows the rows that came.
+    if (m_lastDeferredRow.elapsed() >= m_rowsPatienceMs)
+        takeRows();
+}
+
+void ProxyModel::setDeferredRowsPatience(int milliseconds)
+{
+    m_rowsPatienceMs = milliseconds;
+    m_deferralTimer.setInterval(qMax(1, milliseconds / 3));
+}
+
+void ProxyModel::endDeferral()
+{
+    if (!m_deferring)
+        return;
+    m_deferring = false;
+    m_deferralTimer.stop();
+    if (m_source)
+        disconnect(m_source, &QAbstractItemModel::rowsInserted, this, &ProxyModel::onDeferredRowArrived);
+}
+
+void ProxyModel::takeRows()
+{
+    if (!m_deferring)
+        return;
+    endDeferral();
+    m_switchingSource = true;
+    prepareSortKeys(sortRole());
+    QSortFilterProxyModel::setSourceModel(m_source);
+    rowCount();
+    releaseSortKeys();
+    m_switchingSource = false;
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
 {
-    if (m_isPrepareMode || m_refilterPending || !m_source)
+    if (m_isPrepareMode || m_refilterPending || m_deferring || !m_source)
         return;
     // Only a row whose acceptance changed needs a refilter; it is coalesced with the refilters of
     // the other rows changed in the same pass of the event loop (a reload updates many rows).
@@ -109,16 +175,20 @@ void ProxyModel::scheduleRefilter()
 
 void ProxyModel::flushRefilter()
 {
-    if (!m_refilterPending)
-        return;
-    m_refilterPending = false;
-    QSortFilterProxyModel::invalidateFilter();
+    if (m_refilterPending)
+        invalidateFilter();
 }
 
 void ProxyModel::invalidateFilter()
 {
     m_refilterPending = false;
-    QSortFilterProxyModel::invalidateFilter();
+    // The view is built again from every source row: Qt's own refilter moves its whole mapping
+    // once per run of rows that come or go, which grows with the square of a long list. The
+    // rebuild keeps the current sort, with each row's sort key read once.
+    prepareSortKeys(sortRole());
+    invalidate();
+    rowCount();
+    releaseSortKeys();
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -138,9 +208,12 @@ void ProxyModel::setFilterPattern(const QString &filterPattern)
         return;
     m_filterPattern = filterPattern;
     // Every word is literal text; with extended search all words must occur, in any order.
-    m_words = m_extendedSearch ? filterPattern.split(QLatin1Char(' ')) : QStringList{filterPattern};
-    if (filterPattern.isEmpty())
-        m_words.clear();
+    const QStringList words = m_extendedSearch ? filterPattern.split(QLatin1Char(' ')) : QStringList{filterPattern};
+    m_words.clear();
+    if (!filterPattern.isEmpty()) {
+        for (const QString &word : words)
+            m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
+    }
     invalidateFilter();
     m_filterRowCount = rowCount();
     emit filterFinished();
@@ -323,6 +396,7 @@ ProxyModel::CompiledFilters ProxyModel::compile() const
             qWarning().noquote()
                 << QStringLiteral("ProxyModel::filterAcceptsRow(): role '%1' not found in original model").arg(role);
     }
+    std::sort(result.searchColumns.begin(), result.searchColumns.end());
     return result;
 }
 
@@ -394,18 +468,26 @@ bool ProxyModel::acceptsHard(const QVariantMap &row, const CompiledFilters &filt
     return outcome;
 }
 
+bool ProxyModel::containsAllWords(const QVariant &value) const
+{
+    const QString text = value.toString();
+    for (const QStringMatcher &word : m_words) {
+        if (word.indexIn(text) < 0)
+            return false;
+    }
+    return true;
+}
+
 bool ProxyModel::acceptsText(const QVariantMap &row, const CompiledFilters &filters) const
 {
+    // The searched columns and the row's keys are both in name order: one walk over both.
+    auto value = row.cbegin();
     for (const QString &column : filters.searchColumns) {
-        const QString text = row.value(column).toString();
-        bool all = true;
-        for (const QString &word : m_words) {
-            if (!text.contains(word, Qt::CaseInsensitive)) {
-                all = false;
-                break;
-            }
-        }
-        if (all)
+        while (value != row.cend() && value.key() < column)
+            ++value;
+        if (value == row.cend())
+            return false;
+        if (value.key() == column && containsAllWords(value.value()))
             return true;
     }
     return false;
@@ -427,10 +509,10 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
     return acceptsText(row, filters);
 }
 
-ProxyModel::SortKind ProxyModel::sortKind() const
+ProxyModel::SortKind ProxyModel::sortKind(int role) const
 {
     const Model::AbstractModel *catalogue = m_source->baseModel().data();
-    const QString column = m_source->roleName(sortRole());
+    const QString column = m_source->roleName(role);
     const auto field = catalogue->fields().constFind(column);
     const qint32 type = field == catalogue->fields().cend() ? Model::SQL_UNDEFINED : field->type;
     if (isIntegral(type))
@@ -489,36 +571,56 @@ bool ProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) con
         return false;
     if (!m_sortKeys.isEmpty())
         return keyLess(m_sortKeys.at(left.row()), m_sortKeys.at(right.row()), m_sortKeysKind);
-    const SortKind kind = sortKind();
+    const SortKind kind = sortKind(sortRole());
     const QString column = m_source->roleName(sortRole());
     return keyLess(sortKey(left.row(), kind, column), sortKey(right.row(), kind, column), kind);
+}
+
+void ProxyModel::prepareSortKeys(int role)
+{
+    if (!m_sortKeys.isEmpty() && m_sortKeysRole == role)
+        return;
+    m_sortKeys.clear();
+    if (!m_source || !m_source->baseModel())
+        return;
+    m_sortKeysRole = role;
+    m_sortKeysKind = sortKind(role);
+    const QString column = m_source->roleName(role);
+    const int rows = m_source->rowCount();
+    m_sortKeys.resize(rows);
+    for (int row = 0; row < rows; ++row)
+        m_sortKeys[row] = sortKey(row, m_sortKeysKind, column);
 }
 
 void ProxyModel::sort(int column, Qt::SortOrder order)
 {
     // Each row's key is read once, so the comparisons of the sort touch no row maps.
-    if (m_source && m_source->baseModel()) {
-        m_sortKeysKind = sortKind();
-        const QString role = m_source->roleName(sortRole());
-        const int rows = m_source->rowCount();
-        m_sortKeys.resize(rows);
-        for (int row = 0; row < rows; ++row)
-            m_sortKeys[row] = sortKey(row, m_sortKeysKind, role);
-    }
+    prepareSortKeys(sortRole());
     QSortFilterProxyModel::sort(column, order);
+    releaseSortKeys();
+}
+
+void ProxyModel::releaseSortKeys()
+{
     m_sortKeys.clear();
     m_sortKeys.squeeze();
 }
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
 {
+    takeRows();
     if (role != m_sortedRole) {
         m_sortedRole = role;
         emit sortedRoleChanged(role);
     }
     flushRefilter();
     emit sortStarted();
-    setSortRole(m_source ? m_source->roleNumber(role) : OriginalModel::NoRole);
+    const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
+    if (number != sortRole()) {
+        // A new sort role re-sorts at once; the keys are ready for that sort too.
+        prepareSortKeys(number);
+        setSortRole(number);
+    }
     sort(0, order);
     emit sortFinished();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QSortFilterProxyModel>
 #include <QStringList>
+#include <QStringMatcher>
+#include <QTimer>
 #include <QVector>
 
 namespace Client::Controller {
@@ -65,6 +68,14 @@ public:
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // While a full list arrives the view stays empty and takes the rows at once when the list is
+    // complete (takeRows, or the next sortRows): following each arriving row would cost the
+    // whole view per row. A list that brings no row for a few seconds is taken as it stands.
+    void deferRows();
+    void takeRows();
+    bool isDeferringRows() const { return m_deferring; }
+    void setDeferredRowsPatience(int milliseconds);
+
 signals:
     void extendedSearchChanged();
     void sortStarted();
@@ -81,6 +92,8 @@ private slots:
     void onSourceModelChanged();
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    void onDeferredRowArrived();
+    void onDeferralTimer();
 
 private:
     struct FilterGroup
@@ -128,6 +141,7 @@ private:
         qint64 id = 0;
     };
 
+    void endDeferral();
     void applyFilterRoles();
     void filtersChanged();
     void refilterUnlessPreparing();
@@ -138,8 +152,12 @@ private:
     bool matches(const CompiledFilter &filter, const QVariant &value) const;
     bool acceptsHard(const QVariantMap &row, const CompiledFilters &filters) const;
     bool acceptsText(const QVariantMap &row, const CompiledFilters &filters) const;
+    bool containsAllWords(const QVariant &value) const;
     int sourceRow(int proxyRow) const;
-    SortKind sortKind() const;
+    SortKind sortKind(int role) const;
+    // Reads the sort key of every source row for the role, unless they are read already.
+    void prepareSortKeys(int role);
+    void releaseSortKeys();
     SortKey sortKey(int sourceRow, SortKind kind, const QString &column) const;
     bool keyLess(const SortKey &a, const SortKey &b, SortKind kind) const;
     static Join joinOf(const QString &condition);
@@ -156,12 +174,19 @@ private:
     int m_filterRowCount = 0;
     bool m_isPrepareMode = false;
     QString m_filterPattern;
-    QStringList m_words;
+    // The words of the free text, each matched as literal text in any case.
+    QVector<QStringMatcher> m_words;
     bool m_refilterPending = false;
     mutable CompiledFilters m_compiled;
     // Keys of the column being sorted, one per source row, while a sort runs.
     QVector<SortKey> m_sortKeys;
     SortKind m_sortKeysKind = SortKind::Text;
+    int m_sortKeysRole = -1;
+    bool m_deferring = false;
+    bool m_switchingSource = false;
+    QTimer m_deferralTimer;
+    QElapsedTimer m_lastDeferredRow;
+    int m_rowsPatienceMs = 0;
 };
 
 } // namespace Client::Controller
