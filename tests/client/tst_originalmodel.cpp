@@ -53,6 +53,7 @@ private slots:
     void countSignals();
     void lookups();
     void catalogueQueries();
+    void lookupsByText();
     void matchesReferenceUnderRandomEdits();
 };
 
@@ -299,6 +300,35 @@ void TestOriginalModel::catalogueQueries()
     bare.setDataAtLeastLoaded(true);
     bare.setDataAtLeastLoaded(true);
     QCOMPARE(loaded.count(), 1);
+}
+
+void TestOriginalModel::lookupsByText()
+{
+    auto model = makeModel();
+    model->addRow(row("1", "1", {{"name", "a"}, {"count", 7}}));
+    model->addRow(row("2", "1", {{"name", "a"}, {"count", "7"}}));
+    model->addRow(row("3", "1", {{"name", "b"}, {"count", "8"}}));
+    // The first row in model order (the largest id) among equal texts.
+    QCOMPARE(model->firstRowByText({"name", "count"}, {"a", "7"}), 1);
+    QCOMPARE(model->firstRowByText({"name"}, {"b"}), 0);
+    QCOMPARE(model->firstRowByText({"name"}, {"c"}), -1);
+    QCOMPARE(model->data("count", "7", "id").toString(), QString("2"));
+    // The index follows inserts, updates and removals.
+    model->addRow(row("9", "1", {{"name", "a"}, {"count", "7"}}));
+    QCOMPARE(model->firstRowByText({"name", "count"}, {"a", "7"}), 0);
+    model->addRow(row("9", "2", {{"name", "z"}}));
+    QCOMPARE(model->firstRowByText({"name", "count"}, {"a", "7"}), 2);
+    model->delRow("2");
+    QCOMPARE(model->firstRowByText({"name", "count"}, {"a", "7"}), 2);
+    QCOMPARE(model->data(2, "id").toString(), QString("1"));
+    model->clear();
+    QCOMPARE(model->firstRowByText({"name"}, {"a"}), -1);
+    // Texts holding the separator of the index's keys are still told apart.
+    const QString sep(QChar(0x1f));
+    model->addRow(row("5", "1", {{"name", "x" + sep + "y"}, {"note", ""}}));
+    model->addRow(row("4", "1", {{"name", "x"}, {"note", "y"}}));
+    QCOMPARE(model->firstRowByText({"name", "note"}, {"x", "y"}), 1);
+    QCOMPARE(model->firstRowByText({"name", "note"}, {"x" + sep + "y", ""}), 0);
 }
 
 void TestOriginalModel::matchesReferenceUnderRandomEdits()

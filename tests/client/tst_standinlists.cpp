@@ -1,6 +1,7 @@
 #include "client/controller/security/securityoption.h"
 #include "client/controller/security/usergroupsecurityoption.h"
 #include "client/controller/security/usersecurityoption.h"
+#include "client/controller/security/optionvaluecontroller.h"
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 #include "common/core/utils/utils.h"
@@ -15,17 +16,18 @@ using namespace Client::Controller;
 
 namespace {
 
-// The cities' controller as a page declares it.
-class CityController : public DesktopController
+// A page's controller of the given protocol name (the cities' by default), as a page declares it.
+class PageController : public DesktopController
 {
 public:
-    CityController()
+    explicit PageController(const QString &name = QStringLiteral("city"))
+        : m_name(name)
     {
         useOwnModel<Model::Orlem::City>();
         setUseTrGetList(true);
         addOwnRows(this);
     }
-    QString name() const override { return QStringLiteral("city"); }
+    QString name() const override { return m_name; }
 
     // What a page does with list rows: adds the rows of its own requests.
     static void addOwnRows(ItemController *controller)
@@ -35,6 +37,9 @@ public:
                 controller->originalModel()->addRow(row);
         });
     }
+
+private:
+    QString m_name;
 };
 
 // Waits for the end of the controller's own list answer.
@@ -55,6 +60,51 @@ bool listLoaded(ItemController *controller, const std::function<bool()> &request
         10000);
 }
 
+// Loads the session and the rights of the client's user into the process-wide controllers, as the
+// shell does after sign-in. Those answer to one network only, so this client's own instances
+// fetch the rows and hand them over.
+bool loadRights(StandinClient &client)
+{
+    client.activate();
+    UserSession session;
+    QSignalSpy opened(&session, &UserSession::saOpen);
+    session.trOpen();
+    if (!opened.wait(10000))
+        return false;
+    SpSingleton<UserSession>::instance()->handleMessage("saOpen", opened.first().first().toMap());
+    SecurityOption options;
+    options.setUseTrGetList(true);
+    PageController::addOwnRows(&options);
+    if (!listLoaded(&options, [&] { return options.trGetList({}, true); }))
+        return false;
+    UserGroupSecurityOption groupValues;
+    UserSecurityOption userValues;
+    const QList<QPair<OptionValueController *, OriginalModel *>> lists{
+        {&groupValues, SpSingleton<UserGroupSecurityOption>::instance()->originalModel()},
+        {&userValues, SpSingleton<UserSecurityOption>::instance()->originalModel()}};
+    for (const auto &list : lists) {
+        OptionValueController *values = list.first;
+        values->setUseTrGetList(true);
+        PageController::addOwnRows(values);
+        const QVariantMap params = values == &groupValues
+            ? QVariantMap{{"rst_id_group", session.rstIdGroup()}}
+            : QVariantMap{{"rst_id_owner", session.rstIdOwner()}};
+        if (!listLoaded(values, [&] { return values->trGetList(params, true); }))
+            return false;
+        list.second->clear();
+        for (int row = 0; row < values->originalModel()->rowCount(); ++row)
+            list.second->addRow(values->originalModel()->data(row));
+    }
+    return true;
+}
+
+QString effective(const QString &code)
+{
+    return SecurityOption::effectiveValue4CurrentUser(
+        code, SpSingleton<UserGroupSecurityOption>::instance()->originalModel(),
+        SpSingleton<UserSecurityOption>::instance()->originalModel());
+}
+
 QVariantMap waitAnswer(QSignalSpy &spy)
 {
     if (spy.isEmpty() && !spy.wait(10000))
@@ -72,6 +122,7 @@ class TestStandinLists : public QObject
 private slots:
     void initTestCase();
     void listLockUpdatePush();
+    void rightsOfAnOperator();
 
 private:
     std::unique_ptr<ScratchDatabase> m_database;
@@ -85,7 +136,7 @@ void TestStandinLists::initTestCase()
     m_server.setEnvironment(m_database->environment());
     Utils utils;
     QVERIFY(m_server.start({"--database", "--user", "opa:" + utils.getPwdHash("pa"), "--user",
-                            "opb:" + utils.getPwdHash("pb")}));
+                            "opb:" + utils.getPwdHash("pb"), "--user", "operator:" + utils.getPwdHash("op")}));
 }
 
 void TestStandinLists::listLockUpdatePush()
@@ -96,29 +147,13 @@ void TestStandinLists::listLockUpdatePush()
     QVERIFY(b.signIn(m_server.port(), "opb", "pb"));
 
     // Client a opens the session and loads the signed-in user's rights, as the shell does.
-    a.activate();
-    UserSession *session = SpSingleton<UserSession>::instance();
-    QSignalSpy opened(session, &UserSession::saOpen);
-    session->trOpen();
-    QVERIFY(opened.wait(10000));
-    const QString owner = session->rstIdOwner();
-    SecurityOption options;
-    options.setUseTrGetList(true);
-    CityController::addOwnRows(&options);
-    QVERIFY(listLoaded(&options, [&] { return options.trGetList({}, true); }));
-    auto *groupValues = SpSingleton<UserGroupSecurityOption>::instance();
-    auto *userValues = SpSingleton<UserSecurityOption>::instance();
-    for (ItemController *values : {static_cast<ItemController *>(groupValues), static_cast<ItemController *>(userValues)})
-        values->setUseTrGetList(true), CityController::addOwnRows(values);
-    QVERIFY(listLoaded(groupValues, [&] { return groupValues->trGetList({{"rst_id_group", session->rstIdGroup()}}, true); }));
-    QVERIFY(listLoaded(userValues, [&] { return userValues->trGetList({{"rst_id_owner", owner}}, true); }));
-    QVERIFY(options.originalModel()->rowCount() > 900);
-    QCOMPARE(SecurityOption::effectiveValue4CurrentUser("city.crud.read", groupValues->originalModel(),
-                                                        userValues->originalModel()),
-             QString("1"));
+    QVERIFY(loadRights(a));
+    const QString owner = SpSingleton<UserSession>::instance()->rstIdOwner();
+    QVERIFY(SecurityOption().originalModel()->rowCount() > 900);
+    QCOMPARE(effective("city.crud.read"), QString("1"));
 
     // a creates three cities and lists them; b lists the same rows.
-    CityController cityA;
+    PageController cityA;
     QSignalSpy created(&cityA, &DesktopController::saNew);
     for (const char *name : {"Alpha", "Beta", "Gamma"})
         cityA.trNew({{"name", name}});
@@ -128,7 +163,7 @@ void TestStandinLists::listLockUpdatePush()
     QVERIFY(listLoaded(&cityA, [&] { return cityA.trGetList(); }));
     QCOMPARE(cityA.originalModel()->rowCount(), 3);
     b.activate();
-    CityController cityB;
+    PageController cityB;
     QVERIFY(listLoaded(&cityB, [&] { return cityB.trGetList(); }));
     QCOMPARE(cityB.originalModel()->rowCount(), 3);
     const QString alpha = cityB.originalModel()->data("name", "Alpha", "id").toString();
@@ -168,6 +203,33 @@ void TestStandinLists::listLockUpdatePush()
     cityA.trUnlock({{"id", alpha}});
     b.activate();
     QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "rst_id_user_locked").toString(), QString("1"), 10000);
+}
+
+void TestStandinLists::rightsOfAnOperator()
+{
+    // The seeded operators may read cities but not the drivers' balance logs.
+    StandinClient client;
+    QVERIFY(client.signIn(m_server.port(), "operator", "op"));
+    QVERIFY(loadRights(client));
+    QCOMPARE(effective("city.crud.read"), QString("1"));
+    QVERIFY(effective("dbl.crud.read") != "1");
+
+    PageController cities;
+    QVERIFY(listLoaded(&cities, [&] { return cities.trGetList(); }));
+    PageController logs("dbl");
+    QSignalSpy answers(&logs, &ItemController::saGetList);
+    // Without the right the client sends nothing at all...
+    QVERIFY(!logs.trGetList({{"rst_id_owner", "1"}}));
+    QVERIFY(!logs.trGetList());
+    QTest::qWait(200);
+    QVERIFY(m_server.received("dbl_trGetList").isEmpty());
+    QVERIFY(answers.isEmpty());
+    // ... and the server refuses the same request when it is sent anyway.
+    QVERIFY(logs.trGetList({}, true));
+    const QVariantMap refused = waitAnswer(answers);
+    QCOMPARE(refused.value("RES").toString(), QString("0"));
+    QCOMPARE(refused.value("ERRCODE").toString(), QString("50"));
+    QCOMPARE(logs.originalModel()->rowCount(), 0);
 }
 
 QTEST_MAIN(TestStandinLists)

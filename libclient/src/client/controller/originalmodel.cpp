@@ -261,12 +261,39 @@ QVariant OriginalModel::data(int row, const QString &role) const
 
 QVariant OriginalModel::data(const QString &parameterRole, const QString &parameter, const QString &valueRole) const
 {
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const QVariantMap &stored = m_rows.at(row).values;
-        if (stored.value(parameterRole).toString() == parameter)
-            return stored.value(valueRole);
+    const int row = firstRowByText({parameterRole}, {parameter});
+    return row < 0 ? QVariant() : m_rows.at(row).values.value(valueRole);
+}
+
+int OriginalModel::firstRowByText(const QStringList &roles, const QStringList &texts) const
+{
+    const auto textsOf = [&roles](const QVariantMap &values) {
+        QStringList parts;
+        parts.reserve(roles.size());
+        for (const QString &role : roles)
+            parts << values.value(role).toString();
+        return parts;
+    };
+    const QChar separator(0x1f);
+    TextIndex &index = m_textIndexes[roles.join(separator)];
+    if (index.revision != m_revision || m_revision == 0) {
+        index.rows.clear();
+        m_rows.forEach([&](int row, const StoredRow &stored) {
+            const QString key = textsOf(stored.values).join(separator);
+            if (!index.rows.contains(key))
+                index.rows.insert(key, row);
+        });
+        index.revision = m_revision;
     }
-    return QVariant();
+    const int row = index.rows.value(texts.join(separator), -1);
+    if (row < 0 || textsOf(m_rows.at(row).values) == texts)
+        return row;
+    // A separator inside a value made two keys alike: the rows are searched one by one.
+    for (int other = 0; other < m_rows.size(); ++other) {
+        if (textsOf(m_rows.at(other).values) == texts)
+            return other;
+    }
+    return -1;
 }
 
 void OriginalModel::updateValue(const QString &id, const QString &role, const QVariant &value, bool useRefresh)

@@ -84,6 +84,9 @@ public:
     qint64 rowId(int row) const { return m_rows.at(row).id; }
     // Grows on every change of the rows, so readers can tell whether what they derived is current.
     quint64 revision() const { return m_revision; }
+    // The first row whose values under roles, as text, equal texts; -1 when none. An index per
+    // set of roles is built at the first look-up after a change, so repeated look-ups cost O(1).
+    int firstRowByText(const QStringList &roles, const QStringList &texts) const;
 
 signals:
     void rowCountChanged(int rowCount);
@@ -113,6 +116,13 @@ private:
     bool m_dataAtLeastLoaded = false;
     quint64 m_revision = 0;
     mutable bool m_displayRoleWarned = false;
+    struct TextIndex
+    {
+        quint64 revision = 0;
+        QHash<QString, int> rows;
+    };
+    // Look-up indexes by the joined names of their roles.
+    mutable QHash<QString, TextIndex> m_textIndexes;
 };
 
 } // namespace Client::Controller

@@ -42,26 +42,22 @@ QString SecurityOption::effectiveValue4CurrentUser(const QString &so_code, Origi
         return QString();
     const QString option = optionId.toString();
     const UserSession *session = SpSingleton<UserSession>::instance();
+    const QString valueColumn = QStringLiteral("option_value");
     if (uso_model) {
-        const QString owner = session->rstIdOwner();
-        for (int row = 0; row < uso_model->rowCount(); ++row) {
+        // The user's first row of the option decides, but only while it is in use.
+        const int row = uso_model->firstRowByText({QStringLiteral("rst_id_owner"), QStringLiteral("rst_id_so")},
+                                                  {session->rstIdOwner(), option});
+        if (row >= 0) {
             const QVariantMap &value = uso_model->rowValues(row);
-            if (value.value(QStringLiteral("rst_id_owner")).toString() != owner
-                || value.value(QStringLiteral("rst_id_so")).toString() != option)
-                continue;
             if (value.value(QStringLiteral("is_using")).toString() == QLatin1String("1"))
-                return value.value(QStringLiteral("option_value")).toString();
-            break;
+                return value.value(valueColumn).toString();
         }
     }
     if (ugso_model) {
-        const QString group = session->rstIdGroup();
-        for (int row = 0; row < ugso_model->rowCount(); ++row) {
-            const QVariantMap &value = ugso_model->rowValues(row);
-            if (value.value(QStringLiteral("rst_id_group")).toString() == group
-                && value.value(QStringLiteral("rst_id_so")).toString() == option)
-                return value.value(QStringLiteral("option_value")).toString();
-        }
+        const int row = ugso_model->firstRowByText({QStringLiteral("rst_id_group"), QStringLiteral("rst_id_so")},
+                                                   {session->rstIdGroup(), option});
+        if (row >= 0)
+            return ugso_model->rowValues(row).value(valueColumn).toString();
     }
     return QString();
 }

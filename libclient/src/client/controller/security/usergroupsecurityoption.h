@@ -1,12 +1,12 @@
 #pragma once
 
-#include "client/controller/desktopcontroller.h"
+#include "optionvaluecontroller.h"
 
 namespace Client::Controller {
 
 // The option values of user groups ("ugso"); the process-wide instance holds the signed-in
-// user's group values that every right check reads.
-class UserGroupSecurityOption : public DesktopController
+// user's group values that every right check reads, editor pages hold any group's.
+class UserGroupSecurityOption : public OptionValueController
 {
     Q_OBJECT
 
@@ -15,6 +15,10 @@ public:
     ~UserGroupSecurityOption() override;
 
     QString name() const override;
+
+protected:
+    QString ownerColumn() const override;
+    QString ownValue() const override;
 };
 
 } // namespace Client::Controller

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "client/controller/desktopcontroller.h"
+#include "optionvaluecontroller.h"
 
 namespace Client::Controller {
 
 // The users' own option values ("uso"); the process-wide instance holds the signed-in user's
-// values that every right check reads.
-class UserSecurityOption : public DesktopController
+// values that every right check reads, editor pages hold any user's.
+class UserSecurityOption : public OptionValueController
 {
     Q_OBJECT
 
@@ -15,6 +15,10 @@ public:
     ~UserSecurityOption() override;
 
     QString name() const override;
+
+protected:
+    QString ownerColumn() const override;
+    QString ownValue() const override;
 };
 
 } // namespace Client::Controller
