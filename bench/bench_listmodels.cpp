@@ -243,20 +243,35 @@ void reload(benchmark::State &state)
     state.counters["x_refilter"] = total / double(state.iterations()) / refilter;
 }
 
+// The same random rows in our list model and view, and in Qt's.
+struct Views
+{
+    explicit Views(int count)
+        : rows(rowsInOrder(count, Random))
+        , model(newModel())
+        , anchor(anchorModel(rows))
+    {
+        for (const QVariantMap &row : rows)
+            model->addRow(row);
+        proxy.setOriginalModel(model.get());
+        anchorProxy.setDynamicSortFilter(false);
+        anchorProxy.setSourceModel(anchor.get());
+        anchorProxy.rowCount();
+    }
+
+    const std::vector<QVariantMap> rows;
+    std::unique_ptr<OriginalModel> model;
+    ProxyModel proxy;
+    std::unique_ptr<QStandardItemModel> anchor;
+    QSortFilterProxyModel anchorProxy;
+};
+
 void sort(benchmark::State &state, const QString &role, int anchorColumn)
 {
     constexpr int count = 100000;
-    const std::vector<QVariantMap> rows = rowsInOrder(count, Random);
-    auto model = newModel();
-    for (const QVariantMap &row : rows)
-        model->addRow(row);
-    ProxyModel proxy;
-    proxy.setOriginalModel(model.get());
-    auto anchor = anchorModel(rows);
-    QSortFilterProxyModel anchorProxy;
-    anchorProxy.setDynamicSortFilter(false);
-    anchorProxy.setSourceModel(anchor.get());
-    anchorProxy.rowCount();
+    Views views(count);
+    ProxyModel &proxy = views.proxy;
+    QSortFilterProxyModel &anchorProxy = views.anchorProxy;
     bool ascending = true;
     bool anchorAscending = true;
     measure(
@@ -279,17 +294,10 @@ void sortDouble(benchmark::State &state) { sort(state, QStringLiteral("price"), 
 void search(benchmark::State &state, const QStringList &patterns, const QStringList &anchorPatterns)
 {
     constexpr int count = 50000;
-    const std::vector<QVariantMap> rows = rowsInOrder(count, Random);
-    auto model = newModel();
-    for (const QVariantMap &row : rows)
-        model->addRow(row);
-    ProxyModel proxy;
-    proxy.setOriginalModel(model.get());
-    auto anchor = anchorModel(rows);
-    QSortFilterProxyModel anchorProxy;
-    anchorProxy.setSourceModel(anchor.get());
+    Views views(count);
+    ProxyModel &proxy = views.proxy;
+    QSortFilterProxyModel &anchorProxy = views.anchorProxy;
     anchorProxy.setFilterKeyColumn(-1);
-    anchorProxy.rowCount();
     int round = 0;
     int anchorRound = 0;
     measure(

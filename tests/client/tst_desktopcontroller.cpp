@@ -1,6 +1,7 @@
 #include "client/controller/security/securityoption.h"
 #include "client/net/apinetwork.h"
 #include "optionrights.h"
+#include "sentmessages.h"
 #include "testcontroller.h"
 
 #include <QtTest>
@@ -44,11 +45,10 @@ private slots:
     void controllerWithoutModel();
 
 private:
-    QList<QVariantMap> sent() const;
     void deliver(const QString &action, const QVariantMap &params);
 
     std::unique_ptr<Client::ApiNetwork> m_net;
-    std::unique_ptr<QSignalSpy> m_sent;
+    std::unique_ptr<SentMessages> m_sent;
     std::unique_ptr<OptionRights> m_rights;
     std::unique_ptr<TestController> m_controller;
 };
@@ -71,21 +71,13 @@ void TestDesktopController::init()
     }
     m_controller->setUseTrGetList(true);
     QVERIFY(m_controller->trGetList({{"is_archived", "0"}}));
-    m_sent = std::make_unique<QSignalSpy>(m_net.get(), qOverload<NetDTO>(&Common::ApiNetwork::sendMessage));
+    m_sent = std::make_unique<SentMessages>(m_net.get());
 }
 
 void TestDesktopController::cleanup()
 {
     m_sent.reset();
     m_controller.reset();
-}
-
-QList<QVariantMap> TestDesktopController::sent() const
-{
-    QList<QVariantMap> messages;
-    for (const QList<QVariant> &signal : *m_sent)
-        messages.append(signal.first().value<NetDTO>().mapParams());
-    return messages;
 }
 
 void TestDesktopController::deliver(const QString &action, const QVariantMap &params)
@@ -173,7 +165,7 @@ void TestDesktopController::answers()
         message.insert("RECEIVER", m_controller->number());
         expected.append(message);
     }
-    QCOMPARE(sent(), expected);
+    QCOMPARE(m_sent->maps(), expected);
     QCOMPARE(fired, signal.isEmpty() ? QStringList{} : QStringList{signal});
     const bool removes = action == "saRemove" && (params.value("RES") == "10" || params.value("ERRCODE") == "110");
     QCOMPARE(beginRemove.count(), removes ? 1 : 0);
@@ -208,13 +200,13 @@ void TestDesktopController::pushesInARow()
     m_controller->handleMessage("srUpdated", {});
     m_controller->originalModel()->addRow({{"id", "4"}, {"dt_utc_last_update", "450"}});
     m_controller->handleMessage("srUpdated", {});
-    QCOMPARE(sent().size(), 2);
-    QCOMPARE(sent().at(0).value("dt_utc_last_update").toLongLong(), 301);
-    QCOMPARE(sent().at(1).value("dt_utc_last_update").toLongLong(), 451);
+    QCOMPARE(m_sent->maps().size(), 2);
+    QCOMPARE(m_sent->maps().at(0).value("dt_utc_last_update").toLongLong(), 301);
+    QCOMPARE(m_sent->maps().at(1).value("dt_utc_last_update").toLongLong(), 451);
     // Each reload is remembered; a full reload forgets the incremental keys again.
     QCOMPARE(m_controller->getMapParamsFromTrGetList().value("dt_utc_last_update").toLongLong(), 451);
     m_controller->reGetList();
-    QCOMPARE(sent().last(), (QVariantMap{{"is_archived", "0"}, {"query_limit", qint64(0)},
+    QCOMPARE(m_sent->maps().last(), (QVariantMap{{"is_archived", "0"}, {"query_limit", qint64(0)},
                                           {"FN", "testRows_trGetList"}, {"RECEIVER", m_controller->number()}}));
 }
 
@@ -263,8 +255,8 @@ void TestDesktopController::timedReload()
     m_controller->setAutoUpdate(true);
     QCOMPARE(enabled.count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_sent->count() >= 1, 3000);
-    QCOMPARE(sent().first().value("dt_utc_last_update").toLongLong(), 301);
-    QCOMPARE(sent().first().value("_do_not_clear_model").toString(), QString("1"));
+    QCOMPARE(m_sent->maps().first().value("dt_utc_last_update").toLongLong(), 301);
+    QCOMPARE(m_sent->maps().first().value("_do_not_clear_model").toString(), QString("1"));
     QVERIFY(!m_controller->useTrGetList());
 
     // Without the read right the timer sends nothing.
@@ -286,7 +278,7 @@ void TestDesktopController::edits()
     m_controller->trLock(record);
     m_controller->trUnlock(record);
     QStringList actions;
-    for (const QVariantMap &message : sent()) {
+    for (const QVariantMap &message : m_sent->maps()) {
         actions << message.value("FN").toString();
         QCOMPARE(message.value("RECEIVER").toLongLong(), m_controller->number());
         QCOMPARE(message.value("name").toString(), QString("x"));

@@ -2,6 +2,7 @@
 #include "client/net/apinetwork.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
+#include "sentmessages.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -88,31 +89,22 @@ private slots:
     void controllersGoingDuringDelivery();
 
 private:
-    QList<QVariantMap> sentMessages() const;
 
     std::unique_ptr<Client::ApiNetwork> m_net;
-    std::unique_ptr<QSignalSpy> m_sent;
+    std::unique_ptr<SentMessages> m_sent;
 };
 
 void TestItemController::init()
 {
     m_net = std::make_unique<Client::ApiNetwork>();
     Common::AbstractController::setNetwork(m_net.get());
-    m_sent = std::make_unique<QSignalSpy>(m_net.get(), qOverload<NetDTO>(&Common::ApiNetwork::sendMessage));
+    m_sent = std::make_unique<SentMessages>(m_net.get());
 }
 
 void TestItemController::cleanup()
 {
     m_sent.reset();
     m_net.reset();
-}
-
-QList<QVariantMap> TestItemController::sentMessages() const
-{
-    QList<QVariantMap> messages;
-    for (const QList<QVariant> &signal : *m_sent)
-        messages.append(signal.first().value<NetDTO>().mapParams());
-    return messages;
 }
 
 void TestItemController::listAnswers_data()
@@ -171,7 +163,7 @@ void TestItemController::listRequests()
     QVERIFY(controller.trGetList({{"a", 1}}));
     QVERIFY(!controller.ignoreSrUpdated() && !controller.ignoreSrInserted());
     QVERIFY(controller.trGetList({{"b", 2}}, true));
-    const QVariantMap second = sentMessages().last();
+    const QVariantMap second = m_sent->maps().last();
     QCOMPARE(second, (QVariantMap{{"b", 2}, {"query_limit", qint64(25)}, {"FN", "plain_trGetList"},
                                   {"RECEIVER", controller.number()}}));
     QCOMPARE(second.value("query_limit").userType(), int(QMetaType::LongLong));
@@ -179,9 +171,9 @@ void TestItemController::listRequests()
     // A full reload forgets the incremental keys, so its start clears the model again.
     controller.setTrGetListParams({{"c", 3}, {"_do_not_clear_model", "1"}, {"dt_utc_last_update", 5}});
     controller.reGetList();
-    QCOMPARE(sentMessages().last().value("c").toInt(), 3);
-    QVERIFY(!sentMessages().last().contains("_do_not_clear_model"));
-    QVERIFY(!sentMessages().last().contains("dt_utc_last_update"));
+    QCOMPARE(m_sent->maps().last().value("c").toInt(), 3);
+    QVERIFY(!m_sent->maps().last().contains("_do_not_clear_model"));
+    QVERIFY(!m_sent->maps().last().contains("dt_utc_last_update"));
 
     controller.pushTrGetListParams();
     controller.setTrGetListParams({{"d", 4}});
@@ -194,7 +186,7 @@ void TestItemController::listRequests()
     QVERIFY(controller.getMapParamsFromTrGetList().isEmpty());
 
     controller.trInfo({{"id", "7"}});
-    QCOMPARE(sentMessages().last(),
+    QCOMPARE(m_sent->maps().last(),
              (QVariantMap{{"id", "7"}, {"FN", "plain_trInfo"}, {"RECEIVER", controller.number()}}));
 }
 
@@ -270,7 +262,7 @@ void TestItemController::controllerWithoutModels()
     QVERIFY(!controller.defaultFieldValue("name").isValid());
     controller.setUseTrGetList(true);
     QVERIFY(controller.trGetList());
-    QCOMPARE(sentMessages().last().value("query_limit").toLongLong(), 0);
+    QCOMPARE(m_sent->maps().last().value("query_limit").toLongLong(), 0);
 }
 
 void TestItemController::rowLimitAndDefaults()

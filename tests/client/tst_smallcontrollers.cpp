@@ -12,6 +12,7 @@
 #include "client/net/apinetwork.h"
 #include "model/base/notification/notification.h"
 #include "model/base/abstractmodel.h"
+#include "sentmessages.h"
 
 #include <QtTest>
 
@@ -106,7 +107,7 @@ void TestSmallControllers::shapes()
 
 void TestSmallControllers::ownRequestsAndAnswers()
 {
-    QSignalSpy sent(m_net.get(), qOverload<NetDTO>(&Common::ApiNetwork::sendMessage));
+    SentMessages sent(m_net.get());
     Driver driver;
     Report report;
     AppNotification notification;
@@ -114,10 +115,10 @@ void TestSmallControllers::ownRequestsAndAnswers()
     report.trCreate({{"type", "4"}});
     notification.trBatchRemove({{"ids", "[1,2]"}});
     QStringList actions;
-    for (const QList<QVariant> &signal : sent)
-        actions << signal.first().value<NetDTO>().mapParams().value("FN").toString();
+    for (const QVariantMap &message : sent.maps())
+        actions << message.value("FN").toString();
     QCOMPARE(actions, (QStringList{"driver_trArchive", "report_trCreate", "notification_trBatchRemove"}));
-    QCOMPARE(sent.first().first().value<NetDTO>().mapParams().value("is_archived").toString(), QString("1"));
+    QCOMPARE(sent.maps().first().value("is_archived").toString(), QString("1"));
 
     QSignalSpy archived(&driver, &Driver::saArchive);
     QSignalSpy updated(&driver, &DesktopController::saUpdate);

@@ -44,6 +44,9 @@ private:
     std::unique_ptr<Common::Db> m_db;
 };
 
+// A connection (not yet opened) to the database the PG* variables name.
+QSqlDatabase pgDatabaseFromEnvironment(const QString &connectionName);
+
 // Opens a schema for the current test function or fails it with the reason.
 #define PG_SCHEMA(var)                                                                                             \
     PgSchema var;                                                                                                  \

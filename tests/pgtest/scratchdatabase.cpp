@@ -37,12 +37,7 @@ bool ScratchDatabase::runOnCluster(const QString &sql)
     const QString connection = QStringLiteral("cluster_") + m_name;
     bool ok = false;
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-        database.setHostName(qEnvironmentVariable("PGHOST"));
-        database.setPort(qEnvironmentVariable("PGPORT").toInt());
-        database.setUserName(qEnvironmentVariable("PGUSER"));
-        database.setPassword(qEnvironmentVariable("PGPASSWORD"));
-        database.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
+        QSqlDatabase database = pgDatabaseFromEnvironment(connection);
         if (!database.open()) {
             m_error = QStringLiteral("Cannot connect to PostgreSQL: ") + database.lastError().text();
         } else {

@@ -230,14 +230,19 @@ int OriginalModel::checkValueByRole(const QString &role, const QVariant &value) 
     return result;
 }
 
+bool OriginalModel::matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values)
+{
+    for (int i = 0; i < roles.size(); ++i) {
+        if (row.value(roles.at(i)) != values.value(i))
+            return false;
+    }
+    return true;
+}
+
 int OriginalModel::checkValueByRole(const QStringList &roles, const QVariantList &values) const
 {
     for (int row = 0; row < m_rows.size(); ++row) {
-        const QVariantMap &stored = m_rows.at(row).values;
-        bool all = true;
-        for (int i = 0; i < roles.size() && all; ++i)
-            all = stored.value(roles.at(i)) == values.value(i);
-        if (all)
+        if (matchesAll(m_rows.at(row).values, roles, values))
             return row;
     }
     return -1;

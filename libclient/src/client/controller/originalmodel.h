@@ -84,6 +84,8 @@ public:
     qint64 rowId(int row) const { return m_rows.at(row).id; }
     // Grows on every change of the rows, so readers can tell whether what they derived is current.
     quint64 revision() const { return m_revision; }
+    // Whether, for every i, the row's value under roles[i] equals values[i] (QVariant equality).
+    static bool matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values);
     // The first row whose values under roles, as text, equal texts; -1 when none. An index per
     // set of roles is built at the first look-up after a change, so repeated look-ups cost O(1).
     int firstRowByText(const QStringList &roles, const QStringList &texts) const;

@@ -16,6 +16,17 @@ namespace {
 const QString DefaultGroup = QStringLiteral("default");
 const QString IdRole = QStringLiteral("id");
 
+template<typename Record, typename Predicate>
+void removeWhere(QMap<qint64, Record> &records, Predicate matches)
+{
+    for (auto it = records.begin(); it != records.end();) {
+        if (matches(it.value()))
+            it = records.erase(it);
+        else
+            ++it;
+    }
+}
+
 // Up to this many changed rows are checked one by one; a larger change refilters everything.
 constexpr int RowsCheckedOnChange = 256;
 // A deferred list that has brought no row for this long is shown as it stands.
@@ -267,23 +278,13 @@ void ProxyModel::setHardFilterRole(const QString &role, const QString &operation
 void ProxyModel::removeHardFilterRole(const QString &role, const QString &value)
 {
     const QVariant text(value);
-    for (auto it = m_filters.begin(); it != m_filters.end();) {
-        if (it->role == role && it->value == text)
-            it = m_filters.erase(it);
-        else
-            ++it;
-    }
+    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.role == role && filter.value == text; });
     applyFilterRoles();
 }
 
 void ProxyModel::removeHardFilterRole(const QString &role)
 {
-    for (auto it = m_filters.begin(); it != m_filters.end();) {
-        if (it->role == role)
-            it = m_filters.erase(it);
-        else
-            ++it;
-    }
+    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.role == role; });
     applyFilterRoles();
 }
 
@@ -301,12 +302,7 @@ void ProxyModel::appendHardFilterGroup(const QString &group, const QString &cond
 
 void ProxyModel::removeHardFilterGroup(const QString &group)
 {
-    for (auto it = m_groups.begin(); it != m_groups.end();) {
-        if (it->name == group)
-            it = m_groups.erase(it);
-        else
-            ++it;
-    }
+    removeWhere(m_groups, [&](const FilterGroup &record) { return record.name == group; });
     filtersChanged();
 }
 
@@ -657,11 +653,7 @@ int ProxyModel::checkValueByRole(const QStringList &roles, const QVariantList &v
         return -1;
     const int rows = rowCount();
     for (int row = 0; row < rows; ++row) {
-        const QVariantMap &stored = m_source->rowValues(sourceRow(row));
-        bool all = true;
-        for (int i = 0; i < roles.size() && all; ++i)
-            all = stored.value(roles.at(i)) == values.value(i);
-        if (all)
+        if (OriginalModel::matchesAll(m_source->rowValues(sourceRow(row)), roles, values))
             return row;
     }
     return -1;
