@@ -85,8 +85,10 @@ void ProxyModel::onSourceModelChanged()
     if (m_switchingSource)
         return;
     endDeferral();
-    if (m_source)
-        disconnect(m_source, nullptr, this, nullptr);
+    if (m_source) {
+        disconnect(m_source, &QAbstractItemModel::dataChanged, this,
+                   qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
+    }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled.valid = false;
     if (m_source) {
