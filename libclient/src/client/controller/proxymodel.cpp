@@ -533,6 +533,8 @@ ProxyModel::SortKey ProxyModel::sortKey(int sourceRow, SortKind kind, const QStr
         break;
     case SortKind::Text:
         key.text = value.toString().toLower();
+        for (int i = 0; i < 4; ++i)
+            key.textPrefix = key.textPrefix << 16 | (i < key.text.size() ? key.text.at(i).unicode() : 0);
         break;
     }
     key.id = m_source->rowId(sourceRow);
@@ -553,6 +555,8 @@ bool ProxyModel::keyLess(const SortKey &a, const SortKey &b, SortKind kind) cons
             return false;
         break;
     case SortKind::Text: {
+        if (a.textPrefix != b.textPrefix)
+            return a.textPrefix < b.textPrefix;
         const int order = QString::compare(a.text, b.text);
         if (order != 0)
             return order < 0;
@@ -615,8 +619,8 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
     if (number != sortRole()) {
-        // A new sort role re-sorts at once; the keys are ready for that sort too.
-        prepareSortKeys(number);
+        // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
+        QSortFilterProxyModel::sort(-1, order);
         setSortRole(number);
     }
     sort(0, order);

@@ -138,6 +138,9 @@ private:
         qint64 integer = 0;
         double real = 0;
         QString text;
+        // The first four code units of text, packed in order: most comparisons end here,
+        // without reading the text itself.
+        quint64 textPrefix = 0;
         qint64 id = 0;
     };
 
