@@ -9,7 +9,7 @@
 #include "gui/widget/tablewidget.h"
 #include "modalwatchdog.h"
 #include "network.h"
-#include "pgscratchdatabase.h"
+#include "scratchdatabase.h"
 #include "standinserver.h"
 #include "taborder.h"
 #include "tempsettings.h"
@@ -528,8 +528,8 @@ void TestLoginDialog::signInAgainstStandin()
 {
     const QString dbinit = qEnvironmentVariable("KORIV_DBINIT");
     QVERIFY2(!dbinit.isEmpty(), "KORIV_DBINIT (the koriv-dbinit program) is not set");
-    PgScratchDatabase database("login");
-    QVERIFY2(database.isValid(), qPrintable(database.error()));
+    ScratchDatabase database(QStringLiteral("login"));
+    QVERIFY2(database.isOpen(), qPrintable(database.error()));
     StandinServer server;
     {
         const QByteArray cluster = qgetenv("PGDATABASE");
