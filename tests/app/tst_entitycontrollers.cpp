@@ -110,7 +110,8 @@ void TestEntityControllers::family_data()
         QTest::newRow(tag) << factory << name << table << classWide << proxy << base;
     };
     row("Car", make<Car>(), "car", "cars", false, plain, desktop);
-    row("CarBodyTypes", make<CarBodyTypes>(), "carBodyTypes", "car_body_types", true, "CarBodyTypesProxyModel", desktop);
+    row("CarBodyTypes", make<CarBodyTypes>(), "carBodyTypes", "car_body_types", true, "CarBodyTypesProxyModel",
+        desktop);
     row("CarBrands", make<CarBrands>(), "carBrands", "car_brands", true, "CarBrandsProxyModel", desktop);
     row("CarColors", make<CarColors>(), "carColors", "car_colors", true, "CarColorsProxyModel", desktop);
     row("City", make<City>(), "city", "cities", true, plain, desktop);
@@ -284,7 +285,8 @@ void TestEntityControllers::rowHooks_data()
     QTest::addColumn<QVariantMap>("stored");
     const QVariant missing;
 
-    QTest::newRow("car selected") << make<Car>() << QVariantMap{{"id", "15"}, {"rst_id_car_selected", "15"}, {"model", "Sens"}}
+    QTest::newRow("car selected") << make<Car>()
+                                  << QVariantMap{{"id", "15"}, {"rst_id_car_selected", "15"}, {"model", "Sens"}}
                                   << QVariantMap{{"id", "15"}, {"rst_id_car_selected", "15"}, {"model", "Sens"},
                                                  {"car_model", "Sens"}, {"is_selected", "1"}};
     QTest::newRow("car of another") << make<Car>() << QVariantMap{{"id", "15"}, {"rst_id_car_selected", "16"}}
@@ -302,7 +304,8 @@ void TestEntityControllers::rowHooks_data()
 
     for (const auto &log : {std::make_pair("driver", make<DriverBalanceLog>()),
                             std::make_pair("company", make<CompanyBalanceLog>())}) {
-        QTest::addRow("%s log", log.first) << log.second << QVariantMap{{"bg_name", "G"}, {"bt_name", "T"}, {"value", "-3"}}
+        QTest::addRow("%s log", log.first) << log.second
+                                           << QVariantMap{{"bg_name", "G"}, {"bt_name", "T"}, {"value", "-3"}}
                                            << QVariantMap{{"bg_name", "G"}, {"bt_name", "G: T"}, {"value", "-3"}};
         QTest::addRow("%s log marker", log.first) << log.second << QVariantMap{{"STATE", "start"}}
                                                   << QVariantMap{{"STATE", "start"}, {"bg_name", missing},

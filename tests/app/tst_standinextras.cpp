@@ -67,6 +67,7 @@ private:
     // The first column of the first row of a statement on the stand-in's database.
     QVariant sql(const QString &statement, const QVariantList &values = {});
     qint64 newDriver(const QString &extraColumns = {}, const QVariantList &extraValues = {});
+    qint64 newNotification();
 
     std::unique_ptr<ScratchDatabase> m_database;
     StandinServer m_server;
@@ -125,6 +126,11 @@ qint64 TestStandinExtras::newDriver(const QString &extraColumns, const QVariantL
         .toLongLong();
 }
 
+qint64 TestStandinExtras::newNotification()
+{
+    return sql("INSERT INTO notifications (dt_utc_insert, dt_utc_last_update) VALUES (1, 1) RETURNING id").toLongLong();
+}
+
 void TestStandinExtras::driverRequests()
 {
     m_admin->activate();
@@ -178,7 +184,8 @@ void TestStandinExtras::driverRequests()
     const QJsonArray drivers = QJsonDocument::fromJson(answer.value("drivers").toString().toUtf8()).array();
     QCOMPARE(drivers.size(), 1);
     QCOMPARE(drivers.first().toObject().value("id").toVariant().toLongLong(), id);
-    QCOMPARE(drivers.first().toObject().value("sign").toString(), sql("SELECT sign FROM drivers WHERE id = ?", {id}).toString());
+    const QString sign = sql("SELECT sign FROM drivers WHERE id = ?", {id}).toString();
+    QCOMPARE(drivers.first().toObject().value("sign").toString(), sign);
 }
 
 void TestStandinExtras::passwordChanges()
@@ -241,10 +248,8 @@ void TestStandinExtras::otherRequests()
     QVERIFY(sql("SELECT balance FROM drivers WHERE id = ?", {driverId}).toDouble() != 100.0);
 
     // Several notifications go at once.
-    const qint64 first = sql("INSERT INTO notifications (dt_utc_insert, dt_utc_last_update) VALUES (1, 1) RETURNING id")
-                             .toLongLong();
-    const qint64 second = sql("INSERT INTO notifications (dt_utc_insert, dt_utc_last_update) VALUES (1, 1) RETURNING id")
-                              .toLongLong();
+    const qint64 first = newNotification();
+    const qint64 second = newNotification();
     Notification notifications;
     QSignalSpy removed(&notifications, &Notification::saBatchRemove);
     notifications.trBatchRemove({{"id", QStringLiteral("[%1,%2]").arg(first).arg(second)}});
@@ -270,9 +275,7 @@ void TestStandinExtras::rightsOfAnOperator()
     // Operators may read drivers but change none; they may not book balances or remove notifications.
     m_operator->activate();
     const qint64 driverId = newDriver();
-    const qint64 notification = sql("INSERT INTO notifications (dt_utc_insert, dt_utc_last_update) VALUES (1, 1)"
-                                    " RETURNING id")
-                                    .toLongLong();
+    const qint64 notification = newNotification();
     Driver driver;
     Notification notifications;
     DriverPaidServiceType services;

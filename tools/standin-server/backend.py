@@ -72,7 +72,7 @@ LIST_KEYS = {"FN", "RECEIVER", "SIGN", "query_limit", "dt_utc_last_update", "dt_
 # Keys of an edit that are not written as columns.
 EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_user_locked",
              "dt_utc_insert", "dt_utc_last_update", "id_owner_modify"}
-# Columns that no answer shows.
+# Columns that lists and records never show (a crash database comes by its own request).
 HIDDEN_COLUMNS = ("pwd", "db")
 
 CONDITIONS = {"and", "or"}

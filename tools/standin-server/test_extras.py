@@ -12,7 +12,7 @@ import uuid
 
 from psycopg2 import sql
 
-from testclient import ScratchDatabase, StandinProcess, digest, require_cluster, signed_in
+from testclient import StandinOnDatabase, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
 
@@ -23,35 +23,21 @@ def setUpModule():
     require_cluster()
     if not DBINIT or not os.access(DBINIT, os.X_OK):
         raise RuntimeError("KORIV_DBINIT must name the built koriv-dbinit (ctest sets it), got %r" % DBINIT)
-    database = ScratchDatabase("extras")
-    try:
-        shared["server"] = StandinProcess(
-            ["--database", "--quiet", "--dbinit", DBINIT,
-             "--user", "admin:" + digest(""), "--user", "operator:" + digest("")],
-            environment=database.environment)
-    except BaseException:
-        database.drop()
-        raise
-    shared["database"] = database
-    shared["sql"] = database.connect()
+    shared["standin"] = StandinOnDatabase("extras", [
+        "--dbinit", DBINIT, "--user", "admin:" + digest(""), "--user", "operator:" + digest("")])
 
 
 def tearDownModule():
-    if "server" in shared:
-        shared["server"].stop()
-        shared["sql"].close()
-        shared["database"].drop()
+    if "standin" in shared:
+        shared["standin"].close()
 
 
 def rows(statement, args=()):
-    with shared["sql"].cursor() as cursor:
-        cursor.execute(statement, args)
-        return cursor.fetchall() if cursor.description else []
+    return shared["standin"].rows(statement, args)
 
 
 def value(statement, args=()):
-    found = rows(statement, args)
-    return found[0][0] if found else None
+    return shared["standin"].value(statement, args)
 
 
 def insert(table, **values):
@@ -71,7 +57,7 @@ def new_driver(**values):
 
 class ExtrasCase(unittest.TestCase):
     def client(self, sign="admin"):
-        client = signed_in(shared["server"].port, sign, "")
+        client = signed_in(shared["standin"].server.port, sign, "")
         self.addCleanup(client.close)
         return client
 

@@ -19,8 +19,8 @@ template<typename Catalogue, typename Base = Client::Controller::DesktopControll
 class InstanceRowsController : public Base
 {
 protected:
-    explicit InstanceRowsController(QQuickItem *parent,
-                                    const QSharedPointer<Model::AbstractModel> &catalogue = QSharedPointer<Catalogue>::create())
+    explicit InstanceRowsController(
+        QQuickItem *parent, const QSharedPointer<Model::AbstractModel> &catalogue = QSharedPointer<Catalogue>::create())
         : Base(parent)
     {
         auto *rows = new Client::Controller::OriginalModel(this);

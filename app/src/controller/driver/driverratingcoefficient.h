@@ -4,7 +4,8 @@
 #include "model/orlem/rating/driverratingcoefficient.h"
 
 // The coefficients of the driver rating ("driverRatingCoefficient"): one list that every page shares.
-class DriverRatingCoefficient : public ClassWideController<DriverRatingCoefficient, Model::Orlem::DriverRatingCoefficient>
+class DriverRatingCoefficient
+    : public ClassWideController<DriverRatingCoefficient, Model::Orlem::DriverRatingCoefficient>
 {
     Q_OBJECT
 
