@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/city/city.h"
 
 // The cities ("city"): one list that every page shares.

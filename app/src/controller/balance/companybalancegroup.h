@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/balance/companybalancegroup.h"
 
 // The balance groups of companies ("cmpbg"): one list that every page shares.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/balance/companybalancelog.h"
 
 // The balance movements of companies ("cmpbl"): rows of each instance, types named with their group.

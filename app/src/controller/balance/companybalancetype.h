@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/balance/companybalancetype.h"
 
 // The balance types of companies ("cmpbt"): one list that every page shares, each type with its sign.

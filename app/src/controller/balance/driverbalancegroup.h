@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/base/balance/driverbalancegroup.h"
 
 // The balance groups of drivers ("dbg"): one list that every page shares.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/balance/driverbalancelog.h"
 
 // The balance movements of drivers ("dbl"): rows of each instance, types named with their group.

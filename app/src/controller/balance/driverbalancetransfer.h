@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/balance/driverbalancetransfer.h"
 
 // Balance transfers between drivers ("driverBalanceTransfer"): rows of each instance.

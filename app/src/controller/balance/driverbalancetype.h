@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/base/balance/driverbalancetype.h"
 
 // The balance types of drivers ("dbt"): one list that every page shares, each type with its sign.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/car/car.h"
 
 // The cars of drivers ("car"): rows of each instance. The car's model name is the role

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "carbodytypesproxymodel.h"
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/driver/attributes/bodytype.h"
 
 // The car body types ("carBodyTypes"): one list that every page shares, in catalogue order by name.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "carbrandsproxymodel.h"
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/driver/attributes/carbrand.h"
 
 // The car brands ("carBrands"): one list that every page shares, in catalogue order by name.

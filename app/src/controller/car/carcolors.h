@@ -1,7 +1,7 @@
 #pragma once
 
 #include "carcolorsproxymodel.h"
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/driver/attributes/carcolor.h"
 
 // The car colours ("carColors"): one list that every page shares, in catalogue order by name.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/company/company.h"
 
 // The companies as the pages list them ("company"): rows of each instance.

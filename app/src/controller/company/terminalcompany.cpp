@@ -1,5 +1,7 @@
 #include "terminalcompany.h"
 
+#include "controller/ownanswer.h"
+
 TerminalCompany::TerminalCompany(QQuickItem *parent)
     : InstanceRowsController(parent)
 {

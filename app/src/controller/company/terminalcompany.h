@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/company/terminalcompany.h"
 
 // The terminal companies ("terminalCmp"): rows of each instance, and their password change.

@@ -1,5 +1,7 @@
 #include "crashreport.h"
 
+#include "controller/ownanswer.h"
+
 CrashReport::CrashReport(QQuickItem *parent)
     : InstanceRowsController(parent)
 {

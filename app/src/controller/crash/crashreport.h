@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/crash/crashreport.h"
 
 // Drivers' crash reports ("crashReport"): rows of each instance; a report's database comes on request.

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "controller/ownanswer.h"
+
 Driver::Driver(QQuickItem *parent)
     : ClassWideController(parent)
 {

@@ -2,7 +2,7 @@
 
 #include "client/controller/driver.h"
 #include "client/controller/helper/driverstatus.h"
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/driver/driver.h"
 
 // The drivers that every page shares ("driver"): one class-wide list with each driver's status

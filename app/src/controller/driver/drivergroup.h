@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/driver/drivergroup.h"
 
 // The driver groups ("driverGroup"): one list that every page shares.

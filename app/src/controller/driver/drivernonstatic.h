@@ -2,7 +2,7 @@
 
 #include "client/controller/driver.h"
 #include "client/controller/helper/driverstatus.h"
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/driver/driver.h"
 
 // Drivers in a list of the instance's own ("driver"), such as the archive, which must not mix

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/paidservice/paidserviceofdriver.h"
 
 // The paid services that drivers use ("driverPaidService"): rows of each instance.

@@ -1,5 +1,7 @@
 #include "driverpaidservicetype.h"
 
+#include "controller/ownanswer.h"
+
 DriverPaidServiceType::DriverPaidServiceType(QQuickItem *parent)
     : ClassWideController(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/paidservice/paidservicetype4driver.h"
 
 // The paid service types of drivers ("driverPaidServiceType"): one list that every page shares;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/orlem/rating/driverratingcoefficient.h"
 
 // The coefficients of the driver rating ("driverRatingCoefficient"): one list that every page shares.

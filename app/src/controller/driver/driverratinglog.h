@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/tavik/rating/driverratinglog.h"
 
 // The rating changes of drivers ("driverRatingLog"): rows of each instance.

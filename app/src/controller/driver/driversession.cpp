@@ -1,5 +1,7 @@
 #include "driversession.h"
 
+#include "controller/ownanswer.h"
+
 #include <QDebug>
 
 DriverSession::DriverSession(QQuickItem *parent)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/net/session.h"
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/session/driversession.h"
 
 // The drivers' sessions ("driverSession"): rows of each instance, each with the reason its

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/media/media.h"
 
 // Photos and other media of drivers and cars ("media"): rows of each instance.

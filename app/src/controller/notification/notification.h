@@ -1,7 +1,7 @@
 #pragma once
 
 #include "client/controller/notification.h"
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/base/notification/notification.h"
 
 // The operator's notifications ("notification"): one list that every page shares, counted for

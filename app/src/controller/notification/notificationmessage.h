@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/notification/notificationmessage.h"
 
 // The messages behind notifications ("notificationMessage"): rows of each instance.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/classwidecontroller.h"
 #include "model/base/notification/notificationtype.h"
 
 // The kinds of notification ("notificationType"): one list that every page shares; each type is

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/payment/paymentsystem.h"
 
 // The payment systems ("paymentSystem"): rows of each instance.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/payment/paymentsystemaccountscompany.h"
 
 // The companies' payment system accounts ("paymentSysAccComp"): rows of each instance.

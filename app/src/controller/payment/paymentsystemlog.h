@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/base/payment/paymentsystempaymentslog.h"
 
 // The drivers' payments through payment systems ("paymentSysDriversPaymentsLog"): rows of each

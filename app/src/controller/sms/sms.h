@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/sms/sms.h"
 
 // The SMS templates ("sms"): rows of each instance.

@@ -1,6 +1,6 @@
 #include "user.h"
 
-#include "controller/entitycontroller.h"
+#include "controller/ownanswer.h"
 
 User::User(QQuickItem *parent)
     : Client::Controller::User(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/entitycontroller.h"
+#include "controller/instancerowscontroller.h"
 #include "model/orlem/value/value.h"
 
 // Keyed settings of the platform ("value"): rows of each instance.
