@@ -1,4 +1,5 @@
 // Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
+#include "hostilezip.h"
 #include "xlsx/document.h"
 #include "xlsxtesthelpers.h"
 
@@ -7,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <private/qzipreader_p.h>
-#include <private/qzipwriter_p.h>
+
+#include <sys/resource.h>
 
 using namespace Xlsx;
 
@@ -24,13 +26,22 @@ Parts partsOf(const QString &fileName)
     return parts;
 }
 
-bool writeZip(const QString &fileName, const Parts &parts)
+// The parts as an honest archive, but for the entry of the same name as hostile, which takes
+// that part's place.
+QByteArray archiveOf(const Parts &parts, const HostileZip::Entry &hostile = HostileZip::Entry())
 {
-    QZipWriter writer(fileName);
+    QList<HostileZip::Entry> entries;
     for (const auto &part : parts)
-        writer.addFile(part.first, part.second);
-    writer.close();
-    return writer.status() == QZipWriter::NoError;
+        entries.append(part.first.toUtf8() == hostile.name ? hostile : HostileZip::deflated(part.first.toUtf8(), part.second));
+    return HostileZip::archive(entries);
+}
+
+// The process's peak resident memory so far, in bytes.
+qint64 peakMemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
 }
 
 Parts replaced(Parts parts, const QString &name, const QByteArray &data)
@@ -87,6 +98,7 @@ private:
     QString m_valid;
     Parts m_parts;
     QTemporaryDir m_dir;
+    qint64 m_startMemory = peakMemory();
 };
 
 void XlsxErrorsTest::initTestCase()
@@ -143,6 +155,32 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
         << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
+
+    // Archives that lie about their entries: refused before or while decompressing, in little memory.
+    using namespace HostileZip;
+    Entry huge = deflated(sheet.toUtf8(), "tiny");
+    huge.size = 0x80000000u;
+    QTest::newRow("sheet declaring 2 GiB") << archiveOf(m_parts, huge) << Parts()
+                                           << "xl/worksheets/sheet1.xml declares 2147483648 bytes";
+    QTest::newRow("sheet inflating past its size")
+        << archiveOf(m_parts, zeros(sheet.toUtf8(), qint64(256) << 20, 10)) << Parts()
+        << "xl/worksheets/sheet1.xml is damaged";
+    Entry ratio = deflated(sheet.toUtf8(), "");
+    ratio.data = QByteArray(1 << 20, 'x');
+    ratio.size = 1u << 30;
+    QTest::newRow("1 GiB sheet from 1 MiB") << archiveOf(m_parts, ratio) << Parts()
+                                            << "declares 1073741824 bytes from 1048576 compressed ones";
+    QList<Entry> big = {deflated("a.bin", ""), deflated("b.bin", ""), deflated("c.bin", "")};
+    for (Entry &entry : big) {
+        entry.data = QByteArray(4 << 20, 'x');
+        entry.size = 0x30000000u;
+    }
+    QTest::newRow("parts over 2 GiB in all") << HostileZip::archive(big) << Parts()
+                                             << "the archive entries declare more than 2147483648 bytes";
+    Entry shortSheet = deflated(sheet.toUtf8(), "<worksheet/>");
+    shortSheet.size += 100;
+    QTest::newRow("sheet shorter than declared") << archiveOf(m_parts, shortSheet) << Parts()
+                                                 << "xl/worksheets/sheet1.xml is damaged";
 }
 
 void XlsxErrorsTest::brokenFilesAreRefused()
@@ -155,7 +193,7 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     if (parts.isEmpty())
         QVERIFY(writeFile(file, content));
     else
-        QVERIFY(writeZip(file, parts));
+        QVERIFY(writeFile(file, archiveOf(parts)));
     const QByteArray bytes = readFile(file);
 
     Document xlsx(file);
@@ -173,6 +211,8 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QVERIFY(xlsx.errorString().contains(message));
     QVERIFY(!QFile::exists(copy));
     QCOMPARE(readFile(file), bytes); // the broken file stays as it was
+    QVERIFY2(peakMemory() - m_startMemory < (qint64(64) << 20),
+             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - m_startMemory) >> 20)));
 }
 
 void XlsxErrorsTest::damagedArchiveEntry()

@@ -58,7 +58,7 @@ void ApiNetwork::onSocketConnected()
 {
     Network::onSocketConnected();
     m_reader.clear();
-    setAmountConnected(amountConnected() + 1);
+    countConnection();
     emit fireTrAuth();
     emit connectionState(true);
     startPingTimer();
