@@ -216,7 +216,7 @@ QString mismatch(const Field &field, const QJsonArray &row)
 } // namespace
 
 // Field catalogues of companies, drivers, cars, car attributes, balance groups and types, SMS and
-// driver rating logs, against the shapes transcribed in tests/model/shapes.
+// driver rating logs, against the expected shapes in tests/model/shapes.
 class TestCatalogueShapes : public QObject
 {
     Q_OBJECT
@@ -258,7 +258,7 @@ void TestCatalogueShapes::shapes()
     QCOMPARE(model->limit(), qint64(entry.value("limit").toInt(0)));
     QCOMPARE(model->uuidFieldName(), entry.value("uuidFieldName").toString("uuid"));
 
-    // The totals the descriptions give, where they give them.
+    // The expected totals, where the shape file gives them.
     int attached = 0;
     for (const Field &field : model->fields())
         attached += field.has(ATTACHED) ? 1 : 0;
