@@ -69,6 +69,17 @@ Entry deflated(const QByteArray &name, const QByteArray &data)
     return entry;
 }
 
+Entry stored(const QByteArray &name, const QByteArray &data)
+{
+    Entry entry;
+    entry.name = name;
+    entry.data = data;
+    entry.method = 0;
+    entry.crc = crc(data);
+    entry.size = quint32(data.size());
+    return entry;
+}
+
 Entry zeros(const QByteArray &name, qint64 count, quint32 declaredSize, quint32 declaredCrc)
 {
     Entry entry;

@@ -19,6 +19,8 @@ struct Entry
 
 // An honest deflated entry of data.
 Entry deflated(const QByteArray &name, const QByteArray &data);
+// An honest stored (uncompressed) entry of data.
+Entry stored(const QByteArray &name, const QByteArray &data);
 // A deflated entry of count zero bytes, compressed in pieces; it declares size and crc as given.
 Entry zeros(const QByteArray &name, qint64 count, quint32 declaredSize, quint32 declaredCrc = 0);
 quint32 crc(const QByteArray &data);
