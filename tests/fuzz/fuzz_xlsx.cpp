@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -71,8 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString output = sandbox.filePath(QStringLiteral("output.xlsx"));
     if (xlsx.saveAs(output)) {
         Xlsx::Document again(output);
-        if (!again.isLoadPackage())
-            abort(); // what was saved must open again
+        if (!again.isLoadPackage()) { // what was saved must open again
+            fprintf(stderr, "saved, but not opened again: %s\n", qPrintable(again.errorString()));
+            abort();
+        }
     }
     return 0;
 }

@@ -56,6 +56,15 @@ Parts replaced(Parts parts, const QString &name, const QByteArray &data)
     return parts;
 }
 
+QByteArray partOf(const Parts &parts, const QString &name)
+{
+    for (const auto &part : parts) {
+        if (part.first == name)
+            return part.second;
+    }
+    return QByteArray();
+}
+
 Parts without(Parts parts, const QString &name)
 {
     for (int i = 0; i < parts.size(); ++i) {
@@ -93,6 +102,7 @@ private slots:
     void damagedArchiveEntry();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
+    void emptyRootsTakeNewContent();
 
 private:
     QString m_valid;
@@ -155,6 +165,16 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
         << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
+    // Whatever follows a part's root element makes the part malformed.
+    const QByteArray styles = partOf(m_parts, "xl/styles.xml");
+    QTest::newRow("styles, then more") << QByteArray() << replaced(m_parts, "xl/styles.xml", styles + "<colors/>")
+                                       << "xl/styles.xml: Extra content at end of document";
+    QTest::newRow("sheet, then more")
+        << QByteArray() << replaced(m_parts, sheet, partOf(m_parts, sheet) + "<sheetData/>") << "Extra content";
+    QTest::newRow("relationships, then more")
+        << QByteArray()
+        << replaced(m_parts, "xl/_rels/workbook.xml.rels", partOf(m_parts, "xl/_rels/workbook.xml.rels") + "text")
+        << "workbook relationships are missing or damaged";
 
     // Archives that lie about their entries: refused before or while decompressing, in little memory.
     using namespace HostileZip;
@@ -274,6 +294,48 @@ void XlsxErrorsTest::sheetSelection()
     QVERIFY(!xlsx.selectSheet(3));
     QVERIFY(xlsx.selectSheet(QStringLiteral("sheet1"))); // names match without regard to case
     QCOMPARE(xlsx.currentWorksheet()->sheetName(), QStringLiteral("Sheet1"));
+}
+
+void XlsxErrorsTest::emptyRootsTakeNewContent()
+{
+    // A style sheet or a content type list written as an empty element: new styles and parts go
+    // into it, and the saved workbook opens again. The workbook has no shared strings yet.
+    const QString numbers = m_dir.filePath(QStringLiteral("numbers.xlsx"));
+    {
+        Document xlsx;
+        QVERIFY(xlsx.write("A1", 1));
+        QVERIFY(xlsx.saveAs(numbers));
+    }
+    const Parts base = partsOf(numbers);
+    QVERIFY(partOf(base, "xl/sharedStrings.xml").isEmpty());
+    const QByteArray emptyStyles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"/>";
+    const QByteArray emptyTypes = "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
+    for (const auto &[name, empty] : {std::pair<QString, QByteArray>{"xl/styles.xml", emptyStyles},
+                                      std::pair<QString, QByteArray>{"[Content_Types].xml", emptyTypes}}) {
+        const QString file = m_dir.filePath(QStringLiteral("empty-root.xlsx"));
+        QVERIFY(writeFile(file, archiveOf(replaced(base, name, empty))));
+        {
+            Document xlsx(file);
+            QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+            Format bold;
+            bold.setFontBold(true);
+            QVERIFY(xlsx.write("C3", QStringLiteral("bold"), bold));
+            QVERIFY(xlsx.write("C4", QStringLiteral("shared")));
+            QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+        }
+        Document reopened(file);
+        QVERIFY2(reopened.isLoadPackage(), qPrintable(reopened.errorString()));
+        QCOMPARE(reopened.read("C3").toString(), QStringLiteral("bold"));
+        QVERIFY(reopened.cellAt(3, 3).format().fontBold());
+        const QByteArray saved = XlsxTest::entry(file, name);
+        QVERIFY2(saved.startsWith(empty.chopped(2) + '>'), saved.constData());
+        if (name == QLatin1String("xl/styles.xml")) {
+            QString error;
+            const QJsonObject dump = XlsxTest::dump(file, &error);
+            QVERIFY2(!dump.isEmpty(), qPrintable(error));
+            QVERIFY(XlsxTest::cell(dump, "Sheet1", "C3").value("b").toBool());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(XlsxErrorsTest)

@@ -104,14 +104,15 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             reader.skipCurrentElement();
         }
     }
-    if (!PartReader::finish(reader, error))
+    int rootEnd = -1;
+    if (!PartReader::finish(reader, xml, &rootEnd, error))
         return false;
     if (!m_sheetData.present()) {
         *error = QStringLiteral("the worksheet has no cell table (sheetData)");
         return false;
     }
     if (m_mergesInsert < 0)
-        m_mergesInsert = XmlEdit::tagStart(xml, reader.characterOffset());
+        m_mergesInsert = rootEnd;
     std::sort(m_columns.begin(), m_columns.end(), [](const Column &a, const Column &b) { return a.min < b.min; });
     return true;
 }
