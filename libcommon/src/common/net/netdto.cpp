@@ -4,16 +4,23 @@
 
 NetDTO::NetDTO(const QVariantMap &map)
     : m_mapParams(map)
-    , m_jsonParams(QJsonObject::fromVariantMap(map))
+    , m_values(map)
 {
 }
 
 void NetDTO::insert(const QString &key, const QVariant &value)
 {
-    const QString text = value.toString();
-    m_mapParams.insert(key, text);
-    m_stringParams.insert(key, text);
-    m_jsonParams.insert(key, QJsonValue::fromVariant(value));
+    m_mapParams.insert(key, value.toString());
+    m_values.insert(key, value);
+    m_insertedKeys.insert(key);
+}
+
+QJsonObject NetDTO::stringParams() const
+{
+    QJsonObject strings;
+    for (const QString &key : m_insertedKeys)
+        strings.insert(key, m_mapParams.value(key).toString());
+    return strings;
 }
 
 QString escapeValue(const QString &value)
@@ -39,19 +46,50 @@ QString unescapeValue(const QString &value)
 QString NetDTO::toString() const
 {
     QString text;
-    text.reserve(m_mapParams.size() * 24);
+    appendTo(text);
+    return text;
+}
+
+namespace {
+
+// Appends the value with "#" and "=" escaped, without copying it when there is nothing to escape.
+void appendEscaped(QString &text, const QString &value)
+{
+    const QChar *begin = value.constData();
+    const QChar *end = begin + value.size();
+    const QChar *from = begin;
+    for (const QChar *c = begin; c != end; ++c) {
+        if (*c == QLatin1Char('#') || *c == QLatin1Char('=')) {
+            text.append(from, int(c - from));
+            text += QLatin1Char('/');
+            from = c;
+        }
+    }
+    if (from == begin)
+        text += value;
+    else
+        text.append(from, int(end - from));
+}
+
+} // namespace
+
+void NetDTO::appendTo(QString &text) const
+{
     for (auto it = m_mapParams.cbegin(); it != m_mapParams.cend(); ++it) {
         text += QLatin1Char('#');
         text += it.key();
         text += QLatin1Char('=');
-        text += escapeValue(it.value().toString());
+        const QVariant &value = it.value();
+        if (value.userType() == QMetaType::QString)
+            appendEscaped(text, *static_cast<const QString *>(value.constData()));
+        else
+            appendEscaped(text, value.toString());
     }
-    return text;
 }
 
 QJsonObject NetDTO::toJson() const
 {
-    QJsonObject params = m_jsonParams;
+    QJsonObject params = jsonParams();
     QJsonObject result;
     const QJsonValue controller = params.take(QStringLiteral("controller"));
     result.insert(QStringLiteral("controller"),
