@@ -38,9 +38,22 @@ auto columnAt(Cells &cells, int column)
                             [](const CellStore::Cell &c, int col) { return c.column < col; });
 }
 
-// Stores the cell in its place by column, replacing one in the same column.
-CellStore::Cell &place(std::vector<CellStore::Cell> &cells, const CellStore::Cell &cell)
+// Rows up to this many cells take a cell out of order by moving the ones after it.
+constexpr size_t smallRow = 16;
+
+} // namespace
+
+CellStore::Cell &CellStore::place(Row &row, const Cell &cell)
 {
+    std::vector<Cell> &cells = row.cells;
+    if (row.unordered) {
+        const auto known = row.unordered->constFind(cell.column);
+        if (known != row.unordered->constEnd())
+            return cells[size_t(known.value())] = cell;
+        row.unordered->insert(cell.column, int(cells.size()));
+        cells.push_back(cell);
+        return cells.back();
+    }
     if (cells.empty() || cells.back().column < cell.column) {
         cells.push_back(cell);
         return cells.back();
@@ -50,10 +63,24 @@ CellStore::Cell &place(std::vector<CellStore::Cell> &cells, const CellStore::Cel
         *at = cell;
         return *at;
     }
-    return *cells.insert(at, cell);
+    if (cells.size() < smallRow)
+        return *cells.insert(at, cell);
+    // Cells written right to left or at random: appended, found by column, ordered later.
+    row.unordered.reset(new QHash<int, int>);
+    row.unordered->reserve(int(cells.size()) * 2);
+    for (size_t i = 0; i < cells.size(); ++i)
+        row.unordered->insert(cells[i].column, int(i));
+    return place(row, cell);
 }
 
-} // namespace
+const std::vector<CellStore::Cell> &CellStore::ordered(const Row &row)
+{
+    if (row.unordered) {
+        std::sort(row.cells.begin(), row.cells.end(), [](const Cell &a, const Cell &b) { return a.column < b.column; });
+        row.unordered.reset();
+    }
+    return row.cells;
+}
 
 bool CellStore::parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error)
 {
@@ -186,14 +213,14 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
     if (reader.hasError())
         return false;
     const int cellEnd = int(reader.characterOffset());
-    const QString where = cellName(rowNumber, cell.column);
 
     if (type == QLatin1String("s")) {
         if (hasValue) {
             bool ok = false;
             cell.index = value.trimmed().toInt(&ok);
             if (!ok || cell.index < 0 || cell.index >= sharedStrings) {
-                *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks").arg(where, value);
+                *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks")
+                             .arg(cellName(rowNumber, cell.column), value);
                 return false;
             }
             cell.kind = Kind::SharedString;
@@ -224,7 +251,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
             ok = ok && std::isfinite(cell.number);
         }
         if (!ok) {
-            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(where, value);
+            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(cellName(rowNumber, cell.column), value);
             return false;
         }
     }
@@ -241,7 +268,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         cell.rawLength = cellEnd - cellStart;
     }
 
-    place(row.cells, cell);
+    place(row, cell);
     *lastColumn = cell.column;
     return true;
 }
@@ -260,6 +287,10 @@ const CellStore::Row *CellStore::findRow(int row) const
 const CellStore::Cell *CellStore::find(int row, int column) const
 {
     const Row *r = findRow(row);
+    if (r && r->unordered) {
+        const auto known = r->unordered->constFind(column);
+        return known == r->unordered->constEnd() ? nullptr : &r->cells[size_t(known.value())];
+    }
     if (!r || r->cells.empty() || r->cells.back().column < column)
         return nullptr;
     const auto at = columnAt(r->cells, column);
@@ -290,7 +321,7 @@ CellStore::Cell &CellStore::put(int rowNumber, const Cell &cell)
 {
     Row &r = row(rowNumber);
     touch(r);
-    return place(r.cells, cell);
+    return place(r, cell);
 }
 
 void CellStore::erase(int rowNumber, int column)
@@ -298,6 +329,7 @@ void CellStore::erase(int rowNumber, int column)
     const auto found = m_rows.find(rowNumber);
     if (found == m_rows.end())
         return;
+    ordered(found->second);
     std::vector<Cell> &cells = found->second.cells;
     const auto at = columnAt(cells, column);
     if (at == cells.end() || at->column != column)
@@ -337,13 +369,14 @@ void CellStore::bounds(int *firstRow, int *firstColumn, int *lastRow, int *lastC
 {
     *firstRow = *firstColumn = *lastRow = *lastColumn = 0;
     for (const auto &[number, row] : m_rows) {
-        if (row.cells.empty())
+        const std::vector<Cell> &cells = ordered(row);
+        if (cells.empty())
             continue;
         if (*firstRow == 0)
             *firstRow = number;
         *lastRow = number;
-        const int first = row.cells.front().column;
-        const int last = row.cells.back().column;
+        const int first = cells.front().column;
+        const int last = cells.back().column;
         if (*firstColumn == 0 || first < *firstColumn)
             *firstColumn = first;
         if (last > *lastColumn)
@@ -409,7 +442,7 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
             continue;
         }
         out += '>';
-        for (const Cell &cell : row.cells) {
+        for (const Cell &cell : ordered(row)) {
             if (cell.kind == Kind::SharedString)
                 ++strings;
             if (cell.rawStart >= 0) {

@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace Xlsx {
@@ -43,7 +44,10 @@ public:
 
     struct Row
     {
-        std::vector<Cell> cells;
+        // Ordered by column, except while cells come in out of order: then they are appended and
+        // found through the index, and ordered again when the row is next read in order.
+        mutable std::vector<Cell> cells;
+        mutable std::unique_ptr<QHash<int, int>> unordered; // column -> position in cells
         XmlNode::Attributes attributes; // other than r and spans
         int rawStart = -1;
         int rawLength = 0;
@@ -93,6 +97,9 @@ public:
     qint64 sharedStringCells() const;
 
 private:
+    // The row's cells ordered by column, for reading them in order.
+    static const std::vector<Cell> &ordered(const Row &row);
+    static Cell &place(Row &row, const Cell &cell);
     bool parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error);
     bool parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                    QString *error);

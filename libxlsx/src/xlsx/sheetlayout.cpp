@@ -92,8 +92,10 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("mergeCell")) {
                     const CellRange range(reader.attributes().value(QLatin1String("ref")).toString());
-                    if (range.isValid())
+                    if (range.isValid()) {
                         m_merges.append(range);
+                        indexMerge(range);
+                    }
                 }
                 reader.skipCurrentElement();
             }
@@ -174,9 +176,36 @@ void SheetLayout::setColumnWidth(int first, int last, double width)
     m_columnsChanged = true;
 }
 
+void SheetLayout::indexMerge(const CellRange &range)
+{
+    m_mergesByRow[range.firstRow()].insert({range.firstColumn(), range});
+    m_tallestMerge = std::max(m_tallestMerge, range.rowCount());
+}
+
+bool SheetLayout::findOverlappingMerge(const CellRange &range, CellRange *found) const
+{
+    // Merges do not overlap, so those that start in one row follow each other by column: the ones
+    // that share columns with the range are the last few that start left of its end.
+    const auto end = m_mergesByRow.upper_bound(range.lastRow());
+    for (auto row = m_mergesByRow.lower_bound(range.firstRow() - m_tallestMerge + 1); row != end; ++row) {
+        const std::map<int, CellRange> &starts = row->second;
+        for (auto candidate = starts.upper_bound(range.lastColumn()); candidate != starts.begin();) {
+            --candidate;
+            if (candidate->second.lastColumn() < range.firstColumn())
+                break;
+            if (candidate->second.intersects(range)) {
+                *found = candidate->second;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void SheetLayout::addMerge(const CellRange &range)
 {
     m_merges.append(range);
+    indexMerge(range);
     m_mergesChanged = true;
 }
 
@@ -184,6 +213,12 @@ bool SheetLayout::removeMerge(const CellRange &range)
 {
     if (!m_merges.removeOne(range))
         return false;
+    const auto row = m_mergesByRow.find(range.firstRow());
+    if (row != m_mergesByRow.end()) {
+        row->second.erase(range.firstColumn());
+        if (row->second.empty())
+            m_mergesByRow.erase(row);
+    }
     m_mergesChanged = true;
     return true;
 }

@@ -387,10 +387,9 @@ bool Worksheet::mergeCells(const CellRange &range, const Format &format)
         return d->fail(QStringLiteral("not a cell range"));
     if (range.rowCount() == 1 && range.columnCount() == 1)
         return d->fail(QStringLiteral("a merged range needs two cells or more, %1 is one").arg(range.toString()));
-    for (const CellRange &merged : d->layout.merges()) {
-        if (merged.intersects(range))
-            return d->fail(QStringLiteral("%1 overlaps the merged range %2").arg(range.toString(), merged.toString()));
-    }
+    CellRange merged;
+    if (d->layout.findOverlappingMerge(range, &merged))
+        return d->fail(QStringLiteral("%1 overlaps the merged range %2").arg(range.toString(), merged.toString()));
     if (!format.isNull()) {
         const int style = d->styles->indexOf(format);
         for (int r = range.firstRow(); r <= range.lastRow(); ++r) {
