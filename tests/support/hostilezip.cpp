@@ -84,7 +84,8 @@ Entry zeros(const QByteArray &name, qint64 count, quint32 declaredSize, quint32 
 {
     Entry entry;
     entry.name = name;
-    entry.data = deflateRaw(count, [](qint64 piece) { return QByteArray(int(piece), '\0'); });
+    static const QByteArray zeroes(1 << 20, '\0');
+    entry.data = deflateRaw(count, [](qint64 piece) { return zeroes.left(int(piece)); });
     entry.crc = declaredCrc;
     entry.size = declaredSize;
     return entry;
