@@ -152,6 +152,18 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
     Ddl tableStatement;
     tableStatement.sql = create;
     result.append(tableStatement);
+    // One index per column list: a unique one serves as a plain one too.
+    QHash<QString, int> indexOf;
+    auto addIndex = [&result, &indexOf](const Ddl &ddl) {
+        const QString key = ddl.columns.join(QLatin1Char(','));
+        const auto known = indexOf.constFind(key);
+        if (known == indexOf.constEnd()) {
+            indexOf.insert(key, result.size());
+            result.append(ddl);
+        } else if (ddl.unique && !result[known.value()].unique) {
+            result[known.value()] = ddl;
+        }
+    };
 
     const quint64 indexed = PRIMARY_KEY | REFERENCE | UPDATE_TIMESTAMP | INSERT_TIMESTAMP | UNIQUE;
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
@@ -164,7 +176,7 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
         ddl.unique = field.has(PRIMARY_KEY | UNIQUE);
         ddl.indexName = indexName(table, ddl.columns);
         ddl.sql = indexSql(ddl.indexName, table, ddl.columns, ddl.unique, false);
-        result.append(ddl);
+        addIndex(ddl);
     }
 
     for (const QStringList &entry : model.indexes()) {
@@ -184,7 +196,7 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
             refuse(table + QLatin1String(" create table index error: No such field in table: ") + entry.join(QLatin1Char(',')));
         ddl.indexName = indexName(table, ddl.columns);
         ddl.sql = indexSql(ddl.indexName, table, ddl.columns, ddl.unique, true);
-        result.append(ddl);
+        addIndex(ddl);
     }
     return result;
 }
