@@ -394,8 +394,10 @@ qint64 CellStore::sharedStringCells() const
     return count;
 }
 
-void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells) const
+void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells,
+                      const std::function<void(QByteArray &)> &flush) const
 {
+    constexpr int flushSize = 256 * 1024;
     const QByteArray prefix = prefixText.toUtf8();
     const QByteArray cellOpen = '<' + prefix + "c r=\"";
     const QByteArray cellClose = "</" + prefix + "c>";
@@ -419,6 +421,8 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
     }
     out += '<' + prefix + "sheetData>";
     for (const auto &[number, row] : m_rows) {
+        if (flush && out.size() >= flushSize)
+            flush(out);
         if (row.rawStart >= 0) {
             out += m_xml->midRef(row.rawStart, row.rawLength).toUtf8();
             for (const Cell &cell : row.cells)

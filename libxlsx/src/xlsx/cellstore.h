@@ -8,6 +8,7 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -67,8 +68,10 @@ public:
 
     // Reads sheetData from the reader standing on its start; xml is the text being read.
     bool parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error);
-    // Writes sheetData; counts the cells that refer to shared strings.
-    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells) const;
+    // Writes sheetData; counts the cells that refer to shared strings. With flush, out is handed
+    // to it whenever it has grown large, between rows.
+    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells,
+               const std::function<void(QByteArray &)> &flush = {}) const;
 
     const Cell *find(int row, int column) const;
     Cell *find(int row, int column);

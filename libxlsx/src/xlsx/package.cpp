@@ -6,6 +6,8 @@
 #include <zip.h>
 #include <zlib.h>
 
+#include <cstring>
+
 #include <memory>
 
 namespace Xlsx {
@@ -68,7 +70,126 @@ bool readEntry(zip_t *archive, const zip_stat_t &stat, QByteArray *data)
     return whole && ::crc32(0, reinterpret_cast<const Bytef *>(data->constData()), uInt(data->size())) == stat.crc;
 }
 
+// A source of raw deflate data that libzip copies as it is, its sizes and CRC known beforehand.
+struct DeflatedSource
+{
+    const Package::Part *part;
+    qint64 offset = 0;
+    zip_error_t error;
+};
+
+zip_int64_t readDeflated(void *state, void *data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto *source = static_cast<DeflatedSource *>(state);
+    switch (command) {
+    case ZIP_SOURCE_OPEN:
+        source->offset = 0;
+        return 0;
+    case ZIP_SOURCE_READ: {
+        const qint64 n = qMin<qint64>(qint64(length), source->part->data.size() - source->offset);
+        memcpy(data, source->part->data.constData() + source->offset, size_t(n));
+        source->offset += n;
+        return n;
+    }
+    case ZIP_SOURCE_CLOSE:
+        return 0;
+    case ZIP_SOURCE_STAT: {
+        auto *stat = static_cast<zip_stat_t *>(data);
+        zip_stat_init(stat);
+        stat->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
+        stat->size = zip_uint64_t(source->part->size);
+        stat->comp_size = zip_uint64_t(source->part->data.size());
+        stat->comp_method = ZIP_CM_DEFLATE;
+        stat->crc = source->part->crc;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&source->error, data, length);
+    case ZIP_SOURCE_FREE:
+        zip_error_fini(&source->error);
+        delete source;
+        return 0;
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    default:
+        zip_error_set(&source->error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
+zip_source_t *deflatedSource(zip_t *archive, const Package::Part *part)
+{
+    auto *state = new DeflatedSource{part, 0, {}};
+    zip_error_init(&state->error);
+    zip_source_t *source = zip_source_function(archive, readDeflated, state);
+    if (!source) {
+        zip_error_fini(&state->error);
+        delete state;
+    }
+    return source;
+}
+
 } // namespace
+
+struct PartDeflater::Private
+{
+    z_stream stream{};
+    QByteArray out;
+    uLong crc = ::crc32(0, nullptr, 0);
+    qint64 size = 0;
+    bool ok = true;
+
+    void run(const char *data, qint64 length, int flush)
+    {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+        stream.avail_in = uInt(length);
+        do {
+            if (out.capacity() - out.size() < 65536)
+                out.reserve(out.size() * 2 + 65536);
+            const int before = out.size();
+            out.resize(out.capacity());
+            stream.next_out = reinterpret_cast<Bytef *>(out.data() + before);
+            stream.avail_out = uInt(out.size() - before);
+            const int result = deflate(&stream, flush);
+            ok = ok && result != Z_STREAM_ERROR;
+            out.resize(out.size() - int(stream.avail_out));
+        } while (ok && (stream.avail_in > 0 || (flush == Z_FINISH && stream.avail_out == 0)));
+    }
+};
+
+PartDeflater::PartDeflater()
+    : d(new Private)
+{
+    d->ok = deflateInit2(&d->stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) == Z_OK;
+}
+
+PartDeflater::~PartDeflater()
+{
+    deflateEnd(&d->stream);
+}
+
+void PartDeflater::write(const char *data, qint64 size)
+{
+    // zlib takes at most 4 GiB at once.
+    for (qint64 done = 0; done < size && d->ok;) {
+        const qint64 piece = qMin<qint64>(size - done, qint64(1) << 30);
+        d->crc = ::crc32(d->crc, reinterpret_cast<const Bytef *>(data + done), uInt(piece));
+        d->run(data + done, piece, Z_NO_FLUSH);
+        done += piece;
+    }
+    d->size += size;
+}
+
+bool PartDeflater::finish(Package::Part *part)
+{
+    d->run(nullptr, 0, Z_FINISH);
+    part->deflated = true;
+    part->data = d->out;
+    part->crc = quint32(d->crc);
+    part->size = d->size;
+    return d->ok;
+}
 
 bool Package::open(const QString &fileName, QString *error)
 {
@@ -116,7 +237,10 @@ bool Package::open(const QString &fileName, QString *error)
             *error = QStringLiteral("the archive entry %1 is damaged").arg(QString::fromUtf8(stat.name));
             return false;
         }
-        parts.append({QString::fromUtf8(stat.name), data});
+        Part part;
+        part.name = QString::fromUtf8(stat.name);
+        part.data = data;
+        parts.append(part);
     }
     setParts(parts);
     return true;
@@ -127,19 +251,19 @@ void Package::setParts(const Parts &parts)
     m_parts = parts;
     m_index.clear();
     for (int i = 0; i < m_parts.size(); ++i)
-        m_index.insert(m_parts[i].first.toLower(), i);
+        m_index.insert(m_parts[i].name.toLower(), i);
 }
 
 QString Package::find(const QString &name) const
 {
     const int index = m_index.value(name.toLower(), -1);
-    return index < 0 ? QString() : m_parts[index].first;
+    return index < 0 ? QString() : m_parts[index].name;
 }
 
 QByteArray Package::part(const QString &name) const
 {
     const int index = m_index.value(name.toLower(), -1);
-    return index < 0 ? QByteArray() : m_parts[index].second;
+    return index < 0 ? QByteArray() : m_parts[index].data;
 }
 
 bool Package::write(const QString &fileName, const Parts &parts, QString *error)
@@ -151,9 +275,11 @@ bool Package::write(const QString &fileName, const Parts &parts, QString *error)
         *error = QStringLiteral("the file cannot be written (%1)").arg(libzipError(code));
         return false;
     }
-    for (const auto &part : parts) {
-        zip_source_t *source = zip_source_buffer(archive.get(), part.second.constData(), zip_uint64_t(part.second.size()), 0);
-        const zip_int64_t index = source ? zip_file_add(archive.get(), part.first.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
+    for (const Part &part : parts) {
+        zip_source_t *source = part.deflated ? deflatedSource(archive.get(), &part)
+                                             : zip_source_buffer(archive.get(), part.data.constData(),
+                                                                 zip_uint64_t(part.data.size()), 0);
+        const zip_int64_t index = source ? zip_file_add(archive.get(), part.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
                                          : -1;
         if (index < 0) {
             if (source)
@@ -161,7 +287,8 @@ bool Package::write(const QString &fileName, const Parts &parts, QString *error)
             *error = QStringLiteral("the archive could not be built: %1").arg(zip_strerror(archive.get()));
             return false;
         }
-        zip_set_file_compression(archive.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
+        if (!part.deflated)
+            zip_set_file_compression(archive.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
     }
     if (zip_close(archive.get()) != 0) {
         *error = QStringLiteral("the file cannot be written: %1").arg(zip_strerror(archive.get()));

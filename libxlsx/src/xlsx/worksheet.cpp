@@ -1,5 +1,7 @@
 #include "xlsx/worksheet.h"
 
+#include "xlsx/package.h"
+
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
 #include "xlsx/formulashifter.h"
@@ -447,13 +449,22 @@ bool Worksheet::hasNewFormulas() const
     return d->formulas;
 }
 
-QByteArray Worksheet::save(qint64 *sharedStringDelta) const
+void Worksheet::save(PartDeflater &out, qint64 *sharedStringDelta) const
 {
+    // The part around its cell table, then the table row by row, compressed as it is written.
+    static const QByteArray cellTable = QByteArrayLiteral("\x01sheetData\x01");
+    const QByteArray around = d->layout.assemble(d->xml, cellTable, dimension());
+    const int at = around.indexOf(cellTable);
+    out.write(around.constData(), at);
     QByteArray sheetData;
     qint64 strings = 0;
-    d->cells.write(sheetData, d->layout.prefix(), &strings);
+    d->cells.write(sheetData, d->layout.prefix(), &strings, [&out](QByteArray &piece) {
+        out.write(piece);
+        piece.clear();
+    });
+    out.write(sheetData);
+    out.write(around.constData() + at + cellTable.size(), around.size() - at - cellTable.size());
     *sharedStringDelta = strings - d->initialStrings;
-    return d->layout.assemble(d->xml, sheetData, dimension());
 }
 
 } // namespace Xlsx
