@@ -1,7 +1,7 @@
 #include "xlsx/cellstore.h"
 
 #include "xlsx/cellreference.h"
-#include "xlsx/partreader.h"
+#include "xlsx/xmlscanner.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -82,87 +82,146 @@ const std::vector<CellStore::Cell> &CellStore::ordered(const Row &row)
     return row.cells;
 }
 
-bool CellStore::parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error)
+bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error)
 {
-    m_xml = xml;
+    m_bytes = bytes;
     int rowNumber = 0;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("row")) {
-            reader.skipCurrentElement();
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::EndElement)
+            return true;
+        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
+            break;
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (!scanner.isNamed("row")) {
+            if (!scanner.skipElement())
+                break;
             continue;
         }
-        const QStringRef r = reader.attributes().value(QLatin1String("r"));
         int number = rowNumber + 1;
-        if (!r.isEmpty()) {
+        const XmlScanner::Attribute *r = scanner.find("r");
+        QString rText;
+        if (r) {
+            if (!scanner.value(*r, &rText))
+                break;
             bool ok = false;
-            number = r.toInt(&ok);
+            number = rText.toInt(&ok);
             if (!ok)
                 number = 0;
         }
         if (number < 1 || number > CellReference::MaxRow) {
-            *error = QStringLiteral("row number %1 lies outside the sheet").arg(r.isEmpty() ? QString::number(number) : r.toString());
+            *error = QStringLiteral("row number %1 lies outside the sheet").arg(r ? rText : QString::number(number));
             return false;
         }
         rowNumber = number;
-        if (!parseRow(reader, number, sharedStrings, error))
+        if (!parseRow(scanner, number, sharedStrings, error)) {
+            if (error->isEmpty())
+                break;
             return false;
+        }
     }
-    return !reader.hasError();
+    *error = scanner.errorString();
+    return false;
 }
 
-bool CellStore::parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error)
+bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error)
 {
-    const int rowStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
-    const QXmlStreamAttributes attributes = reader.attributes();
-    const bool numbered = attributes.hasAttribute(QLatin1String("r"));
+    const int rowStart = scanner.tokenStart();
+    const bool numbered = scanner.find("r") != nullptr;
     const auto [position, inserted] = m_rows.try_emplace(rowNumber);
     Row &row = position->second;
     row.attributes.clear();
-    for (const QXmlStreamAttribute &attribute : attributes) {
-        if (attribute.prefix().isEmpty()
-            && (attribute.name() == QLatin1String("r") || attribute.name() == QLatin1String("spans")))
+    for (int i = 0; i < scanner.attributeCount(); ++i) {
+        const XmlScanner::Attribute &attribute = scanner.attribute(i);
+        const QByteArray name = QByteArray::fromRawData(attribute.name, attribute.nameSize);
+        if (name == "r" || name == "spans")
             continue;
-        row.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+        QString value;
+        if (!scanner.value(attribute, &value))
+            return false;
+        row.attributes.append({QString::fromUtf8(name), value});
     }
     int lastColumn = 0;
     bool ordered = true;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("c")) {
-            reader.skipCurrentElement();
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::EndElement)
+            break;
+        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
+            return false;
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (!scanner.isNamed("c")) {
+            if (!scanner.skipElement())
+                return false;
             continue;
         }
         const int before = lastColumn;
-        if (!parseCell(reader, row, rowNumber, &lastColumn, sharedStrings, error))
+        if (!parseCell(scanner, row, rowNumber, &lastColumn, sharedStrings, error))
             return false;
         ordered = ordered && lastColumn > before;
     }
-    if (reader.hasError())
-        return false;
-    const int rowEnd = int(reader.characterOffset());
     if (inserted && numbered && ordered) {
         row.rawStart = rowStart;
-        row.rawLength = rowEnd - rowStart;
+        row.rawLength = scanner.tokenEnd() - rowStart;
     } else {
         row.rawStart = -1; // rewritten from its cells: numbers or order were implicit or wrong
     }
     return true;
 }
 
-bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+namespace {
+
+// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left out.
+bool readItemText(XmlScanner &scanner, QString &text)
+{
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::EndElement)
+            return true;
+        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
+            return false;
+        if (token != XmlScanner::StartElement)
+            continue;
+        QString piece;
+        if (scanner.isNamed("t")) {
+            if (!scanner.readElementText(&piece))
+                return false;
+            text += piece;
+        } else if (scanner.isNamed("r")) {
+            if (!readItemText(scanner, text))
+                return false;
+        } else if (!scanner.skipElement()) {
+            return false;
+        }
+    }
+}
+
+bool isValueType(const QByteArray &type, const char *name)
+{
+    return type == name;
+}
+
+} // namespace
+
+bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                           QString *error)
 {
-    const int cellStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
-    const QXmlStreamAttributes attributes = reader.attributes();
-    const QString reference = attributes.value(QLatin1String("r")).toString();
-    const QString type = attributes.value(QLatin1String("t")).toString();
-    const QStringRef styleText = attributes.value(QLatin1String("s"));
+    const int cellStart = scanner.tokenStart();
+    const XmlScanner::Attribute *r = scanner.find("r");
+    const XmlScanner::Attribute *t = scanner.find("t");
+    const XmlScanner::Attribute *s = scanner.find("s");
+    const QByteArray type = t ? QByteArray::fromRawData(t->value, t->valueSize) : QByteArray();
 
     Cell cell;
-    if (reference.isEmpty()) {
+    if (!r) {
         cell.column = *lastColumn + 1;
     } else {
-        const CellReference position(reference);
+        const CellReference position(QLatin1String(r->value, r->valueSize));
         if (!position.isValid() || position.row() != rowNumber) {
+            QString reference;
+            scanner.value(*r, &reference);
             *error = QStringLiteral("cell reference \"%1\" does not belong to row %2").arg(reference).arg(rowNumber);
             return false;
         }
@@ -172,11 +231,12 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         *error = QStringLiteral("row %1 has more cells than a sheet holds").arg(rowNumber);
         return false;
     }
-    if (!styleText.isEmpty()) {
+    if (s && s->valueSize > 0) {
         bool ok = false;
-        cell.style = styleText.toInt(&ok);
+        cell.style = QByteArray::fromRawData(s->value, s->valueSize).toInt(&ok);
         if (!ok || cell.style < 0) {
-            *error = QStringLiteral("cell %1 has the style \"%2\"").arg(cellName(rowNumber, cell.column), styleText.toString());
+            *error = QStringLiteral("cell %1 has the style \"%2\"")
+                         .arg(cellName(rowNumber, cell.column), QString::fromUtf8(s->value, s->valueSize));
             return false;
         }
     }
@@ -186,35 +246,51 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
     QString inlineText;
     Formula formula;
     bool hasFormula = false;
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        if (name == QLatin1String("v")) {
-            value = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::EndElement)
+            break;
+        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
+            return false;
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (scanner.isNamed("v")) {
+            if (!scanner.readElementText(&value))
+                return false;
             hasValue = true;
-        } else if (name == QLatin1String("f")) {
-            const QXmlStreamAttributes f = reader.attributes();
-            const QStringRef formulaType = f.value(QLatin1String("t"));
-            formula.type = formulaType == QLatin1String("shared") ? CellFormula::SharedType
-                : formulaType == QLatin1String("array")           ? CellFormula::ArrayType
-                                                                  : CellFormula::NormalType;
-            formula.reference = CellRange(f.value(QLatin1String("ref")).toString());
-            bool ok = false;
-            const int sharedIndex = f.value(QLatin1String("si")).toInt(&ok);
-            formula.sharedIndex = ok ? sharedIndex : -1;
-            formula.text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (scanner.isNamed("f")) {
+            const XmlScanner::Attribute *formulaType = scanner.find("t");
+            const QByteArray typeName = formulaType ? QByteArray::fromRawData(formulaType->value, formulaType->valueSize)
+                                                    : QByteArray();
+            formula.type = typeName == "shared" ? CellFormula::SharedType
+                : typeName == "array"           ? CellFormula::ArrayType
+                                                : CellFormula::NormalType;
+            QString text;
+            if (const XmlScanner::Attribute *ref = scanner.find("ref")) {
+                if (!scanner.value(*ref, &text))
+                    return false;
+                formula.reference = CellRange(text);
+            }
+            formula.sharedIndex = -1;
+            if (const XmlScanner::Attribute *si = scanner.find("si")) {
+                bool ok = false;
+                const int sharedIndex = QByteArray::fromRawData(si->value, si->valueSize).toInt(&ok);
+                formula.sharedIndex = ok ? sharedIndex : -1;
+            }
+            if (!scanner.readElementText(&formula.text))
+                return false;
             hasFormula = true;
-        } else if (name == QLatin1String("is")) {
-            PartReader::readText(reader, inlineText);
+        } else if (scanner.isNamed("is")) {
+            if (!readItemText(scanner, inlineText))
+                return false;
             hasValue = true;
-        } else {
-            reader.skipCurrentElement();
+        } else if (!scanner.skipElement()) {
+            return false;
         }
     }
-    if (reader.hasError())
-        return false;
-    const int cellEnd = int(reader.characterOffset());
+    const int cellEnd = scanner.tokenEnd();
 
-    if (type == QLatin1String("s")) {
+    if (isValueType(type, "s")) {
         if (hasValue) {
             bool ok = false;
             cell.index = value.trimmed().toInt(&ok);
@@ -225,17 +301,17 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
             }
             cell.kind = Kind::SharedString;
         }
-    } else if (type == QLatin1String("b")) {
+    } else if (isValueType(type, "b")) {
         if (hasValue) {
             cell.kind = Kind::Boolean;
             cell.boolean = XmlText::isTrue(value.trimmed());
         }
-    } else if (type == QLatin1String("e") || type == QLatin1String("str") || type == QLatin1String("d")) {
+    } else if (isValueType(type, "e") || isValueType(type, "str") || isValueType(type, "d")) {
         if (hasValue) {
-            cell.kind = type == QLatin1String("e") ? Kind::Error : type == QLatin1String("d") ? Kind::IsoDate : Kind::Text;
-            cell.index = addText(type == QLatin1String("str") ? XmlText::decodeEscapes(value) : value);
+            cell.kind = isValueType(type, "e") ? Kind::Error : isValueType(type, "d") ? Kind::IsoDate : Kind::Text;
+            cell.index = addText(isValueType(type, "str") ? XmlText::decodeEscapes(value) : value);
         }
-    } else if (type == QLatin1String("inlineStr")) {
+    } else if (isValueType(type, "inlineStr")) {
         cell.kind = Kind::InlineText;
         cell.index = addText(XmlText::decodeEscapes(inlineText));
     } else if (hasValue && !value.trimmed().isEmpty()) {
@@ -263,7 +339,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         }
         cell.formula = addFormula(formula);
     }
-    if (!reference.isEmpty()) {
+    if (r) {
         cell.rawStart = cellStart;
         cell.rawLength = cellEnd - cellStart;
     }
@@ -424,7 +500,7 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
         if (flush && out.size() >= flushSize)
             flush(out);
         if (row.rawStart >= 0) {
-            out += m_xml->midRef(row.rawStart, row.rawLength).toUtf8();
+            out.append(m_bytes.constData() + row.rawStart, row.rawLength);
             for (const Cell &cell : row.cells)
                 strings += cell.kind == Kind::SharedString;
             continue;
@@ -450,7 +526,7 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
             if (cell.kind == Kind::SharedString)
                 ++strings;
             if (cell.rawStart >= 0) {
-                out += m_xml->midRef(cell.rawStart, cell.rawLength).toUtf8();
+                out.append(m_bytes.constData() + cell.rawStart, cell.rawLength);
                 continue;
             }
             out += cellOpen;

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QXmlStreamReader>
 
 #include <functional>
 #include <map>
@@ -14,6 +13,8 @@
 #include <vector>
 
 namespace Xlsx {
+
+class XmlScanner;
 
 // The rows and cells of one worksheet (its sheetData), ordered by row and column whatever the
 // order they were written in. Rows and cells read from a file keep their original text until
@@ -66,8 +67,9 @@ public:
     CellStore(const CellStore &) = delete;
     CellStore &operator=(const CellStore &) = delete;
 
-    // Reads sheetData from the reader standing on its start; xml is the text being read.
-    bool parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error);
+    // Reads the rows of a cell table from the scanner standing on its start, up to its end; bytes
+    // are the part being read, from which unchanged rows and cells are written back.
+    bool parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error);
     // Writes sheetData; counts the cells that refer to shared strings. With flush, out is handed
     // to it whenever it has grown large, between rows.
     void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells,
@@ -103,11 +105,11 @@ private:
     // The row's cells ordered by column, for reading them in order.
     static const std::vector<Cell> &ordered(const Row &row);
     static Cell &place(Row &row, const Cell &cell);
-    bool parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error);
-    bool parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+    bool parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error);
+    bool parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                    QString *error);
 
-    const QString *m_xml = nullptr;
+    QByteArray m_bytes; // the part as read
     std::map<int, Row> m_rows;
     std::map<int, Row>::iterator m_last = m_rows.end();
     std::vector<QString> m_texts;

@@ -27,7 +27,7 @@ bool precedesMerges(const QStringRef &name)
 
 } // namespace
 
-bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings, QString *error)
+bool SheetLayout::parse(const QString &xml, QString *error)
 {
     QXmlStreamReader reader(xml);
     if (!PartReader::openRoot(reader, QLatin1String("worksheet"),
@@ -42,12 +42,9 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
                 *error = QStringLiteral("the worksheet has two cell tables");
                 return false;
             }
+            // Its rows were read from the part's bytes already; here it stands empty.
             m_sheetData.start = start;
-            if (!cells.parse(reader, &xml, sharedStrings, error)) {
-                if (error->isEmpty())
-                    *error = PartReader::errorText(reader);
-                return false;
-            }
+            reader.skipCurrentElement();
             m_sheetData.end = int(reader.characterOffset());
             continue;
         }

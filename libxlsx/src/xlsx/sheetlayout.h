@@ -12,7 +12,6 @@
 
 namespace Xlsx {
 
-class CellStore;
 
 // Everything of a worksheet part around its cells: where the dimension, column widths, cell
 // data and merged ranges stand in the original text, and the columns and merges themselves.
@@ -20,7 +19,8 @@ class CellStore;
 class SheetLayout
 {
 public:
-    bool parse(const QString &xml, CellStore &cells, int sharedStrings, QString *error);
+    // Reads the part's text, whose cell table stands empty (CellStore reads the rows).
+    bool parse(const QString &xml, QString *error);
     QString prefix() const { return m_prefix; }
 
     double defaultRowHeight() const { return m_defaultRowHeight; }

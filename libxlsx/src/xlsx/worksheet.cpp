@@ -10,6 +10,7 @@
 #include "xlsx/sheetlayout.h"
 #include "xlsx/styles.h"
 #include "xlsx/xmlattributes.h"
+#include "xlsx/xmlscanner.h"
 #include "xlsx/xmltext.h"
 
 #include <QHash>
@@ -150,8 +151,45 @@ Worksheet::~Worksheet() = default;
 
 bool Worksheet::load(const QByteArray &bytes, QString *error)
 {
-    d->xml = XmlText::decode(bytes);
-    if (!d->layout.parse(d->xml, d->cells, d->strings->size(), error))
+    // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
+    // is kept as text, with the table left empty, for the layout.
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const QByteArray utf8 = utf16 ? XmlText::decode(bytes).toUtf8() : bytes;
+    XmlScanner scanner(utf8, utf8.startsWith("\xEF\xBB\xBF") ? 3 : 0, utf8.size());
+    int depth = 0;
+    bool found = false;
+    while (!found) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::Invalid) {
+            *error = scanner.errorString();
+            return false;
+        }
+        if (token == XmlScanner::EndOfData || token == XmlScanner::EndElement
+            || (token == XmlScanner::StartElement && depth == 0 && !scanner.isNamed("worksheet")))
+            break; // no cell table, or no worksheet: the layout says so
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (depth == 0)
+            depth = 1;
+        else if (scanner.isNamed("sheetData"))
+            found = true;
+        else if (!scanner.skipElement())
+            return *error = scanner.errorString(), false;
+    }
+    if (found) {
+        const int contentStart = scanner.tokenEnd();
+        if (!d->cells.parse(scanner, utf8, d->strings->size(), error)) {
+            if (error->isEmpty())
+                *error = scanner.errorString();
+            return false;
+        }
+        const int contentEnd = scanner.tokenStart();
+        d->xml = XmlText::decode(utf8.left(contentStart)) + QString::fromUtf8(utf8.constData() + contentEnd,
+                                                                               utf8.size() - contentEnd);
+    } else {
+        d->xml = XmlText::decode(utf8);
+    }
+    if (!d->layout.parse(d->xml, error))
         return false;
     d->initialStrings = d->cells.sharedStringCells();
     return true;
