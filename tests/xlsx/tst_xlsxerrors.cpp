@@ -103,6 +103,8 @@ private slots:
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
     void emptyRootsTakeNewContent();
+    void cellTablesInAnyXmlForm_data();
+    void cellTablesInAnyXmlForm();
 
 private:
     QString m_valid;
@@ -164,6 +166,21 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
         << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
+    QTest::newRow("cell closed by the wrong tag")
+        << QByteArray() << withRows("<row r=\"1\">\n<c r=\"A1\"><v>1</v></x>\n</row>")
+        << "the end tag x closes no open element of its name (line 2)";
+    QTest::newRow("unknown entity") << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>&nbsp;</v></c></row>")
+                                    << "the entity &nbsp; is not defined";
+    QTest::newRow("character reference to nothing")
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>&#0;</v></c></row>") << "&#0; is not allowed";
+    QTest::newRow("unquoted attribute") << QByteArray() << withRows("<row r=1><c r=\"A1\"><v>1</v></c></row>")
+                                        << "an attribute value is not quoted";
+    QTest::newRow("repeated attribute") << QByteArray() << withRows("<row r=\"1\" r=\"1\"/>")
+                                        << "an attribute is repeated";
+    QTest::newRow("unclosed comment") << QByteArray() << withRows("<row r=\"1\"/><!-- open") << "a comment is not closed";
+    QTest::newRow("table not closed")
+        << QByteArray() << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c></row>")
+        << "not closed";
     // Whatever follows a part's root element makes the part malformed.
     const QByteArray styles = partOf(m_parts, "xl/styles.xml");
     QTest::newRow("styles, then more") << QByteArray() << replaced(m_parts, "xl/styles.xml", styles + "<colors/>")
@@ -336,6 +353,55 @@ void XlsxErrorsTest::emptyRootsTakeNewContent()
             QVERIFY(XlsxTest::cell(dump, "Sheet1", "C3").value("b").toBool());
         }
     }
+}
+
+void XlsxErrorsTest::cellTablesInAnyXmlForm_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("entities") << QByteArray("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>a &lt;b&gt; &amp; &quot;c&quot; &apos;</v></c></row>")
+                              << "A1" << QVariant("a <b> & \"c\" '");
+    QTest::newRow("character references") << QByteArray("<row r=\"1\"><c r=\"B1\" t=\"str\"><v>&#1046;&#x44F;&#x1F600;</v></c></row>")
+                                          << "B1" << QVariant(QString::fromUtf8("Жя\xF0\x9F\x98\x80"));
+    QTest::newRow("CDATA and comments") << QByteArray("<row r=\"1\"><!-- a row --><c r=\"C1\" t=\"str\"><v><![CDATA[<x>]]>y<!--z--></v></c><?pi?></row>")
+                                        << "C1" << QVariant("<x>y");
+    QTest::newRow("prefixes and single quotes") << QByteArray("<x:row r='2'><x:c r='D2'><x:v>7</x:v></x:c></x:row>")
+                                                << "D2" << QVariant(qlonglong(7));
+    QTest::newRow("white space in tags") << QByteArray("<row\n r = \"3\" ><c\tr=\"E3\" s=\"0\" ><v >2.5</v ></c ></row >")
+                                         << "E3" << QVariant(2.5);
+    QTest::newRow("inline string with runs") << QByteArray("<row r=\"1\"><c r=\"F1\" t=\"inlineStr\"><is><r><t>a</t></r><rPh><t>x</t></rPh><r><t xml:space=\"preserve\"> b</t></r></is></c></row>")
+                                             << "F1" << QVariant("a b");
+    QTest::newRow("self-closing rows and cells") << QByteArray("<row r=\"1\"/><row r=\"2\"><c r=\"G2\"/><c r=\"H2\"><v>1</v></c></row>")
+                                                 << "H2" << QVariant(qlonglong(1));
+    QTest::newRow("unknown elements") << QByteArray("<row r=\"1\"><extLst><ext><c r=\"A9\"/></ext></extLst><c r=\"I1\"><v>3</v></c></row>")
+                                      << "I1" << QVariant(qlonglong(3));
+}
+
+void XlsxErrorsTest::cellTablesInAnyXmlForm()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(QString, cell);
+    QFETCH(QVariant, value);
+    const QString sheet = QStringLiteral("xl/worksheets/sheet1.xml");
+    const QByteArray part = QByteArray(sheetHead).replace("<worksheet ", "<worksheet xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" ")
+        + "<sheetData>" + rows + "</sheetData></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("forms.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(replaced(m_parts, sheet, part))));
+    {
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.read(cell), value);
+        // A change elsewhere keeps the rows as they were written.
+        QVERIFY(xlsx.write("Z100", 1));
+        QVERIFY(xlsx.save());
+    }
+    const QByteArray saved = XlsxTest::entry(file, sheet);
+    const QByteArray firstRow = rows.left(rows.indexOf("</row>") + 6);
+    if (rows.startsWith("<row r=\"1\"><"))
+        QVERIFY2(saved.contains(firstRow), saved.constData());
+    Document reopened(file);
+    QCOMPARE(reopened.read(cell), value);
 }
 
 QTEST_GUILESS_MAIN(XlsxErrorsTest)
