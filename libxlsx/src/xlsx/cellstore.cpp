@@ -144,14 +144,7 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
     }
     int lastColumn = 0;
     bool ordered = true;
-    for (;;) {
-        const XmlScanner::Token token = scanner.next();
-        if (token == XmlScanner::EndElement)
-            break;
-        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
-            return false;
-        if (token != XmlScanner::StartElement)
-            continue;
+    while (scanner.nextChild()) {
         if (!scanner.isNamed("c")) {
             if (!scanner.skipElement())
                 return false;
@@ -162,6 +155,8 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
             return false;
         ordered = ordered && lastColumn > before;
     }
+    if (scanner.token() != XmlScanner::EndElement)
+        return false;
     if (inserted && numbered && ordered) {
         row.rawStart = rowStart;
         row.rawLength = scanner.tokenEnd() - rowStart;
@@ -176,14 +171,7 @@ namespace {
 // The text of an inline string item: its <t> elements and those of its runs, phonetic runs left out.
 bool readItemText(XmlScanner &scanner, QString &text)
 {
-    for (;;) {
-        const XmlScanner::Token token = scanner.next();
-        if (token == XmlScanner::EndElement)
-            return true;
-        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
-            return false;
-        if (token != XmlScanner::StartElement)
-            continue;
+    while (scanner.nextChild()) {
         QString piece;
         if (scanner.isNamed("t")) {
             if (!scanner.readElementText(&piece))
@@ -196,6 +184,7 @@ bool readItemText(XmlScanner &scanner, QString &text)
             return false;
         }
     }
+    return scanner.token() == XmlScanner::EndElement;
 }
 
 bool isValueType(const QByteArray &type, const char *name)
@@ -246,14 +235,7 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
     QString inlineText;
     Formula formula;
     bool hasFormula = false;
-    for (;;) {
-        const XmlScanner::Token token = scanner.next();
-        if (token == XmlScanner::EndElement)
-            break;
-        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
-            return false;
-        if (token != XmlScanner::StartElement)
-            continue;
+    while (scanner.nextChild()) {
         if (scanner.isNamed("v")) {
             if (!scanner.readElementText(&value))
                 return false;
@@ -288,6 +270,8 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
             return false;
         }
     }
+    if (scanner.token() != XmlScanner::EndElement)
+        return false;
     const int cellEnd = scanner.tokenEnd();
 
     if (isValueType(type, "s")) {

@@ -105,12 +105,8 @@ XmlScanner::Token XmlScanner::next()
         }
         const char *end = m_data + m_end;
         if (end - at >= 4 && memcmp(at, "<!--", 4) == 0) {
-            const char *close = search(at + 4, end, "-->");
-            if (!close) {
-                fail(QStringLiteral("a comment is not closed"));
+            if (!skipPast(at + 4, "-->", "a comment"))
                 return Invalid;
-            }
-            m_pos = int(close + 3 - m_data);
             continue;
         }
         if (end - at >= 9 && memcmp(at, "<![CDATA[", 9) == 0) {
@@ -119,22 +115,14 @@ XmlScanner::Token XmlScanner::next()
             return m_token = Characters;
         }
         if (end - at >= 2 && at[1] == '?') {
-            const char *close = search(at + 2, end, "?>");
-            if (!close) {
-                fail(QStringLiteral("a processing instruction is not closed"));
+            if (!skipPast(at + 2, "?>", "a processing instruction"))
                 return Invalid;
-            }
-            m_pos = int(close + 2 - m_data);
             continue;
         }
         if (end - at >= 2 && at[1] == '!' && m_open.isEmpty()) {
             // A document type declaration before the root: passed over.
-            const char *close = static_cast<const char *>(memchr(at, '>', size_t(end - at)));
-            if (!close) {
-                fail(QStringLiteral("a declaration is not closed"));
+            if (!skipPast(at + 2, ">", "a declaration"))
                 return Invalid;
-            }
-            m_pos = int(close + 1 - m_data);
             continue;
         }
         if (end - at >= 2 && at[1] == '/') {
@@ -146,6 +134,15 @@ XmlScanner::Token XmlScanner::next()
             return Invalid;
         return m_token = StartElement;
     }
+}
+
+bool XmlScanner::skipPast(const char *from, const char *marker, const char *construct)
+{
+    const char *close = search(from, m_data + m_end, marker);
+    if (!close)
+        return fail(QStringLiteral("%1 is not closed").arg(QLatin1String(construct)));
+    m_pos = int(close + strlen(marker) - m_data);
+    return true;
 }
 
 bool XmlScanner::startTag()
@@ -309,6 +306,18 @@ bool XmlScanner::resolve(const char *from, int size, QString *out)
     text.append(at, int(end - at));
     *out = QString::fromUtf8(text);
     return true;
+}
+
+bool XmlScanner::nextChild()
+{
+    for (;;) {
+        switch (next()) {
+        case StartElement: return true;
+        case Characters: break;
+        case EndOfData: return fail(QStringLiteral("the element is not closed"));
+        default: return false;
+        }
+    }
 }
 
 bool XmlScanner::readElementText(QString *text)

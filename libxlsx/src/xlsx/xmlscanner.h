@@ -46,6 +46,9 @@ public:
 
     // Text of the current Characters token, resolved.
     const QString &text() const { return m_text; }
+    // Moves to the next child element of the current element: false at the element's end, or at
+    // an error (token() tells which).
+    bool nextChild();
     // From a start element to just past its end: the text inside it, of child elements too.
     bool readElementText(QString *text);
     // From a start element to just past its end.
@@ -58,6 +61,8 @@ private:
     bool startTag();
     bool endTag();
     bool characters();
+    // Moves past the marker that ends a construct opened at from; false when there is none.
+    bool skipPast(const char *from, const char *marker, const char *construct);
     bool resolve(const char *from, int size, QString *out);
     int lineAt(int position) const;
 
