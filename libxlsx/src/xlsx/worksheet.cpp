@@ -149,33 +149,50 @@ Worksheet::Worksheet(const QString &name, Styles *styles, SharedStrings *sharedS
 
 Worksheet::~Worksheet() = default;
 
-bool Worksheet::load(const QByteArray &bytes, QString *error)
+namespace {
+
+// Moves the scanner onto the start of the worksheet's cell table. False with the error when the
+// text is malformed before it; true with found false when there is no worksheet or no table.
+bool findCellTable(XmlScanner &scanner, bool *found, QString *error)
 {
-    // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
-    // is kept as text, with the table left empty, for the layout.
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-    const QByteArray utf8 = utf16 ? XmlText::decode(bytes).toUtf8() : bytes;
-    XmlScanner scanner(utf8, utf8.startsWith("\xEF\xBB\xBF") ? 3 : 0, utf8.size());
-    int depth = 0;
-    bool found = false;
-    while (!found) {
+    *found = false;
+    bool inRoot = false;
+    for (;;) {
         const XmlScanner::Token token = scanner.next();
         if (token == XmlScanner::Invalid) {
             *error = scanner.errorString();
             return false;
         }
         if (token == XmlScanner::EndOfData || token == XmlScanner::EndElement
-            || (token == XmlScanner::StartElement && depth == 0 && !scanner.isNamed("worksheet")))
-            break; // no cell table, or no worksheet: the layout says so
+            || (token == XmlScanner::StartElement && !inRoot && !scanner.isNamed("worksheet")))
+            return true;
         if (token != XmlScanner::StartElement)
             continue;
-        if (depth == 0)
-            depth = 1;
-        else if (scanner.isNamed("sheetData"))
-            found = true;
-        else if (!scanner.skipElement())
-            return *error = scanner.errorString(), false;
+        if (!inRoot) {
+            inRoot = true;
+        } else if (scanner.isNamed("sheetData")) {
+            *found = true;
+            return true;
+        } else if (!scanner.skipElement()) {
+            *error = scanner.errorString();
+            return false;
+        }
     }
+}
+
+} // namespace
+
+bool Worksheet::load(const QByteArray &bytes, QString *error)
+{
+    // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
+    // is kept as text, with the table left empty, for the layout (whose errors tell of a missing
+    // worksheet or table).
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const QByteArray utf8 = utf16 ? XmlText::decode(bytes).toUtf8() : bytes;
+    XmlScanner scanner(utf8, utf8.startsWith("\xEF\xBB\xBF") ? 3 : 0, utf8.size());
+    bool found = false;
+    if (!findCellTable(scanner, &found, error))
+        return false;
     if (found) {
         const int contentStart = scanner.tokenEnd();
         if (!d->cells.parse(scanner, utf8, d->strings->size(), error)) {
