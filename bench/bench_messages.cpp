@@ -1,8 +1,9 @@
 // Building and parsing protocol messages.
 //  - encodeList: a list of maps made into records, their message text and one text frame, as
-//    the network sends them; "x_qCompress" is that time over qCompress of the same text alone.
-//  - parseFrame: a received frame's text split into maps; "x_naive" is that time over a plain
+//    the network sends them; "x_anchor" is that time over qCompress of the same text alone.
+//  - parseFrame: a received frame's text split into maps; "x_anchor" is that time over a plain
 //    split of the same text at "[END]", "#" and "=" into maps.
+// Work and anchor are timed in turns, in the same iterations.
 #include "common/net/apinetwork.h"
 #include "common/net/framereader.h"
 #include "common/net/messagetext.h"
@@ -50,39 +51,48 @@ QString frameText(const QList<QVariantMap> &maps)
     return text;
 }
 
-template<typename Work>
-double nanosPerRound(Work work)
+// Times the work and its anchor in turns, so that both see the same machine; the iteration's
+// time is the work's.
+template<typename Work, typename Anchor>
+void alternate(benchmark::State &state, Work work, Anchor anchor)
 {
-    constexpr int rounds = 5;
-    const auto start = Clock::now();
-    for (int r = 0; r < rounds; ++r)
+    double worked = 0;
+    double anchored = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
         work();
-    return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / rounds;
+        const auto middle = Clock::now();
+        anchor();
+        const double seconds = std::chrono::duration<double>(middle - start).count();
+        worked += seconds;
+        anchored += std::chrono::duration<double>(Clock::now() - middle).count();
+        state.SetIterationTime(seconds);
+    }
+    state.counters["x_anchor"] = worked / anchored;
 }
 
 void encodeList(benchmark::State &state)
 {
     const QList<QVariantMap> maps = listRows(int(state.range(0)));
     const QString sample = frameText(maps);
-    const double anchor = nanosPerRound([&] { benchmark::DoNotOptimize(qCompress(sample.toUtf8(), 9)); });
-    const auto start = Clock::now();
-    for (auto _ : state) {
-        QList<NetDTO> records;
-        records.reserve(maps.size());
-        for (const QVariantMap &map : maps)
-            records.append(NetDTO(map));
-        QString text;
-        for (const NetDTO &record : qAsConst(records))
-            text += Common::messageText(QStringLiteral("operator"), record);
-        QByteArray frame = qCompress(text.toUtf8(), 9);
-        frame.append(Common::FrameReader::endMarker);
-        benchmark::DoNotOptimize(frame);
-    }
-    const double elapsed = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+    alternate(
+        state,
+        [&] {
+            QList<NetDTO> records;
+            records.reserve(maps.size());
+            for (const QVariantMap &map : maps)
+                records.append(NetDTO(map));
+            QString text;
+            for (const NetDTO &record : qAsConst(records))
+                Common::appendMessageText(text, QStringLiteral("operator"), record);
+            QByteArray frame = qCompress(text.toUtf8(), 9);
+            frame.append(Common::FrameReader::endMarker);
+            benchmark::DoNotOptimize(frame);
+        },
+        [&] { benchmark::DoNotOptimize(qCompress(sample.toUtf8(), 9)); });
     state.SetItemsProcessed(state.iterations() * maps.size());
-    state.counters["x_qCompress"] = elapsed / double(state.iterations()) / anchor;
 }
-BENCHMARK(encodeList)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(encodeList)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 // The plain way: split at the markers and separators, no escapes, no duplicate check.
 QList<QVariantMap> naiveSplit(const QString &text)
@@ -103,21 +113,20 @@ QList<QVariantMap> naiveSplit(const QString &text)
 void parseFrame(benchmark::State &state)
 {
     const QString text = frameText(listRows(int(state.range(0))));
-    const double anchor = nanosPerRound([&] { benchmark::DoNotOptimize(naiveSplit(text)); });
-    const auto start = Clock::now();
     int parsed = 0;
-    for (auto _ : state) {
-        const QList<QVariantMap> maps = Common::ApiNetwork::decodeTextFrame(text);
-        parsed = maps.size();
-        benchmark::DoNotOptimize(maps);
-    }
-    const double elapsed = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+    alternate(
+        state,
+        [&] {
+            const QList<QVariantMap> maps = Common::ApiNetwork::decodeTextFrame(text);
+            parsed = maps.size();
+            benchmark::DoNotOptimize(maps);
+        },
+        [&] { benchmark::DoNotOptimize(naiveSplit(text)); });
     if (parsed != state.range(0))
         state.SkipWithError("messages lost");
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["x_naive"] = elapsed / double(state.iterations()) / anchor;
 }
-BENCHMARK(parseFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(parseFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
 void buildMessage(benchmark::State &state)
 {

@@ -52,39 +52,48 @@ QString NetDTO::toString() const
 
 namespace {
 
-// Appends the value with "#" and "=" escaped, without copying it when there is nothing to escape.
-void appendEscaped(QString &text, const QString &value)
+// The value's text, without a copy when it holds one.
+const QString &textOf(const QVariant &value, QString &converted)
 {
-    const QChar *begin = value.constData();
-    const QChar *end = begin + value.size();
-    const QChar *from = begin;
-    for (const QChar *c = begin; c != end; ++c) {
-        if (*c == QLatin1Char('#') || *c == QLatin1Char('=')) {
-            text.append(from, int(c - from));
-            text += QLatin1Char('/');
-            from = c;
-        }
+    if (value.userType() == QMetaType::QString)
+        return *static_cast<const QString *>(value.constData());
+    converted = value.toString();
+    return converted;
+}
+
+// Writes the value with "#" and "=" escaped; returns the end of what it wrote.
+QChar *writeEscaped(QChar *out, const QString &value)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('#') || c == QLatin1Char('='))
+            *out++ = QLatin1Char('/');
+        *out++ = c;
     }
-    if (from == begin)
-        text += value;
-    else
-        text.append(from, int(end - from));
+    return out;
 }
 
 } // namespace
 
 void NetDTO::appendTo(QString &text) const
 {
+    // Written straight into the text, which grows ahead of each entry by the most it can take
+    // (every value character escaped) and is cut to what was written at the end.
+    int written = text.size();
+    QString converted;
     for (auto it = m_mapParams.cbegin(); it != m_mapParams.cend(); ++it) {
-        text += QLatin1Char('#');
-        text += it.key();
-        text += QLatin1Char('=');
-        const QVariant &value = it.value();
-        if (value.userType() == QMetaType::QString)
-            appendEscaped(text, *static_cast<const QString *>(value.constData()));
-        else
-            appendEscaped(text, value.toString());
+        const QString &key = it.key();
+        const QString &value = textOf(it.value(), converted);
+        const int most = written + 2 + key.size() + 2 * value.size();
+        if (most > text.size())
+            text.resize(qMax(most, 2 * text.size()));
+        QChar *out = text.data() + written;
+        *out++ = QLatin1Char('#');
+        out = std::copy(key.cbegin(), key.cend(), out);
+        *out++ = QLatin1Char('=');
+        out = writeEscaped(out, value);
+        written = int(out - text.constData());
     }
+    text.resize(written);
 }
 
 QJsonObject NetDTO::toJson() const
