@@ -166,6 +166,10 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
         << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
+    Parts twice = m_parts;
+    twice.append({"XL/Styles.xml", partOf(m_parts, "xl/styles.xml")});
+    QTest::newRow("two parts named alike") << QByteArray() << twice
+                                           << "the archive holds the parts xl/styles.xml and XL/Styles.xml";
     QTest::newRow("cell closed by the wrong tag")
         << QByteArray() << withRows("<row r=\"1\">\n<c r=\"A1\"><v>1</v></x>\n</row>")
         << "the end tag x closes no open element of its name (line 2)";

@@ -229,6 +229,19 @@ bool Package::open(const QString &fileName, QString *error)
         if (!QByteArray(stat.name).endsWith('/'))
             entries.push_back(stat);
     }
+    // Part names are compared without regard to case: two that differ in case alone would leave it
+    // open which one the workbook means.
+    QHash<QString, QString> names;
+    for (const zip_stat_t &stat : entries) {
+        const QString name = QString::fromUtf8(stat.name);
+        const QString taken = names.value(name.toLower());
+        if (!taken.isNull()) {
+            *error = QStringLiteral("the archive holds the parts %1 and %2, whose names differ in case alone")
+                         .arg(taken, name);
+            return false;
+        }
+        names.insert(name.toLower(), name);
+    }
     Parts parts;
     parts.reserve(int(entries.size()));
     for (const zip_stat_t &stat : entries) {
