@@ -181,6 +181,11 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
                                         << "an attribute value is not quoted";
     QTest::newRow("repeated attribute") << QByteArray() << withRows("<row r=\"1\" r=\"1\"/>")
                                         << "an attribute is repeated";
+    QTest::newRow("control character in a name")
+        << QByteArray() << withRows("<row " + QByteArray(1, '\x01') + "r=\"1\"/>") << "an attribute name is malformed";
+    QTest::newRow("control character in a text")
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>a" + QByteArray(1, '\0') + "b</v></c></row>")
+        << "the text holds the control character 0x00";
     QTest::newRow("unclosed comment") << QByteArray() << withRows("<row r=\"1\"/><!-- open") << "a comment is not closed";
     QTest::newRow("table not closed")
         << QByteArray() << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c></row>")

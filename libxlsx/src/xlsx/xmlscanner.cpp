@@ -16,6 +16,29 @@ bool isNameEnd(char c)
     return isSpace(c) || c == '/' || c == '>' || c == '=';
 }
 
+// A name of ASCII letters, digits, "_", ":", "." and "-" (not first), or other Unicode characters.
+bool isName(const char *name, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        const bool start = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
+        if (!start && (i == 0 || !((c >= '0' && c <= '9') || c == '.' || c == '-')))
+            return false;
+    }
+    return size > 0;
+}
+
+// The first character that XML text may not hold (controls other than tab and line ends), or null.
+const char *forbidden(const char *from, int size)
+{
+    for (const char *at = from; at < from + size; ++at) {
+        const unsigned char c = static_cast<unsigned char>(*at);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            return at;
+    }
+    return nullptr;
+}
+
 const char *search(const char *from, const char *end, const char *what)
 {
     const size_t size = strlen(what);
@@ -152,7 +175,7 @@ bool XmlScanner::startTag()
     const char *name = at;
     while (at < end && !isNameEnd(*at))
         ++at;
-    if (at == name || at == end || *name == '!' || *name == '<')
+    if (at == end || !isName(name, int(at - name)))
         return fail(QStringLiteral("a tag is malformed"));
     m_name = name;
     m_nameSize = int(at - name);
@@ -174,9 +197,11 @@ bool XmlScanner::startTag()
         while (at < end && !isNameEnd(*at))
             ++at;
         attribute.nameSize = int(at - attribute.name);
+        if (!isName(attribute.name, attribute.nameSize))
+            return fail(QStringLiteral("an attribute name is malformed"));
         while (at < end && isSpace(*at))
             ++at;
-        if (attribute.nameSize == 0 || at == end || *at != '=')
+        if (at == end || *at != '=')
             return fail(QStringLiteral("an attribute has no value"));
         ++at;
         while (at < end && isSpace(*at))
@@ -190,6 +215,8 @@ bool XmlScanner::startTag()
             return fail(QStringLiteral("an attribute value is not closed"));
         if (memchr(at, '<', size_t(close - at)))
             return fail(QStringLiteral("an attribute value holds '<'"));
+        if (forbidden(at, int(close - at)))
+            return fail(QStringLiteral("an attribute value holds a control character"));
         attribute.valueSize = int(close - at);
         attribute.hasPrefix = memchr(attribute.name, ':', size_t(attribute.nameSize)) != nullptr;
         for (const Attribute &other : qAsConst(m_attributes)) {
@@ -216,7 +243,7 @@ bool XmlScanner::endTag()
     const int size = int(at - name);
     while (at < end && isSpace(*at))
         ++at;
-    if (at == end || *at != '>')
+    if (at == end || *at != '>' || !isName(name, size))
         return fail(QStringLiteral("an end tag is malformed"));
     if (m_open.isEmpty() || m_open.last().size() != size || memcmp(m_open.last().constData(), name, size_t(size)) != 0)
         return fail(QStringLiteral("the end tag %1 closes no open element of its name").arg(QString::fromUtf8(name, size)));
@@ -243,6 +270,8 @@ bool XmlScanner::characters()
             const char *close = search(at + 9, end, "]]>");
             if (!close)
                 return fail(QStringLiteral("a CDATA section is not closed"));
+            if (forbidden(at + 9, int(close - at - 9)))
+                return fail(QStringLiteral("a CDATA section holds a control character"));
             m_text += QString::fromUtf8(at + 9, int(close - at - 9));
             m_pos = int(close + 3 - m_data);
             continue;
@@ -251,6 +280,10 @@ bool XmlScanner::characters()
             break;
         const char *next = static_cast<const char *>(memchr(at, '<', size_t(end - at)));
         const int size = int((next ? next : end) - at);
+        if (const char *control = forbidden(at, size)) {
+            m_pos = int(control - m_data);
+            return fail(QStringLiteral("the text holds the control character 0x%1").arg(int(uchar(*control)), 2, 16, QLatin1Char('0')));
+        }
         QString piece;
         if (!resolve(at, size, &piece))
             return false;
