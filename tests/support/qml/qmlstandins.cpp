@@ -1,6 +1,7 @@
 #include "qmlstandins.h"
 
 #include "standincontroller.h"
+#include "standindialog.h"
 #include "standindesktoputils.h"
 #include "standinglobal.h"
 #include "standinmainwindow.h"
@@ -26,6 +27,7 @@ QmlStandins::QmlStandins(QObject *parent)
 void QmlStandins::install(QQmlEngine *engine)
 {
     registerTypes();
+    m_global->setEngine(engine);
     if (!QQmlFileSelector::get(engine))
         new QQmlFileSelector(engine, engine);
     QQmlContext *context = engine->rootContext();
@@ -45,4 +47,5 @@ void QmlStandins::registerTypes()
     registered = true;
     qmlRegisterType<StandinController>("Koriv.Test", 1, 0, "StandinController");
     qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
+    qmlRegisterUncreatableType<StandinDialog>("Koriv.Test", 1, 0, "StandinDialog", QStringLiteral("opened by QWIDGET_CREATOR"));
 }
