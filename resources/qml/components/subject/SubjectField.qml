@@ -16,6 +16,7 @@ TextFieldEx {
         else if (event.key === Qt.Key_F2)
             editorRequested();
         else
-            event.accepted = false;
+            return;
+        event.accepted = true;
     }
 }

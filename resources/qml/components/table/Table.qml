@@ -307,6 +307,7 @@ Item {
 
     function handleKey(event) {
         var modifiers = event.modifiers & ~Qt.KeypadModifier;
+        event.accepted = true;
         if (event.key === Qt.Key_Escape) {
             if (filterField.activeFocus) {
                 closeFilterRow();

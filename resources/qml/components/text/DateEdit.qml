@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "../base"
 import "../toolbuttons"
 import "../../js/fontawesome.js" as FontAwesome
@@ -70,10 +71,11 @@ FocusScope {
         }
     }
 
-    function showLegal() {
-        dayCell.input.newText = dayCell.legalText;
-        monthCell.input.newText = monthCell.legalText;
-        yearCell.input.newText = yearCell.legalText;
+    function showCells(texts) {
+        dayCell.input.newText = texts[0];
+        monthCell.input.newText = texts[1];
+        yearCell.input.newText = texts[2];
+        updateFormatedText();
     }
 
     function openCalendar() {
@@ -83,6 +85,8 @@ FocusScope {
         calendar = QWIDGET_CREATOR.calendar(owner);
         if (!calendar)
             return;
+        // A dismissed calendar leaves the date as it was shown, unsaved change included.
+        var shown = [dayCell.text, monthCell.text, yearCell.text];
         calendar.setSelectedDate(parseDate());
         var window = dateEdit.Window.window;
         var position = dayCell.mapToItem(null, 0, 0);
@@ -96,12 +100,15 @@ FocusScope {
             updateFormatedText();
         });
         calendar.accepted.connect(function () {
-            finishChanging();
+            // Leaving the cells finishes the change by itself.
+            var leavesCells = activeFocusGroup && nextItem;
             if (nextItem)
                 nextItem.forceActiveFocus();
+            if (!leavesCells)
+                finishChanging();
         });
         calendar.rejected.connect(function () {
-            showLegal();
+            showCells(shown);
             dateEdit.forceActiveFocus();
         });
     }

@@ -1,6 +1,8 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import ".."
 import "../base"
+import "focuschain.js" as FocusChain
 
 // A multi-line text with the legal-value pattern, scrolled. Enter goes to the frame (so that it
 // saves); Shift+Enter makes a new line; Tab leaves the text. The inner area carries the record
@@ -64,10 +66,10 @@ ScrollViewEx {
                     frameItem.enterPressed();
             } else if (event.key === Qt.Key_Tab) {
                 event.accepted = true;
-                area.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason);
+                FocusChain.next(area.Window.contentItem, area, true).forceActiveFocus(Qt.TabFocusReason);
             } else if (event.key === Qt.Key_Backtab) {
                 event.accepted = true;
-                area.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason);
+                FocusChain.next(area.Window.contentItem, area, false).forceActiveFocus(Qt.BacktabFocusReason);
             }
         }
 

@@ -9,7 +9,7 @@ import "../table"
 FocusScope {
     id: completer
 
-    // A list model answering data(row, role).
+    // A list model answering data(row, role), or a ListModel.
     property var model
     property string role
     property int tableWidth: 0
@@ -31,7 +31,9 @@ FocusScope {
     signal dataConfirmed()
 
     function rowValue(row, role) {
-        var value = model && row >= 0 ? model.data(row, role) : undefined;
+        if (!model || row < 0)
+            return "";
+        var value = typeof model.get === "function" ? model.get(row)[role] : model.data(row, role);
         return value === undefined || value === null ? "" : String(value);
     }
 
@@ -44,6 +46,8 @@ FocusScope {
         var shown = rowValue(listView.currentRow, role);
         if (shown !== "")
             field.text = shown;
+        // The chosen record is the value now, its name as well as its id.
+        field.legalText = field.text;
     }
 
     function handleKey(event) {
@@ -52,6 +56,7 @@ FocusScope {
             return;
         }
         var key = event.key;
+        event.accepted = true;
         if (key === Qt.Key_Escape) {
             if (event.isAutoRepeat) {
                 event.accepted = true;

@@ -23,17 +23,15 @@ TextFieldExBase {
         text = value;
     }
 
-    // A change of the text that did not come from typing selects it all while the field has
-    // focus; textEdited follows textChanged, so the check waits for it.
-    function afterTextChange() {
+    onLegalTextChanged: text = legalText
+    // textEdited comes before textChanged: a change that was not typed selects all while the
+    // field has focus.
+    onTextEdited: isHandEdit = true
+    onTextChanged: {
         if (activeFocus && !isHandEdit)
             selectAll();
         isHandEdit = false;
     }
-
-    onLegalTextChanged: text = legalText
-    onTextEdited: isHandEdit = true
-    onTextChanged: Qt.callLater(afterTextChange)
     onEditingFinished: {
         if (modify)
             changeFinished();

@@ -72,19 +72,22 @@ Rectangle {
         var passesReadOnly = event.key === Qt.Key_Return || event.key === Qt.Key_Enter
                 || event.key === Qt.Key_Left || event.key === Qt.Key_Right
                 || event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab;
-        if (readOnly && !passesReadOnly) {
-            event.accepted = false;
+        // Keys.onPressed leaves an event unaccepted unless told.
+        event.accepted = !readOnly || passesReadOnly;
+        if (!event.accepted)
             return;
-        }
         if (event.key === Qt.Key_Tab && tabItem) {
             tabItem.forceActiveFocus();
         } else if (event.key === Qt.Key_Backtab && backtabItem) {
             backtabItem.forceActiveFocus();
+        } else if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab) {
+            event.accepted = false;
         } else if (event.key === Qt.Key_F3) {
             keyF3Pressed();
         } else if (isDigit) {
             typeDigit(event.text);
         } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            // The frame sees Enter too, but not an auto-repeated one.
             if (!event.isAutoRepeat) {
                 input.newText = normalized();
                 dataConfirmed();
@@ -116,6 +119,7 @@ Rectangle {
     Timer {
         id: entryTimer
 
+        objectName: "entryTimer"
         interval: cell.entryDelay
         onTriggered: {
             input.isNew = true;
