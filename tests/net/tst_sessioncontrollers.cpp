@@ -1,6 +1,7 @@
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
 #include "client/net/apinetwork.h"
+#include "client/net/qmlnetwork.h"
 #include "client/utils/desktoputils.h"
 #include "common/core/singleton/spsingleton.h"
 #include "messagecatcher.h"
@@ -42,6 +43,9 @@ private slots:
     void closeReason();
     void deliveryToControllersOfAName();
     void serverClock();
+    void clockBeforeTheSessionOpens();
+    void sessionTable();
+    void qmlNetworkFront();
 
 private:
     std::unique_ptr<Client::ApiNetwork> m_net;
@@ -251,6 +255,72 @@ void TestSessionControllers::serverClock()
     session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}, {"utc_offset", "n/a"}});
     QCOMPARE(utils.currentDateTime().offsetFromUtc(), 0);
     QCOMPARE(utils.currentDateTime().date(), QDate(2025, 12, 31));
+}
+
+void TestSessionControllers::clockBeforeTheSessionOpens()
+{
+    // Until the first open answer the clock is the system's, in UTC, never the epoch.
+    UserSession session;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QVERIFY(qAbs(session.currentMSecsSinceEpoch() - now) < 5000);
+    session.handleMessage("saOpen", {{"RES", "30"}, {"utc_dt", "1000"}});
+    QVERIFY(qAbs(session.currentMSecsSinceEpoch() - now) < 5000);
+    session.handleMessage("saOpen", {{"RES", "10"}, {"utc_dt", "1000"}});
+    QVERIFY(session.currentMSecsSinceEpoch() < 1000 + 5000);
+}
+
+void TestSessionControllers::sessionTable()
+{
+    // The session controller is also the list controller of the users' sessions.
+    UserSession session;
+    QCOMPARE(session.name(), QString("userSession"));
+    QVERIFY(session.originalModel() && session.proxyModel());
+    QVERIFY(session.originalModel()->containsRole("type_close"));
+    QVERIFY(!session.isStaticModel());
+    connect(&session, &UserSession::saListInfo, this,
+            [&](const QVariantMap &row) { session.originalModel()->addRow(row); });
+    dispatchFromOtherThread(*m_net, "userSession", "saListInfo",
+                            {{"id", "5"}, {"type_close", "4"}, {"RECEIVER", session.objectNumber()}});
+    QTRY_COMPARE(session.originalModel()->rowCount(), 1);
+    QCOMPARE(session.originalModel()->data(0).value("type_close_string").toString(),
+             QString("4. closed by other user"));
+    // Removing a closed session from the table is a desktop answer like any other.
+    dispatchFromOtherThread(*m_net, "userSession", "saRemove", {{"RES", "10"}, {"id", "5"}});
+    QTRY_COMPARE(session.originalModel()->rowCount(), 0);
+}
+
+void TestSessionControllers::qmlNetworkFront()
+{
+    Client::QmlNetwork front;
+    QSignalSpy state(&front, &Client::QmlNetwork::connectionState);
+    QSignalSpy amount(&front, &Client::QmlNetwork::amountConnectedChanged);
+    QSignalSpy connecting(m_net.get(), &Common::Network::makeConnection);
+    QSignalSpy closing(m_net.get(), &Common::Network::closeConnection);
+    m_net->setHost("example.test");
+    m_net->setPort(40300);
+    front.setSign("op");
+    front.setPwd("digest");
+    QCOMPARE(front.host(), QString("example.test"));
+    QCOMPARE(front.port(), 40300);
+    QCOMPARE(m_net->sign(), QString("op"));
+    QCOMPARE(front.sign(), QString("op"));
+    QCOMPARE(m_net->pwd(), QString("digest"));
+    front.setProperty("amountConnected", 3);
+    QCOMPARE(m_net->amountConnected(), 3);
+    QCOMPARE(amount.count(), 1);
+    emit m_net->connectionState(true);
+    QCOMPARE(state.count(), 1);
+    front.makeConnection();
+    front.closeConnection();
+    QCOMPARE(connecting.count(), 1);
+    QCOMPARE(closing.count(), 1);
+
+    // Without a network it answers empty.
+    m_net.reset();
+    QCOMPARE(front.host(), QString());
+    QCOMPARE(front.amountConnected(), 0);
+    front.makeConnection();
+    m_net = std::make_unique<Client::ApiNetwork>();
 }
 
 QTEST_MAIN(TestSessionControllers)

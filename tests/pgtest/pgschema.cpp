@@ -22,6 +22,17 @@ QString PgSchema::missingEnvironment()
         .arg(missing.join(QLatin1String(", ")));
 }
 
+QSqlDatabase PgSchema::addClusterDatabase(const QString &connection)
+{
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+    database.setHostName(qEnvironmentVariable("PGHOST"));
+    database.setPort(qEnvironmentVariable("PGPORT").toInt());
+    database.setUserName(qEnvironmentVariable("PGUSER"));
+    database.setPassword(qEnvironmentVariable("PGPASSWORD"));
+    database.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
+    return database;
+}
+
 PgSchema::PgSchema()
 {
     m_error = missingEnvironment();
@@ -34,12 +45,7 @@ PgSchema::PgSchema()
                                .arg(QRandomGenerator::global()->bounded(1000000));
     m_name = QStringLiteral("t_") + suffix;
     m_connection = QStringLiteral("pgtest_") + suffix;
-    m_database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
-    m_database.setHostName(qEnvironmentVariable("PGHOST"));
-    m_database.setPort(qEnvironmentVariable("PGPORT").toInt());
-    m_database.setUserName(qEnvironmentVariable("PGUSER"));
-    m_database.setPassword(qEnvironmentVariable("PGPASSWORD"));
-    m_database.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
+    m_database = addClusterDatabase(m_connection);
     if (!m_database.open()) {
         m_error = QStringLiteral("Cannot connect to PostgreSQL: ") + m_database.lastError().text();
         return;

@@ -34,6 +34,8 @@ public:
 
     // Empty when the PG* variables are set; otherwise what is missing and how to get it.
     static QString missingEnvironment();
+    // A QPSQL connection under that name to the database the PG* variables name (not opened).
+    static QSqlDatabase addClusterDatabase(const QString &connection);
 
 private:
     bool m_open = false;

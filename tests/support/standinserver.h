@@ -19,6 +19,8 @@ public:
 
     // Starts the server on a free loopback port; false when it did not come up.
     bool start(const QStringList &arguments = {});
+    // The environment of the server process (the PostgreSQL database it uses); set before start.
+    void setEnvironment(const QProcessEnvironment &environment) { m_process.setProcessEnvironment(environment); }
     int port() const { return m_port; }
 
     void command(const QString &line);

@@ -18,6 +18,7 @@
 #include "modelfixture/placeholdertables.h"
 
 #include "common/core/db/db.h"
+#include "common/core/db/pgenvironment.h"
 #include "common/core/exception/exception.h"
 
 #include <QCoreApplication>
@@ -43,31 +44,6 @@ int fail(const QString &message)
 {
     err() << "koriv-dbinit: " << message << Qt::endl;
     return 1;
-}
-
-QString connectionText()
-{
-    const auto env = [](const char *name, const char *fallback) {
-        const QString value = qEnvironmentVariable(name);
-        return value.isEmpty() ? QString::fromLatin1(fallback) : value;
-    };
-    return QStringLiteral("database '%1' on %2:%3 as %4")
-        .arg(env("PGDATABASE", "(default)"), env("PGHOST", "(default host)"), env("PGPORT", "5432"),
-             env("PGUSER", "(default user)"));
-}
-
-void setFromEnvironment(QSqlDatabase &database)
-{
-    if (qEnvironmentVariableIsSet("PGHOST"))
-        database.setHostName(qEnvironmentVariable("PGHOST"));
-    if (qEnvironmentVariableIsSet("PGPORT"))
-        database.setPort(qEnvironmentVariableIntValue("PGPORT"));
-    if (qEnvironmentVariableIsSet("PGDATABASE"))
-        database.setDatabaseName(qEnvironmentVariable("PGDATABASE"));
-    if (qEnvironmentVariableIsSet("PGUSER"))
-        database.setUserName(qEnvironmentVariable("PGUSER"));
-    if (qEnvironmentVariableIsSet("PGPASSWORD"))
-        database.setPassword(qEnvironmentVariable("PGPASSWORD"));
 }
 
 // Per table, what its catalogues say beyond the schema: the joined display fields (those of all
@@ -138,20 +114,20 @@ int main(int argc, char *argv[])
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("koriv-dbinit"));
         if (!database.isValid())
             return fail(QStringLiteral("the Qt PostgreSQL driver (QPSQL) is not available"));
-        setFromEnvironment(database);
+        Common::applyPgEnvironment(database);
         if (!database.open()) {
             return fail(QStringLiteral("cannot connect to %1: %2")
-                            .arg(connectionText(), database.lastError().text().simplified()));
+                            .arg(Common::pgConnectionText(), database.lastError().text().simplified()));
         }
         Common::Db db(database);
         try {
             const QVector<Model::Creator::Factory> catalogues = Model::allCatalogues();
             if (!ModelFixture::createPlaceholderTables(&db, catalogues))
                 return fail(QStringLiteral("the tables that no catalogue describes were not created in %1")
-                                .arg(connectionText()));
+                                .arg(Common::pgConnectionText()));
             Model::DatabaseInitializer initializer(&db);
             if (!initializer.run(catalogues))
-                return fail(QStringLiteral("initialising %1 failed: %2").arg(connectionText(), initializer.lastError()));
+                return fail(QStringLiteral("initialising %1 failed: %2").arg(Common::pgConnectionText(), initializer.lastError()));
             if (!describePath.isEmpty()) {
                 QString error;
                 const QByteArray json = QJsonDocument(describe(catalogues)).toJson(QJsonDocument::Indented);
@@ -160,11 +136,11 @@ int main(int argc, char *argv[])
             }
             tables = Model::DatabaseInitializer::plan(catalogues).size();
         } catch (const Exception &e) {
-            return fail(QStringLiteral("initialising %1 failed: %2").arg(connectionText(), e.message()));
+            return fail(QStringLiteral("initialising %1 failed: %2").arg(Common::pgConnectionText(), e.message()));
         }
         database.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("koriv-dbinit"));
-    QTextStream(stdout) << "koriv-dbinit: " << tables << " tables ready in " << connectionText() << Qt::endl;
+    QTextStream(stdout) << "koriv-dbinit: " << tables << " tables ready in " << Common::pgConnectionText() << Qt::endl;
     return 0;
 }

@@ -18,6 +18,8 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   170  saDuplicate: the source could not be removed (locked by another session, system row)
   200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed,
        password missing
+  report_saCreate: 100 for a type or options that are not a report request, 180 when the report
+       tool refused the options or failed (its message is the reason)
 Every refusal carries "exception_description" with the reason.
 
 Rights: a request needs the user's effective value "1" of <controller>.crud.<operation>, where
@@ -30,10 +32,16 @@ Locks belong to sessions (connections): trUpdate needs the requester's own lock 
 locked by another session, the right update_locked_record); trRemove and trDuplicate with
 "remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
 "saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
+
+Reports: "report_trCreate" {"type", "options"} runs the report's extraction through the report tool
+(koriv-report) on the same database and answers "saCreate" with "JSON", the report data object. It
+needs the right <report>.crud.read of the type's report name; unlike the rights of tables, a
+report whose option does not exist is refused too, as the client's report frames refuse it.
 """
 
 import base64
 import json
+import subprocess
 import sys
 import time
 import traceback
@@ -70,6 +78,16 @@ OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
 TEXT_OPERATIONS = {"contains": "> 0", "not_contains": "= 0"}
 
 MAX_COPIES = 100
+
+# Report type -> the report name whose ".crud.read" grants it.
+REPORT_ACCESS = {
+    0: "individualCardGroupReport", 1: "individualCardGroupBalanceReport", 2: "consolidatedCompanyReport",
+    3: "consolidatedUserSalaryReport", 4: "individualUserSalaryReport", 5: "missedCallsReport",
+    6: "individualUserBalanceReport", 7: "consolidatedUserCallsReport", 8: "consolidatedUserDutiesReport",
+    9: "userSessionReport", 10: "userTransactionsReport", 11: "brandCarReport", 12: "brandPaymentReport",
+    13: "driverConsolidatedReport", 14: "driverBalanceReport", 15: "driverSessionReport",
+}
+REPORT_TIMEOUT = 300
 
 
 class Refusal(Exception):
@@ -120,9 +138,10 @@ def answer_name(action):
 
 class Backend:
     def __init__(self, connection, schema, controllers, utc_offset=180, sys_utc_offset=0, min_version="",
-                 dsn=""):
+                 dsn="", report_tool=""):
         self.db = connection
         self.dsn = dsn
+        self.report_tool = report_tool
         self.schema = schema
         self.controllers = {name: table for name, table in controllers.items() if schema.table(table)}
         self.utc_offset = utc_offset
@@ -211,6 +230,8 @@ class Backend:
             if controller == "userSession" and action in ("trOpen", "trClose"):
                 opening = self.open_session if action == "trOpen" else self.close_session
                 result = opening(session, message, outcome)
+            elif controller == "report" and action == "trCreate":
+                result = self.create_report(session, message)
             else:
                 result = self.serve(session, controller, action, message, outcome)
             self.db.commit()
@@ -576,16 +597,44 @@ class Backend:
         self._push(outcome, sessions, "srUpdated", session, session.session_row)
         session.session_row = None
 
+    # Reports ------------------------------------------------------------------------------------
+
+    def create_report(self, session, params):
+        """report_trCreate: the report data object of the tool as "JSON"."""
+        report_type = _integer(params.get("type", ""), "type")
+        if report_type not in REPORT_ACCESS:
+            raise InputError("there is no report of type %d" % report_type)
+        try:
+            options = json.loads(params.get("options", ""))
+        except ValueError as error:
+            raise InputError("options are not JSON: %s" % error) from None
+        if not isinstance(options, dict):
+            raise InputError("options must be a JSON object")
+        self.check_right(session, REPORT_ACCESS[report_type], "read", strict=True)
+        if not self.report_tool:
+            raise Refusal(51, "the stand-in was started without a report tool (--report-tool)")
+        try:
+            done = subprocess.run([self.report_tool, str(report_type), "-"], input=json.dumps(options),
+                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+                                  timeout=REPORT_TIMEOUT)
+        except (OSError, subprocess.TimeoutExpired) as error:
+            raise Refusal(180, "report tool %s failed: %s" % (self.report_tool, error)) from None
+        if done.returncode != 0:
+            raise Refusal(180, done.stderr.strip() or "report tool exited with %d" % done.returncode)
+        return {"RES": "10", "JSON": done.stdout.strip()}
+
     # Rights -------------------------------------------------------------------------------------
 
-    def check_right(self, session, controller, operation):
+    def check_right(self, session, controller, operation, strict=False):
         """Refuses (50) unless the user's effective value of <controller>.crud.<operation> is "1".
 
-        A right that no security option names is not enforced. A user's own value wins while it
-        is in use (is_using 1); otherwise the value of the user's group counts."""
-        if not self.has_rights:
-            return
+        A right that no security option names is not enforced, unless strict. A user's own value
+        wins while it is in use (is_using 1); otherwise the value of the user's group counts."""
         code = "%s.crud.%s" % (controller, operation)
+        if not self.has_rights:
+            if strict:
+                raise Refusal(50, "right %s: the database has no security options" % code)
+            return
         with self.db.cursor() as cursor:
             cursor.execute(
                 "SELECT (SELECT option_value FROM user_security_options u"
@@ -599,6 +648,8 @@ class Backend:
                 {"user": session.user_id, "code": code})
             row = cursor.fetchone()
         if row is None:
+            if strict:
+                raise Refusal(50, "right %s is not granted to %s: no such security option" % (code, session.sign))
             return
         user_value, in_use, group_value = row
         value = user_value if in_use else group_value

@@ -6,6 +6,9 @@ event as one JSON line on stdout: {"event": "listening", "port": N} first, then
 "connected", "message", "sent", "disconnected" and "error" events ("message" and "sent" not
 with --quiet).
 
+With --report-tool it answers "report_trCreate" through koriv-report over the same database; the
+tables the report SQL reads come from tools/report/report-tables.sql, run after the initialiser.
+
 With --database it keeps the platform's data in PostgreSQL (the database that the PG* variables
 name) and answers every controller of controllers.json from the table it names: sign-in
 against the users table, lists, single records, edits, locks, rights, password changes and
@@ -322,12 +325,31 @@ def parse_args(argv):
                         help="keep the data in the PostgreSQL database that the PG* variables name")
     parser.add_argument("--dbinit", default=os.environ.get("KORIV_DBINIT", ""),
                         help="database initialiser run on start (default: $KORIV_DBINIT)")
+    parser.add_argument("--report-tool", default=os.environ.get("KORIV_REPORT_TOOL", ""),
+                        help="koriv-report, which answers report_trCreate (default: $KORIV_REPORT_TOOL)")
     parser.add_argument("--controllers", default=os.path.join(HERE, "controllers.json"),
                         help="controller name to table map")
     parser.add_argument("--min-version", default="", help="older clients get session code 50")
     args = parser.parse_args(argv)
     args.users = dict(pair.split(":", 1) for pair in args.user)
     return args
+
+
+REPORT_TABLES = os.path.join(HERE, "..", "report", "report-tables.sql")
+
+
+def create_report_tables(connection):
+    """The tables that the report SQL reads and no catalogue describes; SystemExit on failure."""
+    import psycopg2
+
+    try:
+        with open(REPORT_TABLES, encoding="utf-8") as f, connection.cursor() as cursor:
+            cursor.execute(f.read())
+        connection.commit()
+    except (OSError, psycopg2.Error) as error:
+        connection.rollback()
+        emit("error", error="report tables not created from %s: %s" % (REPORT_TABLES, str(error).strip()))
+        raise SystemExit(1)
 
 
 def open_database(config):
@@ -361,13 +383,15 @@ def open_database(config):
     except psycopg2.Error as error:
         emit("error", error="cannot connect to PostgreSQL: %s" % str(error).strip())
         raise SystemExit(1)
+    if config.dbinit:
+        create_report_tables(connection)
     found = schema.load(connection, description)
     for warning in found.warnings:
         emit("warning", message=warning)
     with open(config.controllers, encoding="utf-8") as f:
         controllers = json.load(f)["controllers"]
     platform = backend.Backend(connection, found, controllers, config.utc_offset, config.sys_utc_offset,
-                               config.min_version)
+                               config.min_version, report_tool=config.report_tool)
     platform.clear_stale_locks()
     for sign, digest in config.users.items():
         try:

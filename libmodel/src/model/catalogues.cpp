@@ -67,6 +67,7 @@
 #include "model/orlem/value/value.h"
 #include "model/tavik/balance/cardbalancelog.h"
 #include "model/tavik/balance/userbalancelog.h"
+#include "model/tavik/card/cardgroup.h"
 #include "model/tavik/rating/driverratinglog.h"
 #include "model/tavik/session/userguisession.h"
 
@@ -134,6 +135,7 @@ QVector<Creator::Factory> allCatalogues()
     add<Base::BalanceLog>(list);
     add<Orlem::CompanyBalanceLog>(list);
     add<Base::DriverBalanceLog>(list);
+    add<Tavik::CardGroup>(list);
     add<Tavik::CardBalanceLog>(list);
     add<Tavik::UserBalanceLog>(list);
     add<Orlem::DriverBalanceTransfer>(list);

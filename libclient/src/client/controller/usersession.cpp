@@ -1,13 +1,15 @@
 #include "usersession.h"
 
 #include "common/net/apinetwork.h"
+#include "model/base/session/usersession.h"
 
 namespace Client::Controller {
 
 UserSession::UserSession(QQuickItem *parent)
-    : ItemController(parent)
+    : DesktopController(parent)
     , Common::Session(QStringLiteral("userSession"))
 {
+    useOwnModel<Model::Base::UserSession>();
 }
 
 UserSession::~UserSession() = default;
@@ -47,7 +49,7 @@ qlonglong UserSession::currentMSecsSinceEpoch() const
 
 bool UserSession::handleMessage(const QString &action, const QVariantMap &params)
 {
-    if (ItemController::handleMessage(action, params))
+    if (DesktopController::handleMessage(action, params))
         return true;
     if (action == QLatin1String("saPing")) {
         onSaPing(params);

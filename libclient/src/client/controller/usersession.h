@@ -1,13 +1,14 @@
 #pragma once
 
 #include "common/net/session.h"
-#include "itemcontroller.h"
+#include "desktopcontroller.h"
 
 namespace Client::Controller {
 
 // The user's working session on the server: opens it after sign-in, answers the keep-alive,
-// closes sessions and keeps the session data and the server-synchronised clock.
-class UserSession : public ItemController, public Common::Session
+// closes sessions and keeps the session data and the server-synchronised clock. It is also the
+// list controller of the users' sessions.
+class UserSession : public DesktopController, public Common::Session
 {
     Q_OBJECT
     Q_PROPERTY(QString rst_id_owner READ rstIdOwner NOTIFY sessionChanged)
@@ -26,6 +27,7 @@ public:
     void prepareRow(QVariantMap &row) override;
 
     Q_INVOKABLE void trClose(const QVariantMap &mapParams);
+    // The server's time now; the system's UTC time until a session is open.
     Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
 
 public slots:

@@ -18,7 +18,9 @@ void ApiNetwork::registerController(Controller::ItemController *controller)
     if (!controller || controller->thread() != m_delivery.thread())
         return;
     QMutexLocker lock(&m_mutex);
-    m_controllers.append(controller);
+    if (m_registered.contains(controller))
+        return;
+    m_registered.insert(controller);
     // Its protocol name is read at the first delivery, once construction has finished.
     m_unnamed.append(controller);
 }
@@ -26,18 +28,24 @@ void ApiNetwork::registerController(Controller::ItemController *controller)
 void ApiNetwork::unregisterController(Controller::ItemController *controller)
 {
     QMutexLocker lock(&m_mutex);
-    const int index = m_controllers.indexOf(controller);
-    if (index < 0)
+    if (!m_registered.remove(controller))
         return;
-    m_controllers.remove(index);
+    ++m_removals;
     m_unnamed.removeOne(controller);
-    m_names.remove(controller);
+    const auto name = m_names.constFind(controller);
+    if (name != m_names.cend()) {
+        auto receivers = m_byName.find(name.value());
+        receivers->removeOne(controller);
+        if (receivers->isEmpty())
+            m_byName.erase(receivers);
+        m_names.erase(name);
+    }
 }
 
 int ApiNetwork::controllerCount() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_controllers.size();
+    return m_registered.size();
 }
 
 void ApiNetwork::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
@@ -47,24 +55,33 @@ void ApiNetwork::dispatchMessage(const QString &controller, const QString &actio
         Qt::QueuedConnection);
 }
 
+void ApiNetwork::nameNewControllers()
+{
+    for (Controller::ItemController *pending : qAsConst(m_unnamed)) {
+        const QString name = pending->name();
+        m_names.insert(pending, name);
+        m_byName[name].append(pending);
+    }
+    m_unnamed.clear();
+}
+
 void ApiNetwork::deliver(const QString &controller, const QString &action, const QVariantMap &params)
 {
     QVector<Controller::ItemController *> receivers;
+    quint64 removals;
     {
         QMutexLocker lock(&m_mutex);
-        for (Controller::ItemController *pending : qAsConst(m_unnamed))
-            m_names.insert(pending, pending->name());
-        m_unnamed.clear();
-        for (Controller::ItemController *c : qAsConst(m_controllers)) {
-            if (m_names.value(c) == controller)
-                receivers.append(c);
-        }
+        if (!m_unnamed.isEmpty())
+            nameNewControllers();
+        receivers = m_byName.value(controller);
+        removals = m_removals;
     }
-    // A handler may destroy controllers: each receiver is checked again before it gets the message.
     for (Controller::ItemController *c : qAsConst(receivers)) {
-        {
+        // A handler may destroy controllers: once one has gone, each receiver is checked again
+        // (a controller made since, even at the same address, is not named yet).
+        if (m_removals != removals) {
             QMutexLocker lock(&m_mutex);
-            if (!m_controllers.contains(c))
+            if (m_names.value(c) != controller)
                 continue;
         }
         emit c->messageReceived(action, params);

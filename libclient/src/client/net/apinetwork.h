@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QVector>
+
+#include <atomic>
 
 namespace Client {
 
@@ -14,8 +17,9 @@ class ItemController;
 }
 
 // The client side of the platform connection: keeps the registry of live item controllers and
-// hands every received text message to the controllers of that protocol name. Delivery runs
-// queued in the thread that created the network (the GUI thread), never in the network thread.
+// hands every received text message to the controllers of that protocol name, in registration
+// order. Delivery runs queued in the thread that created the network (the GUI thread), never in
+// the network thread; finding the receivers of a message costs the number of receivers only.
 class ApiNetwork : public Common::ApiNetwork
 {
     Q_OBJECT
@@ -33,12 +37,16 @@ public:
 
 private:
     void deliver(const QString &controller, const QString &action, const QVariantMap &params);
+    // Files the controllers registered since the last delivery under their protocol names.
+    void nameNewControllers();
 
     QObject m_delivery;
     mutable QMutex m_mutex;
-    QVector<Controller::ItemController *> m_controllers;
+    QSet<Controller::ItemController *> m_registered;
     QVector<Controller::ItemController *> m_unnamed;
+    QHash<QString, QVector<Controller::ItemController *>> m_byName;
     QHash<Controller::ItemController *, QString> m_names;
+    std::atomic<quint64> m_removals{0};
 };
 
 } // namespace Client

@@ -1,11 +1,12 @@
 #include "qmlnetwork.h"
 
+#include "common/net/abstractcontroller.h"
 #include "common/net/apinetwork.h"
 
 namespace Client {
 
 QmlNetwork::QmlNetwork(Common::ApiNetwork *network)
-    : m_network(network)
+    : m_network(network ? network : Common::AbstractController::network())
 {
     if (!m_network)
         return;

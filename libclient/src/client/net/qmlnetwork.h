@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 namespace Common {
 class ApiNetwork;
@@ -8,13 +9,14 @@ class ApiNetwork;
 
 namespace Client {
 
-// Shows the process-wide network object to QML.
+// Shows the process-wide network object to QML ("NET").
 class QmlNetwork : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(qlonglong amountConnected READ amountConnected WRITE setAmountConnected NOTIFY amountConnectedChanged)
 
 public:
+    // Over the given network, or the process-wide one.
     explicit QmlNetwork(Common::ApiNetwork *network = nullptr);
     ~QmlNetwork() override;
 
@@ -34,7 +36,8 @@ signals:
     void amountConnectedChanged(qlonglong amountConnected);
 
 private:
-    Common::ApiNetwork *m_network;
+    // Cleared when the network goes before this object.
+    QPointer<Common::ApiNetwork> m_network;
 };
 
 } // namespace Client

@@ -2,12 +2,26 @@
 
 #include "common/core/utils/utils.h"
 
+#include <QDir>
+#include <QObject>
+#include <QUrl>
+
 namespace Client {
 
-// The utilities that pages reach as DESKTOP_UTILS; its clock is the server-synchronised one.
+// The utilities that pages reach as DESKTOP_UTILS: everything of Utils, plus what only a desktop
+// client needs: table export to a workbook, keyboard and mouse state, clipboard, files and
+// folders, base64, QML object look-ups, the override cursor and the server-synchronised clock.
 class DesktopUtils : public Utils
 {
     Q_OBJECT
+    Q_PROPERTY(Qt::MouseButtons mouseButtons READ mouseButtons)
+    Q_PROPERTY(Qt::KeyboardModifiers modifiers READ keyboardModifiers)
+    Q_PROPERTY(bool isControlPressed READ isControlPressed)
+    Q_PROPERTY(bool isAltPressed READ isAltPressed)
+    Q_PROPERTY(bool isShiftPressed READ isShiftPressed)
+    Q_PROPERTY(QString qtVersion READ qtVersion CONSTANT)
+    Q_PROPERTY(QString exportDir READ exportDir)
+    Q_PROPERTY(Qt::CursorShape cursorShape READ cursorShape WRITE setCursorShape NOTIFY cursorShapeChanged)
 
 public:
     explicit DesktopUtils(QObject *parent = nullptr);
@@ -15,6 +29,55 @@ public:
 
     // The server's present time at the signed-in user's offset from UTC.
     QDateTime currentDateTime() override;
+
+    // The root of table exports; made when missing.
+    void setExportDir(const QString &path);
+    QString exportDir() const;
+    QString qtVersion() const;
+    Qt::CursorShape cursorShape() const { return m_cursorShape; }
+    // Pages show one override cursor at most: a new shape replaces the one shown, the arrow
+    // takes it away.
+    void setCursorShape(Qt::CursorShape shape);
+
+    // Writes the rows of table["controller"]'s view, in view order, with the columns of
+    // table["table"] (maps of "title" and "role") into a new workbook below the export folder and
+    // opens it. False, with a warning, when it could not be written.
+    Q_INVOKABLE bool writeToExcel(const QVariantMap &table);
+    Q_INVOKABLE QString urlToPath(const QUrl &url) const;
+    Q_INVOKABLE QString pathToDir(const QString &filePath) const;
+    Q_INVOKABLE QString idToString(QObject *object) const;
+    Q_INVOKABLE QObject *findChildByName(QObject *rootObject, const QString &name) const;
+    Q_INVOKABLE QList<QObject *> findChildrenByName(QObject *rootObject, const QString &name) const;
+    Q_INVOKABLE Qt::KeyboardModifiers keyboardModifiers() const;
+    Q_INVOKABLE Qt::MouseButtons mouseButtons() const;
+    Q_INVOKABLE bool isControlPressed() const;
+    Q_INVOKABLE bool isAltPressed() const;
+    Q_INVOKABLE bool isShiftPressed() const;
+    Q_INVOKABLE QString getClipboardText() const;
+    Q_INVOKABLE void setClipboardText(const QString &text);
+    Q_INVOKABLE int compareVersions(const QString &v1, const QString &v2) const;
+    Q_INVOKABLE void setMetrics(bool enabled);
+    Q_INVOKABLE QString getLogPath() const;
+    // Removes a folder and everything in it, but only an existing absolute folder inside the
+    // export folder, the log folder or this program's data, cache or temporary folders.
+    Q_INVOKABLE bool removeDir(const QString &dirPath);
+    // The bytes of every file below the folder, hidden ones included; links are not followed.
+    Q_INVOKABLE qlonglong getDirSize(const QString &dirPath) const;
+    Q_INVOKABLE QString loadImageToBase64(const QString &path) const;
+    Q_INVOKABLE QByteArray fromBase64(const QString &base64) const;
+    Q_INVOKABLE QString toBase64(const QByteArray &bin) const;
+    Q_INVOKABLE void saveBinaryFile(const QString &path, const QByteArray &data);
+
+signals:
+    void cursorShapeChanged(Qt::CursorShape cursorShape);
+
+private:
+    // A file name below folder that no file holds yet.
+    static QString freeFileName(const QDir &folder, const QString &baseName);
+
+    QDir m_exportDir;
+    Qt::CursorShape m_cursorShape = Qt::ArrowCursor;
+    bool m_cursorPushed = false;
 };
 
 } // namespace Client

@@ -4,6 +4,7 @@
 #include "apinetwork.h"
 #include "common/core/componentversion.h"
 
+#include <QDateTime>
 #include <QSysInfo>
 
 namespace Common {
@@ -18,7 +19,7 @@ Session::~Session() = default;
 qint64 Session::currentMSecsSinceEpoch() const
 {
     if (!m_elapsedTimer.isValid())
-        return m_utc_dt;
+        return QDateTime::currentMSecsSinceEpoch();
     return m_utc_dt + m_elapsedTimer.elapsed();
 }
 

@@ -16,8 +16,8 @@ public:
     explicit Session(const QString &controllerName = QString());
     virtual ~Session();
 
-    // The server's present time: its clock at the open answer plus the time elapsed since.
-    // 0 before the first accepted open answer.
+    // The server's present time: its clock at the open answer plus the time elapsed since;
+    // the system's UTC time before the first accepted open answer.
     qint64 currentMSecsSinceEpoch() const;
 
     void onSaOpen(const QVariantMap &params);

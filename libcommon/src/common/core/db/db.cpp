@@ -82,6 +82,11 @@ QString Db::now() const
     return QStringLiteral("EXTRACT(epoch FROM now()) * 1000");
 }
 
+QVector<qint32> Db::completedCodes()
+{
+    return successfulOrderCodes;
+}
+
 QString Db::joinedList()
 {
     QString text;

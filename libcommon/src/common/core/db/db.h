@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantMap>
+#include <QVector>
 
 namespace Common {
 
@@ -27,7 +28,8 @@ public:
 
     // The database's clock in milliseconds since the epoch, as an SQL expression.
     QString now() const;
-    // Completion codes of successful orders: "1070, 5000, ..." and "(1070, 5000, ...)".
+    // Completion codes of successful orders: the list, "1070, 5000, ..." and "(1070, 5000, ...)".
+    static QVector<qint32> completedCodes();
     static QString joinedList();
     static QString sqlList();
 

@@ -1,0 +1,229 @@
+#include "desktopcontroller.h"
+
+#include "security/securityoption.h"
+#include "security/usergroupsecurityoption.h"
+#include "security/usersecurityoption.h"
+
+#include "common/core/singleton/spsingleton.h"
+
+namespace Client::Controller {
+
+namespace {
+
+const QString ResKey = QStringLiteral("RES");
+const QString ErrCodeKey = QStringLiteral("ERRCODE");
+const QString IdKey = QStringLiteral("id");
+const QString LockKey = QStringLiteral("rst_id_user_locked");
+
+bool isSuccess(const QVariantMap &params)
+{
+    return params.value(ResKey).toString() == QLatin1String("10");
+}
+
+bool isFailure(const QVariantMap &params, const char *errorCode)
+{
+    return params.value(ResKey).toString() == QLatin1String("0")
+        && params.value(ErrCodeKey).toString() == QLatin1String(errorCode);
+}
+
+} // namespace
+
+DesktopController::DesktopController(QQuickItem *parent)
+    : ItemController(parent)
+{
+    m_autoUpdateTimer.setInterval(m_autoUpdateInterval * 1000);
+    connect(&m_autoUpdateTimer, &QTimer::timeout, this, &DesktopController::onAutoUpdateTimerTimeout);
+}
+
+DesktopController::~DesktopController() = default;
+
+bool DesktopController::hasReadRight() const
+{
+    return SecurityOption::effectiveValue4CurrentUser(
+               name() + QStringLiteral(".crud.read"),
+               SpSingleton<UserGroupSecurityOption>::instance()->originalModel(),
+               SpSingleton<UserSecurityOption>::instance()->originalModel())
+        == QLatin1String("1");
+}
+
+bool DesktopController::trGetList(const QVariantMap &params, bool check_so)
+{
+    if (!useTrGetList())
+        return false;
+    if (!check_so && !hasReadRight())
+        return false;
+    return sendListRequest(params);
+}
+
+void DesktopController::trNew(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trNew"), params);
+}
+
+void DesktopController::trUpdate(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trUpdate"), params);
+}
+
+void DesktopController::trRemove(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trRemove"), params);
+}
+
+void DesktopController::trDuplicate(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trDuplicate"), params);
+}
+
+void DesktopController::trLock(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trLock"), params);
+}
+
+void DesktopController::trUnlock(const QVariantMap &params)
+{
+    sendNetDto(QStringLiteral("trUnlock"), params);
+}
+
+void DesktopController::insertParam4trGetList(const QString &key, const QVariant &value)
+{
+    QVariantMap params = getMapParamsFromTrGetList();
+    params.insert(key, value);
+    setTrGetListParams(params);
+}
+
+bool DesktopController::handleMessage(const QString &action, const QVariantMap &params)
+{
+    if (ItemController::handleMessage(action, params))
+        return true;
+    if (action == QLatin1String("saLock")) {
+        onSaLock(params);
+    } else if (action == QLatin1String("saUnlock")) {
+        onSaUnlock(params);
+    } else if (action == QLatin1String("saUpdate")) {
+        // The record no longer exists.
+        if (isFailure(params, "130"))
+            removeRecordRow(params.value(IdKey));
+        onSaUpdate(params);
+    } else if (action == QLatin1String("saNew")) {
+        onSaNew(params);
+    } else if (action == QLatin1String("saRemove")) {
+        if (isSuccess(params) || isFailure(params, "110")) {
+            const int row = originalModel() ? originalModel()->checkValueByRole(IdKey, params.value(IdKey)) : -1;
+            emit beginRemove(row);
+            if (originalModel())
+                originalModel()->removeRow(row);
+        }
+        onSaRemove(params);
+    } else if (action == QLatin1String("saDuplicate")) {
+        onSaDuplicate(params);
+    } else if (action == QLatin1String("srUpdated")) {
+        onPush(params, ignoreSrUpdated(), &DesktopController::srUpdated);
+    } else if (action == QLatin1String("srInserted")) {
+        onPush(params, ignoreSrInserted(), &DesktopController::srInserted);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void DesktopController::applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder)
+{
+    // A refused lock or unlock leaves the lock column as it is.
+    if (originalModel() && isSuccess(mapParams))
+        originalModel()->updateValue(mapParams.value(IdKey).toString(), LockKey, lockHolder, true);
+}
+
+void DesktopController::onSaLock(const QVariantMap &mapParams)
+{
+    applyLockAnswer(mapParams, mapParams.value(LockKey).toString());
+    emit saLock(mapParams);
+}
+
+void DesktopController::onSaUnlock(const QVariantMap &mapParams)
+{
+    applyLockAnswer(mapParams, QStringLiteral("1"));
+    emit saUnlock(mapParams);
+}
+
+void DesktopController::onSaNew(const QVariantMap &mapParams)
+{
+    emit saNew(mapParams);
+}
+
+void DesktopController::onSaUpdate(const QVariantMap &mapParams)
+{
+    emit saUpdate(mapParams);
+}
+
+void DesktopController::onSaRemove(const QVariantMap &mapParams)
+{
+    emit saRemove(mapParams);
+}
+
+void DesktopController::onSaDuplicate(const QVariantMap &mapParams)
+{
+    emit saDuplicate(mapParams);
+}
+
+QVariantMap DesktopController::incrementalParams() const
+{
+    QVariantMap params = getMapParamsFromTrGetList();
+    // The newest time held plus one: the property that pages read already holds the +1.
+    params.insert(QStringLiteral("dt_utc_last_update"),
+                  QVariant::fromValue<qint64>(originalModel()->maxDtUtcLastUpdate() + 1));
+    params.insert(QStringLiteral("_do_not_clear_model"), QStringLiteral("1"));
+    return params;
+}
+
+void DesktopController::onPush(const QVariantMap &params, bool ignored,
+                               void (DesktopController::*signal)(QVariantMap))
+{
+    if (ignored)
+        return;
+    if (useTrGetList() && originalModel())
+        trGetList(incrementalParams(), false);
+    emit(this->*signal)(params);
+}
+
+void DesktopController::onAutoUpdateTimerTimeout()
+{
+    if (!originalModel())
+        return;
+    const bool used = useTrGetList();
+    setUseTrGetList(true);
+    // The timer reloads even where pages send no list request themselves, but never past the
+    // read right.
+    trGetList(incrementalParams(), false);
+    setUseTrGetList(used);
+}
+
+void DesktopController::setAutoUpdate(bool autoUpdate)
+{
+    if (m_autoUpdate == autoUpdate)
+        return;
+    m_autoUpdate = autoUpdate;
+    if (autoUpdate)
+        m_autoUpdateTimer.start(m_autoUpdateInterval * 1000);
+    else
+        m_autoUpdateTimer.stop();
+    emit autoUpdateChanged(autoUpdate);
+}
+
+void DesktopController::setAutoUpdateInterval(int autoUpdateInterval)
+{
+    // Below a second the timer would flood the server with requests.
+    autoUpdateInterval = qMax(1, autoUpdateInterval);
+    if (m_autoUpdateInterval == autoUpdateInterval)
+        return;
+    m_autoUpdateInterval = autoUpdateInterval;
+    m_autoUpdateTimer.setInterval(autoUpdateInterval * 1000);
+    emit autoUpdateIntervalChanged(autoUpdateInterval);
+}
+
+void DesktopController::onCurrentIdChanged(QString currentId)
+{
+    emit currentIdChanged(currentId);
+}
+
+} // namespace Client::Controller

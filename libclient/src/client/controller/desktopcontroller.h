@@ -1,0 +1,82 @@
+#pragma once
+
+#include "itemcontroller.h"
+
+#include <QTimer>
+
+namespace Client::Controller {
+
+// Base of the controllers that edit platform records: sends the edits and locks, keeps the
+// OriginalModel current from their answers, reloads incrementally on the server's change pushes
+// and on a timer, and lets a list request go out only with the user's read right.
+class DesktopController : public ItemController
+{
+    Q_OBJECT
+    Q_PROPERTY(bool autoUpdate READ autoUpdate WRITE setAutoUpdate NOTIFY autoUpdateChanged)
+    Q_PROPERTY(int autoUpdateInterval READ autoUpdateInterval WRITE setAutoUpdateInterval NOTIFY autoUpdateIntervalChanged)
+
+public:
+    explicit DesktopController(QQuickItem *parent = nullptr);
+    ~DesktopController() override;
+
+    bool autoUpdate() const { return m_autoUpdate; }
+    int autoUpdateInterval() const { return m_autoUpdateInterval; }
+
+    using ItemController::trGetList;
+    // Checks the read right unless check_so is true; false when the request was not sent.
+    bool trGetList(const QVariantMap &params, bool check_so) override;
+    Q_INVOKABLE void trNew(const QVariantMap &params);
+    Q_INVOKABLE void trUpdate(const QVariantMap &params);
+    Q_INVOKABLE void trRemove(const QVariantMap &params);
+    Q_INVOKABLE void trDuplicate(const QVariantMap &params);
+    Q_INVOKABLE void trLock(const QVariantMap &params);
+    Q_INVOKABLE void trUnlock(const QVariantMap &params);
+    Q_INVOKABLE void insertParam4trGetList(const QString &key, const QVariant &value);
+    // Whether the signed-in user's value of "<name>.crud.read" is "1".
+    bool hasReadRight() const;
+
+    bool handleMessage(const QString &action, const QVariantMap &params) override;
+
+    virtual void onSaNew(const QVariantMap &mapParams);
+    virtual void onSaUpdate(const QVariantMap &mapParams);
+    virtual void onSaRemove(const QVariantMap &mapParams);
+    virtual void onSaDuplicate(const QVariantMap &mapParams);
+    virtual void onSaLock(const QVariantMap &mapParams);
+    virtual void onSaUnlock(const QVariantMap &mapParams);
+
+public slots:
+    void setAutoUpdate(bool autoUpdate);
+    // Seconds; values below 1 run the timer once a second.
+    void setAutoUpdateInterval(int autoUpdateInterval);
+    virtual void onAutoUpdateTimerTimeout();
+
+signals:
+    void currentIdChanged(QString currentId);
+    void beginRemove(int row);
+    void saLock(QVariantMap mapParams);
+    void saUnlock(QVariantMap mapParams);
+    void saNew(QVariantMap mapParams);
+    void saRemove(QVariantMap mapParams);
+    void saDuplicate(QVariantMap mapParams);
+    void saUpdate(QVariantMap mapParams);
+    void srUpdated(QVariantMap mapParams);
+    void srInserted(QVariantMap mapParams);
+    void autoUpdateChanged(bool autoUpdate);
+    void autoUpdateIntervalChanged(int autoUpdateInterval);
+
+private slots:
+    void onCurrentIdChanged(QString currentId);
+
+private:
+    // The remembered list parameters asking for the records changed since the newest one held.
+    QVariantMap incrementalParams() const;
+    void onPush(const QVariantMap &params, bool ignored, void (DesktopController::*signal)(QVariantMap));
+    // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
+    void applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder);
+
+    QTimer m_autoUpdateTimer;
+    bool m_autoUpdate = false;
+    int m_autoUpdateInterval = 30;
+};
+
+} // namespace Client::Controller

@@ -1,0 +1,26 @@
+#include "securityoptiontype.h"
+
+#include "model/tavik/security/securityoptiontype.h"
+
+namespace Client::Controller {
+
+SecurityOptionType::SecurityOptionType(QQuickItem *parent)
+    : DesktopController(parent)
+{
+    useClassWideModel<SecurityOptionType, Model::Tavik::SecurityOptionType>();
+    proxyModel()->sortRows(QStringLiteral("sog_group_name"), Qt::AscendingOrder);
+}
+
+SecurityOptionType::~SecurityOptionType() = default;
+
+QString SecurityOptionType::name() const
+{
+    return QStringLiteral("sot");
+}
+
+bool SecurityOptionType::isStaticModel() const
+{
+    return true;
+}
+
+} // namespace Client::Controller

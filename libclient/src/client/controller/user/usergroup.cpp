@@ -1,0 +1,25 @@
+#include "usergroup.h"
+
+#include "model/tavik/user/usergroup.h"
+
+namespace Client::Controller {
+
+UserGroup::UserGroup(QQuickItem *parent)
+    : DesktopController(parent)
+{
+    useClassWideModel<UserGroup, Model::Tavik::UserGroup>();
+}
+
+UserGroup::~UserGroup() = default;
+
+QString UserGroup::name() const
+{
+    return QStringLiteral("ug");
+}
+
+bool UserGroup::isStaticModel() const
+{
+    return true;
+}
+
+} // namespace Client::Controller

@@ -1,0 +1,94 @@
+#include "tableexport.h"
+
+#include "client/controller/originalmodel.h"
+#include "client/controller/proxymodel.h"
+#include "common/core/utils/utils.h"
+#include "model/base/abstractmodel.h"
+#include "xlsx/document.h"
+
+#include <QColor>
+
+namespace Client {
+
+namespace {
+
+const QString DateFormat = QStringLiteral("dd MMM yyyy, hh:mm");
+
+bool isEmptyValue(const QVariant &value)
+{
+    return !value.isValid() || value.isNull() || value.toString().isEmpty();
+}
+
+} // namespace
+
+TableExport::TableExport(const Controller::ProxyModel *view, const QVariantList &columns, qint64 utcOffset)
+    : m_view(view)
+    , m_columns(columns)
+    , m_utcOffset(utcOffset)
+{
+}
+
+QVariant TableExport::cellValue(const QString &role, const QVariant &value) const
+{
+    // An empty value is a blank cell, never a 1970 date or a zero.
+    if (isEmptyValue(value))
+        return QVariant();
+    if (role.startsWith(QLatin1String("dt_")))
+        return m_utils.utcmsec2LocalDateTime(value.toLongLong(), DateFormat, m_utcOffset);
+    const Controller::OriginalModel *rows = m_view->originalModel();
+    const Model::AbstractModel *catalogue = rows ? rows->baseModel().data() : nullptr;
+    if (!catalogue)
+        return value;
+    const auto field = catalogue->fields().constFind(role);
+    if (field == catalogue->fields().cend())
+        return value;
+    switch (field->type) {
+    case Model::SQL_INTEGER:
+    case Model::SQL_BIGINTEGER:
+        if (field->has(Model::DURATION))
+            return m_utils.formatDuration(value.toLongLong());
+        if (field->has(Model::HOUR_DURATION))
+            return m_utils.formatHourDuration(value.toLongLong());
+        return value.toLongLong();
+    case Model::SQL_REAL:
+    case Model::SQL_DOUBLE:
+        return value.toDouble();
+    default:
+        return value;
+    }
+}
+
+bool TableExport::save(const QString &fileName)
+{
+    Xlsx::Document book;
+    Xlsx::Worksheet *sheet = book.currentWorksheet();
+    Xlsx::Format header;
+    header.setFontBold(true);
+    header.setFontColor(QColor(Qt::white));
+    header.setFillPattern(Xlsx::Format::PatternSolid);
+    header.setPatternBackgroundColor(QColor(Qt::blue));
+    QStringList roles;
+    for (int c = 0; c < m_columns.size(); ++c) {
+        const QVariantMap column = m_columns.at(c).toMap();
+        roles << column.value(QStringLiteral("role")).toString();
+        sheet->write(1, c + 1, column.value(QStringLiteral("title")).toString(), header);
+    }
+    const Xlsx::Format plain;
+    const int rows = m_view->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < roles.size(); ++c) {
+            const QVariant value = cellValue(roles.at(c), m_view->data(r, roles.at(c)));
+            if (!sheet->write(r + 2, c + 1, value, plain)) {
+                m_error = sheet->errorString();
+                return false;
+            }
+        }
+    }
+    if (!book.saveAs(fileName)) {
+        m_error = QStringLiteral("the workbook %1 could not be saved").arg(fileName);
+        return false;
+    }
+    return true;
+}
+
+} // namespace Client

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace Gui {
+
+// Modal message boxes of the widget side. Texts are always shown as plain text (server texts
+// must not be read as markup); the title is the parent's window title, or the application's
+// display name when there is no parent or it has no title.
+class Message
+{
+public:
+    static int critical(QWidget *parent, const QString &text);
+    static int information(QWidget *parent, const QString &text);
+    static int warning(QWidget *parent, const QString &text);
+    // Yes and No; returns the button pressed.
+    static int question(QWidget *parent, const QString &text);
+
+    static int show(QMessageBox::Icon icon, QWidget *parent, const QString &text,
+                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    static QString title(const QWidget *parent);
+};
+
+} // namespace Gui

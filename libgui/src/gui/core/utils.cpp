@@ -1,0 +1,111 @@
+#include "utils.h"
+
+#include "gui/settings/settings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace Gui::Utils {
+
+namespace {
+
+QRect availableGeometry()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// A window placed at p can be grabbed when the start of its top edge (50 pixels, less for a
+// narrower window) lies on some screen's available area.
+bool isReachable(const QPoint &p, const QSize &size)
+{
+    const QRect grip(p, QSize(std::clamp(size.width(), 1, 50), 1));
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.cbegin(), screens.cend(),
+                       [&grip](const QScreen *screen) { return screen->availableGeometry().contains(grip); });
+}
+
+} // namespace
+
+void centerOnScreen(QWidget *widget)
+{
+    if (!widget)
+        return;
+    widget->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, widget->size(), availableGeometry()));
+}
+
+void moveOnScreen(QWidget *widget, const QPoint &p)
+{
+    if (!widget)
+        return;
+    if (isReachable(p, widget->size()))
+        widget->move(p);
+    else
+        centerOnScreen(widget);
+}
+
+void applyWindowState(QWidget *widget, int state, const QSize &size)
+{
+    if (!widget)
+        return;
+    if (state == Qt::WindowMaximized)
+        widget->showMaximized();
+    else
+        widget->resize(std::max(size.width(), 200), std::max(size.height(), 200));
+}
+
+void attachToOwnerWindow(QWidget *owner, QWidget *widget)
+{
+    if (!owner || !widget || !Settings::groupTaskBarWindows())
+        return;
+    widget->winId();
+    QWindow *window = widget->windowHandle();
+    if (!window)
+        return;
+    window->hide();
+    window->setTransientParent(owner->window()->windowHandle());
+}
+
+void activateFrameWindow(QObject *object)
+{
+    if (!object)
+        return;
+    QObject *target = object->objectName() == QLatin1String("NtFrameWindow") ? object
+                                                                            : objectProperty(object, "window");
+    if (!target || !target->property("visible").toBool())
+        return;
+    for (const char *signature : {"raise()", "requestActivate()"}) {
+        const QMetaMethod method = findMethod(target, signature);
+        if (method.isValid())
+            method.invoke(target);
+    }
+}
+
+QObject *objectProperty(const QObject *object, const char *name)
+{
+    if (!object)
+        return nullptr;
+    const QVariant value = object->property(name);
+    return value.isValid() ? value.value<QObject *>() : nullptr;
+}
+
+QMetaMethod findMethod(const QObject *object, const char *signature)
+{
+    if (!object)
+        return QMetaMethod();
+    const QMetaObject *meta = object->metaObject();
+    return meta->method(meta->indexOfMethod(QMetaObject::normalizedSignature(signature)));
+}
+
+QString bracketed(const QString &text)
+{
+    return QChar(0) + QLatin1Char('[') + text + QLatin1Char(']');
+}
+
+} // namespace Gui::Utils

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "listview.h"
+
+class QAbstractItemModel;
+
+namespace Gui {
+
+// A tool-tip window listing completions; a double click reports the row.
+class Completer : public ListView
+{
+    Q_OBJECT
+
+public:
+    explicit Completer(QWidget *parent = nullptr);
+    ~Completer() override;
+
+    void setModel(QAbstractItemModel *model) override;
+
+signals:
+    void doubleSelected(int row);
+};
+
+} // namespace Gui

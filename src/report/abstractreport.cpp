@@ -1,0 +1,179 @@
+#include "abstractreport.h"
+
+#include "workbook.h"
+
+#include "xlsx/document.h"
+
+#include "model/base/abstractmodel.h"
+#include "model/base/owner/owner.h"
+
+#include "common/core/db/dao.h"
+#include "common/core/db/db.h"
+#include "common/core/exception/exception.h"
+#include "common/core/exception/location.h"
+#include "common/core/logger/logger.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+// The template bundle is a resource of this static library: registered before every use.
+static void registerTemplates()
+{
+    Q_INIT_RESOURCE(files_template);
+}
+
+namespace Report {
+
+QVector<qint32> completedCodes()
+{
+    return Common::Db::completedCodes();
+}
+
+AbstractReport::AbstractReport(Common::Db *db)
+    : m_db(db)
+    , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
+{
+}
+
+AbstractReport::~AbstractReport() = default;
+
+void AbstractReport::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+bool AbstractReport::generate(const QString &json, const QString &outputDir, const QString &templatePath)
+{
+    registerTemplates();
+    m_written.clear();
+    m_errors.clear();
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &parseError);
+    if (!document.isObject()) {
+        fail(parseError.error == QJsonParseError::NoError
+                 ? QStringLiteral("The report answer is not a JSON object")
+                 : QStringLiteral("The report answer is not JSON: %1").arg(parseError.errorString()));
+        return false;
+    }
+    const QJsonObject data = document.object();
+    if (!data.value(QStringLiteral("options")).isObject() || !data.value(QStringLiteral("results")).isArray()) {
+        fail(QStringLiteral("The report answer has no \"options\" object or no \"results\" array"));
+        return false;
+    }
+
+    QString folder = outputDir;
+    if (m_timestampedOutput)
+        folder += QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
+    if (!QDir().mkpath(folder)) {
+        fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
+        return false;
+    }
+    writeReport(data, folder, templatePath);
+    return m_errors.isEmpty();
+}
+
+QJsonArray AbstractReport::queryToJson(QSqlQuery &query)
+{
+    QJsonArray rows;
+    while (query.next()) {
+        const QSqlRecord record = query.record();
+        QJsonObject row;
+        for (int i = 0; i < record.count(); ++i) {
+            const QVariant value = record.value(i);
+            row.insert(record.fieldName(i), value.isNull() ? QJsonValue() : QJsonValue::fromVariant(value));
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+bool AbstractReport::loadRecord(Model::AbstractModel *model, qint64 id, const QString &location)
+{
+    Common::Dao dao(model, m_db);
+    if (dao.loadById(id, location))
+        return true;
+    if (dao.failed())
+        throw Exception(QStringLiteral("%1: reading row %2 of %3 failed").arg(location).arg(id).arg(model->tableName()));
+    return false;
+}
+
+std::unique_ptr<Model::AbstractModel> AbstractReport::loadOwner(const QString &ownerTable, qint64 id,
+                                                                const QString &location)
+{
+    std::unique_ptr<Model::AbstractModel> owner(Model::Creator::instance(ownerTable));
+    castModel<Model::Base::Owner>(owner.get());
+    if (!loadRecord(owner.get(), id, location))
+        owner.reset();
+    return owner;
+}
+
+QSqlQuery AbstractReport::run(const QString &sql, const QVariantMap &binds)
+{
+    QSqlQuery query(m_db->database());
+    query.setForwardOnly(true);
+    m_db->exec(query, sql, binds);
+    return query;
+}
+
+void AbstractReport::writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes)
+{
+    sheet.write(Xlsx::CellReference(cell), timeText(msecs, QStringLiteral("dd MMM yyyy, hh:mm t"), offsetMinutes));
+}
+
+void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end,
+                                        qint64 offsetMinutes)
+{
+    writeTime(sheet, QStringLiteral("D%1").arg(firstRow), start, offsetMinutes);
+    writeTime(sheet, QStringLiteral("D%1").arg(firstRow + 1), end, offsetMinutes);
+    sheet.write(firstRow + 2, 4, QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+}
+
+QDateTime AbstractReport::currentLocalTime() const
+{
+    return QDateTime::fromMSecsSinceEpoch(m_clock());
+}
+
+QString AbstractReport::currentTimeText(const QString &format, qint64 offsetMinutes)
+{
+    return timeText(m_clock(), format, offsetMinutes);
+}
+
+QString AbstractReport::timeText(qint64 msecs, const QString &format, qint64 offsetMinutes)
+{
+    return m_utils.utcmsec2LocalDateTime(msecs, format, offsetMinutes);
+}
+
+QString AbstractReport::localStamp() const
+{
+    return currentLocalTime().toString(QStringLiteral("yyyyMMdd_HH_mm_ss"));
+}
+
+bool AbstractReport::openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder,
+                                  const QString &baseName)
+{
+    if (workbook.open(templatePath, folder, baseName))
+        return true;
+    fail(workbook.errorString());
+    return false;
+}
+
+bool AbstractReport::saveWorkbook(Workbook &workbook)
+{
+    if (!workbook.save()) {
+        fail(workbook.errorString());
+        return false;
+    }
+    m_written.append(workbook.fileName());
+    return true;
+}
+
+void AbstractReport::fail(const QString &message)
+{
+    m_errors.append(message);
+    Logger::instance(0)->warning(Common::warningLine(COMMON_LOCATION, message));
+}
+
+} // namespace Report

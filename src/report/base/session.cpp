@@ -1,0 +1,118 @@
+#include "session.h"
+
+#include "report/options.h"
+#include "report/sqltext.h"
+#include "report/workbook.h"
+
+#include "model/base/session/session.h"
+
+#include "common/core/db/db.h"
+#include "common/core/exception/location.h"
+
+#include <QMap>
+#include <QSqlQuery>
+
+#include <memory>
+
+namespace Report::Base {
+
+Session::Session(Common::Db *db, const QString &tableName)
+    : AbstractReport(db)
+    , m_tableName(tableName)
+{
+}
+
+QJsonArray Session::extractResult(const QJsonObject &params)
+{
+    const Options options(params);
+    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
+    // The step starts in the owner's local time, at the whole offset in minutes.
+    const QString sql = QStringLiteral(
+        "SELECT rst_id_owner , date_trunc(:date_truncate, to_timestamp(dt_utc_insert/1000) "
+        "at time zone make_interval(mins => :utc)) as date_trunc , SUM(duration)/1000 duration "
+        "FROM %1 "
+        "WHERE dt_end<>0 AND rst_id_owner=:rst_id_owner AND dt_utc_insert>=:dt_utc_insert_start "
+        "AND dt_utc_insert<=:dt_utc_insert_end "
+        "GROUP BY rst_id_owner, date_trunc ORDER BY date_trunc ASC ").arg(m_tableName);
+    QVariantMap binds{{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
+                      {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))},
+                      {QStringLiteral(":date_truncate"), SqlText::checkedStep(options.text(QStringLiteral("date_truncate")))},
+                      {QStringLiteral(":utc"), options.toInt(QStringLiteral("utc"))}};
+    QMap<QString, QSqlQuery> queries;
+    for (const QVariant &owner : owners) {
+        binds.insert(QStringLiteral(":rst_id_owner"), owner);
+        QSqlQuery query(db()->database());
+        db()->exec(query, sql, binds);
+        queries.insert(owner.toString(), query);
+    }
+
+    QJsonArray result;
+    for (auto it = queries.begin(); it != queries.end(); ++it) {
+        const QJsonObject owner = ownerObject(it.key(), it.value());
+        if (!owner.isEmpty())
+            result.append(owner);
+    }
+    return result;
+}
+
+// The owner's object with its steps; empty when the owner has no row in its table.
+QJsonObject Session::ownerObject(const QString &key, QSqlQuery &query)
+{
+    const std::unique_ptr<Model::AbstractModel> owner =
+        loadOwnerOf<Model::Base::Session>(m_tableName, key.toLongLong(), COMMON_LOCATION);
+    if (!owner)
+        return {};
+
+    const QString name = owner->value(QStringLiteral("first_name")).toString() + QLatin1Char(' ')
+        + owner->value(QStringLiteral("last_name")).toString();
+    QJsonArray values;
+    while (query.next()) {
+        values.append(QJsonObject{{QStringLiteral("date_trunc"), query.value(QStringLiteral("date_trunc")).toString()},
+                                  {QStringLiteral("duration"), query.value(QStringLiteral("duration")).toDouble()}});
+    }
+    return QJsonObject{{QStringLiteral("rst_id_owner"), key},
+                       {QStringLiteral("sign"), owner->value(QStringLiteral("sign")).toString()},
+                       {QStringLiteral("full_name"), name.trimmed()},
+                       {QStringLiteral("values"), values}};
+}
+
+void Session::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+{
+    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
+    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
+    for (const QJsonValue &owner : results)
+        writeOwner(owner.toObject(), options, outputDir, templatePath);
+}
+
+void Session::writeOwner(const QJsonObject &owner, const QJsonObject &optionsObject, const QString &outputDir,
+                         const QString &templatePath)
+{
+    const Options options(optionsObject);
+    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
+    const QString sign = owner.value(QStringLiteral("sign")).toString();
+    Workbook book;
+    if (!openWorkbook(book, templatePath, outputDir, localStamp() + QLatin1Char('-') + Workbook::safeFileName(sign)))
+        return;
+    Xlsx::Document &sheet = book.document();
+    sheet.write("E4", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
+    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, "E7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    sheet.write("E9", sign);
+    sheet.write("E10", owner.value(QStringLiteral("full_name")).toString());
+
+    QVector<Xlsx::Format> formats = book.rowFormats(20, 5);
+    formats[4] = Workbook::withNumberFormat(formats[4], QStringLiteral("0.00"));
+    const QJsonArray values = owner.value(QStringLiteral("values")).toArray();
+    int row = 20;
+    for (const QJsonValue &item : values) {
+        const QJsonObject step = item.toObject();
+        ++row;
+        sheet.write(row, 2, QString::number(row - 20), formats[2]);
+        sheet.write(row, 3, step.value(QStringLiteral("date_trunc")).toString(), formats[3]);
+        sheet.write(row, 4, step.value(QStringLiteral("duration")).toDouble() / 3600.0, formats[4]);
+        sheet.write(row, 5, QString(), formats[5]);
+    }
+    saveWorkbook(book);
+}
+
+} // namespace Report::Base

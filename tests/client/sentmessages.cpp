@@ -1,0 +1,16 @@
+#include "sentmessages.h"
+
+#include "common/net/apinetwork.h"
+
+SentMessages::SentMessages(Common::ApiNetwork *network)
+    : m_spy(network, qOverload<NetDTO>(&Common::ApiNetwork::sendMessage))
+{
+}
+
+QList<QVariantMap> SentMessages::maps() const
+{
+    QList<QVariantMap> messages;
+    for (const QList<QVariant> &signal : m_spy)
+        messages.append(signal.first().value<NetDTO>().mapParams());
+    return messages;
+}

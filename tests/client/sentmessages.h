@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSignalSpy>
+#include <QVariantMap>
+
+namespace Common {
+class ApiNetwork;
+}
+
+// Records the text messages that controllers ask a network to send, as their maps.
+class SentMessages
+{
+public:
+    explicit SentMessages(Common::ApiNetwork *network);
+
+    QList<QVariantMap> maps() const;
+    int count() const { return m_spy.count(); }
+    void clear() { m_spy.clear(); }
+
+private:
+    QSignalSpy m_spy;
+};

@@ -1,0 +1,328 @@
+#include "client/controller/security/securityoption.h"
+#include "client/net/apinetwork.h"
+#include "optionrights.h"
+#include "sentmessages.h"
+#include "testcontroller.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using Client::Controller::DesktopController;
+
+namespace {
+
+// The model as "id:lock" texts, in model order.
+QStringList modelState(const DesktopController &controller)
+{
+    QStringList state;
+    auto *model = controller.originalModel();
+    for (int r = 0; r < model->rowCount(); ++r)
+        state << model->data(r, "id").toString() + ":" + model->data(r, "rst_id_user_locked").toString();
+    return state;
+}
+
+} // namespace
+
+// Edits, locks, pushes, the timed reload and the read-right guard of desktop controllers,
+// driven through the client network as the server's answers arrive.
+class TestDesktopController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void answers_data();
+    void answers();
+    void pushesBeforeTheFirstList();
+    void pushesInARow();
+    void readRight_data();
+    void readRight();
+    void timedReload();
+    void edits();
+    void controllerWithoutModel();
+
+private:
+    void deliver(const QString &action, const QVariantMap &params);
+
+    std::unique_ptr<Client::ApiNetwork> m_net;
+    std::unique_ptr<SentMessages> m_sent;
+    std::unique_ptr<OptionRights> m_rights;
+    std::unique_ptr<TestController> m_controller;
+};
+
+void TestDesktopController::initTestCase()
+{
+    m_net = std::make_unique<Client::ApiNetwork>();
+    Common::AbstractController::setNetwork(m_net.get());
+    m_rights = std::make_unique<OptionRights>();
+}
+
+void TestDesktopController::init()
+{
+    m_rights->clear();
+    m_rights->grantRead("testRows");
+    m_controller = std::make_unique<TestController>();
+    for (const char *id : {"1", "2", "3"}) {
+        m_controller->originalModel()->addRow({{"id", id}, {"dt_utc_last_update", QString::number(atoi(id) * 100)},
+                                               {"rst_id_user_locked", QString(id) == "3" ? "5" : "1"}});
+    }
+    m_controller->setUseTrGetList(true);
+    QVERIFY(m_controller->trGetList({{"is_archived", "0"}}));
+    m_sent = std::make_unique<SentMessages>(m_net.get());
+}
+
+void TestDesktopController::cleanup()
+{
+    m_sent.reset();
+    m_controller.reset();
+}
+
+void TestDesktopController::deliver(const QString &action, const QVariantMap &params)
+{
+    QSignalSpy received(m_controller.get(), qOverload<QString, QVariantMap>(&DesktopController::messageReceived));
+    m_net->dispatchMessage(m_controller->name(), action, params);
+    QTRY_COMPARE(received.count(), 1);
+}
+
+void TestDesktopController::answers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QVariantMap>("params");
+    QTest::addColumn<QStringList>("modelAfter");
+    QTest::addColumn<QList<QVariantMap>>("sentAfter");
+    QTest::addColumn<QString>("signal");
+    const QStringList untouched{"3:5", "2:1", "1:1"};
+    const QVariantMap reload{{"is_archived", "0"}, {"dt_utc_last_update", qint64(301)},
+                             {"_do_not_clear_model", "1"}, {"query_limit", qint64(0)},
+                             {"FN", "testRows_trGetList"}};
+    QTest::newRow("lock") << "saLock" << QVariantMap{{"RES", "10"}, {"id", "2"}, {"rst_id_user_locked", 7}}
+                          << QStringList{"3:5", "2:7", "1:1"} << QList<QVariantMap>{} << "saLock";
+    QTest::newRow("refused lock") << "saLock" << QVariantMap{{"RES", "0"}, {"ERRCODE", "100"}, {"id", "2"}}
+                                  << untouched << QList<QVariantMap>{} << "saLock";
+    QTest::newRow("unlock") << "saUnlock" << QVariantMap{{"RES", "10"}, {"id", "3"}, {"rst_id_user_locked", "1"}}
+                            << QStringList{"3:1", "2:1", "1:1"} << QList<QVariantMap>{} << "saUnlock";
+    QTest::newRow("refused unlock") << "saUnlock" << QVariantMap{{"RES", "0"}, {"ERRCODE", "100"}, {"id", "3"}}
+                                    << untouched << QList<QVariantMap>{} << "saUnlock";
+    QTest::newRow("lock of an unknown record") << "saLock" << QVariantMap{{"RES", "10"}, {"id", "9"}}
+                                               << untouched << QList<QVariantMap>{} << "saLock";
+    QTest::newRow("update refused, record exists") << "saUpdate"
+                                                   << QVariantMap{{"RES", "0"}, {"ERRCODE", "110"}, {"id", "2"}}
+                                                   << untouched << QList<QVariantMap>{} << "saUpdate";
+    QTest::newRow("update of a gone record") << "saUpdate" << QVariantMap{{"RES", "0"}, {"ERRCODE", "130"}, {"id", "2"}}
+                                             << QStringList{"3:5", "1:1"} << QList<QVariantMap>{} << "saUpdate";
+    QTest::newRow("remove") << "saRemove" << QVariantMap{{"RES", "10"}, {"id", "2"}, {"RECEIVER", "ALL"}}
+                            << QStringList{"3:5", "1:1"} << QList<QVariantMap>{} << "saRemove";
+    QTest::newRow("remove of a gone record") << "saRemove" << QVariantMap{{"RES", "0"}, {"ERRCODE", "110"}, {"id", "1"}}
+                                             << QStringList{"3:5", "2:1"} << QList<QVariantMap>{} << "saRemove";
+    QTest::newRow("refused remove") << "saRemove" << QVariantMap{{"RES", "0"}, {"ERRCODE", "120"}, {"id", "1"}}
+                                    << untouched << QList<QVariantMap>{} << "saRemove";
+    QTest::newRow("remove of an unknown record") << "saRemove" << QVariantMap{{"RES", "10"}, {"id", "8"}}
+                                                 << untouched << QList<QVariantMap>{} << "saRemove";
+    QTest::newRow("new") << "saNew" << QVariantMap{{"RES", "10"}, {"id", "4"}} << untouched << QList<QVariantMap>{}
+                         << "saNew";
+    QTest::newRow("duplicate") << "saDuplicate" << QVariantMap{{"RES", "10"}, {"id", "5"}} << untouched
+                               << QList<QVariantMap>{} << "saDuplicate";
+    QTest::newRow("updated elsewhere") << "srUpdated" << QVariantMap{{"RECEIVER", "ALL"}, {"id", "2"}} << untouched
+                                       << QList<QVariantMap>{reload} << "srUpdated";
+    QTest::newRow("inserted elsewhere") << "srInserted" << QVariantMap{{"RECEIVER", "ALL"}, {"id", "4"}} << untouched
+                                        << QList<QVariantMap>{reload} << "srInserted";
+    QTest::newRow("unknown answer") << "saArchive" << QVariantMap{{"RES", "10"}, {"id", "2"}} << untouched
+                                    << QList<QVariantMap>{} << "";
+}
+
+void TestDesktopController::answers()
+{
+    QFETCH(QString, action);
+    QFETCH(QVariantMap, params);
+    QFETCH(QStringList, modelAfter);
+    QFETCH(QList<QVariantMap>, sentAfter);
+    QFETCH(QString, signal);
+    const QStringList before = modelState(*m_controller);
+    QSignalSpy beginRemove(m_controller.get(), &DesktopController::beginRemove);
+    QSignalSpy changed(m_controller->originalModel(), &QAbstractItemModel::dataChanged);
+    const QList<QPair<QString, void (DesktopController::*)(QVariantMap)>> announcements{
+        {"saLock", &DesktopController::saLock},         {"saUnlock", &DesktopController::saUnlock},
+        {"saNew", &DesktopController::saNew},           {"saRemove", &DesktopController::saRemove},
+        {"saDuplicate", &DesktopController::saDuplicate}, {"saUpdate", &DesktopController::saUpdate},
+        {"srUpdated", &DesktopController::srUpdated},   {"srInserted", &DesktopController::srInserted},
+    };
+    QStringList fired;
+    for (const auto &entry : announcements) {
+        const QString name = entry.first;
+        connect(m_controller.get(), entry.second, this, [&fired, name, params](const QVariantMap &p) {
+            if (p == params)
+                fired << name;
+        });
+    }
+
+    deliver(action, params);
+    QCOMPARE(modelState(*m_controller), modelAfter);
+    QList<QVariantMap> expected;
+    for (QVariantMap message : sentAfter) {
+        message.insert("RECEIVER", m_controller->number());
+        expected.append(message);
+    }
+    QCOMPARE(m_sent->maps(), expected);
+    QCOMPARE(fired, signal.isEmpty() ? QStringList{} : QStringList{signal});
+    const bool removes = action == "saRemove" && (params.value("RES") == "10" || params.value("ERRCODE") == "110");
+    QCOMPARE(beginRemove.count(), removes ? 1 : 0);
+    if (removes) {
+        const int row = before.indexOf(QRegularExpression("^" + params.value("id").toString() + ":.*"));
+        QCOMPARE(beginRemove.first().first().toInt(), row);
+    }
+    // Nothing that leaves the rows as they were announces a change.
+    if (modelAfter == before)
+        QCOMPARE(changed.count(), 0);
+}
+
+void TestDesktopController::pushesBeforeTheFirstList()
+{
+    TestController fresh("freshRows");
+    QSignalSpy inserted(&fresh, &DesktopController::srInserted);
+    QSignalSpy updated(&fresh, &DesktopController::srUpdated);
+    m_net->dispatchMessage("freshRows", "srInserted", {{"RECEIVER", "ALL"}});
+    m_net->dispatchMessage("freshRows", "srUpdated", {{"RECEIVER", "ALL"}});
+    QTRY_COMPARE(updated.count() + inserted.count(), 0);
+    QCoreApplication::processEvents();
+    // Pushes are taken once a page has asked for a list; without list requests they only signal.
+    fresh.setIgnoreSrUpdated(false);
+    fresh.handleMessage("srUpdated", {{"RECEIVER", "ALL"}});
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(inserted.count(), 0);
+    QCOMPARE(m_sent->count(), 0);
+}
+
+void TestDesktopController::pushesInARow()
+{
+    m_controller->handleMessage("srUpdated", {});
+    m_controller->originalModel()->addRow({{"id", "4"}, {"dt_utc_last_update", "450"}});
+    m_controller->handleMessage("srUpdated", {});
+    QCOMPARE(m_sent->maps().size(), 2);
+    QCOMPARE(m_sent->maps().at(0).value("dt_utc_last_update").toLongLong(), 301);
+    QCOMPARE(m_sent->maps().at(1).value("dt_utc_last_update").toLongLong(), 451);
+    // Each reload is remembered; a full reload forgets the incremental keys again.
+    QCOMPARE(m_controller->getMapParamsFromTrGetList().value("dt_utc_last_update").toLongLong(), 451);
+    m_controller->reGetList();
+    QCOMPARE(m_sent->maps().last(), (QVariantMap{{"is_archived", "0"}, {"query_limit", qint64(0)},
+                                          {"FN", "testRows_trGetList"}, {"RECEIVER", m_controller->number()}}));
+}
+
+void TestDesktopController::readRight_data()
+{
+    QTest::addColumn<QString>("groupValue");
+    QTest::addColumn<bool>("checkSo");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("granted") << "1" << false << true;
+    QTest::newRow("refused") << "0" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("leading blank") << " 1" << false << false;
+    QTest::newRow("no option") << "-" << false << false;
+    QTest::newRow("check skipped") << "0" << true << true;
+}
+
+void TestDesktopController::readRight()
+{
+    QFETCH(QString, groupValue);
+    QFETCH(bool, checkSo);
+    QFETCH(bool, sent);
+    m_rights->clear();
+    if (groupValue != "-")
+        m_rights->setGroupValue("testRows.crud.read", groupValue);
+    QCOMPARE(m_controller->trGetList({{"x", "1"}}, checkSo), sent);
+    QCOMPARE(m_sent->count(), sent ? 1 : 0);
+    // A refused request leaves the remembered parameters as they were.
+    QCOMPARE(m_controller->getMapParamsFromTrGetList().contains("x"), sent);
+    // Pushes reload through the same check.
+    m_controller->handleMessage("srInserted", {});
+    QCOMPARE(m_sent->count(), (sent ? 1 : 0) + (groupValue == "1" ? 1 : 0));
+}
+
+void TestDesktopController::timedReload()
+{
+    QSignalSpy enabled(m_controller.get(), &DesktopController::autoUpdateChanged);
+    QSignalSpy interval(m_controller.get(), &DesktopController::autoUpdateIntervalChanged);
+    QCOMPARE(m_controller->autoUpdateInterval(), 30);
+    // Below a second would flood the server: the timer runs once a second at most.
+    m_controller->setAutoUpdateInterval(0);
+    QCOMPARE(m_controller->autoUpdateInterval(), 1);
+    m_controller->setAutoUpdateInterval(-5);
+    QCOMPARE(interval.count(), 1);
+    m_controller->setUseTrGetList(false);
+    m_controller->setAutoUpdate(true);
+    m_controller->setAutoUpdate(true);
+    QCOMPARE(enabled.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_sent->count() >= 1, 3000);
+    QCOMPARE(m_sent->maps().first().value("dt_utc_last_update").toLongLong(), 301);
+    QCOMPARE(m_sent->maps().first().value("_do_not_clear_model").toString(), QString("1"));
+    QVERIFY(!m_controller->useTrGetList());
+
+    // Without the read right the timer sends nothing.
+    m_rights->clear();
+    m_sent->clear();
+    m_controller->onAutoUpdateTimerTimeout();
+    QCOMPARE(m_sent->count(), 0);
+    m_controller->setAutoUpdate(false);
+    QCOMPARE(enabled.count(), 2);
+}
+
+void TestDesktopController::edits()
+{
+    const QVariantMap record{{"id", "2"}, {"name", "x"}};
+    m_controller->trNew(record);
+    m_controller->trUpdate(record);
+    m_controller->trRemove(record);
+    m_controller->trDuplicate(record);
+    m_controller->trLock(record);
+    m_controller->trUnlock(record);
+    QStringList actions;
+    for (const QVariantMap &message : m_sent->maps()) {
+        actions << message.value("FN").toString();
+        QCOMPARE(message.value("RECEIVER").toLongLong(), m_controller->number());
+        QCOMPARE(message.value("name").toString(), QString("x"));
+    }
+    QCOMPARE(actions, (QStringList{"testRows_trNew", "testRows_trUpdate", "testRows_trRemove",
+                                   "testRows_trDuplicate", "testRows_trLock", "testRows_trUnlock"}));
+    m_controller->insertParam4trGetList("rst_id_owner", "7");
+    QCOMPARE(m_controller->getMapParamsFromTrGetList().value("rst_id_owner").toString(), QString("7"));
+    QCOMPARE(m_controller->getMapParamsFromTrGetList().value("is_archived").toString(), QString("0"));
+}
+
+namespace {
+
+// A controller with no rows at all, as report controllers are.
+class ModelessController : public DesktopController
+{
+public:
+    QString name() const override { return QStringLiteral("modeless"); }
+};
+
+} // namespace
+
+void TestDesktopController::controllerWithoutModel()
+{
+    ModelessController controller;
+    controller.setUseTrGetList(true);
+    m_rights->grantRead("modeless");
+    QVERIFY(controller.trGetList());
+    QSignalSpy beginRemove(&controller, &DesktopController::beginRemove);
+    QSignalSpy lock(&controller, &DesktopController::saLock);
+    QSignalSpy pushed(&controller, &DesktopController::srUpdated);
+    const QVariantMap gone{{"RES", "0"}, {"ERRCODE", "130"}, {"id", "1"}};
+    for (const char *action : {"saLock", "saUnlock", "saUpdate", "saRemove", "srUpdated", "srInserted"})
+        QVERIFY(controller.handleMessage(action, gone));
+    QVERIFY(controller.handleMessage("saRemove", {{"RES", "10"}, {"id", "1"}}));
+    QVERIFY(controller.handleMessage("saLock", {{"RES", "10"}, {"id", "1"}}));
+    controller.onAutoUpdateTimerTimeout();
+    QCOMPARE(lock.count(), 2);
+    QCOMPARE(pushed.count(), 1);
+    QCOMPARE(beginRemove.count(), 1);
+    QCOMPARE(beginRemove.first().first().toInt(), -1);
+    // Nothing but the first list request went out: there is nothing to reload into.
+    QCOMPARE(m_sent->count(), 1);
+}
+
+QTEST_MAIN(TestDesktopController)
+#include "tst_desktopcontroller.moc"

@@ -1,0 +1,394 @@
+#include "client/controller/desktopcontroller.h"
+#include "client/controller/usersession.h"
+#include "client/net/apinetwork.h"
+#include "client/utils/desktoputils.h"
+#include "client/utils/imageproviderwrapper.h"
+#include "client/utils/photoimageprovider.h"
+#include "common/core/singleton/spsingleton.h"
+#include "messagecatcher.h"
+#include "model/base/abstractmodel.h"
+#include "xlsxtesthelpers.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Client::DesktopUtils;
+
+namespace {
+
+// A table with a column of every kind the export treats apart.
+class ExportCatalogue : public Model::AbstractModel
+{
+public:
+    ExportCatalogue()
+    {
+        declareColumn("name", Model::SQL_TEXT, true, QVariant(), "Name");
+        declareColumn("note", Model::SQL_VARCHAR, false, QVariant(), "Note");
+        declareColumn("count", Model::SQL_INTEGER, true, 0, "Count");
+        declareColumn("big", Model::SQL_BIGINTEGER, true, 0, "Big");
+        declareColumn("price", Model::SQL_DOUBLE, true, 0, "Price");
+        declareColumn("waited", Model::SQL_BIGINTEGER, true, 0, "Waited", Model::DURATION);
+        declareColumn("shift", Model::SQL_INTEGER, true, 0, "Shift", Model::HOUR_DURATION);
+    }
+    QString tableName() const override { return QStringLiteral("export_rows"); }
+};
+
+class ExportController : public Client::Controller::DesktopController
+{
+public:
+    ExportController() { useOwnModel<ExportCatalogue>(); }
+    QString name() const override { return QStringLiteral("exportRows"); }
+};
+
+// Catches what the export asks the desktop to open.
+class Opener : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+QVariantList columns(const QStringList &roles)
+{
+    QVariantList list;
+    for (const QString &role : roles)
+        list.append(QVariantMap{{"title", role.toUpper()}, {"role", role}, {"width", 100}});
+    return list;
+}
+
+} // namespace
+
+// The desktop utilities of pages: table export, files and folders, cursor, clipboard, images.
+class TestDesktopUtils : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void exportedCells_data();
+    void exportedCells();
+    void exportFilesAndFailures();
+    void compareVersions_data();
+    void compareVersions();
+    void cursorStaysBalanced();
+    void folderSize();
+    void folderRemoval_data();
+    void folderRemoval();
+    void filesAndBase64();
+    void qmlLookups();
+    void photos();
+
+private:
+    QString exportOnce(const QStringList &roles, const QString &exportName = QString());
+
+    std::unique_ptr<Client::ApiNetwork> m_net;
+    std::unique_ptr<ExportController> m_controller;
+    QTemporaryDir m_dir{QDir::tempPath() + "/koriv #50% export-XXXXXX"};
+    DesktopUtils m_utils;
+    Opener m_opener;
+    QJsonObject m_dump;
+};
+
+void TestDesktopUtils::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_net = std::make_unique<Client::ApiNetwork>();
+    Common::AbstractController::setNetwork(m_net.get());
+    QDesktopServices::setUrlHandler("file", &m_opener, "open");
+    SpSingleton<Client::Controller::UserSession>::instance()->handleMessage(
+        "saOpen", {{"RES", "10"}, {"utc_offset", "180"}, {"utc_dt", "1700000000000"}});
+    m_utils.setExportDir(m_dir.filePath("exports"));
+    m_controller = std::make_unique<ExportController>();
+    auto *rows = m_controller->originalModel();
+    rows->addRow({{"id", "9007199254740993"}, {"name", "=SUM(A1:A2)"}, {"count", "12"},
+                  {"big", "9007199254740993"}, {"price", "2.5"}, {"waited", "3723000"}, {"shift", "5400000"},
+                  {"dt_utc_insert", "1700000000000"}, {"note", "http://example.com/x"}, {"extra", "x"}});
+    rows->addRow({{"id", "7"}, {"name", "+380 (50) 123"}, {"count", ""}, {"big", "-3000000000"}, {"price", ""},
+                  {"waited", ""}, {"shift", "0"}, {"dt_utc_insert", ""}, {"note", "7"}, {"extra", "x"}});
+    rows->addRow({{"id", "5"}, {"name", "hidden"}});
+    m_controller->proxyModel()->setHardFilterRole("name", "!=", "hidden");
+    m_controller->proxyModel()->sortRows("id", Qt::AscendingOrder);
+    const QString path = exportOnce({"id", "name", "count", "big", "price", "waited", "shift", "dt_utc_insert",
+                                     "note", "extra"});
+    QVERIFY(!path.isEmpty());
+    QString error;
+    m_dump = XlsxTest::dump(path, &error);
+    QVERIFY2(!m_dump.isEmpty(), qPrintable(error));
+}
+
+void TestDesktopUtils::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+QString TestDesktopUtils::exportOnce(const QStringList &roles, const QString &exportName)
+{
+    const int before = m_opener.opened.size();
+    QVariantMap table{{"controller", QVariant::fromValue<QObject *>(m_controller.get())}, {"table", columns(roles)}};
+    if (!exportName.isEmpty())
+        table.insert("exportName", exportName);
+    if (!m_utils.writeToExcel(table) || m_opener.opened.size() != before + 1)
+        return QString();
+    return m_opener.opened.last().toLocalFile();
+}
+
+void TestDesktopUtils::exportedCells_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("type");
+    // Row 2 holds id 7, row 3 the record with the large id (ascending id order of the view).
+    QTest::newRow("header") << "B1" << QVariant("NAME") << "s";
+    QTest::newRow("64-bit id exact") << "A3" << QVariant("9007199254740993") << "n";
+    QTest::newRow("formula text stays text") << "B3" << QVariant("=SUM(A1:A2)") << "s";
+    QTest::newRow("phone stays text") << "B2" << QVariant("+380 (50) 123") << "s";
+    QTest::newRow("integer") << "C3" << QVariant(12) << "n";
+    QTest::newRow("empty integer is blank") << "C2" << QVariant() << "n";
+    QTest::newRow("negative 64-bit") << "D2" << QVariant(-3000000000LL) << "n";
+    QTest::newRow("double") << "E3" << QVariant(2.5) << "n";
+    QTest::newRow("duration") << "F3" << QVariant("01:02:03") << "s";
+    QTest::newRow("empty duration is blank") << "F2" << QVariant() << "n";
+    QTest::newRow("hour duration") << "G3" << QVariant("1:30:00") << "s";
+    QTest::newRow("date at the user's offset") << "H3" << QVariant("15 Nov 2023, 01:13") << "s";
+    QTest::newRow("empty date is blank") << "H2" << QVariant() << "n";
+    QTest::newRow("link text stays text") << "I3" << QVariant("http://example.com/x") << "s";
+    QTest::newRow("digits of a text column stay text") << "I2" << QVariant("7") << "s";
+    QTest::newRow("a key outside the catalogue is blank") << "J3" << QVariant() << "n";
+    QTest::newRow("filtered row not written") << "A4" << QVariant() << "";
+    QTest::newRow("filtered row not written, text") << "B4" << QVariant() << "";
+}
+
+void TestDesktopUtils::exportedCells()
+{
+    QFETCH(QString, cell);
+    QFETCH(QVariant, value);
+    QFETCH(QString, type);
+    const QJsonObject found = XlsxTest::cell(m_dump, "Sheet1", cell);
+    if (!value.isValid()) {
+        // A blank cell holds nothing: no value, no text.
+        QVERIFY(found.value("v").isNull() || found.value("v").isUndefined());
+        return;
+    }
+    QCOMPARE(found.value("v").toVariant(), value);
+    QCOMPARE(found.value("t").toString(), type);
+    // The header row: bold white text on solid blue.
+    const bool header = cell.endsWith('1') && cell.size() == 2;
+    QCOMPARE(found.value("b").toBool(), header);
+    if (header) {
+        QCOMPARE(found.value("color").toString(), QString("FFFFFFFF"));
+        QCOMPARE(found.value("fill").toString(), QString("solid"));
+        QCOMPARE(found.value("fg").toString(), QString("FF0000FF"));
+    }
+}
+
+void TestDesktopUtils::exportFilesAndFailures()
+{
+    // Two exports in the same second never share a file; the name starts with the export name.
+    const QString first = exportOnce({"id"});
+    const QString second = exportOnce({"id"});
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    QVERIFY(first != second);
+    QVERIFY(QFileInfo::exists(first) && QFileInfo::exists(second));
+    QVERIFY(QFileInfo(first).fileName().startsWith("_"));
+    QCOMPARE(QFileInfo(first).absolutePath(), m_dir.filePath("exports/tables"));
+    const QString named = exportOnce({"id"}, "drivers");
+    QVERIFY(QFileInfo(named).fileName().startsWith("drivers_"));
+    QCOMPARE(QFileInfo(named).absolutePath(), m_dir.filePath("exports/tables/drivers"));
+
+    // An empty view writes the header alone.
+    m_controller->proxyModel()->setFilterPattern("no such text");
+    QString error;
+    const QJsonObject empty = XlsxTest::dump(exportOnce({"id", "name"}), &error);
+    m_controller->proxyModel()->setFilterPattern("");
+    QCOMPARE(XlsxTest::sheet(empty, "Sheet1").value("max_row").toInt(), 1);
+
+    // A failed save is reported, and nothing is opened.
+    QFile blocker(m_dir.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    DesktopUtils broken;
+    broken.setExportDir(m_dir.filePath("blocker/exports"));
+    MessageCatcher log;
+    const int opened = m_opener.opened.size();
+    QVERIFY(!broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
+                                  {"table", columns({"id"})}}));
+    QCOMPARE(m_opener.opened.size(), opened);
+    QCOMPARE(log.count("Table export failed"), 1);
+    QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}));
+}
+
+void TestDesktopUtils::compareVersions_data()
+{
+    QTest::addColumn<QString>("v1");
+    QTest::addColumn<QString>("v2");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("1.0.10 > 1.0.9") << "1.0.10" << "1.0.9" << 1;
+    QTest::newRow("1.2 < 1.2.0") << "1.2" << "1.2.0" << -1;
+    QTest::newRow("2.0-beta = 2.0") << "2.0-beta" << "2.0" << 0;
+    QTest::newRow("1.6.0 < 1.10") << "1.6.0" << "1.10" << -1;
+}
+
+void TestDesktopUtils::compareVersions()
+{
+    QFETCH(QString, v1);
+    QFETCH(QString, v2);
+    QFETCH(int, sign);
+    const int result = m_utils.compareVersions(v1, v2);
+    QCOMPARE((result > 0) - (result < 0), sign);
+}
+
+void TestDesktopUtils::cursorStaysBalanced()
+{
+    qRegisterMetaType<Qt::CursorShape>();
+    QSignalSpy changed(&m_utils, &DesktopUtils::cursorShapeChanged);
+    m_utils.setCursorShape(Qt::WaitCursor);
+    m_utils.setCursorShape(Qt::WaitCursor);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    m_utils.setCursorShape(Qt::BusyCursor);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    // One arrow gives the application's own cursor back, however many shapes came before.
+    m_utils.setProperty("cursorShape", QVariant::fromValue(Qt::ArrowCursor));
+    QVERIFY(!QGuiApplication::overrideCursor());
+    m_utils.setCursorShape(Qt::ArrowCursor);
+    QCOMPARE(changed.count(), 3);
+    {
+        DesktopUtils leaving;
+        leaving.setCursorShape(Qt::WaitCursor);
+    }
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestDesktopUtils::folderSize()
+{
+    const QString root = m_dir.filePath("size");
+    QDir().mkpath(root + "/sub/.hidden");
+    const auto write = [](const QString &path, int bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(bytes, 'x'));
+    };
+    write(root + "/a", 10);
+    write(root + "/.b", 20);
+    write(root + "/sub/c", 30);
+    write(root + "/sub/.hidden/d", 40);
+    QCOMPARE(m_utils.getDirSize(root), 100);
+    // Links are never followed, so a link back to the top is no loop and adds nothing.
+    QVERIFY(QFile::link(root, root + "/sub/loop"));
+    QVERIFY(QFile::link(root + "/a", root + "/sub/a-link"));
+    QCOMPARE(m_utils.getDirSize(root), 100);
+    QCOMPARE(m_utils.getDirSize(root + "/missing"), 0);
+}
+
+void TestDesktopUtils::folderRemoval_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("relative") << "exports" << false;
+    QTest::newRow("file system root") << "/" << false;
+    QTest::newRow("temporary folder itself") << QDir::tempPath() << false;
+    QTest::newRow("outside the program's folders") << "/usr/share" << false;
+    QTest::newRow("missing") << "@/exports/none" << false;
+    QTest::newRow("through dots") << "@/exports/../exports/tables/.." << true;
+    QTest::newRow("inside the export folder") << "@/exports/old" << true;
+}
+
+void TestDesktopUtils::folderRemoval()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, removed);
+    path.replace("@", m_dir.path());
+    QDir().mkpath(m_dir.filePath("exports/old/deep"));
+    MessageCatcher log;
+    QCOMPARE(m_utils.removeDir(path), removed);
+    if (removed)
+        QVERIFY(!QFileInfo::exists(path));
+    else
+        QCOMPARE(log.warnings.size(), 1);
+    QVERIFY(QFileInfo::exists("/usr/share"));
+    QDir().mkpath(m_dir.filePath("exports"));
+}
+
+void TestDesktopUtils::filesAndBase64()
+{
+    const QByteArray bytes("\x00\x01binary\xff", 9);
+    QCOMPARE(m_utils.fromBase64(m_utils.toBase64(bytes)), bytes);
+    const QString file = m_dir.filePath("bin");
+    m_utils.saveBinaryFile(file, bytes);
+    QCOMPARE(m_utils.loadImageToBase64(file), QString::fromLatin1(bytes.toBase64()));
+    m_utils.saveBinaryFile(file, "short");
+    QCOMPARE(m_utils.fromBase64(m_utils.loadImageToBase64(file)), QByteArray("short"));
+    QCOMPARE(m_utils.loadImageToBase64(m_dir.filePath("none")), QString());
+    MessageCatcher log;
+    m_utils.saveBinaryFile(m_dir.filePath("none/deeper/file"), bytes);
+    QCOMPARE(log.count("Failed to open file for writing: "), 1);
+    QCOMPARE(m_utils.pathToDir(file), m_dir.path());
+    QCOMPARE(m_utils.urlToPath(QUrl::fromLocalFile(file)), file);
+    m_utils.setClipboardText("copied #1");
+    QCOMPARE(m_utils.getClipboardText(), QString("copied #1"));
+    m_utils.setMetrics(true);
+    QCOMPARE(qgetenv("metrics"), QByteArray("1"));
+    m_utils.setMetrics(false);
+    QCOMPARE(qgetenv("metrics"), QByteArray("0"));
+    QCOMPARE(m_utils.qtVersion(), QString("5.15.0"));
+    QCOMPARE(m_utils.property("exportDir").toString(), m_dir.filePath("exports"));
+    QVERIFY(!m_utils.isControlPressed());
+}
+
+void TestDesktopUtils::qmlLookups()
+{
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.15\nItem { Item { id: inner; objectName: 'x'; Item { objectName: 'x' } } }",
+                      QUrl());
+    std::unique_ptr<QObject> root(component.create());
+    QVERIFY(root);
+    QObject *inner = m_utils.findChildByName(root.get(), "x");
+    QVERIFY(inner);
+    QCOMPARE(m_utils.idToString(inner), QString("inner"));
+    QCOMPARE(m_utils.findChildrenByName(root.get(), "x").size(), 2);
+    QVERIFY(!m_utils.findChildByName(nullptr, "x"));
+    QVERIFY(m_utils.findChildrenByName(nullptr, "x").isEmpty());
+    QCOMPARE(m_utils.idToString(nullptr), QString());
+    QCOMPARE(m_utils.idToString(this), QString());
+}
+
+void TestDesktopUtils::photos()
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "PNG"));
+    Client::ImageProviderWrapper wrapper;
+    std::unique_ptr<Client::PhotoImageProvider> provider(wrapper.takeProvider());
+    QVERIFY(provider);
+    QVERIFY(!wrapper.takeProvider());
+    wrapper.appendImage("7", QString::fromLatin1(png.toBase64()));
+    wrapper.appendImage("bad", "not an image");
+    QSize size;
+    const QImage shown = provider->requestImage("7", &size, QSize(100, 100));
+    QCOMPARE(shown.size(), QSize(3, 2));
+    QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
+    QVERIFY(provider->requestImage("bad", &size, QSize()).isNull());
+    QVERIFY(provider->requestImage("none", &size, QSize()).isNull());
+    wrapper.removeImage("7");
+    QCOMPARE(wrapper.image("7"), QString());
+    wrapper.clearImages();
+    QCOMPARE(wrapper.image("bad"), QString());
+}
+
+QTEST_MAIN(TestDesktopUtils)
+#include "tst_desktoputils.moc"

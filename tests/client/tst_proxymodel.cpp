@@ -1,0 +1,358 @@
+#include "client/controller/originalmodel.h"
+#include "client/controller/proxymodel.h"
+#include "listcatalogue.h"
+#include "messagecatcher.h"
+
+#include <QtTest>
+
+using Client::Controller::OriginalModel;
+using Client::Controller::ProxyModel;
+
+namespace {
+
+struct Filter
+{
+    QString role;
+    QString operation;
+    QVariant value;
+    QString condition;
+    QString group;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Filter>)
+
+// The sorted and filtered view: hard filters in groups, free text, typed sort and batching.
+class TestProxyModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void freshView();
+    void hardFilters_data();
+    void hardFilters();
+    void groupsComeAndGo();
+    void freeText_data();
+    void freeText();
+    void typedSort_data();
+    void typedSort();
+    void prepareMode();
+    void changedRowsRefilterOnce();
+    void lookupsByViewRow();
+
+private:
+    QStringList shownIds() const;
+
+    std::unique_ptr<OriginalModel> m_model;
+    std::unique_ptr<ProxyModel> m_proxy;
+};
+
+void TestProxyModel::init()
+{
+    m_proxy.reset();
+    m_model = std::make_unique<OriginalModel>();
+    m_model->setBaseModel(QSharedPointer<ListCatalogue>::create());
+    const QList<QVariantMap> rows{
+        {{"id", "1"}, {"name", "Alpha"}, {"note", "ab cd"}, {"status", "1"}, {"count", "10"},
+         {"big", "9007199254740993"}, {"price", "2.5"}},
+        {{"id", "2"}, {"name", "beta"}, {"note", "ab"}, {"status", "2"}, {"count", "9"},
+         {"big", "9007199254740992"}, {"price", "10"}},
+        {{"id", "3"}, {"name", "Gamma +380"}, {"note", "cd"}, {"status", "3"}, {"count", "100"},
+         {"big", "1"}, {"price", "-1.5"}},
+        {{"id", "4"}, {"name", "delta (x)"}, {"note", "CD AB"}, {"status", "1"}, {"count", "9"},
+         {"big", "5"}, {"price", "10"}},
+        {{"id", "10"}, {"name", "alpha"}, {"note", ""}, {"status", "2"}, {"count", "abc"}, {"big", "5"},
+         {"price", "3"}},
+    };
+    for (const QVariantMap &row : rows)
+        m_model->addRow(row);
+    m_proxy = std::make_unique<ProxyModel>();
+    m_proxy->setOriginalModel(m_model.get());
+}
+
+QStringList TestProxyModel::shownIds() const
+{
+    QStringList ids;
+    for (int r = 0; r < m_proxy->rowCount(); ++r)
+        ids << m_proxy->data(r, "id").toString();
+    return ids;
+}
+
+void TestProxyModel::freshView()
+{
+    QCOMPARE(shownIds(), (QStringList{"10", "4", "3", "2", "1"}));
+    QCOMPARE(m_proxy->sortedRole(), QString("id"));
+    QCOMPARE(m_proxy->sortOrder(), Qt::DescendingOrder);
+    // Rows added later are shown at once but sorted only by the next sort.
+    m_model->addRow({{"id", "7"}, {"name", "late"}});
+    QCOMPARE(m_proxy->rowCount(), 6);
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"10", "7", "4", "3", "2", "1"}));
+}
+
+void TestProxyModel::hardFilters_data()
+{
+    QTest::addColumn<QList<Filter>>("filters");
+    QTest::addColumn<QStringList>("groups");
+    QTest::addColumn<QStringList>("shown");
+    const QString def = "default";
+    QTest::newRow("equal or equal") << QList<Filter>{{"status", "=", "1", "or", def}, {"status", "=", "2", "and", def}}
+                                    << QStringList{} << QStringList{"10", "4", "2", "1"};
+    QTest::newRow("not equal") << QList<Filter>{{"status", "!=", 1, "and", def}} << QStringList{}
+                               << QStringList{"10", "3", "2"};
+    QTest::newRow("a second group narrows")
+        << QList<Filter>{{"status", "=", "1", "or", def}, {"status", "=", "2", "and", def}, {"count", "=", "9", "and", "g"}}
+        << QStringList{"g", "and"} << QStringList{"4", "2"};
+    QTest::newRow("groups joined by or")
+        << QList<Filter>{{"status", "=", "3", "and", def}, {"name", "=", "beta", "and", "g"}}
+        << QStringList{"g", "or"} << QStringList{}; // "default" is joined to g by its own "and"
+    QTest::newRow("interleaved groups keep their own conditions")
+        << QList<Filter>{{"status", "=", "1", "or", def}, {"count", "=", "9", "and", "g"}, {"status", "=", "3", "and", def}}
+        << QStringList{"g", "and"} << QStringList{"4"};
+    QTest::newRow("greater on text compares numbers") << QList<Filter>{{"name", ">", "-1", "and", def}}
+                                                      << QStringList{} << QStringList{"10", "4", "3", "2", "1"};
+    QTest::newRow("greater on 64-bit integers") << QList<Filter>{{"big", ">", "9007199254740992", "and", def}}
+                                                << QStringList{} << QStringList{"1"};
+    QTest::newRow("less or equal on doubles") << QList<Filter>{{"price", "<=", "2.5", "and", def}} << QStringList{}
+                                              << QStringList{"3", "1"};
+    QTest::newRow("integer column, no number counts as 0") << QList<Filter>{{"count", "<", "1", "and", def}}
+                                                           << QStringList{} << QStringList{"10"};
+    QTest::newRow("contains ignores case") << QList<Filter>{{"note", "contains", "Ab", "and", def}} << QStringList{}
+                                           << QStringList{"4", "2", "1"};
+    QTest::newRow("not contains") << QList<Filter>{{"note", "not_contains", "cd", "and", def}} << QStringList{}
+                                  << QStringList{"10", "2"};
+    QTest::newRow("unknown operation takes no part")
+        << QList<Filter>{{"status", "~", "1", "and", def}, {"status", "=", "2", "and", def}} << QStringList{}
+        << QStringList{"10", "2"};
+    QTest::newRow("column outside the catalogue reads empty") << QList<Filter>{{"nope", "=", "", "and", def}}
+                                                              << QStringList{} << QStringList{"10", "4", "3", "2", "1"};
+    QTest::newRow("missing group hides every row") << QList<Filter>{{"status", "=", "1", "and", "absent"}}
+                                                   << QStringList{} << QStringList{};
+}
+
+void TestProxyModel::hardFilters()
+{
+    QFETCH(QList<Filter>, filters);
+    QFETCH(QStringList, groups);
+    QFETCH(QStringList, shown);
+    MessageCatcher log;
+    for (int i = 0; i + 1 < groups.size(); i += 2)
+        m_proxy->appendHardFilterGroup(groups.at(i), groups.at(i + 1));
+    m_proxy->beginPrepare();
+    for (const Filter &f : filters)
+        m_proxy->appendHardFilterRole(f.role, f.operation, f.value, f.condition, f.group);
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), shown);
+    // Problems are reported once, not once per row.
+    QVERIFY2(log.warnings.size() + log.criticals.size() <= 1, qPrintable(log.allWarnings()));
+    if (QByteArray(QTest::currentDataTag()).startsWith("missing group"))
+        QCOMPARE(log.count("groupFilters doesn't contain value for key='absent'"), 1);
+    if (QByteArray(QTest::currentDataTag()).startsWith("unknown operation"))
+        QCOMPARE(log.count("Invalid expression operation:"), 1);
+}
+
+void TestProxyModel::groupsComeAndGo()
+{
+    m_proxy->appendHardFilterGroup("g", "and");
+    m_proxy->appendHardFilterRole("status", "=", "1", "and", "g");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    // The filters naming a removed group stay, and hide everything until the group is back.
+    m_proxy->removeHardFilterGroup("g");
+    m_proxy->invalidateFilter();
+    QCOMPARE(shownIds(), QStringList{});
+    m_proxy->appendHardFilterGroup("g", "and");
+    m_proxy->invalidateFilter();
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+
+    // Clearing the groups keeps "default", so filters without a group name still work.
+    m_proxy->clearHardFilter();
+    m_proxy->clearHardFilterGroup();
+    m_proxy->appendHardFilterRole("status", "=", "2");
+    QCOMPARE(shownIds(), (QStringList{"10", "2"}));
+
+    // setHardFilterRole drops the filters of every column; removing by value compares as text.
+    m_proxy->appendHardFilterRole("count", "=", "9");
+    m_proxy->setHardFilterRole("status", "=", 1);
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_proxy->removeHardFilterRole("status", "1");
+    QCOMPARE(m_proxy->rowCount(), 5);
+    m_proxy->appendHardFilterRole("status", "=", "3");
+    m_proxy->removeHardFilterRole("status");
+    QCOMPARE(m_proxy->rowCount(), 5);
+}
+
+void TestProxyModel::freeText_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList all; // empty: keep every column
+    QTest::newRow("one word, any case") << all << true << "ALPHA" << QStringList{"10", "1"};
+    QTest::newRow("two words in one column, any order") << all << true << "cd ab" << QStringList{"4", "1"};
+    QTest::newRow("words spread over two columns") << all << true << "gamma cd" << QStringList{};
+    QTest::newRow("not extended: the whole text") << all << false << "ab cd" << QStringList{"1"};
+    QTest::newRow("regex characters are literal") << all << true << "+380" << QStringList{"3"};
+    QTest::newRow("an open bracket is literal") << all << true << "(x" << QStringList{"4"};
+    QTest::newRow("a dot is literal") << all << true << "." << QStringList{"3", "1"};
+    QTest::newRow("empty pattern, no searched columns") << QStringList{"-"} << true << "" << QStringList{"10", "4", "3", "2", "1"};
+    QTest::newRow("no searched columns") << QStringList{"-"} << true << "a" << QStringList{};
+    QTest::newRow("only the named columns") << QStringList{"note"} << true << "alpha" << QStringList{};
+}
+
+void TestProxyModel::freeText()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(bool, extended);
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, shown);
+    MessageCatcher log;
+    if (fields == QStringList{"-"})
+        m_proxy->setFilterFields({});
+    else if (!fields.isEmpty())
+        m_proxy->setFilterFields(fields);
+    m_proxy->setExtendedSearch(extended);
+    QSignalSpy finished(m_proxy.get(), &ProxyModel::filterFinished);
+    m_proxy->setFilterPattern(pattern);
+    QCOMPARE(shownIds(), shown);
+    QCOMPARE(finished.count(), pattern.isEmpty() ? 0 : 1);
+    QCOMPARE(m_proxy->getFilterRowCount(), pattern.isEmpty() ? 0 : shown.size());
+    QCOMPARE(log.warnings.size(), 0);
+}
+
+void TestProxyModel::typedSort_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("text ignores case, ties by id") << "name" << int(Qt::AscendingOrder)
+                                                   << QStringList{"1", "10", "2", "4", "3"};
+    QTest::newRow("text descending, ties by id") << "name" << int(Qt::DescendingOrder)
+                                                 << QStringList{"3", "4", "2", "10", "1"};
+    QTest::newRow("integers as numbers") << "count" << int(Qt::AscendingOrder)
+                                         << QStringList{"10", "2", "4", "1", "3"};
+    QTest::newRow("64-bit integers exactly") << "big" << int(Qt::DescendingOrder)
+                                             << QStringList{"1", "2", "10", "4", "3"};
+    QTest::newRow("doubles, ties by id") << "price" << int(Qt::AscendingOrder)
+                                         << QStringList{"3", "1", "10", "2", "4"};
+    QTest::newRow("unknown column: by id") << "nope" << int(Qt::AscendingOrder)
+                                           << QStringList{"1", "2", "3", "4", "10"};
+}
+
+void TestProxyModel::typedSort()
+{
+    QFETCH(QString, role);
+    QFETCH(int, order);
+    QFETCH(QStringList, sorted);
+    QSignalSpy roleChanged(m_proxy.get(), &ProxyModel::sortedRoleChanged);
+    QSignalSpy started(m_proxy.get(), &ProxyModel::sortStarted);
+    QSignalSpy finished(m_proxy.get(), &ProxyModel::sortFinished);
+    m_proxy->sortRows(role, Qt::SortOrder(order));
+    QCOMPARE(shownIds(), sorted);
+    QCOMPARE(m_proxy->sortedRole(), role);
+    QCOMPARE(roleChanged.count(), 1);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(finished.count(), 1);
+    // The view's own sort request (a header click) sorts the same way.
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    m_proxy->sort(0, Qt::SortOrder(order));
+    QCOMPARE(shownIds().size(), 5);
+    m_proxy->setSortRole(m_model->roleNumber(role));
+    m_proxy->sort(0, Qt::SortOrder(order));
+    QCOMPARE(shownIds(), sorted);
+}
+
+void TestProxyModel::prepareMode()
+{
+    QSignalSpy mode(m_proxy.get(), &ProxyModel::isPrepareModeChanged);
+    m_proxy->beginPrepare();
+    m_proxy->appendHardFilterRole("status", "=", "1");
+    m_proxy->setExtendedSearch(false);
+    m_proxy->setFilterFields({"name"});
+    QCOMPARE(m_proxy->rowCount(), 5);
+    m_proxy->setIsPrepareMode(true);
+    QCOMPARE(mode.count(), 2);
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    QCOMPARE(mode.last().first().toBool(), false);
+    // The free text filters at once, even while preparing.
+    m_proxy->beginPrepare();
+    m_proxy->setFilterPattern("delta");
+    QCOMPARE(shownIds(), QStringList{"4"});
+}
+
+void TestProxyModel::changedRowsRefilterOnce()
+{
+    m_proxy->setHardFilterRole("status", "=", "1");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    ProxyModel second;
+    second.setOriginalModel(m_model.get());
+    second.setHardFilterRole("status", "!=", "9");
+
+    // Updates that change no row's acceptance need no refilter at all.
+    QSignalSpy removed(m_proxy.get(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(m_proxy.get(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(m_proxy.get(), &QAbstractItemModel::dataChanged);
+    m_model->updateValue(QString("4"), "name", "changed");
+    QCOMPARE(changed.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(removed.count() + inserted.count(), 0);
+
+    // A reload that changes many rows refilters once per view, after the batch.
+    for (const char *id : {"1", "2", "3", "10"})
+        m_model->addRow({{"id", id}, {"status", "1"}, {"dt_utc_last_update", "5"}});
+    m_model->addRow({{"id", "4"}, {"status", "9"}, {"dt_utc_last_update", "5"}});
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    QCOMPARE(second.rowCount(), 5);
+    QCoreApplication::processEvents();
+    QCOMPARE(shownIds(), (QStringList{"10", "3", "2", "1"}));
+    QCOMPARE(second.rowCount(), 4);
+
+    // Sorting at the end of a list applies a pending refilter first.
+    m_model->updateValue(QString("2"), "status", "0");
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"10", "3", "1"}));
+
+    // While preparing, changes wait for endPrepare.
+    m_proxy->beginPrepare();
+    m_model->updateValue(QString("2"), "status", "1");
+    QCoreApplication::processEvents();
+    QCOMPARE(m_proxy->rowCount(), 3);
+    m_proxy->endPrepare();
+    QCOMPARE(m_proxy->rowCount(), 4);
+}
+
+void TestProxyModel::lookupsByViewRow()
+{
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(m_proxy->checkValueByRole("status", "2"), 1);
+    QCOMPARE(m_proxy->checkValueByRole("status", "7"), -1);
+    QCOMPARE(m_proxy->checkValueByRole(QStringList{"status", "count"}, QVariantList{"1", "9"}), 3);
+    QCOMPARE(m_proxy->checkValueByRole(QStringList{}, QVariantList{}), 0);
+    QCOMPARE(m_proxy->data("status", "3", "name").toString(), QString("Gamma +380"));
+    QVERIFY(!m_proxy->data("status", "8", "name").isValid());
+    QVERIFY(!m_proxy->data(5, "name").isValid());
+    QVERIFY(!m_proxy->data(-1, "name").isValid());
+
+    // Attaching a model again sorts by id, descending, and says so.
+    QSignalSpy roleChanged(m_proxy.get(), &ProxyModel::sortedRoleChanged);
+    m_proxy->setOriginalModel(m_model.get());
+    QCOMPARE(roleChanged.count(), 1);
+    QCOMPARE(shownIds(), (QStringList{"10", "4", "3", "2", "1"}));
+    m_proxy->setOriginalModel(m_model.get());
+    QCOMPARE(roleChanged.count(), 1);
+
+    // Without a source nothing is found and nothing breaks.
+    m_proxy->setSourceModel(nullptr);
+    QVERIFY(!m_proxy->originalModel());
+    QCOMPARE(m_proxy->rowCount(), 0);
+    QCOMPARE(m_proxy->checkValueByRole("status", "2"), -1);
+    QVERIFY(!m_proxy->data("status", "2", "id").isValid());
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    m_proxy->setFilterPattern("x");
+}
+
+QTEST_MAIN(TestProxyModel)
+#include "tst_proxymodel.moc"

@@ -1,0 +1,123 @@
+"""Report requests of the stand-in over PostgreSQL, through real sockets on 127.0.0.1.
+
+Needs the PG* variables of a throwaway cluster, KORIV_DBINIT (the built koriv-dbinit) and
+KORIV_REPORT_TOOL (the built koriv-report); ctest sets both. The run works in a database of its
+own, dropped at the end.
+"""
+
+import json
+import os
+import unittest
+
+from psycopg2 import sql
+
+from testclient import ScratchDatabase, StandinProcess, digest, require_cluster, signed_in
+
+TOOLS = {name: os.environ.get(name, "") for name in ("KORIV_DBINIT", "KORIV_REPORT_TOOL")}
+shared = {}
+
+
+def setUpModule():
+    require_cluster()
+    for name, path in TOOLS.items():
+        if not path or not os.access(path, os.X_OK):
+            raise RuntimeError("%s must name the built tool (ctest sets it), got %r" % (name, path))
+    database = ScratchDatabase("report")
+    try:
+        shared["server"] = StandinProcess(
+            ["--database", "--quiet", "--dbinit", TOOLS["KORIV_DBINIT"], "--report-tool", TOOLS["KORIV_REPORT_TOOL"],
+             "--user", "admin:" + digest(""), "--user", "operator:" + digest("")],
+            environment=database.environment)
+    except BaseException:
+        database.drop()
+        raise
+    shared["database"] = database
+    shared["sql"] = database.connect()
+    seed(shared["sql"])
+
+
+def tearDownModule():
+    if "server" in shared:
+        shared["server"].stop()
+        shared["sql"].close()
+        shared["database"].drop()
+
+
+def seed(connection):
+    """Drivers 9 and 10 with balance logs; the driver balance report granted to the admins only."""
+    with connection.cursor() as cursor:
+        cursor.execute("INSERT INTO drivers (id, sign, first_name, last_name, balance) VALUES "
+                       "(9, 'd9', 'Ivan', 'Petrov', 12.5), (10, 'd10', 'Olga', 'Koval', 3)")
+        cursor.execute("INSERT INTO driver_balance_logs (rst_id_owner, bt_name, value, dt_utc_insert, trn_key) "
+                       "VALUES (9, 'Order', 10, 1000, 'a'), (9, 'Refill', 5, 2000, 'b'), (10, 'Order', 7, 1500, 'c')")
+        cursor.execute("INSERT INTO security_options (code, option_name) VALUES "
+                       "('driverBalanceReport.crud.read', 'driverBalanceReport.crud.read') RETURNING id")
+        option = cursor.fetchone()[0]
+        cursor.execute("INSERT INTO user_group_security_options (rst_id_group, rst_id_so, option_value) "
+                       "SELECT id, %s, CASE WHEN code = 'admin' THEN '1' ELSE '0' END FROM user_groups "
+                       "WHERE id > 1", (option,))
+
+
+def table_state(table):
+    """Everything a table holds, as one digest."""
+    with shared["sql"].cursor() as cursor:
+        cursor.execute(sql.SQL("SELECT count(*) || md5(COALESCE(string_agg(t::text, ',' ORDER BY t.id), '')) "
+                               "FROM {} t").format(sql.Identifier(table)))
+        return cursor.fetchone()[0]
+
+
+def options(**overrides):
+    values = {"rst_id_owner": ["9", "10"], "rst_id_bt": ["1"], "group_by_bt": False, "sign_role": "sign",
+              "utc": "180", "dt_utc_insert_start": "0", "dt_utc_insert_end": "5000"}
+    values.update(overrides)
+    return json.dumps(values)
+
+
+class ReportRequests(unittest.TestCase):
+    def client(self, sign="admin"):
+        client = signed_in(shared["server"].port, sign, "")
+        self.addCleanup(client.close)
+        return client
+
+    def assertRefused(self, answer, code):
+        self.assertEqual((answer.get("FN"), answer.get("RES"), answer.get("ERRCODE")),
+                         ("report_saCreate", "0", str(code)), answer)
+        self.assertTrue(answer.get("exception_description"), answer)
+
+    def test_granted_request_answers_the_report_data(self):
+        answer = self.client().call("report", "trCreate", type="14", options=options())
+        self.assertEqual(answer.get("RES"), "10", answer)
+        data = json.loads(answer["JSON"])
+        self.assertEqual(data["options"], json.loads(options()))
+        owners = [(o["sign"], o["full_name"], [(v["bt_name"], v["value"]) for v in o["values"]])
+                  for o in data["results"]]
+        self.assertEqual(owners, [("d10", "Olga Koval", [("Order", 7)]),
+                                  ("d9", "Ivan Petrov", [("Order", 10), ("Refill", 5)])])
+
+    def test_rights_are_enforced(self):
+        # The operators' group has the option with "0"; no group has the brand car report's option.
+        self.assertRefused(self.client("operator").call("report", "trCreate", type="14", options=options()), 50)
+        self.assertRefused(self.client().call("report", "trCreate", type="11", options=options()), 50)
+
+    def test_what_is_no_report_request_is_refused(self):
+        client = self.client()
+        for fields in ({"type": "16", "options": options()}, {"type": "x", "options": options()},
+                       {"options": options()}, {"type": "14", "options": "not JSON"},
+                       {"type": "14", "options": "[1]"}):
+            with self.subTest(fields=fields):
+                self.assertRefused(client.call("report", "trCreate", **fields), 100)
+
+    def test_hostile_options_are_refused_and_change_nothing(self):
+        client = self.client()
+        before = [table_state(table) for table in ("drivers", "driver_balance_logs")]
+        for hostile in (options(rst_id_owner=["9; DELETE FROM drivers"]),
+                        options(rst_id_bt=["1) OR (1=1"]),
+                        options(sign_role="sign; DROP TABLE drivers"),
+                        options(rst_id_owner=["99999999999999999999999"])):
+            with self.subTest(options=hostile):
+                self.assertRefused(client.call("report", "trCreate", type="14", options=hostile), 180)
+        self.assertEqual([table_state(table) for table in ("drivers", "driver_balance_logs")], before)
+
+
+if __name__ == "__main__":
+    unittest.main()
