@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components/text"
 
 TestCase {
@@ -14,8 +15,6 @@ TestCase {
     Component { id: periodComponent; StartEndDateTime {} }
     Component { id: spanComponent; StartEndTime {} }
 
-    MessageBoxes { id: boxes }
-
     // The server's clock at a moment given in UTC.
     function serverNow(year, month, day, hours, minutes) {
         USER_SESSION.setNow(Date.UTC(year, month - 1, day, hours, minutes));
@@ -24,7 +23,7 @@ TestCase {
     function cleanup() {
         USER_SESSION.utc_offset = "180";
         USER_SESSION.setNow(-1);
-        boxes.closeAll();
+        MessageBoxes.closeAllIn(mainWindow);
     }
 
     function shown(period) {
@@ -95,8 +94,8 @@ TestCase {
     function test_invalidPeriod() {
         var period = createTemporaryObject(periodComponent, testCase);
         period.endDate.legalText = "31.02.26";
-        compare(boxes.texts(), ["Invalid date"]);
-        boxes.closeAll();
+        compare(MessageBoxes.textsIn(mainWindow), ["Invalid date"]);
+        MessageBoxes.closeAllIn(mainWindow);
         verify(period.endUtcMsec() !== "", "the last valid date still makes a bound");
         ignoreWarning(new RegExp("Conversion error. Date: 31.02.26"));
         compare(DESKTOP_UTILS.localDateTime2UTCmsec("31.02.26", "00:00", 0), "", "no such date converts to nothing");

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components/text"
 
 TestCase {
@@ -13,8 +14,6 @@ TestCase {
     visible: true
     width: 600
     height: 300
-
-    MessageBoxes { id: boxes }
 
     Item {
         id: frame
@@ -51,7 +50,7 @@ TestCase {
     }
 
     function cleanup() {
-        boxes.closeAll();
+        MessageBoxes.closeAllIn(mainWindow);
     }
 
     // Loads the legal value anew, so that what an earlier test typed goes.
@@ -142,11 +141,11 @@ TestCase {
     function test_dateTexts() {
         date.legalText = "05.12.2026";
         compare(date.text, "05.12.26", "a four-digit year loads into two digits");
-        compare(boxes.open().length, 0);
+        compare(MessageBoxes.openIn(mainWindow).length, 0);
         date.legalText = "29.02.25";
-        compare(boxes.texts(), ["Invalid date"]);
+        compare(MessageBoxes.textsIn(mainWindow), ["Invalid date"]);
         compare(date.text, "05.12.26", "the text keeps the last valid date");
-        boxes.closeAll();
+        MessageBoxes.closeAllIn(mainWindow);
         wideDate.legalText = "29.02.2028";
         compare(wideDate.text, "29.02.2028");
     }
@@ -159,7 +158,7 @@ TestCase {
         keyClick(Qt.Key_0);
         keyClick(Qt.Key_2);
         after.forceActiveFocus();
-        compare(boxes.texts(), ["Invalid date"]);
+        compare(MessageBoxes.textsIn(mainWindow), ["Invalid date"]);
         compare(dateFinished.count, 0, "no change is reported");
         compare(date.text, "10.03.26");
     }

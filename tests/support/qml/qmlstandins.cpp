@@ -1,5 +1,6 @@
 #include "qmlstandins.h"
 
+#include "messageboxes.h"
 #include "standincontroller.h"
 #include "standindialog.h"
 #include "standindesktoputils.h"
@@ -47,5 +48,7 @@ void QmlStandins::registerTypes()
     registered = true;
     qmlRegisterType<StandinController>("Koriv.Test", 1, 0, "StandinController");
     qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
+    qmlRegisterSingletonType<MessageBoxes>("Koriv.Test", 1, 0, "MessageBoxes",
+                                           [](QQmlEngine *, QJSEngine *) -> QObject * { return new MessageBoxes; });
     qmlRegisterUncreatableType<StandinDialog>("Koriv.Test", 1, 0, "StandinDialog", QStringLiteral("opened by QWIDGET_CREATOR"));
 }

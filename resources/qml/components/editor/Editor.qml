@@ -48,6 +48,10 @@ NtFrame {
         if (!form || isStarted || !checkSecurityForOpen())
             return;
         isStarted = true;
+        // The form follows other users' changes of the record, which a controller that never
+        // asked for a list would drop.
+        if (form.controller)
+            form.controller.ignoreSrUpdated = false;
         form.id = id;
         form.editor = editor;
         form.approve = approve;

@@ -358,7 +358,7 @@ FocusScope {
         toolBar.width = Qt.binding(function () { return toolBarArea.width; });
         var content = toolBar.contentArea ? toolBar.contentArea : toolBar;
         for (var i = 0; i < content.children.length; ++i) {
-            if (content.children[i].form !== undefined)
+            if ("form" in content.children[i])
                 content.children[i].form = form;
         }
     }

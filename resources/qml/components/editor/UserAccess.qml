@@ -9,20 +9,41 @@ Row {
     property color crudEnableColor: "green"
     property color crudDisableColor: "gray"
 
+    function letterColor(granted) {
+        return granted ? crudEnableColor : crudDisableColor;
+    }
+
     spacing: 10
 
     LabelEx {
         text: qsTr("Access:")
     }
 
-    Repeater {
-        model: [["C", "crudcreate"], ["R", "crudread"], ["U", "crudupdate"], ["D", "cruddelete"]]
+    LabelEx {
+        objectName: "accessC"
+        text: "C"
+        font.bold: true
+        color: access.letterColor(access.crud && access.crud.crudcreate)
+    }
 
-        LabelEx {
-            objectName: "access" + modelData[0]
-            text: modelData[0]
-            font.bold: true
-            color: access.crud && access.crud[modelData[1]] ? access.crudEnableColor : access.crudDisableColor
-        }
+    LabelEx {
+        objectName: "accessR"
+        text: "R"
+        font.bold: true
+        color: access.letterColor(access.crud && access.crud.crudread)
+    }
+
+    LabelEx {
+        objectName: "accessU"
+        text: "U"
+        font.bold: true
+        color: access.letterColor(access.crud && access.crud.crudupdate)
+    }
+
+    LabelEx {
+        objectName: "accessD"
+        text: "D"
+        font.bold: true
+        color: access.letterColor(access.crud && access.crud.cruddelete)
     }
 }

@@ -349,7 +349,7 @@ Item {
         toolBar.width = Qt.binding(function () { return toolBarArea.width; });
         var content = toolBar.contentArea ? toolBar.contentArea : toolBar;
         for (var i = 0; i < content.children.length; ++i) {
-            if (content.children[i].table !== undefined)
+            if ("table" in content.children[i])
                 content.children[i].table = table;
         }
     }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "client/controller/desktopcontroller.h"
+
+// Desktop controllers over the platform's own catalogues, as the application declares them: the
+// cars a list page owns, the cities of an editor, and the class-wide companies that pickers read.
+
+class KitCar : public Client::Controller::DesktopController
+{
+    Q_OBJECT
+
+public:
+    explicit KitCar(QQuickItem *parent = nullptr);
+
+    QString name() const override { return QStringLiteral("car"); }
+};
+
+class KitCity : public Client::Controller::DesktopController
+{
+    Q_OBJECT
+
+public:
+    explicit KitCity(QQuickItem *parent = nullptr);
+
+    QString name() const override { return QStringLiteral("city"); }
+};
+
+class KitCompany : public Client::Controller::DesktopController
+{
+    Q_OBJECT
+
+public:
+    explicit KitCompany(QQuickItem *parent = nullptr);
+
+    QString name() const override { return QStringLiteral("company"); }
+    bool isStaticModel() const override { return true; }
+};
