@@ -72,7 +72,8 @@ void TestQmlKitFiles::everyFileLoads_data()
         if (path.endsWith(QLatin1String("WebEngineViewExView.qml"))
             || path.endsWith(QLatin1String("TableViewExStyleBase.qml"))
             || path.startsWith(QLatin1String("components/styles/"))
-            || path.startsWith(QLatin1String("components/table/delegates/")))
+            || path.startsWith(QLatin1String("components/table/delegates/"))
+            || path.endsWith(QLatin1String("TableListViewRow.qml")))
             continue;
         QTest::newRow(qPrintable(path)) << path;
     }

@@ -1,9 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
 import "../styles"
-import "../../js/dialog.js" as Dialog
-import "../../js/errors.js" as Errors
-import "rowfilter.js" as RowFilter
+import "viewlogic.js" as ViewLogic
 
 // The list view of every table page, over the proxy model of the page's controller. It names
 // untitled columns from the catalogue, hides the columns the user's "table_mapping" withholds,
@@ -55,41 +53,16 @@ TableView {
 
     // Rows ------------------------------------------------------------------------------------
 
-    function rowId(row) {
-        if (!model || row < 0 || row >= rowCount)
-            return undefined;
-        if (typeof model.get === "function") {
-            var item = model.get(row);
-            return item ? item.id : undefined;
-        }
-        return model.data(row, "id");
-    }
-
-    function isRecordRow(row) {
-        var id = rowId(row);
-        return id !== undefined && id !== null && String(id) !== "";
-    }
-
-    function rowById(id) {
-        if (!model || id === undefined || id === null)
-            return -1;
-        var wanted = String(id);
-        if (typeof model.checkValueByRole === "function")
-            return model.checkValueByRole("id", wanted);
-        for (var row = 0; row < rowCount; ++row) {
-            if (String(rowId(row)) === wanted)
-                return row;
-        }
-        return -1;
-    }
-
-    function saveCurrentId() {
-        if (currentRow < 0)
-            return;
-        var id = rowId(currentRow);
-        if (Number(id) > 0)
-            currentId = id;
-    }
+    function rowId(row) { return ViewLogic.rowId(row); }
+    function saveCurrentId() { ViewLogic.saveCurrentId(); }
+    function selectBeginRow() { selectRow(rowCount > 0 ? 0 : -1); }
+    function selectEndRow() { selectRow(rowCount - 1); }
+    function incrementRow() { ViewLogic.incrementRow(); }
+    function decrementRow() { ViewLogic.decrementRow(); }
+    function selectRowById(id) { ViewLogic.selectRowById(id); }
+    function resetCurrentId() { ViewLogic.resetCurrentId(); }
+    function sortRows() { ViewLogic.sortRows(); }
+    function makeSelection() { ViewLogic.makeSelection(); }
 
     function selectRow(row) {
         currentRow = row;
@@ -103,37 +76,8 @@ TableView {
         saveCurrentId();
     }
 
-    function selectBeginRow() {
-        selectRow(rowCount > 0 ? 0 : -1);
-    }
-
-    function selectEndRow() {
-        selectRow(rowCount - 1);
-    }
-
-    function incrementRow() {
-        if (currentRow < rowCount - 1)
-            selectRow(currentRow + 1);
-    }
-
-    function decrementRow() {
-        if (currentRow > 0)
-            selectRow(currentRow - 1);
-    }
-
-    // Id 1 is the platform's placeholder for no record and is never selected.
-    function selectRowById(id) {
-        if (!(Number(id) > 1))
-            return;
-        var row = rowById(id);
-        if (row >= 0)
-            selectRow(row);
-    }
-
-    function resetCurrentId() {
-        selectRow(-1);
+    function clearSelection() {
         selection.clear();
-        currentId = undefined;
     }
 
     function findColumnIndex(name) {
@@ -149,41 +93,9 @@ TableView {
         return index === undefined ? undefined : getColumn(index);
     }
 
-    function sortRows() {
-        if (isInited && proxy && !proxy.isPrepareMode)
-            proxy.sortRows(sortRole, sortIndicatorOrder);
-    }
+    // Columns and settings --------------------------------------------------------------------
 
-    // Keeps the selection after a sort, a filter, a load or a foreign removal: the record of
-    // currentId while tracking it, else the same position, else the nearest record above.
-    function makeSelection() {
-        if (!autoSelection)
-            return;
-        sortRows();
-        if (trackCurrentId) {
-            if (currentId !== undefined && rowById(currentId) >= 0)
-                selectRowById(currentId);
-            else
-                resetCurrentId();
-        } else if (isRecordRow(currentRow)) {
-            selectRow(currentRow);
-        } else if (currentRow >= 0) {
-            for (var row = Math.min(currentRow - 1, rowCount - 1); row >= 0; --row) {
-                if (isRecordRow(row)) {
-                    selectRowById(rowId(row));
-                    return;
-                }
-            }
-            selection.clear();
-            currentRow = -1;
-        } else {
-            selectBeginRow();
-        }
-        makeSelectionEnded();
-    }
-
-    // Start and settings ----------------------------------------------------------------------
-
+    // A value that is not a JSON list of columns hides nothing and keeps the table working.
     function hideSecureColumns() {
         if (!controller)
             return;
@@ -194,11 +106,10 @@ TableView {
         try {
             hidden = JSON.parse(value);
         } catch (error) {
-            console.warn("table_mapping of " + controller.name + " is not a list: " + value);
-            return;
+            hidden = null;
         }
         if (!Array.isArray(hidden)) {
-            console.warn("table_mapping of " + controller.name + " is not a list: " + value);
+            console.warn("table_mapping of " + controller.name + " is not a list of columns: " + value);
             return;
         }
         for (var i = 0; i < columnCount; ++i) {
@@ -232,11 +143,11 @@ TableView {
             return;
         var widths = columns["width"] || {};
         for (var name in widths) {
-            for (var i = 0; i < columnCount; ++i) {
-                if (getColumn(i).role === name && widths[name])
-                    getColumn(i).width = widths[name];
-            }
+            var column = findColumn(name);
+            if (column && widths[name])
+                column.width = widths[name];
         }
+        // Positions only while the page declares the columns it saved; by ascending place.
         var positions = columns["position"];
         if (positions && Object.keys(positions).length === columnCount) {
             var order = Object.keys(positions).sort(function (a, b) { return positions[a] - positions[b]; });
@@ -257,17 +168,6 @@ TableView {
             if (sort["order"] !== undefined)
                 sortIndicatorOrder = sort["order"];
         }
-    }
-
-    // Once the controller, the first list and the settings are there: the settings apply in
-    // prepare mode, and its end keeps the selection.
-    function start() {
-        if (proxy)
-            proxy.beginPrepare();
-        applySettings();
-        isInited = true;
-        if (proxy)
-            proxy.endPrepare();
     }
 
     function collectSettings(objectSettings) {
@@ -310,90 +210,21 @@ TableView {
 
     // Editor and record actions ---------------------------------------------------------------
 
-    function enclosingFrame() {
-        return typeof frameItem !== "undefined" ? frameItem : null;
-    }
-
-    function startBusy() {
-        var frame = enclosingFrame();
-        if (frame)
-            frame.startBusy();
-    }
-
-    function stopBusy() {
-        var frame = enclosingFrame();
-        if (frame)
-            frame.stopBusy();
-    }
-
-    function isAltHeld() {
-        var alt = DESKTOP_UTILS.isAltPressed;
-        return typeof alt === "function" ? alt.call(DESKTOP_UTILS) : !!alt;
-    }
-
-    // An editor opened from a table in a window opens in a window; from a tab as the
-    // open-in-window button says, Alt swapping the choice.
-    function prepareProperties() {
-        var editor = typeof editorItem !== "undefined" && editorItem ? editorItem : null;
-        var frame = enclosingFrame();
-        var isWindow = editor ? editor.isWindow : (frame ? frame.isWindow : false);
-        if (!isWindow)
-            isWindow = isAltHeld() ? !frameInWindow : frameInWindow;
-        return { "isWindow": isWindow, "ignoreAlt": true, "isNewInstance": true, "parentItem": parentItem };
-    }
+    function prepareProperties() { return ViewLogic.prepareProperties(); }
 
     // Replaceable: adds a page's own options to those of add and edit.
     function updateProperties(properties) {
     }
 
-    function addEntry() {
-        var properties = prepareProperties();
-        properties["state"] = "ADD";
-        updateProperties(properties);
-        return GLOBAL.createQmlFrame(editorUrl, properties);
-    }
-
-    function editEntry() {
-        var properties = prepareProperties();
-        properties["id"] = rowId(currentRow);
-        properties["state"] = "EDIT";
-        updateProperties(properties);
-        return GLOBAL.createQmlFrame(editorUrl, properties);
-    }
-
-    // The record removed is the one the question was about, whatever reloads meanwhile.
-    function deleteEntry() {
-        if (!controller || currentRow < 0)
-            return;
-        var id = rowId(currentRow);
-        var question = Dialog.deleteRow();
-        if (!question)
-            return;
-        question.yes.connect(function () {
-            controller.trRemove({ "id": id });
-            startBusy();
-        });
-    }
-
-    function duplicateEntry() {
-        if (!controller || currentRow < 0)
-            return;
-        controller.trDuplicate({ "id": rowId(currentRow) });
-        startBusy();
-    }
-
+    function addEntry() { return ViewLogic.openEditor("ADD", false); }
+    function editEntry() { return ViewLogic.openEditor("EDIT", true); }
+    function deleteEntry() { ViewLogic.deleteEntry(); }
+    function duplicateEntry() { ViewLogic.duplicateEntry(); }
     function addAction() { return addEntry(); }
     function editAction() { return editEntry(); }
     function deleteAction() { deleteEntry(); }
     function duplicateAction() { duplicateEntry(); }
-
-    function duplicateMultiAction() {
-        var properties = prepareProperties();
-        properties["id"] = rowId(currentRow);
-        properties["state"] = "DUPLICATE";
-        properties["isWindow"] = true;
-        return GLOBAL.createQmlFrame(editorUrl, properties);
-    }
+    function duplicateMultiAction() { return ViewLogic.duplicateMultiAction(); }
 
     function doubleClickAction() {
         if (editorUrl !== "")
@@ -408,76 +239,18 @@ TableView {
     function getNewList() {
     }
 
-    // The double click and Enter: the editor opens only with the read right.
-    function handleDoubleClick() {
-        if (!isInited || isPrepareMode)
-            return;
-        if (!isSecurity || GLOBAL.securityState(controller, "read"))
-            doubleClickAction();
-        else
-            Errors.display(parentItem, { "FN": controller.name + "_saInfo", "ERRCODE": "50" });
-    }
+    function handleDoubleClick() { ViewLogic.handleDoubleClick(); }
 
-    // Answers ---------------------------------------------------------------------------------
+    // Replaceable answer operations -----------------------------------------------------------
 
-    function isOwn(mapParams) {
-        return !!controller && String(mapParams["RECEIVER"]) === String(controller.objectNumber);
-    }
-
-    // Replaceable answer operations.
-    function onSaListInfo(mapParams) {
-        if (controller && !controller.isStaticModel && isOwn(mapParams))
-            controller.originalModel.addRow(mapParams);
-    }
-
-    function onSaNew(mapParams) {
-    }
-
-    function onSaUpdate(mapParams) {
-    }
-
-    function onSaGetList(mapParams) {
-    }
-
-    function onSrUpdated(mapParams) {
-    }
-
-    function onSrInserted(mapParams) {
-    }
-
-    function onSaRemove(mapParams) {
-        showOwnFailure(mapParams);
-    }
-
-    function onSaDuplicate(mapParams) {
-        showOwnFailure(mapParams);
-    }
-
-    function showOwnFailure(mapParams) {
-        if (!isOwn(mapParams))
-            return;
-        stopBusy();
-        if (String(mapParams["RES"]) === "0")
-            Errors.display(view, mapParams);
-    }
-
-    // A record created anywhere joins this list only when the list's request would have
-    // brought it; then it becomes the current record.
-    function acceptNewRecord(mapParams) {
-        var rows = controller.originalModel;
-        if (!rows || !RowFilter.passes(mapParams, controller.getMapParamsFromTrGetList()))
-            return;
-        rows.addRow(mapParams);
-        var row = rowById(mapParams["id"]);
-        if (row < 0)
-            return;
-        currentRow = row;
-        saveCurrentId();
-        var tracking = trackCurrentId;
-        trackCurrentId = true;
-        makeSelection();
-        trackCurrentId = tracking;
-    }
+    function onSaListInfo(mapParams) { ViewLogic.addOwnRow(mapParams); }
+    function onSaNew(mapParams) {}
+    function onSaUpdate(mapParams) {}
+    function onSaGetList(mapParams) {}
+    function onSrUpdated(mapParams) {}
+    function onSrInserted(mapParams) {}
+    function onSaRemove(mapParams) { ViewLogic.showOwnFailure(mapParams); }
+    function onSaDuplicate(mapParams) { ViewLogic.showOwnFailure(mapParams); }
 
     frameVisible: false
     antialiasing: true
@@ -496,7 +269,7 @@ TableView {
     }
     onIsReadyForStartInitChanged: {
         if (isReadyForStartInit && !isInited)
-            start();
+            ViewLogic.start();
     }
     onControllerChanged: {
         if (isCompleted)
@@ -546,82 +319,22 @@ TableView {
             target: view.controller
             ignoreUnknownSignals: true
 
-            function onSaListInfo(mapParams) {
-                view.onSaListInfo(mapParams);
-            }
-
-            function onSaNew(mapParams) {
-                if (view.isOwn(mapParams))
-                    view.stopBusy();
-                if (String(mapParams["RES"]) === "10")
-                    view.acceptNewRecord(mapParams);
-                view.onSaNew(mapParams);
-            }
+            function onSaListInfo(mapParams) { view.onSaListInfo(mapParams); }
+            function onSaNew(mapParams) { ViewLogic.handleSaNew(mapParams); }
+            function onSaRemove(mapParams) { ViewLogic.handleSaRemove(mapParams); }
+            function onSaDuplicate(mapParams) { view.onSaDuplicate(mapParams); }
+            function onSaGetList(mapParams) { ViewLogic.handleSaGetList(mapParams); }
+            function onSrUpdated(mapParams) { view.onSrUpdated(mapParams); }
+            function onSrInserted(mapParams) { view.onSrInserted(mapParams); }
 
             function onSaUpdate(mapParams) {
                 if (String(mapParams["RES"]) === "10")
                     view.onSaUpdate(mapParams);
             }
-
-            function onSaRemove(mapParams) {
-                if (String(mapParams["RECEIVER"]) === "ALL" && String(mapParams["RES"]) === "10"
-                        && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner)
-                        && view.currentId !== undefined && String(mapParams["id"]) === String(view.currentId))
-                    view.makeSelection();
-                view.onSaRemove(mapParams);
-            }
-
-            function onSaDuplicate(mapParams) {
-                view.onSaDuplicate(mapParams);
-            }
-
-            function onSaGetList(mapParams) {
-                var own = view.isOwn(mapParams);
-                var end = String(mapParams["STATE"]) === "end";
-                if (own && end)
-                    view.stopBusy();
-                if (own && String(mapParams["RES"]) === "0") {
-                    Errors.display(view, mapParams);
-                    return;
-                }
-                if (end && view.isInited && (own || view.controller.isStaticModel))
-                    view.makeSelection();
-                if (own)
-                    view.onSaGetList(mapParams);
-            }
-
-            function onSrUpdated(mapParams) {
-                view.onSrUpdated(mapParams);
-            }
-
-            function onSrInserted(mapParams) {
-                view.onSrInserted(mapParams);
-            }
         }
 
-        Connections {
-            target: view.proxy
-            ignoreUnknownSignals: true
-
-            function onIsPrepareModeChanged(isPrepareMode) {
-                if (!isPrepareMode)
-                    view.makeSelection();
-            }
-
-            function onFilterFinished() {
-                if (view.isInited)
-                    view.makeSelection();
-            }
-        }
-
-        Connections {
-            target: typeof GLOBAL !== "undefined" ? GLOBAL : null
-            ignoreUnknownSignals: true
-
-            function onSoReceived(sog, operation) {
-                if (view.controller && !view.controller.isStaticModel)
-                    GLOBAL.updateModelOnSo(sog, operation, view.controller);
-            }
+        ViewConnections {
+            view: view
         }
     }
 }
