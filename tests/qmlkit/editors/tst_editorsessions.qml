@@ -7,14 +7,14 @@ import Koriv.Test 1.0
 TestCase {
     id: testCase
 
-    readonly property string editorUrl: "qrc:/qml/car/car/CarEditor.qml"
+    readonly property string editorUrl: "qrc:/qml/driver/driver/DriverEditor.qml"
     property var net: ScriptedNetwork
 
     name: "EditorSessions"
     when: windowShown
 
     function initTestCase() {
-        GLOBAL.routeUrl(editorUrl, Qt.resolvedUrl("../pages/CarEditor.qml"));
+        GLOBAL.routeUrl(editorUrl, Qt.resolvedUrl("../pages/DriverEditor.qml"));
     }
 
     function init() {
@@ -30,8 +30,8 @@ TestCase {
         }
         tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "every editor is gone");
         MessageBoxes.closeAllIn(mainWindow);
-        GLOBAL.setRight("car", "open_editor", true);
-        GLOBAL.setRight("car", "update", true);
+        GLOBAL.setRight("driver", "open_editor", true);
+        GLOBAL.setRight("driver", "update", true);
     }
 
     function open(options) {
@@ -52,8 +52,8 @@ TestCase {
     function record(editor, fields) {
         var answer = { "RES": "10", "id": editor.id, "RECEIVER": editor.controller.objectNumber,
                        "rst_id_user_locked": "1", "dt_utc_insert": "1710000000000",
-                       "dt_utc_last_update": "1710000500000", "identifier": "AA1234", "model": "Octavia",
-                       "year": "2019", "description": "Fleet car" };
+                       "dt_utc_last_update": "1710000500000", "sign": "D105", "last_name": "Kovalenko",
+                       "rating": "4.5", "inner_note": "Night shifts" };
         for (var key in fields)
             answer[key] = fields[key];
         return answer;
@@ -70,19 +70,19 @@ TestCase {
 
     function test_editOpensWithReadAndLock() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        compare(net.sentNames(), ["car_trInfo", "car_trLock"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
         compare(net.sent()[1]["id"], "5");
-        net.answer("car", "saInfo", record(editor));
-        compare(field(editor, "carModel").text, "Octavia");
+        net.answer("driver", "saInfo", record(editor));
+        compare(field(editor, "lastName").text, "Kovalenko");
         verify(!editor.isDirty);
-        compare(editor.title, " Octavia (5)");
-        net.answer("car", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
+        compare(editor.title, " Kovalenko (5)");
+        net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
                                       "RECEIVER": editor.controller.objectNumber });
         compare(editor.form.userLockedId, "2");
         net.clear();
         close(editor);
-        compare(net.sentNames(), ["car_trUnlock"]);
+        compare(net.sentNames(), ["driver_trUnlock"]);
         compare(net.sent()[0]["id"], "5");
     }
 
@@ -92,32 +92,32 @@ TestCase {
         var first = open({ "id": "5", "state": "EDIT" });
         net.clear();
         var second = open({ "id": "5", "state": "EDIT" });
-        compare(net.sentNames(), ["car_trInfo"]);
+        compare(net.sentNames(), ["driver_trInfo"]);
         close(first);
-        compare(net.sentNames(), ["car_trInfo"], "the lock stays with the editor still open");
+        compare(net.sentNames(), ["driver_trInfo"], "the lock stays with the editor still open");
         close(second);
-        compare(net.sentNames(), ["car_trInfo", "car_trUnlock"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trUnlock"]);
     }
 
     function test_newRecordThenLock() {
         var editor = open({ "state": "ADD" });
         compare(editor.id, "0");
         compare(net.sentNames(), [], "a new record asks for nothing");
-        typeInto(field(editor, "identifier"), "BB77");
+        typeInto(field(editor, "sign"), "D777");
         verify(editor.isDirty);
         editor.buttons.accepted();
-        compare(net.sentNames(), ["car_trNew"]);
-        compare(net.sent()[0]["identifier"], "BB77");
+        compare(net.sentNames(), ["driver_trNew"]);
+        compare(net.sent()[0]["sign"], "D777");
         verify(editor.form.isBusy, "busy at once");
         editor.buttons.accepted();
-        compare(net.sentNames(), ["car_trNew"], "a second OK while busy sends nothing");
+        compare(net.sentNames(), ["driver_trNew"], "a second OK while busy sends nothing");
         var count = GLOBAL.frames.count();
-        net.answer("car", "saNew", record(editor, { "id": "77", "identifier": "BB77" }));
+        net.answer("driver", "saNew", record(editor, { "id": "77", "sign": "D777" }));
         compare(editor.state, "EDIT");
-        compare(net.sentNames(), ["car_trNew", "car_trLock"]);
+        compare(net.sentNames(), ["driver_trNew", "driver_trLock"]);
         compare(net.sent()[1]["id"], "77");
         tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "OK closes it after the save");
-        compare(net.sentNames(), ["car_trNew", "car_trLock", "car_trUnlock"]);
+        compare(net.sentNames(), ["driver_trNew", "driver_trLock", "driver_trUnlock"]);
         compare(net.sent()[2]["id"], "77");
     }
 
@@ -128,46 +128,46 @@ TestCase {
 
     function test_newRecordRefused(data) {
         var editor = open({ "state": "ADD" });
-        typeInto(field(editor, "identifier"), "CC");
-        field(editor, "carModel").forceActiveFocus();
+        typeInto(field(editor, "sign"), "D9");
+        field(editor, "lastName").forceActiveFocus();
         editor.form.runAction();
-        net.answer("car", "saNew", { "RES": data.res, "ERRCODE": "250", "id": "0",
+        net.answer("driver", "saNew", { "RES": data.res, "ERRCODE": "250", "id": "0",
                                      "RECEIVER": editor.controller.objectNumber });
         compare(editor.state, "ADD");
-        compare(net.sentNames(), ["car_trNew"], "no lock");
+        compare(net.sentNames(), ["driver_trNew"], "no lock");
         verify(!editor.form.isBusy);
         compare(MessageBoxes.textsIn(editor).length, 1);
-        verify(field(editor, "identifier").activeFocus, "the field of the error code takes the focus");
+        verify(field(editor, "sign").activeFocus, "the field of the error code takes the focus");
         verify(editor.isDirty, "the edits stay");
     }
 
     function test_duplicateCarriesItsOptions() {
         var editor = open({ "id": "5", "state": "DUPLICATE" });
-        compare(net.sentNames(), ["car_trInfo"], "a duplicating editor takes no lock");
-        net.answer("car", "saInfo", record(editor));
+        compare(net.sentNames(), ["driver_trInfo"], "a duplicating editor takes no lock");
+        net.answer("driver", "saInfo", record(editor));
         verify(!editor.isDirty);
         editor.form.amount.value = 3;
         editor.form.removeSource.checked = true;
         compare(editor.buttons.roles, ["duplicate", "cancel"]);
         editor.buttons.accepted();
-        compare(net.sentNames(), ["car_trInfo", "car_trDuplicate"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"]);
         compare(net.sent()[1]["amount"], 3);
         compare(net.sent()[1]["remove_src"], "1");
         var count = GLOBAL.frames.count();
-        net.answer("car", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
+        net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
         tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "done, it closes");
-        compare(net.sentNames(), ["car_trInfo", "car_trDuplicate"], "and unlocks nothing it never locked");
+        compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"], "and unlocks nothing it never locked");
     }
 
     function test_duplicateFromAnEditorOpensTheCopy() {
         // Editors of the page open where the last one was left.
         GLOBAL.guiSession.setFrameSettings(editorUrl, { "window": { "x": 100, "y": 80, "width": 500, "height": 400 } });
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
+        net.answer("driver", "saInfo", record(editor));
         GLOBAL.clearCalls();
         findChild(editor, "duplicateEditorButton").clicked();
-        compare(net.sentNames()[2], "car_trDuplicate");
-        net.answer("car", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
+        compare(net.sentNames()[2], "driver_trDuplicate");
+        net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
         var opened = GLOBAL.callsOf("createQmlFrame");
         compare(opened.length, 1);
         compare(opened[0][1]["id"], "6");
@@ -184,14 +184,14 @@ TestCase {
     // e: another page's read of the record does not overwrite unsaved edits.
     function test_dirtyEditorKeepsItsEdits() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
-        net.answer("car", "saInfo", record(editor, { "RECEIVER": "999", "model": "Fabia" }));
-        compare(field(editor, "carModel").text, "Fabia", "a clean editor follows other pages' reads");
-        typeInto(field(editor, "carModel"), " RS");
-        net.answer("car", "saInfo", record(editor, { "RECEIVER": "999", "model": "Superb" }));
-        compare(field(editor, "carModel").text, "Fabia RS", "a dirty one keeps its edits");
+        net.answer("driver", "saInfo", record(editor));
+        net.answer("driver", "saInfo", record(editor, { "RECEIVER": "999", "last_name": "Melnyk" }));
+        compare(field(editor, "lastName").text, "Melnyk", "a clean editor follows other pages' reads");
+        typeInto(field(editor, "lastName"), " RS");
+        net.answer("driver", "saInfo", record(editor, { "RECEIVER": "999", "last_name": "Lysenko" }));
+        compare(field(editor, "lastName").text, "Melnyk RS", "a dirty one keeps its edits");
         verify(editor.isDirty);
-        net.answer("car", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": "999" });
+        net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": "999" });
         compare(MessageBoxes.textsIn(editor), [], "another page's failed read is not this editor's error");
         verify(!editor.isCloseOnSa);
     }
@@ -199,23 +199,23 @@ TestCase {
     // f: a removal refused to another page neither clears the unsaved state nor ends a save.
     function test_refusedRemovalKeepsTheEdits() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
-        typeInto(field(editor, "carModel"), "!");
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
         editor.form.runAction();
         verify(editor.form.isBusy);
-        net.answer("car", "saRemove", { "RES": "0", "ERRCODE": "120", "id": "5", "RECEIVER": "999" });
+        net.answer("driver", "saRemove", { "RES": "0", "ERRCODE": "120", "id": "5", "RECEIVER": "999" });
         verify(editor.isDirty, "still unsaved");
         verify(editor.form.isBusy, "the save is still awaited");
-        net.answer("car", "saUpdate", record(editor, { "model": "Octavia!" }));
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
         verify(!editor.form.isBusy);
         verify(!editor.isDirty, "saved");
     }
 
     function test_removedByAnotherUser() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
-        typeInto(field(editor, "carModel"), "!");
-        net.answer("car", "saRemove", { "RES": "10", "id": "5", "RECEIVER": "ALL", "id_owner_modify": "9" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        net.answer("driver", "saRemove", { "RES": "10", "id": "5", "RECEIVER": "ALL", "id_owner_modify": "9" });
         compare(MessageBoxes.textsIn(editor), ["Data removed by user with id = 9. Form will close!"]);
         verify(!editor.isDirty);
         var count = GLOBAL.frames.count();
@@ -225,8 +225,8 @@ TestCase {
 
     function test_closeQuestion() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
-        typeInto(field(editor, "carModel"), "!");
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
         editor.closed();
         var boxes = MessageBoxes.openIn(editor);
         compare(boxes.length, 1, "one question");
@@ -239,30 +239,30 @@ TestCase {
         question = MessageBoxes.openIn(editor)[0];
         net.clear();
         question.click(StandardButton.Save);
-        compare(net.sentNames(), ["car_trUpdate"]);
+        compare(net.sentNames(), ["driver_trUpdate"]);
         compare(GLOBAL.frames.count(), 1, "open until the save succeeds");
-        net.answer("car", "saUpdate", record(editor, { "model": "Octavia!" }));
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
         tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "saved, it closes");
     }
 
     function test_discardCloses() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
-        typeInto(field(editor, "carModel"), "!");
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
         editor.closed();
         net.clear();
         MessageBoxes.openIn(editor)[0].click(StandardButton.Discard);
         tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
-        compare(net.sentNames(), ["car_trUnlock"], "nothing saved");
+        compare(net.sentNames(), ["driver_trUnlock"], "nothing saved");
     }
 
     function test_okWithoutChangesCloses() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
+        net.answer("driver", "saInfo", record(editor));
         net.clear();
         editor.buttons.accepted();
         tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
-        compare(net.sentNames(), ["car_trUnlock"]);
+        compare(net.sentNames(), ["driver_trUnlock"]);
     }
 
     function test_changesOfOthers_data() {
@@ -276,12 +276,12 @@ TestCase {
 
     function test_changesOfOthers(data) {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saInfo", record(editor));
+        net.answer("driver", "saInfo", record(editor));
         if (data.dirty)
-            typeInto(field(editor, "carModel"), "!");
+            typeInto(field(editor, "lastName"), "!");
         net.clear();
-        net.answer("car", "srUpdated", { "id": "5", "id_owner_modify": data.author, "sign": "petro", "RECEIVER": "ALL" });
-        compare(net.sentNames().indexOf("car_trInfo") >= 0, data.reload);
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": data.author, "sign": "petro", "RECEIVER": "ALL" });
+        compare(net.sentNames().indexOf("driver_trInfo") >= 0, data.reload);
         var texts = MessageBoxes.textsIn(editor);
         compare(texts.length > 0, data.question);
         if (data.question)
@@ -290,7 +290,7 @@ TestCase {
 
     function test_lockRefused() {
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("car", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        net.answer("driver", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
         compare(MessageBoxes.textsIn(editor).length, 1);
         MessageBoxes.closeAllIn(editor);
         net.clear();
@@ -301,12 +301,12 @@ TestCase {
     function test_recordFreedWhileOpen() {
         var editor = open({ "id": "5", "state": "EDIT" });
         net.clear();
-        net.answer("car", "saUnlock", { "RES": "10", "id": "5", "RECEIVER": "999" });
-        compare(net.sentNames(), ["car_trLock"], "it locks the record again");
+        net.answer("driver", "saUnlock", { "RES": "10", "id": "5", "RECEIVER": "999" });
+        compare(net.sentNames(), ["driver_trLock"], "it locks the record again");
     }
 
     function test_noRightToOpen() {
-        GLOBAL.setRight("car", "open_editor", false);
+        GLOBAL.setRight("driver", "open_editor", false);
         var editor = open({ "id": "5", "state": "EDIT" });
         compare(editor.id, "0");
         compare(net.sentNames(), []);
@@ -319,8 +319,8 @@ TestCase {
         var letter = findChild(editor, "accessU");
         verify(letter);
         compare(String(letter.color), "#008000");
-        GLOBAL.setRight("car", "update", false);
-        GLOBAL.soReceived("car", "update");
+        GLOBAL.setRight("driver", "update", false);
+        GLOBAL.soReceived("driver", "update");
         compare(String(letter.color), "#808080", "withdrawn at once");
     }
 }

@@ -1,13 +1,13 @@
 #include "kitcontrollers.h"
 
-#include "model/base/car/car.h"
+#include "model/base/driver/driver.h"
 #include "model/base/city/city.h"
 #include "model/orlem/company/company.h"
 
-KitCar::KitCar(QQuickItem *parent)
+KitDriver::KitDriver(QQuickItem *parent)
     : DesktopController(parent)
 {
-    useOwnModel<Model::Base::Car>();
+    useOwnModel<Model::Base::Driver>();
 }
 
 KitCity::KitCity(QQuickItem *parent)

@@ -3,16 +3,17 @@
 #include "client/controller/desktopcontroller.h"
 
 // Desktop controllers over the platform's own catalogues, as the application declares them: the
-// cars a list page owns, the cities of an editor, and the class-wide companies that pickers read.
+// drivers a list page owns, the cities of an editor, and the class-wide companies that pickers
+// read.
 
-class KitCar : public Client::Controller::DesktopController
+class KitDriver : public Client::Controller::DesktopController
 {
     Q_OBJECT
 
 public:
-    explicit KitCar(QQuickItem *parent = nullptr);
+    explicit KitDriver(QQuickItem *parent = nullptr);
 
-    QString name() const override { return QStringLiteral("car"); }
+    QString name() const override { return QStringLiteral("driver"); }
 };
 
 class KitCity : public Client::Controller::DesktopController

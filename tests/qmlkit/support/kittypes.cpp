@@ -15,7 +15,7 @@ void registerKitTypes()
     if (registered)
         return;
     registered = true;
-    qmlRegisterType<KitCar>("Koriv.Test", 1, 0, "KitCar");
+    qmlRegisterType<KitDriver>("Koriv.Test", 1, 0, "KitDriver");
     qmlRegisterType<KitCity>("Koriv.Test", 1, 0, "KitCity");
     qmlRegisterType<KitCompany>("Koriv.Test", 1, 0, "KitCompany");
     qmlRegisterType<Client::Controller::User>("Koriv.Test", 1, 0, "User");

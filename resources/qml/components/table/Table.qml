@@ -31,6 +31,7 @@ Item {
     property int indent: 5
     property var search
     property alias columnMenu: columnMenu
+    property alias filterMenu: filterMenu
     property alias filterField: filterField
     property alias filterRow: filterRow
     property alias crud: crud

@@ -331,6 +331,12 @@ TableView {
                 if (String(mapParams["RES"]) === "10")
                     view.onSaUpdate(mapParams);
             }
+
+            // A page going away may take its controller first: the rows leave the view before
+            // their model does.
+            function onDestroyed() {
+                view.model = null;
+            }
         }
 
         ViewConnections {

@@ -6,20 +6,20 @@ import "qrc:/qml/components/table/delegates"
 import "qrc:/qml/components/table/tableviewcolumns"
 import "qrc:/qml/components/toolbuttons"
 
-// A list page as the application writes them: the cars, their tool bar and columns, and the
-// editor it opens.
+// A list page as the application writes them: the drivers, their tool bar and columns, and
+// the editor it opens.
 NtFrame {
     id: page
 
-    property alias cars: cars
+    property alias drivers: drivers
     property alias container: container
-    property alias table: carTable
-    property alias view: carView
+    property alias table: driverTable
+    property alias view: driverView
 
-    title: "Cars"
+    title: "Drivers"
 
-    KitCar {
-        id: cars
+    KitDriver {
+        id: drivers
 
         useTrGetList: true
     }
@@ -29,11 +29,11 @@ NtFrame {
 
         anchors.fill: parent
         frame: page
-        objectsSettingName: "carContainer"
-        tables: [carTable]
+        objectsSettingName: "driverContainer"
+        tables: [driverTable]
 
         Table {
-            id: carTable
+            id: driverTable
 
             anchors.fill: parent
             toolBar: ToolBarEx {
@@ -44,18 +44,19 @@ NtFrame {
                 ToolButtonExcel { objectName: "excelButton" }
             }
             tableView: TableViewBase {
-                id: carView
+                id: driverView
 
-                controller: cars
-                editorUrl: "qrc:/qml/car/car/CarEditor.qml"
+                controller: drivers
+                editorUrl: "qrc:/qml/driver/driver/DriverEditor.qml"
 
                 TableViewColumnId {}
                 TableViewColumnEx { role: "sign"; width: 80 }
-                TableViewColumnEx { role: "brand_name"; width: 110 }
-                TableViewColumnEx { role: "model"; width: 110 }
-                TableViewColumnEx { role: "year"; title: "Made"; width: 60; delegate: TableCenterDelegate {} }
+                TableViewColumnEx { role: "last_name"; width: 110 }
+                TableViewColumnEx { role: "phone"; width: 110 }
+                TableViewColumnEx { role: "brand_name"; width: 90 }
+                TableViewColumnEx { role: "rating"; title: "Stars"; width: 60; delegate: TableNumDelegate { precision: 1 } }
                 TableViewColumnEx { role: "color_rgb_code"; width: 60; delegate: TableColorDelegate {} }
-                TableViewColumnEx { role: "approved"; width: 70; delegate: TableYesIconDelegate {} }
+                TableViewColumnEx { role: "is_archived"; width: 70; delegate: TableYesIconDelegate {} }
                 TableViewColumnLocked {}
                 TableViewColumnInsertTime {}
                 TableViewColumnUpdateTime {}
@@ -64,7 +65,7 @@ NtFrame {
     }
 
     Component.onCompleted: {
-        if (checkSecurity(cars))
-            cars.trGetList();
+        if (checkSecurity(drivers))
+            drivers.trGetList();
     }
 }
