@@ -84,7 +84,7 @@ FocusScope {
 
     // Answers -----------------------------------------------------------------------------------
 
-    function textOf(value) {
+    function answerText(value) {
         return value === undefined || value === null ? "" : String(value);
     }
 
@@ -298,11 +298,11 @@ FocusScope {
     }
 
     function processData(mapParams) {
-        insertUpdateTime.dt_utc_last_update = textOf(mapParams["dt_utc_last_update"]);
-        insertUpdateTime.dt_utc_insert = textOf(mapParams["dt_utc_insert"]);
-        var holder = textOf(mapParams["rst_id_user_locked"]);
+        insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
+        insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
+        var holder = answerText(mapParams["rst_id_user_locked"]);
         userLockedId = holder === "" ? "1" : holder;
-        id = textOf(mapParams["id"]);
+        id = answerText(mapParams["id"]);
         if (editor && editor.form === form)
             editor.id = id;
         populateForm(mapParams);
@@ -321,7 +321,7 @@ FocusScope {
             var control = Utils.findChild(contentArea, role);
             if (!control)
                 continue;
-            var proposed = textOf(data[role]);
+            var proposed = answerText(data[role]);
             if (control.type === "textField" || control.type === "textArea") {
                 control.isMismatch = proposed !== control.legalText;
                 control.legalText = proposed;
