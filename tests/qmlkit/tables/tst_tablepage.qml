@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Dialogs 1.2
 import QtTest 1.2
 import Koriv.Test 1.0
 import "../pages"
@@ -300,7 +301,7 @@ TestCase {
         page.view.sortIndicatorColumn = page.view.findColumnIndex("last_name");
         verify(String(page.view.rowId(page.view.currentRow)) !== "6", "meanwhile another record is current");
         net.clear();
-        questions[0].yes();
+        questions[0].click(StandardButton.Yes);
         compare(net.sentNames(), ["driver_trRemove"]);
         compare(net.sent()[0]["id"], "6");
         net.answer("driver", "saRemove", { "RES": "0", "ERRCODE": "120", "id": "6",
