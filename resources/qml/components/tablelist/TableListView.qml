@@ -129,10 +129,7 @@ ListView {
 
     model: controller && controller.proxyModel ? controller.proxyModel : null
     clip: true
-    delegate: TableListViewRow {
-        view: view
-        controller: view.controller
-    }
+    delegate: TableListViewRow {}
     onCountChanged: tableRowCountChanged(count)
     onCurrentIndexChanged: {
         if (isInited && !isPrepareMode)

@@ -6,8 +6,8 @@ import "../base"
 TableListViewRowBase {
     id: row
 
-    property var controller
-    property var view
+    property var view: ListView.view
+    property var controller: view ? view.controller : null
     readonly property bool isCurrent: view ? view.currentIndex === index : false
     property color textColor: isCurrent ? highlightedTextColor : GLOBAL.style.textColor
     property bool isSelectable: true
