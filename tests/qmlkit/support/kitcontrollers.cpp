@@ -1,6 +1,7 @@
 #include "kitcontrollers.h"
 
 #include "model/base/driver/driver.h"
+#include "model/base/notification/notification.h"
 #include "model/base/city/city.h"
 #include "model/orlem/company/company.h"
 
@@ -20,4 +21,10 @@ KitCompany::KitCompany(QQuickItem *parent)
     : DesktopController(parent)
 {
     useClassWideModel<KitCompany, Model::Orlem::Company>();
+}
+
+KitNotification::KitNotification(QQuickItem *parent)
+    : Notification(parent)
+{
+    useOwnModel<Model::Base::Notification>();
 }

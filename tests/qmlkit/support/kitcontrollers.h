@@ -1,6 +1,7 @@
 #pragma once
 
 #include "client/controller/desktopcontroller.h"
+#include "client/controller/notification.h"
 
 // Desktop controllers over the platform's own catalogues, as the application declares them: the
 // drivers a list page owns, the cities of an editor, and the class-wide companies that pickers
@@ -35,4 +36,15 @@ public:
 
     QString name() const override { return QStringLiteral("company"); }
     bool isStaticModel() const override { return true; }
+};
+
+// The application's notification controller as the notification editors declare it.
+class KitNotification : public Client::Controller::Notification
+{
+    Q_OBJECT
+
+public:
+    explicit KitNotification(QQuickItem *parent = nullptr);
+
+    QString name() const override { return QStringLiteral("notification"); }
 };

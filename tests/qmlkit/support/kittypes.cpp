@@ -19,6 +19,8 @@ void registerKitTypes()
     qmlRegisterType<KitCity>("Koriv.Test", 1, 0, "KitCity");
     qmlRegisterType<KitCompany>("Koriv.Test", 1, 0, "KitCompany");
     qmlRegisterType<Client::Controller::User>("Koriv.Test", 1, 0, "User");
+    // The application registers its notification controller in its own module.
+    qmlRegisterType<KitNotification>("Taldor", 1, 0, "Notification");
     qmlRegisterType<Client::Controller::UserGroup>("Koriv.Test", 1, 0, "UserGroup");
     qmlRegisterUncreatableType<Client::Controller::OriginalModel>("Koriv.Test", 1, 0, "OriginalModel", "rows");
     qmlRegisterUncreatableType<Client::Controller::ProxyModel>("Koriv.Test", 1, 0, "ProxyModel", "view");

@@ -72,17 +72,23 @@ GroupBoxEx {
 
                 width: 200
                 text: joined()
-                onTextEdited: location.setFromText(text)
-                // Typing breaks the binding; the joined text shows again once editing ends.
+                // While the user types, the text is his; the joined text shows again once editing
+                // ends.
+                onTextEdited: {
+                    text = text;
+                    location.setFromText(text);
+                }
                 onEditingFinished: text = Qt.binding(joined)
             }
 
             ButtonEx {
+                objectName: "copyButton"
                 text: qsTr("Copy")
                 onClicked: DESKTOP_UTILS.setClipboardText(coordinatesField.text)
             }
 
             ButtonEx {
+                objectName: "pasteButton"
                 text: qsTr("Paste")
                 onClicked: {
                     location.setFromText(DESKTOP_UTILS.getClipboardText());
