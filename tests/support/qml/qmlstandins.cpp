@@ -1,5 +1,6 @@
 #include "qmlstandins.h"
 
+#include "gui/style/style.h"
 #include "messageboxes.h"
 #include "standincontroller.h"
 #include "standindialog.h"
@@ -28,6 +29,9 @@ QmlStandins::QmlStandins(QObject *parent)
 void QmlStandins::install(QQmlEngine *engine)
 {
     registerTypes();
+    // The icon font of the kit's glyphs, as the shell loads it at start.
+    static const bool fontsLoaded = (Gui::Style::loadFonts(), true);
+    Q_UNUSED(fontsLoaded);
     m_global->setEngine(engine);
     if (!QQmlFileSelector::get(engine))
         new QQmlFileSelector(engine, engine);
