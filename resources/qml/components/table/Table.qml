@@ -39,6 +39,8 @@ Item {
     property alias frameInWindowButton: frameInWindowButton
     // The menus are built once, when the view has named its columns.
     property bool menusBuilt: false
+    // The searched columns last given to the proxy.
+    property var appliedFilterFields: null
     readonly property bool extendedSearch: extendedItem.checked
 
     signal getSettings()
@@ -130,17 +132,22 @@ Item {
         return map;
     }
 
+    // Each change of the searched columns filters every row again: while the text is empty,
+    // which shows every row whatever is searched, the columns wait for the first letter.
     function updateFilter() {
+        var model = tableView ? tableView.model : null;
+        if (!model || typeof model.setFilterFields !== "function")
+            return;
         var fields = [];
         for (var i = 0; i < filterEntries.count; ++i) {
             if (filterEntries.get(i).checked)
                 fields.push(filterEntries.get(i).role);
         }
-        var model = tableView ? tableView.model : null;
-        if (model && typeof model.setFilterFields === "function") {
+        if (filterField.text !== "" && JSON.stringify(fields) !== JSON.stringify(appliedFilterFields)) {
             model.setFilterFields(fields);
-            model.setFilterPattern(filterField.text);
+            appliedFilterFields = fields;
         }
+        model.setFilterPattern(filterField.text);
     }
 
     function setDefaultFilters() {
@@ -494,6 +501,8 @@ Item {
                         objectName: "filterField"
                         width: 250
                         table: table.tableView
+                        ownSetFilterPattern: true
+                        onTextChanged: table.updateFilter()
                         onEnterPressed: {
                             var view = table.tableView;
                             if (view && view.rowCount > 0 && view.currentRow >= 0)

@@ -103,15 +103,13 @@ function makeSelection() {
     view.makeSelectionEnded();
 }
 
-// Once the controller, the first list and the settings are there: the settings apply in
-// prepare mode, and its end keeps the selection.
+// Once the controller, the first list and the settings are there: the settings apply, then the
+// selection is kept. The settings touch no filter, so the rows are not filtered again; a page
+// that sets filters of its own batches them in the proxy's prepare mode.
 function start() {
-    if (view.proxy)
-        view.proxy.beginPrepare();
     view.applySettings();
     view.isInited = true;
-    if (view.proxy)
-        view.proxy.endPrepare();
+    makeSelection();
 }
 
 // Editor and record actions -------------------------------------------------------------------
