@@ -323,4 +323,38 @@ TestCase {
         GLOBAL.soReceived("driver", "update");
         compare(String(letter.color), "#808080", "withdrawn at once");
     }
+
+    function test_titleOfATab() {
+        var editor = open({ "id": "5", "state": "EDIT", "isWindow": false });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        var titles = GLOBAL.callsOf("setTabTitle").map(function (call) { return call[1]; });
+        compare(titles[titles.length - 1], " Kovalenko (5)*", "the tab shows the unsaved mark");
+    }
+
+    function test_focusedFieldComesBack() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        field(editor, "lastName").forceActiveFocus();
+        close(editor);
+        compare(GLOBAL.guiSession.frameSettings(editorUrl)["formActiveControl"], "lastName");
+        editor = open({ "id": "5", "state": "EDIT" });
+        verify(field(editor, "lastName").activeFocus, "the field last used has the focus again");
+    }
+
+    function test_changeRequestShowsAsLegalValues() {
+        var approve = { "context": "driver.update", "data": { "sign": "D999", "lastName": "Kovalenko" },
+                        "isCompleted": false, "rst_id_nm": "44" };
+        var editor = open({ "id": "5", "state": "EDIT", "approve": approve });
+        net.answer("driver", "saInfo", record(editor));
+        verify(editor.form.resolutionVisible);
+        compare(field(editor, "sign").legalText, "D999", "the proposal is the value to save");
+        verify(field(editor, "sign").isMismatch, "and marked where it differs");
+        verify(!field(editor, "lastName").isMismatch);
+        var approved = 0;
+        editor.form.resolutionApprove.connect(function () { ++approved; });
+        findChild(editor, "resolutionBox").visible;
+        editor.form.resolutionApprove();
+        compare(approved, 1);
+    }
 }

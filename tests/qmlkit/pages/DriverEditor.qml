@@ -49,6 +49,7 @@ Editor {
             Layout.fillHeight: true
             controller: drivers
             defaultActiveField: sign
+            resolutionContexts: ["driver.update"]
             toolBar: ToolBarEx {
                 ToolButtonDuplicateEditor { objectName: "duplicateEditorButton" }
             }

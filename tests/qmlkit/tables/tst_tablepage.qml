@@ -431,4 +431,47 @@ TestCase {
         compare(call[1]["state"], "DUPLICATE");
         compare(call[1]["isWindow"], true);
     }
+
+    function test_mouse() {
+        var page = openPage(8);
+        var view = page.view;
+        var pressed = [];
+        view.rightPressed.connect(function (row, inside) { pressed.push([row, inside]); });
+        waitForRendering(view);
+        var y = view.headerHeight;
+        while (y < view.height && view.rowAt(200, y) !== 2)
+            ++y;
+        mouseClick(view, 200, y + 2, Qt.RightButton);
+        compare(pressed.length, 1);
+        verify(pressed[0][1], "inside the rows");
+        compare(pressed[0][0], 2);
+        compare(view.currentRow, 2, "the row under the pointer is selected");
+        mouseClick(view, 200, view.height - 3, Qt.RightButton);
+        compare(pressed[1], [-1, false], "below the rows");
+        mouseClick(view, 20, 10, Qt.RightButton);
+        verify(page.table.columnMenu.visible, "a right click on the header opens the column menu");
+        page.table.columnMenu.close();
+        mouseClick(view, 100, 10);
+        compare(view.sortRole, "sign", "a header click sorts by its column");
+        compare(String(view.rowId(0)), "1");
+        mouseClick(view, 100, 10);
+        compare(view.sortIndicatorOrder, Qt.DescendingOrder);
+        compare(String(view.rowId(0)), "8", "and a second one turns the order");
+    }
+
+    function test_extendedSearchWindow() {
+        var page = openPage(3);
+        page.objectSettings["searchRules"] = [{ "condition": "and", "expressions": [] }];
+        findChild(page, "searchButton").clicked();
+        var call = QWIDGET_CREATOR.callsOf("search")[0];
+        compare(call[0], page.drivers);
+        compare(call[1], [{ "condition": "and", "expressions": [] }]);
+        compare(call[2], page);
+        var rules = [{ "condition": "and", "expressions": [{ "role": "sign", "operation": "=", "value": "D101",
+                                                              "condition": "and", "used": true }] }];
+        var search = QWIDGET_CREATOR.lastDialog();
+        search.setRules(rules);
+        search.close();
+        compare(page.objectSettings["searchRules"], rules, "the rules stay with the page");
+    }
 }

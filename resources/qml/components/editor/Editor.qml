@@ -18,6 +18,8 @@ NtFrame {
     property bool isCloseOnSa: false
     property bool isStarted: false
     property bool isFrameCompleted: false
+    // The control focused when the editor was last closed took the focus back.
+    property bool isFocusRestored: false
 
     function checkSecurityForOpen() {
         return !controller || GLOBAL.securityState(controller, "open_editor");
@@ -65,7 +67,7 @@ NtFrame {
             if (form.isLock && !GLOBAL.frames.sameEditorExists(editor))
                 form.lock();
         }
-        if (form.defaultActiveField)
+        if (form.defaultActiveField && !isFocusRestored)
             form.defaultActiveField.forceActiveFocus();
     }
 
@@ -125,6 +127,7 @@ NtFrame {
         for (var i = 0; i < found.length; ++i) {
             if (found[i].type !== "label") {
                 found[i].forceActiveFocus();
+                isFocusRestored = true;
                 return;
             }
         }
