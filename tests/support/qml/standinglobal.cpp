@@ -33,27 +33,9 @@ StandinGlobal::StandinGlobal(QObject *parent)
     }
 }
 
-void StandinGlobal::setUser(QObject *controller)
+void StandinGlobal::replaceController(QPointer<QObject> &member, QObject *controller)
 {
-    m_user = controller;
-    emit controllersChanged();
-}
-
-void StandinGlobal::setUserGroup(QObject *controller)
-{
-    m_userGroup = controller;
-    emit controllersChanged();
-}
-
-void StandinGlobal::setCompany(QObject *controller)
-{
-    m_company = controller;
-    emit controllersChanged();
-}
-
-void StandinGlobal::setCity(QObject *controller)
-{
-    m_city = controller;
+    member = controller;
     emit controllersChanged();
 }
 

@@ -44,13 +44,13 @@ public:
     QObject *driver() const;
     StandinGuiSession *session() const { return m_guiSession; }
     QObject *user() const { return m_user; }
-    void setUser(QObject *controller);
+    void setUser(QObject *controller) { replaceController(m_user, controller); }
     QObject *userGroup() const { return m_userGroup; }
-    void setUserGroup(QObject *controller);
+    void setUserGroup(QObject *controller) { replaceController(m_userGroup, controller); }
     QObject *company() const { return m_company; }
-    void setCompany(QObject *controller);
+    void setCompany(QObject *controller) { replaceController(m_company, controller); }
     QObject *city() const { return m_city; }
-    void setCity(QObject *controller);
+    void setCity(QObject *controller) { replaceController(m_city, controller); }
     // The engine that creates the routed pages.
     void setEngine(QQmlEngine *engine) { m_engine = engine; }
 
@@ -84,6 +84,7 @@ signals:
 private:
     // The option code of a right; warns like the real lookup for an unknown operation.
     QString optionCode(const QString &name, const QString &operation) const;
+    void replaceController(QPointer<QObject> &member, QObject *controller);
     // The page of a routed url, made from the options as the window host makes it.
     QObject *openPage(const QString &url, const QVariantMap &options);
 

@@ -88,15 +88,15 @@ FocusScope {
         return value === undefined || value === null ? "" : String(value);
     }
 
-    function isOwn(mapParams) {
+    function isOwnAnswer(mapParams) {
         return !!controller && String(mapParams["RECEIVER"]) === String(controller.objectNumber);
     }
 
-    function isThisRecord(mapParams) {
+    function isAnswerOfRecord(mapParams) {
         return id !== "" && String(mapParams["id"]) === String(id);
     }
 
-    function result(mapParams) {
+    function answerResult(mapParams) {
         return String(mapParams["RES"]);
     }
 
@@ -104,7 +104,7 @@ FocusScope {
         return editor ? editor.state : "";
     }
 
-    function showFailure(mapParams) {
+    function showAnswerFailure(mapParams) {
         Errors.selectErrorControl(contentArea, mapParams["ERRCODE"]);
         displayError(mapParams);
     }
@@ -112,12 +112,12 @@ FocusScope {
     // Another user's answer for the record refreshes the form only while it holds no unsaved
     // change; the own answer always does.
     function onSaInfo(mapParams) {
-        if (!isThisRecord(mapParams))
+        if (!isAnswerOfRecord(mapParams))
             return;
-        var own = isOwn(mapParams);
+        var own = isOwnAnswer(mapParams);
         if (own)
             editor.stopBusy();
-        if (result(mapParams) === "10") {
+        if (answerResult(mapParams) === "10") {
             if (own || !editor.isDirty)
                 processData(mapParams);
         } else if (own) {
@@ -134,11 +134,11 @@ FocusScope {
     }
 
     function handleSaNew(mapParams) {
-        if (!isOwn(mapParams))
+        if (!isOwnAnswer(mapParams))
             return;
         editor.stopBusy();
-        if (result(mapParams) !== "10") {
-            showFailure(mapParams);
+        if (answerResult(mapParams) !== "10") {
+            showAnswerFailure(mapParams);
             return;
         }
         editor.state = "EDIT";
@@ -148,14 +148,14 @@ FocusScope {
     }
 
     function onSaUpdate(mapParams) {
-        if (!isOwn(mapParams))
+        if (!isOwnAnswer(mapParams))
             return;
         editor.stopBusy();
-        var code = result(mapParams);
+        var code = answerResult(mapParams);
         if (code === "10") {
             processData(mapParams);
         } else if (code === "0") {
-            showFailure(mapParams);
+            showAnswerFailure(mapParams);
         } else {
             editor.isCloseOnSa = true;
             displayError(mapParams);
@@ -163,11 +163,11 @@ FocusScope {
     }
 
     function onSaDuplicate(mapParams) {
-        if (!isOwn(mapParams))
+        if (!isOwnAnswer(mapParams))
             return;
         editor.stopBusy();
-        if (result(mapParams) !== "10")
-            showFailure(mapParams);
+        if (answerResult(mapParams) !== "10")
+            showAnswerFailure(mapParams);
         else if (editorState() === "DUPLICATE")
             editor.closeFrame();
         else
@@ -176,12 +176,12 @@ FocusScope {
 
     // Unsaved changes survive a refused removal: only a record that is gone ends them.
     function onSaRemove(mapParams) {
-        var own = isOwn(mapParams);
+        var own = isOwnAnswer(mapParams);
         if (own)
             editor.stopBusy();
-        if (!isThisRecord(mapParams) || ignoreRemove)
+        if (!isAnswerOfRecord(mapParams) || ignoreRemove)
             return;
-        if (result(mapParams) === "10") {
+        if (answerResult(mapParams) === "10") {
             editor.isDirty = false;
             var byOther = String(mapParams["RECEIVER"]) === "ALL"
                     && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner);
@@ -203,11 +203,11 @@ FocusScope {
     }
 
     function onSaLock(mapParams) {
-        if (!isThisRecord(mapParams))
+        if (!isAnswerOfRecord(mapParams))
             return;
-        if (result(mapParams) === "10") {
+        if (answerResult(mapParams) === "10") {
             userLockedId = String(mapParams["rst_id_user_locked"]);
-        } else if (isOwn(mapParams)) {
+        } else if (isOwnAnswer(mapParams)) {
             lockRequested = false;
             displayError(mapParams);
         }
@@ -215,13 +215,13 @@ FocusScope {
 
     // A record freed while its editor is open is locked again.
     function onSaUnlock(mapParams) {
-        if (isLock && isThisRecord(mapParams) && result(mapParams) === "10" && editor
+        if (isLock && isAnswerOfRecord(mapParams) && answerResult(mapParams) === "10" && editor
                 && editor.isEditState(editorState()))
             lock();
     }
 
     function onSrUpdated(mapParams) {
-        if (!isThisRecord(mapParams))
+        if (!isAnswerOfRecord(mapParams))
             return;
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
