@@ -49,6 +49,8 @@ Global::~Global()
 {
     if (Context::global() == this)
         Context::setGlobal(nullptr);
+    if (m_loadingWindow)
+        m_loadingWindow->destroy();
     delete m_securityLookup;
     delete m_frameCreators;
     delete m_frames;
