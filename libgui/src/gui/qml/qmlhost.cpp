@@ -185,7 +185,8 @@ QObject *createObject(const QString &url, const QVariantMap &initialProperties)
     if (!engine)
         return nullptr;
     QQmlComponent component(engine, QUrl(url));
-    QObject *object = component.createWithInitialProperties(initialProperties);
+    // A component that failed to compile cannot create anything (and must not be asked to).
+    QObject *object = component.isError() ? nullptr : component.createWithInitialProperties(initialProperties);
     if (component.isError())
         qCritical().noquote() << "Failed to create QML object from URL" << url
                               << "(" + errorsText(component.errors()) + ")";

@@ -1,0 +1,144 @@
+#include "shellharness.h"
+
+#include "optionrights.h"
+#include "testcontroller.h"
+#include "testglobal.h"
+#include "testmainwindow.h"
+
+#include "gui/controller/abstractcontroller.h"
+#include "gui/core/context.h"
+#include "gui/core/global.h"
+#include "gui/frame/frames.h"
+#include "gui/net/network.h"
+#include "gui/qml/qwidgetcreator.h"
+#include "gui/style/style.h"
+
+#include "client/controller/usersession.h"
+#include "common/core/singleton/spsingleton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QQmlContext>
+#include <QQmlFileSelector>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QtQml>
+#include <QtTest>
+
+ShellHarness::ShellHarness()
+    : m_context(std::make_unique<Gui::Context>())
+    , m_network(std::make_unique<Gui::Network>())
+{
+    registerTypes();
+    // The look start-up gives the program: the icon fonts, Fusion with the dark palette.
+    Gui::Style::loadFonts();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(Gui::Style::darkPalette());
+    Common::AbstractController::setNetwork(m_network.get());
+    Gui::Controller::AbstractController::setNetwork(m_network.get());
+    Gui::Context::setNetwork(m_network.get());
+    m_rights = std::make_unique<OptionRights>("2", "5");
+    m_engine = std::make_unique<QQmlEngine>();
+    new QQmlFileSelector(m_engine.get(), m_engine.get());
+    m_widgetCreator = std::make_unique<Gui::QWidgetCreator>();
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("QWIDGET_CREATOR"), m_widgetCreator.get());
+    context->setContextProperty(QStringLiteral("USER_SESSION"),
+                                SpSingleton<Client::Controller::UserSession>::instance());
+    context->setContextProperty(QStringLiteral("APP_HOST"), QStringLiteral("norvik"));
+    Gui::Context::setQmlEngine(m_engine.get());
+    renewWindow();
+}
+
+ShellHarness::~ShellHarness()
+{
+    closeWindow();
+    Gui::Context::setQmlEngine(nullptr);
+    m_engine.reset();
+}
+
+void ShellHarness::registerTypes()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    qmlRegisterType<TestController>("Koriv.Shell", 1, 0, "TestRows");
+}
+
+TestGlobal *ShellHarness::global() const
+{
+    return m_window ? m_window->testGlobal() : nullptr;
+}
+
+void ShellHarness::closeWindow()
+{
+    if (!m_window)
+        return;
+    // Frame windows have no parent: they go before the engine does.
+    if (Gui::Frames *frames = m_window->global()->frames()) {
+        for (QObject *frame : frames->list()) {
+            if (!frame->parent() && !qobject_cast<QWidget *>(frame))
+                delete frame;
+        }
+    }
+    delete m_window;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ShellHarness::renewWindow()
+{
+    closeWindow();
+    m_window = new TestMainWindow;
+    m_window->createGlobal();
+    QQmlContext *context = m_engine->rootContext();
+    context->setContextProperty(QStringLiteral("mainWindow"), m_window.data());
+    context->setContextProperty(QStringLiteral("GLOBAL"), m_window->global());
+    m_window->setup();
+}
+
+QImage ShellHarness::grabMainWindow() const
+{
+    QImage image = m_window->grab().toImage();
+    QPainter painter(&image);
+    // A page in a tab is a window of its own inside the main window.
+    for (QWidget *container : m_window->findChildren<QWidget *>()) {
+        auto *view = qobject_cast<QQuickView *>(container->property("qmlView").value<QObject *>());
+        if (!view || !container->isVisible())
+            continue;
+        QTest::qWaitForWindowExposed(view, 2000);
+        QImage page;
+        QTest::qWaitFor([&] {
+            page = view->screen()->grabWindow(view->winId()).toImage();
+            return !page.isNull();
+        }, 2000);
+        painter.drawImage(container->mapTo(m_window, QPoint(0, 0)) * image.devicePixelRatio(), page);
+    }
+    return image;
+}
+
+QImage ShellHarness::grabFrameWindow(QObject *frame)
+{
+    auto *window = qobject_cast<QQuickWindow *>(frame ? frame->property("window").value<QObject *>() : nullptr);
+    QImage image;
+    if (window && QTest::qWaitForWindowExposed(window, 2000)) {
+        QTest::qWaitFor([&] {
+            image = window->screen()->grabWindow(window->winId()).toImage();
+            return !image.isNull();
+        }, 2000);
+    }
+    return image;
+}
+
+bool ShellHarness::saveScreenshot(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KORIV_SCREENSHOT_DIR");
+    if (dir.isEmpty() || image.isNull())
+        return false;
+    QDir().mkpath(dir);
+    return image.save(QDir(dir).filePath(name));
+}

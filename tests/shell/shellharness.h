@@ -1,0 +1,61 @@
+#pragma once
+
+#include "qmlmessageguard.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QQmlEngine>
+#include <QString>
+
+#include <memory>
+
+class OptionRights;
+class TestGlobal;
+class TestMainWindow;
+
+namespace Gui {
+class Context;
+class Network;
+class QWidgetCreator;
+}
+
+// The shell as start-up builds it, over a scripted network: the registry, the main window with
+// its GLOBAL, the shared QML engine with the context objects pages read (GLOBAL, mainWindow,
+// QWIDGET_CREATOR, USER_SESSION, APP_HOST) and the Material style of the kit. Any QML warning is
+// kept for the test to check.
+class ShellHarness
+{
+public:
+    ShellHarness();
+    ~ShellHarness();
+
+    TestMainWindow *window() const { return m_window; }
+    TestGlobal *global() const;
+    QQmlEngine &engine() { return *m_engine; }
+    Gui::Network *network() const { return m_network.get(); }
+    Gui::QWidgetCreator *widgetCreator() const { return m_widgetCreator.get(); }
+    OptionRights &rights() { return *m_rights; }
+    QmlMessageGuard &messages() { return m_guard; }
+
+    // Closes every frame and makes a new main window with a new GLOBAL.
+    void renewWindow();
+    // What the main window shows, its tab's page included.
+    QImage grabMainWindow() const;
+    // Saves an image under the screenshot folder of the build; false when there is none.
+    static bool saveScreenshot(const QImage &image, const QString &name);
+    // The page of a frame window as it shows.
+    static QImage grabFrameWindow(QObject *frame);
+
+    static void registerTypes();
+
+private:
+    void closeWindow();
+
+    QmlMessageGuard m_guard;
+    std::unique_ptr<Gui::Context> m_context;
+    std::unique_ptr<Gui::Network> m_network;
+    std::unique_ptr<OptionRights> m_rights;
+    std::unique_ptr<QQmlEngine> m_engine;
+    std::unique_ptr<Gui::QWidgetCreator> m_widgetCreator;
+    QPointer<TestMainWindow> m_window;
+};
