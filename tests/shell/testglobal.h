@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/core/global.h"
-#include "gui/frame/frame.h"
+#include "gui/frame/framecreators.h"
 
 #include <QList>
 #include <QVariantMap>
@@ -9,8 +9,7 @@
 #include <functional>
 
 // GLOBAL as the application makes it, for tests: a notification controller of its own, the
-// stages of loadControllers recorded, and hooks a test sets for the shared catalogues and the
-// widget frames.
+// stages of loadControllers recorded, and hooks a test sets for the shared catalogues.
 class TestGlobal : public Gui::Global
 {
     Q_OBJECT
@@ -22,14 +21,11 @@ public:
     Client::Controller::Notification *notification() override;
     void createControllers() override;
     void loadControllers(int stage, const QVariantMap &params) override;
-    Gui::FrameCreators *createFrameCreators() override;
 
     // Runs in createControllers (the application creates and registers its catalogues there).
     std::function<void(TestGlobal *)> onCreateControllers;
     // Runs in loadControllers with stage 0.
     std::function<void(TestGlobal *)> onFirstLoad;
-    // Creators of widget frames by name.
-    QHash<QString, std::function<Gui::Frame *()>> frameCreatorFunctions;
     QList<int> stages;
 
 private:

@@ -12,7 +12,7 @@ NtFrame {
     title: "Rows"
     tableContainer: container
 
-    QtObject {
+    Item {
         id: container
 
         property QtObject tableForRowCount: QtObject {
