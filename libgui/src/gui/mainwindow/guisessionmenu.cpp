@@ -95,12 +95,13 @@ void GuiSessionMenu::recreate()
 
 void GuiSessionMenu::reupdate(QVariantMap params)
 {
-    // A refused update changed nothing on the server.
+    // A refused update changed nothing on the server; a session outside the user's list (another
+    // user's, changed on a page of this client) stays out of it.
     UserGuiSession *list = sessionList();
-    if (!list || !isSuccess(params))
+    const QString id = params.value(QStringLiteral("id")).toString();
+    if (!list || !isSuccess(params) || list->originalModel()->findId(id) < 0)
         return;
     list->originalModel()->addRow(params);
-    const QString id = params.value(QStringLiteral("id")).toString();
     const QList<QAction *> items = m_group ? m_group->actions() : QList<QAction *>();
     auto *proxy = list->proxyModel();
     for (int row = 0; row < proxy->rowCount(); ++row) {
