@@ -228,7 +228,7 @@ void TestGuiSessions::collectResetRestore()
 void TestGuiSessions::transientFramesAreNotKept()
 {
     openPage("1", false, "EDIT");
-    for (const QString &state : {"ADD", "DUPLICATE", "SELECT", "MULTI_SELECT"})
+    for (const char *state : {"ADD", "DUPLICATE", "SELECT", "MULTI_SELECT"})
         openPage("2", false, state);
     const QVariantList open = session()->collect().value("openFrames").toList();
     QCOMPARE(open.size(), 1);
