@@ -29,18 +29,19 @@
 #include <QtQml>
 #include <QtTest>
 
-ShellHarness::ShellHarness()
+ShellHarness::ShellHarness(Gui::Network *network)
     : m_context(std::make_unique<Gui::Context>())
-    , m_network(std::make_unique<Gui::Network>())
+    , m_ownNetwork(network ? nullptr : std::make_unique<Gui::Network>())
+    , m_network(network ? network : m_ownNetwork.get())
 {
     registerTypes();
     // The look start-up gives the program: the icon fonts, Fusion with the dark palette.
     Gui::Style::loadFonts();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(Gui::Style::darkPalette());
-    Common::AbstractController::setNetwork(m_network.get());
-    Gui::Controller::AbstractController::setNetwork(m_network.get());
-    Gui::Context::setNetwork(m_network.get());
+    Common::AbstractController::setNetwork(m_network);
+    Gui::Controller::AbstractController::setNetwork(m_network);
+    Gui::Context::setNetwork(m_network);
     m_rights = std::make_unique<OptionRights>("2", "5");
     m_engine = std::make_unique<QQmlEngine>();
     new QQmlFileSelector(m_engine.get(), m_engine.get());

@@ -22,17 +22,17 @@ class QWidgetCreator;
 // The shell as start-up builds it, over a scripted network: the registry, the main window with
 // its GLOBAL, the shared QML engine with the context objects pages read (GLOBAL, mainWindow,
 // QWIDGET_CREATOR, USER_SESSION, APP_HOST) and the Material style of the kit. Any QML warning is
-// kept for the test to check.
+// kept for the test to check. Given a network (a signed-in client's), the shell uses that one.
 class ShellHarness
 {
 public:
-    ShellHarness();
+    explicit ShellHarness(Gui::Network *network = nullptr);
     ~ShellHarness();
 
     TestMainWindow *window() const { return m_window; }
     TestGlobal *global() const;
     QQmlEngine &engine() { return *m_engine; }
-    Gui::Network *network() const { return m_network.get(); }
+    Gui::Network *network() const { return m_network; }
     Gui::QWidgetCreator *widgetCreator() const { return m_widgetCreator.get(); }
     OptionRights &rights() { return *m_rights; }
     QmlMessageGuard &messages() { return m_guard; }
@@ -53,7 +53,8 @@ private:
 
     QmlMessageGuard m_guard;
     std::unique_ptr<Gui::Context> m_context;
-    std::unique_ptr<Gui::Network> m_network;
+    std::unique_ptr<Gui::Network> m_ownNetwork;
+    Gui::Network *m_network;
     std::unique_ptr<OptionRights> m_rights;
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<Gui::QWidgetCreator> m_widgetCreator;

@@ -101,14 +101,16 @@ bool AbstractController::isAddressedHere(const QString &action, const QVariantMa
 
 void AbstractController::onMessageReceived(QString action, QVariantMap params)
 {
+    // Answers to other controllers of the name (pages' requests among them) pass in silence.
+    if (!isAddressedHere(action, params))
+        return;
     const auto handler = m_actions.constFind(action);
     if (handler == m_actions.cend()) {
         Logger::instance(0)->warning(
             QStringLiteral("Unknown action '%1' for controller '%2'").arg(action, name()));
         return;
     }
-    if (isAddressedHere(action, params))
-        handler.value()(params);
+    handler.value()(params);
 }
 
 } // namespace Gui::Controller
