@@ -230,12 +230,22 @@ void TestGlobalObject::refusedListEndsItsCount()
 void TestGlobalObject::reconnection()
 {
     open();
-    endList(m_global->userGuiSession());
+    endList(m_global->user());
+    // Reconnected while the lists were loading: they are asked for again, and still count.
     m_sent->clear();
     open({{"RES", "20"}});
-    QCOMPARE(m_global->stages, (QList<int>{0, 2, 1, 2}));
+    QCOMPARE(m_global->stages, (QList<int>{0, 2, 0, 2}));
+    QCOMPARE(names(m_sent->maps()).size(), 20);
+    QCOMPARE(names(m_sent->maps()).last(), QString("userGuiSession_trGetList"));
+    endList(m_global->user());
+    QCOMPARE(m_global->loadedCount(), 1);
+    endList(m_global->userGuiSession());
+    QTRY_VERIFY(!m_global->loadingWindow());
+    // Reconnected after loading: the application's stage 1 only.
+    m_sent->clear();
+    open({{"RES", "20"}});
+    QCOMPARE(m_global->stages, (QList<int>{0, 2, 0, 2, 1, 2}));
     QVERIFY(m_sent->maps().isEmpty());
-    QVERIFY(!m_global->loadingWindow());
 }
 
 void TestGlobalObject::oldVersion()

@@ -192,6 +192,10 @@ void Global::onSaOpen(QVariantMap params)
         m_loadingWindow = new DataLoading;
         m_loadingWindow->show();
         requestFirstLists(params);
+    } else if (m_loadingWindow) {
+        // The connection dropped before the shared lists were in: they are asked for again, or
+        // the loading window would stay for good.
+        requestFirstLists(params);
     } else {
         loadControllers(1, params);
     }
