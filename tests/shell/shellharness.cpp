@@ -35,6 +35,9 @@ ShellHarness::ShellHarness(Gui::Network *network)
     , m_network(network ? network : m_ownNetwork.get())
 {
     registerTypes();
+    m_watchdog.allowOpen(QStringLiteral("Gui::DataLoading"));
+    // No update check at start-up: tests ask for one where they want it.
+    Gui::Settings::setValue(QStringLiteral("updating"), QStringLiteral("checkOnStartup"), false);
     // The look start-up gives the program: the icon fonts, Fusion with the dark palette.
     Gui::Style::loadFonts();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -102,6 +105,42 @@ void ShellHarness::renewWindow()
     m_window->setup();
 }
 
+bool ShellHarness::showFreshWindow()
+{
+    renewWindow();
+    m_window->show();
+    return QTest::qWaitForWindowExposed(m_window);
+}
+
+QString ShellHarness::problems()
+{
+    QStringList problems = m_guard.takeUnexpected();
+    const QString modal = m_watchdog.problems();
+    if (!modal.isEmpty())
+        problems.append(modal);
+    m_watchdog.reset();
+    return problems.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+// What a window shows once it has been exposed and drawn; null when it never was.
+QImage grabShown(QWindow *window)
+{
+    QImage image;
+    if (!window || !QTest::qWaitForWindowExposed(window, 2000))
+        return image;
+    const bool drawn = QTest::qWaitFor(
+        [&] {
+            image = window->screen()->grabWindow(window->winId()).toImage();
+            return !image.isNull();
+        },
+        2000);
+    return drawn ? image : QImage();
+}
+
+} // namespace
+
 QImage ShellHarness::grabMainWindow() const
 {
     QImage image = m_window->grab().toImage();
@@ -109,30 +148,15 @@ QImage ShellHarness::grabMainWindow() const
     // A page in a tab is a window of its own inside the main window.
     for (QWidget *container : m_window->findChildren<QWidget *>()) {
         auto *view = qobject_cast<QQuickView *>(container->property("qmlView").value<QObject *>());
-        if (!view || !container->isVisible())
-            continue;
-        QTest::qWaitForWindowExposed(view, 2000);
-        QImage page;
-        QTest::qWaitFor([&] {
-            page = view->screen()->grabWindow(view->winId()).toImage();
-            return !page.isNull();
-        }, 2000);
-        painter.drawImage(container->mapTo(m_window, QPoint(0, 0)) * image.devicePixelRatio(), page);
+        if (view && container->isVisible())
+            painter.drawImage(container->mapTo(m_window, QPoint(0, 0)) * image.devicePixelRatio(), grabShown(view));
     }
     return image;
 }
 
 QImage ShellHarness::grabFrameWindow(QObject *frame)
 {
-    auto *window = qobject_cast<QQuickWindow *>(frame ? frame->property("window").value<QObject *>() : nullptr);
-    QImage image;
-    if (window && QTest::qWaitForWindowExposed(window, 2000)) {
-        QTest::qWaitFor([&] {
-            image = window->screen()->grabWindow(window->winId()).toImage();
-            return !image.isNull();
-        }, 2000);
-    }
-    return image;
+    return grabShown(qobject_cast<QQuickWindow *>(frame ? frame->property("window").value<QObject *>() : nullptr));
 }
 
 bool ShellHarness::saveScreenshot(const QImage &image, const QString &name)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "modalwatchdog.h"
 #include "qmlmessageguard.h"
+#include "tempsettings.h"
+
+#include "gui/settings/settings.h"
 
 #include <QImage>
 #include <QPointer>
@@ -22,7 +26,9 @@ class QWidgetCreator;
 // The shell as start-up builds it, over a scripted network: the registry, the main window with
 // its GLOBAL, the shared QML engine with the context objects pages read (GLOBAL, mainWindow,
 // QWIDGET_CREATOR, USER_SESSION, APP_HOST) and the Material style of the kit. Any QML warning is
-// kept for the test to check. Given a network (a signed-in client's), the shell uses that one.
+// kept for the test to check, and so is any modal window (message boxes are answered); the
+// settings file is a fresh temporary one. Given a network (a signed-in client's), the shell
+// uses that one.
 class ShellHarness
 {
 public:
@@ -36,9 +42,14 @@ public:
     Gui::QWidgetCreator *widgetCreator() const { return m_widgetCreator.get(); }
     OptionRights &rights() { return *m_rights; }
     QmlMessageGuard &messages() { return m_guard; }
+    ModalWatchdog &watchdog() { return m_watchdog; }
+    // Unexpected QML messages and modal windows since the last call; empty when clean.
+    QString problems();
 
     // Closes every frame and makes a new main window with a new GLOBAL.
     void renewWindow();
+    // The same, the window then shown; false when it never showed.
+    bool showFreshWindow();
     // What the main window shows, its tab's page included.
     QImage grabMainWindow() const;
     // Saves an image under the screenshot folder of the build; false when there is none.
@@ -51,7 +62,11 @@ public:
 private:
     void closeWindow();
 
+    TempSettings m_settings;
+    // Made after the temporary folder: it chooses the INI format there.
+    Gui::Settings m_iniSettings;
     QmlMessageGuard m_guard;
+    ModalWatchdog m_watchdog;
     std::unique_ptr<Gui::Context> m_context;
     std::unique_ptr<Gui::Network> m_ownNetwork;
     Gui::Network *m_network;

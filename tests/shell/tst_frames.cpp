@@ -8,15 +8,12 @@
 #include "gui/widget/booleanlabel.h"
 #include "gui/widget/mainstatusbar.h"
 #include "messagecatcher.h"
-#include "modalwatchdog.h"
 #include "shellharness.h"
-#include "tempsettings.h"
 #include "testframe.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
 #include "client/controller/itemcontroller.h"
-#include "gui/settings/settings.h"
 
 #include <QRandomGenerator>
 #include <QTabBar>
@@ -55,32 +52,24 @@ private:
     Gui::Frames *frames() const { return m_harness->global()->frames(); }
     Gui::GuiSession *session() const { return m_harness->global()->guiSession(); }
 
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<ShellHarness> m_harness;
 };
 
 void TestFrames::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    m_watchdog = std::make_unique<ModalWatchdog>();
     m_harness = std::make_unique<ShellHarness>();
 }
 
 void TestFrames::init()
 {
-    m_harness->renewWindow();
+    QVERIFY(m_harness->showFreshWindow());
     m_harness->global()->frameCreators()->insert("testFrame", [] { return new TestFrame("made"); });
-    m_harness->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_harness->window()));
 }
 
 void TestFrames::cleanup()
 {
-    const QStringList unexpected = m_harness->messages().takeUnexpected();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-    VERIFY_NO_MODAL(*m_watchdog);
+    const QString problems = m_harness->problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestFrames::cleanupTestCase()
@@ -162,28 +151,28 @@ void TestFrames::quitCheck()
     QObject *firstDirty = openPage("2");
     QObject *secondDirty = openPage("3");
     QVERIFY(!frames()->hasUnsavedData());
-    QVERIFY(m_watchdog->boxes().isEmpty());
+    QVERIFY(m_harness->watchdog().boxes().isEmpty());
     firstDirty->setProperty("isDirty", true);
     secondDirty->setProperty("isDirty", true);
     QVERIFY(frames()->hasUnsavedData());
-    QCOMPARE(m_watchdog->texts(), QStringList{"You need to save all data, before quit program!"});
+    QCOMPARE(m_harness->watchdog().texts(), QStringList{"You need to save all data, before quit program!"});
     QCOMPARE(tabs()->qmlItem(tabs()->currentIndex()), firstDirty);
-    m_watchdog->reset();
+    m_harness->watchdog().reset();
     // The main window refuses to close without a question.
     m_harness->window()->close();
-    QCOMPARE(m_watchdog->texts(), QStringList{"You need to save all data, before quit program!"});
+    QCOMPARE(m_harness->watchdog().texts(), QStringList{"You need to save all data, before quit program!"});
     QVERIFY(m_harness->window()->isVisible());
-    m_watchdog->reset();
+    m_harness->watchdog().reset();
     // Saved pages: the question comes, and No keeps the program running.
     firstDirty->setProperty("isDirty", false);
     secondDirty->setProperty("isDirty", false);
-    m_watchdog->answerNext(QMessageBox::No);
+    m_harness->watchdog().answerNext(QMessageBox::No);
     m_harness->window()->close();
-    QCOMPARE(m_watchdog->texts(), QStringList{"Are you sure want to quit?"});
+    QCOMPARE(m_harness->watchdog().texts(), QStringList{"Are you sure want to quit?"});
     QVERIFY(m_harness->window()->isVisible());
     QCOMPARE(frames()->count(), 3);
     Q_UNUSED(clean)
-    m_watchdog->reset();
+    m_harness->watchdog().reset();
 }
 
 void TestFrames::widgetFrameInATab()

@@ -8,16 +8,13 @@
 #include "gui/mainwindow/guisessionmenu.h"
 #include "gui/net/network.h"
 #include "messagecatcher.h"
-#include "modalwatchdog.h"
 #include "sentmessages.h"
 #include "shellharness.h"
-#include "tempsettings.h"
 #include "testframe.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
 #include "client/controller/user/userguisession.h"
-#include "gui/settings/settings.h"
 
 #include <QActionGroup>
 #include <QJsonDocument>
@@ -83,35 +80,27 @@ private:
     Gui::MainTabWidget *tabs() const { return Gui::Context::mainTabWidget(); }
     Gui::Private::GuiSessionMenu *menuOf() const { return m_harness->window()->guiSessionMenu(); }
 
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<ShellHarness> m_harness;
     std::unique_ptr<SentMessages> m_sent;
 };
 
 void TestGuiSessions::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    m_watchdog = std::make_unique<ModalWatchdog>();
     m_harness = std::make_unique<ShellHarness>();
 }
 
 void TestGuiSessions::init()
 {
-    m_harness->renewWindow();
+    QVERIFY(m_harness->showFreshWindow());
     m_harness->global()->frameCreators()->insert("testFrame", [] { return new TestFrame; });
-    m_harness->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_harness->window()));
     m_sent = std::make_unique<SentMessages>(m_harness->network());
 }
 
 void TestGuiSessions::cleanup()
 {
     m_sent.reset();
-    const QStringList unexpected = m_harness->messages().takeUnexpected();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-    VERIFY_NO_MODAL(*m_watchdog);
+    const QString problems = m_harness->problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestGuiSessions::cleanupTestCase()

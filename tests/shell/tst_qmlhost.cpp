@@ -6,15 +6,12 @@
 #include "gui/qml/qwidgetcreator.h"
 #include "gui/widget/toastwindow.h"
 #include "messagecatcher.h"
-#include "modalwatchdog.h"
 #include "optionrights.h"
 #include "shellharness.h"
-#include "tempsettings.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
 #include "gui/dialog/rowlimit.h"
-#include "gui/settings/settings.h"
 
 #include <QJSValue>
 #include <QQuickItem>
@@ -59,34 +56,25 @@ private:
     Gui::MainTabWidget *tabs() const { return Gui::Context::mainTabWidget(); }
     Gui::Frames *frames() const { return m_harness->global()->frames(); }
 
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<ShellHarness> m_harness;
 };
 
 void TestQmlHost::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_watchdog->allowOpen("Gui::DataLoading");
     m_harness = std::make_unique<ShellHarness>();
 }
 
 void TestQmlHost::init()
 {
-    m_harness->renewWindow();
-    m_harness->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_harness->window()));
+    QVERIFY(m_harness->showFreshWindow());
     holdModifiers(Qt::NoModifier);
 }
 
 void TestQmlHost::cleanup()
 {
     holdModifiers(Qt::NoModifier);
-    const QStringList unexpected = m_harness->messages().takeUnexpected();
-    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
-    VERIFY_NO_MODAL(*m_watchdog);
+    const QString problems = m_harness->problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestQmlHost::cleanupTestCase()

@@ -7,13 +7,11 @@
 #include "gui/mainwindow/guisessionmenu.h"
 #include "gui/net/network.h"
 #include "gui/table/originalmodel.h"
-#include "modalwatchdog.h"
 #include "rowscontroller.h"
 #include "scratchdatabase.h"
 #include "shellharness.h"
 #include "standinclient.h"
 #include "standinserver.h"
-#include "tempsettings.h"
 #include "testcontroller.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -23,7 +21,6 @@
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 #include "common/core/utils/utils.h"
-#include "gui/settings/settings.h"
 
 #include <QActionGroup>
 #include <QJsonDocument>
@@ -41,7 +38,7 @@ const QString Page = QStringLiteral("qrc:/qml/test/TestPage.qml");
 QVariantMap waitAnswer(QSignalSpy &spy, const std::function<bool(const QVariantMap &)> &match)
 {
     QVariantMap found;
-    QTest::qWaitFor(
+    const bool arrived = QTest::qWaitFor(
         [&] {
             for (const QList<QVariant> &answer : spy) {
                 if (match(answer.first().toMap())) {
@@ -52,7 +49,7 @@ QVariantMap waitAnswer(QSignalSpy &spy, const std::function<bool(const QVariantM
             return false;
         },
         10000);
-    return found;
+    return arrived ? found : QVariantMap();
 }
 
 std::function<bool(const QVariantMap &)> ownAnswer(const ItemController &controller)
@@ -80,8 +77,6 @@ private slots:
 private:
     std::unique_ptr<ScratchDatabase> m_database;
     StandinServer m_server;
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<StandinClient> m_client;
     std::unique_ptr<ShellHarness> m_harness;
     QString m_owner;
@@ -94,23 +89,18 @@ void TestShellStandin::initTestCase()
     m_server.setEnvironment(m_database->environment());
     Utils utils;
     QVERIFY(m_server.start({"--database", "--quiet", "--user", "keeper:" + utils.getPwdHash("kp")}));
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    Gui::Settings::setValue("updating", "checkOnStartup", false);
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_watchdog->allowOpen("Gui::DataLoading");
     m_client = std::make_unique<StandinClient>();
     QVERIFY(m_client->signIn(m_server.port(), "keeper", "kp"));
     m_harness = std::make_unique<ShellHarness>(qobject_cast<Gui::Network *>(m_client->network()));
-    m_harness->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_harness->window()));
+    QVERIFY(m_harness->showFreshWindow());
 }
 
 void TestShellStandin::cleanupTestCase()
 {
+    const QString problems = m_harness->problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
     m_harness.reset();
     m_client.reset();
-    VERIFY_NO_MODAL(*m_watchdog);
 }
 
 void TestShellStandin::signInLoadsTheSharedLists()
@@ -127,7 +117,7 @@ void TestShellStandin::signInLoadsTheSharedLists()
     QVERIFY(global->user()->originalModel()->rowCount() > 0);
     QVERIFY(global->securityState(global->user(), "read"));
     QCOMPARE(global->stages.first(), 0);
-    QVERIFY(m_watchdog->boxes().isEmpty());
+    QVERIFY(m_harness->watchdog().boxes().isEmpty());
 }
 
 void TestShellStandin::guiSessionOnTheServer()

@@ -3,13 +3,10 @@
 #include "gui/style/style.h"
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"
-#include "modalwatchdog.h"
 #include "shellharness.h"
-#include "tempsettings.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
-#include "gui/settings/settings.h"
 
 #include <QLabel>
 #include <QMetaProperty>
@@ -36,27 +33,21 @@ private slots:
     void drawnImages();
 
 private:
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     std::unique_ptr<ShellHarness> m_harness;
 };
 
 void TestToasts::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_watchdog->allowOpen("Gui::DataLoading");
     m_harness = std::make_unique<ShellHarness>();
+    QVERIFY(m_harness->showFreshWindow());
     m_harness->window()->setGeometry(20, 30, 700, 520);
-    m_harness->window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_harness->window()));
 }
 
 void TestToasts::cleanupTestCase()
 {
+    const QString problems = m_harness->problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
     m_harness.reset();
-    VERIFY_NO_MODAL(*m_watchdog);
 }
 
 void TestToasts::toastLooks_data()

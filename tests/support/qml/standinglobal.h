@@ -7,7 +7,10 @@
 class StandinController;
 class StandinFrames;
 class StandinGuiSession;
-class StandinStyle;
+
+namespace Gui {
+class Style;
+}
 
 // Stands in for GLOBAL: the scale factor, the style object, the GUI session, the open frames,
 // the rights lookup (all granted unless a test withholds one), tabs and the toast stack.
@@ -60,7 +63,7 @@ private:
     QString optionCode(const QString &name, const QString &operation) const;
 
     double m_scaleFactor = 1.0;
-    StandinStyle *m_style;
+    Gui::Style *m_style;
     StandinGuiSession *m_guiSession;
     StandinFrames *m_frames;
     StandinController *m_securityOptionType;
