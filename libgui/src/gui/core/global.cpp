@@ -333,20 +333,11 @@ void Global::removeTab(QObject *item, QObject *parentItem)
     MainTabWidget *tabs = Context::mainTabWidget();
     if (!tabs)
         return;
-    int index = -1;
-    for (int i = 0; i < tabs->count(); ++i) {
-        QObject *tabItem = tabs->qmlItem(i);
-        if (index < 0 && tabItem == item)
-            index = i;
-        if (parentItem && tabItem == parentItem)
-            tabs->setCurrentIndex(i);
-    }
-    // Nothing holds the item (a second close): nothing to remove.
-    if (index < 0)
-        return;
-    QWidget *container = tabs->widget(index);
-    tabs->removeTab(index);
-    container->deleteLater();
+    const int parentIndex = tabs->indexOfQmlItem(parentItem);
+    if (parentIndex >= 0)
+        tabs->setCurrentIndex(parentIndex);
+    // Nothing holds the item (a second close): nothing is removed.
+    tabs->removeQmlItemTab(item);
 }
 
 void Global::setTabTitle(QObject *item, const QString &title)
