@@ -23,6 +23,9 @@ class Network;
 class QWidgetCreator;
 }
 
+// The test page of the shell's tests: a kit frame with a record id and an editing state.
+inline const QString TestPageUrl = QStringLiteral("qrc:/qml/test/TestPage.qml");
+
 // The shell as start-up builds it, over a scripted network: the registry, the main window with
 // its GLOBAL, the shared QML engine with the context objects pages read (GLOBAL, mainWindow,
 // QWIDGET_CREATOR, USER_SESSION, APP_HOST) and the Material style of the kit. Any QML warning is

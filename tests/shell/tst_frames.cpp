@@ -21,12 +21,6 @@
 
 #include <memory>
 
-namespace {
-
-const QString Page = QStringLiteral("qrc:/qml/test/TestPage.qml");
-
-} // namespace
-
 // Open frames, QML pages and widget frames alike: the list GLOBAL keeps, tabs moved and closed,
 // the quit check, widget frames placed and restored, and the status bar's row count.
 class TestFrames : public QObject
@@ -79,7 +73,7 @@ void TestFrames::cleanupTestCase()
 
 QObject *TestFrames::openPage(const QString &id, bool window)
 {
-    return Gui::Context::createQmlFrame(Page, {{"isWindow", window}, {"id", id}});
+    return Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", window}, {"id", id}});
 }
 
 void TestFrames::frameList()
@@ -106,7 +100,7 @@ void TestFrames::frameList()
 
     QObject *five = openPage("5");
     QObject *seven = openPage("7", true);
-    QObject *alsoFive = Gui::Context::createQmlFrame(Page, {{"isWindow", true}, {"id", "5"}, {"isNewInstance", true}});
+    QObject *alsoFive = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", true}, {"id", "5"}, {"isNewInstance", true}});
     QVERIFY(frames()->sameEditorExists(five));
     QVERIFY(frames()->sameEditorExists(seven));
     QCOMPARE(frames()->count(), 3);
@@ -253,7 +247,7 @@ void TestFrames::frameCreators()
     QVERIFY(restored->isGuiSessionMode());
     QCOMPARE(tabs()->indexOf(restored), 0);
     // A page of a saved GUI session comes back by its URL.
-    QObject *page = Gui::Utils::restoreFrame({{"url", Page}, {"isWindow", false}, {"id", "9"}, {"isNewInstance", true}});
+    QObject *page = Gui::Utils::restoreFrame({{"url", TestPageUrl}, {"isWindow", false}, {"id", "9"}, {"isNewInstance", true}});
     QVERIFY(page);
     QCOMPARE(Gui::Utils::frameId(page), 9);
     QCOMPARE(tabs()->count(), 2);

@@ -32,14 +32,6 @@ QList<TestController *> catalogues(TestGlobal *global)
     return global->findChildren<TestController *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-QStringList names(const QList<QVariantMap> &messages)
-{
-    QStringList fns;
-    for (const QVariantMap &message : messages)
-        fns.append(message.value("FN").toString());
-    return fns;
-}
-
 } // namespace
 
 // GLOBAL over a scripted network: what the first session-open answer starts, the loading
@@ -165,7 +157,7 @@ void TestGlobalObject::listsAfterTheFirstOpen()
     for (int i = 1; i <= 12; ++i)
         expected << "cat" + QString::number(i) + "_trGetList";
     expected << "userGuiSession_trGetList";
-    QCOMPARE(names(sent), expected);
+    QCOMPARE(m_sent->names(), expected);
     QCOMPARE(sent.at(3).value("rst_id_group"), QVariant(qint64(2)));
     QCOMPARE(sent.at(4).value("rst_id_owner"), QVariant(qint64(5)));
     QCOMPARE(sent.last().value("rst_id_owner"), QVariant(qint64(5)));
@@ -235,8 +227,8 @@ void TestGlobalObject::reconnection()
     m_sent->clear();
     open({{"RES", "20"}});
     QCOMPARE(m_global->stages, (QList<int>{0, 2, 0, 2}));
-    QCOMPARE(names(m_sent->maps()).size(), 20);
-    QCOMPARE(names(m_sent->maps()).last(), QString("userGuiSession_trGetList"));
+    QCOMPARE(m_sent->names().size(), 20);
+    QCOMPARE(m_sent->names().last(), QString("userGuiSession_trGetList"));
     endList(m_global->user());
     QCOMPARE(m_global->loadedCount(), 1);
     endList(m_global->userGuiSession());
@@ -270,7 +262,7 @@ void TestGlobalObject::newVersionAvailable()
     QCOMPARE(m_watchdog->texts(),
              QStringList{"New version is available! Please update your application in the near future"});
     QVERIFY(m_global->loadingWindow());
-    QCOMPARE(names(m_sent->maps()).last(), QString("userGuiSession_trGetList"));
+    QCOMPARE(m_sent->names().last(), QString("userGuiSession_trGetList"));
     m_watchdog->reset();
 }
 

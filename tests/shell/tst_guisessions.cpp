@@ -27,16 +27,6 @@ using Client::Controller::UserGuiSession;
 
 namespace {
 
-const QString Page = QStringLiteral("qrc:/qml/test/TestPage.qml");
-
-QStringList fns(const QList<QVariantMap> &messages)
-{
-    QStringList names;
-    for (const QVariantMap &message : messages)
-        names.append(message.value("FN").toString());
-    return names;
-}
-
 QString json(const QVariantMap &map)
 {
     return QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(map)).toJson(QJsonDocument::Compact));
@@ -134,7 +124,7 @@ void TestGuiSessions::addSessionRow(const QString &id, const QString &name, cons
 
 QObject *TestGuiSessions::openPage(const QString &id, bool window, const QString &state)
 {
-    QObject *page = Gui::Context::createQmlFrame(Page, {{"isWindow", window}, {"id", id}, {"isNewInstance", true}});
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", window}, {"id", id}, {"isNewInstance", true}});
     if (page && !state.isEmpty())
         page->setProperty("state", state);
     return page;
@@ -168,7 +158,7 @@ void TestGuiSessions::collectResetRestore()
     const QVariantList open = collected.value("openFrames").toList();
     QCOMPARE(open.size(), 4);
     QCOMPARE(open.at(0).toMap().value("id").toString(), QString("1"));
-    QCOMPARE(open.at(0).toMap().value("url").toString(), Page);
+    QCOMPARE(open.at(0).toMap().value("url").toString(), TestPageUrl);
     QCOMPARE(open.at(0).toMap().value("isNewInstance").toBool(), true);
     QVERIFY(open.at(0).toMap().contains("objectSettings"));
     QCOMPARE(open.at(1).toMap().value("isWindow").toBool(), true);
@@ -185,7 +175,7 @@ void TestGuiSessions::collectResetRestore()
     QVERIFY(!json(collected).isEmpty());
 
     // Excluded settings names are left out.
-    QCOMPARE(session()->collect({Page}).value("openFrames").toList().size(), 1);
+    QCOMPARE(session()->collect({TestPageUrl}).value("openFrames").toList().size(), 1);
 
     session()->reset();
     settle();
@@ -259,7 +249,7 @@ void TestGuiSessions::saving()
         return;
     }
     const QList<QVariantMap> messages = m_sent->maps();
-    QCOMPARE(fns(messages), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
+    QCOMPARE(m_sent->names(), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
     const QVariant key = qint64(id.toLongLong());
     QCOMPARE(messages.at(0).value("id"), key);
     QCOMPARE(messages.at(2).value("id"), key);
@@ -278,9 +268,9 @@ void TestGuiSessions::saving()
 void TestGuiSessions::switching()
 {
     const QString stored = json({{"testMainWindow", QVariantMap{{"currentTabIndex", 1}}},
-                                 {"openFrames", QVariantList{QVariantMap{{"url", Page}, {"isWindow", false}, {"id", "7"},
+                                 {"openFrames", QVariantList{QVariantMap{{"url", TestPageUrl}, {"isWindow", false}, {"id", "7"},
                                                                          {"isNewInstance", true}},
-                                                             QVariantMap{{"url", Page}, {"isWindow", false}, {"id", "8"},
+                                                             QVariantMap{{"url", TestPageUrl}, {"isWindow", false}, {"id", "8"},
                                                                          {"isNewInstance", true}}}},
                                  {"tmpFramesSettings", QVariantMap{}}});
     addSessionRow("12", "manual", "0", "0", stored);
@@ -311,7 +301,7 @@ void TestGuiSessions::switching()
     changed.clear();
     session()->switchCurrent(14);
     settle();
-    QCOMPARE(fns(m_sent->maps()), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
+    QCOMPARE(m_sent->names(), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
     QCOMPARE(frames()->count(), 2);
     QCOMPARE(changed.count(), 2);
     QCOMPARE(session()->currentId(), 14);
@@ -333,7 +323,7 @@ void TestGuiSessions::badStoredValues_data()
     QTest::newRow("an array") << "[1,2]" << 0;
     QTest::newRow("a tab index past the tabs")
         << json({{"testMainWindow", QVariantMap{{"currentTabIndex", 9}}},
-                 {"openFrames", QVariantList{QVariantMap{{"url", Page}, {"isWindow", false}}}}})
+                 {"openFrames", QVariantList{QVariantMap{{"url", TestPageUrl}, {"isWindow", false}}}}})
         << 1;
     QTest::newRow("an unknown widget frame") << json({{"openFrames", QVariantList{QVariantMap{{"name", "gone"}}}}}) << 0;
 }
@@ -393,7 +383,7 @@ void TestGuiSessions::menu()
     // "Save" stores the current session whatever its auto-save.
     m_sent->clear();
     menu->actions().at(4)->trigger();
-    QCOMPARE(fns(m_sent->maps()), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
+    QCOMPARE(m_sent->names(), (QStringList{"userGuiSession_trLock", "userGuiSession_trUpdate", "userGuiSession_trUnlock"}));
 }
 
 void TestGuiSessions::menuFollowsTheAnswers()

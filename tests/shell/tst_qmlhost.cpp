@@ -21,12 +21,6 @@
 
 #include <memory>
 
-namespace {
-
-const QString Page = QStringLiteral("qrc:/qml/test/TestPage.qml");
-
-} // namespace
-
 // Pages of the kit opened by the real window host: in a tab or a window of their own, found
 // again instead of opened twice, and the widget windows pages open.
 class TestQmlHost : public QObject
@@ -94,7 +88,7 @@ void TestQmlHost::pageInATab()
 {
     // The offscreen screen is 600 pixels high: scaled as a 1080 pixel screen at scale 1.0.
     m_harness->global()->setScaleFactor(1.8);
-    QObject *page = Gui::Context::createQmlFrame(Page, {{"isWindow", false}});
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}});
     QVERIFY(qobject_cast<QQuickItem *>(page));
     QCOMPARE(tabs()->count(), 1);
     QCOMPARE(tabs()->tabText(0), QString("Test page"));
@@ -104,7 +98,7 @@ void TestQmlHost::pageInATab()
     QCOMPARE(m_harness->global()->tabQmlItem(0), page);
     QCOMPARE(m_harness->global()->currentQmlItem(), page);
     QVERIFY(!Gui::Utils::frameIsWindow(page));
-    QCOMPARE(Gui::Utils::frameSettingsName(page), Page);
+    QCOMPARE(Gui::Utils::frameSettingsName(page), TestPageUrl);
     m_harness->global()->setTabTitle(page, "Renamed");
     QCOMPARE(tabs()->tabText(0), QString("Renamed"));
     QTRY_VERIFY(page->property("activeFocus").toBool() || page->property("focus").toBool());
@@ -118,7 +112,7 @@ void TestQmlHost::pageInATab()
 void TestQmlHost::pageInAWindow()
 {
     m_harness->global()->setScaleFactor(1.8);
-    QObject *page = Gui::Context::createQmlFrame(Page, {{"isWindow", true}, {"id", "5"}});
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", true}, {"id", "5"}});
     QVERIFY(page);
     QCOMPARE(tabs()->count(), 0);
     auto *window = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
@@ -172,10 +166,10 @@ void TestQmlHost::sameFrameTwice()
     QFETCH(QVariantMap, second);
     QFETCH(int, modifiers);
     QFETCH(bool, same);
-    QObject *a = Gui::Context::createQmlFrame(Page, first);
+    QObject *a = Gui::Context::createQmlFrame(TestPageUrl, first);
     QVERIFY(a);
     holdModifiers(Qt::KeyboardModifiers(modifiers));
-    QObject *b = Gui::Context::createQmlFrame(Page, second);
+    QObject *b = Gui::Context::createQmlFrame(TestPageUrl, second);
     QVERIFY(b);
     QCOMPARE(a == b, same);
     QCOMPARE(frames()->count(), same ? 1 : 2);
@@ -203,7 +197,7 @@ void TestQmlHost::placement()
     QFETCH(int, modifiers);
     QFETCH(bool, inWindow);
     holdModifiers(Qt::KeyboardModifiers(modifiers));
-    QObject *page = Gui::Context::createQmlFrame(Page, options);
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, options);
     QVERIFY(page);
     QCOMPARE(page->property("isWindow").toBool(), inWindow);
     QCOMPARE(tabs()->count(), inWindow ? 0 : 1);
@@ -214,23 +208,23 @@ void TestQmlHost::placement()
 
 void TestQmlHost::optionsTheFrameKeeps()
 {
-    QObject *opener = Gui::Context::createQmlFrame(Page, {{"isWindow", true}, {"id", "1"}});
+    QObject *opener = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", true}, {"id", "1"}});
     QObject *page = Gui::Context::createQmlFrame(
-        Page, {{"isWindow", true}, {"id", "2"}, {"note", "kept"}, {"parentItem", QVariant::fromValue(opener)},
+        TestPageUrl, {{"isWindow", true}, {"id", "2"}, {"note", "kept"}, {"parentItem", QVariant::fromValue(opener)},
                {"objectsSettingName", "mine"}});
     QVERIFY(page);
-    QCOMPARE(page->property("objectsSettingName").toString(), Page);
-    QCOMPARE(page->property("url").toString(), Page);
+    QCOMPARE(page->property("objectsSettingName").toString(), TestPageUrl);
+    QCOMPARE(page->property("url").toString(), TestPageUrl);
     QCOMPARE(page->property("note").toString(), QString("kept"));
     QCOMPARE(page->property("parentItem").value<QObject *>(), opener);
     const QVariantMap init = Gui::Utils::frameInitProperties(page);
-    QCOMPARE(init.value("objectsSettingName").toString(), Page);
+    QCOMPARE(init.value("objectsSettingName").toString(), TestPageUrl);
     QCOMPARE(init.value("id").toString(), QString("2"));
     QCOMPARE(init.value("note").toString(), QString("kept"));
     QVERIFY(!init.contains("parentItem"));
     // The main window as opener is no item: it is not passed on.
     QObject *fromMenu = Gui::Context::createQmlFrame(
-        Page, {{"isWindow", false}, {"id", "3"}, {"parentItem", QVariant::fromValue<QObject *>(m_harness->window())}});
+        TestPageUrl, {{"isWindow", false}, {"id", "3"}, {"parentItem", QVariant::fromValue<QObject *>(m_harness->window())}});
     QVERIFY(fromMenu);
     QVERIFY(!fromMenu->property("parentItem").value<QObject *>());
 }
@@ -254,8 +248,8 @@ void TestQmlHost::failures()
 
 void TestQmlHost::closingTabs()
 {
-    QObject *first = Gui::Context::createQmlFrame(Page, {{"isWindow", false}, {"id", "1"}});
-    QObject *second = Gui::Context::createQmlFrame(Page, {{"isWindow", false}, {"id", "2"}});
+    QObject *first = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}, {"id", "1"}});
+    QObject *second = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}, {"id", "2"}});
     QCOMPARE(tabs()->count(), 2);
     // The close button lets the page close itself.
     QPointer<QObject> guard(second);
@@ -265,8 +259,8 @@ void TestQmlHost::closingTabs()
     QCOMPARE(tabs()->count(), 1);
     QCOMPARE(frames()->list(), QList<QObject *>{first});
     // A page closing itself with its opener's tab made current on the way.
-    QObject *third = Gui::Context::createQmlFrame(Page, {{"isWindow", false}, {"id", "3"}});
-    QObject *fourth = Gui::Context::createQmlFrame(Page, {{"isWindow", false}, {"id", "4"}});
+    QObject *third = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}, {"id", "3"}});
+    QObject *fourth = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}, {"id", "4"}});
     m_harness->global()->removeTab(fourth, first);
     QCOMPARE(tabs()->count(), 2);
     QCOMPARE(tabs()->qmlItem(tabs()->currentIndex()), first);
@@ -280,7 +274,7 @@ void TestQmlHost::closingTabs()
 void TestQmlHost::widgetWindows()
 {
     Gui::QWidgetCreator *creator = m_harness->widgetCreator();
-    QObject *page = Gui::Context::createQmlFrame(Page, {{"isWindow", true}});
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", true}});
     auto *pageWindow = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
     QVERIFY(QTest::qWaitForWindowExposed(pageWindow));
 
@@ -334,7 +328,7 @@ void TestQmlHost::widgetWindows()
 void TestQmlHost::unknownOperationInAScript()
 {
     m_harness->rights().grantRead("city");
-    QObject *page = Gui::Context::createQmlFrame(Page, {{"isWindow", false}});
+    QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}});
     QVariant answer;
     QMetaObject::invokeMethod(page, "askRight", Q_RETURN_ARG(QVariant, answer), Q_ARG(QVariant, "read"));
     QCOMPARE(answer.toString(), QString("true"));

@@ -33,8 +33,6 @@ using namespace Client::Controller;
 
 namespace {
 
-const QString Page = QStringLiteral("qrc:/qml/test/TestPage.qml");
-
 QVariantMap waitAnswer(QSignalSpy &spy, const std::function<bool(const QVariantMap &)> &match)
 {
     QVariantMap found;
@@ -128,7 +126,7 @@ void TestShellStandin::guiSessionOnTheServer()
     UserGuiSession editor;
     QSignalSpy created(&editor, &DesktopController::saNew);
     const QVariantMap stored{{"testMainWindow", QVariantMap{{"currentTabIndex", 0}}},
-                             {"openFrames", QVariantList{QVariantMap{{"url", Page}, {"isWindow", false}, {"id", "4"},
+                             {"openFrames", QVariantList{QVariantMap{{"url", TestPageUrl}, {"isWindow", false}, {"id", "4"},
                                                                      {"isNewInstance", true}}}},
                              {"tmpFramesSettings", QVariantMap{{"someDialog", QVariantMap{{"width", 320}}}}}};
     editor.trNew({{"name", "work"}, {"note", ""}, {"auto_save", "1"}, {"is_default", "1"}, {"rst_id_owner", m_owner},
@@ -148,7 +146,7 @@ void TestShellStandin::guiSessionOnTheServer()
     QCOMPARE(m_harness->window()->windowTitle(), QCoreApplication::applicationName() + " (work)");
 
     // Another page, then the save: lock, update and unlock, all accepted.
-    Gui::Context::createQmlFrame(Page, {{"isWindow", false}, {"id", "6"}});
+    Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", false}, {"id", "6"}});
     UserGuiSession *list = global->userGuiSession();
     QSignalSpy unlocked(list, &DesktopController::saUnlock);
     QSignalSpy updated(list, &DesktopController::saUpdate);
