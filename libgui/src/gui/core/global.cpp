@@ -93,7 +93,8 @@ void Global::initialize()
     m_style = new Style;
     m_frames = new Frames;
     m_frameCreators = createFrameCreators();
-    for (ItemController *values : std::initializer_list<ItemController *>{userGroupSecurityOption(), userSecurityOption()})
+    const QList<ItemController *> optionValues{userGroupSecurityOption(), userSecurityOption()};
+    for (ItemController *values : optionValues)
         connect(values, &ItemController::saListInfo, this,
                 [this, values](const QVariantMap &params) { onSoListInfo(values, params); });
     m_toolBar = new ToolBar;

@@ -46,7 +46,8 @@ class Global : public QObject
     Q_PROPERTY(Client::Controller::User *user READ user CONSTANT)
     Q_PROPERTY(Client::Controller::UserGroup *userGroup READ userGroup CONSTANT)
     Q_PROPERTY(Client::Controller::UserGuiSession *userGuiSession READ userGuiSession CONSTANT)
-    Q_PROPERTY(Client::Controller::UserGroupSecurityOption *userGroupSecurityOption READ userGroupSecurityOption CONSTANT)
+    Q_PROPERTY(Client::Controller::UserGroupSecurityOption *userGroupSecurityOption READ userGroupSecurityOption
+                   CONSTANT)
     Q_PROPERTY(Client::Controller::UserSecurityOption *userSecurityOption READ userSecurityOption CONSTANT)
     Q_PROPERTY(Client::Controller::SecurityOptionGroup *securityOptionGroup READ securityOptionGroup CONSTANT)
     Q_PROPERTY(Client::Controller::SecurityOptionType *securityOptionType READ securityOptionType CONSTANT)

@@ -48,7 +48,7 @@ bool sameFrame(const QObject *frame, const QString &url, const QString &id)
         && (id.isEmpty() || frame->property("id").toString() == id);
 }
 
-// Step 7: the open frame of the same page and record, brought forward; null when none.
+// The open frame of the same page and record, brought forward; null when none.
 QObject *reactivate(const QString &url, const QString &id)
 {
     if (MainTabWidget *tabs = Context::mainTabWidget()) {
@@ -94,7 +94,8 @@ QObject *openTab(const QString &url, const QVariantMap &options)
     view->setSource(QUrl(url));
     QQuickItem *root = view->rootObject();
     if (!root) {
-        qCritical().noquote() << "Failed to create QML object from URL" << url << "(" + errorsText(view->errors()) + ")";
+        qCritical().noquote() << "Failed to create QML object from URL" << url
+                              << "(" + errorsText(view->errors()) + ")";
         delete view;
         return nullptr;
     }
