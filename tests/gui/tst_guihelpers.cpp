@@ -8,6 +8,7 @@
 #include "gui/helper/windowguisettings.h"
 #include "gui/settings/settings.h"
 #include "modalwatchdog.h"
+#include "testglobal.h"
 #include "taborder.h"
 #include "tempsettings.h"
 
@@ -297,7 +298,7 @@ void TestGuiHelpers::dialogSettingsInGuiSession()
         dialog.reject();
     }
     Gui::Context context;
-    Gui::Global global;
+    TestGlobal global;
     Gui::Context::setGlobal(&global);
     QVERIFY(global.guiSession()->frameSettings("noteDialog").isEmpty());
     {
