@@ -163,19 +163,32 @@ void TestSessionControllers::closeRequests()
     QSignalSpy sent(m_net.get(), qOverload<NetDTO>(&Common::ApiNetwork::sendMessage));
     QSignalSpy closing(m_net.get(), &Common::Network::closeConnection);
 
-    session.trClose({});
-    QCOMPARE(sent.count(), 1);
-    QCOMPARE(sent.last().first().value<NetDTO>().mapParams(), (QVariantMap{{"FN", "userSession_trClose"}}));
-    QCOMPARE(closing.count(), 1);
-
-    session.trClose({{"rst_id_owner", "5"}});
+    // A page closes another user's session as a request of its own instance; the connection stays.
+    QVERIFY(session.trClose({{"rst_id_owner", "5"}}));
     QCOMPARE(sent.last().first().value<NetDTO>().mapParams(),
-             (QVariantMap{{"FN", "userSession_trClose"}, {"rst_id_owner", "5"}}));
+             (QVariantMap{{"FN", "userSession_trClose"}, {"RECEIVER", session.objectNumber()}, {"rst_id_owner", "5"}}));
+    QCOMPARE(closing.count(), 0);
+
+    // Without a user nothing goes out: it would close the operator's own session.
+    for (const QVariantMap &params : {QVariantMap{}, QVariantMap{{"rst_id_owner", ""}}}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("trClose needs the user"));
+        QVERIFY(!session.trClose(params));
+    }
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(closing.count(), 0);
+
+    // The program's end closes the own session, then the connection; an owner key cannot turn it
+    // into another user's close.
+    session.closeOwnSession({{"type_close", 3}, {"rst_id_owner", "5"}});
+    QCOMPARE(sent.count(), 2);
+    QCOMPARE(sent.last().first().value<NetDTO>().mapParams(),
+             (QVariantMap{{"FN", "userSession_trClose"}, {"type_close", 3}}));
     QCOMPARE(closing.count(), 1);
 
     // Open and ping requests carry no "RECEIVER".
     session.trOpen();
     session.trPing();
+    QCOMPARE(sent.count(), 4);
     const QVariantMap open = sent.at(2).first().value<NetDTO>().mapParams();
     QCOMPARE(open.value("FN").toString(), QString("userSession_trOpen"));
     QCOMPARE(open.value("version").toString(), QString("1.6.0"));

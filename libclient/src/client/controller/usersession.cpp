@@ -3,6 +3,8 @@
 #include "common/net/apinetwork.h"
 #include "model/base/session/usersession.h"
 
+#include <QDebug>
+
 namespace Client::Controller {
 
 UserSession::UserSession(QQuickItem *parent)
@@ -37,9 +39,21 @@ void UserSession::trPing()
         emit net->sendMessage(ping);
 }
 
-void UserSession::trClose(const QVariantMap &mapParams)
+bool UserSession::trClose(const QVariantMap &mapParams)
 {
-    Common::Session::trClose(mapParams);
+    if (mapParams.value(QStringLiteral("rst_id_owner")).toString().isEmpty()) {
+        qWarning() << "userSession: trClose needs the user's rst_id_owner; nothing sent";
+        return false;
+    }
+    sendNetDto(QStringLiteral("trClose"), mapParams);
+    return true;
+}
+
+void UserSession::closeOwnSession(const QVariantMap &mapParams)
+{
+    QVariantMap params = mapParams;
+    params.remove(QStringLiteral("rst_id_owner"));
+    Common::Session::trClose(params);
 }
 
 qlonglong UserSession::currentMSecsSinceEpoch() const

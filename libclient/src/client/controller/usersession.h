@@ -26,7 +26,12 @@ public:
     bool handleMessage(const QString &action, const QVariantMap &params) override;
     void prepareRow(QVariantMap &row) override;
 
-    Q_INVOKABLE void trClose(const QVariantMap &mapParams);
+    // Asks the server to close the session of the user "rst_id_owner", as a request of this
+    // instance (its answer carries this instance's number). Refused, with a warning, without a
+    // user: a page's request never closes the operator's own session or connection.
+    Q_INVOKABLE bool trClose(const QVariantMap &mapParams);
+    // Closes the operator's own session and then the connection (the program is ending).
+    void closeOwnSession(const QVariantMap &mapParams);
     // The server's time now; the system's UTC time until a session is open.
     Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
 

@@ -1,0 +1,12 @@
+#include "clientenums.h"
+
+namespace Client {
+
+ClientEnums::ClientEnums(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ClientEnums::~ClientEnums() = default;
+
+} // namespace Client
