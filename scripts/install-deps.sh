@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   qtbase5-dev qtbase5-private-dev qtdeclarative5-dev qtquickcontrols2-5-dev
-  qttools5-dev qttools5-dev-tools
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libqt5sql5-psql libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-layouts qml-module-qtquick-window2
   qml-module-qtquick-controls qml-module-qtquick-controls2 qml-module-qtquick-templates2
@@ -19,6 +19,7 @@ packages=(
   libreoffice-calc-nogui
   clang libclang-rt-14-dev
   fonts-dejavu-core tzdata locales
+  xvfb xauth
 )
 
 install_packages() {

@@ -12,6 +12,7 @@
 #include "car/carbodytypes.h"
 #include "car/carbrands.h"
 #include "car/carcolors.h"
+#include "client/clientenums.h"
 #include "client/controller/auth.h"
 #include "client/controller/list/launcher.h"
 #include "client/controller/list/ownerkeeper.h"
@@ -29,6 +30,9 @@
 #include "company/terminalcompany.h"
 #include "crash/crashreport.h"
 #include "driver/driver.h"
+#include "gui/core/guisession.h"
+#include "gui/frame/frames.h"
+#include "gui/style/style.h"
 #include "driver/drivergroup.h"
 #include "driver/drivernonstatic.h"
 #include "driver/driverpaidservice.h"
@@ -58,7 +62,26 @@ void creatable(const char *qmlName)
     qmlRegisterType<T>("Taldor", 1, 0, qmlName);
 }
 
+template<typename T>
+void uncreatable(const char *qmlName)
+{
+    qmlRegisterUncreatableType<T>("Taldor", 1, 0, qmlName, QStringLiteral("Uncreatable type"));
+}
+
 } // namespace
+
+void registerQmlTypes()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    uncreatable<Client::ClientEnums>("ClientEnums");
+    uncreatable<Gui::Style>("Style");
+    uncreatable<Gui::GuiSession>("GuiSession");
+    uncreatable<Gui::Frames>("Frames");
+    registerCreatableQmlTypes();
+}
 
 void registerCreatableQmlTypes()
 {

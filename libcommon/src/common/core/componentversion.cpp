@@ -28,9 +28,12 @@ QVersionNumber componentVersion(int component)
     return r.versions[component];
 }
 
-void setComponentVersion(int component, const QVersionNumber &version)
+QVersionNumber setComponentVersion(int component, const QVersionNumber &version)
 {
     Registry &r = registry();
     QMutexLocker lock(&r.mutex);
-    r.versions[component] = version;
+    QVersionNumber &stored = r.versions[component];
+    if (stored.isNull())
+        stored = version;
+    return stored;
 }

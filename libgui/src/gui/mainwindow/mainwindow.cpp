@@ -160,7 +160,7 @@ void MainWindow::quit()
 {
     if (m_global && m_global->guiSession())
         m_global->guiSession()->reset();
-    SpSingleton<Client::Controller::UserSession>::instance()->trClose({{QStringLiteral("type_close"), 3}});
+    SpSingleton<Client::Controller::UserSession>::instance()->closeOwnSession({{QStringLiteral("type_close"), 3}});
     QCoreApplication::quit();
 }
 

@@ -1,0 +1,60 @@
+#include "translations.h"
+
+#include "gui/settings/settings.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace Translations {
+
+namespace {
+
+const QString Group = QStringLiteral("i18n");
+const QString Key = QStringLiteral("lang");
+
+bool installOne(const QString &fileName, const QString &directory)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(fileName, directory)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+} // namespace
+
+const QStringList &catalogues()
+{
+    static const QStringList prefixes{QStringLiteral("norvik-"),   QStringLiteral("taldor-"),
+                                      QStringLiteral("libmodel-"), QStringLiteral("libcommon-"),
+                                      QStringLiteral("libclient-"), QStringLiteral("libgui-")};
+    return prefixes;
+}
+
+QString chooseLanguage(const QString &systemLocaleName)
+{
+    const QString stored = Gui::Settings::value(Group, Key).toString();
+    if (!stored.isEmpty())
+        return stored;
+    const QString language = systemLocaleName.section(QLatin1Char('_'), 0, 0);
+    Gui::Settings::setValue(Group, Key, language);
+    return language;
+}
+
+QStringList install(const QString &language)
+{
+    QStringList installed;
+    const QString qt = QStringLiteral("qt_") + language;
+    if (installOne(qt, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        installed.append(qt);
+    for (const QString &prefix : catalogues()) {
+        if (installOne(prefix + language, QStringLiteral(":/i18n/")))
+            installed.append(prefix + language);
+    }
+    return installed;
+}
+
+} // namespace Translations

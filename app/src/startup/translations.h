@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The language of the program's texts and the translators of Qt's and the program's catalogues.
+namespace Translations {
+
+// The prefixes of the program's catalogues under ":/i18n/", in the order they are installed.
+const QStringList &catalogues();
+
+// The stored "i18n"/"lang"; when none is stored, the language part of systemLocaleName ("ru" of
+// "ru_RU"), which is then stored.
+QString chooseLanguage(const QString &systemLocaleName);
+
+// Loads Qt's own catalogue and then the program's for language and installs each that loads,
+// parented to the application; of two catalogues holding a text, the later one wins. A missing
+// catalogue is skipped: its texts stay in English. Returns the names of the installed files.
+QStringList install(const QString &language);
+
+} // namespace Translations

@@ -1,0 +1,25 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../libcommon/src/common/core/utils/utils.cpp" line="+258"/>
+        <source>yesterday, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>tomorrow, </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <location line="+22"/>
+        <source>Days %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
