@@ -308,8 +308,10 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
     QCOMPARE(pageClose.value("rst_id_owner").toString(), QString("5"));
     QCOMPARE(pageClose.value("RECEIVER").toString(), client.session->objectNumber());
 
-    // The own session is closed in the framing of the last answer, JSON here, and the
+    // The own session is closed in the framing of the last answer, JSON again here, and the
     // connection ends.
+    server.command(R"(push-json all {"controller":"probe","method":"echo"})");
+    QVERIFY(inbox.waitJsons(2));
     client.session->closeOwnSession({});
     QVERIFY(server.waitFor([](const QJsonObject &e) {
         const QJsonObject m = e.value("message").toObject();
