@@ -111,6 +111,7 @@ Startup::Startup(const Options &options)
 Startup::~Startup()
 {
     delete m_mainWindow;
+    delete m_login;
 }
 
 void Startup::registerMetaTypes()
@@ -212,10 +213,10 @@ void Startup::openLoginDialog()
 {
     // Until the main window stands, the dialog closing must not end the program.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    m_login = std::make_unique<Gui::Dialog::Login>(DefaultPort);
+    m_login = new Gui::Dialog::Login(DefaultPort);
     m_login->setTitleSuffix(QGuiApplication::applicationDisplayName());
     m_login->setResetPasswordVisible(false);
-    connect(m_login.get(), &QDialog::finished, this, &Startup::onLoginFinished);
+    connect(m_login, &QDialog::finished, this, &Startup::onLoginFinished);
     m_login->open();
 }
 

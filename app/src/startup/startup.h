@@ -2,6 +2,8 @@
 
 #include "shell/mainwindow.h"
 
+#include "gui/dialog/login.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -23,9 +25,6 @@ class Auth;
 namespace Gui {
 class QWidgetCreator;
 class Settings;
-namespace Dialog {
-class Login;
-}
 }
 
 // The program's start: the process-wide objects in their fixed order (settings, log, the network
@@ -53,7 +52,8 @@ public:
     explicit Startup(const Options &options);
     ~Startup() override;
 
-    Gui::Dialog::Login *loginDialog() const { return m_login.get(); }
+    // The sign-in dialog while it is open (it deletes itself when closed).
+    Gui::Dialog::Login *loginDialog() const { return m_login; }
     MainWindow *mainWindow() const { return m_mainWindow; }
     QQmlApplicationEngine *engine() const { return m_engine.get(); }
     QString language() const { return m_language; }
@@ -84,6 +84,6 @@ private:
     std::unique_ptr<Client::ImageProviderWrapper> m_imageProvider;
     std::unique_ptr<Gui::QWidgetCreator> m_widgetCreator;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
-    std::unique_ptr<Gui::Dialog::Login> m_login;
+    QPointer<Gui::Dialog::Login> m_login;
     QPointer<MainWindow> m_mainWindow;
 };
