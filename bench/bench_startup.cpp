@@ -1,0 +1,480 @@
+// Start-up of the program against the stand-in over PostgreSQL holding 10,000 drivers:
+//   StartToSignInDialog: from starting the process to the sign-in dialog's first paint; the
+//     anchor is a process showing a plain QDialog of the same fields.
+//   SignInToLoaded: from pressing OK to the data-loading window closing (sign-in, session, the
+//     22 first lists with every driver); the anchor is a bare QTcpSocket client that signs in,
+//     opens the session, asks for the same lists and only unpacks the answers ("the wire
+//     alone": the stand-in's and PostgreSQL's share).
+// Each run of ours is a fresh process of this program (offscreen). Counters: "x_anchor", ours
+// over the anchor; "peak_MiB", the process's peak resident memory at the end of the measure.
+#include "benchdatabase.h"
+#include "startup/startup.h"
+
+#include "shell/context.h"
+#include "shell/global.h"
+#include "shell/mainwindow.h"
+
+#include "common/core/utils/utils.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFormLayout>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int driverCount = 10000;
+const QString Login = QStringLiteral("admin");
+const QString Password = QStringLiteral("admin");
+const QString DatabaseName = QStringLiteral("koriv_bench_startup");
+
+qint64 monotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double peakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+// Runs then after a widget's first paint; when told, first reports the moment on stdout:
+// "<ns> <peak MiB>".
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(bool report, std::function<void()> then)
+        : m_report(report)
+        , m_then(std::move(then))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            if (m_report) {
+                std::printf("%lld %.1f\n", static_cast<long long>(monotonicNs()), peakMiB());
+                std::fflush(stdout);
+            }
+            QTimer::singleShot(0, m_then);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_report;
+    std::function<void()> m_then;
+    bool m_seen = false;
+};
+
+// Child "dialog": the program up to its sign-in dialog.
+int childDialog(int argc, char **argv)
+{
+    Startup::prepare();
+    QApplication application(argc, argv);
+    Startup startup;
+    FirstPaint paint(true, [] { QCoreApplication::exit(0); });
+    startup.loginDialog()->installEventFilter(&paint);
+    return QApplication::exec();
+}
+
+// Child "anchor-dialog": a plain Qt dialog with the sign-in dialog's fields.
+int childAnchorDialog(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QDialog dialog;
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("User:"), new QLineEdit);
+    form->addRow(QStringLiteral("Password:"), new QLineEdit);
+    form->addRow(QStringLiteral("Server:"), new QComboBox);
+    form->addRow(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    FirstPaint paint(true, [] { QCoreApplication::exit(0); });
+    dialog.installEventFilter(&paint);
+    dialog.open();
+    return QApplication::exec();
+}
+
+// Child "signin": signs in and waits for the loading window to close; prints
+// "<ms> <peak MiB> <drivers>".
+int childSignIn(int argc, char **argv)
+{
+    Startup::prepare();
+    QApplication application(argc, argv);
+    Startup startup;
+    QElapsedTimer clock;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        Global *global = Context::global();
+        if (!global || global->loadingWindow() || global->loadedCount() == 0)
+            return;
+        poll.stop();
+        std::printf("%.3f %.1f %d\n", clock.nsecsElapsed() / 1e6, peakMiB(),
+                    global->driver()->originalModel()->rowCount());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
+    FirstPaint paint(false, [&] {
+        startup.loginDialog()->passwordEdit()->setText(Password);
+        clock.start();
+        startup.loginDialog()->accept();
+        poll.start(1);
+    });
+    startup.loginDialog()->installEventFilter(&paint);
+    QTimer::singleShot(120000, [] { QCoreApplication::exit(1); });
+    return QApplication::exec();
+}
+
+// The database, the stand-in on it and the program's settings, for the whole run.
+struct Setup
+{
+    QString error;
+    QTemporaryDir home;
+    QProcess standin;
+    int port = 0;
+
+    Setup()
+    {
+        if (!createDatabase() || !startStandin() || !insertDrivers())
+            return;
+        writeSettings();
+    }
+
+    ~Setup()
+    {
+        if (standin.state() != QProcess::NotRunning) {
+            standin.write("quit\n");
+            standin.closeWriteChannel();
+            if (!standin.waitForFinished(5000))
+                standin.kill();
+        }
+        QSqlDatabase::database(QStringLiteral("bench")).exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(DatabaseName));
+    }
+
+    bool createDatabase()
+    {
+        std::unique_ptr<Common::Db> db = Bench::openDb(&error);
+        if (!db)
+            return false;
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("bench")));
+        for (const QString &sql : {QStringLiteral("DROP DATABASE IF EXISTS %1").arg(DatabaseName),
+                                   QStringLiteral("CREATE DATABASE %1").arg(DatabaseName)}) {
+            if (!query.exec(sql)) {
+                error = query.lastError().text();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool startStandin()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PGDATABASE"), DatabaseName);
+        standin.setProcessEnvironment(environment);
+        standin.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        standin.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(KORIV_SOURCE_DIR "/tools/standin-server/standin.py"), QStringLiteral("--database"),
+                       QStringLiteral("--quiet"), QStringLiteral("--dbinit"), QStringLiteral(KORIV_DBINIT),
+                       QStringLiteral("--user"), Login + QLatin1Char(':') + Utils().getPwdHash(Password)});
+        QElapsedTimer waited;
+        waited.start();
+        while (port == 0 && waited.elapsed() < 60000 && standin.waitForReadyRead(60000)) {
+            while (standin.canReadLine()) {
+                const QJsonObject event = QJsonDocument::fromJson(standin.readLine()).object();
+                if (event.value(QStringLiteral("event")) == QLatin1String("listening"))
+                    port = event.value(QStringLiteral("port")).toInt();
+            }
+        }
+        if (port == 0)
+            error = QStringLiteral("the stand-in server did not start");
+        return port != 0;
+    }
+
+    bool insertDrivers()
+    {
+        const bool inserted = insertDriverRows();
+        QSqlDatabase::removeDatabase(QStringLiteral("drivers"));
+        return inserted;
+    }
+
+    bool insertDriverRows()
+    {
+        QSqlDatabase database = QSqlDatabase::cloneDatabase(QStringLiteral("bench"), QStringLiteral("drivers"));
+        database.setDatabaseName(DatabaseName);
+        if (!database.open()) {
+            error = database.lastError().text();
+            return false;
+        }
+        QSqlQuery query(database);
+        const bool inserted = query.exec(QStringLiteral(
+            "INSERT INTO drivers (sign, first_name, last_name, phone, rating, status, inner_note, "
+            "dt_utc_insert, dt_utc_last_update) "
+            "SELECT 'D' || g, 'Name ' || g, 'Surname ' || g, '+38050' || (1000000 + g), 3 + (g % 20) / 10.0, "
+            "(g % 4) * 1000, 'Driver number ' || g, 1715600000000 + g, 1715680000000 + g "
+            "FROM generate_series(1, %1) AS g")
+                                             .arg(driverCount));
+        if (!inserted)
+            error = query.lastError().text();
+        return inserted;
+    }
+
+    void writeSettings()
+    {
+        QDir().mkpath(home.filePath(QStringLiteral("config/Koriv")));
+        QFile dirs(home.filePath(QStringLiteral("config/user-dirs.dirs")));
+        if (dirs.open(QIODevice::WriteOnly))
+            dirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath(QStringLiteral("documents"))) + "\"\n");
+        QSettings settings(home.filePath(QStringLiteral("config/Koriv/KorivAdmin.ini")), QSettings::IniFormat);
+        settings.beginWriteArray(QStringLiteral("hosts"), 1);
+        settings.setArrayIndex(0);
+        settings.setValue(QStringLiteral("name"), QStringLiteral("Stand-in"));
+        settings.setValue(QStringLiteral("address"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("port"), port);
+        settings.endArray();
+        settings.setValue(QStringLiteral("auth/login"), Login);
+        settings.setValue(QStringLiteral("i18n/lang"), QStringLiteral("en"));
+        settings.setValue(QStringLiteral("updating/checkOnStartup"), false);
+    }
+
+    QProcessEnvironment childEnvironment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        return environment;
+    }
+};
+
+Setup *runSetup = nullptr;
+
+Setup &setup()
+{
+    return *runSetup;
+}
+
+struct ChildResult
+{
+    QStringList fields;
+    qint64 startedNs = 0;
+};
+
+// Runs this program as a child in the given mode; its one line of output, or nothing.
+std::optional<ChildResult> runChild(const QString &mode)
+{
+    QProcess child;
+    child.setProcessEnvironment(setup().childEnvironment());
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ChildResult result;
+    result.startedNs = monotonicNs();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+    if (!child.waitForFinished(180000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "bench_startup: the child \"%s\" failed (exit code %d)\n", qPrintable(mode),
+                     child.exitCode());
+        return std::nullopt;
+    }
+    result.fields = QString::fromUtf8(child.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+    return result;
+}
+
+// Seconds from starting the child to its first paint, and its peak memory.
+std::optional<std::pair<double, double>> timeToPaint(const QString &mode)
+{
+    const std::optional<ChildResult> child = runChild(mode);
+    if (!child || child->fields.size() != 2)
+        return std::nullopt;
+    return std::pair{(child->fields.at(0).toLongLong() - child->startedNs) / 1e9, child->fields.at(1).toDouble()};
+}
+
+void StartToSignInDialog(benchmark::State &state)
+{
+    if (!setup().error.isEmpty()) {
+        state.SkipWithError(qPrintable(setup().error));
+        return;
+    }
+    double ours = 0;
+    double anchor = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        const auto program = timeToPaint(QStringLiteral("dialog"));
+        const auto plain = timeToPaint(QStringLiteral("anchor-dialog"));
+        if (!program || !plain) {
+            state.SkipWithError("a child process failed");
+            return;
+        }
+        state.SetIterationTime(program->first);
+        ours += program->first;
+        anchor += plain->first;
+        peak = std::max(peak, program->second);
+    }
+    state.counters["x_anchor"] = ours / anchor;
+    state.counters["peak_MiB"] = peak;
+}
+
+// The anchor of the sign-in: the same requests over a bare socket; the answers are only
+// unpacked and the list ends counted. Seconds, or nothing on failure.
+class WireClient
+{
+public:
+    std::optional<double> run(int port)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        m_socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port));
+        if (!m_socket.waitForConnected(10000))
+            return std::nullopt;
+        send({{"FN", "auth_trAuth"}, {"SID", Utils().getPwdHash(Password)}});
+        if (!waitFor([](const QString &text) { return text.contains(QLatin1String("#FN=auth_saAuth")); }))
+            return std::nullopt;
+        send({{"FN", "userSession_trOpen"}, {"version", "1.6.0"}});
+        QString open;
+        if (!waitFor([&](const QString &text) {
+                open = text;
+                return text.contains(QLatin1String("#FN=userSession_saOpen"));
+            }))
+            return std::nullopt;
+        const QString owner = QRegularExpression(QStringLiteral("#rst_id_owner=(\\d+)")).match(open).captured(1);
+        const QString group = QRegularExpression(QStringLiteral("#rst_id_group=(\\d+)")).match(open).captured(1);
+        const QList<QPair<QString, QMap<QString, QString>>> lists{
+            {"sog", {}}, {"sot", {}}, {"so", {}}, {"ugso", {{"rst_id_group", group}}}, {"uso", {{"rst_id_owner", owner}}},
+            {"user", {}}, {"ug", {}}, {"driver", {{"is_archived", "0"}}}, {"company", {}}, {"driverGroup", {}},
+            {"dbg", {}}, {"dbt", {}}, {"driverPaidServiceType", {}}, {"carBrands", {}}, {"carBodyTypes", {}},
+            {"carColors", {}}, {"city", {}}, {"notification", {{"rst_id_owner", owner}}}, {"notificationType", {}},
+            {"cmpbg", {}}, {"cmpbt", {}}, {"userGuiSession", {{"rst_id_owner", owner}}}};
+        int receiver = 1;
+        for (const auto &[name, params] : lists) {
+            QMap<QString, QString> request = params;
+            request.insert(QStringLiteral("FN"), name + QStringLiteral("_trGetList"));
+            request.insert(QStringLiteral("RECEIVER"), QString::number(receiver++));
+            request.insert(QStringLiteral("query_limit"), QStringLiteral("0"));
+            send(request);
+        }
+        int ends = 0;
+        if (!waitFor([&](const QString &text) {
+                if (text.contains(QLatin1String("_saGetList#")) && text.contains(QLatin1String("#STATE=end")))
+                    ++ends;
+                return ends == lists.size();
+            }))
+            return std::nullopt;
+        return clock.nsecsElapsed() / 1e9;
+    }
+
+private:
+    void send(const QMap<QString, QString> &entries)
+    {
+        QString text = QStringLiteral("#SIGN=") + Login;
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            text += QLatin1Char('#') + it.key() + QLatin1Char('=') + it.value();
+        text += QStringLiteral("#[END]");
+        m_socket.write(qCompress(text.toUtf8(), 9) + QByteArrayLiteral("#ENDMSG"));
+    }
+
+    // Reads text frames until done(text) holds for one.
+    bool waitFor(const std::function<bool(const QString &)> &done)
+    {
+        static const QByteArray end = QByteArrayLiteral("#ENDMSG");
+        while (true) {
+            while (m_buffer.size() > 4) {
+                const int at = m_buffer.indexOf(end, 4);
+                if (at < 0)
+                    break;
+                const QString text = QString::fromUtf8(qUncompress(m_buffer.left(at)));
+                m_buffer.remove(0, at + end.size());
+                if (done(text))
+                    return true;
+            }
+            if (!m_socket.waitForReadyRead(60000))
+                return false;
+            m_buffer += m_socket.readAll();
+        }
+    }
+
+    QTcpSocket m_socket;
+    QByteArray m_buffer;
+};
+
+void SignInToLoaded(benchmark::State &state)
+{
+    if (!setup().error.isEmpty()) {
+        state.SkipWithError(qPrintable(setup().error));
+        return;
+    }
+    double ours = 0;
+    double anchor = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        const std::optional<ChildResult> child = runChild(QStringLiteral("signin"));
+        const std::optional<double> wire = WireClient().run(setup().port);
+        if (!child || child->fields.size() != 3 || !wire) {
+            state.SkipWithError("the sign-in did not complete");
+            return;
+        }
+        if (child->fields.at(2).toInt() < driverCount) {
+            state.SkipWithError("not every driver arrived");
+            return;
+        }
+        const double seconds = child->fields.at(0).toDouble() / 1000;
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        anchor += *wire;
+        peak = std::max(peak, child->fields.at(1).toDouble());
+    }
+    state.counters["x_anchor"] = ours / anchor;
+    state.counters["peak_MiB"] = peak;
+}
+
+BENCHMARK(StartToSignInDialog)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(SignInToLoaded)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0) {
+        const QByteArray mode = argv[2];
+        if (mode == "dialog")
+            return childDialog(argc, argv);
+        if (mode == "anchor-dialog")
+            return childAnchorDialog(argc, argv);
+        if (mode == "signin")
+            return childSignIn(argc, argv);
+        return 2;
+    }
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    {
+        Setup setup;
+        runSetup = &setup;
+        benchmark::RunSpecifiedBenchmarks();
+        runSetup = nullptr;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
