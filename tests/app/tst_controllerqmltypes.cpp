@@ -1,4 +1,5 @@
-// Every type that pages create comes from the module "Taldor" 1.0 without a QML warning.
+// Every type that pages create comes from the module "Taldor" 1.0 without a QML warning; the
+// types pages only name are refused as objects.
 #include "client/net/apinetwork.h"
 #include "controller/company/companyqml.h"
 #include "controller/driver/driver.h"
@@ -34,6 +35,9 @@ private slots:
     void everyTypeInstantiates_data();
     void everyTypeInstantiates();
     void pagesGetTheApplicationsClasses();
+    void uncreatableTypes_data();
+    void uncreatableTypes();
+    void fieldEnums();
 
 private:
     QObject *createPage(const QByteArray &body);
@@ -47,7 +51,7 @@ void TestControllerQmlTypes::initTestCase()
 {
     m_net = std::make_unique<Client::ApiNetwork>();
     Common::AbstractController::setNetwork(m_net.get());
-    registerCreatableQmlTypes();
+    registerQmlTypes();
     m_harness = std::make_unique<QmlEngineHarness>();
 }
 
@@ -126,6 +130,41 @@ void TestControllerQmlTypes::pagesGetTheApplicationsClasses()
     refused.setData("import QtQuick 2.15\nimport Taldor 1.0\nItem { CompanyQml {} }", QUrl("qrc:/test/Bad.qml"));
     QVERIFY(refused.isError());
     QVERIFY(refused.errorString().contains(QStringLiteral("CompanyQml is not a type")));
+}
+
+void TestControllerQmlTypes::uncreatableTypes_data()
+{
+    QTest::addColumn<QString>("type");
+    for (const char *type : {"ClientEnums", "Style", "GuiSession", "Frames"})
+        QTest::newRow(type) << type;
+}
+
+void TestControllerQmlTypes::uncreatableTypes()
+{
+    QFETCH(QString, type);
+    // Pages may name the type (for its enums and as a property type) but not make one.
+    QObject *page = createPage(QStringLiteral("Item { property %1 held: null }\n").arg(type).toUtf8());
+    QVERIFY(page);
+    QQmlComponent refused(&m_harness->engine());
+    refused.setData(QStringLiteral("import QtQuick 2.15\nimport Taldor 1.0\nItem { %1 {} }").arg(type).toUtf8(),
+                    QUrl("qrc:/test/Made.qml"));
+    QVERIFY(refused.isError());
+    QVERIFY2(refused.errorString().contains(QStringLiteral("Uncreatable type")), qPrintable(refused.errorString()));
+}
+
+void TestControllerQmlTypes::fieldEnums()
+{
+    QObject *page = createPage("Item {\n"
+                               "    property int primaryKey: ClientEnums.PRIMARY_KEY\n"
+                               "    property int custom: ClientEnums.CUSTOM\n"
+                               "    property int text: ClientEnums.SQL_TEXT\n"
+                               "    property int bigInteger: ClientEnums.SQL_BIGINTEGER\n"
+                               "}\n");
+    QVERIFY(page);
+    QCOMPARE(page->property("primaryKey").toInt(), 1);
+    QCOMPARE(page->property("custom").toInt(), 4096);
+    QCOMPARE(page->property("text").toInt(), 6);
+    QCOMPARE(page->property("bigInteger").toInt(), 2);
 }
 
 QTEST_MAIN(TestControllerQmlTypes)
