@@ -33,6 +33,12 @@ locked by another session, the right update_locked_record); trRemove and trDupli
 "remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
 "saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
 
+Balance entries: "trNew" of a balance log ("cmpbl", "dbl") books the entry. Its balance type (which
+must exist) gives the group and the names "bg_name" and "bt_name"; the type's operation signs the
+amount ("1" credits it, any other value debits it); the owner's (the company's or the driver's,
+not row 1) "balance" moves by the amount in the same transaction, and the entry keeps the new
+balance and the user who booked it.
+
 Reports: "report_trCreate" {"type", "options"} runs the report's extraction through the report tool
 (koriv-report) on the same database and answers "saCreate" with "JSON", the report data object. It
 needs the right <report>.crud.read of the type's report name; unlike the rights of tables, a
@@ -78,6 +84,12 @@ OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
 TEXT_OPERATIONS = {"contains": "> 0", "not_contains": "= 0"}
 
 MAX_COPIES = 100
+
+# Balance ledgers: log table -> its type table, group table and owner table.
+LEDGERS = {
+    "company_balance_logs": ("company_balance_types", "company_balance_groups", "companies"),
+    "driver_balance_logs": ("driver_balance_types", "driver_balance_groups", "drivers"),
+}
 
 # Report type -> the report name whose ".crud.read" grants it.
 REPORT_ACCESS = {
@@ -404,10 +416,34 @@ class Backend:
     def _new(self, session, controller, table, params, outcome):
         values = self._record_values(table, params)
         with self.db.cursor() as cursor:
+            if table.name in LEDGERS:
+                values = self._book(cursor, table, values, session)
             record = self._write_insert(cursor, table, values, self.timestamp())
         row = self.fetch(table, record)
         self._push(outcome, table, "srInserted", session, record)
         return dict(row, RES="10", id_owner_modify=text(session.user_id))
+
+    def _book(self, cursor, table, values, session):
+        """The values of a balance entry as booked: see "Balance entries" above."""
+        types, groups, owners = LEDGERS[table.name]
+        if values.get("value") is None:
+            raise InputError("a balance entry needs a value")
+        cursor.execute(sql.SQL("SELECT t.rst_id_bg, t.name, t.type_operation, g.name FROM {} AS t "
+                               "JOIN {} AS g ON g.id = t.rst_id_bg WHERE t.id = %s").format(
+                                   sql.Identifier(types), sql.Identifier(groups)), (values.get("rst_id_bt"),))
+        found = cursor.fetchone()
+        if found is None:
+            raise InputError("unknown balance type %r" % values.get("rst_id_bt"))
+        group, type_name, operation, group_name = found
+        amount = values["value"] if operation == 1 else -values["value"]
+        cursor.execute(sql.SQL("UPDATE {} SET balance = balance + %s, dt_utc_last_update = %s "
+                               "WHERE id = %s AND id > 1 RETURNING balance").format(sql.Identifier(owners)),
+                       (amount, self.timestamp(), values.get("rst_id_owner")))
+        owner = cursor.fetchone()
+        if owner is None:
+            raise InputError("unknown owner %r of a balance entry" % values.get("rst_id_owner"))
+        return dict(values, rst_id_bg=group, bg_name=group_name, bt_name=type_name, value=amount,
+                    balance=owner[0], rst_id_user_created=session.user_id, sign_user_created=session.sign)
 
     def _update(self, session, controller, table, params, outcome):
         record = self._record_id(params, 130)
