@@ -54,6 +54,11 @@ BalanceLog::BalanceLog(Client::Controller::DesktopController *typeController,
     m_form->insertRow(1, tr("Type:"), m_type);
 
     connect(m_requester.get(), &Client::Controller::DesktopController::saNew, this, &BalanceLog::onNewLog);
+    // A closed dialog takes no late answer, even before it is deleted.
+    connect(this, &QDialog::finished, this, [this] {
+        m_requester->disconnect(this);
+        m_pending = false;
+    });
     if (typeId != 0)
         m_type->setCurrentIndex(m_types->checkValueByRole(IdKey, typeId));
 }
