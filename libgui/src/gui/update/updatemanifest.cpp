@@ -3,6 +3,8 @@
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace Gui {
@@ -32,12 +34,15 @@ QString UpdateManifest::os()
     return QStringLiteral("windows");
 }
 
+// Both results are built in place: with GCC 12 at -O2 a copied or moved QVersionNumber of Qt 5.15
+// can lose its segments.
 QVersionNumber UpdateManifest::version(const QJsonObject &entry)
 {
+    static const QRegularExpression dotted(QStringLiteral("^[0-9]+(\\.[0-9]+)*$"));
     const QString text = entry.value(QStringLiteral("version")).toString();
-    int suffix = 0;
-    const QVersionNumber version = QVersionNumber::fromString(text, &suffix);
-    return suffix == text.size() ? version : QVersionNumber();
+    if (!dotted.match(text).hasMatch())
+        return QVersionNumber();
+    return QVersionNumber::fromString(text);
 }
 
 qint64 UpdateManifest::size(const QJsonObject &entry)

@@ -41,8 +41,10 @@ QString applicationName()
 // A root address without a scheme is taken as plain HTTP.
 QUrl rootUrl(const QString &text)
 {
-    const QUrl url = QUrl::fromUserInput(text.trimmed());
-    return url.adjusted(QUrl::StripTrailingSlash);
+    QString root = text.trimmed();
+    while (root.endsWith(QLatin1Char('/')))
+        root.chop(1);
+    return QUrl::fromUserInput(root);
 }
 
 void warn(const QString &location, const QString &message)

@@ -96,7 +96,7 @@ void Updates::fill()
                     .arg(entry.value(QStringLiteral("version")).toString(),
                          entry.value(QStringLiteral("channel")).toString(),
                          entry.value(QStringLiteral("date")).toString())
-            + QLatin1Char('\n') + entry.value(QStringLiteral("description")).toString() + QLatin1Char('\n');
+            + QLatin1Char('\n') + entry.value(QStringLiteral("description")).toString() + QStringLiteral("\n\n");
     }
     m_text->setPlainText(text);
     m_text->moveCursor(QTextCursor::Start);
