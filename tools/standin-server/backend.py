@@ -20,7 +20,8 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
        password missing
   report_saCreate: 100 for a type or options that are not a report request, 180 when the report
        tool refused the options or failed (its message is the reason)
-Every refusal carries "exception_description" with the reason.
+Every refusal carries "exception_description" with the reason. The requests that single
+controllers add (archive, approval, batch removal, ...) and their codes are in extras.py.
 
 Rights: a request needs the user's effective value "1" of <controller>.crud.<operation>, where
 lists and single records need "read", trLock / trUnlock "read", trNew "create", trUpdate and
@@ -56,6 +57,7 @@ import uuid
 import psycopg2
 from psycopg2 import sql
 
+from extras import Extras
 from schema import InputError, Select
 
 ACTION_RIGHTS = {
@@ -76,8 +78,8 @@ LIST_KEYS = {"FN", "RECEIVER", "SIGN", "query_limit", "dt_utc_last_update", "dt_
 # Keys of an edit that are not written as columns.
 EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_user_locked",
              "dt_utc_insert", "dt_utc_last_update", "id_owner_modify"}
-# Columns that no answer shows.
-HIDDEN_COLUMNS = ("pwd",)
+# Columns that lists and records never show (a crash database comes by its own request).
+HIDDEN_COLUMNS = ("pwd", "db")
 
 CONDITIONS = {"and", "or"}
 OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
@@ -165,6 +167,7 @@ class Backend:
         self.last_timestamp = 0
         self.has_rights = all(schema.table(t) for t in (
             "security_options", "user_group_security_options", "user_security_options", "users"))
+        self.extras = Extras(self, Refusal).actions()
 
     def new_session(self, number, peer):
         return Session(number, peer)
@@ -299,6 +302,12 @@ class Backend:
         if table_name is None:
             raise InputError("unknown controller %r" % controller)
         table = self.schema.table(table_name)
+        extra = self.extras.get((controller, action))
+        if extra is not None:
+            rights, handler = extra
+            for right in rights:
+                self.check_right(session, *right)
+            return handler(session, table, params, outcome)
         operation = ACTION_RIGHTS.get(action)
         if operation is None:
             raise Refusal(51, "the stand-in does not serve %s" % params.get("FN", ""))

@@ -11,7 +11,7 @@ import unittest
 
 from psycopg2 import sql
 
-from testclient import ScratchDatabase, StandinProcess, digest, require_cluster, signed_in
+from testclient import StandinOnDatabase, digest, require_cluster, signed_in
 
 TOOLS = {name: os.environ.get(name, "") for name in ("KORIV_DBINIT", "KORIV_REPORT_TOOL")}
 shared = {}
@@ -22,25 +22,16 @@ def setUpModule():
     for name, path in TOOLS.items():
         if not path or not os.access(path, os.X_OK):
             raise RuntimeError("%s must name the built tool (ctest sets it), got %r" % (name, path))
-    database = ScratchDatabase("report")
-    try:
-        shared["server"] = StandinProcess(
-            ["--database", "--quiet", "--dbinit", TOOLS["KORIV_DBINIT"], "--report-tool", TOOLS["KORIV_REPORT_TOOL"],
-             "--user", "admin:" + digest(""), "--user", "operator:" + digest("")],
-            environment=database.environment)
-    except BaseException:
-        database.drop()
-        raise
-    shared["database"] = database
-    shared["sql"] = database.connect()
+    standin = StandinOnDatabase("report", [
+        "--dbinit", TOOLS["KORIV_DBINIT"], "--report-tool", TOOLS["KORIV_REPORT_TOOL"],
+        "--user", "admin:" + digest(""), "--user", "operator:" + digest("")])
+    shared.update(standin=standin, server=standin.server, sql=standin.sql)
     seed(shared["sql"])
 
 
 def tearDownModule():
-    if "server" in shared:
-        shared["server"].stop()
-        shared["sql"].close()
-        shared["database"].drop()
+    if "standin" in shared:
+        shared["standin"].close()
 
 
 def seed(connection):

@@ -18,7 +18,7 @@ import uuid
 
 from psycopg2 import sql
 
-from testclient import Client, ScratchDatabase, StandinProcess, digest, require_cluster, signed_in
+from testclient import Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
 TESTER_PASSWORD = "tester's secret"
@@ -34,35 +34,23 @@ def require_dbinit():
 def setUpModule():
     require_cluster()
     require_dbinit()
-    database = ScratchDatabase()
-    try:
-        shared["server"] = StandinProcess(
-            ["--database", "--quiet", "--dbinit", DBINIT, "--min-version", "1.6.0",
-             "--user", "admin:" + digest(""), "--user", "operator:" + digest(""),
-             "--user", "tester:" + digest(TESTER_PASSWORD)], environment=database.environment)
-    except BaseException:
-        database.drop()
-        raise
-    shared["database"] = database
-    shared["sql"] = database.connect()
+    standin = StandinOnDatabase("standin", [
+        "--dbinit", DBINIT, "--min-version", "1.6.0", "--user", "admin:" + digest(""),
+        "--user", "operator:" + digest(""), "--user", "tester:" + digest(TESTER_PASSWORD)])
+    shared.update(standin=standin, server=standin.server, sql=standin.sql)
 
 
 def tearDownModule():
-    if "server" in shared:
-        shared["server"].stop()
-        shared["sql"].close()
-        shared["database"].drop()
+    if "standin" in shared:
+        shared["standin"].close()
 
 
 def rows(statement, args=()):
-    with shared["sql"].cursor() as cursor:
-        cursor.execute(statement, args)
-        return cursor.fetchall() if cursor.description else []
+    return shared["standin"].rows(statement, args)
 
 
 def scalar(statement, args=()):
-    result = rows(statement, args)
-    return result[0][0] if result else None
+    return shared["standin"].value(statement, args)
 
 
 def unique(prefix):

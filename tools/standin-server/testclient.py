@@ -57,6 +57,37 @@ class ScratchDatabase:
         admin.close()
 
 
+class StandinOnDatabase:
+    """The stand-in over a database of its own in the test cluster, started with --database
+    --quiet and the arguments; close() stops it and drops the database."""
+
+    def __init__(self, prefix, arguments):
+        require_cluster()
+        database = ScratchDatabase(prefix)
+        try:
+            self.server = StandinProcess(["--database", "--quiet"] + arguments, environment=database.environment)
+        except BaseException:
+            database.drop()
+            raise
+        self.database = database
+        self.sql = database.connect()
+
+    def close(self):
+        self.server.stop()
+        self.sql.close()
+        self.database.drop()
+
+    def rows(self, statement, args=()):
+        with self.sql.cursor() as cursor:
+            cursor.execute(statement, args)
+            return cursor.fetchall() if cursor.description else []
+
+    def value(self, statement, args=()):
+        """The first column of the first row, or None."""
+        found = self.rows(statement, args)
+        return found[0][0] if found else None
+
+
 class StandinProcess:
     """standin.py as a child process; its JSON events are collected by a reader thread."""
 

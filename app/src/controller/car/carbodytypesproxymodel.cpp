@@ -1,0 +1,8 @@
+#include "carbodytypesproxymodel.h"
+
+CarBodyTypesProxyModel::CarBodyTypesProxyModel(QObject *parent)
+    : OrderedCatalogueProxyModel(parent)
+{
+}
+
+CarBodyTypesProxyModel::~CarBodyTypesProxyModel() = default;

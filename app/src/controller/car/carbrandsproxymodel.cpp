@@ -1,0 +1,8 @@
+#include "carbrandsproxymodel.h"
+
+CarBrandsProxyModel::CarBrandsProxyModel(QObject *parent)
+    : OrderedCatalogueProxyModel(parent)
+{
+}
+
+CarBrandsProxyModel::~CarBrandsProxyModel() = default;

@@ -1,0 +1,8 @@
+#include "carcolorsproxymodel.h"
+
+CarColorsProxyModel::CarColorsProxyModel(QObject *parent)
+    : OrderedCatalogueProxyModel(parent)
+{
+}
+
+CarColorsProxyModel::~CarColorsProxyModel() = default;
