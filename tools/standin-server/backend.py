@@ -38,7 +38,7 @@ Balance entries: "trNew" of a balance log ("cmpbl", "dbl") books the entry. Its 
 must exist) gives the group and the names "bg_name" and "bt_name"; the type's operation signs the
 amount ("1" credits it, any other value debits it); the owner's (the company's or the driver's,
 not row 1) "balance" moves by the amount in the same transaction, and the entry keeps the new
-balance and the user who booked it.
+balance and the user who booked it. Both changes are pushed to the other clients.
 
 Reports: "report_trCreate" {"type", "options"} runs the report's extraction through the report tool
 (koriv-report) on the same database and answers "saCreate" with "JSON", the report data object. It
@@ -426,15 +426,16 @@ class Backend:
         values = self._record_values(table, params)
         with self.db.cursor() as cursor:
             if table.name in LEDGERS:
-                values = self._book(cursor, table, values, session)
-            record = self._write_insert(cursor, table, values, self.timestamp())
+                record = self.book(cursor, session, table, self._balance_entry(cursor, table, values, session), outcome)
+            else:
+                record = self._write_insert(cursor, table, values, self.timestamp())
+                self._push(outcome, table, "srInserted", session, record)
         row = self.fetch(table, record)
-        self._push(outcome, table, "srInserted", session, record)
         return dict(row, RES="10", id_owner_modify=text(session.user_id))
 
-    def _book(self, cursor, table, values, session):
-        """The values of a balance entry as booked: see "Balance entries" above."""
-        types, groups, owners = LEDGERS[table.name]
+    def _balance_entry(self, cursor, table, values, session):
+        """A new balance entry completed from its type: see "Balance entries" above."""
+        types, groups, _ = LEDGERS[table.name]
         if values.get("value") is None:
             raise InputError("a balance entry needs a value")
         cursor.execute(sql.SQL("SELECT t.rst_id_bg, t.name, t.type_operation, g.name FROM {} AS t "
@@ -445,14 +446,27 @@ class Backend:
             raise InputError("unknown balance type %r" % values.get("rst_id_bt"))
         group, type_name, operation, group_name = found
         amount = values["value"] if operation == 1 else -values["value"]
-        cursor.execute(sql.SQL("UPDATE {} SET balance = balance + %s, dt_utc_last_update = %s "
-                               "WHERE id = %s AND id > 1 RETURNING balance").format(sql.Identifier(owners)),
-                       (amount, self.timestamp(), values.get("rst_id_owner")))
-        owner = cursor.fetchone()
-        if owner is None:
-            raise InputError("unknown owner %r of a balance entry" % values.get("rst_id_owner"))
         return dict(values, rst_id_bg=group, bg_name=group_name, bt_name=type_name, value=amount,
-                    balance=owner[0], rst_id_user_created=session.user_id, sign_user_created=session.sign)
+                    rst_id_user_created=session.user_id, sign_user_created=session.sign)
+
+    def book(self, cursor, session, table, entry, outcome):
+        """Writes a balance entry of a ledger table whose "value" is signed already: the owner's
+        balance (row-locked) moves by it and the entry keeps the new balance; both changes are
+        pushed. Returns the entry's id; InputError for an owner that is missing or row 1."""
+        owners = self.schema.table(LEDGERS[table.name][2])
+        owner = entry.get("rst_id_owner")
+        cursor.execute(sql.SQL("SELECT balance FROM {} WHERE id = %s AND id > 1 FOR UPDATE").format(
+            sql.Identifier(owners.name)), (owner,))
+        found = cursor.fetchone()
+        if found is None:
+            raise InputError("unknown owner %r of a balance entry" % owner)
+        balance = float(found[0] or 0) + entry["value"]
+        ts = self.timestamp()
+        record = self._write_insert(cursor, table, dict(entry, balance=balance), ts)
+        self._write_update(cursor, owners, owner, {"balance": balance}, ts)
+        self._push(outcome, table, "srInserted", session, record)
+        self._push(outcome, owners, "srUpdated", session, owner)
+        return record
 
     def _update(self, session, controller, table, params, outcome):
         record = self._record_id(params, 130)
