@@ -4,9 +4,9 @@
 #include "gui/dialog/balancelog.h"
 #include "gui/style/style.h"
 #include "gui/widget/doubleedit.h"
-#include "model/base/balance/companybalancetype.h"
-#include "model/orlem/balance/companybalancelog.h"
-#include "model/orlem/company/company.h"
+#include "controller/balance/companybalancelog.h"
+#include "controller/balance/companybalancetype.h"
+#include "controller/company/companyqml.h"
 #include "modalwatchdog.h"
 #include "pgschema.h"
 #include "scratchdatabase.h"
@@ -34,40 +34,14 @@ using Gui::Dialog::BalanceLog;
 
 namespace {
 
-// A controller of the company balance types or logs, as the company page declares it.
-template<typename Catalogue>
-class Ledger : public DesktopController
+// What a page does with the rows of its own list requests.
+void keepOwnRows(DesktopController *controller)
 {
-public:
-    explicit Ledger(const QString &name)
-        : m_name(name)
-    {
-        useOwnModel<Catalogue>();
-        setUseTrGetList(true);
-        // What a page does with list rows: keeps the rows of its own requests.
-        connect(this, &ItemController::saListInfo, this, [this](const QVariantMap &row) {
-            if (row.value(QStringLiteral("RECEIVER")).toString() == objectNumber())
-                originalModel()->addRow(row);
-        });
-    }
-    QString name() const override { return m_name; }
-
-private:
-    QString m_name;
-};
-using Logs = Ledger<Model::Orlem::CompanyBalanceLog>;
-
-// The company balance types, shown as "+" or "-" and the name, as the application's controller does.
-class Types : public Ledger<Model::Base::CompanyBalanceType>
-{
-public:
-    using Ledger::Ledger;
-    void prepareRow(QVariantMap &row) override
-    {
-        if (row.contains("name"))
-            row.insert("name_string", (row.value("type_operation").toString() == "1" ? "+" : "-") + row.value("name").toString());
-    }
-};
+    QObject::connect(controller, &DesktopController::saListInfo, controller, [controller](const QVariantMap &row) {
+        if (row.value(QStringLiteral("RECEIVER")).toString() == controller->objectNumber())
+            controller->originalModel()->addRow(row);
+    });
+}
 
 int overrideCursorDepth()
 {
@@ -140,8 +114,8 @@ private:
 
     std::unique_ptr<Client::ApiNetwork> m_net;
     std::unique_ptr<SentMessages> m_sent;
-    std::unique_ptr<Types> m_types;
-    std::unique_ptr<Logs> m_logs;
+    std::unique_ptr<CompanyBalanceType> m_types;
+    std::unique_ptr<CompanyBalanceLog> m_logs;
     ModalWatchdog m_watchdog;
 };
 
@@ -154,8 +128,9 @@ void TestBalanceLogDialog::initTestCase()
 void TestBalanceLogDialog::init()
 {
     Common::AbstractController::setNetwork(m_net.get());
-    m_types = std::make_unique<Types>("cmpbt");
-    m_logs = std::make_unique<Logs>("cmpbl");
+    m_types = std::make_unique<CompanyBalanceType>();
+    m_types->originalModel()->clear();
+    m_logs = std::make_unique<CompanyBalanceLog>();
     const QList<QStringList> types{{"11", "3", "1", "Refill"}, {"12", "3", "0", "Fine"}, {"13", "4", "1", "Bonus"}};
     for (const QStringList &type : types) {
         QVariantMap row{{"id", type[0]}, {"rst_id_bg", type[1]}, {"type_operation", type[2]}, {"name", type[3]}};
@@ -274,7 +249,7 @@ void TestBalanceLogDialog::answerSequences()
     QFETCH(QStringList, boxes);
     QFETCH(bool, closed);
 
-    Logs otherPage("cmpbl");
+    CompanyBalanceLog otherPage;
     BalanceLog other(m_types.get(), &otherPage, 6, 3, 0);
     other.setDeleteOnClose(false);
     other.setTimerEnabled(false);
@@ -356,15 +331,18 @@ void TestBalanceLogDialog::bookedByTheStandin()
     StandinClient client;
     QVERIFY(client.signIn(server.port(), "booker", "pw"));
 
-    // A company of the booker's, and the company page's controllers with their lists.
-    Ledger<Model::Orlem::Company> companies("company");
+    // A company, and the company page's controllers with their lists.
+    CompanyQml companies;
     QSignalSpy created(&companies, &DesktopController::saNew);
     companies.trNew({{"sign", "Balance test company"}});
     QVERIFY(created.wait(10000));
     const qint64 company = created.first().first().toMap().value("id").toLongLong();
     QVERIFY(company > 1);
-    Types types("cmpbt");
-    Logs logs("cmpbl");
+    CompanyBalanceType types;
+    types.originalModel()->clear();
+    types.setUseTrGetList(true);
+    keepOwnRows(&types);
+    CompanyBalanceLog logs;
     QVERIFY(waitForListEnd(types));
     const int refill = types.originalModel()->checkValueByRole("code", "sys.refill_company_balance.debit");
     QVERIFY(refill >= 0);
