@@ -8,6 +8,7 @@
 #include "controller/balance/companybalancetype.h"
 #include "controller/company/companyqml.h"
 #include "modalwatchdog.h"
+#include "overridecursor.h"
 #include "pgschema.h"
 #include "scratchdatabase.h"
 #include "screenshot.h"
@@ -41,16 +42,6 @@ void keepOwnRows(DesktopController *controller)
         if (row.value(QStringLiteral("RECEIVER")).toString() == controller->objectNumber())
             controller->originalModel()->addRow(row);
     });
-}
-
-int overrideCursorDepth()
-{
-    int depth = 0;
-    while (QApplication::overrideCursor()) {
-        QApplication::restoreOverrideCursor();
-        ++depth;
-    }
-    return depth;
 }
 
 QString formText(const BalanceLog &dialog, int row)
@@ -146,7 +137,7 @@ void TestBalanceLogDialog::cleanup()
     m_sent.reset();
     m_logs.reset();
     m_types.reset();
-    QCOMPARE(overrideCursorDepth(), 0);
+    QCOMPARE(popOverrideCursors(), 0);
     VERIFY_NO_MODAL(m_watchdog);
     m_watchdog.reset();
 }

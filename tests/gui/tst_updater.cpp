@@ -5,6 +5,7 @@
 #include "modalwatchdog.h"
 #include "screenshot.h"
 #include "tempsettings.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -33,18 +34,6 @@ const QByteArray OldLoader = "the installed loader\n";
 QString fixtureScript()
 {
     return qEnvironmentVariable("KORIV_SOURCE_DIR") + "/tests/gui/update_fixture.py";
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QJsonObject entry(const QString &version, const QString &channel = "release", const QJsonValue &size = 1000)
