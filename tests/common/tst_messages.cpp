@@ -3,6 +3,7 @@
 #include "common/net/netdto.h"
 
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QtTest>
 
 // Message records: the text form written and read, and the JSON shapes.
@@ -18,6 +19,7 @@ private slots:
     void parse();
     void roundTrip_data();
     void roundTrip();
+    void parseAgreesWithTheRules();
     void recordJson();
     void requestJson();
 };
@@ -119,6 +121,67 @@ void TestMessages::roundTrip()
     QCOMPARE(read.value("v").toString(), value);
     QCOMPARE(read.value("z").toString(), QString("last"));
     QCOMPARE(read.value("SIGN").toString(), QString("sign"));
+}
+
+namespace {
+
+// The reading rules spelled out one character at a time: pieces split at every "#" not preceded
+// by "/" (from the second character on), key and value at the first two such "=".
+QVariantMap readByTheRules(QString text)
+{
+    if (text.startsWith('#'))
+        text.remove(0, 1);
+    if (text.endsWith('#'))
+        text.chop(1);
+    auto separators = [](const QString &piece, QChar sep) {
+        QList<int> at;
+        for (int i = 1; i < piece.size(); ++i) {
+            if (piece[i] == sep && piece[i - 1] != '/')
+                at.append(i);
+        }
+        return at;
+    };
+    QVariantMap map;
+    QList<int> cuts = separators(text, '#');
+    cuts.append(text.size());
+    int start = 0;
+    for (int cut : cuts) {
+        const QString piece = text.mid(start, cut - start);
+        start = cut + 1;
+        const QList<int> equals = separators(piece, '=');
+        if (piece.isEmpty() || equals.isEmpty())
+            continue;
+        const int end = equals.size() > 1 ? equals[1] : piece.size();
+        QString value = piece.mid(equals[0] + 1, end - equals[0] - 1);
+        value.replace("/#", "#").replace("/=", "=");
+        map.insert(piece.left(equals[0]), value);
+    }
+    return map;
+}
+
+} // namespace
+
+void TestMessages::parseAgreesWithTheRules()
+{
+    // The seed corpus of the frame fuzz target, then random texts of the protocol's characters.
+    QStringList texts;
+    const QDir corpus(qEnvironmentVariable("KORIV_SOURCE_DIR") + "/tests/fuzz/corpus/frames");
+    for (const QString &name : corpus.entryList(QDir::Files)) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        texts.append(QString::fromUtf8(file.readAll()));
+    }
+    QVERIFY(texts.size() > 10);
+    QRandomGenerator random(7);
+    const QString alphabet = QStringLiteral("#=/ab[END]Я");
+    for (int i = 0; i < 20000; ++i) {
+        QString text;
+        for (int n = random.bounded(24); n > 0; --n)
+            text += alphabet[random.bounded(alphabet.size())];
+        texts.append(text);
+    }
+    for (const QString &text : qAsConst(texts))
+        QVERIFY2(Common::parseMessage(text) == readByTheRules(text), qPrintable(text));
 }
 
 void TestMessages::recordJson()

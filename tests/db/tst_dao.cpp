@@ -102,9 +102,20 @@ void TestDao::execution()
     QVERIFY(bound.next());
     QCOMPARE(bound.value(0).toInt(), 5);
 
-    const auto failure = [&db](const QString &sql, const QVariantMap &binds) -> QString {
+    // Values go into the statement as the driver writes literals: quoted, with quotes doubled, and
+    // never where the statement text itself has quotes, names or casts.
+    QSqlQuery literals = db.query("SELECT :text, ':a' AS \":a\", 0, CAST(:n AS TEXT)::INTEGER, :empty IS NULL",
+                                  {{":text", "it's :n -- ; DROP"}, {":n", 7}, {":a", "unused"},
+                                   {":empty", QVariant(QVariant::String)}});
+    QVERIFY(literals.next());
+    QCOMPARE(literals.value(0).toString(), QString("it's :n -- ; DROP"));
+    QCOMPARE(literals.value(1).toString(), QString(":a"));
+    QCOMPARE(literals.value(3).toInt(), 7);
+    QVERIFY(literals.value(4).toBool());
+
+    const auto failure = [&db](const QString &sql, const QVariantMap &binds, const QStringList &masked = {}) -> QString {
         try {
-            db.query(sql, binds);
+            db.query(sql, binds, masked);
         } catch (const SqlQueryException &e) {
             return e.message();
         }
@@ -112,7 +123,9 @@ void TestDao::execution()
     };
     QVERIFY(failure("SELEC 1", {}).contains("Common::Db::exec:"));
     QVERIFY(failure("SELEC 1", {}).contains(": Query exec error: SELEC 1: "));
-    QVERIFY(failure("SELEC :a", {{":a", 1}}).contains(": Query prepare error: "));
+    // A failed statement is told as written, with its names; masked values appear nowhere.
+    const QString told = failure("SELEC :a", {{":a", "pw-secret"}}, {":a"});
+    QVERIFY2(told.contains(": Query exec error: SELEC :a: ") && !told.contains("pw-secret"), qPrintable(told));
     // Type errors surface when the statement runs.
     QVERIFY(failure("SELECT CAST(:a AS INTEGER)", {{":a", "x"}}).contains(": Query exec error: "));
 }

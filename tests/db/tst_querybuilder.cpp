@@ -197,6 +197,9 @@ void TestQueryBuilder::validatorReasons_data()
     QTest::newRow("unknown role")
         << group("\"and\"", R"({"role":"sign) OR (1=1","operation":"=","value":"1","condition":"and"})")
         << "role is wrong";
+    QTest::newRow("credential role")
+        << group("\"and\"", R"({"role":"password","operation":">","value":"pw-3","condition":"and"})")
+        << "role is wrong";
     QTest::newRow("display role")
         << group("\"and\"", R"({"role":"sign_string","operation":"=","value":"1","condition":"and"})")
         << "role is wrong";
@@ -239,11 +242,15 @@ void TestQueryBuilder::orderAndLimit()
     QVERIFY(s.sql.contains("LEFT JOIN cars ON drivers.rst_id_car=cars.id WHERE"));
 
     for (const QString &name : {QString("sign; DROP TABLE drivers"), QString("sign_string"), QString(""),
-                                QString("drivers.sign"), QString("Sign")}) {
+                                QString("drivers.sign"), QString("Sign"), QString("password")}) {
         QCOMPARE(refusal([&] { builder.listSelect({}, {}, {{name, 0}}, 0, {}); }),
                  QStringLiteral("Sort field '%1' is not a column of drivers").arg(name));
     }
     QCOMPARE(refusal([&] { builder.listSelect({}, {}, {}, -1, {}); }), QString("negative limit -1"));
+    // A credential is no filter field either; a HIDDEN one like the note is.
+    QCOMPARE(refusal([&] { builder.listSelect({"password"}, {}, {}, 0, {}); }),
+             QString("'password' of drivers is no filter field"));
+    QVERIFY(builder.listSelect({"note"}, {}, {{"note", 0}}, 0, {}).sql.contains("drivers.note =:note"));
 }
 
 void TestQueryBuilder::keyedReads()

@@ -1,8 +1,11 @@
 // Fuzz target: arbitrary bytes through the frame reader, the text-frame splitter and the
-// message parser. The first byte chooses how the rest is cut into reads.
+// message parser, and every parsed message written again in both forms. The first byte chooses
+// how the rest is cut into reads.
+#include "common/core/logger/credentialmask.h"
 #include "common/net/apinetwork.h"
 #include "common/net/framereader.h"
 #include "common/net/messagetext.h"
+#include "common/net/netdto.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,8 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         reader.append(bytes.mid(pos, chunk));
         Common::FrameReader::Status status;
         while ((status = reader.next(&frame)) == Common::FrameReader::Status::Frame) {
-            if (frame.kind == Common::FrameReader::Kind::Text)
-                Common::ApiNetwork::decodeTextFrame(QString::fromUtf8(frame.raw));
+            if (frame.kind == Common::FrameReader::Kind::Json) {
+                Common::ApiNetwork::resCode(frame.json);
+                continue;
+            }
+            for (const QVariantMap &message : Common::ApiNetwork::decodeTextFrame(QString::fromUtf8(frame.raw))) {
+                const NetDTO record(message);
+                record.toJson();
+                Common::parseMessage(Common::maskCredentials(Common::messageText(QStringLiteral("s"), record)));
+            }
         }
         if (status == Common::FrameReader::Status::Error)
             break;

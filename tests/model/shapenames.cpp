@@ -39,6 +39,7 @@ quint64 flag(const QString &name)
         {"API", API},
         {"SYNC_ORLEM", SYNC_ORLEM},
         {"INSERT_DEFAULT", INSERT_DEFAULT},
+        {"SECRET", SECRET},
     };
     return lookUp(flags, "flag", name);
 }

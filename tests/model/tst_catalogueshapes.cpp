@@ -26,6 +26,7 @@
 #include "model/orlem/driver/attributes/carcolor.h"
 #include "model/orlem/driver/driver.h"
 
+#include "common/core/db/querybuilder.h"
 #include "common/core/exception/exception.h"
 
 #include <QJsonArray>
@@ -215,7 +216,7 @@ QString mismatch(const Field &field, const QJsonArray &row)
 } // namespace
 
 // Field catalogues of companies, drivers, cars, car attributes, balance groups and types, SMS and
-// driver rating logs, against the shapes transcribed in tests/model/shapes.
+// driver rating logs, against the expected shapes in tests/model/shapes.
 class TestCatalogueShapes : public QObject
 {
     Q_OBJECT
@@ -224,6 +225,7 @@ private slots:
     void shapes_data();
     void shapes();
     void libraryList();
+    void secretsAreNoFilterOrSortKeys();
 };
 
 void TestCatalogueShapes::shapes_data()
@@ -256,7 +258,7 @@ void TestCatalogueShapes::shapes()
     QCOMPARE(model->limit(), qint64(entry.value("limit").toInt(0)));
     QCOMPARE(model->uuidFieldName(), entry.value("uuidFieldName").toString("uuid"));
 
-    // The totals the descriptions give, where they give them.
+    // The expected totals, where the shape file gives them.
     int attached = 0;
     for (const Field &field : model->fields())
         attached += field.has(ATTACHED) ? 1 : 0;
@@ -312,6 +314,47 @@ void TestCatalogueShapes::libraryList()
     }
     for (const DatabaseInitializer::Table &table : tables)
         QVERIFY2(Creator::isRegistered(table.name), qPrintable(table.name));
+}
+
+
+// Requests may filter and sort by HIDDEN fields such as balances, but never by credentials, which
+// would let a list request guess a stored secret one comparison at a time.
+void TestCatalogueShapes::secretsAreNoFilterOrSortKeys()
+{
+    QSet<QString> credentials;
+    QSet<QString> hiddenKeys;
+    for (const Creator::Factory &factory : allCatalogues()) {
+        const std::unique_ptr<AbstractModel> model(factory());
+        const Common::QueryBuilder builder(*model);
+        for (auto it = model->fields().cbegin(); it != model->fields().cend(); ++it) {
+            const QString &name = it.key();
+            const Field &field = it.value();
+            if (field.has(CUSTOM) || name == QLatin1String("id"))
+                continue;
+            const bool credential = Common::Catalogue::isCredential(name, field);
+            const QString where = QStringLiteral(R"([{"condition":"and","expressions":[)"
+                                                 R"({"role":"%1","operation":">","value":"a","condition":"and"}]}])").arg(name);
+            QString refusals;
+            for (const auto &request : QVector<std::function<void()>>{
+                     [&] { builder.listSelect({}, {}, {}, 0, QJsonDocument::fromJson(where.toUtf8())); },
+                     [&] { builder.listSelect({}, {}, {{name, 0}}, 0, {}); }}) {
+                try {
+                    request();
+                    refusals += QLatin1Char('-');
+                } catch (const Exception &) {
+                    refusals += QLatin1Char('x');
+                }
+            }
+            const QString label = model->tableName() + QLatin1Char('.') + name;
+            QVERIFY2(refusals == (credential ? "xx" : "--"), qPrintable(label + QLatin1Char(' ') + refusals));
+            (credential ? credentials : hiddenKeys).insert(field.has(HIDDEN) ? name : QString());
+        }
+    }
+    credentials.remove(QString());
+    hiddenKeys.remove(QString());
+    QCOMPARE(credentials, (QSet<QString>{"pwd", "password", "fondy_credit_key", "private_key"}));
+    QVERIFY2(hiddenKeys.contains("balance") && hiddenKeys.contains("personal") && hiddenKeys.contains("db"),
+             qPrintable(QStringList(hiddenKeys.values()).join(QLatin1Char(' '))));
 }
 
 QTEST_GUILESS_MAIN(TestCatalogueShapes)

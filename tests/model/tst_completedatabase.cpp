@@ -124,6 +124,13 @@ void TestCompleteDatabase::completeDatabase()
              QStringList({"completed_orders|5|0.1", "canceled_orders|1|-0.1", "canceled_booking_orders|1|-0.1",
                           "append_bank_card|1|1", "remove_bank_card|1|-1"}));
 
+    // No table has two indexes of its own over the same columns: a unique index serves as a plain
+    // one. (The primary key's constraint has an index of its own beside the key's unique index.)
+    QCOMPARE(pg.lines("SELECT i.indrelid::regclass || '(' || i.indkey::text || ')' FROM pg_index i "
+                      "JOIN pg_class c ON c.oid = i.indrelid WHERE c.relnamespace = current_schema()::regnamespace "
+                      "AND NOT i.indisprimary GROUP BY i.indrelid, i.indkey HAVING count(*) > 1"),
+             QStringList());
+
     // A second run over the complete database inserts and changes nothing.
     const QStringList before = snapshot(pg);
     QVERIFY(before.size() >= m_tables.size());

@@ -153,8 +153,7 @@ QString defaultFault(const QVariant &actual, const QString &expected)
 } // namespace
 
 // Field catalogues of ledgers, transfers, sessions, media, SMS, values, rating, versions, crash
-// reports, payments and the client-side lists, against the shape files written from their
-// descriptions.
+// reports, payments and the client-side lists, against their expected shapes in the shape files.
 class TestRecordShapes : public QObject
 {
     Q_OBJECT

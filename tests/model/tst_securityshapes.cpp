@@ -92,7 +92,7 @@ const QMap<QString, Factory> &factories()
 } // namespace
 
 // Shapes of the security, user group, notification, driver group, city and paid service catalogues
-// against their transcribed descriptions.
+// against the expected ones: columns, captions, types, flags, defaults, references and indexes.
 class TestSecurityShapes : public QObject
 {
     Q_OBJECT

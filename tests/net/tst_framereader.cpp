@@ -6,6 +6,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <zlib.h>
+
 using Common::FrameReader;
 
 namespace {
@@ -28,6 +31,41 @@ QByteArray header(qint32 length, char first)
     QByteArray bytes(4, Qt::Uninitialized);
     qToBigEndian<qint32>(length, bytes.data());
     return bytes + first;
+}
+
+// A text frame of count zero bytes that declares declaredSize, compressed in pieces.
+QByteArray zerosFrame(qint64 count, qint32 declaredSize)
+{
+    z_stream stream{};
+    deflateInit(&stream, 9);
+    QByteArray out(4, Qt::Uninitialized);
+    qToBigEndian<qint32>(declaredSize, out.data());
+    const QByteArray piece(1 << 20, '\0');
+    QByteArray buffer(1 << 16, Qt::Uninitialized);
+    for (qint64 left = count;;) {
+        const int size = int(qMin<qint64>(left, piece.size()));
+        left -= size;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(piece.constData()));
+        stream.avail_in = uInt(size);
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
+            stream.avail_out = uInt(buffer.size());
+            deflate(&stream, left > 0 ? Z_NO_FLUSH : Z_FINISH);
+            out.append(buffer.constData(), buffer.size() - int(stream.avail_out));
+        } while (stream.avail_out == 0);
+        if (left == 0)
+            break;
+    }
+    deflateEnd(&stream);
+    return out + "#ENDMSG";
+}
+
+// The process's peak resident memory so far, in bytes.
+qint64 peakMemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
 }
 
 // Frames as comparable text: "J:" + JSON text, or "T:" + decoded text.
@@ -60,8 +98,12 @@ QByteArray mixedStream(QStringList *expected)
         big += QStringLiteral("#SIGN=s#FN=driver_saListInfo#id=%1#name=Водитель %1#[END]").arg(i);
     stream += textFrame(big);
     *expected << "T:" + big;
+    // Frames without text, as qCompress and a plain zlib stream write them, are skipped.
+    stream += qCompress(QByteArray(), 9) + "#ENDMSG";
+    stream += zerosFrame(0, 0);
     stream += jsonFrame({{"controller", "auth"}, {"method", "auth"}, {"resCode", 10}});
     *expected << R"(J:{"controller":"auth","method":"auth","resCode":10})";
+    stream += qCompress(QByteArray(), 9) + "#ENDMSG";
     return stream;
 }
 
@@ -138,11 +180,17 @@ void TestFrameReader::badHeadersStopTheStream_data()
     QByteArray wrongSize = textFrame("#SIGN=s#FN=a_b#[END]");
     qToBigEndian<qint32>(5, wrongSize.data());
     QTest::newRow("text size lies") << wrongSize;
+    QTest::newRow("text 256 MiB, 10 declared") << zerosFrame(qint64(256) << 20, 10);
+    QTest::newRow("text one byte over") << zerosFrame(11, 10);
+    QTest::newRow("text one byte short") << zerosFrame(9, 10);
+    QTest::newRow("text followed by junk") << zerosFrame(10, 10).replace("#ENDMSG", "junk#ENDMSG");
+    QTest::newRow("empty text, then no marker") << header(0, '#') + "#ENDMSX";
 }
 
 void TestFrameReader::badHeadersStopTheStream()
 {
     QFETCH(QByteArray, bytes);
+    const qint64 startMemory = peakMemory();
     FrameReader reader(1024 * 1024);
     const QByteArray good = jsonFrame({{"ok", true}});
     reader.append(good + bytes + good);
@@ -156,6 +204,9 @@ void TestFrameReader::badHeadersStopTheStream()
     reader.clear();
     reader.append(good);
     QCOMPARE(readAll(reader), QStringList{R"(J:{"ok":true})"});
+    // A frame is never inflated past its declared size.
+    QVERIFY2(peakMemory() - startMemory < (qint64(64) << 20),
+             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - startMemory) >> 20)));
 }
 
 void TestFrameReader::waitsForTheRest()

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <thread>
 
 using namespace std::chrono_literals;
 using Client::Controller::Auth;
@@ -101,6 +102,7 @@ private slots:
     void closeRequestFollowsTheLastFraming();
     void truncatedAnswerIsNotMisread();
     void noHostNoAttempt();
+    void connectionsAreCountedAtomically();
 };
 
 void TestNetwork::signInSessionKeepAliveAndClose()
@@ -260,6 +262,14 @@ void TestNetwork::framesOfBothKindsAndBadData()
     QVERIFY(inbox.waitJsons(2));
     QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
 
+    // A text frame without text (qCompress of "": four zero bytes) is skipped, not an error.
+    inbox.texts.clear();
+    server.command("push-raw all " + (qCompress(QByteArray(), 9) + "#ENDMSG").toHex());
+    server.command(R"(push-text all {"FN":"probe_saEcho","RES":"10"})");
+    QVERIFY(inbox.waitText("probe_saEcho"));
+    QCOMPARE(inbox.texts.size(), 1);
+    QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
+
     // Garbage drops the connection, and the client connects again.
     server.command("push-raw all 00000005ff0102030405");
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
@@ -348,6 +358,23 @@ void TestNetwork::noHostNoAttempt()
     QTest::qWait(300);
     QCOMPARE(log.count("Try to connect to"), 0);
     QCOMPARE(state.count(), 0);
+}
+
+void TestNetwork::connectionsAreCountedAtomically()
+{
+    Network network;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&network] {
+            for (int i = 0; i < 10000; ++i)
+                network.countConnection();
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    QCOMPARE(network.amountConnected(), 40000);
+    QSignalSpy changed(&network, &Common::Network::amountConnectedChanged);
+    network.countConnection();
+    QCOMPARE(changed.last().first().toLongLong(), 40001);
 }
 
 QTEST_MAIN(TestNetwork)

@@ -7,6 +7,7 @@ namespace {
 const bool registered = [] {
     qmlRegisterType<StandinController>("Taldor", 1, 0, "UserSecurityOption");
     qmlRegisterType<StandinController>("Taldor", 1, 0, "Driver");
+    qmlRegisterType<StandinController>("Taldor", 1, 0, "Notification");
     return true;
 }();
 }

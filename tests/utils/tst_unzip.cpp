@@ -1,4 +1,6 @@
 #include "common/core/utils/unziparchive.h"
+#include "common/core/utils/ziparchive.h"
+#include "hostilezip.h"
 #include "testfiles.h"
 
 #include <QDirIterator>
@@ -9,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -73,6 +77,14 @@ QStringList tree(const QString &dir)
     return paths;
 }
 
+// The process's peak resident memory so far, in bytes.
+qint64 peakMemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
+}
+
 } // namespace
 
 // Unpacking update packages: folders, overwriting, refused paths, links and damaged archives.
@@ -92,6 +104,8 @@ private slots:
     void refusesWritingThroughLinks();
     void damagedArchives_data();
     void damagedArchives();
+    void hostileArchives_data();
+    void hostileArchives();
 
 private:
     QString sandbox() const { return m_sandbox->path(); }
@@ -283,6 +297,81 @@ void TestUnzip::damagedArchives()
                  QStringList({"first.txt", "pkg", "pkg/second.txt", "pkg/third.txt"}));
     else
         QCOMPARE(tree(dest()), QStringList());
+}
+
+void TestUnzip::hostileArchives_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("maxTotalSize"); // 0: the default limits
+    QTest::addColumn<qint64>("maxEntries");
+    QTest::addColumn<QString>("reason");
+    using namespace HostileZip;
+    const Entry good = deflated("good.txt", "good");
+    Entry huge = deflated("huge.bin", "tiny");
+    huge.size = 0x80000000u;
+    Entry ratio = deflated("ratio.bin", QByteArray(1 << 20, 'x'));
+    ratio.data = QByteArray(1 << 20, 'x'); // never read: the declaration alone is refused
+    ratio.size = 1u << 30;
+    Entry shortOne = deflated("short.txt", QByteArray(50, 's'));
+    shortOne.size = 100;
+    Entry badCrc = deflated("crc.txt", "checked");
+    badCrc.crc ^= 1;
+    Entry stored = deflated("stored.txt", "");
+    stored.method = 0;
+    stored.data = QByteArray(10, 'd');
+    stored.size = 1000;
+    stored.crc = crc(QByteArray(10, 'd'));
+    const Entry two = deflated("two.txt", QByteArray(60, '2'));
+    const Entry three = deflated("three.txt", QByteArray(60, '3'));
+
+    QTest::newRow("115 bytes declaring 2 GiB") << HostileZip::archive({huge}) << qint64(0) << qint64(0)
+                                               << "huge.bin declares 2147483648 bytes";
+    QTest::newRow("10 bytes declared, 256 MiB inflated")
+        << HostileZip::archive({good, zeros("bomb.bin", qint64(256) << 20, 10)}) << qint64(0) << qint64(0)
+        << "bomb.bin holds more than its declared 10 bytes";
+    QTest::newRow("1 GiB from 1 MiB") << HostileZip::archive({good, ratio}) << qint64(0) << qint64(0)
+                                      << "ratio.bin declares 1073741824 bytes from 1048576 compressed ones";
+    QTest::newRow("shorter than declared") << HostileZip::archive({good, shortOne}) << qint64(0) << qint64(0)
+                                           << "short.txt ends after 50 of its declared 100 bytes";
+    QTest::newRow("wrong CRC") << HostileZip::archive({good, badCrc}) << qint64(0) << qint64(0) << "crc.txt is damaged";
+    QTest::newRow("stored, data cut") << HostileZip::archive({good, stored}) << qint64(0) << qint64(0) << "stored.txt is damaged";
+    QTest::newRow("total over the cap") << HostileZip::archive({good, two, three}) << qint64(100) << qint64(0)
+                                        << "the entries declare more than 100 bytes";
+    QTest::newRow("two entries of one name") << HostileZip::archive({good, two, two}) << qint64(0) << qint64(0)
+                                             << "not a readable zip archive";
+    QTest::newRow("too many entries") << HostileZip::archive({good, two, shortOne}) << qint64(0) << qint64(2)
+                                      << "the archive has 3 entries, more than 2";
+}
+
+void TestUnzip::hostileArchives()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, maxTotalSize);
+    QFETCH(qint64, maxEntries);
+    QFETCH(QString, reason);
+    QVERIFY(writeFile(archive(), bytes));
+    const qint64 startMemory = peakMemory();
+
+    // The archive reader says why, with the limits of the row.
+    Common::ZipLimits limits;
+    if (maxTotalSize > 0)
+        limits.maxTotalSize = maxTotalSize;
+    if (maxEntries > 0)
+        limits.maxEntries = maxEntries;
+    Common::ZipArchive zip;
+    bool whole = zip.open(archive(), limits);
+    for (const Common::ZipArchive::Entry &entry : zip.entries())
+        whole = whole && zip.read(entry, [](const char *, qint64) { return true; });
+    QVERIFY(!whole);
+    QVERIFY2(zip.errorString().contains(reason), qPrintable(zip.errorString()));
+
+    // Unpacking with the default limits writes nothing and stays small.
+    if (maxTotalSize == 0 && maxEntries == 0) {
+        QVERIFY(!unzipArchive(archive(), dest()));
+        QCOMPARE(tree(dest()), QStringList());
+    }
+    QVERIFY2(peakMemory() - startMemory < (qint64(64) << 20),
+             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - startMemory) >> 20)));
 }
 
 QTEST_GUILESS_MAIN(TestUnzip)

@@ -3,7 +3,12 @@
 #include "xlsx/document.h"
 
 #include <QTemporaryDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <algorithm>
+#include <random>
 #include <private/qzipreader_p.h>
 #include <private/qzipwriter_p.h>
 
@@ -26,6 +31,8 @@ private slots:
     void fontChangesLeaveTheDefaultFontAlone();
     void sharedFormulaReadsRelatively();
     void rowsColumnsAndMerges();
+    void mergesRefuseExactlyTheOverlaps();
+    void cellsWrittenInAnyOrder();
 
 private:
     QTemporaryDir m_dir;
@@ -383,6 +390,92 @@ void XlsxCellsTest::rowsColumnsAndMerges()
     QCOMPARE(xlsx.columnWidth(4), 12.5);
     QCOMPARE(xlsx.currentWorksheet()->mergedCells(), QList<CellRange>{CellRange("A1:C1")});
     QVERIFY(!xlsx.dimension().isValid()); // heights and merges alone make no cells
+}
+
+void XlsxCellsTest::mergesRefuseExactlyTheOverlaps()
+{
+    // Random ranges of any shape, merged and unmerged in turn; a merge is refused exactly when
+    // it shares a cell with a merged range, as a check of every pair says.
+    Document xlsx;
+    Worksheet *sheet = xlsx.currentWorksheet();
+    QList<CellRange> merged;
+    QRandomGenerator random(11);
+    int accepted = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const int row = 1 + random.bounded(40);
+        const int column = 1 + random.bounded(40);
+        const int tall = random.bounded(10) == 0 ? 1 + random.bounded(30) : 1 + random.bounded(3);
+        const int wide = random.bounded(10) == 0 ? 1 + random.bounded(30) : 1 + random.bounded(3);
+        const CellRange range(row, column, row + tall - 1, column + wide - 1);
+        if (tall * wide == 1)
+            continue;
+        if (!merged.isEmpty() && random.bounded(4) == 0) {
+            const CellRange gone = merged.takeAt(random.bounded(merged.size()));
+            QVERIFY(sheet->unmergeCells(gone));
+        }
+        const bool overlaps = std::any_of(merged.cbegin(), merged.cend(),
+                                          [&](const CellRange &other) { return other.intersects(range); });
+        QCOMPARE(sheet->mergeCells(range), !overlaps);
+        if (!overlaps) {
+            merged.append(range);
+            ++accepted;
+        }
+    }
+    QVERIFY(accepted > 100);
+    QCOMPARE(sheet->mergedCells(), merged);
+}
+
+void XlsxCellsTest::cellsWrittenInAnyOrder()
+{
+    // Row 1 right to left, row 2 in a random order with cells written twice, row 3 left to right
+    // with a cell put before the others at the end.
+    const int columns = 3000;
+    QVector<int> shuffled;
+    for (int c = 1; c <= columns; ++c)
+        shuffled.append(c);
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(5));
+    const QString path = m_dir.filePath(QStringLiteral("order.xlsx"));
+    {
+        Document xlsx;
+        for (int c = columns; c >= 1; --c)
+            QVERIFY(xlsx.write(1, c, c));
+        for (int c : qAsConst(shuffled))
+            QVERIFY(xlsx.write(2, c, -c));
+        for (int c : qAsConst(shuffled).mid(0, 100))
+            QVERIFY(xlsx.write(2, c, 2 * c));
+        QVERIFY(xlsx.write(2, 7, QVariant())); // a blank without a style leaves the row
+        for (int c = 2; c <= columns; ++c)
+            QVERIFY(xlsx.write(3, c, c));
+        QVERIFY(xlsx.write(3, 1, QStringLiteral("first")));
+        QCOMPARE(xlsx.read(1, 17), QVariant(qlonglong(17)));
+        QCOMPARE(xlsx.read(2, shuffled[3]), QVariant(qlonglong(2 * shuffled[3])));
+        QCOMPARE(xlsx.dimension(), CellRange(1, 1, 3, columns));
+        QVERIFY(xlsx.saveAs(path));
+    }
+    // Saved in column order, as spreadsheet programs need them.
+    QZipReader reader(path);
+    const QByteArray sheet = reader.fileData(QStringLiteral("xl/worksheets/sheet1.xml"));
+    QRegularExpressionMatchIterator cells = QRegularExpression(QStringLiteral("<c r=\"([A-Z]+)(\\d+)\"")).globalMatch(QString::fromUtf8(sheet));
+    int previousRow = 0;
+    int previousColumn = 0;
+    int count = 0;
+    while (cells.hasNext()) {
+        const QRegularExpressionMatch match = cells.next();
+        const CellReference reference(match.captured(1) + match.captured(2));
+        QVERIFY2(reference.row() > previousRow || (reference.row() == previousRow && reference.column() > previousColumn),
+                 qPrintable(match.captured(0)));
+        previousRow = reference.row();
+        previousColumn = reference.column();
+        ++count;
+    }
+    QCOMPARE(count, 3 * columns - 1);
+    Document reopened(path);
+    for (int c = 1; c <= columns; ++c) {
+        QCOMPARE(reopened.read(1, c), QVariant(qlonglong(c)));
+        const bool rewritten = shuffled.indexOf(c) < 100;
+        QCOMPARE(reopened.read(2, c), c == 7 ? QVariant() : QVariant(qlonglong(rewritten ? 2 * c : -c)));
+    }
+    QCOMPARE(reopened.read(3, 1), QVariant(QStringLiteral("first")));
 }
 
 QTEST_GUILESS_MAIN(XlsxCellsTest)

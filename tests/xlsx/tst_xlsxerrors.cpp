@@ -1,4 +1,5 @@
 // Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
+#include "hostilezip.h"
 #include "xlsx/document.h"
 #include "xlsxtesthelpers.h"
 
@@ -7,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <private/qzipreader_p.h>
-#include <private/qzipwriter_p.h>
+
+#include <sys/resource.h>
 
 using namespace Xlsx;
 
@@ -24,13 +26,22 @@ Parts partsOf(const QString &fileName)
     return parts;
 }
 
-bool writeZip(const QString &fileName, const Parts &parts)
+// The parts as an honest archive, but for the entry of the same name as hostile, which takes
+// that part's place.
+QByteArray archiveOf(const Parts &parts, const HostileZip::Entry &hostile = HostileZip::Entry())
 {
-    QZipWriter writer(fileName);
+    QList<HostileZip::Entry> entries;
     for (const auto &part : parts)
-        writer.addFile(part.first, part.second);
-    writer.close();
-    return writer.status() == QZipWriter::NoError;
+        entries.append(part.first.toUtf8() == hostile.name ? hostile : HostileZip::deflated(part.first.toUtf8(), part.second));
+    return HostileZip::archive(entries);
+}
+
+// The process's peak resident memory so far, in bytes.
+qint64 peakMemory()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
 }
 
 Parts replaced(Parts parts, const QString &name, const QByteArray &data)
@@ -43,6 +54,15 @@ Parts replaced(Parts parts, const QString &name, const QByteArray &data)
     }
     parts.append({name, data});
     return parts;
+}
+
+QByteArray partOf(const Parts &parts, const QString &name)
+{
+    for (const auto &part : parts) {
+        if (part.first == name)
+            return part.second;
+    }
+    return QByteArray();
 }
 
 Parts without(Parts parts, const QString &name)
@@ -82,6 +102,9 @@ private slots:
     void damagedArchiveEntry();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
+    void emptyRootsTakeNewContent();
+    void cellTablesInAnyXmlForm_data();
+    void cellTablesInAnyXmlForm();
 
 private:
     QString m_valid;
@@ -143,6 +166,66 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray() << withRows("<row r=\"2\"><c r=\"A1\"><v>1</v></c></row>") << "\"A1\" does not belong to row 2";
     QTest::newRow("row outside the sheet")
         << QByteArray() << withRows("<row r=\"1048577\"/>") << "row number 1048577";
+    Parts twice = m_parts;
+    twice.append({"XL/Styles.xml", partOf(m_parts, "xl/styles.xml")});
+    QTest::newRow("two parts named alike") << QByteArray() << twice
+                                           << "the archive holds the parts xl/styles.xml and XL/Styles.xml";
+    QTest::newRow("cell closed by the wrong tag")
+        << QByteArray() << withRows("<row r=\"1\">\n<c r=\"A1\"><v>1</v></x>\n</row>")
+        << "the end tag x closes no open element of its name (line 2)";
+    QTest::newRow("unknown entity") << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>&nbsp;</v></c></row>")
+                                    << "the entity &nbsp; is not defined";
+    QTest::newRow("character reference to nothing")
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>&#0;</v></c></row>") << "&#0; is not allowed";
+    QTest::newRow("unquoted attribute") << QByteArray() << withRows("<row r=1><c r=\"A1\"><v>1</v></c></row>")
+                                        << "an attribute value is not quoted";
+    QTest::newRow("repeated attribute") << QByteArray() << withRows("<row r=\"1\" r=\"1\"/>")
+                                        << "an attribute is repeated";
+    QTest::newRow("control character in a name")
+        << QByteArray() << withRows("<row " + QByteArray(1, '\x01') + "r=\"1\"/>") << "an attribute name is malformed";
+    QTest::newRow("control character in a text")
+        << QByteArray() << withRows("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>a" + QByteArray(1, '\0') + "b</v></c></row>")
+        << "the text holds the control character 0x00";
+    QTest::newRow("unclosed comment") << QByteArray() << withRows("<row r=\"1\"/><!-- open") << "a comment is not closed";
+    QTest::newRow("table not closed")
+        << QByteArray() << replaced(m_parts, sheet, head + "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c></row>")
+        << "not closed";
+    // Whatever follows a part's root element makes the part malformed.
+    const QByteArray styles = partOf(m_parts, "xl/styles.xml");
+    QTest::newRow("styles, then more") << QByteArray() << replaced(m_parts, "xl/styles.xml", styles + "<colors/>")
+                                       << "xl/styles.xml: Extra content at end of document";
+    QTest::newRow("sheet, then more")
+        << QByteArray() << replaced(m_parts, sheet, partOf(m_parts, sheet) + "<sheetData/>") << "Extra content";
+    QTest::newRow("relationships, then more")
+        << QByteArray()
+        << replaced(m_parts, "xl/_rels/workbook.xml.rels", partOf(m_parts, "xl/_rels/workbook.xml.rels") + "text")
+        << "workbook relationships are missing or damaged";
+
+    // Archives that lie about their entries: refused before or while decompressing, in little memory.
+    using namespace HostileZip;
+    Entry huge = deflated(sheet.toUtf8(), "tiny");
+    huge.size = 0x80000000u;
+    QTest::newRow("sheet declaring 2 GiB") << archiveOf(m_parts, huge) << Parts()
+                                           << "xl/worksheets/sheet1.xml declares 2147483648 bytes";
+    QTest::newRow("sheet inflating past its size")
+        << archiveOf(m_parts, zeros(sheet.toUtf8(), qint64(256) << 20, 10)) << Parts()
+        << "xl/worksheets/sheet1.xml is damaged";
+    Entry ratio = deflated(sheet.toUtf8(), "");
+    ratio.data = QByteArray(1 << 20, 'x');
+    ratio.size = 1u << 30;
+    QTest::newRow("1 GiB sheet from 1 MiB") << archiveOf(m_parts, ratio) << Parts()
+                                            << "declares 1073741824 bytes from 1048576 compressed ones";
+    QList<Entry> big = {deflated("a.bin", ""), deflated("b.bin", ""), deflated("c.bin", "")};
+    for (Entry &entry : big) {
+        entry.data = QByteArray(4 << 20, 'x');
+        entry.size = 0x30000000u;
+    }
+    QTest::newRow("parts over 2 GiB in all") << HostileZip::archive(big) << Parts()
+                                             << "the archive entries declare more than 2147483648 bytes";
+    Entry shortSheet = deflated(sheet.toUtf8(), "<worksheet/>");
+    shortSheet.size += 100;
+    QTest::newRow("sheet shorter than declared") << archiveOf(m_parts, shortSheet) << Parts()
+                                                 << "xl/worksheets/sheet1.xml is damaged";
 }
 
 void XlsxErrorsTest::brokenFilesAreRefused()
@@ -150,12 +233,13 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QFETCH(QByteArray, content);
     QFETCH(Parts, parts);
     QFETCH(QString, message);
+    const qint64 startMemory = peakMemory();
     const QString file = m_dir.filePath(QStringLiteral("broken.xlsx"));
     QFile::remove(file);
     if (parts.isEmpty())
         QVERIFY(writeFile(file, content));
     else
-        QVERIFY(writeZip(file, parts));
+        QVERIFY(writeFile(file, archiveOf(parts)));
     const QByteArray bytes = readFile(file);
 
     Document xlsx(file);
@@ -173,6 +257,8 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QVERIFY(xlsx.errorString().contains(message));
     QVERIFY(!QFile::exists(copy));
     QCOMPARE(readFile(file), bytes); // the broken file stays as it was
+    QVERIFY2(peakMemory() - startMemory < (qint64(64) << 20),
+             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - startMemory) >> 20)));
 }
 
 void XlsxErrorsTest::damagedArchiveEntry()
@@ -234,6 +320,97 @@ void XlsxErrorsTest::sheetSelection()
     QVERIFY(!xlsx.selectSheet(3));
     QVERIFY(xlsx.selectSheet(QStringLiteral("sheet1"))); // names match without regard to case
     QCOMPARE(xlsx.currentWorksheet()->sheetName(), QStringLiteral("Sheet1"));
+}
+
+void XlsxErrorsTest::emptyRootsTakeNewContent()
+{
+    // A style sheet or a content type list written as an empty element: new styles and parts go
+    // into it, and the saved workbook opens again. The workbook has no shared strings yet.
+    const QString numbers = m_dir.filePath(QStringLiteral("numbers.xlsx"));
+    {
+        Document xlsx;
+        QVERIFY(xlsx.write("A1", 1));
+        QVERIFY(xlsx.saveAs(numbers));
+    }
+    const Parts base = partsOf(numbers);
+    QVERIFY(partOf(base, "xl/sharedStrings.xml").isEmpty());
+    const QByteArray emptyStyles = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"/>";
+    const QByteArray emptyTypes = "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>";
+    for (const auto &[name, empty] : {std::pair<QString, QByteArray>{"xl/styles.xml", emptyStyles},
+                                      std::pair<QString, QByteArray>{"[Content_Types].xml", emptyTypes}}) {
+        const QString file = m_dir.filePath(QStringLiteral("empty-root.xlsx"));
+        QVERIFY(writeFile(file, archiveOf(replaced(base, name, empty))));
+        {
+            Document xlsx(file);
+            QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+            Format bold;
+            bold.setFontBold(true);
+            QVERIFY(xlsx.write("C3", QStringLiteral("bold"), bold));
+            QVERIFY(xlsx.write("C4", QStringLiteral("shared")));
+            QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+        }
+        Document reopened(file);
+        QVERIFY2(reopened.isLoadPackage(), qPrintable(reopened.errorString()));
+        QCOMPARE(reopened.read("C3").toString(), QStringLiteral("bold"));
+        QVERIFY(reopened.cellAt(3, 3).format().fontBold());
+        const QByteArray saved = XlsxTest::entry(file, name);
+        QVERIFY2(saved.startsWith(empty.chopped(2) + '>'), saved.constData());
+        if (name == QLatin1String("xl/styles.xml")) {
+            QString error;
+            const QJsonObject dump = XlsxTest::dump(file, &error);
+            QVERIFY2(!dump.isEmpty(), qPrintable(error));
+            QVERIFY(XlsxTest::cell(dump, "Sheet1", "C3").value("b").toBool());
+        }
+    }
+}
+
+void XlsxErrorsTest::cellTablesInAnyXmlForm_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("entities") << QByteArray("<row r=\"1\"><c r=\"A1\" t=\"str\"><v>a &lt;b&gt; &amp; &quot;c&quot; &apos;</v></c></row>")
+                              << "A1" << QVariant("a <b> & \"c\" '");
+    QTest::newRow("character references") << QByteArray("<row r=\"1\"><c r=\"B1\" t=\"str\"><v>&#1046;&#x44F;&#x1F600;</v></c></row>")
+                                          << "B1" << QVariant(QString::fromUtf8("Жя\xF0\x9F\x98\x80"));
+    QTest::newRow("CDATA and comments") << QByteArray("<row r=\"1\"><!-- a row --><c r=\"C1\" t=\"str\"><v><![CDATA[<x>]]>y<!--z--></v></c><?pi?></row>")
+                                        << "C1" << QVariant("<x>y");
+    QTest::newRow("prefixes and single quotes") << QByteArray("<x:row r='2'><x:c r='D2'><x:v>7</x:v></x:c></x:row>")
+                                                << "D2" << QVariant(qlonglong(7));
+    QTest::newRow("white space in tags") << QByteArray("<row\n r = \"3\" ><c\tr=\"E3\" s=\"0\" ><v >2.5</v ></c ></row >")
+                                         << "E3" << QVariant(2.5);
+    QTest::newRow("inline string with runs") << QByteArray("<row r=\"1\"><c r=\"F1\" t=\"inlineStr\"><is><r><t>a</t></r><rPh><t>x</t></rPh><r><t xml:space=\"preserve\"> b</t></r></is></c></row>")
+                                             << "F1" << QVariant("a b");
+    QTest::newRow("self-closing rows and cells") << QByteArray("<row r=\"1\"/><row r=\"2\"><c r=\"G2\"/><c r=\"H2\"><v>1</v></c></row>")
+                                                 << "H2" << QVariant(qlonglong(1));
+    QTest::newRow("unknown elements") << QByteArray("<row r=\"1\"><extLst><ext><c r=\"A9\"/></ext></extLst><c r=\"I1\"><v>3</v></c></row>")
+                                      << "I1" << QVariant(qlonglong(3));
+}
+
+void XlsxErrorsTest::cellTablesInAnyXmlForm()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(QString, cell);
+    QFETCH(QVariant, value);
+    const QString sheet = QStringLiteral("xl/worksheets/sheet1.xml");
+    const QByteArray part = QByteArray(sheetHead).replace("<worksheet ", "<worksheet xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" ")
+        + "<sheetData>" + rows + "</sheetData></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("forms.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(replaced(m_parts, sheet, part))));
+    {
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.read(cell), value);
+        // A change elsewhere keeps the rows as they were written.
+        QVERIFY(xlsx.write("Z100", 1));
+        QVERIFY(xlsx.save());
+    }
+    const QByteArray saved = XlsxTest::entry(file, sheet);
+    const QByteArray firstRow = rows.left(rows.indexOf("</row>") + 6);
+    if (rows.startsWith("<row r=\"1\"><"))
+        QVERIFY2(saved.contains(firstRow), saved.constData());
+    Document reopened(file);
+    QCOMPARE(reopened.read(cell), value);
 }
 
 QTEST_GUILESS_MAIN(XlsxErrorsTest)

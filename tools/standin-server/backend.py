@@ -4,7 +4,8 @@ Every request runs in one transaction: an answer with "RES" "0" leaves the datab
 Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   50   the signed-in user's right <controller>.crud.<operation> is not "1" (or nobody signed in)
   51   a controller the stand-in knows but an action it does not serve
-  100  bad input: unknown controller or column, malformed JSON_WHERE, a value of the wrong type;
+  100  bad input: unknown controller or column, malformed JSON_WHERE or one over its caps (20 groups,
+       100 expressions), a value of the wrong type;
        on saLock / saUnlock also a record that is missing or locked by another session
   105  the database refused the change (unique, not-null or foreign-key violation)
   70   saUpdate: the record is locked by another session (without update_locked_record right)
@@ -86,6 +87,9 @@ OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
 TEXT_OPERATIONS = {"contains": "> 0", "not_contains": "= 0"}
 
 MAX_COPIES = 100
+# The caps of the client library's query builder on JSON_WHERE: groups, and expressions in all.
+MAX_GROUPS = 20
+MAX_EXPRESSIONS = 100
 
 # Balance ledgers: log table -> its type table, group table and owner table.
 LEDGERS = {
@@ -371,10 +375,16 @@ class Backend:
     def _json_where(self, select, document):
         try:
             groups = json.loads(document)
-        except ValueError as error:
-            raise InputError("JSON_WHERE is not JSON: %s" % error) from None
+        except (ValueError, RecursionError) as error:
+            raise InputError("JSON_WHERE is not JSON: %s" % str(error)[:200]) from None
         if not isinstance(groups, list):
             raise InputError("JSON_WHERE must be an array of groups")
+        if len(groups) > MAX_GROUPS:
+            raise InputError("JSON_WHERE has more than %d groups" % MAX_GROUPS)
+        expression_count = sum(len(g.get("expressions")) for g in groups
+                               if isinstance(g, dict) and isinstance(g.get("expressions"), list))
+        if expression_count > MAX_EXPRESSIONS:
+            raise InputError("JSON_WHERE has more than %d expressions" % MAX_EXPRESSIONS)
         composed = sql.Composed([])
         args = []
         for g, group in enumerate(groups):

@@ -76,8 +76,31 @@ class ProtocolError(Exception):
     pass
 
 
+def inflate(compressed, size):
+    """The zlib stream's data, which must be exactly size bytes; never inflates more than that."""
+    inflater = zlib.decompressobj()
+    try:
+        data = inflater.decompress(compressed, size + 1)
+    except zlib.error as error:
+        raise ProtocolError("text frame is no zlib stream: %s" % error) from None
+    if len(data) != size or not inflater.eof or inflater.unused_data:
+        raise ProtocolError("text frame does not decompress to its declared %d bytes" % size)
+    return data
+
+
+def load_json(payload):
+    try:
+        obj = json.loads(payload.decode("utf-8"))
+    except (ValueError, RecursionError) as error:
+        raise ProtocolError("JSON frame is not JSON: %s" % str(error)[:200]) from None
+    if not isinstance(obj, dict):
+        raise ProtocolError("JSON frame holds no object")
+    return obj
+
+
 class Decoder:
-    """Cuts a byte stream into ("json", dict) and ("text", str) frames."""
+    """Cuts a byte stream into ("json", dict) and ("text", str) frames; text frames without text
+    (qCompress of an empty text is its 4-byte size alone) are skipped."""
 
     def __init__(self):
         self.buffer = bytearray()
@@ -95,19 +118,30 @@ class Decoder:
                     break
                 payload = bytes(self.buffer[4:4 + length])
                 del self.buffer[:4 + length]
-                frames.append(("json", json.loads(payload.decode("utf-8"))))
+                frames.append(("json", load_json(payload)))
             elif first == 0x78:
+                if length < 0 or length > MAX_FRAME:
+                    raise ProtocolError("bad text size %d" % length)
                 end = self.buffer.find(END_MARKER, 4)
                 if end < 0:
                     if len(self.buffer) > MAX_FRAME:
                         raise ProtocolError("text frame without end")
                     break
-                size = length & 0xFFFFFFFF
-                data = zlib.decompress(bytes(self.buffer[4:end]))
-                if len(data) != size:
-                    raise ProtocolError("text frame size mismatch")
+                data = inflate(bytes(self.buffer[4:end]), length)
                 del self.buffer[:end + len(END_MARKER)]
-                frames.append(("text", data.decode("utf-8")))
+                try:
+                    text = data.decode("utf-8")
+                except UnicodeDecodeError as error:
+                    raise ProtocolError("text frame is not UTF-8: %s" % error) from None
+                if text:
+                    frames.append(("text", text))
+            elif length == 0 and first == END_MARKER[0]:
+                marker = bytes(self.buffer[4:4 + len(END_MARKER)])
+                if not END_MARKER.startswith(marker):
+                    raise ProtocolError("empty text frame without its end marker")
+                if len(marker) < len(END_MARKER):
+                    break
+                del self.buffer[:4 + len(END_MARKER)]
             else:
                 raise ProtocolError("unknown frame kind 0x%02x" % first)
         return frames

@@ -118,6 +118,8 @@ class Connection:
             emit("error", conn=self.number, error=str(error))
         except ConnectionError:
             pass
+        except Exception as error:  # a fault of the stand-in: told, and only this connection ends
+            emit("error", conn=self.number, error="stand-in failure: %r" % error)
         finally:
             self.server.connections.pop(self.number, None)
             self.writer.close()
@@ -155,6 +157,10 @@ class Connection:
     async def on_json(self, obj):
         if obj.get("method") == "auth.auth":
             params = obj.get("params", {})
+            if not isinstance(params, dict) or not all(isinstance(params.get(key, ""), str) for key in ("sign", "sid")):
+                await self.send_json({"controller": "auth", "method": "auth", "resCode": 0,
+                                      "error": "params must be an object of texts"})
+                return
             ok = await self.signs_in(params.get("sign"), params.get("sid"))
             await self.send_json({"controller": "auth", "method": "auth", "resCode": 10 if ok else 0})
 

@@ -1,5 +1,6 @@
 """Checks the stand-in's wire formats against hand-written bytes of the protocol."""
 
+import resource
 import struct
 import unittest
 import zlib
@@ -53,6 +54,46 @@ class Frames(unittest.TestCase):
             with self.subTest(data=data):
                 with self.assertRaises(protocol.ProtocolError):
                     protocol.Decoder().feed(data)
+
+
+def zeros_frame(count, declared):
+    """A text frame of count zero bytes declaring declared bytes, compressed in pieces."""
+    compressor = zlib.compressobj(9)
+    piece = bytes(1 << 20)
+    body = b"".join(compressor.compress(piece[:min(len(piece), count - done)])
+                    for done in range(0, count, len(piece)))
+    return struct.pack(">I", declared) + body + compressor.flush() + protocol.END_MARKER
+
+
+class HostileFrames(unittest.TestCase):
+    def test_refused_frames(self):
+        peak = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+        cases = {
+            "not zlib": struct.pack(">I", 10) + b"\x78garbage" + protocol.END_MARKER,
+            "256 MiB declared as 10 bytes": zeros_frame(256 << 20, 10),
+            "one byte over": zeros_frame(11, 10),
+            "one byte short": zeros_frame(9, 10),
+            "junk after the stream": zeros_frame(10, 10)[:-7] + b"junk" + protocol.END_MARKER,
+            "not UTF-8": struct.pack(">I", 2) + zlib.compress(b"\xff\xfe") + protocol.END_MARKER,
+            "nested 200,000 deep": struct.pack(">i", 400006) + b'{"a":' + b"[" * 200000 + b"]" * 200000 + b"}",
+            "no object": struct.pack(">i", 3) + b"{}]",
+            "empty frame, wrong marker": b"\0\0\0\0#ENDMSX",
+        }
+        for case, data in cases.items():
+            with self.subTest(case=case):
+                with self.assertRaises(protocol.ProtocolError):
+                    protocol.Decoder().feed(data)
+        grown_kib = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - peak
+        self.assertLess(grown_kib, 64 * 1024, "a frame is never inflated past its declared size")
+
+    def test_frames_without_text_are_skipped(self):
+        stream = (b"\0\0\0\0" + protocol.END_MARKER + protocol.text_frame("")
+                  + protocol.text_frame("#SIGN=s#FN=a_b#[END]") + b"\0\0\0\0" + protocol.END_MARKER)
+        for cut in range(1, len(stream)):
+            decoder = protocol.Decoder()
+            frames = decoder.feed(stream[:cut]) + decoder.feed(stream[cut:])
+            self.assertEqual(frames, [("text", "#SIGN=s#FN=a_b#[END]")])
+            self.assertEqual(decoder.buffer, bytearray())
 
 
 if __name__ == "__main__":

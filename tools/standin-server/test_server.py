@@ -10,14 +10,17 @@ configured user "tester".
 import json
 import os
 import socket
+import struct
 import subprocess
 import threading
 import time
 import unittest
 import uuid
+import zlib
 
 from psycopg2 import sql
 
+import protocol
 from testclient import Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
@@ -598,11 +601,53 @@ class BadInput(StandinCase):
         self.assertEqual({t: table_state(t) for t in before}, before)
 
     def test_garbage_on_one_connection_leaves_the_server_serving(self):
-        raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
-        raw.sendall(b"GET / HTTP/1.1\r\nHost: x\r\n\r\n")
-        self.assertEqual(raw.recv(100), b"", "the stand-in drops a connection that speaks no protocol")
-        raw.close()
-        self.assertEqual(self.client().get_list("city")[0]["RES"], "10")
+        nested = b'{"method":"x","a":' + b"[" * 200000 + b"]" * 200000 + b"}"
+        garbage = {
+            "not the protocol": b"GET / HTTP/1.1\r\nHost: x\r\n\r\n",
+            "malformed zlib stream": struct.pack(">I", 10) + b"\x78garbage#ENDMSG",
+            "10 bytes declared, 64 MiB inflated": struct.pack(">I", 10) + zlib.compress(bytes(64 << 20), 9) + b"#ENDMSG",
+            "JSON nested 200,000 deep": struct.pack(">i", len(nested)) + nested,
+        }
+        for case, data in garbage.items():
+            with self.subTest(case=case):
+                errors = len([e for e in shared["server"].all_events if e["event"] == "error"])
+                raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
+                raw.sendall(data)
+                self.assertEqual(raw.recv(100), b"", "the stand-in drops a connection that speaks no protocol")
+                raw.close()
+                self.assertEqual(self.client().get_list("city")[0]["RES"], "10")
+                told = [e for e in shared["server"].all_events if e["event"] == "error"][errors:]
+                self.assertEqual(len(told), 1, "the stand-in tells why it dropped the connection")
+                self.assertNotIn("stand-in failure", told[0]["error"])
+
+    def test_a_json_sign_in_with_params_that_are_no_object_is_refused(self):
+        for params in ([], "admin", {"sign": ["admin"], "sid": digest("")}):
+            with self.subTest(params=params):
+                raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
+                self.addCleanup(raw.close)
+                raw.sendall(protocol.json_frame({"method": "auth.auth", "params": params}))
+                decoder = protocol.Decoder()
+                frames = []
+                while not frames:
+                    data = raw.recv(65536)
+                    self.assertTrue(data, "the stand-in answers before it closes")
+                    frames = decoder.feed(data)
+                kind, answer = frames[0]
+                self.assertEqual((kind, answer["resCode"]), ("json", 0))
+                self.assertIn("params", answer["error"])
+
+    def test_json_where_over_the_caps_or_nested_too_deep_is_bad_input(self):
+        admin = self.client()
+        group = {"condition": "and", "expressions": [contains("name", "x")]}
+        cases = {
+            "21 groups": [group] * 21,
+            "101 expressions": [{"condition": "and", "expressions": [contains("name", "x")] * 101}],
+        }
+        for case, groups in cases.items():
+            with self.subTest(case=case):
+                self.assertRefused(admin.get_list("city", JSON_WHERE=json.dumps(groups))[0], 100)
+        self.assertRefused(admin.get_list("city", JSON_WHERE="[" * 200000 + "]" * 200000)[0], 100)
+        self.assertEqual(admin.get_list("city", JSON_WHERE=json.dumps([group] * 20))[0]["RES"], "10")
 
 
 class TwoClients(StandinCase):

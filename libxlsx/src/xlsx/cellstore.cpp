@@ -1,7 +1,7 @@
 #include "xlsx/cellstore.h"
 
 #include "xlsx/cellreference.h"
-#include "xlsx/partreader.h"
+#include "xlsx/xmlscanner.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
@@ -38,9 +38,22 @@ auto columnAt(Cells &cells, int column)
                             [](const CellStore::Cell &c, int col) { return c.column < col; });
 }
 
-// Stores the cell in its place by column, replacing one in the same column.
-CellStore::Cell &place(std::vector<CellStore::Cell> &cells, const CellStore::Cell &cell)
+// Rows up to this many cells take a cell out of order by moving the ones after it.
+constexpr size_t smallRow = 16;
+
+} // namespace
+
+CellStore::Cell &CellStore::place(Row &row, const Cell &cell)
 {
+    std::vector<Cell> &cells = row.cells;
+    if (row.unordered) {
+        const auto known = row.unordered->constFind(cell.column);
+        if (known != row.unordered->constEnd())
+            return cells[size_t(known.value())] = cell;
+        row.unordered->insert(cell.column, int(cells.size()));
+        cells.push_back(cell);
+        return cells.back();
+    }
     if (cells.empty() || cells.back().column < cell.column) {
         cells.push_back(cell);
         return cells.back();
@@ -50,92 +63,154 @@ CellStore::Cell &place(std::vector<CellStore::Cell> &cells, const CellStore::Cel
         *at = cell;
         return *at;
     }
-    return *cells.insert(at, cell);
+    if (cells.size() < smallRow)
+        return *cells.insert(at, cell);
+    // Cells written right to left or at random: appended, found by column, ordered later.
+    row.unordered.reset(new QHash<int, int>);
+    row.unordered->reserve(int(cells.size()) * 2);
+    for (size_t i = 0; i < cells.size(); ++i)
+        row.unordered->insert(cells[i].column, int(i));
+    return place(row, cell);
 }
 
-} // namespace
-
-bool CellStore::parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error)
+const std::vector<CellStore::Cell> &CellStore::ordered(const Row &row)
 {
-    m_xml = xml;
+    if (row.unordered) {
+        std::sort(row.cells.begin(), row.cells.end(), [](const Cell &a, const Cell &b) { return a.column < b.column; });
+        row.unordered.reset();
+    }
+    return row.cells;
+}
+
+bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error)
+{
+    m_bytes = bytes;
     int rowNumber = 0;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("row")) {
-            reader.skipCurrentElement();
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::EndElement)
+            return true;
+        if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
+            break;
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (!scanner.isNamed("row")) {
+            if (!scanner.skipElement())
+                break;
             continue;
         }
-        const QStringRef r = reader.attributes().value(QLatin1String("r"));
         int number = rowNumber + 1;
-        if (!r.isEmpty()) {
+        const XmlScanner::Attribute *r = scanner.find("r");
+        QString rText;
+        if (r) {
+            if (!scanner.value(*r, &rText))
+                break;
             bool ok = false;
-            number = r.toInt(&ok);
+            number = rText.toInt(&ok);
             if (!ok)
                 number = 0;
         }
         if (number < 1 || number > CellReference::MaxRow) {
-            *error = QStringLiteral("row number %1 lies outside the sheet").arg(r.isEmpty() ? QString::number(number) : r.toString());
+            *error = QStringLiteral("row number %1 lies outside the sheet").arg(r ? rText : QString::number(number));
             return false;
         }
         rowNumber = number;
-        if (!parseRow(reader, number, sharedStrings, error))
+        if (!parseRow(scanner, number, sharedStrings, error)) {
+            if (error->isEmpty())
+                break;
             return false;
+        }
     }
-    return !reader.hasError();
+    *error = scanner.errorString();
+    return false;
 }
 
-bool CellStore::parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error)
+bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error)
 {
-    const int rowStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
-    const QXmlStreamAttributes attributes = reader.attributes();
-    const bool numbered = attributes.hasAttribute(QLatin1String("r"));
+    const int rowStart = scanner.tokenStart();
+    const bool numbered = scanner.find("r") != nullptr;
     const auto [position, inserted] = m_rows.try_emplace(rowNumber);
     Row &row = position->second;
     row.attributes.clear();
-    for (const QXmlStreamAttribute &attribute : attributes) {
-        if (attribute.prefix().isEmpty()
-            && (attribute.name() == QLatin1String("r") || attribute.name() == QLatin1String("spans")))
+    for (int i = 0; i < scanner.attributeCount(); ++i) {
+        const XmlScanner::Attribute &attribute = scanner.attribute(i);
+        const QByteArray name = QByteArray::fromRawData(attribute.name, attribute.nameSize);
+        if (name == "r" || name == "spans")
             continue;
-        row.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
+        QString value;
+        if (!scanner.value(attribute, &value))
+            return false;
+        row.attributes.append({QString::fromUtf8(name), value});
     }
     int lastColumn = 0;
     bool ordered = true;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("c")) {
-            reader.skipCurrentElement();
+    while (scanner.nextChild()) {
+        if (!scanner.isNamed("c")) {
+            if (!scanner.skipElement())
+                return false;
             continue;
         }
         const int before = lastColumn;
-        if (!parseCell(reader, row, rowNumber, &lastColumn, sharedStrings, error))
+        if (!parseCell(scanner, row, rowNumber, &lastColumn, sharedStrings, error))
             return false;
         ordered = ordered && lastColumn > before;
     }
-    if (reader.hasError())
+    if (scanner.token() != XmlScanner::EndElement)
         return false;
-    const int rowEnd = int(reader.characterOffset());
     if (inserted && numbered && ordered) {
         row.rawStart = rowStart;
-        row.rawLength = rowEnd - rowStart;
+        row.rawLength = scanner.tokenEnd() - rowStart;
     } else {
         row.rawStart = -1; // rewritten from its cells: numbers or order were implicit or wrong
     }
     return true;
 }
 
-bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+namespace {
+
+// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left out.
+bool readItemText(XmlScanner &scanner, QString &text)
+{
+    while (scanner.nextChild()) {
+        QString piece;
+        if (scanner.isNamed("t")) {
+            if (!scanner.readElementText(&piece))
+                return false;
+            text += piece;
+        } else if (scanner.isNamed("r")) {
+            if (!readItemText(scanner, text))
+                return false;
+        } else if (!scanner.skipElement()) {
+            return false;
+        }
+    }
+    return scanner.token() == XmlScanner::EndElement;
+}
+
+bool isValueType(const QByteArray &type, const char *name)
+{
+    return type == name;
+}
+
+} // namespace
+
+bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                           QString *error)
 {
-    const int cellStart = XmlEdit::tagStart(*m_xml, reader.characterOffset());
-    const QXmlStreamAttributes attributes = reader.attributes();
-    const QString reference = attributes.value(QLatin1String("r")).toString();
-    const QString type = attributes.value(QLatin1String("t")).toString();
-    const QStringRef styleText = attributes.value(QLatin1String("s"));
+    const int cellStart = scanner.tokenStart();
+    const XmlScanner::Attribute *r = scanner.find("r");
+    const XmlScanner::Attribute *t = scanner.find("t");
+    const XmlScanner::Attribute *s = scanner.find("s");
+    const QByteArray type = t ? QByteArray::fromRawData(t->value, t->valueSize) : QByteArray();
 
     Cell cell;
-    if (reference.isEmpty()) {
+    if (!r) {
         cell.column = *lastColumn + 1;
     } else {
-        const CellReference position(reference);
+        const CellReference position(QLatin1String(r->value, r->valueSize));
         if (!position.isValid() || position.row() != rowNumber) {
+            QString reference;
+            scanner.value(*r, &reference);
             *error = QStringLiteral("cell reference \"%1\" does not belong to row %2").arg(reference).arg(rowNumber);
             return false;
         }
@@ -145,11 +220,12 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         *error = QStringLiteral("row %1 has more cells than a sheet holds").arg(rowNumber);
         return false;
     }
-    if (!styleText.isEmpty()) {
+    if (s && s->valueSize > 0) {
         bool ok = false;
-        cell.style = styleText.toInt(&ok);
+        cell.style = QByteArray::fromRawData(s->value, s->valueSize).toInt(&ok);
         if (!ok || cell.style < 0) {
-            *error = QStringLiteral("cell %1 has the style \"%2\"").arg(cellName(rowNumber, cell.column), styleText.toString());
+            *error = QStringLiteral("cell %1 has the style \"%2\"")
+                         .arg(cellName(rowNumber, cell.column), QString::fromUtf8(s->value, s->valueSize));
             return false;
         }
     }
@@ -159,56 +235,67 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
     QString inlineText;
     Formula formula;
     bool hasFormula = false;
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        if (name == QLatin1String("v")) {
-            value = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+    while (scanner.nextChild()) {
+        if (scanner.isNamed("v")) {
+            if (!scanner.readElementText(&value))
+                return false;
             hasValue = true;
-        } else if (name == QLatin1String("f")) {
-            const QXmlStreamAttributes f = reader.attributes();
-            const QStringRef formulaType = f.value(QLatin1String("t"));
-            formula.type = formulaType == QLatin1String("shared") ? CellFormula::SharedType
-                : formulaType == QLatin1String("array")           ? CellFormula::ArrayType
-                                                                  : CellFormula::NormalType;
-            formula.reference = CellRange(f.value(QLatin1String("ref")).toString());
-            bool ok = false;
-            const int sharedIndex = f.value(QLatin1String("si")).toInt(&ok);
-            formula.sharedIndex = ok ? sharedIndex : -1;
-            formula.text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (scanner.isNamed("f")) {
+            const XmlScanner::Attribute *formulaType = scanner.find("t");
+            const QByteArray typeName = formulaType ? QByteArray::fromRawData(formulaType->value, formulaType->valueSize)
+                                                    : QByteArray();
+            formula.type = typeName == "shared" ? CellFormula::SharedType
+                : typeName == "array"           ? CellFormula::ArrayType
+                                                : CellFormula::NormalType;
+            QString text;
+            if (const XmlScanner::Attribute *ref = scanner.find("ref")) {
+                if (!scanner.value(*ref, &text))
+                    return false;
+                formula.reference = CellRange(text);
+            }
+            formula.sharedIndex = -1;
+            if (const XmlScanner::Attribute *si = scanner.find("si")) {
+                bool ok = false;
+                const int sharedIndex = QByteArray::fromRawData(si->value, si->valueSize).toInt(&ok);
+                formula.sharedIndex = ok ? sharedIndex : -1;
+            }
+            if (!scanner.readElementText(&formula.text))
+                return false;
             hasFormula = true;
-        } else if (name == QLatin1String("is")) {
-            PartReader::readText(reader, inlineText);
+        } else if (scanner.isNamed("is")) {
+            if (!readItemText(scanner, inlineText))
+                return false;
             hasValue = true;
-        } else {
-            reader.skipCurrentElement();
+        } else if (!scanner.skipElement()) {
+            return false;
         }
     }
-    if (reader.hasError())
+    if (scanner.token() != XmlScanner::EndElement)
         return false;
-    const int cellEnd = int(reader.characterOffset());
-    const QString where = cellName(rowNumber, cell.column);
+    const int cellEnd = scanner.tokenEnd();
 
-    if (type == QLatin1String("s")) {
+    if (isValueType(type, "s")) {
         if (hasValue) {
             bool ok = false;
             cell.index = value.trimmed().toInt(&ok);
             if (!ok || cell.index < 0 || cell.index >= sharedStrings) {
-                *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks").arg(where, value);
+                *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks")
+                             .arg(cellName(rowNumber, cell.column), value);
                 return false;
             }
             cell.kind = Kind::SharedString;
         }
-    } else if (type == QLatin1String("b")) {
+    } else if (isValueType(type, "b")) {
         if (hasValue) {
             cell.kind = Kind::Boolean;
             cell.boolean = XmlText::isTrue(value.trimmed());
         }
-    } else if (type == QLatin1String("e") || type == QLatin1String("str") || type == QLatin1String("d")) {
+    } else if (isValueType(type, "e") || isValueType(type, "str") || isValueType(type, "d")) {
         if (hasValue) {
-            cell.kind = type == QLatin1String("e") ? Kind::Error : type == QLatin1String("d") ? Kind::IsoDate : Kind::Text;
-            cell.index = addText(type == QLatin1String("str") ? XmlText::decodeEscapes(value) : value);
+            cell.kind = isValueType(type, "e") ? Kind::Error : isValueType(type, "d") ? Kind::IsoDate : Kind::Text;
+            cell.index = addText(isValueType(type, "str") ? XmlText::decodeEscapes(value) : value);
         }
-    } else if (type == QLatin1String("inlineStr")) {
+    } else if (isValueType(type, "inlineStr")) {
         cell.kind = Kind::InlineText;
         cell.index = addText(XmlText::decodeEscapes(inlineText));
     } else if (hasValue && !value.trimmed().isEmpty()) {
@@ -224,7 +311,7 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
             ok = ok && std::isfinite(cell.number);
         }
         if (!ok) {
-            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(where, value);
+            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(cellName(rowNumber, cell.column), value);
             return false;
         }
     }
@@ -236,12 +323,12 @@ bool CellStore::parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int
         }
         cell.formula = addFormula(formula);
     }
-    if (!reference.isEmpty()) {
+    if (r) {
         cell.rawStart = cellStart;
         cell.rawLength = cellEnd - cellStart;
     }
 
-    place(row.cells, cell);
+    place(row, cell);
     *lastColumn = cell.column;
     return true;
 }
@@ -260,6 +347,10 @@ const CellStore::Row *CellStore::findRow(int row) const
 const CellStore::Cell *CellStore::find(int row, int column) const
 {
     const Row *r = findRow(row);
+    if (r && r->unordered) {
+        const auto known = r->unordered->constFind(column);
+        return known == r->unordered->constEnd() ? nullptr : &r->cells[size_t(known.value())];
+    }
     if (!r || r->cells.empty() || r->cells.back().column < column)
         return nullptr;
     const auto at = columnAt(r->cells, column);
@@ -290,7 +381,7 @@ CellStore::Cell &CellStore::put(int rowNumber, const Cell &cell)
 {
     Row &r = row(rowNumber);
     touch(r);
-    return place(r.cells, cell);
+    return place(r, cell);
 }
 
 void CellStore::erase(int rowNumber, int column)
@@ -298,6 +389,7 @@ void CellStore::erase(int rowNumber, int column)
     const auto found = m_rows.find(rowNumber);
     if (found == m_rows.end())
         return;
+    ordered(found->second);
     std::vector<Cell> &cells = found->second.cells;
     const auto at = columnAt(cells, column);
     if (at == cells.end() || at->column != column)
@@ -337,13 +429,14 @@ void CellStore::bounds(int *firstRow, int *firstColumn, int *lastRow, int *lastC
 {
     *firstRow = *firstColumn = *lastRow = *lastColumn = 0;
     for (const auto &[number, row] : m_rows) {
-        if (row.cells.empty())
+        const std::vector<Cell> &cells = ordered(row);
+        if (cells.empty())
             continue;
         if (*firstRow == 0)
             *firstRow = number;
         *lastRow = number;
-        const int first = row.cells.front().column;
-        const int last = row.cells.back().column;
+        const int first = cells.front().column;
+        const int last = cells.back().column;
         if (*firstColumn == 0 || first < *firstColumn)
             *firstColumn = first;
         if (last > *lastColumn)
@@ -361,8 +454,10 @@ qint64 CellStore::sharedStringCells() const
     return count;
 }
 
-void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells) const
+void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells,
+                      const std::function<void(QByteArray &)> &flush) const
 {
+    constexpr int flushSize = 256 * 1024;
     const QByteArray prefix = prefixText.toUtf8();
     const QByteArray cellOpen = '<' + prefix + "c r=\"";
     const QByteArray cellClose = "</" + prefix + "c>";
@@ -386,8 +481,10 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
     }
     out += '<' + prefix + "sheetData>";
     for (const auto &[number, row] : m_rows) {
+        if (flush && out.size() >= flushSize)
+            flush(out);
         if (row.rawStart >= 0) {
-            out += m_xml->midRef(row.rawStart, row.rawLength).toUtf8();
+            out.append(m_bytes.constData() + row.rawStart, row.rawLength);
             for (const Cell &cell : row.cells)
                 strings += cell.kind == Kind::SharedString;
             continue;
@@ -409,11 +506,11 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
             continue;
         }
         out += '>';
-        for (const Cell &cell : row.cells) {
+        for (const Cell &cell : ordered(row)) {
             if (cell.kind == Kind::SharedString)
                 ++strings;
             if (cell.rawStart >= 0) {
-                out += m_xml->midRef(cell.rawStart, cell.rawLength).toUtf8();
+                out.append(m_bytes.constData() + cell.rawStart, cell.rawLength);
                 continue;
             }
             out += cellOpen;

@@ -6,12 +6,15 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QXmlStreamReader>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 namespace Xlsx {
+
+class XmlScanner;
 
 // The rows and cells of one worksheet (its sheetData), ordered by row and column whatever the
 // order they were written in. Rows and cells read from a file keep their original text until
@@ -43,7 +46,10 @@ public:
 
     struct Row
     {
-        std::vector<Cell> cells;
+        // Ordered by column, except while cells come in out of order: then they are appended and
+        // found through the index, and ordered again when the row is next read in order.
+        mutable std::vector<Cell> cells;
+        mutable std::unique_ptr<QHash<int, int>> unordered; // column -> position in cells
         XmlNode::Attributes attributes; // other than r and spans
         int rawStart = -1;
         int rawLength = 0;
@@ -61,10 +67,13 @@ public:
     CellStore(const CellStore &) = delete;
     CellStore &operator=(const CellStore &) = delete;
 
-    // Reads sheetData from the reader standing on its start; xml is the text being read.
-    bool parse(QXmlStreamReader &reader, const QString *xml, int sharedStrings, QString *error);
-    // Writes sheetData; counts the cells that refer to shared strings.
-    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells) const;
+    // Reads the rows of a cell table from the scanner standing on its start, up to its end; bytes
+    // are the part being read, from which unchanged rows and cells are written back.
+    bool parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error);
+    // Writes sheetData; counts the cells that refer to shared strings. With flush, out is handed
+    // to it whenever it has grown large, between rows.
+    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells,
+               const std::function<void(QByteArray &)> &flush = {}) const;
 
     const Cell *find(int row, int column) const;
     Cell *find(int row, int column);
@@ -93,11 +102,14 @@ public:
     qint64 sharedStringCells() const;
 
 private:
-    bool parseRow(QXmlStreamReader &reader, int rowNumber, int sharedStrings, QString *error);
-    bool parseCell(QXmlStreamReader &reader, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+    // The row's cells ordered by column, for reading them in order.
+    static const std::vector<Cell> &ordered(const Row &row);
+    static Cell &place(Row &row, const Cell &cell);
+    bool parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error);
+    bool parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                    QString *error);
 
-    const QString *m_xml = nullptr;
+    QByteArray m_bytes; // the part as read
     std::map<int, Row> m_rows;
     std::map<int, Row>::iterator m_last = m_rows.end();
     std::vector<QString> m_texts;

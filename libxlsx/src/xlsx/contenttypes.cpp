@@ -11,6 +11,7 @@ namespace Xlsx {
 bool ContentTypes::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
+    PartReader::openEmptyRoot(m_xml);
     QXmlStreamReader reader(m_xml);
     if (!PartReader::openRoot(reader, QLatin1String("Types"),
                               QStringLiteral("the part lists no content types"), &m_prefix, error))
@@ -30,10 +31,7 @@ bool ContentTypes::load(const QByteArray &bytes, QString *error)
         entry.end = int(reader.characterOffset());
         m_entries.append(entry);
     }
-    if (!PartReader::finish(reader, error))
-        return false;
-    m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
-    return true;
+    return PartReader::finish(reader, m_xml, &m_rootEnd, error);
 }
 
 QString ContentTypes::typeOf(const QString &partName) const

@@ -19,7 +19,7 @@ const char stylesType[] = "application/vnd.openxmlformats-officedocument.spreads
 
 Package::Parts newWorkbookParts()
 {
-    return {
+    const QVector<QPair<QString, QByteArray>> parts{
         {QStringLiteral("[Content_Types].xml"),
          QByteArrayLiteral(
              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -73,6 +73,14 @@ Package::Parts newWorkbookParts()
              "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
              "</worksheet>")},
     };
+    Package::Parts result;
+    for (const auto &part : parts) {
+        Package::Part entry;
+        entry.name = part.first;
+        entry.data = part.second;
+        result.append(entry);
+    }
+    return result;
 }
 
 } // namespace
@@ -243,21 +251,28 @@ bool Document::Private::loadSheet(int index, QString *why)
 bool Document::Private::saveTo(const QString &target, QString *why) const
 {
     Package::Parts parts = package.parts();
-    auto setPart = [&parts](const QString &name, const QByteArray &bytes) {
-        for (auto &part : parts) {
-            if (part.first.compare(name, Qt::CaseInsensitive) == 0) {
-                part.second = bytes;
+    auto setPart = [&parts](Package::Part part) {
+        for (auto &existing : parts) {
+            if (existing.name.compare(part.name, Qt::CaseInsensitive) == 0) {
+                part.name = existing.name;
+                existing = part;
                 return;
             }
         }
-        parts.append({name, bytes});
+        parts.append(part);
+    };
+    auto setBytes = [&setPart](const QString &name, const QByteArray &bytes) {
+        Package::Part part;
+        part.name = name;
+        part.data = bytes;
+        setPart(part);
     };
     auto freeName = [&parts](const QString &wanted) {
         QString name = wanted;
         for (int n = 1;; ++n) {
             bool taken = false;
             for (const auto &part : parts)
-                taken = taken || part.first.compare(name, Qt::CaseInsensitive) == 0;
+                taken = taken || part.name.compare(name, Qt::CaseInsensitive) == 0;
             if (!taken)
                 return name;
             name = wanted.left(wanted.size() - 4) + QString::number(n) + QStringLiteral(".xml");
@@ -271,7 +286,15 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
         if (!sheet.sheet || !sheet.sheet->isModified())
             continue;
         qint64 delta = 0;
-        setPart(sheet.part, sheet.sheet->save(&delta));
+        PartDeflater deflater;
+        sheet.sheet->save(deflater, &delta);
+        Package::Part part;
+        part.name = sheet.part;
+        if (!deflater.finish(&part)) {
+            *why = QStringLiteral("sheet \"%1\" could not be compressed").arg(sheet.name);
+            return false;
+        }
+        setPart(part);
         stringDelta += delta;
         changed = true;
         formulas = formulas || sheet.sheet->hasNewFormulas();
@@ -282,7 +305,7 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
     const QString folder = workbookPart.left(workbookPart.lastIndexOf(QLatin1Char('/')) + 1);
     auto addPart = [&](const QString &file, const QString &kind, const char *contentType, const QByteArray &bytes) {
         const QString name = freeName(folder + file);
-        setPart(name, bytes);
+        setBytes(name, bytes);
         relationships.add(relationshipBase + kind, name.mid(folder.size()));
         contentTypes.addOverride(QLatin1Char('/') + name, QString::fromLatin1(contentType));
     };
@@ -291,18 +314,18 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
             addPart(QStringLiteral("sharedStrings.xml"), QStringLiteral("sharedStrings"), sharedStringsType,
                     strings.save(stringDelta));
         else
-            setPart(stringsPart, strings.save(stringDelta));
+            setBytes(stringsPart, strings.save(stringDelta));
     }
     if (styles.isModified()) {
         if (stylesPart.isEmpty())
             addPart(QStringLiteral("styles.xml"), QStringLiteral("styles"), stylesType, styles.save());
         else
-            setPart(stylesPart, styles.save());
+            setBytes(stylesPart, styles.save());
     }
     if (changed && !calcChainPart.isEmpty()) {
         // The chain lists formula cells; Excel rebuilds it, while a stale one makes it repair the file.
         for (int i = 0; i < parts.size(); ++i) {
-            if (parts[i].first == calcChainPart) {
+            if (parts[i].name == calcChainPart) {
                 parts.remove(i);
                 break;
             }
@@ -311,11 +334,11 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
         contentTypes.removeOverride(QLatin1Char('/') + calcChainPart);
     }
     if (formulas || (changed && !isNew))
-        setPart(workbookPart, workbook.saveWithFullCalculation());
+        setBytes(workbookPart, workbook.saveWithFullCalculation());
     if (relationships.isModified())
-        setPart(workbookRelationshipsPart, relationships.save());
+        setBytes(workbookRelationshipsPart, relationships.save());
     if (contentTypes.isModified())
-        setPart(QStringLiteral("[Content_Types].xml"), contentTypes.save());
+        setBytes(QStringLiteral("[Content_Types].xml"), contentTypes.save());
     return Package::write(target, parts, why);
 }
 

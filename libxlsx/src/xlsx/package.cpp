@@ -1,24 +1,195 @@
 #include "xlsx/package.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <private/qzipreader_p.h>
-#include <private/qzipwriter_p.h>
-
+#include <zip.h>
 #include <zlib.h>
+
+#include <cstring>
+
+#include <memory>
 
 namespace Xlsx {
 
 namespace {
 
-quint32 checksum(const QByteArray &data)
+// What an archive may declare before anything is decompressed.
+constexpr zip_uint64_t maxPartSize = zip_uint64_t(1) << 30;
+constexpr zip_uint64_t maxTotalSize = zip_uint64_t(2) << 30;
+constexpr zip_int64_t maxParts = 65535;
+// Uncompressed to compressed size of parts larger than ratioFloor.
+constexpr zip_uint64_t maxRatio = 200;
+constexpr zip_uint64_t ratioFloor = zip_uint64_t(1) << 20;
+
+struct ArchiveCloser
 {
-    return quint32(::crc32(0, reinterpret_cast<const Bytef *>(data.constData()), uInt(data.size())));
+    void operator()(zip_t *archive) const { zip_discard(archive); }
+};
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+
+QString libzipError(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    const QString text = QString::fromUtf8(zip_error_strerror(&error));
+    zip_error_fini(&error);
+    return text;
+}
+
+// The declared sizes of an entry against the limits; the total grows by its size.
+QString checkDeclared(const zip_stat_t &stat, zip_uint64_t *total)
+{
+    const QString name = QString::fromUtf8(stat.name);
+    if (stat.size > maxPartSize || stat.comp_size > maxPartSize)
+        return QStringLiteral("the archive entry %1 declares %2 bytes, more than %3").arg(name).arg(stat.size).arg(maxPartSize);
+    if (stat.size > ratioFloor && stat.size / maxRatio > stat.comp_size)
+        return QStringLiteral("the archive entry %1 declares %2 bytes from %3 compressed ones")
+            .arg(name).arg(stat.size).arg(stat.comp_size);
+    *total += stat.size;
+    if (*total > maxTotalSize)
+        return QStringLiteral("the archive entries declare more than %1 bytes").arg(maxTotalSize);
+    return QString();
+}
+
+// Reads an entry whole; the decompression stops as soon as it would pass the declared size.
+bool readEntry(zip_t *archive, const zip_stat_t &stat, QByteArray *data)
+{
+    zip_file_t *file = zip_fopen_index(archive, stat.index, 0);
+    if (!file)
+        return false;
+    data->resize(int(stat.size));
+    char extra;
+    zip_uint64_t done = 0;
+    zip_int64_t got = 0;
+    while (done < stat.size && (got = zip_fread(file, data->data() + done, stat.size - done)) > 0)
+        done += zip_uint64_t(got);
+    // Nothing may follow the declared size.
+    const bool whole = got >= 0 && done == stat.size && zip_fread(file, &extra, 1) == 0;
+    zip_fclose(file);
+    return whole && ::crc32(0, reinterpret_cast<const Bytef *>(data->constData()), uInt(data->size())) == stat.crc;
+}
+
+// A source of raw deflate data that libzip copies as it is, its sizes and CRC known beforehand.
+struct DeflatedSource
+{
+    const Package::Part *part;
+    qint64 offset = 0;
+    zip_error_t error;
+};
+
+zip_int64_t readDeflated(void *state, void *data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto *source = static_cast<DeflatedSource *>(state);
+    switch (command) {
+    case ZIP_SOURCE_OPEN:
+        source->offset = 0;
+        return 0;
+    case ZIP_SOURCE_READ: {
+        const qint64 n = qMin<qint64>(qint64(length), source->part->data.size() - source->offset);
+        memcpy(data, source->part->data.constData() + source->offset, size_t(n));
+        source->offset += n;
+        return n;
+    }
+    case ZIP_SOURCE_CLOSE:
+        return 0;
+    case ZIP_SOURCE_STAT: {
+        auto *stat = static_cast<zip_stat_t *>(data);
+        zip_stat_init(stat);
+        stat->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
+        stat->size = zip_uint64_t(source->part->size);
+        stat->comp_size = zip_uint64_t(source->part->data.size());
+        stat->comp_method = ZIP_CM_DEFLATE;
+        stat->crc = source->part->crc;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&source->error, data, length);
+    case ZIP_SOURCE_FREE:
+        zip_error_fini(&source->error);
+        delete source;
+        return 0;
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    default:
+        zip_error_set(&source->error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
+zip_source_t *deflatedSource(zip_t *archive, const Package::Part *part)
+{
+    auto *state = new DeflatedSource{part, 0, {}};
+    zip_error_init(&state->error);
+    zip_source_t *source = zip_source_function(archive, readDeflated, state);
+    if (!source) {
+        zip_error_fini(&state->error);
+        delete state;
+    }
+    return source;
 }
 
 } // namespace
+
+struct PartDeflater::Private
+{
+    z_stream stream{};
+    QByteArray out;
+    uLong crc = ::crc32(0, nullptr, 0);
+    qint64 size = 0;
+    bool ok = true;
+
+    void run(const char *data, qint64 length, int flush)
+    {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+        stream.avail_in = uInt(length);
+        do {
+            if (out.capacity() - out.size() < 65536)
+                out.reserve(out.size() * 2 + 65536);
+            const int before = out.size();
+            out.resize(out.capacity());
+            stream.next_out = reinterpret_cast<Bytef *>(out.data() + before);
+            stream.avail_out = uInt(out.size() - before);
+            const int result = deflate(&stream, flush);
+            ok = ok && result != Z_STREAM_ERROR;
+            out.resize(out.size() - int(stream.avail_out));
+        } while (ok && (stream.avail_in > 0 || (flush == Z_FINISH && stream.avail_out == 0)));
+    }
+};
+
+PartDeflater::PartDeflater()
+    : d(new Private)
+{
+    d->ok = deflateInit2(&d->stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) == Z_OK;
+}
+
+PartDeflater::~PartDeflater()
+{
+    deflateEnd(&d->stream);
+}
+
+void PartDeflater::write(const char *data, qint64 size)
+{
+    // zlib takes at most 4 GiB at once.
+    for (qint64 done = 0; done < size && d->ok;) {
+        const qint64 piece = qMin<qint64>(size - done, qint64(1) << 30);
+        d->crc = ::crc32(d->crc, reinterpret_cast<const Bytef *>(data + done), uInt(piece));
+        d->run(data + done, piece, Z_NO_FLUSH);
+        done += piece;
+    }
+    d->size += size;
+}
+
+bool PartDeflater::finish(Package::Part *part)
+{
+    d->run(nullptr, 0, Z_FINISH);
+    part->deflated = true;
+    part->data = d->out;
+    part->crc = quint32(d->crc);
+    part->size = d->size;
+    return d->ok;
+}
 
 bool Package::open(const QString &fileName, QString *error)
 {
@@ -31,26 +202,58 @@ bool Package::open(const QString &fileName, QString *error)
         *error = QStringLiteral("the file cannot be read");
         return false;
     }
-    QZipReader reader(fileName);
-    if (!reader.isReadable()) {
-        *error = QStringLiteral("the file cannot be read");
+    int code = 0;
+    Archive archive(zip_open(QFile::encodeName(fileName).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    if (!archive) {
+        *error = QStringLiteral("the file is not a zip archive (%1)").arg(libzipError(code));
         return false;
     }
-    const QVector<QZipReader::FileInfo> entries = reader.fileInfoList();
-    if (reader.status() != QZipReader::NoError || entries.isEmpty()) {
-        *error = QStringLiteral("the file is not a zip archive");
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count <= 0 || count > maxParts) {
+        *error = count <= 0 ? QStringLiteral("the file is not a zip archive (it has no entries)")
+                            : QStringLiteral("the archive has %1 entries, more than %2").arg(count).arg(maxParts);
         return false;
     }
-    Parts parts;
-    for (const QZipReader::FileInfo &entry : entries) {
-        if (!entry.isFile)
-            continue;
-        const QByteArray data = reader.fileData(entry.filePath);
-        if (reader.status() != QZipReader::NoError || data.size() != entry.size || checksum(data) != entry.crc) {
-            *error = QStringLiteral("the archive entry %1 is damaged").arg(entry.filePath);
+    const zip_uint64_t need = ZIP_STAT_INDEX | ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_CRC;
+    std::vector<zip_stat_t> entries;
+    zip_uint64_t total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &stat) != 0 || (stat.valid & need) != need) {
+            *error = QStringLiteral("the archive entry %1 cannot be read").arg(i);
             return false;
         }
-        parts.append({entry.filePath, data});
+        *error = checkDeclared(stat, &total);
+        if (!error->isEmpty())
+            return false;
+        if (!QByteArray(stat.name).endsWith('/'))
+            entries.push_back(stat);
+    }
+    // Part names are compared without regard to case: two that differ in case alone would leave it
+    // open which one the workbook means.
+    QHash<QString, QString> names;
+    for (const zip_stat_t &stat : entries) {
+        const QString name = QString::fromUtf8(stat.name);
+        const QString taken = names.value(name.toLower());
+        if (!taken.isNull()) {
+            *error = QStringLiteral("the archive holds the parts %1 and %2, whose names differ in case alone")
+                         .arg(taken, name);
+            return false;
+        }
+        names.insert(name.toLower(), name);
+    }
+    Parts parts;
+    parts.reserve(int(entries.size()));
+    for (const zip_stat_t &stat : entries) {
+        QByteArray data;
+        if (!readEntry(archive.get(), stat, &data)) {
+            *error = QStringLiteral("the archive entry %1 is damaged").arg(QString::fromUtf8(stat.name));
+            return false;
+        }
+        Part part;
+        part.name = QString::fromUtf8(stat.name);
+        part.data = data;
+        parts.append(part);
     }
     setParts(parts);
     return true;
@@ -61,51 +264,50 @@ void Package::setParts(const Parts &parts)
     m_parts = parts;
     m_index.clear();
     for (int i = 0; i < m_parts.size(); ++i)
-        m_index.insert(m_parts[i].first.toLower(), i);
+        m_index.insert(m_parts[i].name.toLower(), i);
 }
 
 QString Package::find(const QString &name) const
 {
     const int index = m_index.value(name.toLower(), -1);
-    return index < 0 ? QString() : m_parts[index].first;
+    return index < 0 ? QString() : m_parts[index].name;
 }
 
 QByteArray Package::part(const QString &name) const
 {
     const int index = m_index.value(name.toLower(), -1);
-    return index < 0 ? QByteArray() : m_parts[index].second;
+    return index < 0 ? QByteArray() : m_parts[index].data;
 }
 
 bool Package::write(const QString &fileName, const Parts &parts, QString *error)
 {
-    QByteArray archive;
-    {
-        QBuffer buffer(&archive);
-        buffer.open(QIODevice::WriteOnly);
-        QZipWriter writer(&buffer);
-        writer.setCompressionPolicy(QZipWriter::AlwaysCompress);
-        for (const auto &part : parts)
-            writer.addFile(part.first, part.second);
-        writer.close();
-        if (writer.status() != QZipWriter::NoError) {
-            *error = QStringLiteral("the archive could not be built");
+    // libzip writes into a temporary file beside the target and renames it when all went well.
+    int code = 0;
+    Archive archive(zip_open(QFile::encodeName(fileName).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code));
+    if (!archive) {
+        *error = QStringLiteral("the file cannot be written (%1)").arg(libzipError(code));
+        return false;
+    }
+    for (const Part &part : parts) {
+        zip_source_t *source = part.deflated ? deflatedSource(archive.get(), &part)
+                                             : zip_source_buffer(archive.get(), part.data.constData(),
+                                                                 zip_uint64_t(part.data.size()), 0);
+        const zip_int64_t index = source ? zip_file_add(archive.get(), part.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
+                                         : -1;
+        if (index < 0) {
+            if (source)
+                zip_source_free(source);
+            *error = QStringLiteral("the archive could not be built: %1").arg(zip_strerror(archive.get()));
             return false;
         }
+        if (!part.deflated)
+            zip_set_file_compression(archive.get(), zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    if (zip_close(archive.get()) != 0) {
+        *error = QStringLiteral("the file cannot be written: %1").arg(zip_strerror(archive.get()));
         return false;
     }
-    if (file.write(archive) != archive.size()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
+    archive.release();
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 namespace Xlsx {
 
 // The zip container of a workbook: its parts in their original order, read whole and checked,
@@ -13,7 +15,17 @@ namespace Xlsx {
 class Package
 {
 public:
-    using Parts = QVector<QPair<QString, QByteArray>>;
+    // One part: its bytes, or, for a part compressed while it was written, its raw deflate data
+    // with the CRC-32 and size of the bytes.
+    struct Part
+    {
+        QString name;
+        QByteArray data;
+        bool deflated = false;
+        quint32 crc = 0;
+        qint64 size = 0;
+    };
+    using Parts = QVector<Part>;
 
     bool open(const QString &fileName, QString *error);
     void setParts(const Parts &parts);
@@ -30,6 +42,25 @@ public:
 private:
     Parts m_parts;
     QHash<QString, int> m_index; // lower-case name -> position
+};
+
+// Compresses a part as it is written, so that its text is never held whole.
+class PartDeflater
+{
+public:
+    PartDeflater();
+    ~PartDeflater();
+    PartDeflater(const PartDeflater &) = delete;
+    PartDeflater &operator=(const PartDeflater &) = delete;
+
+    void write(const char *data, qint64 size);
+    void write(const QByteArray &bytes) { write(bytes.constData(), bytes.size()); }
+    // Ends the data and fills the part's data, CRC and size; false when zlib failed.
+    bool finish(Package::Part *part);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace Xlsx

@@ -1,5 +1,7 @@
 #include "xlsx/partreader.h"
 
+#include "xlsx/xmledit.h"
+
 namespace Xlsx {
 
 bool PartReader::openRoot(QXmlStreamReader &reader, QLatin1String root, const QString &notThePart,
@@ -14,12 +16,26 @@ bool PartReader::openRoot(QXmlStreamReader &reader, QLatin1String root, const QS
     return true;
 }
 
-bool PartReader::finish(const QXmlStreamReader &reader, QString *error)
+bool PartReader::finish(QXmlStreamReader &reader, const QString &xml, int *rootEnd, QString *error)
 {
+    if (rootEnd)
+        *rootEnd = XmlEdit::tagStart(xml, reader.characterOffset());
+    while (!reader.hasError() && !reader.atEnd())
+        reader.readNext();
     if (!reader.hasError())
         return true;
     *error = errorText(reader);
     return false;
+}
+
+void PartReader::openEmptyRoot(QString &xml)
+{
+    QXmlStreamReader reader(xml);
+    if (!reader.readNextStartElement())
+        return;
+    const XmlEdit::Element root = XmlEdit::elementAt(xml, reader.characterOffset());
+    if (root.selfClosing)
+        xml.replace(root.startTagEnd - 2, 2, QStringLiteral("></") + reader.qualifiedName() + QLatin1Char('>'));
 }
 
 QString PartReader::errorText(const QXmlStreamReader &reader)

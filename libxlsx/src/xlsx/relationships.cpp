@@ -30,10 +30,7 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
         relationship.end = int(reader.characterOffset());
         m_relationships.append(relationship);
     }
-    if (!PartReader::finish(reader, error))
-        return false;
-    m_root.endTagStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
-    return true;
+    return PartReader::finish(reader, m_xml, &m_root.endTagStart, error);
 }
 
 bool Relationships::isKind(const QString &type, const QString &kind)

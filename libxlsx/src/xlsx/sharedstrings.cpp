@@ -34,9 +34,8 @@ bool SharedStrings::load(const QByteArray &bytes, QString *error)
             m_index.insert(text, m_texts.size());
         m_texts.append(text);
     }
-    if (!PartReader::finish(reader, error))
+    if (!PartReader::finish(reader, m_xml, &m_root.endTagStart, error))
         return false;
-    m_root.endTagStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
     m_original = m_texts.size();
     return true;
 }

@@ -27,7 +27,7 @@ bool precedesMerges(const QStringRef &name)
 
 } // namespace
 
-bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings, QString *error)
+bool SheetLayout::parse(const QString &xml, QString *error)
 {
     QXmlStreamReader reader(xml);
     if (!PartReader::openRoot(reader, QLatin1String("worksheet"),
@@ -42,12 +42,9 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
                 *error = QStringLiteral("the worksheet has two cell tables");
                 return false;
             }
+            // Its rows were read from the part's bytes already; here it stands empty.
             m_sheetData.start = start;
-            if (!cells.parse(reader, &xml, sharedStrings, error)) {
-                if (error->isEmpty())
-                    *error = PartReader::errorText(reader);
-                return false;
-            }
+            reader.skipCurrentElement();
             m_sheetData.end = int(reader.characterOffset());
             continue;
         }
@@ -92,8 +89,10 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             while (reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("mergeCell")) {
                     const CellRange range(reader.attributes().value(QLatin1String("ref")).toString());
-                    if (range.isValid())
+                    if (range.isValid()) {
                         m_merges.append(range);
+                        indexMerge(range);
+                    }
                 }
                 reader.skipCurrentElement();
             }
@@ -104,14 +103,15 @@ bool SheetLayout::parse(const QString &xml, CellStore &cells, int sharedStrings,
             reader.skipCurrentElement();
         }
     }
-    if (!PartReader::finish(reader, error))
+    int rootEnd = -1;
+    if (!PartReader::finish(reader, xml, &rootEnd, error))
         return false;
     if (!m_sheetData.present()) {
         *error = QStringLiteral("the worksheet has no cell table (sheetData)");
         return false;
     }
     if (m_mergesInsert < 0)
-        m_mergesInsert = XmlEdit::tagStart(xml, reader.characterOffset());
+        m_mergesInsert = rootEnd;
     std::sort(m_columns.begin(), m_columns.end(), [](const Column &a, const Column &b) { return a.min < b.min; });
     return true;
 }
@@ -173,9 +173,36 @@ void SheetLayout::setColumnWidth(int first, int last, double width)
     m_columnsChanged = true;
 }
 
+void SheetLayout::indexMerge(const CellRange &range)
+{
+    m_mergesByRow[range.firstRow()].insert({range.firstColumn(), range});
+    m_tallestMerge = std::max(m_tallestMerge, range.rowCount());
+}
+
+bool SheetLayout::findOverlappingMerge(const CellRange &range, CellRange *found) const
+{
+    // Merges do not overlap, so those that start in one row follow each other by column: the ones
+    // that share columns with the range are the last few that start left of its end.
+    const auto end = m_mergesByRow.upper_bound(range.lastRow());
+    for (auto row = m_mergesByRow.lower_bound(range.firstRow() - m_tallestMerge + 1); row != end; ++row) {
+        const std::map<int, CellRange> &starts = row->second;
+        for (auto candidate = starts.upper_bound(range.lastColumn()); candidate != starts.begin();) {
+            --candidate;
+            if (candidate->second.lastColumn() < range.firstColumn())
+                break;
+            if (candidate->second.intersects(range)) {
+                *found = candidate->second;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void SheetLayout::addMerge(const CellRange &range)
 {
     m_merges.append(range);
+    indexMerge(range);
     m_mergesChanged = true;
 }
 
@@ -183,6 +210,12 @@ bool SheetLayout::removeMerge(const CellRange &range)
 {
     if (!m_merges.removeOne(range))
         return false;
+    const auto row = m_mergesByRow.find(range.firstRow());
+    if (row != m_mergesByRow.end()) {
+        row->second.erase(range.firstColumn());
+        if (row->second.empty())
+            m_mergesByRow.erase(row);
+    }
     m_mergesChanged = true;
     return true;
 }

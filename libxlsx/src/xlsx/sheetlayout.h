@@ -7,11 +7,11 @@
 #include <QString>
 #include <QVector>
 
+#include <map>
 #include <vector>
 
 namespace Xlsx {
 
-class CellStore;
 
 // Everything of a worksheet part around its cells: where the dimension, column widths, cell
 // data and merged ranges stand in the original text, and the columns and merges themselves.
@@ -19,7 +19,8 @@ class CellStore;
 class SheetLayout
 {
 public:
-    bool parse(const QString &xml, CellStore &cells, int sharedStrings, QString *error);
+    // Reads the part's text, whose cell table stands empty (CellStore reads the rows).
+    bool parse(const QString &xml, QString *error);
     QString prefix() const { return m_prefix; }
 
     double defaultRowHeight() const { return m_defaultRowHeight; }
@@ -29,6 +30,8 @@ public:
     int columnStyle(int column) const;
 
     const QVector<CellRange> &merges() const { return m_merges; }
+    // The merged range that shares a cell with range, if there is one.
+    bool findOverlappingMerge(const CellRange &range, CellRange *found) const;
     void addMerge(const CellRange &range);
     bool removeMerge(const CellRange &range);
 
@@ -63,7 +66,13 @@ private:
     double m_defaultColumnWidth = 8.43;
     std::vector<Column> m_columns;
     bool m_columnsChanged = false;
-    QVector<CellRange> m_merges;
+    void indexMerge(const CellRange &range);
+
+    QVector<CellRange> m_merges; // in their order in the part
+    // The merges again, by first row and first column, for the overlap test; and the most rows
+    // one of them spans, which bounds how far above a range a merge touching it can start.
+    std::map<int, std::map<int, CellRange>> m_mergesByRow;
+    int m_tallestMerge = 0;
     bool m_mergesChanged = false;
 };
 

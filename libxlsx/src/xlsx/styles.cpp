@@ -91,6 +91,7 @@ QByteArray Styles::defaultPart()
 bool Styles::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
+    PartReader::openEmptyRoot(m_xml);
     return parse(error);
 }
 
@@ -142,9 +143,7 @@ bool Styles::parse(QString *error)
             span.endTagStart = XmlEdit::tagStart(m_xml, reader.characterOffset());
         m_spans.insert(name, span);
     }
-    if (reader.tokenType() == QXmlStreamReader::EndElement)
-        m_rootEnd = XmlEdit::tagStart(m_xml, reader.characterOffset());
-    if (!PartReader::finish(reader, error))
+    if (!PartReader::finish(reader, m_xml, &m_rootEnd, error))
         return false;
     m_nextNumberFormatId = maxCustomId + 1;
     m_fonts.original = m_fonts.entries.size();

@@ -28,6 +28,7 @@ bool followsCalculation(const QStringRef &name)
 bool Workbook::load(const QByteArray &bytes, QString *error)
 {
     m_xml = XmlText::decode(bytes);
+    PartReader::openEmptyRoot(m_xml);
     QXmlStreamReader reader(m_xml);
     if (!PartReader::openRoot(reader, QLatin1String("workbook"),
                               QStringLiteral("the part is not a workbook"), &m_prefix, error))
@@ -65,10 +66,11 @@ bool Workbook::load(const QByteArray &bytes, QString *error)
             reader.skipCurrentElement();
         }
     }
-    if (!PartReader::finish(reader, error))
+    int rootEnd = -1;
+    if (!PartReader::finish(reader, m_xml, &rootEnd, error))
         return false;
     if (m_calcInsert < 0)
-        m_calcInsert = XmlEdit::tagStart(m_xml, reader.characterOffset());
+        m_calcInsert = rootEnd;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "xlsx/worksheet.h"
 
+#include "xlsx/package.h"
+
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
 #include "xlsx/formulashifter.h"
@@ -8,6 +10,7 @@
 #include "xlsx/sheetlayout.h"
 #include "xlsx/styles.h"
 #include "xlsx/xmlattributes.h"
+#include "xlsx/xmlscanner.h"
 #include "xlsx/xmltext.h"
 
 #include <QHash>
@@ -146,10 +149,64 @@ Worksheet::Worksheet(const QString &name, Styles *styles, SharedStrings *sharedS
 
 Worksheet::~Worksheet() = default;
 
+namespace {
+
+// Moves the scanner onto the start of the worksheet's cell table. False with the error when the
+// text is malformed before it; true with found false when there is no worksheet or no table.
+bool findCellTable(XmlScanner &scanner, bool *found, QString *error)
+{
+    *found = false;
+    bool inRoot = false;
+    for (;;) {
+        const XmlScanner::Token token = scanner.next();
+        if (token == XmlScanner::Invalid) {
+            *error = scanner.errorString();
+            return false;
+        }
+        if (token == XmlScanner::EndOfData || token == XmlScanner::EndElement
+            || (token == XmlScanner::StartElement && !inRoot && !scanner.isNamed("worksheet")))
+            return true;
+        if (token != XmlScanner::StartElement)
+            continue;
+        if (!inRoot) {
+            inRoot = true;
+        } else if (scanner.isNamed("sheetData")) {
+            *found = true;
+            return true;
+        } else if (!scanner.skipElement()) {
+            *error = scanner.errorString();
+            return false;
+        }
+    }
+}
+
+} // namespace
+
 bool Worksheet::load(const QByteArray &bytes, QString *error)
 {
-    d->xml = XmlText::decode(bytes);
-    if (!d->layout.parse(d->xml, d->cells, d->strings->size(), error))
+    // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
+    // is kept as text, with the table left empty, for the layout (whose errors tell of a missing
+    // worksheet or table).
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const QByteArray utf8 = utf16 ? XmlText::decode(bytes).toUtf8() : bytes;
+    XmlScanner scanner(utf8, utf8.startsWith("\xEF\xBB\xBF") ? 3 : 0, utf8.size());
+    bool found = false;
+    if (!findCellTable(scanner, &found, error))
+        return false;
+    if (found) {
+        const int contentStart = scanner.tokenEnd();
+        if (!d->cells.parse(scanner, utf8, d->strings->size(), error)) {
+            if (error->isEmpty())
+                *error = scanner.errorString();
+            return false;
+        }
+        const int contentEnd = scanner.tokenStart();
+        d->xml = XmlText::decode(utf8.left(contentStart)) + QString::fromUtf8(utf8.constData() + contentEnd,
+                                                                               utf8.size() - contentEnd);
+    } else {
+        d->xml = XmlText::decode(utf8);
+    }
+    if (!d->layout.parse(d->xml, error))
         return false;
     d->initialStrings = d->cells.sharedStringCells();
     return true;
@@ -387,10 +444,9 @@ bool Worksheet::mergeCells(const CellRange &range, const Format &format)
         return d->fail(QStringLiteral("not a cell range"));
     if (range.rowCount() == 1 && range.columnCount() == 1)
         return d->fail(QStringLiteral("a merged range needs two cells or more, %1 is one").arg(range.toString()));
-    for (const CellRange &merged : d->layout.merges()) {
-        if (merged.intersects(range))
-            return d->fail(QStringLiteral("%1 overlaps the merged range %2").arg(range.toString(), merged.toString()));
-    }
+    CellRange merged;
+    if (d->layout.findOverlappingMerge(range, &merged))
+        return d->fail(QStringLiteral("%1 overlaps the merged range %2").arg(range.toString(), merged.toString()));
     if (!format.isNull()) {
         const int style = d->styles->indexOf(format);
         for (int r = range.firstRow(); r <= range.lastRow(); ++r) {
@@ -448,13 +504,22 @@ bool Worksheet::hasNewFormulas() const
     return d->formulas;
 }
 
-QByteArray Worksheet::save(qint64 *sharedStringDelta) const
+void Worksheet::save(PartDeflater &out, qint64 *sharedStringDelta) const
 {
+    // The part around its cell table, then the table row by row, compressed as it is written.
+    static const QByteArray cellTable = QByteArrayLiteral("\x01sheetData\x01");
+    const QByteArray around = d->layout.assemble(d->xml, cellTable, dimension());
+    const int at = around.indexOf(cellTable);
+    out.write(around.constData(), at);
     QByteArray sheetData;
     qint64 strings = 0;
-    d->cells.write(sheetData, d->layout.prefix(), &strings);
+    d->cells.write(sheetData, d->layout.prefix(), &strings, [&out](QByteArray &piece) {
+        out.write(piece);
+        piece.clear();
+    });
+    out.write(sheetData);
+    out.write(around.constData() + at + cellTable.size(), around.size() - at - cellTable.size());
     *sharedStringDelta = strings - d->initialStrings;
-    return d->layout.assemble(d->xml, sheetData, dimension());
 }
 
 } // namespace Xlsx

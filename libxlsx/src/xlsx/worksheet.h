@@ -14,6 +14,8 @@
 
 namespace Xlsx {
 
+class PartDeflater;
+
 class SharedStrings;
 class Styles;
 
@@ -71,8 +73,8 @@ private:
     bool load(const QByteArray &bytes, QString *error);
     bool isModified() const;
     bool hasNewFormulas() const;
-    // The part's new text and the change in the number of shared string cells.
-    QByteArray save(qint64 *sharedStringDelta) const;
+    // Writes the part's new text and tells the change in the number of shared string cells.
+    void save(PartDeflater &out, qint64 *sharedStringDelta) const;
 
     std::unique_ptr<Private> d;
 };

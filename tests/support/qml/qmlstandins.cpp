@@ -1,6 +1,9 @@
 #include "qmlstandins.h"
 
+#include "gui/style/style.h"
+#include "messageboxes.h"
 #include "standincontroller.h"
+#include "standindialog.h"
 #include "standindesktoputils.h"
 #include "standinglobal.h"
 #include "standinmainwindow.h"
@@ -26,6 +29,10 @@ QmlStandins::QmlStandins(QObject *parent)
 void QmlStandins::install(QQmlEngine *engine)
 {
     registerTypes();
+    // The icon font of the kit's glyphs, as the shell loads it at start.
+    static const bool fontsLoaded = (Gui::Style::loadFonts(), true);
+    Q_UNUSED(fontsLoaded);
+    m_global->setEngine(engine);
     if (!QQmlFileSelector::get(engine))
         new QQmlFileSelector(engine, engine);
     QQmlContext *context = engine->rootContext();
@@ -45,4 +52,7 @@ void QmlStandins::registerTypes()
     registered = true;
     qmlRegisterType<StandinController>("Koriv.Test", 1, 0, "StandinController");
     qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
+    qmlRegisterSingletonType<MessageBoxes>("Koriv.Test", 1, 0, "MessageBoxes",
+                                           [](QQmlEngine *, QJSEngine *) -> QObject * { return new MessageBoxes; });
+    qmlRegisterUncreatableType<StandinDialog>("Koriv.Test", 1, 0, "StandinDialog", QStringLiteral("opened by QWIDGET_CREATOR"));
 }

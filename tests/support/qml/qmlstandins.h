@@ -11,7 +11,7 @@ class StandinWidgetCreator;
 
 // The shell's QML context objects as tests see them: GLOBAL, mainWindow, QWIDGET_CREATOR,
 // DESKTOP_UTILS, USER_SESSION and APP_HOST "norvik". install() also gives the engine the file
-// selector that picks the Material variants, as the shell's engine has.
+// selector that picks the Material variants and loads the icon fonts, as the shell does.
 class QmlStandins : public QObject
 {
     Q_OBJECT

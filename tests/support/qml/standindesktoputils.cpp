@@ -1,5 +1,10 @@
 #include "standindesktoputils.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+
 StandinDesktopUtils::StandinDesktopUtils(QObject *parent)
     : Utils(parent)
 {
@@ -21,4 +26,34 @@ void StandinDesktopUtils::writeToExcel(const QVariantMap &table)
 void StandinDesktopUtils::setNow(qlonglong epochMs, int offsetMinutes)
 {
     m_now = QDateTime::fromMSecsSinceEpoch(epochMs, Qt::OffsetFromUTC, offsetMinutes * 60);
+}
+
+QString StandinDesktopUtils::idToString(QObject *object) const
+{
+    for (QQmlContext *context = object ? qmlContext(object) : nullptr; context; context = context->parentContext()) {
+        const QString name = context->nameForObject(object);
+        if (!name.isEmpty())
+            return name;
+    }
+    return {};
+}
+
+QObject *StandinDesktopUtils::findChildByName(QObject *rootObject, const QString &name) const
+{
+    return rootObject ? rootObject->findChild<QObject *>(name) : nullptr;
+}
+
+QList<QObject *> StandinDesktopUtils::findChildrenByName(QObject *rootObject, const QString &name) const
+{
+    return rootObject ? rootObject->findChildren<QObject *>(name) : QList<QObject *>();
+}
+
+QString StandinDesktopUtils::getClipboardText() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void StandinDesktopUtils::setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
 }

@@ -5,11 +5,15 @@
 #include <QVariantList>
 
 // DESKTOP_UTILS for tests: the real conversions of Utils on a clock the test sets, keyboard
-// modifiers the test sets, and the workbook exports recorded instead of written.
+// modifiers the test sets, the look-ups in the QML tree, the clipboard, and the workbook exports
+// recorded instead of written.
 class StandinDesktopUtils : public Utils
 {
     Q_OBJECT
     Q_PROPERTY(int modifiers READ modifiers WRITE setModifiers NOTIFY modifiersChanged)
+    Q_PROPERTY(bool isAltPressed READ isAltPressed NOTIFY modifiersChanged)
+    Q_PROPERTY(bool isControlPressed READ isControlPressed NOTIFY modifiersChanged)
+    Q_PROPERTY(bool isShiftPressed READ isShiftPressed NOTIFY modifiersChanged)
     Q_PROPERTY(QVariantList exports READ exports NOTIFY exportsChanged)
 
 public:
@@ -18,9 +22,18 @@ public:
     QDateTime currentDateTime() override { return m_now; }
     int modifiers() const { return m_modifiers; }
     void setModifiers(int modifiers);
+    bool isAltPressed() const { return m_modifiers & Qt::AltModifier; }
+    bool isControlPressed() const { return m_modifiers & Qt::ControlModifier; }
+    bool isShiftPressed() const { return m_modifiers & Qt::ShiftModifier; }
     QVariantList exports() const { return m_exports; }
 
     Q_INVOKABLE void writeToExcel(const QVariantMap &table);
+    // The QML id of the object in the document that declared it; empty when it has none.
+    Q_INVOKABLE QString idToString(QObject *object) const;
+    Q_INVOKABLE QObject *findChildByName(QObject *rootObject, const QString &name) const;
+    Q_INVOKABLE QList<QObject *> findChildrenByName(QObject *rootObject, const QString &name) const;
+    Q_INVOKABLE QString getClipboardText() const;
+    Q_INVOKABLE void setClipboardText(const QString &text);
     // Test control: "now", as epoch milliseconds seen at an offset in minutes.
     Q_INVOKABLE void setNow(qlonglong epochMs, int offsetMinutes);
 

@@ -5,6 +5,8 @@
 #include "standinguisession.h"
 #include "standinstyle.h"
 
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QStringList>
 
 namespace {
@@ -22,6 +24,19 @@ StandinGlobal::StandinGlobal(QObject *parent)
 {
     m_securityOptionType->setName(QStringLiteral("securityOptionType"));
     m_driver->setName(QStringLiteral("driver"));
+    const QStringList names = {"user", "ug", "company", "city"};
+    QList<QPointer<QObject> *> members = {&m_user, &m_userGroup, &m_company, &m_city};
+    for (int i = 0; i < names.size(); ++i) {
+        auto *controller = new StandinController(this);
+        controller->setName(names.at(i));
+        *members.at(i) = controller;
+    }
+}
+
+void StandinGlobal::replaceController(QPointer<QObject> &member, QObject *controller)
+{
+    member = controller;
+    emit controllersChanged();
 }
 
 QObject *StandinGlobal::style() const { return m_style; }
@@ -33,12 +48,43 @@ QObject *StandinGlobal::driver() const { return m_driver; }
 QObject *StandinGlobal::createQmlFrame(const QString &url, const QVariantMap &properties)
 {
     record(QStringLiteral("createQmlFrame"), {url, properties});
-    return nullptr;
+    return m_routes.contains(url) ? openPage(url, properties) : nullptr;
 }
 
+QObject *StandinGlobal::openPage(const QString &url, const QVariantMap &options)
+{
+    QVariantMap initial = options;
+    initial.remove(QStringLiteral("isNewInstance"));
+    initial.remove(QStringLiteral("ignoreAlt"));
+    initial.insert(QStringLiteral("url"), url);
+    initial.insert(QStringLiteral("objectsSettingName"), url);
+    if (!initial.contains(QStringLiteral("isWindow")))
+        initial.insert(QStringLiteral("isWindow"), true);
+    QQmlComponent component(m_engine, m_routes.value(url));
+    QObject *page = component.isReady() ? component.createWithInitialProperties(initial) : nullptr;
+    if (!page) {
+        qWarning("Cannot open %s: %s", qPrintable(url), qPrintable(component.errorString()));
+        return nullptr;
+    }
+    QQmlEngine::setObjectOwnership(page, QQmlEngine::CppOwnership);
+    page->setParent(this);
+    connect(page, SIGNAL(closeWidget()), page, SLOT(deleteLater()));
+    m_opened.append(page);
+    m_frames->append(page);
+    return page;
+}
+
+void StandinGlobal::routeUrl(const QString &url, const QUrl &page)
+{
+    m_routes.insert(url, page);
+}
+
+// A tab of a page that this stand-in opened goes with its page.
 void StandinGlobal::removeTab(QObject *item, QObject *parentItem)
 {
     record(QStringLiteral("removeTab"), {QVariant::fromValue(item), QVariant::fromValue(parentItem)});
+    if (item && m_opened.contains(item))
+        item->deleteLater();
 }
 
 void StandinGlobal::setTabTitle(QObject *item, const QString &title)
@@ -64,6 +110,11 @@ bool StandinGlobal::securityStateByName(const QString &name, const QString &oper
 {
     const QString code = optionCode(name, operation);
     return !code.isEmpty() && m_options.value(code, QStringLiteral("1")) == QLatin1String("1");
+}
+
+void StandinGlobal::updateModelOnSo(const QString &sog, const QString &operation, QObject *controller)
+{
+    record(QStringLiteral("updateModelOnSo"), {sog, operation, QVariant::fromValue(controller)});
 }
 
 QString StandinGlobal::securityValue(QObject *controller, const QString &operation)

@@ -4,7 +4,9 @@
 #include <QObject>
 #include <QUrl>
 
-// Stands in for the shell's style object: the dark theme's constant colours and images.
+// Stands in for the shell's style object: the dark theme's constant colours, and plain images of
+// its own (drawn once per run into a temporary folder) where the shell has its arrows and
+// scroll-bar handles.
 class StandinStyle : public QObject
 {
     Q_OBJECT
@@ -42,15 +44,15 @@ public:
     QColor borderColor() const { return QColor("gray"); }
     QColor lightGrayColor() const { return QColor("lightgray"); }
     QColor brightGreenColor() const { return QColor(0x28, 0xfe, 0x13); }
-    QUrl arrowUp() const { return QUrl("qrc:/images/arrow-up-white.png"); }
-    QUrl arrowDown() const { return QUrl("qrc:/images/arrow-down-white.png"); }
-    QUrl arrowLeft() const { return QUrl("qrc:/images/arrow-left-white.png"); }
-    QUrl arrowRight() const { return QUrl("qrc:/images/arrow-right-white.png"); }
+    QUrl arrowUp() const { return image(QStringLiteral("arrow-up-white")); }
+    QUrl arrowDown() const { return image(QStringLiteral("arrow-down-white")); }
+    QUrl arrowLeft() const { return image(QStringLiteral("arrow-left-white")); }
+    QUrl arrowRight() const { return image(QStringLiteral("arrow-right-white")); }
     QColor textFieldFilterContainsDataBgColor() const { return QColor(0xc2, 0xff, 0xda); }
     QColor textFieldFilterAbsentsDataBgColor() const { return QColor(0xff, 0xd5, 0xd5); }
     QColor toolButtonTextColorDisabled() const { return QColor("gray"); }
-    QUrl scrollBarHandleHorizontal() const { return QUrl("qrc:/images/scrollbar-handle-horizontal-dark.png"); }
-    QUrl scrollBarHandleVertical() const { return QUrl("qrc:/images/scrollbar-handle-vertical-dark.png"); }
+    QUrl scrollBarHandleHorizontal() const { return image(QStringLiteral("scrollbar-handle-horizontal-dark")); }
+    QUrl scrollBarHandleVertical() const { return image(QStringLiteral("scrollbar-handle-vertical-dark")); }
     QColor scrollBarControlGradient0() const { return QColor("black"); }
     QColor scrollBarControlGradient1() const { return QColor("gray"); }
     QColor scrollBarControlPressedColor() const { return QColor("black"); }
@@ -62,4 +64,8 @@ public:
     QColor subjectBoxGreenBgColor() const { return QColor(0x00, 0x4f, 0x00); }
     QColor tableSelectedRowColor() const { return QColor(0x50, 0x66, 0xda); }
     QColor dismatchApproveColor() const { return QColor(0x4c, 0xa9, 0xff); }
+
+private:
+    // The file URL of a drawn image by its name.
+    static QUrl image(const QString &name);
 };

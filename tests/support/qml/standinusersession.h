@@ -2,7 +2,8 @@
 
 #include <QObject>
 
-// Stands in for USER_SESSION: the signed-in user's session values, set by tests.
+// Stands in for USER_SESSION: the signed-in user's session values and the clock kept in step with
+// the server, set by tests.
 class StandinUserSession : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,11 @@ class StandinUserSession : public QObject
 public:
     explicit StandinUserSession(QObject *parent = nullptr) : QObject(parent) {}
 
+    // Now on the server's clock; the session's opening time until a test moves it.
+    Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const { return m_now >= 0 ? m_now : m_utcDt; }
+    // Test control.
+    Q_INVOKABLE void setNow(qlonglong epochMs) { m_now = epochMs; }
+
 signals:
     void sessionChanged();
 
@@ -26,4 +32,5 @@ private:
     QString m_utcOffset = QStringLiteral("180");
     qlonglong m_utcDt = 1715688000000;
     qlonglong m_sysUtcOffset = 0;
+    qlonglong m_now = -1;
 };

@@ -58,7 +58,7 @@ void ApiNetwork::onSocketConnected()
 {
     Network::onSocketConnected();
     m_reader.clear();
-    setAmountConnected(amountConnected() + 1);
+    countConnection();
     emit fireTrAuth();
     emit connectionState(true);
     startPingTimer();
@@ -82,7 +82,7 @@ void ApiNetwork::onSendListMessages(QList<NetDTO> messages)
 {
     QString text;
     for (const NetDTO &record : qAsConst(messages))
-        text += messageText(sign(), record);
+        appendMessageText(text, sign(), record);
     sendText(text);
 }
 
@@ -105,7 +105,7 @@ QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)
         if (piece.isEmpty() || piece == last)
             continue;
         last = piece;
-        messages.append(parseMessage(piece.toString()));
+        messages.append(parseMessage(piece));
     }
     return messages;
 }

@@ -3,6 +3,8 @@
 #include <QJsonDocument>
 #include <QtEndian>
 
+#include <zlib.h>
+
 namespace Common {
 
 const QByteArray FrameReader::endMarker = QByteArrayLiteral("#ENDMSG");
@@ -11,6 +13,42 @@ namespace {
 
 constexpr int headerSize = 4;
 constexpr char zlibDeflate = 0x78; // first byte of a zlib stream with a 32 KiB window
+
+// Inflates a zlib stream into exactly declaredSize bytes: false when it is damaged, ends short
+// or would give more. The output grows with the data, never past the declared size.
+bool inflateBounded(const char *data, qint64 size, qint64 declaredSize, QByteArray *out)
+{
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+    stream.avail_in = uInt(size);
+    out->resize(int(qMin(declaredSize, 4 * size + 1024)));
+    qint64 done = 0;
+    int result = Z_OK;
+    while (result == Z_OK) {
+        if (done == out->size()) {
+            if (done == declaredSize)
+                break;
+            out->resize(int(qMin(declaredSize, 2 * done)));
+        }
+        stream.next_out = reinterpret_cast<Bytef *>(out->data() + done);
+        stream.avail_out = uInt(out->size() - done);
+        result = inflate(&stream, Z_NO_FLUSH);
+        done = qint64(stream.total_out);
+    }
+    // A stream that fills the declared size must end there, with nothing after it.
+    if (result == Z_OK && done == declaredSize) {
+        char extra;
+        stream.next_out = reinterpret_cast<Bytef *>(&extra);
+        stream.avail_out = 1;
+        result = inflate(&stream, Z_NO_FLUSH);
+        done = qint64(stream.total_out);
+    }
+    const bool whole = result == Z_STREAM_END && done == declaredSize && stream.avail_in == 0;
+    inflateEnd(&stream);
+    return whole;
+}
 
 } // namespace
 
@@ -54,6 +92,15 @@ void FrameReader::consume(qint64 bytes)
 
 FrameReader::Status FrameReader::next(Frame *frame)
 {
+    for (;;) {
+        const Status status = takeFrame(frame);
+        if (status != Status::Frame || frame->kind == Kind::Json || !frame->raw.isEmpty())
+            return status;
+    }
+}
+
+FrameReader::Status FrameReader::takeFrame(Frame *frame)
+{
     if (!m_error.isEmpty())
         return Status::Error;
     if (bufferedBytes() <= headerSize)
@@ -65,6 +112,8 @@ FrameReader::Status FrameReader::next(Frame *frame)
         return takeJson(length, frame);
     if (kind == zlibDeflate)
         return takeText(length, frame);
+    if (length == 0 && kind == endMarker.at(0))
+        return takeEmptyText(frame);
     return fail(QStringLiteral("Unknown frame: header %1, first byte 0x%2")
                     .arg(length)
                     .arg(quint8(kind), 2, 16, QLatin1Char('0')));
@@ -88,9 +137,24 @@ FrameReader::Status FrameReader::takeJson(qint64 length, Frame *frame)
     return Status::Frame;
 }
 
+FrameReader::Status FrameReader::takeEmptyText(Frame *frame)
+{
+    // qCompress of an empty text is its 4-byte size alone: a text frame without messages.
+    const int available = int(qMin<qint64>(bufferedBytes() - headerSize, endMarker.size()));
+    if (QByteArray::fromRawData(m_buffer.constData() + m_pos + headerSize, available) != endMarker.left(available))
+        return fail(QStringLiteral("Unknown frame: header 0, then no end marker"));
+    if (available < endMarker.size())
+        return Status::NeedMore;
+    consume(headerSize + endMarker.size());
+    frame->kind = Kind::Text;
+    frame->json = QJsonObject();
+    frame->raw.clear();
+    return Status::Frame;
+}
+
 FrameReader::Status FrameReader::takeText(qint64 declaredSize, Frame *frame)
 {
-    if (declaredSize <= 0 || declaredSize > m_maxFrameSize)
+    if (declaredSize < 0 || declaredSize > m_maxFrameSize)
         return fail(QStringLiteral("Text frame size %1 is out of range").arg(declaredSize));
     const qint64 begin = m_pos + headerSize;
     const qint64 from = qMax(begin, m_scanned);
@@ -103,9 +167,8 @@ FrameReader::Status FrameReader::takeText(qint64 declaredSize, Frame *frame)
         m_scanned = qMax(begin, qint64(m_buffer.size()) - endMarker.size() + 1);
         return Status::NeedMore;
     }
-    const QByteArray compressed = m_buffer.mid(int(m_pos), int(end - m_pos));
-    const QByteArray text = qUncompress(compressed);
-    if (text.size() != declaredSize)
+    QByteArray text;
+    if (!inflateBounded(m_buffer.constData() + begin, end - begin, declaredSize, &text))
         return fail(QStringLiteral("Text frame does not decompress to its declared %1 bytes").arg(declaredSize));
     consume(end - m_pos + endMarker.size());
     frame->kind = Kind::Text;

@@ -11,7 +11,8 @@ namespace Common {
 //  - text: qCompress output (4-byte big-endian size, then a zlib stream), then "#ENDMSG".
 // The kind is decided by the first byte after the 4-byte header ("{" or a zlib header), so
 // "#ENDMSG" is only looked for inside a text frame. Sizes are bounded before anything is
-// allocated, and the scan for a frame end resumes where it stopped.
+// allocated, a text frame inflates into at most its declared size, and the scan for a frame end
+// resumes where it stopped. Text frames without text (qCompress of an empty text) are skipped.
 class FrameReader
 {
 public:
@@ -42,6 +43,8 @@ private:
     Status fail(const QString &error);
     Status takeJson(qint64 length, Frame *frame);
     Status takeText(qint64 declaredSize, Frame *frame);
+    Status takeEmptyText(Frame *frame);
+    Status takeFrame(Frame *frame);
     void consume(qint64 bytes);
 
     qint64 m_maxFrameSize;

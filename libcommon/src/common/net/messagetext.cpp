@@ -6,43 +6,51 @@ namespace Common {
 
 QString messageText(const QString &sign, const NetDTO &record)
 {
-    return QLatin1String("#SIGN=") + sign + record.toString() + QLatin1String("#[END]");
+    QString text;
+    appendMessageText(text, sign, record);
+    return text;
+}
+
+void appendMessageText(QString &text, const QString &sign, const NetDTO &record)
+{
+    text += QLatin1String("#SIGN=");
+    text += sign;
+    record.appendTo(text);
+    text += QLatin1String("#[END]");
 }
 
 namespace {
 
-// True for a separator at i: the character is sep and the one before it is not "/".
-inline bool isSeparator(const QStringRef &text, int i, QChar sep)
+// The first separator at or after from (at least 1): the character sep not preceded by "/".
+inline int nextSeparator(const QStringRef &text, QChar sep, int from)
 {
-    return text.at(i) == sep && i > 0 && text.at(i - 1) != QLatin1Char('/');
+    int at = text.indexOf(sep, from);
+    while (at > 0 && text.at(at - 1) == QLatin1Char('/'))
+        at = text.indexOf(sep, at + 1);
+    return at;
 }
 
 void parseEntry(const QStringRef &entry, QVariantMap &result)
 {
     // Key ends at the first unescaped "=", the value at the next one (further parts are dropped).
-    int keyEnd = -1;
-    int valueEnd = entry.size();
-    for (int i = 1; i < entry.size(); ++i) {
-        if (!isSeparator(entry, i, QLatin1Char('=')))
-            continue;
-        if (keyEnd < 0) {
-            keyEnd = i;
-        } else {
-            valueEnd = i;
-            break;
-        }
-    }
+    const int keyEnd = nextSeparator(entry, QLatin1Char('='), 1);
     if (keyEnd < 0)
         return;
-    const QString value = entry.mid(keyEnd + 1, valueEnd - keyEnd - 1).toString();
-    result.insert(entry.left(keyEnd).toString(), unescapeValue(value));
+    const int valueEnd = nextSeparator(entry, QLatin1Char('='), keyEnd + 1);
+    const QStringRef value = entry.mid(keyEnd + 1, valueEnd < 0 ? -1 : valueEnd - keyEnd - 1);
+    result.insert(entry.left(keyEnd).toString(),
+                  value.contains(QLatin1Char('/')) ? unescapeValue(value.toString()) : value.toString());
 }
 
 } // namespace
 
 QVariantMap parseMessage(const QString &text)
 {
-    QStringRef body(&text);
+    return parseMessage(QStringRef(&text));
+}
+
+QVariantMap parseMessage(QStringRef body)
+{
     if (body.startsWith(QLatin1Char('#')))
         body = body.mid(1);
     if (body.endsWith(QLatin1Char('#')))
@@ -50,12 +58,13 @@ QVariantMap parseMessage(const QString &text)
 
     QVariantMap result;
     int start = 0;
-    for (int i = 1; i <= body.size(); ++i) {
-        if (i < body.size() && !isSeparator(body, i, QLatin1Char('#')))
-            continue;
-        if (i > start)
-            parseEntry(body.mid(start, i - start), result);
-        start = i + 1;
+    while (start < body.size()) {
+        int end = nextSeparator(body, QLatin1Char('#'), qMax(1, start));
+        if (end < 0)
+            end = body.size();
+        if (end > start)
+            parseEntry(body.mid(start, end - start), result);
+        start = end + 1;
     }
     return result;
 }

@@ -4,16 +4,23 @@
 
 NetDTO::NetDTO(const QVariantMap &map)
     : m_mapParams(map)
-    , m_jsonParams(QJsonObject::fromVariantMap(map))
+    , m_values(map)
 {
 }
 
 void NetDTO::insert(const QString &key, const QVariant &value)
 {
-    const QString text = value.toString();
-    m_mapParams.insert(key, text);
-    m_stringParams.insert(key, text);
-    m_jsonParams.insert(key, QJsonValue::fromVariant(value));
+    m_mapParams.insert(key, value.toString());
+    m_values.insert(key, value);
+    m_insertedKeys.insert(key);
+}
+
+QJsonObject NetDTO::stringParams() const
+{
+    QJsonObject strings;
+    for (const QString &key : m_insertedKeys)
+        strings.insert(key, m_mapParams.value(key).toString());
+    return strings;
 }
 
 QString escapeValue(const QString &value)
@@ -39,19 +46,59 @@ QString unescapeValue(const QString &value)
 QString NetDTO::toString() const
 {
     QString text;
-    text.reserve(m_mapParams.size() * 24);
-    for (auto it = m_mapParams.cbegin(); it != m_mapParams.cend(); ++it) {
-        text += QLatin1Char('#');
-        text += it.key();
-        text += QLatin1Char('=');
-        text += escapeValue(it.value().toString());
-    }
+    appendTo(text);
     return text;
+}
+
+namespace {
+
+// The value's text, without a copy when it holds one.
+const QString &textOf(const QVariant &value, QString &converted)
+{
+    if (value.userType() == QMetaType::QString)
+        return *static_cast<const QString *>(value.constData());
+    converted = value.toString();
+    return converted;
+}
+
+// Writes the value with "#" and "=" escaped; returns the end of what it wrote.
+QChar *writeEscaped(QChar *out, const QString &value)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('#') || c == QLatin1Char('='))
+            *out++ = QLatin1Char('/');
+        *out++ = c;
+    }
+    return out;
+}
+
+} // namespace
+
+void NetDTO::appendTo(QString &text) const
+{
+    // Written straight into the text, which grows ahead of each entry by the most it can take
+    // (every value character escaped) and is cut to what was written at the end.
+    int written = text.size();
+    QString converted;
+    for (auto it = m_mapParams.cbegin(); it != m_mapParams.cend(); ++it) {
+        const QString &key = it.key();
+        const QString &value = textOf(it.value(), converted);
+        const int most = written + 2 + key.size() + 2 * value.size();
+        if (most > text.size())
+            text.resize(qMax(most, 2 * text.size()));
+        QChar *out = text.data() + written;
+        *out++ = QLatin1Char('#');
+        out = std::copy(key.cbegin(), key.cend(), out);
+        *out++ = QLatin1Char('=');
+        out = writeEscaped(out, value);
+        written = int(out - text.constData());
+    }
+    text.resize(written);
 }
 
 QJsonObject NetDTO::toJson() const
 {
-    QJsonObject params = m_jsonParams;
+    QJsonObject params = jsonParams();
     QJsonObject result;
     const QJsonValue controller = params.take(QStringLiteral("controller"));
     result.insert(QStringLiteral("controller"),

@@ -65,6 +65,11 @@ void Network::setAmountConnected(qlonglong amount)
         emit amountConnectedChanged(amount);
 }
 
+void Network::countConnection()
+{
+    emit amountConnectedChanged(m_amountConnected.fetchAndAddOrdered(1) + 1);
+}
+
 QString Network::className() const
 {
     return QString::fromLatin1(metaObject()->className());

@@ -35,6 +35,8 @@ public:
 
     qlonglong amountConnected() const;
     void setAmountConnected(qlonglong amount);
+    // Adds one to amountConnected with an atomic add and tells the new count.
+    void countConnection();
 
     // Intervals; set them before the thread starts.
     void setPingInterval(std::chrono::milliseconds interval) { m_pingInterval = interval; }

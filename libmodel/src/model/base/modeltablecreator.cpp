@@ -152,6 +152,18 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
     Ddl tableStatement;
     tableStatement.sql = create;
     result.append(tableStatement);
+    // One index per column list: a unique one serves as a plain one too.
+    QHash<QString, int> indexOf;
+    auto addIndex = [&result, &indexOf](const Ddl &ddl) {
+        const QString key = ddl.columns.join(QLatin1Char(','));
+        const auto known = indexOf.constFind(key);
+        if (known == indexOf.constEnd()) {
+            indexOf.insert(key, result.size());
+            result.append(ddl);
+        } else if (ddl.unique && !result[known.value()].unique) {
+            result[known.value()] = ddl;
+        }
+    };
 
     const quint64 indexed = PRIMARY_KEY | REFERENCE | UPDATE_TIMESTAMP | INSERT_TIMESTAMP | UNIQUE;
     for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
@@ -164,7 +176,7 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
         ddl.unique = field.has(PRIMARY_KEY | UNIQUE);
         ddl.indexName = indexName(table, ddl.columns);
         ddl.sql = indexSql(ddl.indexName, table, ddl.columns, ddl.unique, false);
-        result.append(ddl);
+        addIndex(ddl);
     }
 
     for (const QStringList &entry : model.indexes()) {
@@ -184,32 +196,48 @@ QVector<ModelTableCreator::Ddl> ModelTableCreator::statements(const AbstractMode
             refuse(table + QLatin1String(" create table index error: No such field in table: ") + entry.join(QLatin1Char(',')));
         ddl.indexName = indexName(table, ddl.columns);
         ddl.sql = indexSql(ddl.indexName, table, ddl.columns, ddl.unique, true);
-        result.append(ddl);
+        addIndex(ddl);
     }
     return result;
 }
 
-QString ModelTableCreator::freeIndexName(Common::Db *db, const QString &table, const Ddl &ddl) const
+ModelTableCreator::NameHolders ModelTableCreator::nameHolders(Common::Db *db, const QString &table,
+                                                             const QVector<Ddl> &ddls) const
 {
-    // What holds the name in this schema now: nothing, an index (its table, uniqueness and
-    // columns), or another kind of relation.
     static const QString sql = QStringLiteral(
-        "SELECT COALESCE(t.relname, ''), COALESCE(i.indisunique, false), "
+        "SELECT c.relname, COALESCE(t.relname, ''), COALESCE(i.indisunique, false), "
         "COALESCE((SELECT string_agg(a.attname, ',' ORDER BY k.ord) "
         "FROM unnest(CAST(i.indkey AS int2[])) WITH ORDINALITY AS k(attnum, ord) "
         "JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = k.attnum), '') "
         "FROM pg_class c LEFT JOIN pg_index i ON i.indexrelid = c.oid LEFT JOIN pg_class t ON t.oid = i.indrelid "
-        "WHERE c.relname = :name AND c.relnamespace = CAST(current_schema() AS regnamespace)");
+        "WHERE c.relname = ANY(string_to_array(:names, ',')) "
+        "AND c.relnamespace = CAST(current_schema() AS regnamespace)");
+    QStringList names;
+    for (const Ddl &ddl : ddls) {
+        if (ddl.isIndex)
+            names << ddl.indexName + QLatin1String("_key")
+                  << hashedIndexName(table, ddl.columns, ddl.unique) + QLatin1String("_key");
+    }
+    NameHolders holders;
+    if (names.isEmpty())
+        return holders;
+    QSqlQuery query(db->database());
+    db->exec(query, sql, {{QStringLiteral(":names"), names.join(QLatin1Char(','))}});
+    while (query.next())
+        holders.insert(query.value(0).toString(),
+                       {query.value(1).toString(), query.value(2).toBool(), query.value(3).toString()});
+    return holders;
+}
+
+QString ModelTableCreator::freeIndexName(const NameHolders &holders, const QString &table, const Ddl &ddl) const
+{
     const QString wanted = ddl.columns.join(QLatin1Char(','));
-    const QStringList candidates{ddl.indexName + QLatin1String("_key"),
-                                 hashedIndexName(table, ddl.columns, ddl.unique) + QLatin1String("_key")};
-    for (const QString &candidate : candidates) {
-        QSqlQuery query(db->database());
-        db->exec(query, sql, {{QStringLiteral(":name"), candidate}});
-        if (!query.next())
+    for (const QString &candidate : {ddl.indexName + QLatin1String("_key"),
+                                     hashedIndexName(table, ddl.columns, ddl.unique) + QLatin1String("_key")}) {
+        const auto holder = holders.constFind(candidate);
+        if (holder == holders.constEnd())
             return candidate;
-        if (query.value(0).toString() == table && query.value(1).toBool() == ddl.unique
-            && query.value(2).toString() == wanted)
+        if (holder->table == table && holder->unique == ddl.unique && holder->columns == wanted)
             return candidate;
     }
     return QString();
@@ -228,22 +256,29 @@ bool ModelTableCreator::createTable(AbstractModel *model, Common::Db *db)
         return false;
     }
     QSqlQuery query(db->database());
+    NameHolders holders;
+    bool holdersRead = false;
     for (const Ddl &ddl : qAsConst(ddls)) {
         QString sql = ddl.sql;
         if (ddl.isIndex) {
-            QString name;
-            try {
-                name = freeIndexName(db, table, ddl);
-            } catch (const Exception &e) {
-                Logger::instance(0)->warning(Common::warningLine(COMMON_LOCATION, e.message()));
-                return false;
+            // Read once the table exists, then kept up to date with the indexes made here.
+            if (!holdersRead) {
+                try {
+                    holders = nameHolders(db, table, ddls);
+                } catch (const Exception &e) {
+                    Logger::instance(0)->warning(Common::warningLine(COMMON_LOCATION, e.message()));
+                    return false;
+                }
+                holdersRead = true;
             }
+            QString name = freeIndexName(holders, table, ddl);
             if (name.isEmpty()) {
                 Logger::instance(0)->warning(Common::warningLine(
                     COMMON_LOCATION, QStringLiteral("Table %1: no free name for the index over (%2)")
                                          .arg(table, ddl.columns.join(QLatin1Char(',')))));
                 return false;
             }
+            holders.insert(name, {table, ddl.unique, ddl.columns.join(QLatin1Char(','))});
             if (name != ddl.indexName + QLatin1String("_key")) {
                 name.chop(4);
                 sql = indexSql(name, table, ddl.columns, ddl.unique, ddl.listEntry);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -50,9 +52,21 @@ public:
                             bool listEntry);
 
 private:
+    // What holds a relation name of the schema: an index (its table, uniqueness and columns) or,
+    // with an empty table, another kind of relation.
+    struct NameHolder
+    {
+        QString table;
+        bool unique = false;
+        QString columns;
+    };
+    using NameHolders = QHash<QString, NameHolder>;
+
     QString columnDefinition(const QString &table, const QString &name, const Field &field) const;
+    // The holders of every name the table's indexes may take, in one query.
+    NameHolders nameHolders(Common::Db *db, const QString &table, const QVector<Ddl> &ddls) const;
     // The name under which this index exists or can be created; empty when none is free.
-    QString freeIndexName(Common::Db *db, const QString &table, const Ddl &ddl) const;
+    QString freeIndexName(const NameHolders &holders, const QString &table, const Ddl &ddl) const;
 };
 
 } // namespace Model

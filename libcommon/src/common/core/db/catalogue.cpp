@@ -16,9 +16,12 @@ QString Catalogue::primaryKey() const
 
 bool Catalogue::isSecret(const QString &name, const FieldDescriptor &field)
 {
-    if (field.has(Sql::HIDDEN))
-        return true;
-    return name.compare(QLatin1String("sid"), Qt::CaseInsensitive) == 0
+    return field.has(Sql::HIDDEN) || isCredential(name, field);
+}
+
+bool Catalogue::isCredential(const QString &name, const FieldDescriptor &field)
+{
+    return field.has(Sql::SECRET) || name.compare(QLatin1String("sid"), Qt::CaseInsensitive) == 0
         || name.contains(QLatin1String("pwd"), Qt::CaseInsensitive)
         || name.contains(QLatin1String("password"), Qt::CaseInsensitive);
 }

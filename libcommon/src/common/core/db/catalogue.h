@@ -41,6 +41,9 @@ public:
     QString primaryKey() const;
     // True for fields whose values never go to a log: HIDDEN ones and credentials.
     static bool isSecret(const QString &name, const FieldDescriptor &field);
+    // True for credentials: SECRET fields and the names "sid", "...pwd..." and "...password...".
+    // A request may neither filter nor sort by them.
+    static bool isCredential(const QString &name, const FieldDescriptor &field);
 };
 
 } // namespace Common

@@ -4,6 +4,7 @@
 #include "db.h"
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
+#include "common/core/exception/sqlqueryexception.h"
 #include "common/core/logger/logger.h"
 
 #include <QRegularExpression>
@@ -33,11 +34,9 @@ void Dao::warnPrefixed(const QString &callerInfo, const QString &line)
 // Bound values are masked by Db already.
 QString Dao::scrub(const QString &message) const
 {
-    static const QRegularExpression context(QStringLiteral("\\nLINE \\d+: [^\\n]*(\\n *\\^)?"));
     // A rejected row is echoed whole and unquoted ("Failing row contains (2, a, b, ...)").
     static const QRegularExpression failingRow(QStringLiteral("(Failing row contains )\\([^\\n]*\\)"));
-    QString result = message;
-    result.remove(context);
+    QString result = SqlQueryException::withoutStatementEcho(message);
     m_model->visitFields([&result](const QString &name, const FieldDescriptor &field) {
         if (!Catalogue::isSecret(name, field))
             return;

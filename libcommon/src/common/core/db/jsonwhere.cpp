@@ -84,7 +84,7 @@ QVector<JsonWhere::Group> JsonWhere::parse(const QJsonArray &groups, const Catal
                 refuse(COMMON_LOCATION, "expression condition is wrong");
             expression.role = text(object, QLatin1String("role")).trimmed();
             const FieldDescriptor *field = catalogue.findField(expression.role);
-            if (!field || field->has(Sql::CUSTOM))
+            if (!field || field->has(Sql::CUSTOM) || Catalogue::isCredential(expression.role, *field))
                 refuse(COMMON_LOCATION, "role is wrong");
             if (!readOperation(text(object, QLatin1String("operation")), &expression.operation))
                 refuse(COMMON_LOCATION, "operation is wrong");

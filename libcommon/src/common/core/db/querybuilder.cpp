@@ -152,6 +152,8 @@ Statement QueryBuilder::listSelect(const QStringList &filterFields, const QStrin
         const FieldDescriptor *field = m_catalogue.findField(name);
         if (!field || field->has(CUSTOM))
             continue;
+        if (Catalogue::isCredential(name, *field))
+            refuse(COMMON_LOCATION, QStringLiteral("'%1' of %2 is no filter field").arg(name, m_table));
         need(*field);
         fixed += QLatin1String(" AND ") + columnExpression(name, *field) + QLatin1String(" =:") + name;
         binds.insert(QLatin1Char(':') + name, field->bindValue());
@@ -180,7 +182,7 @@ Statement QueryBuilder::listSelect(const QStringList &filterFields, const QStrin
     } else {
         for (const auto &key : orderBy) {
             const FieldDescriptor *field = m_catalogue.findField(key.first);
-            if (!field || field->has(CUSTOM)) {
+            if (!field || field->has(CUSTOM) || Catalogue::isCredential(key.first, *field)) {
                 refuse(COMMON_LOCATION, QStringLiteral("Sort field '%1' is not a column of %2")
                                             .arg(key.first.left(64), m_table));
             }

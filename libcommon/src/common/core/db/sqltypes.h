@@ -28,6 +28,9 @@ enum FieldProprties : quint64 {
     SYNC_ORLEM = 131072,
     // The insert writes the field's default instead of its value (not published to QML).
     INSERT_DEFAULT = 262144,
+    // A credential (password digest, payment key): never logged, never a filter or sort key of a
+    // request (not published to QML).
+    SECRET = 524288,
     ALL = 4294967295u,
 };
 

@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -9,6 +10,20 @@ SqlQueryException::SqlQueryException(const QString &text, const QSqlQuery &query
                                      const QVariantMap &boundValues)
     : Exception(compose(text, query.lastQuery(), query.lastError().text(), boundValues))
 {
+}
+
+SqlQueryException::SqlQueryException(const QString &text, const QString &statement, const QSqlQuery &query,
+                                     const QVariantMap &boundValues)
+    : Exception(compose(text, statement, withoutStatementEcho(query.lastError().text()), boundValues))
+{
+}
+
+QString SqlQueryException::withoutStatementEcho(const QString &errorText)
+{
+    static const QRegularExpression echo(QStringLiteral("\\nLINE \\d+: [^\\n]*(\\n *\\^)?"));
+    QString result = errorText;
+    result.remove(echo);
+    return result;
 }
 
 SqlQueryException::~SqlQueryException() = default;

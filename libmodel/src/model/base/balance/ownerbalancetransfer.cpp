@@ -11,7 +11,7 @@ OwnerBalanceTransfer::OwnerBalanceTransfer()
     declareColumn("sign_contributor", SQL_TEXT, true, "n/a", QObject::tr("Sign contributor"), NON_UPDATABLE);
     declareColumn("sign_acceptor", SQL_TEXT, true, "n/a", QObject::tr("Sign acceptor"), NON_UPDATABLE);
     declareColumn("trn_key", SQL_TEXT, true, "n/a", QObject::tr("Transaction key"), IS_UUID | NON_UPDATABLE);
-    declareColumn("password", SQL_TEXT, false, QVariant(), QObject::tr("Password"), NON_UPDATABLE | HIDDEN);
+    declareColumn("password", SQL_TEXT, false, QVariant(), QObject::tr("Password"), NON_UPDATABLE | HIDDEN | SECRET);
     declareColumn("amount_credit", SQL_REAL, true, 0, QObject::tr("Amount to credit"), NON_UPDATABLE);
     declareColumn("amount_debit", SQL_REAL, true, 0, QObject::tr("Amount to debit"), NON_UPDATABLE);
     declareColumn("percent", SQL_REAL, true, 0, QObject::tr("%"), NON_UPDATABLE);

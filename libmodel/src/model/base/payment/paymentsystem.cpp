@@ -11,8 +11,8 @@ PaymentSystem::PaymentSystem()
     declareColumn("code", SQL_TEXT, true, "n/a", QObject::tr("Code"), UNIQUE);
     declareColumn("enabled", SQL_INTEGER, true, "0", QObject::tr("Enabled"));
     declareColumn("login", SQL_TEXT, false, QVariant(), QObject::tr("Login"));
-    declareColumn("password", SQL_TEXT, false, QVariant(), QObject::tr("Password"), HIDDEN);
-    declareColumn("fondy_credit_key", SQL_TEXT, false, QVariant(), QObject::tr("Credit key"), HIDDEN);
+    declareColumn("password", SQL_TEXT, false, QVariant(), QObject::tr("Password"), HIDDEN | SECRET);
+    declareColumn("fondy_credit_key", SQL_TEXT, false, QVariant(), QObject::tr("Credit key"), HIDDEN | SECRET);
     declareColumn("incoming_commiss", SQL_REAL, true, "0.0", QObject::tr("Incoming commiss"));
     declareColumn("outgoing_commiss", SQL_REAL, true, "0.0", QObject::tr("Outgoing commiss"));
     declareColumn("api_url", SQL_TEXT, false, QVariant(), QObject::tr("API URL"));

@@ -10,7 +10,7 @@ PaymentSystemAccountsCompany::PaymentSystemAccountsCompany()
     declareReference("rst_id_payment_system", "payment_systems", QString());
     declareColumn("uuid", SQL_TEXT, true, QVariant(), QObject::tr("Uuid"), IS_UUID | NON_UPDATABLE);
     declareColumn("public_key", SQL_TEXT, false, QString(""), QObject::tr("Public key"));
-    declareColumn("private_key", SQL_TEXT, false, QString(""), QObject::tr("Private key"), HIDDEN);
+    declareColumn("private_key", SQL_TEXT, false, QString(""), QObject::tr("Private key"), HIDDEN | SECRET);
     declareColumn("enabled", SQL_INTEGER, true, 0, QObject::tr("Enabled"));
     declareColumn("currency", SQL_TEXT, true, "BTC", QObject::tr("Currency"));
     declareColumn("weight", SQL_INTEGER, true, 100, QObject::tr("Weight"));

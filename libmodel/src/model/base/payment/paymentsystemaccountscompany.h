@@ -5,7 +5,7 @@
 namespace Model::Base {
 
 // A company's account at a payment system: keys, fees and bank details. The private key is
-// HIDDEN: never shown in lists or logs.
+// HIDDEN and SECRET: never shown in lists or logs, never a filter or sort key of a request.
 class PaymentSystemAccountsCompany : public AbstractModel
 {
 public:

@@ -1,0 +1,32 @@
+import QtQuick 2.15
+
+// The anchor of the benchmark: Qt's plain ListView over the same rows, one Text per column.
+Item {
+    id: page
+
+    property var controller
+    property alias view: list
+
+    ListView {
+        id: list
+
+        anchors.fill: parent
+        model: page.controller.proxyModel
+        delegate: Row {
+            height: 16
+            spacing: 0
+
+            Text { width: 60; text: model.id }
+            Text { width: 80; text: model.sign }
+            Text { width: 110; text: model.last_name }
+            Text { width: 110; text: model.phone }
+            Text { width: 90; text: model.brand_name }
+            Text { width: 60; text: model.rating }
+            Rectangle { width: 60; height: 16; color: model.color_rgb_code }
+            Text { width: 70; text: model.is_archived === "1" ? "\u2713" : "" }
+            Text { width: 90; text: model.rst_id_user_locked === "1" ? "" : model.rst_id_user_locked }
+            Text { width: 120; text: model.dt_utc_insert }
+            Text { width: 120; text: model.dt_utc_last_update }
+        }
+    }
+}

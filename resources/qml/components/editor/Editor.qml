@@ -1,0 +1,149 @@
+import QtQuick 2.15
+import QtQuick.Dialogs 1.2
+import ".."
+import "../../js/dialog.js" as Dialog
+
+// The frame of an editor page: the record id, the state ("ADD", "EDIT", "DUPLICATE"), the
+// unsaved-data flag that the title, the close question and the quit check read, and the right to
+// open it. Setting its form starts the conversation with the server (Form).
+NtFrame {
+    id: editor
+
+    property alias editorItem: editor
+    property string editorTitle
+    property string id
+    property var form: null
+    property var approve
+    property bool isDirty: false
+    property bool isCloseOnSa: false
+    property bool isStarted: false
+    property bool isFrameCompleted: false
+    // The control focused when the editor was last closed took the focus back.
+    property bool isFocusRestored: false
+
+    function checkSecurityForOpen() {
+        return !controller || GLOBAL.securityState(controller, "open_editor");
+    }
+
+    function getStateObject(name) {
+        for (var i = 0; i < states.length; ++i) {
+            if (states[i].name === name)
+                return states[i];
+        }
+        return null;
+    }
+
+    // "EDIT", or a page state that extends "EDIT" directly or through one more state.
+    function isEditState(name) {
+        if (name === "EDIT")
+            return true;
+        var object = getStateObject(name);
+        if (!object || !object.extend)
+            return false;
+        if (object.extend === "EDIT")
+            return true;
+        var base = getStateObject(object.extend);
+        return !!base && base.extend === "EDIT";
+    }
+
+    function startEditor() {
+        if (!form || isStarted || !checkSecurityForOpen())
+            return;
+        isStarted = true;
+        // The form follows other users' changes of the record, which a controller that never
+        // asked for a list would drop.
+        if (form.controller)
+            form.controller.ignoreSrUpdated = false;
+        form.id = id;
+        form.editor = editor;
+        form.approve = approve;
+        if (state === "ADD") {
+            form.setDefaultFields();
+        } else if (state === "DUPLICATE") {
+            form.initialRequest();
+            isDirty = false;
+        } else {
+            form.initialRequest();
+            if (form.isLock && !GLOBAL.frames.sameEditorExists(editor))
+                form.lock();
+        }
+        if (form.defaultActiveField && !isFocusRestored)
+            form.defaultActiveField.forceActiveFocus();
+    }
+
+    // Unsaved data is never dropped silently: the user saves, discards or stays.
+    function closeAction() {
+        if (!isDirty) {
+            closeFrame();
+            return;
+        }
+        if (isCloseOnSa) {
+            isCloseOnSa = false;
+            return;
+        }
+        var question = Dialog.warning(qsTr("Data not saved"), {
+            "standardButtons": StandardButton.Save | StandardButton.Discard | StandardButton.Cancel
+        });
+        if (!question)
+            return;
+        question.accepted.connect(function () {
+            if (!form)
+                return;
+            form.runAction();
+            isCloseOnSa = true;
+        });
+        question.discard.connect(function () {
+            closeFrame();
+        });
+    }
+
+    title: (editorTitle !== "" ? " " + editorTitle : "") + " (" + id + ")" + (isDirty ? "*" : "")
+    controller: form ? form.controller : null
+    state: "ADD"
+    states: [
+        State { name: "ADD" },
+        State { name: "EDIT" },
+        State { name: "DUPLICATE" }
+    ]
+    onTitleChanged: {
+        if (!isWindow && isStarted)
+            GLOBAL.setTabTitle(editor, title);
+    }
+    onFormChanged: {
+        if (isFrameCompleted)
+            startEditor();
+    }
+    onGetSettings: {
+        if (!objectSettings)
+            objectSettings = {};
+        var control = form ? form.lastActiveControl : null;
+        objectSettings["formActiveControl"] = control ? control.objectName : "";
+    }
+    onReadySettings: {
+        var name = objectSettings ? objectSettings["formActiveControl"] : "";
+        if (state === "ADD" || !name || !form)
+            return;
+        var found = DESKTOP_UTILS.findChildrenByName(form, name);
+        for (var i = 0; i < found.length; ++i) {
+            if (found[i].type !== "label") {
+                found[i].forceActiveFocus();
+                isFocusRestored = true;
+                return;
+            }
+        }
+    }
+    window.width: 900
+    window.height: 600
+    Component.onCompleted: {
+        if (state === "ADD")
+            id = "0";
+        if (!checkSecurityForOpen()) {
+            id = "0";
+            contentArea.enabled = false;
+            Dialog.error(qsTr("You do not have permission to open editor"));
+        } else {
+            startEditor();
+        }
+        isFrameCompleted = true;
+    }
+}

@@ -1,0 +1,577 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
+import ".."
+import "../../js/dialog.js" as Dialog
+import "../../js/errors.js" as Errors
+import "../../js/utils.js" as Utils
+
+// The engine of an editor: reads the record, takes and keeps its lock, creates, updates or
+// duplicates it, follows removals and other users' changes, and releases the lock it took. It
+// acts on its own answers only, so that another editor's answers never overwrite unsaved edits.
+// The page gives populateForm (fill the fields from an answer) and getMapParams (the request).
+FocusScope {
+    id: form
+
+    default property alias data: contentArea.data
+    property Item toolBar: null
+    property Item footer: null
+    property Item duplicateBar: null
+    property Item defaultActiveField: null
+    property var editor: null
+    property Item lastActiveControl: null
+    property var controller: null
+    property var approve
+    property var resolutionContexts: []
+    property string id
+    property string userLockedId
+    property bool isFooter: true
+    property bool isLock: true
+    property bool resolutionVisible: false
+    property bool ignoreRemove: false
+    property bool isBusy: false
+    property int indent: 5
+    // This editor asked for the record's lock (or another editor of the record handed it over),
+    // so it releases it when it closes.
+    property bool lockRequested: false
+    property alias crud: crud
+    property alias toolBarArea: toolBarArea
+    property alias footerArea: footerArea
+    property alias groupBoxDuplicateArea: duplicateArea
+    property alias utc_offset: insertUpdateTime.utc_offset
+    property alias resolution: resolutionLoader.sourceComponent
+    property alias amount: amountBox
+    property alias removeSource: removeSourceBox
+
+    signal resolutionApprove()
+    signal resolutionReject()
+
+    // Replaceable hooks -------------------------------------------------------------------------
+
+    function initialRequest() {
+        controller.trInfo({ "id": id });
+        editor.startBusy();
+    }
+
+    function setDefaultFields() {
+    }
+
+    function updateProperties(properties) {
+    }
+
+    function getMapParams() {
+        return {};
+    }
+
+    function populateForm(mapParams) {
+    }
+
+    function updateApproveData(data) {
+    }
+
+    function displayError(params) {
+        return Errors.display(editor, params);
+    }
+
+    function onSaNew(mapParams) {
+    }
+
+    function onSaListInfo(mapParams) {
+    }
+
+    function onSaGetList(mapParams) {
+    }
+
+    // Answers -----------------------------------------------------------------------------------
+
+    function answerText(value) {
+        return value === undefined || value === null ? "" : String(value);
+    }
+
+    function isOwnAnswer(mapParams) {
+        return !!controller && String(mapParams["RECEIVER"]) === String(controller.objectNumber);
+    }
+
+    function isAnswerOfRecord(mapParams) {
+        return id !== "" && String(mapParams["id"]) === String(id);
+    }
+
+    function answerResult(mapParams) {
+        return String(mapParams["RES"]);
+    }
+
+    function editorState() {
+        return editor ? editor.state : "";
+    }
+
+    function showAnswerFailure(mapParams) {
+        Errors.selectErrorControl(contentArea, mapParams["ERRCODE"]);
+        displayError(mapParams);
+    }
+
+    // Another user's answer for the record refreshes the form only while it holds no unsaved
+    // change; the own answer always does.
+    function onSaInfo(mapParams) {
+        if (!isAnswerOfRecord(mapParams))
+            return;
+        var own = isOwnAnswer(mapParams);
+        if (own)
+            editor.stopBusy();
+        if (answerResult(mapParams) === "10") {
+            if (own || !editor.isDirty)
+                processData(mapParams);
+        } else if (own) {
+            editor.isCloseOnSa = true;
+            displayError(mapParams);
+            return;
+        } else {
+            return;
+        }
+        if (editorState() === "DUPLICATE")
+            amountBox.forceActiveFocus();
+        else if (defaultActiveField && defaultActiveField.activeFocus && defaultActiveField.selectAll)
+            defaultActiveField.selectAll();
+    }
+
+    function handleSaNew(mapParams) {
+        if (!isOwnAnswer(mapParams))
+            return;
+        editor.stopBusy();
+        if (answerResult(mapParams) !== "10") {
+            showAnswerFailure(mapParams);
+            return;
+        }
+        editor.state = "EDIT";
+        processData(mapParams);
+        lock();
+        onSaNew(mapParams);
+    }
+
+    function onSaUpdate(mapParams) {
+        if (!isOwnAnswer(mapParams))
+            return;
+        editor.stopBusy();
+        var code = answerResult(mapParams);
+        if (code === "10") {
+            processData(mapParams);
+        } else if (code === "0") {
+            showAnswerFailure(mapParams);
+        } else {
+            editor.isCloseOnSa = true;
+            displayError(mapParams);
+        }
+    }
+
+    function onSaDuplicate(mapParams) {
+        if (!isOwnAnswer(mapParams))
+            return;
+        editor.stopBusy();
+        if (answerResult(mapParams) !== "10")
+            showAnswerFailure(mapParams);
+        else if (editorState() === "DUPLICATE")
+            editor.closeFrame();
+        else
+            openCopy(mapParams);
+    }
+
+    // Unsaved changes survive a refused removal: only a record that is gone ends them.
+    function onSaRemove(mapParams) {
+        var own = isOwnAnswer(mapParams);
+        if (own)
+            editor.stopBusy();
+        if (!isAnswerOfRecord(mapParams) || ignoreRemove)
+            return;
+        if (answerResult(mapParams) === "10") {
+            editor.isDirty = false;
+            var byOther = String(mapParams["RECEIVER"]) === "ALL"
+                    && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner);
+            if (!byOther) {
+                editor.closed();
+                return;
+            }
+            var notice = Dialog.warning(qsTr("Data removed by user with id = %1. Form will close!")
+                                        .arg(mapParams["id_owner_modify"]));
+            if (notice)
+                notice.accepted.connect(function () { editor.closed(); });
+        } else if (own) {
+            if (String(mapParams["ERRCODE"]) === "110") {
+                editor.isDirty = false;
+                editor.isCloseOnSa = true;
+            }
+            displayError(mapParams);
+        }
+    }
+
+    function onSaLock(mapParams) {
+        if (!isAnswerOfRecord(mapParams))
+            return;
+        if (answerResult(mapParams) === "10") {
+            userLockedId = String(mapParams["rst_id_user_locked"]);
+        } else if (isOwnAnswer(mapParams)) {
+            lockRequested = false;
+            displayError(mapParams);
+        }
+    }
+
+    // A record freed while its editor is open is locked again.
+    function onSaUnlock(mapParams) {
+        if (isLock && isAnswerOfRecord(mapParams) && answerResult(mapParams) === "10" && editor
+                && editor.isEditState(editorState()))
+            lock();
+    }
+
+    function onSrUpdated(mapParams) {
+        if (!isAnswerOfRecord(mapParams))
+            return;
+        var author = String(mapParams["id_owner_modify"]);
+        if (author === String(USER_SESSION.rst_id_owner) || author === "1")
+            return;
+        if (!editor.isDirty) {
+            initialRequest();
+            return;
+        }
+        var question = Dialog.dataChanged(mapParams["sign"]);
+        if (question)
+            question.yes.connect(function () { initialRequest(); });
+    }
+
+    // Requests ----------------------------------------------------------------------------------
+
+    function lock() {
+        controller.trLock({ "id": id });
+        lockRequested = true;
+    }
+
+    // Another open editor of the same record, which keeps the lock when this one closes.
+    function otherEditorOfRecord() {
+        var frames = GLOBAL.frames;
+        for (var i = 0; i < frames.count(); ++i) {
+            var frame = frames.at(i);
+            if (frame && frame !== editor && frame.objectsSettingName === editor.objectsSettingName
+                    && String(frame.id) === String(id) && frame.form && frame.form.isLock)
+                return frame;
+        }
+        return null;
+    }
+
+    function releaseLock() {
+        if (!isLock || !lockRequested || !controller || editorState() === "ADD")
+            return;
+        lockRequested = false;
+        var other = otherEditorOfRecord();
+        if (other)
+            other.form.lockRequested = true;
+        else
+            controller.trUnlock({ "id": id });
+    }
+
+    function runAction() {
+        if (isBusy || !editor)
+            return;
+        var params = getMapParams();
+        var state = editorState();
+        if (state === "ADD") {
+            controller.trNew(params);
+        } else if (state === "DUPLICATE") {
+            params["amount"] = amountBox.value;
+            params["remove_src"] = removeSourceBox.checked ? "1" : "0";
+            controller.trDuplicate(params);
+        } else if (editor.isEditState(state) && editor.isDirty) {
+            controller.trUpdate(params);
+        } else {
+            editor.closed();
+            return;
+        }
+        editor.startBusy();
+    }
+
+    function openCopy(mapParams) {
+        var options = { "id": mapParams["id"], "isWindow": editor.isWindow, "isNewInstance": true, "state": "EDIT" };
+        updateProperties(options);
+        var copy = GLOBAL.createQmlFrame(editor.url, options);
+        if (copy && options["isWindow"] && copy.window) {
+            copy.isSaveWindowPosition = false;
+            copy.window.x += 20;
+            copy.window.y += 20;
+        }
+        return copy;
+    }
+
+    function processData(mapParams) {
+        insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
+        insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
+        var holder = answerText(mapParams["rst_id_user_locked"]);
+        userLockedId = holder === "" ? "1" : holder;
+        id = answerText(mapParams["id"]);
+        if (editor && editor.form === form)
+            editor.id = id;
+        populateForm(mapParams);
+        if (approve && !approve["isCompleted"] && resolutionContexts.indexOf(approve["context"]) >= 0) {
+            updateApproveData(approve["data"]);
+            applyApproveData(approve["data"]);
+            resolutionVisible = true;
+        }
+        if (editor && editor.isCloseOnSa)
+            editor.closed();
+    }
+
+    // Shows a pending change request as the legal values, marking the ones it changes.
+    function applyApproveData(data) {
+        for (var role in data) {
+            var control = Utils.findChild(contentArea, role);
+            if (!control)
+                continue;
+            var proposed = answerText(data[role]);
+            if (control.type === "textField" || control.type === "textArea") {
+                control.isMismatch = proposed !== control.legalText;
+                control.legalText = proposed;
+            } else if (control.type === "checkBox") {
+                var checked = proposed === "1";
+                control.isMismatch = checked !== control.legalChecked;
+                control.legalChecked = checked;
+            }
+        }
+    }
+
+    function getStateObject(name) {
+        return editor ? editor.getStateObject(name) : null;
+    }
+
+    // The focused control of the form, remembered for the editor's settings.
+    function followFocus(item) {
+        if (!item || item.objectName === "" || typeof DESKTOP_UTILS === "undefined")
+            return;
+        var found = DESKTOP_UTILS.findChildrenByName(form, item.objectName);
+        for (var i = 0; i < found.length; ++i) {
+            if (found[i].activeFocus) {
+                lastActiveControl = found[i];
+                return;
+            }
+        }
+    }
+
+    clip: true
+    onToolBarChanged: {
+        if (!toolBar)
+            return;
+        toolBar.parent = toolBarArea;
+        toolBar.width = Qt.binding(function () { return toolBarArea.width; });
+        var content = toolBar.contentArea ? toolBar.contentArea : toolBar;
+        for (var i = 0; i < content.children.length; ++i) {
+            if ("form" in content.children[i])
+                content.children[i].form = form;
+        }
+    }
+    onFooterChanged: {
+        if (footer)
+            footer.parent = footerExtra;
+    }
+    onDuplicateBarChanged: {
+        if (duplicateBar)
+            duplicateBar.parent = duplicateArea;
+    }
+
+    Crud {
+        id: crud
+
+        controller: form.controller
+    }
+
+    Connections {
+        target: form.editor
+        ignoreUnknownSignals: true
+
+        function onStartBusy() {
+            form.isBusy = true;
+        }
+
+        function onStopBusy() {
+            form.isBusy = false;
+        }
+
+        function onStartDestroy() {
+            form.releaseLock();
+        }
+    }
+
+    Connections {
+        target: form.editor && form.editor.isStarted ? form.controller : null
+        ignoreUnknownSignals: true
+
+        function onSaInfo(mapParams) { form.onSaInfo(mapParams); }
+        function onSaNew(mapParams) { form.handleSaNew(mapParams); }
+        function onSaUpdate(mapParams) { form.onSaUpdate(mapParams); }
+        function onSaDuplicate(mapParams) { form.onSaDuplicate(mapParams); }
+        function onSaRemove(mapParams) { form.onSaRemove(mapParams); }
+        function onSaLock(mapParams) { form.onSaLock(mapParams); }
+        function onSaUnlock(mapParams) { form.onSaUnlock(mapParams); }
+        function onSrUpdated(mapParams) { form.onSrUpdated(mapParams); }
+        function onSaListInfo(mapParams) { form.onSaListInfo(mapParams); }
+        function onSaGetList(mapParams) { form.onSaGetList(mapParams); }
+    }
+
+    Connections {
+        target: form.Window.window
+        ignoreUnknownSignals: true
+
+        function onActiveFocusItemChanged() {
+            form.followFocus(form.Window.window.activeFocusItem);
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: form.indent
+        color: "transparent"
+        border.color: "#333"
+        clip: true
+
+        ColumnLayout {
+            anchors.fill: parent
+            anchors.margins: 1
+            spacing: 0
+
+            Item {
+                id: toolBarArea
+
+                Layout.fillWidth: true
+                Layout.preferredHeight: form.toolBar ? 40 : 0
+            }
+
+            ScrollViewEx {
+                id: scrollView
+
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                contentWidth: availableWidth
+                clip: true
+
+                ColumnLayout {
+                    width: scrollView.availableWidth
+                    spacing: 5
+
+                    GridLayout {
+                        objectName: "duplicateBox"
+                        Layout.fillWidth: true
+                        Layout.margins: 5
+                        visible: form.editorState() === "DUPLICATE"
+                        columns: 2
+                        rowSpacing: 10
+                        columnSpacing: 10
+
+                        LabelEx {
+                            text: qsTr("Amount:")
+                        }
+
+                        SpinBoxEx {
+                            id: amountBox
+
+                            property var errorCode: ["150", "160"]
+
+                            objectName: "amount"
+                            from: 1
+                            to: 100
+                            value: 1
+                            editable: true
+                        }
+
+                        CheckBoxEx {
+                            id: removeSourceBox
+
+                            objectName: "remove_src"
+                            Layout.columnSpan: 2
+                            text: qsTr("Remove source record")
+                        }
+
+                        Row {
+                            id: duplicateArea
+
+                            Layout.columnSpan: 2
+                            spacing: 10
+                        }
+
+                        Rectangle {
+                            Layout.columnSpan: 2
+                            Layout.fillWidth: true
+                            Layout.preferredHeight: 1
+                            color: "gray"
+                        }
+                    }
+
+                    GroupBoxEx {
+                        objectName: "resolutionBox"
+                        Layout.fillWidth: true
+                        visible: form.resolutionVisible
+                        title: qsTr("Resolution")
+
+                        Loader {
+                            id: resolutionLoader
+
+                            sourceComponent: Row {
+                                spacing: 10
+
+                                ShortcutButton {
+                                    name: qsTr("Approve")
+                                    shortcut: "F5"
+                                    checkable: false
+                                    onClicked: form.resolutionApprove()
+                                }
+
+                                ShortcutButton {
+                                    name: qsTr("Reject")
+                                    shortcut: "F6"
+                                    checkable: false
+                                    onClicked: form.resolutionReject()
+                                }
+                            }
+                        }
+                    }
+
+                    Item {
+                        id: contentArea
+
+                        Layout.fillWidth: true
+                        Layout.preferredHeight: childrenRect.height
+                    }
+
+                    ColumnLayout {
+                        id: footerArea
+
+                        Layout.fillWidth: true
+                        visible: form.isFooter
+                        spacing: 0
+
+                        Item {
+                            Layout.preferredHeight: 5
+                        }
+
+                        Row {
+                            spacing: 10
+
+                            InsertUpdateTime {
+                                id: insertUpdateTime
+                            }
+
+                            Column {
+                                UserLocked {
+                                    rst_id_user_locked: form.userLockedId
+                                }
+
+                                UserAccess {
+                                    crud: crud
+                                }
+                            }
+
+                            Item {
+                                id: footerExtra
+
+                                width: childrenRect.width
+                                height: childrenRect.height
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,108 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import ".."
+
+// The holder of a page's tables: gathers their settings under its name in the frame's settings,
+// gives the status bar the table whose rows it counts and, in a window of its own, shows that
+// count itself (red once the row limit is reached).
+FocusScope {
+    id: container
+
+    default property alias data: contentArea.data
+    property var tables: []
+    property Item tableForRowCount: null
+    property Item defaultActiveTable: null
+    property var frame: null
+    property string objectsSettingName
+    property var objectSettings: ({})
+    property bool isDataLoaded: false
+    readonly property int defaultLeftSplitWidth: 200
+    property alias tableContainerItem: container
+    readonly property int rowCount: tableForRowCount && tableForRowCount.tableView
+                                    ? tableForRowCount.tableView.rowCount : 0
+    readonly property int rowLimit: tableForRowCount && tableForRowCount.controller
+                                    ? tableForRowCount.controller.rowLimit : 0
+
+    signal getSettings()
+    signal readySettings(var objectSettings)
+
+    function collectSettings() {
+        var settings = objectSettings ? objectSettings : {};
+        for (var i = 0; i < tables.length; ++i) {
+            tables[i].getSettings();
+            settings[tables[i].objectsSettingName] = tables[i].objectSettings;
+        }
+        objectSettings = settings;
+    }
+
+    function handOutSettings() {
+        for (var i = 0; i < tables.length; ++i) {
+            var entry = objectSettings ? objectSettings[tables[i].objectsSettingName] : undefined;
+            tables[i].readySettings(entry ? entry : {});
+        }
+    }
+
+    activeFocusOnTab: true
+    onGetSettings: collectSettings()
+    onReadySettings: handOutSettings()
+    Component.onCompleted: {
+        var last = tables.length > 0 ? tables[tables.length - 1] : null;
+        if (!tableForRowCount)
+            tableForRowCount = last;
+        if (!defaultActiveTable)
+            defaultActiveTable = last;
+        if (visible && defaultActiveTable && defaultActiveTable.tableView)
+            defaultActiveTable.tableView.forceActiveFocus();
+        if (frame)
+            frame.tableContainer = container;
+    }
+
+    Connections {
+        target: container.frame
+        ignoreUnknownSignals: true
+
+        function onGetSettings() {
+            container.getSettings();
+            if (container.frame.objectSettings)
+                container.frame.objectSettings[container.objectsSettingName] = container.objectSettings;
+        }
+
+        function onReadySettings(objectSettings, owner) {
+            var entry = container.frame.objectSettings ? container.frame.objectSettings[container.objectsSettingName]
+                                                       : undefined;
+            container.objectSettings = entry ? entry : {};
+            container.readySettings(container.objectSettings);
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Item {
+            id: contentArea
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.preferredHeight: rowCountLabel.implicitHeight + 4
+            visible: container.frame ? container.frame.isWindow === true : false
+
+            LabelEx {
+                id: rowCountLabel
+
+                objectName: "rowCountLabel"
+                anchors.right: parent.right
+                anchors.rightMargin: 5
+                anchors.verticalCenter: parent.verticalCenter
+                textFormat: Text.RichText
+                text: qsTr("Row count:") + " <font color='%1'>%2</font>"
+                      .arg(container.rowLimit !== 0 && container.rowCount >= container.rowLimit ? "red" : color)
+                      .arg(container.rowCount)
+            }
+        }
+    }
+}

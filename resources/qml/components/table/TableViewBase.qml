@@ -1,0 +1,346 @@
+import QtQuick 2.15
+import QtQuick.Controls 1.4
+import "../styles"
+import "viewlogic.js" as ViewLogic
+
+// The list view of every table page, over the proxy model of the page's controller. It names
+// untitled columns from the catalogue, hides the columns the user's "table_mapping" withholds,
+// keeps the current record selected across reloads, filters and sorts, sorts by header clicks,
+// saves and restores the columns, opens the editor on a double click or Enter (with the read
+// right), and offers the add, edit, remove and duplicate actions of the tool buttons. A page may
+// replace any of the functions marked replaceable.
+TableView {
+    id: view
+
+    property var controller: null
+    property string editorUrl
+    // The Table around the view; set by it.
+    property var table
+    property bool trackCurrentId: false
+    property bool isSecurity: true
+    property bool isSortByHeader: true
+    property bool autoSelection: true
+    property bool frameInWindow: true
+    property string sortRole
+    property var currentId
+    property var initObjectSettings
+    property bool isCompleted: false
+    property bool isInited: false
+    readonly property bool isReadyForStartInit: !!controller && isCompleted && !!controller.originalModel
+                                                && controller.originalModel.dataAtLeastLoaded
+                                                && initObjectSettings !== undefined
+    property var parentItem: typeof frameItem !== "undefined" ? frameItem : null
+    readonly property int idWidth: 60
+    readonly property int userLockedWidth: 90
+    readonly property int nameWidth: 140
+    readonly property int enabledWidth: 60
+    readonly property int latLonWidth: 100
+    readonly property int descriptionWidth: 160
+    readonly property int timeWidth: 120
+    // The controller's proxy model while the view shows it.
+    readonly property var proxy: controller && controller.proxyModel && model === controller.proxyModel
+                                 ? controller.proxyModel : null
+    readonly property bool isPrepareMode: proxy ? proxy.isPrepareMode : false
+    readonly property int headerHeight: headerVisible ? 38 : 0
+
+    signal makeSelectionEnded()
+    signal rightPressed(var row, var insideRows)
+    signal enterPressed()
+    signal columnTitleSetted()
+    signal tableRowCountChanged(int count)
+    signal getSettings(var objectSettings)
+    signal readySettings(var objectSettings)
+
+    // Rows ------------------------------------------------------------------------------------
+
+    function rowId(row) { return ViewLogic.rowId(row); }
+    function saveCurrentId() { ViewLogic.saveCurrentId(); }
+    function selectBeginRow() { selectRow(rowCount > 0 ? 0 : -1); }
+    function selectEndRow() { selectRow(rowCount - 1); }
+    function incrementRow() { ViewLogic.incrementRow(); }
+    function decrementRow() { ViewLogic.decrementRow(); }
+    function selectRowById(id) { ViewLogic.selectRowById(id); }
+    function resetCurrentId() { ViewLogic.resetCurrentId(); }
+    function sortRows() { ViewLogic.sortRows(); }
+    function makeSelection() { ViewLogic.makeSelection(); }
+
+    function selectRow(row) {
+        currentRow = row;
+        if (rowCount <= 0)
+            return;
+        selection.clear();
+        if (row >= 0) {
+            selection.select(row);
+            positionViewAtRow(row, ListView.Contain);
+        }
+        saveCurrentId();
+    }
+
+    function clearSelection() {
+        selection.clear();
+    }
+
+    function findColumnIndex(name) {
+        for (var i = 0; i < columnCount; ++i) {
+            if (getColumn(i).role === name)
+                return i;
+        }
+        return undefined;
+    }
+
+    function findColumn(name) {
+        var index = findColumnIndex(name);
+        return index === undefined ? undefined : getColumn(index);
+    }
+
+    // Columns and settings --------------------------------------------------------------------
+
+    // A value that is not a JSON list of columns hides nothing and keeps the table working.
+    function hideSecureColumns() {
+        if (!controller)
+            return;
+        var value = GLOBAL.securityValue(controller, "table_mapping");
+        if (!value)
+            return;
+        var hidden;
+        try {
+            hidden = JSON.parse(value);
+        } catch (error) {
+            hidden = null;
+        }
+        if (!Array.isArray(hidden)) {
+            console.warn("table_mapping of " + controller.name + " is not a list of columns: " + value);
+            return;
+        }
+        for (var i = 0; i < columnCount; ++i) {
+            var column = getColumn(i);
+            if (hidden.indexOf(column.role) >= 0)
+                column.visible = false;
+        }
+    }
+
+    function setColumnTitle() {
+        if (!controller)
+            return;
+        var rows = controller.originalModel;
+        for (var i = 0; i < columnCount; ++i) {
+            var column = getColumn(i);
+            if (column.title !== "")
+                continue;
+            var title = rows ? rows.roleTitle(column.role) : "";
+            column.title = title ? title : column.role;
+        }
+        columnTitleSetted();
+    }
+
+    function applySettings() {
+        var settings = initObjectSettings ? initObjectSettings : {};
+        var ids = settings["currentId"];
+        if (controller && ids && ids[controller.name] !== undefined)
+            currentId = ids[controller.name];
+        var columns = settings["columns"];
+        if (!columns)
+            return;
+        var widths = columns["width"] || {};
+        for (var name in widths) {
+            var column = findColumn(name);
+            if (column && widths[name])
+                column.width = widths[name];
+        }
+        // Positions only while the page declares the columns it saved; by ascending place.
+        var positions = columns["position"];
+        if (positions && Object.keys(positions).length === columnCount) {
+            var order = Object.keys(positions).sort(function (a, b) { return positions[a] - positions[b]; });
+            for (var k = 0; k < order.length; ++k) {
+                var from = findColumnIndex(order[k]);
+                var to = positions[order[k]];
+                if (from !== undefined && from !== to && to >= 0 && to < columnCount)
+                    moveColumn(from, to);
+            }
+        }
+        var sort = columns["sort"];
+        if (isSortByHeader && sort) {
+            var sortColumn = findColumnIndex(sort["role"]);
+            if (sortColumn !== undefined) {
+                sortRole = sort["role"];
+                sortIndicatorColumn = sortColumn;
+            }
+            if (sort["order"] !== undefined)
+                sortIndicatorOrder = sort["order"];
+        }
+    }
+
+    function collectSettings(objectSettings) {
+        if (!objectSettings)
+            return;
+        if (controller && controller.name && currentId !== undefined) {
+            var ids = objectSettings["currentId"] ? objectSettings["currentId"] : {};
+            ids[controller.name] = currentId;
+            objectSettings["currentId"] = ids;
+        }
+        if (columnCount === 0)
+            return;
+        var columns = {};
+        if (isSortByHeader)
+            columns["sort"] = { "role": sortRole, "order": sortIndicatorOrder };
+        var widths = {};
+        var positions = {};
+        for (var i = 0; i < columnCount; ++i) {
+            widths[getColumn(i).role] = getColumn(i).width;
+            positions[getColumn(i).role] = i;
+        }
+        columns["width"] = widths;
+        columns["position"] = positions;
+        objectSettings["columns"] = columns;
+    }
+
+    function onHeaderSort(columnChanged) {
+        if (!isInited || isPrepareMode || !isSortByHeader)
+            return;
+        if (columnChanged) {
+            var column = getColumn(sortIndicatorColumn);
+            if (!column)
+                return;
+            sortRole = column.role;
+        }
+        if (!autoSelection)
+            sortRows();
+        makeSelection();
+    }
+
+    // Editor and record actions ---------------------------------------------------------------
+
+    function prepareProperties() { return ViewLogic.prepareProperties(); }
+
+    // Replaceable: adds a page's own options to those of add and edit.
+    function updateProperties(properties) {
+    }
+
+    function addEntry() { return ViewLogic.openEditor("ADD", false); }
+    function editEntry() { return ViewLogic.openEditor("EDIT", true); }
+    function deleteEntry() { ViewLogic.deleteEntry(); }
+    function duplicateEntry() { ViewLogic.duplicateEntry(); }
+    function addAction() { return addEntry(); }
+    function editAction() { return editEntry(); }
+    function deleteAction() { deleteEntry(); }
+    function duplicateAction() { duplicateEntry(); }
+    function duplicateMultiAction() { return ViewLogic.duplicateMultiAction(); }
+
+    function doubleClickAction() {
+        if (editorUrl !== "")
+            editAction();
+    }
+
+    function addMenuAction() { addAction(); }
+    function editMenuAction() { editAction(); }
+    function deleteMenuAction() { deleteAction(); }
+
+    // Replaceable: the page sends its list request or sets its hard filters here.
+    function getNewList() {
+    }
+
+    function handleDoubleClick() { ViewLogic.handleDoubleClick(); }
+
+    // Replaceable answer operations -----------------------------------------------------------
+
+    function onSaListInfo(mapParams) { ViewLogic.addOwnRow(mapParams); }
+    function onSaNew(mapParams) {}
+    function onSaUpdate(mapParams) {}
+    function onSaGetList(mapParams) {}
+    function onSrUpdated(mapParams) {}
+    function onSrInserted(mapParams) {}
+    function onSaRemove(mapParams) { ViewLogic.showOwnFailure(mapParams); }
+    function onSaDuplicate(mapParams) { ViewLogic.showOwnFailure(mapParams); }
+
+    frameVisible: false
+    antialiasing: true
+    sortIndicatorVisible: isSortByHeader
+    model: controller && controller.proxyModel ? controller.proxyModel : null
+    style: TableViewExStyle {}
+    headerDelegate: Component {
+        HeaderTableStyle {
+            tableView: view
+        }
+    }
+    onRowCountChanged: tableRowCountChanged(rowCount)
+    onCurrentRowChanged: {
+        if (isInited && !isPrepareMode)
+            saveCurrentId();
+    }
+    onIsReadyForStartInitChanged: {
+        if (isReadyForStartInit && !isInited)
+            ViewLogic.start();
+    }
+    onControllerChanged: {
+        if (isCompleted)
+            setColumnTitle();
+    }
+    onSortIndicatorColumnChanged: onHeaderSort(true)
+    onSortIndicatorOrderChanged: onHeaderSort(false)
+    onDoubleClicked: handleDoubleClick()
+    onGetSettings: collectSettings(objectSettings)
+    onReadySettings: initObjectSettings = objectSettings ? objectSettings : {}
+    Keys.onReturnPressed: {
+        if (rowCount > 0 && currentRow >= 0)
+            handleDoubleClick();
+        enterPressed();
+    }
+    Keys.onEnterPressed: {
+        if (rowCount > 0 && currentRow >= 0)
+            handleDoubleClick();
+        enterPressed();
+    }
+    Component.onCompleted: {
+        hideSecureColumns();
+        setColumnTitle();
+        if (columnCount > 0 && sortRole === "")
+            sortRole = getColumn(0).role;
+        isCompleted = true;
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.RightButton
+        onPressed: {
+            if (mouse.y < view.headerHeight) {
+                mouse.accepted = false;
+                return;
+            }
+            view.forceActiveFocus();
+            var row = view.rowAt(mouse.x, mouse.y);
+            if (row >= 0)
+                view.selectRow(row);
+            view.rightPressed(row, row >= 0);
+        }
+    }
+
+    Item {
+        Connections {
+            target: view.controller
+            ignoreUnknownSignals: true
+
+            function onSaListInfo(mapParams) { view.onSaListInfo(mapParams); }
+            function onSaNew(mapParams) { ViewLogic.handleSaNew(mapParams); }
+            function onSaRemove(mapParams) { ViewLogic.handleSaRemove(mapParams); }
+            function onSaDuplicate(mapParams) { view.onSaDuplicate(mapParams); }
+            function onSaGetList(mapParams) { ViewLogic.handleSaGetList(mapParams); }
+            function onSrUpdated(mapParams) { view.onSrUpdated(mapParams); }
+            function onSrInserted(mapParams) { view.onSrInserted(mapParams); }
+
+            function onSaUpdate(mapParams) {
+                if (String(mapParams["RES"]) === "10")
+                    view.onSaUpdate(mapParams);
+            }
+
+            // A page going away may take its controller first: the rows leave the view before
+            // their model does.
+            function onDestroyed() {
+                view.model = null;
+            }
+        }
+
+        ViewConnections {
+            view: view
+        }
+    }
+}

@@ -1,0 +1,3 @@
+// A cell of a record's creation time.
+TableDateDelegate {
+}

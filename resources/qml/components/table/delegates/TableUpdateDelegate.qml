@@ -1,0 +1,3 @@
+// A cell of a record's last change time.
+TableDateDelegate {
+}

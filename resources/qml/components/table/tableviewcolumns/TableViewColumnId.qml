@@ -1,0 +1,7 @@
+import ".."
+
+// The record id column.
+TableViewColumnEx {
+    role: "id"
+    width: 60
+}

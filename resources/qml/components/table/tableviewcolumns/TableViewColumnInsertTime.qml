@@ -1,0 +1,9 @@
+import ".."
+import "../delegates"
+
+// The record's creation time.
+TableViewColumnEx {
+    role: "dt_utc_insert"
+    width: 120
+    delegate: TableInsertDelegate {}
+}

@@ -1,0 +1,266 @@
+// What the table view and its list variant do alike: rows by id, selection keeping, the
+// editor and record actions, the read-right check, and the answers of the controller. Imported
+// per view: the importing view's root has the id "view" and the properties both views declare.
+.import "../../js/dialog.js" as Dialog
+.import "../../js/errors.js" as Errors
+.import "rowfilter.js" as RowFilter
+
+// Rows -----------------------------------------------------------------------------------------
+
+function rowId(row) {
+    var model = view.model;
+    if (!model || row < 0 || row >= view.rowCount)
+        return undefined;
+    if (typeof model.get === "function") {
+        var item = model.get(row);
+        return item ? item.id : undefined;
+    }
+    return model.data(row, "id");
+}
+
+function isRecordRow(row) {
+    var id = rowId(row);
+    return id !== undefined && id !== null && String(id) !== "";
+}
+
+function rowById(id) {
+    var model = view.model;
+    if (!model || id === undefined || id === null)
+        return -1;
+    var wanted = String(id);
+    if (typeof model.checkValueByRole === "function")
+        return model.checkValueByRole("id", wanted);
+    for (var row = 0; row < view.rowCount; ++row) {
+        if (String(rowId(row)) === wanted)
+            return row;
+    }
+    return -1;
+}
+
+function saveCurrentId() {
+    if (view.currentRow < 0)
+        return;
+    var id = rowId(view.currentRow);
+    if (Number(id) > 0)
+        view.currentId = id;
+}
+
+function incrementRow() {
+    if (view.currentRow < view.rowCount - 1)
+        view.selectRow(view.currentRow + 1);
+}
+
+function decrementRow() {
+    if (view.currentRow > 0)
+        view.selectRow(view.currentRow - 1);
+}
+
+// Id 1 is the platform's placeholder for no record and is never selected.
+function selectRowById(id) {
+    if (!(Number(id) > 1))
+        return;
+    var row = rowById(id);
+    if (row >= 0)
+        view.selectRow(row);
+}
+
+function resetCurrentId() {
+    view.selectRow(-1);
+    view.clearSelection();
+    view.currentId = undefined;
+}
+
+function sortRows() {
+    if (view.isInited && view.proxy && !view.proxy.isPrepareMode)
+        view.proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
+}
+
+// After a sort, a filter, a load or a foreign removal: the record of currentId while tracking
+// it, else the same position, else the nearest record above.
+function makeSelection() {
+    if (!view.autoSelection)
+        return;
+    sortRows();
+    if (view.trackCurrentId) {
+        if (view.currentId !== undefined && rowById(view.currentId) >= 0)
+            selectRowById(view.currentId);
+        else
+            resetCurrentId();
+    } else if (isRecordRow(view.currentRow)) {
+        view.selectRow(view.currentRow);
+    } else if (view.currentRow >= 0) {
+        for (var row = Math.min(view.currentRow - 1, view.rowCount - 1); row >= 0; --row) {
+            if (isRecordRow(row)) {
+                selectRowById(rowId(row));
+                return;
+            }
+        }
+        view.clearSelection();
+        view.currentRow = -1;
+    } else {
+        view.selectRow(view.rowCount > 0 ? 0 : -1);
+    }
+    view.makeSelectionEnded();
+}
+
+// Once the controller, the first list and the settings are there: the settings apply, then the
+// selection is kept. The settings touch no filter, so the rows are not filtered again; a page
+// that sets filters of its own batches them in the proxy's prepare mode.
+function start() {
+    view.applySettings();
+    view.isInited = true;
+    makeSelection();
+}
+
+// Editor and record actions -------------------------------------------------------------------
+
+function enclosingFrame() {
+    return typeof frameItem !== "undefined" ? frameItem : null;
+}
+
+function startBusy() {
+    var frame = enclosingFrame();
+    if (frame)
+        frame.startBusy();
+}
+
+function stopBusy() {
+    var frame = enclosingFrame();
+    if (frame)
+        frame.stopBusy();
+}
+
+function isAltHeld() {
+    var alt = DESKTOP_UTILS.isAltPressed;
+    return typeof alt === "function" ? alt.call(DESKTOP_UTILS) : !!alt;
+}
+
+// An editor opened from a table in a window opens in a window; from a tab as the open-in-window
+// button says, Alt swapping the choice.
+function prepareProperties() {
+    var editor = typeof editorItem !== "undefined" && editorItem ? editorItem : null;
+    var frame = enclosingFrame();
+    var isWindow = editor ? editor.isWindow : (frame ? frame.isWindow : false);
+    if (!isWindow)
+        isWindow = isAltHeld() ? !view.frameInWindow : view.frameInWindow;
+    return { "isWindow": isWindow, "ignoreAlt": true, "isNewInstance": true, "parentItem": view.parentItem };
+}
+
+function openEditor(state, withId) {
+    var properties = prepareProperties();
+    if (withId)
+        properties["id"] = rowId(view.currentRow);
+    properties["state"] = state;
+    view.updateProperties(properties);
+    return GLOBAL.createQmlFrame(view.editorUrl, properties);
+}
+
+// The record removed is the one the question was about, whatever reloads meanwhile.
+function deleteEntry() {
+    if (!view.controller || view.currentRow < 0)
+        return;
+    var id = rowId(view.currentRow);
+    var question = Dialog.deleteRow();
+    if (!question)
+        return;
+    question.yes.connect(function () {
+        view.controller.trRemove({ "id": id });
+        startBusy();
+    });
+}
+
+function duplicateEntry() {
+    if (!view.controller || view.currentRow < 0)
+        return;
+    view.controller.trDuplicate({ "id": rowId(view.currentRow) });
+    startBusy();
+}
+
+function duplicateMultiAction() {
+    var properties = prepareProperties();
+    properties["id"] = rowId(view.currentRow);
+    properties["state"] = "DUPLICATE";
+    properties["isWindow"] = true;
+    return GLOBAL.createQmlFrame(view.editorUrl, properties);
+}
+
+// A double click or Enter: the editor opens only with the read right.
+function handleDoubleClick() {
+    if (!view.isInited || view.isPrepareMode)
+        return;
+    if (!view.isSecurity || GLOBAL.securityState(view.controller, "read"))
+        view.doubleClickAction();
+    else
+        Errors.display(view.parentItem, { "FN": view.controller.name + "_saInfo", "ERRCODE": "50" });
+}
+
+// Answers --------------------------------------------------------------------------------------
+
+function isOwn(mapParams) {
+    return !!view.controller && String(mapParams["RECEIVER"]) === String(view.controller.objectNumber);
+}
+
+function addOwnRow(mapParams) {
+    if (view.controller && !view.controller.isStaticModel && isOwn(mapParams))
+        view.controller.originalModel.addRow(mapParams);
+}
+
+// The own answer to a removal or duplicate ends the wait; a refusal shows.
+function showOwnFailure(mapParams) {
+    if (!isOwn(mapParams))
+        return false;
+    stopBusy();
+    if (String(mapParams["RES"]) !== "0")
+        return false;
+    Errors.display(view, mapParams);
+    return true;
+}
+
+// A record created anywhere joins this list only when the list's request would have brought it;
+// then it becomes the current record.
+function acceptNewRecord(mapParams) {
+    var rows = view.controller.originalModel;
+    if (!rows || !RowFilter.passes(mapParams, view.controller.getMapParamsFromTrGetList()))
+        return;
+    rows.addRow(mapParams);
+    var row = rowById(mapParams["id"]);
+    if (row < 0)
+        return;
+    view.currentRow = row;
+    saveCurrentId();
+    var tracking = view.trackCurrentId;
+    view.trackCurrentId = true;
+    makeSelection();
+    view.trackCurrentId = tracking;
+}
+
+function handleSaNew(mapParams) {
+    if (isOwn(mapParams))
+        stopBusy();
+    if (String(mapParams["RES"]) === "10")
+        acceptNewRecord(mapParams);
+    view.onSaNew(mapParams);
+}
+
+function handleSaRemove(mapParams) {
+    if (String(mapParams["RECEIVER"]) === "ALL" && String(mapParams["RES"]) === "10"
+            && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner)
+            && view.currentId !== undefined && String(mapParams["id"]) === String(view.currentId))
+        makeSelection();
+    view.onSaRemove(mapParams);
+}
+
+function handleSaGetList(mapParams) {
+    var own = isOwn(mapParams);
+    var end = String(mapParams["STATE"]) === "end";
+    if (own && end)
+        stopBusy();
+    if (own && String(mapParams["RES"]) === "0") {
+        Errors.display(view, mapParams);
+        return;
+    }
+    if (end && view.isInited && (own || view.controller.isStaticModel))
+        makeSelection();
+    if (own)
+        view.onSaGetList(mapParams);
+}

@@ -1,0 +1,217 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "../base"
+import "../toolbuttons"
+import "../../js/fontawesome.js" as FontAwesome
+import "../../js/utils.js" as Utils
+import "../../js/dialog.js" as Dialog
+import "dates.js" as Dates
+
+// A date "dd.MM.yy" ("dd.MM.yyyy" with fourDigitYear) in three cells and a button that opens the
+// calendar below the day. An impossible date (31.02) is refused with "Invalid date" and text
+// keeps the last valid one. It starts on today's date of the server's clock.
+FocusScope {
+    id: dateEdit
+
+    property bool calendarEnable: true
+    property alias day: dayCell
+    property alias month: monthCell
+    property alias year: yearCell
+    property alias arrowButton: arrowButton
+    property bool fourDigitYear: false
+    property bool keepModify: true
+    property string legalText: Dates.today(fourDigitYear ? "dd.MM.yyyy" : "dd.MM.yy")
+    property string text
+    readonly property bool modify: dayCell.modify || monthCell.modify || yearCell.modify
+    property Item nextItem: null
+    property bool readOnly: false
+    // False while the three cells are filled one by one.
+    property bool isDateInit: false
+    readonly property bool activeFocusGroup: dayCell.input.activeFocus || monthCell.input.activeFocus
+                                             || yearCell.input.activeFocus
+    property var calendar: null
+
+    signal changeFinished()
+
+    function parseDate() {
+        var year = parseInt(yearCell.text, 10);
+        return Utils.createDate(fourDigitYear ? year : year + 2000, parseInt(monthCell.text, 10) - 1,
+                                parseInt(dayCell.text, 10));
+    }
+
+    function updateFormatedText() {
+        if (!isDateInit)
+            return false;
+        if (!parseDate()) {
+            Dialog.error(qsTr("Invalid date"));
+            return false;
+        }
+        text = dayCell.text + "." + monthCell.text + "." + yearCell.text;
+        return true;
+    }
+
+    function updateLegalText() {
+        dayCell.legalText = dayCell.text;
+        monthCell.legalText = monthCell.text;
+        yearCell.legalText = yearCell.text;
+    }
+
+    function finishChanging() {
+        if (!modify || !updateFormatedText())
+            return;
+        changeFinished();
+        if (!keepModify)
+            updateLegalText();
+    }
+
+    function confirm() {
+        if (updateFormatedText() && !keepModify) {
+            updateLegalText();
+            changeFinished();
+        }
+    }
+
+    function showCells(texts) {
+        dayCell.input.newText = texts[0];
+        monthCell.input.newText = texts[1];
+        yearCell.input.newText = texts[2];
+        updateFormatedText();
+    }
+
+    function openCalendar() {
+        if (calendar)
+            return;
+        var owner = typeof frameItem !== "undefined" && frameItem ? frameItem.parentWindow : null;
+        calendar = QWIDGET_CREATOR.calendar(owner);
+        if (!calendar)
+            return;
+        // A dismissed calendar leaves the date as it was shown, unsaved change included.
+        var shown = [dayCell.text, monthCell.text, yearCell.text];
+        calendar.setSelectedDate(parseDate());
+        var window = dateEdit.Window.window;
+        var position = dayCell.mapToItem(null, 0, 0);
+        if (window)
+            calendar.pos = Qt.point(window.x + position.x, window.y + position.y + 25);
+        calendar.selectionChanged.connect(function (date) {
+            dayCell.input.newText = Utils.zeroFill(date.getDate(), 2);
+            monthCell.input.newText = Utils.zeroFill(date.getMonth() + 1, 2);
+            yearCell.input.newText = fourDigitYear ? Utils.zeroFill(date.getFullYear(), 4)
+                                                   : Utils.zeroFill(date.getFullYear() % 100, 2);
+            updateFormatedText();
+        });
+        calendar.accepted.connect(function () {
+            // Leaving the cells finishes the change by itself.
+            var leavesCells = activeFocusGroup && nextItem;
+            if (nextItem)
+                nextItem.forceActiveFocus();
+            if (!leavesCells)
+                finishChanging();
+        });
+        calendar.rejected.connect(function () {
+            showCells(shown);
+            dateEdit.forceActiveFocus();
+        });
+    }
+
+    implicitWidth: row.implicitWidth
+    implicitHeight: row.implicitHeight
+    onLegalTextChanged: {
+        var parts = legalText.split(".");
+        isDateInit = false;
+        dayCell.legalText = parts.length > 0 ? parts[0] : "";
+        monthCell.legalText = parts.length > 1 ? parts[1] : "";
+        var year = parts.length > 2 ? parts[2] : "";
+        yearCell.legalText = fourDigitYear ? year : year.slice(-2);
+        isDateInit = true;
+        updateFormatedText();
+    }
+    onActiveFocusGroupChanged: {
+        if (!activeFocusGroup)
+            finishChanging();
+    }
+    Component.onCompleted: legalTextChanged()
+
+    Row {
+        id: row
+
+        spacing: 0
+
+        TimeDigit {
+            id: dayCell
+
+            bottomLimit: 1
+            topLimit: 31
+            readOnly: dateEdit.readOnly
+            input.focus: true
+            tabItem: monthCell.input
+            onRightJump: monthCell.input.forceActiveFocus()
+            onLeftJump: arrowButton.forceActiveFocus()
+            onKeyF3Pressed: arrowButton.clicked()
+            onDataConfirmed: dateEdit.confirm()
+        }
+
+        TextInputBase {
+            text: "."
+            readOnly: true
+            activeFocusOnTab: false
+            activeFocusOnPress: false
+        }
+
+        TimeDigit {
+            id: monthCell
+
+            bottomLimit: 1
+            topLimit: 12
+            readOnly: dateEdit.readOnly
+            tabItem: yearCell.input
+            backtabItem: dayCell.input
+            onRightJump: yearCell.input.forceActiveFocus()
+            onLeftJump: dayCell.input.forceActiveFocus()
+            onKeyF3Pressed: arrowButton.clicked()
+            onDataConfirmed: dateEdit.confirm()
+        }
+
+        TextInputBase {
+            text: "."
+            readOnly: true
+            activeFocusOnTab: false
+            activeFocusOnPress: false
+        }
+
+        TimeDigit {
+            id: yearCell
+
+            topLimit: dateEdit.fourDigitYear ? 9999 : 99
+            readOnly: dateEdit.readOnly
+            tabItem: arrowButton.visible ? arrowButton : dateEdit.nextItem
+            backtabItem: monthCell.input
+            onRightJump: arrowButton.forceActiveFocus()
+            onLeftJump: monthCell.input.forceActiveFocus()
+            onKeyF3Pressed: arrowButton.clicked()
+            onDataConfirmed: dateEdit.confirm()
+        }
+
+        ToolButtonBase {
+            id: arrowButton
+
+            width: 15
+            height: dayCell.height
+            visible: dateEdit.calendarEnable
+            enabled: !dateEdit.readOnly
+            fontIcon: FontAwesome.CaretDown
+            fontBold: true
+            focusPolicy: Qt.StrongFocus
+            onClicked: dateEdit.openCalendar()
+            Keys.onDownPressed: clicked()
+            Keys.onLeftPressed: yearCell.input.forceActiveFocus()
+            Keys.onRightPressed: dayCell.input.forceActiveFocus()
+            Keys.onTabPressed: {
+                if (dateEdit.nextItem)
+                    dateEdit.nextItem.forceActiveFocus();
+                else
+                    event.accepted = false;
+            }
+            Keys.onBacktabPressed: yearCell.input.forceActiveFocus()
+        }
+    }
+}

@@ -1,0 +1,8 @@
+import QtQuick 2.15
+
+// Read-only text that the mouse can select and copy.
+TextEdit {
+    readOnly: true
+    wrapMode: TextEdit.Wrap
+    selectByMouse: true
+}

@@ -1,0 +1,30 @@
+.pragma library
+// Moving the focus along the window's Tab order without the engine's own search, which can
+// loop forever from inside a scrolled text.
+
+function collect(item, into) {
+    if (!item || !item.visible || !item.enabled)
+        return into;
+    if (item.activeFocusOnTab)
+        into.push(item);
+    var children = item.children;
+    for (var i = 0; i < children.length; ++i)
+        collect(children[i], into);
+    return into;
+}
+
+// The item after (before, when forward is false) from among the Tab stops of root; from itself
+// when it is the only one.
+function next(root, from, forward) {
+    var stops = collect(root, []);
+    var index = -1;
+    for (var i = 0; i < stops.length; ++i) {
+        if (stops[i] === from)
+            index = i;
+    }
+    if (stops.length === 0)
+        return from;
+    if (index < 0)
+        return stops[forward ? 0 : stops.length - 1];
+    return stops[(index + (forward ? 1 : stops.length - 1)) % stops.length];
+}

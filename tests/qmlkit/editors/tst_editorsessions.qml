@@ -1,0 +1,360 @@
+import QtQuick 2.15
+import QtQuick.Dialogs 1.2
+import QtTest 1.2
+import Koriv.Test 1.0
+
+// Editors over a real controller and a scripted network, read as the messages they send.
+TestCase {
+    id: testCase
+
+    readonly property string editorUrl: "qrc:/qml/driver/driver/DriverEditor.qml"
+    property var net: ScriptedNetwork
+
+    name: "EditorSessions"
+    when: windowShown
+
+    function initTestCase() {
+        GLOBAL.routeUrl(editorUrl, Qt.resolvedUrl("../pages/DriverEditor.qml"));
+    }
+
+    function init() {
+        net.clear();
+    }
+
+    function cleanup() {
+        for (var i = GLOBAL.frames.count() - 1; i >= 0; --i) {
+            var frame = GLOBAL.frames.at(i);
+            MessageBoxes.closeAllIn(frame);
+            frame.isDirty = false;
+            frame.closeFrame();
+        }
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "every editor is gone");
+        MessageBoxes.closeAllIn(mainWindow);
+        GLOBAL.setRight("driver", "open_editor", true);
+        GLOBAL.setRight("driver", "update", true);
+    }
+
+    function open(options) {
+        var properties = { "isWindow": true, "isNewInstance": true };
+        for (var key in options)
+            properties[key] = options[key];
+        var editor = GLOBAL.createQmlFrame(editorUrl, properties);
+        verify(editor, "the editor opens");
+        return editor;
+    }
+
+    function close(editor) {
+        var count = GLOBAL.frames.count();
+        editor.closed();
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "the editor goes");
+    }
+
+    function record(editor, fields) {
+        var answer = { "RES": "10", "id": editor.id, "RECEIVER": editor.controller.objectNumber,
+                       "rst_id_user_locked": "1", "dt_utc_insert": "1710000000000",
+                       "dt_utc_last_update": "1710000500000", "sign": "D105", "last_name": "Kovalenko",
+                       "rating": "4.5", "inner_note": "Night shifts" };
+        for (var key in fields)
+            answer[key] = fields[key];
+        return answer;
+    }
+
+    function field(editor, name) {
+        return findChild(editor, name);
+    }
+
+    function typeInto(control, text) {
+        control.forceActiveFocus();
+        control.text = control.text + text;
+    }
+
+    function test_editOpensWithReadAndLock() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
+        compare(net.sent()[0]["id"], "5");
+        compare(net.sent()[1]["id"], "5");
+        net.answer("driver", "saInfo", record(editor));
+        compare(field(editor, "lastName").text, "Kovalenko");
+        verify(!editor.isDirty);
+        compare(editor.title, " Kovalenko (5)");
+        net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
+                                      "RECEIVER": editor.controller.objectNumber });
+        compare(editor.form.userLockedId, "2");
+        net.clear();
+        close(editor);
+        compare(net.sentNames(), ["driver_trUnlock"]);
+        compare(net.sent()[0]["id"], "5");
+    }
+
+    // The second editor of a record asks only for the record; the lock goes on to it when the
+    // first one closes, and is released once, by the last of them.
+    function test_secondEditorOfTheRecord() {
+        var first = open({ "id": "5", "state": "EDIT" });
+        net.clear();
+        var second = open({ "id": "5", "state": "EDIT" });
+        compare(net.sentNames(), ["driver_trInfo"]);
+        close(first);
+        compare(net.sentNames(), ["driver_trInfo"], "the lock stays with the editor still open");
+        close(second);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trUnlock"]);
+    }
+
+    function test_newRecordThenLock() {
+        var editor = open({ "state": "ADD" });
+        compare(editor.id, "0");
+        compare(net.sentNames(), [], "a new record asks for nothing");
+        typeInto(field(editor, "sign"), "D777");
+        verify(editor.isDirty);
+        editor.buttons.accepted();
+        compare(net.sentNames(), ["driver_trNew"]);
+        compare(net.sent()[0]["sign"], "D777");
+        verify(editor.form.isBusy, "busy at once");
+        editor.buttons.accepted();
+        compare(net.sentNames(), ["driver_trNew"], "a second OK while busy sends nothing");
+        var count = GLOBAL.frames.count();
+        net.answer("driver", "saNew", record(editor, { "id": "77", "sign": "D777" }));
+        compare(editor.state, "EDIT");
+        compare(net.sentNames(), ["driver_trNew", "driver_trLock"]);
+        compare(net.sent()[1]["id"], "77");
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "OK closes it after the save");
+        compare(net.sentNames(), ["driver_trNew", "driver_trLock", "driver_trUnlock"]);
+        compare(net.sent()[2]["id"], "77");
+    }
+
+    // Only "RES" "10" is success: any other answer to a new record is a failure and shows.
+    function test_newRecordRefused_data() {
+        return [{ tag: "RES 0", res: "0" }, { tag: "RES 20", res: "20" }];
+    }
+
+    function test_newRecordRefused(data) {
+        var editor = open({ "state": "ADD" });
+        typeInto(field(editor, "sign"), "D9");
+        field(editor, "lastName").forceActiveFocus();
+        editor.form.runAction();
+        net.answer("driver", "saNew", { "RES": data.res, "ERRCODE": "250", "id": "0",
+                                     "RECEIVER": editor.controller.objectNumber });
+        compare(editor.state, "ADD");
+        compare(net.sentNames(), ["driver_trNew"], "no lock");
+        verify(!editor.form.isBusy);
+        compare(MessageBoxes.textsIn(editor).length, 1);
+        verify(field(editor, "sign").activeFocus, "the field of the error code takes the focus");
+        verify(editor.isDirty, "the edits stay");
+    }
+
+    function test_duplicateCarriesItsOptions() {
+        var editor = open({ "id": "5", "state": "DUPLICATE" });
+        compare(net.sentNames(), ["driver_trInfo"], "a duplicating editor takes no lock");
+        net.answer("driver", "saInfo", record(editor));
+        verify(!editor.isDirty);
+        editor.form.amount.value = 3;
+        editor.form.removeSource.checked = true;
+        compare(editor.buttons.roles, ["duplicate", "cancel"]);
+        editor.buttons.accepted();
+        compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"]);
+        compare(net.sent()[1]["amount"], 3);
+        compare(net.sent()[1]["remove_src"], "1");
+        var count = GLOBAL.frames.count();
+        net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "done, it closes");
+        compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"], "and unlocks nothing it never locked");
+    }
+
+    function test_duplicateFromAnEditorOpensTheCopy() {
+        // Editors of the page open where the last one was left.
+        GLOBAL.guiSession.setFrameSettings(editorUrl, { "window": { "x": 100, "y": 80, "width": 500, "height": 400 } });
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        GLOBAL.clearCalls();
+        findChild(editor, "duplicateEditorButton").clicked();
+        compare(net.sentNames()[2], "driver_trDuplicate");
+        net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
+        var opened = GLOBAL.callsOf("createQmlFrame");
+        compare(opened.length, 1);
+        compare(opened[0][1]["id"], "6");
+        compare(opened[0][1]["state"], "EDIT");
+        var copy = GLOBAL.frames.at(GLOBAL.frames.count() - 1);
+        compare(copy.id, "6");
+        compare(copy.window.x, 100 + 20, "the copy stands 20 pixels to the right");
+        compare(copy.window.y, 80 + 20, "and 20 lower");
+        verify(!copy.isSaveWindowPosition, "the shift is not saved");
+        close(copy);
+        compare(GLOBAL.guiSession.frameSettings(editorUrl)["window"]["x"], 100);
+    }
+
+    // e: another page's read of the record does not overwrite unsaved edits.
+    function test_dirtyEditorKeepsItsEdits() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        net.answer("driver", "saInfo", record(editor, { "RECEIVER": "999", "last_name": "Melnyk" }));
+        compare(field(editor, "lastName").text, "Melnyk", "a clean editor follows other pages' reads");
+        typeInto(field(editor, "lastName"), " RS");
+        net.answer("driver", "saInfo", record(editor, { "RECEIVER": "999", "last_name": "Lysenko" }));
+        compare(field(editor, "lastName").text, "Melnyk RS", "a dirty one keeps its edits");
+        verify(editor.isDirty);
+        net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": "999" });
+        compare(MessageBoxes.textsIn(editor), [], "another page's failed read is not this editor's error");
+        verify(!editor.isCloseOnSa);
+    }
+
+    // f: a removal refused to another page neither clears the unsaved state nor ends a save.
+    function test_refusedRemovalKeepsTheEdits() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        editor.form.runAction();
+        verify(editor.form.isBusy);
+        net.answer("driver", "saRemove", { "RES": "0", "ERRCODE": "120", "id": "5", "RECEIVER": "999" });
+        verify(editor.isDirty, "still unsaved");
+        verify(editor.form.isBusy, "the save is still awaited");
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
+        verify(!editor.form.isBusy);
+        verify(!editor.isDirty, "saved");
+    }
+
+    function test_removedByAnotherUser() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        net.answer("driver", "saRemove", { "RES": "10", "id": "5", "RECEIVER": "ALL", "id_owner_modify": "9" });
+        compare(MessageBoxes.textsIn(editor), ["Data removed by user with id = 9. Form will close!"]);
+        verify(!editor.isDirty);
+        var count = GLOBAL.frames.count();
+        MessageBoxes.closeAllIn(editor);
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "it closes when read");
+    }
+
+    function test_closeQuestion() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        editor.closed();
+        var boxes = MessageBoxes.openIn(editor);
+        compare(boxes.length, 1, "one question");
+        var question = boxes[0];
+        compare(question.text, "Data not saved");
+        compare(question.standardButtons, StandardButton.Save | StandardButton.Discard | StandardButton.Cancel);
+        question.click(StandardButton.Cancel);
+        compare(GLOBAL.frames.count(), 1, "Cancel stays");
+        editor.closed();
+        question = MessageBoxes.openIn(editor)[0];
+        net.clear();
+        question.click(StandardButton.Save);
+        compare(net.sentNames(), ["driver_trUpdate"]);
+        compare(GLOBAL.frames.count(), 1, "open until the save succeeds");
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "saved, it closes");
+    }
+
+    function test_discardCloses() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        editor.closed();
+        net.clear();
+        MessageBoxes.openIn(editor)[0].click(StandardButton.Discard);
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
+        compare(net.sentNames(), ["driver_trUnlock"], "nothing saved");
+    }
+
+    function test_okWithoutChangesCloses() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        net.clear();
+        editor.buttons.accepted();
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
+        compare(net.sentNames(), ["driver_trUnlock"]);
+    }
+
+    function test_changesOfOthers_data() {
+        return [
+            { tag: "another user, clean", author: "9", dirty: false, reload: true, question: false },
+            { tag: "another user, dirty", author: "9", dirty: true, reload: false, question: true },
+            { tag: "the signed-in user", author: "2", dirty: false, reload: false, question: false },
+            { tag: "the system", author: "1", dirty: false, reload: false, question: false }
+        ];
+    }
+
+    function test_changesOfOthers(data) {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        if (data.dirty)
+            typeInto(field(editor, "lastName"), "!");
+        net.clear();
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": data.author, "sign": "petro", "RECEIVER": "ALL" });
+        compare(net.sentNames().indexOf("driver_trInfo") >= 0, data.reload);
+        var texts = MessageBoxes.textsIn(editor);
+        compare(texts.length > 0, data.question);
+        if (data.question)
+            compare(texts[0], "Data changed by user 'petro'. Apply?");
+    }
+
+    function test_lockRefused() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        compare(MessageBoxes.textsIn(editor).length, 1);
+        MessageBoxes.closeAllIn(editor);
+        net.clear();
+        close(editor);
+        compare(net.sentNames(), [], "a lock it did not get is not released");
+    }
+
+    function test_recordFreedWhileOpen() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.clear();
+        net.answer("driver", "saUnlock", { "RES": "10", "id": "5", "RECEIVER": "999" });
+        compare(net.sentNames(), ["driver_trLock"], "it locks the record again");
+    }
+
+    function test_noRightToOpen() {
+        GLOBAL.setRight("driver", "open_editor", false);
+        var editor = open({ "id": "5", "state": "EDIT" });
+        compare(editor.id, "0");
+        compare(net.sentNames(), []);
+        verify(!editor.contentArea.enabled);
+        compare(MessageBoxes.textsIn(editor), ["You do not have permission to open editor"]);
+    }
+
+    function test_accessLettersFollowPushes() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        var letter = findChild(editor, "accessU");
+        verify(letter);
+        compare(String(letter.color), "#008000");
+        GLOBAL.setRight("driver", "update", false);
+        GLOBAL.soReceived("driver", "update");
+        compare(String(letter.color), "#808080", "withdrawn at once");
+    }
+
+    function test_titleOfATab() {
+        var editor = open({ "id": "5", "state": "EDIT", "isWindow": false });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "!");
+        var titles = GLOBAL.callsOf("setTabTitle").map(function (call) { return call[1]; });
+        compare(titles[titles.length - 1], " Kovalenko (5)*", "the tab shows the unsaved mark");
+    }
+
+    function test_focusedFieldComesBack() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        field(editor, "lastName").forceActiveFocus();
+        close(editor);
+        compare(GLOBAL.guiSession.frameSettings(editorUrl)["formActiveControl"], "lastName");
+        editor = open({ "id": "5", "state": "EDIT" });
+        verify(field(editor, "lastName").activeFocus, "the field last used has the focus again");
+    }
+
+    function test_changeRequestShowsAsLegalValues() {
+        var approve = { "context": "driver.update", "data": { "sign": "D999", "lastName": "Kovalenko" },
+                        "isCompleted": false, "rst_id_nm": "44" };
+        var editor = open({ "id": "5", "state": "EDIT", "approve": approve });
+        net.answer("driver", "saInfo", record(editor));
+        verify(editor.form.resolutionVisible);
+        compare(field(editor, "sign").legalText, "D999", "the proposal is the value to save");
+        verify(field(editor, "sign").isMismatch, "and marked where it differs");
+        verify(!field(editor, "lastName").isMismatch);
+        var approved = 0;
+        editor.form.resolutionApprove.connect(function () { ++approved; });
+        findChild(editor, "resolutionBox").visible;
+        editor.form.resolutionApprove();
+        compare(approved, 1);
+    }
+}

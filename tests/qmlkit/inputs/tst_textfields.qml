@@ -1,0 +1,226 @@
+import QtQuick 2.15
+import QtTest 1.2
+import "qrc:/qml/components/text"
+
+TestCase {
+    id: testCase
+
+    property var parentWindow: mainWindow
+    property Item frameItem: frame
+
+    name: "TextFields"
+    when: windowShown
+    // Tab moves only between shown items.
+    visible: true
+    width: 600
+    height: 400
+
+    Item {
+        id: frame
+
+        property int enters: 0
+        property int escapes: 0
+
+        signal enterPressed()
+
+        width: 600
+        height: 400
+        onEnterPressed: ++enters
+        Keys.onEscapePressed: ++escapes
+
+        Column {
+            TextFieldEx { id: phone; width: 200 }
+            TextFieldEx { id: other; width: 200 }
+            TextFieldDouble { id: amount; width: 100 }
+            TextFieldTime { id: clock }
+            TextFieldDate { id: day }
+            TextAreaEx { id: note; width: 300; height: 80 }
+            FilterTextField { id: filter; table: fakeView }
+            TextCompleter { id: completer; width: 200; height: 30; model: cities; role: "city_name" }
+        }
+    }
+
+    QtObject {
+        id: fakeView
+
+        property int moves: 0
+        property var model: QtObject {
+            property var patterns: []
+
+            function setFilterPattern(pattern) {
+                var list = patterns;
+                list.push(pattern);
+                patterns = list;
+            }
+        }
+
+        function incrementRow() { ++moves; }
+        function decrementRow() { --moves; }
+    }
+
+    ListModel {
+        id: cities
+
+        Component.onCompleted: {
+            append({ "id": "7", "city_name": "Kyiv" });
+            append({ "id": "9", "city_name": "Lviv" });
+        }
+    }
+
+    SignalSpy { id: finishedSpy; target: phone; signalName: "changeFinished" }
+    SignalSpy { id: typedSpy; target: completer; signalName: "textFieldKeyPressed" }
+    SignalSpy { id: confirmedSpy; target: completer; signalName: "dataConfirmed" }
+
+    function init() {
+        frame.enters = 0;
+        frame.escapes = 0;
+        finishedSpy.clear();
+        phone.setLegalValue("");
+        amount.setLegalValue("");
+    }
+
+    function test_legalValueAndEscape() {
+        compare(phone.objectName, "phone", "the id is the object name");
+        phone.setLegalValue("0501234567");
+        verify(!phone.modify);
+        phone.forceActiveFocus();
+        keyClick(Qt.Key_End);
+        keyClick(Qt.Key_8);
+        keyClick(Qt.Key_9);
+        compare(phone.text, "050123456789", "typed characters stay; typing selects nothing");
+        verify(phone.modify);
+        keyClick(Qt.Key_Escape);
+        compare(phone.text, "0501234567", "Escape takes back the change");
+        verify(!phone.modify);
+        compare(frame.escapes, 0, "and the frame does not see it");
+        keyClick(Qt.Key_Escape);
+        compare(frame.escapes, 1, "a second Escape reaches the frame");
+    }
+
+    function test_assignmentWhileFocusedSelectsAll() {
+        phone.forceActiveFocus();
+        phone.legalText = "Koriv";
+        wait(0);
+        compare(phone.selectedText, "Koriv");
+        keyClick(Qt.Key_X);
+        compare(phone.text, "x", "a key replaces the selected text");
+        wait(0);
+        compare(phone.selectedText, "", "typed text is not selected");
+    }
+
+    function test_changeFinishedOnlyWhenModified() {
+        phone.forceActiveFocus();
+        keyClick(Qt.Key_Return);
+        other.forceActiveFocus();
+        compare(finishedSpy.count, 0, "nothing changed");
+        phone.forceActiveFocus();
+        keyClick(Qt.Key_A);
+        keyClick(Qt.Key_Return);
+        compare(finishedSpy.count, 1, "Enter with a change");
+        other.forceActiveFocus();
+        compare(finishedSpy.count, 2, "and again when the focus leaves");
+        compare(phone.cursorPosition, 0, "the beginning shows after the focus left");
+    }
+
+    function test_decimalComma() {
+        amount.forceActiveFocus();
+        keyClick(Qt.Key_1);
+        keyClick(Qt.Key_Comma);
+        keyClick(Qt.Key_5);
+        compare(amount.text, "1.5");
+        keyClick(Qt.Key_A);
+        compare(amount.text, "1.5", "letters are refused");
+    }
+
+    function test_timeField() {
+        compare(clock.legalText, "00:00");
+        clock.setSecondsTime(3 * 3600 + 25 * 60 + 59);
+        compare(clock.text, "03:25");
+        compare(clock.getSecondsTime(), 3 * 3600 + 25 * 60);
+        clock.setSecondsTime(86400 + 60);
+        compare(clock.text, "00:01", "a clock time wraps at midnight");
+        clock.forceActiveFocus();
+        clock.text = "12:30";
+        verify(clock.modify);
+        keyClick(Qt.Key_Return);
+        verify(!clock.modify, "inside a table a finished change is the new legal value");
+    }
+
+    function test_dateField() {
+        day.setLegalText("");
+        compare(day.legalText, "..");
+        verify(!day.modify, "an empty date is not a change");
+        day.setLegalText("05.12.26");
+        compare(day.jsDate.getFullYear(), 2026);
+        compare(day.jsDate.getMonth(), 11);
+        compare(day.jsDate.getDate(), 5);
+        day.setLegalText("31.02.26");
+        compare(day.jsDate, undefined, "no such date");
+    }
+
+    function test_textAreaKeys() {
+        note.legalText = "line";
+        verify(!note.modify);
+        compare(note.textArea.objectName, "note");
+        note.textArea.forceActiveFocus();
+        note.textArea.cursorPosition = 4;
+        keyClick(Qt.Key_Return);
+        compare(frame.enters, 1, "Enter saves through the frame");
+        compare(note.text, "line", "without a new line");
+        keyClick(Qt.Key_Return, Qt.ShiftModifier);
+        compare(note.text, "line\n", "Shift+Enter makes a new line");
+        verify(note.modify);
+        keyClick(Qt.Key_Tab);
+        verify(completer.textField.activeFocus, "Tab goes on to the next field");
+        compare(note.text, "line\n", "without a tab character");
+        note.textArea.forceActiveFocus();
+        keyClick(Qt.Key_Backtab);
+        verify(day.activeFocus, "Backtab goes to the field before");
+    }
+
+    function test_filterField() {
+        filter.forceActiveFocus();
+        keyClick(Qt.Key_K);
+        keyClick(Qt.Key_Y);
+        compare(filter.text, "ky");
+        compare(fakeView.model.patterns, ["k", "ky"]);
+        verify(!filter.modify, "a filter has no saved value to return to");
+        keyClick(Qt.Key_Down);
+        keyClick(Qt.Key_Down);
+        keyClick(Qt.Key_Up);
+        compare(fakeView.moves, 1);
+        filter.ownSetFilterPattern = true;
+        keyClick(Qt.Key_I);
+        compare(fakeView.model.patterns.length, 2, "the page filters by itself");
+        filter.ownSetFilterPattern = false;
+    }
+
+    function test_completer() {
+        completer.legalCurrentId = "7";
+        completer.legalText = "Kyiv";
+        verify(!completer.modify);
+        completer.forceActiveFocus();
+        verify(completer.textField.activeFocus, "the field takes the focus");
+        completer.textField.selectAll();
+        keyClick(Qt.Key_L);
+        verify(completer.tableWindow.visible, "typing opens the list");
+        compare(completer.currentId, "1", "and forgets the chosen record");
+        compare(typedSpy.count, 1);
+        verify(completer.modify);
+        keyClick(Qt.Key_Down);
+        keyClick(Qt.Key_Down);
+        compare(completer.currentRow, 1);
+        keyClick(Qt.Key_Return);
+        verify(!completer.tableWindow.visible);
+        compare(completer.currentId, "9");
+        compare(completer.text, "Lviv");
+        verify(!completer.modify, "the chosen record is the value");
+        compare(confirmedSpy.count, 1);
+        keyClick(Qt.Key_X);
+        keyClick(Qt.Key_Escape);
+        verify(!completer.tableWindow.visible, "the first Escape closes the list");
+        keyClick(Qt.Key_Escape);
+        compare(completer.text, "Lviv", "the second takes back the typing");
+        compare(completer.currentId, "9");
+    }
+}

@@ -1,0 +1,89 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import Koriv.Test 1.0
+import "qrc:/qml/components"
+import "qrc:/qml/components/editor"
+import "qrc:/qml/components/text"
+import "qrc:/qml/components/toolbuttons"
+
+// An editor page as the application writes them: a driver's fields, the form's two functions
+// and the button box.
+Editor {
+    id: editor
+
+    property alias drivers: drivers
+    property alias buttons: buttonBox
+
+    isDirty: sign.modify || lastName.modify || rating.modify || innerNote.modify
+    form: driverForm
+    onEnterPressed: buttonBox.enterPressed()
+
+    KitDriver {
+        id: drivers
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+
+        Form {
+            id: driverForm
+
+            function textOf(mapParams, key) {
+                return mapParams[key] === undefined ? "" : String(mapParams[key]);
+            }
+
+            function getMapParams() {
+                return { "id": editor.id, "sign": sign.text, "last_name": lastName.text, "rating": rating.text,
+                         "inner_note": innerNote.text };
+            }
+
+            function populateForm(mapParams) {
+                editor.editorTitle = textOf(mapParams, "last_name");
+                sign.setLegalValue(textOf(mapParams, "sign"));
+                lastName.setLegalValue(textOf(mapParams, "last_name"));
+                rating.setLegalValue(textOf(mapParams, "rating"));
+                innerNote.legalText = textOf(mapParams, "inner_note");
+            }
+
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            controller: drivers
+            defaultActiveField: sign
+            resolutionContexts: ["driver.update"]
+            toolBar: ToolBarEx {
+                ToolButtonDuplicateEditor { objectName: "duplicateEditorButton" }
+            }
+
+            GridLayout {
+                width: parent.width
+                columns: 2
+                columnSpacing: 10
+
+                LabelEx { text: "Id:" }
+                TextFieldId { id: idField; text: editor.id }
+                LabelEx { text: "Sign:" }
+                TextFieldEx { id: sign; Layout.fillWidth: true; errorCode: ["250", "252"] }
+                LabelEx { text: "Last name:" }
+                TextFieldEx { id: lastName; Layout.fillWidth: true }
+                LabelEx { text: "Rating:" }
+                TextFieldDouble { id: rating; Layout.preferredWidth: 80; errorCode: ["450"] }
+                LabelEx { text: "Inner note:" }
+                TextAreaEx { id: innerNote; Layout.fillWidth: true; Layout.preferredHeight: 60 }
+            }
+        }
+
+        ButtonBox {
+            id: buttonBox
+
+            Layout.alignment: Qt.AlignHCenter
+            applyEnabled: editor.isDirty
+            okDefault: !editor.isDirty
+            onAccepted: {
+                driverForm.runAction();
+                editor.isCloseOnSa = true;
+            }
+            onApply: driverForm.runAction()
+            onRejected: editor.closed()
+        }
+    }
+}

@@ -1,0 +1,119 @@
+import QtQuick 2.15
+import QtTest 1.2
+import "qrc:/qml/components/table/tableviewcolumns"
+
+// The cell delegates as a table view makes them: each with the styleData of its cell.
+TestCase {
+    id: testCase
+
+    name: "Delegates"
+    visible: true
+    when: windowShown
+
+    function cell(type, value, properties) {
+        var holder = Qt.createQmlObject(
+                    "import QtQuick 2.15; import \"qrc:/qml/components/table/delegates\"; Item {"
+                    + " width: 160; height: 20; property alias cell: delegate;"
+                    + " property QtObject styleData: QtObject { property var value; property color textColor: \"white\" }; "
+                    + type + " { id: delegate; " + (properties || "") + " } }", testCase);
+        holder.styleData.value = value;
+        return holder.cell;
+    }
+
+    function test_texts_data() {
+        var now = 1715688000000;
+        return [
+            { tag: "base", type: "TableBaseDelegate", value: "Koriv", text: "Koriv" },
+            { tag: "base, no value", type: "TableBaseDelegate", value: undefined, text: "" },
+            { tag: "date today", type: "TableDateDelegate", value: String(now), text: "15:00" },
+            { tag: "date with format", type: "TableDateDelegate", value: now, props: "format: \"dd.MM.yyyy hh:mm\"",
+              text: "14.05.2024 15:00" },
+            { tag: "date 0", type: "TableDateDelegate", value: "0", text: "" },
+            { tag: "insert time", type: "TableInsertDelegate", value: String(now - 86400000), text: "yesterday, 15:00" },
+            { tag: "update time", type: "TableUpdateDelegate", value: "", text: "" },
+            { tag: "duration", type: "TableDurationDelegate", value: "90061000",
+              text: DESKTOP_UTILS.formatDuration(90061000) },
+            { tag: "duration 0", type: "TableDurationDelegate", value: "0", text: "" },
+            { tag: "duration 0 shown", type: "TableDurationDelegate", value: "0", props: "isZeroShow: true",
+              text: DESKTOP_UTILS.formatDuration(0) },
+            { tag: "duration in hours", type: "TableDurationDelegate", value: "90061000", props: "isDaysShow: false",
+              text: DESKTOP_UTILS.formatHourDuration(90061000) },
+            { tag: "number", type: "TableNumDelegate", value: "1234567.891", text: "1 234 567.89" },
+            { tag: "number, precision 0", type: "TableNumDelegate", value: 2.5, props: "precision: 0", text: "3" },
+            { tag: "number, prepared", type: "TableNumDelegate", value: "12345",
+              props: "function prepareValue(n) { return n / 100; }", text: "123.45" },
+            { tag: "price", type: "TablePriceDelegate", value: 1234.5, text: "+1 234.50" },
+            { tag: "price, negative", type: "TablePriceDelegate", value: "-7", text: "-7.00" },
+            { tag: "price, no sign", type: "TablePriceDelegate", value: "1234.5", props: "useLeadingSign: false",
+              text: "1 234.50" },
+            { tag: "offset", type: "TableUTCDelegate", value: "180", text: "UTC+03" },
+            { tag: "offset +330", type: "TableUTCDelegate", value: 330, text: "UTC+05:30" },
+            { tag: "offset -300", type: "TableUTCDelegate", value: "-300", text: "UTC-05" },
+            { tag: "offset not a number", type: "TableUTCDelegate", value: "abc", text: "" },
+            { tag: "time", type: "TableTimeDelegate", value: "3661", text: "01:01" },
+            { tag: "time with seconds", type: "TableTimeDelegate", value: 3661, props: "isSecondsShow: true",
+              text: "01:01:01" },
+            { tag: "time past midnight", type: "TableTimeDelegate", value: 86460, text: "00:01" }
+        ];
+    }
+
+    function test_texts(data) {
+        compare(cell(data.type, data.value, data.props).text, data.text);
+    }
+
+    function test_colours() {
+        compare(String(cell("TablePriceDelegate", "-7", "posNegColor: true").color), "#ff0000");
+        compare(String(cell("TablePriceDelegate", "-7").color), "#ffffff", "the row's text colour by default");
+        compare(String(cell("TablePriceDelegate", "7", "posNegColor: true").color), "#ffffff");
+        compare(String(cell("TableColorDelegate", "#3050c0").children[0].color), "#3050c0");
+    }
+
+    function test_marks() {
+        verify(cell("TableYesIconDelegate", "1").children[0].visible);
+        verify(!cell("TableYesIconDelegate", "0").children[0].visible);
+        var option = cell("TableSecurityOptionDelegate", "[\"phone\"]");
+        verify(option.children[1].visible, "a role list shows as text");
+        compare(option.children[1].text, "[\"phone\"]");
+        verify(!cell("TableSecurityOptionDelegate", "1").children[1].visible);
+        verify(cell("TableSecurityOptionDelegate", "1").children[0].children[0].visible, "and a grant as the tick");
+    }
+
+    function test_lockHolder() {
+        GLOBAL.user.originalModel.addRow({ "id": "11", "sign": "petro" });
+        var free = cell("TableUserLockedDelegate", "1");
+        verify(!free.locked);
+        verify(!free.children[0].visible && !free.children[1].visible, "a free record shows nothing");
+        var held = cell("TableUserLockedDelegate", "11");
+        verify(held.children[0].visible);
+        compare(held.children[0].source, "qrc:/images/locked.png");
+        compare(held.children[1].text, "petro");
+        compare(cell("TableUserLockedDelegate", "77").children[1].text, "n/a");
+    }
+
+    function test_multiline() {
+        var multiline = cell("TableMultilineDelegate", "first\nsecond");
+        compare(multiline.lineCount, 1);
+        compare(cell("TableCenterDelegate", "x").horizontalAlignment, Text.AlignHCenter);
+    }
+
+    Component { id: presets; Item { property var columns: [id_, locked, inserted, updated, status, feed, offset, order]
+            TableViewColumnId { id: id_ }
+            TableViewColumnLocked { id: locked }
+            TableViewColumnInsertTime { id: inserted }
+            TableViewColumnUpdateTime { id: updated }
+            TableViewColumnDriverStatus { id: status }
+            TableViewColumnFeedTime { id: feed }
+            TableViewColumnFeedTimeOffset { id: offset }
+            TableViewColumnOrderStatus { id: order } } }
+
+    function test_presetColumns() {
+        var set = createTemporaryObject(presets, testCase);
+        var expected = [["id", 60], ["rst_id_user_locked", 90], ["dt_utc_insert", 120], ["dt_utc_last_update", 120],
+                        ["status_string", 60], ["dt_feed_time", 90], ["feed_time_offset", 80], ["order_status", 60]];
+        for (var i = 0; i < expected.length; ++i) {
+            compare(set.columns[i].role, expected[i][0]);
+            compare(set.columns[i].width, expected[i][1]);
+            verify(set.columns[i].delegate, "every column has its cells");
+        }
+    }
+}
