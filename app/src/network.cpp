@@ -16,7 +16,7 @@ Network::~Network()
 void Network::run()
 {
     m_userSession = std::make_unique<Client::Controller::UserSession>();
-    Client::ApiNetwork::run();
+    Gui::Network::run();
     exec();
     m_userSession.reset();
 }
@@ -25,5 +25,5 @@ void Network::sendPing()
 {
     if (isPingEnabled() && m_userSession)
         m_userSession->trPing();
-    Client::ApiNetwork::sendPing();
+    Gui::Network::sendPing();
 }

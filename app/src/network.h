@@ -1,6 +1,6 @@
 #pragma once
 
-#include "client/net/apinetwork.h"
+#include "gui/net/network.h"
 
 #include <memory>
 
@@ -8,9 +8,10 @@ namespace Client::Controller {
 class UserSession;
 }
 
-// The application's connection: pings every 100 s, waits 8 s for the pong, and sends the ping
-// through a session controller of its own that lives in the network thread.
-class Network : public Client::ApiNetwork
+// The application's connection, the network of both controller families: pings every 100 s,
+// waits 8 s for the pong, and sends the ping through a session controller of its own that lives
+// in the network thread.
+class Network : public Gui::Network
 {
     Q_OBJECT
 

@@ -14,3 +14,11 @@ QList<QVariantMap> SentMessages::maps() const
         messages.append(signal.first().value<NetDTO>().mapParams());
     return messages;
 }
+
+QStringList SentMessages::names() const
+{
+    QStringList names;
+    for (const QVariantMap &message : maps())
+        names.append(message.value(QStringLiteral("FN")).toString());
+    return names;
+}

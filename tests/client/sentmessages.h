@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSignalSpy>
+#include <QStringList>
 #include <QVariantMap>
 
 namespace Common {
@@ -14,6 +15,8 @@ public:
     explicit SentMessages(Common::ApiNetwork *network);
 
     QList<QVariantMap> maps() const;
+    // The "FN" of each message, in order.
+    QStringList names() const;
     int count() const { return m_spy.count(); }
     void clear() { m_spy.clear(); }
 

@@ -10,6 +10,7 @@
 #include "modalwatchdog.h"
 #include "overridecursor.h"
 #include "taborder.h"
+#include "testglobal.h"
 #include "tempsettings.h"
 
 #include <QApplication>
@@ -288,7 +289,7 @@ void TestGuiHelpers::dialogSettingsInGuiSession()
         dialog.reject();
     }
     Gui::Context context;
-    Gui::Global global;
+    TestGlobal global;
     Gui::Context::setGlobal(&global);
     QVERIFY(global.guiSession()->frameSettings("noteDialog").isEmpty());
     {

@@ -22,6 +22,7 @@
 #include "gui/widget/todaycalendar.h"
 #include "gui/widget/window.h"
 #include "modalwatchdog.h"
+#include "testglobal.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -360,7 +361,7 @@ void TestSmallWidgets::calendars()
 void TestSmallWidgets::toolWindow()
 {
     Gui::Context context;
-    Gui::Global global;
+    TestGlobal global;
     Gui::Context::setGlobal(&global);
 
     QPointer<Gui::Window> window = new Gui::Window;

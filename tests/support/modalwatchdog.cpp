@@ -18,6 +18,11 @@ ModalWatchdog::~ModalWatchdog()
     qApp->removeEventFilter(this);
 }
 
+void ModalWatchdog::allowOpen(const QString &className)
+{
+    m_allowed.append(className);
+}
+
 void ModalWatchdog::handleNext(std::function<void(QDialog *)> handler)
 {
     m_handlers.append(std::move(handler));
@@ -78,7 +83,7 @@ bool ModalWatchdog::eventFilter(QObject *watched, QEvent *event)
 
 void ModalWatchdog::handle(QPointer<QWidget> widget)
 {
-    if (!widget || !widget->isVisible())
+    if (!widget || !widget->isVisible() || m_allowed.contains(QLatin1String(widget->metaObject()->className())))
         return;
     if (auto *box = qobject_cast<QMessageBox *>(widget)) {
         closeBox(box);

@@ -34,6 +34,8 @@ public:
     void handleNext(std::function<void(QDialog *)> handler);
     // The button pressed in the next message boxes, in order (default: its default or first button).
     void answerNext(QMessageBox::StandardButton button);
+    // Modal windows of this class are left open: they close by themselves (a progress window).
+    void allowOpen(const QString &className);
 
     QList<Box> boxes() const { return m_boxes; }
     QStringList texts() const;
@@ -54,6 +56,7 @@ private:
     QStringList m_unexpected;
     QList<std::function<void(QDialog *)>> m_handlers;
     QList<QMessageBox::StandardButton> m_answers;
+    QStringList m_allowed;
 };
 
 // Fails the current test function when the watchdog is not clean.

@@ -12,7 +12,10 @@
 class StandinController;
 class StandinFrames;
 class StandinGuiSession;
-class StandinStyle;
+
+namespace Gui {
+class Style;
+}
 
 // Stands in for GLOBAL: the scale factor, the style object, the GUI session, the open frames,
 // the rights lookup (all granted unless a test withholds one), tabs, the toast stack and the
@@ -89,7 +92,7 @@ private:
     QObject *openPage(const QString &url, const QVariantMap &options);
 
     double m_scaleFactor = 1.0;
-    StandinStyle *m_style;
+    Gui::Style *m_style;
     StandinGuiSession *m_guiSession;
     StandinFrames *m_frames;
     StandinController *m_securityOptionType;

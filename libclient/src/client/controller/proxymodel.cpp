@@ -1,5 +1,6 @@
 #include "proxymodel.h"
 
+#include "fieldorder.h"
 #include "originalmodel.h"
 
 #include "model/base/abstractmodel.h"
@@ -31,11 +32,6 @@ void removeWhere(QMap<qint64, Record> &records, Predicate matches)
 constexpr int RowsCheckedOnChange = 256;
 // A deferred list that has brought no row for this long is shown as it stands.
 constexpr int DefaultRowsPatienceMs = 3000;
-
-bool isIntegral(qint32 type)
-{
-    return type == Model::SQL_INTEGER || type == Model::SQL_BIGINTEGER;
-}
 
 } // namespace
 
@@ -389,7 +385,7 @@ ProxyModel::CompiledFilters ProxyModel::compile() const
         const Join join = joinOf(filter.condition);
         if (join == Join::Invalid)
             qCritical() << "Invalid group expression operation:" << filter.operation;
-        result.filters.append({known ? filter.role : QString(), operation.value(), isIntegral(type),
+        result.filters.append({known ? filter.role : QString(), operation.value(), FieldOrder::isIntegral(type),
                                filter.value.toString(), filter.value.toLongLong(), filter.value.toDouble(), group,
                                join});
     }
@@ -515,15 +511,7 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
 
 ProxyModel::SortKind ProxyModel::sortKind(int role) const
 {
-    const Model::AbstractModel *catalogue = m_source->baseModel().data();
-    const QString column = m_source->roleName(role);
-    const auto field = catalogue->fields().constFind(column);
-    const qint32 type = field == catalogue->fields().cend() ? Model::SQL_UNDEFINED : field->type;
-    if (isIntegral(type))
-        return SortKind::Integer;
-    if (type == Model::SQL_REAL || type == Model::SQL_DOUBLE)
-        return SortKind::Real;
-    return SortKind::Text;
+    return FieldOrder::kindOf(m_source->baseModel().data(), m_source->roleName(role));
 }
 
 ProxyModel::SortKey ProxyModel::sortKey(int sourceRow, SortKind kind, const QString &column) const

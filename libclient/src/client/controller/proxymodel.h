@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fieldorder.h"
+
 #include <QElapsedTimer>
 #include <QMap>
 #include <QSortFilterProxyModel>
@@ -134,7 +136,7 @@ private:
         QVector<Join> groupJoins;
         QStringList searchColumns;
     };
-    enum class SortKind { Integer, Real, Text };
+    using SortKind = FieldOrder::Kind;
     struct SortKey
     {
         qint64 integer = 0;

@@ -1,10 +1,45 @@
 #include "context.h"
 
+#include "global.h"
+#include "guisession.h"
+#include "message.h"
+
+#include "gui/frame/frame.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/qml/qmlhost.h"
+
+#include "client/utils/desktoputils.h"
+
+#include <QApplication>
+#include <QPointer>
+
 namespace Gui {
 
 namespace {
+
 Context *processContext = nullptr;
+QPointer<Client::DesktopUtils> processDesktopUtils;
+
+template<typename T>
+T read(T Context::*member)
+{
+    Context *context = Context::instance();
+    return context ? context->*member : T();
 }
+
+template<typename T>
+void write(T Context::*member, T value)
+{
+    if (Context *context = Context::instance())
+        context->*member = value;
+}
+
+QWidget *boxParent(QWidget *parent)
+{
+    return parent ? parent : static_cast<QWidget *>(Context::mainWindow());
+}
+
+} // namespace
 
 Context::Context(QObject *parent)
     : QObject(parent)
@@ -23,15 +58,139 @@ Context *Context::instance()
     return processContext;
 }
 
+Network *Context::network()
+{
+    return read(&Context::m_network);
+}
+
+void Context::setNetwork(Network *network)
+{
+    write(&Context::m_network, network);
+}
+
+QQmlEngine *Context::qmlEngine()
+{
+    return read(&Context::m_qmlEngine);
+}
+
+void Context::setQmlEngine(QQmlEngine *engine)
+{
+    write(&Context::m_qmlEngine, engine);
+}
+
+MainWindow *Context::mainWindow()
+{
+    return read(&Context::m_mainWindow);
+}
+
+void Context::setMainWindow(MainWindow *window)
+{
+    write(&Context::m_mainWindow, window);
+}
+
+MainToolBar *Context::mainToolBar()
+{
+    return read(&Context::m_mainToolBar);
+}
+
+void Context::setMainToolBar(MainToolBar *toolBar)
+{
+    write(&Context::m_mainToolBar, toolBar);
+}
+
+MainTabWidget *Context::mainTabWidget()
+{
+    return read(&Context::m_mainTabWidget);
+}
+
+void Context::setMainTabWidget(MainTabWidget *tabWidget)
+{
+    write(&Context::m_mainTabWidget, tabWidget);
+}
+
 Global *Context::global()
 {
-    return processContext ? processContext->m_global : nullptr;
+    return read(&Context::m_global);
 }
 
 void Context::setGlobal(Global *global)
 {
-    if (processContext)
-        processContext->m_global = global;
+    write(&Context::m_global, global);
+}
+
+QString Context::buildDateTime()
+{
+    return read(&Context::m_buildDateTime);
+}
+
+void Context::setBuildDateTime(const QString &buildDateTime)
+{
+    write(&Context::m_buildDateTime, buildDateTime);
+}
+
+Client::DesktopUtils *Context::desktopUtils()
+{
+    return processDesktopUtils;
+}
+
+void Context::setDesktopUtils(Client::DesktopUtils *desktopUtils)
+{
+    processDesktopUtils = desktopUtils;
+}
+
+void Context::showBox(QMessageBox::Icon icon, const QString &text, QWidget *parent)
+{
+    Message::showTitled(icon, boxParent(parent), QApplication::applicationDisplayName(), text);
+}
+
+void Context::critical(const QString &text, QWidget *parent)
+{
+    showBox(QMessageBox::Critical, text, parent);
+}
+
+void Context::information(const QString &text, QWidget *parent)
+{
+    showBox(QMessageBox::Information, text, parent);
+}
+
+void Context::warning(const QString &text, QWidget *parent)
+{
+    showBox(QMessageBox::Warning, text, parent);
+}
+
+int Context::question(const QString &text, QWidget *parent)
+{
+    return Message::showTitled(QMessageBox::Question, boxParent(parent), QApplication::applicationDisplayName(),
+                               text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+void Context::setFontSize(int size)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(size);
+    QApplication::setFont(font);
+}
+
+QObject *Context::createQmlFrame(const QString &url, const QVariantMap &options)
+{
+    return QmlHost::openFrame(url, options);
+}
+
+QObject *Context::createQmlObject(const QString &url, const QVariantMap &initialProperties)
+{
+    return QmlHost::createObject(url, initialProperties);
+}
+
+void Context::showFrame(Frame *frame, const QVariantMap &settings)
+{
+    QmlHost::showFrame(frame, settings);
+}
+
+void Context::saveFrameSettings(Frame *frame)
+{
+    GuiSession *session = Global::currentGuiSession();
+    if (frame && session)
+        session->setFrameSettings(frame->settingsName(), frame->saveSettings());
 }
 
 } // namespace Gui

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+class QQmlEngine;
+
+namespace Client {
+class DesktopUtils;
+}
 
 namespace Gui {
 
+class Frame;
 class Global;
+class MainTabWidget;
+class MainToolBar;
+class MainWindow;
+class Network;
 
-// The registry of the shell's process-wide objects, reached through static accessors. The
-// application creates it first thing and never deletes it; without one every accessor gives null.
+// The registry of the shell's process-wide objects, reached through static accessors, and the
+// message boxes and window host every widget uses. The application creates it first thing and
+// never deletes it; without one every accessor gives null.
 class Context : public QObject
 {
     Q_OBJECT
@@ -18,12 +33,55 @@ public:
 
     static Context *instance();
 
+    static Network *network();
+    static void setNetwork(Network *network);
+    // The engine every QML frame shares.
+    static QQmlEngine *qmlEngine();
+    static void setQmlEngine(QQmlEngine *engine);
+    static MainWindow *mainWindow();
+    static void setMainWindow(MainWindow *window);
+    static MainToolBar *mainToolBar();
+    static void setMainToolBar(MainToolBar *toolBar);
+    static MainTabWidget *mainTabWidget();
+    static void setMainTabWidget(MainTabWidget *tabWidget);
     // GLOBAL, the object QML pages see; null before sign-in.
     static Global *global();
     static void setGlobal(Global *global);
+    static QString buildDateTime();
+    static void setBuildDateTime(const QString &buildDateTime);
+    static Client::DesktopUtils *desktopUtils();
+    static void setDesktopUtils(Client::DesktopUtils *desktopUtils);
+
+    // Modal boxes titled with the application's display name over parent, or the main window.
+    static void critical(const QString &text, QWidget *parent = nullptr);
+    static void information(const QString &text, QWidget *parent = nullptr);
+    static void warning(const QString &text, QWidget *parent = nullptr);
+    // Yes and No; returns the button pressed.
+    static int question(const QString &text, QWidget *parent = nullptr);
+
+    // The application font takes this point size.
+    static void setFontSize(int size);
+
+    // Opens the page at a "qrc:" URL in a tab or a window of its own, or brings the same page
+    // forward when it is open already; the page's root object, or null on failure.
+    static QObject *createQmlFrame(const QString &url, const QVariantMap &options = QVariantMap());
+    // A new object of the component at url on the shared engine (null or partial on errors).
+    static QObject *createQmlObject(const QString &url, const QVariantMap &initialProperties);
+    // Places and shows a widget frame; empty settings come from the current GUI session.
+    static void showFrame(Frame *frame, const QVariantMap &settings = QVariantMap());
+    // Stores a widget frame's settings in the current GUI session.
+    static void saveFrameSettings(Frame *frame);
 
 private:
+    static void showBox(QMessageBox::Icon icon, const QString &text, QWidget *parent);
+
+    Network *m_network = nullptr;
+    QQmlEngine *m_qmlEngine = nullptr;
+    MainWindow *m_mainWindow = nullptr;
+    MainToolBar *m_mainToolBar = nullptr;
+    MainTabWidget *m_mainTabWidget = nullptr;
     Global *m_global = nullptr;
+    QString m_buildDateTime;
 };
 
 } // namespace Gui

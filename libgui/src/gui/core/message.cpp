@@ -29,8 +29,14 @@ int Message::question(QWidget *parent, const QString &text)
 int Message::show(QMessageBox::Icon icon, QWidget *parent, const QString &text,
                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
+    return showTitled(icon, parent, title(parent), text, buttons, defaultButton);
+}
+
+int Message::showTitled(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
     // On the heap: the parent may be destroyed while the box runs, and takes the box with it.
-    QPointer<QMessageBox> box = new QMessageBox(icon, title(parent), text, buttons, parent);
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(defaultButton);
     const int result = box->exec();

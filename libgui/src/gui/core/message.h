@@ -23,6 +23,11 @@ public:
                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // The same with a title of the caller's choice.
+    static int showTitled(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+                          QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                          QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
     static QString title(const QWidget *parent);
 };
 

@@ -87,8 +87,12 @@ Answer SecurityLookup::answerScript(const QString &operation, Answer refused, Lo
     try {
         return lookup(operationNumber(operation));
     } catch (const Exception &e) {
-        // No exception may cross into the QML engine: the script gets an error of its own.
-        if (QJSEngine *engine = qjsEngine(this))
+        // No exception may cross into the QML engine: the script gets an error of its own. Pages
+        // reach the lookup itself or through the object that owns it (GLOBAL).
+        QJSEngine *engine = qjsEngine(this);
+        if (!engine && parent())
+            engine = qjsEngine(parent());
+        if (engine)
             engine->throwError(e.message());
         else
             qWarning().noquote() << e.message() << operation;

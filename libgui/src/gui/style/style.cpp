@@ -107,4 +107,129 @@ QPalette Style::darkPalette()
     return palette;
 }
 
+QColor Style::bgColor() const
+{
+    return QColor(0x00, 0x02, 0x22);
+}
+
+QColor Style::textColor() const
+{
+    return QColor(0xe0, 0xff, 0x9a);
+}
+
+QColor Style::borderColor() const
+{
+    return QColor(QStringLiteral("gray"));
+}
+
+QColor Style::lightGrayColor() const
+{
+    return QColor(QStringLiteral("lightgray"));
+}
+
+QColor Style::brightGreenColor() const
+{
+    return QColor(0x28, 0xfe, 0x13);
+}
+
+QUrl Style::arrowUp() const
+{
+    return QUrl(QStringLiteral("qrc:/images/arrow-up-white.png"));
+}
+
+QUrl Style::arrowDown() const
+{
+    return QUrl(QStringLiteral("qrc:/images/arrow-down-white.png"));
+}
+
+QUrl Style::arrowLeft() const
+{
+    return QUrl(QStringLiteral("qrc:/images/arrow-left-white.png"));
+}
+
+QUrl Style::arrowRight() const
+{
+    return QUrl(QStringLiteral("qrc:/images/arrow-right-white.png"));
+}
+
+QColor Style::textFieldFilterContainsDataBgColor() const
+{
+    return QColor(0xc2, 0xff, 0xda);
+}
+
+QColor Style::textFieldFilterAbsentsDataBgColor() const
+{
+    return QColor(0xff, 0xd5, 0xd5);
+}
+
+QColor Style::toolButtonTextColorDisabled() const
+{
+    return QColor(QStringLiteral("gray"));
+}
+
+QUrl Style::scrollBarHandleHorizontal() const
+{
+    return QUrl(QStringLiteral("qrc:/images/scrollbar-handle-horizontal-dark.png"));
+}
+
+QUrl Style::scrollBarHandleVertical() const
+{
+    return QUrl(QStringLiteral("qrc:/images/scrollbar-handle-vertical-dark.png"));
+}
+
+QColor Style::scrollBarControlGradient0() const
+{
+    return QColor(QStringLiteral("black"));
+}
+
+QColor Style::scrollBarControlGradient1() const
+{
+    return QColor(QStringLiteral("gray"));
+}
+
+QColor Style::scrollBarControlPressedColor() const
+{
+    return QColor(QStringLiteral("black"));
+}
+
+QColor Style::scrollBarControlBorderColor1() const
+{
+    return QColor(0x00, 0x0a, 0xaa);
+}
+
+QColor Style::scrollBarControlBorderColor2() const
+{
+    return QColor(0xff, 0xff, 0xff);
+}
+
+QColor Style::subjectBoxLabelBgColor() const
+{
+    return QColor(0x6a, 0x6a, 0x6a);
+}
+
+QColor Style::subjectBoxDefBgColor() const
+{
+    return QColor(0x44, 0x44, 0x44);
+}
+
+QColor Style::subjectBoxRedBgColor() const
+{
+    return QColor(0x7f, 0x00, 0x00);
+}
+
+QColor Style::subjectBoxGreenBgColor() const
+{
+    return QColor(0x00, 0x4f, 0x00);
+}
+
+QColor Style::tableSelectedRowColor() const
+{
+    return QColor(0x50, 0x66, 0xda);
+}
+
+QColor Style::dismatchApproveColor() const
+{
+    return QColor(0x4c, 0xa9, 0xff);
+}
+
 } // namespace Gui

@@ -1,0 +1,54 @@
+#include "network.h"
+
+#include "gui/controller/abstractcontroller.h"
+
+#include <QMutexLocker>
+
+namespace Gui {
+
+Network::Network() = default;
+
+Network::~Network()
+{
+    stopThread();
+}
+
+void Network::registerController(Controller::AbstractController *controller)
+{
+    QMutexLocker lock(&m_mutex);
+    m_receivers.append(controller);
+}
+
+void Network::unregisterController(Controller::AbstractController *controller)
+{
+    QMutexLocker lock(&m_mutex);
+    const int at = m_receivers.indexOf(controller);
+    if (at < 0)
+        return;
+    m_receivers.remove(at);
+    if (!m_receivers.contains(controller))
+        m_names.remove(controller);
+}
+
+void Network::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
+{
+    Client::ApiNetwork::dispatchMessage(controller, action, params);
+    QMetaObject::invokeMethod(
+        &m_delivery, [this, controller, action, params] { deliver(controller, action, params); },
+        Qt::QueuedConnection);
+}
+
+void Network::deliver(const QString &controller, const QString &action, const QVariantMap &params)
+{
+    QMutexLocker lock(&m_mutex);
+    for (Controller::AbstractController *receiver : qAsConst(m_receivers)) {
+        auto name = m_names.find(receiver);
+        if (name == m_names.end())
+            name = m_names.insert(receiver, receiver->name());
+        // Queued: the handler runs later, after the list is released.
+        if (name.value() == controller)
+            emit receiver->messageReceived(action, params);
+    }
+}
+
+} // namespace Gui

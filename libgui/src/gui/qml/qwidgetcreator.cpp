@@ -1,0 +1,127 @@
+#include "qwidgetcreator.h"
+
+#include "gui/core/context.h"
+#include "gui/core/utils.h"
+#include "gui/dialog/calendar.h"
+#include "gui/dialog/intervaleditor.h"
+#include "gui/dialog/roles.h"
+#include "gui/dialog/rowlimit.h"
+#include "gui/dialog/smsvariables.h"
+#include "gui/frame/frame.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/widget/completer.h"
+#include "gui/widget/dataloading.h"
+#include "gui/widget/toastwindow.h"
+
+#include <QPointer>
+#include <QQmlEngine>
+
+namespace Gui {
+
+QWidgetCreator::QWidgetCreator(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QWidgetCreator::~QWidgetCreator() = default;
+
+QWidget *QWidgetCreator::show(QWidget *widget)
+{
+    // Returned to scripts: the window owns itself, never the script's garbage collector.
+    QQmlEngine::setObjectOwnership(widget, QQmlEngine::CppOwnership);
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    Utils::attachToOwnerWindow(Context::mainWindow(), widget);
+    widget->show();
+    widget->activateWindow();
+    return widget;
+}
+
+QWidget *QWidgetCreator::showWindow(QWidget *widget, QObject *parent)
+{
+    if (parent) {
+        QObject::connect(widget, &QObject::destroyed, parent, [parent] {
+            if (auto *frame = qobject_cast<Frame *>(parent))
+                frame->activate();
+            else
+                Utils::activateFrameWindow(parent);
+        });
+    }
+    return show(widget);
+}
+
+QWidget *QWidgetCreator::calendar(QObject *parent)
+{
+    return showWindow(new Dialog::Calendar, parent);
+}
+
+QWidget *QWidgetCreator::calendar()
+{
+    return calendar(nullptr);
+}
+
+QWidget *QWidgetCreator::toast(const QString &message, int mode)
+{
+    // Shown without activation: a notice never takes the focus from the page.
+    auto *toast = new ToastWindow(message, mode);
+    QQmlEngine::setObjectOwnership(toast, QQmlEngine::CppOwnership);
+    toast->setAttribute(Qt::WA_DeleteOnClose);
+    toast->show();
+    return toast;
+}
+
+QWidget *QWidgetCreator::completer(QObject *parent)
+{
+    return showWindow(new Completer, parent);
+}
+
+QWidget *QWidgetCreator::completer()
+{
+    return completer(nullptr);
+}
+
+QWidget *QWidgetCreator::dataLoading()
+{
+    return show(new DataLoading);
+}
+
+QWidget *QWidgetCreator::roles(const QVariantList &roles, QObject *parent)
+{
+    return showWindow(new Dialog::Roles(roles), parent);
+}
+
+QWidget *QWidgetCreator::roles(const QVariantList &roles)
+{
+    return this->roles(roles, nullptr);
+}
+
+QWidget *QWidgetCreator::intervalEditor(const QString &intervals, int units, QObject *parent)
+{
+    return showWindow(new Dialog::IntervalEditor(intervals, units), parent);
+}
+
+QWidget *QWidgetCreator::intervalEditor(const QString &intervals, int units)
+{
+    return intervalEditor(intervals, units, nullptr);
+}
+
+QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables, QObject *parent)
+{
+    return showWindow(new SmsVariables(variables), parent);
+}
+
+QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables)
+{
+    return smsVariables(variables, nullptr);
+}
+
+QWidget *QWidgetCreator::rowLimit(int limit, QObject *parent)
+{
+    return showWindow(new Dialog::RowLimit(limit), parent);
+}
+
+QWidget *QWidgetCreator::rowLimit(int limit)
+{
+    return rowLimit(limit, nullptr);
+}
+
+} // namespace Gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+#include <QVariantMap>
+
+class QWidget;
+
+namespace Gui {
+
+// "QWIDGET_CREATOR": opens the shell's widget windows for QML pages. Every opener returns the
+// window it made; the window deletes itself when closed. A window opened for a page ("parent")
+// brings the page's window forward again when it goes.
+class QWidgetCreator : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit QWidgetCreator(QObject *parent = nullptr);
+    ~QWidgetCreator() override;
+
+    Q_INVOKABLE QWidget *calendar(QObject *parent);
+    Q_INVOKABLE QWidget *calendar();
+    // Mode 0 is the green notice, any other the red one; the page places it.
+    Q_INVOKABLE QWidget *toast(const QString &message, int mode);
+    Q_INVOKABLE QWidget *completer(QObject *parent);
+    Q_INVOKABLE QWidget *completer();
+    Q_INVOKABLE QWidget *dataLoading();
+    // roles: maps with "role" and "title".
+    Q_INVOKABLE QWidget *roles(const QVariantList &roles, QObject *parent);
+    Q_INVOKABLE QWidget *roles(const QVariantList &roles);
+    Q_INVOKABLE QWidget *intervalEditor(const QString &intervals, int units, QObject *parent);
+    Q_INVOKABLE QWidget *intervalEditor(const QString &intervals, int units);
+    Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables, QObject *parent);
+    Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables);
+    Q_INVOKABLE QWidget *rowLimit(int limit, QObject *parent);
+    Q_INVOKABLE QWidget *rowLimit(int limit);
+
+    // The plain show: deleted on close, grouped with the main window, shown and activated.
+    static QWidget *show(QWidget *widget);
+    // The same, and once the window is gone the window of parent (a page or a widget frame)
+    // comes forward again, unless parent went first.
+    static QWidget *showWindow(QWidget *widget, QObject *parent);
+};
+
+} // namespace Gui

@@ -1,0 +1,9 @@
+#include "tablecontainer.h"
+
+namespace Gui {
+
+TableContainer::TableContainer() = default;
+
+TableContainer::~TableContainer() = default;
+
+} // namespace Gui

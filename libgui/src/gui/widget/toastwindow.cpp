@@ -1,0 +1,84 @@
+#include "toastwindow.h"
+
+#include "gui/core/context.h"
+#include "gui/core/global.h"
+#include "gui/mainwindow/mainwindow.h"
+
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace Gui {
+
+namespace {
+
+constexpr int LifetimeMs = 2500;
+constexpr int FadeInMs = 500;
+
+} // namespace
+
+ToastWindow::ToastWindow(const QString &message, int mode)
+    : m_animation(new QPropertyAnimation(this, "windowOpacity", this))
+    , m_mode(mode)
+{
+    // A tool-tip window: on top, no frame, never activated and no input grab.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                   | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setWindowOpacity(0);
+    resize(300, 200);
+    setStyleSheet(mode != 0 ? QStringLiteral("QWidget { background-color: red; }")
+                            : QStringLiteral("QWidget { background-color: green; }"));
+    auto *label = new QLabel(message);
+    label->setObjectName(QStringLiteral("message"));
+    label->setFixedWidth(int(width() * 0.8));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label, 0, Qt::AlignCenter);
+    auto *timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &QObject::deleteLater);
+    timer->start(LifetimeMs);
+    m_animation->setDuration(FadeInMs);
+    m_animation->setStartValue(0.0);
+    m_animation->setEndValue(1.0);
+    m_animation->start();
+}
+
+ToastWindow::~ToastWindow()
+{
+    emit finished();
+}
+
+QString ToastWindow::message() const
+{
+    auto *label = findChild<QLabel *>(QStringLiteral("message"));
+    return label ? label->text() : QString();
+}
+
+ToastWindow *ToastWindow::showToast(const QString &message, QWidget *widget, int mode)
+{
+    auto *toast = new ToastWindow(message, mode);
+    toast->setAttribute(Qt::WA_DeleteOnClose);
+    toast->show();
+    Global *global = Context::global();
+    if (global) {
+        global->pushToast(toast);
+        connect(toast, &ToastWindow::finished, global, &Global::popToast);
+    }
+    QWidget *reference = widget && widget->isWindow() ? widget : static_cast<QWidget *>(Context::mainWindow());
+    if (!reference)
+        return toast;
+    const int stacked = global ? global->toastCount() : 1;
+    const int x = reference->x() + reference->width() - toast->width();
+    const int y = reference->y() + reference->frameGeometry().height() - stacked * toast->height();
+    reference->activateWindow();
+    toast->move(x, y);
+    return toast;
+}
+
+} // namespace Gui

@@ -1,0 +1,110 @@
+// Draws the images of the dark theme that the pages read through GLOBAL.style: the white arrows
+// of sort indicators and scroll-bar buttons, and the scroll-bar handles. Run by the build:
+//   koriv-drawimages <output folder>
+// writes one PNG per image under its resource name.
+
+#include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+struct Drawing
+{
+    const char *name;
+    QSize size;
+    std::function<void(QPainter &, const QSize &)> draw;
+};
+
+// A solid white triangle filling the image, its tip at the given side.
+void arrow(QPainter &painter, const QSize &size, Qt::Edge tip)
+{
+    const qreal w = size.width();
+    const qreal h = size.height();
+    const qreal m = 0.2 * w;
+    QPolygonF triangle;
+    switch (tip) {
+    case Qt::TopEdge:
+        triangle << QPointF(m, h - 1.5 * m) << QPointF(w - m, h - 1.5 * m) << QPointF(w / 2, 1.5 * m);
+        break;
+    case Qt::BottomEdge:
+        triangle << QPointF(m, 1.5 * m) << QPointF(w - m, 1.5 * m) << QPointF(w / 2, h - 1.5 * m);
+        break;
+    case Qt::LeftEdge:
+        triangle << QPointF(w - 1.5 * m, m) << QPointF(w - 1.5 * m, h - m) << QPointF(1.5 * m, h / 2);
+        break;
+    case Qt::RightEdge:
+        triangle << QPointF(1.5 * m, m) << QPointF(1.5 * m, h - m) << QPointF(w - 1.5 * m, h / 2);
+        break;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(triangle);
+}
+
+// A rounded dark grip, lighter along its middle, with a light outline; drawn as a border image
+// (the corners stay, the middle stretches along the bar).
+void handle(QPainter &painter, const QSize &size, Qt::Orientation orientation)
+{
+    const QRectF body = QRectF(QPointF(0, 0), size).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient shade = orientation == Qt::Horizontal ? QLinearGradient(0, 0, 0, size.height())
+                                                          : QLinearGradient(0, 0, size.width(), 0);
+    shade.setColorAt(0.0, QColor(0x3c, 0x3c, 0x3c));
+    shade.setColorAt(0.5, QColor(0x6a, 0x6a, 0x6a));
+    shade.setColorAt(1.0, QColor(0x3c, 0x3c, 0x3c));
+    QPainterPath outline;
+    outline.addRoundedRect(body, 4, 4);
+    painter.setPen(QPen(QColor(0x8a, 0x8a, 0x8a), 1));
+    painter.setBrush(shade);
+    painter.drawPath(outline);
+}
+
+const QList<Drawing> &drawings()
+{
+    static const QList<Drawing> all{
+        {"arrow-up-white.png", {32, 32}, [](QPainter &p, const QSize &s) { arrow(p, s, Qt::TopEdge); }},
+        {"arrow-down-white.png", {32, 32}, [](QPainter &p, const QSize &s) { arrow(p, s, Qt::BottomEdge); }},
+        {"arrow-left-white.png", {32, 32}, [](QPainter &p, const QSize &s) { arrow(p, s, Qt::LeftEdge); }},
+        {"arrow-right-white.png", {32, 32}, [](QPainter &p, const QSize &s) { arrow(p, s, Qt::RightEdge); }},
+        {"scrollbar-handle-horizontal-dark.png", {24, 12},
+         [](QPainter &p, const QSize &s) { handle(p, s, Qt::Horizontal); }},
+        {"scrollbar-handle-vertical-dark.png", {12, 24},
+         [](QPainter &p, const QSize &s) { handle(p, s, Qt::Vertical); }},
+    };
+    return all;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    for (const Drawing &drawing : drawings()) {
+        QImage image(drawing.size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawing.draw(painter, drawing.size);
+        painter.end();
+        const QString path = out.filePath(QString::fromLatin1(drawing.name));
+        if (!image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}

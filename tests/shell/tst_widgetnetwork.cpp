@@ -1,0 +1,157 @@
+#include "gui/net/network.h"
+#include "gui/table/originalmodel.h"
+#include "messagecatcher.h"
+#include "rowscontroller.h"
+#include "sentmessages.h"
+#include "testcontroller.h"
+
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+// The widget-side controllers on the shell's network: who receives which answer, the handlers,
+// the requests they send, and controllers coming and going while messages arrive.
+class TestWidgetNetwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void receivers_data();
+    void receivers();
+    void qmlSideFirst();
+    void unknownAction();
+    void destroyedBeforeDelivery();
+    void requests();
+    void dispatchFromAnotherThread();
+
+private:
+    // Dispatches and lets every hand-over and handler run.
+    void dispatch(const QString &name, const QString &action, const QVariantMap &params);
+
+    std::unique_ptr<Gui::Network> m_net;
+};
+
+void TestWidgetNetwork::initTestCase()
+{
+    m_net = std::make_unique<Gui::Network>();
+    Common::AbstractController::setNetwork(m_net.get());
+    Gui::Controller::AbstractController::setNetwork(m_net.get());
+}
+
+void TestWidgetNetwork::dispatch(const QString &name, const QString &action, const QVariantMap &params)
+{
+    m_net->dispatchMessage(name, action, params);
+    // Two hand-overs: into the GUI thread, then queued to the controller.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void TestWidgetNetwork::receivers_data()
+{
+    QTest::addColumn<QString>("receiver");
+    QTest::addColumn<QList<bool>>("reached");
+    // Three controllers named "rows" (0, 1, 2) and one named "other".
+    QTest::newRow("own G number") << "G#1" << QList<bool>{false, true, false, false};
+    QTest::newRow("ALL") << "ALL" << QList<bool>{true, true, true, false};
+    QTest::newRow("empty") << "" << QList<bool>{true, true, true, false};
+    QTest::newRow("a QML-side number") << "#1" << QList<bool>{false, false, false, false};
+    QTest::newRow("another G number") << "G999999" << QList<bool>{false, false, false, false};
+    QTest::newRow("lower-case g") << "g#1" << QList<bool>{false, false, false, false};
+}
+
+void TestWidgetNetwork::receivers()
+{
+    QFETCH(QString, receiver);
+    QFETCH(QList<bool>, reached);
+    RowsController a("rows"), b("rows"), c("rows"), other("other");
+    const QList<RowsController *> controllers{&a, &b, &c, &other};
+    for (RowsController *controller : controllers)
+        controller->handle("saInfo");
+    dispatch("rows", "saInfo", {{"RECEIVER", QString(receiver).replace("#1", QString::number(b.id()))}, {"id", "5"}});
+    for (int i = 0; i < controllers.size(); ++i)
+        QCOMPARE(controllers.at(i)->handled.size(), reached.at(i) ? 1 : 0);
+    if (reached.at(1))
+        QCOMPARE(b.handled.first().second.value("id").toString(), QString("5"));
+}
+
+void TestWidgetNetwork::qmlSideFirst()
+{
+    QStringList order;
+    TestController qmlSide("rows");
+    RowsController widgetSide("rows");
+    connect(&qmlSide, qOverload<QString, QVariantMap>(&TestController::messageReceived), this,
+            [&order] { order << "qml"; });
+    connect(&widgetSide, &RowsController::saGetList, this, [&order] { order << "widget"; });
+    dispatch("rows", "saGetList", {{"STATE", "end"}, {"RECEIVER", "ALL"}});
+    QCOMPARE(order, (QStringList{"qml", "widget"}));
+}
+
+void TestWidgetNetwork::unknownAction()
+{
+    RowsController controller("rows");
+    MessageCatcher catcher;
+    dispatch("rows", "saArchive", {{"RES", "10"}, {"id", "3"}, {"RECEIVER", "ALL"}});
+    QCOMPARE(catcher.count("Unknown action 'saArchive' for controller 'rows'"), 1);
+    dispatch("rows", "saArchive", {{"RECEIVER", controller.receiver()}});
+    QCOMPARE(catcher.count("Unknown action 'saArchive' for controller 'rows'"), 2);
+    // Answers to other controllers of the name pass in silence.
+    dispatch("rows", "saArchive", {{"RECEIVER", "G999999"}});
+    dispatch("rows", "saLock", {{"RECEIVER", "12"}});
+    QCOMPARE(catcher.count("Unknown action"), 2);
+    QCOMPARE(controller.originalModel()->rowCount(), 0);
+}
+
+void TestWidgetNetwork::destroyedBeforeDelivery()
+{
+    auto *gone = new RowsController("rows");
+    RowsController kept("rows");
+    QSignalSpy rows(&kept, &RowsController::saListInfo);
+    m_net->dispatchMessage("rows", "saListInfo", {{"id", "1"}, {"RECEIVER", "ALL"}});
+    QCoreApplication::processEvents();
+    // Handed over but not yet handled: the controller goes now.
+    delete gone;
+    m_net->dispatchMessage("rows", "saListInfo", {{"id", "2"}, {"RECEIVER", "ALL"}});
+    QTRY_COMPARE(rows.count(), 2);
+    QCOMPARE(kept.originalModel()->rowCount(), 2);
+}
+
+void TestWidgetNetwork::requests()
+{
+    SentMessages sent(m_net.get());
+    RowsController controller("company");
+    controller.trGetList({{"is_archived", 0}});
+    controller.send("trRemove", {{"id", "8"}});
+    const QString receiver = "G" + QString::number(controller.id());
+    QCOMPARE(controller.receiver(), receiver);
+    QCOMPARE(sent.maps(), (QList<QVariantMap>{
+                              {{"is_archived", 0}, {"FN", "company_trGetList"}, {"RECEIVER", receiver}},
+                              {{"id", "8"}, {"FN", "company_trRemove"}, {"RECEIVER", receiver}}}));
+    RowsController next("company");
+    QCOMPARE(next.id(), controller.id() + 1);
+}
+
+void TestWidgetNetwork::dispatchFromAnotherThread()
+{
+    // The network thread hands messages over while controllers come and go in this thread.
+    std::atomic<bool> running{true};
+    std::unique_ptr<QThread> sender(QThread::create([this, &running] {
+        for (int i = 0; running && i < 20000; ++i)
+            m_net->dispatchMessage("busy", "saListInfo", {{"id", QString::number(i % 50)}, {"RECEIVER", "ALL"}});
+    }));
+    RowsController steady("busy");
+    sender->start();
+    for (int i = 0; i < 200; ++i) {
+        auto *transient = new RowsController("busy");
+        QCoreApplication::processEvents();
+        delete transient;
+    }
+    running = false;
+    QVERIFY(sender->wait(10000));
+    QTRY_COMPARE(steady.originalModel()->rowCount(), 50);
+}
+
+QTEST_MAIN(TestWidgetNetwork)
+#include "tst_widgetnetwork.moc"
