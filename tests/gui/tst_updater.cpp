@@ -1,4 +1,5 @@
-#include "client/net/apinetwork.h"
+#include "gui/core/context.h"
+#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 #include "gui/update/updater.h"
 #include "gui/update/updates.h"
@@ -151,7 +152,8 @@ private:
 
     TempSettings m_settings;
     QTemporaryDir m_tmp;
-    std::unique_ptr<Client::ApiNetwork> m_net;
+    std::unique_ptr<Gui::Context> m_context;
+    std::unique_ptr<Gui::Network> m_net;
     std::unique_ptr<UpdateServer> m_server;
     std::unique_ptr<QTemporaryDir> m_install;
     QPointer<QDialog> m_offer;
@@ -167,8 +169,11 @@ void TestUpdater::initTestCase()
     // The updater keeps its downloads below the temporary folder: one of this test's own.
     qputenv("TMPDIR", m_tmp.path().toLocal8Bit());
     Gui::Settings settings;
-    m_net = std::make_unique<Client::ApiNetwork>();
+    // The company host is the signed-in server's.
+    m_context = std::make_unique<Gui::Context>();
+    m_net = std::make_unique<Gui::Network>();
     m_net->setHost(CompanyHost);
+    Gui::Context::setNetwork(m_net.get());
     m_server = std::make_unique<UpdateServer>();
     QVERIFY(m_server->start());
 }

@@ -3,13 +3,13 @@
 #include "updatemanifest.h"
 #include "updates.h"
 
-#include "gui/core/message.h"
+#include "gui/core/context.h"
+#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
 #include "common/core/utils/unziparchive.h"
-#include "common/net/network.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -144,7 +144,7 @@ QNetworkReply *Updater::get(const QString &url)
 void Updater::checkWithChannel(bool latest, bool silent)
 {
     m_silent = silent;
-    const Common::Network *network = Common::Network::instance();
+    const Network *network = Context::network();
     check(latest, Settings::updateChannel(), network ? network->host() : QString());
 }
 
@@ -311,14 +311,18 @@ bool Updater::placeLoader(const QString &newLoader)
 
 void Updater::tellAboutCheck(QMessageBox::Icon icon, const QString &text)
 {
-    if (!m_silent)
-        Message::show(icon, m_dialog, text);
+    if (m_silent)
+        return;
+    if (icon == QMessageBox::Critical)
+        Context::critical(text);
+    else
+        Context::information(text);
 }
 
 void Updater::fail(const QString &text)
 {
     warn(COMMON_LOCATION, text);
-    Message::critical(m_dialog, text);
+    Context::critical(text, m_dialog);
 }
 
 } // namespace Gui

@@ -66,7 +66,7 @@ private:
     // The checked archive body unpacked and its loader in place; false after reporting why not.
     bool install(const QByteArray &archive);
     bool placeLoader(const QString &newLoader);
-    // Messages about a check; quiet for the silent start-up check.
+    // Messages about a check (critical or information); quiet for the silent start-up check.
     void tellAboutCheck(QMessageBox::Icon icon, const QString &text);
     // Messages about a download the operator started.
     void fail(const QString &text);
