@@ -2,7 +2,6 @@
 
 #include "standarddialog.h"
 
-#include <QPointer>
 #include <QVariantMap>
 
 #include <memory>

@@ -11,7 +11,6 @@
 #include "gui/frame/frame.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/search/search.h"
-#include "gui/update/updater.h"
 #include "gui/update/updates.h"
 #include "gui/widget/completer.h"
 #include "gui/widget/dataloading.h"
