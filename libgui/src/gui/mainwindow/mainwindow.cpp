@@ -56,6 +56,8 @@ void MainWindow::setup()
 {
     m_global->initialize();
     connect(m_global, &Global::closing, this, &MainWindow::speedClose);
+    // An update in place closes the window as the user would, with the question.
+    connect(m_global->updater(), &Updater::restart, this, &QWidget::close);
     m_mainMenu = createMainMenu();
     m_mainMenu->build();
     m_mainStatusBar = createStatusBar();
