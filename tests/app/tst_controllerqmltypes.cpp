@@ -135,7 +135,7 @@ void TestControllerQmlTypes::pagesGetTheApplicationsClasses()
 void TestControllerQmlTypes::uncreatableTypes_data()
 {
     QTest::addColumn<QString>("type");
-    for (const char *type : {"ClientEnums", "Style", "GuiSession", "Frames"})
+    for (const char *type : {"ClientEnums", "Style", "Updater", "GuiSession", "Frames"})
         QTest::newRow(type) << type;
 }
 

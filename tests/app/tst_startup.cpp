@@ -15,7 +15,10 @@
 #include "gui/mainwindow/mainmenu.h"
 #include "gui/style/style.h"
 
+#include "client/controller/security/usergroupsecurityoption.h"
+#include "client/controller/security/usersecurityoption.h"
 #include "client/utils/desktoputils.h"
+#include "common/core/singleton/spsingleton.h"
 #include "common/core/componentversion.h"
 #include "common/core/logger/logger.h"
 #include "common/core/utils/utils.h"
@@ -177,6 +180,13 @@ void TestStartup::startsAtTheSignInDialog()
     QVERIFY(isDebug.isValid());
     QVERIFY(!isDebug.value<QObject *>());
     QVERIFY(!context->contextProperty("GLOBAL").isValid());
+    // The process-wide option values hold the signed-in user's own rows only.
+    for (auto *values : std::initializer_list<Client::Controller::OptionValueController *>{
+             SpSingleton<Client::Controller::UserGroupSecurityOption>::instance(),
+             SpSingleton<Client::Controller::UserSecurityOption>::instance()}) {
+        QVERIFY(values->useTrGetList());
+        QVERIFY(!values->isModelReceiveAll());
+    }
     // Nothing talks to the server before the operator signs in.
     QCOMPARE(m_server.count(StandinServer::isEvent("connected")), 0);
 }

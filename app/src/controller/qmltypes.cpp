@@ -33,6 +33,7 @@
 #include "gui/core/guisession.h"
 #include "gui/frame/frames.h"
 #include "gui/style/style.h"
+#include "gui/update/updater.h"
 #include "driver/drivergroup.h"
 #include "driver/drivernonstatic.h"
 #include "driver/driverpaidservice.h"
@@ -78,6 +79,7 @@ void registerQmlTypes()
     registered = true;
     uncreatable<Client::ClientEnums>("ClientEnums");
     uncreatable<Gui::Style>("Style");
+    uncreatable<Gui::Updater>("Updater");
     uncreatable<Gui::GuiSession>("GuiSession");
     uncreatable<Gui::Frames>("Frames");
     registerCreatableQmlTypes();
