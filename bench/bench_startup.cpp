@@ -313,29 +313,47 @@ std::optional<std::pair<double, double>> timeToPaint(const QString &mode)
     return std::pair{(child->fields.at(0).toLongLong() - child->startedNs) / 1e9, child->fields.at(1).toDouble()};
 }
 
-void StartToSignInDialog(benchmark::State &state)
+// One measured run: our time and the anchor's in seconds, and our peak memory.
+struct Run
+{
+    double ours = 0;
+    double anchor = 0;
+    double peakMiB = 0;
+};
+
+// Runs once per iteration; the iteration's time is ours.
+void measure(benchmark::State &state, const std::function<std::optional<Run>(const char **error)> &once)
 {
     if (!setup().error.isEmpty()) {
         state.SkipWithError(qPrintable(setup().error));
         return;
     }
-    double ours = 0;
-    double anchor = 0;
-    double peak = 0;
+    Run total;
     for (auto _ : state) {
-        const auto program = timeToPaint(QStringLiteral("dialog"));
-        const auto plain = timeToPaint(QStringLiteral("anchor-dialog"));
-        if (!program || !plain) {
-            state.SkipWithError("a child process failed");
+        const char *error = "a child process failed";
+        const std::optional<Run> run = once(&error);
+        if (!run) {
+            state.SkipWithError(error);
             return;
         }
-        state.SetIterationTime(program->first);
-        ours += program->first;
-        anchor += plain->first;
-        peak = std::max(peak, program->second);
+        state.SetIterationTime(run->ours);
+        total.ours += run->ours;
+        total.anchor += run->anchor;
+        total.peakMiB = std::max(total.peakMiB, run->peakMiB);
     }
-    state.counters["x_anchor"] = ours / anchor;
-    state.counters["peak_MiB"] = peak;
+    state.counters["x_anchor"] = total.ours / total.anchor;
+    state.counters["peak_MiB"] = total.peakMiB;
+}
+
+void StartToSignInDialog(benchmark::State &state)
+{
+    measure(state, [](const char **) -> std::optional<Run> {
+        const auto program = timeToPaint(QStringLiteral("dialog"));
+        const auto plain = timeToPaint(QStringLiteral("anchor-dialog"));
+        if (!program || !plain)
+            return std::nullopt;
+        return Run{program->first, plain->first, program->second};
+    });
 }
 
 // The anchor of the sign-in: the same requests over a bare socket; the answers are only
@@ -422,32 +440,19 @@ private:
 
 void SignInToLoaded(benchmark::State &state)
 {
-    if (!setup().error.isEmpty()) {
-        state.SkipWithError(qPrintable(setup().error));
-        return;
-    }
-    double ours = 0;
-    double anchor = 0;
-    double peak = 0;
-    for (auto _ : state) {
+    measure(state, [](const char **error) -> std::optional<Run> {
         const std::optional<ChildResult> child = runChild(QStringLiteral("signin"));
         const std::optional<double> wire = WireClient().run(setup().port);
         if (!child || child->fields.size() != 3 || !wire) {
-            state.SkipWithError("the sign-in did not complete");
-            return;
+            *error = "the sign-in did not complete";
+            return std::nullopt;
         }
         if (child->fields.at(2).toInt() < driverCount) {
-            state.SkipWithError("not every driver arrived");
-            return;
+            *error = "not every driver arrived";
+            return std::nullopt;
         }
-        const double seconds = child->fields.at(0).toDouble() / 1000;
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        anchor += *wire;
-        peak = std::max(peak, child->fields.at(1).toDouble());
-    }
-    state.counters["x_anchor"] = ours / anchor;
-    state.counters["peak_MiB"] = peak;
+        return Run{child->fields.at(0).toDouble() / 1000, *wire, child->fields.at(1).toDouble()};
+    });
 }
 
 BENCHMARK(StartToSignInDialog)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
