@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -35,6 +36,12 @@ public:
     Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables);
     Q_INVOKABLE QWidget *rowLimit(int limit, QObject *parent);
     Q_INVOKABLE QWidget *rowLimit(int limit);
+    // The preferences dialog; an application may offer its own.
+    Q_INVOKABLE virtual QWidget *options();
+    // Chooses the tool bar's commands; Ok hands them to the main tool bar.
+    Q_INVOKABLE QWidget *customize(const QStringList &commands, const QStringList &defaultCommands);
+    Q_INVOKABLE QWidget *launcher();
+    Q_INVOKABLE void about();
 
     // The plain show: deleted on close, grouped with the main window, shown and activated.
     static QWidget *show(QWidget *widget);
