@@ -3,6 +3,8 @@
 #include "gui/core/global.h"
 #include "gui/dialog/changepassword.h"
 
+#include <QMenuBar>
+
 TestMainMenu::TestMainMenu(QMenuBar *menuBar)
     : Gui::MainMenu(menuBar)
 {
@@ -10,9 +12,15 @@ TestMainMenu::TestMainMenu(QMenuBar *menuBar)
 
 TestMainMenu::~TestMainMenu() = default;
 
+void TestMainMenu::createCustomMenus()
+{
+    QMenu *catalogues = menuBar()->addMenu(tr("&Catalogues"));
+    addCommand(catalogues, tr("&Drivers"), QStringLiteral("drivers"), [this] { ++runs["drivers"]; });
+}
+
 void TestMainMenu::fillFileMenu(QMenu *menu)
 {
-    addCommand(menu, tr("&Users"), QStringLiteral("users"), [this] { ++runs["users"]; }, QKeySequence(tr("Ctrl+U")));
+    addCommand(menu, tr("&Users"), QStringLiteral("users"), [this] { ++runs["users"]; }, QKeySequence(tr("Ctrl+Shift+U")));
 }
 
 void TestMainMenu::fillReportMenu(QMenu *menu)

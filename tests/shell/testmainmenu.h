@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// The main menu as the application makes it, for tests: an entry of its own in File, in Report
-// and in Tools, and the shell's change-password dialog for the signed-in user.
+// The main menu as the application makes it, for tests: a menu of its own, an entry of its own in
+// File, in Report and in Tools, and the shell's change-password dialog for the signed-in user.
 class TestMainMenu : public Gui::MainMenu
 {
     Q_OBJECT
@@ -18,6 +18,7 @@ public:
     QHash<QString, int> runs;
 
 protected:
+    void createCustomMenus() override;
     void fillFileMenu(QMenu *menu) override;
     void fillReportMenu(QMenu *menu) override;
     void fillToolsMenu(QMenu *menu) override;

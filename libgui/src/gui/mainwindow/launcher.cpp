@@ -51,7 +51,8 @@ void Launcher::loadCommands()
     const OriginalModel *commands = global ? global->toolBar()->originalModel() : nullptr;
     const int rows = commands ? commands->rowCount() : 0;
     int id = 1;
-    for (int row = 0; row < rows; ++row) {
+    // The list holds the export newest first: read from the end, the commands come in menu order.
+    for (int row = rows - 1; row >= 0; --row) {
         const QVariantMap &command = commands->rowValues(row);
         if (command.value(QStringLiteral("type")).toString() != QLatin1String("item"))
             continue;
