@@ -107,6 +107,7 @@ QWidget *CommonOptionsPage::createUpdatingBox()
     auto *box = new QGroupBox(tr("Updating"));
     auto *column = new QVBoxLayout(box);
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(tr("C&hannel:"), m_channel);
     column->addLayout(form);
     column->addWidget(m_checkOnStartup);

@@ -69,6 +69,7 @@ void Launcher::buildUi()
     m_list->setModel(m_controller->proxyModel());
     m_list->setCurrentRow(0);
     connect(m_list, &QAbstractItemView::activated, this, &Launcher::runSelected, Qt::DirectConnection);
+    m_filter->setPlaceholderText(tr("Type a part of a command's name"));
     connect(m_filter, &LineEdit::keyPressed, this, &Launcher::onFilterKeyPressed);
     connect(m_filter, &QLineEdit::textChanged, this, &Launcher::onFilterTextChanged);
     auto *layout = new QVBoxLayout(this);
