@@ -6,12 +6,12 @@
 #include "client/utils/photoimageprovider.h"
 #include "common/core/singleton/spsingleton.h"
 #include "messagecatcher.h"
+#include "openedurls.h"
 #include "model/base/abstractmodel.h"
 #include "xlsxtesthelpers.h"
 
 #include <QBuffer>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlComponent>
@@ -47,16 +47,6 @@ public:
     QString name() const override { return QStringLiteral("exportRows"); }
 };
 
-// Catches what the export asks the desktop to open.
-class Opener : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 QVariantList columns(const QStringList &roles)
 {
     QVariantList list;
@@ -74,7 +64,6 @@ class TestDesktopUtils : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void exportedCells_data();
     void exportedCells();
     void exportFilesAndFailures();
@@ -95,7 +84,8 @@ private:
     std::unique_ptr<ExportController> m_controller;
     QTemporaryDir m_dir{QDir::tempPath() + "/koriv #50% export-XXXXXX"};
     DesktopUtils m_utils;
-    Opener m_opener;
+    // What the export asks the desktop to open.
+    OpenedUrls m_opener{QStringLiteral("file")};
     QJsonObject m_dump;
 };
 
@@ -104,7 +94,6 @@ void TestDesktopUtils::initTestCase()
     QVERIFY(m_dir.isValid());
     m_net = std::make_unique<Client::ApiNetwork>();
     Common::AbstractController::setNetwork(m_net.get());
-    QDesktopServices::setUrlHandler("file", &m_opener, "open");
     SpSingleton<Client::Controller::UserSession>::instance()->handleMessage(
         "saOpen", {{"RES", "10"}, {"utc_offset", "180"}, {"utc_dt", "1700000000000"}});
     m_utils.setExportDir(m_dir.filePath("exports"));
@@ -126,20 +115,15 @@ void TestDesktopUtils::initTestCase()
     QVERIFY2(!m_dump.isEmpty(), qPrintable(error));
 }
 
-void TestDesktopUtils::cleanupTestCase()
-{
-    QDesktopServices::unsetUrlHandler("file");
-}
-
 QString TestDesktopUtils::exportOnce(const QStringList &roles, const QString &exportName)
 {
-    const int before = m_opener.opened.size();
+    const int before = m_opener.urls.size();
     QVariantMap table{{"controller", QVariant::fromValue<QObject *>(m_controller.get())}, {"table", columns(roles)}};
     if (!exportName.isEmpty())
         table.insert("exportName", exportName);
-    if (!m_utils.writeToExcel(table) || m_opener.opened.size() != before + 1)
+    if (!m_utils.writeToExcel(table) || m_opener.urls.size() != before + 1)
         return QString();
-    return m_opener.opened.last().toLocalFile();
+    return m_opener.urls.last().toLocalFile();
 }
 
 void TestDesktopUtils::exportedCells_data()
@@ -219,10 +203,10 @@ void TestDesktopUtils::exportFilesAndFailures()
     DesktopUtils broken;
     broken.setExportDir(m_dir.filePath("blocker/exports"));
     MessageCatcher log;
-    const int opened = m_opener.opened.size();
+    const int opened = m_opener.urls.size();
     QVERIFY(!broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
                                   {"table", columns({"id"})}}));
-    QCOMPARE(m_opener.opened.size(), opened);
+    QCOMPARE(m_opener.urls.size(), opened);
     QCOMPARE(log.count("Table export failed"), 1);
     QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}));
 }

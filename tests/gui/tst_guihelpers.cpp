@@ -8,8 +8,9 @@
 #include "gui/helper/windowguisettings.h"
 #include "gui/settings/settings.h"
 #include "modalwatchdog.h"
-#include "testglobal.h"
+#include "overridecursor.h"
 #include "taborder.h"
+#include "testglobal.h"
 #include "tempsettings.h"
 
 #include <QApplication>
@@ -57,16 +58,6 @@ QRect available()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-int overrideCursorDepth()
-{
-    int depth = 0;
-    while (QApplication::overrideCursor()) {
-        QApplication::restoreOverrideCursor();
-        ++depth;
-    }
-    return depth;
-}
-
 } // namespace
 
 // The busy state, the window settings, the window utilities and the standard dialog.
@@ -104,7 +95,7 @@ void TestGuiHelpers::initTestCase()
 void TestGuiHelpers::cleanup()
 {
     VERIFY_NO_MODAL(m_watchdog);
-    QCOMPARE(overrideCursorDepth(), 0);
+    QCOMPARE(popOverrideCursors(), 0);
     m_watchdog.reset();
 }
 
@@ -144,7 +135,7 @@ void TestGuiHelpers::busyCursorBalance()
         CountingBusy busy(&widget);
         busy.start();
         busy.start();
-        QCOMPARE(overrideCursorDepth(), 1);
+        QCOMPARE(popOverrideCursors(), 1);
         QApplication::setOverrideCursor(Qt::WaitCursor); // what the depth count took away
         busy.stop();
         QVERIFY(!QApplication::overrideCursor());

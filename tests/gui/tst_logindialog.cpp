@@ -8,6 +8,7 @@
 #include "gui/widget/fapushbutton.h"
 #include "gui/widget/tablewidget.h"
 #include "modalwatchdog.h"
+#include "screenshot.h"
 #include "network.h"
 #include "scratchdatabase.h"
 #include "standinserver.h"
@@ -103,13 +104,6 @@ QStringList truncatedTexts(const QWidget *window)
             result.append(QString::fromLatin1(w->metaObject()->className()) + ": " + text);
     }
     return result;
-}
-
-void saveScreenshot(QWidget *widget, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("KORIV_SCREENSHOT_DIR", QDir::tempPath());
-    QDir().mkpath(folder);
-    QVERIFY(widget->grab().save(folder + "/" + name));
 }
 
 } // namespace
@@ -596,7 +590,7 @@ void TestLoginDialog::screenshots()
     QVERIFY(QTest::qWaitForWindowExposed(&login));
     QCOMPARE(truncatedTexts(&login), QStringList());
     QVERIFY2(login.height() < 300, qPrintable(QString::number(login.height())));
-    saveScreenshot(&login, "login.png");
+    QVERIFY(saveScreenshot(&login, "login.png"));
 
     Server servers(login.loadHosts(), 40300);
     servers.setDeleteOnClose(false);
@@ -604,7 +598,7 @@ void TestLoginDialog::screenshots()
     QVERIFY(QTest::qWaitForWindowExposed(&servers));
     servers.table()->setCurrentCell(1, 1);
     QCOMPARE(truncatedTexts(&servers), QStringList());
-    saveScreenshot(&servers, "server-list.png");
+    QVERIFY(saveScreenshot(&servers, "server-list.png"));
 }
 
 QTEST_MAIN(TestLoginDialog)

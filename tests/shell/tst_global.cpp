@@ -5,7 +5,9 @@
 #include "gui/core/utils.h"
 #include "gui/net/network.h"
 #include "gui/widget/dataloading.h"
+#include "gui/update/updater.h"
 #include "modalwatchdog.h"
+#include "openedurls.h"
 #include "optionrights.h"
 #include "sentmessages.h"
 #include "tempsettings.h"
@@ -17,7 +19,11 @@
 #include "common/core/singleton/spsingleton.h"
 #include "gui/settings/settings.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProgressBar>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
@@ -59,6 +65,8 @@ private slots:
     void rightsArriving();
     void rightsBeforeTheOptionsLoaded();
     void defaultGuiSessionAfterLoading();
+    void updateCheckAfterLoading_data();
+    void updateCheckAfterLoading();
     void invokables();
 
 private:
@@ -243,8 +251,11 @@ void TestGlobalObject::reconnection()
 void TestGlobalObject::oldVersion()
 {
     QSignalSpy closing(m_global, &Gui::Global::closing);
+    OpenedUrls pages("http");
     open({{"RES", "50"}, {"isNewVersionAvailable", "1"}});
     QCOMPARE(m_watchdog->texts(), QStringList{"You have old version! Please update your application"});
+    QCOMPARE(pages.urls, QList<QUrl>{QUrl(m_global->updater()->downloadPageUrl())});
+    QVERIFY(pages.urls.first().path().endsWith("/install/windows"));
     QCOMPARE(m_watchdog->boxes().first().title, QCoreApplication::applicationName());
     QCOMPARE(closing.count(), 1);
     QVERIFY(m_sent->maps().isEmpty());
@@ -384,6 +395,60 @@ void TestGlobalObject::defaultGuiSessionAfterLoading()
     QCOMPARE(switched.count(), 1);
     QCOMPARE(m_global->guiSession()->currentId(), 14);
     QCOMPARE(m_window->windowTitle(), QCoreApplication::applicationName() + " (session 14)");
+}
+
+void TestGlobalObject::updateCheckAfterLoading_data()
+{
+    QTest::addColumn<bool>("checkOnStartup");
+    QTest::newRow("checked") << true;
+    QTest::newRow("not checked") << false;
+}
+
+void TestGlobalObject::updateCheckAfterLoading()
+{
+    QFETCH(bool, checkOnStartup);
+    QTcpServer updateServer;
+    QVERIFY(updateServer.listen(QHostAddress::LocalHost));
+    Gui::Updater *updater = m_global->updater();
+    QVERIFY(updater);
+    updater->setServerUrl(QUrl(QString("http://127.0.0.1:%1").arg(updateServer.serverPort())));
+    Gui::Settings::setValue("updating", "checkOnStartup", checkOnStartup);
+    auto requests = [updater] { return updater->findChildren<QNetworkReply *>().size(); };
+
+    open();
+    endList(m_global->user());
+    QCOMPARE(requests(), 0);
+    // Once the shared lists are in, and only when the setting asks for it.
+    endList(m_global->userGuiSession());
+    QCOMPARE(requests(), checkOnStartup ? 1 : 0);
+    Gui::Settings::setValue("updating", "checkOnStartup", false);
+    if (!checkOnStartup)
+        return;
+
+    // The manifest is asked for; a failed check at start-up says nothing.
+    QTRY_VERIFY(updateServer.hasPendingConnections());
+    QTcpSocket *socket = updateServer.nextPendingConnection();
+    QByteArray request;
+    QTRY_VERIFY((request += socket->readAll()).contains("\r\n\r\n"));
+    const QString expected = QString("GET /download/%1/update/manifest.json HTTP/1.1\r\n")
+                                 .arg(QCoreApplication::applicationName());
+    QVERIFY2(request.startsWith(expected.toLatin1()), request.constData());
+    QVERIFY(request.contains(QString("User-Agent: %1/%2 (Qt; Updater)")
+                                 .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())
+                                 .toLatin1()));
+    qRegisterMetaType<QNetworkReply *>();
+    QSignalSpy answered(updater->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
+    socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+    QVERIFY(answered.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_watchdog->texts(), QStringList());
+
+    // An update put in place closes the main window as the user would: with the question.
+    m_watchdog->answerNext(QMessageBox::No);
+    emit updater->restart();
+    QCOMPARE(m_watchdog->texts(), QStringList{"Are you sure want to quit?"});
+    QVERIFY(m_window);
+    m_watchdog->reset();
 }
 
 void TestGlobalObject::invokables()

@@ -7,21 +7,28 @@
 #include "gui/mainwindow/launcher.h"
 #include "gui/mainwindow/mainmenu.h"
 #include "gui/mainwindow/maintoolbar.h"
+#include "gui/net/network.h"
 #include "gui/qml/qwidgetcreator.h"
+#include "gui/update/updater.h"
 #include "gui/widget/fapushbutton.h"
 #include "gui/widget/lineedit.h"
 #include "gui/widget/listview.h"
+#include "openedurls.h"
 #include "shellharness.h"
 #include "testglobal.h"
 #include "testmainmenu.h"
 #include "testmainwindow.h"
+#include "updateserver.h"
 
 #include "client/controller/list/launcher.h"
 #include "client/controller/list/toolbar.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <algorithm>
@@ -85,6 +92,7 @@ private slots:
     void everyCommandByKeyboard();
     void entriesOpenTheirWindows();
     void aboutBox();
+    void helpAndTheUpdater();
     void launcherRunsTheChosenCommand();
     void launcherKeys();
     void customizeLists();
@@ -290,6 +298,60 @@ void TestMenuCommands::aboutBox()
         QVERIFY(box.text.contains("Build on May  2 2023 10:11:12<br>"));
         QVERIFY(box.text.contains(QCoreApplication::organizationName().toHtmlEscaped() + ". All rights reserved."));
     }
+}
+
+void TestMenuCommands::helpAndTheUpdater()
+{
+    UpdateServer server;
+    QVERIFY(server.start());
+    // The server's folders are named by the program.
+    const QString testName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("KorivAdmin");
+    const auto restoreName = qScopeGuard([&] { QCoreApplication::setApplicationName(testName); });
+    QJsonArray updates;
+    for (const QString &version : {"1.7.0", "1.5.0"}) {
+        QJsonObject update = UpdateServer::entry(version);
+        update.insert("sha256", QJsonObject{{"windows", QString(64, QLatin1Char('A'))}});
+        updates.append(update);
+    }
+    QVERIFY(server.setManifest(UpdateServer::manifest(updates)));
+    QCoreApplication::setApplicationVersion("1.6.0");
+    m_harness->network()->setHost(UpdateServer::companyHost());
+    Gui::Updater *updater = m_harness->global()->updater();
+    updater->setServerUrl(server.url());
+
+    // The checks of the Help menu are not silent, and look forward or back.
+    const auto offered = [&](const QString &id) {
+        QStringList versions;
+        m_harness->watchdog().handleNext([&](QDialog *dialog) {
+            versions = UpdateServer::offeredVersions(dialog);
+            dialog->reject();
+        });
+        command(id)->trigger();
+        QTest::qWaitFor([&] { return !versions.isEmpty(); }, 10000);
+        return versions;
+    };
+    QCOMPARE(offered("latestVersion"), QStringList{"1.7.0"});
+    QCOMPARE(offered("previousVersion"), QStringList{"1.5.0"});
+    server.removeManifest();
+    qRegisterMetaType<QNetworkReply *>();
+    QSignalSpy answered(updater->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
+    command("latestVersion")->trigger();
+    QVERIFY(answered.wait(10000));
+    QTRY_COMPARE(m_harness->watchdog().boxes().size(), 1);
+    m_harness->watchdog().reset();
+
+    // The download page opens in the browser.
+    OpenedUrls opened(server.url().scheme());
+    command("openDownloadPage")->trigger();
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl(updater->downloadPageUrl())});
+
+    // An update in place closes the window as the user would: after the question.
+    m_harness->watchdog().answerNext(QMessageBox::No);
+    emit updater->restart();
+    QCOMPARE(m_harness->watchdog().texts(), QStringList{"Are you sure want to quit?"});
+    QVERIFY(m_harness->window()->isVisible());
+    m_harness->watchdog().reset();
 }
 
 void TestMenuCommands::launcherRunsTheChosenCommand()

@@ -11,9 +11,19 @@
 #include "testglobal.h"
 #include "testmainwindow.h"
 
+#include "controller/balance/companybalancelog.h"
+#include "controller/balance/companybalancetype.h"
+#include "gui/dialog/balancelog.h"
 #include "gui/dialog/rowlimit.h"
+#include "gui/search/search.h"
+#include "gui/update/updates.h"
 
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QJSValue>
+#include <QJsonDocument>
+#include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QQuickWindow>
@@ -42,6 +52,7 @@ private slots:
     void failures();
     void closingTabs();
     void widgetWindows();
+    void pageDialogs();
     void unknownOperationInAScript();
 
 private:
@@ -323,6 +334,73 @@ void TestQmlHost::widgetWindows()
         window->close();
         QTRY_VERIFY(window.isNull());
     }
+}
+
+void TestQmlHost::pageDialogs()
+{
+    // The company page's balance controllers, and a list page in a window of its own.
+    CompanyBalanceType types;
+    types.originalModel()->clear();
+    QVariantMap type{{"id", "11"}, {"rst_id_bg", "3"}, {"type_operation", "1"}, {"name", "Refill"}};
+    types.prepareRow(type);
+    types.originalModel()->addRow(type);
+    CompanyBalanceLog logs;
+    logs.originalModel()->addRow({{"id", "7"}, {"value", "12.5"}, {"bg_name", "Refills"}, {"bt_name", "Card"},
+                                  {"note", "May"}});
+    QObject *page = Gui::Context::createQmlFrame("qrc:/qml/test/TablePage.qml", {{"isWindow", true}});
+    QVERIFY(page);
+    auto *pageWindow = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
+    QVERIFY(QTest::qWaitForWindowExposed(pageWindow));
+    QQmlContext context(qmlContext(page));
+    context.setContextProperty("types", &types);
+    context.setContextProperty("logs", &logs);
+    // What the page's script gets back from QWIDGET_CREATOR.
+    auto open = [&](const QString &script) -> QWidget * {
+        QQmlExpression call(&context, page, script);
+        const QVariant result = call.evaluate();
+        if (call.hasError())
+            qWarning() << call.error();
+        return qobject_cast<QWidget *>(result.value<QObject *>());
+    };
+    auto closeAndWait = [](QPointer<QWidget> window) {
+        QVERIFY(window->isVisible());
+        QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+        window->close();
+        QTRY_VERIFY(window.isNull());
+    };
+
+    QPointer<QWidget> search = open(R"(QWIDGET_CREATOR.search(rows, [{"condition": "and", "expressions": [
+        {"role": "name", "operation": "contains", "value": "Kor", "condition": "and", "used": true}]}], page))");
+    QVERIFY(qobject_cast<Gui::Search *>(search.data()));
+    QCOMPARE(QJsonDocument(qobject_cast<Gui::Search *>(search)->rules()).toJson(QJsonDocument::Compact),
+             QByteArray(R"([{"condition":"and","expressions":[{"condition":"and","operation":"contains",)"
+                        R"("role":"name","used":true,"value":"Kor"}]}])"));
+    closeAndWait(search);
+    QTRY_COMPARE(QGuiApplication::focusWindow(), pageWindow);
+
+    QPointer<QWidget> view = open("QWIDGET_CREATOR.viewBalanceLog(logs, 7, page)");
+    QVERIFY(qobject_cast<Gui::Dialog::BalanceLog *>(view.data())->isViewMode());
+    QCOMPARE(view->windowTitle(), QString("View Balance Log"));
+    closeAndWait(view);
+
+    QPointer<QWidget> entry = open("QWIDGET_CREATOR.newBalanceLog(types, logs, 5, 3, 11, page)");
+    QVERIFY(!qobject_cast<Gui::Dialog::BalanceLog *>(entry.data())->isViewMode());
+    QCOMPARE(entry->findChild<QComboBox *>()->currentText(), QString("+Refill"));
+    closeAndWait(entry);
+    QCOMPARE(open("QWIDGET_CREATOR.newBalanceLog(null, logs, 5, 3, 11, page)"), nullptr);
+    QCOMPARE(open("QWIDGET_CREATOR.viewBalanceLog(null, 7, page)"), nullptr);
+
+    // The updates of a manifest, offered by GLOBAL's updater.
+    QPointer<QDialog> shownModal;
+    m_harness->watchdog().handleNext([&](QDialog *dialog) { shownModal = dialog; });
+    QPointer<QWidget> updates = open(R"(QWIDGET_CREATOR.updates(GLOBAL.updater, {"updates": [
+        {"version": "1.7.0", "channel": "release", "size": {"windows": 3000000}, "date": "2024-05-01",
+         "description": "Notes"}]}))");
+    QVERIFY(qobject_cast<Gui::Updates *>(updates.data()));
+    QTRY_COMPARE(shownModal.data(), updates.data());
+    QVERIFY(updates->findChild<QPlainTextEdit *>()->toPlainText().startsWith("Version: 1.7.0 (release)"));
+    closeAndWait(updates);
+    QMetaObject::invokeMethod(page, "closeFrame");
 }
 
 void TestQmlHost::unknownOperationInAScript()

@@ -1,6 +1,7 @@
 #include "common/core/utils/unziparchive.h"
 #include "common/core/utils/ziparchive.h"
 #include "hostilezip.h"
+#include "testfiles.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -62,18 +63,6 @@ bool makeZip(const QString &path, const QList<ZipEntry> &entries)
         return false;
     }
     return true;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 // Every path below dir, relative to it, links not followed.

@@ -35,6 +35,12 @@ locked by another session, the right update_locked_record); trRemove and trDupli
 "remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
 "saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
 
+Balance entries: "trNew" of a balance log ("cmpbl", "dbl") books the entry. Its balance type (which
+must exist) gives the group and the names "bg_name" and "bt_name"; the type's operation signs the
+amount ("1" credits it, any other value debits it); the owner's (the company's or the driver's,
+not row 1) "balance" moves by the amount in the same transaction, and the entry keeps the new
+balance and the user who booked it. Both changes are pushed to the other clients.
+
 Reports: "report_trCreate" {"type", "options"} runs the report's extraction through the report tool
 (koriv-report) on the same database and answers "saCreate" with "JSON", the report data object. It
 needs the right <report>.crud.read of the type's report name; unlike the rights of tables, a
@@ -84,6 +90,12 @@ MAX_COPIES = 100
 # The caps of the client library's query builder on JSON_WHERE: groups, and expressions in all.
 MAX_GROUPS = 20
 MAX_EXPRESSIONS = 100
+
+# Balance ledgers: log table -> its type table, group table and owner table.
+LEDGERS = {
+    "company_balance_logs": ("company_balance_types", "company_balance_groups", "companies"),
+    "driver_balance_logs": ("driver_balance_types", "driver_balance_groups", "drivers"),
+}
 
 # Report type -> the report name whose ".crud.read" grants it.
 REPORT_ACCESS = {
@@ -423,10 +435,48 @@ class Backend:
     def _new(self, session, controller, table, params, outcome):
         values = self._record_values(table, params)
         with self.db.cursor() as cursor:
-            record = self._write_insert(cursor, table, values, self.timestamp())
+            if table.name in LEDGERS:
+                record = self.book(cursor, session, table, self._balance_entry(cursor, table, values, session), outcome)
+            else:
+                record = self._write_insert(cursor, table, values, self.timestamp())
+                self._push(outcome, table, "srInserted", session, record)
         row = self.fetch(table, record)
-        self._push(outcome, table, "srInserted", session, record)
         return dict(row, RES="10", id_owner_modify=text(session.user_id))
+
+    def _balance_entry(self, cursor, table, values, session):
+        """A new balance entry completed from its type: see "Balance entries" above."""
+        types, groups, _ = LEDGERS[table.name]
+        if values.get("value") is None:
+            raise InputError("a balance entry needs a value")
+        cursor.execute(sql.SQL("SELECT t.rst_id_bg, t.name, t.type_operation, g.name FROM {} AS t "
+                               "JOIN {} AS g ON g.id = t.rst_id_bg WHERE t.id = %s").format(
+                                   sql.Identifier(types), sql.Identifier(groups)), (values.get("rst_id_bt"),))
+        found = cursor.fetchone()
+        if found is None:
+            raise InputError("unknown balance type %r" % values.get("rst_id_bt"))
+        group, type_name, operation, group_name = found
+        amount = values["value"] if operation == 1 else -values["value"]
+        return dict(values, rst_id_bg=group, bg_name=group_name, bt_name=type_name, value=amount,
+                    rst_id_user_created=session.user_id, sign_user_created=session.sign)
+
+    def book(self, cursor, session, table, entry, outcome):
+        """Writes a balance entry of a ledger table whose "value" is signed already: the owner's
+        balance (row-locked) moves by it and the entry keeps the new balance; both changes are
+        pushed. Returns the entry's id; InputError for an owner that is missing or row 1."""
+        owners = self.schema.table(LEDGERS[table.name][2])
+        owner = entry.get("rst_id_owner")
+        cursor.execute(sql.SQL("SELECT balance FROM {} WHERE id = %s AND id > 1 FOR UPDATE").format(
+            sql.Identifier(owners.name)), (owner,))
+        found = cursor.fetchone()
+        if found is None:
+            raise InputError("unknown owner %r of a balance entry" % owner)
+        balance = float(found[0] or 0) + entry["value"]
+        ts = self.timestamp()
+        record = self._write_insert(cursor, table, dict(entry, balance=balance), ts)
+        self._write_update(cursor, owners, owner, {"balance": balance}, ts)
+        self._push(outcome, table, "srInserted", session, record)
+        self._push(outcome, owners, "srUpdated", session, owner)
+        return record
 
     def _update(self, session, controller, table, params, outcome):
         record = self._record_id(params, 130)

@@ -224,20 +224,13 @@ class Extras:
 
     def _book(self, cursor, session, driver, entry, outcome):
         """One balance log entry and the driver's new balance; 201 when the database refuses."""
-        drivers = self.backend.schema.table("drivers")
-        logs = self.backend.schema.table("driver_balance_logs")
         cursor.execute("SAVEPOINT booking")
         try:
-            cursor.execute("SELECT balance FROM drivers WHERE id = %s FOR UPDATE", (driver,))
-            balance = float(cursor.fetchone()[0] or 0) + entry["value"]
-            ts = self.backend.timestamp()
-            log = self.backend._write_insert(cursor, logs, dict(entry, rst_id_owner=driver, balance=balance), ts)
-            self.backend._write_update(cursor, drivers, driver, {"balance": balance}, ts)
-        except psycopg2.Error as error:
+            self.backend.book(cursor, session, self.backend.schema.table("driver_balance_logs"),
+                              dict(entry, rst_id_owner=driver), outcome)
+        except (psycopg2.Error, InputError) as error:
             cursor.execute("ROLLBACK TO SAVEPOINT booking")
             raise self.refusal(201, "no balance log entry for driver %s: %s" % (driver, error)) from None
-        self.backend._push(outcome, logs, "srInserted", session, log)
-        self.backend._push(outcome, drivers, "srUpdated", session, driver)
 
     # Notifications ----------------------------------------------------------------------------------
 

@@ -413,6 +413,37 @@ class EditsAndLocks(StandinCase):
         self.assertEqual(table_state("cities"), before)
 
 
+class BalanceEntries(StandinCase):
+    def test_an_entry_is_booked_against_its_owner_in_one_transaction(self):
+        admin = self.client()
+        company = int(admin.call("company", "trNew", sign=unique("company"))["id"])
+        # The refill group's "+" type (operation 1) and its "-" type.
+        credit, debit = (scalar("SELECT id FROM company_balance_types WHERE code LIKE 'sys.refill_company_balance.%%' "
+                                "AND (type_operation = 1) = %s", (plus,)) for plus in (True, False))
+        booked = []
+        for bt, value, balance in ((credit, "12.5", 12.5), (debit, "2.25", 10.25)):
+            answer = admin.call("cmpbl", "trNew", rst_id_owner=str(company), rst_id_bt=str(bt), value=value,
+                                note="refill")
+            self.assertEqual(answer["RES"], "10", answer)
+            booked.append(int(answer["id"]))
+            self.assertEqual(float(answer["balance"]), balance)
+        self.assertEqual(scalar("SELECT balance FROM companies WHERE id = %s", (company,)), 10.25)
+        stored = rows("SELECT l.value, l.balance, l.rst_id_bg, l.bg_name, l.bt_name, l.sign_user_created, l.note "
+                      "FROM company_balance_logs l WHERE l.id = ANY(%s) ORDER BY l.id", (booked,))
+        group, group_name = rows("SELECT g.id, g.name FROM company_balance_groups g JOIN company_balance_types t "
+                                 "ON t.rst_id_bg = g.id WHERE t.id = %s", (debit,))[0]
+        names = [scalar("SELECT name FROM company_balance_types WHERE id = %s", (bt,)) for bt in (credit, debit)]
+        self.assertEqual(stored, [(12.5, 12.5, group, group_name, names[0], "admin", "refill"),
+                                  (-2.25, 10.25, group, group_name, names[1], "admin", "refill")])
+        before = [table_state(t) for t in ("companies", "company_balance_logs")]
+        for params, code in (({"rst_id_owner": str(company), "rst_id_bt": "999999", "value": "1"}, 100),
+                             ({"rst_id_owner": "1", "rst_id_bt": str(credit), "value": "1"}, 100),
+                             ({"rst_id_owner": str(company), "rst_id_bt": str(credit), "value": ""}, 100)):
+            with self.subTest(params=params):
+                self.assertRefused(admin.call("cmpbl", "trNew", **params), code)
+        self.assertEqual([table_state(t) for t in ("companies", "company_balance_logs")], before)
+
+
 class Rights(StandinCase):
     def setUp(self):
         super().setUp()

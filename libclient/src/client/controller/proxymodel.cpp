@@ -304,6 +304,12 @@ void ProxyModel::removeHardFilterGroup(const QString &group)
     filtersChanged();
 }
 
+void ProxyModel::removeHardFilterGroupRoles(const QString &group)
+{
+    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.group == group; });
+    applyFilterRoles();
+}
+
 void ProxyModel::clearHardFilterGroup()
 {
     // The "default" group stays: the filters added without a group name belong to it.

@@ -54,6 +54,8 @@ public:
     Q_INVOKABLE void clearHardFilter();
     Q_INVOKABLE void appendHardFilterGroup(const QString &group, const QString &condition);
     Q_INVOKABLE void removeHardFilterGroup(const QString &group);
+    // Removes the filters of one group, leaving the group records as they are.
+    Q_INVOKABLE void removeHardFilterGroupRoles(const QString &group);
     Q_INVOKABLE void clearHardFilterGroup();
     Q_INVOKABLE void beginPrepare();
     Q_INVOKABLE void endPrepare();

@@ -9,12 +9,15 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/security/securitylookup.h"
 #include "gui/settings/settings.h"
+#include "gui/update/updater.h"
 #include "gui/widget/dataloading.h"
 
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <QVariant>
 
 namespace Gui {
@@ -56,6 +59,7 @@ Global::~Global()
     delete m_frames;
     delete m_guiSession;
     delete m_style;
+    delete m_updater;
     delete m_toolBar;
     delete m_auth;
     delete m_securityOptionGroup;
@@ -97,6 +101,7 @@ void Global::initialize()
     for (ItemController *values : optionValues)
         connect(values, &ItemController::saListInfo, this,
                 [this, values](const QVariantMap &params) { onSoListInfo(values, params); });
+    m_updater = new Updater;
     m_toolBar = new ToolBar;
     registerController(userGroupSecurityOption());
     registerController(userSecurityOption());
@@ -262,10 +267,12 @@ void Global::onDataLoaded()
 
 void Global::checkForUpdatesOnStartup()
 {
+    m_updater->checkWithChannel(true, true);
 }
 
 void Global::openDownloadPage()
 {
+    QDesktopServices::openUrl(QUrl(m_updater->downloadPageUrl()));
 }
 
 void Global::onSoListInfo(ItemController *sender, const QVariantMap &params)

@@ -3,6 +3,7 @@
 #include "gui/core/guisession.h"
 #include "gui/frame/frames.h"
 #include "gui/style/style.h"
+#include "gui/update/updater.h"
 #include "gui/widget/dataloading.h"
 
 #include "client/controller/list/toolbar.h"
@@ -52,6 +53,7 @@ class Global : public QObject
     Q_PROPERTY(Client::Controller::SecurityOptionGroup *securityOptionGroup READ securityOptionGroup CONSTANT)
     Q_PROPERTY(Client::Controller::SecurityOptionType *securityOptionType READ securityOptionType CONSTANT)
     Q_PROPERTY(Client::Controller::SecurityOption *securityOption READ securityOption CONSTANT)
+    Q_PROPERTY(Gui::Updater *updater READ updater CONSTANT)
     Q_PROPERTY(Gui::Style *style READ style CONSTANT)
     Q_PROPERTY(Gui::GuiSession *guiSession READ guiSession CONSTANT)
     Q_PROPERTY(Gui::Frames *frames READ frames CONSTANT)
@@ -88,6 +90,7 @@ public:
     Client::Controller::SecurityOptionGroup *securityOptionGroup() const { return m_securityOptionGroup; }
     Client::Controller::SecurityOptionType *securityOptionType() const { return m_securityOptionType; }
     Client::Controller::SecurityOption *securityOption() const { return m_securityOption; }
+    Updater *updater() const { return m_updater; }
     Style *style() const { return m_style; }
     GuiSession *guiSession() const { return m_guiSession; }
     Frames *frames() const { return m_frames; }
@@ -152,8 +155,7 @@ private:
     void requestFirstLists(const QVariantMap &params);
     void finishLoading();
     void createSharedControllers();
-    // The update check of start-up and the download page of a refused old client: the updater
-    // is wired in here.
+    // The silent update check of start-up, and the download page of a refused old client.
     void checkForUpdatesOnStartup();
     void openDownloadPage();
 
@@ -167,6 +169,8 @@ private:
     QHash<Client::Controller::DesktopController *, QMetaObject::Connection> m_loading;
     Client::Controller::Auth *m_auth = nullptr;
     Client::Controller::ToolBar *m_toolBar = nullptr;
+    // Destroyed with GLOBAL at shutdown, when it hands a pending update to the loader.
+    Updater *m_updater = nullptr;
     SecurityLookup *m_securityLookup = nullptr;
     GuiSession *m_guiSession = nullptr;
     Style *m_style = nullptr;

@@ -11,14 +11,17 @@
 #include "gui/dialog/customize.h"
 #include "gui/dialog/options.h"
 #include "gui/qml/qwidgetcreator.h"
+#include "gui/update/updater.h"
 
 #include "client/controller/list/toolbar.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QUrl>
 
 namespace Gui {
 
@@ -189,12 +192,16 @@ void MainMenu::onCustomize()
     runModal(dialog);
 }
 
-void MainMenu::checkForUpdates(bool)
+void MainMenu::checkForUpdates(bool latest)
 {
+    if (Global *global = Context::global())
+        global->updater()->checkWithChannel(latest, false);
 }
 
 void MainMenu::openDownloadPage()
 {
+    if (Global *global = Context::global())
+        QDesktopServices::openUrl(QUrl(global->updater()->downloadPageUrl()));
 }
 
 void MainMenu::onExit()

@@ -63,6 +63,8 @@ void MainWindow::setup()
 {
     m_global->initialize();
     connect(m_global, &Global::closing, this, &MainWindow::speedClose);
+    // An update in place closes the window as the user would, with the question.
+    connect(m_global->updater(), &Updater::restart, this, &QWidget::close);
     // The menu comes first: the tool bar takes its commands from the menu's export.
     m_mainMenu = createMainMenu();
     m_mainMenu->build();

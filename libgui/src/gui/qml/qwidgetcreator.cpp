@@ -2,6 +2,7 @@
 
 #include "gui/core/context.h"
 #include "gui/core/utils.h"
+#include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
 #include "gui/dialog/customize.h"
 #include "gui/dialog/intervaleditor.h"
@@ -13,6 +14,8 @@
 #include "gui/mainwindow/about.h"
 #include "gui/mainwindow/launcher.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/search/search.h"
+#include "gui/update/updates.h"
 #include "gui/widget/completer.h"
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"
@@ -126,6 +129,36 @@ QWidget *QWidgetCreator::rowLimit(int limit, QObject *parent)
 QWidget *QWidgetCreator::rowLimit(int limit)
 {
     return rowLimit(limit, nullptr);
+}
+
+QWidget *QWidgetCreator::search(Client::Controller::DesktopController *controller, const QJsonArray &rules,
+                                QObject *parent)
+{
+    return showWindow(new Search(controller, rules), parent);
+}
+
+QWidget *QWidgetCreator::viewBalanceLog(Client::Controller::DesktopController *logController, int id,
+                                        QObject *parent)
+{
+    if (!logController)
+        return nullptr;
+    return showWindow(new Dialog::BalanceLog(logController, id), parent);
+}
+
+QWidget *QWidgetCreator::newBalanceLog(Client::Controller::DesktopController *typeController,
+                                       Client::Controller::DesktopController *logController, int ownerId,
+                                       int groupId, int typeId, QObject *parent)
+{
+    if (!typeController || !logController)
+        return nullptr;
+    return showWindow(new Dialog::BalanceLog(typeController, logController, ownerId, groupId, typeId), parent);
+}
+
+QWidget *QWidgetCreator::updates(Updater *updater, const QJsonObject &manifest)
+{
+    if (!updater)
+        return nullptr;
+    return show(new Updates(updater, manifest));
 }
 
 QWidget *QWidgetCreator::options()

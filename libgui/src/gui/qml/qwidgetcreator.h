@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -7,7 +9,13 @@
 
 class QWidget;
 
+namespace Client::Controller {
+class DesktopController;
+}
+
 namespace Gui {
+
+class Updater;
 
 // "QWIDGET_CREATOR": opens the shell's widget windows for QML pages. Every opener returns the
 // window it made; the window deletes itself when closed. A window opened for a page ("parent")
@@ -36,6 +44,18 @@ public:
     Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables);
     Q_INVOKABLE QWidget *rowLimit(int limit, QObject *parent);
     Q_INVOKABLE QWidget *rowLimit(int limit);
+    // The extended search of a page's list, opened with the rules it saved the last time.
+    Q_INVOKABLE QWidget *search(Client::Controller::DesktopController *controller, const QJsonArray &rules,
+                                QObject *parent);
+    // A balance log entry of the log controller's list, read-only; null without a controller.
+    Q_INVOKABLE QWidget *viewBalanceLog(Client::Controller::DesktopController *logController, int id,
+                                        QObject *parent);
+    // A new balance log entry of the owner, of a type of the group; null without the controllers.
+    Q_INVOKABLE QWidget *newBalanceLog(Client::Controller::DesktopController *typeController,
+                                       Client::Controller::DesktopController *logController, int ownerId,
+                                       int groupId, int typeId, QObject *parent);
+    // The versions of a manifest the updater offers; null without an updater.
+    Q_INVOKABLE QWidget *updates(Gui::Updater *updater, const QJsonObject &manifest);
     // The preferences dialog; an application may offer its own.
     Q_INVOKABLE virtual QWidget *options();
     // Chooses the tool bar's commands; Ok hands them to the main tool bar.

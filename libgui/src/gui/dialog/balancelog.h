@@ -1,0 +1,70 @@
+#pragma once
+
+#include "standarddialog.h"
+
+#include <QVariantMap>
+
+#include <memory>
+
+class QComboBox;
+class QFormLayout;
+class QPlainTextEdit;
+
+namespace Client::Controller {
+class DesktopController;
+class ProxyModel;
+}
+
+namespace Gui {
+class DoubleEdit;
+}
+
+namespace Gui::Dialog {
+
+// One movement on an owner's balance: entered and sent as "trNew" of the balance-log
+// controller, or shown read-only. A new entry is sent at most once per press: Ok stays disabled
+// until the server has answered this dialog's own request, even after the busy time-out.
+class BalanceLog : public StandardDialog
+{
+    Q_OBJECT
+
+public:
+    // A new entry of the owner; the type box lists the types of the group, typeId chosen first.
+    BalanceLog(Client::Controller::DesktopController *typeController,
+               Client::Controller::DesktopController *logController, int ownerId, int groupId, int typeId);
+    // The entry of the log controller's list with that id, read-only.
+    BalanceLog(Client::Controller::DesktopController *logController, int id);
+    ~BalanceLog() override;
+
+    bool isViewMode() const;
+    // Whether a request waits for its answer.
+    bool isPending() const { return m_pending; }
+
+public slots:
+    // Sends the new entry (new mode) or closes (view mode).
+    void accept() override;
+
+protected:
+    void busyExpired() override;
+
+private slots:
+    void onNewLog(const QVariantMap &answer);
+
+private:
+    class Requester;
+
+    void setUpForm();
+    void showEntry(Client::Controller::DesktopController *logController, int id);
+
+    int m_ownerId = 0;
+    QFormLayout *m_form;
+    DoubleEdit *m_value;
+    QPlainTextEdit *m_note;
+    // New mode only: the types of the group, filtered apart from the type controller's own view.
+    Client::Controller::ProxyModel *m_types = nullptr;
+    QComboBox *m_type = nullptr;
+    std::unique_ptr<Requester> m_requester;
+    bool m_pending = false;
+};
+
+} // namespace Gui::Dialog

@@ -1,0 +1,13 @@
+#include "overridecursor.h"
+
+#include <QApplication>
+
+int popOverrideCursors()
+{
+    int depth = 0;
+    while (QApplication::overrideCursor()) {
+        QApplication::restoreOverrideCursor();
+        ++depth;
+    }
+    return depth;
+}
