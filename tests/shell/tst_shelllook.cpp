@@ -12,17 +12,14 @@
 #include "gui/table/tableview.h"
 #include "gui/widget/lineedit.h"
 #include "rowscontroller.h"
-#include "scratchdatabase.h"
 #include "shellharness.h"
-#include "standinclient.h"
-#include "standinserver.h"
+#include "standinshell.h"
 #include "testcontroller.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
-#include "common/core/utils/utils.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -108,10 +105,8 @@ private:
     // The view's column of a role.
     int column(const QString &role) const { return m_controller->originalModel()->columns().indexOf(role); }
 
-    std::unique_ptr<ScratchDatabase> m_database;
-    StandinServer m_server;
-    std::unique_ptr<StandinClient> m_client;
-    std::unique_ptr<ShellHarness> m_harness;
+    StandinShell m_shell;
+    ShellHarness *m_harness = nullptr;
     Gui::StandardTable *m_table = nullptr;
     RowsController *m_controller = nullptr;
 };
@@ -119,14 +114,9 @@ private:
 void TestShellLook::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    m_database = std::make_unique<ScratchDatabase>("look");
-    QVERIFY2(m_database->isOpen(), qPrintable(m_database->error()));
-    m_server.setEnvironment(m_database->environment());
-    Utils utils;
-    QVERIFY(m_server.start({"--database", "--quiet", "--user", "keeper:" + utils.getPwdHash("kp")}));
-    m_client = std::make_unique<StandinClient>();
-    QVERIFY(m_client->signIn(m_server.port(), "keeper", "kp"));
-    m_harness = std::make_unique<ShellHarness>(qobject_cast<Gui::Network *>(m_client->network()));
+    const QString failure = m_shell.start("look");
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_harness = m_shell.harness();
     // The sheet start-up installs after the dark palette and Fusion (the harness set those).
     QFile sheet(":/style/dark.qss");
     QVERIFY(sheet.open(QIODevice::ReadOnly));
@@ -158,8 +148,6 @@ void TestShellLook::cleanupTestCase()
 {
     const QString problems = m_harness ? m_harness->problems() : QString();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    m_harness.reset();
-    m_client.reset();
 }
 
 void TestShellLook::mainWindow()
