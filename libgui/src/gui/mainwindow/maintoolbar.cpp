@@ -34,12 +34,14 @@ MainToolBar::MainToolBar()
 MainToolBar::~MainToolBar()
 {
     // The window usually owns the bar by now; one never added goes with this object.
-    if (!m_toolBar->parent())
+    if (m_toolBar && !m_toolBar->parent())
         delete m_toolBar;
 }
 
 void MainToolBar::setCommandIds(const QStringList &ids)
 {
+    if (!m_toolBar)
+        return;
     clear();
     const QStringList commands = ids.isEmpty() ? defaultCommandIds() : ids;
     for (const QString &id : commands)
@@ -110,7 +112,7 @@ void MainToolBar::addIndicator()
 QStringList MainToolBar::commandIds() const
 {
     QStringList ids;
-    const QList<QAction *> actions = m_toolBar->actions();
+    const QList<QAction *> actions = m_toolBar ? m_toolBar->actions() : QList<QAction *>();
     for (const QAction *action : actions) {
         if (!action->objectName().isEmpty())
             ids.append(action->objectName());

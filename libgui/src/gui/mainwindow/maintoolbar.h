@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QToolBar>
 
 class QAction;
-class QToolBar;
 class QWidget;
 
 namespace Gui {
@@ -45,7 +45,8 @@ private:
     void addCommand(const QString &id);
     void addIndicator();
 
-    QToolBar *m_toolBar;
+    // Owned by the window once added; gone with it.
+    QPointer<QToolBar> m_toolBar;
     QAction *m_lastWidgetAction = nullptr;
     QPointer<QWidget> m_gap;
     QPointer<ClockWidget> m_clock;
