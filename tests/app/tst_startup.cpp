@@ -13,6 +13,7 @@
 
 #include "gui/dialog/login.h"
 #include "gui/mainwindow/mainmenu.h"
+#include "gui/mainwindow/maintoolbar.h"
 #include "gui/style/style.h"
 
 #include "client/controller/security/usergroupsecurityoption.h"
@@ -159,8 +160,10 @@ void TestStartup::startsAtTheSignInDialog()
     QCOMPARE(m_startup->language(), QString("en"));
     QCOMPARE(QQuickStyle::name(), QString("Material"));
     QCOMPARE(qgetenv("QT_QUICK_CONTROLS_MATERIAL_THEME"), QByteArray("Dark"));
-    QCOMPARE(QApplication::style()->objectName(), QString("fusion"));
     QCOMPARE(QApplication::palette().color(QPalette::Window), Gui::Style::darkPalette().color(QPalette::Window));
+    QFile sheet(":/style/dark.qss");
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet.readAll()));
 
     QCOMPARE(Logger::instance(0)->path(),
              QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/log");
@@ -237,8 +240,18 @@ void TestStartup::signInOpensTheMainWindow()
     QCOMPARE(window->windowTitle(), QString("Koriv Admin"));
     QStringList menus;
     for (QAction *action : window->menuBar()->actions())
-        menus.append(action->text().remove('&'));
-    QVERIFY2(menus.contains("File"), qPrintable(menus.join(',')));
+        menus.append(Gui::MainMenu::plainText(action->text()));
+    QCOMPARE(menus, (QStringList{"File", "Report", "Tools", "Help"}));
+    // The tool bar of a new user: of Users, Drivers and the Launcher, the commands there are.
+    Gui::MainToolBar *toolBar = window->mainToolBar();
+    QVERIFY(toolBar && toolBar->toolBar()->isVisible());
+    QCOMPARE(toolBar->commandIds(), (QStringList{"users", "drivers", "launcher"}));
+    QStringList shown;
+    for (QAction *button : toolBar->toolBar()->actions()) {
+        if (button->isVisible() && !button->objectName().isEmpty())
+            shown.append(button->objectName());
+    }
+    QCOMPARE(shown, QStringList{"launcher"});
     VERIFY_NO_MODAL(m_watchdog);
 }
 

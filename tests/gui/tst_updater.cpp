@@ -7,6 +7,7 @@
 #include "screenshot.h"
 #include "tempsettings.h"
 #include "testfiles.h"
+#include "updateserver.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -29,39 +30,22 @@ using Gui::Updates;
 
 namespace {
 
-const QString CompanyHost = QStringLiteral("taxi.example");
+const QString CompanyHost = UpdateServer::companyHost();
 const QByteArray OldLoader = "the installed loader\n";
-
-QString fixtureScript()
-{
-    return qEnvironmentVariable("KORIV_SOURCE_DIR") + "/tests/gui/update_fixture.py";
-}
 
 QJsonObject entry(const QString &version, const QString &channel = "release", const QJsonValue &size = 1000)
 {
-    return {{"version", version},
-            {"channel", channel},
-            {"size", QJsonObject{{"windows", size}}},
-            {"date", "2024-05-01"},
-            {"description", "Notes of " + version}};
+    return UpdateServer::entry(version, channel, size);
 }
 
 QByteArray manifest(const QJsonArray &updates, const QString &host = CompanyHost)
 {
-    const QJsonObject root{{"companies", QJsonArray{QJsonObject{{"host", "other.example"}}, QJsonObject{{"host", host}}}},
-                           {"updates", updates}};
-    return QJsonDocument(root).toJson();
+    return UpdateServer::manifest(updates, host);
 }
 
-// The versions an Updates dialog offers, from its notes.
 QStringList offeredVersions(QDialog *dialog)
 {
-    QStringList versions;
-    const QRegularExpression line(QStringLiteral("^Version: (\\S+) \\("), QRegularExpression::MultilineOption);
-    auto it = line.globalMatch(dialog->findChild<QPlainTextEdit *>()->toPlainText());
-    while (it.hasNext())
-        versions.append(it.next().captured(1));
-    return versions;
+    return UpdateServer::offeredVersions(dialog);
 }
 
 QPushButton *updateButton(QDialog *dialog)
@@ -72,55 +56,6 @@ QPushButton *updateButton(QDialog *dialog)
     }
     return nullptr;
 }
-
-// The update server on 127.0.0.1: a folder served over HTTP by the fixture script, holding the
-// manifest and the archives below "/download/KorivAdmin".
-class UpdateServer
-{
-public:
-    bool start()
-    {
-        QDir().mkpath(archiveFolder());
-        m_process.start("/usr/bin/python3", {"-B", fixtureScript(), "serve", m_root.path()});
-        if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(5000))
-            return false;
-        m_port = QJsonDocument::fromJson(m_process.readLine()).object().value("port").toInt();
-        return m_port > 0;
-    }
-    ~UpdateServer()
-    {
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-    }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)); }
-    QString updateFolder() const { return m_root.path() + "/download/KorivAdmin/update"; }
-    QString archiveFolder() const { return updateFolder() + "/windows"; }
-    bool setManifest(const QByteArray &text) { return writeFile(updateFolder() + "/manifest.json", text); }
-    void removeManifest() { QFile::remove(updateFolder() + "/manifest.json"); }
-
-    // Writes the archive of a version with its files under folder; its bytes, empty on failure.
-    // "truncated" archives are sent half, announced whole; "truncated-unannounced" ones half
-    // without a length.
-    QByteArray addArchive(const QString &version, const QString &kind, const QString &folder = QString())
-    {
-        const QString path = archiveFolder() + "/KorivAdminUpdate-" + version + ".zip";
-        QFile::remove(path);
-        QFile::remove(path + ".truncate");
-        const int exit = QProcess::execute("/usr/bin/python3",
-                                           {"-B", fixtureScript(), "archive", path,
-                                            folder.isEmpty() ? "KorivAdminUpdate-" + version : folder,
-                                            kind.startsWith("truncated") ? "good" : kind});
-        if (kind.startsWith("truncated"))
-            writeFile(path + ".truncate", kind == "truncated" ? "announced" : "unannounced");
-        return exit == 0 ? readFile(path) : QByteArray();
-    }
-
-private:
-    QTemporaryDir m_root;
-    QProcess m_process;
-    int m_port = 0;
-};
 
 } // namespace
 

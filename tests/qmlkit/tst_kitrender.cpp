@@ -119,19 +119,22 @@ void TestKitRender::tablePage()
     QQuickItem *table = page->property("view").value<QQuickItem *>();
     QTRY_COMPARE(table->property("rowCount").toInt(), 40);
     QMetaObject::invokeMethod(table, "selectRowById", Q_ARG(QVariant, "3"));
-    QTRY_VERIFY(!grab(view).isNull());
-    QTest::qWait(50);
-    const QImage image = grab(view);
+    // The selected row (id 3, the third) in the selection colour somewhere along its height, once
+    // the scene graph has drawn the selection.
+    const QRect viewRect = sceneRect(table);
+    QImage image;
+    const auto selectedRowShows = [&] {
+        image = grab(view);
+        return !image.isNull()
+            && holdsColour(image, QRect(viewRect.left() + 2, viewRect.top() + 38, 4, 80),
+                           [](const QColor &c) { return qAbs(c.red() - 0x50) < 12 && qAbs(c.blue() - 0xda) < 12; });
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(selectedRowShows(), "the selected row shows", 10000);
     QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/table-page.png")));
 
     // The header's dark ground above the rows.
-    const QRect viewRect = sceneRect(table);
     const QColor header = image.pixelColor(viewRect.left() + 30, viewRect.top() + 5);
     QVERIFY2(header.lightness() < 40, qPrintable(header.name()));
-    // The selected row (id 3, the third) in the selection colour somewhere along its height.
-    QVERIFY2(holdsColour(image, QRect(viewRect.left() + 2, viewRect.top() + 38, 4, 80),
-                         [](const QColor &c) { return qAbs(c.red() - 0x50) < 12 && qAbs(c.blue() - 0xda) < 12; }),
-             "the selected row shows");
     // The archived drivers' green ticks.
     QVERIFY2(holdsColour(image, viewRect, [](const QColor &c) { return c.green() > 180 && c.red() > 100 && c.red() < 180 && c.blue() < 160; }),
              "a light green tick");
@@ -157,15 +160,18 @@ void TestKitRender::editor()
     QVERIFY(lastName);
     lastName->setProperty("text", "Shevchenko-Melnyk");
     QVERIFY(editor->property("isDirty").toBool());
-    QTest::qWait(50);
-    const QImage image = grab(view);
-    QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/editor.png")));
-
-    // Apply is green while there is something to save.
+    // Apply is green while there is something to save, once the scene graph has drawn it.
     QQuickItem *apply = editor->findChild<QQuickItem *>(QStringLiteral("applyButton"));
     QVERIFY(apply);
-    QVERIFY2(holdsColour(image, sceneRect(apply), [](const QColor &c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; }),
-             "the green Apply button");
+    QImage image;
+    const auto applyIsGreen = [&] {
+        image = grab(view);
+        return !image.isNull()
+            && holdsColour(image, sceneRect(apply), [](const QColor &c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; });
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(applyIsGreen(), "the green Apply button", 10000);
+    QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/editor.png")));
+
     // The page's dark ground under the fields.
     QVERIFY(image.pixelColor(image.width() - 5, image.height() / 2).lightness() < 80);
 }

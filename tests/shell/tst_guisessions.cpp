@@ -346,7 +346,7 @@ void TestGuiSessions::menu()
 {
     MessageCatcher catcher;
     Gui::Private::GuiSessionMenu *menu = menuOf();
-    QCOMPARE(menu->title(), QString("Gui Sessions"));
+    QCOMPARE(menu->title(), QString("&Gui Sessions"));
     // Before the first rebuild there is no group: answers and checks find nothing to change.
     QVERIFY(!menu->actionGroup());
     deliver("saUpdate", {{"RES", "10"}, {"id", "12"}, {"name", "x"}, {"RECEIVER", "77"}});
@@ -358,7 +358,7 @@ void TestGuiSessions::menu()
     QStringList texts;
     for (QAction *action : menu->actions())
         texts << (action->isSeparator() ? "-" : action->text());
-    QCOMPARE(texts, QStringList{"New"});
+    QCOMPARE(texts, QStringList{"&New"});
     // "New" opens the GUI-session editor as a new instance.
     menu->actions().first()->trigger();
     QCOMPARE(catcher.count("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml is not exists in qrc file"), 1);
@@ -372,7 +372,7 @@ void TestGuiSessions::menu()
         texts << (action->isSeparator() ? "-" : action->text());
         checked << action->isChecked();
     }
-    QCOMPARE(texts, (QStringList{"automatic", "manual", "-", "New", "Save"}));
+    QCOMPARE(texts, (QStringList{"automatic", "manual", "-", "&New", "&Save"}));
     // Checked follows "is_default", not the session in use (12).
     QCOMPARE(checked.mid(0, 2), (QList<bool>{true, false}));
     QCOMPARE(session()->currentId(), 12);
@@ -424,6 +424,9 @@ void TestGuiSessions::menuFollowsTheAnswers()
     // A removed session leaves the menu.
     deliver("saRemove", {{"RES", "10"}, {"id", "12"}, {"RECEIVER", "ALL"}});
     QCOMPARE(itemTexts(), (QStringList{"added", "auto 2"}));
+    // An ampersand in a name is shown, not taken for a mnemonic mark.
+    deliver("saUpdate", {{"RES", "10"}, {"id", "31"}, {"name", "R&D"}, {"RECEIVER", "77"}});
+    QCOMPARE(itemTexts(), (QStringList{"R&&D", "auto 2"}));
 }
 
 QTEST_MAIN(TestGuiSessions)

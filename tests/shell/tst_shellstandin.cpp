@@ -8,10 +8,8 @@
 #include "gui/net/network.h"
 #include "gui/table/originalmodel.h"
 #include "rowscontroller.h"
-#include "scratchdatabase.h"
 #include "shellharness.h"
-#include "standinclient.h"
-#include "standinserver.h"
+#include "standinshell.h"
 #include "testcontroller.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -20,7 +18,6 @@
 #include "client/controller/user/userguisession.h"
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
-#include "common/core/utils/utils.h"
 
 #include <QActionGroup>
 #include <QJsonDocument>
@@ -73,23 +70,16 @@ private slots:
     void widgetTableFollowsTheServer();
 
 private:
-    std::unique_ptr<ScratchDatabase> m_database;
-    StandinServer m_server;
-    std::unique_ptr<StandinClient> m_client;
-    std::unique_ptr<ShellHarness> m_harness;
+    StandinShell m_shell;
+    ShellHarness *m_harness = nullptr;
     QString m_owner;
 };
 
 void TestShellStandin::initTestCase()
 {
-    m_database = std::make_unique<ScratchDatabase>("shell");
-    QVERIFY2(m_database->isOpen(), qPrintable(m_database->error()));
-    m_server.setEnvironment(m_database->environment());
-    Utils utils;
-    QVERIFY(m_server.start({"--database", "--quiet", "--user", "keeper:" + utils.getPwdHash("kp")}));
-    m_client = std::make_unique<StandinClient>();
-    QVERIFY(m_client->signIn(m_server.port(), "keeper", "kp"));
-    m_harness = std::make_unique<ShellHarness>(qobject_cast<Gui::Network *>(m_client->network()));
+    const QString failure = m_shell.start("shell");
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_harness = m_shell.harness();
     QVERIFY(m_harness->showFreshWindow());
 }
 
@@ -97,8 +87,6 @@ void TestShellStandin::cleanupTestCase()
 {
     const QString problems = m_harness->problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
-    m_harness.reset();
-    m_client.reset();
 }
 
 void TestShellStandin::signInLoadsTheSharedLists()

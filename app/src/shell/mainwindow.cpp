@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
 #include "global.h"
-
-#include "gui/mainwindow/mainmenu.h"
+#include "mainmenu.h"
+#include "maintoolbar.h"
 
 #include <QMenuBar>
 
@@ -16,7 +16,12 @@ MainWindow::~MainWindow() = default;
 
 Gui::MainMenu *MainWindow::createMainMenu()
 {
-    return new Gui::MainMenu(menuBar());
+    return new MainMenu(menuBar());
+}
+
+Gui::MainToolBar *MainWindow::createMainToolBar()
+{
+    return new MainToolBar;
 }
 
 Gui::Global *MainWindow::newGlobal()

@@ -13,5 +13,6 @@ public:
 
 protected:
     Gui::MainMenu *createMainMenu() override;
+    Gui::MainToolBar *createMainToolBar() override;
     Gui::Global *newGlobal() override;
 };

@@ -1,9 +1,11 @@
-// Draws the images of the dark theme that the pages read through GLOBAL.style: the white arrows
-// of sort indicators and scroll-bar buttons, and the scroll-bar handles. Run by the build:
+// Draws the images of the dark theme: the white arrows of sort indicators and scroll-bar buttons
+// and the scroll-bar handles that the pages read through GLOBAL.style, and under "style/" the
+// images of the dark style sheet (tab close buttons, header sort triangles). Run by the build:
 //   koriv-drawimages <output folder>
 // writes one PNG per image under its resource name.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -65,6 +67,42 @@ void handle(QPainter &painter, const QSize &size, Qt::Orientation orientation)
     painter.drawPath(outline);
 }
 
+// The cross of a tab's close button: two diagonals, 12 by 12 pixels, in the middle.
+void cross(QPainter &painter, const QSize &size, const QColor &colour)
+{
+    const QPointF centre(size.width() / 2.0, size.height() / 2.0);
+    const qreal half = 6;
+    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
+    painter.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
+}
+
+// The same cross in a lighter grey, framed by a 24 by 24 square with slightly rounded corners.
+void hoveredCross(QPainter &painter, const QSize &size)
+{
+    const QColor light(216, 216, 216);
+    cross(painter, size, light);
+    const QRectF frame(size.width() / 2.0 - 11, size.height() / 2.0 - 11, 22, 22);
+    painter.setPen(QPen(light, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(frame, 3, 3);
+}
+
+// A sort triangle with hard edges, 104 pixels at its base and 52 high: each row two pixels
+// narrower than the one before, centred in the image.
+void triangle(QPainter &painter, const QSize &size, const QColor &colour, bool up)
+{
+    const int base = 104;
+    const int height = base / 2;
+    const int left = (size.width() - base) / 2;
+    const int top = (size.height() - height) / 2;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int row = 0; row < height; ++row) {
+        const int y = up ? top + height - 1 - row : top + row;
+        painter.fillRect(left + row, y, base - 2 * row, 1, colour);
+    }
+}
+
 const QList<Drawing> &drawings()
 {
     static const QList<Drawing> all{
@@ -76,6 +114,16 @@ const QList<Drawing> &drawings()
          [](QPainter &p, const QSize &s) { handle(p, s, Qt::Horizontal); }},
         {"scrollbar-handle-vertical-dark.png", {12, 24},
          [](QPainter &p, const QSize &s) { handle(p, s, Qt::Vertical); }},
+        {"style/close-button.png", {32, 32},
+         [](QPainter &p, const QSize &s) { cross(p, s, QColor(191, 191, 191)); }},
+        {"style/close-button-hover.png", {32, 32}, [](QPainter &p, const QSize &s) { hoveredCross(p, s); }},
+        {"style/combo-white.png", {121, 71}, [](QPainter &p, const QSize &s) { triangle(p, s, Qt::white, false); }},
+        {"style/combo-white-up.png", {121, 71}, [](QPainter &p, const QSize &s) { triangle(p, s, Qt::white, true); }},
+        // The dark grey is 89, 89, 89, a shade darker than the name says.
+        {"style/combo-5b5b5b.png", {121, 71},
+         [](QPainter &p, const QSize &s) { triangle(p, s, QColor(89, 89, 89), false); }},
+        {"style/combo-5b5b5b-up.png", {121, 71},
+         [](QPainter &p, const QSize &s) { triangle(p, s, QColor(89, 89, 89), true); }},
     };
     return all;
 }
@@ -101,7 +149,7 @@ int main(int argc, char **argv)
         drawing.draw(painter, drawing.size);
         painter.end();
         const QString path = out.filePath(QString::fromLatin1(drawing.name));
-        if (!image.save(path, "PNG")) {
+        if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -171,12 +171,12 @@ void GuiSession::restore(const QVariantMap &map)
         tabs->setCurrentIndex(mainSettings.value(QStringLiteral("currentTabIndex")).toInt());
 }
 
-void GuiSession::reset()
+bool GuiSession::reset()
 {
     const int row = sessionRow(m_currentId);
     if (row >= 0)
         setSessionChecked(row, false);
-    save(false);
+    const bool saved = save(false);
     // Pages and widget frames alike: nothing of the old session stays open.
     QList<QPointer<QObject>> frames;
     if (Frames *registry = Global::currentFrames()) {
@@ -188,20 +188,21 @@ void GuiSession::reset()
             Utils::closeFrame(frame);
     }
     changeCurrent(NoSession);
+    return saved;
 }
 
-void GuiSession::save(bool force)
+bool GuiSession::save(bool force)
 {
     UserGuiSession *list = sessionList();
     if (m_currentId == NoSession || !list)
-        return;
+        return false;
     const QString id = QString::number(m_currentId);
     const auto rowValue = [list, &id](const char *column) {
         return list->proxyModel()->data(QStringLiteral("id"), id, QString::fromLatin1(column));
     };
     const int autoSave = rowValue("auto_save").toInt();
     if (!force && autoSave != 1)
-        return;
+        return false;
     const QVariantMap record{
         {QStringLiteral("id"), m_currentId},
         {QStringLiteral("name"), rowValue("name")},
@@ -216,6 +217,7 @@ void GuiSession::save(bool force)
     list->trLock(key);
     list->trUpdate(record);
     list->trUnlock(key);
+    return true;
 }
 
 } // namespace Gui

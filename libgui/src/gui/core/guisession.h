@@ -37,10 +37,11 @@ public:
     Q_INVOKABLE void setFrameSettings(const QString &name, const QVariantMap &settings);
 
     // Saves the current GUI session (when it auto-saves, or always with force) and closes every
-    // frame; no GUI session is current afterwards.
-    void reset();
-    // Stores the current GUI session on the server: lock, update, unlock.
-    void save(bool force);
+    // frame; no GUI session is current afterwards. True when a save went out.
+    bool reset();
+    // Stores the current GUI session on the server: lock, update, unlock. True when they were
+    // sent (their answers come later).
+    bool save(bool force);
     // Applies an arrangement: the main window's settings, the frames, the current tab.
     void restore(const QVariantMap &map);
 

@@ -29,12 +29,18 @@ bool isSuccess(const QVariantMap &params)
     return params.value(QStringLiteral("RES")).toString() == QLatin1String("10");
 }
 
+// A session's name as a menu shows it: an ampersand in it is no mnemonic mark.
+QString itemText(QString name)
+{
+    return name.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 GuiSessionMenu::GuiSessionMenu(QWidget *parent)
     : QMenu(parent)
 {
-    setTitle(tr("Gui Sessions"));
+    setTitle(tr("&Gui Sessions"));
     UserGuiSession *list = sessionList();
     if (!list)
         return;
@@ -69,7 +75,7 @@ void GuiSessionMenu::recreate()
     auto *proxy = list->proxyModel();
     const int rows = proxy->rowCount();
     for (int row = 0; row < rows; ++row) {
-        QAction *item = addAction(proxy->data(row, QStringLiteral("name")).toString());
+        QAction *item = addAction(itemText(proxy->data(row, QStringLiteral("name")).toString()));
         item->setCheckable(true);
         item->setChecked(proxy->data(row, QStringLiteral("is_default")).toString() == QLatin1String("1"));
         const int id = proxy->data(row, QStringLiteral("id")).toInt();
@@ -81,12 +87,12 @@ void GuiSessionMenu::recreate()
     }
     if (rows > 0)
         addSeparator();
-    connect(addAction(tr("New")), &QAction::triggered, this, [] {
+    connect(addAction(tr("&New")), &QAction::triggered, this, [] {
         Context::createQmlFrame(EditorUrl, {{QStringLiteral("isNewInstance"), true},
                                             {QStringLiteral("rst_id_owner"), Global::ownerId()}});
     });
     if (rows > 0) {
-        connect(addAction(tr("Save")), &QAction::triggered, this, [] {
+        connect(addAction(tr("&Save")), &QAction::triggered, this, [] {
             if (GuiSession *session = Global::currentGuiSession())
                 session->save(true);
         });
@@ -106,7 +112,7 @@ void GuiSessionMenu::reupdate(QVariantMap params)
     auto *proxy = list->proxyModel();
     for (int row = 0; row < proxy->rowCount(); ++row) {
         if (proxy->data(row, QStringLiteral("id")).toString() == id && row < items.size())
-            items.at(row)->setText(params.value(QStringLiteral("name")).toString());
+            items.at(row)->setText(itemText(params.value(QStringLiteral("name")).toString()));
     }
     GuiSession *session = Global::currentGuiSession();
     MainWindow *window = Context::mainWindow();

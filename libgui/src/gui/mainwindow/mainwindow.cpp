@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "mainmenu.h"
+#include "maintoolbar.h"
 
 #include "gui/core/context.h"
 #include "gui/core/global.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QToolBar>
 
 namespace Gui {
 
@@ -34,6 +36,9 @@ MainWindow::MainWindow(QWidget *parent)
     Context::setMainTabWidget(m_tabWidget);
     setCentralWidget(m_tabWidget);
     setAttribute(Qt::WA_DeleteOnClose);
+    m_quitTimer.setSingleShot(true);
+    m_quitTimer.setInterval(std::chrono::seconds(5));
+    connect(&m_quitTimer, &QTimer::timeout, this, &MainWindow::closeSession);
 }
 
 MainWindow::~MainWindow()
@@ -42,6 +47,8 @@ MainWindow::~MainWindow()
         Context::setMainWindow(nullptr);
     if (Context::mainTabWidget() == m_tabWidget)
         Context::setMainTabWidget(nullptr);
+    if (m_mainToolBar && Context::mainToolBar() == m_mainToolBar)
+        Context::setMainToolBar(nullptr);
     delete m_mainMenu;
 }
 
@@ -58,11 +65,17 @@ void MainWindow::setup()
     connect(m_global, &Global::closing, this, &MainWindow::speedClose);
     // An update in place closes the window as the user would, with the question.
     connect(m_global->updater(), &Updater::restart, this, &QWidget::close);
+    // The menu comes first: the tool bar takes its commands from the menu's export.
     m_mainMenu = createMainMenu();
     m_mainMenu->build();
     m_mainStatusBar = createStatusBar();
     m_mainStatusBar->setParent(this);
     m_mainStatusBar->build();
+    m_mainToolBar = createMainToolBar();
+    m_mainToolBar->setParent(this);
+    m_mainToolBar->setCommandIds(QStringList());
+    addToolBar(m_mainToolBar->toolBar());
+    Context::setMainToolBar(m_mainToolBar);
     updateTitle();
 }
 
@@ -95,12 +108,16 @@ void MainWindow::updateTitle()
 void MainWindow::loadSettings(const QVariantMap &settings)
 {
     WindowGuiSettings::loadSettings(settings);
+    if (m_mainToolBar)
+        m_mainToolBar->setCommandIds(settings.value(QStringLiteral("toolBar")).toStringList());
 }
 
 QVariantMap MainWindow::saveSettings() const
 {
     QVariantMap settings = WindowGuiSettings::saveSettings();
     settings.insert(QStringLiteral("currentTabIndex"), m_tabWidget->currentIndex());
+    if (m_mainToolBar)
+        settings.insert(QStringLiteral("toolBar"), m_mainToolBar->commandIds());
     return settings;
 }
 
@@ -158,11 +175,51 @@ void MainWindow::speedClose()
     close();
 }
 
+void MainWindow::setQuitTimeout(std::chrono::milliseconds timeout)
+{
+    m_quitTimer.setInterval(timeout);
+}
+
 void MainWindow::quit()
 {
-    if (m_global && m_global->guiSession())
-        m_global->guiSession()->reset();
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    setEnabled(false);
+    GuiSession *session = m_global ? m_global->guiSession() : nullptr;
+    Client::Controller::UserGuiSession *list = m_global ? m_global->userGuiSession() : nullptr;
+    if (!session || !list) {
+        closeSession();
+        return;
+    }
+    // An auto-saved GUI session is stored by lock, update and unlock. Closing the server session
+    // before the unlock is answered could lose the save, so the quit waits for it, but not for
+    // ever: a lost connection answers nothing.
+    const QString receiver = list->objectNumber();
+    m_saveAnswer = connect(list, &Client::Controller::DesktopController::saUnlock, this,
+                           [this, receiver](const QVariantMap &params) {
+                               if (params.value(QStringLiteral("RECEIVER")).toString() == receiver)
+                                   closeSession();
+                           });
+    if (session->reset())
+        m_quitTimer.start();
+    else
+        closeSession();
+}
+
+void MainWindow::closeSession()
+{
+    if (m_sessionClosed)
+        return;
+    m_sessionClosed = true;
+    m_quitTimer.stop();
+    disconnect(m_saveAnswer);
     SpSingleton<Client::Controller::UserSession>::instance()->closeOwnSession({{QStringLiteral("type_close"), 3}});
+    exitApplication();
+}
+
+void MainWindow::exitApplication()
+{
     QCoreApplication::quit();
 }
 

@@ -3,12 +3,16 @@
 #include "gui/helper/windowguisettings.h"
 
 #include <QMainWindow>
+#include <QTimer>
+
+#include <chrono>
 
 namespace Gui {
 
 class Global;
 class MainMenu;
 class MainStatusBar;
+class MainToolBar;
 class MainTabWidget;
 
 namespace Private {
@@ -16,9 +20,10 @@ class GuiSessionMenu;
 }
 
 // The one top-level window of a signed-in session: the tabs of the open frames in the centre,
-// the main menu and the status bar. It makes GLOBAL, confirms and carries out the quit (the GUI
-// session closed, the server session closed) and keeps its geometry and current tab in the GUI
-// session. The application supplies GLOBAL and the menu through the factory operations.
+// the main menu, the main tool bar and the status bar. It makes GLOBAL, confirms and carries out
+// the quit (the GUI session saved and closed, the server session closed) and keeps its geometry,
+// current tab and tool-bar commands in the GUI session. The application supplies GLOBAL, the menu
+// and the tool bar through the factory operations.
 class MainWindow : public QMainWindow, public Helper::WindowGuiSettings
 {
     Q_OBJECT
@@ -29,20 +34,24 @@ public:
 
     // GLOBAL made by newGlobal(), a child of the window, registered in the context.
     void createGlobal();
-    // Initialises GLOBAL, then builds the menu and the status bar.
+    // Initialises GLOBAL, then builds the menu, the status bar and the tool bar.
     virtual void setup();
     // The display name, and the current GUI session's name in parentheses.
     void updateTitle();
-    // Closes the GUI session and the server session and ends the program.
+    // Closes the GUI session (saved when it auto-saves), waits for the save's unlock within the
+    // time-out, closes the server session and ends the program.
     void quit();
+    // How long the quit waits for the GUI session's save; 5 s unless set.
+    void setQuitTimeout(std::chrono::milliseconds timeout);
 
     Global *global() const { return m_global; }
     MainMenu *mainMenu() const { return m_mainMenu; }
     MainStatusBar *mainStatusBar() const { return m_mainStatusBar; }
+    MainToolBar *mainToolBar() const { return m_mainToolBar; }
     MainTabWidget *tabWidget() const { return m_tabWidget; }
     Private::GuiSessionMenu *guiSessionMenu() const;
 
-    // {"window", "currentTabIndex"}.
+    // {"window", "currentTabIndex", "toolBar"}.
     void loadSettings(const QVariantMap &settings) override;
     QVariantMap saveSettings() const override;
 
@@ -60,8 +69,11 @@ signals:
 
 protected:
     virtual MainMenu *createMainMenu() = 0;
+    virtual MainToolBar *createMainToolBar() = 0;
     virtual MainStatusBar *createStatusBar();
     virtual Global *newGlobal() = 0;
+    // The last step of the quit: ends the event loop.
+    virtual void exitApplication();
 
     bool event(QEvent *event) override;
     // Asks first (unsaved data, then the question) unless GLOBAL asked to close.
@@ -71,11 +83,18 @@ private slots:
     void speedClose();
 
 private:
+    void closeSession();
+
     Global *m_global = nullptr;
     MainMenu *m_mainMenu = nullptr;
     MainStatusBar *m_mainStatusBar = nullptr;
+    MainToolBar *m_mainToolBar = nullptr;
     MainTabWidget *m_tabWidget;
     bool m_quitWithoutAsking = false;
+    bool m_quitting = false;
+    bool m_sessionClosed = false;
+    QTimer m_quitTimer;
+    QMetaObject::Connection m_saveAnswer;
 };
 
 } // namespace Gui

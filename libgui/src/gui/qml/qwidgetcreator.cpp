@@ -4,11 +4,15 @@
 #include "gui/core/utils.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
+#include "gui/dialog/customize.h"
 #include "gui/dialog/intervaleditor.h"
+#include "gui/dialog/options.h"
 #include "gui/dialog/roles.h"
 #include "gui/dialog/rowlimit.h"
 #include "gui/dialog/smsvariables.h"
 #include "gui/frame/frame.h"
+#include "gui/mainwindow/about.h"
+#include "gui/mainwindow/launcher.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/search/search.h"
 #include "gui/update/updates.h"
@@ -155,6 +159,28 @@ QWidget *QWidgetCreator::updates(Updater *updater, const QJsonObject &manifest)
     if (!updater)
         return nullptr;
     return show(new Updates(updater, manifest));
+}
+
+QWidget *QWidgetCreator::options()
+{
+    return show(new Dialog::Options);
+}
+
+QWidget *QWidgetCreator::customize(const QStringList &commands, const QStringList &defaultCommands)
+{
+    auto *dialog = new Dialog::Customize(commands, defaultCommands);
+    dialog->applyTo(Context::mainToolBar());
+    return show(dialog);
+}
+
+QWidget *QWidgetCreator::launcher()
+{
+    return show(new Launcher);
+}
+
+void QWidgetCreator::about()
+{
+    Utils::showAbout();
 }
 
 } // namespace Gui

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -55,6 +56,12 @@ public:
                                        int groupId, int typeId, QObject *parent);
     // The versions of a manifest the updater offers; null without an updater.
     Q_INVOKABLE QWidget *updates(Gui::Updater *updater, const QJsonObject &manifest);
+    // The preferences dialog; an application may offer its own.
+    Q_INVOKABLE virtual QWidget *options();
+    // Chooses the tool bar's commands; Ok hands them to the main tool bar.
+    Q_INVOKABLE QWidget *customize(const QStringList &commands, const QStringList &defaultCommands);
+    Q_INVOKABLE QWidget *launcher();
+    Q_INVOKABLE void about();
 
     // The plain show: deleted on close, grouped with the main window, shown and activated.
     static QWidget *show(QWidget *widget);
