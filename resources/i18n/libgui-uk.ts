@@ -15,6 +15,35 @@
     </message>
 </context>
 <context>
+    <name>Gui::Dialog::BalanceLog</name>
+    <message>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
+        <source>New Balance Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+45"/>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-31"/>
+        <source>View Balance Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Gui::Dialog::ChangePassword</name>
     <message>
         <location filename="../../libgui/src/gui/dialog/changepassword.cpp" line="+36"/>
@@ -69,6 +98,132 @@
     <message>
         <location line="+20"/>
         <source>Password successfully changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Dialog::CommonOptionsPage</name>
+    <message>
+        <location filename="../../libgui/src/gui/dialog/commonoptionspage.cpp" line="+62"/>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Russian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Group windows in taskbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>User Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;cale factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Font size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Clea&amp;r logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Logging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Beta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check &amp;updates on startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>C&amp;hannel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Need restart application for applying options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Size: %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Dialog::Customize</name>
+    <message>
+        <location filename="../../libgui/src/gui/dialog/customize.cpp" line="+44"/>
+        <source>Customize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -197,6 +352,19 @@
     </message>
 </context>
 <context>
+    <name>Gui::Dialog::Options</name>
+    <message>
+        <location filename="../../libgui/src/gui/dialog/options.cpp" line="+12"/>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Common</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Gui::Dialog::Roles</name>
     <message>
         <location filename="../../libgui/src/gui/dialog/roles.cpp" line="+13"/>
@@ -300,7 +468,7 @@
 <context>
     <name>Gui::Global</name>
     <message>
-        <location filename="../../libgui/src/gui/core/global.cpp" line="+112"/>
+        <location filename="../../libgui/src/gui/core/global.cpp" line="+117"/>
         <source>All groups</source>
         <translation type="unfinished"></translation>
     </message>
@@ -315,7 +483,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+120"/>
+        <location line="+122"/>
         <source>This account made other connection to the server</source>
         <translation type="unfinished"></translation>
     </message>
@@ -342,20 +510,103 @@
     </message>
 </context>
 <context>
-    <name>Gui::MainMenu</name>
+    <name>Gui::Launcher</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+21"/>
-        <source>File</source>
+        <location filename="../../libgui/src/gui/mainwindow/launcher.cpp" line="+31"/>
+        <source>Launcher</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Exit</source>
+        <location line="+41"/>
+        <source>Type a part of a command&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::MainMenu</name>
+    <message>
+        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+74"/>
+        <source>&amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Change Password...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Ctrl+Q</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
-        <source>Ctrl+Q</source>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Shift+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;SMS Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Notification Types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>C&amp;ustomize...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Check &amp;latest version...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Back to previous version...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open &amp;Download Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;About %1...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -378,28 +629,77 @@
     </message>
 </context>
 <context>
+    <name>Gui::MainToolBar</name>
+    <message>
+        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
+        <source>Notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Gui::MainWindow</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+147"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+166"/>
         <source>Are you sure want to quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../libgui/src/gui/mainwindow/about.cpp" line="+21"/>
+        <source>&lt;h3&gt;%1 %2&lt;/h3&gt;Based on Qt %3&lt;br&gt;Build on %4&lt;br&gt;&lt;br&gt;Copyright %5 %6. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>About %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Gui::Private::GuiSessionMenu</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+37"/>
-        <source>Gui Sessions</source>
+        <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+43"/>
+        <source>&amp;Gui Sessions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+47"/>
-        <source>New</source>
+        <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Save</source>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Search</name>
+    <message>
+        <location filename="../../libgui/src/gui/search/search.cpp" line="+52"/>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::SearchRule</name>
+    <message>
+        <location filename="../../libgui/src/gui/search/searchrule.cpp" line="+74"/>
+        <source>Contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Not contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>And</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Or</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -408,6 +708,108 @@
     <message>
         <location filename="../../libgui/src/gui/widget/todaycalendar.cpp" line="+10"/>
         <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Updater</name>
+    <message>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
+        <source>The update has no valid version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Error parse document: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Updates for your company is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Latest version is installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Previous version is absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The update download is incomplete: %1 of %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The update archive does not match its SHA-256 digest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Error opening temporary file: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The update archive could not be unpacked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Loader not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The loader could not be put in place: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Updates</name>
+    <message>
+        <location filename="../../libgui/src/gui/update/updates.cpp" line="+46"/>
+        <source>Updating to this version is impossible!
+Download installation of application by link below, reinstall it and try update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Version: %1 (%2) - Date: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Working directory is protected for writting</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
