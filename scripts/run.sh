@@ -14,6 +14,8 @@ cd "$(dirname "$0")/.."
 login=admin
 password=admin
 
+./scripts/install-deps.sh
+
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   cat >&2 <<EOF
 There is no display to open the window on. On a machine without one, start a virtual display
@@ -22,13 +24,12 @@ and run the program on it:
   Xvfb :99 -screen 0 1600x1000x24 &
   DISPLAY=:99 ./scripts/run.sh
 
-(Xvfb is in the xvfb package, which scripts/install-deps.sh installs.) A VNC server on :99, or
+(Xvfb is in the xvfb package, now installed.) A VNC server on :99, or
 a screenshot of it, shows the window.
 EOF
   exit 1
 fi
 
-./scripts/install-deps.sh
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir" --target koriv-admin koriv-dbinit --parallel "$(nproc)"
