@@ -1,5 +1,6 @@
 #include "abstractreport.h"
 
+#include "options.h"
 #include "workbook.h"
 
 #include "xlsx/document.h"
@@ -123,12 +124,26 @@ void AbstractReport::writeTime(Xlsx::Document &sheet, const QString &cell, qint6
     sheet.write(Xlsx::CellReference(cell), timeText(msecs, QStringLiteral("dd MMM yyyy, hh:mm t"), offsetMinutes));
 }
 
+void AbstractReport::writePeriod(Xlsx::Document &sheet, const QString &startCell, const QString &endCell,
+                                 const Options &options)
+{
+    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
+    writeTime(sheet, startCell, options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, endCell, options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+}
+
 void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end,
                                         qint64 offsetMinutes)
 {
     writeTime(sheet, QStringLiteral("D%1").arg(firstRow), start, offsetMinutes);
     writeTime(sheet, QStringLiteral("D%1").arg(firstRow + 1), end, offsetMinutes);
     sheet.write(firstRow + 2, 4, QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+}
+
+void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, const Options &options)
+{
+    writePeriodAndDays(sheet, firstRow, options.toLongLong(QStringLiteral("dt_utc_insert_start")),
+                       options.toLongLong(QStringLiteral("dt_utc_insert_end")), options.toLongLong(QStringLiteral("utc")));
 }
 
 QDateTime AbstractReport::currentLocalTime() const

@@ -28,6 +28,7 @@ class Db;
 
 namespace Report {
 
+class Options;
 class Workbook;
 
 // Order completion codes that count as a completed order: 1070, 5000, 7000, 7001, 7002, 9000.
@@ -88,9 +89,14 @@ protected:
     // A header cell with an instant shown "dd MMM yyyy, hh:mm t" at the offset, in the cell's own
     // format.
     void writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes);
+    // The period of the options, "dt_utc_insert_start" and "dt_utc_insert_end" at their "utc"
+    // offset, in two header cells as writeTime writes them.
+    void writePeriod(Xlsx::Document &sheet, const QString &startCell, const QString &endCell, const Options &options);
     // Column D from firstRow down: the start, the end and the calendar days between them in the
     // machine's local time.
     void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end, qint64 offsetMinutes);
+    // The same for the period of the options as writePeriod reads it.
+    void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, const Options &options);
 
     // Opens a copy of the template; on failure records why and returns false.
     bool openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder,

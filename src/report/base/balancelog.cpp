@@ -47,8 +47,7 @@ QJsonArray BalanceLog::extractResult(const QJsonObject &params)
     if (types.isEmpty())
         throw Exception(QStringLiteral("The balance report needs at least one balance type (\"rst_id_bt\")"));
 
-    QVariantMap binds{{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                      {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}};
+    QVariantMap binds = options.periodBinds();
     for (int i = 0; i < types.size(); ++i)
         binds.insert(QStringLiteral(":rst_id_bt%1").arg(i), types.at(i));
     const QString sql = statement(types.size(), grouped);
@@ -123,8 +122,7 @@ void BalanceLog::writeOwner(const QJsonObject &owner, const QJsonObject &options
         return;
     Xlsx::Document &sheet = book.document();
     sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
     sheet.write("E8", sign);
     sheet.write("E9", owner.value(QStringLiteral("full_name")).toString());
     sheet.write("E11", owner.value(QStringLiteral("current_balance")).toDouble());
