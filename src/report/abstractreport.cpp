@@ -65,9 +65,8 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
         return false;
     }
 
-    QString folder = outputDir;
-    if (m_timestampedOutput)
-        folder += QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
+    const QString folder =
+        outputDir + QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
     if (!QDir().mkpath(folder)) {
         fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
         return false;

@@ -108,7 +108,6 @@ protected:
 
 private:
     Common::Db *m_db;
-    bool m_timestampedOutput = true;
     Clock m_clock;
     Utils m_utils;
     QStringList m_written;
