@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QMap>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -118,6 +119,25 @@ QSqlQuery AbstractReport::run(const QString &sql, const QVariantMap &binds)
     return query;
 }
 
+QJsonArray AbstractReport::objectsPerOwner(const QString &sql, QVariantMap binds, const QVariantList &owners,
+                                           const std::function<QJsonObject(const QString &, QSqlQuery &)> &objectOf)
+{
+    QMap<QString, QSqlQuery> queries;
+    for (const QVariant &owner : owners) {
+        binds.insert(QStringLiteral(":rst_id_owner"), owner);
+        QSqlQuery query(m_db->database());
+        m_db->exec(query, sql, binds);
+        queries.insert(owner.toString(), query);
+    }
+    QJsonArray objects;
+    for (auto it = queries.begin(); it != queries.end(); ++it) {
+        const QJsonObject object = objectOf(it.key(), it.value());
+        if (!object.isEmpty())
+            objects.append(object);
+    }
+    return objects;
+}
+
 void AbstractReport::writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes)
 {
     sheet.write(Xlsx::CellReference(cell), timeText(msecs, QStringLiteral("dd MMM yyyy, hh:mm t"), offsetMinutes));
@@ -142,7 +162,8 @@ void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qin
 void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, const Options &options)
 {
     writePeriodAndDays(sheet, firstRow, options.toLongLong(QStringLiteral("dt_utc_insert_start")),
-                       options.toLongLong(QStringLiteral("dt_utc_insert_end")), options.toLongLong(QStringLiteral("utc")));
+                       options.toLongLong(QStringLiteral("dt_utc_insert_end")),
+                       options.toLongLong(QStringLiteral("utc")));
 }
 
 QDateTime AbstractReport::currentLocalTime() const

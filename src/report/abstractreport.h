@@ -78,6 +78,11 @@ protected:
     std::unique_ptr<Model::AbstractModel> loadOwner(const QString &ownerTable, qint64 id, const QString &location);
     // Runs one statement, forward only.
     QSqlQuery run(const QString &sql, const QVariantMap &binds);
+    // The statement run for each owner with its id bound as ":rst_id_owner" beside binds, then each
+    // owner's object made from its rows: in the text order of the ids, a repeated id once, owners
+    // whose object is empty (there is no such owner) left out.
+    QJsonArray objectsPerOwner(const QString &sql, QVariantMap binds, const QVariantList &owners,
+                               const std::function<QJsonObject(const QString &owner, QSqlQuery &rows)> &objectOf);
 
     qint64 currentMSecs() const { return m_clock(); }
     QDateTime currentLocalTime() const;

@@ -8,7 +8,6 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
 
-#include <QMap>
 #include <QSqlQuery>
 
 #include <memory>
@@ -41,7 +40,6 @@ QString BalanceLog::statement(int typeCount, bool grouped) const
 QJsonArray BalanceLog::extractResult(const QJsonObject &params)
 {
     const Options options(params);
-    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     const QVariantList types = params.value(QStringLiteral("rst_id_bt")).toArray().toVariantList();
     const bool grouped = options.flag(QStringLiteral("group_by_bt"));
     if (types.isEmpty())
@@ -50,23 +48,11 @@ QJsonArray BalanceLog::extractResult(const QJsonObject &params)
     QVariantMap binds = options.periodBinds();
     for (int i = 0; i < types.size(); ++i)
         binds.insert(QStringLiteral(":rst_id_bt%1").arg(i), types.at(i));
-    const QString sql = statement(types.size(), grouped);
-    QMap<QString, QSqlQuery> queries;
-    for (const QVariant &owner : owners) {
-        binds.insert(QStringLiteral(":rst_id_owner"), owner);
-        QSqlQuery query(db()->database());
-        db()->exec(query, sql, binds);
-        queries.insert(owner.toString(), query);
-    }
-
+    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     const QString signRole = options.text(QStringLiteral("sign_role"));
-    QJsonArray result;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject owner = ownerObject(it.key(), it.value(), signRole, grouped);
-        if (!owner.isEmpty())
-            result.append(owner);
-    }
-    return result;
+    return objectsPerOwner(statement(types.size(), grouped), binds, owners, [&](const QString &owner, QSqlQuery &rows) {
+        return ownerObject(owner, rows, signRole, grouped);
+    });
 }
 
 // The owner's object with its rows; empty when the owner has no row in its table.

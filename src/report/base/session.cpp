@@ -9,7 +9,6 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
 
-#include <QMap>
 #include <QSqlQuery>
 
 #include <memory>
@@ -25,7 +24,6 @@ Session::Session(Common::Db *db, const QString &tableName)
 QJsonArray Session::extractResult(const QJsonObject &params)
 {
     const Options options(params);
-    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     // The step starts in the owner's local time, at the whole offset in minutes.
     const QString sql = QStringLiteral(
         "SELECT rst_id_owner , date_trunc(:date_truncate, to_timestamp(dt_utc_insert/1000) "
@@ -37,21 +35,8 @@ QJsonArray Session::extractResult(const QJsonObject &params)
     QVariantMap binds = options.periodBinds();
     binds.insert(QStringLiteral(":date_truncate"), SqlText::checkedStep(options.text(QStringLiteral("date_truncate"))));
     binds.insert(QStringLiteral(":utc"), options.toInt(QStringLiteral("utc")));
-    QMap<QString, QSqlQuery> queries;
-    for (const QVariant &owner : owners) {
-        binds.insert(QStringLiteral(":rst_id_owner"), owner);
-        QSqlQuery query(db()->database());
-        db()->exec(query, sql, binds);
-        queries.insert(owner.toString(), query);
-    }
-
-    QJsonArray result;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject owner = ownerObject(it.key(), it.value());
-        if (!owner.isEmpty())
-            result.append(owner);
-    }
-    return result;
+    return objectsPerOwner(sql, binds, params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList(),
+                           [this](const QString &owner, QSqlQuery &rows) { return ownerObject(owner, rows); });
 }
 
 // The owner's object with its steps; empty when the owner has no row in its table.
