@@ -1,5 +1,6 @@
 #include "abstractreport.h"
 
+#include "options.h"
 #include "workbook.h"
 
 #include "xlsx/document.h"
@@ -15,6 +16,7 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QMap>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -64,9 +66,8 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
         return false;
     }
 
-    QString folder = outputDir;
-    if (m_timestampedOutput)
-        folder += QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
+    const QString folder =
+        outputDir + QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
     if (!QDir().mkpath(folder)) {
         fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
         return false;
@@ -118,9 +119,36 @@ QSqlQuery AbstractReport::run(const QString &sql, const QVariantMap &binds)
     return query;
 }
 
+QJsonArray AbstractReport::objectsPerOwner(const QString &sql, QVariantMap binds, const QVariantList &owners,
+                                           const std::function<QJsonObject(const QString &, QSqlQuery &)> &objectOf)
+{
+    QMap<QString, QSqlQuery> queries;
+    for (const QVariant &owner : owners) {
+        binds.insert(QStringLiteral(":rst_id_owner"), owner);
+        QSqlQuery query(m_db->database());
+        m_db->exec(query, sql, binds);
+        queries.insert(owner.toString(), query);
+    }
+    QJsonArray objects;
+    for (auto it = queries.begin(); it != queries.end(); ++it) {
+        const QJsonObject object = objectOf(it.key(), it.value());
+        if (!object.isEmpty())
+            objects.append(object);
+    }
+    return objects;
+}
+
 void AbstractReport::writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes)
 {
     sheet.write(Xlsx::CellReference(cell), timeText(msecs, QStringLiteral("dd MMM yyyy, hh:mm t"), offsetMinutes));
+}
+
+void AbstractReport::writePeriod(Xlsx::Document &sheet, const QString &startCell, const QString &endCell,
+                                 const Options &options)
+{
+    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
+    writeTime(sheet, startCell, options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
+    writeTime(sheet, endCell, options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
 }
 
 void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end,
@@ -129,6 +157,13 @@ void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qin
     writeTime(sheet, QStringLiteral("D%1").arg(firstRow), start, offsetMinutes);
     writeTime(sheet, QStringLiteral("D%1").arg(firstRow + 1), end, offsetMinutes);
     sheet.write(firstRow + 2, 4, QDateTime::fromMSecsSinceEpoch(start).daysTo(QDateTime::fromMSecsSinceEpoch(end)));
+}
+
+void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, const Options &options)
+{
+    writePeriodAndDays(sheet, firstRow, options.toLongLong(QStringLiteral("dt_utc_insert_start")),
+                       options.toLongLong(QStringLiteral("dt_utc_insert_end")),
+                       options.toLongLong(QStringLiteral("utc")));
 }
 
 QDateTime AbstractReport::currentLocalTime() const

@@ -28,6 +28,7 @@ class Db;
 
 namespace Report {
 
+class Options;
 class Workbook;
 
 // Order completion codes that count as a completed order: 1070, 5000, 7000, 7001, 7002, 9000.
@@ -77,6 +78,11 @@ protected:
     std::unique_ptr<Model::AbstractModel> loadOwner(const QString &ownerTable, qint64 id, const QString &location);
     // Runs one statement, forward only.
     QSqlQuery run(const QString &sql, const QVariantMap &binds);
+    // The statement run for each owner with its id bound as ":rst_id_owner" beside binds, then each
+    // owner's object made from its rows: in the text order of the ids, a repeated id once, owners
+    // whose object is empty (there is no such owner) left out.
+    QJsonArray objectsPerOwner(const QString &sql, QVariantMap binds, const QVariantList &owners,
+                               const std::function<QJsonObject(const QString &owner, QSqlQuery &rows)> &objectOf);
 
     qint64 currentMSecs() const { return m_clock(); }
     QDateTime currentLocalTime() const;
@@ -88,9 +94,14 @@ protected:
     // A header cell with an instant shown "dd MMM yyyy, hh:mm t" at the offset, in the cell's own
     // format.
     void writeTime(Xlsx::Document &sheet, const QString &cell, qint64 msecs, qint64 offsetMinutes);
+    // The period of the options, "dt_utc_insert_start" and "dt_utc_insert_end" at their "utc"
+    // offset, in two header cells as writeTime writes them.
+    void writePeriod(Xlsx::Document &sheet, const QString &startCell, const QString &endCell, const Options &options);
     // Column D from firstRow down: the start, the end and the calendar days between them in the
     // machine's local time.
     void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end, qint64 offsetMinutes);
+    // The same for the period of the options as writePeriod reads it.
+    void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, const Options &options);
 
     // Opens a copy of the template; on failure records why and returns false.
     bool openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder,
@@ -102,7 +113,6 @@ protected:
 
 private:
     Common::Db *m_db;
-    bool m_timestampedOutput = true;
     Clock m_clock;
     Utils m_utils;
     QStringList m_written;

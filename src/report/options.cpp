@@ -51,4 +51,10 @@ QStringList Options::texts(const QString &key) const
     return result;
 }
 
+QVariantMap Options::periodBinds() const
+{
+    return {{QStringLiteral(":dt_utc_insert_start"), text(QStringLiteral("dt_utc_insert_start"))},
+            {QStringLiteral(":dt_utc_insert_end"), text(QStringLiteral("dt_utc_insert_end"))}};
+}
+
 } // namespace Report

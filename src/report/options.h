@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 namespace Report {
 
@@ -25,6 +26,9 @@ public:
     bool flag(const QString &key) const { return m_options.value(key).toBool(false); }
     // The elements of an array, each read as text() reads a value.
     QStringList texts(const QString &key) const;
+    // The period of the request as the statements bind it: the texts of "dt_utc_insert_start" and
+    // "dt_utc_insert_end" as ":dt_utc_insert_start" and ":dt_utc_insert_end".
+    QVariantMap periodBinds() const;
 
     static QString textOf(const QJsonValue &value);
     static qint64 longLongOf(const QJsonValue &value);

@@ -7,6 +7,8 @@
 
 #include "model/catalogues.h"
 
+#include "common/core/exception/exception.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -62,6 +64,57 @@ QStringList Database::run(int type, const QJsonObject &options, const QString &t
     if (results)
         *results = rows;
     return write(*report, options, rows, m_folder.filePath(QString::number(++m_runs)), templateName);
+}
+
+void DatabaseTestCase::initTestCase()
+{
+    QString error;
+    QVERIFY2(m_database.build(&error), qPrintable(error));
+    m_pg = &m_database.pg();
+}
+
+void DatabaseTestCase::init()
+{
+    QVERIFY(m_database.begin());
+    seed();
+}
+
+void DatabaseTestCase::cleanup()
+{
+    QVERIFY(m_database.rollback());
+}
+
+void DatabaseTestCase::runAll(const QStringList &statements)
+{
+    for (const QString &statement : statements)
+        QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
+}
+
+QJsonArray DatabaseTestCase::extract(int type, const QJsonObject &options)
+{
+    return Report::createReport(type, m_pg->db())->extractResult(options);
+}
+
+void DatabaseTestCase::verifyRefused(int type, const QJsonObject &options, const QString &counts)
+{
+    const QStringList before = m_pg->lines(counts);
+    QVERIFY(m_pg->run(QStringLiteral("SAVEPOINT hostile")));
+    QVERIFY_EXCEPTION_THROWN(extract(type, options), Exception);
+    QVERIFY(m_pg->run(QStringLiteral("ROLLBACK TO SAVEPOINT hostile")));
+    QCOMPARE(m_pg->lines(counts), before);
+}
+
+QList<QList<QStringList>> DatabaseTestCase::computedKept(int count)
+{
+    QString error = QStringLiteral("%1 workbooks kept for LibreOffice, not %2").arg(m_libreOfficeFiles.size()).arg(count);
+    QList<QList<QStringList>> books;
+    if (m_libreOfficeFiles.size() == count)
+        books = computedByLibreOffice(m_libreOfficeFiles, &error);
+    if (books.size() != count) {
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+        return {};
+    }
+    return books;
 }
 
 QString templatePath(const QString &name)

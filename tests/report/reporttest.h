@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QObject>
 #include <QSharedPointer>
 #include <QTemporaryDir>
 #include <QString>
@@ -45,6 +46,41 @@ private:
     std::unique_ptr<PgSchema> m_pg;
     QTemporaryDir m_folder;
     int m_runs = 0;
+};
+
+// The test object of a report test over a Database: the database built before the first test,
+// each test's rows from seed() in a transaction rolled back after it, and the workbooks kept for
+// one LibreOffice run at the end.
+class DatabaseTestCase : public QObject
+{
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    // The rows every test starts from.
+    virtual void seed() = 0;
+    // Runs the statements in order; fails the test at the first one refused.
+    void runAll(const QStringList &statements);
+    // The rows of the report of the type.
+    QJsonArray extract(int type, const QJsonObject &options);
+    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
+    {
+        return m_database.run(type, options, templateName, results);
+    }
+    // The report of the type refuses the options with an Exception, and the rows counted by the
+    // counts query stay as they were.
+    void verifyRefused(int type, const QJsonObject &options, const QString &counts);
+    // The workbooks of m_libreOfficeFiles as LibreOffice computes them; empty, with the test
+    // failed, unless there are count of them and LibreOffice read them all.
+    QList<QList<QStringList>> computedKept(int count);
+
+    Database m_database;
+    PgSchema *m_pg = nullptr;
+    QStringList m_libreOfficeFiles;
 };
 
 // ":/files_template/" + name.

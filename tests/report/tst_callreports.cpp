@@ -1,15 +1,9 @@
 #include "reporttest.h"
 
-#include "report/reportfactory.h"
 #include "report/tavik/missedcall.h"
 
-#include "common/core/exception/exception.h"
-
 #include <QJsonArray>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 using namespace ReportTest;
 
@@ -29,14 +23,11 @@ QString at(int hours, int minutes, int offset = 180)
 
 // The dispatcher server's reports on cards, companies and calls: the card group, company
 // statistics and missed calls reports against PostgreSQL and read back.
-class TestCallReports : public QObject
+class TestCallReports : public DatabaseTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void cardGroup();
     void companyStatistics();
     void companyStatisticsWithoutData();
@@ -48,34 +39,8 @@ private slots:
     void computedByLibreOffice();
 
 private:
-    void seed();
-    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
-    {
-        return m_database.run(type, options, templateName, results);
-    }
-
-    Database m_database;
-    PgSchema *m_pg = nullptr;
-    QStringList m_libreOfficeFiles;
+    void seed() override;
 };
-
-void TestCallReports::initTestCase()
-{
-    QString error;
-    QVERIFY2(m_database.build(&error), qPrintable(error));
-    m_pg = &m_database.pg();
-}
-
-void TestCallReports::init()
-{
-    QVERIFY(m_database.begin());
-    seed();
-}
-
-void TestCallReports::cleanup()
-{
-    QVERIFY(m_database.rollback());
-}
 
 void TestCallReports::seed()
 {
@@ -129,8 +94,7 @@ void TestCallReports::seed()
         "(2, 4, 'admin', " + at(9, 0) + ", " + at(13, 0) + ", 14400000), (6, 4, 'operator', " + at(11, 30) + ", "
             + at(11, 45) + ", 900000), (6, 2, 'operator', " + at(9, 0) + ", " + at(13, 0) + ", 14400000)",
     };
-    for (const QString &statement : statements)
-        QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
+    runAll(statements);
 }
 
 void TestCallReports::cardGroup()
@@ -295,8 +259,7 @@ void TestCallReports::missedCalls()
 
     // All companies: the other company's call counts too, without a company bound.
     options["rst_id_company"] = "1";
-    QCOMPARE(line(Report::createReport(5, m_pg->db())->extractResult(options).first()),
-             QStringLiteral("2024-03-01 10:20 2 0 1"));
+    QCOMPARE(line(extract(5, options).first()), QStringLiteral("2024-03-01 10:20 2 0 1"));
 }
 
 void TestCallReports::hostileOptions_data()
@@ -317,20 +280,14 @@ void TestCallReports::hostileOptions()
 {
     QFETCH(int, type);
     QFETCH(QJsonObject, options);
-    const QString counts = "SELECT count(*) FROM orders UNION ALL SELECT count(*) FROM call_detail_records";
-    const QStringList before = m_pg->lines(counts);
-    QVERIFY(m_pg->run("SAVEPOINT hostile"));
-    QVERIFY_EXCEPTION_THROWN(Report::createReport(type, m_pg->db())->extractResult(options), Exception);
-    QVERIFY(m_pg->run("ROLLBACK TO SAVEPOINT hostile"));
-    QCOMPARE(m_pg->lines(counts), before);
+    verifyRefused(type, options, "SELECT count(*) FROM orders UNION ALL SELECT count(*) FROM call_detail_records");
 }
 
 void TestCallReports::computedByLibreOffice()
 {
-    QCOMPARE(m_libreOfficeFiles.size(), 3);
-    QString error;
-    const QList<QList<QStringList>> books = ReportTest::computedByLibreOffice(m_libreOfficeFiles, &error);
-    QVERIFY2(books.size() == 3, qPrintable(error));
+    const QList<QList<QStringList>> books = computedKept(3);
+    if (books.isEmpty())
+        return;
     QCOMPARE(books.at(0).value(21).value(10), QStringLiteral("0.02"));
     QCOMPARE(books.at(1).value(15).value(1), QStringLiteral("4"));
     QCOMPARE(books.at(1).value(15).value(14), QStringLiteral("50.00"));

@@ -2,14 +2,9 @@
 
 #include "report/reportfactory.h"
 
-#include "common/core/exception/exception.h"
-
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 using namespace ReportTest;
 
@@ -30,14 +25,12 @@ QJsonObject balanceOptions(const QJsonArray &owners, const QJsonArray &types, bo
 
 // The balance-log and session reports of one owner each: extraction against PostgreSQL and the
 // workbooks read back.
-class TestOwnerReports : public QObject
+class TestOwnerReports : public DatabaseTestCase
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
     void balanceLogRows_data();
     void balanceLogRows();
     void balanceLogOwnerTables();
@@ -50,44 +43,26 @@ private slots:
     void computedByLibreOffice();
 
 private:
-    void seed();
-    QJsonArray extract(int type, const QJsonObject &options);
+    void seed() override;
 
-    Database m_database;
-    PgSchema *m_pg = nullptr;
     QString m_type;
     QString m_otherType;
-    QStringList m_libreOfficeFiles;
     QTemporaryDir m_folder;
 };
 
 void TestOwnerReports::initTestCase()
 {
-    QString error;
-    QVERIFY2(m_database.build(&error), qPrintable(error));
-    m_pg = &m_database.pg();
+    DatabaseTestCase::initTestCase();
+    if (QTest::currentTestFailed())
+        return;
     m_type = m_pg->scalar("SELECT min(id) FROM driver_balance_types WHERE id > 1").toString();
     m_otherType = m_pg->scalar("SELECT max(id) FROM driver_balance_types").toString();
     QVERIFY(!m_type.isEmpty() && m_type != m_otherType);
 }
 
-void TestOwnerReports::init()
-{
-    QVERIFY(m_database.begin());
-    seed();
-}
-
-void TestOwnerReports::cleanup()
-{
-    QVERIFY(m_database.rollback());
-}
-
 // Drivers 9 and 10 with balance logs and sessions; driver 11 does not exist.
 void TestOwnerReports::seed()
 {
-    QVERIFY2(m_pg->run("INSERT INTO drivers (id, sign, first_name, last_name, balance) VALUES "
-                       "(9, 'd9', 'Ivan', 'Petrov', 12.5), (10, 'd10', ' Olga', 'Koval ', -3)"),
-             qPrintable(m_pg->error()));
     const QString logs = QStringLiteral(
         "INSERT INTO driver_balance_logs (rst_id_owner, rst_id_bt, bg_name, bt_name, value, dt_utc_insert, trn_key) "
         "VALUES (9, %1, 'Bonus', 'Order', 10, %3 + 1000, 'a'), (9, %1, '', 'Refill', 5, %3 + 2000, 'b'), "
@@ -96,7 +71,6 @@ void TestOwnerReports::seed()
         "(10, %1, 'Bonus', 'Order', 7, %3 + 1500, 'g')")
                              .arg(m_type, m_otherType)
                              .arg(march1);
-    QVERIFY2(m_pg->run(logs), qPrintable(m_pg->error()));
     // Sessions of driver 9 by insert time: 10:00 UTC (1 h), 18:40 UTC (1.5 h: the 2nd of March from
     // 05:30 east of UTC, still the 1st at 05:00), one still open, one on the 3rd.
     const QString sessions = QStringLiteral(
@@ -105,13 +79,9 @@ void TestOwnerReports::seed()
         "(9, 'd9', %1 + 11 * %2, 1, 0, 7200000), (9, 'd9', %1 + 50 * %2, 1, 2, 3600000)")
                                  .arg(march1)
                                  .arg(hour);
-    QVERIFY2(m_pg->run(sessions), qPrintable(m_pg->error()));
-}
-
-QJsonArray TestOwnerReports::extract(int type, const QJsonObject &options)
-{
-    const QSharedPointer<Report::AbstractReport> report = Report::createReport(type, m_pg->db());
-    return report->extractResult(options);
+    runAll({"INSERT INTO drivers (id, sign, first_name, last_name, balance) VALUES "
+            "(9, 'd9', 'Ivan', 'Petrov', 12.5), (10, 'd10', ' Olga', 'Koval ', -3)",
+            logs, sessions});
 }
 
 void TestOwnerReports::balanceLogRows_data()
@@ -305,20 +275,15 @@ void TestOwnerReports::hostileOptions()
     QJsonObject options = balanceOptions({"9"}, {m_type}, false);
     options["date_truncate"] = "day";
     options[key] = value;
-    const QStringList before = m_pg->lines("SELECT count(*) FROM drivers UNION ALL SELECT count(*) FROM driver_balance_logs");
-    QVERIFY(m_pg->run("SAVEPOINT hostile"));
-    QVERIFY_EXCEPTION_THROWN(extract(type, options), Exception);
-    QVERIFY(m_pg->run("ROLLBACK TO SAVEPOINT hostile"));
-    QCOMPARE(m_pg->lines("SELECT count(*) FROM drivers UNION ALL SELECT count(*) FROM driver_balance_logs"), before);
+    verifyRefused(type, options, "SELECT count(*) FROM drivers UNION ALL SELECT count(*) FROM driver_balance_logs");
 }
 
 // LibreOffice reads the values as the number formats show them.
 void TestOwnerReports::computedByLibreOffice()
 {
-    QCOMPARE(m_libreOfficeFiles.size(), 2);
-    QString error;
-    const QList<QList<QStringList>> workbooks = ReportTest::computedByLibreOffice(m_libreOfficeFiles, &error);
-    QVERIFY2(workbooks.size() == 2, qPrintable(error));
+    const QList<QList<QStringList>> workbooks = computedKept(2);
+    if (workbooks.isEmpty())
+        return;
     QCOMPARE(workbooks.at(0).value(23).value(5), QStringLiteral("25.00"));
     QCOMPARE(workbooks.at(1).value(21).value(3), QStringLiteral("1.50"));
 }

@@ -1,14 +1,7 @@
 #include "reporttest.h"
 
-#include "report/reportfactory.h"
-
-#include "common/core/exception/exception.h"
-
 #include <QJsonArray>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <memory>
 
 using namespace ReportTest;
 
@@ -32,14 +25,11 @@ QJsonObject period(double hours)
 
 // The reports on the dispatcher server's operators: salaries, calls, duties and transactions,
 // against PostgreSQL and read back.
-class TestUserReports : public QObject
+class TestUserReports : public DatabaseTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
     void consolidatedSalary();
     void individualSalary();
     void userCalls();
@@ -50,34 +40,8 @@ private slots:
     void computedByLibreOffice();
 
 private:
-    void seed();
-    QStringList run(int type, const QJsonObject &options, const QString &templateName, QJsonArray *results = nullptr)
-    {
-        return m_database.run(type, options, templateName, results);
-    }
-
-    Database m_database;
-    PgSchema *m_pg = nullptr;
-    QStringList m_libreOfficeFiles;
+    void seed() override;
 };
-
-void TestUserReports::initTestCase()
-{
-    QString error;
-    QVERIFY2(m_database.build(&error), qPrintable(error));
-    m_pg = &m_database.pg();
-}
-
-void TestUserReports::init()
-{
-    QVERIFY(m_database.begin());
-    seed();
-}
-
-void TestUserReports::cleanup()
-{
-    QVERIFY(m_database.rollback());
-}
 
 // Operators 41 (Olga) and 42 (Petro, first by the inner note).
 void TestUserReports::seed()
@@ -133,8 +97,7 @@ void TestUserReports::seed()
         "INSERT INTO user_balance_logs (rst_id_owner, rst_id_user_created, sign_user_created, bg_name, bt_name, value, "
         "dt_utc_insert, trn_key) VALUES (42, 41, 'op41', 'Salary', 'Bonus', 7, " + at(5) + ", 't3')",
     };
-    for (const QString &statement : statements)
-        QVERIFY2(m_pg->run(statement), qPrintable(m_pg->error()));
+    runAll(statements);
 }
 
 void TestUserReports::consolidatedSalary()
@@ -302,7 +265,7 @@ void TestUserReports::userDuties()
 
     QJsonObject everyone = options;
     everyone["only_assigned_owners"] = false;
-    const QJsonArray users = Report::createReport(8, m_pg->db())->extractResult(everyone).first()["users"].toArray();
+    const QJsonArray users = extract(8, everyone).first()["users"].toArray();
     QCOMPARE(users.size(), m_pg->scalar("SELECT count(*) FROM users WHERE id > 1").toInt());
 }
 
@@ -352,20 +315,14 @@ void TestUserReports::hostileOptions()
 {
     QFETCH(int, type);
     QFETCH(QJsonObject, options);
-    const QString counts = "SELECT count(*) FROM users UNION ALL SELECT count(*) FROM user_balance_logs";
-    const QStringList before = m_pg->lines(counts);
-    QVERIFY(m_pg->run("SAVEPOINT hostile"));
-    QVERIFY_EXCEPTION_THROWN(Report::createReport(type, m_pg->db())->extractResult(options), Exception);
-    QVERIFY(m_pg->run("ROLLBACK TO SAVEPOINT hostile"));
-    QCOMPARE(m_pg->lines(counts), before);
+    verifyRefused(type, options, "SELECT count(*) FROM users UNION ALL SELECT count(*) FROM user_balance_logs");
 }
 
 void TestUserReports::computedByLibreOffice()
 {
-    QCOMPARE(m_libreOfficeFiles.size(), 4);
-    QString error;
-    const QList<QList<QStringList>> books = ReportTest::computedByLibreOffice(m_libreOfficeFiles, &error);
-    QVERIFY2(books.size() == 4, qPrintable(error));
+    const QList<QList<QStringList>> books = computedKept(4);
+    if (books.isEmpty())
+        return;
     QCOMPARE(books.at(0).value(11).value(12), QStringLiteral("20.00"));
     QCOMPARE(books.at(1).value(20).value(4), QStringLiteral("120.00"));
     QCOMPARE(books.at(2).value(15).value(4), QStringLiteral("6"));

@@ -3,6 +3,7 @@
 #include "modalwatchdog.h"
 #include "qmlmessageguard.h"
 #include "tempsettings.h"
+#include "testmainwindow.h"
 
 #include "gui/settings/settings.h"
 
@@ -15,7 +16,6 @@
 
 class OptionRights;
 class TestGlobal;
-class TestMainWindow;
 
 namespace Gui {
 class Context;

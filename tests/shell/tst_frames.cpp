@@ -8,7 +8,7 @@
 #include "gui/widget/booleanlabel.h"
 #include "gui/widget/mainstatusbar.h"
 #include "messagecatcher.h"
-#include "shellharness.h"
+#include "shelltestcase.h"
 #include "testframe.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -19,19 +19,14 @@
 #include <QTabBar>
 #include <QtTest>
 
-#include <memory>
-
 // Open frames, QML pages and widget frames alike: the list GLOBAL keeps, tabs moved and closed,
 // the quit check, widget frames placed and restored, and the status bar's row count.
-class TestFrames : public QObject
+class TestFrames : public ShellTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
-    void cleanupTestCase();
     void frameList();
     void tabMovesKeepTheTabOrder();
     void quitCheck();
@@ -42,33 +37,13 @@ private slots:
 
 private:
     QObject *openPage(const QString &id, bool window = false);
-    Gui::MainTabWidget *tabs() const { return Gui::Context::mainTabWidget(); }
-    Gui::Frames *frames() const { return m_harness->global()->frames(); }
     Gui::GuiSession *session() const { return m_harness->global()->guiSession(); }
-
-    std::unique_ptr<ShellHarness> m_harness;
 };
-
-void TestFrames::initTestCase()
-{
-    m_harness = std::make_unique<ShellHarness>();
-}
 
 void TestFrames::init()
 {
-    QVERIFY(m_harness->showFreshWindow());
+    ShellTestCase::init();
     m_harness->global()->frameCreators()->insert("testFrame", [] { return new TestFrame("made"); });
-}
-
-void TestFrames::cleanup()
-{
-    const QString problems = m_harness->problems();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestFrames::cleanupTestCase()
-{
-    m_harness.reset();
 }
 
 QObject *TestFrames::openPage(const QString &id, bool window)

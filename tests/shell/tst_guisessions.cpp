@@ -9,7 +9,7 @@
 #include "gui/net/network.h"
 #include "messagecatcher.h"
 #include "sentmessages.h"
-#include "shellharness.h"
+#include "shelltestcase.h"
 #include "testframe.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -36,15 +36,13 @@ QString json(const QVariantMap &map)
 
 // Saved GUI sessions: the arrangement collected, closed and restored, switching and saving
 // through the user's GUI-session list, and the GUI-session menu.
-class TestGuiSessions : public QObject
+class TestGuiSessions : public ShellTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void frameSettings();
     void collectResetRestore();
     void transientFramesAreNotKept();
@@ -66,22 +64,14 @@ private:
     static void settle();
     Gui::GuiSession *session() const { return m_harness->global()->guiSession(); }
     UserGuiSession *sessions() const { return m_harness->global()->userGuiSession(); }
-    Gui::Frames *frames() const { return m_harness->global()->frames(); }
-    Gui::MainTabWidget *tabs() const { return Gui::Context::mainTabWidget(); }
     Gui::Private::GuiSessionMenu *menuOf() const { return m_harness->window()->guiSessionMenu(); }
 
-    std::unique_ptr<ShellHarness> m_harness;
     std::unique_ptr<SentMessages> m_sent;
 };
 
-void TestGuiSessions::initTestCase()
-{
-    m_harness = std::make_unique<ShellHarness>();
-}
-
 void TestGuiSessions::init()
 {
-    QVERIFY(m_harness->showFreshWindow());
+    ShellTestCase::init();
     m_harness->global()->frameCreators()->insert("testFrame", [] { return new TestFrame; });
     m_sent = std::make_unique<SentMessages>(m_harness->network());
 }
@@ -89,13 +79,7 @@ void TestGuiSessions::init()
 void TestGuiSessions::cleanup()
 {
     m_sent.reset();
-    const QString problems = m_harness->problems();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestGuiSessions::cleanupTestCase()
-{
-    m_harness.reset();
+    ShellTestCase::cleanup();
 }
 
 void TestGuiSessions::settle()

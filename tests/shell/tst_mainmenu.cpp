@@ -14,7 +14,7 @@
 #include "gui/widget/lineedit.h"
 #include "gui/widget/listview.h"
 #include "openedurls.h"
-#include "shellharness.h"
+#include "shelltestcase.h"
 #include "testglobal.h"
 #include "testmainmenu.h"
 #include "testmainwindow.h"
@@ -32,7 +32,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <memory>
 
 using Gui::Dialog::Customize;
 
@@ -79,15 +78,12 @@ QMenu *menuTitled(QMenuBar *bar, const QString &title)
 // The main menu: the menus and their order, the export of commands for the tool bar, keyboard
 // access, what the entries open, and the launcher and Customize windows that pick from the
 // exported commands.
-class TestMenuCommands : public QObject
+class TestMenuCommands : public ShellTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
     void cleanup();
-    void cleanupTestCase();
     void menusAndTheirExport();
     void everyCommandByKeyboard();
     void entriesOpenTheirWindows();
@@ -103,19 +99,7 @@ private:
     Gui::MainMenu *menu() const { return m_harness->window()->mainMenu(); }
     TestMainMenu *testMenu() const { return m_harness->window()->testMenu(); }
     QAction *command(const QString &id) const;
-
-    std::unique_ptr<ShellHarness> m_harness;
 };
-
-void TestMenuCommands::initTestCase()
-{
-    m_harness = std::make_unique<ShellHarness>();
-}
-
-void TestMenuCommands::init()
-{
-    QVERIFY(m_harness->showFreshWindow());
-}
 
 void TestMenuCommands::cleanup()
 {
@@ -124,13 +108,7 @@ void TestMenuCommands::cleanup()
             window->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QString problems = m_harness->problems();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestMenuCommands::cleanupTestCase()
-{
-    m_harness.reset();
+    ShellTestCase::cleanup();
 }
 
 QAction *TestMenuCommands::command(const QString &id) const

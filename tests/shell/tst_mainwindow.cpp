@@ -8,7 +8,7 @@
 #include "gui/widget/countindicator.h"
 #include "gui/widget/indicatortoolbutton.h"
 #include "sentmessages.h"
-#include "shellharness.h"
+#include "shelltestcase.h"
 #include "testglobal.h"
 #include "testmainmenu.h"
 #include "testmaintoolbar.h"
@@ -24,8 +24,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
-
-#include <memory>
 
 using namespace std::chrono_literals;
 
@@ -52,15 +50,11 @@ void setSessionOffset(const QVariant &offset)
 
 // The main window's tool bar with the indicator and the clock, the window's settings in the GUI
 // session, and the quit that waits for the GUI session's save.
-class TestWindowAndToolBar : public QObject
+class TestWindowAndToolBar : public ShellTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
     void toolBarCommands();
     void toolBarButtonsRunTheirCommands();
     void indicatorFollowsTheUnreadCount();
@@ -76,30 +70,7 @@ private:
     TestMainWindow *window() const { return m_harness->window(); }
     Gui::MainToolBar *toolBar() const { return window()->mainToolBar(); }
     void deliver(const QString &controller, const QString &action, const QVariantMap &params);
-
-    std::unique_ptr<ShellHarness> m_harness;
 };
-
-void TestWindowAndToolBar::initTestCase()
-{
-    m_harness = std::make_unique<ShellHarness>();
-}
-
-void TestWindowAndToolBar::init()
-{
-    QVERIFY(m_harness->showFreshWindow());
-}
-
-void TestWindowAndToolBar::cleanup()
-{
-    const QString problems = m_harness->problems();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestWindowAndToolBar::cleanupTestCase()
-{
-    m_harness.reset();
-}
 
 void TestWindowAndToolBar::deliver(const QString &controller, const QString &action, const QVariantMap &params)
 {

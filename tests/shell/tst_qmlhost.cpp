@@ -7,7 +7,7 @@
 #include "gui/widget/toastwindow.h"
 #include "messagecatcher.h"
 #include "optionrights.h"
-#include "shellharness.h"
+#include "shelltestcase.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
 
@@ -29,19 +29,15 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-#include <memory>
-
 // Pages of the kit opened by the real window host: in a tab or a window of their own, found
 // again instead of opened twice, and the widget windows pages open.
-class TestQmlHost : public QObject
+class TestQmlHost : public ShellTestCase
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
     void pageInATab();
     void pageInAWindow();
     void sameFrameTwice_data();
@@ -58,33 +54,18 @@ private slots:
 private:
     // Keys held while the next frame opens (QGuiApplication reads them from the last input).
     void holdModifiers(Qt::KeyboardModifiers modifiers);
-    Gui::MainTabWidget *tabs() const { return Gui::Context::mainTabWidget(); }
-    Gui::Frames *frames() const { return m_harness->global()->frames(); }
-
-    std::unique_ptr<ShellHarness> m_harness;
 };
-
-void TestQmlHost::initTestCase()
-{
-    m_harness = std::make_unique<ShellHarness>();
-}
 
 void TestQmlHost::init()
 {
-    QVERIFY(m_harness->showFreshWindow());
+    ShellTestCase::init();
     holdModifiers(Qt::NoModifier);
 }
 
 void TestQmlHost::cleanup()
 {
     holdModifiers(Qt::NoModifier);
-    const QString problems = m_harness->problems();
-    QVERIFY2(problems.isEmpty(), qPrintable(problems));
-}
-
-void TestQmlHost::cleanupTestCase()
-{
-    m_harness.reset();
+    ShellTestCase::cleanup();
 }
 
 void TestQmlHost::holdModifiers(Qt::KeyboardModifiers modifiers)

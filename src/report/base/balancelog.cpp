@@ -8,7 +8,6 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
 
-#include <QMap>
 #include <QSqlQuery>
 
 #include <memory>
@@ -41,33 +40,19 @@ QString BalanceLog::statement(int typeCount, bool grouped) const
 QJsonArray BalanceLog::extractResult(const QJsonObject &params)
 {
     const Options options(params);
-    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     const QVariantList types = params.value(QStringLiteral("rst_id_bt")).toArray().toVariantList();
     const bool grouped = options.flag(QStringLiteral("group_by_bt"));
     if (types.isEmpty())
         throw Exception(QStringLiteral("The balance report needs at least one balance type (\"rst_id_bt\")"));
 
-    QVariantMap binds{{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                      {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}};
+    QVariantMap binds = options.periodBinds();
     for (int i = 0; i < types.size(); ++i)
         binds.insert(QStringLiteral(":rst_id_bt%1").arg(i), types.at(i));
-    const QString sql = statement(types.size(), grouped);
-    QMap<QString, QSqlQuery> queries;
-    for (const QVariant &owner : owners) {
-        binds.insert(QStringLiteral(":rst_id_owner"), owner);
-        QSqlQuery query(db()->database());
-        db()->exec(query, sql, binds);
-        queries.insert(owner.toString(), query);
-    }
-
+    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     const QString signRole = options.text(QStringLiteral("sign_role"));
-    QJsonArray result;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject owner = ownerObject(it.key(), it.value(), signRole, grouped);
-        if (!owner.isEmpty())
-            result.append(owner);
-    }
-    return result;
+    return objectsPerOwner(statement(types.size(), grouped), binds, owners, [&](const QString &owner, QSqlQuery &rows) {
+        return ownerObject(owner, rows, signRole, grouped);
+    });
 }
 
 // The owner's object with its rows; empty when the owner has no row in its table.
@@ -123,8 +108,7 @@ void BalanceLog::writeOwner(const QJsonObject &owner, const QJsonObject &options
         return;
     Xlsx::Document &sheet = book.document();
     sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
     sheet.write("E8", sign);
     sheet.write("E9", owner.value(QStringLiteral("full_name")).toString());
     sheet.write("E11", owner.value(QStringLiteral("current_balance")).toDouble());

@@ -9,7 +9,6 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
 
-#include <QMap>
 #include <QSqlQuery>
 
 #include <memory>
@@ -25,7 +24,6 @@ Session::Session(Common::Db *db, const QString &tableName)
 QJsonArray Session::extractResult(const QJsonObject &params)
 {
     const Options options(params);
-    const QVariantList owners = params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList();
     // The step starts in the owner's local time, at the whole offset in minutes.
     const QString sql = QStringLiteral(
         "SELECT rst_id_owner , date_trunc(:date_truncate, to_timestamp(dt_utc_insert/1000) "
@@ -34,25 +32,11 @@ QJsonArray Session::extractResult(const QJsonObject &params)
         "WHERE dt_end<>0 AND rst_id_owner=:rst_id_owner AND dt_utc_insert>=:dt_utc_insert_start "
         "AND dt_utc_insert<=:dt_utc_insert_end "
         "GROUP BY rst_id_owner, date_trunc ORDER BY date_trunc ASC ").arg(m_tableName);
-    QVariantMap binds{{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                      {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))},
-                      {QStringLiteral(":date_truncate"), SqlText::checkedStep(options.text(QStringLiteral("date_truncate")))},
-                      {QStringLiteral(":utc"), options.toInt(QStringLiteral("utc"))}};
-    QMap<QString, QSqlQuery> queries;
-    for (const QVariant &owner : owners) {
-        binds.insert(QStringLiteral(":rst_id_owner"), owner);
-        QSqlQuery query(db()->database());
-        db()->exec(query, sql, binds);
-        queries.insert(owner.toString(), query);
-    }
-
-    QJsonArray result;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject owner = ownerObject(it.key(), it.value());
-        if (!owner.isEmpty())
-            result.append(owner);
-    }
-    return result;
+    QVariantMap binds = options.periodBinds();
+    binds.insert(QStringLiteral(":date_truncate"), SqlText::checkedStep(options.text(QStringLiteral("date_truncate"))));
+    binds.insert(QStringLiteral(":utc"), options.toInt(QStringLiteral("utc")));
+    return objectsPerOwner(sql, binds, params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList(),
+                           [this](const QString &owner, QSqlQuery &rows) { return ownerObject(owner, rows); });
 }
 
 // The owner's object with its steps; empty when the owner has no row in its table.
@@ -88,15 +72,13 @@ void Session::writeOwner(const QJsonObject &owner, const QJsonObject &optionsObj
                          const QString &templatePath)
 {
     const Options options(optionsObject);
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     const QString sign = owner.value(QStringLiteral("sign")).toString();
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, localStamp() + QLatin1Char('-') + Workbook::safeFileName(sign)))
         return;
     Xlsx::Document &sheet = book.document();
     sheet.write("E4", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
-    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "E7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("E6"), QStringLiteral("E7"), options);
     sheet.write("E9", sign);
     sheet.write("E10", owner.value(QStringLiteral("full_name")).toString());
 

@@ -37,11 +37,7 @@ BrandCar::BrandCar(Common::Db *db)
 
 QJsonArray BrandCar::extractResult(const QJsonObject &params)
 {
-    const Options options(params);
-    const QVariantMap binds{
-        {QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-        {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}};
-    QSqlQuery query = run(QString::fromLatin1(statement), binds);
+    QSqlQuery query = run(QString::fromLatin1(statement), Options(params).periodBinds());
     return queryToJson(query);
 }
 
@@ -55,8 +51,7 @@ void BrandCar::writeReport(const QJsonObject &data, const QString &outputDir, co
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "D6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "D7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(13, 15);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[8], QStringLiteral("0.00"));

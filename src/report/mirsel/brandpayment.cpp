@@ -48,10 +48,8 @@ QJsonArray BrandPayment::extractResult(const QJsonObject &params)
     if (ids.isEmpty())
         return {};
     const QString idList = SqlText::checkedIntegerList(ids, QStringLiteral("A driver id"));
-    const QVariantMap binds{
-        {QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-        {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))},
-        {QStringLiteral(":utc"), options.toInt(QStringLiteral("utc"))}};
+    QVariantMap binds = options.periodBinds();
+    binds.insert(QStringLiteral(":utc"), options.toInt(QStringLiteral("utc")));
     QSqlQuery query = run(QString::fromLatin1(statement).arg(idList), binds);
     return queryToJson(query);
 }
@@ -68,8 +66,7 @@ void BrandPayment::writeReport(const QJsonObject &data, const QString &outputDir
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "D6", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "D7", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
     sheet.write("D8", options.texts(QStringLiteral("signs")).join(QLatin1String(", ")));
 
     const Xlsx::Format date = Workbook::withNumberFormat(book.format(firstDayRow, 1), QStringLiteral("dd.mm.yyyy"));

@@ -180,18 +180,14 @@ void Driver::writeReport(const QJsonObject &data, const QString &outputDir, cons
         writeDrivers(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
 }
 
-void Driver::writeDrivers(const QJsonArray &drivers, const QJsonObject &optionsObject, const QString &outputDir,
+void Driver::writeDrivers(const QJsonArray &drivers, const QJsonObject &options, const QString &outputDir,
                           const QString &templatePath)
 {
-    const Options options(optionsObject);
-    const qint64 start = options.toLongLong(QStringLiteral("dt_utc_insert_start"));
-    const qint64 end = options.toLongLong(QStringLiteral("dt_utc_insert_end"));
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, start, end, utc);
+    writePeriodAndDays(sheet, 9, Options(options));
 
     QVector<Xlsx::Format> formats = book.rowFormats(21, 18);
     for (int column : {4, 5, 11, 12, 13, 14, 15, 16, 17, 18})

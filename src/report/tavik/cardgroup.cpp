@@ -10,7 +10,6 @@
 #include "common/core/db/db.h"
 #include "common/core/exception/location.h"
 
-#include <QMap>
 #include <QSqlQuery>
 
 #include <cmath>
@@ -61,22 +60,9 @@ QJsonArray CardGroup::extractResult(const QJsonObject &params)
     const Options options(params);
     const QString start = options.text(QStringLiteral("dt_utc_insert_start"));
     const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
-    const QString sql = ordersStatement();
-    QMap<QString, QSqlQuery> queries;
-    for (const QString &id : options.texts(QStringLiteral("id_owners_list"))) {
-        QSqlQuery query(db()->database());
-        db()->exec(query, sql,
-                   {{QStringLiteral(":rst_id_owner"), id}, {QStringLiteral(":dt_utc_insert_start"), start},
-                    {QStringLiteral(":dt_utc_insert_end"), end}});
-        queries.insert(id, query);
-    }
-    QJsonArray result;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject group = groupObject(it.key(), it.value(), start, end);
-        if (!group.isEmpty())
-            result.append(group);
-    }
-    return result;
+    const QVariantList groups = QVariant(options.texts(QStringLiteral("id_owners_list"))).toList();
+    const auto groupOf = [&](const QString &group, QSqlQuery &orders) { return groupObject(group, orders, start, end); };
+    return objectsPerOwner(ordersStatement(), options.periodBinds(), groups, groupOf);
 }
 
 // The group's object with its orders; empty when there is no such group.

@@ -109,11 +109,10 @@ QJsonArray Company::extractResult(const QJsonObject &params)
 {
     const Options options(params);
     const QString step = SqlText::checkedStep(options.text(QStringLiteral("date_truncate")));
-    QVariantMap binds{{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                      {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))},
-                      {QStringLiteral(":date_truncate"), step},
-                      {QStringLiteral(":date_truncates"), SqlText::stepInterval(step)},
-                      {QStringLiteral(":utc"), options.toInt(QStringLiteral("utc"))}};
+    QVariantMap binds = options.periodBinds();
+    binds.insert(QStringLiteral(":date_truncate"), step);
+    binds.insert(QStringLiteral(":date_truncates"), SqlText::stepInterval(step));
+    binds.insert(QStringLiteral(":utc"), options.toInt(QStringLiteral("utc")));
     const QString companies = SqlText::placeholderList(
         QStringLiteral("rst_id_owner"), params.value(QStringLiteral("rst_id_owner")).toArray().toVariantList(), binds);
     const QVariantList tariffIds = params.value(QStringLiteral("rst_id_ft")).toArray().toVariantList();
@@ -161,18 +160,14 @@ void Company::writeReport(const QJsonObject &data, const QString &outputDir, con
         writeBuckets(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
 }
 
-void Company::writeBuckets(const QJsonArray &buckets, const QJsonObject &optionsObject, const QString &outputDir,
+void Company::writeBuckets(const QJsonArray &buckets, const QJsonObject &options, const QString &outputDir,
                            const QString &templatePath)
 {
-    const Options options(optionsObject);
-    const qint64 start = options.toLongLong(QStringLiteral("dt_utc_insert_start"));
-    const qint64 end = options.toLongLong(QStringLiteral("dt_utc_insert_end"));
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, start, end, utc);
+    writePeriodAndDays(sheet, 9, Options(options));
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 15);
     for (int column = 2; column <= 15; ++column)

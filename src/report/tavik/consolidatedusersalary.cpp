@@ -71,8 +71,7 @@ void ConsolidatedUserSalary::writeReport(const QJsonObject &data, const QString 
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("F3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "F5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "F6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("F5"), QStringLiteral("F6"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(11, 16);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[6], QStringLiteral("0.00"));

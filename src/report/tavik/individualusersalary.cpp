@@ -43,17 +43,15 @@ IndividualUserSalary::IndividualUserSalary(Common::Db *db)
 QJsonArray IndividualUserSalary::extractResult(const QJsonObject &params)
 {
     const Options options(params);
-    const QString start = options.text(QStringLiteral("dt_utc_insert_start"));
-    const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
+    QVariantMap binds = options.periodBinds();
     QJsonArray result;
     for (const QString &id : options.texts(QStringLiteral("id_owners_list"))) {
         const std::unique_ptr<Model::AbstractModel> user = loadOwner(QStringLiteral("users"), id.toLongLong(),
                                                                      COMMON_LOCATION);
         if (!user)
             continue;
-        QSqlQuery query = run(QString::fromLatin1(statement),
-                              {{QStringLiteral(":rst_id_owner"), id}, {QStringLiteral(":dt_utc_insert_start"), start},
-                               {QStringLiteral(":dt_utc_insert_end"), end}});
+        binds.insert(QStringLiteral(":rst_id_owner"), id);
+        QSqlQuery query = run(QString::fromLatin1(statement), binds);
         QJsonArray values;
         while (query.next()) {
             values.append(QJsonObject{
@@ -90,8 +88,7 @@ void IndividualUserSalary::writeUser(const QJsonObject &user, const QJsonObject 
         return;
     Xlsx::Document &sheet = book.document();
     sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
     sheet.write("E8", sign);
     sheet.write("E9", user.value(QStringLiteral("name")).toString());
     sheet.write("E11", user.value(QStringLiteral("balance")).toDouble(),

@@ -170,18 +170,14 @@ void UserCall::writeReport(const QJsonObject &data, const QString &outputDir, co
         writeOperators(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
 }
 
-void UserCall::writeOperators(const QJsonArray &operators, const QJsonObject &optionsObject, const QString &outputDir,
+void UserCall::writeOperators(const QJsonArray &operators, const QJsonObject &options, const QString &outputDir,
                               const QString &templatePath)
 {
-    const Options options(optionsObject);
-    const qint64 start = options.toLongLong(QStringLiteral("dt_utc_insert_start"));
-    const qint64 end = options.toLongLong(QStringLiteral("dt_utc_insert_end"));
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, start, end, utc);
+    writePeriodAndDays(sheet, 9, Options(options));
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 24);
     for (int column : {1, 5, 6, 9, 12, 15, 20, 21})

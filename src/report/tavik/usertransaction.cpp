@@ -47,8 +47,7 @@ QJsonArray UserTransaction::extractResult(const QJsonObject &params)
         return {};
     QSqlQuery query =
         run(QString::fromUtf8(statement).arg(SqlText::checkedIntegerList(ids, QStringLiteral("A user id"))),
-            {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-             {QStringLiteral(":dt_utc_insert_end"), options.text(QStringLiteral("dt_utc_insert_end"))}});
+            options.periodBinds());
     QJsonArray rows;
     while (query.next()) {
         QJsonObject row;
@@ -71,8 +70,7 @@ void UserTransaction::writeReport(const QJsonObject &data, const QString &output
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("E3", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
-    writeTime(sheet, "E5", options.toLongLong(QStringLiteral("dt_utc_insert_start")), utc);
-    writeTime(sheet, "E6", options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
+    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
 
     QVector<Xlsx::Format> formats = book.rowFormats(13, 10);
     formats[7] = Workbook::withNumberFormat(formats[7], QStringLiteral("0.00"));
