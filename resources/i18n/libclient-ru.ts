@@ -6,37 +6,37 @@
     <message>
         <location filename="../../libclient/src/client/controller/usersession.cpp" line="+97"/>
         <source>not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>не закрыт</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>client watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожевой таймер клиента</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>server watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожевой таймер сервера</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>closed by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт пользователем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>closed by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт другим пользователем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close by server midnight handler</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт сервером в полночь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hard closed</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт принудительно</translation>
     </message>
 </context>
 <context>
@@ -44,32 +44,32 @@
     <message>
         <location filename="../../libclient/src/client/controller/helper/driverstatus.cpp" line="+14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Не в сети</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободен</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>On order</source>
-        <translation type="unfinished"></translation>
+        <translation>На заказе</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Занят</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOS</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Company car offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто компании не в сети</translation>
     </message>
 </context>
 </TS>

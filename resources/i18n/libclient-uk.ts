@@ -6,37 +6,37 @@
     <message>
         <location filename="../../libclient/src/client/controller/usersession.cpp" line="+97"/>
         <source>not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>не закрито</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>client watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожовий таймер клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>server watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожовий таймер сервера</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>closed by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито користувачем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>closed by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито іншим користувачем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>close by server midnight handler</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито сервером опівночі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>hard closed</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито примусово</translation>
     </message>
 </context>
 <context>
@@ -44,32 +44,32 @@
     <message>
         <location filename="../../libclient/src/client/controller/helper/driverstatus.cpp" line="+14"/>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Не в мережі</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільний</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>On order</source>
-        <translation type="unfinished"></translation>
+        <translation>На замовленні</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Зайнятий</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOS</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Company car offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Авто компанії не в мережі</translation>
     </message>
 </context>
 </TS>

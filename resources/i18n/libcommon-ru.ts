@@ -6,12 +6,12 @@
     <message>
         <location filename="../../libcommon/src/common/core/utils/utils.cpp" line="+258"/>
         <source>yesterday, </source>
-        <translation type="unfinished"></translation>
+        <translation>вчера, </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>tomorrow, </source>
-        <translation type="unfinished"></translation>
+        <translation>завтра, </translation>
     </message>
 </context>
 <context>
@@ -19,7 +19,7 @@
     <message>
         <location line="+22"/>
         <source>Days %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 дн. </translation>
     </message>
 </context>
 </TS>

@@ -6,12 +6,12 @@
     <message>
         <location filename="../../libgui/src/gui/widget/dataloading.cpp" line="+10"/>
         <source>Waiting data from server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание данных с сервера...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Data loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка данных</translation>
     </message>
 </context>
 <context>
@@ -19,28 +19,28 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
         <source>New Balance Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая запись журнала баланса</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+45"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>View Balance Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр записи журнала баланса</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сумма:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание:</translation>
     </message>
 </context>
 <context>
@@ -48,57 +48,57 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/changepassword.cpp" line="+36"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Смена пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Старый пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Confirm password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение пароля:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Failed to define entry by id</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось найти запись по ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password and confirm password is different</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль и подтверждение не совпадают</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password is bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Старый пароль неверен</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error occurred on updating new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при сохранении нового пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла неизвестная ошибка</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The password was not changed (error code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль не изменен (код ошибки %1)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Password successfully changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль успешно изменен</translation>
     </message>
 </context>
 <context>
@@ -106,87 +106,87 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/commonoptionspage.cpp" line="+62"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Английский</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Group windows in taskbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Группировать окна на панели задач</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерфейс пользователя</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;cale factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Масштаб:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Font size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер &amp;шрифта:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Включено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clea&amp;r logs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистить журналы</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналирование</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Релиз</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Бета</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check &amp;updates on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверять о&amp;бновления при запуске</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>C&amp;hannel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Канал:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Need restart application for applying options</source>
-        <translation type="unfinished"></translation>
+        <translation>Для применения параметров необходимо перезапустить программу</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Size: %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер: %1 МБ</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/customize.cpp" line="+44"/>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить</translation>
     </message>
 </context>
 <context>
@@ -232,17 +232,17 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/intervaleditor.cpp" line="+37"/>
         <source>Interval Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор интервалов</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Empty value error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: пустое значение</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является числом</translation>
     </message>
 </context>
 <context>
@@ -252,40 +252,40 @@
         <location line="+68"/>
         <location line="+19"/>
         <source>hrn</source>
-        <translation type="unfinished"></translation>
+        <translation>грн</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+18"/>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>км</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>мин</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>orders</source>
-        <translation type="unfinished"></translation>
+        <translation>заказов</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+2"/>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>заказ</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>час</translation>
     </message>
 </context>
 <context>
@@ -293,62 +293,62 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/login.cpp" line="+46"/>
         <source>Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Вход</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Save password</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбросить пароль...</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Серверы</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Development</source>
-        <translation type="unfinished"></translation>
+        <translation>Для разработки</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Saved password</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраненный пароль</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Sign or password is incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверный логин или пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The server refused the sign-in (code: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер отклонил вход (код: %1)</translation>
     </message>
 </context>
 <context>
@@ -356,12 +356,12 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/options.cpp" line="+12"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
 </context>
 <context>
@@ -369,17 +369,17 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/roles.cpp" line="+13"/>
         <source>Roles</source>
-        <translation type="unfinished"></translation>
+        <translation>Роли</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Роль</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/rowlimit.cpp" line="+12"/>
         <source>Row Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ограничение строк</translation>
     </message>
 </context>
 <context>
@@ -395,58 +395,58 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/server.cpp" line="+22"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вверх</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Серверы</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+41"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>Row %1: the name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: не указано название.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1: &quot;%2&quot; is not an IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: «%2» не является IP-адресом.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1: the port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1: порт должен быть числом от 1 до 65535.</translation>
     </message>
 </context>
 <context>
@@ -454,7 +454,7 @@
     <message>
         <location filename="../../libgui/src/gui/frame/frame.cpp" line="+17"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без названия</translation>
     </message>
 </context>
 <context>
@@ -462,7 +462,7 @@
     <message>
         <location filename="../../libgui/src/gui/frame/frames.cpp" line="+76"/>
         <source>You need to save all data, before quit program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед выходом из программы сохраните все данные!</translation>
     </message>
 </context>
 <context>
@@ -470,27 +470,27 @@
     <message>
         <location filename="../../libgui/src/gui/core/global.cpp" line="+117"/>
         <source>All groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Все группы</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>You have old version! Please update your application</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас устаревшая версия! Обновите программу</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>New version is available! Please update your application in the near future</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна новая версия! Обновите программу в ближайшее время</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>This account made other connection to the server</source>
-        <translation type="unfinished"></translation>
+        <translation>С этой учетной записью выполнено другое подключение к серверу</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Your session closed on server side</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш сеанс закрыт на стороне сервера</translation>
     </message>
 </context>
 <context>
@@ -498,7 +498,7 @@
     <message>
         <location filename="../../libgui/src/gui/helper/busy.cpp" line="+62"/>
         <source>Server unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер недоступен</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@
     <message>
         <location filename="../../libgui/src/gui/widget/hostlabel.cpp" line="+8"/>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
 </context>
 <context>
@@ -514,12 +514,12 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/launcher.cpp" line="+31"/>
         <source>Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск команд</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Type a part of a command&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите часть названия команды</translation>
     </message>
 </context>
 <context>
@@ -527,87 +527,87 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+74"/>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отчет</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сменить пароль...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;ервис</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запуск команд</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Shift+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+L</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;SMS Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Управление SMS</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Notification Types</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Типы уведомлений</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>C&amp;ustomize...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройка...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check &amp;latest version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить &amp;последнюю версию...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Back to previous version...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вернуться к предыдущей версии...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open &amp;Download Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть страницу &amp;загрузки</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе %1...</translation>
     </message>
 </context>
 <context>
@@ -615,17 +615,17 @@
     <message>
         <location filename="../../libgui/src/gui/widget/mainstatusbar.cpp" line="+24"/>
         <source>User server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер пользователя:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>user: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>пользователь: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Row count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк:</translation>
     </message>
 </context>
 <context>
@@ -633,7 +633,7 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Уведомления</translation>
     </message>
 </context>
 <context>
@@ -641,17 +641,17 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+166"/>
         <source>Are you sure want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/about.cpp" line="+21"/>
         <source>&lt;h3&gt;%1 %2&lt;/h3&gt;Based on Qt %3&lt;br&gt;Build on %4&lt;br&gt;&lt;br&gt;Copyright %5 %6. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;%1 %2&lt;/h3&gt;На основе Qt %3&lt;br&gt;Сборка от %4&lt;br&gt;&lt;br&gt;© %5 %6. Все права защищены.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе %1</translation>
     </message>
 </context>
 <context>
@@ -659,17 +659,17 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+43"/>
         <source>&amp;Gui Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеансы &amp;интерфейса</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить</translation>
     </message>
 </context>
 <context>
@@ -677,7 +677,7 @@
     <message>
         <location filename="../../libgui/src/gui/search/search.cpp" line="+52"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
 </context>
 <context>
@@ -685,22 +685,22 @@
     <message>
         <location filename="../../libgui/src/gui/search/searchrule.cpp" line="+74"/>
         <source>Contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Содержит</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Не содержит</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>And</source>
-        <translation type="unfinished"></translation>
+        <translation>И</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Or</source>
-        <translation type="unfinished"></translation>
+        <translation>Или</translation>
     </message>
 </context>
 <context>
@@ -708,7 +708,7 @@
     <message>
         <location filename="../../libgui/src/gui/widget/todaycalendar.cpp" line="+10"/>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Сегодня</translation>
     </message>
 </context>
 <context>
@@ -716,57 +716,57 @@
     <message>
         <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
         <source>The update has no valid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление не содержит допустимой версии</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Error parse document: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка разбора документа: </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Updates for your company is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления для вашей компании недоступны</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Latest version is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Установлена последняя версия</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Previous version is absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущая версия отсутствует</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The update download is incomplete: %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление загружено не полностью: %1 из %2 байт</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The update archive does not match its SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив обновления не соответствует своей контрольной сумме SHA-256</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Error opening temporary file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка открытия временного файла: </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The update archive could not be unpacked</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось распаковать архив обновления</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Loader not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузчик не найден</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The loader could not be put in place: </source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить загрузчик: </translation>
     </message>
 </context>
 <context>
@@ -775,42 +775,43 @@
         <location filename="../../libgui/src/gui/update/updates.cpp" line="+46"/>
         <source>Updating to this version is impossible!
 Download installation of application by link below, reinstall it and try update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление до этой версии невозможно!
+Загрузите установщик программы по ссылке ниже, переустановите программу и повторите обновление.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Version: %1 (%2) - Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия: %1 (%2) - Дата: %3</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Working directory is protected for writting</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий каталог защищен от записи</translation>
     </message>
 </context>
 <context>
@@ -818,178 +819,178 @@ Download installation of application by link below, reinstall it and try update 
     <message>
         <location filename="../../libgui/src/gui/error/errorcatalogue.cpp" line="+31"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать транзакцию</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transaction commit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка фиксации транзакции</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DB lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Потеряно соединение с БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on lock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка при блокировке записи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Возникло исключение</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>GET LIST: </source>
-        <translation type="unfinished"></translation>
+        <translation>ПОЛУЧЕНИЕ СПИСКА: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>СВЕДЕНИЯ: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ADD: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДОБАВЛЕНИЕ: </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>UPDATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ИЗМЕНЕНИЕ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись заблокирована другим пользователем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error check user locked: controller object not created</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка проверки блокировки: объект контроллера не создан</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record not locked for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись не заблокирована для изменения</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+5"/>
         <source>Record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись отсутствует в БД</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>REMOVE: </source>
-        <translation type="unfinished"></translation>
+        <translation>УДАЛЕНИЕ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to delete system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить системную запись</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Record can&apos;t be deleted because it locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить запись: она заблокирована другим пользователем</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DUPLICATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДУБЛИРОВАНИЕ: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transaction commit error (for multiple duplicate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка фиксации транзакции (при множественном дублировании)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Source record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходная запись отсутствует в БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error insert duplicated record</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления дубликата записи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined amount of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано количество копий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount must be less or equal 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество должно быть не больше 100</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить исходную запись</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t get info about source record for delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно получить сведения об исходной записи для ее удаления</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>LOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>БЛОКИРОВКА: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>UNLOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>РАЗБЛОКИРОВКА: </translation>
     </message>
     <message>
         <location line="+25"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас недостаточно прав для этой операции</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Operation not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Операция не разрешена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>First name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указано имя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указана фамилия</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Salary tariff doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф зарплаты отсутствует в БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Offset to UTC less that -14 hours (-840 minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение от UTC меньше -14 часов (-840 минут)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Offset to UTC greater that +14 hours (+840 minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение от UTC больше +14 часов (+840 минут)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max. simultaneously calls is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. число одновременных звонков не является числом</translation>
     </message>
 </context>
 <context>
@@ -997,7 +998,7 @@ Download installation of application by link below, reinstall it and try update 
     <message>
         <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
         <source>Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Переменные</translation>
     </message>
 </context>
 </TS>

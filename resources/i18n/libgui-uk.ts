@@ -6,12 +6,12 @@
     <message>
         <location filename="../../libgui/src/gui/widget/dataloading.cpp" line="+10"/>
         <source>Waiting data from server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Очікування даних із сервера...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Data loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження даних</translation>
     </message>
 </context>
 <context>
@@ -19,28 +19,28 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
         <source>New Balance Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Новий запис журналу балансу</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+45"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <location line="-31"/>
         <source>View Balance Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Перегляд запису журналу балансу</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Примітка:</translation>
     </message>
 </context>
 <context>
@@ -48,57 +48,57 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/changepassword.cpp" line="+36"/>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміна пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Старий пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Новий пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Confirm password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтвердження пароля:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Failed to define entry by id</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося знайти запис за ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password and confirm password is different</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль і підтвердження не збігаються</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password is bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Старий пароль неправильний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error occurred on updating new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка під час збереження нового пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Сталася невідома помилка</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The password was not changed (error code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль не змінено (код помилки %1)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Password successfully changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль успішно змінено</translation>
     </message>
 </context>
 <context>
@@ -106,87 +106,87 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/commonoptionspage.cpp" line="+62"/>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Англійська</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Російська</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Group windows in taskbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Групувати вікна на панелі завдань</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>User Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Інтерфейс користувача</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Мова:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>S&amp;cale factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ма&amp;сштаб:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Font size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Розмір &amp;шрифту:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Увімкнено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clea&amp;r logs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Очистити журнали</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Журналювання</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Реліз</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Бета</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check &amp;updates on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Перевіряти оновлення під час запуску</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Updating</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>C&amp;hannel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Канал:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Need restart application for applying options</source>
-        <translation type="unfinished"></translation>
+        <translation>Щоб застосувати параметри, потрібно перезапустити програму</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Size: %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Розмір: %1 МБ</translation>
     </message>
 </context>
 <context>
@@ -194,37 +194,37 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/customize.cpp" line="+44"/>
         <source>Customize</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування</translation>
     </message>
     <message>
         <location line="+84"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтр</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вгору</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути</translation>
     </message>
 </context>
 <context>
@@ -232,17 +232,17 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/intervaleditor.cpp" line="+37"/>
         <source>Interval Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор інтервалів</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Empty value error</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка: порожнє значення</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не є числом</translation>
     </message>
 </context>
 <context>
@@ -252,40 +252,40 @@
         <location line="+68"/>
         <location line="+19"/>
         <source>hrn</source>
-        <translation type="unfinished"></translation>
+        <translation>грн</translation>
     </message>
     <message>
         <location line="-68"/>
         <source>Before</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <location line="+41"/>
         <location line="+18"/>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>км</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+18"/>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>хв</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>orders</source>
-        <translation type="unfinished"></translation>
+        <translation>замовлень</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+2"/>
         <source>order</source>
-        <translation type="unfinished"></translation>
+        <translation>замовлення</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>год</translation>
     </message>
 </context>
 <context>
@@ -293,62 +293,62 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/login.cpp" line="+46"/>
         <source>Log In</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Save password</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>Скинути пароль...</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувач:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервери</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Development</source>
-        <translation type="unfinished"></translation>
+        <translation>Для розробки</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Saved password</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережений пароль</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Sign or password is incorrect</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний логін або пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The server refused the sign-in (code: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер відхилив вхід (код: %1)</translation>
     </message>
 </context>
 <context>
@@ -356,12 +356,12 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/options.cpp" line="+12"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Common</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальні</translation>
     </message>
 </context>
 <context>
@@ -369,17 +369,17 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/roles.cpp" line="+13"/>
         <source>Roles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ролі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Role</source>
-        <translation type="unfinished"></translation>
+        <translation>Роль</translation>
     </message>
 </context>
 <context>
@@ -387,7 +387,7 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/rowlimit.cpp" line="+12"/>
         <source>Row Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Обмеження рядків</translation>
     </message>
 </context>
 <context>
@@ -395,58 +395,58 @@
     <message>
         <location filename="../../libgui/src/gui/dialog/server.cpp" line="+22"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Вгору</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Вниз</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервери</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+41"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <location line="-41"/>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адреса</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <location line="+108"/>
         <source>Row %1: the name is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядок %1: не вказано назву.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1: &quot;%2&quot; is not an IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядок %1: «%2» не є IP-адресою.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Row %1: the port must be a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядок %1: порт має бути числом від 1 до 65535.</translation>
     </message>
 </context>
 <context>
@@ -454,7 +454,7 @@
     <message>
         <location filename="../../libgui/src/gui/frame/frame.cpp" line="+17"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без назви</translation>
     </message>
 </context>
 <context>
@@ -462,7 +462,7 @@
     <message>
         <location filename="../../libgui/src/gui/frame/frames.cpp" line="+76"/>
         <source>You need to save all data, before quit program!</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед виходом із програми збережіть усі дані!</translation>
     </message>
 </context>
 <context>
@@ -470,27 +470,27 @@
     <message>
         <location filename="../../libgui/src/gui/core/global.cpp" line="+117"/>
         <source>All groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі групи</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>You have old version! Please update your application</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас застаріла версія! Оновіть програму</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>New version is available! Please update your application in the near future</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна нова версія! Оновіть програму найближчим часом</translation>
     </message>
     <message>
         <location line="+122"/>
         <source>This account made other connection to the server</source>
-        <translation type="unfinished"></translation>
+        <translation>З цим обліковим записом виконано інше підключення до сервера</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Your session closed on server side</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш сеанс закрито на боці сервера</translation>
     </message>
 </context>
 <context>
@@ -498,7 +498,7 @@
     <message>
         <location filename="../../libgui/src/gui/helper/busy.cpp" line="+62"/>
         <source>Server unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер недоступний</translation>
     </message>
 </context>
 <context>
@@ -506,7 +506,7 @@
     <message>
         <location filename="../../libgui/src/gui/widget/hostlabel.cpp" line="+8"/>
         <source>%1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2</translation>
     </message>
 </context>
 <context>
@@ -514,12 +514,12 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/launcher.cpp" line="+31"/>
         <source>Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск команд</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Type a part of a command&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть частину назви команди</translation>
     </message>
 </context>
 <context>
@@ -527,87 +527,87 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+74"/>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Звіт</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Change Password...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Змінити пароль...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вихід</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сервіс</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запуск команд</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ctrl+Shift+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+L</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;SMS Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Керування SMS</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Notification Types</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Типи сповіщень</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>C&amp;ustomize...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Налаштування...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметри...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Check &amp;latest version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити &amp;останню версію...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Back to previous version...</source>
-        <translation type="unfinished"></translation>
+        <translation>По&amp;вернутися до попередньої версії...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open &amp;Download Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити сторінку &amp;завантаження</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про програму %1...</translation>
     </message>
 </context>
 <context>
@@ -615,17 +615,17 @@
     <message>
         <location filename="../../libgui/src/gui/widget/mainstatusbar.cpp" line="+24"/>
         <source>User server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер користувача:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>user: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>користувач: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Row count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядків:</translation>
     </message>
 </context>
 <context>
@@ -633,7 +633,7 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Сповіщення</translation>
     </message>
 </context>
 <context>
@@ -641,17 +641,17 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+166"/>
         <source>Are you sure want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви дійсно бажаєте вийти?</translation>
     </message>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/about.cpp" line="+21"/>
         <source>&lt;h3&gt;%1 %2&lt;/h3&gt;Based on Qt %3&lt;br&gt;Build on %4&lt;br&gt;&lt;br&gt;Copyright %5 %6. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;%1 %2&lt;/h3&gt;На основі Qt %3&lt;br&gt;Збірка від %4&lt;br&gt;&lt;br&gt;© %5 %6. Усі права захищено.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму %1</translation>
     </message>
 </context>
 <context>
@@ -659,17 +659,17 @@
     <message>
         <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+43"/>
         <source>&amp;Gui Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеанси &amp;інтерфейсу</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Створити</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зберегти</translation>
     </message>
 </context>
 <context>
@@ -677,7 +677,7 @@
     <message>
         <location filename="../../libgui/src/gui/search/search.cpp" line="+52"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук</translation>
     </message>
 </context>
 <context>
@@ -685,22 +685,22 @@
     <message>
         <location filename="../../libgui/src/gui/search/searchrule.cpp" line="+74"/>
         <source>Contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Містить</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Не містить</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>And</source>
-        <translation type="unfinished"></translation>
+        <translation>І</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Or</source>
-        <translation type="unfinished"></translation>
+        <translation>Або</translation>
     </message>
 </context>
 <context>
@@ -708,7 +708,7 @@
     <message>
         <location filename="../../libgui/src/gui/widget/todaycalendar.cpp" line="+10"/>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Сьогодні</translation>
     </message>
 </context>
 <context>
@@ -716,57 +716,57 @@
     <message>
         <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
         <source>The update has no valid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення не містить допустимої версії</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Error parse document: </source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка розбору документа: </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Updates for your company is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення для вашої компанії недоступні</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Latest version is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановлено останню версію</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Previous version is absent</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередня версія відсутня</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>The update download is incomplete: %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення завантажено не повністю: %1 з %2 байтів</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The update archive does not match its SHA-256 digest</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів оновлення не відповідає своїй контрольній сумі SHA-256</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Error opening temporary file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка відкриття тимчасового файлу: </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The update archive could not be unpacked</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпакувати архів оновлення</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Loader not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажувач не знайдено</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The loader could not be put in place: </source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося встановити завантажувач: </translation>
     </message>
 </context>
 <context>
@@ -775,42 +775,43 @@
         <location filename="../../libgui/src/gui/update/updates.cpp" line="+46"/>
         <source>Updating to this version is impossible!
 Download installation of application by link below, reinstall it and try update again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення до цієї версії неможливе!
+Завантажте інсталятор програми за посиланням нижче, перевстановіть програму та повторіть оновлення.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновити</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Оновлення</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Розмір:</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>Version: %1 (%2) - Date: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія: %1 (%2) - Дата: %3</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>МБ</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Working directory is protected for writting</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий каталог захищено від запису</translation>
     </message>
 </context>
 <context>
@@ -818,178 +819,178 @@ Download installation of application by link below, reinstall it and try update 
     <message>
         <location filename="../../libgui/src/gui/error/errorcatalogue.cpp" line="+31"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося почати транзакцію</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transaction commit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка фіксації транзакції</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DB lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Втрачено з&apos;єднання з БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on lock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка під час блокування запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Виникла виняткова ситуація</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>GET LIST: </source>
-        <translation type="unfinished"></translation>
+        <translation>ОТРИМАННЯ СПИСКУ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>ВІДОМОСТІ: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ADD: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДОДАВАННЯ: </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>UPDATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ЗМІНЕННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис заблоковано іншим користувачем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error check user locked: controller object not created</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка перевірки блокування: об&apos;єкт контролера не створено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record not locked for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис не заблоковано для змінення</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+5"/>
         <source>Record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис відсутній у БД</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>REMOVE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ВИДАЛЕННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to delete system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити системний запис</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Record can&apos;t be deleted because it locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо видалити запис: його заблоковано іншим користувачем</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>DUPLICATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДУБЛЮВАННЯ: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transaction commit error (for multiple duplicate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка фіксації транзакції (під час множинного дублювання)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Source record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихідний запис відсутній у БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error insert duplicated record</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка додавання дубліката запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined amount of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано кількість копій</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount must be less or equal 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість має бути не більше 100</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо видалити вихідний запис</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t get info about source record for delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо отримати відомості про вихідний запис для його видалення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>LOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>БЛОКУВАННЯ: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>UNLOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>РОЗБЛОКУВАННЯ: </translation>
     </message>
     <message>
         <location line="+25"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас недостатньо прав для цієї операції</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Operation not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Операцію не дозволено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>First name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано ім&apos;я</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано прізвище</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Salary tariff doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф зарплати відсутній у БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Offset to UTC less that -14 hours (-840 minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення від UTC менше за -14 годин (-840 хвилин)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Offset to UTC greater that +14 hours (+840 minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення від UTC більше за +14 годин (+840 хвилин)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Max. simultaneously calls is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. кількість одночасних дзвінків не є числом</translation>
     </message>
 </context>
 <context>
@@ -997,7 +998,7 @@ Download installation of application by link below, reinstall it and try update 
     <message>
         <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
         <source>Variables</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінні</translation>
     </message>
 </context>
 </TS>

@@ -9,22 +9,22 @@
         <location filename="../../libmodel/src/model/base/shell/ownerkeeper.cpp" line="+10"/>
         <location filename="../../libmodel/src/model/base/shell/toolbar.cpp" line="+10"/>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблоковано користувачем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Update time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час змінення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Insert time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час створення</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/balancegroup.cpp" line="+10"/>
@@ -41,7 +41,7 @@
         <location filename="../../libmodel/src/model/base/value/value.cpp" line="+9"/>
         <location filename="../../libmodel/src/model/orlem/rating/driverratingcoefficient.cpp" line="+14"/>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -63,7 +63,7 @@
         <location filename="../../libmodel/src/model/helper/securityoptiontexts.cpp" line="+14"/>
         <location filename="../../libmodel/src/model/orlem/rating/driverratingcoefficient.cpp" line="-1"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -73,12 +73,12 @@
         <location filename="../../libmodel/src/model/orlem/rating/driverratingcoefficient.cpp" line="+4"/>
         <location filename="../../libmodel/src/model/tavik/card/cardgroup.cpp" line="+11"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Опис</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/balancelog.cpp" line="+14"/>
         <source>Sign of user created</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний автора</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -92,13 +92,13 @@
         <location filename="../../libmodel/src/model/orlem/sms/sms.cpp" line="+13"/>
         <location filename="../../libmodel/src/model/tavik/balance/userbalancelog.cpp" line="+12"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Значення</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/helper/balance.cpp" line="+11"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Баланс</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -106,257 +106,257 @@
         <location filename="../../libmodel/src/model/base/session/guisession.cpp" line="+2"/>
         <location filename="../../libmodel/src/model/base/session/session.cpp" line="+23"/>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Примітка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance group</source>
-        <translation type="unfinished"></translation>
+        <translation>Група балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/ownerbalancetransfer.cpp" line="+13"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystempaymentslog.cpp" line="+18"/>
         <source>Transaction key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ транзакції</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/balancetype.cpp" line="-3"/>
         <location filename="../../libmodel/src/model/base/balance/companybalancetype.cpp" line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancetype.cpp" line="+1"/>
         <source>Type operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип операції</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/balancetypeseed.cpp" line="+23"/>
         <location filename="../../libmodel/src/model/base/balance/companybalancetype.cpp" line="+17"/>
         <source>Debit</source>
-        <translation type="unfinished"></translation>
+        <translation>Дебет</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Кредит</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/companybalancegroup.cpp" line="+26"/>
         <source>Refill driver balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Поповнення балансу водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refill company balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Поповнення балансу компанії</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancegroup.cpp" line="+27"/>
         <source>Order operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Операція із замовленням</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancelog.cpp" line="+15"/>
         <location filename="../../libmodel/src/model/orlem/company/company.cpp" line="+20"/>
         <source>Lost profit</source>
-        <translation type="unfinished"></translation>
+        <translation>Упущена вигода</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver&apos;s monthly fee</source>
-        <translation type="unfinished"></translation>
+        <translation>Щомісячна плата водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancegroup.cpp" line="+5"/>
         <source>Cashback</source>
-        <translation type="unfinished"></translation>
+        <translation>Кешбек</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancegroup.cpp" line="+1"/>
         <source>Bonuses</source>
-        <translation type="unfinished"></translation>
+        <translation>Бонуси</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancegroup.cpp" line="+1"/>
         <source>Compensation for failure P2P</source>
-        <translation type="unfinished"></translation>
+        <translation>Компенсація за невдалий P2P-переказ</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/companybalancetype.cpp" line="+4"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancetype.cpp" line="+33"/>
         <source>Changing sum tip (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення суми чайових (дебет)</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../../libmodel/src/model/base/balance/driverbalancetype.cpp" line="+3"/>
         <source>Changing sum tip (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення суми чайових (кредит)</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/driverbalancegroup.cpp" line="-8"/>
         <source>Refill balance by company</source>
-        <translation type="unfinished"></translation>
+        <translation>Поповнення балансу компанією</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Послуги</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекази</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Penalties</source>
-        <translation type="unfinished"></translation>
+        <translation>Штрафи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Raise rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Підвищення рейтингу</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/driverbalancetype.cpp" line="-38"/>
         <source>Balance group name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва групи балансу</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Payment system (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Платіжна система (дебет)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payment system (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Платіжна система (кредит)</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancetype.cpp" line="+26"/>
         <source>Additional payment (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Доплата (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancetype.cpp" line="+2"/>
         <source>Additional payment (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Доплата (кредит)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancetype.cpp" line="+2"/>
         <source>Changing additional payment (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення доплати (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancetype.cpp" line="+2"/>
         <source>Changing additional payment (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення доплати (кредит)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Rent of equipment (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Оренда обладнання (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Rent of equipment (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Оренда обладнання (кредит)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Transfer to acceptor (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ отримувачу (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Transfer to acceptor (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ отримувачу (кредит)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Transfer from contributor (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ від відправника (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Transfer from contributor (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Переказ від відправника (кредит)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Short distance (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротка поїздка (дебет)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Short distance (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротка поїздка (кредит)</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/balance/ownerbalancetransfer.cpp" line="-2"/>
         <source>Sign contributor</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний відправника</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign acceptor</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний отримувача</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/owner/owner.cpp" line="+11"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystem.cpp" line="+4"/>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount to credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума до зарахування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount to debit</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума до списання</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Operation timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Тайм-аут операції</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість спроб</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Код завершення</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystempaymentslog.cpp" line="+4"/>
         <source>Is completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершено</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/car/car.cpp" line="+17"/>
@@ -365,34 +365,34 @@
         <location filename="../../libmodel/src/model/base/payment/paymentsystem.cpp" line="-5"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystemaccountscompany.cpp" line="+11"/>
         <source>Uuid</source>
-        <translation type="unfinished"></translation>
+        <translation>UUID</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/media/media.cpp" line="+1"/>
         <source>Approved</source>
-        <translation type="unfinished"></translation>
+        <translation>Схвалено</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/rating/driverratinglog.cpp" line="-5"/>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікатор</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Рік випуску</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Place amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість місць</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -402,344 +402,344 @@
         <location filename="../../libmodel/src/model/orlem/crash/crashreport.cpp" line="+12"/>
         <location filename="../../libmodel/src/model/tavik/rating/driverratinglog.cpp" line="+9"/>
         <source>Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="+44"/>
         <source>Body type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип кузова</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="+2"/>
         <source>Brand name</source>
-        <translation type="unfinished"></translation>
+        <translation>Марка</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="+1"/>
         <source>Color name</source>
-        <translation type="unfinished"></translation>
+        <translation>Колір</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Body type code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код типу кузова</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brand code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код марки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Код кольору</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="+1"/>
         <source>Color RGB code</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB-код кольору</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрано</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/city/city.cpp" line="+1"/>
         <source>Coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>Координати</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/company/company.cpp" line="+6"/>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="-31"/>
         <location filename="../../libmodel/src/model/base/rating/driverratinglog.cpp" line="+2"/>
         <source>Rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейтинг</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Description for driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Опис для водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Personal info</source>
-        <translation type="unfinished"></translation>
+        <translation>Особисті дані</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Order coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Коефіцієнт замовлень</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Order count threshold for coefficient</source>
-        <translation type="unfinished"></translation>
+        <translation>Поріг кількості замовлень для коефіцієнта</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Priority autoassign for brand car</source>
-        <translation type="unfinished"></translation>
+        <translation>Пріоритет автопризначення для марки автомобіля</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/driver/attributes/bodytype.cpp" line="+2"/>
         <location filename="../../libmodel/src/model/base/driver/attributes/carbrand.cpp" line="+1"/>
         <location filename="../../libmodel/src/model/base/driver/attributes/carcolor.cpp" line="+3"/>
         <source>Order index</source>
-        <translation type="unfinished"></translation>
+        <translation>Порядок сортування</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Sedan</source>
-        <translation type="unfinished"></translation>
+        <translation>Седан</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hatchback</source>
-        <translation type="unfinished"></translation>
+        <translation>Хетчбек</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Suv</source>
-        <translation type="unfinished"></translation>
+        <translation>Позашляховик</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Універсал</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Coupe</source>
-        <translation type="unfinished"></translation>
+        <translation>Купе</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Minibus</source>
-        <translation type="unfinished"></translation>
+        <translation>Мікроавтобус</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pickup</source>
-        <translation type="unfinished"></translation>
+        <translation>Пікап</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Limousine</source>
-        <translation type="unfinished"></translation>
+        <translation>Лімузин</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Van</source>
-        <translation type="unfinished"></translation>
+        <translation>Фургон</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Cabriolet</source>
-        <translation type="unfinished"></translation>
+        <translation>Кабріолет</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/driver/attributes/carcolor.cpp" line="-1"/>
         <source>RGB Code</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB-код</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Чорний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Білий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Сріблястий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Сірий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Синій</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Червоний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелений</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brown</source>
-        <translation type="unfinished"></translation>
+        <translation>Коричневий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Beige</source>
-        <translation type="unfinished"></translation>
+        <translation>Бежевий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Блакитний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gold</source>
-        <translation type="unfinished"></translation>
+        <translation>Золотистий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Фіолетовий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Жовтий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Помаранчевий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Рожевий</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/driver/driver.cpp" line="-6"/>
         <location filename="../../libmodel/src/model/base/user/user.cpp" line="+32"/>
         <location filename="../../libmodel/src/model/orlem/crash/crashreport.cpp" line="+1"/>
         <source>First name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/user/user.cpp" line="+1"/>
         <location filename="../../libmodel/src/model/orlem/crash/crashreport.cpp" line="+1"/>
         <source>Middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>По батькові</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/user/user.cpp" line="+1"/>
         <location filename="../../libmodel/src/model/orlem/crash/crashreport.cpp" line="+1"/>
         <source>Last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Прізвище</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Is archived</source>
-        <translation type="unfinished"></translation>
+        <translation>В архіві</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/user/user.cpp" line="+2"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Secondary phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Додатковий телефон</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Availabe bank cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступні банківські картки</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Use bank card</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати банківську картку</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Override duty amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити вартість чергування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duty amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Вартість чергування</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Override temporary duty amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити тимчасову вартість чергування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Temporary duty amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Тимчасова вартість чергування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Identification code</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікаційний код</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Car identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікатор автомобіля</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Car model</source>
-        <translation type="unfinished"></translation>
+        <translation>Модель автомобіля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car year</source>
-        <translation type="unfinished"></translation>
+        <translation>Рік випуску автомобіля</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Car place amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість місць в автомобілі</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/media/media.cpp" line="-3"/>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Тег</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Дані</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/notification/notification.cpp" line="-3"/>
         <source>Readed</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочитано</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/notification/notificationmessage.cpp" line="-1"/>
         <source>Context</source>
-        <translation type="unfinished"></translation>
+        <translation>Контекст</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/base/notification/notificationmessage.cpp" line="+2"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Виконано</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/notification/notificationtype.cpp" line="-3"/>
@@ -748,215 +748,215 @@
         <location filename="../../libmodel/src/model/base/payment/paymentsystem.cpp" line="+3"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystemaccountscompany.cpp" line="+3"/>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/tavik/security/controllernames.cpp" line="+106"/>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувачі</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/owner/owner.cpp" line="+3"/>
         <source>Blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблоковано</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pass checking new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропускати перевірку нової версії</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/base/paidservice/paidservicetype4owner.cpp" line="+1"/>
         <location filename="../../libmodel/src/model/base/payment/paymentsystemaccountscompany.cpp" line="+19"/>
         <source>Inner note</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутрішня примітка</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/paidservice/paidservicetype4owner.cpp" line="-2"/>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Ціна</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/payment/paymentsystem.cpp" line="+1"/>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Логін</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Credit key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ зарахування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Incoming commiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхідна комісія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Outgoing commiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихідна комісія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>API URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL API</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>HTTP checkout address</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP-адреса оплати</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>URL for status track</source>
-        <translation type="unfinished"></translation>
+        <translation>URL відстеження статусу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>URL after pay</source>
-        <translation type="unfinished"></translation>
+        <translation>URL після оплати</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/payment/paymentsystemaccountscompany.cpp" line="-21"/>
         <source>Public key</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкритий ключ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Private key</source>
-        <translation type="unfinished"></translation>
+        <translation>Закритий ключ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Валюта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Вага</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Relative fee of payment system</source>
-        <translation type="unfinished"></translation>
+        <translation>Відносна комісія платіжної системи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Absolute fee of payment system</source>
-        <translation type="unfinished"></translation>
+        <translation>Абсолютна комісія платіжної системи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Relative fee of Koriv</source>
-        <translation type="unfinished"></translation>
+        <translation>Відносна комісія Koriv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Absolute fee of Koriv</source>
-        <translation type="unfinished"></translation>
+        <translation>Абсолютна комісія Koriv</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default payment value</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума платежу за замовчуванням</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client language</source>
-        <translation type="unfinished"></translation>
+        <translation>Мова клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save client data</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберігати дані клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sandbox mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Тестовий режим</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Одержувач платежу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Банк</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>EDRPOU</source>
-        <translation type="unfinished"></translation>
+        <translation>ЄДРПОУ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MFO</source>
-        <translation type="unfinished"></translation>
+        <translation>МФО</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Розрахунковий рахунок</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payment details</source>
-        <translation type="unfinished"></translation>
+        <translation>Призначення платежу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NDS</source>
-        <translation type="unfinished"></translation>
+        <translation>ПДВ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subprovider Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID субпровайдера</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/payment/paymentsystempaymentslog.cpp" line="+1"/>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>External pay id</source>
-        <translation type="unfinished"></translation>
+        <translation>Зовнішній ID платежу</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>data</source>
-        <translation type="unfinished"></translation>
+        <translation>дані</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Відповідь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Is successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Успішно</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Expired date</source>
-        <translation type="unfinished"></translation>
+        <translation>Термін дії</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Last status check</source>
-        <translation type="unfinished"></translation>
+        <translation>Остання перевірка статусу</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -965,22 +965,22 @@
         <location filename="../../libmodel/src/model/tavik/card/cardgroup.cpp" line="+1"/>
         <location line="+2"/>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payment system</source>
-        <translation type="unfinished"></translation>
+        <translation>Платіжна система</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/rating/driverratinglog.cpp" line="+7"/>
         <source>Average rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Середній рейтинг</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delta</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміна</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -988,75 +988,75 @@
         <location filename="../../libmodel/src/model/base/user/usergroup.cpp" line="-1"/>
         <location filename="../../libmodel/src/model/orlem/company/company.cpp" line="+6"/>
         <source>Is system</source>
-        <translation type="unfinished"></translation>
+        <translation>Системний</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/security/usersecurityoption.cpp" line="+1"/>
         <source>Is using</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовується</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/session/guisession.cpp" line="-1"/>
         <location line="+3"/>
         <source>Auto save</source>
-        <translation type="unfinished"></translation>
+        <translation>Автозбереження</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+2"/>
         <source>Is default</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/session/session.cpp" line="+1"/>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата початку</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата закінчення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривалість</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OS name</source>
-        <translation type="unfinished"></translation>
+        <translation>Операційна система</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Build ABI</source>
-        <translation type="unfinished"></translation>
+        <translation>ABI збірки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Last sync time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час останньої синхронізації</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+2"/>
         <source>Close type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип закриття</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/session/usersession.cpp" line="+11"/>
@@ -1064,1124 +1064,1124 @@
         <location filename="../../libmodel/src/model/orlem/driver/driver.cpp" line="+63"/>
         <location filename="../../libmodel/src/model/orlem/session/driversession.cpp" line="+12"/>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Група</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/sms/sms.cpp" line="+2"/>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/user/user.cpp" line="-4"/>
         <source>Max sim calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. одночасних дзвінків</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Admin</source>
-        <translation type="unfinished"></translation>
+        <translation>Адміністратор</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/base/user/usergroup.cpp" line="+12"/>
         <source>Admins</source>
-        <translation type="unfinished"></translation>
+        <translation>Адміністратори</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/clientsideendsession.cpp" line="+11"/>
         <location line="+3"/>
         <source>Use end session</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати завершення сеансу</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>End session timeout (client side)</source>
-        <translation type="unfinished"></translation>
+        <translation>Тайм-аут завершення сеансу (на боці клієнта)</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/driveradditionalpayment.cpp" line="+15"/>
         <location filename="../../libmodel/src/model/helper/driverdistancepenalty.cpp" line="+14"/>
         <source>Override group</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити значення групи</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/drivercoords.cpp" line="+16"/>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Широта</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Довгота</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Висота</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/drivergroupadditionalpayment.cpp" line="+12"/>
         <source>Enable additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути доплату</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Відсоток</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Absolute values</source>
-        <translation type="unfinished"></translation>
+        <translation>Абсолютні значення</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/drivergroupdistancepenalty.cpp" line="+12"/>
         <source>Enable distance penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути штраф за відстань</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Distance penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Штраф за відстань</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувань на день</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/groupbalance.cpp" line="+12"/>
         <source>Enable low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути поріг низького балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Поріг низького балансу</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/groupenableselectduty.cpp" line="+11"/>
         <source>Enable select duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Дозволити вибір чергування</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/ownerbalance.cpp" line="+14"/>
         <source>Override group low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити поріг низького балансу групи</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/ownerclientsideendsession.cpp" line="+12"/>
         <source>Override group value of use end session monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити значення групи для контролю завершення сеансу</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/ownerenableselectduty.cpp" line="+14"/>
         <source>Override group enable select duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити значення групи для вибору чергування</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/salaryswitches.cpp" line="+16"/>
         <source>Use order created</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати створені замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use order driver assign manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати ручне призначення водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use order cashless card assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати прив&apos;язку банківської картки до замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use client notity manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати ручне сповіщення клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use order canceled</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати скасовані замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use order completed confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати підтвердження виконання замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use salary incoming calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати вхідні дзвінки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use salary outgoing calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Враховувати вихідні дзвінки</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/sex.cpp" line="+11"/>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Стать</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/useutcoffset.cpp" line="+11"/>
         <location line="+1"/>
         <source>Use UTC offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати зміщення UTC</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/helper/utcoffset.cpp" line="+14"/>
         <source>UTC offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміщення UTC</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancegroup.cpp" line="+21"/>
         <source>Driver&apos;s operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Операції водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Raise driver rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Підвищення рейтингу водія</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/orlem/balance/companybalancetype.cpp" line="+1"/>
         <source>Driver&apos;s penalties (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Штрафи водія (дебет)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Driver&apos;s penalties (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Штрафи водія (кредит)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver&apos;s services (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Послуги водія (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver&apos;s services (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Послуги водія (кредит)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver&apos;s transfers (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекази водія (дебет)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Driver&apos;s transfers (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Перекази водія (кредит)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Removed drivers (debit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалені водії (дебет)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Removed drivers (credit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалені водії (кредит)</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/orlem/company/company.cpp" line="+21"/>
         <source>System company</source>
-        <translation type="unfinished"></translation>
+        <translation>Системна компанія</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/orlem/driver/driver.cpp" line="-43"/>
         <source>System note</source>
-        <translation type="unfinished"></translation>
+        <translation>Системна примітка</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+45"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <location line="-44"/>
         <source>Is moving</source>
-        <translation type="unfinished"></translation>
+        <translation>У русі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Швидкість</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Course</source>
-        <translation type="unfinished"></translation>
+        <translation>Курс</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Точність по горизонталі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vertical accuracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Точність по вертикалі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update coordinates time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час оновлення координат</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Update status time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час оновлення статусу</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Is deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час видалення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Last update of common info</source>
-        <translation type="unfinished"></translation>
+        <translation>Остання зміна загальних даних</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rating count</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість оцінок</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Recommender</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендувач</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Completed order sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Серія виконаних замовлень</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Canceled order sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Серія скасованих замовлень</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Canceled booking order sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Серія скасованих попередніх замовлень</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Busy time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час зайнятості</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час простою</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Begin shift time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час початку зміни</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Expected complete shift time</source>
-        <translation type="unfinished"></translation>
+        <translation>Очікуваний час закінчення зміни</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Complete shift time</source>
-        <translation type="unfinished"></translation>
+        <translation>Час закінчення зміни</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Automatic archiving</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматична архівація</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Order receiving priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Пріоритет отримання замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Місто</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Car company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанія автомобіля</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/orlem/rating/driverratingcoefficient.cpp" line="-1"/>
         <source>Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Серія</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Completed orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Виконані замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For in sequence completed orders</source>
-        <translation type="unfinished"></translation>
+        <translation>За серію виконаних замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canceled orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовані замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For in sequence canceled orders</source>
-        <translation type="unfinished"></translation>
+        <translation>За серію скасованих замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canceled booking orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовані попередні замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>For in sequence canceled booking orders</source>
-        <translation type="unfinished"></translation>
+        <translation>За серію скасованих попередніх замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Append bank card</source>
-        <translation type="unfinished"></translation>
+        <translation>Додавання банківської картки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove bank card</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалення банківської картки</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/balance/cardbalancelog.cpp" line="+13"/>
         <source>Group:Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Група:Тип</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/card/cardgroup.cpp" line="-4"/>
         <source>Serie</source>
-        <translation type="unfinished"></translation>
+        <translation>Серія</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/security/controllernames.cpp" line="-94"/>
         <source>User group security options</source>
-        <translation type="unfinished"></translation>
+        <translation>Права груп користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User security options</source>
-        <translation type="unfinished"></translation>
+        <translation>Права користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Active calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Активні дзвінки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреси</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Asterisk servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервери Asterisk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Картки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card balance groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи балансу карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card balance types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи балансу карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал балансу карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chat groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи чатів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chat access</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до чатів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chat admins</source>
-        <translation type="unfinished"></translation>
+        <translation>Адміністратори чатів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chats</source>
-        <translation type="unfinished"></translation>
+        <translation>Чати</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Call detail records</source>
-        <translation type="unfinished"></translation>
+        <translation>Деталізація дзвінків (CDR)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cities</source>
-        <translation type="unfinished"></translation>
+        <translation>Міста</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clients</source>
-        <translation type="unfinished"></translation>
+        <translation>Клієнти</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client balance groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи балансу клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client balance types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи балансу клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал балансу клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client group outgoing notify calls</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихідні дзвінки-сповіщення груп клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client bonuses</source>
-        <translation type="unfinished"></translation>
+        <translation>Бонуси клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client bonus logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал бонусів клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client rating</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейтинг клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client rating logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал рейтингу клієнтів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Companies</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанії</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company balance groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи балансу компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company balance types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи балансу компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал балансу компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company caller IDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Номери Caller ID компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Company cars</source>
-        <translation type="unfinished"></translation>
+        <translation>Автомобілі компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cash terminal statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика платіжних терміналів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cars</source>
-        <translation type="unfinished"></translation>
+        <translation>Автомобілі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car brands</source>
-        <translation type="unfinished"></translation>
+        <translation>Марки автомобілів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Кольори автомобілів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car body types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи кузова</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Водії</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver tariff groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи тарифів водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver refill balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал поповнень балансу водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver tariff connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Підключення водіїв до тарифів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver rating logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал рейтингу водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver shifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміни водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver duty groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи чергувань водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver duty calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Календар чергувань водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver duty selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибір чергувань водіями</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver balance groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи балансу водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver balance types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи балансу водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал балансу водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Types of driver invoices</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи рахунків водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invoices of drivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Рахунки водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Encash terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>Інкасація терміналів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fondy status logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал статусів Fondy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Медіафайли</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Сповіщення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи сповіщень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлення сповіщень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order first tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи замовлень (перша частина)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order second tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи замовлень (друга частина)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order tariff zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифні зони замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Зони замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Виконані замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order incompleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Невиконані замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order way points</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки маршруту замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order completed types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи виконання замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order completed logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал виконання замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order status logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал статусів замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлення замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order tariff zone amounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Суми за тарифними зонами замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order services</source>
-        <translation type="unfinished"></translation>
+        <translation>Послуги замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order sum tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Чайові за замовленнями</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order autoassign logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал автопризначення замовлень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Outgoing calls for company (SIP accounts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихідні дзвінки компаній (SIP-акаунти)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payment systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Платіжні системи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Payment systems account of company</source>
-        <translation type="unfinished"></translation>
+        <translation>Рахунки платіжних систем компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Streets</source>
-        <translation type="unfinished"></translation>
+        <translation>Вулиці</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Schedule of tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Розклад тарифів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Set of schedules of tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Набори розкладів тарифів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Street types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи вулиць</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tariffs (second)</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи (друга частина)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tariffs of zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи зон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tariff shedule rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Правила розкладу тарифів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Track of order</source>
-        <translation type="unfinished"></translation>
+        <translation>Трек замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Global servers</source>
-        <translation type="unfinished"></translation>
+        <translation>Глобальні сервери</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sms</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sms companies</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS компаній</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sms bulk</source>
-        <translation type="unfinished"></translation>
+        <translation>Масова розсилка SMS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User SIP accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>SIP-акаунти користувачів</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>User balance groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи балансу користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User balance types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи балансу користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User balance logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал балансу користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User salary tariffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифи зарплати користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеанси користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User GUI sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеанси інтерфейсу користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User objects settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування об&apos;єктів користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>User&apos;s duty types</source>
-        <translation type="unfinished"></translation>
+        <translation>Типи чергувань користувачів</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>User&apos;s planing duty journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал планування чергувань користувачів</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Зони</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Consolidated company report</source>
-        <translation type="unfinished"></translation>
+        <translation>Зведений звіт про компанії</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Individual user balance report</source>
-        <translation type="unfinished"></translation>
+        <translation>Індивідуальний звіт про баланс користувача</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Consolidated user balance report</source>
-        <translation type="unfinished"></translation>
+        <translation>Зведений звіт про баланси користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User session report</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт про сеанси користувача</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>User transactions report</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт про транзакції користувача</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Individual user salary report</source>
-        <translation type="unfinished"></translation>
+        <translation>Індивідуальний звіт про зарплату користувача</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Consolidated user salary report</source>
-        <translation type="unfinished"></translation>
+        <translation>Зведений звіт про зарплату користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Consolidated user calls report</source>
-        <translation type="unfinished"></translation>
+        <translation>Зведений звіт про дзвінки користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Consolidated user duties report</source>
-        <translation type="unfinished"></translation>
+        <translation>Зведений звіт про чергування користувачів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Individual card group report</source>
-        <translation type="unfinished"></translation>
+        <translation>Індивідуальний звіт про групу карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Individual card group balance report</source>
-        <translation type="unfinished"></translation>
+        <translation>Індивідуальний звіт про баланс групи карток</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Missed calls report</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт про пропущені дзвінки</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/security/securityoption.cpp" line="+28"/>
         <source>Create record</source>
-        <translation type="unfinished"></translation>
+        <translation>Створення запису</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for create new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до створення нового запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update record</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення запису</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for update new record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до змінення запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Read record</source>
-        <translation type="unfinished"></translation>
+        <translation>Читання запису</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for read one record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до читання одного запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duplicate record</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублювання запису</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for duplicate record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до дублювання запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete record</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалення запису</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for delete record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до видалення запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update locked record</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення заблокованого запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Access for update locked record</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до змінення заблокованого запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Open editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкриття редактора</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for open editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до відкриття редактора</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Table mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Стовпці таблиці</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Access for columns in table</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ до стовпців таблиці</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/security/securityoptiontype.cpp" line="+33"/>
         <source>crud operations</source>
-        <translation type="unfinished"></translation>
+        <translation>операції CRUD</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/user/user.cpp" line="+24"/>
         <source>Use salary tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати тариф зарплати</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../../libmodel/src/model/tavik/user/usergroup.cpp" line="+62"/>
         <source>Use salary hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати погодинну оплату</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Use salaty tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати тариф зарплати</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../../libmodel/src/model/tavik/user/usergroup.cpp" line="+4"/>
         <source>User salary tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф зарплати користувача</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Operators</source>
-        <translation type="unfinished"></translation>
+        <translation>Оператори</translation>
     </message>
     <message>
         <location filename="../../libmodel/src/model/tavik/user/usergroup.cpp" line="-6"/>
         <source>Show driver SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>Показувати SOS водіїв</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Write off balance at beginning month</source>
-        <translation type="unfinished"></translation>
+        <translation>Списувати баланс на початку місяця</translation>
     </message>
 </context>
 </TS>

@@ -6,37 +6,37 @@
     <message>
         <location filename="../../app/src/controller/driver/driversession.cpp" line="+23"/>
         <source>not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>не закрыт</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>client watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожевой таймер клиента</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>server watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожевой таймер сервера</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>closed by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт пользователем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>closed by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт другим пользователем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>close by server midnight handler</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт сервером в полночь</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>hard closed</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт принудительно</translation>
     </message>
 </context>
 <context>
@@ -44,17 +44,17 @@
     <message>
         <location filename="../../app/src/shell/global.cpp" line="+80"/>
         <source>All groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Все группы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Все типы</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All cities</source>
-        <translation type="unfinished"></translation>
+        <translation>Все города</translation>
     </message>
 </context>
 <context>
@@ -62,17 +62,17 @@
     <message>
         <location filename="../../app/src/controller/notification/notification.cpp" line="+24"/>
         <source>Update of driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение данных водителя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update of car</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение данных автомобиля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unarchive driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление водителя из архива</translation>
     </message>
 </context>
 <context>
@@ -80,17 +80,17 @@
     <message>
         <location filename="../../app/src/controller/notification/notificationtype.cpp" line="+24"/>
         <source>Driver update request</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос на изменение данных водителя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car update request</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос на изменение данных автомобиля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unarchive driver info</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановление данных водителя из архива</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@
     <message>
         <location filename="../../app/src/startup/startup.cpp" line="+58"/>
         <source>The program could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить программу: %1</translation>
     </message>
 </context>
 </TS>

@@ -6,37 +6,37 @@
     <message>
         <location filename="../../app/src/controller/driver/driversession.cpp" line="+23"/>
         <source>not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>не закрито</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>client watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожовий таймер клієнта</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>server watchdog</source>
-        <translation type="unfinished"></translation>
+        <translation>сторожовий таймер сервера</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>closed by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито користувачем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>closed by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито іншим користувачем</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>close by server midnight handler</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито сервером опівночі</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>hard closed</source>
-        <translation type="unfinished"></translation>
+        <translation>закрито примусово</translation>
     </message>
 </context>
 <context>
@@ -44,17 +44,17 @@
     <message>
         <location filename="../../app/src/shell/global.cpp" line="+80"/>
         <source>All groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі групи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі типи</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All cities</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі міста</translation>
     </message>
 </context>
 <context>
@@ -62,17 +62,17 @@
     <message>
         <location filename="../../app/src/controller/notification/notification.cpp" line="+24"/>
         <source>Update of driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення даних водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update of car</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінення даних автомобіля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unarchive driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення водія з архіву</translation>
     </message>
 </context>
 <context>
@@ -80,17 +80,17 @@
     <message>
         <location filename="../../app/src/controller/notification/notificationtype.cpp" line="+24"/>
         <source>Driver update request</source>
-        <translation type="unfinished"></translation>
+        <translation>Запит на змінення даних водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Car update request</source>
-        <translation type="unfinished"></translation>
+        <translation>Запит на змінення даних автомобіля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unarchive driver info</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення даних водія з архіву</translation>
     </message>
 </context>
 <context>
@@ -98,7 +98,7 @@
     <message>
         <location filename="../../app/src/startup/startup.cpp" line="+58"/>
         <source>The program could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося запустити програму: %1</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../qml/components/subject/AstSrvBox.qml" line="+9"/>
         <source>Asterisk Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер Asterisk</translation>
     </message>
 </context>
 <context>
@@ -14,27 +14,27 @@
     <message>
         <location filename="../qml/components/editor/ButtonBox.qml" line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <message>
         <location filename="../qml/components/subject/CityBox.qml" line="+27"/>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Город</translation>
     </message>
 </context>
 <context>
@@ -50,7 +50,7 @@
     <message>
         <location filename="../qml/components/ColorBox.qml" line="+30"/>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет:</translation>
     </message>
 </context>
 <context>
@@ -58,7 +58,7 @@
     <message>
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="+46"/>
         <source>Invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная дата</translation>
     </message>
 </context>
 <context>
@@ -74,12 +74,12 @@
     <message>
         <location filename="../qml/components/subject/DoubleOwnerTables.qml" line="+26"/>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователи</translation>
     </message>
 </context>
 <context>
@@ -87,12 +87,12 @@
     <message>
         <location filename="../qml/components/subject/DriverBox.qml" line="+11"/>
         <source>Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auto assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоназначение</translation>
     </message>
 </context>
 <context>
@@ -100,12 +100,12 @@
     <message>
         <location filename="../qml/components/editor/Editor.qml" line="+84"/>
         <source>Data not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные не сохранены</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>You do not have permission to open editor</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас нет прав на открытие редактора</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <location filename="../qml/components/text/FilterTextField.qml" line="+14"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр</translation>
     </message>
 </context>
 <context>
@@ -121,32 +121,32 @@
     <message>
         <location filename="../qml/components/editor/Form.qml" line="+192"/>
         <source>Data removed by user with id = %1. Form will close!</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
     <message>
         <location line="+271"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить исходную запись</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Решение</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Approve</source>
-        <translation type="unfinished"></translation>
+        <translation>Одобрить</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reject</source>
-        <translation type="unfinished"></translation>
+        <translation>Отклонить</translation>
     </message>
 </context>
 <context>
@@ -154,32 +154,32 @@
     <message>
         <location filename="../qml/components/editor/GeoLocation.qml" line="+30"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Местоположение</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Широта:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Долгота:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Coordinates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Координаты:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
 </context>
 <context>
@@ -187,17 +187,17 @@
     <message>
         <location filename="../qml/components/editor/GroupBalanceItems.qml" line="+11"/>
         <source>Balance items</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры баланса</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Enable low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить порог низкого баланса</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог низкого баланса</translation>
     </message>
 </context>
 <context>
@@ -205,7 +205,7 @@
     <message>
         <location filename="../qml/components/editor/GroupUtcOffset.qml" line="+8"/>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
 </context>
 <context>
@@ -213,17 +213,17 @@
     <message>
         <location filename="../qml/components/editor/InsertUpdateTime.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Create time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время создания:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Update time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время изменения:</translation>
     </message>
 </context>
 <context>
@@ -231,7 +231,7 @@
     <message>
         <location filename="../qml/components/LabelDate.qml" line="+7"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -239,32 +239,32 @@
     <message>
         <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+63"/>
         <source>Id:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Context:</source>
-        <translation type="unfinished"></translation>
+        <translation>Контекст:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Выполнено</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подробнее...</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@
     <message>
         <location filename="../qml/components/NtFrame.qml" line="+17"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без названия</translation>
     </message>
 </context>
 <context>
@@ -280,22 +280,22 @@
     <message>
         <location filename="../qml/components/editor/OwnerBalanceItems.qml" line="+12"/>
         <source>Balance items</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры баланса</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Override group low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Переопределить порог низкого баланса группы</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Enable low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить порог низкого баланса</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог низкого баланса</translation>
     </message>
 </context>
 <context>
@@ -303,42 +303,42 @@
     <message>
         <location filename="../qml/components/subject/OwnerTable.qml" line="+108"/>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Владельцы</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove entry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить запись?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Remove all...</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить все...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove entries?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить записи?</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,12 @@
     <message>
         <location filename="../qml/components/editor/OwnerUtcOffset.qml" line="+9"/>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Use UTC offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовать смещение UTC</translation>
     </message>
 </context>
 <context>
@@ -359,17 +359,17 @@
     <message>
         <location filename="../qml/components/editor/ProlongedStatus.qml" line="+34"/>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Отложить</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>min.</source>
-        <translation type="unfinished"></translation>
+        <translation>мин.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Note of prolonged</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание к отсрочке</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     <message>
         <location filename="../qml/components/subject/RecordName.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     <message>
         <location filename="../qml/components/subject/ScheduleBox.qml" line="+9"/>
         <source>Order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип заказа</translation>
     </message>
 </context>
 <context>
@@ -393,12 +393,12 @@
     <message>
         <location filename="../qml/components/text/StartEndDateTime.qml" line="+80"/>
         <source>Start date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата начала:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата окончания:</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@
     <message>
         <location filename="../qml/components/text/StartEndDateTimeApply.qml" line="+28"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить</translation>
     </message>
 </context>
 <context>
@@ -414,12 +414,12 @@
     <message>
         <location filename="../qml/components/text/StartEndTime.qml" line="+22"/>
         <source>Start time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время начала:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>End time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время окончания:</translation>
     </message>
 </context>
 <context>
@@ -427,37 +427,37 @@
     <message>
         <location filename="../qml/components/table/Table.qml" line="+459"/>
         <source>Keep current entry selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять выбор текущей записи</translation>
     </message>
     <message>
         <location line="+133"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>По умолчанию</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск...</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Extended Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Расширенный поиск</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Row Limit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ограничение строк...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить все</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Unselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Снять выделение</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@
     <message>
         <location filename="../qml/components/table/TableContainer.qml" line="+102"/>
         <source>Row count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Строк:</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@
     <message>
         <location filename="../qml/components/tablelist/TableListView.qml" line="+112"/>
         <source>Record removed successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись успешно удалена</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Created duplicate of record with id %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Создан дубликат записи с ID %1</translation>
     </message>
 </context>
 <context>
@@ -486,7 +486,7 @@
     <message>
         <location filename="../qml/components/table/delegates/TableUserLockedDelegate.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -494,22 +494,22 @@
     <message>
         <location filename="../qml/components/table/tableviewcolumns/TableViewColumnDriverStatus.qml" line="+12"/>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободен</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Занят</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>On order</source>
-        <translation type="unfinished"></translation>
+        <translation>На заказе</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOS</translation>
     </message>
 </context>
 <context>
@@ -517,7 +517,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonAdd.qml" line="+6"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonDuplicate.qml" line="+14"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+31"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублировать</translation>
     </message>
 </context>
 <context>
@@ -541,12 +541,12 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+9"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр</translation>
     </message>
 </context>
 <context>
@@ -554,7 +554,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+7"/>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в Excel</translation>
     </message>
 </context>
 <context>
@@ -562,7 +562,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonRemove.qml" line="+6"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
@@ -570,7 +570,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonUp.qml" line="+6"/>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Позвонить</translation>
     </message>
 </context>
 <context>
@@ -578,7 +578,7 @@
     <message>
         <location filename="../qml/components/editor/UserAccess.qml" line="+19"/>
         <source>Access:</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ:</translation>
     </message>
 </context>
 <context>
@@ -586,7 +586,7 @@
     <message>
         <location filename="../qml/components/subject/UserBox.qml" line="+26"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь</translation>
     </message>
 </context>
 <context>
@@ -594,12 +594,12 @@
     <message>
         <location filename="../qml/components/editor/UserLocked.qml" line="+12"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Locked by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблокировано:</translation>
     </message>
 </context>
 <context>
@@ -607,7 +607,7 @@
     <message>
         <location filename="../qml/components/subject/UstBox.qml" line="+18"/>
         <source>Schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название расписания</translation>
     </message>
 </context>
 <context>
@@ -615,57 +615,57 @@
     <message>
         <location filename="../qml/js/inner-codes/driver-paid-service-type/code.js" line="+6"/>
         <source>DRIVER PAID SERVICE TYPE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ТИП ПЛАТНОЙ УСЛУГИ ВОДИТЕЛЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define paid service type</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить тип платной услуги</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert entry in balance log</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось добавить запись в журнал баланса</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define user created</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить автора записи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Serivce type is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип услуги отключен</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price of service type is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Цена типа услуги равна 0</translation>
     </message>
     <message>
         <location filename="../qml/js/inner-codes/password-dialog/code.js" line="+5"/>
         <source>Failed to define entry by id</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось найти запись по ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password and confirm password is different</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль и подтверждение не совпадают</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password is bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Старый пароль неверен</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error occurred on updating new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при сохранении нового пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Произошла неизвестная ошибка</translation>
     </message>
 </context>
 <context>
@@ -673,22 +673,22 @@
     <message>
         <location filename="../qml/js/dialog.js" line="+50"/>
         <source>Do you want to delete record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить запись?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Do you want to delete records?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить записи?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные изменены пользователем «%1». Применить?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ содержит банковскую карту. Дублировать запись?</translation>
     </message>
 </context>
 <context>
@@ -696,57 +696,57 @@
     <message>
         <location filename="../qml/js/errors.js" line="+18"/>
         <source>Name is not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>Название не уникально</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance type isn&apos;t selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выбран тип баланса</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign of price doesn&apos;t match sign of balance type</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак цены не соответствует знаку типа баланса</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to create balance type object</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать объект типа баланса</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define balance type</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить тип баланса</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Owner is already connected to this paid service</source>
-        <translation type="unfinished"></translation>
+        <translation>Владелец уже подключен к этой платной услуге</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code isn&apos;t unique</source>
-        <translation type="unfinished"></translation>
+        <translation>Код не уникален</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rating must be in interval from 1.0 to 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейтинг должен быть в интервале от 1.0 до 5.0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define company</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить компанию</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forbidden to delete the system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалять системную запись запрещено</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Can&apos;t remove last car</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить последний автомобиль</translation>
     </message>
 </context>
 <context>
@@ -754,147 +754,147 @@
     <message>
         <location filename="../qml/js/errors-base.js" line="+20"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас недостаточно прав для этой операции</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Operation not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Операция не разрешена</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+103"/>
         <location line="+5"/>
         <source>Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Возникло исключение</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Sign is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указан позывной</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign contains prohibited symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Позывной содержит недопустимые символы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Позывной уже существует в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Group doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа отсутствует в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+26"/>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указано название</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Group name already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа с таким названием уже существует в БД</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name of group is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указано название группы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name of group already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа с таким названием уже существует в БД</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error create security rules for group</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка создания правил доступа для группы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forbidden to remove Administrators group</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалять группу администраторов запрещено</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to create new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать новую запись</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Item already assigned on the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент уже назначен на дежурство</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All planned units was assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Все запланированные единицы уже назначены</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define item of planing duties journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить элемент журнала планирования дежурств</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define amount of assigned units</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить количество назначенных единиц</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duty type of planned duties doesn&apos;t match with type of item duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип запланированных дежурств не соответствует типу дежурства элемента</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+1"/>
         <source>Failed to update data</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось обновить данные</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Code already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Код уже существует</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order status already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус заказа уже существует</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order status is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указан статус заказа</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to remove system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить системную запись</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>GET LIST: </source>
-        <translation type="unfinished"></translation>
+        <translation>ПОЛУЧЕНИЕ СПИСКА: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>СВЕДЕНИЯ: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ADD: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДОБАВЛЕНИЕ: </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -903,7 +903,7 @@
         <location line="+4"/>
         <location line="+5"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать транзакцию</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -911,7 +911,7 @@
         <location line="+12"/>
         <location line="+5"/>
         <source>Transaction commit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка фиксации транзакции</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -919,143 +919,143 @@
         <location line="+8"/>
         <location line="+10"/>
         <source>DB lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Потеряно соединение с БД</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>UPDATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ИЗМЕНЕНИЕ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись заблокирована другим пользователем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error check user locked: controller object not created</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка проверки блокировки: объект контроллера не создан</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record not locked for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись не заблокирована для изменения</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>Record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись отсутствует в БД</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>REMOVE: </source>
-        <translation type="unfinished"></translation>
+        <translation>УДАЛЕНИЕ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to delete system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить системную запись</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Record can&apos;t be deleted because it locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить запись: она заблокирована другим пользователем</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>DUPLICATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДУБЛИРОВАНИЕ: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transaction commit error (for multiple duplicate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка фиксации транзакции (при множественном дублировании)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Source record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходная запись отсутствует в БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error insert duplicated record</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления дубликата записи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined amount of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано количество копий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount must be less or equal 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество должно быть не больше 100</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно удалить исходную запись</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t get info about source record for delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно получить сведения об исходной записи для ее удаления</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>LOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>БЛОКИРОВКА: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on lock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка при блокировке записи</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>UNLOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>РАЗБЛОКИРОВКА: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on unlock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка при разблокировке записи</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Untitled error for controller </source>
-        <translation type="unfinished"></translation>
+        <translation>Неописанная ошибка контроллера </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>код</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>controller</source>
-        <translation type="unfinished"></translation>
+        <translation>контроллер</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>security group</source>
-        <translation type="unfinished"></translation>
+        <translation>группа безопасности</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Код операции</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>description: </source>
-        <translation type="unfinished"></translation>
+        <translation>описание: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Exception Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Описание исключения: </translation>
     </message>
 </context>
 <context>
@@ -1063,112 +1063,112 @@
     <message>
         <location filename="../qml/js/hardcode.js" line="+21"/>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Январь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Февраль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Март</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Апрель</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Май</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Июнь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Июль</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Август</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Сентябрь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Октябрь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Ноябрь</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Декабрь</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокировка средств</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Списание</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Покупка</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Возврат</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Peer to peer</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P-перевод</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущие</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Решенные</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Нерешенные</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаленные</translation>
     </message>
 </context>
 <context>
@@ -1176,17 +1176,17 @@
     <message>
         <location filename="../qml/js/status-code.js" line="+20"/>
         <source>Prepare cashless order</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка безналичного заказа</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Successfully saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Успешно сохранено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attempt to send on server</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытка отправки на сервер</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1208,19 +1208,19 @@
         <location line="+3"/>
         <location line="+2"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
     <message>
         <location line="-130"/>
         <source>Order not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ не найден</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+20"/>
         <location line="+64"/>
         <source>Order type not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип заказа не найден</translation>
     </message>
     <message>
         <location line="-83"/>
@@ -1228,479 +1228,479 @@
         <location line="+49"/>
         <location line="+13"/>
         <source>Company not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания не найдена</translation>
     </message>
     <message>
         <location line="-77"/>
         <source>Tariff not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф не задан</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Клиент не найден</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Driver not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не найден</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <location line="+46"/>
         <source>Driver terminal blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Терминал водителя заблокирован</translation>
     </message>
     <message>
         <location line="-62"/>
         <location line="+17"/>
         <source>Driver status isn&apos;t free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не в статусе «Свободен»</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Driver not connected to order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не подключен к типу заказа</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <location line="+46"/>
         <source>Driver tempory disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель временно отключен</translation>
     </message>
     <message>
         <location line="-62"/>
         <location line="+30"/>
         <source>Failed to init records in TZA</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать записи в TZA</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Failed to define coords of 1st feed address</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить координаты первого адреса подачи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to assamble order message</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сформировать сообщение заказа</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to assamble way points message</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сформировать сообщение точек маршрута</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+31"/>
         <source>Driver didn&apos;t accept order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не принимает этот тип заказа</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>Order successfully saved on server</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ успешно сохранен на сервере</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order already exists in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ уже существует в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Invalid time of feed time offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное смещение времени подачи</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Tariff not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф не найден</translation>
     </message>
     <message>
         <location line="-57"/>
         <source>Invalid feed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное время подачи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid time of start search driver (must be &gt;=0 and &lt;= 60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное время начала поиска водителя (должно быть &gt;=0 и &lt;= 60)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+53"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать транзакцию</translation>
     </message>
     <message>
         <location line="-52"/>
         <source>Failed commit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось зафиксировать транзакцию</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid feed time of way point</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверное время подачи для точки маршрута</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid lat coord</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная широта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid lon coord</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная долгота</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert order</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось добавить заказ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert way point</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось добавить точку маршрута</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+53"/>
         <source>Failed to create snapshot of first part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать снимок первой части тарифа</translation>
     </message>
     <message>
         <location line="-52"/>
         <location line="+53"/>
         <source>Failed to create snapshot of second part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать снимок второй части тарифа</translation>
     </message>
     <message>
         <location line="-52"/>
         <location line="+53"/>
         <source>Failed to create snapshot of zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать снимок зон</translation>
     </message>
     <message>
         <location line="-52"/>
         <source>Failed to set link to first part of tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось задать ссылку на первую часть тарифа</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+52"/>
         <source>Failed to create snapshot of tariff of zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать снимок тарифа зоны</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>Undefined value of &apos;feed_is_fuzzy&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значение &apos;feed_is_fuzzy&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined value of &apos;feed_lat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значение &apos;feed_lat&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined value of &apos;feed_lon&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значение &apos;feed_lon&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver has not selectes duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не выбрал дежурство</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance of driver is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низкий баланс водителя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Additional sum is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная дополнительная сумма</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Searching driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск водителя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ignore driver from black list</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель из черного списка пропущен</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Return to autoassign</source>
-        <translation type="unfinished"></translation>
+        <translation>Возврат к автоназначению</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>Driver found</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель найден</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>Failed to define First tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить первый тариф</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get list of driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось получить список водителей</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to prepare routino profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подготовить профиль routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to prepare routino translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подготовить перевод routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to init routino db</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать БД routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to init routino</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось инициализировать routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to set driver in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось назначить водителя на заказ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define max distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось определить максимальное расстояние</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительный заказ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start assign driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато назначение водителя</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+13"/>
         <source>First tariff not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый тариф не найден</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>Driver status not free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не свободен</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver not connected to tariff of order (no record in table connection)</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не подключен к тарифу заказа (нет записи в таблице подключений)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver not connected to tariff of order</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не подключен к тарифу заказа</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in assembling way points</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка формирования точек маршрута</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in assembling order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка формирования заказа</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order successfully saved on terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ успешно сохранен на терминале</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error in insert order in db on driver terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления заказа в БД терминала водителя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in insert way poins of order in db on driver terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка добавления точек маршрута заказа в БД терминала водителя</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Failed to commit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось зафиксировать транзакцию</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Failed to create storge for keep amount result</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать хранилище для результата расчета суммы</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver treminal has unfinished order</source>
-        <translation type="unfinished"></translation>
+        <translation>На терминале водителя есть незавершенный заказ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver staus isn&apos;t free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель не в статусе «Свободен»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Failed to update link to snapshot of first part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось обновить ссылку на снимок первой части тарифа</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting server resolution for accept order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание разрешения сервера на принятие заказа</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver rejected order</source>
-        <translation type="unfinished"></translation>
+        <translation>Водитель отклонил заказ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The time for accepting order has been expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Время на принятие заказа истекло</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server allowed order to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер разрешил принять заказ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Server denied order to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер запретил принимать заказ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server allowed order to deny</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер разрешил отказаться от заказа</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Order started</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ начат</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ зарезервирован</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mode: move to client</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим: движение к клиенту</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>On place</source>
-        <translation type="unfinished"></translation>
+        <translation>На месте</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start notification client</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато оповещение клиента</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Notification of client completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Оповещение клиента завершено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client notification is going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Идет оповещение клиента</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Notification of client failed to start: Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: возникло исключение</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to define client</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: не удалось определить клиента</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to get list of servers of notification by call</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: не удалось получить список серверов оповещения звонком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to define available entry of severs notification by call</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: не удалось найти доступный сервер оповещения звонком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Asterisk server absent in current AMI connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: сервер Asterisk отсутствует среди текущих подключений AMI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Field to define company</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: не удалось определить компанию</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to prepared entry in CDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось начать оповещение клиента: не удалось подготовить запись в CDR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait client started</source>
-        <translation type="unfinished"></translation>
+        <translation>Начато ожидание клиента</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client in the car (start mode with client)</source>
-        <translation type="unfinished"></translation>
+        <translation>Клиент в автомобиле (начало режима с клиентом)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause on back way</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на обратном пути</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Back way</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный путь</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preparing for complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка к завершению</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Complete order</source>
-        <translation type="unfinished"></translation>
+        <translation>Заказ выполнен</translation>
     </message>
 </context>
 <context>
@@ -1708,22 +1708,22 @@
     <message>
         <location filename="../qml/js/utils.js" line="+254"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Баланс</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send message</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить сообщение</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../qml/components/subject/AstSrvBox.qml" line="+9"/>
         <source>Asterisk Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер Asterisk</translation>
     </message>
 </context>
 <context>
@@ -14,27 +14,27 @@
     <message>
         <location filename="../qml/components/editor/ButtonBox.qml" line="+39"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублювати</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
 </context>
 <context>
@@ -42,7 +42,7 @@
     <message>
         <location filename="../qml/components/subject/CityBox.qml" line="+27"/>
         <source>City</source>
-        <translation type="unfinished"></translation>
+        <translation>Місто</translation>
     </message>
 </context>
 <context>
@@ -50,7 +50,7 @@
     <message>
         <location filename="../qml/components/ColorBox.qml" line="+30"/>
         <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>Колір:</translation>
     </message>
 </context>
 <context>
@@ -58,7 +58,7 @@
     <message>
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанія</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     <message>
         <location filename="../qml/components/text/DateEdit.qml" line="+46"/>
         <source>Invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильна дата</translation>
     </message>
 </context>
 <context>
@@ -74,12 +74,12 @@
     <message>
         <location filename="../qml/components/subject/DoubleOwnerTables.qml" line="+26"/>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Групи</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Users</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувачі</translation>
     </message>
 </context>
 <context>
@@ -87,12 +87,12 @@
     <message>
         <location filename="../qml/components/subject/DriverBox.qml" line="+11"/>
         <source>Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Auto assign</source>
-        <translation type="unfinished"></translation>
+        <translation>Автопризначення</translation>
     </message>
 </context>
 <context>
@@ -100,12 +100,12 @@
     <message>
         <location filename="../qml/components/editor/Editor.qml" line="+84"/>
         <source>Data not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Дані не збережено</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>You do not have permission to open editor</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас немає прав на відкриття редактора</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <location filename="../qml/components/text/FilterTextField.qml" line="+14"/>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтр</translation>
     </message>
 </context>
 <context>
@@ -121,32 +121,32 @@
     <message>
         <location filename="../qml/components/editor/Form.qml" line="+192"/>
         <source>Data removed by user with id = %1. Form will close!</source>
-        <translation type="unfinished"></translation>
+        <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
     <message>
         <location line="+271"/>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити вихідний запис</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Рішення</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Approve</source>
-        <translation type="unfinished"></translation>
+        <translation>Схвалити</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Reject</source>
-        <translation type="unfinished"></translation>
+        <translation>Відхилити</translation>
     </message>
 </context>
 <context>
@@ -154,32 +154,32 @@
     <message>
         <location filename="../qml/components/editor/GeoLocation.qml" line="+30"/>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Місцезнаходження</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Широта:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Довгота:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Coordinates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Координати:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити</translation>
     </message>
 </context>
 <context>
@@ -187,17 +187,17 @@
     <message>
         <location filename="../qml/components/editor/GroupBalanceItems.qml" line="+11"/>
         <source>Balance items</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри балансу</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Enable low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути поріг низького балансу</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Поріг низького балансу</translation>
     </message>
 </context>
 <context>
@@ -205,7 +205,7 @@
     <message>
         <location filename="../qml/components/editor/GroupUtcOffset.qml" line="+8"/>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовий пояс</translation>
     </message>
 </context>
 <context>
@@ -213,17 +213,17 @@
     <message>
         <location filename="../qml/components/editor/InsertUpdateTime.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Create time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Час створення:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Update time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Час змінення:</translation>
     </message>
 </context>
 <context>
@@ -231,7 +231,7 @@
     <message>
         <location filename="../qml/components/LabelDate.qml" line="+7"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -239,32 +239,32 @@
     <message>
         <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+63"/>
         <source>Id:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Context:</source>
-        <translation type="unfinished"></translation>
+        <translation>Контекст:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Значення:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Виконано</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Докладніше...</translation>
     </message>
 </context>
 <context>
@@ -272,7 +272,7 @@
     <message>
         <location filename="../qml/components/NtFrame.qml" line="+17"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без назви</translation>
     </message>
 </context>
 <context>
@@ -280,22 +280,22 @@
     <message>
         <location filename="../qml/components/editor/OwnerBalanceItems.qml" line="+12"/>
         <source>Balance items</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметри балансу</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Override group low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевизначити поріг низького балансу групи</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Enable low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнути поріг низького балансу</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Low balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Поріг низького балансу</translation>
     </message>
 </context>
 <context>
@@ -303,42 +303,42 @@
     <message>
         <location filename="../qml/components/subject/OwnerTable.qml" line="+108"/>
         <source>Owners</source>
-        <translation type="unfinished"></translation>
+        <translation>Власники</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати...</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove entry?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити запис?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Remove all...</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити все...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remove entries?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити записи?</translation>
     </message>
 </context>
 <context>
@@ -346,12 +346,12 @@
     <message>
         <location filename="../qml/components/editor/OwnerUtcOffset.qml" line="+9"/>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовий пояс</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Use UTC offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Використовувати зміщення UTC</translation>
     </message>
 </context>
 <context>
@@ -359,17 +359,17 @@
     <message>
         <location filename="../qml/components/editor/ProlongedStatus.qml" line="+34"/>
         <source>Snooze</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкласти</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>min.</source>
-        <translation type="unfinished"></translation>
+        <translation>хв.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Note of prolonged</source>
-        <translation type="unfinished"></translation>
+        <translation>Примітка до відкладення</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@
     <message>
         <location filename="../qml/components/subject/RecordName.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     <message>
         <location filename="../qml/components/subject/ScheduleBox.qml" line="+9"/>
         <source>Order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип замовлення</translation>
     </message>
 </context>
 <context>
@@ -393,12 +393,12 @@
     <message>
         <location filename="../qml/components/text/StartEndDateTime.qml" line="+80"/>
         <source>Start date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата початку:</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>End date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата закінчення:</translation>
     </message>
 </context>
 <context>
@@ -406,7 +406,7 @@
     <message>
         <location filename="../qml/components/text/StartEndDateTimeApply.qml" line="+28"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати</translation>
     </message>
 </context>
 <context>
@@ -414,12 +414,12 @@
     <message>
         <location filename="../qml/components/text/StartEndTime.qml" line="+22"/>
         <source>Start time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Час початку:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>End time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Час закінчення:</translation>
     </message>
 </context>
 <context>
@@ -427,37 +427,37 @@
     <message>
         <location filename="../qml/components/table/Table.qml" line="+459"/>
         <source>Keep current entry selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберігати вибір поточного запису</translation>
     </message>
     <message>
         <location line="+133"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>За замовчуванням</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук...</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Extended Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Розширений пошук</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Row Limit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Обмеження рядків...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Виділити все</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Unselect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Зняти виділення</translation>
     </message>
 </context>
 <context>
@@ -465,7 +465,7 @@
     <message>
         <location filename="../qml/components/table/TableContainer.qml" line="+102"/>
         <source>Row count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рядків:</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@
     <message>
         <location filename="../qml/components/tablelist/TableListView.qml" line="+112"/>
         <source>Record removed successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис успішно видалено</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Created duplicate of record with id %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Створено дублікат запису з ID %1</translation>
     </message>
 </context>
 <context>
@@ -486,7 +486,7 @@
     <message>
         <location filename="../qml/components/table/delegates/TableUserLockedDelegate.qml" line="+15"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
 </context>
 <context>
@@ -494,22 +494,22 @@
     <message>
         <location filename="../qml/components/table/tableviewcolumns/TableViewColumnDriverStatus.qml" line="+12"/>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільний</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Зайнятий</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>On order</source>
-        <translation type="unfinished"></translation>
+        <translation>На замовленні</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SOS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOS</translation>
     </message>
 </context>
 <context>
@@ -517,7 +517,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonAdd.qml" line="+6"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonDuplicate.qml" line="+14"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублювати</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+31"/>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Дублювати</translation>
     </message>
 </context>
 <context>
@@ -541,12 +541,12 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+9"/>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Змінити</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Переглянути</translation>
     </message>
 </context>
 <context>
@@ -554,7 +554,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+7"/>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт в Excel</translation>
     </message>
 </context>
 <context>
@@ -562,7 +562,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonRemove.qml" line="+6"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити</translation>
     </message>
 </context>
 <context>
@@ -570,7 +570,7 @@
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonUp.qml" line="+6"/>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Зателефонувати</translation>
     </message>
 </context>
 <context>
@@ -578,7 +578,7 @@
     <message>
         <location filename="../qml/components/editor/UserAccess.qml" line="+19"/>
         <source>Access:</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ:</translation>
     </message>
 </context>
 <context>
@@ -586,7 +586,7 @@
     <message>
         <location filename="../qml/components/subject/UserBox.qml" line="+26"/>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувач</translation>
     </message>
 </context>
 <context>
@@ -594,12 +594,12 @@
     <message>
         <location filename="../qml/components/editor/UserLocked.qml" line="+12"/>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Locked by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заблоковано:</translation>
     </message>
 </context>
 <context>
@@ -607,7 +607,7 @@
     <message>
         <location filename="../qml/components/subject/UstBox.qml" line="+18"/>
         <source>Schedule name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва розкладу</translation>
     </message>
 </context>
 <context>
@@ -615,57 +615,57 @@
     <message>
         <location filename="../qml/js/inner-codes/driver-paid-service-type/code.js" line="+6"/>
         <source>DRIVER PAID SERVICE TYPE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ТИП ПЛАТНОЇ ПОСЛУГИ ВОДІЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define paid service type</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити тип платної послуги</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert entry in balance log</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося додати запис до журналу балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define user created</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити автора запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Serivce type is disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип послуги вимкнено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Price of service type is 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ціна типу послуги дорівнює 0</translation>
     </message>
     <message>
         <location filename="../qml/js/inner-codes/password-dialog/code.js" line="+5"/>
         <source>Failed to define entry by id</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося знайти запис за ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Password and confirm password is different</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль і підтвердження не збігаються</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Old password is bad</source>
-        <translation type="unfinished"></translation>
+        <translation>Старий пароль неправильний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error occurred on updating new password</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка під час збереження нового пароля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Сталася невідома помилка</translation>
     </message>
 </context>
 <context>
@@ -673,22 +673,22 @@
     <message>
         <location filename="../qml/js/dialog.js" line="+50"/>
         <source>Do you want to delete record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити запис?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Do you want to delete records?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити записи?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
-        <translation type="unfinished"></translation>
+        <translation>Дані змінено користувачем «%1». Застосувати?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення містить банківську картку. Дублювати запис?</translation>
     </message>
 </context>
 <context>
@@ -696,57 +696,57 @@
     <message>
         <location filename="../qml/js/errors.js" line="+18"/>
         <source>Name is not unique</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва не унікальна</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance type isn&apos;t selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вибрано тип балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign of price doesn&apos;t match sign of balance type</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак ціни не відповідає знаку типу балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to create balance type object</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити об&apos;єкт типу балансу</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define balance type</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити тип балансу</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Owner is already connected to this paid service</source>
-        <translation type="unfinished"></translation>
+        <translation>Власника вже підключено до цієї платної послуги</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Code isn&apos;t unique</source>
-        <translation type="unfinished"></translation>
+        <translation>Код не унікальний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rating must be in interval from 1.0 to 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Рейтинг має бути в інтервалі від 1.0 до 5.0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define company</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити компанію</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forbidden to delete the system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Видаляти системний запис заборонено</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Can&apos;t remove last car</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо видалити останній автомобіль</translation>
     </message>
 </context>
 <context>
@@ -754,147 +754,147 @@
     <message>
         <location filename="../qml/js/errors-base.js" line="+20"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас недостатньо прав для цієї операції</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Operation not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Операцію не дозволено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+103"/>
         <location line="+5"/>
         <source>Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Виникла виняткова ситуація</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Sign is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано позивний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign contains prohibited symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний містить неприпустимі символи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sign already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Позивний уже існує в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Group doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Група відсутня в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+26"/>
         <source>Name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано назву</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Group name already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Група з такою назвою вже існує в БД</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name of group is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано назву групи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name of group already exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Група з такою назвою вже існує в БД</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error create security rules for group</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка створення правил доступу для групи</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forbidden to remove Administrators group</source>
-        <translation type="unfinished"></translation>
+        <translation>Видаляти групу адміністраторів заборонено</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to create new entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити новий запис</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Item already assigned on the duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Елемент уже призначено на чергування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All planned units was assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі заплановані одиниці вже призначено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define item of planing duties journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити елемент журналу планування чергувань</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define amount of assigned units</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити кількість призначених одиниць</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Duty type of planned duties doesn&apos;t match with type of item duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип запланованих чергувань не відповідає типу чергування елемента</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+1"/>
         <source>Failed to update data</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося оновити дані</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Code already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Код уже існує</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order status already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус замовлення вже існує</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order status is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вказано статус замовлення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Failed to remove system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити системний запис</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>GET LIST: </source>
-        <translation type="unfinished"></translation>
+        <translation>ОТРИМАННЯ СПИСКУ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INFO: </source>
-        <translation type="unfinished"></translation>
+        <translation>ВІДОМОСТІ: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ADD: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДОДАВАННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -903,7 +903,7 @@
         <location line="+4"/>
         <location line="+5"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося почати транзакцію</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -911,7 +911,7 @@
         <location line="+12"/>
         <location line="+5"/>
         <source>Transaction commit error</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка фіксації транзакції</translation>
     </message>
     <message>
         <location line="-25"/>
@@ -919,143 +919,143 @@
         <location line="+8"/>
         <location line="+10"/>
         <source>DB lost connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Втрачено з&apos;єднання з БД</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>UPDATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ЗМІНЕННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис заблоковано іншим користувачем</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error check user locked: controller object not created</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка перевірки блокування: об&apos;єкт контролера не створено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record not locked for update</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис не заблоковано для змінення</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+6"/>
         <source>Record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис відсутній у БД</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>REMOVE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ВИДАЛЕННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to delete system record</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося видалити системний запис</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Record can&apos;t be deleted because it locked by other user</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо видалити запис: його заблоковано іншим користувачем</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>DUPLICATE: </source>
-        <translation type="unfinished"></translation>
+        <translation>ДУБЛЮВАННЯ: </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Transaction commit error (for multiple duplicate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка фіксації транзакції (під час множинного дублювання)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Source record doesn&apos;t exist in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихідний запис відсутній у БД</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error insert duplicated record</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка додавання дубліката запису</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined amount of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано кількість копій</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Amount must be less or equal 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість має бути не більше 100</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t remove source record</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо видалити вихідний запис</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t get info about source record for delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо отримати відомості про вихідний запис для його видалення</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>LOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>БЛОКУВАННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on lock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка під час блокування запису</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>UNLOCK: </source>
-        <translation type="unfinished"></translation>
+        <translation>РОЗБЛОКУВАННЯ: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined error on unlock record</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка під час розблокування запису</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Untitled error for controller </source>
-        <translation type="unfinished"></translation>
+        <translation>Неописана помилка контролера </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>код</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>controller</source>
-        <translation type="unfinished"></translation>
+        <translation>контролер</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>security group</source>
-        <translation type="unfinished"></translation>
+        <translation>група безпеки</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Opcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Код операції</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>description: </source>
-        <translation type="unfinished"></translation>
+        <translation>опис: </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Exception Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Опис винятку: </translation>
     </message>
 </context>
 <context>
@@ -1063,112 +1063,112 @@
     <message>
         <location filename="../qml/js/hardcode.js" line="+21"/>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Січень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Лютий</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Березень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Квітень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Травень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Червень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Липень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Серпень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Вересень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Жовтень</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Листопад</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Грудень</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування коштів</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Списання</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buy</source>
-        <translation type="unfinished"></translation>
+        <translation>Купівля</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Повернення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Peer to peer</source>
-        <translation type="unfinished"></translation>
+        <translation>P2P-переказ</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточні</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Вирішені</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Невирішені</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалені</translation>
     </message>
 </context>
 <context>
@@ -1176,17 +1176,17 @@
     <message>
         <location filename="../qml/js/status-code.js" line="+20"/>
         <source>Prepare cashless order</source>
-        <translation type="unfinished"></translation>
+        <translation>Підготовка безготівкового замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Successfully saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Успішно збережено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Attempt to send on server</source>
-        <translation type="unfinished"></translation>
+        <translation>Спроба надсилання на сервер</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1208,19 +1208,19 @@
         <location line="+3"/>
         <location line="+2"/>
         <source>Undefined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
     <message>
         <location line="-130"/>
         <source>Order not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення не знайдено</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+20"/>
         <location line="+64"/>
         <source>Order type not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип замовлення не знайдено</translation>
     </message>
     <message>
         <location line="-83"/>
@@ -1228,479 +1228,479 @@
         <location line="+49"/>
         <location line="+13"/>
         <source>Company not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанію не знайдено</translation>
     </message>
     <message>
         <location line="-77"/>
         <source>Tariff not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф не задано</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Клієнта не знайдено</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Driver not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія не знайдено</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <location line="+46"/>
         <source>Driver terminal blocked</source>
-        <translation type="unfinished"></translation>
+        <translation>Термінал водія заблоковано</translation>
     </message>
     <message>
         <location line="-62"/>
         <location line="+17"/>
         <source>Driver status isn&apos;t free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій не в статусі «Вільний»</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <source>Driver not connected to order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія не підключено до типу замовлення</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+17"/>
         <location line="+46"/>
         <source>Driver tempory disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія тимчасово відключено</translation>
     </message>
     <message>
         <location line="-62"/>
         <location line="+30"/>
         <source>Failed to init records in TZA</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося ініціалізувати записи в TZA</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Failed to define coords of 1st feed address</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити координати першої адреси подачі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to assamble order message</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося сформувати повідомлення замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to assamble way points message</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося сформувати повідомлення точок маршруту</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+31"/>
         <source>Driver didn&apos;t accept order type</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій не приймає цей тип замовлення</translation>
     </message>
     <message>
         <location line="-30"/>
         <source>Order successfully saved on server</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення успішно збережено на сервері</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order already exists in db</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення вже існує в БД</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Invalid time of feed time offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильне зміщення часу подачі</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Tariff not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Тариф не знайдено</translation>
     </message>
     <message>
         <location line="-57"/>
         <source>Invalid feed time</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний час подачі</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid time of start search driver (must be &gt;=0 and &lt;= 60)</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний час початку пошуку водія (має бути &gt;=0 і &lt;= 60)</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+53"/>
         <source>Failed to start transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося почати транзакцію</translation>
     </message>
     <message>
         <location line="-52"/>
         <source>Failed commit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зафіксувати транзакцію</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid feed time of way point</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний час подачі для точки маршруту</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid lat coord</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильна широта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid lon coord</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильна довгота</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert order</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося додати замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to insert way point</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося додати точку маршруту</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+53"/>
         <source>Failed to create snapshot of first part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити знімок першої частини тарифу</translation>
     </message>
     <message>
         <location line="-52"/>
         <location line="+53"/>
         <source>Failed to create snapshot of second part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити знімок другої частини тарифу</translation>
     </message>
     <message>
         <location line="-52"/>
         <location line="+53"/>
         <source>Failed to create snapshot of zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити знімок зон</translation>
     </message>
     <message>
         <location line="-52"/>
         <source>Failed to set link to first part of tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося задати посилання на першу частину тарифу</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+52"/>
         <source>Failed to create snapshot of tariff of zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити знімок тарифу зони</translation>
     </message>
     <message>
         <location line="-51"/>
         <source>Undefined value of &apos;feed_is_fuzzy&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значення &apos;feed_is_fuzzy&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined value of &apos;feed_lat&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значення &apos;feed_lat&apos;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Undefined value of &apos;feed_lon&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не задано значення &apos;feed_lon&apos;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver has not selectes duty</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій не вибрав чергування</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance of driver is low</source>
-        <translation type="unfinished"></translation>
+        <translation>Низький баланс водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Additional sum is invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильна додаткова сума</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Searching driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ignore driver from black list</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія з чорного списку пропущено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Return to autoassign</source>
-        <translation type="unfinished"></translation>
+        <translation>Повернення до автопризначення</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+9"/>
         <source>Driver found</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія знайдено</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>Failed to define First tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити перший тариф</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to get list of driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося отримати список водіїв</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to prepare routino profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося підготувати профіль routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to prepare routino translation</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося підготувати переклад routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to init routino db</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося ініціалізувати БД routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to init routino</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося ініціалізувати routino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to set driver in order</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося призначити водія на замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Failed to define max distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося визначити максимальну відстань</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Booking</source>
-        <translation type="unfinished"></translation>
+        <translation>Попереднє замовлення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start assign driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочато призначення водія</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+13"/>
         <source>First tariff not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Перший тариф не знайдено</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>Driver status not free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій не вільний</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver not connected to tariff of order (no record in table connection)</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія не підключено до тарифу замовлення (немає запису в таблиці підключень)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver not connected to tariff of order</source>
-        <translation type="unfinished"></translation>
+        <translation>Водія не підключено до тарифу замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in assembling way points</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка формування точок маршруту</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in assembling order</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка формування замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order successfully saved on terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення успішно збережено на терміналі</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error in insert order in db on driver terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка додавання замовлення до БД термінала водія</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Error in insert way poins of order in db on driver terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка додавання точок маршруту замовлення до БД термінала водія</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Failed to commit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зафіксувати транзакцію</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Failed to create storge for keep amount result</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити сховище для результату розрахунку суми</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver treminal has unfinished order</source>
-        <translation type="unfinished"></translation>
+        <translation>На терміналі водія є незавершене замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Driver staus isn&apos;t free</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій не в статусі «Вільний»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Failed to update link to snapshot of first part tariff</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося оновити посилання на знімок першої частини тарифу</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting server resolution for accept order</source>
-        <translation type="unfinished"></translation>
+        <translation>Очікування дозволу сервера на прийняття замовлення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Driver rejected order</source>
-        <translation type="unfinished"></translation>
+        <translation>Водій відхилив замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The time for accepting order has been expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Час на прийняття замовлення минув</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server allowed order to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер дозволив прийняти замовлення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Server denied order to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер заборонив приймати замовлення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Server allowed order to deny</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер дозволив відмовитися від замовлення</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Order started</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення розпочато</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Order reserved</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення зарезервовано</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mode: move to client</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим: рух до клієнта</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>On place</source>
-        <translation type="unfinished"></translation>
+        <translation>На місці</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Start notification client</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочато сповіщення клієнта</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Notification of client completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Сповіщення клієнта завершено</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client notification is going on</source>
-        <translation type="unfinished"></translation>
+        <translation>Триває сповіщення клієнта</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Notification of client failed to start: Exception occurred</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: виникла виняткова ситуація</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to define client</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: не вдалося визначити клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to get list of servers of notification by call</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: не вдалося отримати список серверів сповіщення дзвінком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to define available entry of severs notification by call</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: не вдалося знайти доступний сервер сповіщення дзвінком</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Asterisk server absent in current AMI connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: сервер Asterisk відсутній серед поточних підключень AMI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Field to define company</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: не вдалося визначити компанію</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Notification of client failed to start: Failed to prepared entry in CDR</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося розпочати сповіщення клієнта: не вдалося підготувати запис у CDR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wait client started</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочато очікування клієнта</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Client in the car (start mode with client)</source>
-        <translation type="unfinished"></translation>
+        <translation>Клієнт в автомобілі (початок режиму з клієнтом)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pause on back way</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза на зворотному шляху</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Back way</source>
-        <translation type="unfinished"></translation>
+        <translation>Зворотний шлях</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preparing for complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Підготовка до завершення</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Complete order</source>
-        <translation type="unfinished"></translation>
+        <translation>Замовлення виконано</translation>
     </message>
 </context>
 <context>
@@ -1708,22 +1708,22 @@
     <message>
         <location filename="../qml/js/utils.js" line="+254"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім&apos;я</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Баланс</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Send message</source>
-        <translation type="unfinished"></translation>
+        <translation>Надіслати повідомлення</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "standinserver.h"
 #include "taborder.h"
 #include "tempsettings.h"
+#include "truncatedtexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -79,31 +80,6 @@ QString buttonStates(const Server &dialog)
 QList<Login::Host> threeHosts()
 {
     return {{"A", QHostAddress("10.0.0.1"), 1}, {"B", QHostAddress("10.0.0.2"), 2}, {"C", QHostAddress("10.0.0.3"), 3}};
-}
-
-// Texts that do not fit their widget, as "class: text".
-QStringList truncatedTexts(const QWidget *window)
-{
-    QStringList result;
-    for (const QWidget *w : window->findChildren<QWidget *>()) {
-        if (!w->isVisible())
-            continue;
-        QString text;
-        int room = 0;
-        if (const auto *label = qobject_cast<const QLabel *>(w)) {
-            text = label->text();
-            room = label->contentsRect().width();
-        } else if (const auto *box = qobject_cast<const QCheckBox *>(w)) {
-            text = box->text();
-            room = box->width() - (box->sizeHint().width() - box->fontMetrics().horizontalAdvance(text));
-        } else if (const auto *button = qobject_cast<const QPushButton *>(w)) {
-            text = button->text();
-            room = button->width() - 6;
-        }
-        if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
-            result.append(QString::fromLatin1(w->metaObject()->className()) + ": " + text);
-    }
-    return result;
 }
 
 } // namespace
