@@ -46,12 +46,10 @@ void BrandCar::writeReport(const QJsonObject &data, const QString &outputDir, co
     const Options options(data.value(QStringLiteral("options")).toObject());
     const QJsonArray results = data.value(QStringLiteral("results")).toArray();
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("D4"), QStringLiteral("D6"), QStringLiteral("D7"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(13, 15);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[8], QStringLiteral("0.00"));

@@ -61,12 +61,10 @@ void BrandPayment::writeReport(const QJsonObject &data, const QString &outputDir
     const Options options(data.value(QStringLiteral("options")).toObject());
     const QJsonArray results = data.value(QStringLiteral("results")).toArray();
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("D4"), QStringLiteral("D6"), QStringLiteral("D7"), options);
     sheet.write("D8", options.texts(QStringLiteral("signs")).join(QLatin1String(", ")));
 
     const Xlsx::Format date = Workbook::withNumberFormat(book.format(firstDayRow, 1), QStringLiteral("dd.mm.yyyy"));

@@ -66,12 +66,10 @@ void ConsolidatedUserSalary::writeReport(const QJsonObject &data, const QString 
 {
     const Options options(data.value(QStringLiteral("options")).toObject());
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("F3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("F5"), QStringLiteral("F6"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("F3"), QStringLiteral("F5"), QStringLiteral("F6"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(11, 16);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[6], QStringLiteral("0.00"));

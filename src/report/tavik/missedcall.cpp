@@ -96,7 +96,7 @@ void MissedCall::writeReport(const QJsonObject &data, const QString &outputDir, 
 {
     const Options options(data.value(QStringLiteral("options")).toObject());
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));

@@ -65,7 +65,7 @@ void UserTransaction::writeReport(const QJsonObject &data, const QString &output
 {
     const Options options(data.value(QStringLiteral("options")).toObject());
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
