@@ -114,6 +114,30 @@ def new_book(extra_sheets=0):
     return wb, Sheet(wb.active)
 
 
+def dated_header(s, label, values, row, colon=True):
+    """The time of writing ("от") in row, the start and end dates two and three rows below: labels in
+    column label, values in the columns values ("E:F" merged, or "E")."""
+    first, _, last = values.partition(":")
+    last = last or first
+    suffix = ":" if colon else ""
+    s.cell("%s%d" % (label, row), "от", h="right")
+    s.merge("%s%d:%s%d" % (first, row, last, row), h="center")
+    s.cell("%s%d" % (label, row + 2), "Начальная дата" + suffix, h="right", border=box(DOTTED))
+    s.cell("%s%d" % (label, row + 3), "Конечная дата" + suffix, h="right", border=box(DOTTED))
+    for value_row in (row + 2, row + 3):
+        s.merge("%s%d:%s%d" % (first, value_row, last, value_row), h="center", border=box(DOTTED))
+
+
+def period_and_days(s, dates=None, days=None):
+    """Rows 9 to 11: start date, end date and days labelled in B:C, their values in D:E (the dates as
+    text) with the extra styles given."""
+    for row, label in ((9, "Start date:"), (10, "End date:"), (11, "Days:")):
+        s.merge("B%d:C%d" % (row, row), label, bold=True, h="right")
+    s.merge("D9:E9", fmt="@", **(dates or {}))
+    s.merge("D10:E10", fmt="@", **(dates or {}))
+    s.merge("D11:E11", fmt="0.00", **(days or {}))
+
+
 # -- Balance-log reports (IndividualBalanceLogReportBase and its card-group variant) --
 
 def balance_log(title, sign_label, name_label):
@@ -121,12 +145,7 @@ def balance_log(title, sign_label, name_label):
     s.widths({"A": 0.88, "B": 10.49, "C": 40.11, "D": 17.55, "E": 16.67, "F": 12.70, "G": 18.07})
     s.merge("B1:G1", title, bold=True, size=12, h="center")
     s.merge("B2:G2", None, bold=True, size=12, h="center")
-    s.cell("D3", "от", h="right")
-    s.merge("E3:F3", h="center")
-    s.cell("D5", "Начальная дата:", h="right", border=box(DOTTED))
-    s.cell("D6", "Конечная дата:", h="right", border=box(DOTTED))
-    s.merge("E5:F5", h="center", border=box(DOTTED))
-    s.merge("E6:F6", h="center", border=box(DOTTED))
+    dated_header(s, "D", "E:F", 3)
     s.cell("D8", sign_label, bold=True, border=box(DOTTED))
     s.merge("E8:F8", bold=True, h="center", border=box(DOTTED))
     s.merge("D9:D10", name_label, bold=True, h="right", v="top", border=box(DOTTED))
@@ -164,12 +183,7 @@ def individual_sessions():
     s.widths({"A": 0.88, "B": 10.05, "C": 27.85, "D": 16.84, "E": 26.97}, default=8.64)
     s.merge("B2:E2", "ИНДИВИДУАЛЬНЫЙ ОТЧЕТ", bold=True, size=12, h="center")
     s.merge("B3:E3", "ПО СЕССИЯМ", bold=True, size=12, h="center")
-    s.cell("D4", "от", h="right")
-    s.cell("E4", h="center")
-    s.cell("D6", "Начальная дата:", h="right", border=box(DOTTED))
-    s.cell("D7", "Конечная дата:", h="right", border=box(DOTTED))
-    s.cell("E6", h="center", border=box(DOTTED))
-    s.cell("E7", h="center", border=box(DOTTED))
+    dated_header(s, "D", "E", 4)
     s.cell("D9", "Sign:", bold=True, border=box(DOTTED))
     s.cell("E9", bold=True, h="center", border=box(DOTTED))
     s.merge("D10:D11", "ФИО:", bold=True, h="right", v="top", border=box(DOTTED))
@@ -249,11 +263,7 @@ def consolidated_driver():
     s.widths({"A": 0.88, "B": 5.2, "C": 9.17, "D": 11.57, "E": 11.57, "F": 10.84, "G": 10.84, "H": 13.31,
               "I": 13.12, "J": 11.52, "K": 12.7, "L": 12.7, "M": 13.49, "N": 11.57, "O": 11.52, "P": 8.82,
               "Q": 12.3, "R": 11.99}, default=8.82)
-    for row, label in ((9, "Start date:"), (10, "End date:"), (11, "Days:")):
-        s.merge("B%d:C%d" % (row, row), label, bold=True, h="right")
-    s.merge("D9:E9", bold=True, h="right", fmt="@")
-    s.merge("D10:E10", bold=True, h="right", fmt="@")
-    s.merge("D11:E11", bold=True, h="center", fmt="0.00")
+    period_and_days(s, dates={"bold": True, "h": "right"}, days={"bold": True, "h": "center"})
     s.hide(12, 16)
     s.cell("C18", "Total:", bold=True, h="right")
     for letter in "DEKLP":
@@ -292,11 +302,7 @@ def consolidated_company():
     wb, s = new_book(extra_sheets=2)
     s.widths({"A": 14.88, "B-O": 12.5})
     s.merge("A1:O1", None, bold=True, size=15, h="center")
-    for row, label in ((9, "Start date:"), (10, "End date:"), (11, "Days:")):
-        s.merge("B%d:C%d" % (row, row), label, bold=True, h="right")
-    s.merge("D9:E9", fmt="@")
-    s.merge("D10:E10", fmt="@")
-    s.merge("D11:E11", fmt="0.00")
+    period_and_days(s)
     head = dict(bold=True, h="center", v="center", wrap=True, border=box(HAIR))
     s.merge("A17:A19", "Дата", **head)
     for rng, text in (("B17:C18", "Поступило"), ("D17:E18", "Обслужено"), ("F17:G18", "Упущено"),
@@ -320,12 +326,7 @@ def consolidated_user_salary():
     wb, s = new_book()
     s.widths({"A": 0.88, "B": 19.31, "C": 26.53, "D-L": 11.38, "M": 16.26, "N": 16.26, "O": 19.17, "P": 16.26})
     s.merge("C1:J1", "ОТЧЕТ ПО ЗП СВОДНЫЙ", bold=True, size=12, h="center")
-    s.cell("E3", "от", h="right")
-    s.merge("F3:G3", h="center")
-    s.cell("E5", "Начальная дата", h="right", border=box(DOTTED))
-    s.cell("E6", "Конечная дата", h="right", border=box(DOTTED))
-    s.merge("F5:G5", h="center", border=box(DOTTED))
-    s.merge("F6:G6", h="center", border=box(DOTTED))
+    dated_header(s, "E", "F:G", 3, colon=False)
     s.ws.row_dimensions[9].height = 25.5
     head = dict(bold=True, h="center", v="center", wrap=True, border=box(HAIR))
     s.merge("B9:B10", "Логин", **head)
@@ -375,12 +376,7 @@ def individual_user_salary():
               "K": 16.26}, default=8.67)
     s.merge("B1:G1", "ОТЧЕТ ПО БАЛАНСУ", bold=True, size=12, h="center")
     s.merge("B2:G2", None, bold=True, size=12, h="center")
-    s.cell("D3", "от", h="right")
-    s.merge("E3:F3", h="center")
-    s.cell("D5", "Начальная дата", h="right", border=box(DOTTED))
-    s.cell("D6", "Конечная дата", h="right", border=box(DOTTED))
-    s.merge("E5:F5", h="center", border=box(DOTTED))
-    s.merge("E6:F6", h="center", border=box(DOTTED))
+    dated_header(s, "D", "E:F", 3, colon=False)
     s.cell("D8", "Sign", bold=True, border=box(DOTTED))
     s.merge("E8:F8", bold=True, h="center", border=box(DOTTED))
     s.merge("D9:D10", "ФИО", bold=True, v="top", border=box(DOTTED))
@@ -432,11 +428,7 @@ def consolidated_user_calls():
     s.widths({"A": 6.12, "B": 13.89, "C-D": 9.18, "E": 8.82, "F-N": 6.08, "O-Q": 6.3, "R-S": 8.37, "T": 9.72,
               "U": 8.79, "V": 8.37, "W-X": 13.63}, default=10.92)
     s.merge("A1:X1", "Отчет по звонкам и заказам операторов", bold=True, size=15, h="center")
-    for row, label in ((9, "Start date:"), (10, "End date:"), (11, "Days:")):
-        s.merge("B%d:C%d" % (row, row), label, bold=True, h="right")
-    s.merge("D9:E9", fmt="@")
-    s.merge("D10:E10", fmt="@")
-    s.merge("D11:E11", h="center", fmt="0.00")
+    period_and_days(s, days={"h": "center"})
     head = dict(bold=True, h="center", v="center", wrap=True, border=box(THIN))
     s.merge("A17:A19", "НР\nП/п", **head)
     s.merge("B17:B17", None, **head)

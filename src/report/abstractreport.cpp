@@ -151,6 +151,13 @@ void AbstractReport::writePeriod(Xlsx::Document &sheet, const QString &startCell
     writeTime(sheet, endCell, options.toLongLong(QStringLiteral("dt_utc_insert_end")), utc);
 }
 
+void AbstractReport::writeCreatedAndPeriod(Xlsx::Document &sheet, const QString &createdCell,
+                                           const QString &startCell, const QString &endCell, const Options &options)
+{
+    writeTime(sheet, createdCell, currentMSecs(), options.toLongLong(QStringLiteral("utc")));
+    writePeriod(sheet, startCell, endCell, options);
+}
+
 void AbstractReport::writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end,
                                         qint64 offsetMinutes)
 {
@@ -193,6 +200,11 @@ bool AbstractReport::openWorkbook(Workbook &workbook, const QString &templatePat
         return true;
     fail(workbook.errorString());
     return false;
+}
+
+bool AbstractReport::openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder)
+{
+    return openWorkbook(workbook, templatePath, folder, localStamp());
 }
 
 bool AbstractReport::saveWorkbook(Workbook &workbook)

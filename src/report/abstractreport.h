@@ -97,6 +97,10 @@ protected:
     // The period of the options, "dt_utc_insert_start" and "dt_utc_insert_end" at their "utc"
     // offset, in two header cells as writeTime writes them.
     void writePeriod(Xlsx::Document &sheet, const QString &startCell, const QString &endCell, const Options &options);
+    // The time of writing in createdCell as writeTime writes it (at the "utc" offset of the options),
+    // then the period as writePeriod writes it.
+    void writeCreatedAndPeriod(Xlsx::Document &sheet, const QString &createdCell, const QString &startCell,
+                               const QString &endCell, const Options &options);
     // Column D from firstRow down: the start, the end and the calendar days between them in the
     // machine's local time.
     void writePeriodAndDays(Xlsx::Document &sheet, int firstRow, qint64 start, qint64 end, qint64 offsetMinutes);
@@ -106,6 +110,8 @@ protected:
     // Opens a copy of the template; on failure records why and returns false.
     bool openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder,
                       const QString &baseName);
+    // The same under the plain output name, localStamp().
+    bool openWorkbook(Workbook &workbook, const QString &templatePath, const QString &folder);
     // Saves and records the file as written; on failure records why and returns false.
     bool saveWorkbook(Workbook &workbook);
     // Records a failure of the writer (logged as a warning).

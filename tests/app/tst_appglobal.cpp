@@ -8,13 +8,12 @@
 #include "gui/net/network.h"
 #include "gui/settings/settings.h"
 #include "gui/table/originalmodel.h"
-#include "modalwatchdog.h"
+#include "globaltestbed.h"
 #include "optionrights.h"
 #include "sentmessages.h"
 #include "shell/context.h"
 #include "shell/global.h"
 #include "shell/mainwindow.h"
-#include "tempsettings.h"
 
 #include <QtTest>
 
@@ -72,11 +71,7 @@ private:
     void deliver(const QString &name, const QString &action, const QVariantMap &params);
     ItemController *shared(const char *property) const;
 
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<Context> m_context;
-    std::unique_ptr<Gui::Network> m_net;
-    std::unique_ptr<OptionRights> m_rights;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<GlobalTestBed> m_bed;
     std::unique_ptr<SentMessages> m_sent;
     QPointer<MainWindow> m_window;
     QString m_titleBeforeSetup;
@@ -85,17 +80,7 @@ private:
 
 void TestAppGlobal::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    Gui::Settings::setValue("updating", "checkOnStartup", false);
-    m_context = std::make_unique<Context>();
-    m_net = std::make_unique<Gui::Network>();
-    Common::AbstractController::setNetwork(m_net.get());
-    Gui::Controller::AbstractController::setNetwork(m_net.get());
-    // The signed-in user: owner 5 of group 2.
-    m_rights = std::make_unique<OptionRights>("2", "5");
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_watchdog->allowOpen("Gui::DataLoading");
+    m_bed = std::make_unique<GlobalTestBed>([] { return std::make_unique<Context>(); });
 }
 
 void TestAppGlobal::init()
@@ -107,7 +92,7 @@ void TestAppGlobal::init()
     QVERIFY(m_global);
     m_window->setup();
     disconnect(m_global, &Gui::Global::closing, m_window, nullptr);
-    m_sent = std::make_unique<SentMessages>(m_net.get());
+    m_sent = std::make_unique<SentMessages>(m_bed->network());
 }
 
 void TestAppGlobal::cleanup()
@@ -115,12 +100,12 @@ void TestAppGlobal::cleanup()
     m_sent.reset();
     delete m_window;
     QVERIFY(!Context::global());
-    VERIFY_NO_MODAL(*m_watchdog);
+    VERIFY_NO_MODAL(m_bed->watchdog());
 }
 
 void TestAppGlobal::deliver(const QString &name, const QString &action, const QVariantMap &params)
 {
-    m_net->dispatchMessage(name, action, params);
+    m_bed->network()->dispatchMessage(name, action, params);
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
 }

@@ -1,6 +1,5 @@
 // The controllers' own requests against the stand-in over PostgreSQL: answered to the instance
 // that asked, with the database changed as asked, and refused without the rights.
-#include "common/core/utils/utils.h"
 #include "controller/crash/crashreport.h"
 #include "controller/company/terminalcompany.h"
 #include "controller/driver/driver.h"
@@ -44,11 +43,6 @@ QVariantMap ownAnswer(QSignalSpy &spy, const Client::Controller::ItemController 
     return found;
 }
 
-QString digest(const QString &password)
-{
-    return Utils().getPwdHash(password);
-}
-
 } // namespace
 
 class TestStandinExtras : public QObject
@@ -82,8 +76,8 @@ void TestStandinExtras::initTestCase()
     m_database = std::make_unique<ScratchDatabase>(QStringLiteral("extras"));
     QVERIFY2(m_database->isOpen(), qPrintable(m_database->error()));
     m_server.setEnvironment(m_database->environment());
-    QVERIFY(m_server.start({"--database", "--quiet", "--user", "admin:" + digest("ad"), "--user",
-                            "operator:" + digest("op")}));
+    QVERIFY(m_server.start({"--database", "--quiet", "--user", "admin:" + passwordDigest("ad"), "--user",
+                            "operator:" + passwordDigest("op")}));
     m_sql = PgSchema::addClusterDatabase(QStringLiteral("extras"));
     m_sql.setDatabaseName(m_database->name());
     QVERIFY2(m_sql.open(), qPrintable(m_sql.lastError().text()));
@@ -203,17 +197,21 @@ void TestStandinExtras::passwordChanges()
     QSignalSpy terminalAnswers(&terminal, &TerminalCompany::saChangePwd);
     QSignalSpy userAnswers(&user, &User::saChangePwd);
 
-    driver.trChangePwd({{"id", QString::number(driverId)}, {"pwd", digest("d1")}, {"pwd_confirm", digest("d1")}});
+    driver.trChangePwd(
+        {{"id", QString::number(driverId)}, {"pwd", passwordDigest("d1")}, {"pwd_confirm", passwordDigest("d1")}});
     QCOMPARE(ownAnswer(driverAnswers, driver).value("RES").toString(), QString("10"));
-    QCOMPARE(sql("SELECT pwd FROM drivers WHERE id = ?", {driverId}).toString(), digest("d1"));
+    QCOMPARE(sql("SELECT pwd FROM drivers WHERE id = ?", {driverId}).toString(), passwordDigest("d1"));
 
-    terminal.trChangePwd({{"id", QString::number(terminalId)}, {"pwd", digest("t1")}, {"pwd_confirm", digest("t2")}});
+    terminal.trChangePwd(
+        {{"id", QString::number(terminalId)}, {"pwd", passwordDigest("t1")}, {"pwd_confirm", passwordDigest("t2")}});
     QCOMPARE(ownAnswer(terminalAnswers, terminal).value("ERRCODE").toString(), QString("201"));
 
-    user.trChangePwd({{"id", QString::number(userId)}, {"old_pwd", digest("wrong")}, {"pwd", digest("u1")},
-                      {"pwd_confirm", digest("u1")}});
+    user.trChangePwd({{"id", QString::number(userId)},
+                      {"old_pwd", passwordDigest("wrong")},
+                      {"pwd", passwordDigest("u1")},
+                      {"pwd_confirm", passwordDigest("u1")}});
     QCOMPARE(ownAnswer(userAnswers, user).value("ERRCODE").toString(), QString("202"));
-    QCOMPARE(sql("SELECT pwd FROM users WHERE id = ?", {userId}).toString(), digest("op"));
+    QCOMPARE(sql("SELECT pwd FROM users WHERE id = ?", {userId}).toString(), passwordDigest("op"));
 }
 
 void TestStandinExtras::otherRequests()
@@ -284,7 +282,8 @@ void TestStandinExtras::rightsOfAnOperator()
     QSignalSpy removed(&notifications, &Notification::saBatchRemove);
     QSignalSpy implemented(&services, &DriverPaidServiceType::saImplementPaidService);
     driver.trArchive({{"id", QString::number(driverId)}, {"is_archived", "1"}});
-    driver.trChangePwd({{"id", QString::number(driverId)}, {"pwd", digest("x")}, {"pwd_confirm", digest("x")}});
+    driver.trChangePwd(
+        {{"id", QString::number(driverId)}, {"pwd", passwordDigest("x")}, {"pwd_confirm", passwordDigest("x")}});
     notifications.trBatchRemove({{"id", QStringLiteral("[%1]").arg(notification)}});
     services.trImplementPaidService({{"id", "2"}});
     for (QSignalSpy *spy : {&archived, &passwords}) {

@@ -36,11 +36,6 @@ namespace {
 
 const QString password = QStringLiteral("s3cret пароль");
 
-QString digest(const QString &text)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
-}
-
 QVariantMap hostMap(const QString &name, const QString &address, int port)
 {
     return {{"name", name}, {"address", address}, {"port", QString::number(port)}};
@@ -212,7 +207,7 @@ void TestLoginDialog::loginEnablesOkAndReset()
 void TestLoginDialog::acceptPointsTheNetwork()
 {
     Gui::Settings::setList("hosts", {hostMap("One", "10.0.0.1", 1), hostMap("Two", "10.0.0.2", 4321)});
-    QSettings().setValue("auth/password", digest("old"));
+    QSettings().setValue("auth/password", passwordDigest("old"));
     Login dialog(40300);
     dialog.setDeleteOnClose(false);
     dialog.show();
@@ -228,7 +223,7 @@ void TestLoginDialog::acceptPointsTheNetwork()
     QCOMPARE(order, (QStringList{"close", "connect:10.0.0.2"}));
     QCOMPARE(m_net->port(), 4321);
     QCOMPARE(m_net->sign(), QString("operator"));
-    QCOMPARE(m_net->pwd(), digest(password));
+    QCOMPARE(m_net->pwd(), passwordDigest(password));
     QVERIFY(dialog.isBusy());
     QVERIFY(!dialog.isEnabled());
     QVERIFY(dialog.isVisible());
@@ -254,7 +249,7 @@ void TestLoginDialog::savedPasswordIsADigest()
         dialog.stop();
     }
     QVERIFY(!m_temp->fileText().contains("s3cret"));
-    QCOMPARE(QSettings().value("auth/password").toString(), digest(password));
+    QCOMPARE(QSettings().value("auth/password").toString(), passwordDigest(password));
 
     // The next start signs in with the stored digest while the field is left alone.
     {
@@ -263,23 +258,23 @@ void TestLoginDialog::savedPasswordIsADigest()
         QVERIFY(dialog.passwordEdit()->text().isEmpty());
         QVERIFY(!dialog.passwordEdit()->placeholderText().isEmpty());
         dialog.accept();
-        QCOMPARE(m_net->pwd(), digest(password));
-        QCOMPARE(QSettings().value("auth/password").toString(), digest(password));
+        QCOMPARE(m_net->pwd(), passwordDigest(password));
+        QCOMPARE(QSettings().value("auth/password").toString(), passwordDigest(password));
         dialog.stop();
 
         // Typing a password replaces it.
         QTest::keyClicks(dialog.passwordEdit(), "new");
         QVERIFY(dialog.passwordEdit()->placeholderText().isEmpty());
         dialog.accept();
-        QCOMPARE(m_net->pwd(), digest("new"));
-        QCOMPARE(QSettings().value("auth/password").toString(), digest("new"));
+        QCOMPARE(m_net->pwd(), passwordDigest("new"));
+        QCOMPARE(QSettings().value("auth/password").toString(), passwordDigest("new"));
         dialog.stop();
 
         // Another user does not inherit it.
         dialog.passwordEdit()->clear();
         QTest::keyClicks(dialog.loginEdit(), "2");
         dialog.accept();
-        QCOMPARE(m_net->pwd(), digest(""));
+        QCOMPARE(m_net->pwd(), passwordDigest(""));
         dialog.stop();
     }
 
@@ -289,10 +284,10 @@ void TestLoginDialog::savedPasswordIsADigest()
     {
         Login dialog(40300);
         dialog.setDeleteOnClose(false);
-        QCOMPARE(QSettings().value("auth/password").toString(), digest("plain-text"));
+        QCOMPARE(QSettings().value("auth/password").toString(), passwordDigest("plain-text"));
         QVERIFY(!m_temp->fileText().contains("plain-text"));
         dialog.accept();
-        QCOMPARE(m_net->pwd(), digest("plain-text"));
+        QCOMPARE(m_net->pwd(), passwordDigest("plain-text"));
         dialog.stop();
     }
     // Unchecking "Save password" erases what was saved.
@@ -504,7 +499,7 @@ void TestLoginDialog::signInAgainstStandin()
     {
         const QByteArray cluster = qgetenv("PGDATABASE");
         qputenv("PGDATABASE", database.name().toUtf8());
-        const bool started = server.start({"--database", "--user", "operator:" + digest(password)});
+        const bool started = server.start({"--database", "--user", "operator:" + passwordDigest(password)});
         qputenv("PGDATABASE", cluster);
         QVERIFY2(started, "the stand-in server did not start");
     }
@@ -548,7 +543,7 @@ void TestLoginDialog::signInAgainstStandin()
     // Only the digest travelled.
     const QList<QJsonObject> attempts = server.received("auth_trAuth");
     QCOMPARE(attempts.size(), 2);
-    QCOMPARE(attempts.last().value("SID").toString(), digest(password));
+    QCOMPARE(attempts.last().value("SID").toString(), passwordDigest(password));
     QCOMPARE(m_watchdog.boxes().size(), 1);
     Common::AbstractController::setNetwork(nullptr);
 }

@@ -5,7 +5,6 @@
 #include "network.h"
 #include "standinserver.h"
 
-#include <QCryptographicHash>
 #include <QtTest>
 
 #include <memory>
@@ -20,15 +19,10 @@ namespace {
 const QString login = QStringLiteral("op");
 const QString password = QStringLiteral("s3cret");
 
-QString digest(const QString &text)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
-}
-
 // A stand-in server and a client wired as the application wires them, with short intervals.
 struct Harness
 {
-    explicit Harness(StandinServer &server, const QString &pwdDigest = digest(password))
+    explicit Harness(StandinServer &server, const QString &pwdDigest = passwordDigest(password))
     {
         network = std::make_unique<Network>();
         network->setPingInterval(600ms);
@@ -83,7 +77,7 @@ struct Inbox : QObject
 
 QStringList userArgs()
 {
-    return {QStringLiteral("--user"), login + QLatin1Char(':') + digest(password)};
+    return {QStringLiteral("--user"), login + QLatin1Char(':') + passwordDigest(password)};
 }
 
 } // namespace
@@ -120,7 +114,7 @@ void TestNetwork::signInSessionKeepAliveAndClose()
     emit client.network->makeConnection();
     QVERIFY(server.waitFor(StandinServer::isMessage("auth_trAuth")));
     const QJsonObject authRequest = server.received("auth_trAuth").first();
-    QCOMPARE(authRequest.value("SID").toString(), digest(password));
+    QCOMPARE(authRequest.value("SID").toString(), passwordDigest(password));
     QCOMPARE(authRequest.value("SIGN").toString(), login);
     QVERIFY(!authRequest.contains("RECEIVER"));
 
@@ -163,7 +157,7 @@ void TestNetwork::refusedSignInStopsReconnecting()
 {
     StandinServer server;
     QVERIFY(server.start(userArgs()));
-    Harness client(server, digest("wrong"));
+    Harness client(server, passwordDigest("wrong"));
     QSignalSpy failed(client.auth.get(), &Auth::saFailed);
     QSignalSpy state(client.network.get(), &Common::Network::connectionState);
 

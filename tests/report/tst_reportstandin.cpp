@@ -10,7 +10,6 @@
 
 #include "common/net/netdto.h"
 
-#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
@@ -28,11 +27,6 @@ namespace {
 
 const QString login = QStringLiteral("reporter");
 const QString password = QStringLiteral("s3cret");
-
-QString digest(const QString &text)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex());
-}
 
 // Runs one statement on a connection; false with the reason.
 bool run(QSqlDatabase database, const QString &sql, QString *error)
@@ -103,7 +97,7 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
     const QByteArray clusterDatabase = qgetenv("PGDATABASE");
     qputenv("PGDATABASE", m_database.toUtf8());
     const bool started = server.start({"--database", "--quiet", "--dbinit", qEnvironmentVariable("KORIV_DBINIT"),
-                                       "--user", login + ':' + digest(password)});
+                                       "--user", login + ':' + passwordDigest(password)});
     qputenv("PGDATABASE", clusterDatabase);
     QVERIFY2(started, "the stand-in did not start");
 
@@ -148,7 +142,7 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
     network.setHost("127.0.0.1");
     network.setPort(server.port());
     network.setSign(login);
-    network.setPwd(digest(password));
+    network.setPwd(passwordDigest(password));
     emit network.makeConnection();
     QTRY_VERIFY_WITH_TIMEOUT(!answer("userSession_saOpen").isEmpty(), 10000);
 

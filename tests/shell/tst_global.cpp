@@ -6,11 +6,10 @@
 #include "gui/net/network.h"
 #include "gui/widget/dataloading.h"
 #include "gui/update/updater.h"
-#include "modalwatchdog.h"
+#include "globaltestbed.h"
 #include "openedurls.h"
 #include "optionrights.h"
 #include "sentmessages.h"
-#include "tempsettings.h"
 #include "testcontroller.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -74,35 +73,21 @@ private:
     void deliver(const QString &name, const QString &action, const QVariantMap &params);
     void endList(ItemController *controller, const QVariantMap &extra = {});
 
-    std::unique_ptr<TempSettings> m_settings;
-    std::unique_ptr<Gui::Context> m_context;
-    std::unique_ptr<Gui::Network> m_net;
-    std::unique_ptr<OptionRights> m_rights;
+    std::unique_ptr<GlobalTestBed> m_bed;
     std::unique_ptr<SentMessages> m_sent;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
     QPointer<TestMainWindow> m_window;
     TestGlobal *m_global = nullptr;
 };
 
 void TestGlobalObject::initTestCase()
 {
-    m_settings = std::make_unique<TempSettings>();
-    Gui::Settings settings;
-    Gui::Settings::setValue("updating", "checkOnStartup", false);
-    m_context = std::make_unique<Gui::Context>();
-    m_net = std::make_unique<Gui::Network>();
-    Common::AbstractController::setNetwork(m_net.get());
-    Gui::Controller::AbstractController::setNetwork(m_net.get());
-    // The signed-in user: owner 5 of group 2.
-    m_rights = std::make_unique<OptionRights>("2", "5");
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_watchdog->allowOpen("Gui::DataLoading");
+    m_bed = std::make_unique<GlobalTestBed>([] { return std::make_unique<Gui::Context>(); });
 }
 
 void TestGlobalObject::init()
 {
-    m_rights->clear();
-    m_watchdog->reset();
+    m_bed->rights().clear();
+    m_bed->watchdog().reset();
     m_window = new TestMainWindow;
     m_window->createGlobal();
     m_global = m_window->testGlobal();
@@ -120,19 +105,19 @@ void TestGlobalObject::init()
     m_window->setup();
     // The window stays: closing() is checked where it is expected.
     disconnect(m_global, &Gui::Global::closing, m_window, nullptr);
-    m_sent = std::make_unique<SentMessages>(m_net.get());
+    m_sent = std::make_unique<SentMessages>(m_bed->network());
 }
 
 void TestGlobalObject::cleanup()
 {
     m_sent.reset();
     delete m_window;
-    VERIFY_NO_MODAL(*m_watchdog);
+    VERIFY_NO_MODAL(m_bed->watchdog());
 }
 
 void TestGlobalObject::deliver(const QString &name, const QString &action, const QVariantMap &params)
 {
-    m_net->dispatchMessage(name, action, params);
+    m_bed->network()->dispatchMessage(name, action, params);
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
 }
@@ -174,7 +159,7 @@ void TestGlobalObject::listsAfterTheFirstOpen()
     QVERIFY(m_global->loadingWindow());
     QVERIFY(m_global->loadingWindow()->isVisible());
     QVERIFY(m_global->loadingWindow()->isWaiting());
-    QCOMPARE(m_watchdog->boxes().size(), 0);
+    QCOMPARE(m_bed->watchdog().boxes().size(), 0);
 }
 
 void TestGlobalObject::loadingCounter()
@@ -253,15 +238,15 @@ void TestGlobalObject::oldVersion()
     QSignalSpy closing(m_global, &Gui::Global::closing);
     OpenedUrls pages("http");
     open({{"RES", "50"}, {"isNewVersionAvailable", "1"}});
-    QCOMPARE(m_watchdog->texts(), QStringList{"You have old version! Please update your application"});
+    QCOMPARE(m_bed->watchdog().texts(), QStringList{"You have old version! Please update your application"});
     QCOMPARE(pages.urls, QList<QUrl>{QUrl(m_global->updater()->downloadPageUrl())});
     QVERIFY(pages.urls.first().path().endsWith("/install/windows"));
-    QCOMPARE(m_watchdog->boxes().first().title, QCoreApplication::applicationName());
+    QCOMPARE(m_bed->watchdog().boxes().first().title, QCoreApplication::applicationName());
     QCOMPARE(closing.count(), 1);
     QVERIFY(m_sent->maps().isEmpty());
     QVERIFY(!m_global->loadingWindow());
     QVERIFY(m_global->stages.isEmpty());
-    m_watchdog->reset();
+    m_bed->watchdog().reset();
     // Only the first answer of a run is checked.
     open({{"RES", "10"}});
     QCOMPARE(m_global->stages, (QList<int>{1, 2}));
@@ -270,11 +255,11 @@ void TestGlobalObject::oldVersion()
 void TestGlobalObject::newVersionAvailable()
 {
     open({{"isNewVersionAvailable", "1"}});
-    QCOMPARE(m_watchdog->texts(),
+    QCOMPARE(m_bed->watchdog().texts(),
              QStringList{"New version is available! Please update your application in the near future"});
     QVERIFY(m_global->loadingWindow());
     QCOMPARE(m_sent->names().last(), QString("userGuiSession_trGetList"));
-    m_watchdog->reset();
+    m_bed->watchdog().reset();
 }
 
 void TestGlobalObject::sessionEndedByServer_data()
@@ -298,9 +283,9 @@ void TestGlobalObject::sessionEndedByServer()
     QFETCH(QStringList, boxes);
     QSignalSpy closing(m_global, &Gui::Global::closing);
     deliver(name, action, params);
-    QCOMPARE(m_watchdog->texts(), boxes);
+    QCOMPARE(m_bed->watchdog().texts(), boxes);
     QCOMPARE(closing.count(), boxes.size());
-    m_watchdog->reset();
+    m_bed->watchdog().reset();
 }
 
 void TestGlobalObject::rowsReachOnlyTheRequester()
@@ -344,7 +329,7 @@ void TestGlobalObject::rightsArriving()
     m_sent->clear();
     QSignalSpy received(m_global, &Gui::Global::soReceived);
     // The value arrives as a row of the group's option list.
-    const QString option = code.isEmpty() ? QString("999") : m_rights->addOption(code);
+    const QString option = code.isEmpty() ? QString("999") : m_bed->rights().addOption(code);
     const QVariantMap row{{"id", "900"}, {"rst_id_group", "2"}, {"rst_id_so", option}, {"option_value", value},
                           {"RECEIVER", groupValues->objectNumber()}};
     deliver("ugso", "saListInfo", row);
@@ -373,7 +358,7 @@ void TestGlobalObject::rightsBeforeTheOptionsLoaded()
     UserGroupSecurityOption *groupValues = m_global->userGroupSecurityOption();
     groupValues->originalModel()->setDataAtLeastLoaded(false);
     QSignalSpy received(m_global, &Gui::Global::soReceived);
-    const QString option = m_rights->addOption("cat2.crud.read");
+    const QString option = m_bed->rights().addOption("cat2.crud.read");
     deliver("ugso", "saListInfo", {{"id", "901"}, {"rst_id_group", "2"}, {"rst_id_so", option},
                                    {"option_value", "1"}, {"RECEIVER", groupValues->objectNumber()}});
     // A row of the list still loading joins the model, but announces no right.
@@ -441,14 +426,14 @@ void TestGlobalObject::updateCheckAfterLoading()
     socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
     QVERIFY(answered.wait(5000));
     QCoreApplication::processEvents();
-    QCOMPARE(m_watchdog->texts(), QStringList());
+    QCOMPARE(m_bed->watchdog().texts(), QStringList());
 
     // An update put in place closes the main window as the user would: with the question.
-    m_watchdog->answerNext(QMessageBox::No);
+    m_bed->watchdog().answerNext(QMessageBox::No);
     emit updater->restart();
-    QCOMPARE(m_watchdog->texts(), QStringList{"Are you sure want to quit?"});
+    QCOMPARE(m_bed->watchdog().texts(), QStringList{"Are you sure want to quit?"});
     QVERIFY(m_window);
-    m_watchdog->reset();
+    m_bed->watchdog().reset();
 }
 
 void TestGlobalObject::invokables()
@@ -475,7 +460,7 @@ void TestGlobalObject::invokables()
     // The rights questions read the signed-in user's options.
     TestController car("car");
     QVERIFY(!m_global->securityState(&car, "read"));
-    m_rights->grantRead("car");
+    m_bed->rights().grantRead("car");
     QVERIFY(m_global->securityState(&car, "read"));
     QVERIFY(m_global->securityStateByName("car", "read"));
     QCOMPARE(m_global->securityValue(&car, "read"), QString("1"));

@@ -1,5 +1,6 @@
 #include "standinserver.h"
 
+#include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QtTest>
 
@@ -94,4 +95,9 @@ std::function<bool(const QJsonObject &)> StandinServer::isMessage(const QString 
         return e.value(QStringLiteral("event")).toString() == QLatin1String("message")
             && e.value(QStringLiteral("message")).toObject().value(QStringLiteral("FN")).toString() == fn;
     };
+}
+
+QString passwordDigest(const QString &password)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Md5).toHex());
 }

@@ -46,3 +46,7 @@ private:
     QList<QJsonObject> m_events;
     int m_port = 0;
 };
+
+// A password as a client signs in with it and as the server's "--user name:digest" takes it: the
+// MD5 of its UTF-8 text in lower-case hex.
+QString passwordDigest(const QString &password);

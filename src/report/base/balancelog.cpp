@@ -15,7 +15,7 @@
 namespace Report::Base {
 
 BalanceLog::BalanceLog(Common::Db *db, const QString &tableName)
-    : AbstractReport(db)
+    : PerResultReport(db)
     , m_tableName(tableName)
 {
 }
@@ -86,18 +86,9 @@ QJsonObject BalanceLog::ownerObject(const QString &key, QSqlQuery &query, const 
     return object;
 }
 
-void BalanceLog::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void BalanceLog::writeResult(const QJsonObject &owner, const Options &options, const QString &outputDir,
+                             const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
-    for (const QJsonValue &owner : results)
-        writeOwner(owner.toObject(), options, outputDir, templatePath);
-}
-
-void BalanceLog::writeOwner(const QJsonObject &owner, const QJsonObject &optionsObject, const QString &outputDir,
-                            const QString &templatePath)
-{
-    const Options options(optionsObject);
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     const bool grouped = options.flag(QStringLiteral("group_by_bt"));
     const QString sign = owner.value(QStringLiteral("sign")).toString();
@@ -107,8 +98,7 @@ void BalanceLog::writeOwner(const QJsonObject &owner, const QJsonObject &options
     if (!openWorkbook(book, templatePath, outputDir, name))
         return;
     Xlsx::Document &sheet = book.document();
-    sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("E3"), QStringLiteral("E5"), QStringLiteral("E6"), options);
     sheet.write("E8", sign);
     sheet.write("E9", owner.value(QStringLiteral("full_name")).toString());
     sheet.write("E11", owner.value(QStringLiteral("current_balance")).toDouble());

@@ -16,7 +16,7 @@
 namespace Report::Base {
 
 Session::Session(Common::Db *db, const QString &tableName)
-    : AbstractReport(db)
+    : PerResultReport(db)
     , m_tableName(tableName)
 {
 }
@@ -60,18 +60,9 @@ QJsonObject Session::ownerObject(const QString &key, QSqlQuery &query)
                        {QStringLiteral("values"), values}};
 }
 
-void Session::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void Session::writeResult(const QJsonObject &owner, const Options &options, const QString &outputDir,
+                          const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
-    for (const QJsonValue &owner : results)
-        writeOwner(owner.toObject(), options, outputDir, templatePath);
-}
-
-void Session::writeOwner(const QJsonObject &owner, const QJsonObject &optionsObject, const QString &outputDir,
-                         const QString &templatePath)
-{
-    const Options options(optionsObject);
     const QString sign = owner.value(QStringLiteral("sign")).toString();
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, localStamp() + QLatin1Char('-') + Workbook::safeFileName(sign)))

@@ -1,26 +1,25 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/perresultreport.h"
 
 namespace Report::Base {
 
 // The individual sessions report of users or drivers: per owner the hours of closed sessions per
 // step (hour, day, week, month, quarter, year) of a period in the owner's local time, one
 // workbook per owner.
-class Session : public AbstractReport
+class Session : public PerResultReport
 {
 public:
     Session(Common::Db *db, const QString &tableName);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
 
     QString tableName() const { return m_tableName; }
 
 private:
     QJsonObject ownerObject(const QString &key, QSqlQuery &query);
-    void writeOwner(const QJsonObject &owner, const QJsonObject &options, const QString &outputDir,
-                    const QString &templatePath);
+    void writeResult(const QJsonObject &owner, const Options &options, const QString &outputDir,
+                     const QString &templatePath) override;
 
     QString m_tableName;
 };

@@ -31,7 +31,7 @@ const char *const statement =
 } // namespace
 
 BrandCar::BrandCar(Common::Db *db)
-    : AbstractReport(db)
+    : SingleWorkbookReport(db)
 {
 }
 
@@ -41,17 +41,10 @@ QJsonArray BrandCar::extractResult(const QJsonObject &params)
     return queryToJson(query);
 }
 
-void BrandCar::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void BrandCar::writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options)
 {
-    const Options options(data.value(QStringLiteral("options")).toObject());
-    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
-    Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
-        return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("D4"), QStringLiteral("D6"), QStringLiteral("D7"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(13, 15);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[8], QStringLiteral("0.00"));
@@ -78,7 +71,6 @@ void BrandCar::writeReport(const QJsonObject &data, const QString &outputDir, co
             sheet.write(row, column, 0, hours);
         ++row;
     }
-    saveWorkbook(book);
 }
 
 } // namespace Report::Mirsel

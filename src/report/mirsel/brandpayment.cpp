@@ -37,7 +37,7 @@ constexpr int firstDayRow = 12;
 } // namespace
 
 BrandPayment::BrandPayment(Common::Db *db)
-    : AbstractReport(db)
+    : SingleWorkbookReport(db)
 {
 }
 
@@ -54,19 +54,12 @@ QJsonArray BrandPayment::extractResult(const QJsonObject &params)
     return queryToJson(query);
 }
 
-void BrandPayment::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void BrandPayment::writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options)
 {
     static const QHash<QString, int> channelColumns{
         {QStringLiteral("esp"), 2}, {QStringLiteral("lqp"), 3}, {QStringLiteral("city24"), 4}, {QStringLiteral("term"), 5}};
-    const Options options(data.value(QStringLiteral("options")).toObject());
-    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
-    Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
-        return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("D4", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("D6"), QStringLiteral("D7"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("D4"), QStringLiteral("D6"), QStringLiteral("D7"), options);
     sheet.write("D8", options.texts(QStringLiteral("signs")).join(QLatin1String(", ")));
 
     const Xlsx::Format date = Workbook::withNumberFormat(book.format(firstDayRow, 1), QStringLiteral("dd.mm.yyyy"));
@@ -103,7 +96,6 @@ void BrandPayment::writeReport(const QJsonObject &data, const QString &outputDir
                        Xlsx::CellFormula(QStringLiteral("=SUM(B%1:B%2)").arg(firstDayRow).arg(qMax(row, firstDayRow)),
                                          "B10:F10", Xlsx::CellFormula::SharedType),
                        totals);
-    saveWorkbook(book);
 }
 
 } // namespace Report::Mirsel

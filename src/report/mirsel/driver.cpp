@@ -34,7 +34,7 @@ QString completionCodes()
 } // namespace
 
 Driver::Driver(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
 {
 }
 
@@ -172,22 +172,15 @@ QJsonArray Driver::extractResult(const QJsonObject &params)
     return QJsonArray{QJsonObject{{QStringLiteral("values"), drivers}}};
 }
 
-void Driver::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void Driver::writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
+                         const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    const QJsonArray results = data.value(QStringLiteral("results")).toArray();
-    for (const QJsonValue &element : results)
-        writeDrivers(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
-}
-
-void Driver::writeDrivers(const QJsonArray &drivers, const QJsonObject &options, const QString &outputDir,
-                          const QString &templatePath)
-{
+    const QJsonArray drivers = result.value(QStringLiteral("values")).toArray();
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, Options(options));
+    writePeriodAndDays(sheet, 9, options);
 
     QVector<Xlsx::Format> formats = book.rowFormats(21, 18);
     for (int column : {4, 5, 11, 12, 13, 14, 15, 16, 17, 18})

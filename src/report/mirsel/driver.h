@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/perresultreport.h"
 
 #include <QHash>
 #include <QVector>
@@ -10,13 +10,12 @@ namespace Report::Mirsel {
 // The consolidated driver report: per driver of a list the time online, the orders received,
 // completed, cancelled and refused, the takings, the averages per 24 hours online and the average
 // way and time to the client, with a totals row.
-class Driver : public AbstractReport
+class Driver : public PerResultReport
 {
 public:
     explicit Driver(Common::Db *db);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
 
 private:
     // One statement's rows by driver id (the first row of each id).
@@ -30,8 +29,8 @@ private:
 
     QVector<Statement> statements(const QStringList &ids) const;
     Rows rowsOf(const Statement &statement);
-    void writeDrivers(const QJsonArray &drivers, const QJsonObject &options, const QString &outputDir,
-                      const QString &templatePath);
+    void writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
+                     const QString &templatePath) override;
 };
 
 } // namespace Report::Mirsel

@@ -51,7 +51,7 @@ double toCents(double sum)
 } // namespace
 
 CardGroup::CardGroup(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
 {
 }
 
@@ -98,17 +98,9 @@ QJsonObject CardGroup::groupObject(const QString &key, QSqlQuery &orders, const 
                        {QStringLiteral("values"), values}};
 }
 
-void CardGroup::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void CardGroup::writeResult(const QJsonObject &group, const Options &options, const QString &outputDir,
+                            const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    for (const QJsonValue &group : data.value(QStringLiteral("results")).toArray())
-        writeGroup(group.toObject(), options, outputDir, templatePath);
-}
-
-void CardGroup::writeGroup(const QJsonObject &group, const QJsonObject &optionsObject, const QString &outputDir,
-                           const QString &templatePath)
-{
-    const Options options(optionsObject);
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     const QString serie = group.value(QStringLiteral("serie")).toString();
     Workbook book;

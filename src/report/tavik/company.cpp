@@ -101,7 +101,7 @@ QString statement(const Statistic &statistic, const QString &companies, const QS
 } // namespace
 
 Company::Company(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
 {
 }
 
@@ -153,21 +153,15 @@ QJsonArray Company::extractResult(const QJsonObject &params)
     return QJsonArray{QJsonObject{{QStringLiteral("values"), buckets}}};
 }
 
-void Company::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void Company::writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
+                          const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    for (const QJsonValue &element : data.value(QStringLiteral("results")).toArray())
-        writeBuckets(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
-}
-
-void Company::writeBuckets(const QJsonArray &buckets, const QJsonObject &options, const QString &outputDir,
-                           const QString &templatePath)
-{
+    const QJsonArray buckets = result.value(QStringLiteral("values")).toArray();
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, Options(options));
+    writePeriodAndDays(sheet, 9, options);
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 15);
     for (int column = 2; column <= 15; ++column)

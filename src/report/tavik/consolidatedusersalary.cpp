@@ -38,7 +38,7 @@ const char *const statement =
 } // namespace
 
 ConsolidatedUserSalary::ConsolidatedUserSalary(Common::Db *db)
-    : AbstractReport(db)
+    : SingleWorkbookReport(db)
 {
 }
 
@@ -62,23 +62,17 @@ QJsonArray ConsolidatedUserSalary::extractResult(const QJsonObject &params)
     return rows;
 }
 
-void ConsolidatedUserSalary::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void ConsolidatedUserSalary::writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options)
 {
-    const Options options(data.value(QStringLiteral("options")).toObject());
-    Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
-        return;
     Xlsx::Document &sheet = book.document();
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
-    sheet.write("F3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("F5"), QStringLiteral("F6"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("F3"), QStringLiteral("F5"), QStringLiteral("F6"), options);
 
     const QVector<Xlsx::Format> formats = book.rowFormats(11, 16);
     const Xlsx::Format money = Workbook::withNumberFormat(formats[6], QStringLiteral("0.00"));
     // A price per unit without units is undefined: "n/a", as the other reports show it.
     const auto per = [](double sum, double count) { return count != 0 ? QVariant(sum / count) : QVariant("n/a"); };
     int row = 11;
-    for (const QJsonValue &item : data.value(QStringLiteral("results")).toArray()) {
+    for (const QJsonValue &item : results) {
         const QJsonObject user = item.toObject();
         const auto number = [&](const char *key) { return user.value(QLatin1String(key)).toDouble(); };
         const double calls = user.value(QStringLiteral("call_salary_count")).toInt();
@@ -102,7 +96,6 @@ void ConsolidatedUserSalary::writeReport(const QJsonObject &data, const QString 
         sheet.write(row, 16, total - number("salary_credit"), money);
         ++row;
     }
-    saveWorkbook(book);
 }
 
 } // namespace Report::Tavik

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/singleworkbookreport.h"
 
 namespace Report::Tavik {
 
 // The consolidated user salary report: per operator the salary accrued in a period for calls,
 // created orders and hours, the hours worked, the prices per unit and what was paid out after it.
-class ConsolidatedUserSalary : public AbstractReport
+class ConsolidatedUserSalary : public SingleWorkbookReport
 {
 public:
     explicit ConsolidatedUserSalary(Common::Db *db);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
+
+private:
+    void writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options) override;
 };
 
 } // namespace Report::Tavik

@@ -36,7 +36,7 @@ const char *const statement =
 } // namespace
 
 IndividualUserSalary::IndividualUserSalary(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
 {
 }
 
@@ -70,25 +70,15 @@ QJsonArray IndividualUserSalary::extractResult(const QJsonObject &params)
     return result;
 }
 
-void IndividualUserSalary::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void IndividualUserSalary::writeResult(const QJsonObject &user, const Options &options, const QString &outputDir,
+                                       const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    for (const QJsonValue &user : data.value(QStringLiteral("results")).toArray())
-        writeUser(user.toObject(), options, outputDir, templatePath);
-}
-
-void IndividualUserSalary::writeUser(const QJsonObject &user, const QJsonObject &optionsObject,
-                                     const QString &outputDir, const QString &templatePath)
-{
-    const Options options(optionsObject);
-    const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     const QString sign = user.value(QStringLiteral("sign")).toString();
     Workbook book;
     if (!openWorkbook(book, templatePath, outputDir, Workbook::safeFileName(sign) + QLatin1Char('-') + localStamp()))
         return;
     Xlsx::Document &sheet = book.document();
-    sheet.write("E3", currentTimeText(QStringLiteral("dd MMM yyyy, hh:mm t"), utc));
-    writePeriod(sheet, QStringLiteral("E5"), QStringLiteral("E6"), options);
+    writeCreatedAndPeriod(sheet, QStringLiteral("E3"), QStringLiteral("E5"), QStringLiteral("E6"), options);
     sheet.write("E8", sign);
     sheet.write("E9", user.value(QStringLiteral("name")).toString());
     sheet.write("E11", user.value(QStringLiteral("balance")).toDouble(),

@@ -36,7 +36,7 @@ const char *const slotStatement =
 } // namespace
 
 MissedCall::MissedCall(Common::Db *db)
-    : AbstractReport(db)
+    : SingleWorkbookReport(db)
 {
 }
 
@@ -92,12 +92,8 @@ QJsonArray MissedCall::extractResult(const QJsonObject &params)
     return rows;
 }
 
-void MissedCall::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void MissedCall::writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options)
 {
-    const Options options(data.value(QStringLiteral("options")).toObject());
-    Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
-        return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("D7", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
@@ -108,7 +104,7 @@ void MissedCall::writeReport(const QJsonObject &data, const QString &outputDir, 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 9);
     formats[9] = Workbook::withNumberFormat(formats[9], QStringLiteral("0.00"));
     int row = 20;
-    for (const QJsonValue &item : data.value(QStringLiteral("results")).toArray()) {
+    for (const QJsonValue &item : results) {
         const QJsonObject slot = item.toObject();
         const auto count = [&](const char *key) { return slot.value(QLatin1String(key)).toInt(); };
         sheet.write(row, 1, QString::number(row - 19), formats[1]);
@@ -123,7 +119,6 @@ void MissedCall::writeReport(const QJsonObject &data, const QString &outputDir, 
         sheet.write(row, 9, slot.value(QStringLiteral("operators")).toDouble(), formats[9]);
         ++row;
     }
-    saveWorkbook(book);
 }
 
 } // namespace Report::Tavik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/singleworkbookreport.h"
 
 #include <QDateTime>
 #include <QVector>
@@ -9,7 +9,7 @@ namespace Report::Tavik {
 
 // The missed calls report: per hour of a period the incoming calls of a company (or of all) that
 // were answered and missed, and the hours of one user group's operators on duty.
-class MissedCall : public AbstractReport
+class MissedCall : public SingleWorkbookReport
 {
 public:
     // The longest period a report covers: a month of hourly slots.
@@ -18,11 +18,13 @@ public:
     explicit MissedCall(Common::Db *db);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
 
     // The start, every full hour after it up to the end, and the end; an end on a full hour
     // stands once.
     static QVector<QDateTime> boundaries(const QDateTime &start, const QDateTime &end);
+
+private:
+    void writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options) override;
 };
 
 } // namespace Report::Tavik

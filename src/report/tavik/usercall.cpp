@@ -85,7 +85,7 @@ QHash<QString, QVariant> valuesById(Common::Db *db, const QString &sql, const QV
 } // namespace
 
 UserCall::UserCall(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
 {
 }
 
@@ -163,21 +163,15 @@ QJsonArray UserCall::extractResult(const QJsonObject &params)
     return QJsonArray{QJsonObject{{QStringLiteral("values"), values}}};
 }
 
-void UserCall::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void UserCall::writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
+                           const QString &templatePath)
 {
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    for (const QJsonValue &element : data.value(QStringLiteral("results")).toArray())
-        writeOperators(element.toObject().value(QStringLiteral("values")).toArray(), options, outputDir, templatePath);
-}
-
-void UserCall::writeOperators(const QJsonArray &operators, const QJsonObject &options, const QString &outputDir,
-                              const QString &templatePath)
-{
+    const QJsonArray operators = result.value(QStringLiteral("values")).toArray();
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
-    writePeriodAndDays(sheet, 9, Options(options));
+    writePeriodAndDays(sheet, 9, options);
 
     QVector<Xlsx::Format> formats = book.rowFormats(20, 24);
     for (int column : {1, 5, 6, 9, 12, 15, 20, 21})

@@ -1,23 +1,22 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/perresultreport.h"
 
 namespace Report::Tavik {
 
 // The consolidated user calls report: per operator the calls of a period by kind with their
 // average length, the orders created and completed, the time online and the rates per hour and
 // day, with totals.
-class UserCall : public AbstractReport
+class UserCall : public PerResultReport
 {
 public:
     explicit UserCall(Common::Db *db);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
 
 private:
-    void writeOperators(const QJsonArray &operators, const QJsonObject &options, const QString &outputDir,
-                        const QString &templatePath);
+    void writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
+                     const QString &templatePath) override;
 };
 
 } // namespace Report::Tavik

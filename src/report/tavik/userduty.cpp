@@ -52,7 +52,7 @@ double number(const QJsonObject &object, const char *key)
 } // namespace
 
 UserDuty::UserDuty(Common::Db *db)
-    : AbstractReport(db)
+    : PerResultReport(db)
     , m_dutyTypes(QStringLiteral("user_duty_types"))
     , m_journals(QStringLiteral("user_planing_duty_journals"))
     , m_duties(QStringLiteral("user_duties"))
@@ -163,22 +163,14 @@ QJsonArray UserDuty::extractResult(const QJsonObject &params)
                                   {QStringLiteral("values"), values}}};
 }
 
-void UserDuty::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
-{
-    const QJsonObject options = data.value(QStringLiteral("options")).toObject();
-    for (const QJsonValue &element : data.value(QStringLiteral("results")).toArray())
-        writeDuties(element.toObject(), options, outputDir, templatePath);
-}
-
-void UserDuty::writeDuties(const QJsonObject &duties, const QJsonObject &optionsObject, const QString &outputDir,
+void UserDuty::writeResult(const QJsonObject &duties, const Options &options, const QString &outputDir,
                            const QString &templatePath)
 {
-    const Options options(optionsObject);
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     const qint64 start = options.toLongLong(QStringLiteral("dt_start_start"));
     const qint64 end = options.toLongLong(QStringLiteral("dt_start_end"));
     Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
+    if (!openWorkbook(book, templatePath, outputDir))
         return;
     Xlsx::Document &sheet = book.document();
     writePeriodAndDays(sheet, 5, start, end, utc);

@@ -1,22 +1,21 @@
 #pragma once
 
-#include "report/abstractreport.h"
+#include "report/perresultreport.h"
 
 namespace Report::Tavik {
 
 // The user duty report: the planned duty journals of a period as columns, users as rows, a mark
 // where a user holds a duty, and the plan, the reserve and their difference above the grid.
-class UserDuty : public AbstractReport
+class UserDuty : public PerResultReport
 {
 public:
     explicit UserDuty(Common::Db *db);
 
     QJsonArray extractResult(const QJsonObject &params) override;
-    void writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath) override;
 
 private:
-    void writeDuties(const QJsonObject &duties, const QJsonObject &options, const QString &outputDir,
-                     const QString &templatePath);
+    void writeResult(const QJsonObject &duties, const Options &options, const QString &outputDir,
+                     const QString &templatePath) override;
 
     QString m_dutyTypes;
     QString m_journals;

@@ -35,7 +35,7 @@ const char *const statement =
 } // namespace
 
 UserTransaction::UserTransaction(Common::Db *db)
-    : AbstractReport(db)
+    : SingleWorkbookReport(db)
 {
 }
 
@@ -61,12 +61,8 @@ QJsonArray UserTransaction::extractResult(const QJsonObject &params)
     return rows;
 }
 
-void UserTransaction::writeReport(const QJsonObject &data, const QString &outputDir, const QString &templatePath)
+void UserTransaction::writeWorkbook(Workbook &book, const QJsonArray &results, const Options &options)
 {
-    const Options options(data.value(QStringLiteral("options")).toObject());
-    Workbook book;
-    if (!openWorkbook(book, templatePath, outputDir, localStamp()))
-        return;
     Xlsx::Document &sheet = book.document();
     const qint64 utc = options.toLongLong(QStringLiteral("utc"));
     sheet.write("E3", currentLocalTime().toString(QStringLiteral("dd.MM.yyyy")));
@@ -75,7 +71,7 @@ void UserTransaction::writeReport(const QJsonObject &data, const QString &output
     QVector<Xlsx::Format> formats = book.rowFormats(13, 10);
     formats[7] = Workbook::withNumberFormat(formats[7], QStringLiteral("0.00"));
     int row = 13;
-    for (const QJsonValue &item : data.value(QStringLiteral("results")).toArray()) {
+    for (const QJsonValue &item : results) {
         const QJsonObject transaction = item.toObject();
         const auto text = [&](const char *key) { return transaction.value(QLatin1String(key)).toString(); };
         const QString confirm = text("confirm");
@@ -95,7 +91,6 @@ void UserTransaction::writeReport(const QJsonObject &data, const QString &output
                     formats[10]);
         ++row;
     }
-    saveWorkbook(book);
 }
 
 } // namespace Report::Tavik
