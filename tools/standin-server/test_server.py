@@ -164,6 +164,26 @@ class SignIn(StandinCase):
         self.assertEqual(scalar("SELECT type_close FROM user_sessions WHERE id = %s", (session_row,)), 4)
 
 
+class KeepAlive(StandinCase):
+    def test_a_ping_is_answered_while_the_database_work_before_it_waits(self):
+        client = self.client()
+        blocker = shared["standin"].database.connect()
+        self.addCleanup(blocker.close)
+        blocker.autocommit = False
+        with blocker.cursor() as cursor:
+            cursor.execute("LOCK TABLE cities IN ACCESS EXCLUSIVE MODE")
+        receiver = client.next_number()
+        try:
+            client.send({"FN": "city_trGetList", "RECEIVER": receiver})
+            client.send({"FN": "userSession_trPing"})
+            client.take(lambda m: m.get("FN") == "userSession_saPing")
+            self.assertTrue(client.nothing(lambda m: m.get("RECEIVER") == receiver), "the list waits for the lock")
+        finally:
+            blocker.rollback()
+        first = client.take(lambda m: m.get("FN") == "city_saGetList" and m.get("RECEIVER") == receiver)
+        self.assertEqual((first["RES"], first["STATE"]), ("10", "start"))
+
+
 class Lists(StandinCase):
     def setUp(self):
         super().setUp()
