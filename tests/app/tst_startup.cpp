@@ -44,7 +44,7 @@ namespace {
 
 const QString Login = QStringLiteral("admin");
 const QString Password = QStringLiteral("morning shift");
-const auto PingInterval = 1500ms;
+const auto PingInterval = 1000ms;
 
 // Runs the event loop, as main() does, until done() holds (42) or 30 s passed (99); any other
 // result means the program quit by itself.
@@ -126,7 +126,7 @@ void TestStartup::initTestCase()
     m_watchdog.allowOpen("Gui::Dialog::Login");
     Startup::Options options;
     options.pingInterval = PingInterval;
-    options.pongTimeout = 1200ms;
+    options.pongTimeout = 800ms;
     m_startup = std::make_unique<Startup>(options);
 }
 
