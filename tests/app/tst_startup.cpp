@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QQmlAbstractUrlInterceptor>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
@@ -171,6 +172,10 @@ void TestStartup::startsAtTheSignInDialog()
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/KorivAdminReports");
     QVERIFY(!Gui::Context::buildDateTime().isEmpty());
 
+    // The engine takes the Material variants of the kit's files from its first file on.
+    QCOMPARE(m_startup->engine()->urlInterceptor()->intercept(QUrl("qrc:/qml/components/base/ButtonExBase.qml"),
+                                                              QQmlAbstractUrlInterceptor::QmlFile),
+             QUrl("qrc:/qml/components/base/+material/ButtonExBase.qml"));
     QQmlContext *context = m_startup->engine()->rootContext();
     QCOMPARE(context->contextProperty("APP_HOST").toString(), QString("norvik"));
     QCOMPARE(context->contextProperty("installPath").toString(),
