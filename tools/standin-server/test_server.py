@@ -630,13 +630,14 @@ class BadInput(StandinCase):
         }
         for case, data in garbage.items():
             with self.subTest(case=case):
-                errors = len([e for e in shared["server"].all_events if e["event"] == "error"])
+                is_error = lambda e: e["event"] == "error"  # noqa: E731
+                errors = len([e for e in shared["server"].all_events if is_error(e)])
                 raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
                 raw.sendall(data)
                 self.assertEqual(raw.recv(100), b"", "the stand-in drops a connection that speaks no protocol")
                 raw.close()
                 self.assertEqual(self.client().get_list("city")[0]["RES"], "10")
-                told = [e for e in shared["server"].all_events if e["event"] == "error"][errors:]
+                told = shared["server"].events_after(is_error, errors)
                 self.assertEqual(len(told), 1, "the stand-in tells why it dropped the connection")
                 self.assertNotIn("stand-in failure", told[0]["error"])
 
