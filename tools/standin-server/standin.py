@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """A stand-in for the platform server, for tests and local runs.
 
-It listens on 127.0.0.1, answers sign-in, session open, ping and close, and logs every
+It listens on 127.0.0.1, answers sign-in, session open, ping and close (a connection's requests
+in order, a ping at once however much work waits before it), and logs every
 event as one JSON line on stdout: {"event": "listening", "port": N} first, then
 "connected", "message", "sent", "disconnected" and "error" events ("message" and "sent" not
 with --quiet).
