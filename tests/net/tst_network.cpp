@@ -230,13 +230,10 @@ void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
     QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to") >= 2, 5000);
     QVERIFY(state.states.isEmpty());
 
-    // Closing while an attempt hangs does not wait for it.
-    QElapsedTimer timer;
-    timer.start();
+    // Closing while an attempt hangs does not wait for it: that would take the socket's own
+    // 30 s waits, or the system's minutes of connection retries.
     emit client.network->closeConnection();
-    // A close that waited for the attempt would take the socket's own 30 s waits.
     QTRY_VERIFY_WITH_TIMEOUT(!state.states.isEmpty(), 10000);
-    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(state.states, QList<bool>{false});
     const int attempts = log.count("Try to connect to");
     QTest::qWait(700);
