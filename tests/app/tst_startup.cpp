@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QQmlAbstractUrlInterceptor>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
@@ -44,7 +45,7 @@ namespace {
 
 const QString Login = QStringLiteral("admin");
 const QString Password = QStringLiteral("morning shift");
-const auto PingInterval = 1500ms;
+const auto PingInterval = 1000ms;
 
 // Runs the event loop, as main() does, until done() holds (42) or 30 s passed (99); any other
 // result means the program quit by itself.
@@ -126,7 +127,7 @@ void TestStartup::initTestCase()
     m_watchdog.allowOpen("Gui::Dialog::Login");
     Startup::Options options;
     options.pingInterval = PingInterval;
-    options.pongTimeout = 1200ms;
+    options.pongTimeout = 800ms;
     m_startup = std::make_unique<Startup>(options);
 }
 
@@ -171,6 +172,10 @@ void TestStartup::startsAtTheSignInDialog()
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/KorivAdminReports");
     QVERIFY(!Gui::Context::buildDateTime().isEmpty());
 
+    // The engine takes the Material variants of the kit's files from its first file on.
+    QCOMPARE(m_startup->engine()->urlInterceptor()->intercept(QUrl("qrc:/qml/components/base/ButtonExBase.qml"),
+                                                              QQmlAbstractUrlInterceptor::QmlFile),
+             QUrl("qrc:/qml/components/base/+material/ButtonExBase.qml"));
     QQmlContext *context = m_startup->engine()->rootContext();
     QCOMPARE(context->contextProperty("APP_HOST").toString(), QString("norvik"));
     QCOMPARE(context->contextProperty("installPath").toString(),

@@ -5,6 +5,7 @@
 #include "scriptednetwork.h"
 #include "standinglobal.h"
 
+#include <QQmlAbstractUrlInterceptor>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QScreen>
@@ -71,6 +72,11 @@ void TestKitRender::initTestCase()
 {
     registerKitTypes();
     m_harness.reset(new QmlEngineHarness);
+    // The kit's files resolve to their Material variants before anything has imported
+    // QtQuick.Controls 2 (which adds that selector only then): the first page looks as any later.
+    const QUrl plain(QStringLiteral("qrc:/qml/components/base/TableViewExStyleBase.qml"));
+    QCOMPARE(m_harness->engine().urlInterceptor()->intercept(plain, QQmlAbstractUrlInterceptor::QmlFile),
+             QUrl(QStringLiteral("qrc:/qml/components/base/+material/TableViewExStyleBase.qml")));
     m_net.reset(new ScriptedNetwork);
     m_net->grantRead(QStringLiteral("driver"));
     QMetaObject::invokeMethod(m_harness->standins().global()->user()->property("originalModel").value<QObject *>(),

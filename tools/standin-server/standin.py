@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """A stand-in for the platform server, for tests and local runs.
 
-It listens on 127.0.0.1, answers sign-in, session open, ping and close, and logs every
+It listens on 127.0.0.1, answers sign-in, session open, ping and close (a connection's requests
+in order, a ping at once however much work waits before it), and logs every
 event as one JSON line on stdout: {"event": "listening", "port": N} first, then
 "connected", "message", "sent", "disconnected" and "error" events ("message" and "sent" not
 with --quiet).
@@ -64,12 +65,19 @@ class Connection:
         self.decoder = protocol.Decoder()
         self.sign = ""
         self.sent_bytes = 0
+        # One frame at a time on the wire: pongs, answers and pushed commands come from
+        # different tasks, and byte_by_byte writes a frame in many steps.
+        self.send_lock = asyncio.Lock()
         self.session = None
         if server.backend is not None:
             peer = writer.get_extra_info("peername") or ("", 0)
             self.session = server.backend.new_session(number, (peer[0], peer[1]))
 
     async def send(self, data):
+        async with self.send_lock:
+            await self._send(data)
+
+    async def _send(self, data):
         options = self.server.options
         limit = options["drop_after_bytes"]
         if limit and self.sent_bytes + len(data) > limit:
@@ -101,19 +109,26 @@ class Connection:
 
     async def run(self):
         emit("connected", conn=self.number)
+        # Requests are handled in order by a task of their own, so that the reading goes on
+        # meanwhile and a ping is answered at once, not after the database work queued before it.
+        requests = asyncio.Queue()
+        handler = asyncio.create_task(self.handle(requests))
         try:
-            while True:
+            while not handler.done():
                 data = await self.reader.read(65536)
                 if not data:
                     break
                 for kind, payload in self.decoder.feed(data):
                     if kind == "json":
                         emit("message", conn=self.number, kind="json", message=payload)
-                        await self.on_json(payload)
-                    else:
-                        for message in protocol.parse_text(payload):
-                            emit("message", conn=self.number, kind="text", message=message)
-                            await self.on_text(message)
+                        requests.put_nowait((kind, payload))
+                        continue
+                    for message in protocol.parse_text(payload):
+                        emit("message", conn=self.number, kind="text", message=message)
+                        if message.get("FN") == "userSession_trPing":
+                            await self.on_ping(message)
+                        else:
+                            requests.put_nowait((kind, message))
         except (protocol.ProtocolError, ValueError) as error:
             emit("error", conn=self.number, error=str(error))
         except ConnectionError:
@@ -121,17 +136,44 @@ class Connection:
         except Exception as error:  # a fault of the stand-in: told, and only this connection ends
             emit("error", conn=self.number, error="stand-in failure: %r" % error)
         finally:
+            # What arrived before the end is still handled, as the peer sent it.
+            requests.put_nowait(None)
+            await handler
             self.server.connections.pop(self.number, None)
             self.writer.close()
             emit("disconnected", conn=self.number)
             if self.session is not None and self.session.signed_in:
                 await self.server.deliver(self, await self.server.call("disconnect", self.session))
 
+    async def handle(self, requests):
+        """Handles the queued requests in order until the end mark; a failure ends the connection."""
+        while True:
+            request = await requests.get()
+            if request is None:
+                return
+            kind, message = request
+            try:
+                if kind == "json":
+                    await self.on_json(message)
+                else:
+                    await self.on_text(message)
+            except ConnectionError:
+                return
+            except Exception as error:  # a fault of the stand-in: told, and only this connection ends
+                emit("error", conn=self.number, error="stand-in failure: %r" % error)
+                self.writer.close()
+                return
+
+    async def on_ping(self, message):
+        self.sign = message.get("SIGN", self.sign)
+        if not self.server.options["withhold_pong"]:
+            await self.send_text({"FN": "userSession_saPing", "RES": "10"})
+
     async def on_text(self, message):
         fn = message.get("FN", "")
         self.sign = message.get("SIGN", self.sign)
         config = self.server.config
-        if self.session is not None and fn not in ("userSession_trPing", "auth_trAuth"):
+        if self.session is not None and fn != "auth_trAuth":
             await self.server.deliver(self, await self.server.call("handle", self.session, message))
             return
         receiver = message.get("RECEIVER", "")
@@ -148,9 +190,6 @@ class Connection:
                 "utc_offset": str(config.utc_offset), "sys_utc_offset": str(config.sys_utc_offset),
                 "utc_dt": str(int(time.time() * 1000)),
             })
-        elif fn == "userSession_trPing":
-            if not self.server.options["withhold_pong"]:
-                await self.send_text({"FN": "userSession_saPing", "RES": "10"})
         elif fn == "userSession_trClose":
             await self.send_text({"FN": "userSession_saClose", "RES": "10", "RECEIVER": receiver})
 

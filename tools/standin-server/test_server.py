@@ -164,6 +164,26 @@ class SignIn(StandinCase):
         self.assertEqual(scalar("SELECT type_close FROM user_sessions WHERE id = %s", (session_row,)), 4)
 
 
+class KeepAlive(StandinCase):
+    def test_a_ping_is_answered_while_the_database_work_before_it_waits(self):
+        client = self.client()
+        blocker = shared["standin"].database.connect()
+        self.addCleanup(blocker.close)
+        blocker.autocommit = False
+        with blocker.cursor() as cursor:
+            cursor.execute("LOCK TABLE cities IN ACCESS EXCLUSIVE MODE")
+        receiver = client.next_number()
+        try:
+            client.send({"FN": "city_trGetList", "RECEIVER": receiver})
+            client.send({"FN": "userSession_trPing"})
+            client.take(lambda m: m.get("FN") == "userSession_saPing")
+            self.assertTrue(client.nothing(lambda m: m.get("RECEIVER") == receiver), "the list waits for the lock")
+        finally:
+            blocker.rollback()
+        first = client.take(lambda m: m.get("FN") == "city_saGetList" and m.get("RECEIVER") == receiver)
+        self.assertEqual((first["RES"], first["STATE"]), ("10", "start"))
+
+
 class Lists(StandinCase):
     def setUp(self):
         super().setUp()
@@ -610,13 +630,14 @@ class BadInput(StandinCase):
         }
         for case, data in garbage.items():
             with self.subTest(case=case):
-                errors = len([e for e in shared["server"].all_events if e["event"] == "error"])
+                is_error = lambda e: e["event"] == "error"  # noqa: E731
+                errors = len([e for e in shared["server"].all_events if is_error(e)])
                 raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
                 raw.sendall(data)
                 self.assertEqual(raw.recv(100), b"", "the stand-in drops a connection that speaks no protocol")
                 raw.close()
                 self.assertEqual(self.client().get_list("city")[0]["RES"], "10")
-                told = [e for e in shared["server"].all_events if e["event"] == "error"][errors:]
+                told = shared["server"].events_after(is_error, errors)
                 self.assertEqual(len(told), 1, "the stand-in tells why it dropped the connection")
                 self.assertNotIn("stand-in failure", told[0]["error"])
 

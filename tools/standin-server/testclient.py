@@ -137,6 +137,16 @@ class StandinProcess:
             if match(event):
                 return event
 
+    def events_after(self, match, start, timeout=10):
+        """The matching events after the first start of them, as soon as there is one (or at the
+        deadline): the reader thread may not have taken an event the stand-in wrote just now."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = [e for e in self.all_events if match(e)][start:]
+            if found or time.monotonic() >= deadline:
+                return found
+            time.sleep(0.01)
+
     def stop(self):
         if self.process.poll() is None:
             try:

@@ -179,6 +179,7 @@ void Startup::applyLook()
 void Startup::createQmlEngine()
 {
     m_engine = std::make_unique<QQmlApplicationEngine>();
+    Gui::Style::selectStyleFiles(m_engine.get());
     m_engine->addImageProvider(QStringLiteral("photo"), m_imageProvider->takeProvider());
 }
 

@@ -13,7 +13,6 @@
 
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QQmlFileSelector>
 #include <QtQml>
 
 QmlStandins::QmlStandins(QObject *parent)
@@ -33,8 +32,7 @@ void QmlStandins::install(QQmlEngine *engine)
     static const bool fontsLoaded = (Gui::Style::loadFonts(), true);
     Q_UNUSED(fontsLoaded);
     m_global->setEngine(engine);
-    if (!QQmlFileSelector::get(engine))
-        new QQmlFileSelector(engine, engine);
+    Gui::Style::selectStyleFiles(engine);
     QQmlContext *context = engine->rootContext();
     context->setContextProperty(QStringLiteral("GLOBAL"), m_global);
     context->setContextProperty(QStringLiteral("mainWindow"), m_mainWindow);

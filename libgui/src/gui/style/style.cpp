@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QQmlFileSelector>
+#include <QQuickStyle>
 
 // The font resources live in this static library; referencing their initialiser keeps them linked.
 static void initFontResources()
@@ -76,6 +78,17 @@ QFont Style::faSolidFont()
 QFont Style::faBrandsFont()
 {
     return brandsFont();
+}
+
+void Style::selectStyleFiles(QQmlEngine *engine)
+{
+    // Qt adds the style's selector only when a file first imports QtQuick.Controls 2; the loader
+    // thread may resolve other files before that, and they would get their plain variants.
+    QQmlFileSelector *selector = QQmlFileSelector::get(engine);
+    if (!selector)
+        selector = new QQmlFileSelector(engine, engine);
+    const QString style = QQuickStyle::name().toLower();
+    selector->setExtraSelectors(style.isEmpty() ? QStringList() : QStringList{style});
 }
 
 QPalette Style::darkPalette()

@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QUrl>
 
+class QQmlEngine;
+
 namespace Gui {
 
 // The dark look of the shell: the three icon fonts carried in the resources, the palette that
@@ -55,6 +57,9 @@ public:
     static QFont faBrandsFont();
 
     static QPalette darkPalette();
+    // Makes the engine load the "+<style>" variants of QML files for the Qt Quick Controls 2 style
+    // in use, from the very first file it resolves.
+    static void selectStyleFiles(QQmlEngine *engine);
 
     QColor bgColor() const;
     QColor textColor() const;
