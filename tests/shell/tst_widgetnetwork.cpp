@@ -135,10 +135,11 @@ void TestWidgetNetwork::requests()
 
 void TestWidgetNetwork::dispatchFromAnotherThread()
 {
-    // The network thread hands messages over while controllers come and go in this thread.
+    // The network thread hands messages over while controllers come and go in this thread; it
+    // sends every id at least once even when it is scheduled only after the loop below.
     std::atomic<bool> running{true};
     std::unique_ptr<QThread> sender(QThread::create([this, &running] {
-        for (int i = 0; running && i < 20000; ++i)
+        for (int i = 0; (running || i < 50) && i < 20000; ++i)
             m_net->dispatchMessage("busy", "saListInfo", {{"id", QString::number(i % 50)}, {"RECEIVER", "ALL"}});
     }));
     RowsController steady("busy");
