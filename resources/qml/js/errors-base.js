@@ -3,12 +3,6 @@
 .import "utils.js" as Utils
 .import "dialog.js" as Dialog
 
-function copyOf(block) {
-    var result = {};
-    Utils.appendProp2Object(block, result);
-    return result;
-}
-
 function merged(blocks) {
     var result = {};
     for (var i = 0; i < blocks.length; ++i)

@@ -3,12 +3,7 @@
 .import "utils.js" as Utils
 .import "errors-base.js" as ErrorsBase
 
-function tableOf(blocks) {
-    var table = {};
-    for (var i = 0; i < blocks.length; ++i)
-        Utils.appendProp2Object(blocks[i], table);
-    return table;
-}
+var tableOf = ErrorsBase.merged;
 
 var codeDriverGroup = {
     "450": "Offset to UTC less that -14 hours (-840 minutes)",
