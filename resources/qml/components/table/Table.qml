@@ -118,11 +118,13 @@ Item {
         }
     }
 
+    function applyDefaultChecks(entries, visibleList, hiddenList) {
+        for (var i = 0; i < entries.count; ++i)
+            entries.setProperty(i, "checked", defaultCheck(entries.get(i).role, visibleList, hiddenList));
+    }
+
     function setDefaultColumns() {
-        for (var i = 0; i < columnEntries.count; ++i) {
-            var role = columnEntries.get(i).role;
-            columnEntries.setProperty(i, "checked", defaultCheck(role, defaultColumnVisible, defaultColumnHidden));
-        }
+        applyDefaultChecks(columnEntries, defaultColumnVisible, defaultColumnHidden);
         updateTable();
     }
 
@@ -151,10 +153,7 @@ Item {
     }
 
     function setDefaultFilters() {
-        for (var i = 0; i < filterEntries.count; ++i) {
-            var role = filterEntries.get(i).role;
-            filterEntries.setProperty(i, "checked", defaultCheck(role, defaultFilterVisible, defaultFilterHidden));
-        }
+        applyDefaultChecks(filterEntries, defaultFilterVisible, defaultFilterHidden);
     }
 
     function setExtendedSearch(on) {
@@ -189,11 +188,12 @@ Item {
         }
         updateFilter();
         var columnMenuMap = settings["columnMenu"];
-        if (columnMenuMap)
+        if (columnMenuMap) {
             applySavedChecks(columnEntries, columnMenuMap);
-        else
+            updateTable();
+        } else {
             setDefaultColumns();
-        updateTable();
+        }
     }
 
     function openColumnMenu(section) {
@@ -590,10 +590,7 @@ Item {
         MenuItemEx {
             objectName: "defaultColumnsItem"
             text: qsTr("Default")
-            onTriggered: {
-                table.setDefaultColumns();
-                table.updateTable();
-            }
+            onTriggered: table.setDefaultColumns()
         }
     }
 
