@@ -80,8 +80,7 @@ function createDynamicObject(parent, url, properties) {
 
 // "hh:mm" of that many seconds after midnight.
 function setSecondsTime(secondsTime) {
-    var seconds = wholeSeconds(secondsTime) % 86400;
-    return pad2(Math.floor(seconds / 3600)) + ":" + pad2(Math.floor(seconds % 3600 / 60));
+    return formatHHMM(wholeSeconds(secondsTime) % 86400);
 }
 
 // "hh:mm:ss" of a duration, hours modulo 24; with withMs the tenths of a second follow.
