@@ -4,20 +4,14 @@
 #include "qmlengineharness.h"
 #include "scriptednetwork.h"
 #include "standinglobal.h"
+#include "windowimage.h"
 
 #include <QQmlAbstractUrlInterceptor>
 #include <QQuickItem>
 #include <QQuickView>
-#include <QScreen>
 #include <QtTest>
 
 namespace {
-// What the window shows: the offscreen platform keeps it in its backing store.
-QImage grab(QQuickView &view)
-{
-    return view.screen()->grabWindow(view.winId()).toImage();
-}
-
 QVariantMap driver(int i)
 {
     static const QStringList brands = {"Skoda", "Kia", "Renault", "Toyota", "Ford"};
@@ -35,18 +29,6 @@ QVariantMap driver(int i)
 QRect sceneRect(QQuickItem *item)
 {
     return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())).toAlignedRect();
-}
-
-bool holdsColour(const QImage &image, const QRect &area, const std::function<bool(const QColor &)> &test)
-{
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (test(image.pixelColor(x, y)))
-                return true;
-        }
-    }
-    return false;
 }
 } // namespace
 
@@ -130,7 +112,7 @@ void TestKitRender::tablePage()
     const QRect viewRect = sceneRect(table);
     QImage image;
     const auto selectedRowShows = [&] {
-        image = grab(view);
+        image = grabView(view);
         return !image.isNull()
             && holdsColour(image, QRect(viewRect.left() + 2, viewRect.top() + 38, 4, 80),
                            [](const QColor &c) { return qAbs(c.red() - 0x50) < 12 && qAbs(c.blue() - 0xda) < 12; });
@@ -171,7 +153,7 @@ void TestKitRender::editor()
     QVERIFY(apply);
     QImage image;
     const auto applyIsGreen = [&] {
-        image = grab(view);
+        image = grabView(view);
         return !image.isNull()
             && holdsColour(image, sceneRect(apply), [](const QColor &c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; });
     };
