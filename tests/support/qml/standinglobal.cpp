@@ -12,25 +12,27 @@
 namespace {
 const QStringList operations = {"create", "read", "update", "delete", "duplicate",
                                 "update_locked_record", "open_editor", "table_mapping"};
+
+StandinController *controllerNamed(const QString &name, QObject *parent)
+{
+    auto *controller = new StandinController(parent);
+    controller->setName(name);
+    return controller;
 }
+} // namespace
 
 StandinGlobal::StandinGlobal(QObject *parent)
     : StandinObject(parent)
     , m_style(new StandinStyle(this))
     , m_guiSession(new StandinGuiSession(this))
     , m_frames(new StandinFrames(this))
-    , m_securityOptionType(new StandinController(this))
-    , m_driver(new StandinController(this))
+    , m_securityOptionType(controllerNamed(QStringLiteral("securityOptionType"), this))
+    , m_driver(controllerNamed(QStringLiteral("driver"), this))
+    , m_user(controllerNamed(QStringLiteral("user"), this))
+    , m_userGroup(controllerNamed(QStringLiteral("ug"), this))
+    , m_company(controllerNamed(QStringLiteral("company"), this))
+    , m_city(controllerNamed(QStringLiteral("city"), this))
 {
-    m_securityOptionType->setName(QStringLiteral("securityOptionType"));
-    m_driver->setName(QStringLiteral("driver"));
-    const QStringList names = {"user", "ug", "company", "city"};
-    QList<QPointer<QObject> *> members = {&m_user, &m_userGroup, &m_company, &m_city};
-    for (int i = 0; i < names.size(); ++i) {
-        auto *controller = new StandinController(this);
-        controller->setName(names.at(i));
-        *members.at(i) = controller;
-    }
 }
 
 void StandinGlobal::replaceController(QPointer<QObject> &member, QObject *controller)

@@ -7,8 +7,6 @@
 #include <QQmlEngine>
 #include <QUrl>
 
-
-
 class StandinController;
 class StandinFrames;
 class StandinGuiSession;
