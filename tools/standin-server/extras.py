@@ -192,45 +192,43 @@ class Extras:
             record = int(params.get("id", ""))
         except ValueError:
             raise self.refusal(200, "id %r is not a paid service type" % params.get("id")) from None
+        logs = self.backend.schema.table("driver_balance_logs")
         with self.backend.db.cursor() as cursor:
-            cursor.execute("SELECT t.rst_id_bt, t.price, t.enabled, t.name, bt.rst_id_bg, bt.name, bt.type_operation,"
-                           " bg.name FROM paid_service_type_driver t"
-                           " JOIN driver_balance_types bt ON bt.id = t.rst_id_bt"
-                           " JOIN driver_balance_groups bg ON bg.id = bt.rst_id_bg WHERE t.id = %s AND t.id > 1",
-                           (record,))
+            cursor.execute("SELECT rst_id_bt, price, enabled, name FROM paid_service_type_driver"
+                           " WHERE id = %s AND id > 1", (record,))
             found = cursor.fetchone()
             if found is None:
                 raise self.refusal(200, "paid service type %s does not exist" % record)
-            type_id, price, enabled, service, group_id, type_name, operation, group_name = found
+            type_id, price, enabled, service = found
+            try:
+                # The entry as a booking of the type's balance type: its group, names and sign.
+                entry = self.backend._balance_entry(
+                    cursor, logs, {"rst_id_bt": type_id, "value": float(price or 0), "note": service}, session)
+            except InputError as error:
+                raise self.refusal(200, "paid service type %s: %s" % (record, error)) from None
             if enabled != 1:
                 raise self.refusal(203, "paid service type %s is disabled" % record)
             if not price:
                 raise self.refusal(204, "the price of paid service type %s is 0" % record)
-            cursor.execute("SELECT sign FROM users WHERE id = %s", (session.user_id,))
-            user = cursor.fetchone()
-            if user is None:
+            cursor.execute("SELECT 1 FROM users WHERE id = %s", (session.user_id,))
+            if cursor.fetchone() is None:
                 raise self.refusal(202, "the operator's user %s does not exist" % session.user_id)
             cursor.execute("SELECT DISTINCT rst_id_owner FROM paid_driver_services"
                            " WHERE rst_id_pst = %s AND enabled = 1 AND rst_id_owner > 1 ORDER BY rst_id_owner",
                            (record,))
             drivers = [row[0] for row in cursor.fetchall()]
-            value = float(price) if operation == 1 else -float(price)
-            entry = {"rst_id_bg": group_id, "rst_id_bt": type_id, "rst_id_user_created": session.user_id,
-                     "sign_user_created": user[0], "value": value, "note": service, "bg_name": group_name,
-                     "bt_name": type_name}
             for driver in drivers:
-                self._book(cursor, session, driver, entry, outcome)
+                self._book(cursor, session, logs, dict(entry, rst_id_owner=driver), outcome)
         return {"RES": "10", "id": str(record), "count": str(len(drivers))}
 
-    def _book(self, cursor, session, driver, entry, outcome):
+    def _book(self, cursor, session, logs, entry, outcome):
         """One balance log entry and the driver's new balance; 201 when the database refuses."""
         cursor.execute("SAVEPOINT booking")
         try:
-            self.backend.book(cursor, session, self.backend.schema.table("driver_balance_logs"),
-                              dict(entry, rst_id_owner=driver), outcome)
+            self.backend.book(cursor, session, logs, entry, outcome)
         except (psycopg2.Error, InputError) as error:
             cursor.execute("ROLLBACK TO SAVEPOINT booking")
-            raise self.refusal(201, "no balance log entry for driver %s: %s" % (driver, error)) from None
+            raise self.refusal(201, "no balance log entry for driver %s: %s" % (entry["rst_id_owner"], error)) from None
 
     # Notifications ----------------------------------------------------------------------------------
 

@@ -69,22 +69,8 @@ void uncreatable(const char *qmlName)
     qmlRegisterUncreatableType<T>("Taldor", 1, 0, qmlName, QStringLiteral("Uncreatable type"));
 }
 
-} // namespace
-
-void registerQmlTypes()
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    registered = true;
-    uncreatable<Client::ClientEnums>("ClientEnums");
-    uncreatable<Gui::Style>("Style");
-    uncreatable<Gui::Updater>("Updater");
-    uncreatable<Gui::GuiSession>("GuiSession");
-    uncreatable<Gui::Frames>("Frames");
-    registerCreatableQmlTypes();
-}
-
+// The library's controllers and models and the application's entity controllers (Company is
+// CompanyQml); each also becomes usable as a property type and in lists.
 void registerCreatableQmlTypes()
 {
     namespace Lib = Client::Controller;
@@ -137,4 +123,20 @@ void registerCreatableQmlTypes()
     creatable<Version>("Version");
     creatable<Sms>("Sms");
     creatable<CrashReport>("CrashReport");
+}
+
+} // namespace
+
+void registerQmlTypes()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    uncreatable<Client::ClientEnums>("ClientEnums");
+    uncreatable<Gui::Style>("Style");
+    uncreatable<Gui::Updater>("Updater");
+    uncreatable<Gui::GuiSession>("GuiSession");
+    uncreatable<Gui::Frames>("Frames");
+    registerCreatableQmlTypes();
 }

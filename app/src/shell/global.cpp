@@ -3,18 +3,6 @@
 #include "gui/core/utils.h"
 #include "gui/frame/framecreators.h"
 
-namespace {
-
-QVariantMap row(std::initializer_list<std::pair<QString, QString>> values)
-{
-    QVariantMap map;
-    for (const auto &[key, value] : values)
-        map.insert(key, value);
-    return map;
-}
-
-} // namespace
-
 Global::Global(QObject *parent)
     : Gui::Global(parent)
 {
@@ -80,11 +68,12 @@ void Global::createControllers()
     const QString allGroups = Gui::Utils::bracketed(tr("All groups"));
     const QString allTypes = Gui::Utils::bracketed(tr("All types"));
     createShared(m_company);
-    sortByName(createShared(m_city, row({{"id", "1"}, {"name", Gui::Utils::bracketed(tr("All cities"))}})));
-    createShared(m_companyBalanceGroup, row({{"id", "1"}, {"name", allGroups}}));
-    createShared(m_companyBalanceType, row({{"id", "1"}, {"rst_id_bg", "1"}, {"name", allTypes}}));
-    sortByName(createShared(m_driverBalanceGroup, row({{"id", "1"}, {"name", allGroups}})));
-    createShared(m_driverBalanceType, row({{"id", "1"}, {"rst_id_bg", "1"}, {"code", "aaaa"}, {"name_string", allTypes}}));
+    sortByName(createShared(m_city, QVariantMap{{"id", "1"}, {"name", Gui::Utils::bracketed(tr("All cities"))}}));
+    createShared(m_companyBalanceGroup, QVariantMap{{"id", "1"}, {"name", allGroups}});
+    createShared(m_companyBalanceType, QVariantMap{{"id", "1"}, {"rst_id_bg", "1"}, {"name", allTypes}});
+    sortByName(createShared(m_driverBalanceGroup, QVariantMap{{"id", "1"}, {"name", allGroups}}));
+    createShared(m_driverBalanceType,
+                 QVariantMap{{"id", "1"}, {"rst_id_bg", "1"}, {"code", "aaaa"}, {"name_string", allTypes}});
     createShared(m_notification);
     createShared(m_notificationType);
     createShared(m_carBrands);
@@ -93,8 +82,8 @@ void Global::createControllers()
     createShared(m_driver);
     // Every driver fetched one by one lands in the shared list too (only accepted answers).
     connect(m_driver, &Client::Controller::ItemController::saInfo, m_driver, &Driver::upsertInfoRow);
-    sortByName(createShared(m_driverGroup, row({{"id", "1"}, {"name", allGroups}})));
-    createShared(m_driverPaidServiceType, row({{"id", "1"}, {"rst_id_bt", "1"}, {"name", allTypes}}));
+    sortByName(createShared(m_driverGroup, QVariantMap{{"id", "1"}, {"name", allGroups}}));
+    createShared(m_driverPaidServiceType, QVariantMap{{"id", "1"}, {"rst_id_bt", "1"}, {"name", allTypes}});
 }
 
 void Global::loadControllers(int stage, const QVariantMap &)
