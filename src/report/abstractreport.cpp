@@ -66,8 +66,7 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
         return false;
     }
 
-    const QString folder =
-        outputDir + QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
+    const QString folder = outputDir + QLatin1Char('/') + localStamp();
     if (!QDir().mkpath(folder)) {
         fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
         return false;
