@@ -66,8 +66,7 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
         return false;
     }
 
-    const QString folder =
-        outputDir + QLatin1Char('/') + currentLocalTime().toString(QStringLiteral("yyyyMMdd_hh_mm_ss"));
+    const QString folder = outputDir + QLatin1Char('/') + localStamp();
     if (!QDir().mkpath(folder)) {
         fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
         return false;
@@ -122,16 +121,16 @@ QSqlQuery AbstractReport::run(const QString &sql, const QVariantMap &binds)
 QJsonArray AbstractReport::objectsPerOwner(const QString &sql, QVariantMap binds, const QVariantList &owners,
                                            const std::function<QJsonObject(const QString &, QSqlQuery &)> &objectOf)
 {
-    QMap<QString, QSqlQuery> queries;
-    for (const QVariant &owner : owners) {
-        binds.insert(QStringLiteral(":rst_id_owner"), owner);
-        QSqlQuery query(m_db->database());
-        m_db->exec(query, sql, binds);
-        queries.insert(owner.toString(), query);
-    }
+    QMap<QString, QVariant> byText;
+    for (const QVariant &owner : owners)
+        byText.insert(owner.toString(), owner);
     QJsonArray objects;
-    for (auto it = queries.begin(); it != queries.end(); ++it) {
-        const QJsonObject object = objectOf(it.key(), it.value());
+    for (auto it = byText.cbegin(); it != byText.cend(); ++it) {
+        binds.insert(QStringLiteral(":rst_id_owner"), it.value());
+        // Not forward only: the rows are all fetched before objectOf reads the owner.
+        QSqlQuery rows(m_db->database());
+        m_db->exec(rows, sql, binds);
+        const QJsonObject object = objectOf(it.key(), rows);
         if (!object.isEmpty())
             objects.append(object);
     }

@@ -76,7 +76,8 @@ protected:
     std::unique_ptr<Model::AbstractModel> loadOwnerOf(const QString &table, qint64 id, const QString &location);
     // The catalogue of an owner table as a Model::Base::Owner, loaded as above.
     std::unique_ptr<Model::AbstractModel> loadOwner(const QString &ownerTable, qint64 id, const QString &location);
-    // Runs one statement, forward only.
+    // Runs one statement, forward only: read its rows before the next statement on the connection,
+    // which would cut them off.
     QSqlQuery run(const QString &sql, const QVariantMap &binds);
     // The statement run for each owner with its id bound as ":rst_id_owner" beside binds, then each
     // owner's object made from its rows: in the text order of the ids, a repeated id once, owners

@@ -4,20 +4,13 @@
 
 #include "common/core/exception/exception.h"
 
-#include <typeinfo>
-
 namespace Report {
 
 // The catalogue as the class a report expects; throws Exception "Bad cast" when it is another.
 template<typename T>
 T *castModel(Model::AbstractModel *model)
 {
-    T *result = nullptr;
-    try {
-        result = dynamic_cast<T *>(model);
-    } catch (const std::bad_cast &e) {
-        throw Exception(QStringLiteral("Bad cast: %1").arg(QString::fromUtf8(e.what())));
-    }
+    T *result = dynamic_cast<T *>(model);
     if (!result)
         throw Exception(QStringLiteral("Bad cast"));
     return result;

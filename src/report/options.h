@@ -14,9 +14,6 @@ class Options
 public:
     explicit Options(const QJsonObject &options);
 
-    QJsonObject object() const { return m_options; }
-    bool contains(const QString &key) const { return m_options.contains(key); }
-
     // A text as it is, an integral number as its decimal text, any other number as its shortest
     // text; empty for anything else.
     QString text(const QString &key) const;

@@ -6,6 +6,7 @@
 #include "client/controller/usersession.h"
 #include "messagedispatcher.h"
 #include "network.h"
+#include "scratchdatabase.h"
 #include "standinserver.h"
 
 #include "common/net/netdto.h"
@@ -15,10 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QUuid>
 #include <QtTest>
-
-#include <memory>
 
 using Client::Controller::Auth;
 using Client::Controller::UserSession;
@@ -27,28 +25,6 @@ namespace {
 
 const QString login = QStringLiteral("reporter");
 const QString password = QStringLiteral("s3cret");
-
-// Runs one statement on a connection; false with the reason.
-bool run(QSqlDatabase database, const QString &sql, QString *error)
-{
-    QSqlQuery query(database);
-    if (query.exec(sql))
-        return true;
-    *error = sql + QLatin1String(": ") + query.lastError().text();
-    return false;
-}
-
-QSqlDatabase openConnection(const QString &name, const QString &database)
-{
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-    connection.setHostName(qEnvironmentVariable("PGHOST"));
-    connection.setPort(qEnvironmentVariableIntValue("PGPORT"));
-    connection.setUserName(qEnvironmentVariable("PGUSER"));
-    connection.setPassword(qEnvironmentVariable("PGPASSWORD"));
-    connection.setDatabaseName(database);
-    connection.open();
-    return connection;
-}
 
 } // namespace
 
@@ -59,52 +35,24 @@ class TestReportStandin : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void driverBalanceReportThroughTheStandin();
-
-private:
-    QString m_database;
 };
-
-void TestReportStandin::initTestCase()
-{
-    QVERIFY2(PgSchema::missingEnvironment().isEmpty(), qPrintable(PgSchema::missingEnvironment()));
-    m_database = QStringLiteral("report_standin_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
-    QString error;
-    {
-        QSqlDatabase cluster = openConnection("cluster", qEnvironmentVariable("PGDATABASE"));
-        QVERIFY2(run(cluster, "CREATE DATABASE " + m_database, &error), qPrintable(error));
-        cluster.close();
-    }
-    QSqlDatabase::removeDatabase("cluster");
-}
-
-void TestReportStandin::cleanupTestCase()
-{
-    {
-        QSqlDatabase cluster = openConnection("cluster", qEnvironmentVariable("PGDATABASE"));
-        QString error;
-        run(cluster, "DROP DATABASE IF EXISTS " + m_database + " WITH (FORCE)", &error);
-        cluster.close();
-    }
-    QSqlDatabase::removeDatabase("cluster");
-}
 
 void TestReportStandin::driverBalanceReportThroughTheStandin()
 {
+    ScratchDatabase scratch(QStringLiteral("report_standin"));
+    QVERIFY2(scratch.isOpen(), qPrintable(scratch.error()));
     StandinServer server;
-    const QByteArray clusterDatabase = qgetenv("PGDATABASE");
-    qputenv("PGDATABASE", m_database.toUtf8());
-    const bool started = server.start({"--database", "--quiet", "--dbinit", qEnvironmentVariable("KORIV_DBINIT"),
-                                       "--user", login + ':' + passwordDigest(password)});
-    qputenv("PGDATABASE", clusterDatabase);
-    QVERIFY2(started, "the stand-in did not start");
+    server.setEnvironment(scratch.environment());
+    QVERIFY2(server.start({"--database", "--quiet", "--dbinit", qEnvironmentVariable("KORIV_DBINIT"), "--user",
+                           login + ':' + passwordDigest(password)}),
+             "the stand-in did not start");
 
     // Two drivers with balance logs; the report granted to the administrators, whom new users join.
     {
-        QSqlDatabase database = openConnection("seed", m_database);
-        QString error;
+        QSqlDatabase database = PgSchema::addClusterDatabase(QStringLiteral("seed"));
+        database.setDatabaseName(scratch.name());
+        QVERIFY2(database.open(), qPrintable(database.lastError().text()));
         const QStringList statements{
             "INSERT INTO drivers (id, sign, first_name, last_name, balance) VALUES "
             "(9, 'd9', 'Ivan', 'Petrov', 12.5), (10, 'd10', 'Olga', 'Koval', 3)",
@@ -115,11 +63,13 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
             "INSERT INTO user_group_security_options (rst_id_group, rst_id_so, option_value) "
             "SELECT g.id, o.id, '1' FROM user_groups g, security_options o "
             "WHERE g.code = 'admin' AND o.code = 'driverBalanceReport.crud.read'"};
-        for (const QString &statement : statements)
-            QVERIFY2(run(database, statement, &error), qPrintable(error));
+        for (const QString &statement : statements) {
+            QSqlQuery query(database);
+            QVERIFY2(query.exec(statement), qPrintable(statement + ": " + query.lastError().text()));
+        }
         database.close();
     }
-    QSqlDatabase::removeDatabase("seed");
+    QSqlDatabase::removeDatabase(QStringLiteral("seed"));
 
     Network network;
     Common::AbstractController::setNetwork(&network);

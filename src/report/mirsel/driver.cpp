@@ -38,26 +38,23 @@ Driver::Driver(Common::Db *db)
 {
 }
 
-QVector<Driver::Statement> Driver::statements(const QStringList &ids) const
+QVector<Driver::Statement> Driver::statements(const QStringList &ids, const QVariantMap &periodBinds) const
 {
     QVariantMap owners;
-    const QString filter = QStringLiteral("TD.ID ") + SqlText::placeholderList(QStringLiteral("rst_id_owner"), ids, owners);
+    const QString inOwners = SqlText::placeholderList(QStringLiteral("rst_id_owner"), ids, owners);
     QVariantMap period = owners;
-    period.insert(QStringLiteral(":dt_utc_insert_start"), QVariant());
-    period.insert(QStringLiteral(":dt_utc_insert_end"), QVariant());
+    period.insert(periodBinds);
     const auto with = [](QVariantMap binds, const QString &key, const QVariant &value) {
         binds.insert(key, value);
         return binds;
     };
     const QString idList = SqlText::checkedIntegerList(ids, QStringLiteral("A driver id"));
-    const QString where = QStringLiteral("WHERE ") + filter;
+    const QString where = QStringLiteral("WHERE TD.ID ") + inOwners;
     const QString finished = QStringLiteral("AND TORD.order_status >= 900 AND TORD.is_completed = 1 ");
     const QString paid = takingsHead + where + finished + completionCodes()
         + QStringLiteral("AND TORD.payment_type = :payment_type ") + orderPeriod + groupById;
     return {
-        {QStringLiteral("driver_sign"), QStringLiteral("SELECT id, sign FROM drivers WHERE id ")
-                                            + SqlText::placeholderList(QStringLiteral("rst_id_owner"), ids, owners),
-         owners},
+        {QStringLiteral("driver_sign"), QStringLiteral("SELECT id, sign FROM drivers WHERE id ") + inOwners, owners},
         {QStringLiteral("driver_session"),
          QStringLiteral("SELECT TD.id as id , SUM(TDS.duration)/1000 as time_online FROM driver_sessions as TDS "
                         "INNER JOIN drivers as TD ON TDS.rst_id_owner = TD.id ")
@@ -123,17 +120,9 @@ QJsonArray Driver::extractResult(const QJsonObject &params)
     const QStringList ids = options.texts(QStringLiteral("id_owners_list"));
     if (ids.isEmpty())
         throw Exception(QStringLiteral("The driver report needs at least one driver (\"id_owners_list\")"));
-    QVector<Statement> list = statements(ids);
-    const QString start = options.text(QStringLiteral("dt_utc_insert_start"));
-    const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
     QHash<QString, Rows> results;
-    for (Statement &statement : list) {
-        if (statement.binds.contains(QStringLiteral(":dt_utc_insert_start"))) {
-            statement.binds.insert(QStringLiteral(":dt_utc_insert_start"), start);
-            statement.binds.insert(QStringLiteral(":dt_utc_insert_end"), end);
-        }
+    for (const Statement &statement : statements(ids, options.periodBinds()))
         results.insert(statement.name, rowsOf(statement));
-    }
 
     const auto value = [&](const char *statement, const QString &id, const char *column) {
         return results.value(QLatin1String(statement)).value(id).value(QLatin1String(column));

@@ -27,7 +27,8 @@ private:
         QVariantMap binds;
     };
 
-    QVector<Statement> statements(const QStringList &ids) const;
+    // The statements over the drivers of ids; those of a period bind periodBinds as well.
+    QVector<Statement> statements(const QStringList &ids, const QVariantMap &periodBinds) const;
     Rows rowsOf(const Statement &statement);
     void writeResult(const QJsonObject &result, const Options &options, const QString &outputDir,
                      const QString &templatePath) override;

@@ -49,13 +49,12 @@ QJsonArray ConsolidatedUserSalary::extractResult(const QJsonObject &params)
     if (ids.isEmpty())
         return {};
     const QString idList = SqlText::checkedIntegerList(ids, QStringLiteral("A user id"));
-    const QString end = options.text(QStringLiteral("dt_utc_insert_end"));
+    const qint64 end = options.toLongLong(QStringLiteral("dt_utc_insert_end"));
+    QVariantMap binds = options.periodBinds();
     // Pay-outs count up to a month after the end, less a day.
-    const qint64 next = QDateTime::fromMSecsSinceEpoch(end.toLongLong()).addMonths(1).addDays(-1).toMSecsSinceEpoch();
-    QSqlQuery query = run(QString::fromLatin1(statement).arg(idList),
-                          {{QStringLiteral(":dt_utc_insert_start"), options.text(QStringLiteral("dt_utc_insert_start"))},
-                           {QStringLiteral(":dt_utc_insert_end"), end},
-                           {QStringLiteral(":dt_utc_insert_next"), next}});
+    binds.insert(QStringLiteral(":dt_utc_insert_next"),
+                 QDateTime::fromMSecsSinceEpoch(end).addMonths(1).addDays(-1).toMSecsSinceEpoch());
+    QSqlQuery query = run(QString::fromLatin1(statement).arg(idList), binds);
     QJsonArray rows;
     while (query.next())
         rows.append(jsonObjectFromRecord(query));

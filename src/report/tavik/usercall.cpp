@@ -67,12 +67,9 @@ QVector<Query> queries()
     };
 }
 
-// A query's value per operator id.
-QHash<QString, QVariant> valuesById(Common::Db *db, const QString &sql, const QVariantMap &binds)
+// A query's value per operator id (the first row of each).
+QHash<QString, QVariant> valuesById(QSqlQuery query)
 {
-    QSqlQuery query(db->database());
-    query.setForwardOnly(true);
-    db->exec(query, sql, binds);
     QHash<QString, QVariant> values;
     while (query.next()) {
         const QString id = query.value(0).toString();
@@ -99,10 +96,8 @@ QJsonArray UserCall::extractResult(const QJsonObject &params)
     for (const char *key : {"dt_utc_insert_start", "dt_utc_insert_end", "min_call_duration", "user_number_length"})
         binds.insert(QLatin1Char(':') + QLatin1String(key), options.text(QLatin1String(key)));
 
-    QSqlQuery users(db()->database());
-    users.setForwardOnly(true);
-    db()->exec(users, QStringLiteral("SELECT id, sign FROM users WHERE id ") + ownerList + QStringLiteral("ORDER BY inner_note ASC"),
-               owners);
+    QSqlQuery users = run(QStringLiteral("SELECT id, sign FROM users WHERE id %1ORDER BY inner_note ASC").arg(ownerList),
+                          owners);
     QVector<QPair<QString, QString>> operators;
     while (users.next())
         operators.append({users.value(0).toString(), users.value(1).toString()});
@@ -112,8 +107,7 @@ QJsonArray UserCall::extractResult(const QJsonObject &params)
     sessionBinds.insert(QStringLiteral(":current_utc"), currentMSecs());
     sessionBinds.remove(QStringLiteral(":min_call_duration"));
     sessionBinds.remove(QStringLiteral(":user_number_length"));
-    const QHash<QString, QVariant> online = valuesById(
-        db(),
+    const QHash<QString, QVariant> online = valuesById(run(
         QStringLiteral("SELECT TU.id as id, SUM(LEAST(%1, CAST(:dt_utc_insert_end AS bigint)) - GREATEST(TUS.dt_start, "
                        "CAST(:dt_utc_insert_start AS bigint))) / 1000 as time_online FROM user_sessions as TUS "
                        "INNER JOIN users as TU ON TUS.rst_id_owner = TU.id WHERE TU.ID %2"
@@ -122,7 +116,7 @@ QJsonArray UserCall::extractResult(const QJsonObject &params)
                        "OR (TUS.dt_start BETWEEN :dt_utc_insert_start AND :dt_utc_insert_end)) "
                        "GROUP BY TU.ID ORDER BY TU.inner_note ASC")
             .arg(sessionEnd, ownerList),
-        sessionBinds);
+        sessionBinds));
     const QVector<Query> all = queries();
     QVector<QHash<QString, QVariant>> counts;
     for (const Query &query : all) {
@@ -131,11 +125,10 @@ QJsonArray UserCall::extractResult(const QJsonObject &params)
             queryBinds.remove(QStringLiteral(":user_number_length"));
         if (!query.conditions.contains(QLatin1String(":min_call_duration")))
             queryBinds.remove(QStringLiteral(":min_call_duration"));
-        counts.append(valuesById(db(),
-                                 QStringLiteral("SELECT TU.id as id, %1 as %2 FROM %3WHERE TU.id %4%5GROUP BY TU.id "
-                                                "ORDER BY TU.inner_note ASC")
-                                     .arg(query.value, query.key, query.source, ownerList, query.conditions),
-                                 queryBinds));
+        const QString sql = QStringLiteral("SELECT TU.id as id, %1 as %2 FROM %3WHERE TU.id %4%5GROUP BY TU.id "
+                                           "ORDER BY TU.inner_note ASC")
+                                .arg(query.value, query.key, query.source, ownerList, query.conditions);
+        counts.append(valuesById(run(sql, queryBinds)));
     }
 
     QJsonArray values;

@@ -15,11 +15,8 @@ namespace Report::Tavik {
 namespace {
 
 // Every row of a query, each column as the text of its value.
-QList<QJsonObject> textRows(Common::Db *db, const QString &sql, const QVariantMap &binds)
+QList<QJsonObject> textRows(QSqlQuery query)
 {
-    QSqlQuery query(db->database());
-    query.setForwardOnly(true);
-    db->exec(query, sql, binds);
     QList<QJsonObject> rows;
     while (query.next()) {
         const QSqlRecord record = query.record();
@@ -63,6 +60,7 @@ UserDuty::UserDuty(Common::Db *db)
 QJsonArray UserDuty::extractResult(const QJsonObject &params)
 {
     const Options options(params);
+    const auto select = [this](const QString &sql, const QVariantMap &binds) { return textRows(run(sql, binds)); };
     const bool assignedOnly = options.flag(QStringLiteral("only_assigned_owners"));
     const QVariantMap period{{QStringLiteral(":dt_start_start"), options.text(QStringLiteral("dt_start_start"))},
                              {QStringLiteral(":dt_start_end"), options.text(QStringLiteral("dt_start_end"))}};
@@ -75,53 +73,49 @@ QJsonArray UserDuty::extractResult(const QJsonObject &params)
                         .arg(m_duties, m_journals);
     }
     usersSql += QStringLiteral("WHERE U.id > 1 ") + (assignedOnly ? QStringLiteral("AND ") + inPeriod : QString());
-    const QList<QJsonObject> users = textRows(db(), usersSql, assignedOnly ? period : QVariantMap());
-    const QList<QJsonObject> journals = textRows(
-        db(),
-        QStringLiteral("SELECT UPDJ.id journal_id, UPDJ.dt_start, UDT.name duty_type_name FROM %1 UPDJ INNER JOIN %2 UDT "
-                       "on UPDJ.rst_id_duty_type = UDT.id WHERE UPDJ.id > 1 AND %3"
-                       "ORDER BY UPDJ.dt_start ASC, UDT.order_index ASC")
-            .arg(m_journals, m_dutyTypes, inPeriod),
-        period);
+    const QList<QJsonObject> users = select(usersSql, assignedOnly ? period : QVariantMap());
+    const QList<QJsonObject> journals =
+        select(QStringLiteral("SELECT UPDJ.id journal_id, UPDJ.dt_start, UDT.name duty_type_name FROM %1 UPDJ "
+                              "INNER JOIN %2 UDT on UPDJ.rst_id_duty_type = UDT.id WHERE UPDJ.id > 1 AND %3"
+                              "ORDER BY UPDJ.dt_start ASC, UDT.order_index ASC")
+                   .arg(m_journals, m_dutyTypes, inPeriod),
+               period);
     const QHash<QString, QJsonObject> reserves = byColumn(
-        textRows(db(),
-                 QStringLiteral("SELECT rst_id_owner, COALESCE(COUNT(rst_id_owner), 0) reserve_amount, "
-                                "COALESCE(SUM(reserve_hours), 0) reserve_hours FROM ( SELECT UD.rst_id_owner, "
-                                "COALESCE(COUNT(UD.id)*UPDJ.hours_amount, 0) reserve_hours FROM %1 UD INNER JOIN %2 UPDJ "
-                                "on UD.rst_id_plan_duty_journal = UPDJ.id WHERE UD.id>1 AND %3"
-                                "GROUP BY UD.rst_id_owner, UPDJ.id) sq GROUP BY rst_id_owner ")
-                     .arg(m_duties, m_journals, inPeriod),
-                 period),
+        select(QStringLiteral("SELECT rst_id_owner, COALESCE(COUNT(rst_id_owner), 0) reserve_amount, "
+                              "COALESCE(SUM(reserve_hours), 0) reserve_hours FROM ( SELECT UD.rst_id_owner, "
+                              "COALESCE(COUNT(UD.id)*UPDJ.hours_amount, 0) reserve_hours FROM %1 UD INNER JOIN %2 UPDJ "
+                              "on UD.rst_id_plan_duty_journal = UPDJ.id WHERE UD.id>1 AND %3"
+                              "GROUP BY UD.rst_id_owner, UPDJ.id) sq GROUP BY rst_id_owner ")
+                   .arg(m_duties, m_journals, inPeriod),
+               period),
         QStringLiteral("rst_id_owner"));
-    const QList<QJsonObject> duties = textRows(
-        db(),
-        QStringLiteral("SELECT UD.rst_id_owner, UD.rst_id_plan_duty_journal journal_id FROM %1 UD INNER JOIN %2 UPDJ "
-                       "on UD.rst_id_plan_duty_journal = UPDJ.id WHERE UD.id>1 AND %3")
-            .arg(m_duties, m_journals, inPeriod),
-        period);
+    const QList<QJsonObject> duties =
+        select(QStringLiteral("SELECT UD.rst_id_owner, UD.rst_id_plan_duty_journal journal_id FROM %1 UD "
+                              "INNER JOIN %2 UPDJ on UD.rst_id_plan_duty_journal = UPDJ.id WHERE UD.id>1 AND %3")
+                   .arg(m_duties, m_journals, inPeriod),
+               period);
     const QHash<QString, QJsonObject> amounts = byColumn(
-        textRows(db(),
-                 QStringLiteral("SELECT UPDJ.id journal_id, UPDJ.units_amount, UPDJ.hours_amount, "
-                                "COALESCE(COUNT(UD.id), 0) reserve_amount FROM %1 UPDJ LEFT JOIN %2 UD "
-                                "on UD.rst_id_plan_duty_journal = UPDJ.id AND UD.id>1 WHERE %3"
-                                "GROUP BY UPDJ.id, UPDJ.units_amount, UPDJ.hours_amount ")
-                     .arg(m_journals, m_duties, inPeriod),
-                 period),
+        select(QStringLiteral("SELECT UPDJ.id journal_id, UPDJ.units_amount, UPDJ.hours_amount, "
+                              "COALESCE(COUNT(UD.id), 0) reserve_amount FROM %1 UPDJ LEFT JOIN %2 UD "
+                              "on UD.rst_id_plan_duty_journal = UPDJ.id AND UD.id>1 WHERE %3"
+                              "GROUP BY UPDJ.id, UPDJ.units_amount, UPDJ.hours_amount ")
+                   .arg(m_journals, m_duties, inPeriod),
+               period),
         QStringLiteral("journal_id"));
-    const QList<QJsonObject> plan = textRows(
-        db(),
-        QStringLiteral("SELECT COALESCE(SUM(UPDJ.units_amount), 0) plan_amount, "
-                       "COALESCE(SUM(UPDJ.units_amount*UPDJ.hours_amount), 0) plan_amount_hours FROM %1 UPDJ WHERE %2")
-            .arg(m_journals, inPeriod),
-        period);
-    const QList<QJsonObject> reserve = textRows(
-        db(),
-        QStringLiteral("SELECT COALESCE(SUM(reserve_hours), 0) reserve_hours, COALESCE(SUM(reserve_amount), 0) "
-                       "reserve_amount FROM ( SELECT COALESCE(COUNT(UD.id)*UPDJ.hours_amount, 0) reserve_hours, "
-                       "COALESCE(COUNT(UD.id), 0) reserve_amount FROM %1 UPDJ LEFT JOIN %2 UD "
-                       "on UD.rst_id_plan_duty_journal = UPDJ.id AND UD.id>1 WHERE %3GROUP BY UPDJ.id, UPDJ.units_amount) SQ ")
-            .arg(m_journals, m_duties, inPeriod),
-        period);
+    const QList<QJsonObject> plan =
+        select(QStringLiteral("SELECT COALESCE(SUM(UPDJ.units_amount), 0) plan_amount, "
+                              "COALESCE(SUM(UPDJ.units_amount*UPDJ.hours_amount), 0) plan_amount_hours "
+                              "FROM %1 UPDJ WHERE %2")
+                   .arg(m_journals, inPeriod),
+               period);
+    const QList<QJsonObject> reserve =
+        select(QStringLiteral("SELECT COALESCE(SUM(reserve_hours), 0) reserve_hours, COALESCE(SUM(reserve_amount), 0) "
+                              "reserve_amount FROM ( SELECT COALESCE(COUNT(UD.id)*UPDJ.hours_amount, 0) reserve_hours, "
+                              "COALESCE(COUNT(UD.id), 0) reserve_amount FROM %1 UPDJ LEFT JOIN %2 UD "
+                              "on UD.rst_id_plan_duty_journal = UPDJ.id AND UD.id>1 WHERE %3"
+                              "GROUP BY UPDJ.id, UPDJ.units_amount) SQ ")
+                   .arg(m_journals, m_duties, inPeriod),
+               period);
 
     QJsonObject totals;
     if (!plan.isEmpty()) {
