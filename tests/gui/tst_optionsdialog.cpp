@@ -6,6 +6,7 @@
 #include "gui/widget/fapushbutton.h"
 #include "modalwatchdog.h"
 #include "tempsettings.h"
+#include "testfiles.h"
 
 #include "common/core/logger/logger.h"
 
@@ -31,13 +32,6 @@ namespace {
 class OwnSizeLabel : public QLabel, public Gui::Helper::CustomLabelFontSize
 {
 };
-
-void writeFile(const QString &path, qint64 bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(QByteArray(int(bytes), 'x')), bytes);
-}
 
 } // namespace
 
@@ -291,7 +285,7 @@ void TestOptionsDialog::logSize()
     QVERIFY(logs.mkpath("old"));
     for (int i = 0; i < files.size(); ++i) {
         const QString name = files.at(i) < 0 ? QString("old/%1.log").arg(i) : QString("%1.log").arg(i);
-        writeFile(logs.filePath(name), qAbs(files.at(i)));
+        QVERIFY(writeFile(logs.filePath(name), QByteArray(int(qAbs(files.at(i))), 'x')));
     }
     Options dialog;
     QCOMPARE(commonPage(dialog)->logSizeLabel()->text(), text);
@@ -301,7 +295,7 @@ void TestOptionsDialog::clearLogs()
 {
     QDir logs(m_logs.path());
     QVERIFY(logs.removeRecursively() && QDir().mkpath(logs.path()));
-    writeFile(logs.filePath("today.log"), 2500000);
+    QVERIFY(writeFile(logs.filePath("today.log"), QByteArray(2500000, 'x')));
     Options dialog;
     CommonOptionsPage *page = commonPage(dialog);
     QCOMPARE(page->logSizeLabel()->text(), QString("Size: 2 MB"));

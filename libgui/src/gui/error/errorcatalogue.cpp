@@ -92,12 +92,9 @@ QString codeText(const QJsonObject &answerTable, const QString &controller, cons
 {
     if (answerTable.contains(code))
         return answerTable.value(code).toString();
-    if (!answerTable.isEmpty()) {
-        const QJsonObject nested = answerTable.value(controller).toObject();
-        const QString text = nested.value(code).toString();
-        if (!nested.isEmpty() && !text.isEmpty())
-            return text;
-    }
+    const QString nested = answerTable.value(controller).toObject().value(code).toString();
+    if (!nested.isEmpty())
+        return nested;
     return qobjectTr("Untitled error for controller ") + controller;
 }
 

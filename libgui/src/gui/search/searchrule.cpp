@@ -57,10 +57,10 @@ SearchRule::SearchRule(Client::Controller::Search *roleController, const QString
     addConditions();
     m_condition->setCurrentIndex(m_condition->findData(condition));
     setValue(value);
-    onRoleIndexChanged(m_role->currentIndex());
+    showValueEditor();
 
-    connect(m_role, qOverload<int>(&QComboBox::currentIndexChanged), this, &SearchRule::onRoleIndexChanged);
-    connect(m_role, &QComboBox::editTextChanged, this, [this] { onRoleIndexChanged(m_role->currentIndex()); });
+    connect(m_role, qOverload<int>(&QComboBox::currentIndexChanged), this, &SearchRule::showValueEditor);
+    connect(m_role, &QComboBox::editTextChanged, this, &SearchRule::showValueEditor);
     connect(m_remove, &QPushButton::clicked, this, &SearchRule::removed);
     connect(m_add, &QPushButton::clicked, this, &SearchRule::appended);
 }
@@ -150,7 +150,7 @@ bool SearchRule::isDateTimeRole(const QString &role)
     return role.startsWith(QLatin1String("dt_"));
 }
 
-void SearchRule::onRoleIndexChanged(int)
+void SearchRule::showValueEditor()
 {
     const bool dateTime = isDateTime();
     m_textValue->setHidden(dateTime);

@@ -45,7 +45,8 @@ signals:
     void removed();
 
 private slots:
-    void onRoleIndexChanged(int currentIndex);
+    // Shows the date-time editor for "dt_" fields and the text editor for the others.
+    void showValueEditor();
 
 private:
     void addOperations();

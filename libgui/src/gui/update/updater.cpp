@@ -47,6 +47,14 @@ QUrl rootUrl(const QString &text)
     return QUrl::fromUserInput(root);
 }
 
+// A new folder below the temporary one, left in place; empty when none could be made.
+QString makeTempFolder()
+{
+    QTemporaryDir folder(QDir::tempPath() + QLatin1Char('/') + applicationName() + QStringLiteral("-XXXXXX"));
+    folder.setAutoRemove(false);
+    return folder.isValid() ? folder.path() : QString();
+}
+
 void warn(const QString &location, const QString &message)
 {
     Logger::instance(0)->warning(Common::warningLine(location, message));
@@ -64,10 +72,6 @@ Updater::Updater(QObject *parent)
     // Redirects are followed, but never from HTTPS down to HTTP.
     m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     connect(m_network, &QNetworkAccessManager::finished, this, &Updater::onReplyFinished);
-    QTemporaryDir folder(QDir::tempPath() + QLatin1Char('/') + applicationName() + QStringLiteral("-XXXXXX"));
-    folder.setAutoRemove(false);
-    if (folder.isValid())
-        m_tempFolder = folder.path();
 }
 
 Updater::~Updater()
@@ -259,6 +263,9 @@ void Updater::handleArchive(QNetworkReply *reply)
 
 bool Updater::install(const QByteArray &archive)
 {
+    // Made for the first download only, so that no start of the program leaves it to clean up.
+    if (m_tempFolder.isEmpty())
+        m_tempFolder = makeTempFolder();
     const QString archivePath = m_tempFolder + QLatin1Char('/') + m_fileName;
     QFile file(archivePath);
     if (m_tempFolder.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(archive) != archive.size()) {

@@ -13,9 +13,4 @@ Completer::Completer(QWidget *parent)
 
 Completer::~Completer() = default;
 
-void Completer::setModel(QAbstractItemModel *model)
-{
-    ListView::setModel(model);
-}
-
 } // namespace Gui

@@ -2,8 +2,6 @@
 
 #include "listview.h"
 
-class QAbstractItemModel;
-
 namespace Gui {
 
 // A tool-tip window listing completions; a double click reports the row.
@@ -14,8 +12,6 @@ class Completer : public ListView
 public:
     explicit Completer(QWidget *parent = nullptr);
     ~Completer() override;
-
-    void setModel(QAbstractItemModel *model) override;
 
 signals:
     void doubleSelected(int row);
