@@ -9,6 +9,7 @@
 #include "common/core/singleton/spsingleton.h"
 #include "model/base/abstractmodel.h"
 #include "xlsx/document.h"
+#include "benchmemory.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -17,7 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -71,28 +71,6 @@ ExportController *filledController()
     return rows.get();
 }
 
-void resetPeakMemory()
-{
-    // Freed memory goes back to the system first, so the mark starts at what is really held.
-    malloc_trim(0);
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-// A line of /proc/self/status in megabytes ("VmHWM", "VmRSS").
-double statusMegabytes(const QByteArray &key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key + ':'))
-            return line.mid(key.size() + 1).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 class Opener : public QObject
 {
     Q_OBJECT
@@ -110,16 +88,15 @@ void exportTable(benchmark::State &state)
     for (const QString &role : roles)
         columns.append(QVariantMap{{"title", role}, {"role", role}});
     const QVariantMap table{{"controller", QVariant::fromValue<QObject *>(rows)}, {"table", columns}};
-    resetPeakMemory();
-    const double before = statusMegabytes("VmRSS");
+    const double before = Bench::resetPeakMemory();
     for (auto _ : state) {
         if (!utils.writeToExcel(table))
             state.SkipWithError("export failed");
     }
     state.counters["rows_per_second"] =
         benchmark::Counter(double(rowCount) * double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["peak_MB"] = statusMegabytes("VmHWM");
-    state.counters["peak_added_MB"] = statusMegabytes("VmHWM") - before;
+    state.counters["peak_MB"] = Bench::statusMiB("VmHWM");
+    state.counters["peak_added_MB"] = Bench::statusMiB("VmHWM") - before;
 }
 
 // The same cells, already converted, written by the workbook library alone.
@@ -140,8 +117,7 @@ void workbookAlone(benchmark::State &state)
                                                      QStringLiteral("dd MMM yyyy, hh:mm"), 180),
                          values.value("rst_id_user_locked").toLongLong()});
     }
-    resetPeakMemory();
-    const double before = statusMegabytes("VmRSS");
+    const double before = Bench::resetPeakMemory();
     int round = 0;
     for (auto _ : state) {
         Xlsx::Document book;
@@ -159,8 +135,8 @@ void workbookAlone(benchmark::State &state)
     }
     state.counters["rows_per_second"] =
         benchmark::Counter(double(rowCount) * double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["peak_MB"] = statusMegabytes("VmHWM");
-    state.counters["peak_added_MB"] = statusMegabytes("VmHWM") - before;
+    state.counters["peak_MB"] = Bench::statusMiB("VmHWM");
+    state.counters["peak_added_MB"] = Bench::statusMiB("VmHWM") - before;
 }
 
 } // namespace

@@ -29,32 +29,6 @@
 
 namespace {
 
-QString missingEnvironment()
-{
-    for (const char *name : {"PGHOST", "PGPORT", "PGUSER", "PGDATABASE"}) {
-        if (qEnvironmentVariableIsEmpty(name))
-            return QStringLiteral("%1 not set: start a cluster with eval \"$(scripts/pg-tmp.sh start)\"")
-                .arg(QLatin1String(name));
-    }
-    return QString();
-}
-
-// One connection for the whole program; null with the reason when there is none.
-Common::Db *database(QString *error)
-{
-    static std::unique_ptr<Common::Db> db;
-    static QString reason;
-    if (db || !reason.isEmpty()) {
-        *error = reason;
-        return db.get();
-    }
-    reason = missingEnvironment();
-    if (reason.isEmpty())
-        db = Bench::openDb(&reason);
-    *error = reason;
-    return db.get();
-}
-
 QStringList createdSchemas;
 
 // A new empty schema with the stand-in tables of what no catalogue describes.
@@ -126,7 +100,7 @@ qint64 ddlStatements()
 Common::Db *freshDatabase(benchmark::State &state)
 {
     QString error;
-    Common::Db *db = database(&error);
+    Common::Db *db = Bench::sharedDb(&error);
     if (!db || !freshSchema(db, &error)) {
         state.SkipWithError(qPrintable(error));
         return nullptr;
@@ -252,14 +226,14 @@ BENCHMARK(warmRun)->Unit(benchmark::kSecond)->Iterations(3);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString missing = missingEnvironment();
+    const QString missing = Bench::missingEnvironment();
     if (!missing.isEmpty())
         std::fprintf(stderr, "bench_initializer: skipped, %s\n", qPrintable(missing));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     QString error;
-    if (Common::Db *db = database(&error)) {
+    if (Common::Db *db = Bench::sharedDb(&error)) {
         QSqlQuery query(db->database());
         for (const QString &schema : createdSchemas)
             query.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema));

@@ -4,6 +4,7 @@
 // a new workbook, and the ratio is printed. Needs PostgreSQL through the PG* variables (e.g. from
 // scripts/pg-tmp.sh); without them the extraction benchmarks are skipped with the reason.
 #include "benchdatabase.h"
+#include "benchmemory.h"
 
 #include "report/reportfactory.h"
 
@@ -31,7 +32,6 @@
 #endif
 
 #include <cstdio>
-#include <malloc.h>
 #include <functional>
 #include <map>
 #include <memory>
@@ -287,51 +287,17 @@ const std::vector<Case> &cases()
     return all;
 }
 
-// A value of /proc/self/status in MiB ("VmRSS", "VmHWM").
-double statusMiB(const char *name)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(name))
-            return line.mid(int(qstrlen(name)) + 1).trimmed().split(' ').first().toDouble() / 1024;
-    }
-    return 0;
-}
-
-// Peak memory of one run: how far the resident size rose above what it was at the start (freed
-// heap handed back first, the peak reset through clear_refs; Linux).
+// Peak memory of one run: how far the resident size rose above what it was at the start.
 double g_startMiB = 0;
 
 void resetPeakMemory()
 {
-    malloc_trim(0);
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-    g_startMiB = statusMiB("VmRSS:");
+    g_startMiB = Bench::resetPeakMemory();
 }
 
 double peakMemoryMiB()
 {
-    return statusMiB("VmHWM:") - g_startMiB;
-}
-
-Common::Db *database(QString *error)
-{
-    static std::unique_ptr<Common::Db> db;
-    static QString reason;
-    if (!db && reason.isEmpty()) {
-        for (const char *name : {"PGHOST", "PGPORT", "PGUSER", "PGDATABASE"}) {
-            if (qEnvironmentVariableIsEmpty(name))
-                reason = QStringLiteral("%1 not set: start a cluster with scripts/pg-tmp.sh").arg(QLatin1String(name));
-        }
-        if (reason.isEmpty())
-            db = Bench::openDb(&reason);
-    }
-    *error = reason;
-    return db.get();
+    return Bench::statusMiB("VmHWM") - g_startMiB;
 }
 
 // A schema with every table and the case's rows; the extraction's results, kept for writing.
@@ -376,7 +342,7 @@ void extraction(benchmark::State &state, const Case &c)
 {
     const int rows = int(state.range(0));
     QString error;
-    Common::Db *db = database(&error);
+    Common::Db *db = Bench::sharedDb(&error);
     if (!db || !prepare(db, c, rows, &error)) {
         state.SkipWithError(qPrintable(error));
         return;

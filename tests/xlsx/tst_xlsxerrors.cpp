@@ -1,5 +1,6 @@
 // Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
 #include "hostilezip.h"
+#include "testfiles.h"
 #include "xlsx/document.h"
 #include "xlsxtesthelpers.h"
 
@@ -72,18 +73,6 @@ Parts without(Parts parts, const QString &name)
             parts.remove(i--);
     }
     return parts;
-}
-
-QByteArray readFile(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &fileName, const QByteArray &data)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"

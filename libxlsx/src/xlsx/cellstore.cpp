@@ -187,11 +187,6 @@ bool readItemText(XmlScanner &scanner, QString &text)
     return scanner.token() == XmlScanner::EndElement;
 }
 
-bool isValueType(const QByteArray &type, const char *name)
-{
-    return type == name;
-}
-
 } // namespace
 
 bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
@@ -274,7 +269,7 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
         return false;
     const int cellEnd = scanner.tokenEnd();
 
-    if (isValueType(type, "s")) {
+    if (type == "s") {
         if (hasValue) {
             bool ok = false;
             cell.index = value.trimmed().toInt(&ok);
@@ -285,17 +280,17 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
             }
             cell.kind = Kind::SharedString;
         }
-    } else if (isValueType(type, "b")) {
+    } else if (type == "b") {
         if (hasValue) {
             cell.kind = Kind::Boolean;
             cell.boolean = XmlText::isTrue(value.trimmed());
         }
-    } else if (isValueType(type, "e") || isValueType(type, "str") || isValueType(type, "d")) {
+    } else if (type == "e" || type == "str" || type == "d") {
         if (hasValue) {
-            cell.kind = isValueType(type, "e") ? Kind::Error : isValueType(type, "d") ? Kind::IsoDate : Kind::Text;
-            cell.index = addText(isValueType(type, "str") ? XmlText::decodeEscapes(value) : value);
+            cell.kind = type == "e" ? Kind::Error : type == "d" ? Kind::IsoDate : Kind::Text;
+            cell.index = addText(type == "str" ? XmlText::decodeEscapes(value) : value);
         }
-    } else if (isValueType(type, "inlineStr")) {
+    } else if (type == "inlineStr") {
         cell.kind = Kind::InlineText;
         cell.index = addText(XmlText::decodeEscapes(inlineText));
     } else if (hasValue && !value.trimmed().isEmpty()) {

@@ -19,7 +19,7 @@ const char stylesType[] = "application/vnd.openxmlformats-officedocument.spreads
 
 Package::Parts newWorkbookParts()
 {
-    const QVector<QPair<QString, QByteArray>> parts{
+    return {
         {QStringLiteral("[Content_Types].xml"),
          QByteArrayLiteral(
              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -73,14 +73,6 @@ Package::Parts newWorkbookParts()
              "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
              "</worksheet>")},
     };
-    Package::Parts result;
-    for (const auto &part : parts) {
-        Package::Part entry;
-        entry.name = part.first;
-        entry.data = part.second;
-        result.append(entry);
-    }
-    return result;
 }
 
 } // namespace
@@ -261,12 +253,6 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
         }
         parts.append(part);
     };
-    auto setBytes = [&setPart](const QString &name, const QByteArray &bytes) {
-        Package::Part part;
-        part.name = name;
-        part.data = bytes;
-        setPart(part);
-    };
     auto freeName = [&parts](const QString &wanted) {
         QString name = wanted;
         for (int n = 1;; ++n) {
@@ -305,7 +291,7 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
     const QString folder = workbookPart.left(workbookPart.lastIndexOf(QLatin1Char('/')) + 1);
     auto addPart = [&](const QString &file, const QString &kind, const char *contentType, const QByteArray &bytes) {
         const QString name = freeName(folder + file);
-        setBytes(name, bytes);
+        setPart({name, bytes});
         relationships.add(relationshipBase + kind, name.mid(folder.size()));
         contentTypes.addOverride(QLatin1Char('/') + name, QString::fromLatin1(contentType));
     };
@@ -314,13 +300,13 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
             addPart(QStringLiteral("sharedStrings.xml"), QStringLiteral("sharedStrings"), sharedStringsType,
                     strings.save(stringDelta));
         else
-            setBytes(stringsPart, strings.save(stringDelta));
+            setPart({stringsPart, strings.save(stringDelta)});
     }
     if (styles.isModified()) {
         if (stylesPart.isEmpty())
             addPart(QStringLiteral("styles.xml"), QStringLiteral("styles"), stylesType, styles.save());
         else
-            setBytes(stylesPart, styles.save());
+            setPart({stylesPart, styles.save()});
     }
     if (changed && !calcChainPart.isEmpty()) {
         // The chain lists formula cells; Excel rebuilds it, while a stale one makes it repair the file.
@@ -334,11 +320,11 @@ bool Document::Private::saveTo(const QString &target, QString *why) const
         contentTypes.removeOverride(QLatin1Char('/') + calcChainPart);
     }
     if (formulas || (changed && !isNew))
-        setBytes(workbookPart, workbook.saveWithFullCalculation());
+        setPart({workbookPart, workbook.saveWithFullCalculation()});
     if (relationships.isModified())
-        setBytes(workbookRelationshipsPart, relationships.save());
+        setPart({workbookRelationshipsPart, relationships.save()});
     if (contentTypes.isModified())
-        setBytes(QStringLiteral("[Content_Types].xml"), contentTypes.save());
+        setPart({QStringLiteral("[Content_Types].xml"), contentTypes.save()});
     return Package::write(target, parts, why);
 }
 

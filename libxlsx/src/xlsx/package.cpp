@@ -250,10 +250,7 @@ bool Package::open(const QString &fileName, QString *error)
             *error = QStringLiteral("the archive entry %1 is damaged").arg(QString::fromUtf8(stat.name));
             return false;
         }
-        Part part;
-        part.name = QString::fromUtf8(stat.name);
-        part.data = data;
-        parts.append(part);
+        parts.append({QString::fromUtf8(stat.name), data});
     }
     setParts(parts);
     return true;

@@ -54,18 +54,17 @@ const char *search(const char *from, const char *end, const char *what)
 
 } // namespace
 
-XmlScanner::XmlScanner(const QByteArray &bytes, int begin, int end, int lineBase)
+XmlScanner::XmlScanner(const QByteArray &bytes, int begin, int end)
     : m_data(bytes.constData())
     , m_pos(begin)
     , m_end(end)
     , m_begin(begin)
-    , m_lineBase(lineBase)
 {
 }
 
 int XmlScanner::lineAt(int position) const
 {
-    int line = m_lineBase;
+    int line = 1;
     for (const char *at = m_data + m_begin; (at = static_cast<const char *>(memchr(at, '\n', size_t(m_data + position - at))));
          ++at)
         ++line;
@@ -218,7 +217,6 @@ bool XmlScanner::startTag()
         if (forbidden(at, int(close - at)))
             return fail(QStringLiteral("an attribute value holds a control character"));
         attribute.valueSize = int(close - at);
-        attribute.hasPrefix = memchr(attribute.name, ':', size_t(attribute.nameSize)) != nullptr;
         for (const Attribute &other : qAsConst(m_attributes)) {
             if (other.nameSize == attribute.nameSize && memcmp(other.name, attribute.name, size_t(other.nameSize)) == 0)
                 return fail(QStringLiteral("an attribute is repeated"));

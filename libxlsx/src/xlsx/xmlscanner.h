@@ -16,8 +16,8 @@ class XmlScanner
 public:
     enum Token { StartElement, EndElement, Characters, EndOfData, Invalid };
 
-    // Reads bytes [begin, end); line counts from lineBase at begin.
-    XmlScanner(const QByteArray &bytes, int begin, int end, int lineBase = 1);
+    // Reads bytes [begin, end).
+    XmlScanner(const QByteArray &bytes, int begin, int end);
 
     Token next();
     Token token() const { return m_token; }
@@ -35,7 +35,6 @@ public:
         int nameSize;
         const char *value; // entities not yet resolved
         int valueSize;
-        bool hasPrefix;
     };
     int attributeCount() const { return m_attributes.size(); }
     const Attribute &attribute(int i) const { return m_attributes[i]; }
@@ -44,8 +43,6 @@ public:
     // The value with its entities resolved; false for a value the XML rules refuse.
     bool value(const Attribute &attribute, QString *text);
 
-    // Text of the current Characters token, resolved.
-    const QString &text() const { return m_text; }
     // Moves to the next child element of the current element: false at the element's end, or at
     // an error (token() tells which).
     bool nextChild();
@@ -55,9 +52,9 @@ public:
     bool skipElement();
 
     QString errorString() const { return m_error; }
-    bool fail(const QString &reason);
 
 private:
+    bool fail(const QString &reason);
     bool startTag();
     bool endTag();
     bool characters();
@@ -70,7 +67,6 @@ private:
     int m_pos;
     int m_end;
     int m_begin;
-    int m_lineBase;
     Token m_token = EndOfData;
     int m_tokenStart = 0;
     int m_tokenEnd = 0;
@@ -80,7 +76,7 @@ private:
     bool m_pendingEnd = false; // a self-closing element still owes its end
     QVarLengthArray<Attribute, 8> m_attributes;
     QVarLengthArray<QByteArray, 16> m_open; // qualified names of the open elements
-    QString m_text;
+    QString m_text; // of the current Characters token, resolved
     QString m_error;
 };
 

@@ -38,8 +38,7 @@ void parseEntry(const QStringRef &entry, QVariantMap &result)
         return;
     const int valueEnd = nextSeparator(entry, QLatin1Char('='), keyEnd + 1);
     const QStringRef value = entry.mid(keyEnd + 1, valueEnd < 0 ? -1 : valueEnd - keyEnd - 1);
-    result.insert(entry.left(keyEnd).toString(),
-                  value.contains(QLatin1Char('/')) ? unescapeValue(value.toString()) : value.toString());
+    result.insert(entry.left(keyEnd).toString(), unescapeValue(value.toString()));
 }
 
 } // namespace

@@ -23,16 +23,6 @@ QJsonObject NetDTO::stringParams() const
     return strings;
 }
 
-QString escapeValue(const QString &value)
-{
-    if (!value.contains(QLatin1Char('#')) && !value.contains(QLatin1Char('=')))
-        return value;
-    QString result = value;
-    result.replace(QLatin1Char('#'), QLatin1String("/#"));
-    result.replace(QLatin1Char('='), QLatin1String("/="));
-    return result;
-}
-
 QString unescapeValue(const QString &value)
 {
     if (!value.contains(QLatin1Char('/')))

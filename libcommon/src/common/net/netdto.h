@@ -44,5 +44,3 @@ Q_DECLARE_METATYPE(QList<NetDTO>)
 
 // "/#" becomes "#", then "/=" becomes "=": the reverse of the value escape of the entry text.
 QString unescapeValue(const QString &value);
-// "#" becomes "/#", then "=" becomes "/=".
-QString escapeValue(const QString &value);
