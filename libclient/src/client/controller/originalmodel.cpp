@@ -348,28 +348,30 @@ QString OriginalModel::roleTitle(const QString &role) const
     return getFieldName(role);
 }
 
-QString OriginalModel::getFieldName(const QString &role) const
+const Model::Field *OriginalModel::catalogueField(const QString &role) const
 {
     if (!m_catalogue)
-        return QString();
+        return nullptr;
     const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? QString() : field->title;
+    return field == m_catalogue->fields().cend() ? nullptr : &field.value();
+}
+
+QString OriginalModel::getFieldName(const QString &role) const
+{
+    const Model::Field *field = catalogueField(role);
+    return field ? field->title : QString();
 }
 
 qlonglong OriginalModel::getFieldProperties(const QString &role) const
 {
-    if (!m_catalogue)
-        return -1;
-    const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? -1 : qlonglong(field->flags);
+    const Model::Field *field = catalogueField(role);
+    return field ? qlonglong(field->flags) : -1;
 }
 
 qlonglong OriginalModel::getSeqNum(const QString &role) const
 {
-    if (!m_catalogue)
-        return -1;
-    const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? -1 : qlonglong(field->serial);
+    const Model::Field *field = catalogueField(role);
+    return field ? qlonglong(field->serial) : -1;
 }
 
 QStringList OriginalModel::getRoleListForQml() const

@@ -1,6 +1,5 @@
 #include "proxymodel.h"
 
-#include "fieldorder.h"
 #include "originalmodel.h"
 
 #include "model/base/abstractmodel.h"
@@ -380,12 +379,13 @@ ProxyModel::CompiledFilters ProxyModel::compile() const
             result.missingGroup = true;
             continue;
         }
-        const bool known = m_source && m_source->containsRole(filter.role) && catalogue;
-        const qint32 type = known ? catalogue->fields().value(filter.role).type : Model::SQL_UNDEFINED;
+        const Common::FieldDescriptor *field =
+            catalogue && m_source->containsRole(filter.role) ? catalogue->findField(filter.role) : nullptr;
         const Join join = joinOf(filter.condition);
         if (join == Join::Invalid)
             qCritical() << "Invalid group expression operation:" << filter.operation;
-        result.filters.append({known ? filter.role : QString(), operation.value(), FieldOrder::isIntegral(type),
+        result.filters.append({field ? filter.role : QString(), operation.value(),
+                               field && FieldOrder::isIntegral(field->type),
                                filter.value.toString(), filter.value.toLongLong(), filter.value.toDouble(), group,
                                join});
     }
