@@ -105,10 +105,7 @@ QHash<int, QByteArray> OriginalModel::roleNames() const
 
 OriginalModel::Found OriginalModel::findRowById(const QVariant &id) const
 {
-    bool ok = false;
-    qint64 key = id.toString().toLongLong(&ok);
-    if (!ok)
-        key = 0;
+    const qint64 key = id.toString().toLongLong();
     const int row = m_rows.lowerBound(key);
     if (row < m_rows.size()) {
         const StoredRow &stored = m_rows.at(row);
@@ -218,16 +215,9 @@ void OriginalModel::delRow(const QString &id)
 
 int OriginalModel::checkValueByRole(const QString &role, const QVariant &value) const
 {
-    if (role == IdKey) {
-        const Found at = findRowById(value);
-        return at.found ? at.row : -1;
-    }
-    int result = -1;
-    for (int row = 0; row < m_rows.size() && result < 0; ++row) {
-        if (m_rows.at(row).values.value(role) == value)
-            result = row;
-    }
-    return result;
+    if (role == IdKey)
+        return findId(value.toString());
+    return checkValueByRole(QStringList{role}, QVariantList{value});
 }
 
 bool OriginalModel::matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values)

@@ -637,14 +637,7 @@ int ProxyModel::sourceRow(int proxyRow) const
 
 int ProxyModel::checkValueByRole(const QString &role, const QVariant &value) const
 {
-    if (!m_source)
-        return -1;
-    const int rows = rowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (m_source->rowValues(sourceRow(row)).value(role) == value)
-            return row;
-    }
-    return -1;
+    return checkValueByRole(QStringList{role}, QVariantList{value});
 }
 
 int ProxyModel::checkValueByRole(const QStringList &roles, const QVariantList &values) const
