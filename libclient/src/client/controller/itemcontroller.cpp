@@ -70,7 +70,7 @@ void ItemController::setRowLimit(int rowLimit)
 
 bool ItemController::isStaticModel() const
 {
-    return false;
+    return m_classWideModel;
 }
 
 void ItemController::setOriginalModel(OriginalModel *model)
