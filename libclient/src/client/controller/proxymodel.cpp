@@ -51,6 +51,7 @@ void ProxyModel::setExtendedSearch(bool extendedSearch)
     if (m_extendedSearch == extendedSearch)
         return;
     m_extendedSearch = extendedSearch;
+    splitSearchWords();
     emit extendedSearchChanged();
     refilterUnlessPreparing();
 }
@@ -210,18 +211,24 @@ void ProxyModel::filtersChanged()
     m_compiled.valid = false;
 }
 
+void ProxyModel::splitSearchWords()
+{
+    // Every word is literal text; with extended search all words must occur, in any order.
+    m_words.clear();
+    if (m_filterPattern.isEmpty())
+        return;
+    const QStringList words =
+        m_extendedSearch ? m_filterPattern.split(QLatin1Char(' ')) : QStringList{m_filterPattern};
+    for (const QString &word : words)
+        m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
+}
+
 void ProxyModel::setFilterPattern(const QString &filterPattern)
 {
     if (filterPattern == m_filterPattern)
         return;
     m_filterPattern = filterPattern;
-    // Every word is literal text; with extended search all words must occur, in any order.
-    const QStringList words = m_extendedSearch ? filterPattern.split(QLatin1Char(' ')) : QStringList{filterPattern};
-    m_words.clear();
-    if (!filterPattern.isEmpty()) {
-        for (const QString &word : words)
-            m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
-    }
+    splitSearchWords();
     invalidateFilter();
     m_filterRowCount = rowCount();
     emit filterFinished();
