@@ -5,7 +5,6 @@
 TestController::TestController(const QString &name, bool classWide, QQuickItem *parent)
     : DesktopController(parent)
     , m_name(name)
-    , m_classWide(classWide)
 {
     if (classWide)
         useClassWideModel<TestController, ListCatalogue>();

@@ -13,7 +13,6 @@ public:
                             QQuickItem *parent = nullptr);
 
     QString name() const override { return m_name; }
-    bool isStaticModel() const override { return m_classWide; }
 
     // Every message runs through this hook before any handler; counted to prove it.
     void prepareRow(QVariantMap &row) override;
@@ -21,5 +20,4 @@ public:
 
 private:
     QString m_name;
-    bool m_classWide;
 };

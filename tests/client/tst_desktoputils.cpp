@@ -365,6 +365,7 @@ void TestDesktopUtils::photos()
     QSize size;
     const QImage shown = provider->requestImage("7", &size, QSize(100, 100));
     QCOMPARE(shown.size(), QSize(3, 2));
+    QCOMPARE(size, QSize(3, 2));
     QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
     QVERIFY(provider->requestImage("bad", &size, QSize()).isNull());
     QVERIFY(provider->requestImage("none", &size, QSize()).isNull());

@@ -21,7 +21,6 @@ public:
     explicit PlainController(const QString &name = QStringLiteral("plain"), bool classWide = false,
                              bool withModels = true)
         : m_name(name)
-        , m_classWide(classWide)
     {
         if (!withModels)
             return;
@@ -31,7 +30,6 @@ public:
             useOwnModel<ListCatalogue>();
     }
     QString name() const override { return m_name; }
-    bool isStaticModel() const override { return m_classWide; }
     void prepareRow(QVariantMap &row) override
     {
         row.insert(QStringLiteral("prepared"), row.value(QStringLiteral("prepared")).toInt() + 1);
@@ -48,7 +46,6 @@ public:
 
 private:
     QString m_name;
-    bool m_classWide;
 };
 
 QVariantMap answer(const QString &state, const QString &receiver, const QVariantMap &more = {})

@@ -36,6 +36,7 @@ private slots:
     void groupsComeAndGo();
     void freeText_data();
     void freeText();
+    void searchModeSplitsTheCurrentText();
     void typedSort_data();
     void typedSort();
     void prepareMode();
@@ -220,6 +221,17 @@ void TestProxyModel::freeText()
     QCOMPARE(finished.count(), pattern.isEmpty() ? 0 : 1);
     QCOMPARE(m_proxy->getFilterRowCount(), pattern.isEmpty() ? 0 : shown.size());
     QCOMPARE(log.warnings.size(), 0);
+}
+
+void TestProxyModel::searchModeSplitsTheCurrentText()
+{
+    m_proxy->setFilterPattern("ab cd");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    // Switching the mode takes effect on the text already typed.
+    m_proxy->setExtendedSearch(false);
+    QCOMPARE(shownIds(), QStringList{"1"});
+    m_proxy->setExtendedSearch(true);
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
 }
 
 void TestProxyModel::typedSort_data()

@@ -28,7 +28,6 @@ class AppNotification : public Notification
 public:
     AppNotification() { useClassWideModel<AppNotification, Model::Base::Notification>(); }
     QString name() const override { return QStringLiteral("notification"); }
-    bool isStaticModel() const override { return true; }
 };
 
 using Factory = std::function<DesktopController *()>;

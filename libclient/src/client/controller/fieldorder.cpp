@@ -20,10 +20,8 @@ Kind kindOf(qint32 sqlType)
 
 Kind kindOf(const Model::AbstractModel *catalogue, const QString &column)
 {
-    if (!catalogue)
-        return Kind::Text;
-    const auto field = catalogue->fields().constFind(column);
-    return kindOf(field == catalogue->fields().cend() ? qint32(Model::SQL_UNDEFINED) : field->type);
+    const Common::FieldDescriptor *field = catalogue ? catalogue->findField(column) : nullptr;
+    return field ? kindOf(field->type) : Kind::Text;
 }
 
 int compare(Kind kind, const QVariant &a, const QVariant &b)

@@ -70,7 +70,7 @@ void ItemController::setRowLimit(int rowLimit)
 
 bool ItemController::isStaticModel() const
 {
-    return false;
+    return m_classWideModel;
 }
 
 void ItemController::setOriginalModel(OriginalModel *model)
@@ -174,11 +174,9 @@ void ItemController::popTrGetListParams()
 
 QVariant ItemController::defaultFieldValue(const QString &field_name) const
 {
-    if (!m_originalModel || !m_originalModel->baseModel())
-        return QVariant();
-    const auto &fields = m_originalModel->baseModel()->fields();
-    const auto field = fields.constFind(field_name);
-    return field == fields.cend() ? QVariant() : field->defaultValue;
+    const Model::AbstractModel *catalogue = m_originalModel ? m_originalModel->baseModel().data() : nullptr;
+    const Common::FieldDescriptor *field = catalogue ? catalogue->findField(field_name) : nullptr;
+    return field ? field->defaultValue : QVariant();
 }
 
 bool ItemController::isOwnAnswer(const QVariantMap &params) const

@@ -49,7 +49,7 @@ public:
     int rowLimit() const;
     void setRowLimit(int rowLimit);
 
-    // True in controllers whose rows live in one class-wide OriginalModel.
+    // True in controllers whose rows live in one class-wide OriginalModel (useClassWideModel).
     virtual bool isStaticModel() const;
     // Sends the list request; false when nothing was sent.
     Q_INVOKABLE virtual bool trGetList(const QVariantMap &params, bool check_so);
@@ -106,6 +106,7 @@ protected:
     void useClassWideModel()
     {
         attachModels(ClassWideModel<Owner, Catalogue>::get());
+        m_classWideModel = true;
     }
     void attachModels(OriginalModel *model);
     // Whether an answer is this controller's own: its "RECEIVER" is this controller's number.
@@ -123,6 +124,7 @@ private:
     QPointer<Client::ApiNetwork> m_registry;
     OriginalModel *m_originalModel = nullptr;
     ProxyModel *m_proxyModel = nullptr;
+    bool m_classWideModel = false;
     bool m_useTrGetList = false;
     bool m_ignoreSrUpdated = true;
     bool m_ignoreSrInserted = true;

@@ -105,10 +105,7 @@ QHash<int, QByteArray> OriginalModel::roleNames() const
 
 OriginalModel::Found OriginalModel::findRowById(const QVariant &id) const
 {
-    bool ok = false;
-    qint64 key = id.toString().toLongLong(&ok);
-    if (!ok)
-        key = 0;
+    const qint64 key = id.toString().toLongLong();
     const int row = m_rows.lowerBound(key);
     if (row < m_rows.size()) {
         const StoredRow &stored = m_rows.at(row);
@@ -218,16 +215,9 @@ void OriginalModel::delRow(const QString &id)
 
 int OriginalModel::checkValueByRole(const QString &role, const QVariant &value) const
 {
-    if (role == IdKey) {
-        const Found at = findRowById(value);
-        return at.found ? at.row : -1;
-    }
-    int result = -1;
-    for (int row = 0; row < m_rows.size() && result < 0; ++row) {
-        if (m_rows.at(row).values.value(role) == value)
-            result = row;
-    }
-    return result;
+    if (role == IdKey)
+        return findId(value.toString());
+    return checkValueByRole(QStringList{role}, QVariantList{value});
 }
 
 bool OriginalModel::matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values)
@@ -348,28 +338,30 @@ QString OriginalModel::roleTitle(const QString &role) const
     return getFieldName(role);
 }
 
-QString OriginalModel::getFieldName(const QString &role) const
+const Model::Field *OriginalModel::catalogueField(const QString &role) const
 {
     if (!m_catalogue)
-        return QString();
+        return nullptr;
     const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? QString() : field->title;
+    return field == m_catalogue->fields().cend() ? nullptr : &field.value();
+}
+
+QString OriginalModel::getFieldName(const QString &role) const
+{
+    const Model::Field *field = catalogueField(role);
+    return field ? field->title : QString();
 }
 
 qlonglong OriginalModel::getFieldProperties(const QString &role) const
 {
-    if (!m_catalogue)
-        return -1;
-    const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? -1 : qlonglong(field->flags);
+    const Model::Field *field = catalogueField(role);
+    return field ? qlonglong(field->flags) : -1;
 }
 
 qlonglong OriginalModel::getSeqNum(const QString &role) const
 {
-    if (!m_catalogue)
-        return -1;
-    const auto field = m_catalogue->fields().constFind(role);
-    return field == m_catalogue->fields().cend() ? -1 : qlonglong(field->serial);
+    const Model::Field *field = catalogueField(role);
+    return field ? qlonglong(field->serial) : -1;
 }
 
 QStringList OriginalModel::getRoleListForQml() const

@@ -9,6 +9,7 @@
 
 namespace Model {
 class AbstractModel;
+class Field;
 }
 
 namespace Client::Controller {
@@ -102,6 +103,8 @@ private:
         bool found;
     };
     Found findRowById(const QVariant &id) const;
+    // The catalogue's field of a column; null without a catalogue or for a column it lacks.
+    const Model::Field *catalogueField(const QString &role) const;
     bool isRow(int row) const { return row >= 0 && row < m_rows.size(); }
     QVariant displayValue(int row) const;
     // Stores a catalogue column's value; false when nothing was stored.

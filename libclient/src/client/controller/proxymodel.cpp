@@ -1,6 +1,5 @@
 #include "proxymodel.h"
 
-#include "fieldorder.h"
 #include "originalmodel.h"
 
 #include "model/base/abstractmodel.h"
@@ -52,6 +51,7 @@ void ProxyModel::setExtendedSearch(bool extendedSearch)
     if (m_extendedSearch == extendedSearch)
         return;
     m_extendedSearch = extendedSearch;
+    splitSearchWords();
     emit extendedSearchChanged();
     refilterUnlessPreparing();
 }
@@ -211,18 +211,24 @@ void ProxyModel::filtersChanged()
     m_compiled.valid = false;
 }
 
+void ProxyModel::splitSearchWords()
+{
+    // Every word is literal text; with extended search all words must occur, in any order.
+    m_words.clear();
+    if (m_filterPattern.isEmpty())
+        return;
+    const QStringList words =
+        m_extendedSearch ? m_filterPattern.split(QLatin1Char(' ')) : QStringList{m_filterPattern};
+    for (const QString &word : words)
+        m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
+}
+
 void ProxyModel::setFilterPattern(const QString &filterPattern)
 {
     if (filterPattern == m_filterPattern)
         return;
     m_filterPattern = filterPattern;
-    // Every word is literal text; with extended search all words must occur, in any order.
-    const QStringList words = m_extendedSearch ? filterPattern.split(QLatin1Char(' ')) : QStringList{filterPattern};
-    m_words.clear();
-    if (!filterPattern.isEmpty()) {
-        for (const QString &word : words)
-            m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
-    }
+    splitSearchWords();
     invalidateFilter();
     m_filterRowCount = rowCount();
     emit filterFinished();
@@ -380,12 +386,13 @@ ProxyModel::CompiledFilters ProxyModel::compile() const
             result.missingGroup = true;
             continue;
         }
-        const bool known = m_source && m_source->containsRole(filter.role) && catalogue;
-        const qint32 type = known ? catalogue->fields().value(filter.role).type : Model::SQL_UNDEFINED;
+        const Common::FieldDescriptor *field =
+            catalogue && m_source->containsRole(filter.role) ? catalogue->findField(filter.role) : nullptr;
         const Join join = joinOf(filter.condition);
         if (join == Join::Invalid)
             qCritical() << "Invalid group expression operation:" << filter.operation;
-        result.filters.append({known ? filter.role : QString(), operation.value(), FieldOrder::isIntegral(type),
+        result.filters.append({field ? filter.role : QString(), operation.value(),
+                               field && FieldOrder::isIntegral(field->type),
                                filter.value.toString(), filter.value.toLongLong(), filter.value.toDouble(), group,
                                join});
     }
@@ -637,14 +644,7 @@ int ProxyModel::sourceRow(int proxyRow) const
 
 int ProxyModel::checkValueByRole(const QString &role, const QVariant &value) const
 {
-    if (!m_source)
-        return -1;
-    const int rows = rowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (m_source->rowValues(sourceRow(row)).value(role) == value)
-            return row;
-    }
-    return -1;
+    return checkValueByRole(QStringList{role}, QVariantList{value});
 }
 
 int ProxyModel::checkValueByRole(const QStringList &roles, const QVariantList &values) const

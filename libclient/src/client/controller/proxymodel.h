@@ -151,6 +151,8 @@ private:
     void endDeferral();
     void applyFilterRoles();
     void filtersChanged();
+    // The search words of the free text, as the search mode splits it.
+    void splitSearchWords();
     void refilterUnlessPreparing();
     void scheduleRefilter();
     void flushRefilter();

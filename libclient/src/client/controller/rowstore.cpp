@@ -10,18 +10,12 @@ namespace {
 // ones keep the block table short.
 constexpr int MaxBlockSize = 512;
 
-qint64 toInt64(const QVariant &value, bool *ok)
-{
-    return value.toLongLong(ok);
-}
-
 } // namespace
 
 void StoredRow::readKeys()
 {
-    id = toInt64(values.value(QStringLiteral("id")), &idValid);
-    bool ok = false;
-    updated = toInt64(values.value(QStringLiteral("dt_utc_last_update")), &ok);
+    id = values.value(QStringLiteral("id")).toLongLong(&idValid);
+    updated = values.value(QStringLiteral("dt_utc_last_update")).toLongLong();
 }
 
 const StoredRow &RowStore::at(int row) const

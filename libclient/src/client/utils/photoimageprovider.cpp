@@ -12,10 +12,14 @@ PhotoImageProvider::PhotoImageProvider(ImageProviderWrapper *wrapper)
 
 PhotoImageProvider::~PhotoImageProvider() = default;
 
-QImage PhotoImageProvider::requestImage(const QString &id, QSize *, const QSize &)
+QImage PhotoImageProvider::requestImage(const QString &id, QSize *size, const QSize &)
 {
     const QString text = m_wrapper ? m_wrapper->image(id) : QString();
-    return QImage::fromData(QByteArray::fromBase64(text.toUtf8()));
+    const QImage image = QImage::fromData(QByteArray::fromBase64(text.toUtf8()));
+    // The engine reads the image's own size from here.
+    if (size)
+        *size = image.size();
+    return image;
 }
 
 } // namespace Client

@@ -2,7 +2,6 @@
 
 #include "client/controller/originalmodel.h"
 #include "client/controller/proxymodel.h"
-#include "common/core/utils/utils.h"
 #include "model/base/abstractmodel.h"
 #include "xlsx/document.h"
 
@@ -37,10 +36,8 @@ QVariant TableExport::cellValue(const QString &role, const QVariant &value) cons
         return m_utils.utcmsec2LocalDateTime(value.toLongLong(), DateFormat, m_utcOffset);
     const Controller::OriginalModel *rows = m_view->originalModel();
     const Model::AbstractModel *catalogue = rows ? rows->baseModel().data() : nullptr;
-    if (!catalogue)
-        return value;
-    const auto field = catalogue->fields().constFind(role);
-    if (field == catalogue->fields().cend())
+    const Common::FieldDescriptor *field = catalogue ? catalogue->findField(role) : nullptr;
+    if (!field)
         return value;
     switch (field->type) {
     case Model::SQL_INTEGER:

@@ -25,11 +25,6 @@ QString SecurityOption::name() const
     return QStringLiteral("so");
 }
 
-bool SecurityOption::isStaticModel() const
-{
-    return true;
-}
-
 QString SecurityOption::effectiveValue4CurrentUser(const QString &so_code, OriginalModel *ugso_model,
                                                    OriginalModel *uso_model)
 {

@@ -15,7 +15,6 @@ public:
     ~SecurityOption() override;
 
     QString name() const override;
-    bool isStaticModel() const override;
 
     // The value of the option so_code for the signed-in user: the user's own value when it is in
     // use, else the user group's; empty when the option or both values are missing. Any instance

@@ -17,9 +17,4 @@ QString SecurityOptionGroup::name() const
     return QStringLiteral("sog");
 }
 
-bool SecurityOptionGroup::isStaticModel() const
-{
-    return true;
-}
-
 } // namespace Client::Controller

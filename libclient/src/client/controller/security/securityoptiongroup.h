@@ -14,7 +14,6 @@ public:
     ~SecurityOptionGroup() override;
 
     QString name() const override;
-    bool isStaticModel() const override;
 };
 
 } // namespace Client::Controller

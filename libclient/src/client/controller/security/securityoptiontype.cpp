@@ -18,9 +18,4 @@ QString SecurityOptionType::name() const
     return QStringLiteral("sot");
 }
 
-bool SecurityOptionType::isStaticModel() const
-{
-    return true;
-}
-
 } // namespace Client::Controller

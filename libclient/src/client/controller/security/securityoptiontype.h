@@ -14,7 +14,6 @@ public:
     ~SecurityOptionType() override;
 
     QString name() const override;
-    bool isStaticModel() const override;
 };
 
 } // namespace Client::Controller

@@ -17,9 +17,4 @@ QString User::name() const
     return QStringLiteral("user");
 }
 
-bool User::isStaticModel() const
-{
-    return true;
-}
-
 } // namespace Client::Controller

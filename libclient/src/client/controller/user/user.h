@@ -14,7 +14,6 @@ public:
     ~User() override;
 
     QString name() const override;
-    bool isStaticModel() const override;
 };
 
 } // namespace Client::Controller

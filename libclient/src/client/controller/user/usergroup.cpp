@@ -17,9 +17,4 @@ QString UserGroup::name() const
     return QStringLiteral("ug");
 }
 
-bool UserGroup::isStaticModel() const
-{
-    return true;
-}
-
 } // namespace Client::Controller
