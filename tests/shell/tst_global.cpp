@@ -6,6 +6,7 @@
 #include "gui/net/network.h"
 #include "gui/widget/dataloading.h"
 #include "gui/update/updater.h"
+#include "delivery.h"
 #include "globaltestbed.h"
 #include "openedurls.h"
 #include "optionrights.h"
@@ -117,9 +118,7 @@ void TestGlobalObject::cleanup()
 
 void TestGlobalObject::deliver(const QString &name, const QString &action, const QVariantMap &params)
 {
-    m_bed->network()->dispatchMessage(name, action, params);
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    deliverMessage(m_bed->network(), name, action, params);
 }
 
 void TestGlobalObject::open(const QVariantMap &answer)

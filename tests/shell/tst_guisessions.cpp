@@ -7,6 +7,7 @@
 #include "gui/frame/maintabwidget.h"
 #include "gui/mainwindow/guisessionmenu.h"
 #include "gui/net/network.h"
+#include "delivery.h"
 #include "messagecatcher.h"
 #include "sentmessages.h"
 #include "shelltestcase.h"
@@ -92,9 +93,7 @@ void TestGuiSessions::settle()
 
 void TestGuiSessions::deliver(const QString &action, const QVariantMap &params)
 {
-    m_harness->network()->dispatchMessage("userGuiSession", action, params);
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    deliverMessage(m_harness->network(), "userGuiSession", action, params);
 }
 
 void TestGuiSessions::addSessionRow(const QString &id, const QString &name, const QString &isDefault,

@@ -7,6 +7,7 @@
 #include "gui/net/network.h"
 #include "gui/widget/countindicator.h"
 #include "gui/widget/indicatortoolbutton.h"
+#include "delivery.h"
 #include "sentmessages.h"
 #include "shelltestcase.h"
 #include "testglobal.h"
@@ -74,9 +75,7 @@ private:
 
 void TestWindowAndToolBar::deliver(const QString &controller, const QString &action, const QVariantMap &params)
 {
-    m_harness->network()->dispatchMessage(controller, action, params);
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    deliverMessage(m_harness->network(), controller, action, params);
 }
 
 void TestWindowAndToolBar::toolBarCommands()

@@ -1,5 +1,6 @@
 #include "gui/net/network.h"
 #include "gui/table/originalmodel.h"
+#include "delivery.h"
 #include "messagecatcher.h"
 #include "rowscontroller.h"
 #include "sentmessages.h"
@@ -43,10 +44,7 @@ void TestWidgetNetwork::initTestCase()
 
 void TestWidgetNetwork::dispatch(const QString &name, const QString &action, const QVariantMap &params)
 {
-    m_net->dispatchMessage(name, action, params);
-    // Two hand-overs: into the GUI thread, then queued to the controller.
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    deliverMessage(m_net.get(), name, action, params);
 }
 
 void TestWidgetNetwork::receivers_data()

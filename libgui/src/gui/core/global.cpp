@@ -331,11 +331,6 @@ QObject *Global::createQmlFrame(const QString &url, const QVariantMap &propertie
     return Context::createQmlFrame(url, properties);
 }
 
-QObject *Global::createQmlFrame(const QString &url)
-{
-    return Context::createQmlFrame(url, QVariantMap());
-}
-
 void Global::removeTab(QObject *item, QObject *parentItem)
 {
     MainTabWidget *tabs = Context::mainTabWidget();

@@ -108,8 +108,7 @@ public:
     static GuiSession *currentGuiSession();
     static Frames *currentFrames();
 
-    Q_INVOKABLE QObject *createQmlFrame(const QString &url, const QVariantMap &properties);
-    Q_INVOKABLE QObject *createQmlFrame(const QString &url);
+    Q_INVOKABLE QObject *createQmlFrame(const QString &url, const QVariantMap &properties = QVariantMap());
     // Reloads a controller's list when its read right came, empties it when the right went.
     Q_INVOKABLE void updateModelOnSo(const QString &sog, const QString &operation,
                                      Client::Controller::DesktopController *controller);

@@ -2,6 +2,7 @@
 
 #include "context.h"
 #include "global.h"
+#include "utils.h"
 
 #include "gui/frame/frame.h"
 #include "gui/frame/frames.h"
@@ -14,7 +15,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMetaType>
 #include <QPointer>
 
 namespace Gui {
@@ -30,11 +30,6 @@ UserGuiSession *sessionList()
 {
     Global *global = Context::global();
     return global ? global->userGuiSession() : nullptr;
-}
-
-bool holdsObject(const QVariant &value)
-{
-    return QMetaType::typeFlags(value.userType()).testFlag(QMetaType::PointerToQObject);
 }
 
 // Editors of unsaved records, copies in the making and choosers are not kept.
@@ -133,12 +128,7 @@ QVariantMap GuiSession::collect(const QStringList &excludes)
 
 QVariantMap GuiSession::collectFrame(QObject *frame) const
 {
-    QVariantMap element;
-    const QVariantMap properties = Utils::frameInitProperties(frame);
-    for (auto it = properties.cbegin(); it != properties.cend(); ++it) {
-        if (!holdsObject(it.value()))
-            element.insert(it.key(), it.value());
-    }
+    QVariantMap element = Utils::withoutObjects(Utils::frameInitProperties(frame));
     element.insert(QStringLiteral("isNewInstance"), true);
     // In GUI-session mode pages add what only sessions keep (filter texts, date ranges); the
     // frame's own mode comes back afterwards, so its later settings saves stay its own.

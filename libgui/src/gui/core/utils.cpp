@@ -3,6 +3,7 @@
 #include "gui/settings/settings.h"
 
 #include <QGuiApplication>
+#include <QMetaType>
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
@@ -78,13 +79,14 @@ void activateFrameWindow(QObject *object)
         return;
     QObject *target = object->objectName() == QLatin1String("NtFrameWindow") ? object
                                                                             : objectProperty(object, "window");
-    if (!target || !target->property("visible").toBool())
-        return;
-    for (const char *signature : {"raise()", "requestActivate()"}) {
-        const QMetaMethod method = findMethod(target, signature);
-        if (method.isValid())
-            method.invoke(target);
-    }
+    if (target && target->property("visible").toBool())
+        raiseWindow(target);
+}
+
+void raiseWindow(QObject *window)
+{
+    invoke(window, "raise()");
+    invoke(window, "requestActivate()");
 }
 
 QObject *objectProperty(const QObject *object, const char *name)
@@ -101,6 +103,28 @@ QMetaMethod findMethod(const QObject *object, const char *signature)
         return QMetaMethod();
     const QMetaObject *meta = object->metaObject();
     return meta->method(meta->indexOfMethod(QMetaObject::normalizedSignature(signature)));
+}
+
+void invoke(QObject *object, const char *signature)
+{
+    const QMetaMethod method = findMethod(object, signature);
+    if (method.isValid())
+        method.invoke(object);
+}
+
+bool holdsObject(const QVariant &value)
+{
+    return QMetaType::typeFlags(value.userType()).testFlag(QMetaType::PointerToQObject);
+}
+
+QVariantMap withoutObjects(const QVariantMap &map)
+{
+    QVariantMap kept;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        if (!holdsObject(it.value()))
+            kept.insert(it.key(), it.value());
+    }
+    return kept;
 }
 
 QString bracketed(const QString &text)

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QVariantMap>
 
 class QObject;
 class QWidget;
@@ -21,10 +22,17 @@ void moveOnScreen(QWidget *widget, const QPoint &p);
 void applyWindowState(QWidget *widget, int state, const QSize &size);
 // Lets widget share the owner's task-bar entry, when "ui"/"groupTaskBarWindows" is set.
 void attachToOwnerWindow(QWidget *owner, QWidget *widget);
+// Raises and activates a QML window (its raise() and requestActivate()).
+void raiseWindow(QObject *window);
 // Raises and activates the window of a QML frame when it is visible.
 void activateFrameWindow(QObject *object);
 QObject *objectProperty(const QObject *object, const char *name);
 QMetaMethod findMethod(const QObject *object, const char *signature);
+// Runs the method of that signature when the object has one.
+void invoke(QObject *object, const char *signature);
+bool holdsObject(const QVariant &value);
+// The entries that hold no object: what can be stored and used to open a frame again.
+QVariantMap withoutObjects(const QVariantMap &map);
 // U+0000, "[", text, "]": sorts before every real name.
 QString bracketed(const QString &text);
 

@@ -30,13 +30,6 @@ QVariant property(const QObject *frame, const char *name)
     return frame ? frame->property(name) : QVariant();
 }
 
-void invoke(QObject *object, const char *signature)
-{
-    const QMetaMethod method = findMethod(object, signature);
-    if (method.isValid())
-        method.invoke(object);
-}
-
 } // namespace
 
 QString frameSettingsName(const QObject *frame)

@@ -76,9 +76,7 @@ void MainTabWidget::onTabClose(int index)
     if (QObject *item = qmlItem(index)) {
         // The page decides: it may ask to save first, and ends with closeWidget().
         connect(item, SIGNAL(closeWidget()), this, SLOT(removeItemTab()), Qt::UniqueConnection);
-        const QMetaMethod closed = Utils::findMethod(item, "closed()");
-        if (closed.isValid())
-            closed.invoke(item);
+        Utils::invoke(item, "closed()");
         return;
     }
     if (auto *frame = qobject_cast<Frame *>(container))

@@ -168,10 +168,6 @@ void MainMenu::fillToolsMenu(QMenu *)
 {
 }
 
-void MainMenu::fillExtraMenu(QMenu *)
-{
-}
-
 QDialog *MainMenu::createOptionsDialog()
 {
     return new Dialog::Options;

@@ -48,8 +48,6 @@ protected:
     virtual void fillFileMenu(QMenu *menu);
     virtual void fillReportMenu(QMenu *menu);
     virtual void fillToolsMenu(QMenu *menu);
-    // Never called by the shell.
-    virtual void fillExtraMenu(QMenu *menu);
     // The signed-in user's change-password dialog.
     virtual QDialog *createChangePasswordDialog() = 0;
     virtual QDialog *createOptionsDialog();

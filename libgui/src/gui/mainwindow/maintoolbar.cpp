@@ -50,8 +50,7 @@ void MainToolBar::setCommandIds(const QStringList &ids)
     m_gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_toolBar->addWidget(m_gap);
     m_clock = new ClockWidget;
-    m_lastWidgetAction = m_toolBar->addWidget(m_clock);
-    addIndicator();
+    addIndicator(m_toolBar->addWidget(m_clock));
     afterBuild();
 }
 
@@ -59,7 +58,6 @@ void MainToolBar::clear()
 {
     const QList<QAction *> actions = m_toolBar->actions();
     m_toolBar->clear();
-    m_lastWidgetAction = nullptr;
     // The buttons and the holders of the gap, the indicator and the clock were made here; a
     // holder takes its widget with it.
     for (QAction *action : actions) {
@@ -93,7 +91,7 @@ void MainToolBar::addCommand(const QString &id)
         connect(button, &QAction::triggered, command, &QAction::trigger);
 }
 
-void MainToolBar::addIndicator()
+void MainToolBar::addIndicator(QAction *before)
 {
     m_indicator = new IndicatorToolButton(QString(BellGlyph), RegularFamily);
     m_indicator->setToolTip(tr("Notifications"));
@@ -106,7 +104,7 @@ void MainToolBar::addIndicator()
     }
     connect(m_indicator, &IndicatorToolButton::clicked, this,
             [] { Context::createQmlFrame(NotificationTableUrl); });
-    m_lastWidgetAction = m_toolBar->insertWidget(m_lastWidgetAction, m_indicator);
+    m_toolBar->insertWidget(before, m_indicator);
 }
 
 QStringList MainToolBar::commandIds() const

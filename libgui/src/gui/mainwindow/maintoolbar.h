@@ -43,11 +43,11 @@ protected:
 private:
     void clear();
     void addCommand(const QString &id);
-    void addIndicator();
+    // The indicator goes in front of the clock's holder.
+    void addIndicator(QAction *before);
 
     // Owned by the window once added; gone with it.
     QPointer<QToolBar> m_toolBar;
-    QAction *m_lastWidgetAction = nullptr;
     QPointer<QWidget> m_gap;
     QPointer<ClockWidget> m_clock;
     QPointer<IndicatorToolButton> m_indicator;

@@ -14,7 +14,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGuiApplication>
-#include <QMetaType>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -28,11 +27,6 @@ namespace {
 
 const QString IsWindowKey = QStringLiteral("isWindow");
 const QString ParentItemKey = QStringLiteral("parentItem");
-
-bool holdsObject(const QVariant &value)
-{
-    return QMetaType::typeFlags(value.userType()).testFlag(QMetaType::PointerToQObject);
-}
 
 QString errorsText(const QList<QQmlError> &errors)
 {
@@ -71,17 +65,6 @@ QObject *reactivate(const QString &url, const QString &id)
     return nullptr;
 }
 
-// Every option that is no object: what a GUI session keeps to open the frame again.
-QVariantMap initProperties(const QVariantMap &options)
-{
-    QVariantMap properties;
-    for (auto it = options.cbegin(); it != options.cend(); ++it) {
-        if (!holdsObject(it.value()))
-            properties.insert(it.key(), it.value());
-    }
-    return properties;
-}
-
 QObject *openTab(const QString &url, const QVariantMap &options)
 {
     MainTabWidget *tabs = Context::mainTabWidget();
@@ -116,7 +99,7 @@ QObject *openWindow(const QString &url, QVariantMap options)
 {
     QObject *parent = nullptr;
     const QVariant parentValue = options.value(ParentItemKey);
-    if (holdsObject(parentValue))
+    if (Utils::holdsObject(parentValue))
         parent = parentValue.value<QObject *>();
     if (Settings::groupTaskBarWindows()) {
         MainWindow *mainWindow = Context::mainWindow();
@@ -134,13 +117,7 @@ QObject *openWindow(const QString &url, QVariantMap options)
         return nullptr;
     }
     QObject::connect(item, SIGNAL(closeWidget()), item, SLOT(deleteLater()));
-    if (QObject *window = Utils::objectProperty(item, "window")) {
-        for (const char *signature : {"raise()", "requestActivate()"}) {
-            const QMetaMethod method = Utils::findMethod(window, signature);
-            if (method.isValid())
-                method.invoke(window);
-        }
-    }
+    Utils::raiseWindow(Utils::objectProperty(item, "window"));
     if (Frames *frames = Global::currentFrames())
         frames->append(item);
     return item;
@@ -171,7 +148,8 @@ QObject *openFrame(const QString &url, const QVariantMap &options)
     const QVariant parentItem = work.value(ParentItemKey);
     if (work.contains(ParentItemKey) && !qobject_cast<QQuickItem *>(parentItem.value<QObject *>()))
         work.remove(ParentItemKey);
-    work.insert(QStringLiteral("initProperties"), initProperties(work));
+    // What a GUI session keeps to open the frame again.
+    work.insert(QStringLiteral("initProperties"), Utils::withoutObjects(work));
     const bool newInstance = work.take(QStringLiteral("isNewInstance")).toBool();
     if (!newInstance && !modifiers.testFlag(Qt::ShiftModifier)) {
         if (QObject *open = reactivate(url, work.value(QStringLiteral("id")).toString()))

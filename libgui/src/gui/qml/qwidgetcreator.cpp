@@ -61,11 +61,6 @@ QWidget *QWidgetCreator::calendar(QObject *parent)
     return showWindow(new Dialog::Calendar, parent);
 }
 
-QWidget *QWidgetCreator::calendar()
-{
-    return calendar(nullptr);
-}
-
 QWidget *QWidgetCreator::toast(const QString &message, int mode)
 {
     // Shown without activation: a notice never takes the focus from the page.
@@ -81,11 +76,6 @@ QWidget *QWidgetCreator::completer(QObject *parent)
     return showWindow(new Completer, parent);
 }
 
-QWidget *QWidgetCreator::completer()
-{
-    return completer(nullptr);
-}
-
 QWidget *QWidgetCreator::dataLoading()
 {
     return show(new DataLoading);
@@ -96,19 +86,9 @@ QWidget *QWidgetCreator::roles(const QVariantList &roles, QObject *parent)
     return showWindow(new Dialog::Roles(roles), parent);
 }
 
-QWidget *QWidgetCreator::roles(const QVariantList &roles)
-{
-    return this->roles(roles, nullptr);
-}
-
 QWidget *QWidgetCreator::intervalEditor(const QString &intervals, int units, QObject *parent)
 {
     return showWindow(new Dialog::IntervalEditor(intervals, units), parent);
-}
-
-QWidget *QWidgetCreator::intervalEditor(const QString &intervals, int units)
-{
-    return intervalEditor(intervals, units, nullptr);
 }
 
 QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables, QObject *parent)
@@ -116,19 +96,9 @@ QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables, QObject *par
     return showWindow(new SmsVariables(variables), parent);
 }
 
-QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables)
-{
-    return smsVariables(variables, nullptr);
-}
-
 QWidget *QWidgetCreator::rowLimit(int limit, QObject *parent)
 {
     return showWindow(new Dialog::RowLimit(limit), parent);
-}
-
-QWidget *QWidgetCreator::rowLimit(int limit)
-{
-    return rowLimit(limit, nullptr);
 }
 
 QWidget *QWidgetCreator::search(Client::Controller::DesktopController *controller, const QJsonArray &rules,

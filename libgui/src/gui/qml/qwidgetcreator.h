@@ -28,22 +28,16 @@ public:
     explicit QWidgetCreator(QObject *parent = nullptr);
     ~QWidgetCreator() override;
 
-    Q_INVOKABLE QWidget *calendar(QObject *parent);
-    Q_INVOKABLE QWidget *calendar();
+    Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr);
     // Mode 0 is the green notice, any other the red one; the page places it.
     Q_INVOKABLE QWidget *toast(const QString &message, int mode);
-    Q_INVOKABLE QWidget *completer(QObject *parent);
-    Q_INVOKABLE QWidget *completer();
+    Q_INVOKABLE QWidget *completer(QObject *parent = nullptr);
     Q_INVOKABLE QWidget *dataLoading();
     // roles: maps with "role" and "title".
-    Q_INVOKABLE QWidget *roles(const QVariantList &roles, QObject *parent);
-    Q_INVOKABLE QWidget *roles(const QVariantList &roles);
-    Q_INVOKABLE QWidget *intervalEditor(const QString &intervals, int units, QObject *parent);
-    Q_INVOKABLE QWidget *intervalEditor(const QString &intervals, int units);
-    Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables, QObject *parent);
-    Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables);
-    Q_INVOKABLE QWidget *rowLimit(int limit, QObject *parent);
-    Q_INVOKABLE QWidget *rowLimit(int limit);
+    Q_INVOKABLE QWidget *roles(const QVariantList &roles, QObject *parent = nullptr);
+    Q_INVOKABLE QWidget *intervalEditor(const QString &intervals, int units, QObject *parent = nullptr);
+    Q_INVOKABLE QWidget *smsVariables(const QVariantMap &variables, QObject *parent = nullptr);
+    Q_INVOKABLE QWidget *rowLimit(int limit, QObject *parent = nullptr);
     // The extended search of a page's list, opened with the rules it saved the last time.
     Q_INVOKABLE QWidget *search(Client::Controller::DesktopController *controller, const QJsonArray &rules,
                                 QObject *parent);

@@ -12,9 +12,7 @@ ProxyModel::ProxyModel(OriginalModel *source, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_source(source)
 {
-    beginResetModel();
     setSourceModel(source);
-    endResetModel();
 }
 
 ProxyModel::~ProxyModel() = default;
