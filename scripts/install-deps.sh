@@ -15,7 +15,7 @@ packages=(
   qml-module-qtwebengine
   postgresql postgresql-client
   python3 python3-openpyxl python3-psycopg2
-  libbenchmark-dev libxlsxwriter-dev zlib1g-dev libzip-dev
+  libbenchmark-dev libxlsxwriter-dev zlib1g-dev libzip-dev zipcmp zipmerge ziptool
   libreoffice-calc-nogui
   clang libclang-rt-14-dev
   fonts-dejavu-core tzdata locales
