@@ -17,8 +17,8 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   140  saDuplicate: a copy could not be inserted
   150, 160  saDuplicate: "amount" missing or not a number, larger than 100
   170  saDuplicate: the source could not be removed (locked by another session, system row)
-  200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed,
-       password missing
+  200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed
+       (also: the new password is empty, given as the digest of the empty text), password missing
   report_saCreate: 100 for a type or options that are not a report request, 180 when the report
        tool refused the options or failed (its message is the reason)
 Every refusal carries "exception_description" with the reason. The requests that single
@@ -79,6 +79,8 @@ LIST_KEYS = {"FN", "RECEIVER", "SIGN", "query_limit", "dt_utc_last_update", "dt_
 # Keys of an edit that are not written as columns.
 EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_user_locked",
              "dt_utc_insert", "dt_utc_last_update", "id_owner_modify"}
+# The password digest of the empty text: a new password that is no password.
+EMPTY_PASSWORD_DIGEST = "d41d8cd98f00b204e9800998ecf8427e"
 # Columns that lists and records never show (a crash database comes by its own request).
 HIDDEN_COLUMNS = ("pwd", "db")
 
@@ -597,6 +599,8 @@ class Backend:
             pwd = params.get("pwd", "")
             if not pwd:
                 raise Refusal(204, "no new password given")
+            if pwd.lower() == EMPTY_PASSWORD_DIGEST:
+                raise Refusal(203, "the new password is empty")
             if pwd != params.get("pwd_confirm", ""):
                 raise Refusal(201, "password and confirmation differ")
             if "old_pwd" in params and (row[0] or "").lower() != params["old_pwd"].lower():

@@ -563,6 +563,18 @@ class Passwords(StandinCase):
                 self.assertEqual(scalar(sql.SQL("SELECT pwd FROM {} WHERE id = %s").format(sql.Identifier(table)),
                                         (record,)), digest("b"))
 
+    def test_an_empty_new_password_is_refused(self):
+        admin = self.client()
+        for controller, table in (("user", "users"), ("driver", "drivers"), ("terminalCmp", "terminal_companies")):
+            with self.subTest(controller=controller):
+                record = copy_default_row(table, sign=unique(controller), pwd=digest("kept"))
+                for empty in (digest(""), digest("").upper()):
+                    answer = admin.call(controller, "trChangePwd", id=str(record), pwd=empty, pwd_confirm=empty,
+                                        old_pwd=digest("kept"))
+                    self.assertRefused(answer, 203)
+                self.assertEqual(scalar(sql.SQL("SELECT pwd FROM {} WHERE id = %s").format(sql.Identifier(table)),
+                                        (record,)), digest("kept"))
+
     def test_without_the_update_right_no_password_changes(self):
         person = copy_default_row("users", sign=unique("pwuser"), pwd=digest("old"), is_system=0)
         answer = self.client("operator", "").call("user", "trChangePwd", id=str(person), pwd=digest("x"),
