@@ -1,5 +1,9 @@
 #include "mainmenu.h"
 
+#include "dialog/userchangepassword.h"
+
+#include "gui/core/global.h"
+
 MainMenu::MainMenu(QMenuBar *menuBar)
     : Gui::MainMenu(menuBar)
 {
@@ -9,5 +13,5 @@ MainMenu::~MainMenu() = default;
 
 QDialog *MainMenu::createChangePasswordDialog()
 {
-    return nullptr;
+    return new UserChangePassword(Gui::Global::ownerId());
 }

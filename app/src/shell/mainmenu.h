@@ -3,7 +3,8 @@
 #include "gui/mainwindow/mainmenu.h"
 
 // The main menu of this program: the shell's menus (File, Report, Tools, Help) so far; the
-// program's own menus and entries come with the pages they open.
+// program's own menus and entries come with the pages they open. File > Change Password changes
+// the signed-in user's own password.
 class MainMenu : public Gui::MainMenu
 {
     Q_OBJECT
@@ -13,7 +14,6 @@ public:
     ~MainMenu() override;
 
 protected:
-    // None yet: File > Change Password opens nothing until the user's change-password dialog
-    // exists.
+    // The user dialog for the session's "rst_id_owner".
     QDialog *createChangePasswordDialog() override;
 };
