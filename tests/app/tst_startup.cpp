@@ -9,6 +9,7 @@
 #include "shell/context.h"
 #include "shell/global.h"
 #include "shell/mainwindow.h"
+#include "shell/qwidgetcreator.h"
 #include "standinserver.h"
 
 #include "gui/dialog/login.h"
@@ -184,6 +185,8 @@ void TestStartup::startsAtTheSignInDialog()
     for (const char *name : {"NET", "USER_SESSION", "AUTH", "SETTINGS", "DESKTOP_UTILS", "QWIDGET_CREATOR",
                              "IMAGE_PROVIDER"})
         QVERIFY2(context->contextProperty(name).value<QObject *>(), name);
+    // The program's own window host, with the change-password openers.
+    QVERIFY(qobject_cast<QWidgetCreator *>(context->contextProperty("QWIDGET_CREATOR").value<QObject *>()));
     const QVariant isDebug = context->contextProperty("isDebug");
     QVERIFY(isDebug.isValid());
     QVERIFY(!isDebug.value<QObject *>());
