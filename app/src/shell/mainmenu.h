@@ -3,8 +3,7 @@
 #include "gui/mainwindow/mainmenu.h"
 
 // The main menu of this program: the shell's menus (File, Report, Tools, Help) so far; the
-// program's own menus and entries come with the pages they open. File > Change Password changes
-// the signed-in user's own password.
+// program's own menus and entries come with the pages they open.
 class MainMenu : public Gui::MainMenu
 {
     Q_OBJECT
