@@ -54,6 +54,9 @@ void TestStartupHelpers::languageChoice_data()
                               << "en" << QVariant("en");
     QTest::newRow("POSIX locale") << QVariant("") << "POSIX"
                                   << "en" << QVariant("en");
+    // The tests run with LC_ALL=C.UTF-8.
+    QTest::newRow("this run's locale") << QVariant() << QLocale::system().name()
+                                       << "en" << QVariant("en");
     QTest::newRow("stored wins over C") << QVariant("ru") << "C"
                                         << "ru" << QVariant("ru");
 }
