@@ -114,7 +114,7 @@
         <translation>Русский</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&amp;Group windows in taskbar</source>
         <translation>&amp;Группировать окна на панели задач</translation>
     </message>
@@ -179,7 +179,7 @@
         <translation>&amp;Канал:</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>Need restart application for applying options</source>
         <translation>Для применения параметров необходимо перезапустить программу</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Gui::Global</name>
     <message>
-        <location filename="../../libgui/src/gui/core/global.cpp" line="+117"/>
+        <location filename="../../libgui/src/gui/core/global.cpp" line="+115"/>
         <source>All groups</source>
         <translation>Все группы</translation>
     </message>
@@ -525,7 +525,7 @@
 <context>
     <name>Gui::MainMenu</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+74"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+72"/>
         <source>&amp;Report</source>
         <translation>&amp;Отчет</translation>
     </message>
@@ -631,7 +631,7 @@
 <context>
     <name>Gui::MainToolBar</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
+        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+97"/>
         <source>Notifications</source>
         <translation>Уведомления</translation>
     </message>
@@ -714,7 +714,14 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+146"/>
+        <source>The download page could not be opened. Open this address in a browser:
+%1</source>
+        <translation>Не удалось открыть страницу загрузки. Откройте этот адрес в браузере:
+%1</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>The update has no valid version</source>
         <translation>Обновление не содержит допустимой версии</translation>
     </message>
@@ -749,7 +756,7 @@
         <translation>Архив обновления не соответствует своей контрольной сумме SHA-256</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Error opening temporary file: </source>
         <translation>Ошибка открытия временного файла: </translation>
     </message>
@@ -948,7 +955,7 @@ Download installation of application by link below, reinstall it and try update 
         <translation>РАЗБЛОКИРОВКА: </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
         <translation>У вас недостаточно прав для этой операции</translation>
     </message>
