@@ -195,6 +195,19 @@ void TestPageFlows::citiesAddedEditedRemoved()
     QTRY_COMPARE(shownValue(table, id, "name"), QString("Odessa"));
     QTRY_COMPARE(other.value(id, "name").toString(), QString("Odessa"));
 
+    // The table as a picker: the chosen city goes back to the opener and the picker closes.
+    QPointer<QObject> picker = m_program.openPage("qrc:/qml/address/city/CityTable.qml", {{"state", "SELECT"}});
+    QVERIFY(picker);
+    QVERIFY(pageControl(picker, "selectButton")->isVisible());
+    QVERIFY(!pageControl(table, "selectButton")->isVisible());
+    QSignalSpy chosen(picker, SIGNAL(select(QVariant)));
+    QTRY_VERIFY(shownRow(picker, id) >= 0);
+    QMetaObject::invokeMethod(itemWith(picker, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(picker, id)));
+    QMetaObject::invokeMethod(itemWith(picker, "hardFilters"), "doubleClickAction");
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.first().first().toMap(), (QVariantMap{{"rst_id_city", id}}));
+    QTRY_VERIFY(picker.isNull());
+
     // Remove, confirmed.
     m_program.watchdog().answerNext(QMessageBox::Yes);
     viewAction(table, "deleteAction", id);
