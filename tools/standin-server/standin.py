@@ -16,8 +16,9 @@ against the users table, lists, single records, edits, locks, rights, password c
 pushes (backend.py): a change goes to every signed-in client, its author's included; a lock,
 unlock or removal to the other clients. On start it runs the database initialiser (--dbinit,
 default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields,
-and reports {"event": "database", ...} before "listening" ("warning" events for what it could not
-use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
+adds the security options that a platform's database has beyond the seeds (options.py, reported
+as {"event": "options", ...}), and reports {"event": "database", ...} before "listening"
+("warning" events for what it could not use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
 
 A client costs only itself: what it leaves unread waits in a queue of its own (a client that
 leaves more than queue_limit bytes unread is cut off with a warning event), its requests wait in a
@@ -610,6 +611,15 @@ def open_database(config):
         raise SystemExit(1)
     if config.dbinit:
         create_report_tables(connection)
+        import options
+        try:
+            added = options.add_platform_options(connection)
+        except psycopg2.Error as error:
+            connection.rollback()
+            emit("error", error="platform security options not added: %s" % str(error).strip())
+            raise SystemExit(1)
+        if added:
+            emit("options", added=added)
     found = schema.load(connection, description)
     for warning in found.warnings:
         emit("warning", message=warning)
