@@ -185,7 +185,8 @@ mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
 mount -t sysfs sysfs "$root/sys"
 
 stage="adding this machine's certificate authorities"
-in_root update-ca-certificates >/dev/null
+# (openssl rehash always warns about the bundle file itself.)
+in_root update-ca-certificates 2>&1 >/dev/null | { grep -v "skipping ca-certificates.crt" || true; } >&2
 
 stage="copying the working tree"
 copy_tree "$repo" "$root/root/koriv-admin"
