@@ -121,81 +121,90 @@ in_root() {
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${proxy_env[@]}" "$@"
 }
 
-[[ $(id -u) -eq 0 ]] || die "must run as root (debootstrap, mount, chroot)"
-repo=$(cd "$(dirname "$0")/.." && pwd)
-summary=""
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+# All in one function, so that bash has read the whole script before it runs (an edit during
+# a run changes nothing).
+main() {
+  [[ $(id -u) -eq 0 ]] || die "must run as root (debootstrap, mount, chroot)"
+  repo=$(cd "$(dirname "$0")/.." && pwd)
+  summary=""
+  trap cleanup EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
 
-stage="installing debootstrap on this machine"
-if ! command -v debootstrap >/dev/null; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap ||
-    { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
-fi
-
-mirror=${KORIV_CHECK_MIRROR:-$(host_mirror)}
-mirror=${mirror:-http://deb.debian.org/debian}
-work=$(mktemp -d "${KORIV_CHECK_DIR:-/var/tmp}/koriv-fresh.XXXXXX")
-root=$work/root
-log=$work/test.log
-
-proxy_env=()
-for v in http_proxy https_proxy ftp_proxy no_proxy HTTP_PROXY HTTPS_PROXY FTP_PROXY NO_PROXY; do
-  if [[ -n "${!v:-}" ]]; then proxy_env+=("$v=${!v}"); fi
-done
-if [[ -n "${KORIV_CHECK_JOBS:-}" ]]; then proxy_env+=("OMP_NUM_THREADS=$KORIV_CHECK_JOBS"); fi  # nproc reads it
-
-stage="debootstrap $suite from $mirror"
-echo "fresh-machine-check: $stage into $root"
-# ca-certificates only to take this machine's authorities in, as the network's admin would.
-debootstrap --variant=minbase --include=ca-certificates "$suite" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-  { tail -n 30 "$work/debootstrap.log" >&2; [[ -f "$root/debootstrap/debootstrap.log" ]] && tail -n 30 "$root/debootstrap/debootstrap.log" >&2; exit 1; }
-
-stage="network settings of this machine"
-cp -L /etc/resolv.conf "$root/etc/resolv.conf"
-cp -L /etc/hosts "$root/etc/hosts"
-sources_copied=0
-for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-  if [[ -s "$f" ]] && grep -qF "$mirror" "$f"; then
-    cp "$f" "$root$f"
-    if [[ "$f" == /etc/apt/sources.list.d/* ]]; then sources_copied=1; fi
+  stage="installing debootstrap on this machine"
+  if ! command -v debootstrap >/dev/null; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap ||
+      { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap; }
   fi
-done
-if ((sources_copied)); then rm -f "$root/etc/apt/sources.list"; fi
-host_apt_network_conf >"$root/etc/apt/apt.conf.d/90host-network"
-npm_conf=$(host_npm_network_conf)
-if [[ -n "$npm_conf" ]]; then
-  # Debian's npm reads /etc/npmrc; other builds read PREFIX/etc/npmrc.
-  mkdir -p "$root/usr/etc"
-  printf '%s\n' "$npm_conf" | tee "$root/etc/npmrc" >"$root/usr/etc/npmrc"
-fi
-if [[ -d /usr/local/share/ca-certificates ]]; then
-  cp -a /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
-fi
-# No service starts inside a chroot (a PostgreSQL there would take a port of this machine).
-printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
-chmod 755 "$root/usr/sbin/policy-rc.d"
 
-stage="mounting proc, dev and sys"
-mount -t proc proc "$root/proc"
-mount --bind /dev "$root/dev"
-mount --bind /dev/pts "$root/dev/pts"
-mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
-mount -t sysfs sysfs "$root/sys"
+  mirror=${KORIV_CHECK_MIRROR:-$(host_mirror)}
+  mirror=${mirror:-http://deb.debian.org/debian}
+  work=$(mktemp -d "${KORIV_CHECK_DIR:-/var/tmp}/koriv-fresh.XXXXXX")
+  root=$work/root
+  log=$work/test.log
 
-stage="adding this machine's certificate authorities"
-# (openssl rehash always warns about the bundle file itself.)
-in_root update-ca-certificates 2>&1 >/dev/null | { grep -v "skipping ca-certificates.crt" || true; } >&2
+  proxy_env=()
+  for v in http_proxy https_proxy ftp_proxy no_proxy HTTP_PROXY HTTPS_PROXY FTP_PROXY NO_PROXY; do
+    if [[ -n "${!v:-}" ]]; then proxy_env+=("$v=${!v}"); fi
+  done
+  if [[ -n "${KORIV_CHECK_JOBS:-}" ]]; then proxy_env+=("OMP_NUM_THREADS=$KORIV_CHECK_JOBS"); fi  # nproc reads it
 
-stage="copying the working tree"
-copy_tree "$repo" "$root/root/koriv-admin"
+  stage="debootstrap $suite from $mirror"
+  echo "fresh-machine-check: $stage into $root"
+  # ca-certificates only to take this machine's authorities in, as the network's admin would.
+  debootstrap --variant=minbase --include=ca-certificates "$suite" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+    { tail -n 30 "$work/debootstrap.log" >&2; [[ -f "$root/debootstrap/debootstrap.log" ]] && tail -n 30 "$root/debootstrap/debootstrap.log" >&2; exit 1; }
 
-stage="./scripts/test.sh in the clean root"
-echo "fresh-machine-check: running ./scripts/test.sh $* in the clean root"
-set +e
-in_root /bin/bash -c 'cd /root/koriv-admin && exec ./scripts/test.sh "$@"' test.sh "$@" 2>&1 | tee "$log"
-rc=${PIPESTATUS[0]}
-set -e
-summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" | tail -n 1 || true)
-exit "$rc"
+  stage="network settings of this machine"
+  cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+  cp -L /etc/hosts "$root/etc/hosts"
+  sources_copied=0
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    if [[ -s "$f" ]] && grep -qF "$mirror" "$f"; then
+      cp "$f" "$root$f"
+      if [[ "$f" == /etc/apt/sources.list.d/* ]]; then sources_copied=1; fi
+    fi
+  done
+  if ((sources_copied)); then rm -f "$root/etc/apt/sources.list"; fi
+  host_apt_network_conf >"$root/etc/apt/apt.conf.d/90host-network"
+  npm_conf=$(host_npm_network_conf)
+  if [[ -n "$npm_conf" ]]; then
+    # Debian's npm reads /etc/npmrc; other builds read PREFIX/etc/npmrc.
+    mkdir -p "$root/usr/etc"
+    printf '%s\n' "$npm_conf" | tee "$root/etc/npmrc" >"$root/usr/etc/npmrc"
+  fi
+  if [[ -d /usr/local/share/ca-certificates ]]; then
+    cp -a /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
+  fi
+  # No service starts inside a chroot (a PostgreSQL there would take a port of this machine).
+  printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+  chmod 755 "$root/usr/sbin/policy-rc.d"
+
+  stage="mounting proc, dev and sys"
+  mount -t proc proc "$root/proc"
+  mount --bind /dev "$root/dev"
+  mount --bind /dev/pts "$root/dev/pts"
+  mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+  mount -t sysfs sysfs "$root/sys"
+
+  stage="adding this machine's certificate authorities"
+  # (openssl rehash always warns about the bundle file itself.)
+  in_root update-ca-certificates 2>&1 >/dev/null | { grep -v "skipping ca-certificates.crt" || true; } >&2
+
+  stage="copying the working tree"
+  copy_tree "$repo" "$root/root/koriv-admin"
+
+  stage="./scripts/test.sh in the clean root"
+  echo "fresh-machine-check: running ./scripts/test.sh $* in the clean root"
+  # In the background, so that a signal to this script ends the run at once (through cleanup).
+  (
+    in_root /bin/bash -c 'cd /root/koriv-admin && exec ./scripts/test.sh "$@"' test.sh "$@" 2>&1 | tee "$log"
+    exit "${PIPESTATUS[0]}"
+  ) &
+  rc=0
+  wait $! || rc=$?
+  summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" | tail -n 1 || true)
+  exit "$rc"
+}
+
+main "$@"
