@@ -78,6 +78,17 @@ Parts without(Parts parts, const QString &name)
 const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                          "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
 
+
+// Elements of that name nested depth deep around the inner text, numbered, so that the text
+// compresses no better than a real part's.
+QByteArray nested(const QByteArray &name, int depth, const QByteArray &inner = QByteArray())
+{
+    QByteArray text;
+    for (int i = 1; i <= depth; ++i)
+        text += '<' + name + " i=\"" + QByteArray::number(i) + "\">";
+    return text + inner + ("</" + name + '>').repeated(depth);
+}
+
 } // namespace
 
 class XlsxErrorsTest : public QObject
@@ -89,6 +100,7 @@ private slots:
     void brokenFilesAreRefused_data();
     void brokenFilesAreRefused();
     void damagedArchiveEntry();
+    void deeplyNestedRuns();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
     void emptyRootsTakeNewContent();
@@ -211,6 +223,18 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
     }
     QTest::newRow("parts over 2 GiB in all") << HostileZip::archive(big) << Parts()
                                              << "the archive entries declare more than 2147483648 bytes";
+    // Elements nested far beyond any style's need are refused, not followed down the stack.
+    const QByteArray styleHead = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    QTest::newRow("font nested 35,000 deep")
+        << QByteArray()
+        << replaced(m_parts, "xl/styles.xml", styleHead + "<fonts count=\"1\"><font>" + nested("b", 35000) + "</font></fonts></styleSheet>")
+        << "xl/styles.xml: elements nest deeper than 32 levels (line 1)";
+    QTest::newRow("alignment nested 35,000 deep")
+        << QByteArray()
+        << replaced(m_parts, "xl/styles.xml",
+                    styleHead + "<cellXfs count=\"1\"><xf numFmtId=\"0\"><alignment>" + nested("x", 35000)
+                        + "</alignment></xf></cellXfs></styleSheet>")
+        << "xl/styles.xml: elements nest deeper than 32 levels (line 1)";
     Entry shortSheet = deflated(sheet.toUtf8(), "<worksheet/>");
     shortSheet.size += 100;
     QTest::newRow("sheet shorter than declared") << archiveOf(m_parts, shortSheet) << Parts()
@@ -271,6 +295,32 @@ void XlsxErrorsTest::damagedArchiveEntry()
     QVERIFY2(xlsx.errorString().contains(QStringLiteral("xl/worksheets/sheet1.xml is damaged")),
              qPrintable(xlsx.errorString()));
     QCOMPARE(readFile(file), bytes);
+}
+
+void XlsxErrorsTest::deeplyNestedRuns()
+{
+    // Runs within runs and text within text, far deeper than any program writes them, in shared
+    // and inline strings: read without recursion, kept when the workbook is saved.
+    const QByteArray runs = nested("r", 400000, "<t>deep</t>");
+    const QByteArray strings = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                               "<si><t>text</t></si><si>" + runs + "</si><si><t>a" + nested("b", 400000, "b")
+        + "c</t></si></sst>";
+    const QByteArray sheet = sheetHead + QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c>"
+                                                   "<c r=\"B1\" t=\"s\"><v>2</v></c><c r=\"C1\" t=\"inlineStr\"><is>")
+        + runs + "</is></c></row></sheetData></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("runs.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(replaced(replaced(m_parts, "xl/sharedStrings.xml", strings),
+                                               "xl/worksheets/sheet1.xml", sheet))));
+    for (int round = 0; round < 2; ++round) {
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.read("A1").toString(), QStringLiteral("deep"));
+        QCOMPARE(xlsx.read("B1").toString(), QStringLiteral("abc"));
+        QCOMPARE(xlsx.read("C1").toString(), QStringLiteral("deep"));
+        QVERIFY(xlsx.write("D1", 4));
+        QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+    }
+    QVERIFY(XlsxTest::entry(file, QStringLiteral("xl/worksheets/sheet1.xml")).contains(runs));
 }
 
 void XlsxErrorsTest::failedSaveLeavesFilesAlone()

@@ -168,23 +168,27 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
 
 namespace {
 
-// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left out.
+// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left
+// out. Runs within runs are followed by a count, not by recursion, however deep they nest.
 bool readItemText(XmlScanner &scanner, QString &text)
 {
-    while (scanner.nextChild()) {
+    for (int runs = 0; runs >= 0;) {
         QString piece;
-        if (scanner.isNamed("t")) {
+        if (!scanner.nextChild()) {
+            if (scanner.token() != XmlScanner::EndElement)
+                return false;
+            --runs;
+        } else if (scanner.isNamed("t")) {
             if (!scanner.readElementText(&piece))
                 return false;
             text += piece;
         } else if (scanner.isNamed("r")) {
-            if (!readItemText(scanner, text))
-                return false;
+            ++runs;
         } else if (!scanner.skipElement()) {
             return false;
         }
     }
-    return scanner.token() == XmlScanner::EndElement;
+    return true;
 }
 
 } // namespace
