@@ -1,5 +1,6 @@
 // Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
 #include "hostilezip.h"
+#include "peakmemory.h"
 #include "testfiles.h"
 #include "xlsx/document.h"
 #include "xlsxtesthelpers.h"
@@ -10,7 +11,7 @@
 #include <QtTest>
 #include <private/qzipreader_p.h>
 
-#include <sys/resource.h>
+#include <memory>
 
 using namespace Xlsx;
 
@@ -37,13 +38,21 @@ QByteArray archiveOf(const Parts &parts, const HostileZip::Entry &hostile = Host
     return HostileZip::archive(entries);
 }
 
-// The process's peak resident memory so far, in bytes.
-qint64 peakMemory()
+// Tells how far the process's resident memory rose above what it was when made.
+class MemoryGrowth
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) * 1024;
-}
+public:
+    MemoryGrowth()
+    {
+        PeakMemory::reset();
+        m_start = PeakMemory::current();
+    }
+    qint64 bytes() const { return PeakMemory::peak() - m_start; }
+    QString text() const { return QStringLiteral("peak memory grew by %1 MiB").arg(bytes() >> 20); }
+
+private:
+    qint64 m_start = 0;
+};
 
 Parts replaced(Parts parts, const QString &name, const QByteArray &data)
 {
@@ -78,7 +87,6 @@ Parts without(Parts parts, const QString &name)
 const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                          "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
 
-
 // Elements of that name nested depth deep around the inner text, numbered, so that the text
 // compresses no better than a real part's.
 QByteArray nested(const QByteArray &name, int depth, const QByteArray &inner = QByteArray())
@@ -87,6 +95,34 @@ QByteArray nested(const QByteArray &name, int depth, const QByteArray &inner = Q
     for (int i = 1; i <= depth; ++i)
         text += '<' + name + " i=\"" + QByteArray::number(i) + "\">";
     return text + inner + ("</" + name + '>').repeated(depth);
+}
+
+// The pieces of a worksheet of about size bytes, handed out one after another, then nothing.
+std::function<QByteArray()> bigSheet(qint64 size)
+{
+    struct State
+    {
+        qint64 made = 0;
+        int rows = 0;
+        bool done = false;
+    };
+    auto state = std::make_shared<State>();
+    return [=]() {
+        if (state->done)
+            return QByteArray();
+        QByteArray piece = state->made == 0 ? QByteArray(sheetHead) + "<sheetData>" : QByteArray();
+        while (piece.size() < (1 << 20) && state->made + piece.size() < size) {
+            const QByteArray n = QByteArray::number(++state->rows);
+            piece += "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"inlineStr\"><is><t>" + QByteArray(300, 'a')
+                + "</t></is></c><c r=\"B" + n + "\"><v>" + n + "</v></c></row>";
+        }
+        state->made += piece.size();
+        if (state->made >= size) {
+            piece += "</sheetData></worksheet>";
+            state->done = true;
+        }
+        return piece;
+    };
 }
 
 } // namespace
@@ -100,6 +136,7 @@ private slots:
     void brokenFilesAreRefused_data();
     void brokenFilesAreRefused();
     void damagedArchiveEntry();
+    void unreadSheetsAreCopiedAsStored();
     void deeplyNestedRuns();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
@@ -211,18 +248,35 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
     QTest::newRow("sheet inflating past its size")
         << archiveOf(m_parts, zeros(sheet.toUtf8(), qint64(256) << 20, 10)) << Parts()
         << "xl/worksheets/sheet1.xml is damaged";
+    Entry large = deflated(sheet.toUtf8(), "tiny");
+    large.size = 300u << 20;
+    QTest::newRow("sheet declaring 300 MiB") << archiveOf(m_parts, large) << Parts()
+                                             << "sheet1.xml declares 314572800 bytes, more than 268435456";
     Entry ratio = deflated(sheet.toUtf8(), "");
-    ratio.data = QByteArray(1 << 20, 'x');
-    ratio.size = 1u << 30;
-    QTest::newRow("1 GiB sheet from 1 MiB") << archiveOf(m_parts, ratio) << Parts()
-                                            << "declares 1073741824 bytes from 1048576 compressed ones";
+    ratio.data = QByteArray(512 << 10, 'x');
+    ratio.size = 200u << 20;
+    QTest::newRow("200 MiB sheet from 512 KiB") << archiveOf(m_parts, ratio) << Parts()
+                                                << "declares 209715200 bytes from 524288 compressed ones";
     QList<Entry> big = {deflated("a.bin", ""), deflated("b.bin", ""), deflated("c.bin", "")};
     for (Entry &entry : big) {
         entry.data = QByteArray(4 << 20, 'x');
-        entry.size = 0x30000000u;
+        entry.size = 200u << 20;
     }
-    QTest::newRow("parts over 2 GiB in all") << HostileZip::archive(big) << Parts()
-                                             << "the archive entries declare more than 2147483648 bytes";
+    QTest::newRow("parts over 384 MiB in all") << HostileZip::archive(big) << Parts()
+                                               << "the archive entries declare more than 402653184 bytes";
+    // Honest parts, each within the bounds and compressed far less than the ratio allows: the
+    // workbook is refused before any of them is decompressed.
+    QList<Entry> blobs;
+    for (const auto &part : m_parts)
+        blobs.append(deflated(part.first.toUtf8(), part.second));
+    Entry blob = streamed("xl/media/blob.bin", bigSheet(20 << 20));
+    for (int i = 1; i <= 20; ++i) {
+        blob.name = "xl/media/blob" + QByteArray::number(i) + ".bin";
+        blobs.append(blob);
+    }
+    QTest::newRow("parts inflating to 400 MiB in all") << HostileZip::archive(blobs) << Parts()
+                                                       << "the archive entries declare more than 402653184 bytes";
+
     // Elements nested far beyond any style's need are refused, not followed down the stack.
     const QByteArray styleHead = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
     QTest::newRow("font nested 35,000 deep")
@@ -246,7 +300,7 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QFETCH(QByteArray, content);
     QFETCH(Parts, parts);
     QFETCH(QString, message);
-    const qint64 startMemory = peakMemory();
+    const MemoryGrowth memory;
     const QString file = m_dir.filePath(QStringLiteral("broken.xlsx"));
     QFile::remove(file);
     if (parts.isEmpty())
@@ -270,8 +324,7 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QVERIFY(xlsx.errorString().contains(message));
     QVERIFY(!QFile::exists(copy));
     QCOMPARE(readFile(file), bytes); // the broken file stays as it was
-    QVERIFY2(peakMemory() - startMemory < (qint64(64) << 20),
-             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - startMemory) >> 20)));
+    QVERIFY2(memory.bytes() < (qint64(64) << 20), qPrintable(memory.text()));
 }
 
 void XlsxErrorsTest::damagedArchiveEntry()
@@ -295,6 +348,57 @@ void XlsxErrorsTest::damagedArchiveEntry()
     QVERIFY2(xlsx.errorString().contains(QStringLiteral("xl/worksheets/sheet1.xml is damaged")),
              qPrintable(xlsx.errorString()));
     QCOMPARE(readFile(file), bytes);
+}
+
+void XlsxErrorsTest::unreadSheetsAreCopiedAsStored()
+{
+    // A second sheet of 64 MiB that is never selected: opening and saving the workbook holds
+    // only its compressed data, which the saved file takes over as it stands.
+    const HostileZip::Entry big = HostileZip::streamed("xl/worksheets/big.xml", bigSheet(64 << 20));
+    Parts parts = m_parts;
+    for (auto &part : parts) {
+        if (part.first == QLatin1String("xl/workbook.xml"))
+            part.second.replace("</sheets>", "<sheet name=\"Big\" sheetId=\"2\" r:id=\"rId9\"/></sheets>");
+        else if (part.first == QLatin1String("xl/_rels/workbook.xml.rels"))
+            part.second.replace("</Relationships>", "<Relationship Id=\"rId9\" Target=\"worksheets/big.xml\" "
+                                "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\"/>"
+                                "</Relationships>");
+        else if (part.first == QLatin1String("[Content_Types].xml"))
+            part.second.replace("</Types>", "<Override PartName=\"/xl/worksheets/big.xml\" ContentType=\""
+                                "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>");
+    }
+    parts.append({QStringLiteral("xl/worksheets/big.xml"), QByteArray()}); // big takes its place
+    const QString file = m_dir.filePath(QStringLiteral("big.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(parts, big)));
+    {
+        const MemoryGrowth memory;
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.sheetNames(), (QStringList{"Sheet1", "Big"}));
+        QVERIFY(xlsx.write("A1", QStringLiteral("changed")));
+        QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+        QVERIFY2(memory.bytes() < (qint64(16) << 20), qPrintable(memory.text()));
+    }
+    QVERIFY(readFile(file).contains(big.data));
+    Document reopened(file);
+    QVERIFY2(reopened.isLoadPackage(), qPrintable(reopened.errorString()));
+    QCOMPARE(reopened.read("A1").toString(), QStringLiteral("changed"));
+    QVERIFY(reopened.selectSheet(QStringLiteral("Big")));
+    const CellRange used = reopened.dimension();
+    QVERIFY(used.lastRow() > 150000);
+    QCOMPARE(reopened.read(used.lastRow(), 2).toLongLong(), qlonglong(used.lastRow()));
+    QCOMPARE(reopened.read(used.lastRow(), 1).toString(), QString(300, QLatin1Char('a')));
+
+    // Damage in a part that opening does not read is still found when opening.
+    QByteArray bytes = readFile(file);
+    const int at = bytes.indexOf(big.data);
+    for (int i = at + big.data.size() / 2; i < at + big.data.size() / 2 + 64; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    QVERIFY(writeFile(file, bytes));
+    Document damaged(file);
+    QVERIFY(!damaged.isLoadPackage());
+    QVERIFY2(damaged.errorString().contains(QStringLiteral("xl/worksheets/big.xml is damaged")),
+             qPrintable(damaged.errorString()));
 }
 
 void XlsxErrorsTest::deeplyNestedRuns()
