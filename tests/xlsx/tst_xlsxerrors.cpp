@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <private/qzipreader_p.h>
@@ -84,6 +85,24 @@ Parts without(Parts parts, const QString &name)
     return parts;
 }
 
+// The parts with one more worksheet of that name, its part xl/worksheets/<file> holding data.
+Parts withSheet(Parts parts, const QByteArray &name, const QByteArray &file, const QByteArray &data)
+{
+    for (auto &part : parts) {
+        if (part.first == QLatin1String("xl/workbook.xml"))
+            part.second.replace("</sheets>", "<sheet name=\"" + name + "\" sheetId=\"9\" r:id=\"rId9\"/></sheets>");
+        else if (part.first == QLatin1String("xl/_rels/workbook.xml.rels"))
+            part.second.replace("</Relationships>", "<Relationship Id=\"rId9\" Target=\"worksheets/" + file + "\" "
+                                "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\"/>"
+                                "</Relationships>");
+        else if (part.first == QLatin1String("[Content_Types].xml"))
+            part.second.replace("</Types>", "<Override PartName=\"/xl/worksheets/" + file + "\" ContentType=\""
+                                "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>");
+    }
+    parts.append({QStringLiteral("xl/worksheets/") + QString::fromUtf8(file), data});
+    return parts;
+}
+
 const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                          "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
 
@@ -137,6 +156,7 @@ private slots:
     void brokenFilesAreRefused();
     void damagedArchiveEntry();
     void unreadSheetsAreCopiedAsStored();
+    void cellsPastTheBoundAreRefused();
     void deeplyNestedRuns();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
@@ -355,21 +375,8 @@ void XlsxErrorsTest::unreadSheetsAreCopiedAsStored()
     // A second sheet of 64 MiB that is never selected: opening and saving the workbook holds
     // only its compressed data, which the saved file takes over as it stands.
     const HostileZip::Entry big = HostileZip::streamed("xl/worksheets/big.xml", bigSheet(64 << 20));
-    Parts parts = m_parts;
-    for (auto &part : parts) {
-        if (part.first == QLatin1String("xl/workbook.xml"))
-            part.second.replace("</sheets>", "<sheet name=\"Big\" sheetId=\"2\" r:id=\"rId9\"/></sheets>");
-        else if (part.first == QLatin1String("xl/_rels/workbook.xml.rels"))
-            part.second.replace("</Relationships>", "<Relationship Id=\"rId9\" Target=\"worksheets/big.xml\" "
-                                "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\"/>"
-                                "</Relationships>");
-        else if (part.first == QLatin1String("[Content_Types].xml"))
-            part.second.replace("</Types>", "<Override PartName=\"/xl/worksheets/big.xml\" ContentType=\""
-                                "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>");
-    }
-    parts.append({QStringLiteral("xl/worksheets/big.xml"), QByteArray()}); // big takes its place
     const QString file = m_dir.filePath(QStringLiteral("big.xlsx"));
-    QVERIFY(writeFile(file, archiveOf(parts, big)));
+    QVERIFY(writeFile(file, archiveOf(withSheet(m_parts, "Big", "big.xml", QByteArray()), big)));
     {
         const MemoryGrowth memory;
         Document xlsx(file);
@@ -399,6 +406,34 @@ void XlsxErrorsTest::unreadSheetsAreCopiedAsStored()
     QVERIFY(!damaged.isLoadPackage());
     QVERIFY2(damaged.errorString().contains(QStringLiteral("xl/worksheets/big.xml is damaged")),
              qPrintable(damaged.errorString()));
+}
+
+void XlsxErrorsTest::cellsPastTheBoundAreRefused()
+{
+    // Blank cells take 4 bytes of XML and far more once read. Two sheets of 5 million: the first
+    // is read, the second would take the workbook past its bound and is refused.
+    QByteArray blank = sheetHead + QByteArray("<sheetData>");
+    const QByteArray row = "<row>" + QByteArray("<c/>").repeated(16384) + "</row>";
+    for (int i = 0; i < 320; ++i)
+        blank += row;
+    QByteArray noise(256 << 10, Qt::Uninitialized); // so that it compresses no better than real parts
+    QRandomGenerator(29).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    blank += "</sheetData><!--" + noise.toHex() + "--></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("blank.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(withSheet(replaced(m_parts, "xl/worksheets/sheet1.xml", blank), "More",
+                                                "more.xml", blank))));
+    blank.clear();
+
+    const MemoryGrowth memory;
+    Document xlsx(file);
+    QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+    QCOMPARE(xlsx.dimension().lastRow(), 320);
+    QVERIFY(!xlsx.selectSheet(QStringLiteral("More")));
+    QVERIFY2(xlsx.errorString().contains(QStringLiteral("sheet \"More\" (xl/worksheets/more.xml): the workbook's sheets "
+                                                        "hold more than 8388608 rows and cells")),
+             qPrintable(xlsx.errorString()));
+    QCOMPARE(xlsx.currentWorksheet()->sheetName(), QStringLiteral("Sheet1"));
+    QVERIFY2(memory.bytes() < (qint64(448) << 20), qPrintable(memory.text()));
 }
 
 void XlsxErrorsTest::deeplyNestedRuns()

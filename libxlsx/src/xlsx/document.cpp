@@ -1,5 +1,6 @@
 #include "xlsx/document.h"
 
+#include "xlsx/cellstore.h"
 #include "xlsx/contenttypes.h"
 #include "xlsx/package.h"
 #include "xlsx/relationships.h"
@@ -108,6 +109,7 @@ public:
     QString calcChainId;
     std::vector<Sheet> sheets;
     int current = -1;
+    qint64 entriesLeft = CellStore::MaxEntries; // rows and cells the sheets still to read may hold
 
     bool fail(const QString &message)
     {
@@ -257,7 +259,7 @@ bool Document::Private::loadSheet(int index, QString *why)
     if (!package.read(entry.part, &bytes, why))
         return false;
     QString detail;
-    if (!sheet->load(bytes, &detail)) {
+    if (!sheet->load(bytes, &entriesLeft, &detail)) {
         *why = QStringLiteral("sheet \"%1\" (%2): %3").arg(entry.name, entry.part, detail);
         return false;
     }
