@@ -309,6 +309,13 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
                     styleHead + "<cellXfs count=\"1\"><xf numFmtId=\"0\"><alignment>" + nested("x", 35000)
                         + "</alignment></xf></cellXfs></styleSheet>")
         << "xl/styles.xml: elements nest deeper than 32 levels (line 1)";
+    // So are tables of more entries than Excel allows, which would take far more memory than XML.
+    QTest::newRow("70,000 fonts")
+        << QByteArray() << replaced(m_parts, "xl/styles.xml", styleHead + "<fonts>" + QByteArray("<font/>").repeated(70000) + "</fonts></styleSheet>")
+        << "xl/styles.xml: fonts has more than 65536 entries (line 1)";
+    QTest::newRow("70,000 cell formats")
+        << QByteArray() << replaced(m_parts, "xl/styles.xml", styleHead + "<cellXfs>" + QByteArray("<xf/>").repeated(70000) + "</cellXfs></styleSheet>")
+        << "xl/styles.xml: cellXfs has more than 65536 entries (line 1)";
     Entry shortSheet = deflated(sheet.toUtf8(), "<worksheet/>");
     shortSheet.size += 100;
     QTest::newRow("sheet shorter than declared") << archiveOf(m_parts, shortSheet) << Parts()
