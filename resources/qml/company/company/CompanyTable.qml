@@ -14,37 +14,6 @@ NtFrame {
 
     property alias company: company
     property alias tableView: companyView
-    readonly property bool isSelecting: state === "SELECT" || state === "REPORT"
-
-    function loadList() {
-        if (!checkSecurity(company))
-            return;
-        company.proxyModel.beginPrepare();
-        company.trGetList();
-        startBusy();
-    }
-
-    function chosenCompanies() {
-        var chosen = [];
-        var proxy = company.proxyModel;
-        companyView.selection.forEach(function (row) {
-            chosen.push({ "id": proxy.data(row, "id"), "sign": proxy.data(row, "company_name") });
-        });
-        return chosen;
-    }
-
-    function choose() {
-        var row = companyView.currentRow;
-        if (state === "REPORT") {
-            select(chosenCompanies());
-        } else {
-            if (row < 0)
-                return;
-            select({ "rst_id_company": company.proxyModel.data(row, "id"),
-                     "company_name": company.proxyModel.data(row, "company_name") });
-        }
-        closed();
-    }
 
     title: qsTr("Companies")
     state: "VIEW"
@@ -53,7 +22,6 @@ NtFrame {
         State { name: "SELECT" },
         State { name: "REPORT" }
     ]
-    Component.onCompleted: loadList()
 
     Company {
         id: company
@@ -74,14 +42,7 @@ NtFrame {
 
             anchors.fill: parent
             toolBar: ToolBarEx {
-                ToolButtonBase {
-                    objectName: "selectButton"
-                    name: qsTr("Select")
-                    shortcutName: "Enter"
-                    visible: root.isSelecting
-                    enabled: companyView.currentRow >= 0
-                    onClicked: companyView.doubleClickAction()
-                }
+                ToolButtonSelect { objectName: "selectButton" }
                 ToolButtonEdit { objectName: "editButton" }
                 ToolButtonRemove { objectName: "removeButton" }
                 ToolButtonExcel { objectName: "excelButton" }
@@ -89,20 +50,12 @@ NtFrame {
             tableView: TableViewBase {
                 id: companyView
 
-                function doubleClickAction() {
-                    if (root.isSelecting)
-                        root.choose();
-                    else
-                        editAction();
-                }
-
-                function onSaGetList(mapParams) {
-                    if (String(mapParams["STATE"]) === "end" && company.proxyModel.isPrepareMode)
-                        company.proxyModel.endPrepare();
-                }
-
                 controller: company
                 editorUrl: "qrc:/qml/company/company/CompanyEditor.qml"
+                selectionStates: ["SELECT"]
+                multiSelectionStates: ["REPORT"]
+                selectionRoles: root.state === "REPORT" ? ({ "id": "id", "sign": "company_name" })
+                                                        : ({ "rst_id_company": "id", "company_name": "company_name" })
                 selectionMode: root.state === "REPORT" ? Controls1.SelectionMode.ExtendedSelection
                                                        : Controls1.SelectionMode.SingleSelection
 

@@ -5,8 +5,8 @@ import "qrc:/qml/components"
 import "qrc:/qml/components/editor"
 import "qrc:/qml/components/text"
 
-// A terminal company's account: its sign, the blocked flag, the inner note and its password,
-// which is changed in a dialog of its own. A copy takes a sign of its own, one copy at a time.
+// A terminal company's account: its sign, the blocked flag and the inner note; its password is
+// changed in a dialog of its own. A copy needs a sign of its own, so it is made one at a time.
 Editor {
     id: editor
 
@@ -14,8 +14,8 @@ Editor {
     property alias buttonBox: buttonBox
     property alias changePasswordButton: changePasswordButton
 
-    isDirty: sign.modify || blocked.modify || innerNote.modify
     form: terminalForm
+    isDirty: terminalForm.isFieldsDirty
     onEnterPressed: buttonBox.enterPressed()
 
     TerminalCompany {
@@ -29,39 +29,12 @@ Editor {
         Form {
             id: terminalForm
 
-            function textOf(mapParams, key) {
-                var value = mapParams[key];
-                return value === undefined || value === null ? "" : String(value);
-            }
-
-            function defaultText(key) {
-                var value = terminalCompany.defaultFieldValue(key);
-                return value === undefined || value === null ? "" : String(value);
-            }
-
-            function setDefaultFields() {
-                sign.setLegalValue(defaultText("sign"));
-                blocked.setLegalValue(defaultText("blocked"));
-                innerNote.legalText = defaultText("inner_note");
-            }
-
-            function getMapParams() {
-                return { "id": editor.id, "sign": sign.text, "blocked": blocked.checked ? "1" : "0",
-                         "inner_note": innerNote.text };
-            }
-
-            function populateForm(mapParams) {
-                editor.editorTitle = textOf(mapParams, "sign");
-                sign.setLegalValue(textOf(mapParams, "sign"));
-                blocked.setLegalValue(textOf(mapParams, "blocked"));
-                // The note area has no setter; its legal text shows.
-                innerNote.legalText = textOf(mapParams, "inner_note");
-            }
-
             Layout.fillWidth: true
             Layout.fillHeight: true
             controller: terminalCompany
             defaultActiveField: sign
+            fields: [sign, blocked, innerNote]
+            titleRole: "sign"
             singleCopy: true
 
             ColumnLayout {
@@ -78,16 +51,28 @@ Editor {
                         columnSpacing: 10
 
                         LabelEx { text: qsTr("Id:") }
-                        TextFieldId { id: idField; text: editor.id }
+                        TextFieldId { text: editor.id }
                         LabelEx { text: qsTr("Sign:") }
-                        TextFieldEx { id: sign; Layout.fillWidth: true; errorCode: ["250", "251", "252", "140"] }
-                        Item { Layout.preferredWidth: 1 }
-                        CheckBoxEx { id: blocked; objectName: "blocked"; text: qsTr("Blocked") }
-                        Item { Layout.preferredWidth: 1 }
+                        TextFieldEx {
+                            id: sign
+
+                            objectName: "sign"
+                            Layout.fillWidth: true
+                            errorCode: ["250", "251", "252", "140"]
+                        }
+                        Item { width: 1; height: 1 }
+                        CheckBoxEx {
+                            id: blocked
+
+                            objectName: "blocked"
+                            text: qsTr("Blocked")
+                        }
+                        Item { width: 1; height: 1 }
                         ButtonEx {
                             id: changePasswordButton
 
                             objectName: "changePasswordButton"
+                            // A record that is not saved yet, or a copy, has no password to change.
                             visible: editor.state !== "ADD" && editor.state !== "DUPLICATE"
                             text: qsTr("Change password...")
                             onClicked: QWIDGET_CREATOR.terminalCompanyChangePassword(editor.id, editor)
@@ -102,6 +87,7 @@ Editor {
                     TextAreaEx {
                         id: innerNote
 
+                        objectName: "inner_note"
                         width: parent.width
                         height: 120
                     }
@@ -114,14 +100,7 @@ Editor {
 
             Layout.alignment: Qt.AlignHCenter
             Layout.margins: 5
-            applyEnabled: editor.isDirty
-            okDefault: !editor.isDirty
-            onAccepted: {
-                terminalForm.runAction();
-                editor.isCloseOnSa = true;
-            }
-            onApply: terminalForm.runAction()
-            onRejected: editor.closed()
+            form: terminalForm
         }
     }
 }

@@ -15,13 +15,6 @@ NtFrame {
     property alias tableView: terminalView
 
     title: qsTr("Terminal Companies")
-    Component.onCompleted: {
-        if (!checkSecurity(terminalCompany))
-            return;
-        terminalCompany.proxyModel.beginPrepare();
-        terminalCompany.trGetList();
-        startBusy();
-    }
 
     TerminalCompany {
         id: terminalCompany
@@ -48,11 +41,6 @@ NtFrame {
             }
             tableView: TableViewBase {
                 id: terminalView
-
-                function onSaGetList(mapParams) {
-                    if (String(mapParams["STATE"]) === "end" && terminalCompany.proxyModel.isPrepareMode)
-                        terminalCompany.proxyModel.endPrepare();
-                }
 
                 controller: terminalCompany
                 editorUrl: "qrc:/qml/company/terminal-company/TerminalCompanyEditor.qml"

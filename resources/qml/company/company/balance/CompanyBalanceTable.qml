@@ -23,17 +23,20 @@ TableContainer {
     property alias groupBox: groupBox
     property alias typeBox: typeBox
     property alias period: period
-    property bool isSettingsReady: false
-    property bool isInited: false
-    readonly property bool isReadyForStartInit: isDataLoaded && isSettingsReady
-                                                && groups.originalModel.dataAtLeastLoaded
-                                                && types.originalModel.dataAtLeastLoaded
+    // The tab was shown: its list loads from then on.
+    property bool isShown: false
 
-    // First show, before the data: the types are narrowed inside a group of filters of their own.
+    // First show: the list loads once the page has started (now, or when the settings come).
     function loadData() {
-        types.proxyModel.appendHardFilterGroup("rst_id_bg", "and");
-        groups.proxyModel.sortRows("id", Qt.AscendingOrder);
+        isShown = true;
         logView.forceActiveFocus();
+        if (isInited)
+            loadLists();
+    }
+
+    function loadLists() {
+        if (isShown)
+            logView.getNewList();
     }
 
     function chosenId(box, controller) {
@@ -51,13 +54,14 @@ TableContainer {
         return chosenId(typeBox, types);
     }
 
+    // The row of the id, else the first one.
     function choose(box, controller, id) {
-        var row = id === undefined ? -1 : controller.proxyModel.checkValueByRole("id", String(id));
+        var row = id === undefined || id === null ? -1 : controller.proxyModel.checkValueByRole("id", String(id));
         box.currentIndex = row >= 0 ? row : (box.count > 0 ? 0 : -1);
     }
 
-    // The types of the chosen group and those of every group ("1"); for all groups, the
-    // placeholder type alone. Without the read right on types none shows.
+    // The types of the chosen group and those of every group ("1"); for all groups the
+    // placeholder type alone; without the read right on types none.
     function narrowTypes() {
         var proxy = types.proxyModel;
         var group = groupId();
@@ -75,61 +79,22 @@ TableContainer {
         proxy.sortRows("id", Qt.AscendingOrder);
     }
 
-    function logRequest() {
-        var request = { "rst_id_owner": rst_id_company };
-        var group = groupId();
-        var type = typeId();
-        if (group !== "1")
-            request["rst_id_bg"] = group;
-        if (type !== "1")
-            request["rst_id_bt"] = type;
-        request["dt_utc_insert_start"] = period.startUtcMsec();
-        request["dt_utc_insert_end"] = period.endUtcMsec();
-        return request;
-    }
-
-    function loadLog() {
-        if (!GLOBAL.securityState(logs, "read"))
-            return;
-        logs.proxyModel.beginPrepare();
-        logs.trGetList(logRequest());
-        if (typeof frameItem !== "undefined" && frameItem)
-            frameItem.startBusy();
-    }
-
-    // The stored group, its types and the stored type, then one list request.
-    function applySettings() {
-        var settings = objectSettings ? objectSettings : {};
+    // The stored group, its types and the stored type; the period of a GUI session.
+    function restoreFilters(settings) {
         groupBox.currentIndex = -1;
         typeBox.currentIndex = -1;
         choose(groupBox, groups, settings["rst_id_bg"]);
         narrowTypes();
         choose(typeBox, types, settings["rst_id_bt"]);
-        var time = settings["time"];
-        if (isGuiSessionMode() && time) {
-            period.startDate.legalText = time["startDate"];
-            period.startTime.legalText = time["startTime"];
-            period.endDate.legalText = time["endDate"];
-            period.endTime.legalText = time["endTime"];
-        }
-        if (typeof frameItem !== "undefined" && frameItem && !frameItem.checkSecurity(logs))
-            return;
-        loadLog();
+        if (typeof frameItem !== "undefined" && frameItem && frameItem.isGuiSessionMode)
+            period.restore(settings["time"]);
     }
 
-    function isGuiSessionMode() {
-        return typeof frameItem !== "undefined" && !!frameItem && frameItem.isGuiSessionMode === true;
-    }
-
-    function storeSettings() {
-        var settings = objectSettings ? objectSettings : {};
+    function storeFilters(settings) {
         settings["rst_id_bg"] = groupId();
         settings["rst_id_bt"] = typeId();
-        if (isGuiSessionMode()) {
-            settings["time"] = { "startDate": period.startDate.text, "startTime": period.startTime.text,
-                                 "endDate": period.endDate.text, "endTime": period.endTime.text };
-        }
-        objectSettings = settings;
+        if (typeof frameItem !== "undefined" && frameItem && frameItem.isGuiSessionMode)
+            settings["time"] = period.settings();
     }
 
     function onGroupChosen() {
@@ -137,12 +102,7 @@ TableContainer {
             return;
         narrowTypes();
         typeBox.currentIndex = typeBox.count > 0 ? 0 : -1;
-        loadLog();
-    }
-
-    function onTypeChosen() {
-        if (isInited)
-            loadLog();
+        reload();
     }
 
     function addEntry() {
@@ -164,13 +124,10 @@ TableContainer {
 
     objectsSettingName: "CompanyBalanceTable"
     tables: [logTable]
-    onReadySettings: isSettingsReady = true
-    onGetSettings: storeSettings()
-    onIsReadyForStartInitChanged: {
-        if (!isReadyForStartInit || isInited)
-            return;
-        applySettings();
-        isInited = true;
+    catalogues: [groups, types]
+    Component.onCompleted: {
+        types.proxyModel.appendHardFilterGroup("rst_id_bg", "and");
+        groups.proxyModel.sortRows("id", Qt.AscendingOrder);
     }
 
     CompanyBalanceGroup {
@@ -220,15 +177,13 @@ TableContainer {
                 model: types.proxyModel
                 textRole: "name"
                 ignoreUpdateModel: true
-                onActivated: container.onTypeChosen()
+                onActivated: container.reload()
             }
             StartEndDateTime {
                 id: period
 
-                onChangeFinished: {
-                    if (container.isInited)
-                        container.loadLog();
-                }
+                objectName: "period"
+                onChangeFinished: container.reload()
             }
         }
         tableView: TableViewBase {
@@ -246,9 +201,15 @@ TableContainer {
                 container.viewEntry();
             }
 
-            function onSaGetList(mapParams) {
-                if (String(mapParams["STATE"]) === "end" && logs.proxyModel.isPrepareMode)
-                    logs.proxyModel.endPrepare();
+            // The company's entries of the chosen group, type and period.
+            function listParams() {
+                var params = { "rst_id_owner": container.rst_id_company };
+                var filters = filterParams({ "rst_id_bg": container.groupId(), "rst_id_bt": container.typeId() });
+                for (var key in filters)
+                    params[key] = filters[key];
+                params["dt_utc_insert_start"] = period.startUtcMsec();
+                params["dt_utc_insert_end"] = period.endUtcMsec();
+                return params;
             }
 
             controller: logs

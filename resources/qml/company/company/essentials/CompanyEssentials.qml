@@ -5,16 +5,16 @@ import "qrc:/qml/components"
 import "qrc:/qml/components/editor"
 import "qrc:/qml/components/text"
 
-// A company's attributes, read-only: its balances are moved through balance entries, and the
-// form never sends a change.
+// A company's attributes, read-only: its balances move through balance entries, and the form
+// sends no change (OK just closes).
 ColumnLayout {
     id: essentials
 
     property alias form: companyForm
     property alias company: company
     property alias buttonBox: buttonBox
-    readonly property bool isDirty: false
-    property string companyName
+    readonly property bool isDirty: companyForm.isFieldsDirty
+    readonly property string companyName: nameField.legalText
 
     spacing: 0
 
@@ -25,28 +25,18 @@ ColumnLayout {
     Form {
         id: companyForm
 
-        function textOf(mapParams, key) {
-            var value = mapParams[key];
-            return value === undefined || value === null ? "" : String(value);
-        }
-
-        function getMapParams() {
-            return { "id": companyForm.id };
-        }
-
         function populateForm(mapParams) {
-            essentials.companyName = textOf(mapParams, "company_name");
-            editorItem.editorTitle = essentials.companyName;
-            nameField.setLegalValue(essentials.companyName);
-            balance.setLegalValue(textOf(mapParams, "balance"));
-            lostProfit.setLegalValue(textOf(mapParams, "lost_profit"));
-            isSystem.text = textOf(mapParams, "is_system");
+            populateFields(mapParams);
+            var system = mapParams["is_system"];
+            isSystem.text = system === undefined || system === null ? "" : String(system);
         }
 
         Layout.fillWidth: true
         Layout.fillHeight: true
         controller: company
         defaultActiveField: nameField
+        shownFields: [nameField, balance, lostProfit]
+        titleRole: "company_name"
 
         GridLayout {
             width: parent.width
@@ -55,15 +45,38 @@ ColumnLayout {
             rowSpacing: 5
 
             LabelEx { text: qsTr("Id:") }
-            TextFieldId { id: idField; text: companyForm.id }
+            TextFieldId { text: companyForm.id }
             LabelEx { text: qsTr("Name:") }
-            TextFieldEx { id: nameField; Layout.fillWidth: true; readOnly: true; errorCode: ["200", "230"] }
+            TextFieldEx {
+                id: nameField
+
+                objectName: "company_name"
+                Layout.fillWidth: true
+                readOnly: true
+                errorCode: ["200", "230"]
+            }
             LabelEx { text: qsTr("Balance:") }
-            TextFieldEx { id: balance; Layout.preferredWidth: 160; readOnly: true }
+            TextFieldEx {
+                id: balance
+
+                objectName: "balance"
+                Layout.preferredWidth: 160
+                readOnly: true
+            }
             LabelEx { text: qsTr("Lost profit:") }
-            TextFieldEx { id: lostProfit; Layout.preferredWidth: 160; readOnly: true }
+            TextFieldEx {
+                id: lostProfit
+
+                objectName: "lost_profit"
+                Layout.preferredWidth: 160
+                readOnly: true
+            }
             LabelEx { text: qsTr("Is system:") }
-            LabelYes { id: isSystem; objectName: "isSystem" }
+            LabelYes {
+                id: isSystem
+
+                objectName: "is_system"
+            }
         }
     }
 
@@ -72,14 +85,7 @@ ColumnLayout {
 
         Layout.alignment: Qt.AlignHCenter
         Layout.margins: 5
-        applyEnabled: false
-        okDefault: true
-        onAccepted: {
-            companyForm.runAction();
-            editorItem.isCloseOnSa = true;
-        }
-        onApply: companyForm.runAction()
-        onRejected: editorItem.closed()
+        form: companyForm
     }
 
     ItemSeparator {
