@@ -5,6 +5,10 @@
 const QVector<MenuCommand> &menuCommands()
 {
     static const QVector<MenuCommand> commands{
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Companies"), "companies",
+         "qrc:/qml/company/company/CompanyTable.qml"},
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Terminal Companies"), "terminalCompanies",
+         "qrc:/qml/company/terminal-company/TerminalCompanyTable.qml"},
         {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Crash Reports"), "crashReport",
          "qrc:/qml/crash/CrashReportTable.qml"},
         {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "Cities"), "cities",
