@@ -7,6 +7,8 @@
 #include "pageprogram.h"
 
 #include "dialog/driverchangepassword.h"
+#include "shell/context.h"
+#include "shell/global.h"
 #include "startup/startup.h"
 
 #include "gui/core/global.h"
@@ -18,6 +20,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -119,6 +122,8 @@ private slots:
     void systemChangeAsksFirst();
     void copyThroughEditor();
     void changePassword();
+    void selectionResults();
+    void statusColours();
 
 private:
     QString driverId(const QString &sign);
@@ -374,6 +379,9 @@ void TestDriverPages::copyThroughEditor()
     QCOMPARE(m_program.sent("driver_trDuplicate").last().value("sign").toString(), QString("n-3"));
     QTRY_VERIFY(copy.isNull());
     QCOMPARE(m_program.query("SELECT last_name FROM drivers WHERE sign = 'n-3'").toString(), QString("Nowak"));
+    // The copy shows here at once, and in the other program.
+    QTRY_VERIFY(shownDrivers(table).contains("n-3:Nowak"));
+    QVERIFY(followerShows("drivers", {"n-1:Kowalska", "n-2:Nowak", "n-3:Nowak", "s-1:Smith"}));
     QVERIFY(m_program.closePage(table));
 }
 
@@ -398,6 +406,85 @@ void TestDriverPages::changePassword()
     QTRY_COMPARE(m_program.query("SELECT pwd FROM drivers WHERE sign = 'n-1'").toString(), digest);
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(editor));
+}
+
+void TestDriverPages::selectionResults()
+{
+    const int working = m_program.query("SELECT count(*) FROM drivers WHERE id > 1 AND is_archived = 0").toInt();
+    const QString url = QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml");
+
+    // SELECT: the current driver's id and sign, then the chooser closes.
+    QPointer<QObject> chooser = m_program.openPage(url, {{"state", "SELECT"}});
+    QVERIFY(chooser);
+    QObject *view = viewOf(chooser);
+    QTRY_COMPARE(view->property("rowCount").toInt(), working);
+    QAbstractItemModel *rows = view->property("model").value<QAbstractItemModel *>();
+    auto rowOf = [&](const QString &sign) {
+        int row = -1;
+        QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                  Q_ARG(QVariant, driverId(sign)));
+        return row;
+    };
+    QSignalSpy chosen(chooser, SIGNAL(select(QVariant)));
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf("n-2")));
+    press(chooser, "selectButton");
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.first().first().toMap(), QVariantMap({{"id", driverId("n-2")}, {"sign", "n-2"}}));
+    QTRY_VERIFY(chooser.isNull());
+
+    // REPORT: every selected driver's id and sign.
+    chooser = m_program.openPage(url, {{"state", "REPORT"}});
+    QVERIFY(chooser);
+    view = viewOf(chooser);
+    QTRY_COMPARE(view->property("rowCount").toInt(), working);
+    rows = view->property("model").value<QAbstractItemModel *>();
+    QSignalSpy reported(chooser, SIGNAL(select(QVariant)));
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf("n-1")));
+    QObject *selection = view->property("selection").value<QObject *>();
+    QVERIFY(QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, rowOf("s-1")), Q_ARG(QVariant, rowOf("s-1"))));
+    press(chooser, "selectButton");
+    QCOMPARE(reported.count(), 1);
+    QStringList signs;
+    for (const QVariant &entry : reported.first().first().toList()) {
+        const QVariantMap driver = entry.toMap();
+        QCOMPARE(driver.value("id").toString(), driverId(driver.value("sign").toString()));
+        signs.append(driver.value("sign").toString());
+    }
+    signs.sort();
+    QCOMPARE(signs, QStringList({"n-1", "s-1"}));
+    QTRY_VERIFY(chooser.isNull());
+}
+
+void TestDriverPages::statusColours()
+{
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver/DriverTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(viewOf(table)->property("rowCount").toInt() > 0);
+    Client::Controller::OriginalModel *drivers = Context::global()->driver()->originalModel();
+    auto *window = qobject_cast<QQuickWindow *>(table->property("window").value<QObject *>());
+    QVERIFY(window);
+    // The colour of the drawn cell that shows the text.
+    std::function<QColor(QQuickItem *, const QString &)> cellColour = [&](QQuickItem *item, const QString &text) {
+        if (item->property("text").toString() == text && item->property("color").isValid())
+            return item->property("color").value<QColor>();
+        for (QQuickItem *child : item->childItems()) {
+            const QColor found = cellColour(child, text);
+            if (found.isValid())
+                return found;
+        }
+        return QColor();
+    };
+    // The colour follows the number whatever the text says (translated texts differ).
+    const QVector<QPair<QString, QColor>> statuses{
+        {"1000", Context::global()->style()->brightGreenColor()}, {"2200", QColor("yellow")},
+        {"2000", QColor("red")}, {"3000", QColor("white")}, {"1500", QColor("gray")}};
+    for (const auto &status : statuses) {
+        const QString text = QStringLiteral("status %1").arg(status.first);
+        drivers->updateValue(driverId("n-1"), "status", status.first, true);
+        drivers->updateValue(driverId("n-1"), "status_string", text, true);
+        QTRY_VERIFY2(cellColour(window->contentItem(), text) == status.second, qPrintable(text));
+    }
+    QVERIFY(m_program.closePage(table));
 }
 
 int main(int argc, char *argv[])
