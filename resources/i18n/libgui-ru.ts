@@ -631,7 +631,7 @@
 <context>
     <name>Gui::MainToolBar</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
+        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+97"/>
         <source>Notifications</source>
         <translation>Уведомления</translation>
     </message>
@@ -714,7 +714,7 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+173"/>
         <source>The update has no valid version</source>
         <translation>Обновление не содержит допустимой версии</translation>
     </message>
@@ -749,7 +749,7 @@
         <translation>Архив обновления не соответствует своей контрольной сумме SHA-256</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Error opening temporary file: </source>
         <translation>Ошибка открытия временного файла: </translation>
     </message>
@@ -948,7 +948,7 @@ Download installation of application by link below, reinstall it and try update 
         <translation>РАЗБЛОКИРОВКА: </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
         <translation>У вас недостаточно прав для этой операции</translation>
     </message>

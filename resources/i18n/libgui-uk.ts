@@ -631,7 +631,7 @@
 <context>
     <name>Gui::MainToolBar</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+99"/>
+        <location filename="../../libgui/src/gui/mainwindow/maintoolbar.cpp" line="+97"/>
         <source>Notifications</source>
         <translation>Сповіщення</translation>
     </message>
@@ -714,7 +714,7 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+169"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+173"/>
         <source>The update has no valid version</source>
         <translation>Оновлення не містить допустимої версії</translation>
     </message>
@@ -749,7 +749,7 @@
         <translation>Архів оновлення не відповідає своїй контрольній сумі SHA-256</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Error opening temporary file: </source>
         <translation>Помилка відкриття тимчасового файлу: </translation>
     </message>
@@ -948,7 +948,7 @@ Download installation of application by link below, reinstall it and try update 
         <translation>РОЗБЛОКУВАННЯ: </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+22"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
         <translation>У вас недостатньо прав для цієї операції</translation>
     </message>

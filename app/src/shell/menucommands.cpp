@@ -5,16 +5,16 @@
 const QVector<MenuCommand> &menuCommands()
 {
     static const QVector<MenuCommand> commands{
-        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Companies"), "companies",
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Companies"), "companies",
          "qrc:/qml/company/company/CompanyTable.qml"},
-        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Terminal Companies"), "terminalCompanies",
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Terminal Companies"), "terminalCompanies",
          "qrc:/qml/company/terminal-company/TerminalCompanyTable.qml"},
-        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Crash Reports"), "crashReport",
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "C&rash Reports"), "crashReport",
          "qrc:/qml/crash/CrashReportTable.qml"},
-        {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "Cities"), "cities",
+        {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "&Cities"), "cities",
          "qrc:/qml/address/city/CityTable.qml"},
         // Opened without an id: the editor finds its rows by their codes.
-        {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "Versions"), "versions",
+        {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
          "qrc:/qml/version/VersionEditor.qml"},
     };
     return commands;

@@ -50,7 +50,7 @@ Editor {
                 request.addExpr("code", "=", "tax_min", "or");
                 request.addExpr("code", "=", "tax_current");
                 editor.rows = {};
-                if (version.trGetList(request.commit()))
+                if (editor.checkSecurity(version) && version.trGetList(request.commit()))
                     editor.startBusy();
             }
 
