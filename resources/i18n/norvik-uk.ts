@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>ControllerChangePassword</name>
+    <message>
+        <location filename="../../app/src/dialog/controllerchangepassword.cpp" line="+24"/>
+        <source>The password cannot be changed: the record has no id.</source>
+        <translation>Пароль неможливо змінити: запис не має ID.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter the new password.</source>
+        <translation>Введіть новий пароль.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The new password and its confirmation differ.</source>
+        <translation>Новий пароль і підтвердження не збігаються.</translation>
+    </message>
+</context>
+<context>
     <name>DriverSession</name>
     <message>
         <location filename="../../app/src/controller/driver/driversession.cpp" line="+23"/>
@@ -139,6 +157,14 @@
         <location line="+1"/>
         <source>Unarchive driver info</source>
         <translation>Відновлення даних водія з архіву</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetCreator</name>
+    <message>
+        <location filename="../../app/src/shell/qwidgetcreator.cpp" line="+25"/>
+        <source>The password cannot be changed: &quot;%1&quot; is not the id of a record.</source>
+        <translation>Пароль неможливо змінити: &quot;%1&quot; не є ID запису.</translation>
     </message>
 </context>
 <context>

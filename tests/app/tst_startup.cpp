@@ -9,6 +9,7 @@
 #include "shell/context.h"
 #include "shell/global.h"
 #include "shell/mainwindow.h"
+#include "shell/qwidgetcreator.h"
 #include "standinserver.h"
 
 #include "gui/dialog/login.h"
@@ -159,6 +160,7 @@ void TestStartup::startsAtTheSignInDialog()
 
     // A stored language is used as it is.
     QCOMPARE(m_startup->language(), QString("en"));
+    QCOMPARE(Gui::Context::language(), QString("en"));
     QCOMPARE(QQuickStyle::name(), QString("Material"));
     QCOMPARE(qgetenv("QT_QUICK_CONTROLS_MATERIAL_THEME"), QByteArray("Dark"));
     QCOMPARE(QApplication::palette().color(QPalette::Window), Gui::Style::darkPalette().color(QPalette::Window));
@@ -170,7 +172,11 @@ void TestStartup::startsAtTheSignInDialog()
              QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/log");
     QCOMPARE(Gui::Context::desktopUtils()->exportDir(),
              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/KorivAdminReports");
-    QVERIFY(!Gui::Context::buildDateTime().isEmpty());
+    // The build stamp keeps the compiler's English form whatever the language.
+    QVERIFY2(QRegularExpression("^[A-Z][a-z]{2} [ 1-3][0-9] [0-9]{4} [0-2][0-9]:[0-5][0-9]:[0-6][0-9]$")
+                 .match(Gui::Context::buildDateTime())
+                 .hasMatch(),
+             qPrintable(Gui::Context::buildDateTime()));
 
     // The engine takes the Material variants of the kit's files from its first file on.
     QCOMPARE(m_startup->engine()->urlInterceptor()->intercept(QUrl("qrc:/qml/components/base/ButtonExBase.qml"),
@@ -184,6 +190,8 @@ void TestStartup::startsAtTheSignInDialog()
     for (const char *name : {"NET", "USER_SESSION", "AUTH", "SETTINGS", "DESKTOP_UTILS", "QWIDGET_CREATOR",
                              "IMAGE_PROVIDER"})
         QVERIFY2(context->contextProperty(name).value<QObject *>(), name);
+    // The program's own window host, with the change-password openers.
+    QVERIFY(qobject_cast<QWidgetCreator *>(context->contextProperty("QWIDGET_CREATOR").value<QObject *>()));
     const QVariant isDebug = context->contextProperty("isDebug");
     QVERIFY(isDebug.isValid());
     QVERIFY(!isDebug.value<QObject *>());

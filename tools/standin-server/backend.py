@@ -17,8 +17,8 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   140  saDuplicate: a copy could not be inserted
   150, 160  saDuplicate: "amount" missing or not a number, larger than 100
   170  saDuplicate: the source could not be removed (locked by another session, system row)
-  200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed,
-       password missing
+  200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed
+       (also: the new password is empty, given as the digest of the empty text), password missing
   report_saCreate: 100 for a type or options that are not a report request, 180 when the report
        tool refused the options or failed (its message is the reason)
 Every refusal carries "exception_description" with the reason. The requests that single
@@ -79,6 +79,8 @@ LIST_KEYS = {"FN", "RECEIVER", "SIGN", "query_limit", "dt_utc_last_update", "dt_
 # Keys of an edit that are not written as columns.
 EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_user_locked",
              "dt_utc_insert", "dt_utc_last_update", "id_owner_modify"}
+# The password digest of the empty text: a new password that is no password.
+EMPTY_PASSWORD_DIGEST = "d41d8cd98f00b204e9800998ecf8427e"
 # Columns that lists and records never show (a crash database comes by its own request).
 HIDDEN_COLUMNS = ("pwd", "db")
 
@@ -132,12 +134,19 @@ class Session:
 
 
 class Outcome:
-    """Messages to the requester, pushes to every other signed-in client, users to sign out."""
+    """Messages to the requester, pushes to the signed-in clients, users to sign out."""
 
     def __init__(self):
         self.to_sender = []
-        self.to_others = []
+        self.pushes = []  # (entries, whether the requester gets it too), in order
         self.close_users = []
+
+    def push_to_others(self, entries):
+        self.pushes.append((entries, False))
+
+    def push_to_all(self, entries):
+        """A change pushed to the requester's connection as well: its other lists reload."""
+        self.pushes.append((entries, True))
 
 
 def text(value):
@@ -566,8 +575,8 @@ class Backend:
             self.locks[(table.name, record)] = session.number
             self._set_lock_column(table, record, session.user_id)
             for name in self._names_of(table):
-                outcome.to_others.append({"FN": name + "_saLock", "RECEIVER": "ALL", "RES": "10",
-                                          "id": text(record), "rst_id_user_locked": text(session.user_id)})
+                outcome.push_to_others({"FN": name + "_saLock", "RECEIVER": "ALL", "RES": "10",
+                                        "id": text(record), "rst_id_user_locked": text(session.user_id)})
         return {"RES": "10", "id": text(record), "rst_id_user_locked": text(session.user_id)}
 
     def _unlock(self, session, controller, table, params, outcome):
@@ -597,6 +606,8 @@ class Backend:
             pwd = params.get("pwd", "")
             if not pwd:
                 raise Refusal(204, "no new password given")
+            if pwd.lower() == EMPTY_PASSWORD_DIGEST:
+                raise Refusal(203, "the new password is empty")
             if pwd != params.get("pwd_confirm", ""):
                 raise Refusal(201, "password and confirmation differ")
             if "old_pwd" in params and (row[0] or "").lower() != params["old_pwd"].lower():
@@ -839,8 +850,8 @@ class Backend:
         table = self.schema.table(table_name)
         self._set_lock_column(table, record, 1)
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
-                                      "id": text(record), "rst_id_user_locked": "1"})
+            outcome.push_to_others({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
+                                    "id": text(record), "rst_id_user_locked": "1"})
 
     def _locked_reason(self, table, record, holder):
         return "record %s of %s is locked by another session (user id %s)" % (
@@ -851,13 +862,13 @@ class Backend:
 
     def _push(self, outcome, table, push, session, record):
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
-                                      "id_owner_modify": text(session.user_id), "sign": session.sign})
+            outcome.push_to_all({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
+                                 "id_owner_modify": text(session.user_id), "sign": session.sign})
 
     def _push_removed(self, outcome, table, session, record):
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_saRemove", "RECEIVER": "ALL", "RES": "10",
-                                      "id": text(record), "id_owner_modify": text(session.user_id)})
+            outcome.push_to_others({"FN": name + "_saRemove", "RECEIVER": "ALL", "RES": "10",
+                                    "id": text(record), "id_owner_modify": text(session.user_id)})
 
 
 def _integer(value, what, minimum=None):

@@ -1,6 +1,9 @@
 #include "mainmenu.h"
 
+#include "dialog/userchangepassword.h"
+
 #include "gui/core/context.h"
+#include "gui/core/global.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -39,7 +42,7 @@ void MainMenu::fillToolsMenu(QMenu *menu)
 
 QDialog *MainMenu::createChangePasswordDialog()
 {
-    return nullptr;
+    return new UserChangePassword(Gui::Global::ownerId());
 }
 
 QMenu *MainMenu::menuOf(CommandMenu menu)

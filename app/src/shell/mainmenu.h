@@ -23,8 +23,7 @@ protected:
     void createCustomMenus() override;
     void fillReportMenu(QMenu *menu) override;
     void fillToolsMenu(QMenu *menu) override;
-    // None yet: File > Change Password opens nothing until the user's change-password dialog
-    // exists.
+    // The user dialog for the session's "rst_id_owner".
     QDialog *createChangePasswordDialog() override;
 
 private:

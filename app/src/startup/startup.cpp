@@ -9,10 +9,10 @@
 #include "shell/context.h"
 #include "shell/global.h"
 #include "shell/mainwindow.h"
+#include "shell/qwidgetcreator.h"
 
 #include "gui/controller/abstractcontroller.h"
 #include "gui/dialog/login.h"
-#include "gui/qml/qwidgetcreator.h"
 #include "gui/settings/settings.h"
 #include "gui/style/style.h"
 
@@ -99,7 +99,7 @@ Startup::Startup(const Options &options)
     m_desktopUtils->setExportDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
                                  + QCoreApplication::applicationName() + QStringLiteral("Reports"));
     m_imageProvider = std::make_unique<Client::ImageProviderWrapper>();
-    m_widgetCreator = std::make_unique<Gui::QWidgetCreator>();
+    m_widgetCreator = std::make_unique<QWidgetCreator>();
     registerQmlTypes();
     createQmlEngine();
     setContextProperties();
@@ -207,6 +207,7 @@ void Startup::registerInContext()
     Gui::Context::setNetwork(network());
     Gui::Context::setQmlEngine(m_engine.get());
     Gui::Context::setDesktopUtils(m_desktopUtils.get());
+    Gui::Context::setLanguage(m_language);
     Gui::Context::setBuildDateTime(buildStamp());
 }
 

@@ -23,9 +23,10 @@ class Auth;
 }
 
 namespace Gui {
-class QWidgetCreator;
 class Settings;
 }
+
+class QWidgetCreator;
 
 // The program's start: the process-wide objects in their fixed order (settings, log, the network
 // with its pong handling, translations, look, the QML engine and what pages find in it), then the
@@ -82,7 +83,7 @@ private:
     QStringList m_translations;
     std::unique_ptr<Client::DesktopUtils> m_desktopUtils;
     std::unique_ptr<Client::ImageProviderWrapper> m_imageProvider;
-    std::unique_ptr<Gui::QWidgetCreator> m_widgetCreator;
+    std::unique_ptr<QWidgetCreator> m_widgetCreator;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     QPointer<Gui::Dialog::Login> m_login;
     QPointer<MainWindow> m_mainWindow;

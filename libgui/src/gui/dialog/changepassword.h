@@ -18,6 +18,7 @@ public:
     explicit ChangePassword(qlonglong entryId, QWidget *parent = nullptr);
     ~ChangePassword() override;
 
+    qlonglong entryId() const { return m_entryId; }
     // For accounts whose old password is not asked (drivers, terminal companies).
     void hideOldPassword();
     // "id", "pwd", "pwd_confirm" and, while the old password is asked, "old_pwd".
