@@ -114,7 +114,7 @@
         <translation>Російська</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>&amp;Group windows in taskbar</source>
         <translation>&amp;Групувати вікна на панелі завдань</translation>
     </message>
@@ -179,7 +179,7 @@
         <translation>&amp;Канал:</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+44"/>
         <source>Need restart application for applying options</source>
         <translation>Щоб застосувати параметри, потрібно перезапустити програму</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Gui::Global</name>
     <message>
-        <location filename="../../libgui/src/gui/core/global.cpp" line="+117"/>
+        <location filename="../../libgui/src/gui/core/global.cpp" line="+115"/>
         <source>All groups</source>
         <translation>Усі групи</translation>
     </message>
@@ -525,7 +525,7 @@
 <context>
     <name>Gui::MainMenu</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+74"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainmenu.cpp" line="+72"/>
         <source>&amp;Report</source>
         <translation>&amp;Звіт</translation>
     </message>
@@ -714,7 +714,14 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+173"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+146"/>
+        <source>The download page could not be opened. Open this address in a browser:
+%1</source>
+        <translation>Не вдалося відкрити сторінку завантаження. Відкрийте цю адресу в браузері:
+%1</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>The update has no valid version</source>
         <translation>Оновлення не містить допустимої версії</translation>
     </message>

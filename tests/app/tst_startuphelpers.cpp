@@ -49,6 +49,16 @@ void TestStartupHelpers::languageChoice_data()
                                  << "ru" << QVariant("ru");
     QTest::newRow("locale without country") << QVariant() << "uk"
                                             << "uk" << QVariant("uk");
+    // The C locale of a bare machine is no language: English.
+    QTest::newRow("C locale") << QVariant() << "C"
+                              << "en" << QVariant("en");
+    QTest::newRow("POSIX locale") << QVariant("") << "POSIX"
+                                  << "en" << QVariant("en");
+    // The tests run with LC_ALL=C.UTF-8.
+    QTest::newRow("this run's locale") << QVariant() << QLocale::system().name()
+                                       << "en" << QVariant("en");
+    QTest::newRow("stored wins over C") << QVariant("ru") << "C"
+                                        << "ru" << QVariant("ru");
 }
 
 void TestStartupHelpers::languageChoice()

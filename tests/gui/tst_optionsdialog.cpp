@@ -48,6 +48,7 @@ private slots:
     void loadsTheStoredValues();
     void okKeepsWhatTheDialogDoesNotList_data();
     void okKeepsWhatTheDialogDoesNotList();
+    void unlistedLanguageShowsItsCode();
     void cancelLeavesTheFileUntouched();
     void restartWarning_data();
     void restartWarning();
@@ -154,8 +155,9 @@ void TestOptionsDialog::okKeepsWhatTheDialogDoesNotList()
 
     auto *dialog = new Options;
     CommonOptionsPage *page = commonPage(*dialog);
-    const bool listed = page->languageBox()->findData(language) >= 0;
-    QCOMPARE(page->languageBox()->currentIndex() >= 0, listed);
+    // The language shows whether listed or not; an unlisted channel leaves its box blank.
+    QCOMPARE(page->languageBox()->currentData().toString(), language);
+    QCOMPARE(page->channelBox()->currentIndex() >= 0, page->channelBox()->findData(channel) >= 0);
     page->checkOnStartupBox()->setChecked(false);
     dialog->accept();
 
@@ -166,6 +168,43 @@ void TestOptionsDialog::okKeepsWhatTheDialogDoesNotList()
     QCOMPARE(Gui::Settings::list("hosts").size(), 1);
     QCOMPARE(Gui::Settings::value("style", "custom").toString(), QString("kept"));
     // The language is what it was: no restart is asked for.
+    QVERIFY(m_watchdog.boxes().isEmpty());
+}
+
+void TestOptionsDialog::unlistedLanguageShowsItsCode()
+{
+    // A language of another catalogue is offered by its code after the listed ones.
+    Gui::Settings::setValue("i18n", "lang", "de");
+    auto *dialog = new Options;
+    QComboBox *box = commonPage(*dialog)->languageBox();
+    QCOMPARE(box->count(), 3);
+    QCOMPARE(box->currentText(), QString("de"));
+    QCOMPARE(box->itemData(0).toString(), QString("en"));
+    QCOMPARE(box->itemData(1).toString(), QString("ru"));
+    // Loading again adds it only once.
+    commonPage(*dialog)->loadOptions();
+    QCOMPARE(box->count(), 3);
+    // Another choice replaces it, and asks for a restart.
+    box->setCurrentIndex(box->findData("en"));
+    dialog->accept();
+    QCOMPARE(Gui::Settings::value("i18n", "lang").toString(), QString("en"));
+    QCOMPARE(m_watchdog.texts(), QStringList{"Need restart application for applying options"});
+    m_watchdog.reset();
+
+    // A listed language adds nothing.
+    Options listed;
+    QCOMPARE(commonPage(listed)->languageBox()->count(), 2);
+    QCOMPARE(commonPage(listed)->languageBox()->currentText(), QString("English"));
+
+    // Ukrainian: shown as "uk"; chosen again after a look at English, it is kept without a warning.
+    Gui::Settings::setValue("i18n", "lang", "uk");
+    dialog = new Options;
+    box = commonPage(*dialog)->languageBox();
+    QCOMPARE(box->currentText(), QString("uk"));
+    box->setCurrentIndex(0);
+    box->setCurrentIndex(box->findText("uk"));
+    dialog->accept();
+    QCOMPARE(Gui::Settings::value("i18n", "lang").toString(), QString("uk"));
     QVERIFY(m_watchdog.boxes().isEmpty());
 }
 

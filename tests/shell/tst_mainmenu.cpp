@@ -24,6 +24,7 @@
 #include "client/controller/list/toolbar.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QMenuBar>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -323,6 +324,23 @@ void TestMenuCommands::helpAndTheUpdater()
     OpenedUrls opened(server.url().scheme());
     command("openDownloadPage")->trigger();
     QCOMPARE(opened.urls, QList<QUrl>{QUrl(updater->downloadPageUrl())});
+    QVERIFY(m_harness->watchdog().boxes().isEmpty());
+    // Nothing to open it with: the box says so and gives the address to copy.
+    QList<QUrl> tried;
+    updater->setUrlOpener([&tried](const QUrl &url) {
+        tried.append(url);
+        return false;
+    });
+    command("openDownloadPage")->trigger();
+    QCOMPARE(tried, QList<QUrl>{QUrl(updater->downloadPageUrl())});
+    const QList<ModalWatchdog::Box> boxes = m_harness->watchdog().takeBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().icon, QMessageBox::Warning);
+    QCOMPARE(boxes.first().text, "The download page could not be opened. Open this address in a browser:\n"
+                                     + updater->downloadPageUrl());
+    QCOMPARE(boxes.first().format, Qt::PlainText);
+    QVERIFY(boxes.first().interaction.testFlag(Qt::TextSelectableByMouse));
+    updater->setUrlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); });
 
     // An update in place closes the window as the user would: after the question.
     m_harness->watchdog().answerNext(QMessageBox::No);

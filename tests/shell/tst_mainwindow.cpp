@@ -64,6 +64,7 @@ private slots:
     void clock_data();
     void clock();
     void clockRunsEverySecond();
+    void clockSpeaksTheChosenLanguage();
     void quitWaitsForTheSave_data();
     void quitWaitsForTheSave();
 
@@ -229,6 +230,30 @@ void TestWindowAndToolBar::clockRunsEverySecond()
     moment += 60 * 1000;
     QTRY_COMPARE_WITH_TIMEOUT(clock->timeLabel()->text(), QString("10:01"), 2500);
     clock->setClock([] { return QDateTime::currentMSecsSinceEpoch(); });
+    setSessionOffset("180");
+}
+
+void TestWindowAndToolBar::clockSpeaksTheChosenLanguage()
+{
+    // Tuesday 5 March 2024, 21:45:30 at UTC+0, whatever the computer's own language (C here).
+    setSessionOffset("0");
+    const qint64 moment = QDateTime(QDate(2024, 3, 5), QTime(21, 45, 30), Qt::UTC).toMSecsSinceEpoch();
+    const auto shown = [moment] {
+        Gui::ClockWidget clock;
+        clock.setClock([moment] { return moment; });
+        return QStringList{clock.timeLabel()->text(), clock.weekdayLabel()->text(), clock.dateLabel()->text()};
+    };
+    Gui::Context::setLanguage("ru");
+    QCOMPARE(shown(), (QStringList{"21:45", QString::fromUtf8("вторник"), QString::fromUtf8("05 мар. 2024")}));
+    Gui::Context::setLanguage("uk");
+    QCOMPARE(shown(), (QStringList{"21:45", QString::fromUtf8("вівторок"), QString::fromUtf8("05 бер. 2024")}));
+    // The tool bar's clock, made anew with the bar, follows as well.
+    toolBar()->setCommandIds({"quit"});
+    toolBar()->clock()->setClock([moment] { return moment; });
+    QCOMPARE(toolBar()->clock()->weekdayLabel()->text(), QString::fromUtf8("вівторок"));
+    Gui::Context::setLanguage("en");
+    QCOMPARE(shown(), (QStringList{"21:45", "Tuesday", "05 Mar 2024"}));
+    Gui::Context::setLanguage(QString());
     setSessionOffset("180");
 }
 

@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -94,6 +95,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void mainWindow();
+    void narrowToolBar();
     void tabCloseButton();
     void sortedHeader();
     void menuOpen();
@@ -177,6 +179,51 @@ void TestShellLook::mainWindow()
     QVERIFY(countNear(rows.copy(name), QColor(0xfd, 0xff, 0xc5), 30) > 10);
     // The tool bar shows the clock's time.
     QVERIFY(window()->mainToolBar()->clock()->isVisible());
+}
+
+void TestShellLook::narrowToolBar()
+{
+    Gui::MainToolBar *mainBar = window()->mainToolBar();
+    QToolBar *bar = mainBar->toolBar();
+    auto *extension = bar->findChild<QToolButton *>("qt_toolbar_ext_button");
+    QVERIFY(extension);
+    // Without the window's animations: a bar resized while it unfolds would stay folded.
+    window()->setAnimated(false);
+    // Commands enough that the bell and the clock no longer fit a narrow window.
+    mainBar->setCommandIds({"users", "drivers", "options", "launcher", "quit"});
+    // A little narrower than the bar would have it: the bell and the clock, last on it, go first.
+    const int narrow =
+        bar->sizeHint().width() - mainBar->clock()->sizeHint().width() - mainBar->indicator()->sizeHint().width() - 10;
+    QVERIFY2(narrow > 400, qPrintable(QString::number(narrow)));
+    window()->setGeometry(40, 40, narrow, 700);
+    QTRY_VERIFY(!mainBar->clock()->isVisible() && extension->isVisible());
+    QVERIFY(!mainBar->indicator()->isVisible());
+    QTest::qWait(150);
+    const QImage shot = grabScreen(window(), QRect(QPoint(0, 0), bar->geometry().bottomRight() + QPoint(1, 1)));
+    QVERIFY(ShellHarness::saveScreenshot(shot.scaled(shot.size() * 2), "look-toolbar-narrow.png"));
+    // The overflow button shows its light arrow on the dark bar.
+    const QImage button = grabScreen(extension);
+    int light = 0;
+    for (int y = 0; y < button.height(); ++y) {
+        for (int x = 0; x < button.width(); ++x)
+            light += button.pixelColor(x, y).lightness() > 150 ? 1 : 0;
+    }
+    QVERIFY2(light >= 12, qPrintable(QString("%1 light pixels in the overflow button").arg(light)));
+    // It opens the rest of the bar: the bell and the clock.
+    const int oneRow = bar->height();
+    QTest::mouseClick(extension, Qt::LeftButton);
+    QTRY_VERIFY(mainBar->clock()->isVisible() && mainBar->indicator()->isVisible());
+    QTest::qWait(150);
+    const QImage open = grabScreen(window(), QRect(0, 0, window()->width(), bar->height() * 3));
+    QVERIFY(ShellHarness::saveScreenshot(open, "look-toolbar-opened.png"));
+    // Closed again, and wide enough: all on the bar.
+    QTest::mouseClick(extension, Qt::LeftButton);
+    QTRY_VERIFY(!mainBar->clock()->isVisible());
+    QCOMPARE(bar->height(), oneRow);
+    window()->setGeometry(40, 40, 1100, 700);
+    QTRY_VERIFY(mainBar->clock()->isVisible() && !extension->isVisible());
+    mainBar->setCommandIds({});
+    window()->setAnimated(true);
 }
 
 void TestShellLook::tabCloseButton()

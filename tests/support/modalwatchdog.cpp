@@ -104,7 +104,7 @@ void ModalWatchdog::handle(QPointer<QWidget> widget)
 
 void ModalWatchdog::closeBox(QMessageBox *box)
 {
-    m_boxes.append({box->icon(), box->windowTitle(), box->text(), box->textFormat()});
+    m_boxes.append({box->icon(), box->windowTitle(), box->text(), box->textFormat(), box->textInteractionFlags()});
     QAbstractButton *button = nullptr;
     if (!m_answers.isEmpty())
         button = box->button(m_answers.takeFirst());

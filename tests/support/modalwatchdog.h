@@ -25,6 +25,7 @@ public:
         QString title;
         QString text;
         Qt::TextFormat format;
+        Qt::TextInteractionFlags interaction;
     };
 
     explicit ModalWatchdog(QObject *parent = nullptr);

@@ -5,9 +5,9 @@
 const QVector<MenuCommand> &menuCommands()
 {
     static const QVector<MenuCommand> commands{
-        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Companies"), "companies",
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Companies"), "companies",
          "qrc:/qml/company/company/CompanyTable.qml"},
-        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "Terminal Companies"), "terminalCompanies",
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Terminal Companies"), "terminalCompanies",
          "qrc:/qml/company/terminal-company/TerminalCompanyTable.qml"},
         {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "&Drivers"), "drivers",
          "qrc:/qml/driver/driver/DriverTable.qml"},

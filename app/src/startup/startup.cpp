@@ -207,6 +207,7 @@ void Startup::registerInContext()
     Gui::Context::setNetwork(network());
     Gui::Context::setQmlEngine(m_engine.get());
     Gui::Context::setDesktopUtils(m_desktopUtils.get());
+    Gui::Context::setLanguage(m_language);
     Gui::Context::setBuildDateTime(buildStamp());
 }
 

@@ -39,7 +39,10 @@ QString chooseLanguage(const QString &systemLocaleName)
     const QString stored = Gui::Settings::value(Group, Key).toString();
     if (!stored.isEmpty())
         return stored;
-    const QString language = systemLocaleName.section(QLatin1Char('_'), 0, 0);
+    QString language = systemLocaleName.section(QLatin1Char('_'), 0, 0);
+    // The "C" (POSIX) locale names no language: its texts are the English ones.
+    if (language == QLatin1String("C") || language == QLatin1String("POSIX"))
+        language = QStringLiteral("en");
     Gui::Settings::setValue(Group, Key, language);
     return language;
 }

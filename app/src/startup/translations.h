@@ -10,7 +10,7 @@ namespace Translations {
 const QStringList &catalogues();
 
 // The stored "i18n"/"lang"; when none is stored, the language part of systemLocaleName ("ru" of
-// "ru_RU"), which is then stored.
+// "ru_RU"), which is then stored; "en" for the "C" or "POSIX" locale.
 QString chooseLanguage(const QString &systemLocaleName);
 
 // Loads Qt's own catalogue and then the program's for language and installs each that loads,

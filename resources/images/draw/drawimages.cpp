@@ -1,6 +1,7 @@
 // Draws the images of the dark theme: the white arrows of sort indicators and scroll-bar buttons
 // and the scroll-bar handles that the pages read through GLOBAL.style, and under "style/" the
-// images of the dark style sheet (tab close buttons, header sort triangles). Run by the build:
+// images of the dark style sheet (tab close buttons, header sort triangles, the tool bar's
+// overflow button). Run by the build:
 //   koriv-drawimages <output folder>
 // writes one PNG per image under its resource name.
 
@@ -103,6 +104,16 @@ void triangle(QPainter &painter, const QSize &size, const QColor &colour, bool u
     }
 }
 
+// Two light chevrons pointing right, as narrow as a tool bar's overflow button.
+void chevrons(QPainter &painter, const QSize &size)
+{
+    const qreal middle = size.height() / 2.0;
+    painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const qreal left : {1.5, 5.5})
+        painter.drawPolyline(QPolygonF() << QPointF(left, middle - 3.5) << QPointF(left + 3, middle)
+                                         << QPointF(left, middle + 3.5));
+}
+
 const QList<Drawing> &drawings()
 {
     static const QList<Drawing> all{
@@ -124,6 +135,7 @@ const QList<Drawing> &drawings()
          [](QPainter &p, const QSize &s) { triangle(p, s, QColor(89, 89, 89), false); }},
         {"style/combo-5b5b5b-up.png", {121, 71},
          [](QPainter &p, const QSize &s) { triangle(p, s, QColor(89, 89, 89), true); }},
+        {"style/toolbar-extension.png", {10, 16}, [](QPainter &p, const QSize &s) { chevrons(p, s); }},
     };
     return all;
 }

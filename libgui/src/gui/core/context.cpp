@@ -118,6 +118,16 @@ void Context::setGlobal(Global *global)
     write(&Context::m_global, global);
 }
 
+QString Context::language()
+{
+    return read(&Context::m_language);
+}
+
+void Context::setLanguage(const QString &language)
+{
+    write(&Context::m_language, language);
+}
+
 QString Context::buildDateTime()
 {
     return read(&Context::m_buildDateTime);

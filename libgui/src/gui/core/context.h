@@ -47,6 +47,9 @@ public:
     // GLOBAL, the object QML pages see; null before sign-in.
     static Global *global();
     static void setGlobal(Global *global);
+    // The language start-up chose for the program's texts ("ru"); empty before it chose.
+    static QString language();
+    static void setLanguage(const QString &language);
     static QString buildDateTime();
     static void setBuildDateTime(const QString &buildDateTime);
     static Client::DesktopUtils *desktopUtils();
@@ -81,6 +84,7 @@ private:
     MainToolBar *m_mainToolBar = nullptr;
     MainTabWidget *m_mainTabWidget = nullptr;
     Global *m_global = nullptr;
+    QString m_language;
     QString m_buildDateTime;
 };
 

@@ -16,8 +16,6 @@
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 
-#include <QDesktopServices>
-#include <QUrl>
 #include <QVariant>
 
 namespace Gui {
@@ -272,7 +270,7 @@ void Global::checkForUpdatesOnStartup()
 
 void Global::openDownloadPage()
 {
-    QDesktopServices::openUrl(QUrl(m_updater->downloadPageUrl()));
+    m_updater->openDownloadPage();
 }
 
 void Global::onSoListInfo(ItemController *sender, const QVariantMap &params)

@@ -36,11 +36,24 @@ int Message::showTitled(QMessageBox::Icon icon, QWidget *parent, const QString &
                         QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     // On the heap: the parent may be destroyed while the box runs, and takes the box with it.
-    QPointer<QMessageBox> box = new QMessageBox(icon, title, text, buttons, parent);
-    box->setTextFormat(Qt::PlainText);
+    auto *box = new QMessageBox(icon, title, text, buttons, parent);
     box->setDefaultButton(defaultButton);
-    const int result = box->exec();
-    delete box;
+    return run(box);
+}
+
+int Message::showSelectable(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return run(box);
+}
+
+int Message::run(QMessageBox *box)
+{
+    QPointer<QMessageBox> guard(box);
+    guard->setTextFormat(Qt::PlainText);
+    const int result = guard->exec();
+    delete guard;
     return result;
 }
 

@@ -28,7 +28,13 @@ public:
                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+    // A box whose text can be selected and copied, such as an address to open by hand.
+    static int showSelectable(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text);
+
     static QString title(const QWidget *parent);
+
+private:
+    static int run(QMessageBox *box);
 };
 
 } // namespace Gui

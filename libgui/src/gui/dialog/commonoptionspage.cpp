@@ -61,6 +61,7 @@ QWidget *CommonOptionsPage::createInterfaceBox()
     m_language = new QComboBox;
     m_language->addItem(tr("English"), QStringLiteral("en"));
     m_language->addItem(tr("Russian"), QStringLiteral("ru"));
+    m_listedLanguages = m_language->count();
     m_scale = new QDoubleSpinBox;
     m_scale->setRange(1.0, 2.0);
     m_scale->setSingleStep(0.01);
@@ -117,7 +118,7 @@ QWidget *CommonOptionsPage::createUpdatingBox()
 void CommonOptionsPage::loadOptions()
 {
     m_storedLanguage = Settings::language();
-    select(m_language, m_storedLanguage);
+    showLanguage(m_storedLanguage);
     // Signals on: the stored scale reaches the open pages once.
     m_scale->setValue(Settings::scaleFactor());
     {
@@ -129,6 +130,16 @@ void CommonOptionsPage::loadOptions()
     m_storedChannel = Settings::updateChannel();
     select(m_channel, m_storedChannel);
     m_checkOnStartup->setChecked(Settings::checkUpdatesOnStartup());
+}
+
+void CommonOptionsPage::showLanguage(const QString &language)
+{
+    while (m_language->count() > m_listedLanguages)
+        m_language->removeItem(m_language->count() - 1);
+    // A language of another catalogue stays on offer, named by its code.
+    if (!language.isEmpty() && m_language->findData(language) < 0)
+        m_language->addItem(language, language);
+    select(m_language, language);
 }
 
 QString CommonOptionsPage::choice(const QComboBox *box, const QString &stored)

@@ -19,7 +19,8 @@ namespace Gui::Dialog {
 
 // The "Common" page of the options: interface (language, scale factor, font size, task-bar
 // grouping), logging (on or off, the size of the logs, clearing them) and updating (channel,
-// check at start-up). A stored language or channel that the lists do not offer is kept as it is.
+// check at start-up). A stored language that the list does not offer is added to it by its code;
+// a stored channel it does not offer is kept as it is.
 class CommonOptionsPage : public OptionsPage
 {
     Q_OBJECT
@@ -51,6 +52,8 @@ private:
     QWidget *createLoggingBox();
     QWidget *createUpdatingBox();
     void updateLogSize();
+    // Selects language, first adding it when the list does not offer it.
+    void showLanguage(const QString &language);
     QString logPath() const;
     // The combo's choice; the stored value when it offers none.
     static QString choice(const QComboBox *box, const QString &stored);
@@ -64,6 +67,8 @@ private:
     QLabel *m_logSize = nullptr;
     QComboBox *m_channel = nullptr;
     QCheckBox *m_checkOnStartup = nullptr;
+    // The languages the program is translated to head the list.
+    int m_listedLanguages = 0;
     // The values read from the file, kept when the lists do not offer them.
     QString m_storedLanguage;
     QString m_storedChannel;

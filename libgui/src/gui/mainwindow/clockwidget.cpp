@@ -2,6 +2,8 @@
 
 #include "clocktimelabel.h"
 
+#include "gui/core/context.h"
+
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 
@@ -27,6 +29,10 @@ ClockWidget::ClockWidget(QWidget *parent)
     , m_date(new QLabel)
     , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
 {
+    // Day and month names in the language of the program's texts, not the computer's.
+    if (!Context::language().isEmpty())
+        setLocale(QLocale(Context::language()));
+
     QFont timeFont = m_time->font();
     timeFont.setWeight(QFont::Bold);
     timeFont.setPointSize(25);
@@ -76,13 +82,12 @@ void ClockWidget::updateTime()
 {
     const qint64 now = m_clock();
     const int offset = offsetMinutes(now);
-    const auto format = [&](const char *pattern) {
-        return m_utils.utcmsec2LocalDateTime(now, QString::fromLatin1(pattern), offset);
-    };
-    m_time->setText(format("hh:mm"));
-    m_weekday->setText(format("dddd"));
+    const QDateTime moment = QDateTime::fromMSecsSinceEpoch(now, Qt::OffsetFromUTC, offset * 60);
+    const QLocale names = locale();
+    m_time->setText(names.toString(moment, QStringLiteral("hh:mm")));
+    m_weekday->setText(names.toString(moment, QStringLiteral("dddd")));
     m_offset->setText(QStringLiteral("UTC ") + m_utils.offset2Format(offset));
-    m_date->setText(format("dd") + QLatin1Char(' ') + format("MMM") + QLatin1Char(' ') + format("yyyy"));
+    m_date->setText(names.toString(moment, QStringLiteral("dd MMM yyyy")));
 }
 
 void ClockWidget::timerEvent(QTimerEvent *event)

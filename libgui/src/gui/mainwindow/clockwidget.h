@@ -14,7 +14,8 @@ namespace Gui {
 class ClockTimeLabel;
 
 // The clock at the end of the main tool bar: the time in the session's time zone in large
-// figures, beside the weekday, the offset from UTC and the date. Runs every second.
+// figures, beside the weekday, the offset from UTC and the date, whose names are in the language
+// of the program's texts. Runs every second.
 class ClockWidget : public QWidget
 {
     Q_OBJECT

@@ -16,12 +16,10 @@
 #include "client/controller/list/toolbar.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QUrl>
 
 namespace Gui {
 
@@ -197,7 +195,7 @@ void MainMenu::checkForUpdates(bool latest)
 void MainMenu::openDownloadPage()
 {
     if (Global *global = Context::global())
-        QDesktopServices::openUrl(QUrl(global->updater()->downloadPageUrl()));
+        global->updater()->openDownloadPage();
 }
 
 void MainMenu::onExit()

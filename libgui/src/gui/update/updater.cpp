@@ -4,6 +4,8 @@
 #include "updates.h"
 
 #include "gui/core/context.h"
+#include "gui/core/message.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "gui/net/network.h"
 #include "gui/settings/settings.h"
 
@@ -13,9 +15,11 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -65,6 +69,7 @@ void warn(const QString &location, const QString &message)
 Updater::Updater(QObject *parent)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
+    , m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
     , m_userAgent(QStringLiteral("%1/%2 (Qt; Updater)").arg(applicationName(), QCoreApplication::applicationVersion()))
     , m_serverUrl(rootUrl(QStringLiteral(KORIV_UPDATE_SERVER_URL)))
     , m_installFolder(QCoreApplication::applicationDirPath())
@@ -125,6 +130,20 @@ QString Updater::installerUrl(const QString &version) const
 QString Updater::downloadPageUrl() const
 {
     return baseUrl() + QStringLiteral("/install/") + currentOS();
+}
+
+void Updater::setUrlOpener(UrlOpener opener)
+{
+    m_openUrl = std::move(opener);
+}
+
+void Updater::openDownloadPage()
+{
+    const QString url = downloadPageUrl();
+    if (m_openUrl(QUrl(url)))
+        return;
+    Message::showSelectable(QMessageBox::Warning, Context::mainWindow(), QGuiApplication::applicationDisplayName(),
+                            tr("The download page could not be opened. Open this address in a browser:\n%1").arg(url));
 }
 
 QString Updater::currentOS() const

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
+
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -26,8 +28,14 @@ class Updater : public QObject
     Q_OBJECT
 
 public:
+    // Opens an address in the desktop's browser; false when nothing could open it.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+
     explicit Updater(QObject *parent = nullptr);
     ~Updater() override;
+
+    // QDesktopServices::openUrl unless a test sets its own.
+    void setUrlOpener(UrlOpener opener);
 
     // The update server's root, such as "https://updates.example.com".
     void setServerUrl(const QUrl &url);
@@ -45,6 +53,8 @@ public:
     Q_INVOKABLE void download(const QJsonObject &manifest);
     Q_INVOKABLE QString installerUrl(const QString &version) const;
     Q_INVOKABLE QString downloadPageUrl() const;
+    // Opens the download page in the browser; when none opens it, shows its address to copy.
+    Q_INVOKABLE void openDownloadPage();
     Q_INVOKABLE QString currentOS() const;
     Q_INVOKABLE bool checkWorkDirWritable() const;
 
@@ -72,6 +82,7 @@ private:
     void fail(const QString &text);
 
     QNetworkAccessManager *m_network;
+    UrlOpener m_openUrl;
     QPointer<QNetworkReply> m_manifestReply;
     QPointer<QNetworkReply> m_archiveReply;
     QString m_userAgent;
