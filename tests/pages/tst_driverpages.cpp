@@ -124,6 +124,8 @@ private slots:
     void changePassword();
     void selectionResults();
     void statusColours();
+    void tabsOfCarriedPages();
+    void approveRequestedChange();
 
 private:
     QString driverId(const QString &sign);
@@ -485,6 +487,80 @@ void TestDriverPages::statusColours()
         QTRY_VERIFY2(cellColour(window->contentItem(), text) == status.second, qPrintable(text));
     }
     QVERIFY(m_program.closePage(table));
+}
+
+void TestDriverPages::tabsOfCarriedPages()
+{
+    // The tabs whose pages are carried, after "Essentials"; the others are absent.
+    int carried = 0;
+    for (const char *page : {"driver/car/CarContainer.qml", "driver/driver/balance/DriverBalanceTable.qml",
+                             "payment/payment-system-log/PaymentSystemLogContainer.qml",
+                             "driver/driver-paid-service/DriverPaidServiceContainer.qml",
+                             "driver/driver-session/DriverSessionContainer.qml", "driver/driver/photo/DriverPhoto.qml"})
+        carried += QFile::exists(QStringLiteral(":/qml/") + page) ? 1 : 0;
+
+    // A new driver: only "Essentials" works, no password or archive yet.
+    QPointer<QObject> created = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "ADD"}});
+    QVERIFY(created);
+    QObject *tabBar = created->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
+    for (int tab = 1; tab <= carried; ++tab) {
+        QQuickItem *button = nullptr;
+        QMetaObject::invokeMethod(tabBar, "itemAt", Q_RETURN_ARG(QQuickItem *, button), Q_ARG(int, tab));
+        QVERIFY(button && !button->isEnabled());
+    }
+    QVERIFY(!pageControl(created, "changePasswordButton")->isVisible());
+    QVERIFY(!pageControl(created, "archiveButton")->isVisible());
+    QVERIFY(m_program.closePage(created));
+
+    QPointer<QObject> stored = openEditor("n-1");
+    QVERIFY(stored);
+    tabBar = stored->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
+    QVERIFY(pageControl(stored, "changePasswordButton")->isVisible());
+    QVERIFY(m_program.closePage(stored));
+}
+
+void TestDriverPages::approveRequestedChange()
+{
+    const QString id = driverId("n-2");
+    const QString message = m_program.query(
+        "INSERT INTO notification_messages (context, value, is_completed, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('driver.update', ?, 0, 1000, 1000) RETURNING id",
+        {QStringLiteral("{\"data\": {\"id\": \"%1\", \"last_name\": \"Nowacki\"}}").arg(id)}).toString();
+    QVERIFY(!message.isEmpty());
+    const QVariantMap approve{{"context", "driver.update"}, {"isCompleted", false}, {"rst_id_nm", message},
+                              {"data", QVariantMap{{"id", id}, {"last_name", "Nowacki"}}}};
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", id}, {"approve", approve}});
+    QVERIFY(editor);
+    QObject *form = editor->property("form").value<QObject *>();
+    QQuickItem *lastName = pageControl(editor, "last_name");
+
+    // The proposed value shows as a mismatch beside the resolution.
+    QTRY_VERIFY(form->property("resolutionVisible").toBool());
+    QCOMPARE(lastName->property("legalText").toString(), QString("Nowacki"));
+    QVERIFY(lastName->property("isMismatch").toBool());
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+
+    // Approved: the request names the message, the driver takes the value, the resolution goes.
+    QMetaObject::invokeMethod(form, "resolutionApprove");
+    QVERIFY(m_program.waitForSent("driver_trApprove", 1));
+    const QJsonObject request = m_program.sent("driver_trApprove").last();
+    QCOMPARE(request.value("rst_id_nm").toString(), message);
+    QCOMPARE(request.value("ok").toString(), QString("1"));
+    QTRY_VERIFY(!form->property("resolutionVisible").toBool());
+    QTRY_COMPARE(m_program.query("SELECT last_name FROM drivers WHERE id = ?", {id}).toString(), QString("Nowacki"));
+    QCOMPARE(m_program.query("SELECT is_completed FROM notification_messages WHERE id = ?", {message}).toInt(), 1);
+    // The record read again shows as stored, without the resolution.
+    const int reads = m_program.sentCount("driver_trInfo");
+    QVERIFY(reads > 0);
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+    QTest::qWait(300);
+    QVERIFY(!form->property("resolutionVisible").toBool());
+    QCOMPARE(lastName->property("text").toString(), QString("Nowacki"));
+    QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(editor));
 }
 
 int main(int argc, char *argv[])
