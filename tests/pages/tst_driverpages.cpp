@@ -125,6 +125,7 @@ private slots:
     void selectionResults();
     void statusColours();
     void tabsOfCarriedPages();
+    void groupRightAndRating();
     void approveRequestedChange();
 
 private:
@@ -519,6 +520,38 @@ void TestDriverPages::tabsOfCarriedPages()
     QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
     QVERIFY(pageControl(stored, "changePasswordButton")->isVisible());
     QVERIFY(m_program.closePage(stored));
+}
+
+void TestDriverPages::groupRightAndRating()
+{
+    // Without the read right on driver groups neither table starts: no driver shows, and why.
+    for (const char *url : {"qrc:/qml/driver/driver/DriverTable.qml", "qrc:/qml/driver/driver/DriverArchiveTable.qml"}) {
+        const std::shared_ptr<void> withheld = m_program.withholdRight("driverGroup");
+        m_program.watchdog().reset();
+        const int lists = m_program.sentCount("driver_trGetList");
+        QPointer<QObject> table = m_program.openPage(url);
+        QVERIFY(table);
+        QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+        QVERIFY(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"));
+        QTest::qWait(200);
+        QCOMPARE(viewOf(table)->property("rowCount").toInt(), 0);
+        QCOMPARE(m_program.sentCount("driver_trGetList"), lists);
+        m_program.watchdog().reset();
+        QVERIFY(m_program.closePage(table));
+    }
+
+    // The rating takes a number from 1.0 to 5.0 with a point.
+    QPointer<QObject> editor = openEditor("n-1");
+    QVERIFY(editor);
+    QQuickItem *rating = pageControl(editor, "rating");
+    const QVector<QPair<QString, bool>> ratings{{"1", true}, {"4.75", true}, {"5.0", true}, {"0.9", false},
+                                               {"5.1", false}, {"4,5", false}, {"6", false}};
+    for (const auto &value : ratings) {
+        rating->setProperty("text", value.first);
+        QVERIFY2(rating->property("acceptableInput").toBool() == value.second, qPrintable(value.first));
+    }
+    rating->setProperty("text", rating->property("legalText"));
+    QVERIFY(m_program.closePage(editor));
 }
 
 void TestDriverPages::approveRequestedChange()
