@@ -551,6 +551,24 @@ void TestDriverPages::groupRightAndRating()
         QVERIFY2(rating->property("acceptableInput").toBool() == value.second, qPrintable(value.first));
     }
     rating->setProperty("text", rating->property("legalText"));
+
+    // "More..." lists the driver's rating changes; the source filter narrows the request.
+    const int lists = m_program.sentCount("driverRatingLog_trGetList");
+    press(editor, "ratingLogButton");
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 1));
+    QJsonObject request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("rst_id_driver").toString(), driverId("n-1"));
+    QVERIFY(!request.contains("is_system"));
+    QVERIFY(request.contains("dt_utc_insert_start") && request.contains("dt_utc_insert_end"));
+    QPointer<QObject> log = openedFrame();
+    QVERIFY(log && log->property("url").toString().endsWith("DriverRatingLogTable.qml"));
+    QObject *source = log->property("sourceBox").value<QObject *>();
+    source->setProperty("currentIndex", 2);
+    QMetaObject::invokeMethod(source, "activated", Q_ARG(int, 2));
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 2));
+    request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("is_system").toString(), QString("1"));
+    QVERIFY(m_program.closePage(log));
     QVERIFY(m_program.closePage(editor));
 }
 
