@@ -29,8 +29,7 @@ const QVector<PageRow> &pageRows()
            "inner_note", "override_group_additinal_payment", "enabled_additional_payment", "additional_percent",
            "additional_abs", "override_duty_amount", "duty_amount", "override_duty_amount_temp", "duty_amount_temp",
            "override_group_distance_penalty", "enabled_distance_penalty", "distance_penalty", "cancel_per_day"},
-          "SELECT sign FROM drivers WHERE id = ?", "252", "UPDATE: Sign already exist in db",
-          "SELECT utc_offset FROM drivers WHERE id = ?", "345"}},
+          "SELECT sign FROM drivers WHERE id = ?", "drivers", "252", "UPDATE: Sign already exist in db"}},
         {"qrc:/qml/driver/driver/essentials/DriverRatingLogTable.qml", "driverRatingLog", PageList::Own, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupTable.qml", "driverGroup", PageList::Shared, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupEditor.qml", "driverGroup", PageList::None,
@@ -38,8 +37,8 @@ const QVector<PageRow> &pageRows()
           {"id", "name", "description", "utc_offset", "enabled_low_balance", "low_balance",
            "enabled_additional_payment", "additional_percent", "additional_abs", "enabled_distance_penalty",
            "distance_penalty", "cancel_per_day"},
-          "SELECT name FROM driver_groups WHERE id = ?", "251", "UPDATE: Group name already exist in db",
-          "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+          "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251",
+          "UPDATE: Group name already exist in db"}},
     };
     return rows;
 }
