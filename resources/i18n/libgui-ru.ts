@@ -17,12 +17,12 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
         <source>New Balance Log</source>
         <translation>Новая запись журнала баланса</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+45"/>
         <source>Type:</source>
         <translation>Тип:</translation>
