@@ -6,7 +6,7 @@ const QVector<PageRow> &pageRows()
         {"qrc:/qml/address/city/CityTable.qml", "city", PageList::Shared, {}},
         {"qrc:/qml/address/city/CityEditor.qml", "city", PageList::None,
          {"INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0') RETURNING id", "name", "Lemberg",
-          {"id", "name", "coords_vertex"}, "SELECT name FROM cities WHERE id = ?", "210",
+          {"id", "name", "coords_vertex"}, "SELECT name FROM cities WHERE id = ?", "cities", "210",
           "UPDATE: Untitled error for controller city"}},
         {"qrc:/qml/company/company/CompanyTable.qml", "company", PageList::Own, {}},
         // Read-only: it never sends a change (the company flows check its tabs).
@@ -21,9 +21,10 @@ const QVector<PageRow> &pageRows()
         {"qrc:/qml/sms/SmsTable.qml", "sms", PageList::Own, {}},
         {"qrc:/qml/sms/SmsEditor.qml", "sms", PageList::None,
          {"SELECT min(id) FROM sms WHERE id > 1", "name", "Archived driver", {"id", "name", "value", "use"},
-          "SELECT name FROM sms WHERE id = ?", "200", "UPDATE: Untitled error for controller sms"}},
+          "SELECT name FROM sms WHERE id = ?", "sms", "200", "UPDATE: Untitled error for controller sms"}},
         {"qrc:/qml/version/VersionEditor.qml", "version", PageList::Own,
-         {"", "tax_min", "1.5.0", {"id", "version"}, "SELECT version FROM versions_tmp WHERE code = 'tax_min'", "",
+         {"", "tax_min", "1.5.0", {"id", "version"}, "SELECT version FROM versions_tmp WHERE code = 'tax_min'",
+          "versions_tmp", "",
           "UPDATE: Undefined error"}},
     };
     return rows;
