@@ -16,7 +16,8 @@ const QVector<PageRow> &pageRows()
          {"INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
           " VALUES ('kiosk-7', 0, 'Mall', 1, 1) RETURNING id",
           "sign", "kiosk-8", {"id", "sign", "blocked", "inner_note"},
-          "SELECT sign FROM terminal_companies WHERE id = ?", "252", "UPDATE: Sign already exist in db"}},
+          "SELECT sign FROM terminal_companies WHERE id = ?", "terminal_companies", "252",
+          "UPDATE: Sign already exist in db"}},
         {"qrc:/qml/crash/CrashReportTable.qml", "crashReport", PageList::Own, {}},
         {"qrc:/qml/sms/SmsTable.qml", "sms", PageList::Own, {}},
         {"qrc:/qml/sms/SmsEditor.qml", "sms", PageList::None,
