@@ -39,8 +39,14 @@ struct PageRow
     QString controller;
     PageList list = PageList::None;
     EditorRow editor;
+    // A shared list that shows only some of its rows: SQL counting those (empty: all but the
+    // placeholder).
+    QString shownSql;
     bool isEditor() const { return !editor.field.isEmpty(); }
 };
 
 // Every page of the test bed; adding a page is adding its row.
 const QVector<PageRow> &pageRows();
+
+// Records the pages need in the database before the program starts and loads its lists.
+QStringList pageSeed();

@@ -82,7 +82,7 @@ private:
 
 void TestPages::initTestCase()
 {
-    const QString failure = m_program.start("pages");
+    const QString failure = m_program.start("pages", {}, pageSeed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
@@ -140,8 +140,9 @@ void TestPages::opens()
             QObject *controller = view->property("controller").value<QObject *>();
             auto *all = controller->property("originalModel").value<QAbstractItemModel *>();
             QVERIFY(all && all->rowCount() > 0);
+            const int shown = row.shownSql.isEmpty() ? all->rowCount() - 1 : m_program.query(row.shownSql).toInt();
             if (withRight)
-                QTRY_COMPARE(rows->rowCount(), all->rowCount() - 1);
+                QTRY_COMPARE(rows->rowCount(), shown);
             else
                 QCOMPARE(rows->rowCount(), 0);
         }
@@ -199,6 +200,14 @@ void TestPages::editorRoundTrip()
     QVERIFY(editor);
     pageControl(editor, edit.field)->setProperty("text", edit.value);
     QVERIFY(editor->property("isDirty").toBool());
+    // The stored values before the save, which the unchanged fields must carry (an editor opened
+    // without an id names its record in its request).
+    QHash<QString, QString> before;
+    for (const QString &key : edit.request) {
+        if (!id.isEmpty() && key != "id" && key != edit.field)
+            before.insert(key, m_program.query(QString("SELECT %1::text FROM %2 WHERE id = ?").arg(key, edit.table),
+                                               {id}).toString());
+    }
     press(editor, "okButton");
     QVERIFY(m_program.waitForSent(update, updates + 1));
     QJsonObject request = m_program.sent(update).last();
@@ -215,9 +224,16 @@ void TestPages::editorRoundTrip()
         const QString value = request.value(key).toString();
         if (key == "id" || key == edit.field || value == edit.value)
             continue;
-        const QVariant stored = m_program.query(QString("SELECT %1::text FROM %2 WHERE id = ?").arg(key, edit.table),
-                                                {recordId});
-        QCOMPARE(value, stored.toString());
+        const QString stored = before.contains(key)
+            ? before.value(key)
+            : m_program.query(QString("SELECT %1::text FROM %2 WHERE id = ?").arg(key, edit.table), {recordId}).toString();
+        // A number may come back written another way ("0.0" for a stored 0).
+        bool isNumber = false;
+        bool storedIsNumber = false;
+        const double number = value.toDouble(&isNumber);
+        if (isNumber && qFuzzyCompare(1.0 + number, 1.0 + stored.toDouble(&storedIsNumber)) && storedIsNumber)
+            continue;
+        QVERIFY2(value == stored, qPrintable(key + ": " + value + " is stored as " + stored));
     }
     QTRY_VERIFY(editor.isNull());
     const QVariant stored = id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
