@@ -1,3 +1,4 @@
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
 #include "gui/core/global.h"
 #include "gui/core/guisession.h"
@@ -6,7 +7,6 @@
 #include "gui/frame/frameutils.h"
 #include "gui/frame/maintabwidget.h"
 #include "gui/mainwindow/guisessionmenu.h"
-#include "gui/net/network.h"
 #include "delivery.h"
 #include "messagecatcher.h"
 #include "sentmessages.h"

@@ -1,3 +1,4 @@
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
 #include "gui/core/global.h"
 #include "gui/dialog/changepassword.h"
@@ -7,7 +8,6 @@
 #include "gui/mainwindow/launcher.h"
 #include "gui/mainwindow/mainmenu.h"
 #include "gui/mainwindow/maintoolbar.h"
-#include "gui/net/network.h"
 #include "gui/qml/qwidgetcreator.h"
 #include "gui/update/updater.h"
 #include "gui/widget/fapushbutton.h"

@@ -3,10 +3,10 @@
 #include "updatemanifest.h"
 #include "updates.h"
 
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
 #include "gui/core/message.h"
 #include "gui/mainwindow/mainwindow.h"
-#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 
 #include "common/core/exception/location.h"
