@@ -2,7 +2,7 @@
 
 #include "dialog/userchangepassword.h"
 
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 
 MainMenu::MainMenu(QMenuBar *menuBar)
     : Gui::MainMenu(menuBar)
