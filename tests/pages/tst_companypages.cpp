@@ -9,7 +9,7 @@
 #include "dialog/controllerchangepassword.h"
 #include "startup/startup.h"
 
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/frame/frames.h"
 #include "gui/widget/doubleedit.h"

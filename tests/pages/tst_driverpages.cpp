@@ -11,7 +11,7 @@
 #include "shell/global.h"
 #include "startup/startup.h"
 
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/frame/frames.h"
 
 #include <QApplication>

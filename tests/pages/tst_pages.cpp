@@ -11,7 +11,7 @@
 #include "startup/startup.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/frame/frames.h"
 #include "gui/mainwindow/mainwindow.h"
 

@@ -3,7 +3,7 @@
 #include "dialog/userchangepassword.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 
 #include <QCoreApplication>
 #include <QMenu>
