@@ -60,7 +60,7 @@
 <context>
     <name>Global</name>
     <message>
-        <location filename="../../app/src/shell/global.cpp" line="+80"/>
+        <location filename="../../app/src/shell/global.cpp" line="+68"/>
         <source>All groups</source>
         <translation>Все группы</translation>
     </message>
@@ -73,6 +73,54 @@
         <location line="+2"/>
         <source>All cities</source>
         <translation>Все города</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <source>&amp;Company</source>
+        <translation>&amp;Компания</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Driver</source>
+        <translation>&amp;Водитель</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User</source>
+        <translation>&amp;Пользователь</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Address</source>
+        <translation>&amp;Адрес</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Payment</source>
+        <translation>Пла&amp;тежи</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Attributes</source>
+        <translation>&amp;Атрибуты</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>C&amp;rash Reports</source>
+        <translation>Отчеты о &amp;сбоях</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cities</source>
+        <translation>&amp;Города</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Versions</source>
+        <translation>&amp;Версии</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@
 <context>
     <name>Global</name>
     <message>
-        <location filename="../../app/src/shell/global.cpp" line="+80"/>
+        <location filename="../../app/src/shell/global.cpp" line="+68"/>
         <source>All groups</source>
         <translation>Усі групи</translation>
     </message>
@@ -73,6 +73,54 @@
         <location line="+2"/>
         <source>All cities</source>
         <translation>Усі міста</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <source>&amp;Company</source>
+        <translation>&amp;Компанія</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Driver</source>
+        <translation>&amp;Водій</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User</source>
+        <translation>Корис&amp;тувач</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Address</source>
+        <translation>&amp;Адреса</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Payment</source>
+        <translation>&amp;Платежі</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Attributes</source>
+        <translation>&amp;Атрибути</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>C&amp;rash Reports</source>
+        <translation>Звіти про &amp;збої</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cities</source>
+        <translation>&amp;Міста</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Versions</source>
+        <translation>&amp;Версії</translation>
     </message>
 </context>
 <context>

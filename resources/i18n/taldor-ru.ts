@@ -12,7 +12,7 @@
 <context>
     <name>ButtonBox</name>
     <message>
-        <location filename="../qml/components/editor/ButtonBox.qml" line="+39"/>
+        <location filename="../qml/components/editor/ButtonBox.qml" line="+65"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -46,6 +46,42 @@
     </message>
 </context>
 <context>
+    <name>CityEditor</name>
+    <message>
+        <location filename="../qml/address/city/CityEditor.qml" line="+38"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Location</source>
+        <translation>Местоположение</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Coordinates:</source>
+        <translation>Координаты:</translation>
+    </message>
+</context>
+<context>
+    <name>CityTable</name>
+    <message>
+        <location filename="../qml/address/city/CityTable.qml" line="+12"/>
+        <source>Cities</source>
+        <translation>Города</translation>
+    </message>
+</context>
+<context>
     <name>ColorBox</name>
     <message>
         <location filename="../qml/components/ColorBox.qml" line="+30"/>
@@ -59,6 +95,39 @@
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
         <translation>Компания</translation>
+    </message>
+</context>
+<context>
+    <name>CrashReportTable</name>
+    <message>
+        <location filename="../qml/crash/CrashReportTable.qml" line="+37"/>
+        <source>Failed to save the database file %1</source>
+        <translation>Не удалось сохранить файл базы данных %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Crash Reports</source>
+        <translation>Отчеты о сбоях</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Database is absent or corrupted</source>
+        <translation>База данных отсутствует или повреждена</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Save Database File</source>
+        <translation>Сохранить файл базы данных</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Database files (*.db)</source>
+        <translation>Файлы баз данных (*.db)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Download Database</source>
+        <translation>Скачать базу данных</translation>
     </message>
 </context>
 <context>
@@ -119,7 +188,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+192"/>
+        <location filename="../qml/components/editor/Form.qml" line="+252"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
@@ -389,9 +458,60 @@
     </message>
 </context>
 <context>
+    <name>SmsEditor</name>
+    <message>
+        <location filename="../qml/sms/SmsEditor.qml" line="+39"/>
+        <source>Variables</source>
+        <translation>Переменные</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver sign</source>
+        <translation>Позывной водителя</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Use</source>
+        <translation>Использовать</translation>
+    </message>
+</context>
+<context>
+    <name>SmsTable</name>
+    <message>
+        <location filename="../qml/sms/SmsTable.qml" line="+13"/>
+        <source>SMS Control</source>
+        <translation>Управление SMS</translation>
+    </message>
+</context>
+<context>
     <name>StartEndDateTime</name>
     <message>
-        <location filename="../qml/components/text/StartEndDateTime.qml" line="+80"/>
+        <location filename="../qml/components/text/StartEndDateTime.qml" line="+96"/>
         <source>Start date:</source>
         <translation>Дата начала:</translation>
     </message>
@@ -435,7 +555,7 @@
         <translation>По умолчанию</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Search...</source>
         <translation>Поиск...</translation>
     </message>
@@ -463,7 +583,7 @@
 <context>
     <name>TableContainer</name>
     <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+102"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+150"/>
         <source>Row count:</source>
         <translation>Строк:</translation>
     </message>
@@ -471,7 +591,7 @@
 <context>
     <name>TableListView</name>
     <message>
-        <location filename="../qml/components/tablelist/TableListView.qml" line="+112"/>
+        <location filename="../qml/components/tablelist/TableListView.qml" line="+113"/>
         <source>Record removed successfuly</source>
         <translation>Запись успешно удалена</translation>
     </message>
@@ -566,6 +686,14 @@
     </message>
 </context>
 <context>
+    <name>ToolButtonSelect</name>
+    <message>
+        <location filename="../qml/components/toolbuttons/ToolButtonSelect.qml" line="+10"/>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+</context>
+<context>
     <name>ToolButtonUp</name>
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonUp.qml" line="+6"/>
@@ -608,6 +736,24 @@
         <location filename="../qml/components/subject/UstBox.qml" line="+18"/>
         <source>Schedule name</source>
         <translation>Название расписания</translation>
+    </message>
+</context>
+<context>
+    <name>VersionEditor</name>
+    <message>
+        <location filename="../qml/version/VersionEditor.qml" line="+21"/>
+        <source>Versions</source>
+        <translation>Версии</translation>
+    </message>
+    <message>
+        <location line="+129"/>
+        <source>Minimal:</source>
+        <translation>Минимальная:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recommended:</source>
+        <translation>Рекомендуемая:</translation>
     </message>
 </context>
 <context>
@@ -694,7 +840,7 @@
 <context>
     <name>errors</name>
     <message>
-        <location filename="../qml/js/errors.js" line="+18"/>
+        <location filename="../qml/js/errors.js" line="+13"/>
         <source>Name is not unique</source>
         <translation>Название не уникально</translation>
     </message>
@@ -752,7 +898,7 @@
 <context>
     <name>errors-base</name>
     <message>
-        <location filename="../qml/js/errors-base.js" line="+20"/>
+        <location filename="../qml/js/errors-base.js" line="+14"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
         <translation>У вас недостаточно прав для этой операции</translation>
     </message>
@@ -1706,7 +1852,7 @@
 <context>
     <name>utils</name>
     <message>
-        <location filename="../qml/js/utils.js" line="+254"/>
+        <location filename="../qml/js/utils.js" line="+253"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>

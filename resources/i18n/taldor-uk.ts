@@ -12,7 +12,7 @@
 <context>
     <name>ButtonBox</name>
     <message>
-        <location filename="../qml/components/editor/ButtonBox.qml" line="+39"/>
+        <location filename="../qml/components/editor/ButtonBox.qml" line="+65"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -46,6 +46,42 @@
     </message>
 </context>
 <context>
+    <name>CityEditor</name>
+    <message>
+        <location filename="../qml/address/city/CityEditor.qml" line="+38"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Location</source>
+        <translation>Місцезнаходження</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Coordinates:</source>
+        <translation>Координати:</translation>
+    </message>
+</context>
+<context>
+    <name>CityTable</name>
+    <message>
+        <location filename="../qml/address/city/CityTable.qml" line="+12"/>
+        <source>Cities</source>
+        <translation>Міста</translation>
+    </message>
+</context>
+<context>
     <name>ColorBox</name>
     <message>
         <location filename="../qml/components/ColorBox.qml" line="+30"/>
@@ -59,6 +95,39 @@
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
         <translation>Компанія</translation>
+    </message>
+</context>
+<context>
+    <name>CrashReportTable</name>
+    <message>
+        <location filename="../qml/crash/CrashReportTable.qml" line="+37"/>
+        <source>Failed to save the database file %1</source>
+        <translation>Не вдалося зберегти файл бази даних %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Crash Reports</source>
+        <translation>Звіти про збої</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Database is absent or corrupted</source>
+        <translation>База даних відсутня або пошкоджена</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Save Database File</source>
+        <translation>Зберегти файл бази даних</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Database files (*.db)</source>
+        <translation>Файли баз даних (*.db)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Download Database</source>
+        <translation>Завантажити базу даних</translation>
     </message>
 </context>
 <context>
@@ -119,7 +188,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+192"/>
+        <location filename="../qml/components/editor/Form.qml" line="+252"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
@@ -389,9 +458,60 @@
     </message>
 </context>
 <context>
+    <name>SmsEditor</name>
+    <message>
+        <location filename="../qml/sms/SmsEditor.qml" line="+39"/>
+        <source>Variables</source>
+        <translation>Змінні</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver sign</source>
+        <translation>Позивний водія</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Value:</source>
+        <translation>Значення:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Use</source>
+        <translation>Використовувати</translation>
+    </message>
+</context>
+<context>
+    <name>SmsTable</name>
+    <message>
+        <location filename="../qml/sms/SmsTable.qml" line="+13"/>
+        <source>SMS Control</source>
+        <translation>Керування SMS</translation>
+    </message>
+</context>
+<context>
     <name>StartEndDateTime</name>
     <message>
-        <location filename="../qml/components/text/StartEndDateTime.qml" line="+80"/>
+        <location filename="../qml/components/text/StartEndDateTime.qml" line="+96"/>
         <source>Start date:</source>
         <translation>Дата початку:</translation>
     </message>
@@ -435,7 +555,7 @@
         <translation>За замовчуванням</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Search...</source>
         <translation>Пошук...</translation>
     </message>
@@ -463,7 +583,7 @@
 <context>
     <name>TableContainer</name>
     <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+102"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+150"/>
         <source>Row count:</source>
         <translation>Рядків:</translation>
     </message>
@@ -471,7 +591,7 @@
 <context>
     <name>TableListView</name>
     <message>
-        <location filename="../qml/components/tablelist/TableListView.qml" line="+112"/>
+        <location filename="../qml/components/tablelist/TableListView.qml" line="+113"/>
         <source>Record removed successfuly</source>
         <translation>Запис успішно видалено</translation>
     </message>
@@ -566,6 +686,14 @@
     </message>
 </context>
 <context>
+    <name>ToolButtonSelect</name>
+    <message>
+        <location filename="../qml/components/toolbuttons/ToolButtonSelect.qml" line="+10"/>
+        <source>Select</source>
+        <translation>Вибрати</translation>
+    </message>
+</context>
+<context>
     <name>ToolButtonUp</name>
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonUp.qml" line="+6"/>
@@ -608,6 +736,24 @@
         <location filename="../qml/components/subject/UstBox.qml" line="+18"/>
         <source>Schedule name</source>
         <translation>Назва розкладу</translation>
+    </message>
+</context>
+<context>
+    <name>VersionEditor</name>
+    <message>
+        <location filename="../qml/version/VersionEditor.qml" line="+21"/>
+        <source>Versions</source>
+        <translation>Версії</translation>
+    </message>
+    <message>
+        <location line="+129"/>
+        <source>Minimal:</source>
+        <translation>Мінімальна:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recommended:</source>
+        <translation>Рекомендована:</translation>
     </message>
 </context>
 <context>
@@ -694,7 +840,7 @@
 <context>
     <name>errors</name>
     <message>
-        <location filename="../qml/js/errors.js" line="+18"/>
+        <location filename="../qml/js/errors.js" line="+13"/>
         <source>Name is not unique</source>
         <translation>Назва не унікальна</translation>
     </message>
@@ -752,7 +898,7 @@
 <context>
     <name>errors-base</name>
     <message>
-        <location filename="../qml/js/errors-base.js" line="+20"/>
+        <location filename="../qml/js/errors-base.js" line="+14"/>
         <source>You don&apos;t have enough access privileges for this operation</source>
         <translation>У вас недостатньо прав для цієї операції</translation>
     </message>
@@ -1706,7 +1852,7 @@
 <context>
     <name>utils</name>
     <message>
-        <location filename="../qml/js/utils.js" line="+254"/>
+        <location filename="../qml/js/utils.js" line="+253"/>
         <source>Name</source>
         <translation>Ім&apos;я</translation>
     </message>

@@ -383,8 +383,8 @@ void TestTranslations::mainMenu_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("titles");
-    QTest::newRow("ru") << "ru" << QString::fromUtf8("&Файл|&Отчет|С&ервис|&Справка").split('|');
-    QTest::newRow("uk") << "uk" << QString::fromUtf8("&Файл|&Звіт|&Сервіс|&Довідка").split('|');
+    QTest::newRow("ru") << "ru" << QString::fromUtf8("&Файл|&Компания|&Водитель|&Пользователь|&Адрес|Пла&тежи|&Отчет|С&ервис|&Справка").split('|');
+    QTest::newRow("uk") << "uk" << QString::fromUtf8("&Файл|&Компанія|&Водій|Корис&тувач|&Адреса|&Платежі|&Звіт|&Сервіс|&Довідка").split('|');
 }
 
 void TestTranslations::mainMenu()

@@ -309,13 +309,13 @@ void TestDesktopUtils::filesAndBase64()
     const QByteArray bytes("\x00\x01binary\xff", 9);
     QCOMPARE(m_utils.fromBase64(m_utils.toBase64(bytes)), bytes);
     const QString file = m_dir.filePath("bin");
-    m_utils.saveBinaryFile(file, bytes);
+    QVERIFY(m_utils.saveBinaryFile(file, bytes));
     QCOMPARE(m_utils.loadImageToBase64(file), QString::fromLatin1(bytes.toBase64()));
     m_utils.saveBinaryFile(file, "short");
     QCOMPARE(m_utils.fromBase64(m_utils.loadImageToBase64(file)), QByteArray("short"));
     QCOMPARE(m_utils.loadImageToBase64(m_dir.filePath("none")), QString());
     MessageCatcher log;
-    m_utils.saveBinaryFile(m_dir.filePath("none/deeper/file"), bytes);
+    QVERIFY(!m_utils.saveBinaryFile(m_dir.filePath("none/deeper/file"), bytes));
     QCOMPARE(log.count("Failed to open file for writing: "), 1);
     QCOMPARE(m_utils.pathToDir(file), m_dir.path());
     QCOMPARE(m_utils.urlToPath(QUrl::fromLocalFile(file)), file);

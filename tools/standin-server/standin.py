@@ -15,8 +15,9 @@ name) and answers every controller of controllers.json from the table it names: 
 against the users table, lists, single records, edits, locks, rights, password changes and
 pushes to the other clients (backend.py). On start it runs the database initialiser (--dbinit,
 default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields,
-and reports {"event": "database", ...} before "listening" ("warning" events for what it could not
-use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
+adds the security options that a platform's database has beyond the seeds (options.py, reported
+as {"event": "options", ...}), and reports {"event": "database", ...} before "listening"
+("warning" events for what it could not use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
 
 Commands, one per line on stdin (CONN is a connection number, or "all"):
   push-text CONN {json map}     send one text message (the map's entries)
@@ -430,6 +431,15 @@ def open_database(config):
         raise SystemExit(1)
     if config.dbinit:
         create_report_tables(connection)
+        import options
+        try:
+            added = options.add_platform_options(connection)
+        except psycopg2.Error as error:
+            connection.rollback()
+            emit("error", error="platform security options not added: %s" % str(error).strip())
+            raise SystemExit(1)
+        if added:
+            emit("options", added=added)
     found = schema.load(connection, description)
     for warning in found.warnings:
         emit("warning", message=warning)

@@ -2,7 +2,12 @@
 
 #include "dialog/userchangepassword.h"
 
+#include "gui/core/context.h"
 #include "gui/core/global.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 
 MainMenu::MainMenu(QMenuBar *menuBar)
     : Gui::MainMenu(menuBar)
@@ -11,7 +16,57 @@ MainMenu::MainMenu(QMenuBar *menuBar)
 
 MainMenu::~MainMenu() = default;
 
+void MainMenu::createCustomMenus()
+{
+    m_menus.insert(int(CommandMenu::Company), menuBar()->addMenu(tr("&Company")));
+    m_menus.insert(int(CommandMenu::Driver), menuBar()->addMenu(tr("&Driver")));
+    m_menus.insert(int(CommandMenu::User), menuBar()->addMenu(tr("&User")));
+    m_menus.insert(int(CommandMenu::Address), menuBar()->addMenu(tr("&Address")));
+    m_menus.insert(int(CommandMenu::Payment), menuBar()->addMenu(tr("&Payment")));
+    for (CommandMenu menu : {CommandMenu::Company, CommandMenu::Driver, CommandMenu::DriverAttributes,
+                             CommandMenu::User, CommandMenu::Address, CommandMenu::Payment})
+        addCommands(menu);
+}
+
+void MainMenu::fillReportMenu(QMenu *menu)
+{
+    m_menus.insert(int(CommandMenu::Report), menu);
+    addCommands(CommandMenu::Report);
+}
+
+void MainMenu::fillToolsMenu(QMenu *menu)
+{
+    m_menus.insert(int(CommandMenu::Tools), menu);
+    addCommands(CommandMenu::Tools);
+}
+
 QDialog *MainMenu::createChangePasswordDialog()
 {
     return new UserChangePassword(Gui::Global::ownerId());
+}
+
+QMenu *MainMenu::menuOf(CommandMenu menu)
+{
+    QMenu *found = m_menus.value(int(menu));
+    if (!found && menu == CommandMenu::DriverAttributes) {
+        found = menuOf(CommandMenu::Driver)->addMenu(tr("&Attributes"));
+        m_menus.insert(int(menu), found);
+    }
+    return found;
+}
+
+void MainMenu::addCommands(CommandMenu menu)
+{
+    for (const MenuCommand &command : menuCommands()) {
+        if (command.menu != menu)
+            continue;
+        QMenu *target = menuOf(menu);
+        if (!command.text) {
+            target->addSeparator();
+            continue;
+        }
+        const QString url = QString::fromLatin1(command.url);
+        addCommand(target, QCoreApplication::translate("MainMenu", command.text),
+                   QString::fromLatin1(command.objectName), [url] { Gui::Context::createQmlFrame(url); });
+    }
 }

@@ -1,9 +1,16 @@
 #pragma once
 
+#include "menucommands.h"
+
 #include "gui/mainwindow/mainmenu.h"
 
-// The main menu of this program: the shell's menus (File, Report, Tools, Help) so far; the
-// program's own menus and entries come with the pages they open.
+#include <QHash>
+
+class QMenu;
+
+// The main menu of this program: its own menus (Company, Driver, User, Address, Payment) between
+// the shell's File and Report, and the commands of its command table in them and in the shell's
+// Report and Tools menus.
 class MainMenu : public Gui::MainMenu
 {
     Q_OBJECT
@@ -13,6 +20,16 @@ public:
     ~MainMenu() override;
 
 protected:
+    void createCustomMenus() override;
+    void fillReportMenu(QMenu *menu) override;
+    void fillToolsMenu(QMenu *menu) override;
     // The user dialog for the session's "rst_id_owner".
     QDialog *createChangePasswordDialog() override;
+
+private:
+    // The menu of a table row; a submenu is made on its first command.
+    QMenu *menuOf(CommandMenu menu);
+    void addCommands(CommandMenu menu);
+
+    QHash<int, QMenu *> m_menus;
 };

@@ -7,7 +7,7 @@ import "qrc:/qml/components/table/tableviewcolumns"
 import "qrc:/qml/components/toolbuttons"
 
 // A list page as the application writes them: the drivers, their tool bar and columns, and
-// the editor it opens.
+// the editor it opens; the kit asks for the list once the settings are there.
 NtFrame {
     id: page
 
@@ -62,10 +62,5 @@ NtFrame {
                 TableViewColumnUpdateTime {}
             }
         }
-    }
-
-    Component.onCompleted: {
-        if (checkSecurity(drivers))
-            drivers.trGetList();
     }
 }

@@ -419,6 +419,25 @@ TestCase {
         compare(GLOBAL.callsOf("updateModelOnSo").length, 1, "and the page's list follows the push");
     }
 
+    // A refused own list ends the wait: the rows are no longer held back and the refusal shows;
+    // another page's refusal changes nothing here.
+    function test_refusedListEndsTheWait() {
+        var page = openPage();
+        verify(page.view.isListPending);
+        verify(page.drivers.proxyModel.isPrepareMode);
+        net.answer("driver", "saGetList", { "RES": "0", "ERRCODE": "50", "RECEIVER": "999" });
+        verify(page.view.isListPending);
+        compare(MessageBoxes.textsIn(page.view).length, 0);
+        net.answer("driver", "saGetList", { "FN": "driver_saGetList", "RES": "0", "ERRCODE": "50",
+                                           "RECEIVER": page.drivers.objectNumber });
+        verify(!page.view.isListPending);
+        verify(!page.drivers.proxyModel.isPrepareMode);
+        var texts = MessageBoxes.textsIn(page.view);
+        compare(texts.length, 1);
+        verify(texts[0].indexOf("GET LIST: You don't have enough access privileges for this operation") === 0, texts[0]);
+        MessageBoxes.closeAllIn(page.view);
+    }
+
     function test_duplicateFromTheTable() {
         var page = openPage(3);
         page.view.selectRowById("2");

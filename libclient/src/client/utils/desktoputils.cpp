@@ -264,16 +264,18 @@ QString DesktopUtils::toBase64(const QByteArray &bin) const
     return QString::fromLatin1(bin.toBase64());
 }
 
-void DesktopUtils::saveBinaryFile(const QString &path, const QByteArray &data)
+bool DesktopUtils::saveBinaryFile(const QString &path, const QByteArray &data)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         Logger::instance(0)->warning(QStringLiteral("Failed to open file for writing: %1").arg(path));
-        return;
+        return false;
     }
-    file.write(data);
-    if (!file.commit())
+    if (file.write(data) != data.size() || !file.commit()) {
         Logger::instance(0)->warning(QStringLiteral("Failed to write file: %1").arg(path));
+        return false;
+    }
+    return true;
 }
 
 } // namespace Client

@@ -66,7 +66,8 @@ public:
     Q_INVOKABLE QString loadImageToBase64(const QString &path) const;
     Q_INVOKABLE QByteArray fromBase64(const QString &base64) const;
     Q_INVOKABLE QString toBase64(const QByteArray &bin) const;
-    Q_INVOKABLE void saveBinaryFile(const QString &path, const QByteArray &data);
+    // False (and a logged warning) when the file could not be written whole.
+    Q_INVOKABLE bool saveBinaryFile(const QString &path, const QByteArray &data);
 
 signals:
     void cursorShapeChanged(Qt::CursorShape cursorShape);

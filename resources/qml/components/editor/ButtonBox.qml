@@ -3,7 +3,9 @@ import ".."
 import "../../js/enums.js" as Enums
 
 // The row of an editor's OK, Duplicate, Apply, Cancel and Close buttons; the roles say which
-// show. Enter presses OK while nothing is changed and Apply while something is.
+// show. Enter presses OK while nothing is changed and Apply while something is. Given the
+// editor's form, the buttons run it: OK saves and closes on the answer, Apply saves, Cancel and
+// Close close; Apply is enabled while the editor is dirty.
 Row {
     id: buttonBox
 
@@ -13,6 +15,8 @@ Row {
     property alias applyEnabled: applyButton.enabled
     property alias okEnabled: okButton.enabled
     property bool okDefault: true
+    property var form: null
+    readonly property var editorOfForm: form && typeof editorItem !== "undefined" ? editorItem : null
 
     signal accepted()
     signal apply()
@@ -30,6 +34,28 @@ Row {
     }
 
     spacing: 10
+    onAccepted: {
+        if (!editorOfForm)
+            return;
+        form.runAction();
+        editorOfForm.isCloseOnSa = true;
+    }
+    onApply: {
+        if (editorOfForm)
+            form.runAction();
+    }
+    onRejected: {
+        if (editorOfForm)
+            editorOfForm.closed();
+    }
+    Binding on applyEnabled {
+        when: buttonBox.editorOfForm !== null
+        value: buttonBox.editorOfForm ? buttonBox.editorOfForm.isDirty : false
+    }
+    Binding on okDefault {
+        when: buttonBox.editorOfForm !== null
+        value: buttonBox.editorOfForm ? !buttonBox.editorOfForm.isDirty : true
+    }
 
     ButtonEx {
         id: okButton

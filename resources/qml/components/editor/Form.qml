@@ -34,6 +34,14 @@ FocusScope {
     // This editor asked for the record's lock (or another editor of the record handed it over),
     // so it releases it when it closes.
     property bool lockRequested: false
+    // The record's editable fields: controls whose object name is their column. They fill from
+    // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
+    // shownFields fill from answers but are never sent.
+    property var fields: []
+    property var shownFields: []
+    // The answer's column that titles the editor.
+    property string titleRole
+    readonly property bool isFieldsDirty: fieldsModified(fields)
     property alias crud: crud
     property alias toolBarArea: toolBarArea
     property alias footerArea: footerArea
@@ -54,16 +62,18 @@ FocusScope {
     }
 
     function setDefaultFields() {
+        setFieldDefaults();
     }
 
     function updateProperties(properties) {
     }
 
     function getMapParams() {
-        return {};
+        return fieldsRequest();
     }
 
     function populateForm(mapParams) {
+        populateFields(mapParams);
     }
 
     function updateApproveData(data) {
@@ -80,6 +90,56 @@ FocusScope {
     }
 
     function onSaGetList(mapParams) {
+    }
+
+    // Fields ------------------------------------------------------------------------------------
+
+    function fieldsModified(list) {
+        for (var i = 0; i < list.length; ++i) {
+            if (list[i] && list[i].modify)
+                return true;
+        }
+        return false;
+    }
+
+    // A check box goes out as "1"/"0", every other field as its text.
+    function fieldValue(control) {
+        if (control.type === "checkBox")
+            return control.checked ? "1" : "0";
+        return control.text;
+    }
+
+    function setFieldValue(control, value) {
+        var valueText = answerText(value);
+        if (control.type === "checkBox")
+            control.setLegalValue(valueText);
+        else
+            control.legalText = valueText;
+    }
+
+    // "id" first, then every editable field.
+    function fieldsRequest() {
+        var params = { "id": id };
+        for (var i = 0; i < fields.length; ++i)
+            params[fields[i].objectName] = fieldValue(fields[i]);
+        return params;
+    }
+
+    function populateFields(mapParams) {
+        if (titleRole !== "" && editor)
+            editor.editorTitle = answerText(mapParams[titleRole]);
+        var all = fields.concat(shownFields);
+        for (var i = 0; i < all.length; ++i)
+            setFieldValue(all[i], mapParams[all[i].objectName]);
+    }
+
+    // A new record: each field takes its column's default where the catalogue has one.
+    function setFieldDefaults() {
+        for (var i = 0; i < fields.length; ++i) {
+            var value = controller ? controller.defaultFieldValue(fields[i].objectName) : undefined;
+            if (value !== undefined && value !== null)
+                setFieldValue(fields[i], value);
+        }
     }
 
     // Answers -----------------------------------------------------------------------------------

@@ -4,7 +4,9 @@ import ".."
 
 // The holder of a page's tables: gathers their settings under its name in the frame's settings,
 // gives the status bar the table whose rows it counts and, in a window of its own, shows that
-// count itself (red once the row limit is reached).
+// count itself (red once the row limit is reached). It starts the page once: when the settings
+// are there and the catalogues its filters choose from are loaded, the page's filters are
+// restored from the settings and every table loads its list.
 FocusScope {
     id: container
 
@@ -18,6 +20,11 @@ FocusScope {
     property bool isDataLoaded: false
     readonly property int defaultLeftSplitWidth: 200
     property alias tableContainerItem: container
+    // Shared catalogue controllers whose lists the page's filters need before the first list.
+    property var catalogues: []
+    property bool isSettingsReady: false
+    readonly property bool isReadyForStartInit: isSettingsReady && cataloguesLoaded(catalogues)
+    property bool isInited: false
     readonly property int rowCount: tableForRowCount && tableForRowCount.tableView
                                     ? tableForRowCount.tableView.rowCount : 0
     readonly property int rowLimit: tableForRowCount && tableForRowCount.controller
@@ -26,8 +33,39 @@ FocusScope {
     signal getSettings()
     signal readySettings(var objectSettings)
 
+    // Replaceable: the page's filter values from the saved settings, and into them.
+    function restoreFilters(settings) {
+    }
+
+    function storeFilters(settings) {
+    }
+
+    // Replaceable: the first lists (and the reloads a filter change asks for).
+    function loadLists() {
+        for (var i = 0; i < tables.length; ++i) {
+            if (tables[i].tableView)
+                tables[i].tableView.getNewList();
+        }
+    }
+
+    // A filter changed: the lists load again once the page is started.
+    function reload() {
+        if (isInited)
+            loadLists();
+    }
+
+    function cataloguesLoaded(list) {
+        for (var i = 0; i < list.length; ++i) {
+            var rows = list[i] ? list[i].originalModel : null;
+            if (!rows || !rows.dataAtLeastLoaded)
+                return false;
+        }
+        return true;
+    }
+
     function collectSettings() {
         var settings = objectSettings ? objectSettings : {};
+        storeFilters(settings);
         for (var i = 0; i < tables.length; ++i) {
             tables[i].getSettings();
             settings[tables[i].objectsSettingName] = tables[i].objectSettings;
@@ -44,7 +82,17 @@ FocusScope {
 
     activeFocusOnTab: true
     onGetSettings: collectSettings()
-    onReadySettings: handOutSettings()
+    onReadySettings: {
+        handOutSettings();
+        isSettingsReady = true;
+    }
+    onIsReadyForStartInitChanged: {
+        if (!isReadyForStartInit || isInited)
+            return;
+        restoreFilters(objectSettings ? objectSettings : {});
+        loadLists();
+        isInited = true;
+    }
     Component.onCompleted: {
         var last = tables.length > 0 ? tables[tables.length - 1] : null;
         if (!tableForRowCount)

@@ -23,6 +23,16 @@ TableView {
     property bool frameInWindow: true
     property string sortRole
     property var currentId
+    // Lists: the hard filters of a shared catalogue ([role, operation, value] each); an own list
+    // sent as a JSON condition (the page checked the right itself); the own list on its way.
+    property var hardFilters: []
+    property bool isConditionList: false
+    property bool isListPending: false
+    // Selection: the page states that choose one row or several, and the result's keys with the
+    // roles they come from.
+    property var selectionStates: ["SELECT"]
+    property var multiSelectionStates: ["REPORT", "MULTI_SELECT"]
+    property var selectionRoles: ({ "id": "id" })
     property var initObjectSettings
     property bool isCompleted: false
     property bool isInited: false
@@ -226,17 +236,32 @@ TableView {
     function duplicateAction() { duplicateEntry(); }
     function duplicateMultiAction() { return ViewLogic.duplicateMultiAction(); }
 
+    // In a selection state the row is the result; otherwise the editor opens, where there is one.
     function doubleClickAction() {
-        if (editorUrl !== "")
+        if (ViewLogic.isSelecting())
+            ViewLogic.selectAndClose();
+        else if (editorUrl !== "")
             editAction();
     }
+
+    function isSelecting() { return ViewLogic.isSelecting(); }
+    function selectAndClose() { return ViewLogic.selectAndClose(); }
 
     function addMenuAction() { addAction(); }
     function editMenuAction() { editAction(); }
     function deleteMenuAction() { deleteAction(); }
 
-    // Replaceable: the page sends its list request or sets its hard filters here.
+    // Replaceable: the parameters of the own list request (see filterParams).
+    function listParams() {
+        return {};
+    }
+
+    function filterParams(filters) { return ViewLogic.filterParams(filters); }
+
+    // Replaceable: loads the list (own request or shared catalogue with its hard filters); false
+    // when nothing may or could be requested.
     function getNewList() {
+        return ViewLogic.loadList();
     }
 
     function handleDoubleClick() { ViewLogic.handleDoubleClick(); }
@@ -328,8 +353,10 @@ TableView {
             function onSrInserted(mapParams) { view.onSrInserted(mapParams); }
 
             function onSaUpdate(mapParams) {
-                if (String(mapParams["RES"]) === "10")
-                    view.onSaUpdate(mapParams);
+                if (String(mapParams["RES"]) !== "10")
+                    return;
+                ViewLogic.followUpdate(mapParams);
+                view.onSaUpdate(mapParams);
             }
 
             // A page going away may take its controller first: the rows leave the view before

@@ -250,17 +250,134 @@ function handleSaRemove(mapParams) {
     view.onSaRemove(mapParams);
 }
 
+// A list answer that is neither the start nor the end of a list: a refusal (a missing right, a
+// filter the server rejects).
+function isListRefusal(mapParams) {
+    var result = mapParams["RES"];
+    if (result !== undefined && result !== null && String(result) !== "")
+        return String(result) !== "10";
+    var state = String(mapParams["STATE"]);
+    return state !== "start" && state !== "end";
+}
+
+// The own list is complete or refused: the rows show and the wait ends.
+function finishOwnList() {
+    view.isListPending = false;
+    if (view.proxy && view.proxy.isPrepareMode)
+        view.proxy.endPrepare();
+    stopBusy();
+}
+
 function handleSaGetList(mapParams) {
     var own = isOwn(mapParams);
     var end = String(mapParams["STATE"]) === "end";
-    if (own && end)
-        stopBusy();
-    if (own && String(mapParams["RES"]) === "0") {
+    if (own && isListRefusal(mapParams)) {
+        finishOwnList();
         Errors.display(view, mapParams);
+        view.onSaGetList(mapParams);
         return;
     }
+    if (own && end)
+        finishOwnList();
     if (end && view.isInited && (own || view.controller.isStaticModel))
         makeSelection();
     if (own)
         view.onSaGetList(mapParams);
+}
+
+// Lists ----------------------------------------------------------------------------------------
+
+// A shared catalogue: nothing is requested, the page's hard filters narrow the class-wide rows;
+// without the read right no row shows. An own list: the page's request, with the read right.
+function loadList() {
+    var controller = view.controller;
+    if (!controller || !view.proxy)
+        return false;
+    var frame = enclosingFrame();
+    var allowed = frame ? frame.checkSecurity(controller) : GLOBAL.securityState(controller, "read");
+    if (controller.isStaticModel) {
+        view.proxy.beginPrepare();
+        view.proxy.clearHardFilter();
+        var filters = allowed ? view.hardFilters : [["id", "=", "-1"]];
+        for (var i = 0; i < filters.length; ++i)
+            view.proxy.appendHardFilterRole(filters[i][0], filters[i][1], filters[i][2]);
+        view.proxy.endPrepare();
+        return allowed;
+    }
+    if (!allowed)
+        return false;
+    view.proxy.beginPrepare();
+    view.isListPending = true;
+    var sent = view.isConditionList ? controller.trGetList(view.listParams(), true)
+                                    : controller.trGetList(view.listParams());
+    if (sent) {
+        startBusy();
+    } else {
+        view.isListPending = false;
+        view.proxy.endPrepare();
+    }
+    return sent;
+}
+
+// A filter value "1" (the placeholder) or an empty one means all: no condition is sent for it.
+function filterParams(filters) {
+    var params = {};
+    for (var key in filters) {
+        var value = filters[key];
+        if (value !== undefined && value !== null && String(value) !== "" && String(value) !== "1")
+            params[key] = String(value);
+    }
+    return params;
+}
+
+// Selection ------------------------------------------------------------------------------------
+
+function pageState() {
+    var frame = enclosingFrame();
+    return frame ? String(frame.state) : "";
+}
+
+function isSelecting() {
+    var state = pageState();
+    return view.selectionStates.indexOf(state) >= 0 || view.multiSelectionStates.indexOf(state) >= 0;
+}
+
+function resultOf(row) {
+    var result = {};
+    for (var key in view.selectionRoles)
+        result[key] = String(view.model.data(row, view.selectionRoles[key]));
+    return result;
+}
+
+// The current row's result (SELECT) or those of every selected row (REPORT, MULTI_SELECT),
+// handed to the opener; then the page closes.
+function selectAndClose() {
+    var frame = enclosingFrame();
+    if (!frame || !view.model || view.currentRow < 0)
+        return false;
+    var result;
+    if (view.multiSelectionStates.indexOf(pageState()) >= 0) {
+        result = [];
+        view.selection.forEach(function (row) { result.push(resultOf(row)); });
+        if (result.length === 0)
+            result.push(resultOf(view.currentRow));
+    } else {
+        result = resultOf(view.currentRow);
+    }
+    frame.select(result);
+    frame.closed();
+    return true;
+}
+
+// Another editor's saved record: the row shown here takes its new values.
+function followUpdate(mapParams) {
+    var rows = view.controller ? view.controller.originalModel : null;
+    if (!rows || String(mapParams["RES"]) !== "10" || rows.checkValueByRole("id", String(mapParams["id"])) < 0)
+        return;
+    var record = {};
+    for (var key in mapParams) {
+        if (["FN", "RECEIVER", "RES", "ERRCODE", "id_owner_modify", "SIGN"].indexOf(key) < 0)
+            record[key] = mapParams[key];
+    }
+    rows.addRow(record);
 }

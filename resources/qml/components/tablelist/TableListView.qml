@@ -24,6 +24,7 @@ ListView {
     property var initObjectSettings
     property bool isCompleted: false
     property bool isInited: false
+    property bool isListPending: false
     readonly property bool isReadyForStartInit: !!controller && isCompleted && !!controller.originalModel
                                                 && controller.originalModel.dataAtLeastLoaded
                                                 && initObjectSettings !== undefined

@@ -71,6 +71,22 @@ Row {
         return end === "" ? "" : String(Number(end) + 60000);
     }
 
+    // The period as a page's settings keep it: the four texts.
+    function settings() {
+        return { "startDate": startDateEdit.text, "startTime": startTimeEdit.text,
+                 "endDate": endDateEdit.text, "endTime": endTimeEdit.text };
+    }
+
+    // A kept period; a missing or partial one leaves the period as it is.
+    function restore(saved) {
+        if (!saved || !saved["startDate"] || !saved["startTime"] || !saved["endDate"] || !saved["endTime"])
+            return;
+        startDateEdit.legalText = saved["startDate"];
+        startTimeEdit.legalText = saved["startTime"];
+        endDateEdit.legalText = saved["endDate"];
+        endTimeEdit.legalText = saved["endTime"];
+    }
+
     spacing: 5
     onLastDateChanged: reset()
     Component.onCompleted: reset()

@@ -1,0 +1,17 @@
+#include "menucommands.h"
+
+#include <QtGlobal>
+
+const QVector<MenuCommand> &menuCommands()
+{
+    static const QVector<MenuCommand> commands{
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "C&rash Reports"), "crashReport",
+         "qrc:/qml/crash/CrashReportTable.qml"},
+        {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "&Cities"), "cities",
+         "qrc:/qml/address/city/CityTable.qml"},
+        // Opened without an id: the editor finds its rows by their codes.
+        {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
+         "qrc:/qml/version/VersionEditor.qml"},
+    };
+    return commands;
+}

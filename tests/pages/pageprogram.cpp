@@ -1,0 +1,190 @@
+#include "pageprogram.h"
+
+#include "startup/startup.h"
+#include "shell/context.h"
+#include "shell/global.h"
+#include "shell/mainwindow.h"
+
+#include "client/controller/security/securityoption.h"
+#include "client/controller/security/usersecurityoption.h"
+#include "client/controller/usersession.h"
+#include "common/core/db/pgenvironment.h"
+#include "common/core/singleton/spsingleton.h"
+#include "common/core/utils/utils.h"
+#include "gui/core/context.h"
+#include "gui/dialog/login.h"
+
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPointer>
+#include <QQuickItem>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace Client::Controller;
+
+namespace {
+
+const QString Login = QStringLiteral("admin");
+const QString Password = QStringLiteral("pages");
+
+} // namespace
+
+PageProgram::PageProgram() = default;
+
+PageProgram::~PageProgram()
+{
+    m_startup.reset();
+    if (!m_sqlName.isEmpty())
+        QSqlDatabase::removeDatabase(m_sqlName);
+}
+
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
+{
+    m_database = std::make_unique<ScratchDatabase>(prefix);
+    if (!m_database->isOpen())
+        return m_database->error();
+    m_server.setEnvironment(m_database->environment());
+    QStringList arguments{"--database", "--user", Login + ":" + passwordDigest(Password)};
+    for (const QString &user : moreUsers)
+        arguments << "--user" << user;
+    if (!m_server.start(arguments))
+        return QStringLiteral("the stand-in server did not start");
+
+    m_sqlName = QStringLiteral("pages-") + prefix;
+    QSqlDatabase sql = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_sqlName);
+    Common::applyPgEnvironment(sql);
+    sql.setDatabaseName(m_database->name());
+    if (!sql.open())
+        return QStringLiteral("no SQL connection: ") + sql.lastError().text();
+
+    QCoreApplication::setOrganizationName("Koriv");
+    QCoreApplication::setApplicationName("KorivAdmin");
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings settings;
+    settings.beginWriteArray("hosts", 1);
+    settings.setArrayIndex(0);
+    settings.setValue("name", "Stand-in");
+    settings.setValue("address", "127.0.0.1");
+    settings.setValue("port", m_server.port());
+    settings.endArray();
+    settings.setValue("auth/current_host", 0);
+    settings.setValue("auth/login", Login);
+    settings.setValue("i18n/lang", "en");
+    settings.setValue("updating/checkOnStartup", false);
+    settings.sync();
+
+    m_watchdog.allowOpen("Gui::DataLoading");
+    m_watchdog.allowOpen("Gui::Dialog::Login");
+    m_startup = std::make_unique<Startup>();
+    Gui::Dialog::Login *dialog = m_startup->loginDialog();
+    if (!dialog)
+        return QStringLiteral("no sign-in dialog");
+    dialog->passwordEdit()->setText(Password);
+    QTimer::singleShot(0, dialog, &Gui::Dialog::Login::accept);
+    const bool loaded = QTest::qWaitFor(
+        [this] {
+            Global *global = Context::global();
+            return m_startup->mainWindow() && global && global->loadedCount() > 0
+                && global->loadedCount() == global->registeredCount() && !global->loadingWindow();
+        },
+        30000);
+    if (!loaded)
+        return QStringLiteral("the program did not sign in and load its lists");
+    for (const QJsonObject &event : m_server.events()) {
+        if (event.value("event") == "connected")
+            m_connection = event.value("conn").toInt();
+    }
+    return QString();
+}
+
+QSqlDatabase PageProgram::database() const
+{
+    return QSqlDatabase::database(m_sqlName);
+}
+
+QString PageProgram::problems()
+{
+    QStringList found = m_guard.takeUnexpected();
+    const QString modal = m_watchdog.problems();
+    if (!modal.isEmpty())
+        found.append(modal);
+    m_watchdog.reset();
+    return found.join('\n');
+}
+
+QObject *PageProgram::openPage(const QString &url, QVariantMap properties)
+{
+    properties.insert("isWindow", true);
+    properties.insert("isNewInstance", true);
+    return Gui::Context::createQmlFrame(url, properties);
+}
+
+bool PageProgram::closePage(QObject *page)
+{
+    QPointer<QObject> guard(page);
+    if (!guard)
+        return true;
+    QMetaObject::invokeMethod(page, "closed");
+    return QTest::qWaitFor([&] { return guard.isNull(); }, 5000);
+}
+
+bool PageProgram::waitForSent(const QString &fn, int count, int timeoutMs)
+{
+    return m_server.waitForCount(StandinServer::isMessage(fn), count, timeoutMs);
+}
+
+void PageProgram::push(const QVariantMap &message)
+{
+    const QByteArray json = QJsonDocument(QJsonObject::fromVariantMap(message)).toJson(QJsonDocument::Compact);
+    const int before = m_server.count(StandinServer::isEvent("sent"));
+    m_server.command(QStringLiteral("push-text %1 %2").arg(m_connection).arg(QString::fromUtf8(json)));
+    m_server.waitForCount(StandinServer::isEvent("sent"), before + 1, 5000);
+    QTest::qWait(100);
+}
+
+std::shared_ptr<void> PageProgram::withholdRight(const QString &controllerName, const QString &operation)
+{
+    const QString code = controllerName + QStringLiteral(".crud.") + operation;
+    OriginalModel *options = SecurityOption().originalModel();
+    const QString option = options->data(QStringLiteral("code"), code, QStringLiteral("id")).toString();
+    OriginalModel *values = SpSingleton<UserSecurityOption>::instance()->originalModel();
+    const QString id = QStringLiteral("-77");
+    values->addRow({{"id", id}, {"rst_id_owner", SpSingleton<UserSession>::instance()->property("rst_id_owner")},
+                    {"rst_id_so", option.isEmpty() ? QStringLiteral("-1") : option}, {"option_value", "0"},
+                    {"is_using", "1"}});
+    return std::shared_ptr<void>(nullptr, [values, id](void *) { values->delRow(id); });
+}
+
+QVariant PageProgram::query(const QString &statement, const QVariantList &values)
+{
+    QSqlQuery query(database());
+    query.prepare(statement);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        qWarning().noquote() << "SQL failed:" << query.lastError().text() << statement;
+        return QVariant();
+    }
+    return query.next() ? query.value(0) : QVariant();
+}
+
+QQuickItem *pageControl(QObject *page, const QString &objectName)
+{
+    if (!page)
+        return nullptr;
+    QQuickItem *root = qobject_cast<QQuickItem *>(page);
+    const QList<QQuickItem *> found = page->findChildren<QQuickItem *>(objectName);
+    if (!found.isEmpty())
+        return found.first();
+    // A window's content is not a child object of the frame: search the frame's window too.
+    QObject *window = page->property("window").value<QObject *>();
+    if (window) {
+        const QList<QQuickItem *> inWindow = window->findChildren<QQuickItem *>(objectName);
+        if (!inWindow.isEmpty())
+            return inWindow.first();
+    }
+    return root && root->objectName() == objectName ? root : nullptr;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "modalwatchdog.h"
+#include "qmlmessageguard.h"
+#include "scratchdatabase.h"
+#include "standinserver.h"
+
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+
+class QQuickItem;
+class Startup;
+
+// The program as main() starts it, offscreen in this process, signed in as "admin" to the
+// stand-in over a database of its own, with the data loaded; pages open in it as frames of the
+// shell. Any QML warning and any unexpected modal window is kept for the test to check.
+class PageProgram
+{
+public:
+    PageProgram();
+    ~PageProgram();
+
+    // Starts everything; empty when it worked, otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {});
+
+    StandinServer &server() { return m_server; }
+    QSqlDatabase database() const;
+    QmlMessageGuard &messages() { return m_guard; }
+    ModalWatchdog &watchdog() { return m_watchdog; }
+    // Unexpected QML messages and modal windows since the last call; empty when clean.
+    QString problems();
+
+    // Opens a page by URL in a window of its own, as a new instance; null when it did not open.
+    QObject *openPage(const QString &url, QVariantMap properties = {});
+    // Closes a page's frame (as its window's close does) and waits until it is gone.
+    bool closePage(QObject *page);
+
+    // The requests of the program with that FN, from the first on or from index from.
+    QList<QJsonObject> sent(const QString &fn) const { return m_server.received(fn); }
+    int sentCount(const QString &fn) const { return m_server.received(fn).size(); }
+    bool waitForSent(const QString &fn, int count, int timeoutMs = 10000);
+    // Delivers a message to the program as the server would send it.
+    void push(const QVariantMap &message);
+
+    // The user's effective read right on a controller is withheld while the returned object lives.
+    std::shared_ptr<void> withholdRight(const QString &controllerName, const QString &operation = "read");
+    // Runs SQL on the scratch database; the first column of the first row, or an invalid value.
+    QVariant query(const QString &statement, const QVariantList &values = {});
+    int connection() const { return m_connection; }
+
+private:
+    std::unique_ptr<ScratchDatabase> m_database;
+    StandinServer m_server;
+    QmlMessageGuard m_guard;
+    ModalWatchdog m_watchdog;
+    std::unique_ptr<Startup> m_startup;
+    int m_connection = 0;
+    QString m_sqlName;
+};
+
+// A control of a page by object name (the first found below it); null when there is none.
+QQuickItem *pageControl(QObject *page, const QString &objectName);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What a page asks for when it opens.
+enum class PageList {
+    None,   // nothing (an editor opened for a new record)
+    Own,    // its own "<controller>_trGetList"
+    Shared  // nothing: it shows a shared catalogue list that start-up loaded
+};
+
+// An editor's round trip over a stored record: unchanged OK sends nothing, a changed field sends
+// exactly the request keys, a refusal carrying the field's error code focuses it and shows the
+// page error text.
+struct EditorRow
+{
+    // SQL giving the id of the record to open; empty: the editor opens without an id.
+    QString recordSql;
+    // The field changed (its object name), its new value, the keys of the update request.
+    QString field;
+    QString value;
+    QStringList request;
+    // SQL giving the stored value of the field (the record id bound, where there is one).
+    QString storedSql;
+    // A server error code that belongs to the field (empty: none) and the text the page shows.
+    QString errorCode;
+    QString errorText;
+};
+
+// One page file of the catalogue: its URL, the controller whose read right it needs and the list
+// it asks for; for an editor, its round trip.
+struct PageRow
+{
+    QString url;
+    QString controller;
+    PageList list = PageList::None;
+    EditorRow editor;
+    bool isEditor() const { return !editor.field.isEmpty(); }
+};
+
+// Every page of the test bed; adding a page is adding its row.
+const QVector<PageRow> &pageRows();

@@ -1,0 +1,323 @@
+// Pages at work, the program signed in to the stand-in over PostgreSQL beside a second client:
+// the SMS table filtered and a record renamed (stored, shown in the open table and in the second
+// client's list), a city added, edited and removed in both, a record locked by the other client
+// that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
+// database saved to a file.
+#include "pageprogram.h"
+#include "secondclient.h"
+
+#include "startup/startup.h"
+
+#include "model/orlem/city/city.h"
+#include "model/orlem/sms/sms.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPointer>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString SecondPassword = QStringLiteral("second shift");
+
+// The item of a page that has the property (the table view: "hardFilters"; the table: "filterField").
+QObject *itemWith(QObject *page, const char *property)
+{
+    QObject *window = page->property("window").value<QObject *>();
+    for (QObject *root : {page, window}) {
+        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
+            if (child->metaObject()->indexOfProperty(property) >= 0)
+                return child;
+        }
+    }
+    return nullptr;
+}
+
+QAbstractItemModel *shownRows(QObject *page)
+{
+    QObject *view = itemWith(page, "hardFilters");
+    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
+}
+
+// The row of the view showing the record; -1 when it is not shown.
+int shownRow(QObject *page, const QString &id)
+{
+    int row = -1;
+    QMetaObject::invokeMethod(shownRows(page), "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                              Q_ARG(QVariant, QVariant(id)));
+    return row;
+}
+
+QString shownValue(QObject *page, const QString &id, const QString &role)
+{
+    const int row = shownRow(page, id);
+    QVariant value;
+    if (row >= 0)
+        QMetaObject::invokeMethod(shownRows(page), "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row),
+                                  Q_ARG(QString, role));
+    return value.toString();
+}
+
+// Makes the record current and runs a view action ("editAction", "addAction", "deleteAction").
+QObject *viewAction(QObject *page, const QString &action, const QString &id = QString())
+{
+    QObject *view = itemWith(page, "hardFilters");
+    if (!id.isEmpty())
+        QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, shownRow(page, id)));
+    QVariant result;
+    QMetaObject::invokeMethod(view, action.toLatin1().constData(), Q_RETURN_ARG(QVariant, result));
+    return result.value<QObject *>();
+}
+
+void press(QObject *page, const QString &button)
+{
+    QQuickItem *item = pageControl(page, button);
+    QVERIFY2(item, qPrintable(button));
+    QMetaObject::invokeMethod(item, "clicked");
+}
+
+} // namespace
+
+class TestPageFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void smsRenamedEverywhere();
+    void citiesAddedEditedRemoved();
+    void lockedRecordIsNotSaved();
+    void refusedListEndsTheWait();
+    void crashDatabaseSaved();
+
+private:
+    // Sets the admin group's value of an option in the database (the server's view of rights).
+    void setAdminRight(const QString &code, const QString &value);
+    QString insert(const QString &statement);
+
+    // Made first and gone last: see SecondClient.
+    SecondClient m_other;
+    PageProgram m_program;
+};
+
+void TestPageFlows::initTestCase()
+{
+    const QString failure = m_program.start("pageflows", {"second:" + passwordDigest(SecondPassword)});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
+}
+
+void TestPageFlows::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestPageFlows::setAdminRight(const QString &code, const QString &value)
+{
+    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
+                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
+                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
+                    {value, code});
+}
+
+QString TestPageFlows::insert(const QString &statement)
+{
+    return m_program.query(statement).toString();
+}
+
+void TestPageFlows::smsRenamedEverywhere()
+{
+    insert("INSERT INTO sms (name, code, value) VALUES ('Welcome', 'welcome', 'Hello {SIGN}') RETURNING id");
+    const QString id = insert("INSERT INTO sms (name, code, value) VALUES ('Goodbye', 'goodbye', 'Bye {SIGN}') RETURNING id");
+    SecondClient &other = m_other;
+    other.watch<Model::Orlem::Sms>("sms");
+    QVERIFY(other.load());
+    QCOMPARE(other.value(id, "name").toString(), QString("Goodbye"));
+
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/sms/SmsTable.qml");
+    QVERIFY(table);
+    const int stored = m_program.query("SELECT count(*) FROM sms WHERE id > 1").toInt();
+    QTRY_COMPARE(shownRows(table)->rowCount(), stored);
+    itemWith(table, "filterField")->property("filterField").value<QObject *>()->setProperty("text", "Goodb");
+    QTRY_COMPARE(shownRows(table)->rowCount(), 1);
+
+    QPointer<QObject> editor = viewAction(table, "editAction", id);
+    QVERIFY(editor);
+    QQuickItem *name = pageControl(editor, "name");
+    QTRY_COMPARE(name->property("legalText").toString(), QString("Goodbye"));
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    name->setProperty("text", "Farewell");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Farewell"));
+    // The open table follows its own save.
+    itemWith(table, "filterField")->property("filterField").value<QObject *>()->setProperty("text", "");
+    QTRY_COMPARE(shownValue(table, id, "name"), QString("Farewell"));
+    QTRY_COMPARE(other.value(id, "name").toString(), QString("Farewell"));
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestPageFlows::citiesAddedEditedRemoved()
+{
+    SecondClient &other = m_other;
+    other.watch<Model::Orlem::City>("city");
+    QVERIFY(other.load());
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
+    QVERIFY(table);
+
+    // Add.
+    QPointer<QObject> editor = viewAction(table, "addAction");
+    QVERIFY(editor);
+    QCOMPARE(editor->property("state").toString(), QString("ADD"));
+    pageControl(editor, "name")->setProperty("text", "Odesa");
+    pageControl(editor, "coords_vertex")->setProperty("text", "46.48 30.72");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    const QString id = m_program.query("SELECT id FROM cities WHERE name = 'Odesa'").toString();
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(m_program.query("SELECT coords_vertex FROM cities WHERE id = ?", {id}).toString(), QString("46.48 30.72"));
+    QTRY_COMPARE(shownValue(table, id, "name"), QString("Odesa"));
+    QTRY_COMPARE(other.value(id, "name").toString(), QString("Odesa"));
+
+    // Edit.
+    editor = viewAction(table, "editAction", id);
+    QVERIFY(editor);
+    QTRY_COMPARE(pageControl(editor, "name")->property("legalText").toString(), QString("Odesa"));
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    pageControl(editor, "name")->setProperty("text", "Odessa");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Odessa"));
+    QTRY_COMPARE(shownValue(table, id, "name"), QString("Odessa"));
+    QTRY_COMPARE(other.value(id, "name").toString(), QString("Odessa"));
+
+    // Remove, confirmed.
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    viewAction(table, "deleteAction", id);
+    QTRY_VERIFY(m_program.query("SELECT count(*) FROM cities WHERE id = ?", {id}).toInt() == 0);
+    QTRY_COMPARE(shownRow(table, id), -1);
+    QTRY_VERIFY(!other.hasRow(id));
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Do you want to delete record?"});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestPageFlows::lockedRecordIsNotSaved()
+{
+    const QString id = insert("INSERT INTO sms (name, code, value) VALUES ('Locked', 'locked', 'x') RETURNING id");
+    SecondClient &other = m_other;
+    other.watch<Model::Orlem::Sms>("sms");
+    QCOMPARE(other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    setAdminRight("sms.crud.update_locked_record", "0");
+
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/sms/SmsEditor.qml", {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QQuickItem *name = pageControl(editor, "name");
+    QTRY_COMPARE(name->property("legalText").toString(), QString("Locked"));
+    // The lock is refused and said so.
+    QTRY_VERIFY(m_program.watchdog().texts().join('\n').startsWith("LOCK: "));
+    m_program.watchdog().reset();
+    name->setProperty("text", "Mine now");
+    press(editor, "okButton");
+    QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+    QVERIFY2(m_program.watchdog().texts().first().startsWith("UPDATE: Record locked by other user"),
+             qPrintable(m_program.watchdog().texts().join('\n')));
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Locked"));
+
+    setAdminRight("sms.crud.update_locked_record", "1");
+    QCOMPARE(other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+    name->setProperty("text", "Locked");
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestPageFlows::refusedListEndsTheWait()
+{
+    // The client holds the right, the server no longer grants it.
+    setAdminRight("crashReport.crud.read", "0");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+    QVERIFY2(m_program.watchdog().texts().first().startsWith(
+                 "GET LIST: You don't have enough access privileges for this operation"),
+             qPrintable(m_program.watchdog().texts().join('\n')));
+    m_program.watchdog().reset();
+    QObject *view = itemWith(table, "hardFilters");
+    QVERIFY(!view->property("isPrepareMode").toBool());
+    QVERIFY(!view->property("isListPending").toBool());
+    QObject *busyTimer = table->findChild<QObject *>("busyTimer");
+    QVERIFY(busyTimer && !busyTimer->property("running").toBool());
+    QVERIFY(!table->property("isBusy").toBool());
+    setAdminRight("crashReport.crud.read", "1");
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestPageFlows::crashDatabaseSaved()
+{
+    const QByteArray bytes("SQLite format 3\0crash", 21);
+    const QString now = QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString withDb = insert("INSERT INTO crash_reports (db, dt_utc_insert, dt_utc_last_update) VALUES ('"
+                                  + QString::fromLatin1(bytes.toBase64()) + "', " + now + ", " + now + ") RETURNING id");
+    const QString withoutDb = insert("INSERT INTO crash_reports (db, dt_utc_insert, dt_utc_last_update) VALUES ('', "
+                                     + now + ", " + now + ") RETURNING id");
+    const int lists = m_program.sentCount("crashReport_trGetList");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
+    QVERIFY(table);
+    QVERIFY(m_program.waitForSent("crashReport_trGetList", lists + 1));
+    const QJsonObject request = m_program.sent("crashReport_trGetList").last();
+    QVERIFY(request.value("dt_utc_insert_start").toString().toLongLong() <= now.toLongLong());
+    QVERIFY(request.value("dt_utc_insert_end").toString().toLongLong() > now.toLongLong());
+    QTRY_VERIFY(shownRow(table, withDb) >= 0 && shownRow(table, withoutDb) >= 0);
+
+    // No database: said so, no file dialog.
+    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, withoutDb)));
+    press(table, "downloadButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Database is absent or corrupted"});
+    m_program.watchdog().reset();
+
+    // A database: saved under the chosen name with ".db" appended.
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath("crash");
+    table->setProperty("database", bytes);
+    QVariant written;
+    QMetaObject::invokeMethod(table, "saveDatabase", Q_RETURN_ARG(QVariant, written),
+                              Q_ARG(QVariant, QUrl::fromLocalFile(chosen)));
+    QVERIFY(written.toBool());
+    QTRY_VERIFY(QFile::exists(chosen + ".db"));
+    QFile saved(chosen + ".db");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), bytes);
+    QVERIFY(table->property("database").isNull() || !table->property("database").isValid()
+            || table->property("database").toByteArray().isEmpty());
+
+    // A file that cannot be written is reported, not taken for saved.
+    table->setProperty("database", bytes);
+    m_program.messages().expect("Failed to open file for writing");
+    QVariant result;
+    QMetaObject::invokeMethod(table, "saveDatabase", Q_RETURN_ARG(QVariant, result),
+                              Q_ARG(QVariant, QUrl::fromLocalFile(folder.filePath("missing/folder/crash.db"))));
+    QVERIFY(!result.toBool());
+    QVERIFY(!QFile::exists(folder.filePath("missing/folder/crash.db")));
+    QTRY_COMPARE(m_program.watchdog().texts(),
+                 QStringList{"Failed to save the database file " + folder.filePath("missing/folder/crash.db")});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(table));
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    Startup::prepare();
+    QApplication application(argc, argv);
+    TestPageFlows test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pageflows.moc"

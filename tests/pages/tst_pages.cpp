@@ -1,0 +1,273 @@
+// Every page of the catalogue in the program signed in to the stand-in over PostgreSQL: it opens
+// without a QML warning, asks for its own list only (shared lists ask nothing) and nothing
+// without the read right; each editor saves nothing unchanged, exactly its request map for one
+// changed field, and shows a refusal at the field it belongs to. The main menu's commands open
+// their pages.
+#include "pageprogram.h"
+#include "pagerows.h"
+
+#include "shell/context.h"
+#include "shell/menucommands.h"
+#include "startup/startup.h"
+
+#include "gui/core/context.h"
+#include "gui/core/global.h"
+#include "gui/frame/frames.h"
+#include "gui/mainwindow/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(PageRow)
+
+namespace {
+
+// The table view of a page: the item that takes hard filters.
+QObject *listView(QObject *page)
+{
+    QObject *window = page->property("window").value<QObject *>();
+    for (QObject *root : {page, window}) {
+        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
+            if (child->metaObject()->indexOfProperty("hardFilters") >= 0)
+                return child;
+        }
+    }
+    return nullptr;
+}
+
+QObject *formOf(QObject *editor)
+{
+    return editor ? editor->property("form").value<QObject *>() : nullptr;
+}
+
+QString receiverOf(QObject *editor)
+{
+    QObject *form = formOf(editor);
+    QObject *controller = form ? form->property("controller").value<QObject *>() : nullptr;
+    return controller ? controller->property("objectNumber").toString() : QString();
+}
+
+void press(QObject *page, const QString &button)
+{
+    QQuickItem *item = pageControl(page, button);
+    QVERIFY2(item, qPrintable(button));
+    QMetaObject::invokeMethod(item, "clicked");
+}
+
+} // namespace
+
+class TestPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void opens_data();
+    void opens();
+    void editorRoundTrip_data();
+    void editorRoundTrip();
+    void menuCommands();
+
+private:
+    QObject *openEditor(const PageRow &row, const QString &id);
+
+    PageProgram m_program;
+};
+
+void TestPages::initTestCase()
+{
+    const QString failure = m_program.start("pages");
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestPages::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestPages::opens_data()
+{
+    QTest::addColumn<PageRow>("row");
+    for (const PageRow &row : pageRows())
+        QTest::newRow(qPrintable(row.url.section('/', -1))) << row;
+}
+
+void TestPages::opens()
+{
+    QFETCH(PageRow, row);
+    const QString list = row.controller + "_trGetList";
+    for (bool withRight : {true, false}) {
+        const std::shared_ptr<void> withheld = withRight ? nullptr : m_program.withholdRight(row.controller);
+        if (!withRight)
+            m_program.watchdog().reset();
+        const int before = m_program.sentCount(list);
+        QPointer<QObject> page = m_program.openPage(row.url);
+        QVERIFY2(page, qPrintable(row.url));
+        const int expected = withRight && row.list == PageList::Own ? 1 : 0;
+        if (expected)
+            QVERIFY(m_program.waitForSent(list, before + 1));
+        QTest::qWait(300);
+        QCOMPARE(m_program.sentCount(list), before + expected);
+        if (expected) {
+            // The own list asks with the row limit only, or with the page's own filters.
+            const QJsonObject request = m_program.sent(list).last();
+            QVERIFY(request.contains("query_limit"));
+        }
+        if (!withRight && row.list != PageList::None) {
+            // A table says why it shows nothing.
+            QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+            QVERIFY2(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"),
+                     qPrintable(m_program.watchdog().texts().join('\n')));
+            m_program.watchdog().reset();
+        }
+        if (row.list == PageList::Shared) {
+            // The shared list shows its rows but the placeholder; without the right, none.
+            QObject *view = listView(page);
+            QVERIFY(view);
+            QAbstractItemModel *rows = view->property("model").value<QAbstractItemModel *>();
+            QVERIFY(rows);
+            int placeholder = -1;
+            QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, placeholder),
+                                      Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant("1")));
+            QCOMPARE(placeholder, -1);
+            QObject *controller = view->property("controller").value<QObject *>();
+            auto *all = controller->property("originalModel").value<QAbstractItemModel *>();
+            QVERIFY(all && all->rowCount() > 0);
+            if (withRight)
+                QTRY_COMPARE(rows->rowCount(), all->rowCount() - 1);
+            else
+                QCOMPARE(rows->rowCount(), 0);
+        }
+        QVERIFY(m_program.closePage(page));
+    }
+}
+
+QObject *TestPages::openEditor(const PageRow &row, const QString &id)
+{
+    QVariantMap properties;
+    if (!id.isEmpty())
+        properties = {{"state", "EDIT"}, {"id", id}};
+    QObject *editor = m_program.openPage(row.url, properties);
+    if (!editor)
+        return nullptr;
+    QQuickItem *field = pageControl(editor, row.editor.field);
+    const QVariant stored = id.isEmpty() ? m_program.query(row.editor.storedSql)
+                                         : m_program.query(row.editor.storedSql, {id});
+    if (!field || !QTest::qWaitFor([&] { return field->property("legalText") == stored.toString(); }, 10000)
+        || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)) {
+        qWarning() << "editor" << row.url << "did not show the stored" << row.editor.field << stored;
+        return nullptr;
+    }
+    return editor;
+}
+
+void TestPages::editorRoundTrip_data()
+{
+    QTest::addColumn<PageRow>("row");
+    for (const PageRow &row : pageRows()) {
+        if (row.isEditor())
+            QTest::newRow(qPrintable(row.url.section('/', -1))) << row;
+    }
+}
+
+void TestPages::editorRoundTrip()
+{
+    QFETCH(PageRow, row);
+    const EditorRow &edit = row.editor;
+    const QString update = row.controller + "_trUpdate";
+    const QString id = edit.recordSql.isEmpty() ? QString() : m_program.query(edit.recordSql).toString();
+    QVERIFY(edit.recordSql.isEmpty() || !id.isEmpty());
+
+    // Unchanged, OK closes the editor and sends nothing.
+    int updates = m_program.sentCount(update);
+    QPointer<QObject> editor = openEditor(row, id);
+    QVERIFY(editor);
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount(update), updates);
+
+    // One field changed: exactly the request map, the stored value changes, OK closes.
+    editor = openEditor(row, id);
+    QVERIFY(editor);
+    pageControl(editor, edit.field)->setProperty("text", edit.value);
+    QVERIFY(editor->property("isDirty").toBool());
+    press(editor, "okButton");
+    QVERIFY(m_program.waitForSent(update, updates + 1));
+    QJsonObject request = m_program.sent(update).last();
+    for (const char *key : {"FN", "RECEIVER", "SIGN"})
+        request.remove(key);
+    QStringList keys = request.keys();
+    QStringList expected = edit.request;
+    keys.sort();
+    expected.sort();
+    QCOMPARE(keys, expected);
+    QTRY_VERIFY(editor.isNull());
+    const QVariant stored = id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
+    QCOMPARE(stored.toString(), edit.value);
+
+    // A refusal: the field of its code takes the focus, the page error text shows, the editor stays.
+    editor = openEditor(row, id);
+    QVERIFY(editor);
+    m_program.watchdog().reset();
+    const QString code = edit.errorCode.isEmpty() ? QStringLiteral("100") : edit.errorCode;
+    const QString recordId = id.isEmpty() ? m_program.query("SELECT id FROM versions_tmp WHERE code = 'tax_min'").toString() : id;
+    m_program.push({{"FN", row.controller + "_saUpdate"}, {"RECEIVER", receiverOf(editor)}, {"RES", "0"},
+                    {"ERRCODE", code}, {"id", recordId}});
+    QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+    const QString text = m_program.watchdog().texts().join('\n');
+    QVERIFY2(text.startsWith(edit.errorText), qPrintable(text));
+    QVERIFY2(text.contains("(code: " + code + ", controller: " + row.controller), qPrintable(text));
+    if (!edit.errorCode.isEmpty()) {
+        QQuickItem *field = pageControl(editor, edit.field);
+        QTRY_VERIFY(field->hasActiveFocus() || field->property("activeFocus").toBool());
+    }
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestPages::menuCommands()
+{
+    QMenuBar *bar = Gui::Context::mainWindow()->menuBar();
+    QStringList names;
+    for (const MenuCommand &command : ::menuCommands()) {
+        if (!command.text)
+            continue;
+        const QString name = QString::fromLatin1(command.objectName);
+        QAction *action = bar->findChild<QAction *>(name);
+        QVERIFY2(action, qPrintable(name));
+        QVERIFY(action->shortcut().isEmpty());
+        QCOMPARE(action->text(), QCoreApplication::translate("MainMenu", command.text));
+        action->trigger();
+        Gui::Frames *frames = Gui::Global::currentFrames();
+        QVERIFY(frames && !frames->list().isEmpty());
+        QObject *page = frames->list().last();
+        QCOMPARE(page->property("url").toString(), QString::fromLatin1(command.url));
+        // The version editor opens without an id.
+        QVERIFY(page->property("id").toString() != "1");
+        QVERIFY(m_program.closePage(page));
+        names.append(name);
+    }
+    QVERIFY(names.contains("cities") && names.contains("versions") && names.contains("crashReport"));
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    Startup::prepare();
+    QApplication application(argc, argv);
+    TestPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_pages.moc"
