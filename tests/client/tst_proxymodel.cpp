@@ -3,6 +3,7 @@
 #include "listcatalogue.h"
 #include "messagecatcher.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 using Client::Controller::OriginalModel;
@@ -40,6 +41,7 @@ private slots:
     void typedSort_data();
     void typedSort();
     void prepareMode();
+    void sortsOnlyRowsOutOfOrder();
     void changedRowsRefilterOnce();
     void lookupsByViewRow();
 
@@ -293,6 +295,40 @@ void TestProxyModel::prepareMode()
     m_proxy->beginPrepare();
     m_proxy->setFilterPattern("delta");
     QCOMPARE(shownIds(), QStringList{"4"});
+}
+
+void TestProxyModel::sortsOnlyRowsOutOfOrder()
+{
+    QAbstractItemModelTester tester(m_proxy.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy layouts(m_proxy.get(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy finished(m_proxy.get(), &ProxyModel::sortFinished);
+    // Already in that order: nothing moves, and the listeners still hear the sort end.
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(finished.count(), 1);
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "10"}));
+    QVERIFY(layouts.count() > 0);
+
+    // A row that came, a value that changed or a rebuild by a filter: the next sort looks again.
+    m_model->addRow({{"id", "7"}, {"name", "late"}});
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "7", "10"}));
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "4", "3", "7"}));
+    m_model->updateValue(QString("1"), "name", "zeta");
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    m_proxy->setFilterPattern("a");
+    layouts.clear();
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    // Removing rows keeps the others in order.
+    m_model->delRow("4");
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "3", "7", "1"}));
 }
 
 void TestProxyModel::changedRowsRefilterOnce()

@@ -41,7 +41,7 @@ PageProgram::~PageProgram()
         QSqlDatabase::removeDatabase(m_sqlName);
 }
 
-QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed)
 {
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
@@ -59,6 +59,11 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     sql.setDatabaseName(m_database->name());
     if (!sql.open())
         return QStringLiteral("no SQL connection: ") + sql.lastError().text();
+    for (const QString &statement : seed) {
+        QSqlQuery query(sql);
+        if (!query.exec(statement))
+            return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
+    }
 
     QCoreApplication::setOrganizationName("Koriv");
     QCoreApplication::setApplicationName("KorivAdmin");

@@ -24,8 +24,9 @@ public:
     PageProgram();
     ~PageProgram();
 
-    // Starts everything; empty when it worked, otherwise why not.
-    QString start(const QString &prefix, const QStringList &moreUsers = {});
+    // Starts everything, the seed statements run on the new database first; empty when it
+    // worked, otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;

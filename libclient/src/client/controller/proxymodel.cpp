@@ -84,12 +84,20 @@ void ProxyModel::onSourceModelChanged()
     if (m_source) {
         disconnect(m_source, &QAbstractItemModel::dataChanged, this,
                    qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
+        disconnect(m_source, nullptr, this, SLOT(onSourceRowsMoved()));
     }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled.valid = false;
+    m_sorted = false;
     if (m_source) {
         connect(m_source, &QAbstractItemModel::dataChanged, this,
                 qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
+        // Removed rows leave the others in order; any other change may not.
+        connect(m_source, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(layoutChanged(QList<QPersistentModelIndex>, QAbstractItemModel::LayoutChangeHint)),
+                this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(modelReset()), this, SLOT(onSourceRowsMoved()));
     }
 }
 
@@ -104,6 +112,11 @@ void ProxyModel::deferRows()
     connect(m_source, &QAbstractItemModel::rowsInserted, this, &ProxyModel::onDeferredRowArrived);
     m_lastDeferredRow.start();
     m_deferralTimer.start();
+}
+
+void ProxyModel::onSourceRowsMoved()
+{
+    m_sorted = false;
 }
 
 void ProxyModel::onDeferredRowArrived()
@@ -145,6 +158,7 @@ void ProxyModel::takeRows()
     rowCount();
     releaseSortKeys();
     m_switchingSource = false;
+    m_sorted = sortColumn() == 0;
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
@@ -198,6 +212,7 @@ void ProxyModel::invalidateFilter()
     invalidate();
     rowCount();
     releaseSortKeys();
+    m_sorted = sortColumn() == 0;
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -601,6 +616,7 @@ void ProxyModel::sort(int column, Qt::SortOrder order)
     prepareSortKeys(sortRole());
     QSortFilterProxyModel::sort(column, order);
     releaseSortKeys();
+    m_sorted = column == 0;
 }
 
 void ProxyModel::releaseSortKeys()
@@ -619,12 +635,15 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
     flushRefilter();
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
-    if (number != sortRole()) {
-        // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
-        QSortFilterProxyModel::sort(-1, order);
-        setSortRole(number);
+    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == 0;
+    if (!inOrder) {
+        if (number != sortRole()) {
+            // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
+            QSortFilterProxyModel::sort(-1, order);
+            setSortRole(number);
+        }
+        sort(0, order);
     }
-    sort(0, order);
     emit sortFinished();
 }
 

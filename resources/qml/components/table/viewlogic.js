@@ -172,6 +172,10 @@ function deleteEntry() {
 function duplicateEntry() {
     if (!view.controller || view.currentRow < 0)
         return;
+    if (view.duplicateInEditor) {
+        duplicateMultiAction();
+        return;
+    }
     view.controller.trDuplicate({ "id": rowId(view.currentRow) });
     startBusy();
 }
