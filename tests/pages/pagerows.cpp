@@ -1,5 +1,11 @@
 #include "pagerows.h"
 
+namespace {
+
+const char *const DriverEditorUrl = "qrc:/qml/driver/driver/DriverEditor.qml";
+
+} // namespace
+
 const QVector<PageRow> &pageRows()
 {
     static const QVector<PageRow> rows{
@@ -39,6 +45,32 @@ const QVector<PageRow> &pageRows()
            "distance_penalty", "cancel_per_day"},
           "SELECT name FROM driver_groups WHERE id = ?", "251", "UPDATE: Group name already exist in db",
           "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+        {"qrc:/qml/driver/driver/balance/DriverBalanceTable.qml", "dbl", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "balanceTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhoto.qml", "media", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "photoTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhotoViewer.qml", "media", PageList::None, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionTable.qml", "driverSession", PageList::Own, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionContainer.qml", "driverSession", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "sessionsTab"}},
+        {"qrc:/qml/driver/car/CarTable.qml", "car", PageList::Own, {}},
+        {"qrc:/qml/driver/car/CarContainer.qml", "car", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "carsTab"}},
+        // A stored car's driver is never sent.
+        {"qrc:/qml/driver/car/CarEditor.qml", "car", PageList::None,
+         {"SELECT id FROM cars WHERE identifier = 'AA 1234'", "identifier", "AA 4321",
+          {"id", "rst_id_body_types", "rst_id_car_brands", "rst_id_car_colors", "identifier", "model", "year",
+           "place_amount"},
+          "SELECT identifier FROM cars WHERE id = ?", "", "UPDATE: Undefined error",
+          "SELECT d.last_name FROM cars c JOIN drivers d ON d.id = c.rst_id_driver WHERE c.id = ?", "Thapa"}},
+        {"qrc:/qml/driver/car/CarEssentials.qml", "car", PageList::None, {}, {},
+         {"qrc:/qml/driver/car/CarEditor.qml", "SELECT id FROM cars WHERE identifier = 'AA 1234'", "essentialsTab"}},
+        {"qrc:/qml/driver/attributes/CarBrandsTable.qml", "carBrands", PageList::Shared, {},
+         "SELECT count(*) FROM car_brands WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarBodyTypesTable.qml", "carBodyTypes", PageList::Shared, {},
+         "SELECT count(*) FROM car_body_types WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarColorsTable.qml", "carColors", PageList::Shared, {},
+         "SELECT count(*) FROM car_colors WHERE id > 1"},
     };
     return rows;
 }
@@ -55,5 +87,8 @@ QStringList pageSeed()
         " VALUES ('pg-330', 'Rao', 330, 1000, 1000)",
         "INSERT INTO drivers (sign, last_name, is_archived, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('pg-old', 'Gone', 1, 1000, 1000)",
+        "INSERT INTO cars (rst_id_driver, uuid, identifier, model, year, place_amount, dt_utc_insert,"
+        " dt_utc_last_update) SELECT id, md5('AA 1234'), 'AA 1234', 'Corolla', 2015, 4, 1000, 1000 FROM drivers"
+        " WHERE sign = 'pg-345'",
     };
 }

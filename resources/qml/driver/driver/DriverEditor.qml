@@ -16,7 +16,7 @@ Editor {
         { "name": "carsTab", "title": qsTr("Cars"), "url": "qrc:/qml/driver/car/CarContainer.qml",
           "options": function () { return { "rst_id_driver": editor.id, "inEditor": true }; } },
         { "name": "balanceTab", "title": qsTr("Balance"), "url": "qrc:/qml/driver/driver/balance/DriverBalanceTable.qml",
-          "options": function () { return {}; } },
+          "options": function () { return { "rst_id_owner": editor.id }; } },
         { "name": "paymentsLogTab", "title": qsTr("Payments Log"),
           "url": "qrc:/qml/payment/payment-system-log/PaymentSystemLogContainer.qml",
           "options": function () { return { "rst_id_owner": editor.id, "inEditor": true }; } },
