@@ -124,7 +124,10 @@ TableContainer {
                 return;
             if (typeof frameItem !== "undefined" && frameItem)
                 frameItem.stopBusy();
-            if (String(mapParams["RES"]) !== "10")
+            // The sessions closed show as closed: the server tells only the other clients.
+            if (String(mapParams["RES"]) === "10")
+                container.reload();
+            else
                 Errors.display(sessionView, mapParams);
         }
     }

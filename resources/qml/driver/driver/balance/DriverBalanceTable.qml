@@ -16,7 +16,7 @@ BalanceLogContainer {
     property alias tableView: logView
 
     ownerId: rst_id_owner
-    groups: GLOBAL.driverBalanceGroup
+    groups: GLOBAL ? GLOBAL.driverBalanceGroup : null
     types: driverTypes
     logs: driverLogs
     logView: logView

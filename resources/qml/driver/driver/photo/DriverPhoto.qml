@@ -23,7 +23,7 @@ FocusScope {
     property alias media: media
     property alias photos: photos
     property alias buttonBox: buttonBox
-    readonly property bool mayRemove: GLOBAL.securityState(media, "delete")
+    readonly property bool mayRemove: !!GLOBAL && GLOBAL.securityState(media, "delete")
 
     signal closed()
 
