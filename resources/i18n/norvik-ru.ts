@@ -113,6 +113,56 @@
         <translation>Отчеты о &amp;сбоях</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компании</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Терминальные компании</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водители</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drivers In Arc&amp;hive</source>
+        <translation>Водители в ар&amp;хиве</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Группы водителей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Sessions</source>
+        <translation>Сессии водит&amp;елей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cars</source>
+        <translation>Авто&amp;мобили</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Brands</source>
+        <translation>&amp;Марки автомобилей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car B&amp;ody Types</source>
+        <translation>&amp;Типы кузова</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Colors</source>
+        <translation>&amp;Цвета автомобилей</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Города</translation>

@@ -113,6 +113,56 @@
         <translation>Звіти про &amp;збої</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компанії</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Термінальні компанії</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водії</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Drivers In Arc&amp;hive</source>
+        <translation>Водії в ар&amp;хіві</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Групи водіїв</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Sessions</source>
+        <translation>&amp;Сесії водіїв</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cars</source>
+        <translation>Авто&amp;мобілі</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Brands</source>
+        <translation>&amp;Марки автомобілів</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car B&amp;ody Types</source>
+        <translation>&amp;Типи кузова</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Colors</source>
+        <translation>&amp;Кольори автомобілів</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Міста</translation>
