@@ -117,7 +117,8 @@ TableContainer {
         id: sessions
 
         useTrGetList: true
-        autoUpdate: !container.inEditor
+        // From the first list on: before it the timer would know no filter.
+        autoUpdate: !container.inEditor && container.isInited
         autoUpdateInterval: 10
         onSaClose: {
             if (String(mapParams["RECEIVER"]) !== String(objectNumber))
