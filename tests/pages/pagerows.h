@@ -24,6 +24,8 @@ struct EditorRow
     QStringList request;
     // SQL giving the stored value of the field (the record id bound, where there is one).
     QString storedSql;
+    // The record's table: the unchanged fields of the request must carry its stored values.
+    QString table;
     // A server error code that belongs to the field (empty: none) and the text the page shows.
     QString errorCode;
     QString errorText;

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -195,6 +196,19 @@ void TestPageFlows::citiesAddedEditedRemoved()
     QTRY_COMPARE(shownValue(table, id, "name"), QString("Odessa"));
     QTRY_COMPARE(other.value(id, "name").toString(), QString("Odessa"));
 
+    // The table as a picker: the chosen city goes back to the opener and the picker closes.
+    QPointer<QObject> picker = m_program.openPage("qrc:/qml/address/city/CityTable.qml", {{"state", "SELECT"}});
+    QVERIFY(picker);
+    QVERIFY(pageControl(picker, "selectButton")->isVisible());
+    QVERIFY(!pageControl(table, "selectButton")->isVisible());
+    QSignalSpy chosen(picker, SIGNAL(select(QVariant)));
+    QTRY_VERIFY(shownRow(picker, id) >= 0);
+    QMetaObject::invokeMethod(itemWith(picker, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(picker, id)));
+    QMetaObject::invokeMethod(itemWith(picker, "hardFilters"), "doubleClickAction");
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.first().first().toMap(), (QVariantMap{{"rst_id_city", id}}));
+    QTRY_VERIFY(picker.isNull());
+
     // Remove, confirmed.
     m_program.watchdog().answerNext(QMessageBox::Yes);
     viewAction(table, "deleteAction", id);
@@ -283,11 +297,22 @@ void TestPageFlows::crashDatabaseSaved()
     // A database: saved under the chosen name with ".db" appended.
     QTemporaryDir folder;
     const QString chosen = folder.filePath("crash");
-    table->setProperty("database", bytes);
-    QVariant written;
-    QMetaObject::invokeMethod(table, "saveDatabase", Q_RETURN_ARG(QVariant, written),
-                              Q_ARG(QVariant, QUrl::fromLocalFile(chosen)));
-    QVERIFY(written.toBool());
+    // The file dialog gets a name without the ending.
+    m_program.watchdog().handleNext([&folder](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        QLineEdit *name = files ? files->findChild<QLineEdit *>("fileNameEdit") : nullptr;
+        if (!name) {
+            dialog->reject();
+            return;
+        }
+        QCOMPARE(files->windowTitle(), QString("Save Database File"));
+        QCOMPARE(files->nameFilters(), QStringList{"Database files (*.db)"});
+        files->setDirectory(folder.path());
+        name->setText("crash");
+        dialog->accept();
+    });
+    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, withDb)));
+    press(table, "downloadButton");
     QTRY_VERIFY(QFile::exists(chosen + ".db"));
     QFile saved(chosen + ".db");
     QVERIFY(saved.open(QIODevice::ReadOnly));

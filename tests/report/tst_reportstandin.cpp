@@ -48,7 +48,8 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
                            login + ':' + passwordDigest(password)}),
              "the stand-in did not start");
 
-    // Two drivers with balance logs; the report granted to the administrators, whom new users join.
+    // Two drivers with balance logs; the stand-in grants the report to the administrators, whom new
+    // users join.
     {
         QSqlDatabase database = PgSchema::addClusterDatabase(QStringLiteral("seed"));
         database.setDatabaseName(scratch.name());
@@ -58,11 +59,7 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
             "(9, 'd9', 'Ivan', 'Petrov', 12.5), (10, 'd10', 'Olga', 'Koval', 3)",
             "INSERT INTO driver_balance_logs (rst_id_owner, bg_name, bt_name, value, dt_utc_insert, trn_key) VALUES "
             "(9, 'Bonus', 'Order', 10, 1709251201000, 'a'), (9, '', 'Refill', 5, 1709251202000, 'b'), "
-            "(10, 'Bonus', 'Order', 7, 1709251201500, 'c')",
-            "INSERT INTO security_options (code) VALUES ('driverBalanceReport.crud.read')",
-            "INSERT INTO user_group_security_options (rst_id_group, rst_id_so, option_value) "
-            "SELECT g.id, o.id, '1' FROM user_groups g, security_options o "
-            "WHERE g.code = 'admin' AND o.code = 'driverBalanceReport.crud.read'"};
+            "(10, 'Bonus', 'Order', 7, 1709251201500, 'c')"};
         for (const QString &statement : statements) {
             QSqlQuery query(database);
             QVERIFY2(query.exec(statement), qPrintable(statement + ": " + query.lastError().text()));

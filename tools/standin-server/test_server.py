@@ -497,6 +497,27 @@ class Rights(StandinCase):
         self.grant_operator("city.crud.read", "0", 1)
         self.assertRefused(self.operator.get_list("city")[0], 50)
 
+    def test_the_options_beyond_the_seeds_exist_and_admin_holds_them(self):
+        import options
+        admin = self.client()
+        for name in options.PLATFORM_OPTIONS:
+            with self.subTest(option=name):
+                codes = [code for (code,) in rows("SELECT code FROM security_options WHERE code LIKE %s ORDER BY id",
+                                                   (name + ".crud.%",))]
+                self.assertEqual([c.rsplit(".", 1)[1] for c in codes],
+                                 [c.rsplit(".", 1)[1] for (c,) in rows(
+                                     "SELECT code FROM security_options WHERE code LIKE %s ORDER BY id",
+                                     ("city.crud.%",))])
+                granted = scalar("SELECT g.option_value FROM user_group_security_options g JOIN user_groups ug "
+                                 "ON ug.id = g.rst_id_group WHERE ug.code = 'admin' AND g.rst_id_so = %s",
+                                 (option_id(name + ".crud.read"),))
+                self.assertEqual(granted, "1")
+        # Enforced now: the administrators read the lists, the operators (not granted) do not.
+        self.assertEqual(admin.get_list("terminalCmp")[0]["RES"], "10")
+        self.assertRefused(self.operator.get_list("terminalCmp")[0], 50)
+        # A second run adds nothing.
+        self.assertEqual(options.add_platform_options(shared["sql"]), [])
+
     def test_own_rights_and_gui_sessions_stay_readable_without_the_right(self):
         for controller in ("ugso", "uso", "userGuiSession"):
             self.grant_operator(controller + ".crud.read", "0", 1)
