@@ -46,6 +46,9 @@ const QVector<PageRow> &pageRows()
            "distance_penalty", "cancel_per_day"},
           "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251", "UPDATE: Group name already exist in db",
           "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+        {"qrc:/qml/company/company/balance/CompanyBalanceTable.qml", "cmpbl", PageList::Own, {}, {},
+         {"qrc:/qml/company/company/CompanyEditor.qml", "SELECT id FROM companies WHERE company_name = 'Taxi Lviv'",
+          "balanceTab"}},
         {"qrc:/qml/driver/driver/balance/DriverBalanceTable.qml", "dbl", PageList::Own, {}, {},
          {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "balanceTab"}},
         {"qrc:/qml/driver/driver/photo/DriverPhoto.qml", "media", PageList::Own, {}, {},
@@ -88,6 +91,7 @@ QStringList pageSeed()
         " VALUES ('pg-330', 'Rao', 330, 1000, 1000)",
         "INSERT INTO drivers (sign, last_name, is_archived, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('pg-old', 'Gone', 1, 1000, 1000)",
+        "INSERT INTO companies (sign, uuid_company, company_name) VALUES ('taxi-lviv', md5('Taxi Lviv'), 'Taxi Lviv')",
         "INSERT INTO cars (rst_id_driver, uuid, identifier, model, year, place_amount, dt_utc_insert,"
         " dt_utc_last_update) SELECT id, md5('AA 1234'), 'AA 1234', 'Corolla', 2015, 4, 1000, 1000 FROM drivers"
         " WHERE sign = 'pg-345'",
