@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компания</translation>
     </message>
@@ -104,11 +104,26 @@
     </message>
     <message>
         <location line="+27"/>
-        <source>&amp;Attributes</source>
-        <translation>&amp;Атрибуты</translation>
+        <source>A&amp;ttributes</source>
+        <translation>Атри&amp;буты</translation>
     </message>
     <message>
-        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водители</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водители в &amp;архиве</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Группы водителей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Отчеты о &amp;сбоях</translation>
     </message>
@@ -121,21 +136,6 @@
         <location line="+1"/>
         <source>&amp;Terminal Companies</source>
         <translation>&amp;Терминальные компании</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Drivers</source>
-        <translation>&amp;Водители</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Drivers In Arc&amp;hive</source>
-        <translation>Водители в ар&amp;хиве</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Driver &amp;Groups</source>
-        <translation>&amp;Группы водителей</translation>
     </message>
     <message>
         <location line="+1"/>

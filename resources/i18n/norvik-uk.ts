@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компанія</translation>
     </message>
@@ -104,11 +104,26 @@
     </message>
     <message>
         <location line="+27"/>
-        <source>&amp;Attributes</source>
-        <translation>&amp;Атрибути</translation>
+        <source>A&amp;ttributes</source>
+        <translation>Атри&amp;бути</translation>
     </message>
     <message>
-        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водії в &amp;архіві</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Групи водіїв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Звіти про &amp;збої</translation>
     </message>
@@ -121,21 +136,6 @@
         <location line="+1"/>
         <source>&amp;Terminal Companies</source>
         <translation>&amp;Термінальні компанії</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Drivers</source>
-        <translation>&amp;Водії</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Drivers In Arc&amp;hive</source>
-        <translation>Водії в ар&amp;хіві</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Driver &amp;Groups</source>
-        <translation>&amp;Групи водіїв</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -295,6 +295,29 @@ void TestProxyModel::prepareMode()
     m_proxy->beginPrepare();
     m_proxy->setFilterPattern("delta");
     QCOMPARE(shownIds(), QStringList{"4"});
+    m_proxy->setFilterPattern("");
+    m_proxy->clearHardFilter();
+    m_proxy->endPrepare();
+
+    // A sort asked while preparing waits for the end; the last order asked wins.
+    m_proxy->beginPrepare();
+    m_proxy->sortRows("name", Qt::DescendingOrder);
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"10", "4", "3", "2", "1"}));
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "4", "3"}));
+
+    // A full list arriving while preparing shows at the end, in the order the page asked.
+    m_proxy->beginPrepare();
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows();
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(m_proxy->rowCount(), 0);
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), (QStringList{"3", "5", "12"}));
 }
 
 void TestProxyModel::sortsOnlyRowsOutOfOrder()
@@ -329,6 +352,21 @@ void TestProxyModel::sortsOnlyRowsOutOfOrder()
     m_proxy->sortRows("name", Qt::AscendingOrder);
     QCOMPARE(layouts.count(), 0);
     QCOMPARE(shownIds(), (QStringList{"10", "2", "3", "7", "1"}));
+
+    // A full list taken at its end stands in the order asked, whether the same as before or not.
+    m_proxy->setFilterPattern("");
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3", "40", "1"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "12", "3", "40", "5"}));
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3", "40", "1"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"40", "12", "5", "3", "1"}));
 }
 
 void TestProxyModel::changedRowsRefilterOnce()

@@ -314,14 +314,15 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
     QCOMPARE(pageClose.value("rst_id_owner").toString(), QString("5"));
     QCOMPARE(pageClose.value("RECEIVER").toString(), client.session->objectNumber());
 
-    // The own session is closed in the framing of the last answer, JSON again here, and the
-    // connection ends.
+    // Without an owner the own session is closed in the framing of the last answer, JSON again
+    // here, and the connection ends for good.
     server.command(R"(push-json all {"controller":"probe","method":"echo"})");
     QVERIFY(inbox.waitJsons(2));
-    client.session->closeOwnSession({});
+    QVERIFY(client.session->trClose({{"type_close", 3}}));
     QVERIFY(server.waitFor([](const QJsonObject &e) {
         const QJsonObject m = e.value("message").toObject();
-        return e.value("kind") == "json" && m.value("controller") == "userSession" && m.value("method") == "close";
+        return e.value("kind") == "json" && m.value("controller") == "userSession" && m.value("method") == "close"
+               && m.value("params").toObject().value("type_close").toVariant().toString() == "3";
     }));
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);

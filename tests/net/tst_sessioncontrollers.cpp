@@ -169,31 +169,31 @@ void TestSessionControllers::closeRequests()
              (QVariantMap{{"FN", "userSession_trClose"}, {"RECEIVER", session.objectNumber()}, {"rst_id_owner", "5"}}));
     QCOMPARE(closing.count(), 0);
 
-    // Without a user nothing goes out: it would close the operator's own session.
-    for (const QVariantMap &params : {QVariantMap{}, QVariantMap{{"rst_id_owner", ""}}}) {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("trClose needs the user"));
-        QVERIFY(!session.trClose(params));
-    }
+    // An empty user is refused: nothing goes out.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("trClose with an empty rst_id_owner"));
+    QVERIFY(!session.trClose({{"rst_id_owner", ""}}));
     QCOMPARE(sent.count(), 1);
     QCOMPARE(closing.count(), 0);
 
-    // The program's end closes the own session, then the connection; an owner key cannot turn it
-    // into another user's close.
-    session.closeOwnSession({{"type_close", 3}, {"rst_id_owner", "5"}});
-    QCOMPARE(sent.count(), 2);
-    QCOMPARE(sent.last().first().value<NetDTO>().mapParams(),
-             (QVariantMap{{"FN", "userSession_trClose"}, {"type_close", 3}}));
-    QCOMPARE(closing.count(), 1);
+    // Without the key the operator's own session is closed, and then the connection.
+    for (const QVariantMap &params : {QVariantMap{}, QVariantMap{{"type_close", 3}}}) {
+        QVERIFY(session.trClose(params));
+        QVariantMap expected = params;
+        expected.insert("FN", "userSession_trClose");
+        QCOMPARE(sent.last().first().value<NetDTO>().mapParams(), expected);
+    }
+    QCOMPARE(sent.count(), 3);
+    QCOMPARE(closing.count(), 2);
 
     // Open and ping requests carry no "RECEIVER".
     session.trOpen();
     session.trPing();
-    QCOMPARE(sent.count(), 4);
-    const QVariantMap open = sent.at(2).first().value<NetDTO>().mapParams();
+    QCOMPARE(sent.count(), 5);
+    const QVariantMap open = sent.at(3).first().value<NetDTO>().mapParams();
     QCOMPARE(open.value("FN").toString(), QString("userSession_trOpen"));
     QCOMPARE(open.value("version").toString(), QString("1.6.0"));
     QVERIFY(!open.contains("RECEIVER"));
-    QCOMPARE(sent.at(3).first().value<NetDTO>().mapParams(), (QVariantMap{{"FN", "userSession_trPing"}}));
+    QCOMPARE(sent.at(4).first().value<NetDTO>().mapParams(), (QVariantMap{{"FN", "userSession_trPing"}}));
 }
 
 void TestSessionControllers::closeReason_data()

@@ -28,6 +28,9 @@ public:
     // worked, otherwise why not.
     QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
 
+    // Only signs in, to a stand-in already running on the port; empty when it worked.
+    QString attach(int port, const QString &login, const QString &password);
+
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;
     QmlMessageGuard &messages() { return m_guard; }

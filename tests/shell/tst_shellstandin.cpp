@@ -24,6 +24,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Client::Controller;
@@ -175,11 +176,16 @@ void TestShellStandin::guiSessionOnTheServer()
 void TestShellStandin::widgetTableFollowsTheServer()
 {
     RowsController table("city");
+    table.handle("srInserted");
     TestController cities("city");
     QSignalSpy created(&cities, &DesktopController::saNew);
     cities.trNew({{"name", "Shell city"}});
     const QString id = waitAnswer(created, ownAnswer(cities)).value("id").toString();
     QVERIFY(!id.isEmpty());
+    // The new record is pushed to this client's own tables as well.
+    QTRY_VERIFY(std::any_of(table.handled.cbegin(), table.handled.cend(), [&](const auto &push) {
+        return push.first == "srInserted" && push.second.value("id").toString() == id;
+    }));
     // The widget table's list comes through the network thread.
     QSignalSpy ends(&table, &RowsController::saGetList);
     table.trGetList({});

@@ -134,12 +134,19 @@ class Session:
 
 
 class Outcome:
-    """Messages to the requester, pushes to every other signed-in client, users to sign out."""
+    """Messages to the requester, pushes to the signed-in clients, users to sign out."""
 
     def __init__(self):
         self.to_sender = []
-        self.to_others = []
+        self.pushes = []  # (entries, whether the requester gets it too), in order
         self.close_users = []
+
+    def push_to_others(self, entries):
+        self.pushes.append((entries, False))
+
+    def push_to_all(self, entries):
+        """A change pushed to the requester's connection as well: its other lists reload."""
+        self.pushes.append((entries, True))
 
 
 def text(value):
@@ -568,8 +575,8 @@ class Backend:
             self.locks[(table.name, record)] = session.number
             self._set_lock_column(table, record, session.user_id)
             for name in self._names_of(table):
-                outcome.to_others.append({"FN": name + "_saLock", "RECEIVER": "ALL", "RES": "10",
-                                          "id": text(record), "rst_id_user_locked": text(session.user_id)})
+                outcome.push_to_others({"FN": name + "_saLock", "RECEIVER": "ALL", "RES": "10",
+                                        "id": text(record), "rst_id_user_locked": text(session.user_id)})
         return {"RES": "10", "id": text(record), "rst_id_user_locked": text(session.user_id)}
 
     def _unlock(self, session, controller, table, params, outcome):
@@ -843,8 +850,8 @@ class Backend:
         table = self.schema.table(table_name)
         self._set_lock_column(table, record, 1)
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
-                                      "id": text(record), "rst_id_user_locked": "1"})
+            outcome.push_to_others({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
+                                    "id": text(record), "rst_id_user_locked": "1"})
 
     def _locked_reason(self, table, record, holder):
         return "record %s of %s is locked by another session (user id %s)" % (
@@ -855,13 +862,13 @@ class Backend:
 
     def _push(self, outcome, table, push, session, record):
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
-                                      "id_owner_modify": text(session.user_id), "sign": session.sign})
+            outcome.push_to_all({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
+                                 "id_owner_modify": text(session.user_id), "sign": session.sign})
 
     def _push_removed(self, outcome, table, session, record):
         for name in self._names_of(table):
-            outcome.to_others.append({"FN": name + "_saRemove", "RECEIVER": "ALL", "RES": "10",
-                                      "id": text(record), "id_owner_modify": text(session.user_id)})
+            outcome.push_to_others({"FN": name + "_saRemove", "RECEIVER": "ALL", "RES": "10",
+                                    "id": text(record), "id_owner_modify": text(session.user_id)})
 
 
 def _integer(value, what, minimum=None):

@@ -50,16 +50,25 @@ def parse_message(text):
     return result
 
 
-def parse_text(text):
-    """Messages of one decoded text frame; a piece equal to the previous one is skipped."""
-    messages = []
+def iter_text(text):
+    """Messages of one decoded text frame, one at a time; a piece equal to the previous one is
+    skipped."""
     last = None
-    for piece in text.split("[END]"):
+    start = 0
+    while start < len(text):
+        end = text.find("[END]", start)
+        if end < 0:
+            end = len(text)
+        piece = text[start:end]
+        start = end + len("[END]")
         if not piece or piece == last:
             continue
         last = piece
-        messages.append(parse_message(piece))
-    return messages
+        yield parse_message(piece)
+
+
+def parse_text(text):
+    return list(iter_text(text))
 
 
 def text_frame(text):
@@ -104,6 +113,9 @@ class Decoder:
 
     def __init__(self):
         self.buffer = bytearray()
+        # Where the end marker of the text frame at the buffer's start is looked for next: the
+        # bytes before it were searched already.
+        self.search_from = 4
 
     def feed(self, data):
         self.buffer.extend(data)
@@ -122,13 +134,15 @@ class Decoder:
             elif first == 0x78:
                 if length < 0 or length > MAX_FRAME:
                     raise ProtocolError("bad text size %d" % length)
-                end = self.buffer.find(END_MARKER, 4)
+                end = self.buffer.find(END_MARKER, self.search_from)
                 if end < 0:
                     if len(self.buffer) > MAX_FRAME:
                         raise ProtocolError("text frame without end")
+                    self.search_from = max(4, len(self.buffer) - len(END_MARKER) + 1)
                     break
                 data = inflate(bytes(self.buffer[4:end]), length)
                 del self.buffer[:end + len(END_MARKER)]
+                self.search_from = 4
                 try:
                     text = data.decode("utf-8")
                 except UnicodeDecodeError as error:

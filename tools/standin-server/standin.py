@@ -13,19 +13,28 @@ tables the report SQL reads come from tools/report/report-tables.sql, run after 
 With --database it keeps the platform's data in PostgreSQL (the database that the PG* variables
 name) and answers every controller of controllers.json from the table it names: sign-in
 against the users table, lists, single records, edits, locks, rights, password changes and
-pushes to the other clients (backend.py). On start it runs the database initialiser (--dbinit,
+pushes (backend.py): a change goes to every signed-in client, its author's included; a lock,
+unlock or removal to the other clients. On start it runs the database initialiser (--dbinit,
 default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields,
 adds the security options that a platform's database has beyond the seeds (options.py, reported
 as {"event": "options", ...}), and reports {"event": "database", ...} before "listening"
 ("warning" events for what it could not use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
 
-Commands, one per line on stdin (CONN is a connection number, or "all"):
+A client costs only itself: what it leaves unread waits in a queue of its own (a client that
+leaves more than queue_limit bytes unread is cut off with a warning event), its requests wait in a
+bounded queue (beyond it the connection is read no further), and unfinished frames of all
+connections together may hold partial_limit bytes.
+
+Commands, one per line on stdin when it is a pipe, a socket or a terminal (otherwise, on the null
+device for instance, none are read and the stand-in runs until it is stopped); CONN is a
+connection number, or "all":
   push-text CONN {json map}     send one text message (the map's entries)
   push-json CONN {json object}  send one JSON frame
   push-raw CONN HEX             send raw bytes
   mixed CONN                    one write: a text frame, then a JSON frame holding "#ENDMSG"
   srclosed CONN                 push "userSession_srClosed"
-  set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N)
+  set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N),
+                                queue_limit, partial_limit (bytes)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
   close CONN                    close a connection
   quit
@@ -33,10 +42,12 @@ Commands, one per line on stdin (CONN is a connection number, or "all"):
 
 import argparse
 import asyncio
+import collections
 import concurrent.futures
 import json
 import os
 import socket
+import stat
 import subprocess
 import sys
 import tempfile
@@ -45,6 +56,12 @@ import time
 import protocol
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# Bytes a client may leave unread before it is cut off; answers wait at half of it.
+QUEUE_LIMIT = 8 << 20
+# Bytes of requests of one connection waiting for its handler; beyond it the connection is not read.
+REQUEST_QUEUE_LIMIT = 1 << 20
+# Bytes of unfinished frames of all connections together (one connection may hold a whole frame).
+PARTIAL_LIMIT = 2 * protocol.MAX_FRAME
 QUIET_EVENTS = {"message", "sent"}
 quiet = False
 
@@ -57,6 +74,41 @@ def emit(event, **fields):
     sys.stdout.flush()
 
 
+class RequestQueue:
+    """The requests of one connection that wait for its handler. put() waits while they hold
+    more than limit bytes of text, so a client that sends without reading is read no further."""
+
+    def __init__(self, limit):
+        self.limit = limit
+        self.items = collections.deque()
+        self.size = 0
+        self.changed = asyncio.Event()
+
+    @staticmethod
+    def size_of(request):
+        if request is None:
+            return 0
+        kind, message = request
+        return 256 + sum(len(str(key)) + len(str(value)) for key, value in message.items())
+
+    async def put(self, request):
+        while self.size >= self.limit:
+            self.changed.clear()
+            await self.changed.wait()
+        self.items.append(request)
+        self.size += self.size_of(request)
+        self.changed.set()
+
+    async def get(self):
+        while not self.items:
+            self.changed.clear()
+            await self.changed.wait()
+        request = self.items.popleft()
+        self.size -= self.size_of(request)
+        self.changed.set()
+        return request
+
+
 class Connection:
     def __init__(self, server, number, reader, writer):
         self.server = server
@@ -64,30 +116,108 @@ class Connection:
         self.reader = reader
         self.writer = writer
         self.decoder = protocol.Decoder()
+        self.partial = 0  # bytes of unfinished frames, counted in the server's total
         self.sign = ""
         self.sent_bytes = 0
-        # One frame at a time on the wire: pongs, answers and pushed commands come from
-        # different tasks, and byte_by_byte writes a frame in many steps.
-        self.send_lock = asyncio.Lock()
+        # What goes out waits here for the one writing task: pongs, answers and pushes come from
+        # different tasks, and none of them waits for the client to read.
+        self.outgoing = collections.deque()  # frames; None: close once what came before is out
+        self.queued = 0
+        self.closed = False
+        self.wakeup = asyncio.Event()
+        self.room = asyncio.Event()
+        self.room.set()
         self.session = None
         if server.backend is not None:
             peer = writer.get_extra_info("peername") or ("", 0)
             self.session = server.backend.new_session(number, (peer[0], peer[1]))
 
+    def queue_limit(self):
+        return max(1, self.server.options["queue_limit"])
+
     async def send(self, data):
-        async with self.send_lock:
-            await self._send(data)
+        """Queues an answer; waits while the client leaves half the queue limit unread."""
+        while not self.closed and self.queued >= self.queue_limit() // 2:
+            self.room.clear()
+            await self.room.wait()
+        if self.closed:
+            raise ConnectionError("connection %d is closed" % self.number)
+        self._queue(data)
+
+    def push(self, data):
+        """Queues a push without waiting; a client that leaves more than the queue limit unread is
+        cut off. False when nothing was queued."""
+        if self.closed:
+            return False
+        if self.queued + len(data) > self.queue_limit():
+            self.cut_off("it left %d bytes unread (limit %d)" % (self.queued, self.queue_limit()))
+            return False
+        self._queue(data)
+        return True
+
+    def _queue(self, data):
+        self.outgoing.append(data)
+        self.queued += len(data)
+        self.wakeup.set()
+
+    def close_after_sending(self):
+        if not self.closed:
+            self.outgoing.append(None)
+            self.wakeup.set()
+
+    def cut_off(self, reason):
+        if self.closed:
+            return
+        emit("warning", conn=self.number, sign=self.sign,
+             message="client on connection %d cut off: %s" % (self.number, reason))
+        self._shut(abort=True)
+
+    def _shut(self, abort):
+        if self.closed:
+            return
+        self.closed = True
+        self.outgoing.clear()
+        self.queued = 0
+        self.room.set()
+        self.wakeup.set()
+        if abort:
+            self.writer.transport.abort()
+        else:
+            self.writer.close()
+
+    async def write_out(self):
+        """Writes the queued frames in order, one at a time, until the connection closes."""
+        try:
+            while not self.closed:
+                if not self.outgoing:
+                    self.wakeup.clear()
+                    await self.wakeup.wait()
+                    continue
+                data = self.outgoing[0]
+                if data is None or not await self._send(data):
+                    break
+                if self.closed:
+                    break
+                self.outgoing.popleft()
+                self.queued -= len(data)
+                if self.queued < self.queue_limit() // 2:
+                    self.room.set()
+        except ConnectionError:
+            pass
+        finally:
+            self._shut(abort=False)
 
     async def _send(self, data):
+        """Writes one frame; False once the connection was dropped on purpose."""
         options = self.server.options
         limit = options["drop_after_bytes"]
         if limit and self.sent_bytes + len(data) > limit:
             data = data[: max(0, limit - self.sent_bytes)]
             await self._write(data)
             emit("dropped", conn=self.number, after=limit)
-            self.writer.close()
-            return
+            return False
         await self._write(data)
+        return True
 
     async def _write(self, data):
         if self.server.options["byte_by_byte"]:
@@ -108,28 +238,40 @@ class Connection:
         await self.send(protocol.json_frame(obj))
         emit("sent", conn=self.number, kind="json", message=obj)
 
+    def push_text(self, entries):
+        if self.push(protocol.text_frame(protocol.message_text(self.sign or "server", entries))):
+            emit("sent", conn=self.number, kind="text", message=entries)
+
+    def push_json(self, obj):
+        if self.push(protocol.json_frame(obj)):
+            emit("sent", conn=self.number, kind="json", message=obj)
+
     async def run(self):
         emit("connected", conn=self.number)
+        writing = asyncio.create_task(self.write_out())
         # Requests are handled in order by a task of their own, so that the reading goes on
         # meanwhile and a ping is answered at once, not after the database work queued before it.
-        requests = asyncio.Queue()
+        requests = RequestQueue(REQUEST_QUEUE_LIMIT)
         handler = asyncio.create_task(self.handle(requests))
         try:
-            while not handler.done():
+            while not self.closed:
                 data = await self.reader.read(65536)
                 if not data:
                     break
-                for kind, payload in self.decoder.feed(data):
+                frames = self.decoder.feed(data)
+                if not self.server.count_partial(self, len(self.decoder.buffer)):
+                    break
+                for kind, payload in frames:
                     if kind == "json":
                         emit("message", conn=self.number, kind="json", message=payload)
-                        requests.put_nowait((kind, payload))
+                        await requests.put((kind, payload))
                         continue
-                    for message in protocol.parse_text(payload):
+                    for message in protocol.iter_text(payload):
                         emit("message", conn=self.number, kind="text", message=message)
                         if message.get("FN") == "userSession_trPing":
                             await self.on_ping(message)
                         else:
-                            requests.put_nowait((kind, message))
+                            await requests.put((kind, message))
         except (protocol.ProtocolError, ValueError) as error:
             emit("error", conn=self.number, error=str(error))
         except ConnectionError:
@@ -137,21 +279,28 @@ class Connection:
         except Exception as error:  # a fault of the stand-in: told, and only this connection ends
             emit("error", conn=self.number, error="stand-in failure: %r" % error)
         finally:
+            self.decoder.buffer = bytearray()
+            self.server.count_partial(self, 0)
             # What arrived before the end is still handled, as the peer sent it.
-            requests.put_nowait(None)
+            await requests.put(None)
             await handler
             self.server.connections.pop(self.number, None)
-            self.writer.close()
+            self.close_after_sending()
+            await writing
             emit("disconnected", conn=self.number)
             if self.session is not None and self.session.signed_in:
                 await self.server.deliver(self, await self.server.call("disconnect", self.session))
 
     async def handle(self, requests):
-        """Handles the queued requests in order until the end mark; a failure ends the connection."""
+        """Handles the queued requests in order until the end mark; after a failure the
+        connection closes and the rest is dropped."""
+        failed = False
         while True:
             request = await requests.get()
             if request is None:
                 return
+            if failed:
+                continue
             kind, message = request
             try:
                 if kind == "json":
@@ -159,11 +308,11 @@ class Connection:
                 else:
                     await self.on_text(message)
             except ConnectionError:
-                return
+                failed = True
             except Exception as error:  # a fault of the stand-in: told, and only this connection ends
                 emit("error", conn=self.number, error="stand-in failure: %r" % error)
-                self.writer.close()
-                return
+                self._shut(abort=False)
+                failed = True
 
     async def on_ping(self, message):
         self.sign = message.get("SIGN", self.sign)
@@ -217,8 +366,10 @@ class Server:
         self.backend = platform
         # Every database call runs on this one thread, one at a time.
         self.executor = concurrent.futures.ThreadPoolExecutor(max_workers=1)
-        self.options = {"withhold_pong": 0, "byte_by_byte": 0, "drop_after_bytes": 0, "refuse": 0}
+        self.options = {"withhold_pong": 0, "byte_by_byte": 0, "drop_after_bytes": 0, "refuse": 0,
+                        "queue_limit": QUEUE_LIMIT, "partial_limit": PARTIAL_LIMIT}
         self.connections = {}
+        self.partial_total = 0
         self.counter = 0
         self.server = None
         self.port = config.port
@@ -229,23 +380,38 @@ class Server:
         return await loop.run_in_executor(self.executor, getattr(self.backend, method), *args)
 
     async def deliver(self, sender, outcome):
-        """Sends what a request produced: answers, pushes to the other clients, sign-outs."""
+        """Sends what a request produced: answers, pushes, sign-outs. Pushes never wait for a
+        client: one that does not read is cut off instead."""
         for entries in outcome.to_sender:
             await sender.send_text(entries)
-        if outcome.to_others:
-            for other in list(self.connections.values()):
-                if other is not sender and other.session is not None and other.session.signed_in:
-                    try:
-                        for entries in outcome.to_others:
-                            await other.send_text(entries)
-                    except ConnectionError:
-                        pass  # that client is going; its own task cleans up
+        for other in list(self.connections.values()):
+            if other.session is None or not other.session.signed_in:
+                continue
+            for entries, to_sender_too in outcome.pushes:
+                if to_sender_too or other is not sender:
+                    other.push_text(entries)
         for user in outcome.close_users:
             for other in list(self.connections.values()):
                 if other is not sender and other.session is not None and other.session.user_id == user:
                     await self.deliver(other, await self.call("end_session_of", other.session, 4))
-                    await other.send_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
-                    other.writer.close()
+                    other.push_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
+                    other.close_after_sending()
+
+    def count_partial(self, connection, size):
+        """Counts the bytes of a connection's unfinished frames in the total of all connections;
+        a connection that takes the total over its limit is cut off (False)."""
+        grown = size > connection.partial
+        self.partial_total += size - connection.partial
+        connection.partial = size
+        limit = self.options["partial_limit"]
+        if not grown or self.partial_total <= limit:
+            return True
+        connection.cut_off("unfinished frames of all clients would hold %d bytes (limit %d)"
+                           % (self.partial_total, limit))
+        self.partial_total -= connection.partial
+        connection.partial = 0
+        connection.decoder.buffer = bytearray()
+        return False
 
     async def start(self):
         self.server = await asyncio.start_server(self.accept, "127.0.0.1", self.port)
@@ -318,26 +484,25 @@ class Server:
                 await self.set_hang(words[1] == "on")
             elif name == "push-text":
                 for c in self.targets(words[1]):
-                    await c.send_text(json.loads(words[2]))
+                    c.push_text(json.loads(words[2]))
             elif name == "push-json":
                 for c in self.targets(words[1]):
-                    await c.send_json(json.loads(words[2]))
+                    c.push_json(json.loads(words[2]))
             elif name == "push-raw":
                 for c in self.targets(words[1]):
-                    await c.send(bytes.fromhex(words[2]))
+                    c.push(bytes.fromhex(words[2]))
             elif name == "srclosed":
                 for c in self.targets(words[1]):
-                    await c.send_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
+                    c.push_text({"FN": "userSession_srClosed", "RECEIVER": "ALL"})
             elif name == "mixed":
                 for c in self.targets(words[1]):
                     text = {"FN": "userSession_saPing", "RES": "10"}
                     obj = {"controller": "probe", "method": "echo", "note": "a#ENDMSG inside"}
-                    await c.send(protocol.text_frame(protocol.message_text(c.sign, text))
-                                 + protocol.json_frame(obj))
-                    emit("sent", conn=c.number, kind="mixed", message=[text, obj])
+                    if c.push(protocol.text_frame(protocol.message_text(c.sign, text)) + protocol.json_frame(obj)):
+                        emit("sent", conn=c.number, kind="mixed", message=[text, obj])
             elif name == "close":
                 for c in self.targets(words[1]):
-                    c.writer.close()
+                    c.close_after_sending()
             else:
                 emit("error", error="unknown command: " + name)
                 return
@@ -346,10 +511,25 @@ class Server:
             emit("error", error="bad command %r: %s" % (line.strip(), error))
 
 
+def command_input():
+    """stdin when commands can come from it (a pipe, a socket or a terminal), else None: the null
+    device or a file cannot be watched by the event loop."""
+    try:
+        mode = os.fstat(sys.stdin.fileno()).st_mode
+        terminal = sys.stdin.isatty()
+    except (AttributeError, OSError, ValueError):
+        return None
+    return sys.stdin if stat.S_ISFIFO(mode) or stat.S_ISSOCK(mode) or terminal else None
+
+
 async def read_commands(server):
     loop = asyncio.get_running_loop()
+    source = command_input()
+    if source is None:
+        await loop.create_future()  # no commands: serve until stopped
+        return
     reader = asyncio.StreamReader()
-    await loop.connect_read_pipe(lambda: asyncio.StreamReaderProtocol(reader), sys.stdin)
+    await loop.connect_read_pipe(lambda: asyncio.StreamReaderProtocol(reader), source)
     while True:
         line = await reader.readline()
         if not line:

@@ -2,6 +2,7 @@
 
 import resource
 import struct
+import time
 import unittest
 import zlib
 
@@ -48,6 +49,8 @@ class Frames(unittest.TestCase):
         for cut in range(1, len(stream)):
             decoder = protocol.Decoder()
             self.assertEqual(decoder.feed(stream[:cut]) + decoder.feed(stream[cut:]), whole)
+        decoder = protocol.Decoder()
+        self.assertEqual([frame for i in range(len(stream)) for frame in decoder.feed(stream[i:i + 1])], whole)
 
     def test_bad_headers(self):
         for data in (b"\x7f\xff\xff\xff{", b"GET / HTTP/1.1\r\n", b"\xff\xff\xff\xfb{"):
@@ -94,6 +97,20 @@ class HostileFrames(unittest.TestCase):
             frames = decoder.feed(stream[:cut]) + decoder.feed(stream[cut:])
             self.assertEqual(frames, [("text", "#SIGN=s#FN=a_b#[END]")])
             self.assertEqual(decoder.buffer, bytearray())
+
+    def test_an_unterminated_frame_costs_linear_time(self):
+        # 16 MiB in 4 KiB reads; searching the whole buffer again after each read scans 32 GiB.
+        decoder = protocol.Decoder()
+        started = time.process_time()
+        decoder.feed(struct.pack(">I", 10) + b"\x78")
+        chunk = bytes(4096)
+        for count in range(1, 4097):
+            self.assertEqual(decoder.feed(chunk), [])
+            self.assertLess(time.process_time() - started, 2.0, "CPU time spent after %d KiB" % (count * 4))
+        # The end marker still ends the frame, here split over two reads.
+        with self.assertRaisesRegex(protocol.ProtocolError, "no zlib stream"):
+            decoder.feed(protocol.END_MARKER[:3])
+            decoder.feed(protocol.END_MARKER[3:])
 
 
 if __name__ == "__main__":

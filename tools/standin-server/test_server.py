@@ -318,7 +318,7 @@ class EditsAndLocks(StandinCase):
     def pushed(self, client, fn, record):
         return client.take(lambda m: m.get("FN") == fn and m.get("id") == str(record))
 
-    def test_new_record_is_answered_whole_and_pushed_to_the_other_clients(self):
+    def test_new_record_is_answered_whole_and_pushed_to_every_client(self):
         name = unique("new")
         answer = self.admin.call("city", "trNew", id="0", name=name, coords_vertex="1,2")
         self.assertEqual(answer["RES"], "10", answer)
@@ -328,9 +328,10 @@ class EditsAndLocks(StandinCase):
         self.assertEqual(stored[:3], (name, "1,2", 1))
         self.assertEqual((answer["name"], answer["dt_utc_insert"]), (name, str(stored[3])))
         self.assertAlmostEqual(stored[4], time.time() * 1000, delta=60000)
-        push = self.pushed(self.tester, "city_srInserted", record)
-        self.assertEqual((push["RECEIVER"], push["id_owner_modify"]), ("ALL", str(user_id("admin"))))
-        self.assertTrue(self.admin.nothing(lambda m: m.get("FN") == "city_srInserted"), "no push to the author")
+        # The author's own lists reload too.
+        for client in (self.tester, self.admin):
+            push = self.pushed(client, "city_srInserted", record)
+            self.assertEqual((push["RECEIVER"], push["id_owner_modify"]), ("ALL", str(user_id("admin"))))
 
     def test_uuid_columns_get_a_fresh_uuid_on_insert_and_copy(self):
         created = self.admin.call("company", "trNew", sign=unique("company"))
@@ -347,6 +348,7 @@ class EditsAndLocks(StandinCase):
         self.assertEqual(scalar("SELECT rst_id_user_locked FROM cities WHERE id = %s", (self.city,)), user_id("admin"))
         self.assertEqual(self.pushed(self.tester, "city_saLock", self.city)["rst_id_user_locked"],
                          str(user_id("admin")))
+        self.assertTrue(self.admin.nothing(lambda m: m.get("FN") == "city_saLock"), "the holder gets its answer alone")
 
         self.forbid_tester("update_locked_record")
         before = table_state("cities")
@@ -379,9 +381,10 @@ class EditsAndLocks(StandinCase):
         answer = self.admin.call("city", "trUpdate", id=str(self.city), name=name, name_string="shown only")
         self.assertEqual((answer["RES"], answer["name"]), ("10", name))
         self.assertGreater(int(answer["dt_utc_last_update"]), before)
-        push = self.pushed(self.tester, "city_srUpdated", self.city)
-        self.assertEqual((push["RECEIVER"], push["id_owner_modify"], push["sign"]),
-                         ("ALL", str(user_id("admin")), "admin"))
+        for client in (self.tester, self.admin):
+            push = self.pushed(client, "city_srUpdated", self.city)
+            self.assertEqual((push["RECEIVER"], push["id_owner_modify"], push["sign"]),
+                             ("ALL", str(user_id("admin")), "admin"))
         # The other client reloads incrementally from the push and gets the new row.
         _, changed = self.tester.get_list("city", dt_utc_last_update=answer["dt_utc_last_update"],
                                           _do_not_clear_model="1")

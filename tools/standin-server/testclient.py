@@ -170,10 +170,15 @@ class Client:
     _numbers = iter(range(1, 10 ** 9))
     _lock = threading.Lock()
 
-    def __init__(self, port, sign="", timeout=10):
+    def __init__(self, port, sign="", timeout=10, receive_buffer=None):
         self.sign = sign
         self.timeout = timeout
-        self.socket = socket.create_connection(("127.0.0.1", port), timeout=timeout)
+        self.socket = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        if receive_buffer:
+            # Set before connecting: it bounds the window the peer may fill.
+            self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, receive_buffer)
+        self.socket.settimeout(timeout)
+        self.socket.connect(("127.0.0.1", port))
         self.decoder = protocol.Decoder()
         self.inbox = []
 
@@ -259,8 +264,8 @@ class Client:
                 raise AssertionError("unexpected message inside a list answer: %r" % message)
 
 
-def signed_in(port, sign, password):
-    client = Client(port)
+def signed_in(port, sign, password, **options):
+    client = Client(port, **options)
     answer = client.sign_in(sign, password)
     if answer.get("FN") != "auth_saAuth" or answer.get("RES") != "10":
         client.close()

@@ -11,7 +11,7 @@ const QVector<MenuCommand> &menuCommands()
          "qrc:/qml/company/terminal-company/TerminalCompanyTable.qml"},
         {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "&Drivers"), "drivers",
          "qrc:/qml/driver/driver/DriverTable.qml"},
-        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Drivers In Arc&hive"), "driversArchive",
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Drivers In &Archive"), "driversArchive",
          "qrc:/qml/driver/driver/DriverArchiveTable.qml"},
         {CommandMenu::Driver, nullptr, nullptr, nullptr},
         {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Driver &Groups"), "driverGroups",

@@ -158,7 +158,8 @@ void ProxyModel::takeRows()
     rowCount();
     releaseSortKeys();
     m_switchingSource = false;
-    m_sorted = sortColumn() == 0;
+    // Qt maps the rows of a new source before it takes up the sort column: in source order.
+    m_sorted = false;
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
@@ -346,7 +347,18 @@ void ProxyModel::beginPrepare()
 
 void ProxyModel::endPrepare()
 {
-    invalidateFilter();
+    // The rows prepared meanwhile are filtered once and put in the order last asked once.
+    m_isPrepareMode = false;
+    const bool sortAsked = m_sortPending;
+    m_sortPending = false;
+    if (m_deferring) {
+        takeRows();
+        sortRows(m_sortedRole, sortAsked ? m_pendingOrder : sortOrder());
+    } else {
+        invalidateFilter();
+        if (sortAsked)
+            sortRows(m_sortedRole, m_pendingOrder);
+    }
     setIsPrepareMode(false);
 }
 
@@ -627,11 +639,16 @@ void ProxyModel::releaseSortKeys()
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
 {
-    takeRows();
     if (role != m_sortedRole) {
         m_sortedRole = role;
         emit sortedRoleChanged(role);
     }
+    if (m_isPrepareMode) {
+        m_sortPending = true;
+        m_pendingOrder = order;
+        return;
+    }
+    takeRows();
     flushRefilter();
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
@@ -649,7 +666,7 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
 
 void ProxyModel::sortRows()
 {
-    sortRows(m_sortedRole, sortOrder());
+    sortRows(m_sortedRole, m_sortPending ? m_pendingOrder : sortOrder());
 }
 
 void ProxyModel::getSortedRole()

@@ -41,19 +41,17 @@ void UserSession::trPing()
 
 bool UserSession::trClose(const QVariantMap &mapParams)
 {
-    if (mapParams.value(QStringLiteral("rst_id_owner")).toString().isEmpty()) {
-        qWarning() << "userSession: trClose needs the user's rst_id_owner; nothing sent";
+    const QString owner = QStringLiteral("rst_id_owner");
+    if (!mapParams.contains(owner)) {
+        Common::Session::trClose(mapParams);
+        return true;
+    }
+    if (mapParams.value(owner).toString().isEmpty()) {
+        qWarning() << "userSession: trClose with an empty rst_id_owner; nothing sent";
         return false;
     }
     sendNetDto(QStringLiteral("trClose"), mapParams);
     return true;
-}
-
-void UserSession::closeOwnSession(const QVariantMap &mapParams)
-{
-    QVariantMap params = mapParams;
-    params.remove(QStringLiteral("rst_id_owner"));
-    Common::Session::trClose(params);
 }
 
 qlonglong UserSession::currentMSecsSinceEpoch() const

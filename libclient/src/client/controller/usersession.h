@@ -26,12 +26,11 @@ public:
     bool handleMessage(const QString &action, const QVariantMap &params) override;
     void prepareRow(QVariantMap &row) override;
 
-    // Asks the server to close the session of the user "rst_id_owner", as a request of this
-    // instance (its answer carries this instance's number). Refused, with a warning, without a
-    // user: a page's request never closes the operator's own session or connection.
+    // Without the key "rst_id_owner": closes the operator's own session, in the framing the
+    // server last used, and then the connection. With it: asks the server to close the session
+    // of that user as a request of this instance (its answer carries this instance's number);
+    // the connection stays, and an empty user is refused with a warning.
     Q_INVOKABLE bool trClose(const QVariantMap &mapParams);
-    // Closes the operator's own session and then the connection (the program is ending).
-    void closeOwnSession(const QVariantMap &mapParams);
     // The server's time now; the system's UTC time until a session is open.
     Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
 

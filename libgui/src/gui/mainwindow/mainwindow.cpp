@@ -214,7 +214,7 @@ void MainWindow::closeSession()
     m_sessionClosed = true;
     m_quitTimer.stop();
     disconnect(m_saveAnswer);
-    SpSingleton<Client::Controller::UserSession>::instance()->closeOwnSession({{QStringLiteral("type_close"), 3}});
+    SpSingleton<Client::Controller::UserSession>::instance()->trClose({{QStringLiteral("type_close"), 3}});
     exitApplication();
 }
 

@@ -70,8 +70,9 @@ function resetCurrentId() {
     view.currentId = undefined;
 }
 
+// While the proxy prepares rows it notes the order and sorts them once at the end.
 function sortRows() {
-    if (view.isInited && view.proxy && !view.proxy.isPrepareMode)
+    if (view.isInited && view.proxy)
         view.proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
 }
 
