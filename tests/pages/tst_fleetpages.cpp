@@ -231,6 +231,16 @@ void TestFleetPages::editorsKeepTheirOwnPhotos()
     QCOMPARE(providedImage(firstKey), QString());
     QCOMPARE(providedImage(secondKey), blue);
 
+    // A refused removal says so and keeps the tile.
+    const QString receiver = secondPage->property("media").value<QObject *>()->property("objectNumber").toString();
+    m_program.watchdog().reset();
+    m_program.push({{"FN", "media_saRemove"}, {"RECEIVER", receiver}, {"RES", "0"}, {"ERRCODE", "120"},
+                    {"id", secondProfile}});
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
+    QVERIFY2(m_program.watchdog().texts().first().contains("code: 120"), qPrintable(m_program.watchdog().texts().first()));
+    QCOMPARE(photoTiles(secondPage).keys(), QList<QString>{secondProfile});
+    m_program.watchdog().reset();
+
     // A removal: confirmed, stored and the tile gone.
     m_program.watchdog().answerNext(QMessageBox::Yes);
     QMetaObject::invokeMethod(secondPage, "removePhoto", Q_ARG(QVariant, secondProfile));
