@@ -1,5 +1,11 @@
 #include "pagerows.h"
 
+namespace {
+
+const char *const DriverEditorUrl = "qrc:/qml/driver/driver/DriverEditor.qml";
+
+} // namespace
+
 const QVector<PageRow> &pageRows()
 {
     static const QVector<PageRow> rows{
@@ -39,7 +45,8 @@ const QVector<PageRow> &pageRows()
            "inner_note", "override_group_additinal_payment", "enabled_additional_payment", "additional_percent",
            "additional_abs", "override_duty_amount", "duty_amount", "override_duty_amount_temp", "duty_amount_temp",
            "override_group_distance_penalty", "enabled_distance_penalty", "distance_penalty", "cancel_per_day"},
-          "SELECT sign FROM drivers WHERE id = ?", "drivers", "252", "UPDATE: Sign already exist in db"}},
+          "SELECT sign FROM drivers WHERE id = ?", "drivers", "252", "UPDATE: Sign already exist in db",
+          "SELECT utc_offset FROM drivers WHERE id = ?", "345"}},
         {"qrc:/qml/driver/driver/essentials/DriverRatingLogTable.qml", "driverRatingLog", PageList::Own, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupTable.qml", "driverGroup", PageList::Shared, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupEditor.qml", "driverGroup", PageList::None,
@@ -47,8 +54,37 @@ const QVector<PageRow> &pageRows()
           {"id", "name", "description", "utc_offset", "enabled_low_balance", "low_balance",
            "enabled_additional_payment", "additional_percent", "additional_abs", "enabled_distance_penalty",
            "distance_penalty", "cancel_per_day"},
-          "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251",
-          "UPDATE: Group name already exist in db"}},
+          "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251", "UPDATE: Group name already exist in db",
+          "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+        {"qrc:/qml/company/company/balance/CompanyBalanceTable.qml", "cmpbl", PageList::Own, {}, {},
+         {"qrc:/qml/company/company/CompanyEditor.qml", "SELECT id FROM companies WHERE company_name = 'Taxi Lviv'",
+          "balanceTab"}},
+        {"qrc:/qml/driver/driver/balance/DriverBalanceTable.qml", "dbl", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "balanceTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhoto.qml", "media", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "photoTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhotoViewer.qml", "media", PageList::None, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionTable.qml", "driverSession", PageList::Own, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionContainer.qml", "driverSession", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "sessionsTab"}},
+        {"qrc:/qml/driver/car/CarTable.qml", "car", PageList::Own, {}},
+        {"qrc:/qml/driver/car/CarContainer.qml", "car", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "carsTab"}},
+        // A stored car's driver is never sent.
+        {"qrc:/qml/driver/car/CarEditor.qml", "car", PageList::None,
+         {"SELECT id FROM cars WHERE identifier = 'AA 1234'", "identifier", "AA 4321",
+          {"id", "rst_id_body_types", "rst_id_car_brands", "rst_id_car_colors", "identifier", "model", "year",
+           "place_amount"},
+          "SELECT identifier FROM cars WHERE id = ?", "cars", "", "UPDATE: Undefined error",
+          "SELECT d.last_name FROM cars c JOIN drivers d ON d.id = c.rst_id_driver WHERE c.id = ?", "Thapa"}},
+        {"qrc:/qml/driver/car/CarEssentials.qml", "car", PageList::None, {}, {},
+         {"qrc:/qml/driver/car/CarEditor.qml", "SELECT id FROM cars WHERE identifier = 'AA 1234'", "essentialsTab"}},
+        {"qrc:/qml/driver/attributes/CarBrandsTable.qml", "carBrands", PageList::Shared, {},
+         "SELECT count(*) FROM car_brands WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarBodyTypesTable.qml", "carBodyTypes", PageList::Shared, {},
+         "SELECT count(*) FROM car_body_types WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarColorsTable.qml", "carColors", PageList::Shared, {},
+         "SELECT count(*) FROM car_colors WHERE id > 1"},
     };
     return rows;
 }
@@ -65,5 +101,9 @@ QStringList pageSeed()
         " VALUES ('pg-330', 'Rao', 330, 1000, 1000)",
         "INSERT INTO drivers (sign, last_name, is_archived, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('pg-old', 'Gone', 1, 1000, 1000)",
+        "INSERT INTO companies (sign, uuid_company, company_name) VALUES ('taxi-lviv', md5('Taxi Lviv'), 'Taxi Lviv')",
+        "INSERT INTO cars (rst_id_driver, uuid, identifier, model, year, place_amount, dt_utc_insert,"
+        " dt_utc_last_update) SELECT id, md5('AA 1234'), 'AA 1234', 'Corolla', 2015, 4, 1000, 1000 FROM drivers"
+        " WHERE sign = 'pg-345'",
     };
 }

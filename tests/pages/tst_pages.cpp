@@ -3,6 +3,7 @@
 // without the read right; each editor saves nothing unchanged, exactly its request map for one
 // changed field, and shows a refusal at the field it belongs to. The main menu's commands open
 // their pages.
+#include "editortabs.h"
 #include "pageprogram.h"
 #include "pagerows.h"
 
@@ -76,6 +77,8 @@ private slots:
 
 private:
     QObject *openEditor(const PageRow &row, const QString &id);
+    // The editor that a tab page shows in, opened on its record with the tab shown.
+    QObject *openTab(const PageRow &row);
 
     PageProgram m_program;
 };
@@ -108,7 +111,7 @@ void TestPages::opens()
         if (!withRight)
             m_program.watchdog().reset();
         const int before = m_program.sentCount(list);
-        QPointer<QObject> page = m_program.openPage(row.url);
+        QPointer<QObject> page = row.isTab() ? openTab(row) : m_program.openPage(row.url);
         QVERIFY2(page, qPrintable(row.url));
         const int expected = withRight && row.list == PageList::Own ? 1 : 0;
         if (expected)
@@ -148,6 +151,18 @@ void TestPages::opens()
         }
         QVERIFY(m_program.closePage(page));
     }
+}
+
+QObject *TestPages::openTab(const PageRow &row)
+{
+    const QString id = m_program.query(row.host.recordSql).toString();
+    QObject *editor = m_program.openPage(row.host.editorUrl, {{"state", "EDIT"}, {"id", id}});
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
+        || !showEditorTab(editor, row.host.tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, row.host.tab); }, 5000)) {
+        qWarning() << "no tab" << row.host.tab << "in" << row.host.editorUrl << id;
+        return nullptr;
+    }
+    return editor;
 }
 
 QObject *TestPages::openEditor(const PageRow &row, const QString &id)
@@ -238,6 +253,8 @@ void TestPages::editorRoundTrip()
     QTRY_VERIFY(editor.isNull());
     const QVariant stored = id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
     QCOMPARE(stored.toString(), edit.value);
+    if (!edit.keptSql.isEmpty())
+        QCOMPARE(m_program.query(edit.keptSql, {id}).toString(), edit.keptValue);
 
     // A refusal: the field of its code takes the focus, the page error text shows, the editor stays.
     editor = openEditor(row, id);

@@ -16,7 +16,7 @@ Editor {
         { "name": "carsTab", "title": qsTr("Cars"), "url": "qrc:/qml/driver/car/CarContainer.qml",
           "options": function () { return { "rst_id_driver": editor.id, "inEditor": true }; } },
         { "name": "balanceTab", "title": qsTr("Balance"), "url": "qrc:/qml/driver/driver/balance/DriverBalanceTable.qml",
-          "options": function () { return {}; } },
+          "options": function () { return { "rst_id_owner": editor.id }; } },
         { "name": "paymentsLogTab", "title": qsTr("Payments Log"),
           "url": "qrc:/qml/payment/payment-system-log/PaymentSystemLogContainer.qml",
           "options": function () { return { "rst_id_owner": editor.id, "inEditor": true }; } },
@@ -39,7 +39,7 @@ Editor {
             if (!DESKTOP_UTILS.resourceExists(tab["url"]))
                 continue;
             var button = tabComponent.createObject(null, { "objectName": tab["name"], "text": tab["title"],
-                                                          "url": tab["url"], "options": tab["options"] });
+                                                          "url": tab["url"], "tabIndex": i });
             tabView.tabBar.addItem(button);
         }
     }
@@ -67,12 +67,15 @@ Editor {
             id: button
 
             property alias url: page.url
-            property alias options: page.pageOptions
+            // The entry of moreTabs: a function passes through no creation property.
+            property int tabIndex: -1
 
             enabled: editor.id !== "0" && editor.id !== "" && editor.state !== "DUPLICATE"
 
             TabPageLoader {
                 id: page
+
+                pageOptions: function () { return editor.moreTabs[button.tabIndex]["options"](); }
             }
         }
     }
