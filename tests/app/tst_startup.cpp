@@ -11,6 +11,7 @@
 #include "shell/mainwindow.h"
 #include "shell/qwidgetcreator.h"
 #include "standinserver.h"
+#include "startuprun.h"
 
 #include "gui/dialog/login.h"
 #include "gui/mainwindow/mainmenu.h"
@@ -33,9 +34,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -47,20 +46,6 @@ namespace {
 const QString Login = QStringLiteral("admin");
 const QString Password = QStringLiteral("morning shift");
 const auto PingInterval = 1000ms;
-
-// Runs the event loop, as main() does, until done() holds (42) or 30 s passed (99); any other
-// result means the program quit by itself.
-int runUntil(const std::function<bool()> &done)
-{
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done())
-            QCoreApplication::exit(42);
-    });
-    poll.start(20);
-    QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
-    return QApplication::exec();
-}
 
 QStringList listRequests(const StandinServer &server)
 {
@@ -86,7 +71,7 @@ private slots:
     void signInOpensTheMainWindow();
     void pingsKeepTheConnection();
     void signedInAgainReplacesTheWindow();
-    void cancelledSignInEndsTheProgram();
+    void rejectionWithAWindowEndsTheProgram();
 
 private:
     std::unique_ptr<ScratchDatabase> m_database;
@@ -103,26 +88,7 @@ void TestStartup::initTestCase()
     Utils utils;
     QVERIFY(m_server.start({"--database", "--user", Login + ":" + utils.getPwdHash(Password)}));
 
-    // The settings an operator left: this server, this login, English, no update check.
-    QCoreApplication::setOrganizationName("Koriv");
-    QCoreApplication::setApplicationName("KorivAdmin");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings settings;
-    settings.beginWriteArray("hosts", 2);
-    settings.setArrayIndex(0);
-    settings.setValue("name", "Elsewhere");
-    settings.setValue("address", "127.0.0.2");
-    settings.setValue("port", 40300);
-    settings.setArrayIndex(1);
-    settings.setValue("name", "Stand-in");
-    settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", m_server.port());
-    settings.endArray();
-    settings.setValue("auth/current_host", 1);
-    settings.setValue("auth/login", Login);
-    settings.setValue("i18n/lang", "en");
-    settings.setValue("updating/checkOnStartup", false);
-    settings.sync();
+    writeOperatorSettings(m_server.port(), Login);
 
     m_watchdog.allowOpen("Gui::DataLoading");
     m_watchdog.allowOpen("Gui::Dialog::Login");
@@ -297,7 +263,9 @@ void TestStartup::signedInAgainReplacesTheWindow()
     QCOMPARE(m_startup->engine()->rootContext()->contextProperty("GLOBAL").value<QObject *>(), Context::global());
 }
 
-void TestStartup::cancelledSignInEndsTheProgram()
+// A rejected sign-in once a main window stands ends the program too, and leaves the window as it
+// is. (Cancelling the first sign-in is a run of its own: tst_startupcancel.)
+void TestStartup::rejectionWithAWindowEndsTheProgram()
 {
     MainWindow *window = m_startup->mainWindow();
     QTimer::singleShot(0, m_startup.get(), [this] { m_startup->onLoginFinished(QDialog::Rejected); });
@@ -307,20 +275,7 @@ void TestStartup::cancelledSignInEndsTheProgram()
 
 int main(int argc, char *argv[])
 {
-    // The program's folders (settings, log, documents) in a folder of this run.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    QDir().mkpath(home.filePath("config"));
-    QFile dirs(home.filePath("config/user-dirs.dirs"));
-    if (!dirs.open(QIODevice::WriteOnly))
-        return 1;
-    dirs.write("XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(home.filePath("documents")) + "\"\n");
-    dirs.close();
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestStartup test;
-    return QTest::qExec(&test, argc, argv);
+    return runStartupTest(argc, argv, [] { return std::make_unique<TestStartup>(); });
 }
 
 #include "tst_startup.moc"

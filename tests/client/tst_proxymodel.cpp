@@ -2,6 +2,7 @@
 #include "client/controller/proxymodel.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
+#include "modeltester.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>
@@ -56,6 +57,7 @@ void TestProxyModel::init()
 {
     m_proxy.reset();
     m_model = std::make_unique<OriginalModel>();
+    watchModel(m_model.get());
     m_model->setBaseModel(QSharedPointer<ListCatalogue>::create());
     const QList<QVariantMap> rows{
         {{"id", "1"}, {"name", "Alpha"}, {"note", "ab cd"}, {"status", "1"}, {"count", "10"},
@@ -72,6 +74,7 @@ void TestProxyModel::init()
     for (const QVariantMap &row : rows)
         m_model->addRow(row);
     m_proxy = std::make_unique<ProxyModel>();
+    watchModel(m_proxy.get());
     m_proxy->setOriginalModel(m_model.get());
 }
 
@@ -374,6 +377,7 @@ void TestProxyModel::changedRowsRefilterOnce()
     m_proxy->setHardFilterRole("status", "=", "1");
     QCOMPARE(shownIds(), (QStringList{"4", "1"}));
     ProxyModel second;
+    watchModel(&second);
     second.setOriginalModel(m_model.get());
     second.setHardFilterRole("status", "!=", "9");
 

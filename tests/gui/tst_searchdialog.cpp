@@ -452,7 +452,37 @@ void TestSearchDialog::screenshot()
                          R"({"condition":"and","operation":">=","role":"dt_utc_insert","used":true,"value":"1700000000000"}]}])"));
     search.show();
     QVERIFY(QTest::qWaitForWindowExposed(&search));
-    QVERIFY(saveScreenshot(&search, "search.png"));
+    const QImage shot = paintedImage(&search, QPoint(2, search.height() / 2));
+    QVERIFY(!shot.isNull());
+    QVERIFY(saveScreenshot(shot, "search.png"));
+
+    const QList<SearchRule *> rows = ruleRows(search);
+    QCOMPARE(rows.size(), 3);
+    // The field and value boxes show their rules' texts, each as wide as that text is drawn; the
+    // date as a date.
+    auto *dateBox = rows.at(2)->findChild<Gui::DateTimeEdit *>();
+    const QList<QPair<QLineEdit *, QString>> boxes{
+        {roleBox(rows.at(0))->lineEdit(), "name (Name)"},
+        {roleBox(rows.at(1))->lineEdit(), "status_string (Status)"},
+        {rows.at(0)->findChild<Gui::LineEdit *>(), "Koriv"},
+        {rows.at(1)->findChild<Gui::LineEdit *>(), "2"},
+        {dateBox->findChild<QLineEdit *>(),
+         QDateTime::fromMSecsSinceEpoch(1700000000000).toString(dateBox->displayFormat())}};
+    for (const auto &[box, text] : boxes) {
+        // Inside the frame, if the box draws one.
+        const int side = box->hasFrame() ? 3 : 0;
+        const QRect area = areaIn(box, &search).adjusted(side, 3, -side, -3);
+        const int width = inkWidth(shot, area, box->palette().color(QPalette::Base), 30);
+        QVERIFY2(qAbs(width - textInkWidth(box, text, 30)) <= 1, qPrintable(text + ": " + QString::number(width)));
+    }
+
+    // The first and last rules are ticked, the second not.
+    const auto tick = [&](SearchRule *rule) { return shot.copy(areaIn(rule->findChild<QCheckBox *>(), &search)); };
+    QCOMPARE(tick(rows.at(0)), tick(rows.at(2)));
+    QVERIFY(tick(rows.at(0)) != tick(rows.at(1)));
+    const QColor text = search.palette().color(QPalette::Text);
+    QVERIFY(countNear(tick(rows.at(0)), tick(rows.at(0)).rect(), text, 80)
+            > countNear(tick(rows.at(1)), tick(rows.at(1)).rect(), text, 80) + 4);
 }
 
 QTEST_MAIN(TestSearchDialog)

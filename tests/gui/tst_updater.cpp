@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -434,7 +435,57 @@ void TestUpdater::screenshot()
     m_watchdog.handleNext([](QDialog *) {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QVERIFY(saveScreenshot(&dialog, "updates.png"));
+    const QImage shot = paintedImage(&dialog, QPoint(2, dialog.height() / 2));
+    QVERIFY(!shot.isNull());
+    QVERIFY(saveScreenshot(shot, "updates.png"));
+
+    // The notes begin with the newest version's heading and its first line, each as wide as that
+    // text is drawn.
+    auto *notes = dialog.findChild<QPlainTextEdit *>();
+    const int lineSpacing = notes->fontMetrics().lineSpacing();
+    const QRect page = areaIn(notes->viewport(), &dialog);
+    const int top = page.top() + notes->cursorRect(QTextCursor(notes->document())).top();
+    const QStringList lines{"Version: 1.7.0 (release) - Date: 2024-05-01",
+                            "Balance log entries are booked once per press."};
+    for (int line = 0; line < lines.size(); ++line) {
+        const QRect band(page.left(), top + line * lineSpacing, page.width(), lineSpacing);
+        const int shown = inkWidth(shot, band, notes->palette().color(QPalette::Base), 30);
+        QVERIFY2(qAbs(shown - textInkWidth(notes, lines.at(line), 30)) <= 1,
+                 qPrintable(lines.at(line) + ": " + QString::number(shown)));
+    }
+
+    // The channel and the size in megabytes; the warning in red, the installer's link in the link
+    // colour; Update greyed out beside Close.
+    const auto label = [&](const QString &start) {
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->text().startsWith(start))
+                return label;
+        }
+        return static_cast<QLabel *>(nullptr);
+    };
+    const QColor window = dialog.palette().color(QPalette::Window);
+    for (const QString &text : {QString("release"), QString("23 MB")}) {
+        QLabel *shown = label(text);
+        QVERIFY2(shown, qPrintable(text));
+        const int width = inkWidth(shot, areaIn(shown, &dialog), window, 30);
+        QVERIFY2(qAbs(width - textInkWidth(shown, text, 30)) <= 1, qPrintable(text + ": " + QString::number(width)));
+    }
+    const QColor red("#ff5858");
+    QVERIFY(countNear(shot, areaIn(label("Updating to this version is impossible!"), &dialog), red, 40) > 100);
+    QCOMPARE(countNear(shot, page, red, 40), 0);
+    QVERIFY(countNear(shot, areaIn(label("<a href="), &dialog), dialog.palette().color(QPalette::Link), 40) > 50);
+    const auto darkest = [&](const QPushButton *button) {
+        int lightness = 255;
+        const QRect inner = areaIn(button, &dialog).adjusted(4, 4, -4, -4);
+        for (int y = inner.top(); y <= inner.bottom(); ++y) {
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                lightness = qMin(lightness, shot.pixelColor(x, y).lightness());
+        }
+        return lightness;
+    };
+    const int closeText = darkest(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close));
+    const int updateText = darkest(updateButton(&dialog));
+    QVERIFY2(closeText < 60 && updateText > 100, qPrintable(QString("%1 %2").arg(closeText).arg(updateText)));
 }
 
 QTEST_MAIN(TestUpdater)

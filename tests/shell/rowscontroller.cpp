@@ -1,11 +1,17 @@
 #include "rowscontroller.h"
 
 #include "listcatalogue.h"
+#include "modeltester.h"
+
+#include "gui/table/originalmodel.h"
+#include "gui/table/proxymodel.h"
 
 RowsController::RowsController(const QString &name, QObject *parent)
     : AbstractController(new ListCatalogue, parent)
     , m_name(name)
 {
+    watchModel(originalModel());
+    watchModel(proxyModel());
 }
 
 void RowsController::handle(const QString &action)

@@ -2,7 +2,8 @@
 
 #include "gui/controller/abstractcontroller.h"
 
-// A widget-side controller over a ListCatalogue, under the protocol name it is given.
+// A widget-side controller over a ListCatalogue, under the protocol name it is given; its two
+// models run under the item model tester.
 class RowsController : public Gui::Controller::AbstractController
 {
     Q_OBJECT

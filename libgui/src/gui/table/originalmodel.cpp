@@ -53,7 +53,7 @@ QVariant OriginalModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags OriginalModel::flags(const QModelIndex &index) const
 {
-    return index.isValid() ? QAbstractTableModel::flags(index) : Qt::ItemIsEnabled;
+    return index.isValid() ? QAbstractTableModel::flags(index) : Qt::NoItemFlags;
 }
 
 qint64 OriginalModel::idOf(const QVariantMap &row)

@@ -33,6 +33,7 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     // The catalogue's title of the column.
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The default flags of a cell; none for the root, as views and proxies expect of a table.
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // Merges one row: the listed keys of a known "id" are overwritten in place (the whole row is
