@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компания</translation>
     </message>
@@ -108,7 +108,22 @@
         <translation>&amp;Атрибуты</translation>
     </message>
     <message>
-        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водители</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водители в &amp;архиве</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Группы водителей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Отчеты о &amp;сбоях</translation>
     </message>

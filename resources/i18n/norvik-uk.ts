@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компанія</translation>
     </message>
@@ -108,7 +108,22 @@
         <translation>&amp;Атрибути</translation>
     </message>
     <message>
-        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водії в &amp;архіві</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Групи водіїв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Звіти про &amp;збої</translation>
     </message>

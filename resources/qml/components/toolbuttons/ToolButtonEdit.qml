@@ -3,7 +3,7 @@ import "../../js/fontawesome.js" as FontAwesome
 
 // Opens the current record's editor; "View" when the update right is not granted.
 ToolButtonBase {
-    // A page whose editor is read-only sets it to false: the button then opens it to view.
+    // A page whose editor only shows the record sets it false.
     property bool isEditable: table ? table.crud.crudupdate : true
     property bool catchEnter: true
 
