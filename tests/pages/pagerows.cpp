@@ -29,7 +29,7 @@ const QVector<PageRow> &pageRows()
            "inner_note", "override_group_additinal_payment", "enabled_additional_payment", "additional_percent",
            "additional_abs", "override_duty_amount", "duty_amount", "override_duty_amount_temp", "duty_amount_temp",
            "override_group_distance_penalty", "enabled_distance_penalty", "distance_penalty", "cancel_per_day"},
-          "SELECT sign FROM drivers WHERE id = ?", "252", "UPDATE: Sign already exist in db",
+          "SELECT sign FROM drivers WHERE id = ?", "drivers", "252", "UPDATE: Sign already exist in db",
           "SELECT utc_offset FROM drivers WHERE id = ?", "345"}},
         {"qrc:/qml/driver/driver/essentials/DriverRatingLogTable.qml", "driverRatingLog", PageList::Own, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupTable.qml", "driverGroup", PageList::Shared, {}},
@@ -38,8 +38,18 @@ const QVector<PageRow> &pageRows()
           {"id", "name", "description", "utc_offset", "enabled_low_balance", "low_balance",
            "enabled_additional_payment", "additional_percent", "additional_abs", "enabled_distance_penalty",
            "distance_penalty", "cancel_per_day"},
-          "SELECT name FROM driver_groups WHERE id = ?", "251", "UPDATE: Group name already exist in db",
+          "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251",
+          "UPDATE: Group name already exist in db",
           "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+        {"qrc:/qml/notification/NotificationTable.qml", "notification", PageList::Shared, {},
+         "SELECT count(*) FROM notifications WHERE rst_id_owner = (SELECT id FROM users WHERE sign = 'admin')"},
+        {"qrc:/qml/notification/NotificationEditor-norvik.qml", "notification", PageList::None, {}},
+        {"qrc:/qml/notification/NotificationTypeTable.qml", "notificationType", PageList::Shared, {},
+         "SELECT count(*) FROM notification_types WHERE id > 1"},
+        {"qrc:/qml/notification/NotificationTypeEditor.qml", "notificationType", PageList::None,
+         {"SELECT id FROM notification_types WHERE code = 'driver.unarchive.info'", "enabled", "0",
+          {"id", "enabled", "groups", "users"}, "SELECT enabled FROM notification_types WHERE id = ?",
+          "notification_types", "", "UPDATE: Undefined error"}},
     };
     return rows;
 }
@@ -56,5 +66,11 @@ QStringList pageSeed()
         " VALUES ('pg-330', 'Rao', 330, 1000, 1000)",
         "INSERT INTO drivers (sign, last_name, is_archived, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('pg-old', 'Gone', 1, 1000, 1000)",
+        "INSERT INTO notification_messages (rst_id_nt, context, value, dt_utc_insert, dt_utc_last_update)"
+        " SELECT id, 'driver.update', '{\"data\": {\"id\": \"2\"}}', 1000, 1000 FROM notification_types"
+        " WHERE code = 'driver.update.request'",
+        "INSERT INTO notifications (rst_id_nt, rst_id_nm, rst_id_owner, dt_utc_insert, dt_utc_last_update)"
+        " SELECT m.rst_id_nt, m.id, u.id, 1000, 1000 FROM notification_messages m, users u"
+        " WHERE u.sign = 'admin' AND m.context = 'driver.update'",
     };
 }
