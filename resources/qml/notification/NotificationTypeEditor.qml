@@ -89,6 +89,7 @@ Editor {
                 DoubleOwnerTables {
                     id: owners
 
+                    objectName: "owners"
                     Layout.fillWidth: true
                     Layout.preferredHeight: 400
                 }
