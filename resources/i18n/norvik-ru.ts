@@ -108,6 +108,16 @@
         <translation>&amp;Атрибуты</translation>
     </message>
     <message>
+        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компании</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Терминальные компании</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Drivers</source>
         <translation>&amp;Водители</translation>

@@ -108,6 +108,16 @@
         <translation>&amp;Атрибути</translation>
     </message>
     <message>
+        <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компанії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Термінальні компанії</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Drivers</source>
         <translation>&amp;Водії</translation>

@@ -90,11 +90,68 @@
     </message>
 </context>
 <context>
+    <name>CompanyBalanceTable</name>
+    <message>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <source>Company balance group can not be All</source>
+        <translation>Группа баланса компании не может быть «Все»</translation>
+    </message>
+</context>
+<context>
     <name>CompanyBox</name>
     <message>
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
         <translation>Компания</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEditor</name>
+    <message>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance</source>
+        <translation>Баланс</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEssentials</name>
+    <message>
+        <location filename="../qml/company/company/essentials/CompanyEssentials.qml" line="+47"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance:</source>
+        <translation>Баланс:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Lost profit:</source>
+        <translation>Упущенная выгода:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Is system:</source>
+        <translation>Системная:</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyTable</name>
+    <message>
+        <location filename="../qml/company/company/CompanyTable.qml" line="+18"/>
+        <source>Companies</source>
+        <translation>Компании</translation>
     </message>
 </context>
 <context>
@@ -1018,6 +1075,47 @@
         <location filename="../qml/components/table/delegates/TableUserLockedDelegate.qml" line="+15"/>
         <source>n/a</source>
         <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalCompanyEditor</name>
+    <message>
+        <location filename="../qml/company/terminal-company/TerminalCompanyEditor.qml" line="+46"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Blocked</source>
+        <translation>Заблокирована</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Change password...</source>
+        <translation>Сменить пароль...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalCompanyTable</name>
+    <message>
+        <location filename="../qml/company/terminal-company/TerminalCompanyTable.qml" line="+17"/>
+        <source>Terminal Companies</source>
+        <translation>Терминальные компании</translation>
     </message>
 </context>
 <context>

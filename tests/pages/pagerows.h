@@ -29,9 +29,6 @@ struct EditorRow
     // A server error code that belongs to the field (empty: none) and the text the page shows.
     QString errorCode;
     QString errorText;
-    // SQL giving a stored value that the save of the other field keeps, and that value.
-    QString keptSql;
-    QString keptValue;
 };
 
 // One page file of the catalogue: its URL, the controller whose read right it needs and the list

@@ -519,6 +519,31 @@ void TestDriverPages::tabsOfCarriedPages()
     tabBar = stored->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
     QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
     QVERIFY(pageControl(stored, "changePasswordButton")->isVisible());
+
+    // The group picker: the group table for selection, its choice taken as the driver's group.
+    QQuickItem *groupBox = pageControl(stored, "groupBox");
+    QQuickItem *browse = groupBox ? groupBox->findChild<QQuickItem *>("browseButton") : nullptr;
+    QVERIFY(browse);
+    QMetaObject::invokeMethod(browse, "clicked");
+    QPointer<QObject> chooser = openedFrame();
+    QVERIFY(chooser && chooser->property("url").toString().endsWith("DriverGroupTable.qml"));
+    QCOMPARE(chooser->property("state").toString(), QString("SELECT"));
+    QObject *view = viewOf(chooser);
+    QAbstractItemModel *rows = view->property("model").value<QAbstractItemModel *>();
+    const QString south = m_program.query("SELECT id FROM driver_groups WHERE name = 'South'").toString();
+    int row = -1;
+    QTRY_VERIFY(QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                          Q_ARG(QVariant, south)) && row >= 0);
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, row));
+    press(chooser, "selectButton");
+    QTRY_VERIFY(chooser.isNull());
+    QObject *essentials = stored->property("essentials").value<QObject *>();
+    QCOMPARE(essentials->property("groupValue").value<QObject *>()->property("value").toString(), south);
+    QCOMPARE(pageControl(stored, "group_name")->property("text").toString(), QString("South"));
+    QVERIFY(stored->property("isDirty").toBool());
+    QObject *group = essentials->property("groupValue").value<QObject *>();
+    group->setProperty("value", group->property("legalValue"));
+    QVERIFY(!stored->property("isDirty").toBool());
     QVERIFY(m_program.closePage(stored));
 }
 
@@ -551,6 +576,24 @@ void TestDriverPages::groupRightAndRating()
         QVERIFY2(rating->property("acceptableInput").toBool() == value.second, qPrintable(value.first));
     }
     rating->setProperty("text", rating->property("legalText"));
+
+    // "More..." lists the driver's rating changes; the source filter narrows the request.
+    const int lists = m_program.sentCount("driverRatingLog_trGetList");
+    press(editor, "ratingLogButton");
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 1));
+    QJsonObject request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("rst_id_driver").toString(), driverId("n-1"));
+    QVERIFY(!request.contains("is_system"));
+    QVERIFY(request.contains("dt_utc_insert_start") && request.contains("dt_utc_insert_end"));
+    QPointer<QObject> log = openedFrame();
+    QVERIFY(log && log->property("url").toString().endsWith("DriverRatingLogTable.qml"));
+    QObject *source = log->property("sourceBox").value<QObject *>();
+    source->setProperty("currentIndex", 2);
+    QMetaObject::invokeMethod(source, "activated", Q_ARG(int, 2));
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 2));
+    request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("is_system").toString(), QString("1"));
+    QVERIFY(m_program.closePage(log));
     QVERIFY(m_program.closePage(editor));
 }
 
