@@ -251,7 +251,17 @@ void TestNotificationFlows::changeRequestApproved()
     QVERIFY(m_program.sentCount("notification_trInfo") > reads);
     QTRY_VERIFY(!form->property("resolutionVisible").toBool());
     QTRY_COMPARE(shownValue(table, id, "is_completed"), QString("1"));
+    QVERIFY(m_program.closePage(driverEditor));
 
+    // A completed request leads to the driver with nothing left to resolve.
+    press(editor, "moreButton");
+    driverEditor = lastFrame();
+    QVERIFY(driverEditor);
+    QCOMPARE(driverEditor->property("url").toString(), DriverEditorUrl);
+    QTRY_COMPARE(pageControl(driverEditor, "first_name")->property("legalText").toString(), QString("New"));
+    QTRY_VERIFY(!formOf(driverEditor)->property("isBusy").toBool());
+    QVERIFY(!formOf(driverEditor)->property("resolutionVisible").toBool());
+    QVERIFY(!pageControl(driverEditor, "first_name")->property("isMismatch").toBool());
     QVERIFY(m_program.closePage(driverEditor));
     QVERIFY(m_program.closePage(editor));
     QVERIFY(m_program.closePage(table));
