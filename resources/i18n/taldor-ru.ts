@@ -772,9 +772,28 @@
     </message>
 </context>
 <context>
+    <name>NotificationEditor-norvik</name>
+    <message>
+        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+43"/>
+        <location line="+13"/>
+        <source>The notification does not name the driver by id</source>
+        <translation>Уведомление не указывает водителя по идентификатору</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The notification does not name the car by id</source>
+        <translation>Уведомление не указывает автомобиль по идентификатору</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The notification&apos;s value is not a JSON object: %1</source>
+        <translation>Значение уведомления не является объектом JSON: %1</translation>
+    </message>
+</context>
+<context>
     <name>NotificationEditorBase</name>
     <message>
-        <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+63"/>
+        <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+66"/>
         <source>Id:</source>
         <translation>ID:</translation>
     </message>
@@ -802,6 +821,60 @@
         <location line="+7"/>
         <source>More...</source>
         <translation>Подробнее...</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTable</name>
+    <message>
+        <location filename="../qml/notification/NotificationTable.qml" line="+134"/>
+        <source>Notifications successfully deleted</source>
+        <translation>Уведомления успешно удалены</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Notifications</source>
+        <translation>Уведомления</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Mark As Readed</source>
+        <translation>Отметить как прочитанные</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTypeEditor</name>
+    <message>
+        <location filename="../qml/notification/NotificationTypeEditor.qml" line="+55"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Enabled</source>
+        <translation>Включен</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTypeTable</name>
+    <message>
+        <location filename="../qml/notification/NotificationTypeTable.qml" line="+14"/>
+        <source>Notification Types</source>
+        <translation>Типы уведомлений</translation>
     </message>
 </context>
 <context>

@@ -772,9 +772,28 @@
     </message>
 </context>
 <context>
+    <name>NotificationEditor-norvik</name>
+    <message>
+        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+43"/>
+        <location line="+13"/>
+        <source>The notification does not name the driver by id</source>
+        <translation>Сповіщення не вказує водія за ідентифікатором</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The notification does not name the car by id</source>
+        <translation>Сповіщення не вказує автомобіль за ідентифікатором</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>The notification&apos;s value is not a JSON object: %1</source>
+        <translation>Значення сповіщення не є об&apos;єктом JSON: %1</translation>
+    </message>
+</context>
+<context>
     <name>NotificationEditorBase</name>
     <message>
-        <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+63"/>
+        <location filename="../qml/components/editor/NotificationEditorBase.qml" line="+66"/>
         <source>Id:</source>
         <translation>ID:</translation>
     </message>
@@ -802,6 +821,60 @@
         <location line="+7"/>
         <source>More...</source>
         <translation>Докладніше...</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTable</name>
+    <message>
+        <location filename="../qml/notification/NotificationTable.qml" line="+134"/>
+        <source>Notifications successfully deleted</source>
+        <translation>Сповіщення успішно видалено</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Notifications</source>
+        <translation>Сповіщення</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Mark As Readed</source>
+        <translation>Позначити як прочитані</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTypeEditor</name>
+    <message>
+        <location filename="../qml/notification/NotificationTypeEditor.qml" line="+55"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+</context>
+<context>
+    <name>NotificationTypeTable</name>
+    <message>
+        <location filename="../qml/notification/NotificationTypeTable.qml" line="+14"/>
+        <source>Notification Types</source>
+        <translation>Типи сповіщень</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,15 @@ const QVector<PageRow> &pageRows()
          "SELECT count(*) FROM car_body_types WHERE id > 1"},
         {"qrc:/qml/driver/attributes/CarColorsTable.qml", "carColors", PageList::Shared, {},
          "SELECT count(*) FROM car_colors WHERE id > 1"},
+        {"qrc:/qml/notification/NotificationTable.qml", "notification", PageList::Shared, {},
+         "SELECT count(*) FROM notifications WHERE rst_id_owner = (SELECT id FROM users WHERE sign = 'admin')"},
+        {"qrc:/qml/notification/NotificationEditor-norvik.qml", "notification", PageList::None, {}},
+        {"qrc:/qml/notification/NotificationTypeTable.qml", "notificationType", PageList::Shared, {},
+         "SELECT count(*) FROM notification_types WHERE id > 1"},
+        {"qrc:/qml/notification/NotificationTypeEditor.qml", "notificationType", PageList::None,
+         {"SELECT id FROM notification_types WHERE code = 'driver.unarchive.info'", "enabled", "0",
+          {"id", "enabled", "groups", "users"}, "SELECT enabled FROM notification_types WHERE id = ?",
+          "notification_types", "", "UPDATE: Undefined error"}},
     };
     return rows;
 }
@@ -105,5 +114,11 @@ QStringList pageSeed()
         "INSERT INTO cars (rst_id_driver, uuid, identifier, model, year, place_amount, dt_utc_insert,"
         " dt_utc_last_update) SELECT id, md5('AA 1234'), 'AA 1234', 'Corolla', 2015, 4, 1000, 1000 FROM drivers"
         " WHERE sign = 'pg-345'",
+        "INSERT INTO notification_messages (rst_id_nt, context, value, dt_utc_insert, dt_utc_last_update)"
+        " SELECT id, 'driver.update', '{\"data\": {\"id\": \"2\"}}', 1000, 1000 FROM notification_types"
+        " WHERE code = 'driver.update.request'",
+        "INSERT INTO notifications (rst_id_nt, rst_id_nm, rst_id_owner, dt_utc_insert, dt_utc_last_update)"
+        " SELECT m.rst_id_nt, m.id, u.id, 1000, 1000 FROM notification_messages m, users u"
+        " WHERE u.sign = 'admin' AND m.context = 'driver.update'",
     };
 }

@@ -53,6 +53,22 @@ QString receiverOf(QObject *editor)
     return controller ? controller->property("objectNumber").toString() : QString();
 }
 
+// The stored value a field shows: a check box's as "1"/"0", another field's text.
+QString legalValueOf(const QQuickItem *field)
+{
+    if (field->property("type").toString() == QLatin1String("checkBox"))
+        return field->property("legalChecked").toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    return field->property("legalText").toString();
+}
+
+void setFieldValue(QQuickItem *field, const QString &value)
+{
+    if (field->property("type").toString() == QLatin1String("checkBox"))
+        field->setProperty("checked", value == QLatin1String("1"));
+    else
+        field->setProperty("text", value);
+}
+
 void press(QObject *page, const QString &button)
 {
     QQuickItem *item = pageControl(page, button);
@@ -176,7 +192,7 @@ QObject *TestPages::openEditor(const PageRow &row, const QString &id)
     QQuickItem *field = pageControl(editor, row.editor.field);
     const QVariant stored = id.isEmpty() ? m_program.query(row.editor.storedSql)
                                          : m_program.query(row.editor.storedSql, {id});
-    if (!field || !QTest::qWaitFor([&] { return field->property("legalText") == stored.toString(); }, 10000)
+    if (!field || !QTest::qWaitFor([&] { return legalValueOf(field) == stored.toString(); }, 10000)
         || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)) {
         qWarning() << "editor" << row.url << "did not show the stored" << row.editor.field << stored;
         return nullptr;
@@ -213,7 +229,7 @@ void TestPages::editorRoundTrip()
     // One field changed: exactly the request map, the stored value changes, OK closes.
     editor = openEditor(row, id);
     QVERIFY(editor);
-    pageControl(editor, edit.field)->setProperty("text", edit.value);
+    setFieldValue(pageControl(editor, edit.field), edit.value);
     QVERIFY(editor->property("isDirty").toBool());
     // The stored values before the save, which the unchanged fields must carry (an editor opened
     // without an id names its record in its request).

@@ -58,6 +58,7 @@ import uuid
 import psycopg2
 from psycopg2 import sql
 
+import notifications
 from extras import Extras
 from schema import InputError, Select
 
@@ -307,6 +308,29 @@ class Backend:
             self._rollback()
         self.lock_users.pop(session.number, None)
         return outcome
+
+    def raise_event(self, context, value):
+        """A platform event (notifications.py): its message and notifications, pushed to every
+        client. Returns (outcome, message id, notification ids); EventError when refused."""
+        outcome = Outcome()
+        try:
+            self._reconnect_if_lost()
+            message, created = notifications.raise_event(self, context, value, outcome)
+            self.db.commit()
+        except notifications.EventError:
+            self._rollback()
+            raise
+        except (psycopg2.Error, InputError) as error:
+            self._rollback()
+            raise notifications.EventError(_db_message(error) if isinstance(error, psycopg2.Error) else str(error))
+        return outcome, message, created
+
+    def system_session(self):
+        """The platform's own changes: pushed as made by user 1."""
+        session = Session(0)
+        session.sign = "system"
+        session.user_id = 1
+        return session
 
     # Requests -----------------------------------------------------------------------------------
 

@@ -11,8 +11,9 @@ refusals carry "ERRCODE" as listed in backend.py, and:
   driver_trApprove {rst_id_nm, ok "1"/"0"}: resolves a driver's change request, the notification
       message of context "driver.update" whose value is {"data": {column: proposed value}} naming
       the driver by "id" or "sign"; "1" writes the proposed values, "0" only resolves it. The
-      message and its notifications are marked completed. 110 no such message or driver, 100 a
-      message already resolved or not a driver's change request, 120 the driver is locked.
+      message and its notifications are marked completed (pushed as the system's, user 1). 110 no
+      such message or driver, 100 a message already resolved or not a driver's change request,
+      120 the driver is locked.
   driver_trGetBrandDrivers {dt_utc_insert_start, dt_utc_insert_end}: "drivers", the JSON array of
       {"id", "sign"} of the drivers whose selected car has a brand and who were registered by the
       end of the period.
@@ -150,7 +151,9 @@ class Extras:
         return found[0]
 
     def _complete_message(self, session, messages, message_id, outcome):
-        """Marks the message completed and touches its notifications, whose rows show that flag."""
+        """Marks the message completed and touches its notifications, whose rows show that flag:
+        the system's changes, pushed as user 1's."""
+        session = self.backend.system_session()
         notifications = self.backend.schema.table("notifications")
         with self.backend.db.cursor() as cursor:
             self.backend._write_update(cursor, messages, message_id, {"is_completed": 1}, self.backend.timestamp())

@@ -17,7 +17,8 @@ pushes (backend.py): a change goes to every signed-in client, its author's inclu
 unlock or removal to the other clients. On start it runs the database initialiser (--dbinit,
 default $KORIV_DBINIT), which creates and seeds the tables and describes their joined fields,
 adds the security options that a platform's database has beyond the seeds (options.py, reported
-as {"event": "options", ...}), and reports {"event": "database", ...} before "listening"
+as {"event": "options", ...}) and the notification types of the platform's events
+(notifications.py, {"event": "notification-types", ...}), and reports {"event": "database", ...} before "listening"
 ("warning" events for what it could not use). Each --user LOGIN:DIGEST then gets that password digest; a new login joins group "admin".
 
 A client costs only itself: what it leaves unread waits in a queue of its own (a client that
@@ -33,6 +34,10 @@ connection number, or "all":
   push-raw CONN HEX             send raw bytes
   mixed CONN                    one write: a text frame, then a JSON frame holding "#ENDMSG"
   srclosed CONN                 push "userSession_srClosed"
+  notify CONTEXT VALUE          (with --database) a platform event, such as a driver's change
+                                request "driver.update" with the value {"data": {...}}: its
+                                message and a notification for each user of its type, pushed to
+                                every client; reported as {"event": "notified", ...}
   set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N),
                                 queue_limit, partial_limit (bytes)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
@@ -460,6 +465,22 @@ class Server:
                 pass
             self.hang_sockets.append(filler)
 
+    async def notify(self, context, value):
+        """Raises a platform event; False (an error event) when it could not be raised."""
+        import notifications
+
+        if self.backend is None:
+            emit("error", error="notify needs --database")
+            return False
+        try:
+            outcome, message, created = await self.call("raise_event", context, value)
+        except notifications.EventError as error:
+            emit("error", error="event %s not raised: %s" % (context, error))
+            return False
+        await self.deliver(None, outcome)
+        emit("notified", context=context, message=message, notifications=created)
+        return True
+
     def targets(self, which):
         if which == "all":
             return list(self.connections.values())
@@ -503,6 +524,9 @@ class Server:
             elif name == "close":
                 for c in self.targets(words[1]):
                     c.close_after_sending()
+            elif name == "notify":
+                if not await self.notify(words[1], words[2] if len(words) > 2 else ""):
+                    return
             else:
                 emit("error", error="unknown command: " + name)
                 return
@@ -620,6 +644,15 @@ def open_database(config):
             raise SystemExit(1)
         if added:
             emit("options", added=added)
+        import notifications
+        try:
+            types = notifications.add_types(connection)
+        except psycopg2.Error as error:
+            connection.rollback()
+            emit("error", error="notification types not added: %s" % str(error).strip())
+            raise SystemExit(1)
+        if types:
+            emit("notification-types", added=types)
     found = schema.load(connection, description)
     for warning in found.warnings:
         emit("warning", message=warning)

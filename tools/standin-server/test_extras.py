@@ -263,5 +263,74 @@ class OtherRequests(ExtrasCase):
         self.assertDone(admin.call("city", "trGetList"))
 
 
+class PlatformEvents(ExtrasCase):
+    """The "notify" command: an event's message and its notifications, as a platform raises them."""
+
+    def notify(self, context, value_text):
+        process = shared["standin"].server
+        done = len(process.events_after(lambda e: e["event"] in ("notified", "error"), 0, timeout=0))
+        process.process.stdin.write("notify %s %s\n" % (context, value_text))
+        process.process.stdin.flush()
+        found = process.events_after(lambda e: e["event"] in ("notified", "error"), done)
+        self.assertTrue(found, "the stand-in reported nothing")
+        return found[0]
+
+    def user_id(self, sign):
+        return value("SELECT id FROM users WHERE sign = %s", (sign,))
+
+    def test_a_change_request_reaches_its_receivers_and_its_approval_completes_it(self):
+        admin, operator = self.client(), self.client("operator")
+        driver = new_driver(first_name="Old")
+        proposal = json.dumps({"data": {"id": str(driver), "first_name": "New"}})
+        event = self.notify("driver.update", proposal)
+        self.assertEqual(event["event"], "notified", event)
+        message = event["message"]
+        self.assertEqual(rows("SELECT context, value, is_completed FROM notification_messages WHERE id = %s",
+                              (message,)), [("driver.update", proposal, 0)])
+        # The type goes to the groups "admin": each of their users gets one notification, unread.
+        admins = [r[0] for r in rows("SELECT u.id FROM users u JOIN user_groups g ON g.id = u.rst_id_group"
+                                     " WHERE g.code = 'admin' AND u.id > 1 ORDER BY u.id")]
+        owners = rows("SELECT rst_id_owner, is_readed FROM notifications WHERE rst_id_nm = %s ORDER BY rst_id_owner",
+                      (message,))
+        self.assertEqual(owners, [(user, 0) for user in admins])
+        self.assertIn(self.user_id("admin"), admins)
+        self.assertNotIn(self.user_id("operator"), admins)
+        mine = value("SELECT id FROM notifications WHERE rst_id_nm = %s AND rst_id_owner = %s",
+                     (message, self.user_id("admin")))
+        self.assertIn(mine, event["notifications"])
+        for client in (admin, operator):
+            pushed = client.take(lambda m: m.get("FN") == "notification_srInserted" and m.get("id") == str(mine))
+            self.assertEqual(pushed["id_owner_modify"], "1")
+        _, listed = admin.get_list("notification", rst_id_owner=str(self.user_id("admin")))
+        row = [r for r in listed if r["id"] == str(mine)][0]
+        self.assertEqual((row["context"], row["value"], row["is_completed"], row["is_readed"]),
+                         ("driver.update", proposal, "0", "0"))
+
+        self.assertDone(admin.call("driver", "trApprove", rst_id_nm=str(message), ok="1"))
+        self.assertEqual(value("SELECT first_name FROM drivers WHERE id = %s", (driver,)), "New")
+        # The completion is the system's: an open notification editor reloads on it.
+        pushed = operator.take(lambda m: m.get("FN") == "notification_srUpdated" and m.get("id") == str(mine))
+        self.assertEqual(pushed["id_owner_modify"], "1")
+        self.assertEqual(admin.call("notification", "trInfo", id=str(mine))["is_completed"], "1")
+
+    def test_receivers_follow_the_type_and_bad_events_store_nothing(self):
+        operator = self.user_id("operator")
+        rows("UPDATE notification_types SET groups = '[]', users = %s WHERE code = 'car.update.request'",
+             (json.dumps([operator]),))
+        event = self.notify("car.update", '{"data": {"id": "5"}}')
+        self.assertEqual(rows("SELECT rst_id_owner FROM notifications WHERE rst_id_nm = %s", (event["message"],)),
+                         [(operator,)])
+        rows("UPDATE notification_types SET enabled = 0 WHERE code = 'car.update.request'")
+        event = self.notify("car.update", "not json, stored as sent")
+        self.assertEqual(event["notifications"], [])
+        self.assertEqual(value("SELECT value FROM notification_messages WHERE id = %s", (event["message"],)),
+                         "not json, stored as sent")
+        messages = value("SELECT count(*) FROM notification_messages")
+        self.assertEqual(self.notify("order.create", "{}")["event"], "error")
+        rows("UPDATE notification_types SET enabled = 1, users = '[\"x\"]' WHERE code = 'car.update.request'")
+        self.assertEqual(self.notify("car.update", "{}")["event"], "error")
+        self.assertEqual(value("SELECT count(*) FROM notification_messages"), messages)
+
+
 if __name__ == "__main__":
     unittest.main()

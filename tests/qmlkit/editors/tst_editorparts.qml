@@ -175,7 +175,10 @@ TestCase {
         compare(editor.value, "+100");
         verify(editor.isCompleted);
         compare(editor.rst_id_nm, "44");
-        compare(net.sentNames()[2], "notification_trUpdate", "read once it has loaded");
+        compare(net.sentNames().length, 2, "the read mark waits for the lock");
+        net.answer("notification", "saLock", { "RES": "10", "id": "9", "RECEIVER": editor.controller.objectNumber,
+                                               "rst_id_user_locked": "2" });
+        compare(net.sentNames()[2], "notification_trUpdate", "read once it has loaded and is locked");
         compare(net.sent()[2]["is_readed"], "1");
         net.answer("notification", "saUpdate", { "RES": "10", "id": "9", "RECEIVER": editor.controller.objectNumber,
                                                  "name": "Balance", "is_readed": "0" });

@@ -36,6 +36,7 @@ signals:
     void saInfo(QVariantMap mapParams);
     void saUpdate(QVariantMap mapParams);
     void srUpdated(QVariantMap mapParams);
+    void saLock(QVariantMap mapParams);
 
 private:
     QString m_name;

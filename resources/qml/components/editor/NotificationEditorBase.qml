@@ -4,9 +4,9 @@ import Taldor 1.0
 import ".."
 import "../text"
 
-// The editor of one notification: its fields read-only, marked read once it has loaded, and
-// reloaded when the system changes it (a resolved change request). The notification pages of
-// the application derive from it.
+// The editor of one notification: its fields read-only, marked read once it has loaded and its
+// lock is granted, and reloaded when the system changes it (a resolved change request). The
+// notification pages of the application derive from it.
 Editor {
     id: editor
 
@@ -16,15 +16,17 @@ Editor {
     readonly property string context: contextField.legalText
     readonly property string value: valueField.legalText
     property string rst_id_nm: "1"
-    // The read mark is sent once.
+    // The read mark is sent once, when the record has loaded and the editor holds its lock.
     property bool readMarked: false
+    property bool isLoaded: false
+    property bool isLockGranted: false
 
     // Replaceable: the "More..." button.
     function moreAction() {
     }
 
     function markRead() {
-        if (isReaded || readMarked)
+        if (isReaded || readMarked || !isLoaded || !isLockGranted)
             return;
         readMarked = true;
         notification.trUpdate(notificationForm.getMapParams());
@@ -48,6 +50,7 @@ Editor {
             editor.isReaded = String(mapParams["is_readed"]) === "1";
             editor.isCompleted = String(mapParams["is_completed"]) === "1";
             editor.rst_id_nm = mapParams["rst_id_nm"] === undefined ? "1" : String(mapParams["rst_id_nm"]);
+            editor.isLoaded = true;
             editor.markRead();
         }
 
@@ -92,6 +95,13 @@ Editor {
         id: notification
 
         ignoreSrUpdated: false
+        onSaLock: {
+            if (String(mapParams["RECEIVER"]) === String(objectNumber) && String(mapParams["id"]) === String(editor.id)
+                    && String(mapParams["RES"]) === "10") {
+                editor.isLockGranted = true;
+                editor.markRead();
+            }
+        }
         onSrUpdated: {
             if (String(mapParams["id"]) === String(editor.id) && String(mapParams["id_owner_modify"]) === "1") {
                 trInfo({ "id": editor.id });
