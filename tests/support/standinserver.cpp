@@ -24,6 +24,7 @@ StandinServer::~StandinServer()
 
 bool StandinServer::start(const QStringList &arguments)
 {
+    m_arguments = arguments;
     const QString script = qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/standin.py");
     m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + arguments);
     if (!m_process.waitForStarted(10000))
@@ -35,6 +36,25 @@ bool StandinServer::start(const QStringList &arguments)
             m_port = event.value(QStringLiteral("port")).toInt();
     }
     return m_port > 0;
+}
+
+void StandinServer::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
+bool StandinServer::restart()
+{
+    const int port = m_port;
+    const int listening = count(isEvent(QStringLiteral("listening")));
+    const QString script = qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/standin.py");
+    m_pending.clear();
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    QStringList{script} + m_arguments + QStringList{QStringLiteral("--port"), QString::number(port)});
+    if (!m_process.waitForStarted(10000))
+        return false;
+    return waitForCount(isEvent(QStringLiteral("listening")), listening + 1, 15000);
 }
 
 void StandinServer::command(const QString &line)

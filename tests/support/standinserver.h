@@ -22,6 +22,10 @@ public:
     // The environment of the server process (the PostgreSQL database it uses); set before start.
     void setEnvironment(const QProcessEnvironment &environment) { m_process.setProcessEnvironment(environment); }
     int port() const { return m_port; }
+    // Kills the server as a crash would: no goodbye to its clients.
+    void kill();
+    // Starts it again with the arguments of the last start, on the same port.
+    bool restart();
 
     void command(const QString &line);
     // Waits (processing events) until an event matching the predicate has arrived.
@@ -45,6 +49,7 @@ private:
     QByteArray m_pending;
     QList<QJsonObject> m_events;
     int m_port = 0;
+    QStringList m_arguments;
 };
 
 // A password as a client signs in with it and as the server's "--user name:digest" takes it: the
