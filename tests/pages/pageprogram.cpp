@@ -99,8 +99,12 @@ QString PageProgram::attach(int port, const QString &login, const QString &passw
     Gui::Dialog::Login *dialog = m_startup->loginDialog();
     if (!dialog)
         return QStringLiteral("no sign-in dialog");
-    dialog->passwordEdit()->setText(password);
-    QTimer::singleShot(0, dialog, &Gui::Dialog::Login::accept);
+    if (m_signIn) {
+        m_signIn(dialog, password);
+    } else {
+        dialog->passwordEdit()->setText(password);
+        QTimer::singleShot(0, dialog, &Gui::Dialog::Login::accept);
+    }
     const bool loaded = QTest::qWaitFor(
         [this] {
             Global *global = Context::global();

@@ -14,6 +14,9 @@
 
 class QQuickItem;
 class Startup;
+namespace Gui::Dialog {
+class Login;
+}
 
 // The program as main() starts it, offscreen in this process, signed in as "admin" to the
 // stand-in over a database of its own, with the data loaded; pages open in it as frames of the
@@ -27,6 +30,9 @@ public:
     // Starts everything, the seed statements run on the new database first; empty when it
     // worked, otherwise why not.
     QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
+
+    // How the sign-in dialog is filled in and accepted; by default its fields are set directly.
+    void setSignIn(std::function<void(Gui::Dialog::Login *, const QString &password)> signIn) { m_signIn = signIn; }
 
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
@@ -64,6 +70,7 @@ private:
     std::unique_ptr<Startup> m_startup;
     int m_connection = 0;
     QString m_sqlName;
+    std::function<void(Gui::Dialog::Login *, const QString &)> m_signIn;
 };
 
 // A control of a page by object name (the first found below it); null when there is none.
