@@ -1,0 +1,500 @@
+// An operator's day in a real window (Xvfb): the program as scripts/run.sh starts it, signed in
+// through its dialog to the stand-in over PostgreSQL; every page entry opened with the mouse
+// through the menu bar or the tool bar, its list awaited and photographed, each editor that can
+// save changing one field that PostgreSQL then holds; and the faults an operator meets: a record
+// locked by a colleague, rights withdrawn while a page is open, the server gone and back while an
+// editor holds unsaved changes. Any QML warning or unexpected dialog fails it.
+#include "journeyrows.h"
+#include "pageprogram.h"
+#include "secondclient.h"
+#include "windowdriver.h"
+
+#include "shell/menucommands.h"
+#include "startup/startup.h"
+
+#include "gui/core/context.h"
+#include "gui/dialog/login.h"
+#include "gui/frame/frames.h"
+#include "gui/shell/global.h"
+#include "gui/widget/hostlabel.h"
+#include "gui/widget/indicatortoolbutton.h"
+#include "model/base/security/usergroupsecurityoption.h"
+#include "model/orlem/sms/sms.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(JourneyRow)
+
+namespace {
+
+const QString SecondPassword = QStringLiteral("second shift");
+
+// The item of a page that has the property (the table view: "hardFilters").
+QObject *itemWith(QObject *page, const char *property)
+{
+    QObject *window = page->property("window").value<QObject *>();
+    for (QObject *root : {page, window}) {
+        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
+            if (child->metaObject()->indexOfProperty(property) >= 0)
+                return child;
+        }
+    }
+    return nullptr;
+}
+
+// The first item of a page made from the QML type.
+QQuickItem *itemOfType(QObject *page, const char *type)
+{
+    QObject *window = page->property("window").value<QObject *>();
+    for (QObject *root : {page, window}) {
+        for (QQuickItem *child : root ? root->findChildren<QQuickItem *>() : QList<QQuickItem *>()) {
+            if (QString::fromLatin1(child->metaObject()->className()).startsWith(type))
+                return child;
+        }
+    }
+    return nullptr;
+}
+
+QAbstractItemModel *shownRows(QObject *page)
+{
+    QObject *view = itemWith(page, "hardFilters");
+    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
+}
+
+int shownRow(QObject *page, const QString &id)
+{
+    int row = -1;
+    if (QAbstractItemModel *rows = shownRows(page))
+        QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                  Q_ARG(QVariant, QVariant(id)));
+    return row;
+}
+
+QString shownValue(QObject *page, const QString &id, const QString &role)
+{
+    const int row = shownRow(page, id);
+    QVariant value;
+    if (row >= 0)
+        QMetaObject::invokeMethod(shownRows(page), "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row),
+                                  Q_ARG(QString, role));
+    return value.toString();
+}
+
+QObject *formOf(QObject *editor)
+{
+    return editor ? editor->property("form").value<QObject *>() : nullptr;
+}
+
+// A table is shown and idle: its list came and nothing is pending.
+bool tableIdle(QObject *page)
+{
+    QObject *view = itemWith(page, "hardFilters");
+    return view && shownRows(page) && !page->property("isBusy").toBool() && !view->property("isListPending").toBool()
+        && !view->property("isPrepareMode").toBool();
+}
+
+bool editorIdle(QObject *editor)
+{
+    QObject *form = formOf(editor);
+    return form && !form->property("isBusy").toBool() && !editor->property("isBusy").toBool();
+}
+
+// The top-level window a page shows in: the main window for a tab, its own window otherwise.
+QWindow *topWindowOf(QObject *page)
+{
+    auto *item = qobject_cast<QQuickItem *>(page);
+    QWindow *window = item ? item->window() : qobject_cast<QWindow *>(page->property("window").value<QObject *>());
+    if (!window)
+        window = Gui::Context::mainWindow()->windowHandle();
+    while (window && window->parent())
+        window = window->parent();
+    return window;
+}
+
+bool saveScreenshot(QWindow *window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("KORIV_SCREENSHOT_DIR");
+    if (folder.isEmpty() || !window)
+        return false;
+    QDir().mkpath(folder);
+    QTest::qWait(250);
+    const QRect frame = window->frameGeometry();
+    const QImage shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+    return !shot.isNull() && shot.save(folder + QLatin1Char('/') + name);
+}
+
+// Reddish and greenish pixels of a widget as the screen shows it.
+int countShown(QWidget *widget, Qt::GlobalColor colour)
+{
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    const QImage image =
+        widget->screen()->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height()).toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const bool red = c.red() > 160 && c.green() < 90 && c.blue() < 90;
+            const bool green = c.green() > 160 && c.red() < 90 && c.blue() < 90;
+            count += (colour == Qt::red ? red : green) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+class TestJourney : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void everyEntryHasARow();
+    void pages_data();
+    void pages();
+    void reports();
+    void lockedByColleague();
+    void rightsWithdrawn();
+    void serverGoneAndBack();
+
+private:
+    QMainWindow *mainWindow() const { return qobject_cast<QMainWindow *>(Gui::Context::mainWindow()); }
+    // Opens an entry with the mouse; the new frame once it is listed, or null.
+    QObject *open(const JourneyRow &row);
+    // Makes the record current and opens its editor with the table's Edit button.
+    QObject *openRecord(QObject *table, const QString &id);
+    QObject *newestFrame(int before) const;
+    void setAdminRight(const QString &code, const QString &value);
+    QString rightId(const QString &code);
+
+    // Made first and gone last: see SecondClient.
+    SecondClient m_other;
+    PageProgram m_program;
+};
+
+void TestJourney::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    // As an operator signs in: the password typed into the dialog, OK clicked.
+    m_program.setSignIn([](Gui::Dialog::Login *dialog, const QString &password) {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QTest::mouseClick(dialog->passwordEdit(), Qt::LeftButton);
+        QTest::keyClicks(dialog->passwordEdit(), password);
+        QCOMPARE(WindowDriver::clickWidget(dialog->okButton()), QString());
+    });
+    const QString failure =
+        m_program.start("journey", {"second:" + passwordDigest(SecondPassword)}, journeySeed());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
+    QVERIFY(mainWindow());
+    mainWindow()->setGeometry(20, 20, 1400, 860);
+    mainWindow()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+}
+
+void TestJourney::cleanup()
+{
+    // What a failed step left open goes, so that the next opens its own.
+    if (Gui::Frames *frames = Gui::Global::currentFrames()) {
+        for (const QPointer<QObject> &frame : frames->list()) {
+            if (frame)
+                m_program.closePage(frame);
+        }
+    }
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestJourney::everyEntryHasARow()
+{
+    // A command added to the menu without a row here would go untested.
+    QStringList rows;
+    for (const JourneyRow &row : journeyRows())
+        rows.append(row.command);
+    for (const MenuCommand &command : menuCommands()) {
+        if (command.text)
+            QVERIFY2(rows.contains(QString::fromLatin1(command.objectName)), command.objectName);
+    }
+    for (const JourneyRow &row : journeyRows()) {
+        if (!row.editorUrl.isEmpty() && row.readOnlyRecordSql.isEmpty())
+            QVERIFY2(savableEditor(row.editorUrl), qPrintable(row.editorUrl));
+    }
+}
+
+QObject *TestJourney::newestFrame(int before) const
+{
+    Gui::Frames *frames = Gui::Global::currentFrames();
+    if (!frames || !QTest::qWaitFor([&] { return frames->list().size() > before; }, 10000))
+        return nullptr;
+    return frames->list().last();
+}
+
+QObject *TestJourney::open(const JourneyRow &row)
+{
+    const int before = Gui::Global::currentFrames()->list().size();
+    mainWindow()->activateWindow();
+    const QString failure = row.onToolBar
+        ? WindowDriver::clickWidget(mainWindow()->findChild<Gui::IndicatorToolButton *>())
+        : WindowDriver::clickMenuCommand(mainWindow()->menuBar(), row.command);
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << failure;
+        return nullptr;
+    }
+    return newestFrame(before);
+}
+
+QObject *TestJourney::openRecord(QObject *table, const QString &id)
+{
+    if (!QTest::qWaitFor([&] { return shownRow(table, id) >= 0; }, 10000)) {
+        qWarning() << "record" << id << "is not shown";
+        return nullptr;
+    }
+    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, id)));
+    const int before = Gui::Global::currentFrames()->list().size();
+    const QString failure = WindowDriver::clickItem(itemOfType(table, "ToolButtonEdit"));
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << failure;
+        return nullptr;
+    }
+    QObject *editor = newestFrame(before);
+    if (!editor || !QTest::qWaitFor([&] { return editorIdle(editor); }, 10000))
+        return nullptr;
+    return editor;
+}
+
+void TestJourney::pages_data()
+{
+    QTest::addColumn<JourneyRow>("row");
+    for (const JourneyRow &row : journeyRows())
+        QTest::newRow(qPrintable(row.command)) << row;
+}
+
+void TestJourney::pages()
+{
+    QFETCH(JourneyRow, row);
+    QPointer<QObject> page = open(row);
+    QVERIFY2(page, qPrintable(row.command));
+    QCOMPARE(page->property("url").toString(), row.url);
+    if (row.isEditorPage())
+        QTRY_VERIFY_WITH_TIMEOUT(editorIdle(page), 10000);
+    else
+        QTRY_VERIFY_WITH_TIMEOUT(tableIdle(page), 10000);
+    QVERIFY(saveScreenshot(topWindowOf(page), "journey-" + row.command + ".png"));
+
+    if (!row.editorUrl.isEmpty()) {
+        const PageRow *savable = savableEditor(row.editorUrl);
+        const QString recordSql = !row.readOnlyRecordSql.isEmpty() ? row.readOnlyRecordSql
+            : !row.recordSql.isEmpty()                               ? row.recordSql
+                                                                     : savable->editor.recordSql;
+        const QString id = recordSql.isEmpty() ? QString() : m_program.query(recordSql).toString();
+        QPointer<QObject> editor = row.isEditorPage() ? page.data() : openRecord(page, id);
+        QVERIFY2(editor, qPrintable(row.editorUrl));
+        QCOMPARE(editor->property("url").toString(), row.editorUrl);
+        if (!row.isEditorPage())
+            QVERIFY(saveScreenshot(topWindowOf(editor), "journey-" + row.command + "-editor.png"));
+        if (!savable) {
+            // A read-only editor only opens and closes.
+            QQuickItem *close = pageControl(editor, "closeButton");
+            if (!close || !close->isVisible())
+                close = pageControl(editor, "cancelButton");
+            QCOMPARE(WindowDriver::clickItem(close), QString());
+            QTRY_VERIFY(editor.isNull());
+        } else {
+            const EditorRow &edit = savable->editor;
+            QQuickItem *field = pageControl(editor, edit.field);
+            QVERIFY2(field, qPrintable(edit.field));
+            if (field->property("type").toString() == QLatin1String("checkBox")) {
+                QCOMPARE(WindowDriver::clickItem(field), QString());
+                QCOMPARE(field->property("checked").toBool(), edit.value == QLatin1String("1"));
+            } else {
+                QCOMPARE(WindowDriver::typeInto(field, edit.value), QString());
+            }
+            QVERIFY(editor->property("isDirty").toBool());
+            QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
+            QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
+            const QVariant stored =
+                id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
+            QCOMPARE(stored.toString(), edit.value);
+        }
+    }
+    if (page)
+        QVERIFY(m_program.closePage(page));
+}
+
+void TestJourney::reports()
+{
+    // The report frames' journeys: each report run from the Report menu and its workbook read back.
+    QSKIP("the Report menu has no commands yet");
+}
+
+void TestJourney::setAdminRight(const QString &code, const QString &value)
+{
+    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
+                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
+                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
+                    {value, code});
+}
+
+QString TestJourney::rightId(const QString &code)
+{
+    return m_program
+        .query("SELECT g.id FROM user_group_security_options g JOIN security_options so ON so.id = g.rst_id_so"
+               " WHERE so.code = ? AND g.rst_id_group = (SELECT id FROM user_groups WHERE code = 'admin'"
+               " ORDER BY id LIMIT 1)",
+               {code})
+        .toString();
+}
+
+const JourneyRow &smsRow()
+{
+    for (const JourneyRow &row : journeyRows()) {
+        if (row.command == QLatin1String("smsControl"))
+            return row;
+    }
+    Q_UNREACHABLE();
+}
+
+void TestJourney::lockedByColleague()
+{
+    const QString id =
+        m_program.query("INSERT INTO sms (name, code, value) VALUES ('Held', 'held', 'x') RETURNING id").toString();
+    m_other.watch<Model::Orlem::Sms>("sms");
+    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    setAdminRight("sms.crud.update_locked_record", "0");
+
+    QPointer<QObject> table = open(smsRow());
+    QVERIFY(table);
+    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
+    // The table names the colleague holding the lock.
+    const QString second = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
+    QTRY_COMPARE(shownValue(table, id, "rst_id_user_locked"), second);
+
+    m_program.watchdog().reset();
+    QPointer<QObject> editor = openRecord(table, id);
+    QVERIFY(editor);
+    QTRY_VERIFY(m_program.watchdog().texts().join('\n').startsWith("LOCK: "));
+    m_program.watchdog().reset();
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "name"), "Taken over"), QString());
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
+    QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+    QVERIFY2(m_program.watchdog().texts().first().startsWith("UPDATE: Record locked by other user"),
+             qPrintable(m_program.watchdog().texts().join('\n')));
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QCOMPARE(pageControl(editor, "name")->property("text").toString(), QString("Taken over"));
+    QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Held"));
+
+    setAdminRight("sms.crud.update_locked_record", "1");
+    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+    pageControl(editor, "name")->setProperty("text", "Held");
+    QVERIFY(m_program.closePage(editor));
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestJourney::rightsWithdrawn()
+{
+    const QString id =
+        m_program.query("INSERT INTO sms (name, code, value) VALUES ('Kept', 'kept', 'x') RETURNING id").toString();
+    QPointer<QObject> table = open(smsRow());
+    QVERIFY(table);
+    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
+    QQuickItem *edit = itemOfType(table, "ToolButtonEdit");
+    QVERIFY(edit);
+    QCOMPARE(edit->property("name").toString(), QString("Edit"));
+    QPointer<QObject> editor = openRecord(table, id);
+    QVERIFY(editor);
+
+    // A colleague withdraws the update right of the operator's group: the server pushes the change.
+    m_other.watch<Model::Base::UserGroupSecurityOption>("ugso");
+    const QString right = rightId("sms.crud.update");
+    QVERIFY(!right.isEmpty());
+    QCOMPARE(m_other.request("trLock", {{"id", right}}).value("RES").toString(), QString("10"));
+    const QVariantMap withdrawn = m_other.request("trUpdate", {{"id", right}, {"option_value", "0"}});
+    QVERIFY2(withdrawn.value("RES").toString() == "10", qPrintable(withdrawn.value("ERRCODE").toString()));
+    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("View"), 10000);
+
+    // A save forced past the page is refused by the server and said so; nothing is stored.
+    m_program.watchdog().reset();
+    QObject *controller = formOf(editor)->property("controller").value<QObject *>();
+    QVERIFY(controller);
+    QMetaObject::invokeMethod(controller, "trUpdate", Q_ARG(QVariantMap, (QVariantMap{{"id", id}, {"name", "Forced"}})));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
+    QVERIFY2(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"),
+             qPrintable(m_program.watchdog().texts().join('\n')));
+    m_program.watchdog().reset();
+    QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Kept"));
+
+    QCOMPARE(m_other.request("trUpdate", {{"id", right}, {"option_value", "1"}}).value("RES").toString(),
+             QString("10"));
+    QCOMPARE(m_other.request("trUnlock", {{"id", right}}).value("RES").toString(), QString("10"));
+    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("Edit"), 10000);
+    QVERIFY(m_program.closePage(editor));
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestJourney::serverGoneAndBack()
+{
+    const QString id =
+        m_program.query("INSERT INTO sms (name, code, value) VALUES ('Before', 'before', 'x') RETURNING id").toString();
+    QPointer<QObject> table = open(smsRow());
+    QVERIFY(table);
+    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
+    QPointer<QObject> editor = openRecord(table, id);
+    QVERIFY(editor);
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "name"), "Typed offline"), QString());
+
+    auto *host = mainWindow()->findChild<Gui::HostLabel *>();
+    QVERIFY(host);
+    QTRY_VERIFY(countShown(host, Qt::green) > 0);
+    const int signIns = m_program.sentCount("auth_trAuth");
+    m_program.server().kill();
+    // The loss shows.
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0 && countShown(host, Qt::green) == 0, 15000);
+    QVERIFY(m_program.server().restart());
+    // Back after the pause, signed in again, the typed value still in the form.
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.sentCount("auth_trAuth") > signIns, 10000);
+    QVERIFY(editor);
+    QCOMPARE(pageControl(editor, "name")->property("text").toString(), QString("Typed offline"));
+    QVERIFY(editor->property("isDirty").toBool());
+
+    // Saved, or the server's answer shown with the typed value kept.
+    m_program.watchdog().reset();
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull() || !m_program.watchdog().boxes().isEmpty(), 10000);
+    if (editor) {
+        QCOMPARE(pageControl(editor, "name")->property("text").toString(), QString("Typed offline"));
+        qInfo().noquote() << "the server answered:" << m_program.watchdog().texts().join('\n');
+        m_program.watchdog().reset();
+        pageControl(editor, "name")->setProperty("text", "Before");
+        QVERIFY(m_program.closePage(editor));
+    } else {
+        QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Typed offline"));
+    }
+    QVERIFY(m_program.closePage(table));
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    Startup::prepare();
+    QApplication application(argc, argv);
+    TestJourney test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_journey.moc"

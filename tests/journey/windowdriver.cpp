@@ -1,0 +1,115 @@
+#include "windowdriver.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+namespace WindowDriver {
+
+namespace {
+
+// The menu that holds the action, among the menus below the bar (not the bar's overflow menu).
+QMenu *menuHolding(QMenuBar *bar, QAction *action)
+{
+    for (QMenu *menu : bar->findChildren<QMenu *>()) {
+        if (!menu->objectName().startsWith(QLatin1String("qt_")) && menu->actions().contains(action))
+            return menu;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString clickMenuCommand(QMenuBar *bar, const QString &objectName)
+{
+    QAction *command = nullptr;
+    for (QAction *action : bar->findChildren<QAction *>(objectName)) {
+        if (menuHolding(bar, action))
+            command = action;
+    }
+    if (!command)
+        return QStringLiteral("no menu command ") + objectName;
+    // The menus from the bar down to the command's own.
+    QList<QMenu *> path;
+    for (QMenu *menu = menuHolding(bar, command); menu;
+         menu = bar->actions().contains(menu->menuAction()) ? nullptr : menuHolding(bar, menu->menuAction()))
+        path.prepend(menu);
+    if (!bar->actions().contains(path.first()->menuAction()))
+        return QStringLiteral("the menu of ") + objectName + QStringLiteral(" is not on the menu bar: ")
+            + path.first()->title() + QLatin1Char(' ') + path.first()->objectName();
+
+    const QRect title = bar->actionGeometry(path.first()->menuAction());
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
+    if (!QTest::qWaitForWindowExposed(path.first()))
+        return QStringLiteral("the menu ") + path.first()->title() + QStringLiteral(" did not open");
+    for (int i = 1; i < path.size(); ++i) {
+        QMenu *parent = path.at(i - 1);
+        const QPoint at = parent->actionGeometry(path.at(i)->menuAction()).center();
+        // A submenu opens under the resting mouse, or on a click.
+        QTest::mouseMove(parent, at);
+        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 1500))
+            QTest::mouseClick(parent, Qt::LeftButton, Qt::NoModifier, at);
+        // Where the pointer's hover did not reach the menu, the key that opens the hovered submenu.
+        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 500)) {
+            parent->setActiveAction(path.at(i)->menuAction());
+            QTest::keyClick(parent, Qt::Key_Right);
+        }
+        if (!QTest::qWaitForWindowExposed(path.at(i)))
+            return QStringLiteral("the submenu ") + path.at(i)->title() + QStringLiteral(" did not open");
+    }
+    QMenu *last = path.last();
+    const QPoint at = last->actionGeometry(command).center();
+    QTest::mouseMove(last, at);
+    QSignalSpy triggered(command, &QAction::triggered);
+    QTest::mouseClick(last, Qt::LeftButton, Qt::NoModifier, at);
+    if (!QTest::qWaitFor([&] { return !triggered.isEmpty(); }, 3000))
+        return QStringLiteral("the click did not trigger ") + objectName;
+    return QString();
+}
+
+QString clickWidget(QWidget *widget)
+{
+    if (!widget || !QTest::qWaitFor([widget] { return widget->isVisible(); }, 3000))
+        return QStringLiteral("the button is not shown");
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    return QString();
+}
+
+QString clickItem(QQuickItem *item)
+{
+    if (!item)
+        return QStringLiteral("no such item");
+    QQuickWindow *window = item->window();
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return QStringLiteral("the item's window is not shown: ") + item->objectName();
+    if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, 5000))
+        return QStringLiteral("the item is not shown enabled: ") + item->objectName();
+    const QPoint at = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    return QString();
+}
+
+QString typeInto(QQuickItem *item, const QString &text)
+{
+    const QString clicked = clickItem(item);
+    if (!clicked.isEmpty())
+        return clicked;
+    QQuickWindow *window = item->window();
+    window->requestActivate();
+    QTest::qWaitFor([window] { return window->isActive(); }, 2000);
+    QQuickItem *focused = window->activeFocusItem();
+    if (!focused || !(focused == item || item->isAncestorOf(focused)))
+        return QStringLiteral("the click gave no focus to ") + item->objectName();
+    QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : text)
+        QTest::keyClick(window, c.toLatin1());
+    if (item->property("text").toString() != text)
+        return item->objectName() + QStringLiteral(" holds \"") + item->property("text").toString()
+            + QStringLiteral("\" after typing \"") + text + QStringLiteral("\"");
+    return QString();
+}
+
+} // namespace WindowDriver

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QMenuBar;
+class QQuickItem;
+class QWidget;
+
+// Drives the real window with mouse events, as an operator does: menus of the menu bar opened
+// and their entries clicked, tool bar buttons and page buttons clicked where they are shown.
+namespace WindowDriver {
+
+// Opens each menu on the command's path from the menu bar and clicks the command; empty when it
+// worked, otherwise what stood in the way.
+QString clickMenuCommand(QMenuBar *bar, const QString &objectName);
+// Clicks a widget (a tool bar button) in its middle once it is shown.
+QString clickWidget(QWidget *widget);
+// Clicks a page's item in its middle, in the window it is shown in.
+QString clickItem(QQuickItem *item);
+// Gives an item the keyboard focus with a click and types the text over what it holds.
+QString typeInto(QQuickItem *item, const QString &text);
+
+} // namespace WindowDriver
