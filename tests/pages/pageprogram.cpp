@@ -41,7 +41,7 @@ PageProgram::~PageProgram()
         QSqlDatabase::removeDatabase(m_sqlName);
 }
 
-QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed)
 {
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
@@ -59,7 +59,24 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     sql.setDatabaseName(m_database->name());
     if (!sql.open())
         return QStringLiteral("no SQL connection: ") + sql.lastError().text();
+    for (const QString &statement : seed) {
+        QSqlQuery query(sql);
+        if (!query.exec(statement))
+            return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
+    }
 
+    const QString failure = attach(m_server.port(), Login, Password);
+    if (!failure.isEmpty())
+        return failure;
+    for (const QJsonObject &event : m_server.events()) {
+        if (event.value("event") == "connected")
+            m_connection = event.value("conn").toInt();
+    }
+    return QString();
+}
+
+QString PageProgram::attach(int port, const QString &login, const QString &password)
+{
     QCoreApplication::setOrganizationName("Koriv");
     QCoreApplication::setApplicationName("KorivAdmin");
     QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -68,10 +85,10 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     settings.setArrayIndex(0);
     settings.setValue("name", "Stand-in");
     settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", m_server.port());
+    settings.setValue("port", port);
     settings.endArray();
     settings.setValue("auth/current_host", 0);
-    settings.setValue("auth/login", Login);
+    settings.setValue("auth/login", login);
     settings.setValue("i18n/lang", "en");
     settings.setValue("updating/checkOnStartup", false);
     settings.sync();
@@ -82,7 +99,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     Gui::Dialog::Login *dialog = m_startup->loginDialog();
     if (!dialog)
         return QStringLiteral("no sign-in dialog");
-    dialog->passwordEdit()->setText(Password);
+    dialog->passwordEdit()->setText(password);
     QTimer::singleShot(0, dialog, &Gui::Dialog::Login::accept);
     const bool loaded = QTest::qWaitFor(
         [this] {
@@ -93,10 +110,6 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
         30000);
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
-    for (const QJsonObject &event : m_server.events()) {
-        if (event.value("event") == "connected")
-            m_connection = event.value("conn").toInt();
-    }
     return QString();
 }
 

@@ -24,8 +24,12 @@ public:
     PageProgram();
     ~PageProgram();
 
-    // Starts everything; empty when it worked, otherwise why not.
-    QString start(const QString &prefix, const QStringList &moreUsers = {});
+    // Starts everything, the seed statements run on the new database first; empty when it
+    // worked, otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
+
+    // Only signs in, to a stand-in already running on the port; empty when it worked.
+    QString attach(int port, const QString &login, const QString &password);
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;

@@ -29,6 +29,9 @@ struct EditorRow
     // A server error code that belongs to the field (empty: none) and the text the page shows.
     QString errorCode;
     QString errorText;
+    // SQL giving a stored value that the save of the other field keeps, and that value.
+    QString keptSql;
+    QString keptValue;
 };
 
 // One page file of the catalogue: its URL, the controller whose read right it needs and the list
@@ -39,8 +42,14 @@ struct PageRow
     QString controller;
     PageList list = PageList::None;
     EditorRow editor;
+    // A shared list that shows only some of its rows: SQL counting those (empty: all but the
+    // placeholder).
+    QString shownSql;
     bool isEditor() const { return !editor.field.isEmpty(); }
 };
 
 // Every page of the test bed; adding a page is adding its row.
 const QVector<PageRow> &pageRows();
+
+// Records the pages need in the database before the program starts and loads its lists.
+QStringList pageSeed();

@@ -5,6 +5,17 @@
 const QVector<MenuCommand> &menuCommands()
 {
     static const QVector<MenuCommand> commands{
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Companies"), "companies",
+         "qrc:/qml/company/company/CompanyTable.qml"},
+        {CommandMenu::Company, QT_TRANSLATE_NOOP("MainMenu", "&Terminal Companies"), "terminalCompanies",
+         "qrc:/qml/company/terminal-company/TerminalCompanyTable.qml"},
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "&Drivers"), "drivers",
+         "qrc:/qml/driver/driver/DriverTable.qml"},
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Drivers In &Archive"), "driversArchive",
+         "qrc:/qml/driver/driver/DriverArchiveTable.qml"},
+        {CommandMenu::Driver, nullptr, nullptr, nullptr},
+        {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "Driver &Groups"), "driverGroups",
+         "qrc:/qml/driver/driver-group/DriverGroupTable.qml"},
         {CommandMenu::Driver, QT_TRANSLATE_NOOP("MainMenu", "C&rash Reports"), "crashReport",
          "qrc:/qml/crash/CrashReportTable.qml"},
         {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "&Cities"), "cities",

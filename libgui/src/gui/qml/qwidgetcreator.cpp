@@ -20,6 +20,7 @@
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"
 
+#include <QDebug>
 #include <QPointer>
 #include <QQmlEngine>
 
@@ -107,21 +108,40 @@ QWidget *QWidgetCreator::search(Client::Controller::DesktopController *controlle
     return showWindow(new Search(controller, rules), parent);
 }
 
-QWidget *QWidgetCreator::viewBalanceLog(Client::Controller::DesktopController *logController, int id,
+namespace {
+
+// The id of a record: a positive decimal number; 0 and a warning otherwise.
+qint64 recordId(const QString &text, const char *what)
+{
+    bool ok = false;
+    const qint64 id = text.trimmed().toLongLong(&ok);
+    if (ok && id > 0)
+        return id;
+    qWarning().noquote() << QStringLiteral("Balance log: %1 '%2' is not a record id").arg(QLatin1String(what), text);
+    return 0;
+}
+
+} // namespace
+
+QWidget *QWidgetCreator::viewBalanceLog(Client::Controller::DesktopController *logController, const QString &id,
                                         QObject *parent)
 {
-    if (!logController)
+    const qint64 entry = recordId(id, "entry");
+    if (!logController || entry == 0)
         return nullptr;
-    return showWindow(new Dialog::BalanceLog(logController, id), parent);
+    return showWindow(new Dialog::BalanceLog(logController, entry), parent);
 }
 
 QWidget *QWidgetCreator::newBalanceLog(Client::Controller::DesktopController *typeController,
-                                       Client::Controller::DesktopController *logController, int ownerId,
-                                       int groupId, int typeId, QObject *parent)
+                                       Client::Controller::DesktopController *logController, const QString &ownerId,
+                                       const QString &groupId, const QString &typeId, QObject *parent)
 {
-    if (!typeController || !logController)
+    const qint64 owner = recordId(ownerId, "owner");
+    const qint64 group = recordId(groupId, "group");
+    const qint64 type = typeId.trimmed() == QLatin1String("0") ? 0 : recordId(typeId, "type");
+    if (!typeController || !logController || owner == 0 || group == 0)
         return nullptr;
-    return showWindow(new Dialog::BalanceLog(typeController, logController, ownerId, groupId, typeId), parent);
+    return showWindow(new Dialog::BalanceLog(typeController, logController, owner, group, type), parent);
 }
 
 QWidget *QWidgetCreator::updates(Updater *updater, const QJsonObject &manifest)

@@ -70,8 +70,9 @@ function resetCurrentId() {
     view.currentId = undefined;
 }
 
+// While the proxy prepares rows it notes the order and sorts them once at the end.
 function sortRows() {
-    if (view.isInited && view.proxy && !view.proxy.isPrepareMode)
+    if (view.isInited && view.proxy)
         view.proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
 }
 
@@ -172,6 +173,10 @@ function deleteEntry() {
 function duplicateEntry() {
     if (!view.controller || view.currentRow < 0)
         return;
+    if (view.duplicateInEditor) {
+        duplicateMultiAction();
+        return;
+    }
     view.controller.trDuplicate({ "id": rowId(view.currentRow) });
     startBusy();
 }
