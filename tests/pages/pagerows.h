@@ -32,6 +32,8 @@ struct EditorRow
     // SQL giving a stored value that the save of the other field keeps, and that value.
     QString keptSql;
     QString keptValue;
+    // Keys of the request that carry the changed field besides its own (a JSON value holding it).
+    QStringList derived;
 };
 
 // One page file of the catalogue: its URL, the controller whose read right it needs and the list
