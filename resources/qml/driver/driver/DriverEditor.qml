@@ -39,7 +39,7 @@ Editor {
             if (!DESKTOP_UTILS.resourceExists(tab["url"]))
                 continue;
             var button = tabComponent.createObject(null, { "objectName": tab["name"], "text": tab["title"],
-                                                          "url": tab["url"], "options": tab["options"] });
+                                                          "url": tab["url"], "tabIndex": i });
             tabView.tabBar.addItem(button);
         }
     }
@@ -67,12 +67,18 @@ Editor {
             id: button
 
             property alias url: page.url
-            property alias options: page.pageOptions
+            // Its entry of moreTabs, whose options the page gets (a function cannot be handed over
+            // as a property value).
+            property int tabIndex: -1
 
             enabled: editor.id !== "0" && editor.id !== "" && editor.state !== "DUPLICATE"
 
             TabPageLoader {
                 id: page
+
+                pageOptions: function () {
+                    return editor.moreTabs[button.tabIndex]["options"]();
+                }
             }
         }
     }
