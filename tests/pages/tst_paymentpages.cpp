@@ -3,7 +3,8 @@
 // is stored, the driver editor's tabs show the service and ask for the driver's payments); the
 // raise-rating cost saved and read back as JSON numbers, and a missing record, a malformed value
 // and an empty cost said, never saved; the payment log filtered by company and period, asked for
-// only once both filter lists are there, and not kept waiting by a refused filter list.
+// only once both filter lists are there, and not kept waiting by a refused filter list; the
+// credentials of payment systems and accounts reach their editors and no list.
 #include "pageprogram.h"
 
 #include "startup/startup.h"
@@ -159,6 +160,7 @@ private slots:
     void paymentLogWaitsForBothFilterLists();
     void refusedFilterListEndsTheWait();
     void companyAccountsTab();
+    void credentialsStayInTheEditor();
 
 private:
     QString id(const QString &statement) { return m_program.query(statement).toString(); }
@@ -482,6 +484,40 @@ void TestPaymentPages::companyAccountsTab()
     QCOMPARE(pageControl(accountEditor, "ps_name")->property("text").toString(), QString("LiqPay"));
     QVERIFY(m_program.closePage(accountEditor));
     QVERIFY(m_program.closePage(editor));
+}
+
+void TestPaymentPages::credentialsStayInTheEditor()
+{
+    const QString system = id("SELECT id FROM payment_systems WHERE code = 'lqp'");
+    m_program.query("UPDATE payment_systems SET password = 'liq-secret' WHERE id = ?", {system});
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/payment/payment-system/PaymentSystemTable.qml");
+    QVERIFY(table);
+    QObject *view = itemWith(table, "hardFilters");
+    QTRY_VERIFY(rowOf(rowsOf(view), system) >= 0);
+    QVERIFY(cell(rowsOf(view), rowOf(rowsOf(view), system), "password").toString().isEmpty());
+
+    // The editor reads the password and sends it back unchanged with the new login.
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rowsOf(view), system)));
+    QVariant opened;
+    QMetaObject::invokeMethod(view, "editAction", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> editor = opened.value<QObject *>();
+    QVERIFY(editor);
+    QTRY_COMPARE(pageControl(editor, "password")->property("legalText").toString(), QString("liq-secret"));
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    // No credit key field but for Fondy, and the provider is fixed.
+    QVERIFY(!pageControl(editor, "fondy_credit_key")->isVisible());
+    QVERIFY(!pageControl(editor, "name")->isEnabled());
+    pageControl(editor, "login")->setProperty("text", "liq-merchant");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.sent("paymentSystem_trUpdate").last().value("password").toString(), QString("liq-secret"));
+    QCOMPARE(m_program.query("SELECT password FROM payment_systems WHERE id = ?", {system}).toString(),
+             QString("liq-secret"));
+
+    // The table takes the saved record, but not its password.
+    QTRY_COMPARE(cell(rowsOf(view), rowOf(rowsOf(view), system), "login").toString(), QString("liq-merchant"));
+    QVERIFY(cell(rowsOf(view), rowOf(rowsOf(view), system), "password").toString().isEmpty());
+    QVERIFY(m_program.closePage(table));
 }
 
 int main(int argc, char *argv[])
