@@ -278,7 +278,9 @@ void TestPaymentPages::raiseRatingCost()
     const QString stored = "SELECT value FROM values WHERE code = 'raise_rating_cost'";
     const QString updates = QStringLiteral("value_trUpdate");
 
-    // Point mode at 7.5 a point: stored as JSON numbers, the common cost kept.
+    // Point mode at 7.5 a point: stored as JSON numbers, the common cost kept; the lock taken
+    // on the record read is released.
+    const int unlocks = m_program.sentCount("value_trUnlock");
     QPointer<QObject> editor = openRaiseRating();
     QVERIFY(editor);
     QTRY_COMPARE(pageControl(editor, "common_cost")->property("legalText").toString(), QString("30"));
@@ -289,6 +291,7 @@ void TestPaymentPages::raiseRatingCost()
     pageControl(editor, "point_cost")->setProperty("text", "7.5");
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
+    QVERIFY(m_program.waitForSent("value_trUnlock", unlocks + 1));
     QJsonObject value = QJsonDocument::fromJson(m_program.query(stored).toByteArray()).object();
     QCOMPARE(value.value("mode").toString(), QString("point"));
     QVERIFY(value.value("cost").toObject().value("point").isDouble());
@@ -329,8 +332,9 @@ void TestPaymentPages::raiseRatingCost()
     QCOMPARE(m_program.query(stored).toString(), QString("{\"mode\": \"point\""));
     m_program.query("UPDATE values SET value = ? WHERE code = 'raise_rating_cost'", {good});
 
-    // No record: said, the editor is not left busy and saves nothing.
+    // No record: said, the editor is not left busy, locks and saves nothing.
     m_program.query("UPDATE values SET code = 'raise_rating_cost_off' WHERE code = 'raise_rating_cost'");
+    const int locks = m_program.sentCount("value_trLock");
     editor = openRaiseRating();
     QVERIFY(editor);
     QTRY_VERIFY(!m_program.watchdog().texts().isEmpty());
@@ -340,6 +344,7 @@ void TestPaymentPages::raiseRatingCost()
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(m_program.sentCount(updates), sent);
+    QCOMPARE(m_program.sentCount("value_trLock"), locks);
     m_program.query("UPDATE values SET code = 'raise_rating_cost' WHERE code = 'raise_rating_cost_off'");
 }
 
