@@ -1,5 +1,11 @@
 #include "pagerows.h"
 
+namespace {
+
+const char *const DriverEditorUrl = "qrc:/qml/driver/driver/DriverEditor.qml";
+
+} // namespace
+
 const QVector<PageRow> &pageRows()
 {
     static const QVector<PageRow> rows{
@@ -8,6 +14,16 @@ const QVector<PageRow> &pageRows()
          {"INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0') RETURNING id", "name", "Lemberg",
           {"id", "name", "coords_vertex"}, "SELECT name FROM cities WHERE id = ?", "cities", "210",
           "UPDATE: Untitled error for controller city"}},
+        {"qrc:/qml/company/company/CompanyTable.qml", "company", PageList::Own, {}},
+        // Read-only: it never sends a change (the company flows check its tabs).
+        {"qrc:/qml/company/company/CompanyEditor.qml", "company", PageList::None, {}},
+        {"qrc:/qml/company/terminal-company/TerminalCompanyTable.qml", "terminalCmp", PageList::Own, {}},
+        {"qrc:/qml/company/terminal-company/TerminalCompanyEditor.qml", "terminalCmp", PageList::None,
+         {"INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
+          " VALUES ('kiosk-7', 0, 'Mall', 1, 1) RETURNING id",
+          "sign", "kiosk-8", {"id", "sign", "blocked", "inner_note"},
+          "SELECT sign FROM terminal_companies WHERE id = ?", "terminal_companies", "252",
+          "UPDATE: Sign already exist in db"}},
         {"qrc:/qml/crash/CrashReportTable.qml", "crashReport", PageList::Own, {}},
         {"qrc:/qml/sms/SmsTable.qml", "sms", PageList::Own, {}},
         {"qrc:/qml/sms/SmsEditor.qml", "sms", PageList::None,
@@ -29,7 +45,7 @@ const QVector<PageRow> &pageRows()
            "inner_note", "override_group_additinal_payment", "enabled_additional_payment", "additional_percent",
            "additional_abs", "override_duty_amount", "duty_amount", "override_duty_amount_temp", "duty_amount_temp",
            "override_group_distance_penalty", "enabled_distance_penalty", "distance_penalty", "cancel_per_day"},
-          "SELECT sign FROM drivers WHERE id = ?", "252", "UPDATE: Sign already exist in db",
+          "SELECT sign FROM drivers WHERE id = ?", "drivers", "252", "UPDATE: Sign already exist in db",
           "SELECT utc_offset FROM drivers WHERE id = ?", "345"}},
         {"qrc:/qml/driver/driver/essentials/DriverRatingLogTable.qml", "driverRatingLog", PageList::Own, {}},
         {"qrc:/qml/driver/driver-group/DriverGroupTable.qml", "driverGroup", PageList::Shared, {}},
@@ -38,8 +54,37 @@ const QVector<PageRow> &pageRows()
           {"id", "name", "description", "utc_offset", "enabled_low_balance", "low_balance",
            "enabled_additional_payment", "additional_percent", "additional_abs", "enabled_distance_penalty",
            "distance_penalty", "cancel_per_day"},
-          "SELECT name FROM driver_groups WHERE id = ?", "251", "UPDATE: Group name already exist in db",
+          "SELECT name FROM driver_groups WHERE id = ?", "driver_groups", "251", "UPDATE: Group name already exist in db",
           "SELECT utc_offset FROM driver_groups WHERE id = ?", "345"}},
+        {"qrc:/qml/company/company/balance/CompanyBalanceTable.qml", "cmpbl", PageList::Own, {}, {},
+         {"qrc:/qml/company/company/CompanyEditor.qml", "SELECT id FROM companies WHERE company_name = 'Taxi Lviv'",
+          "balanceTab"}},
+        {"qrc:/qml/driver/driver/balance/DriverBalanceTable.qml", "dbl", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "balanceTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhoto.qml", "media", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "photoTab"}},
+        {"qrc:/qml/driver/driver/photo/DriverPhotoViewer.qml", "media", PageList::None, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionTable.qml", "driverSession", PageList::Own, {}},
+        {"qrc:/qml/driver/driver-session/DriverSessionContainer.qml", "driverSession", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "sessionsTab"}},
+        {"qrc:/qml/driver/car/CarTable.qml", "car", PageList::Own, {}},
+        {"qrc:/qml/driver/car/CarContainer.qml", "car", PageList::Own, {}, {},
+         {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "carsTab"}},
+        // A stored car's driver is never sent.
+        {"qrc:/qml/driver/car/CarEditor.qml", "car", PageList::None,
+         {"SELECT id FROM cars WHERE identifier = 'AA 1234'", "identifier", "AA 4321",
+          {"id", "rst_id_body_types", "rst_id_car_brands", "rst_id_car_colors", "identifier", "model", "year",
+           "place_amount"},
+          "SELECT identifier FROM cars WHERE id = ?", "cars", "", "UPDATE: Undefined error",
+          "SELECT d.last_name FROM cars c JOIN drivers d ON d.id = c.rst_id_driver WHERE c.id = ?", "Thapa"}},
+        {"qrc:/qml/driver/car/CarEssentials.qml", "car", PageList::None, {}, {},
+         {"qrc:/qml/driver/car/CarEditor.qml", "SELECT id FROM cars WHERE identifier = 'AA 1234'", "essentialsTab"}},
+        {"qrc:/qml/driver/attributes/CarBrandsTable.qml", "carBrands", PageList::Shared, {},
+         "SELECT count(*) FROM car_brands WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarBodyTypesTable.qml", "carBodyTypes", PageList::Shared, {},
+         "SELECT count(*) FROM car_body_types WHERE id > 1"},
+        {"qrc:/qml/driver/attributes/CarColorsTable.qml", "carColors", PageList::Shared, {},
+         "SELECT count(*) FROM car_colors WHERE id > 1"},
         {"qrc:/qml/payment/payment-system/PaymentSystemTable.qml", "paymentSystem", PageList::Own, {}},
         // The credentials go back as they were read.
         {"qrc:/qml/payment/payment-system/PaymentSystemEditor.qml", "paymentSystem", PageList::None,
@@ -87,6 +132,19 @@ const QVector<PageRow> &pageRows()
          PageList::Own, {}},
         {"qrc:/qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml", "driverBalanceTransfer",
          PageList::None, {}},
+        // The payment and paid service pages that show only as editor tabs.
+        {"qrc:/qml/payment/payment-system-account/PaymentSystemAccountContainer.qml", "paymentSysAccComp",
+         PageList::Own, {}, {},
+         {"qrc:/qml/company/company/CompanyEditor.qml", "SELECT id FROM companies WHERE sign = 'pages-taxi'",
+          "accountsTab"}},
+        {"qrc:/qml/payment/payment-system-log/PaymentSystemLogContainer.qml", "paymentSysDriversPaymentsLog",
+         PageList::Own, {}, {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paymentsLogTab"}},
+        {"qrc:/qml/driver/driver-paid-service/DriverPaidServiceContainer.qml", "driverPaidService", PageList::Own, {},
+         {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paidServicesTab"}},
+        {"qrc:/qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml",
+         "driverPaidServiceType", PageList::None, {}, {},
+         {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml",
+          "SELECT id FROM paid_service_type_driver WHERE name = 'Parking'", "essentialsTab"}},
     };
     return rows;
 }
@@ -103,6 +161,10 @@ QStringList pageSeed()
         " VALUES ('pg-330', 'Rao', 330, 1000, 1000)",
         "INSERT INTO drivers (sign, last_name, is_archived, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('pg-old', 'Gone', 1, 1000, 1000)",
+        "INSERT INTO companies (sign, uuid_company, company_name) VALUES ('taxi-lviv', md5('Taxi Lviv'), 'Taxi Lviv')",
+        "INSERT INTO cars (rst_id_driver, uuid, identifier, model, year, place_amount, dt_utc_insert,"
+        " dt_utc_last_update) SELECT id, md5('AA 1234'), 'AA 1234', 'Corolla', 2015, 4, 1000, 1000 FROM drivers"
+        " WHERE sign = 'pg-345'",
         "INSERT INTO companies (company_name, sign, uuid_company, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('Pages Taxi', 'pages-taxi', 'c-pages', 1000, 1000)",
         "INSERT INTO payment_systems (uuid, name, code, login, password, fondy_credit_key, incoming_commiss,"

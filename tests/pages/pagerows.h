@@ -36,6 +36,15 @@ struct EditorRow
     QStringList derived;
 };
 
+// A page that shows only as a tab of an editor: the editor, the SQL giving the id of the record
+// it opens, and the object name of the tab.
+struct TabHost
+{
+    QString editorUrl;
+    QString recordSql;
+    QString tab;
+};
+
 // One page file of the catalogue: its URL, the controller whose read right it needs and the list
 // it asks for; for an editor, its round trip.
 struct PageRow
@@ -47,7 +56,10 @@ struct PageRow
     // A shared list that shows only some of its rows: SQL counting those (empty: all but the
     // placeholder).
     QString shownSql;
+    // Set for a page that opens only as an editor's tab.
+    TabHost host;
     bool isEditor() const { return !editor.field.isEmpty(); }
+    bool isTab() const { return !host.editorUrl.isEmpty(); }
 };
 
 // Every page of the test bed; adding a page is adding its row.

@@ -11,7 +11,7 @@
 #include "shell/global.h"
 #include "startup/startup.h"
 
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/frame/frames.h"
 
 #include <QApplication>
@@ -124,6 +124,9 @@ private slots:
     void changePassword();
     void selectionResults();
     void statusColours();
+    void tabsOfCarriedPages();
+    void groupRightAndRating();
+    void approveRequestedChange();
 
 private:
     QString driverId(const QString &sign);
@@ -485,6 +488,155 @@ void TestDriverPages::statusColours()
         QTRY_VERIFY2(cellColour(window->contentItem(), text) == status.second, qPrintable(text));
     }
     QVERIFY(m_program.closePage(table));
+}
+
+void TestDriverPages::tabsOfCarriedPages()
+{
+    // The tabs whose pages are carried, after "Essentials"; the others are absent.
+    int carried = 0;
+    for (const char *page : {"driver/car/CarContainer.qml", "driver/driver/balance/DriverBalanceTable.qml",
+                             "payment/payment-system-log/PaymentSystemLogContainer.qml",
+                             "driver/driver-paid-service/DriverPaidServiceContainer.qml",
+                             "driver/driver-session/DriverSessionContainer.qml", "driver/driver/photo/DriverPhoto.qml"})
+        carried += QFile::exists(QStringLiteral(":/qml/") + page) ? 1 : 0;
+
+    // A new driver: only "Essentials" works, no password or archive yet.
+    QPointer<QObject> created = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "ADD"}});
+    QVERIFY(created);
+    QObject *tabBar = created->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
+    for (int tab = 1; tab <= carried; ++tab) {
+        QQuickItem *button = nullptr;
+        QMetaObject::invokeMethod(tabBar, "itemAt", Q_RETURN_ARG(QQuickItem *, button), Q_ARG(int, tab));
+        QVERIFY(button && !button->isEnabled());
+    }
+    QVERIFY(!pageControl(created, "changePasswordButton")->isVisible());
+    QVERIFY(!pageControl(created, "archiveButton")->isVisible());
+    QVERIFY(m_program.closePage(created));
+
+    QPointer<QObject> stored = openEditor("n-1");
+    QVERIFY(stored);
+    tabBar = stored->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 1 + carried);
+    QVERIFY(pageControl(stored, "changePasswordButton")->isVisible());
+
+    // The group picker: the group table for selection, its choice taken as the driver's group.
+    QQuickItem *groupBox = pageControl(stored, "groupBox");
+    QQuickItem *browse = groupBox ? groupBox->findChild<QQuickItem *>("browseButton") : nullptr;
+    QVERIFY(browse);
+    QMetaObject::invokeMethod(browse, "clicked");
+    QPointer<QObject> chooser = openedFrame();
+    QVERIFY(chooser && chooser->property("url").toString().endsWith("DriverGroupTable.qml"));
+    QCOMPARE(chooser->property("state").toString(), QString("SELECT"));
+    QObject *view = viewOf(chooser);
+    QAbstractItemModel *rows = view->property("model").value<QAbstractItemModel *>();
+    const QString south = m_program.query("SELECT id FROM driver_groups WHERE name = 'South'").toString();
+    int row = -1;
+    QTRY_VERIFY(QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                          Q_ARG(QVariant, south)) && row >= 0);
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, row));
+    press(chooser, "selectButton");
+    QTRY_VERIFY(chooser.isNull());
+    QObject *essentials = stored->property("essentials").value<QObject *>();
+    QCOMPARE(essentials->property("groupValue").value<QObject *>()->property("value").toString(), south);
+    QCOMPARE(pageControl(stored, "group_name")->property("text").toString(), QString("South"));
+    QVERIFY(stored->property("isDirty").toBool());
+    QObject *group = essentials->property("groupValue").value<QObject *>();
+    group->setProperty("value", group->property("legalValue"));
+    QVERIFY(!stored->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(stored));
+}
+
+void TestDriverPages::groupRightAndRating()
+{
+    // Without the read right on driver groups neither table starts: no driver shows, and why.
+    for (const char *url : {"qrc:/qml/driver/driver/DriverTable.qml", "qrc:/qml/driver/driver/DriverArchiveTable.qml"}) {
+        const std::shared_ptr<void> withheld = m_program.withholdRight("driverGroup");
+        m_program.watchdog().reset();
+        const int lists = m_program.sentCount("driver_trGetList");
+        QPointer<QObject> table = m_program.openPage(url);
+        QVERIFY(table);
+        QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
+        QVERIFY(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"));
+        QTest::qWait(200);
+        QCOMPARE(viewOf(table)->property("rowCount").toInt(), 0);
+        QCOMPARE(m_program.sentCount("driver_trGetList"), lists);
+        m_program.watchdog().reset();
+        QVERIFY(m_program.closePage(table));
+    }
+
+    // The rating takes a number from 1.0 to 5.0 with a point.
+    QPointer<QObject> editor = openEditor("n-1");
+    QVERIFY(editor);
+    QQuickItem *rating = pageControl(editor, "rating");
+    const QVector<QPair<QString, bool>> ratings{{"1", true}, {"4.75", true}, {"5.0", true}, {"0.9", false},
+                                               {"5.1", false}, {"4,5", false}, {"6", false}};
+    for (const auto &value : ratings) {
+        rating->setProperty("text", value.first);
+        QVERIFY2(rating->property("acceptableInput").toBool() == value.second, qPrintable(value.first));
+    }
+    rating->setProperty("text", rating->property("legalText"));
+
+    // "More..." lists the driver's rating changes; the source filter narrows the request.
+    const int lists = m_program.sentCount("driverRatingLog_trGetList");
+    press(editor, "ratingLogButton");
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 1));
+    QJsonObject request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("rst_id_driver").toString(), driverId("n-1"));
+    QVERIFY(!request.contains("is_system"));
+    QVERIFY(request.contains("dt_utc_insert_start") && request.contains("dt_utc_insert_end"));
+    QPointer<QObject> log = openedFrame();
+    QVERIFY(log && log->property("url").toString().endsWith("DriverRatingLogTable.qml"));
+    QObject *source = log->property("sourceBox").value<QObject *>();
+    source->setProperty("currentIndex", 2);
+    QMetaObject::invokeMethod(source, "activated", Q_ARG(int, 2));
+    QVERIFY(m_program.waitForSent("driverRatingLog_trGetList", lists + 2));
+    request = m_program.sent("driverRatingLog_trGetList").last();
+    QCOMPARE(request.value("is_system").toString(), QString("1"));
+    QVERIFY(m_program.closePage(log));
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestDriverPages::approveRequestedChange()
+{
+    const QString id = driverId("n-2");
+    const QString message = m_program.query(
+        "INSERT INTO notification_messages (context, value, is_completed, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('driver.update', ?, 0, 1000, 1000) RETURNING id",
+        {QStringLiteral("{\"data\": {\"id\": \"%1\", \"last_name\": \"Nowacki\"}}").arg(id)}).toString();
+    QVERIFY(!message.isEmpty());
+    const QVariantMap approve{{"context", "driver.update"}, {"isCompleted", false}, {"rst_id_nm", message},
+                              {"data", QVariantMap{{"id", id}, {"last_name", "Nowacki"}}}};
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", id}, {"approve", approve}});
+    QVERIFY(editor);
+    QObject *form = editor->property("form").value<QObject *>();
+    QQuickItem *lastName = pageControl(editor, "last_name");
+
+    // The proposed value shows as a mismatch beside the resolution.
+    QTRY_VERIFY(form->property("resolutionVisible").toBool());
+    QCOMPARE(lastName->property("legalText").toString(), QString("Nowacki"));
+    QVERIFY(lastName->property("isMismatch").toBool());
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+
+    // Approved: the request names the message, the driver takes the value, the resolution goes.
+    QMetaObject::invokeMethod(form, "resolutionApprove");
+    QVERIFY(m_program.waitForSent("driver_trApprove", 1));
+    const QJsonObject request = m_program.sent("driver_trApprove").last();
+    QCOMPARE(request.value("rst_id_nm").toString(), message);
+    QCOMPARE(request.value("ok").toString(), QString("1"));
+    QTRY_VERIFY(!form->property("resolutionVisible").toBool());
+    QTRY_COMPARE(m_program.query("SELECT last_name FROM drivers WHERE id = ?", {id}).toString(), QString("Nowacki"));
+    QCOMPARE(m_program.query("SELECT is_completed FROM notification_messages WHERE id = ?", {message}).toInt(), 1);
+    // The record read again shows as stored, without the resolution.
+    const int reads = m_program.sentCount("driver_trInfo");
+    QVERIFY(reads > 0);
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+    QTest::qWait(300);
+    QVERIFY(!form->property("resolutionVisible").toBool());
+    QCOMPARE(lastName->property("text").toString(), QString("Nowacki"));
+    QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(editor));
 }
 
 int main(int argc, char *argv[])

@@ -4,7 +4,6 @@
 #include "gui/core/utils.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
-#include "gui/dialog/customize.h"
 #include "gui/dialog/intervaleditor.h"
 #include "gui/dialog/options.h"
 #include "gui/dialog/roles.h"
@@ -12,8 +11,8 @@
 #include "gui/dialog/smsvariables.h"
 #include "gui/frame/frame.h"
 #include "gui/mainwindow/about.h"
+#include "gui/mainwindow/customize.h"
 #include "gui/mainwindow/launcher.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/search/search.h"
 #include "gui/update/updates.h"
 #include "gui/widget/completer.h"
@@ -37,11 +36,7 @@ QWidget *QWidgetCreator::show(QWidget *widget)
 {
     // Returned to scripts: the window owns itself, never the script's garbage collector.
     QQmlEngine::setObjectOwnership(widget, QQmlEngine::CppOwnership);
-    widget->setAttribute(Qt::WA_DeleteOnClose);
-    Utils::attachToOwnerWindow(Context::mainWindow(), widget);
-    widget->show();
-    widget->activateWindow();
-    return widget;
+    return Utils::showOwnWindow(widget);
 }
 
 QWidget *QWidgetCreator::showWindow(QWidget *widget, QObject *parent)

@@ -82,6 +82,9 @@ function makeSelection() {
     if (!view.autoSelection)
         return;
     sortRows();
+    // Rows being prepared are not shown yet: the selection waits for the end of the preparation.
+    if (view.isPrepareMode)
+        return;
     if (view.trackCurrentId) {
         if (view.currentId !== undefined && rowById(view.currentId) >= 0)
             selectRowById(view.currentId);

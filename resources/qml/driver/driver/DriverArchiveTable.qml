@@ -75,8 +75,9 @@ NtFrame {
     TableContainer {
         id: container
 
+        // Without the read right on driver groups the table does not start, and says why.
         function loadLists() {
-            if (GLOBAL.securityState(driverGroup, "read")) {
+            if (root.checkSecurity(driverGroup)) {
                 var allGroups = root.chosenId(groupBox) === "1";
                 driverView.showFilterColumns(allGroups, root.chosenId(cityBox) === "1");
                 driverView.getNewList();

@@ -16,7 +16,7 @@ Editor {
         { "name": "carsTab", "title": qsTr("Cars"), "url": "qrc:/qml/driver/car/CarContainer.qml",
           "options": function () { return { "rst_id_driver": editor.id, "inEditor": true }; } },
         { "name": "balanceTab", "title": qsTr("Balance"), "url": "qrc:/qml/driver/driver/balance/DriverBalanceTable.qml",
-          "options": function () { return {}; } },
+          "options": function () { return { "rst_id_owner": editor.id }; } },
         { "name": "paymentsLogTab", "title": qsTr("Payments Log"),
           "url": "qrc:/qml/payment/payment-system-log/PaymentSystemLogContainer.qml",
           "options": function () { return { "rst_id_owner": editor.id, "inEditor": true }; } },
@@ -67,8 +67,7 @@ Editor {
             id: button
 
             property alias url: page.url
-            // Its entry of moreTabs, whose options the page gets (a function cannot be handed over
-            // as a property value).
+            // The entry of moreTabs: a function passes through no creation property.
             property int tabIndex: -1
 
             enabled: editor.id !== "0" && editor.id !== "" && editor.state !== "DUPLICATE"
@@ -76,9 +75,7 @@ Editor {
             TabPageLoader {
                 id: page
 
-                pageOptions: function () {
-                    return editor.moreTabs[button.tabIndex]["options"]();
-                }
+                pageOptions: function () { return editor.moreTabs[button.tabIndex]["options"](); }
             }
         }
     }

@@ -64,10 +64,18 @@ NtFrame {
     TableContainer {
         id: container
 
-        // Without the read right on driver groups the table does not start.
+        // Without the read right on driver groups the table does not start: it shows no driver
+        // and says why.
         function loadLists() {
-            if (GLOBAL.securityState(driverGroup, "read"))
+            if (root.checkSecurity(driverGroup)) {
                 root.applyFilter();
+                return;
+            }
+            var proxy = driver.proxyModel;
+            proxy.beginPrepare();
+            proxy.clearHardFilter();
+            proxy.appendHardFilterRole("rst_id_group", "=", "-1");
+            proxy.endPrepare();
         }
 
         function restoreFilters(settings) {

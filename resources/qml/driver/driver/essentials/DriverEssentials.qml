@@ -68,6 +68,16 @@ ColumnLayout {
         return false;
     }
 
+    // A resolved request is shown no more, also when the record is read again.
+    function endResolution() {
+        var approve = driverForm.approve;
+        if (approve) {
+            approve["isCompleted"] = true;
+            driverForm.approve = approve;
+        }
+        driverForm.resolutionVisible = false;
+    }
+
     function resolve(ok) {
         if (!driverForm.approve)
             return;
@@ -87,7 +97,7 @@ ColumnLayout {
         onSaApprove: {
             if (!essentials.ownAnswer(mapParams))
                 return;
-            driverForm.resolutionVisible = false;
+            essentials.endResolution();
             driverForm.initialRequest();
         }
     }
@@ -100,7 +110,7 @@ ColumnLayout {
         onSrUpdated: {
             var approve = driverForm.approve;
             if (approve && String(mapParams["id"]) === essentials.textOf(approve["rst_id_nm"]))
-                driverForm.resolutionVisible = false;
+                essentials.endResolution();
         }
     }
 
