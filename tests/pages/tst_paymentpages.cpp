@@ -1,6 +1,7 @@
 // Payment and paid service pages end to end, the program signed in to the stand-in over
 // PostgreSQL: a driver connected to a paid service type and the type applied (the balance entry
-// is stored, the driver editor's tabs show the service and ask for the driver's payments); the
+// is stored and shows in the open driver editor's balance tab, whose other tabs show the service
+// and ask for the driver's payments); the
 // raise-rating cost saved and read back as JSON numbers, and a missing record, a malformed value
 // and an empty cost said, never saved; the payment log filtered by company and period, asked for
 // only once both filter lists are there, and not kept waiting by a refused filter list; the
@@ -232,6 +233,12 @@ void TestPaymentPages::paidServiceConnectedAndApplied()
     QVERIFY(showTab(driverEditor, "paymentsLogTab"));
     QVERIFY(m_program.waitForSent(LogList, logs + 1));
     QCOMPARE(conditions(m_program.sent(LogList).last()).value("rst_id_owner").toString(), "= " + driver);
+    // The balance tab stays open while the service is applied.
+    QVERIFY(showTab(driverEditor, "balanceTab"));
+    QObject *balance = nullptr;
+    QTRY_VERIFY((balance = itemWith(driverEditor, "hardFilters", "dbl")));
+    QTRY_VERIFY(!driverEditor->property("isBusy").toBool());
+    QCOMPARE(rowsOf(balance)->rowCount(), 0);
 
     // Applied: confirmed, the price is booked on the driver's balance.
     QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml");
@@ -246,6 +253,9 @@ void TestPaymentPages::paidServiceConnectedAndApplied()
     QTRY_COMPARE(m_program.query("SELECT count(*) FROM driver_balance_logs WHERE rst_id_owner = ? AND value = -12.5",
                                  {driver}).toInt(), 1);
     QCOMPARE(m_program.query("SELECT balance FROM drivers WHERE id = ?", {driver}).toDouble(), -12.5);
+    // The open driver editor's balance tab shows the entry.
+    QTRY_COMPARE(rowsOf(balance)->rowCount(), 1);
+    QCOMPARE(cell(rowsOf(balance), 0, "value").toDouble(), -12.5);
     QTRY_VERIFY(!table->property("isBusy").toBool());
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Are you sure to change balance?"});
     m_program.watchdog().reset();
