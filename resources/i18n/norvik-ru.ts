@@ -185,7 +185,7 @@
     <message>
         <location filename="../../app/src/shell/menucommands.cpp"/>
         <source>Driver &amp;Balance Transfers</source>
-        <translation>Переводы &amp;баланса водителей</translation>
+        <translation>Перев&amp;оды баланса водителей</translation>
     </message>
     <message>
         <location filename="../../app/src/shell/menucommands.cpp"/>
@@ -195,7 +195,7 @@
     <message>
         <location filename="../../app/src/shell/menucommands.cpp"/>
         <source>Driver Raise Ra&amp;ting</source>
-        <translation>Повышение р&amp;ейтинга водителя</translation>
+        <translation>Повышение &amp;рейтинга водителя</translation>
     </message>
     <message>
         <location filename="../../app/src/shell/menucommands.cpp"/>

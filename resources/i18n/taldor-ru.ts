@@ -117,6 +117,11 @@
         <source>Balance</source>
         <translation>Баланс</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Payment system accounts</source>
+        <translation>Счета платежных систем</translation>
+    </message>
 </context>
 <context>
     <name>CompanyEssentials</name>
