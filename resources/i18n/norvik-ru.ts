@@ -182,6 +182,36 @@
         <source>&amp;Versions</source>
         <translation>&amp;Версии</translation>
     </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver &amp;Balance Transfers</source>
+        <translation>Перев&amp;оды баланса водителей</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver &amp;Paid Service Types</source>
+        <translation>Типы &amp;платных услуг водителей</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver Raise Ra&amp;ting</source>
+        <translation>Повышение &amp;рейтинга водителя</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver Rating Coe&amp;fficients</source>
+        <translation>Коэ&amp;ффициенты рейтинга водителей</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Payment &amp;Systems</source>
+        <translation>Платежные &amp;системы</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журналы платежных систем</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -182,6 +182,36 @@
         <source>&amp;Versions</source>
         <translation>&amp;Версії</translation>
     </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver &amp;Balance Transfers</source>
+        <translation>Пере&amp;кази балансу водіїв</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver &amp;Paid Service Types</source>
+        <translation>Типи &amp;платних послуг водіїв</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver Raise Ra&amp;ting</source>
+        <translation>Підвищення &amp;рейтингу водія</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Driver Rating Coe&amp;fficients</source>
+        <translation>Ко&amp;ефіцієнти рейтингу водіїв</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Payment &amp;Systems</source>
+        <translation>Платіжні &amp;системи</translation>
+    </message>
+    <message>
+        <location filename="../../app/src/shell/menucommands.cpp"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журнали платіжних систем</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -117,6 +117,11 @@
         <source>Balance</source>
         <translation>Баланс</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Payment system accounts</source>
+        <translation>Счета платежных систем</translation>
+    </message>
 </context>
 <context>
     <name>CompanyEssentials</name>
@@ -242,6 +247,72 @@
         <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
         <source>Drivers In Archive</source>
         <translation>Водители в архиве</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sign contributor</source>
+        <translation>Позывной отправителя</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sign acceptor</source>
+        <translation>Позывной получателя</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакции:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount to credit:</source>
+        <translation>Сумма зачисления:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount to debit:</source>
+        <translation>Сумма списания:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Operation timeout:</source>
+        <translation>Срок операции:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount attempts:</source>
+        <translation>Количество попыток:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferTable</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml" line="+15"/>
+        <source>Driver Balance Transfers</source>
+        <translation>Переводы баланса водителей</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,223 @@
         <location filename="../qml/driver/driver-group/DriverGroupTable.qml" line="+17"/>
         <source>Driver Groups</source>
         <translation>Группы водителей</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service/DriverPaidServiceEditor.qml" line="+20"/>
+        <source>Driver paid service</source>
+        <translation>Платная услуга водителя</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Driver</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Driver paid service type</source>
+        <translation>Тип платной услуги водителя</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml" line="+28"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Paid services</source>
+        <translation>Платные услуги</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml" line="+129"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Driver balance group:</source>
+        <translation>Группа баланса водителя:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Driver balance type:</source>
+        <translation>Тип баланса водителя:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Price:</source>
+        <translation>Цена:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeTable</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml" line="+26"/>
+        <source>Are you sure to change balance?</source>
+        <translation>Вы уверены, что хотите изменить баланс?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver Paid Service Types</source>
+        <translation>Типы платных услуг водителей</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Implement service successfully</source>
+        <translation>Услуга успешно применена</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Apply paid service</source>
+        <translation>Применить платную услугу</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRaiseRatingEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <source>Driver Raise Rating</source>
+        <translation>Повышение рейтинга водителя</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
+        <translation>На сервере нет стоимости повышения рейтинга (значение &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The stored raise rating cost is not valid: %1</source>
+        <translation>Сохраненная стоимость повышения рейтинга некорректна: %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cost must be a number</source>
+        <translation>Стоимость должна быть числом</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Common</source>
+        <translation>Общая</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Point</source>
+        <translation>За балл</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Common cost:</source>
+        <translation>Общая стоимость:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Point cost:</source>
+        <translation>Стоимость балла:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml" line="+45"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Sequence:</source>
+        <translation>Последовательность:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientTable</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml" line="+14"/>
+        <source>Driver Rating Coefficients</source>
+        <translation>Коэффициенты рейтинга водителей</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1250,238 @@
         <location line="+9"/>
         <source>Use UTC offset</source>
         <translation>Использовать смещение UTC</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemAccountEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-account/PaymentSystemAccountEditor.qml" line="+19"/>
+        <source>Payment system account</source>
+        <translation>Счет платежной системы</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location line="+6"/>
+        <location line="+57"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Company</source>
+        <translation>Компания</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Payment system</source>
+        <translation>Платежная система</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Public key</source>
+        <translation>Публичный ключ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Private key</source>
+        <translation>Приватный ключ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Default value</source>
+        <translation>Сумма по умолчанию</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Client language</source>
+        <translation>Язык клиента</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Subprovider Id</source>
+        <translation>ID субпровайдера</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sandbox mode</source>
+        <translation>Тестовый режим</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save client data</source>
+        <translation>Сохранять данные клиента</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Fee</source>
+        <translation>Комиссия</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of payment system:</source>
+        <translation>Относительная комиссия платежной системы:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute fee of payment system:</source>
+        <translation>Абсолютная комиссия платежной системы:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of Koriv:</source>
+        <translation>Относительная комиссия Koriv:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute Fee of Koriv:</source>
+        <translation>Абсолютная комиссия Koriv:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bank details</source>
+        <translation>Банковские реквизиты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Payee:</source>
+        <translation>Получатель:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>EDRPOU:</source>
+        <translation>ЕГРПОУ:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bank:</source>
+        <translation>Банк:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>MFO:</source>
+        <translation>МФО:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Account:</source>
+        <translation>Счет:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Payment details:</source>
+        <translation>Назначение платежа:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDS:</source>
+        <translation>НДС:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogContainer</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <source>All companies</source>
+        <translation>Все компании</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All payment systems</source>
+        <translation>Все платежные системы</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogEditor.qml" line="+36"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount:</source>
+        <translation>Сумма:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакции:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Is successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Is completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Data:</source>
+        <translation>Данные:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Response:</source>
+        <translation>Ответ:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogTable.qml" line="+8"/>
+        <source>Payment System Logs</source>
+        <translation>Журналы платежных систем</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemTable.qml" line="+14"/>
+        <source>Payment Systems</source>
+        <translation>Платежные системы</translation>
     </message>
 </context>
 <context>

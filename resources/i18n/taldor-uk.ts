@@ -117,6 +117,11 @@
         <source>Balance</source>
         <translation>Баланс</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Payment system accounts</source>
+        <translation>Рахунки платіжних систем</translation>
+    </message>
 </context>
 <context>
     <name>CompanyEssentials</name>
@@ -242,6 +247,72 @@
         <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
         <source>Drivers In Archive</source>
         <translation>Водії в архіві</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sign contributor</source>
+        <translation>Позивний відправника</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sign acceptor</source>
+        <translation>Позивний отримувача</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакції:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount to credit:</source>
+        <translation>Сума зарахування:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount to debit:</source>
+        <translation>Сума списання:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Operation timeout:</source>
+        <translation>Термін операції:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount attempts:</source>
+        <translation>Кількість спроб:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferTable</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml" line="+15"/>
+        <source>Driver Balance Transfers</source>
+        <translation>Перекази балансу водіїв</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,223 @@
         <location filename="../qml/driver/driver-group/DriverGroupTable.qml" line="+17"/>
         <source>Driver Groups</source>
         <translation>Групи водіїв</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service/DriverPaidServiceEditor.qml" line="+20"/>
+        <source>Driver paid service</source>
+        <translation>Платна послуга водія</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Driver</source>
+        <translation>Водій</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Driver paid service type</source>
+        <translation>Тип платної послуги водія</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml" line="+28"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Paid services</source>
+        <translation>Платні послуги</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml" line="+129"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Driver balance group:</source>
+        <translation>Група балансу водія:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Driver balance type:</source>
+        <translation>Тип балансу водія:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Price:</source>
+        <translation>Ціна:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeTable</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml" line="+26"/>
+        <source>Are you sure to change balance?</source>
+        <translation>Ви впевнені, що хочете змінити баланс?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver Paid Service Types</source>
+        <translation>Типи платних послуг водіїв</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Implement service successfully</source>
+        <translation>Послугу успішно застосовано</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Apply paid service</source>
+        <translation>Застосувати платну послугу</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRaiseRatingEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <source>Driver Raise Rating</source>
+        <translation>Підвищення рейтингу водія</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
+        <translation>На сервері немає вартості підвищення рейтингу (значення &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The stored raise rating cost is not valid: %1</source>
+        <translation>Збережена вартість підвищення рейтингу некоректна: %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cost must be a number</source>
+        <translation>Вартість має бути числом</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Common</source>
+        <translation>Загальна</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Point</source>
+        <translation>За бал</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Common cost:</source>
+        <translation>Загальна вартість:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Point cost:</source>
+        <translation>Вартість бала:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml" line="+45"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Sequence:</source>
+        <translation>Послідовність:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Value:</source>
+        <translation>Значення:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Description:</source>
+        <translation>Опис:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientTable</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml" line="+14"/>
+        <source>Driver Rating Coefficients</source>
+        <translation>Коефіцієнти рейтингу водіїв</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1250,238 @@
         <location line="+9"/>
         <source>Use UTC offset</source>
         <translation>Використовувати зміщення UTC</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemAccountEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-account/PaymentSystemAccountEditor.qml" line="+19"/>
+        <source>Payment system account</source>
+        <translation>Рахунок платіжної системи</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location line="+6"/>
+        <location line="+57"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Company</source>
+        <translation>Компанія</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Payment system</source>
+        <translation>Платіжна система</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Public key</source>
+        <translation>Публічний ключ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Private key</source>
+        <translation>Приватний ключ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Default value</source>
+        <translation>Сума за замовчуванням</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Client language</source>
+        <translation>Мова клієнта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Weight</source>
+        <translation>Вага</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Subprovider Id</source>
+        <translation>ID субпровайдера</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sandbox mode</source>
+        <translation>Тестовий режим</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save client data</source>
+        <translation>Зберігати дані клієнта</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Fee</source>
+        <translation>Комісія</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of payment system:</source>
+        <translation>Відносна комісія платіжної системи:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute fee of payment system:</source>
+        <translation>Абсолютна комісія платіжної системи:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of Koriv:</source>
+        <translation>Відносна комісія Koriv:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute Fee of Koriv:</source>
+        <translation>Абсолютна комісія Koriv:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bank details</source>
+        <translation>Банківські реквізити</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Payee:</source>
+        <translation>Отримувач:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>EDRPOU:</source>
+        <translation>ЄДРПОУ:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bank:</source>
+        <translation>Банк:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>MFO:</source>
+        <translation>МФО:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Account:</source>
+        <translation>Рахунок:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Payment details:</source>
+        <translation>Призначення платежу:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDS:</source>
+        <translation>ПДВ:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogContainer</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <source>All companies</source>
+        <translation>Усі компанії</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All payment systems</source>
+        <translation>Усі платіжні системи</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogEditor.qml" line="+36"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount:</source>
+        <translation>Сума:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакції:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Is successfully</source>
+        <translation>Успішно</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Is completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Data:</source>
+        <translation>Дані:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Response:</source>
+        <translation>Відповідь:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogTable.qml" line="+8"/>
+        <source>Payment System Logs</source>
+        <translation>Журнали платіжних систем</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemTable.qml" line="+14"/>
+        <source>Payment Systems</source>
+        <translation>Платіжні системи</translation>
     </message>
 </context>
 <context>
