@@ -17,12 +17,12 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
         <source>New Balance Log</source>
         <translation>Новий запис журналу балансу</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+45"/>
         <source>Type:</source>
         <translation>Тип:</translation>
@@ -192,7 +192,7 @@
 <context>
     <name>Gui::Dialog::Customize</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/customize.cpp" line="+44"/>
+        <location filename="../../libgui/src/gui/mainwindow/customize.cpp" line="+45"/>
         <source>Customize</source>
         <translation>Налаштування</translation>
     </message>
@@ -452,7 +452,7 @@
 <context>
     <name>Gui::Frame</name>
     <message>
-        <location filename="../../libgui/src/gui/frame/frame.cpp" line="+17"/>
+        <location filename="../../libgui/src/gui/frame/frame.cpp" line="+26"/>
         <source>Untitled</source>
         <translation>Без назви</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Gui::Global</name>
     <message>
-        <location filename="../../libgui/src/gui/core/global.cpp" line="+115"/>
+        <location filename="../../libgui/src/gui/shell/global.cpp" line="+116"/>
         <source>All groups</source>
         <translation>Усі групи</translation>
     </message>
@@ -483,7 +483,7 @@
         <translation>Доступна нова версія! Оновіть програму найближчим часом</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+120"/>
         <source>This account made other connection to the server</source>
         <translation>З цим обліковим записом виконано інше підключення до сервера</translation>
     </message>
@@ -639,7 +639,7 @@
 <context>
     <name>Gui::MainWindow</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+166"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+194"/>
         <source>Are you sure want to quit?</source>
         <translation>Ви дійсно бажаєте вийти?</translation>
     </message>
@@ -714,7 +714,7 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+146"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+145"/>
         <source>The download page could not be opened. Open this address in a browser:
 %1</source>
         <translation>Не вдалося відкрити сторінку завантаження. Відкрийте цю адресу в браузері:

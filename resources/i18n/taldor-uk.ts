@@ -38,6 +38,114 @@
     </message>
 </context>
 <context>
+    <name>CarBodyTypesTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBodyTypesTable.qml" line="+6"/>
+        <source>Car Body Types</source>
+        <translation>Типи кузова</translation>
+    </message>
+</context>
+<context>
+    <name>CarBrandsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBrandsTable.qml" line="+6"/>
+        <source>Car Brands</source>
+        <translation>Марки автомобілів</translation>
+    </message>
+</context>
+<context>
+    <name>CarColorsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarColorsTable.qml" line="+6"/>
+        <source>Car Colors</source>
+        <translation>Кольори автомобілів</translation>
+    </message>
+</context>
+<context>
+    <name>CarEditor</name>
+    <message>
+        <location filename="../qml/driver/car/CarEditor.qml" line="+14"/>
+        <source>Car</source>
+        <translation>Автомобіль</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+</context>
+<context>
+    <name>CarEssentials</name>
+    <message>
+        <location filename="../qml/driver/car/CarEssentials.qml" line="+131"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Approved:</source>
+        <translation>Схвалено:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Selected:</source>
+        <translation>Вибрано:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Brand</source>
+        <translation>Марка</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Body type</source>
+        <translation>Тип кузова</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Sign</source>
+        <translation>Позивний</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Identifier:</source>
+        <translation>Ідентифікатор:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Model:</source>
+        <translation>Модель:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Year:</source>
+        <translation>Рік випуску:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Place amount:</source>
+        <translation>Кількість місць:</translation>
+    </message>
+</context>
+<context>
+    <name>CarTable</name>
+    <message>
+        <location filename="../qml/driver/car/CarTable.qml" line="+12"/>
+        <source>Cars</source>
+        <translation>Автомобілі</translation>
+    </message>
+</context>
+<context>
     <name>CityBox</name>
     <message>
         <location filename="../qml/components/subject/CityBox.qml" line="+27"/>
@@ -92,7 +200,7 @@
 <context>
     <name>CompanyBalanceTable</name>
     <message>
-        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+23"/>
         <source>Company balance group can not be All</source>
         <translation>Група балансу компанії не може бути «Усі»</translation>
     </message>
@@ -108,7 +216,7 @@
 <context>
     <name>CompanyEditor</name>
     <message>
-        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+30"/>
         <source>Essentials</source>
         <translation>Основне</translation>
     </message>
@@ -786,6 +894,32 @@
     </message>
 </context>
 <context>
+    <name>DriverPhoto</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhoto.qml" line="+82"/>
+        <source>Confirm removing photo</source>
+        <translation>Підтвердіть видалення фото</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPhotoViewer</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhotoViewer.qml" line="+30"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Previous</source>
+        <translation>Попереднє</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Next</source>
+        <translation>Наступне</translation>
+    </message>
+</context>
+<context>
     <name>DriverRaiseRatingEditor</name>
     <message>
         <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
@@ -905,6 +1039,42 @@
         <location line="+0"/>
         <source>System</source>
         <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionContainer</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+84"/>
+        <source>Confirm closing session</source>
+        <translation>Підтвердіть закриття сесії</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Close session</source>
+        <translation>Закрити сесію</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Driver</source>
+        <translation>Водій</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Closed</source>
+        <translation>Закриті</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Unclosed</source>
+        <translation>Незакриті</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionTable</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionTable.qml" line="+10"/>
+        <source>Driver Sessions</source>
+        <translation>Сесії водіїв</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1575,84 @@
         <location line="+11"/>
         <source>Inner note</source>
         <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemEditor.qml" line="+91"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Login:</source>
+        <translation>Логін:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Credit key:</source>
+        <translation>Ключ зарахування:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Incoming commiss %:</source>
+        <translation>Вхідна комісія, %:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Outgoing commiss %:</source>
+        <translation>Вихідна комісія, %:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Url</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>API URL:</source>
+        <translation>URL API:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HTTP checkout address:</source>
+        <translation>HTTP-адреса оплати:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL for status track:</source>
+        <translation>URL відстеження статусу:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL after pay:</source>
+        <translation>URL після оплати:</translation>
     </message>
 </context>
 <context>
@@ -1973,6 +2221,11 @@
         <source>Can&apos;t remove last car</source>
         <translation>Неможливо видалити останній автомобіль</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>CLOSE SESSION: </source>
+        <translation>ЗАКРИТТЯ СЕСІЇ: </translation>
+    </message>
 </context>
 <context>
     <name>errors-base</name>
@@ -2394,6 +2647,64 @@
         <location line="+1"/>
         <source>Deleted</source>
         <translation>Видалені</translation>
+    </message>
+</context>
+<context>
+    <name>phototags</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/phototags.js" line="+5"/>
+        <source>Own photo</source>
+        <translation>Власне фото</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 1)</source>
+        <translation>Техпаспорт (стор. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 2)</source>
+        <translation>Техпаспорт (стор. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 1)</source>
+        <translation>Посвідчення (стор. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 2)</source>
+        <translation>Посвідчення (стор. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside front</source>
+        <translation>Кузов спереду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside back</source>
+        <translation>Кузов ззаду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside left</source>
+        <translation>Кузов зліва</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside right</source>
+        <translation>Кузов справа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside front</source>
+        <translation>Салон спереду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside back</source>
+        <translation>Салон ззаду</translation>
     </message>
 </context>
 <context>
