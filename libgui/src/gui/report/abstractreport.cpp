@@ -233,7 +233,7 @@ void AbstractReport::onAnswerTimeout()
 {
     if (!m_waiting)
         return;
-    const qint64 seconds = answerTimeout().count() / 1000;
+    const qint64 seconds = qMax<qint64>(1, answerTimeout().count() / 1000);
     abandonRequest(tr("The server did not answer within %n second(s): the report was not created", nullptr, int(seconds)));
 }
 
