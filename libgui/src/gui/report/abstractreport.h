@@ -28,8 +28,9 @@ class AbstractReport : public Frame
     Q_OBJECT
 
 public:
-    // How long a report may take on the server before the frame gives up waiting: 5 minutes.
-    static constexpr std::chrono::milliseconds defaultAnswerTimeout{5 * 60 * 1000};
+    // How long a report may take on the server before the frame gives up waiting: 10 minutes,
+    // above what a server lets a report run.
+    static constexpr std::chrono::milliseconds defaultAnswerTimeout{10 * 60 * 1000};
 
     AbstractReport();
     ~AbstractReport() override;
