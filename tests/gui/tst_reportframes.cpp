@@ -55,6 +55,16 @@ public:
     }
 };
 
+// A frame with a request of its own besides the report, as a list of owners asked of the server.
+class ApplyFrame : public OwnerFrame
+{
+public:
+    void apply() { startWaiting(); }
+    bool applied() { return finishWaiting(); }
+    void waitingAbandoned() override { ++abandoned; }
+    int abandoned = 0;
+};
+
 class SessionFrame : public Gui::Report::Session
 {
 public:
@@ -552,6 +562,20 @@ void TestReportFrames::noAnswer()
     QVERIFY(frame.isEnabled());
     QCOMPARE(m_watchdog.texts(), QStringList({"The connection to the server was lost: the report was not created"}));
     m_watchdog.reset();
+
+    // A request of the frame's own waits the same way; its late answer is refused.
+    ApplyFrame apply;
+    apply.setAnswerTimeout(20ms);
+    apply.apply();
+    QVERIFY(!apply.isEnabled());
+    QTRY_VERIFY(apply.isEnabled());
+    QCOMPARE(apply.abandoned, 1);
+    QVERIFY(!apply.applied());
+    apply.apply();
+    QVERIFY(apply.applied());
+    QVERIFY(apply.isEnabled());
+    QCOMPARE(apply.abandoned, 1);
+    QCOMPARE(m_watchdog.takeBoxes().size(), 1);
 }
 
 QTEST_MAIN(TestReportFrames)

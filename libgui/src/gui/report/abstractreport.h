@@ -76,6 +76,16 @@ protected:
     static int userUtcOffset();
     bool hasAccess() const;
 
+    // Disables the frame until finishWaiting(), as a report request does; the frame comes back
+    // with a message after answerTimeout() or when the connection drops, and waitingAbandoned()
+    // runs then.
+    void startWaiting();
+    // Ends the waiting; false when nothing was awaited (an answer too late): drop the answer.
+    bool finishWaiting();
+    // After a time-out or a lost connection: a frame that sent a request of its own through a
+    // controller of its own replaces that controller here, so that a late answer finds no one.
+    virtual void waitingAbandoned();
+
 private slots:
     void onAccepted();
     void onSaCreate(QVariantMap params);
