@@ -1019,6 +1019,10 @@ Download installation of application by link below, reinstall it and try update 
         <translation>Дата начала:</translation>
     </message>
     <message>
+        <source>The start of the period is later than its end</source>
+        <translation>Начало периода позже его окончания</translation>
+    </message>
+    <message>
         <source>End date:</source>
         <translation>Дата окончания:</translation>
     </message>

@@ -1019,6 +1019,10 @@ Download installation of application by link below, reinstall it and try update 
         <translation>Дата початку:</translation>
     </message>
     <message>
+        <source>The start of the period is later than its end</source>
+        <translation>Початок періоду пізніше за його кінець</translation>
+    </message>
+    <message>
         <source>End date:</source>
         <translation>Дата закінчення:</translation>
     </message>
