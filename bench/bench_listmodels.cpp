@@ -7,8 +7,9 @@
 //               do with a full list, against the same anchor;
 //   reload      a class-wide reload upserting every row of a 1,000-row model under three proxy
 //               models, against one refilter of the three (x_refilter);
-//   sort        100,000 rows by a text, an integer and a double column, against
-//               QSortFilterProxyModel over QStandardItemModel;
+//   sort        10,000, 100,000 and 1,000,000 rows by a text, an integer and a double column, against
+//               QSortFilterProxyModel over QStandardItemModel; the "Changed" ones change one row
+//               before each sort, in both models, so that nothing read for the last sort holds;
 //   search      free text of one and of three words over 50,000 rows x 20 columns, against
 //               QSortFilterProxyModel's regular-expression filter over every column.
 #include "client/controller/originalmodel.h"
@@ -266,21 +267,33 @@ struct Views
     QSortFilterProxyModel anchorProxy;
 };
 
-void sort(benchmark::State &state, const QString &role, int anchorColumn)
+void sort(benchmark::State &state, const QString &role, int anchorColumn, bool changeFirst = false)
 {
-    constexpr int count = 100000;
+    const int count = int(state.range(0));
     Views views(count);
     ProxyModel &proxy = views.proxy;
     QSortFilterProxyModel &anchorProxy = views.anchorProxy;
     bool ascending = true;
     bool anchorAscending = true;
+    int round = 0;
+    int anchorRound = 0;
     measure(
         state,
         [&] {
+            if (changeFirst) {
+                ++round;
+                views.model->updateValue(round % count, role, QString::number(round));
+            }
             proxy.sortRows(role, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
             ascending = !ascending;
         },
         [&] {
+            if (changeFirst) {
+                ++anchorRound;
+                const QVariant value = role.startsWith(QLatin1String("text")) ? QVariant(QString::number(anchorRound))
+                                                                              : QVariant(anchorRound);
+                views.anchor->item(anchorRound % count, anchorColumn)->setData(value, Qt::DisplayRole);
+            }
             anchorProxy.sort(anchorColumn, anchorAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
             anchorAscending = !anchorAscending;
         },
@@ -290,6 +303,11 @@ void sort(benchmark::State &state, const QString &role, int anchorColumn)
 void sortText(benchmark::State &state) { sort(state, QStringLiteral("text03"), columns().indexOf("text03")); }
 void sortInteger(benchmark::State &state) { sort(state, QStringLiteral("count"), columns().indexOf("count")); }
 void sortDouble(benchmark::State &state) { sort(state, QStringLiteral("price"), columns().indexOf("price")); }
+void sortTextChanged(benchmark::State &state)
+{
+    sort(state, QStringLiteral("text03"), columns().indexOf("text03"), true);
+}
+void sortIntegerChanged(benchmark::State &state) { sort(state, QStringLiteral("count"), columns().indexOf("count"), true); }
 
 void search(benchmark::State &state, const QStringList &patterns, const QStringList &anchorPatterns)
 {
@@ -336,9 +354,11 @@ BENCHMARK(fillViewedDescending)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilli
 BENCHMARK(loadViewedRandom)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadViewedDescending)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(reload)->Unit(benchmark::kMillisecond);
-BENCHMARK(sortText)->Unit(benchmark::kMillisecond);
-BENCHMARK(sortInteger)->Unit(benchmark::kMillisecond);
-BENCHMARK(sortDouble)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortText)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortInteger)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortDouble)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortTextChanged)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortIntegerChanged)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(searchOneWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(searchThreeWords)->Unit(benchmark::kMillisecond);
 

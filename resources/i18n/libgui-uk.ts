@@ -17,12 +17,12 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+39"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
         <source>New Balance Log</source>
         <translation>Новий запис журналу балансу</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+45"/>
         <source>Type:</source>
         <translation>Тип:</translation>
@@ -192,7 +192,7 @@
 <context>
     <name>Gui::Dialog::Customize</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/customize.cpp" line="+44"/>
+        <location filename="../../libgui/src/gui/mainwindow/customize.cpp" line="+45"/>
         <source>Customize</source>
         <translation>Налаштування</translation>
     </message>
@@ -452,7 +452,7 @@
 <context>
     <name>Gui::Frame</name>
     <message>
-        <location filename="../../libgui/src/gui/frame/frame.cpp" line="+17"/>
+        <location filename="../../libgui/src/gui/frame/frame.cpp" line="+26"/>
         <source>Untitled</source>
         <translation>Без назви</translation>
     </message>
@@ -468,7 +468,7 @@
 <context>
     <name>Gui::Global</name>
     <message>
-        <location filename="../../libgui/src/gui/core/global.cpp" line="+115"/>
+        <location filename="../../libgui/src/gui/shell/global.cpp" line="+116"/>
         <source>All groups</source>
         <translation>Усі групи</translation>
     </message>
@@ -483,7 +483,7 @@
         <translation>Доступна нова версія! Оновіть програму найближчим часом</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+120"/>
         <source>This account made other connection to the server</source>
         <translation>З цим обліковим записом виконано інше підключення до сервера</translation>
     </message>
@@ -639,7 +639,7 @@
 <context>
     <name>Gui::MainWindow</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+166"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+194"/>
         <source>Are you sure want to quit?</source>
         <translation>Ви дійсно бажаєте вийти?</translation>
     </message>
@@ -714,7 +714,7 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+146"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+145"/>
         <source>The download page could not be opened. Open this address in a browser:
 %1</source>
         <translation>Не вдалося відкрити сторінку завантаження. Відкрийте цю адресу в браузері:
@@ -1006,6 +1006,157 @@ Download installation of application by link below, reinstall it and try update 
         <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
         <source>Variables</source>
         <translation>Змінні</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::StartEndDateTimeEdit</name>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Start date:</source>
+        <translation>Дата початку:</translation>
+    </message>
+    <message>
+        <source>The start of the period is later than its end</source>
+        <translation>Початок періоду пізніше за його кінець</translation>
+    </message>
+    <message>
+        <source>End date:</source>
+        <translation>Дата закінчення:</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::OwnerKeeperTable</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім&apos;я</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::InteractiveOwnerKeeperTable</name>
+    <message>
+        <source>Remove All</source>
+        <translation>Видалити всі</translation>
+    </message>
+    <message>
+        <source>Absent owners for creating report</source>
+        <translation>Не вибрано власників для створення звіту</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::DateTruncateComboBox</name>
+    <message>
+        <source>Hour</source>
+        <translation>Година</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Тиждень</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Квартал</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Рік</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::AbstractReport</name>
+    <message>
+        <source>REPORT: </source>
+        <translation>ЗВІТ: </translation>
+    </message>
+    <message>
+        <source>The server could not make the report</source>
+        <translation>Сервер не зміг створити звіт</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have access for this report</source>
+        <translation>У вас немає доступу до цього звіту</translation>
+    </message>
+    <message>
+        <source>Report successfully created</source>
+        <translation>Звіт успішно створено</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: %1</source>
+        <translation>Звіт не може бути записаний: %1</translation>
+    </message>
+    <message>
+        <source>unknown report type %1</source>
+        <translation>невідомий тип звіту %1</translation>
+    </message>
+    <message>
+        <source>no reports folder</source>
+        <translation>немає теки звітів</translation>
+    </message>
+    <message>
+        <source>The report was not written completely:
+%1</source>
+        <translation>Звіт записано не повністю:
+%1</translation>
+    </message>
+    <message>
+        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
+        <translation>У звіті немає даних за вибраний період і власників: книгу не записано</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost: the report was not created</source>
+        <translation>З&apos;єднання з сервером втрачено: звіт не створено</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server did not answer within %n second(s): the report was not created</source>
+        <translation>
+            <numerusform>Сервер не відповів за %n секунду: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунди: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунд: звіт не створено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Balance</name>
+    <message>
+        <source>Group</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Group by price</source>
+        <translation>Групувати за ціною</translation>
+    </message>
+    <message>
+        <source>Balance types is not selected</source>
+        <translation>Не вибрано типи балансу</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Session</name>
+    <message>
+        <source>Date truncate:</source>
+        <translation>Усічення дати:</translation>
     </message>
 </context>
 </TS>

@@ -133,42 +133,32 @@
         <translation>&amp;Группы водителей</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>C&amp;rash Reports</source>
         <translation>Отчеты о &amp;сбоях</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>&amp;Companies</source>
-        <translation>&amp;Компании</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Terminal Companies</source>
-        <translation>&amp;Терминальные компании</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Driver &amp;Sessions</source>
         <translation>Сессии водит&amp;елей</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>&amp;Cars</source>
         <translation>Авто&amp;мобили</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Car &amp;Brands</source>
         <translation>&amp;Марки автомобилей</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Car B&amp;ody Types</source>
         <translation>&amp;Типы кузова</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Car &amp;Colors</source>
         <translation>&amp;Цвета автомобилей</translation>
     </message>
@@ -178,9 +168,39 @@
         <translation>&amp;Города</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версии</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>Driver &amp;Balance Transfers</source>
+        <translation>Перев&amp;оды баланса водителей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver &amp;Paid Service Types</source>
+        <translation>Типы &amp;платных услуг водителей</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Driver Raise Ra&amp;ting</source>
+        <translation>Повышение &amp;рейтинга водителя</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Driver Rating Coe&amp;fficients</source>
+        <translation>Коэ&amp;ффициенты рейтинга водителей</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Payment &amp;Systems</source>
+        <translation>Платежные &amp;системы</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журналы платежных систем</translation>
     </message>
 </context>
 <context>

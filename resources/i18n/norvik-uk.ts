@@ -133,42 +133,32 @@
         <translation>&amp;Групи водіїв</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>C&amp;rash Reports</source>
         <translation>Звіти про &amp;збої</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>&amp;Companies</source>
-        <translation>&amp;Компанії</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&amp;Terminal Companies</source>
-        <translation>&amp;Термінальні компанії</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Driver &amp;Sessions</source>
         <translation>&amp;Сесії водіїв</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>&amp;Cars</source>
         <translation>Авто&amp;мобілі</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>Car &amp;Brands</source>
         <translation>&amp;Марки автомобілів</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Car B&amp;ody Types</source>
         <translation>&amp;Типи кузова</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Car &amp;Colors</source>
         <translation>&amp;Кольори автомобілів</translation>
     </message>
@@ -178,9 +168,39 @@
         <translation>&amp;Міста</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версії</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>Driver &amp;Balance Transfers</source>
+        <translation>Пере&amp;кази балансу водіїв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver &amp;Paid Service Types</source>
+        <translation>Типи &amp;платних послуг водіїв</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Driver Raise Ra&amp;ting</source>
+        <translation>Підвищення &amp;рейтингу водія</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Driver Rating Coe&amp;fficients</source>
+        <translation>Ко&amp;ефіцієнти рейтингу водіїв</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Payment &amp;Systems</source>
+        <translation>Платіжні &amp;системи</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журнали платіжних систем</translation>
     </message>
 </context>
 <context>

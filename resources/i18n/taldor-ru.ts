@@ -38,6 +38,114 @@
     </message>
 </context>
 <context>
+    <name>CarBodyTypesTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBodyTypesTable.qml" line="+6"/>
+        <source>Car Body Types</source>
+        <translation>Типы кузова</translation>
+    </message>
+</context>
+<context>
+    <name>CarBrandsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBrandsTable.qml" line="+6"/>
+        <source>Car Brands</source>
+        <translation>Марки автомобилей</translation>
+    </message>
+</context>
+<context>
+    <name>CarColorsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarColorsTable.qml" line="+6"/>
+        <source>Car Colors</source>
+        <translation>Цвета автомобилей</translation>
+    </message>
+</context>
+<context>
+    <name>CarEditor</name>
+    <message>
+        <location filename="../qml/driver/car/CarEditor.qml" line="+14"/>
+        <source>Car</source>
+        <translation>Автомобиль</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+</context>
+<context>
+    <name>CarEssentials</name>
+    <message>
+        <location filename="../qml/driver/car/CarEssentials.qml" line="+131"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Approved:</source>
+        <translation>Одобрен:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Selected:</source>
+        <translation>Выбран:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Brand</source>
+        <translation>Марка</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Body type</source>
+        <translation>Тип кузова</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Sign</source>
+        <translation>Позывной</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Identifier:</source>
+        <translation>Идентификатор:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Model:</source>
+        <translation>Модель:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Year:</source>
+        <translation>Год выпуска:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Place amount:</source>
+        <translation>Количество мест:</translation>
+    </message>
+</context>
+<context>
+    <name>CarTable</name>
+    <message>
+        <location filename="../qml/driver/car/CarTable.qml" line="+12"/>
+        <source>Cars</source>
+        <translation>Автомобили</translation>
+    </message>
+</context>
+<context>
     <name>CityBox</name>
     <message>
         <location filename="../qml/components/subject/CityBox.qml" line="+27"/>
@@ -92,7 +200,7 @@
 <context>
     <name>CompanyBalanceTable</name>
     <message>
-        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+23"/>
         <source>Company balance group can not be All</source>
         <translation>Группа баланса компании не может быть «Все»</translation>
     </message>
@@ -108,7 +216,7 @@
 <context>
     <name>CompanyEditor</name>
     <message>
-        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+30"/>
         <source>Essentials</source>
         <translation>Основное</translation>
     </message>
@@ -116,6 +224,11 @@
         <location line="+9"/>
         <source>Balance</source>
         <translation>Баланс</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Payment system accounts</source>
+        <translation>Счета платежных систем</translation>
     </message>
 </context>
 <context>
@@ -242,6 +355,72 @@
         <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
         <source>Drivers In Archive</source>
         <translation>Водители в архиве</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sign contributor</source>
+        <translation>Позывной отправителя</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sign acceptor</source>
+        <translation>Позывной получателя</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакции:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount to credit:</source>
+        <translation>Сумма зачисления:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount to debit:</source>
+        <translation>Сумма списания:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Operation timeout:</source>
+        <translation>Срок операции:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount attempts:</source>
+        <translation>Количество попыток:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferTable</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml" line="+15"/>
+        <source>Driver Balance Transfers</source>
+        <translation>Переводы баланса водителей</translation>
     </message>
 </context>
 <context>
@@ -597,6 +776,249 @@
     </message>
 </context>
 <context>
+    <name>DriverPaidServiceEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service/DriverPaidServiceEditor.qml" line="+20"/>
+        <source>Driver paid service</source>
+        <translation>Платная услуга водителя</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Driver</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Driver paid service type</source>
+        <translation>Тип платной услуги водителя</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml" line="+28"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Paid services</source>
+        <translation>Платные услуги</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml" line="+129"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Driver balance group:</source>
+        <translation>Группа баланса водителя:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Driver balance type:</source>
+        <translation>Тип баланса водителя:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Price:</source>
+        <translation>Цена:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeTable</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml" line="+26"/>
+        <source>Are you sure to change balance?</source>
+        <translation>Вы уверены, что хотите изменить баланс?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver Paid Service Types</source>
+        <translation>Типы платных услуг водителей</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Implement service successfully</source>
+        <translation>Услуга успешно применена</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Apply paid service</source>
+        <translation>Применить платную услугу</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPhoto</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhoto.qml" line="+82"/>
+        <source>Confirm removing photo</source>
+        <translation>Подтвердите удаление фото</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPhotoViewer</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhotoViewer.qml" line="+30"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Previous</source>
+        <translation>Предыдущее</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Next</source>
+        <translation>Следующее</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRaiseRatingEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <source>Driver Raise Rating</source>
+        <translation>Повышение рейтинга водителя</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
+        <translation>На сервере нет стоимости повышения рейтинга (значение &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The stored raise rating cost is not valid: %1</source>
+        <translation>Сохраненная стоимость повышения рейтинга некорректна: %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cost must be a number</source>
+        <translation>Стоимость должна быть числом</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Common</source>
+        <translation>Общая</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Point</source>
+        <translation>За балл</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Common cost:</source>
+        <translation>Общая стоимость:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Point cost:</source>
+        <translation>Стоимость балла:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml" line="+45"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Sequence:</source>
+        <translation>Последовательность:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientTable</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml" line="+14"/>
+        <source>Driver Rating Coefficients</source>
+        <translation>Коэффициенты рейтинга водителей</translation>
+    </message>
+</context>
+<context>
     <name>DriverRatingLogTable</name>
     <message>
         <location filename="../qml/driver/driver/essentials/DriverRatingLogTable.qml" line="+20"/>
@@ -617,6 +1039,42 @@
         <location line="+0"/>
         <source>System</source>
         <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionContainer</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+84"/>
+        <source>Confirm closing session</source>
+        <translation>Подтвердите закрытие сессии</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Close session</source>
+        <translation>Закрыть сессию</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Driver</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Closed</source>
+        <translation>Закрытые</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Unclosed</source>
+        <translation>Незакрытые</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionTable</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionTable.qml" line="+10"/>
+        <source>Driver Sessions</source>
+        <translation>Сессии водителей</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1420,316 @@
         <location line="+9"/>
         <source>Use UTC offset</source>
         <translation>Использовать смещение UTC</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemAccountEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-account/PaymentSystemAccountEditor.qml" line="+19"/>
+        <source>Payment system account</source>
+        <translation>Счет платежной системы</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location line="+6"/>
+        <location line="+57"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Company</source>
+        <translation>Компания</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Payment system</source>
+        <translation>Платежная система</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Public key</source>
+        <translation>Публичный ключ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Private key</source>
+        <translation>Приватный ключ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Default value</source>
+        <translation>Сумма по умолчанию</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Client language</source>
+        <translation>Язык клиента</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Weight</source>
+        <translation>Вес</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Subprovider Id</source>
+        <translation>ID субпровайдера</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sandbox mode</source>
+        <translation>Тестовый режим</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save client data</source>
+        <translation>Сохранять данные клиента</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Fee</source>
+        <translation>Комиссия</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of payment system:</source>
+        <translation>Относительная комиссия платежной системы:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute fee of payment system:</source>
+        <translation>Абсолютная комиссия платежной системы:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of Koriv:</source>
+        <translation>Относительная комиссия Koriv:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute Fee of Koriv:</source>
+        <translation>Абсолютная комиссия Koriv:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bank details</source>
+        <translation>Банковские реквизиты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Payee:</source>
+        <translation>Получатель:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>EDRPOU:</source>
+        <translation>ЕГРПОУ:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bank:</source>
+        <translation>Банк:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>MFO:</source>
+        <translation>МФО:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Account:</source>
+        <translation>Счет:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Payment details:</source>
+        <translation>Назначение платежа:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDS:</source>
+        <translation>НДС:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemEditor.qml" line="+91"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Login:</source>
+        <translation>Логин:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Credit key:</source>
+        <translation>Ключ зачисления:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Incoming commiss %:</source>
+        <translation>Входящая комиссия, %:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Outgoing commiss %:</source>
+        <translation>Исходящая комиссия, %:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Url</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>API URL:</source>
+        <translation>URL API:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HTTP checkout address:</source>
+        <translation>HTTP-адрес оплаты:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL for status track:</source>
+        <translation>URL отслеживания статуса:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL after pay:</source>
+        <translation>URL после оплаты:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogContainer</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <source>All companies</source>
+        <translation>Все компании</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All payment systems</source>
+        <translation>Все платежные системы</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogEditor.qml" line="+36"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount:</source>
+        <translation>Сумма:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакции:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Is successfully</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Is completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Data:</source>
+        <translation>Данные:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Response:</source>
+        <translation>Ответ:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogTable.qml" line="+8"/>
+        <source>Payment System Logs</source>
+        <translation>Журналы платежных систем</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemTable.qml" line="+14"/>
+        <source>Payment Systems</source>
+        <translation>Платежные системы</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +2221,11 @@
         <source>Can&apos;t remove last car</source>
         <translation>Невозможно удалить последний автомобиль</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>CLOSE SESSION: </source>
+        <translation>ЗАКРЫТИЕ СЕССИИ: </translation>
+    </message>
 </context>
 <context>
     <name>errors-base</name>
@@ -1874,6 +2647,64 @@
         <location line="+1"/>
         <source>Deleted</source>
         <translation>Удаленные</translation>
+    </message>
+</context>
+<context>
+    <name>phototags</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/phototags.js" line="+5"/>
+        <source>Own photo</source>
+        <translation>Личное фото</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 1)</source>
+        <translation>Техпаспорт (стр. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 2)</source>
+        <translation>Техпаспорт (стр. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 1)</source>
+        <translation>Удостоверение (стр. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 2)</source>
+        <translation>Удостоверение (стр. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside front</source>
+        <translation>Кузов спереди</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside back</source>
+        <translation>Кузов сзади</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside left</source>
+        <translation>Кузов слева</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside right</source>
+        <translation>Кузов справа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside front</source>
+        <translation>Салон спереди</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside back</source>
+        <translation>Салон сзади</translation>
     </message>
 </context>
 <context>

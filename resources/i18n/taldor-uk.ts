@@ -38,6 +38,114 @@
     </message>
 </context>
 <context>
+    <name>CarBodyTypesTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBodyTypesTable.qml" line="+6"/>
+        <source>Car Body Types</source>
+        <translation>Типи кузова</translation>
+    </message>
+</context>
+<context>
+    <name>CarBrandsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarBrandsTable.qml" line="+6"/>
+        <source>Car Brands</source>
+        <translation>Марки автомобілів</translation>
+    </message>
+</context>
+<context>
+    <name>CarColorsTable</name>
+    <message>
+        <location filename="../qml/driver/attributes/CarColorsTable.qml" line="+6"/>
+        <source>Car Colors</source>
+        <translation>Кольори автомобілів</translation>
+    </message>
+</context>
+<context>
+    <name>CarEditor</name>
+    <message>
+        <location filename="../qml/driver/car/CarEditor.qml" line="+14"/>
+        <source>Car</source>
+        <translation>Автомобіль</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+</context>
+<context>
+    <name>CarEssentials</name>
+    <message>
+        <location filename="../qml/driver/car/CarEssentials.qml" line="+131"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Approved:</source>
+        <translation>Схвалено:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Selected:</source>
+        <translation>Вибрано:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Brand</source>
+        <translation>Марка</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Body type</source>
+        <translation>Тип кузова</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Sign</source>
+        <translation>Позивний</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Identifier:</source>
+        <translation>Ідентифікатор:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Model:</source>
+        <translation>Модель:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Year:</source>
+        <translation>Рік випуску:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Place amount:</source>
+        <translation>Кількість місць:</translation>
+    </message>
+</context>
+<context>
+    <name>CarTable</name>
+    <message>
+        <location filename="../qml/driver/car/CarTable.qml" line="+12"/>
+        <source>Cars</source>
+        <translation>Автомобілі</translation>
+    </message>
+</context>
+<context>
     <name>CityBox</name>
     <message>
         <location filename="../qml/components/subject/CityBox.qml" line="+27"/>
@@ -92,7 +200,7 @@
 <context>
     <name>CompanyBalanceTable</name>
     <message>
-        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+23"/>
         <source>Company balance group can not be All</source>
         <translation>Група балансу компанії не може бути «Усі»</translation>
     </message>
@@ -108,7 +216,7 @@
 <context>
     <name>CompanyEditor</name>
     <message>
-        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+30"/>
         <source>Essentials</source>
         <translation>Основне</translation>
     </message>
@@ -116,6 +224,11 @@
         <location line="+9"/>
         <source>Balance</source>
         <translation>Баланс</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Payment system accounts</source>
+        <translation>Рахунки платіжних систем</translation>
     </message>
 </context>
 <context>
@@ -242,6 +355,72 @@
         <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
         <source>Drivers In Archive</source>
         <translation>Водії в архіві</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sign contributor</source>
+        <translation>Позивний відправника</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sign acceptor</source>
+        <translation>Позивний отримувача</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакції:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount to credit:</source>
+        <translation>Сума зарахування:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount to debit:</source>
+        <translation>Сума списання:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Operation timeout:</source>
+        <translation>Термін операції:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Amount attempts:</source>
+        <translation>Кількість спроб:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceTransferTable</name>
+    <message>
+        <location filename="../qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml" line="+15"/>
+        <source>Driver Balance Transfers</source>
+        <translation>Перекази балансу водіїв</translation>
     </message>
 </context>
 <context>
@@ -597,6 +776,249 @@
     </message>
 </context>
 <context>
+    <name>DriverPaidServiceEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service/DriverPaidServiceEditor.qml" line="+20"/>
+        <source>Driver paid service</source>
+        <translation>Платна послуга водія</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Driver</source>
+        <translation>Водій</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>Driver paid service type</source>
+        <translation>Тип платної послуги водія</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml" line="+28"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Paid services</source>
+        <translation>Платні послуги</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml" line="+129"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Driver balance group:</source>
+        <translation>Група балансу водія:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Driver balance type:</source>
+        <translation>Тип балансу водія:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Price:</source>
+        <translation>Ціна:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPaidServiceTypeTable</name>
+    <message>
+        <location filename="../qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml" line="+26"/>
+        <source>Are you sure to change balance?</source>
+        <translation>Ви впевнені, що хочете змінити баланс?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Driver Paid Service Types</source>
+        <translation>Типи платних послуг водіїв</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Implement service successfully</source>
+        <translation>Послугу успішно застосовано</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Apply paid service</source>
+        <translation>Застосувати платну послугу</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPhoto</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhoto.qml" line="+82"/>
+        <source>Confirm removing photo</source>
+        <translation>Підтвердіть видалення фото</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPhotoViewer</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/DriverPhotoViewer.qml" line="+30"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Previous</source>
+        <translation>Попереднє</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Next</source>
+        <translation>Наступне</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRaiseRatingEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <source>Driver Raise Rating</source>
+        <translation>Підвищення рейтингу водія</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
+        <translation>На сервері немає вартості підвищення рейтингу (значення &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The stored raise rating cost is not valid: %1</source>
+        <translation>Збережена вартість підвищення рейтингу некоректна: %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Cost must be a number</source>
+        <translation>Вартість має бути числом</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Common</source>
+        <translation>Загальна</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Point</source>
+        <translation>За бал</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Common cost:</source>
+        <translation>Загальна вартість:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Point cost:</source>
+        <translation>Вартість бала:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml" line="+45"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Sequence:</source>
+        <translation>Послідовність:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Value:</source>
+        <translation>Значення:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Description:</source>
+        <translation>Опис:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingCoefficientTable</name>
+    <message>
+        <location filename="../qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml" line="+14"/>
+        <source>Driver Rating Coefficients</source>
+        <translation>Коефіцієнти рейтингу водіїв</translation>
+    </message>
+</context>
+<context>
     <name>DriverRatingLogTable</name>
     <message>
         <location filename="../qml/driver/driver/essentials/DriverRatingLogTable.qml" line="+20"/>
@@ -617,6 +1039,42 @@
         <location line="+0"/>
         <source>System</source>
         <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionContainer</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+84"/>
+        <source>Confirm closing session</source>
+        <translation>Підтвердіть закриття сесії</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Close session</source>
+        <translation>Закрити сесію</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Driver</source>
+        <translation>Водій</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Closed</source>
+        <translation>Закриті</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Unclosed</source>
+        <translation>Незакриті</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSessionTable</name>
+    <message>
+        <location filename="../qml/driver/driver-session/DriverSessionTable.qml" line="+10"/>
+        <source>Driver Sessions</source>
+        <translation>Сесії водіїв</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1420,316 @@
         <location line="+9"/>
         <source>Use UTC offset</source>
         <translation>Використовувати зміщення UTC</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemAccountEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-account/PaymentSystemAccountEditor.qml" line="+19"/>
+        <source>Payment system account</source>
+        <translation>Рахунок платіжної системи</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <location line="+6"/>
+        <location line="+57"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+    <message>
+        <location line="-20"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Company</source>
+        <translation>Компанія</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Payment system</source>
+        <translation>Платіжна система</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Public key</source>
+        <translation>Публічний ключ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Private key</source>
+        <translation>Приватний ключ</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Default value</source>
+        <translation>Сума за замовчуванням</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Currency</source>
+        <translation>Валюта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Client language</source>
+        <translation>Мова клієнта</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Weight</source>
+        <translation>Вага</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Subprovider Id</source>
+        <translation>ID субпровайдера</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sandbox mode</source>
+        <translation>Тестовий режим</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save client data</source>
+        <translation>Зберігати дані клієнта</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Fee</source>
+        <translation>Комісія</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of payment system:</source>
+        <translation>Відносна комісія платіжної системи:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute fee of payment system:</source>
+        <translation>Абсолютна комісія платіжної системи:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Relative fee of Koriv:</source>
+        <translation>Відносна комісія Koriv:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Absolute Fee of Koriv:</source>
+        <translation>Абсолютна комісія Koriv:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Bank details</source>
+        <translation>Банківські реквізити</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Payee:</source>
+        <translation>Отримувач:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>EDRPOU:</source>
+        <translation>ЄДРПОУ:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Bank:</source>
+        <translation>Банк:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>MFO:</source>
+        <translation>МФО:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Account:</source>
+        <translation>Рахунок:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Payment details:</source>
+        <translation>Призначення платежу:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>NDS:</source>
+        <translation>ПДВ:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemEditor.qml" line="+91"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Code:</source>
+        <translation>Код:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Login:</source>
+        <translation>Логін:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Credit key:</source>
+        <translation>Ключ зарахування:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Incoming commiss %:</source>
+        <translation>Вхідна комісія, %:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Outgoing commiss %:</source>
+        <translation>Вихідна комісія, %:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enabled</source>
+        <translation>Увімкнено</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Url</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>API URL:</source>
+        <translation>URL API:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HTTP checkout address:</source>
+        <translation>HTTP-адреса оплати:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL for status track:</source>
+        <translation>URL відстеження статусу:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>URL after pay:</source>
+        <translation>URL після оплати:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogContainer</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <source>All companies</source>
+        <translation>Усі компанії</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>All payment systems</source>
+        <translation>Усі платіжні системи</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogEditor</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogEditor.qml" line="+36"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Amount:</source>
+        <translation>Сума:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Transaction key:</source>
+        <translation>Ключ транзакції:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Is successfully</source>
+        <translation>Успішно</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Is completed</source>
+        <translation>Завершено</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Data:</source>
+        <translation>Дані:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Response:</source>
+        <translation>Відповідь:</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemLogTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogTable.qml" line="+8"/>
+        <source>Payment System Logs</source>
+        <translation>Журнали платіжних систем</translation>
+    </message>
+</context>
+<context>
+    <name>PaymentSystemTable</name>
+    <message>
+        <location filename="../qml/payment/payment-system/PaymentSystemTable.qml" line="+14"/>
+        <source>Payment Systems</source>
+        <translation>Платіжні системи</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +2221,11 @@
         <source>Can&apos;t remove last car</source>
         <translation>Неможливо видалити останній автомобіль</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>CLOSE SESSION: </source>
+        <translation>ЗАКРИТТЯ СЕСІЇ: </translation>
+    </message>
 </context>
 <context>
     <name>errors-base</name>
@@ -1874,6 +2647,64 @@
         <location line="+1"/>
         <source>Deleted</source>
         <translation>Видалені</translation>
+    </message>
+</context>
+<context>
+    <name>phototags</name>
+    <message>
+        <location filename="../qml/driver/driver/photo/phototags.js" line="+5"/>
+        <source>Own photo</source>
+        <translation>Власне фото</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 1)</source>
+        <translation>Техпаспорт (стор. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car data sheet (page 2)</source>
+        <translation>Техпаспорт (стор. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 1)</source>
+        <translation>Посвідчення (стор. 1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>License (page 2)</source>
+        <translation>Посвідчення (стор. 2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside front</source>
+        <translation>Кузов спереду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside back</source>
+        <translation>Кузов ззаду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside left</source>
+        <translation>Кузов зліва</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car outside right</source>
+        <translation>Кузов справа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside front</source>
+        <translation>Салон спереду</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car inside back</source>
+        <translation>Салон ззаду</translation>
     </message>
 </context>
 <context>

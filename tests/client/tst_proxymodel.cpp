@@ -41,6 +41,7 @@ private slots:
     void searchModeSplitsTheCurrentText();
     void typedSort_data();
     void typedSort();
+    void sortReadsChangedRows();
     void prepareMode();
     void sortsOnlyRowsOutOfOrder();
     void changedRowsRefilterOnce();
@@ -279,6 +280,24 @@ void TestProxyModel::typedSort()
     m_proxy->setSortRole(m_model->roleNumber(role));
     m_proxy->sort(0, Qt::SortOrder(order));
     QCOMPARE(shownIds(), sorted);
+}
+
+void TestProxyModel::sortReadsChangedRows()
+{
+    m_proxy->sortRows("count", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "1", "3"}));
+    // What a sort read of the rows is read again after a row changes, is added or goes.
+    m_model->updateValue(QString("3"), "count", "-5");
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"3", "10", "2", "4", "1"}));
+    m_model->addRow({{"id", "7"}, {"count", "9"}});
+    m_model->delRow("2");
+    m_proxy->sortRows("count", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "7", "4", "10", "3"}));
+    // A double that is no number sorts as 0, as other text that is no number does.
+    m_model->updateValue(QString("10"), "price", "nan");
+    m_proxy->sortRows("price", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"3", "7", "10", "1", "4"}));
 }
 
 void TestProxyModel::prepareMode()

@@ -15,6 +15,8 @@ private slots:
     void messageText_data();
     void messageText();
     void insertKeepsCallersValue();
+    void listInUtf8_data();
+    void listInUtf8();
     void parse_data();
     void parse();
     void roundTrip_data();
@@ -70,6 +72,45 @@ void TestMessages::insertKeepsCallersValue()
     QCOMPARE(record.mapParams().value("k").toString(), QString("7"));
     QCOMPARE(record.stringParams().value("k"), QJsonValue("7"));
     QCOMPARE(record.jsonParams().value("k"), QJsonValue(7));
+}
+
+void TestMessages::listInUtf8_data()
+{
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QList<QVariantMap>>("maps");
+    const QString pair = QString::fromUtf8("\xF0\x9F\x9A\x95"); // one character in two code units
+    const QString high(QChar(0xD83D));
+    const QString low(QChar(0xDE95));
+    QTest::newRow("none") << "s" << QList<QVariantMap>{};
+    QTest::newRow("empty record") << "s" << QList<QVariantMap>{{}};
+    QTest::newRow("escapes, numbers, no value")
+        << "op" << QList<QVariantMap>{{{"FN", "a_b"}, {"x", "1=2#3"}, {"n", 42}, {"d", 2.5}, {"u", QVariant()}}};
+    QTest::newRow("two and three bytes") << "знак" << QList<QVariantMap>{{{"имя", "Водитель ₴"}, {"a", "ü"}}};
+    QTest::newRow("surrogates, paired and not")
+        << QString("s" + high)
+        << QList<QVariantMap>{{{"k" + high, "a" + pair + "b"}, {low + "k", "x" + high}, {"z", low + "y" + high + high}}};
+    // More records than one batch, of different lengths, so the walks end at different steps.
+    QList<QVariantMap> many;
+    for (int i = 0; i < 37; ++i) {
+        QVariantMap map{{"id", QString::number(i)}, {"name", QString("Ім'я %1 #=").arg(i)}};
+        for (int k = 0; k < i % 7; ++k)
+            map.insert(QString("f%1").arg(k), k % 2 ? QVariant(k) : QVariant(QString(k, QChar('x'))));
+        many.append(map);
+    }
+    QTest::newRow("many records") << "operator" << many;
+}
+
+void TestMessages::listInUtf8()
+{
+    QFETCH(QString, sign);
+    QFETCH(QList<QVariantMap>, maps);
+    QList<NetDTO> records;
+    QString text;
+    for (const QVariantMap &map : maps) {
+        records.append(NetDTO(map));
+        Common::appendMessageText(text, sign, records.last());
+    }
+    QCOMPARE(Common::messagesUtf8(sign, records), text.toUtf8());
 }
 
 void TestMessages::parse_data()

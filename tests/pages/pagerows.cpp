@@ -94,6 +94,66 @@ const QVector<PageRow> &pageRows()
          {"SELECT id FROM notification_types WHERE code = 'driver.unarchive.info'", "enabled", "0",
           {"id", "enabled", "groups", "users"}, "SELECT enabled FROM notification_types WHERE id = ?",
           "notification_types", "", "UPDATE: Undefined error"}},
+        {"qrc:/qml/payment/payment-system/PaymentSystemTable.qml", "paymentSystem", PageList::Own, {}},
+        // The credentials go back as they were read.
+        {"qrc:/qml/payment/payment-system/PaymentSystemEditor.qml", "paymentSystem", PageList::None,
+         {"SELECT id FROM payment_systems WHERE code = 'fondy'", "login", "merchant-2",
+          {"id", "name", "code", "login", "password", "fondy_credit_key", "incoming_commiss", "outgoing_commiss",
+           "http_checkout_address", "enabled", "server_url", "result_url", "api_url"},
+          "SELECT login FROM payment_systems WHERE id = ?", "payment_systems", "", "UPDATE: Undefined error",
+          "SELECT fondy_credit_key FROM payment_systems WHERE id = ?", "credit-secret"}},
+        {"qrc:/qml/payment/payment-system-account/PaymentSystemAccountEditor.qml", "paymentSysAccComp",
+         PageList::None,
+         {"SELECT id FROM payment_systems_company_accounts WHERE public_key = 'pk-pages'", "public_key", "pk-pages-2",
+          {"id", "rst_id_company", "rst_id_payment_system", "enabled", "is_sandbox", "save_client_data", "public_key",
+           "private_key", "def_payment_value", "currency", "client_lang", "weight", "fee_payment_system_percent",
+           "fee_payment_system_abs", "fee_nt_percent", "fee_nt_abs", "payee", "bank", "edrpou", "mfo", "account",
+           "payment_details", "nds", "inner_note", "subprovider_id"},
+          "SELECT public_key FROM payment_systems_company_accounts WHERE id = ?", "payment_systems_company_accounts",
+          "", "UPDATE: Undefined error",
+          "SELECT private_key FROM payment_systems_company_accounts WHERE id = ?", "private-secret"}},
+        {"qrc:/qml/payment/payment-system-log/PaymentSystemLogTable.qml", "paymentSysDriversPaymentsLog",
+         PageList::Own, {}},
+        {"qrc:/qml/payment/payment-system-log/PaymentSystemLogEditor.qml", "paymentSysDriversPaymentsLog",
+         PageList::None, {}},
+        {"qrc:/qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml", "driverRatingCoefficient",
+         PageList::Own, {}},
+        {"qrc:/qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml", "driverRatingCoefficient",
+         PageList::None,
+         {"SELECT id FROM driver_rating_coefficients WHERE code = 'completed_orders'", "value", "0.25",
+          {"id", "sequence", "value"}, "SELECT value FROM driver_rating_coefficients WHERE id = ?",
+          "driver_rating_coefficients", "", "UPDATE: Undefined error"}},
+        // Opened without an id: it reads its record by code; the cost goes out inside the JSON value.
+        {"qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml", "value", PageList::Own,
+         {"", "common_cost", "12.5", {"id", "code", "value"},
+          "SELECT value::json->'cost'->>'common' FROM values WHERE code = 'raise_rating_cost'", "values", "",
+          "UPDATE: Undefined error", "", "", {"value"}}},
+        {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml", "driverPaidServiceType",
+         PageList::Shared, {}},
+        {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml", "driverPaidServiceType",
+         PageList::None,
+         {"SELECT id FROM paid_service_type_driver WHERE name = 'Parking'", "name", "Parking lot",
+          {"id", "rst_id_bt", "rst_id_company", "name", "price", "enabled", "inner_note"},
+          "SELECT name FROM paid_service_type_driver WHERE id = ?", "paid_service_type_driver", "250",
+          "UPDATE: Name is not unique", "SELECT rst_id_bt FROM paid_service_type_driver WHERE id = ?", "15"}},
+        {"qrc:/qml/driver/driver-paid-service/DriverPaidServiceEditor.qml", "driverPaidService", PageList::None, {}},
+        {"qrc:/qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml", "driverBalanceTransfer",
+         PageList::Own, {}},
+        {"qrc:/qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml", "driverBalanceTransfer",
+         PageList::None, {}},
+        // The payment and paid service pages that show only as editor tabs.
+        {"qrc:/qml/payment/payment-system-account/PaymentSystemAccountContainer.qml", "paymentSysAccComp",
+         PageList::Own, {}, {},
+         {"qrc:/qml/company/company/CompanyEditor.qml", "SELECT id FROM companies WHERE sign = 'pages-taxi'",
+          "accountsTab"}},
+        {"qrc:/qml/payment/payment-system-log/PaymentSystemLogContainer.qml", "paymentSysDriversPaymentsLog",
+         PageList::Own, {}, {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paymentsLogTab"}},
+        {"qrc:/qml/driver/driver-paid-service/DriverPaidServiceContainer.qml", "driverPaidService", PageList::Own, {},
+         {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paidServicesTab"}},
+        {"qrc:/qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml",
+         "driverPaidServiceType", PageList::None, {}, {},
+         {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml",
+          "SELECT id FROM paid_service_type_driver WHERE name = 'Parking'", "essentialsTab"}},
     };
     return rows;
 }
@@ -120,5 +180,22 @@ QStringList pageSeed()
         "INSERT INTO notifications (rst_id_nt, rst_id_nm, rst_id_owner, dt_utc_insert, dt_utc_last_update)"
         " SELECT m.rst_id_nt, m.id, u.id, 1000, 1000 FROM notification_messages m, users u"
         " WHERE u.sign = 'admin' AND m.context = 'driver.update'",
+        "INSERT INTO companies (company_name, sign, uuid_company, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('Pages Taxi', 'pages-taxi', 'c-pages', 1000, 1000)",
+        "INSERT INTO payment_systems (uuid, name, code, login, password, fondy_credit_key, incoming_commiss,"
+        " outgoing_commiss, enabled, api_url, http_checkout_address, server_url, result_url, dt_utc_insert,"
+        " dt_utc_last_update) VALUES ('ps-pages', 'Fondy', 'fondy', 'merchant', 'pass-secret', 'credit-secret', 1.5,"
+        " 2.5, 1, 'https://pay.fondy.eu/api', '', 'https://merchant.example.com/status',"
+        " 'https://merchant.example.com/done', 1000, 1000)",
+        "INSERT INTO payment_systems_company_accounts (uuid, rst_id_company, rst_id_payment_system, public_key,"
+        " private_key, enabled, currency, weight, fee_payment_system_percent, fee_payment_system_abs, fee_nt_percent,"
+        " fee_nt_abs, def_payment_value, client_lang, save_client_data, is_sandbox, payee, bank, edrpou, mfo, account,"
+        " payment_details, nds, inner_note, subprovider_id, dt_utc_insert, dt_utc_last_update)"
+        " SELECT 'acc-pages', c.id, p.id, 'pk-pages', 'private-secret', 1, 'UAH', 50, 1.5, 0.5, 2.5, 0.25, 100.5, 'uk',"
+        " 1, 0, 'Pages Taxi LLC', 'First Bank', '12345678', '300001', 'UA001', 'Taxi fare', 20.5, 'main account', 7,"
+        " 1000, 1000 FROM companies c, payment_systems p WHERE c.sign = 'pages-taxi' AND p.code = 'fondy'",
+        "INSERT INTO paid_service_type_driver (rst_id_bt, rst_id_company, name, price, enabled, inner_note,"
+        " dt_utc_insert, dt_utc_last_update) SELECT 15, id, 'Parking', 12.5, 1, 'night parking', 1000, 1000"
+        " FROM companies WHERE sign = 'pages-taxi'",
     };
 }

@@ -32,6 +32,8 @@ struct EditorRow
     // SQL giving a stored value that the save of the other field keeps, and that value.
     QString keptSql;
     QString keptValue;
+    // Keys of the request that carry the changed field besides its own (a JSON value holding it).
+    QStringList derived;
 };
 
 // A page that shows only as a tab of an editor: the editor, the SQL giving the id of the record

@@ -100,6 +100,22 @@ ALTER TABLE payment_systems_drivers_payments_logs
     ADD COLUMN IF NOT EXISTS rst_id_payment_system BIGINT NOT NULL DEFAULT 1,
     ADD COLUMN IF NOT EXISTS amount DOUBLE PRECISION NOT NULL DEFAULT 0,
     ADD COLUMN IF NOT EXISTS is_completed INTEGER NOT NULL DEFAULT 0;
+-- The rest of the payment log's catalogue: the payment log pages list it.
+ALTER TABLE payment_systems_drivers_payments_logs
+    ADD COLUMN IF NOT EXISTS dt_utc_last_update BIGINT NOT NULL DEFAULT 0,
+    ADD COLUMN IF NOT EXISTS rst_id_user_locked BIGINT NOT NULL DEFAULT 1,
+    ADD COLUMN IF NOT EXISTS rst_id_payments_system_acc_comp BIGINT NOT NULL DEFAULT 1,
+    ADD COLUMN IF NOT EXISTS rst_id_company BIGINT NOT NULL DEFAULT 1,
+    ADD COLUMN IF NOT EXISTS sign TEXT,
+    ADD COLUMN IF NOT EXISTS ext_pay_id BIGINT,
+    ADD COLUMN IF NOT EXISTS trn_key TEXT NOT NULL DEFAULT 'n/a',
+    ADD COLUMN IF NOT EXISTS data TEXT,
+    ADD COLUMN IF NOT EXISTS response TEXT,
+    ADD COLUMN IF NOT EXISTS is_successfully INTEGER NOT NULL DEFAULT 0,
+    ADD COLUMN IF NOT EXISTS dt_expired_date BIGINT NOT NULL DEFAULT 0,
+    ADD COLUMN IF NOT EXISTS dt_last_status_check BIGINT NOT NULL DEFAULT 0;
+CREATE INDEX IF NOT EXISTS payment_systems_drivers_payments_logs_company_idx
+    ON payment_systems_drivers_payments_logs (rst_id_company, dt_utc_insert);
 CREATE INDEX IF NOT EXISTS payment_systems_drivers_payments_logs_owner_idx
     ON payment_systems_drivers_payments_logs (rst_id_owner, dt_utc_insert);
 

@@ -21,6 +21,9 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
        (also: the new password is empty, given as the digest of the empty text), password missing
   report_saCreate: 100 for a type or options that are not a report request, 180 when the report
        tool refused the options or failed (its message is the reason)
+Credentials (a payment system's "password" and "fondy_credit_key", an account's "private_key")
+come only with a single record (trInfo and the answers to its editor's edits): lists leave them
+out and refuse them as filter keys or JSON_WHERE roles (100).
 Every refusal carries "exception_description" with the reason. The requests that single
 controllers add (archive, approval, batch removal, ...) and their codes are in extras.py.
 
@@ -84,6 +87,8 @@ EDIT_KEYS = {"FN", "RECEIVER", "SIGN", "RES", "ERRCODE", "STATE", "id", "rst_id_
 EMPTY_PASSWORD_DIGEST = "d41d8cd98f00b204e9800998ecf8427e"
 # Columns that lists and records never show (a crash database comes by its own request).
 HIDDEN_COLUMNS = ("pwd", "db")
+# Credentials that only a single record shows (to its editor): never a list column or a filter.
+LIST_HIDDEN_COLUMNS = HIDDEN_COLUMNS + ("password", "fondy_credit_key", "private_key")
 
 CONDITIONS = {"and", "or"}
 OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
@@ -354,7 +359,7 @@ class Backend:
         return handler(session, controller, table, params, outcome)
 
     def _getlist(self, session, controller, table, params, outcome):
-        select = self.select(table)
+        select = self.select(table, LIST_HIDDEN_COLUMNS)
         where, args = self._list_filters(select, table, params)
         limit = sql.SQL("")
         if params.get("query_limit", "") not in ("", "0"):

@@ -602,6 +602,26 @@ def create_report_tables(connection):
         raise SystemExit(1)
 
 
+# Display fields of the report tables that the pages list, which the initialiser cannot describe:
+# the payment log's catalogue names no table.
+REPORT_TABLE_JOINS = {
+    "payment_systems_drivers_payments_logs": {
+        "company_name": {"table": "companies", "column": "company_name",
+                         "join": "payment_systems_drivers_payments_logs.rst_id_company"},
+        "ps_name": {"table": "payment_systems", "column": "name",
+                    "join": "payment_systems_drivers_payments_logs.rst_id_payment_system"},
+    },
+}
+
+
+def describe_report_tables(description):
+    """Adds the joined fields of REPORT_TABLE_JOINS to the initialiser's description."""
+    tables = description.setdefault("tables", {})
+    for table, joined in REPORT_TABLE_JOINS.items():
+        tables.setdefault(table, {}).setdefault("joined", {}).update(joined)
+    return description
+
+
 def open_database(config):
     """Initialises the database, reads its schema and returns the backend; SystemExit on failure."""
     import psycopg2
@@ -635,6 +655,7 @@ def open_database(config):
         raise SystemExit(1)
     if config.dbinit:
         create_report_tables(connection)
+        describe_report_tables(description)
         import options
         try:
             added = options.add_platform_options(connection)

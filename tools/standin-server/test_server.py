@@ -629,6 +629,61 @@ class GuiSessions(StandinCase):
         self.assertEqual([(r["id"], r["value"], r["is_default"]) for r in listed], [(record, changed, "1")])
 
 
+class PaymentRecords(StandinCase):
+    def setUp(self):
+        super().setUp()
+        self.admin = self.client()
+        self.prefix = unique("pay")
+        self.companies = [copy_default_row("companies", company_name="%s_%s" % (self.prefix, name),
+                                           sign="%s_%s" % (self.prefix, name), uuid_company=unique("c"))
+                          for name in ("north", "south")]
+        self.system = scalar(
+            "INSERT INTO payment_systems (uuid, name, code, login, password, fondy_credit_key, dt_utc_insert,"
+            " dt_utc_last_update) VALUES (%s, %s, %s, 'merchant', 'pass-secret', 'credit-secret', 1, 1) RETURNING id",
+            (unique("ps"), self.prefix, self.prefix))
+        self.account = scalar(
+            "INSERT INTO payment_systems_company_accounts (uuid, rst_id_company, rst_id_payment_system, public_key,"
+            " private_key, dt_utc_insert, dt_utc_last_update) VALUES (%s, %s, %s, %s, 'private-secret', 1, 1)"
+            " RETURNING id", (unique("acc"), self.companies[0], self.system, self.prefix))
+
+    def test_credentials_come_with_the_record_only(self):
+        for controller, record, secrets in (("paymentSystem", self.system, ("password", "fondy_credit_key")),
+                                            ("paymentSysAccComp", self.account, ("private_key",))):
+            with self.subTest(controller=controller):
+                end, listed = self.admin.get_list(controller, id=str(record))
+                self.assertEqual(end["RES"], "10", end)
+                self.assertEqual([r["id"] for r in listed], [str(record)])
+                for secret in secrets:
+                    self.assertNotIn(secret, listed[0])
+                    self.assertRefused(self.admin.get_list(controller, **{secret: "x"})[0], 100)
+                    by_role = where({"condition": "and", "expressions": [
+                        {"role": secret, "operation": "=", "value": "x", "condition": "and"}]})
+                    self.assertRefused(self.admin.get_list(controller, JSON_WHERE=by_role)[0], 100)
+                info = self.admin.call(controller, "trInfo", id=str(record))
+                self.assertEqual(info["RES"], "10", info)
+                for secret in secrets:
+                    self.assertTrue(info[secret].endswith("-secret"), info)
+
+    def test_the_payment_log_lists_by_company_and_period_with_the_joined_names(self):
+        def entry(company, inserted, key):
+            return scalar("INSERT INTO payment_systems_drivers_payments_logs (rst_id_company, rst_id_payment_system,"
+                          " sign, amount, trn_key, data, dt_utc_insert, dt_utc_last_update)"
+                          " VALUES (%s, %s, 'drv', 25.5, %s, '{}', %s, %s) RETURNING id",
+                          (company, self.system, key, inserted, inserted))
+        north = [entry(self.companies[0], 5000, "n1"), entry(self.companies[0], 6000, "n2")]
+        entry(self.companies[0], 9000, "late")
+        entry(self.companies[1], 5500, "south")
+        period = where({"condition": "and", "expressions": [
+            {"role": "rst_id_company", "operation": "=", "value": str(self.companies[0]), "condition": "and"},
+            {"role": "dt_utc_insert", "operation": ">=", "value": "5000", "condition": "and"},
+            {"role": "dt_utc_insert", "operation": "<=", "value": "6000", "condition": "and"}]})
+        end, listed = self.admin.get_list("paymentSysDriversPaymentsLog", JSON_WHERE=period)
+        self.assertEqual(end["RES"], "10", end)
+        self.assertEqual([int(r["id"]) for r in listed], sorted(north, reverse=True))
+        self.assertEqual({(r["company_name"], r["ps_name"], r["amount"]) for r in listed},
+                         {(self.prefix + "_north", self.prefix, "25.5")})
+
+
 class BadInput(StandinCase):
     def test_bad_edits_are_answered_and_change_nothing(self):
         admin = self.client()

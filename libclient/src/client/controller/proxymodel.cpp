@@ -1,13 +1,15 @@
 #include "proxymodel.h"
 
+#include "fieldorder.h"
 #include "originalmodel.h"
 
 #include "model/base/abstractmodel.h"
 
 #include <QDebug>
-#include <QVarLengthArray>
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace Client::Controller {
 
@@ -15,17 +17,6 @@ namespace {
 
 const QString DefaultGroup = QStringLiteral("default");
 const QString IdRole = QStringLiteral("id");
-
-template<typename Record, typename Predicate>
-void removeWhere(QMap<qint64, Record> &records, Predicate matches)
-{
-    for (auto it = records.begin(); it != records.end();) {
-        if (matches(it.value()))
-            it = records.erase(it);
-        else
-            ++it;
-    }
-}
 
 // Up to this many changed rows are checked one by one; a larger change refilters everything.
 constexpr int RowsCheckedOnChange = 256;
@@ -37,7 +28,6 @@ constexpr int DefaultRowsPatienceMs = 3000;
 ProxyModel::ProxyModel(QObject *parent)
     : QSortFilterProxyModel(parent)
 {
-    m_groups.insert(0, {DefaultGroup, QStringLiteral("and")});
     setDynamicSortFilter(false);
     connect(this, &QAbstractProxyModel::sourceModelChanged, this, &ProxyModel::onSourceModelChanged);
     setDeferredRowsPatience(DefaultRowsPatienceMs);
@@ -87,7 +77,9 @@ void ProxyModel::onSourceModelChanged()
         disconnect(m_source, nullptr, this, SLOT(onSourceRowsMoved()));
     }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
-    m_compiled.valid = false;
+    m_compiled = false;
+    m_sortRanks.clear();
+    m_ranksRole = -1;
     m_sorted = false;
     if (m_source) {
         connect(m_source, &QAbstractItemModel::dataChanged, this,
@@ -153,10 +145,8 @@ void ProxyModel::takeRows()
         return;
     endDeferral();
     m_switchingSource = true;
-    prepareSortKeys(sortRole());
     QSortFilterProxyModel::setSourceModel(m_source);
     rowCount();
-    releaseSortKeys();
     m_switchingSource = false;
     // Qt maps the rows of a new source before it takes up the sort column: in source order.
     m_sorted = false;
@@ -208,11 +198,9 @@ void ProxyModel::invalidateFilter()
     m_refilterPending = false;
     // The view is built again from every source row: Qt's own refilter moves its whole mapping
     // once per run of rows that come or go, which grows with the square of a long list. The
-    // rebuild keeps the current sort, with each row's sort key read once.
-    prepareSortKeys(sortRole());
+    // rebuild keeps the current sort, by the ranks of the rows.
     invalidate();
     rowCount();
-    releaseSortKeys();
     m_sorted = sortColumn() == 0;
 }
 
@@ -224,7 +212,7 @@ void ProxyModel::refilterUnlessPreparing()
 
 void ProxyModel::filtersChanged()
 {
-    m_compiled.valid = false;
+    m_compiled = false;
 }
 
 void ProxyModel::splitSearchWords()
@@ -259,8 +247,8 @@ void ProxyModel::setFilterFields(const QStringList &filterRoleList)
 void ProxyModel::applyFilterRoles()
 {
     m_filterRoles = m_filterFields;
-    for (const HardFilter &filter : qAsConst(m_filters))
-        m_filterRoles.removeOne(filter.role);
+    for (const QString &role : m_hardFilters.roles())
+        m_filterRoles.removeOne(role);
     filtersChanged();
     refilterUnlessPreparing();
 }
@@ -268,7 +256,7 @@ void ProxyModel::applyFilterRoles()
 void ProxyModel::appendHardFilterRole(const QString &role, const QString &operation, const QVariant &value,
                                       const QString &condition, const QString &group_filter_name)
 {
-    m_filters.insert(nextKey(m_filters), {role, condition, value, operation, group_filter_name});
+    m_hardFilters.append(role, operation, value, condition, group_filter_name);
     applyFilterRoles();
 }
 
@@ -286,7 +274,7 @@ void ProxyModel::appendHardFilterRole(const QString &role, const QString &operat
 void ProxyModel::setHardFilterRole(const QString &role, const QString &operation, const QVariant &value,
                                    const QString &condition)
 {
-    m_filters.clear();
+    m_hardFilters.clear();
     appendHardFilterRole(role, operation, value, condition, DefaultGroup);
 }
 
@@ -297,47 +285,41 @@ void ProxyModel::setHardFilterRole(const QString &role, const QString &operation
 
 void ProxyModel::removeHardFilterRole(const QString &role, const QString &value)
 {
-    const QVariant text(value);
-    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.role == role && filter.value == text; });
+    m_hardFilters.removeRole(role, value);
     applyFilterRoles();
 }
 
 void ProxyModel::removeHardFilterRole(const QString &role)
 {
-    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.role == role; });
+    m_hardFilters.removeRole(role);
     applyFilterRoles();
 }
 
 void ProxyModel::clearHardFilter()
 {
-    m_filters.clear();
+    m_hardFilters.clear();
     applyFilterRoles();
 }
 
 void ProxyModel::appendHardFilterGroup(const QString &group, const QString &condition)
 {
-    m_groups.insert(nextKey(m_groups), {group, condition});
-    filtersChanged();
+    m_hardFilters.appendGroup(group, condition);
 }
 
 void ProxyModel::removeHardFilterGroup(const QString &group)
 {
-    removeWhere(m_groups, [&](const FilterGroup &record) { return record.name == group; });
-    filtersChanged();
+    m_hardFilters.removeGroup(group);
 }
 
 void ProxyModel::removeHardFilterGroupRoles(const QString &group)
 {
-    removeWhere(m_filters, [&](const HardFilter &filter) { return filter.group == group; });
+    m_hardFilters.removeGroupFilters(group);
     applyFilterRoles();
 }
 
 void ProxyModel::clearHardFilterGroup()
 {
-    // The "default" group stays: the filters added without a group name belong to it.
-    m_groups.clear();
-    m_groups.insert(0, {DefaultGroup, QStringLiteral("and")});
-    filtersChanged();
+    m_hardFilters.resetGroups();
 }
 
 void ProxyModel::beginPrepare()
@@ -362,144 +344,21 @@ void ProxyModel::endPrepare()
     setIsPrepareMode(false);
 }
 
-ProxyModel::Join ProxyModel::joinOf(const QString &condition)
+void ProxyModel::compileFilters() const
 {
-    if (condition == QLatin1String("and"))
-        return Join::And;
-    if (condition == QLatin1String("or"))
-        return Join::Or;
-    return Join::Invalid;
-}
-
-const ProxyModel::CompiledFilters &ProxyModel::compiled() const
-{
-    if (!m_compiled.valid)
-        m_compiled = compile();
-    return m_compiled;
-}
-
-ProxyModel::CompiledFilters ProxyModel::compile() const
-{
-    static const QHash<QString, Operation> operations{
-        {QStringLiteral("="), Operation::Equal},          {QStringLiteral("!="), Operation::NotEqual},
-        {QStringLiteral(">"), Operation::Greater},        {QStringLiteral(">="), Operation::GreaterOrEqual},
-        {QStringLiteral("<"), Operation::Less},           {QStringLiteral("<="), Operation::LessOrEqual},
-        {QStringLiteral("contains"), Operation::Contains}, {QStringLiteral("not_contains"), Operation::NotContains},
-    };
-    CompiledFilters result;
-    result.valid = true;
-    const QVector<FilterGroup> groups = m_groups.values().toVector();
-    for (const FilterGroup &group : groups) {
-        const Join join = joinOf(group.condition);
-        if (join == Join::Invalid)
-            qCritical() << "Invalid group expression condition:" << group.condition;
-        result.groupJoins.append(join);
-    }
-    const Model::AbstractModel *catalogue = m_source ? m_source->baseModel().data() : nullptr;
-    for (const HardFilter &filter : m_filters) {
-        const auto operation = operations.constFind(filter.operation);
-        if (operation == operations.cend()) {
-            // A filter with an unknown operation takes no part in its group.
-            qCritical() << "Invalid expression operation:" << filter.operation;
-            continue;
-        }
-        int group = -1;
-        for (int g = 0; g < groups.size() && group < 0; ++g) {
-            if (groups.at(g).name == filter.group)
-                group = g;
-        }
-        if (group < 0) {
-            qWarning().noquote() << QStringLiteral("groupFilters doesn't contain value for key='%1'").arg(filter.group);
-            result.missingGroup = true;
-            continue;
-        }
-        const Common::FieldDescriptor *field =
-            catalogue && m_source->containsRole(filter.role) ? catalogue->findField(filter.role) : nullptr;
-        const Join join = joinOf(filter.condition);
-        if (join == Join::Invalid)
-            qCritical() << "Invalid group expression operation:" << filter.operation;
-        result.filters.append({field ? filter.role : QString(), operation.value(),
-                               field && FieldOrder::isIntegral(field->type),
-                               filter.value.toString(), filter.value.toLongLong(), filter.value.toDouble(), group,
-                               join});
-    }
+    if (m_compiled && m_hardFilters.isCompiled())
+        return;
+    m_compiled = true;
+    m_hardFilters.compile(m_source ? m_source->baseModel().data() : nullptr);
+    m_searchColumns.clear();
     for (const QString &role : m_filterRoles) {
         if (m_source && m_source->containsRole(role))
-            result.searchColumns.append(role);
+            m_searchColumns.append(role);
         else
             qWarning().noquote()
                 << QStringLiteral("ProxyModel::filterAcceptsRow(): role '%1' not found in original model").arg(role);
     }
-    std::sort(result.searchColumns.begin(), result.searchColumns.end());
-    return result;
-}
-
-bool ProxyModel::matches(const CompiledFilter &filter, const QVariant &value) const
-{
-    switch (filter.operation) {
-    case Operation::Equal:
-        return value.toString() == filter.text;
-    case Operation::NotEqual:
-        return value.toString() != filter.text;
-    case Operation::Contains:
-        return value.toString().contains(filter.text, Qt::CaseInsensitive);
-    case Operation::NotContains:
-        return !value.toString().contains(filter.text, Qt::CaseInsensitive);
-    default:
-        break;
-    }
-    int order;
-    if (filter.integral) {
-        const qint64 v = value.toLongLong();
-        order = v < filter.integer ? -1 : (v > filter.integer ? 1 : 0);
-    } else {
-        const double v = value.toDouble();
-        order = v < filter.real ? -1 : (v > filter.real ? 1 : 0);
-    }
-    switch (filter.operation) {
-    case Operation::Greater:
-        return order > 0;
-    case Operation::GreaterOrEqual:
-        return order >= 0;
-    case Operation::Less:
-        return order < 0;
-    default:
-        return order <= 0;
-    }
-}
-
-bool ProxyModel::acceptsHard(const QVariantMap &row, const CompiledFilters &filters) const
-{
-    struct GroupState
-    {
-        bool result = true;
-        bool first = true;
-        Join previous = Join::And;
-    };
-    QVarLengthArray<GroupState, 8> groups(filters.groupJoins.size());
-    for (const CompiledFilter &filter : filters.filters) {
-        const bool match = matches(filter, filter.column.isEmpty() ? QVariant() : row.value(filter.column));
-        GroupState &group = groups[filter.group];
-        // Within a group, each filter joins the one before it by that filter's condition.
-        if (group.first) {
-            group.result = match;
-            group.first = false;
-        } else if (group.previous == Join::And) {
-            group.result = group.result && match;
-        } else if (group.previous == Join::Or) {
-            group.result = group.result || match;
-        }
-        group.previous = filter.join;
-    }
-    bool outcome = groups.isEmpty() || groups.at(0).result;
-    for (int g = 1; g < groups.size(); ++g) {
-        const Join join = filters.groupJoins.at(g - 1);
-        if (join == Join::And)
-            outcome = outcome && groups.at(g).result;
-        else if (join == Join::Or)
-            outcome = outcome || groups.at(g).result;
-    }
-    return outcome;
+    std::sort(m_searchColumns.begin(), m_searchColumns.end());
 }
 
 bool ProxyModel::containsAllWords(const QVariant &value) const
@@ -512,11 +371,11 @@ bool ProxyModel::containsAllWords(const QVariant &value) const
     return true;
 }
 
-bool ProxyModel::acceptsText(const QVariantMap &row, const CompiledFilters &filters) const
+bool ProxyModel::acceptsText(const QVariantMap &row) const
 {
     // The searched columns and the row's keys are both in name order: one walk over both.
     auto value = row.cbegin();
-    for (const QString &column : filters.searchColumns) {
+    for (const QString &column : qAsConst(m_searchColumns)) {
         while (value != row.cend() && value.key() < column)
             ++value;
         if (value == row.cend())
@@ -531,110 +390,156 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
 {
     if (!m_source || source_parent.isValid() || source_row < 0 || source_row >= m_source->rowCount())
         return false;
-    const CompiledFilters &filters = compiled();
-    if (filters.missingGroup)
-        return false;
+    compileFilters();
     const QVariantMap &row = m_source->rowValues(source_row);
-    if (!filters.filters.isEmpty() && !acceptsHard(row, filters))
+    if (!m_hardFilters.accepts(row))
         return false;
     // An empty search accepts every row, whatever the searched columns.
     if (m_words.isEmpty())
         return true;
-    return acceptsText(row, filters);
+    return acceptsText(row);
 }
 
-ProxyModel::SortKind ProxyModel::sortKind(int role) const
-{
-    return FieldOrder::kindOf(m_source->baseModel().data(), m_source->roleName(role));
-}
+namespace {
 
-ProxyModel::SortKey ProxyModel::sortKey(int sourceRow, SortKind kind, const QString &column) const
+// A row's sort value and id, ordered by value, then id. A double that is no number counts as
+// 0, as text that is no number does, so that the order stays total.
+template<typename Value>
+struct NumericKey
 {
-    SortKey key;
-    const QVariant value = column.isEmpty() ? QVariant() : m_source->rowValues(sourceRow).value(column);
-    switch (kind) {
-    case SortKind::Integer:
-        key.integer = value.toLongLong();
-        break;
-    case SortKind::Real:
-        key.real = value.toDouble();
-        break;
-    case SortKind::Text:
-        key.text = value.toString().toLower();
-        for (int i = 0; i < 4; ++i)
-            key.textPrefix = key.textPrefix << 16 | (i < key.text.size() ? key.text.at(i).unicode() : 0);
-        break;
+    Value value;
+    qint64 id;
+    int row;
+
+    bool operator<(const NumericKey &other) const
+    {
+        return value < other.value || (!(other.value < value) && id < other.id);
     }
-    key.id = m_source->rowId(sourceRow);
+};
+
+// A text key: the lower-case text, led by its first four code units packed in order so that
+// most comparisons end without reading the text.
+struct TextKey
+{
+    quint64 prefix;
+    QString text;
+    qint64 id;
+    int row;
+
+    bool operator<(const TextKey &other) const
+    {
+        if (prefix != other.prefix)
+            return prefix < other.prefix;
+        const int order = QString::compare(text, other.text);
+        return order < 0 || (order == 0 && id < other.id);
+    }
+};
+
+// Sorts the keys and numbers the rows by them, equal keys sharing a number: O(n log n).
+template<typename Key>
+QVector<int> ranksOf(std::vector<Key> &keys)
+{
+    std::sort(keys.begin(), keys.end());
+    QVector<int> ranks(int(keys.size()));
+    int rank = 0;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        if (k > 0 && keys[k - 1] < keys[k])
+            ++rank;
+        ranks[keys[k].row] = rank;
+    }
+    return ranks;
+}
+
+qint64 integerOf(const QVariant &value)
+{
+    return value.toLongLong();
+}
+
+double realOf(const QVariant &value)
+{
+    const double real = value.toDouble();
+    return std::isnan(real) ? 0.0 : real;
+}
+
+TextKey textKeyOf(const QVariant &value, qint64 id, int row)
+{
+    TextKey key{0, value.toString().toLower(), id, row};
+    for (int i = 0; i < 4; ++i)
+        key.prefix = key.prefix << 16 | (i < key.text.size() ? key.text.at(i).unicode() : 0);
     return key;
 }
 
-bool ProxyModel::keyLess(const SortKey &a, const SortKey &b, SortKind kind) const
+template<typename Key, typename Read>
+QVector<int> rowRanks(const OriginalModel &source, const QString &column, Read read)
 {
-    switch (kind) {
-    case SortKind::Integer:
-        if (a.integer != b.integer)
-            return a.integer < b.integer;
+    std::vector<Key> keys;
+    keys.reserve(size_t(source.rowCount()));
+    for (int row = 0; row < source.rowCount(); ++row) {
+        const QVariant value = column.isEmpty() ? QVariant() : source.rowValues(row).value(column);
+        keys.push_back(read(value, source.rowId(row), row));
+    }
+    return ranksOf(keys);
+}
+
+} // namespace
+
+void ProxyModel::buildSortRanks() const
+{
+    const Model::AbstractModel *catalogue = m_source->baseModel().data();
+    if (!catalogue) {
+        // Without a catalogue no row sorts before another.
+        m_sortRanks.fill(0, m_source->rowCount());
+        return;
+    }
+    const QString column = m_source->roleName(sortRole());
+    switch (FieldOrder::kindOf(catalogue, column)) {
+    case FieldOrder::Kind::Integer:
+        m_sortRanks = rowRanks<NumericKey<qint64>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+            return NumericKey<qint64>{integerOf(value), id, row};
+        });
         break;
-    case SortKind::Real:
-        if (a.real < b.real)
-            return true;
-        if (b.real < a.real)
-            return false;
+    case FieldOrder::Kind::Real:
+        m_sortRanks = rowRanks<NumericKey<double>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+            return NumericKey<double>{realOf(value), id, row};
+        });
         break;
-    case SortKind::Text: {
-        if (a.textPrefix != b.textPrefix)
-            return a.textPrefix < b.textPrefix;
-        const int order = QString::compare(a.text, b.text);
-        if (order != 0)
-            return order < 0;
+    case FieldOrder::Kind::Text:
+        m_sortRanks = rowRanks<TextKey>(*m_source, column, textKeyOf);
         break;
     }
+}
+
+const QVector<int> &ProxyModel::sortRanks() const
+{
+    // Called for every comparison: only numbers are compared here.
+    if (!m_source) {
+        m_sortRanks.clear();
+        return m_sortRanks;
     }
-    // Equal sort values: the row with the smaller id first, so the order is total.
-    return a.id < b.id;
+    if (m_ranksRole != sortRole() || m_ranksRevision != m_source->revision()
+        || m_sortRanks.size() != m_source->rowCount()) {
+        m_ranksRole = sortRole();
+        m_ranksRevision = m_source->revision();
+        buildSortRanks();
+    }
+    return m_sortRanks;
 }
 
 bool ProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    if (!m_source || !m_source->baseModel())
+    const QVector<int> &ranks = sortRanks();
+    const int a = left.row();
+    const int b = right.row();
+    if (uint(a) >= uint(ranks.size()) || uint(b) >= uint(ranks.size()))
         return false;
-    if (!m_sortKeys.isEmpty())
-        return keyLess(m_sortKeys.at(left.row()), m_sortKeys.at(right.row()), m_sortKeysKind);
-    const SortKind kind = sortKind(sortRole());
-    const QString column = m_source->roleName(sortRole());
-    return keyLess(sortKey(left.row(), kind, column), sortKey(right.row(), kind, column), kind);
-}
-
-void ProxyModel::prepareSortKeys(int role)
-{
-    if (!m_sortKeys.isEmpty() && m_sortKeysRole == role)
-        return;
-    m_sortKeys.clear();
-    if (!m_source || !m_source->baseModel())
-        return;
-    m_sortKeysRole = role;
-    m_sortKeysKind = sortKind(role);
-    const QString column = m_source->roleName(role);
-    const int rows = m_source->rowCount();
-    m_sortKeys.resize(rows);
-    for (int row = 0; row < rows; ++row)
-        m_sortKeys[row] = sortKey(row, m_sortKeysKind, column);
+    return ranks.at(a) < ranks.at(b);
 }
 
 void ProxyModel::sort(int column, Qt::SortOrder order)
 {
-    // Each row's key is read once, so the comparisons of the sort touch no row maps.
-    prepareSortKeys(sortRole());
+    sortRanks();
     QSortFilterProxyModel::sort(column, order);
-    releaseSortKeys();
     m_sorted = column == 0;
-}
-
-void ProxyModel::releaseSortKeys()
-{
-    m_sortKeys.clear();
-    m_sortKeys.squeeze();
 }
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "fieldorder.h"
+#include "hardfilters.h"
 
 #include <QElapsedTimer>
-#include <QMap>
 #include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QStringMatcher>
@@ -103,54 +102,6 @@ private slots:
     void onSourceRowsMoved();
 
 private:
-    struct FilterGroup
-    {
-        QString name;
-        QString condition;
-    };
-    struct HardFilter
-    {
-        QString role;
-        QString condition;
-        QVariant value;
-        QString operation;
-        QString group;
-    };
-    enum class Join { And, Or, Invalid };
-    enum class Operation { Equal, NotEqual, Greater, GreaterOrEqual, Less, LessOrEqual, Contains, NotContains };
-    // A hard filter ready for the row loop: its column, comparison and operands resolved once.
-    struct CompiledFilter
-    {
-        QString column;
-        Operation operation;
-        bool integral;
-        QString text;
-        qint64 integer;
-        double real;
-        int group;
-        Join join;
-    };
-    // What the filter of one row needs, rebuilt after every change of filters, groups or source.
-    struct CompiledFilters
-    {
-        bool valid = false;
-        bool missingGroup = false;
-        QVector<CompiledFilter> filters;
-        QVector<Join> groupJoins;
-        QStringList searchColumns;
-    };
-    using SortKind = FieldOrder::Kind;
-    struct SortKey
-    {
-        qint64 integer = 0;
-        double real = 0;
-        QString text;
-        // The first four code units of text, packed in order: most comparisons end here,
-        // without reading the text itself.
-        quint64 textPrefix = 0;
-        qint64 id = 0;
-    };
-
     void endDeferral();
     void applyFilterRoles();
     void filtersChanged();
@@ -159,41 +110,37 @@ private:
     void refilterUnlessPreparing();
     void scheduleRefilter();
     void flushRefilter();
-    const CompiledFilters &compiled() const;
-    CompiledFilters compile() const;
-    bool matches(const CompiledFilter &filter, const QVariant &value) const;
-    bool acceptsHard(const QVariantMap &row, const CompiledFilters &filters) const;
-    bool acceptsText(const QVariantMap &row, const CompiledFilters &filters) const;
+    // Compiles the hard filters and the searched columns after a change of either or of the source.
+    void compileFilters() const;
+    bool acceptsText(const QVariantMap &row) const;
     bool containsAllWords(const QVariant &value) const;
     int sourceRow(int proxyRow) const;
-    SortKind sortKind(int role) const;
-    // Reads the sort key of every source row for the role, unless they are read already.
-    void prepareSortKeys(int role);
-    void releaseSortKeys();
-    SortKey sortKey(int sourceRow, SortKind kind, const QString &column) const;
-    bool keyLess(const SortKey &a, const SortKey &b, SortKind kind) const;
-    static Join joinOf(const QString &condition);
-    template<typename T>
-    static qint64 nextKey(const QMap<qint64, T> &map) { return map.isEmpty() ? 0 : map.lastKey() + 1; }
+    // The rank of every source row under the sort role, rebuilt when the rows or the role
+    // changed; empty without a source, all equal without a catalogue.
+    const QVector<int> &sortRanks() const;
+    void buildSortRanks() const;
 
     OriginalModel *m_source = nullptr;
     QStringList m_filterFields;
     QStringList m_filterRoles;
     QString m_sortedRole = QStringLiteral("id");
     bool m_extendedSearch = true;
-    QMap<qint64, FilterGroup> m_groups;
-    QMap<qint64, HardFilter> m_filters;
+    mutable HardFilters m_hardFilters;
     int m_filterRowCount = 0;
     bool m_isPrepareMode = false;
     QString m_filterPattern;
     // The words of the free text, each matched as literal text in any case.
     QVector<QStringMatcher> m_words;
     bool m_refilterPending = false;
-    mutable CompiledFilters m_compiled;
-    // Keys of the column being sorted, one per source row, while a sort runs.
-    QVector<SortKey> m_sortKeys;
-    SortKind m_sortKeysKind = SortKind::Text;
-    int m_sortKeysRole = -1;
+    mutable bool m_compiled = false;
+    // The searched columns that the source has, in name order.
+    mutable QStringList m_searchColumns;
+    // Source rows with equal ranks have equal sort values and ids: a comparison of a sort reads
+    // two ints. Ranks take O(rows) memory and O(rows log rows) to build, once per rows revision
+    // and role, so sorting again in either order or refiltering reads no row.
+    mutable QVector<int> m_sortRanks;
+    mutable int m_ranksRole = -1;
+    mutable quint64 m_ranksRevision = 0;
     bool m_deferring = false;
     // The view stands in the order of sortRole() and sortOrder(): no row came or changed since
     // the last sort or rebuild.

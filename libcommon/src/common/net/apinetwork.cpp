@@ -80,20 +80,19 @@ void ApiNetwork::onSendMessage(NetDTO message)
 
 void ApiNetwork::onSendListMessages(QList<NetDTO> messages)
 {
-    QString text;
-    for (const NetDTO &record : qAsConst(messages))
-        appendMessageText(text, sign(), record);
-    sendText(text);
+    if (m_socket.state() != QAbstractSocket::ConnectedState)
+        return;
+    sendText(messagesUtf8(sign(), messages));
 }
 
-void ApiNetwork::sendText(const QString &text)
+void ApiNetwork::sendText(const QByteArray &text)
 {
     if (m_socket.state() != QAbstractSocket::ConnectedState || text.isEmpty())
         return;
-    QByteArray frame = qCompress(text.toUtf8(), 9);
+    QByteArray frame = qCompress(text, 9);
     frame.append(FrameReader::endMarker);
     if (m_socket.write(frame) != -1)
-        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: %1").arg(text));
+        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(text));
 }
 
 QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)

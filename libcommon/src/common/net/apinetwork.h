@@ -63,7 +63,8 @@ private slots:
     void onSendListMessages(QList<NetDTO> messages);
 
 private:
-    void sendText(const QString &text);
+    // Sends the UTF-8 text of messages as one compressed text frame.
+    void sendText(const QByteArray &text);
     void handleTextMessage(const QVariantMap &message);
     void handleJsonMessage(const QJsonObject &message);
 

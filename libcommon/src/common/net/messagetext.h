@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringRef>
 #include <QVariantMap>
@@ -11,6 +13,9 @@ namespace Common {
 // One message of the text form: "#SIGN=" + sign + entry text + "#[END]".
 QString messageText(const QString &sign, const NetDTO &record);
 void appendMessageText(QString &text, const QString &sign, const NetDTO &record);
+// The messages of the records one after another in UTF-8: the bytes of appendMessageText over
+// every record and toUtf8, written at once, for long lists.
+QByteArray messagesUtf8(const QString &sign, const QList<NetDTO> &records);
 
 // Reads one received message (the text between two "[END]" markers) into a map of texts.
 // Entries are split at "#" and "=" that are not escaped by a preceding "/"; a piece without

@@ -3,13 +3,16 @@ import "qrc:/qml/components"
 import "qrc:/qml/components/editor"
 import "essentials"
 import "balance"
+import "qrc:/qml/payment/payment-system-account"
 
-// A company: its attributes and its balance entries. The balance tab waits for a saved record.
+// A company: its attributes, its balance entries and its payment system accounts. Those tabs
+// wait for a saved record.
 Editor {
     id: editor
 
     property alias essentials: essentials
     property alias balance: balance
+    property alias accounts: accounts
     property alias tabView: tabView
 
     form: essentials.form
@@ -40,6 +43,19 @@ Editor {
                 id: balance
 
                 rst_id_company: editor.id
+            }
+        }
+
+        TabButtonEx {
+            objectName: "accountsTab"
+            text: qsTr("Payment system accounts")
+            enabled: editor.id !== "0" && editor.id !== "" && editor.state !== "DUPLICATE"
+
+            PaymentSystemAccountContainer {
+                id: accounts
+
+                rst_id_company: editor.id
+                company_name: essentials.companyName
             }
         }
     }

@@ -224,13 +224,25 @@ function showOwnFailure(mapParams) {
     return true;
 }
 
+// Credentials come with a record's answers to its editor; a list never keeps them.
+var credentials = ["pwd", "password", "fondy_credit_key", "private_key"];
+
+function withoutCredentials(mapParams) {
+    var record = {};
+    for (var key in mapParams) {
+        if (credentials.indexOf(key) < 0)
+            record[key] = mapParams[key];
+    }
+    return record;
+}
+
 // A record created anywhere joins this list only when the list's request would have brought it;
 // then it becomes the current record.
 function acceptNewRecord(mapParams) {
     var rows = view.controller.originalModel;
     if (!rows || !RowFilter.passes(mapParams, view.controller.getMapParamsFromTrGetList()))
         return;
-    rows.addRow(mapParams);
+    rows.addRow(withoutCredentials(mapParams));
     var row = rowById(mapParams["id"]);
     if (row < 0)
         return;
@@ -387,5 +399,5 @@ function followUpdate(mapParams) {
         if (["FN", "RECEIVER", "RES", "ERRCODE", "id_owner_modify", "SIGN"].indexOf(key) < 0)
             record[key] = mapParams[key];
     }
-    rows.addRow(record);
+    rows.addRow(withoutCredentials(record));
 }
