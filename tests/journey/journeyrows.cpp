@@ -13,13 +13,27 @@ const QVector<JourneyRow> &journeyRows()
         {"driverGroups", "qrc:/qml/driver/driver-group/DriverGroupTable.qml", PageList::Shared,
          "qrc:/qml/driver/driver-group/DriverGroupEditor.qml"},
         {"driverSessions", "qrc:/qml/driver/driver-session/DriverSessionTable.qml", PageList::Own},
+        {"driverRatingCoefficients", "qrc:/qml/driver/driver-rating-coefficient/DriverRatingCoefficientTable.qml",
+         PageList::Own, "qrc:/qml/driver/driver-rating-coefficient/DriverRatingCoefficientEditor.qml"},
+        {"driverRaiseRating", "qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml", PageList::None,
+         "qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml"},
         {"crashReport", "qrc:/qml/crash/CrashReportTable.qml", PageList::Own},
         {"cars", "qrc:/qml/driver/car/CarTable.qml", PageList::Own, "qrc:/qml/driver/car/CarEditor.qml"},
+        {"driverBalanceTransfers", "qrc:/qml/driver/driver-balance-transfer/DriverBalanceTransferTable.qml",
+         PageList::Own, "qrc:/qml/driver/driver-balance-transfer/DriverBalanceTransferEditor.qml",
+         "SELECT id FROM driver_balance_transfers WHERE trn_key = 'journey-transfer'"},
+        {"driverPaidServiceTypes", "qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml",
+         PageList::Shared, "qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml"},
         {"carBrands", "qrc:/qml/driver/attributes/CarBrandsTable.qml", PageList::Shared},
         {"carBodyTypes", "qrc:/qml/driver/attributes/CarBodyTypesTable.qml", PageList::Shared},
         {"carColors", "qrc:/qml/driver/attributes/CarColorsTable.qml", PageList::Shared},
         {"cities", "qrc:/qml/address/city/CityTable.qml", PageList::Shared, "qrc:/qml/address/city/CityEditor.qml", "",
          "SELECT id FROM cities WHERE name = 'Lviv'"},
+        {"paymentSystems", "qrc:/qml/payment/payment-system/PaymentSystemTable.qml", PageList::Own,
+         "qrc:/qml/payment/payment-system/PaymentSystemEditor.qml"},
+        {"paymentSystemLogs", "qrc:/qml/payment/payment-system-log/PaymentSystemLogTable.qml", PageList::Own,
+         "qrc:/qml/payment/payment-system-log/PaymentSystemLogEditor.qml",
+         "SELECT id FROM payment_systems_drivers_payments_logs WHERE trn_key = 'journey-payment'"},
         // An editor opened straight from the menu.
         {"versions", "qrc:/qml/version/VersionEditor.qml", PageList::None, "qrc:/qml/version/VersionEditor.qml"},
         {"smsControl", "qrc:/qml/sms/SmsTable.qml", PageList::Own, "qrc:/qml/sms/SmsEditor.qml"},
@@ -37,7 +51,16 @@ QStringList journeySeed()
     QStringList seed = pageSeed();
     seed << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0')"
          << "INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
-            " VALUES ('kiosk-7', 0, 'Mall', 1, 1)";
+            " VALUES ('kiosk-7', 0, 'Mall', 1, 1)"
+         // Today's, so that the tables' default period shows them.
+         << "INSERT INTO driver_balance_transfers (rst_id_owner_contributor, rst_id_owner_acceptor, trn_key,"
+            " dt_utc_insert, dt_utc_last_update) SELECT a.id, b.id, 'journey-transfer', t.now, t.now"
+            " FROM drivers a, drivers b, (SELECT (extract(epoch FROM now()) * 1000)::bigint AS now) t"
+            " WHERE a.sign = 'pg-345' AND b.sign = 'pg-330'"
+         << "INSERT INTO payment_systems_drivers_payments_logs (rst_id_company, rst_id_payment_system, sign, amount,"
+            " trn_key, dt_utc_insert, dt_utc_last_update) SELECT c.id, p.id, 'pg-345', 10, 'journey-payment', t.now,"
+            " t.now FROM companies c, payment_systems p, (SELECT (extract(epoch FROM now()) * 1000)::bigint AS now) t"
+            " WHERE c.sign = 'taxi-lviv' AND p.code = 'fondy'";
     return seed;
 }
 
