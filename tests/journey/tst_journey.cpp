@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -335,8 +336,22 @@ void TestJourney::pages()
 
 void TestJourney::reports()
 {
-    // The report frames' journeys: each report run from the Report menu and its workbook read back.
-    QSKIP("the Report menu has no commands yet");
+    // The report frames' journeys go here: each command of the Report menu opened with the mouse,
+    // the report run, its workbook read back with openpyxl; and one asked while the server is gone.
+    QMenu *report = nullptr;
+    for (QMenu *menu : mainWindow()->menuBar()->findChildren<QMenu *>()) {
+        if (mainWindow()->menuBar()->actions().contains(menu->menuAction()) && menu->title().remove('&') == "Report")
+            report = menu;
+    }
+    QVERIFY(report);
+    QStringList commands;
+    for (QAction *action : report->actions()) {
+        if (!action->isSeparator())
+            commands.append(action->objectName());
+    }
+    if (commands.isEmpty())
+        QSKIP("the Report menu has no commands yet");
+    QFAIL(qPrintable("the report commands have no journey yet: " + commands.join(", ")));
 }
 
 void TestJourney::setAdminRight(const QString &code, const QString &value)
