@@ -473,6 +473,18 @@ FocusScope {
         function onSaGetList(mapParams) { form.onSaGetList(mapParams); }
     }
 
+    // A session opened again after a lost connection: the server holds the editor's lock no more.
+    Connections {
+        target: typeof USER_SESSION !== "undefined" ? USER_SESSION : null
+        ignoreUnknownSignals: true
+
+        function onSaOpen(mapParams) {
+            if (form.isLock && form.lockRequested && form.controller && form.editor
+                    && form.editor.isEditState(form.editorState()))
+                form.lock();
+        }
+    }
+
     Connections {
         target: form.Window.window
         ignoreUnknownSignals: true
