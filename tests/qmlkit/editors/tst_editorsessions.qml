@@ -305,6 +305,26 @@ TestCase {
         compare(net.sentNames(), ["driver_trLock"], "it locks the record again");
     }
 
+    function test_sessionOpenedAgain() {
+        // After a lost connection the server holds no lock: the editor that held one asks again.
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
+                                         "RECEIVER": editor.controller.objectNumber });
+        typeInto(field(editor, "lastName"), "ko");
+        net.clear();
+        USER_SESSION.saOpen({ "RES": "10" });
+        compare(net.sentNames(), ["driver_trLock"]);
+        compare(net.sent()[0]["id"], "5");
+        compare(field(editor, "lastName").text, "Kovalenkoko", "the unsaved edit stays");
+        // A new record holds no lock to renew.
+        var fresh = open({ "state": "ADD" });
+        net.clear();
+        USER_SESSION.saOpen({ "RES": "10" });
+        compare(net.sentNames(), ["driver_trLock"], "only the stored record's editor locks");
+        editor.isDirty = false;
+    }
+
     function test_noRightToOpen() {
         GLOBAL.setRight("driver", "open_editor", false);
         var editor = open({ "id": "5", "state": "EDIT" });

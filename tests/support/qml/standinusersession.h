@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QVariantMap>
 
 // Stands in for USER_SESSION: the signed-in user's session values and the clock kept in step with
 // the server, set by tests.
@@ -24,6 +25,8 @@ public:
 
 signals:
     void sessionChanged();
+    // The session opened (again): tests emit it as the server's answer would.
+    void saOpen(QVariantMap mapParams);
 
 private:
     QString m_owner = QStringLiteral("2");
