@@ -42,6 +42,8 @@ const QVector<JourneyRow> &journeyRows()
         {"bell", "qrc:/qml/notification/NotificationTable.qml", PageList::Shared,
          "qrc:/qml/notification/NotificationEditor-norvik.qml",
          "SELECT n.id FROM notifications n JOIN users u ON u.id = n.rst_id_owner WHERE u.sign = 'admin'", "", true},
+        {"guiSessionNew", "qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml", PageList::None, "", "", "", false,
+         true},
     };
     return rows;
 }

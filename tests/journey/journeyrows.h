@@ -21,6 +21,8 @@ struct JourneyRow
     QString recordSql;
     // Opened by a tool bar button instead of a menu command.
     bool onToolBar = false;
+    // Opened by the "New" command of the File menu's GUI-session submenu (it has no object name).
+    bool inGuiSessionMenu = false;
     bool isEditorPage() const { return list == PageList::None; }
 };
 

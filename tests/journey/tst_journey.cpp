@@ -15,6 +15,7 @@
 #include "gui/core/context.h"
 #include "gui/dialog/login.h"
 #include "gui/frame/frames.h"
+#include "gui/mainwindow/guisessionmenu.h"
 #include "gui/shell/global.h"
 #include "gui/widget/hostlabel.h"
 #include "gui/widget/indicatortoolbutton.h"
@@ -246,9 +247,22 @@ QObject *TestJourney::open(const JourneyRow &row)
 {
     const int before = Gui::Global::currentFrames()->list().size();
     mainWindow()->activateWindow();
-    const QString failure = row.onToolBar
-        ? WindowDriver::clickWidget(mainWindow()->findChild<Gui::IndicatorToolButton *>())
-        : WindowDriver::clickMenuCommand(mainWindow()->menuBar(), row.command);
+    QString failure;
+    if (row.onToolBar) {
+        failure = WindowDriver::clickWidget(mainWindow()->findChild<Gui::IndicatorToolButton *>());
+    } else if (row.inGuiSessionMenu) {
+        auto *menu = mainWindow()->findChild<Gui::Private::GuiSessionMenu *>();
+        const QString text = QCoreApplication::translate("Gui::Private::GuiSessionMenu", "&New");
+        QAction *command = nullptr;
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            if (action->text() == text)
+                command = action;
+        }
+        failure = command ? WindowDriver::clickMenuAction(mainWindow()->menuBar(), command)
+                          : QStringLiteral("no New command in the GUI-session menu");
+    } else {
+        failure = WindowDriver::clickMenuCommand(mainWindow()->menuBar(), row.command);
+    }
     if (!failure.isEmpty()) {
         qWarning().noquote() << failure;
         return nullptr;
@@ -285,6 +299,8 @@ void TestJourney::pages_data()
 void TestJourney::pages()
 {
     QFETCH(JourneyRow, row);
+    if (!QFile::exists(":" + row.url.mid(4)))
+        QSKIP(qPrintable(row.url + " is not carried yet"));
     QPointer<QObject> page = open(row);
     QVERIFY2(page, qPrintable(row.command));
     QCOMPARE(page->property("url").toString(), row.url);

@@ -32,6 +32,12 @@ QString clickMenuCommand(QMenuBar *bar, const QString &objectName)
     }
     if (!command)
         return QStringLiteral("no menu command ") + objectName;
+    return clickMenuAction(bar, command);
+}
+
+QString clickMenuAction(QMenuBar *bar, QAction *command)
+{
+    const QString objectName = command->objectName().isEmpty() ? command->text() : command->objectName();
     // The menus from the bar down to the command's own.
     QList<QMenu *> path;
     for (QMenu *menu = menuHolding(bar, command); menu;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QMenuBar;
 class QQuickItem;
 class QWidget;
@@ -13,6 +14,8 @@ namespace WindowDriver {
 // Opens each menu on the command's path from the menu bar and clicks the command; empty when it
 // worked, otherwise what stood in the way.
 QString clickMenuCommand(QMenuBar *bar, const QString &objectName);
+// The same for a command found otherwise (one without an object name).
+QString clickMenuAction(QMenuBar *bar, QAction *command);
 // Clicks a widget (a tool bar button) in its middle once it is shown.
 QString clickWidget(QWidget *widget);
 // Clicks a page's item in its middle, in the window it is shown in.
