@@ -276,7 +276,27 @@ QObject *TestJourney::openRecord(QObject *table, const QString &id)
         qWarning() << "record" << id << "is not shown";
         return nullptr;
     }
-    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, id)));
+    // The row clicked where the table shows it.
+    auto *view = qobject_cast<QQuickItem *>(itemWith(table, "hardFilters"));
+    const int row = shownRow(table, id);
+    int y = 0;
+    for (; y < view->height(); y += 3) {
+        QVariant at;
+        QMetaObject::invokeMethod(view, "rowAt", Q_RETURN_ARG(QVariant, at), Q_ARG(QVariant, 30), Q_ARG(QVariant, y));
+        if (at.toInt() == row)
+            break;
+    }
+    if (y >= view->height()) {
+        qWarning() << "row" << row << "is not in sight";
+        return nullptr;
+    }
+    const QPoint at = view->mapToScene(QPointF(30, y + 2)).toPoint();
+    view->window()->requestActivate();
+    QTest::mouseClick(view->window(), Qt::LeftButton, Qt::NoModifier, at);
+    if (!QTest::qWaitFor([&] { return view->property("currentRow").toInt() == row; }, 3000)) {
+        qWarning() << "the click did not make row" << row << "current";
+        return nullptr;
+    }
     const int before = Gui::Global::currentFrames()->list().size();
     const QString failure = WindowDriver::clickItem(itemOfType(table, "ToolButtonEdit"));
     if (!failure.isEmpty()) {
