@@ -4,6 +4,7 @@
 // that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
 // database saved to a file.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "secondclient.h"
 
 #include "startup/startup.h"
@@ -334,15 +335,6 @@ void TestPageFlows::crashDatabaseSaved()
     QVERIFY(m_program.closePage(table));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestPageFlows test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestPageFlows)
 
 #include "tst_pageflows.moc"

@@ -5,6 +5,7 @@
 // their pages.
 #include "editortabs.h"
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "pagerows.h"
 
 #include "shell/context.h"
@@ -317,15 +318,6 @@ void TestPages::menuCommands()
     QVERIFY(names.contains("cities") && names.contains("versions") && names.contains("crashReport"));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestPages)
 
 #include "tst_pages.moc"
