@@ -140,8 +140,12 @@ void TestPages::opens()
             QObject *controller = view->property("controller").value<QObject *>();
             auto *all = controller->property("originalModel").value<QAbstractItemModel *>();
             QVERIFY(all && all->rowCount() > 0);
+            // Not every shared list holds a placeholder.
+            int stored = -1;
+            QMetaObject::invokeMethod(all, "checkValueByRole", Q_RETURN_ARG(int, stored), Q_ARG(QString, "id"),
+                                      Q_ARG(QVariant, QVariant("1")));
             if (withRight)
-                QTRY_COMPARE(rows->rowCount(), all->rowCount() - 1);
+                QTRY_COMPARE(rows->rowCount(), all->rowCount() - (stored >= 0 ? 1 : 0));
             else
                 QCOMPARE(rows->rowCount(), 0);
         }
@@ -217,7 +221,13 @@ void TestPages::editorRoundTrip()
             continue;
         const QVariant stored = m_program.query(QString("SELECT %1::text FROM %2 WHERE id = ?").arg(key, edit.table),
                                                 {recordId});
-        QCOMPARE(value, stored.toString());
+        // A number may come back in another form ("0.0" for "0"), not as another value.
+        bool isNumber = false;
+        const double number = value.toDouble(&isNumber);
+        if (isNumber && !value.isEmpty())
+            QCOMPARE(number, stored.toDouble());
+        else
+            QCOMPARE(value, stored.toString());
     }
     QTRY_VERIFY(editor.isNull());
     const QVariant stored = id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
