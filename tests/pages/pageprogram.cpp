@@ -25,13 +25,6 @@
 
 using namespace Client::Controller;
 
-namespace {
-
-const QString Login = QStringLiteral("admin");
-const QString Password = QStringLiteral("pages");
-
-} // namespace
-
 PageProgram::PageProgram() = default;
 
 PageProgram::~PageProgram()
@@ -41,13 +34,14 @@ PageProgram::~PageProgram()
         QSqlDatabase::removeDatabase(m_sqlName);
 }
 
-QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QString &login,
+                           const QString &password)
 {
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
         return m_database->error();
     m_server.setEnvironment(m_database->environment());
-    QStringList arguments{"--database", "--user", Login + ":" + passwordDigest(Password)};
+    QStringList arguments{"--database", "--user", login + ":" + passwordDigest(password)};
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
     if (!m_server.start(arguments))
@@ -71,7 +65,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     settings.setValue("port", m_server.port());
     settings.endArray();
     settings.setValue("auth/current_host", 0);
-    settings.setValue("auth/login", Login);
+    settings.setValue("auth/login", login);
     settings.setValue("i18n/lang", "en");
     settings.setValue("updating/checkOnStartup", false);
     settings.sync();
@@ -82,7 +76,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers)
     Gui::Dialog::Login *dialog = m_startup->loginDialog();
     if (!dialog)
         return QStringLiteral("no sign-in dialog");
-    dialog->passwordEdit()->setText(Password);
+    dialog->passwordEdit()->setText(password);
     QTimer::singleShot(0, dialog, &Gui::Dialog::Login::accept);
     const bool loaded = QTest::qWaitFor(
         [this] {

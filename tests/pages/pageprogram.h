@@ -24,8 +24,10 @@ public:
     PageProgram();
     ~PageProgram();
 
-    // Starts everything; empty when it worked, otherwise why not.
-    QString start(const QString &prefix, const QStringList &moreUsers = {});
+    // Starts everything, signed in as login (configured with password); empty when it worked,
+    // otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QString &login = QStringLiteral("admin"),
+                  const QString &password = QStringLiteral("pages"));
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;
