@@ -2,7 +2,8 @@
 // the SMS table filtered and a record renamed (stored, shown in the open table and in the second
 // client's list), a city added, edited and removed in both, a record locked by the other client
 // that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
-// database saved to a file.
+// database saved to a file; the security option pages granting and withdrawing an operator's
+// rights as the stand-in enforces them.
 #include "pageprogram.h"
 #include "secondclient.h"
 
@@ -10,6 +11,7 @@
 
 #include "model/orlem/city/city.h"
 #include "model/orlem/sms/sms.h"
+#include "model/tavik/user/user.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -22,6 +24,7 @@
 namespace {
 
 const QString SecondPassword = QStringLiteral("second shift");
+const QString OperatorPassword = QStringLiteral("operator's");
 
 // The item of a page that has the property (the table view: "hardFilters"; the table: "filterField").
 QObject *itemWith(QObject *page, const char *property)
@@ -93,22 +96,31 @@ private slots:
     void lockedRecordIsNotSaved();
     void refusedListEndsTheWait();
     void crashDatabaseSaved();
+    void securityOptionPages();
 
 private:
+    // The security option list of a user or group editor, shown with the option group of code.
+    QObject *optionList(QObject *editor, const QString &typeCode);
+    // The operator's answer to a city list of its own: "RES/ERRCODE".
+    QString operatorCityList();
     // Sets the admin group's value of an option in the database (the server's view of rights).
     void setAdminRight(const QString &code, const QString &value);
     QString insert(const QString &statement);
 
     // Made first and gone last: see SecondClient.
     SecondClient m_other;
+    SecondClient m_operator;
     PageProgram m_program;
 };
 
 void TestPageFlows::initTestCase()
 {
-    const QString failure = m_program.start("pageflows", {"second:" + passwordDigest(SecondPassword)});
+    const QString failure = m_program.start("pageflows", {"second:" + passwordDigest(SecondPassword),
+                                                          "operator:" + passwordDigest(OperatorPassword)});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
+    QVERIFY(m_operator.signIn(m_program.server().port(), "operator", OperatorPassword));
+    m_operator.watch<Model::Orlem::City>("city");
 }
 
 void TestPageFlows::cleanup()
@@ -332,6 +344,146 @@ void TestPageFlows::crashDatabaseSaved()
                  QStringList{"Failed to save the database file " + folder.filePath("missing/folder/crash.db")});
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(table));
+}
+
+QObject *TestPageFlows::optionList(QObject *editor, const QString &typeCode)
+{
+    QObject *tabs = itemWith(editor, "tabContents");
+    QObject *list = itemWith(editor, "setAllValue");
+    if (!tabs || !list)
+        return nullptr;
+    tabs->property("tabBar").value<QObject *>()->setProperty("currentIndex", tabs->property("tabBar")
+                                                                 .value<QObject *>()->property("count").toInt() - 1);
+    QObject *types = list->property("typeView").value<QObject *>();
+    auto *rows = types->property("model").value<QAbstractItemModel *>();
+    int row = -1;
+    QTest::qWaitFor([&] {
+        QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "code"),
+                                  Q_ARG(QVariant, QVariant(typeCode)));
+        return row >= 0;
+    });
+    if (row < 0)
+        return nullptr;
+    QMetaObject::invokeMethod(types, "selectRow", Q_ARG(QVariant, row));
+    return list;
+}
+
+QString TestPageFlows::operatorCityList()
+{
+    const QVariantMap answer = m_operator.request("trGetList", {});
+    return answer.value("RES").toString() + "/" + answer.value("ERRCODE").toString();
+}
+
+void TestPageFlows::securityOptionPages()
+{
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    const QString user = m_program.query("SELECT id FROM users WHERE sign = 'operator'").toString();
+    const QString readOption = m_program.query("SELECT id FROM security_options WHERE code = 'city.crud.read'").toString();
+    QCOMPARE(operatorCityList(), QString("10/"));
+
+    // The group's value, withdrawn in the option editor opened from the group's options.
+    QPointer<QObject> groupEditor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml",
+                                                       {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(groupEditor);
+    const int lists = m_program.sentCount("ugso_trGetList");
+    QObject *groupOptions = optionList(groupEditor, "city.crud");
+    QVERIFY(groupOptions);
+    QVERIFY(m_program.waitForSent("ugso_trGetList", lists + 1));
+    // The values of the chosen option group, of this group only.
+    const QString cityType = m_program.query("SELECT id FROM security_option_types WHERE code = 'city.crud'").toString();
+    QTRY_COMPARE(m_program.sent("ugso_trGetList").last().value("rst_id_sot1").toString(), cityType);
+    QJsonObject request = m_program.sent("ugso_trGetList").last();
+    QCOMPARE(request.value("rst_id_group").toString(), group);
+    QVERIFY(!request.contains("rst_id_owner"));
+    QObject *values = groupOptions->property("valueView").value<QObject *>();
+    const QString valueId = m_program.query("SELECT id FROM user_group_security_options WHERE rst_id_group = ? AND "
+                                            "rst_id_so = ?", {group, readOption}).toString();
+    int row = -1;
+    auto *valueRows = values->property("model").value<QAbstractItemModel *>();
+    QTRY_VERIFY([&] {
+        QMetaObject::invokeMethod(valueRows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                  Q_ARG(QVariant, QVariant(valueId)));
+        return row >= 0;
+    }());
+    QMetaObject::invokeMethod(values, "selectRow", Q_ARG(QVariant, row));
+    QVariant opened;
+    QMetaObject::invokeMethod(groupOptions, "openValue", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> optionEditor = opened.value<QObject *>();
+    QVERIFY(optionEditor);
+    QCOMPARE(optionEditor->property("state").toString(), QString("UGSO"));
+    QCOMPARE(optionEditor->property("secureControllerName").toString(), QString("city"));
+    QQuickItem *check = pageControl(optionEditor, "option_value_check");
+    QTRY_VERIFY(check->property("legalChecked").toBool());
+    QTRY_VERIFY(!optionEditor->property("form").value<QObject *>()->property("isBusy").toBool());
+    check->setProperty("checked", false);
+    const int updates = m_program.sentCount("ugso_trUpdate");
+    press(optionEditor, "okButton");
+    QVERIFY(m_program.waitForSent("ugso_trUpdate", updates + 1));
+    request = m_program.sent("ugso_trUpdate").last();
+    for (const char *key : {"FN", "RECEIVER", "SIGN"})
+        request.remove(key);
+    QCOMPARE(request.toVariantMap(), (QVariantMap{{"id", valueId}, {"option_value", "0"}}));
+    QTRY_VERIFY(optionEditor.isNull());
+    QCOMPARE(operatorCityList(), QString("0/50"));
+    QVERIFY(m_program.closePage(groupEditor));
+
+    // The operator's own values (a platform server makes them with the user), set all at once:
+    // "Yes" grants what the group withholds, "No" withdraws what it grants.
+    m_program.query("INSERT INTO user_security_options (rst_id_owner, rst_id_so, option_value, is_using) "
+                    "SELECT ?, id, '0', 0 FROM security_options WHERE code LIKE 'city.crud.%' AND data_type = 'bool'",
+                    {user});
+    const int options = m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ?", {user})
+                            .toInt();
+    QVERIFY(options > 1);
+    QPointer<QObject> userEditor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml",
+                                                      {{"state", "EDIT"}, {"id", user}});
+    QVERIFY(userEditor);
+    QObject *userOptions = optionList(userEditor, "city.crud");
+    QVERIFY(userOptions);
+    auto *userRows = userOptions->property("valueView").value<QObject *>()->property("model").value<QAbstractItemModel *>();
+    QTRY_COMPARE(userRows->rowCount(), options);
+    const auto setAll = [&](const QString &button, const QString &value) {
+        const int locks = m_program.sentCount("uso_trLock");
+        const int unlocks = m_program.sentCount("uso_trUnlock");
+        m_program.watchdog().answerNext(QMessageBox::Yes);
+        press(userEditor, button);
+        QTRY_COMPARE(m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ? AND "
+                                     "option_value = ? AND is_using = 1", {user, value}).toInt(), options);
+        QTRY_VERIFY(!userOptions->property("isSettingAll").toBool());
+        QCOMPARE(m_program.sentCount("uso_trLock") - locks, options);
+        QVERIFY(m_program.waitForSent("uso_trUnlock", unlocks + options));
+        // Each update went out under its granted lock and each lock was given back.
+        QList<QJsonObject> all;
+        for (const QJsonObject &event : m_program.server().events()) {
+            const QJsonObject message = event.value("message").toObject();
+            if (message.value("FN").toString().startsWith("uso_tr") && message.value("FN") != "uso_trGetList")
+                all.append(message);
+        }
+        QCOMPARE(all.last().value("FN").toString(), QString("uso_trUnlock"));
+        for (int i = 0; i + 2 < all.size(); ++i) {
+            if (all[i].value("FN") != "uso_trUpdate")
+                continue;
+            QCOMPARE(all[i - 1].value("FN").toString(), QString("uso_trLock"));
+            QCOMPARE(all[i - 1].value("id"), all[i].value("id"));
+            QCOMPARE(all[i].value("is_using").toString(), QString("1"));
+        }
+        m_program.watchdog().reset();
+    };
+    setAll("setAllYesButton", "1");
+    QCOMPARE(operatorCityList(), QString("10/"));
+    // Nothing left to change: nothing asked, nothing sent.
+    const int updatesBefore = m_program.sentCount("uso_trUpdate");
+    press(userEditor, "setAllYesButton");
+    QTest::qWait(300);
+    QVERIFY(m_program.watchdog().boxes().isEmpty());
+    QCOMPARE(m_program.sentCount("uso_trUpdate"), updatesBefore);
+
+    m_program.query("UPDATE user_group_security_options SET option_value = '1' WHERE id = ?", {valueId});
+    setAll("setAllNoButton", "0");
+    QCOMPARE(operatorCityList(), QString("0/50"));
+    QVERIFY(m_program.closePage(userEditor));
+    m_program.query("DELETE FROM user_security_options WHERE rst_id_owner = ?", {user});
+    QCOMPARE(operatorCityList(), QString("10/"));
 }
 
 int main(int argc, char *argv[])
