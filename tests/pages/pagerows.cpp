@@ -15,8 +15,8 @@ const QVector<PageRow> &pageRows()
           "SELECT name FROM sms WHERE id = ?", "sms", "200", "UPDATE: Untitled error for controller sms"}},
         {"qrc:/qml/user/user/UserTable.qml", "user", PageList::Shared, {}},
         {"qrc:/qml/user/user/UserEditor.qml", "user", PageList::None,
-         {"INSERT INTO users (sign, rst_id_group) SELECT 'clerk', id FROM user_groups WHERE code = 'admin' "
-          "ORDER BY id LIMIT 1 RETURNING id",
+         {"INSERT INTO users (sign, rst_id_group, utc_offset) SELECT 'clerk', id, 345 FROM user_groups "
+          "WHERE code = 'admin' ORDER BY id LIMIT 1 RETURNING id",
           "sign", "desk clerk",
           {"id", "rst_id_group", "sign", "first_name", "last_name", "middle_name", "phone", "blocked",
            "override_group_low_balance", "enabled_low_balance", "low_balance", "inner_note", "max_sim_calls",
@@ -24,7 +24,7 @@ const QVector<PageRow> &pageRows()
           "SELECT sign FROM users WHERE id = ?", "users", "252", "UPDATE: Sign already exist in db"}},
         {"qrc:/qml/user/user-group/UserGroupTable.qml", "ug", PageList::Shared, {}},
         {"qrc:/qml/user/user-group/UserGroupEditor.qml", "ug", PageList::None,
-         {"SELECT id FROM user_groups WHERE name = 'Operators'", "description", "Night shift",
+         {"UPDATE user_groups SET utc_offset = 570 WHERE name = 'Operators' RETURNING id", "description", "Night shift",
           {"id", "name", "utc_offset", "description"}, "SELECT description FROM user_groups WHERE id = ?", "user_groups",
           "", "UPDATE: Undefined error"}},
         {"qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml", "userGuiSession", PageList::None,

@@ -3,7 +3,8 @@
 // client's list), a city added, edited and removed in both, a record locked by the other client
 // that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
 // database saved to a file; the security option pages granting and withdrawing an operator's
-// rights as the stand-in enforces them.
+// rights as the stand-in enforces them; a saved GUI session that is no JSON object is not sent, and
+// a group's new UTC offset only with the operator's yes.
 #include "pageprogram.h"
 #include "secondclient.h"
 
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPointer>
 #include <QQuickItem>
@@ -97,6 +99,7 @@ private slots:
     void refusedListEndsTheWait();
     void crashDatabaseSaved();
     void securityOptionPages();
+    void editorsCheckAndAskFirst();
 
 private:
     // The security option list of a user or group editor, shown with the option group of code.
@@ -484,6 +487,64 @@ void TestPageFlows::securityOptionPages()
     QVERIFY(m_program.closePage(userEditor));
     m_program.query("DELETE FROM user_security_options WHERE rst_id_owner = ?", {user});
     QCOMPARE(operatorCityList(), QString("10/"));
+}
+
+void TestPageFlows::editorsCheckAndAskFirst()
+{
+    const QString admin = m_program.query("SELECT id FROM users WHERE sign = 'admin'").toString();
+    // A new GUI session starts with the shell's arrangement; a value that is no JSON object stays.
+    QPointer<QObject> session = m_program.openPage("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml",
+                                                   {{"rst_id_owner", admin}});
+    QVERIFY(session);
+    QQuickItem *value = pageControl(session, "value");
+    const QJsonDocument arrangement = QJsonDocument::fromJson(value->property("text").toString().toUtf8());
+    QVERIFY(arrangement.isObject() && arrangement.object().contains("openFrames"));
+    pageControl(session, "name")->setProperty("text", "Night desk");
+    const int news = m_program.sentCount("userGuiSession_trNew");
+    for (const QString &broken : {QString("{\"openFrames\": ["), QString("[1, 2]"), QString("")}) {
+        value->setProperty("text", broken);
+        press(session, "okButton");
+        QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The value is not a valid JSON object"});
+        m_program.watchdog().reset();
+        QTest::qWait(100);
+        QCOMPARE(m_program.sentCount("userGuiSession_trNew"), news);
+        QVERIFY(session);
+    }
+    value->setProperty("text", "{\"openFrames\": []}");
+    press(session, "okButton");
+    QVERIFY(m_program.waitForSent("userGuiSession_trNew", news + 1));
+    QTRY_VERIFY(session.isNull());
+    QCOMPARE(m_program.query("SELECT value FROM user_gui_sessions WHERE name = 'Night desk' AND rst_id_owner = ?",
+                             {admin}).toString(), QString("{\"openFrames\": []}"));
+
+    // A group's offset: "no" keeps the editor open and sends nothing; "yes" sends it.
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    m_program.query("UPDATE user_groups SET utc_offset = 180 WHERE id = ?", {group});
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(editor);
+    QQuickItem *offset = pageControl(editor, "utc_offset");
+    QTRY_VERIFY(offset->property("currentMinutes").toString() == "180");
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    QVariant index;
+    QMetaObject::invokeMethod(offset, "indexOfMinutes", Q_RETURN_ARG(QVariant, index), Q_ARG(QVariant, 330));
+    offset->setProperty("currentIndex", index);
+    const int updates = m_program.sentCount("ug_trUpdate");
+    const QString question = "After update current connections of group will be closed. Do you want to update?";
+    m_program.watchdog().answerNext(QMessageBox::No);
+    press(editor, "okButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{question});
+    m_program.watchdog().reset();
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("ug_trUpdate"), updates);
+    QVERIFY(editor);
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(editor, "okButton");
+    QVERIFY(m_program.waitForSent("ug_trUpdate", updates + 1));
+    QCOMPARE(m_program.sent("ug_trUpdate").last().value("utc_offset").toString(), QString("330"));
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT utc_offset FROM user_groups WHERE id = ?", {group}).toInt(), 330);
+    m_program.watchdog().reset();
 }
 
 int main(int argc, char *argv[])

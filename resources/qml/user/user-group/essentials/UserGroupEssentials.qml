@@ -88,15 +88,12 @@ ColumnLayout {
                 essentials.send();
                 return;
             }
-            var closing = editor.isCloseOnSa;
+            // OK has asked to close on the answer by now; "no" takes that back.
             var question = Dialog.question(
                         qsTr("After update current connections of group will be closed. Do you want to update?"));
             if (!question)
                 return;
-            question.yes.connect(function () {
-                editor.isCloseOnSa = closing;
-                essentials.send();
-            });
+            question.yes.connect(function () { essentials.send(); });
             question.no.connect(function () { editor.isCloseOnSa = false; });
         }
 
