@@ -4,18 +4,22 @@
 // that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
 // database saved to a file; the security option pages granting and withdrawing an operator's
 // rights as the stand-in enforces them; a saved GUI session that is no JSON object is not sent, and
-// a group's new UTC offset only with the operator's yes.
+// a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
+// in the roles dialog and hidden in the city table.
 #include "pageprogram.h"
 #include "secondclient.h"
 
 #include "startup/startup.h"
 
+#include "gui/dialog/roles.h"
+#include "gui/widget/tablewidget.h"
+
 #include "model/orlem/city/city.h"
 #include "model/orlem/sms/sms.h"
-#include "model/tavik/user/user.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPointer>
@@ -100,6 +104,7 @@ private slots:
     void crashDatabaseSaved();
     void securityOptionPages();
     void editorsCheckAndAskFirst();
+    void hiddenColumnsOption();
 
 private:
     // The security option list of a user or group editor, shown with the option group of code.
@@ -545,6 +550,103 @@ void TestPageFlows::editorsCheckAndAskFirst()
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(m_program.query("SELECT utc_offset FROM user_groups WHERE id = ?", {group}).toInt(), 330);
     m_program.watchdog().reset();
+}
+
+void TestPageFlows::hiddenColumnsOption()
+{
+    const QString id = m_program.query("SELECT g.id FROM user_group_security_options g JOIN security_options so ON "
+                                       "so.id = g.rst_id_so WHERE so.code = 'city.crud.table_mapping' AND g.rst_id_group = "
+                                       "(SELECT rst_id_group FROM users WHERE sign = 'admin')").toString();
+    QVERIFY(!id.isEmpty());
+    m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
+    const auto open = [&](const QString &controller) {
+        QObject *editor = m_program.openPage("qrc:/qml/security-options/SecurityOptionsEditor.qml",
+                                             {{"state", "UGSO"}, {"id", id}, {"secureControllerName", controller}});
+        if (editor) {
+            QTest::qWaitFor([&] { return editor->property("isList").toBool(); });
+            QTest::qWaitFor([&] { return !editor->property("form").value<QObject *>()->property("isBusy").toBool(); });
+        }
+        return editor;
+    };
+    const auto roleCount = [](QObject *editor) {
+        return pageControl(editor, "roleView")->property("rowCount").toInt();
+    };
+
+    // Roles chosen in the dialog join the list once, with their captions.
+    QPointer<QObject> editor = open("city");
+    QVERIFY(editor);
+    QCOMPARE(roleCount(editor), 0);
+    for (const QStringList &chosen : {QStringList{"name", "coords_vertex"}, QStringList{"name", "dt_utc_insert"}}) {
+        press(editor, "addRolesButton");
+        Gui::Dialog::Roles *dialog = nullptr;
+        QTRY_VERIFY([&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *found = qobject_cast<Gui::Dialog::Roles *>(widget); found && found->isVisible())
+                    dialog = found;
+            }
+            return dialog != nullptr;
+        }());
+        QTableWidget *table = dialog->table();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (chosen.contains(table->item(row, 1)->text()))
+                table->selectionModel()->select(table->model()->index(row, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        dialog->accept();
+    }
+    QTRY_COMPARE(roleCount(editor), 3);
+    const int updates = m_program.sentCount("ugso_trUpdate");
+    press(editor, "okButton");
+    QVERIFY(m_program.waitForSent("ugso_trUpdate", updates + 1));
+    QTRY_VERIFY(editor.isNull());
+    const QJsonArray stored = QJsonDocument::fromJson(
+        m_program.query("SELECT option_value FROM user_group_security_options WHERE id = ?", {id}).toString().toUtf8())
+                                  .array();
+    QCOMPARE(stored.size(), 3);
+    QVERIFY(stored.contains("name") && stored.contains("coords_vertex") && stored.contains("dt_utc_insert"));
+
+    // Two selected roles removed: exactly those two.
+    editor = open("city");
+    QVERIFY(editor);
+    QTRY_COMPARE(roleCount(editor), 3);
+    QObject *roles = pageControl(editor, "roleView");
+    QObject *selection = roles->property("selection").value<QObject *>();
+    QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, 0), Q_ARG(QVariant, 0));
+    QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, 2), Q_ARG(QVariant, 2));
+    roles->setProperty("currentRow", 2);
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(editor, "removeRolesButton");
+    QTRY_COMPARE(roleCount(editor), 1);
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Remove selected rows?"});
+    m_program.watchdog().reset();
+    QCOMPARE(editor->property("rolesText").toString(), QString("[\"%1\"]").arg(stored.at(1).toString()));
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QTRY_COMPARE(m_program.query("SELECT option_value FROM user_group_security_options WHERE id = ?", {id}).toString(),
+                 QString("[\"%1\"]").arg(stored.at(1).toString()));
+
+    // The admin's city table hides the column the group's option now names.
+    QTest::qWait(300);
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
+    QVERIFY(table);
+    const auto columnShown = [&](const QString &role) {
+        QVariant column;
+        QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "findColumn", Q_RETURN_ARG(QVariant, column),
+                                  Q_ARG(QVariant, role));
+        return column.value<QObject *>()->property("visible").toBool();
+    };
+    QVERIFY(!columnShown(stored.at(1).toString()));
+    QVERIFY(columnShown(stored.at(0).toString()));
+    QVERIFY(m_program.closePage(table));
+
+    // A list option of a controller the program does not know cannot offer roles.
+    editor = open("nosuch");
+    QVERIFY(editor);
+    press(editor, "addRolesButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Absent secure option for controller nosuch"});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(editor));
+    m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
 }
 
 int main(int argc, char *argv[])
