@@ -5,7 +5,8 @@
 // database saved to a file; the security option pages granting and withdrawing an operator's
 // rights as the stand-in enforces them; a saved GUI session that is no JSON object is not sent, and
 // a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
-// in the roles dialog and hidden in the city table.
+// in the roles dialog and hidden in the city table; the user and group pickers' results, and a
+// user's sessions closed from the session table (last: it ends the second client's connection).
 #include "pageprogram.h"
 #include "secondclient.h"
 
@@ -105,6 +106,7 @@ private slots:
     void securityOptionPages();
     void editorsCheckAndAskFirst();
     void hiddenColumnsOption();
+    void userPickersAndSessions();
 
 private:
     // The security option list of a user or group editor, shown with the option group of code.
@@ -647,6 +649,76 @@ void TestPageFlows::hiddenColumnsOption()
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(editor));
     m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
+}
+
+void TestPageFlows::userPickersAndSessions()
+{
+    const QString operatorId = m_program.query("SELECT id FROM users WHERE sign = 'operator'").toString();
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    const auto choose = [&](const QString &url, const QString &state, const QString &id) {
+        QPointer<QObject> picker = m_program.openPage(url, {{"state", state}});
+        QSignalSpy chosen(picker, SIGNAL(select(QVariant)));
+        QObject *view = itemWith(picker, "hardFilters");
+        QTest::qWaitFor([&] { return shownRow(picker, id) >= 0; });
+        QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, shownRow(picker, id)));
+        QMetaObject::invokeMethod(view, "doubleClickAction");
+        QTest::qWaitFor([&] { return picker.isNull(); });
+        return chosen.isEmpty() ? QVariant() : chosen.first().first();
+    };
+    const QString userTable = "qrc:/qml/user/user/UserTable.qml";
+    const QString groupTable = "qrc:/qml/user/user-group/UserGroupTable.qml";
+    QCOMPARE(choose(userTable, "SELECT", operatorId).toList(),
+             (QVariantList{QVariantMap{{"id", operatorId}, {"sign", "operator"}}}));
+    QCOMPARE(choose(userTable, "MULTI_SELECT", operatorId).toList(), QVariantList{operatorId});
+    QCOMPARE(choose(groupTable, "SELECT", group).toMap(), (QVariantMap{{"rst_id_group", group}}));
+    QCOMPARE(choose(groupTable, "MULTI_SELECT", group).toList(), QVariantList{group});
+
+    // The user table narrowed to one group, which it keeps for the next time.
+    QPointer<QObject> users = m_program.openPage(userTable);
+    QTRY_VERIFY(shownRow(users, operatorId) >= 0);
+    const int all = shownRows(users)->rowCount();
+    QQuickItem *groups = pageControl(users, "groupBox");
+    int groupRow = -1;
+    QMetaObject::invokeMethod(groups->property("model").value<QObject *>(), "checkValueByRole",
+                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
+    QVERIFY(groupRow >= 0);
+    groups->setProperty("currentIndex", groupRow);
+    QMetaObject::invokeMethod(groups, "activated", Q_ARG(int, groupRow));
+    const int inGroup = m_program.query("SELECT count(*) FROM users WHERE rst_id_group = ?", {group}).toInt();
+    QTRY_COMPARE(shownRows(users)->rowCount(), inGroup);
+    QVERIFY(inGroup < all && shownRow(users, operatorId) >= 0);
+    QVERIFY(m_program.closePage(users));
+    users = m_program.openPage(userTable);
+    QTRY_COMPARE(shownRows(users)->rowCount(), inGroup);
+    QVERIFY(m_program.closePage(users));
+
+    // Closing a session closes every open session of its user: only the owner is sent.
+    const QString second = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
+    const QString now = QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString row = insert("INSERT INTO user_sessions (sign, rst_id_owner, dt_start, dt_end, dt_utc_insert, "
+                               "dt_utc_last_update) VALUES ('second', " + second + ", " + now + ", 0, " + now + ", "
+                               + now + ") RETURNING id");
+    QPointer<QObject> sessions = m_program.openPage("qrc:/qml/user/user-session/UserSessionTable.qml");
+    QTRY_VERIFY(shownRow(sessions, row) >= 0);
+    QMetaObject::invokeMethod(itemWith(sessions, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(sessions, row)));
+    QVariant opened;
+    QMetaObject::invokeMethod(itemWith(sessions, "inEditor"), "openUser", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> userEditor = opened.value<QObject *>();
+    QVERIFY(userEditor);
+    QCOMPARE(userEditor->property("id").toString(), second);
+    QVERIFY(m_program.closePage(userEditor));
+    const int closes = m_program.sentCount("userSession_trClose");
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(sessions, "closeSessionButton");
+    QVERIFY(m_program.waitForSent("userSession_trClose", closes + 1));
+    QJsonObject request = m_program.sent("userSession_trClose").last();
+    for (const char *key : {"FN", "RECEIVER", "SIGN"})
+        request.remove(key);
+    QCOMPARE(request.toVariantMap(), (QVariantMap{{"rst_id_owner", second}}));
+    QTRY_VERIFY(!sessions->property("isBusy").toBool());
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Confirm closing session"});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(sessions));
 }
 
 int main(int argc, char *argv[])
