@@ -12,12 +12,18 @@
 
 #include "startup/startup.h"
 
+#include "gui/core/context.h"
+#include "gui/core/global.h"
 #include "gui/dialog/roles.h"
+#include "gui/frame/frames.h"
+#include "gui/mainwindow/guisessionmenu.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "gui/widget/tablewidget.h"
 
 #include "model/orlem/city/city.h"
 #include "model/orlem/sms/sms.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QJsonArray>
@@ -499,10 +505,23 @@ void TestPageFlows::securityOptionPages()
 void TestPageFlows::editorsCheckAndAskFirst()
 {
     const QString admin = m_program.query("SELECT id FROM users WHERE sign = 'admin'").toString();
-    // A new GUI session starts with the shell's arrangement; a value that is no JSON object stays.
-    QPointer<QObject> session = m_program.openPage("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml",
-                                                   {{"rst_id_owner", admin}});
+    // The GUI-session menu's "New" opens the editor of a new session of the signed-in user; it
+    // starts with the shell's arrangement, and a value that is no JSON object stays.
+    auto *guiSessions = Gui::Context::mainWindow()->findChild<Gui::Private::GuiSessionMenu *>();
+    QVERIFY(guiSessions);
+    guiSessions->recreate();
+    QAction *create = nullptr;
+    for (QAction *action : guiSessions->actions()) {
+        if (action->text() == "&New")
+            create = action;
+    }
+    QVERIFY(create);
+    create->trigger();
+    QPointer<QObject> session = Gui::Global::currentFrames()->list().last();
     QVERIFY(session);
+    QCOMPARE(session->property("url").toString(), QString("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml"));
+    QCOMPARE(session->property("state").toString(), QString("ADD"));
+    QCOMPARE(session->property("rst_id_owner").toString(), admin);
     QQuickItem *value = pageControl(session, "value");
     const QJsonDocument arrangement = QJsonDocument::fromJson(value->property("text").toString().toUtf8());
     QVERIFY(arrangement.isObject() && arrangement.object().contains("openFrames"));
