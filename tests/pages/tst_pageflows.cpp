@@ -112,6 +112,7 @@ private slots:
     void securityOptionPages();
     void editorsCheckAndAskFirst();
     void hiddenColumnsOption();
+    void userEditorTabs();
     void userPickersAndSessions();
 
 private:
@@ -668,6 +669,56 @@ void TestPageFlows::hiddenColumnsOption()
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(editor));
     m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
+}
+
+void TestPageFlows::userEditorTabs()
+{
+    const QString admin = m_program.query("SELECT id FROM users WHERE sign = 'admin'").toString();
+    insert("INSERT INTO user_gui_sessions (rst_id_owner, name, value) VALUES (" + admin + ", 'Tabs', '{}') RETURNING id");
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml", {{"state", "EDIT"}, {"id", admin}});
+    QVERIFY(editor);
+    QTRY_COMPARE(pageControl(editor, "sign")->property("legalText").toString(), QString("admin"));
+    QObject *tabBar = itemWith(editor, "tabContents")->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 4);
+    // Each tab asks for the user's own rows the first time it shows.
+    const int sessions = m_program.sentCount("userSession_trGetList");
+    tabBar->setProperty("currentIndex", 1);
+    QVERIFY(m_program.waitForSent("userSession_trGetList", sessions + 1));
+    const QJsonArray where = QJsonDocument::fromJson(
+        m_program.sent("userSession_trGetList").last().value("JSON_WHERE").toString().toUtf8()).array();
+    QVERIFY(QJsonDocument(where).toJson().contains("\"rst_id_owner\""));
+    const int saved = m_program.sentCount("userGuiSession_trGetList");
+    tabBar->setProperty("currentIndex", 2);
+    QVERIFY(m_program.waitForSent("userGuiSession_trGetList", saved + 1));
+    QCOMPARE(m_program.sent("userGuiSession_trGetList").last().value("rst_id_owner").toString(), admin);
+    tabBar->setProperty("currentIndex", 1);
+    tabBar->setProperty("currentIndex", 2);
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("userGuiSession_trGetList"), saved + 1);
+    QVERIFY(m_program.closePage(editor));
+
+    // A new user's other tabs stay closed until it is stored; stored, it holds a value row of
+    // every security option, not in use.
+    editor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml", {{"state", "ADD"}});
+    QVERIFY(editor);
+    QVERIFY(!pageControl(editor, "sessionsTab")->isEnabled());
+    QVERIFY(!pageControl(editor, "securityOptionsTab")->isEnabled());
+    QVERIFY(!pageControl(editor, "changePasswordButton")->isVisible());
+    pageControl(editor, "sign")->setProperty("text", "nightclerk");
+    pageControl(editor, "last_name")->setProperty("text", "Moroz");
+    const int news = m_program.sentCount("user_trNew");
+    press(editor, "applyButton");
+    QVERIFY(m_program.waitForSent("user_trNew", news + 1));
+    QVERIFY(!m_program.sent("user_trNew").last().contains("rst_id_blocked"));
+    QTRY_COMPARE(editor->property("state").toString(), QString("EDIT"));
+    QVERIFY(pageControl(editor, "securityOptionsTab")->isEnabled());
+    const QString created = m_program.query("SELECT id FROM users WHERE sign = 'nightclerk'").toString();
+    QCOMPARE(editor->property("id").toString(), created);
+    QCOMPARE(m_program.query("SELECT last_name FROM users WHERE id = ?", {created}).toString(), QString("Moroz"));
+    QCOMPARE(m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ? AND is_using = 0",
+                             {created}).toInt(),
+             m_program.query("SELECT count(*) FROM security_options WHERE id > 1").toInt());
+    QVERIFY(m_program.closePage(editor));
 }
 
 void TestPageFlows::userPickersAndSessions()
