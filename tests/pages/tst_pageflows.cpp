@@ -572,6 +572,37 @@ void TestPageFlows::editorsCheckAndAskFirst()
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(m_program.query("SELECT utc_offset FROM user_groups WHERE id = ?", {group}).toInt(), 330);
     m_program.watchdog().reset();
+
+    // A copy of the group gets a name of its own in the duplicating editor, and the group's rights.
+    editor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml", {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(editor);
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    const int frames = Gui::Global::currentFrames()->count();
+    QMetaObject::invokeMethod(pageControl(editor, "duplicateToolButton"), "clicked");
+    QTRY_COMPARE(Gui::Global::currentFrames()->count(), frames + 1);
+    QPointer<QObject> copy = Gui::Global::currentFrames()->list().last();
+    QCOMPARE(copy->property("state").toString(), QString("DUPLICATE"));
+    QQuickItem *name = pageControl(copy, "name");
+    QTRY_VERIFY(!name->property("legalText").toString().isEmpty());
+    QTRY_VERIFY(!copy->property("form").value<QObject *>()->property("isBusy").toBool());
+    name->setProperty("text", "Operators on call");
+    QVERIFY(pageControl(copy, "copySecurityRights")->property("checked").toBool());
+    const int duplicates = m_program.sentCount("ug_trDuplicate");
+    press(copy, "duplicateButton");
+    QVERIFY(m_program.waitForSent("ug_trDuplicate", duplicates + 1));
+    QCOMPARE(m_program.sent("ug_trDuplicate").last().value("copySecurityRights").toString(), QString("1"));
+    QTRY_VERIFY(copy.isNull());
+    const QString copied = m_program.query("SELECT id FROM user_groups WHERE name = 'Operators on call'").toString();
+    QVERIFY(!copied.isEmpty());
+    // The source's values, and a refusing value for every option the source has no row for.
+    const QString rights = "SELECT string_agg(rst_id_so || '=' || option_value, ',' ORDER BY rst_id_so) FROM "
+                           "user_group_security_options WHERE rst_id_group = ? AND rst_id_so IN (SELECT rst_id_so "
+                           "FROM user_group_security_options WHERE rst_id_group = ?)";
+    QCOMPARE(m_program.query(rights, {copied, group}).toString(), m_program.query(rights, {group, group}).toString());
+    QCOMPARE(m_program.query("SELECT count(*) FROM user_group_security_options WHERE rst_id_group = ? AND "
+                             "option_value = '1' AND rst_id_so NOT IN (SELECT rst_id_so FROM "
+                             "user_group_security_options WHERE rst_id_group = ?)", {copied, group}).toInt(), 0);
+    QVERIFY(m_program.closePage(editor));
 }
 
 void TestPageFlows::hiddenColumnsOption()

@@ -35,6 +35,10 @@ locked by another session, the right update_locked_record); trRemove and trDupli
 "remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
 "saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
 
+Users and user groups: a new one, and a copy, gets a value row of every security option, and a
+copy takes its source's rights ("copySecurityRights") and saved GUI sessions ("copySettings") as
+asked; see owners.py.
+
 Balance entries: "trNew" of a balance log ("cmpbl", "dbl") books the entry. Its balance type (which
 must exist) gives the group and the names "bg_name" and "bt_name"; the type's operation signs the
 amount ("1" credits it, any other value debits it); the owner's (the company's or the driver's,

@@ -104,7 +104,19 @@ ColumnLayout {
         fields: [name, description]
         titleRole: "name"
         toolBar: ToolBarEx {
-            ToolButtonDuplicateEditor { objectName: "duplicateButton" }
+            // A group's name is unique: a copy needs its own, so the copy is made in an editor.
+            ToolButtonDuplicateEditor {
+                function duplicate() {
+                    var editor = groupForm.editor;
+                    if (!editor)
+                        return null;
+                    var properties = { "id": groupForm.id, "state": "DUPLICATE", "isWindow": true,
+                                       "isNewInstance": true, "parentItem": editor };
+                    return GLOBAL.createQmlFrame(editor.url, properties);
+                }
+
+                objectName: "duplicateToolButton"
+            }
         }
         duplicateBar: CheckBoxEx {
             id: copyRights
