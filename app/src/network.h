@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/net/network.h"
+#include "gui/controller/network.h"
 
 #include <memory>
 

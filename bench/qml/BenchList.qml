@@ -1,6 +1,8 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 
-// The anchor of the benchmark: Qt's plain ListView over the same rows, one Text per column.
+// The anchor of the benchmark: Qt's plain ListView over the same rows, one Text per column, its
+// rows as high as the kit's table rows (so that both show the same rows).
 Item {
     id: page
 
@@ -13,7 +15,7 @@ Item {
         anchors.fill: parent
         model: page.controller.proxyModel
         delegate: Row {
-            height: 16
+            height: Math.max(1, Math.round(Screen.height * 0.015))
             spacing: 0
 
             Text { width: 60; text: model.id }
@@ -22,7 +24,7 @@ Item {
             Text { width: 110; text: model.phone }
             Text { width: 90; text: model.brand_name }
             Text { width: 60; text: model.rating }
-            Rectangle { width: 60; height: 16; color: model.color_rgb_code }
+            Rectangle { width: 60; height: parent.height; color: model.color_rgb_code }
             Text { width: 70; text: model.is_archived === "1" ? "\u2713" : "" }
             Text { width: 90; text: model.rst_id_user_locked === "1" ? "" : model.rst_id_user_locked }
             Text { width: 120; text: model.dt_utc_insert }

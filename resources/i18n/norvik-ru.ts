@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компания</translation>
     </message>
@@ -104,13 +104,73 @@
     </message>
     <message>
         <location line="+27"/>
-        <source>&amp;Attributes</source>
-        <translation>&amp;Атрибуты</translation>
+        <source>A&amp;ttributes</source>
+        <translation>Атри&amp;буты</translation>
     </message>
     <message>
         <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компании</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Терминальные компании</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водители</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водители в &amp;архиве</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Группы водителей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Отчеты о &amp;сбоях</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компании</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Терминальные компании</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Sessions</source>
+        <translation>Сессии водит&amp;елей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cars</source>
+        <translation>Авто&amp;мобили</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Brands</source>
+        <translation>&amp;Марки автомобилей</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car B&amp;ody Types</source>
+        <translation>&amp;Типы кузова</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Colors</source>
+        <translation>&amp;Цвета автомобилей</translation>
     </message>
     <message>
         <source>&amp;Users</source>

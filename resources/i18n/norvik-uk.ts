@@ -78,7 +78,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+18"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
         <source>&amp;Company</source>
         <translation>&amp;Компанія</translation>
     </message>
@@ -104,13 +104,73 @@
     </message>
     <message>
         <location line="+27"/>
-        <source>&amp;Attributes</source>
-        <translation>&amp;Атрибути</translation>
+        <source>A&amp;ttributes</source>
+        <translation>Атри&amp;бути</translation>
     </message>
     <message>
         <location filename="../../app/src/shell/menucommands.cpp" line="+8"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компанії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Термінальні компанії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Drivers</source>
+        <translation>&amp;Водії</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Drivers In &amp;Archive</source>
+        <translation>Водії в &amp;архіві</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Driver &amp;Groups</source>
+        <translation>&amp;Групи водіїв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>C&amp;rash Reports</source>
         <translation>Звіти про &amp;збої</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Companies</source>
+        <translation>&amp;Компанії</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Terminal Companies</source>
+        <translation>&amp;Термінальні компанії</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Driver &amp;Sessions</source>
+        <translation>&amp;Сесії водіїв</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cars</source>
+        <translation>Авто&amp;мобілі</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Brands</source>
+        <translation>&amp;Марки автомобілів</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car B&amp;ody Types</source>
+        <translation>&amp;Типи кузова</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Car &amp;Colors</source>
+        <translation>&amp;Кольори автомобілів</translation>
     </message>
     <message>
         <source>&amp;Users</source>

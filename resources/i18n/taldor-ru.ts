@@ -90,11 +90,68 @@
     </message>
 </context>
 <context>
+    <name>CompanyBalanceTable</name>
+    <message>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <source>Company balance group can not be All</source>
+        <translation>Группа баланса компании не может быть «Все»</translation>
+    </message>
+</context>
+<context>
     <name>CompanyBox</name>
     <message>
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
         <translation>Компания</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEditor</name>
+    <message>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance</source>
+        <translation>Баланс</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEssentials</name>
+    <message>
+        <location filename="../qml/company/company/essentials/CompanyEssentials.qml" line="+47"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance:</source>
+        <translation>Баланс:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Lost profit:</source>
+        <translation>Упущенная выгода:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Is system:</source>
+        <translation>Системная:</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyTable</name>
+    <message>
+        <location filename="../qml/company/company/CompanyTable.qml" line="+18"/>
+        <source>Companies</source>
+        <translation>Компании</translation>
     </message>
 </context>
 <context>
@@ -152,6 +209,42 @@
     </message>
 </context>
 <context>
+    <name>DriverArchive</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverArchive.qml" line="+20"/>
+        <source>Confirm moving to archive</source>
+        <translation>Подтвердите перемещение в архив</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Confirm returning from archive</source>
+        <translation>Подтвердите возврат из архива</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Archive operation successfully completed</source>
+        <translation>Операция с архивом успешно выполнена</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Return from archive...</source>
+        <translation>Вернуть из архива...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move to archive...</source>
+        <translation>Переместить в архив...</translation>
+    </message>
+</context>
+<context>
+    <name>DriverArchiveTable</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
+        <source>Drivers In Archive</source>
+        <translation>Водители в архиве</translation>
+    </message>
+</context>
+<context>
     <name>DriverBox</name>
     <message>
         <location filename="../qml/components/subject/DriverBox.qml" line="+11"/>
@@ -162,6 +255,381 @@
         <location line="+13"/>
         <source>Auto assign</source>
         <translation>Автоназначение</translation>
+    </message>
+</context>
+<context>
+    <name>DriverEditor</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverEditor.qml" line="+16"/>
+        <source>Cars</source>
+        <translation>Автомобили</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Balance</source>
+        <translation>Баланс</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Payments Log</source>
+        <translation>Журнал платежей</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paid services</source>
+        <translation>Платные услуги</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sessions</source>
+        <translation>Сеансы</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+</context>
+<context>
+    <name>DriverEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverEssentials.qml" line="+51"/>
+        <source>Confirm to remove recommender</source>
+        <translation>Подтвердите удаление рекомендателя</translation>
+    </message>
+    <message>
+        <location line="+139"/>
+        <source>system</source>
+        <translation>система</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Driver</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Id:</source>
+        <translation>Ид.:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Driver group</source>
+        <translation>Группа водителей</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Car company</source>
+        <translation>Компания автомобиля</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Status:</source>
+        <translation>Статус:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Last name:</source>
+        <translation>Фамилия:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle name:</source>
+        <translation>Отчество:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Secondary phone:</source>
+        <translation>Второй телефон:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recommender:</source>
+        <translation>Рекомендатель:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Remove...</source>
+        <translation>Удалить...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Balance:</source>
+        <translation>Баланс:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rating:</source>
+        <translation>Рейтинг:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>More...</source>
+        <translation>Подробнее...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>System note:</source>
+        <translation>Системная заметка:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Automatic archiving</source>
+        <translation>Автоматическая архивация</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Order receiving priority</source>
+        <translation>Приоритет получения заказов</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Change Password...</source>
+        <translation>Сменить пароль...</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Override duty amount</source>
+        <translation>Своя сумма дежурства</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+16"/>
+        <source>Duty amount:</source>
+        <translation>Сумма дежурства:</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Override duty amount for a month</source>
+        <translation>Своя сумма дежурства на месяц</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Latitude:</source>
+        <translation>Широта:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longitude:</source>
+        <translation>Долгота:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Altitude:</source>
+        <translation>Высота:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Is moving:</source>
+        <translation>В движении:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Course:</source>
+        <translation>Курс:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fix GPS:</source>
+        <translation>Фиксация GPS:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Additional payment</source>
+        <translation>Дополнительная оплата</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+41"/>
+        <source>Override group</source>
+        <translation>Вместо группы</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Enable additional payment</source>
+        <translation>Включить дополнительную оплату</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Percent:</source>
+        <translation>Процент:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Absolute values:</source>
+        <translation>Абсолютные значения:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Distance penalty</source>
+        <translation>Штраф за расстояние</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Enable distance penalty</source>
+        <translation>Включить штраф за расстояние</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Distance - Penalty:</source>
+        <translation>Расстояние - Штраф:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel per day:</source>
+        <translation>Отмен в день:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverGroupEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-group/DriverGroupEditor.qml" line="+56"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Id:</source>
+        <translation>Ид.:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Additional payment</source>
+        <translation>Дополнительная оплата</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enable additional payment</source>
+        <translation>Включить дополнительную оплату</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Percent:</source>
+        <translation>Процент:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Absolute values:</source>
+        <translation>Абсолютные значения:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Distance penalty</source>
+        <translation>Штраф за расстояние</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enable distance penalty</source>
+        <translation>Включить штраф за расстояние</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Distance - Penalty:</source>
+        <translation>Расстояние - Штраф:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel per day:</source>
+        <translation>Отмен в день:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverGroupTable</name>
+    <message>
+        <location filename="../qml/driver/driver-group/DriverGroupTable.qml" line="+17"/>
+        <source>Driver Groups</source>
+        <translation>Группы водителей</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingLogTable</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverRatingLogTable.qml" line="+20"/>
+        <source>Driver Rating Log</source>
+        <translation>Журнал рейтинга водителя</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Client</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>DriverTable</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverTable.qml" line="+48"/>
+        <source>Drivers</source>
+        <translation>Водители</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Update drivers</source>
+        <translation>Обновить водителей</translation>
     </message>
 </context>
 <context>
@@ -188,7 +656,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+252"/>
+        <location filename="../qml/components/editor/Form.qml" line="+255"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
@@ -198,7 +666,7 @@
         <translation>Количество:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Remove source record</source>
         <translation>Удалить исходную запись</translation>
     </message>
@@ -610,26 +1078,44 @@
     </message>
 </context>
 <context>
-    <name>TableViewColumnDriverStatus</name>
+    <name>TerminalCompanyEditor</name>
     <message>
-        <location filename="../qml/components/table/tableviewcolumns/TableViewColumnDriverStatus.qml" line="+12"/>
-        <source>Free</source>
-        <translation>Свободен</translation>
+        <location filename="../qml/company/terminal-company/TerminalCompanyEditor.qml" line="+46"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Busy</source>
-        <translation>Занят</translation>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>On order</source>
-        <translation>На заказе</translation>
+        <location line="+13"/>
+        <source>Blocked</source>
+        <translation>Заблокирована</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>SOS</source>
-        <translation>SOS</translation>
+        <location line="+9"/>
+        <source>Change password...</source>
+        <translation>Сменить пароль...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Inner note</source>
+        <translation>Внутренняя заметка</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalCompanyTable</name>
+    <message>
+        <location filename="../qml/company/terminal-company/TerminalCompanyTable.qml" line="+17"/>
+        <source>Terminal Companies</source>
+        <translation>Терминальные компании</translation>
     </message>
 </context>
 <context>
@@ -651,7 +1137,7 @@
 <context>
     <name>ToolButtonDuplicateEditor</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+31"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+32"/>
         <source>Duplicate</source>
         <translation>Дублировать</translation>
     </message>
@@ -659,7 +1145,7 @@
 <context>
     <name>ToolButtonEdit</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+9"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+10"/>
         <source>Edit</source>
         <translation>Изменить</translation>
     </message>

@@ -90,11 +90,68 @@
     </message>
 </context>
 <context>
+    <name>CompanyBalanceTable</name>
+    <message>
+        <location filename="../qml/company/company/balance/CompanyBalanceTable.qml" line="+111"/>
+        <source>Company balance group can not be All</source>
+        <translation>Група балансу компанії не може бути «Усі»</translation>
+    </message>
+</context>
+<context>
     <name>CompanyBox</name>
     <message>
         <location filename="../qml/components/subject/CompanyBox.qml" line="+18"/>
         <source>Company</source>
         <translation>Компанія</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEditor</name>
+    <message>
+        <location filename="../qml/company/company/CompanyEditor.qml" line="+27"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance</source>
+        <translation>Баланс</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyEssentials</name>
+    <message>
+        <location filename="../qml/company/company/essentials/CompanyEssentials.qml" line="+47"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Balance:</source>
+        <translation>Баланс:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Lost profit:</source>
+        <translation>Втрачений прибуток:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Is system:</source>
+        <translation>Системна:</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyTable</name>
+    <message>
+        <location filename="../qml/company/company/CompanyTable.qml" line="+18"/>
+        <source>Companies</source>
+        <translation>Компанії</translation>
     </message>
 </context>
 <context>
@@ -152,6 +209,42 @@
     </message>
 </context>
 <context>
+    <name>DriverArchive</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverArchive.qml" line="+20"/>
+        <source>Confirm moving to archive</source>
+        <translation>Підтвердіть переміщення до архіву</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Confirm returning from archive</source>
+        <translation>Підтвердіть повернення з архіву</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Archive operation successfully completed</source>
+        <translation>Операцію з архівом успішно виконано</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Return from archive...</source>
+        <translation>Повернути з архіву...</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move to archive...</source>
+        <translation>Перемістити до архіву...</translation>
+    </message>
+</context>
+<context>
+    <name>DriverArchiveTable</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
+        <source>Drivers In Archive</source>
+        <translation>Водії в архіві</translation>
+    </message>
+</context>
+<context>
     <name>DriverBox</name>
     <message>
         <location filename="../qml/components/subject/DriverBox.qml" line="+11"/>
@@ -162,6 +255,381 @@
         <location line="+13"/>
         <source>Auto assign</source>
         <translation>Автопризначення</translation>
+    </message>
+</context>
+<context>
+    <name>DriverEditor</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverEditor.qml" line="+16"/>
+        <source>Cars</source>
+        <translation>Автомобілі</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Balance</source>
+        <translation>Баланс</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Payments Log</source>
+        <translation>Журнал платежів</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paid services</source>
+        <translation>Платні послуги</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sessions</source>
+        <translation>Сеанси</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Photo</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+</context>
+<context>
+    <name>DriverEssentials</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverEssentials.qml" line="+51"/>
+        <source>Confirm to remove recommender</source>
+        <translation>Підтвердіть видалення рекомендувача</translation>
+    </message>
+    <message>
+        <location line="+139"/>
+        <source>system</source>
+        <translation>система</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Driver</source>
+        <translation>Водій</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Id:</source>
+        <translation>Ід.:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>City</source>
+        <translation>Місто</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Driver group</source>
+        <translation>Група водіїв</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Car company</source>
+        <translation>Компанія автомобіля</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Status:</source>
+        <translation>Статус:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Last name:</source>
+        <translation>Прізвище:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>First name:</source>
+        <translation>Ім&apos;я:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Middle name:</source>
+        <translation>По батькові:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Secondary phone:</source>
+        <translation>Другий телефон:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recommender:</source>
+        <translation>Рекомендувач:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Remove...</source>
+        <translation>Видалити...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Balance:</source>
+        <translation>Баланс:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Rating:</source>
+        <translation>Рейтинг:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>More...</source>
+        <translation>Докладніше...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>System note:</source>
+        <translation>Системна примітка:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Automatic archiving</source>
+        <translation>Автоматична архівація</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Order receiving priority</source>
+        <translation>Пріоритет отримання замовлень</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Blocked</source>
+        <translation>Заблокований</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Change Password...</source>
+        <translation>Змінити пароль...</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Override duty amount</source>
+        <translation>Власна сума чергування</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+16"/>
+        <source>Duty amount:</source>
+        <translation>Сума чергування:</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Override duty amount for a month</source>
+        <translation>Власна сума чергування на місяць</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Latitude:</source>
+        <translation>Широта:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Longitude:</source>
+        <translation>Довгота:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Altitude:</source>
+        <translation>Висота:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Is moving:</source>
+        <translation>У русі:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Speed:</source>
+        <translation>Швидкість:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Course:</source>
+        <translation>Курс:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fix GPS:</source>
+        <translation>Фіксація GPS:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Additional payment</source>
+        <translation>Додаткова оплата</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+41"/>
+        <source>Override group</source>
+        <translation>Замість групи</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Enable additional payment</source>
+        <translation>Увімкнути додаткову оплату</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Percent:</source>
+        <translation>Відсоток:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Absolute values:</source>
+        <translation>Абсолютні значення:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Distance penalty</source>
+        <translation>Штраф за відстань</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Enable distance penalty</source>
+        <translation>Увімкнути штраф за відстань</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Distance - Penalty:</source>
+        <translation>Відстань - Штраф:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel per day:</source>
+        <translation>Скасувань на день:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+</context>
+<context>
+    <name>DriverGroupEditor</name>
+    <message>
+        <location filename="../qml/driver/driver-group/DriverGroupEditor.qml" line="+56"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Id:</source>
+        <translation>Ід.:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Description</source>
+        <translation>Опис</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Additional payment</source>
+        <translation>Додаткова оплата</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enable additional payment</source>
+        <translation>Увімкнути додаткову оплату</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Percent:</source>
+        <translation>Відсоток:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Absolute values:</source>
+        <translation>Абсолютні значення:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Distance penalty</source>
+        <translation>Штраф за відстань</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Enable distance penalty</source>
+        <translation>Увімкнути штраф за відстань</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Distance - Penalty:</source>
+        <translation>Відстань - Штраф:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Cancel per day:</source>
+        <translation>Скасувань на день:</translation>
+    </message>
+</context>
+<context>
+    <name>DriverGroupTable</name>
+    <message>
+        <location filename="../qml/driver/driver-group/DriverGroupTable.qml" line="+17"/>
+        <source>Driver Groups</source>
+        <translation>Групи водіїв</translation>
+    </message>
+</context>
+<context>
+    <name>DriverRatingLogTable</name>
+    <message>
+        <location filename="../qml/driver/driver/essentials/DriverRatingLogTable.qml" line="+20"/>
+        <source>Driver Rating Log</source>
+        <translation>Журнал рейтингу водія</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>All</source>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Client</source>
+        <translation>Клієнт</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>DriverTable</name>
+    <message>
+        <location filename="../qml/driver/driver/DriverTable.qml" line="+48"/>
+        <source>Drivers</source>
+        <translation>Водії</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Update drivers</source>
+        <translation>Оновити водіїв</translation>
     </message>
 </context>
 <context>
@@ -188,7 +656,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+252"/>
+        <location filename="../qml/components/editor/Form.qml" line="+255"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
@@ -198,7 +666,7 @@
         <translation>Кількість:</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Remove source record</source>
         <translation>Видалити вихідний запис</translation>
     </message>
@@ -610,26 +1078,44 @@
     </message>
 </context>
 <context>
-    <name>TableViewColumnDriverStatus</name>
+    <name>TerminalCompanyEditor</name>
     <message>
-        <location filename="../qml/components/table/tableviewcolumns/TableViewColumnDriverStatus.qml" line="+12"/>
-        <source>Free</source>
-        <translation>Вільний</translation>
+        <location filename="../qml/company/terminal-company/TerminalCompanyEditor.qml" line="+46"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Id:</source>
+        <translation>ID:</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Busy</source>
-        <translation>Зайнятий</translation>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>On order</source>
-        <translation>На замовленні</translation>
+        <location line="+13"/>
+        <source>Blocked</source>
+        <translation>Заблокована</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>SOS</source>
-        <translation>SOS</translation>
+        <location line="+9"/>
+        <source>Change password...</source>
+        <translation>Змінити пароль...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Inner note</source>
+        <translation>Внутрішня нотатка</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalCompanyTable</name>
+    <message>
+        <location filename="../qml/company/terminal-company/TerminalCompanyTable.qml" line="+17"/>
+        <source>Terminal Companies</source>
+        <translation>Термінальні компанії</translation>
     </message>
 </context>
 <context>
@@ -651,7 +1137,7 @@
 <context>
     <name>ToolButtonDuplicateEditor</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+31"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonDuplicateEditor.qml" line="+32"/>
         <source>Duplicate</source>
         <translation>Дублювати</translation>
     </message>
@@ -659,7 +1145,7 @@
 <context>
     <name>ToolButtonEdit</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+9"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonEdit.qml" line="+10"/>
         <source>Edit</source>
         <translation>Змінити</translation>
     </message>

@@ -3,11 +3,11 @@
 // answers, the main window around it and the widget-side company controller.
 #include "controller/company/company.h"
 #include "controller/driver/drivernonstatic.h"
+#include "gui/controller/network.h"
 #include "gui/core/utils.h"
 #include "gui/frame/framecreators.h"
-#include "gui/net/network.h"
 #include "gui/settings/settings.h"
-#include "gui/table/originalmodel.h"
+#include "gui/tablemodel/originalmodel.h"
 #include "globaltestbed.h"
 #include "optionrights.h"
 #include "sentmessages.h"

@@ -4,6 +4,7 @@
 #include "messagecatcher.h"
 #include "modeltester.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 using Client::Controller::OriginalModel;
@@ -41,6 +42,7 @@ private slots:
     void typedSort_data();
     void typedSort();
     void prepareMode();
+    void sortsOnlyRowsOutOfOrder();
     void changedRowsRefilterOnce();
     void lookupsByViewRow();
 
@@ -296,6 +298,78 @@ void TestProxyModel::prepareMode()
     m_proxy->beginPrepare();
     m_proxy->setFilterPattern("delta");
     QCOMPARE(shownIds(), QStringList{"4"});
+    m_proxy->setFilterPattern("");
+    m_proxy->clearHardFilter();
+    m_proxy->endPrepare();
+
+    // A sort asked while preparing waits for the end; the last order asked wins.
+    m_proxy->beginPrepare();
+    m_proxy->sortRows("name", Qt::DescendingOrder);
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"10", "4", "3", "2", "1"}));
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "4", "3"}));
+
+    // A full list arriving while preparing shows at the end, in the order the page asked.
+    m_proxy->beginPrepare();
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows();
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(m_proxy->rowCount(), 0);
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), (QStringList{"3", "5", "12"}));
+}
+
+void TestProxyModel::sortsOnlyRowsOutOfOrder()
+{
+    QAbstractItemModelTester tester(m_proxy.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy layouts(m_proxy.get(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy finished(m_proxy.get(), &ProxyModel::sortFinished);
+    // Already in that order: nothing moves, and the listeners still hear the sort end.
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(finished.count(), 1);
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "10"}));
+    QVERIFY(layouts.count() > 0);
+
+    // A row that came, a value that changed or a rebuild by a filter: the next sort looks again.
+    m_model->addRow({{"id", "7"}, {"name", "late"}});
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "7", "10"}));
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "4", "3", "7"}));
+    m_model->updateValue(QString("1"), "name", "zeta");
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    m_proxy->setFilterPattern("a");
+    layouts.clear();
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    // Removing rows keeps the others in order.
+    m_model->delRow("4");
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(layouts.count(), 0);
+    QCOMPARE(shownIds(), (QStringList{"10", "2", "3", "7", "1"}));
+
+    // A full list taken at its end stands in the order asked, whether the same as before or not.
+    m_proxy->setFilterPattern("");
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3", "40", "1"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "12", "3", "40", "5"}));
+    m_model->clear();
+    m_proxy->deferRows();
+    for (const char *id : {"5", "12", "3", "40", "1"})
+        m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"40", "12", "5", "3", "1"}));
 }
 
 void TestProxyModel::changedRowsRefilterOnce()

@@ -1,5 +1,5 @@
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
-#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 #include "gui/update/updater.h"
 #include "gui/update/updates.h"

@@ -34,8 +34,8 @@ PageProgram::~PageProgram()
         QSqlDatabase::removeDatabase(m_sqlName);
 }
 
-QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QString &login,
-                           const QString &password)
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed,
+                           const QString &login, const QString &password)
 {
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
@@ -53,7 +53,24 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     sql.setDatabaseName(m_database->name());
     if (!sql.open())
         return QStringLiteral("no SQL connection: ") + sql.lastError().text();
+    for (const QString &statement : seed) {
+        QSqlQuery query(sql);
+        if (!query.exec(statement))
+            return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
+    }
 
+    const QString failure = attach(m_server.port(), login, password);
+    if (!failure.isEmpty())
+        return failure;
+    for (const QJsonObject &event : m_server.events()) {
+        if (event.value("event") == "connected")
+            m_connection = event.value("conn").toInt();
+    }
+    return QString();
+}
+
+QString PageProgram::attach(int port, const QString &login, const QString &password)
+{
     QCoreApplication::setOrganizationName("Koriv");
     QCoreApplication::setApplicationName("KorivAdmin");
     QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -62,7 +79,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     settings.setArrayIndex(0);
     settings.setValue("name", "Stand-in");
     settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", m_server.port());
+    settings.setValue("port", port);
     settings.endArray();
     settings.setValue("auth/current_host", 0);
     settings.setValue("auth/login", login);
@@ -87,10 +104,6 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
         30000);
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
-    for (const QJsonObject &event : m_server.events()) {
-        if (event.value("event") == "connected")
-            m_connection = event.value("conn").toInt();
-    }
     return QString();
 }
 

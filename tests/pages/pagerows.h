@@ -29,6 +29,18 @@ struct EditorRow
     // A server error code that belongs to the field (empty: none) and the text the page shows.
     QString errorCode;
     QString errorText;
+    // SQL giving a stored value that the save of the other field keeps, and that value.
+    QString keptSql;
+    QString keptValue;
+};
+
+// A page that shows only as a tab of an editor: the editor, the SQL giving the id of the record
+// it opens, and the object name of the tab.
+struct TabHost
+{
+    QString editorUrl;
+    QString recordSql;
+    QString tab;
 };
 
 // One page file of the catalogue: its URL, the controller whose read right it needs and the list
@@ -39,8 +51,17 @@ struct PageRow
     QString controller;
     PageList list = PageList::None;
     EditorRow editor;
+    // A shared list that shows only some of its rows: SQL counting those (empty: all but the
+    // placeholder).
+    QString shownSql;
+    // Set for a page that opens only as an editor's tab.
+    TabHost host;
     bool isEditor() const { return !editor.field.isEmpty(); }
+    bool isTab() const { return !host.editorUrl.isEmpty(); }
 };
 
 // Every page of the test bed; adding a page is adding its row.
 const QVector<PageRow> &pageRows();
+
+// Records the pages need in the database before the program starts and loads its lists.
+QStringList pageSeed();

@@ -13,7 +13,7 @@
 #include "startup/startup.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/dialog/roles.h"
 #include "gui/frame/frames.h"
 #include "gui/mainwindow/guisessionmenu.h"

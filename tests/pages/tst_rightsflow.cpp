@@ -68,7 +68,7 @@ private:
 
 void TestRightsFlow::initTestCase()
 {
-    const QString failure = m_program.start("rightsflow", {"admin:" + passwordDigest(AdminPassword)}, "operator",
+    const QString failure = m_program.start("rightsflow", {"admin:" + passwordDigest(AdminPassword)}, {}, "operator",
                                             OperatorPassword);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_admin.signIn(m_program.server().port(), "admin", AdminPassword));

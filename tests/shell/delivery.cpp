@@ -1,6 +1,6 @@
 #include "delivery.h"
 
-#include "gui/net/network.h"
+#include "gui/controller/network.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,8 @@
 #include "listcatalogue.h"
 #include "modeltester.h"
 
-#include "gui/table/originalmodel.h"
-#include "gui/table/proxymodel.h"
+#include "gui/tablemodel/originalmodel.h"
+#include "gui/tablemodel/proxymodel.h"
 
 RowsController::RowsController(const QString &name, QObject *parent)
     : AbstractController(new ListCatalogue, parent)

@@ -6,11 +6,11 @@
 #include "testmainwindow.h"
 
 #include "gui/controller/abstractcontroller.h"
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
-#include "gui/core/global.h"
 #include "gui/frame/frames.h"
-#include "gui/net/network.h"
 #include "gui/qml/qwidgetcreator.h"
+#include "gui/shell/global.h"
 #include "gui/style/style.h"
 
 #include "client/controller/usersession.h"

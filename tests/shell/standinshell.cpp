@@ -1,6 +1,6 @@
 #include "standinshell.h"
 
-#include "gui/net/network.h"
+#include "gui/controller/network.h"
 #include "testmainwindow.h"
 
 #include "common/core/utils/utils.h"

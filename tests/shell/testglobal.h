@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/core/global.h"
 #include "gui/frame/framecreators.h"
+#include "gui/shell/global.h"
 
 #include <QList>
 #include <QVariantMap>

@@ -1,7 +1,7 @@
 #include "testmainmenu.h"
 
-#include "gui/core/global.h"
 #include "gui/dialog/changepassword.h"
+#include "gui/shell/global.h"
 
 #include <QMenuBar>
 

@@ -1,9 +1,9 @@
 #include "gui/core/context.h"
-#include "gui/core/global.h"
 #include "gui/frame/frames.h"
 #include "gui/frame/frameutils.h"
 #include "gui/frame/maintabwidget.h"
 #include "gui/qml/qwidgetcreator.h"
+#include "gui/shell/global.h"
 #include "gui/widget/toastwindow.h"
 #include "messagecatcher.h"
 #include "optionrights.h"
@@ -19,9 +19,9 @@
 #include "gui/update/updates.h"
 
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QJSValue>
 #include <QJsonDocument>
+#include <QPlainTextEdit>
 #include <QQmlContext>
 #include <QQmlExpression>
 #include <QQuickItem>
@@ -328,6 +328,8 @@ void TestQmlHost::pageDialogs()
     CompanyBalanceLog logs;
     logs.originalModel()->addRow({{"id", "7"}, {"value", "12.5"}, {"bg_name", "Refills"}, {"bt_name", "Card"},
                                   {"note", "May"}});
+    // An id beyond the integers a double holds exactly.
+    logs.originalModel()->addRow({{"id", "9007199254740993"}, {"value", "44.25"}, {"note", "Far"}});
     QObject *page = Gui::Context::createQmlFrame("qrc:/qml/test/TablePage.qml", {{"isWindow", true}});
     QVERIFY(page);
     auto *pageWindow = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
@@ -370,6 +372,15 @@ void TestQmlHost::pageDialogs()
     closeAndWait(entry);
     QCOMPARE(open("QWIDGET_CREATOR.newBalanceLog(null, logs, 5, 3, 11, page)"), nullptr);
     QCOMPARE(open("QWIDGET_CREATOR.viewBalanceLog(null, 7, page)"), nullptr);
+
+    // 64-bit ids come as text and reach the entry they name; an id that is no record id opens nothing.
+    QPointer<QWidget> far = open("QWIDGET_CREATOR.viewBalanceLog(logs, \"9007199254740993\", page)");
+    QCOMPARE(far->findChild<QPlainTextEdit *>()->toPlainText(), QString("Far"));
+    closeAndWait(far);
+    m_harness->messages().expect("Balance log: entry '7x' is not a record id");
+    QCOMPARE(open("QWIDGET_CREATOR.viewBalanceLog(logs, \"7x\", page)"), nullptr);
+    m_harness->messages().expect("Balance log: owner '0' is not a record id");
+    QCOMPARE(open("QWIDGET_CREATOR.newBalanceLog(types, logs, 0, 3, 11, page)"), nullptr);
 
     // The updates of a manifest, offered by GLOBAL's updater.
     QPointer<QDialog> shownModal;

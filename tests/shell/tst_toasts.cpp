@@ -1,5 +1,5 @@
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/style/style.h"
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"

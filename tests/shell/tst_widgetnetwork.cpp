@@ -1,5 +1,5 @@
-#include "gui/net/network.h"
-#include "gui/table/originalmodel.h"
+#include "gui/controller/network.h"
+#include "gui/tablemodel/originalmodel.h"
 #include "delivery.h"
 #include "messagecatcher.h"
 #include "rowscontroller.h"

@@ -1,9 +1,9 @@
-#include "gui/net/network.h"
-#include "gui/table/originalmodel.h"
-#include "gui/table/proxymodel.h"
+#include "gui/controller/network.h"
 #include "gui/table/standardtable.h"
 #include "gui/table/table.h"
 #include "gui/table/tableview.h"
+#include "gui/tablemodel/originalmodel.h"
+#include "gui/tablemodel/proxymodel.h"
 #include "rowscontroller.h"
 
 #include <QHeaderView>

@@ -4,8 +4,8 @@
 
 #include "common/net/abstractcontroller.h"
 #include "gui/controller/abstractcontroller.h"
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
-#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 
 GlobalTestBed::GlobalTestBed(const std::function<std::unique_ptr<Gui::Context>()> &makeContext)

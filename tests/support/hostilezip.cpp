@@ -22,23 +22,19 @@ void put32(QByteArray &out, quint32 value)
     out.append(bytes, 4);
 }
 
-// Raw deflate of count bytes handed out by the source in pieces.
+// Raw deflate of the pieces the source hands out, up to the first empty one.
 template<typename Source>
-QByteArray deflateRaw(qint64 count, Source source)
+QByteArray deflateRaw(Source source)
 {
     z_stream stream{};
     deflateInit2(&stream, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     QByteArray out;
     QByteArray buffer(1 << 16, Qt::Uninitialized);
-    qint64 left = count;
+    QByteArray piece = source();
     int flush = Z_NO_FLUSH;
     do {
-        QByteArray piece;
-        if (left > 0) {
-            piece = source(qMin<qint64>(left, 1 << 20));
-            left -= piece.size();
-        }
-        flush = left > 0 ? Z_NO_FLUSH : Z_FINISH;
+        const QByteArray next = piece.isEmpty() ? QByteArray() : source();
+        flush = next.isEmpty() ? Z_FINISH : Z_NO_FLUSH;
         stream.next_in = reinterpret_cast<Bytef *>(piece.data());
         stream.avail_in = uInt(piece.size());
         do {
@@ -47,6 +43,7 @@ QByteArray deflateRaw(qint64 count, Source source)
             deflate(&stream, flush);
             out.append(buffer.constData(), buffer.size() - int(stream.avail_out));
         } while (stream.avail_out == 0);
+        piece = next;
     } while (flush != Z_FINISH);
     deflateEnd(&stream);
     return out;
@@ -63,9 +60,30 @@ Entry deflated(const QByteArray &name, const QByteArray &data)
 {
     Entry entry;
     entry.name = name;
-    entry.data = deflateRaw(data.size(), [&data](qint64) { return data; });
+    bool given = false;
+    entry.data = deflateRaw([&]() {
+        given = !given;
+        return given ? data : QByteArray();
+    });
     entry.crc = crc(data);
     entry.size = quint32(data.size());
+    return entry;
+}
+
+Entry streamed(const QByteArray &name, const std::function<QByteArray()> &source)
+{
+    Entry entry;
+    entry.name = name;
+    uLong sum = ::crc32(0, nullptr, 0);
+    qint64 size = 0;
+    entry.data = deflateRaw([&]() {
+        const QByteArray piece = source();
+        sum = ::crc32(sum, reinterpret_cast<const Bytef *>(piece.constData()), uInt(piece.size()));
+        size += piece.size();
+        return piece;
+    });
+    entry.crc = quint32(sum);
+    entry.size = quint32(size);
     return entry;
 }
 
@@ -85,7 +103,12 @@ Entry zeros(const QByteArray &name, qint64 count, quint32 declaredSize, quint32 
     Entry entry;
     entry.name = name;
     static const QByteArray zeroes(1 << 20, '\0');
-    entry.data = deflateRaw(count, [](qint64 piece) { return zeroes.left(int(piece)); });
+    qint64 left = count;
+    entry.data = deflateRaw([&left]() {
+        const QByteArray piece = zeroes.left(int(qMin<qint64>(left, zeroes.size())));
+        left -= piece.size();
+        return piece;
+    });
     entry.crc = declaredCrc;
     entry.size = declaredSize;
     return entry;

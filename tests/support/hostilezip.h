@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <functional>
+
 // Builds zip archives byte by byte with whatever sizes and CRCs an entry declares, so that tests
 // can make archives that lie about their contents.
 namespace HostileZip {
@@ -19,6 +21,9 @@ struct Entry
 
 // An honest deflated entry of data.
 Entry deflated(const QByteArray &name, const QByteArray &data);
+// An honest deflated entry of the pieces source hands out up to the first empty one, so that a
+// large entry is made without holding its data whole.
+Entry streamed(const QByteArray &name, const std::function<QByteArray()> &source);
 // An honest stored (uncompressed) entry of data.
 Entry stored(const QByteArray &name, const QByteArray &data);
 // A deflated entry of count zero bytes, compressed in pieces; it declares size and crc as given.

@@ -1,16 +1,18 @@
 // Broken workbooks and failed saves: a clear message, nothing written, nothing lost.
 #include "hostilezip.h"
+#include "peakmemory.h"
 #include "testfiles.h"
 #include "xlsx/document.h"
 #include "xlsxtesthelpers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <private/qzipreader_p.h>
 
-#include <sys/resource.h>
+#include <memory>
 
 using namespace Xlsx;
 
@@ -37,13 +39,21 @@ QByteArray archiveOf(const Parts &parts, const HostileZip::Entry &hostile = Host
     return HostileZip::archive(entries);
 }
 
-// The process's peak resident memory so far, in bytes.
-qint64 peakMemory()
+// Tells how far the process's resident memory rose above what it was when made.
+class MemoryGrowth
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) * 1024;
-}
+public:
+    MemoryGrowth()
+    {
+        PeakMemory::reset();
+        m_start = PeakMemory::current();
+    }
+    qint64 bytes() const { return PeakMemory::peak() - m_start; }
+    QString text() const { return QStringLiteral("peak memory grew by %1 MiB").arg(bytes() >> 20); }
+
+private:
+    qint64 m_start = 0;
+};
 
 Parts replaced(Parts parts, const QString &name, const QByteArray &data)
 {
@@ -75,8 +85,64 @@ Parts without(Parts parts, const QString &name)
     return parts;
 }
 
+// The parts with one more worksheet of that name, its part xl/worksheets/<file> holding data.
+Parts withSheet(Parts parts, const QByteArray &name, const QByteArray &file, const QByteArray &data)
+{
+    for (auto &part : parts) {
+        if (part.first == QLatin1String("xl/workbook.xml"))
+            part.second.replace("</sheets>", "<sheet name=\"" + name + "\" sheetId=\"9\" r:id=\"rId9\"/></sheets>");
+        else if (part.first == QLatin1String("xl/_rels/workbook.xml.rels"))
+            part.second.replace("</Relationships>", "<Relationship Id=\"rId9\" Target=\"worksheets/" + file + "\" "
+                                "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\"/>"
+                                "</Relationships>");
+        else if (part.first == QLatin1String("[Content_Types].xml"))
+            part.second.replace("</Types>", "<Override PartName=\"/xl/worksheets/" + file + "\" ContentType=\""
+                                "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/></Types>");
+    }
+    parts.append({QStringLiteral("xl/worksheets/") + QString::fromUtf8(file), data});
+    return parts;
+}
+
 const char sheetHead[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                          "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+
+// Elements of that name nested depth deep around the inner text, numbered, so that the text
+// compresses no better than a real part's.
+QByteArray nested(const QByteArray &name, int depth, const QByteArray &inner = QByteArray())
+{
+    QByteArray text;
+    for (int i = 1; i <= depth; ++i)
+        text += '<' + name + " i=\"" + QByteArray::number(i) + "\">";
+    return text + inner + ("</" + name + '>').repeated(depth);
+}
+
+// The pieces of a worksheet of about size bytes, handed out one after another, then nothing.
+std::function<QByteArray()> bigSheet(qint64 size)
+{
+    struct State
+    {
+        qint64 made = 0;
+        int rows = 0;
+        bool done = false;
+    };
+    auto state = std::make_shared<State>();
+    return [=]() {
+        if (state->done)
+            return QByteArray();
+        QByteArray piece = state->made == 0 ? QByteArray(sheetHead) + "<sheetData>" : QByteArray();
+        while (piece.size() < (1 << 20) && state->made + piece.size() < size) {
+            const QByteArray n = QByteArray::number(++state->rows);
+            piece += "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"inlineStr\"><is><t>" + QByteArray(300, 'a')
+                + "</t></is></c><c r=\"B" + n + "\"><v>" + n + "</v></c></row>";
+        }
+        state->made += piece.size();
+        if (state->made >= size) {
+            piece += "</sheetData></worksheet>";
+            state->done = true;
+        }
+        return piece;
+    };
+}
 
 } // namespace
 
@@ -89,6 +155,9 @@ private slots:
     void brokenFilesAreRefused_data();
     void brokenFilesAreRefused();
     void damagedArchiveEntry();
+    void unreadSheetsAreCopiedAsStored();
+    void cellsPastTheBoundAreRefused();
+    void deeplyNestedRuns();
     void failedSaveLeavesFilesAlone();
     void sheetSelection();
     void emptyRootsTakeNewContent();
@@ -199,18 +268,54 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
     QTest::newRow("sheet inflating past its size")
         << archiveOf(m_parts, zeros(sheet.toUtf8(), qint64(256) << 20, 10)) << Parts()
         << "xl/worksheets/sheet1.xml is damaged";
+    Entry large = deflated(sheet.toUtf8(), "tiny");
+    large.size = 300u << 20;
+    QTest::newRow("sheet declaring 300 MiB") << archiveOf(m_parts, large) << Parts()
+                                             << "sheet1.xml declares 314572800 bytes, more than 268435456";
     Entry ratio = deflated(sheet.toUtf8(), "");
-    ratio.data = QByteArray(1 << 20, 'x');
-    ratio.size = 1u << 30;
-    QTest::newRow("1 GiB sheet from 1 MiB") << archiveOf(m_parts, ratio) << Parts()
-                                            << "declares 1073741824 bytes from 1048576 compressed ones";
+    ratio.data = QByteArray(512 << 10, 'x');
+    ratio.size = 200u << 20;
+    QTest::newRow("200 MiB sheet from 512 KiB") << archiveOf(m_parts, ratio) << Parts()
+                                                << "declares 209715200 bytes from 524288 compressed ones";
     QList<Entry> big = {deflated("a.bin", ""), deflated("b.bin", ""), deflated("c.bin", "")};
     for (Entry &entry : big) {
         entry.data = QByteArray(4 << 20, 'x');
-        entry.size = 0x30000000u;
+        entry.size = 200u << 20;
     }
-    QTest::newRow("parts over 2 GiB in all") << HostileZip::archive(big) << Parts()
-                                             << "the archive entries declare more than 2147483648 bytes";
+    QTest::newRow("parts over 384 MiB in all") << HostileZip::archive(big) << Parts()
+                                               << "the archive entries declare more than 402653184 bytes";
+    // Honest parts, each within the bounds and compressed far less than the ratio allows: the
+    // workbook is refused before any of them is decompressed.
+    QList<Entry> blobs;
+    for (const auto &part : m_parts)
+        blobs.append(deflated(part.first.toUtf8(), part.second));
+    Entry blob = streamed("xl/media/blob.bin", bigSheet(20 << 20));
+    for (int i = 1; i <= 20; ++i) {
+        blob.name = "xl/media/blob" + QByteArray::number(i) + ".bin";
+        blobs.append(blob);
+    }
+    QTest::newRow("parts inflating to 400 MiB in all") << HostileZip::archive(blobs) << Parts()
+                                                       << "the archive entries declare more than 402653184 bytes";
+
+    // Elements nested far beyond any style's need are refused, not followed down the stack.
+    const QByteArray styleHead = "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    QTest::newRow("font nested 35,000 deep")
+        << QByteArray()
+        << replaced(m_parts, "xl/styles.xml", styleHead + "<fonts count=\"1\"><font>" + nested("b", 35000) + "</font></fonts></styleSheet>")
+        << "xl/styles.xml: elements nest deeper than 32 levels (line 1)";
+    QTest::newRow("alignment nested 35,000 deep")
+        << QByteArray()
+        << replaced(m_parts, "xl/styles.xml",
+                    styleHead + "<cellXfs count=\"1\"><xf numFmtId=\"0\"><alignment>" + nested("x", 35000)
+                        + "</alignment></xf></cellXfs></styleSheet>")
+        << "xl/styles.xml: elements nest deeper than 32 levels (line 1)";
+    // So are tables of more entries than Excel allows, which would take far more memory than XML.
+    QTest::newRow("70,000 fonts")
+        << QByteArray() << replaced(m_parts, "xl/styles.xml", styleHead + "<fonts>" + QByteArray("<font/>").repeated(70000) + "</fonts></styleSheet>")
+        << "xl/styles.xml: fonts has more than 65536 entries (line 1)";
+    QTest::newRow("70,000 cell formats")
+        << QByteArray() << replaced(m_parts, "xl/styles.xml", styleHead + "<cellXfs>" + QByteArray("<xf/>").repeated(70000) + "</cellXfs></styleSheet>")
+        << "xl/styles.xml: cellXfs has more than 65536 entries (line 1)";
     Entry shortSheet = deflated(sheet.toUtf8(), "<worksheet/>");
     shortSheet.size += 100;
     QTest::newRow("sheet shorter than declared") << archiveOf(m_parts, shortSheet) << Parts()
@@ -222,7 +327,7 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QFETCH(QByteArray, content);
     QFETCH(Parts, parts);
     QFETCH(QString, message);
-    const qint64 startMemory = peakMemory();
+    const MemoryGrowth memory;
     const QString file = m_dir.filePath(QStringLiteral("broken.xlsx"));
     QFile::remove(file);
     if (parts.isEmpty())
@@ -246,8 +351,7 @@ void XlsxErrorsTest::brokenFilesAreRefused()
     QVERIFY(xlsx.errorString().contains(message));
     QVERIFY(!QFile::exists(copy));
     QCOMPARE(readFile(file), bytes); // the broken file stays as it was
-    QVERIFY2(peakMemory() - startMemory < (qint64(64) << 20),
-             qPrintable(QStringLiteral("peak memory grew by %1 MiB").arg((peakMemory() - startMemory) >> 20)));
+    QVERIFY2(memory.bytes() < (qint64(64) << 20), qPrintable(memory.text()));
 }
 
 void XlsxErrorsTest::damagedArchiveEntry()
@@ -271,6 +375,98 @@ void XlsxErrorsTest::damagedArchiveEntry()
     QVERIFY2(xlsx.errorString().contains(QStringLiteral("xl/worksheets/sheet1.xml is damaged")),
              qPrintable(xlsx.errorString()));
     QCOMPARE(readFile(file), bytes);
+}
+
+void XlsxErrorsTest::unreadSheetsAreCopiedAsStored()
+{
+    // A second sheet of 64 MiB that is never selected: opening and saving the workbook holds
+    // only its compressed data, which the saved file takes over as it stands.
+    const HostileZip::Entry big = HostileZip::streamed("xl/worksheets/big.xml", bigSheet(64 << 20));
+    const QString file = m_dir.filePath(QStringLiteral("big.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(withSheet(m_parts, "Big", "big.xml", QByteArray()), big)));
+    {
+        const MemoryGrowth memory;
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.sheetNames(), (QStringList{"Sheet1", "Big"}));
+        QVERIFY(xlsx.write("A1", QStringLiteral("changed")));
+        QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+        QVERIFY2(memory.bytes() < (qint64(16) << 20), qPrintable(memory.text()));
+    }
+    QVERIFY(readFile(file).contains(big.data));
+    Document reopened(file);
+    QVERIFY2(reopened.isLoadPackage(), qPrintable(reopened.errorString()));
+    QCOMPARE(reopened.read("A1").toString(), QStringLiteral("changed"));
+    QVERIFY(reopened.selectSheet(QStringLiteral("Big")));
+    const CellRange used = reopened.dimension();
+    QVERIFY(used.lastRow() > 150000);
+    QCOMPARE(reopened.read(used.lastRow(), 2).toLongLong(), qlonglong(used.lastRow()));
+    QCOMPARE(reopened.read(used.lastRow(), 1).toString(), QString(300, QLatin1Char('a')));
+
+    // Damage in a part that opening does not read is still found when opening.
+    QByteArray bytes = readFile(file);
+    const int at = bytes.indexOf(big.data);
+    for (int i = at + big.data.size() / 2; i < at + big.data.size() / 2 + 64; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    QVERIFY(writeFile(file, bytes));
+    Document damaged(file);
+    QVERIFY(!damaged.isLoadPackage());
+    QVERIFY2(damaged.errorString().contains(QStringLiteral("xl/worksheets/big.xml is damaged")),
+             qPrintable(damaged.errorString()));
+}
+
+void XlsxErrorsTest::cellsPastTheBoundAreRefused()
+{
+    // Blank cells take 4 bytes of XML and far more once read. Two sheets of 5 million: the first
+    // is read, the second would take the workbook past its bound and is refused.
+    QByteArray blank = sheetHead + QByteArray("<sheetData>");
+    const QByteArray row = "<row>" + QByteArray("<c/>").repeated(16384) + "</row>";
+    for (int i = 0; i < 320; ++i)
+        blank += row;
+    QByteArray noise(256 << 10, Qt::Uninitialized); // so that it compresses no better than real parts
+    QRandomGenerator(29).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    blank += "</sheetData><!--" + noise.toHex() + "--></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("blank.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(withSheet(replaced(m_parts, "xl/worksheets/sheet1.xml", blank), "More",
+                                                "more.xml", blank))));
+    blank.clear();
+
+    const MemoryGrowth memory;
+    Document xlsx(file);
+    QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+    QCOMPARE(xlsx.dimension().lastRow(), 320);
+    QVERIFY(!xlsx.selectSheet(QStringLiteral("More")));
+    QVERIFY2(xlsx.errorString().contains(QStringLiteral("sheet \"More\" (xl/worksheets/more.xml): the workbook's sheets "
+                                                        "hold more than 8388608 rows and cells")),
+             qPrintable(xlsx.errorString()));
+    QCOMPARE(xlsx.currentWorksheet()->sheetName(), QStringLiteral("Sheet1"));
+    QVERIFY2(memory.bytes() < (qint64(448) << 20), qPrintable(memory.text()));
+}
+
+void XlsxErrorsTest::deeplyNestedRuns()
+{
+    // Runs within runs and text within text, far deeper than any program writes them, in shared
+    // and inline strings: read without recursion, kept when the workbook is saved.
+    const QByteArray runs = nested("r", 400000, "<t>deep</t>");
+    const QByteArray strings = "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                               "<si><t>text</t></si><si>" + runs + "</si><si><t>a" + nested("b", 400000, "b")
+        + "c</t></si></sst>";
+    const QByteArray sheet = sheetHead + QByteArray("<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c>"
+                                                   "<c r=\"B1\" t=\"s\"><v>2</v></c><c r=\"C1\" t=\"inlineStr\"><is>")
+        + runs + "</is></c></row></sheetData></worksheet>";
+    const QString file = m_dir.filePath(QStringLiteral("runs.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(replaced(replaced(m_parts, "xl/sharedStrings.xml", strings),
+                                               "xl/worksheets/sheet1.xml", sheet))));
+    for (int round = 0; round < 2; ++round) {
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.read("A1").toString(), QStringLiteral("deep"));
+        QCOMPARE(xlsx.read("B1").toString(), QStringLiteral("abc"));
+        QCOMPARE(xlsx.read("C1").toString(), QStringLiteral("deep"));
+        QVERIFY(xlsx.write("D1", 4));
+        QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+    }
+    QVERIFY(XlsxTest::entry(file, QStringLiteral("xl/worksheets/sheet1.xml")).contains(runs));
 }
 
 void XlsxErrorsTest::failedSaveLeavesFilesAlone()

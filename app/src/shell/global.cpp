@@ -80,8 +80,11 @@ void Global::createControllers()
     createShared(m_carBodyTypes);
     createShared(m_carColors);
     createShared(m_driver);
-    // Every driver fetched one by one lands in the shared list too (only accepted answers).
+    // Every driver fetched one by one, and the copy of a driver made here, lands in the shared
+    // list too (only accepted answers); other programs hear of a copy by a push.
     connect(m_driver, &Client::Controller::ItemController::saInfo, m_driver, &Driver::upsertInfoRow);
+    connect(m_driver, &Client::Controller::DesktopController::saDuplicate, m_driver, &Driver::upsertInfoRow);
+    connect(m_driver, &Client::Controller::Driver::saArchive, m_driver, &Driver::followArchive);
     sortByName(createShared(m_driverGroup, QVariantMap{{"id", "1"}, {"name", allGroups}}));
     createShared(m_driverPaidServiceType, QVariantMap{{"id", "1"}, {"rst_id_bt", "1"}, {"name", allTypes}});
 }
@@ -92,6 +95,11 @@ void Global::loadControllers(int stage, const QVariantMap &)
     if (stage != 0)
         return;
     m_driver->trGetList({{QStringLiteral("is_archived"), 0}}, true);
+    // The reloads that pushes start ask for every driver changed since, archived ones too, so
+    // that a driver archived elsewhere takes its flag here and leaves the tables.
+    QVariantMap reloads = m_driver->getMapParamsFromTrGetList();
+    reloads.remove(QStringLiteral("is_archived"));
+    m_driver->setTrGetListParams(reloads);
     m_company->trGetList({}, true);
     m_driverGroup->trGetList({}, true);
     m_driverBalanceGroup->trGetList({}, true);

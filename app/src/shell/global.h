@@ -15,7 +15,7 @@
 #include "controller/notification/notification.h"
 #include "controller/notification/notificationtype.h"
 #include "controller/user/user.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 
 // GLOBAL of this program: the shell's global object plus one shared instance of each catalogue
 // that many pages show at once (companies, drivers, cities, groups, balance groups and types,

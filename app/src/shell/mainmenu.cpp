@@ -3,7 +3,7 @@
 #include "dialog/userchangepassword.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -49,7 +49,7 @@ QMenu *MainMenu::menuOf(CommandMenu menu)
 {
     QMenu *found = m_menus.value(int(menu));
     if (!found && menu == CommandMenu::DriverAttributes) {
-        found = menuOf(CommandMenu::Driver)->addMenu(tr("&Attributes"));
+        found = menuOf(CommandMenu::Driver)->addMenu(tr("A&ttributes"));
         m_menus.insert(int(menu), found);
     }
     return found;

@@ -82,14 +82,17 @@ const std::vector<CellStore::Cell> &CellStore::ordered(const Row &row)
     return row.cells;
 }
 
-bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error)
+bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, qint64 *entriesLeft,
+                      QString *error)
 {
     m_bytes = bytes;
     int rowNumber = 0;
     for (;;) {
         const XmlScanner::Token token = scanner.next();
-        if (token == XmlScanner::EndElement)
+        if (token == XmlScanner::EndElement) {
+            *entriesLeft -= m_parsedEntries;
             return true;
+        }
         if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
             break;
         if (token != XmlScanner::StartElement)
@@ -120,6 +123,10 @@ bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedSt
                 break;
             return false;
         }
+        if (m_parsedEntries > *entriesLeft) {
+            *error = QStringLiteral("the workbook's sheets hold more than %1 rows and cells").arg(MaxEntries);
+            return false;
+        }
     }
     *error = scanner.errorString();
     return false;
@@ -131,6 +138,7 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
     const bool numbered = scanner.find("r") != nullptr;
     const auto [position, inserted] = m_rows.try_emplace(rowNumber);
     Row &row = position->second;
+    const size_t cellsBefore = row.cells.size();
     row.attributes.clear();
     for (int i = 0; i < scanner.attributeCount(); ++i) {
         const XmlScanner::Attribute &attribute = scanner.attribute(i);
@@ -157,6 +165,7 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
     }
     if (scanner.token() != XmlScanner::EndElement)
         return false;
+    m_parsedEntries += (inserted ? 1 : 0) + qint64(row.cells.size() - cellsBefore);
     if (inserted && numbered && ordered) {
         row.rawStart = rowStart;
         row.rawLength = scanner.tokenEnd() - rowStart;
@@ -168,23 +177,27 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
 
 namespace {
 
-// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left out.
+// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left
+// out. Runs within runs are followed by a count, not by recursion, however deep they nest.
 bool readItemText(XmlScanner &scanner, QString &text)
 {
-    while (scanner.nextChild()) {
+    for (int runs = 0; runs >= 0;) {
         QString piece;
-        if (scanner.isNamed("t")) {
+        if (!scanner.nextChild()) {
+            if (scanner.token() != XmlScanner::EndElement)
+                return false;
+            --runs;
+        } else if (scanner.isNamed("t")) {
             if (!scanner.readElementText(&piece))
                 return false;
             text += piece;
         } else if (scanner.isNamed("r")) {
-            if (!readItemText(scanner, text))
-                return false;
+            ++runs;
         } else if (!scanner.skipElement()) {
             return false;
         }
     }
-    return scanner.token() == XmlScanner::EndElement;
+    return true;
 }
 
 } // namespace

@@ -63,13 +63,19 @@ public:
         int sharedIndex = -1;
     };
 
+    // Rows and cells that the sheets of one workbook may hold when read, some 40 bytes and more
+    // each: a blank cell takes 4 bytes of XML.
+    static constexpr qint64 MaxEntries = qint64(8) << 20;
+
     CellStore() = default;
     CellStore(const CellStore &) = delete;
     CellStore &operator=(const CellStore &) = delete;
 
     // Reads the rows of a cell table from the scanner standing on its start, up to its end; bytes
-    // are the part being read, from which unchanged rows and cells are written back.
-    bool parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, QString *error);
+    // are the part being read, from which unchanged rows and cells are written back. The rows and
+    // cells read are taken from entriesLeft: a table that holds more is refused.
+    bool parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, qint64 *entriesLeft,
+               QString *error);
     // Writes sheetData; counts the cells that refer to shared strings. With flush, out is handed
     // to it whenever it has grown large, between rows.
     void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells,
@@ -110,6 +116,7 @@ private:
                    QString *error);
 
     QByteArray m_bytes; // the part as read
+    qint64 m_parsedEntries = 0; // rows and cells read
     std::map<int, Row> m_rows;
     std::map<int, Row>::iterator m_last = m_rows.end();
     std::vector<QString> m_texts;

@@ -1,5 +1,6 @@
 #include "xlsx/document.h"
 
+#include "xlsx/cellstore.h"
 #include "xlsx/contenttypes.h"
 #include "xlsx/package.h"
 #include "xlsx/relationships.h"
@@ -108,6 +109,7 @@ public:
     QString calcChainId;
     std::vector<Sheet> sheets;
     int current = -1;
+    qint64 entriesLeft = CellStore::MaxEntries; // rows and cells the sheets still to read may hold
 
     bool fail(const QString &message)
     {
@@ -115,6 +117,8 @@ public:
         return false;
     }
     bool load(QString *why);
+    // The content types, the package's relationships, the workbook and its relationships.
+    bool loadWorkbook(QString *why);
     bool loadSheet(int index, QString *why);
     bool saveTo(const QString &target, QString *why) const;
     Worksheet *sheet()
@@ -133,20 +137,25 @@ public:
     }
 };
 
-bool Document::Private::load(QString *why)
+bool Document::Private::loadWorkbook(QString *why)
 {
     if (!package.contains(QStringLiteral("[Content_Types].xml"))) {
         *why = QStringLiteral("it is not an xlsx workbook: [Content_Types].xml is missing");
         return false;
     }
+    QByteArray bytes;
     QString detail;
-    if (!types.load(package.part(QStringLiteral("[Content_Types].xml")), &detail)) {
+    if (!package.read(QStringLiteral("[Content_Types].xml"), &bytes, why))
+        return false;
+    if (!types.load(bytes, &detail)) {
         *why = QStringLiteral("[Content_Types].xml: %1").arg(detail);
         return false;
     }
     Relationships root;
-    if (!package.contains(QStringLiteral("_rels/.rels"))
-        || !root.load(package.part(QStringLiteral("_rels/.rels")), &detail)) {
+    const QString rootPart = QStringLiteral("_rels/.rels");
+    if (package.contains(rootPart) && !package.read(rootPart, &bytes, why))
+        return false;
+    if (!package.contains(rootPart) || !root.load(bytes, &detail)) {
         *why = QStringLiteral("the package relationships (_rels/.rels) are missing or damaged %1").arg(detail);
         return false;
     }
@@ -161,17 +170,26 @@ bool Document::Private::load(QString *why)
         *why = QStringLiteral("the workbook part %1 is missing").arg(office->target);
         return false;
     }
-    if (!workbook.load(package.part(workbookPart), &detail)) {
+    if (!package.read(workbookPart, &bytes, why))
+        return false;
+    if (!workbook.load(bytes, &detail)) {
         *why = QStringLiteral("%1: %2").arg(workbookPart, detail);
         return false;
     }
     workbookRelationshipsPart = package.find(Relationships::partOf(workbookPart));
-    if (workbookRelationshipsPart.isEmpty()
-        || !workbookRelationships.load(package.part(workbookRelationshipsPart), &detail)) {
+    if (!workbookRelationshipsPart.isEmpty() && !package.read(workbookRelationshipsPart, &bytes, why))
+        return false;
+    if (workbookRelationshipsPart.isEmpty() || !workbookRelationships.load(bytes, &detail)) {
         *why = QStringLiteral("the workbook relationships are missing or damaged %1").arg(detail);
         return false;
     }
+    return true;
+}
 
+bool Document::Private::load(QString *why)
+{
+    if (!loadWorkbook(why))
+        return false;
     auto partOfKind = [this, why](const QString &kind, QString *part) {
         const Relationships::Relationship *relationship = workbookRelationships.findByKind(kind);
         if (!relationship)
@@ -186,11 +204,17 @@ bool Document::Private::load(QString *why)
     if (!partOfKind(QStringLiteral("styles"), &stylesPart) || !partOfKind(QStringLiteral("sharedStrings"), &stringsPart)
         || !partOfKind(QStringLiteral("calcChain"), &calcChainPart))
         return false;
-    if (!styles.load(stylesPart.isEmpty() ? Styles::defaultPart() : package.part(stylesPart), &detail)) {
+    QByteArray bytes = Styles::defaultPart();
+    QString detail;
+    if (!stylesPart.isEmpty() && !package.read(stylesPart, &bytes, why))
+        return false;
+    if (!styles.load(bytes, &detail)) {
         *why = QStringLiteral("%1: %2").arg(stylesPart, detail);
         return false;
     }
-    if (!stringsPart.isEmpty() && !strings.load(package.part(stringsPart), &detail)) {
+    if (!stringsPart.isEmpty() && !package.read(stringsPart, &bytes, why))
+        return false;
+    if (!stringsPart.isEmpty() && !strings.load(bytes, &detail)) {
         *why = QStringLiteral("%1: %2").arg(stringsPart, detail);
         return false;
     }
@@ -231,8 +255,11 @@ bool Document::Private::loadSheet(int index, QString *why)
     if (entry.sheet)
         return true;
     std::unique_ptr<Worksheet> sheet(new Worksheet(entry.name, &styles, &strings, workbook.isDate1904()));
+    QByteArray bytes;
+    if (!package.read(entry.part, &bytes, why))
+        return false;
     QString detail;
-    if (!sheet->load(package.part(entry.part), &detail)) {
+    if (!sheet->load(bytes, &entriesLeft, &detail)) {
         *why = QStringLiteral("sheet \"%1\" (%2): %3").arg(entry.name, entry.part, detail);
         return false;
     }
@@ -344,7 +371,8 @@ Document::Document(const QString &fileName)
 {
     d->fileName = fileName;
     QString why;
-    d->loaded = d->package.open(fileName, &why) && d->load(&why);
+    // Parts the opening did not read are checked after it, so that none is decompressed twice.
+    d->loaded = d->package.open(fileName, &why) && d->load(&why) && d->package.checkUnread(&why);
     if (!d->loaded) {
         d->error = d->openError = QStringLiteral("cannot open \"%1\": %2").arg(fileName, why);
         d->sheets.clear();

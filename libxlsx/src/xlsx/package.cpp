@@ -6,17 +6,19 @@
 #include <zip.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
-
 #include <memory>
 
 namespace Xlsx {
 
 namespace {
 
-// What an archive may declare before anything is decompressed.
-constexpr zip_uint64_t maxPartSize = zip_uint64_t(1) << 30;
-constexpr zip_uint64_t maxTotalSize = zip_uint64_t(2) << 30;
+// What an archive may declare before anything is decompressed. The workbooks read are templates
+// and workbooks this library wrote, a few MiB at most; the bounds leave a wide margin above them
+// and keep what an open workbook holds, compressed or not, to a few hundred MiB.
+constexpr zip_uint64_t maxPartSize = zip_uint64_t(256) << 20;
+constexpr zip_uint64_t maxTotalSize = zip_uint64_t(384) << 20;
 constexpr zip_int64_t maxParts = 65535;
 // Uncompressed to compressed size of parts larger than ratioFloor.
 constexpr zip_uint64_t maxRatio = 200;
@@ -46,28 +48,78 @@ QString checkDeclared(const zip_stat_t &stat, zip_uint64_t *total)
     if (stat.size > ratioFloor && stat.size / maxRatio > stat.comp_size)
         return QStringLiteral("the archive entry %1 declares %2 bytes from %3 compressed ones")
             .arg(name).arg(stat.size).arg(stat.comp_size);
-    *total += stat.size;
+    *total += std::max(stat.size, stat.comp_size);
     if (*total > maxTotalSize)
         return QStringLiteral("the archive entries declare more than %1 bytes").arg(maxTotalSize);
     return QString();
 }
 
-// Reads an entry whole; the decompression stops as soon as it would pass the declared size.
-bool readEntry(zip_t *archive, const zip_stat_t &stat, QByteArray *data)
+QString damaged(const QString &name)
 {
-    zip_file_t *file = zip_fopen_index(archive, stat.index, 0);
-    if (!file)
-        return false;
-    data->resize(int(stat.size));
+    return QStringLiteral("the archive entry %1 is damaged").arg(name);
+}
+
+// Reads exactly size bytes of an open entry; false when it holds fewer or more.
+bool readExactly(zip_file_t *file, char *data, zip_uint64_t size)
+{
     char extra;
     zip_uint64_t done = 0;
     zip_int64_t got = 0;
-    while (done < stat.size && (got = zip_fread(file, data->data() + done, stat.size - done)) > 0)
+    while (done < size && (got = zip_fread(file, data + done, size - done)) > 0)
         done += zip_uint64_t(got);
-    // Nothing may follow the declared size.
-    const bool whole = got >= 0 && done == stat.size && zip_fread(file, &extra, 1) == 0;
+    const bool whole = got >= 0 && done == size && zip_fread(file, &extra, 1) == 0;
     zip_fclose(file);
-    return whole && ::crc32(0, reinterpret_cast<const Bytef *>(data->constData()), uInt(data->size())) == stat.crc;
+    return whole;
+}
+
+// Reads an entry into a part. Deflated data is kept as it is stored, to be decompressed when the
+// part is read and copied unchanged when it is not; other entries are decompressed whole, never
+// past their declared size.
+bool readEntry(zip_t *archive, const zip_stat_t &stat, Package::Part *part)
+{
+    const bool encrypted = (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE;
+    part->deflated = stat.comp_method == ZIP_CM_DEFLATE && !encrypted;
+    const zip_uint64_t size = part->deflated ? stat.comp_size : stat.size;
+    zip_file_t *file = zip_fopen_index(archive, stat.index, part->deflated ? ZIP_FL_COMPRESSED : 0);
+    if (!file)
+        return false;
+    part->data.resize(int(size));
+    if (!readExactly(file, part->data.data(), size))
+        return false;
+    part->crc = stat.crc;
+    part->size = qint64(stat.size);
+    return part->deflated
+        || ::crc32(0, reinterpret_cast<const Bytef *>(part->data.constData()), uInt(part->data.size())) == stat.crc;
+}
+
+// Decompresses a deflated part into bytes, or only checks it when bytes is null: false when it
+// yields more or fewer bytes than its size, or fails its CRC.
+bool inflatePart(const Package::Part &part, QByteArray *bytes)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, -15) != Z_OK)
+        return false;
+    if (bytes)
+        bytes->resize(int(part.size));
+    char scratch[65536];
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(part.data.constData()));
+    stream.avail_in = uInt(part.data.size());
+    uLong crc = ::crc32(0, nullptr, 0);
+    qint64 done = 0;
+    int result = Z_OK;
+    while (result == Z_OK && done <= part.size) {
+        // Into the bytes while they have room; anything past the size lands in scratch and fails.
+        const bool direct = bytes && done < part.size;
+        char *to = direct ? bytes->data() + done : scratch;
+        stream.next_out = reinterpret_cast<Bytef *>(to);
+        stream.avail_out = uInt(direct ? part.size - done : qint64(sizeof scratch));
+        result = inflate(&stream, Z_NO_FLUSH);
+        const uInt got = uInt(reinterpret_cast<char *>(stream.next_out) - to);
+        crc = ::crc32(crc, reinterpret_cast<const Bytef *>(to), got);
+        done += got;
+    }
+    inflateEnd(&stream);
+    return result == Z_STREAM_END && done == part.size && crc == part.crc;
 }
 
 // A source of raw deflate data that libzip copies as it is, its sizes and CRC known beforehand.
@@ -214,7 +266,8 @@ bool Package::open(const QString &fileName, QString *error)
                             : QStringLiteral("the archive has %1 entries, more than %2").arg(count).arg(maxParts);
         return false;
     }
-    const zip_uint64_t need = ZIP_STAT_INDEX | ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_CRC;
+    const zip_uint64_t need =
+        ZIP_STAT_INDEX | ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC;
     std::vector<zip_stat_t> entries;
     zip_uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -245,20 +298,38 @@ bool Package::open(const QString &fileName, QString *error)
     Parts parts;
     parts.reserve(int(entries.size()));
     for (const zip_stat_t &stat : entries) {
-        QByteArray data;
-        if (!readEntry(archive.get(), stat, &data)) {
-            *error = QStringLiteral("the archive entry %1 is damaged").arg(QString::fromUtf8(stat.name));
+        Part part;
+        part.name = QString::fromUtf8(stat.name);
+        if (!readEntry(archive.get(), stat, &part)) {
+            *error = damaged(part.name);
             return false;
         }
-        parts.append({QString::fromUtf8(stat.name), data});
+        parts.append(part);
     }
     setParts(parts);
+    for (int i = 0; i < m_parts.size(); ++i) {
+        if (m_parts[i].deflated)
+            m_unchecked.insert(i);
+    }
+    return true;
+}
+
+bool Package::checkUnread(QString *error)
+{
+    for (int index : qAsConst(m_unchecked)) {
+        if (!inflatePart(m_parts[index], nullptr)) {
+            *error = damaged(m_parts[index].name);
+            return false;
+        }
+    }
+    m_unchecked.clear();
     return true;
 }
 
 void Package::setParts(const Parts &parts)
 {
     m_parts = parts;
+    m_unchecked.clear();
     m_index.clear();
     for (int i = 0; i < m_parts.size(); ++i)
         m_index.insert(m_parts[i].name.toLower(), i);
@@ -270,10 +341,25 @@ QString Package::find(const QString &name) const
     return index < 0 ? QString() : m_parts[index].name;
 }
 
-QByteArray Package::part(const QString &name) const
+bool Package::read(const QString &name, QByteArray *bytes, QString *error)
 {
     const int index = m_index.value(name.toLower(), -1);
-    return index < 0 ? QByteArray() : m_parts[index].data;
+    if (index < 0) {
+        *error = QStringLiteral("the part %1 is missing").arg(name);
+        return false;
+    }
+    const Part &part = m_parts[index];
+    if (!part.deflated) {
+        *bytes = part.data;
+        return true;
+    }
+    if (!inflatePart(part, bytes)) {
+        bytes->clear();
+        *error = damaged(part.name);
+        return false;
+    }
+    m_unchecked.remove(index);
+    return true;
 }
 
 bool Package::write(const QString &fileName, const Parts &parts, QString *error)

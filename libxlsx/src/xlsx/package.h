@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QPair>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -10,13 +11,14 @@
 
 namespace Xlsx {
 
-// The zip container of a workbook: its parts in their original order, read whole and checked,
-// and written back atomically.
+// The zip container of a workbook: its parts in their original order, checked, and written back
+// atomically. Deflated parts are held as they are stored and decompressed only when read: those
+// never read are copied into the saved file as they stand.
 class Package
 {
 public:
-    // One part: its bytes, or, for a part compressed while it was written, its raw deflate data
-    // with the CRC-32 and size of the bytes.
+    // One part: its bytes, or, for a part read deflated or compressed while it was written, its
+    // raw deflate data with the CRC-32 and size of the bytes.
     struct Part
     {
         QString name;
@@ -33,7 +35,10 @@ public:
     // The stored name of a part, matched without regard to case; empty when absent.
     QString find(const QString &name) const;
     bool contains(const QString &name) const { return !find(name).isEmpty(); }
-    QByteArray part(const QString &name) const;
+    // The bytes of a part, decompressed; false with the error when it is missing or damaged.
+    bool read(const QString &name, QByteArray *bytes, QString *error);
+    // Checks the deflated parts not read since opening; false with the error at a damaged one.
+    bool checkUnread(QString *error);
     const Parts &parts() const { return m_parts; }
 
     // Writes the parts into a temporary file and renames it over fileName when all went well.
@@ -42,6 +47,7 @@ public:
 private:
     Parts m_parts;
     QHash<QString, int> m_index; // lower-case name -> position
+    QSet<int> m_unchecked;       // deflated parts whose data has not been decompressed yet
 };
 
 // Compresses a part as it is written, so that its text is never held whole.

@@ -45,18 +45,38 @@ QString PartReader::errorText(const QXmlStreamReader &reader)
 
 void PartReader::readText(QXmlStreamReader &reader, QString &text, bool *rich)
 {
-    while (reader.readNextStartElement()) {
+    // Runs within runs are followed by a count, not by recursion, however deep they nest.
+    for (int runs = 0; runs >= 0 && !reader.hasError();) {
+        if (!reader.readNextStartElement()) {
+            --runs;
+            continue;
+        }
         const QStringRef name = reader.name();
         if (name == QLatin1String("t")) {
-            text += reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            text += elementText(reader);
         } else if (name == QLatin1String("r")) {
             if (rich)
                 *rich = true;
-            readText(reader, text, rich);
+            ++runs;
         } else {
             reader.skipCurrentElement();
         }
     }
+}
+
+QString PartReader::elementText(QXmlStreamReader &reader)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !reader.atEnd();) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: ++depth; break;
+        case QXmlStreamReader::EndElement: --depth; break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference: text += reader.text(); break;
+        default: break;
+        }
+    }
+    return text;
 }
 
 } // namespace Xlsx

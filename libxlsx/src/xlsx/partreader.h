@@ -26,6 +26,9 @@ public:
     // Appends the text of the <t> elements of a string item and its runs, phonetic runs left
     // out; rich tells whether it had runs.
     static void readText(QXmlStreamReader &reader, QString &text, bool *rich = nullptr);
+    // The text of the element the reader stands on and of its child elements, up to its end
+    // (QXmlStreamReader::readElementText recurses once per nesting level).
+    static QString elementText(QXmlStreamReader &reader);
 };
 
 } // namespace Xlsx

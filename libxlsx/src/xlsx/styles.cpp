@@ -17,6 +17,19 @@ namespace {
 
 std::atomic<quint64> nextStylesId{1};
 
+// Entries of one style table (formats, fonts, fills, borders, cell formats), a little above the
+// cell formats Excel allows: each takes far more once read than its few bytes of XML.
+constexpr int maxTableEntries = 65536;
+
+// Raises an error on the reader when a table holds more entries than it may.
+bool overfull(QXmlStreamReader &reader, int entries, const QString &table)
+{
+    if (entries <= maxTableEntries)
+        return false;
+    reader.raiseError(QStringLiteral("%1 has more than %2 entries").arg(table).arg(maxTableEntries));
+    return true;
+}
+
 const char *const collectionOrder[] = {"numFmts", "fonts",  "fills",  "borders",     "cellStyleXfs", "cellXfs",
                                        "cellStyles", "dxfs", "tableStyles", "colors", "extLst"};
 
@@ -116,7 +129,7 @@ bool Styles::parse(QString *error)
         }
         XmlEdit::Element span = XmlEdit::elementAt(m_xml, offset);
         if (name == QLatin1String("numFmts")) {
-            while (reader.readNextStartElement()) {
+            while (!overfull(reader, m_customCodes.size(), name) && reader.readNextStartElement()) {
                 if (reader.name() == QLatin1String("numFmt")) {
                     const int id = reader.attributes().value(QLatin1String("numFmtId")).toInt();
                     const QString code = reader.attributes().value(QLatin1String("formatCode")).toString();
@@ -132,7 +145,7 @@ bool Styles::parse(QString *error)
         } else {
             Table &table = name == QLatin1String("fonts") ? m_fonts : name == QLatin1String("fills") ? m_fills : m_borders;
             const QString entry = name.left(name.size() - 1);
-            while (reader.readNextStartElement()) {
+            while (!overfull(reader, table.entries.size(), name) && reader.readNextStartElement()) {
                 if (reader.name() == entry)
                     table.add(XmlNode::read(reader), false);
                 else
@@ -156,7 +169,7 @@ bool Styles::parse(QString *error)
 
 void Styles::parseXfs(QXmlStreamReader &reader)
 {
-    while (reader.readNextStartElement()) {
+    while (!overfull(reader, m_xfs.size(), QStringLiteral("cellXfs")) && reader.readNextStartElement()) {
         if (reader.name() != QLatin1String("xf")) {
             reader.skipCurrentElement();
             continue;

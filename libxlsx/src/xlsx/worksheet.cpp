@@ -182,7 +182,7 @@ bool findCellTable(XmlScanner &scanner, bool *found, QString *error)
 
 } // namespace
 
-bool Worksheet::load(const QByteArray &bytes, QString *error)
+bool Worksheet::load(const QByteArray &bytes, qint64 *entriesLeft, QString *error)
 {
     // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
     // is kept as text, with the table left empty, for the layout (whose errors tell of a missing
@@ -195,7 +195,7 @@ bool Worksheet::load(const QByteArray &bytes, QString *error)
         return false;
     if (found) {
         const int contentStart = scanner.tokenEnd();
-        if (!d->cells.parse(scanner, utf8, d->strings->size(), error)) {
+        if (!d->cells.parse(scanner, utf8, d->strings->size(), entriesLeft, error)) {
             if (error->isEmpty())
                 *error = scanner.errorString();
             return false;

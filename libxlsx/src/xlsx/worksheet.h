@@ -70,7 +70,8 @@ private:
     class Private;
 
     Worksheet(const QString &name, Styles *styles, SharedStrings *sharedStrings, bool date1904);
-    bool load(const QByteArray &bytes, QString *error);
+    // Reads the part; its rows and cells are taken from entriesLeft (see CellStore::parse).
+    bool load(const QByteArray &bytes, qint64 *entriesLeft, QString *error);
     bool isModified() const;
     bool hasNewFormulas() const;
     // Writes the part's new text and tells the change in the number of shared string cells.

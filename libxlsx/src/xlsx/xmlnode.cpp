@@ -7,6 +7,11 @@ namespace Xlsx {
 
 XmlNode XmlNode::read(QXmlStreamReader &reader)
 {
+    return read(reader, 0);
+}
+
+XmlNode XmlNode::read(QXmlStreamReader &reader, int depth)
+{
     XmlNode node(reader.name().toString());
     const QStringRef namespaceUri = reader.namespaceUri();
     const QString ownNamespace = namespaceUri.toString();
@@ -17,8 +22,10 @@ XmlNode XmlNode::read(QXmlStreamReader &reader)
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (reader.namespaceUri() == ownNamespace)
-                node.m_children.append(read(reader));
+            if (depth == MaxDepth)
+                reader.raiseError(QStringLiteral("elements nest deeper than %1 levels").arg(MaxDepth));
+            else if (reader.namespaceUri() == ownNamespace)
+                node.m_children.append(read(reader, depth + 1));
             else
                 reader.skipCurrentElement();
         } else if (token == QXmlStreamReader::Characters && !reader.isWhitespace()) {

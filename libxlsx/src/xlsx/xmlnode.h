@@ -20,8 +20,13 @@ public:
     {
     }
 
+    // Elements nested deeper below the one read are refused: the tree is copied, compared and
+    // written by recursion.
+    static constexpr int MaxDepth = 32;
+
     // Reads the element the reader stands on, up to its end. Child elements of other namespaces
     // (extensions) and prefixed attributes are left out: they need declarations of their own.
+    // Elements nested deeper than MaxDepth raise an error on the reader, which then stops.
     static XmlNode read(QXmlStreamReader &reader);
 
     const QString &name() const { return m_name; }
@@ -45,6 +50,8 @@ public:
     QString toXml(const QString &prefix = QString()) const;
 
 private:
+    static XmlNode read(QXmlStreamReader &reader, int depth);
+
     QString m_name;
     Attributes m_attributes;
     QVector<XmlNode> m_children;

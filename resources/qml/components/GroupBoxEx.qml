@@ -3,10 +3,11 @@ import QtQuick.Controls 2.15
 import "base"
 
 // A group box whose content is enabled only while it is checked; when checkable its title is a
-// check box bound to checked.
+// check box bound to checked, and a form takes it as a check box field.
 GroupBoxExBase {
     id: groupBox
 
+    readonly property string type: checkable ? "checkBox" : "groupBox"
     property bool legalChecked: true
     readonly property bool modify: checked !== legalChecked
     property var errorCode: []
@@ -22,6 +23,11 @@ GroupBoxExBase {
     property Item labelTitle: LabelEx {
         x: groupBox.leftPadding
         text: groupBox.title
+    }
+
+    function setLegalValue(value) {
+        legalChecked = value === true || value === "1" || value === 1;
+        checked = legalChecked;
     }
 
     onLegalCheckedChanged: checked = legalChecked

@@ -3,10 +3,15 @@ import "../js/timezones.js" as TimeZones
 
 // The choice of an offset from UTC, listed in the order of the time-zone table. An offset that
 // the table does not hold gets an entry of its own, so every offset shows and saves as itself.
+// As a form field it holds the stored minutes (legalText) and gives them back unchanged (text)
+// until another offset is chosen.
 ComboBoxEx {
     id: comboBox
 
     property alias tzModel: tzModel
+    property string legalText
+    readonly property string text: modify ? currentMinutes : legalText
+    property bool isFilled: false
     // Minutes of the current entry, as text; empty when none is chosen.
     readonly property string currentMinutes: currentIndex >= 0 && currentIndex < tzModel.count
                                              ? tzModel.get(currentIndex).min : ""
@@ -27,11 +32,24 @@ ComboBoxEx {
         return tzModel.count - 1;
     }
 
+    function showLegal() {
+        var index = indexOfMinutes(legalText);
+        legalCurrentIndex = index;
+        currentIndex = index;
+    }
+
     textRole: "tz"
     model: tzModel
+    onLegalTextChanged: {
+        if (isFilled)
+            showLegal();
+    }
     Component.onCompleted: {
         for (var minutes in TimeZones.TZ)
             tzModel.append({ "min": minutes, "tz": TimeZones.TZ[minutes] });
+        isFilled = true;
+        if (legalText !== "")
+            showLegal();
         filled();
     }
 

@@ -52,6 +52,8 @@ function updateTables() {
         "user": tableOf([codeSystemRecord]),
         "car": { "200": qsTr("Can't remove last car") }
     }, code["saRemove"]);
+    // A refused session close (of a driver or a user) reads like the other refusals.
+    code["saClose"] = tableOf([{ "title": qsTr("CLOSE SESSION: ") }, ErrorsBase.codeBase]);
 })();
 
 function prepareMessage(mapParams, innerCode) {

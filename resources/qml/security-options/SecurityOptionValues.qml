@@ -31,6 +31,8 @@ TableContainer {
     property string setAllValue: ""
     property string setAllId: ""
     readonly property bool isSettingAll: setAllId !== "" || pending.length > 0
+    // The option group whose values were asked for last.
+    property string requestedType: ""
 
     function loadData() {
         isShown = true;
@@ -63,6 +65,7 @@ TableContainer {
         var proxy = values.proxyModel;
         values.originalModel.clear();
         var typeId = currentTypeId();
+        requestedType = typeId;
         if (!hasOwner() || typeId === "")
             return false;
         proxy.beginPrepare();
@@ -78,9 +81,11 @@ TableContainer {
     function loadLists() {
         if (!isShown || !frameOf() || !frameOf().checkSecurity(values))
             return;
+        // Choosing the first option group asks for its values already.
         if (typeView.rowCount > 0 && typeView.currentRow < 0)
             typeView.selectRow(0);
-        requestValues();
+        if (currentTypeId() !== requestedType || requestedType === "")
+            requestValues();
     }
 
     function frameOf() {
@@ -247,7 +252,8 @@ TableContainer {
                 isSecurity: false
                 sortRole: "sog_group_name"
                 onCurrentRowChanged: {
-                    if (container.isInited && container.isShown && !isPrepareMode)
+                    if (container.isInited && container.isShown && !isPrepareMode
+                            && container.currentTypeId() !== container.requestedType)
                         container.requestValues();
                 }
 

@@ -54,3 +54,17 @@ void Driver::upsertInfoRow(const QVariantMap &mapParams)
         return;
     originalModel()->addRow(mapParams);
 }
+
+void Driver::followArchive(const QVariantMap &mapParams)
+{
+    if (mapParams.value(QStringLiteral("RES")).toString() != QLatin1String("10"))
+        return;
+    const QString id = mapParams.value(QStringLiteral("id")).toString();
+    const QVariant archived = mapParams.value(QStringLiteral("is_archived"));
+    if (id.isEmpty())
+        return;
+    if (archived.isValid() && originalModel()->findId(id) >= 0)
+        originalModel()->updateValue(id, QStringLiteral("is_archived"), archived.toString(), true);
+    else
+        trInfo({{QStringLiteral("id"), id}});
+}

@@ -29,6 +29,9 @@ public slots:
     // succeeded ("RES" "10") and names its record by "id". A refusal carries no record, and
     // storing it would blank the driver's row in every list.
     void upsertInfoRow(const QVariantMap &mapParams);
+    // A driver archived or returned by this program: its row in the shared list takes the new
+    // flag (the tables hide archived drivers); a row the list does not hold is fetched.
+    void followArchive(const QVariantMap &mapParams);
 
 signals:
     void saChangePwd(QVariantMap mapParams);

@@ -84,12 +84,20 @@ void ProxyModel::onSourceModelChanged()
     if (m_source) {
         disconnect(m_source, &QAbstractItemModel::dataChanged, this,
                    qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
+        disconnect(m_source, nullptr, this, SLOT(onSourceRowsMoved()));
     }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled.valid = false;
+    m_sorted = false;
     if (m_source) {
         connect(m_source, &QAbstractItemModel::dataChanged, this,
                 qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
+        // Removed rows leave the others in order; any other change may not.
+        connect(m_source, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(layoutChanged(QList<QPersistentModelIndex>, QAbstractItemModel::LayoutChangeHint)),
+                this, SLOT(onSourceRowsMoved()));
+        connect(m_source, SIGNAL(modelReset()), this, SLOT(onSourceRowsMoved()));
     }
 }
 
@@ -104,6 +112,11 @@ void ProxyModel::deferRows()
     connect(m_source, &QAbstractItemModel::rowsInserted, this, &ProxyModel::onDeferredRowArrived);
     m_lastDeferredRow.start();
     m_deferralTimer.start();
+}
+
+void ProxyModel::onSourceRowsMoved()
+{
+    m_sorted = false;
 }
 
 void ProxyModel::onDeferredRowArrived()
@@ -145,6 +158,8 @@ void ProxyModel::takeRows()
     rowCount();
     releaseSortKeys();
     m_switchingSource = false;
+    // Qt maps the rows of a new source before it takes up the sort column: in source order.
+    m_sorted = false;
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
@@ -198,6 +213,7 @@ void ProxyModel::invalidateFilter()
     invalidate();
     rowCount();
     releaseSortKeys();
+    m_sorted = sortColumn() == 0;
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -331,7 +347,18 @@ void ProxyModel::beginPrepare()
 
 void ProxyModel::endPrepare()
 {
-    invalidateFilter();
+    // The rows prepared meanwhile are filtered once and put in the order last asked once.
+    m_isPrepareMode = false;
+    const bool sortAsked = m_sortPending;
+    m_sortPending = false;
+    if (m_deferring) {
+        takeRows();
+        sortRows(m_sortedRole, sortAsked ? m_pendingOrder : sortOrder());
+    } else {
+        invalidateFilter();
+        if (sortAsked)
+            sortRows(m_sortedRole, m_pendingOrder);
+    }
     setIsPrepareMode(false);
 }
 
@@ -601,6 +628,7 @@ void ProxyModel::sort(int column, Qt::SortOrder order)
     prepareSortKeys(sortRole());
     QSortFilterProxyModel::sort(column, order);
     releaseSortKeys();
+    m_sorted = column == 0;
 }
 
 void ProxyModel::releaseSortKeys()
@@ -611,26 +639,34 @@ void ProxyModel::releaseSortKeys()
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
 {
-    takeRows();
     if (role != m_sortedRole) {
         m_sortedRole = role;
         emit sortedRoleChanged(role);
     }
+    if (m_isPrepareMode) {
+        m_sortPending = true;
+        m_pendingOrder = order;
+        return;
+    }
+    takeRows();
     flushRefilter();
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
-    if (number != sortRole()) {
-        // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
-        QSortFilterProxyModel::sort(-1, order);
-        setSortRole(number);
+    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == 0;
+    if (!inOrder) {
+        if (number != sortRole()) {
+            // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
+            QSortFilterProxyModel::sort(-1, order);
+            setSortRole(number);
+        }
+        sort(0, order);
     }
-    sort(0, order);
     emit sortFinished();
 }
 
 void ProxyModel::sortRows()
 {
-    sortRows(m_sortedRole, sortOrder());
+    sortRows(m_sortedRole, m_sortPending ? m_pendingOrder : sortOrder());
 }
 
 void ProxyModel::getSortedRole()

@@ -18,7 +18,9 @@ class OriginalModel;
 // filters (single-column expressions combined inside named groups, then across groups) and a
 // free-text search over the searched columns; sorting compares by the column's catalogue type
 // (numbers as numbers, text case-insensitively), ties going to "id". Arriving rows are filtered
-// but not placed in sort order until the next explicit sort.
+// but not placed in sort order until the next explicit sort. A sort by the role and order the
+// rows are already in is skipped: pages ask for their order on every load and selection. While
+// preparing, a sort is only noted: the prepared rows are sorted once, when the preparation ends.
 class ProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -98,6 +100,7 @@ private slots:
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void onDeferredRowArrived();
     void onDeferralTimer();
+    void onSourceRowsMoved();
 
 private:
     struct FilterGroup
@@ -192,6 +195,12 @@ private:
     SortKind m_sortKeysKind = SortKind::Text;
     int m_sortKeysRole = -1;
     bool m_deferring = false;
+    // The view stands in the order of sortRole() and sortOrder(): no row came or changed since
+    // the last sort or rebuild.
+    bool m_sorted = false;
+    // A sort asked while preparing, in this order by m_sortedRole.
+    bool m_sortPending = false;
+    Qt::SortOrder m_pendingOrder = Qt::AscendingOrder;
     bool m_switchingSource = false;
     QTimer m_deferralTimer;
     QElapsedTimer m_lastDeferredRow;

@@ -146,6 +146,11 @@ QString DesktopUtils::pathToDir(const QString &filePath) const
     return QFileInfo(filePath).absolutePath();
 }
 
+bool DesktopUtils::resourceExists(const QUrl &url) const
+{
+    return url.scheme() == QLatin1String("qrc") && QFileInfo::exists(QLatin1Char(':') + url.path());
+}
+
 QString DesktopUtils::idToString(QObject *object) const
 {
     const QQmlContext *context = object ? qmlContext(object) : nullptr;

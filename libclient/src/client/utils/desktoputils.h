@@ -45,6 +45,8 @@ public:
     Q_INVOKABLE bool writeToExcel(const QVariantMap &table);
     Q_INVOKABLE QString urlToPath(const QUrl &url) const;
     Q_INVOKABLE QString pathToDir(const QString &filePath) const;
+    // Whether a "qrc:" URL names a file carried in the resources.
+    Q_INVOKABLE bool resourceExists(const QUrl &url) const;
     Q_INVOKABLE QString idToString(QObject *object) const;
     Q_INVOKABLE QObject *findChildByName(QObject *rootObject, const QString &name) const;
     Q_INVOKABLE QList<QObject *> findChildrenByName(QObject *rootObject, const QString &name) const;

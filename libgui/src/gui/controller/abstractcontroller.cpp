@@ -1,8 +1,9 @@
 #include "abstractcontroller.h"
 
-#include "gui/net/network.h"
-#include "gui/table/originalmodel.h"
-#include "gui/table/proxymodel.h"
+#include "network.h"
+
+#include "gui/tablemodel/originalmodel.h"
+#include "gui/tablemodel/proxymodel.h"
 
 #include "common/core/logger/logger.h"
 #include "common/net/netdto.h"

@@ -1,17 +1,16 @@
 #include "context.h"
 
-#include "global.h"
-#include "guisession.h"
+#include "hub.h"
 #include "message.h"
-
-#include "gui/frame/frame.h"
-#include "gui/mainwindow/mainwindow.h"
-#include "gui/qml/qmlhost.h"
+#include "utils.h"
 
 #include "client/utils/desktoputils.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QPointer>
+#include <QQmlComponent>
+#include <QQmlEngine>
 
 namespace Gui {
 
@@ -36,7 +35,7 @@ void write(T Context::*member, T value)
 
 QWidget *boxParent(QWidget *parent)
 {
-    return parent ? parent : static_cast<QWidget *>(Context::mainWindow());
+    return parent ? parent : Context::mainWidget();
 }
 
 } // namespace
@@ -83,9 +82,21 @@ MainWindow *Context::mainWindow()
     return read(&Context::m_mainWindow);
 }
 
-void Context::setMainWindow(MainWindow *window)
+QWidget *Context::mainWidget()
+{
+    return read(&Context::m_mainWidget);
+}
+
+ShellWindow *Context::shellWindow()
+{
+    return read(&Context::m_shellWindow);
+}
+
+void Context::registerMainWindow(MainWindow *window, QWidget *widget, ShellWindow *shell)
 {
     write(&Context::m_mainWindow, window);
+    write(&Context::m_mainWidget, widget);
+    write(&Context::m_shellWindow, shell);
 }
 
 MainToolBar *Context::mainToolBar()
@@ -113,9 +124,15 @@ Global *Context::global()
     return read(&Context::m_global);
 }
 
-void Context::setGlobal(Global *global)
+Hub *Context::hub()
+{
+    return read(&Context::m_hub);
+}
+
+void Context::registerGlobal(Global *global, Hub *hub)
 {
     write(&Context::m_global, global);
+    write(&Context::m_hub, hub);
 }
 
 QString Context::language()
@@ -183,24 +200,35 @@ void Context::setFontSize(int size)
 
 QObject *Context::createQmlFrame(const QString &url, const QVariantMap &options)
 {
-    return QmlHost::openFrame(url, options);
+    Hub *host = hub();
+    return host ? host->hostQmlFrame(url, options) : nullptr;
 }
 
 QObject *Context::createQmlObject(const QString &url, const QVariantMap &initialProperties)
 {
-    return QmlHost::createObject(url, initialProperties);
+    QQmlEngine *engine = qmlEngine();
+    if (!engine)
+        return nullptr;
+    QQmlComponent component(engine, QUrl(url));
+    // A component that failed to compile cannot create anything (and must not be asked to).
+    QObject *object = component.isError() ? nullptr : component.createWithInitialProperties(initialProperties);
+    if (component.isError())
+        qCritical().noquote() << "Failed to create QML object from URL" << url
+                              << "(" + Utils::qmlErrorsText(component.errors()) + ")";
+    return object;
 }
 
 void Context::showFrame(Frame *frame, const QVariantMap &settings)
 {
-    QmlHost::showFrame(frame, settings);
+    if (Hub *host = hub())
+        host->hostFrame(frame, settings);
 }
 
 void Context::saveFrameSettings(Frame *frame)
 {
-    GuiSession *session = Global::currentGuiSession();
-    if (frame && session)
-        session->setFrameSettings(frame->settingsName(), frame->saveSettings());
+    Hub *host = hub();
+    if (frame && host)
+        host->storeFrameSettings(frame);
 }
 
 } // namespace Gui

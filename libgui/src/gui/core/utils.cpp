@@ -1,9 +1,12 @@
 #include "utils.h"
 
+#include "context.h"
+
 #include "gui/settings/settings.h"
 
 #include <QGuiApplication>
 #include <QMetaType>
+#include <QQmlError>
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
@@ -130,6 +133,23 @@ QVariantMap withoutObjects(const QVariantMap &map)
 QString bracketed(const QString &text)
 {
     return QChar(0) + QLatin1Char('[') + text + QLatin1Char(']');
+}
+
+QString qmlErrorsText(const QList<QQmlError> &errors)
+{
+    QStringList texts;
+    for (const QQmlError &error : errors)
+        texts.append(error.toString());
+    return texts.join(QStringLiteral(", "));
+}
+
+QWidget *showOwnWindow(QWidget *widget)
+{
+    widget->setAttribute(Qt::WA_DeleteOnClose);
+    attachToOwnerWindow(Context::mainWidget(), widget);
+    widget->show();
+    widget->activateWindow();
+    return widget;
 }
 
 } // namespace Gui::Utils

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMetaMethod>
 #include <QPoint>
 #include <QSize>
@@ -7,6 +8,7 @@
 #include <QVariantMap>
 
 class QObject;
+class QQmlError;
 class QWidget;
 
 // Window operations of the shell: placement on the screen, task-bar grouping, raising QML frame
@@ -35,5 +37,10 @@ bool holdsObject(const QVariant &value);
 QVariantMap withoutObjects(const QVariantMap &map);
 // U+0000, "[", text, "]": sorts before every real name.
 QString bracketed(const QString &text);
+// The errors of a QML component or view, separated by ", ".
+QString qmlErrorsText(const QList<QQmlError> &errors);
+// The plain show of a window opened from the shell: deleted on close, grouped with the main
+// window in the task bar, shown and activated.
+QWidget *showOwnWindow(QWidget *widget);
 
 } // namespace Gui::Utils

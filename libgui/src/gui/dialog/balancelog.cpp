@@ -32,7 +32,8 @@ private:
 };
 
 BalanceLog::BalanceLog(Client::Controller::DesktopController *typeController,
-                       Client::Controller::DesktopController *logController, int ownerId, int groupId, int typeId)
+                       Client::Controller::DesktopController *logController, qint64 ownerId, qint64 groupId,
+                       qint64 typeId)
     : m_ownerId(ownerId)
     , m_requester(std::make_unique<Requester>(logController->name()))
 {
@@ -45,7 +46,8 @@ BalanceLog::BalanceLog(Client::Controller::DesktopController *typeController,
     if (const Client::Controller::ProxyModel *shared = typeController->proxyModel())
         m_types->sortRows(shared->sortedRole(), shared->sortOrder());
     m_types->beginPrepare();
-    m_types->setHardFilterRole(QStringLiteral("rst_id_bg"), QStringLiteral("="), groupId, QStringLiteral("and"));
+    m_types->setHardFilterRole(QStringLiteral("rst_id_bg"), QStringLiteral("="), QString::number(groupId),
+                               QStringLiteral("and"));
     m_types->endPrepare();
 
     m_type = new QComboBox;
@@ -60,10 +62,10 @@ BalanceLog::BalanceLog(Client::Controller::DesktopController *typeController,
         m_pending = false;
     });
     if (typeId != 0)
-        m_type->setCurrentIndex(m_types->checkValueByRole(IdKey, typeId));
+        m_type->setCurrentIndex(m_types->checkValueByRole(IdKey, QString::number(typeId)));
 }
 
-BalanceLog::BalanceLog(Client::Controller::DesktopController *logController, int id)
+BalanceLog::BalanceLog(Client::Controller::DesktopController *logController, qint64 id)
 {
     setWindowTitle(tr("View Balance Log"));
     setUpForm();
@@ -86,10 +88,10 @@ void BalanceLog::setUpForm()
     m_value->setFocus(Qt::OtherFocusReason);
 }
 
-void BalanceLog::showEntry(Client::Controller::DesktopController *logController, int id)
+void BalanceLog::showEntry(Client::Controller::DesktopController *logController, qint64 id)
 {
     const Client::Controller::ProxyModel *entries = logController->proxyModel();
-    const int row = entries ? entries->checkValueByRole(IdKey, id) : -1;
+    const int row = entries ? entries->checkValueByRole(IdKey, QString::number(id)) : -1;
     auto field = [&](const char *role) {
         return row < 0 ? QString() : entries->data(row, QLatin1String(role)).toString();
     };
@@ -114,7 +116,7 @@ void BalanceLog::accept()
     // Money: never a second entry while the first one is unanswered.
     if (m_pending)
         return;
-    const QVariantMap entry{{QStringLiteral("rst_id_owner"), qint64(m_ownerId)},
+    const QVariantMap entry{{QStringLiteral("rst_id_owner"), m_ownerId},
                             {QStringLiteral("rst_id_bt"), m_types->data(m_type->currentIndex(), IdKey)},
                             {QStringLiteral("value"), m_value->text()},
                             {QStringLiteral("note"), m_note->toPlainText()}};

@@ -31,9 +31,10 @@ class BalanceLog : public StandardDialog
 public:
     // A new entry of the owner; the type box lists the types of the group, typeId chosen first.
     BalanceLog(Client::Controller::DesktopController *typeController,
-               Client::Controller::DesktopController *logController, int ownerId, int groupId, int typeId);
+               Client::Controller::DesktopController *logController, qint64 ownerId, qint64 groupId,
+               qint64 typeId);
     // The entry of the log controller's list with that id, read-only.
-    BalanceLog(Client::Controller::DesktopController *logController, int id);
+    BalanceLog(Client::Controller::DesktopController *logController, qint64 id);
     ~BalanceLog() override;
 
     bool isViewMode() const;
@@ -54,9 +55,9 @@ private:
     class Requester;
 
     void setUpForm();
-    void showEntry(Client::Controller::DesktopController *logController, int id);
+    void showEntry(Client::Controller::DesktopController *logController, qint64 id);
 
-    int m_ownerId = 0;
+    qint64 m_ownerId = 0;
     QFormLayout *m_form;
     DoubleEdit *m_value;
     QPlainTextEdit *m_note;

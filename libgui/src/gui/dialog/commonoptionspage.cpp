@@ -1,7 +1,7 @@
 #include "commonoptionspage.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/core/hub.h"
 #include "gui/core/message.h"
 #include "gui/helper/customlabelfontsize.h"
 #include "gui/settings/settings.h"
@@ -69,8 +69,8 @@ QWidget *CommonOptionsPage::createInterfaceBox()
     m_fontSize->setRange(0, 99);
     m_groupWindows = new QCheckBox(tr("&Group windows in taskbar"));
     connect(m_scale, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [](double scale) {
-        if (Global *global = Context::global())
-            global->setScaleFactor(scale);
+        if (Hub *hub = Context::hub())
+            hub->changeScaleFactor(scale);
     });
     connect(m_fontSize, QOverload<int>::of(&QSpinBox::valueChanged), this, &CommonOptionsPage::onFontSizeChanged);
 

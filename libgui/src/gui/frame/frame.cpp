@@ -4,12 +4,21 @@
 #include "maintabwidget.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/core/guisession.h"
+#include "gui/core/hub.h"
 
 #include <QCloseEvent>
 
 namespace Gui {
+
+namespace {
+
+Frames *openFrames()
+{
+    Hub *hub = Context::hub();
+    return hub ? hub->frameList() : nullptr;
+}
+
+} // namespace
 
 Frame::Frame()
     : WindowGuiSettings(this)
@@ -17,7 +26,7 @@ Frame::Frame()
     , m_title(tr("Untitled"))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    if (Frames *frames = Global::currentFrames())
+    if (Frames *frames = openFrames())
         frames->append(this);
 }
 
@@ -38,7 +47,7 @@ void Frame::afterShow()
 
 void Frame::unregisterFrame()
 {
-    if (Frames *frames = Global::currentFrames())
+    if (Frames *frames = openFrames())
         frames->remove(this);
     if (!isGuiSessionMode())
         Context::saveFrameSettings(this);
@@ -54,9 +63,9 @@ QVariantMap Frame::saveSettings() const
     QVariantMap settings;
     if (m_placement == Window) {
         settings = WindowGuiSettings::saveSettings();
-    } else if (GuiSession *session = Global::currentGuiSession()) {
+    } else if (Hub *hub = Context::hub()) {
         // A frame in a tab keeps the geometry its last window had.
-        const QVariant window = session->frameSettings(settingsName()).value(QStringLiteral("window"));
+        const QVariant window = hub->storedSettings(settingsName()).value(QStringLiteral("window"));
         if (window.isValid())
             settings.insert(QStringLiteral("window"), window);
     }

@@ -5,7 +5,7 @@
 #include "maintabwidget.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/core/hub.h"
 #include "gui/core/utils.h"
 
 #include <QUrl>
@@ -130,7 +130,8 @@ QObject *restoreFrame(const QVariantMap &saved)
     const QUrl url = saved.value(QStringLiteral("url")).toUrl();
     if (url.isValid() && !url.isEmpty())
         return Context::createQmlFrame(url.toString(), saved);
-    FrameCreators *creators = Context::global() ? Context::global()->frameCreators() : nullptr;
+    Hub *hub = Context::hub();
+    FrameCreators *creators = hub ? hub->frameFactory() : nullptr;
     Frame *frame = creators ? creators->create(saved.value(QStringLiteral("name")).toString()) : nullptr;
     if (!frame)
         return nullptr;

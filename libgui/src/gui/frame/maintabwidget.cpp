@@ -4,9 +4,9 @@
 #include "frames.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/core/hub.h"
+#include "gui/core/shellwindow.h"
 #include "gui/core/utils.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/widget/mainstatusbar.h"
 
 #include "client/controller/itemcontroller.h"
@@ -23,8 +23,8 @@ namespace {
 
 MainStatusBar *mainStatusBar()
 {
-    MainWindow *window = Context::mainWindow();
-    return window ? window->mainStatusBar() : nullptr;
+    ShellWindow *window = Context::shellWindow();
+    return window ? window->windowStatusBar() : nullptr;
 }
 
 } // namespace
@@ -87,7 +87,8 @@ void MainTabWidget::onTabClose(int index)
 
 void MainTabWidget::onTabMoved(int from, int to)
 {
-    if (Frames *frames = Global::currentFrames())
+    Hub *hub = Context::hub();
+    if (Frames *frames = hub ? hub->frameList() : nullptr)
         frames->moveTabFrame(from, to);
 }
 

@@ -1,7 +1,7 @@
 #include "guisettings.h"
 
-#include "gui/core/global.h"
-#include "gui/core/guisession.h"
+#include "gui/core/context.h"
+#include "gui/core/hub.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -46,19 +46,19 @@ void GuiSettings::setGuiSessionMode(bool mode)
 
 bool GuiSettings::loadFromGuiSession()
 {
-    GuiSession *session = Global::currentGuiSession();
-    if (!session)
+    Hub *hub = Context::hub();
+    if (!hub)
         return false;
-    loadSettings(session->frameSettings(settingsName()));
+    loadSettings(hub->storedSettings(settingsName()));
     return true;
 }
 
 bool GuiSettings::saveToGuiSession() const
 {
-    GuiSession *session = Global::currentGuiSession();
-    if (!session)
+    Hub *hub = Context::hub();
+    if (!hub)
         return false;
-    session->setFrameSettings(settingsName(), saveSettings());
+    hub->storeSettings(settingsName(), saveSettings());
     return true;
 }
 

@@ -3,8 +3,8 @@
 #include "mainwindow.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/core/guisession.h"
+#include "gui/shell/global.h"
+#include "gui/shell/guisession.h"
 
 #include "client/controller/user/userguisession.h"
 

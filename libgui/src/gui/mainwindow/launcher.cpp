@@ -1,7 +1,7 @@
 #include "launcher.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/widget/lineedit.h"
 #include "gui/widget/listview.h"
 

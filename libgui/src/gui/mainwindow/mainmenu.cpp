@@ -1,16 +1,16 @@
 #include "mainmenu.h"
 
 #include "about.h"
+#include "customize.h"
 #include "guisessionmenu.h"
 #include "launcher.h"
 #include "maintoolbar.h"
 #include "mainwindow.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/dialog/customize.h"
+#include "gui/core/utils.h"
 #include "gui/dialog/options.h"
-#include "gui/qml/qwidgetcreator.h"
+#include "gui/shell/global.h"
 #include "gui/update/updater.h"
 
 #include "client/controller/list/toolbar.h"
@@ -93,7 +93,7 @@ void MainMenu::buildToolsMenu()
     QMenu *tools = m_menuBar->addMenu(tr("&Tools"));
     // Ctrl+L switches editor tabs in pages; the launcher keeps clear of it.
     addCommand(
-        tools, tr("&Launcher"), QStringLiteral("launcher"), [] { QWidgetCreator::show(new Launcher); },
+        tools, tr("&Launcher"), QStringLiteral("launcher"), [] { Utils::showOwnWindow(new Launcher); },
         QKeySequence(tr("Ctrl+Shift+L")));
     addCommand(tools, tr("&SMS Control"), QStringLiteral("smsControl"),
                [] { Context::createQmlFrame(SmsTableUrl); });

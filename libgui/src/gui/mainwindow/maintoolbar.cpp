@@ -3,7 +3,7 @@
 #include "clockwidget.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
+#include "gui/shell/global.h"
 #include "gui/widget/indicatortoolbutton.h"
 
 #include "client/controller/list/toolbar.h"

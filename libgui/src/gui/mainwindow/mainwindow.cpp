@@ -1,14 +1,15 @@
 #include "mainwindow.h"
 
+#include "guisessionmenu.h"
 #include "mainmenu.h"
 #include "maintoolbar.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/core/guisession.h"
 #include "gui/core/utils.h"
 #include "gui/frame/frames.h"
 #include "gui/frame/maintabwidget.h"
+#include "gui/shell/global.h"
+#include "gui/shell/guisession.h"
 #include "gui/widget/mainstatusbar.h"
 
 #include "client/controller/user/userguisession.h"
@@ -87,6 +88,33 @@ MainStatusBar *MainWindow::createStatusBar()
 Private::GuiSessionMenu *MainWindow::guiSessionMenu() const
 {
     return m_mainMenu ? m_mainMenu->guiSessionMenu() : nullptr;
+}
+
+MainStatusBar *MainWindow::windowStatusBar() const
+{
+    return m_mainStatusBar;
+}
+
+Helper::GuiSettings *MainWindow::windowSettings()
+{
+    return this;
+}
+
+void MainWindow::refreshTitle()
+{
+    updateTitle();
+}
+
+void MainWindow::rebuildGuiSessionMenu()
+{
+    if (Private::GuiSessionMenu *menu = guiSessionMenu())
+        menu->recreate();
+}
+
+void MainWindow::checkGuiSession(int row, bool checked)
+{
+    if (Private::GuiSessionMenu *menu = guiSessionMenu())
+        menu->setSessionChecked(row, checked);
 }
 
 void MainWindow::updateTitle()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/core/shellwindow.h"
 #include "gui/helper/windowguisettings.h"
 
 #include <QMainWindow>
@@ -23,8 +24,9 @@ class GuiSessionMenu;
 // the main menu, the main tool bar and the status bar. It makes GLOBAL, confirms and carries out
 // the quit (the GUI session saved and closed, the server session closed) and keeps its geometry,
 // current tab and tool-bar commands in the GUI session. The application supplies GLOBAL, the menu
-// and the tool bar through the factory operations.
-class MainWindow : public QMainWindow, public Helper::WindowGuiSettings
+// and the tool bar through the factory operations. GLOBAL, the GUI session and the frames below
+// it reach it as a ShellWindow.
+class MainWindow : public QMainWindow, public Helper::WindowGuiSettings, public ShellWindow
 {
     Q_OBJECT
 
@@ -84,6 +86,13 @@ private slots:
 
 private:
     void closeSession();
+
+    // ShellWindow: the status bar, the settings part, the title and the GUI-session menu.
+    MainStatusBar *windowStatusBar() const override;
+    Helper::GuiSettings *windowSettings() override;
+    void refreshTitle() override;
+    void rebuildGuiSessionMenu() override;
+    void checkGuiSession(int row, bool checked) override;
 
     Global *m_global = nullptr;
     MainMenu *m_mainMenu = nullptr;

@@ -4,7 +4,6 @@
 #include "gui/core/utils.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
-#include "gui/dialog/customize.h"
 #include "gui/dialog/intervaleditor.h"
 #include "gui/dialog/options.h"
 #include "gui/dialog/roles.h"
@@ -12,14 +11,15 @@
 #include "gui/dialog/smsvariables.h"
 #include "gui/frame/frame.h"
 #include "gui/mainwindow/about.h"
+#include "gui/mainwindow/customize.h"
 #include "gui/mainwindow/launcher.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/search/search.h"
 #include "gui/update/updates.h"
 #include "gui/widget/completer.h"
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"
 
+#include <QDebug>
 #include <QPointer>
 #include <QQmlEngine>
 
@@ -36,11 +36,7 @@ QWidget *QWidgetCreator::show(QWidget *widget)
 {
     // Returned to scripts: the window owns itself, never the script's garbage collector.
     QQmlEngine::setObjectOwnership(widget, QQmlEngine::CppOwnership);
-    widget->setAttribute(Qt::WA_DeleteOnClose);
-    Utils::attachToOwnerWindow(Context::mainWindow(), widget);
-    widget->show();
-    widget->activateWindow();
-    return widget;
+    return Utils::showOwnWindow(widget);
 }
 
 QWidget *QWidgetCreator::showWindow(QWidget *widget, QObject *parent)
@@ -107,21 +103,40 @@ QWidget *QWidgetCreator::search(Client::Controller::DesktopController *controlle
     return showWindow(new Search(controller, rules), parent);
 }
 
-QWidget *QWidgetCreator::viewBalanceLog(Client::Controller::DesktopController *logController, int id,
+namespace {
+
+// The id of a record: a positive decimal number; 0 and a warning otherwise.
+qint64 recordId(const QString &text, const char *what)
+{
+    bool ok = false;
+    const qint64 id = text.trimmed().toLongLong(&ok);
+    if (ok && id > 0)
+        return id;
+    qWarning().noquote() << QStringLiteral("Balance log: %1 '%2' is not a record id").arg(QLatin1String(what), text);
+    return 0;
+}
+
+} // namespace
+
+QWidget *QWidgetCreator::viewBalanceLog(Client::Controller::DesktopController *logController, const QString &id,
                                         QObject *parent)
 {
-    if (!logController)
+    const qint64 entry = recordId(id, "entry");
+    if (!logController || entry == 0)
         return nullptr;
-    return showWindow(new Dialog::BalanceLog(logController, id), parent);
+    return showWindow(new Dialog::BalanceLog(logController, entry), parent);
 }
 
 QWidget *QWidgetCreator::newBalanceLog(Client::Controller::DesktopController *typeController,
-                                       Client::Controller::DesktopController *logController, int ownerId,
-                                       int groupId, int typeId, QObject *parent)
+                                       Client::Controller::DesktopController *logController, const QString &ownerId,
+                                       const QString &groupId, const QString &typeId, QObject *parent)
 {
-    if (!typeController || !logController)
+    const qint64 owner = recordId(ownerId, "owner");
+    const qint64 group = recordId(groupId, "group");
+    const qint64 type = typeId.trimmed() == QLatin1String("0") ? 0 : recordId(typeId, "type");
+    if (!typeController || !logController || owner == 0 || group == 0)
         return nullptr;
-    return showWindow(new Dialog::BalanceLog(typeController, logController, ownerId, groupId, typeId), parent);
+    return showWindow(new Dialog::BalanceLog(typeController, logController, owner, group, type), parent);
 }
 
 QWidget *QWidgetCreator::updates(Updater *updater, const QJsonObject &manifest)

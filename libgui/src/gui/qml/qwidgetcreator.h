@@ -41,13 +41,16 @@ public:
     // The extended search of a page's list, opened with the rules it saved the last time.
     Q_INVOKABLE QWidget *search(Client::Controller::DesktopController *controller, const QJsonArray &rules,
                                 QObject *parent);
-    // A balance log entry of the log controller's list, read-only; null without a controller.
-    Q_INVOKABLE QWidget *viewBalanceLog(Client::Controller::DesktopController *logController, int id,
+    // Record ids are 64-bit: the balance-log openers take them as decimal text (a page's number
+    // becomes its text), and refuse with a warning, returning null, an owner or entry id that is
+    // not a record id, or a missing controller. A type id "0" leaves the type to choose.
+    // A balance log entry of the log controller's list, read-only.
+    Q_INVOKABLE QWidget *viewBalanceLog(Client::Controller::DesktopController *logController, const QString &id,
                                         QObject *parent);
-    // A new balance log entry of the owner, of a type of the group; null without the controllers.
+    // A new balance log entry of the owner, of a type of the group.
     Q_INVOKABLE QWidget *newBalanceLog(Client::Controller::DesktopController *typeController,
-                                       Client::Controller::DesktopController *logController, int ownerId,
-                                       int groupId, int typeId, QObject *parent);
+                                       Client::Controller::DesktopController *logController, const QString &ownerId,
+                                       const QString &groupId, const QString &typeId, QObject *parent);
     // The versions of a manifest the updater offers; null without an updater.
     Q_INVOKABLE QWidget *updates(Gui::Updater *updater, const QJsonObject &manifest);
     // The preferences dialog; an application may offer its own.

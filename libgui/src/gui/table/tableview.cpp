@@ -1,9 +1,8 @@
 #include "tableview.h"
 
-#include "originalmodel.h"
-#include "proxymodel.h"
-
 #include "gui/controller/abstractcontroller.h"
+#include "gui/tablemodel/originalmodel.h"
+#include "gui/tablemodel/proxymodel.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -3,10 +3,9 @@
 #include "updatemanifest.h"
 #include "updates.h"
 
+#include "gui/controller/network.h"
 #include "gui/core/context.h"
 #include "gui/core/message.h"
-#include "gui/mainwindow/mainwindow.h"
-#include "gui/net/network.h"
 #include "gui/settings/settings.h"
 
 #include "common/core/exception/location.h"
@@ -142,7 +141,7 @@ void Updater::openDownloadPage()
     const QString url = downloadPageUrl();
     if (m_openUrl(QUrl(url)))
         return;
-    Message::showSelectable(QMessageBox::Warning, Context::mainWindow(), QGuiApplication::applicationDisplayName(),
+    Message::showSelectable(QMessageBox::Warning, Context::mainWidget(), QGuiApplication::applicationDisplayName(),
                             tr("The download page could not be opened. Open this address in a browser:\n%1").arg(url));
 }
 

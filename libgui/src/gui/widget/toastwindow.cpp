@@ -1,8 +1,7 @@
 #include "toastwindow.h"
 
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/mainwindow/mainwindow.h"
+#include "gui/core/hub.h"
 
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -65,15 +64,11 @@ ToastWindow *ToastWindow::showToast(const QString &message, QWidget *widget, int
     auto *toast = new ToastWindow(message, mode);
     toast->setAttribute(Qt::WA_DeleteOnClose);
     toast->show();
-    Global *global = Context::global();
-    if (global) {
-        global->pushToast(toast);
-        connect(toast, &ToastWindow::finished, global, &Global::popToast);
-    }
-    QWidget *reference = widget && widget->isWindow() ? widget : static_cast<QWidget *>(Context::mainWindow());
+    Hub *hub = Context::hub();
+    const int stacked = hub ? hub->stackToast(toast) : 1;
+    QWidget *reference = widget && widget->isWindow() ? widget : Context::mainWidget();
     if (!reference)
         return toast;
-    const int stacked = global ? global->toastCount() : 1;
     const int x = reference->x() + reference->width() - toast->width();
     const int y = reference->y() + reference->frameGeometry().height() - stacked * toast->height();
     reference->activateWindow();

@@ -29,6 +29,9 @@ FocusScope {
     property bool isLock: true
     property bool resolutionVisible: false
     property bool ignoreRemove: false
+    // One copy at a time, for records whose sign or name is unique: the copy takes the one typed
+    // in the duplicating editor, which two copies cannot share.
+    property bool singleCopy: false
     property bool isBusy: false
     property int indent: 5
     // This editor asked for the record's lock (or another editor of the record handed it over),
@@ -530,9 +533,10 @@ FocusScope {
 
                             objectName: "amount"
                             from: 1
-                            to: 100
+                            to: form.singleCopy ? 1 : 100
                             value: 1
-                            editable: true
+                            editable: !form.singleCopy
+                            enabled: !form.singleCopy
                         }
 
                         CheckBoxEx {

@@ -21,6 +21,9 @@ TableView {
     property bool isSortByHeader: true
     property bool autoSelection: true
     property bool frameInWindow: true
+    // Records whose sign or name is unique: Duplicate opens the editor in "DUPLICATE", where the
+    // copy gets its own, instead of copying the record as it is.
+    property bool duplicateInEditor: false
     property string sortRole
     property var currentId
     // Lists: the hard filters of a shared catalogue ([role, operation, value] each); an own list

@@ -70,8 +70,9 @@ function resetCurrentId() {
     view.currentId = undefined;
 }
 
+// While the proxy prepares rows it notes the order and sorts them once at the end.
 function sortRows() {
-    if (view.isInited && view.proxy && !view.proxy.isPrepareMode)
+    if (view.isInited && view.proxy)
         view.proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
 }
 
@@ -81,6 +82,9 @@ function makeSelection() {
     if (!view.autoSelection)
         return;
     sortRows();
+    // Rows being prepared are not shown yet: the selection waits for the end of the preparation.
+    if (view.isPrepareMode)
+        return;
     if (view.trackCurrentId) {
         if (view.currentId !== undefined && rowById(view.currentId) >= 0)
             selectRowById(view.currentId);
@@ -172,6 +176,10 @@ function deleteEntry() {
 function duplicateEntry() {
     if (!view.controller || view.currentRow < 0)
         return;
+    if (view.duplicateInEditor) {
+        duplicateMultiAction();
+        return;
+    }
     view.controller.trDuplicate({ "id": rowId(view.currentRow) });
     startBusy();
 }

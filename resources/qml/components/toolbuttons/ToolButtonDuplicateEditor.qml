@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import "../../js/fontawesome.js" as FontAwesome
 
-// Duplicates the editor's record; a click with Alt alone opens a duplicating editor in a window.
+// Duplicates the editor's record; a click with Alt alone, or any click on a form of single
+// copies, opens a duplicating editor in a window.
 ToolButtonBase {
     function editor() {
         return typeof editorItem !== "undefined" ? editorItem : null;
@@ -16,7 +17,7 @@ ToolButtonBase {
         if (!form || !editorFrame)
             return;
         var properties;
-        if (DESKTOP_UTILS.modifiers === Qt.AltModifier) {
+        if (DESKTOP_UTILS.modifiers === Qt.AltModifier || form.singleCopy) {
             properties = { "id": recordId(), "state": "DUPLICATE", "isWindow": true, "isNewInstance": true };
             form.updateProperties(properties);
             GLOBAL.createQmlFrame(editorFrame.url, properties);

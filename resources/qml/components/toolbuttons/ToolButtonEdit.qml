@@ -3,7 +3,8 @@ import "../../js/fontawesome.js" as FontAwesome
 
 // Opens the current record's editor; "View" when the update right is not granted.
 ToolButtonBase {
-    readonly property bool isEditable: table ? table.crud.crudupdate : true
+    // A page whose editor only shows the record sets it false.
+    property bool isEditable: table ? table.crud.crudupdate : true
     property bool catchEnter: true
 
     name: isEditable ? qsTr("Edit") : qsTr("View")

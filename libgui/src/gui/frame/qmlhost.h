@@ -11,11 +11,11 @@ class Frame;
 
 // The hosting of frames: QML pages opened from resource URLs as tabs of the main window or as
 // windows of their own on the one shared engine, an open page brought forward instead of opened
-// twice, and widget frames placed as their settings say. Reached through Gui::Context.
+// twice, and widget frames placed as their settings say. GLOBAL offers it to the registry
+// (Gui::Hub), through which Gui::Context reaches it.
 namespace QmlHost {
 
 QObject *openFrame(const QString &url, const QVariantMap &options);
-QObject *createObject(const QString &url, const QVariantMap &initialProperties);
 void showFrame(Frame *frame, const QVariantMap &settings);
 
 } // namespace QmlHost

@@ -1,20 +1,18 @@
 #include "qmlhost.h"
 
+#include "frame.h"
+#include "frames.h"
+#include "frameutils.h"
+#include "maintabwidget.h"
+
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/core/guisession.h"
+#include "gui/core/hub.h"
 #include "gui/core/utils.h"
-#include "gui/frame/frame.h"
-#include "gui/frame/frames.h"
-#include "gui/frame/frameutils.h"
-#include "gui/frame/maintabwidget.h"
-#include "gui/mainwindow/mainwindow.h"
 #include "gui/settings/settings.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QGuiApplication>
-#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -28,12 +26,10 @@ namespace {
 const QString IsWindowKey = QStringLiteral("isWindow");
 const QString ParentItemKey = QStringLiteral("parentItem");
 
-QString errorsText(const QList<QQmlError> &errors)
+Frames *openFrames()
 {
-    QStringList texts;
-    for (const QQmlError &error : errors)
-        texts.append(error.toString());
-    return texts.join(QStringLiteral(", "));
+    Hub *hub = Context::hub();
+    return hub ? hub->frameList() : nullptr;
 }
 
 bool sameFrame(const QObject *frame, const QString &url, const QString &id)
@@ -54,7 +50,7 @@ QObject *reactivate(const QString &url, const QString &id)
             }
         }
     }
-    if (Frames *frames = Global::currentFrames()) {
+    if (Frames *frames = openFrames()) {
         for (QObject *frame : frames->list()) {
             if (sameFrame(frame, url, id)) {
                 Utils::activateFrame(frame);
@@ -78,7 +74,7 @@ QObject *openTab(const QString &url, const QVariantMap &options)
     QQuickItem *root = view->rootObject();
     if (!root) {
         qCritical().noquote() << "Failed to create QML object from URL" << url
-                              << "(" + errorsText(view->errors()) + ")";
+                              << "(" + Utils::qmlErrorsText(view->errors()) + ")";
         delete view;
         return nullptr;
     }
@@ -90,7 +86,7 @@ QObject *openTab(const QString &url, const QVariantMap &options)
     tabs->addTab(container, root->property("title").toString());
     tabs->setCurrentWidget(container);
     root->forceActiveFocus();
-    if (Frames *frames = Global::currentFrames())
+    if (Frames *frames = openFrames())
         frames->append(root);
     return root;
 }
@@ -102,7 +98,7 @@ QObject *openWindow(const QString &url, QVariantMap options)
     if (Utils::holdsObject(parentValue))
         parent = parentValue.value<QObject *>();
     if (Settings::groupTaskBarWindows()) {
-        MainWindow *mainWindow = Context::mainWindow();
+        QWidget *mainWindow = Context::mainWidget();
         QObject *transientParent = mainWindow ? mainWindow->window()->windowHandle() : nullptr;
         QObject *parentWindow = Utils::objectProperty(parent, "window");
         if (parentWindow && parentWindow->property("visible").toBool())
@@ -110,7 +106,7 @@ QObject *openWindow(const QString &url, QVariantMap options)
         if (transientParent)
             options.insert(QStringLiteral("transientParent"), QVariant::fromValue(transientParent));
     }
-    QObject *object = createObject(url, options);
+    QObject *object = Context::createQmlObject(url, options);
     auto *item = qobject_cast<QQuickItem *>(object);
     if (!item) {
         delete object;
@@ -118,7 +114,7 @@ QObject *openWindow(const QString &url, QVariantMap options)
     }
     QObject::connect(item, SIGNAL(closeWidget()), item, SLOT(deleteLater()));
     Utils::raiseWindow(Utils::objectProperty(item, "window"));
-    if (Frames *frames = Global::currentFrames())
+    if (Frames *frames = openFrames())
         frames->append(item);
     return item;
 }
@@ -158,20 +154,6 @@ QObject *openFrame(const QString &url, const QVariantMap &options)
     return work.value(IsWindowKey).toBool() ? openWindow(url, work) : openTab(url, work);
 }
 
-QObject *createObject(const QString &url, const QVariantMap &initialProperties)
-{
-    QQmlEngine *engine = Context::qmlEngine();
-    if (!engine)
-        return nullptr;
-    QQmlComponent component(engine, QUrl(url));
-    // A component that failed to compile cannot create anything (and must not be asked to).
-    QObject *object = component.isError() ? nullptr : component.createWithInitialProperties(initialProperties);
-    if (component.isError())
-        qCritical().noquote() << "Failed to create QML object from URL" << url
-                              << "(" + errorsText(component.errors()) + ")";
-    return object;
-}
-
 void showFrame(Frame *frame, const QVariantMap &settings)
 {
     if (!frame)
@@ -181,8 +163,8 @@ void showFrame(Frame *frame, const QVariantMap &settings)
         frame->loadSettings(settings);
         inTab = settings.contains(IsWindowKey) && !settings.value(IsWindowKey).toBool();
     } else {
-        GuiSession *session = Global::currentGuiSession();
-        frame->loadSettings(session ? session->frameSettings(frame->settingsName()) : QVariantMap());
+        Hub *hub = Context::hub();
+        frame->loadSettings(hub ? hub->storedSettings(frame->settingsName()) : QVariantMap());
         inTab = QGuiApplication::keyboardModifiers().testFlag(Qt::AltModifier);
     }
     frame->beforeShow();
@@ -193,7 +175,7 @@ void showFrame(Frame *frame, const QVariantMap &settings)
         tabs->setCurrentWidget(frame);
     } else {
         frame->setPlacement(Frame::Window);
-        Utils::attachToOwnerWindow(Context::mainWindow(), frame);
+        Utils::attachToOwnerWindow(Context::mainWidget(), frame);
         frame->show();
         frame->raise();
         frame->activateWindow();

@@ -1,8 +1,9 @@
 #include "customize.h"
 
+#include "maintoolbar.h"
+
 #include "gui/core/context.h"
-#include "gui/core/global.h"
-#include "gui/mainwindow/maintoolbar.h"
+#include "gui/shell/global.h"
 #include "gui/widget/fapushbutton.h"
 #include "gui/widget/lineedit.h"
 #include "gui/widget/listview.h"

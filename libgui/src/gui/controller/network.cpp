@@ -1,6 +1,6 @@
 #include "network.h"
 
-#include "gui/controller/abstractcontroller.h"
+#include "abstractcontroller.h"
 
 #include <QMutexLocker>
 

@@ -1,15 +1,15 @@
 #include "guisession.h"
 
-#include "context.h"
 #include "global.h"
-#include "utils.h"
 
+#include "gui/core/context.h"
+#include "gui/core/shellwindow.h"
+#include "gui/core/utils.h"
 #include "gui/frame/frame.h"
 #include "gui/frame/frames.h"
 #include "gui/frame/frameutils.h"
 #include "gui/frame/maintabwidget.h"
-#include "gui/mainwindow/guisessionmenu.h"
-#include "gui/mainwindow/mainwindow.h"
+#include "gui/helper/guisettings.h"
 
 #include "client/controller/user/userguisession.h"
 
@@ -37,6 +37,12 @@ bool isTransientState(const QString &state)
 {
     return state == QLatin1String("ADD") || state == QLatin1String("DUPLICATE") || state == QLatin1String("SELECT")
         || state == QLatin1String("MULTI_SELECT");
+}
+
+Helper::GuiSettings *mainWindowSettings()
+{
+    ShellWindow *window = Context::shellWindow();
+    return window ? window->windowSettings() : nullptr;
 }
 
 } // namespace
@@ -69,8 +75,8 @@ void GuiSession::changeCurrent(qint64 id)
     if (id == m_currentId)
         return;
     m_currentId = id;
-    if (MainWindow *window = Context::mainWindow())
-        window->updateTitle();
+    if (ShellWindow *window = Context::shellWindow())
+        window->refreshTitle();
     emit currentIdChanged(int(id));
 }
 
@@ -82,10 +88,8 @@ int GuiSession::sessionRow(qint64 id) const
 
 void GuiSession::setSessionChecked(int row, bool checked)
 {
-    MainWindow *window = Context::mainWindow();
-    Private::GuiSessionMenu *menu = window ? window->guiSessionMenu() : nullptr;
-    if (menu)
-        menu->setSessionChecked(row, checked);
+    if (ShellWindow *window = Context::shellWindow())
+        window->checkGuiSession(row, checked);
 }
 
 void GuiSession::switchCurrent(int id)
@@ -110,7 +114,7 @@ QVariantMap GuiSession::collect()
 QVariantMap GuiSession::collect(const QStringList &excludes)
 {
     QVariantMap result;
-    if (MainWindow *window = Context::mainWindow())
+    if (Helper::GuiSettings *window = mainWindowSettings())
         result.insert(window->settingsName(), window->saveSettings());
     QVariantList openFrames;
     const QList<QObject *> frames = Global::currentFrames() ? Global::currentFrames()->list() : QList<QObject *>();
@@ -145,7 +149,7 @@ void GuiSession::restore(const QVariantMap &map)
 {
     if (map.isEmpty())
         return;
-    MainWindow *window = Context::mainWindow();
+    Helper::GuiSettings *window = mainWindowSettings();
     const QVariantMap mainSettings = window ? map.value(window->settingsName()).toMap() : QVariantMap();
     if (window)
         window->loadSettings(mainSettings);

@@ -1,16 +1,17 @@
 #include "global.h"
 
-#include "context.h"
-#include "utils.h"
-
+#include "gui/core/context.h"
+#include "gui/core/shellwindow.h"
+#include "gui/core/utils.h"
+#include "gui/frame/frame.h"
 #include "gui/frame/framecreators.h"
 #include "gui/frame/maintabwidget.h"
-#include "gui/mainwindow/guisessionmenu.h"
-#include "gui/mainwindow/mainwindow.h"
+#include "gui/frame/qmlhost.h"
 #include "gui/security/securitylookup.h"
 #include "gui/settings/settings.h"
 #include "gui/update/updater.h"
 #include "gui/widget/dataloading.h"
+#include "gui/widget/toastwindow.h"
 
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
@@ -250,10 +251,8 @@ void Global::finishLoading()
 
 void Global::onDataLoaded()
 {
-    if (MainWindow *window = Context::mainWindow()) {
-        if (Private::GuiSessionMenu *menu = window->guiSessionMenu())
-            menu->recreate();
-    }
+    if (ShellWindow *window = Context::shellWindow())
+        window->rebuildGuiSessionMenu();
     const qint64 id = m_userGuiSession->proxyModel()
                           ->data(QStringLiteral("is_default"), QStringLiteral("1"), QStringLiteral("id"))
                           .toLongLong();
@@ -398,6 +397,53 @@ void Global::setScaleFactor(double scaleFactor)
         return;
     m_scaleFactor = scaleFactor;
     emit scaleFactorChanged(scaleFactor);
+}
+
+Frames *Global::frameList() const
+{
+    return m_frames;
+}
+
+FrameCreators *Global::frameFactory() const
+{
+    return m_frameCreators;
+}
+
+QVariantMap Global::storedSettings(const QString &name) const
+{
+    return m_guiSession->frameSettings(name);
+}
+
+void Global::storeSettings(const QString &name, const QVariantMap &settings)
+{
+    m_guiSession->setFrameSettings(name, settings);
+}
+
+QObject *Global::hostQmlFrame(const QString &url, const QVariantMap &options)
+{
+    return QmlHost::openFrame(url, options);
+}
+
+void Global::hostFrame(Frame *frame, const QVariantMap &settings)
+{
+    QmlHost::showFrame(frame, settings);
+}
+
+void Global::storeFrameSettings(Frame *frame)
+{
+    m_guiSession->setFrameSettings(frame->settingsName(), frame->saveSettings());
+}
+
+void Global::changeScaleFactor(double scaleFactor)
+{
+    setScaleFactor(scaleFactor);
+}
+
+int Global::stackToast(ToastWindow *toast)
+{
+    pushToast(toast);
+    connect(toast, &ToastWindow::finished, this, &Global::popToast);
+    return toastCount();
 }
 
 } // namespace Gui

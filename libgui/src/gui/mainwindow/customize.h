@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standarddialog.h"
+#include "gui/dialog/standarddialog.h"
 
 #include <QStringList>
 

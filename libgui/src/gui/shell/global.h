@@ -1,6 +1,8 @@
 #pragma once
 
-#include "gui/core/guisession.h"
+#include "guisession.h"
+
+#include "gui/core/hub.h"
 #include "gui/frame/frames.h"
 #include "gui/style/style.h"
 #include "gui/update/updater.h"
@@ -38,8 +40,8 @@ class SecurityLookup;
 // (old version, the data-loading window, the shared lists in a fixed order, the default GUI
 // session), reacts to the server ending the session, and answers the pages' questions about
 // rights and tabs. The application derives its own, adding catalogue controllers through the
-// virtual operations.
-class Global : public QObject
+// virtual operations. The frames, dialogs and widgets below it reach it as a Hub.
+class Global : public QObject, public Hub
 {
     Q_OBJECT
     Q_PROPERTY(Client::Controller::ToolBar *toolBar READ toolBar CONSTANT)
@@ -157,6 +159,17 @@ private:
     // The silent update check of start-up, and the download page of a refused old client.
     void checkForUpdatesOnStartup();
     void openDownloadPage();
+
+    // Hub: the frames, the GUI session's stored settings, the window host, the scale, the toasts.
+    Frames *frameList() const override;
+    FrameCreators *frameFactory() const override;
+    QVariantMap storedSettings(const QString &name) const override;
+    void storeSettings(const QString &name, const QVariantMap &settings) override;
+    QObject *hostQmlFrame(const QString &url, const QVariantMap &options) override;
+    void hostFrame(Frame *frame, const QVariantMap &settings) override;
+    void storeFrameSettings(Frame *frame) override;
+    void changeScaleFactor(double scaleFactor) override;
+    int stackToast(ToastWindow *toast) override;
 
     bool m_firstOpen = true;
     QPointer<DataLoading> m_loadingWindow;

@@ -1,0 +1,369 @@
+// The driver editor's cars, photos, sessions and balance tabs and the driver session table at
+// work, in the program signed in to the stand-in over PostgreSQL: a car added in the Cars tab of
+// a driver with no car is stored as that driver's; two open editors keep their own photos while
+// either reloads or closes; a driver's open session is closed from the session table, and a
+// refused close says so and changes nothing; the balance tab's group filter.
+#include "editortabs.h"
+#include "pageprogram.h"
+
+#include "startup/startup.h"
+
+#include "gui/core/context.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QPointer>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
+
+QObject *formOf(QObject *editor)
+{
+    return editor ? editor->property("form").value<QObject *>() : nullptr;
+}
+
+// A small PNG of one colour, as the base64 text that media rows hold.
+QString photoData(const QColor &color)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QString::fromLatin1(bytes.toBase64());
+}
+
+// The image the "photo" provider holds under a key; empty when none.
+QString providedImage(const QString &key)
+{
+    QObject *provider = Gui::Context::qmlEngine()->rootContext()->contextProperty("IMAGE_PROVIDER").value<QObject *>();
+    QString image;
+    QMetaObject::invokeMethod(provider, "image", Q_RETURN_ARG(QString, image), Q_ARG(QString, key));
+    return image;
+}
+
+// The photo tiles of a photo page: id -> provider key.
+QMap<QString, QString> photoTiles(QObject *page)
+{
+    QMap<QString, QString> tiles;
+    auto *photos = page->property("photos").value<QAbstractItemModel *>();
+    const QHash<int, QByteArray> roles = photos->roleNames();
+    const int idRole = roles.key("id");
+    const int keyRole = roles.key("photo");
+    for (int row = 0; row < photos->rowCount(); ++row)
+        tiles.insert(photos->index(row, 0).data(idRole).toString(), photos->index(row, 0).data(keyRole).toString());
+    return tiles;
+}
+
+QAbstractItemModel *shownRows(QObject *page)
+{
+    QObject *view = page->property("tableView").value<QObject *>();
+    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
+}
+
+void press(QObject *page, const QString &button)
+{
+    QQuickItem *item = pageControl(page, button);
+    QVERIFY2(item, qPrintable(button));
+    QMetaObject::invokeMethod(item, "clicked");
+}
+
+} // namespace
+
+class TestFleetPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void carAddedInDriverEditor();
+    void editorsKeepTheirOwnPhotos();
+    void driverSessionClosed();
+    void balanceGroupFilter();
+
+private:
+    QString insert(const QString &statement, const QVariantList &values = {});
+    // The driver editor of the driver with the tab shown and its page made.
+    QObject *openDriverTab(const QString &driverId, const QString &tab, QObject **page);
+
+    PageProgram m_program;
+};
+
+void TestFleetPages::initTestCase()
+{
+    const QString failure = m_program.start("fleetpages");
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestFleetPages::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+QString TestFleetPages::insert(const QString &statement, const QVariantList &values)
+{
+    return m_program.query(statement, values).toString();
+}
+
+QObject *TestFleetPages::openDriverTab(const QString &driverId, const QString &tab, QObject **page)
+{
+    QObject *editor = m_program.openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", driverId}});
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
+        || !showEditorTab(editor, tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, tab); }, 5000))
+        return nullptr;
+    *page = editorTabPage(editor, tab);
+    return editor;
+}
+
+void TestFleetPages::carAddedInDriverEditor()
+{
+    const QString driver = insert("INSERT INTO drivers (sign, last_name) VALUES ('car-owner', 'Kovalenko') RETURNING id");
+    QTRY_VERIFY(Gui::Context::qmlEngine());
+    QObject *cars = nullptr;
+    QPointer<QObject> editor = openDriverTab(driver, "carsTab", &cars);
+    QVERIFY(editor && cars);
+    // The driver has no car: the tab's list is empty, so no row names a driver.
+    QVERIFY(m_program.waitForSent("car_trGetList", 1));
+    QCOMPARE(m_program.sent("car_trGetList").last().value("rst_id_driver").toString(), driver);
+    QTRY_COMPARE(shownRows(cars)->rowCount(), 0);
+
+    QObject *view = cars->property("tableView").value<QObject *>();
+    QVariant opened;
+    QMetaObject::invokeMethod(view, "addAction", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> carEditor = opened.value<QObject *>();
+    QVERIFY(carEditor);
+    QCOMPARE(carEditor->property("state").toString(), QString("ADD"));
+    QTRY_COMPARE(pageControl(carEditor, "sign")->property("text").toString(), QString("car-owner"));
+    pageControl(carEditor, "identifier")->setProperty("text", "BC 7777 AA");
+    pageControl(carEditor, "model")->setProperty("text", "Octavia");
+    press(carEditor, "okButton");
+    QTRY_VERIFY(carEditor.isNull());
+
+    QCOMPARE(m_program.sent("car_trNew").last().value("rst_id_driver").toString(), driver);
+    const QString car = insert("SELECT id FROM cars WHERE identifier = 'BC 7777 AA'");
+    QVERIFY(!car.isEmpty());
+    QCOMPARE(insert("SELECT rst_id_driver FROM cars WHERE id = ?", {car}), driver);
+    QCOMPARE(insert("SELECT model FROM cars WHERE id = ?", {car}), QString("Octavia"));
+    // The driver's tab shows the new car.
+    QTRY_COMPARE(shownRows(cars)->rowCount(), 1);
+
+    // Opened again, the stored car's driver is never sent.
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, 0));
+    QMetaObject::invokeMethod(view, "editAction", Q_RETURN_ARG(QVariant, opened));
+    carEditor = opened.value<QObject *>();
+    QVERIFY(carEditor);
+    QTRY_COMPARE(pageControl(carEditor, "identifier")->property("legalText").toString(), QString("BC 7777 AA"));
+    QTRY_VERIFY(!formOf(carEditor)->property("isBusy").toBool());
+    pageControl(carEditor, "year")->setProperty("text", "2019");
+    press(carEditor, "okButton");
+    QTRY_VERIFY(carEditor.isNull());
+    QVERIFY(!m_program.sent("car_trUpdate").last().contains("rst_id_driver"));
+    QCOMPARE(insert("SELECT year FROM cars WHERE id = ?", {car}), QString("2019"));
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestFleetPages::editorsKeepTheirOwnPhotos()
+{
+    const QString first = insert("INSERT INTO drivers (sign) VALUES ('photo-a') RETURNING id");
+    const QString second = insert("INSERT INTO drivers (sign) VALUES ('photo-b') RETURNING id");
+    const QString media = "INSERT INTO media (rst_id_driver, rst_id_car, tag, data, uuid, dt_utc_insert,"
+                          " dt_utc_last_update) VALUES (?, 1, ?, ?, md5(random()::text), 1000, 1000) RETURNING id";
+    const QString red = photoData(Qt::red);
+    const QString blue = photoData(Qt::blue);
+    const QString firstProfile = insert(media, {first, "profile", red});
+    const QString firstLicense = insert(media, {first, "license_1", red});
+    const QString secondProfile = insert(media, {second, "profile", blue});
+
+    QObject *firstPage = nullptr;
+    QObject *secondPage = nullptr;
+    QPointer<QObject> firstEditor = openDriverTab(first, "photoTab", &firstPage);
+    QVERIFY(firstEditor && firstPage);
+    QTRY_COMPARE(photoTiles(firstPage).size(), 2);
+    QPointer<QObject> secondEditor = openDriverTab(second, "photoTab", &secondPage);
+    QVERIFY(secondEditor && secondPage);
+    QTRY_COMPARE(photoTiles(secondPage).size(), 1);
+
+    // Each page shows its own driver's photos, newest first, under keys of its own.
+    QCOMPARE(photoTiles(firstPage).keys(), (QList<QString>{firstProfile, firstLicense}));
+    QCOMPARE(photoTiles(secondPage).keys(), QList<QString>{secondProfile});
+    const QString firstKey = photoTiles(firstPage).value(firstProfile);
+    const QString secondKey = photoTiles(secondPage).value(secondProfile);
+    QVERIFY(firstKey != secondKey);
+    QCOMPARE(providedImage(firstKey), red);
+    QCOMPARE(providedImage(secondKey), blue);
+
+    // The second page reloads: the first keeps its tiles and images.
+    const int lists = m_program.sentCount("media_trGetList");
+    QMetaObject::invokeMethod(secondPage, "loadData");
+    QVERIFY(m_program.waitForSent("media_trGetList", lists + 1));
+    QTRY_VERIFY(!secondEditor->property("isBusy").toBool());
+    QTest::qWait(200);
+    QCOMPARE(photoTiles(firstPage).size(), 2);
+    QCOMPARE(photoTiles(secondPage).size(), 1);
+    QCOMPARE(providedImage(firstKey), red);
+
+    // The viewer steps through the first page's photos only.
+    QVariant opened;
+    QMetaObject::invokeMethod(firstPage, "openViewer", Q_RETURN_ARG(QVariant, opened), Q_ARG(QVariant, 0));
+    QPointer<QObject> viewer = opened.value<QObject *>();
+    QVERIFY(viewer);
+    QVERIFY(!pageControl(viewer, "previousButton")->isEnabled());
+    QVERIFY(pageControl(viewer, "nextButton")->isEnabled());
+    press(viewer, "nextButton");
+    QTRY_COMPARE(viewer->property("currentIndex").toInt(), 1);
+    QVERIFY(!pageControl(viewer, "nextButton")->isEnabled());
+    QCOMPARE(pageControl(viewer, "photo")->property("source").toUrl().toString(),
+             "image://photo/" + photoTiles(firstPage).value(firstLicense));
+    QVERIFY(m_program.closePage(viewer));
+
+    // The first editor closes: its images go, the second page's stay.
+    QVERIFY(m_program.closePage(firstEditor));
+    QCOMPARE(providedImage(firstKey), QString());
+    QCOMPARE(providedImage(secondKey), blue);
+
+    // A refused removal says so and keeps the tile.
+    const QString receiver = secondPage->property("media").value<QObject *>()->property("objectNumber").toString();
+    m_program.watchdog().reset();
+    m_program.push({{"FN", "media_saRemove"}, {"RECEIVER", receiver}, {"RES", "0"}, {"ERRCODE", "120"},
+                    {"id", secondProfile}});
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
+    QVERIFY2(m_program.watchdog().texts().first().contains("code: 120"), qPrintable(m_program.watchdog().texts().first()));
+    QCOMPARE(photoTiles(secondPage).keys(), QList<QString>{secondProfile});
+    m_program.watchdog().reset();
+
+    // A removal: confirmed, stored and the tile gone.
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    QMetaObject::invokeMethod(secondPage, "removePhoto", Q_ARG(QVariant, secondProfile));
+    QTRY_COMPARE(photoTiles(secondPage).size(), 0);
+    QCOMPARE(insert("SELECT count(*) FROM media WHERE id = ?", {secondProfile}), QString("0"));
+    QCOMPARE(providedImage(secondKey), QString());
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(secondEditor));
+}
+
+void TestFleetPages::driverSessionClosed()
+{
+    const QString driver = insert("INSERT INTO drivers (sign) VALUES ('sess-a') RETURNING id");
+    const QString other = insert("INSERT INTO drivers (sign) VALUES ('sess-b') RETURNING id");
+    const QString session = "INSERT INTO driver_sessions (rst_id_owner, sign, dt_start, dt_end, dt_utc_insert,"
+                            " dt_utc_last_update) VALUES (?, ?, 1000, ?, ?, ?) RETURNING id";
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const QString open = insert(session, {driver, "sess-a", 0, now, now});
+    const QString closed = insert(session, {driver, "sess-a", 2000, now, now});
+    const QString otherOpen = insert(session, {other, "sess-b", 0, now, now});
+
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-session/DriverSessionTable.qml");
+    QVERIFY(table);
+    QObject *container = table->property("container").value<QObject *>();
+    QTRY_COMPARE(shownRows(container)->rowCount(), 3);
+    // Unclosed, then Closed: each switch loads once, and Closed turns Unclosed off.
+    int lists = m_program.sentCount("driverSession_trGetList");
+    pageControl(table, "unclosedButton")->setProperty("checked", true);
+    QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 1));
+    QTRY_COMPARE(shownRows(container)->rowCount(), 2);
+    pageControl(table, "closedButton")->setProperty("checked", true);
+    QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 2));
+    QVERIFY(!pageControl(table, "unclosedButton")->property("checked").toBool());
+    QTRY_COMPARE(shownRows(container)->rowCount(), 1);
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("driverSession_trGetList"), lists + 2);
+    pageControl(table, "unclosedButton")->setProperty("checked", true);
+    QTRY_COMPARE(shownRows(container)->rowCount(), 2);
+
+    // Closing the driver's session: the request is the page's own and its answer ends the wait;
+    // the closed session leaves the unclosed list.
+    QObject *view = container->property("tableView").value<QObject *>();
+    int row = -1;
+    QMetaObject::invokeMethod(shownRows(container), "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                              Q_ARG(QVariant, QVariant(open)));
+    QVERIFY(row >= 0);
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, row));
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(table, "closeSessionButton");
+    QVERIFY(m_program.waitForSent("driverSession_trClose", 1));
+    const QJsonObject request = m_program.sent("driverSession_trClose").last();
+    QCOMPARE(request.value("rst_id_owner").toString(), driver);
+    QCOMPARE(request.value("RECEIVER").toString(),
+             container->property("sessions").value<QObject *>()->property("objectNumber").toString());
+    QTRY_COMPARE(insert("SELECT type_close FROM driver_sessions WHERE id = ?", {open}), QString("4"));
+    QVERIFY(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {open}) != "0");
+    QTRY_COMPARE(shownRows(container)->rowCount(), 1);
+    QTRY_VERIFY(!table->property("isBusy").toBool());
+    QCOMPARE(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {otherOpen}), QString("0"));
+    QCOMPARE(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {closed}), QString("2000"));
+    m_program.watchdog().reset();
+
+    // Refused by the server: the page says so, the session stays open.
+    m_program.query("UPDATE user_group_security_options SET option_value = '0' WHERE rst_id_so = "
+                    "(SELECT id FROM security_options WHERE code = 'driverSession.crud.update')");
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, 0));
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(table, "closeSessionButton");
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 2);
+    QVERIFY2(m_program.watchdog().texts().last().contains("You don't have enough access privileges"),
+             qPrintable(m_program.watchdog().texts().join('\n')));
+    QCOMPARE(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {otherOpen}), QString("0"));
+    QTRY_VERIFY(!table->property("isBusy").toBool());
+    m_program.watchdog().reset();
+    m_program.query("UPDATE user_group_security_options SET option_value = '1' WHERE rst_id_so = "
+                    "(SELECT id FROM security_options WHERE code = 'driverSession.crud.update')");
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestFleetPages::balanceGroupFilter()
+{
+    const QString driver = insert("INSERT INTO drivers (sign) VALUES ('balance-a') RETURNING id");
+    QObject *balance = nullptr;
+    QPointer<QObject> editor = openDriverTab(driver, "balanceTab", &balance);
+    QVERIFY(editor && balance);
+    QVERIFY(m_program.waitForSent("dbl_trGetList", 1));
+    // All groups: neither filter, and the placeholder type alone.
+    QJsonObject request = m_program.sent("dbl_trGetList").last();
+    QCOMPARE(request.value("rst_id_owner").toString(), driver);
+    QVERIFY(!request.contains("rst_id_bg") && !request.contains("rst_id_bt"));
+    QVERIFY(request.contains("dt_utc_insert_start") && request.contains("dt_utc_insert_end"));
+    QObject *typeBox = balance->property("typeBox").value<QObject *>();
+    QCOMPARE(typeBox->property("count").toInt(), 1);
+
+    // A group: its types and those of every group, and the group sent.
+    const QString group = insert("SELECT min(id) FROM driver_balance_groups WHERE id > 1");
+    QVERIFY(!group.isEmpty());
+    QObject *groups = balance->property("groups").value<QObject *>();
+    QObject *groupRows = groups->property("proxyModel").value<QObject *>();
+    int row = -1;
+    QMetaObject::invokeMethod(groupRows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                              Q_ARG(QVariant, QVariant(group)));
+    QVERIFY(row >= 0);
+    const int lists = m_program.sentCount("dbl_trGetList");
+    balance->property("groupBox").value<QObject *>()->setProperty("currentIndex", row);
+    QMetaObject::invokeMethod(balance, "onGroupChosen");
+    QVERIFY(m_program.waitForSent("dbl_trGetList", lists + 1));
+    request = m_program.sent("dbl_trGetList").last();
+    QCOMPARE(request.value("rst_id_bg").toString(), group);
+    const int types = insert("SELECT count(*) FROM driver_balance_types WHERE rst_id_bg IN (1, ?)", {group}).toInt();
+    QCOMPARE(typeBox->property("count").toInt(), types);
+    QVERIFY(m_program.closePage(editor));
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    Startup::prepare();
+    QApplication application(argc, argv);
+    TestFleetPages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_fleetpages.moc"

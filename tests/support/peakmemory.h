@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The process's peak resident memory, for tests that bound what an operation costs (Linux,
+// /proc/self/status).
+namespace PeakMemory {
+
+// Hands freed heap back to the system and starts the peak anew at the present resident size;
+// false when the system keeps the old peak.
+bool reset();
+// The resident size now, and the highest it has been since the last reset, in bytes.
+qint64 current();
+qint64 peak();
+
+} // namespace PeakMemory
