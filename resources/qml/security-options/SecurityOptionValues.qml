@@ -19,7 +19,6 @@ TableContainer {
     // A user's values ("uso", with "is_using") or a group's ("ugso").
     property bool isUser: true
     property string ownerId: "0"
-    property bool isDataLoaded: false
     property bool isShown: false
     readonly property string ownerKey: isUser ? "rst_id_owner" : "rst_id_group"
     readonly property var values: isUser ? userValues : groupValues
