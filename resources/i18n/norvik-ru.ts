@@ -163,6 +163,18 @@
         <translation>&amp;Цвета автомобилей</translation>
     </message>
     <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Пользователи</translation>
+    </message>
+    <message>
+        <source>User &amp;Groups</source>
+        <translation>&amp;Группы пользователей</translation>
+    </message>
+    <message>
+        <source>User &amp;Sessions</source>
+        <translation>&amp;Сессии пользователей</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Города</translation>

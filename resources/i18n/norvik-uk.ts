@@ -163,6 +163,18 @@
         <translation>&amp;Кольори автомобілів</translation>
     </message>
     <message>
+        <source>&amp;Users</source>
+        <translation>&amp;Користувачі</translation>
+    </message>
+    <message>
+        <source>User &amp;Groups</source>
+        <translation>&amp;Групи користувачів</translation>
+    </message>
+    <message>
+        <source>User &amp;Sessions</source>
+        <translation>&amp;Сесії користувачів</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Міста</translation>

@@ -3262,4 +3262,370 @@
         <translation>Отправить сообщение</translation>
     </message>
 </context>
+<context>
+    <name>SecurityOptionValues</name>
+    <message>
+        <source>Security option group</source>
+        <translation>Группа параметров безопасности</translation>
+    </message>
+    <message>
+        <source>Set All to [No]</source>
+        <translation>Установить все в [Нет]</translation>
+    </message>
+    <message>
+        <source>Set All to [Yes]</source>
+        <translation>Установить все в [Да]</translation>
+    </message>
+    <message>
+        <source>Set all options of the list to [No]?</source>
+        <translation>Установить все параметры списка в [Нет]?</translation>
+    </message>
+    <message>
+        <source>Set all options of the list to [Yes]?</source>
+        <translation>Установить все параметры списка в [Да]?</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityOptionsEditor</name>
+    <message>
+        <source>Absent secure option for controller %1</source>
+        <translation>Нет параметра безопасности для контроллера %1</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Добавить...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>Hide columns:</source>
+        <translation>Скрыть столбцы:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Is using</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <source>Option name:</source>
+        <translation>Имя параметра:</translation>
+    </message>
+    <message>
+        <source>Option value</source>
+        <translation>Значение параметра</translation>
+    </message>
+    <message>
+        <source>Option value:</source>
+        <translation>Значение параметра:</translation>
+    </message>
+    <message>
+        <source>Remove selected rows?</source>
+        <translation>Удалить выбранные строки?</translation>
+    </message>
+    <message>
+        <source>Remove...</source>
+        <translation>Удалить...</translation>
+    </message>
+</context>
+<context>
+    <name>TableViewRole</name>
+    <message>
+        <source>Role</source>
+        <translation>Роль</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEditor</name>
+    <message>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <source>Security Options</source>
+        <translation>Параметры безопасности</translation>
+    </message>
+    <message>
+        <source>User Group</source>
+        <translation>Группа пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupTable</name>
+    <message>
+        <source>User Groups</source>
+        <translation>Группы пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEssentials</name>
+    <message>
+        <source>After update current connections of group will be closed. Do you want to update?</source>
+        <translation>После изменения текущие подключения группы будут закрыты. Изменить?</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>Copy security right</source>
+        <translation>Копировать права доступа</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Is system:</source>
+        <translation>Системная:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionEditor</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>Auto save</source>
+        <translation>Автосохранение</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>По умолчанию:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>The value is not a valid JSON object</source>
+        <translation>Значение не является правильным объектом JSON</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionTable</name>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionContainer</name>
+    <message>
+        <source>Close session</source>
+        <translation>Закрыть сессию</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Закрытые</translation>
+    </message>
+    <message>
+        <source>Confirm closing session</source>
+        <translation>Подтвердите закрытие сессии</translation>
+    </message>
+    <message>
+        <source>Unclosed</source>
+        <translation>Незакрытые</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionEditor</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>Build ABI:</source>
+        <translation>ABI сборки:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Длительность:</translation>
+    </message>
+    <message>
+        <source>End date:</source>
+        <translation>Дата окончания:</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Last sync time:</source>
+        <translation>Время последней синхронизации:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>OS name:</source>
+        <translation>Название ОС:</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <source>Start date:</source>
+        <translation>Дата начала:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionTable</name>
+    <message>
+        <source>User Sessions</source>
+        <translation>Сессии пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserEditor</name>
+    <message>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <source>Security Options</source>
+        <translation>Параметры безопасности</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>User Gui Sessions</source>
+        <translation>GUI-сессии пользователя</translation>
+    </message>
+    <message>
+        <source>User Sessions</source>
+        <translation>Сессии пользователя</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>UserTable</name>
+    <message>
+        <source>Users</source>
+        <translation>Пользователи</translation>
+    </message>
+</context>
+<context>
+    <name>UserEssentials</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <source>Blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <source>Change Password...</source>
+        <translation>Изменить пароль...</translation>
+    </message>
+    <message>
+        <source>Copy security right</source>
+        <translation>Копировать права доступа</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Копировать настройки</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Inner note</source>
+        <translation>Внутреннее примечание</translation>
+    </message>
+    <message>
+        <source>Is system:</source>
+        <translation>Системный:</translation>
+    </message>
+    <message>
+        <source>Last name:</source>
+        <translation>Фамилия:</translation>
+    </message>
+    <message>
+        <source>Max sim calls:</source>
+        <translation>Макс. одновременных звонков:</translation>
+    </message>
+    <message>
+        <source>Middle name:</source>
+        <translation>Отчество:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <source>User group</source>
+        <translation>Группа пользователей</translation>
+    </message>
+</context>
 </TS>

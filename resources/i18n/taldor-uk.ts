@@ -3262,4 +3262,370 @@
         <translation>Надіслати повідомлення</translation>
     </message>
 </context>
+<context>
+    <name>SecurityOptionValues</name>
+    <message>
+        <source>Security option group</source>
+        <translation>Група параметрів безпеки</translation>
+    </message>
+    <message>
+        <source>Set All to [No]</source>
+        <translation>Встановити все в [Ні]</translation>
+    </message>
+    <message>
+        <source>Set All to [Yes]</source>
+        <translation>Встановити все в [Так]</translation>
+    </message>
+    <message>
+        <source>Set all options of the list to [No]?</source>
+        <translation>Встановити всі параметри списку в [Ні]?</translation>
+    </message>
+    <message>
+        <source>Set all options of the list to [Yes]?</source>
+        <translation>Встановити всі параметри списку в [Так]?</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityOptionsEditor</name>
+    <message>
+        <source>Absent secure option for controller %1</source>
+        <translation>Немає параметра безпеки для контролера %1</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Додати...</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Опис:</translation>
+    </message>
+    <message>
+        <source>Hide columns:</source>
+        <translation>Приховати стовпці:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Is using</source>
+        <translation>Використовується</translation>
+    </message>
+    <message>
+        <source>Option name:</source>
+        <translation>Ім'я параметра:</translation>
+    </message>
+    <message>
+        <source>Option value</source>
+        <translation>Значення параметра</translation>
+    </message>
+    <message>
+        <source>Option value:</source>
+        <translation>Значення параметра:</translation>
+    </message>
+    <message>
+        <source>Remove selected rows?</source>
+        <translation>Видалити вибрані рядки?</translation>
+    </message>
+    <message>
+        <source>Remove...</source>
+        <translation>Видалити...</translation>
+    </message>
+</context>
+<context>
+    <name>TableViewRole</name>
+    <message>
+        <source>Role</source>
+        <translation>Роль</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEditor</name>
+    <message>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <source>Security Options</source>
+        <translation>Параметри безпеки</translation>
+    </message>
+    <message>
+        <source>User Group</source>
+        <translation>Група користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupTable</name>
+    <message>
+        <source>User Groups</source>
+        <translation>Групи користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEssentials</name>
+    <message>
+        <source>After update current connections of group will be closed. Do you want to update?</source>
+        <translation>Після зміни поточні підключення групи буде закрито. Змінити?</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <source>Copy security right</source>
+        <translation>Копіювати права доступу</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Опис</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Is system:</source>
+        <translation>Системна:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionEditor</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <source>Auto save</source>
+        <translation>Автозбереження</translation>
+    </message>
+    <message>
+        <source>Default:</source>
+        <translation>За замовчуванням:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <source>The value is not a valid JSON object</source>
+        <translation>Значення не є правильним об'єктом JSON</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Значення:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionTable</name>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionContainer</name>
+    <message>
+        <source>Close session</source>
+        <translation>Закрити сесію</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Закриті</translation>
+    </message>
+    <message>
+        <source>Confirm closing session</source>
+        <translation>Підтвердьте закриття сесії</translation>
+    </message>
+    <message>
+        <source>Unclosed</source>
+        <translation>Незакриті</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Користувач</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionEditor</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <source>Build ABI:</source>
+        <translation>ABI збірки:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Тривалість:</translation>
+    </message>
+    <message>
+        <source>End date:</source>
+        <translation>Дата закінчення:</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Last sync time:</source>
+        <translation>Час останньої синхронізації:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <source>OS name:</source>
+        <translation>Назва ОС:</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Інше</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <source>Start date:</source>
+        <translation>Дата початку:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Версія:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionTable</name>
+    <message>
+        <source>User Sessions</source>
+        <translation>Сесії користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserEditor</name>
+    <message>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <source>Security Options</source>
+        <translation>Параметри безпеки</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Користувач</translation>
+    </message>
+    <message>
+        <source>User Gui Sessions</source>
+        <translation>GUI-сесії користувача</translation>
+    </message>
+    <message>
+        <source>User Sessions</source>
+        <translation>Сесії користувача</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>UserTable</name>
+    <message>
+        <source>Users</source>
+        <translation>Користувачі</translation>
+    </message>
+</context>
+<context>
+    <name>UserEssentials</name>
+    <message>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <source>Blocked</source>
+        <translation>Заблокований</translation>
+    </message>
+    <message>
+        <source>Change Password...</source>
+        <translation>Змінити пароль...</translation>
+    </message>
+    <message>
+        <source>Copy security right</source>
+        <translation>Копіювати права доступу</translation>
+    </message>
+    <message>
+        <source>Copy settings</source>
+        <translation>Копіювати налаштування</translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation>Ім'я:</translation>
+    </message>
+    <message>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+    <message>
+        <source>Is system:</source>
+        <translation>Системний:</translation>
+    </message>
+    <message>
+        <source>Last name:</source>
+        <translation>Прізвище:</translation>
+    </message>
+    <message>
+        <source>Max sim calls:</source>
+        <translation>Макс. одночасних дзвінків:</translation>
+    </message>
+    <message>
+        <source>Middle name:</source>
+        <translation>По батькові:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <source>User group</source>
+        <translation>Група користувачів</translation>
+    </message>
+</context>
 </TS>

@@ -24,9 +24,10 @@ public:
     PageProgram();
     ~PageProgram();
 
-    // Starts everything, the seed statements run on the new database first; empty when it
-    // worked, otherwise why not.
-    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
+    // Starts everything, the seed statements run on the new database first, signed in as login
+    // (configured with password); empty when it worked, otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {},
+                  const QString &login = QStringLiteral("admin"), const QString &password = QStringLiteral("pages"));
 
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
