@@ -176,18 +176,34 @@ void AbstractReport::onAccepted()
     const QVariantMap request{{QStringLiteral("options"), buildOptions(options())},
                               {QStringLiteral("type"), reportType()}};
     m_controller->trCreate(request);
+    startWaiting();
+}
+
+void AbstractReport::startWaiting()
+{
     m_waiting = true;
     m_answerTimer->start();
     start();
 }
 
-void AbstractReport::onSaCreate(QVariantMap params)
+bool AbstractReport::finishWaiting()
 {
-    if (!m_waiting || params.value(QStringLiteral("RECEIVER")).toString() != m_controller->objectNumber())
-        return;
+    if (!m_waiting)
+        return false;
     m_waiting = false;
     m_answerTimer->stop();
     stop();
+    return true;
+}
+
+void AbstractReport::waitingAbandoned()
+{
+}
+
+void AbstractReport::onSaCreate(QVariantMap params)
+{
+    if (params.value(QStringLiteral("RECEIVER")).toString() != m_controller->objectNumber() || !finishWaiting())
+        return;
     if (params.value(QStringLiteral("RES")).toString() != QLatin1String("10")) {
         if (!params.contains(QStringLiteral("FN")))
             params.insert(QStringLiteral("FN"), QStringLiteral("report_saCreate"));
@@ -233,17 +249,16 @@ void AbstractReport::onAnswerTimeout()
 {
     if (!m_waiting)
         return;
-    const qint64 seconds = answerTimeout().count() / 1000;
+    const qint64 seconds = qMax<qint64>(1, answerTimeout().count() / 1000);
     abandonRequest(tr("The server did not answer within %n second(s): the report was not created", nullptr, int(seconds)));
 }
 
 void AbstractReport::abandonRequest(const QString &message)
 {
-    m_waiting = false;
-    m_answerTimer->stop();
+    finishWaiting();
     // A new controller number: a late answer to the abandoned request names the old one.
     newController();
-    stop();
+    waitingAbandoned();
     qWarning().noquote() << "Report" << reportType() << message;
     Context::critical(message, this);
 }

@@ -28,8 +28,9 @@ class AbstractReport : public Frame
     Q_OBJECT
 
 public:
-    // How long a report may take on the server before the frame gives up waiting: 5 minutes.
-    static constexpr std::chrono::milliseconds defaultAnswerTimeout{5 * 60 * 1000};
+    // How long a report may take on the server before the frame gives up waiting: 10 minutes,
+    // above what a server lets a report run.
+    static constexpr std::chrono::milliseconds defaultAnswerTimeout{10 * 60 * 1000};
 
     AbstractReport();
     ~AbstractReport() override;
@@ -74,6 +75,16 @@ protected:
     // The signed-in user's offset from UTC in minutes.
     static int userUtcOffset();
     bool hasAccess() const;
+
+    // Disables the frame until finishWaiting(), as a report request does; the frame comes back
+    // with a message after answerTimeout() or when the connection drops, and waitingAbandoned()
+    // runs then.
+    void startWaiting();
+    // Ends the waiting; false when nothing was awaited (an answer too late): drop the answer.
+    bool finishWaiting();
+    // After a time-out or a lost connection: a frame that sent a request of its own through a
+    // controller of its own replaces that controller here, so that a late answer finds no one.
+    virtual void waitingAbandoned();
 
 private slots:
     void onAccepted();

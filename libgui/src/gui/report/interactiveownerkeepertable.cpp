@@ -32,7 +32,7 @@ InteractiveOwnerKeeperTable::InteractiveOwnerKeeperTable(const QString &sourceUr
     buttons->addWidget(minus);
     buttons->addWidget(removeAll);
     buttons->addStretch();
-    layout()->addItem(buttons);
+    qobject_cast<QBoxLayout *>(layout())->addLayout(buttons);
     connect(minus, &QPushButton::clicked, this, &InteractiveOwnerKeeperTable::onMinusButtonClicked);
     connect(removeAll, &QPushButton::clicked, this, &InteractiveOwnerKeeperTable::onRemoveAllButtonClicked);
 }
