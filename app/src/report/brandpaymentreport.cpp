@@ -64,7 +64,11 @@ QString BrandPaymentReport::templatePath() const
 
 QVariantMap BrandPaymentReport::options() const
 {
-    return {{QStringLiteral("id_owners_list"), m_owners->ownerIds().toVariantList()},
+    // Not through a JSON array, whose numbers would cut 64-bit ids.
+    QVariantList ids;
+    for (const qint64 id : m_owners->ownerIdList())
+        ids.append(id);
+    return {{QStringLiteral("id_owners_list"), ids},
             {QStringLiteral("signs"), m_owners->ownerNames().toVariantList()},
             {QStringLiteral("utc"), QString::number(userUtcOffset())},
             {QStringLiteral("dt_utc_insert_start"), QString::number(m_period->startDateTime().toMSecsSinceEpoch())},
