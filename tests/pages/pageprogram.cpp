@@ -50,6 +50,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     QStringList arguments{"--database", "--user", Login + ":" + passwordDigest(Password)};
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
+    arguments << m_serverArguments;
     if (!m_server.start(arguments))
         return QStringLiteral("the stand-in server did not start");
 
