@@ -30,6 +30,9 @@ const QVector<MenuCommand> &menuCommands()
          "qrc:/qml/driver/attributes/CarColorsTable.qml"},
         {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "&Cities"), "cities",
          "qrc:/qml/address/city/CityTable.qml"},
+        // Opened without an id: the editor finds its rows by their codes.
+        {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
+         "qrc:/qml/version/VersionEditor.qml"},
         {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "&Driver Report"), "driverReport", nullptr,
          "driverReport"},
         {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Driver &Balance Report"), "driverBalanceReport", nullptr,
@@ -40,9 +43,6 @@ const QVector<MenuCommand> &menuCommands()
         {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "B&rand Report"), "brandReport", nullptr, "brandReport"},
         {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Brand &Payment Report"), "brandPaymentReport", nullptr,
          "brandPaymentReport"},
-        // Opened without an id: the editor finds its rows by their codes.
-        {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
-         "qrc:/qml/version/VersionEditor.qml"},
     };
     return commands;
 }
