@@ -257,7 +257,7 @@
     <message>
         <location line="+3"/>
         <source>B&amp;rand Report</source>
-        <translation>Отчет по брендированным Отчет по &amp;брендированным машинамamp;машинам</translation>
+        <translation>Отчет по брендированным &amp;машинам</translation>
     </message>
     <message>
         <location line="+1"/>

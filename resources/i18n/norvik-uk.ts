@@ -257,7 +257,7 @@
     <message>
         <location line="+3"/>
         <source>B&amp;rand Report</source>
-        <translation>Звіт з брендованих Звіт з &amp;брендованих машинamp;машин</translation>
+        <translation>Звіт з брендованих &amp;машин</translation>
     </message>
     <message>
         <location line="+1"/>
