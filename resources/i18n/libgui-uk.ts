@@ -1008,4 +1008,155 @@ Download installation of application by link below, reinstall it and try update 
         <translation>Змінні</translation>
     </message>
 </context>
+<context>
+    <name>Gui::StartEndDateTimeEdit</name>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Start date:</source>
+        <translation>Дата початку:</translation>
+    </message>
+    <message>
+        <source>The start of the period is later than its end</source>
+        <translation>Початок періоду пізніше за його кінець</translation>
+    </message>
+    <message>
+        <source>End date:</source>
+        <translation>Дата закінчення:</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::OwnerKeeperTable</name>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім&apos;я</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::InteractiveOwnerKeeperTable</name>
+    <message>
+        <source>Remove All</source>
+        <translation>Видалити всі</translation>
+    </message>
+    <message>
+        <source>Absent owners for creating report</source>
+        <translation>Не вибрано власників для створення звіту</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::DateTruncateComboBox</name>
+    <message>
+        <source>Hour</source>
+        <translation>Година</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Тиждень</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Квартал</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Рік</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::AbstractReport</name>
+    <message>
+        <source>REPORT: </source>
+        <translation>ЗВІТ: </translation>
+    </message>
+    <message>
+        <source>The server could not make the report</source>
+        <translation>Сервер не зміг створити звіт</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <source>You don&apos;t have access for this report</source>
+        <translation>У вас немає доступу до цього звіту</translation>
+    </message>
+    <message>
+        <source>Report successfully created</source>
+        <translation>Звіт успішно створено</translation>
+    </message>
+    <message>
+        <source>The report cannot be written: %1</source>
+        <translation>Звіт не може бути записаний: %1</translation>
+    </message>
+    <message>
+        <source>unknown report type %1</source>
+        <translation>невідомий тип звіту %1</translation>
+    </message>
+    <message>
+        <source>no reports folder</source>
+        <translation>немає теки звітів</translation>
+    </message>
+    <message>
+        <source>The report was not written completely:
+%1</source>
+        <translation>Звіт записано не повністю:
+%1</translation>
+    </message>
+    <message>
+        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
+        <translation>У звіті немає даних за вибраний період і власників: книгу не записано</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost: the report was not created</source>
+        <translation>З&apos;єднання з сервером втрачено: звіт не створено</translation>
+    </message>
+    <message numerus="yes">
+        <source>The server did not answer within %n second(s): the report was not created</source>
+        <translation>
+            <numerusform>Сервер не відповів за %n секунду: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунди: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунд: звіт не створено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Balance</name>
+    <message>
+        <source>Group</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Group by price</source>
+        <translation>Групувати за ціною</translation>
+    </message>
+    <message>
+        <source>Balance types is not selected</source>
+        <translation>Не вибрано типи балансу</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Session</name>
+    <message>
+        <source>Date truncate:</source>
+        <translation>Усічення дати:</translation>
+    </message>
+</context>
 </TS>

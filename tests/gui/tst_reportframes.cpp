@@ -325,6 +325,14 @@ void TestReportFrames::nothingSentWithoutOwnersTypesOrRight()
         QCOMPARE(m_watchdog.takeBoxes().first().text, QString("Absent owners for creating report"));
         QVERIFY(frame->isEnabled());
     }
+    // A period that ends before it starts.
+    session.ownerTable()->addOwner(9, "d9");
+    session.periodEdit()->setStartDateTime(session.periodEdit()->endDateTime().addSecs(1));
+    session.createButton()->click();
+    QCOMPARE(m_watchdog.takeBoxes().first().text, Gui::StartEndDateTimeEdit::reversedText());
+    session.periodEdit()->setPeriod(1);
+    session.ownerTable()->table()->setRowCount(0);
+
     balance.ownerTable()->addOwner(9, "d9");
     balance.typeTable()->clearSelection();
     balance.createButton()->click();

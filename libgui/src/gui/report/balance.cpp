@@ -138,7 +138,7 @@ QVariantMap Balance::options() const
 
 bool Balance::isValid()
 {
-    if (!m_owners->isValid())
+    if (!m_period->isValid(this) || !m_owners->isValid())
         return false;
     if (m_types->selectedItems().isEmpty()) {
         Context::critical(noTypeText(), this);

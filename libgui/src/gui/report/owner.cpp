@@ -34,7 +34,7 @@ QVariantMap Owner::options() const
 
 bool Owner::isValid()
 {
-    return m_owners->isValid();
+    return m_period->isValid(this) && m_owners->isValid();
 }
 
 } // namespace Gui::Report

@@ -1,5 +1,6 @@
 #include "startenddatetimeedit.h"
 
+#include "gui/core/context.h"
 #include "gui/widget/datetimeedit.h"
 
 #include <QHBoxLayout>
@@ -70,6 +71,19 @@ void StartEndDateTimeEdit::setEndDateTime(const QDateTime &dateTime)
 void StartEndDateTimeEdit::setApplyButtonVisible(bool visible)
 {
     m_apply->setVisible(visible);
+}
+
+bool StartEndDateTimeEdit::isValid(QWidget *messageParent)
+{
+    if (startDateTime() <= endDateTime())
+        return true;
+    Context::critical(reversedText(), messageParent);
+    return false;
+}
+
+QString StartEndDateTimeEdit::reversedText()
+{
+    return tr("The start of the period is later than its end");
 }
 
 void StartEndDateTimeEdit::setPeriod(int preset)

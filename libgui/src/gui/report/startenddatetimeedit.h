@@ -29,6 +29,10 @@ public:
     QPushButton *applyButton() const { return m_apply; }
     // Sets both editors from today's local date; a start left out of the presets stays as it is.
     void setPeriod(int preset);
+    // False, with a message over messageParent, when the start is later than the end.
+    bool isValid(QWidget *messageParent);
+
+    static QString reversedText();
 
 signals:
     void applyClicked();
