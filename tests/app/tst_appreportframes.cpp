@@ -420,6 +420,12 @@ void TestAppReportFrames::balanceReport()
 void TestAppReportFrames::brandReports()
 {
     BrandReport brands;
+    // A period that ends before it starts: said, nothing sent.
+    brands.periodEdit()->setStartDateTime(QDateTime(QDate(2024, 3, 3), QTime(0, 0)));
+    brands.periodEdit()->setEndDateTime(QDateTime(QDate(2024, 3, 2), QTime(0, 0)));
+    click(&brands);
+    QCOMPARE(m_bed->watchdog().takeBoxes().size(), 1);
+    QCOMPARE(m_sent->count(), 0);
     setPeriod(brands.periodEdit());
     click(&brands);
     QList<QVariantMap> requests = sent("report_trCreate");
@@ -434,7 +440,11 @@ void TestAppReportFrames::brandReports()
     setPeriod(payments.periodEdit());
     click(&payments);
     QCOMPARE(m_bed->watchdog().takeBoxes().first().text, QString("Absent owners for creating report"));
+    payments.periodEdit()->setEndDateTime(QDateTime(QDate(2024, 2, 1), QTime(0, 0)));
+    payments.periodEdit()->applyButton()->click();
+    QCOMPARE(m_bed->watchdog().takeBoxes().size(), 1);
     QCOMPARE(m_sent->count(), 0);
+    setPeriod(payments.periodEdit());
     // Apply asks for the drivers of the same period that Create reports on.
     payments.periodEdit()->applyButton()->click();
     const QList<QVariantMap> asked = sent("driver_trGetBrandDrivers");

@@ -77,7 +77,7 @@ QVariantMap BrandPaymentReport::options() const
 
 bool BrandPaymentReport::isValid()
 {
-    return m_owners->isValid();
+    return m_period->isValid(this) && m_owners->isValid();
 }
 
 void BrandPaymentReport::newDriverController()
@@ -95,7 +95,7 @@ QString BrandPaymentReport::userInstant(const QDateTime &dateTime) const
 
 void BrandPaymentReport::onApplyClicked()
 {
-    if (m_applying || isWaiting())
+    if (m_applying || isWaiting() || !m_period->isValid(this))
         return;
     // The same period as Create sends, so the drivers listed are those the report covers.
     m_drivers->trGetBrandDrivers({{QStringLiteral("dt_utc_insert_start"), userInstant(m_period->startDateTime())},

@@ -37,3 +37,8 @@ QVariantMap BrandReport::options() const
             {QStringLiteral("dt_utc_insert_start"), m_period->startDateTime().toMSecsSinceEpoch()},
             {QStringLiteral("dt_utc_insert_end"), m_period->endDateTime().toMSecsSinceEpoch()}};
 }
+
+bool BrandReport::isValid()
+{
+    return m_period->isValid(this);
+}

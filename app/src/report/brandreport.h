@@ -21,6 +21,7 @@ public:
     QString outputName() const override;
     QString templatePath() const override;
     QVariantMap options() const override;
+    bool isValid() override;
 
     Gui::StartEndDateTimeEdit *periodEdit() const { return m_period; }
 
