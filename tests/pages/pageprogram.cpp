@@ -44,6 +44,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     QStringList arguments{"--database", "--user", login + ":" + passwordDigest(password)};
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
+    arguments << m_serverArguments;
     if (!m_server.start(arguments))
         return QStringLiteral("the stand-in server did not start");
 

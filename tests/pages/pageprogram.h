@@ -29,6 +29,9 @@ public:
     QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {},
                   const QString &login = QStringLiteral("admin"), const QString &password = QStringLiteral("pages"));
 
+    // More arguments for the stand-in that start() runs ("--utc-offset", "330").
+    void setServerArguments(const QStringList &arguments) { m_serverArguments = arguments; }
+
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
 
@@ -65,6 +68,7 @@ private:
     std::unique_ptr<Startup> m_startup;
     int m_connection = 0;
     QString m_sqlName;
+    QStringList m_serverArguments;
 };
 
 // A control of a page by object name (the first found below it); null when there is none.

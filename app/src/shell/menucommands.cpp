@@ -51,6 +51,16 @@ const QVector<MenuCommand> &menuCommands()
         // Opened without an id: the editor finds its rows by their codes.
         {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
          "qrc:/qml/version/VersionEditor.qml"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "&Driver Report"), "driverReport", nullptr,
+         "driverReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Driver &Balance Report"), "driverBalanceReport", nullptr,
+         "driverBalanceReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Driver &Session Report"), "driverSessionReport", nullptr,
+         "driverSessionReport"},
+        {CommandMenu::Report, nullptr, nullptr, nullptr},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "B&rand Report"), "brandReport", nullptr, "brandReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Brand &Payment Report"), "brandPaymentReport", nullptr,
+         "brandPaymentReport"},
     };
     return commands;
 }
