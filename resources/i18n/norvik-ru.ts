@@ -230,14 +230,17 @@
         <translation>&amp;Цвета автомобилей</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Users</source>
         <translation>&amp;Пользователи</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>User &amp;Groups</source>
         <translation>&amp;Группы пользователей</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>User &amp;Sessions</source>
         <translation>&amp;Сессии пользователей</translation>
     </message>
@@ -247,12 +250,17 @@
         <translation>&amp;Города</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журналы платежных систем</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версии</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-23"/>
         <source>Driver &amp;Balance Transfers</source>
         <translation>Перев&amp;оды баланса водителей</translation>
     </message>
@@ -272,15 +280,12 @@
         <translation>Коэ&amp;ффициенты рейтинга водителей</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Payment &amp;Systems</source>
         <translation>Платежные &amp;системы</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Payment System &amp;Logs</source>
-        <translation>&amp;Журналы платежных систем</translation>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>&amp;Driver Report</source>
         <translation>&amp;Сводный отчет по водителям</translation>
     </message>

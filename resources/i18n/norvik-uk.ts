@@ -230,14 +230,17 @@
         <translation>&amp;Кольори автомобілів</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>&amp;Users</source>
         <translation>&amp;Користувачі</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>User &amp;Groups</source>
         <translation>&amp;Групи користувачів</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>User &amp;Sessions</source>
         <translation>&amp;Сесії користувачів</translation>
     </message>
@@ -247,12 +250,17 @@
         <translation>&amp;Міста</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журнали платіжних систем</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версії</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-23"/>
         <source>Driver &amp;Balance Transfers</source>
         <translation>Пере&amp;кази балансу водіїв</translation>
     </message>
@@ -272,15 +280,12 @@
         <translation>Ко&amp;ефіцієнти рейтингу водіїв</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Payment &amp;Systems</source>
         <translation>Платіжні &amp;системи</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Payment System &amp;Logs</source>
-        <translation>&amp;Журнали платіжних систем</translation>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>&amp;Driver Report</source>
         <translation>&amp;Зведений звіт з водіїв</translation>
     </message>

@@ -2,6 +2,7 @@
 // from the Report menu: two drivers chosen through the driver table's REPORT selection, the report
 // made by the stand-in for a user at +05:30, and the workbooks read back with openpyxl.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "reporttest.h"
 #include "startup/startup.h"
 
@@ -247,14 +248,5 @@ void TestAppReportPages::driverSessionReport()
     QTRY_VERIFY(!frame);
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestAppReportPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestAppReportPages)
 #include "tst_appreportpages.moc"
