@@ -15,6 +15,39 @@
     </message>
 </context>
 <context>
+    <name>Gui::DateTruncateComboBox</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/datetruncatecombobox.cpp" line="+8"/>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <translation>Неделя</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Месяц</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quarter</source>
+        <translation>Квартал</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <translation>Год</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
         <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
@@ -510,6 +543,19 @@
     </message>
 </context>
 <context>
+    <name>Gui::InteractiveOwnerKeeperTable</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/interactiveownerkeepertable.cpp" line="+30"/>
+        <source>Remove All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Absent owners for creating report</source>
+        <translation>Не выбраны владельцы для создания отчёта</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Launcher</name>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/launcher.cpp" line="+31"/>
@@ -655,6 +701,19 @@
     </message>
 </context>
 <context>
+    <name>Gui::OwnerKeeperTable</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/ownerkeepertable.cpp" line="+14"/>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Private::GuiSessionMenu</name>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+43"/>
@@ -670,6 +729,106 @@
         <location line="+5"/>
         <source>&amp;Save</source>
         <translation>Со&amp;хранить</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::AbstractReport</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/abstractreport.cpp" line="+39"/>
+        <source>REPORT: </source>
+        <translation>ОТЧЁТ: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The server could not make the report</source>
+        <translation>Сервер не смог создать отчёт</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <location line="+103"/>
+        <source>You don&apos;t have access for this report</source>
+        <translation>У вас нет доступа к этому отчёту</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Report successfully created</source>
+        <translation>Отчёт успешно создан</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>The report cannot be written: %1</source>
+        <translation>Отчёт не может быть записан: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unknown report type %1</source>
+        <translation>неизвестный тип отчёта %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reports folder</source>
+        <translation>нет папки отчётов</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report was not written completely:
+%1</source>
+        <translation>Отчёт записан не полностью:
+%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
+        <translation>В отчёте нет данных за выбранный период и владельцев: книга не записана</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The connection to the server was lost: the report was not created</source>
+        <translation>Соединение с сервером потеряно: отчёт не создан</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>The server did not answer within %n second(s): the report was not created</source>
+        <translation>
+            <numerusform>Сервер не ответил за %n секунду: отчёт не создан</numerusform>
+            <numerusform>Сервер не ответил за %n секунды: отчёт не создан</numerusform>
+            <numerusform>Сервер не ответил за %n секунд: отчёт не создан</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Balance</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/balance.cpp" line="+61"/>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Group by price</source>
+        <translation>Группировать по цене</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Balance types is not selected</source>
+        <translation>Не выбраны типы баланса</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Session</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/session.cpp" line="+16"/>
+        <source>Date truncate:</source>
+        <translation>Усечение даты:</translation>
     </message>
 </context>
 <context>
@@ -701,6 +860,29 @@
         <location line="+1"/>
         <source>Or</source>
         <translation>Или</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::StartEndDateTimeEdit</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/startenddatetimeedit.cpp" line="+32"/>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start date:</source>
+        <translation>Дата начала:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>The start of the period is later than its end</source>
+        <translation>Начало периода позже его окончания</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>End date:</source>
+        <translation>Дата окончания:</translation>
     </message>
 </context>
 <context>
@@ -1006,157 +1188,6 @@ Download installation of application by link below, reinstall it and try update 
         <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
         <source>Variables</source>
         <translation>Переменные</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::StartEndDateTimeEdit</name>
-    <message>
-        <source>Apply</source>
-        <translation>Применить</translation>
-    </message>
-    <message>
-        <source>Start date:</source>
-        <translation>Дата начала:</translation>
-    </message>
-    <message>
-        <source>The start of the period is later than its end</source>
-        <translation>Начало периода позже его окончания</translation>
-    </message>
-    <message>
-        <source>End date:</source>
-        <translation>Дата окончания:</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::OwnerKeeperTable</name>
-    <message>
-        <source>Id</source>
-        <translation>Id</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Имя</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::InteractiveOwnerKeeperTable</name>
-    <message>
-        <source>Remove All</source>
-        <translation>Удалить все</translation>
-    </message>
-    <message>
-        <source>Absent owners for creating report</source>
-        <translation>Не выбраны владельцы для создания отчёта</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::DateTruncateComboBox</name>
-    <message>
-        <source>Hour</source>
-        <translation>Час</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>День</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Неделя</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Месяц</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>Квартал</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Год</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::AbstractReport</name>
-    <message>
-        <source>REPORT: </source>
-        <translation>ОТЧЁТ: </translation>
-    </message>
-    <message>
-        <source>The server could not make the report</source>
-        <translation>Сервер не смог создать отчёт</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Создать</translation>
-    </message>
-    <message>
-        <source>You don&apos;t have access for this report</source>
-        <translation>У вас нет доступа к этому отчёту</translation>
-    </message>
-    <message>
-        <source>Report successfully created</source>
-        <translation>Отчёт успешно создан</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: %1</source>
-        <translation>Отчёт не может быть записан: %1</translation>
-    </message>
-    <message>
-        <source>unknown report type %1</source>
-        <translation>неизвестный тип отчёта %1</translation>
-    </message>
-    <message>
-        <source>no reports folder</source>
-        <translation>нет папки отчётов</translation>
-    </message>
-    <message>
-        <source>The report was not written completely:
-%1</source>
-        <translation>Отчёт записан не полностью:
-%1</translation>
-    </message>
-    <message>
-        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
-        <translation>В отчёте нет данных за выбранный период и владельцев: книга не записана</translation>
-    </message>
-    <message>
-        <source>The connection to the server was lost: the report was not created</source>
-        <translation>Соединение с сервером потеряно: отчёт не создан</translation>
-    </message>
-    <message numerus="yes">
-        <source>The server did not answer within %n second(s): the report was not created</source>
-        <translation>
-            <numerusform>Сервер не ответил за %n секунду: отчёт не создан</numerusform>
-            <numerusform>Сервер не ответил за %n секунды: отчёт не создан</numerusform>
-            <numerusform>Сервер не ответил за %n секунд: отчёт не создан</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::Balance</name>
-    <message>
-        <source>Group</source>
-        <translation>Группа</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Тип</translation>
-    </message>
-    <message>
-        <source>Group by price</source>
-        <translation>Группировать по цене</translation>
-    </message>
-    <message>
-        <source>Balance types is not selected</source>
-        <translation>Не выбраны типы баланса</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::Session</name>
-    <message>
-        <source>Date truncate:</source>
-        <translation>Усечение даты:</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,39 @@
     </message>
 </context>
 <context>
+    <name>Gui::DateTruncateComboBox</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/datetruncatecombobox.cpp" line="+8"/>
+        <source>Hour</source>
+        <translation>Година</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Week</source>
+        <translation>Тиждень</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quarter</source>
+        <translation>Квартал</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year</source>
+        <translation>Рік</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
         <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
@@ -510,6 +543,19 @@
     </message>
 </context>
 <context>
+    <name>Gui::InteractiveOwnerKeeperTable</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/interactiveownerkeepertable.cpp" line="+30"/>
+        <source>Remove All</source>
+        <translation>Видалити всі</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Absent owners for creating report</source>
+        <translation>Не вибрано власників для створення звіту</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Launcher</name>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/launcher.cpp" line="+31"/>
@@ -655,6 +701,19 @@
     </message>
 </context>
 <context>
+    <name>Gui::OwnerKeeperTable</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/ownerkeepertable.cpp" line="+14"/>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Name</source>
+        <translation>Ім&apos;я</translation>
+    </message>
+</context>
+<context>
     <name>Gui::Private::GuiSessionMenu</name>
     <message>
         <location filename="../../libgui/src/gui/mainwindow/guisessionmenu.cpp" line="+43"/>
@@ -670,6 +729,106 @@
         <location line="+5"/>
         <source>&amp;Save</source>
         <translation>&amp;Зберегти</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::AbstractReport</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/abstractreport.cpp" line="+39"/>
+        <source>REPORT: </source>
+        <translation>ЗВІТ: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The server could not make the report</source>
+        <translation>Сервер не зміг створити звіт</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Create</source>
+        <translation>Створити</translation>
+    </message>
+    <message>
+        <location line="+103"/>
+        <source>You don&apos;t have access for this report</source>
+        <translation>У вас немає доступу до цього звіту</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Report successfully created</source>
+        <translation>Звіт успішно створено</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>The report cannot be written: %1</source>
+        <translation>Звіт не може бути записаний: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unknown report type %1</source>
+        <translation>невідомий тип звіту %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reports folder</source>
+        <translation>немає теки звітів</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The report was not written completely:
+%1</source>
+        <translation>Звіт записано не повністю:
+%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
+        <translation>У звіті немає даних за вибраний період і власників: книгу не записано</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The connection to the server was lost: the report was not created</source>
+        <translation>З&apos;єднання з сервером втрачено: звіт не створено</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>The server did not answer within %n second(s): the report was not created</source>
+        <translation>
+            <numerusform>Сервер не відповів за %n секунду: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунди: звіт не створено</numerusform>
+            <numerusform>Сервер не відповів за %n секунд: звіт не створено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Balance</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/balance.cpp" line="+61"/>
+        <source>Group</source>
+        <translation>Група</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Group by price</source>
+        <translation>Групувати за ціною</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Balance types is not selected</source>
+        <translation>Не вибрано типи балансу</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::Report::Session</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/session.cpp" line="+16"/>
+        <source>Date truncate:</source>
+        <translation>Усічення дати:</translation>
     </message>
 </context>
 <context>
@@ -701,6 +860,29 @@
         <location line="+1"/>
         <source>Or</source>
         <translation>Або</translation>
+    </message>
+</context>
+<context>
+    <name>Gui::StartEndDateTimeEdit</name>
+    <message>
+        <location filename="../../libgui/src/gui/report/startenddatetimeedit.cpp" line="+32"/>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Start date:</source>
+        <translation>Дата початку:</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>The start of the period is later than its end</source>
+        <translation>Початок періоду пізніше за його кінець</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>End date:</source>
+        <translation>Дата закінчення:</translation>
     </message>
 </context>
 <context>
@@ -1006,157 +1188,6 @@ Download installation of application by link below, reinstall it and try update 
         <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
         <source>Variables</source>
         <translation>Змінні</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::StartEndDateTimeEdit</name>
-    <message>
-        <source>Apply</source>
-        <translation>Застосувати</translation>
-    </message>
-    <message>
-        <source>Start date:</source>
-        <translation>Дата початку:</translation>
-    </message>
-    <message>
-        <source>The start of the period is later than its end</source>
-        <translation>Початок періоду пізніше за його кінець</translation>
-    </message>
-    <message>
-        <source>End date:</source>
-        <translation>Дата закінчення:</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::OwnerKeeperTable</name>
-    <message>
-        <source>Id</source>
-        <translation>Id</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Ім&apos;я</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::InteractiveOwnerKeeperTable</name>
-    <message>
-        <source>Remove All</source>
-        <translation>Видалити всі</translation>
-    </message>
-    <message>
-        <source>Absent owners for creating report</source>
-        <translation>Не вибрано власників для створення звіту</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::DateTruncateComboBox</name>
-    <message>
-        <source>Hour</source>
-        <translation>Година</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <translation>День</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <translation>Тиждень</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Місяць</translation>
-    </message>
-    <message>
-        <source>Quarter</source>
-        <translation>Квартал</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Рік</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::AbstractReport</name>
-    <message>
-        <source>REPORT: </source>
-        <translation>ЗВІТ: </translation>
-    </message>
-    <message>
-        <source>The server could not make the report</source>
-        <translation>Сервер не зміг створити звіт</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Створити</translation>
-    </message>
-    <message>
-        <source>You don&apos;t have access for this report</source>
-        <translation>У вас немає доступу до цього звіту</translation>
-    </message>
-    <message>
-        <source>Report successfully created</source>
-        <translation>Звіт успішно створено</translation>
-    </message>
-    <message>
-        <source>The report cannot be written: %1</source>
-        <translation>Звіт не може бути записаний: %1</translation>
-    </message>
-    <message>
-        <source>unknown report type %1</source>
-        <translation>невідомий тип звіту %1</translation>
-    </message>
-    <message>
-        <source>no reports folder</source>
-        <translation>немає теки звітів</translation>
-    </message>
-    <message>
-        <source>The report was not written completely:
-%1</source>
-        <translation>Звіт записано не повністю:
-%1</translation>
-    </message>
-    <message>
-        <source>The report holds no data for the chosen period and owners: no workbook was written</source>
-        <translation>У звіті немає даних за вибраний період і власників: книгу не записано</translation>
-    </message>
-    <message>
-        <source>The connection to the server was lost: the report was not created</source>
-        <translation>З&apos;єднання з сервером втрачено: звіт не створено</translation>
-    </message>
-    <message numerus="yes">
-        <source>The server did not answer within %n second(s): the report was not created</source>
-        <translation>
-            <numerusform>Сервер не відповів за %n секунду: звіт не створено</numerusform>
-            <numerusform>Сервер не відповів за %n секунди: звіт не створено</numerusform>
-            <numerusform>Сервер не відповів за %n секунд: звіт не створено</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::Balance</name>
-    <message>
-        <source>Group</source>
-        <translation>Група</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Тип</translation>
-    </message>
-    <message>
-        <source>Group by price</source>
-        <translation>Групувати за ціною</translation>
-    </message>
-    <message>
-        <source>Balance types is not selected</source>
-        <translation>Не вибрано типи балансу</translation>
-    </message>
-</context>
-<context>
-    <name>Gui::Report::Session</name>
-    <message>
-        <source>Date truncate:</source>
-        <translation>Усічення дати:</translation>
     </message>
 </context>
 </TS>

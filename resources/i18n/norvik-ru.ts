@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>BrandPaymentReport</name>
+    <message>
+        <location filename="../../app/src/report/brandpaymentreport.cpp" line="+25"/>
+        <source>Brand Payment Report</source>
+        <translation>Отчет по платежам брендированных машин</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>The server did not answer within %n second(s): no drivers were added</source>
+        <translation>
+            <numerusform>Сервер не ответил за %n секунду: водители не добавлены</numerusform>
+            <numerusform>Сервер не ответил за %n секунды: водители не добавлены</numerusform>
+            <numerusform>Сервер не ответил за %n секунд: водители не добавлены</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>The server&apos;s list of drivers cannot be read: %1</source>
+        <translation>Список водителей от сервера не читается: %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The connection to the server was lost: no drivers were added</source>
+        <translation>Соединение с сервером потеряно: водители не добавлены</translation>
+    </message>
+</context>
+<context>
+    <name>BrandReport</name>
+    <message>
+        <location filename="../../app/src/report/brandreport.cpp" line="+8"/>
+        <source>Brand Report</source>
+        <translation>Отчет по брендированным машинам</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyTable</name>
+    <message>
+        <location filename="../../app/src/frame/companytable.cpp" line="+19"/>
+        <source>Companies</source>
+        <translation>Компании</translation>
+    </message>
+</context>
+<context>
     <name>ControllerChangePassword</name>
     <message>
         <location filename="../../app/src/dialog/controllerchangepassword.cpp" line="+24"/>
@@ -17,6 +60,22 @@
         <location line="+2"/>
         <source>The new password and its confirmation differ.</source>
         <translation>Новый пароль и подтверждение не совпадают.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceReport</name>
+    <message>
+        <location filename="../../app/src/report/driverbalancereport.cpp" line="+11"/>
+        <source>Driver Balance Report</source>
+        <translation>Отчет по балансу водителей</translation>
+    </message>
+</context>
+<context>
+    <name>DriverReport</name>
+    <message>
+        <location filename="../../app/src/report/driverreport.cpp" line="+6"/>
+        <source>Driver Report</source>
+        <translation>Сводный отчет по водителям</translation>
     </message>
 </context>
 <context>
@@ -58,9 +117,17 @@
     </message>
 </context>
 <context>
+    <name>DriverSessionReport</name>
+    <message>
+        <location filename="../../app/src/report/driversessionreport.cpp" line="+6"/>
+        <source>Driver Session Report</source>
+        <translation>Отчет по сессиям водителей</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
-        <location filename="../../app/src/shell/global.cpp" line="+68"/>
+        <location filename="../../app/src/shell/global.cpp" line="+70"/>
         <source>All groups</source>
         <translation>Все группы</translation>
     </message>
@@ -78,7 +145,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+24"/>
         <source>&amp;Company</source>
         <translation>&amp;Компания</translation>
     </message>
@@ -103,7 +170,7 @@
         <translation>Пла&amp;тежи</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>A&amp;ttributes</source>
         <translation>Атри&amp;буты</translation>
     </message>
@@ -164,16 +231,36 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>&amp;Users</source>
+        <translation>&amp;Пользователи</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User &amp;Groups</source>
+        <translation>&amp;Группы пользователей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User &amp;Sessions</source>
+        <translation>&amp;Сессии пользователей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Города</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журналы платежных систем</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версии</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-23"/>
         <source>Driver &amp;Balance Transfers</source>
         <translation>Перев&amp;оды баланса водителей</translation>
     </message>
@@ -193,14 +280,34 @@
         <translation>Коэ&amp;ффициенты рейтинга водителей</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Payment &amp;Systems</source>
         <translation>Платежные &amp;системы</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>&amp;Driver Report</source>
+        <translation>&amp;Сводный отчет по водителям</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Payment System &amp;Logs</source>
-        <translation>&amp;Журналы платежных систем</translation>
+        <source>Driver &amp;Balance Report</source>
+        <translation>Отчет по &amp;балансу водителей</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver &amp;Session Report</source>
+        <translation>Отчет по с&amp;ессиям водителей</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>B&amp;rand Report</source>
+        <translation>Отчет по брендированным &amp;машинам</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brand &amp;Payment Report</source>
+        <translation>Отчет по &amp;платежам брендированных машин</translation>
     </message>
 </context>
 <context>

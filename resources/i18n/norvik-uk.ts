@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>BrandPaymentReport</name>
+    <message>
+        <location filename="../../app/src/report/brandpaymentreport.cpp" line="+25"/>
+        <source>Brand Payment Report</source>
+        <translation>Звіт з платежів брендованих машин</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>The server did not answer within %n second(s): no drivers were added</source>
+        <translation>
+            <numerusform>Сервер не відповів за %n секунду: водіїв не додано</numerusform>
+            <numerusform>Сервер не відповів за %n секунди: водіїв не додано</numerusform>
+            <numerusform>Сервер не відповів за %n секунд: водіїв не додано</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>The server&apos;s list of drivers cannot be read: %1</source>
+        <translation>Список водіїв від сервера не читається: %1</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The connection to the server was lost: no drivers were added</source>
+        <translation>З&apos;єднання з сервером втрачено: водіїв не додано</translation>
+    </message>
+</context>
+<context>
+    <name>BrandReport</name>
+    <message>
+        <location filename="../../app/src/report/brandreport.cpp" line="+8"/>
+        <source>Brand Report</source>
+        <translation>Звіт з брендованих машин</translation>
+    </message>
+</context>
+<context>
+    <name>CompanyTable</name>
+    <message>
+        <location filename="../../app/src/frame/companytable.cpp" line="+19"/>
+        <source>Companies</source>
+        <translation>Компанії</translation>
+    </message>
+</context>
+<context>
     <name>ControllerChangePassword</name>
     <message>
         <location filename="../../app/src/dialog/controllerchangepassword.cpp" line="+24"/>
@@ -17,6 +60,22 @@
         <location line="+2"/>
         <source>The new password and its confirmation differ.</source>
         <translation>Новий пароль і підтвердження не збігаються.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverBalanceReport</name>
+    <message>
+        <location filename="../../app/src/report/driverbalancereport.cpp" line="+11"/>
+        <source>Driver Balance Report</source>
+        <translation>Звіт з балансу водіїв</translation>
+    </message>
+</context>
+<context>
+    <name>DriverReport</name>
+    <message>
+        <location filename="../../app/src/report/driverreport.cpp" line="+6"/>
+        <source>Driver Report</source>
+        <translation>Зведений звіт з водіїв</translation>
     </message>
 </context>
 <context>
@@ -58,9 +117,17 @@
     </message>
 </context>
 <context>
+    <name>DriverSessionReport</name>
+    <message>
+        <location filename="../../app/src/report/driversessionreport.cpp" line="+6"/>
+        <source>Driver Session Report</source>
+        <translation>Звіт з сесій водіїв</translation>
+    </message>
+</context>
+<context>
     <name>Global</name>
     <message>
-        <location filename="../../app/src/shell/global.cpp" line="+68"/>
+        <location filename="../../app/src/shell/global.cpp" line="+70"/>
         <source>All groups</source>
         <translation>Усі групи</translation>
     </message>
@@ -78,7 +145,7 @@
 <context>
     <name>MainMenu</name>
     <message>
-        <location filename="../../app/src/shell/mainmenu.cpp" line="+21"/>
+        <location filename="../../app/src/shell/mainmenu.cpp" line="+24"/>
         <source>&amp;Company</source>
         <translation>&amp;Компанія</translation>
     </message>
@@ -103,7 +170,7 @@
         <translation>&amp;Платежі</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+35"/>
         <source>A&amp;ttributes</source>
         <translation>Атри&amp;бути</translation>
     </message>
@@ -164,16 +231,36 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>&amp;Users</source>
+        <translation>&amp;Користувачі</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User &amp;Groups</source>
+        <translation>&amp;Групи користувачів</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User &amp;Sessions</source>
+        <translation>&amp;Сесії користувачів</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Cities</source>
         <translation>&amp;Міста</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Payment System &amp;Logs</source>
+        <translation>&amp;Журнали платіжних систем</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Versions</source>
         <translation>&amp;Версії</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-23"/>
         <source>Driver &amp;Balance Transfers</source>
         <translation>Пере&amp;кази балансу водіїв</translation>
     </message>
@@ -193,14 +280,34 @@
         <translation>Ко&amp;ефіцієнти рейтингу водіїв</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+26"/>
         <source>Payment &amp;Systems</source>
         <translation>Платіжні &amp;системи</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>&amp;Driver Report</source>
+        <translation>&amp;Зведений звіт з водіїв</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>Payment System &amp;Logs</source>
-        <translation>&amp;Журнали платіжних систем</translation>
+        <source>Driver &amp;Balance Report</source>
+        <translation>Звіт з &amp;балансу водіїв</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Driver &amp;Session Report</source>
+        <translation>Звіт з с&amp;есій водіїв</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>B&amp;rand Report</source>
+        <translation>Звіт з брендованих &amp;машин</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brand &amp;Payment Report</source>
+        <translation>Звіт з &amp;платежів брендованих машин</translation>
     </message>
 </context>
 <context>

@@ -1767,6 +1767,97 @@
     </message>
 </context>
 <context>
+    <name>SecurityOptionValues</name>
+    <message>
+        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+259"/>
+        <source>Security option group</source>
+        <translation>Группа параметров безопасности</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Set All to [No]</source>
+        <translation>Установить все в [Нет]</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Set All to [Yes]</source>
+        <translation>Установить все в [Да]</translation>
+    </message>
+    <message>
+        <location line="-144"/>
+        <source>Set all options of the list to [No]?</source>
+        <translation>Установить все параметры списка в [Нет]?</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Set all options of the list to [Yes]?</source>
+        <translation>Установить все параметры списка в [Да]?</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityOptionsEditor</name>
+    <message>
+        <location filename="../qml/security-options/SecurityOptionsEditor.qml" line="+61"/>
+        <source>Absent secure option for controller %1</source>
+        <translation>Нет параметра безопасности для контроллера %1</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>Add...</source>
+        <translation>Добавить...</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <source>Hide columns:</source>
+        <translation>Скрыть столбцы:</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Is using</source>
+        <translation>Используется</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <source>Option name:</source>
+        <translation>Имя параметра:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Option value</source>
+        <translation>Значение параметра</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Option value:</source>
+        <translation>Значение параметра:</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>Remove selected rows?</source>
+        <translation>Удалить выбранные строки?</translation>
+    </message>
+    <message>
+        <location line="+138"/>
+        <source>Remove...</source>
+        <translation>Удалить...</translation>
+    </message>
+</context>
+<context>
     <name>SmsEditor</name>
     <message>
         <location filename="../qml/sms/SmsEditor.qml" line="+39"/>
@@ -1919,6 +2010,19 @@
     </message>
 </context>
 <context>
+    <name>TableViewRole</name>
+    <message>
+        <location filename="../qml/security-options/TableViewRole.qml" line="+38"/>
+        <source>Role</source>
+        <translation>Роль</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+</context>
+<context>
     <name>TerminalCompanyEditor</name>
     <message>
         <location filename="../qml/company/terminal-company/TerminalCompanyEditor.qml" line="+46"/>
@@ -2045,6 +2149,232 @@
     </message>
 </context>
 <context>
+    <name>UserEditor</name>
+    <message>
+        <location filename="../qml/user/user/UserEditor.qml" line="+32"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Security Options</source>
+        <translation>Параметры безопасности</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Gui Sessions</source>
+        <translation>GUI-сессии пользователя</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>User Sessions</source>
+        <translation>Сессии пользователя</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>UserEssentials</name>
+    <message>
+        <location filename="../qml/user/user/essentials/UserEssentials.qml" line="+150"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Blocked</source>
+        <translation>Заблокирован</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Change Password...</source>
+        <translation>Изменить пароль...</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Copy security right</source>
+        <translation>Копировать права доступа</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Copy settings</source>
+        <translation>Копировать настройки</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>First Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Inner note</source>
+        <translation>Внутреннее примечание</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Is system:</source>
+        <translation>Системный:</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Last name:</source>
+        <translation>Фамилия:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Max sim calls:</source>
+        <translation>Макс. одновременных звонков:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Middle name:</source>
+        <translation>Отчество:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>User group</source>
+        <translation>Группа пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEditor</name>
+    <message>
+        <location filename="../qml/user/user-group/UserGroupEditor.qml" line="+27"/>
+        <source>Essentials</source>
+        <translation>Основное</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Security Options</source>
+        <translation>Параметры безопасности</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>User Group</source>
+        <translation>Группа пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEssentials</name>
+    <message>
+        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+93"/>
+        <source>After update current connections of group will be closed. Do you want to update?</source>
+        <translation>После изменения текущие подключения группы будут закрыты. Изменить?</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Copy security right</source>
+        <translation>Копировать права доступа</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Is system:</source>
+        <translation>Системная:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupTable</name>
+    <message>
+        <location filename="../qml/user/user-group/UserGroupTable.qml" line="+27"/>
+        <source>User Groups</source>
+        <translation>Группы пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionEditor</name>
+    <message>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionEditor.qml" line="+90"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Auto save</source>
+        <translation>Автосохранение</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Default:</source>
+        <translation>По умолчанию:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <source>The value is not a valid JSON object</source>
+        <translation>Значение не является правильным объектом JSON</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Value:</source>
+        <translation>Значение:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionTable</name>
+    <message>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+53"/>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+</context>
+<context>
     <name>UserLocked</name>
     <message>
         <location filename="../qml/components/editor/UserLocked.qml" line="+12"/>
@@ -2055,6 +2385,123 @@
         <location line="+8"/>
         <source>Locked by:</source>
         <translation>Заблокировано:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionContainer</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+149"/>
+        <source>Close session</source>
+        <translation>Закрыть сессию</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Closed</source>
+        <translation>Закрытые</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Confirm closing session</source>
+        <translation>Подтвердите закрытие сессии</translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>Unclosed</source>
+        <translation>Незакрытые</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionEditor</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибуты</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Build ABI:</source>
+        <translation>ABI сборки:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Duration:</source>
+        <translation>Длительность:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>End date:</source>
+        <translation>Дата окончания:</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Last sync time:</source>
+        <translation>Время последней синхронизации:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>OS name:</source>
+        <translation>Название ОС:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Other</source>
+        <translation>Прочее</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Sign:</source>
+        <translation>Позывной:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Start date:</source>
+        <translation>Дата начала:</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Version:</source>
+        <translation>Версия:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionTable</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionTable.qml" line="+10"/>
+        <source>User Sessions</source>
+        <translation>Сессии пользователей</translation>
+    </message>
+</context>
+<context>
+    <name>UserTable</name>
+    <message>
+        <location filename="../qml/user/user/UserTable.qml" line="+54"/>
+        <source>Users</source>
+        <translation>Пользователи</translation>
     </message>
 </context>
 <context>

@@ -1767,6 +1767,97 @@
     </message>
 </context>
 <context>
+    <name>SecurityOptionValues</name>
+    <message>
+        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+259"/>
+        <source>Security option group</source>
+        <translation>Група параметрів безпеки</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Set All to [No]</source>
+        <translation>Встановити все в [Ні]</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Set All to [Yes]</source>
+        <translation>Встановити все в [Так]</translation>
+    </message>
+    <message>
+        <location line="-144"/>
+        <source>Set all options of the list to [No]?</source>
+        <translation>Встановити всі параметри списку в [Ні]?</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Set all options of the list to [Yes]?</source>
+        <translation>Встановити всі параметри списку в [Так]?</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityOptionsEditor</name>
+    <message>
+        <location filename="../qml/security-options/SecurityOptionsEditor.qml" line="+61"/>
+        <source>Absent secure option for controller %1</source>
+        <translation>Немає параметра безпеки для контролера %1</translation>
+    </message>
+    <message>
+        <location line="+165"/>
+        <source>Add...</source>
+        <translation>Додати...</translation>
+    </message>
+    <message>
+        <location line="-51"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Description:</source>
+        <translation>Опис:</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <source>Hide columns:</source>
+        <translation>Приховати стовпці:</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Is using</source>
+        <translation>Використовується</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <source>Option name:</source>
+        <translation>Ім&apos;я параметра:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Option value</source>
+        <translation>Значення параметра</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Option value:</source>
+        <translation>Значення параметра:</translation>
+    </message>
+    <message>
+        <location line="-94"/>
+        <source>Remove selected rows?</source>
+        <translation>Видалити вибрані рядки?</translation>
+    </message>
+    <message>
+        <location line="+138"/>
+        <source>Remove...</source>
+        <translation>Видалити...</translation>
+    </message>
+</context>
+<context>
     <name>SmsEditor</name>
     <message>
         <location filename="../qml/sms/SmsEditor.qml" line="+39"/>
@@ -1919,6 +2010,19 @@
     </message>
 </context>
 <context>
+    <name>TableViewRole</name>
+    <message>
+        <location filename="../qml/security-options/TableViewRole.qml" line="+38"/>
+        <source>Role</source>
+        <translation>Роль</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+</context>
+<context>
     <name>TerminalCompanyEditor</name>
     <message>
         <location filename="../qml/company/terminal-company/TerminalCompanyEditor.qml" line="+46"/>
@@ -2045,6 +2149,232 @@
     </message>
 </context>
 <context>
+    <name>UserEditor</name>
+    <message>
+        <location filename="../qml/user/user/UserEditor.qml" line="+32"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Security Options</source>
+        <translation>Параметри безпеки</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>User</source>
+        <translation>Користувач</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>User Gui Sessions</source>
+        <translation>GUI-сесії користувача</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>User Sessions</source>
+        <translation>Сесії користувача</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>n/a</source>
+        <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>UserEssentials</name>
+    <message>
+        <location filename="../qml/user/user/essentials/UserEssentials.qml" line="+150"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Blocked</source>
+        <translation>Заблокований</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Change Password...</source>
+        <translation>Змінити пароль...</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Copy security right</source>
+        <translation>Копіювати права доступу</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Copy settings</source>
+        <translation>Копіювати налаштування</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>First Name:</source>
+        <translation>Ім&apos;я:</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Inner note</source>
+        <translation>Внутрішня примітка</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Is system:</source>
+        <translation>Системний:</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <source>Last name:</source>
+        <translation>Прізвище:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Max sim calls:</source>
+        <translation>Макс. одночасних дзвінків:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Middle name:</source>
+        <translation>По батькові:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Phone:</source>
+        <translation>Телефон:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>User group</source>
+        <translation>Група користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEditor</name>
+    <message>
+        <location filename="../qml/user/user-group/UserGroupEditor.qml" line="+27"/>
+        <source>Essentials</source>
+        <translation>Основне</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Security Options</source>
+        <translation>Параметри безпеки</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>User Group</source>
+        <translation>Група користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupEssentials</name>
+    <message>
+        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+93"/>
+        <source>After update current connections of group will be closed. Do you want to update?</source>
+        <translation>Після зміни поточні підключення групи буде закрито. Змінити?</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Copy security right</source>
+        <translation>Копіювати права доступу</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Description</source>
+        <translation>Опис</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Is system:</source>
+        <translation>Системна:</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGroupTable</name>
+    <message>
+        <location filename="../qml/user/user-group/UserGroupTable.qml" line="+27"/>
+        <source>User Groups</source>
+        <translation>Групи користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionEditor</name>
+    <message>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionEditor.qml" line="+90"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Auto save</source>
+        <translation>Автозбереження</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Default:</source>
+        <translation>За замовчуванням:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Назва:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <source>The value is not a valid JSON object</source>
+        <translation>Значення не є правильним об&apos;єктом JSON</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Value:</source>
+        <translation>Значення:</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuiSessionTable</name>
+    <message>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+53"/>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+</context>
+<context>
     <name>UserLocked</name>
     <message>
         <location filename="../qml/components/editor/UserLocked.qml" line="+12"/>
@@ -2055,6 +2385,123 @@
         <location line="+8"/>
         <source>Locked by:</source>
         <translation>Заблоковано:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionContainer</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+149"/>
+        <source>Close session</source>
+        <translation>Закрити сесію</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Closed</source>
+        <translation>Закриті</translation>
+    </message>
+    <message>
+        <location line="-83"/>
+        <source>Confirm closing session</source>
+        <translation>Підтвердьте закриття сесії</translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>Unclosed</source>
+        <translation>Незакриті</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>User</source>
+        <translation>Користувач</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionEditor</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+64"/>
+        <source>Attributes</source>
+        <translation>Атрибути</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Build ABI:</source>
+        <translation>ABI збірки:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Duration:</source>
+        <translation>Тривалість:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>End date:</source>
+        <translation>Дата закінчення:</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Id:</source>
+        <translation>Id:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Last sync time:</source>
+        <translation>Час останньої синхронізації:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Note:</source>
+        <translation>Примітка:</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>OS name:</source>
+        <translation>Назва ОС:</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Other</source>
+        <translation>Інше</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Sign:</source>
+        <translation>Позивний:</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Start date:</source>
+        <translation>Дата початку:</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Version:</source>
+        <translation>Версія:</translation>
+    </message>
+</context>
+<context>
+    <name>UserSessionTable</name>
+    <message>
+        <location filename="../qml/user/user-session/UserSessionTable.qml" line="+10"/>
+        <source>User Sessions</source>
+        <translation>Сесії користувачів</translation>
+    </message>
+</context>
+<context>
+    <name>UserTable</name>
+    <message>
+        <location filename="../qml/user/user/UserTable.qml" line="+54"/>
+        <source>Users</source>
+        <translation>Користувачі</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <QJsonArray>
+#include <QVariant>
 
 #include <cmath>
 
@@ -17,6 +18,10 @@ QString Options::textOf(const QJsonValue &value)
         return value.toString();
     if (!value.isDouble())
         return QString();
+    // A whole number parsed from JSON text keeps all its 64 bits.
+    const QVariant exact = value.toVariant();
+    if (exact.userType() == QMetaType::LongLong)
+        return QString::number(exact.toLongLong());
     const double number = value.toDouble();
     if (std::trunc(number) == number && std::fabs(number) < 9.0e15)
         return QString::number(qint64(number));
@@ -26,6 +31,9 @@ QString Options::textOf(const QJsonValue &value)
 qint64 Options::longLongOf(const QJsonValue &value)
 {
     if (value.isDouble()) {
+        const QVariant exact = value.toVariant();
+        if (exact.userType() == QMetaType::LongLong)
+            return exact.toLongLong();
         const double number = value.toDouble();
         return std::isfinite(number) && std::fabs(number) < 9.2e18 ? qint64(number) : 0;
     }

@@ -321,8 +321,10 @@ void TestAppGlobal::mainWindow()
     QCOMPARE(m_titleBeforeSetup, QString("Koriv Admin"));
     QCOMPARE(m_global->parent(), m_window.data());
     QCOMPARE(Context::global(), m_global);
-    // The widget frames of saved GUI sessions come with the frames themselves.
-    QVERIFY(!m_global->frameCreators()->contains("companyTable"));
+    // The widget frames that saved GUI sessions re-open by name.
+    for (const char *name : {"companyTable", "driverReport", "driverSessionReport", "driverBalanceReport",
+                             "brandReport", "brandPaymentReport"})
+        QVERIFY2(m_global->frameCreators()->contains(name), name);
 }
 
 void TestAppGlobal::widgetCompanyController()

@@ -230,7 +230,7 @@ void TestStartup::signInOpensTheMainWindow()
         if (button->isVisible() && !button->objectName().isEmpty())
             shown.append(button->objectName());
     }
-    QCOMPARE(shown, (QStringList{"drivers", "launcher"}));
+    QCOMPARE(shown, (QStringList{"users", "drivers", "launcher"}));
     VERIFY_NO_MODAL(m_watchdog);
 }
 

@@ -25,13 +25,6 @@
 
 using namespace Client::Controller;
 
-namespace {
-
-const QString Login = QStringLiteral("admin");
-const QString Password = QStringLiteral("pages");
-
-} // namespace
-
 PageProgram::PageProgram() = default;
 
 PageProgram::~PageProgram()
@@ -41,15 +34,17 @@ PageProgram::~PageProgram()
         QSqlDatabase::removeDatabase(m_sqlName);
 }
 
-QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed)
+QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed,
+                           const QString &login, const QString &password)
 {
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
         return m_database->error();
     m_server.setEnvironment(m_database->environment());
-    QStringList arguments{"--database", "--user", Login + ":" + passwordDigest(Password)};
+    QStringList arguments{"--database", "--user", login + ":" + passwordDigest(password)};
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
+    arguments << m_serverArguments;
     if (!m_server.start(arguments))
         return QStringLiteral("the stand-in server did not start");
 
@@ -65,7 +60,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
             return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
     }
 
-    const QString failure = attach(m_server.port(), Login, Password);
+    const QString failure = attach(m_server.port(), login, password);
     if (!failure.isEmpty())
         return failure;
     for (const QJsonObject &event : m_server.events()) {

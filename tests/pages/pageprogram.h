@@ -27,9 +27,13 @@ public:
     PageProgram();
     ~PageProgram();
 
-    // Starts everything, the seed statements run on the new database first; empty when it
-    // worked, otherwise why not.
-    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
+    // Starts everything, the seed statements run on the new database first, signed in as login
+    // (configured with password); empty when it worked, otherwise why not.
+    QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {},
+                  const QString &login = QStringLiteral("admin"), const QString &password = QStringLiteral("pages"));
+
+    // More arguments for the stand-in that start() runs ("--utc-offset", "330").
+    void setServerArguments(const QStringList &arguments) { m_serverArguments = arguments; }
 
     // How the sign-in dialog is filled in and accepted; by default its fields are set directly.
     void setSignIn(std::function<void(Gui::Dialog::Login *, const QString &password)> signIn) { m_signIn = signIn; }
@@ -71,6 +75,7 @@ private:
     int m_connection = 0;
     QString m_sqlName;
     std::function<void(Gui::Dialog::Login *, const QString &)> m_signIn;
+    QStringList m_serverArguments;
 };
 
 // A control of a page by object name (the first found below it); null when there is none.

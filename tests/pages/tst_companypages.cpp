@@ -5,6 +5,7 @@
 // terminal company table copies a record in the editor under a sign of its own, and the editor
 // changes the record's password.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 
 #include "dialog/controllerchangepassword.h"
 #include "startup/startup.h"
@@ -410,15 +411,6 @@ void TestCompanyPages::terminalCompanyPasswordChanged()
     QVERIFY(m_program.closePage(editor));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestCompanyPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestCompanyPages)
 
 #include "tst_companypages.moc"

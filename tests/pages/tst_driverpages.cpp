@@ -5,6 +5,7 @@
 // password changed; a change pushed by the system never overwrites unsaved edits unasked, and
 // refused archive and recommender requests say so.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 
 #include "dialog/driverchangepassword.h"
 #include "shell/context.h"
@@ -641,15 +642,12 @@ void TestDriverPages::approveRequestedChange()
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--follow")
-        return follow(QByteArray(argv[2]).toInt());
-    TestDriverPages test;
-    return QTest::qExec(&test, argc, argv);
+    return pageTestMain(argc, argv, [] { return std::make_unique<TestDriverPages>(); },
+                        [](int argc, char **argv) -> std::optional<int> {
+                            if (argc == 3 && QByteArray(argv[1]) == "--follow")
+                                return follow(QByteArray(argv[2]).toInt());
+                            return std::nullopt;
+                        });
 }
 
 #include "tst_driverpages.moc"

@@ -5,6 +5,7 @@
 // refused close says so and changes nothing; the balance tab's group filter.
 #include "editortabs.h"
 #include "pageprogram.h"
+#include "pagetestmain.h"
 
 #include "startup/startup.h"
 
@@ -355,15 +356,6 @@ void TestFleetPages::balanceGroupFilter()
     QVERIFY(m_program.closePage(editor));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestFleetPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestFleetPages)
 
 #include "tst_fleetpages.moc"

@@ -4,6 +4,7 @@
 // it sent; "More..." opens nothing for a value that names no record; the notification types
 // decide who receives an event.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "secondclient.h"
 
 #include "startup/startup.h"
@@ -446,15 +447,6 @@ void TestNotificationFlows::typesChooseTheReceivers()
     QVERIFY(m_program.closePage(table));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestNotificationFlows test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestNotificationFlows)
 
 #include "tst_notificationflows.moc"

@@ -2,17 +2,33 @@
 // the SMS table filtered and a record renamed (stored, shown in the open table and in the second
 // client's list), a city added, edited and removed in both, a record locked by the other client
 // that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
-// database saved to a file.
+// database saved to a file; the security option pages granting and withdrawing an operator's
+// rights as the stand-in enforces them; a saved GUI session that is no JSON object is not sent, and
+// a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
+// in the roles dialog and hidden in the city table; the user and group pickers' results, and a
+// user's sessions closed from the session table (last: it ends the second client's connection).
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "secondclient.h"
 
 #include "startup/startup.h"
 
+#include "gui/core/context.h"
+#include "gui/shell/global.h"
+#include "gui/dialog/roles.h"
+#include "gui/frame/frames.h"
+#include "gui/mainwindow/guisessionmenu.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/widget/tablewidget.h"
+
 #include "model/orlem/city/city.h"
 #include "model/orlem/sms/sms.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPointer>
 #include <QQuickItem>
@@ -22,6 +38,7 @@
 namespace {
 
 const QString SecondPassword = QStringLiteral("second shift");
+const QString OperatorPassword = QStringLiteral("operator's");
 
 // The item of a page that has the property (the table view: "hardFilters"; the table: "filterField").
 QObject *itemWith(QObject *page, const char *property)
@@ -93,22 +110,35 @@ private slots:
     void lockedRecordIsNotSaved();
     void refusedListEndsTheWait();
     void crashDatabaseSaved();
+    void securityOptionPages();
+    void editorsCheckAndAskFirst();
+    void hiddenColumnsOption();
+    void userEditorTabs();
+    void userPickersAndSessions();
 
 private:
+    // The security option list of a user or group editor, shown with the option group of code.
+    QObject *optionList(QObject *editor, const QString &typeCode);
+    // The operator's answer to a city list of its own: "RES/ERRCODE".
+    QString operatorCityList();
     // Sets the admin group's value of an option in the database (the server's view of rights).
     void setAdminRight(const QString &code, const QString &value);
     QString insert(const QString &statement);
 
     // Made first and gone last: see SecondClient.
     SecondClient m_other;
+    SecondClient m_operator;
     PageProgram m_program;
 };
 
 void TestPageFlows::initTestCase()
 {
-    const QString failure = m_program.start("pageflows", {"second:" + passwordDigest(SecondPassword)});
+    const QString failure = m_program.start("pageflows", {"second:" + passwordDigest(SecondPassword),
+                                                          "operator:" + passwordDigest(OperatorPassword)});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
+    QVERIFY(m_operator.signIn(m_program.server().port(), "operator", OperatorPassword));
+    m_operator.watch<Model::Orlem::City>("city");
 }
 
 void TestPageFlows::cleanup()
@@ -334,15 +364,465 @@ void TestPageFlows::crashDatabaseSaved()
     QVERIFY(m_program.closePage(table));
 }
 
-int main(int argc, char *argv[])
+QObject *TestPageFlows::optionList(QObject *editor, const QString &typeCode)
 {
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestPageFlows test;
-    return QTest::qExec(&test, argc, argv);
+    QObject *tabs = itemWith(editor, "tabContents");
+    QObject *list = itemWith(editor, "setAllValue");
+    if (!tabs || !list)
+        return nullptr;
+    tabs->property("tabBar").value<QObject *>()->setProperty("currentIndex", tabs->property("tabBar")
+                                                                 .value<QObject *>()->property("count").toInt() - 1);
+    QObject *types = list->property("typeView").value<QObject *>();
+    auto *rows = types->property("model").value<QAbstractItemModel *>();
+    int row = -1;
+    QTest::qWaitFor([&] {
+        QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "code"),
+                                  Q_ARG(QVariant, QVariant(typeCode)));
+        return row >= 0;
+    });
+    if (row < 0)
+        return nullptr;
+    QMetaObject::invokeMethod(types, "selectRow", Q_ARG(QVariant, row));
+    return list;
 }
+
+QString TestPageFlows::operatorCityList()
+{
+    const QVariantMap answer = m_operator.request("trGetList", {});
+    return answer.value("RES").toString() + "/" + answer.value("ERRCODE").toString();
+}
+
+void TestPageFlows::securityOptionPages()
+{
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    const QString user = m_program.query("SELECT id FROM users WHERE sign = 'operator'").toString();
+    const QString readOption = m_program.query("SELECT id FROM security_options WHERE code = 'city.crud.read'").toString();
+    QCOMPARE(operatorCityList(), QString("10/"));
+
+    // The group's value, withdrawn in the option editor opened from the group's options.
+    QPointer<QObject> groupEditor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml",
+                                                       {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(groupEditor);
+    const int lists = m_program.sentCount("ugso_trGetList");
+    QObject *groupOptions = optionList(groupEditor, "city.crud");
+    QVERIFY(groupOptions);
+    QVERIFY(m_program.waitForSent("ugso_trGetList", lists + 1));
+    // The values of the chosen option group, of this group only.
+    const QString cityType = m_program.query("SELECT id FROM security_option_types WHERE code = 'city.crud'").toString();
+    QTRY_COMPARE(m_program.sent("ugso_trGetList").last().value("rst_id_sot1").toString(), cityType);
+    QJsonObject request = m_program.sent("ugso_trGetList").last();
+    QCOMPARE(request.value("rst_id_group").toString(), group);
+    QVERIFY(!request.contains("rst_id_owner"));
+    QObject *values = groupOptions->property("valueView").value<QObject *>();
+    const QString valueId = m_program.query("SELECT id FROM user_group_security_options WHERE rst_id_group = ? AND "
+                                            "rst_id_so = ?", {group, readOption}).toString();
+    int row = -1;
+    auto *valueRows = values->property("model").value<QAbstractItemModel *>();
+    QTRY_VERIFY([&] {
+        QMetaObject::invokeMethod(valueRows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                  Q_ARG(QVariant, QVariant(valueId)));
+        return row >= 0;
+    }());
+    QMetaObject::invokeMethod(values, "selectRow", Q_ARG(QVariant, row));
+    QVariant opened;
+    QMetaObject::invokeMethod(groupOptions, "openValue", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> optionEditor = opened.value<QObject *>();
+    QVERIFY(optionEditor);
+    QCOMPARE(optionEditor->property("state").toString(), QString("UGSO"));
+    QCOMPARE(optionEditor->property("secureControllerName").toString(), QString("city"));
+    QQuickItem *check = pageControl(optionEditor, "option_value_check");
+    QTRY_VERIFY(check->property("legalChecked").toBool());
+    QTRY_VERIFY(!optionEditor->property("form").value<QObject *>()->property("isBusy").toBool());
+    check->setProperty("checked", false);
+    const int updates = m_program.sentCount("ugso_trUpdate");
+    press(optionEditor, "okButton");
+    QVERIFY(m_program.waitForSent("ugso_trUpdate", updates + 1));
+    request = m_program.sent("ugso_trUpdate").last();
+    for (const char *key : {"FN", "RECEIVER", "SIGN"})
+        request.remove(key);
+    QCOMPARE(request.toVariantMap(), (QVariantMap{{"id", valueId}, {"option_value", "0"}}));
+    QTRY_VERIFY(optionEditor.isNull());
+    QCOMPARE(operatorCityList(), QString("0/50"));
+    QVERIFY(m_program.closePage(groupEditor));
+
+    // The operator's own values (a platform server makes them with the user), set all at once:
+    // "Yes" grants what the group withholds, "No" withdraws what it grants.
+    m_program.query("INSERT INTO user_security_options (rst_id_owner, rst_id_so, option_value, is_using) "
+                    "SELECT ?, id, '0', 0 FROM security_options WHERE code LIKE 'city.crud.%' AND data_type = 'bool'",
+                    {user});
+    const int options = m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ?", {user})
+                            .toInt();
+    QVERIFY(options > 1);
+    QPointer<QObject> userEditor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml",
+                                                      {{"state", "EDIT"}, {"id", user}});
+    QVERIFY(userEditor);
+    QObject *userOptions = optionList(userEditor, "city.crud");
+    QVERIFY(userOptions);
+    auto *userRows = userOptions->property("valueView").value<QObject *>()->property("model").value<QAbstractItemModel *>();
+    QTRY_COMPARE(userRows->rowCount(), options);
+    const auto setAll = [&](const QString &button, const QString &value) {
+        const int locks = m_program.sentCount("uso_trLock");
+        const int unlocks = m_program.sentCount("uso_trUnlock");
+        m_program.watchdog().answerNext(QMessageBox::Yes);
+        press(userEditor, button);
+        QTRY_COMPARE(m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ? AND "
+                                     "option_value = ? AND is_using = 1", {user, value}).toInt(), options);
+        QTRY_VERIFY(!userOptions->property("isSettingAll").toBool());
+        QCOMPARE(m_program.sentCount("uso_trLock") - locks, options);
+        QVERIFY(m_program.waitForSent("uso_trUnlock", unlocks + options));
+        // Each update went out under its granted lock and each lock was given back.
+        QList<QJsonObject> all;
+        for (const QJsonObject &event : m_program.server().events()) {
+            const QJsonObject message = event.value("message").toObject();
+            if (message.value("FN").toString().startsWith("uso_tr") && message.value("FN") != "uso_trGetList")
+                all.append(message);
+        }
+        QCOMPARE(all.last().value("FN").toString(), QString("uso_trUnlock"));
+        for (int i = 0; i + 2 < all.size(); ++i) {
+            if (all[i].value("FN") != "uso_trUpdate")
+                continue;
+            QCOMPARE(all[i - 1].value("FN").toString(), QString("uso_trLock"));
+            QCOMPARE(all[i - 1].value("id"), all[i].value("id"));
+            QCOMPARE(all[i].value("is_using").toString(), QString("1"));
+        }
+        m_program.watchdog().reset();
+    };
+    setAll("setAllYesButton", "1");
+    QCOMPARE(operatorCityList(), QString("10/"));
+    // Nothing left to change: nothing asked, nothing sent.
+    const int updatesBefore = m_program.sentCount("uso_trUpdate");
+    press(userEditor, "setAllYesButton");
+    QTest::qWait(300);
+    QVERIFY(m_program.watchdog().boxes().isEmpty());
+    QCOMPARE(m_program.sentCount("uso_trUpdate"), updatesBefore);
+
+    m_program.query("UPDATE user_group_security_options SET option_value = '1' WHERE id = ?", {valueId});
+    setAll("setAllNoButton", "0");
+    QCOMPARE(operatorCityList(), QString("0/50"));
+    QVERIFY(m_program.closePage(userEditor));
+    m_program.query("DELETE FROM user_security_options WHERE rst_id_owner = ?", {user});
+    QCOMPARE(operatorCityList(), QString("10/"));
+}
+
+void TestPageFlows::editorsCheckAndAskFirst()
+{
+    const QString admin = m_program.query("SELECT id FROM users WHERE sign = 'admin'").toString();
+    // The GUI-session menu's "New" opens the editor of a new session of the signed-in user; it
+    // starts with the shell's arrangement, and a value that is no JSON object stays.
+    auto *guiSessions = Gui::Context::mainWindow()->findChild<Gui::Private::GuiSessionMenu *>();
+    QVERIFY(guiSessions);
+    guiSessions->recreate();
+    QAction *create = nullptr;
+    for (QAction *action : guiSessions->actions()) {
+        if (action->text() == "&New")
+            create = action;
+    }
+    QVERIFY(create);
+    create->trigger();
+    QPointer<QObject> session = Gui::Global::currentFrames()->list().last();
+    QVERIFY(session);
+    QCOMPARE(session->property("url").toString(), QString("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml"));
+    QCOMPARE(session->property("state").toString(), QString("ADD"));
+    QCOMPARE(session->property("rst_id_owner").toString(), admin);
+    QQuickItem *value = pageControl(session, "value");
+    const QJsonDocument arrangement = QJsonDocument::fromJson(value->property("text").toString().toUtf8());
+    QVERIFY(arrangement.isObject() && arrangement.object().contains("openFrames"));
+    pageControl(session, "name")->setProperty("text", "Night desk");
+    const int news = m_program.sentCount("userGuiSession_trNew");
+    for (const QString &broken : {QString("{\"openFrames\": ["), QString("[1, 2]"), QString("")}) {
+        value->setProperty("text", broken);
+        press(session, "okButton");
+        QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The value is not a valid JSON object"});
+        m_program.watchdog().reset();
+        QTest::qWait(100);
+        QCOMPARE(m_program.sentCount("userGuiSession_trNew"), news);
+        QVERIFY(session);
+    }
+    value->setProperty("text", "{\"openFrames\": []}");
+    press(session, "okButton");
+    QVERIFY(m_program.waitForSent("userGuiSession_trNew", news + 1));
+    QTRY_VERIFY(session.isNull());
+    QCOMPARE(m_program.query("SELECT value FROM user_gui_sessions WHERE name = 'Night desk' AND rst_id_owner = ?",
+                             {admin}).toString(), QString("{\"openFrames\": []}"));
+
+    // A group's offset: "no" keeps the editor open and sends nothing; "yes" sends it.
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    m_program.query("UPDATE user_groups SET utc_offset = 180 WHERE id = ?", {group});
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(editor);
+    QQuickItem *offset = pageControl(editor, "utc_offset");
+    QTRY_VERIFY(offset->property("currentMinutes").toString() == "180");
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    QVariant index;
+    QMetaObject::invokeMethod(offset, "indexOfMinutes", Q_RETURN_ARG(QVariant, index), Q_ARG(QVariant, 330));
+    offset->setProperty("currentIndex", index);
+    const int updates = m_program.sentCount("ug_trUpdate");
+    const QString question = "After update current connections of group will be closed. Do you want to update?";
+    m_program.watchdog().answerNext(QMessageBox::No);
+    press(editor, "okButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{question});
+    m_program.watchdog().reset();
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("ug_trUpdate"), updates);
+    QVERIFY(editor);
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(editor, "okButton");
+    QVERIFY(m_program.waitForSent("ug_trUpdate", updates + 1));
+    QCOMPARE(m_program.sent("ug_trUpdate").last().value("utc_offset").toString(), QString("330"));
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT utc_offset FROM user_groups WHERE id = ?", {group}).toInt(), 330);
+    m_program.watchdog().reset();
+
+    // A copy of the group gets a name of its own in the duplicating editor, and the group's rights.
+    editor = m_program.openPage("qrc:/qml/user/user-group/UserGroupEditor.qml", {{"state", "EDIT"}, {"id", group}});
+    QVERIFY(editor);
+    QTRY_VERIFY(!editor->property("form").value<QObject *>()->property("isBusy").toBool());
+    const int frames = Gui::Global::currentFrames()->count();
+    QMetaObject::invokeMethod(pageControl(editor, "duplicateToolButton"), "clicked");
+    QTRY_COMPARE(Gui::Global::currentFrames()->count(), frames + 1);
+    QPointer<QObject> copy = Gui::Global::currentFrames()->list().last();
+    QCOMPARE(copy->property("state").toString(), QString("DUPLICATE"));
+    QQuickItem *name = pageControl(copy, "name");
+    QTRY_VERIFY(!name->property("legalText").toString().isEmpty());
+    QTRY_VERIFY(!copy->property("form").value<QObject *>()->property("isBusy").toBool());
+    name->setProperty("text", "Operators on call");
+    QVERIFY(pageControl(copy, "copySecurityRights")->property("checked").toBool());
+    const int duplicates = m_program.sentCount("ug_trDuplicate");
+    press(copy, "duplicateButton");
+    QVERIFY(m_program.waitForSent("ug_trDuplicate", duplicates + 1));
+    QCOMPARE(m_program.sent("ug_trDuplicate").last().value("copySecurityRights").toString(), QString("1"));
+    QTRY_VERIFY(copy.isNull());
+    const QString copied = m_program.query("SELECT id FROM user_groups WHERE name = 'Operators on call'").toString();
+    QVERIFY(!copied.isEmpty());
+    // The source's values, and a refusing value for every option the source has no row for.
+    const QString rights = "SELECT string_agg(rst_id_so || '=' || option_value, ',' ORDER BY rst_id_so) FROM "
+                           "user_group_security_options WHERE rst_id_group = ? AND rst_id_so IN (SELECT rst_id_so "
+                           "FROM user_group_security_options WHERE rst_id_group = ?)";
+    QCOMPARE(m_program.query(rights, {copied, group}).toString(), m_program.query(rights, {group, group}).toString());
+    QCOMPARE(m_program.query("SELECT count(*) FROM user_group_security_options WHERE rst_id_group = ? AND "
+                             "option_value = '1' AND rst_id_so NOT IN (SELECT rst_id_so FROM "
+                             "user_group_security_options WHERE rst_id_group = ?)", {copied, group}).toInt(), 0);
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestPageFlows::hiddenColumnsOption()
+{
+    const QString id = m_program.query("SELECT g.id FROM user_group_security_options g JOIN security_options so ON "
+                                       "so.id = g.rst_id_so WHERE so.code = 'city.crud.table_mapping' AND g.rst_id_group = "
+                                       "(SELECT rst_id_group FROM users WHERE sign = 'admin')").toString();
+    QVERIFY(!id.isEmpty());
+    m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
+    const auto open = [&](const QString &controller) {
+        QObject *editor = m_program.openPage("qrc:/qml/security-options/SecurityOptionsEditor.qml",
+                                             {{"state", "UGSO"}, {"id", id}, {"secureControllerName", controller}});
+        if (editor) {
+            QTest::qWaitFor([&] { return editor->property("isList").toBool(); });
+            QTest::qWaitFor([&] { return !editor->property("form").value<QObject *>()->property("isBusy").toBool(); });
+        }
+        return editor;
+    };
+    const auto roleCount = [](QObject *editor) {
+        return pageControl(editor, "roleView")->property("rowCount").toInt();
+    };
+
+    // Roles chosen in the dialog join the list once, with their captions.
+    QPointer<QObject> editor = open("city");
+    QVERIFY(editor);
+    QCOMPARE(roleCount(editor), 0);
+    for (const QStringList &chosen : {QStringList{"name", "coords_vertex"}, QStringList{"name", "dt_utc_insert"}}) {
+        press(editor, "addRolesButton");
+        Gui::Dialog::Roles *dialog = nullptr;
+        QTRY_VERIFY([&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *found = qobject_cast<Gui::Dialog::Roles *>(widget); found && found->isVisible())
+                    dialog = found;
+            }
+            return dialog != nullptr;
+        }());
+        QTableWidget *table = dialog->table();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (chosen.contains(table->item(row, 1)->text()))
+                table->selectionModel()->select(table->model()->index(row, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+        dialog->accept();
+    }
+    QTRY_COMPARE(roleCount(editor), 3);
+    const int updates = m_program.sentCount("ugso_trUpdate");
+    press(editor, "okButton");
+    QVERIFY(m_program.waitForSent("ugso_trUpdate", updates + 1));
+    QTRY_VERIFY(editor.isNull());
+    const QJsonArray stored = QJsonDocument::fromJson(
+        m_program.query("SELECT option_value FROM user_group_security_options WHERE id = ?", {id}).toString().toUtf8())
+                                  .array();
+    QCOMPARE(stored.size(), 3);
+    QVERIFY(stored.contains("name") && stored.contains("coords_vertex") && stored.contains("dt_utc_insert"));
+
+    // Two selected roles removed: exactly those two.
+    editor = open("city");
+    QVERIFY(editor);
+    QTRY_COMPARE(roleCount(editor), 3);
+    QObject *roles = pageControl(editor, "roleView");
+    QObject *selection = roles->property("selection").value<QObject *>();
+    QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, 0), Q_ARG(QVariant, 0));
+    QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, 2), Q_ARG(QVariant, 2));
+    roles->setProperty("currentRow", 2);
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(editor, "removeRolesButton");
+    QTRY_COMPARE(roleCount(editor), 1);
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Remove selected rows?"});
+    m_program.watchdog().reset();
+    QCOMPARE(editor->property("rolesText").toString(), QString("[\"%1\"]").arg(stored.at(1).toString()));
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QTRY_COMPARE(m_program.query("SELECT option_value FROM user_group_security_options WHERE id = ?", {id}).toString(),
+                 QString("[\"%1\"]").arg(stored.at(1).toString()));
+
+    // The admin's city table hides the column the group's option now names.
+    QTest::qWait(300);
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
+    QVERIFY(table);
+    const auto columnShown = [&](const QString &role) {
+        QVariant column;
+        QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "findColumn", Q_RETURN_ARG(QVariant, column),
+                                  Q_ARG(QVariant, role));
+        return column.value<QObject *>()->property("visible").toBool();
+    };
+    QVERIFY(!columnShown(stored.at(1).toString()));
+    QVERIFY(columnShown(stored.at(0).toString()));
+    QVERIFY(m_program.closePage(table));
+
+    // A list option of a controller the program does not know cannot offer roles.
+    editor = open("nosuch");
+    QVERIFY(editor);
+    press(editor, "addRolesButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Absent secure option for controller nosuch"});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(editor));
+    m_program.query("UPDATE user_group_security_options SET option_value = '[]' WHERE id = ?", {id});
+}
+
+void TestPageFlows::userEditorTabs()
+{
+    const QString admin = m_program.query("SELECT id FROM users WHERE sign = 'admin'").toString();
+    insert("INSERT INTO user_gui_sessions (rst_id_owner, name, value) VALUES (" + admin + ", 'Tabs', '{}') RETURNING id");
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml", {{"state", "EDIT"}, {"id", admin}});
+    QVERIFY(editor);
+    QTRY_COMPARE(pageControl(editor, "sign")->property("legalText").toString(), QString("admin"));
+    QObject *tabBar = itemWith(editor, "tabContents")->property("tabBar").value<QObject *>();
+    QCOMPARE(tabBar->property("count").toInt(), 4);
+    // Each tab asks for the user's own rows the first time it shows.
+    const int sessions = m_program.sentCount("userSession_trGetList");
+    tabBar->setProperty("currentIndex", 1);
+    QVERIFY(m_program.waitForSent("userSession_trGetList", sessions + 1));
+    const QJsonArray where = QJsonDocument::fromJson(
+        m_program.sent("userSession_trGetList").last().value("JSON_WHERE").toString().toUtf8()).array();
+    QVERIFY(QJsonDocument(where).toJson().contains("\"rst_id_owner\""));
+    const int saved = m_program.sentCount("userGuiSession_trGetList");
+    tabBar->setProperty("currentIndex", 2);
+    QVERIFY(m_program.waitForSent("userGuiSession_trGetList", saved + 1));
+    QCOMPARE(m_program.sent("userGuiSession_trGetList").last().value("rst_id_owner").toString(), admin);
+    tabBar->setProperty("currentIndex", 1);
+    tabBar->setProperty("currentIndex", 2);
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("userGuiSession_trGetList"), saved + 1);
+    QVERIFY(m_program.closePage(editor));
+
+    // A new user's other tabs stay closed until it is stored; stored, it holds a value row of
+    // every security option, not in use.
+    editor = m_program.openPage("qrc:/qml/user/user/UserEditor.qml", {{"state", "ADD"}});
+    QVERIFY(editor);
+    QVERIFY(!pageControl(editor, "sessionsTab")->isEnabled());
+    QVERIFY(!pageControl(editor, "securityOptionsTab")->isEnabled());
+    QVERIFY(!pageControl(editor, "changePasswordButton")->isVisible());
+    pageControl(editor, "sign")->setProperty("text", "nightclerk");
+    pageControl(editor, "last_name")->setProperty("text", "Moroz");
+    const int news = m_program.sentCount("user_trNew");
+    press(editor, "applyButton");
+    QVERIFY(m_program.waitForSent("user_trNew", news + 1));
+    QVERIFY(!m_program.sent("user_trNew").last().contains("rst_id_blocked"));
+    QTRY_COMPARE(editor->property("state").toString(), QString("EDIT"));
+    QVERIFY(pageControl(editor, "securityOptionsTab")->isEnabled());
+    const QString created = m_program.query("SELECT id FROM users WHERE sign = 'nightclerk'").toString();
+    QCOMPARE(editor->property("id").toString(), created);
+    QCOMPARE(m_program.query("SELECT last_name FROM users WHERE id = ?", {created}).toString(), QString("Moroz"));
+    QCOMPARE(m_program.query("SELECT count(*) FROM user_security_options WHERE rst_id_owner = ? AND is_using = 0",
+                             {created}).toInt(),
+             m_program.query("SELECT count(*) FROM security_options WHERE id > 1").toInt());
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestPageFlows::userPickersAndSessions()
+{
+    const QString operatorId = m_program.query("SELECT id FROM users WHERE sign = 'operator'").toString();
+    const QString group = m_program.query("SELECT rst_id_group FROM users WHERE sign = 'operator'").toString();
+    const auto choose = [&](const QString &url, const QString &state, const QString &id) {
+        QPointer<QObject> picker = m_program.openPage(url, {{"state", state}});
+        QSignalSpy chosen(picker, SIGNAL(select(QVariant)));
+        QObject *view = itemWith(picker, "hardFilters");
+        QTest::qWaitFor([&] { return shownRow(picker, id) >= 0; });
+        QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, shownRow(picker, id)));
+        QMetaObject::invokeMethod(view, "doubleClickAction");
+        QTest::qWaitFor([&] { return picker.isNull(); });
+        return chosen.isEmpty() ? QVariant() : chosen.first().first();
+    };
+    const QString userTable = "qrc:/qml/user/user/UserTable.qml";
+    const QString groupTable = "qrc:/qml/user/user-group/UserGroupTable.qml";
+    QCOMPARE(choose(userTable, "SELECT", operatorId).toList(),
+             (QVariantList{QVariantMap{{"id", operatorId}, {"sign", "operator"}}}));
+    QCOMPARE(choose(userTable, "MULTI_SELECT", operatorId).toList(), QVariantList{operatorId});
+    QCOMPARE(choose(groupTable, "SELECT", group).toMap(), (QVariantMap{{"rst_id_group", group}}));
+    QCOMPARE(choose(groupTable, "MULTI_SELECT", group).toList(), QVariantList{group});
+
+    // The user table narrowed to one group, which it keeps for the next time.
+    QPointer<QObject> users = m_program.openPage(userTable);
+    QTRY_VERIFY(shownRow(users, operatorId) >= 0);
+    const int all = shownRows(users)->rowCount();
+    QQuickItem *groups = pageControl(users, "groupBox");
+    int groupRow = -1;
+    QMetaObject::invokeMethod(groups->property("model").value<QObject *>(), "checkValueByRole",
+                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
+    QVERIFY(groupRow >= 0);
+    groups->setProperty("currentIndex", groupRow);
+    QMetaObject::invokeMethod(groups, "activated", Q_ARG(int, groupRow));
+    const int inGroup = m_program.query("SELECT count(*) FROM users WHERE rst_id_group = ?", {group}).toInt();
+    QTRY_COMPARE(shownRows(users)->rowCount(), inGroup);
+    QVERIFY(inGroup < all && shownRow(users, operatorId) >= 0);
+    QVERIFY(m_program.closePage(users));
+    users = m_program.openPage(userTable);
+    QTRY_COMPARE(shownRows(users)->rowCount(), inGroup);
+    QVERIFY(m_program.closePage(users));
+
+    // Closing a session closes every open session of its user: only the owner is sent.
+    const QString second = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
+    const QString now = QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString row = insert("INSERT INTO user_sessions (sign, rst_id_owner, dt_start, dt_end, dt_utc_insert, "
+                               "dt_utc_last_update) VALUES ('second', " + second + ", " + now + ", 0, " + now + ", "
+                               + now + ") RETURNING id");
+    QPointer<QObject> sessions = m_program.openPage("qrc:/qml/user/user-session/UserSessionTable.qml");
+    QTRY_VERIFY(shownRow(sessions, row) >= 0);
+    QMetaObject::invokeMethod(itemWith(sessions, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(sessions, row)));
+    QVariant opened;
+    QMetaObject::invokeMethod(itemWith(sessions, "inEditor"), "openUser", Q_RETURN_ARG(QVariant, opened));
+    QPointer<QObject> userEditor = opened.value<QObject *>();
+    QVERIFY(userEditor);
+    QCOMPARE(userEditor->property("id").toString(), second);
+    QVERIFY(m_program.closePage(userEditor));
+    const int closes = m_program.sentCount("userSession_trClose");
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(sessions, "closeSessionButton");
+    QVERIFY(m_program.waitForSent("userSession_trClose", closes + 1));
+    QJsonObject request = m_program.sent("userSession_trClose").last();
+    for (const char *key : {"FN", "RECEIVER", "SIGN"})
+        request.remove(key);
+    QCOMPARE(request.toVariantMap(), (QVariantMap{{"rst_id_owner", second}}));
+    QTRY_VERIFY(!sessions->property("isBusy").toBool());
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Confirm closing session"});
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(sessions));
+}
+
+KORIV_PAGE_TEST_MAIN(TestPageFlows)
 
 #include "tst_pageflows.moc"

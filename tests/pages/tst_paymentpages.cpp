@@ -7,6 +7,7 @@
 // only once both filter lists are there, and not kept waiting by a refused filter list; the
 // credentials of payment systems and accounts reach their editors and no list.
 #include "pageprogram.h"
+#include "pagetestmain.h"
 
 #include "startup/startup.h"
 
@@ -535,15 +536,6 @@ void TestPaymentPages::credentialsStayInTheEditor()
     QVERIFY(m_program.closePage(table));
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestPaymentPages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestPaymentPages)
 
 #include "tst_paymentpages.moc"

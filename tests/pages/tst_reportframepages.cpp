@@ -1,4 +1,5 @@
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "startup/startup.h"
 
 #include "client/utils/desktoputils.h"
@@ -149,14 +150,5 @@ void TestReportFramePages::sessionReportOfChosenDrivers()
     frame->close();
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestReportFramePages test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestReportFramePages)
 #include "tst_reportframepages.moc"

@@ -342,9 +342,12 @@ void TestGuiSessions::menu()
     for (QAction *action : menu->actions())
         texts << (action->isSeparator() ? "-" : action->text());
     QCOMPARE(texts, QStringList{"&New"});
-    // "New" opens the GUI-session editor as a new instance.
+    // "New" opens the GUI-session editor: the shell alone has none of the application's QML
+    // types, so the page is found and stops at its module (the program opens it: tst_pageflows).
     menu->actions().first()->trigger();
-    QCOMPARE(catcher.count("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml is not exists in qrc file"), 1);
+    QCOMPARE(catcher.count("qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml is not exists in qrc file"), 0);
+    QCOMPARE(catcher.count("Failed to create QML object from URL qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml"),
+             1);
 
     addSessionRow("12", "manual", "0", "0");
     addSessionRow("14", "automatic", "1", "1");

@@ -38,6 +38,10 @@ locked by another session, the right update_locked_record); trRemove and trDupli
 "remove_src" are refused on a record another session holds. Lock changes are pushed as "saLock" /
 "saUnlock" with "RECEIVER" "ALL"; a closed connection frees its locks.
 
+Users and user groups: a new one, and a copy, gets a value row of every security option, and a
+copy takes its source's rights ("copySecurityRights") and saved GUI sessions ("copySettings") as
+asked; see owners.py.
+
 Balance entries: "trNew" of a balance log ("cmpbl", "dbl") books the entry. Its balance type (which
 must exist) gives the group and the names "bg_name" and "bt_name"; the type's operation signs the
 amount ("1" credits it, any other value debits it); the owner's (the company's or the driver's,
@@ -63,6 +67,7 @@ from psycopg2 import sql
 
 import notifications
 from extras import Extras
+import owners
 from schema import InputError, Select
 
 ACTION_RIGHTS = {
@@ -95,6 +100,9 @@ OPERATIONS = {"=": "=", "!=": "<>", ">": ">", ">=": ">=", "<": "<", "<=": "<="}
 TEXT_OPERATIONS = {"contains": "> 0", "not_contains": "= 0"}
 
 MAX_COPIES = 100
+# Keys of a duplicate request that are not columns: the copies' number, the source's removal and
+# what the copy of a user or user group takes from its source.
+DUPLICATE_KEYS = ("amount", "remove_src", "copySettings", "copySecurityRights")
 # The caps of the client library's query builder on JSON_WHERE: groups, and expressions in all.
 MAX_GROUPS = 20
 MAX_EXPRESSIONS = 100
@@ -476,7 +484,9 @@ class Backend:
             if table.name in LEDGERS:
                 record = self.book(cursor, session, table, self._balance_entry(cursor, table, values, session), outcome)
             else:
-                record = self._write_insert(cursor, table, values, self.timestamp())
+                ts = self.timestamp()
+                record = self._write_insert(cursor, table, values, ts)
+                owners.add_option_rows(cursor, self.schema, table.name, record, ts)
                 self._push(outcome, table, "srInserted", session, record)
         row = self.fetch(table, record)
         return dict(row, RES="10", id_owner_modify=text(session.user_id))
@@ -567,16 +577,22 @@ class Backend:
             raise Refusal(150, "amount must be at least 1")
         if amount > MAX_COPIES:
             raise Refusal(160, "amount %d is larger than %d" % (amount, MAX_COPIES))
-        overlay = self._record_values(table, params, extra_keys=("amount", "remove_src"))
+        overlay = self._record_values(table, params, extra_keys=DUPLICATE_KEYS)
         copies = []
         with self.db.cursor() as cursor:
             for _ in range(amount):
                 cursor.execute("SAVEPOINT copy")
+                ts = self.timestamp()
                 try:
-                    copies.append(self._write_copy(cursor, table, record, overlay, self.timestamp()))
+                    copy = self._write_copy(cursor, table, record, overlay, ts)
                 except psycopg2.Error as error:
                     cursor.execute("ROLLBACK TO SAVEPOINT copy")
                     raise Refusal(140, "copy of record %s not inserted: %s" % (record, _db_message(error))) from None
+                copies.append(copy)
+                rights = record if params.get("copySecurityRights") == "1" else None
+                owners.add_option_rows(cursor, self.schema, table.name, copy, ts, source=rights)
+                if params.get("copySettings") == "1":
+                    owners.copy_settings(cursor, self.schema, table.name, record, copy, ts)
             if params.get("remove_src") == "1":
                 holder = self.locks.get((table.name, record))
                 if holder is not None and holder != session.number:

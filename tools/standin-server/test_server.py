@@ -500,6 +500,52 @@ class Rights(StandinCase):
         self.grant_operator("city.crud.read", "0", 1)
         self.assertRefused(self.operator.get_list("city")[0], 50)
 
+    def test_new_and_copied_groups_and_users_get_their_option_rows(self):
+        admin = self.client()
+        options = scalar("SELECT count(*) FROM security_options WHERE id > 1")
+        read = option_id("city.crud.read")
+        group = admin.call("ug", "trNew", name=unique("night"))["id"]
+        self.addCleanup(rows, "DELETE FROM user_groups WHERE id = %s", (int(group),))
+        values = dict(rows("SELECT rst_id_so, option_value FROM user_group_security_options WHERE rst_id_group = %s",
+                           (int(group),)))
+        self.assertEqual(len(values), options)
+        self.assertEqual(values[read], "0", "a new group is granted nothing")
+        self.assertEqual(values[option_id("city.crud.table_mapping")], "[]")
+        user = admin.call("user", "trNew", sign=unique("clerk"), rst_id_group=group)["id"]
+        self.addCleanup(rows, "DELETE FROM users WHERE id = %s", (int(user),))
+        own = rows("SELECT option_value, is_using FROM user_security_options WHERE rst_id_owner = %s", (int(user),))
+        self.assertEqual(len(own), options)
+        self.assertEqual({using for _, using in own}, {0}, "the group's values count")
+
+        rows("UPDATE user_group_security_options SET option_value = '1' WHERE rst_id_group = %s AND rst_id_so = %s",
+             (int(group), read))
+        for copy_rights, expected in (("1", "1"), ("0", "0")):
+            with self.subTest(copySecurityRights=copy_rights):
+                admin.call("ug", "trLock", id=group)
+                answer = admin.call("ug", "trDuplicate", id=group, name=unique("copy"), copySecurityRights=copy_rights)
+                self.assertEqual(answer["RES"], "10", answer)
+                copy = scalar("SELECT max(id) FROM user_groups")
+                self.addCleanup(rows, "DELETE FROM user_groups WHERE id = %s", (copy,))
+                self.assertEqual(scalar("SELECT count(*) FROM user_group_security_options WHERE rst_id_group = %s",
+                                        (copy,)), options)
+                self.assertEqual(scalar("SELECT option_value FROM user_group_security_options WHERE rst_id_group = %s"
+                                        " AND rst_id_so = %s", (copy, read)), expected)
+
+        rows("UPDATE user_security_options SET option_value = '1', is_using = 1 WHERE rst_id_owner = %s "
+             "AND rst_id_so = %s", (int(user), read))
+        rows("INSERT INTO user_gui_sessions (rst_id_owner, name, value) VALUES (%s, 'desk', '{}')", (int(user),))
+        for copy_flag, sessions, using in (("1", 1, 1), ("0", 0, 0)):
+            with self.subTest(copySettings=copy_flag):
+                answer = admin.call("user", "trDuplicate", id=user, sign=unique("twin"), copySettings=copy_flag,
+                                    copySecurityRights=copy_flag)
+                self.assertEqual(answer["RES"], "10", answer)
+                copy = scalar("SELECT max(id) FROM users")
+                self.addCleanup(rows, "DELETE FROM users WHERE id = %s", (copy,))
+                self.assertEqual(scalar("SELECT count(*) FROM user_gui_sessions WHERE rst_id_owner = %s", (copy,)),
+                                 sessions)
+                self.assertEqual(scalar("SELECT is_using FROM user_security_options WHERE rst_id_owner = %s "
+                                        "AND rst_id_so = %s", (copy, read)), using)
+
     def test_the_options_beyond_the_seeds_exist_and_admin_holds_them(self):
         import options
         admin = self.client()

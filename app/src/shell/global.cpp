@@ -1,5 +1,7 @@
 #include "global.h"
 
+#include "frame/framefactory.h"
+
 #include "gui/core/utils.h"
 #include "gui/frame/framecreators.h"
 
@@ -43,7 +45,7 @@ Client::Controller::User *Global::createUser()
 
 Gui::FrameCreators *Global::createFrameCreators()
 {
-    return new Gui::FrameCreators;
+    return newFrameCreators();
 }
 
 template<typename T>

@@ -3,6 +3,9 @@
 #include "dialog/userchangepassword.h"
 
 #include "gui/core/context.h"
+#include "gui/core/hub.h"
+#include "gui/frame/frame.h"
+#include "gui/frame/framecreators.h"
 #include "gui/shell/global.h"
 
 #include <QCoreApplication>
@@ -45,6 +48,14 @@ QDialog *MainMenu::createChangePasswordDialog()
     return new UserChangePassword(Gui::Global::ownerId());
 }
 
+void MainMenu::openFrame(const QString &name)
+{
+    Gui::Hub *hub = Gui::Context::hub();
+    Gui::FrameCreators *creators = hub ? hub->frameFactory() : nullptr;
+    if (Gui::Frame *frame = creators ? creators->create(name) : nullptr)
+        Gui::Context::showFrame(frame);
+}
+
 QMenu *MainMenu::menuOf(CommandMenu menu)
 {
     QMenu *found = m_menus.value(int(menu));
@@ -65,8 +76,14 @@ void MainMenu::addCommands(CommandMenu menu)
             target->addSeparator();
             continue;
         }
-        const QString url = QString::fromLatin1(command.url);
-        addCommand(target, QCoreApplication::translate("MainMenu", command.text),
-                   QString::fromLatin1(command.objectName), [url] { Gui::Context::createQmlFrame(url); });
+        const QString text = QCoreApplication::translate("MainMenu", command.text);
+        const QString id = QString::fromLatin1(command.objectName);
+        if (command.frame) {
+            const QString name = QString::fromLatin1(command.frame);
+            addCommand(target, text, id, [name] { openFrame(name); });
+        } else {
+            const QString url = QString::fromLatin1(command.url);
+            addCommand(target, text, id, [url] { Gui::Context::createQmlFrame(url); });
+        }
     }
 }

@@ -10,7 +10,7 @@ class QMenu;
 
 // The main menu of this program: its own menus (Company, Driver, User, Address, Payment) between
 // the shell's File and Report, and the commands of its command table in them and in the shell's
-// Report and Tools menus.
+// Report and Tools menus. The widget company table has no command: a saved GUI session re-opens it.
 class MainMenu : public Gui::MainMenu
 {
     Q_OBJECT
@@ -30,6 +30,8 @@ private:
     // The menu of a table row; a submenu is made on its first command.
     QMenu *menuOf(CommandMenu menu);
     void addCommands(CommandMenu menu);
+    // A new widget frame from the frame factory, placed as the current GUI session says.
+    static void openFrame(const QString &name);
 
     QHash<int, QMenu *> m_menus;
 };

@@ -37,6 +37,11 @@ const QVector<MenuCommand> &menuCommands()
          "qrc:/qml/driver/attributes/CarBodyTypesTable.qml"},
         {CommandMenu::DriverAttributes, QT_TRANSLATE_NOOP("MainMenu", "Car &Colors"), "carColors",
          "qrc:/qml/driver/attributes/CarColorsTable.qml"},
+        {CommandMenu::User, QT_TRANSLATE_NOOP("MainMenu", "&Users"), "users", "qrc:/qml/user/user/UserTable.qml"},
+        {CommandMenu::User, QT_TRANSLATE_NOOP("MainMenu", "User &Groups"), "userGroups",
+         "qrc:/qml/user/user-group/UserGroupTable.qml"},
+        {CommandMenu::User, QT_TRANSLATE_NOOP("MainMenu", "User &Sessions"), "userSessions",
+         "qrc:/qml/user/user-session/UserSessionTable.qml"},
         {CommandMenu::Address, QT_TRANSLATE_NOOP("MainMenu", "&Cities"), "cities",
          "qrc:/qml/address/city/CityTable.qml"},
         {CommandMenu::Payment, QT_TRANSLATE_NOOP("MainMenu", "Payment &Systems"), "paymentSystems",
@@ -46,6 +51,16 @@ const QVector<MenuCommand> &menuCommands()
         // Opened without an id: the editor finds its rows by their codes.
         {CommandMenu::Tools, QT_TRANSLATE_NOOP("MainMenu", "&Versions"), "versions",
          "qrc:/qml/version/VersionEditor.qml"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "&Driver Report"), "driverReport", nullptr,
+         "driverReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Driver &Balance Report"), "driverBalanceReport", nullptr,
+         "driverBalanceReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Driver &Session Report"), "driverSessionReport", nullptr,
+         "driverSessionReport"},
+        {CommandMenu::Report, nullptr, nullptr, nullptr},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "B&rand Report"), "brandReport", nullptr, "brandReport"},
+        {CommandMenu::Report, QT_TRANSLATE_NOOP("MainMenu", "Brand &Payment Report"), "brandPaymentReport", nullptr,
+         "brandPaymentReport"},
     };
     return commands;
 }

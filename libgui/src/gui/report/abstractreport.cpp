@@ -119,9 +119,12 @@ QString AbstractReport::buildOptions(const QVariantMap &options)
         }
     }
     if (object.contains(ownersKey)) {
+        // Read from the map itself: a JSON array holds numbers as doubles, which cut 64-bit ids.
         QJsonArray owners;
-        for (const QJsonValue &owner : object.value(ownersKey).toArray())
-            owners.append(owner.isString() ? owner.toString() : QString::number(::Report::Options::longLongOf(owner)));
+        for (const QVariant &owner : options.value(ownersKey).toList()) {
+            owners.append(owner.userType() == QMetaType::QString ? owner.toString()
+                                                                  : QString::number(owner.toLongLong()));
+        }
         object.insert(ownersKey, owners);
     }
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
