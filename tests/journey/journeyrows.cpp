@@ -41,9 +41,16 @@ const QVector<JourneyRow> &journeyRows()
          "qrc:/qml/notification/NotificationTypeEditor.qml"},
         {"bell", "qrc:/qml/notification/NotificationTable.qml", PageList::Shared,
          "qrc:/qml/notification/NotificationEditor-norvik.qml",
-         "SELECT n.id FROM notifications n JOIN users u ON u.id = n.rst_id_owner WHERE u.sign = 'admin'", "", true},
-        {"guiSessionNew", "qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml", PageList::None, "", "", "", false,
-         true},
+         "SELECT n.id FROM notifications n JOIN users u ON u.id = n.rst_id_owner WHERE u.sign = 'admin'", "", "", "",
+         "", true},
+        {"users", "qrc:/qml/user/user/UserTable.qml", PageList::Shared, "qrc:/qml/user/user/UserEditor.qml", "",
+         "SELECT id FROM users WHERE sign = 'clerk'"},
+        {"userGroups", "qrc:/qml/user/user-group/UserGroupTable.qml", PageList::Shared,
+         "qrc:/qml/user/user-group/UserGroupEditor.qml", "", "SELECT rst_id_group FROM users WHERE sign = 'operator'"},
+        {"userSessions", "qrc:/qml/user/user-session/UserSessionTable.qml", PageList::Own,
+         "qrc:/qml/user/user-session/UserSessionEditor.qml"},
+        {"guiSessionNew", "qrc:/qml/user/user-gui-session/UserGuiSessionEditor.qml", PageList::None, "", "", "", "name",
+         "Journey desk", "SELECT count(*) FROM user_gui_sessions WHERE name = 'Journey desk'", false, true},
     };
     return rows;
 }
@@ -51,9 +58,15 @@ const QVector<JourneyRow> &journeyRows()
 QStringList journeySeed()
 {
     QStringList seed = pageSeed();
-    seed << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0')"
+    seed << "INSERT INTO users (sign, rst_id_group, utc_offset) SELECT 'clerk', id, 345 FROM user_groups"
+            " WHERE code = 'admin' ORDER BY id LIMIT 1"
+         << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0')"
          << "INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
             " VALUES ('kiosk-7', 0, 'Mall', 1, 1)"
+         // A driver whose chosen car has a brand, for the brand reports.
+         << "UPDATE cars SET rst_id_car_brands = (SELECT min(id) FROM car_brands WHERE id > 1)"
+            " WHERE identifier = 'AA 1234'"
+         << "UPDATE drivers SET rst_id_car = (SELECT id FROM cars WHERE identifier = 'AA 1234') WHERE sign = 'pg-345'"
          // Today's, so that the tables' default period shows them.
          << "INSERT INTO driver_balance_transfers (rst_id_owner_contributor, rst_id_owner_acceptor, trn_key,"
             " dt_utc_insert, dt_utc_last_update) SELECT a.id, b.id, 'journey-transfer', t.now, t.now"

@@ -19,6 +19,11 @@ struct JourneyRow
     // SQL giving the record a savable editor opens, where its row in pageRows() makes a new one
     // (the journey's record is there before the lists load: see journeySeed()).
     QString recordSql;
+    // A page that makes a new record: the field typed, its value, and SQL counting the records
+    // stored with that value.
+    QString newField;
+    QString newValue;
+    QString newCountSql;
     // Opened by a tool bar button instead of a menu command.
     bool onToolBar = false;
     // Opened by the "New" command of the File menu's GUI-session submenu (it has no object name).
