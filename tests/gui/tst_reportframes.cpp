@@ -571,6 +571,20 @@ void TestReportFrames::noAnswer()
     QCOMPARE(m_watchdog.texts(), QStringList({"The connection to the server was lost: the report was not created"}));
     m_watchdog.reset();
 
+    // Asked while the connection is down: said at once, nothing sent; asked again once it is back.
+    const int sentBefore = m_sent->count();
+    frame.createButton()->click();
+    QVERIFY(frame.isEnabled());
+    QCOMPARE(m_sent->count(), sentBefore);
+    QCOMPARE(m_watchdog.texts(), QStringList({"There is no connection to the server: the report was not created"}));
+    m_watchdog.reset();
+    emit m_net->connectionState(true);
+    frame.createButton()->click();
+    QCOMPARE(m_sent->count(), sentBefore + 1);
+    QVERIFY(!frame.isEnabled());
+    emit m_net->connectionState(false);
+    m_watchdog.reset();
+
     // A request of the frame's own waits the same way; its late answer is refused.
     ApplyFrame apply;
     apply.setAnswerTimeout(20ms);

@@ -176,6 +176,11 @@ void AbstractReport::onAccepted()
     }
     if (!isValid())
         return;
+    // Asked with no server to ask, it would wait for an answer that cannot come.
+    if (!m_connected) {
+        Context::critical(tr("There is no connection to the server: the report was not created"), this);
+        return;
+    }
     const QVariantMap request{{QStringLiteral("options"), buildOptions(options())},
                               {QStringLiteral("type"), reportType()}};
     m_controller->trCreate(request);
@@ -244,6 +249,7 @@ void AbstractReport::writeAnswer(const QVariantMap &params)
 
 void AbstractReport::onConnectionState(bool connected)
 {
+    m_connected = connected;
     if (!connected && m_waiting)
         abandonRequest(tr("The connection to the server was lost: the report was not created"));
 }

@@ -104,6 +104,8 @@ private:
     QVBoxLayout *m_layout;
     QTimer *m_answerTimer;
     bool m_waiting = false;
+    // Frames are made signed in; the network says when that changes.
+    bool m_connected = true;
     QStringList m_written;
 };
 
