@@ -229,6 +229,7 @@ private slots:
     void lockedByColleague();
     void rightsWithdrawn();
     void serverGoneAndBack();
+    void reportWhileServerGone();
 
 private:
     QMainWindow *mainWindow() const { return qobject_cast<QMainWindow *>(Gui::Context::mainWindow()); }
@@ -637,6 +638,32 @@ void TestJourney::serverGoneAndBack()
     QVERIFY2(editor.isNull(), qPrintable(m_program.watchdog().texts().join('\n')));
     QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Typed offline"));
     QVERIFY(m_program.closePage(table));
+}
+
+void TestJourney::reportWhileServerGone()
+{
+    const int before = Gui::Global::currentFrames()->list().size();
+    mainWindow()->activateWindow();
+    QCOMPARE(WindowDriver::clickMenuCommand(mainWindow()->menuBar(), "brandReport"), QString());
+    QPointer<Gui::Report::AbstractReport> frame = qobject_cast<Gui::Report::AbstractReport *>(newestFrame(before));
+    QVERIFY(frame);
+    QTRY_VERIFY(frame->isVisible() && frame->isEnabled());
+    auto *host = mainWindow()->findChild<Gui::HostLabel *>();
+    m_program.server().kill();
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0, 15000);
+
+    // Asked while the server is gone: the frame comes back, saying so, with nothing written.
+    m_program.watchdog().reset();
+    QCOMPARE(WindowDriver::clickWidget(frame->createButton()), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled() && !m_program.watchdog().boxes().isEmpty(), 30000);
+    QCOMPARE(m_program.watchdog().texts(),
+             QStringList{"There is no connection to the server: the report was not created"});
+    QVERIFY(frame->writtenFiles().isEmpty());
+    m_program.watchdog().reset();
+
+    QVERIFY(m_program.server().restart());
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, 20000);
+    frame->close();
 }
 
 int main(int argc, char *argv[])
