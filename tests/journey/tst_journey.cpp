@@ -1,9 +1,10 @@
 // An operator's day in a real window (Xvfb): the program as scripts/run.sh starts it, signed in
 // through its dialog to the stand-in over PostgreSQL; every page entry opened with the mouse
 // through the menu bar or the tool bar, its list awaited and photographed, each editor that can
-// save changing one field that PostgreSQL then holds; and the faults an operator meets: a record
-// locked by a colleague, rights withdrawn while a page is open, the server gone and back while an
-// editor holds unsaved changes. Any QML warning or unexpected dialog fails it.
+// save changing one field that PostgreSQL then holds, every report run and its workbook read with
+// openpyxl; and the faults an operator meets: a record locked by a colleague, rights withdrawn
+// while a page is open, the server gone and back while an editor holds unsaved changes, a report
+// asked while the server is gone. Any QML warning or unexpected dialog fails it.
 #include "journeyrows.h"
 #include "pageprogram.h"
 #include "secondclient.h"
