@@ -1,5 +1,7 @@
 #include "pageprogram.h"
 
+#include "signinsettings.h"
+
 #include "startup/startup.h"
 #include "shell/context.h"
 #include "shell/global.h"
@@ -18,7 +20,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QQuickItem>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
@@ -72,21 +73,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
 
 QString PageProgram::attach(int port, const QString &login, const QString &password)
 {
-    QCoreApplication::setOrganizationName("Koriv");
-    QCoreApplication::setApplicationName("KorivAdmin");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings settings;
-    settings.beginWriteArray("hosts", 1);
-    settings.setArrayIndex(0);
-    settings.setValue("name", "Stand-in");
-    settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", port);
-    settings.endArray();
-    settings.setValue("auth/current_host", 0);
-    settings.setValue("auth/login", login);
-    settings.setValue("i18n/lang", "en");
-    settings.setValue("updating/checkOnStartup", false);
-    settings.sync();
+    writeSignInSettings({{"Stand-in", "127.0.0.1", port}}, 0, login);
 
     m_watchdog.allowOpen("Gui::DataLoading");
     m_watchdog.allowOpen("Gui::Dialog::Login");
