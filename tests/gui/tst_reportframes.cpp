@@ -1,3 +1,4 @@
+#include "driversessionframe.h"
 #include "client/controller/report.h"
 #include "client/controller/usersession.h"
 #include "client/net/apinetwork.h"
@@ -9,7 +10,6 @@
 #include "gui/report/balance.h"
 #include "gui/report/datetruncatecombobox.h"
 #include "gui/report/interactiveownerkeepertable.h"
-#include "gui/report/session.h"
 #include "gui/report/startenddatetimeedit.h"
 #include "gui/widget/toastwindow.h"
 #include "modalwatchdog.h"
@@ -63,18 +63,6 @@ public:
     bool applied() { return finishWaiting(); }
     void waitingAbandoned() override { ++abandoned; }
     int abandoned = 0;
-};
-
-class SessionFrame : public Gui::Report::Session
-{
-public:
-    SessionFrame()
-        : Session(driverPage)
-    {
-    }
-    int reportType() const override { return 15; }
-    QString accessName() const override { return QStringLiteral("driverSessionReport"); }
-    QString outputName() const override { return QStringLiteral("driver_session_report"); }
 };
 
 class BalanceFrame : public Gui::Report::Balance
@@ -316,7 +304,7 @@ void TestReportFrames::ownerTables()
 void TestReportFrames::nothingSentWithoutOwnersTypesOrRight()
 {
     OwnerFrame owner;
-    SessionFrame session;
+    DriverSessionFrame session;
     BalanceFrame balance;
     balanceRows();
     balance.beforeShow();
@@ -341,8 +329,8 @@ void TestReportFrames::nothingSentWithoutOwnersTypesOrRight()
 
     // Without the read right a shown frame says so and closes; Create sends nothing either.
     m_rights->clear();
-    auto *shown = new SessionFrame;
-    QPointer<SessionFrame> open = shown;
+    auto *shown = new DriverSessionFrame;
+    QPointer<DriverSessionFrame> open = shown;
     shown->ownerTable()->addOwner(9, "d9");
     shown->show();
     shown->afterShow();
@@ -367,7 +355,7 @@ void TestReportFrames::ownerAndSessionRequests()
     };
     OwnerFrame owner;
     setUp(owner);
-    SessionFrame session;
+    DriverSessionFrame session;
     QCOMPARE(session.truncateBox()->value(), QString("day"));
     setUp(session);
     session.truncateBox()->setCurrentIndex(4);
@@ -472,7 +460,7 @@ void TestReportFrames::balanceRequestKeepsTheShownIds()
 
 void TestReportFrames::answers()
 {
-    SessionFrame frame;
+    DriverSessionFrame frame;
     frame.ownerTable()->addOwner(9, "d9");
     const QString folder = m_reports.filePath("driver_session_report");
     const QJsonObject options{{"rst_id_owner", QJsonArray{9}}, {"date_truncate", "day"}, {"utc", "330"},
@@ -538,7 +526,7 @@ void TestReportFrames::answers()
 
 void TestReportFrames::noAnswer()
 {
-    SessionFrame frame;
+    DriverSessionFrame frame;
     QCOMPARE(frame.answerTimeout(), 600000ms);
     frame.setAnswerTimeout(50ms);
     frame.ownerTable()->addOwner(9, "d9");

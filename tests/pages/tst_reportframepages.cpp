@@ -1,3 +1,4 @@
+#include "driversessionframe.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "startup/startup.h"
@@ -7,7 +8,6 @@
 #include "gui/core/hub.h"
 #include "gui/frame/frames.h"
 #include "gui/report/interactiveownerkeepertable.h"
-#include "gui/report/session.h"
 #include "gui/report/startenddatetimeedit.h"
 #include "xlsx/document.h"
 
@@ -20,20 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-const QString driverPage = QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml");
-
-class SessionFrame : public Gui::Report::Session
-{
-public:
-    SessionFrame()
-        : Session(driverPage)
-    {
-    }
-    int reportType() const override { return 15; }
-    QString accessName() const override { return QStringLiteral("driverSessionReport"); }
-    QString outputName() const override { return QStringLiteral("driver_session_report"); }
-};
 
 // 1 March 2024, 00:00 in Moscow (the tests' zone and the stand-in user's offset, +03:00).
 constexpr qint64 march1 = 1709240400000;
@@ -95,8 +81,8 @@ void TestReportFramePages::initTestCase()
 
 void TestReportFramePages::sessionReportOfChosenDrivers()
 {
-    auto *frame = new SessionFrame;
-    QPointer<SessionFrame> open = frame;
+    auto *frame = new DriverSessionFrame;
+    QPointer<DriverSessionFrame> open = frame;
     frame->periodEdit()->setStartDateTime(QDateTime::fromMSecsSinceEpoch(march1));
     frame->periodEdit()->setEndDateTime(QDateTime::fromMSecsSinceEpoch(march1 + 24 * hour - 1));
     Gui::Context::showFrame(frame, {{"isWindow", true}});
