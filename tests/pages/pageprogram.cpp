@@ -140,6 +140,14 @@ void PageProgram::push(const QVariantMap &message)
     QTest::qWait(100);
 }
 
+void PageProgram::setAdminRight(const QString &code, const QString &value)
+{
+    query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
+          "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
+          "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
+          {value, code});
+}
+
 std::shared_ptr<void> PageProgram::withholdRight(const QString &controllerName, const QString &operation)
 {
     const QString code = controllerName + QStringLiteral(".crud.") + operation;

@@ -7,6 +7,7 @@
 // a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
 // in the roles dialog and hidden in the city table; the user and group pickers' results, and a
 // user's sessions closed from the session table (last: it ends the second client's connection).
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
@@ -43,39 +44,23 @@ const QString OperatorPassword = QStringLiteral("operator's");
 // The item of a page that has the property (the table view: "hardFilters"; the table: "filterField").
 QObject *itemWith(QObject *page, const char *property)
 {
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty(property) >= 0)
-                return child;
-        }
-    }
-    return nullptr;
+    return PageControls::itemWithProperty(page, property);
 }
 
 QAbstractItemModel *shownRows(QObject *page)
 {
-    QObject *view = itemWith(page, "hardFilters");
-    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
+    return PageControls::rowsOf(PageControls::tableViewOf(page));
 }
 
 // The row of the view showing the record; -1 when it is not shown.
 int shownRow(QObject *page, const QString &id)
 {
-    int row = -1;
-    QMetaObject::invokeMethod(shownRows(page), "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, QVariant(id)));
-    return row;
+    return PageControls::shownRow(page, id);
 }
 
 QString shownValue(QObject *page, const QString &id, const QString &role)
 {
-    const int row = shownRow(page, id);
-    QVariant value;
-    if (row >= 0)
-        QMetaObject::invokeMethod(shownRows(page), "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row),
-                                  Q_ARG(QString, role));
-    return value.toString();
+    return PageControls::shownValue(page, id, role);
 }
 
 // Makes the record current and runs a view action ("editAction", "addAction", "deleteAction").
@@ -91,9 +76,7 @@ QObject *viewAction(QObject *page, const QString &action, const QString &id = QS
 
 void press(QObject *page, const QString &button)
 {
-    QQuickItem *item = pageControl(page, button);
-    QVERIFY2(item, qPrintable(button));
-    QMetaObject::invokeMethod(item, "clicked");
+    PageControls::press(page, button);
 }
 
 } // namespace
@@ -149,10 +132,7 @@ void TestPageFlows::cleanup()
 
 void TestPageFlows::setAdminRight(const QString &code, const QString &value)
 {
-    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
-                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
-                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
-                    {value, code});
+    m_program.setAdminRight(code, value);
 }
 
 QString TestPageFlows::insert(const QString &statement)

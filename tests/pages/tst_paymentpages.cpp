@@ -6,6 +6,7 @@
 // and an empty cost said, never saved; the payment log filtered by company and period, asked for
 // only once both filter lists are there, and not kept waiting by a refused filter list; the
 // credentials of payment systems and accounts reach their editors and no list.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
@@ -24,6 +25,11 @@
 #include <QtTest>
 
 #include <memory>
+
+using PageControls::cell;
+using PageControls::press;
+using PageControls::rowOf;
+using PageControls::rowsOf;
 
 namespace {
 
@@ -78,26 +84,6 @@ QObject *itemWith(QObject *page, const char *property, const QString &controller
     return nullptr;
 }
 
-QAbstractItemModel *rowsOf(QObject *item)
-{
-    return item ? item->property("model").value<QAbstractItemModel *>() : nullptr;
-}
-
-QVariant cell(QAbstractItemModel *rows, int row, const QString &role)
-{
-    QVariant value;
-    QMetaObject::invokeMethod(rows, "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row), Q_ARG(QString, role));
-    return value;
-}
-
-int rowOf(QAbstractItemModel *rows, const QString &id)
-{
-    int row = -1;
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, QVariant(id)));
-    return row;
-}
-
 QStringList shownIds(QObject *view)
 {
     QAbstractItemModel *rows = rowsOf(view);
@@ -106,13 +92,6 @@ QStringList shownIds(QObject *view)
         ids.append(cell(rows, row, "id").toString());
     ids.sort();
     return ids;
-}
-
-void press(QObject *page, const QString &name)
-{
-    QQuickItem *item = pageControl(page, name);
-    QVERIFY2(item, qPrintable(name));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 // Shows an editor's tab by its object name.
@@ -186,10 +165,7 @@ void TestPaymentPages::cleanup()
 
 void TestPaymentPages::setAdminRight(const QString &code, const QString &value)
 {
-    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
-                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
-                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
-                    {value, code});
+    m_program.setAdminRight(code, value);
 }
 
 void TestPaymentPages::paidServiceConnectedAndApplied()

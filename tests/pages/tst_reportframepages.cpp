@@ -1,4 +1,5 @@
 #include "driversessionframe.h"
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "startup/startup.h"
@@ -18,6 +19,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using PageControls::chooseRecords;
+using PageControls::lastFrame;
 
 namespace {
 
@@ -39,20 +43,6 @@ QStringList seed()
             .arg(march1)
             .arg(hour),
     };
-}
-
-QObject *lastFrame()
-{
-    Gui::Frames *frames = Gui::Context::hub()->frameList();
-    return frames->count() ? frames->at(frames->count() - 1) : nullptr;
-}
-
-int rowOf(QAbstractItemModel *rows, const QString &id)
-{
-    int row = -1;
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, id));
-    return row;
 }
 
 } // namespace
@@ -94,14 +84,7 @@ void TestReportFramePages::sessionReportOfChosenDrivers()
     QPointer<QObject> chooser = lastFrame();
     QVERIFY(chooser && chooser != frame);
     QCOMPARE(chooser->property("state").toString(), QString("REPORT"));
-    QObject *view = chooser->property("tableView").value<QObject *>();
-    QTRY_COMPARE(view->property("rowCount").toInt(), 3);
-    auto *rows = view->property("model").value<QAbstractItemModel *>();
-    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rows, "9")));
-    QObject *selection = view->property("selection").value<QObject *>();
-    QVERIFY(QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, rowOf(rows, "10")),
-                                      Q_ARG(QVariant, rowOf(rows, "10"))));
-    QMetaObject::invokeMethod(pageControl(chooser, "selectButton"), "clicked");
+    chooseRecords(chooser, 3, {"9", "10"});
     QTRY_VERIFY(chooser.isNull());
     QStringList owners;
     for (int row = 0; row < frame->ownerTable()->table()->rowCount(); ++row)
