@@ -1,6 +1,7 @@
 #include "xlsx/worksheet.h"
 
 #include "xlsx/package.h"
+#include "xlsx/partdeflater.h"
 
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
