@@ -62,7 +62,6 @@ PartDeflater::~PartDeflater()
 
 void PartDeflater::write(const char *data, qint64 size)
 {
-    m_crc = quint32(::crc32_z(m_crc, reinterpret_cast<const Bytef *>(data), size_t(size)));
     m_size += size;
     while (size > 0) {
         if (m_block.capacity() < blockSize)
@@ -95,6 +94,8 @@ void PartDeflater::handOn(bool last)
     auto compress = [input = std::move(m_block), dictionary, last] {
         Block block;
         block.data = deflateBlock(input, dictionary, last, &block.ok);
+        block.crc = quint32(::crc32_z(0, reinterpret_cast<const Bytef *>(input.constData()), size_t(input.size())));
+        block.size = input.size();
         return block;
     };
     m_block = QByteArray();
@@ -113,6 +114,7 @@ void PartDeflater::collect(size_t keep)
         const Block block = m_pending.front().get();
         m_pending.pop_front();
         m_out += block.data;
+        m_crc = quint32(::crc32_combine(m_crc, block.crc, block.size));
         m_ok = m_ok && block.ok;
     }
 }

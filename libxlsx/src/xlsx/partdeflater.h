@@ -29,7 +29,9 @@ public:
 private:
     struct Block
     {
-        QByteArray data;
+        QByteArray data; // compressed
+        quint32 crc = 0; // of the text
+        int size = 0;
         bool ok = false;
     };
 
