@@ -410,7 +410,10 @@ CellStore::Row &CellStore::row(int row)
     if (m_last != m_rows.end() && m_last->first == row)
         return m_last->second;
     if (m_rows.empty() || m_rows.rbegin()->first < row) {
+        // Tables are written row by row: a new last row is likely as wide as the one before it.
+        const size_t width = m_rows.empty() ? 0 : m_rows.rbegin()->second.cells.size();
         m_last = m_rows.emplace_hint(m_rows.end(), row, Row());
+        m_last->second.cells.reserve(width);
         return m_last->second;
     }
     auto at = m_rows.lower_bound(row);
