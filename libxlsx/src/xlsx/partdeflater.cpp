@@ -56,8 +56,10 @@ QByteArray deflateBlock(const QByteArray &input, const QByteArray &dictionary, b
 
 PartDeflater::~PartDeflater()
 {
-    for (std::future<Block> &block : m_pending)
-        block.wait();
+    for (std::future<Block> &block : m_pending) {
+        if (block.valid())
+            block.wait();
+    }
 }
 
 void PartDeflater::write(const char *data, qint64 size)
@@ -94,7 +96,7 @@ void PartDeflater::handOn(bool last)
     auto compress = [input = std::move(m_block), dictionary, last] {
         Block block;
         block.data = deflateBlock(input, dictionary, last, &block.ok);
-        block.crc = quint32(::crc32_z(0, reinterpret_cast<const Bytef *>(input.constData()), size_t(input.size())));
+        block.crc = quint32(crc32_z(0, reinterpret_cast<const Bytef *>(input.constData()), size_t(input.size())));
         block.size = input.size();
         return block;
     };
