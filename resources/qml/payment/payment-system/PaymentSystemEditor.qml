@@ -142,13 +142,13 @@ Editor {
                             visible: editor.isFondy
                             echoMode: TextInput.Password
                         }
-                        LabelEx { text: qsTr("Incoming commiss %:") }
+                        LabelEx { text: qsTr("Incoming commission %:") }
                         TextFieldDouble {
                             id: incomingCommiss
 
                             objectName: "incoming_commiss"
                         }
-                        LabelEx { text: qsTr("Outgoing commiss %:") }
+                        LabelEx { text: qsTr("Outgoing commission %:") }
                         TextFieldDouble {
                             id: outgoingCommiss
 
