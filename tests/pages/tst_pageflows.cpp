@@ -98,6 +98,7 @@ private slots:
     void hiddenColumnsOption();
     void userEditorTabs();
     void userPickersAndSessions();
+    void directDuplicateShowsTheCopy();
 
 private:
     // The security option list of a user or group editor, shown with the option group of code.
@@ -801,6 +802,28 @@ void TestPageFlows::userPickersAndSessions()
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Confirm closing session"});
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(sessions));
+}
+
+// A table whose Duplicate copies at once shows the copy itself, whatever else reloads it.
+void TestPageFlows::directDuplicateShowsTheCopy()
+{
+    const QString driver = insert("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
+                                  " VALUES ('dup-1', 'Copier', 1000, 1000) RETURNING id");
+    const QString car = insert("INSERT INTO cars (rst_id_driver, uuid, identifier, model, dt_utc_insert,"
+                               " dt_utc_last_update) VALUES (" + driver + ", md5('dup car'), 'DC 0001', 'Lanos',"
+                               " 1000, 1000) RETURNING id");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/car/CarTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(shownRow(table, car) >= 0);
+    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, car)));
+    const int copies = m_program.sentCount("car_trDuplicate");
+    press(table, "duplicateButton");
+    QVERIFY(m_program.waitForSent("car_trDuplicate", copies + 1));
+    QTRY_COMPARE(m_program.query("SELECT count(*) FROM cars WHERE identifier = 'DC 0001'").toInt(), 2);
+    const QString copy = insert("SELECT max(id) FROM cars WHERE identifier = 'DC 0001'");
+    QTRY_VERIFY(shownRow(table, copy) >= 0);
+    QCOMPARE(shownValue(table, copy, "identifier"), QString("DC 0001"));
+    QVERIFY(m_program.closePage(table));
 }
 
 KORIV_PAGE_TEST_MAIN(TestPageFlows)

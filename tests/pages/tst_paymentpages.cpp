@@ -12,6 +12,9 @@
 
 #include "startup/startup.h"
 
+#include "gui/frame/frames.h"
+#include "gui/shell/global.h"
+
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -142,6 +145,7 @@ private slots:
     void refusedFilterListEndsTheWait();
     void companyAccountsTab();
     void credentialsStayInTheEditor();
+    void duplicateTakesAnotherProvider();
 
 private:
     QString id(const QString &statement) { return m_program.query(statement).toString(); }
@@ -509,6 +513,53 @@ void TestPaymentPages::credentialsStayInTheEditor()
     // The table takes the saved record, but not its password.
     QTRY_COMPARE(cell(rowsOf(view), rowOf(rowsOf(view), system), "login").toString(), QString("liq-merchant"));
     QVERIFY(cell(rowsOf(view), rowOf(rowsOf(view), system), "password").toString().isEmpty());
+    QVERIFY(m_program.closePage(table));
+}
+
+// Name and code are unique: Duplicate copies in the editor, one at a time, under another provider.
+void TestPaymentPages::duplicateTakesAnotherProvider()
+{
+    const QString system = id("SELECT id FROM payment_systems WHERE code = 'lqp'");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/payment/payment-system/PaymentSystemTable.qml");
+    QVERIFY(table);
+    QObject *view = itemWith(table, "hardFilters");
+    QTRY_VERIFY(rowOf(rowsOf(view), system) >= 0);
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rowsOf(view), system)));
+    const int copies = m_program.sentCount("paymentSystem_trDuplicate");
+    press(table, "duplicateButton");
+    QPointer<QObject> editor;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (QObject *frame : Gui::Global::currentFrames()->list()) {
+                if (frame->property("url").toString().endsWith("PaymentSystemEditor.qml")
+                    && frame->property("state") == "DUPLICATE")
+                    editor = frame;
+            }
+            return !editor.isNull();
+        }(),
+        10000);
+    QTRY_COMPARE(pageControl(editor, "code")->property("text").toString(), QString("lqp"));
+    QCOMPARE(m_program.sentCount("paymentSystem_trDuplicate"), copies);
+    QQuickItem *amount = pageControl(editor, "amount");
+    QCOMPARE(amount->property("to").toInt(), 1);
+    QVERIFY(!amount->isEnabled());
+
+    // The provider is chosen for the copy.
+    QQuickItem *name = pageControl(editor, "name");
+    QVERIFY(name->isEnabled());
+    name->setProperty("currentIndex", 1);
+    QMetaObject::invokeMethod(name, "activated", Q_ARG(int, 1));
+    QCOMPARE(pageControl(editor, "code")->property("text").toString(), QString("esp"));
+    press(editor, "duplicateButton");
+    QVERIFY(m_program.waitForSent("paymentSystem_trDuplicate", copies + 1));
+    const QJsonObject request = m_program.sent("paymentSystem_trDuplicate").last();
+    QCOMPARE(request.value("id").toString(), system);
+    QCOMPARE(request.value("name").toString(), QString("EasyPay"));
+    QCOMPARE(request.value("code").toString(), QString("esp"));
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
+    const QString copy = id("SELECT id FROM payment_systems WHERE code = 'esp'");
+    QVERIFY(!copy.isEmpty());
+    QTRY_VERIFY(rowOf(rowsOf(view), copy) >= 0);
     QVERIFY(m_program.closePage(table));
 }
 
