@@ -6,6 +6,8 @@
 // creation to its first frame plus the time from the list's end to the frame that shows the
 // rows. Offscreen, software renderer. Counters: "ms" per opening or keystroke, "ms_anchor" the
 // ListView's, "x_anchor" ours over the ListView's.
+#include "benchquick.h"
+
 #include "controller/qmltypes.h"
 #include "qmlengineharness.h"
 #include "scriptednetwork.h"
@@ -167,14 +169,6 @@ double typeInAnchor(OpenPage &page, const QString &text)
     return timer.nsecsElapsed() / 1e9;
 }
 
-void report(benchmark::State &state, double ours, double anchor)
-{
-    const double iterations = double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["ms"] = ours / iterations * 1e3;
-    state.counters["ms_anchor"] = anchor / iterations * 1e3;
-    state.counters["x_anchor"] = ours / anchor;
-}
-
 void openingCompanyTable(benchmark::State &state)
 {
     const int rows = int(state.range(0));
@@ -194,7 +188,7 @@ void openingCompanyTable(benchmark::State &state)
         anchor += list.seconds;
         close(list);
     }
-    report(state, ours, anchor);
+    QuickBench::reportAgainstAnchor(state, ours, anchor);
 }
 
 // One character typed into the filter of an open page, then taken back (untimed).
@@ -216,7 +210,7 @@ void filterKeystroke(benchmark::State &state)
         typeInPage(page, QString());
         typeInAnchor(list, QString());
     }
-    report(state, ours, anchor);
+    QuickBench::reportAgainstAnchor(state, ours, anchor);
     close(page);
     close(list);
 }
@@ -228,16 +222,5 @@ BENCHMARK(filterKeystroke)->Unit(benchmark::kMillisecond)->UseManualTime()->Arg(
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
-        qputenv("QT_QUICK_CONTROLS_STYLE", "Material");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_1_STYLE"))
-        qputenv("QT_QUICK_CONTROLS_1_STYLE", "Base");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return QuickBench::run(argc, argv);
 }

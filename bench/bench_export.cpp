@@ -95,8 +95,8 @@ void exportTable(benchmark::State &state)
     }
     state.counters["rows_per_second"] =
         benchmark::Counter(double(rowCount) * double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["peak_MB"] = Bench::statusMiB("VmHWM");
-    state.counters["peak_added_MB"] = Bench::statusMiB("VmHWM") - before;
+    state.counters["peak_MB"] = Bench::peakMiB();
+    state.counters["peak_added_MB"] = Bench::peakMiB() - before;
 }
 
 // The same cells, already converted, written by the workbook library alone.
@@ -135,8 +135,8 @@ void workbookAlone(benchmark::State &state)
     }
     state.counters["rows_per_second"] =
         benchmark::Counter(double(rowCount) * double(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["peak_MB"] = Bench::statusMiB("VmHWM");
-    state.counters["peak_added_MB"] = Bench::statusMiB("VmHWM") - before;
+    state.counters["peak_MB"] = Bench::peakMiB();
+    state.counters["peak_added_MB"] = Bench::peakMiB() - before;
 }
 
 } // namespace

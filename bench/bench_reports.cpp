@@ -297,7 +297,7 @@ void resetPeakMemory()
 
 double peakMemoryMiB()
 {
-    return Bench::statusMiB("VmHWM") - g_startMiB;
+    return Bench::peakMiB() - g_startMiB;
 }
 
 // A schema with every table and the case's rows; the extraction's results, kept for writing.

@@ -4,6 +4,8 @@
 // timer does not count). Offscreen, software renderer. Counters: "ms" per page or frame and
 // "x_anchor", ours over the ListView's; "cold_ms" is the very first opening of each, which also
 // compiles the pages' components (the rows are filled before it, as a controller takes a list).
+#include "benchquick.h"
+
 #include "kitcontrollers.h"
 #include "kittypes.h"
 #include "qmlengineharness.h"
@@ -131,14 +133,6 @@ struct OpenPage
     QElapsedTimer frame;
 };
 
-void report(benchmark::State &state, double ours, double anchor)
-{
-    const double iterations = double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["ms"] = ours / iterations * 1e3;
-    state.counters["ms_anchor"] = anchor / iterations * 1e3;
-    state.counters["x_anchor"] = ours / anchor;
-}
-
 void openingTablePage(benchmark::State &state)
 {
     // The rows are the fixture's: filled before the first page opens.
@@ -153,7 +147,7 @@ void openingTablePage(benchmark::State &state)
         ours += seconds;
         anchor += openPage("BenchList.qml");
     }
-    report(state, ours, anchor);
+    QuickBench::reportAgainstAnchor(state, ours, anchor);
     state.counters["cold_ms"] = coldOurs * 1e3;
     state.counters["cold_ms_anchor"] = coldAnchor * 1e3;
 }
@@ -170,7 +164,7 @@ void scrollingTablePage(benchmark::State &state)
         ours += seconds;
         anchor += list.scroll();
     }
-    report(state, ours, anchor);
+    QuickBench::reportAgainstAnchor(state, ours, anchor);
 }
 
 } // namespace
@@ -180,16 +174,5 @@ BENCHMARK(scrollingTablePage)->Unit(benchmark::kMillisecond)->UseManualTime()->I
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        qputenv("QT_QUICK_BACKEND", "software");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
-        qputenv("QT_QUICK_CONTROLS_STYLE", "Material");
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_1_STYLE"))
-        qputenv("QT_QUICK_CONTROLS_1_STYLE", "Base");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return QuickBench::run(argc, argv);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-// The process's resident memory for the benchmarks that report it (Linux, /proc/self/status).
+// The process's resident memory in MiB for the benchmarks that report it.
 namespace Bench {
 
-// A value of /proc/self/status in MiB ("VmRSS", "VmHWM"); 0 when it cannot be read.
-double statusMiB(const char *key);
-// Hands freed heap back to the system and resets the high-water mark (VmHWM) to the present
-// resident size, which it returns in MiB.
+// Hands freed heap back to the system and restarts the peak at the present resident size, which
+// it returns.
 double resetPeakMemory();
+// The highest resident size since the last reset; 0 when it cannot be read.
+double peakMiB();
 
 } // namespace Bench

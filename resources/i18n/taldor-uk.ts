@@ -1616,12 +1616,12 @@
     </message>
     <message>
         <location line="+10"/>
-        <source>Incoming commiss %:</source>
+        <source>Incoming commission %:</source>
         <translation>Вхідна комісія, %:</translation>
     </message>
     <message>
         <location line="+6"/>
-        <source>Outgoing commiss %:</source>
+        <source>Outgoing commission %:</source>
         <translation>Вихідна комісія, %:</translation>
     </message>
     <message>

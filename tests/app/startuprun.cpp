@@ -1,11 +1,12 @@
 #include "startuprun.h"
 
+#include "signinsettings.h"
+
 #include "startup/startup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -24,25 +25,7 @@ int runUntil(const std::function<bool()> &done)
 
 void writeOperatorSettings(int port, const QString &login)
 {
-    QCoreApplication::setOrganizationName("Koriv");
-    QCoreApplication::setApplicationName("KorivAdmin");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings settings;
-    settings.beginWriteArray("hosts", 2);
-    settings.setArrayIndex(0);
-    settings.setValue("name", "Elsewhere");
-    settings.setValue("address", "127.0.0.2");
-    settings.setValue("port", 40300);
-    settings.setArrayIndex(1);
-    settings.setValue("name", "Stand-in");
-    settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", port);
-    settings.endArray();
-    settings.setValue("auth/current_host", 1);
-    settings.setValue("auth/login", login);
-    settings.setValue("i18n/lang", "en");
-    settings.setValue("updating/checkOnStartup", false);
-    settings.sync();
+    writeSignInSettings({{"Elsewhere", "127.0.0.2", 40300}, {"Stand-in", "127.0.0.1", port}}, 1, login);
 }
 
 int runStartupTest(int argc, char *argv[], const std::function<std::unique_ptr<QObject>()> &makeTest)

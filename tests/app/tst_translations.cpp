@@ -293,6 +293,8 @@ void TestTranslations::knownTexts_data()
     row("libgui uk", "uk", "Gui::MainWindow", "Are you sure want to quit?", "Ви дійсно бажаєте вийти?");
     row("norvik uk", "uk", "Global", "All cities", "Усі міста");
     row("taldor uk", "uk", "dialog", "Do you want to delete records?", "Видалити записи?");
+    row("payment system ru", "ru", "PaymentSystemEditor", "Incoming commission %:", "Входящая комиссия, %:");
+    row("payment system uk", "uk", "PaymentSystemEditor", "Outgoing commission %:", "Вихідна комісія, %:");
     // A text in two catalogues under the same context has the same translation in both.
     row("shared context", "ru", "QObject", "Undefined error", "Неизвестная ошибка");
 }

@@ -123,8 +123,13 @@ void TestDesktopController::answers_data()
                                                  << untouched << QList<QVariantMap>{} << "saRemove";
     QTest::newRow("new") << "saNew" << QVariantMap{{"RES", "10"}, {"id", "4"}} << untouched << QList<QVariantMap>{}
                          << "saNew";
+    // A copy made by any page of the program reloads the list; a refused one sends nothing.
     QTest::newRow("duplicate") << "saDuplicate" << QVariantMap{{"RES", "10"}, {"id", "5"}} << untouched
-                               << QList<QVariantMap>{} << "saDuplicate";
+                               << QList<QVariantMap>{reload} << "saDuplicate";
+    QTest::newRow("duplicate by another page") << "saDuplicate" << QVariantMap{{"RES", "10"}, {"id", "5"}, {"RECEIVER", "31"}}
+                                               << untouched << QList<QVariantMap>{reload} << "saDuplicate";
+    QTest::newRow("refused duplicate") << "saDuplicate" << QVariantMap{{"RES", "0"}, {"ERRCODE", "140"}, {"id", "2"}}
+                                       << untouched << QList<QVariantMap>{} << "saDuplicate";
     QTest::newRow("updated elsewhere") << "srUpdated" << QVariantMap{{"RECEIVER", "ALL"}, {"id", "2"}} << untouched
                                        << QList<QVariantMap>{reload} << "srUpdated";
     QTest::newRow("inserted elsewhere") << "srInserted" << QVariantMap{{"RECEIVER", "ALL"}, {"id", "4"}} << untouched

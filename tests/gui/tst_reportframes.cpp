@@ -1,3 +1,4 @@
+#include "driversessionframe.h"
 #include "client/controller/report.h"
 #include "client/controller/usersession.h"
 #include "client/net/apinetwork.h"
@@ -9,7 +10,6 @@
 #include "gui/report/balance.h"
 #include "gui/report/datetruncatecombobox.h"
 #include "gui/report/interactiveownerkeepertable.h"
-#include "gui/report/session.h"
 #include "gui/report/startenddatetimeedit.h"
 #include "gui/widget/toastwindow.h"
 #include "modalwatchdog.h"
@@ -63,18 +63,6 @@ public:
     bool applied() { return finishWaiting(); }
     void waitingAbandoned() override { ++abandoned; }
     int abandoned = 0;
-};
-
-class SessionFrame : public Gui::Report::Session
-{
-public:
-    SessionFrame()
-        : Session(driverPage)
-    {
-    }
-    int reportType() const override { return 15; }
-    QString accessName() const override { return QStringLiteral("driverSessionReport"); }
-    QString outputName() const override { return QStringLiteral("driver_session_report"); }
 };
 
 class BalanceFrame : public Gui::Report::Balance
@@ -316,7 +304,7 @@ void TestReportFrames::ownerTables()
 void TestReportFrames::nothingSentWithoutOwnersTypesOrRight()
 {
     OwnerFrame owner;
-    SessionFrame session;
+    DriverSessionFrame session;
     BalanceFrame balance;
     balanceRows();
     balance.beforeShow();
@@ -341,8 +329,8 @@ void TestReportFrames::nothingSentWithoutOwnersTypesOrRight()
 
     // Without the read right a shown frame says so and closes; Create sends nothing either.
     m_rights->clear();
-    auto *shown = new SessionFrame;
-    QPointer<SessionFrame> open = shown;
+    auto *shown = new DriverSessionFrame;
+    QPointer<DriverSessionFrame> open = shown;
     shown->ownerTable()->addOwner(9, "d9");
     shown->show();
     shown->afterShow();
@@ -363,11 +351,13 @@ void TestReportFrames::ownerAndSessionRequests()
         frame.periodEdit()->setEndDateTime(QDateTime(day, QTime(23, 59, 59, 999)));
         frame.ownerTable()->addOwner(9, "d9");
         frame.ownerTable()->addOwner(10, "d10");
+        // Above 2^53: a JSON number would round it.
+        frame.ownerTable()->addOwner(9007199254740993, "big");
         frame.createButton()->click();
     };
     OwnerFrame owner;
     setUp(owner);
-    SessionFrame session;
+    DriverSessionFrame session;
     QCOMPARE(session.truncateBox()->value(), QString("day"));
     setUp(session);
     session.truncateBox()->setCurrentIndex(4);
@@ -382,7 +372,7 @@ void TestReportFrames::ownerAndSessionRequests()
     QCOMPARE(sent, QVariantMap({{"FN", "report_trCreate"}, {"RECEIVER", owner.reportController()->objectNumber()},
                                 {"type", 13}}));
     QJsonObject expected = period;
-    expected.insert("id_owners_list", QJsonArray{"9", "10"});
+    expected.insert("id_owners_list", QJsonArray{"9", "10", "9007199254740993"});
     QCOMPARE(optionsOf(m_sent->maps().at(0)), expected);
 
     sent = m_sent->maps().at(1);
@@ -390,7 +380,7 @@ void TestReportFrames::ownerAndSessionRequests()
     QCOMPARE(sent.value("RECEIVER").toString(), session.reportController()->objectNumber());
     QVERIFY(session.reportController()->objectNumber() != owner.reportController()->objectNumber());
     expected = period;
-    expected.insert("rst_id_owner", QJsonArray{9, 10});
+    expected.insert("rst_id_owner", QJsonArray{"9", "10", "9007199254740993"});
     expected.insert("date_truncate", "day");
     QCOMPARE(optionsOf(sent), expected);
 
@@ -472,7 +462,7 @@ void TestReportFrames::balanceRequestKeepsTheShownIds()
 
 void TestReportFrames::answers()
 {
-    SessionFrame frame;
+    DriverSessionFrame frame;
     frame.ownerTable()->addOwner(9, "d9");
     const QString folder = m_reports.filePath("driver_session_report");
     const QJsonObject options{{"rst_id_owner", QJsonArray{9}}, {"date_truncate", "day"}, {"utc", "330"},
@@ -538,7 +528,7 @@ void TestReportFrames::answers()
 
 void TestReportFrames::noAnswer()
 {
-    SessionFrame frame;
+    DriverSessionFrame frame;
     QCOMPARE(frame.answerTimeout(), 600000ms);
     frame.setAnswerTimeout(50ms);
     frame.ownerTable()->addOwner(9, "d9");

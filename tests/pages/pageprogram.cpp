@@ -1,5 +1,7 @@
 #include "pageprogram.h"
 
+#include "signinsettings.h"
+
 #include "startup/startup.h"
 #include "shell/context.h"
 #include "shell/global.h"
@@ -18,7 +20,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QQuickItem>
-#include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
@@ -72,21 +73,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
 
 QString PageProgram::attach(int port, const QString &login, const QString &password)
 {
-    QCoreApplication::setOrganizationName("Koriv");
-    QCoreApplication::setApplicationName("KorivAdmin");
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings settings;
-    settings.beginWriteArray("hosts", 1);
-    settings.setArrayIndex(0);
-    settings.setValue("name", "Stand-in");
-    settings.setValue("address", "127.0.0.1");
-    settings.setValue("port", port);
-    settings.endArray();
-    settings.setValue("auth/current_host", 0);
-    settings.setValue("auth/login", login);
-    settings.setValue("i18n/lang", "en");
-    settings.setValue("updating/checkOnStartup", false);
-    settings.sync();
+    writeSignInSettings({{"Stand-in", "127.0.0.1", port}}, 0, login);
 
     m_watchdog.allowOpen("Gui::DataLoading");
     m_watchdog.allowOpen("Gui::Dialog::Login");
@@ -155,6 +142,14 @@ void PageProgram::push(const QVariantMap &message)
     m_server.command(QStringLiteral("push-text %1 %2").arg(m_connection).arg(QString::fromUtf8(json)));
     m_server.waitForCount(StandinServer::isEvent("sent"), before + 1, 5000);
     QTest::qWait(100);
+}
+
+void PageProgram::setAdminRight(const QString &code, const QString &value)
+{
+    query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
+          "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
+          "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
+          {value, code});
 }
 
 std::shared_ptr<void> PageProgram::withholdRight(const QString &controllerName, const QString &operation)

@@ -62,6 +62,8 @@ public:
 
     // The user's effective read right on a controller is withheld while the returned object lives.
     std::shared_ptr<void> withholdRight(const QString &controllerName, const QString &operation = "read");
+    // Sets the admin group's security option of that code ("0" or "1").
+    void setAdminRight(const QString &code, const QString &value);
     // Runs SQL on the scratch database; the first column of the first row, or an invalid value.
     QVariant query(const QString &statement, const QVariantList &values = {});
     int connection() const { return m_connection; }

@@ -1,6 +1,7 @@
 // The application's driver balance and driver session reports in the signed-in program, opened
 // from the Report menu: two drivers chosen through the driver table's REPORT selection, the report
 // made by the stand-in for a user at +05:30, and the workbooks read back with openpyxl.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "reporttest.h"
@@ -26,6 +27,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using PageControls::chooseRecords;
+using PageControls::lastFrame;
 
 namespace {
 
@@ -64,20 +68,6 @@ QStringList seed()
                        "(10, 'd10', %5, 1, 2, 1800000), (11, 'd11', %5, 1, 2, 3600000)")
             .arg(at(feb29At1800), at(feb29At1845), at(mar1At1200), at(mar1At1900), at(mar2At0500)),
     };
-}
-
-QObject *lastFrame()
-{
-    Gui::Frames *frames = Gui::Context::hub()->frameList();
-    return frames->count() ? frames->at(frames->count() - 1) : nullptr;
-}
-
-int rowOf(QAbstractItemModel *rows, const QString &id)
-{
-    int row = -1;
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, id));
-    return row;
 }
 
 // Selects the row of the table that shows text; false when none does.
@@ -138,14 +128,7 @@ void TestAppReportPages::chooseDrivers(Gui::InteractiveOwnerKeeperTable *owners)
     owners->findChild<QPushButton *>("plusButton")->click();
     QPointer<QObject> chooser = lastFrame();
     QVERIFY(chooser && chooser->property("state").toString() == "REPORT");
-    QObject *view = chooser->property("tableView").value<QObject *>();
-    QTRY_COMPARE(view->property("rowCount").toInt(), 3);
-    auto *rows = view->property("model").value<QAbstractItemModel *>();
-    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rows, "9")));
-    QObject *selection = view->property("selection").value<QObject *>();
-    QVERIFY(QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, rowOf(rows, "10")),
-                                      Q_ARG(QVariant, rowOf(rows, "10"))));
-    QMetaObject::invokeMethod(pageControl(chooser, "selectButton"), "clicked");
+    chooseRecords(chooser, 3, {"9", "10"});
     QTRY_VERIFY(chooser.isNull());
     QList<qint64> ids = owners->ownerIdList();
     std::sort(ids.begin(), ids.end());

@@ -4,6 +4,7 @@
 // driver table and the archive in both programs at once), copied through the editor, its
 // password changed; a change pushed by the system never overwrites unsaved edits unasked, and
 // refused archive and recommender requests say so.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
@@ -27,6 +28,8 @@
 #include <QtTest>
 
 #include <cstdio>
+
+using PageControls::press;
 
 namespace {
 
@@ -67,13 +70,6 @@ QStringList shownDrivers(QObject *page)
     }
     shown.sort();
     return shown;
-}
-
-void press(QObject *page, const QString &name)
-{
-    QQuickItem *item = pageControl(page, name);
-    QVERIFY2(item, qPrintable(name));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 // The second program: signs in to the stand-in on the port, opens the driver table and the

@@ -4,6 +4,7 @@
 // either reloads or closes; a driver's open session is closed from the session table, and a
 // refused close says so and changes nothing; the balance tab's group filter.
 #include "editortabs.h"
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
@@ -21,14 +22,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using PageControls::formOf;
+using PageControls::press;
+
 namespace {
 
 const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
-
-QObject *formOf(QObject *editor)
-{
-    return editor ? editor->property("form").value<QObject *>() : nullptr;
-}
 
 // A small PNG of one colour, as the base64 text that media rows hold.
 QString photoData(const QColor &color)
@@ -68,13 +67,6 @@ QAbstractItemModel *shownRows(QObject *page)
 {
     QObject *view = page->property("tableView").value<QObject *>();
     return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
-}
-
-void press(QObject *page, const QString &button)
-{
-    QQuickItem *item = pageControl(page, button);
-    QVERIFY2(item, qPrintable(button));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // editor; the table marks notifications read only under their lock and removes exactly those
 // it sent; "More..." opens nothing for a value that names no record; the notification types
 // decide who receives an event.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
@@ -26,58 +27,28 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using PageControls::formOf;
+using PageControls::press;
+using PageControls::shownRow;
+using PageControls::shownValue;
+using PageControls::tableViewOf;
+
 namespace {
 
 const QString SecondPassword = QStringLiteral("night shift");
 const QString EditorUrl = QStringLiteral("qrc:/qml/notification/NotificationEditor-norvik.qml");
 const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
 
-QObject *tableView(QObject *page)
-{
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty("hardFilters") >= 0)
-                return child;
-        }
-    }
-    return nullptr;
-}
-
-int shownRow(QObject *page, const QString &id)
-{
-    int row = -1;
-    QObject *rows = tableView(page)->property("model").value<QObject *>();
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, QVariant(id)));
-    return row;
-}
-
-QString shownValue(QObject *page, const QString &id, const QString &role)
-{
-    QVariant value;
-    QMetaObject::invokeMethod(tableView(page)->property("model").value<QObject *>(), "data",
-                              Q_RETURN_ARG(QVariant, value), Q_ARG(int, shownRow(page, id)), Q_ARG(QString, role));
-    return value.toString();
-}
-
 // Selects the rows of those records, the first one current.
 void selectRecords(QObject *page, const QStringList &ids)
 {
-    QObject *view = tableView(page);
+    QObject *view = tableViewOf(page);
     QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, shownRow(page, ids.first())));
     QObject *selection = view->property("selection").value<QObject *>();
     for (const QString &id : ids.mid(1)) {
         const int row = shownRow(page, id);
         QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, row), Q_ARG(QVariant, row));
     }
-}
-
-void press(QObject *page, const QString &button)
-{
-    QQuickItem *item = pageControl(page, button);
-    QVERIFY2(item, qPrintable(button));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 QObject *lastFrame()
@@ -90,11 +61,6 @@ int frameCount()
 {
     Gui::Frames *frames = Gui::Global::currentFrames();
     return frames ? frames->list().size() : 0;
-}
-
-QObject *formOf(QObject *editor)
-{
-    return editor->property("form").value<QObject *>();
 }
 
 } // namespace
@@ -210,9 +176,9 @@ void TestNotificationFlows::changeRequestApproved()
     QCOMPARE(shownValue(table, id, "is_readed"), QString("0"));
 
     // Read in its editor: marked read only once its lock is granted; the bell follows.
-    QMetaObject::invokeMethod(tableView(table), "selectRow", Q_ARG(QVariant, shownRow(table, id)));
+    QMetaObject::invokeMethod(tableViewOf(table), "selectRow", Q_ARG(QVariant, shownRow(table, id)));
     QVariant opened;
-    QMetaObject::invokeMethod(tableView(table), "editAction", Q_RETURN_ARG(QVariant, opened));
+    QMetaObject::invokeMethod(tableViewOf(table), "editAction", Q_RETURN_ARG(QVariant, opened));
     QPointer<QObject> editor = opened.value<QObject *>();
     QVERIFY(editor);
     QCOMPARE(editor->property("url").toString(), EditorUrl);
@@ -415,9 +381,9 @@ void TestNotificationFlows::typesChooseTheReceivers()
     QTRY_VERIFY(shownRow(table, type) >= 0);
     QCOMPARE(shownValue(table, type, "name"), QString("Unarchive driver info"));
 
-    QMetaObject::invokeMethod(tableView(table), "selectRow", Q_ARG(QVariant, shownRow(table, type)));
+    QMetaObject::invokeMethod(tableViewOf(table), "selectRow", Q_ARG(QVariant, shownRow(table, type)));
     QVariant opened;
-    QMetaObject::invokeMethod(tableView(table), "editAction", Q_RETURN_ARG(QVariant, opened));
+    QMetaObject::invokeMethod(tableViewOf(table), "editAction", Q_RETURN_ARG(QVariant, opened));
     QPointer<QObject> editor = opened.value<QObject *>();
     QVERIFY(editor);
     QTRY_COMPARE(pageControl(editor, "code")->property("legalText").toString(), QString("driver.unarchive.info"));

@@ -7,6 +7,7 @@
 // a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
 // in the roles dialog and hidden in the city table; the user and group pickers' results, and a
 // user's sessions closed from the session table (last: it ends the second client's connection).
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
@@ -43,39 +44,23 @@ const QString OperatorPassword = QStringLiteral("operator's");
 // The item of a page that has the property (the table view: "hardFilters"; the table: "filterField").
 QObject *itemWith(QObject *page, const char *property)
 {
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty(property) >= 0)
-                return child;
-        }
-    }
-    return nullptr;
+    return PageControls::itemWithProperty(page, property);
 }
 
 QAbstractItemModel *shownRows(QObject *page)
 {
-    QObject *view = itemWith(page, "hardFilters");
-    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
+    return PageControls::rowsOf(PageControls::tableViewOf(page));
 }
 
 // The row of the view showing the record; -1 when it is not shown.
 int shownRow(QObject *page, const QString &id)
 {
-    int row = -1;
-    QMetaObject::invokeMethod(shownRows(page), "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, QVariant(id)));
-    return row;
+    return PageControls::shownRow(page, id);
 }
 
 QString shownValue(QObject *page, const QString &id, const QString &role)
 {
-    const int row = shownRow(page, id);
-    QVariant value;
-    if (row >= 0)
-        QMetaObject::invokeMethod(shownRows(page), "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row),
-                                  Q_ARG(QString, role));
-    return value.toString();
+    return PageControls::shownValue(page, id, role);
 }
 
 // Makes the record current and runs a view action ("editAction", "addAction", "deleteAction").
@@ -91,9 +76,7 @@ QObject *viewAction(QObject *page, const QString &action, const QString &id = QS
 
 void press(QObject *page, const QString &button)
 {
-    QQuickItem *item = pageControl(page, button);
-    QVERIFY2(item, qPrintable(button));
-    QMetaObject::invokeMethod(item, "clicked");
+    PageControls::press(page, button);
 }
 
 } // namespace
@@ -115,6 +98,7 @@ private slots:
     void hiddenColumnsOption();
     void userEditorTabs();
     void userPickersAndSessions();
+    void directDuplicateShowsTheCopy();
 
 private:
     // The security option list of a user or group editor, shown with the option group of code.
@@ -149,10 +133,7 @@ void TestPageFlows::cleanup()
 
 void TestPageFlows::setAdminRight(const QString &code, const QString &value)
 {
-    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
-                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
-                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
-                    {value, code});
+    m_program.setAdminRight(code, value);
 }
 
 QString TestPageFlows::insert(const QString &statement)
@@ -821,6 +802,28 @@ void TestPageFlows::userPickersAndSessions()
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Confirm closing session"});
     m_program.watchdog().reset();
     QVERIFY(m_program.closePage(sessions));
+}
+
+// A table whose Duplicate copies at once shows the copy itself, whatever else reloads it.
+void TestPageFlows::directDuplicateShowsTheCopy()
+{
+    const QString driver = insert("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
+                                  " VALUES ('dup-1', 'Copier', 1000, 1000) RETURNING id");
+    const QString car = insert("INSERT INTO cars (rst_id_driver, uuid, identifier, model, dt_utc_insert,"
+                               " dt_utc_last_update) VALUES (" + driver + ", md5('dup car'), 'DC 0001', 'Lanos',"
+                               " 1000, 1000) RETURNING id");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/car/CarTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(shownRow(table, car) >= 0);
+    QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, car)));
+    const int copies = m_program.sentCount("car_trDuplicate");
+    press(table, "duplicateButton");
+    QVERIFY(m_program.waitForSent("car_trDuplicate", copies + 1));
+    QTRY_COMPARE(m_program.query("SELECT count(*) FROM cars WHERE identifier = 'DC 0001'").toInt(), 2);
+    const QString copy = insert("SELECT max(id) FROM cars WHERE identifier = 'DC 0001'");
+    QTRY_VERIFY(shownRow(table, copy) >= 0);
+    QCOMPARE(shownValue(table, copy, "identifier"), QString("DC 0001"));
+    QVERIFY(m_program.closePage(table));
 }
 
 KORIV_PAGE_TEST_MAIN(TestPageFlows)

@@ -4,6 +4,7 @@
 // changed field, and shows a refusal at the field it belongs to. The main menu's commands open
 // their pages.
 #include "editortabs.h"
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "pagerows.h"
@@ -28,25 +29,11 @@
 
 Q_DECLARE_METATYPE(PageRow)
 
+using PageControls::formOf;
+using PageControls::press;
+using PageControls::tableViewOf;
+
 namespace {
-
-// The table view of a page: the item that takes hard filters.
-QObject *listView(QObject *page)
-{
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty("hardFilters") >= 0)
-                return child;
-        }
-    }
-    return nullptr;
-}
-
-QObject *formOf(QObject *editor)
-{
-    return editor ? editor->property("form").value<QObject *>() : nullptr;
-}
 
 QString receiverOf(QObject *editor)
 {
@@ -69,13 +56,6 @@ void setFieldValue(QQuickItem *field, const QString &value)
         field->setProperty("checked", value == QLatin1String("1"));
     else
         field->setProperty("text", value);
-}
-
-void press(QObject *page, const QString &button)
-{
-    QQuickItem *item = pageControl(page, button);
-    QVERIFY2(item, qPrintable(button));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 } // namespace
@@ -150,7 +130,7 @@ void TestPages::opens()
         }
         if (row.list == PageList::Shared) {
             // The shared list shows its rows but the placeholder; without the right, none.
-            QObject *view = listView(page);
+            QObject *view = tableViewOf(page);
             QVERIFY(view);
             QAbstractItemModel *rows = view->property("model").value<QAbstractItemModel *>();
             QVERIFY(rows);

@@ -6,10 +6,14 @@
 // and an empty cost said, never saved; the payment log filtered by company and period, asked for
 // only once both filter lists are there, and not kept waiting by a refused filter list; the
 // credentials of payment systems and accounts reach their editors and no list.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
 #include "startup/startup.h"
+
+#include "gui/frame/frames.h"
+#include "gui/shell/global.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -24,6 +28,11 @@
 #include <QtTest>
 
 #include <memory>
+
+using PageControls::cell;
+using PageControls::press;
+using PageControls::rowOf;
+using PageControls::rowsOf;
 
 namespace {
 
@@ -78,26 +87,6 @@ QObject *itemWith(QObject *page, const char *property, const QString &controller
     return nullptr;
 }
 
-QAbstractItemModel *rowsOf(QObject *item)
-{
-    return item ? item->property("model").value<QAbstractItemModel *>() : nullptr;
-}
-
-QVariant cell(QAbstractItemModel *rows, int row, const QString &role)
-{
-    QVariant value;
-    QMetaObject::invokeMethod(rows, "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row), Q_ARG(QString, role));
-    return value;
-}
-
-int rowOf(QAbstractItemModel *rows, const QString &id)
-{
-    int row = -1;
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, QVariant(id)));
-    return row;
-}
-
 QStringList shownIds(QObject *view)
 {
     QAbstractItemModel *rows = rowsOf(view);
@@ -106,13 +95,6 @@ QStringList shownIds(QObject *view)
         ids.append(cell(rows, row, "id").toString());
     ids.sort();
     return ids;
-}
-
-void press(QObject *page, const QString &name)
-{
-    QQuickItem *item = pageControl(page, name);
-    QVERIFY2(item, qPrintable(name));
-    QMetaObject::invokeMethod(item, "clicked");
 }
 
 // Shows an editor's tab by its object name.
@@ -163,6 +145,7 @@ private slots:
     void refusedFilterListEndsTheWait();
     void companyAccountsTab();
     void credentialsStayInTheEditor();
+    void duplicateTakesAnotherProvider();
 
 private:
     QString id(const QString &statement) { return m_program.query(statement).toString(); }
@@ -186,10 +169,7 @@ void TestPaymentPages::cleanup()
 
 void TestPaymentPages::setAdminRight(const QString &code, const QString &value)
 {
-    m_program.query("UPDATE user_group_security_options SET option_value = ? WHERE rst_id_so = "
-                    "(SELECT id FROM security_options WHERE code = ?) AND rst_id_group = "
-                    "(SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1)",
-                    {value, code});
+    m_program.setAdminRight(code, value);
 }
 
 void TestPaymentPages::paidServiceConnectedAndApplied()
@@ -533,6 +513,53 @@ void TestPaymentPages::credentialsStayInTheEditor()
     // The table takes the saved record, but not its password.
     QTRY_COMPARE(cell(rowsOf(view), rowOf(rowsOf(view), system), "login").toString(), QString("liq-merchant"));
     QVERIFY(cell(rowsOf(view), rowOf(rowsOf(view), system), "password").toString().isEmpty());
+    QVERIFY(m_program.closePage(table));
+}
+
+// Name and code are unique: Duplicate copies in the editor, one at a time, under another provider.
+void TestPaymentPages::duplicateTakesAnotherProvider()
+{
+    const QString system = id("SELECT id FROM payment_systems WHERE code = 'lqp'");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/payment/payment-system/PaymentSystemTable.qml");
+    QVERIFY(table);
+    QObject *view = itemWith(table, "hardFilters");
+    QTRY_VERIFY(rowOf(rowsOf(view), system) >= 0);
+    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rowsOf(view), system)));
+    const int copies = m_program.sentCount("paymentSystem_trDuplicate");
+    press(table, "duplicateButton");
+    QPointer<QObject> editor;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (QObject *frame : Gui::Global::currentFrames()->list()) {
+                if (frame->property("url").toString().endsWith("PaymentSystemEditor.qml")
+                    && frame->property("state") == "DUPLICATE")
+                    editor = frame;
+            }
+            return !editor.isNull();
+        }(),
+        10000);
+    QTRY_COMPARE(pageControl(editor, "code")->property("text").toString(), QString("lqp"));
+    QCOMPARE(m_program.sentCount("paymentSystem_trDuplicate"), copies);
+    QQuickItem *amount = pageControl(editor, "amount");
+    QCOMPARE(amount->property("to").toInt(), 1);
+    QVERIFY(!amount->isEnabled());
+
+    // The provider is chosen for the copy.
+    QQuickItem *name = pageControl(editor, "name");
+    QVERIFY(name->isEnabled());
+    name->setProperty("currentIndex", 1);
+    QMetaObject::invokeMethod(name, "activated", Q_ARG(int, 1));
+    QCOMPARE(pageControl(editor, "code")->property("text").toString(), QString("esp"));
+    press(editor, "duplicateButton");
+    QVERIFY(m_program.waitForSent("paymentSystem_trDuplicate", copies + 1));
+    const QJsonObject request = m_program.sent("paymentSystem_trDuplicate").last();
+    QCOMPARE(request.value("id").toString(), system);
+    QCOMPARE(request.value("name").toString(), QString("EasyPay"));
+    QCOMPARE(request.value("code").toString(), QString("esp"));
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
+    const QString copy = id("SELECT id FROM payment_systems WHERE code = 'esp'");
+    QVERIFY(!copy.isEmpty());
+    QTRY_VERIFY(rowOf(rowsOf(view), copy) >= 0);
     QVERIFY(m_program.closePage(table));
 }
 

@@ -1,3 +1,5 @@
+#include "driversessionframe.h"
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "startup/startup.h"
@@ -7,7 +9,6 @@
 #include "gui/core/hub.h"
 #include "gui/frame/frames.h"
 #include "gui/report/interactiveownerkeepertable.h"
-#include "gui/report/session.h"
 #include "gui/report/startenddatetimeedit.h"
 #include "xlsx/document.h"
 
@@ -19,21 +20,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using PageControls::chooseRecords;
+using PageControls::lastFrame;
+
 namespace {
-
-const QString driverPage = QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml");
-
-class SessionFrame : public Gui::Report::Session
-{
-public:
-    SessionFrame()
-        : Session(driverPage)
-    {
-    }
-    int reportType() const override { return 15; }
-    QString accessName() const override { return QStringLiteral("driverSessionReport"); }
-    QString outputName() const override { return QStringLiteral("driver_session_report"); }
-};
 
 // 1 March 2024, 00:00 in Moscow (the tests' zone and the stand-in user's offset, +03:00).
 constexpr qint64 march1 = 1709240400000;
@@ -53,20 +43,6 @@ QStringList seed()
             .arg(march1)
             .arg(hour),
     };
-}
-
-QObject *lastFrame()
-{
-    Gui::Frames *frames = Gui::Context::hub()->frameList();
-    return frames->count() ? frames->at(frames->count() - 1) : nullptr;
-}
-
-int rowOf(QAbstractItemModel *rows, const QString &id)
-{
-    int row = -1;
-    QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                              Q_ARG(QVariant, id));
-    return row;
 }
 
 } // namespace
@@ -95,8 +71,8 @@ void TestReportFramePages::initTestCase()
 
 void TestReportFramePages::sessionReportOfChosenDrivers()
 {
-    auto *frame = new SessionFrame;
-    QPointer<SessionFrame> open = frame;
+    auto *frame = new DriverSessionFrame;
+    QPointer<DriverSessionFrame> open = frame;
     frame->periodEdit()->setStartDateTime(QDateTime::fromMSecsSinceEpoch(march1));
     frame->periodEdit()->setEndDateTime(QDateTime::fromMSecsSinceEpoch(march1 + 24 * hour - 1));
     Gui::Context::showFrame(frame, {{"isWindow", true}});
@@ -108,14 +84,7 @@ void TestReportFramePages::sessionReportOfChosenDrivers()
     QPointer<QObject> chooser = lastFrame();
     QVERIFY(chooser && chooser != frame);
     QCOMPARE(chooser->property("state").toString(), QString("REPORT"));
-    QObject *view = chooser->property("tableView").value<QObject *>();
-    QTRY_COMPARE(view->property("rowCount").toInt(), 3);
-    auto *rows = view->property("model").value<QAbstractItemModel *>();
-    QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(rows, "9")));
-    QObject *selection = view->property("selection").value<QObject *>();
-    QVERIFY(QMetaObject::invokeMethod(selection, "select", Q_ARG(QVariant, rowOf(rows, "10")),
-                                      Q_ARG(QVariant, rowOf(rows, "10"))));
-    QMetaObject::invokeMethod(pageControl(chooser, "selectButton"), "clicked");
+    chooseRecords(chooser, 3, {"9", "10"});
     QTRY_VERIFY(chooser.isNull());
     QStringList owners;
     for (int row = 0; row < frame->ownerTable()->table()->rowCount(); ++row)

@@ -3,6 +3,7 @@
 // of the city read right with the requests the security option pages send (lock, update granted,
 // unlock). The operator's open city table follows each push at once, and the stand-in refuses
 // what the rights forbid, also a request forced past the program's own check.
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
@@ -29,14 +30,7 @@ const QString Operator = QStringLiteral("(SELECT id FROM users WHERE sign = 'ope
 
 QAbstractItemModel *shownRows(QObject *page)
 {
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty("hardFilters") >= 0)
-                return child->property("model").value<QAbstractItemModel *>();
-        }
-    }
-    return nullptr;
+    return PageControls::rowsOf(PageControls::tableViewOf(page));
 }
 
 } // namespace

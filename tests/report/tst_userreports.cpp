@@ -1,6 +1,9 @@
 #include "reporttest.h"
 
+#include "report/reportfactory.h"
+
 #include <QJsonArray>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ReportTest;
@@ -267,6 +270,37 @@ void TestUserReports::userDuties()
     everyone["only_assigned_owners"] = false;
     const QJsonArray users = extract(8, everyone).first()["users"].toArray();
     QCOMPARE(users.size(), m_pg->scalar("SELECT count(*) FROM users WHERE id > 1").toInt());
+
+    // An answer with a user twice, an empty journal and duties of no listed user or journal:
+    // the marks go to the user's last row, the others are dropped, every other cell is a dot.
+    const QJsonArray answer{QJsonObject{
+        {"total_values", QJsonObject{}},
+        {"journals", QJsonArray{QJsonObject{{"journal_id", "12"}}, QJsonObject{}, QJsonObject{{"journal_id", "13"}}}},
+        {"users", QJsonArray{QJsonObject{{"rst_id_owner", "41"}, {"sign", "first"}},
+                             QJsonObject{{"rst_id_owner", "42"}, {"sign", "other"}},
+                             QJsonObject{{"rst_id_owner", "41"}, {"sign", "again"}}}},
+        {"values", QJsonArray{QJsonObject{{"rst_id_owner", "41"}, {"journal_id", "13"}},
+                              QJsonObject{{"rst_id_owner", "42"}, {"journal_id", "12"}},
+                              QJsonObject{{"rst_id_owner", "99"}, {"journal_id", "12"}},
+                              QJsonObject{{"rst_id_owner", "42"}, {"journal_id", "99"}}}}}};
+    QTemporaryDir folder;
+    const QSharedPointer<Report::AbstractReport> report = Report::createReport(8);
+    const QStringList written =
+        write(*report, options, answer, folder.path(), "tavik/user/ConsolidatedUserDutiesReport.xlsx");
+    QCOMPARE(written.size(), 1);
+    const QJsonObject grid = ReportTest::sheet(written.first());
+    const QStringList expected{"first|....|..", "other|....|X.", "again|....|.X"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = 21 + i;
+        QString seen = value(grid, QStringLiteral("A%1").arg(row)).toString() + QLatin1Char('|');
+        for (const char *column : {"D", "E", "F", "G"})
+            seen += value(grid, QLatin1String(column) + QString::number(row)).toString();
+        seen += QLatin1Char('|') + value(grid, QStringLiteral("H%1").arg(row)).toString()
+            + value(grid, QStringLiteral("I%1").arg(row)).toString();
+        QCOMPARE(seen, expected.at(i));
+        QVERIFY(value(grid, QStringLiteral("J%1").arg(row)).isNull());
+    }
+    QVERIFY(value(grid, "A24").isNull());
 }
 
 void TestUserReports::userTransactions()

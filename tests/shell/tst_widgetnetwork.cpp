@@ -25,6 +25,7 @@ private slots:
     void receivers();
     void qmlSideFirst();
     void unknownAction();
+    void pushes();
     void destroyedBeforeDelivery();
     void requests();
     void dispatchFromAnotherThread();
@@ -101,6 +102,25 @@ void TestWidgetNetwork::unknownAction()
     dispatch("rows", "saLock", {{"RECEIVER", "12"}});
     QCOMPARE(catcher.count("Unknown action"), 2);
     QCOMPARE(controller.originalModel()->rowCount(), 0);
+}
+
+void TestWidgetNetwork::pushes()
+{
+    SentMessages sent(m_net.get());
+    MessageCatcher catcher;
+    RowsController idle("rows");
+    RowsController loaded("rows");
+    loaded.trGetList({{"is_archived", 0}});
+    const QVariantMap listRequest{{"is_archived", 0}, {"FN", "rows_trGetList"}, {"RECEIVER", loaded.receiver()}};
+    QCOMPARE(sent.maps(), QList<QVariantMap>{listRequest});
+    // Pushes about records of the name: a loaded table asks for its list again, the rest stay
+    // quiet.
+    dispatch("rows", "srInserted", {{"id", "4"}, {"RECEIVER", "ALL"}});
+    dispatch("rows", "srUpdated", {{"id", "4"}, {"RECEIVER", "ALL"}});
+    dispatch("rows", "srArchived", {{"id", "4"}, {"RECEIVER", "ALL"}});
+    QCOMPARE(sent.maps(), (QList<QVariantMap>{listRequest, listRequest, listRequest}));
+    QCOMPARE(catcher.count("Unknown action"), 0);
+    QCOMPARE(idle.originalModel()->rowCount(), 0);
 }
 
 void TestWidgetNetwork::destroyedBeforeDelivery()

@@ -33,6 +33,7 @@ private slots:
     void rowsColumnsAndMerges();
     void mergesRefuseExactlyTheOverlaps();
     void cellsWrittenInAnyOrder();
+    void largeSheetKeepsUnchangedRowsAndChangedOnes();
 
 private:
     QTemporaryDir m_dir;
@@ -476,6 +477,74 @@ void XlsxCellsTest::cellsWrittenInAnyOrder()
         QCOMPARE(reopened.read(2, c), c == 7 ? QVariant() : QVariant(qlonglong(rewritten ? 2 * c : -c)));
     }
     QCOMPARE(reopened.read(3, 1), QVariant(QStringLiteral("first")));
+}
+
+void XlsxCellsTest::largeSheetKeepsUnchangedRowsAndChangedOnes()
+{
+    // A sheet far larger than one piece of the written table, every kind of cell in each row;
+    // reopened, every fifth row changed and saved again: rows read from the file and rows
+    // written anew alternate throughout the table.
+    const int rows = 4000;
+    const auto expected = [](int row, int column, bool changed) -> QVariant {
+        switch (column) {
+        case 1: return qlonglong(changed ? -row : row);
+        case 2: return row + 0.25;
+        case 3: return changed ? QStringLiteral("new %1").arg(row) : QStringLiteral("text %1").arg(row % 50);
+        case 4: return row % 2 == 0;
+        case 5: return QStringLiteral("<&> %1").arg(row);
+        default: return QVariant();
+        }
+    };
+    const QString path = m_dir.filePath(QStringLiteral("large.xlsx"));
+    Format bold;
+    bold.setFontBold(true);
+    {
+        Document xlsx;
+        for (int row = 1; row <= rows; ++row) {
+            for (int column = 1; column <= 5; ++column)
+                QVERIFY(xlsx.write(row, column, expected(row, column, false), column == 2 ? bold : Format()));
+            const CellFormula formula(QStringLiteral("A%1*2").arg(row));
+            QVERIFY(xlsx.writeFormula(CellReference(row, 6), formula, Format(), row * 2));
+        }
+        QVERIFY(xlsx.saveAs(path));
+    }
+    const QByteArray firstTable = QZipReader(path).fileData(QStringLiteral("xl/worksheets/sheet1.xml"));
+    QVERIFY2(firstTable.size() > 600 * 1024, QByteArray::number(firstTable.size()));
+    {
+        Document xlsx(path);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        for (int row = 5; row <= rows; row += 5) {
+            QVERIFY(xlsx.write(row, 1, expected(row, 1, true)));
+            QVERIFY(xlsx.write(row, 3, expected(row, 3, true)));
+        }
+        QVERIFY(xlsx.setRowHeight(7, 7, 30));
+        QVERIFY(xlsx.save());
+    }
+    const QByteArray secondTable = QZipReader(path).fileData(QStringLiteral("xl/worksheets/sheet1.xml"));
+    const auto rowText = [](const QByteArray &table, int row) {
+        const int start = table.indexOf("<row r=\"" + QByteArray::number(row) + '"');
+        return table.mid(start, table.indexOf("</row>", start) - start);
+    };
+    QCOMPARE(rowText(secondTable, 3999), rowText(firstTable, 3999)); // copied as it was read
+    QVERIFY(rowText(secondTable, 4000) != rowText(firstTable, 4000));
+
+    Document xlsx(path);
+    QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+    QCOMPARE(xlsx.dimension(), CellRange(1, 1, rows, 6));
+    QCOMPARE(xlsx.rowHeight(7), 30.0);
+    for (int row = 1; row <= rows; ++row) {
+        const bool changed = row % 5 == 0;
+        for (int column = 1; column <= 5; ++column) {
+            const QVariant value = xlsx.read(row, column);
+            if (value != expected(row, column, changed))
+                QFAIL(qPrintable(CellReference(row, column).toString() + QLatin1String(": ") + value.toString()));
+        }
+        if (!xlsx.cellAt(row, 2).format().fontBold())
+            QFAIL(qPrintable(QStringLiteral("B%1 lost its format").arg(row)));
+        const Cell formula = xlsx.cellAt(row, 6);
+        if (formula.formula().formulaText() != QStringLiteral("A%1*2").arg(row) || formula.value().toInt() != row * 2)
+            QFAIL(qPrintable(QStringLiteral("F%1: %2").arg(row).arg(formula.formula().formulaText())));
+    }
 }
 
 QTEST_GUILESS_MAIN(XlsxCellsTest)

@@ -82,10 +82,9 @@ void Global::createControllers()
     createShared(m_carBodyTypes);
     createShared(m_carColors);
     createShared(m_driver);
-    // Every driver fetched one by one, and the copy of a driver made here, lands in the shared
-    // list too (only accepted answers); other programs hear of a copy by a push.
+    // Every driver fetched one by one lands in the shared list too (only accepted answers); a copy
+    // made here reloads it as every loaded list does.
     connect(m_driver, &Client::Controller::ItemController::saInfo, m_driver, &Driver::upsertInfoRow);
-    connect(m_driver, &Client::Controller::DesktopController::saDuplicate, m_driver, &Driver::upsertInfoRow);
     connect(m_driver, &Client::Controller::Driver::saArchive, m_driver, &Driver::followArchive);
     sortByName(createShared(m_driverGroup, QVariantMap{{"id", "1"}, {"name", allGroups}}));
     createShared(m_driverPaidServiceType, QVariantMap{{"id", "1"}, {"rst_id_bt", "1"}, {"name", allTypes}});

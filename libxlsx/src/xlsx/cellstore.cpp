@@ -202,18 +202,45 @@ bool readItemText(XmlScanner &scanner, QString &text)
 
 } // namespace
 
+// What a cell element holds besides its attributes.
+struct CellStore::CellContent
+{
+    QString value; // text of <v>
+    bool hasValue = false;
+    QString inlineText; // text of <is>
+    Formula formula;
+    bool hasFormula = false;
+};
+
 bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                           QString *error)
 {
     const int cellStart = scanner.tokenStart();
     const XmlScanner::Attribute *r = scanner.find("r");
     const XmlScanner::Attribute *t = scanner.find("t");
-    const XmlScanner::Attribute *s = scanner.find("s");
     const QByteArray type = t ? QByteArray::fromRawData(t->value, t->valueSize) : QByteArray();
 
     Cell cell;
+    CellContent content;
+    if (!readCellPlace(scanner, rowNumber, *lastColumn, &cell, error) || !readCellContent(scanner, &content)
+        || !setCellValue(type, content, rowNumber, &cell, sharedStrings, error))
+        return false;
+    if (content.hasFormula)
+        cell.formula = addReadFormula(content.formula, rowNumber, cell.column);
+    if (r) {
+        cell.rawStart = cellStart;
+        cell.rawLength = scanner.tokenEnd() - cellStart;
+    }
+    place(row, cell);
+    *lastColumn = cell.column;
+    return true;
+}
+
+bool CellStore::readCellPlace(XmlScanner &scanner, int rowNumber, int lastColumn, Cell *cell, QString *error)
+{
+    const XmlScanner::Attribute *r = scanner.find("r");
     if (!r) {
-        cell.column = *lastColumn + 1;
+        cell->column = lastColumn + 1;
     } else {
         const CellReference position(QLatin1String(r->value, r->valueSize));
         if (!position.isValid() || position.row() != rowNumber) {
@@ -222,123 +249,131 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
             *error = QStringLiteral("cell reference \"%1\" does not belong to row %2").arg(reference).arg(rowNumber);
             return false;
         }
-        cell.column = position.column();
+        cell->column = position.column();
     }
-    if (cell.column > CellReference::MaxColumn) {
+    if (cell->column > CellReference::MaxColumn) {
         *error = QStringLiteral("row %1 has more cells than a sheet holds").arg(rowNumber);
         return false;
     }
+    const XmlScanner::Attribute *s = scanner.find("s");
     if (s && s->valueSize > 0) {
         bool ok = false;
-        cell.style = QByteArray::fromRawData(s->value, s->valueSize).toInt(&ok);
-        if (!ok || cell.style < 0) {
+        cell->style = QByteArray::fromRawData(s->value, s->valueSize).toInt(&ok);
+        if (!ok || cell->style < 0) {
             *error = QStringLiteral("cell %1 has the style \"%2\"")
-                         .arg(cellName(rowNumber, cell.column), QString::fromUtf8(s->value, s->valueSize));
+                         .arg(cellName(rowNumber, cell->column), QString::fromUtf8(s->value, s->valueSize));
             return false;
         }
     }
+    return true;
+}
 
-    QString value;
-    bool hasValue = false;
-    QString inlineText;
-    Formula formula;
-    bool hasFormula = false;
+bool CellStore::readCellContent(XmlScanner &scanner, CellContent *content)
+{
     while (scanner.nextChild()) {
         if (scanner.isNamed("v")) {
-            if (!scanner.readElementText(&value))
+            if (!scanner.readElementText(&content->value))
                 return false;
-            hasValue = true;
+            content->hasValue = true;
         } else if (scanner.isNamed("f")) {
-            const XmlScanner::Attribute *formulaType = scanner.find("t");
-            const QByteArray typeName = formulaType ? QByteArray::fromRawData(formulaType->value, formulaType->valueSize)
-                                                    : QByteArray();
-            formula.type = typeName == "shared" ? CellFormula::SharedType
-                : typeName == "array"           ? CellFormula::ArrayType
-                                                : CellFormula::NormalType;
-            QString text;
-            if (const XmlScanner::Attribute *ref = scanner.find("ref")) {
-                if (!scanner.value(*ref, &text))
-                    return false;
-                formula.reference = CellRange(text);
-            }
-            formula.sharedIndex = -1;
-            if (const XmlScanner::Attribute *si = scanner.find("si")) {
-                bool ok = false;
-                const int sharedIndex = QByteArray::fromRawData(si->value, si->valueSize).toInt(&ok);
-                formula.sharedIndex = ok ? sharedIndex : -1;
-            }
-            if (!scanner.readElementText(&formula.text))
+            if (!readFormula(scanner, &content->formula))
                 return false;
-            hasFormula = true;
+            content->hasFormula = true;
         } else if (scanner.isNamed("is")) {
-            if (!readItemText(scanner, inlineText))
+            if (!readItemText(scanner, content->inlineText))
                 return false;
-            hasValue = true;
+            content->hasValue = true;
         } else if (!scanner.skipElement()) {
             return false;
         }
     }
-    if (scanner.token() != XmlScanner::EndElement)
-        return false;
-    const int cellEnd = scanner.tokenEnd();
+    return scanner.token() == XmlScanner::EndElement;
+}
 
+bool CellStore::readFormula(XmlScanner &scanner, Formula *formula)
+{
+    const XmlScanner::Attribute *formulaType = scanner.find("t");
+    const QByteArray typeName =
+        formulaType ? QByteArray::fromRawData(formulaType->value, formulaType->valueSize) : QByteArray();
+    formula->type = typeName == "shared" ? CellFormula::SharedType
+        : typeName == "array"            ? CellFormula::ArrayType
+                                         : CellFormula::NormalType;
+    QString text;
+    if (const XmlScanner::Attribute *ref = scanner.find("ref")) {
+        if (!scanner.value(*ref, &text))
+            return false;
+        formula->reference = CellRange(text);
+    }
+    formula->sharedIndex = -1;
+    if (const XmlScanner::Attribute *si = scanner.find("si")) {
+        bool ok = false;
+        const int sharedIndex = QByteArray::fromRawData(si->value, si->valueSize).toInt(&ok);
+        formula->sharedIndex = ok ? sharedIndex : -1;
+    }
+    return scanner.readElementText(&formula->text);
+}
+
+bool CellStore::setCellValue(const QByteArray &type, const CellContent &content, int rowNumber, Cell *cell,
+                             int sharedStrings, QString *error)
+{
+    const QString &value = content.value;
     if (type == "s") {
-        if (hasValue) {
+        if (content.hasValue) {
             bool ok = false;
-            cell.index = value.trimmed().toInt(&ok);
-            if (!ok || cell.index < 0 || cell.index >= sharedStrings) {
+            cell->index = value.trimmed().toInt(&ok);
+            if (!ok || cell->index < 0 || cell->index >= sharedStrings) {
                 *error = QStringLiteral("cell %1 refers to shared string \"%2\", which the table lacks")
-                             .arg(cellName(rowNumber, cell.column), value);
+                             .arg(cellName(rowNumber, cell->column), value);
                 return false;
             }
-            cell.kind = Kind::SharedString;
+            cell->kind = Kind::SharedString;
         }
     } else if (type == "b") {
-        if (hasValue) {
-            cell.kind = Kind::Boolean;
-            cell.boolean = XmlText::isTrue(value.trimmed());
+        if (content.hasValue) {
+            cell->kind = Kind::Boolean;
+            cell->boolean = XmlText::isTrue(value.trimmed());
         }
     } else if (type == "e" || type == "str" || type == "d") {
-        if (hasValue) {
-            cell.kind = type == "e" ? Kind::Error : type == "d" ? Kind::IsoDate : Kind::Text;
-            cell.index = addText(type == "str" ? XmlText::decodeEscapes(value) : value);
+        if (content.hasValue) {
+            cell->kind = type == "e" ? Kind::Error : type == "d" ? Kind::IsoDate : Kind::Text;
+            cell->index = addText(type == "str" ? XmlText::decodeEscapes(value) : value);
         }
     } else if (type == "inlineStr") {
-        cell.kind = Kind::InlineText;
-        cell.index = addText(XmlText::decodeEscapes(inlineText));
-    } else if (hasValue && !value.trimmed().isEmpty()) {
-        const QString number = value.trimmed();
-        bool ok = false;
-        if (isIntegerText(number))
-            cell.integer = number.toLongLong(&ok);
-        if (ok) {
-            cell.kind = Kind::Integer;
-        } else {
-            cell.number = number.toDouble(&ok);
-            cell.kind = Kind::Number;
-            ok = ok && std::isfinite(cell.number);
-        }
-        if (!ok) {
-            *error = QStringLiteral("cell %1 holds \"%2\", which is not a number").arg(cellName(rowNumber, cell.column), value);
-            return false;
-        }
+        cell->kind = Kind::InlineText;
+        cell->index = addText(XmlText::decodeEscapes(content.inlineText));
+    } else if (content.hasValue && !value.trimmed().isEmpty()) {
+        return setCellNumber(value, rowNumber, cell, error);
     }
-    if (hasFormula) {
-        if (formula.type == CellFormula::SharedType && formula.sharedIndex >= 0) {
-            m_nextSharedIndex = std::max(m_nextSharedIndex, formula.sharedIndex + 1);
-            if (!formula.text.isEmpty())
-                setSharedMaster(formula.sharedIndex, rowNumber, cell.column);
-        }
-        cell.formula = addFormula(formula);
-    }
-    if (r) {
-        cell.rawStart = cellStart;
-        cell.rawLength = cellEnd - cellStart;
-    }
-
-    place(row, cell);
-    *lastColumn = cell.column;
     return true;
+}
+
+bool CellStore::setCellNumber(const QString &value, int rowNumber, Cell *cell, QString *error)
+{
+    const QString number = value.trimmed();
+    bool ok = false;
+    if (isIntegerText(number))
+        cell->integer = number.toLongLong(&ok);
+    if (ok) {
+        cell->kind = Kind::Integer;
+    } else {
+        cell->number = number.toDouble(&ok);
+        cell->kind = Kind::Number;
+        ok = ok && std::isfinite(cell->number);
+    }
+    if (!ok)
+        *error = QStringLiteral("cell %1 holds \"%2\", which is not a number")
+                     .arg(cellName(rowNumber, cell->column), value);
+    return ok;
+}
+
+int CellStore::addReadFormula(const Formula &formula, int rowNumber, int column)
+{
+    if (formula.type == CellFormula::SharedType && formula.sharedIndex >= 0) {
+        m_nextSharedIndex = std::max(m_nextSharedIndex, formula.sharedIndex + 1);
+        if (!formula.text.isEmpty())
+            setSharedMaster(formula.sharedIndex, rowNumber, column);
+    }
+    return addFormula(formula);
 }
 
 const CellStore::Row *CellStore::findRow(int row) const
@@ -375,7 +410,10 @@ CellStore::Row &CellStore::row(int row)
     if (m_last != m_rows.end() && m_last->first == row)
         return m_last->second;
     if (m_rows.empty() || m_rows.rbegin()->first < row) {
+        // Tables are written row by row: a new last row is likely as wide as the one before it.
+        const size_t width = m_rows.empty() ? 0 : m_rows.rbegin()->second.cells.size();
         m_last = m_rows.emplace_hint(m_rows.end(), row, Row());
+        m_last->second.cells.reserve(width);
         return m_last->second;
     }
     auto at = m_rows.lower_bound(row);
@@ -462,159 +500,178 @@ qint64 CellStore::sharedStringCells() const
     return count;
 }
 
+// The tags of the cell table in the part's namespace prefix.
+struct CellStore::Tags
+{
+    explicit Tags(const QString &prefixText)
+        : prefix(prefixText.toUtf8())
+        , rowOpen('<' + prefix + "row r=\"")
+        , rowClose("</" + prefix + "row>")
+        , cellOpen('<' + prefix + "c r=\"")
+        , cellClose("</" + prefix + "c>")
+        , valueOpen('<' + prefix + "v>")
+        , valueClose("</" + prefix + "v>")
+        , formulaOpen('<' + prefix + 'f')
+        , formulaClose("</" + prefix + "f>")
+    {
+    }
+
+    const QByteArray prefix;
+    const QByteArray rowOpen;
+    const QByteArray rowClose;
+    const QByteArray cellOpen;
+    const QByteArray cellClose;
+    const QByteArray valueOpen;
+    const QByteArray valueClose;
+    const QByteArray formulaOpen;
+    const QByteArray formulaClose;
+};
+
 void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells,
                       const std::function<void(QByteArray &)> &flush) const
 {
     constexpr int flushSize = 256 * 1024;
-    const QByteArray prefix = prefixText.toUtf8();
-    const QByteArray cellOpen = '<' + prefix + "c r=\"";
-    const QByteArray cellClose = "</" + prefix + "c>";
-    const QByteArray valueOpen = '<' + prefix + "v>";
-    const QByteArray valueClose = "</" + prefix + "v>";
-    const QByteArray formulaOpen = '<' + prefix + 'f';
-    const QByteArray formulaClose = "</" + prefix + "f>";
-    qint64 strings = 0;
-
-    bool any = false;
-    for (const auto &entry : m_rows) {
-        if (!entry.second.cells.empty() || !entry.second.attributes.isEmpty()) {
-            any = true;
-            break;
-        }
-    }
-    if (!any) {
-        out += '<' + prefix + "sheetData/>";
-        *sharedStringCells = 0;
+    const Tags tags(prefixText);
+    *sharedStringCells = 0;
+    if (!hasRowsToWrite()) {
+        out += '<' + tags.prefix + "sheetData/>";
         return;
     }
-    out += '<' + prefix + "sheetData>";
+    if (flush)
+        out.reserve(out.size() + flushSize + flushSize / 4);
+    out += '<' + tags.prefix + "sheetData>";
     for (const auto &[number, row] : m_rows) {
         if (flush && out.size() >= flushSize)
             flush(out);
-        if (row.rawStart >= 0) {
-            out.append(m_bytes.constData() + row.rawStart, row.rawLength);
-            for (const Cell &cell : row.cells)
-                strings += cell.kind == Kind::SharedString;
-            continue;
-        }
-        if (row.cells.empty() && row.attributes.isEmpty())
-            continue;
-        out += '<' + prefix + "row r=\"";
-        XmlText::appendInteger(out, number);
-        out += '"';
-        for (const auto &attribute : row.attributes) {
-            out += ' ';
-            out += attribute.first.toUtf8();
-            out += "=\"";
-            XmlText::appendAttribute(out, attribute.second);
-            out += '"';
-        }
-        if (row.cells.empty()) {
-            out += "/>";
-            continue;
-        }
-        out += '>';
-        for (const Cell &cell : ordered(row)) {
-            if (cell.kind == Kind::SharedString)
-                ++strings;
-            if (cell.rawStart >= 0) {
-                out.append(m_bytes.constData() + cell.rawStart, cell.rawLength);
-                continue;
-            }
-            out += cellOpen;
-            XmlText::appendCellName(out, number, cell.column);
-            out += '"';
-            if (cell.style > 0) {
-                out += " s=\"";
-                XmlText::appendInteger(out, cell.style);
-                out += '"';
-            }
-            switch (cell.kind) {
-            case Kind::SharedString: out += " t=\"s\""; break;
-            case Kind::Boolean: out += " t=\"b\""; break;
-            case Kind::Error: out += " t=\"e\""; break;
-            case Kind::IsoDate: out += " t=\"d\""; break;
-            case Kind::Text: out += cell.formula >= 0 ? " t=\"str\"" : " t=\"inlineStr\""; break;
-            case Kind::InlineText: out += " t=\"inlineStr\""; break;
-            default: break;
-            }
-            if (cell.kind == Kind::Blank && cell.formula < 0) {
-                out += "/>";
-                continue;
-            }
-            out += '>';
-            if (cell.formula >= 0) {
-                const Formula &formula = m_formulas[size_t(cell.formula)];
-                out += formulaOpen;
-                if (formula.type == CellFormula::SharedType) {
-                    out += " t=\"shared\"";
-                    if (!formula.text.isEmpty() && formula.reference.isValid()) {
-                        out += " ref=\"";
-                        out += formula.reference.toString().toLatin1();
-                        out += '"';
-                    }
-                    out += " si=\"";
-                    XmlText::appendInteger(out, formula.sharedIndex);
-                    out += '"';
-                } else if (formula.type == CellFormula::ArrayType) {
-                    out += " t=\"array\" ref=\"";
-                    out += formula.reference.toString().toLatin1();
-                    out += '"';
-                }
-                if (formula.text.isEmpty()) {
-                    out += "/>";
-                } else {
-                    out += '>';
-                    XmlText::appendText(out, formula.text);
-                    out += formulaClose;
-                }
-            }
-            switch (cell.kind) {
-            case Kind::Blank: break;
-            case Kind::Number:
-                out += valueOpen;
-                XmlText::appendNumber(out, cell.number);
-                out += valueClose;
-                break;
-            case Kind::Integer:
-                out += valueOpen;
-                XmlText::appendInteger(out, cell.integer);
-                out += valueClose;
-                break;
-            case Kind::SharedString:
-                out += valueOpen;
-                XmlText::appendInteger(out, cell.index);
-                out += valueClose;
-                break;
-            case Kind::Boolean:
-                out += valueOpen;
-                out += cell.boolean ? '1' : '0';
-                out += valueClose;
-                break;
-            case Kind::Text:
-                if (cell.formula >= 0) {
-                    out += valueOpen;
-                    XmlText::appendText(out, m_texts[size_t(cell.index)]);
-                    out += valueClose;
-                    break;
-                }
-                Q_FALLTHROUGH();
-            case Kind::InlineText:
-                XmlText::appendStringItem(out, prefix, "is", m_texts[size_t(cell.index)]);
-                break;
-            case Kind::Error:
-            case Kind::IsoDate:
-                out += valueOpen;
-                XmlText::appendText(out, m_texts[size_t(cell.index)]);
-                out += valueClose;
-                break;
-            }
-            out += cellClose;
-        }
-        out += "</" + prefix + "row>";
+        *sharedStringCells += writeRow(out, tags, number, row);
     }
-    out += "</" + prefix + "sheetData>";
-    *sharedStringCells = strings;
+    out += "</" + tags.prefix + "sheetData>";
+}
+
+bool CellStore::hasRowsToWrite() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const std::pair<const int, Row> &entry) {
+        return !entry.second.cells.empty() || !entry.second.attributes.isEmpty();
+    });
+}
+
+qint64 CellStore::writeRow(QByteArray &out, const Tags &tags, int number, const Row &row) const
+{
+    if (row.rawStart >= 0) {
+        out.append(m_bytes.constData() + row.rawStart, row.rawLength);
+        return std::count_if(row.cells.begin(), row.cells.end(),
+                             [](const Cell &cell) { return cell.kind == Kind::SharedString; });
+    }
+    if (row.cells.empty() && row.attributes.isEmpty())
+        return 0;
+    out += tags.rowOpen;
+    XmlText::appendInteger(out, number);
+    out += '"';
+    for (const auto &attribute : row.attributes) {
+        out += ' ';
+        out += attribute.first.toUtf8();
+        out += "=\"";
+        XmlText::appendAttribute(out, attribute.second);
+        out += '"';
+    }
+    if (row.cells.empty()) {
+        out += "/>";
+        return 0;
+    }
+    out += '>';
+    qint64 strings = 0;
+    for (const Cell &cell : ordered(row)) {
+        strings += cell.kind == Kind::SharedString;
+        if (cell.rawStart >= 0)
+            out.append(m_bytes.constData() + cell.rawStart, cell.rawLength);
+        else
+            writeCell(out, tags, number, cell);
+    }
+    out += tags.rowClose;
+    return strings;
+}
+
+void CellStore::writeCell(QByteArray &out, const Tags &tags, int rowNumber, const Cell &cell) const
+{
+    out += tags.cellOpen;
+    XmlText::appendCellName(out, rowNumber, cell.column);
+    out += '"';
+    if (cell.style > 0) {
+        out += " s=\"";
+        XmlText::appendInteger(out, cell.style);
+        out += '"';
+    }
+    switch (cell.kind) {
+    case Kind::SharedString: out += " t=\"s\""; break;
+    case Kind::Boolean: out += " t=\"b\""; break;
+    case Kind::Error: out += " t=\"e\""; break;
+    case Kind::IsoDate: out += " t=\"d\""; break;
+    case Kind::Text: out += cell.formula >= 0 ? " t=\"str\"" : " t=\"inlineStr\""; break;
+    case Kind::InlineText: out += " t=\"inlineStr\""; break;
+    default: break;
+    }
+    if (cell.kind == Kind::Blank && cell.formula < 0) {
+        out += "/>";
+        return;
+    }
+    out += '>';
+    if (cell.formula >= 0)
+        writeFormula(out, tags, m_formulas[size_t(cell.formula)]);
+    writeValue(out, tags, cell);
+    out += tags.cellClose;
+}
+
+void CellStore::writeFormula(QByteArray &out, const Tags &tags, const Formula &formula)
+{
+    out += tags.formulaOpen;
+    if (formula.type == CellFormula::SharedType) {
+        out += " t=\"shared\"";
+        if (!formula.text.isEmpty() && formula.reference.isValid()) {
+            out += " ref=\"";
+            out += formula.reference.toString().toLatin1();
+            out += '"';
+        }
+        out += " si=\"";
+        XmlText::appendInteger(out, formula.sharedIndex);
+        out += '"';
+    } else if (formula.type == CellFormula::ArrayType) {
+        out += " t=\"array\" ref=\"";
+        out += formula.reference.toString().toLatin1();
+        out += '"';
+    }
+    if (formula.text.isEmpty()) {
+        out += "/>";
+    } else {
+        out += '>';
+        XmlText::appendText(out, formula.text);
+        out += tags.formulaClose;
+    }
+}
+
+void CellStore::writeValue(QByteArray &out, const Tags &tags, const Cell &cell) const
+{
+    switch (cell.kind) {
+    case Kind::Blank: return;
+    case Kind::InlineText:
+        XmlText::appendStringItem(out, tags.prefix, "is", m_texts[size_t(cell.index)]);
+        return;
+    case Kind::Text:
+        if (cell.formula < 0) {
+            XmlText::appendStringItem(out, tags.prefix, "is", m_texts[size_t(cell.index)]);
+            return;
+        }
+        break;
+    default: break;
+    }
+    out += tags.valueOpen;
+    switch (cell.kind) {
+    case Kind::Number: XmlText::appendNumber(out, cell.number); break;
+    case Kind::Integer: XmlText::appendInteger(out, cell.integer); break;
+    case Kind::SharedString: XmlText::appendInteger(out, cell.index); break;
+    case Kind::Boolean: out += cell.boolean ? '1' : '0'; break;
+    default: XmlText::appendText(out, m_texts[size_t(cell.index)]); break; // str, e and d
+    }
+    out += tags.valueClose;
 }
 
 } // namespace Xlsx

@@ -115,6 +115,24 @@ private:
     bool parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
                    QString *error);
 
+    // The steps of reading a cell element.
+    struct CellContent;
+    static bool readCellPlace(XmlScanner &scanner, int rowNumber, int lastColumn, Cell *cell, QString *error);
+    static bool readCellContent(XmlScanner &scanner, CellContent *content);
+    static bool readFormula(XmlScanner &scanner, Formula *formula);
+    bool setCellValue(const QByteArray &type, const CellContent &content, int rowNumber, Cell *cell,
+                      int sharedStrings, QString *error);
+    static bool setCellNumber(const QString &value, int rowNumber, Cell *cell, QString *error);
+    int addReadFormula(const Formula &formula, int rowNumber, int column);
+
+    // The steps of writing the cell table; writeRow returns the row's shared string cells.
+    struct Tags;
+    bool hasRowsToWrite() const;
+    qint64 writeRow(QByteArray &out, const Tags &tags, int number, const Row &row) const;
+    void writeCell(QByteArray &out, const Tags &tags, int rowNumber, const Cell &cell) const;
+    static void writeFormula(QByteArray &out, const Tags &tags, const Formula &formula);
+    void writeValue(QByteArray &out, const Tags &tags, const Cell &cell) const;
+
     QByteArray m_bytes; // the part as read
     qint64 m_parsedEntries = 0; // rows and cells read
     std::map<int, Row> m_rows;

@@ -3,6 +3,7 @@
 #include "xlsx/cellstore.h"
 #include "xlsx/contenttypes.h"
 #include "xlsx/package.h"
+#include "xlsx/partdeflater.h"
 #include "xlsx/relationships.h"
 #include "xlsx/sharedstrings.h"
 #include "xlsx/styles.h"

@@ -184,65 +184,6 @@ zip_source_t *deflatedSource(zip_t *archive, const Package::Part *part)
 
 } // namespace
 
-struct PartDeflater::Private
-{
-    z_stream stream{};
-    QByteArray out;
-    uLong crc = ::crc32(0, nullptr, 0);
-    qint64 size = 0;
-    bool ok = true;
-
-    void run(const char *data, qint64 length, int flush)
-    {
-        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
-        stream.avail_in = uInt(length);
-        do {
-            if (out.capacity() - out.size() < 65536)
-                out.reserve(out.size() * 2 + 65536);
-            const int before = out.size();
-            out.resize(out.capacity());
-            stream.next_out = reinterpret_cast<Bytef *>(out.data() + before);
-            stream.avail_out = uInt(out.size() - before);
-            const int result = deflate(&stream, flush);
-            ok = ok && result != Z_STREAM_ERROR;
-            out.resize(out.size() - int(stream.avail_out));
-        } while (ok && (stream.avail_in > 0 || (flush == Z_FINISH && stream.avail_out == 0)));
-    }
-};
-
-PartDeflater::PartDeflater()
-    : d(new Private)
-{
-    d->ok = deflateInit2(&d->stream, 6, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) == Z_OK;
-}
-
-PartDeflater::~PartDeflater()
-{
-    deflateEnd(&d->stream);
-}
-
-void PartDeflater::write(const char *data, qint64 size)
-{
-    // zlib takes at most 4 GiB at once.
-    for (qint64 done = 0; done < size && d->ok;) {
-        const qint64 piece = qMin<qint64>(size - done, qint64(1) << 30);
-        d->crc = ::crc32(d->crc, reinterpret_cast<const Bytef *>(data + done), uInt(piece));
-        d->run(data + done, piece, Z_NO_FLUSH);
-        done += piece;
-    }
-    d->size += size;
-}
-
-bool PartDeflater::finish(Package::Part *part)
-{
-    d->run(nullptr, 0, Z_FINISH);
-    part->deflated = true;
-    part->data = d->out;
-    part->crc = quint32(d->crc);
-    part->size = d->size;
-    return d->ok;
-}
-
 bool Package::open(const QString &fileName, QString *error)
 {
     const QFileInfo info(fileName);

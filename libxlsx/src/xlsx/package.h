@@ -50,23 +50,4 @@ private:
     QSet<int> m_unchecked;       // deflated parts whose data has not been decompressed yet
 };
 
-// Compresses a part as it is written, so that its text is never held whole.
-class PartDeflater
-{
-public:
-    PartDeflater();
-    ~PartDeflater();
-    PartDeflater(const PartDeflater &) = delete;
-    PartDeflater &operator=(const PartDeflater &) = delete;
-
-    void write(const char *data, qint64 size);
-    void write(const QByteArray &bytes) { write(bytes.constData(), bytes.size()); }
-    // Ends the data and fills the part's data, CRC and size; false when zlib failed.
-    bool finish(Package::Part *part);
-
-private:
-    struct Private;
-    std::unique_ptr<Private> d;
-};
-
 } // namespace Xlsx

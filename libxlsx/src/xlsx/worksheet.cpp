@@ -1,6 +1,7 @@
 #include "xlsx/worksheet.h"
 
 #include "xlsx/package.h"
+#include "xlsx/partdeflater.h"
 
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
@@ -515,7 +516,7 @@ void Worksheet::save(PartDeflater &out, qint64 *sharedStringDelta) const
     qint64 strings = 0;
     d->cells.write(sheetData, d->layout.prefix(), &strings, [&out](QByteArray &piece) {
         out.write(piece);
-        piece.clear();
+        piece.resize(0); // keeps the buffer the table reserved
     });
     out.write(sheetData);
     out.write(around.constData() + at + cellTable.size(), around.size() - at - cellTable.size());

@@ -10,6 +10,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <vector>
+
 namespace Report::Tavik {
 
 namespace {
@@ -187,7 +189,8 @@ void UserDuty::writeResult(const QJsonObject &duties, const Options &options, co
         amounts.append(book.format(row, 2));
     QHash<QString, int> journalColumns;
     int column = 7;
-    for (const QJsonValue &item : duties.value(QStringLiteral("journals")).toArray()) {
+    const QJsonArray journals = duties.value(QStringLiteral("journals")).toArray();
+    for (const QJsonValue &item : journals) {
         const QJsonObject journal = item.toObject();
         if (journal.isEmpty())
             continue;
@@ -216,24 +219,32 @@ void UserDuty::writeResult(const QJsonObject &duties, const Options &options, co
         formats[c] = formats[8];
     for (int c : {2, 3})
         formats[c] = Workbook::withNumberFormat(formats[c], QStringLiteral("0"));
+    // A user id given twice takes its marks on its last row.
+    const QJsonArray users = duties.value(QStringLiteral("users")).toArray();
     QHash<QString, int> userRows;
-    int row = 20;
-    for (const QJsonValue &item : duties.value(QStringLiteral("users")).toArray()) {
-        const QJsonObject user = item.toObject();
-        ++row;
-        userRows.insert(user.value(QStringLiteral("rst_id_owner")).toString(), row);
+    for (int i = 0; i < users.size(); ++i)
+        userRows.insert(users.at(i).toObject().value(QStringLiteral("rst_id_owner")).toString(), i);
+    // Each cell of the grid is written once, a mark or a dot.
+    const int width = lastColumn + 1;
+    std::vector<bool> marks(size_t(users.size()) * size_t(width));
+    const QJsonArray values = duties.value(QStringLiteral("values")).toArray();
+    for (const QJsonValue &item : values) {
+        const QJsonObject duty = item.toObject();
+        const int userIndex = userRows.value(duty.value(QStringLiteral("rst_id_owner")).toString(), -1);
+        const int journalColumn = journalColumns.value(duty.value(QStringLiteral("journal_id")).toString());
+        if (userIndex >= 0 && journalColumn > 0)
+            marks[size_t(userIndex) * size_t(width) + size_t(journalColumn)] = true;
+    }
+    const QVariant dot(QStringLiteral("."));
+    const QVariant mark(QStringLiteral("X"));
+    for (int i = 0; i < users.size(); ++i) {
+        const QJsonObject user = users.at(i).toObject();
+        const int row = 21 + i;
         sheet.write(row, 1, user.value(QStringLiteral("sign")).toString(), formats[1]);
         sheet.write(row, 2, number(user, "reserve_amount"), formats[2]);
         sheet.write(row, 3, number(user, "reserve_hours"), formats[3]);
         for (int c = 4; c <= lastColumn; ++c)
-            sheet.write(row, c, QStringLiteral("."), formats[c]);
-    }
-    for (const QJsonValue &item : duties.value(QStringLiteral("values")).toArray()) {
-        const QJsonObject duty = item.toObject();
-        const int userRow = userRows.value(duty.value(QStringLiteral("rst_id_owner")).toString());
-        const int journalColumn = journalColumns.value(duty.value(QStringLiteral("journal_id")).toString());
-        if (userRow > 0 && journalColumn > 0)
-            sheet.write(userRow, journalColumn, QStringLiteral("X"), formats[journalColumn]);
+            sheet.write(row, c, marks[size_t(i) * size_t(width) + size_t(c)] ? mark : dot, formats[c]);
     }
     saveWorkbook(book);
 }

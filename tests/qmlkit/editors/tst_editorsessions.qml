@@ -159,6 +159,28 @@ TestCase {
         compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"], "and unlocks nothing it never locked");
     }
 
+    // A copy with typed values is a dirty editor: closing it asks, and Save makes the copy.
+    function test_dirtyCopyAsksBeforeClosing() {
+        var editor = open({ "id": "5", "state": "DUPLICATE" });
+        net.answer("driver", "saInfo", record(editor));
+        verify(!editor.isDirty);
+        typeInto(field(editor, "lastName"), "!");
+        verify(editor.isDirty, "the page's binding still follows the fields");
+        compare(editor.title.slice(-1), "*");
+        editor.closed();
+        var question = MessageBoxes.openIn(editor)[0];
+        compare(question.text, "Data not saved");
+        question.click(StandardButton.Cancel);
+        compare(GLOBAL.frames.count(), 1, "the typed values stay");
+        editor.closed();
+        net.clear();
+        MessageBoxes.openIn(editor)[0].click(StandardButton.Save);
+        compare(net.sentNames(), ["driver_trDuplicate"]);
+        compare(net.sent()[0]["last_name"], "Kovalenko!");
+        net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "copied, it closes");
+    }
+
     function test_duplicateFromAnEditorOpensTheCopy() {
         // Editors of the page open where the last one was left.
         GLOBAL.guiSession.setFrameSettings(editorUrl, { "window": { "x": 100, "y": 80, "width": 500, "height": 400 } });
@@ -217,7 +239,7 @@ TestCase {
         typeInto(field(editor, "lastName"), "!");
         net.answer("driver", "saRemove", { "RES": "10", "id": "5", "RECEIVER": "ALL", "id_owner_modify": "9" });
         compare(MessageBoxes.textsIn(editor), ["Data removed by user with id = 9. Form will close!"]);
-        verify(!editor.isDirty);
+        verify(editor.isDiscarded, "the edits are dropped with the record");
         var count = GLOBAL.frames.count();
         MessageBoxes.closeAllIn(editor);
         tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "it closes when read");

@@ -116,6 +116,8 @@ bool DesktopController::handleMessage(const QString &action, const QVariantMap &
         }
         onSaRemove(params);
     } else if (action == QLatin1String("saDuplicate")) {
+        if (isSuccess(params))
+            reloadForCopy();
         onSaDuplicate(params);
     } else if (action == QLatin1String("srUpdated")) {
         onPush(params, ignoreSrUpdated(), &DesktopController::srUpdated);
@@ -184,6 +186,14 @@ void DesktopController::onPush(const QVariantMap &params, bool ignored,
     if (useTrGetList() && originalModel())
         trGetList(incrementalParams(), false);
     emit(this->*signal)(params);
+}
+
+// A copy made by any page of this program reaches the loaded list at once, without waiting for
+// a push, and only as far as the list's own parameters let it in.
+void DesktopController::reloadForCopy()
+{
+    if (!ignoreSrInserted() && useTrGetList() && originalModel())
+        trGetList(incrementalParams(), false);
 }
 
 void DesktopController::onAutoUpdateTimerTimeout()

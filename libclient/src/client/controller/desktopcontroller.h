@@ -71,6 +71,7 @@ private:
     // The remembered list parameters asking for the records changed since the newest one held.
     QVariantMap incrementalParams() const;
     void onPush(const QVariantMap &params, bool ignored, void (DesktopController::*signal)(QVariantMap));
+    void reloadForCopy();
     // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
     void applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder);
 

@@ -49,6 +49,13 @@ AbstractController::AbstractController(Model::AbstractModel *model, QObject *par
         if (isSuccess(params))
             m_originalModel->removeRowById(OriginalModel::idOf(params));
     });
+    // A record added or changed by anyone (this client too) reaches a loaded table again.
+    const Handler reload = [this](const QVariantMap &) {
+        if (m_listRequested)
+            send(QStringLiteral("trGetList"), m_listParams);
+    };
+    setHandler(QStringLiteral("srInserted"), reload);
+    setHandler(QStringLiteral("srUpdated"), reload);
 }
 
 AbstractController::~AbstractController()
@@ -89,6 +96,8 @@ void AbstractController::send(const QString &action, const QVariantMap &params)
 
 void AbstractController::trGetList(const QVariantMap &params)
 {
+    m_listRequested = true;
+    m_listParams = params;
     send(QStringLiteral("trGetList"), params);
 }
 
@@ -107,6 +116,10 @@ void AbstractController::onMessageReceived(QString action, QVariantMap params)
         return;
     const auto handler = m_actions.constFind(action);
     if (handler == m_actions.cend()) {
+        // The server pushes every change of the name; one this controller has no use for is no
+        // fault.
+        if (action.startsWith(QLatin1String("sr")))
+            return;
         Logger::instance(0)->warning(
             QStringLiteral("Unknown action '%1' for controller '%2'").arg(action, name()));
         return;

@@ -46,7 +46,8 @@ public:
     ProxyModel *proxyModel() const { return m_proxyModel; }
 
     void send(const QString &action, const QVariantMap &params);
-    // Without a right test.
+    // Without a right test. A list once asked for is asked for again when a record of the name
+    // is added or changed.
     void trGetList(const QVariantMap &params);
 
 signals:
@@ -69,6 +70,8 @@ private:
     int m_id;
     QHash<QString, Handler> m_actions;
     Network *m_network;
+    bool m_listRequested = false;
+    QVariantMap m_listParams;
 };
 
 } // namespace Gui::Controller

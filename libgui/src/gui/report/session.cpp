@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "datetruncatecombobox.h"
+#include "interactiveownerkeepertable.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +30,9 @@ QString Session::templatePath() const
 QVariantMap Session::options() const
 {
     QVariantMap options = Owner::options();
-    options.insert(QStringLiteral("rst_id_owner"), options.take(QStringLiteral("id_owners_list")));
+    // The ids as texts: JSON numbers are doubles, which cut ids above 2^53.
+    options.remove(QStringLiteral("id_owners_list"));
+    options.insert(QStringLiteral("rst_id_owner"), ownerTable()->ownerIdTexts().toVariantList());
     options.insert(QStringLiteral("date_truncate"), m_truncate->value());
     return options;
 }

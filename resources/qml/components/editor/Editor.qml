@@ -14,7 +14,10 @@ NtFrame {
     property string id
     property var form: null
     property var approve
+    // Pages bind it to their fields; nothing assigns over that binding.
     property bool isDirty: false
+    // The record is gone: its unsaved changes close without the question.
+    property bool isDiscarded: false
     property bool isCloseOnSa: false
     property bool isStarted: false
     property bool isFrameCompleted: false
@@ -61,7 +64,6 @@ NtFrame {
             form.setDefaultFields();
         } else if (state === "DUPLICATE") {
             form.initialRequest();
-            isDirty = false;
         } else {
             form.initialRequest();
             if (form.isLock && !GLOBAL.frames.sameEditorExists(editor))
@@ -73,7 +75,7 @@ NtFrame {
 
     // Unsaved data is never dropped silently: the user saves, discards or stays.
     function closeAction() {
-        if (!isDirty) {
+        if (!isDirty || isDiscarded) {
             closeFrame();
             return;
         }

@@ -245,7 +245,7 @@ FocusScope {
         if (!isAnswerOfRecord(mapParams) || ignoreRemove)
             return;
         if (answerResult(mapParams) === "10") {
-            editor.isDirty = false;
+            editor.isDiscarded = true;
             var byOther = String(mapParams["RECEIVER"]) === "ALL"
                     && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner);
             if (!byOther) {
@@ -258,7 +258,7 @@ FocusScope {
                 notice.accepted.connect(function () { editor.closed(); });
         } else if (own) {
             if (String(mapParams["ERRCODE"]) === "110") {
-                editor.isDirty = false;
+                editor.isDiscarded = true;
                 editor.isCloseOnSa = true;
             }
             displayError(mapParams);

@@ -7,7 +7,7 @@ import "qrc:/qml/components/editor"
 import "qrc:/qml/components/text"
 import "qrc:/qml/js/hardcode.js" as Hardcode
 
-// One payment provider: which provider it is (chosen once, when it is added), the credentials
+// One payment provider: which provider it is (chosen when it is added or copied), the credentials
 // the platform signs in with, the commissions and the addresses of the provider and of the
 // platform. The credit key belongs to Fondy only.
 Editor {
@@ -80,6 +80,8 @@ Editor {
             Layout.fillHeight: true
             controller: paymentSystem
             defaultActiveField: login
+            // The name and code are unique: each copy takes another provider.
+            singleCopy: true
             fields: [code, login, password, creditKey, incomingCommiss, outgoingCommiss, checkoutAddress, enabled,
                 serverUrl, resultUrl, apiUrl]
 
@@ -102,7 +104,7 @@ Editor {
 
                             objectName: "name"
                             Layout.fillWidth: true
-                            enabled: editor.state === "ADD"
+                            enabled: editor.state === "ADD" || editor.state === "DUPLICATE"
                             model: Hardcode.paymentSystems
                             textRole: "name"
                             onActivated: paymentSystemForm.applyProvider(index, false)
@@ -142,13 +144,13 @@ Editor {
                             visible: editor.isFondy
                             echoMode: TextInput.Password
                         }
-                        LabelEx { text: qsTr("Incoming commiss %:") }
+                        LabelEx { text: qsTr("Incoming commission %:") }
                         TextFieldDouble {
                             id: incomingCommiss
 
                             objectName: "incoming_commiss"
                         }
-                        LabelEx { text: qsTr("Outgoing commiss %:") }
+                        LabelEx { text: qsTr("Outgoing commission %:") }
                         TextFieldDouble {
                             id: outgoingCommiss
 

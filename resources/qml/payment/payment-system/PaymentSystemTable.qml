@@ -46,6 +46,7 @@ NtFrame {
                 id: paymentSystemView
 
                 controller: paymentSystem
+                duplicateInEditor: true
                 editorUrl: "qrc:/qml/payment/payment-system/PaymentSystemEditor.qml"
                 selectionRoles: ({ "rst_id_payment_system": "id", "payment_system_name": "name" })
 
