@@ -759,7 +759,12 @@
         <translation>Отчёт успешно создан</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+25"/>
+        <source>There is no connection to the server: the report was not created</source>
+        <translation>Нет соединения с сервером: отчет не создан</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The report cannot be written: %1</source>
         <translation>Отчёт не может быть записан: %1</translation>
     </message>
@@ -786,7 +791,7 @@
         <translation>В отчёте нет данных за выбранный период и владельцев: книга не записана</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The connection to the server was lost: the report was not created</source>
         <translation>Соединение с сервером потеряно: отчёт не создан</translation>
     </message>
@@ -826,7 +831,7 @@
 <context>
     <name>Gui::Report::Session</name>
     <message>
-        <location filename="../../libgui/src/gui/report/session.cpp" line="+16"/>
+        <location filename="../../libgui/src/gui/report/session.cpp" line="+17"/>
         <source>Date truncate:</source>
         <translation>Усечение даты:</translation>
     </message>

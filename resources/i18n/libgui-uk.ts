@@ -759,7 +759,12 @@
         <translation>Звіт успішно створено</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+25"/>
+        <source>There is no connection to the server: the report was not created</source>
+        <translation>Немає з’єднання з сервером: звіт не створено</translation>
+    </message>
+    <message>
+        <location line="+49"/>
         <source>The report cannot be written: %1</source>
         <translation>Звіт не може бути записаний: %1</translation>
     </message>
@@ -786,7 +791,7 @@
         <translation>У звіті немає даних за вибраний період і власників: книгу не записано</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>The connection to the server was lost: the report was not created</source>
         <translation>З&apos;єднання з сервером втрачено: звіт не створено</translation>
     </message>
@@ -826,7 +831,7 @@
 <context>
     <name>Gui::Report::Session</name>
     <message>
-        <location filename="../../libgui/src/gui/report/session.cpp" line="+16"/>
+        <location filename="../../libgui/src/gui/report/session.cpp" line="+17"/>
         <source>Date truncate:</source>
         <translation>Усічення дати:</translation>
     </message>

@@ -1093,7 +1093,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+84"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
         <source>Data not saved</source>
         <translation>Данные не сохранены</translation>
     </message>
@@ -1119,7 +1119,7 @@
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+271"/>
+        <location line="+283"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>
@@ -1580,7 +1580,7 @@
 <context>
     <name>PaymentSystemEditor</name>
     <message>
-        <location filename="../qml/payment/payment-system/PaymentSystemEditor.qml" line="+91"/>
+        <location filename="../qml/payment/payment-system/PaymentSystemEditor.qml" line="+93"/>
         <source>Attributes</source>
         <translation>Атрибуты</translation>
     </message>
