@@ -50,6 +50,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     QStringList arguments{"--database", "--user", Login + ":" + passwordDigest(Password)};
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
+    arguments << m_serverOptions;
     if (!m_server.start(arguments))
         return QStringLiteral("the stand-in server did not start");
 
@@ -63,6 +64,11 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
         QSqlQuery query(sql);
         if (!query.exec(statement))
             return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
+    }
+    if (m_beforeSignIn) {
+        const QString failure = m_beforeSignIn(m_database->environment());
+        if (!failure.isEmpty())
+            return failure;
     }
 
     const QString failure = attach(m_server.port(), Login, Password);
@@ -107,7 +113,7 @@ QString PageProgram::attach(int port, const QString &login, const QString &passw
             return m_startup->mainWindow() && global && global->loadedCount() > 0
                 && global->loadedCount() == global->registeredCount() && !global->loadingWindow();
         },
-        30000);
+        300000);
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
     return QString();

@@ -28,6 +28,14 @@ public:
     // worked, otherwise why not.
     QString start(const QString &prefix, const QStringList &moreUsers = {}, const QStringList &seed = {});
 
+    // Runs after the seed statements and before the sign-in of start(), with the environment that
+    // names the new database (a seeding script's); its failure, empty when it worked.
+    void setBeforeSignIn(std::function<QString(const QProcessEnvironment &)> step) { m_beforeSignIn = std::move(step); }
+
+    // More options of the stand-in for start() (such as "--quiet", for runs that need no events
+    // of the messages).
+    void setServerOptions(const QStringList &options) { m_serverOptions = options; }
+
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
 
@@ -64,6 +72,8 @@ private:
     std::unique_ptr<Startup> m_startup;
     int m_connection = 0;
     QString m_sqlName;
+    std::function<QString(const QProcessEnvironment &)> m_beforeSignIn;
+    QStringList m_serverOptions;
 };
 
 // A control of a page by object name (the first found below it); null when there is none.
