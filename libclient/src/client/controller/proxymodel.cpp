@@ -253,7 +253,16 @@ void ProxyModel::setFilterPattern(const QString &filterPattern)
 void ProxyModel::setFilterFields(const QStringList &filterRoleList)
 {
     m_filterFields = filterRoleList;
-    applyFilterRoles();
+    // Without search words every row passes whatever is searched: the view stays as it is (a
+    // table sets its columns on the first letter typed, just before the text itself).
+    if (!m_words.isEmpty()) {
+        applyFilterRoles();
+        return;
+    }
+    m_filterRoles = m_filterFields;
+    for (const HardFilter &filter : qAsConst(m_filters))
+        m_filterRoles.removeOne(filter.role);
+    filtersChanged();
 }
 
 void ProxyModel::applyFilterRoles()
