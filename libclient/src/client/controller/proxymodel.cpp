@@ -560,6 +560,12 @@ ProxyModel::SortKind ProxyModel::sortKind(int role) const
 ProxyModel::SortKey ProxyModel::sortKey(int sourceRow, SortKind kind, const QString &column) const
 {
     SortKey key;
+    key.id = m_source->rowId(sourceRow);
+    // The id is read once per row as it is stored: the order of every view unless sorted otherwise.
+    if (kind == SortKind::Integer && column == IdRole) {
+        key.integer = key.id;
+        return key;
+    }
     const QVariant value = column.isEmpty() ? QVariant() : m_source->rowValues(sourceRow).value(column);
     switch (kind) {
     case SortKind::Integer:
@@ -574,7 +580,6 @@ ProxyModel::SortKey ProxyModel::sortKey(int sourceRow, SortKind kind, const QStr
             key.textPrefix = key.textPrefix << 16 | (i < key.text.size() ? key.text.at(i).unicode() : 0);
         break;
     }
-    key.id = m_source->rowId(sourceRow);
     return key;
 }
 
