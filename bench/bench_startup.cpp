@@ -8,6 +8,7 @@
 // Each run of ours is a fresh process of this program (offscreen). Counters: "x_anchor", ours
 // over the anchor; "peak_MiB", the process's peak resident memory at the end of the measure.
 #include "benchdatabase.h"
+#include "wireclient.h"
 #include "startup/startup.h"
 
 #include "shell/context.h"
@@ -27,11 +28,9 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -356,93 +355,22 @@ void StartToSignInDialog(benchmark::State &state)
     });
 }
 
-// The anchor of the sign-in: the same requests over a bare socket; the answers are only
-// unpacked and the list ends counted. Seconds, or nothing on failure.
-class WireClient
+// The anchor of the sign-in: the same requests over a bare socket; seconds, or nothing.
+std::optional<double> wireSignIn(int port)
 {
-public:
-    std::optional<double> run(int port)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        m_socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port));
-        if (!m_socket.waitForConnected(10000))
-            return std::nullopt;
-        send({{"FN", "auth_trAuth"}, {"SID", Utils().getPwdHash(Password)}});
-        if (!waitFor([](const QString &text) { return text.contains(QLatin1String("#FN=auth_saAuth")); }))
-            return std::nullopt;
-        send({{"FN", "userSession_trOpen"}, {"version", "1.6.0"}});
-        QString open;
-        if (!waitFor([&](const QString &text) {
-                open = text;
-                return text.contains(QLatin1String("#FN=userSession_saOpen"));
-            }))
-            return std::nullopt;
-        const QString owner = QRegularExpression(QStringLiteral("#rst_id_owner=(\\d+)")).match(open).captured(1);
-        const QString group = QRegularExpression(QStringLiteral("#rst_id_group=(\\d+)")).match(open).captured(1);
-        const QList<QPair<QString, QMap<QString, QString>>> lists{
-            {"sog", {}}, {"sot", {}}, {"so", {}}, {"ugso", {{"rst_id_group", group}}}, {"uso", {{"rst_id_owner", owner}}},
-            {"user", {}}, {"ug", {}}, {"driver", {{"is_archived", "0"}}}, {"company", {}}, {"driverGroup", {}},
-            {"dbg", {}}, {"dbt", {}}, {"driverPaidServiceType", {}}, {"carBrands", {}}, {"carBodyTypes", {}},
-            {"carColors", {}}, {"city", {}}, {"notification", {{"rst_id_owner", owner}}}, {"notificationType", {}},
-            {"cmpbg", {}}, {"cmpbt", {}}, {"userGuiSession", {{"rst_id_owner", owner}}}};
-        int receiver = 1;
-        for (const auto &[name, params] : lists) {
-            QMap<QString, QString> request = params;
-            request.insert(QStringLiteral("FN"), name + QStringLiteral("_trGetList"));
-            request.insert(QStringLiteral("RECEIVER"), QString::number(receiver++));
-            request.insert(QStringLiteral("query_limit"), QStringLiteral("0"));
-            send(request);
-        }
-        int ends = 0;
-        if (!waitFor([&](const QString &text) {
-                if (text.contains(QLatin1String("_saGetList#")) && text.contains(QLatin1String("#STATE=end")))
-                    ++ends;
-                return ends == lists.size();
-            }))
-            return std::nullopt;
-        return clock.nsecsElapsed() / 1e9;
-    }
-
-private:
-    void send(const QMap<QString, QString> &entries)
-    {
-        QString text = QStringLiteral("#SIGN=") + Login;
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-            text += QLatin1Char('#') + it.key() + QLatin1Char('=') + it.value();
-        text += QStringLiteral("#[END]");
-        m_socket.write(qCompress(text.toUtf8(), 9) + QByteArrayLiteral("#ENDMSG"));
-    }
-
-    // Reads text frames until done(text) holds for one.
-    bool waitFor(const std::function<bool(const QString &)> &done)
-    {
-        static const QByteArray end = QByteArrayLiteral("#ENDMSG");
-        while (true) {
-            while (m_buffer.size() > 4) {
-                const int at = m_buffer.indexOf(end, 4);
-                if (at < 0)
-                    break;
-                const QString text = QString::fromUtf8(qUncompress(m_buffer.left(at)));
-                m_buffer.remove(0, at + end.size());
-                if (done(text))
-                    return true;
-            }
-            if (!m_socket.waitForReadyRead(60000))
-                return false;
-            m_buffer += m_socket.readAll();
-        }
-    }
-
-    QTcpSocket m_socket;
-    QByteArray m_buffer;
-};
+    QElapsedTimer clock;
+    clock.start();
+    WireClient client;
+    if (!client.signIn(port, Login, Password) || !client.loadFirstLists())
+        return std::nullopt;
+    return clock.nsecsElapsed() / 1e9;
+}
 
 void SignInToLoaded(benchmark::State &state)
 {
     measure(state, [](const char **error) -> std::optional<Run> {
         const std::optional<ChildResult> child = runChild(QStringLiteral("signin"));
-        const std::optional<double> wire = WireClient().run(setup().port);
+        const std::optional<double> wire = wireSignIn(setup().port);
         if (!child || child->fields.size() != 3 || !wire) {
             *error = "the sign-in did not complete";
             return std::nullopt;

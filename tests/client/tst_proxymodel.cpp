@@ -39,6 +39,7 @@ private slots:
     void freeText_data();
     void freeText();
     void searchModeSplitsTheCurrentText();
+    void searchedColumnsRefilterOnlyWithText();
     void typedSort_data();
     void typedSort();
     void sortReadsChangedRows();
@@ -227,6 +228,22 @@ void TestProxyModel::freeText()
     QCOMPARE(finished.count(), pattern.isEmpty() ? 0 : 1);
     QCOMPARE(m_proxy->getFilterRowCount(), pattern.isEmpty() ? 0 : shown.size());
     QCOMPARE(log.warnings.size(), 0);
+}
+
+void TestProxyModel::searchedColumnsRefilterOnlyWithText()
+{
+    QSignalSpy rebuilt(m_proxy.get(), &QAbstractItemModel::layoutChanged);
+    // Without text every row shows: new columns cost no pass over the rows.
+    m_proxy->setFilterFields({"name"});
+    QCOMPARE(rebuilt.count(), 0);
+    QCOMPARE(m_proxy->rowCount(), 5);
+    // The text then searches the columns set before it, and new columns search it at once.
+    m_proxy->setFilterPattern("delta");
+    QCOMPARE(shownIds(), QStringList{"4"});
+    m_proxy->setFilterFields({"status"});
+    QCOMPARE(shownIds(), QStringList{});
+    m_proxy->setFilterFields({"name"});
+    QCOMPARE(shownIds(), QStringList{"4"});
 }
 
 void TestProxyModel::searchModeSplitsTheCurrentText()

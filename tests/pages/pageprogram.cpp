@@ -60,6 +60,11 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
         if (!query.exec(statement))
             return QStringLiteral("seed failed: ") + query.lastError().text() + QStringLiteral(": ") + statement;
     }
+    if (m_beforeSignIn) {
+        const QString failure = m_beforeSignIn(m_database->environment());
+        if (!failure.isEmpty())
+            return failure;
+    }
 
     const QString failure = attach(m_server.port(), login, password);
     if (!failure.isEmpty())
@@ -93,7 +98,7 @@ QString PageProgram::attach(int port, const QString &login, const QString &passw
             return m_startup->mainWindow() && global && global->loadedCount() > 0
                 && global->loadedCount() == global->registeredCount() && !global->loadingWindow();
         },
-        30000);
+        300000);
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
     return QString();

@@ -38,6 +38,10 @@ public:
     // How the sign-in dialog is filled in and accepted; by default its fields are set directly.
     void setSignIn(std::function<void(Gui::Dialog::Login *, const QString &password)> signIn) { m_signIn = signIn; }
 
+    // Runs after the seed statements and before the sign-in of start(), with the environment that
+    // names the new database (a seeding script's); its failure, empty when it worked.
+    void setBeforeSignIn(std::function<QString(const QProcessEnvironment &)> step) { m_beforeSignIn = std::move(step); }
+
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
 
@@ -77,6 +81,7 @@ private:
     int m_connection = 0;
     QString m_sqlName;
     std::function<void(Gui::Dialog::Login *, const QString &)> m_signIn;
+    std::function<QString(const QProcessEnvironment &)> m_beforeSignIn;
     QStringList m_serverArguments;
 };
 

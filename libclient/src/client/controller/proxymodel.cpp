@@ -241,7 +241,16 @@ void ProxyModel::setFilterPattern(const QString &filterPattern)
 void ProxyModel::setFilterFields(const QStringList &filterRoleList)
 {
     m_filterFields = filterRoleList;
-    applyFilterRoles();
+    // Without search words every row passes whatever is searched: the view stays as it is (a
+    // table sets its columns on the first letter typed, just before the text itself).
+    if (!m_words.isEmpty()) {
+        applyFilterRoles();
+        return;
+    }
+    m_filterRoles = m_filterFields;
+    for (const QString &role : m_hardFilters.roles())
+        m_filterRoles.removeOne(role);
+    filtersChanged();
 }
 
 void ProxyModel::applyFilterRoles()
@@ -475,8 +484,13 @@ QVector<int> rowRanks(const OriginalModel &source, const QString &column, Read r
     std::vector<Key> keys;
     keys.reserve(size_t(source.rowCount()));
     for (int row = 0; row < source.rowCount(); ++row) {
-        const QVariant value = column.isEmpty() ? QVariant() : source.rowValues(row).value(column);
-        keys.push_back(read(value, source.rowId(row), row));
+        const qint64 id = source.rowId(row);
+        // The id is read as stored, not looked up and parsed again: the order of every view
+        // unless it is sorted otherwise.
+        const QVariant value = column.isEmpty() ? QVariant()
+                             : column == IdRole ? QVariant(id)
+                                                : source.rowValues(row).value(column);
+        keys.push_back(read(value, id, row));
     }
     return ranksOf(keys);
 }

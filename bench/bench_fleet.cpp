@@ -1,0 +1,527 @@
+// The program at a fleet's size, in this process, against the stand-in over PostgreSQL filled by
+// tools/fleet/seed-fleet.py (N drivers, N/5 cars, 10*N balance-log rows). N comes from
+// --drivers=N or KORIV_FLEET_DRIVERS (default 10,000); each measure repeats
+// KORIV_FLEET_ITERATIONS times (default 5). Each measure runs beside its anchor:
+//   SignIn: pressing OK to the loading window closing; anchor: a bare socket client asking the
+//     same lists (the stand-in's and PostgreSQL's share).
+//   OpenDriverTable: opening the driver table to its first rows drawn; anchor: a plain QML
+//     ListView over the same rows.
+//   FilterKeystroke: one letter typed into the table's filter to the frame that shows the rows
+//     left; anchor: a QSortFilterProxyModel filtering the same rows by one column under a ListView.
+//   Sort/<role>: a header click on a text, a number and a date column to the frame of the sorted
+//     rows; anchor: a QSortFilterProxyModel sorting the same rows by that role.
+//   PushReachesTable: another operator's change of a driver, from the server's push to the frame
+//     that shows it; anchor: the same incremental list asked over a bare socket.
+//   OpenDriverEditor: a driver editor with every tab visited, to the last tab's page made (no
+//     anchor: the time alone).
+//   PeakMemory: the process's peak resident memory after the sign-in and at the end.
+// Offscreen, software renderer. Counters: "ms" and "ms_anchor" per run, "x_anchor" ours over the
+// anchor's. The program fails when a measure failed or QML warned.
+#include "benchmemory.h"
+#include "editortabs.h"
+#include "pageprogram.h"
+#include "wireclient.h"
+
+#include "startup/startup.h"
+#include "shell/context.h"
+#include "shell/global.h"
+
+#include "client/controller/originalmodel.h"
+#include "common/core/utils/utils.h"
+#include "client/controller/proxymodel.h"
+#include "controller/driver/driver.h"
+#include "gui/core/context.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QProcess>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QQuickWindow>
+#include <QSortFilterProxyModel>
+#include <QTimer>
+#include <QtTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using Client::Controller::OriginalModel;
+using Client::Controller::ProxyModel;
+
+const QString DriverTableUrl = QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml");
+const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
+const QString AnchorUrl = QStringLiteral("file://" KORIV_BENCH_QML_DIR "/BenchDriverList.qml");
+const QStringList EditorTabs{"carsTab", "balanceTab", "paymentsLogTab", "paidServicesTab", "sessionsTab", "photoTab"};
+
+// The bare client signs in as a user of its own: a second sign-in of the program's user would
+// take the program's session.
+const QString WireLogin = QStringLiteral("wire");
+const QString WirePassword = QStringLiteral("wire");
+
+int drivers = 10000;
+int iterations = 5;
+bool failed = false;
+
+struct Fleet
+{
+    PageProgram program;
+    double signInSeconds = 0;
+    double wireSeconds = 0;
+    double peakAfterSignInMiB = 0;
+    double seedSeconds = 0;
+};
+Fleet *fleet = nullptr;
+
+OriginalModel *driverRows()
+{
+    return Context::global()->driver()->originalModel();
+}
+
+// Processes events until done() holds; false after timeoutMs.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs = 60000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Asks the window for a frame and waits until it is on screen.
+bool drawFrame(QQuickWindow *window)
+{
+    QEventLoop loop;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
+    window->update();
+    return loop.exec() == 0;
+}
+
+void fail(benchmark::State &state, const char *why)
+{
+    failed = true;
+    state.SkipWithError(why);
+}
+
+void report(benchmark::State &state, double ours, double anchor)
+{
+    const double runs = double(std::max<benchmark::IterationCount>(1, state.iterations()));
+    state.counters["ms"] = ours / runs * 1e3;
+    if (anchor > 0) {
+        state.counters["ms_anchor"] = anchor / runs * 1e3;
+        state.counters["x_anchor"] = ours / anchor;
+    }
+    state.counters["drivers"] = drivers;
+}
+
+// The seeding script on the stand-in's new database; its failure, empty when it worked.
+QString seedFleet(const QProcessEnvironment &environment)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess seed;
+    seed.setProcessEnvironment(environment);
+    seed.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    seed.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KORIV_SOURCE_DIR "/tools/fleet/seed-fleet.py"),
+                                                     QStringLiteral("--drivers"), QString::number(drivers)});
+    if (!seed.waitForFinished(600000) || seed.exitStatus() != QProcess::NormalExit || seed.exitCode() != 0)
+        return QStringLiteral("the fleet was not seeded");
+    fleet->seedSeconds = clock.nsecsElapsed() / 1e9;
+    return QString();
+}
+
+// The window that shows a page's frame; null before it has one.
+QQuickWindow *windowOf(QObject *page)
+{
+    auto *item = qobject_cast<QQuickItem *>(page);
+    if (item && item->window())
+        return item->window();
+    return page ? qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>()) : nullptr;
+}
+
+// The open driver table and what the measures reach in it.
+struct TablePage
+{
+    QPointer<QObject> page;
+    QQuickWindow *window = nullptr;
+    QObject *view = nullptr;
+    ProxyModel *proxy = nullptr;
+
+    QObject *filterField() const
+    {
+        QObject *table = view->property("table").value<QObject *>();
+        return table ? table->property("filterField").value<QObject *>() : nullptr;
+    }
+};
+
+// Opens the driver table and waits for its first rows drawn; seconds, or a negative number.
+double openTable(TablePage *table)
+{
+    QElapsedTimer clock;
+    clock.start();
+    table->page = fleet->program.openPage(DriverTableUrl);
+    QObject *item = table->page.data();
+    if (!item)
+        return -1;
+    table->view = table->page->property("tableView").value<QObject *>();
+    table->proxy = qobject_cast<ProxyModel *>(table->view->property("model").value<QAbstractItemModel *>());
+    if (!table->proxy || !waitUntil([&] { return windowOf(item) && table->proxy->rowCount() > 0; }))
+        return -1;
+    table->window = windowOf(item);
+    if (!drawFrame(table->window))
+        return -1;
+    return clock.nsecsElapsed() / 1e9;
+}
+
+// The anchor's window: a plain ListView over rows.
+struct AnchorView
+{
+    std::unique_ptr<QQuickView> view;
+
+    double open(QAbstractItemModel *rows)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        view = std::make_unique<QQuickView>(Gui::Context::qmlEngine(), nullptr);
+        view->setResizeMode(QQuickView::SizeRootObjectToView);
+        view->resize(1100, 700);
+        view->setInitialProperties({{"rows", QVariant::fromValue<QObject *>(rows)}});
+        view->setSource(QUrl(AnchorUrl));
+        if (!view->rootObject())
+            return -1;
+        view->show();
+        if (!drawFrame(view.get()))
+            return -1;
+        return clock.nsecsElapsed() / 1e9;
+    }
+};
+
+void SignIn(benchmark::State &state)
+{
+    for (auto _ : state)
+        state.SetIterationTime(fleet->signInSeconds);
+    report(state, fleet->signInSeconds, fleet->wireSeconds);
+    state.counters["seed_s"] = fleet->seedSeconds;
+}
+
+void OpenDriverTable(benchmark::State &state)
+{
+    // Both compile their components first.
+    TablePage warm;
+    AnchorView warmPlain;
+    if (openTable(&warm) < 0 || warmPlain.open(driverRows()) < 0)
+        return fail(state, "the driver table or its anchor did not open");
+    fleet->program.closePage(warm.page);
+    warmPlain.view.reset();
+    double ours = 0;
+    double anchor = 0;
+    for (auto _ : state) {
+        TablePage table;
+        const double seconds = openTable(&table);
+        AnchorView plain;
+        const double plainSeconds = plain.open(driverRows());
+        if (seconds < 0)
+            return fail(state, "the driver table did not show its rows");
+        if (plainSeconds < 0)
+            return fail(state, "the anchor did not show its rows");
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        anchor += plainSeconds;
+        fleet->program.closePage(table.page);
+    }
+    report(state, ours, anchor);
+}
+
+// One letter typed into the open table's filter to the frame of the rows left, and taken back
+// (untimed); the anchor filters the same rows by their last name.
+void FilterKeystroke(benchmark::State &state)
+{
+    TablePage table;
+    QSortFilterProxyModel sfpm;
+    sfpm.setSourceModel(driverRows());
+    sfpm.setFilterRole(driverRows()->roleNumber(QStringLiteral("last_name")));
+    sfpm.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    AnchorView plain;
+    if (openTable(&table) < 0 || plain.open(&sfpm) < 0 || !table.filterField())
+        return fail(state, "the driver table or its anchor did not open");
+    double ours = 0;
+    double anchor = 0;
+    const int all = table.proxy->rowCount();
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        table.filterField()->setProperty("text", QStringLiteral("k"));
+        if (table.proxy->rowCount() == all || !drawFrame(table.window))
+            return fail(state, "the filter did not narrow the rows");
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        clock.restart();
+        sfpm.setFilterFixedString(QStringLiteral("k"));
+        drawFrame(plain.view.get());
+        anchor += clock.nsecsElapsed() / 1e9;
+        table.filterField()->setProperty("text", QString());
+        sfpm.setFilterFixedString(QString());
+        drawFrame(table.window);
+        drawFrame(plain.view.get());
+    }
+    report(state, ours, anchor);
+    fleet->program.closePage(table.page);
+}
+
+// The index of the table's column showing role; -1 when none does.
+int columnOf(QObject *view, const QString &role)
+{
+    const int count = view->property("columnCount").toInt();
+    for (int i = 0; i < count; ++i) {
+        QVariant column;
+        QMetaObject::invokeMethod(view, "getColumn", Q_RETURN_ARG(QVariant, column), Q_ARG(QVariant, i));
+        QObject *object = column.value<QObject *>();
+        if (object && object->property("role").toString() == role)
+            return i;
+    }
+    return -1;
+}
+
+// A click on the header of the role's column, in turn ascending and descending, to the frame of
+// the sorted rows; the anchor sorts the same rows by that role.
+void Sort(benchmark::State &state, const QString &role)
+{
+    TablePage table;
+    QSortFilterProxyModel sfpm;
+    sfpm.setSourceModel(driverRows());
+    sfpm.setSortRole(driverRows()->roleNumber(role));
+    AnchorView plain;
+    if (openTable(&table) < 0 || plain.open(&sfpm) < 0)
+        return fail(state, "the driver table or its anchor did not open");
+    const int column = columnOf(table.view, role);
+    if (column < 0)
+        return fail(state, "the table has no such column");
+    double ours = 0;
+    double anchor = 0;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        table.view->setProperty("sortIndicatorOrder", int(order));
+        table.view->setProperty("sortIndicatorColumn", column);
+        if (table.proxy->sortedRole() != role || !drawFrame(table.window))
+            return fail(state, "the header click did not sort");
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        clock.restart();
+        sfpm.sort(0, order);
+        drawFrame(plain.view.get());
+        anchor += clock.nsecsElapsed() / 1e9;
+        // The next click sorts afresh: another column first, then the other order.
+        table.view->setProperty("sortIndicatorColumn", 0);
+        sfpm.sort(-1);
+        drawFrame(table.window);
+        order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
+    report(state, ours, anchor);
+    fleet->program.closePage(table.page);
+}
+
+// Another operator renames a driver (the row in PostgreSQL and the server's push, as an edit
+// through the stand-in makes them) and the open table shows the new name.
+void PushReachesTable(benchmark::State &state)
+{
+    TablePage table;
+    WireClient wire;
+    if (openTable(&table) < 0 || !wire.signIn(fleet->program.server().port(), WireLogin, WirePassword))
+        return fail(state, "the driver table or the bare client did not open");
+    const QString id = driverRows()->data(0).value(QStringLiteral("id")).toString();
+    double ours = 0;
+    double anchor = 0;
+    int run = 0;
+    for (auto _ : state) {
+        const QString name = QStringLiteral("Pushed %1").arg(++run);
+        const qint64 newest = driverRows()->maxDtUtcLastUpdate();
+        fleet->program.query(QStringLiteral("UPDATE drivers SET last_name = ?, dt_utc_last_update = ? WHERE id = ?"),
+                             {name, newest + 1000, id});
+        const QByteArray push = QJsonDocument(QJsonObject{{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}})
+                                    .toJson(QJsonDocument::Compact);
+        QElapsedTimer clock;
+        clock.start();
+        fleet->program.server().command(
+            QStringLiteral("push-text %1 %2").arg(fleet->program.connection()).arg(QString::fromUtf8(push)));
+        const int row = driverRows()->findId(id);
+        if (!waitUntil([&] { return driverRows()->data(driverRows()->findId(id), QStringLiteral("last_name")) == name; })
+            || row < 0 || !drawFrame(table.window))
+            return fail(state, "the pushed change did not reach the table");
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        const std::optional<double> plain =
+            wire.loadList(QStringLiteral("driver"), {{"is_archived", "0"}, {"query_limit", "0"},
+                                                     {"dt_utc_last_update", QString::number(newest + 1)}});
+        if (!plain)
+            return fail(state, "the bare client's list did not come");
+        anchor += *plain;
+    }
+    report(state, ours, anchor);
+    fleet->program.closePage(table.page);
+}
+
+// A driver editor opened and every tab it carries visited, to the last tab's page made.
+void OpenDriverEditor(benchmark::State &state)
+{
+    const QString id = driverRows()->data(driverRows()->rowCount() / 2).value(QStringLiteral("id")).toString();
+    double ours = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<QObject> editor = fleet->program.openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", id}});
+        QObject *form = editor ? editor->property("form").value<QObject *>() : nullptr;
+        if (!form || !waitUntil([&] { return !form->property("isBusy").toBool(); }))
+            return fail(state, "the driver editor did not load its driver");
+        for (const QString &tab : EditorTabs) {
+            if (showEditorTab(editor, tab) && !waitUntil([&] { return editorTabPage(editor, tab) != nullptr; }))
+                return fail(state, "an editor tab did not open");
+        }
+        if (!windowOf(editor) || !drawFrame(windowOf(editor)))
+            return fail(state, "the driver editor was not drawn");
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        state.SetIterationTime(seconds);
+        ours += seconds;
+        fleet->program.closePage(editor);
+    }
+    report(state, ours, 0);
+}
+
+void PeakMemory(benchmark::State &state)
+{
+    for (auto _ : state)
+        state.SetIterationTime(1e-6);
+    state.counters["after_signin_MiB"] = fleet->peakAfterSignInMiB;
+    state.counters["peak_MiB"] = Bench::peakMiB();
+    state.counters["drivers"] = drivers;
+}
+
+void registerBenchmarks()
+{
+    const auto timed = [](benchmark::internal::Benchmark *b, int runs) {
+        b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(runs);
+    };
+    timed(benchmark::RegisterBenchmark("SignIn", SignIn), 1);
+    timed(benchmark::RegisterBenchmark("OpenDriverTable", OpenDriverTable), iterations);
+    timed(benchmark::RegisterBenchmark("FilterKeystroke", FilterKeystroke), iterations);
+    for (const char *role : {"last_name", "balance", "dt_utc_insert"}) {
+        timed(benchmark::RegisterBenchmark((std::string("Sort/") + role).c_str(),
+                                           [role](benchmark::State &state) { Sort(state, QString::fromLatin1(role)); }),
+              iterations);
+    }
+    timed(benchmark::RegisterBenchmark("PushReachesTable", PushReachesTable), iterations);
+    timed(benchmark::RegisterBenchmark("OpenDriverEditor", OpenDriverEditor), iterations);
+    timed(benchmark::RegisterBenchmark("PeakMemory", PeakMemory), 1);
+}
+
+// The size and repetitions from the arguments and the environment; the arguments it took are
+// removed.
+void readOptions(int *argc, char **argv)
+{
+    if (!qEnvironmentVariableIsEmpty("KORIV_FLEET_DRIVERS"))
+        drivers = qEnvironmentVariableIntValue("KORIV_FLEET_DRIVERS");
+    if (!qEnvironmentVariableIsEmpty("KORIV_FLEET_ITERATIONS"))
+        iterations = qEnvironmentVariableIntValue("KORIV_FLEET_ITERATIONS");
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const QByteArray argument = argv[i];
+        if (argument.startsWith("--drivers="))
+            drivers = argument.mid(10).toInt();
+        else if (argument.startsWith("--iterations="))
+            iterations = argument.mid(13).toInt();
+        else
+            argv[kept++] = argv[i];
+    }
+    *argc = kept;
+    drivers = qMax(10, drivers);
+    iterations = qMax(1, iterations);
+}
+
+void setDefault(const char *name, const QByteArray &value)
+{
+    if (qEnvironmentVariableIsEmpty(name))
+        qputenv(name, value);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setDefault("QT_QPA_PLATFORM", "offscreen");
+    setDefault("QT_QUICK_BACKEND", "software");
+    setDefault("KORIV_DBINIT", KORIV_DBINIT);
+    setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
+    setDefault("TZ", "Europe/Moscow");
+    readOptions(&argc, argv);
+    // The program's settings go to a folder of this run.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    Startup::prepare();
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    {
+        Fleet state;
+        fleet = &state;
+        QElapsedTimer clock;
+        // The stand-in reports no message: this process would read an event per row.
+        state.program.setServerArguments({QStringLiteral("--quiet")});
+        state.program.setBeforeSignIn([&clock](const QProcessEnvironment &environment) {
+            const QString failure = seedFleet(environment);
+            Bench::resetPeakMemory();
+            clock.start();
+            return failure;
+        });
+        const QString failure = state.program.start(QStringLiteral("fleet"), {WireLogin + ':' + Utils().getPwdHash(WirePassword)});
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "bench_fleet: %s\n", qPrintable(failure));
+            return 1;
+        }
+        state.signInSeconds = clock.nsecsElapsed() / 1e9;
+        state.peakAfterSignInMiB = Bench::peakMiB();
+        if (driverRows()->rowCount() < drivers * 9 / 10) {
+            std::fprintf(stderr, "bench_fleet: %d drivers arrived of %d\n", driverRows()->rowCount(), drivers);
+            return 1;
+        }
+        WireClient wire;
+        QElapsedTimer wireClock;
+        wireClock.start();
+        if (!wire.signIn(state.program.server().port(), WireLogin, WirePassword)
+            || !wire.loadFirstLists()) {
+            std::fprintf(stderr, "bench_fleet: the bare client did not sign in\n");
+            for (const QJsonObject &event : state.program.server().events()) {
+                if (event.value("event") != QLatin1String("message") && event.value("event") != QLatin1String("sent"))
+                    std::fprintf(stderr, "%s\n", QJsonDocument(event).toJson(QJsonDocument::Compact).constData());
+            }
+            return 1;
+        }
+        state.wireSeconds = wireClock.nsecsElapsed() / 1e9;
+
+        registerBenchmarks();
+        benchmark::RunSpecifiedBenchmarks();
+        const QString problems = state.program.problems();
+        if (!problems.isEmpty()) {
+            std::fprintf(stderr, "bench_fleet: %s\n", qPrintable(problems));
+            failed = true;
+        }
+        fleet = nullptr;
+    }
+    benchmark::Shutdown();
+    return failed ? 1 : 0;
+}

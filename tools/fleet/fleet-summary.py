@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Summarises runs of bench_fleet (Google Benchmark JSON files, any sizes and repeats): per size
+and measure the median time, the median anchor and their ratio; the goals at the largest size;
+and the growth of each measure from the smallest size to the largest beside n log n."""
+
+import collections
+import json
+import math
+import statistics
+import sys
+
+# Goals at a fleet's size: the driver table's first rows within 3x the plain ListView and within
+# 2 s; a filter keystroke within 100 ms.
+GOALS = {"OpenDriverTable": (3.0, 2000.0), "FilterKeystroke": (None, 100.0)}
+
+
+def load(paths):
+    found = collections.defaultdict(lambda: collections.defaultdict(list))
+    for path in paths:
+        with open(path) as handle:
+            for entry in json.load(handle)["benchmarks"]:
+                if entry.get("error_occurred"):
+                    continue
+                name = entry["name"].split("/iterations")[0]
+                found[int(entry["drivers"])][name].append(entry)
+    return found
+
+
+def median(entries, key):
+    values = [e[key] for e in entries if key in e]
+    return statistics.median(values) if values else None
+
+
+def main(paths):
+    runs = load(paths)
+    if not runs:
+        print("fleet-summary: no runs", file=sys.stderr)
+        return 1
+    sizes = sorted(runs)
+    for size in sizes:
+        print("%d drivers (%d runs)" % (size, max(len(v) for v in runs[size].values())))
+        for name, entries in runs[size].items():
+            if name == "PeakMemory":
+                print("  %-20s after sign-in %.0f MiB, peak %.0f MiB" % (
+                    name, median(entries, "after_signin_MiB"), median(entries, "peak_MiB")))
+                continue
+            ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
+            line = "  %-20s %9.1f ms" % (name, ms)
+            if anchor:
+                line += "   anchor %8.1f ms   x%.2f" % (anchor, ms / anchor)
+            print(line)
+    largest = sizes[-1]
+    missed = 0
+    for name, (ratio, limit) in GOALS.items():
+        entries = runs[largest].get(name)
+        if not entries:
+            continue
+        ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
+        ok = ms <= limit and (ratio is None or not anchor or ms / anchor <= ratio)
+        missed += not ok
+        print("goal %-16s at %d: %.1f ms%s -> %s" % (name, largest, ms, " (x%.2f)" % (ms / anchor) if anchor else "",
+                                                    "met" if ok else "MISSED"))
+    if len(sizes) > 1:
+        small = sizes[0]
+        bound = largest * math.log(largest) / (small * math.log(small))
+        print("growth from %d to %d (n log n allows x%.1f):" % (small, largest, bound))
+        for name, entries in runs[largest].items():
+            key = "peak_MiB" if name == "PeakMemory" else "ms"
+            before = median(runs[small].get(name, []), key)
+            if not before:
+                continue
+            growth = median(entries, key) / before
+            print("  %-20s x%.2f%s" % (name, growth, "" if growth <= bound else "  WORSE THAN n log n"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
