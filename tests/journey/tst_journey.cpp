@@ -107,10 +107,11 @@ bool clickRow(QObject *table, int row, QPoint *at)
     auto *view = qobject_cast<QQuickItem *>(itemWith(table, "hardFilters"));
     if (!view || row < 0)
         return false;
-    QTest::qWaitForWindowExposed(view->window());
+    if (!QTest::qWaitForWindowExposed(view->window()))
+        return false;
     int y = -1;
     // The rows are laid out a little after the list arrives.
-    QTest::qWaitFor(
+    const bool inSight = QTest::qWaitFor(
         [&] {
             for (int at = 0; at < view->height(); at += 3) {
                 QVariant found;
@@ -124,7 +125,7 @@ bool clickRow(QObject *table, int row, QPoint *at)
             return false;
         },
         3000);
-    if (y < 0) {
+    if (!inSight || y < 0) {
         qWarning() << "row" << row << "is not in sight";
         return false;
     }
@@ -271,7 +272,7 @@ void TestJourney::cleanup()
 {
     // What a failed step left open goes, so that the next opens its own.
     if (Gui::Frames *frames = Gui::Global::currentFrames()) {
-        for (const QPointer<QObject> &frame : frames->list()) {
+        for (const QPointer<QObject> frame : frames->list()) {
             if (auto *widget = qobject_cast<QWidget *>(frame))
                 widget->close();
             else if (frame)
