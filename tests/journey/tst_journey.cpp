@@ -6,6 +6,7 @@
 // while a page is open, the server gone and back while an editor holds unsaved changes, a report
 // asked while the server is gone. Any QML warning or unexpected dialog fails it.
 #include "journeyrows.h"
+#include "pagecontrols.h"
 #include "pageprogram.h"
 #include "secondclient.h"
 #include "windowdriver.h"
@@ -49,18 +50,6 @@ namespace {
 
 const QString SecondPassword = QStringLiteral("second shift");
 
-// The item of a page that has the property (the table view: "hardFilters").
-QObject *itemWith(QObject *page, const char *property)
-{
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QObject *child : root ? root->findChildren<QObject *>() : QList<QObject *>()) {
-            if (child->metaObject()->indexOfProperty(property) >= 0)
-                return child;
-        }
-    }
-    return nullptr;
-}
 
 // The first item of a page made from the QML type.
 QQuickItem *itemOfType(QObject *page, const char *type)
@@ -77,7 +66,7 @@ QQuickItem *itemOfType(QObject *page, const char *type)
 
 QAbstractItemModel *shownRows(QObject *page)
 {
-    QObject *view = itemWith(page, "hardFilters");
+    QObject *view = PageControls::itemWithProperty(page, "hardFilters");
     return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
 }
 
@@ -104,7 +93,7 @@ QString shownValue(QObject *page, const QString &id, const QString &role)
 // in sight or did not become current. at: where the click went, in the view's window.
 bool clickRow(QObject *table, int row, QPoint *at)
 {
-    auto *view = qobject_cast<QQuickItem *>(itemWith(table, "hardFilters"));
+    auto *view = qobject_cast<QQuickItem *>(PageControls::itemWithProperty(table, "hardFilters"));
     if (!view || row < 0)
         return false;
     if (!QTest::qWaitForWindowExposed(view->window()))
@@ -162,7 +151,7 @@ QObject *formOf(QObject *editor)
 // A table is shown and idle: its list came and nothing is pending.
 bool tableIdle(QObject *page)
 {
-    QObject *view = itemWith(page, "hardFilters");
+    QObject *view = PageControls::itemWithProperty(page, "hardFilters");
     return view && shownRows(page) && !page->property("isBusy").toBool() && !view->property("isListPending").toBool()
         && !view->property("isPrepareMode").toBool();
 }
@@ -345,7 +334,7 @@ QObject *TestJourney::openRecord(QObject *table, const QString &id)
     QPoint at;
     if (!clickRow(table, row, &at))
         return nullptr;
-    auto *view = qobject_cast<QQuickItem *>(itemWith(table, "hardFilters"));
+    auto *view = qobject_cast<QQuickItem *>(PageControls::itemWithProperty(table, "hardFilters"));
     const int before = Gui::Global::currentFrames()->list().size();
     // The Edit button where the table has one, a double click on the row otherwise.
     if (QQuickItem *edit = itemOfType(table, "ToolButtonEdit")) {
