@@ -13,23 +13,11 @@ NtFrame {
     property alias driverGroup: driverGroup
     property alias tableView: driverView
     property alias container: container
-    property alias groupBox: groupBox
-    property alias cityBox: cityBox
-
-    function chosenId(box) {
-        if (box.currentIndex < 0 || !box.model)
-            return "1";
-        var id = box.model.data(box.currentIndex, "id");
-        return id === undefined || id === null || String(id) === "" ? "1" : String(id);
-    }
-
-    function choose(box, id) {
-        var row = id === undefined || id === null || !box.model ? -1 : box.model.checkValueByRole("id", String(id));
-        box.currentIndex = row >= 0 ? row : (box.count > 0 ? 0 : -1);
-    }
+    property alias groupBox: filterBar.groupBox
+    property alias cityBox: filterBar.cityBox
 
     function filters() {
-        return driverView.filterParams({ "rst_id_group": chosenId(groupBox), "rst_id_city": chosenId(cityBox) });
+        return driverView.filterParams({ "rst_id_group": filterBar.groupId(), "rst_id_city": filterBar.cityId() });
     }
 
     // A driver's current record: kept while it is archived and within the filters, else dropped.
@@ -78,20 +66,17 @@ NtFrame {
         // Without the read right on driver groups the table does not start, and says why.
         function loadLists() {
             if (root.checkSecurity(driverGroup)) {
-                var allGroups = root.chosenId(groupBox) === "1";
-                driverView.showFilterColumns(allGroups, root.chosenId(cityBox) === "1");
+                filterBar.showColumns(driverView);
                 driverView.getNewList();
             }
         }
 
         function restoreFilters(settings) {
-            root.choose(groupBox, settings["rst_id_group"]);
-            root.choose(cityBox, settings["rst_id_city"]);
+            filterBar.restore(settings);
         }
 
         function storeFilters(settings) {
-            settings["rst_id_group"] = root.chosenId(groupBox);
-            settings["rst_id_city"] = root.chosenId(cityBox);
+            filterBar.store(settings);
         }
 
         anchors.fill: parent
@@ -109,27 +94,10 @@ NtFrame {
                 ToolButtonRemove { objectName: "removeButton" }
                 ToolButtonExcel { objectName: "excelButton" }
             }
-            filterToolBar: RowFilterToolBar {
-                ComboBoxEx {
-                    id: groupBox
+            filterToolBar: DriverFilterBar {
+                id: filterBar
 
-                    objectName: "groupBox"
-                    width: 250
-                    model: GLOBAL.driverGroup.proxyModel
-                    textRole: "name"
-                    ignoreUpdateModel: true
-                    onActivated: container.reload()
-                }
-                ComboBoxEx {
-                    id: cityBox
-
-                    objectName: "cityBox"
-                    width: 250
-                    model: GLOBAL.city.proxyModel
-                    textRole: "name"
-                    ignoreUpdateModel: true
-                    onActivated: container.reload()
-                }
+                onFilterChosen: container.reload()
             }
             tableView: DriverTableView {
                 id: driverView

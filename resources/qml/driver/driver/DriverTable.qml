@@ -15,26 +15,14 @@ NtFrame {
     property alias driverGroup: driverGroup
     property alias tableView: driverView
     property alias container: container
-    property alias groupBox: groupBox
-    property alias cityBox: cityBox
-
-    function chosenId(box) {
-        if (box.currentIndex < 0 || !box.model)
-            return "1";
-        var id = box.model.data(box.currentIndex, "id");
-        return id === undefined || id === null || String(id) === "" ? "1" : String(id);
-    }
-
-    function choose(box, id) {
-        var row = id === undefined || id === null || !box.model ? -1 : box.model.checkValueByRole("id", String(id));
-        box.currentIndex = row >= 0 ? row : (box.count > 0 ? 0 : -1);
-    }
+    property alias groupBox: filterBar.groupBox
+    property alias cityBox: filterBar.cityBox
 
     // The drivers of the chosen group and city that are not archived.
     function applyFilter() {
-        var group = chosenId(groupBox);
-        var city = chosenId(cityBox);
-        driverView.showFilterColumns(group === "1", city === "1");
+        var group = filterBar.groupId();
+        var city = filterBar.cityId();
+        filterBar.showColumns(driverView);
         var filters = [];
         if (group !== "1")
             filters.push(["rst_id_group", "=", group]);
@@ -79,13 +67,11 @@ NtFrame {
         }
 
         function restoreFilters(settings) {
-            root.choose(groupBox, settings["rst_id_group"]);
-            root.choose(cityBox, settings["rst_id_city"]);
+            filterBar.restore(settings);
         }
 
         function storeFilters(settings) {
-            settings["rst_id_group"] = root.chosenId(groupBox);
-            settings["rst_id_city"] = root.chosenId(cityBox);
+            filterBar.store(settings);
         }
 
         anchors.fill: parent
@@ -111,27 +97,10 @@ NtFrame {
                     onClicked: GLOBAL.driver.onAutoUpdateTimerTimeout()
                 }
             }
-            filterToolBar: RowFilterToolBar {
-                ComboBoxEx {
-                    id: groupBox
+            filterToolBar: DriverFilterBar {
+                id: filterBar
 
-                    objectName: "groupBox"
-                    width: 250
-                    model: GLOBAL.driverGroup.proxyModel
-                    textRole: "name"
-                    ignoreUpdateModel: true
-                    onActivated: container.reload()
-                }
-                ComboBoxEx {
-                    id: cityBox
-
-                    objectName: "cityBox"
-                    width: 250
-                    model: GLOBAL.city.proxyModel
-                    textRole: "name"
-                    ignoreUpdateModel: true
-                    onActivated: container.reload()
-                }
+                onFilterChosen: container.reload()
             }
             tableView: DriverTableView {
                 id: driverView
