@@ -67,7 +67,7 @@ QString JourneySteps::signIn(Gui::Dialog::Login *dialog, const QString &password
     return WindowDriver::clickWidget(dialog->okButton());
 }
 
-QMainWindow *JourneySteps::mainWindow() const
+QMainWindow *JourneySteps::mainWindow()
 {
     return qobject_cast<QMainWindow *>(Gui::Context::mainWindow());
 }
@@ -265,17 +265,30 @@ QString JourneySteps::checkStored(const JourneyRow &row, const QString &id)
                   QStringLiteral("PostgreSQL holds \"%1\", not \"%2\"").arg(stored.toString(), edit.value));
 }
 
-QString JourneySteps::addNew(QPointer<QObject> page, const JourneyRow &row)
+QString JourneySteps::typeNew(QObject *page, const JourneyRow &row)
 {
     if (page->property("state").toString() != QLatin1String("ADD"))
         return row.command + QStringLiteral(" is not making a new record");
-    QString failure = WindowDriver::typeInto(pageControl(page, row.newField), row.newValue);
-    if (failure.isEmpty())
-        failure = save(page);
-    if (!failure.isEmpty())
-        return failure;
+    return WindowDriver::typeInto(pageControl(page, row.newField), row.newValue);
+}
+
+QString JourneySteps::checkNew(const JourneyRow &row)
+{
     const int stored = m_program.query(row.newCountSql).toInt();
     return unless(stored == 1, QStringLiteral("%1 records stored with %2").arg(stored).arg(row.newValue));
+}
+
+void JourneySteps::closeAllFrames()
+{
+    Gui::Frames *frames = Gui::Global::currentFrames();
+    if (!frames)
+        return;
+    for (const QPointer<QObject> frame : frames->list()) {
+        if (auto *widget = qobject_cast<QWidget *>(frame))
+            widget->close();
+        else if (frame)
+            m_program.closePage(frame);
+    }
 }
 
 QString JourneySteps::openReport(const QString &command, QPointer<Gui::Report::AbstractReport> *frame)

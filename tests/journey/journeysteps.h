@@ -28,7 +28,7 @@ public:
     // As an operator signs in: the password typed into the dialog, OK clicked.
     static QString signIn(Gui::Dialog::Login *dialog, const QString &password);
 
-    QMainWindow *mainWindow() const;
+    static QMainWindow *mainWindow();
 
     // Opens an entry (or a report frame, by command name) with the mouse; the new frame once listed.
     QString open(const JourneyRow &row, QPointer<QObject> *page);
@@ -45,8 +45,11 @@ public:
     // OK clicked until the editor closes; then the stored value checked in PostgreSQL.
     QString save(QPointer<QObject> editor);
     QString checkStored(const JourneyRow &row, const QString &id);
-    // A page that makes a new record: its field typed, OK clicked, the record stored once.
-    QString addNew(QPointer<QObject> page, const JourneyRow &row);
+    // A page that makes a new record: its field typed (then save() it), and the record stored once.
+    QString typeNew(QObject *page, const JourneyRow &row);
+    QString checkNew(const JourneyRow &row);
+    // Closes every frame left open, as after a failed step.
+    void closeAllFrames();
 
     // A report frame opened through its command, shown and enabled.
     QString openReport(const QString &command, QPointer<Gui::Report::AbstractReport> *frame);

@@ -138,14 +138,7 @@ void TestJourney::initTestCase()
 void TestJourney::cleanup()
 {
     // What a failed step left open goes, so that the next opens its own.
-    if (Gui::Frames *frames = Gui::Global::currentFrames()) {
-        for (const QPointer<QObject> frame : frames->list()) {
-            if (auto *widget = qobject_cast<QWidget *>(frame))
-                widget->close();
-            else if (frame)
-                m_program.closePage(frame);
-        }
-    }
+    m_steps.closeAllFrames();
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
@@ -222,8 +215,11 @@ void TestJourney::pages()
             QCOMPARE(m_steps.checkStored(row, id), QString());
         }
     }
-    if (!row.newField.isEmpty())
-        QCOMPARE(m_steps.addNew(page, row), QString());
+    if (!row.newField.isEmpty()) {
+        QCOMPARE(m_steps.typeNew(page, row), QString());
+        QCOMPARE(m_steps.save(page), QString());
+        QCOMPARE(m_steps.checkNew(row), QString());
+    }
     if (page)
         QVERIFY(m_program.closePage(page));
 }
