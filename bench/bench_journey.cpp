@@ -325,6 +325,7 @@ void printGoals(const std::deque<Step> &steps, const Memory &memory)
     std::printf("%-44s client %.0f MiB after sign-in, %.0f MiB peak; stand-in %.0f MiB after sign-in, %.0f MiB peak\n",
                 "PeakMemory", memory.clientAfterSignIn, memory.clientPeak, memory.standinAfterSignIn,
                 memory.standinPeak);
+    std::fflush(stdout);
 }
 
 } // namespace
