@@ -151,7 +151,7 @@ void FleetJourney::checkProblems(const QString &after)
     const QString problems = m_program.problems();
     if (problems.isEmpty())
         return;
-    Step &step = steps.empty() || !steps.back().failure.isEmpty() ? begin(after + QStringLiteral("/warnings"))
+    Step &step = steps.empty() || !steps.back().failure.isEmpty() ? begin(after + QStringLiteral("/warnings"), 0)
                                                                   : steps.back();
     ok(step, problems);
 }
@@ -186,7 +186,7 @@ void FleetJourney::entry(const JourneyRow &row)
         if (!row.newField.isEmpty())
             newRecord(page, row);
     }
-    checkProblems(row.command);
+    checkProblems(QStringLiteral("Open/") + row.command);
     m_steps.closeAllFrames();
 }
 
@@ -283,7 +283,7 @@ void FleetJourney::report(const QString &command)
             }
         }
     }
-    checkProblems(command);
+    checkProblems(QStringLiteral("Report/") + command);
     m_steps.closeAllFrames();
 }
 
