@@ -74,6 +74,13 @@ TestCase {
         return texts;
     }
 
+    // The column and filter menus make their column entries when they first open.
+    function opened(menu) {
+        menu.open();
+        verify(menu.visible, "the menu opens");
+        return menu;
+    }
+
     function trigger(item) {
         if (item.checkable)
             item.checked = !item.checked;
@@ -100,11 +107,15 @@ TestCase {
         compare(view.rowCount, 8);
         compare(String(view.rowId(0)), "1", "sorted by the first column, ascending");
         var columnMenu = page.table.columnMenu;
+        waitForRendering(view);
+        mouseClick(view, 20, 10, Qt.RightButton);
+        verify(columnMenu.visible, "a right click on the header opens the column menu");
         compare(entries(columnMenu, 0, 2), ["Id", "Sign", "Last name", "Phone", "Brand name", "Stars",
                                             "Color RGB code", "Is archived", "User locked", "Insert time",
                                             "Update time"]);
         verify(!columnMenu.itemAt(0).enabled, "the id stays shown");
-        var filterMenu = page.table.filterMenu;
+        columnMenu.close();
+        var filterMenu = opened(page.table.filterMenu);
         compare(entries(filterMenu, 2, 7), ["Id", "Sign", "Last name", "Phone", "Brand name", "Stars",
                                            "Color RGB code", "Is archived", "User locked"],
                 "no dates in the text search");
@@ -191,7 +202,7 @@ TestCase {
     function test_searchedColumns() {
         var page = openPage(8);
         var table = page.table;
-        var menu = table.filterMenu;
+        var menu = opened(table.filterMenu);
         trigger(menu.itemAt(menu.count - 1));
         compare(page.view.rowCount, 8, "Unselect All with an empty filter hides nothing");
         table.filterField.text = "kia";
@@ -218,8 +229,9 @@ TestCase {
         var table = page.table;
         table.trackIdButton.checked = true;
         page.view.selectRowById("3");
-        trigger(table.columnMenu.itemAt(3));
-        trigger(table.filterMenu.itemAt(2 + 1));
+        trigger(opened(table.columnMenu).itemAt(3));
+        table.columnMenu.close();
+        trigger(opened(table.filterMenu).itemAt(2 + 1));
         trigger(table.filterMenu.itemAt(table.filterMenu.count - 6));
         page.view.findColumn("sign").width = 150;
         page.view.sortIndicatorColumn = page.view.findColumnIndex("brand_name");

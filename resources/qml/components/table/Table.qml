@@ -561,13 +561,20 @@ Item {
         }
     }
 
+    // The entries of the two menus are made when a menu first opens: a table of many columns
+    // would otherwise make a hundred menu items before its first rows.
     MenuEx {
         id: columnMenu
 
         objectName: "columnMenu"
+        onAboutToShow: columnItems.active = true
 
         Instantiator {
-            model: columnEntries
+            id: columnItems
+
+            // The model too: rows added to it while inactive would still make their items.
+            active: false
+            model: active ? columnEntries : []
             onObjectAdded: columnMenu.insertItem(index, object)
             onObjectRemoved: columnMenu.removeItem(object)
 
@@ -598,6 +605,7 @@ Item {
         id: filterMenu
 
         objectName: "filterMenu"
+        onAboutToShow: filterItems.active = true
 
         MenuItemEx {
             text: qsTr("Search...")
@@ -607,7 +615,11 @@ Item {
         MenuSeparator {}
 
         Instantiator {
-            model: filterEntries
+            id: filterItems
+
+            // The model too: rows added to it while inactive would still make their items.
+            active: false
+            model: active ? filterEntries : []
             onObjectAdded: filterMenu.insertItem(index + 2, object)
             onObjectRemoved: filterMenu.removeItem(object)
 
