@@ -2,58 +2,72 @@ import QtQuick 2.15
 import "../base"
 
 // One section of the table header: the title centred on a dark ground, the sort arrow on the
-// sorted column, and the column menu on a right click.
-Rectangle {
+// sorted column, and the column menu on a right click. The view makes two per column (the
+// second follows the pointer while a column is dragged, hidden otherwise); a section draws only
+// while it is visible and its column lies within the view's visible width.
+Item {
     id: section
 
     // The table view the header belongs to.
     property var tableView
     readonly property bool sorted: !!tableView && tableView.sortIndicatorVisible
                                    && tableView.sortIndicatorColumn === styleData.column
+    // The filler right of the last column has no column (-1).
+    readonly property bool isShown: visible && (styleData.column < 0 || !tableView
+                                                || (styleData.column >= tableView.firstShownColumn
+                                                    && styleData.column <= tableView.lastShownColumn))
 
     implicitHeight: 38
     height: 38
-    color: "#111"
 
-    Rectangle {
-        anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        anchors.topMargin: 1
-        anchors.bottomMargin: 1
-        width: 1
-        color: "gray"
-    }
-
-    Text {
+    Loader {
         anchors.fill: parent
-        anchors.leftMargin: 3
-        anchors.rightMargin: section.sorted ? 13 : 3
-        text: styleData.value
-        color: GLOBAL.style.textColor
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        wrapMode: Text.WordWrap
-        elide: Text.ElideRight
-        renderType: Text.NativeRendering
-    }
+        active: section.isShown
 
-    Image {
-        anchors.right: parent.right
-        anchors.rightMargin: 5
-        anchors.verticalCenter: parent.verticalCenter
-        visible: section.sorted
-        source: !section.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
-                                       ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
-    }
+        sourceComponent: Rectangle {
+            color: "#111"
 
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.RightButton
-        onPressed: {
-            var table = section.tableView ? section.tableView.table : null;
-            if (table && table.columnMenu)
-                table.openColumnMenu(section);
+            Rectangle {
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.bottom: parent.bottom
+                anchors.topMargin: 1
+                anchors.bottomMargin: 1
+                width: 1
+                color: "gray"
+            }
+
+            Text {
+                anchors.fill: parent
+                anchors.leftMargin: 3
+                anchors.rightMargin: section.sorted ? 13 : 3
+                text: styleData.value
+                color: GLOBAL.style.textColor
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+                elide: Text.ElideRight
+                renderType: Text.NativeRendering
+            }
+
+            Image {
+                anchors.right: parent.right
+                anchors.rightMargin: 5
+                anchors.verticalCenter: parent.verticalCenter
+                visible: section.sorted
+                source: !section.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
+                                               ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.RightButton
+                onPressed: {
+                    var table = section.tableView ? section.tableView.table : null;
+                    if (table && table.columnMenu)
+                        table.openColumnMenu(section);
+                }
+            }
         }
     }
 }

@@ -55,6 +55,10 @@ TableView {
                                  ? controller.proxyModel : null
     readonly property bool isPrepareMode: proxy ? proxy.isPrepareMode : false
     readonly property int headerHeight: headerVisible ? 38 : 0
+    // The columns within the visible width ([first, last] by index): only their cells are made.
+    readonly property var shownColumns: shownColumnRange(__listView.contentX, __listView.width)
+    readonly property int firstShownColumn: shownColumns[0]
+    readonly property int lastShownColumn: shownColumns[1]
 
     signal makeSelectionEnded()
     signal rightPressed(var row, var insideRows)
@@ -93,6 +97,17 @@ TableView {
         selection.clear();
     }
 
+    // Each role's first column index, in one pass over the columns.
+    function columnIndexes() {
+        var indexes = {};
+        for (var i = 0; i < columnCount; ++i) {
+            var role = getColumn(i).role;
+            if (indexes[role] === undefined)
+                indexes[role] = i;
+        }
+        return indexes;
+    }
+
     function findColumnIndex(name) {
         for (var i = 0; i < columnCount; ++i) {
             if (getColumn(i).role === name)
@@ -104,6 +119,25 @@ TableView {
     function findColumn(name) {
         var index = findColumnIndex(name);
         return index === undefined ? undefined : getColumn(index);
+    }
+
+    // The first and last column that lie, at least in part, between left and left + width.
+    function shownColumnRange(left, width) {
+        var first = -1;
+        var last = -2;
+        var x = 0;
+        for (var i = 0; i < columnCount; ++i) {
+            var column = getColumn(i);
+            if (!column.visible)
+                continue;
+            if (x + column.width > left && x < left + width) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+            x += column.width;
+        }
+        return [first, last];
     }
 
     // Columns and settings --------------------------------------------------------------------
@@ -154,10 +188,11 @@ TableView {
         var columns = settings["columns"];
         if (!columns)
             return;
+        var indexes = columnIndexes();
         var widths = columns["width"] || {};
         for (var name in widths) {
-            var column = findColumn(name);
-            if (column && widths[name])
+            var column = indexes[name] === undefined ? null : getColumn(indexes[name]);
+            if (column && widths[name] && column.width !== widths[name])
                 column.width = widths[name];
         }
         // Positions only while the page declares the columns it saved; by ascending place.
@@ -165,10 +200,12 @@ TableView {
         if (positions && Object.keys(positions).length === columnCount) {
             var order = Object.keys(positions).sort(function (a, b) { return positions[a] - positions[b]; });
             for (var k = 0; k < order.length; ++k) {
-                var from = findColumnIndex(order[k]);
+                var from = indexes[order[k]];
                 var to = positions[order[k]];
-                if (from !== undefined && from !== to && to >= 0 && to < columnCount)
+                if (from !== undefined && from !== to && to >= 0 && to < columnCount) {
                     moveColumn(from, to);
+                    indexes = columnIndexes();
+                }
             }
         }
         var sort = columns["sort"];
@@ -283,8 +320,13 @@ TableView {
     frameVisible: false
     antialiasing: true
     sortIndicatorVisible: isSortByHeader
-    model: controller && controller.proxyModel ? controller.proxyModel : null
+    // The rows come once the columns are there: a row made before them gets its cells one
+    // column at a time.
+    model: isCompleted && controller && controller.proxyModel ? controller.proxyModel : null
     style: TableViewExStyle {}
+    __itemDelegateLoader: TableCellLoader {
+        tableView: view
+    }
     headerDelegate: Component {
         HeaderTableStyle {
             tableView: view
