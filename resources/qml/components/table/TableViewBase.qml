@@ -55,10 +55,16 @@ TableView {
                                  ? controller.proxyModel : null
     readonly property bool isPrepareMode: proxy ? proxy.isPrepareMode : false
     readonly property int headerHeight: headerVisible ? 38 : 0
-    // The columns within the visible width ([first, last] by index): only their cells are made.
-    readonly property var shownColumns: shownColumnRange(__listView.contentX, __listView.width)
-    readonly property int firstShownColumn: shownColumns[0]
-    readonly property int lastShownColumn: shownColumns[1]
+    // Counts the changes of the columns' order (added, removed, moved columns).
+    property int columnOrder: 0
+    // The columns within the visible width (first and last index, and each column's place in
+    // the row): only their cells and header sections are made.
+    readonly property var shownColumns: shownColumnRange(__listView.contentX, __listView.width, columnOrder)
+    readonly property int firstShownColumn: shownColumns.first
+    readonly property int lastShownColumn: shownColumns.last
+    readonly property var columnOffsets: shownColumns.offsets
+    // The cells a row keeps for the shown columns; it grows with the most columns ever shown.
+    property int cellSlots: 0
 
     signal makeSelectionEnded()
     signal rightPressed(var row, var insideRows)
@@ -121,23 +127,54 @@ TableView {
         return index === undefined ? undefined : getColumn(index);
     }
 
-    // The first and last column that lie, at least in part, between left and left + width.
+    // The first and last column that lie, at least in part, between left and left + width, and
+    // where each column starts.
     function shownColumnRange(left, width) {
-        var first = -1;
-        var last = -2;
+        var range = { "first": -1, "last": -2, "offsets": [] };
         var x = 0;
         for (var i = 0; i < columnCount; ++i) {
             var column = getColumn(i);
+            range.offsets.push(x);
             if (!column.visible)
                 continue;
             if (x + column.width > left && x < left + width) {
-                if (first < 0)
-                    first = i;
-                last = i;
+                if (range.first < 0)
+                    range.first = i;
+                range.last = i;
             }
             x += column.width;
         }
-        return [first, last];
+        return range;
+    }
+
+    // The shown column a row's cell slot holds; -1 for none.
+    function slotColumn(slot) {
+        if (cellSlots <= 0 || firstShownColumn < 0)
+            return -1;
+        var column = firstShownColumn + (slot - firstShownColumn % cellSlots + cellSlots) % cellSlots;
+        return column <= lastShownColumn ? column : -1;
+    }
+
+    // The widest content of the column's cells made (see TableViewColumnEx.resizeToContents).
+    function widestCell(column) {
+        var widest = 0;
+        var rows = __listView.contentItem.children;
+        for (var i = 0; i < rows.length; ++i) {
+            var cells = rowCells(rows[i]);
+            for (var k = 0; k < cells.length; ++k) {
+                if (cells[k].__column === column && cells[k].item)
+                    widest = Math.max(widest, cells[k].item.implicitWidth);
+            }
+        }
+        return widest;
+    }
+
+    // The cells a row of the list made (TableRowCell), none for other items.
+    function rowCells(container) {
+        var rowItem = container ? container.rowItem : null;
+        var background = rowItem && rowItem.children.length > 0 ? rowItem.children[0].item : null;
+        var holder = background && background.children.length > 1 ? background.children[1] : null;
+        return holder ? holder.children : [];
     }
 
     // Columns and settings --------------------------------------------------------------------
@@ -324,8 +361,10 @@ TableView {
     // column at a time.
     model: isCompleted && controller && controller.proxyModel ? controller.proxyModel : null
     style: TableViewExStyle {}
-    __itemDelegateLoader: TableCellLoader {
+    __itemDelegateLoader: TableCell {}
+    rowDelegate: TableRow {
         tableView: view
+        background: view.__style ? view.__style.rowDelegate : null
     }
     headerDelegate: Component {
         HeaderTableStyle {
@@ -345,6 +384,7 @@ TableView {
         if (isCompleted)
             setColumnTitle();
     }
+    onShownColumnsChanged: cellSlots = Math.max(cellSlots, lastShownColumn - firstShownColumn + 1)
     onSortIndicatorColumnChanged: onHeaderSort(true)
     onSortIndicatorOrderChanged: onHeaderSort(false)
     onDoubleClicked: handleDoubleClick()
@@ -413,6 +453,15 @@ TableView {
 
         ViewConnections {
             view: view
+        }
+
+        // The header's model holds the columns in their order.
+        Connections {
+            target: view.__listView.headerItem ? view.__listView.headerItem.headerRepeater.model : null
+
+            function onRowsInserted() { ++view.columnOrder; }
+            function onRowsRemoved() { ++view.columnOrder; }
+            function onRowsMoved() { ++view.columnOrder; }
         }
     }
 }
