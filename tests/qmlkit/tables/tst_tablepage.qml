@@ -463,6 +463,49 @@ TestCase {
         compare(call[1]["isWindow"], true);
     }
 
+    // The texts the visible items under item show, header titles included.
+    function shownTexts(item, found) {
+        found = found || [];
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (!child.visible)
+                continue;
+            if (child.font !== undefined && child.text !== undefined && String(child.text) !== "")
+                found.push(String(child.text));
+            shownTexts(child, found);
+        }
+        return found;
+    }
+
+    // Cells are made for the columns in sight: a column that comes into sight later, or is shown
+    // again, gets its cells, and fitting a column measures them.
+    function test_cellsOfColumnsComingIntoSight() {
+        var page = openPage(8, { "width": 300 });
+        var view = page.view;
+        waitForRendering(view);
+        verify(shownTexts(view).indexOf("D101") >= 0, "the signs in sight");
+        verify(shownTexts(view).indexOf("Renault") < 0, "no brand cell while the column is out of sight");
+        view.findColumn("last_name").visible = false;
+        view.findColumn("phone").visible = false;
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, 2000,
+                  "the brands once their column comes into sight");
+        view.findColumn("brand_name").visible = false;
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") < 0; }, 2000, "a hidden column shows nothing");
+        view.findColumn("brand_name").visible = true;
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, 2000, "shown again");
+        var brand = view.findColumn("brand_name");
+        brand.width = 5;
+        waitForRendering(view);
+        brand.resizeToContents();
+        var fitted = brand.width;
+        verify(fitted > 5, "a narrow column widens to its widest brand");
+        brand.width = 200;
+        waitForRendering(view);
+        brand.resizeToContents();
+        compare(brand.width, fitted, "a wide one narrows to it");
+        compare(view.findColumn("sign").width, 80, "the other columns keep theirs");
+    }
+
     function test_mouse() {
         var page = openPage(8);
         var view = page.view;
