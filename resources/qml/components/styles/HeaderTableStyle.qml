@@ -10,21 +10,23 @@ Item {
 
     // The table view the header belongs to.
     property var tableView
-    readonly property bool sorted: !!tableView && tableView.sortIndicatorVisible
-                                   && tableView.sortIndicatorColumn === styleData.column
-    // The filler right of the last column has no column (-1).
-    readonly property bool isShown: visible && (styleData.column < 0 || !tableView
-                                                || (styleData.column >= tableView.firstShownColumn
-                                                    && styleData.column <= tableView.lastShownColumn))
 
     implicitHeight: 38
     height: 38
 
     Loader {
         anchors.fill: parent
-        active: section.isShown
+        // The filler right of the last column has no column (-1).
+        active: section.visible && (styleData.column < 0 || !section.tableView
+                                    || (styleData.column >= section.tableView.firstShownColumn
+                                        && styleData.column <= section.tableView.lastShownColumn))
 
         sourceComponent: Rectangle {
+            id: ground
+
+            readonly property bool sorted: !!section.tableView && section.tableView.sortIndicatorVisible
+                                           && section.tableView.sortIndicatorColumn === styleData.column
+
             color: "#111"
 
             Rectangle {
@@ -40,7 +42,7 @@ Item {
             Text {
                 anchors.fill: parent
                 anchors.leftMargin: 3
-                anchors.rightMargin: section.sorted ? 13 : 3
+                anchors.rightMargin: ground.sorted ? 13 : 3
                 text: styleData.value
                 color: GLOBAL.style.textColor
                 horizontalAlignment: Text.AlignHCenter
@@ -54,8 +56,8 @@ Item {
                 anchors.right: parent.right
                 anchors.rightMargin: 5
                 anchors.verticalCenter: parent.verticalCenter
-                visible: section.sorted
-                source: !section.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
+                visible: ground.sorted
+                source: !ground.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
                                                ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
             }
 

@@ -59,7 +59,8 @@ TableView {
     property int columnOrder: 0
     // The columns within the visible width (first and last index, and each column's place in
     // the row): only their cells and header sections are made.
-    readonly property var shownColumns: shownColumnRange(__listView.contentX, __listView.width, columnOrder)
+    readonly property var shownColumns: isCompleted ? shownColumnRange(__listView.contentX, __listView.width, columnOrder)
+                                                    : { "first": -1, "last": -2, "offsets": [] }
     readonly property int firstShownColumn: shownColumns.first
     readonly property int lastShownColumn: shownColumns.last
     readonly property var columnOffsets: shownColumns.offsets
@@ -455,9 +456,10 @@ TableView {
             view: view
         }
 
-        // The header's model holds the columns in their order.
+        // The header's model holds the columns in their order (counted once the view has them).
         Connections {
             target: view.__listView.headerItem ? view.__listView.headerItem.headerRepeater.model : null
+            enabled: view.isCompleted
 
             function onRowsInserted() { ++view.columnOrder; }
             function onRowsRemoved() { ++view.columnOrder; }
