@@ -74,11 +74,11 @@ TestCase {
         return texts;
     }
 
-    // The column and filter menus make their column entries when they first open.
-    function opened(menu) {
-        menu.open();
-        verify(menu.visible, "the menu opens");
-        return menu;
+    // The table's filter menu, made and opened as its button does.
+    function openedFilterMenu(table) {
+        table.openFilterMenu();
+        verify(table.filterMenu.visible, "the filter menu opens");
+        return table.filterMenu;
     }
 
     function trigger(item) {
@@ -106,16 +106,17 @@ TestCase {
         compare(view.findColumn("dt_utc_insert").title, "Insert time");
         compare(view.rowCount, 8);
         compare(String(view.rowId(0)), "1", "sorted by the first column, ascending");
-        var columnMenu = page.table.columnMenu;
+        compare(page.table.columnMenu, null, "the menus are made when first opened");
         waitForRendering(view);
         mouseClick(view, 20, 10, Qt.RightButton);
+        var columnMenu = page.table.columnMenu;
         verify(columnMenu.visible, "a right click on the header opens the column menu");
         compare(entries(columnMenu, 0, 2), ["Id", "Sign", "Last name", "Phone", "Brand name", "Stars",
                                             "Color RGB code", "Is archived", "User locked", "Insert time",
                                             "Update time"]);
         verify(!columnMenu.itemAt(0).enabled, "the id stays shown");
         columnMenu.close();
-        var filterMenu = opened(page.table.filterMenu);
+        var filterMenu = openedFilterMenu(page.table);
         compare(entries(filterMenu, 2, 7), ["Id", "Sign", "Last name", "Phone", "Brand name", "Stars",
                                            "Color RGB code", "Is archived", "User locked"],
                 "no dates in the text search");
@@ -202,7 +203,7 @@ TestCase {
     function test_searchedColumns() {
         var page = openPage(8);
         var table = page.table;
-        var menu = opened(table.filterMenu);
+        var menu = openedFilterMenu(table);
         trigger(menu.itemAt(menu.count - 1));
         compare(page.view.rowCount, 8, "Unselect All with an empty filter hides nothing");
         table.filterField.text = "kia";
@@ -229,9 +230,11 @@ TestCase {
         var table = page.table;
         table.trackIdButton.checked = true;
         page.view.selectRowById("3");
-        trigger(opened(table.columnMenu).itemAt(3));
+        waitForRendering(page.view);
+        mouseClick(page.view, 20, 10, Qt.RightButton);
+        trigger(table.columnMenu.itemAt(3));
         table.columnMenu.close();
-        trigger(opened(table.filterMenu).itemAt(2 + 1));
+        trigger(openedFilterMenu(table).itemAt(2 + 1));
         trigger(table.filterMenu.itemAt(table.filterMenu.count - 6));
         page.view.findColumn("sign").width = 150;
         page.view.sortIndicatorColumn = page.view.findColumnIndex("brand_name");
@@ -281,7 +284,7 @@ TestCase {
 
     function test_rowLimit() {
         var page = openPage(3, { "isWindow": true });
-        var menu = page.table.filterMenu;
+        var menu = openedFilterMenu(page.table);
         trigger(menu.itemAt(menu.count - 4));
         var dialog = QWIDGET_CREATOR.lastDialog();
         compare(dialog.kind, "rowLimit");

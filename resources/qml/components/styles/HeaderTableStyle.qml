@@ -66,7 +66,7 @@ Item {
                 acceptedButtons: Qt.RightButton
                 onPressed: {
                     var table = section.tableView ? section.tableView.table : null;
-                    if (table && table.columnMenu)
+                    if (table && table.openColumnMenu)
                         table.openColumnMenu(section);
                 }
             }

@@ -30,8 +30,9 @@ Item {
     property var defaultFilterHidden: []
     property int indent: 5
     property var search
-    property alias columnMenu: columnMenu
-    property alias filterMenu: filterMenu
+    // Null until first opened (openColumnMenu, openFilterMenu).
+    property alias columnMenu: columnMenuLoader.item
+    property alias filterMenu: filterMenuLoader.item
     property alias filterField: filterField
     property alias filterRow: filterRow
     property alias crud: crud
@@ -41,7 +42,8 @@ Item {
     property bool menusBuilt: false
     // The searched columns last given to the proxy.
     property var appliedFilterFields: null
-    readonly property bool extendedSearch: extendedItem.checked
+    // Whole words or parts of words are searched.
+    property bool extendedSearch: true
 
     signal getSettings()
     signal readySettings(var objectSettings)
@@ -130,7 +132,7 @@ Item {
 
     function getFilterMap() {
         var map = entriesMap(filterEntries);
-        map["extended"] = extendedItem.checked;
+        map["extended"] = extendedSearch;
         return map;
     }
 
@@ -157,7 +159,7 @@ Item {
     }
 
     function setExtendedSearch(on) {
-        extendedItem.checked = on;
+        extendedSearch = on;
         var model = tableView ? tableView.model : null;
         if (model && model.extendedSearch !== undefined)
             model.extendedSearch = on;
@@ -196,9 +198,17 @@ Item {
         }
     }
 
+    // Under a header section.
     function openColumnMenu(section) {
-        var position = section.mapToItem(columnMenu.parent, 0, section.height);
+        columnMenuLoader.active = true;
+        var position = section.mapToItem(table, 0, section.height);
         columnMenu.popup(position.x, position.y);
+    }
+
+    // Under its button.
+    function openFilterMenu() {
+        filterMenuLoader.active = true;
+        filterMenu.popup(filterMenuButton, 0, filterMenuButton.height);
     }
 
     // Filter row -------------------------------------------------------------------------------
@@ -523,7 +533,7 @@ Item {
                         text: FontAwesome.ThList
                         font.family: "Font Awesome 6 Free"
                         font.bold: true
-                        onClicked: filterMenu.popup(filterMenuButton, 0, filterMenuButton.height)
+                        onClicked: table.openFilterMenu()
                     }
                 }
 
@@ -561,114 +571,29 @@ Item {
         }
     }
 
-    // The entries of the two menus are made when a menu first opens: a table of many columns
-    // would otherwise make a hundred menu items before its first rows.
-    MenuEx {
-        id: columnMenu
+    // The menus are made when first opened: a table of many columns would otherwise make a
+    // hundred menu items before its first rows.
+    Loader {
+        id: columnMenuLoader
 
-        objectName: "columnMenu"
-        onAboutToShow: columnItems.active = true
+        active: false
 
-        Instantiator {
-            id: columnItems
-
-            // The model too: rows added to it while inactive would still make their items.
-            active: false
-            model: active ? columnEntries : []
-            onObjectAdded: columnMenu.insertItem(index, object)
-            onObjectRemoved: columnMenu.removeItem(object)
-
-            delegate: MenuItemEx {
-                text: model.title
-                checkable: true
-                checked: model.checked
-                enabled: model.role !== "id"
-                onTriggered: {
-                    columnEntries.setProperty(index, "checked", checked);
-                    // The entry keeps the check; the item shows it again.
-                    checked = Qt.binding(function () { return model.checked; });
-                    table.updateTable();
-                }
-            }
-        }
-
-        MenuSeparator {}
-
-        MenuItemEx {
-            objectName: "defaultColumnsItem"
-            text: qsTr("Default")
-            onTriggered: table.setDefaultColumns()
+        sourceComponent: TableColumnMenu {
+            parent: table
+            owner: table
+            entries: columnEntries
         }
     }
 
-    MenuEx {
-        id: filterMenu
+    Loader {
+        id: filterMenuLoader
 
-        objectName: "filterMenu"
-        onAboutToShow: filterItems.active = true
+        active: false
 
-        MenuItemEx {
-            text: qsTr("Search...")
-            onTriggered: table.createSearch()
-        }
-
-        MenuSeparator {}
-
-        Instantiator {
-            id: filterItems
-
-            // The model too: rows added to it while inactive would still make their items.
-            active: false
-            model: active ? filterEntries : []
-            onObjectAdded: filterMenu.insertItem(index + 2, object)
-            onObjectRemoved: filterMenu.removeItem(object)
-
-            delegate: MenuItemEx {
-                text: model.title
-                checkable: true
-                checked: model.checked
-                onTriggered: {
-                    filterEntries.setProperty(index, "checked", checked);
-                    checked = Qt.binding(function () { return model.checked; });
-                    table.updateFilter();
-                }
-            }
-        }
-
-        MenuSeparator {}
-
-        MenuItemEx {
-            id: extendedItem
-
-            objectName: "extendedSearchItem"
-            text: qsTr("Extended Search")
-            checkable: true
-            checked: true
-            onTriggered: {
-                table.setExtendedSearch(checked);
-                table.updateFilter();
-            }
-        }
-
-        MenuSeparator {}
-
-        MenuItemEx {
-            text: qsTr("Row Limit...")
-            onTriggered: table.openRowLimit()
-        }
-
-        MenuSeparator {}
-
-        MenuItemEx {
-            objectName: "selectAllItem"
-            text: qsTr("Select All")
-            onTriggered: table.setAllFilters(true)
-        }
-
-        MenuItemEx {
-            objectName: "unselectAllItem"
-            text: qsTr("Unselect All")
-            onTriggered: table.setAllFilters(false)
+        sourceComponent: TableFilterMenu {
+            parent: table
+            owner: table
+            entries: filterEntries
         }
     }
 }
