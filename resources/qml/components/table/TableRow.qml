@@ -16,6 +16,8 @@ Item {
     readonly property var rowModelData: typeof modelData === "undefined" ? undefined : modelData
     readonly property bool isRecord: !!rowStyle && rowStyle.row !== undefined && rowStyle.row >= 0
                                      && rowModel !== undefined && rowModel !== null
+    // The cells made (TableRowCell).
+    property alias cells: holder.children
 
     implicitWidth: backdrop.implicitWidth
     implicitHeight: backdrop.implicitHeight
@@ -34,6 +36,8 @@ Item {
 
     // The cells in the view's content coordinates: the row itself stays in the viewport.
     Item {
+        id: holder
+
         x: row.tableView ? -row.tableView.__listView.contentX : 0
 
         Repeater {

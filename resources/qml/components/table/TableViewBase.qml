@@ -55,12 +55,14 @@ TableView {
                                  ? controller.proxyModel : null
     readonly property bool isPrepareMode: proxy ? proxy.isPrepareMode : false
     readonly property int headerHeight: headerVisible ? 38 : 0
-    // Counts the changes of the columns' order (added, removed, moved columns).
+    // Counts the changes of the columns' order (added, removed, moved columns): what walks the
+    // columns by index reads it, so that it follows them.
     property int columnOrder: 0
     // The columns within the visible width (first and last index, and each column's place in
     // the row): only their cells and header sections are made.
-    readonly property var shownColumns: isCompleted ? shownColumnRange(__listView.contentX, __listView.width, columnOrder)
-                                                    : { "first": -1, "last": -2, "offsets": [] }
+    readonly property var shownColumns: isCompleted && columnOrder >= 0
+                                        ? shownColumnRange(__listView.contentX, __listView.width)
+                                        : { "first": -1, "last": -2, "offsets": [] }
     readonly property int firstShownColumn: shownColumns.first
     readonly property int lastShownColumn: shownColumns.last
     readonly property var columnOffsets: shownColumns.offsets
@@ -170,12 +172,12 @@ TableView {
         return widest;
     }
 
-    // The cells a row of the list made (TableRowCell), none for other items.
+    // The cells a row of the list made, none for other items: Qt's row holds the row
+    // background's loader (TableRow) first.
     function rowCells(container) {
         var rowItem = container ? container.rowItem : null;
-        var background = rowItem && rowItem.children.length > 0 ? rowItem.children[0].item : null;
-        var holder = background && background.children.length > 1 ? background.children[1] : null;
-        return holder ? holder.children : [];
+        var row = rowItem && rowItem.children.length > 0 ? rowItem.children[0].item : null;
+        return row && row.cells ? row.cells : [];
     }
 
     // Columns and settings --------------------------------------------------------------------
