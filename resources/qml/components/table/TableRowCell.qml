@@ -13,7 +13,8 @@ Loader {
     readonly property var __column: column >= 0 && tableView.columnOrder >= 0 ? tableView.getColumn(column) : null
     readonly property var model: rowItem ? rowItem.rowModel : undefined
     readonly property var modelData: rowItem ? rowItem.rowModelData : undefined
-    // Made afresh whenever one of its values changes.
+    // Made afresh whenever one of its values changes; a press and the focus are read when a
+    // delegate asks for them, so that a click does not make every cell's data again.
     readonly property var styleData: {
         var row = rowItem ? rowItem.rowStyle : null;
         var area = tableView ? tableView.__mouseArea : null;
@@ -30,8 +31,8 @@ Loader {
             "elideMode": __column ? __column.elideMode : Text.ElideLeft,
             "textAlignment": __column ? __column.horizontalAlignment : Text.AlignLeft,
             "selected": selected,
-            "hasActiveFocus": row ? row.hasActiveFocus : false,
-            "pressed": !!area && rowIndex === area.pressedRow && column === area.pressedColumn,
+            get hasActiveFocus() { return !!row && row.hasActiveFocus; },
+            get pressed() { return !!area && rowIndex === area.pressedRow && cell.column === area.pressedColumn; },
             "textColor": !style ? "black" : selected ? style.highlightedTextColor : style.textColor,
             "role": role,
             "value": value
