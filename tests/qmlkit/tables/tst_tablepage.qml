@@ -480,6 +480,34 @@ TestCase {
         return found;
     }
 
+    // Where the first visible text item under item that shows text starts, in item's
+    // coordinates; undefined when none does.
+    function textX(item, text) {
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (!child.visible)
+                continue;
+            if (child.font !== undefined && String(child.text) === text)
+                return child.mapToItem(null, 0, 0).x;
+            var x = textX(child, text);
+            if (x !== undefined)
+                return x;
+        }
+        return undefined;
+    }
+
+    // A column moved, by the header or by saved places, takes its cells along.
+    function test_cellsFollowMovedColumns() {
+        var page = openPage(8);
+        var view = page.view;
+        waitForRendering(view);
+        verify(textX(view, "D101") < textX(view, "Kovalenko"), "the sign before the last name");
+        view.moveColumn(view.findColumnIndex("last_name"), 0);
+        tryVerify(function () { return textX(view, "Kovalenko") < textX(view, "D101"); }, 2000,
+                  "the last names move before the signs");
+        verify(textX(view, "Kovalenko") < textX(view, "+380501007919"), "and before the phones");
+    }
+
     // Cells are made for the columns in sight: a column that comes into sight later, or is shown
     // again, gets its cells, and fitting a column measures them.
     function test_cellsOfColumnsComingIntoSight() {
