@@ -85,6 +85,8 @@ public:
     qint64 rowId(int row) const { return m_rows.at(row).id; }
     // Grows on every change of the rows, so readers can tell whether what they derived is current.
     quint64 revision() const { return m_revision; }
+    // The revision at which this row was stored or last changed, signalled or not.
+    quint64 rowRevision(int row) const { return m_rows.at(row).revision; }
     // Whether, for every i, the row's value under roles[i] equals values[i] (QVariant equality).
     static bool matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values);
     // The first row whose values under roles, as text, equal texts; -1 when none. An index per
