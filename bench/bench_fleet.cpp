@@ -19,6 +19,7 @@
 // anchor's. The program fails when a measure failed or QML warned.
 #include "benchmemory.h"
 #include "editortabs.h"
+#include "fleetbench.h"
 #include "pageprogram.h"
 #include "wireclient.h"
 
@@ -38,7 +39,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
-#include <QProcess>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
@@ -74,6 +74,7 @@ namespace {
 
 using Client::Controller::OriginalModel;
 using Client::Controller::ProxyModel;
+using FleetBench::drawFrame;
 
 const QString DriverTableUrl = QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml");
 const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
@@ -117,16 +118,6 @@ bool waitUntil(const std::function<bool()> &done, int timeoutMs = 60000)
     return true;
 }
 
-// Asks the window for a frame and waits until it is on screen.
-bool drawFrame(QQuickWindow *window)
-{
-    QEventLoop loop;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
-    window->update();
-    return loop.exec() == 0;
-}
-
 void fail(benchmark::State &state, const char *why)
 {
     failed = true;
@@ -142,22 +133,6 @@ void report(benchmark::State &state, double ours, double anchor)
         state.counters["x_anchor"] = ours / anchor;
     }
     state.counters["drivers"] = drivers;
-}
-
-// The seeding script on the stand-in's new database; its failure, empty when it worked.
-QString seedFleet(const QProcessEnvironment &environment)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QProcess seed;
-    seed.setProcessEnvironment(environment);
-    seed.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    seed.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KORIV_SOURCE_DIR "/tools/fleet/seed-fleet.py"),
-                                                     QStringLiteral("--drivers"), QString::number(drivers)});
-    if (!seed.waitForFinished(600000) || seed.exitStatus() != QProcess::NormalExit || seed.exitCode() != 0)
-        return QStringLiteral("the fleet was not seeded");
-    fleet->seedSeconds = clock.nsecsElapsed() / 1e9;
-    return QString();
 }
 
 // The window that shows a page's frame; null before it has one.
@@ -448,34 +423,7 @@ void registerBenchmarks()
     timed(benchmark::RegisterBenchmark("PeakMemory", PeakMemory), 1);
 }
 
-// The size and repetitions from the arguments and the environment; the arguments it took are
-// removed.
-void readOptions(int *argc, char **argv)
-{
-    if (!qEnvironmentVariableIsEmpty("KORIV_FLEET_DRIVERS"))
-        drivers = qEnvironmentVariableIntValue("KORIV_FLEET_DRIVERS");
-    if (!qEnvironmentVariableIsEmpty("KORIV_FLEET_ITERATIONS"))
-        iterations = qEnvironmentVariableIntValue("KORIV_FLEET_ITERATIONS");
-    int kept = 1;
-    for (int i = 1; i < *argc; ++i) {
-        const QByteArray argument = argv[i];
-        if (argument.startsWith("--drivers="))
-            drivers = argument.mid(10).toInt();
-        else if (argument.startsWith("--iterations="))
-            iterations = argument.mid(13).toInt();
-        else
-            argv[kept++] = argv[i];
-    }
-    *argc = kept;
-    drivers = qMax(10, drivers);
-    iterations = qMax(1, iterations);
-}
-
-void setDefault(const char *name, const QByteArray &value)
-{
-    if (qEnvironmentVariableIsEmpty(name))
-        qputenv(name, value);
-}
+using FleetBench::setDefault;
 
 } // namespace
 
@@ -486,7 +434,7 @@ int main(int argc, char **argv)
     setDefault("KORIV_DBINIT", KORIV_DBINIT);
     setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
     setDefault("TZ", "Europe/Moscow");
-    readOptions(&argc, argv);
+    FleetBench::readOptions(&argc, argv, &drivers, &iterations, "KORIV_FLEET_ITERATIONS");
     // The program's settings go to a folder of this run.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
@@ -501,7 +449,7 @@ int main(int argc, char **argv)
         // The stand-in reports no message: this process would read an event per row.
         state.program.setServerArguments({QStringLiteral("--quiet")});
         state.program.setBeforeSignIn([&clock](const QProcessEnvironment &environment) {
-            const QString failure = seedFleet(environment);
+            const QString failure = FleetBench::seedFleet(environment, drivers, &fleet->seedSeconds);
             Bench::resetPeakMemory();
             clock.start();
             return failure;

@@ -24,4 +24,9 @@ double peakMiB()
     return toMiB(PeakMemory::peak());
 }
 
+double peakMiBOf(qint64 pid)
+{
+    return toMiB(PeakMemory::peakOf(pid));
+}
+
 } // namespace Bench

@@ -1,6 +1,8 @@
+#include "common/net/apinetwork.h"
 #include "common/net/jsonrpcrequest.h"
 #include "common/net/messagetext.h"
 #include "common/net/netdto.h"
+#include "common/net/repeatedtexts.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -22,6 +24,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void parseAgreesWithTheRules();
+    void listRowsShareTheirKeys();
     void recordJson();
     void requestJson();
 };
@@ -221,8 +224,35 @@ void TestMessages::parseAgreesWithTheRules()
             text += alphabet[random.bounded(alphabet.size())];
         texts.append(text);
     }
-    for (const QString &text : qAsConst(texts))
-        QVERIFY2(Common::parseMessage(text) == readByTheRules(text), qPrintable(text));
+    // Read one after another, as a frame's messages are, sharing the texts that recur.
+    Common::RepeatedTexts repeated;
+    for (const QString &text : qAsConst(texts)) {
+        const QVariantMap expected = readByTheRules(text);
+        QVERIFY2(Common::parseMessage(text) == expected, qPrintable(text));
+        QVERIFY2(Common::parseMessage(QStringRef(&text), &repeated) == expected, qPrintable(text));
+    }
+}
+
+void TestMessages::listRowsShareTheirKeys()
+{
+    // Rows of one list: the same keys in the same order, some values repeating, some escaped.
+    // The rows come in two frames, read by one connection.
+    Common::RepeatedTexts repeated;
+    QList<QVariantMap> rows = Common::ApiNetwork::decodeTextFrame(
+        QStringLiteral("#SIGN=s#id=1#name=Ann/#1#is_archived=0#[END]#SIGN=s#id=2#name=Bob#is_archived=0#[END]"),
+        &repeated);
+    rows += Common::ApiNetwork::decodeTextFrame(QStringLiteral("#SIGN=s#name=Cy#id=3#is_archived=1#[END]"), &repeated);
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(0), (QVariantMap{{"SIGN", "s"}, {"id", "1"}, {"name", "Ann#1"}, {"is_archived", "0"}}));
+    QCOMPARE(rows.at(1), (QVariantMap{{"SIGN", "s"}, {"id", "2"}, {"name", "Bob"}, {"is_archived", "0"}}));
+    QCOMPARE(rows.at(2), (QVariantMap{{"SIGN", "s"}, {"id", "3"}, {"name", "Cy"}, {"is_archived", "1"}}));
+    // The second row keeps its keys and its repeated flag in the first row's storage.
+    const auto key = [&rows](int row, const QString &name) { return rows.at(row).find(name).key().constData(); };
+    QCOMPARE(key(1, "is_archived"), key(0, "is_archived"));
+    QCOMPARE(key(1, "name"), key(0, "name"));
+    QCOMPARE(rows.at(1).value("is_archived").toString().constData(),
+             rows.at(0).value("is_archived").toString().constData());
+    QCOMPARE(key(2, "is_archived"), key(0, "is_archived"));
 }
 
 void TestMessages::recordJson()

@@ -288,6 +288,10 @@ void TestReportFrames::ownerTables()
     minus->click();
     QCOMPARE(columnTexts(owners.table()), QStringList({"12", "12345678901234"}));
     QCOMPARE(owners.table()->currentRow(), -1);
+    // A batch keeps its order and skips ids kept already or met earlier in it.
+    owners.addOwners({{7, "d7"}, {12, "dup"}, {7, "again"}, {8, "d8"}});
+    QCOMPARE(columnTexts(owners.table()), QStringList({"12", "12345678901234", "7", "8"}));
+    QCOMPARE(owners.ownerNames(), QJsonArray({"d12", "big", "d7", "d8"}));
     QVERIFY(owners.isValid());
     owners.findChild<QPushButton *>("removeAllButton")->click();
     QCOMPARE(owners.table()->rowCount(), 0);

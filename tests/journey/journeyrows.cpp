@@ -1,5 +1,7 @@
 #include "journeyrows.h"
 
+#include "shell/menucommands.h"
+
 const QVector<JourneyRow> &journeyRows()
 {
     static const QVector<JourneyRow> rows{
@@ -53,6 +55,16 @@ const QVector<JourneyRow> &journeyRows()
          "Journey desk", "SELECT count(*) FROM user_gui_sessions WHERE name = 'Journey desk'", false, true},
     };
     return rows;
+}
+
+QStringList reportCommands()
+{
+    QStringList names;
+    for (const MenuCommand &command : menuCommands()) {
+        if (command.text && !command.url)
+            names.append(QString::fromLatin1(command.objectName));
+    }
+    return names;
 }
 
 QStringList journeySeed()

@@ -34,6 +34,9 @@ struct JourneyRow
 // Every page entry of the main menu, the Tools menu and the tool bar; adding one is one row.
 const QVector<JourneyRow> &journeyRows();
 
+// The object names of the Report menu's commands, each opening a report frame.
+QStringList reportCommands();
+
 // The records of the journey beyond those of the page test bed.
 QStringList journeySeed();
 

@@ -6,6 +6,7 @@
 // while a page is open, the server gone and back while an editor holds unsaved changes, a report
 // asked while the server is gone. Any QML warning or unexpected dialog fails it.
 #include "journeyrows.h"
+#include "journeysteps.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "secondclient.h"
@@ -17,31 +18,22 @@
 #include "client/utils/desktoputils.h"
 #include "gui/core/context.h"
 #include "gui/report/abstractreport.h"
-#include "gui/report/interactiveownerkeepertable.h"
-#include "gui/report/startenddatetimeedit.h"
 #include "gui/dialog/login.h"
 #include "gui/frame/frames.h"
-#include "gui/mainwindow/guisessionmenu.h"
 #include "gui/shell/global.h"
 #include "gui/widget/hostlabel.h"
-#include "gui/widget/indicatortoolbutton.h"
 #include "model/base/security/usergroupsecurityoption.h"
 #include "model/orlem/sms/sms.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTableWidget>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(JourneyRow)
@@ -50,117 +42,6 @@ namespace {
 
 const QString SecondPassword = QStringLiteral("second shift");
 
-
-// The first item of a page made from the QML type.
-QQuickItem *itemOfType(QObject *page, const char *type)
-{
-    QObject *window = page->property("window").value<QObject *>();
-    for (QObject *root : {page, window}) {
-        for (QQuickItem *child : root ? root->findChildren<QQuickItem *>() : QList<QQuickItem *>()) {
-            if (QString::fromLatin1(child->metaObject()->className()).startsWith(type))
-                return child;
-        }
-    }
-    return nullptr;
-}
-
-QAbstractItemModel *shownRows(QObject *page)
-{
-    QObject *view = PageControls::itemWithProperty(page, "hardFilters");
-    return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
-}
-
-int shownRow(QObject *page, const QString &id)
-{
-    int row = -1;
-    if (QAbstractItemModel *rows = shownRows(page))
-        QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                                  Q_ARG(QVariant, QVariant(id)));
-    return row;
-}
-
-QString shownValue(QObject *page, const QString &id, const QString &role)
-{
-    const int row = shownRow(page, id);
-    QVariant value;
-    if (row >= 0)
-        QMetaObject::invokeMethod(shownRows(page), "data", Q_RETURN_ARG(QVariant, value), Q_ARG(int, row),
-                                  Q_ARG(QString, role));
-    return value.toString();
-}
-
-// Clicks a row of a table page where it is shown, as an operator picks it; false when it is not
-// in sight or did not become current. at: where the click went, in the view's window.
-bool clickRow(QObject *table, int row, QPoint *at)
-{
-    auto *view = qobject_cast<QQuickItem *>(PageControls::itemWithProperty(table, "hardFilters"));
-    if (!view || row < 0)
-        return false;
-    if (!QTest::qWaitForWindowExposed(view->window()))
-        return false;
-    int y = -1;
-    // The rows are laid out a little after the list arrives.
-    const bool inSight = QTest::qWaitFor(
-        [&] {
-            for (int at = 0; at < view->height(); at += 3) {
-                QVariant found;
-                QMetaObject::invokeMethod(view, "rowAt", Q_RETURN_ARG(QVariant, found), Q_ARG(QVariant, 30),
-                                          Q_ARG(QVariant, at));
-                if (found.toInt() == row) {
-                    y = at;
-                    return true;
-                }
-            }
-            return false;
-        },
-        3000);
-    if (!inSight || y < 0) {
-        qWarning() << "row" << row << "is not in sight";
-        return false;
-    }
-    *at = view->mapToScene(QPointF(30, y + 2)).toPoint();
-    view->window()->requestActivate();
-    QTest::mouseClick(view->window(), Qt::LeftButton, Qt::NoModifier, *at);
-    if (!QTest::qWaitFor([&] { return view->property("currentRow").toInt() == row; }, 3000)) {
-        qWarning() << "the click did not make row" << row << "current";
-        return false;
-    }
-    return true;
-}
-
-// A workbook as openpyxl reads it: its sheets' names and sizes, or why it could not be read.
-QString readWorkbook(const QString &path)
-{
-    QProcess python;
-    python.start("/usr/bin/python3",
-                 {"-c",
-                  "import sys, openpyxl\n"
-                  "book = openpyxl.load_workbook(sys.argv[1])\n"
-                  "print(';'.join('%s:%dx%d' % (s.title, s.max_row, s.max_column) for s in book.worksheets))",
-                  path});
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
-        return QStringLiteral("unreadable: ") + QString::fromUtf8(python.readAllStandardError());
-    return QString::fromUtf8(python.readAllStandardOutput()).trimmed();
-}
-
-QObject *formOf(QObject *editor)
-{
-    return editor ? editor->property("form").value<QObject *>() : nullptr;
-}
-
-// A table is shown and idle: its list came and nothing is pending.
-bool tableIdle(QObject *page)
-{
-    QObject *view = PageControls::itemWithProperty(page, "hardFilters");
-    return view && shownRows(page) && !page->property("isBusy").toBool() && !view->property("isListPending").toBool()
-        && !view->property("isPrepareMode").toBool();
-}
-
-bool editorIdle(QObject *editor)
-{
-    QObject *form = formOf(editor);
-    return form && !form->property("isBusy").toBool() && !editor->property("isBusy").toBool();
-}
 
 // The top-level window a page shows in: the main window for a tab, its own window otherwise.
 QWindow *topWindowOf(QObject *page)
@@ -223,18 +104,18 @@ private slots:
     void reportWhileServerGone();
 
 private:
-    QMainWindow *mainWindow() const { return qobject_cast<QMainWindow *>(Gui::Context::mainWindow()); }
+    QMainWindow *mainWindow() const { return m_steps.mainWindow(); }
     // Opens an entry with the mouse; the new frame once it is listed, or null.
     QObject *open(const JourneyRow &row);
     // Makes the record current and opens its editor with the table's Edit button.
     QObject *openRecord(QObject *table, const QString &id);
-    QObject *newestFrame(int before) const;
     void setAdminRight(const QString &code, const QString &value);
     QString rightId(const QString &code);
 
     // Made first and gone last: see SecondClient.
     SecondClient m_other;
     PageProgram m_program;
+    JourneySteps m_steps{m_program};
 };
 
 void TestJourney::initTestCase()
@@ -242,10 +123,7 @@ void TestJourney::initTestCase()
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
     // As an operator signs in: the password typed into the dialog, OK clicked.
     m_program.setSignIn([](Gui::Dialog::Login *dialog, const QString &password) {
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        QTest::mouseClick(dialog->passwordEdit(), Qt::LeftButton);
-        QTest::keyClicks(dialog->passwordEdit(), password);
-        QCOMPARE(WindowDriver::clickWidget(dialog->okButton()), QString());
+        QCOMPARE(JourneySteps::signIn(dialog, password), QString());
     });
     const QString failure =
         m_program.start("journey", {"second:" + passwordDigest(SecondPassword)}, journeySeed());
@@ -260,14 +138,7 @@ void TestJourney::initTestCase()
 void TestJourney::cleanup()
 {
     // What a failed step left open goes, so that the next opens its own.
-    if (Gui::Frames *frames = Gui::Global::currentFrames()) {
-        for (const QPointer<QObject> frame : frames->list()) {
-            if (auto *widget = qobject_cast<QWidget *>(frame))
-                widget->close();
-            else if (frame)
-                m_program.closePage(frame);
-        }
-    }
+    m_steps.closeAllFrames();
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
@@ -289,66 +160,23 @@ void TestJourney::everyEntryHasARow()
     }
 }
 
-QObject *TestJourney::newestFrame(int before) const
-{
-    Gui::Frames *frames = Gui::Global::currentFrames();
-    if (!frames || !QTest::qWaitFor([&] { return frames->list().size() > before; }, 10000))
-        return nullptr;
-    return frames->list().last();
-}
-
 QObject *TestJourney::open(const JourneyRow &row)
 {
-    const int before = Gui::Global::currentFrames()->list().size();
-    mainWindow()->activateWindow();
-    QString failure;
-    if (row.onToolBar) {
-        failure = WindowDriver::clickWidget(mainWindow()->findChild<Gui::IndicatorToolButton *>());
-    } else if (row.inGuiSessionMenu) {
-        auto *menu = mainWindow()->findChild<Gui::Private::GuiSessionMenu *>();
-        const QString text = QCoreApplication::translate("Gui::Private::GuiSessionMenu", "&New");
-        QAction *command = nullptr;
-        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
-            if (action->text() == text)
-                command = action;
-        }
-        failure = command ? WindowDriver::clickMenuAction(mainWindow()->menuBar(), command)
-                          : QStringLiteral("no New command in the GUI-session menu");
-    } else {
-        failure = WindowDriver::clickMenuCommand(mainWindow()->menuBar(), row.command);
-    }
-    if (!failure.isEmpty()) {
+    QPointer<QObject> page;
+    const QString failure = m_steps.open(row, &page);
+    if (!failure.isEmpty())
         qWarning().noquote() << failure;
-        return nullptr;
-    }
-    return newestFrame(before);
+    return page;
 }
 
 QObject *TestJourney::openRecord(QObject *table, const QString &id)
 {
-    if (!QTest::qWaitFor([&] { return shownRow(table, id) >= 0; }, 10000)) {
-        qWarning() << "record" << id << "is not shown";
+    QPointer<QObject> editor;
+    const QString failure = m_steps.openRecord(table, id, &editor);
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << failure;
         return nullptr;
     }
-    const int row = shownRow(table, id);
-    QPoint at;
-    if (!clickRow(table, row, &at))
-        return nullptr;
-    auto *view = qobject_cast<QQuickItem *>(PageControls::itemWithProperty(table, "hardFilters"));
-    const int before = Gui::Global::currentFrames()->list().size();
-    // The Edit button where the table has one, a double click on the row otherwise.
-    if (QQuickItem *edit = itemOfType(table, "ToolButtonEdit")) {
-        const QString failure = WindowDriver::clickItem(edit);
-        if (!failure.isEmpty()) {
-            qWarning().noquote() << failure;
-            return nullptr;
-        }
-    } else {
-        QTest::mouseDClick(view->window(), Qt::LeftButton, Qt::NoModifier, at);
-    }
-    QObject *editor = newestFrame(before);
-    if (!editor || !QTest::qWaitFor([&] { return editorIdle(editor); }, 10000))
-        return nullptr;
     return editor;
 }
 
@@ -364,57 +192,33 @@ void TestJourney::pages()
     QFETCH(JourneyRow, row);
     if (!QFile::exists(":" + row.url.mid(4)))
         QSKIP(qPrintable(row.url + " is not carried yet"));
-    QPointer<QObject> page = open(row);
-    QVERIFY2(page, qPrintable(row.command));
+    QPointer<QObject> page;
+    QCOMPARE(m_steps.open(row, &page), QString());
     QCOMPARE(page->property("url").toString(), row.url);
-    if (row.isEditorPage())
-        QTRY_VERIFY_WITH_TIMEOUT(editorIdle(page), 10000);
-    else
-        QTRY_VERIFY_WITH_TIMEOUT(tableIdle(page), 10000);
+    QCOMPARE(m_steps.waitShown(page, row), QString());
     QVERIFY(saveScreenshot(topWindowOf(page), "journey-" + row.command + ".png"));
 
     if (!row.editorUrl.isEmpty()) {
-        const PageRow *savable = savableEditor(row.editorUrl);
-        const QString recordSql = !row.readOnlyRecordSql.isEmpty() ? row.readOnlyRecordSql
-            : !row.recordSql.isEmpty()                               ? row.recordSql
-                                                                     : savable->editor.recordSql;
-        const QString id = recordSql.isEmpty() ? QString() : m_program.query(recordSql).toString();
-        QPointer<QObject> editor = row.isEditorPage() ? page.data() : openRecord(page, id);
-        QVERIFY2(editor, qPrintable(row.editorUrl));
-        QCOMPARE(editor->property("url").toString(), row.editorUrl);
-        if (!row.isEditorPage())
+        const QString id = m_steps.recordId(row);
+        QPointer<QObject> editor = page;
+        if (!row.isEditorPage()) {
+            QCOMPARE(m_steps.openRecord(page, id, &editor), QString());
             QVERIFY(saveScreenshot(topWindowOf(editor), "journey-" + row.command + "-editor.png"));
-        if (!savable) {
+        }
+        QCOMPARE(editor->property("url").toString(), row.editorUrl);
+        if (!savableEditor(row.editorUrl)) {
             // A read-only editor only opens and closes.
-            QQuickItem *close = pageControl(editor, "closeButton");
-            if (!close || !close->isVisible())
-                close = pageControl(editor, "cancelButton");
-            QCOMPARE(WindowDriver::clickItem(close), QString());
-            QTRY_VERIFY(editor.isNull());
+            QCOMPARE(m_steps.closeEditor(editor), QString());
         } else {
-            const EditorRow &edit = savable->editor;
-            QQuickItem *field = pageControl(editor, edit.field);
-            QVERIFY2(field, qPrintable(edit.field));
-            if (field->property("type").toString() == QLatin1String("checkBox")) {
-                QCOMPARE(WindowDriver::clickItem(field), QString());
-                QCOMPARE(field->property("checked").toBool(), edit.value == QLatin1String("1"));
-            } else {
-                QCOMPARE(WindowDriver::typeInto(field, edit.value), QString());
-            }
-            QVERIFY(editor->property("isDirty").toBool());
-            QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
-            QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
-            const QVariant stored =
-                id.isEmpty() ? m_program.query(edit.storedSql) : m_program.query(edit.storedSql, {id});
-            QCOMPARE(stored.toString(), edit.value);
+            QCOMPARE(m_steps.changeField(editor, row), QString());
+            QCOMPARE(m_steps.save(editor), QString());
+            QCOMPARE(m_steps.checkStored(row, id), QString());
         }
     }
     if (!row.newField.isEmpty()) {
-        QCOMPARE(page->property("state").toString(), QString("ADD"));
-        QCOMPARE(WindowDriver::typeInto(pageControl(page, row.newField), row.newValue), QString());
-        QCOMPARE(WindowDriver::clickItem(pageControl(page, "okButton")), QString());
-        QTRY_VERIFY_WITH_TIMEOUT(page.isNull(), 10000);
-        QCOMPARE(m_program.query(row.newCountSql).toInt(), 1);
+        QCOMPARE(m_steps.typeNew(page, row), QString());
+        QCOMPARE(m_steps.save(page), QString());
+        QCOMPARE(m_steps.checkNew(row), QString());
     }
     if (page)
         QVERIFY(m_program.closePage(page));
@@ -424,68 +228,19 @@ void TestJourney::reports()
 {
     QTemporaryDir folder;
     Gui::Context::desktopUtils()->setExportDir(folder.path());
-    int reports = 0;
-    for (const MenuCommand &command : menuCommands()) {
-        if (!command.text || command.url)
-            continue;
-        const QString name = QString::fromLatin1(command.objectName);
-        const int before = Gui::Global::currentFrames()->list().size();
-        mainWindow()->activateWindow();
-        QCOMPARE(WindowDriver::clickMenuCommand(mainWindow()->menuBar(), name), QString());
-        QPointer<Gui::Report::AbstractReport> frame = qobject_cast<Gui::Report::AbstractReport *>(newestFrame(before));
-        QVERIFY2(frame, qPrintable(name));
-        QTRY_VERIFY(frame->isVisible() && frame->isEnabled());
+    const QStringList commands = reportCommands();
+    if (commands.isEmpty())
+        QSKIP("the Report menu has no commands yet");
+    for (const QString &name : commands) {
+        QPointer<Gui::Report::AbstractReport> frame;
+        QCOMPARE(m_steps.openReport(name, &frame), QString());
         QVERIFY(saveScreenshot(frame->window()->windowHandle(), "journey-" + name + ".png"));
-        // The first record of the owner chooser where the report asks for owners.
-        auto *owners = frame->findChild<Gui::InteractiveOwnerKeeperTable *>();
-        auto *plus = owners ? owners->findChild<QPushButton *>("plusButton") : nullptr;
-        auto *period = frame->findChild<Gui::StartEndDateTimeEdit *>();
-        if (plus && plus->isVisible()) {
-            // The first record of the owner chooser.
-            const int frames = Gui::Global::currentFrames()->list().size();
-            QCOMPARE(WindowDriver::clickWidget(plus), QString());
-            QPointer<QObject> chooser = newestFrame(frames);
-            QVERIFY(chooser);
-            QTRY_VERIFY_WITH_TIMEOUT(tableIdle(chooser) && shownRows(chooser)->rowCount() > 0, 10000);
-            QPoint at;
-            QVERIFY(clickRow(chooser, 0, &at));
-            QCOMPARE(WindowDriver::clickItem(pageControl(chooser, "selectButton")), QString());
-            QTRY_VERIFY(chooser.isNull());
-            QCOMPARE(owners->ownerIdList().size(), 1);
-        } else if (owners && owners->isVisible() && period && period->applyButton()->isVisible()) {
-            // The owners the server finds for the period.
-            QCOMPARE(WindowDriver::clickWidget(period->applyButton()), QString());
-            QTRY_VERIFY2_WITH_TIMEOUT(!owners->ownerIdList().isEmpty(), qPrintable(name + ": no owners found"), 10000);
-        }
-        // Lists of choices left without one (balance groups and types) get their first row clicked.
-        for (QTableWidget *choices : frame->findChildren<QTableWidget *>()) {
-            if (!choices->isVisible() || choices->rowCount() == 0 || !choices->selectedItems().isEmpty()
-                || qobject_cast<Gui::InteractiveOwnerKeeperTable *>(choices->parentWidget()))
-                continue;
-            QTest::mouseClick(choices->viewport(), Qt::LeftButton, Qt::NoModifier,
-                              choices->visualRect(choices->model()->index(0, 0)).center());
-            QVERIFY(!choices->selectedItems().isEmpty());
-        }
-        m_program.watchdog().reset();
-        QCOMPARE(WindowDriver::clickWidget(frame->createButton()), QString());
-        QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled() && (!frame->writtenFiles().isEmpty()
-                                                        || !m_program.watchdog().boxes().isEmpty()), 30000);
-        // Success shows as a toast or a box, never as another message.
-        const QStringList said = m_program.watchdog().texts();
-        QVERIFY2(said.isEmpty() || said == QStringList{"Report successfully created"},
-                 qPrintable(name + ": " + m_program.watchdog().texts().join('\n')));
-        m_program.watchdog().reset();
-        QVERIFY(!frame->writtenFiles().isEmpty());
-        for (const QString &file : frame->writtenFiles()) {
-            const QString sheets = readWorkbook(file);
-            QVERIFY2(!sheets.isEmpty() && !sheets.startsWith("unreadable"), qPrintable(file + ": " + sheets));
-        }
-        ++reports;
+        QCOMPARE(m_steps.chooseReportInputs(frame), QString());
+        QCOMPARE(m_steps.runReport(frame), QString());
+        QCOMPARE(m_steps.readWorkbooks(frame), QString());
         frame->close();
         QTRY_VERIFY(!Gui::Global::currentFrames()->list().contains(frame.data()));
     }
-    if (reports == 0)
-        QSKIP("the Report menu has no commands yet");
 }
 
 void TestJourney::setAdminRight(const QString &code, const QString &value)
@@ -525,10 +280,10 @@ void TestJourney::lockedByColleague()
 
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
     // The table names the colleague holding the lock.
     const QString second = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
-    QTRY_COMPARE(shownValue(table, id, "rst_id_user_locked"), second);
+    QTRY_COMPARE(PageControls::shownValue(table, id, "rst_id_user_locked"), second);
 
     m_program.watchdog().reset();
     QPointer<QObject> editor = openRecord(table, id);
@@ -558,8 +313,8 @@ void TestJourney::rightsWithdrawn()
         m_program.query("INSERT INTO sms (name, code, value) VALUES ('Kept', 'kept', 'x') RETURNING id").toString();
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
-    QQuickItem *edit = itemOfType(table, "ToolButtonEdit");
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
+    QQuickItem *edit = JourneySteps::itemOfType(table, "ToolButtonEdit");
     QVERIFY(edit);
     QCOMPARE(edit->property("name").toString(), QString("Edit"));
     QPointer<QObject> editor = openRecord(table, id);
@@ -576,7 +331,7 @@ void TestJourney::rightsWithdrawn()
 
     // A save forced past the page is refused by the server and said so; nothing is stored.
     m_program.watchdog().reset();
-    QObject *controller = formOf(editor)->property("controller").value<QObject *>();
+    QObject *controller = PageControls::formOf(editor)->property("controller").value<QObject *>();
     QVERIFY(controller);
     QMetaObject::invokeMethod(controller, "trUpdate", Q_ARG(QVariantMap, (QVariantMap{{"id", id}, {"name", "Forced"}})));
     QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
@@ -599,7 +354,7 @@ void TestJourney::serverGoneAndBack()
         m_program.query("INSERT INTO sms (name, code, value) VALUES ('Before', 'before', 'x') RETURNING id").toString();
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(tableIdle(table), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
     QPointer<QObject> editor = openRecord(table, id);
     QVERIFY(editor);
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "name"), "Typed offline"), QString());
@@ -633,12 +388,8 @@ void TestJourney::serverGoneAndBack()
 
 void TestJourney::reportWhileServerGone()
 {
-    const int before = Gui::Global::currentFrames()->list().size();
-    mainWindow()->activateWindow();
-    QCOMPARE(WindowDriver::clickMenuCommand(mainWindow()->menuBar(), "brandReport"), QString());
-    QPointer<Gui::Report::AbstractReport> frame = qobject_cast<Gui::Report::AbstractReport *>(newestFrame(before));
-    QVERIFY(frame);
-    QTRY_VERIFY(frame->isVisible() && frame->isEnabled());
+    QPointer<Gui::Report::AbstractReport> frame;
+    QCOMPARE(m_steps.openReport("brandReport", &frame), QString());
     auto *host = mainWindow()->findChild<Gui::HostLabel *>();
     m_program.server().kill();
     QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0, 15000);

@@ -7,9 +7,20 @@
 #include <QQuickWindow>
 #include <QtTest>
 
+#include <chrono>
+
 namespace WindowDriver {
 
 namespace {
+
+qint64 lastClick = 0;
+
+template<typename Target>
+void click(Target *target, const QPoint &at)
+{
+    lastClick = clockNs();
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+}
 
 // The menu that holds the action, among the menus below the bar (not the bar's overflow menu).
 QMenu *menuHolding(QMenuBar *bar, QAction *action)
@@ -48,7 +59,7 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
             + path.first()->title() + QLatin1Char(' ') + path.first()->objectName();
 
     const QRect title = bar->actionGeometry(path.first()->menuAction());
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title.center());
+    click(bar, title.center());
     if (!QTest::qWaitForWindowExposed(path.first()))
         return QStringLiteral("the menu ") + path.first()->title() + QStringLiteral(" did not open");
     for (int i = 1; i < path.size(); ++i) {
@@ -57,7 +68,7 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
         // A submenu opens under the resting mouse, or on a click.
         QTest::mouseMove(parent, at);
         if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 1500))
-            QTest::mouseClick(parent, Qt::LeftButton, Qt::NoModifier, at);
+            click(parent, at);
         // Where the pointer's hover did not reach the menu, the key that opens the hovered submenu.
         if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 500)) {
             parent->setActiveAction(path.at(i)->menuAction());
@@ -70,7 +81,7 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
     const QPoint at = last->actionGeometry(command).center();
     QTest::mouseMove(last, at);
     QSignalSpy triggered(command, &QAction::triggered);
-    QTest::mouseClick(last, Qt::LeftButton, Qt::NoModifier, at);
+    click(last, at);
     if (!QTest::qWaitFor([&] { return !triggered.isEmpty(); }, 3000))
         return QStringLiteral("the click did not trigger ") + objectName;
     return QString();
@@ -80,7 +91,7 @@ QString clickWidget(QWidget *widget)
 {
     if (!widget || !QTest::qWaitFor([widget] { return widget->isVisible(); }, 3000))
         return QStringLiteral("the button is not shown");
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    click(widget, widget->rect().center());
     return QString();
 }
 
@@ -94,11 +105,17 @@ QString clickItem(QQuickItem *item)
     if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, 5000))
         return QStringLiteral("the item is not shown enabled: ") + item->objectName();
     const QPoint at = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at);
+    click(window, at);
     return QString();
 }
 
-QString typeInto(QQuickItem *item, const QString &text)
+void doubleClick(QWindow *window, const QPoint &at)
+{
+    lastClick = clockNs();
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+QString focusItem(QQuickItem *item)
 {
     const QString clicked = clickItem(item);
     if (!clicked.isEmpty())
@@ -109,6 +126,15 @@ QString typeInto(QQuickItem *item, const QString &text)
     QQuickItem *focused = window->activeFocusItem();
     if (!focused || !(focused == item || item->isAncestorOf(focused)))
         return QStringLiteral("the click gave no focus to ") + item->objectName();
+    return QString();
+}
+
+QString typeInto(QQuickItem *item, const QString &text)
+{
+    const QString focused = focusItem(item);
+    if (!focused.isEmpty())
+        return focused;
+    QQuickWindow *window = item->window();
     QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
     for (const QChar c : text)
         QTest::keyClick(window, c.toLatin1());
@@ -116,6 +142,17 @@ QString typeInto(QQuickItem *item, const QString &text)
         return item->objectName() + QStringLiteral(" holds \"") + item->property("text").toString()
             + QStringLiteral("\" after typing \"") + text + QStringLiteral("\"");
     return QString();
+}
+
+qint64 lastClickNs()
+{
+    return lastClick;
+}
+
+qint64 clockNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 } // namespace WindowDriver

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 class QAction;
 class QMenuBar;
 class QQuickItem;
 class QWidget;
+class QWindow;
 
 // Drives the real window with mouse events, as an operator does: menus of the menu bar opened
 // and their entries clicked, tool bar buttons and page buttons clicked where they are shown.
@@ -20,7 +22,16 @@ QString clickMenuAction(QMenuBar *bar, QAction *command);
 QString clickWidget(QWidget *widget);
 // Clicks a page's item in its middle, in the window it is shown in.
 QString clickItem(QQuickItem *item);
+// Double-clicks a point of a window.
+void doubleClick(QWindow *window, const QPoint &at);
+// Gives an item the keyboard focus with a click.
+QString focusItem(QQuickItem *item);
 // Gives an item the keyboard focus with a click and types the text over what it holds.
 QString typeInto(QQuickItem *item, const QString &text);
+
+// When the last click of the driver went, in nanoseconds of clockNs(): what the click set off
+// is timed from there.
+qint64 lastClickNs();
+qint64 clockNs();
 
 } // namespace WindowDriver

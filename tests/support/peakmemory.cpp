@@ -9,9 +9,9 @@ namespace PeakMemory {
 
 namespace {
 
-qint64 statusBytes(const char *key)
+qint64 statusBytes(const char *key, const QString &process = QStringLiteral("self"))
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(QStringLiteral("/proc/") + process + QStringLiteral("/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     const QByteArray prefix = QByteArray(key) + ':';
@@ -39,6 +39,11 @@ qint64 current()
 qint64 peak()
 {
     return statusBytes("VmHWM");
+}
+
+qint64 peakOf(qint64 pid)
+{
+    return pid > 0 ? statusBytes("VmHWM", QString::number(pid)) : 0;
 }
 
 } // namespace PeakMemory

@@ -12,5 +12,7 @@ bool reset();
 // The resident size now, and the highest it has been since the last reset, in bytes.
 qint64 current();
 qint64 peak();
+// The highest resident size of another process (of this user) over its life; 0 when unreadable.
+qint64 peakOf(qint64 pid);
 
 } // namespace PeakMemory

@@ -22,6 +22,8 @@ public:
     // The environment of the server process (the PostgreSQL database it uses); set before start.
     void setEnvironment(const QProcessEnvironment &environment) { m_process.setProcessEnvironment(environment); }
     int port() const { return m_port; }
+    // The server process's id; 0 while it is not running.
+    qint64 processId() const { return m_process.processId(); }
     // Kills the server as a crash would: no goodbye to its clients.
     void kill();
     // Starts it again with the arguments of the last start, on the same port.

@@ -124,6 +124,7 @@ void BrandPaymentReport::onSaGetBrandDrivers(QVariantMap params)
         Gui::Context::critical(tr("The server's list of drivers cannot be read: %1").arg(error.errorString()), this);
         return;
     }
+    QVector<QPair<qint64, QString>> owners;
     for (const QJsonValue &element : drivers.array()) {
         const QJsonObject driver = element.toObject();
         const QVariant id = driver.value(QStringLiteral("id")).toVariant();
@@ -134,8 +135,9 @@ void BrandPaymentReport::onSaGetBrandDrivers(QVariantMap params)
                                  << driver.value(QStringLiteral("sign")).toString();
             continue;
         }
-        m_owners->addOwner(owner, driver.value(QStringLiteral("sign")).toString());
+        owners.append({owner, driver.value(QStringLiteral("sign")).toString()});
     }
+    m_owners->addOwners(owners);
 }
 
 void BrandPaymentReport::onConnectionState(bool connected)

@@ -70,7 +70,7 @@ void ApiNetwork::onSendMessage(QJsonObject message)
         return;
     const QByteArray frame = jsonFrame(message);
     if (m_socket.write(frame) != -1)
-        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(frame.mid(4)));
+        logDebug(QLatin1String("SEND: "), frame.mid(4));
 }
 
 void ApiNetwork::onSendMessage(NetDTO message)
@@ -92,10 +92,23 @@ void ApiNetwork::sendText(const QByteArray &text)
     QByteArray frame = qCompress(text, 9);
     frame.append(FrameReader::endMarker);
     if (m_socket.write(frame) != -1)
-        Logger::instance(m_loggerId)->debug(QStringLiteral("SEND: ") + QString::fromUtf8(text));
+        logDebug(QLatin1String("SEND: "), text);
+}
+
+void ApiNetwork::logDebug(QLatin1String what, const QByteArray &utf8) const
+{
+    Logger *logger = Logger::instance(m_loggerId);
+    if (logger->writesDebug())
+        logger->debug(what + QString::fromUtf8(utf8));
 }
 
 QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)
+{
+    RepeatedTexts repeated;
+    return decodeTextFrame(text, &repeated);
+}
+
+QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text, RepeatedTexts *repeated)
 {
     QList<QVariantMap> messages;
     QStringRef last;
@@ -104,7 +117,7 @@ QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)
         if (piece.isEmpty() || piece == last)
             continue;
         last = piece;
-        messages.append(parseMessage(piece));
+        messages.append(parseMessage(piece, repeated));
     }
     return messages;
 }
@@ -139,12 +152,12 @@ void ApiNetwork::onSocketReadyRead()
             if (frame.kind == FrameReader::Kind::Json) {
                 m_jsonMode = true;
                 handleJsonMessage(frame.json);
-                logger->debug(QStringLiteral("RECEIVE: ") + QString::fromUtf8(frame.raw));
+                logDebug(QLatin1String("RECEIVE: "), frame.raw);
             } else {
                 m_jsonMode = false;
                 const QString text = QString::fromUtf8(frame.raw);
-                logger->debug(QStringLiteral("RECEIVE: %1)").arg(text));
-                for (const QVariantMap &message : decodeTextFrame(text))
+                logDebug(QLatin1String("RECEIVE: "), frame.raw);
+                for (const QVariantMap &message : decodeTextFrame(text, &m_repeatedTexts))
                     handleTextMessage(message);
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framereader.h"
+#include "repeatedtexts.h"
 #include "netdto.h"
 #include "network.h"
 
@@ -41,6 +42,8 @@ public:
     // Splits a decoded text frame into messages: pieces between "[END]" markers, skipping
     // empty ones and a piece equal to the one just handled.
     static QList<QVariantMap> decodeTextFrame(const QString &text);
+    // The same, sharing the texts that recur with the messages read before through repeated.
+    static QList<QVariantMap> decodeTextFrame(const QString &text, RepeatedTexts *repeated);
     // A JSON "resCode" as an integer: a number or a numeric text; 0 when absent or not numeric.
     static int resCode(const QJsonObject &message);
 
@@ -67,12 +70,16 @@ private:
     void sendText(const QByteArray &text);
     void handleTextMessage(const QVariantMap &message);
     void handleJsonMessage(const QJsonObject &message);
+    // Logs a frame's text; the text is only decoded when debug records are written.
+    void logDebug(QLatin1String what, const QByteArray &utf8) const;
 
     Guarded<QString> m_sign;
     Guarded<QString> m_pwd;
     std::atomic<bool> m_jsonMode{false};
     QSharedPointer<MessageDispatcher> m_dispatcher;
     FrameReader m_reader;
+    // Keys and flags of consecutive list rows, kept once across frames (network thread only).
+    RepeatedTexts m_repeatedTexts;
 };
 
 } // namespace Common

@@ -1,6 +1,7 @@
 #include "messagetext.h"
 
 #include "netdto.h"
+#include "repeatedtexts.h"
 
 #include <vector>
 
@@ -156,15 +157,22 @@ inline int nextSeparator(const QStringRef &text, QChar sep, int from)
     return at;
 }
 
-void parseEntry(const QStringRef &entry, QVariantMap &result)
+void parseEntry(const QStringRef &entry, int place, QVariantMap &result, RepeatedTexts *repeated)
 {
     // Key ends at the first unescaped "=", the value at the next one (further parts are dropped).
     const int keyEnd = nextSeparator(entry, QLatin1Char('='), 1);
     if (keyEnd < 0)
         return;
     const int valueEnd = nextSeparator(entry, QLatin1Char('='), keyEnd + 1);
+    const QStringRef key = entry.left(keyEnd);
     const QStringRef value = entry.mid(keyEnd + 1, valueEnd < 0 ? -1 : valueEnd - keyEnd - 1);
-    result.insert(entry.left(keyEnd).toString(), unescapeValue(value.toString()));
+    if (!repeated) {
+        result.insert(key.toString(), unescapeValue(value.toString()));
+        return;
+    }
+    const bool escaped = value.contains(QLatin1Char('/'));
+    result.insert(repeated->text(2 * place, key),
+                  escaped ? unescapeValue(value.toString()) : repeated->text(2 * place + 1, value));
 }
 
 } // namespace
@@ -176,6 +184,11 @@ QVariantMap parseMessage(const QString &text)
 
 QVariantMap parseMessage(QStringRef body)
 {
+    return parseMessage(body, nullptr);
+}
+
+QVariantMap parseMessage(QStringRef body, RepeatedTexts *repeated)
+{
     if (body.startsWith(QLatin1Char('#')))
         body = body.mid(1);
     if (body.endsWith(QLatin1Char('#')))
@@ -183,12 +196,13 @@ QVariantMap parseMessage(QStringRef body)
 
     QVariantMap result;
     int start = 0;
+    int place = 0;
     while (start < body.size()) {
         int end = nextSeparator(body, QLatin1Char('#'), qMax(1, start));
         if (end < 0)
             end = body.size();
         if (end > start)
-            parseEntry(body.mid(start, end - start), result);
+            parseEntry(body.mid(start, end - start), place++, result, repeated);
         start = end + 1;
     }
     return result;

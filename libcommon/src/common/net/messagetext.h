@@ -10,6 +10,8 @@ class NetDTO;
 
 namespace Common {
 
+class RepeatedTexts;
+
 // One message of the text form: "#SIGN=" + sign + entry text + "#[END]".
 QString messageText(const QString &sign, const NetDTO &record);
 void appendMessageText(QString &text, const QString &sign, const NetDTO &record);
@@ -22,5 +24,8 @@ QByteArray messagesUtf8(const QString &sign, const QList<NetDTO> &records);
 // "=" is ignored, a later duplicate key wins, values are unescaped.
 QVariantMap parseMessage(const QString &text);
 QVariantMap parseMessage(QStringRef text);
+// The same, sharing the storage of texts that recur at the same place as in the messages read
+// before with repeated (the maps of a long list then keep each key once).
+QVariantMap parseMessage(QStringRef text, RepeatedTexts *repeated);
 
 } // namespace Common

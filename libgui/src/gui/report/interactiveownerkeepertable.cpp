@@ -61,6 +61,7 @@ void InteractiveOwnerKeeperTable::addSelection(const QVariant &result)
 {
     // A page hands over a script array.
     const QVariant rows = result.userType() == qMetaTypeId<QJSValue>() ? result.value<QJSValue>().toVariant() : result;
+    QVector<QPair<qint64, QString>> owners;
     for (const QVariant &element : rows.toList()) {
         const QVariantMap row = element.toMap();
         bool numeric = false;
@@ -70,8 +71,9 @@ void InteractiveOwnerKeeperTable::addSelection(const QVariant &result)
                                  << row.value(QStringLiteral("sign")).toString();
             continue;
         }
-        addOwner(id, row.value(QStringLiteral("sign")).toString());
+        owners.append({id, row.value(QStringLiteral("sign")).toString()});
     }
+    addOwners(owners);
 }
 
 void InteractiveOwnerKeeperTable::onPlusButtonClicked()

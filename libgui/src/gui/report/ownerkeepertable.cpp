@@ -3,6 +3,7 @@
 #include "gui/widget/tablewidget.h"
 
 #include <QHeaderView>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace Gui {
@@ -27,12 +28,28 @@ QTableWidget *OwnerKeeperTable::table() const
 
 void OwnerKeeperTable::addOwner(qint64 id, const QString &name)
 {
-    if (hasOwner(id))
+    addOwners({{id, name}});
+}
+
+void OwnerKeeperTable::addOwners(const QVector<QPair<qint64, QString>> &owners)
+{
+    const QList<qint64> kept = ownerIdList();
+    QSet<qint64> known(kept.cbegin(), kept.cend());
+    QVector<QPair<qint64, QString>> fresh;
+    for (const auto &owner : owners) {
+        if (!known.contains(owner.first)) {
+            known.insert(owner.first);
+            fresh.append(owner);
+        }
+    }
+    if (fresh.isEmpty())
         return;
-    const int row = m_table->rowCount();
-    m_table->insertRow(row);
-    m_table->setItem(row, 0, new QTableWidgetItem(QString::number(id)));
-    m_table->setItem(row, 1, new QTableWidgetItem(name));
+    int row = m_table->rowCount();
+    m_table->setRowCount(row + fresh.size());
+    for (const auto &owner : qAsConst(fresh)) {
+        m_table->setItem(row, 0, new QTableWidgetItem(QString::number(owner.first)));
+        m_table->setItem(row++, 1, new QTableWidgetItem(owner.second));
+    }
 }
 
 bool OwnerKeeperTable::hasOwner(qint64 id) const

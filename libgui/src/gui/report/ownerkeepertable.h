@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QJsonArray>
+#include <QPair>
+#include <QVector>
 #include <QWidget>
 
 class QTableWidget;
@@ -19,6 +21,8 @@ public:
     QTableWidget *table() const;
     // Appends the owner unless a row with that id is kept already.
     void addOwner(qint64 id, const QString &name);
+    // Appends, in order and at once, the owners whose ids are not kept yet.
+    void addOwners(const QVector<QPair<qint64, QString>> &owners);
     bool hasOwner(qint64 id) const;
     int ownerCount() const;
     // The ids as integers, in row order.

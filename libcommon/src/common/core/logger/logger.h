@@ -25,6 +25,8 @@ public:
     QString fileName() const;
     QString level() const;
     bool isEnabled() const;
+    // Whether debug records are written: callers skip building costly texts when not.
+    bool writesDebug() const;
 
     // Registry: the logger under id, or a disabled placeholder stored there when there is none.
     static Logger *instance(int id);
@@ -39,7 +41,6 @@ public:
 private:
     void configure(const QString &path, const QString &level, bool enabled,
                    const QString &fileDateFormat, bool dirMode);
-    bool writesDebug() const;
     bool writesWarning() const;
     QString write(const QString &type, const QString &message);
     void openLocked();

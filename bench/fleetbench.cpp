@@ -1,0 +1,62 @@
+#include "fleetbench.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QQuickWindow>
+#include <QTimer>
+
+namespace FleetBench {
+
+void readOptions(int *argc, char **argv, int *drivers, int *iterations, const char *iterationsVariable)
+{
+    if (!qEnvironmentVariableIsEmpty("KORIV_FLEET_DRIVERS"))
+        *drivers = qEnvironmentVariableIntValue("KORIV_FLEET_DRIVERS");
+    if (!qEnvironmentVariableIsEmpty(iterationsVariable))
+        *iterations = qEnvironmentVariableIntValue(iterationsVariable);
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const QByteArray argument = argv[i];
+        if (argument.startsWith("--drivers="))
+            *drivers = argument.mid(10).toInt();
+        else if (argument.startsWith("--iterations="))
+            *iterations = argument.mid(13).toInt();
+        else
+            argv[kept++] = argv[i];
+    }
+    *argc = kept;
+    *drivers = qMax(10, *drivers);
+    *iterations = qMax(1, *iterations);
+}
+
+QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess seed;
+    seed.setProcessEnvironment(environment);
+    seed.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    seed.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KORIV_SOURCE_DIR "/tools/fleet/seed-fleet.py"),
+                                                     QStringLiteral("--drivers"), QString::number(drivers)});
+    if (!seed.waitForFinished(600000) || seed.exitStatus() != QProcess::NormalExit || seed.exitCode() != 0)
+        return QStringLiteral("the fleet was not seeded");
+    *seconds = clock.nsecsElapsed() / 1e9;
+    return QString();
+}
+
+bool drawFrame(QQuickWindow *window)
+{
+    QEventLoop loop;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
+    window->update();
+    return loop.exec() == 0;
+}
+
+void setDefault(const char *name, const QByteArray &value)
+{
+    if (qEnvironmentVariableIsEmpty(name))
+        qputenv(name, value);
+}
+
+} // namespace FleetBench

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QProcessEnvironment;
+class QQuickWindow;
+
+// What the benchmarks over a seeded fleet share: their size options, the seeding of the
+// stand-in's database and the wait for a drawn frame.
+namespace FleetBench {
+
+// --drivers=N (or KORIV_FLEET_DRIVERS) and --iterations=N (or the environment variable named);
+// the arguments taken are removed. At least 10 drivers and one iteration.
+void readOptions(int *argc, char **argv, int *drivers, int *iterations, const char *iterationsVariable);
+// tools/fleet/seed-fleet.py on the database the environment names; its failure, empty when it
+// worked. seconds: how long it took.
+QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds);
+// Asks the window for a frame and waits until it is on screen; false after a minute.
+bool drawFrame(QQuickWindow *window);
+// Sets an environment variable the caller's environment left unset.
+void setDefault(const char *name, const QByteArray &value);
+
+} // namespace FleetBench
