@@ -44,6 +44,7 @@ private slots:
     void typingFollowsArrivingAndLeavingRows();
     void typingAfterFilterChanges();
     void keptTextsMatchInAnyCase();
+    void typingOverManyRows();
     void typedSort_data();
     void typedSort();
     void sortReadsChangedRows();
@@ -385,6 +386,39 @@ void TestProxyModel::keptTextsMatchInAnyCase()
         m_proxy->setFilterPattern(pattern);
         QVERIFY2(shownIds() == expected, qPrintable(pattern));
     }
+}
+
+void TestProxyModel::typingOverManyRows()
+{
+    // Enough rows for the texts to be built on several threads at the first letter; the list
+    // itself is not watched row by row.
+    OriginalModel rows;
+    rows.setBaseModel(QSharedPointer<ListCatalogue>::create());
+    for (int id = 6000; id >= 1; --id)
+        rows.addRow({{"id", QString::number(id)}, {"name", QString("driver %1").arg(id)},
+                     {"note", id % 7 ? QString("plain") : QString("Seventh")}});
+    ProxyModel view;
+    view.setOriginalModel(&rows);
+    const auto shown = [&view] {
+        QStringList ids;
+        for (int r = 0; r < view.rowCount(); ++r)
+            ids << view.data(r, "id").toString();
+        return ids;
+    };
+    view.setFilterFields({"name", "note"});
+    view.setFilterPattern("s");
+    QCOMPARE(view.rowCount(), 6000 / 7);
+    QCOMPARE(view.data(0, "id").toString(), QString("5999"));
+    view.setFilterPattern("seventh");
+    QCOMPARE(view.rowCount(), 6000 / 7);
+    view.setFilterPattern("driver 117");
+    QCOMPARE(shown(), (QStringList{"5117", "4117", "3117", "2117", "1179", "1178", "1177", "1176", "1175", "1174",
+                                   "1173", "1172", "1171", "1170", "1117", "117"}));
+    rows.updateValue(QString("5"), "note", "seventh", false);
+    view.setFilterPattern("");
+    view.setFilterPattern("seventh");
+    QCOMPARE(view.rowCount(), 6000 / 7 + 1);
+    QCOMPARE(shown().last(), QString("5"));
 }
 
 void TestProxyModel::searchModeSplitsTheCurrentText()

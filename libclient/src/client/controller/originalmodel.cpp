@@ -38,6 +38,11 @@ QString OriginalModel::roleName(int role) const
     return column >= 0 && column < m_roleList.size() ? m_roleList.at(column) : QString();
 }
 
+QModelIndex OriginalModel::index(int row, int column, const QModelIndex &parent) const
+{
+    return column == 0 && !parent.isValid() && isRow(row) ? createIndex(row, 0) : QModelIndex();
+}
+
 QVariant OriginalModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !isRow(index.row()))

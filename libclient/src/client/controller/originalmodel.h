@@ -37,6 +37,9 @@ public:
     void setBaseModel(const QSharedPointer<Model::AbstractModel> &catalogue);
     QSharedPointer<Model::AbstractModel> baseModel() const { return m_catalogue; }
 
+    // Checks the row without asking the virtual row and column counts: views and proxies ask
+    // for an index at every comparison of a sort.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     using QAbstractListModel::data;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;

@@ -239,6 +239,11 @@ void ProxyModel::invalidateFilter()
     // The view is built again from every source row: Qt's own refilter moves its whole mapping
     // once per run of rows that come or go, which grows with the square of a long list. The
     // rebuild keeps the current sort, by the ranks of the rows.
+    if (m_source && !m_deferring && !m_words.isEmpty() && m_wordsFolded) {
+        // The texts this pass searches are built first, all at once (the first letter typed).
+        compileFilters();
+        m_texts.buildAll();
+    }
     m_texts.rows().setPassing(true);
     m_verdicts.setPassing(true);
     invalidate();
@@ -442,8 +447,13 @@ void ProxyModel::compileFilters() const
     if (m_compiled && m_hardFilters.isCompiled())
         return;
     m_compiled = true;
-    m_hardFilters.compile(m_source ? m_source->baseModel().data() : nullptr);
-    m_verdicts.clear();
+    // New searched columns leave the hard filters and what they judged as they are.
+    const Model::AbstractModel *catalogue = m_source ? m_source->baseModel().data() : nullptr;
+    if (!m_hardFilters.isCompiled() || catalogue != m_compiledCatalogue) {
+        m_hardFilters.compile(catalogue);
+        m_compiledCatalogue = catalogue;
+        m_verdicts.clear();
+    }
     m_searchColumns.clear();
     for (const QString &role : m_filterRoles) {
         if (m_source && m_source->containsRole(role))
@@ -496,7 +506,7 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
     if (!m_words.isEmpty() && !acceptsText(source_row, row))
         return false;
     return m_verdicts.value(*m_source, source_row,
-                            [this](int row) { return m_hardFilters.accepts(m_source->rowValues(row)); });
+                            [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
 }
 
 namespace {

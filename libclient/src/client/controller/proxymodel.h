@@ -11,6 +11,10 @@
 #include <QTimer>
 #include <QVector>
 
+namespace Model {
+class AbstractModel;
+}
+
 namespace Client::Controller {
 
 class OriginalModel;
@@ -139,6 +143,8 @@ private:
     QString m_sortedRole = QStringLiteral("id");
     bool m_extendedSearch = true;
     mutable HardFilters m_hardFilters;
+    // The catalogue the hard filters were compiled against.
+    mutable const Model::AbstractModel *m_compiledCatalogue = nullptr;
     int m_filterRowCount = 0;
     bool m_isPrepareMode = false;
     QString m_filterPattern;

@@ -72,10 +72,15 @@ void RowSearchTexts::clear()
     m_texts.clear();
 }
 
-QString RowSearchTexts::build(int row) const
+void RowSearchTexts::buildAll()
+{
+    if (m_source)
+        m_texts.fillAll(*m_source, [this](const QVariantMap &values) { return textOf(values); });
+}
+
+QString RowSearchTexts::textOf(const QVariantMap &values) const
 {
     // The searched columns and the row's keys are both in name order: one walk over both.
-    const QVariantMap &values = m_source->rowValues(row);
     QVarLengthArray<QString, 64> texts;
     int length = 0;
     auto value = values.cbegin();
@@ -103,7 +108,7 @@ bool RowSearchTexts::containsAllWords(int row, const QStringList &words) const
 {
     if (!m_source || row < 0 || row >= m_source->rowCount())
         return false;
-    const QString &all = m_texts.value(*m_source, row, [this](int row) { return build(row); });
+    const QString &all = m_texts.value(*m_source, row, [this](const QVariantMap &values) { return textOf(values); });
     if (all.isEmpty())
         return false;
     // Most rows lack some word in every column: one search of the whole text each rules them out.

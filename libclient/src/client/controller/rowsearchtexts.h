@@ -33,13 +33,15 @@ public:
 
     // The texts of the rows: shifted and laid out as the rows come and go.
     RowCache<QString> &rows() { return m_texts; }
+    // Builds the text of every row that has none or a stale one, on several threads.
+    void buildAll();
 
     // Whether one searched column of the row holds every word; the words are folded by fold()
     // and matched case-sensitively. A row with none of the columns holds nothing.
     bool containsAllWords(int row, const QStringList &words) const;
 
 private:
-    QString build(int row) const;
+    QString textOf(const QVariantMap &values) const;
 
     const OriginalModel *m_source = nullptr;
     QStringList m_columns;
