@@ -244,10 +244,12 @@ void ProxyModel::invalidateFilter()
         compileFilters();
         m_texts.buildAll();
     }
+    m_passing = true;
     m_texts.rows().setPassing(true);
     m_verdicts.setPassing(true);
     invalidate();
     rowCount();
+    m_passing = false;
     m_texts.rows().setPassing(false);
     m_verdicts.setPassing(false);
     m_sorted = sortColumn() == 0;
@@ -478,7 +480,9 @@ bool ProxyModel::containsAllWords(const QVariant &value) const
 
 bool ProxyModel::acceptsText(int sourceRow, const QVariantMap &row) const
 {
-    if (m_wordsFolded)
+    // A row tested alone (arriving or changed) is read from its map: its text is built with the
+    // others at the next pass, and the search stops at the first column that matches.
+    if (m_wordsFolded && m_passing)
         return m_texts.containsAllWords(sourceRow, m_foldedWords);
     // The searched columns and the row's keys are both in name order: one walk over both.
     auto value = row.cbegin();

@@ -154,6 +154,8 @@ private:
     QStringList m_foldedWords;
     bool m_wordsFolded = false;
     mutable RowSearchTexts m_texts;
+    // A pass over every row is running: the kept texts are searched.
+    bool m_passing = false;
     // Each row's verdict under the compiled hard filters; dropped when they compile again.
     mutable RowCache<bool> m_verdicts;
     // The last pass over every row: the text it searched and the source's revision after it.
