@@ -11,7 +11,11 @@
 //               QSortFilterProxyModel over QStandardItemModel; the "Changed" ones change one row
 //               before each sort, in both models, so that nothing read for the last sort holds;
 //   search      free text of one and of three words over 50,000 rows x 20 columns, against
-//               QSortFilterProxyModel's regular-expression filter over every column.
+//               QSortFilterProxyModel's regular-expression filter over every column;
+//   keystrokes  a word typed letter by letter into the filter and taken back at once, over
+//               10,000 and 100,000 rows (time per keystroke), against QSortFilterProxyModel's
+//               fixed-string filter over every column; "Cold" types the first letter only, into
+//               a view that has never searched.
 #include "client/controller/originalmodel.h"
 #include "client/controller/proxymodel.h"
 #include "model/base/abstractmodel.h"
@@ -344,6 +348,73 @@ void searchThreeWords(benchmark::State &state)
            {QStringLiteral("(?=.*river)(?=.*7)(?=.*a)"), QStringLiteral("(?=.*quartz)(?=.*1)(?=.*e)")});
 }
 
+// Each run types "riv" one letter at a time and then clears the text.
+const QStringList Keystrokes{QStringLiteral("r"), QStringLiteral("ri"), QStringLiteral("riv"), QString()};
+
+void keystrokes(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    Views views(count);
+    ProxyModel &proxy = views.proxy;
+    QSortFilterProxyModel &anchorProxy = views.anchorProxy;
+    anchorProxy.setFilterKeyColumn(-1);
+    anchorProxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    // Typing keeps what the first search read: the runs measure the keystrokes after it.
+    proxy.setFilterPattern(Keystrokes.first());
+    proxy.setFilterPattern(QString());
+    measure(
+        state,
+        [&] {
+            for (const QString &text : Keystrokes) {
+                proxy.setFilterPattern(text);
+                benchmark::DoNotOptimize(proxy.rowCount());
+            }
+        },
+        [&] {
+            for (const QString &text : Keystrokes) {
+                anchorProxy.setFilterFixedString(text);
+                benchmark::DoNotOptimize(anchorProxy.rowCount());
+            }
+        },
+        count * Keystrokes.size());
+    state.counters["ms_per_key"] = benchmark::Counter(double(Keystrokes.size()) * double(state.iterations()),
+                                                      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The first letter typed into a fresh view: nothing of the rows' texts is kept yet.
+void keystrokeCold(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const std::vector<QVariantMap> rows = rowsInOrder(count, Random);
+    auto model = newModel();
+    for (const QVariantMap &row : rows)
+        model->addRow(row);
+    auto anchor = anchorModel(rows);
+    double total = 0;
+    double anchorTotal = 0;
+    for (auto _ : state) {
+        ProxyModel proxy;
+        proxy.setOriginalModel(model.get());
+        QSortFilterProxyModel anchorProxy;
+        anchorProxy.setDynamicSortFilter(false);
+        anchorProxy.setSourceModel(anchor.get());
+        anchorProxy.setFilterKeyColumn(-1);
+        anchorProxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+        anchorProxy.rowCount();
+        const auto start = std::chrono::steady_clock::now();
+        proxy.setFilterPattern(Keystrokes.first());
+        benchmark::DoNotOptimize(proxy.rowCount());
+        const auto middle = std::chrono::steady_clock::now();
+        anchorProxy.setFilterFixedString(Keystrokes.first());
+        benchmark::DoNotOptimize(anchorProxy.rowCount());
+        const auto end = std::chrono::steady_clock::now();
+        total += std::chrono::duration<double, std::milli>(middle - start).count();
+        anchorTotal += std::chrono::duration<double, std::milli>(end - middle).count();
+    }
+    state.counters["ms_per_key"] = total / double(state.iterations());
+    state.counters["x_anchor"] = total / anchorTotal;
+}
+
 } // namespace
 
 BENCHMARK(fillRandom)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oNLogN);
@@ -361,6 +432,8 @@ BENCHMARK(sortTextChanged)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecon
 BENCHMARK(sortIntegerChanged)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(searchOneWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(searchThreeWords)->Unit(benchmark::kMillisecond);
+BENCHMARK(keystrokes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oNLogN);
+BENCHMARK(keystrokeCold)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {

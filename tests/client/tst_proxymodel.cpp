@@ -40,6 +40,11 @@ private slots:
     void freeText();
     void searchModeSplitsTheCurrentText();
     void searchedColumnsRefilterOnlyWithText();
+    void typingFollowsChangedRows();
+    void typingFollowsArrivingAndLeavingRows();
+    void typingAfterFilterChanges();
+    void keptTextsMatchInAnyCase();
+    void typingOverManyRows();
     void typedSort_data();
     void typedSort();
     void sortReadsChangedRows();
@@ -244,6 +249,176 @@ void TestProxyModel::searchedColumnsRefilterOnlyWithText()
     QCOMPARE(shownIds(), QStringList{});
     m_proxy->setFilterFields({"name"});
     QCOMPARE(shownIds(), QStringList{"4"});
+}
+
+void TestProxyModel::typingFollowsChangedRows()
+{
+    m_proxy->setFilterFields({"name"});
+    m_proxy->setFilterPattern("alp");
+    QCOMPARE(shownIds(), (QStringList{"10", "1"}));
+    // A change the list announces and two it stores silently: the next letters search them anew.
+    m_model->updateValue(QString("2"), "name", "Alpine");
+    m_model->updateValue(QString("10"), "name", "omega", false);
+    m_model->setData(m_model->index(m_model->findId("3")), "Omega", m_model->roleNumber("name"));
+    m_proxy->setFilterPattern("alpi");
+    QCOMPARE(shownIds(), QStringList{"2"});
+    m_proxy->setFilterPattern("alp");
+    QCOMPARE(shownIds(), (QStringList{"2", "1"}));
+    m_proxy->setFilterPattern("omeg");
+    QCOMPARE(shownIds(), (QStringList{"10", "3"}));
+
+    // Other searched columns: what was kept of the old ones is not searched.
+    m_proxy->setFilterPattern("ab");
+    QCOMPARE(shownIds(), QStringList{});
+    m_proxy->setFilterFields({"name", "note"});
+    QCOMPARE(shownIds(), (QStringList{"4", "2", "1"}));
+    m_proxy->setFilterPattern("ab c");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_proxy->setFilterFields({"count"});
+    m_proxy->setFilterPattern("9");
+    QCOMPARE(shownIds(), (QStringList{"4", "2"}));
+}
+
+void TestProxyModel::typingFollowsArrivingAndLeavingRows()
+{
+    QAbstractItemModelTester tester(m_proxy.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_proxy->setFilterFields({"name", "note"});
+    m_proxy->setFilterPattern("ab");
+    QCOMPARE(shownIds(), (QStringList{"4", "2", "1"}));
+    // Rows come between the others and go while the text stands; the next letters see them.
+    m_model->addRow({{"id", "7"}, {"name", "seven"}, {"note", "xab cdx"}});
+    m_model->addRow({{"id", "5"}, {"name", "five"}, {"note", "none"}});
+    m_model->delRow("2");
+    m_proxy->setFilterPattern("ab c");
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"7", "4", "1"}));
+    m_proxy->setFilterPattern("");
+    QCOMPARE(m_proxy->rowCount(), 6);
+    m_proxy->setFilterPattern("five");
+    QCOMPARE(shownIds(), QStringList{"5"});
+
+    // A long run of arrivals, then removals from the middle of the list.
+    m_proxy->setFilterPattern("row");
+    for (int id = 100; id < 400; ++id) {
+        const QString name = QString("row%1%2").arg(id >= 300 ? " third" : "", id % 2 ? " odd" : "");
+        m_model->addRow({{"id", QString::number(id)}, {"name", name}});
+    }
+    QCOMPARE(m_proxy->rowCount(), 300);
+    for (int id = 101; id < 400; id += 4)
+        m_model->delRow(QString::number(id));
+    m_proxy->setFilterPattern("row th");
+    QCOMPARE(m_proxy->rowCount(), 75);
+    m_proxy->setFilterPattern("row th odd");
+    QCOMPARE(m_proxy->rowCount(), 25);
+    QCOMPARE(m_proxy->data(0, "name").toString().endsWith(" odd"), true);
+    m_proxy->setFilterPattern("odd");
+    QCOMPARE(m_proxy->rowCount(), 75);
+}
+
+void TestProxyModel::typingAfterFilterChanges()
+{
+    m_proxy->setFilterFields({"name"});
+    m_proxy->setHardFilterRole("status", "=", "1");
+    m_proxy->setFilterPattern("a");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_proxy->setFilterPattern("al");
+    QCOMPARE(shownIds(), QStringList{"1"});
+    m_proxy->setFilterPattern("a");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+
+    // Hard filters changed while preparing: the text typed meanwhile filters under the new ones.
+    m_proxy->beginPrepare();
+    m_proxy->setHardFilterRole("status", "=", "2");
+    m_proxy->setFilterPattern("al");
+    QCOMPARE(shownIds(), QStringList{"10"});
+    m_proxy->endPrepare();
+    // A row leaving the hard filters silently is judged again at the next letter.
+    m_model->updateValue(QString("10"), "status", "1", false);
+    m_model->updateValue(QString("1"), "status", "2", false);
+    m_proxy->setFilterPattern("alp");
+    QCOMPARE(shownIds(), QStringList{"1"});
+
+    // The group of the filters goes: no row passes, whatever was judged before.
+    m_proxy->clearHardFilter();
+    m_proxy->appendHardFilterGroup("g", "and");
+    m_proxy->appendHardFilterRole("status", "=", "1", "and", "g");
+    m_proxy->setFilterPattern("");
+    QCOMPARE(shownIds(), (QStringList{"10", "4"}));
+    m_proxy->removeHardFilterGroup("g");
+    m_proxy->setFilterPattern("d");
+    QCOMPARE(shownIds(), QStringList{});
+    m_proxy->appendHardFilterGroup("g", "and");
+    m_proxy->setFilterPattern("de");
+    QCOMPARE(shownIds(), QStringList{"4"});
+
+    // The search mode switched while preparing: the next letter searches in the new mode.
+    m_proxy->clearHardFilter();
+    m_proxy->setFilterFields({"note"});
+    m_proxy->setExtendedSearch(false);
+    m_proxy->setFilterPattern("ab c");
+    QCOMPARE(shownIds(), QStringList{"1"});
+    m_proxy->beginPrepare();
+    m_proxy->setExtendedSearch(true);
+    m_proxy->setFilterPattern("ab cd");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_proxy->endPrepare();
+}
+
+void TestProxyModel::keptTextsMatchInAnyCase()
+{
+    // Letters whose cases fold unlike their lower case, a pair of surrogates and the control
+    // character that could part columns: typed text finds what Qt's case-insensitive search does.
+    const QStringList names{QString::fromUtf8("İstanbul"), QString::fromUtf8("ſtraße"),
+                            QString::fromUtf8("ΣΊΣΥΦΟΣ"), QString::fromUtf8("Kelvin"),
+                            QString::fromUtf8("𐐀x"), QString::fromUtf8("a" "b")};
+    m_model->clear();
+    for (int i = 0; i < names.size(); ++i)
+        m_model->addRow({{"id", QString::number(i + 1)}, {"name", names.at(i)}});
+    m_proxy->setFilterFields({"name", "note"});
+    const QStringList patterns{"i", "İ", "s", "STRASSE", "σίσυφος", "ς", "k", "K", QString::fromUtf8("𐐨"),
+                               "", "a", "ab", QString::fromUtf8("ı")};
+    for (const QString &pattern : patterns) {
+        QStringList expected;
+        for (int i = names.size() - 1; i >= 0; --i) {
+            if (QStringMatcher(pattern, Qt::CaseInsensitive).indexIn(names.at(i)) >= 0)
+                expected << QString::number(i + 1);
+        }
+        m_proxy->setFilterPattern(pattern);
+        QVERIFY2(shownIds() == expected, qPrintable(pattern));
+    }
+}
+
+void TestProxyModel::typingOverManyRows()
+{
+    // Enough rows for the texts to be built on several threads at the first letter; the list
+    // itself is not watched row by row.
+    OriginalModel rows;
+    rows.setBaseModel(QSharedPointer<ListCatalogue>::create());
+    for (int id = 6000; id >= 1; --id)
+        rows.addRow({{"id", QString::number(id)}, {"name", QString("driver %1").arg(id)},
+                     {"note", id % 7 ? QString("plain") : QString("Seventh")}});
+    ProxyModel view;
+    view.setOriginalModel(&rows);
+    const auto shown = [&view] {
+        QStringList ids;
+        for (int r = 0; r < view.rowCount(); ++r)
+            ids << view.data(r, "id").toString();
+        return ids;
+    };
+    view.setFilterFields({"name", "note"});
+    view.setFilterPattern("s");
+    QCOMPARE(view.rowCount(), 6000 / 7);
+    QCOMPARE(view.data(0, "id").toString(), QString("5999"));
+    view.setFilterPattern("seventh");
+    QCOMPARE(view.rowCount(), 6000 / 7);
+    view.setFilterPattern("driver 117");
+    QCOMPARE(shown(), (QStringList{"5117", "4117", "3117", "2117", "1179", "1178", "1177", "1176", "1175", "1174",
+                                   "1173", "1172", "1171", "1170", "1117", "117"}));
+    rows.updateValue(QString("5"), "note", "seventh", false);
+    view.setFilterPattern("");
+    view.setFilterPattern("seventh");
+    QCOMPARE(view.rowCount(), 6000 / 7 + 1);
+    QCOMPARE(shown().last(), QString("5"));
 }
 
 void TestProxyModel::searchModeSplitsTheCurrentText()

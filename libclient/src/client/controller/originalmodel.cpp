@@ -38,6 +38,11 @@ QString OriginalModel::roleName(int role) const
     return column >= 0 && column < m_roleList.size() ? m_roleList.at(column) : QString();
 }
 
+QModelIndex OriginalModel::index(int row, int column, const QModelIndex &parent) const
+{
+    return column == 0 && !parent.isValid() && isRow(row) ? createIndex(row, 0) : QModelIndex();
+}
+
 QVariant OriginalModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !isRow(index.row()))
@@ -86,7 +91,7 @@ bool OriginalModel::storeValue(int row, int role, const QVariant &value)
     stored.values.insert(column, value);
     if (column == IdKey || column == UpdatedKey)
         stored.readKeys();
-    ++m_revision;
+    stored.revision = ++m_revision;
     return true;
 }
 
@@ -142,15 +147,15 @@ void OriginalModel::addRow(const QVariantMap &mapParams)
         if (!changed)
             return;
         stored.readKeys();
-        ++m_revision;
+        stored.revision = ++m_revision;
         const QModelIndex changedIndex = index(at.row);
         emit dataChanged(changedIndex, changedIndex, {});
         return;
     }
 
     beginInsertRows(QModelIndex(), at.row, at.row);
+    incoming.revision = ++m_revision;
     m_rows.insert(at.row, std::move(incoming));
-    ++m_revision;
     endInsertRows();
     emit rowCountChanged(m_rows.size());
     trimToLimit();

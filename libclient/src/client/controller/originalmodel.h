@@ -37,6 +37,9 @@ public:
     void setBaseModel(const QSharedPointer<Model::AbstractModel> &catalogue);
     QSharedPointer<Model::AbstractModel> baseModel() const { return m_catalogue; }
 
+    // Checks the row without asking the virtual row and column counts: views and proxies ask
+    // for an index at every comparison of a sort.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = QModelIndex()) const override;
     using QAbstractListModel::data;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
@@ -85,6 +88,8 @@ public:
     qint64 rowId(int row) const { return m_rows.at(row).id; }
     // Grows on every change of the rows, so readers can tell whether what they derived is current.
     quint64 revision() const { return m_revision; }
+    // The revision at which this row was stored or last changed, signalled or not.
+    quint64 rowRevision(int row) const { return m_rows.at(row).revision; }
     // Whether, for every i, the row's value under roles[i] equals values[i] (QVariant equality).
     static bool matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values);
     // The first row whose values under roles, as text, equal texts; -1 when none. An index per

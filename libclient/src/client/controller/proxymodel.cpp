@@ -42,6 +42,7 @@ void ProxyModel::setExtendedSearch(bool extendedSearch)
         return;
     m_extendedSearch = extendedSearch;
     splitSearchWords();
+    m_lastPass.valid = false;
     emit extendedSearchChanged();
     refilterUnlessPreparing();
 }
@@ -76,8 +77,17 @@ void ProxyModel::onSourceModelChanged()
                    qOverload<const QModelIndex &, const QModelIndex &, const QVector<int> &>(&ProxyModel::onDataChanged));
         disconnect(m_source, nullptr, this, SLOT(onSourceRowsMoved()));
     }
+    if (m_source) {
+        disconnect(m_source, &QAbstractItemModel::rowsAboutToBeInserted, this, &ProxyModel::onSourceRowsArriving);
+        disconnect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
+        disconnect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
+        disconnect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
+    }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled = false;
+    m_texts.reset(m_source, {});
+    m_verdicts.clear();
+    m_lastPass.valid = false;
     m_sortRanks.clear();
     m_ranksRole = -1;
     m_sorted = false;
@@ -90,7 +100,35 @@ void ProxyModel::onSourceModelChanged()
         connect(m_source, SIGNAL(layoutChanged(QList<QPersistentModelIndex>, QAbstractItemModel::LayoutChangeHint)),
                 this, SLOT(onSourceRowsMoved()));
         connect(m_source, SIGNAL(modelReset()), this, SLOT(onSourceRowsMoved()));
+        // The kept texts follow the rows before Qt filters the arriving ones.
+        connect(m_source, &QAbstractItemModel::rowsAboutToBeInserted, this, &ProxyModel::onSourceRowsArriving);
+        connect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
+        connect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
+        connect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
     }
+}
+
+void ProxyModel::onSourceRowsArriving(const QModelIndex &parent, int first, int last)
+{
+    if (!parent.isValid()) {
+        m_texts.rows().rowsArriving(first, last);
+        m_verdicts.rowsArriving(first, last);
+    }
+}
+
+void ProxyModel::onSourceRowsRemoved(const QModelIndex &parent, int first, int last)
+{
+    if (!parent.isValid()) {
+        m_texts.rows().rowsRemoved(first, last);
+        m_verdicts.rowsRemoved(first, last);
+    }
+}
+
+void ProxyModel::onSourceRelaid()
+{
+    m_texts.clear();
+    m_verdicts.clear();
+    m_lastPass.valid = false;
 }
 
 void ProxyModel::deferRows()
@@ -98,6 +136,7 @@ void ProxyModel::deferRows()
     if (m_deferring || !m_source)
         return;
     m_deferring = true;
+    m_lastPass.valid = false;
     m_switchingSource = true;
     QSortFilterProxyModel::setSourceModel(nullptr);
     m_switchingSource = false;
@@ -144,6 +183,7 @@ void ProxyModel::takeRows()
     if (!m_deferring)
         return;
     endDeferral();
+    m_lastPass.valid = false;
     m_switchingSource = true;
     QSortFilterProxyModel::setSourceModel(m_source);
     rowCount();
@@ -199,9 +239,22 @@ void ProxyModel::invalidateFilter()
     // The view is built again from every source row: Qt's own refilter moves its whole mapping
     // once per run of rows that come or go, which grows with the square of a long list. The
     // rebuild keeps the current sort, by the ranks of the rows.
+    if (m_source && !m_deferring && !m_words.isEmpty() && m_wordsFolded) {
+        // The texts this pass searches are built first, all at once (the first letter typed).
+        compileFilters();
+        m_texts.buildAll();
+    }
+    m_passing = true;
+    m_texts.rows().setPassing(true);
+    m_verdicts.setPassing(true);
     invalidate();
     rowCount();
+    m_passing = false;
+    m_texts.rows().setPassing(false);
+    m_verdicts.setPassing(false);
     m_sorted = sortColumn() == 0;
+    const bool shown = m_source && !m_deferring;
+    m_lastPass = {shown, m_filterPattern, shown ? m_source->revision() : 0};
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -213,27 +266,62 @@ void ProxyModel::refilterUnlessPreparing()
 void ProxyModel::filtersChanged()
 {
     m_compiled = false;
+    m_lastPass.valid = false;
+}
+
+bool ProxyModel::narrows(const QString &pattern) const
+{
+    return m_lastPass.valid && m_source && !m_deferring && m_lastPass.pattern == m_filterPattern
+        && pattern.contains(m_lastPass.pattern);
+}
+
+void ProxyModel::markShownRows()
+{
+    m_shownRows.fill(false, m_source->rowCount());
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const int source = sourceRow(row);
+        if (source >= 0 && source < m_shownRows.size())
+            m_shownRows.setBit(source);
+    }
+}
+
+bool ProxyModel::hiddenSinceLastPass(int sourceRow) const
+{
+    // A row that came or changed since is tested again, whether or not it was announced.
+    return sourceRow < m_shownRows.size() && !m_shownRows.testBit(sourceRow)
+        && m_source->rowRevision(sourceRow) <= m_lastPass.revision;
 }
 
 void ProxyModel::splitSearchWords()
 {
     // Every word is literal text; with extended search all words must occur, in any order.
     m_words.clear();
+    m_foldedWords.clear();
+    m_wordsFolded = true;
     if (m_filterPattern.isEmpty())
         return;
     const QStringList words =
         m_extendedSearch ? m_filterPattern.split(QLatin1Char(' ')) : QStringList{m_filterPattern};
-    for (const QString &word : words)
+    for (const QString &word : words) {
         m_words.append(QStringMatcher(word, Qt::CaseInsensitive));
+        m_foldedWords.append(RowSearchTexts::fold(word));
+        m_wordsFolded = m_wordsFolded && RowSearchTexts::canSearch(word);
+    }
 }
 
 void ProxyModel::setFilterPattern(const QString &filterPattern)
 {
     if (filterPattern == m_filterPattern)
         return;
+    const bool narrowing = narrows(filterPattern);
     m_filterPattern = filterPattern;
     splitSearchWords();
+    if (narrowing)
+        markShownRows();
+    m_narrowing = narrowing;
     invalidateFilter();
+    m_narrowing = false;
     m_filterRowCount = rowCount();
     emit filterFinished();
 }
@@ -313,11 +401,13 @@ void ProxyModel::clearHardFilter()
 void ProxyModel::appendHardFilterGroup(const QString &group, const QString &condition)
 {
     m_hardFilters.appendGroup(group, condition);
+    filtersChanged();
 }
 
 void ProxyModel::removeHardFilterGroup(const QString &group)
 {
     m_hardFilters.removeGroup(group);
+    filtersChanged();
 }
 
 void ProxyModel::removeHardFilterGroupRoles(const QString &group)
@@ -329,6 +419,7 @@ void ProxyModel::removeHardFilterGroupRoles(const QString &group)
 void ProxyModel::clearHardFilterGroup()
 {
     m_hardFilters.resetGroups();
+    filtersChanged();
 }
 
 void ProxyModel::beginPrepare()
@@ -358,7 +449,13 @@ void ProxyModel::compileFilters() const
     if (m_compiled && m_hardFilters.isCompiled())
         return;
     m_compiled = true;
-    m_hardFilters.compile(m_source ? m_source->baseModel().data() : nullptr);
+    // New searched columns leave the hard filters and what they judged as they are.
+    const Model::AbstractModel *catalogue = m_source ? m_source->baseModel().data() : nullptr;
+    if (!m_hardFilters.isCompiled() || catalogue != m_compiledCatalogue) {
+        m_hardFilters.compile(catalogue);
+        m_compiledCatalogue = catalogue;
+        m_verdicts.clear();
+    }
     m_searchColumns.clear();
     for (const QString &role : m_filterRoles) {
         if (m_source && m_source->containsRole(role))
@@ -368,6 +465,7 @@ void ProxyModel::compileFilters() const
                 << QStringLiteral("ProxyModel::filterAcceptsRow(): role '%1' not found in original model").arg(role);
     }
     std::sort(m_searchColumns.begin(), m_searchColumns.end());
+    m_texts.setColumns(m_searchColumns);
 }
 
 bool ProxyModel::containsAllWords(const QVariant &value) const
@@ -380,8 +478,12 @@ bool ProxyModel::containsAllWords(const QVariant &value) const
     return true;
 }
 
-bool ProxyModel::acceptsText(const QVariantMap &row) const
+bool ProxyModel::acceptsText(int sourceRow, const QVariantMap &row) const
 {
+    // A row tested alone (arriving or changed) is read from its map: its text is built with the
+    // others at the next pass, and the search stops at the first column that matches.
+    if (m_wordsFolded && m_passing)
+        return m_texts.containsAllWords(sourceRow, m_foldedWords);
     // The searched columns and the row's keys are both in name order: one walk over both.
     auto value = row.cbegin();
     for (const QString &column : qAsConst(m_searchColumns)) {
@@ -400,13 +502,15 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
     if (!m_source || source_parent.isValid() || source_row < 0 || source_row >= m_source->rowCount())
         return false;
     compileFilters();
-    const QVariantMap &row = m_source->rowValues(source_row);
-    if (!m_hardFilters.accepts(row))
+    if (m_narrowing && hiddenSinceLastPass(source_row))
         return false;
-    // An empty search accepts every row, whatever the searched columns.
-    if (m_words.isEmpty())
-        return true;
-    return acceptsText(row);
+    const QVariantMap &row = m_source->rowValues(source_row);
+    // An empty search accepts every row, whatever the searched columns. The text goes first:
+    // read from the kept texts, it rules out most rows before the hard filters read their maps.
+    if (!m_words.isEmpty() && !acceptsText(source_row, row))
+        return false;
+    return m_verdicts.value(*m_source, source_row,
+                            [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
 }
 
 namespace {

@@ -1,13 +1,19 @@
 #pragma once
 
 #include "hardfilters.h"
+#include "rowsearchtexts.h"
 
+#include <QBitArray>
 #include <QElapsedTimer>
 #include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QStringMatcher>
 #include <QTimer>
 #include <QVector>
+
+namespace Model {
+class AbstractModel;
+}
 
 namespace Client::Controller {
 
@@ -20,6 +26,9 @@ class OriginalModel;
 // but not placed in sort order until the next explicit sort. A sort by the role and order the
 // rows are already in is skipped: pages ask for their order on every load and selection. While
 // preparing, a sort is only noted: the prepared rows are sorted once, when the preparation ends.
+// The searched text and the hard filters' verdict of each row are kept until the row changes,
+// and a text that only grows tests again just the rows shown and the rows changed since the last
+// pass: a keystroke reads no row's map.
 class ProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -100,11 +109,19 @@ private slots:
     void onDeferredRowArrived();
     void onDeferralTimer();
     void onSourceRowsMoved();
+    void onSourceRowsArriving(const QModelIndex &parent, int first, int last);
+    void onSourceRowsRemoved(const QModelIndex &parent, int first, int last);
+    void onSourceRelaid();
 
 private:
     void endDeferral();
     void applyFilterRoles();
     void filtersChanged();
+    // Whether the rows hidden by the last pass stay hidden under the pattern: nothing but the
+    // text changed since, and the new text holds the old one.
+    bool narrows(const QString &pattern) const;
+    void markShownRows();
+    bool hiddenSinceLastPass(int sourceRow) const;
     // The search words of the free text, as the search mode splits it.
     void splitSearchWords();
     void refilterUnlessPreparing();
@@ -112,7 +129,7 @@ private:
     void flushRefilter();
     // Compiles the hard filters and the searched columns after a change of either or of the source.
     void compileFilters() const;
-    bool acceptsText(const QVariantMap &row) const;
+    bool acceptsText(int sourceRow, const QVariantMap &row) const;
     bool containsAllWords(const QVariant &value) const;
     int sourceRow(int proxyRow) const;
     // The rank of every source row under the sort role, rebuilt when the rows or the role
@@ -126,11 +143,33 @@ private:
     QString m_sortedRole = QStringLiteral("id");
     bool m_extendedSearch = true;
     mutable HardFilters m_hardFilters;
+    // The catalogue the hard filters were compiled against.
+    mutable const Model::AbstractModel *m_compiledCatalogue = nullptr;
     int m_filterRowCount = 0;
     bool m_isPrepareMode = false;
     QString m_filterPattern;
     // The words of the free text, each matched as literal text in any case.
     QVector<QStringMatcher> m_words;
+    // The same words folded, for the kept texts; used when every word can be (m_wordsFolded).
+    QStringList m_foldedWords;
+    bool m_wordsFolded = false;
+    mutable RowSearchTexts m_texts;
+    // A pass over every row is running: the kept texts are searched.
+    bool m_passing = false;
+    // Each row's verdict under the compiled hard filters; dropped when they compile again.
+    mutable RowCache<bool> m_verdicts;
+    // The last pass over every row: the text it searched and the source's revision after it.
+    // Invalid once anything but the text changed what a row's acceptance depends on.
+    struct Pass
+    {
+        bool valid = false;
+        QString pattern;
+        quint64 revision = 0;
+    };
+    Pass m_lastPass;
+    // While narrowing: the source rows shown before the pass.
+    bool m_narrowing = false;
+    QBitArray m_shownRows;
     bool m_refilterPending = false;
     mutable bool m_compiled = false;
     // The searched columns that the source has, in name order.

@@ -11,6 +11,9 @@ struct StoredRow
     QVariantMap values;
     qint64 id = 0;
     qint64 updated = 0;
+    // The list model's revision when the row was stored or last changed: no two versions of any
+    // row share it, so whatever was derived from a row can tell whether it is still current.
+    quint64 revision = 0;
     // False when "id" is no number; such a row is never found by id.
     bool idValid = false;
 
