@@ -244,6 +244,11 @@ void ProxyModel::invalidateFilter()
         compileFilters();
         m_texts.buildAll();
     }
+    if (m_source && !m_deferring) {
+        // So are the hard filters' verdicts of rows new or changed since the last pass.
+        compileFilters();
+        m_verdicts.fillAll(*m_source, [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
+    }
     m_passing = true;
     m_texts.rows().setPassing(true);
     m_verdicts.setPassing(true);
