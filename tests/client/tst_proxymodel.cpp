@@ -249,6 +249,23 @@ void TestProxyModel::searchedColumnsRefilterOnlyWithText()
     QCOMPARE(shownIds(), QStringList{});
     m_proxy->setFilterFields({"name"});
     QCOMPARE(shownIds(), QStringList{"4"});
+
+    // Texts made ahead of the first letter filter nothing and never change what is searched:
+    // while a search is on, for other columns, or before a row changes.
+    m_proxy->prepareSearch({"status"});
+    QCOMPARE(shownIds(), QStringList{"4"});
+    m_proxy->setFilterPattern("");
+    const int passes = rebuilt.count();
+    m_proxy->prepareSearch({"status"});
+    QCOMPARE(rebuilt.count(), passes);
+    QCOMPARE(m_proxy->rowCount(), 5);
+    m_proxy->setFilterPattern("delta");
+    QCOMPARE(shownIds(), QStringList{"4"});
+    m_proxy->setFilterPattern("");
+    m_proxy->prepareSearch({"name"});
+    m_model->updateValue(QString("2"), "name", "Deltaplan", false);
+    m_proxy->setFilterPattern("delta");
+    QCOMPARE(shownIds(), (QStringList{"4", "2"}));
 }
 
 void TestProxyModel::typingFollowsChangedRows()

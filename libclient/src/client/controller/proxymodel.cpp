@@ -461,16 +461,39 @@ void ProxyModel::compileFilters() const
         m_compiledCatalogue = catalogue;
         m_verdicts.clear();
     }
-    m_searchColumns.clear();
+    m_searchColumns = columnsOf(m_filterRoles);
     for (const QString &role : m_filterRoles) {
-        if (m_source && m_source->containsRole(role))
-            m_searchColumns.append(role);
-        else
+        if (!m_searchColumns.contains(role))
             qWarning().noquote()
                 << QStringLiteral("ProxyModel::filterAcceptsRow(): role '%1' not found in original model").arg(role);
     }
-    std::sort(m_searchColumns.begin(), m_searchColumns.end());
     m_texts.setColumns(m_searchColumns);
+}
+
+QStringList ProxyModel::columnsOf(const QStringList &roles) const
+{
+    QStringList columns;
+    for (const QString &role : roles) {
+        if (m_source && m_source->containsRole(role))
+            columns.append(role);
+    }
+    std::sort(columns.begin(), columns.end());
+    return columns;
+}
+
+void ProxyModel::prepareSearch(const QStringList &filterRoleList)
+{
+    if (!m_source || m_deferring)
+        return;
+    const QStringList columns = columnsOf(filterRoleList);
+    // A search under way keeps the texts of its own columns.
+    if (!m_words.isEmpty() && columns != m_searchColumns)
+        return;
+    m_texts.setColumns(columns);
+    // Other columns than the searched ones: the next search compiles its own again.
+    if (columns != m_searchColumns)
+        m_compiled = false;
+    m_texts.buildAll();
 }
 
 bool ProxyModel::containsAllWords(const QVariant &value) const

@@ -51,6 +51,9 @@ public:
     Q_INVOKABLE void setOriginalModel(Client::Controller::OriginalModel *originalModel);
     Q_INVOKABLE void setFilterPattern(const QString &filterPattern);
     Q_INVOKABLE void setFilterFields(const QStringList &filterRoleList);
+    // Makes the searched texts of every row under these columns ahead of the first letter typed
+    // (the search box opening); nothing is filtered.
+    Q_INVOKABLE void prepareSearch(const QStringList &filterRoleList);
     Q_INVOKABLE void appendHardFilterRole(const QString &role, const QString &operation, const QVariant &value,
                                           const QString &condition, const QString &group_filter_name);
     Q_INVOKABLE void appendHardFilterRole(const QString &role, const QString &operation, const QVariant &value,
@@ -129,6 +132,8 @@ private:
     void flushRefilter();
     // Compiles the hard filters and the searched columns after a change of either or of the source.
     void compileFilters() const;
+    // The roles the source has, in name order: the columns a search reads.
+    QStringList columnsOf(const QStringList &roles) const;
     bool acceptsText(int sourceRow, const QVariantMap &row) const;
     bool containsAllWords(const QVariant &value) const;
     int sourceRow(int proxyRow) const;

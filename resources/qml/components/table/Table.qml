@@ -142,16 +142,21 @@ Item {
         var model = tableView ? tableView.model : null;
         if (!model || typeof model.setFilterFields !== "function")
             return;
-        var fields = [];
-        for (var i = 0; i < filterEntries.count; ++i) {
-            if (filterEntries.get(i).checked)
-                fields.push(filterEntries.get(i).role);
-        }
+        var fields = checkedFilterFields();
         if (filterField.text !== "" && JSON.stringify(fields) !== JSON.stringify(appliedFilterFields)) {
             model.setFilterFields(fields);
             appliedFilterFields = fields;
         }
         model.setFilterPattern(filterField.text);
+    }
+
+    function checkedFilterFields() {
+        var fields = [];
+        for (var i = 0; i < filterEntries.count; ++i) {
+            if (filterEntries.get(i).checked)
+                fields.push(filterEntries.get(i).role);
+        }
+        return fields;
     }
 
     function setDefaultFilters() {
@@ -216,6 +221,10 @@ Item {
     function openFilterRow() {
         filterRow.opened = true;
         filterField.forceActiveFocus();
+        // The rows' searched texts are made now, so that the first letter typed only searches.
+        var model = tableView ? tableView.model : null;
+        if (model && typeof model.prepareSearch === "function")
+            model.prepareSearch(checkedFilterFields());
     }
 
     function closeFilterRow() {
