@@ -437,8 +437,7 @@ int main(int argc, char **argv)
     FleetBench::readOptions(&argc, argv, &drivers, &iterations, "KORIV_FLEET_ITERATIONS");
     // The program's settings go to a folder of this run.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    FleetBench::useFolders(home.path());
     Startup::prepare();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

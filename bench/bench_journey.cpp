@@ -41,6 +41,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -141,6 +142,10 @@ private:
     void filterKeystroke(QObject *table);
     void editor(QObject *page, const JourneyRow &row);
     void newRecord(QObject *page, const JourneyRow &row);
+    // One field changed (timed from the change) and the record saved (timed from OK), then what
+    // the database holds checked.
+    void changeAndSave(QObject *form, const JourneyRow &row, const std::function<QString()> &change,
+                       const std::function<QString()> &check);
 
     PageProgram &m_program;
     JourneySteps m_steps;
@@ -239,30 +244,28 @@ void FleetJourney::editor(QObject *page, const JourneyRow &row)
         m_steps.closeEditor(editor);
         return;
     }
-    Step &changed = begin(QStringLiteral("Editor/") + row.command + QStringLiteral("/change"));
-    const qint64 start = WindowDriver::clockNs();
-    if (!ok(changed, m_steps.changeField(editor, row)))
-        return;
-    changed.ms.append(msSince(start));
-    Step &saved = begin(QStringLiteral("Editor/") + row.command + QStringLiteral("/save"));
-    if (!ok(saved, m_steps.save(editor)))
-        return;
-    saved.ms.append(msSinceClick());
-    ok(saved, m_steps.checkStored(row, id));
+    changeAndSave(editor, row, [&] { return m_steps.changeField(editor, row); },
+                  [&] { return m_steps.checkStored(row, id); });
 }
 
 void FleetJourney::newRecord(QObject *page, const JourneyRow &row)
 {
+    changeAndSave(page, row, [&] { return m_steps.typeNew(page, row); }, [&] { return m_steps.checkNew(row); });
+}
+
+void FleetJourney::changeAndSave(QObject *form, const JourneyRow &row, const std::function<QString()> &change,
+                                 const std::function<QString()> &check)
+{
     Step &changed = begin(QStringLiteral("Editor/") + row.command + QStringLiteral("/change"));
     const qint64 start = WindowDriver::clockNs();
-    if (!ok(changed, m_steps.typeNew(page, row)))
+    if (!ok(changed, change()))
         return;
     changed.ms.append(msSince(start));
     Step &saved = begin(QStringLiteral("Editor/") + row.command + QStringLiteral("/save"));
-    if (!ok(saved, m_steps.save(page)))
+    if (!ok(saved, m_steps.save(form)))
         return;
     saved.ms.append(msSinceClick());
-    ok(saved, m_steps.checkNew(row));
+    ok(saved, check());
 }
 
 void FleetJourney::report(const QString &command)
@@ -348,8 +351,7 @@ int main(int argc, char **argv)
     FleetBench::readOptions(&argc, argv, &drivers, &iterations, "KORIV_JOURNEY_ITERATIONS");
     // The program's settings and workbooks go to folders of this run.
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    FleetBench::useFolders(home.path());
     Startup::prepare();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QProcess>
 #include <QQuickWindow>
 #include <QTimer>
@@ -60,3 +61,9 @@ void setDefault(const char *name, const QByteArray &value)
 }
 
 } // namespace FleetBench
+
+void FleetBench::useFolders(const QString &folder)
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder + QStringLiteral("/data")));
+}

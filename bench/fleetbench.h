@@ -19,5 +19,7 @@ QString seedFleet(const QProcessEnvironment &environment, int drivers, double *s
 bool drawFrame(QQuickWindow *window);
 // Sets an environment variable the caller's environment left unset.
 void setDefault(const char *name, const QByteArray &value);
+// Points the program's settings and data folders into folder (a folder of this run).
+void useFolders(const QString &folder);
 
 } // namespace FleetBench
