@@ -1,4 +1,5 @@
 #include "client/controller/hardfilters.h"
+#include "filterrow.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
 
@@ -7,15 +8,6 @@
 using Client::Controller::HardFilters;
 
 namespace {
-
-struct Filter
-{
-    QString role;
-    QString operation;
-    QVariant value;
-    QString condition;
-    QString group;
-};
 
 const QString Default = QStringLiteral("default");
 

@@ -1,5 +1,6 @@
 #include "client/controller/originalmodel.h"
 #include "client/controller/proxymodel.h"
+#include "filterrow.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
 #include "modeltester.h"
@@ -9,19 +10,6 @@
 
 using Client::Controller::OriginalModel;
 using Client::Controller::ProxyModel;
-
-namespace {
-
-struct Filter
-{
-    QString role;
-    QString operation;
-    QVariant value;
-    QString condition;
-    QString group;
-};
-
-} // namespace
 
 Q_DECLARE_METATYPE(QList<Filter>)
 

@@ -239,14 +239,12 @@ void ProxyModel::invalidateFilter()
     // The view is built again from every source row: Qt's own refilter moves its whole mapping
     // once per run of rows that come or go, which grows with the square of a long list. The
     // rebuild keeps the current sort, by the ranks of the rows.
-    if (m_source && !m_deferring && !m_words.isEmpty() && m_wordsFolded) {
-        // The texts this pass searches are built first, all at once (the first letter typed).
-        compileFilters();
-        m_texts.buildAll();
-    }
     if (m_source && !m_deferring) {
-        // So are the hard filters' verdicts of rows new or changed since the last pass.
+        // What this pass reads of rows new or changed since the last one is made first, all at
+        // once: the searched texts (the first letter typed) and the hard filters' verdicts.
         compileFilters();
+        if (!m_words.isEmpty() && m_wordsFolded)
+            m_texts.buildAll();
         m_verdicts.fillAll(*m_source, [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
     }
     m_passing = true;
