@@ -19,7 +19,7 @@ TableContainer {
     // A user's values ("uso", with "is_using") or a group's ("ugso").
     property bool isUser: true
     property string ownerId: "0"
-    property bool isShown: false
+    isShown: false
     readonly property string ownerKey: isUser ? "rst_id_owner" : "rst_id_group"
     readonly property var values: isUser ? userValues : groupValues
     property alias typeView: typeView
@@ -34,11 +34,7 @@ TableContainer {
     property string requestedType: ""
 
     function loadData() {
-        isShown = true;
-        if (!isSettingsReady && !frame)
-            readySettings({});
-        else if (isInited)
-            loadLists();
+        startShown(null);
     }
 
     function hasOwner() {

@@ -23,18 +23,12 @@ TableContainer {
     property alias typeBox: typeBox
     property alias period: period
     // The tab was shown: its list loads from then on.
-    property bool isShown: false
+    isShown: false
 
     // First show: the list loads once the page has started. A tab that no frame hands settings
     // to starts now, with none.
     function loadData() {
-        isShown = true;
-        if (logView)
-            logView.forceActiveFocus();
-        if (!isSettingsReady && !frame)
-            readySettings({});
-        else if (isInited)
-            loadLists();
+        startShown(logView);
     }
 
     function loadLists() {

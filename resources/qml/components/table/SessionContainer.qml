@@ -22,18 +22,13 @@ TableContainer {
     property alias closedButton: closedButton
     property alias unclosedButton: unclosedButton
     property alias period: period
-    property bool isShown: !inEditor
+    isShown: !inEditor
     readonly property bool hasOwner: rst_id_owner !== "1" && rst_id_owner !== ""
     readonly property bool hasCurrentRow: sessionView !== null && sessionView.rowCount > 0 && sessionView.currentRow >= 0
 
     // First show in the owner's editor: the page starts then, without saved settings.
     function loadData() {
-        isShown = true;
-        sessionView.forceActiveFocus();
-        if (!isSettingsReady && !frame)
-            readySettings({});
-        else if (isInited)
-            loadLists();
+        startShown(sessionView);
     }
 
     // The list's conditions: the owner, the period and, with the toggles, closed or open.

@@ -25,6 +25,8 @@ FocusScope {
     property bool isSettingsReady: false
     readonly property bool isReadyForStartInit: isSettingsReady && cataloguesLoaded(catalogues)
     property bool isInited: false
+    // Whether the lists load: a page inside an editor's tab waits for its first show.
+    property bool isShown: true
     readonly property int rowCount: tableForRowCount && tableForRowCount.tableView
                                     ? tableForRowCount.tableView.rowCount : 0
     readonly property int rowLimit: tableForRowCount && tableForRowCount.controller
@@ -45,6 +47,23 @@ FocusScope {
         for (var i = 0; i < tables.length; ++i) {
             if (tables[i].tableView)
                 tables[i].tableView.getNewList();
+        }
+    }
+
+    // The first show of a page inside a tab: its lists load from now on, once the page has
+    // started. settings: what it starts with when none came yet; left out, a page without a frame
+    // starts with none and a page in a frame waits for the frame's.
+    function startShown(focusItem, settings) {
+        isShown = true;
+        if (focusItem)
+            focusItem.forceActiveFocus();
+        if (!isSettingsReady) {
+            if (settings !== undefined)
+                readySettings(settings);
+            else if (!frame)
+                readySettings({});
+        } else if (isInited) {
+            loadLists();
         }
     }
 

@@ -20,17 +20,12 @@ TableContainer {
     property bool inEditor: false
     property alias cars: cars
     property alias tableView: carView
-    property bool isShown: !inEditor
+    isShown: !inEditor
     readonly property string pageState: frame ? String(frame.state) : "VIEW"
 
     // First show in the driver editor: the page starts then, without saved settings.
     function loadData() {
-        isShown = true;
-        carView.forceActiveFocus();
-        if (!isSettingsReady && !frame)
-            readySettings({});
-        else if (isInited)
-            loadLists();
+        startShown(carView);
     }
 
     // The connection list of TSS only where the controller offers it.

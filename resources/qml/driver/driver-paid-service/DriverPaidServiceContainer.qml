@@ -18,16 +18,11 @@ TableContainer {
     property alias paidServices: paidServices
     property alias tableView: serviceView
     // The tab was shown: its list loads from then on.
-    property bool isShown: false
+    isShown: false
 
     // First show: the list loads once the page has started (now, or when the settings come).
     function loadData() {
-        isShown = true;
-        serviceView.forceActiveFocus();
-        if (!isSettingsReady)
-            readySettings(objectSettings ? objectSettings : {});
-        else if (isInited)
-            loadLists();
+        startShown(serviceView, objectSettings ? objectSettings : {});
     }
 
     function loadLists() {

@@ -16,16 +16,11 @@ TableContainer {
     property alias accounts: accounts
     property alias tableView: accountView
     // The tab was shown: its list loads from then on.
-    property bool isShown: false
+    isShown: false
 
     // First show: the list loads once the page has started (now, or when the settings come).
     function loadData() {
-        isShown = true;
-        accountView.forceActiveFocus();
-        if (!isSettingsReady)
-            readySettings(objectSettings ? objectSettings : {});
-        else if (isInited)
-            loadLists();
+        startShown(accountView, objectSettings ? objectSettings : {});
     }
 
     function loadLists() {

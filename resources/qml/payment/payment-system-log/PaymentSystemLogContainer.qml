@@ -28,7 +28,7 @@ TableContainer {
     property alias paymentSystemBox: paymentSystemBox
     property alias period: period
     // Standalone the page starts with its settings; in the editor, when its tab is first shown.
-    property bool isShown: !inEditor
+    isShown: !inEditor
     // The filter lists: asked for, and arrived (or refused).
     property bool filtersAsked: false
     property bool companiesArrived: false
@@ -37,12 +37,7 @@ TableContainer {
     property bool isLogAsked: false
 
     function loadData() {
-        isShown = true;
-        logView.forceActiveFocus();
-        if (!isSettingsReady)
-            readySettings(objectSettings ? objectSettings : {});
-        else if (isInited)
-            loadLists();
+        startShown(logView, objectSettings ? objectSettings : {});
     }
 
     // The filter lists first; the log once both are there.

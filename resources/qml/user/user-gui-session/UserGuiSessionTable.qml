@@ -13,15 +13,11 @@ TableContainer {
     id: container
 
     property string rst_id_owner: "1"
-    property bool isShown: false
+    isShown: false
     property alias sessionView: sessionView
 
     function loadData() {
-        isShown = true;
-        if (!isSettingsReady && !frame)
-            readySettings({});
-        else if (isInited)
-            loadLists();
+        startShown(null);
     }
 
     function loadLists() {
