@@ -98,6 +98,8 @@ private slots:
     void pages_data();
     void pages();
     void reports();
+    void fieldRefusals_data();
+    void fieldRefusals();
     void lockedByColleague();
     void rightsWithdrawn();
     void serverGoneAndBack();
@@ -241,6 +243,73 @@ void TestJourney::reports()
         frame->close();
         QTRY_VERIFY(!Gui::Global::currentFrames()->list().contains(frame.data()));
     }
+}
+
+void TestJourney::fieldRefusals_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("recordSql"); // the record edited; empty: a new one through Add
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("storedSql"); // counts what must not be stored
+    QTest::newRow("driver") << "drivers" << "SELECT id FROM drivers WHERE sign = 'pg-330'" << "sign"
+                            << "UPDATE: Sign is empty (code: 250, controller: driver"
+                            << "SELECT count(*) FROM drivers WHERE sign = ''";
+    QTest::newRow("city") << "cities" << "" << "name" << "ADD: Untitled error for controller city (code: 210"
+                          << "SELECT count(*) FROM cities WHERE id > 1 AND coalesce(name, '') = ''";
+    QTest::newRow("user") << "users" << "" << "sign" << "ADD: Sign is empty (code: 250, controller: user"
+                          << "SELECT count(*) FROM users WHERE id > 1 AND coalesce(sign, '') = ''";
+    QTest::newRow("user group") << "userGroups" << "" << "name"
+                                << "ADD: Name of group is empty (code: 700, controller: ug"
+                                << "SELECT count(*) FROM user_groups WHERE id > 1 AND coalesce(name, '') = ''";
+}
+
+void TestJourney::fieldRefusals()
+{
+    // A name left empty: the server refuses it, the page says why and puts the cursor there.
+    QFETCH(QString, command);
+    QFETCH(QString, recordSql);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, storedSql);
+    const JourneyRow *row = nullptr;
+    for (const JourneyRow &candidate : journeyRows())
+        row = candidate.command == command ? &candidate : row;
+    QVERIFY(row);
+    QPointer<QObject> table = open(*row);
+    QVERIFY(table);
+    QCOMPARE(m_steps.waitShown(table, *row), QString());
+    QPointer<QObject> editor;
+    if (recordSql.isEmpty()) {
+        const int before = Gui::Global::currentFrames()->list().size();
+        QCOMPARE(WindowDriver::clickItem(pageControl(table, "addButton")), QString());
+        QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > before);
+        editor = Gui::Global::currentFrames()->list().last();
+    } else {
+        editor = openRecord(table, m_program.query(recordSql).toString());
+    }
+    QVERIFY(editor);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QQuickItem *input = pageControl(editor, field);
+    QVERIFY(input);
+    QCOMPARE(WindowDriver::focusItem(input), QString());
+    QTest::keyClick(input->window(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(input->window(), Qt::Key_Delete);
+    QCOMPARE(input->property("text").toString(), QString());
+    const int stored = m_program.query(storedSql).toInt();
+
+    m_program.watchdog().reset();
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
+    const QString said = m_program.watchdog().texts().join('\n');
+    QVERIFY2(said.startsWith(text), qPrintable(said));
+    QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
+    QTRY_VERIFY(input->hasActiveFocus());
+    QVERIFY(saveScreenshot(topWindowOf(editor), "journey-refusal-" + command + ".png"));
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QCOMPARE(m_program.query(storedSql).toInt(), stored);
+    QVERIFY(m_program.closePage(editor));
 }
 
 void TestJourney::setAdminRight(const QString &code, const QString &value)
