@@ -13,6 +13,7 @@
 #include "windowdriver.h"
 
 #include "shell/menucommands.h"
+#include "dialog/controllerchangepassword.h"
 #include "startup/startup.h"
 
 #include "client/utils/desktoputils.h"
@@ -27,6 +28,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -85,6 +87,21 @@ int countShown(QWidget *widget, Qt::GlobalColor colour)
     return count;
 }
 
+// Scrolls the flickable that holds the item until the item is in its middle, as the wheel does.
+void scrollIntoView(QQuickItem *item)
+{
+    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
+        if (!view->property("contentY").isValid() || !view->property("contentHeight").isValid())
+            continue;
+        QQuickItem *content = view->property("contentItem").value<QQuickItem *>();
+        const qreal y = content ? item->mapToItem(content, QPointF(0, 0)).y() : 0;
+        const qreal room = view->property("contentHeight").toReal() - view->height();
+        view->setProperty("contentY", qBound<qreal>(0, y - view->height() / 2, qMax<qreal>(0, room)));
+        QTest::qWait(100);
+        return;
+    }
+}
+
 } // namespace
 
 class TestJourney : public QObject
@@ -100,6 +117,7 @@ private slots:
     void reports();
     void fieldRefusals_data();
     void fieldRefusals();
+    void newColleaguePassword();
     void lockedByColleague();
     void rightsWithdrawn();
     void serverGoneAndBack();
@@ -309,6 +327,74 @@ void TestJourney::fieldRefusals()
     m_program.watchdog().reset();
     QVERIFY(editor);
     QCOMPARE(m_program.query(storedSql).toInt(), stored);
+    // An edited record asks whether to save the change: it is dropped.
+    if (!recordSql.isEmpty())
+        m_program.watchdog().answerNext(QMessageBox::Discard);
+    QVERIFY(m_program.closePage(editor));
+    m_program.watchdog().reset();
+}
+
+void TestJourney::newColleaguePassword()
+{
+    // A colleague made in the program, who has no password yet, is given one and signs in with it.
+    const JourneyRow *users = nullptr;
+    for (const JourneyRow &candidate : journeyRows())
+        users = candidate.command == QLatin1String("users") ? &candidate : users;
+    QVERIFY(users);
+    QPointer<QObject> table = open(*users);
+    QVERIFY(table);
+    QCOMPARE(m_steps.waitShown(table, *users), QString());
+    int frames = Gui::Global::currentFrames()->list().size();
+    QCOMPARE(WindowDriver::clickItem(pageControl(table, "addButton")), QString());
+    QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
+    QPointer<QObject> editor = Gui::Global::currentFrames()->list().last();
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "sign"), "newcomer"), QString());
+
+    // The group through its chooser (Ctrl+1), the administrators' row clicked and selected.
+    const QString group = m_program.query("SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1").toString();
+    frames = Gui::Global::currentFrames()->list().size();
+    QTest::keyClick(pageControl(editor, "sign")->window(), Qt::Key_1, Qt::ControlModifier);
+    QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
+    QPointer<QObject> chooser = Gui::Global::currentFrames()->list().last();
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(chooser) && PageControls::shownRow(chooser, group) >= 0, 10000);
+    QPoint at;
+    QVERIFY(JourneySteps::clickRow(chooser, PageControls::shownRow(chooser, group), &at));
+    QCOMPARE(WindowDriver::clickItem(pageControl(chooser, "selectButton")), QString());
+    QTRY_VERIFY(chooser.isNull());
+
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "applyButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(editor->property("state").toString() == QLatin1String("EDIT"), 10000);
+    const QString id = m_program.query("SELECT id FROM users WHERE sign = 'newcomer'").toString();
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(m_program.query("SELECT rst_id_group FROM users WHERE id = ?", {id}).toString(), group);
+
+    QQuickItem *button = pageControl(editor, "changePasswordButton");
+    QTRY_VERIFY(button->isVisible());
+    scrollIntoView(button);
+    QCOMPARE(WindowDriver::clickItem(button), QString());
+    QPointer<ControllerChangePassword> dialog;
+    QTRY_VERIFY2([&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<ControllerChangePassword *>(window))
+                dialog = found;
+        }
+        return !dialog.isNull() && dialog->isVisible();
+    }(), qPrintable(m_program.watchdog().texts().join('\n') + m_program.watchdog().problems()));
+    // The old password is left empty: the colleague has none.
+    QVERIFY(dialog->oldPasswordEdit()->isVisible());
+    for (QLineEdit *edit : {dialog->newPasswordEdit(), dialog->confirmEdit()}) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClicks(edit, "first day");
+    }
+    m_program.watchdog().reset();
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Password successfully changed"});
+    m_program.watchdog().reset();
+
+    SecondClient colleague;
+    QVERIFY(colleague.signIn(m_program.server().port(), "newcomer", "first day"));
     QVERIFY(m_program.closePage(editor));
 }
 
