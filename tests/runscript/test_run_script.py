@@ -7,6 +7,7 @@ Runs under xvfb-run (ctest); KORIV_SOURCE_DIR, KORIV_BUILD_DIR and KORIV_RUNSCRI
 """
 
 import os
+import re
 import subprocess
 import tempfile
 import unittest
@@ -20,7 +21,7 @@ OWN_SETTINGS = r"""[elsewhere]
 kept="a, b"
 
 [hosts]
-1\address=office.example
+1\address=192.0.2.10
 1\name="Office, main"
 1\port=40300
 size=1
@@ -66,6 +67,7 @@ class RunScript(unittest.TestCase):
 
             said = self.start(run_dir, "demo")
             self.assertIn('A second operator: "second" with the password "second".', said)
+            self.assertEqual(len(re.findall(r"^runscript driver: \w+ wrote \d+ values$", said, re.M)), 5, said[-3000:])
             self.assertIn("standin-command.py %s/standin.sock notify" % os.path.realpath(run_dir), said)
             with open(ini, encoding="utf-8") as f:
                 first = sections(f.read())
@@ -83,7 +85,7 @@ class RunScript(unittest.TestCase):
             self.assertEqual(second["i18n"]["lang"], "uk")
             self.assertEqual(second["hosts"]["size"], "2")
             self.assertEqual((second["hosts"]["1\\address"], second["hosts"]["1\\name"]),
-                             ("office.example", '"Office, main"'))
+                             ("192.0.2.10", '"Office, main"'))
             self.assertEqual(second["auth"]["current_host"], "1")
             self.assertEqual(second["elsewhere"]["kept"], '"a, b"')
 
