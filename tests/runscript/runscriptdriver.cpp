@@ -192,12 +192,16 @@ QString RunScriptDriver::showsRows(const QString &url, int atLeast, bool signsDr
 
 QString RunScriptDriver::writesReports()
 {
-    QTemporaryDir folder;
+    // The workbooks stay beside the screenshots, where there are any.
+    QTemporaryDir temporary;
+    const QString shots = qEnvironmentVariable("KORIV_SCREENSHOT_DIR");
+    const QString folder = shots.isEmpty() ? temporary.path() : shots + QStringLiteral("/runscript-reports");
+    QDir().mkpath(folder);
     const QStringList commands = reportCommands();
     if (commands.size() != 5)
         return QStringLiteral("the Report menu holds %1 reports").arg(commands.size());
     for (const QString &command : commands) {
-        const QString failure = writesReport(command, folder.path());
+        const QString failure = writesReport(command, folder);
         if (!failure.isEmpty())
             return command + QStringLiteral(": ") + failure;
     }
@@ -224,13 +228,17 @@ QString RunScriptDriver::writesReport(const QString &command, const QString &fol
         failure = m_steps.readWorkbooks(frame);
     if (!failure.isEmpty())
         return failure;
-    // The demo's drivers (or, for the payment days, the amounts) stand in the workbook.
+    // Rows of the demo stand in the workbook: the demo's drivers in the reports with a row per
+    // driver (which name none in their head), a balance entry's "group, type", or dated rows.
     QStringList values;
     for (const QString &file : frame->writtenFiles())
         values += workbookValues(file);
-    const bool rows = command.contains(QLatin1String("ayment"))
-        ? !values.filter(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d"))).isEmpty()
-        : !values.filter(DemoSign).isEmpty();
+    QString row = QStringLiteral("^\\d{4}-\\d\\d-\\d\\d");
+    if (command == QLatin1String("driverReport") || command == QLatin1String("brandReport"))
+        row = DemoSign.pattern();
+    else if (command == QLatin1String("driverBalanceReport"))
+        row = QStringLiteral("^[^,]+, [^,]*(Debit|Credit|debit\\)|credit\\))$");
+    const bool rows = !values.filter(QRegularExpression(row)).isEmpty();
     frame->close();
     if (rows)
         std::printf("runscript driver: %s wrote %lld values\n", qPrintable(command), static_cast<long long>(values.size()));

@@ -6,7 +6,7 @@
 Run it once on a database that the stand-in (or koriv-dbinit) has created. It adds:
   - 8 cities, 6 driver groups, 4 companies (one of them a car company), 3 terminal companies;
   - 300 drivers (15 archived, statuses mixed, 40 of the car company), 280 cars, photos of 5 drivers;
-  - driver balance logs, driver sessions, orders with their status logs, and terminal refills over
+  - driver balance logs (of every type for every driver), driver sessions, orders with their status logs, and terminal refills over
     the last 30 days, and company balance logs;
   - 2 payment systems with an account of every company and a payment log;
   - a notification of every notification type for each operator, a driver's change request among them;
@@ -183,9 +183,10 @@ class Seeder:
                             " JOIN driver_balance_groups g ON g.id = t.rst_id_bg WHERE t.id > 1 ORDER BY t.id")
         types = self.cursor.fetchall()
         balances = {}
-        for n in range(3000):
-            driver = self.driver_ids[n * 7 % len(self.driver_ids)]
-            type_id, group, type_name, group_name, operation = types[n % len(types)]
+        # Every driver has entries of every type, so that a report of any of them has rows.
+        for n in range(max(3000, len(self.driver_ids) * len(types))):
+            driver = self.driver_ids[n % len(self.driver_ids)]
+            type_id, group, type_name, group_name, operation = types[n // len(self.driver_ids) % len(types)]
             amount = round(self.random.uniform(5, 300), 2) * (1 if operation == 1 else -1)
             balances[driver] = round(balances.get(driver, 0) + amount, 2)
             self.insert("driver_balance_logs", {
