@@ -261,6 +261,8 @@ QString RunScriptDriver::keepsLanguage()
 
 int main(int argc, char *argv[])
 {
+    // Its lines and its failure in the order they happen, through a pipe too.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     Startup::prepare();
     QApplication application(argc, argv);
     RunScriptDriver driver;
