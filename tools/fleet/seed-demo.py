@@ -6,8 +6,8 @@
 Run it once on a database that the stand-in (or koriv-dbinit) has created. It adds:
   - 8 cities, 6 driver groups, 4 companies (one of them a car company), 3 terminal companies;
   - 300 drivers (15 archived, statuses mixed, 40 of the car company), 280 cars, photos of 5 drivers;
-  - driver balance logs (of every type for every driver), driver sessions, orders with their status logs, and terminal refills over
-    the last 30 days, and company balance logs;
+  - over the last 30 days: driver balance logs (of every type for every driver), driver sessions,
+    orders with their status logs and terminal refills; company balance logs;
   - 2 payment systems with an account of every company and a payment log;
   - a notification of every notification type for each operator, a driver's change request among them;
   - rating logs, the raise-rating cost (the rating rules come with the product's seeds), paid service types and the drivers who use them;
