@@ -176,8 +176,8 @@ QString RunScriptDriver::showsRows(const QString &url, int atLeast, bool signsDr
     const int shown = JourneySteps::shownRows(page)->rowCount();
     if (atLeast == 0 ? shown != 0 : shown < atLeast)
         return QStringLiteral("%1 shows %2 rows, expected %3").arg(url).arg(shown).arg(atLeast ? atLeast : 0);
+    screenshot(QStringLiteral("runscript-") + row->command + QStringLiteral(".png"));
     if (signsDrawn) {
-        screenshot(QStringLiteral("runscript-drivers.png"));
         QStringList signs;
         const bool drawn = QTest::qWaitFor([&] {
             signs = drawnTexts(page).filter(DemoSign);
