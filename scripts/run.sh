@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Koriv Admin and opens it against a local stand-in server:
-# a throwaway PostgreSQL made by our initialiser, the stand-in on it, and the program at its
-# sign-in dialog with that server chosen. Sign in as "admin" with the password "admin".
+# a throwaway PostgreSQL made by our initialiser, the stand-in on it with a small demo platform
+# (tools/fleet/seed-demo.py), and the program at its sign-in dialog with that server chosen.
+# Sign in as "admin" with the password "admin" (a second operator: "second", password "second").
 # Closing the program stops the server and removes the database.
 #
-#   ./scripts/run.sh
+#   ./scripts/run.sh          # the demo platform
+#   ./scripts/run.sh --bare   # only what the initialiser seeds
 #
 # The program's settings and log of these runs stay in build/run/ (BUILD_DIR/run), apart from
-# the settings of a real installation.
+# the settings of a real installation; each start points them at the stand-in and keeps the rest
+# (language, scale, other hosts ...). While it runs, tools/standin-server/standin-command.py tells
+# the stand-in things through build/run/standin.sock, for instance a driver's change request:
+#   tools/standin-server/standin-command.py build/run/standin.sock notify driver.update \
+#     '{"data": {"sign": "D001", "phone": "+380501112233"}}'
+#
+# For tests, which cannot wait for a person: KORIV_RUN_DIR puts the settings, log and socket
+# elsewhere; KORIV_RUN_PROGRAM is run in place of the program, with the same environment and
+# arguments, to drive the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 login=admin
 password=admin
+demo=1
+if [[ "${1:-}" == "--bare" ]]; then
+  demo=0
+  shift
+fi
 
 ./scripts/install-deps.sh
 
@@ -32,8 +47,12 @@ fi
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" --target koriv-admin koriv-dbinit --parallel "$(nproc)"
+cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
 build_dir=$(cd "$build_dir" && pwd)
+run_dir=${KORIV_RUN_DIR:-$build_dir/run}
+mkdir -p "$run_dir"
+run_dir=$(cd "$run_dir" && pwd)
+socket="$run_dir/standin.sock"
 
 # Everything started below goes again when this script ends, however it ends.
 pg_tmp="$PWD/scripts/pg-tmp.sh"
@@ -44,6 +63,7 @@ cleanup() {
     kill "$standin_pid" 2>/dev/null || true
     wait "$standin_pid" 2>/dev/null || true
   fi
+  rm -f "$socket"
   if [[ -n "${PG_TMP_DIR:-}" ]]; then "$pg_tmp" stop "$PG_TMP_DIR" || true; fi
   rm -rf "$work"
 }
@@ -66,7 +86,8 @@ EOF
 digest=$(printf '%s' "$password" | md5sum | cut -c1-32)
 echo "Starting the stand-in server on 127.0.0.1:$port (creating and seeding its database)..."
 /usr/bin/python3 -B tools/standin-server/standin.py --database --quiet \
-  --dbinit "$build_dir/tools/dbinit/koriv-dbinit" --port "$port" --user "$login:$digest" \
+  --dbinit "$build_dir/tools/dbinit/koriv-dbinit" --report-tool "$build_dir/tools/report/koriv-report" \
+  --port "$port" --user "$login:$digest" --command-socket "$socket" \
   >"$work/standin.log" 2>&1 </dev/null &
 standin_pid=$!
 for _ in $(seq 1 600); do
@@ -84,27 +105,28 @@ if ! grep -q '"event": "listening"' "$work/standin.log"; then
   exit 1
 fi
 
+if ((demo)); then
+  echo "Seeding the demo platform..."
+  if ! /usr/bin/python3 -B tools/fleet/seed-demo.py >"$work/seed.log" 2>&1; then
+    echo "The demo platform was not seeded:" >&2
+    cat "$work/seed.log" >&2
+    exit 1
+  fi
+fi
+
 # The program's settings for these runs: the stand-in as the chosen server, the login filled in,
-# no update server to ask.
-export XDG_CONFIG_HOME="$build_dir/run/config" XDG_DATA_HOME="$build_dir/run/data"
+# no update server to ask; what the program keeps there itself stays.
+export XDG_CONFIG_HOME="$run_dir/config" XDG_DATA_HOME="$run_dir/data"
 mkdir -p "$XDG_CONFIG_HOME/Koriv" "$XDG_DATA_HOME"
-cat >"$XDG_CONFIG_HOME/Koriv/KorivAdmin.ini" <<EOF
-[auth]
-autosave=false
-current_host=0
-login=$login
-
-[hosts]
-1\\address=127.0.0.1
-1\\name=Local stand-in
-1\\port=$port
-size=1
-
-[updating]
-checkOnStartup=false
-EOF
+/usr/bin/python3 -B scripts/run-settings.py "$XDG_CONFIG_HOME/Koriv/KorivAdmin.ini" "$port" "$login"
 
 echo "Koriv Admin: sign in as \"$login\" with the password \"$password\"."
+if ((demo)); then
+  echo "A second operator: \"second\" with the password \"second\"."
+fi
+echo "To raise a notification while it runs:"
+echo "  tools/standin-server/standin-command.py $socket notify driver.update '{\"data\": {\"sign\": \"D001\", \"phone\": \"+380501112233\"}}'"
+program=${KORIV_RUN_PROGRAM:-$build_dir/app/koriv-admin}
 status=0
-"$build_dir/app/koriv-admin" "$@" || status=$?
+"$program" "$@" || status=$?
 exit "$status"

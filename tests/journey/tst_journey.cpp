@@ -13,6 +13,7 @@
 #include "windowdriver.h"
 
 #include "shell/menucommands.h"
+#include "dialog/controllerchangepassword.h"
 #include "startup/startup.h"
 
 #include "client/utils/desktoputils.h"
@@ -27,8 +28,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -85,6 +88,37 @@ int countShown(QWidget *widget, Qt::GlobalColor colour)
     return count;
 }
 
+// The answer of the stand-in to a sign-in over a connection of the stand-in's own test client.
+QString signInAnswer(int port, const QString &sign, const QString &password)
+{
+    QProcess python;
+    python.setWorkingDirectory(qEnvironmentVariable("KORIV_SOURCE_DIR") + "/tools/standin-server");
+    python.start("/usr/bin/python3",
+                 {"-B", "-c",
+                  "import sys\nfrom testclient import Client\n"
+                  "answer = Client(int(sys.argv[1])).sign_in(sys.argv[2], sys.argv[3])\n"
+                  "print(answer.get('FN'), answer.get('RES'))",
+                  QString::number(port), sign, password});
+    if (!python.waitForFinished(30000))
+        return QStringLiteral("no answer");
+    return QString::fromUtf8(python.readAllStandardOutput()).trimmed() + QString::fromUtf8(python.readAllStandardError());
+}
+
+// Scrolls the flickable that holds the item until the item is in its middle, as the wheel does.
+void scrollIntoView(QQuickItem *item)
+{
+    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
+        if (!view->property("contentY").isValid() || !view->property("contentHeight").isValid())
+            continue;
+        QQuickItem *content = view->property("contentItem").value<QQuickItem *>();
+        const qreal y = content ? item->mapToItem(content, QPointF(0, 0)).y() : 0;
+        const qreal room = view->property("contentHeight").toReal() - view->height();
+        view->setProperty("contentY", qBound<qreal>(0, y - view->height() / 2, qMax<qreal>(0, room)));
+        QTest::qWait(100);
+        return;
+    }
+}
+
 } // namespace
 
 class TestJourney : public QObject
@@ -98,6 +132,9 @@ private slots:
     void pages_data();
     void pages();
     void reports();
+    void fieldRefusals_data();
+    void fieldRefusals();
+    void newColleaguePassword();
     void lockedByColleague();
     void rightsWithdrawn();
     void serverGoneAndBack();
@@ -241,6 +278,143 @@ void TestJourney::reports()
         frame->close();
         QTRY_VERIFY(!Gui::Global::currentFrames()->list().contains(frame.data()));
     }
+}
+
+void TestJourney::fieldRefusals_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("recordSql"); // the record edited; empty: a new one through Add
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("storedSql"); // counts what must not be stored
+    QTest::newRow("driver") << "drivers" << "SELECT id FROM drivers WHERE sign = 'pg-330'" << "sign"
+                            << "UPDATE: Sign is empty (code: 250, controller: driver"
+                            << "SELECT count(*) FROM drivers WHERE sign = ''";
+    QTest::newRow("city") << "cities" << "" << "name" << "ADD: Untitled error for controller city (code: 210"
+                          << "SELECT count(*) FROM cities WHERE id > 1 AND coalesce(name, '') = ''";
+    QTest::newRow("user") << "users" << "" << "sign" << "ADD: Sign is empty (code: 250, controller: user"
+                          << "SELECT count(*) FROM users WHERE id > 1 AND coalesce(sign, '') = ''";
+    QTest::newRow("user group") << "userGroups" << "" << "name"
+                                << "ADD: Name of group is empty (code: 700, controller: ug"
+                                << "SELECT count(*) FROM user_groups WHERE id > 1 AND coalesce(name, '') = ''";
+}
+
+void TestJourney::fieldRefusals()
+{
+    // A name left empty: the server refuses it, the page says why and puts the cursor there.
+    QFETCH(QString, command);
+    QFETCH(QString, recordSql);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, storedSql);
+    const JourneyRow *row = nullptr;
+    for (const JourneyRow &candidate : journeyRows())
+        row = candidate.command == command ? &candidate : row;
+    QVERIFY(row);
+    QPointer<QObject> table = open(*row);
+    QVERIFY(table);
+    QCOMPARE(m_steps.waitShown(table, *row), QString());
+    QPointer<QObject> editor;
+    if (recordSql.isEmpty()) {
+        const int before = Gui::Global::currentFrames()->list().size();
+        QCOMPARE(WindowDriver::clickItem(pageControl(table, "addButton")), QString());
+        QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > before);
+        editor = Gui::Global::currentFrames()->list().last();
+    } else {
+        editor = openRecord(table, m_program.query(recordSql).toString());
+    }
+    QVERIFY(editor);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QQuickItem *input = pageControl(editor, field);
+    QVERIFY(input);
+    QCOMPARE(WindowDriver::focusItem(input), QString());
+    QTest::keyClick(input->window(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(input->window(), Qt::Key_Delete);
+    QCOMPARE(input->property("text").toString(), QString());
+    const int stored = m_program.query(storedSql).toInt();
+
+    m_program.watchdog().reset();
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
+    const QString said = m_program.watchdog().texts().join('\n');
+    QVERIFY2(said.startsWith(text), qPrintable(said));
+    QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
+    QTRY_VERIFY(input->hasActiveFocus());
+    QVERIFY(saveScreenshot(topWindowOf(editor), "journey-refusal-" + command + ".png"));
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QCOMPARE(m_program.query(storedSql).toInt(), stored);
+    // An edited record asks whether to save the change: it is dropped.
+    if (!recordSql.isEmpty())
+        m_program.watchdog().answerNext(QMessageBox::Discard);
+    QVERIFY(m_program.closePage(editor));
+    m_program.watchdog().reset();
+}
+
+void TestJourney::newColleaguePassword()
+{
+    // A colleague made in the program, who has no password yet, is given one and signs in with it.
+    const JourneyRow *users = nullptr;
+    for (const JourneyRow &candidate : journeyRows())
+        users = candidate.command == QLatin1String("users") ? &candidate : users;
+    QVERIFY(users);
+    QPointer<QObject> table = open(*users);
+    QVERIFY(table);
+    QCOMPARE(m_steps.waitShown(table, *users), QString());
+    int frames = Gui::Global::currentFrames()->list().size();
+    QCOMPARE(WindowDriver::clickItem(pageControl(table, "addButton")), QString());
+    QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
+    QPointer<QObject> editor = Gui::Global::currentFrames()->list().last();
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "sign"), "newcomer"), QString());
+
+    // The group through its chooser (Ctrl+1), the administrators' row clicked and selected.
+    const QString group = m_program.query("SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1").toString();
+    frames = Gui::Global::currentFrames()->list().size();
+    QTest::keyClick(pageControl(editor, "sign")->window(), Qt::Key_1, Qt::ControlModifier);
+    QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
+    QPointer<QObject> chooser = Gui::Global::currentFrames()->list().last();
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(chooser) && PageControls::shownRow(chooser, group) >= 0, 10000);
+    QPoint at;
+    QVERIFY(JourneySteps::clickRow(chooser, PageControls::shownRow(chooser, group), &at));
+    QCOMPARE(WindowDriver::clickItem(pageControl(chooser, "selectButton")), QString());
+    QTRY_VERIFY(chooser.isNull());
+
+    QCOMPARE(WindowDriver::clickItem(pageControl(editor, "applyButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(editor->property("state").toString() == QLatin1String("EDIT"), 10000);
+    const QString id = m_program.query("SELECT id FROM users WHERE sign = 'newcomer'").toString();
+    QVERIFY(!id.isEmpty());
+    QCOMPARE(m_program.query("SELECT rst_id_group FROM users WHERE id = ?", {id}).toString(), group);
+
+    QQuickItem *button = pageControl(editor, "changePasswordButton");
+    QTRY_VERIFY(button->isVisible());
+    scrollIntoView(button);
+    QCOMPARE(WindowDriver::clickItem(button), QString());
+    QPointer<ControllerChangePassword> dialog;
+    QTRY_VERIFY2([&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<ControllerChangePassword *>(window))
+                dialog = found;
+        }
+        return !dialog.isNull() && dialog->isVisible();
+    }(), qPrintable(m_program.watchdog().texts().join('\n') + m_program.watchdog().problems()));
+    // The old password is left empty: the colleague has none.
+    QVERIFY(dialog->oldPasswordEdit()->isVisible());
+    for (QLineEdit *edit : {dialog->newPasswordEdit(), dialog->confirmEdit()}) {
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClicks(edit, "first day");
+    }
+    m_program.watchdog().reset();
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Password successfully changed"});
+    m_program.watchdog().reset();
+
+    // A client of its own signs in as the colleague (a second SecondClient would take over the
+    // program's network).
+    QCOMPARE(signInAnswer(m_program.server().port(), "newcomer", "first day"), QString("auth_saAuth 10"));
+    QCOMPARE(signInAnswer(m_program.server().port(), "newcomer", ""), QString("auth_saFailed 10"));
+    QVERIFY(m_program.closePage(editor));
 }
 
 void TestJourney::setAdminRight(const QString &code, const QString &value)

@@ -44,6 +44,8 @@ public:
 
     // Only signs in, to a stand-in already running on the port; empty when it worked.
     QString attach(int port, const QString &login, const QString &password);
+    // Starts the program with the settings as it finds them and signs in with the password.
+    QString signIn(const QString &password);
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;

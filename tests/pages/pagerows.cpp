@@ -43,7 +43,7 @@ const QVector<PageRow> &pageRows()
         {"qrc:/qml/user/user/UserEditor.qml", "user", PageList::None,
          {"INSERT INTO users (sign, rst_id_group, utc_offset) SELECT 'clerk', id, 345 FROM user_groups "
           "WHERE code = 'admin' ORDER BY id LIMIT 1 RETURNING id",
-          "sign", "desk clerk",
+          "sign", "desk-clerk",
           {"id", "rst_id_group", "sign", "first_name", "last_name", "middle_name", "phone", "blocked",
            "override_group_low_balance", "enabled_low_balance", "low_balance", "inner_note", "max_sim_calls",
            "use_utc_offset", "utc_offset"},

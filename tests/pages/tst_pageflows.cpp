@@ -719,6 +719,11 @@ void TestPageFlows::userEditorTabs()
     QVERIFY(!pageControl(editor, "changePasswordButton")->isVisible());
     pageControl(editor, "sign")->setProperty("text", "nightclerk");
     pageControl(editor, "last_name")->setProperty("text", "Moroz");
+    // A user belongs to a group: the administrators', as the group picker would set it.
+    QObject *essentials = PageControls::itemWithProperty(editor, "groupValue");
+    QVERIFY(essentials);
+    essentials->property("groupValue").value<QObject *>()->setProperty(
+        "value", m_program.query("SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1").toString());
     const int news = m_program.sentCount("user_trNew");
     press(editor, "applyButton");
     QVERIFY(m_program.waitForSent("user_trNew", news + 1));

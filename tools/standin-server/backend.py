@@ -12,13 +12,15 @@ Result codes ("RES" "10" success, "0" failure) and error codes ("ERRCODE"):
   72   saUpdate: the record is not locked by the requesting session
   110  saInfo / saRemove: the record does not exist
   130  saUpdate / saDuplicate: the record does not exist
-  101  saRemove: the default row 1 or a system row (is_system 1)
+  101  saRemove: the default row 1 or a system row (is_system 1) of a table without its own code
   120  saRemove: the record is locked by another session
   140  saDuplicate: a copy could not be inserted
   150, 160  saDuplicate: "amount" missing or not a number, larger than 100
   170  saDuplicate: the source could not be removed (locked by another session, system row)
   200 to 204  saChangePwd: no such record, passwords differ, old password wrong, update failed
-       (also: the new password is empty, given as the digest of the empty text), password missing
+       (also: the new password is empty, given as the digest of the empty text), password missing;
+       a record without a password takes the empty old password
+  200 to 701  the field rules of records and the removal of system records: see rules.py
   report_saCreate: 100 for a type or options that are not a report request, 180 when the report
        tool refused the options or failed (its message is the reason)
 Credentials (a payment system's "password" and "fondy_credit_key", an account's "private_key")
@@ -68,6 +70,7 @@ from psycopg2 import sql
 import notifications
 from extras import Extras
 import owners
+from rules import Rules
 from schema import InputError, Select
 
 ACTION_RIGHTS = {
@@ -195,6 +198,7 @@ class Backend:
         self.has_rights = all(schema.table(t) for t in (
             "security_options", "user_group_security_options", "user_security_options", "users"))
         self.extras = Extras(self, Refusal).actions()
+        self.rules = Rules(Refusal)
 
     def new_session(self, number, peer):
         return Session(number, peer)
@@ -481,6 +485,7 @@ class Backend:
     def _new(self, session, controller, table, params, outcome):
         values = self._record_values(table, params)
         with self.db.cursor() as cursor:
+            self.rules.check(cursor, controller, table, "new", values)
             if table.name in LEDGERS:
                 record = self.book(cursor, session, table, self._balance_entry(cursor, table, values, session), outcome)
             else:
@@ -541,6 +546,7 @@ class Backend:
         values = self._record_values(table, params)
         if values:
             with self.db.cursor() as cursor:
+                self.rules.check(cursor, controller, table, "update", values, record=record)
                 self._write_update(cursor, table, record, values, self.timestamp())
             self._push(outcome, table, "srUpdated", session, record)
         return dict(self.fetch(table, record), RES="10", id_owner_modify=text(session.user_id))
@@ -552,6 +558,7 @@ class Backend:
         row = self.fetch(table, record)
         if row is None:
             raise Refusal(110, "record %s of %s does not exist" % (record, table.name))
+        self.rules.check_removal(controller, table, row)
         if row.get("is_system") == "1":
             raise Refusal(101, "record %s of %s is a system record" % (record, table.name))
         holder = self.locks.get((table.name, record))
@@ -580,6 +587,7 @@ class Backend:
         overlay = self._record_values(table, params, extra_keys=DUPLICATE_KEYS)
         copies = []
         with self.db.cursor() as cursor:
+            self.rules.check(cursor, controller, table, "duplicate", overlay, source=source)
             for _ in range(amount):
                 cursor.execute("SAVEPOINT copy")
                 ts = self.timestamp()
@@ -655,7 +663,7 @@ class Backend:
                 raise Refusal(203, "the new password is empty")
             if pwd != params.get("pwd_confirm", ""):
                 raise Refusal(201, "password and confirmation differ")
-            if "old_pwd" in params and (row[0] or "").lower() != params["old_pwd"].lower():
+            if "old_pwd" in params and not _old_password_matches(row[0], params["old_pwd"]):
                 raise Refusal(202, "the old password does not match")
             try:
                 cursor.execute("SAVEPOINT pwd")
@@ -899,8 +907,16 @@ class Backend:
                                     "id": text(record), "rst_id_user_locked": "1"})
 
     def _locked_reason(self, table, record, holder):
-        return "record %s of %s is locked by another session (user id %s)" % (
-            record, table.name, self.lock_users.get(holder, "?"))
+        """Names the holder by sign, as an operator knows a colleague."""
+        user = self.lock_users.get(holder)
+        sign = None
+        if user is not None:
+            with self.db.cursor() as cursor:
+                cursor.execute("SELECT sign FROM users WHERE id = %s", (user,))
+                found = cursor.fetchone()
+                sign = found[0] if found else None
+        return "record %s of %s is locked by %s" % (
+            record, table.name, sign if sign else "another session (user id %s)" % (user or "?"))
 
     def _names_of(self, table):
         return sorted(name for name, table_name in self.controllers.items() if table_name == table.name)
@@ -934,6 +950,15 @@ def _condition(value, where):
     if not isinstance(value, str) or value.strip().lower() not in CONDITIONS:
         raise InputError("%s: condition must be \"and\" or \"or\", got %r" % (where, value))
     return value.strip().lower()
+
+
+def _old_password_matches(stored, given):
+    """A record without a password (one made in the program) takes the empty old password."""
+    stored = (stored or "").lower()
+    given = (given or "").lower()
+    if stored in ("", EMPTY_PASSWORD_DIGEST):
+        return given in ("", EMPTY_PASSWORD_DIGEST)
+    return stored == given
 
 
 def _version(text_value):

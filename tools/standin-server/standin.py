@@ -43,6 +43,10 @@ connection number, or "all":
   hang on|off                   connection attempts to the port hang (the accept queue is full)
   close CONN                    close a connection
   quit
+
+With --command-socket PATH the same commands (but quit) are taken over a Unix socket as well, so
+that a stand-in without a terminal can be told things while it runs (run.sh closes stdin):
+standin-command.py is its client, and commandsocket.py says what it answers.
 """
 
 import argparse
@@ -69,12 +73,16 @@ REQUEST_QUEUE_LIMIT = 1 << 20
 PARTIAL_LIMIT = 2 * protocol.MAX_FRAME
 QUIET_EVENTS = {"message", "sent"}
 quiet = False
+# Called with every event emitted (the command socket's watchers).
+listeners = []
 
 
 def emit(event, **fields):
+    fields["event"] = event
+    for listener in list(listeners):
+        listener(fields)
     if quiet and event in QUIET_EVENTS:
         return
-    fields["event"] = event
     sys.stdout.write(json.dumps(fields, ensure_ascii=False) + "\n")
     sys.stdout.flush()
 
@@ -580,6 +588,8 @@ def parse_args(argv):
     parser.add_argument("--controllers", default=os.path.join(HERE, "controllers.json"),
                         help="controller name to table map")
     parser.add_argument("--min-version", default="", help="older clients get session code 50")
+    parser.add_argument("--command-socket", default="",
+                        help="a Unix socket that takes the commands too (see standin-command.py)")
     args = parser.parse_args(argv)
     args.users = dict(pair.split(":", 1) for pair in args.user)
     return args
@@ -698,11 +708,36 @@ async def main(argv):
     quiet = config.quiet
     server = Server(config, open_database(config) if config.database else None)
     await server.start()
+    commands = await open_command_socket(server, config.command_socket)
     emit("listening", port=server.port)
     try:
         await read_commands(server)
     except SystemExit:
         pass
+    finally:
+        if commands is not None:
+            commands.close()
+
+
+async def open_command_socket(server, path):
+    """The command socket at path (none without a path); SystemExit when it cannot listen."""
+    if not path:
+        return None
+    from commandsocket import CommandSocket
+
+    async def run(line):
+        if line.strip().split(" ", 1)[0] == "quit":
+            emit("error", error="quit is not taken over the command socket")
+            return
+        await server.command(line)
+
+    commands = CommandSocket(path, run, listeners.append, listeners.remove)
+    try:
+        await commands.start()
+    except OSError as error:
+        emit("error", error="command socket %s: %s" % (path, error))
+        raise SystemExit(1)
+    return commands
 
 
 if __name__ == "__main__":

@@ -402,7 +402,7 @@ class EditsAndLocks(StandinCase):
         info = self.admin.call("city", "trInfo", id=str(self.city))
         self.assertEqual((info["RES"], info["id"]), ("10", str(self.city)))
         self.assertRefused(self.admin.call("city", "trRemove", id="1"), 101)
-        self.assertRefused(self.admin.call("user", "trRemove", id=str(user_id("admin"))), 101)
+        self.assertRefused(self.admin.call("user", "trRemove", id=str(user_id("admin"))), 200)
         removed = self.admin.call("city", "trRemove", id=str(self.city))
         self.assertEqual((removed["RES"], removed["id"]), ("10", str(self.city)))
         self.assertEqual(scalar("SELECT count(*) FROM cities WHERE id = %s", (self.city,)), 0)
@@ -740,7 +740,7 @@ class BadInput(StandinCase):
         new_city(taken)
         cases = [
             ("city", "trNew", {"name": unique("x"), "population": "5"}, 100),
-            ("city", "trNew", {"coords_vertex": "1,1"}, 105),
+            ("city", "trNew", {"coords_vertex": "1,1"}, 210),
             ("city", "trNew", {"name": taken}, 105),
             ("userGuiSession", "trNew", {"name": "x", "is_default": "yes"}, 100),
             ("userGuiSession", "trNew", {"name": "x", "rst_id_owner": "999999999"}, 105),

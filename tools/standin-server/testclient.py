@@ -61,11 +61,12 @@ class StandinOnDatabase:
     """The stand-in over a database of its own in the test cluster, started with --database
     --quiet and the arguments; close() stops it and drops the database."""
 
-    def __init__(self, prefix, arguments):
+    def __init__(self, prefix, arguments, stdin=subprocess.PIPE):
         require_cluster()
         database = ScratchDatabase(prefix)
         try:
-            self.server = StandinProcess(["--database", "--quiet"] + arguments, environment=database.environment)
+            self.server = StandinProcess(["--database", "--quiet"] + arguments, environment=database.environment,
+                                         stdin=stdin)
         except BaseException:
             database.drop()
             raise
@@ -91,12 +92,13 @@ class StandinOnDatabase:
 class StandinProcess:
     """standin.py as a child process; its JSON events are collected by a reader thread."""
 
-    def __init__(self, arguments, environment=None, start_timeout=60):
+    def __init__(self, arguments, environment=None, start_timeout=60, stdin=subprocess.PIPE):
+        """stdin subprocess.DEVNULL starts it without commands on stdin, as run.sh does."""
         self.events = queue.Queue()
         self.all_events = []
         self.process = subprocess.Popen(
             ["/usr/bin/python3", "-B", os.path.join(HERE, "standin.py")] + arguments,
-            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+            stdin=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
             env=environment)
         self.stderr_lines = []
         threading.Thread(target=self._read_stdout, daemon=True).start()
@@ -148,6 +150,13 @@ class StandinProcess:
             time.sleep(0.01)
 
     def stop(self):
+        if self.process.poll() is None and self.process.stdin is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(10)
         if self.process.poll() is None:
             try:
                 self.process.stdin.write("quit\n")
@@ -157,6 +166,8 @@ class StandinProcess:
                 self.process.kill()
                 self.process.wait(10)
         for pipe in (self.process.stdin, self.process.stdout, self.process.stderr):
+            if pipe is None:
+                continue
             try:
                 pipe.close()
             except (BrokenPipeError, ValueError):

@@ -387,7 +387,8 @@ TableView {
         if (isCompleted)
             setColumnTitle();
     }
-    onShownColumnsChanged: cellSlots = Math.max(cellSlots, lastShownColumn - firstShownColumn + 1)
+    // Read from the new range itself: firstShownColumn and lastShownColumn may not follow it yet.
+    onShownColumnsChanged: cellSlots = Math.max(cellSlots, shownColumns.last - shownColumns.first + 1)
     onSortIndicatorColumnChanged: onHeaderSort(true)
     onSortIndicatorOrderChanged: onHeaderSort(false)
     onDoubleClicked: handleDoubleClick()

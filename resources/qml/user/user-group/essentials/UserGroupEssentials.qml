@@ -146,7 +146,7 @@ ColumnLayout {
 
                         objectName: "name"
                         Layout.fillWidth: true
-                        errorCode: ["200", "510"]
+                        errorCode: ["200", "510", "700", "701"]
                     }
                     LabelEx { text: qsTr("Is system:") }
                     LabelYes { id: isSystem; objectName: "is_system" }

@@ -178,14 +178,14 @@ ColumnLayout {
                         SubjectField {
                             objectName: "group_name"
                             legalText: groupName.text
-                            errorCode: ["251"]
+                            errorCode: ["600", "700"]
                             onBrowseRequested: groupBox.clicked()
                             onEditorRequested: essentials.openGroup()
                         }
                     }
 
                     LabelEx { text: qsTr("Sign:") }
-                    TextFieldEx { id: sign; objectName: "sign"; Layout.fillWidth: true; errorCode: ["250", "252"] }
+                    TextFieldEx { id: sign; objectName: "sign"; Layout.fillWidth: true; errorCode: ["250", "251", "252"] }
                     LabelEx { text: qsTr("Last name:") }
                     TextFieldEx { id: lastName; objectName: "last_name"; Layout.fillWidth: true; errorCode: ["501"] }
                     LabelEx { text: qsTr("First Name:") }
