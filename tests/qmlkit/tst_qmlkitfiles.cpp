@@ -1,6 +1,7 @@
 // Every QML file of the page kit loads without a warning, and a sample page looks right.
 #include "qmlengineharness.h"
 #include "standinglobal.h"
+#include "textformatscan.h"
 #include "windowimage.h"
 
 #include <QDirIterator>
@@ -29,6 +30,7 @@ private slots:
     void cleanup();
     void everyFileLoads_data();
     void everyFileLoads();
+    void textsDrawnAsText();
     void samplePage();
 
 private:
@@ -85,6 +87,56 @@ void TestQmlKitFiles::everyFileLoads()
     QObject *object = m_harness->create(QUrl(resource));
     QVERIFY2(object, qPrintable(resource));
     delete object;
+}
+
+void TestQmlKitFiles::textsDrawnAsText()
+{
+    // The only rich texts: the program's own row count and shortcut hints.
+    QStringList allowed{QStringLiteral("components/table/TableContainer.qml: RichText"),
+                        QStringLiteral("components/toolbuttons/ToolButtonBase.qml: RichText")};
+    const QDir root(QStringLiteral(KORIV_QML_SOURCE_DIR));
+    QStringList unexpected;
+    int files = 0;
+    for (QDirIterator it(root.path(), {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext(); ++files) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString path = root.relativeFilePath(file.fileName());
+        for (const QString &finding : TextFormatScan::findings(QString::fromUtf8(file.readAll()))) {
+            const QString what = path + QStringLiteral(": ") + finding.section(QStringLiteral(": "), 1);
+            if (!allowed.removeOne(what))
+                unexpected.append(path + QLatin1Char(':') + finding);
+        }
+    }
+    QVERIFY(files > 200);
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(allowed.isEmpty(), qPrintable(QStringLiteral("no longer rich: ") + allowed.join(QLatin1String(", "))));
+
+    // The scan itself, on what it must find and what it must let pass.
+    const QString hostile = QStringLiteral(
+        "Item {\n"
+        "    Text { text: model.name }\n"
+        "    Label { text: \"{ textFormat: Text.PlainText }\" // textFormat: Text.PlainText\n    }\n"
+        "    ToolTip.text: model.note\n"
+        "    ComboBox { delegate: ItemDelegate { text: modelData } }\n"
+        "    LabelEx { textFormat: Text.StyledText }\n"
+        "    Text { textFormat: Text.PlainText; Rectangle { Text { text: name } } }\n"
+        "    ToolTip { text: name }\n"
+        "}\n");
+    QCOMPARE(TextFormatScan::findings(hostile),
+             QStringList({"2: Text without a textFormat", "3: Label without a textFormat",
+                          "6: ItemDelegate with the style's label", "8: Text without a textFormat",
+                          "9: ToolTip with the style's label", "5: ToolTip.text not a translated text",
+                          "7: StyledText"}));
+    const QString plain = QStringLiteral(
+        "Item {\n"
+        "    Text { textFormat: Text.PlainText; text: model.name }\n"
+        "    TextArea { textFormat: TextEdit.PlainText }\n"
+        "    ToolTip.text: qsTr(\"Keep\")\n"
+        "    delegate: MenuItemExBase { contentItem: Text { textFormat: Text.PlainText } }\n"
+        "    onClicked: { if (x) { Text.AlignLeft } }\n"
+        "}\n");
+    QCOMPARE(TextFormatScan::findings(plain), QStringList());
 }
 
 void TestQmlKitFiles::samplePage()

@@ -61,6 +61,44 @@ TestCase {
         compare(cell(data.type, data.value, data.props).text, data.text);
     }
 
+    // A cut cell's tool tip shows the start of a long text, broken into lines, drawn as it is.
+    function test_toolTipOfLongWord() {
+        var word = new Array(5 * 1024 * 1024 + 1).join("w");
+        var cut = cell("TableBaseDelegate", word);
+        compare(cut.text.length, 1001, "a cell lays out the start of its text");
+        compare(cut.text.substring(995), "wwwww\u2026");
+        verify(cut.truncated);
+        var area = cut.children[0].item;
+        verify(area, "a cut cell has its tool tip");
+        var tip = area.toolTip;
+        compare(tip.text.length, 1001);
+        compare(tip.text.substring(995), "wwwww\u2026");
+        compare(tip.contentItem.text, tip.text);
+        compare(tip.contentItem.textFormat, Text.PlainText);
+        tip.delay = 0;
+        tip.open();
+        tryCompare(tip, "opened", true);
+        verify(tip.width <= tip.maximumWidth, "no wider than a tool tip may be: " + tip.width);
+        verify(tip.contentItem.lineCount > 5, "the word broken into lines: " + tip.contentItem.lineCount);
+        verify(tip.contentItem.contentWidth <= tip.contentItem.width + 1);
+        tip.close();
+
+        // The tool tip bounds what it is given itself.
+        var own = createTemporaryQmlObject("import \"qrc:/qml/components\"; TooltipMouseArea { width: 50; height: 20 }",
+                                           testCase);
+        own.text = word;
+        compare(own.toolTip.text.length, 1001);
+        compare(own.toolTip.contentItem.wrapMode, Text.Wrap);
+
+        var tagged = cell("TableBaseDelegate", "<b>" + new Array(40).join("bold ") + "</b>");
+        verify(tagged.truncated);
+        tagged.children[0].item.toolTip.delay = 0;
+        tagged.children[0].item.toolTip.open();
+        compare(tagged.children[0].item.toolTip.contentItem.textFormat, Text.PlainText);
+        compare(tagged.children[0].item.toolTip.contentItem.text.substring(0, 8), "<b>bold ");
+        tagged.children[0].item.toolTip.close();
+    }
+
     function test_colours() {
         compare(String(cell("TablePriceDelegate", "-7", "posNegColor: true").color), "#ff0000");
         compare(String(cell("TablePriceDelegate", "-7").color), "#ffffff", "the row's text colour by default");
