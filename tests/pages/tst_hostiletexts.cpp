@@ -112,6 +112,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void markupDrawnAsText();
+    void dialogsDrawTextAsText();
 
 private:
     QString driverId() { return m_program.query("SELECT id FROM drivers WHERE sign = ?", {m_names.at(1)}).toString(); }
@@ -221,6 +222,29 @@ void TestHostileTexts::markupDrawnAsText()
     QTRY_VERIFY(m_requests.paths().contains("/canary.png"));
     QTest::qWait(200);
     QCOMPARE(m_requests.paths(), QStringList{"/canary.png"});
+}
+
+// A page's question that names another user holds that user's sign: shown as it is.
+void TestHostileTexts::dialogsDrawTextAsText()
+{
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", driverId()}});
+    QVERIFY(editor);
+    QTRY_VERIFY(!formOf(editor)->property("isBusy").toBool());
+    QQuickItem *lastName = pageControl(editor, "last_name");
+    QTRY_COMPARE(lastName->property("legalText").toString(), m_names.at(0));
+    lastName->setProperty("text", "Kovalenko");
+    m_program.watchdog().reset();
+    m_program.watchdog().answerNext(QMessageBox::No);
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", driverId()}, {"id_owner_modify", "77"},
+                    {"sign", m_names.at(2)}});
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
+    const ModalWatchdog::Box box = m_program.watchdog().boxes().first();
+    QVERIFY2(box.text.contains(m_names.at(2)), qPrintable(box.text));
+    QCOMPARE(box.format, Qt::PlainText);
+    m_program.watchdog().reset();
+    lastName->setProperty("text", lastName->property("legalText"));
+    QVERIFY(m_program.closePage(editor));
 }
 
 KORIV_PAGE_TEST_MAIN(TestHostileTexts)
