@@ -111,32 +111,6 @@ void TestQmlKitFiles::textsDrawnAsText()
     QVERIFY(files > 200);
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
     QVERIFY2(allowed.isEmpty(), qPrintable(QStringLiteral("no longer rich: ") + allowed.join(QLatin1String(", "))));
-
-    // The scan itself, on what it must find and what it must let pass.
-    const QString hostile = QStringLiteral(
-        "Item {\n"
-        "    Text { text: model.name }\n"
-        "    Label { text: \"{ textFormat: Text.PlainText }\" // textFormat: Text.PlainText\n    }\n"
-        "    ToolTip.text: model.note\n"
-        "    ComboBox { delegate: ItemDelegate { text: modelData } }\n"
-        "    LabelEx { textFormat: Text.StyledText }\n"
-        "    Text { textFormat: Text.PlainText; Rectangle { Text { text: name } } }\n"
-        "    ToolTip { text: name }\n"
-        "}\n");
-    QCOMPARE(TextFormatScan::findings(hostile),
-             QStringList({"2: Text without a textFormat", "3: Label without a textFormat",
-                          "6: ItemDelegate with the style's label", "8: Text without a textFormat",
-                          "9: ToolTip with the style's label", "5: ToolTip.text not a translated text",
-                          "7: StyledText"}));
-    const QString plain = QStringLiteral(
-        "Item {\n"
-        "    Text { textFormat: Text.PlainText; text: model.name }\n"
-        "    TextArea { textFormat: TextEdit.PlainText }\n"
-        "    ToolTip.text: qsTr(\"Keep\")\n"
-        "    delegate: MenuItemExBase { contentItem: Text { textFormat: Text.PlainText } }\n"
-        "    onClicked: { if (x) { Text.AlignLeft } }\n"
-        "}\n");
-    QCOMPARE(TextFormatScan::findings(plain), QStringList());
 }
 
 void TestQmlKitFiles::samplePage()

@@ -125,14 +125,6 @@ TestCase {
         own.text = word;
         compare(own.toolTip.text.length, 1001);
         compare(own.toolTip.contentItem.wrapMode, Text.Wrap);
-
-        var tagged = cell("TableBaseDelegate", "<b>" + new Array(40).join("bold ") + "</b>");
-        verify(tagged.truncated);
-        tagged.children[0].item.toolTip.delay = 0;
-        tagged.children[0].item.toolTip.open();
-        compare(tagged.children[0].item.toolTip.contentItem.textFormat, Text.PlainText);
-        compare(tagged.children[0].item.toolTip.contentItem.text.substring(0, 8), "<b>bold ");
-        tagged.children[0].item.toolTip.close();
     }
 
     function test_colours() {
