@@ -132,7 +132,9 @@ void TestHostileTexts::initTestCase()
     QImage red(60, 40, QImage::Format_RGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(imagePath));
-    m_names = QStringList{QStringLiteral("<img src=\"%1\">").arg(m_requests.url("images/of/the/driver/name.png")), QStringLiteral("<b>bold</b>"),
+    // A last name, a sign and a group name.
+    m_names = QStringList{QStringLiteral("<img src=\"%1\">").arg(m_requests.url("images/of/the/driver/name.png")),
+                          QStringLiteral("<b>bold</b>"),
                           QStringLiteral("<img src=\"%1\">").arg(QUrl::fromLocalFile(imagePath).toString())};
     m_tag = QStringLiteral("<img src=\"%1\">").arg(m_requests.url("tag.png"));
     const QString failure = m_program.start("hostiletexts", {},
@@ -212,7 +214,7 @@ void TestHostileTexts::markupDrawnAsText()
     QVERIFY(caption->property("lineCount").toInt() > 1);
     QVERIFY(m_program.closePage(editor));
 
-    // An image named after everything above is fetched: nothing before it was.
+    // An image asked for after all that is fetched: nothing asked for before it was.
     QQmlComponent canary(Gui::Context::qmlEngine());
     canary.setData(QStringLiteral("import QtQuick 2.15; Image { source: \"%1\" }").arg(m_requests.url("canary.png")).toUtf8(),
                    QUrl());
