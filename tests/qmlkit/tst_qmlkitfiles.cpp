@@ -1,6 +1,7 @@
 // Every QML file of the page kit loads without a warning, and a sample page looks right.
 #include "qmlengineharness.h"
 #include "standinglobal.h"
+#include "textformatscan.h"
 #include "windowimage.h"
 
 #include <QDirIterator>
@@ -29,6 +30,7 @@ private slots:
     void cleanup();
     void everyFileLoads_data();
     void everyFileLoads();
+    void textsDrawnAsText();
     void samplePage();
 
 private:
@@ -85,6 +87,30 @@ void TestQmlKitFiles::everyFileLoads()
     QObject *object = m_harness->create(QUrl(resource));
     QVERIFY2(object, qPrintable(resource));
     delete object;
+}
+
+void TestQmlKitFiles::textsDrawnAsText()
+{
+    // The only rich texts: the program's own row count and shortcut hints.
+    QStringList allowed{QStringLiteral("components/table/TableContainer.qml: RichText"),
+                        QStringLiteral("components/toolbuttons/ToolButtonBase.qml: RichText")};
+    const QDir root(QStringLiteral(KORIV_QML_SOURCE_DIR));
+    QStringList unexpected;
+    int files = 0;
+    for (QDirIterator it(root.path(), {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext(); ++files) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString path = root.relativeFilePath(file.fileName());
+        for (const QString &finding : TextFormatScan::findings(QString::fromUtf8(file.readAll()))) {
+            const QString what = path + QStringLiteral(": ") + finding.section(QStringLiteral(": "), 1);
+            if (!allowed.removeOne(what))
+                unexpected.append(path + QLatin1Char(':') + finding);
+        }
+    }
+    QVERIFY(files > 200);
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY2(allowed.isEmpty(), qPrintable(QStringLiteral("no longer rich: ") + allowed.join(QLatin1String(", "))));
 }
 
 void TestQmlKitFiles::samplePage()

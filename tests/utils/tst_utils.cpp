@@ -54,6 +54,8 @@ private slots:
     void localCalendar();
     void relativeDates_data();
     void relativeDates();
+    void momentsNotShown_data();
+    void momentsNotShown();
     void durations_data();
     void durations();
     void callerIdentifier_data();
@@ -303,6 +305,44 @@ void TestUtils::relativeDates()
     MessageCatcher catcher;
     QCOMPARE(utils.utcmsec2LocalDateTime(epoch, format, 841), QString());
     QCOMPARE(catcher.warnings.size(), 1);
+}
+
+void TestUtils::momentsNotShown_data()
+{
+    QTest::addColumn<QString>("epoch");
+    QTest::addColumn<qlonglong>("offset");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("a moment") << " 1704061800000 " << 180LL << "01.01.2024 01:30";
+    QTest::newRow("last minute shown") << QString::number(utc(9999, 12, 31, 23, 59)) << 0LL << "31.12.9999 23:59";
+    QTest::newRow("first day shown") << QString::number(utc(1, 1, 1, 0, 0)) << 0LL << "01.01.0001 00:00";
+    QTest::newRow("a year past 9999 at the offset") << QString::number(utc(9999, 12, 31, 23, 59)) << 60LL << "";
+    QTest::newRow("before year 1") << QString::number(utc(1, 1, 1, 0, 0) - 1) << 0LL << "";
+    QTest::newRow("largest 64-bit") << QString::number(std::numeric_limits<qint64>::max()) << 0LL << "";
+    QTest::newRow("smallest 64-bit") << QString::number(std::numeric_limits<qint64>::min()) << 0LL << "";
+    QTest::newRow("past 64 bits") << "9223372036854775808" << 0LL << "";
+    QTest::newRow("not a number") << "soon" << 0LL << "";
+    QTest::newRow("a clock time") << "12:30" << 0LL << "";
+    QTest::newRow("a fraction") << "1704061800000.5" << 0LL << "";
+    QTest::newRow("empty") << "" << 0LL << "";
+}
+
+// A moment that no date text can show, or a text that is no moment, shows as nothing and says
+// why in one warning; never as a day of 1970 or of year -292275056.
+void TestUtils::momentsNotShown()
+{
+    QFETCH(QString, epoch);
+    QFETCH(qlonglong, offset);
+    QFETCH(QString, text);
+
+    Utils utils;
+    MessageCatcher catcher;
+    QCOMPARE(utils.utcmsecText2LocalDateTime(epoch, QStringLiteral("dd.MM.yyyy hh:mm"), offset), text);
+    QCOMPARE(catcher.warnings.size(), text.isEmpty() ? 1 : 0);
+    bool number = false;
+    const qlonglong msecs = epoch.toLongLong(&number);
+    if (number)
+        QCOMPARE(utils.utcmsec2LocalDateTime(msecs, QString(), offset).isEmpty(), text.isEmpty());
 }
 
 void TestUtils::durations_data()

@@ -12,6 +12,7 @@
 #include "shell/qwidgetcreator.h"
 
 #include "gui/controller/abstractcontroller.h"
+#include "gui/core/plainmessageboxes.h"
 #include "gui/dialog/login.h"
 #include "gui/settings/settings.h"
 #include "gui/style/style.h"
@@ -170,6 +171,7 @@ void Startup::applyLook()
     QFile sheet(QStringLiteral(":/style/dark.qss"));
     // Without the sheet the widgets keep the plain dark palette.
     qApp->setStyleSheet(sheet.open(QIODevice::ReadOnly) ? QString::fromUtf8(sheet.readAll()) : QString());
+    m_plainMessageBoxes = std::make_unique<Gui::PlainMessageBoxes>();
     bool isNumber = false;
     const int fontSize = Gui::Settings::value(QStringLiteral("style"), QStringLiteral("fontSize"), 0).toInt(&isNumber);
     if (isNumber && fontSize != 0)

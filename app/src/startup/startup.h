@@ -23,6 +23,7 @@ class Auth;
 }
 
 namespace Gui {
+class PlainMessageBoxes;
 class Settings;
 }
 
@@ -78,6 +79,7 @@ private:
     void openMainWindow();
 
     std::unique_ptr<Gui::Settings> m_settings;
+    std::unique_ptr<Gui::PlainMessageBoxes> m_plainMessageBoxes;
     std::unique_ptr<Client::Controller::Auth> m_auth;
     QString m_language;
     QStringList m_translations;

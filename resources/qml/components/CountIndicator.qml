@@ -16,6 +16,7 @@ Rectangle {
     Text {
         anchors.centerIn: parent
         color: "white"
+        textFormat: Text.PlainText
         text: parent.count
     }
 }

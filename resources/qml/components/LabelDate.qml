@@ -5,5 +5,5 @@ LabelEx {
     property string value: "0"
 
     text: value === "0" || value === "" ? qsTr("n/a")
-                                        : DESKTOP_UTILS.utcmsec2LocalDateTime(value, "", USER_SESSION.utc_offset)
+                                        : DESKTOP_UTILS.utcmsecText2LocalDateTime(value, "", USER_SESSION.utc_offset)
 }

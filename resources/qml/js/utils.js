@@ -35,12 +35,19 @@ function formatHHMMSS(value) {
 }
 
 // The number with n decimals, the integer digits grouped by x with s between groups and the
-// decimal mark c: formatNumber(1234567.891, 2) is "1,234,567.89".
+// decimal mark c: formatNumber(1234567.891, 2) is "1,234,567.89". What is no finite number
+// shows as what it is: "∞", "-∞" or "NaN".
 function formatNumber(value, n, x, s, c) {
+    var number = Number(value);
+    if (!isFinite(number))
+        return isNaN(number) ? "NaN" : (number > 0 ? "\u221e" : "-\u221e");
+    // toFixed writes these with an exponent, which has no digits to group.
+    if (Math.abs(number) >= 1e21)
+        return String(number);
     var decimals = Math.max(0, Math.trunc(Number(n) || 0));
     var group = x ? Math.trunc(x) : 3;
     var separator = s === undefined ? "," : s;
-    var text = Number(value).toFixed(decimals);
+    var text = number.toFixed(decimals);
     var negative = text.charAt(0) === "-";
     if (negative)
         text = text.slice(1);

@@ -36,6 +36,8 @@ TestCase {
     Component { id: textAreaBase; TextAreaExBase {} }
     Component { id: textInputBase; TextInputBase {} }
     Component { id: menuBase; MenuExBase {} }
+    Component { id: toolTipBase; ToolTipExBase {} }
+    Component { id: metrics; TextMetrics {} }
 
     Component {
         id: rowsView
@@ -151,6 +153,11 @@ TestCase {
         verify(Qt.colorEqual(input.textColor, "red"));
     }
 
+    function textWidth(font, text) {
+        var measure = createTemporaryObject(metrics, testCase, { "font": font, "text": text });
+        return measure.advanceWidth - 1;
+    }
+
     function test_comboBoxEntries() {
         var combo = make(comboBoxBase, { "textRole": "name",
                                          "model": [{ "name": "First" }, { "name": "Second" }] });
@@ -173,6 +180,28 @@ TestCase {
         tryVerify(function () { return plain.popup.contentItem.itemAtIndex(1) !== null; });
         compare(plain.popup.contentItem.itemAtIndex(1).text, "b", "entries without a text role show themselves");
         plain.popup.close();
+    }
+
+    // The entries of a combo box and tool tips show record values: a tag in one is drawn as the
+    // characters it is, whatever the style.
+    function test_valuesDrawnAsText() {
+        var tagged = "<b>bold</b> <img src=\"qrc:/images/locked.png\">";
+        var combo = make(comboBoxBase, { "model": [tagged, "plain"] });
+        combo.popup.open();
+        var list = combo.popup.contentItem;
+        tryVerify(function () { return list.itemAtIndex(0) !== null; });
+        var entry = list.itemAtIndex(0).contentItem;
+        compare(entry.textFormat, Text.PlainText, "a combo box entry");
+        compare(entry.text, tagged);
+        verify(entry.implicitWidth >= textWidth(entry.font, tagged), "laid out as its characters: " + entry.implicitWidth);
+        combo.popup.close();
+
+        var tip = createTemporaryObject(toolTipBase, testCase, { "text": tagged, "delay": 0 });
+        tip.open();
+        tryCompare(tip, "opened", true);
+        compare(tip.contentItem.textFormat, Text.PlainText, "a tool tip");
+        verify(tip.contentItem.implicitWidth >= textWidth(tip.contentItem.font, tagged));
+        tip.close();
     }
 
     function test_listRows() {

@@ -122,6 +122,44 @@ TestCase {
         compare(phone.cursorPosition, 0, "the beginning shows after the focus left");
     }
 
+    function test_longTextsKeptOrCutWithNotice() {
+        var toasts = QWIDGET_CREATOR.callsOf("toast").length;
+        var longText = new Array(40001).join("x");
+        phone.setLegalValue(longText);
+        compare(phone.text.length, 40000, "a loaded text longer than an input's own limit stays whole");
+        verify(!phone.modify, "and so does not count as a change");
+        phone.forceActiveFocus();
+        keyClick(Qt.Key_End);
+        DESKTOP_UTILS.setClipboardText(longText);
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(phone.text.length, 80000, "a long paste stays whole");
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts, "without a notice");
+
+        // Beyond the field's limit the text is cut, and the operator told.
+        other.maximumLength = 10;
+        other.setLegalValue("0123456789ABC");
+        compare(other.text, "0123456789");
+        var notices = QWIDGET_CREATOR.callsOf("toast");
+        compare(notices.length, toasts + 1, "a loaded text cut");
+        compare(notices[notices.length - 1][0], "The text was cut to 10 characters");
+        other.setLegalValue("0123");
+        other.forceActiveFocus();
+        keyClick(Qt.Key_End);
+        DESKTOP_UTILS.setClipboardText("456789ABCDEF");
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(other.text, "0123456789");
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts + 2, "a paste cut");
+        keyClick(Qt.Key_Backspace);
+        DESKTOP_UTILS.setClipboardText("9");
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(other.text, "0123456789");
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts + 2, "a paste that fits says nothing");
+        other.maximumLength = 1000000;
+        other.setLegalValue("");
+        while (GLOBAL.toastCount() > 0)
+            GLOBAL.popToast();
+    }
+
     function test_decimalComma() {
         amount.forceActiveFocus();
         keyClick(Qt.Key_1);

@@ -61,6 +61,72 @@ TestCase {
         compare(cell(data.type, data.value, data.props).text, data.text);
     }
 
+    // Values no cell can show as they stand: nothing, and a logged warning, rather than a moment
+    // of 1970 or of year -292275056; the infinities and NaN as what they are, never grouped.
+    function test_hostileValues_data() {
+        var dayOfYear9999 = 253402214400000;
+        return [
+            { tag: "date, not a number", type: "TableDateDelegate", value: "abc", text: "",
+              warning: /Not a time in milliseconds: \\?"abc/ },
+            { tag: "date, a clock time", type: "TableInsertDelegate", value: "12:30", text: "",
+              warning: /Not a time in milliseconds/ },
+            { tag: "date, largest 64-bit", type: "TableDateDelegate", value: "9223372036854775807", text: "",
+              warning: /Time out of range: 9223372036854775807 ms/ },
+            { tag: "date, smallest 64-bit", type: "TableUpdateDelegate", value: "-9223372036854775808", text: "",
+              warning: /Time out of range: -9223372036854775808 ms/ },
+            { tag: "date, last year shown", type: "TableDateDelegate", value: String(dayOfYear9999),
+              props: "format: \"dd.MM.yyyy\"", text: "31.12.9999" },
+            { tag: "number, infinite", type: "TableNumDelegate", value: Infinity, text: "\u221e" },
+            { tag: "number, inf text", type: "TableNumDelegate", value: "inf", text: "\u221e" },
+            { tag: "number, -inf text", type: "TableNumDelegate", value: "-inf", text: "-\u221e" },
+            { tag: "number, Infinity text", type: "TableNumDelegate", value: "-Infinity", text: "-\u221e" },
+            { tag: "number, NaN", type: "TableNumDelegate", value: "nan", text: "NaN" },
+            { tag: "number, beyond fixed digits", type: "TableNumDelegate", value: "1e300", text: "1e+300" },
+            { tag: "price, infinite", type: "TablePriceDelegate", value: "inf", text: "+\u221e" },
+            { tag: "price, minus infinite", type: "TablePriceDelegate", value: -Infinity, text: "-\u221e" },
+            { tag: "time, not a number", type: "TableTimeDelegate", value: "noon", text: "",
+              warning: /not a number of seconds: noon/ },
+            { tag: "duration, not a number", type: "TableDurationDelegate", value: "1h", text: "",
+              warning: /not a number of milliseconds: 1h/ }
+        ];
+    }
+
+    function test_hostileValues(data) {
+        if (data.warning)
+            ignoreWarning(data.warning);
+        compare(cell(data.type, data.value, data.props).text, data.text);
+    }
+
+    // A cut cell's tool tip shows the start of a long text, broken into lines, drawn as it is.
+    function test_toolTipOfLongWord() {
+        var word = new Array(5 * 1024 * 1024 + 1).join("w");
+        var cut = cell("TableBaseDelegate", word);
+        compare(cut.text.length, 1001, "a cell lays out the start of its text");
+        compare(cut.text.substring(995), "wwwww\u2026");
+        verify(cut.truncated);
+        var area = cut.children[0].item;
+        verify(area, "a cut cell has its tool tip");
+        var tip = area.toolTip;
+        compare(tip.text.length, 1001);
+        compare(tip.text.substring(995), "wwwww\u2026");
+        compare(tip.contentItem.text, tip.text);
+        compare(tip.contentItem.textFormat, Text.PlainText);
+        tip.delay = 0;
+        tip.open();
+        tryCompare(tip, "opened", true);
+        verify(tip.width <= tip.maximumWidth, "no wider than a tool tip may be: " + tip.width);
+        verify(tip.contentItem.lineCount > 5, "the word broken into lines: " + tip.contentItem.lineCount);
+        verify(tip.contentItem.contentWidth <= tip.contentItem.width + 1);
+        tip.close();
+
+        // The tool tip bounds what it is given itself.
+        var own = createTemporaryQmlObject("import \"qrc:/qml/components\"; TooltipMouseArea { width: 50; height: 20 }",
+                                           testCase);
+        own.text = word;
+        compare(own.toolTip.text.length, 1001);
+        compare(own.toolTip.contentItem.wrapMode, Text.Wrap);
+    }
+
     function test_colours() {
         compare(String(cell("TablePriceDelegate", "-7", "posNegColor: true").color), "#ff0000");
         compare(String(cell("TablePriceDelegate", "-7").color), "#ffffff", "the row's text colour by default");

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace Gui::Utils {
@@ -27,8 +28,15 @@ QString aboutText()
 
 void showAbout()
 {
+    // As QMessageBox::about shows it, with its rich text said: plain is the default of the shell.
     const QString name = QGuiApplication::applicationDisplayName();
-    QMessageBox::about(nullptr, QCoreApplication::translate("Gui::MainWindow", "About %1").arg(name), aboutText());
+    auto *box = new QMessageBox(QMessageBox::Information,
+                                QCoreApplication::translate("Gui::MainWindow", "About %1").arg(name), aboutText());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::RichText);
+    const QIcon icon = box->windowIcon();
+    box->setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    box->exec();
 }
 
 } // namespace Gui::Utils

@@ -10,7 +10,10 @@ ComboBox {
 
     implicitHeight: styleHandler.screenHeight * 0.03 * styleHandler.innerScaleHeight
     font.pixelSize: Math.max(1, Math.floor(height * 0.35))
+    // Entries are record values: drawn as they are.
     delegate: ItemDelegate {
+        id: entry
+
         width: control.popup.width
         implicitHeight: styleHandler.screenHeight * 0.03 * styleHandler.innerScaleHeight
         font.pixelSize: Math.max(1, Math.floor(height * 0.35))
@@ -20,6 +23,14 @@ ComboBox {
               : modelData
         highlighted: control.highlightedIndex === index
         hoverEnabled: control.hoverEnabled
+        contentItem: Text {
+            text: entry.text
+            textFormat: Text.PlainText
+            font: entry.font
+            color: entry.highlighted ? entry.palette.highlightedText : entry.palette.text
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     StyleHandler { id: styleHandler }

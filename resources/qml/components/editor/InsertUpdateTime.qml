@@ -13,7 +13,7 @@ GridLayout {
     function timeText(epoch) {
         if (epoch === "")
             return qsTr("n/a");
-        return DESKTOP_UTILS.utcmsec2LocalDateTime(Number(epoch), "", Number(utc_offset));
+        return DESKTOP_UTILS.utcmsecText2LocalDateTime(epoch, "", Number(utc_offset));
     }
 
     columns: 2

@@ -44,6 +44,7 @@ Item {
                 anchors.leftMargin: 3
                 anchors.rightMargin: ground.sorted ? 13 : 3
                 text: styleData.value
+                textFormat: Text.PlainText
                 color: GLOBAL.style.textColor
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter

@@ -14,5 +14,6 @@ Rectangle {
         x: 5
         font.bold: true
         color: GLOBAL.style.textColor
+        textFormat: Text.PlainText
     }
 }

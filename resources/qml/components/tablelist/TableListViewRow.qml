@@ -19,6 +19,7 @@ TableListViewRowBase {
     }
     contentItem: Text {
         text: model.id === undefined ? "" : String(model.id)
+        textFormat: Text.PlainText
         color: row.textColor
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight

@@ -20,7 +20,7 @@ ToolButtonEx {
     activeFocusOnTab: false
     focusPolicy: Qt.NoFocus
     implicitWidth: contentRow.width + 10
-    contentItem: Text { text: "" }
+    contentItem: Text { text: ""; textFormat: Text.PlainText }
     background: Item {
         implicitWidth: contentRow.width + 10
         implicitHeight: button.implicitHeight

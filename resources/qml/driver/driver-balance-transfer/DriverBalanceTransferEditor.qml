@@ -39,7 +39,7 @@ Editor {
                 var text = answerText(epoch);
                 if (text === "" || text === "0")
                     return "";
-                return DESKTOP_UTILS.utcmsec2LocalDateTime(Number(text), "dd.MM.yyyy", Number(USER_SESSION.utc_offset));
+                return DESKTOP_UTILS.utcmsecText2LocalDateTime(text, "dd.MM.yyyy", Number(USER_SESSION.utc_offset));
             }
 
             function populateForm(mapParams) {

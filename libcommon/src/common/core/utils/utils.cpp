@@ -29,6 +29,19 @@ bool offsetInRange(qlonglong minutes)
     return minutes >= -MaxOffsetMinutes && minutes <= MaxOffsetMinutes;
 }
 
+// Shown moments lie in the years that every date format writes as they are.
+bool yearShown(const QDate &date)
+{
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999;
+}
+
+// At most the first 40 characters of a text, for a log line.
+QString logExcerpt(const QString &text)
+{
+    constexpr int length = 40;
+    return text.size() > length ? text.left(length) + QStringLiteral("...") : text;
+}
+
 // One part of a date or time text: decimal digits only, small enough for an int.
 bool readPart(const QString &text, int *value)
 {
@@ -246,6 +259,8 @@ QString Utils::utcmsec2LocalDateTime(qlonglong epoch, const QString &format,
                 QStringLiteral("UTC offset out of range: %1 minutes").arg(offset_minutes));
         const QDateTime dateTime =
             QDateTime::fromMSecsSinceEpoch(epoch, Qt::OffsetFromUTC, int(offset_minutes * 60));
+        if (!yearShown(dateTime.date()))
+            throw Exception(QStringLiteral("Time out of range: %1 ms").arg(epoch));
         if (!format.isEmpty())
             return dateTime.toString(format);
 
@@ -267,6 +282,19 @@ QString Utils::utcmsec2LocalDateTime(qlonglong epoch, const QString &format,
         logWarning(COMMON_LOCATION, e);
         return QString();
     }
+}
+
+QString Utils::utcmsecText2LocalDateTime(const QString &epoch, const QString &format,
+                                         qlonglong offset_minutes)
+{
+    bool ok = false;
+    const qlonglong msecs = epoch.trimmed().toLongLong(&ok);
+    if (!ok) {
+        logWarning(COMMON_LOCATION,
+                   Exception(QStringLiteral("Not a time in milliseconds: \"%1\"").arg(logExcerpt(epoch))));
+        return QString();
+    }
+    return utcmsec2LocalDateTime(msecs, format, offset_minutes);
 }
 
 QString Utils::utcToLocalTime(qlonglong epoch, const QString &format)

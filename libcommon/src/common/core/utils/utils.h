@@ -36,8 +36,14 @@ public:
                                               bool is_short_year = true);
     Q_INVOKABLE QString localTimeToUtc(const QString &date, const QString &time,
                                        bool is_short_year = true);
+    // The moment at the offset, in format or in the form that suits its distance from today;
+    // empty, with a logged warning, outside the years 1 to 9999.
     Q_INVOKABLE QString utcmsec2LocalDateTime(qlonglong epoch, const QString &format = QString(),
                                               qlonglong offset_minutes = 0);
+    // The same for a text of epoch milliseconds as records hold it; empty, with a logged warning,
+    // when the text is not a whole number.
+    Q_INVOKABLE QString utcmsecText2LocalDateTime(const QString &epoch, const QString &format = QString(),
+                                                  qlonglong offset_minutes = 0);
     Q_INVOKABLE QString utcToLocalTime(qlonglong epoch, const QString &format);
     Q_INVOKABLE QString formatDuration(qlonglong msecs, const QString &format = QString());
     Q_INVOKABLE QString formatHourDuration(qlonglong msecs);

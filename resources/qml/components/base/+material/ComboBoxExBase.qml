@@ -15,7 +15,10 @@ ComboBox {
     Material.accent: styleHandler.innerAccent
     Material.foreground: styleHandler.innerForeground
     Material.background: styleHandler.innerBackground
+    // Entries are record values: drawn as they are.
     delegate: MenuItemExBase {
+        id: entry
+
         width: control.popup.width
         text: control.textRole
               ? (Array.isArray(control.model) ? modelData[control.textRole] : model[control.textRole])
@@ -24,6 +27,14 @@ ComboBox {
                                                             : control.popup.Material.foreground
         highlighted: control.highlightedIndex === index
         hoverEnabled: control.hoverEnabled
+        contentItem: Text {
+            text: entry.text
+            textFormat: Text.PlainText
+            font: entry.font
+            color: entry.enabled ? entry.Material.foreground : entry.Material.hintTextColor
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     StyleHandler { id: styleHandler }

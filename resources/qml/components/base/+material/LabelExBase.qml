@@ -8,6 +8,9 @@ import ".."
 Label {
     property alias style: styleHandler
 
+    // Labels show record values: markup in them is text. A label the program writes as rich
+    // text says so.
+    textFormat: Text.PlainText
     font.pixelSize: Math.max(1, Math.floor(styleHandler.screenHeight * 0.035 * styleHandler.innerScaleHeight
                                            * 0.3 * styleHandler.additionalScaleHeight))
     Material.accent: styleHandler.innerAccent

@@ -7,6 +7,7 @@ import ".."
 TextArea {
     property alias style: styleHandler
 
+    textFormat: TextEdit.PlainText
     font.pixelSize: Math.max(1, Math.floor(styleHandler.screenHeight * 0.04 * styleHandler.innerScaleHeight * 0.3))
     Material.accent: styleHandler.innerAccent
     Material.foreground: styleHandler.innerForeground

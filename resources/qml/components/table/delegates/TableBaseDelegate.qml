@@ -3,15 +3,20 @@ import "../.."
 import "../../text"
 
 // The text of one table cell in the row's text colour; while the text is cut short, hovering
-// shows it whole.
+// shows it whole. A cell is one line of a column: it shows at most maximumLength characters of
+// its text, and an ellipsis (laying out a text costs more than its length).
 TextEx {
     id: cell
 
     // The cell's value; delegates replace it with their own text of it.
     property var value: styleData.value
     property bool resizeToParent: true
+    property int maximumLength: 1000
 
-    text: value === undefined || value === null ? "" : String(value)
+    text: {
+        var whole = value === undefined || value === null ? "" : String(value);
+        return whole.length > maximumLength ? whole.substring(0, maximumLength) + "\u2026" : whole;
+    }
     color: styleData.textColor
     leftPadding: 7
     horizontalAlignment: Text.AlignLeft

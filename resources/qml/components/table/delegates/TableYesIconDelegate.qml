@@ -12,6 +12,7 @@ Item {
         height: width
         visible: String(styleData.value) === "1"
         text: FontAwesome.Ok
+        textFormat: Text.PlainText
         font.family: "Font Awesome 6 Free"
         font.bold: true
         font.pixelSize: height

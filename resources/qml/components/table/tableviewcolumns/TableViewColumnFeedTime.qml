@@ -13,7 +13,7 @@ TableViewColumnEx {
                 return "";
             var offset = Number(row.zn_feed_time);
             var moment = Number(row.dt_feed_time) + Number(row.fto || 0) * 1000;
-            var text = DESKTOP_UTILS.utcmsec2LocalDateTime(moment, "", offset);
+            var text = DESKTOP_UTILS.utcmsecText2LocalDateTime(String(moment), "", offset);
             if (row.utc_offset !== undefined && Number(row.utc_offset) !== offset)
                 text += " [UTC" + DESKTOP_UTILS.offset2Format(offset) + "]";
             return text;

@@ -1,0 +1,253 @@
+// Record values that hold markup, in the program signed in to the stand-in: a driver's sign,
+// name and group and a photo's tag are drawn as the characters they are, in the table's cells,
+// in the tool tip of a cut cell and in the photo's caption; no image named in them is read from
+// the disk or fetched from the network (a local listener counts the requests).
+#include "editortabs.h"
+#include "pagecontrols.h"
+#include "pageprogram.h"
+#include "pagetestmain.h"
+#include "screenshot.h"
+
+#include "gui/core/context.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPointer>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using PageControls::formOf;
+using PageControls::tableViewOf;
+
+namespace {
+
+// An HTTP listener that answers every request 404 and keeps the paths asked for.
+class RequestLog : public QObject
+{
+public:
+    RequestLog()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+        });
+    }
+
+    QString url(const QString &path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_server.serverPort()).arg(path);
+    }
+    QStringList paths() const { return m_paths; }
+
+private:
+    void answer(QTcpSocket *socket)
+    {
+        if (!socket->canReadLine())
+            return;
+        m_paths.append(QString::fromLatin1(socket->readLine()).section(QLatin1Char(' '), 1, 1));
+        socket->write("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n");
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QStringList m_paths;
+};
+
+QString pngBase64(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QString::fromLatin1(bytes.toBase64());
+}
+
+// The drawn text items below an item that show exactly text.
+QList<QQuickItem *> textItems(QQuickItem *item, const QString &text)
+{
+    QList<QQuickItem *> found;
+    for (QQuickItem *child : item->childItems()) {
+        if (child->isVisible() && child->metaObject()->indexOfProperty("textFormat") >= 0
+            && child->property("text").toString() == text)
+            found.append(child);
+        found += textItems(child, text);
+    }
+    return found;
+}
+
+QQuickItem *rootItem(QObject *page)
+{
+    auto *window = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
+    return window ? window->contentItem() : nullptr;
+}
+
+// Drawn as it is: plain text, laid out at least as wide as its characters in the item's font.
+QString drawnLiterally(QQuickItem *item, const QString &text)
+{
+    const int format = item->property("textFormat").toInt();
+    const qreal width = QFontMetricsF(item->property("font").value<QFont>()).horizontalAdvance(text);
+    const qreal laidOut = item->property("implicitWidth").toReal();
+    if (format != 0 || laidOut < width - 1)
+        return QStringLiteral("\"%1\": format %2, laid out %3 wide for %4").arg(text).arg(format).arg(laidOut).arg(width);
+    return QString();
+}
+
+} // namespace
+
+class TestHostileTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void markupDrawnAsText();
+    void dialogsDrawTextAsText();
+
+private:
+    QString driverId() { return m_program.query("SELECT id FROM drivers WHERE sign = ?", {m_names.at(1)}).toString(); }
+    QObject *openPhotoTab(const QString &driverId, QObject **page);
+
+    PageProgram m_program;
+    RequestLog m_requests;
+    QTemporaryDir m_files;
+    QStringList m_names;
+    QString m_tag;
+};
+
+void TestHostileTexts::initTestCase()
+{
+    QVERIFY(m_files.isValid());
+    const QString imagePath = m_files.filePath("red.png");
+    QImage red(60, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(imagePath));
+    // A last name, a sign and a group name.
+    m_names = QStringList{QStringLiteral("<img src=\"%1\">").arg(m_requests.url("images/of/the/driver/name.png")),
+                          QStringLiteral("<b>bold</b>"),
+                          QStringLiteral("<img src=\"%1\">").arg(QUrl::fromLocalFile(imagePath).toString())};
+    m_tag = QStringLiteral("<img src=\"%1\">").arg(m_requests.url("tag.png"));
+    const QString failure = m_program.start("hostiletexts", {},
+        {QStringLiteral("INSERT INTO driver_groups (name, dt_utc_insert, dt_utc_last_update) VALUES ('%1', 1000, 1000)")
+             .arg(m_names.at(2)),
+         QStringLiteral("INSERT INTO drivers (sign, last_name, rst_id_group, dt_utc_insert, dt_utc_last_update)"
+                        " SELECT '%1', '%2', id, 1000, 1000 FROM driver_groups WHERE name = '%3'")
+             .arg(m_names.at(1), m_names.at(0), m_names.at(2)),
+         QStringLiteral("INSERT INTO media (rst_id_driver, rst_id_car, tag, data, uuid, dt_utc_insert, dt_utc_last_update)"
+                        " SELECT id, 1, '%1', '%2', md5(random()::text), 1000, 1000 FROM drivers WHERE last_name = '%3'")
+             .arg(m_tag, pngBase64(red), m_names.at(0))});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestHostileTexts::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+QObject *TestHostileTexts::openPhotoTab(const QString &driverId, QObject **page)
+{
+    QObject *editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "EDIT"}, {"id", driverId}});
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
+        || !showEditorTab(editor, "photoTab") || !QTest::qWaitFor([&] { return editorTabPage(editor, "photoTab"); }, 5000))
+        return nullptr;
+    *page = editorTabPage(editor, "photoTab");
+    return editor;
+}
+
+void TestHostileTexts::markupDrawnAsText()
+{
+    // Large enough to read on the screenshots of the offscreen screen.
+    QObject *global = Gui::Context::qmlEngine()->rootContext()->contextProperty("GLOBAL").value<QObject *>();
+    QVERIFY(global);
+    global->setProperty("scaleFactor", 1.8);
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver/DriverTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(PageControls::shownRow(table, driverId()) >= 0);
+    auto *view = qobject_cast<QQuickItem *>(tableViewOf(table));
+    QVERIFY(view);
+    QList<QQuickItem *> cells;
+    for (const QString &name : m_names) {
+        QTRY_COMPARE(textItems(view, name).size(), 1);
+        cells.append(textItems(view, name).first());
+        const QString fault = drawnLiterally(cells.last(), name);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(cells.last()->property("lineCount").toInt(), 1);
+    }
+    auto *window = qobject_cast<QQuickWindow *>(table->property("window").value<QObject *>());
+    QVERIFY(window);
+    QVERIFY(saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), "hostile-driver-row.png"));
+
+    // The names are wider than their columns: resting on one shows it whole in a tool tip.
+    QQuickItem *cut = cells.first();
+    QVERIFY(cut->property("truncated").toBool());
+    const QPointF centre = cut->mapToScene(QPointF(cut->width() / 2, cut->height() / 2));
+    QTest::mouseMove(window, centre.toPoint());
+    QTRY_COMPARE_WITH_TIMEOUT(textItems(window->contentItem(), m_names.first()).size(), 2, 5000);
+    const QList<QQuickItem *> shown = textItems(window->contentItem(), m_names.first());
+    QQuickItem *tip = shown.at(shown.at(0) == cut ? 1 : 0);
+    const QString tipFault = drawnLiterally(tip, m_names.first());
+    QVERIFY2(tipFault.isEmpty(), qPrintable(tipFault));
+    QTRY_COMPARE(tip->parentItem()->opacity(), 1.0);
+    QVERIFY(saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), "hostile-driver-tooltip.png"));
+    QTest::mouseMove(window, QPoint(1, 1));
+    QVERIFY(m_program.closePage(table));
+
+    // The photo's caption is its tag, as it is.
+    QObject *photos = nullptr;
+    QPointer<QObject> editor = openPhotoTab(driverId(), &photos);
+    QVERIFY(editor && photos);
+    QQuickItem *caption = nullptr;
+    QTRY_VERIFY((caption = textItems(rootItem(editor), m_tag).value(0)) != nullptr);
+    const QString captionFault = drawnLiterally(caption, m_tag);
+    QVERIFY2(captionFault.isEmpty(), qPrintable(captionFault));
+    QVERIFY(caption->property("lineCount").toInt() > 1);
+    QVERIFY(m_program.closePage(editor));
+
+    // An image asked for after all that is fetched: nothing asked for before it was.
+    QQmlComponent canary(Gui::Context::qmlEngine());
+    canary.setData(QStringLiteral("import QtQuick 2.15; Image { source: \"%1\" }").arg(m_requests.url("canary.png")).toUtf8(),
+                   QUrl());
+    m_program.messages().expect("canary.png");
+    std::unique_ptr<QObject> image(canary.create());
+    QVERIFY(image);
+    QTRY_VERIFY(m_requests.paths().contains("/canary.png"));
+    QTest::qWait(200);
+    QCOMPARE(m_requests.paths(), QStringList{"/canary.png"});
+}
+
+// A page's question that names another user holds that user's sign: shown as it is.
+void TestHostileTexts::dialogsDrawTextAsText()
+{
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", driverId()}});
+    QVERIFY(editor);
+    QTRY_VERIFY(!formOf(editor)->property("isBusy").toBool());
+    QQuickItem *lastName = pageControl(editor, "last_name");
+    QTRY_COMPARE(lastName->property("legalText").toString(), m_names.at(0));
+    lastName->setProperty("text", "Kovalenko");
+    m_program.watchdog().reset();
+    m_program.watchdog().answerNext(QMessageBox::No);
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", driverId()}, {"id_owner_modify", "77"},
+                    {"sign", m_names.at(2)}});
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
+    const ModalWatchdog::Box box = m_program.watchdog().boxes().first();
+    QVERIFY2(box.text.contains(m_names.at(2)), qPrintable(box.text));
+    QCOMPARE(box.format, Qt::PlainText);
+    m_program.watchdog().reset();
+    lastName->setProperty("text", lastName->property("legalText"));
+    QVERIFY(m_program.closePage(editor));
+}
+
+KORIV_PAGE_TEST_MAIN(TestHostileTexts)
+#include "tst_hostiletexts.moc"
