@@ -112,9 +112,10 @@ FocusScope {
         return control.text;
     }
 
+    // The stored value, shown whatever was typed over it.
     function setFieldValue(control, value) {
         var valueText = answerText(value);
-        if (control.type === "checkBox")
+        if (typeof control.setLegalValue === "function")
             control.setLegalValue(valueText);
         else
             control.legalText = valueText;
@@ -157,6 +158,11 @@ FocusScope {
 
     function isAnswerOfRecord(mapParams) {
         return id !== "" && String(mapParams["id"]) === String(id);
+    }
+
+    // Whether the form shows that record; a form of several records overrides it.
+    function holdsRecord(recordId) {
+        return id !== "" && String(recordId) === String(id);
     }
 
     function answerResult(mapParams) {
@@ -284,7 +290,7 @@ FocusScope {
     }
 
     function onSrUpdated(mapParams) {
-        if (!isAnswerOfRecord(mapParams))
+        if (!holdsRecord(mapParams["id"]))
             return;
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
