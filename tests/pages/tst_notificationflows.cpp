@@ -371,6 +371,24 @@ void TestNotificationFlows::moreOpensTheNamedRecord()
     QVERIFY(m_program.closePage(driverEditor));
     QVERIFY(m_program.closePage(editor));
 
+    // A car's change names its driver by sign the same way.
+    const QString car = m_program
+                            .query("INSERT INTO cars (rst_id_driver, rst_id_car_brands, dt_utc_insert, dt_utc_last_update)"
+                                   " VALUES (?, 1, 1000, 1000) RETURNING id", {archived})
+                            .toString();
+    id = raise("car.update", QStringLiteral(R"({"data": {"id": "%1", "sign": "nt-archived"}})").arg(car));
+    editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QTRY_COMPARE(editor->property("context").toString(), QString("car.update"));
+    press(editor, "moreButton");
+    QTRY_COMPARE(lastFrame()->property("url").toString(), QString("qrc:/qml/driver/car/CarEditor.qml"));
+    QPointer<QObject> carEditor = lastFrame();
+    QCOMPARE(carEditor->property("id").toString(), car);
+    QCOMPARE(carEditor->property("rst_id_driver").toString(), archived);
+    QTRY_VERIFY(!formOf(carEditor)->property("isBusy").toBool());
+    QVERIFY(m_program.closePage(carEditor));
+    QVERIFY(m_program.closePage(editor));
+
     // A driver's return from the archive: his editor, with nothing to resolve there.
     id = raise("driver.unarchive", QStringLiteral(R"({"id": %1})").arg(driver));
     editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
