@@ -340,6 +340,10 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     QObject *form = formOf(editor);
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
     pageControl(editor, "name")->setProperty("text", "Lwow");
+    // An editor that locks the records it read by a list.
+    QPointer<QObject> versions = openEditor(VersionUrl, {}, "tax_min");
+    QVERIFY(versions);
+    pageControl(versions, "tax_min")->setProperty("text", "5.0.0");
 
     // Without a server, OK is refused at once and the typed name stays.
     m_program.server().kill();
@@ -383,13 +387,18 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
 
     // Back: the record is locked again and the typed name saves.
     const int locks = m_program.sentCount("city_trLock");
+    const int versionLocks = m_program.sentCount("version_trLock");
     QVERIFY(m_program.server().restart());
     QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
     QVERIFY(m_program.waitForSent("city_trLock", locks + 1));
+    QVERIFY(m_program.waitForSent("version_trLock", versionLocks + 2));
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lwow"));
+    press(versions, "okButton");
+    QTRY_VERIFY(versions.isNull());
+    QCOMPARE(m_program.query("SELECT version FROM versions_tmp WHERE code = 'tax_min'").toString(), QString("5.0.0"));
 
     // A save the server takes but never answers: the wait ends with the connection.
     editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");

@@ -98,6 +98,11 @@ Editor {
                     Dialog.error(qsTr("The server has no version row \"%1\"").arg(missing.join("\", \"")));
             }
 
+            function relock() {
+                for (var i = 0; i < editor.lockedIds.length; ++i)
+                    version.trLock({ "id": editor.lockedIds[i] });
+            }
+
             function lockRows() {
                 var locked = editor.lockedIds.slice();
                 for (var code in editor.rows) {

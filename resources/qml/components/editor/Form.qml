@@ -311,6 +311,13 @@ FocusScope {
         lockRequested = true;
     }
 
+    // The session opened again: the server holds the locks this form had no more. A form that
+    // locks several records overrides it.
+    function relock() {
+        if (lockRequested)
+            lock();
+    }
+
     // Another open editor of the same record, which keeps the lock when this one closes.
     function otherEditorOfRecord() {
         var frames = GLOBAL.frames;
@@ -534,9 +541,8 @@ FocusScope {
         ignoreUnknownSignals: true
 
         function onSaOpen(mapParams) {
-            if (form.isLock && form.lockRequested && form.controller && form.editor
-                    && form.editor.isEditState(form.editorState()))
-                form.lock();
+            if (form.controller && form.editor && form.editor.isEditState(form.editorState()))
+                form.relock();
         }
     }
 
