@@ -1,8 +1,8 @@
 // Notifications in the program signed in to the stand-in over PostgreSQL: a driver's change
 // request raised by the server rings the bell, is read in its editor and approved in the driver
 // editor; the table marks notifications read only under their lock and removes exactly those
-// it sent; "More..." opens nothing for a value that names no record; the notification types
-// decide who receives an event.
+// it sent; "More..." opens the driver a change request names by sign alone (archived too), and
+// nothing for a value that names no record; the notification types decide who receives an event.
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
@@ -74,7 +74,7 @@ private slots:
     void cleanup();
     void changeRequestApproved();
     void tableMarksReadAndRemoves();
-    void moreNeedsTheRecordsId();
+    void moreOpensTheNamedRecord();
     void typesChooseTheReceivers();
 
 private:
@@ -308,7 +308,7 @@ void TestNotificationFlows::tableMarksReadAndRemoves()
     QVERIFY(m_program.closePage(table));
 }
 
-void TestNotificationFlows::moreNeedsTheRecordsId()
+void TestNotificationFlows::moreOpensTheNamedRecord()
 {
     const QString driver = m_program
                                .query("INSERT INTO drivers (sign, first_name, dt_utc_insert, dt_utc_last_update)"
@@ -324,9 +324,10 @@ void TestNotificationFlows::moreNeedsTheRecordsId()
     } refused[] = {
         {"driver.update", "not json", "The notification's value is not a JSON object: not json"},
         {"driver.update", R"(["nt-more"])", "The notification's value is not a JSON object: [\"nt-more\"]"},
-        // A sign is no id: the shared list may not hold the driver (an archived one).
-        {"driver.update", R"({"data": {"sign": "nt-more", "first_name": "Bo"}})",
-         "The notification does not name the driver by id"},
+        {"driver.update", R"({"data": {"sign": "nt-nobody", "first_name": "Bo"}})",
+         "There is no driver with the sign \"nt-nobody\""},
+        {"driver.update", R"({"data": {"first_name": "Bo"}})",
+         "The notification names the driver neither by id nor by sign"},
         {"driver.unarchive", R"({"id": "1"})", "The notification does not name the driver by id"},
         {"car.update", R"({"data": {"rst_id_driver": "5"}})", "The notification does not name the car by id"},
     };
@@ -346,13 +347,55 @@ void TestNotificationFlows::moreNeedsTheRecordsId()
         QVERIFY(m_program.closePage(editor));
     }
 
-    // A driver's return from the archive: his editor, with nothing to resolve there.
-    QString id = raise("driver.unarchive", QStringLiteral(R"({"id": %1})").arg(driver));
+    // A change request that names its driver by sign alone: found through the server, archived
+    // as he is (the shared list leaves him out), and his editor shows the change to resolve.
+    const QString archived = m_program
+                                 .query("INSERT INTO drivers (sign, first_name, is_archived, dt_utc_insert,"
+                                        " dt_utc_last_update) VALUES ('nt-archived', 'Cy', 1, 1000, 1000) RETURNING id")
+                                 .toString();
+    QString id = raise("driver.update", R"({"data": {"sign": "nt-archived", "first_name": "Di"}})");
     QPointer<QObject> editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QTRY_COMPARE(editor->property("context").toString(), QString("driver.update"));
+    const int lookups = m_program.sentCount("driver_trGetList");
+    press(editor, "moreButton");
+    QVERIFY(m_program.waitForSent("driver_trGetList", lookups + 1));
+    QCOMPARE(m_program.sent("driver_trGetList").last().value("sign").toString(), QString("nt-archived"));
+    QTRY_COMPARE(lastFrame()->property("url").toString(), DriverEditorUrl);
+    QPointer<QObject> driverEditor = lastFrame();
+    QCOMPARE(driverEditor->property("id").toString(), archived);
+    QTRY_COMPARE(pageControl(driverEditor, "first_name")->property("text").toString(), QString("Di"));
+    QVERIFY(pageControl(driverEditor, "first_name")->property("isMismatch").toBool());
+    QTRY_VERIFY(formOf(driverEditor)->property("resolutionVisible").toBool());
+    QTRY_VERIFY(!formOf(driverEditor)->property("isBusy").toBool());
+    QVERIFY(m_program.closePage(driverEditor));
+    QVERIFY(m_program.closePage(editor));
+
+    // A car's change names its driver by sign the same way.
+    const QString car = m_program
+                            .query("INSERT INTO cars (rst_id_driver, rst_id_car_brands, dt_utc_insert, dt_utc_last_update)"
+                                   " VALUES (?, 1, 1000, 1000) RETURNING id", {archived})
+                            .toString();
+    id = raise("car.update", QStringLiteral(R"({"data": {"id": "%1", "sign": "nt-archived"}})").arg(car));
+    editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QTRY_COMPARE(editor->property("context").toString(), QString("car.update"));
+    press(editor, "moreButton");
+    QTRY_COMPARE(lastFrame()->property("url").toString(), QString("qrc:/qml/driver/car/CarEditor.qml"));
+    QPointer<QObject> carEditor = lastFrame();
+    QCOMPARE(carEditor->property("id").toString(), car);
+    QCOMPARE(carEditor->property("rst_id_driver").toString(), archived);
+    QTRY_VERIFY(!formOf(carEditor)->property("isBusy").toBool());
+    QVERIFY(m_program.closePage(carEditor));
+    QVERIFY(m_program.closePage(editor));
+
+    // A driver's return from the archive: his editor, with nothing to resolve there.
+    id = raise("driver.unarchive", QStringLiteral(R"({"id": %1})").arg(driver));
+    editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
     QVERIFY(editor);
     QTRY_COMPARE(editor->property("context").toString(), QString("driver.unarchive"));
     press(editor, "moreButton");
-    QPointer<QObject> driverEditor = lastFrame();
+    driverEditor = lastFrame();
     QCOMPARE(driverEditor->property("url").toString(), DriverEditorUrl);
     QCOMPARE(driverEditor->property("id").toString(), driver);
     QTRY_COMPARE(pageControl(driverEditor, "first_name")->property("legalText").toString(), QString("Ann"));

@@ -237,7 +237,9 @@ void TestPageFlows::lockedRecordIsNotSaved()
     SecondClient &other = m_other;
     other.watch<Model::Orlem::Sms>("sms");
     QCOMPARE(other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    // Withdrawn on the server and in the program, which then has nothing to ask.
     setAdminRight("sms.crud.update_locked_record", "0");
+    const auto withheld = m_program.withholdRight("sms", "update_locked_record");
 
     QPointer<QObject> editor = m_program.openPage("qrc:/qml/sms/SmsEditor.qml", {{"state", "EDIT"}, {"id", id}});
     QVERIFY(editor);

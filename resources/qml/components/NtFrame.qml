@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Controls 2.15
 import "base"
+import "../js/dialog.js" as Dialog
 import "../js/errors.js" as Errors
 
 // The frame of every page: shows the page in a tab or in a window of its own, reads the page's
@@ -38,6 +39,8 @@ NtFrameBase {
     // The "window" entry read at open, and the visibility the window had when last shown.
     property var openedWindowSettings
     property int shownVisibility: Window.Windowed
+    // A request is out: from startBusy() to stopBusy().
+    property bool isRequestPending: false
 
     signal closed()
     signal enterPressed()
@@ -102,6 +105,25 @@ NtFrameBase {
             closeAction();
     }
 
+    // Whether the session is gone: a request sent now is never answered.
+    function isOffline() {
+        return typeof USER_SESSION !== "undefined" && !!USER_SESSION && USER_SESSION.isOffline === true;
+    }
+
+    // The outstanding request will not be answered: the wait ends and the page says so.
+    function endLostRequest(wasSent) {
+        if (!isRequestPending)
+            return;
+        stopBusy();
+        requestLost(wasSent);
+    }
+
+    // Pages override it to say more; wasSent is false when there was no connection to send on.
+    function requestLost(wasSent) {
+        Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
+                             : qsTr("There is no connection to the server: the request was not sent"));
+    }
+
     function readOpenSettings() {
         if (!isGuiSessionMode) {
             var saved = GLOBAL.guiSession.frameSettings(objectsSettingName);
@@ -157,10 +179,15 @@ NtFrameBase {
 
     onClosed: handleClose()
     onStartBusy: {
+        isRequestPending = true;
         if (!busyTimer.running)
             busyTimer.start();
+        // Asked with no session: after the page's own steps, the wait ends.
+        if (isOffline())
+            Qt.callLater(endLostRequest, false);
     }
     onStopBusy: {
+        isRequestPending = false;
         if (busyTimer.running)
             busyTimer.stop();
         else
@@ -196,6 +223,16 @@ NtFrameBase {
         getSettings();
         saveFrameSettings();
         destroyReady();
+    }
+
+    Connections {
+        target: typeof USER_SESSION !== "undefined" ? USER_SESSION : null
+        ignoreUnknownSignals: true
+
+        function onIsOfflineChanged() {
+            if (frame.isOffline())
+                frame.endLostRequest(true);
+        }
     }
 
     Timer {

@@ -4,12 +4,12 @@ import Taldor 1.0
 import "qrc:/qml/components"
 import "qrc:/qml/components/editor"
 import "qrc:/qml/components/text"
+import "qrc:/qml/js/dialog.js" as Dialog
 import "qrc:/qml/js/utils.js" as Utils
-import "qrc:/qml/js/errors.js" as Errors
 
 // The minimal and the recommended client version: the "version" of the version rows whose codes
-// are "tax_min" and "tax_current". Opened without an id; it reads both rows, holds their locks
-// while open and updates the rows whose version changed.
+// are "tax_min" and "tax_current". Opened without an id; it reads both rows by a list, whose rows
+// its controller keeps, holds their locks while open and updates the rows whose version changed.
 Editor {
     id: editor
 
@@ -35,11 +35,24 @@ Editor {
         useTrGetList: true
     }
 
+    ListRows {
+        id: versionRows
+
+        controller: version
+        onEnded: versionForm.listEnded(isReload)
+        onRefused: {
+            editor.stopBusy();
+            versionForm.displayError(answer);
+        }
+    }
+
     ColumnLayout {
         anchors.fill: parent
 
         Form {
             id: versionForm
+
+            readonly property var codes: ["tax_min", "tax_current"]
 
             function controlOf(code) {
                 return code === "tax_min" ? taxMin : code === "tax_current" ? taxCurrent : null;
@@ -49,35 +62,52 @@ Editor {
                 var request = Utils.createJSONRequest();
                 request.addExpr("code", "=", "tax_min", "or");
                 request.addExpr("code", "=", "tax_current");
-                editor.rows = {};
-                if (editor.checkSecurity(version) && version.trGetList(request.commit()))
+                if (editor.checkSecurity(version) && versionRows.request(request.commit()))
                     editor.startBusy();
             }
 
-            function onSaListInfo(mapParams) {
-                var control = isOwnAnswer(mapParams) ? controlOf(String(mapParams["code"])) : null;
-                if (!control)
-                    return;
-                var found = editor.rows;
-                found[String(mapParams["code"])] = { "id": String(mapParams["id"]), "control": control };
-                editor.rows = found;
-                control.legalText = answerText(mapParams["version"]);
+            function holdsRecord(recordId) {
+                for (var code in editor.rows) {
+                    if (editor.rows[code].id === String(recordId))
+                        return true;
+                }
+                return false;
             }
 
-            function onSaGetList(mapParams) {
-                if (!isOwnAnswer(mapParams))
-                    return;
-                var result = mapParams["RES"];
-                if (result !== undefined && String(result) !== "10") {
-                    editor.stopBusy();
-                    displayError(mapParams);
-                    return;
-                }
-                if (String(mapParams["STATE"]) !== "end")
+            // The rows as the list brought them: each shown and locked; a missing one is said and
+            // its field stays closed. A reload after a push changes nothing here: the push itself
+            // re-reads the rows, or asks first while they are changed.
+            function listEnded(isReload) {
+                if (isReload)
                     return;
                 editor.stopBusy();
-                var locked = [];
+                var found = {};
+                var missing = [];
+                for (var i = 0; i < codes.length; ++i) {
+                    var row = versionRows.find("code", codes[i]);
+                    if (!row) {
+                        missing.push(codes[i]);
+                        continue;
+                    }
+                    found[codes[i]] = { "id": String(row["id"]), "control": controlOf(codes[i]) };
+                    controlOf(codes[i]).setLegalValue(answerText(row["version"]));
+                }
+                editor.rows = found;
+                lockRows();
+                if (missing.length > 0)
+                    Dialog.error(qsTr("The server has no version row \"%1\"").arg(missing.join("\", \"")));
+            }
+
+            function relock() {
+                for (var i = 0; i < editor.lockedIds.length; ++i)
+                    version.trLock({ "id": editor.lockedIds[i] });
+            }
+
+            function lockRows() {
+                var locked = editor.lockedIds.slice();
                 for (var code in editor.rows) {
+                    if (locked.indexOf(editor.rows[code].id) >= 0)
+                        continue;
                     version.trLock({ "id": editor.rows[code].id });
                     locked.push(editor.rows[code].id);
                 }
@@ -97,6 +127,8 @@ Editor {
                     editor.closed();
                     return;
                 }
+                if (!isOnline())
+                    return;
                 editor.pendingUpdates = changed.length;
                 for (var i = 0; i < changed.length; ++i)
                     version.trUpdate({ "id": changed[i].id, "version": changed[i].control.text });
@@ -152,6 +184,7 @@ Editor {
                         id: taxMin
 
                         objectName: "tax_min"
+                        enabled: editor.rows["tax_min"] !== undefined
                         Layout.fillWidth: true
                     }
                     LabelEx { text: qsTr("Recommended:") }
@@ -159,6 +192,7 @@ Editor {
                         id: taxCurrent
 
                         objectName: "tax_current"
+                        enabled: editor.rows["tax_current"] !== undefined
                         Layout.fillWidth: true
                     }
                 }

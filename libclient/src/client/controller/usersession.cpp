@@ -12,6 +12,12 @@ UserSession::UserSession(QQuickItem *parent)
     , Common::Session(QStringLiteral("userSession"))
 {
     useOwnModel<Model::Base::UserSession>();
+    if (Common::ApiNetwork *net = network()) {
+        connect(net, &Common::Network::connectionState, this, [this](bool connected) {
+            if (!connected)
+                setOffline(true);
+        });
+    }
 }
 
 UserSession::~UserSession() = default;
@@ -54,6 +60,14 @@ bool UserSession::trClose(const QVariantMap &mapParams)
     return true;
 }
 
+void UserSession::setOffline(bool offline)
+{
+    if (m_offline == offline)
+        return;
+    m_offline = offline;
+    emit isOfflineChanged(offline);
+}
+
 qlonglong UserSession::currentMSecsSinceEpoch() const
 {
     return Common::Session::currentMSecsSinceEpoch();
@@ -71,6 +85,8 @@ bool UserSession::handleMessage(const QString &action, const QVariantMap &params
         onSaOpen(params);
         const QString code = params.value(QStringLiteral("RES")).toString();
         if (code == QLatin1String("10") || code == QLatin1String("20") || code == QLatin1String("50")) {
+            if (code != QLatin1String("50"))
+                setOffline(false);
             emit sessionChanged();
             emit saOpen(params);
             return true;

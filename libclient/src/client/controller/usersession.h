@@ -17,6 +17,7 @@ class UserSession : public DesktopController, public Common::Session
     Q_PROPERTY(QString utc_offset READ utcOffset NOTIFY sessionChanged)
     Q_PROPERTY(qlonglong utc_dt READ utcDt NOTIFY sessionChanged)
     Q_PROPERTY(qlonglong sys_utc_offset READ sysUtcOffset NOTIFY sessionChanged)
+    Q_PROPERTY(bool isOffline READ isOffline NOTIFY isOfflineChanged)
 
 public:
     explicit UserSession(QQuickItem *parent = nullptr);
@@ -33,6 +34,9 @@ public:
     Q_INVOKABLE bool trClose(const QVariantMap &mapParams);
     // The server's time now; the system's UTC time until a session is open.
     Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
+    // True from a lost connection until the session opens again: a request sent meanwhile is
+    // never answered.
+    bool isOffline() const { return m_offline; }
 
 public slots:
     void trOpen();
@@ -43,6 +47,12 @@ signals:
     void saClose(QVariantMap mapParams);
     void srClosed(QVariantMap mapParams);
     void sessionChanged();
+    void isOfflineChanged(bool isOffline);
+
+private:
+    void setOffline(bool offline);
+
+    bool m_offline = false;
 };
 
 } // namespace Client::Controller

@@ -37,8 +37,9 @@ Row {
     onAccepted: {
         if (!editorOfForm)
             return;
-        form.runAction();
+        // Set first: a save that is refused or asked about clears it.
         editorOfForm.isCloseOnSa = true;
+        form.runAction();
     }
     onApply: {
         if (editorOfForm)

@@ -73,6 +73,19 @@ NtFrame {
             form.defaultActiveField.forceActiveFocus();
     }
 
+    // A request that cannot be answered neither closes the editor later nor takes what was
+    // typed; wasSent is false when there was no connection to send it on.
+    function requestLost(wasSent) {
+        isCloseOnSa = false;
+        if (!isDirty)
+            Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
+                                 : qsTr("There is no connection to the server: the request was not sent"));
+        else if (wasSent)
+            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected."));
+        else
+            Dialog.error(qsTr("There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again."));
+    }
+
     // Unsaved data is never dropped silently: the user saves, discards or stays.
     function closeAction() {
         if (!isDirty || isDiscarded) {
@@ -88,11 +101,15 @@ NtFrame {
         });
         if (!question)
             return;
+        // The dialog may report one press more than once.
+        var answered = false;
         question.accepted.connect(function () {
-            if (!form)
+            if (!form || answered)
                 return;
-            form.runAction();
+            answered = true;
+            // Set first: a save that is refused or asked about clears it.
             isCloseOnSa = true;
+            form.runAction();
         });
         question.discard.connect(function () {
             closeFrame();

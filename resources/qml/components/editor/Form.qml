@@ -112,9 +112,10 @@ FocusScope {
         return control.text;
     }
 
+    // The stored value, shown whatever was typed over it.
     function setFieldValue(control, value) {
         var valueText = answerText(value);
-        if (control.type === "checkBox")
+        if (typeof control.setLegalValue === "function")
             control.setLegalValue(valueText);
         else
             control.legalText = valueText;
@@ -157,6 +158,11 @@ FocusScope {
 
     function isAnswerOfRecord(mapParams) {
         return id !== "" && String(mapParams["id"]) === String(id);
+    }
+
+    // Whether the form shows that record; a form of several records overrides it.
+    function holdsRecord(recordId) {
+        return id !== "" && String(recordId) === String(id);
     }
 
     function answerResult(mapParams) {
@@ -284,7 +290,7 @@ FocusScope {
     }
 
     function onSrUpdated(mapParams) {
-        if (!isAnswerOfRecord(mapParams))
+        if (!holdsRecord(mapParams["id"]))
             return;
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
@@ -303,6 +309,13 @@ FocusScope {
     function lock() {
         controller.trLock({ "id": id });
         lockRequested = true;
+    }
+
+    // The session opened again: the server holds the locks this form had no more. A form that
+    // locks several records overrides it.
+    function relock() {
+        if (lockRequested)
+            lock();
     }
 
     // Another open editor of the same record, which keeps the lock when this one closes.
@@ -331,21 +344,70 @@ FocusScope {
     function runAction() {
         if (isBusy || !editor)
             return;
-        var params = getMapParams();
         var state = editorState();
+        var isUpdate = editor.isEditState(state) && editor.isDirty;
+        if (state !== "ADD" && state !== "DUPLICATE" && !isUpdate) {
+            editor.closed();
+            return;
+        }
+        if (!isOnline())
+            return;
+        var params = getMapParams();
         if (state === "ADD") {
             controller.trNew(params);
         } else if (state === "DUPLICATE") {
             params["amount"] = amountBox.value;
             params["remove_src"] = removeSourceBox.checked ? "1" : "0";
             controller.trDuplicate(params);
-        } else if (editor.isEditState(state) && editor.isDirty) {
-            controller.trUpdate(params);
         } else {
-            editor.closed();
+            confirmLockedSave(function () { controller.trUpdate(params); });
             return;
         }
         editor.startBusy();
+    }
+
+    // Nothing is sent without a session to answer it: the operator is told at once, and what was
+    // typed stays in the form.
+    function isOnline() {
+        if (!editor || typeof editor.isOffline !== "function" || !editor.isOffline())
+            return true;
+        editor.requestLost(false);
+        return false;
+    }
+
+    // The sign of a user, from the shared user list; the id itself when the list lacks it.
+    function userSign(userId) {
+        var users = typeof GLOBAL !== "undefined" && GLOBAL.user ? GLOBAL.user.originalModel : null;
+        var found = users ? users.data("id", userId, "sign") : undefined;
+        return found === undefined || found === null || String(found) === "" ? String(userId) : String(found);
+    }
+
+    // Another user holds the record's lock and this one may save over it: asked first, naming
+    // the holder. send() makes the request; the busy state follows it.
+    function confirmLockedSave(send) {
+        var holder = userLockedId;
+        var mayOverride = !!controller && GLOBAL.securityState(controller, "update_locked_record");
+        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride) {
+            send();
+            editor.startBusy();
+            return;
+        }
+        var closeAfter = editor.isCloseOnSa;
+        editor.isCloseOnSa = false;
+        var question = Dialog.question(qsTr("The record is locked by user '%1'. Save over the lock?")
+                                       .arg(userSign(holder)));
+        if (!question)
+            return;
+        // The dialog may report one press more than once.
+        var answered = false;
+        question.yes.connect(function () {
+            if (answered || isBusy || !isOnline())
+                return;
+            answered = true;
+            editor.isCloseOnSa = closeAfter;
+            send();
+            editor.startBusy();
+        });
     }
 
     function openCopy(mapParams) {
@@ -479,9 +541,8 @@ FocusScope {
         ignoreUnknownSignals: true
 
         function onSaOpen(mapParams) {
-            if (form.isLock && form.lockRequested && form.controller && form.editor
-                    && form.editor.isEditState(form.editorState()))
-                form.lock();
+            if (form.controller && form.editor && form.editor.isEditState(form.editorState()))
+                form.relock();
         }
     }
 

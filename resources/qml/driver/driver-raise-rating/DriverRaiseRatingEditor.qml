@@ -9,7 +9,8 @@ import "qrc:/qml/js/dialog.js" as Dialog
 // What raising a driver's rating costs: one price for any raise ("common") or a price per point
 // ("point"). The setting is the value record "raise_rating_cost", read by its code, whose value
 // is the JSON {"mode", "cost": {"common", "point"}}. A missing record, a value that is not that
-// JSON and a cost that is no number are said, never saved over.
+// JSON and a cost that is no number are said, never saved over. The record is read by a list,
+// whose rows its controller keeps.
 Editor {
     id: editor
 
@@ -35,45 +36,41 @@ Editor {
         useTrGetList: true
     }
 
+    ListRows {
+        id: settingRows
+
+        controller: value
+        onEnded: raiseForm.listEnded(isReload)
+        onRefused: {
+            editor.stopBusy();
+            raiseForm.displayError(answer);
+        }
+    }
+
     ColumnLayout {
         anchors.fill: parent
 
         Form {
             id: raiseForm
 
-            // The rows of the setting's list while it arrives.
-            property var found: []
-
             function initialRequest() {
-                found = [];
-                if (editor.checkSecurity(value) && value.trGetList({ "code": editor.code }))
+                if (editor.checkSecurity(value) && settingRows.request({ "code": editor.code }))
                     editor.startBusy();
             }
 
-            function onSaListInfo(mapParams) {
-                if (isOwnAnswer(mapParams) && answerText(mapParams["code"]) === editor.code)
-                    found = found.concat([mapParams]);
-            }
-
-            function onSaGetList(mapParams) {
-                if (!isOwnAnswer(mapParams))
-                    return;
-                var result = mapParams["RES"];
-                if (result !== undefined && String(result) !== "10") {
-                    editor.stopBusy();
-                    displayError(mapParams);
-                    return;
-                }
-                if (String(mapParams["STATE"]) !== "end")
+            // The setting's row as the list brought it. A reload after a push changes nothing
+            // here: the push itself re-reads the setting, or asks first while it is changed.
+            function listEnded(isReload) {
+                if (isReload)
                     return;
                 editor.stopBusy();
-                if (found.length === 0) {
-                    editor.isFound = false;
+                var row = settingRows.find("code", editor.code);
+                editor.isFound = row !== null;
+                if (!row) {
                     Dialog.error(qsTr("The server has no raise rating cost (value \"%1\")").arg(editor.code));
                     return;
                 }
-                editor.isFound = true;
-                processData(found[0]);
+                processData(row);
                 if (!lockRequested)
                     lock();
             }
@@ -89,15 +86,20 @@ Editor {
                 }
                 var cost = setting && typeof setting === "object" ? setting["cost"] : null;
                 if (!cost || typeof cost !== "object" || (setting["mode"] !== "common" && setting["mode"] !== "point")) {
-                    commonMode.legalChecked = true;
-                    commonCost.legalText = "0";
-                    pointCost.legalText = "0";
+                    showSetting(true, "0", "0");
                     Dialog.error(qsTr("The stored raise rating cost is not valid: %1").arg(text));
                     return;
                 }
-                commonMode.legalChecked = setting["mode"] === "common";
-                commonCost.legalText = costText(cost["common"]);
-                pointCost.legalText = costText(cost["point"]);
+                showSetting(setting["mode"] === "common", costText(cost["common"]), costText(cost["point"]));
+            }
+
+            // The stored setting, shown whatever was typed over it.
+            function showSetting(isCommon, common, point) {
+                commonMode.legalChecked = isCommon;
+                commonMode.checked = isCommon;
+                pointMode.checked = !isCommon;
+                commonCost.setLegalValue(common);
+                pointCost.setLegalValue(point);
             }
 
             function costText(number) {
@@ -127,10 +129,12 @@ Editor {
                         return;
                     }
                 }
+                if (!isOnline())
+                    return;
                 var setting = { "mode": commonMode.checked ? "common" : "point",
                                 "cost": { "common": costOf(commonCost), "point": costOf(pointCost) } };
-                value.trUpdate({ "id": id, "code": editor.code, "value": JSON.stringify(setting) });
-                editor.startBusy();
+                var params = { "id": id, "code": editor.code, "value": JSON.stringify(setting) };
+                confirmLockedSave(function () { value.trUpdate(params); });
             }
 
             Layout.fillWidth: true
@@ -142,6 +146,8 @@ Editor {
 
             GroupBoxEx {
                 width: parent.width
+                // Nothing to change without the setting's record.
+                enabled: editor.isFound
                 title: qsTr("Attributes")
 
                 GridLayout {

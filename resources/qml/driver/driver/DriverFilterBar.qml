@@ -11,11 +11,10 @@ RowFilterToolBar {
 
     signal filterChosen()
 
+    // The chosen record, which the box keeps while the shared list changes.
     function chosenId(box) {
-        if (box.currentIndex < 0 || !box.model)
-            return "1";
-        var id = box.model.data(box.currentIndex, "id");
-        return id === undefined || id === null || String(id) === "" ? "1" : String(id);
+        var id = box.chosenKey;
+        return id === undefined || id === "" ? "1" : id;
     }
 
     function choose(box, id) {
@@ -53,6 +52,7 @@ RowFilterToolBar {
         width: 250
         model: GLOBAL.driverGroup.proxyModel
         textRole: "name"
+        keyRole: "id"
         ignoreUpdateModel: true
         onActivated: bar.filterChosen()
     }
@@ -63,6 +63,7 @@ RowFilterToolBar {
         width: 250
         model: GLOBAL.city.proxyModel
         textRole: "name"
+        keyRole: "id"
         ignoreUpdateModel: true
         onActivated: bar.filterChosen()
     }

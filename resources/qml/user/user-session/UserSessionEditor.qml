@@ -10,16 +10,11 @@ import "qrc:/qml/components/text"
 Editor {
     id: editor
 
+    // The session's times, at the signed-in user's offset as on every page.
+    readonly property string timeFormat: "dd.MM.yyyy hh:mm:ss"
+
     function textOf(value) {
         return value === undefined || value === null ? "" : String(value);
-    }
-
-    // UTC milliseconds as local date and time; "0" and empty show nothing.
-    function localTime(value) {
-        var text = textOf(value);
-        if (text === "" || text === "0")
-            return "";
-        return Qt.formatDateTime(new Date(Number(text)), "dd.MM.yyyy hh:mm:ss");
     }
 
     form: sessionForm
@@ -39,9 +34,9 @@ Editor {
             function populateForm(mapParams) {
                 populateFields(mapParams);
                 duration.text = DESKTOP_UTILS.formatDuration(Number(editor.textOf(mapParams["duration"])));
-                lastSync.text = editor.localTime(mapParams["dt_last_sync"]);
-                startDate.text = editor.localTime(mapParams["dt_start"]);
-                endDate.text = editor.localTime(mapParams["dt_end"]);
+                lastSync.value = editor.textOf(mapParams["dt_last_sync"]);
+                startDate.value = editor.textOf(mapParams["dt_start"]);
+                endDate.value = editor.textOf(mapParams["dt_end"]);
             }
 
             function getMapParams() {
@@ -95,11 +90,11 @@ Editor {
                         columns: 2
 
                         LabelEx { text: qsTr("Last sync time:") }
-                        LabelEx { id: lastSync; objectName: "dt_last_sync" }
+                        LabelDate { id: lastSync; objectName: "dt_last_sync"; format: editor.timeFormat }
                         LabelEx { text: qsTr("Start date:") }
-                        LabelEx { id: startDate; objectName: "dt_start" }
+                        LabelDate { id: startDate; objectName: "dt_start"; format: editor.timeFormat }
                         LabelEx { text: qsTr("End date:") }
-                        LabelEx { id: endDate; objectName: "dt_end" }
+                        LabelDate { id: endDate; objectName: "dt_end"; format: editor.timeFormat }
                         LabelEx { text: qsTr("Note:") }
                         TextAreaEx {
                             id: note

@@ -114,6 +114,7 @@ NtFrame {
                     width: 200
                     model: userGroup.proxyModel
                     textRole: "name"
+                    keyRole: "id"
                     onActivated: {
                         root.rst_id_group = root.groupAt(index);
                         container.reload();

@@ -1,0 +1,451 @@
+// Editors in the program signed in to the stand-in over PostgreSQL, read as the operator sees
+// them: a setting read by its code shows what was stored after its own save; a colleague's change
+// of a typed version is asked about first, and a version row that is missing is said; the driver
+// table's group box keeps naming the group it applies while the shared group list grows; a user
+// session's times at the signed-in user's offset (the stand-in's, unlike the machine's zone); no
+// lost connection traps an editor (a save without a connection is refused at once, an unanswered
+// one ends with the connection, and after the reconnection the typed values save); saving over a
+// colleague's lock is asked first.
+#include "pagecontrols.h"
+#include "pageprogram.h"
+#include "pagetestmain.h"
+#include "secondclient.h"
+
+#include "client/controller/usersession.h"
+#include "common/core/singleton/spsingleton.h"
+#include "gui/core/context.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "model/base/version/version.h"
+#include "model/orlem/city/city.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+#include <signal.h>
+
+using PageControls::formOf;
+using PageControls::press;
+using PageControls::shownValue;
+using PageControls::tableViewOf;
+
+namespace {
+
+const QString SecondPassword = QStringLiteral("colleague");
+const QString RaiseRatingUrl = QStringLiteral("qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml");
+const QString VersionUrl = QStringLiteral("qrc:/qml/version/VersionEditor.qml");
+const QString CityUrl = QStringLiteral("qrc:/qml/address/city/CityEditor.qml");
+const QString NoConnection = QStringLiteral("There is no connection to the server: the data was not saved. It stays in "
+                                            "the form: save it once the program is connected again.");
+
+QStringList seed()
+{
+    return {
+        "INSERT INTO driver_groups (name, dt_utc_insert, dt_utc_last_update) VALUES ('Alpha', 1000, 1000),"
+        " ('North', 1000, 1000)",
+        "INSERT INTO drivers (sign, last_name, rst_id_group, dt_utc_insert, dt_utc_last_update)"
+        " SELECT 'a-1', 'Adams', id, 1000, 1000 FROM driver_groups WHERE name = 'Alpha'",
+        "INSERT INTO drivers (sign, last_name, rst_id_group, dt_utc_insert, dt_utc_last_update)"
+        " SELECT 'n-1', 'Nowak', id, 1000, 1000 FROM driver_groups WHERE name = 'North'",
+        // 14.05.2024 12:00 UTC, an hour long.
+        "INSERT INTO user_sessions (sign, rst_id_owner, dt_start, dt_end, dt_last_sync, dt_utc_insert,"
+        " dt_utc_last_update) VALUES ('night shift', 2, 1715688000000, 1715691600000, 0, 1000, 1000)",
+    };
+}
+
+// The controller of that protocol name that a page declares.
+QObject *controllerOf(QObject *page, const QString &name)
+{
+    for (QObject *child : page->findChildren<QObject *>()) {
+        if (child->metaObject()->indexOfProperty("objectNumber") >= 0 && child->property("name").toString() == name)
+            return child;
+    }
+    return nullptr;
+}
+
+QString drawnText(QQuickItem *control)
+{
+    return control ? control->property("text").toString() : QString();
+}
+
+// The text a combo box draws: its content item's.
+QString drawnChoice(QQuickItem *box)
+{
+    QQuickItem *content = box ? box->property("contentItem").value<QQuickItem *>() : nullptr;
+    return content ? content->property("text").toString() : QString();
+}
+
+bool isOffline()
+{
+    return SpSingleton<Client::Controller::UserSession>::instance()->isOffline();
+}
+
+} // namespace
+
+class TestEditorFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void raiseRatingShowsWhatWasStored();
+    void versionsAskBeforeAColleaguesChange();
+    void groupBoxNamesTheAppliedGroup();
+    void sessionTimesAtTheUsersOffset();
+    void savingOverAColleaguesLockAsksFirst();
+    void noLostConnectionTrapsAnEditor();
+
+private:
+    // Opens an editor and waits for its record; null when it did not load.
+    QObject *openEditor(const QString &url, const QVariantMap &properties, const QString &field);
+    QString idOf(const QString &statement) { return m_program.query(statement).toString(); }
+
+    SecondClient m_other;
+    SecondClient m_versions;
+    PageProgram m_program;
+};
+
+void TestEditorFlows::initTestCase()
+{
+    m_program.setServerArguments({"--utc-offset", "330"});
+    const QString failure = m_program.start("editorflows", {"second:" + passwordDigest(SecondPassword)}, seed());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
+    m_other.watch<Model::Orlem::City>("city");
+    QVERIFY(m_versions.signIn(m_program.server().port(), "second", SecondPassword));
+    m_versions.watch<Model::Base::Version>("version");
+}
+
+void TestEditorFlows::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+QObject *TestEditorFlows::openEditor(const QString &url, const QVariantMap &properties, const QString &field)
+{
+    QObject *editor = m_program.openPage(url, properties);
+    QObject *form = formOf(editor);
+    if (!form || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, 10000)
+        || !QTest::qWaitFor([&] { return !drawnText(pageControl(editor, field)).isEmpty(); }, 10000))
+        return nullptr;
+    return editor;
+}
+
+void TestEditorFlows::raiseRatingShowsWhatWasStored()
+{
+    QPointer<QObject> editor = openEditor(RaiseRatingUrl, {}, "common_cost");
+    QVERIFY(editor);
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    QCOMPARE(drawnText(pageControl(editor, "common_cost")), QString("30"));
+    QSignalSpy lists(controllerOf(editor, "value"), SIGNAL(saGetList(QVariantMap)));
+    pageControl(editor, "pointMode")->setProperty("checked", true);
+    pageControl(editor, "point_cost")->setProperty("text", "12.5");
+    press(editor, "applyButton");
+
+    // Stored, and the list the own change's push reloads leaves the form as saved.
+    QTRY_VERIFY(m_program.query("SELECT value FROM values WHERE code = 'raise_rating_cost'").toString().contains("point"));
+    QTRY_VERIFY(std::any_of(lists.cbegin(), lists.cend(), [](const QList<QVariant> &signal) {
+        const QVariantMap answer = signal.first().toMap();
+        return answer.value("STATE") == "end" && answer.contains("_do_not_clear_model");
+    }));
+    QTest::qWait(100);
+    QVERIFY(pageControl(editor, "pointMode")->property("checked").toBool());
+    QCOMPARE(drawnText(pageControl(editor, "point_cost")), QString("12.5"));
+    QCOMPARE(drawnText(pageControl(editor, "common_cost")), QString("30"));
+    QCOMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    QVERIFY(!editor->property("isDirty").toBool());
+
+    // OK has nothing to write back.
+    const int updates = m_program.sentCount("value_trUpdate");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.sentCount("value_trUpdate"), updates);
+    const QJsonObject stored = QJsonDocument::fromJson(
+        m_program.query("SELECT value FROM values WHERE code = 'raise_rating_cost'").toByteArray()).object();
+    QCOMPARE(stored.value("mode").toString(), QString("point"));
+    QCOMPARE(stored.value("cost").toObject().value("point").toDouble(), 12.5);
+}
+
+void TestEditorFlows::versionsAskBeforeAColleaguesChange()
+{
+    const QString taxMin = idOf("SELECT id FROM versions_tmp WHERE code = 'tax_min'");
+    QPointer<QObject> editor = openEditor(VersionUrl, {}, "tax_min");
+    QVERIFY(editor);
+    QCOMPARE(drawnText(pageControl(editor, "tax_min")), QString("1.0.0"));
+    pageControl(editor, "tax_min")->setProperty("text", "9.9.9");
+
+    // A colleague stores another minimal version: asked, and No keeps what was typed.
+    m_program.watchdog().answerNext(QMessageBox::No);
+    QCOMPARE(m_versions.request("trUpdate", {{"id", taxMin}, {"version", "3.0.0"}}).value("RES").toString(),
+             QString("10"));
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Data changed by user 'second'. Apply?"});
+    m_program.watchdog().reset();
+    QTest::qWait(200);
+    QCOMPARE(drawnText(pageControl(editor, "tax_min")), QString("9.9.9"));
+    QVERIFY(editor->property("isDirty").toBool());
+
+    // Asked again, Yes shows the stored version.
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    QCOMPARE(m_versions.request("trUpdate", {{"id", taxMin}, {"version", "3.1.0"}}).value("RES").toString(),
+             QString("10"));
+    QTRY_COMPARE(drawnText(pageControl(editor, "tax_min")), QString("3.1.0"));
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"Data changed by user 'second'. Apply?"});
+    m_program.watchdog().reset();
+    QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(editor));
+
+    // A missing row is said; its field takes nothing, and the other one saves.
+    m_program.query("UPDATE versions_tmp SET code = 'tax_current_off' WHERE code = 'tax_current'");
+    editor = m_program.openPage(VersionUrl);
+    QVERIFY(editor);
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The server has no version row \"tax_current\""});
+    m_program.watchdog().reset();
+    QTRY_COMPARE(drawnText(pageControl(editor, "tax_min")), QString("3.1.0"));
+    QVERIFY(!pageControl(editor, "tax_current")->isEnabled());
+    pageControl(editor, "tax_min")->setProperty("text", "4.0.0");
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT version FROM versions_tmp WHERE id = ?", {taxMin}).toString(), QString("4.0.0"));
+    m_program.query("UPDATE versions_tmp SET code = 'tax_current' WHERE code = 'tax_current_off'");
+}
+
+void TestEditorFlows::groupBoxNamesTheAppliedGroup()
+{
+    const QString alpha = idOf("SELECT id FROM driver_groups WHERE name = 'Alpha'");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver/DriverTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(!shownValue(table, idOf("SELECT id FROM drivers WHERE sign = 'a-1'"), "sign").isEmpty());
+    auto *box = qobject_cast<QQuickItem *>(table->property("groupBox").value<QObject *>());
+    QVERIFY(box);
+    auto *groups = box->property("model").value<QAbstractItemModel *>();
+    const auto rowOf = [&](const QString &id) {
+        int row = -1;
+        QMetaObject::invokeMethod(groups, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
+                                  Q_ARG(QVariant, id));
+        return row;
+    };
+    const auto nameOf = [&](const QString &id) {
+        return rowOf(id) < 0 ? QString() : PageControls::cell(groups, rowOf(id), "name").toString();
+    };
+    const auto choose = [&](const QString &id) {
+        box->setProperty("currentIndex", rowOf(id));
+        QMetaObject::invokeMethod(box, "activated", Q_ARG(int, rowOf(id)));
+    };
+    const auto shownSigns = [&] {
+        QAbstractItemModel *rows = PageControls::rowsOf(tableViewOf(table));
+        QStringList signs;
+        for (int row = 0; rows && row < rows->rowCount(); ++row)
+            signs.append(PageControls::cell(rows, row, "sign").toString());
+        signs.sort();
+        return signs;
+    };
+    const auto duplicateGroup = [&](const QString &name) {
+        QPointer<QObject> copy = openEditor("qrc:/qml/driver/driver-group/DriverGroupEditor.qml",
+                                            {{"state", "DUPLICATE"}, {"id", alpha}}, "name");
+        if (!copy)
+            return false;
+        pageControl(copy, "name")->setProperty("text", name);
+        press(copy, "duplicateButton");
+        return QTest::qWaitFor([&] { return copy.isNull(); }, 10000)
+            && QTest::qWaitFor([&] { return !nameOf(idOf("SELECT id FROM driver_groups WHERE name = '" + name + "'"))
+                                                   .isEmpty(); },
+                               10000);
+    };
+
+    // Every group applied: a group copied in another page leaves the box naming every group.
+    QTRY_COMPARE(drawnChoice(box), nameOf("1"));
+    QCOMPARE(shownSigns(), QStringList({"a-1", "n-1"}));
+    QVERIFY(duplicateGroup("Beta"));
+    QTest::qWait(200);
+    QCOMPARE(drawnChoice(box), nameOf("1"));
+    QCOMPARE(shownSigns(), QStringList({"a-1", "n-1"}));
+
+    // One group applied: the box keeps naming it, and only its drivers show.
+    choose(alpha);
+    QTRY_COMPARE(shownSigns(), QStringList{"a-1"});
+    QCOMPARE(drawnChoice(box), QString("Alpha"));
+    QVERIFY(duplicateGroup("Aardvark"));
+    QTest::qWait(200);
+    QCOMPARE(drawnChoice(box), QString("Alpha"));
+    QCOMPARE(shownSigns(), QStringList{"a-1"});
+    choose("1");
+    QTRY_COMPARE(shownSigns(), QStringList({"a-1", "n-1"}));
+    QVERIFY(m_program.closePage(table));
+}
+
+void TestEditorFlows::sessionTimesAtTheUsersOffset()
+{
+    // The machine runs at UTC+3 (the tests' zone), the user at UTC+5:30 (the stand-in's offset).
+    QCOMPARE(QDateTime::fromMSecsSinceEpoch(1715688000000).offsetFromUtc(), 3 * 3600);
+    const QString id = idOf("SELECT id FROM user_sessions WHERE sign = 'night shift'");
+    QPointer<QObject> editor = openEditor("qrc:/qml/user/user-session/UserSessionEditor.qml",
+                                          {{"state", "EDIT"}, {"id", id}}, "sign");
+    QVERIFY(editor);
+    QTRY_COMPARE(drawnText(pageControl(editor, "dt_start")), QString("14.05.2024 17:30:00"));
+    QCOMPARE(drawnText(pageControl(editor, "dt_end")), QString("14.05.2024 18:30:00"));
+    QCOMPARE(drawnText(pageControl(editor, "dt_last_sync")), QString("n/a"));
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestEditorFlows::savingOverAColleaguesLockAsksFirst()
+{
+    const QString id = idOf("INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES ('Kyiv', 1000, 1000)"
+                            " RETURNING id");
+    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    QPointer<QObject> editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    QTRY_VERIFY(m_program.watchdog().texts().join('\n').startsWith("LOCK: "));
+    m_program.watchdog().reset();
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("second"));
+
+    // No: nothing is sent, the editor stays with the typed name.
+    const int updates = m_program.sentCount("city_trUpdate");
+    pageControl(editor, "name")->setProperty("text", "Kiev");
+    m_program.watchdog().answerNext(QMessageBox::No);
+    press(editor, "okButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The record is locked by user 'second'. Save over the lock?"});
+    m_program.watchdog().reset();
+    QTest::qWait(200);
+    QCOMPARE(m_program.sentCount("city_trUpdate"), updates);
+    QVERIFY(editor);
+    QVERIFY(!editor->property("isCloseOnSa").toBool());
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Kiev"));
+
+    // Yes: saved over the lock, and OK closes the editor.
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.watchdog().texts(), QStringList{"The record is locked by user 'second'. Save over the lock?"});
+    m_program.watchdog().reset();
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Kiev"));
+    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+}
+
+void TestEditorFlows::noLostConnectionTrapsAnEditor()
+{
+    // Made by a colleague: the shared city list has it.
+    const QString id = m_other.request("trNew", {{"name", "Lviv"}}).value("id").toString();
+    QVERIFY(!id.isEmpty());
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
+    QVERIFY(table);
+    QTRY_VERIFY(PageControls::shownRow(table, id) >= 0);
+    QPointer<QObject> editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    QObject *form = formOf(editor);
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    pageControl(editor, "name")->setProperty("text", "Lwow");
+    // An editor that locks the records it read by a list.
+    QPointer<QObject> versions = openEditor(VersionUrl, {}, "tax_min");
+    QVERIFY(versions);
+    pageControl(versions, "tax_min")->setProperty("text", "5.0.0");
+
+    // Without a server, OK is refused at once and the typed name stays.
+    m_program.server().kill();
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), 10000);
+    press(editor, "okButton");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{NoConnection});
+    m_program.watchdog().reset();
+    QVERIFY(!form->property("isBusy").toBool());
+    QVERIFY(!editor->property("isCloseOnSa").toBool());
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lwow"));
+
+    // Closing asks; Save is refused the same way, Cancel keeps the editor.
+    m_program.watchdog().answerNext(QMessageBox::Save);
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_VERIFY2(m_program.watchdog().texts().size() >= 2, qPrintable(m_program.watchdog().texts().join('|')));
+    QTest::qWait(300);
+    QCOMPARE(m_program.watchdog().texts().join("|"), QStringList({"Data not saved", NoConnection}).join("|"));
+    m_program.watchdog().reset();
+    m_program.watchdog().answerNext(QMessageBox::Cancel);
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Data not saved"});
+    m_program.watchdog().reset();
+    QVERIFY(editor);
+    QVERIFY(!editor->property("isCloseOnSa").toBool());
+
+    // A table's request without a connection ends its wait at once, saying so.
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    QMetaObject::invokeMethod(tableViewOf(table), "selectRow", Q_ARG(QVariant, PageControls::shownRow(table, id)));
+    QMetaObject::invokeMethod(tableViewOf(table), "deleteAction");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList({"Do you want to delete record?",
+                                                           "There is no connection to the server: the request was not sent"}));
+    m_program.watchdog().reset();
+    QVERIFY(!table->property("isRequestPending").toBool());
+    QVERIFY(m_program.closePage(table));
+
+    // File > Exit brings the unsaved editor forward and stays.
+    Gui::Context::mainWindow()->close();
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"You need to save all data, before quit program!"});
+    m_program.watchdog().reset();
+    QVERIFY(Gui::Context::mainWindow()->isVisible());
+
+    // Back: the record is locked again and the typed name saves.
+    const int locks = m_program.sentCount("city_trLock");
+    const int versionLocks = m_program.sentCount("version_trLock");
+    QVERIFY(m_program.server().restart());
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
+    QVERIFY(m_program.waitForSent("city_trLock", locks + 1));
+    QVERIFY(m_program.waitForSent("version_trLock", versionLocks + 2));
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lwow"));
+    press(versions, "okButton");
+    QTRY_VERIFY(versions.isNull());
+    QCOMPARE(m_program.query("SELECT version FROM versions_tmp WHERE code = 'tax_min'").toString(), QString("5.0.0"));
+
+    // A save the server takes but never answers: the wait ends with the connection.
+    editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    form = formOf(editor);
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    pageControl(editor, "name")->setProperty("text", "Lemberg");
+    const int updates = m_program.sentCount("city_trUpdate");
+    QCOMPARE(::kill(pid_t(m_program.server().processId()), SIGSTOP), 0);
+    press(editor, "okButton");
+    QVERIFY(form->property("isBusy").toBool());
+    QTest::qWait(200);
+    m_program.server().kill();
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), 10000);
+    QTRY_COMPARE(m_program.watchdog().texts(),
+                 QStringList{"The connection to the server was lost before the answer came. The data stays in the form: "
+                             "save it again once the program is connected."});
+    m_program.watchdog().reset();
+    QVERIFY(!form->property("isBusy").toBool());
+    QVERIFY(!editor->property("isBusy").toBool());
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lemberg"));
+    QCOMPARE(m_program.sentCount("city_trUpdate"), updates);
+
+    // After the reconnection it saves, and File > Exit comes to its question.
+    QVERIFY(m_program.server().restart());
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    press(editor, "okButton");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lemberg"));
+    m_program.watchdog().answerNext(QMessageBox::No);
+    Gui::Context::mainWindow()->close();
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Are you sure want to quit?"});
+    m_program.watchdog().reset();
+    QVERIFY(Gui::Context::mainWindow()->isVisible());
+
+    // Discard closes a dirty editor whatever the connection.
+    editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    pageControl(editor, "name")->setProperty("text", "Leopolis");
+    m_program.watchdog().answerNext(QMessageBox::Discard);
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_VERIFY(editor.isNull());
+    m_program.watchdog().reset();
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lemberg"));
+}
+
+KORIV_PAGE_TEST_MAIN(TestEditorFlows)
+
+#include "tst_editorflows.moc"
