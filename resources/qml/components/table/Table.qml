@@ -539,9 +539,13 @@ Item {
                         objectName: "filterMenuButton"
                         visible: !table.hideFilterButton
                         height: filterField.height
-                        text: FontAwesome.ThList
-                        font.family: "Font Awesome 6 Free"
-                        font.bold: true
+                        contentItem: LabelIcon {
+                            glyph: FontAwesome.ThList
+                            bold: true
+                            font.pixelSize: filterMenuButton.font.pixelSize
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
                         onClicked: table.openFilterMenu()
                     }
                 }
