@@ -177,9 +177,31 @@ TestCase {
         compare(GLOBAL.callsOf("removeTab").length, 0, "and keeps the page open");
         keyClick(Qt.Key_Escape);
         compare(GLOBAL.callsOf("removeTab").length, 1, "a second Escape closes the tab");
-        view.forceActiveFocus();
-        keyClick(Qt.Key_K, Qt.ShiftModifier);
-        compare(field.text, "", "a letter with Shift does not start the filter");
+    }
+
+    // Shift and AltGr make text as in any text field; Control and Alt alone are commands.
+    function test_typedCapitals() {
+        var page = openPage(8);
+        var field = page.table.filterField;
+        var typed = [{ key: "M", modifiers: Qt.ShiftModifier }, { key: "e", modifiers: Qt.NoModifier },
+                     { key: "@", modifiers: Qt.GroupSwitchModifier },
+                     { key: "@", modifiers: Qt.ControlModifier | Qt.AltModifier },
+                     { key: "D", modifiers: Qt.ShiftModifier | Qt.KeypadModifier }];
+        page.view.forceActiveFocus();
+        keyClick(typed[0].key, typed[0].modifiers);
+        verify(field.activeFocus, "a capital starts the filter");
+        for (var i = 1; i < typed.length; ++i)
+            keyClick(typed[i].key, typed[i].modifiers);
+        compare(field.text, "Me@@D");
+        keyClick(Qt.Key_Escape);
+        keyClick(Qt.Key_Escape);
+        compare(field.text, "");
+        verify(page.view.activeFocus);
+        keyClick("k", Qt.ControlModifier);
+        keyClick("k", Qt.AltModifier);
+        keyClick("k", Qt.ControlModifier | Qt.ShiftModifier);
+        compare(field.text, "", "commands type nothing");
+        verify(!page.table.filterRow.opened);
     }
 
     function test_pasteIntoTheFilter() {
