@@ -518,6 +518,43 @@ TestCase {
         return undefined;
     }
 
+    // The drawn title items of a header, by their text.
+    function headerTitles(item, text, found) {
+        found = found || [];
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.objectName === "headerTitle" && child.visible && child.text === text)
+                found.push(child);
+            headerTitles(child, text, found);
+        }
+        return found;
+    }
+
+    // A title longer than its section is cut at its end, never drawn past the section's edges,
+    // and shown whole in a tool tip; one that fits is whole and has none.
+    function test_longHeaderTitles() {
+        var page = openPage(3);
+        var view = page.view;
+        var longTitle = "Заблокировано пользователем";
+        var column = view.findColumn("last_name");
+        column.title = longTitle;
+        column.width = 60;
+        waitForRendering(view);
+        var titles = headerTitles(view, longTitle);
+        verify(titles.length > 0, "the header draws the title");
+        var title = titles[0];
+        compare(title.elide, Text.ElideRight);
+        verify(title.truncated, "cut");
+        verify(title.contentWidth <= title.width + 0.5, "within the section: " + title.contentWidth + " > " + title.width);
+        var tip = findChild(title.parent, "headerTooltip");
+        verify(tip, "a tool tip");
+        compare(tip.text, longTitle);
+        column.width = 400;
+        waitForRendering(view);
+        tryVerify(function () { return !title.truncated; }, 2000, "whole in a wide section");
+        compare(findChild(title.parent, "headerTooltip"), null, "and no tool tip");
+    }
+
     // A column moved, by the header or by saved places, takes its cells along.
     function test_cellsFollowMovedColumns() {
         var page = openPage(8);

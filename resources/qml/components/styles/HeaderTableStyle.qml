@@ -1,8 +1,10 @@
 import QtQuick 2.15
+import ".."
 import "../base"
 
-// One section of the table header: the title centred on a dark ground, the sort arrow on the
-// sorted column, and the column menu on a right click. The view makes two per column (the
+// One section of the table header: the title centred on a dark ground (in two lines at most, a
+// longer title cut at its end and shown whole in a tool tip), the sort arrow on the sorted
+// column, and the column menu on a right click. The view makes two per column (the
 // second follows the pointer while a column is dragged, hidden otherwise); a section draws only
 // while it is visible and its column lies within the view's visible width.
 Item {
@@ -40,6 +42,9 @@ Item {
             }
 
             Text {
+                id: title
+
+                objectName: "headerTitle"
                 anchors.fill: parent
                 anchors.leftMargin: 3
                 anchors.rightMargin: ground.sorted ? 13 : 3
@@ -47,8 +52,11 @@ Item {
                 color: GLOBAL.style.textColor
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                wrapMode: Text.WordWrap
+                // A word longer than the section breaks where it must: never drawn past its edges.
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
+                clip: true
                 renderType: Text.NativeRendering
             }
 
@@ -59,6 +67,17 @@ Item {
                 visible: ground.sorted
                 source: !ground.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
                                                ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
+            }
+
+            Loader {
+                anchors.fill: parent
+                active: title.truncated
+
+                sourceComponent: TooltipMouseArea {
+                    objectName: "headerTooltip"
+                    acceptedButtons: Qt.NoButton
+                    text: title.text
+                }
             }
 
             MouseArea {
