@@ -557,7 +557,8 @@ struct NumericKey
 };
 
 // A text key: the lower-case text, led by its first four code units packed in order so that
-// most comparisons end without reading the text.
+// most comparisons end without reading the text. The placeholder row (id 1, "[All groups]" in
+// the filter boxes) comes before every text.
 struct TextKey
 {
     quint64 prefix;
@@ -567,6 +568,8 @@ struct TextKey
 
     bool operator<(const TextKey &other) const
     {
+        if ((id == 1) != (other.id == 1))
+            return id == 1;
         if (prefix != other.prefix)
             return prefix < other.prefix;
         const int order = QString::compare(text, other.text);

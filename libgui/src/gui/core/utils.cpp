@@ -132,7 +132,7 @@ QVariantMap withoutObjects(const QVariantMap &map)
 
 QString bracketed(const QString &text)
 {
-    return QChar(0) + QLatin1Char('[') + text + QLatin1Char(']');
+    return QLatin1Char('[') + text + QLatin1Char(']');
 }
 
 QString qmlErrorsText(const QList<QQmlError> &errors)
