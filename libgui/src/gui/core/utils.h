@@ -38,7 +38,7 @@ void invoke(QObject *object, const char *signature);
 bool holdsObject(const QVariant &value);
 // The entries that hold no object: what can be stored and used to open a frame again.
 QVariantMap withoutObjects(const QVariantMap &map);
-// "[", text, "]": the name of a placeholder row (id 1), which lists sort before every real name.
+// "[", text, "]": the name of a placeholder row (id 1), which lists sort before every other name.
 QString bracketed(const QString &text);
 // The errors of a QML component or view, separated by ", ".
 QString qmlErrorsText(const QList<QQmlError> &errors);
