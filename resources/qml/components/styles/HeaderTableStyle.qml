@@ -44,6 +44,16 @@ Item {
             Text {
                 id: title
 
+                // Whether every word of the title fits the section's width.
+                readonly property bool wordsFit: {
+                    var words = String(text).split(/\s+/);
+                    for (var i = 0; i < words.length; ++i) {
+                        if (metrics.advanceWidth(words[i]) > width)
+                            return false;
+                    }
+                    return true;
+                }
+
                 objectName: "headerTitle"
                 anchors.fill: parent
                 anchors.leftMargin: 3
@@ -52,12 +62,19 @@ Item {
                 color: GLOBAL.style.textColor
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                // A word longer than the section breaks where it must: never drawn past its edges.
-                wrapMode: Text.Wrap
+                // A word longer than the section would be drawn past both its edges: then one line,
+                // cut at its end.
+                wrapMode: wordsFit ? Text.WordWrap : Text.NoWrap
                 maximumLineCount: 2
                 elide: Text.ElideRight
                 clip: true
                 renderType: Text.NativeRendering
+
+                FontMetrics {
+                    id: metrics
+
+                    font: title.font
+                }
             }
 
             Image {
