@@ -549,6 +549,11 @@ TestCase {
         var tip = findChild(title.parent, "headerTooltip");
         verify(tip, "a tool tip");
         compare(tip.text, longTitle);
+        var centre = title.mapToItem(view, title.width / 2, title.height / 2);
+        mouseMove(view, centre.x, centre.y);
+        tryVerify(function () { return tip.visible; }, 3000, "shown while the pointer is over the title");
+        mouseMove(view, 5, centre.y);
+        tryVerify(function () { return !tip.visible; }, 3000, "and hidden when it leaves");
         column.width = 400;
         waitForRendering(view);
         tryVerify(function () { return !title.truncated; }, 2000, "whole in a wide section");

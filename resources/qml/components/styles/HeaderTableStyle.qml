@@ -1,5 +1,5 @@
 import QtQuick 2.15
-import ".."
+import QtQuick.Controls 2.15
 import "../base"
 
 // One section of the table header: the title centred on a dark ground (in two lines at most, a
@@ -86,13 +86,15 @@ Item {
                                                ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
             }
 
+            // The view's own header mouse area takes the hover: its containsMouse shows the tip.
             Loader {
-                anchors.fill: parent
                 active: title.truncated
 
-                sourceComponent: TooltipMouseArea {
+                sourceComponent: ToolTip {
                     objectName: "headerTooltip"
-                    acceptedButtons: Qt.NoButton
+                    parent: title
+                    visible: styleData.containsMouse
+                    delay: 1000
                     text: title.text
                 }
             }
