@@ -171,7 +171,7 @@
     </message>
     <message>
         <location line="+35"/>
-        <source>A&amp;ttributes</source>
+        <source>Attr&amp;ibutes</source>
         <translation>Атри&amp;бути</translation>
     </message>
     <message>

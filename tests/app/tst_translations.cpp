@@ -1,8 +1,8 @@
 // The program's translation catalogues as start-up installs them: every text of every catalogue
 // translated in the compiled files, known texts of each catalogue in Russian and Ukrainian, shown
-// by the widgets, the field catalogues and a page-kit QML file, and the sign-in dialog and the
-// main menu in both languages with nothing cut off and a letter of its own for every menu entry
-// (screenshots in the build's screenshot folder).
+// by the widgets, the field catalogues and a page-kit QML file, the sign-in dialog in both
+// languages and the main menu in them and in English with nothing cut off and a letter of its
+// own for every menu entry (screenshots in the build's screenshot folder).
 #include "common/core/utils/utils.h"
 #include "common/net/abstractcontroller.h"
 #include "gui/controller/abstractcontroller.h"
@@ -385,6 +385,8 @@ void TestTranslations::mainMenu_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("titles");
+    // English is the texts of the code, with no catalogue installed.
+    QTest::newRow("en") << "en" << QString("&File|&Company|&Driver|&User|&Address|&Payment|&Report|&Tools|&Help").split('|');
     QTest::newRow("ru") << "ru" << QString::fromUtf8("&Файл|&Компания|&Водитель|&Пользователь|&Адрес|Пла&тежи|&Отчет|С&ервис|&Справка").split('|');
     QTest::newRow("uk") << "uk" << QString::fromUtf8("&Файл|&Компанія|&Водій|Корис&тувач|&Адреса|&Платежі|&Звіт|&Сервіс|&Довідка").split('|');
 }

@@ -41,6 +41,7 @@ private slots:
     void readRight_data();
     void readRight();
     void timedReload();
+    void refusedTimedReload();
     void edits();
     void controllerWithoutModel();
 
@@ -271,6 +272,35 @@ void TestDesktopController::timedReload()
     QCOMPARE(m_sent->count(), 0);
     m_controller->setAutoUpdate(false);
     QCOMPARE(enabled.count(), 2);
+}
+
+void TestDesktopController::refusedTimedReload()
+{
+    const QString own = m_controller->objectNumber();
+    const QVariantMap refusal{{"RES", "0"}, {"ERRCODE", "50"}, {"RECEIVER", own}};
+    // A refused list holds the timer: it asks nothing, however often it fires.
+    deliver("saGetList", refusal);
+    m_controller->onAutoUpdateTimerTimeout();
+    m_controller->onAutoUpdateTimerTimeout();
+    QCOMPARE(m_sent->count(), 0);
+
+    // A list asked for otherwise goes out; another controller's list ending releases nothing.
+    QVERIFY(m_controller->trGetList({{"is_archived", "0"}}));
+    QCOMPARE(m_sent->count(), 1);
+    deliver("saGetList", {{"STATE", "start"}, {"RECEIVER", "99999"}});
+    deliver("saGetList", {{"STATE", "end"}, {"RECEIVER", "99999"}});
+    m_controller->onAutoUpdateTimerTimeout();
+    QCOMPARE(m_sent->count(), 1);
+
+    // Answered in full: the timer reloads again, until the server refuses one of its reloads.
+    deliver("saGetList", {{"STATE", "start"}, {"RECEIVER", own}});
+    deliver("saGetList", {{"STATE", "end"}, {"RECEIVER", own}});
+    m_controller->onAutoUpdateTimerTimeout();
+    QCOMPARE(m_sent->count(), 2);
+    QCOMPARE(m_sent->maps().last().value("_do_not_clear_model").toString(), QString("1"));
+    deliver("saGetList", refusal);
+    m_controller->onAutoUpdateTimerTimeout();
+    QCOMPARE(m_sent->count(), 2);
 }
 
 void TestDesktopController::edits()

@@ -35,6 +35,7 @@ private slots:
     void typingOverManyRows();
     void typedSort_data();
     void typedSort();
+    void placeholderFirst();
     void sortReadsChangedRows();
     void prepareMode();
     void sortsOnlyRowsOutOfOrder();
@@ -454,6 +455,8 @@ void TestProxyModel::typedSort_data()
                                          << QStringList{"3", "1", "10", "2", "4"};
     QTest::newRow("unknown column: by id") << "nope" << int(Qt::AscendingOrder)
                                            << QStringList{"1", "2", "3", "4", "10"};
+    // Id 1 without brackets is no placeholder: it sorts as any row.
+    QTest::newRow("id 1 as any row") << "note" << int(Qt::AscendingOrder) << QStringList{"10", "2", "1", "3", "4"};
 }
 
 void TestProxyModel::typedSort()
@@ -477,6 +480,17 @@ void TestProxyModel::typedSort()
     m_proxy->setSortRole(m_model->roleNumber(role));
     m_proxy->sort(0, Qt::SortOrder(order));
     QCOMPARE(shownIds(), sorted);
+}
+
+void TestProxyModel::placeholderFirst()
+{
+    // The "[All ...]" row of a filter box (id 1) before every text, the empty one and those that
+    // sort before "[" included; another row's brackets count as text.
+    m_model->updateValue(QString("1"), "note", "[All notes]");
+    m_model->updateValue(QString("2"), "note", "(old)");
+    m_model->updateValue(QString("3"), "note", "[x]");
+    m_proxy->sortRows("note", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "3", "4"}));
 }
 
 void TestProxyModel::sortReadsChangedRows()
@@ -558,19 +572,19 @@ void TestProxyModel::sortsOnlyRowsOutOfOrder()
     QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "7", "10"}));
     m_proxy->sortRows("name", Qt::AscendingOrder);
     QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "4", "3", "7"}));
-    m_model->updateValue(QString("1"), "name", "zeta");
+    m_model->updateValue(QString("2"), "name", "zeta");
     m_proxy->sortRows("name", Qt::AscendingOrder);
-    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "4", "3", "7", "2"}));
     m_proxy->setFilterPattern("a");
     layouts.clear();
     m_proxy->sortRows("name", Qt::AscendingOrder);
     QCOMPARE(layouts.count(), 0);
-    QCOMPARE(shownIds(), (QStringList{"10", "2", "4", "3", "7", "1"}));
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "4", "3", "7", "2"}));
     // Removing rows keeps the others in order.
     m_model->delRow("4");
     m_proxy->sortRows("name", Qt::AscendingOrder);
     QCOMPARE(layouts.count(), 0);
-    QCOMPARE(shownIds(), (QStringList{"10", "2", "3", "7", "1"}));
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "3", "7", "2"}));
 
     // A full list taken at its end stands in the order asked, whether the same as before or not.
     m_proxy->setFilterPattern("");

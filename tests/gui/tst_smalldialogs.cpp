@@ -312,6 +312,13 @@ void TestSmallDialogs::smsVariables()
         rows.append(label->text() + " " + field->text());
     }
     QCOMPARE(rows, (QStringList{"Sum: {AMOUNT}", "Car number: {CAR}", "Driver sign: {SIGN}"}));
+
+    // Escape closes it, wherever the focus is.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(window.focusWidget());
+    QTest::keyClick(window.focusWidget(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
 }
 
 void TestSmallDialogs::changePasswordParams()

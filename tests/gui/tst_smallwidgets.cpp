@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QtTest>
@@ -103,32 +104,44 @@ void TestSmallWidgets::cleanup()
 void TestSmallWidgets::iconButtons_data()
 {
     QTest::addColumn<int>("family");
+    QTest::addColumn<ushort>("glyph");
     QTest::addColumn<QString>("font");
-    QTest::newRow("regular") << 0 << "Font Awesome 6 Free";
-    QTest::newRow("solid") << 1 << "Font Awesome 6 Free";
-    QTest::newRow("brands") << 2 << "Font Awesome 6 Brands";
-    QTest::newRow("unknown") << 3 << QString();
+    QTest::addColumn<bool>("solid");
+    QTest::newRow("regular") << 0 << ushort(0xf0a2) << "Font Awesome 6 Free" << false;
+    // The list exists only in the solid face: the regular one would draw the missing-glyph box.
+    QTest::newRow("regular, a solid glyph") << 0 << ushort(0xf03a) << "Font Awesome 6 Free" << true;
+    QTest::newRow("solid") << 1 << ushort(0xf03a) << "Font Awesome 6 Free" << true;
+    QTest::newRow("brands") << 2 << ushort(0xf09b) << "Font Awesome 6 Brands" << false;
+    QTest::newRow("unknown") << 3 << ushort(0xf03a) << QString() << false;
 }
 
 void TestSmallWidgets::iconButtons()
 {
     QFETCH(int, family);
+    QFETCH(ushort, glyph);
     QFETCH(QString, font);
+    QFETCH(bool, solid);
     const QString defaultFamily = QPushButton().font().family();
     if (font.isEmpty()) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown font awesome family"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Unknown font awesome family"));
     }
-    Gui::FaPushButton narrow(QString(QChar(0xf03a)), family, true);
-    Gui::FaPushButton wide(QString(QChar(0xf03a)), family, false);
-    Gui::FaToolButton tool(QString(QChar(0xf03a)), family);
+    const QString text(QChar{glyph});
+    Gui::FaPushButton narrow(text, family, true);
+    Gui::FaPushButton wide(text, family, false);
+    Gui::FaToolButton tool(text, family);
     QCOMPARE(narrow.font().family(), font.isEmpty() ? defaultFamily : font);
     QCOMPARE(tool.font().family(), narrow.font().family());
-    QCOMPARE(narrow.text(), QString(QChar(0xf03a)));
+    QCOMPARE(narrow.text(), text);
     QCOMPARE(tool.text(), narrow.text());
     QCOMPARE(narrow.maximumWidth(), 30);
     QCOMPARE(wide.maximumWidth(), QWIDGETSIZE_MAX);
-    QCOMPARE(tool.font().bold(), family == 1);
+    QCOMPARE(tool.font().bold(), solid);
+    // The face the buttons draw with has the glyph.
+    if (!font.isEmpty()) {
+        QVERIFY(QRawFont::fromFont(narrow.font()).supportsCharacter(glyph));
+        QVERIFY(QRawFont::fromFont(tool.font()).supportsCharacter(glyph));
+    }
 }
 
 void TestSmallWidgets::plusAndMinus()

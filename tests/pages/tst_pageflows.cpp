@@ -1,19 +1,23 @@
 // Pages at work, the program signed in to the stand-in over PostgreSQL beside a second client:
 // the SMS table filtered and a record renamed (stored, shown in the open table and in the second
 // client's list), a city added, edited and removed in both, a record locked by the other client
-// that the editor cannot save, a refused list that leaves no page waiting, and a crash report's
-// database saved to a file; the security option pages granting and withdrawing an operator's
-// rights as the stand-in enforces them; a saved GUI session that is no JSON object is not sent, and
-// a group's new UTC offset only with the operator's yes; the columns a group's tables hide, chosen
-// in the roles dialog and hidden in the city table; the user and group pickers' results, and a
-// user's sessions closed from the session table (last: it ends the second client's connection).
+// that the editor cannot save, a refused list that leaves no page waiting, a refused timed reload
+// said once, and a crash report's database saved to a file; the SMS editor's variables window
+// belonging to the editor; the "[All ...]" entries first in the filter boxes, drawn as they read;
+// the security option pages granting and withdrawing an operator's rights as the stand-in
+// enforces them; a saved GUI session that is no JSON object is not sent, and a group's new UTC
+// offset only with the operator's yes; the columns a group's tables hide, chosen in the roles
+// dialog and hidden in the city table; the user and group pickers' results, and a user's
+// sessions closed from the session table (last: it ends the second client's connection).
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
+#include "screenshot.h"
 #include "secondclient.h"
 
 #include "startup/startup.h"
 
+#include "client/controller/desktopcontroller.h"
 #include "gui/core/context.h"
 #include "gui/shell/global.h"
 #include "gui/dialog/roles.h"
@@ -31,9 +35,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QQuickItem>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -92,7 +99,10 @@ private slots:
     void citiesAddedEditedRemoved();
     void lockedRecordIsNotSaved();
     void refusedListEndsTheWait();
+    void refusedTimedReloadSaidOnce();
     void crashDatabaseSaved();
+    void smsVariablesBelongToTheEditor();
+    void allEntriesLeadFilterBoxes();
     void securityOptionPages();
     void editorsCheckAndAskFirst();
     void hiddenColumnsOption();
@@ -284,6 +294,32 @@ void TestPageFlows::refusedListEndsTheWait()
     QVERIFY(m_program.closePage(table));
 }
 
+void TestPageFlows::refusedTimedReloadSaidOnce()
+{
+    // The companies reload on a timer; the client holds the right, the server no longer grants it.
+    setAdminRight("company.crud.read", "0");
+    const int before = m_program.sentCount("company_trGetList");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/company/company/CompanyTable.qml");
+    QVERIFY(table);
+    auto *company = table->property("company").value<Client::Controller::DesktopController *>();
+    QVERIFY(company && company->autoUpdate());
+    company->setAutoUpdateInterval(1);
+    QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
+    m_program.watchdog().reset();
+    // Said once: the timer asks nothing more while the server refuses.
+    QTest::qWait(3500);
+    QCOMPARE(m_program.watchdog().boxes().size(), 0);
+    QCOMPARE(m_program.sentCount("company_trGetList"), before + 1);
+
+    // A reload the operator asks for, granted again: the timer reloads again.
+    setAdminRight("company.crud.read", "1");
+    company->reGetList();
+    QVERIFY(m_program.waitForSent("company_trGetList", before + 2));
+    QVERIFY(m_program.waitForSent("company_trGetList", before + 4));
+    QCOMPARE(m_program.watchdog().boxes().size(), 0);
+    QVERIFY(m_program.closePage(table));
+}
+
 void TestPageFlows::crashDatabaseSaved()
 {
     const QByteArray bytes("SQLite format 3\0crash", 21);
@@ -373,6 +409,75 @@ QString TestPageFlows::operatorCityList()
 {
     const QVariantMap answer = m_operator.request("trGetList", {});
     return answer.value("RES").toString() + "/" + answer.value("ERRCODE").toString();
+}
+
+void TestPageFlows::smsVariablesBelongToTheEditor()
+{
+    const QString id = insert("INSERT INTO sms (name, code, value) VALUES ('Hello', 'hello', 'Hi {SIGN}') RETURNING id");
+    const auto shown = [] {
+        QList<QWidget *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("SmsVariables") && widget->isVisible())
+                found.append(widget);
+        }
+        return found;
+    };
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/sms/SmsEditor.qml", {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QTRY_VERIFY(!PageControls::formOf(editor)->property("isBusy").toBool());
+    auto *editorWindow = editor->property("window").value<QWindow *>();
+    QVERIFY(editorWindow && editorWindow->isVisible());
+    editorWindow->setGeometry(40, 40, 700, 450);
+
+    // Over the editor, kept above its window.
+    press(editor, "variablesButton");
+    QTRY_COMPARE(shown().size(), 1);
+    QPointer<QWidget> variables = shown().first();
+    QCOMPARE(variables->windowHandle()->transientParent(), editorWindow);
+    QVERIFY2(editorWindow->geometry().contains(variables->geometry().center()),
+             qPrintable(QString("%1,%2").arg(variables->x()).arg(variables->y())));
+    QImage screen(QGuiApplication::primaryScreen()->size(), QImage::Format_RGB32);
+    screen.fill(Qt::darkGray);
+    QPainter painter(&screen);
+    painter.drawImage(editorWindow->position(), editorWindow->screen()->grabWindow(editorWindow->winId()).toImage());
+    painter.drawImage(variables->pos(), variables->grab().toImage());
+    painter.end();
+    QVERIFY(saveScreenshot(screen, "sms-variables.png"));
+    // It goes with its editor.
+    QVERIFY(m_program.closePage(editor));
+    QTRY_VERIFY(variables.isNull());
+}
+
+void TestPageFlows::allEntriesLeadFilterBoxes()
+{
+    const auto check = [](QObject *page, const QString &box, const QString &all, int rowsAtLeast) {
+        QQuickItem *combo = pageControl(page, box);
+        QVERIFY2(combo, qPrintable(box));
+        auto *rows = combo->property("model").value<QAbstractItemModel *>();
+        QVERIFY(rows);
+        QTRY_VERIFY(rows->rowCount() >= rowsAtLeast);
+        QCOMPARE(rows->data(rows->index(0, 0), rows->roleNames().key("id")).toString(), QString("1"));
+        // What the box draws: the label alone, nothing before it.
+        QMetaObject::invokeMethod(combo, "resetCurrentIndex");
+        auto *drawn = combo->property("contentItem").value<QQuickItem *>();
+        QVERIFY(drawn);
+        QCOMPARE(drawn->property("text").toString(), all);
+    };
+    QPointer<QObject> users = m_program.openPage("qrc:/qml/user/user/UserTable.qml");
+    QVERIFY(users);
+    check(users, "groupBox", "[All groups]",
+          1 + m_program.query("SELECT count(*) FROM user_groups WHERE id > 1").toInt());
+    QVERIFY(m_program.closePage(users));
+    QPointer<QObject> drivers = m_program.openPage("qrc:/qml/driver/driver/DriverTable.qml");
+    QVERIFY(drivers);
+    check(drivers, "groupBox", "[All groups]", 1);
+    check(drivers, "cityBox", "[All cities]", 1);
+    QVERIFY(m_program.closePage(drivers));
+    QPointer<QObject> logs = m_program.openPage("qrc:/qml/payment/payment-system-log/PaymentSystemLogTable.qml");
+    QVERIFY(logs);
+    check(logs, "companyBox", "[All companies]", 1);
+    check(logs, "paymentSystemBox", "[All payment systems]", 1);
+    QVERIFY(m_program.closePage(logs));
 }
 
 void TestPageFlows::securityOptionPages()

@@ -1,8 +1,9 @@
 // Every page of the catalogue in the program signed in to the stand-in over PostgreSQL: it opens
-// without a QML warning, asks for its own list only (shared lists ask nothing) and nothing
-// without the read right; each editor saves nothing unchanged, exactly its request map for one
-// changed field, and shows a refusal at the field it belongs to. The main menu's commands open
-// their pages.
+// without a QML warning and without a missing-glyph box, asks for its own list only (shared
+// lists ask nothing) and nothing without the read right; each editor saves nothing unchanged,
+// exactly its request map for one changed field, and shows a refusal at the field it belongs
+// to. The main menu's commands open their pages.
+#include "drawnglyphs.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -116,6 +117,9 @@ void TestPages::opens()
             QVERIFY(m_program.waitForSent(list, before + 1));
         QTest::qWait(300);
         QCOMPARE(m_program.sentCount(list), before + expected);
+        // Every icon the page draws has a face that holds its glyph.
+        const QStringList boxes = missingGlyphs(page);
+        QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
         if (expected) {
             // The own list asks with the row limit only, or with the page's own filters.
             const QJsonObject request = m_program.sent(list).last();

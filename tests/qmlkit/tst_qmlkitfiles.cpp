@@ -1,13 +1,19 @@
-// Every QML file of the page kit loads without a warning, and a sample page looks right.
+// Every QML file of the page kit loads without a warning and draws its icons, every icon that
+// any QML file asks for has a face that draws it, and a sample page looks right.
+#include "drawnglyphs.h"
 #include "qmlengineharness.h"
 #include "standinglobal.h"
 #include "textformatscan.h"
 #include "windowimage.h"
 
 #include <QDirIterator>
+#include <QQmlComponent>
+#include <QRegularExpression>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 double overlayOpacity(QObject *frame)
@@ -30,6 +36,7 @@ private slots:
     void cleanup();
     void everyFileLoads_data();
     void everyFileLoads();
+    void everyIconHasItsFace();
     void textsDrawnAsText();
     void samplePage();
 
@@ -86,7 +93,83 @@ void TestQmlKitFiles::everyFileLoads()
     QVERIFY2(QFile::exists(QStringLiteral(":/qml/") + path), "not in the resources");
     QObject *object = m_harness->create(QUrl(resource));
     QVERIFY2(object, qPrintable(resource));
+    const QStringList boxes = missingGlyphs(object);
     delete object;
+    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(QLatin1Char('\n'))));
+}
+
+namespace {
+
+// The text of every QML and script file of the source tree, by its path below the QML folder.
+QHash<QString, QString> qmlSources()
+{
+    QHash<QString, QString> sources;
+    const QDir root(QStringLiteral(KORIV_QML_SOURCE_DIR));
+    QDirIterator it(root.path(), {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly))
+            sources.insert(root.relativeFilePath(file.fileName()), QString::fromUtf8(file.readAll()));
+    }
+    return sources;
+}
+
+} // namespace
+
+void TestQmlKitFiles::everyIconHasItsFace()
+{
+    const QHash<QString, QString> sources = qmlSources();
+    QVERIFY(sources.size() > 100);
+    const QString table = QStringLiteral("js/fontawesome.js");
+    const QString label = QStringLiteral("components/LabelIcon.qml");
+    QVERIFY(sources.contains(table) && sources.contains(label));
+
+    // The names of the glyph table that the files use, and the files that would draw glyphs past
+    // the kit's icon label: a code point written out, or the icon font named as a font.
+    const QRegularExpression use(QStringLiteral("FontAwesome\\.([A-Za-z_]\\w*)"));
+    const QRegularExpression codePoint(QStringLiteral("\\\\u[eEfF][0-9a-fA-F]{3}"));
+    const QRegularExpression family(QStringLiteral("(font\\.family|\\bfamily)\\s*:\\s*(\"Font Awesome|FontAwesome\\.Family)"));
+    QMap<QString, QStringList> users;
+    QStringList bypasses;
+    for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+        for (auto match = use.globalMatch(it.value()); match.hasNext();)
+            users[match.next().captured(1)].append(it.key());
+        if (it.key() != table && codePoint.match(it.value()).hasMatch())
+            bypasses.append(it.key() + QStringLiteral(": a glyph by its code point"));
+        if (it.key() != label && family.match(it.value()).hasMatch())
+            bypasses.append(it.key() + QStringLiteral(": names the icon font"));
+    }
+    QVERIFY2(bypasses.isEmpty(), qPrintable(bypasses.join(QLatin1Char('\n'))));
+    QVERIFY(users.contains(QStringLiteral("Check")) && users.contains(QStringLiteral("Download")));
+
+    // Each glyph drawn by the kit's icon label, as a page asks for it: plain and bold.
+    QQmlComponent icon(&m_harness->engine());
+    icon.setData("import QtQuick 2.15\n"
+                 "import \"qrc:/qml/components\"\n"
+                 "import \"qrc:/qml/js/fontawesome.js\" as FontAwesome\n"
+                 "LabelIcon { property string name; glyph: typeof FontAwesome[name] === \"string\" "
+                 "? FontAwesome[name] : \"\" }",
+                 QUrl(QStringLiteral("qrc:/qml/IconProbe.qml")));
+    QVERIFY2(icon.isReady(), qPrintable(icon.errorString()));
+    QStringList problems;
+    for (auto it = users.cbegin(); it != users.cend(); ++it) {
+        if (it.key() == QLatin1String("Family") || it.key() == QLatin1String("isSolid"))
+            continue;
+        const QString where = it.key() + QStringLiteral(" (") + it.value().first() + QLatin1Char(')');
+        for (bool bold : {false, true}) {
+            std::unique_ptr<QObject> probe(icon.createWithInitialProperties({{"name", it.key()}, {"bold", bold}}));
+            QVERIFY(probe);
+            const QString glyph = probe->property("glyph").toString();
+            if (glyph.size() != 1) {
+                problems.append(where + QStringLiteral(": no glyph of that name"));
+                break;
+            }
+            for (const QString &box : missingGlyphs(probe.get()))
+                problems.append(where + (bold ? QStringLiteral(" bold: ") : QStringLiteral(": ")) + box);
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 void TestQmlKitFiles::textsDrawnAsText()
@@ -94,18 +177,17 @@ void TestQmlKitFiles::textsDrawnAsText()
     // The only rich texts: the program's own row count and shortcut hints.
     QStringList allowed{QStringLiteral("components/table/TableContainer.qml: RichText"),
                         QStringLiteral("components/toolbuttons/ToolButtonBase.qml: RichText")};
-    const QDir root(QStringLiteral(KORIV_QML_SOURCE_DIR));
+    const QHash<QString, QString> sources = qmlSources();
     QStringList unexpected;
     int files = 0;
-    for (QDirIterator it(root.path(), {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext(); ++files) {
-        QFile file(it.next());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString path = root.relativeFilePath(file.fileName());
-        for (const QString &finding : TextFormatScan::findings(QString::fromUtf8(file.readAll()))) {
-            const QString what = path + QStringLiteral(": ") + finding.section(QStringLiteral(": "), 1);
+    for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+        if (!it.key().endsWith(QLatin1String(".qml")))
+            continue;
+        ++files;
+        for (const QString &finding : TextFormatScan::findings(it.value())) {
+            const QString what = it.key() + QStringLiteral(": ") + finding.section(QStringLiteral(": "), 1);
             if (!allowed.removeOne(what))
-                unexpected.append(path + QLatin1Char(':') + finding);
+                unexpected.append(it.key() + QLatin1Char(':') + finding);
         }
     }
     QVERIFY(files > 200);

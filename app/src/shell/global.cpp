@@ -66,7 +66,7 @@ void Global::sortByName(Client::Controller::ItemController *controller)
 
 void Global::createControllers()
 {
-    // The placeholder rows (id 1) stand for "any": the U+0000 of their label sorts them first.
+    // The placeholder rows (id 1) stand for "any": the lists sort them first.
     const QString allGroups = Gui::Utils::bracketed(tr("All groups"));
     const QString allTypes = Gui::Utils::bracketed(tr("All types"));
     createShared(m_company);

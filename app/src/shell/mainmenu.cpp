@@ -60,7 +60,7 @@ QMenu *MainMenu::menuOf(CommandMenu menu)
 {
     QMenu *found = m_menus.value(int(menu));
     if (!found && menu == CommandMenu::DriverAttributes) {
-        found = menuOf(CommandMenu::Driver)->addMenu(tr("A&ttributes"));
+        found = menuOf(CommandMenu::Driver)->addMenu(tr("Attr&ibutes"));
         m_menus.insert(int(menu), found);
     }
     return found;

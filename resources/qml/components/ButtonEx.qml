@@ -23,13 +23,14 @@ ButtonExBase {
             contentItem = iconLabel;
     }
 
-    LabelEx {
+    LabelIcon {
         id: iconLabel
 
         visible: button.fontIcon !== "" && button.contentItem === iconLabel
+        glyph: button.fontIcon
+        bold: button.fontBold
+        family: button.fontFamily
         text: button.fontIcon + (button.text !== "" ? " " + button.text : "")
-        font.family: button.fontFamily
-        font.bold: button.fontBold
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         style.additionalScaleHeight: button.fontScale

@@ -46,10 +46,9 @@ Row {
         onEntered: row.showPanel()
         onExited: row.hidePanel()
 
-        LabelEx {
+        LabelIcon {
             anchors.fill: parent
-            text: FontAwesome.QuestionSign
-            font.family: "Font Awesome 6 Free"
+            glyph: FontAwesome.QuestionSign
             font.pixelSize: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

@@ -22,12 +22,11 @@ Row {
         help: row.help
     }
 
-    LabelEx {
+    LabelIcon {
         visible: row.lock
         leftPadding: 2
-        text: FontAwesome.Lock
-        font.family: "Font Awesome 6 Free"
-        font.bold: true
+        glyph: FontAwesome.Lock
+        bold: true
         font.pixelSize: Math.max(1, Math.floor(caption.font.pixelSize * 0.7))
         color: Qt.darker("white", 1.5)
     }

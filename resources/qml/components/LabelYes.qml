@@ -8,13 +8,12 @@ Item {
     implicitWidth: tick.implicitWidth
     implicitHeight: tick.implicitHeight
 
-    LabelEx {
+    LabelIcon {
         id: tick
 
         visible: parent.text === "1"
-        text: FontAwesome.Ok
-        font.family: "Font Awesome 6 Free"
-        font.bold: true
+        glyph: FontAwesome.Ok
+        bold: true
         color: "lightgreen"
     }
 }

@@ -10,11 +10,10 @@ SplitView {
         implicitWidth: 10
         implicitHeight: 10
 
-        LabelEx {
+        LabelIcon {
             anchors.centerIn: parent
-            text: splitView.orientation === Qt.Vertical ? FontAwesome.Ellipsis_H : FontAwesome.Ellipsis_V
-            font.family: "Font Awesome 6 Free"
-            font.bold: true
+            glyph: splitView.orientation === Qt.Vertical ? FontAwesome.Ellipsis_H : FontAwesome.Ellipsis_V
+            bold: true
         }
     }
 }

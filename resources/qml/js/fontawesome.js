@@ -1,6 +1,9 @@
 .pragma library
-// Glyphs of the "Font Awesome 6 Free" icon font by name. Most glyphs exist only in the solid
-// style, which the kit draws with bold text.
+// Glyphs of the "Font Awesome 6 Free" icon font by name. The font has two faces: the regular one
+// (normal weight) draws only the glyphs listed in regularFace, the solid one (bold) draws them all.
+// The kit's LabelIcon picks the face; pages only name the glyph.
+
+var Family = "Font Awesome 6 Free";
 
 var Plus = "\uf067";
 var Minus = "\uf068";
@@ -65,3 +68,14 @@ var Money = "\uf3d1";
 var CreditCard = "\uf09d";
 var Star = "\uf005";
 var Check = Ok;
+
+// The glyphs above that the regular face has as well.
+var regularFace = [Plus, Edit, EyeOpen, EyeClose, Copy, Comments, Comment, Bell, OkCircle, RemoveCircle,
+                   QuestionSign, WindowRestore, WindowMaximize, Save, Calendar, Clock, User, Envelope,
+                   Money, CreditCard, Star];
+
+// Whether a glyph is drawn with the solid face: when bold is asked for, and for every glyph the
+// regular face lacks (it would draw the missing-glyph box).
+function isSolid(glyph, bold) {
+    return bold || regularFace.indexOf(glyph) < 0;
+}

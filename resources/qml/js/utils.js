@@ -3,9 +3,10 @@
 .import QtQuick 2.15 as QQ
 .import "controllers.js" as Controllers
 
-// A label for a pseudo-row (all groups, all companies) that sorts before every other text.
+// The label of a pseudo-row (all groups, all companies); the row takes id 1, the placeholder, which
+// the lists sort before every other row.
 function wrapNameWithAll(name) {
-    return "\u0000[" + name + "]";
+    return "[" + name + "]";
 }
 
 function pad2(value) {

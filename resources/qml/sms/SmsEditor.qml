@@ -38,7 +38,7 @@ Editor {
                     objectName: "variablesButton"
                     name: qsTr("Variables")
                     fontIcon: FontAwesome.InfoSign
-                    onClicked: QWIDGET_CREATOR.smsVariables({ "{SIGN}": qsTr("Driver sign") })
+                    onClicked: QWIDGET_CREATOR.smsVariables({ "{SIGN}": qsTr("Driver sign") }, editor)
                 }
             }
 

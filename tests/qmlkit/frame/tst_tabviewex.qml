@@ -19,6 +19,8 @@ TestCase {
             id: editor
 
             property alias tabs: tabs
+            property var titles: []
+            property int tabCount: titles.length > 0 ? titles.length : 11
 
             width: 600
             height: 400
@@ -31,10 +33,10 @@ TestCase {
                 targetEditor: editor
 
                 Repeater {
-                    model: 11
+                    model: editor.tabCount
 
                     TabButtonEx {
-                        text: "Tab " + index
+                        text: editor.titles.length > 0 ? editor.titles[index] : "Tab " + index
 
                         SubPage { objectsSettingName: "page" + index }
                     }
@@ -53,8 +55,42 @@ TestCase {
         initial["isGuiSessionMode"] = true;
         var editor = createTemporaryObject(editorWithTabs, testCase, initial);
         verify(editor);
-        tryCompare(editor.tabs.tabBar, "count", 11);
+        tryCompare(editor.tabs.tabBar, "count", initial["titles"] ? initial["titles"].length : 11);
         return editor;
+    }
+
+    // The drawn titles of a tab bar that are cut short: narrower than their text.
+    function cutTitles(item, found) {
+        found = found || [];
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.truncated !== undefined && child.text !== "" && child.width + 0.5 < child.implicitWidth)
+                found.push(child.text);
+            cutTitles(child, found);
+        }
+        return found;
+    }
+
+    // Every title is whole: tabs that fit share the bar out, a long title taking the room it
+    // needs; too many make the bar scroll.
+    function test_titlesWhole() {
+        var editor = makeEditor({ "titles": ["A", "B", "Driver balance transfers and paid service types", "C"] });
+        var bar = editor.tabs.tabBar;
+        waitForRendering(bar);
+        compare(cutTitles(bar), []);
+        var used = 0;
+        for (var i = 0; i < 4; ++i)
+            used += bar.itemAt(i).width;
+        fuzzyCompare(used + 3 * bar.spacing, bar.availableWidth, 1, "the tabs fill the bar");
+        verify(bar.itemAt(2).width > bar.itemAt(0).width, "the long title is the wide tab");
+
+        editor = makeEditor();
+        bar = editor.tabs.tabBar;
+        waitForRendering(bar);
+        compare(cutTitles(bar), []);
+        for (i = 0; i < 11; ++i)
+            verify(bar.itemAt(i).width >= bar.itemAt(i).implicitWidth - 0.5, bar.itemAt(i).text);
+        verify(bar.contentItem.contentWidth > bar.width, "the bar scrolls");
     }
 
     function test_shortcuts() {

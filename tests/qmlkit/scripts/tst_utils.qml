@@ -25,10 +25,8 @@ TestCase {
     StandinRowModel { id: people }
 
     function test_wrapNameWithAll() {
-        var wrapped = Utils.wrapNameWithAll("All groups");
-        compare(wrapped, "\u0000[All groups]");
-        verify(wrapped < "A", "a pseudo-row sorts before every other text");
-        verify(wrapped.localeCompare("A") < 0 || wrapped < "A");
+        // Nothing drawn before the text: the lists sort the placeholder row first themselves.
+        compare(Utils.wrapNameWithAll("All groups"), "[All groups]");
     }
 
     function test_durations_data() {

@@ -177,9 +177,31 @@ TestCase {
         compare(GLOBAL.callsOf("removeTab").length, 0, "and keeps the page open");
         keyClick(Qt.Key_Escape);
         compare(GLOBAL.callsOf("removeTab").length, 1, "a second Escape closes the tab");
-        view.forceActiveFocus();
-        keyClick(Qt.Key_K, Qt.ShiftModifier);
-        compare(field.text, "", "a letter with Shift does not start the filter");
+    }
+
+    // Shift and AltGr make text as in any text field; Control and Alt alone are commands.
+    function test_typedCapitals() {
+        var page = openPage(8);
+        var field = page.table.filterField;
+        var typed = [{ key: "M", modifiers: Qt.ShiftModifier }, { key: "e", modifiers: Qt.NoModifier },
+                     { key: "@", modifiers: Qt.GroupSwitchModifier },
+                     { key: "@", modifiers: Qt.ControlModifier | Qt.AltModifier },
+                     { key: "D", modifiers: Qt.ShiftModifier | Qt.KeypadModifier }];
+        page.view.forceActiveFocus();
+        keyClick(typed[0].key, typed[0].modifiers);
+        verify(field.activeFocus, "a capital starts the filter");
+        for (var i = 1; i < typed.length; ++i)
+            keyClick(typed[i].key, typed[i].modifiers);
+        compare(field.text, "Me@@D");
+        keyClick(Qt.Key_Escape);
+        keyClick(Qt.Key_Escape);
+        compare(field.text, "");
+        verify(page.view.activeFocus);
+        keyClick("k", Qt.ControlModifier);
+        keyClick("k", Qt.AltModifier);
+        keyClick("k", Qt.ControlModifier | Qt.ShiftModifier);
+        compare(field.text, "", "commands type nothing");
+        verify(!page.table.filterRow.opened);
     }
 
     function test_pasteIntoTheFilter() {
@@ -494,6 +516,48 @@ TestCase {
                 return x;
         }
         return undefined;
+    }
+
+    // The drawn title items of a header, by their text.
+    function headerTitles(item, text, found) {
+        found = found || [];
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (child.objectName === "headerTitle" && child.visible && child.text === text)
+                found.push(child);
+            headerTitles(child, text, found);
+        }
+        return found;
+    }
+
+    // A title longer than its section is cut at its end, never drawn past the section's edges,
+    // and shown whole in a tool tip; one that fits is whole and has none.
+    function test_longHeaderTitles() {
+        var page = openPage(3);
+        var view = page.view;
+        var longTitle = "Заблокировано пользователем";
+        var column = view.findColumn("last_name");
+        column.title = longTitle;
+        column.width = 60;
+        waitForRendering(view);
+        var titles = headerTitles(view, longTitle);
+        verify(titles.length > 0, "the header draws the title");
+        var title = titles[0];
+        compare(title.elide, Text.ElideRight);
+        verify(title.truncated, "cut");
+        verify(title.contentWidth <= title.width + 0.5, "within the section: " + title.contentWidth + " > " + title.width);
+        var tip = findChild(title.parent, "headerTooltip");
+        verify(tip, "a tool tip");
+        compare(tip.text, longTitle);
+        var centre = title.mapToItem(view, title.width / 2, title.height / 2);
+        mouseMove(view, centre.x, centre.y);
+        tryVerify(function () { return tip.visible; }, 3000, "shown while the pointer is over the title");
+        mouseMove(view, 5, centre.y);
+        tryVerify(function () { return !tip.visible; }, 3000, "and hidden when it leaves");
+        column.width = 400;
+        waitForRendering(view);
+        tryVerify(function () { return !title.truncated; }, 2000, "whole in a wide section");
+        compare(findChild(title.parent, "headerTooltip"), null, "and no tool tip");
     }
 
     // A column moved, by the header or by saved places, takes its cells along.

@@ -20,6 +20,16 @@ bool isSuccess(const QVariantMap &params)
     return params.value(ResKey).toString() == QLatin1String("10");
 }
 
+// A list answer that is neither its start nor its end: a refusal.
+bool isListRefusal(const QVariantMap &params)
+{
+    const QString result = params.value(ResKey).toString();
+    if (!result.isEmpty())
+        return result != QLatin1String("10");
+    const QString state = params.value(QStringLiteral("STATE")).toString();
+    return state != QLatin1String("start") && state != QLatin1String("end");
+}
+
 bool isFailure(const QVariantMap &params, const char *errorCode)
 {
     return params.value(ResKey).toString() == QLatin1String("0")
@@ -129,6 +139,18 @@ bool DesktopController::handleMessage(const QString &action, const QVariantMap &
     return true;
 }
 
+void DesktopController::onSaGetList(const QVariantMap &mapParams)
+{
+    if (isOwnAnswer(mapParams)) {
+        // While held the timer sends nothing: a success here answers a list asked otherwise.
+        if (isListRefusal(mapParams))
+            m_autoUpdateHeld = true;
+        else if (mapParams.value(QStringLiteral("STATE")).toString() == QLatin1String("end"))
+            m_autoUpdateHeld = false;
+    }
+    ItemController::onSaGetList(mapParams);
+}
+
 void DesktopController::applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder)
 {
     // A refused lock or unlock leaves the lock column as it is.
@@ -198,7 +220,7 @@ void DesktopController::reloadForCopy()
 
 void DesktopController::onAutoUpdateTimerTimeout()
 {
-    if (!originalModel())
+    if (!originalModel() || m_autoUpdateHeld)
         return;
     const bool used = useTrGetList();
     setUseTrGetList(true);

@@ -8,7 +8,9 @@ namespace Client::Controller {
 
 // Base of the controllers that edit platform records: sends the edits and locks, keeps the
 // OriginalModel current from their answers, reloads incrementally on the server's change pushes
-// and on a timer, and lets a list request go out only with the user's read right.
+// and on a timer, and lets a list request go out only with the user's read right. A refused list
+// stops the timer's reloads until a list asked for otherwise succeeds, so that a refusal is
+// said once.
 class DesktopController : public ItemController
 {
     Q_OBJECT
@@ -36,6 +38,7 @@ public:
     bool hasReadRight() const;
 
     bool handleMessage(const QString &action, const QVariantMap &params) override;
+    void onSaGetList(const QVariantMap &mapParams) override;
 
     virtual void onSaNew(const QVariantMap &mapParams);
     virtual void onSaUpdate(const QVariantMap &mapParams);
@@ -77,6 +80,9 @@ private:
 
     QTimer m_autoUpdateTimer;
     bool m_autoUpdate = false;
+    // The server refused this controller's last list: the timer asks nothing until a list
+    // requested otherwise succeeds.
+    bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
 };
 

@@ -557,7 +557,8 @@ struct NumericKey
 };
 
 // A text key: the lower-case text, led by its first four code units packed in order so that
-// most comparisons end without reading the text.
+// most comparisons end without reading the text. A placeholder row (id 1) labelled in brackets,
+// as "[All groups]" of a filter box, comes before every other text.
 struct TextKey
 {
     quint64 prefix;
@@ -565,8 +566,12 @@ struct TextKey
     qint64 id;
     int row;
 
+    bool isPseudoRow() const { return id == 1 && text.startsWith(QLatin1Char('[')); }
+
     bool operator<(const TextKey &other) const
     {
+        if (isPseudoRow() != other.isPseudoRow())
+            return isPseudoRow();
         if (prefix != other.prefix)
             return prefix < other.prefix;
         const int order = QString::compare(text, other.text);

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QMetaType>
 #include <QQmlError>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
@@ -33,6 +35,26 @@ bool isReachable(const QPoint &p, const QSize &size)
     const QList<QScreen *> screens = QGuiApplication::screens();
     return std::any_of(screens.cbegin(), screens.cend(),
                        [&grip](const QScreen *screen) { return screen->availableGeometry().contains(grip); });
+}
+
+// The top-level window that shows a frame, and the frame's area on the screen: a QML frame's own
+// window while it is shown, else the window its item sits in (a tab's); a widget frame's window.
+QWindow *frameWindow(QObject *frame, QRect &area)
+{
+    if (auto *widget = qobject_cast<QWidget *>(frame)) {
+        area = QRect(widget->mapToGlobal(QPoint()), widget->size());
+        return widget->window()->windowHandle();
+    }
+    auto *own = qobject_cast<QWindow *>(objectProperty(frame, "window"));
+    auto *item = qobject_cast<QQuickItem *>(frame);
+    QWindow *window = own && own->isVisible() ? own : item ? item->window() : nullptr;
+    if (!window)
+        return nullptr;
+    area = window == own ? QRect(own->mapToGlobal(QPoint()), own->size())
+                         : QRect(item->mapToGlobal(QPointF()).toPoint(), item->size().toSize());
+    while (window->parent())
+        window = window->parent();
+    return window;
 }
 
 } // namespace
@@ -74,6 +96,28 @@ void attachToOwnerWindow(QWidget *owner, QWidget *widget)
         return;
     window->hide();
     window->setTransientParent(owner->window()->windowHandle());
+}
+
+void keepOverFrame(QWidget *widget, QObject *frame)
+{
+    if (!widget || !frame)
+        return;
+    QObject::connect(frame, &QObject::destroyed, widget, &QWidget::close);
+    QRect area;
+    QWindow *owner = frameWindow(frame, area);
+    if (!owner)
+        return;
+    // The window system reads the owner when the window is shown.
+    const bool shown = widget->isVisible();
+    widget->hide();
+    widget->winId();
+    if (QWindow *window = widget->windowHandle())
+        window->setTransientParent(owner);
+    moveOnScreen(widget, area.center() - widget->rect().center());
+    if (shown) {
+        widget->show();
+        widget->activateWindow();
+    }
 }
 
 void activateFrameWindow(QObject *object)
@@ -132,7 +176,7 @@ QVariantMap withoutObjects(const QVariantMap &map)
 
 QString bracketed(const QString &text)
 {
-    return QChar(0) + QLatin1Char('[') + text + QLatin1Char(']');
+    return QLatin1Char('[') + text + QLatin1Char(']');
 }
 
 QString qmlErrorsText(const QList<QQmlError> &errors)

@@ -24,6 +24,9 @@ void moveOnScreen(QWidget *widget, const QPoint &p);
 void applyWindowState(QWidget *widget, int state, const QSize &size);
 // Lets widget share the owner's task-bar entry, when "ui"/"groupTaskBarWindows" is set.
 void attachToOwnerWindow(QWidget *owner, QWidget *widget);
+// Makes a shown window belong to the frame (a QML frame or a widget frame) that opened it: kept
+// above the frame's top-level window, placed over the frame, and closed when the frame goes.
+void keepOverFrame(QWidget *widget, QObject *frame);
 // Raises and activates a QML window (its raise() and requestActivate()).
 void raiseWindow(QObject *window);
 // Raises and activates the window of a QML frame when it is visible.
@@ -35,7 +38,7 @@ void invoke(QObject *object, const char *signature);
 bool holdsObject(const QVariant &value);
 // The entries that hold no object: what can be stored and used to open a frame again.
 QVariantMap withoutObjects(const QVariantMap &map);
-// U+0000, "[", text, "]": sorts before every real name.
+// "[", text, "]": the name of a placeholder row (id 1), which lists sort before every other name.
 QString bracketed(const QString &text);
 // The errors of a QML component or view, separated by ", ".
 QString qmlErrorsText(const QList<QQmlError> &errors);

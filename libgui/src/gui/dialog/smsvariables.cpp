@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QShortcut>
 
 SmsVariables::SmsVariables(const QVariantMap &variables)
     : QWidget(nullptr)
@@ -14,6 +15,8 @@ SmsVariables::SmsVariables(const QVariantMap &variables)
         layout->addRow(it.value().toString() + QLatin1Char(':'), field);
     }
     resize(400, sizeHint().height());
+    auto *escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 SmsVariables::~SmsVariables() = default;

@@ -89,7 +89,10 @@ QWidget *QWidgetCreator::intervalEditor(const QString &intervals, int units, QOb
 
 QWidget *QWidgetCreator::smsVariables(const QVariantMap &variables, QObject *parent)
 {
-    return showWindow(new SmsVariables(variables), parent);
+    QWidget *window = showWindow(new SmsVariables(variables), parent);
+    // The list belongs to the editor it was opened from.
+    Utils::keepOverFrame(window, parent);
+    return window;
 }
 
 QWidget *QWidgetCreator::rowLimit(int limit, QObject *parent)

@@ -8,7 +8,7 @@ FaToolButton::FaToolButton(const QString &glyph, int family, QWidget *parent)
     : QToolButton(parent)
 {
     setText(glyph);
-    setFont(FaPushButton::iconFont(family, font()));
+    setFont(FaPushButton::iconFont(family, glyph, font()));
 }
 
 FaToolButton::~FaToolButton() = default;

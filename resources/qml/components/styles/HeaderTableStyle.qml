@@ -1,8 +1,10 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import "../base"
 
-// One section of the table header: the title centred on a dark ground, the sort arrow on the
-// sorted column, and the column menu on a right click. The view makes two per column (the
+// One section of the table header: the title centred on a dark ground (in two lines at most, a
+// longer title cut at its end and shown whole in a tool tip), the sort arrow on the sorted
+// column, and the column menu on a right click. The view makes two per column (the
 // second follows the pointer while a column is dragged, hidden otherwise); a section draws only
 // while it is visible and its column lies within the view's visible width.
 Item {
@@ -40,6 +42,19 @@ Item {
             }
 
             Text {
+                id: title
+
+                // Whether every word of the title fits the section's width.
+                readonly property bool wordsFit: {
+                    var words = String(text).split(/\s+/);
+                    for (var i = 0; i < words.length; ++i) {
+                        if (metrics.advanceWidth(words[i]) > width)
+                            return false;
+                    }
+                    return true;
+                }
+
+                objectName: "headerTitle"
                 anchors.fill: parent
                 anchors.leftMargin: 3
                 anchors.rightMargin: ground.sorted ? 13 : 3
@@ -48,9 +63,19 @@ Item {
                 color: GLOBAL.style.textColor
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                wrapMode: Text.WordWrap
+                // A word longer than the section would be drawn past both its edges: then one line,
+                // cut at its end.
+                wrapMode: wordsFit ? Text.WordWrap : Text.NoWrap
+                maximumLineCount: 2
                 elide: Text.ElideRight
+                clip: true
                 renderType: Text.NativeRendering
+
+                FontMetrics {
+                    id: metrics
+
+                    font: title.font
+                }
             }
 
             Image {
@@ -60,6 +85,19 @@ Item {
                 visible: ground.sorted
                 source: !ground.sorted ? "" : section.tableView.sortIndicatorOrder === Qt.AscendingOrder
                                                ? GLOBAL.style.arrowUp : GLOBAL.style.arrowDown
+            }
+
+            // The view's own header mouse area takes the hover: its containsMouse shows the tip.
+            Loader {
+                active: title.truncated
+
+                sourceComponent: ToolTip {
+                    objectName: "headerTooltip"
+                    parent: title
+                    visible: styleData.containsMouse
+                    delay: 1000
+                    text: title.text
+                }
             }
 
             MouseArea {

@@ -77,13 +77,12 @@ Rectangle {
                     font.pixelSize: Math.max(1, nameLabel.font.pixelSize * 0.7)
                 }
 
-                LabelEx {
+                LabelIcon {
                     objectName: "lockGlyph"
                     visible: box.readOnly
                     leftPadding: 2
-                    text: FontAwesome.Lock
-                    font.family: "Font Awesome 6 Free"
-                    font.bold: true
+                    glyph: FontAwesome.Lock
+                    bold: true
                     color: Qt.darker(box.labelColor, 1.5)
                     font.pixelSize: Math.max(1, nameLabel.font.pixelSize * 0.7)
                 }

@@ -332,6 +332,16 @@ Item {
 
     // Keys -------------------------------------------------------------------------------------
 
+    // Whether a key makes text, as it would in a text field: printable text with no modifier but
+    // Shift, the keypad or AltGr (the group switch, or Control with Alt on Windows).
+    function makesText(event) {
+        var code = event.text.length > 0 ? event.text.charCodeAt(0) : 0;
+        if (code < 0x20 || code === 0x7f)
+            return false;
+        var modifiers = event.modifiers & ~(Qt.KeypadModifier | Qt.ShiftModifier | Qt.GroupSwitchModifier);
+        return modifiers === Qt.NoModifier || modifiers === (Qt.ControlModifier | Qt.AltModifier);
+    }
+
     function handleKey(event) {
         var modifiers = event.modifiers & ~Qt.KeypadModifier;
         event.accepted = true;
@@ -352,7 +362,7 @@ Item {
             return;
         }
         var excluded = [Qt.Key_Return, Qt.Key_Enter, Qt.Key_Delete, Qt.Key_Tab, Qt.Key_Backtab];
-        if (event.text === "" || excluded.indexOf(event.key) >= 0 || modifiers !== Qt.NoModifier) {
+        if (excluded.indexOf(event.key) >= 0 || !makesText(event)) {
             event.accepted = false;
             return;
         }
@@ -539,9 +549,13 @@ Item {
                         objectName: "filterMenuButton"
                         visible: !table.hideFilterButton
                         height: filterField.height
-                        text: FontAwesome.ThList
-                        font.family: "Font Awesome 6 Free"
-                        font.bold: true
+                        contentItem: LabelIcon {
+                            glyph: FontAwesome.ThList
+                            bold: true
+                            font.pixelSize: filterMenuButton.font.pixelSize
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
                         onClicked: table.openFilterMenu()
                     }
                 }

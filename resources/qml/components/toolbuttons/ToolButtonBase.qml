@@ -45,12 +45,12 @@ ToolButtonEx {
             anchors.centerIn: parent
             spacing: 5
 
-            LabelEx {
+            LabelIcon {
+                objectName: "glyph"
                 anchors.verticalCenter: parent.verticalCenter
                 visible: button.fontIcon !== ""
-                text: button.fontIcon
-                font.family: "Font Awesome 6 Free"
-                font.bold: button.fontBold
+                glyph: button.fontIcon
+                bold: button.fontBold
                 font.pixelSize: Math.max(1, button.iconSize > 0 ? button.iconSize : Math.floor(button.height / 2))
                 color: button.iconColor === undefined ? nameLabel.color
                                                       : (button.enabled ? button.iconColor : "gray")

@@ -63,8 +63,11 @@ NtFrame {
         id: user
     }
 
+    // The group filter: "[All groups]" first, then the groups by name.
     UserGroup {
         id: userGroup
+
+        Component.onCompleted: proxyModel.sortRows("name", Qt.AscendingOrder)
     }
 
     TableContainer {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../.."
 import "../../../js/fontawesome.js" as FontAwesome
 
 // A cell of a yes flag: a green tick for "1", nothing otherwise.
@@ -6,15 +7,13 @@ Item {
     width: parent ? parent.width : 0
     height: parent ? parent.height : 0
 
-    Text {
+    LabelIcon {
         anchors.centerIn: parent
         width: Math.max(1, parent.height - 4)
         height: width
         visible: String(styleData.value) === "1"
-        text: FontAwesome.Ok
-        textFormat: Text.PlainText
-        font.family: "Font Awesome 6 Free"
-        font.bold: true
+        glyph: FontAwesome.Ok
+        bold: true
         font.pixelSize: height
         color: "lightgreen"
         horizontalAlignment: Text.AlignHCenter

@@ -187,9 +187,12 @@ FocusScope {
                                 anchors.top: parent.top
                                 anchors.right: parent.right
                                 visible: page.mayRemove
-                                text: FontAwesome.Trash
-                                font.family: "Font Awesome 6 Free"
-                                font.bold: true
+                                contentItem: LabelIcon {
+                                    glyph: FontAwesome.Trash
+                                    bold: true
+                                    horizontalAlignment: Text.AlignHCenter
+                                    verticalAlignment: Text.AlignVCenter
+                                }
                                 onClicked: page.removePhoto(model.id)
                             }
                         }
