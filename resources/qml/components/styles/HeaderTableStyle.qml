@@ -91,7 +91,7 @@ Item {
             Loader {
                 active: title.truncated
 
-                sourceComponent: ToolTip {
+                sourceComponent: ToolTipExBase {
                     objectName: "headerTooltip"
                     parent: title
                     visible: styleData.containsMouse
