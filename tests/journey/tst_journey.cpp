@@ -382,6 +382,8 @@ void TestJourney::newColleaguePassword()
 
     QCOMPARE(WindowDriver::clickItem(pageControl(editor, "applyButton")), QString());
     QTRY_VERIFY_WITH_TIMEOUT(editor->property("state").toString() == QLatin1String("EDIT"), 10000);
+    // The new record is locked next: a click while the editor waits for that is not taken.
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
     const QString id = m_program.query("SELECT id FROM users WHERE sign = 'newcomer'").toString();
     QVERIFY(!id.isEmpty());
     QCOMPARE(m_program.query("SELECT rst_id_group FROM users WHERE id = ?", {id}).toString(), group);
