@@ -387,7 +387,9 @@ TableView {
         if (isCompleted)
             setColumnTitle();
     }
-    onShownColumnsChanged: cellSlots = Math.max(cellSlots, lastShownColumn - firstShownColumn + 1)
+    // Read from shownColumns itself: firstShownColumn and lastShownColumn may not have followed it
+    // yet, and a row would keep too few cells until the next change of the columns in sight.
+    onShownColumnsChanged: cellSlots = Math.max(cellSlots, shownColumns.last - shownColumns.first + 1)
     onSortIndicatorColumnChanged: onHeaderSort(true)
     onSortIndicatorOrderChanged: onHeaderSort(false)
     onDoubleClicked: handleDoubleClick()
