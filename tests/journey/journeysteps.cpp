@@ -1,5 +1,6 @@
 #include "journeysteps.h"
 
+#include "drawncells.h"
 #include "journeyrows.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -322,6 +323,9 @@ QString JourneySteps::chooseReportInputs(Gui::Report::AbstractReport *frame)
             return QStringLiteral("no owner chooser opened");
         if (!QTest::qWaitFor([&] { return tableIdle(chooser) && shownRows(chooser)->rowCount() > 0; }, m_waitMs))
             return QStringLiteral("the owner chooser showed no rows");
+        const QStringList drawn = m_checkDrawnCells ? DrawnCells::pageFaults(chooser, false) : QStringList();
+        if (!drawn.isEmpty())
+            return QStringLiteral("the owner chooser draws its cells wrong: ") + drawn.join('\n');
         QPoint at;
         if (!clickRow(chooser, 0, &at))
             return QStringLiteral("the chooser's first row could not be clicked");

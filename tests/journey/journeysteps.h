@@ -25,6 +25,9 @@ class JourneySteps
 public:
     explicit JourneySteps(PageProgram &program, int waitMs = 10000);
 
+    // Whether the steps that show a list read back its drawn cells too (the owner chooser).
+    void setCheckDrawnCells(bool check) { m_checkDrawnCells = check; }
+
     // As an operator signs in: the password typed into the dialog, OK clicked.
     static QString signIn(Gui::Dialog::Login *dialog, const QString &password);
 
@@ -74,4 +77,5 @@ private:
 
     PageProgram &m_program;
     int m_waitMs;
+    bool m_checkDrawnCells = false;
 };
