@@ -387,8 +387,7 @@ TableView {
         if (isCompleted)
             setColumnTitle();
     }
-    // Read from shownColumns itself: firstShownColumn and lastShownColumn may not have followed it
-    // yet, and a row would keep too few cells until the next change of the columns in sight.
+    // Read from the new range itself: firstShownColumn and lastShownColumn may not follow it yet.
     onShownColumnsChanged: cellSlots = Math.max(cellSlots, shownColumns.last - shownColumns.first + 1)
     onSortIndicatorColumnChanged: onHeaderSort(true)
     onSortIndicatorOrderChanged: onHeaderSort(false)
