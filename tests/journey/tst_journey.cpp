@@ -123,8 +123,8 @@ private:
 void TestJourney::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-    // As an operator signs in: the password typed into the dialog, OK clicked.
     m_steps.setCheckDrawnCells(true);
+    // As an operator signs in: the password typed into the dialog, OK clicked.
     m_program.setSignIn([](Gui::Dialog::Login *dialog, const QString &password) {
         QCOMPARE(JourneySteps::signIn(dialog, password), QString());
     });
