@@ -110,6 +110,8 @@ bool JourneySteps::clickRow(QObject *table, int row, QPoint *at)
         return false;
     if (!QTest::qWaitForWindowExposed(view->window()))
         return false;
+    // Scrolled into sight first, as an operator does in a long list (4: ListView.Contain).
+    QMetaObject::invokeMethod(view, "positionViewAtRow", Q_ARG(QVariant, row), Q_ARG(QVariant, 4));
     int y = -1;
     // The rows are laid out a little after the list arrives.
     const bool inSight = QTest::qWaitFor(

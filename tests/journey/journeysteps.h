@@ -68,8 +68,8 @@ public:
     static bool editorIdle(QObject *editor);
     // The first item of a page made from the QML type.
     static QQuickItem *itemOfType(QObject *page, const char *type);
-    // Clicks a row of a table where it is shown; false when it is not in sight or did not
-    // become current. at: where the click went, in the view's window.
+    // Scrolls a row of a table into sight and clicks it where it is shown; false when it did not
+    // come into sight or become current. at: where the click went, in the view's window.
     static bool clickRow(QObject *table, int row, QPoint *at);
 
 private:
