@@ -91,6 +91,12 @@ QStringList journeySeed()
     return seed;
 }
 
+QStringList longListSeed()
+{
+    return {"INSERT INTO drivers (sign, last_name, phone, dt_utc_insert, dt_utc_last_update)"
+            " SELECT 'fleet-' || g, 'Fleet ' || g, '+38067' || (1000000 + g), 1000, 1000 FROM generate_series(1, 300) g"};
+}
+
 const PageRow *savableEditor(const QString &editorUrl)
 {
     for (const PageRow &row : pageRows()) {

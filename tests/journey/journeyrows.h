@@ -40,5 +40,8 @@ QStringList reportCommands();
 // The records of the journey beyond those of the page test bed.
 QStringList journeySeed();
 
+// A few hundred drivers more, so that the driver lists are longer than their tables.
+QStringList longListSeed();
+
 // The editor round trip of pagerows.h for an editor URL; null when the editor only shows.
 const PageRow *savableEditor(const QString &editorUrl);

@@ -1,5 +1,6 @@
 #include "journeysteps.h"
 
+#include "drawncells.h"
 #include "journeyrows.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -109,6 +110,8 @@ bool JourneySteps::clickRow(QObject *table, int row, QPoint *at)
         return false;
     if (!QTest::qWaitForWindowExposed(view->window()))
         return false;
+    // Scrolled into sight first, as an operator does in a long list (4: ListView.Contain).
+    QMetaObject::invokeMethod(view, "positionViewAtRow", Q_ARG(QVariant, row), Q_ARG(QVariant, 4));
     int y = -1;
     // The rows are laid out a little after the list arrives.
     const bool inSight = QTest::qWaitFor(
@@ -322,6 +325,9 @@ QString JourneySteps::chooseReportInputs(Gui::Report::AbstractReport *frame)
             return QStringLiteral("no owner chooser opened");
         if (!QTest::qWaitFor([&] { return tableIdle(chooser) && shownRows(chooser)->rowCount() > 0; }, m_waitMs))
             return QStringLiteral("the owner chooser showed no rows");
+        const QStringList drawn = m_checkDrawnCells ? DrawnCells::pageFaults(chooser, false) : QStringList();
+        if (!drawn.isEmpty())
+            return QStringLiteral("the owner chooser draws its cells wrong: ") + drawn.join('\n');
         QPoint at;
         if (!clickRow(chooser, 0, &at))
             return QStringLiteral("the chooser's first row could not be clicked");

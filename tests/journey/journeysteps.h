@@ -25,6 +25,9 @@ class JourneySteps
 public:
     explicit JourneySteps(PageProgram &program, int waitMs = 10000);
 
+    // Whether the steps that show a list read back its drawn cells too (the owner chooser).
+    void setCheckDrawnCells(bool check) { m_checkDrawnCells = check; }
+
     // As an operator signs in: the password typed into the dialog, OK clicked.
     static QString signIn(Gui::Dialog::Login *dialog, const QString &password);
 
@@ -65,8 +68,8 @@ public:
     static bool editorIdle(QObject *editor);
     // The first item of a page made from the QML type.
     static QQuickItem *itemOfType(QObject *page, const char *type);
-    // Clicks a row of a table where it is shown; false when it is not in sight or did not
-    // become current. at: where the click went, in the view's window.
+    // Scrolls a row of a table into sight and clicks it where it is shown; false when it did not
+    // come into sight or become current. at: where the click went, in the view's window.
     static bool clickRow(QObject *table, int row, QPoint *at);
 
 private:
@@ -74,4 +77,5 @@ private:
 
     PageProgram &m_program;
     int m_waitMs;
+    bool m_checkDrawnCells = false;
 };

@@ -1,10 +1,12 @@
 // An operator's day in a real window (Xvfb): the program as scripts/run.sh starts it, signed in
 // through its dialog to the stand-in over PostgreSQL; every page entry opened with the mouse
-// through the menu bar or the tool bar, its list awaited and photographed, each editor that can
-// save changing one field that PostgreSQL then holds, every report run and its workbook read with
-// openpyxl; and the faults an operator meets: a record locked by a colleague, rights withdrawn
-// while a page is open, the server gone and back while an editor holds unsaved changes, a report
-// asked while the server is gone. Any QML warning or unexpected dialog fails it.
+// through the menu bar or the tool bar, its list awaited, its drawn cells read back and the page
+// photographed, each editor that can save changing one field that PostgreSQL then holds, every
+// report run and its workbook read with openpyxl; and the faults an operator meets: a record
+// locked by a colleague, rights withdrawn while a page is open, the server gone and back while an
+// editor holds unsaved changes, a report asked while the server is gone. Any QML warning or
+// unexpected dialog fails it.
+#include "drawncells.h"
 #include "journeyrows.h"
 #include "journeysteps.h"
 #include "pagecontrols.h"
@@ -158,12 +160,13 @@ private:
 void TestJourney::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    m_steps.setCheckDrawnCells(true);
     // As an operator signs in: the password typed into the dialog, OK clicked.
     m_program.setSignIn([](Gui::Dialog::Login *dialog, const QString &password) {
         QCOMPARE(JourneySteps::signIn(dialog, password), QString());
     });
     const QString failure =
-        m_program.start("journey", {"second:" + passwordDigest(SecondPassword)}, journeySeed());
+        m_program.start("journey", {"second:" + passwordDigest(SecondPassword)}, journeySeed() + longListSeed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     QVERIFY(mainWindow());
@@ -233,6 +236,11 @@ void TestJourney::pages()
     QCOMPARE(m_steps.open(row, &page), QString());
     QCOMPARE(page->property("url").toString(), row.url);
     QCOMPARE(m_steps.waitShown(page, row), QString());
+    if (!row.isEditorPage()) {
+        // Every cell in sight draws its value, the long lists' too.
+        const QStringList faults = DrawnCells::pageFaults(page, false);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
     QVERIFY(saveScreenshot(topWindowOf(page), "journey-" + row.command + ".png"));
 
     if (!row.editorUrl.isEmpty()) {

@@ -186,12 +186,21 @@ const QVector<PageRow> &pageRows()
          PageList::Own, {}, {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paymentsLogTab"}},
         {"qrc:/qml/driver/driver-paid-service/DriverPaidServiceContainer.qml", "driverPaidService", PageList::Own, {},
          {}, {DriverEditorUrl, "SELECT id FROM drivers WHERE sign = 'pg-345'", "paidServicesTab"}},
+        {"qrc:/qml/driver/driver-paid-service/DriverPaidServiceContainer.qml", "driverPaidService", PageList::Own, {},
+         {}, {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml",
+              "SELECT id FROM paid_service_type_driver WHERE name = 'Parking'", "paidServicesTab"}},
         {"qrc:/qml/driver/driver-paid-service-type/essentials/DriverPaidServiceTypeEssentials.qml",
          "driverPaidServiceType", PageList::None, {}, {},
          {"qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeEditor.qml",
           "SELECT id FROM paid_service_type_driver WHERE name = 'Parking'", "essentialsTab"}},
     };
     return rows;
+}
+
+QString pageTag(const PageRow &row)
+{
+    const QString page = row.url.section('/', -1);
+    return row.isTab() ? page + QStringLiteral(" in ") + row.host.editorUrl.section('/', -1) : page;
 }
 
 QStringList pageSeed()

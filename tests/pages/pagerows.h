@@ -64,6 +64,8 @@ struct PageRow
 
 // Every page of the test bed; adding a page is adding its row.
 const QVector<PageRow> &pageRows();
+// A row's name in a test's data: the page file, and the editor file for a tab.
+QString pageTag(const PageRow &row);
 
 // Records the pages need in the database before the program starts and loads its lists.
 QStringList pageSeed();

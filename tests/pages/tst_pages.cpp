@@ -98,7 +98,7 @@ void TestPages::opens_data()
 {
     QTest::addColumn<PageRow>("row");
     for (const PageRow &row : pageRows())
-        QTest::newRow(qPrintable(row.url.section('/', -1))) << row;
+        QTest::newRow(qPrintable(pageTag(row))) << row;
 }
 
 void TestPages::opens()
@@ -191,7 +191,7 @@ void TestPages::editorRoundTrip_data()
     QTest::addColumn<PageRow>("row");
     for (const PageRow &row : pageRows()) {
         if (row.isEditor())
-            QTest::newRow(qPrintable(row.url.section('/', -1))) << row;
+            QTest::newRow(qPrintable(pageTag(row))) << row;
     }
 }
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Dialogs 1.2
 import QtTest 1.2
 import Koriv.Test 1.0
+import "qrc:/qml/components"
 import "../pages"
 
 // A list page over a real controller: titles, rights, menus, the text filter, settings, the
@@ -599,6 +600,140 @@ TestCase {
         brand.resizeToContents();
         compare(brand.width, fitted, "a wide one narrows to it");
         compare(view.findColumn("sign").width, 80, "the other columns keep theirs");
+    }
+
+    Component { id: companyComponent; KitCompany {} }
+
+    Component {
+        id: companyPage
+
+        CompanyTable {}
+    }
+
+    Component {
+        id: tabbedComponent
+
+        NtFrame {
+            id: holder
+
+            property string id: "5"
+            property alias tabs: tabs
+            property alias page: tabPage
+
+            width: 1000
+            height: 400
+            objectsSettingName: "tabbedDrivers"
+
+            TabViewEx {
+                id: tabs
+
+                anchors.fill: parent
+                targetEditor: holder
+
+                TabButtonEx {
+                    text: "First"
+
+                    Item {}
+                }
+
+                TabButtonEx {
+                    text: "Drivers"
+
+                    DriverTable {
+                        id: tabPage
+
+                        objectsSettingName: testCase.pageUrl
+                    }
+                }
+            }
+        }
+    }
+
+    // Every cell in sight draws what its column's delegate makes of the row's value, in a view
+    // whose rows do not all fit (overflowing, the default) or all do.
+    function verifyDrawn(view, when, overflowing) {
+        var drawn = DrawnCells.settledCheck(view);
+        compare(drawn.faults.slice(0, 3), [], when + ": " + drawn.faults.length + " cells in sight drawn wrong");
+        verify(drawn.rowsInSight > 0, when + ": rows in sight");
+        compare(drawn.rowCount > drawn.rowsInSight, overflowing !== false, when + ": more rows than fit");
+        verify(drawn.cellsWithText >= drawn.rowsInSight, when + ": the cells with a value in sight");
+    }
+
+    // The class-wide companies as the shell loads them after the sign-in.
+    function fillCompanies(count) {
+        net.grantRead("company");
+        var companies = createTemporaryObject(companyComponent, testCase);
+        companies.originalModel.clear();
+        for (var i = 2; i < count + 2; ++i)
+            companies.originalModel.addRow({ "id": String(i), "company_name": "Company " + i, "sign": "cmp-" + i,
+                                             "company_code": "C" + i, "inner_note": "note " + i,
+                                             "balance": String(i * 1.5), "dt_utc_insert": String(1710000000000 + i * 60000) });
+        companies.originalModel.dataAtLeastLoaded = true;
+    }
+
+    // The cells follow every change of the columns in sight, also one that comes right after the
+    // vertical scroll bar came: a window sized once its rows are there, a tab shown after its
+    // window grew, a window widened, columns hidden, shown again and moved.
+    function test_drawnCellsRowsBeforeFirstShow() {
+        fillCompanies(60);
+        // A new window lays its page out at the page's own size first, then at the window's.
+        var page = createTemporaryObject(companyPage, testCase, { "width": 150, "height": 400 });
+        waitForRendering(page);
+        page.width = 1000;
+        verifyDrawn(page.view, "first show at the window's size");
+    }
+
+    // A table in a tab shown at first narrow, its few rows all in sight: the window grows while
+    // another tab is shown.
+    function test_drawnCellsInTabShownLater() {
+        var holder = createTemporaryObject(tabbedComponent, testCase, { "width": 150 });
+        tryCompare(holder.tabs.tabBar, "count", 2);
+        holder.tabs.tabBar.currentIndex = 1;
+        rows.load(holder.page.drivers, rows.drivers(5));
+        verifyDrawn(holder.page.view, "the tab's first visit", false);
+        holder.tabs.tabBar.currentIndex = 0;
+        tryVerify(function () { return !holder.page.view.visible; });
+        holder.width = 1000;
+        holder.tabs.tabBar.currentIndex = 1;
+        verifyDrawn(holder.page.view, "the tab shown again after its window grew", false);
+    }
+
+    function test_drawnCellsWidenedInOneStep() {
+        var page = openPage(60, { "width": 300, "height": 400 });
+        verifyDrawn(page.view, "narrow");
+        page.width = 1000;
+        verifyDrawn(page.view, "widened");
+        page.width = 400;
+        page.view.__listView.contentX = 250;
+        verifyDrawn(page.view, "narrow, scrolled to the right");
+        page.width = 1200;
+        verifyDrawn(page.view, "widened while scrolled");
+    }
+
+    function test_drawnCellsColumnHiddenAndShown() {
+        var page = openPage(60, { "width": 600, "height": 400 });
+        verifyDrawn(page.view, "first show");
+        waitForRendering(page.view);
+        mouseClick(page.view, 20, 10, Qt.RightButton);
+        var menu = page.table.columnMenu;
+        trigger(menu.itemAt(2));
+        trigger(menu.itemAt(3));
+        menu.close();
+        verify(!page.view.findColumn("last_name").visible && !page.view.findColumn("phone").visible);
+        verifyDrawn(page.view, "two columns hidden");
+        trigger(menu.itemAt(2));
+        trigger(menu.itemAt(3));
+        verifyDrawn(page.view, "shown again");
+    }
+
+    function test_drawnCellsColumnMoved() {
+        var page = openPage(60, { "width": 369, "height": 400 });
+        var view = page.view;
+        verifyDrawn(view, "first show");
+        view.moveColumn(view.findColumnIndex("last_name"), view.columnCount - 1);
+        verifyDrawn(view, "a wide column moved out of sight, narrower ones come in");
+        view.moveColumn(view.columnCount - 1, 0);
+        verifyDrawn(view, "one moved back to the front");
     }
 
     function test_mouse() {

@@ -1,6 +1,7 @@
 #include "qmlstandins.h"
 
 #include "gui/style/style.h"
+#include "drawncells.h"
 #include "messageboxes.h"
 #include "standincontroller.h"
 #include "standindialog.h"
@@ -52,5 +53,7 @@ void QmlStandins::registerTypes()
     qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
     qmlRegisterSingletonType<MessageBoxes>("Koriv.Test", 1, 0, "MessageBoxes",
                                            [](QQmlEngine *, QJSEngine *) -> QObject * { return new MessageBoxes; });
+    qmlRegisterSingletonType<DrawnCells>("Koriv.Test", 1, 0, "DrawnCells",
+                                         [](QQmlEngine *, QJSEngine *) -> QObject * { return new DrawnCells; });
     qmlRegisterUncreatableType<StandinDialog>("Koriv.Test", 1, 0, "StandinDialog", QStringLiteral("opened by QWIDGET_CREATOR"));
 }
