@@ -559,6 +559,15 @@ TestCase {
         waitForRendering(view);
         tryVerify(function () { return !title.truncated; }, 2000, "whole in a wide section");
         compare(findChild(title.parent, "headerTooltip"), null, "and no tool tip");
+
+        // The sorted column's title keeps clear of the sort arrow, in a narrow section too.
+        view.sortIndicatorColumn = view.findColumnIndex("last_name");
+        column.width = 60;
+        waitForRendering(view);
+        var arrow = findChild(title.parent, "sortArrow");
+        verify(arrow && arrow.visible, "the sort arrow");
+        var drawnRight = title.x + (title.width + Math.min(title.contentWidth, title.width)) / 2;
+        verify(drawnRight <= arrow.x, "the title ends at " + drawnRight + ", the arrow starts at " + arrow.x);
     }
 
     // A column moved, by the header or by saved places, takes its cells along.

@@ -57,7 +57,7 @@ Item {
                 objectName: "headerTitle"
                 anchors.fill: parent
                 anchors.leftMargin: 3
-                anchors.rightMargin: ground.sorted ? 13 : 3
+                anchors.rightMargin: ground.sorted ? arrow.width + arrow.anchors.rightMargin + 2 : 3
                 text: styleData.value
                 textFormat: Text.PlainText
                 color: GLOBAL.style.textColor
@@ -79,6 +79,9 @@ Item {
             }
 
             Image {
+                id: arrow
+
+                objectName: "sortArrow"
                 anchors.right: parent.right
                 anchors.rightMargin: 5
                 anchors.verticalCenter: parent.verticalCenter
