@@ -67,6 +67,7 @@ private slots:
     void exportedCells_data();
     void exportedCells();
     void exportFilesAndFailures();
+    void nonFiniteNumbersAndUnopenedFiles();
     void compareVersions_data();
     void compareVersions();
     void cursorStaysBalanced();
@@ -121,7 +122,7 @@ QString TestDesktopUtils::exportOnce(const QStringList &roles, const QString &ex
     QVariantMap table{{"controller", QVariant::fromValue<QObject *>(m_controller.get())}, {"table", columns(roles)}};
     if (!exportName.isEmpty())
         table.insert("exportName", exportName);
-    if (!m_utils.writeToExcel(table) || m_opener.urls.size() != before + 1)
+    if (!m_utils.writeToExcel(table).value("written").toBool() || m_opener.urls.size() != before + 1)
         return QString();
     return m_opener.urls.last().toLocalFile();
 }
@@ -204,11 +205,54 @@ void TestDesktopUtils::exportFilesAndFailures()
     broken.setExportDir(m_dir.filePath("blocker/exports"));
     MessageCatcher log;
     const int opened = m_opener.urls.size();
-    QVERIFY(!broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
-                                  {"table", columns({"id"})}}));
+    const QVariantMap failed = broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
+                                                    {"table", columns({"id"})}});
+    QCOMPARE(failed.value("written").toBool(), false);
+    QVERIFY2(failed.value("error").toString().contains("could not be saved"), qPrintable(failed.value("error").toString()));
     QCOMPARE(m_opener.urls.size(), opened);
     QCOMPARE(log.count("Table export failed"), 1);
-    QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}));
+    QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}).value("error").toString().isEmpty());
+}
+
+void TestDesktopUtils::nonFiniteNumbersAndUnopenedFiles()
+{
+    // NaN and the infinities of a number column: the table is written all the same, each such
+    // value as the text that names it; a text that is no number stays that text.
+    ExportController controller;
+    controller.originalModel()->addRow({{"id", "1"}, {"price", "NaN"}, {"count", "3"}});
+    controller.originalModel()->addRow({{"id", "2"}, {"price", "inf"}, {"count", "1.5"}});
+    controller.originalModel()->addRow({{"id", "3"}, {"price", "-inf"}, {"count", "4"}});
+    controller.originalModel()->addRow({{"id", "4"}, {"price", "Infinity"}, {"count", "5"}});
+    controller.originalModel()->addRow({{"id", "5"}, {"price", "2.5"}, {"count", "6"}});
+    controller.proxyModel()->sortRows("id", Qt::AscendingOrder);
+    const QVariantMap table{{"controller", QVariant::fromValue<QObject *>(&controller)},
+                            {"table", columns({"id", "price", "count"})}};
+    const QVariantMap result = m_utils.writeToExcel(table);
+    QVERIFY2(result.value("written").toBool(), qPrintable(result.value("error").toString()));
+    QVERIFY(result.value("opened").toBool());
+    QString error;
+    const QJsonObject dump = XlsxTest::dump(result.value("path").toString(), &error);
+    QVERIFY2(!dump.isEmpty(), qPrintable(error));
+    const auto cell = [&dump](const char *name) { return XlsxTest::cell(dump, "Sheet1", name); };
+    const QStringList texts{"NaN", "Infinity", "-Infinity", "Infinity"};
+    for (int row = 2; row <= 5; ++row) {
+        const QJsonObject price = cell(qPrintable(QStringLiteral("B%1").arg(row)));
+        QCOMPARE(price.value("v").toString(), texts.at(row - 2));
+        QCOMPARE(price.value("t").toString(), QString("s"));
+    }
+    QCOMPARE(cell("B6").value("v").toDouble(), 2.5);
+    QCOMPARE(cell("C3").value("v").toString(), QString("1.5"));
+    QCOMPARE(cell("C6").value("v").toInt(), 6);
+
+    // A workbook the desktop does not open is still written, and the page is told so.
+    DesktopUtils unopened;
+    unopened.setExportDir(m_dir.filePath("unopened"));
+    unopened.setUrlOpener([](const QUrl &) { return false; });
+    const QVariantMap kept = unopened.writeToExcel(table);
+    QVERIFY(kept.value("written").toBool());
+    QCOMPARE(kept.value("opened").toBool(), false);
+    QVERIFY(QFileInfo::exists(kept.value("path").toString()));
+    QVERIFY(kept.value("path").toString().startsWith(QDir::toNativeSeparators(m_dir.filePath("unopened/tables/"))));
 }
 
 void TestDesktopUtils::compareVersions_data()
@@ -369,6 +413,7 @@ void TestDesktopUtils::photos()
     QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
     QVERIFY(provider->requestImage("bad", &size, QSize()).isNull());
     QVERIFY(provider->requestImage("none", &size, QSize()).isNull());
+
     wrapper.removeImage("7");
     QCOMPARE(wrapper.image("7"), QString());
     wrapper.clearImages();
