@@ -7,6 +7,7 @@
 #include "common/core/singleton/spsingleton.h"
 #include "messagecatcher.h"
 #include "openedurls.h"
+#include "peakmemory.h"
 #include "model/base/abstractmodel.h"
 #include "xlsxtesthelpers.h"
 
@@ -18,6 +19,9 @@
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QtEndian>
+
+#include <zlib.h>
 
 using Client::DesktopUtils;
 
@@ -46,6 +50,55 @@ public:
     ExportController() { useOwnModel<ExportCatalogue>(); }
     QString name() const override { return QStringLiteral("exportRows"); }
 };
+
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    QByteArray chunk(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    const QByteArray body = QByteArray(type) + data;
+    QByteArray crc(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+                          crc.data());
+    return chunk + body + crc;
+}
+
+// A gray PNG of that size, all black: a few hundred KiB that declare width x height bytes of
+// pixels. Compressed a row at a time, never held whole.
+QByteArray pngBomb(int width, int height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 8; // bits per sample; colour type 0 (gray), the rest 0
+    const QByteArray row(width + 1, '\0'); // filter byte, then the pixels
+    QByteArray idat;
+    z_stream stream{};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    char out[65536];
+    for (int y = 0; y < height; ++y) {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(row.constData()));
+        stream.avail_in = uInt(row.size());
+        const int flush = y + 1 == height ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(out);
+            stream.avail_out = sizeof out;
+            deflate(&stream, flush);
+            idat.append(out, int(sizeof out - stream.avail_out));
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", idat)
+        + pngChunk("IEND", QByteArray());
+}
+
+QString pngBase64(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QString::fromLatin1(png.toBase64());
+}
 
 QVariantList columns(const QStringList &roles)
 {
@@ -414,6 +467,25 @@ void TestDesktopUtils::photos()
     QVERIFY(provider->requestImage("bad", &size, QSize()).isNull());
     QVERIFY(provider->requestImage("none", &size, QSize()).isNull());
 
+    // A photo is decoded at the size asked for: scaled down to cover it, never up.
+    QImage large(1200, 800, QImage::Format_RGB32);
+    large.fill(Qt::green);
+    wrapper.appendImage("large", pngBase64(large));
+    QCOMPARE(provider->requestImage("large", &size, QSize(150, 150)).size(), QSize(225, 150));
+    QCOMPARE(size, QSize(1200, 800));
+    QCOMPARE(provider->requestImage("large", &size, QSize(0, 100)).size(), QSize(150, 100));
+    QCOMPARE(provider->requestImage("large", &size, QSize()).size(), QSize(1200, 800));
+
+    // A picture that declares far more pixels than a photo has is refused from its header,
+    // without the memory its decoding would take.
+    wrapper.appendImage("bomb", QString::fromLatin1(pngBomb(16000, 16000).toBase64()));
+    QVERIFY(wrapper.image("bomb").size() < (1 << 20));
+    PeakMemory::reset();
+    const qint64 before = PeakMemory::current();
+    QVERIFY(provider->requestImage("bomb", &size, QSize(150, 150)).isNull());
+    QVERIFY(provider->requestImage("bomb", &size, QSize()).isNull());
+    const qint64 grown = PeakMemory::peak() - before;
+    QVERIFY2(grown < (qint64(32) << 20), qPrintable(QStringLiteral("grew by %1 MiB").arg(grown >> 20)));
     wrapper.removeImage("7");
     QCOMPARE(wrapper.image("7"), QString());
     wrapper.clearImages();
