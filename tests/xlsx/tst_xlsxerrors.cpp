@@ -166,6 +166,7 @@ private slots:
     void emptyRootsTakeNewContent();
     void cellTablesInAnyXmlForm_data();
     void cellTablesInAnyXmlForm();
+    void partsInUtf16();
 
 private:
     QString m_valid;
@@ -682,6 +683,42 @@ void XlsxErrorsTest::cellTablesInAnyXmlForm()
         QVERIFY2(saved.contains(firstRow), saved.constData());
     Document reopened(file);
     QCOMPARE(reopened.read(cell), value);
+}
+
+void XlsxErrorsTest::partsInUtf16()
+{
+    // No spreadsheet program writes them, but XML may be UTF-16: such a sheet and string table
+    // are read, and written back as UTF-8 that says so.
+    const auto utf16 = [](const QString &xml) {
+        QByteArray bytes("\xFF\xFE", 2);
+        for (const QChar c : xml)
+            bytes.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+        return bytes;
+    };
+    const QString declaration = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>");
+    const QString strings = declaration
+        + QStringLiteral("<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><si><t>Жовтень</t></si></sst>");
+    const QString sheet = declaration + QString::fromUtf8(sheetHead).mid(QString::fromUtf8(sheetHead).indexOf("<worksheet"))
+        + QStringLiteral("<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\"><v>2.5</v></c></row></sheetData></worksheet>");
+    Parts parts = replaced(m_parts, "xl/worksheets/sheet1.xml", utf16(sheet));
+    parts = replaced(parts, "xl/sharedStrings.xml", utf16(strings));
+    const QString file = m_dir.filePath(QStringLiteral("utf16.xlsx"));
+    QVERIFY(writeFile(file, archiveOf(parts)));
+    {
+        Document xlsx(file);
+        QVERIFY2(xlsx.isLoadPackage(), qPrintable(xlsx.errorString()));
+        QCOMPARE(xlsx.read("A1").toString(), QString::fromUtf8("Жовтень"));
+        QCOMPARE(xlsx.read("B1").toDouble(), 2.5);
+        QVERIFY(xlsx.write("C1", QString::fromUtf8("Листопад")));
+        QVERIFY2(xlsx.save(), qPrintable(xlsx.errorString()));
+    }
+    const QByteArray saved = XlsxTest::entry(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    QVERIFY2(saved.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"), saved.left(60).constData());
+    QVERIFY(saved.contains("<c r=\"B1\"><v>2.5</v></c>"));
+    Document reopened(file);
+    QVERIFY2(reopened.isLoadPackage(), qPrintable(reopened.errorString()));
+    QCOMPARE(reopened.read("A1").toString(), QString::fromUtf8("Жовтень"));
+    QCOMPARE(reopened.read("C1").toString(), QString::fromUtf8("Листопад"));
 }
 
 QTEST_GUILESS_MAIN(XlsxErrorsTest)
