@@ -80,7 +80,7 @@ void decode(benchmark::State &state, bool oneFrame, int chunk)
         for (int pos = 0; pos < stream.size(); pos += chunk) {
             reader.append(stream.mid(pos, chunk));
             while (reader.next(&frame) == Common::FrameReader::Status::Frame)
-                decoded += Common::ApiNetwork::decodeTextFrame(QString::fromUtf8(frame.raw)).size();
+                decoded += Common::ApiNetwork::decodeTextFrame(Common::ApiNetwork::frameText(frame.raw)).size();
         }
     }
     const double elapsed = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();

@@ -15,6 +15,7 @@
 #include "common/core/logger/logger.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QMap>
 #include <QSqlQuery>
@@ -67,11 +68,15 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
     }
 
     const QString folder = outputDir + QLatin1Char('/') + localStamp();
+    const bool folderExisted = QFileInfo::exists(folder);
     if (!QDir().mkpath(folder)) {
         fail(QStringLiteral("Cannot create the report folder %1").arg(folder));
         return false;
     }
     writeReport(data, folder, templatePath);
+    // A folder made for workbooks of which none was written would look like an empty report.
+    if (m_written.isEmpty() && !folderExisted)
+        QDir().rmdir(folder);
     return m_errors.isEmpty();
 }
 

@@ -7,6 +7,7 @@
 #include "common/core/singleton/spsingleton.h"
 #include "messagecatcher.h"
 #include "openedurls.h"
+#include "peakmemory.h"
 #include "model/base/abstractmodel.h"
 #include "xlsxtesthelpers.h"
 
@@ -18,6 +19,9 @@
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QtEndian>
+
+#include <zlib.h>
 
 using Client::DesktopUtils;
 
@@ -47,6 +51,55 @@ public:
     QString name() const override { return QStringLiteral("exportRows"); }
 };
 
+QByteArray pngChunk(const char *type, const QByteArray &data)
+{
+    QByteArray chunk(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(data.size()), chunk.data());
+    const QByteArray body = QByteArray(type) + data;
+    QByteArray crc(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size()))),
+                          crc.data());
+    return chunk + body + crc;
+}
+
+// A gray PNG of that size, all black: a few hundred KiB that declare width x height bytes of
+// pixels. Compressed a row at a time, never held whole.
+QByteArray pngBomb(int width, int height)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 8; // bits per sample; colour type 0 (gray), the rest 0
+    const QByteArray row(width + 1, '\0'); // filter byte, then the pixels
+    QByteArray idat;
+    z_stream stream{};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    char out[65536];
+    for (int y = 0; y < height; ++y) {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(row.constData()));
+        stream.avail_in = uInt(row.size());
+        const int flush = y + 1 == height ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            stream.next_out = reinterpret_cast<Bytef *>(out);
+            stream.avail_out = sizeof out;
+            deflate(&stream, flush);
+            idat.append(out, int(sizeof out - stream.avail_out));
+        } while (stream.avail_out == 0);
+    }
+    deflateEnd(&stream);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", idat)
+        + pngChunk("IEND", QByteArray());
+}
+
+QString pngBase64(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QString::fromLatin1(png.toBase64());
+}
+
 QVariantList columns(const QStringList &roles)
 {
     QVariantList list;
@@ -67,6 +120,7 @@ private slots:
     void exportedCells_data();
     void exportedCells();
     void exportFilesAndFailures();
+    void nonFiniteNumbersAndUnopenedFiles();
     void compareVersions_data();
     void compareVersions();
     void cursorStaysBalanced();
@@ -121,7 +175,7 @@ QString TestDesktopUtils::exportOnce(const QStringList &roles, const QString &ex
     QVariantMap table{{"controller", QVariant::fromValue<QObject *>(m_controller.get())}, {"table", columns(roles)}};
     if (!exportName.isEmpty())
         table.insert("exportName", exportName);
-    if (!m_utils.writeToExcel(table) || m_opener.urls.size() != before + 1)
+    if (!m_utils.writeToExcel(table).value("written").toBool() || m_opener.urls.size() != before + 1)
         return QString();
     return m_opener.urls.last().toLocalFile();
 }
@@ -204,11 +258,54 @@ void TestDesktopUtils::exportFilesAndFailures()
     broken.setExportDir(m_dir.filePath("blocker/exports"));
     MessageCatcher log;
     const int opened = m_opener.urls.size();
-    QVERIFY(!broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
-                                  {"table", columns({"id"})}}));
+    const QVariantMap failed = broken.writeToExcel({{"controller", QVariant::fromValue<QObject *>(m_controller.get())},
+                                                    {"table", columns({"id"})}});
+    QCOMPARE(failed.value("written").toBool(), false);
+    QVERIFY2(failed.value("error").toString().contains("could not be saved"), qPrintable(failed.value("error").toString()));
     QCOMPARE(m_opener.urls.size(), opened);
     QCOMPARE(log.count("Table export failed"), 1);
-    QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}));
+    QVERIFY(!broken.writeToExcel({{"table", columns({"id"})}}).value("error").toString().isEmpty());
+}
+
+void TestDesktopUtils::nonFiniteNumbersAndUnopenedFiles()
+{
+    // NaN and the infinities of a number column: the table is written all the same, each such
+    // value as the text that names it; a text that is no number stays that text.
+    ExportController controller;
+    controller.originalModel()->addRow({{"id", "1"}, {"price", "NaN"}, {"count", "3"}});
+    controller.originalModel()->addRow({{"id", "2"}, {"price", "inf"}, {"count", "1.5"}});
+    controller.originalModel()->addRow({{"id", "3"}, {"price", "-inf"}, {"count", "4"}});
+    controller.originalModel()->addRow({{"id", "4"}, {"price", "Infinity"}, {"count", "5"}});
+    controller.originalModel()->addRow({{"id", "5"}, {"price", "2.5"}, {"count", "6"}});
+    controller.proxyModel()->sortRows("id", Qt::AscendingOrder);
+    const QVariantMap table{{"controller", QVariant::fromValue<QObject *>(&controller)},
+                            {"table", columns({"id", "price", "count"})}};
+    const QVariantMap result = m_utils.writeToExcel(table);
+    QVERIFY2(result.value("written").toBool(), qPrintable(result.value("error").toString()));
+    QVERIFY(result.value("opened").toBool());
+    QString error;
+    const QJsonObject dump = XlsxTest::dump(result.value("path").toString(), &error);
+    QVERIFY2(!dump.isEmpty(), qPrintable(error));
+    const auto cell = [&dump](const char *name) { return XlsxTest::cell(dump, "Sheet1", name); };
+    const QStringList texts{"NaN", "Infinity", "-Infinity", "Infinity"};
+    for (int row = 2; row <= 5; ++row) {
+        const QJsonObject price = cell(qPrintable(QStringLiteral("B%1").arg(row)));
+        QCOMPARE(price.value("v").toString(), texts.at(row - 2));
+        QCOMPARE(price.value("t").toString(), QString("s"));
+    }
+    QCOMPARE(cell("B6").value("v").toDouble(), 2.5);
+    QCOMPARE(cell("C3").value("v").toString(), QString("1.5"));
+    QCOMPARE(cell("C6").value("v").toInt(), 6);
+
+    // A workbook the desktop does not open is still written, and the page is told so.
+    DesktopUtils unopened;
+    unopened.setExportDir(m_dir.filePath("unopened"));
+    unopened.setUrlOpener([](const QUrl &) { return false; });
+    const QVariantMap kept = unopened.writeToExcel(table);
+    QVERIFY(kept.value("written").toBool());
+    QCOMPARE(kept.value("opened").toBool(), false);
+    QVERIFY(QFileInfo::exists(kept.value("path").toString()));
+    QVERIFY(kept.value("path").toString().startsWith(QDir::toNativeSeparators(m_dir.filePath("unopened/tables/"))));
 }
 
 void TestDesktopUtils::compareVersions_data()
@@ -369,6 +466,26 @@ void TestDesktopUtils::photos()
     QCOMPARE(shown.pixelColor(1, 1), QColor(Qt::red));
     QVERIFY(provider->requestImage("bad", &size, QSize()).isNull());
     QVERIFY(provider->requestImage("none", &size, QSize()).isNull());
+
+    // A photo is decoded at the size asked for: scaled down to cover it, never up.
+    QImage large(1200, 800, QImage::Format_RGB32);
+    large.fill(Qt::green);
+    wrapper.appendImage("large", pngBase64(large));
+    QCOMPARE(provider->requestImage("large", &size, QSize(150, 150)).size(), QSize(225, 150));
+    QCOMPARE(size, QSize(1200, 800));
+    QCOMPARE(provider->requestImage("large", &size, QSize(0, 100)).size(), QSize(150, 100));
+    QCOMPARE(provider->requestImage("large", &size, QSize()).size(), QSize(1200, 800));
+
+    // A picture that declares far more pixels than a photo has is refused from its header,
+    // without the memory its decoding would take.
+    wrapper.appendImage("bomb", QString::fromLatin1(pngBomb(16000, 16000).toBase64()));
+    QVERIFY(wrapper.image("bomb").size() < (1 << 20));
+    PeakMemory::reset();
+    const qint64 before = PeakMemory::current();
+    QVERIFY(provider->requestImage("bomb", &size, QSize(150, 150)).isNull());
+    QVERIFY(provider->requestImage("bomb", &size, QSize()).isNull());
+    const qint64 grown = PeakMemory::peak() - before;
+    QVERIFY2(grown < (qint64(32) << 20), qPrintable(QStringLiteral("grew by %1 MiB").arg(grown >> 20)));
     wrapper.removeImage("7");
     QCOMPARE(wrapper.image("7"), QString());
     wrapper.clearImages();

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 Common::ApiNetwork::resCode(frame.json);
                 continue;
             }
-            for (const QVariantMap &message : Common::ApiNetwork::decodeTextFrame(QString::fromUtf8(frame.raw))) {
+            for (const QVariantMap &message : Common::ApiNetwork::decodeTextFrame(Common::ApiNetwork::frameText(frame.raw))) {
                 const NetDTO record(message);
                 record.toJson();
                 Common::parseMessage(Common::maskCredentials(Common::messageText(QStringLiteral("s"), record)));
@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
     }
     // The parser alone, on the bytes taken as message text.
-    Common::parseMessage(QString::fromUtf8(bytes));
+    Common::parseMessage(Common::ApiNetwork::frameText(bytes));
     return 0;
 }

@@ -24,6 +24,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -502,12 +503,18 @@ void TestReportFrames::answers()
     QVERIFY(toastTexts().isEmpty());
     m_watchdog.reset();
 
-    // Made: the workbook is written below the frame's folder and the toast says so.
+    // Made: the workbook is written below the frame's folder; the toast says so and where, and
+    // the frame keeps the path in text that can be copied.
+    QVERIFY(frame.writtenLabel()->isHidden());
     receiver = request();
     answer(&frame, receiver, {{"RES", "10"}, {"JSON", json({owner})}});
     QVERIFY(frame.isEnabled());
-    QCOMPARE(toastTexts(), QStringList({AbstractReport::successText()}));
     QCOMPARE(frame.writtenFiles().size(), 1);
+    const QString path = QDir::toNativeSeparators(frame.writtenFiles().first());
+    QCOMPARE(toastTexts(), QStringList({AbstractReport::successText() + '\n' + path}));
+    QVERIFY(!frame.writtenLabel()->isHidden());
+    QCOMPARE(frame.writtenLabel()->text(), "Saved as:\n" + path);
+    QVERIFY(frame.writtenLabel()->textInteractionFlags() & Qt::TextSelectableByMouse);
     QCOMPARE(filesBelow(folder), frame.writtenFiles());
     QVERIFY(frame.writtenFiles().first().startsWith(folder + '/'));
     Xlsx::Document book(frame.writtenFiles().first());
@@ -521,6 +528,7 @@ void TestReportFrames::answers()
     receiver = request();
     answer(&frame, receiver, {{"RES", "10"}, {"JSON", "[1, 2]"}});
     QCOMPARE(toastTexts(), QStringList());
+    QVERIFY(frame.writtenLabel()->isHidden());
     QCOMPARE(m_watchdog.boxes().size(), 2);
     QCOMPARE(m_watchdog.boxes().at(0).icon, QMessageBox::Information);
     QVERIFY(m_watchdog.texts().at(0).contains("no data"));

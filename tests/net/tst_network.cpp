@@ -276,6 +276,19 @@ void TestNetwork::framesOfBothKindsAndBadData()
     QCOMPARE(inbox.texts.size(), 1);
     QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
 
+    // A NUL inside a value is data: the rows after it and the list's end arrive too.
+    inbox.texts.clear();
+    static const char rows[] = "#SIGN=s#FN=probe_saListInfo#id=1#name=a\0b#[END]"
+                               "#SIGN=s#FN=probe_saListInfo#id=2#name=c#[END]"
+                               "#SIGN=s#FN=probe_saGetList#STATE=end#[END]";
+    const QByteArray withNul(rows, sizeof rows - 1);
+    server.command("push-raw all " + (qCompress(withNul, 9) + "#ENDMSG").toHex());
+    QVERIFY(inbox.waitText("probe_saGetList"));
+    QCOMPARE(inbox.texts.size(), 3);
+    QCOMPARE(inbox.texts.at(0).value("name").toString(), QString::fromUtf8("a\0b", 3));
+    QCOMPARE(inbox.texts.at(1).value("id").toString(), QString("2"));
+    QCOMPARE(inbox.texts.at(2).value("STATE").toString(), QString("end"));
+
     // Garbage drops the connection, and the client connects again.
     server.command("push-raw all 00000005ff0102030405");
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));

@@ -26,12 +26,16 @@
 #include "common/core/db/db.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 #include <typeinfo>
+
+#include <sys/resource.h>
 
 using namespace Report;
 
@@ -51,6 +55,7 @@ private slots:
     void emptyResults();
     void castModel();
     void outputNamesNeverCollide();
+    void failedSaveLeavesNothing();
     void safeFileNames_data();
     void safeFileNames();
     void integersForSqlText_data();
@@ -239,6 +244,45 @@ void TestReportEngine::outputNamesNeverCollide()
     QCOMPARE(QDir(stampFolder).entryList(QDir::Files).size(), 4);
 }
 
+void TestReportEngine::failedSaveLeavesNothing()
+{
+    // The disk fills while the workbook is saved (a file size limit of 32 KiB: the copied
+    // template fits, the filled workbook does not). The report says it could not save, and
+    // neither the copy nor the folder made for it stays behind to pass for an empty report.
+    QTemporaryDir folder;
+    QJsonArray values;
+    for (int i = 0; i < 20000; ++i)
+        values.append(QJsonObject{{"date_trunc", QString("2024-03-%1T00:00:00").arg(1 + i % 28, 2, 10, QChar('0'))},
+                                  {"duration", 3600 + i}});
+    const QJsonObject data{{"options", QJsonObject{{"utc", "180"}}},
+                           {"results", QJsonArray{QJsonObject{{"sign", "d7"}, {"values", values}}}}};
+    const QString json = QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact));
+    Base::Session report(nullptr, "driver_sessions");
+    report.setClock([] { return ReportTest::fixedNow; });
+    rlimit unlimited{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = unlimited;
+    small.rlim_cur = 32 << 10;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot save the report .*-d7\\.xlsx"));
+    const bool written = report.generate(json, folder.path(), ReportTest::templatePath("IndividualSessionsReportBase.xlsx"));
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, previous);
+    const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QCOMPARE(QDir(folder.path()).entryList(everything), QStringList());
+    QVERIFY(!written);
+    QVERIFY2(report.errorString().startsWith("Cannot save the report"), qPrintable(report.errorString()));
+    QVERIFY(report.writtenFiles().isEmpty());
+
+    // With room, the same report is written whole under its name, with nothing beside it.
+    QVERIFY(report.generate(json, folder.path(), ReportTest::templatePath("IndividualSessionsReportBase.xlsx")));
+    QCOMPARE(report.writtenFiles().size(), 1);
+    const QFileInfo file(report.writtenFiles().first());
+    QCOMPARE(QDir(file.absolutePath()).entryList(everything), QStringList{file.fileName()});
+    QVERIFY(file.size() > small.rlim_cur);
+}
+
 void TestReportEngine::safeFileNames_data()
 {
     QTest::addColumn<QString>("text");
@@ -252,6 +296,18 @@ void TestReportEngine::safeFileNames_data()
     QTest::newRow("nothing left") << " .. " << "_";
     QTest::newRow("empty") << "" << "_";
     QTest::newRow("long") << QString(200, 'x') << QString(80, 'x');
+    // Marks that make a name show in another order than it is: with the override, this one shows
+    // as "invoiceexe.xslx".
+    QTest::newRow("right-to-left override") << QString::fromUtf8("invoice\u202Exlsx.exe") << "invoice_xlsx.exe";
+    QTest::newRow("isolates and marks") << QString::fromUtf8("a\u2067b\u2069c\u200Fd\u061Ce") << "a_b_c_d_e";
+    QTest::newRow("line separator") << QString::fromUtf8("a\u2028b") << "a_b";
+    QTest::newRow("lone surrogate") << QString("a") + QChar(0xD800) + "b" << "a_b";
+    // The cut keeps whole characters: a pair of surrogates, a letter with its accent.
+    QTest::newRow("surrogate pair at the cut") << QString(79, 'x') + QString::fromUtf8("\U0001F600") << QString(79, 'x');
+    QTest::newRow("surrogate pair within") << QString(78, 'x') + QString::fromUtf8("\U0001F600")
+                                          << QString(78, 'x') + QString::fromUtf8("\U0001F600");
+    QTest::newRow("accent at the cut") << QString(79, 'x') + QString::fromUtf8("e\u0301") << QString(79, 'x');
+    QTest::newRow("dot at the cut") << QString(79, 'x') + ". tail" << QString(79, 'x');
 }
 
 void TestReportEngine::safeFileNames()

@@ -3,6 +3,7 @@
 #include "gui/style/style.h"
 #include "gui/widget/dataloading.h"
 #include "gui/widget/toastwindow.h"
+#include "screenshot.h"
 #include "shellharness.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
@@ -74,6 +75,16 @@ void TestToasts::toastLooks()
     QCOMPARE(toast.findChild<QLabel *>()->width(), 240);
     const QImage image = toast.grab().toImage();
     QCOMPARE(image.pixelColor(10, 10), colour);
+
+    // A workbook's path wraps at its separators: no line runs into the notice's edges.
+    const QString path = "/home/operator/Documents/KorivAdminReports/driver_session_report/"
+                         "20261207_16_56_43/20261207_16_56_43-d9.xlsx";
+    Gui::ToastWindow saved("Report successfully created\n" + path, mode);
+    QCOMPARE(saved.message(), "Report successfully created\n" + path);
+    const QImage drawn = saved.grab().toImage();
+    const QRect label = saved.findChild<QLabel *>()->geometry();
+    QVERIFY2(inkWidth(drawn, label, colour) < label.width() - 4,
+             qPrintable(QStringLiteral("text %1 wide in %2").arg(inkWidth(drawn, label, colour)).arg(label.width())));
 }
 
 void TestToasts::toastsStackAndNeverTakeTheFocus()

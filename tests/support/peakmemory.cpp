@@ -5,6 +5,18 @@
 
 #include <malloc.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <atomic>
+#include <cstddef>
+
+// The sanitizer's allocator interface (GCC ships no header of it).
+extern "C" {
+int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void *, size_t),
+                                              void (*freeHook)(const volatile void *));
+size_t __sanitizer_get_allocated_size(const volatile void *block);
+}
+#endif
+
 namespace PeakMemory {
 
 namespace {
@@ -22,23 +34,69 @@ qint64 statusBytes(const char *key, const QString &process = QStringLiteral("sel
     return 0;
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer the resident size holds the sanitizer's own memory: the shadow of every
+// byte touched, the red zones around blocks and the freed blocks it keeps in quarantine, which
+// grow with how the program allocates, not with what it holds. What the program holds is counted
+// here instead, from the sanitizer's allocation hooks.
+std::atomic<qint64> heldBytes{0};
+std::atomic<qint64> highestBytes{0};
+
+void onAllocated(const volatile void *, size_t size)
+{
+    const qint64 held = heldBytes.fetch_add(qint64(size), std::memory_order_relaxed) + qint64(size);
+    qint64 highest = highestBytes.load(std::memory_order_relaxed);
+    while (held > highest && !highestBytes.compare_exchange_weak(highest, held, std::memory_order_relaxed)) {
+    }
+}
+
+void onFreed(const volatile void *block)
+{
+    heldBytes.fetch_sub(qint64(__sanitizer_get_allocated_size(block)), std::memory_order_relaxed);
+}
+
+const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onAllocated, onFreed);
+#endif
+
 } // namespace
+
+bool isResident()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return false;
+#else
+    return true;
+#endif
+}
 
 bool reset()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    highestBytes.store(heldBytes.load());
+    return hooksInstalled > 0;
+#else
     malloc_trim(0);
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
     return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+#endif
 }
 
 qint64 current()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    return heldBytes.load();
+#else
     return statusBytes("VmRSS");
+#endif
 }
 
 qint64 peak()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    return highestBytes.load();
+#else
     return statusBytes("VmHWM");
+#endif
 }
 
 qint64 peakOf(qint64 pid)

@@ -3,9 +3,12 @@
 #include <QtGlobal>
 
 // The process's peak resident memory, for tests that bound what an operation costs (Linux,
-// /proc/self/status).
+// /proc/self/status). Built with AddressSanitizer, whose own memory fills the resident size, the
+// figures of this process are the bytes it holds allocated instead.
 namespace PeakMemory {
 
+// Whether the figures of this process are its resident size (false under AddressSanitizer).
+bool isResident();
 // Hands freed heap back to the system and starts the peak anew at the present resident size;
 // false when the system keeps the old peak.
 bool reset();

@@ -1,6 +1,8 @@
 #include "xlsx/cellstore.h"
 
 #include "xlsx/cellreference.h"
+#include "xlsx/partcopier.h"
+#include "xlsx/partreader.h"
 #include "xlsx/xmlscanner.h"
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
@@ -82,15 +84,23 @@ const std::vector<CellStore::Cell> &CellStore::ordered(const Row &row)
     return row.cells;
 }
 
-bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, qint64 *entriesLeft,
-                      QString *error)
+namespace {
+
+// What a row takes once read besides its cells (its node, its fields, its cells' allocation), and
+// a text or formula besides its characters.
+constexpr qint64 RowCost = 128;
+constexpr qint64 TextCost = 32;
+constexpr qint64 FormulaCost = 64;
+
+} // namespace
+
+bool CellStore::parse(XmlScanner &scanner, int sharedStrings, qint64 *keptLeft, QString *error)
 {
-    m_bytes = bytes;
     int rowNumber = 0;
     for (;;) {
         const XmlScanner::Token token = scanner.next();
         if (token == XmlScanner::EndElement) {
-            *entriesLeft -= m_parsedEntries;
+            *keptLeft -= m_kept;
             return true;
         }
         if (token == XmlScanner::Invalid || token == XmlScanner::EndOfData)
@@ -123,8 +133,9 @@ bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedSt
                 break;
             return false;
         }
-        if (m_parsedEntries > *entriesLeft) {
-            *error = QStringLiteral("the workbook's sheets hold more than %1 rows and cells").arg(MaxEntries);
+        if (m_kept > *keptLeft) {
+            *error = QStringLiteral("the workbook's sheets hold more rows and cells than the %1 MiB they may take once read")
+                         .arg(MaxKeptBytes >> 20);
             return false;
         }
     }
@@ -134,11 +145,10 @@ bool CellStore::parse(XmlScanner &scanner, const QByteArray &bytes, int sharedSt
 
 bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error)
 {
-    const int rowStart = scanner.tokenStart();
+    const qint64 rowStart = scanner.tokenStart();
     const bool numbered = scanner.find("r") != nullptr;
     const auto [position, inserted] = m_rows.try_emplace(rowNumber);
     Row &row = position->second;
-    const size_t cellsBefore = row.cells.size();
     row.attributes.clear();
     for (int i = 0; i < scanner.attributeCount(); ++i) {
         const XmlScanner::Attribute &attribute = scanner.attribute(i);
@@ -152,6 +162,7 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
     }
     int lastColumn = 0;
     bool ordered = true;
+    m_rowCells.clear();
     while (scanner.nextChild()) {
         if (!scanner.isNamed("c")) {
             if (!scanner.skipElement())
@@ -159,48 +170,33 @@ bool CellStore::parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, 
             continue;
         }
         const int before = lastColumn;
-        if (!parseCell(scanner, row, rowNumber, &lastColumn, sharedStrings, error))
+        if (!parseCell(scanner, m_rowCells, rowNumber, &lastColumn, sharedStrings, error))
             return false;
         ordered = ordered && lastColumn > before;
     }
     if (scanner.token() != XmlScanner::EndElement)
         return false;
-    m_parsedEntries += (inserted ? 1 : 0) + qint64(row.cells.size() - cellsBefore);
-    if (inserted && numbered && ordered) {
-        row.rawStart = rowStart;
-        row.rawLength = scanner.tokenEnd() - rowStart;
+    if (!inserted) {
+        // A row given twice: only the cells of its first element stand in its text.
+        for (Cell &cell : m_rowCells)
+            cell.original = false;
+    }
+    const size_t cellsBefore = row.cells.size();
+    if (row.cells.empty() && ordered) {
+        row.cells.assign(m_rowCells.begin(), m_rowCells.end()); // no room to spare
     } else {
-        row.rawStart = -1; // rewritten from its cells: numbers or order were implicit or wrong
+        for (const Cell &cell : m_rowCells)
+            place(row, cell);
     }
+    m_kept += (inserted ? RowCost : 0) + qint64((row.cells.size() - cellsBefore) * sizeof(Cell));
+    if (inserted) {
+        row.source = rowStart;
+        row.sourceLength = int(scanner.tokenEnd() - rowStart);
+    }
+    // Rewritten from its cells when its numbers or order were implicit or wrong.
+    row.whole = inserted && numbered && ordered;
     return true;
 }
-
-namespace {
-
-// The text of an inline string item: its <t> elements and those of its runs, phonetic runs left
-// out. Runs within runs are followed by a count, not by recursion, however deep they nest.
-bool readItemText(XmlScanner &scanner, QString &text)
-{
-    for (int runs = 0; runs >= 0;) {
-        QString piece;
-        if (!scanner.nextChild()) {
-            if (scanner.token() != XmlScanner::EndElement)
-                return false;
-            --runs;
-        } else if (scanner.isNamed("t")) {
-            if (!scanner.readElementText(&piece))
-                return false;
-            text += piece;
-        } else if (scanner.isNamed("r")) {
-            ++runs;
-        } else if (!scanner.skipElement()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 // What a cell element holds besides its attributes.
 struct CellStore::CellContent
@@ -212,14 +208,33 @@ struct CellStore::CellContent
     bool hasFormula = false;
 };
 
-bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
-                          QString *error)
+enum class CellStore::TypeName : quint8 { Number, SharedString, Boolean, Error, Text, IsoDate, InlineString };
+
+CellStore::TypeName CellStore::typeName(const XmlScanner &scanner)
 {
-    const int cellStart = scanner.tokenStart();
-    const XmlScanner::Attribute *r = scanner.find("r");
     const XmlScanner::Attribute *t = scanner.find("t");
     const QByteArray type = t ? QByteArray::fromRawData(t->value, t->valueSize) : QByteArray();
+    if (type == "s")
+        return TypeName::SharedString;
+    if (type == "b")
+        return TypeName::Boolean;
+    if (type == "e")
+        return TypeName::Error;
+    if (type == "str")
+        return TypeName::Text;
+    if (type == "d")
+        return TypeName::IsoDate;
+    if (type == "inlineStr")
+        return TypeName::InlineString;
+    return TypeName::Number;
+}
 
+bool CellStore::parseCell(XmlScanner &scanner, std::vector<Cell> &cells, int rowNumber, int *lastColumn,
+                          int sharedStrings, QString *error)
+{
+    // The attributes are read before the content moves the scanner on.
+    const bool referenced = scanner.find("r") != nullptr;
+    const TypeName type = typeName(scanner);
     Cell cell;
     CellContent content;
     if (!readCellPlace(scanner, rowNumber, *lastColumn, &cell, error) || !readCellContent(scanner, &content)
@@ -227,11 +242,8 @@ bool CellStore::parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *las
         return false;
     if (content.hasFormula)
         cell.formula = addReadFormula(content.formula, rowNumber, cell.column);
-    if (r) {
-        cell.rawStart = cellStart;
-        cell.rawLength = scanner.tokenEnd() - cellStart;
-    }
-    place(row, cell);
+    cell.original = referenced;
+    cells.push_back(cell);
     *lastColumn = cell.column;
     return true;
 }
@@ -280,7 +292,7 @@ bool CellStore::readCellContent(XmlScanner &scanner, CellContent *content)
                 return false;
             content->hasFormula = true;
         } else if (scanner.isNamed("is")) {
-            if (!readItemText(scanner, content->inlineText))
+            if (!PartReader::readText(scanner, content->inlineText))
                 return false;
             content->hasValue = true;
         } else if (!scanner.skipElement()) {
@@ -313,11 +325,11 @@ bool CellStore::readFormula(XmlScanner &scanner, Formula *formula)
     return scanner.readElementText(&formula->text);
 }
 
-bool CellStore::setCellValue(const QByteArray &type, const CellContent &content, int rowNumber, Cell *cell,
+bool CellStore::setCellValue(TypeName type, const CellContent &content, int rowNumber, Cell *cell,
                              int sharedStrings, QString *error)
 {
     const QString &value = content.value;
-    if (type == "s") {
+    if (type == TypeName::SharedString) {
         if (content.hasValue) {
             bool ok = false;
             cell->index = value.trimmed().toInt(&ok);
@@ -328,19 +340,21 @@ bool CellStore::setCellValue(const QByteArray &type, const CellContent &content,
             }
             cell->kind = Kind::SharedString;
         }
-    } else if (type == "b") {
+    } else if (type == TypeName::Boolean) {
         if (content.hasValue) {
             cell->kind = Kind::Boolean;
             cell->boolean = XmlText::isTrue(value.trimmed());
         }
-    } else if (type == "e" || type == "str" || type == "d") {
+    } else if (type == TypeName::Error || type == TypeName::Text || type == TypeName::IsoDate) {
         if (content.hasValue) {
-            cell->kind = type == "e" ? Kind::Error : type == "d" ? Kind::IsoDate : Kind::Text;
-            cell->index = addText(type == "str" ? XmlText::decodeEscapes(value) : value);
+            cell->kind = type == TypeName::Error ? Kind::Error : type == TypeName::IsoDate ? Kind::IsoDate : Kind::Text;
+            cell->index = addText(type == TypeName::Text ? XmlText::decodeEscapes(value) : value);
+            m_kept += TextCost + 2 * qint64(value.size());
         }
-    } else if (type == "inlineStr") {
+    } else if (type == TypeName::InlineString) {
         cell->kind = Kind::InlineText;
         cell->index = addText(XmlText::decodeEscapes(content.inlineText));
+        m_kept += TextCost + 2 * qint64(content.inlineText.size());
     } else if (content.hasValue && !value.trimmed().isEmpty()) {
         return setCellNumber(value, rowNumber, cell, error);
     }
@@ -368,6 +382,7 @@ bool CellStore::setCellNumber(const QString &value, int rowNumber, Cell *cell, Q
 
 int CellStore::addReadFormula(const Formula &formula, int rowNumber, int column)
 {
+    m_kept += FormulaCost + 2 * qint64(formula.text.size());
     if (formula.type == CellFormula::SharedType && formula.sharedIndex >= 0) {
         m_nextSharedIndex = std::max(m_nextSharedIndex, formula.sharedIndex + 1);
         if (!formula.text.isEmpty())
@@ -527,7 +542,7 @@ struct CellStore::Tags
     const QByteArray formulaClose;
 };
 
-void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells,
+void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *sharedStringCells, PartCopier *source,
                       const std::function<void(QByteArray &)> &flush) const
 {
     constexpr int flushSize = 256 * 1024;
@@ -543,7 +558,7 @@ void CellStore::write(QByteArray &out, const QString &prefixText, qint64 *shared
     for (const auto &[number, row] : m_rows) {
         if (flush && out.size() >= flushSize)
             flush(out);
-        *sharedStringCells += writeRow(out, tags, number, row);
+        *sharedStringCells += writeRow(out, tags, number, row, source);
     }
     out += "</" + tags.prefix + "sheetData>";
 }
@@ -555,15 +570,16 @@ bool CellStore::hasRowsToWrite() const
     });
 }
 
-qint64 CellStore::writeRow(QByteArray &out, const Tags &tags, int number, const Row &row) const
+qint64 CellStore::writeRow(QByteArray &out, const Tags &tags, int number, const Row &row, PartCopier *source) const
 {
-    if (row.rawStart >= 0) {
-        out.append(m_bytes.constData() + row.rawStart, row.rawLength);
+    if (row.whole && source && row.source >= source->position()
+        && source->append(row.source, row.source + row.sourceLength, out)) {
         return std::count_if(row.cells.begin(), row.cells.end(),
                              [](const Cell &cell) { return cell.kind == Kind::SharedString; });
     }
     if (row.cells.empty() && row.attributes.isEmpty())
         return 0;
+    const QHash<int, QByteArray> originals = originalCells(row, source);
     out += tags.rowOpen;
     XmlText::appendInteger(out, number);
     out += '"';
@@ -582,13 +598,38 @@ qint64 CellStore::writeRow(QByteArray &out, const Tags &tags, int number, const 
     qint64 strings = 0;
     for (const Cell &cell : ordered(row)) {
         strings += cell.kind == Kind::SharedString;
-        if (cell.rawStart >= 0)
-            out.append(m_bytes.constData() + cell.rawStart, cell.rawLength);
+        const auto original = cell.original ? originals.constFind(cell.column) : originals.constEnd();
+        if (original != originals.constEnd())
+            out += original.value();
         else
             writeCell(out, tags, number, cell);
     }
     out += tags.rowClose;
     return strings;
+}
+
+QHash<int, QByteArray> CellStore::originalCells(const Row &row, PartCopier *source)
+{
+    QHash<int, QByteArray> cells;
+    const bool any = std::any_of(row.cells.begin(), row.cells.end(), [](const Cell &cell) { return cell.original; });
+    QByteArray text;
+    if (!any || !source || row.source < source->position()
+        || !source->append(row.source, row.source + row.sourceLength, text))
+        return cells;
+    // The row's text was read before: its cell elements, found by their references.
+    XmlScanner scanner(text, 0, text.size());
+    if (scanner.next() != XmlScanner::StartElement)
+        return cells;
+    while (scanner.nextChild()) {
+        const qint64 start = scanner.tokenStart();
+        const XmlScanner::Attribute *r = scanner.isNamed("c") ? scanner.find("r") : nullptr;
+        const CellReference position = r ? CellReference(QLatin1String(r->value, r->valueSize)) : CellReference();
+        if (!scanner.skipElement())
+            break;
+        if (position.isValid())
+            cells.insert(position.column(), text.mid(int(start), int(scanner.tokenEnd() - start)));
+    }
+    return cells;
 }
 
 void CellStore::writeCell(QByteArray &out, const Tags &tags, int rowNumber, const Cell &cell) const

@@ -14,11 +14,13 @@
 
 namespace Xlsx {
 
+class PartCopier;
 class XmlScanner;
 
 // The rows and cells of one worksheet (its sheetData), ordered by row and column whatever the
 // order they were written in. Rows and cells read from a file keep their original text until
-// they change.
+// they change: what is kept is where that text stands in the part, which is read again when the
+// sheet is saved. Rows cost some 128 bytes and cells 24 (see MaxKeptBytes).
 class CellStore
 {
 public:
@@ -30,14 +32,14 @@ public:
         int style = -1;   // cell style entry, -1 for none
         int formula = -1; // index into formulas()
         Kind kind = Kind::Blank;
+        // Read with a reference and unchanged since: written back as its row's text holds it.
+        bool original = false;
         union {
             double number;
             qint64 integer;
             int index; // shared string, or text of texts()
             bool boolean;
         };
-        int rawStart = -1; // the original text of the cell while unchanged
-        int rawLength = 0;
         Cell()
             : integer(0)
         {
@@ -51,8 +53,9 @@ public:
         mutable std::vector<Cell> cells;
         mutable std::unique_ptr<QHash<int, int>> unordered; // column -> position in cells
         XmlNode::Attributes attributes; // other than r and spans
-        int rawStart = -1;
-        int rawLength = 0;
+        qint64 source = -1;   // where the row's text stands in the part read, -1 for none
+        int sourceLength = 0;
+        bool whole = false;   // unchanged since read, and its text can be copied as it stands
     };
 
     struct Formula
@@ -63,22 +66,22 @@ public:
         int sharedIndex = -1;
     };
 
-    // Rows and cells that the sheets of one workbook may hold when read, some 40 bytes and more
-    // each: a blank cell takes 4 bytes of XML.
-    static constexpr qint64 MaxEntries = qint64(8) << 20;
+    // What the rows, cells, texts and formulas that the sheets of one workbook hold when read may
+    // take: a blank cell is 4 bytes of XML and 24 once read. A million rows of ten cells take
+    // some 370 MiB.
+    static constexpr qint64 MaxKeptBytes = qint64(512) << 20;
 
     CellStore() = default;
     CellStore(const CellStore &) = delete;
     CellStore &operator=(const CellStore &) = delete;
 
-    // Reads the rows of a cell table from the scanner standing on its start, up to its end; bytes
-    // are the part being read, from which unchanged rows and cells are written back. The rows and
-    // cells read are taken from entriesLeft: a table that holds more is refused.
-    bool parse(XmlScanner &scanner, const QByteArray &bytes, int sharedStrings, qint64 *entriesLeft,
-               QString *error);
-    // Writes sheetData; counts the cells that refer to shared strings. With flush, out is handed
-    // to it whenever it has grown large, between rows.
-    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells,
+    // Reads the rows of a cell table from the scanner standing on its start, up to its end. What
+    // they take is taken from keptLeft (see MaxKeptBytes): a table that takes more is refused.
+    bool parse(XmlScanner &scanner, int sharedStrings, qint64 *keptLeft, QString *error);
+    // Writes sheetData; counts the cells that refer to shared strings. Unchanged rows and cells
+    // are copied from source, the part they were read from, standing at the table's start. With
+    // flush, out is handed to it whenever it has grown large, between rows.
+    void write(QByteArray &out, const QString &prefix, qint64 *sharedStringCells, PartCopier *source,
                const std::function<void(QByteArray &)> &flush = {}) const;
 
     const Cell *find(int row, int column) const;
@@ -90,7 +93,7 @@ public:
     // Removes the cell, if there is one.
     void erase(int row, int column);
     // Marks a row as changed, so that it is written from its cells.
-    void touch(Row &row) { row.rawStart = -1; }
+    void touch(Row &row) { row.whole = false; }
 
     int addText(const QString &text);
     const QString &text(int index) const { return m_texts[size_t(index)]; }
@@ -112,7 +115,7 @@ private:
     static const std::vector<Cell> &ordered(const Row &row);
     static Cell &place(Row &row, const Cell &cell);
     bool parseRow(XmlScanner &scanner, int rowNumber, int sharedStrings, QString *error);
-    bool parseCell(XmlScanner &scanner, Row &row, int rowNumber, int *lastColumn, int sharedStrings,
+    bool parseCell(XmlScanner &scanner, std::vector<Cell> &cells, int rowNumber, int *lastColumn, int sharedStrings,
                    QString *error);
 
     // The steps of reading a cell element.
@@ -120,21 +123,25 @@ private:
     static bool readCellPlace(XmlScanner &scanner, int rowNumber, int lastColumn, Cell *cell, QString *error);
     static bool readCellContent(XmlScanner &scanner, CellContent *content);
     static bool readFormula(XmlScanner &scanner, Formula *formula);
-    bool setCellValue(const QByteArray &type, const CellContent &content, int rowNumber, Cell *cell,
-                      int sharedStrings, QString *error);
+    enum class TypeName : quint8;
+    static TypeName typeName(const XmlScanner &scanner);
+    bool setCellValue(TypeName type, const CellContent &content, int rowNumber, Cell *cell, int sharedStrings,
+                      QString *error);
     static bool setCellNumber(const QString &value, int rowNumber, Cell *cell, QString *error);
     int addReadFormula(const Formula &formula, int rowNumber, int column);
 
     // The steps of writing the cell table; writeRow returns the row's shared string cells.
     struct Tags;
     bool hasRowsToWrite() const;
-    qint64 writeRow(QByteArray &out, const Tags &tags, int number, const Row &row) const;
+    qint64 writeRow(QByteArray &out, const Tags &tags, int number, const Row &row, PartCopier *source) const;
+    // The texts of a row's unchanged cells, by column, read again from source.
+    static QHash<int, QByteArray> originalCells(const Row &row, PartCopier *source);
     void writeCell(QByteArray &out, const Tags &tags, int rowNumber, const Cell &cell) const;
     static void writeFormula(QByteArray &out, const Tags &tags, const Formula &formula);
     void writeValue(QByteArray &out, const Tags &tags, const Cell &cell) const;
 
-    QByteArray m_bytes; // the part as read
-    qint64 m_parsedEntries = 0; // rows and cells read
+    qint64 m_kept = 0; // what the rows, cells, texts and formulas read take
+    std::vector<Cell> m_rowCells; // the cells of the row being read
     std::map<int, Row> m_rows;
     std::map<int, Row>::iterator m_last = m_rows.end();
     std::vector<QString> m_texts;

@@ -110,7 +110,7 @@ public:
     QString calcChainId;
     std::vector<Sheet> sheets;
     int current = -1;
-    qint64 entriesLeft = CellStore::MaxEntries; // rows and cells the sheets still to read may hold
+    qint64 keptLeft = CellStore::MaxKeptBytes; // what the sheets still to read may take
 
     bool fail(const QString &message)
     {
@@ -213,11 +213,12 @@ bool Document::Private::load(QString *why)
         *why = QStringLiteral("%1: %2").arg(stylesPart, detail);
         return false;
     }
-    if (!stringsPart.isEmpty() && !package.read(stringsPart, &bytes, why))
-        return false;
-    if (!stringsPart.isEmpty() && !strings.load(bytes, &detail)) {
-        *why = QStringLiteral("%1: %2").arg(stringsPart, detail);
-        return false;
+    if (!stringsPart.isEmpty()) {
+        if (!strings.load(*package.part(stringsPart), &detail)) {
+            *why = QStringLiteral("%1: %2").arg(stringsPart, detail);
+            return false;
+        }
+        package.markChecked(stringsPart);
     }
     if (!calcChainPart.isEmpty())
         calcChainId = workbookRelationships.findByKind(QStringLiteral("calcChain"))->id;
@@ -256,14 +257,18 @@ bool Document::Private::loadSheet(int index, QString *why)
     if (entry.sheet)
         return true;
     std::unique_ptr<Worksheet> sheet(new Worksheet(entry.name, &styles, &strings, workbook.isDate1904()));
-    QByteArray bytes;
-    if (!package.read(entry.part, &bytes, why))
+    const Package::Part *part = package.part(entry.part);
+    if (!part) {
+        *why = QStringLiteral("the part %1 is missing").arg(entry.part);
         return false;
+    }
     QString detail;
-    if (!sheet->load(bytes, &entriesLeft, &detail)) {
+    if (!sheet->load(*part, &keptLeft, &detail)) {
         *why = QStringLiteral("sheet \"%1\" (%2): %3").arg(entry.name, entry.part, detail);
         return false;
     }
+    // Read through to its end: its size and CRC were checked.
+    package.markChecked(entry.part);
     entry.sheet = std::move(sheet);
     return true;
 }

@@ -14,11 +14,14 @@ namespace Xlsx {
 
 namespace {
 
-// What an archive may declare before anything is decompressed. The workbooks read are templates
-// and workbooks this library wrote, a few MiB at most; the bounds leave a wide margin above them
-// and keep what an open workbook holds, compressed or not, to a few hundred MiB.
+// What an archive may declare before anything is decompressed. Parts read whole are a few MiB at
+// most; the bounds leave a wide margin above them and keep what an open workbook holds,
+// compressed or not, to a few hundred MiB. Worksheets are read as they are decompressed and hold
+// only what their cells take (which the document bounds): only their compressed data count, and
+// they may declare up to 2 GiB.
 constexpr zip_uint64_t maxPartSize = zip_uint64_t(256) << 20;
 constexpr zip_uint64_t maxTotalSize = zip_uint64_t(384) << 20;
+constexpr zip_uint64_t maxStreamedPartSize = zip_uint64_t(2) << 30;
 constexpr zip_int64_t maxParts = 65535;
 // Uncompressed to compressed size of parts larger than ratioFloor.
 constexpr zip_uint64_t maxRatio = 200;
@@ -39,16 +42,18 @@ QString libzipError(int code)
     return text;
 }
 
-// The declared sizes of an entry against the limits; the total grows by its size.
+// The declared sizes of an entry against the limits; the total grows by what it holds.
 QString checkDeclared(const zip_stat_t &stat, zip_uint64_t *total)
 {
     const QString name = QString::fromUtf8(stat.name);
-    if (stat.size > maxPartSize || stat.comp_size > maxPartSize)
-        return QStringLiteral("the archive entry %1 declares %2 bytes, more than %3").arg(name).arg(stat.size).arg(maxPartSize);
+    const bool streamed = Package::isStreamed(name);
+    const zip_uint64_t bound = streamed ? maxStreamedPartSize : maxPartSize;
+    if (stat.size > bound || stat.comp_size > maxPartSize)
+        return QStringLiteral("the archive entry %1 declares %2 bytes, more than %3").arg(name).arg(stat.size).arg(bound);
     if (stat.size > ratioFloor && stat.size / maxRatio > stat.comp_size)
         return QStringLiteral("the archive entry %1 declares %2 bytes from %3 compressed ones")
             .arg(name).arg(stat.size).arg(stat.comp_size);
-    *total += std::max(stat.size, stat.comp_size);
+    *total += streamed ? stat.comp_size : std::max(stat.size, stat.comp_size);
     if (*total > maxTotalSize)
         return QStringLiteral("the archive entries declare more than %1 bytes").arg(maxTotalSize);
     return QString();
@@ -276,6 +281,23 @@ void Package::setParts(const Parts &parts)
         m_index.insert(m_parts[i].name.toLower(), i);
 }
 
+bool Package::isStreamed(const QString &name)
+{
+    return name.contains(QLatin1String("worksheets/"), Qt::CaseInsensitive)
+        && name.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+}
+
+const Package::Part *Package::part(const QString &name) const
+{
+    const int index = m_index.value(name.toLower(), -1);
+    return index < 0 ? nullptr : &m_parts[index];
+}
+
+void Package::markChecked(const QString &name)
+{
+    m_unchecked.remove(m_index.value(name.toLower(), -1));
+}
+
 QString Package::find(const QString &name) const
 {
     const int index = m_index.value(name.toLower(), -1);
@@ -290,6 +312,15 @@ bool Package::read(const QString &name, QByteArray *bytes, QString *error)
         return false;
     }
     const Part &part = m_parts[index];
+    // A part the archive may declare larger, since it is meant to be streamed, is read whole
+    // within the bounds of the others.
+    if (isStreamed(part.name)) {
+        m_streamedReadWhole += part.size;
+        if (zip_uint64_t(part.size) > maxPartSize || zip_uint64_t(m_streamedReadWhole) > maxTotalSize) {
+            *error = QStringLiteral("the part %1 is too large to be read whole").arg(part.name);
+            return false;
+        }
+    }
     if (!part.deflated) {
         *bytes = part.data;
         return true;

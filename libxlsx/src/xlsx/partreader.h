@@ -6,11 +6,23 @@
 
 namespace Xlsx {
 
+class XmlScanner;
+
 // What the reading of every part shares: the root element checked, errors told with their
-// line, and the text of string items.
+// line, and the text of string items; with QXmlStreamReader for parts read whole, with
+// XmlScanner for parts read as they are decompressed.
 class PartReader
 {
 public:
+    // Moves the scanner onto the root element, past blanks and a byte order mark; false with
+    // notThePart as the error when the root is not root.
+    static bool openRoot(XmlScanner &scanner, const char *root, const QString &notThePart, QString *error);
+    // From the root's end to the end of the data: false unless there is nothing but white space,
+    // comments and processing instructions.
+    static bool finish(XmlScanner &scanner, QString *error);
+    // The text of a string item the scanner stands on, as readText below.
+    static bool readText(XmlScanner &scanner, QString &text, bool *rich = nullptr);
+
     // Reads up to the root element; false with notThePart as the error when it is not root.
     // The root's prefix ("x:" or "") goes to prefix.
     static bool openRoot(QXmlStreamReader &reader, QLatin1String root, const QString &notThePart,

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "xlsx/xmledit.h"
+#include "xlsx/package.h"
 
+#include <QBitArray>
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -10,11 +11,12 @@
 namespace Xlsx {
 
 // The shared string table (sharedStrings.xml): the texts of string cells, each kept once.
-// Entries of the original part are never rewritten; new texts are appended to it.
+// Entries of the original part are never rewritten; new texts are appended to it. The part is
+// read as it is decompressed and read again when the table is saved: only the texts are kept.
 class SharedStrings
 {
 public:
-    bool load(const QByteArray &bytes, QString *error);
+    bool load(const Package::Part &part, QString *error);
 
     // The index of the text, added when the table has no plain entry of it.
     int add(const QString &text);
@@ -26,12 +28,22 @@ public:
     QByteArray save(qint64 referenceDelta) const;
 
 private:
-    QString m_xml;
+    // The index of the plain entries, made when the first text is added: a rich entry would
+    // bring its runs along.
+    void makeIndex();
+
+    Package::Part m_source;
     QString m_prefix;
-    XmlEdit::Element m_root;
+    QString m_rootTag;         // the root's start tag as read
+    qint64 m_rootStart = -1;   // where it stands in the part
+    qint64 m_rootTagEnd = -1;
+    qint64 m_rootEndStart = -1; // the root's end tag
+    bool m_selfClosing = false;
     qint64 m_originalCount = -1; // the count attribute, -1 when absent
     QVector<QString> m_texts;
-    QHash<QString, int> m_index; // plain entries only: a rich entry would bring its runs along
+    QBitArray m_rich; // of the original entries
+    QHash<QString, int> m_index;
+    bool m_indexed = false;
     int m_original = 0;
 };
 

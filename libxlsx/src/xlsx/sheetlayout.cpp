@@ -1,12 +1,9 @@
 #include "xlsx/sheetlayout.h"
 
-#include "xlsx/cellstore.h"
 #include "xlsx/partreader.h"
 #include "xlsx/xmlattributes.h"
-#include "xlsx/xmledit.h"
+#include "xlsx/xmlscanner.h"
 #include "xlsx/xmltext.h"
-
-#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -15,96 +12,46 @@ namespace Xlsx {
 namespace {
 
 // Elements that may stand between sheetData and mergeCells.
-bool precedesMerges(const QStringRef &name)
+bool precedesMerges(const XmlScanner &scanner)
 {
     for (const char *element : {"sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios", "autoFilter",
                                 "sortState", "dataConsolidate", "customSheetViews"}) {
-        if (name == QLatin1String(element))
+        if (scanner.isNamed(element))
             return true;
     }
     return false;
 }
 
+bool scannerFailed(const XmlScanner &scanner, QString *error)
+{
+    *error = scanner.errorString();
+    return false;
+}
+
+QString valueOf(XmlScanner &scanner, const char *name)
+{
+    QString value;
+    if (const XmlScanner::Attribute *attribute = scanner.find(name))
+        scanner.value(*attribute, &value);
+    return value;
+}
+
 } // namespace
 
-bool SheetLayout::parse(const QString &xml, QString *error)
+bool SheetLayout::read(XmlScanner &scanner, const CellTableReader &readCellTable, QString *error)
 {
-    QXmlStreamReader reader(xml);
-    if (!PartReader::openRoot(reader, QLatin1String("worksheet"),
-                              QStringLiteral("the part is not a worksheet"), &m_prefix, error))
+    if (!PartReader::openRoot(scanner, "worksheet", QStringLiteral("the part is not a worksheet"), error))
         return false;
-    m_dimensionInsert = int(reader.characterOffset());
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        const int start = XmlEdit::tagStart(xml, reader.characterOffset());
-        if (name == QLatin1String("sheetData")) {
-            if (m_sheetData.present()) {
-                *error = QStringLiteral("the worksheet has two cell tables");
-                return false;
-            }
-            // Its rows were read from the part's bytes already; here it stands empty.
-            m_sheetData.start = start;
-            reader.skipCurrentElement();
-            m_sheetData.end = int(reader.characterOffset());
-            continue;
-        }
-        if (name == QLatin1String("sheetPr")) {
-            reader.skipCurrentElement();
-            m_dimensionInsert = int(reader.characterOffset());
-        } else if (name == QLatin1String("dimension")) {
-            m_dimension.start = start;
-            reader.skipCurrentElement();
-            m_dimension.end = int(reader.characterOffset());
-        } else if (name == QLatin1String("sheetFormatPr")) {
-            const QXmlStreamAttributes attributes = reader.attributes();
-            bool ok = false;
-            const double height = attributes.value(QLatin1String("defaultRowHeight")).toDouble(&ok);
-            if (ok && height > 0)
-                m_defaultRowHeight = height;
-            const double width = attributes.value(QLatin1String("defaultColWidth")).toDouble(&ok);
-            if (ok && width > 0)
-                m_defaultColumnWidth = width;
-            reader.skipCurrentElement();
-        } else if (name == QLatin1String("cols") && !m_columnsSpan.present()) {
-            m_columnsSpan.start = start;
-            while (reader.readNextStartElement()) {
-                if (reader.name() == QLatin1String("col")) {
-                    Column column;
-                    for (const QXmlStreamAttribute &attribute : reader.attributes()) {
-                        if (attribute.qualifiedName() == QLatin1String("min"))
-                            column.min = attribute.value().toInt();
-                        else if (attribute.qualifiedName() == QLatin1String("max"))
-                            column.max = attribute.value().toInt();
-                        else
-                            column.attributes.append({attribute.qualifiedName().toString(), attribute.value().toString()});
-                    }
-                    if (column.min >= 1 && column.max >= column.min)
-                        m_columns.push_back(column);
-                }
-                reader.skipCurrentElement();
-            }
-            m_columnsSpan.end = int(reader.characterOffset());
-        } else if (name == QLatin1String("mergeCells") && !m_mergesSpan.present()) {
-            m_mergesSpan.start = start;
-            while (reader.readNextStartElement()) {
-                if (reader.name() == QLatin1String("mergeCell")) {
-                    const CellRange range(reader.attributes().value(QLatin1String("ref")).toString());
-                    if (range.isValid()) {
-                        m_merges.append(range);
-                        indexMerge(range);
-                    }
-                }
-                reader.skipCurrentElement();
-            }
-            m_mergesSpan.end = int(reader.characterOffset());
-        } else {
-            if (m_sheetData.present() && m_mergesInsert < 0 && !precedesMerges(name))
-                m_mergesInsert = start;
-            reader.skipCurrentElement();
-        }
+    m_prefix = QString::fromUtf8(scanner.prefix());
+    m_dimensionInsert = scanner.tokenEnd();
+    while (scanner.nextChild()) {
+        if (!readChild(scanner, readCellTable, error))
+            return false;
     }
-    int rootEnd = -1;
-    if (!PartReader::finish(reader, xml, &rootEnd, error))
+    if (scanner.token() != XmlScanner::EndElement)
+        return scannerFailed(scanner, error);
+    const qint64 rootEnd = scanner.tokenStart();
+    if (!PartReader::finish(scanner, error))
         return false;
     if (!m_sheetData.present()) {
         *error = QStringLiteral("the worksheet has no cell table (sheetData)");
@@ -114,6 +61,96 @@ bool SheetLayout::parse(const QString &xml, QString *error)
         m_mergesInsert = rootEnd;
     std::sort(m_columns.begin(), m_columns.end(), [](const Column &a, const Column &b) { return a.min < b.min; });
     return true;
+}
+
+bool SheetLayout::readChild(XmlScanner &scanner, const CellTableReader &readCellTable, QString *error)
+{
+    const qint64 start = scanner.tokenStart();
+    if (scanner.isNamed("sheetData")) {
+        if (m_sheetData.present()) {
+            *error = QStringLiteral("the worksheet has two cell tables");
+            return false;
+        }
+        m_sheetData.start = start;
+        if (!readCellTable(error))
+            return false;
+        m_sheetData.end = scanner.tokenEnd();
+        return true;
+    }
+    bool read = true;
+    if (scanner.isNamed("sheetPr")) {
+        read = scanner.skipElement();
+        m_dimensionInsert = scanner.tokenEnd();
+    } else if (scanner.isNamed("dimension")) {
+        m_dimension.start = start;
+        read = scanner.skipElement();
+        m_dimension.end = scanner.tokenEnd();
+    } else if (scanner.isNamed("sheetFormatPr")) {
+        bool ok = false;
+        const double height = valueOf(scanner, "defaultRowHeight").toDouble(&ok);
+        if (ok && height > 0)
+            m_defaultRowHeight = height;
+        const double width = valueOf(scanner, "defaultColWidth").toDouble(&ok);
+        if (ok && width > 0)
+            m_defaultColumnWidth = width;
+        read = scanner.skipElement();
+    } else if (scanner.isNamed("cols") && !m_columnsSpan.present()) {
+        m_columnsSpan.start = start;
+        read = readColumns(scanner);
+        m_columnsSpan.end = scanner.tokenEnd();
+    } else if (scanner.isNamed("mergeCells") && !m_mergesSpan.present()) {
+        m_mergesSpan.start = start;
+        read = readMerges(scanner);
+        m_mergesSpan.end = scanner.tokenEnd();
+    } else {
+        if (m_sheetData.present() && m_mergesInsert < 0 && !precedesMerges(scanner))
+            m_mergesInsert = start;
+        read = scanner.skipElement();
+    }
+    return read || scannerFailed(scanner, error);
+}
+
+bool SheetLayout::readColumns(XmlScanner &scanner)
+{
+    while (scanner.nextChild()) {
+        if (scanner.isNamed("col")) {
+            Column column;
+            for (int i = 0; i < scanner.attributeCount(); ++i) {
+                const XmlScanner::Attribute &attribute = scanner.attribute(i);
+                const QByteArray name = QByteArray::fromRawData(attribute.name, attribute.nameSize);
+                QString value;
+                if (!scanner.value(attribute, &value))
+                    return false;
+                if (name == "min")
+                    column.min = value.toInt();
+                else if (name == "max")
+                    column.max = value.toInt();
+                else
+                    column.attributes.append({QString::fromUtf8(name), value});
+            }
+            if (column.min >= 1 && column.max >= column.min)
+                m_columns.push_back(column);
+        }
+        if (!scanner.skipElement())
+            return false;
+    }
+    return scanner.token() == XmlScanner::EndElement;
+}
+
+bool SheetLayout::readMerges(XmlScanner &scanner)
+{
+    while (scanner.nextChild()) {
+        if (scanner.isNamed("mergeCell")) {
+            const CellRange range(valueOf(scanner, "ref"));
+            if (range.isValid()) {
+                m_merges.append(range);
+                indexMerge(range);
+            }
+        }
+        if (!scanner.skipElement())
+            return false;
+    }
+    return scanner.token() == XmlScanner::EndElement;
 }
 
 const SheetLayout::Column *SheetLayout::columnAt(int column) const
@@ -250,29 +287,47 @@ QByteArray SheetLayout::mergesXml() const
     return xml + "</" + prefix + "mergeCells>";
 }
 
-QByteArray SheetLayout::assemble(const QString &xml, const QByteArray &sheetData, const CellRange &dimension) const
+void SheetLayout::write(PartCopier &source, const PartCopier::Sink &out, const std::function<void()> &writeCellTable,
+                        const CellRange &dimension) const
 {
-    XmlEdit edit;
+    struct Edit
+    {
+        qint64 start;
+        qint64 end;
+        QByteArray text;
+        bool cellTable;
+    };
+    std::vector<Edit> edits;
     const QByteArray dimensionXml = '<' + m_prefix.toUtf8() + "dimension ref=\""
         + (dimension.isValid() ? dimension.toString().toLatin1() : QByteArrayLiteral("A1")) + "\"/>";
     if (m_dimension.present())
-        edit.replace(m_dimension.start, m_dimension.end, dimensionXml);
+        edits.push_back({m_dimension.start, m_dimension.end, dimensionXml, false});
     else
-        edit.insert(m_dimensionInsert, dimensionXml);
+        edits.push_back({m_dimensionInsert, m_dimensionInsert, dimensionXml, false});
     if (m_columnsChanged) {
         if (m_columnsSpan.present())
-            edit.replace(m_columnsSpan.start, m_columnsSpan.end, columnsXml());
+            edits.push_back({m_columnsSpan.start, m_columnsSpan.end, columnsXml(), false});
         else
-            edit.insert(m_sheetData.start, columnsXml());
+            edits.push_back({m_sheetData.start, m_sheetData.start, columnsXml(), false});
     }
-    edit.replace(m_sheetData.start, m_sheetData.end, sheetData);
+    edits.push_back({m_sheetData.start, m_sheetData.end, QByteArray(), true});
     if (m_mergesChanged) {
         if (m_mergesSpan.present())
-            edit.replace(m_mergesSpan.start, m_mergesSpan.end, mergesXml());
+            edits.push_back({m_mergesSpan.start, m_mergesSpan.end, mergesXml(), false});
         else
-            edit.insert(m_mergesInsert, mergesXml());
+            edits.push_back({m_mergesInsert, m_mergesInsert, mergesXml(), false});
     }
-    return edit.apply(xml);
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.start < b.start; });
+    for (const Edit &edit : edits) {
+        if (edit.start > source.position())
+            source.copy(source.position(), edit.start, out);
+        if (edit.cellTable)
+            writeCellTable();
+        else
+            out(edit.text.constData(), edit.text.size());
+        source.skipTo(edit.end);
+    }
+    source.copyRest(out);
 }
 
 } // namespace Xlsx

@@ -1,26 +1,31 @@
 #pragma once
 
 #include "xlsx/cellrange.h"
+#include "xlsx/partcopier.h"
 #include "xlsx/xmlnode.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <map>
 #include <vector>
 
 namespace Xlsx {
 
+class XmlScanner;
 
 // Everything of a worksheet part around its cells: where the dimension, column widths, cell
 // data and merged ranges stand in the original text, and the columns and merges themselves.
-// Saving replaces only those elements and keeps the rest of the text as it was.
+// Saving replaces only those elements and copies the rest of the text as it was.
 class SheetLayout
 {
 public:
-    // Reads the part's text, whose cell table stands empty (CellStore reads the rows).
-    bool parse(const QString &xml, QString *error);
+    using CellTableReader = std::function<bool(QString *error)>;
+    // Reads a worksheet part from the scanner standing before it. readCellTable reads the cell
+    // table from the scanner standing on its start, up to its end.
+    bool read(XmlScanner &scanner, const CellTableReader &readCellTable, QString *error);
     QString prefix() const { return m_prefix; }
 
     double defaultRowHeight() const { return m_defaultRowHeight; }
@@ -35,8 +40,11 @@ public:
     void addMerge(const CellRange &range);
     bool removeMerge(const CellRange &range);
 
-    // The part with its dimension, columns, cell data and merges replaced.
-    QByteArray assemble(const QString &xml, const QByteArray &sheetData, const CellRange &dimension) const;
+    // Writes the part to out: its text as read, copied from source, with its dimension, columns
+    // and merges replaced and its cell table written by writeCellTable (which may copy from
+    // source what stands inside the table).
+    void write(PartCopier &source, const PartCopier::Sink &out, const std::function<void()> &writeCellTable,
+               const CellRange &dimension) const;
 
 private:
     struct Column
@@ -47,10 +55,13 @@ private:
     };
     struct Span
     {
-        int start = -1;
-        int end = -1;
+        qint64 start = -1;
+        qint64 end = -1;
         bool present() const { return start >= 0; }
     };
+    bool readChild(XmlScanner &scanner, const CellTableReader &readCellTable, QString *error);
+    bool readColumns(XmlScanner &scanner);
+    bool readMerges(XmlScanner &scanner);
     const Column *columnAt(int column) const;
     QByteArray columnsXml() const;
     QByteArray mergesXml() const;
@@ -60,8 +71,8 @@ private:
     Span m_columnsSpan;
     Span m_sheetData;
     Span m_mergesSpan;
-    int m_dimensionInsert = -1;
-    int m_mergesInsert = -1;
+    qint64 m_dimensionInsert = -1;
+    qint64 m_mergesInsert = -1;
     double m_defaultRowHeight = 15;
     double m_defaultColumnWidth = 8.43;
     std::vector<Column> m_columns;

@@ -1,7 +1,9 @@
 #include "xlsx/worksheet.h"
 
 #include "xlsx/package.h"
+#include "xlsx/partcopier.h"
 #include "xlsx/partdeflater.h"
+#include "xlsx/partstream.h"
 
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
@@ -40,7 +42,7 @@ public:
     Styles *styles = nullptr;
     SharedStrings *strings = nullptr;
     bool date1904 = false;
-    QString xml;
+    Package::Part source; // the part as read, read again when the sheet is saved
     SheetLayout layout;
     CellStore cells;
     bool modified = false;
@@ -125,7 +127,7 @@ void Worksheet::Private::detachFormula(int row, int column)
             CellStore::Formula own;
             own.text = FormulaShifter::shift(master.text, r - row, c - column);
             other->formula = cells.addFormula(own);
-            other->rawStart = -1;
+            other->original = false;
             cells.touch(cells.row(r));
         }
     }
@@ -150,65 +152,28 @@ Worksheet::Worksheet(const QString &name, Styles *styles, SharedStrings *sharedS
 
 Worksheet::~Worksheet() = default;
 
-namespace {
-
-// Moves the scanner onto the start of the worksheet's cell table. False with the error when the
-// text is malformed before it; true with found false when there is no worksheet or no table.
-bool findCellTable(XmlScanner &scanner, bool *found, QString *error)
+bool Worksheet::load(const Package::Part &part, qint64 *keptLeft, QString *error)
 {
-    *found = false;
-    bool inRoot = false;
-    for (;;) {
-        const XmlScanner::Token token = scanner.next();
-        if (token == XmlScanner::Invalid) {
-            *error = scanner.errorString();
-            return false;
-        }
-        if (token == XmlScanner::EndOfData || token == XmlScanner::EndElement
-            || (token == XmlScanner::StartElement && !inRoot && !scanner.isNamed("worksheet")))
-            return true;
-        if (token != XmlScanner::StartElement)
-            continue;
-        if (!inRoot) {
-            inRoot = true;
-        } else if (scanner.isNamed("sheetData")) {
-            *found = true;
-            return true;
-        } else if (!scanner.skipElement()) {
-            *error = scanner.errorString();
-            return false;
-        }
-    }
-}
-
-} // namespace
-
-bool Worksheet::load(const QByteArray &bytes, qint64 *entriesLeft, QString *error)
-{
-    // The cell table is read from the UTF-8 bytes by a scanner of its own; everything around it
-    // is kept as text, with the table left empty, for the layout (whose errors tell of a missing
-    // worksheet or table).
-    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-    const QByteArray utf8 = utf16 ? XmlText::decode(bytes).toUtf8() : bytes;
-    XmlScanner scanner(utf8, utf8.startsWith("\xEF\xBB\xBF") ? 3 : 0, utf8.size());
-    bool found = false;
-    if (!findCellTable(scanner, &found, error))
+    // One pass over the part as it is decompressed: the cell table into the cells, the elements
+    // around it into the layout, and of the text only where things stand.
+    if (!PartStream::utf8Part(part, &d->source, error))
         return false;
-    if (found) {
-        const int contentStart = scanner.tokenEnd();
-        if (!d->cells.parse(scanner, utf8, d->strings->size(), entriesLeft, error)) {
-            if (error->isEmpty())
-                *error = scanner.errorString();
-            return false;
-        }
-        const int contentEnd = scanner.tokenStart();
-        d->xml = XmlText::decode(utf8.left(contentStart)) + QString::fromUtf8(utf8.constData() + contentEnd,
-                                                                               utf8.size() - contentEnd);
-    } else {
-        d->xml = XmlText::decode(utf8);
-    }
-    if (!d->layout.parse(d->xml, error))
+    PartStream stream(d->source);
+    XmlScanner scanner([&stream](char *data, qint64 size) { return stream.read(data, size); });
+    const int strings = d->strings->size();
+    const auto readCells = [&](QString *why) {
+        if (d->cells.parse(scanner, strings, keptLeft, why))
+            return true;
+        if (why->isEmpty())
+            *why = scanner.errorString();
         return false;
+    };
+    if (!d->layout.read(scanner, readCells, error)) {
+        // Damaged data may read as malformed XML before the damage shows: the damage is the cause.
+        if (!stream.checkRest())
+            *error = QStringLiteral("the archive entry %1 is damaged").arg(part.name);
+        return false;
+    }
     d->initialStrings = d->cells.sharedStringCells();
     return true;
 }
@@ -454,7 +419,7 @@ bool Worksheet::mergeCells(const CellRange &range, const Format &format)
             for (int c = range.firstColumn(); c <= range.lastColumn(); ++c) {
                 if (CellStore::Cell *cell = d->cells.find(r, c)) {
                     cell->style = style;
-                    cell->rawStart = -1;
+                    cell->original = false;
                     d->cells.touch(d->cells.row(r));
                 } else {
                     CellStore::Cell blank;
@@ -507,19 +472,18 @@ bool Worksheet::hasNewFormulas() const
 
 void Worksheet::save(PartDeflater &out, qint64 *sharedStringDelta) const
 {
-    // The part around its cell table, then the table row by row, compressed as it is written.
-    static const QByteArray cellTable = QByteArrayLiteral("\x01sheetData\x01");
-    const QByteArray around = d->layout.assemble(d->xml, cellTable, dimension());
-    const int at = around.indexOf(cellTable);
-    out.write(around.constData(), at);
-    QByteArray sheetData;
+    // The part as read, with the cell table written row by row, compressed as it is written.
+    PartCopier source(d->source);
+    const PartCopier::Sink sink = [&out](const char *data, qint64 size) { out.write(data, size); };
     qint64 strings = 0;
-    d->cells.write(sheetData, d->layout.prefix(), &strings, [&out](QByteArray &piece) {
-        out.write(piece);
-        piece.resize(0); // keeps the buffer the table reserved
-    });
-    out.write(sheetData);
-    out.write(around.constData() + at + cellTable.size(), around.size() - at - cellTable.size());
+    d->layout.write(source, sink, [&] {
+        QByteArray sheetData;
+        d->cells.write(sheetData, d->layout.prefix(), &strings, &source, [&out](QByteArray &piece) {
+            out.write(piece);
+            piece.resize(0); // keeps the buffer the table reserved
+        });
+        out.write(sheetData);
+    }, dimension());
     *sharedStringDelta = strings - d->initialStrings;
 }
 

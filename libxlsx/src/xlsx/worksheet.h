@@ -5,6 +5,7 @@
 #include "xlsx/cellrange.h"
 #include "xlsx/cellreference.h"
 #include "xlsx/format.h"
+#include "xlsx/package.h"
 
 #include <QList>
 #include <QString>
@@ -70,8 +71,9 @@ private:
     class Private;
 
     Worksheet(const QString &name, Styles *styles, SharedStrings *sharedStrings, bool date1904);
-    // Reads the part; its rows and cells are taken from entriesLeft (see CellStore::parse).
-    bool load(const QByteArray &bytes, qint64 *entriesLeft, QString *error);
+    // Reads the part as it is decompressed; what its rows and cells take is taken from keptLeft
+    // (see CellStore::parse). The part is read again when the sheet is saved.
+    bool load(const Package::Part &part, qint64 *keptLeft, QString *error);
     bool isModified() const;
     bool hasNewFormulas() const;
     // Writes the part's new text and tells the change in the number of shared string cells.

@@ -62,9 +62,21 @@ XmlScanner::XmlScanner(const QByteArray &bytes, int begin, int end)
 {
 }
 
+XmlScanner::XmlScanner(Source source)
+    : m_data(nullptr)
+    , m_pos(0)
+    , m_end(0)
+    , m_begin(0)
+    , m_source(std::move(source))
+    , m_sourceDone(false)
+{
+}
+
 int XmlScanner::lineAt(int position) const
 {
-    int line = 1;
+    int line = 1 + m_linesBefore;
+    if (!m_data)
+        return line;
     for (const char *at = m_data + m_begin; (at = static_cast<const char *>(memchr(at, '\n', size_t(m_data + position - at))));
          ++at)
         ++line;
@@ -77,6 +89,65 @@ bool XmlScanner::fail(const QString &reason)
         m_error = QStringLiteral("%1 (line %2)").arg(reason).arg(lineAt(qMin(m_pos, m_end)));
     m_token = Invalid;
     return false;
+}
+
+bool XmlScanner::incomplete(const QString &reason)
+{
+    if (m_sourceDone)
+        return fail(reason);
+    m_short = true;
+    return false;
+}
+
+bool XmlScanner::refill()
+{
+    constexpr int chunk = 256 * 1024;
+    const int keep = m_tokenStart;
+    m_linesBefore = lineAt(keep) - 1;
+    if (keep > 0) {
+        memmove(m_buffer.data(), m_buffer.constData() + keep, size_t(m_end - keep));
+        m_base += keep;
+        m_pos -= keep;
+        m_end -= keep;
+        m_tokenStart = 0;
+        m_tokenEnd = qMax(0, m_tokenEnd - keep);
+    }
+    // At least as much again as is held, so that a long token is read in linear time.
+    const int want = qMax(chunk, m_end);
+    if (qint64(m_end) + want > qint64(MaxToken) + chunk) {
+        m_data = m_buffer.constData();
+        return fail(QStringLiteral("a tag, text or comment is longer than %1 MiB").arg(MaxToken >> 20));
+    }
+    m_buffer.resize(m_end + want);
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 n = m_source(m_buffer.data() + m_end + got, want - got);
+        if (n < 0) {
+            m_data = m_buffer.constData();
+            m_sourceDone = true;
+            return fail(QStringLiteral("the data are damaged"));
+        }
+        if (n == 0) {
+            m_sourceDone = true;
+            break;
+        }
+        got += n;
+    }
+    m_end += int(got);
+    m_data = m_buffer.constData();
+    return true;
+}
+
+void XmlScanner::pushOpen(const char *name, int size)
+{
+    m_openStarts.append(m_openNames.size());
+    m_openNames.append(name, size);
+}
+
+QByteArray XmlScanner::lastOpen() const
+{
+    const int start = m_openStarts.last();
+    return QByteArray::fromRawData(m_openNames.constData() + start, m_openNames.size() - start);
 }
 
 bool XmlScanner::isNamed(const char *localName) const
@@ -106,54 +177,75 @@ XmlScanner::Token XmlScanner::next()
         return Invalid;
     if (m_pendingEnd) {
         m_pendingEnd = false;
-        m_open.removeLast();
+        m_openNames.truncate(m_openStarts.last());
+        m_openStarts.removeLast();
         m_tokenStart = m_tokenEnd;
         return m_token = EndElement;
     }
     for (;;) {
+        m_tokenStart = m_pos;
+        const Token token = scan();
+        if (!m_short)
+            return token;
+        // The token goes on past the bytes in hand: read it again with more.
+        m_short = false;
+        m_pos = m_tokenStart;
+        if (!refill())
+            return Invalid;
+    }
+}
+
+XmlScanner::Token XmlScanner::scan()
+{
+    for (;;) {
+        m_tokenStart = m_pos;
+        // Enough in hand to tell a comment, CDATA or declaration from a tag.
+        if (m_end - m_pos < 9 && !m_sourceDone) {
+            m_short = true;
+            return m_token;
+        }
         if (m_pos >= m_end) {
-            if (!m_open.isEmpty()) {
-                fail(QStringLiteral("the element %1 is not closed").arg(QString::fromUtf8(m_open.last())));
+            if (!m_openStarts.isEmpty()) {
+                fail(QStringLiteral("the element %1 is not closed").arg(QString::fromUtf8(lastOpen())));
                 return Invalid;
             }
             return m_token = EndOfData;
         }
-        m_tokenStart = m_pos;
         const char *at = m_data + m_pos;
         if (*at != '<') {
             if (!characters())
-                return Invalid;
+                return m_short ? m_token : Invalid;
             return m_token = Characters;
         }
         const char *end = m_data + m_end;
         if (end - at >= 4 && memcmp(at, "<!--", 4) == 0) {
             if (!skipPast(at + 4, "-->", "a comment"))
-                return Invalid;
+                return m_short ? m_token : Invalid;
             continue;
         }
         if (end - at >= 9 && memcmp(at, "<![CDATA[", 9) == 0) {
             if (!characters())
-                return Invalid;
+                return m_short ? m_token : Invalid;
             return m_token = Characters;
         }
         if (end - at >= 2 && at[1] == '?') {
             if (!skipPast(at + 2, "?>", "a processing instruction"))
-                return Invalid;
+                return m_short ? m_token : Invalid;
             continue;
         }
-        if (end - at >= 2 && at[1] == '!' && m_open.isEmpty()) {
+        if (end - at >= 2 && at[1] == '!' && m_openStarts.isEmpty()) {
             // A document type declaration before the root: passed over.
             if (!skipPast(at + 2, ">", "a declaration"))
-                return Invalid;
+                return m_short ? m_token : Invalid;
             continue;
         }
         if (end - at >= 2 && at[1] == '/') {
             if (!endTag())
-                return Invalid;
+                return m_short ? m_token : Invalid;
             return m_token = EndElement;
         }
         if (!startTag())
-            return Invalid;
+            return m_short ? m_token : Invalid;
         return m_token = StartElement;
     }
 }
@@ -162,7 +254,7 @@ bool XmlScanner::skipPast(const char *from, const char *marker, const char *cons
 {
     const char *close = search(from, m_data + m_end, marker);
     if (!close)
-        return fail(QStringLiteral("%1 is not closed").arg(QLatin1String(construct)));
+        return incomplete(QStringLiteral("%1 is not closed").arg(QLatin1String(construct)));
     m_pos = int(close + strlen(marker) - m_data);
     return true;
 }
@@ -174,7 +266,9 @@ bool XmlScanner::startTag()
     const char *name = at;
     while (at < end && !isNameEnd(*at))
         ++at;
-    if (at == end || !isName(name, int(at - name)))
+    if (at == end)
+        return incomplete(QStringLiteral("a tag is malformed"));
+    if (!isName(name, int(at - name)))
         return fail(QStringLiteral("a tag is malformed"));
     m_name = name;
     m_nameSize = int(at - name);
@@ -185,9 +279,9 @@ bool XmlScanner::startTag()
         const char *before = at;
         while (at < end && isSpace(*at))
             ++at;
-        if (at == end)
-            return fail(QStringLiteral("a tag is not closed"));
-        if (*at == '>' || (*at == '/' && at + 1 < end && at[1] == '>'))
+        if (at == end || (*at == '/' && at + 1 == end))
+            return incomplete(QStringLiteral("a tag is not closed"));
+        if (*at == '>' || (*at == '/' && at[1] == '>'))
             break;
         if (at == before)
             return fail(QStringLiteral("attributes must be separated by white space"));
@@ -195,23 +289,29 @@ bool XmlScanner::startTag()
         attribute.name = at;
         while (at < end && !isNameEnd(*at))
             ++at;
+        if (at == end)
+            return incomplete(QStringLiteral("an attribute has no value"));
         attribute.nameSize = int(at - attribute.name);
         if (!isName(attribute.name, attribute.nameSize))
             return fail(QStringLiteral("an attribute name is malformed"));
         while (at < end && isSpace(*at))
             ++at;
-        if (at == end || *at != '=')
+        if (at == end)
+            return incomplete(QStringLiteral("an attribute has no value"));
+        if (*at != '=')
             return fail(QStringLiteral("an attribute has no value"));
         ++at;
         while (at < end && isSpace(*at))
             ++at;
-        if (at == end || (*at != '"' && *at != '\''))
+        if (at == end)
+            return incomplete(QStringLiteral("an attribute value is not quoted"));
+        if (*at != '"' && *at != '\'')
             return fail(QStringLiteral("an attribute value is not quoted"));
         const char quote = *at++;
         attribute.value = at;
         const char *close = static_cast<const char *>(memchr(at, quote, size_t(end - at)));
         if (!close)
-            return fail(QStringLiteral("an attribute value is not closed"));
+            return incomplete(QStringLiteral("an attribute value is not closed"));
         if (memchr(at, '<', size_t(close - at)))
             return fail(QStringLiteral("an attribute value holds '<'"));
         if (forbidden(at, int(close - at)))
@@ -224,7 +324,7 @@ bool XmlScanner::startTag()
         m_attributes.append(attribute);
         at = close + 1;
     }
-    m_open.append(QByteArray::fromRawData(m_name, m_nameSize));
+    pushOpen(m_name, m_nameSize);
     m_pendingEnd = *at == '/';
     m_pos = int(at - m_data) + (m_pendingEnd ? 2 : 1);
     m_tokenEnd = m_pos;
@@ -241,11 +341,14 @@ bool XmlScanner::endTag()
     const int size = int(at - name);
     while (at < end && isSpace(*at))
         ++at;
-    if (at == end || *at != '>' || !isName(name, size))
+    if (at == end)
+        return incomplete(QStringLiteral("an end tag is malformed"));
+    if (*at != '>' || !isName(name, size))
         return fail(QStringLiteral("an end tag is malformed"));
-    if (m_open.isEmpty() || m_open.last().size() != size || memcmp(m_open.last().constData(), name, size_t(size)) != 0)
+    if (m_openStarts.isEmpty() || lastOpen() != QByteArray::fromRawData(name, size))
         return fail(QStringLiteral("the end tag %1 closes no open element of its name").arg(QString::fromUtf8(name, size)));
-    m_open.removeLast();
+    m_openNames.truncate(m_openStarts.last());
+    m_openStarts.removeLast();
     m_name = name;
     m_nameSize = size;
     const char *colon = static_cast<const char *>(memchr(name, ':', size_t(size)));
@@ -262,12 +365,17 @@ bool XmlScanner::characters()
     const char *end = m_data + m_end;
     for (;;) {
         const char *at = m_data + m_pos;
-        if (at >= end)
+        if (at >= end) {
+            if (!m_sourceDone)
+                return incomplete(QString());
             break;
+        }
+        if (*at == '<' && end - at < 9 && !m_sourceDone)
+            return incomplete(QString());
         if (end - at >= 9 && memcmp(at, "<![CDATA[", 9) == 0) {
             const char *close = search(at + 9, end, "]]>");
             if (!close)
-                return fail(QStringLiteral("a CDATA section is not closed"));
+                return incomplete(QStringLiteral("a CDATA section is not closed"));
             if (forbidden(at + 9, int(close - at - 9)))
                 return fail(QStringLiteral("a CDATA section holds a control character"));
             m_text += QString::fromUtf8(at + 9, int(close - at - 9));
@@ -277,6 +385,8 @@ bool XmlScanner::characters()
         if (*at == '<')
             break;
         const char *next = static_cast<const char *>(memchr(at, '<', size_t(end - at)));
+        if (!next && !m_sourceDone)
+            return incomplete(QString());
         const int size = int((next ? next : end) - at);
         if (const char *control = forbidden(at, size)) {
             m_pos = int(control - m_data);

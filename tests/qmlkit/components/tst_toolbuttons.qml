@@ -50,6 +50,7 @@ TestCase {
         DESKTOP_UTILS.modifiers = 0;
         GLOBAL.clearCalls();
         GLOBAL.driver.clearCalls();
+        QWIDGET_CREATOR.clearCalls();
     }
 
     function make(component, properties) {
@@ -135,6 +136,26 @@ TestCase {
                                    { "role": "code", "title": "Code", "width": 60 }],
                 "the visible columns in column order");
         compare(exports[0].controller.name, "city");
+        compare(QWIDGET_CREATOR.callsOf("toast"), [["The table was exported to:\n/exports/tables/_.xlsx", 0]],
+                "where the opened file went");
+
+        // Written but not opened: where to find it, in a message whose text can be copied.
+        QWIDGET_CREATOR.clearCalls();
+        DESKTOP_UTILS.setExportResult({ "written": true, "path": "/exports/tables/b.xlsx", "opened": false });
+        button.clicked();
+        var messages = QWIDGET_CREATOR.callsOf("message");
+        compare(messages.length, 1);
+        compare(messages[0][0], 1);
+        verify(messages[0][1].indexOf("/exports/tables/b.xlsx") >= 0, messages[0][1]);
+        verify(messages[0][1].indexOf("could not open") >= 0, messages[0][1]);
+
+        // Not written: the reason.
+        QWIDGET_CREATOR.clearCalls();
+        DESKTOP_UTILS.setExportResult({ "written": false, "error": "the disk is full" });
+        button.clicked();
+        compare(QWIDGET_CREATOR.callsOf("message"), [[2, "The table could not be exported:\nthe disk is full"]]);
+        compare(QWIDGET_CREATOR.callsOf("toast"), []);
+        DESKTOP_UTILS.setExportResult({ "written": true, "path": "/exports/tables/_.xlsx", "opened": true });
     }
 
     function test_shortcutText() {

@@ -17,10 +17,11 @@ void StandinDesktopUtils::setModifiers(int modifiers)
     emit modifiersChanged();
 }
 
-void StandinDesktopUtils::writeToExcel(const QVariantMap &table)
+QVariantMap StandinDesktopUtils::writeToExcel(const QVariantMap &table)
 {
     m_exports.append(table);
     emit exportsChanged();
+    return m_exportResult;
 }
 
 void StandinDesktopUtils::setNow(qlonglong epochMs, int offsetMinutes)

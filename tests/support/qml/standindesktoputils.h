@@ -6,7 +6,7 @@
 
 // DESKTOP_UTILS for tests: the real conversions of Utils on a clock the test sets, keyboard
 // modifiers the test sets, the look-ups in the QML tree, the clipboard, and the workbook exports
-// recorded instead of written.
+// recorded instead of written, answered as the test chooses.
 class StandinDesktopUtils : public Utils
 {
     Q_OBJECT
@@ -27,7 +27,11 @@ public:
     bool isShiftPressed() const { return m_modifiers & Qt::ShiftModifier; }
     QVariantList exports() const { return m_exports; }
 
-    Q_INVOKABLE void writeToExcel(const QVariantMap &table);
+    // Records the export and answers with exportResult: by default written to
+    // "/exports/tables/_.xlsx" and opened.
+    Q_INVOKABLE QVariantMap writeToExcel(const QVariantMap &table);
+    // Test control: what the next exports answer.
+    Q_INVOKABLE void setExportResult(const QVariantMap &result) { m_exportResult = result; }
     // The QML id of the object in the document that declared it; empty when it has none.
     Q_INVOKABLE QString idToString(QObject *object) const;
     Q_INVOKABLE QObject *findChildByName(QObject *rootObject, const QString &name) const;
@@ -45,4 +49,7 @@ private:
     QDateTime m_now;
     int m_modifiers = 0;
     QVariantList m_exports;
+    QVariantMap m_exportResult{{QStringLiteral("written"), true},
+                               {QStringLiteral("path"), QStringLiteral("/exports/tables/_.xlsx")},
+                               {QStringLiteral("opened"), true}};
 };

@@ -9,6 +9,12 @@ QObject *StandinWidgetCreator::toast(const QString &message, int mode)
     return new StandinToast(message, mode, this);
 }
 
+QObject *StandinWidgetCreator::message(int kind, const QString &text, QObject *)
+{
+    record(QStringLiteral("message"), {kind, text});
+    return nullptr;
+}
+
 QObject *StandinWidgetCreator::calendar(QObject *parent)
 {
     return open(QStringLiteral("calendar"), {QVariant::fromValue(parent)});

@@ -17,6 +17,8 @@ public:
     explicit StandinWidgetCreator(QObject *parent = nullptr) : StandinObject(parent) {}
 
     Q_INVOKABLE QObject *toast(const QString &message, int mode);
+    // Recorded as "message" with the kind and the text; nothing is shown.
+    Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);
     Q_INVOKABLE QObject *calendar(QObject *parent = nullptr);
     Q_INVOKABLE QObject *rowLimit(int limit, QObject *parent = nullptr);
     Q_INVOKABLE QObject *search(QObject *controller, const QVariant &rules, QObject *parent = nullptr);

@@ -100,14 +100,21 @@ QString DesktopUtils::freeFileName(const QDir &folder, const QString &baseName)
     return path;
 }
 
-bool DesktopUtils::writeToExcel(const QVariantMap &table)
+void DesktopUtils::setUrlOpener(UrlOpener opener)
 {
+    m_openUrl = std::move(opener);
+}
+
+QVariantMap DesktopUtils::writeToExcel(const QVariantMap &table)
+{
+    const auto failed = [](const QString &error) {
+        Logger::instance(0)->warning(QStringLiteral("Table export failed: %1").arg(error));
+        return QVariantMap{{QStringLiteral("written"), false}, {QStringLiteral("error"), error}};
+    };
     auto *controller = qobject_cast<Controller::DesktopController *>(
         table.value(QStringLiteral("controller")).value<QObject *>());
-    if (!controller || !controller->proxyModel() || !controller->originalModel()) {
-        Logger::instance(0)->warning(QStringLiteral("Table export needs a controller with its rows and view"));
-        return false;
-    }
+    if (!controller || !controller->proxyModel() || !controller->originalModel())
+        return failed(QStringLiteral("the table has no controller with its rows and view"));
     const QString exportName = table.value(QStringLiteral("exportName")).toString();
     QDir dir = m_exportDir;
     dir.mkpath(QStringLiteral("tables"));
@@ -128,12 +135,13 @@ bool DesktopUtils::writeToExcel(const QVariantMap &table)
     const QString path = freeFileName(dir, baseName);
     TableExport workbook(controller->proxyModel(), table.value(QStringLiteral("table")).toList(),
                          sessionOffsetMinutes());
-    if (!workbook.save(path)) {
-        Logger::instance(0)->warning(QStringLiteral("Table export failed: %1").arg(workbook.errorString()));
-        return false;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    return true;
+    if (!workbook.save(path))
+        return failed(workbook.errorString());
+    const QUrl url = QUrl::fromLocalFile(path);
+    const bool opened = m_openUrl ? m_openUrl(url) : QDesktopServices::openUrl(url);
+    return {{QStringLiteral("written"), true},
+            {QStringLiteral("path"), QDir::toNativeSeparators(path)},
+            {QStringLiteral("opened"), opened}};
 }
 
 QString DesktopUtils::urlToPath(const QUrl &url) const

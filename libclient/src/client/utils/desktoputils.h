@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QUrl>
 
+#include <functional>
+
 namespace Client {
 
 // The utilities that pages reach as DESKTOP_UTILS: everything of Utils, plus what only a desktop
@@ -41,8 +43,13 @@ public:
 
     // Writes the rows of table["controller"]'s view, in view order, with the columns of
     // table["table"] (maps of "title" and "role") into a new workbook below the export folder and
-    // opens it. False, with a warning, when it could not be written.
-    Q_INVOKABLE bool writeToExcel(const QVariantMap &table);
+    // opens it. Tells what happened for the page to show: "written" (bool), "path" (the file),
+    // "opened" (bool: the desktop took the file) and "error" (why it was not written, also
+    // logged as a warning).
+    Q_INVOKABLE QVariantMap writeToExcel(const QVariantMap &table);
+    // What opens an exported file; the desktop's default application unless a test sets another.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener);
     Q_INVOKABLE QString urlToPath(const QUrl &url) const;
     Q_INVOKABLE QString pathToDir(const QString &filePath) const;
     // Whether a "qrc:" URL names a file carried in the resources.
@@ -79,6 +86,7 @@ private:
     static QString freeFileName(const QDir &folder, const QString &baseName);
 
     QDir m_exportDir;
+    UrlOpener m_openUrl;
     Qt::CursorShape m_cursorShape = Qt::ArrowCursor;
     bool m_cursorPushed = false;
 };

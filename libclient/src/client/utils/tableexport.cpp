@@ -7,6 +7,8 @@
 
 #include <QColor>
 
+#include <cmath>
+
 namespace Client {
 
 namespace {
@@ -16,6 +18,21 @@ const QString DateFormat = QStringLiteral("dd MMM yyyy, hh:mm");
 bool isEmptyValue(const QVariant &value)
 {
     return !value.isValid() || value.isNull() || value.toString().isEmpty();
+}
+
+// A cell holds finite numbers only: NaN and the infinities are written as the text that names
+// them, as the database writes them.
+QString nonFiniteText(double number)
+{
+    if (std::isnan(number))
+        return QStringLiteral("NaN");
+    return number > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
+}
+
+bool isNonFiniteNumber(const QVariant &value)
+{
+    const int type = value.userType();
+    return (type == QMetaType::Double || type == QMetaType::Float) && !std::isfinite(value.toDouble());
 }
 
 } // namespace
@@ -32,6 +49,8 @@ QVariant TableExport::cellValue(const QString &role, const QVariant &value) cons
     // An empty value is a blank cell, never a 1970 date or a zero.
     if (isEmptyValue(value))
         return QVariant();
+    if (isNonFiniteNumber(value))
+        return nonFiniteText(value.toDouble());
     if (role.startsWith(QLatin1String("dt_")))
         return m_utils.utcmsec2LocalDateTime(value.toLongLong(), DateFormat, m_utcOffset);
     const Controller::OriginalModel *rows = m_view->originalModel();
@@ -39,17 +58,25 @@ QVariant TableExport::cellValue(const QString &role, const QVariant &value) cons
     const Common::FieldDescriptor *field = catalogue ? catalogue->findField(role) : nullptr;
     if (!field)
         return value;
+    bool ok = false;
     switch (field->type) {
     case Model::SQL_INTEGER:
-    case Model::SQL_BIGINTEGER:
+    case Model::SQL_BIGINTEGER: {
         if (field->has(Model::DURATION))
             return m_utils.formatDuration(value.toLongLong());
         if (field->has(Model::HOUR_DURATION))
             return m_utils.formatHourDuration(value.toLongLong());
-        return value.toLongLong();
+        const qlonglong number = value.toLongLong(&ok);
+        return ok ? QVariant(number) : QVariant(value.toString());
+    }
     case Model::SQL_REAL:
-    case Model::SQL_DOUBLE:
-        return value.toDouble();
+    case Model::SQL_DOUBLE: {
+        // "NaN", "inf" and "-inf" read as numbers; a text that is no number stays what it is.
+        const double number = value.toDouble(&ok);
+        if (!ok)
+            return value.toString();
+        return std::isfinite(number) ? QVariant(number) : QVariant(nonFiniteText(number));
+    }
     default:
         return value;
     }

@@ -14,7 +14,9 @@ namespace Client {
 // Writes the rows of a list view into a new workbook: a header row of column titles (bold white
 // on solid blue), then one row per view row in view order. Values are written by their
 // catalogue type: dates as the user's local date text, durations as text, integers as exact
-// 64-bit numbers, doubles as numbers, everything else (server text included) as text.
+// 64-bit numbers, doubles as numbers, everything else (server text included) as text. A value
+// that a cell cannot hold as a number (NaN, an infinity, a text in a number column) is written
+// as text that names it.
 class TableExport
 {
 public:

@@ -99,7 +99,13 @@ void ApiNetwork::logDebug(QLatin1String what, const QByteArray &utf8) const
 {
     Logger *logger = Logger::instance(m_loggerId);
     if (logger->writesDebug())
-        logger->debug(what + QString::fromUtf8(utf8));
+        logger->debug(what + frameText(utf8));
+}
+
+QString ApiNetwork::frameText(const QByteArray &raw)
+{
+    // QString::fromUtf8(QByteArray) stops at the first NUL.
+    return QString::fromUtf8(raw.constData(), raw.size());
 }
 
 QList<QVariantMap> ApiNetwork::decodeTextFrame(const QString &text)
@@ -155,7 +161,7 @@ void ApiNetwork::onSocketReadyRead()
                 logDebug(QLatin1String("RECEIVE: "), frame.raw);
             } else {
                 m_jsonMode = false;
-                const QString text = QString::fromUtf8(frame.raw);
+                const QString text = frameText(frame.raw);
                 logDebug(QLatin1String("RECEIVE: "), frame.raw);
                 for (const QVariantMap &message : decodeTextFrame(text, &m_repeatedTexts))
                     handleTextMessage(message);

@@ -39,6 +39,8 @@ public:
     // Called in the network thread for every decoded text message, before messageReceived.
     virtual void dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params);
 
+    // The text of a received text frame: all of its bytes as UTF-8, NULs included.
+    static QString frameText(const QByteArray &raw);
     // Splits a decoded text frame into messages: pieces between "[END]" markers, skipping
     // empty ones and a piece equal to the one just handled.
     static QList<QVariantMap> decodeTextFrame(const QString &text);

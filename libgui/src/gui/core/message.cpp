@@ -43,9 +43,15 @@ int Message::showTitled(QMessageBox::Icon icon, QWidget *parent, const QString &
 
 int Message::showSelectable(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text)
 {
+    return run(selectableBox(icon, parent, title, text));
+}
+
+QMessageBox *Message::selectableBox(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text)
+{
     auto *box = new QMessageBox(icon, title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return run(box);
+    return box;
 }
 
 int Message::run(QMessageBox *box)

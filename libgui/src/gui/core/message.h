@@ -30,6 +30,9 @@ public:
 
     // A box whose text can be selected and copied, such as an address to open by hand.
     static int showSelectable(QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text);
+    // That box, not yet shown, for a caller that shows it without waiting.
+    static QMessageBox *selectableBox(QMessageBox::Icon icon, QWidget *parent, const QString &title,
+                                      const QString &text);
 
     static QString title(const QWidget *parent);
 

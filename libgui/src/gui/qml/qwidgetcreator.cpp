@@ -1,6 +1,7 @@
 #include "qwidgetcreator.h"
 
 #include "gui/core/context.h"
+#include "gui/core/message.h"
 #include "gui/core/utils.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
@@ -20,6 +21,7 @@
 #include "gui/widget/toastwindow.h"
 
 #include <QDebug>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QQmlEngine>
 
@@ -65,6 +67,14 @@ QWidget *QWidgetCreator::toast(const QString &message, int mode)
     toast->setAttribute(Qt::WA_DeleteOnClose);
     toast->show();
     return toast;
+}
+
+QWidget *QWidgetCreator::message(int kind, const QString &text, QObject *parent)
+{
+    const QMessageBox::Icon icon = kind == 0 ? QMessageBox::Information
+        : kind == 1                          ? QMessageBox::Warning
+                                             : QMessageBox::Critical;
+    return showWindow(Message::selectableBox(icon, nullptr, QGuiApplication::applicationDisplayName(), text), parent);
 }
 
 QWidget *QWidgetCreator::completer(QObject *parent)

@@ -31,6 +31,9 @@ public:
     Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr);
     // Mode 0 is the green notice, any other the red one; the page places it.
     Q_INVOKABLE QWidget *toast(const QString &message, int mode);
+    // A message whose text can be selected and copied (a file's path), shown without waiting;
+    // kind 0 is information, 1 a warning, any other an error.
+    Q_INVOKABLE QWidget *message(int kind, const QString &text, QObject *parent = nullptr);
     Q_INVOKABLE QWidget *completer(QObject *parent = nullptr);
     Q_INVOKABLE QWidget *dataLoading();
     // roles: maps with "role" and "title".

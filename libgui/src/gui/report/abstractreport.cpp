@@ -18,12 +18,17 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Gui::Report {
 
@@ -46,6 +51,7 @@ QJsonObject refusalCatalogue()
 AbstractReport::AbstractReport()
     : m_buttonBox(new QDialogButtonBox(Qt::Horizontal))
     , m_createButton(m_buttonBox->addButton(tr("Create"), QDialogButtonBox::AcceptRole))
+    , m_writtenLabel(new QLabel)
     , m_layout(new QVBoxLayout)
     , m_answerTimer(new QTimer(this))
 {
@@ -53,6 +59,12 @@ AbstractReport::AbstractReport()
     m_buttonBox->addButton(QDialogButtonBox::Close);
     connect(m_buttonBox, &QDialogButtonBox::accepted, this, &AbstractReport::onAccepted);
     connect(m_buttonBox, &QDialogButtonBox::rejected, this, &QWidget::close);
+    m_writtenLabel->setObjectName(QStringLiteral("writtenTo"));
+    m_writtenLabel->setTextFormat(Qt::PlainText);
+    m_writtenLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_writtenLabel->setWordWrap(true);
+    m_writtenLabel->hide();
+    m_layout->addWidget(m_writtenLabel);
     m_layout->addWidget(m_buttonBox);
     setLayout(m_layout);
 
@@ -189,6 +201,7 @@ void AbstractReport::onAccepted()
 
 void AbstractReport::startWaiting()
 {
+    m_writtenLabel->hide();
     m_waiting = true;
     m_answerTimer->start();
     start();
@@ -244,7 +257,20 @@ void AbstractReport::writeAnswer(const QVariantMap &params)
                              this);
         return;
     }
-    ToastWindow::showToast(successText(), this, 0);
+    const QString where = whereWritten();
+    m_writtenLabel->setText(m_written.size() == 1 ? tr("Saved as:\n%1").arg(where)
+                                                   : tr("%n workbook(s) saved in:\n%1", nullptr, m_written.size()).arg(where));
+    m_writtenLabel->show();
+    ToastWindow::showToast(successText() + QLatin1Char('\n') + where, this, 0);
+}
+
+QString AbstractReport::whereWritten() const
+{
+    const QString first = m_written.value(0);
+    const bool oneFolder = std::all_of(m_written.cbegin(), m_written.cend(), [&first](const QString &file) {
+        return QFileInfo(file).absolutePath() == QFileInfo(first).absolutePath();
+    });
+    return QDir::toNativeSeparators(m_written.size() == 1 || !oneFolder ? first : QFileInfo(first).absolutePath());
 }
 
 void AbstractReport::onConnectionState(bool connected)

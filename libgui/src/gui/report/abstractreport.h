@@ -8,6 +8,7 @@
 #include <chrono>
 
 class QDialogButtonBox;
+class QLabel;
 class QLayout;
 class QPushButton;
 class QTimer;
@@ -67,6 +68,8 @@ public:
     std::chrono::milliseconds answerTimeout() const;
     // The files the last answer was written to.
     QStringList writtenFiles() const { return m_written; }
+    // Where they are, in text that can be selected and copied; hidden until a report is written.
+    QLabel *writtenLabel() const { return m_writtenLabel; }
 
     static QString noAccessText();
     static QString successText();
@@ -97,10 +100,13 @@ private:
     // Stops waiting for the outstanding request: its answer, should it come, is not taken.
     void abandonRequest(const QString &message);
     void writeAnswer(const QVariantMap &params);
+    // The file written, or the folder of the files written: where to find the report.
+    QString whereWritten() const;
 
     Client::Controller::Report *m_controller = nullptr;
     QDialogButtonBox *m_buttonBox;
     QPushButton *m_createButton;
+    QLabel *m_writtenLabel;
     QVBoxLayout *m_layout;
     QTimer *m_answerTimer;
     bool m_waiting = false;

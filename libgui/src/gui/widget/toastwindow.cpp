@@ -15,11 +15,26 @@ namespace {
 constexpr int LifetimeMs = 2500;
 constexpr int FadeInMs = 500;
 
+// The text with places to break a line after path separators and underscores, so that a file's
+// path wraps within the notice instead of running past its edges.
+QString breakable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        shown += c;
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('_'))
+            shown += QChar(0x200b);
+    }
+    return shown;
+}
+
 } // namespace
 
 ToastWindow::ToastWindow(const QString &message, int mode)
     : m_animation(new QPropertyAnimation(this, "windowOpacity", this))
     , m_mode(mode)
+    , m_message(message)
 {
     // A tool-tip window: on top, no frame, never activated and no input grab.
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
@@ -30,7 +45,7 @@ ToastWindow::ToastWindow(const QString &message, int mode)
     resize(300, 200);
     setStyleSheet(mode != 0 ? QStringLiteral("QWidget { background-color: red; }")
                             : QStringLiteral("QWidget { background-color: green; }"));
-    auto *label = new QLabel(message);
+    auto *label = new QLabel(breakable(message));
     label->setObjectName(QStringLiteral("message"));
     label->setFixedWidth(int(width() * 0.8));
     label->setAlignment(Qt::AlignCenter);
@@ -55,8 +70,7 @@ ToastWindow::~ToastWindow()
 
 QString ToastWindow::message() const
 {
-    auto *label = findChild<QLabel *>(QStringLiteral("message"));
-    return label ? label->text() : QString();
+    return m_message;
 }
 
 ToastWindow *ToastWindow::showToast(const QString &message, QWidget *widget, int mode)

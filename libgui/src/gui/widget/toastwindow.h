@@ -7,8 +7,8 @@ class QPropertyAnimation;
 namespace Gui {
 
 // A short coloured notice in the lower right corner of a window (green for success, red for an
-// error): fades in over half a second and removes itself 2.5 s after it was made. It never takes
-// the focus or the input of the window it stands over.
+// error): fades in over half a second and removes itself 2.5 s after it was made; a long path in
+// it wraps at its separators. It never takes the focus or the input of the window it stands over.
 class ToastWindow : public QWidget
 {
     Q_OBJECT
@@ -30,6 +30,7 @@ signals:
 private:
     QPropertyAnimation *m_animation;
     int m_mode;
+    QString m_message;
 };
 
 } // namespace Gui

@@ -173,6 +173,7 @@ FocusScope {
                             width: 150
                             height: 150
                             fillMode: Image.PreserveAspectCrop
+                            sourceSize: Qt.size(150, 150)
                             asynchronous: true
                             cache: false
                             source: "image://photo/" + model.photo

@@ -56,6 +56,8 @@ NtFrame {
                 width: flick.width
                 height: flick.height
                 fillMode: Image.PreserveAspectFit
+                // Enough for the window and its zoom steps; never the photo's full size.
+                sourceSize: Qt.size(2048, 2048)
                 cache: false
                 source: root.currentKey === "" ? "" : "image://photo/" + root.currentKey
                 scale: root.zoom
