@@ -224,19 +224,29 @@ void ItemController::onSaGetList(const QVariantMap &mapParams)
 {
     const QString state = mapParams.value(StateKey).toString();
     if (m_originalModel) {
-        if (!isStaticModel() && state == QLatin1String("start") && isOwnAnswer(mapParams)
-            && !mapParams.contains(QStringLiteral("_do_not_clear_model"))) {
-            m_originalModel->clear();
-            if (m_proxyModel)
-                m_proxyModel->deferRows();
-        }
+        if (state == QLatin1String("start") && isOwnAnswer(mapParams)
+            && !mapParams.contains(QStringLiteral("_do_not_clear_model")))
+            startFullList();
         if (state == QLatin1String("end") && (isStaticModel() || isOwnAnswer(mapParams))) {
+            m_originalModel->endFullList();
             if (m_proxyModel)
                 m_proxyModel->sortRows();
             m_originalModel->setDataAtLeastLoaded(true);
         }
     }
     emit saGetList(mapParams);
+}
+
+void ItemController::startFullList()
+{
+    if (!isStaticModel()) {
+        m_originalModel->clear();
+        m_originalModel->beginFullList();
+    } else if (!m_originalModel->dataAtLeastLoaded()) {
+        // The first list of the shared rows: every view of them, this class's other instances'
+        // too, waits for its end. Later full lists mostly update rows the views already show.
+        m_originalModel->beginFullList();
+    }
 }
 
 void ItemController::onSaListInfo(const QVariantMap &mapParams)

@@ -116,6 +116,11 @@ protected:
     // The list request itself, without any right check.
     bool sendListRequest(const QVariantMap &params);
 
+private:
+    // The start of a full list of this controller's own: own rows are emptied; either way the
+    // rows' views wait for the list's end.
+    void startFullList();
+
 private slots:
     void onMessageReceived(QString actionName, QVariantMap mapParams);
     void onMessageReceived(QJsonObject message);

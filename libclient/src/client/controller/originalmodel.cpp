@@ -405,4 +405,20 @@ void OriginalModel::setDataAtLeastLoaded(bool loaded)
     emit dataAtLeastLoadedChanged(loaded);
 }
 
+void OriginalModel::beginFullList()
+{
+    if (m_receivingList)
+        return;
+    m_receivingList = true;
+    emit fullListStarted();
+}
+
+void OriginalModel::endFullList()
+{
+    if (!m_receivingList)
+        return;
+    m_receivingList = false;
+    emit fullListEnded();
+}
+
 } // namespace Client::Controller

@@ -78,6 +78,12 @@ public:
     void setLimit(qlonglong limit);
     bool dataAtLeastLoaded() const { return m_dataAtLeastLoaded; }
     void setDataAtLeastLoaded(bool loaded);
+    // A full list is arriving into these rows, from its start to its end: the views (ProxyModel)
+    // wait for its end instead of following every row. A second start before the end changes
+    // nothing.
+    void beginFullList();
+    void endFullList();
+    bool isReceivingList() const { return m_receivingList; }
 
     // Column name -> role number (NoRole for a name outside the catalogue) and back.
     int roleNumber(const QString &role) const { return m_roleNumbers.value(role, NoRole); }
@@ -100,6 +106,8 @@ signals:
     void rowCountChanged(int rowCount);
     void dataAtLeastLoadedChanged(bool dataAtLeastLoaded);
     void limitChanged(int limit);
+    void fullListStarted();
+    void fullListEnded();
 
 private:
     struct Found
@@ -124,6 +132,7 @@ private:
     QString m_oneColumnRole;
     qint64 m_maxDtUtcLastUpdate = 0;
     bool m_dataAtLeastLoaded = false;
+    bool m_receivingList = false;
     quint64 m_revision = 0;
     mutable bool m_displayRoleWarned = false;
     struct TextIndex

@@ -61,8 +61,11 @@ void ProxyModel::setOriginalModel(OriginalModel *originalModel)
     m_isPrepareMode = true;
     applyFilterRoles();
     m_isPrepareMode = preparing;
-    // The source change resets the view and filters it afresh.
+    // The source change resets the view and filters it afresh; rows of a list still arriving
+    // show at its end.
     setSourceModel(originalModel);
+    if (m_source && m_source->isReceivingList())
+        deferRows();
     sortRows(IdRole, Qt::DescendingOrder);
 }
 
@@ -82,6 +85,8 @@ void ProxyModel::onSourceModelChanged()
         disconnect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
         disconnect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
         disconnect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
+        disconnect(m_source, &OriginalModel::fullListStarted, this, &ProxyModel::deferRows);
+        disconnect(m_source, &OriginalModel::fullListEnded, this, &ProxyModel::onSourceListEnded);
     }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled = false;
@@ -105,6 +110,8 @@ void ProxyModel::onSourceModelChanged()
         connect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
         connect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
         connect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
+        connect(m_source, &OriginalModel::fullListStarted, this, &ProxyModel::deferRows);
+        connect(m_source, &OriginalModel::fullListEnded, this, &ProxyModel::onSourceListEnded);
     }
 }
 
@@ -150,6 +157,18 @@ void ProxyModel::onSourceRowsMoved()
     m_sorted = false;
 }
 
+void ProxyModel::onSourceListEnded()
+{
+    // The rows show in the order last asked; while preparing, when the preparation ends.
+    if (m_deferring && !m_isPrepareMode)
+        sortRows();
+}
+
+bool ProxyModel::isAwaitingList() const
+{
+    return m_deferring && m_source && m_source->isReceivingList();
+}
+
 void ProxyModel::onDeferredRowArrived()
 {
     m_lastDeferredRow.restart();
@@ -157,9 +176,12 @@ void ProxyModel::onDeferredRowArrived()
 
 void ProxyModel::onDeferralTimer()
 {
-    // A list that stops short of its end shows the rows that came.
-    if (m_lastDeferredRow.elapsed() >= m_rowsPatienceMs)
-        takeRows();
+    // A list that stops short of its end shows the rows that came, in the order last asked.
+    if (m_lastDeferredRow.elapsed() < m_rowsPatienceMs)
+        return;
+    takeRows();
+    if (!m_isPrepareMode)
+        sortRows();
 }
 
 void ProxyModel::setDeferredRowsPatience(int milliseconds)
@@ -434,6 +456,11 @@ void ProxyModel::endPrepare()
 {
     // The rows prepared meanwhile are filtered once and put in the order last asked once.
     m_isPrepareMode = false;
+    if (isAwaitingList()) {
+        // The list's end filters the rows once and sorts them as last asked.
+        setIsPrepareMode(false);
+        return;
+    }
     const bool sortAsked = m_sortPending;
     m_sortPending = false;
     if (m_deferring) {
@@ -692,11 +719,12 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
         m_sortedRole = role;
         emit sortedRoleChanged(role);
     }
-    if (m_isPrepareMode) {
+    if (m_isPrepareMode || isAwaitingList()) {
         m_sortPending = true;
         m_pendingOrder = order;
         return;
     }
+    m_sortPending = false;
     takeRows();
     flushRefilter();
     emit sortStarted();

@@ -88,6 +88,8 @@ public:
     // While a full list arrives the view stays empty and takes the rows at once when the list is
     // complete (takeRows, or the next sortRows): following each arriving row would cost the
     // whole view per row. A list that brings no row for a few seconds is taken as it stands.
+    // The source says when its list starts and ends; until then sorts and preparations only
+    // note what the view is to be.
     void deferRows();
     void takeRows();
     bool isDeferringRows() const { return m_deferring; }
@@ -110,6 +112,7 @@ private slots:
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void onDeferredRowArrived();
+    void onSourceListEnded();
     void onDeferralTimer();
     void onSourceRowsMoved();
     void onSourceRowsArriving(const QModelIndex &parent, int first, int last);
@@ -118,6 +121,8 @@ private slots:
 
 private:
     void endDeferral();
+    // Deferring while the source's list still arrives.
+    bool isAwaitingList() const;
     void applyFilterRoles();
     void filtersChanged();
     // Whether the rows hidden by the last pass stay hidden under the pattern: nothing but the
