@@ -40,6 +40,8 @@ private slots:
     void sortsOnlyRowsOutOfOrder();
     void changedRowsRefilterOnce();
     void lookupsByViewRow();
+    void viewsOfOneModelFilterItsCurrentRows();
+    void idOrdersFollowArrivingRows();
 
 private:
     QStringList shownIds() const;
@@ -658,6 +660,55 @@ void TestProxyModel::lookupsByViewRow()
     QVERIFY(!m_proxy->data("status", "2", "id").isValid());
     m_proxy->sortRows("name", Qt::AscendingOrder);
     m_proxy->setFilterPattern("x");
+}
+
+void TestProxyModel::viewsOfOneModelFilterItsCurrentRows()
+{
+    // Two views filter the same column of the rows: each pass reads what the rows hold now,
+    // changes made without a signal and rows come or gone since the other view's pass included.
+    ProxyModel other;
+    watchModel(&other);
+    other.setOriginalModel(m_model.get());
+    m_proxy->setHardFilterRole("status", "=", "1");
+    other.setHardFilterRole("status", "!=", "1");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_model->updateValue(QString("2"), "status", "1", false);
+    m_model->addRow({{"id", "7"}, {"status", "1"}});
+    m_model->delRow("4");
+    m_proxy->invalidateFilter();
+    other.invalidateFilter();
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"7", "2", "1"}));
+    QCOMPARE(other.rowCount(), 2);
+    QCOMPARE(other.data(0, "id").toString(), QString("10"));
+    QCOMPARE(other.data(1, "id").toString(), QString("3"));
+    // A filter on a column outside the catalogue reads an empty value in every row.
+    other.setHardFilterRole("nope", "=", "");
+    QCOMPARE(other.rowCount(), 5);
+}
+
+void TestProxyModel::idOrdersFollowArrivingRows()
+{
+    // Descending ids are the rows' own order: rows that arrive take their place at once.
+    m_model->addRow({{"id", "5"}, {"name", "five"}});
+    m_model->addRow({{"id", "11"}, {"name", "eleven"}});
+    QCOMPARE(shownIds(), (QStringList{"11", "10", "5", "4", "3", "2", "1"}));
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "5", "10", "11"}));
+    m_model->addRow({{"id", "6"}});
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "5", "6", "10", "11"}));
+    // Back from another column to descending ids, filtered, and from there to ascending again.
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    m_proxy->setHardFilterRole("id", ">", "3");
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"11", "10", "6", "5", "4"}));
+    QCOMPARE(m_proxy->sortOrder(), Qt::DescendingOrder);
+    m_model->delRow("10");
+    m_model->addRow({{"id", "8"}});
+    QCOMPARE(shownIds(), (QStringList{"11", "8", "6", "5", "4"}));
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"4", "5", "6", "8", "11"}));
 }
 
 QTEST_MAIN(TestProxyModel)

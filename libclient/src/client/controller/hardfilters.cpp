@@ -189,6 +189,22 @@ bool HardFilters::matches(const Compiled &filter, const QVariant &value)
 
 bool HardFilters::accepts(const QVariantMap &row) const
 {
+    return accepts([this, &row](int filter) {
+        const QString &column = m_compiledFilters.at(filter).column;
+        return column.isEmpty() ? QVariant() : row.value(column);
+    });
+}
+
+QStringList HardFilters::filterColumns() const
+{
+    QStringList columns;
+    for (const Compiled &filter : m_compiledFilters)
+        columns.append(filter.column);
+    return columns;
+}
+
+bool HardFilters::accepts(const std::function<QVariant(int)> &value) const
+{
     Q_ASSERT(m_compiled);
     if (m_missingGroup)
         return false;
@@ -201,8 +217,9 @@ bool HardFilters::accepts(const QVariantMap &row) const
         Join previous = Join::And;
     };
     QVarLengthArray<GroupState, 8> groups(m_groupJoins.size());
-    for (const Compiled &filter : m_compiledFilters) {
-        const bool match = matches(filter, filter.column.isEmpty() ? QVariant() : row.value(filter.column));
+    for (int f = 0; f < m_compiledFilters.size(); ++f) {
+        const Compiled &filter = m_compiledFilters.at(f);
+        const bool match = matches(filter, value(f));
         GroupState &group = groups[filter.group];
         // Within a group, each filter joins the one before it by that filter's condition.
         if (group.first) {

@@ -7,12 +7,16 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <memory>
+
 namespace Model {
 class AbstractModel;
 class Field;
 }
 
 namespace Client::Controller {
+
+class ColumnValues;
 
 // The rows of one platform table as received from the server, behind every list page. Rows
 // are kept in descending "id" order and upserted by id; an update older than the stored row is
@@ -96,6 +100,8 @@ public:
     quint64 revision() const { return m_revision; }
     // The revision at which this row was stored or last changed, signalled or not.
     quint64 rowRevision(int row) const { return m_rows.at(row).revision; }
+    // The values of single columns in row order, for passes over every row; shared by the views.
+    ColumnValues &columnValues() const { return *m_columnValues; }
     // Whether, for every i, the row's value under roles[i] equals values[i] (QVariant equality).
     static bool matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values);
     // The first row whose values under roles, as text, equal texts; -1 when none. An index per
@@ -142,6 +148,7 @@ private:
     };
     // Look-up indexes by the joined names of their roles.
     mutable QHash<QString, TextIndex> m_textIndexes;
+    const std::unique_ptr<ColumnValues> m_columnValues;
 };
 
 } // namespace Client::Controller

@@ -1,5 +1,6 @@
 #include "proxymodel.h"
 
+#include "columnvalues.h"
 #include "fieldorder.h"
 #include "originalmodel.h"
 
@@ -267,7 +268,7 @@ void ProxyModel::invalidateFilter()
         compileFilters();
         if (!m_words.isEmpty() && m_wordsFolded)
             m_texts.buildAll();
-        m_verdicts.fillAll(*m_source, [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
+        fillVerdicts();
     }
     m_passing = true;
     m_texts.rows().setPassing(true);
@@ -277,9 +278,21 @@ void ProxyModel::invalidateFilter()
     m_passing = false;
     m_texts.rows().setPassing(false);
     m_verdicts.setPassing(false);
-    m_sorted = sortColumn() == 0;
+    m_sorted = isSortApplied(sortColumn(), sortRole(), sortOrder());
     const bool shown = m_source && !m_deferring;
     m_lastPass = {shown, m_filterPattern, shown ? m_source->revision() : 0};
+}
+
+void ProxyModel::fillVerdicts()
+{
+    // The filtered columns are read as vectors that every view of the rows shares.
+    const QVector<const QVector<QVariant> *> columns = m_source->columnValues().prepare(m_hardRoles);
+    m_verdicts.fillEach(*m_source, [&](int row) {
+        return m_hardFilters.accepts([&](int filter) {
+            const QVector<QVariant> *values = columns.at(filter);
+            return values ? values->at(row) : QVariant();
+        });
+    });
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -485,6 +498,9 @@ void ProxyModel::compileFilters() const
         m_hardFilters.compile(catalogue);
         m_compiledCatalogue = catalogue;
         m_verdicts.clear();
+        m_hardRoles.clear();
+        for (const QString &column : m_hardFilters.filterColumns())
+            m_hardRoles.append(m_source && !column.isEmpty() ? m_source->roleNumber(column) : OriginalModel::NoRole);
     }
     m_searchColumns = columnsOf(m_filterRoles);
     for (const QString &role : m_filterRoles) {
@@ -557,10 +573,9 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
     compileFilters();
     if (m_narrowing && hiddenSinceLastPass(source_row))
         return false;
-    const QVariantMap &row = m_source->rowValues(source_row);
     // An empty search accepts every row, whatever the searched columns. The text goes first:
     // read from the kept texts, it rules out most rows before the hard filters read their maps.
-    if (!m_words.isEmpty() && !acceptsText(source_row, row))
+    if (!m_words.isEmpty() && !acceptsText(source_row, m_source->rowValues(source_row)))
         return false;
     return m_verdicts.value(*m_source, source_row,
                             [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
@@ -636,20 +651,41 @@ TextKey textKeyOf(const QVariant &value, qint64 id, int row)
 }
 
 template<typename Key, typename Read>
-QVector<int> rowRanks(const OriginalModel &source, const QString &column, Read read)
+QVector<int> rowRanks(const OriginalModel &source, int role, Read read)
 {
+    // The id is read as stored, not looked up and parsed again: the order of every view unless
+    // it is sorted otherwise. Other columns are read as the vectors that the views share.
+    const bool byId = source.roleName(role) == IdRole;
+    const QVector<QVariant> *values = byId ? nullptr : source.columnValues().prepare({role}).first();
     std::vector<Key> keys;
     keys.reserve(size_t(source.rowCount()));
     for (int row = 0; row < source.rowCount(); ++row) {
         const qint64 id = source.rowId(row);
-        // The id is read as stored, not looked up and parsed again: the order of every view
-        // unless it is sorted otherwise.
-        const QVariant value = column.isEmpty() ? QVariant()
-                             : column == IdRole ? QVariant(id)
-                                                : source.rowValues(row).value(column);
+        const QVariant value = byId ? QVariant(id) : values ? values->at(row) : QVariant();
         keys.push_back(read(value, id, row));
     }
     return ranksOf(keys);
+}
+
+// The ranks by id, read off the rows in O(rows) while they stand in descending id order, as the
+// source keeps them: the ranks the sort of their keys would give. False when they do not.
+bool idRanksInRowOrder(const OriginalModel &source, QVector<int> *ranks)
+{
+    const int rows = source.rowCount();
+    ranks->resize(rows);
+    int rank = 0;
+    for (int row = rows - 1; row >= 0; --row) {
+        if (row < rows - 1) {
+            const qint64 id = source.rowId(row);
+            const qint64 below = source.rowId(row + 1);
+            if (id < below)
+                return false;
+            if (id > below)
+                ++rank;
+        }
+        (*ranks)[row] = rank;
+    }
+    return true;
 }
 
 } // namespace
@@ -665,17 +701,19 @@ void ProxyModel::buildSortRanks() const
     const QString column = m_source->roleName(sortRole());
     switch (FieldOrder::kindOf(catalogue, column)) {
     case FieldOrder::Kind::Integer:
-        m_sortRanks = rowRanks<NumericKey<qint64>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+        if (column == IdRole && idRanksInRowOrder(*m_source, &m_sortRanks))
+            break;
+        m_sortRanks = rowRanks<NumericKey<qint64>>(*m_source, sortRole(), [](const QVariant &value, qint64 id, int row) {
             return NumericKey<qint64>{integerOf(value), id, row};
         });
         break;
     case FieldOrder::Kind::Real:
-        m_sortRanks = rowRanks<NumericKey<double>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+        m_sortRanks = rowRanks<NumericKey<double>>(*m_source, sortRole(), [](const QVariant &value, qint64 id, int row) {
             return NumericKey<double>{realOf(value), id, row};
         });
         break;
     case FieldOrder::Kind::Text:
-        m_sortRanks = rowRanks<TextKey>(*m_source, column, textKeyOf);
+        m_sortRanks = rowRanks<TextKey>(*m_source, sortRole(), textKeyOf);
         break;
     }
 }
@@ -706,11 +744,24 @@ bool ProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) con
     return ranks.at(a) < ranks.at(b);
 }
 
+bool ProxyModel::isSourceOrder(int role, Qt::SortOrder order) const
+{
+    // The source keeps its rows in descending order of their ids as numbers.
+    return m_source && order == Qt::DescendingOrder && role == m_source->roleNumber(IdRole)
+        && FieldOrder::kindOf(m_source->baseModel().data(), IdRole) == FieldOrder::Kind::Integer;
+}
+
+bool ProxyModel::isSortApplied(int column, int role, Qt::SortOrder order) const
+{
+    return column == 0 || (column < 0 && isSourceOrder(role, order));
+}
+
 void ProxyModel::sort(int column, Qt::SortOrder order)
 {
-    sortRanks();
+    if (column == 0)
+        sortRanks();
     QSortFilterProxyModel::sort(column, order);
-    m_sorted = column == 0;
+    m_sorted = isSortApplied(column, sortRole(), order);
 }
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
@@ -729,14 +780,16 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
     flushRefilter();
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
-    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == 0;
+    // The source's own order needs no comparison: the view keeps it, arriving rows included.
+    const int column = isSourceOrder(number, order) ? -1 : 0;
+    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == column;
     if (!inOrder) {
         if (number != sortRole()) {
             // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
             QSortFilterProxyModel::sort(-1, order);
             setSortRole(number);
         }
-        sort(0, order);
+        sort(column, order);
     }
     emit sortFinished();
 }

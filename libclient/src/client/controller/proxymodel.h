@@ -133,6 +133,8 @@ private:
     // The search words of the free text, as the search mode splits it.
     void splitSearchWords();
     void refilterUnlessPreparing();
+    // The hard filters' verdict of every row new or changed since the last pass.
+    void fillVerdicts();
     void scheduleRefilter();
     void flushRefilter();
     // Compiles the hard filters and the searched columns after a change of either or of the source.
@@ -145,6 +147,10 @@ private:
     // The rank of every source row under the sort role, rebuilt when the rows or the role
     // changed; empty without a source, all equal without a catalogue.
     const QVector<int> &sortRanks() const;
+    // Whether sorting by the role in that order keeps the source's order (id, descending).
+    bool isSourceOrder(int role, Qt::SortOrder order) const;
+    // Whether a sort of Qt's column, role and order stands for that order of the rows.
+    bool isSortApplied(int column, int role, Qt::SortOrder order) const;
     void buildSortRanks() const;
 
     OriginalModel *m_source = nullptr;
@@ -168,6 +174,8 @@ private:
     bool m_passing = false;
     // Each row's verdict under the compiled hard filters; dropped when they compile again.
     mutable RowCache<bool> m_verdicts;
+    // The role of the column each compiled hard filter reads (NoRole for none).
+    mutable QVector<int> m_hardRoles;
     // The last pass over every row: the text it searched and the source's revision after it.
     // Invalid once anything but the text changed what a row's acceptance depends on.
     struct Pass
