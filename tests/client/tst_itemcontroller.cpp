@@ -89,6 +89,7 @@ private slots:
     void goneRecords();
     void jsonReplies();
     void everyMessageIsPreparedFirst();
+    void deliveredMessagesArePreparedOnce();
     void controllerWithoutModels();
     void rowLimitAndDefaults();
     void viewTakesAFullListAtItsEnd();
@@ -251,6 +252,36 @@ void TestItemController::everyMessageIsPreparedFirst()
     QCOMPARE(controller.fieldName("name"), QString("Name of the row"));
     QCOMPARE(controller.fieldName("other"), QString());
     QCOMPARE(controller.initCalls, 1);
+}
+
+void TestItemController::deliveredMessagesArePreparedOnce()
+{
+    // Two controllers of a name each get the message prepared once by their own hook; whoever
+    // watches the signal sees it prepared too.
+    PlainController first("hooked");
+    PlainController second("hooked");
+    QSignalSpy watched(&first, qOverload<QString, QVariantMap>(&ItemController::messageReceived));
+    QList<QVariantMap> firstRows;
+    QList<QVariantMap> secondRows;
+    QList<QVariantMap> nested;
+    connect(&second, &ItemController::saListInfo, this, [&](const QVariantMap &row) { secondRows << row; });
+    connect(&first, &ItemController::saInfo, this, [&](const QVariantMap &row) { nested << row; });
+    connect(&first, &ItemController::saListInfo, this, [&](const QVariantMap &row) {
+        firstRows << row;
+        // A handler passing the message on, or another one, through the controller's signal.
+        emit first.messageReceived("saInfo", row);
+        emit first.messageReceived("saInfo", {{"id", "other"}});
+    });
+    m_net->dispatchMessage("hooked", "saListInfo", {{"id", "1"}});
+    QTRY_COMPARE(secondRows.size(), 1);
+    QCOMPARE(firstRows.size(), 1);
+    QCOMPARE(firstRows.first().value("prepared").toInt(), 1);
+    QCOMPARE(secondRows.first().value("prepared").toInt(), 1);
+    QCOMPARE(watched.first().at(1).toMap().value("prepared").toInt(), 1);
+    QCOMPARE(nested.size(), 2);
+    QCOMPARE(nested.at(0).value("prepared").toInt(), 1);
+    QCOMPARE(nested.at(1).value("id").toString(), QString("other"));
+    QCOMPARE(nested.at(1).value("prepared").toInt(), 1);
 }
 
 void TestItemController::controllerWithoutModels()

@@ -271,13 +271,28 @@ QString ItemController::fieldName(const QString &name)
     return m_fieldNames.value(name);
 }
 
+void ItemController::deliverMessage(const QString &actionName, QVariantMap mapParams)
+{
+    prepareRow(mapParams);
+    const QVariantMap *outer = m_preparedMessage;
+    m_preparedMessage = &mapParams;
+    // A handler may destroy this controller.
+    const QPointer<ItemController> self(this);
+    emit messageReceived(actionName, mapParams);
+    if (self)
+        m_preparedMessage = outer;
+}
+
 void ItemController::onMessageReceived(QString actionName, QVariantMap mapParams)
 {
     const bool metrics = metricsEnabled();
     QElapsedTimer timer;
     if (metrics)
         timer.start();
-    prepareRow(mapParams);
+    // A message that deliverMessage prepared is not prepared twice; any other is, a message
+    // emitted by a handler of the delivered one included.
+    if (!m_preparedMessage || !mapParams.isSharedWith(*m_preparedMessage))
+        prepareRow(mapParams);
     handleMessage(actionName, mapParams);
     if (metrics) {
         qInfo().noquote() << QStringLiteral("Metrics: %1: %2")
