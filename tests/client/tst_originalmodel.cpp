@@ -414,6 +414,18 @@ void TestOriginalModel::columnValuesFollowTheRows()
             QVERIFY2(firstDiffering() < 0, qPrintable(QString("step %1").arg(step)));
     }
     QVERIFY(model->rowCount() > 4096);
+
+    // Every column in turn, more than are kept at once, each current when asked again.
+    const QStringList roles = model->getRoleListForQml();
+    QVERIFY(roles.size() > Client::Controller::ColumnValues::MaxColumns);
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &role : roles) {
+            model->updateValue(0, role, QString("%1 %2").arg(role).arg(round), false);
+            const auto column = model->columnValues().prepare({model->roleNumber(role)}).first();
+            QCOMPARE(column->at(0), model->data(0, role));
+            QCOMPARE(column->at(model->rowCount() - 1), model->data(model->rowCount() - 1, role));
+        }
+    }
 }
 
 QTEST_MAIN(TestOriginalModel)

@@ -9,8 +9,26 @@ ColumnValues::ColumnValues(const OriginalModel &model)
 {
 }
 
+void ColumnValues::makeRoom(const QVector<int> &roles)
+{
+    int wanted = 0;
+    for (int role : roles)
+        wanted += m_columns.contains(role) || m_model.roleName(role).isEmpty() ? 0 : 1;
+    while (!m_columns.isEmpty() && m_columns.size() + wanted > MaxColumns) {
+        auto oldest = m_columns.end();
+        for (auto it = m_columns.begin(); it != m_columns.end(); ++it) {
+            if (!roles.contains(it.key()) && (oldest == m_columns.end() || it->lastUse < oldest->lastUse))
+                oldest = it;
+        }
+        if (oldest == m_columns.end())
+            return;
+        m_columns.erase(oldest);
+    }
+}
+
 QVector<const QVector<QVariant> *> ColumnValues::prepare(const QVector<int> &roles)
 {
+    makeRoom(roles);
     QVector<const QVector<QVariant> *> prepared;
     prepared.reserve(roles.size());
     for (int role : roles) {
@@ -19,23 +37,24 @@ QVector<const QVector<QVariant> *> ColumnValues::prepare(const QVector<int> &rol
             prepared.append(nullptr);
             continue;
         }
-        RowCache<QVariant> &values = m_columns[role];
-        values.fillAll(m_model, [&column](const QVariantMap &row) { return row.value(column); });
-        prepared.append(&values.values());
+        Column &values = m_columns[role];
+        values.lastUse = ++m_uses;
+        values.values.fillAll(m_model, [&column](const QVariantMap &row) { return row.value(column); });
+        prepared.append(&values.values.values());
     }
     return prepared;
 }
 
 void ColumnValues::rowsArriving(int first, int last)
 {
-    for (RowCache<QVariant> &values : m_columns)
-        values.rowsArriving(first, last);
+    for (Column &column : m_columns)
+        column.values.rowsArriving(first, last);
 }
 
 void ColumnValues::rowsRemoved(int first, int last)
 {
-    for (RowCache<QVariant> &values : m_columns)
-        values.rowsRemoved(first, last);
+    for (Column &column : m_columns)
+        column.values.rowsRemoved(first, last);
 }
 
 void ColumnValues::clear()

@@ -14,11 +14,13 @@ class OriginalModel;
 // kept while its row is unchanged (RowCache): a pass over every row (the hard filters, the ranks
 // of a sort) reads a vector instead of looking the column up in each row's map of some 80 keys.
 // A column is read from the maps once, at its first pass, and then only in the rows changed
-// since; every view of the model shares it. Memory: a value and a revision per row and column
-// prepared (the values share their data with the rows).
+// since; every view of the model shares it. Memory: a value and a revision per row for each of
+// the last MaxColumns columns prepared (the values share their data with the rows).
 class ColumnValues
 {
 public:
+    static constexpr int MaxColumns = 8;
+
     explicit ColumnValues(const OriginalModel &model);
 
     // Brings the columns (role numbers) up to date in every row, on several threads, and gives
@@ -31,8 +33,17 @@ public:
     void clear();
 
 private:
+    struct Column
+    {
+        RowCache<QVariant> values;
+        quint64 lastUse = 0;
+    };
+    // Drops the columns used least lately, none of roles, down to room for roles.
+    void makeRoom(const QVector<int> &roles);
+
     const OriginalModel &m_model;
-    QHash<int, RowCache<QVariant>> m_columns;
+    QHash<int, Column> m_columns;
+    quint64 m_uses = 0;
 };
 
 } // namespace Client::Controller
