@@ -42,6 +42,7 @@ private slots:
     void lookupsByViewRow();
     void viewsOfOneModelFilterItsCurrentRows();
     void idOrdersFollowArrivingRows();
+    void refilterThatChangesNothing();
 
 private:
     QStringList shownIds() const;
@@ -709,6 +710,33 @@ void TestProxyModel::idOrdersFollowArrivingRows()
     QCOMPARE(shownIds(), (QStringList{"11", "8", "6", "5", "4"}));
     m_proxy->sortRows("id", Qt::AscendingOrder);
     QCOMPARE(shownIds(), (QStringList{"4", "5", "6", "8", "11"}));
+}
+
+void TestProxyModel::refilterThatChangesNothing()
+{
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    const QStringList byName{"1", "10", "2", "4", "3"};
+    QCOMPARE(shownIds(), byName);
+    QSignalSpy laidOut(m_proxy.get(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy reset(m_proxy.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy removed(m_proxy.get(), &QAbstractItemModel::rowsRemoved);
+    // A filter that every row passes leaves the view as it is, without a signal.
+    m_proxy->beginPrepare();
+    m_proxy->appendHardFilterRole("status", "!=", "99");
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), byName);
+    QCOMPARE(laidOut.count() + reset.count() + removed.count(), 0);
+    // A row that arrived out of order is put in its place by the next pass, even one that
+    // hides nothing.
+    m_model->addRow({{"id", "5"}, {"name", "bravo"}, {"status", "1"}});
+    m_proxy->setHardFilterRole("status", "!=", "98");
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "5", "4", "3"}));
+    // A pass that hides rows, or searches text, filters them as ever.
+    m_proxy->setHardFilterRole("status", "=", "1");
+    QCOMPARE(shownIds(), (QStringList{"1", "5", "4"}));
+    m_proxy->clearHardFilter();
+    m_proxy->setFilterPattern("alpha");
+    QCOMPARE(shownIds(), (QStringList{"1", "10"}));
 }
 
 QTEST_MAIN(TestProxyModel)

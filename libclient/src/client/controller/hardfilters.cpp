@@ -153,13 +153,25 @@ void HardFilters::compile(const Model::AbstractModel *catalogue)
     }
 }
 
+namespace {
+
+// Whether the value, as text, equals the text; a text value is not copied to find out.
+bool equalsText(const QVariant &value, const QString &text)
+{
+    if (value.userType() == QMetaType::QString)
+        return *static_cast<const QString *>(value.constData()) == text;
+    return value.toString() == text;
+}
+
+} // namespace
+
 bool HardFilters::matches(const Compiled &filter, const QVariant &value)
 {
     switch (filter.operation) {
     case Operation::Equal:
-        return value.toString() == filter.text;
+        return equalsText(value, filter.text);
     case Operation::NotEqual:
-        return value.toString() != filter.text;
+        return !equalsText(value, filter.text);
     case Operation::Contains:
         return value.toString().contains(filter.text, Qt::CaseInsensitive);
     case Operation::NotContains:
@@ -189,9 +201,11 @@ bool HardFilters::matches(const Compiled &filter, const QVariant &value)
 
 bool HardFilters::accepts(const QVariantMap &row) const
 {
-    return accepts([this, &row](int filter) {
+    static const QVariant none;
+    return accepts([this, &row](int filter) -> const QVariant & {
         const QString &column = m_compiledFilters.at(filter).column;
-        return column.isEmpty() ? QVariant() : row.value(column);
+        const auto value = column.isEmpty() ? row.cend() : row.constFind(column);
+        return value == row.cend() ? none : value.value();
     });
 }
 
@@ -203,7 +217,7 @@ QStringList HardFilters::filterColumns() const
     return columns;
 }
 
-bool HardFilters::accepts(const std::function<QVariant(int)> &value) const
+bool HardFilters::accepts(const std::function<const QVariant &(int)> &value) const
 {
     Q_ASSERT(m_compiled);
     if (m_missingGroup)

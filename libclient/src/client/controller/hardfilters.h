@@ -48,7 +48,7 @@ public:
     // The column each compiled filter reads, in order; empty for a column outside the catalogue.
     QStringList filterColumns() const;
     // The same, value(i) giving the row's value in filterColumns().at(i).
-    bool accepts(const std::function<QVariant(int)> &value) const;
+    bool accepts(const std::function<const QVariant &(int)> &value) const;
 
 private:
     struct Group

@@ -31,6 +31,8 @@ ProxyModel::ProxyModel(QObject *parent)
 {
     setDynamicSortFilter(false);
     connect(this, &QAbstractProxyModel::sourceModelChanged, this, &ProxyModel::onSourceModelChanged);
+    // The ranks follow the sort role, however it is set.
+    connect(this, &QSortFilterProxyModel::sortRoleChanged, this, [this] { m_ranksRole = -1; });
     setDeferredRowsPatience(DefaultRowsPatienceMs);
     connect(&m_deferralTimer, &QTimer::timeout, this, &ProxyModel::onDeferralTimer);
 }
@@ -273,24 +275,40 @@ void ProxyModel::invalidateFilter()
     m_passing = true;
     m_texts.rows().setPassing(true);
     m_verdicts.setPassing(true);
-    invalidate();
+    // A view in order that shows every row, all of which pass, stays as it is.
+    const bool unchanged = m_sorted && showsEveryRowStill();
+    if (!unchanged)
+        invalidate();
     rowCount();
     m_passing = false;
     m_texts.rows().setPassing(false);
     m_verdicts.setPassing(false);
-    m_sorted = isSortApplied(sortColumn(), sortRole(), sortOrder());
+    m_sorted = unchanged || isSortApplied(sortColumn(), sortRole(), sortOrder());
     const bool shown = m_source && !m_deferring;
     m_lastPass = {shown, m_filterPattern, shown ? m_source->revision() : 0};
+}
+
+bool ProxyModel::showsEveryRowStill() const
+{
+    // Every row passes, and the view shows every row already (a view without rows mapped yet
+    // maps them now, under the filters of this pass).
+    if (!m_source || m_deferring || !m_words.isEmpty())
+        return false;
+    const QVector<bool> &verdicts = m_verdicts.values();
+    if (verdicts.size() != m_source->rowCount() || verdicts.contains(false))
+        return false;
+    return rowCount() == m_source->rowCount();
 }
 
 void ProxyModel::fillVerdicts()
 {
     // The filtered columns are read as vectors that every view of the rows shares.
     const QVector<const QVector<QVariant> *> columns = m_source->columnValues().prepare(m_hardRoles);
+    static const QVariant none;
     m_verdicts.fillEach(*m_source, [&](int row) {
-        return m_hardFilters.accepts([&](int filter) {
+        return m_hardFilters.accepts([&](int filter) -> const QVariant & {
             const QVector<QVariant> *values = columns.at(filter);
-            return values ? values->at(row) : QVariant();
+            return values ? values->at(row) : none;
         });
     });
 }
@@ -720,7 +738,7 @@ void ProxyModel::buildSortRanks() const
 
 const QVector<int> &ProxyModel::sortRanks() const
 {
-    // Called for every comparison: only numbers are compared here.
+    // Current for the sort role and the rows' revision; rebuilt when either changed.
     if (!m_source) {
         m_sortRanks.clear();
         return m_sortRanks;
@@ -736,12 +754,17 @@ const QVector<int> &ProxyModel::sortRanks() const
 
 bool ProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const QVector<int> &ranks = sortRanks();
+    // Called for every comparison of a sort: while the ranks are current (their role unchanged,
+    // and the rows too), two ints are compared and nothing else is asked.
+    if (!m_source || m_ranksRole < 0 || m_ranksRevision != m_source->revision())
+        sortRanks();
     const int a = left.row();
     const int b = right.row();
-    if (uint(a) >= uint(ranks.size()) || uint(b) >= uint(ranks.size()))
+    const int count = m_sortRanks.size();
+    if (uint(a) >= uint(count) || uint(b) >= uint(count))
         return false;
-    return ranks.at(a) < ranks.at(b);
+    const int *ranks = m_sortRanks.constData();
+    return ranks[a] < ranks[b];
 }
 
 bool ProxyModel::isSourceOrder(int role, Qt::SortOrder order) const

@@ -135,6 +135,8 @@ private:
     void refilterUnlessPreparing();
     // The hard filters' verdict of every row new or changed since the last pass.
     void fillVerdicts();
+    // Whether a pass may leave the view as it is: every row passes and is shown.
+    bool showsEveryRowStill() const;
     void scheduleRefilter();
     void flushRefilter();
     // Compiles the hard filters and the searched columns after a change of either or of the source.
