@@ -6,7 +6,8 @@
 //     same lists (the stand-in's and PostgreSQL's share).
 //   OpenDriverTable: opening the driver table to its first rows drawn, their cells on screen
 //     (the sign of each of the first three rows and the first row's last name in text items);
-//     anchor: a plain QML ListView over the same rows, to the same cells.
+//     anchor: a plain QML ListView over the same rows, to the same cells. The first open after
+//     sign-in is not timed (its QML is compiled), and is given as "first_ms".
 //   FilterKeystroke: one letter typed into the table's filter to the frame that shows the rows
 //     left; anchor: a QSortFilterProxyModel filtering the same rows by one column under a ListView.
 //   Sort/<role>: a header click on a text, a number and a date column to the frame of the sorted
@@ -250,7 +251,8 @@ void OpenDriverTable(benchmark::State &state)
     // Both compile their components first.
     TablePage warm;
     AnchorView warmPlain;
-    if (openTable(&warm) < 0)
+    const double firstSeconds = openTable(&warm);
+    if (firstSeconds < 0)
         return fail(state, warm.failure);
     if (warmPlain.open(driverRows()) < 0)
         return fail(state, "the anchor did not show its rows");
@@ -274,6 +276,9 @@ void OpenDriverTable(benchmark::State &state)
     }
     report(state, ours, anchor);
     state.counters["goal_x"] = 3.0;
+    // The first open after sign-in, untimed above: its components are compiled and the columns
+    // its filters read are taken from the rows.
+    state.counters["first_ms"] = firstSeconds * 1e3;
 }
 
 // One letter typed into the open table's filter to the frame of the rows left, and taken back
