@@ -23,12 +23,14 @@ class OriginalModel;
 // filters (single-column expressions combined inside named groups, then across groups) and a
 // free-text search over the searched columns; sorting compares by the column's catalogue type
 // (numbers as numbers, text case-insensitively), ties going to "id". Arriving rows are filtered
-// but not placed in sort order until the next explicit sort. A sort by the role and order the
-// rows are already in is skipped: pages ask for their order on every load and selection. While
-// preparing, a sort is only noted: the prepared rows are sorted once, when the preparation ends.
-// The searched text and the hard filters' verdict of each row are kept until the row changes,
-// and a text that only grows tests again just the rows shown and the rows changed since the last
-// pass: a keystroke reads no row's map.
+// but not placed in sort order until the next explicit sort, except in descending "id" order:
+// the source's own, which the view keeps without comparing rows. A sort by the role and order
+// the rows are already in is skipped: pages ask for their order on every load and selection.
+// While preparing, a sort is only noted: the prepared rows are sorted once, when the preparation
+// ends. The searched text and the hard filters' verdict of each row are kept until the row
+// changes, and a text that only grows tests again just the rows shown and the rows changed since
+// the last pass: a keystroke reads no row's map. The filtered and sorted columns are read from
+// the source's column values (ColumnValues), which every view of it shares.
 class ProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
