@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -52,6 +53,37 @@ bool drawFrame(QQuickWindow *window)
     QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
     window->update();
     return loop.exec() == 0;
+}
+
+namespace {
+
+void collectTexts(QQuickItem *item, QRectF shown, qreal opacity, QSet<QString> *texts)
+{
+    opacity *= item->opacity();
+    if (!item->isVisible() || opacity <= 0)
+        return;
+    if (item->clip())
+        shown &= item->mapRectToScene(item->clipRect());
+    if (shown.isEmpty())
+        return;
+    const QRectF area = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    if (item->inherits("QQuickText") && area.intersects(shown)) {
+        const QString text = item->property("text").toString();
+        if (!text.isEmpty())
+            texts->insert(text);
+    }
+    for (QQuickItem *child : item->childItems())
+        collectTexts(child, shown, opacity, texts);
+}
+
+} // namespace
+
+QSet<QString> drawnTexts(QQuickWindow *window)
+{
+    QSet<QString> texts;
+    if (window && window->contentItem())
+        collectTexts(window->contentItem(), QRectF(0, 0, window->width(), window->height()), 1.0, &texts);
+    return texts;
 }
 
 void setDefault(const char *name, const QByteArray &value)

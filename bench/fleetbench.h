@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 class QProcessEnvironment;
@@ -17,6 +18,9 @@ void readOptions(int *argc, char **argv, int *drivers, int *iterations, const ch
 QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds);
 // Asks the window for a frame and waits until it is on screen; false after a minute.
 bool drawFrame(QQuickWindow *window);
+// The texts of the text items the window shows: visible, not transparent, and within the
+// window and every clipping item above them.
+QSet<QString> drawnTexts(QQuickWindow *window);
 // Sets an environment variable the caller's environment left unset.
 void setDefault(const char *name, const QByteArray &value);
 // Points the program's settings and data folders into folder (a folder of this run).

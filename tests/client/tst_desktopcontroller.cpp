@@ -1,5 +1,6 @@
 #include "client/controller/security/securityoption.h"
 #include "client/net/apinetwork.h"
+#include "modeltester.h"
 #include "optionrights.h"
 #include "sentmessages.h"
 #include "testcontroller.h"
@@ -38,6 +39,7 @@ private slots:
     void answers();
     void pushesBeforeTheFirstList();
     void pushesInARow();
+    void pushDuringTheFirstSharedList();
     void readRight_data();
     void readRight();
     void timedReload();
@@ -214,6 +216,53 @@ void TestDesktopController::pushesInARow()
     m_controller->reGetList();
     QCOMPARE(m_sent->maps().last(), (QVariantMap{{"is_archived", "0"}, {"query_limit", qint64(0)},
                                           {"FN", "testRows_trGetList"}, {"RECEIVER", m_controller->number()}}));
+}
+
+void TestDesktopController::pushDuringTheFirstSharedList()
+{
+    // The catalogue controller that loads the shared rows, and a page's instance showing them.
+    m_rights->grantRead("sharedRows");
+    TestController catalogue("sharedRows", true);
+    TestController page("sharedRows", true);
+    Client::Controller::OriginalModel *rows = catalogue.originalModel();
+    const QString receiver = catalogue.objectNumber();
+    connect(&catalogue, &DesktopController::saListInfo, rows, [&](const QVariantMap &row) {
+        if (row.value("RECEIVER").toString() == receiver)
+            rows->addRow(row);
+    });
+    Client::Controller::ProxyModel *view = page.proxyModel();
+    watchModel(view);
+    const auto send = [&](const QString &action, const QVariantMap &params) {
+        m_net->dispatchMessage("sharedRows", action, params);
+        QCoreApplication::processEvents();
+    };
+    const auto deliverRow = [&](int id, const QString &name) {
+        send("saListInfo", {{"id", QString::number(id)}, {"name", name}, {"RECEIVER", receiver},
+                            {"dt_utc_last_update", QString::number(id * 100)}});
+    };
+    catalogue.setUseTrGetList(true);
+    QVERIFY(catalogue.trGetList({}));
+    send("saGetList", {{"STATE", "start"}, {"RECEIVER", receiver}});
+    deliverRow(1, "one");
+    deliverRow(3, "three");
+
+    // A push in the middle of the list asks for what changed since the newest row held; the
+    // view keeps waiting for the list's end.
+    send("srUpdated", {{"RECEIVER", "ALL"}, {"id", "3"}});
+    const QVariantMap reload = m_sent->maps().last();
+    QCOMPARE(reload.value("FN").toString(), QString("sharedRows_trGetList"));
+    QCOMPARE(reload.value("dt_utc_last_update").toLongLong(), 301);
+    QVERIFY(reload.contains("_do_not_clear_model"));
+    QVERIFY(view->isDeferringRows());
+    deliverRow(2, "two");
+    QCOMPARE(view->rowCount(), 0);
+    send("saGetList", {{"STATE", "end"}, {"RECEIVER", receiver}});
+    QCOMPARE(view->rowCount(), 3);
+    QCOMPARE(view->data(0, "id").toString(), QString("3"));
+    // The reload's answer, after the list, reaches the view row by row.
+    send("saGetList", {{"STATE", "start"}, {"RECEIVER", receiver}, {"_do_not_clear_model", "1"}});
+    deliverRow(4, "four");
+    QCOMPARE(view->rowCount(), 4);
 }
 
 void TestDesktopController::readRight_data()

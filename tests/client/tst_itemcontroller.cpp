@@ -2,6 +2,7 @@
 #include "client/net/apinetwork.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
+#include "modeltester.h"
 #include "sentmessages.h"
 
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 
 using Client::Controller::ItemController;
 using Client::Controller::OriginalModel;
+using Client::Controller::ProxyModel;
 
 namespace {
 
@@ -48,6 +50,15 @@ private:
     QString m_name;
 };
 
+// Instances that share one class-wide model of their own, fresh in this process: the catalogue
+// controller that loads it and the pages that show it.
+class SharedRows : public ItemController
+{
+public:
+    SharedRows() { useClassWideModel<SharedRows, ListCatalogue>(); }
+    QString name() const override { return QStringLiteral("sharedRows"); }
+};
+
 QVariantMap answer(const QString &state, const QString &receiver, const QVariantMap &more = {})
 {
     QVariantMap params = more;
@@ -78,9 +89,11 @@ private slots:
     void goneRecords();
     void jsonReplies();
     void everyMessageIsPreparedFirst();
+    void deliveredMessagesArePreparedOnce();
     void controllerWithoutModels();
     void rowLimitAndDefaults();
     void viewTakesAFullListAtItsEnd();
+    void sharedViewsTakeTheFirstListAtItsEnd();
     void dispatchToControllersOfAName();
     void listFromWorkerThread();
     void controllersGoingDuringDelivery();
@@ -241,6 +254,36 @@ void TestItemController::everyMessageIsPreparedFirst()
     QCOMPARE(controller.initCalls, 1);
 }
 
+void TestItemController::deliveredMessagesArePreparedOnce()
+{
+    // Two controllers of a name each get the message prepared once by their own hook; whoever
+    // watches the signal sees it prepared too.
+    PlainController first("hooked");
+    PlainController second("hooked");
+    QSignalSpy watched(&first, qOverload<QString, QVariantMap>(&ItemController::messageReceived));
+    QList<QVariantMap> firstRows;
+    QList<QVariantMap> secondRows;
+    QList<QVariantMap> nested;
+    connect(&second, &ItemController::saListInfo, this, [&](const QVariantMap &row) { secondRows << row; });
+    connect(&first, &ItemController::saInfo, this, [&](const QVariantMap &row) { nested << row; });
+    connect(&first, &ItemController::saListInfo, this, [&](const QVariantMap &row) {
+        firstRows << row;
+        // A handler passing the message on, or another one, through the controller's signal.
+        emit first.messageReceived("saInfo", row);
+        emit first.messageReceived("saInfo", {{"id", "other"}});
+    });
+    m_net->dispatchMessage("hooked", "saListInfo", {{"id", "1"}});
+    QTRY_COMPARE(secondRows.size(), 1);
+    QCOMPARE(firstRows.size(), 1);
+    QCOMPARE(firstRows.first().value("prepared").toInt(), 1);
+    QCOMPARE(secondRows.first().value("prepared").toInt(), 1);
+    QCOMPARE(watched.first().at(1).toMap().value("prepared").toInt(), 1);
+    QCOMPARE(nested.size(), 2);
+    QCOMPARE(nested.at(0).value("prepared").toInt(), 1);
+    QCOMPARE(nested.at(1).value("id").toString(), QString("other"));
+    QCOMPARE(nested.at(1).value("prepared").toInt(), 1);
+}
+
 void TestItemController::controllerWithoutModels()
 {
     // A controller that has no model (as some do) takes every answer without breaking.
@@ -304,19 +347,122 @@ void TestItemController::viewTakesAFullListAtItsEnd()
     controller.originalModel()->addRow({{"id", "9"}});
     QCOMPARE(proxy->rowCount(), 5);
 
-    // A list that stops short of its end is shown once no row has come for a while.
+    // A list that stops short of its end is shown once no row has come for a while, in the order
+    // asked meanwhile.
     proxy->setDeferredRowsPatience(50);
     controller.handleMessage("saGetList", answer("start", controller.objectNumber()));
+    proxy->sortRows("name", Qt::DescendingOrder);
     fill(controller.originalModel(), 3);
     QCOMPARE(proxy->rowCount(), 0);
     QTRY_COMPARE(proxy->rowCount(), 2);
     QVERIFY(!proxy->isDeferringRows());
+    QCOMPARE(proxy->data(0, "name").toString(), QString("n2"));
 
     // Dropping the view while it waits leaves it without a source.
     controller.handleMessage("saGetList", answer("start", controller.objectNumber()));
     controller.disableProxyModel();
     QVERIFY(!proxy->isDeferringRows());
     QVERIFY(!proxy->originalModel());
+}
+
+void TestItemController::sharedViewsTakeTheFirstListAtItsEnd()
+{
+    // The catalogue controller that asks for the list and adds its rows, with its placeholder
+    // row sorted first by name, and another instance's view in the default order.
+    SharedRows catalogue;
+    OriginalModel *rows = catalogue.originalModel();
+    rows->addRow({{"id", "1"}, {"name", QString(QChar(0)) + "[all]"}});
+    connect(&catalogue, &ItemController::saListInfo, rows, [&](const QVariantMap &row) {
+        if (row.value("RECEIVER").toString() == catalogue.objectNumber())
+            rows->addRow(row);
+    });
+    const QString receiver = catalogue.objectNumber();
+    const auto deliver = [&](const QString &action, const QVariantMap &params) {
+        m_net->dispatchMessage("sharedRows", action, params);
+        QCoreApplication::processEvents();
+    };
+    const auto deliverRows = [&](const QStringList &names, int firstId) {
+        for (int i = 0; i < names.size(); ++i)
+            deliver("saListInfo", {{"id", QString::number(firstId + i)}, {"name", names.at(i)}, {"RECEIVER", receiver}});
+    };
+    ProxyModel *byName = catalogue.proxyModel();
+    byName->sortRows("name", Qt::AscendingOrder);
+    SharedRows other;
+    ProxyModel *byId = other.proxyModel();
+    watchModel(byName);
+    watchModel(byId);
+    QCOMPARE(byName->rowCount(), 1);
+
+    // The start of another controller's list of the name, or of an incremental list, changes
+    // nothing for the views.
+    deliver("saGetList", answer("start", "9999"));
+    deliver("saGetList", answer("start", receiver, {{"_do_not_clear_model", "1"}}));
+    QVERIFY(!byName->isDeferringRows() && !byId->isDeferringRows());
+    QCOMPARE(byId->rowCount(), 1);
+
+    // The first list: every view waits, and a row arriving costs no view a signal.
+    QSignalSpy inserted(byName, &QAbstractItemModel::rowsInserted);
+    QSignalSpy otherInserted(byId, &QAbstractItemModel::rowsInserted);
+    deliver("saGetList", answer("start", receiver));
+    QVERIFY(byName->isDeferringRows() && byId->isDeferringRows());
+    deliverRows({"delta", "alpha", "echo"}, 2);
+    QCOMPARE(rows->rowCount(), 4);
+    QCOMPARE(byName->rowCount(), 0);
+    QCOMPARE(byId->rowCount(), 0);
+
+    // A page opened meanwhile prepares its filter and order, and waits as well.
+    auto page = std::make_unique<SharedRows>();
+    ProxyModel *pageView = page->proxyModel();
+    watchModel(pageView);
+    QVERIFY(pageView->isDeferringRows());
+    pageView->beginPrepare();
+    pageView->appendHardFilterRole("name", "!=", "echo");
+    pageView->sortRows("name", Qt::DescendingOrder);
+    pageView->endPrepare();
+    QVERIFY(pageView->isDeferringRows());
+    QCOMPARE(pageView->rowCount(), 0);
+    // A row that does not come with the list (a record created meanwhile) waits with it.
+    rows->addRow({{"id", "9"}, {"name", "charlie"}});
+    deliverRows({"bravo"}, 5);
+    QCOMPARE(byName->rowCount(), 0);
+
+    deliver("saGetList", answer("end", receiver));
+    QVERIFY(rows->dataAtLeastLoaded());
+    QCOMPARE(inserted.count(), 0);
+    QCOMPARE(otherInserted.count(), 0);
+    const auto shown = [](ProxyModel *view) {
+        QStringList names;
+        for (int row = 0; row < view->rowCount(); ++row)
+            names << view->data(row, "name").toString();
+        return names;
+    };
+    QCOMPARE(shown(byName), (QStringList{QString(QChar(0)) + "[all]", "alpha", "bravo", "charlie", "delta", "echo"}));
+    QCOMPARE(byId->data(0, "id").toString(), QString("9"));
+    QCOMPARE(byId->data(5, "id").toString(), QString("1"));
+    QCOMPARE(shown(pageView), (QStringList{"delta", "charlie", "bravo", "alpha", QString(QChar(0)) + "[all]"}));
+    QVERIFY(!byName->isDeferringRows() && !byId->isDeferringRows() && !pageView->isDeferringRows());
+
+    // Rows of a push's reload reach every view as they come.
+    deliver("saGetList", answer("start", receiver, {{"_do_not_clear_model", "1"}}));
+    deliverRows({"foxtrot", "echo"}, 10);
+    QCOMPARE(inserted.count(), 2);
+    QCOMPARE(byId->rowCount(), 8);
+    QCOMPARE(pageView->rowCount(), 6);
+    deliver("saGetList", answer("end", receiver));
+    QCOMPARE(shown(byName).last(), QString("foxtrot"));
+    QCOMPARE(shown(pageView).first(), QString("foxtrot"));
+
+    // A later full list of the loaded rows leaves the views showing them; a page opened now
+    // shows them at once.
+    deliver("saGetList", answer("start", receiver));
+    QVERIFY(!byName->isDeferringRows() && !byId->isDeferringRows());
+    deliverRows({"golf"}, 12);
+    QCOMPARE(byId->rowCount(), 9);
+    SharedRows late;
+    QVERIFY(!late.proxyModel()->isDeferringRows());
+    QCOMPARE(late.proxyModel()->rowCount(), 9);
+    deliver("saGetList", answer("end", receiver));
+    QCOMPARE(shown(byName).last(), QString("golf"));
 }
 
 void TestItemController::dispatchToControllersOfAName()

@@ -1,3 +1,4 @@
+#include "client/controller/columnvalues.h"
 #include "client/controller/originalmodel.h"
 #include "listcatalogue.h"
 #include "messagecatcher.h"
@@ -57,6 +58,7 @@ private slots:
     void catalogueQueries();
     void lookupsByText();
     void matchesReferenceUnderRandomEdits();
+    void columnValuesFollowTheRows();
 };
 
 void TestOriginalModel::idOrder_data()
@@ -370,6 +372,59 @@ void TestOriginalModel::matchesReferenceUnderRandomEdits()
         QCOMPARE(model->data(r, "name").toString(), entry.second);
         QCOMPARE(model->findId(QString::number(entry.first)), r);
         ++r;
+    }
+}
+
+void TestOriginalModel::columnValuesFollowTheRows()
+{
+    // Rows come, change (told or not), go and are cleared; the prepared columns always hold what
+    // the rows hold, in row order, on several threads once there are thousands of rows.
+    auto model = makeModel();
+    delete model->findChild<QAbstractItemModelTester *>();
+    const int name = model->roleNumber("name");
+    const int count = model->roleNumber("count");
+    // The first row whose prepared values differ from its own, or -1.
+    const auto firstDiffering = [&]() {
+        const auto columns = model->columnValues().prepare({name, count, OriginalModel::NoRole});
+        if (columns.size() != 3 || columns.at(2) || columns.at(0)->size() != model->rowCount())
+            return model->rowCount();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            if (columns.at(0)->at(r) != model->data(r, "name") || columns.at(1)->at(r) != model->data(r, "count"))
+                return r;
+        }
+        return -1;
+    };
+    QRandomGenerator random(20241207);
+    for (int step = 0; step < 16000; ++step) {
+        const QString id = QString::number(random.bounded(20000));
+        const int what = random.bounded(20);
+        if (what < 12) {
+            model->addRow(row(id, QVariant(), {{"name", QString("n%1").arg(step)}, {"count", step}}));
+        } else if (what < 15) {
+            // A change without a signal, as setData makes it.
+            model->updateValue(id, "name", QString("quiet %1").arg(step), false);
+        } else if (what < 17) {
+            model->updateValue(id, "count", -step);
+        } else if (what < 19) {
+            model->delRow(id);
+        }
+        if (step == 2000)
+            model->clear();
+        if (step % 500 == 0 || step > 15990)
+            QVERIFY2(firstDiffering() < 0, qPrintable(QString("step %1").arg(step)));
+    }
+    QVERIFY(model->rowCount() > 4096);
+
+    // Every column in turn, more than are kept at once, each current when asked again.
+    const QStringList roles = model->getRoleListForQml();
+    QVERIFY(roles.size() > Client::Controller::ColumnValues::MaxColumns);
+    for (int round = 0; round < 2; ++round) {
+        for (const QString &role : roles) {
+            model->updateValue(0, role, QString("%1 %2").arg(role).arg(round), false);
+            const auto column = model->columnValues().prepare({model->roleNumber(role)}).first();
+            QCOMPARE(column->at(0), model->data(0, role));
+            QCOMPARE(column->at(model->rowCount() - 1), model->data(model->rowCount() - 1, role));
+        }
     }
 }
 

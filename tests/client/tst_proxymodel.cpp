@@ -41,6 +41,9 @@ private slots:
     void sortsOnlyRowsOutOfOrder();
     void changedRowsRefilterOnce();
     void lookupsByViewRow();
+    void viewsOfOneModelFilterItsCurrentRows();
+    void idOrdersFollowArrivingRows();
+    void refilterThatChangesNothing();
 
 private:
     QStringList shownIds() const;
@@ -672,6 +675,82 @@ void TestProxyModel::lookupsByViewRow()
     QVERIFY(!m_proxy->data("status", "2", "id").isValid());
     m_proxy->sortRows("name", Qt::AscendingOrder);
     m_proxy->setFilterPattern("x");
+}
+
+void TestProxyModel::viewsOfOneModelFilterItsCurrentRows()
+{
+    // Two views filter the same column of the rows: each pass reads what the rows hold now,
+    // changes made without a signal and rows come or gone since the other view's pass included.
+    ProxyModel other;
+    watchModel(&other);
+    other.setOriginalModel(m_model.get());
+    m_proxy->setHardFilterRole("status", "=", "1");
+    other.setHardFilterRole("status", "!=", "1");
+    QCOMPARE(shownIds(), (QStringList{"4", "1"}));
+    m_model->updateValue(QString("2"), "status", "1", false);
+    m_model->addRow({{"id", "7"}, {"status", "1"}});
+    m_model->delRow("4");
+    m_proxy->invalidateFilter();
+    other.invalidateFilter();
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"7", "2", "1"}));
+    QCOMPARE(other.rowCount(), 2);
+    QCOMPARE(other.data(0, "id").toString(), QString("10"));
+    QCOMPARE(other.data(1, "id").toString(), QString("3"));
+    // A filter on a column outside the catalogue reads an empty value in every row.
+    other.setHardFilterRole("nope", "=", "");
+    QCOMPARE(other.rowCount(), 5);
+}
+
+void TestProxyModel::idOrdersFollowArrivingRows()
+{
+    // Descending ids are the rows' own order: rows that arrive take their place at once.
+    m_model->addRow({{"id", "5"}, {"name", "five"}});
+    m_model->addRow({{"id", "11"}, {"name", "eleven"}});
+    QCOMPARE(shownIds(), (QStringList{"11", "10", "5", "4", "3", "2", "1"}));
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "5", "10", "11"}));
+    m_model->addRow({{"id", "6"}});
+    m_proxy->sortRows();
+    QCOMPARE(shownIds(), (QStringList{"1", "2", "3", "4", "5", "6", "10", "11"}));
+    // Back from another column to descending ids, filtered, and from there to ascending again.
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    m_proxy->setHardFilterRole("id", ">", "3");
+    m_proxy->sortRows("id", Qt::DescendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"11", "10", "6", "5", "4"}));
+    QCOMPARE(m_proxy->sortOrder(), Qt::DescendingOrder);
+    m_model->delRow("10");
+    m_model->addRow({{"id", "8"}});
+    QCOMPARE(shownIds(), (QStringList{"11", "8", "6", "5", "4"}));
+    m_proxy->sortRows("id", Qt::AscendingOrder);
+    QCOMPARE(shownIds(), (QStringList{"4", "5", "6", "8", "11"}));
+}
+
+void TestProxyModel::refilterThatChangesNothing()
+{
+    m_proxy->sortRows("name", Qt::AscendingOrder);
+    const QStringList byName{"1", "10", "2", "4", "3"};
+    QCOMPARE(shownIds(), byName);
+    QSignalSpy laidOut(m_proxy.get(), &QAbstractItemModel::layoutChanged);
+    QSignalSpy reset(m_proxy.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy removed(m_proxy.get(), &QAbstractItemModel::rowsRemoved);
+    // A filter that every row passes leaves the view as it is, without a signal.
+    m_proxy->beginPrepare();
+    m_proxy->appendHardFilterRole("status", "!=", "99");
+    m_proxy->endPrepare();
+    QCOMPARE(shownIds(), byName);
+    QCOMPARE(laidOut.count() + reset.count() + removed.count(), 0);
+    // A row that arrived out of order is put in its place by the next pass, even one that
+    // hides nothing.
+    m_model->addRow({{"id", "5"}, {"name", "bravo"}, {"status", "1"}});
+    m_proxy->setHardFilterRole("status", "!=", "98");
+    QCOMPARE(shownIds(), (QStringList{"1", "10", "2", "5", "4", "3"}));
+    // A pass that hides rows, or searches text, filters them as ever.
+    m_proxy->setHardFilterRole("status", "=", "1");
+    QCOMPARE(shownIds(), (QStringList{"1", "5", "4"}));
+    m_proxy->clearHardFilter();
+    m_proxy->setFilterPattern("alpha");
+    QCOMPARE(shownIds(), (QStringList{"1", "10"}));
 }
 
 QTEST_MAIN(TestProxyModel)

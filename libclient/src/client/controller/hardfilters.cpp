@@ -153,13 +153,25 @@ void HardFilters::compile(const Model::AbstractModel *catalogue)
     }
 }
 
+namespace {
+
+// Whether the value, as text, equals the text; a text value is not copied to find out.
+bool equalsText(const QVariant &value, const QString &text)
+{
+    if (value.userType() == QMetaType::QString)
+        return *static_cast<const QString *>(value.constData()) == text;
+    return value.toString() == text;
+}
+
+} // namespace
+
 bool HardFilters::matches(const Compiled &filter, const QVariant &value)
 {
     switch (filter.operation) {
     case Operation::Equal:
-        return value.toString() == filter.text;
+        return equalsText(value, filter.text);
     case Operation::NotEqual:
-        return value.toString() != filter.text;
+        return !equalsText(value, filter.text);
     case Operation::Contains:
         return value.toString().contains(filter.text, Qt::CaseInsensitive);
     case Operation::NotContains:
@@ -189,6 +201,24 @@ bool HardFilters::matches(const Compiled &filter, const QVariant &value)
 
 bool HardFilters::accepts(const QVariantMap &row) const
 {
+    static const QVariant none;
+    return accepts([this, &row](int filter) -> const QVariant & {
+        const QString &column = m_compiledFilters.at(filter).column;
+        const auto value = column.isEmpty() ? row.cend() : row.constFind(column);
+        return value == row.cend() ? none : value.value();
+    });
+}
+
+QStringList HardFilters::filterColumns() const
+{
+    QStringList columns;
+    for (const Compiled &filter : m_compiledFilters)
+        columns.append(filter.column);
+    return columns;
+}
+
+bool HardFilters::accepts(const std::function<const QVariant &(int)> &value) const
+{
     Q_ASSERT(m_compiled);
     if (m_missingGroup)
         return false;
@@ -201,8 +231,9 @@ bool HardFilters::accepts(const QVariantMap &row) const
         Join previous = Join::And;
     };
     QVarLengthArray<GroupState, 8> groups(m_groupJoins.size());
-    for (const Compiled &filter : m_compiledFilters) {
-        const bool match = matches(filter, filter.column.isEmpty() ? QVariant() : row.value(filter.column));
+    for (int f = 0; f < m_compiledFilters.size(); ++f) {
+        const Compiled &filter = m_compiledFilters.at(f);
+        const bool match = matches(filter, value(f));
         GroupState &group = groups[filter.group];
         // Within a group, each filter joins the one before it by that filter's condition.
         if (group.first) {

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
 namespace Model {
 class AbstractModel;
 }
@@ -43,6 +45,10 @@ public:
     bool isCompiled() const { return m_compiled; }
     // Whether the row passes; a filter naming a missing group rejects every row. Needs compile().
     bool accepts(const QVariantMap &row) const;
+    // The column each compiled filter reads, in order; empty for a column outside the catalogue.
+    QStringList filterColumns() const;
+    // The same, value(i) giving the row's value in filterColumns().at(i).
+    bool accepts(const std::function<const QVariant &(int)> &value) const;
 
 private:
     struct Group

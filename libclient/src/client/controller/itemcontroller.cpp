@@ -224,19 +224,29 @@ void ItemController::onSaGetList(const QVariantMap &mapParams)
 {
     const QString state = mapParams.value(StateKey).toString();
     if (m_originalModel) {
-        if (!isStaticModel() && state == QLatin1String("start") && isOwnAnswer(mapParams)
-            && !mapParams.contains(QStringLiteral("_do_not_clear_model"))) {
-            m_originalModel->clear();
-            if (m_proxyModel)
-                m_proxyModel->deferRows();
-        }
+        if (state == QLatin1String("start") && isOwnAnswer(mapParams)
+            && !mapParams.contains(QStringLiteral("_do_not_clear_model")))
+            startFullList();
         if (state == QLatin1String("end") && (isStaticModel() || isOwnAnswer(mapParams))) {
+            m_originalModel->endFullList();
             if (m_proxyModel)
                 m_proxyModel->sortRows();
             m_originalModel->setDataAtLeastLoaded(true);
         }
     }
     emit saGetList(mapParams);
+}
+
+void ItemController::startFullList()
+{
+    if (!isStaticModel()) {
+        m_originalModel->clear();
+        m_originalModel->beginFullList();
+    } else if (!m_originalModel->dataAtLeastLoaded()) {
+        // The first list of the shared rows: every view of them, this class's other instances'
+        // too, waits for its end. Later full lists mostly update rows the views already show.
+        m_originalModel->beginFullList();
+    }
 }
 
 void ItemController::onSaListInfo(const QVariantMap &mapParams)
@@ -261,13 +271,28 @@ QString ItemController::fieldName(const QString &name)
     return m_fieldNames.value(name);
 }
 
+void ItemController::deliverMessage(const QString &actionName, QVariantMap mapParams)
+{
+    prepareRow(mapParams);
+    const QVariantMap *outer = m_preparedMessage;
+    m_preparedMessage = &mapParams;
+    // A handler may destroy this controller.
+    const QPointer<ItemController> self(this);
+    emit messageReceived(actionName, mapParams);
+    if (self)
+        m_preparedMessage = outer;
+}
+
 void ItemController::onMessageReceived(QString actionName, QVariantMap mapParams)
 {
     const bool metrics = metricsEnabled();
     QElapsedTimer timer;
     if (metrics)
         timer.start();
-    prepareRow(mapParams);
+    // A message that deliverMessage prepared is not prepared twice; any other is, a message
+    // emitted by a handler of the delivered one included.
+    if (!m_preparedMessage || !mapParams.isSharedWith(*m_preparedMessage))
+        prepareRow(mapParams);
     handleMessage(actionName, mapParams);
     if (metrics) {
         qInfo().noquote() << QStringLiteral("Metrics: %1: %2")

@@ -78,6 +78,12 @@ public:
 
     bool handleMessage(const QString &action, const QVariantMap &params) override;
 
+    // A received message, handed over by the network: the row hook runs on it first, then
+    // messageReceived is emitted, whose own handling then leaves the hook out. A message owned
+    // alone is changed in place; one shared with the signal's copy would be copied whole (a list
+    // row holds some 80 keys).
+    void deliverMessage(const QString &actionName, QVariantMap mapParams);
+
 signals:
     void info(QJsonObject message);
     void list(QJsonObject message);
@@ -116,6 +122,11 @@ protected:
     // The list request itself, without any right check.
     bool sendListRequest(const QVariantMap &params);
 
+private:
+    // The start of a full list of this controller's own: own rows are emptied; either way the
+    // rows' views wait for the list's end.
+    void startFullList();
+
 private slots:
     void onMessageReceived(QString actionName, QVariantMap mapParams);
     void onMessageReceived(QJsonObject message);
@@ -132,6 +143,8 @@ private:
     QVariantMap m_savedListParams;
     QHash<QString, QString> m_fieldNames;
     bool m_fieldNamesFilled = false;
+    // The message deliverMessage prepared, while it is being emitted.
+    const QVariantMap *m_preparedMessage = nullptr;
 };
 
 } // namespace Client::Controller

@@ -1,5 +1,7 @@
 #include "originalmodel.h"
 
+#include "columnvalues.h"
+
 #include "model/base/abstractmodel.h"
 
 #include <QDebug>
@@ -15,6 +17,7 @@ const QString UpdatedKey = QStringLiteral("dt_utc_last_update");
 
 OriginalModel::OriginalModel(QObject *parent)
     : QAbstractListModel(parent)
+    , m_columnValues(std::make_unique<ColumnValues>(*this))
 {
 }
 
@@ -28,6 +31,7 @@ void OriginalModel::setBaseModel(const QSharedPointer<Model::AbstractModel> &cat
     m_roleNumbers.clear();
     for (int i = 0; i < m_roleList.size(); ++i)
         m_roleNumbers.insert(m_roleList.at(i), Qt::UserRole + 1 + i);
+    m_columnValues->clear();
     ++m_revision;
     endResetModel();
 }
@@ -155,6 +159,7 @@ void OriginalModel::addRow(const QVariantMap &mapParams)
 
     beginInsertRows(QModelIndex(), at.row, at.row);
     incoming.revision = ++m_revision;
+    m_columnValues->rowsArriving(at.row, at.row);
     m_rows.insert(at.row, std::move(incoming));
     endInsertRows();
     emit rowCountChanged(m_rows.size());
@@ -182,6 +187,7 @@ void OriginalModel::clear()
     const bool hadRows = !m_rows.isEmpty();
     beginResetModel();
     m_rows.clear();
+    m_columnValues->clear();
     ++m_revision;
     endResetModel();
     // Counts bound in QML follow the reset too.
@@ -195,6 +201,7 @@ void OriginalModel::removeStoredRow(int row, const QModelIndex &parent, bool ann
         return;
     beginRemoveRows(parent, row, row);
     m_rows.remove(row);
+    m_columnValues->rowsRemoved(row, row);
     ++m_revision;
     endRemoveRows();
     if (announceCount)
@@ -403,6 +410,22 @@ void OriginalModel::setDataAtLeastLoaded(bool loaded)
         return;
     m_dataAtLeastLoaded = loaded;
     emit dataAtLeastLoadedChanged(loaded);
+}
+
+void OriginalModel::beginFullList()
+{
+    if (m_receivingList)
+        return;
+    m_receivingList = true;
+    emit fullListStarted();
+}
+
+void OriginalModel::endFullList()
+{
+    if (!m_receivingList)
+        return;
+    m_receivingList = false;
+    emit fullListEnded();
 }
 
 } // namespace Client::Controller

@@ -7,12 +7,16 @@
 #include <QSharedPointer>
 #include <QStringList>
 
+#include <memory>
+
 namespace Model {
 class AbstractModel;
 class Field;
 }
 
 namespace Client::Controller {
+
+class ColumnValues;
 
 // The rows of one platform table as received from the server, behind every list page. Rows
 // are kept in descending "id" order and upserted by id; an update older than the stored row is
@@ -78,6 +82,12 @@ public:
     void setLimit(qlonglong limit);
     bool dataAtLeastLoaded() const { return m_dataAtLeastLoaded; }
     void setDataAtLeastLoaded(bool loaded);
+    // A full list is arriving into these rows, from its start to its end: the views (ProxyModel)
+    // wait for its end instead of following every row. A second start before the end changes
+    // nothing.
+    void beginFullList();
+    void endFullList();
+    bool isReceivingList() const { return m_receivingList; }
 
     // Column name -> role number (NoRole for a name outside the catalogue) and back.
     int roleNumber(const QString &role) const { return m_roleNumbers.value(role, NoRole); }
@@ -90,6 +100,8 @@ public:
     quint64 revision() const { return m_revision; }
     // The revision at which this row was stored or last changed, signalled or not.
     quint64 rowRevision(int row) const { return m_rows.at(row).revision; }
+    // The values of single columns in row order, for passes over every row; shared by the views.
+    ColumnValues &columnValues() const { return *m_columnValues; }
     // Whether, for every i, the row's value under roles[i] equals values[i] (QVariant equality).
     static bool matchesAll(const QVariantMap &row, const QStringList &roles, const QVariantList &values);
     // The first row whose values under roles, as text, equal texts; -1 when none. An index per
@@ -100,6 +112,8 @@ signals:
     void rowCountChanged(int rowCount);
     void dataAtLeastLoadedChanged(bool dataAtLeastLoaded);
     void limitChanged(int limit);
+    void fullListStarted();
+    void fullListEnded();
 
 private:
     struct Found
@@ -124,6 +138,7 @@ private:
     QString m_oneColumnRole;
     qint64 m_maxDtUtcLastUpdate = 0;
     bool m_dataAtLeastLoaded = false;
+    bool m_receivingList = false;
     quint64 m_revision = 0;
     mutable bool m_displayRoleWarned = false;
     struct TextIndex
@@ -133,6 +148,7 @@ private:
     };
     // Look-up indexes by the joined names of their roles.
     mutable QHash<QString, TextIndex> m_textIndexes;
+    const std::unique_ptr<ColumnValues> m_columnValues;
 };
 
 } // namespace Client::Controller

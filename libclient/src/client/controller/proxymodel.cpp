@@ -1,5 +1,6 @@
 #include "proxymodel.h"
 
+#include "columnvalues.h"
 #include "fieldorder.h"
 #include "originalmodel.h"
 
@@ -30,6 +31,8 @@ ProxyModel::ProxyModel(QObject *parent)
 {
     setDynamicSortFilter(false);
     connect(this, &QAbstractProxyModel::sourceModelChanged, this, &ProxyModel::onSourceModelChanged);
+    // The ranks follow the sort role, however it is set.
+    connect(this, &QSortFilterProxyModel::sortRoleChanged, this, [this] { m_ranksRole = -1; });
     setDeferredRowsPatience(DefaultRowsPatienceMs);
     connect(&m_deferralTimer, &QTimer::timeout, this, &ProxyModel::onDeferralTimer);
 }
@@ -61,8 +64,11 @@ void ProxyModel::setOriginalModel(OriginalModel *originalModel)
     m_isPrepareMode = true;
     applyFilterRoles();
     m_isPrepareMode = preparing;
-    // The source change resets the view and filters it afresh.
+    // The source change resets the view and filters it afresh; rows of a list still arriving
+    // show at its end.
     setSourceModel(originalModel);
+    if (m_source && m_source->isReceivingList())
+        deferRows();
     sortRows(IdRole, Qt::DescendingOrder);
 }
 
@@ -82,6 +88,8 @@ void ProxyModel::onSourceModelChanged()
         disconnect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
         disconnect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
         disconnect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
+        disconnect(m_source, &OriginalModel::fullListStarted, this, &ProxyModel::deferRows);
+        disconnect(m_source, &OriginalModel::fullListEnded, this, &ProxyModel::onSourceListEnded);
     }
     m_source = qobject_cast<OriginalModel *>(sourceModel());
     m_compiled = false;
@@ -105,6 +113,8 @@ void ProxyModel::onSourceModelChanged()
         connect(m_source, &QAbstractItemModel::rowsRemoved, this, &ProxyModel::onSourceRowsRemoved);
         connect(m_source, &QAbstractItemModel::modelReset, this, &ProxyModel::onSourceRelaid);
         connect(m_source, &QAbstractItemModel::layoutChanged, this, &ProxyModel::onSourceRelaid);
+        connect(m_source, &OriginalModel::fullListStarted, this, &ProxyModel::deferRows);
+        connect(m_source, &OriginalModel::fullListEnded, this, &ProxyModel::onSourceListEnded);
     }
 }
 
@@ -150,6 +160,18 @@ void ProxyModel::onSourceRowsMoved()
     m_sorted = false;
 }
 
+void ProxyModel::onSourceListEnded()
+{
+    // The rows show in the order last asked; while preparing, when the preparation ends.
+    if (m_deferring && !m_isPrepareMode)
+        sortRows();
+}
+
+bool ProxyModel::isAwaitingList() const
+{
+    return m_deferring && m_source && m_source->isReceivingList();
+}
+
 void ProxyModel::onDeferredRowArrived()
 {
     m_lastDeferredRow.restart();
@@ -157,9 +179,12 @@ void ProxyModel::onDeferredRowArrived()
 
 void ProxyModel::onDeferralTimer()
 {
-    // A list that stops short of its end shows the rows that came.
-    if (m_lastDeferredRow.elapsed() >= m_rowsPatienceMs)
-        takeRows();
+    // A list that stops short of its end shows the rows that came, in the order last asked.
+    if (m_lastDeferredRow.elapsed() < m_rowsPatienceMs)
+        return;
+    takeRows();
+    if (!m_isPrepareMode)
+        sortRows();
 }
 
 void ProxyModel::setDeferredRowsPatience(int milliseconds)
@@ -245,19 +270,47 @@ void ProxyModel::invalidateFilter()
         compileFilters();
         if (!m_words.isEmpty() && m_wordsFolded)
             m_texts.buildAll();
-        m_verdicts.fillAll(*m_source, [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
+        fillVerdicts();
     }
     m_passing = true;
     m_texts.rows().setPassing(true);
     m_verdicts.setPassing(true);
-    invalidate();
+    // A view in order that shows every row, all of which pass, stays as it is.
+    const bool unchanged = m_sorted && showsEveryRowStill();
+    if (!unchanged)
+        invalidate();
     rowCount();
     m_passing = false;
     m_texts.rows().setPassing(false);
     m_verdicts.setPassing(false);
-    m_sorted = sortColumn() == 0;
+    m_sorted = unchanged || isSortApplied(sortColumn(), sortRole(), sortOrder());
     const bool shown = m_source && !m_deferring;
     m_lastPass = {shown, m_filterPattern, shown ? m_source->revision() : 0};
+}
+
+bool ProxyModel::showsEveryRowStill() const
+{
+    // Every row passes, and the view shows every row already (a view without rows mapped yet
+    // maps them now, under the filters of this pass).
+    if (!m_source || m_deferring || !m_words.isEmpty())
+        return false;
+    const QVector<bool> &verdicts = m_verdicts.values();
+    if (verdicts.size() != m_source->rowCount() || verdicts.contains(false))
+        return false;
+    return rowCount() == m_source->rowCount();
+}
+
+void ProxyModel::fillVerdicts()
+{
+    // The filtered columns are read as vectors that every view of the rows shares.
+    const QVector<const QVector<QVariant> *> columns = m_source->columnValues().prepare(m_hardRoles);
+    static const QVariant none;
+    m_verdicts.fillEach(*m_source, [&](int row) {
+        return m_hardFilters.accepts([&](int filter) -> const QVariant & {
+            const QVector<QVariant> *values = columns.at(filter);
+            return values ? values->at(row) : none;
+        });
+    });
 }
 
 void ProxyModel::refilterUnlessPreparing()
@@ -434,6 +487,11 @@ void ProxyModel::endPrepare()
 {
     // The rows prepared meanwhile are filtered once and put in the order last asked once.
     m_isPrepareMode = false;
+    if (isAwaitingList()) {
+        // The list's end filters the rows once and sorts them as last asked.
+        setIsPrepareMode(false);
+        return;
+    }
     const bool sortAsked = m_sortPending;
     m_sortPending = false;
     if (m_deferring) {
@@ -458,6 +516,9 @@ void ProxyModel::compileFilters() const
         m_hardFilters.compile(catalogue);
         m_compiledCatalogue = catalogue;
         m_verdicts.clear();
+        m_hardRoles.clear();
+        for (const QString &column : m_hardFilters.filterColumns())
+            m_hardRoles.append(m_source && !column.isEmpty() ? m_source->roleNumber(column) : OriginalModel::NoRole);
     }
     m_searchColumns = columnsOf(m_filterRoles);
     for (const QString &role : m_filterRoles) {
@@ -530,10 +591,9 @@ bool ProxyModel::filterAcceptsRow(int source_row, const QModelIndex &source_pare
     compileFilters();
     if (m_narrowing && hiddenSinceLastPass(source_row))
         return false;
-    const QVariantMap &row = m_source->rowValues(source_row);
     // An empty search accepts every row, whatever the searched columns. The text goes first:
     // read from the kept texts, it rules out most rows before the hard filters read their maps.
-    if (!m_words.isEmpty() && !acceptsText(source_row, row))
+    if (!m_words.isEmpty() && !acceptsText(source_row, m_source->rowValues(source_row)))
         return false;
     return m_verdicts.value(*m_source, source_row,
                             [this](const QVariantMap &values) { return m_hardFilters.accepts(values); });
@@ -614,20 +674,41 @@ TextKey textKeyOf(const QVariant &value, qint64 id, int row)
 }
 
 template<typename Key, typename Read>
-QVector<int> rowRanks(const OriginalModel &source, const QString &column, Read read)
+QVector<int> rowRanks(const OriginalModel &source, int role, Read read)
 {
+    // The id is read as stored, not looked up and parsed again: the order of every view unless
+    // it is sorted otherwise. Other columns are read as the vectors that the views share.
+    const bool byId = source.roleName(role) == IdRole;
+    const QVector<QVariant> *values = byId ? nullptr : source.columnValues().prepare({role}).first();
     std::vector<Key> keys;
     keys.reserve(size_t(source.rowCount()));
     for (int row = 0; row < source.rowCount(); ++row) {
         const qint64 id = source.rowId(row);
-        // The id is read as stored, not looked up and parsed again: the order of every view
-        // unless it is sorted otherwise.
-        const QVariant value = column.isEmpty() ? QVariant()
-                             : column == IdRole ? QVariant(id)
-                                                : source.rowValues(row).value(column);
+        const QVariant value = byId ? QVariant(id) : values ? values->at(row) : QVariant();
         keys.push_back(read(value, id, row));
     }
     return ranksOf(keys);
+}
+
+// The ranks by id, read off the rows in O(rows) while they stand in descending id order, as the
+// source keeps them: the ranks the sort of their keys would give. False when they do not.
+bool idRanksInRowOrder(const OriginalModel &source, QVector<int> *ranks)
+{
+    const int rows = source.rowCount();
+    ranks->resize(rows);
+    int rank = 0;
+    for (int row = rows - 1; row >= 0; --row) {
+        if (row < rows - 1) {
+            const qint64 id = source.rowId(row);
+            const qint64 below = source.rowId(row + 1);
+            if (id < below)
+                return false;
+            if (id > below)
+                ++rank;
+        }
+        (*ranks)[row] = rank;
+    }
+    return true;
 }
 
 } // namespace
@@ -643,24 +724,26 @@ void ProxyModel::buildSortRanks() const
     const QString column = m_source->roleName(sortRole());
     switch (FieldOrder::kindOf(catalogue, column)) {
     case FieldOrder::Kind::Integer:
-        m_sortRanks = rowRanks<NumericKey<qint64>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+        if (column == IdRole && idRanksInRowOrder(*m_source, &m_sortRanks))
+            break;
+        m_sortRanks = rowRanks<NumericKey<qint64>>(*m_source, sortRole(), [](const QVariant &value, qint64 id, int row) {
             return NumericKey<qint64>{integerOf(value), id, row};
         });
         break;
     case FieldOrder::Kind::Real:
-        m_sortRanks = rowRanks<NumericKey<double>>(*m_source, column, [](const QVariant &value, qint64 id, int row) {
+        m_sortRanks = rowRanks<NumericKey<double>>(*m_source, sortRole(), [](const QVariant &value, qint64 id, int row) {
             return NumericKey<double>{realOf(value), id, row};
         });
         break;
     case FieldOrder::Kind::Text:
-        m_sortRanks = rowRanks<TextKey>(*m_source, column, textKeyOf);
+        m_sortRanks = rowRanks<TextKey>(*m_source, sortRole(), textKeyOf);
         break;
     }
 }
 
 const QVector<int> &ProxyModel::sortRanks() const
 {
-    // Called for every comparison: only numbers are compared here.
+    // Current for the sort role and the rows' revision; rebuilt when either changed.
     if (!m_source) {
         m_sortRanks.clear();
         return m_sortRanks;
@@ -676,19 +759,37 @@ const QVector<int> &ProxyModel::sortRanks() const
 
 bool ProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const QVector<int> &ranks = sortRanks();
+    // Called for every comparison of a sort: while the ranks are current (their role unchanged,
+    // and the rows too), two ints are compared and nothing else is asked.
+    if (!m_source || m_ranksRole < 0 || m_ranksRevision != m_source->revision())
+        sortRanks();
     const int a = left.row();
     const int b = right.row();
-    if (uint(a) >= uint(ranks.size()) || uint(b) >= uint(ranks.size()))
+    const int count = m_sortRanks.size();
+    if (uint(a) >= uint(count) || uint(b) >= uint(count))
         return false;
-    return ranks.at(a) < ranks.at(b);
+    const int *ranks = m_sortRanks.constData();
+    return ranks[a] < ranks[b];
+}
+
+bool ProxyModel::isSourceOrder(int role, Qt::SortOrder order) const
+{
+    // The source keeps its rows in descending order of their ids as numbers.
+    return m_source && order == Qt::DescendingOrder && role == m_source->roleNumber(IdRole)
+        && FieldOrder::kindOf(m_source->baseModel().data(), IdRole) == FieldOrder::Kind::Integer;
+}
+
+bool ProxyModel::isSortApplied(int column, int role, Qt::SortOrder order) const
+{
+    return column == 0 || (column < 0 && isSourceOrder(role, order));
 }
 
 void ProxyModel::sort(int column, Qt::SortOrder order)
 {
-    sortRanks();
+    if (column == 0)
+        sortRanks();
     QSortFilterProxyModel::sort(column, order);
-    m_sorted = column == 0;
+    m_sorted = isSortApplied(column, sortRole(), order);
 }
 
 void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
@@ -697,23 +798,26 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
         m_sortedRole = role;
         emit sortedRoleChanged(role);
     }
-    if (m_isPrepareMode) {
+    if (m_isPrepareMode || isAwaitingList()) {
         m_sortPending = true;
         m_pendingOrder = order;
         return;
     }
+    m_sortPending = false;
     takeRows();
     flushRefilter();
     emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
-    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == 0;
+    // The source's own order needs no comparison: the view keeps it, arriving rows included.
+    const int column = isSourceOrder(number, order) ? -1 : 0;
+    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == column;
     if (!inOrder) {
         if (number != sortRole()) {
             // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
             QSortFilterProxyModel::sort(-1, order);
             setSortRole(number);
         }
-        sort(0, order);
+        sort(column, order);
     }
     emit sortFinished();
 }

@@ -23,12 +23,14 @@ class OriginalModel;
 // filters (single-column expressions combined inside named groups, then across groups) and a
 // free-text search over the searched columns; sorting compares by the column's catalogue type
 // (numbers as numbers, text case-insensitively), ties going to "id". Arriving rows are filtered
-// but not placed in sort order until the next explicit sort. A sort by the role and order the
-// rows are already in is skipped: pages ask for their order on every load and selection. While
-// preparing, a sort is only noted: the prepared rows are sorted once, when the preparation ends.
-// The searched text and the hard filters' verdict of each row are kept until the row changes,
-// and a text that only grows tests again just the rows shown and the rows changed since the last
-// pass: a keystroke reads no row's map.
+// but not placed in sort order until the next explicit sort, except in descending "id" order:
+// the source's own, which the view keeps without comparing rows. A sort by the role and order
+// the rows are already in is skipped: pages ask for their order on every load and selection.
+// While preparing, a sort is only noted: the prepared rows are sorted once, when the preparation
+// ends. The searched text and the hard filters' verdict of each row are kept until the row
+// changes, and a text that only grows tests again just the rows shown and the rows changed since
+// the last pass: a keystroke reads no row's map. The filtered and sorted columns are read from
+// the source's column values (ColumnValues), which every view of it shares.
 class ProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -88,6 +90,8 @@ public:
     // While a full list arrives the view stays empty and takes the rows at once when the list is
     // complete (takeRows, or the next sortRows): following each arriving row would cost the
     // whole view per row. A list that brings no row for a few seconds is taken as it stands.
+    // The source says when its list starts and ends; until then sorts and preparations only
+    // note what the view is to be.
     void deferRows();
     void takeRows();
     bool isDeferringRows() const { return m_deferring; }
@@ -110,6 +114,7 @@ private slots:
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void onDeferredRowArrived();
+    void onSourceListEnded();
     void onDeferralTimer();
     void onSourceRowsMoved();
     void onSourceRowsArriving(const QModelIndex &parent, int first, int last);
@@ -118,6 +123,8 @@ private slots:
 
 private:
     void endDeferral();
+    // Deferring while the source's list still arrives.
+    bool isAwaitingList() const;
     void applyFilterRoles();
     void filtersChanged();
     // Whether the rows hidden by the last pass stay hidden under the pattern: nothing but the
@@ -128,6 +135,10 @@ private:
     // The search words of the free text, as the search mode splits it.
     void splitSearchWords();
     void refilterUnlessPreparing();
+    // The hard filters' verdict of every row new or changed since the last pass.
+    void fillVerdicts();
+    // Whether a pass may leave the view as it is: every row passes and is shown.
+    bool showsEveryRowStill() const;
     void scheduleRefilter();
     void flushRefilter();
     // Compiles the hard filters and the searched columns after a change of either or of the source.
@@ -140,6 +151,10 @@ private:
     // The rank of every source row under the sort role, rebuilt when the rows or the role
     // changed; empty without a source, all equal without a catalogue.
     const QVector<int> &sortRanks() const;
+    // Whether sorting by the role in that order keeps the source's order (id, descending).
+    bool isSourceOrder(int role, Qt::SortOrder order) const;
+    // Whether a sort of Qt's column, role and order stands for that order of the rows.
+    bool isSortApplied(int column, int role, Qt::SortOrder order) const;
     void buildSortRanks() const;
 
     OriginalModel *m_source = nullptr;
@@ -163,6 +178,8 @@ private:
     bool m_passing = false;
     // Each row's verdict under the compiled hard filters; dropped when they compile again.
     mutable RowCache<bool> m_verdicts;
+    // The role of the column each compiled hard filter reads (NoRole for none).
+    mutable QVector<int> m_hardRoles;
     // The last pass over every row: the text it searched and the source's revision after it.
     // Invalid once anything but the text changed what a row's acceptance depends on.
     struct Pass

@@ -116,6 +116,26 @@ public:
             thread.join();
     }
 
+    // Derives every missing or stale value at once on this thread, make(row) reading the row by
+    // its number: for values made from what other caches keep of the row.
+    template<typename Make>
+    void fillEach(const OriginalModel &source, Make make)
+    {
+        const int rows = source.rowCount();
+        if (m_revisions.size() != rows)
+            layOut(rows);
+        for (int row = 0; row < rows; ++row) {
+            const quint64 revision = source.rowRevision(row);
+            if (m_revisions.at(row) != revision || revision == 0) {
+                m_values[row] = make(row);
+                m_revisions[row] = revision;
+            }
+        }
+    }
+
+    // Every row's value in row order: current after fillAll() or fillEach() until a row changes.
+    const QVector<T> &values() const { return m_values; }
+
 private:
     // Arrivals shifted since the values were laid out, past which they are dropped.
     static constexpr int MaxRowsShifted = 256;

@@ -51,7 +51,11 @@ int ApiNetwork::controllerCount() const
 void ApiNetwork::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
 {
     QMetaObject::invokeMethod(
-        &m_delivery, [this, controller, action, params] { deliver(controller, action, params); },
+        &m_delivery,
+        // The message is captured as a map of its own (not const) so that delivery can move it on.
+        [this, controller, action, message = QVariantMap(params)]() mutable {
+            deliver(controller, action, std::move(message));
+        },
         Qt::QueuedConnection);
 }
 
@@ -65,7 +69,7 @@ void ApiNetwork::nameNewControllers()
     m_unnamed.clear();
 }
 
-void ApiNetwork::deliver(const QString &controller, const QString &action, const QVariantMap &params)
+void ApiNetwork::deliver(const QString &controller, const QString &action, QVariantMap params)
 {
     QVector<Controller::ItemController *> receivers;
     quint64 removals;
@@ -76,7 +80,8 @@ void ApiNetwork::deliver(const QString &controller, const QString &action, const
         receivers = m_byName.value(controller);
         removals = m_removals;
     }
-    for (Controller::ItemController *c : qAsConst(receivers)) {
+    for (int i = 0; i < receivers.size(); ++i) {
+        Controller::ItemController *c = receivers.at(i);
         // A handler may destroy controllers: once one has gone, each receiver is checked again
         // (a controller made since, even at the same address, is not named yet).
         if (m_removals != removals) {
@@ -84,7 +89,10 @@ void ApiNetwork::deliver(const QString &controller, const QString &action, const
             if (m_names.value(c) != controller)
                 continue;
         }
-        emit c->messageReceived(action, params);
+        if (i + 1 < receivers.size())
+            c->deliverMessage(action, params);
+        else
+            c->deliverMessage(action, std::move(params));
     }
 }
 

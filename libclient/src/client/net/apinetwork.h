@@ -36,7 +36,9 @@ public:
     void dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params) override;
 
 private:
-    void deliver(const QString &controller, const QString &action, const QVariantMap &params);
+    // Each receiver but the last gets a copy: the last takes the message itself, which its row
+    // hook then changes without copying it.
+    void deliver(const QString &controller, const QString &action, QVariantMap params);
     // Files the controllers registered since the last delivery under their protocol names.
     void nameNewControllers();
 

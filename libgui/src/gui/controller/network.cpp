@@ -33,9 +33,25 @@ void Network::unregisterController(Controller::AbstractController *controller)
 void Network::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
 {
     Client::ApiNetwork::dispatchMessage(controller, action, params);
+    {
+        // A copy held for nobody would make the QML-side receivers copy the message whole.
+        QMutexLocker lock(&m_mutex);
+        if (!mayReceive(controller))
+            return;
+    }
     QMetaObject::invokeMethod(
         &m_delivery, [this, controller, action, params] { deliver(controller, action, params); },
         Qt::QueuedConnection);
+}
+
+bool Network::mayReceive(const QString &controller) const
+{
+    for (Controller::AbstractController *receiver : m_receivers) {
+        const auto name = m_names.constFind(receiver);
+        if (name == m_names.cend() || name.value() == controller)
+            return true;
+    }
+    return false;
 }
 
 void Network::deliver(const QString &controller, const QString &action, const QVariantMap &params)

@@ -31,6 +31,9 @@ public:
 
 private:
     void deliver(const QString &controller, const QString &action, const QVariantMap &params);
+    // Whether a widget-side controller may take messages of that name: one has it, or one is not
+    // named yet. Under the mutex.
+    bool mayReceive(const QString &controller) const;
 
     QObject m_delivery;
     QMutex m_mutex;
