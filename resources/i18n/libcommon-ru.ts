@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../libcommon/src/common/core/utils/utils.cpp" line="+258"/>
+        <location filename="../../libcommon/src/common/core/utils/utils.cpp" line="+273"/>
         <source>yesterday, </source>
         <translation>вчера, </translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>Utils</name>
     <message>
-        <location line="+22"/>
+        <location line="+35"/>
         <source>Days %1 </source>
         <translation>%1 дн. </translation>
     </message>

@@ -690,12 +690,12 @@
         <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/about.cpp" line="+21"/>
+        <location filename="../../libgui/src/gui/mainwindow/about.cpp" line="+22"/>
         <source>&lt;h3&gt;%1 %2&lt;/h3&gt;Based on Qt %3&lt;br&gt;Build on %4&lt;br&gt;&lt;br&gt;Copyright %5 %6. All rights reserved.</source>
         <translation>&lt;h3&gt;%1 %2&lt;/h3&gt;На основе Qt %3&lt;br&gt;Сборка от %4&lt;br&gt;&lt;br&gt;© %5 %6. Все права защищены.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>About %1</source>
         <translation>О программе %1</translation>
     </message>
@@ -703,7 +703,7 @@
 <context>
     <name>Gui::OwnerKeeperTable</name>
     <message>
-        <location filename="../../libgui/src/gui/report/ownerkeepertable.cpp" line="+14"/>
+        <location filename="../../libgui/src/gui/report/ownerkeepertable.cpp" line="+15"/>
         <source>Id</source>
         <translation>Id</translation>
     </message>
@@ -734,7 +734,7 @@
 <context>
     <name>Gui::Report::AbstractReport</name>
     <message>
-        <location filename="../../libgui/src/gui/report/abstractreport.cpp" line="+39"/>
+        <location filename="../../libgui/src/gui/report/abstractreport.cpp" line="+44"/>
         <source>REPORT: </source>
         <translation>ОТЧЁТ: </translation>
     </message>
@@ -749,7 +749,7 @@
         <translation>Создать</translation>
     </message>
     <message>
-        <location line="+103"/>
+        <location line="+110"/>
         <source>You don&apos;t have access for this report</source>
         <translation>У вас нет доступа к этому отчёту</translation>
     </message>
@@ -764,7 +764,7 @@
         <translation>Нет соединения с сервером: отчет не создан</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+50"/>
         <source>The report cannot be written: %1</source>
         <translation>Отчёт не может быть записан: %1</translation>
     </message>
@@ -791,7 +791,27 @@
         <translation>В отчёте нет данных за выбранный период и владельцев: книга не записана</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
+        <source>Saved as:
+%1</source>
+        <translation>Сохранено как:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n workbook(s) saved in:
+%1</source>
+        <translation>
+            <numerusform>%n книга сохранена в:
+%1</numerusform>
+            <numerusform>%n книги сохранены в:
+%1</numerusform>
+            <numerusform>%n книг сохранено в:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>The connection to the server was lost: the report was not created</source>
         <translation>Соединение с сервером потеряно: отчёт не создан</translation>
     </message>
@@ -1190,7 +1210,7 @@ Download installation of application by link below, reinstall it and try update 
 <context>
     <name>SmsVariables</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+9"/>
+        <location filename="../../libgui/src/gui/dialog/smsvariables.cpp" line="+10"/>
         <source>Variables</source>
         <translation>Переменные</translation>
     </message>

@@ -23,7 +23,7 @@
         <translation>Список водіїв від сервера не читається: %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>The connection to the server was lost: no drivers were added</source>
         <translation>З&apos;єднання з сервером втрачено: водіїв не додано</translation>
     </message>
@@ -357,7 +357,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../../app/src/startup/startup.cpp" line="+58"/>
+        <location filename="../../app/src/startup/startup.cpp" line="+59"/>
         <source>The program could not start: %1</source>
         <translation>Не вдалося запустити програму: %1</translation>
     </message>

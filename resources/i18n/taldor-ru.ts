@@ -12,7 +12,7 @@
 <context>
     <name>ButtonBox</name>
     <message>
-        <location filename="../qml/components/editor/ButtonBox.qml" line="+65"/>
+        <location filename="../qml/components/editor/ButtonBox.qml" line="+66"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -352,7 +352,7 @@
 <context>
     <name>DriverArchiveTable</name>
     <message>
-        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
+        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+39"/>
         <source>Drivers In Archive</source>
         <translation>Водители в архиве</translation>
     </message>
@@ -909,7 +909,7 @@
         <translation>Фото</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Previous</source>
         <translation>Предыдущее</translation>
     </message>
@@ -922,27 +922,27 @@
 <context>
     <name>DriverRaiseRatingEditor</name>
     <message>
-        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+21"/>
         <source>Driver Raise Rating</source>
         <translation>Повышение рейтинга водителя</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+49"/>
         <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
         <translation>На сервере нет стоимости повышения рейтинга (значение &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>The stored raise rating cost is not valid: %1</source>
         <translation>Сохраненная стоимость повышения рейтинга некорректна: %1</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+38"/>
         <source>Cost must be a number</source>
         <translation>Стоимость должна быть числом</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Attributes</source>
         <translation>Атрибуты</translation>
     </message>
@@ -1044,12 +1044,7 @@
 <context>
     <name>DriverSessionContainer</name>
     <message>
-        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+84"/>
-        <source>Confirm closing session</source>
-        <translation>Подтвердите закрытие сессии</translation>
-    </message>
-    <message>
-        <location line="+61"/>
+        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+44"/>
         <source>Close session</source>
         <translation>Закрыть сессию</translation>
     </message>
@@ -1057,16 +1052,6 @@
         <location line="+7"/>
         <source>Driver</source>
         <translation>Водитель</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Closed</source>
-        <translation>Закрытые</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Unclosed</source>
-        <translation>Незакрытые</translation>
     </message>
 </context>
 <context>
@@ -1080,12 +1065,12 @@
 <context>
     <name>DriverTable</name>
     <message>
-        <location filename="../qml/driver/driver/DriverTable.qml" line="+48"/>
+        <location filename="../qml/driver/driver/DriverTable.qml" line="+36"/>
         <source>Drivers</source>
         <translation>Водители</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+59"/>
         <source>Update drivers</source>
         <translation>Обновить водителей</translation>
     </message>
@@ -1093,12 +1078,32 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+81"/>
+        <source>The connection to the server was lost before the answer came</source>
+        <translation>Соединение с сервером потеряно до получения ответа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no connection to the server: the request was not sent</source>
+        <translation>Нет соединения с сервером: запрос не отправлен</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected.</source>
+        <translation>Соединение с сервером потеряно до получения ответа. Данные остаются в форме: сохраните их снова, когда программа подключится.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again.</source>
+        <translation>Нет соединения с сервером: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Data not saved</source>
         <translation>Данные не сохранены</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+63"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас нет прав на открытие редактора</translation>
     </message>
@@ -1114,12 +1119,17 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+255"/>
+        <location filename="../qml/components/editor/Form.qml" line="+261"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+283"/>
+        <location line="+136"/>
+        <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
+        <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
+    </message>
+    <message>
+        <location line="+202"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>
@@ -1224,7 +1234,7 @@
 <context>
     <name>LabelDate</name>
     <message>
-        <location filename="../qml/components/LabelDate.qml" line="+7"/>
+        <location filename="../qml/components/LabelDate.qml" line="+9"/>
         <source>n/a</source>
         <translation>н/д</translation>
     </message>
@@ -1232,20 +1242,29 @@
 <context>
     <name>NotificationEditor-norvik</name>
     <message>
-        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+43"/>
-        <location line="+13"/>
+        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+64"/>
         <source>The notification does not name the driver by id</source>
         <translation>Уведомление не указывает водителя по идентификатору</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The notification does not name the car by id</source>
         <translation>Уведомление не указывает автомобиль по идентификатору</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-7"/>
+        <source>The notification names the driver neither by id nor by sign</source>
+        <translation>В уведомлении водитель не указан ни по id, ни по позывному</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>The notification&apos;s value is not a JSON object: %1</source>
         <translation>Значение уведомления не является объектом JSON: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>There is no driver with the sign &quot;%1&quot;</source>
+        <translation>Нет водителя с позывным «%1»</translation>
     </message>
 </context>
 <context>
@@ -1338,9 +1357,19 @@
 <context>
     <name>NtFrame</name>
     <message>
-        <location filename="../qml/components/NtFrame.qml" line="+17"/>
+        <location filename="../qml/components/NtFrame.qml" line="+18"/>
         <source>Untitled</source>
         <translation>Без названия</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>The connection to the server was lost before the answer came</source>
+        <translation>Соединение с сервером потеряно до получения ответа</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no connection to the server: the request was not sent</source>
+        <translation>Нет соединения с сервером: запрос не отправлен</translation>
     </message>
 </context>
 <context>
@@ -1658,7 +1687,7 @@
 <context>
     <name>PaymentSystemLogContainer</name>
     <message>
-        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+111"/>
         <source>All companies</source>
         <translation>Все компании</translation>
     </message>
@@ -1769,7 +1798,7 @@
 <context>
     <name>SecurityOptionValues</name>
     <message>
-        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+259"/>
+        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+255"/>
         <source>Security option group</source>
         <translation>Группа параметров безопасности</translation>
     </message>
@@ -1855,6 +1884,24 @@
         <location line="+138"/>
         <source>Remove...</source>
         <translation>Удалить...</translation>
+    </message>
+</context>
+<context>
+    <name>SessionContainer</name>
+    <message>
+        <location filename="../qml/components/table/SessionContainer.qml" line="+86"/>
+        <source>Confirm closing session</source>
+        <translation>Подтвердите закрытие сессии</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Closed</source>
+        <translation>Закрытые</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Unclosed</source>
+        <translation>Незакрытые</translation>
     </message>
 </context>
 <context>
@@ -1945,27 +1992,41 @@
 <context>
     <name>Table</name>
     <message>
-        <location filename="../qml/components/table/Table.qml" line="+459"/>
+        <location filename="../qml/components/table/Table.qml" line="+488"/>
         <source>Keep current entry selected</source>
         <translation>Сохранять выбор текущей записи</translation>
     </message>
+</context>
+<context>
+    <name>TableColumnMenu</name>
     <message>
-        <location line="+133"/>
+        <location filename="../qml/components/table/TableColumnMenu.qml" line="+40"/>
         <source>Default</source>
         <translation>По умолчанию</translation>
     </message>
+</context>
+<context>
+    <name>TableContainer</name>
     <message>
-        <location line="+11"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+169"/>
+        <source>Row count:</source>
+        <translation>Строк:</translation>
+    </message>
+</context>
+<context>
+    <name>TableFilterMenu</name>
+    <message>
+        <location filename="../qml/components/table/TableFilterMenu.qml" line="+18"/>
         <source>Search...</source>
         <translation>Поиск...</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>Extended Search</source>
         <translation>Расширенный поиск</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Row Limit...</source>
         <translation>Ограничение строк...</translation>
     </message>
@@ -1978,14 +2039,6 @@
         <location line="+6"/>
         <source>Unselect All</source>
         <translation>Снять выделение</translation>
-    </message>
-</context>
-<context>
-    <name>TableContainer</name>
-    <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+150"/>
-        <source>Row count:</source>
-        <translation>Строк:</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2117,14 @@
     </message>
 </context>
 <context>
+    <name>TextFieldEx</name>
+    <message>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+32"/>
+        <source>The text was cut to %1 characters</source>
+        <translation>Текст обрезан до %1 символов</translation>
+    </message>
+</context>
+<context>
     <name>ToolButtonAdd</name>
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonAdd.qml" line="+6"/>
@@ -2103,7 +2164,32 @@
 <context>
     <name>ToolButtonExcel</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+7"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+16"/>
+        <source>The table could not be exported:
+%1</source>
+        <translation>Не удалось экспортировать таблицу:
+%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The table was exported to:
+%1
+
+The system could not open it: open the file from that folder.</source>
+        <translation>Таблица экспортирована в:
+%1
+
+Система не смогла её открыть: откройте файл из этой папки.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The table was exported to:
+%1</source>
+        <translation>Таблица экспортирована в:
+%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Export to Excel</source>
         <translation>Экспорт в Excel</translation>
     </message>
@@ -2369,7 +2455,7 @@
 <context>
     <name>UserGuiSessionTable</name>
     <message>
-        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+53"/>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+49"/>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
@@ -2390,27 +2476,12 @@
 <context>
     <name>UserSessionContainer</name>
     <message>
-        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+149"/>
+        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+48"/>
         <source>Close session</source>
         <translation>Закрыть сессию</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Closed</source>
-        <translation>Закрытые</translation>
-    </message>
-    <message>
-        <location line="-83"/>
-        <source>Confirm closing session</source>
-        <translation>Подтвердите закрытие сессии</translation>
-    </message>
-    <message>
-        <location line="+92"/>
-        <source>Unclosed</source>
-        <translation>Незакрытые</translation>
-    </message>
-    <message>
-        <location line="-21"/>
+        <location line="+7"/>
         <source>User</source>
         <translation>Пользователь</translation>
     </message>
@@ -2418,7 +2489,7 @@
 <context>
     <name>UserSessionEditor</name>
     <message>
-        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+64"/>
+        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+59"/>
         <source>Attributes</source>
         <translation>Атрибуты</translation>
     </message>
@@ -2520,12 +2591,17 @@
         <translation>Версии</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+77"/>
+        <source>The server has no version row &quot;%1&quot;</source>
+        <translation>На сервере нет строки версии «%1»</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>Minimal:</source>
         <translation>Минимальная:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Recommended:</source>
         <translation>Рекомендуемая:</translation>
     </message>
@@ -3689,7 +3765,7 @@
 <context>
     <name>utils</name>
     <message>
-        <location filename="../qml/js/utils.js" line="+253"/>
+        <location filename="../qml/js/utils.js" line="+261"/>
         <source>Name</source>
         <translation>Имя</translation>
     </message>

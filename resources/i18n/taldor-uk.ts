@@ -12,7 +12,7 @@
 <context>
     <name>ButtonBox</name>
     <message>
-        <location filename="../qml/components/editor/ButtonBox.qml" line="+65"/>
+        <location filename="../qml/components/editor/ButtonBox.qml" line="+66"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
@@ -352,7 +352,7 @@
 <context>
     <name>DriverArchiveTable</name>
     <message>
-        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+51"/>
+        <location filename="../qml/driver/driver/DriverArchiveTable.qml" line="+39"/>
         <source>Drivers In Archive</source>
         <translation>Водії в архіві</translation>
     </message>
@@ -909,7 +909,7 @@
         <translation>Фото</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>Previous</source>
         <translation>Попереднє</translation>
     </message>
@@ -922,27 +922,27 @@
 <context>
     <name>DriverRaiseRatingEditor</name>
     <message>
-        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+20"/>
+        <location filename="../qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml" line="+21"/>
         <source>Driver Raise Rating</source>
         <translation>Підвищення рейтингу водія</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+49"/>
         <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
         <translation>На сервері немає вартості підвищення рейтингу (значення &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>The stored raise rating cost is not valid: %1</source>
         <translation>Збережена вартість підвищення рейтингу некоректна: %1</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+38"/>
         <source>Cost must be a number</source>
         <translation>Вартість має бути числом</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>Attributes</source>
         <translation>Атрибути</translation>
     </message>
@@ -1044,12 +1044,7 @@
 <context>
     <name>DriverSessionContainer</name>
     <message>
-        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+84"/>
-        <source>Confirm closing session</source>
-        <translation>Підтвердіть закриття сесії</translation>
-    </message>
-    <message>
-        <location line="+61"/>
+        <location filename="../qml/driver/driver-session/DriverSessionContainer.qml" line="+44"/>
         <source>Close session</source>
         <translation>Закрити сесію</translation>
     </message>
@@ -1057,16 +1052,6 @@
         <location line="+7"/>
         <source>Driver</source>
         <translation>Водій</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Closed</source>
-        <translation>Закриті</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Unclosed</source>
-        <translation>Незакриті</translation>
     </message>
 </context>
 <context>
@@ -1080,12 +1065,12 @@
 <context>
     <name>DriverTable</name>
     <message>
-        <location filename="../qml/driver/driver/DriverTable.qml" line="+48"/>
+        <location filename="../qml/driver/driver/DriverTable.qml" line="+36"/>
         <source>Drivers</source>
         <translation>Водії</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+59"/>
         <source>Update drivers</source>
         <translation>Оновити водіїв</translation>
     </message>
@@ -1093,12 +1078,32 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+81"/>
+        <source>The connection to the server was lost before the answer came</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no connection to the server: the request was not sent</source>
+        <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected.</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді. Дані залишаються у формі: збережіть їх знову, коли програма під&apos;єднається.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again.</source>
+        <translation>Немає з&apos;єднання з сервером: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Data not saved</source>
         <translation>Дані не збережено</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+63"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас немає прав на відкриття редактора</translation>
     </message>
@@ -1114,12 +1119,17 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+255"/>
+        <location filename="../qml/components/editor/Form.qml" line="+261"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
     <message>
-        <location line="+283"/>
+        <location line="+136"/>
+        <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
+        <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
+    </message>
+    <message>
+        <location line="+202"/>
         <source>Amount:</source>
         <translation>Кількість:</translation>
     </message>
@@ -1224,7 +1234,7 @@
 <context>
     <name>LabelDate</name>
     <message>
-        <location filename="../qml/components/LabelDate.qml" line="+7"/>
+        <location filename="../qml/components/LabelDate.qml" line="+9"/>
         <source>n/a</source>
         <translation>н/д</translation>
     </message>
@@ -1232,20 +1242,29 @@
 <context>
     <name>NotificationEditor-norvik</name>
     <message>
-        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+43"/>
-        <location line="+13"/>
+        <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+64"/>
         <source>The notification does not name the driver by id</source>
         <translation>Сповіщення не вказує водія за ідентифікатором</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The notification does not name the car by id</source>
         <translation>Сповіщення не вказує автомобіль за ідентифікатором</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="-7"/>
+        <source>The notification names the driver neither by id nor by sign</source>
+        <translation>У сповіщенні водія не вказано ні за id, ні за позивним</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>The notification&apos;s value is not a JSON object: %1</source>
         <translation>Значення сповіщення не є об&apos;єктом JSON: %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>There is no driver with the sign &quot;%1&quot;</source>
+        <translation>Немає водія з позивним «%1»</translation>
     </message>
 </context>
 <context>
@@ -1338,9 +1357,19 @@
 <context>
     <name>NtFrame</name>
     <message>
-        <location filename="../qml/components/NtFrame.qml" line="+17"/>
+        <location filename="../qml/components/NtFrame.qml" line="+18"/>
         <source>Untitled</source>
         <translation>Без назви</translation>
+    </message>
+    <message>
+        <location line="+105"/>
+        <source>The connection to the server was lost before the answer came</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>There is no connection to the server: the request was not sent</source>
+        <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
     </message>
 </context>
 <context>
@@ -1658,7 +1687,7 @@
 <context>
     <name>PaymentSystemLogContainer</name>
     <message>
-        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+116"/>
+        <location filename="../qml/payment/payment-system-log/PaymentSystemLogContainer.qml" line="+111"/>
         <source>All companies</source>
         <translation>Усі компанії</translation>
     </message>
@@ -1769,7 +1798,7 @@
 <context>
     <name>SecurityOptionValues</name>
     <message>
-        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+259"/>
+        <location filename="../qml/security-options/SecurityOptionValues.qml" line="+255"/>
         <source>Security option group</source>
         <translation>Група параметрів безпеки</translation>
     </message>
@@ -1855,6 +1884,24 @@
         <location line="+138"/>
         <source>Remove...</source>
         <translation>Видалити...</translation>
+    </message>
+</context>
+<context>
+    <name>SessionContainer</name>
+    <message>
+        <location filename="../qml/components/table/SessionContainer.qml" line="+86"/>
+        <source>Confirm closing session</source>
+        <translation>Підтвердіть закриття сесії</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Closed</source>
+        <translation>Закриті</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Unclosed</source>
+        <translation>Незакриті</translation>
     </message>
 </context>
 <context>
@@ -1945,27 +1992,41 @@
 <context>
     <name>Table</name>
     <message>
-        <location filename="../qml/components/table/Table.qml" line="+459"/>
+        <location filename="../qml/components/table/Table.qml" line="+488"/>
         <source>Keep current entry selected</source>
         <translation>Зберігати вибір поточного запису</translation>
     </message>
+</context>
+<context>
+    <name>TableColumnMenu</name>
     <message>
-        <location line="+133"/>
+        <location filename="../qml/components/table/TableColumnMenu.qml" line="+40"/>
         <source>Default</source>
         <translation>За замовчуванням</translation>
     </message>
+</context>
+<context>
+    <name>TableContainer</name>
     <message>
-        <location line="+11"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+169"/>
+        <source>Row count:</source>
+        <translation>Рядків:</translation>
+    </message>
+</context>
+<context>
+    <name>TableFilterMenu</name>
+    <message>
+        <location filename="../qml/components/table/TableFilterMenu.qml" line="+18"/>
         <source>Search...</source>
         <translation>Пошук...</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>Extended Search</source>
         <translation>Розширений пошук</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Row Limit...</source>
         <translation>Обмеження рядків...</translation>
     </message>
@@ -1978,14 +2039,6 @@
         <location line="+6"/>
         <source>Unselect All</source>
         <translation>Зняти виділення</translation>
-    </message>
-</context>
-<context>
-    <name>TableContainer</name>
-    <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+150"/>
-        <source>Row count:</source>
-        <translation>Рядків:</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +2117,14 @@
     </message>
 </context>
 <context>
+    <name>TextFieldEx</name>
+    <message>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+32"/>
+        <source>The text was cut to %1 characters</source>
+        <translation>Текст обрізано до %1 символів</translation>
+    </message>
+</context>
+<context>
     <name>ToolButtonAdd</name>
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonAdd.qml" line="+6"/>
@@ -2103,7 +2164,32 @@
 <context>
     <name>ToolButtonExcel</name>
     <message>
-        <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+7"/>
+        <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+16"/>
+        <source>The table could not be exported:
+%1</source>
+        <translation>Не вдалося експортувати таблицю:
+%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The table was exported to:
+%1
+
+The system could not open it: open the file from that folder.</source>
+        <translation>Таблицю експортовано до:
+%1
+
+Система не змогла її відкрити: відкрийте файл із цієї теки.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The table was exported to:
+%1</source>
+        <translation>Таблицю експортовано до:
+%1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Export to Excel</source>
         <translation>Експорт в Excel</translation>
     </message>
@@ -2369,7 +2455,7 @@
 <context>
     <name>UserGuiSessionTable</name>
     <message>
-        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+53"/>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionTable.qml" line="+49"/>
         <source>Apply</source>
         <translation>Застосувати</translation>
     </message>
@@ -2390,27 +2476,12 @@
 <context>
     <name>UserSessionContainer</name>
     <message>
-        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+149"/>
+        <location filename="../qml/user/user-session/UserSessionContainer.qml" line="+48"/>
         <source>Close session</source>
         <translation>Закрити сесію</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Closed</source>
-        <translation>Закриті</translation>
-    </message>
-    <message>
-        <location line="-83"/>
-        <source>Confirm closing session</source>
-        <translation>Підтвердьте закриття сесії</translation>
-    </message>
-    <message>
-        <location line="+92"/>
-        <source>Unclosed</source>
-        <translation>Незакриті</translation>
-    </message>
-    <message>
-        <location line="-21"/>
+        <location line="+7"/>
         <source>User</source>
         <translation>Користувач</translation>
     </message>
@@ -2418,7 +2489,7 @@
 <context>
     <name>UserSessionEditor</name>
     <message>
-        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+64"/>
+        <location filename="../qml/user/user-session/UserSessionEditor.qml" line="+59"/>
         <source>Attributes</source>
         <translation>Атрибути</translation>
     </message>
@@ -2520,12 +2591,17 @@
         <translation>Версії</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+77"/>
+        <source>The server has no version row &quot;%1&quot;</source>
+        <translation>На сервері немає рядка версії «%1»</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>Minimal:</source>
         <translation>Мінімальна:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Recommended:</source>
         <translation>Рекомендована:</translation>
     </message>
@@ -3689,7 +3765,7 @@
 <context>
     <name>utils</name>
     <message>
-        <location filename="../qml/js/utils.js" line="+253"/>
+        <location filename="../qml/js/utils.js" line="+261"/>
         <source>Name</source>
         <translation>Ім&apos;я</translation>
     </message>
