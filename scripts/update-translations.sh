@@ -4,9 +4,20 @@
 # keep their translation; texts no longer in the sources are dropped. The build compiles every
 # catalogue there into :/i18n/<name>.qm, which start-up loads.
 #
-#   scripts/update-translations.sh
+#   scripts/update-translations.sh           # updates the catalogues
+#   scripts/update-translations.sh --check   # changes nothing; fails while a text lacks a translation
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+catalogues=resources/i18n
+check=0
+if [[ "${1:-}" == "--check" ]]; then
+  # The catalogues as they would be after an update, in a folder of their own.
+  check=1
+  catalogues=$(mktemp -d)
+  trap 'rm -rf "$catalogues"' EXIT
+  cp resources/i18n/*.ts "$catalogues"/
+fi
 
 lupdate=${LUPDATE:-lupdate}
 if ! command -v "$lupdate" >/dev/null; then
@@ -32,17 +43,31 @@ update() {
   for language in "${languages[@]}"; do
     # shellcheck disable=SC2086 # the source folders are a word list
     "$lupdate" -silent -locations relative -no-obsolete -extensions "$extensions" \
-      -source-language en -target-language "$language" $sources -ts "resources/i18n/$name-$language.ts"
+      -source-language en -target-language "$language" $sources -ts "$catalogues/$name-$language.ts"
   done
 }
 
-mkdir -p resources/i18n
+mkdir -p "$catalogues"
 for name in "${!cpp_sources[@]}"; do
   update "$name" cpp,h "${cpp_sources[$name]}"
 done
 for name in "${!qml_sources[@]}"; do
   update "$name" qml,js "${qml_sources[$name]}"
 done
+if ((check)); then
+  # A text whose translation is missing, or kept under a context its source no longer has.
+  missing=$(grep -l 'type="unfinished"' "$catalogues"/*.ts || true)
+  if [[ -n "$missing" ]]; then
+    for f in $missing; do
+      echo "$(basename "$f"): untranslated:"
+      grep -B3 'type="unfinished"' "$f" | grep '<source>' | sed 's/^ */  /'
+    done
+    echo "Run scripts/update-translations.sh and translate them." >&2
+    exit 1
+  fi
+  echo "Every text has its translations."
+  exit 0
+fi
 echo "Catalogues in resources/i18n:"
 for f in resources/i18n/*.ts; do
   printf '  %-28s %5d texts, %5d unfinished\n' "$(basename "$f")" \

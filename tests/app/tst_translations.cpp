@@ -286,7 +286,7 @@ void TestTranslations::knownTexts_data()
     row("libmodel ru", "ru", "QObject", "Driver balance logs", "Журнал баланса водителей");
     row("libgui ru", "ru", "Gui::MainMenu", "&Options...", "&Параметры...");
     row("norvik ru", "ru", "Startup", "The program could not start: %1", "Не удалось запустить программу: %1");
-    row("taldor ru", "ru", "Table", "Extended Search", "Расширенный поиск");
+    row("taldor ru", "ru", "TableFilterMenu", "Extended Search", "Расширенный поиск");
     row("libcommon uk", "uk", "QObject", "tomorrow, ", "завтра, ");
     row("libclient uk", "uk", "DriverSession", "closed by other user", "закрито іншим користувачем");
     row("libmodel uk", "uk", "QObject", "Car brands", "Марки автомобілів");
