@@ -221,36 +221,21 @@ int child(int argc, char **argv)
 
 // The parent ------------------------------------------------------------------------------------
 
-// openpyxl reading every cell of the workbook, in Debian's python3; its time and peak memory.
-Figures openpyxl(const std::string &path)
+// openpyxl reading every cell of the workbook, in Debian's python3, whole or with its streaming
+// reader (which keeps nothing, so its memory is the floor); its time and peak memory.
+Figures openpyxl(const std::string &path, bool streaming = false)
 {
     QProcess python;
     const QString script = QStringLiteral(
         "import resource, sys, time\n"
         "import openpyxl\n"
         "start = time.monotonic()\n"
-        "wb = openpyxl.load_workbook(sys.argv[1])\n"
-        "cells = sum(1 for row in wb.active.iter_rows() for c in row if c.value is not None)\n"
-        "print(time.monotonic() - start, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024.0)\n");
-    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, QString::fromStdString(path)});
-    if (!python.waitForFinished(-1) || python.exitCode() != 0)
-        return {};
-    const QStringList words = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char(' '));
-    return words.size() == 2 ? Figures{words[0].toDouble(), words[1].toDouble()} : Figures{};
-}
-
-// openpyxl's streaming reader over every cell: keeps nothing, so its memory is the floor.
-Figures openpyxlReadOnly(const std::string &path)
-{
-    QProcess python;
-    const QString script = QStringLiteral(
-        "import resource, sys, time\n"
-        "import openpyxl\n"
-        "start = time.monotonic()\n"
-        "wb = openpyxl.load_workbook(sys.argv[1], read_only=True)\n"
+        "streaming = sys.argv[2] == '1'\n"
+        "wb = openpyxl.load_workbook(sys.argv[1], read_only=streaming)\n"
         "cells = sum(1 for row in wb.active.iter_rows(values_only=True) for v in row if v is not None)\n"
         "print(time.monotonic() - start, resource.getrusage(resource.RUSAGE_SELF).ru_maxrss / 1024.0)\n");
-    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, QString::fromStdString(path)});
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, QString::fromStdString(path),
+                                                      streaming ? QStringLiteral("1") : QStringLiteral("0")});
     if (!python.waitForFinished(-1) || python.exitCode() != 0)
         return {};
     const QStringList words = QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char(' '));
@@ -381,7 +366,7 @@ void openOwnMillion(benchmark::State &state)
         state.counters["x_memory_xml"] = ours.peakMiB / xml;
         state.counters["bytes_per_cell"] = ours.peakMiB * 1048576.0 / (rows * 10.0);
         state.counters["writer_MiB"] = written.peakMiB;
-        const Figures theirs = openpyxlReadOnly(path);
+        const Figures theirs = openpyxl(path, true);
         state.counters["openpyxl_readonly_s"] = theirs.seconds;
         state.counters["openpyxl_readonly_MiB"] = theirs.peakMiB;
         state.counters["x_time_openpyxl_readonly"] = ours.seconds / theirs.seconds;

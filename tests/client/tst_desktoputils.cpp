@@ -8,6 +8,7 @@
 #include "messagecatcher.h"
 #include "openedurls.h"
 #include "peakmemory.h"
+#include "testimages.h"
 #include "model/base/abstractmodel.h"
 #include "xlsxtesthelpers.h"
 
@@ -89,15 +90,6 @@ QByteArray pngBomb(int width, int height)
     deflateEnd(&stream);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", idat)
         + pngChunk("IEND", QByteArray());
-}
-
-QString pngBase64(const QImage &image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QString::fromLatin1(png.toBase64());
 }
 
 QVariantList columns(const QStringList &roles)

@@ -7,6 +7,7 @@
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
+#include "testimages.h"
 
 #include "startup/startup.h"
 
@@ -34,11 +35,7 @@ QString photoData(const QColor &color)
 {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QString::fromLatin1(bytes.toBase64());
+    return pngBase64(image);
 }
 
 // The image the "photo" provider holds under a key; empty when none.

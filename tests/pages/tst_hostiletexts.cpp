@@ -7,6 +7,7 @@
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "screenshot.h"
+#include "testimages.h"
 
 #include "gui/core/context.h"
 
@@ -62,15 +63,6 @@ private:
     QTcpServer m_server;
     QStringList m_paths;
 };
-
-QString pngBase64(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QString::fromLatin1(bytes.toBase64());
-}
 
 // The drawn text items below an item that show exactly text.
 QList<QQuickItem *> textItems(QQuickItem *item, const QString &text)

@@ -15,9 +15,8 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "standin-server"))
 
-from testclient import StandinOnDatabase, digest, require_cluster, signed_in  # noqa: E402
+from testclient import built_tool, StandinOnDatabase, digest, require_cluster, signed_in  # noqa: E402
 
-TOOLS = {name: os.environ.get(name, "") for name in ("KORIV_DBINIT", "KORIV_REPORT_TOOL")}
 DAY_MS = 86400000
 NOW = 1796650000000  # a fixed now: the rows hang off it
 shared = {}
@@ -25,10 +24,7 @@ shared = {}
 
 def setUpModule():
     require_cluster()
-    for name, path in TOOLS.items():
-        if not path or not os.access(path, os.X_OK):
-            raise RuntimeError("%s must name the built tool (ctest sets it), got %r" % (name, path))
-    standin = StandinOnDatabase("demo", ["--dbinit", TOOLS["KORIV_DBINIT"], "--report-tool", TOOLS["KORIV_REPORT_TOOL"],
+    standin = StandinOnDatabase("demo", ["--dbinit", built_tool("KORIV_DBINIT"), "--report-tool", built_tool("KORIV_REPORT_TOOL"),
                                          "--user", "admin:" + digest("admin")])
     shared["standin"] = standin
     done = subprocess.run(["/usr/bin/python3", "-B", os.path.join(HERE, "seed-demo.py"), "--now", str(NOW)],

@@ -13,9 +13,8 @@ import time
 import unittest
 
 import protocol
-from testclient import Client, StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import built_tool, Client, StandinOnDatabase, digest, require_cluster, signed_in
 
-DBINIT = os.environ.get("KORIV_DBINIT", "")
 TESTER_PASSWORD = "tester's secret"
 ROWS = 3000
 
@@ -24,10 +23,8 @@ shared = {}
 
 def setUpModule():
     require_cluster()
-    if not DBINIT or not os.access(DBINIT, os.X_OK):
-        raise RuntimeError("KORIV_DBINIT must name the built koriv-dbinit (ctest sets it), got %r" % DBINIT)
     standin = StandinOnDatabase("clients", [
-        "--dbinit", DBINIT, "--user", "admin:" + digest(""), "--user", "operator:" + digest(""),
+        "--dbinit", built_tool("KORIV_DBINIT"), "--user", "admin:" + digest(""), "--user", "operator:" + digest(""),
         "--user", "tester:" + digest(TESTER_PASSWORD)])
     shared.update(standin=standin, server=standin.server)
     # Lists long enough to fill the socket buffers between the stand-in and a client.

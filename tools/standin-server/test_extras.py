@@ -6,25 +6,21 @@ Needs the PG* variables of a throwaway cluster and KORIV_DBINIT, as test_server 
 
 import base64
 import json
-import os
 import unittest
 import uuid
 
 from psycopg2 import sql
 
-from testclient import StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import built_tool, StandinOnDatabase, digest, require_cluster, signed_in
 
-DBINIT = os.environ.get("KORIV_DBINIT", "")
 
 shared = {}
 
 
 def setUpModule():
     require_cluster()
-    if not DBINIT or not os.access(DBINIT, os.X_OK):
-        raise RuntimeError("KORIV_DBINIT must name the built koriv-dbinit (ctest sets it), got %r" % DBINIT)
     shared["standin"] = StandinOnDatabase("extras", [
-        "--dbinit", DBINIT, "--user", "admin:" + digest(""), "--user", "operator:" + digest("")])
+        "--dbinit", built_tool("KORIV_DBINIT"), "--user", "admin:" + digest(""), "--user", "operator:" + digest("")])
 
 
 def tearDownModule():

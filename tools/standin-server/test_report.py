@@ -6,24 +6,19 @@ own, dropped at the end.
 """
 
 import json
-import os
 import unittest
 
 from psycopg2 import sql
 
-from testclient import StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import built_tool, StandinOnDatabase, digest, require_cluster, signed_in
 
-TOOLS = {name: os.environ.get(name, "") for name in ("KORIV_DBINIT", "KORIV_REPORT_TOOL")}
 shared = {}
 
 
 def setUpModule():
     require_cluster()
-    for name, path in TOOLS.items():
-        if not path or not os.access(path, os.X_OK):
-            raise RuntimeError("%s must name the built tool (ctest sets it), got %r" % (name, path))
     standin = StandinOnDatabase("report", [
-        "--dbinit", TOOLS["KORIV_DBINIT"], "--report-tool", TOOLS["KORIV_REPORT_TOOL"],
+        "--dbinit", built_tool("KORIV_DBINIT"), "--report-tool", built_tool("KORIV_REPORT_TOOL"),
         "--user", "admin:" + digest(""), "--user", "operator:" + digest("")])
     shared.update(standin=standin, server=standin.server, sql=standin.sql)
     seed(shared["sql"])

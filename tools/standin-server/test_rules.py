@@ -4,25 +4,21 @@ made without one, and lock refusals naming their holder; against the stand-in ov
 Needs the PG* variables of a throwaway cluster and KORIV_DBINIT, as test_server does.
 """
 
-import os
 import unittest
 import uuid
 
 from psycopg2 import sql
 
-from testclient import StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import built_tool, StandinOnDatabase, digest, require_cluster, signed_in
 
-DBINIT = os.environ.get("KORIV_DBINIT", "")
 
 shared = {}
 
 
 def setUpModule():
     require_cluster()
-    if not DBINIT or not os.access(DBINIT, os.X_OK):
-        raise RuntimeError("KORIV_DBINIT must name the built koriv-dbinit (ctest sets it), got %r" % DBINIT)
     shared["standin"] = StandinOnDatabase("rules", [
-        "--dbinit", DBINIT, "--user", "admin:" + digest(""), "--user", "second:" + digest("")])
+        "--dbinit", built_tool("KORIV_DBINIT"), "--user", "admin:" + digest(""), "--user", "second:" + digest("")])
 
 
 def tearDownModule():

@@ -21,7 +21,7 @@ import zlib
 from psycopg2 import sql
 
 import protocol
-from testclient import Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in
+from testclient import built_tool, Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
 TESTER_PASSWORD = "tester's secret"
@@ -30,8 +30,7 @@ shared = {}
 
 
 def require_dbinit():
-    if not DBINIT or not os.access(DBINIT, os.X_OK):
-        raise RuntimeError("KORIV_DBINIT must name the built koriv-dbinit (ctest sets it), got %r" % DBINIT)
+    built_tool("KORIV_DBINIT")
 
 
 def setUpModule():

@@ -22,6 +22,15 @@ def digest(password):
     return hashlib.md5(password.encode("utf-8")).hexdigest()
 
 
+def built_tool(variable):
+    """The path of a built tool that ctest names in the environment variable; a clear failure
+    without it."""
+    path = os.environ.get(variable, "")
+    if not path or not os.access(path, os.X_OK):
+        raise RuntimeError("%s must name the built tool (ctest sets it), got %r" % (variable, path))
+    return path
+
+
 def require_cluster():
     """The PG* variables of the throwaway cluster; a clear failure when they are missing."""
     missing = [name for name in ("PGHOST", "PGPORT", "PGUSER") if not os.environ.get(name)]
