@@ -38,6 +38,7 @@ PageProgram::~PageProgram()
 QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed,
                            const QString &login, const QString &password)
 {
+    m_guard.install();
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
         return m_database->error();
@@ -78,6 +79,7 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
 
 QString PageProgram::attach(int port, const QString &login, const QString &password)
 {
+    m_guard.install();
     writeSignInSettings({{"Stand-in", "127.0.0.1", port}}, 0, login);
     return signIn(password);
 }

@@ -77,7 +77,7 @@ public:
 private:
     std::unique_ptr<ScratchDatabase> m_database;
     StandinServer m_server;
-    QmlMessageGuard m_guard;
+    QmlMessageGuard m_guard{false};
     ModalWatchdog m_watchdog;
     std::unique_ptr<Startup> m_startup;
     int m_connection = 0;
