@@ -79,13 +79,13 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
 
 QString PageProgram::attach(int port, const QString &login, const QString &password)
 {
-    m_guard.install();
     writeSignInSettings({{"Stand-in", "127.0.0.1", port}}, 0, login);
     return signIn(password);
 }
 
 QString PageProgram::signIn(const QString &password)
 {
+    m_guard.install();
     m_watchdog.allowOpen("Gui::DataLoading");
     m_watchdog.allowOpen("Gui::Dialog::Login");
     m_startup = std::make_unique<Startup>();

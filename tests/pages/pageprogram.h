@@ -77,6 +77,7 @@ public:
 private:
     std::unique_ptr<ScratchDatabase> m_database;
     StandinServer m_server;
+    // Installed by start() and signIn(): within the test run, in front of its handler.
     QmlMessageGuard m_guard{false};
     ModalWatchdog m_watchdog;
     std::unique_ptr<Startup> m_startup;

@@ -2,7 +2,7 @@
 // without a QML warning and without a missing-glyph box, asks for its own list only (shared
 // lists ask nothing) and nothing without the read right; each editor saves nothing unchanged,
 // exactly its request map for one changed field, and shows a refusal at the field it belongs
-// to. The main menu's commands open their pages.
+// to. The main menu's commands open their pages. The tests see the QML engine's warnings.
 #include "drawnglyphs.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
@@ -24,9 +24,12 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 Q_DECLARE_METATYPE(PageRow)
 
@@ -68,6 +71,7 @@ class TestPages : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void qmlWarningsAreCaught();
     void opens_data();
     void opens();
     void editorRoundTrip_data();
@@ -92,6 +96,24 @@ void TestPages::cleanup()
 {
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestPages::qmlWarningsAreCaught()
+{
+    // The program's QML engine warns within the run: the page tests' guard sees it, as expected
+    // when announced and as a problem otherwise.
+    QQmlComponent component(Gui::Context::qmlEngine());
+    component.setData("import QtQuick 2.15\nQtObject { property int size: missingThing.length }",
+                      QUrl("qrc:/guardprobe/Probe.qml"));
+    m_program.messages().expect("ReferenceError: missingThing is not defined");
+    std::unique_ptr<QObject> announced(component.create());
+    QVERIFY(announced);
+    const QStringList missing = m_program.messages().takeMissing();
+    QVERIFY2(missing.isEmpty(), qPrintable("the guard saw no warning: " + missing.join('\n')));
+    QVERIFY2(m_program.problems().isEmpty(), "an announced warning is no problem");
+    std::unique_ptr<QObject> unannounced(component.create());
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.contains("Probe.qml:2: ReferenceError: missingThing is not defined"), qPrintable(problems));
 }
 
 void TestPages::opens_data()

@@ -1,47 +1,96 @@
 #include "qmlmessageguard.h"
 
-QmlMessageGuard *QmlMessageGuard::s_current = nullptr;
+#include <QMutex>
+#include <QMutexLocker>
+#include <QVector>
+
+#include <cstdio>
+
+namespace {
+
+// The installed guards, in the order of their installing: the last one takes the messages.
+struct Installed
+{
+    QMutex mutex;
+    QVector<QmlMessageGuard *> guards;
+};
+
+Installed &installed()
+{
+    static Installed state;
+    return state;
+}
+
+// Whether the handler in place is this one; the one in place stays.
+bool isInPlace(QtMessageHandler handler)
+{
+    const QtMessageHandler current = qInstallMessageHandler(handler);
+    if (current == handler)
+        return true;
+    qInstallMessageHandler(current);
+    return false;
+}
+
+} // namespace
 
 QmlMessageGuard::QmlMessageGuard(bool installNow)
 {
-    s_current = this;
     if (installNow)
         install();
 }
 
 QmlMessageGuard::~QmlMessageGuard()
 {
-    // The previous handler returns only while the guard's is in place: a test run that ended
-    // has put back its own already.
-    if (m_installed && !m_outer) {
-        const QtMessageHandler current = qInstallMessageHandler(m_previous);
-        if (current != &QmlMessageGuard::handler)
-            qInstallMessageHandler(current);
-    }
-    if (s_current == this)
-        s_current = m_outer;
+    QMutexLocker lock(&installed().mutex);
+    uninstall();
 }
 
 void QmlMessageGuard::install()
 {
-    if (s_current != this)
-        m_outer = s_current;
-    s_current = this;
+    QMutexLocker lock(&installed().mutex);
+    uninstall();
     const QtMessageHandler previous = qInstallMessageHandler(&QmlMessageGuard::handler);
-    if (previous != &QmlMessageGuard::handler)
-        m_previous = previous;
-    else if (m_outer)
-        m_previous = m_outer->m_previous;
-    m_installed = true;
+    QVector<QmlMessageGuard *> &guards = installed().guards;
+    if (previous == &QmlMessageGuard::handler) {
+        // In front of another guard: the messages go on where that one's go.
+        m_replaced = nullptr;
+        m_forward = guards.isEmpty() ? nullptr : guards.last()->m_forward;
+    } else {
+        m_replaced = previous;
+        m_forward = previous;
+    }
+    guards.append(this);
+}
+
+void QmlMessageGuard::uninstall()
+{
+    QVector<QmlMessageGuard *> &guards = installed().guards;
+    const int index = guards.indexOf(this);
+    if (index < 0)
+        return;
+    guards.remove(index);
+    if (index < guards.size()) {
+        // A guard installed over this one now stands on what this one replaced.
+        QmlMessageGuard *above = guards.at(index);
+        if (!above->m_replaced)
+            above->m_replaced = m_replaced;
+        return;
+    }
+    // A handler installed over this guard's, or one put back from below it (the end of a test
+    // run), stays; while it was in place, the handler this guard replaced may have gone.
+    if (m_replaced && isInPlace(&QmlMessageGuard::handler))
+        qInstallMessageHandler(m_replaced);
 }
 
 void QmlMessageGuard::expect(const QString &fragment)
 {
+    QMutexLocker lock(&installed().mutex);
     m_expected.append(fragment);
 }
 
 QStringList QmlMessageGuard::takeUnexpected()
 {
+    QMutexLocker lock(&installed().mutex);
     QStringList result;
     result.swap(m_unexpected);
     return result;
@@ -49,6 +98,7 @@ QStringList QmlMessageGuard::takeUnexpected()
 
 QStringList QmlMessageGuard::takeMissing()
 {
+    QMutexLocker lock(&installed().mutex);
     QStringList result;
     result.swap(m_expected);
     return result;
@@ -78,9 +128,17 @@ void QmlMessageGuard::take(QtMsgType type, const QString &text)
 
 void QmlMessageGuard::handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    QmlMessageGuard *guard = s_current;
-    if (guard)
-        guard->take(type, text);
-    if (guard && guard->m_previous)
-        guard->m_previous(type, context, text);
+    QtMessageHandler forward = nullptr;
+    {
+        QMutexLocker lock(&installed().mutex);
+        const QVector<QmlMessageGuard *> &guards = installed().guards;
+        if (!guards.isEmpty()) {
+            guards.last()->take(type, text);
+            forward = guards.last()->m_forward;
+        }
+    }
+    if (forward)
+        forward(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
