@@ -373,6 +373,10 @@ TableView {
     function onSaRemove(mapParams) { ViewLogic.showOwnFailure(mapParams); }
     function onSaDuplicate(mapParams) { ViewLogic.showOwnFailure(mapParams); }
 
+    // Rows are made as they come into sight, each at once: rows made ahead of sight are made
+    // asynchronously, and one still half made when the view goes or its rows change is dropped
+    // with its half-bound state reported as errors.
+    __listView.cacheBuffer: 0
     frameVisible: false
     antialiasing: true
     sortIndicatorVisible: isSortByHeader
