@@ -110,6 +110,11 @@ QString PageProgram::signIn(const QString &password)
     return QString();
 }
 
+void PageProgram::closeProgram()
+{
+    m_startup.reset();
+}
+
 QSqlDatabase PageProgram::database() const
 {
     return QSqlDatabase::database(m_sqlName);

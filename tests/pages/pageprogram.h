@@ -46,6 +46,9 @@ public:
     QString attach(int port, const QString &login, const QString &password);
     // Starts the program with the settings as it finds them and signs in with the password.
     QString signIn(const QString &password);
+    // Ends the program as its quit does: the main window goes with what is open. Nothing of it
+    // is left for the functions after.
+    void closeProgram();
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;
