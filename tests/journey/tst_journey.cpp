@@ -11,6 +11,7 @@
 #include "journeysteps.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
+#include "pagetestmain.h"
 #include "secondclient.h"
 #include "windowdriver.h"
 
@@ -594,15 +595,6 @@ void TestJourney::reportWhileServerGone()
     frame->close();
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    Startup::prepare();
-    QApplication application(argc, argv);
-    TestJourney test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORIV_PAGE_TEST_MAIN(TestJourney)
 
 #include "tst_journey.moc"

@@ -38,6 +38,7 @@ PageProgram::~PageProgram()
 QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, const QStringList &seed,
                            const QString &login, const QString &password)
 {
+    m_guard.install();
     m_database = std::make_unique<ScratchDatabase>(prefix);
     if (!m_database->isOpen())
         return m_database->error();
@@ -84,6 +85,7 @@ QString PageProgram::attach(int port, const QString &login, const QString &passw
 
 QString PageProgram::signIn(const QString &password)
 {
+    m_guard.install();
     m_watchdog.allowOpen("Gui::DataLoading");
     m_watchdog.allowOpen("Gui::Dialog::Login");
     m_startup = std::make_unique<Startup>();
@@ -106,6 +108,11 @@ QString PageProgram::signIn(const QString &password)
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
     return QString();
+}
+
+void PageProgram::closeProgram()
+{
+    m_startup.reset();
 }
 
 QSqlDatabase PageProgram::database() const

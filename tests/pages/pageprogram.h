@@ -46,6 +46,9 @@ public:
     QString attach(int port, const QString &login, const QString &password);
     // Starts the program with the settings as it finds them and signs in with the password.
     QString signIn(const QString &password);
+    // Ends the program as its quit does: the main window goes with what is open. Nothing of it
+    // is left for the functions after.
+    void closeProgram();
 
     StandinServer &server() { return m_server; }
     QSqlDatabase database() const;
@@ -77,7 +80,8 @@ public:
 private:
     std::unique_ptr<ScratchDatabase> m_database;
     StandinServer m_server;
-    QmlMessageGuard m_guard;
+    // Installed by start() and signIn(): within the test run, in front of its handler.
+    QmlMessageGuard m_guard{false};
     ModalWatchdog m_watchdog;
     std::unique_ptr<Startup> m_startup;
     int m_connection = 0;

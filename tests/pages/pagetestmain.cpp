@@ -1,11 +1,15 @@
 #include "pagetestmain.h"
 
+#include "qmlmessageguard.h"
+
 #include "startup/startup.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 int pageTestMain(int argc, char *argv[], const std::function<std::unique_ptr<QObject>()> &makeTest,
                  const std::function<std::optional<int>(int, char **)> &takeOver)
@@ -19,6 +23,16 @@ int pageTestMain(int argc, char *argv[], const std::function<std::unique_ptr<QOb
         if (const std::optional<int> code = takeOver(argc, argv))
             return *code;
     }
-    const std::unique_ptr<QObject> test = makeTest();
-    return QTest::qExec(test.get(), argc, argv);
+    std::unique_ptr<QObject> test = makeTest();
+    int failed = QTest::qExec(test.get(), argc, argv);
+    // The program closes with the test object, after the run: what it says then fails the test too.
+    QmlMessageGuard closing;
+    test.reset();
+    const QStringList said = closing.takeUnexpected();
+    if (!said.isEmpty()) {
+        std::fprintf(stderr, "FAIL!  : messages while the program closed after the run:\n%s\n",
+                     qPrintable(said.join(QLatin1Char('\n'))));
+        failed = qMax(failed, 1);
+    }
+    return failed;
 }

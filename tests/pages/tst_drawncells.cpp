@@ -1,7 +1,8 @@
 // Every table page of the catalogue and every table inside an editor's tab, with more rows than
 // fit, draws in each cell in sight the text its column's delegate makes of the row's value: at
-// its first show as a tab of the main window, after a switch of tabs away and back, and after the
-// main window is widened in one step.
+// its first show as a tab of the main window, after a switch of tabs away and back, after the
+// main window is widened in one step and once scrolled to its last row, whose rows are made as
+// they come into sight. Then it closes.
 #include "drawncells.h"
 #include "editortabs.h"
 #include "manyrows.h"
@@ -14,6 +15,8 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QQmlEngine>
+#include <QQmlIncubationController>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
@@ -26,6 +29,17 @@ namespace {
 
 const QSize NarrowWindow(1000, 540);
 const QSize WideWindow(1700, 540);
+
+// ListView.End: a row put at the bottom of the view.
+constexpr int ListViewEnd = 2;
+
+// The objects the page's QML engine is making asynchronously, between frames.
+int objectsInTheMaking(QObject *page)
+{
+    QQmlEngine *engine = qmlEngine(page);
+    QQmlIncubationController *incubation = engine ? engine->incubationController() : nullptr;
+    return incubation ? incubation->incubatingObjectCount() : 0;
+}
 
 // Every shown table has its list: rows, nothing pending.
 bool listsShown(QObject *page)
@@ -128,6 +142,9 @@ void TestDrawnCells::tables()
         QSKIP("the page shows its list without a table");
     }
     QVERIFY2(QTest::qWaitFor([&] { return listsShown(page); }, 10000), "a table did not show its list");
+    // The rows are made as they come into sight, each at once: none is left half made, out of
+    // step with its view, when the page closes a moment later.
+    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, 300), "rows are made out of sight");
     QStringList faults = DrawnCells::pageFaults(page, true);
     QVERIFY2(faults.isEmpty(), qPrintable("first show: " + faults.join('\n')));
 
@@ -138,6 +155,13 @@ void TestDrawnCells::tables()
     Gui::Context::mainWidget()->window()->resize(WideWindow);
     faults = DrawnCells::pageFaults(page, true);
     QVERIFY2(faults.isEmpty(), qPrintable("widened in one step: " + faults.join('\n')));
+
+    for (QQuickItem *view : DrawnCells::shownViews(page))
+        QMetaObject::invokeMethod(view, "positionViewAtRow", Q_ARG(QVariant, view->property("rowCount").toInt() - 1),
+                                  Q_ARG(QVariant, ListViewEnd));
+    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, 300), "rows are made out of sight");
+    faults = DrawnCells::pageFaults(page, true);
+    QVERIFY2(faults.isEmpty(), qPrintable("scrolled to the last row: " + faults.join('\n')));
     QVERIFY(m_program.closePage(page));
 }
 

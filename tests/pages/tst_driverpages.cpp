@@ -28,6 +28,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <utility>
 
 using PageControls::press;
 
@@ -73,7 +74,8 @@ QStringList shownDrivers(QObject *page)
 }
 
 // The second program: signs in to the stand-in on the port, opens the driver table and the
-// archive and prints what they show whenever it changes ("drivers ..." and "archive ...").
+// archive and prints what they show whenever it changes ("drivers ..." and "archive ..."), and
+// its warnings and unexpected windows ("problems ...").
 int follow(int port)
 {
     PageProgram program;
@@ -87,6 +89,11 @@ int follow(int port)
     QHash<QString, QString> printed;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
+        const QString problems = program.problems();
+        if (!problems.isEmpty()) {
+            std::printf("problems %s\n", qPrintable(QString(problems).replace('\n', QLatin1String(" | "))));
+            std::fflush(stdout);
+        }
         const QHash<QString, QObject *> pages{{"drivers", drivers}, {"archive", archive}};
         for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
             const QString line = shownDrivers(it.value()).join(',');
@@ -136,6 +143,7 @@ private:
     PageProgram m_program;
     QProcess m_follower;
     QHash<QString, QString> m_followed;
+    QStringList m_followerProblems;
 };
 
 void TestDriverPages::initTestCase()
@@ -154,6 +162,8 @@ void TestDriverPages::initTestCase()
 
 void TestDriverPages::cleanupTestCase()
 {
+    readFollower();
+    QVERIFY2(m_followerProblems.isEmpty(), qPrintable("the second program: " + m_followerProblems.join('\n')));
     m_follower.kill();
     m_follower.waitForFinished(5000);
 }
@@ -162,13 +172,19 @@ void TestDriverPages::cleanup()
 {
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+    readFollower();
+    const QStringList followerProblems = std::exchange(m_followerProblems, {});
+    QVERIFY2(followerProblems.isEmpty(), qPrintable("the second program: " + followerProblems.join('\n')));
 }
 
 void TestDriverPages::readFollower()
 {
     while (m_follower.canReadLine()) {
         const QString line = QString::fromUtf8(m_follower.readLine()).trimmed();
-        m_followed.insert(line.section(' ', 0, 0), line.section(' ', 1));
+        if (line.startsWith(QLatin1String("problems ")))
+            m_followerProblems.append(line.section(' ', 1));
+        else
+            m_followed.insert(line.section(' ', 0, 0), line.section(' ', 1));
     }
 }
 

@@ -2,7 +2,8 @@
 // without a QML warning and without a missing-glyph box, asks for its own list only (shared
 // lists ask nothing) and nothing without the read right; each editor saves nothing unchanged,
 // exactly its request map for one changed field, and shows a refusal at the field it belongs
-// to. The main menu's commands open their pages.
+// to. The main menu's commands open their pages. The tests see the QML engine's warnings, and the
+// program ends without a message with tables open every way.
 #include "drawnglyphs.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
@@ -24,9 +25,13 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 Q_DECLARE_METATYPE(PageRow)
 
@@ -68,11 +73,14 @@ class TestPages : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void qmlWarningsAreCaught();
     void opens_data();
     void opens();
     void editorRoundTrip_data();
     void editorRoundTrip();
     void menuCommands();
+    // The program is gone after it: the last function.
+    void quitsWithPagesOpen();
 
 private:
     QObject *openEditor(const PageRow &row, const QString &id);
@@ -92,6 +100,24 @@ void TestPages::cleanup()
 {
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
+}
+
+void TestPages::qmlWarningsAreCaught()
+{
+    // The program's QML engine warns within the run: the page tests' guard sees it, as expected
+    // when announced and as a problem otherwise.
+    QQmlComponent component(Gui::Context::qmlEngine());
+    component.setData("import QtQuick 2.15\nQtObject { property int size: missingThing.length }",
+                      QUrl("qrc:/guardprobe/Probe.qml"));
+    m_program.messages().expect("ReferenceError: missingThing is not defined");
+    std::unique_ptr<QObject> announced(component.create());
+    QVERIFY(announced);
+    const QStringList missing = m_program.messages().takeMissing();
+    QVERIFY2(missing.isEmpty(), qPrintable("the guard saw no warning: " + missing.join('\n')));
+    QVERIFY2(m_program.problems().isEmpty(), "an announced warning is no problem");
+    std::unique_ptr<QObject> unannounced(component.create());
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.contains("Probe.qml:2: ReferenceError: missingThing is not defined"), qPrintable(problems));
 }
 
 void TestPages::opens_data()
@@ -315,6 +341,37 @@ void TestPages::menuCommands()
     }
     QVERIFY(names.contains("cities") && names.contains("versions") && names.contains("crashReport"));
     QVERIFY(names.contains("driverReport") && names.contains("brandPaymentReport"));
+}
+
+void TestPages::quitsWithPagesOpen()
+{
+    // Tables open in a window, in a tab, in an editor's tab and as a report's driver choice: the
+    // program ends without a message from any of them.
+    QPointer<QObject> window = m_program.openPage("qrc:/qml/driver/attributes/CarBrandsTable.qml");
+    QPointer<QObject> tab = Gui::Context::createQmlFrame("qrc:/qml/driver/driver/DriverTable.qml",
+                                                         {{"isWindow", false}, {"isNewInstance", true}});
+    QPointer<QObject> editor;
+    for (const PageRow &row : pageRows()) {
+        if (row.isTab() && row.list != PageList::None && !editor)
+            editor = openTab(row);
+    }
+    QVERIFY(window && tab && editor);
+    QMenuBar *bar = Gui::Context::mainWindow()->menuBar();
+    bar->findChild<QAction *>("driverReport")->trigger();
+    QPointer<QObject> report = Gui::Global::currentFrames()->list().last();
+    QVERIFY(qobject_cast<Gui::Frame *>(report));
+    auto *plus = qobject_cast<QWidget *>(report)->findChild<QPushButton *>("plusButton");
+    QVERIFY(plus);
+    plus->click();
+    QPointer<QObject> chooser = Gui::Global::currentFrames()->list().last();
+    QVERIFY(chooser && chooser != report);
+    for (QObject *page : {window.data(), tab.data(), chooser.data()})
+        QTRY_VERIFY(tableViewOf(page) && tableViewOf(page)->property("rowCount").toInt() > 0);
+
+    m_program.closeProgram();
+    QVERIFY(!window && !tab && !editor && !chooser);
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 KORIV_PAGE_TEST_MAIN(TestPages)

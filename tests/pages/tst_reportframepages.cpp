@@ -55,7 +55,9 @@ class TestReportFramePages : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
     void sessionReportOfChosenDrivers();
+    void frameClosesWithItsChooserOpen();
 
 private:
     PageProgram m_program;
@@ -67,6 +69,12 @@ void TestReportFramePages::initTestCase()
     const QString failure = m_program.start("reportframes", {}, seed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure + '\n' + m_program.problems()));
     Gui::Context::desktopUtils()->setExportDir(m_reports.path());
+}
+
+void TestReportFramePages::cleanup()
+{
+    const QString problems = m_program.problems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
 void TestReportFramePages::sessionReportOfChosenDrivers()
@@ -117,6 +125,25 @@ void TestReportFramePages::sessionReportOfChosenDrivers()
     QCOMPARE(ivan.read(Xlsx::CellReference("D21")).toDouble(), 3.0);
     QVERIFY(ivan.read(Xlsx::CellReference("C22")).isNull());
     frame->close();
+}
+
+void TestReportFramePages::frameClosesWithItsChooserOpen()
+{
+    // The report frame goes while its driver table is open for a choice: the table stays, still
+    // chooses and closes, and no message comes of either.
+    auto *frame = new DriverSessionFrame;
+    QPointer<DriverSessionFrame> open = frame;
+    Gui::Context::showFrame(frame, {{"isWindow", true}});
+    frame->ownerTable()->findChild<QPushButton *>("plusButton")->click();
+    QPointer<QObject> chooser = lastFrame();
+    QVERIFY(chooser && chooser != frame);
+    QObject *view = chooser->property("tableView").value<QObject *>();
+    QTRY_COMPARE(view->property("rowCount").toInt(), 3);
+    frame->close();
+    QTRY_VERIFY(!open);
+    QVERIFY(chooser);
+    chooseRecords(chooser, 3, {"9"});
+    QTRY_VERIFY(chooser.isNull());
 }
 
 KORIV_PAGE_TEST_MAIN(TestReportFramePages)

@@ -26,7 +26,8 @@ NtFrameBase {
     property var controller: null
     property var initProperties
     property Item parentItem: null
-    property var parentWidget
+    // The widget frame that opened the page; null once it is gone.
+    property QtObject parentWidget: null
     property Item frameItem: frame
     property Item toolBar: null
     property Item tableContainer: null

@@ -14,6 +14,18 @@ TestCase {
     Component { id: frameComponent; NtFrame { } }
     Component { id: editorComponent; TestEditor { } }
     Component { id: itemComponent; Item { width: 300; height: 30 } }
+    // A widget frame that opens a page, as the page sees it.
+    Component {
+        id: openerComponent
+
+        QtObject {
+            property int activations: 0
+
+            function activate() {
+                ++activations;
+            }
+        }
+    }
 
     SignalSpy { id: readySpy; signalName: "readySettings" }
     SignalSpy { id: closeWidgetSpy; signalName: "closeWidget" }
@@ -158,7 +170,7 @@ TestCase {
         compare(closeWidgetSpy.count, 1);
         compare(mainWindow.callsOf("requestActivate").length, 1, "no opener: the main window");
 
-        var widget = { "activations": 0, "activate": function () { ++this.activations; } };
+        var widget = createTemporaryObject(openerComponent, testCase);
         var second = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true, "parentWidget": widget });
         second.closed();
         compare(widget.activations, 1);
@@ -171,7 +183,8 @@ TestCase {
     }
 
     function test_closeErrorKeepsTheFrame() {
-        var frame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true, "parentWidget": {} });
+        var frame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true,
+                                                "parentWidget": createTemporaryObject(itemComponent, testCase) });
         closeWidgetSpy.target = frame;
         ignoreWarning(/Destroy frame error: TypeError.*/);
         frame.closed();

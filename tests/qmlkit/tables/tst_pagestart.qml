@@ -7,7 +7,8 @@ import "qrc:/qml/components/table/tableviewcolumns"
 
 // How the kit starts a list page: the first list waits for the settings and the catalogues the
 // filters choose from, the filters come back from the settings and go into them, a placeholder
-// filter sends no condition, and a page opened for selection hands back its rows and closes.
+// filter sends no condition, a shared list comes into the table narrowed, and a page opened for
+// selection hands back its rows and closes.
 TestCase {
     id: testCase
 
@@ -93,6 +94,55 @@ TestCase {
         }
     }
 
+    // A page over the class-wide companies that shows those of one code only; the row counts its
+    // table had, from the first on.
+    Component {
+        id: sharedPage
+
+        NtFrame {
+            id: sharedFrame
+
+            property alias view: sharedView
+            property alias container: sharedContainer
+            property var counts: []
+
+            objectsSettingName: "sharedStart"
+            width: 800
+            height: 500
+
+            KitCompany {
+                id: companies
+            }
+
+            TableContainer {
+                id: sharedContainer
+
+                anchors.fill: parent
+                frame: sharedFrame
+                objectsSettingName: "sharedStartTable"
+                tables: [sharedTable]
+
+                Table {
+                    id: sharedTable
+
+                    anchors.fill: parent
+                    tableView: TableViewBase {
+                        id: sharedView
+
+                        controller: companies
+                        hardFilters: [["company_code", "=", "C7"]]
+                        onRowCountChanged: sharedFrame.counts.push(rowCount)
+
+                        TableViewColumnId {}
+                        TableViewColumnEx { role: "company_name" }
+                    }
+                }
+            }
+        }
+    }
+
+    Component { id: companyComponent; KitCompany {} }
+
     function initTestCase() {
         net.grantRead("driver");
     }
@@ -154,6 +204,32 @@ TestCase {
         page.view.doubleClickAction();
         compare(chosen.count, 1);
         compare(chosen.signalArguments[0][0].length, 2, "every selected row");
+    }
+
+    // A shared list, loaded before the page opens, comes into its table already narrowed by the
+    // page's filters, and without the read right not at all: no row that goes again at once is
+    // ever made, nor shown to an operator who may not read it.
+    function test_sharedListComesNarrowed() {
+        net.grantRead("company");
+        var companies = createTemporaryObject(companyComponent, testCase);
+        companies.originalModel.clear();
+        for (var i = 2; i < 62; ++i)
+            companies.originalModel.addRow({ "id": String(i), "company_name": "Company " + i, "company_code": "C" + i });
+        companies.originalModel.dataAtLeastLoaded = true;
+
+        var page = createTemporaryObject(sharedPage, testCase);
+        verify(page.container.isInited);
+        compare(page.view.rowCount, 1);
+        compare(page.counts, [1], "no other company was in the table");
+        compare(page.view.currentRow, 0, "its row is current");
+        compare(net.sentNames(), [], "a shared list asks for nothing");
+
+        GLOBAL.setRight("company", "read", false);
+        page = createTemporaryObject(sharedPage, testCase);
+        verify(page.container.isInited);
+        compare(page.view.rowCount, 0);
+        compare(page.counts, [], "no company was in the table");
+        GLOBAL.setRight("company", "read", true);
     }
 
     Component {

@@ -7,6 +7,7 @@
 #include "gui/core/context.h"
 #include "gui/core/utils.h"
 #include "gui/frame/frames.h"
+#include "gui/frame/frameutils.h"
 #include "gui/frame/maintabwidget.h"
 #include "gui/shell/global.h"
 #include "gui/shell/guisession.h"
@@ -18,6 +19,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPointer>
+#include <QQuickItem>
 #include <QScreen>
 #include <QToolBar>
 
@@ -44,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    closeWindowPages();
     if (Context::mainWindow() == this)
         Context::setMainWindow(nullptr);
     if (Context::mainTabWidget() == m_tabWidget)
@@ -51,6 +55,22 @@ MainWindow::~MainWindow()
     if (m_mainToolBar && Context::mainToolBar() == m_mainToolBar)
         Context::setMainToolBar(nullptr);
     delete m_mainMenu;
+}
+
+void MainWindow::closeWindowPages()
+{
+    Frames *frames = m_global ? m_global->frames() : nullptr;
+    if (!frames)
+        return;
+    // The pages in windows of their own are no children of this window; they read GLOBAL, one
+    // of its children, until they are gone.
+    QList<QPointer<QObject>> pages;
+    for (QObject *frame : frames->list()) {
+        if (qobject_cast<QQuickItem *>(frame) && !frame->parent() && Utils::frameIsWindow(frame))
+            pages.append(frame);
+    }
+    for (const QPointer<QObject> &page : qAsConst(pages))
+        delete page.data();
 }
 
 void MainWindow::createGlobal()

@@ -86,6 +86,8 @@ private slots:
 
 private:
     void closeSession();
+    // Deletes the QML pages open in windows of their own.
+    void closeWindowPages();
 
     // ShellWindow: the status bar, the settings part, the title and the GUI-session menu.
     MainStatusBar *windowStatusBar() const override;

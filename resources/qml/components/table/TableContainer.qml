@@ -50,6 +50,18 @@ FocusScope {
         }
     }
 
+    // The lists were asked for: the shared ones, prepared, come into their tables (see
+    // TableViewBase.showList).
+    function showLists() {
+        if (!isShown)
+            return;
+        for (var i = 0; i < tables.length; ++i) {
+            var view = tables[i].tableView;
+            if (view && typeof view.showList === "function")
+                view.showList();
+        }
+    }
+
     // The first show of a page inside a tab: its lists load from now on, once the page has
     // started. settings: what it starts with when none came yet; left out, a page without a frame
     // starts with none and a page in a frame waits for the frame's.
@@ -64,6 +76,7 @@ FocusScope {
                 readySettings({});
         } else if (isInited) {
             loadLists();
+            showLists();
         }
     }
 
@@ -110,6 +123,7 @@ FocusScope {
             return;
         restoreFilters(objectSettings ? objectSettings : {});
         loadLists();
+        showLists();
         isInited = true;
     }
     Component.onCompleted: {

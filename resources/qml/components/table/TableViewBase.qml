@@ -31,6 +31,11 @@ TableView {
     property var hardFilters: []
     property bool isConditionList: false
     property bool isListPending: false
+    // A shared list's rows are in the view once the page asked for them and they are prepared
+    // (its filters, its right; see showList): rows made before would go again while the view is
+    // still making them, and rows the operator may not read would show for a moment. An own list
+    // comes empty and fills as it arrives.
+    property bool isListPrepared: false
     // Selection: the page states that choose one row or several, and the result's keys with the
     // roles they come from.
     property var selectionStates: ["SELECT"]
@@ -104,6 +109,17 @@ TableView {
 
     function clearSelection() {
         selection.clear();
+    }
+
+    // The page asked for its list (or prepared it): a shared list shows, unless it is still
+    // being prepared; then it shows at the end of the preparation.
+    function showList() {
+        var proxy = controller ? controller.proxyModel : null;
+        if (isListPrepared || !proxy || proxy.isPrepareMode)
+            return;
+        isListPrepared = true;
+        if (isInited)
+            makeSelection();
     }
 
     // Each role's first column index, in one pass over the columns.
@@ -357,12 +373,17 @@ TableView {
     function onSaRemove(mapParams) { ViewLogic.showOwnFailure(mapParams); }
     function onSaDuplicate(mapParams) { ViewLogic.showOwnFailure(mapParams); }
 
+    // Rows are made as they come into sight, each at once: rows made ahead of sight are made
+    // asynchronously, and one still half made when the view goes or its rows change is dropped
+    // with its half-bound state reported as errors.
+    __listView.cacheBuffer: 0
     frameVisible: false
     antialiasing: true
     sortIndicatorVisible: isSortByHeader
     // The rows come once the columns are there: a row made before them gets its cells one
     // column at a time.
-    model: isCompleted && controller && controller.proxyModel ? controller.proxyModel : null
+    model: isCompleted && controller && controller.proxyModel && (isListPrepared || !controller.isStaticModel)
+           ? controller.proxyModel : null
     style: TableViewExStyle {}
     __itemDelegateLoader: TableCell {}
     rowDelegate: TableRow {
@@ -452,6 +473,18 @@ TableView {
             // their model does.
             function onDestroyed() {
                 view.model = null;
+            }
+        }
+
+        // The end of the first preparation of a shared list brings its rows.
+        Connections {
+            target: view.controller && view.controller.isStaticModel && !view.isListPrepared
+                    ? view.controller.proxyModel : null
+            ignoreUnknownSignals: true
+
+            function onIsPrepareModeChanged(isPrepareMode) {
+                if (!isPrepareMode)
+                    view.showList();
             }
         }
 

@@ -70,10 +70,20 @@ function resetCurrentId() {
     view.currentId = undefined;
 }
 
+// The proxy the page's list is prepared in: the one the view shows or, before a shared list
+// shows (see isListPrepared), its controller's.
+function listProxy() {
+    if (view.proxy)
+        return view.proxy;
+    var controller = view.controller;
+    return controller && controller.isStaticModel && controller.proxyModel ? controller.proxyModel : null;
+}
+
 // While the proxy prepares rows it notes the order and sorts them once at the end.
 function sortRows() {
-    if (view.isInited && view.proxy)
-        view.proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
+    var proxy = listProxy();
+    if (view.isInited && proxy)
+        proxy.sortRows(view.sortRole, view.sortIndicatorOrder);
 }
 
 // After a sort, a filter, a load or a foreign removal: the record of currentId while tracking
@@ -82,8 +92,9 @@ function makeSelection() {
     if (!view.autoSelection)
         return;
     sortRows();
-    // Rows being prepared are not shown yet: the selection waits for the end of the preparation.
-    if (view.isPrepareMode)
+    // Rows being prepared, or a shared list not prepared yet, are not shown: the selection waits
+    // for the end of the preparation.
+    if (view.isPrepareMode || !view.proxy)
         return;
     if (view.trackCurrentId) {
         if (view.currentId !== undefined && rowById(view.currentId) >= 0)
@@ -283,8 +294,9 @@ function isListRefusal(mapParams) {
 // The own list is complete or refused: the rows show and the wait ends.
 function finishOwnList() {
     view.isListPending = false;
-    if (view.proxy && view.proxy.isPrepareMode)
-        view.proxy.endPrepare();
+    var proxy = listProxy();
+    if (proxy && proxy.isPrepareMode)
+        proxy.endPrepare();
     stopBusy();
 }
 
@@ -311,22 +323,23 @@ function handleSaGetList(mapParams) {
 // without the read right no row shows. An own list: the page's request, with the read right.
 function loadList() {
     var controller = view.controller;
-    if (!controller || !view.proxy)
+    var proxy = listProxy();
+    if (!controller || !proxy)
         return false;
     var frame = enclosingFrame();
     var allowed = frame ? frame.checkSecurity(controller) : GLOBAL.securityState(controller, "read");
     if (controller.isStaticModel) {
-        view.proxy.beginPrepare();
-        view.proxy.clearHardFilter();
+        proxy.beginPrepare();
+        proxy.clearHardFilter();
         var filters = allowed ? view.hardFilters : [["id", "=", "-1"]];
         for (var i = 0; i < filters.length; ++i)
-            view.proxy.appendHardFilterRole(filters[i][0], filters[i][1], filters[i][2]);
-        view.proxy.endPrepare();
+            proxy.appendHardFilterRole(filters[i][0], filters[i][1], filters[i][2]);
+        proxy.endPrepare();
         return allowed;
     }
     if (!allowed)
         return false;
-    view.proxy.beginPrepare();
+    proxy.beginPrepare();
     view.isListPending = true;
     var sent = view.isConditionList ? controller.trGetList(view.listParams(), true)
                                     : controller.trGetList(view.listParams());
@@ -334,7 +347,7 @@ function loadList() {
         startBusy();
     } else {
         view.isListPending = false;
-        view.proxy.endPrepare();
+        proxy.endPrepare();
     }
     return sent;
 }

@@ -38,6 +38,7 @@ NtFrame {
 
                 // The page's own request, with the read right, although the rows are shared.
                 function getNewList() {
+                    var proxy = coefficients.proxyModel;
                     if (!proxy || !root.checkSecurity(coefficients))
                         return false;
                     proxy.beginPrepare();
