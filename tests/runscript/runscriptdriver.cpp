@@ -173,7 +173,8 @@ QString RunScriptDriver::showsRows(const QString &url, int atLeast, bool signsDr
     const int shown = JourneySteps::shownRows(page)->rowCount();
     if (atLeast == 0 ? shown != 0 : shown < atLeast)
         return QStringLiteral("%1 shows %2 rows, expected %3").arg(url).arg(shown).arg(atLeast ? atLeast : 0);
-    screenshot(QStringLiteral("runscript-") + row->command + QStringLiteral(".png"));
+    // Named by the start too: the demo start's lists stay beside the bare one's.
+    screenshot(QStringLiteral("runscript-%1-%2.png").arg(qEnvironmentVariable("KORIV_RUNSCRIPT_STEP"), row->command));
     if (signsDrawn) {
         QStringList signs;
         const bool drawn = QTest::qWaitFor([&] {
