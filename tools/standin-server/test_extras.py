@@ -9,8 +9,6 @@ import json
 import unittest
 import uuid
 
-from psycopg2 import sql
-
 from testclient import built_tool, StandinOnDatabase, digest, require_cluster, signed_in
 
 
@@ -37,13 +35,7 @@ def value(statement, args=()):
 
 
 def insert(table, **values):
-    """A new row with those values (the rest from the column defaults); its id."""
-    values.setdefault("dt_utc_insert", 1)
-    values.setdefault("dt_utc_last_update", 1)
-    names = list(values)
-    return value(sql.SQL("INSERT INTO {} ({}) VALUES ({}) RETURNING id").format(
-        sql.Identifier(table), sql.SQL(", ").join(map(sql.Identifier, names)),
-        sql.SQL(", ").join(sql.Placeholder() * len(names))), [values[n] for n in names])
+    return shared["standin"].insert(table, **values)
 
 
 def new_driver(**values):

@@ -31,12 +31,7 @@ def value(statement, args=()):
 
 
 def insert(table, **values):
-    values.setdefault("dt_utc_insert", 1)
-    values.setdefault("dt_utc_last_update", 1)
-    names = list(values)
-    return value(sql.SQL("INSERT INTO {} ({}) VALUES ({}) RETURNING id").format(
-        sql.Identifier(table), sql.SQL(", ").join(map(sql.Identifier, names)),
-        sql.SQL(", ").join(sql.Placeholder() * len(names))), [values[n] for n in names])
+    return shared["standin"].insert(table, **values)
 
 
 def unique(prefix):

@@ -97,6 +97,15 @@ class StandinOnDatabase:
         found = self.rows(statement, args)
         return found[0][0] if found else None
 
+    def insert(self, table, **values):
+        """A new row with those values (the rest from the column defaults); its id."""
+        values.setdefault("dt_utc_insert", 1)
+        values.setdefault("dt_utc_last_update", 1)
+        names = list(values)
+        return self.value(sql.SQL("INSERT INTO {} ({}) VALUES ({}) RETURNING id").format(
+            sql.Identifier(table), sql.SQL(", ").join(map(sql.Identifier, names)),
+            sql.SQL(", ").join(sql.Placeholder() * len(names))), [values[n] for n in names])
+
 
 class StandinProcess:
     """standin.py as a child process; its JSON events are collected by a reader thread."""
