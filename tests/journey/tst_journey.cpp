@@ -108,18 +108,22 @@ QString signInAnswer(int port, const QString &sign, const QString &password)
 }
 
 // Scrolls the flickable that holds the item until the item is in its middle, as the wheel does.
-void scrollIntoView(QQuickItem *item)
+bool scrollIntoView(QQuickItem *item)
 {
     for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
         if (!view->property("contentY").isValid() || !view->property("contentHeight").isValid())
             continue;
-        QQuickItem *content = view->property("contentItem").value<QQuickItem *>();
-        const qreal y = content ? item->mapToItem(content, QPointF(0, 0)).y() : 0;
-        const qreal room = view->property("contentHeight").toReal() - view->height();
-        view->setProperty("contentY", qBound<qreal>(0, y - view->height() / 2, qMax<qreal>(0, room)));
-        QTest::qWait(100);
-        return;
+        // Again until it holds: an item just shown grows the content only at the next layout.
+        return QTest::qWaitFor([item, view] {
+            QQuickItem *content = view->property("contentItem").value<QQuickItem *>();
+            const qreal y = content ? item->mapToItem(content, QPointF(0, 0)).y() : 0;
+            const qreal room = view->property("contentHeight").toReal() - view->height();
+            view->setProperty("contentY", qBound<qreal>(0, y - view->height() / 2, qMax<qreal>(0, room)));
+            const QRectF inView = item->mapRectToItem(view, QRectF(0, 0, item->width(), item->height()));
+            return inView.top() >= 0 && inView.bottom() <= view->height();
+        }, 5000);
     }
+    return true;
 }
 
 } // namespace
@@ -399,7 +403,7 @@ void TestJourney::newColleaguePassword()
 
     QQuickItem *button = pageControl(editor, "changePasswordButton");
     QTRY_VERIFY(button->isVisible());
-    scrollIntoView(button);
+    QVERIFY(scrollIntoView(button));
     QCOMPARE(WindowDriver::clickItem(button), QString());
     QPointer<ControllerChangePassword> dialog;
     QTRY_VERIFY2([&] {

@@ -104,7 +104,18 @@ QString clickItem(QQuickItem *item)
         return QStringLiteral("the item's window is not shown: ") + item->objectName();
     if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, 5000))
         return QStringLiteral("the item is not shown enabled: ") + item->objectName();
-    const QPoint at = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+    // Aimed where the item stays: a layout still settling (an item just shown, a view just
+    // scrolled) moves it after the click was aimed.
+    QPoint at(-1, -1);
+    const bool settled = QTest::qWaitFor([item, &at] {
+        const QPoint now = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+        const bool same = now == at;
+        at = now;
+        QTest::qWait(20);
+        return same && item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint() == at;
+    }, 5000);
+    if (!settled)
+        return QStringLiteral("the item does not stay in place: ") + item->objectName();
     click(window, at);
     return QString();
 }
@@ -122,7 +133,8 @@ QString focusItem(QQuickItem *item)
         return clicked;
     QQuickWindow *window = item->window();
     window->requestActivate();
-    QTest::qWaitFor([window] { return window->isActive(); }, 2000);
+    // An inactive window is told by the focus check below.
+    (void)QTest::qWaitFor([window] { return window->isActive(); }, 2000);
     QQuickItem *focused = window->activeFocusItem();
     if (!focused || !(focused == item || item->isAncestorOf(focused)))
         return QStringLiteral("the click gave no focus to ") + item->objectName();
