@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import "qrc:/qml/components/table/tableviewcolumns"
+import "qrc:/qml/js/fontawesome.js" as FontAwesome
 
 // The cell delegates as a table view makes them: each with the styleData of its cell.
 TestCase {
@@ -137,6 +138,16 @@ TestCase {
     function test_marks() {
         verify(cell("TableYesIconDelegate", "1").children[0].visible);
         verify(!cell("TableYesIconDelegate", "0").children[0].visible);
+        // A cell given another row's value follows it: the tick comes and goes, drawn whole.
+        var flag = cell("TableYesIconDelegate", "0");
+        flag.parent.styleData.value = "1";
+        var tick = flag.children[0].item;
+        verify(tick && flag.children[0].visible, "the tick of a set flag");
+        compare(tick.text, FontAwesome.Ok);
+        compare(tick.height, 16);
+        compare(tick.font.pixelSize, 16);
+        flag.parent.styleData.value = "0";
+        verify(!flag.children[0].visible);
         var option = cell("TableSecurityOptionDelegate", "[\"phone\"]");
         verify(option.children[1].visible, "a role list shows as text");
         compare(option.children[1].text, "[\"phone\"]");
