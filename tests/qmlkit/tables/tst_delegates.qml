@@ -105,8 +105,10 @@ TestCase {
         compare(cut.text.length, 1001, "a cell lays out the start of its text");
         compare(cut.text.substring(995), "wwwww\u2026");
         verify(cut.truncated);
-        var area = cut.children[0].item;
+        var area = cut.tipArea;
         verify(area, "a cut cell has its tool tip");
+        compare(area.parent, cut);
+        compare(area.width, cut.width);
         var tip = area.toolTip;
         compare(tip.text.length, 1001);
         compare(tip.text.substring(995), "wwwww\u2026");
@@ -119,6 +121,15 @@ TestCase {
         verify(tip.contentItem.lineCount > 5, "the word broken into lines: " + tip.contentItem.lineCount);
         verify(tip.contentItem.contentWidth <= tip.contentItem.width + 1);
         tip.close();
+
+        // The tip goes with the cut: a cell given a text that fits has none, until cut again.
+        cut.parent.styleData.value = "short";
+        verify(!cut.truncated);
+        compare(cut.tipArea, null);
+        cut.parent.styleData.value = "a longer text than the cell can hold in its width";
+        verify(cut.truncated);
+        compare(cut.tipArea.toolTip.text, cut.text);
+        compare(cell("TableBaseDelegate", "Koriv").tipArea, null);
 
         // The tool tip bounds what it is given itself.
         var own = createTemporaryQmlObject("import \"qrc:/qml/components\"; TooltipMouseArea { width: 50; height: 20 }",
