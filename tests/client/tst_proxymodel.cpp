@@ -603,6 +603,30 @@ void TestProxyModel::sortsOnlyRowsOutOfOrder()
         m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id)}});
     m_proxy->sortRows("id", Qt::DescendingOrder);
     QCOMPARE(shownIds(), (QStringList{"40", "12", "5", "3", "1"}));
+
+    // The view is given such a list in that order at once: no row moves once it is shown.
+    QStringList shownAtReset;
+    int shownRowsMoved = 0;
+    connect(m_proxy.get(), &QAbstractItemModel::modelReset, this, [&] { shownAtReset = shownIds(); });
+    connect(m_proxy.get(), &QAbstractItemModel::layoutChanged, this, [&] { shownRowsMoved += m_proxy->rowCount(); });
+    // Taken by the sort, or at the end of a preparation that asked for it.
+    for (bool preparing : {false, true}) {
+        for (const char *role : {"name", "id"}) {
+            shownAtReset.clear();
+            if (preparing)
+                m_proxy->beginPrepare();
+            m_model->clear();
+            m_proxy->deferRows();
+            for (const char *id : {"5", "12", "3", "40", "1"})
+                m_model->addRow({{"id", id}, {"name", QString("n%1").arg(id, 2, QChar('0'))}});
+            m_proxy->sortRows(role, Qt::AscendingOrder);
+            if (preparing)
+                m_proxy->endPrepare();
+            QCOMPARE(shownAtReset, (QStringList{"1", "3", "5", "12", "40"}));
+            QCOMPARE(shownIds(), shownAtReset);
+        }
+    }
+    QCOMPARE(shownRowsMoved, 0);
 }
 
 void TestProxyModel::changedRowsRefilterOnce()

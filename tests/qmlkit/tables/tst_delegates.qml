@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import "qrc:/qml/components/table/tableviewcolumns"
+import "qrc:/qml/js/fontawesome.js" as FontAwesome
 
 // The cell delegates as a table view makes them: each with the styleData of its cell.
 TestCase {
@@ -104,8 +105,10 @@ TestCase {
         compare(cut.text.length, 1001, "a cell lays out the start of its text");
         compare(cut.text.substring(995), "wwwww\u2026");
         verify(cut.truncated);
-        var area = cut.children[0].item;
+        var area = cut.tipArea;
         verify(area, "a cut cell has its tool tip");
+        compare(area.parent, cut);
+        compare(area.width, cut.width);
         var tip = area.toolTip;
         compare(tip.text.length, 1001);
         compare(tip.text.substring(995), "wwwww\u2026");
@@ -118,6 +121,15 @@ TestCase {
         verify(tip.contentItem.lineCount > 5, "the word broken into lines: " + tip.contentItem.lineCount);
         verify(tip.contentItem.contentWidth <= tip.contentItem.width + 1);
         tip.close();
+
+        // The tip goes with the cut: a cell given a text that fits has none, until cut again.
+        cut.parent.styleData.value = "short";
+        verify(!cut.truncated);
+        compare(cut.tipArea, null);
+        cut.parent.styleData.value = "a longer text than the cell can hold in its width";
+        verify(cut.truncated);
+        compare(cut.tipArea.toolTip.text, cut.text);
+        compare(cell("TableBaseDelegate", "Koriv").tipArea, null);
 
         // The tool tip bounds what it is given itself.
         var own = createTemporaryQmlObject("import \"qrc:/qml/components\"; TooltipMouseArea { width: 50; height: 20 }",
@@ -137,6 +149,16 @@ TestCase {
     function test_marks() {
         verify(cell("TableYesIconDelegate", "1").children[0].visible);
         verify(!cell("TableYesIconDelegate", "0").children[0].visible);
+        // A cell given another row's value follows it: the tick comes and goes, drawn whole.
+        var flag = cell("TableYesIconDelegate", "0");
+        flag.parent.styleData.value = "1";
+        var tick = flag.children[0].item;
+        verify(tick && flag.children[0].visible, "the tick of a set flag");
+        compare(tick.text, FontAwesome.Ok);
+        compare(tick.height, 16);
+        compare(tick.font.pixelSize, 16);
+        flag.parent.styleData.value = "0";
+        verify(!flag.children[0].visible);
         var option = cell("TableSecurityOptionDelegate", "[\"phone\"]");
         verify(option.children[1].visible, "a role list shows as text");
         compare(option.children[1].text, "[\"phone\"]");

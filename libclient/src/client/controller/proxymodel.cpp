@@ -7,6 +7,7 @@
 #include "model/base/abstractmodel.h"
 
 #include <QDebug>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -215,6 +216,21 @@ void ProxyModel::takeRows()
     m_switchingSource = false;
     // Qt maps the rows of a new source before it takes up the sort column: in source order.
     m_sorted = false;
+}
+
+void ProxyModel::takeRowsInOrder(int role, int column, Qt::SortOrder order)
+{
+    {
+        const QSignalBlocker silent(this);
+        takeRows();
+        if (role != sortRole()) {
+            QSortFilterProxyModel::sort(-1, order);
+            setSortRole(role);
+        }
+        sort(column, order);
+    }
+    beginResetModel();
+    endResetModel();
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
@@ -495,7 +511,6 @@ void ProxyModel::endPrepare()
     const bool sortAsked = m_sortPending;
     m_sortPending = false;
     if (m_deferring) {
-        takeRows();
         sortRows(m_sortedRole, sortAsked ? m_pendingOrder : sortOrder());
     } else {
         invalidateFilter();
@@ -804,12 +819,13 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
         return;
     }
     m_sortPending = false;
-    takeRows();
-    flushRefilter();
-    emit sortStarted();
     const int number = m_source ? m_source->roleNumber(role) : OriginalModel::NoRole;
     // The source's own order needs no comparison: the view keeps it, arriving rows included.
     const int column = isSourceOrder(number, order) ? -1 : 0;
+    if (m_deferring)
+        takeRowsInOrder(number, column, order);
+    flushRefilter();
+    emit sortStarted();
     const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == column;
     if (!inOrder) {
         if (number != sortRole()) {

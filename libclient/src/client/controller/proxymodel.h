@@ -123,6 +123,9 @@ private slots:
 
 private:
     void endDeferral();
+    // Takes the rows held back sorted: the view is given them in order, in one reset, and makes
+    // each row once.
+    void takeRowsInOrder(int role, int column, Qt::SortOrder order);
     // Deferring while the source's list still arrives.
     bool isAwaitingList() const;
     void applyFilterRoles();

@@ -12,6 +12,21 @@ TextEx {
     property var value: styleData.value
     property bool resizeToParent: true
     property int maximumLength: 1000
+    // The hover area of the tool tip, made while the text is cut: most cells' texts fit.
+    property Item tipArea: null
+
+    function followTruncation() {
+        if (truncated && !tipArea) {
+            tipArea = Qt.createComponent("../../TooltipMouseArea.qml").createObject(cell, {
+                "acceptedButtons": Qt.NoButton,
+                "text": Qt.binding(function () { return cell.text; })
+            });
+            tipArea.anchors.fill = cell;
+        } else if (!truncated && tipArea) {
+            tipArea.destroy();
+            tipArea = null;
+        }
+    }
 
     text: {
         var whole = value === undefined || value === null ? "" : String(value);
@@ -27,13 +42,6 @@ TextEx {
     clip: true
     antialiasing: false
 
-    Loader {
-        anchors.fill: parent
-        active: cell.truncated
-
-        sourceComponent: TooltipMouseArea {
-            acceptedButtons: Qt.NoButton
-            text: cell.text
-        }
-    }
+    onTruncatedChanged: followTruncation()
+    Component.onCompleted: followTruncation()
 }
