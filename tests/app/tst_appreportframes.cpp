@@ -261,9 +261,9 @@ void TestAppReportFrames::menuHasNoOtherCommand()
     // Every command of the application's menus, the Report menu and "Versions" among the Tools:
     // each id once (the widget company table has no command of its own).
     QStringList ids;
-    for (const QString &path : {"Company", "Driver", "Driver/Attributes", "User", "Address", "Payment", "Report"}) {
+    for (const char *path : {"Company", "Driver", "Driver/Attributes", "User", "Address", "Payment", "Report"}) {
         QList<QAction *> actions = m_window->menuBar()->actions();
-        for (const QString &title : path.split('/')) {
+        for (const QString &title : QString(path).split('/')) {
             for (QAction *action : actions) {
                 if (action->menu() && Gui::MainMenu::plainText(action->text()) == title) {
                     actions = action->menu()->actions();

@@ -189,8 +189,8 @@ void TestMenuCommands::everyCommandByKeyboard()
     QCOMPARE(command("launcher")->shortcut(), QKeySequence("Ctrl+Shift+L"));
     // Pages keep their own keys: the editor tabs, the table tool buttons, the pickers.
     QStringList pageKeys{"Ctrl+N", "Ctrl+E", "Ctrl+R", "Ctrl+D", "Ctrl+Alt+D", "Ctrl+V"};
-    for (const QString &letter : QString("TYUIOPJKL"))
-        pageKeys.append("Ctrl+" + letter);
+    for (const QChar letter : QString("TYUIOPJKL"))
+        pageKeys.append(QStringLiteral("Ctrl+") + letter);
     for (int digit = 1; digit <= 9; ++digit)
         pageKeys.append(QString("Ctrl+%1").arg(digit));
     for (const QString &key : pageKeys)
@@ -279,7 +279,7 @@ void TestMenuCommands::helpAndTheUpdater()
     QCoreApplication::setApplicationName("KorivAdmin");
     const auto restoreName = qScopeGuard([&] { QCoreApplication::setApplicationName(testName); });
     QJsonArray updates;
-    for (const QString &version : {"1.7.0", "1.5.0"}) {
+    for (const char *version : {"1.7.0", "1.5.0"}) {
         QJsonObject update = UpdateServer::entry(version);
         update.insert("sha256", QJsonObject{{"windows", QString(64, QLatin1Char('A'))}});
         updates.append(update);
