@@ -1,16 +1,16 @@
 """scripts/run-settings.py over settings files as Qt writes them: what run.sh needs is set, the
 rest stays byte for byte, and a second start reuses the stand-in's host."""
 
-import importlib.util
 import os
+import runpy
 import subprocess
 import tempfile
+import types
 import unittest
 
 SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "run-settings.py")
-spec = importlib.util.spec_from_file_location("run_settings", SCRIPT)
-run_settings = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(run_settings)
+# The script's functions and classes, read without running its main.
+run_settings = types.SimpleNamespace(**runpy.run_path(SCRIPT, run_name="run_settings"))
 
 # Written by QSettings: escaped keys, quoted values, byte arrays, a %-encoded key.
 QT_WRITTEN = r"""[General]
