@@ -106,13 +106,14 @@ QString clickItem(QQuickItem *item)
         return QStringLiteral("the item is not shown enabled: ") + item->objectName();
     // Aimed where the item stays: a layout still settling (an item just shown, a view just
     // scrolled) moves it after the click was aimed.
-    QPoint at(-1, -1);
-    const bool settled = QTest::qWaitFor([item, &at] {
-        const QPoint now = item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+    const auto centre = [item] { return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint(); };
+    QPoint at = centre();
+    const bool settled = QTest::qWaitFor([&] {
+        QTest::qWait(20);
+        const QPoint now = centre();
         const bool same = now == at;
         at = now;
-        QTest::qWait(20);
-        return same && item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint() == at;
+        return same;
     }, 5000);
     if (!settled)
         return QStringLiteral("the item does not stay in place: ") + item->objectName();

@@ -223,14 +223,22 @@ void ProxyModel::takeRowsInOrder(int role, int column, Qt::SortOrder order)
     {
         const QSignalBlocker silent(this);
         takeRows();
-        if (role != sortRole()) {
-            QSortFilterProxyModel::sort(-1, order);
-            setSortRole(role);
-        }
-        sort(column, order);
+        applyOrder(role, column, order);
     }
     beginResetModel();
     endResetModel();
+}
+
+void ProxyModel::applyOrder(int role, int column, Qt::SortOrder order)
+{
+    if (m_sorted && role == sortRole() && order == sortOrder() && sortColumn() == column)
+        return;
+    if (role != sortRole()) {
+        // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
+        QSortFilterProxyModel::sort(-1, order);
+        setSortRole(role);
+    }
+    sort(column, order);
 }
 
 void ProxyModel::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &)
@@ -826,15 +834,7 @@ void ProxyModel::sortRows(const QString &role, Qt::SortOrder order)
         takeRowsInOrder(number, column, order);
     flushRefilter();
     emit sortStarted();
-    const bool inOrder = m_sorted && number == sortRole() && order == sortOrder() && sortColumn() == column;
-    if (!inOrder) {
-        if (number != sortRole()) {
-            // Qt sorts again at once on a new sort role: unsorted first, that sort compares nothing.
-            QSortFilterProxyModel::sort(-1, order);
-            setSortRole(number);
-        }
-        sort(column, order);
-    }
+    applyOrder(number, column, order);
     emit sortFinished();
 }
 

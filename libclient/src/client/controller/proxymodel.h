@@ -126,6 +126,8 @@ private:
     // Takes the rows held back sorted: the view is given them in order, in one reset, and makes
     // each row once.
     void takeRowsInOrder(int role, int column, Qt::SortOrder order);
+    // Sorts by that role, column and order unless the rows are in it already.
+    void applyOrder(int role, int column, Qt::SortOrder order);
     // Deferring while the source's list still arrives.
     bool isAwaitingList() const;
     void applyFilterRoles();
