@@ -15,11 +15,17 @@
 #   tools/standin-server/standin-command.py build/run/standin.sock notify driver.update \
 #     '{"data": {"sign": "D001", "phone": "+380501112233"}}'
 #
+# One run at a time uses a run folder: a second start on it says so and stops.
+#
 # For tests, which cannot wait for a person: KORIV_RUN_DIR puts the settings, log and socket
 # elsewhere; KORIV_RUN_PROGRAM is run in place of the program, with the same environment and
 # arguments, to drive the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# Only the cluster this run starts is used: libpq's variables and a cluster of the caller's shell
+# are left alone (PG_BIN, which picks the server binaries, is kept).
+unset PG_TMP_DIR $(compgen -e | grep -E '^PG[A-Z]+$' || true)
 
 login=admin
 password=admin
@@ -46,17 +52,26 @@ EOF
 fi
 
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
-build_dir=$(cd "$build_dir" && pwd)
 run_dir=${KORIV_RUN_DIR:-$build_dir/run}
 mkdir -p "$run_dir"
 run_dir=$(cd "$run_dir" && pwd)
 socket="$run_dir/standin.sock"
+# Held until this script and what it started end; the settings and the socket are this run's.
+exec {run_lock}>>"$run_dir/run.lock"
+if ! flock --nonblock "$run_lock"; then
+  echo "run.sh: the run folder $run_dir is in use by another run.sh; close that program first," \
+    "or give this run a folder of its own with KORIV_RUN_DIR." >&2
+  exit 1
+fi
+
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
+build_dir=$(cd "$build_dir" && pwd)
 
 # Everything started below goes again when this script ends, however it ends.
 pg_tmp="$PWD/scripts/pg-tmp.sh"
 standin_pid=""
+cluster=""
 work=$(mktemp -d)
 cleanup() {
   if [[ -n "$standin_pid" ]] && kill -0 "$standin_pid" 2>/dev/null; then
@@ -64,13 +79,18 @@ cleanup() {
     wait "$standin_pid" 2>/dev/null || true
   fi
   rm -f "$socket"
-  if [[ -n "${PG_TMP_DIR:-}" ]]; then "$pg_tmp" stop "$PG_TMP_DIR" || true; fi
+  if [[ -n "$cluster" ]]; then "$pg_tmp" stop "$cluster" || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-eval "$("$pg_tmp" start)"
+if ! pg_env=$("$pg_tmp" start); then
+  echo "run.sh: the throwaway PostgreSQL did not start (pg-tmp.sh said why above); nothing else was started." >&2
+  exit 1
+fi
+eval "$pg_env"
+cluster=$PG_TMP_DIR
 
 # The usual port of the platform's servers, unless something else holds it.
 port=$(/usr/bin/python3 - <<'EOF'

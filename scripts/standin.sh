@@ -12,6 +12,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Only the cluster started below is used: libpq's variables and a cluster of the caller's shell
+# are left alone (PG_BIN, which picks the server binaries, is kept).
+unset PG_TMP_DIR $(compgen -e | grep -E '^PG[A-Z]+$' || true)
+
 build_dir=${BUILD_DIR:-build}
 if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -20,7 +24,11 @@ cmake --build "$build_dir" --target koriv-dbinit --parallel "$(nproc)" >/dev/nul
 dbinit="$PWD/$build_dir/tools/dbinit/koriv-dbinit"
 
 pg_tmp="$PWD/scripts/pg-tmp.sh"
-eval "$("$pg_tmp" start)"
+if ! pg_env=$("$pg_tmp" start); then
+  echo "standin.sh: the throwaway PostgreSQL did not start (pg-tmp.sh said why above)." >&2
+  exit 1
+fi
+eval "$pg_env"
 if [[ "${KORIV_STANDIN_DB:-}" == keep ]]; then
   echo "PostgreSQL kept: PGHOST=$PGHOST PGPORT=$PGPORT PGUSER=$PGUSER PGDATABASE=$PGDATABASE PG_TMP_DIR=$PG_TMP_DIR" >&2
 else

@@ -80,6 +80,8 @@ private slots:
 private:
     // The server raises an event; the id of the signed-in operator's notification of it.
     QString raise(const QString &context, const QString &value);
+    // A notification of the operator's whose message holds any value, as a database may hold one.
+    QString store(const QString &context, const QString &value);
     QString userId(const QString &sign);
     int bellCount() const;
     // The notification requests of the program (not the second client) about that id, in order.
@@ -124,6 +126,19 @@ QString TestNotificationFlows::raise(const QString &context, const QString &valu
     }
     return m_program
         .query("SELECT id FROM notifications WHERE rst_id_nm = ? AND rst_id_owner = ?", {message, userId("admin")})
+        .toString();
+}
+
+QString TestNotificationFlows::store(const QString &context, const QString &value)
+{
+    const QVariant message = m_program.query(
+        "INSERT INTO notification_messages (rst_id_nt, context, value, is_completed, dt_utc_insert,"
+        " dt_utc_last_update) VALUES (1, ?, ?, 0, 1000, 1000) RETURNING id",
+        {context, value});
+    return m_program
+        .query("INSERT INTO notifications (rst_id_nt, rst_id_nm, rst_id_owner, is_readed, dt_utc_insert,"
+               " dt_utc_last_update) VALUES (1, ?, ?, 0, 1000, 1000) RETURNING id",
+               {message, userId("admin")})
         .toString();
 }
 
@@ -332,7 +347,7 @@ void TestNotificationFlows::moreOpensTheNamedRecord()
         {"car.update", R"({"data": {"rst_id_driver": "5"}})", "The notification does not name the car by id"},
     };
     for (const auto &event : refused) {
-        const QString id = raise(event.context, event.value);
+        const QString id = store(event.context, event.value);
         QVERIFY(!id.isEmpty());
         QPointer<QObject> editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
         QVERIFY(editor);
@@ -390,7 +405,7 @@ void TestNotificationFlows::moreOpensTheNamedRecord()
     QVERIFY(m_program.closePage(editor));
 
     // A driver's return from the archive: his editor, with nothing to resolve there.
-    id = raise("driver.unarchive", QStringLiteral(R"({"id": %1})").arg(driver));
+    id = raise("driver.unarchive", QStringLiteral(R"({"id": %1, "data": {"sign": "nt-more"}})").arg(driver));
     editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
     QVERIFY(editor);
     QTRY_COMPARE(editor->property("context").toString(), QString("driver.unarchive"));
@@ -404,7 +419,7 @@ void TestNotificationFlows::moreOpensTheNamedRecord()
     QVERIFY(m_program.closePage(editor));
 
     // Another kind of event has no record to go to.
-    id = raise("order.create", "{}");
+    id = raise("order.create", R"({"data": {}})");
     editor = m_program.openPage(EditorUrl, {{"state", "EDIT"}, {"id", id}});
     QVERIFY(editor);
     QTRY_COMPARE(editor->property("context").toString(), QString("order.create"));
@@ -448,7 +463,7 @@ void TestNotificationFlows::typesChooseTheReceivers()
              QString("[%1]").arg(operatorId));
 
     const QString driver = m_program.query("SELECT min(id) FROM drivers WHERE id > 1").toString();
-    QVERIFY(!raise("driver.unarchive", QStringLiteral(R"({"id": "%1"})").arg(driver)).isEmpty());
+    QVERIFY(!raise("driver.unarchive", QStringLiteral(R"({"id": "%1", "data": {}})").arg(driver)).isEmpty());
     const QVariant message = m_program.query("SELECT max(id) FROM notification_messages");
     QCOMPARE(m_program.query("SELECT count(*) FROM notifications WHERE rst_id_nm = ? AND rst_id_owner = ?",
                              {message, operatorId}).toInt(),

@@ -1,16 +1,22 @@
 """scripts/run.sh started as the README says, twice, with runscript-driver in the person's place
 (KORIV_RUN_PROGRAM) and its settings in a folder of the test's (KORIV_RUN_DIR): the demo platform
 drawn and its reports written, then a bare start that keeps the language chosen in the first and
-the operator's own hosts and other settings.
+the operator's own hosts and other settings. Then the starts that must stop early: a throwaway
+cluster that does not start (run.sh and standin.sh leave the caller's own cluster alone), and a
+second run.sh on a run folder in use.
 
 Runs under xvfb-run (ctest); KORIV_SOURCE_DIR, KORIV_BUILD_DIR and KORIV_RUNSCRIPT_DRIVER come from ctest.
 """
 
 import os
 import re
+import shlex
+import signal
 import subprocess
 import tempfile
 import unittest
+
+import psycopg2
 
 SOURCE = os.environ.get("KORIV_SOURCE_DIR", "")
 BUILD = os.environ.get("KORIV_BUILD_DIR", "")
@@ -38,6 +44,31 @@ def sections(text):
             key, _, value = line.partition("=")
             current[key] = value
     return found
+
+
+def start_cluster():
+    """A throwaway cluster as a caller's shell holds one: the variables pg-tmp.sh exports."""
+    done = subprocess.run([os.path.join(SOURCE, "scripts", "pg-tmp.sh"), "start"], stdout=subprocess.PIPE,
+                          stderr=subprocess.PIPE, text=True, timeout=120, check=True)
+    return dict(tuple(word.split("=", 1)) for line in done.stdout.splitlines() for word in shlex.split(line)[1:])
+
+
+def stop_cluster(variables):
+    subprocess.run([os.path.join(SOURCE, "scripts", "pg-tmp.sh"), "stop", variables["PG_TMP_DIR"]],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+
+
+def run_to_end(command, environment, timeout):
+    """(exit status, output) of a script run in a process group of its own, which goes whole
+    when it outlives the timeout (status None)."""
+    process = subprocess.Popen(command, cwd=SOURCE, env=environment, stdin=subprocess.DEVNULL,
+                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True)
+    try:
+        output, _ = process.communicate(timeout=timeout)
+        return process.returncode, output
+    except subprocess.TimeoutExpired:
+        os.killpg(process.pid, signal.SIGKILL)
+        return None, process.communicate()[0]
 
 
 class RunScript(unittest.TestCase):
@@ -91,6 +122,69 @@ class RunScript(unittest.TestCase):
                              ("192.0.2.10", '"Office, main"'))
             self.assertEqual(second["auth"]["current_host"], "1")
             self.assertEqual(second["elsewhere"]["kept"], '"a, b"')
+
+    def assertClusterServes(self, variables):
+        """The cluster still runs on its folder, and nothing made tables in it."""
+        self.assertTrue(os.path.isdir(os.path.join(variables["PG_TMP_DIR"], "data")))
+        connection = psycopg2.connect(host=variables["PGHOST"], port=variables["PGPORT"], user=variables["PGUSER"],
+                                      dbname=variables["PGDATABASE"], connect_timeout=10)
+        with connection, connection.cursor() as cursor:
+            cursor.execute("SELECT count(*) FROM information_schema.tables WHERE table_schema = 'public'")
+            self.assertEqual(cursor.fetchone()[0], 0)
+        connection.close()
+
+    def test_a_cluster_that_does_not_start_stops_the_scripts(self):
+        theirs = start_cluster()
+        self.addCleanup(stop_cluster, theirs)
+        with tempfile.TemporaryDirectory(prefix="koriv-nopg.") as no_server, \
+                tempfile.TemporaryDirectory(prefix="koriv-run.") as run_dir:
+            # The caller's shell names its own cluster; the server binaries named are not there.
+            environment = dict(os.environ, BUILD_DIR=BUILD, KORIV_RUN_DIR=run_dir, KORIV_RUN_PROGRAM="/bin/true",
+                               PG_BIN=no_server, **theirs)
+            for script, arguments, said in (("run.sh", ["--bare"], "run.sh: the throwaway PostgreSQL did not start"),
+                                            ("standin.sh", ["--port", "0"],
+                                             "standin.sh: the throwaway PostgreSQL did not start")):
+                with self.subTest(script=script):
+                    status, output = run_to_end([os.path.join(SOURCE, "scripts", script)] + arguments, environment,
+                                                300)
+                    self.assertNotIn(status, (None, 0), output[-3000:])
+                    self.assertIn(said, output)
+                    self.assertNotIn("Starting the stand-in", output)
+                    self.assertClusterServes(theirs)
+
+    def test_a_second_run_on_a_folder_in_use_stops(self):
+        with tempfile.TemporaryDirectory(prefix="koriv-run.") as run_dir:
+            # The first run's program: says it is up, then waits until its stdin closes.
+            program = os.path.join(run_dir, "program.sh")
+            with open(program, "w", encoding="utf-8") as f:
+                f.write("#!/bin/sh\necho 'program up'\nread line\n")
+            os.chmod(program, 0o755)
+            environment = dict(os.environ, BUILD_DIR=BUILD, KORIV_RUN_DIR=run_dir, KORIV_RUN_PROGRAM=program)
+            first = subprocess.Popen([os.path.join(SOURCE, "scripts", "run.sh"), "--bare"], cwd=SOURCE,
+                                     env=environment, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=subprocess.STDOUT, text=True, start_new_session=True)
+            self.addCleanup(lambda: first.poll() is not None or os.killpg(first.pid, signal.SIGKILL))
+            said = []
+            for line in first.stdout:
+                said.append(line)
+                if line.strip() == "program up":
+                    break
+            self.assertIsNone(first.poll(), "".join(said)[-3000:])
+            ini = os.path.join(run_dir, "config", "Koriv", "KorivAdmin.ini")
+            with open(ini, encoding="utf-8") as f:
+                settings = f.read()
+
+            status, output = run_to_end([os.path.join(SOURCE, "scripts", "run.sh"), "--bare"],
+                                        dict(environment, KORIV_RUN_PROGRAM="/bin/true"), 300)
+            self.assertEqual(status, 1, output[-3000:])
+            self.assertIn("run.sh: the run folder %s is in use by another run.sh" % os.path.realpath(run_dir), output)
+            self.assertTrue(os.path.exists(os.path.join(run_dir, "standin.sock")))
+            with open(ini, encoding="utf-8") as f:
+                self.assertEqual(f.read(), settings)
+
+            output, _ = first.communicate("\n", timeout=120)
+            self.assertEqual(first.returncode, 0, output[-3000:])
+            self.assertFalse(os.path.exists(os.path.join(run_dir, "standin.sock")))
 
 
 if __name__ == "__main__":

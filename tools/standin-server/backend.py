@@ -58,6 +58,7 @@ report whose option does not exist is refused too, as the client's report frames
 
 import base64
 import json
+import select
 import subprocess
 import sys
 import time
@@ -65,6 +66,7 @@ import traceback
 import uuid
 
 import psycopg2
+import psycopg2.extensions
 from psycopg2 import sql
 
 import notifications
@@ -308,13 +310,40 @@ class Backend:
             pass  # a lost connection: the next request opens a new one
 
     def _reconnect_if_lost(self):
+        """A new connection when the server ended the old one (a restart, for instance), found
+        before the request runs rather than by its failure."""
+        if not self.db.closed and self._ended_by_server():
+            self.db.close()
         if self.db.closed:
             self.db = psycopg2.connect(self.dsn)
+
+    def _ended_by_server(self):
+        """Whether the idle connection is gone. An idle connection has nothing to read unless the
+        server said something on its own, which is mostly its goodbye: then one round trip tells."""
+        status = self.db.get_transaction_status()
+        if status == psycopg2.extensions.TRANSACTION_STATUS_UNKNOWN:
+            return True
+        if status != psycopg2.extensions.TRANSACTION_STATUS_IDLE:
+            return False
+        try:
+            readable, _, _ = select.select([self.db.fileno()], [], [], 0)
+        except (OSError, ValueError):
+            return True
+        if not readable:
+            return False
+        try:
+            with self.db.cursor() as cursor:
+                cursor.execute("SELECT 1")
+            self.db.rollback()
+            return False
+        except (psycopg2.OperationalError, psycopg2.InterfaceError):
+            return True
 
     def disconnect(self, session):
         """A connection ended: its locks are freed and its session row is closed."""
         outcome = Outcome()
         try:
+            self._reconnect_if_lost()
             with self.db.cursor() as cursor:
                 for (table_name, record), holder in list(self.locks.items()):
                     if holder == session.number:

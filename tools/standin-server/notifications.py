@@ -3,9 +3,10 @@ every user who receives its type.
 
 A platform's database carries the notification types that its events use; the product's seeds do
 not, so add_types() adds them (enabled, received by the groups "admin"). raise_event() stores the
-message of an event (its context and its value text, stored as given) and a notification of it
-for every user of the type's "users" list and every user of a group of its "groups" list, while
-the type is enabled; the new rows are pushed as the system's ("id_owner_modify" "1").
+message of an event (its context and its value text, stored as given: a JSON object whose "data"
+is an object, as a platform's events carry) and a notification of it for every user of the type's
+"users" list and every user of a group of its "groups" list, while the type is enabled; the new
+rows are pushed as the system's ("id_owner_modify" "1").
 """
 
 import json
@@ -76,11 +77,23 @@ def _receivers(cursor, type_code, groups_text, users_text):
     return [row[0] for row in cursor.fetchall()]
 
 
-def raise_event(backend, context, value, outcome):
-    """Stores the event and its notifications (the caller commits); returns (message id, the ids
-    of the notifications). EventError when the type is unknown or the value is not text."""
+def _check_value(value):
+    """EventError unless value is the text of a JSON object with a "data" object."""
     if not isinstance(value, str):
         raise EventError("the value of an event is text")
+    try:
+        parsed = json.loads(value)
+    except ValueError as error:
+        raise EventError("the value is not JSON: %s" % error) from None
+    if not isinstance(parsed, dict) or not isinstance(parsed.get("data"), dict):
+        raise EventError("the value is not a JSON object with a \"data\" object: %s" % value[:200])
+
+
+def raise_event(backend, context, value, outcome):
+    """Stores the event and its notifications (the caller commits); returns (message id, the ids
+    of the notifications). EventError when the type is unknown or the value is not a JSON object
+    with "data"."""
+    _check_value(value)
     schema = backend.schema
     types, messages, notifications = (schema.table(name) for name in TABLES[:3])
     if None in (types, messages, notifications):

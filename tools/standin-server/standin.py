@@ -29,15 +29,16 @@ connections together may hold partial_limit bytes.
 Commands, one per line on stdin when it is a pipe, a socket or a terminal (otherwise, on the null
 device for instance, none are read and the stand-in runs until it is stopped); CONN is a
 connection number, or "all":
-  push-text CONN {json map}     send one text message (the map's entries)
-  push-json CONN {json object}  send one JSON frame
+  push-text CONN {json map}     send one text message (the map's entries; only an object)
+  push-json CONN {json object}  send one JSON frame (only an object)
   push-raw CONN HEX             send raw bytes
   mixed CONN                    one write: a text frame, then a JSON frame holding "#ENDMSG"
   srclosed CONN                 push "userSession_srClosed"
   notify CONTEXT VALUE          (with --database) a platform event, such as a driver's change
-                                request "driver.update" with the value {"data": {...}}: its
-                                message and a notification for each user of its type, pushed to
-                                every client; reported as {"event": "notified", ...}
+                                request "driver.update" with the value {"data": {...}} (a
+                                value that is not a JSON object with a "data" object is
+                                refused): its message and a notification for each user of its
+                                type, pushed to every client; reported as {"event": "notified", ...}
   set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N),
                                 queue_limit, partial_limit (bytes)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
@@ -512,11 +513,13 @@ class Server:
             elif name == "hang":
                 await self.set_hang(words[1] == "on")
             elif name == "push-text":
+                entries = json_object(words[2])
                 for c in self.targets(words[1]):
-                    c.push_text(json.loads(words[2]))
+                    c.push_text(entries)
             elif name == "push-json":
+                obj = json_object(words[2])
                 for c in self.targets(words[1]):
-                    c.push_json(json.loads(words[2]))
+                    c.push_json(obj)
             elif name == "push-raw":
                 for c in self.targets(words[1]):
                     c.push(bytes.fromhex(words[2]))
@@ -540,7 +543,17 @@ class Server:
                 return
             emit("done", command=name)
         except (IndexError, ValueError, KeyError) as error:
-            emit("error", error="bad command %r: %s" % (line.strip(), error))
+            emit("error", error="bad command %r: %s" % (line.strip()[:200], error))
+        except Exception as error:  # a fault of the stand-in: told, and the stand-in goes on
+            emit("error", error="command %r failed: %r" % (line.strip()[:200], error))
+
+
+def json_object(text):
+    """The JSON object that text holds; ValueError for anything else."""
+    value = json.loads(text)
+    if not isinstance(value, dict):
+        raise ValueError("%s is not a JSON object" % text[:200])
+    return value
 
 
 def command_input():
@@ -560,13 +573,19 @@ async def read_commands(server):
     if source is None:
         await loop.create_future()  # no commands: serve until stopped
         return
-    reader = asyncio.StreamReader()
+    from commandsocket import CHUNK, LineReader, too_long_event
+
+    reader = asyncio.StreamReader(limit=CHUNK)
     await loop.connect_read_pipe(lambda: asyncio.StreamReaderProtocol(reader), source)
+    lines = LineReader(reader)
     while True:
-        line = await reader.readline()
-        if not line:
+        line = await lines.next()
+        if line is None:
             return
-        await server.command(line.decode("utf-8"))
+        if line is LineReader.TOO_LONG:
+            emit(**too_long_event())
+            continue
+        await server.command(line.decode("utf-8", "replace"))
 
 
 def parse_args(argv):

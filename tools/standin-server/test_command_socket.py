@@ -1,15 +1,18 @@
 """Commands through the command socket of a stand-in whose stdin is closed, as run.sh starts it:
-a notification raised while an operator is signed in, and refusals that say why.
+a notification raised while an operator is signed in, refusals that say why, and an answer for
+every line, malformed or long, on a connection that goes on.
 
 Needs the PG* variables of a throwaway cluster and KORIV_DBINIT, as test_server does.
 """
 
 import json
 import os
+import socket
 import subprocess
 import tempfile
 import unittest
 
+from commandsocket import LINE_LIMIT
 from testclient import StandinOnDatabase, digest, require_cluster, signed_in
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
@@ -60,6 +63,46 @@ class CommandSocket(unittest.TestCase):
         status, _, stderr = self.tell("set", "withhold_pong", "0")
         self.assertEqual(status, 2)
         self.assertIn("cannot be reached", stderr)
+
+    def test_every_line_is_answered_on_one_connection(self):
+        messages = self.standin.value("SELECT count(*) FROM notification_messages")
+        with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
+            connection.settimeout(120)
+            connection.connect(self.socket)
+            replies = connection.makefile("rb")
+
+            def answer(*pieces):
+                for piece in pieces:
+                    connection.sendall(piece)
+                events = []
+                for line in iter(replies.readline, b"\n"):
+                    self.assertTrue(line, "the connection ended without an answer")
+                    events.append(json.loads(line))
+                return [event["event"] for event in events], events
+
+            refused = [b'push-text 1 "str"', b"push-json all [1, 2]", b"push-text all",
+                       b"notify driver.update {not json", b"notify driver.update [1,2,3]", b"notify driver.update",
+                       b'notify driver.update "text"', b'notify driver.update {"id": "5"}',
+                       b'notify driver.update {"data": "5"}']
+            for line in refused:
+                with self.subTest(line=line):
+                    kinds, events = answer(line + b"\n")
+                    self.assertEqual(kinds, ["error"], events)
+            self.assertEqual(self.standin.value("SELECT count(*) FROM notification_messages"), messages)
+
+            # Longer than a stream reader's 64 KiB; then longer than the longest frame's line.
+            long_map = json.dumps({"FN": "probe", "note": "n" * (1 << 20)}).encode("utf-8")
+            self.assertEqual(answer(b"push-text all " + long_map + b"\n")[0], ["done"])
+            chunk = b"x" * (1 << 20)
+            over = [chunk] * (LINE_LIMIT // len(chunk) + 1)
+            kinds, events = answer(*over, b"\n")
+            self.assertEqual(kinds, ["error"])
+            self.assertIn("longer than", events[0]["error"])
+            self.assertEqual(answer(b"set withhold_pong 0\n")[0], ["done"])
+            value = json.dumps({"data": {"sign": "D7"}}).encode("utf-8")
+            self.assertEqual(answer(b"notify driver.update " + value + b"\n")[0], ["notified", "done"])
+        self.assertIsNone(self.standin.server.process.poll())
+        self.assertNotIn("exception", "".join(self.standin.server.stderr_lines))
 
 
 if __name__ == "__main__":

@@ -309,14 +309,15 @@ class PlatformEvents(ExtrasCase):
         self.assertEqual(rows("SELECT rst_id_owner FROM notifications WHERE rst_id_nm = %s", (event["message"],)),
                          [(operator,)])
         rows("UPDATE notification_types SET enabled = 0 WHERE code = 'car.update.request'")
-        event = self.notify("car.update", "not json, stored as sent")
+        event = self.notify("car.update", '{"data": {"id": "6"}, "note": "stored as sent"}')
         self.assertEqual(event["notifications"], [])
         self.assertEqual(value("SELECT value FROM notification_messages WHERE id = %s", (event["message"],)),
-                         "not json, stored as sent")
+                         '{"data": {"id": "6"}, "note": "stored as sent"}')
         messages = value("SELECT count(*) FROM notification_messages")
-        self.assertEqual(self.notify("order.create", "{}")["event"], "error")
+        self.assertEqual(self.notify("car.update", "not json")["event"], "error")
+        self.assertEqual(self.notify("order.create", "{\"data\": {}}")["event"], "error")
         rows("UPDATE notification_types SET enabled = 1, users = '[\"x\"]' WHERE code = 'car.update.request'")
-        self.assertEqual(self.notify("car.update", "{}")["event"], "error")
+        self.assertEqual(self.notify("car.update", "{\"data\": {}}")["event"], "error")
         self.assertEqual(value("SELECT count(*) FROM notification_messages"), messages)
 
 
