@@ -8,8 +8,10 @@ Run it once on a database that the stand-in (or koriv-dbinit) has created. It ad
   - 300 drivers (15 archived, statuses mixed, 40 of the car company), 280 cars, photos of 5 drivers;
   - over the last 30 days: driver balance logs (of every type for every driver), driver sessions,
     orders with their status logs and terminal refills; company balance logs;
-  - 2 payment systems with an account of every company and a payment log;
-  - a notification of every notification type for each operator, a driver's change request among them;
+  - the 4 payment providers the program knows (by its codes), an account of every company with
+    each, and a payment log: the car company's drivers pay through LiqPay, EasyPay and City24;
+  - a notification of every notification type for each operator, a driver's change request among
+    them; each of a kind that leads to a record names it as the program reads it;
   - rating logs, the raise-rating cost (the rating rules come with the product's seeds), paid service types and the drivers who use them;
   - the operator "second" (password "second") in the administrators' group, and a security option
     row of every option for each operator (not in use: the group's values count).
@@ -50,6 +52,10 @@ COMPLETED_CODES = [1000, 1000, 1000, 1500, 2100, 5100, 9010, 9020]
 DRIVERS = 300
 ARCHIVED_EVERY = 20
 CAR_COMPANY_DRIVERS = 40
+# The payment providers as the program knows them: (name, code).
+PROVIDERS = [("LiqPay", "lqp"), ("EasyPay", "esp"), ("City24", "city24"), ("Fondy", "fondy")]
+# Those of the brand payment report's columns.
+BRAND_CHANNELS = ["lqp", "esp", "city24"]
 
 
 def photo(shade):
@@ -108,6 +114,9 @@ class Seeder:
         """A moment within the last days, as milliseconds."""
         return self.now - int(self.random.uniform(low_days, high_days) * DAY_MS)
 
+    def sign_of(self, driver):
+        return "D%03d" % (self.driver_ids.index(driver) + 1)
+
     def ids(self, statement, args=()):
         self.cursor.execute(statement, args)
         return [row[0] for row in self.cursor.fetchall()]
@@ -150,6 +159,7 @@ class Seeder:
         bodies = self.ids("SELECT id FROM car_body_types WHERE id > 1 ORDER BY id") or [1]
         self.driver_ids = []
         self.active = []
+        self.car_of = {}
         for i in range(1, DRIVERS + 1):
             pick = self.random.choice
             registered = self.now - (DAYS + i) * DAY_MS
@@ -174,6 +184,7 @@ class Seeder:
                     "identifier": "AA%04dKA" % (i * 37 % 10000), "model": pick(MODELS),
                     "year": 2008 + i % 16, "place_amount": 7 if i % 10 == 0 else 4, "dt_utc_insert": registered})
                 self.cursor.execute("UPDATE drivers SET rst_id_car = %s WHERE id = %s", (car, driver))
+                self.car_of[driver] = car
             if i <= 5:
                 self.insert("media", {"rst_id_driver": driver, "tag": "profile", "data": photo(40 * i),
                                       "uuid": md5("photo%d" % i), "approved": 1})
@@ -237,41 +248,44 @@ class Seeder:
     # Payments, notifications, settings ----------------------------------------------------------------
 
     def payments(self):
-        systems = []
-        for name, code in (("Fondy", "fondy"), ("LiqPay", "liqpay")):
-            systems.append(self.insert("payment_systems", {
+        systems = {}
+        for name, code in PROVIDERS:
+            systems[code] = self.insert("payment_systems", {
                 "uuid": md5("ps-" + code), "name": name, "code": code, "login": "merchant-" + code,
                 "password": "demo-secret", "incoming_commiss": 1.5, "outgoing_commiss": 2.5, "enabled": 1,
                 "api_url": "https://pay.example.com/" + code, "server_url": "https://merchant.example.com/status",
-                "result_url": "https://merchant.example.com/done"}))
+                "result_url": "https://merchant.example.com/done"})
         accounts = {}
         for i, company in enumerate(self.companies):
-            system = systems[i % len(systems)]
-            accounts[company] = (system, self.insert("payment_systems_company_accounts", {
-                "uuid": md5("account%d" % i), "rst_id_company": company, "rst_id_payment_system": system,
-                "public_key": "pk-demo-%d" % i, "private_key": "private-demo", "enabled": 1, "currency": "UAH",
-                "weight": 100, "client_lang": "uk", "payee": COMPANIES[i][0] + " LLC", "bank": "First Bank"}))
+            for j, (_, code) in enumerate(PROVIDERS):
+                accounts[company, code] = self.insert("payment_systems_company_accounts", {
+                    "uuid": md5("account%d-%s" % (i, code)), "rst_id_company": company,
+                    "rst_id_payment_system": systems[code], "public_key": "pk-demo-%d-%d" % (i, j),
+                    "private_key": "private-demo", "enabled": 1, "currency": "UAH", "weight": 100,
+                    "client_lang": "uk", "payee": COMPANIES[i][0] + " LLC", "bank": "First Bank"})
+
+        def pay(driver, company, code, amount, completed, key, low_days=0.0, high_days=DAYS):
+            self.insert("payment_systems_drivers_payments_logs", {
+                "rst_id_owner": driver, "rst_id_payment_system": systems[code],
+                "rst_id_payments_system_acc_comp": accounts[company, code], "rst_id_company": company,
+                "sign": self.sign_of(driver), "amount": amount,
+                "is_completed": completed, "is_successfully": completed, "trn_key": key,
+                "dt_utc_insert": self.ago(low_days, high_days)})
+
         for n in range(200):
             driver = self.driver_ids[n * 3 % len(self.driver_ids)]
             company = self.car_company if n % 4 == 0 else self.companies[n % 3]
-            system, account = accounts[company]
-            self.insert("payment_systems_drivers_payments_logs", {
-                "rst_id_owner": driver, "rst_id_payment_system": system, "rst_id_payments_system_acc_comp": account,
-                "rst_id_company": company, "sign": "D%03d" % (self.driver_ids.index(driver) + 1),
-                "amount": round(self.random.uniform(50, 800), 2), "is_completed": 1 if n % 5 else 0,
-                "is_successfully": 1 if n % 5 else 0, "trn_key": "demo-payment-%d" % n, "dt_utc_insert": self.ago()})
-        # The payment log's card and terminal rows of the car company's drivers, for the brand payment report.
+            pay(driver, company, PROVIDERS[n % len(PROVIDERS)][1], round(self.random.uniform(50, 800), 2),
+                1 if n % 5 else 0, "demo-payment-%d" % n)
+        # The car company's drivers pay through each provider of the brand payment report.
         for n in range(CAR_COMPANY_DRIVERS):
-            system, account = accounts[self.car_company]
-            self.insert("payment_systems_drivers_payments_logs", {
-                "rst_id_owner": self.driver_ids[n], "rst_id_payment_system": system,
-                "rst_id_payments_system_acc_comp": account, "rst_id_company": self.car_company,
-                "sign": "D%03d" % (n + 1), "amount": 100 + n, "is_completed": 1, "is_successfully": 1,
-                "trn_key": "demo-brand-%d" % n, "dt_utc_insert": self.ago(0, 7)})
+            pay(self.driver_ids[n], self.car_company, BRAND_CHANNELS[n % len(BRAND_CHANNELS)], 100 + n, 1,
+                "demo-brand-%d" % n, 0, 7)
 
     def notifications(self):
-        """A message of every type and a notification of it for each operator; the driver's change
-        request names a real driver."""
+        """A message of every type and a notification of it for each operator. A driver's change
+        request names its driver by "data"."id", a car's change its car by "data"."id" and the driver
+        by "data"."sign", a driver's return from the archive the driver by the top-level "id"."""
         self.cursor.execute("SELECT id, code FROM notification_types WHERE id > 1 ORDER BY id")
         for type_id, code in self.cursor.fetchall():
             context = code.rsplit(".", 1)[0] if code.count(".") >= 2 else code
@@ -279,7 +293,12 @@ class Seeder:
                 value = json.dumps({"data": {"id": str(self.active[0]), "first_name": "Oleh",
                                              "phone": "+380671234567"}})
             elif context == "car.update":
-                value = json.dumps({"data": {"identifier": "BC7777AA"}})
+                driver = self.active[2]
+                value = json.dumps({"data": {"id": str(self.car_of[driver]), "sign": self.sign_of(driver),
+                                             "identifier": "BC7777AA"}})
+            elif context == "driver.unarchive":
+                driver = self.active[1]
+                value = json.dumps({"id": str(driver), "data": {"sign": self.sign_of(driver)}})
             else:
                 value = json.dumps({"data": {"id": str(self.active[1])}})
             created = self.ago(0, 3)

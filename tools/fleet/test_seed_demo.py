@@ -82,6 +82,14 @@ class DemoPlatform(unittest.TestCase):
         self.assertEqual(len(request), 1)
         driver = json.loads(request[0][0])["data"]["id"]
         self.assertEqual(rows("SELECT is_archived FROM drivers WHERE id = %s", (int(driver),)), [(0,)])
+        # The records "More..." leads to, named where the program reads them: a car's change by
+        # its car and driver, a driver's return from the archive by the top-level "id".
+        car_change = json.loads(rows("SELECT value FROM notification_messages WHERE context = 'car.update'")[0][0])
+        self.assertEqual(rows("SELECT d.sign FROM cars c JOIN drivers d ON d.id = c.rst_id_driver WHERE c.id = %s",
+                              (int(car_change["data"]["id"]),)), [(car_change["data"]["sign"],)])
+        returned = json.loads(rows("SELECT value FROM notification_messages WHERE context = 'driver.unarchive'")[0][0])
+        self.assertEqual(rows("SELECT sign FROM drivers WHERE id = %s", (int(returned["id"]),)),
+                         [(returned["data"]["sign"],)])
         # The change request can be approved as a real one.
         message = rows("SELECT id FROM notification_messages WHERE context = 'driver.update'")[0][0]
         self.assertEqual(admin.call("driver", "trApprove", rst_id_nm=str(message), ok="1").get("RES"), "10")
@@ -93,7 +101,11 @@ class DemoPlatform(unittest.TestCase):
         brand = admin.call("driver", "trGetBrandDrivers", dt_utc_insert_start=str(period["dt_utc_insert_start"]),
                            dt_utc_insert_end=str(NOW))
         brand_ids = [str(d["id"]) for d in json.loads(brand["drivers"])]
-        self.assertTrue(brand_ids)
+        # The branded cars are those of the car company, Brand Motors, which has 40 drivers.
+        self.assertEqual(brand_ids, [str(row[0]) for row in rows(
+            "SELECT d.id FROM drivers d JOIN companies c ON c.id = d.rst_id_car_company"
+            " WHERE c.company_name = 'Brand Motors' ORDER BY d.id")])
+        self.assertEqual(len(brand_ids), 40)
         drivers = [str(row[0]) for row in rows("SELECT id FROM drivers WHERE id > 1 AND is_archived = 0"
                                                " ORDER BY id LIMIT 10")]
         types = [str(row[0]) for row in rows("SELECT id FROM driver_balance_types WHERE id > 1")]
@@ -116,7 +128,13 @@ class DemoPlatform(unittest.TestCase):
                 if report == 13:
                     self.assertTrue(results[0]["values"])
                 if report == 12:
-                    self.assertLessEqual({"term", "fondy"}, {row["code"] for row in results})
+                    # Every column of the report holds a sum: the codes the program reads.
+                    paid = {row["code"] for row in results if float(row["sum_amount"]) > 0}
+                    self.assertLessEqual({"lqp", "esp", "city24", "term"}, paid)
+                if report == 11:
+                    brand_signs = {row[0] for row in rows("SELECT sign FROM drivers WHERE id = ANY(%s)",
+                                                          ([int(i) for i in brand_ids],))}
+                    self.assertLessEqual({row["sign"] for row in results}, brand_signs)
 
     def test_dated_within_the_last_thirty_days(self):
         for table in ("driver_balance_logs", "orders", "driver_sessions", "payment_systems_drivers_payments_logs",

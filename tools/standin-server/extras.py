@@ -15,8 +15,8 @@ refusals carry "ERRCODE" as listed in backend.py, and:
       such message or driver, 100 a message already resolved or not a driver's change request,
       120 the driver is locked.
   driver_trGetBrandDrivers {dt_utc_insert_start, dt_utc_insert_end}: "drivers", the JSON array of
-      {"id", "sign"} of the drivers whose selected car has a brand and who were registered by the
-      end of the period.
+      {"id", "sign"} of the drivers of a branded car, those of a car company (a car company
+      reference above the placeholder 1), who were registered by the end of the period.
   crashReport_trGetDb {id}: "db", the report's database as stored (base64 text). 110 no such report.
   driverPaidServiceType_trImplementPaidService {id}: books the type's price on the balance of every
       driver who uses the service (enabled), one balance log entry each, under the type's balance
@@ -171,9 +171,8 @@ class Extras:
         if start > end:
             raise InputError("the period starts after its end")
         with self.backend.db.cursor() as cursor:
-            cursor.execute("SELECT d.id, d.sign FROM drivers d JOIN cars c ON c.id = d.rst_id_car"
-                           " WHERE d.id > 1 AND c.rst_id_car_brands > 1 AND d.dt_utc_insert <= %s ORDER BY d.id",
-                           (end,))
+            cursor.execute("SELECT id, sign FROM drivers WHERE id > 1 AND rst_id_car_company > 1"
+                           " AND dt_utc_insert <= %s ORDER BY id", (end,))
             drivers = [{"id": row[0], "sign": row[1] or ""} for row in cursor.fetchall()]
         return {"RES": "10", "drivers": json.dumps(drivers, ensure_ascii=False)}
 

@@ -124,19 +124,24 @@ class DriverRequests(ExtrasCase):
         self.assertRefused(admin.call("driver", "trApprove", rst_id_nm="2", ok="maybe"), 100)
         self.assertEqual(value("SELECT first_name FROM drivers WHERE id = %s", (driver,)), "Kept")
 
-    def test_brand_drivers_are_those_with_a_branded_car(self):
+    def test_brand_drivers_are_those_of_a_car_company(self):
         admin = self.client()
+        car_company = insert("companies", company_name="Brand", sign="c_" + uuid.uuid4().hex[:8],
+                             uuid_company=uuid.uuid4().hex)
         brand = insert("car_brands", code="b_" + uuid.uuid4().hex[:8], name="Brand")
-        branded = new_driver(dt_utc_insert=1000)
+        branded = new_driver(dt_utc_insert=1000, rst_id_car_company=car_company)
+        # A car of a make is no branded car; an archived driver of the car company still drives one.
         plain = new_driver(dt_utc_insert=1000)
-        late = new_driver(dt_utc_insert=9000)
-        for driver, car_brand in ((branded, brand), (plain, 1), (late, brand)):
-            car = insert("cars", rst_id_driver=driver, rst_id_car_brands=car_brand)
+        archived = new_driver(dt_utc_insert=1000, rst_id_car_company=car_company, is_archived=1)
+        late = new_driver(dt_utc_insert=9000, rst_id_car_company=car_company)
+        for driver in (branded, plain, archived, late):
+            car = insert("cars", rst_id_driver=driver, rst_id_car_brands=brand)
             rows("UPDATE drivers SET rst_id_car = %s WHERE id = %s", (car, driver))
         answer = self.assertDone(admin.call("driver", "trGetBrandDrivers", dt_utc_insert_start="0",
                                             dt_utc_insert_end="5000"))
         listed = {entry["id"]: entry["sign"] for entry in json.loads(answer["drivers"])}
         self.assertIn(branded, listed)
+        self.assertIn(archived, listed)
         self.assertEqual(listed[branded], value("SELECT sign FROM drivers WHERE id = %s", (branded,)))
         self.assertNotIn(plain, listed)
         self.assertNotIn(late, listed)
