@@ -21,7 +21,7 @@ if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build_dir" --target koriv-dbinit --parallel "$(nproc)" >/dev/null
-dbinit="$PWD/$build_dir/tools/dbinit/koriv-dbinit"
+dbinit="$(cd "$build_dir" && pwd)/tools/dbinit/koriv-dbinit"
 
 pg_tmp="$PWD/scripts/pg-tmp.sh"
 if ! pg_env=$("$pg_tmp" start); then
@@ -33,6 +33,7 @@ if [[ "${KORIV_STANDIN_DB:-}" == keep ]]; then
   echo "PostgreSQL kept: PGHOST=$PGHOST PGPORT=$PGPORT PGUSER=$PGUSER PGDATABASE=$PGDATABASE PG_TMP_DIR=$PG_TMP_DIR" >&2
 else
   trap '"$pg_tmp" stop "$PG_TMP_DIR"' EXIT
+  trap 'exit 143' TERM
 fi
 
 port=(--port 40300)
