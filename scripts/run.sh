@@ -52,18 +52,17 @@ EOF
 fi
 
 build_dir=${BUILD_DIR:-build}
-run_dir=${KORIV_RUN_DIR:-$build_dir/run}
-mkdir -p "$run_dir"
-run_dir=$(cd "$run_dir" && pwd)
+# The run folder, held until this script and what it started end: its settings and socket are
+# this run's.
+mkdir -p "${KORIV_RUN_DIR:-$build_dir/run}"
+run_dir=$(cd "${KORIV_RUN_DIR:-$build_dir/run}" && pwd)
 socket="$run_dir/standin.sock"
-# Held until this script and what it started end; the settings and the socket are this run's.
 exec {run_lock}>>"$run_dir/run.lock"
 if ! flock --nonblock "$run_lock"; then
   echo "run.sh: the run folder $run_dir is in use by another run.sh; close that program first," \
     "or give this run a folder of its own with KORIV_RUN_DIR." >&2
   exit 1
 fi
-
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
 build_dir=$(cd "$build_dir" && pwd)
