@@ -1,14 +1,17 @@
 // The program as scripts/run.sh starts it (KORIV_RUN_PROGRAM), driven instead of a person: the
 // settings run.sh left, the sign-in dialog typed into, then the step KORIV_RUNSCRIPT_STEP names.
-//   demo: the demo platform's drivers, cities, companies and notifications drawn; each report of
-//         the Report menu written for the last thirty days with the demo's rows in its workbook;
-//         then the language set to Ukrainian, as the Options dialog stores it.
+//   demo: the demo platform's drivers, cities, companies and notifications drawn; "More..." of
+//         each notification opening the record it names; each report of the Report menu written
+//         for the last thirty days with the demo's rows in its workbook (the brand reports: the
+//         car company's drivers, and a sum in each payment channel); then the language set to
+//         Ukrainian, as the Options dialog stores it.
 //   bare: the language kept from the run before and the program speaking it; no drivers.
 // Prints what stood in the way and exits 1, or exits 0. Screenshots go to $KORIV_SCREENSHOT_DIR.
 #include "journeyrows.h"
 #include "journeysteps.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
+#include "windowdriver.h"
 
 #include "startup/startup.h"
 
@@ -24,6 +27,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
@@ -34,12 +38,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 const QString Password = QStringLiteral("admin");
 const QRegularExpression DemoSign(QStringLiteral("^D\\d{3}$"));
+// The demo's car company has the drivers D001 to D040.
+constexpr int CarCompanyDrivers = 40;
 
 const JourneyRow *rowOf(const QString &url)
 {
@@ -102,6 +109,54 @@ QStringList workbookValues(const QString &path)
     return values;
 }
 
+// The cells of a workbook's first sheet: {"B13": "D001", ...}, values as texts.
+QJsonObject sheetCells(const QString &path)
+{
+    QProcess python;
+    python.start("/usr/bin/python3",
+                 {"-c",
+                  "import json, sys, openpyxl\n"
+                  "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                  "print(json.dumps({c.coordinate: str(c.value) for r in sheet.iter_rows() for c in r"
+                  " if c.value is not None}))",
+                  path});
+    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+bool ofCarCompany(const QString &sign)
+{
+    return DemoSign.match(sign).hasMatch() && sign.mid(1).toInt() >= 1 && sign.mid(1).toInt() <= CarCompanyDrivers;
+}
+
+// What a brand report's workbook shows wrong of the demo: the brand car report lists drivers of
+// the car company only; the brand payment report those 40 drivers and a sum in every channel.
+QString brandFault(const QString &command, const QJsonObject &cells)
+{
+    const auto text = [&](const QString &column, int row) { return cells.value(column + QString::number(row)).toString(); };
+    if (command == QLatin1String("brandReport")) {
+        QStringList signs;
+        for (int row = 13; !text("B", row).isEmpty(); ++row)
+            signs.append(text("B", row));
+        if (signs.isEmpty() || !std::all_of(signs.cbegin(), signs.cend(), ofCarCompany))
+            return QStringLiteral("the brand car report lists drivers besides the car company's: ") + signs.join(' ');
+        return QString();
+    }
+    const QStringList drivers = text("D", 8).split(QStringLiteral(", "));
+    if (drivers.size() != CarCompanyDrivers || !std::all_of(drivers.cbegin(), drivers.cend(), ofCarCompany))
+        return QStringLiteral("the brand payment report is of the drivers ") + text("D", 8);
+    // EasyPay, LiqPay, City24 and the terminals.
+    for (const QString column : {"B", "C", "D", "E"}) {
+        bool paid = false;
+        for (int row = 12; !text("A", row).isEmpty(); ++row)
+            paid = paid || text(column, row).toDouble() > 0;
+        if (!paid)
+            return QStringLiteral("the brand payment report's column %1 (%2) holds no sum").arg(column, text(column, 11));
+    }
+    return QString();
+}
+
 class RunScriptDriver
 {
 public:
@@ -109,6 +164,8 @@ public:
 
 private:
     QString showsRows(const QString &url, int atLeast, bool signsDrawn);
+    QString opensEveryNotification();
+    QString opensMore(QObject *table, const QString &id);
     QString writesReports();
     QString writesReport(const QString &command, const QString &folder);
     QString keepsLanguage();
@@ -139,6 +196,8 @@ QString RunScriptDriver::run(const QString &step)
                 return failure;
         }
         failure = showsRows(QStringLiteral("qrc:/qml/driver/driver/DriverTable.qml"), 250, true);
+        if (failure.isEmpty())
+            failure = opensEveryNotification();
         if (failure.isEmpty())
             failure = writesReports();
         if (failure.isEmpty())
@@ -188,6 +247,69 @@ QString RunScriptDriver::showsRows(const QString &url, int atLeast, bool signsDr
     return QString();
 }
 
+QString RunScriptDriver::opensEveryNotification()
+{
+    const JourneyRow *row = rowOf(QStringLiteral("qrc:/qml/notification/NotificationTable.qml"));
+    QPointer<QObject> table;
+    QString failure = m_steps.open(*row, &table);
+    if (failure.isEmpty())
+        failure = m_steps.waitShown(table, *row);
+    if (!failure.isEmpty())
+        return failure;
+    QStringList ids;
+    QAbstractItemModel *rows = JourneySteps::shownRows(table);
+    for (int at = 0; at < rows->rowCount(); ++at)
+        ids.append(PageControls::cell(rows, at, QStringLiteral("id")).toString());
+    for (const QString &id : ids) {
+        failure = opensMore(table, id);
+        if (!failure.isEmpty())
+            return QStringLiteral("notification %1: ").arg(id) + failure;
+    }
+    m_steps.closeAllFrames();
+    return QString();
+}
+
+// The notification's editor opened from the table, its "More..." clicked: the driver's or the
+// car's editor opens on a record and loads it, with nothing said.
+QString RunScriptDriver::opensMore(QObject *table, const QString &id)
+{
+    QPointer<QObject> editor;
+    QString failure = m_steps.openRecord(table, id, &editor);
+    if (!failure.isEmpty())
+        return failure;
+    const QString context = editor->property("context").toString();
+    QQuickItem *more = pageControl(editor, QStringLiteral("moreButton"));
+    if (!more || !more->isVisible())
+        return QStringLiteral("no More... for the context ") + context;
+    Gui::Frames *frames = Gui::Global::currentFrames();
+    const int before = frames->list().size();
+    m_program.watchdog().reset();
+    failure = WindowDriver::clickItem(more);
+    if (!failure.isEmpty())
+        return failure;
+    if (!QTest::qWaitFor([&] { return frames->list().size() > before || !m_program.watchdog().boxes().isEmpty(); },
+                         10000)) {
+        return QStringLiteral("More... of %1 opened nothing").arg(context);
+    }
+    if (!m_program.watchdog().boxes().isEmpty())
+        return QStringLiteral("More... of %1 said: ").arg(context) + m_program.watchdog().texts().join('\n');
+    QPointer<QObject> opened = frames->list().last();
+    const QString url = opened->property("url").toString();
+    const QString record = opened->property("id").toString();
+    if (!url.endsWith(QLatin1String("/DriverEditor.qml")) && !url.endsWith(QLatin1String("/CarEditor.qml")))
+        return QStringLiteral("More... of %1 opened %2").arg(context, url);
+    if (record.toLongLong() <= 1)
+        return QStringLiteral("More... of %1 opened %2 on the record \"%3\"").arg(context, url, record);
+    if (!QTest::qWaitFor([&] { return opened && JourneySteps::editorIdle(opened); }, 30000))
+        return QStringLiteral("%1 did not load record %2").arg(url, record);
+    if (!m_program.watchdog().boxes().isEmpty())
+        return url + QStringLiteral(" said: ") + m_program.watchdog().texts().join('\n');
+    std::printf("runscript driver: More... of %s opened %s %s\n", qPrintable(context),
+                qPrintable(url.section(QLatin1Char('/'), -1)), qPrintable(record));
+    m_program.closePage(opened);
+    return m_steps.closeEditor(editor);
+}
+
 QString RunScriptDriver::writesReports()
 {
     // The workbooks stay beside the screenshots, where there are any.
@@ -229,8 +351,14 @@ QString RunScriptDriver::writesReport(const QString &command, const QString &fol
     // Rows of the demo stand in the workbook: the demo's drivers in the reports with a row per
     // driver (which name none in their head), a balance entry's "group, type", or dated rows.
     QStringList values;
-    for (const QString &file : frame->writtenFiles())
+    for (const QString &file : frame->writtenFiles()) {
         values += workbookValues(file);
+        if (command == QLatin1String("brandReport") || command == QLatin1String("brandPaymentReport")) {
+            failure = brandFault(command, sheetCells(file));
+            if (!failure.isEmpty())
+                return failure;
+        }
+    }
     QString row = QStringLiteral("^\\d{4}-\\d\\d-\\d\\d");
     if (command == QLatin1String("driverReport") || command == QLatin1String("brandReport"))
         row = DemoSign.pattern();
