@@ -47,7 +47,7 @@ fi
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
+cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 build_dir=$(cd "$build_dir" && pwd)
 run_dir=${KORIV_RUN_DIR:-$build_dir/run}
 mkdir -p "$run_dir"
