@@ -11,7 +11,7 @@
 # Not part of CI: it downloads a whole system. Run it whenever the install script or a
 # find_package changes.
 #
-# KORIV_CHECK_JOBS=N limits the build and ctest inside to N jobs (test.sh counts with nproc).
+# KORIV_CHECK_JOBS=N limits the build and ctest inside to N jobs.
 # KORIV_CHECK_DIR sets the parent folder of the root (default /var/tmp).
 set -euo pipefail
 
@@ -147,7 +147,9 @@ main() {
   for v in http_proxy https_proxy ftp_proxy no_proxy HTTP_PROXY HTTPS_PROXY FTP_PROXY NO_PROXY; do
     if [[ -n "${!v:-}" ]]; then proxy_env+=("$v=${!v}"); fi
   done
-  if [[ -n "${KORIV_CHECK_JOBS:-}" ]]; then proxy_env+=("OMP_NUM_THREADS=$KORIV_CHECK_JOBS"); fi  # nproc reads it
+  if [[ -n "${KORIV_CHECK_JOBS:-}" ]]; then
+    proxy_env+=("CMAKE_BUILD_PARALLEL_LEVEL=$KORIV_CHECK_JOBS" "CTEST_PARALLEL_LEVEL=$KORIV_CHECK_JOBS")
+  fi
 
   stage="debootstrap $suite from $mirror"
   echo "fresh-machine-check: $stage into $root"

@@ -64,7 +64,7 @@ if ! flock --nonblock "$run_lock"; then
   exit 1
 fi
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "$(nproc)"
+cmake --build "$build_dir" --target koriv-admin koriv-dbinit koriv-report --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 build_dir=$(cd "$build_dir" && pwd)
 
 # Everything started below goes again when this script ends, however it ends.

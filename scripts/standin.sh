@@ -20,7 +20,7 @@ build_dir=${BUILD_DIR:-build}
 if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build_dir" --target koriv-dbinit --parallel "$(nproc)" >/dev/null
+cmake --build "$build_dir" --target koriv-dbinit --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" >/dev/null
 dbinit="$(cd "$build_dir" && pwd)/tools/dbinit/koriv-dbinit"
 
 pg_tmp="$PWD/scripts/pg-tmp.sh"

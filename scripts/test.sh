@@ -6,9 +6,11 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 build_dir=${BUILD_DIR:-build}
-jobs=$(nproc)
+# CMAKE_BUILD_PARALLEL_LEVEL and CTEST_PARALLEL_LEVEL limit the jobs on a shared machine.
+build_jobs=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+test_jobs=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
-cmake --build "$build_dir" --parallel "$jobs"
+cmake --build "$build_dir" --parallel "$build_jobs"
 
 # The SQL tests run against a throwaway PostgreSQL cluster, removed again however ctest ends.
 pg_tmp="$PWD/scripts/pg-tmp.sh"
@@ -18,4 +20,4 @@ trap '"$pg_tmp" stop "$PG_TMP_DIR"' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 cd "$build_dir"
-ctest --output-on-failure --parallel "$jobs" "$@"
+ctest --output-on-failure --parallel "$test_jobs" "$@"
