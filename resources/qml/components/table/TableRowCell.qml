@@ -52,7 +52,7 @@ Loader {
             next = null;
             index = -1;
         }
-        var delegate = !next ? null : next.delegate ? next.delegate : tableView.itemDelegate;
+        var delegate = next ? shownColumns.delegates[index] : null;
         if (next !== __column || delegate !== sourceComponent) {
             sourceComponent = null;
             __column = next;

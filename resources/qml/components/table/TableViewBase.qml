@@ -68,7 +68,7 @@ TableView {
     // sections are made. One value, so that all that follows it reads the columns of one moment.
     readonly property var shownColumns: isCompleted && columnOrder >= 0
                                         ? shownColumnRange(__listView.contentX, __listView.width)
-                                        : { "first": -1, "last": -2, "offsets": [], "slots": 0 }
+                                        : { "first": -1, "last": -2, "offsets": [], "delegates": [], "slots": 0 }
     readonly property int cellSlots: shownColumns.slots
 
     signal makeSelectionEnded()
@@ -144,10 +144,11 @@ TableView {
     }
 
     // The first and last column that lie, at least in part, between left and left + width, and
-    // where each column starts. "slots": the most columns, from the first to the last index, that
-    // any scroll position shows at this width, so that a horizontal scroll keeps it. O(columns).
+    // where each column starts and which delegate its cells take. "slots": the most columns, from
+    // the first to the last index, that any scroll position shows at this width, so that a
+    // horizontal scroll keeps it. O(columns).
     function shownColumnRange(left, width) {
-        var range = { "first": -1, "last": -2, "offsets": [], "slots": 0 };
+        var range = { "first": -1, "last": -2, "offsets": [], "delegates": [], "slots": 0 };
         var x = 0;
         // The shown columns so far (index, right edge) and the first of them that a view of this
         // width can show together with the current one.
@@ -157,6 +158,7 @@ TableView {
         for (var i = 0; i < columnCount; ++i) {
             var column = getColumn(i);
             range.offsets.push(x);
+            range.delegates.push(column.delegate ? column.delegate : itemDelegate);
             if (!column.visible)
                 continue;
             if (x + column.width > left && x < left + width) {
