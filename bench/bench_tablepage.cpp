@@ -1,7 +1,8 @@
 // Opening and scrolling the kit's list page over 10,000 drivers, beside Qt's plain ListView over
 // the same rows as the anchor: the time to the first frame of a newly opened page, and the time
 // of a frame while scrolling (from the start of the frame to its swap, so the platform's update
-// timer does not count). Offscreen, software renderer. Counters: "ms" per page or frame and
+// timer does not count); and of a frame while scrolling the page across, narrower than its
+// columns, where cells change columns (no anchor: the ListView has no columns). Offscreen, software renderer. Counters: "ms" per page or frame and
 // "x_anchor", ours over the ListView's; "cold_ms" is the very first opening of each, which also
 // compiles the pages' components (the rows are filled before it, as a controller takes a list).
 #include "benchquick.h"
@@ -78,12 +79,12 @@ bool waitFor(QObject *sender, const char *signal)
     return loop.exec() == 0;
 }
 
-std::unique_ptr<QQuickView> newView()
+std::unique_ptr<QQuickView> newView(int width = 1100)
 {
     auto view = std::make_unique<QQuickView>(&pages().harness.engine(), nullptr);
     view->setResizeMode(QQuickView::SizeRootObjectToView);
     view->setInitialProperties({{"controller", QVariant::fromValue<QObject *>(&pages().drivers)}});
-    view->resize(1100, 700);
+    view->resize(width, 700);
     return view;
 }
 
@@ -106,8 +107,8 @@ double openPage(const char *file)
 // An open page and the flickable that scrolls its rows.
 struct OpenPage
 {
-    explicit OpenPage(const char *file)
-        : view(newView())
+    explicit OpenPage(const char *file, int width = 1100)
+        : view(newView(width))
     {
         view->setSource(pageUrl(file));
         view->show();
@@ -124,6 +125,17 @@ struct OpenPage
         const qreal next = flickable->property("contentY").toReal() + 48;
         const qreal end = flickable->property("contentHeight").toReal() - flickable->height();
         flickable->setProperty("contentY", next > end ? 0.0 : next);
+        waitFor(view.get(), SIGNAL(frameSwapped()));
+        return frame.nsecsElapsed() / 1e9;
+    }
+
+    // Seconds of the frame that shows the columns 20 pixels further left (back to the right end
+    // at the left one).
+    double scrollLeft()
+    {
+        const qreal next = flickable->property("contentX").toReal() - 20;
+        const qreal end = flickable->property("contentWidth").toReal() - flickable->width();
+        flickable->setProperty("contentX", next < 0 ? end : next);
         waitFor(view.get(), SIGNAL(frameSwapped()));
         return frame.nsecsElapsed() / 1e9;
     }
@@ -167,10 +179,23 @@ void scrollingTablePage(benchmark::State &state)
     QuickBench::reportAgainstAnchor(state, ours, anchor);
 }
 
+void scrollingAcrossTablePage(benchmark::State &state)
+{
+    OpenPage table("BenchTable.qml", 420);
+    double ours = 0;
+    for (auto _ : state) {
+        const double seconds = table.scrollLeft();
+        state.SetIterationTime(seconds);
+        ours += seconds;
+    }
+    state.counters["ms"] = ours * 1e3 / state.iterations();
+}
+
 } // namespace
 
 BENCHMARK(openingTablePage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 BENCHMARK(scrollingTablePage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(200);
+BENCHMARK(scrollingAcrossTablePage)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(200);
 
 int main(int argc, char **argv)
 {

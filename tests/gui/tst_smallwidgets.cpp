@@ -243,6 +243,23 @@ void TestSmallWidgets::statusBar()
     QCOMPARE(foreground(count), QColor(Qt::red));
     status.setRowCountVisible(false);
     QVERIFY(!count->isVisible());
+
+    // The host and the user's sign are data: markup in them is drawn as the characters it is.
+    net.setHost("<i>10.1.2.3</i>");
+    net.setSign("<b>SEC</b><u>lock</u>");
+    QStatusBar marked;
+    Gui::MainStatusBar markedStatus(&marked);
+    markedStatus.build();
+    marked.show();
+    QStringList literal{"<i>10.1.2.3</i>:40300", "user: <b>SEC</b><u>lock</u>"};
+    for (QLabel *label : marked.findChildren<QLabel *>()) {
+        if (!literal.contains(label->text()))
+            continue;
+        literal.removeOne(label->text());
+        QVERIFY2(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                 qPrintable(label->text() + " is drawn as rich text"));
+    }
+    QVERIFY2(literal.isEmpty(), qPrintable("not shown: " + literal.join(", ")));
     Common::AbstractController::setNetwork(nullptr);
 }
 

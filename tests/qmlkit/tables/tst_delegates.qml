@@ -43,6 +43,11 @@ TestCase {
             { tag: "number, precision 0", type: "TableNumDelegate", value: 2.5, props: "precision: 0", text: "3" },
             { tag: "number, prepared", type: "TableNumDelegate", value: "12345",
               props: "function prepareValue(n) { return n / 100; }", text: "123.45" },
+            { tag: "number as written", type: "TableNumDelegate", value: "30.5234", props: "precision: -1",
+              text: "30.5234" },
+            { tag: "number as written, zero", type: "TableNumDelegate", value: "0.0", props: "precision: -1", text: "0.0" },
+            { tag: "number as written, a number", type: "TableNumDelegate", value: -12.25, props: "precision: -1",
+              text: "-12.25" },
             { tag: "price", type: "TablePriceDelegate", value: 1234.5, text: "+1 234.50" },
             { tag: "price, negative", type: "TablePriceDelegate", value: "-7", text: "-7.00" },
             { tag: "price, no sign", type: "TablePriceDelegate", value: "1234.5", props: "useLeadingSign: false",
@@ -85,6 +90,8 @@ TestCase {
             { tag: "number, beyond fixed digits", type: "TableNumDelegate", value: "1e300", text: "1e+300" },
             { tag: "price, infinite", type: "TablePriceDelegate", value: "inf", text: "+\u221e" },
             { tag: "price, minus infinite", type: "TablePriceDelegate", value: -Infinity, text: "-\u221e" },
+            { tag: "number as written, not a number", type: "TableNumDelegate", value: "north", props: "precision: -1",
+              text: "NaN" },
             { tag: "time, not a number", type: "TableTimeDelegate", value: "noon", text: "",
               warning: /not a number of seconds: noon/ },
             { tag: "duration, not a number", type: "TableDurationDelegate", value: "1h", text: "",
@@ -96,6 +103,19 @@ TestCase {
         if (data.warning)
             ignoreWarning(data.warning);
         compare(cell(data.type, data.value, data.props).text, data.text);
+    }
+
+    // Minus infinity, as a number or as the server writes it, reads the same in every numeric cell.
+    function test_minusInfinityAlike() {
+        var numeric = [["TableNumDelegate", ""], ["TableNumDelegate", "precision: 0"],
+                       ["TableNumDelegate", "precision: -1"], ["TablePriceDelegate", ""],
+                       ["TablePriceDelegate", "useLeadingSign: false"]];
+        var values = [-Infinity, "-inf", "-Infinity", " -inf "];
+        for (var i = 0; i < numeric.length; ++i) {
+            for (var k = 0; k < values.length; ++k)
+                compare(cell(numeric[i][0], values[k], numeric[i][1]).text, "-\u221e",
+                        numeric[i][0] + " { " + numeric[i][1] + " } of " + JSON.stringify(values[k]));
+        }
     }
 
     // A cut cell's tool tip shows the start of a long text, broken into lines, drawn as it is.

@@ -213,6 +213,8 @@ DrawnCells::Result DrawnCells::check(QQuickItem *view)
     result.rowCount = model->rowCount();
     const QVector<Place> places = columnsInSight(view, list);
     result.columnsInSight = places.size();
+    for (const Place &place : places)
+        result.columns.append(place.role);
     ViewReader reader(view, list, model);
     QVector<int> indexes;
     const QVector<QQuickItem *> rows = reader.rowsInSight(&indexes);

@@ -22,6 +22,8 @@ public:
         int rowCount = 0;
         int rowsInSight = 0;
         int columnsInSight = 0;
+        // The roles of the columns in sight, left to right.
+        QStringList columns;
         // The cells in sight whose delegate makes a text (the cells the check could fault).
         int cellsWithText = 0;
     };

@@ -23,12 +23,16 @@ void MainStatusBar::build()
     Common::ApiNetwork *net = Common::AbstractController::network();
     m_statusBar->addWidget(new QLabel(tr("User server:")));
     m_hostLabel = new HostLabel(net ? net->host() : QString(), net ? net->port() : 0);
+    // The host and the user's sign are data: drawn as they are, whatever markup they hold.
+    m_hostLabel->setTextFormat(Qt::PlainText);
     m_statusBar->addWidget(m_hostLabel);
     if (net) {
         m_hostLabel->setConnected(true);
         connect(net, &Common::Network::connectionState, m_hostLabel, &HostLabel::setConnected);
     }
-    m_statusBar->addWidget(new QLabel(tr("user: %1").arg(net ? net->sign() : QString())));
+    auto *user = new QLabel(tr("user: %1").arg(net ? net->sign() : QString()));
+    user->setTextFormat(Qt::PlainText);
+    m_statusBar->addWidget(user);
     addCustomWidgets();
     m_statusBar->addWidget(new QWidget, 1);
     m_rowCountCaption = new QLabel(tr("Row count:"));

@@ -20,8 +20,8 @@ Item {
         anchors.fill: parent
         // The filler right of the last column has no column (-1).
         active: section.visible && (styleData.column < 0 || !section.tableView
-                                    || (styleData.column >= section.tableView.firstShownColumn
-                                        && styleData.column <= section.tableView.lastShownColumn))
+                                    || (styleData.column >= section.tableView.shownColumns.first
+                                        && styleData.column <= section.tableView.shownColumns.last))
 
         sourceComponent: Rectangle {
             id: ground

@@ -1,16 +1,19 @@
 import QtQuick 2.15
 
 // One cell of a table row (TableRow): the column's delegate, or the view's, with the names Qt
-// gives a cell's delegate (model, modelData, styleData).
+// gives a cell's delegate (model, modelData, styleData). The cell's slot holds one of the shown
+// columns (TableViewBase.slotColumn); when they shift, the cell takes its next column and that
+// column's delegate together (bind()).
 Loader {
     id: cell
 
     property Item tableView: null
     property Item rowItem: null
     property int slot: -1
-    // The shown column of the slot; -1 for none.
-    readonly property int column: tableView ? tableView.slotColumn(slot) : -1
-    readonly property var __column: column >= 0 && tableView.columnOrder >= 0 ? tableView.getColumn(column) : null
+    // The column the cell shows, its index; set by bind() alone.
+    property var __column: null
+    property int column: -1
+    readonly property var shownColumns: tableView ? tableView.shownColumns : null
     readonly property var model: rowItem ? rowItem.rowModel : undefined
     readonly property var modelData: rowItem ? rowItem.rowModelData : undefined
     // Made afresh whenever one of its values changes; a press and the focus are read when a
@@ -39,10 +42,30 @@ Loader {
         };
     }
 
-    x: column >= 0 ? tableView.columnOffsets[column] : 0
+    // The cell's column as the shown columns now place it. A delegate goes before its column
+    // does, and the next column's delegate is made once the cell holds that column's value: no
+    // delegate is given another column's value, not even between two bindings.
+    function bind() {
+        var index = tableView ? tableView.slotColumn(slot) : -1;
+        var next = index >= 0 ? tableView.getColumn(index) : null;
+        if (next && !next.visible) {
+            next = null;
+            index = -1;
+        }
+        var delegate = next ? shownColumns.delegates[index] : null;
+        if (next !== __column || delegate !== sourceComponent) {
+            sourceComponent = null;
+            __column = next;
+        }
+        column = index;
+        sourceComponent = delegate;
+    }
+
+    x: column >= 0 && shownColumns ? shownColumns.offsets[column] : 0
     width: __column ? __column.width : 0
     height: rowItem ? rowItem.height : 0
-    visible: active
-    active: !!__column && __column.visible
-    sourceComponent: !__column ? null : __column.delegate ? __column.delegate : tableView.itemDelegate
+    visible: !!__column
+
+    onShownColumnsChanged: bind()
+    Component.onCompleted: bind()
 }

@@ -63,16 +63,13 @@ TableView {
     // Counts the changes of the columns' order (added, removed, moved columns): what walks the
     // columns by index reads it, so that it follows them.
     property int columnOrder: 0
-    // The columns within the visible width (first and last index, and each column's place in
-    // the row): only their cells and header sections are made.
+    // The columns within the visible width: the first and last index, where each column starts,
+    // and how many cells a row keeps for them (see shownColumnRange); only their cells and header
+    // sections are made. One value, so that all that follows it reads the columns of one moment.
     readonly property var shownColumns: isCompleted && columnOrder >= 0
                                         ? shownColumnRange(__listView.contentX, __listView.width)
-                                        : { "first": -1, "last": -2, "offsets": [] }
-    readonly property int firstShownColumn: shownColumns.first
-    readonly property int lastShownColumn: shownColumns.last
-    readonly property var columnOffsets: shownColumns.offsets
-    // The cells a row keeps for the shown columns; it grows with the most columns ever shown.
-    property int cellSlots: 0
+                                        : { "first": -1, "last": -2, "offsets": [], "delegates": [], "slots": 0 }
+    readonly property int cellSlots: shownColumns.slots
 
     signal makeSelectionEnded()
     signal rightPressed(var row, var insideRows)
@@ -147,13 +144,21 @@ TableView {
     }
 
     // The first and last column that lie, at least in part, between left and left + width, and
-    // where each column starts.
+    // where each column starts and which delegate its cells take. "slots": the most columns, from
+    // the first to the last index, that any scroll position shows at this width, so that a
+    // horizontal scroll keeps it. O(columns).
     function shownColumnRange(left, width) {
-        var range = { "first": -1, "last": -2, "offsets": [] };
+        var range = { "first": -1, "last": -2, "offsets": [], "delegates": [], "slots": 0 };
         var x = 0;
+        // The shown columns so far (index, right edge) and the first of them that a view of this
+        // width can show together with the current one.
+        var indexes = [];
+        var rights = [];
+        var together = 0;
         for (var i = 0; i < columnCount; ++i) {
             var column = getColumn(i);
             range.offsets.push(x);
+            range.delegates.push(column.delegate ? column.delegate : itemDelegate);
             if (!column.visible)
                 continue;
             if (x + column.width > left && x < left + width) {
@@ -161,17 +166,23 @@ TableView {
                     range.first = i;
                 range.last = i;
             }
+            indexes.push(i);
+            rights.push(x + column.width);
+            while (together < indexes.length - 1 && rights[together] <= x - width)
+                ++together;
+            range.slots = Math.max(range.slots, i - indexes[together] + 1);
             x += column.width;
         }
         return range;
     }
 
-    // The shown column a row's cell slot holds; -1 for none.
+    // The shown column a row's cell slot holds (column c lies in slot c % cellSlots); -1 for none.
     function slotColumn(slot) {
-        if (cellSlots <= 0 || firstShownColumn < 0)
+        var range = shownColumns;
+        if (range.first < 0 || slot >= range.slots)
             return -1;
-        var column = firstShownColumn + (slot - firstShownColumn % cellSlots + cellSlots) % cellSlots;
-        return column <= lastShownColumn ? column : -1;
+        var column = range.first + (slot - range.first % range.slots + range.slots) % range.slots;
+        return column <= range.last ? column : -1;
     }
 
     // The widest content of the column's cells made (see TableViewColumnEx.resizeToContents).
@@ -408,8 +419,6 @@ TableView {
         if (isCompleted)
             setColumnTitle();
     }
-    // Read from the new range itself: firstShownColumn and lastShownColumn may not follow it yet.
-    onShownColumnsChanged: cellSlots = Math.max(cellSlots, shownColumns.last - shownColumns.first + 1)
     onSortIndicatorColumnChanged: onHeaderSort(true)
     onSortIndicatorOrderChanged: onHeaderSort(false)
     onDoubleClicked: handleDoubleClick()

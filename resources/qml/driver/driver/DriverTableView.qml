@@ -44,11 +44,11 @@ TableViewBase {
     TableViewColumnEx { role: "duty_amount"; width: 40 }
     TableViewColumnEx { role: "override_duty_amount_temp"; width: 60; delegate: TableYesIconDelegate {} }
     TableViewColumnEx { role: "duty_amount_temp"; width: 40 }
-    TableViewColumnEx { role: "lat"; width: view.latLonWidth }
-    TableViewColumnEx { role: "lon"; width: view.latLonWidth }
-    TableViewColumnEx { role: "alt"; width: view.latLonWidth }
-    TableViewColumnEx { role: "spd" }
-    TableViewColumnEx { role: "course" }
+    TableViewColumnEx { role: "lat"; width: view.latLonWidth; delegate: TableNumDelegate { precision: -1 } }
+    TableViewColumnEx { role: "lon"; width: view.latLonWidth; delegate: TableNumDelegate { precision: -1 } }
+    TableViewColumnEx { role: "alt"; width: view.latLonWidth; delegate: TableNumDelegate { precision: -1 } }
+    TableViewColumnEx { role: "spd"; delegate: TableNumDelegate { precision: -1 } }
+    TableViewColumnEx { role: "course"; delegate: TableNumDelegate { precision: -1 } }
     TableViewColumnEx { role: "inner_note"; width: view.descriptionWidth }
     TableViewColumnEx { role: "use_utc_offset"; width: 80; delegate: TableYesIconDelegate {} }
     TableViewColumnEx { role: "utc_offset"; width: 80; delegate: TableUTCDelegate {} }
