@@ -558,7 +558,8 @@ class Backend:
         row = self.fetch(table, record)
         if row is None:
             raise Refusal(110, "record %s of %s does not exist" % (record, table.name))
-        self.rules.check_removal(controller, table, row)
+        with self.db.cursor() as cursor:
+            self.rules.check_removal(cursor, controller, table, row)
         if row.get("is_system") == "1":
             raise Refusal(101, "record %s of %s is a system record" % (record, table.name))
         holder = self.locks.get((table.name, record))
