@@ -174,6 +174,10 @@ class GroupsAndOffsets(RulesCase):
         self.assertEqual(value("SELECT name FROM user_groups WHERE id = %s", (admins,)), name)
         # Its other fields change; its name given back unchanged is no renaming.
         self.assertDone(self.edit("ug", admins, name=name, description="the platform's own"))
+        # Its copy is an ordinary group.
+        copy = self.assertDone(self.admin.call("ug", "trDuplicate", id=str(admins), name=unique("copy")))
+        self.assertDone(self.edit("ug", copy["id"], name=unique("renamed")))
+        self.assertEqual(value("SELECT is_system FROM user_groups WHERE id = %s", (copy["id"],)), 0)
 
     def test_a_driver_rating_stays_within_one_to_five(self):
         for rating in ("0.9", "5.01", "-1"):
