@@ -70,9 +70,9 @@ QStringList reportCommands()
 QStringList journeySeed()
 {
     QStringList seed = pageSeed();
-    seed << "INSERT INTO users (sign, rst_id_group, utc_offset) SELECT 'clerk', id, 345 FROM user_groups"
-            " WHERE code = 'admin' ORDER BY id LIMIT 1"
-         << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0')"
+    seed << "INSERT INTO users (sign, rst_id_group, utc_offset, first_name, last_name) SELECT 'clerk', id, 345,"
+            " 'Halyna', 'Shevchuk' FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1"
+         << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0'), ('Odesa', '46.5 30.7')"
          << "INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
             " VALUES ('kiosk-7', 0, 'Mall', 1, 1)"
          // A driver whose chosen car has a brand, for the brand reports.

@@ -163,6 +163,7 @@ private slots:
     void reports();
     void fieldRefusals_data();
     void fieldRefusals();
+    void lastCarStays();
     void newColleaguePassword();
     void lockedByColleague();
     void rightsWithdrawn();
@@ -320,26 +321,33 @@ void TestJourney::fieldRefusals_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("recordSql"); // the record edited; empty: a new one through Add
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // typed over the field; empty: the field is cleared
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("storedSql"); // counts what must not be stored
-    QTest::newRow("driver") << "drivers" << "SELECT id FROM drivers WHERE sign = 'pg-330'" << "sign"
+    QTest::newRow("driver") << "drivers" << "SELECT id FROM drivers WHERE sign = 'pg-330'" << "sign" << ""
                             << "UPDATE: Sign is empty (code: 250, controller: driver"
                             << "SELECT count(*) FROM drivers WHERE sign = ''";
-    QTest::newRow("city") << "cities" << "" << "name" << "ADD: Untitled error for controller city (code: 210"
-                          << "SELECT count(*) FROM cities WHERE id > 1 AND coalesce(name, '') = ''";
-    QTest::newRow("user") << "users" << "" << "sign" << "ADD: Sign is empty (code: 250, controller: user"
-                          << "SELECT count(*) FROM users WHERE id > 1 AND coalesce(sign, '') = ''";
-    QTest::newRow("user group") << "userGroups" << "" << "name"
-                                << "ADD: Name of group is empty (code: 700, controller: ug"
-                                << "SELECT count(*) FROM user_groups WHERE id > 1 AND coalesce(name, '') = ''";
+    QTest::newRow("city") << "cities" << "" << "name" << "Odesa"
+                          << "ADD: Untitled error for controller city (code: 500"
+                          << "SELECT count(*) FROM cities WHERE name = 'Odesa'";
+    QTest::newRow("user") << "users" << "SELECT id FROM users WHERE first_name = 'Halyna'" << "first_name" << ""
+                          << "UPDATE: Untitled error for controller user (code: 500"
+                          << "SELECT count(*) FROM users WHERE first_name = 'Halyna'";
+    QTest::newRow("user group") << "userGroups" << "SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1"
+                                << "name" << "Bosses" << "UPDATE: Untitled error for controller ug (code: 200"
+                                << "SELECT count(*) FROM user_groups WHERE name = 'Bosses'";
+    QTest::newRow("sms") << "smsControl" << "SELECT min(id) FROM sms WHERE id > 1" << "name" << ""
+                         << "UPDATE: Untitled error for controller sms (code: 210"
+                         << "SELECT count(*) FROM sms WHERE coalesce(name, '') = ''";
 }
 
 void TestJourney::fieldRefusals()
 {
-    // A name left empty: the server refuses it, the page says why and puts the cursor there.
+    // A value the server refuses: the page says why and puts the cursor into the field.
     QFETCH(QString, command);
     QFETCH(QString, recordSql);
     QFETCH(QString, field);
+    QFETCH(QString, typed);
     QFETCH(QString, text);
     QFETCH(QString, storedSql);
     const JourneyRow *row = nullptr;
@@ -362,10 +370,14 @@ void TestJourney::fieldRefusals()
     QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
     QQuickItem *input = pageControl(editor, field);
     QVERIFY(input);
-    QCOMPARE(WindowDriver::focusItem(input), QString());
-    QTest::keyClick(input->window(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(input->window(), Qt::Key_Delete);
-    QCOMPARE(input->property("text").toString(), QString());
+    if (typed.isEmpty()) {
+        QCOMPARE(WindowDriver::focusItem(input), QString());
+        QTest::keyClick(input->window(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(input->window(), Qt::Key_Delete);
+        QCOMPARE(input->property("text").toString(), QString());
+    } else {
+        QCOMPARE(WindowDriver::typeInto(input, typed), QString());
+    }
     const int stored = m_program.query(storedSql).toInt();
 
     m_program.watchdog().reset();
@@ -379,11 +391,42 @@ void TestJourney::fieldRefusals()
     m_program.watchdog().reset();
     QVERIFY(editor);
     QCOMPARE(m_program.query(storedSql).toInt(), stored);
-    // An edited record asks whether to save the change: it is dropped.
-    if (!recordSql.isEmpty())
+    // An editor holding a change asks whether to save it: it is dropped.
+    if (editor->property("isDirty").toBool())
         m_program.watchdog().answerNext(QMessageBox::Discard);
     QVERIFY(m_program.closePage(editor));
     m_program.watchdog().reset();
+}
+
+void TestJourney::lastCarStays()
+{
+    // A driver's only car is not removed: the car table says why and keeps the row.
+    const JourneyRow *cars = nullptr;
+    for (const JourneyRow &candidate : journeyRows())
+        cars = candidate.command == QLatin1String("cars") ? &candidate : cars;
+    QVERIFY(cars);
+    // Found by its uuid: the journey's car editor changes its number.
+    const QString car = m_program.query("SELECT id FROM cars WHERE uuid = md5('AA 1234')").toString();
+    QCOMPARE(m_program.query("SELECT count(*) FROM cars WHERE rst_id_driver = (SELECT rst_id_driver FROM cars"
+                             " WHERE id = ?)", {car}).toInt(), 1);
+    QPointer<QObject> table = open(*cars);
+    QVERIFY(table);
+    QCOMPARE(m_steps.waitShown(table, *cars), QString());
+    QTRY_VERIFY(PageControls::shownRow(table, car) >= 0);
+    QPoint at;
+    QVERIFY(JourneySteps::clickRow(table, PageControls::shownRow(table, car), &at));
+
+    m_program.watchdog().reset();
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    QCOMPARE(WindowDriver::clickItem(pageControl(table, "removeButton")), QString());
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.watchdog().texts().size() == 2, 10000);
+    const QString said = m_program.watchdog().texts().last();
+    QVERIFY2(said.startsWith("REMOVE: Can't remove last car (code: 200, controller: car"), qPrintable(said));
+    QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
+    m_program.watchdog().reset();
+    QVERIFY(PageControls::shownRow(table, car) >= 0);
+    QCOMPARE(m_program.query("SELECT count(*) FROM cars WHERE id = ?", {car}).toInt(), 1);
+    QVERIFY(m_program.closePage(table));
 }
 
 void TestJourney::newColleaguePassword()
@@ -402,6 +445,8 @@ void TestJourney::newColleaguePassword()
     QPointer<QObject> editor = Gui::Global::currentFrames()->list().last();
     QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "sign"), "newcomer"), QString());
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "last_name"), "Koval"), QString());
+    QCOMPARE(WindowDriver::typeInto(pageControl(editor, "first_name"), "Nina"), QString());
 
     // The group through its chooser (Ctrl+1), the administrators' row clicked and selected.
     const QString group = m_program.query("SELECT id FROM user_groups WHERE code = 'admin' ORDER BY id LIMIT 1").toString();

@@ -826,6 +826,7 @@ void TestPageFlows::userEditorTabs()
     QVERIFY(!pageControl(editor, "changePasswordButton")->isVisible());
     pageControl(editor, "sign")->setProperty("text", "nightclerk");
     pageControl(editor, "last_name")->setProperty("text", "Moroz");
+    pageControl(editor, "first_name")->setProperty("text", "Taras");
     // A user belongs to a group: the administrators', as the group picker would set it.
     QObject *essentials = PageControls::itemWithProperty(editor, "groupValue");
     QVERIFY(essentials);

@@ -587,7 +587,8 @@ class Backend:
         row = self.fetch(table, record)
         if row is None:
             raise Refusal(110, "record %s of %s does not exist" % (record, table.name))
-        self.rules.check_removal(controller, table, row)
+        with self.db.cursor() as cursor:
+            self.rules.check_removal(cursor, controller, table, row)
         if row.get("is_system") == "1":
             raise Refusal(101, "record %s of %s is a system record" % (record, table.name))
         holder = self.locks.get((table.name, record))
@@ -891,8 +892,11 @@ class Backend:
         return cursor.fetchone()[0]
 
     def _write_copy(self, cursor, table, record, overlay, ts):
-        """Inserts a copy of the row; overlay gives the values that differ from the source."""
+        """Inserts a copy of the row; overlay gives the values that differ from the source. A copy
+        of a system record is an ordinary record."""
         fixed = {"rst_id_user_locked": 1, "dt_utc_insert": ts, "dt_utc_last_update": ts}
+        if table.has("is_system"):
+            fixed["is_system"] = 0
         fixed.update((column, str(uuid.uuid4())) for column in table.uuid_columns)
         names, sources, args = [], [], []
         for name in table.columns:

@@ -20,7 +20,7 @@ refusals carry "ERRCODE" as listed in backend.py, and:
   crashReport_trGetDb {id}: "db", the report's database as stored (base64 text). 110 no such report.
   driverPaidServiceType_trImplementPaidService {id}: books the type's price on the balance of every
       driver who uses the service (enabled), one balance log entry each, under the type's balance
-      type (a "+" type credits, any other debits). 200 no such type, 201 an entry not booked,
+      type (a "+" type credits, any other debits, whatever the price's own sign). 200 no such type, 201 an entry not booked,
       202 the operator's user row is gone, 203 the type is disabled, 204 its price is 0.
   notification_trBatchRemove {id: JSON array of ids}: removes those notifications; ids that no
       longer exist are passed over; "ids" lists the removed ones. 101 row 1, 120 one is locked by
@@ -203,9 +203,10 @@ class Extras:
                 raise self.refusal(200, "paid service type %s does not exist" % record)
             type_id, price, enabled, service = found
             try:
-                # The entry as a booking of the type's balance type: its group, names and sign.
+                # The entry as a booking of the type's balance type: its group, names and sign (the
+                # price carries the type's sign already).
                 entry = self.backend._balance_entry(
-                    cursor, logs, {"rst_id_bt": type_id, "value": float(price or 0), "note": service}, session)
+                    cursor, logs, {"rst_id_bt": type_id, "value": abs(float(price or 0)), "note": service}, session)
             except InputError as error:
                 raise self.refusal(200, "paid service type %s: %s" % (record, error)) from None
             if enabled != 1:

@@ -510,7 +510,8 @@ class Rights(StandinCase):
         self.assertEqual(len(values), options)
         self.assertEqual(values[read], "0", "a new group is granted nothing")
         self.assertEqual(values[option_id("city.crud.table_mapping")], "[]")
-        user = admin.call("user", "trNew", sign=unique("clerk"), rst_id_group=group)["id"]
+        user = admin.call("user", "trNew", sign=unique("clerk"), rst_id_group=group, first_name="Ivan",
+                          last_name="Moroz")["id"]
         self.addCleanup(rows, "DELETE FROM users WHERE id = %s", (int(user),))
         own = rows("SELECT option_value, is_using FROM user_security_options WHERE rst_id_owner = %s", (int(user),))
         self.assertEqual(len(own), options)
@@ -740,7 +741,7 @@ class BadInput(StandinCase):
         cases = [
             ("city", "trNew", {"name": unique("x"), "population": "5"}, 100),
             ("city", "trNew", {"coords_vertex": "1,1"}, 210),
-            ("city", "trNew", {"name": taken}, 105),
+            ("city", "trNew", {"name": taken}, 500),
             ("userGuiSession", "trNew", {"name": "x", "is_default": "yes"}, 100),
             ("userGuiSession", "trNew", {"name": "x", "rst_id_owner": "999999999"}, 105),
             ("userGuiSession", "trUpdate", {"id": session, "auto_save": "1.5"}, 100),
