@@ -324,8 +324,8 @@ class Seeder:
         kinds = [self.insert("paid_service_type_driver", {
             "rst_id_bt": (debit or [1])[0], "rst_id_company": self.companies[n], "name": name, "price": price,
             "enabled": 1, "inner_note": note})
-            for n, (name, price, note) in enumerate((("Parking", 12.5, "Night parking"),
-                                                     ("Car wash", 80, "Weekly"), ("Insurance", 250, "Monthly")))]
+            for n, (name, price, note) in enumerate((("Parking", -12.5, "Night parking"),
+                                                     ("Car wash", -80, "Weekly"), ("Insurance", -250, "Monthly")))]
         for n in range(30):
             self.insert("paid_driver_services", {"rst_id_owner": self.active[n], "rst_id_pst": kinds[n % 3],
                                                  "enabled": 1 if n % 6 else 0})
