@@ -2119,9 +2119,14 @@
 <context>
     <name>TextFieldEx</name>
     <message>
-        <location filename="../qml/components/text/TextFieldEx.qml" line="+32"/>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+55"/>
         <source>The text was cut to %1 characters</source>
         <translation>Текст обрезан до %1 символов</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Too long to edit here: %1 characters</source>
+        <translation>Слишком длинный для правки здесь: %1 символов</translation>
     </message>
 </context>
 <context>

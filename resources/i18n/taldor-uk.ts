@@ -2119,9 +2119,14 @@
 <context>
     <name>TextFieldEx</name>
     <message>
-        <location filename="../qml/components/text/TextFieldEx.qml" line="+32"/>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+55"/>
         <source>The text was cut to %1 characters</source>
         <translation>Текст обрізано до %1 символів</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Too long to edit here: %1 characters</source>
+        <translation>Задовгий для редагування тут: %1 символів</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 // Record values that hold markup, in the program signed in to the stand-in: a driver's sign,
 // name and group and a photo's tag are drawn as the characters they are, in the table's cells,
 // in the tool tip of a cut cell and in the photo's caption; no image named in them is read from
-// the disk or fetched from the network (a local listener counts the requests).
+// the disk or fetched from the network (a local listener counts the requests). A driver whose
+// names and phone are millions of characters long opens clean, drawn cut and said so, and a
+// save of another field leaves them as stored.
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -14,6 +16,7 @@
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QJsonObject>
 #include <QPointer>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -21,6 +24,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -105,6 +109,7 @@ private slots:
     void cleanup();
     void markupDrawnAsText();
     void dialogsDrawTextAsText();
+    void longTextsStayWholeAndDrawBounded();
 
 private:
     QString driverId() { return m_program.query("SELECT id FROM drivers WHERE sign = ?", {m_names.at(1)}).toString(); }
@@ -238,6 +243,75 @@ void TestHostileTexts::dialogsDrawTextAsText()
     QCOMPARE(box.format, Qt::PlainText);
     m_program.watchdog().reset();
     lastName->setProperty("text", lastName->property("legalText"));
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestHostileTexts::longTextsStayWholeAndDrawBounded()
+{
+    const QStringList roles{"last_name", "first_name", "middle_name", "phone"};
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, last_name, first_name, middle_name, phone, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('long-1', repeat('Kovalenko ', 200000), repeat('Oleksandr ', 200000), repeat('Petrovych ', 200000),"
+        " repeat('0501234567', 200000), 1000, 1000) RETURNING id").toString();
+    const auto stored = [&](const QString &role) {
+        return m_program.query(QStringLiteral("SELECT %1 FROM drivers WHERE id = ?").arg(role), {id}).toString();
+    };
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QObject *form = formOf(editor);
+    QTRY_COMPARE(pageControl(editor, "sign")->property("legalText").toString(), QString("long-1"));
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+
+    // Loaded whole, the form clean; each field draws the start of its text and says it is cut.
+    QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(!pageControl(editor, "applyButton")->isEnabled());
+    for (const QString &role : roles) {
+        QQuickItem *field = pageControl(editor, role);
+        const QString whole = stored(role);
+        QCOMPARE(whole.size(), 2000000);
+        QCOMPARE(field->property("legalText").toString(), whole);
+        QVariant sent;
+        QVERIFY(QMetaObject::invokeMethod(form, "fieldValue", Q_RETURN_ARG(QVariant, sent),
+                                          Q_ARG(QVariant, QVariant::fromValue<QObject *>(field))));
+        QCOMPARE(sent.toString(), whole);
+        const QString drawn = field->property("text").toString();
+        QVERIFY2(drawn.size() <= 1000 && drawn.endsWith(QChar(0x2026)) && whole.startsWith(drawn.chopped(1)),
+                 qPrintable(role));
+        QVERIFY(field->property("readOnly").toBool());
+        auto *notice = field->findChild<QQuickItem *>("cutNotice");
+        QVERIFY(notice && notice->isVisible());
+        QVERIFY2(notice->property("text").toString().startsWith("Too long to edit here"), qPrintable(role));
+    }
+    auto *window = qobject_cast<QQuickWindow *>(editor->property("window").value<QObject *>());
+    QVERIFY(window);
+    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+    window->update();
+    QTRY_VERIFY(!drawn.isEmpty());
+    QVERIFY(saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), "long-text-driver-editor.png"));
+
+    // A colleague's new phone meanwhile, then a save of the sign: the long texts are not sent,
+    // and the server keeps them as stored.
+    m_program.query("UPDATE drivers SET phone = repeat('0671234567', 200000) WHERE id = ?", {id});
+    const QString phone = stored("phone");
+    QStringList before;
+    for (const QString &role : roles)
+        before << stored(role);
+    pageControl(editor, "sign")->setProperty("text", "long-2");
+    QVERIFY(editor->property("isDirty").toBool());
+    const int updates = m_program.sentCount("driver_trUpdate");
+    PageControls::press(editor, "applyButton");
+    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+    QTRY_COMPARE(stored("sign"), QString("long-2"));
+    const QJsonObject request = m_program.sent("driver_trUpdate").last();
+    QCOMPARE(request.value("sign").toString(), QString("long-2"));
+    for (int i = 0; i < roles.size(); ++i) {
+        QVERIFY2(!request.contains(roles.at(i)), qPrintable(roles.at(i)));
+        QVERIFY2(stored(roles.at(i)) == before.at(i), qPrintable(roles.at(i)));
+    }
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+    QTRY_COMPARE(pageControl(editor, "phone")->property("legalText").toString(), phone);
+    QVERIFY(!editor->property("isDirty").toBool());
     QVERIFY(m_program.closePage(editor));
 }
 

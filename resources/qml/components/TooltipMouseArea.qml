@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "base"
+import "../js/enums.js" as Enums
 
 // A mouse area that shows a tool tip with its text after one second inside. A long text shows
 // its first maximumLength characters and an ellipsis: laying out a text costs more than its
@@ -8,7 +9,7 @@ MouseArea {
     id: area
 
     property string text
-    property int maximumLength: 1000
+    property int maximumLength: Enums.ShownTextLength
     property alias toolTip: tip
 
     hoverEnabled: true

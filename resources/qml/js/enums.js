@@ -26,6 +26,11 @@ var LoadingNone = "none";
 var LoadingStart = "start";
 var LoadingFinish = "finish";
 
+// Characters of one text a one-line item lays out at most (a table cell, a tool tip, a text
+// field): a longer text shows its start and an ellipsis. Laying out a line costs far more than
+// its characters, and no screen shows more of one line.
+var ShownTextLength = 1000;
+
 // Control types of the input controls
 var ControlTypeLabel = "label";
 var ControlTypeTextField = "textField";

@@ -122,26 +122,53 @@ TestCase {
         compare(phone.cursorPosition, 0, "the beginning shows after the focus left");
     }
 
-    function test_longTextsKeptOrCutWithNotice() {
+    function test_longTextsStoredWholeShownBounded() {
         var toasts = QWIDGET_CREATOR.callsOf("toast").length;
-        var longText = new Array(40001).join("x");
+        compare(phone.maximumLength, 1000, "a field lays out no more than a table cell");
+
+        // A stored text longer than that stays whole, is no change, and shows its start.
+        var longText = new Array(40001).join("x") + "END";
+        var notice = findChild(phone, "cutNotice");
+        verify(!notice.visible);
         phone.setLegalValue(longText);
-        compare(phone.text.length, 40000, "a loaded text longer than an input's own limit stays whole");
+        compare(phone.legalText, longText);
+        compare(phone.wholeText, longText, "the field stands for the whole text");
         verify(!phone.modify, "and so does not count as a change");
+        compare(phone.text.length, 1000, "what is laid out is bounded");
+        compare(phone.text, new Array(1000).join("x") + "\u2026", "its start and an ellipsis");
+        verify(notice.visible && notice.text.indexOf("Too long to edit here") === 0, notice.text);
+        verify(phone.readOnly);
+        phone.forceActiveFocus();
+        keyClick(Qt.Key_End);
+        keyClick(Qt.Key_A);
+        DESKTOP_UTILS.setClipboardText("pasted");
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(phone.wholeText, longText, "neither typing nor a paste changes it");
+        verify(!phone.modify);
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts, "the field itself says it");
+
+        // A stored text that fits makes it an ordinary field again.
+        phone.setLegalValue("0501234567");
+        verify(!phone.readOnly && !notice.visible);
+        compare(phone.wholeText, "0501234567");
+
+        // A paste beyond the bound is cut, and the operator told.
         phone.forceActiveFocus();
         keyClick(Qt.Key_End);
         DESKTOP_UTILS.setClipboardText(longText);
         keyClick(Qt.Key_V, Qt.ControlModifier);
-        compare(phone.text.length, 80000, "a long paste stays whole");
-        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts, "without a notice");
+        compare(phone.text, ("0501234567" + longText).substring(0, 1000));
+        verify(phone.modify && !phone.readOnly);
+        var notices = QWIDGET_CREATOR.callsOf("toast");
+        compare(notices.length, toasts + 1, "a paste cut");
+        compare(notices[notices.length - 1][0], "The text was cut to 1000 characters");
 
-        // Beyond the field's limit the text is cut, and the operator told.
+        // The bound is the field's maximumLength.
         other.maximumLength = 10;
         other.setLegalValue("0123456789ABC");
-        compare(other.text, "0123456789");
-        var notices = QWIDGET_CREATOR.callsOf("toast");
-        compare(notices.length, toasts + 1, "a loaded text cut");
-        compare(notices[notices.length - 1][0], "The text was cut to 10 characters");
+        compare(other.text, "012345678\u2026");
+        compare(other.wholeText, "0123456789ABC");
+        verify(!other.modify);
         other.setLegalValue("0123");
         other.forceActiveFocus();
         keyClick(Qt.Key_End);
@@ -154,7 +181,7 @@ TestCase {
         keyClick(Qt.Key_V, Qt.ControlModifier);
         compare(other.text, "0123456789");
         compare(QWIDGET_CREATOR.callsOf("toast").length, toasts + 2, "a paste that fits says nothing");
-        other.maximumLength = 1000000;
+        other.maximumLength = 1000;
         other.setLegalValue("");
         while (GLOBAL.toastCount() > 0)
             GLOBAL.popToast();

@@ -105,11 +105,23 @@ FocusScope {
         return false;
     }
 
-    // A check box goes out as "1"/"0", every other field as its text.
+    // A check box goes out as "1"/"0", every other field as its whole text.
     function fieldValue(control) {
         if (control.type === "checkBox")
             return control.checked ? "1" : "0";
-        return control.text;
+        return control.wholeText !== undefined ? control.wholeText : control.text;
+    }
+
+    // A stored text too long for its field is shown cut and never edited there: it stays out of
+    // the request, so that the server keeps it as it is.
+    function withoutCutTexts(params, item) {
+        var children = (item || contentArea).children;
+        for (var i = 0; i < children.length; ++i) {
+            if (children[i].isCut === true)
+                delete params[children[i].objectName];
+            withoutCutTexts(params, children[i]);
+        }
+        return params;
     }
 
     // The stored value, shown whatever was typed over it.
@@ -352,7 +364,7 @@ FocusScope {
         }
         if (!isOnline())
             return;
-        var params = getMapParams();
+        var params = withoutCutTexts(getMapParams());
         if (state === "ADD") {
             controller.trNew(params);
         } else if (state === "DUPLICATE") {

@@ -7,14 +7,19 @@ import "../../js/enums.js" as Enums
 // A single-line text field with the legal-value pattern: legalText is the value last loaded or
 // saved, text what is shown, and modify tells whether they differ. Its object name is its id, the
 // record field it shows. Escape takes back an unsaved change before it lets the frame close.
-// Record texts may be long: the field holds far more than a text input's 32,767 characters, and
-// a text cut to its maximumLength, pasted or loaded, is said in a notice.
+// A line is laid out whole, so the field holds at most maximumLength characters: a longer paste
+// is cut, with a notice. A longer stored text stays whole in legalText and wholeText, while the
+// field shows its start, says so and takes no typing: it is never saved cut.
 TextFieldExBase {
     id: field
 
     property string type: "textField"
     property string legalText
-    readonly property bool modify: legalText !== text
+    // The stored text is longer than the field shows.
+    readonly property bool isCut: legalText.length > maximumLength
+    readonly property bool modify: !isCut && legalText !== text
+    // The value the field stands for: what it shows, or the stored text while that is cut.
+    readonly property string wholeText: isCut ? legalText : text
     property var errorCode: []
     property bool isMismatch: false
     property bool inTable: true
@@ -25,7 +30,25 @@ TextFieldExBase {
 
     function setLegalValue(value) {
         legalText = value;
-        text = value;
+        showLegalText();
+    }
+
+    // A stored value is shown, never edited; the field without focus shows its beginning.
+    function showLegalText() {
+        text = shownText(legalText);
+        if (!activeFocus)
+            cursorPosition = 0;
+    }
+
+    // The start of a text that does not fit and an ellipsis, within maximumLength.
+    function shownText(value) {
+        if (value.length <= maximumLength)
+            return value;
+        var end = maximumLength - 1;
+        var last = value.charCodeAt(end - 1);
+        if (last >= 0xD800 && last <= 0xDBFF)
+            --end;
+        return value.substring(0, end) + "\u2026";
     }
 
     function noticeCut() {
@@ -33,12 +56,10 @@ TextFieldExBase {
                      { "theme": Enums.ToastRed, "parentWindow": Window.window ? Window.window : mainWindow });
     }
 
-    maximumLength: 1000000
-    onLegalTextChanged: {
-        if (legalText.length > maximumLength)
-            noticeCut();
-        text = legalText;
-    }
+    maximumLength: Enums.ShownTextLength
+    readOnly: isCut
+    rightPadding: padding + (isCut ? cutNotice.implicitWidth + 6 : 0)
+    onLegalTextChanged: showLegalText()
     // textEdited comes before textChanged: a change that was not typed selects all while the
     // field has focus.
     onTextEdited: isHandEdit = true
@@ -89,5 +110,22 @@ TextFieldExBase {
         z: -1
         visible: field.isMismatch
         color: GLOBAL.style.dismatchApproveColor
+    }
+
+    // Why the text ends in an ellipsis and takes no typing.
+    Text {
+        id: cutNotice
+
+        objectName: "cutNotice"
+        anchors.right: parent.right
+        anchors.rightMargin: field.padding + 3
+        y: field.topPadding + (field.height - field.topPadding - field.bottomPadding - height) / 2
+        visible: field.isCut
+        text: field.isCut ? qsTr("Too long to edit here: %1 characters")
+                        .arg(Number(field.legalText.length).toLocaleString(Qt.locale(), "f", 0)) : ""
+        textFormat: Text.PlainText
+        font.pixelSize: Math.max(1, Math.round(field.font.pixelSize * 0.85))
+        font.italic: true
+        color: field.placeholderTextColor
     }
 }
