@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import "../.."
 import "../../text"
+import "../../../js/enums.js" as Enums
 
 // The text of one table cell in the row's text colour; while the text is cut short, hovering
 // shows it whole. A cell is one line of a column: it shows at most maximumLength characters of
@@ -11,7 +12,7 @@ TextEx {
     // The cell's value; delegates replace it with their own text of it.
     property var value: styleData.value
     property bool resizeToParent: true
-    property int maximumLength: 1000
+    property int maximumLength: Enums.ShownTextLength
     // The hover area of the tool tip, made while the text is cut: most cells' texts fit.
     property Item tipArea: null
 
