@@ -86,7 +86,7 @@ NtFrame {
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));
         else if (wasSent)
-            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected."));
+            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected."));
         else
             Dialog.error(qsTr("There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again."));
     }
