@@ -193,6 +193,7 @@ void TestEditorFlows::versionsAskBeforeAColleaguesChange()
     QVERIFY(editor);
     QCOMPARE(drawnText(pageControl(editor, "tax_min")), QString("1.0.0"));
     pageControl(editor, "tax_min")->setProperty("text", "9.9.9");
+    QTRY_VERIFY(m_program.query("SELECT rst_id_user_locked FROM versions_tmp WHERE id = ?", {taxMin}).toString() != "1");
 
     // A colleague stores another minimal version: asked, and No keeps what was typed.
     m_program.watchdog().answerNext(QMessageBox::No);
@@ -540,10 +541,12 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Ternopil'"));
 
     // A table's removal whose answer is lost: found carried out.
+    const QString removed = m_other.request("trNew", {{"name", "Lutsk"}}).value("id").toString();
     QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
     QVERIFY(table);
-    QTRY_VERIFY(PageControls::shownRow(table, id) >= 0);
-    QMetaObject::invokeMethod(tableViewOf(table), "selectRow", Q_ARG(QVariant, PageControls::shownRow(table, id)));
+    QTRY_VERIFY(PageControls::shownRow(table, removed) >= 0);
+    QMetaObject::invokeMethod(tableViewOf(table), "selectRow",
+                              Q_ARG(QVariant, PageControls::shownRow(table, removed)));
     m_program.watchdog().answerNext(QMessageBox::Yes);
     m_program.proxy().loseAnswerTo("city_trRemove", true);
     QMetaObject::invokeMethod(tableViewOf(table), "deleteAction");
@@ -556,7 +559,8 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QVERIFY(reconnect());
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The record was deleted."});
     m_program.watchdog().reset();
-    QTRY_VERIFY(PageControls::shownRow(table, id) < 0);
+    QTRY_VERIFY(PageControls::shownRow(table, removed) < 0);
+    QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE id = ?", {removed}).toInt(), 0);
     QVERIFY(m_program.closePage(table));
 
     // A balance entry, which has no unique key, booked whose answer is lost: found booked, and

@@ -49,8 +49,12 @@ AnswerLossProxy::AnswerLossProxy(QObject *parent)
 
 AnswerLossProxy::~AnswerLossProxy()
 {
-    for (Relay *relay : qAsConst(m_relays))
+    // The sockets go with the server socket: none of them may reach a relay that is gone.
+    for (Relay *relay : qAsConst(m_relays)) {
+        relay->client->disconnect(this);
+        relay->server->disconnect(this);
         delete relay;
+    }
 }
 
 bool AnswerLossProxy::listen(int targetPort)

@@ -38,9 +38,9 @@ Item {
         return true;
     }
 
-    // The send time on the server's clock.
-    function serverSentAt() {
-        return Number(edit["sentAt"]) + (USER_SESSION.currentMSecsSinceEpoch() - Date.now());
+    // The send time of the save on the server's clock.
+    function serverSentAt(save) {
+        return Math.floor(Number(save["sentAt"]) + (USER_SESSION.currentMSecsSinceEpoch() - Date.now()));
     }
 
     function start() {
@@ -52,7 +52,7 @@ Item {
         if (edit["action"] === "trUpdate")
             c.findRecords({ "id": String(edit["params"]["id"]) });
         else
-            c.findRecords({ "dt_utc_insert_start": String(Math.floor(serverSentAt() - insertMargin)) });
+            c.findRecords({ "dt_utc_insert_start": String(serverSentAt(edit) - insertMargin) });
     }
 
     function conclude(rows, answer) {
@@ -83,7 +83,7 @@ Item {
         if (LostSave.matches(rows[0], lost["params"])) {
             form().initialRequest();
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
-        } else if (Number(rows[0]["dt_utc_last_update"]) < Math.floor(serverSentAt())) {
+        } else if (Number(rows[0]["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data did not reach the server: it was not saved. It stays in the form: save it again."));
         } else {
             var question = Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed."));
