@@ -50,18 +50,18 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+52"/>
         <source>New Balance Log</source>
         <translation>Новая запись журнала баланса</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+45"/>
+        <location line="+55"/>
         <source>Type:</source>
         <translation>Тип:</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-37"/>
         <source>View Balance Log</source>
         <translation>Просмотр записи журнала баланса</translation>
     </message>
@@ -74,6 +74,35 @@
         <location line="+1"/>
         <source>Note:</source>
         <translation>Примечание:</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The connection to the server was lost before the answer came: whether the entry was booked is not known. Once the program is connected again, it looks for the entry and tells you.</source>
+        <translation>Соединение с сервером потеряно до получения ответа: неизвестно, проведена ли запись. Когда программа снова подключится, она найдёт запись и сообщит.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
+        <translation>Не удалось выяснить, проведена ли запись: сервер отказал в показе журнала баланса. Проверьте его, прежде чем проводить запись снова.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The entry was booked before the connection was lost.</source>
+        <translation>Запись была проведена до потери соединения.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The entry did not reach the server: it was not booked. Press OK to book it.</source>
+        <translation>Запись не дошла до сервера: она не проведена. Нажмите OK, чтобы провести её.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Whether the entry was booked cannot be found out: %n entries like it were booked meanwhile. Check the balance log before booking it again.</source>
+        <translation>
+            <numerusform>Не удалось выяснить, проведена ли запись: за это время проведена %n похожая запись. Проверьте журнал баланса, прежде чем проводить запись снова.</numerusform>
+            <numerusform>Не удалось выяснить, проведена ли запись: за это время проведены %n похожие записи. Проверьте журнал баланса, прежде чем проводить запись снова.</numerusform>
+            <numerusform>Не удалось выяснить, проведена ли запись: за это время проведено %n похожих записей. Проверьте журнал баланса, прежде чем проводить запись снова.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -685,7 +714,7 @@
 <context>
     <name>Gui::MainWindow</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+194"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+214"/>
         <source>Are you sure want to quit?</source>
         <translation>Вы действительно хотите выйти?</translation>
     </message>

@@ -50,18 +50,18 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+40"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+52"/>
         <source>New Balance Log</source>
         <translation>Новий запис журналу балансу</translation>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+45"/>
+        <location line="+55"/>
         <source>Type:</source>
         <translation>Тип:</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-37"/>
         <source>View Balance Log</source>
         <translation>Перегляд запису журналу балансу</translation>
     </message>
@@ -74,6 +74,35 @@
         <location line="+1"/>
         <source>Note:</source>
         <translation>Примітка:</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>The connection to the server was lost before the answer came: whether the entry was booked is not known. Once the program is connected again, it looks for the entry and tells you.</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи проведено запис. Коли програма знову під&apos;єднається, вона знайде запис і повідомить.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи проведено запис: сервер відмовив у показі журналу балансу. Перевірте його, перш ніж проводити запис знову.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The entry was booked before the connection was lost.</source>
+        <translation>Запис було проведено до втрати з&apos;єднання.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The entry did not reach the server: it was not booked. Press OK to book it.</source>
+        <translation>Запис не дійшов до сервера: його не проведено. Натисніть OK, щоб провести його.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Whether the entry was booked cannot be found out: %n entries like it were booked meanwhile. Check the balance log before booking it again.</source>
+        <translation>
+            <numerusform>Не вдалося з&apos;ясувати, чи проведено запис: за цей час проведено %n схожий запис. Перевірте журнал балансу, перш ніж проводити запис знову.</numerusform>
+            <numerusform>Не вдалося з&apos;ясувати, чи проведено запис: за цей час проведено %n схожі записи. Перевірте журнал балансу, перш ніж проводити запис знову.</numerusform>
+            <numerusform>Не вдалося з&apos;ясувати, чи проведено запис: за цей час проведено %n схожих записів. Перевірте журнал балансу, перш ніж проводити запис знову.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -685,7 +714,7 @@
 <context>
     <name>Gui::MainWindow</name>
     <message>
-        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+194"/>
+        <location filename="../../libgui/src/gui/mainwindow/mainwindow.cpp" line="+214"/>
         <source>Are you sure want to quit?</source>
         <translation>Ви дійсно бажаєте вийти?</translation>
     </message>

@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+81"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>Соединение с сервером потеряно до получения ответа</translation>
     </message>
@@ -1088,9 +1088,19 @@
         <translation>Нет соединения с сервером: запрос не отправлен</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <source>The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>Соединение с сервером потеряно до получения ответа: неизвестно, сохранены ли данные. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected.</source>
-        <translation>Соединение с сервером потеряно до получения ответа. Данные остаются в форме: сохраните их снова, когда программа подключится.</translation>
+        <source>There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>Нет соединения с сервером: пока неизвестно, дошло ли до него последнее сохранение. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected.</source>
+        <translation>Соединение с сервером потеряно до получения ответа. Данные не отправлялись: они остаются в форме, сохраните их, когда программа подключится.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1098,7 +1108,12 @@
         <translation>Нет соединения с сервером: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Whether the data was saved is not known yet. Close the editor anyway?</source>
+        <translation>Пока неизвестно, сохранены ли данные. Всё равно закрыть редактор?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Data not saved</source>
         <translation>Данные не сохранены</translation>
     </message>
@@ -1240,6 +1255,60 @@
     </message>
 </context>
 <context>
+    <name>LostSaveCheck</name>
+    <message>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+67"/>
+        <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
+        <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Whether the data was saved cannot be found out: the record is no longer on the server.</source>
+        <translation>Не удалось выяснить, сохранены ли данные: записи больше нет на сервере.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The data was saved: the server holds what was typed.</source>
+        <translation>Данные сохранены: на сервере то, что было введено.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+11"/>
+        <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
+        <translation>Данные не дошли до сервера: они не сохранены. Они остаются в форме: сохраните их снова.</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
+        <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The data was saved: the server holds the new record.</source>
+        <translation>Данные сохранены: новая запись есть на сервере.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the data was saved cannot be found out: %1 records like it were stored meanwhile. Check the list before saving it again.</source>
+        <translation>Не удалось выяснить, сохранены ли данные: за это время сохранено похожих записей: %1. Проверьте список, прежде чем сохранять снова.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The copies did not reach the server: none was made.</source>
+        <translation>Копии не дошли до сервера: ни одна не создана.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The copies were made: the server holds them.</source>
+        <translation>Копии созданы: они есть на сервере.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the copies were made cannot be found out: %1 records like them were stored meanwhile. Check the list before duplicating again.</source>
+        <translation>Не удалось выяснить, созданы ли копии: за это время сохранено похожих записей: %1. Проверьте список, прежде чем копировать снова.</translation>
+    </message>
+</context>
+<context>
     <name>NotificationEditor-norvik</name>
     <message>
         <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+64"/>
@@ -1362,7 +1431,12 @@
         <translation>Без названия</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+113"/>
+        <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>Соединение с сервером потеряно до получения ответа: неизвестно, выполнен ли запрос. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>Соединение с сервером потеряно до получения ответа</translation>
     </message>
@@ -1370,6 +1444,26 @@
         <location line="+1"/>
         <source>There is no connection to the server: the request was not sent</source>
         <translation>Нет соединения с сервером: запрос не отправлен</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Whether the request was carried out cannot be found out here: check the list before sending it again.</source>
+        <translation>Здесь не выяснить, выполнен ли запрос: проверьте список, прежде чем отправлять его снова.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again.</source>
+        <translation>Не удалось выяснить, удалена ли запись: сервер отказал в показе. Проверьте список, прежде чем удалять снова.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The record was deleted.</source>
+        <translation>Запись удалена.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record was not deleted: the request did not reach the server.</source>
+        <translation>Запись не удалена: запрос не дошёл до сервера.</translation>
     </message>
 </context>
 <context>
@@ -2008,7 +2102,7 @@
 <context>
     <name>TableContainer</name>
     <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+169"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+183"/>
         <source>Row count:</source>
         <translation>Строк:</translation>
     </message>

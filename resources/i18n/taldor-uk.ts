@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+81"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
     </message>
@@ -1088,9 +1088,19 @@
         <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <source>The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи збережено дані. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected.</source>
-        <translation>З&apos;єднання з сервером втрачено до отримання відповіді. Дані залишаються у формі: збережіть їх знову, коли програма під&apos;єднається.</translation>
+        <source>There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>Немає з&apos;єднання з сервером: поки невідомо, чи дійшло до нього останнє збереження. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected.</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді. Дані не надсилалися: вони лишаються у формі, збережіть їх, коли програма під&apos;єднається.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1098,7 +1108,12 @@
         <translation>Немає з&apos;єднання з сервером: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>Whether the data was saved is not known yet. Close the editor anyway?</source>
+        <translation>Поки невідомо, чи збережено дані. Все одно закрити редактор?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Data not saved</source>
         <translation>Дані не збережено</translation>
     </message>
@@ -1240,6 +1255,60 @@
     </message>
 </context>
 <context>
+    <name>LostSaveCheck</name>
+    <message>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+67"/>
+        <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Whether the data was saved cannot be found out: the record is no longer on the server.</source>
+        <translation>Не вдалося з&apos;ясувати, чи збережено дані: запису більше немає на сервері.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The data was saved: the server holds what was typed.</source>
+        <translation>Дані збережено: на сервері те, що було введено.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+11"/>
+        <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
+        <translation>Дані не дійшли до сервера: їх не збережено. Вони лишаються у формі: збережіть їх знову.</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
+        <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The data was saved: the server holds the new record.</source>
+        <translation>Дані збережено: новий запис є на сервері.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the data was saved cannot be found out: %1 records like it were stored meanwhile. Check the list before saving it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи збережено дані: за цей час збережено схожих записів: %1. Перевірте список, перш ніж зберігати знову.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The copies did not reach the server: none was made.</source>
+        <translation>Копії не дійшли до сервера: жодної не створено.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The copies were made: the server holds them.</source>
+        <translation>Копії створено: вони є на сервері.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the copies were made cannot be found out: %1 records like them were stored meanwhile. Check the list before duplicating again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи створено копії: за цей час збережено схожих записів: %1. Перевірте список, перш ніж копіювати знову.</translation>
+    </message>
+</context>
+<context>
     <name>NotificationEditor-norvik</name>
     <message>
         <location filename="../qml/notification/NotificationEditor-norvik.qml" line="+64"/>
@@ -1362,7 +1431,12 @@
         <translation>Без назви</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+113"/>
+        <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
+        <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи виконано запит. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
     </message>
@@ -1370,6 +1444,26 @@
         <location line="+1"/>
         <source>There is no connection to the server: the request was not sent</source>
         <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Whether the request was carried out cannot be found out here: check the list before sending it again.</source>
+        <translation>Тут не з&apos;ясувати, чи виконано запит: перевірте список, перш ніж надсилати його знову.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи видалено запис: сервер відмовив у показі. Перевірте список, перш ніж видаляти знову.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The record was deleted.</source>
+        <translation>Запис видалено.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record was not deleted: the request did not reach the server.</source>
+        <translation>Запис не видалено: запит не дійшов до сервера.</translation>
     </message>
 </context>
 <context>
@@ -2008,7 +2102,7 @@
 <context>
     <name>TableContainer</name>
     <message>
-        <location filename="../qml/components/table/TableContainer.qml" line="+169"/>
+        <location filename="../qml/components/table/TableContainer.qml" line="+183"/>
         <source>Row count:</source>
         <translation>Рядків:</translation>
     </message>

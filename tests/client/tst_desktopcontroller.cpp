@@ -45,6 +45,7 @@ private slots:
     void timedReload();
     void refusedTimedReload();
     void edits();
+    void unansweredEditAndSearch();
     void controllerWithoutModel();
 
 private:
@@ -372,6 +373,45 @@ void TestDesktopController::edits()
     m_controller->insertParam4trGetList("rst_id_owner", "7");
     QCOMPARE(m_controller->getMapParamsFromTrGetList().value("rst_id_owner").toString(), QString("7"));
     QCOMPARE(m_controller->getMapParamsFromTrGetList().value("is_archived").toString(), QString("0"));
+}
+
+// The last edit stays unanswered until its own answer; a search asks under the controller's name
+// with a number of its own, and neither its rows nor its parameters reach the controller's list.
+void TestDesktopController::unansweredEditAndSearch()
+{
+    const QVariantMap record{{"id", "2"}, {"name", "x"}};
+    m_controller->trUpdate(record);
+    QCOMPARE(m_controller->unansweredEdit().value("action").toString(), QString("trUpdate"));
+    QCOMPARE(m_controller->unansweredEdit().value("params").toMap(), record);
+    const QString own = m_controller->objectNumber();
+    deliver("saUpdate", {{"RES", "10"}, {"id", "2"}, {"RECEIVER", "99999"}});
+    deliver("saLock", {{"RES", "10"}, {"id", "2"}, {"RECEIVER", own}});
+    QVERIFY(!m_controller->unansweredEdit().isEmpty());
+    deliver("saUpdate", {{"RES", "10"}, {"id", "2"}, {"RECEIVER", own}});
+    QVERIFY(m_controller->unansweredEdit().isEmpty());
+
+    QSignalSpy found(m_controller.get(), &DesktopController::recordsFound);
+    m_controller->findRecords({{"id", "7"}});
+    const QVariantMap search = m_sent->maps().last();
+    QCOMPARE(search.value("FN").toString(), QString("testRows_trGetList"));
+    QCOMPARE(search.value("id").toString(), QString("7"));
+    const QString finder = search.value("RECEIVER").toString();
+    QVERIFY(finder != own);
+    deliver("saListInfo", {{"id", "7"}, {"RECEIVER", finder}});
+    deliver("saListInfo", {{"id", "8"}, {"RECEIVER", "99999"}});
+    deliver("saGetList", {{"STATE", "end"}, {"RES", "10"}, {"RECEIVER", finder}});
+    QTRY_COMPARE(found.count(), 1);
+    const QVariantList foundRows = found.first().first().toList();
+    QCOMPARE(foundRows.size(), 1);
+    QCOMPARE(foundRows.first().toMap().value("id").toString(), QString("7"));
+    QCOMPARE(m_controller->originalModel()->rowCount(), 3);
+    QCOMPARE(m_controller->getMapParamsFromTrGetList().value("is_archived").toString(), QString("0"));
+    QVERIFY(!m_controller->getMapParamsFromTrGetList().contains("id"));
+    m_controller->findRecords({{"id", "7"}});
+    deliver("saGetList", {{"RES", "0"}, {"ERRCODE", "50"}, {"RECEIVER", finder}});
+    QTRY_COMPARE(found.count(), 2);
+    QVERIFY(found.last().first().toList().isEmpty());
+    QCOMPARE(found.last().last().toMap().value("ERRCODE").toString(), QString("50"));
 }
 
 namespace {

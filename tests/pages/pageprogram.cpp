@@ -67,7 +67,9 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
             return failure;
     }
 
-    const QString failure = attach(m_server.port(), login, password);
+    if (m_throughProxy && !m_proxy.listen(m_server.port()))
+        return QStringLiteral("the relay to the stand-in did not listen");
+    const QString failure = attach(m_throughProxy ? m_proxy.port() : m_server.port(), login, password);
     if (!failure.isEmpty())
         return failure;
     for (const QJsonObject &event : m_server.events()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerlossproxy.h"
 #include "modalwatchdog.h"
 #include "qmlmessageguard.h"
 #include "scratchdatabase.h"
@@ -34,6 +35,10 @@ public:
 
     // More arguments for the stand-in that start() runs ("--utc-offset", "330").
     void setServerArguments(const QStringList &arguments) { m_serverArguments = arguments; }
+
+    // The program reaches the stand-in through a relay that can lose an answer (proxy()).
+    void setThroughProxy(bool through) { m_throughProxy = through; }
+    AnswerLossProxy &proxy() { return m_proxy; }
 
     // How the sign-in dialog is filled in and accepted; by default its fields are set directly.
     void setSignIn(std::function<void(Gui::Dialog::Login *, const QString &password)> signIn) { m_signIn = signIn; }
@@ -89,6 +94,8 @@ private:
     std::function<void(Gui::Dialog::Login *, const QString &)> m_signIn;
     std::function<QString(const QProcessEnvironment &)> m_beforeSignIn;
     QStringList m_serverArguments;
+    bool m_throughProxy = false;
+    AnswerLossProxy m_proxy;
 };
 
 // A control of a page by object name (the first found below it); null when there is none.

@@ -5,13 +5,20 @@
 // session's times at the signed-in user's offset (the stand-in's, unlike the machine's zone); no
 // lost connection traps an editor (a save without a connection is refused at once, an unanswered
 // one ends with the connection, and after the reconnection the typed values save); saving over a
-// colleague's lock is asked first.
+// colleague's lock is asked first; a save whose answer is lost (the program reaches the stand-in
+// through a relay that loses it) is said to be of unknown outcome, and once connected again the
+// server is asked: a record found saved is taken, nothing is stored twice, and a colleague's
+// change made meanwhile is not overwritten.
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
 
 #include "client/controller/usersession.h"
+#include "controller/balance/companybalancelog.h"
+#include "controller/balance/companybalancetype.h"
+#include "gui/dialog/balancelog.h"
+#include "gui/widget/doubleedit.h"
 #include "common/core/singleton/spsingleton.h"
 #include "gui/core/context.h"
 #include "gui/mainwindow/mainwindow.h"
@@ -39,6 +46,11 @@ const QString SecondPassword = QStringLiteral("colleague");
 const QString RaiseRatingUrl = QStringLiteral("qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml");
 const QString VersionUrl = QStringLiteral("qrc:/qml/version/VersionEditor.qml");
 const QString CityUrl = QStringLiteral("qrc:/qml/address/city/CityEditor.qml");
+const QString Unknown = QStringLiteral("The connection to the server was lost before the answer came: whether the data "
+                                       "was saved is not known. Once the program is connected again, it asks the server "
+                                       "and tells you.");
+const QString NotReached = QStringLiteral("The data did not reach the server: it was not saved. It stays in the form: "
+                                          "save it again.");
 const QString NoConnection = QStringLiteral("There is no connection to the server: the data was not saved. It stays in "
                                             "the form: save it once the program is connected again.");
 
@@ -99,6 +111,7 @@ private slots:
     void sessionTimesAtTheUsersOffset();
     void savingOverAColleaguesLockAsksFirst();
     void noLostConnectionTrapsAnEditor();
+    void aSaveWhoseAnswerIsLostIsFoundOut();
 
 private:
     // Opens an editor and waits for its record; null when it did not load.
@@ -113,6 +126,7 @@ private:
 void TestEditorFlows::initTestCase()
 {
     m_program.setServerArguments({"--utc-offset", "330"});
+    m_program.setThroughProxy(true);
     const QString failure = m_program.start("editorflows", {"second:" + passwordDigest(SecondPassword)}, seed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
@@ -179,6 +193,7 @@ void TestEditorFlows::versionsAskBeforeAColleaguesChange()
     QVERIFY(editor);
     QCOMPARE(drawnText(pageControl(editor, "tax_min")), QString("1.0.0"));
     pageControl(editor, "tax_min")->setProperty("text", "9.9.9");
+    QTRY_VERIFY(m_program.query("SELECT rst_id_user_locked FROM versions_tmp WHERE id = ?", {taxMin}).toString() != "1");
 
     // A colleague stores another minimal version: asked, and No keeps what was typed.
     m_program.watchdog().answerNext(QMessageBox::No);
@@ -413,18 +428,20 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     QTest::qWait(200);
     m_program.server().kill();
     QTRY_VERIFY_WITH_TIMEOUT(isOffline(), 10000);
-    QTRY_COMPARE(m_program.watchdog().texts(),
-                 QStringList{"The connection to the server was lost before the answer came. The data stays in the form: "
-                             "save it again once the program is connected."});
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
     m_program.watchdog().reset();
     QVERIFY(!form->property("isBusy").toBool());
     QVERIFY(!editor->property("isBusy").toBool());
     QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lemberg"));
     QCOMPARE(m_program.sentCount("city_trUpdate"), updates);
 
-    // After the reconnection it saves, and File > Exit comes to its question.
+    // After the reconnection the record read back says the save never reached the server; then
+    // it saves, and File > Exit comes to its question.
     QVERIFY(m_program.server().restart());
     QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{NotReached});
+    m_program.watchdog().reset();
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lemberg"));
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
@@ -444,6 +461,145 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     QTRY_VERIFY(editor.isNull());
     m_program.watchdog().reset();
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lemberg"));
+}
+
+void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
+{
+    const auto cities = [this](const QString &name) {
+        return m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt();
+    };
+    const auto loseAnswerTo = [this](const QString &fn, QObject *page, const char *button) {
+        m_program.proxy().loseAnswerTo(fn, true);
+        press(page, button);
+        return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, 10000)
+            && QTest::qWaitFor([] { return isOffline(); }, 10000);
+    };
+    const auto reconnect = [this] {
+        m_program.proxy().release();
+        return QTest::qWaitFor([] { return !isOffline(); }, 20000);
+    };
+
+    // A new city stored whose answer is lost: found after the reconnection and taken, not stored
+    // twice; the editor closes without asking about unsaved data.
+    QPointer<QObject> editor = m_program.openPage(CityUrl);
+    QVERIFY(editor);
+    pageControl(editor, "name")->setProperty("text", "Ternopil");
+    QVERIFY(loseAnswerTo("city_trNew", editor, "okButton"));
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
+    m_program.watchdog().reset();
+    QCOMPARE(cities("Ternopil"), 1);
+    QVERIFY(editor->property("isDirty").toBool());
+    m_program.watchdog().answerNext(QMessageBox::No);
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Whether the data was saved is not known yet. Close the editor anyway?"});
+    m_program.watchdog().reset();
+    QVERIFY(reconnect());
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The data was saved: the server holds the new record."});
+    m_program.watchdog().reset();
+    const QString id = idOf("SELECT id FROM cities WHERE name = 'Ternopil'");
+    QTRY_COMPARE(editor->property("id").toString(), id);
+    QCOMPARE(editor->property("state").toString(), QString("EDIT"));
+    QTRY_VERIFY(!editor->property("isDirty").toBool());
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(cities("Ternopil"), 1);
+
+    // An update stored whose answer is lost: read back, the form shows it saved.
+    editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    pageControl(editor, "name")->setProperty("text", "Tarnopol");
+    QVERIFY(loseAnswerTo("city_trUpdate", editor, "applyButton"));
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
+    m_program.watchdog().reset();
+    QVERIFY(reconnect());
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The data was saved: the server holds what was typed."});
+    m_program.watchdog().reset();
+    QTRY_VERIFY(!editor->property("isDirty").toBool());
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Tarnopol"));
+
+    // Lost again, and a colleague changes the record meanwhile: asked, and it is not overwritten.
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    pageControl(editor, "name")->setProperty("text", "Ternopol");
+    QVERIFY(loseAnswerTo("city_trUpdate", editor, "applyButton"));
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
+    m_program.watchdog().reset();
+    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    QCOMPARE(m_other.request("trUpdate", {{"id", id}, {"name", "Ternopil'"}}).value("RES").toString(), QString("10"));
+    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    QVERIFY(reconnect());
+    QTRY_COMPARE(m_program.watchdog().texts(),
+                 QStringList{"Whether the data was saved is not known: the record was changed on the server after it "
+                             "was sent and holds other values now. Show the stored values? No keeps what was typed."});
+    m_program.watchdog().reset();
+    QTRY_COMPARE(drawnText(pageControl(editor, "name")), QString("Ternopil'"));
+    QTRY_VERIFY(!editor->property("isDirty").toBool());
+    QMetaObject::invokeMethod(editor, "closed");
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Ternopil'"));
+
+    // The shared list caught up with what happened while the program was away: the table shows
+    // the record with the colleague's name. Its removal, whose answer is lost, is found carried out.
+    const QString removed = id;
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
+    QVERIFY(table);
+    QTRY_COMPARE(shownValue(table, removed, "name"), QString("Ternopil'"));
+    QMetaObject::invokeMethod(tableViewOf(table), "selectRow",
+                              Q_ARG(QVariant, PageControls::shownRow(table, removed)));
+    m_program.watchdog().answerNext(QMessageBox::Yes);
+    m_program.proxy().loseAnswerTo("city_trRemove", true);
+    QMetaObject::invokeMethod(tableViewOf(table), "deleteAction");
+    QTRY_COMPARE(m_program.watchdog().texts(),
+                 QStringList({"Do you want to delete record?",
+                              "The connection to the server was lost before the answer came: whether the request was "
+                              "carried out is not known. Once the program is connected again, it asks the server and "
+                              "tells you."}));
+    m_program.watchdog().reset();
+    QVERIFY(reconnect());
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The record was deleted."});
+    m_program.watchdog().reset();
+    QTRY_VERIFY(PageControls::shownRow(table, removed) < 0);
+    QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE id = ?", {removed}).toInt(), 0);
+    QVERIFY(m_program.closePage(table));
+
+    // A balance entry, which has no unique key, booked whose answer is lost: found booked, and
+    // OK sends no second one.
+    const QString company =
+        idOf("INSERT INTO companies (company_name, sign, uuid_company, balance, lost_profit, dt_utc_insert,"
+             " dt_utc_last_update) VALUES ('Lost', 'lost', md5(random()::text), 0, 0, 1, 1) RETURNING id");
+    const QString type = idOf("SELECT id FROM company_balance_types WHERE id > 1 AND rst_id_bg > 1 ORDER BY id LIMIT 1");
+    const qint64 group = m_program.query("SELECT rst_id_bg FROM company_balance_types WHERE id = ?", {type}).toLongLong();
+    CompanyBalanceType types;
+    types.setUseTrGetList(true);
+    connect(&types, &CompanyBalanceType::saListInfo, &types, [&types](const QVariantMap &row) {
+        if (row.value("RECEIVER").toString() == types.objectNumber())
+            types.originalModel()->addRow(row);
+    });
+    QVERIFY(types.trGetList({}, true));
+    QTRY_VERIFY(types.originalModel()->checkValueByRole("id", type) >= 0);
+    CompanyBalanceLog logs;
+    QPointer<Gui::Dialog::BalanceLog> dialog = new Gui::Dialog::BalanceLog(&types, &logs, company.toLongLong(), group,
+                                                                           type.toLongLong());
+    dialog->findChild<Gui::DoubleEdit *>()->setText("250");
+    const auto entries = [&] {
+        return m_program.query("SELECT count(*) FROM company_balance_logs WHERE rst_id_owner = ?", {company}).toInt();
+    };
+    m_program.proxy().loseAnswerTo("cmpbl_trNew", true);
+    dialog->accept();
+    QTRY_COMPARE(dialog->notice(),
+                 QString("The connection to the server was lost before the answer came: whether the entry was booked "
+                         "is not known. Once the program is connected again, it looks for the entry and tells you."));
+    QCOMPARE(entries(), 1);
+    const int booked = m_program.sentCount("cmpbl_trNew");
+    dialog->accept();
+    QVERIFY(reconnect());
+    QTRY_COMPARE(dialog->notice(), QString("The entry was booked before the connection was lost."));
+    dialog->accept();
+    QTRY_VERIFY(dialog.isNull());
+    QCOMPARE(m_program.sentCount("cmpbl_trNew"), booked);
+    QCOMPARE(entries(), 1);
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorFlows)

@@ -42,6 +42,9 @@ NtFrameBase {
     property int shownVisibility: Window.Windowed
     // A request is out: from startBusy() to stopBusy().
     property bool isRequestPending: false
+    // Edits of the page's controllers left without answer by a lost connection, each
+    // {"controller", "edit"}: asked about once the session is open again.
+    property var lostEdits: []
 
     signal closed()
     signal enterPressed()
@@ -120,9 +123,65 @@ NtFrameBase {
     }
 
     // Pages override it to say more; wasSent is false when there was no connection to send on.
+    // An edit sent without answer may have been carried out: that is found out, not guessed.
     function requestLost(wasSent) {
-        Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
-                             : qsTr("There is no connection to the server: the request was not sent"));
+        if (wasSent)
+            lostEdits = unansweredEdits(pageHolder);
+        if (wasSent && lostEdits.length > 0)
+            Dialog.error(qsTr("The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you."));
+        else
+            Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
+                                 : qsTr("There is no connection to the server: the request was not sent"));
+    }
+
+    // The controllers below item with an edit that has no answer.
+    function unansweredEdits(item) {
+        var found = [];
+        for (var i = 0; i < item.children.length; ++i) {
+            var child = item.children[i];
+            if (typeof child.unansweredEdit !== "function") {
+                found = found.concat(unansweredEdits(child));
+                continue;
+            }
+            var edit = child.unansweredEdit();
+            if (edit && edit["action"])
+                found.push({ "controller": child, "edit": edit });
+        }
+        return found;
+    }
+
+    function checkLostEdits() {
+        var edits = lostEdits;
+        lostEdits = [];
+        for (var i = 0; i < edits.length; ++i) {
+            if (edits[i].edit["action"] === "trRemove") {
+                checkRemoval(edits[i].controller, String(edits[i].edit["params"]["id"]));
+            } else {
+                edits[i].controller.forgetUnansweredEdit();
+                Dialog.error(qsTr("Whether the request was carried out cannot be found out here: check the list before sending it again."));
+            }
+        }
+    }
+
+    // Whether the record is still on the server tells whether the removal was carried out.
+    function checkRemoval(controller, id) {
+        var done = function (rows, answer) {
+            controller.recordsFound.disconnect(done);
+            controller.forgetUnansweredEdit();
+            stopBusy();
+            if (answer["RES"] !== undefined && String(answer["RES"]) !== "10") {
+                Dialog.error(qsTr("Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again."));
+            } else if (rows.length === 0) {
+                if (controller.originalModel)
+                    controller.originalModel.delRow(id);
+                Dialog.info(qsTr("The record was deleted."));
+            } else {
+                Dialog.error(qsTr("The record was not deleted: the request did not reach the server."));
+            }
+        };
+        controller.recordsFound.connect(done);
+        startBusy();
+        controller.findRecords({ "id": id });
     }
 
     function readOpenSettings() {
@@ -233,6 +292,11 @@ NtFrameBase {
         function onIsOfflineChanged() {
             if (frame.isOffline())
                 frame.endLostRequest(true);
+        }
+
+        function onSaOpen(mapParams) {
+            if (frame.lostEdits.length > 0)
+                frame.checkLostEdits();
         }
     }
 

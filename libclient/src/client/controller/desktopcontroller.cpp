@@ -1,10 +1,14 @@
 #include "desktopcontroller.h"
 
+#include "recordfinder.h"
+
 #include "security/securityoption.h"
 #include "security/usergroupsecurityoption.h"
 #include "security/usersecurityoption.h"
 
 #include "common/core/singleton/spsingleton.h"
+
+#include <QDateTime>
 
 namespace Client::Controller {
 
@@ -67,22 +71,45 @@ bool DesktopController::trGetList(const QVariantMap &params, bool check_so)
 
 void DesktopController::trNew(const QVariantMap &params)
 {
-    sendNetDto(QStringLiteral("trNew"), params);
+    sendEdit(QStringLiteral("trNew"), params);
 }
 
 void DesktopController::trUpdate(const QVariantMap &params)
 {
-    sendNetDto(QStringLiteral("trUpdate"), params);
+    sendEdit(QStringLiteral("trUpdate"), params);
 }
 
 void DesktopController::trRemove(const QVariantMap &params)
 {
-    sendNetDto(QStringLiteral("trRemove"), params);
+    sendEdit(QStringLiteral("trRemove"), params);
 }
 
 void DesktopController::trDuplicate(const QVariantMap &params)
 {
-    sendNetDto(QStringLiteral("trDuplicate"), params);
+    sendEdit(QStringLiteral("trDuplicate"), params);
+}
+
+void DesktopController::sendEdit(const QString &action, const QVariantMap &params)
+{
+    m_unansweredEdit = {{QStringLiteral("action"), action},
+                        {QStringLiteral("params"), params},
+                        {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
+    sendNetDto(action, params);
+}
+
+void DesktopController::takeEditAnswer(const QString &action, const QVariantMap &params)
+{
+    if (isOwnAnswer(params) && m_unansweredEdit.value(QStringLiteral("action")).toString().mid(2) == action.mid(2))
+        m_unansweredEdit.clear();
+}
+
+void DesktopController::findRecords(const QVariantMap &params)
+{
+    if (!m_finder) {
+        m_finder = std::make_unique<RecordFinder>(name());
+        connect(m_finder.get(), &RecordFinder::found, this, &DesktopController::recordsFound);
+    }
+    m_finder->find(params);
 }
 
 void DesktopController::trLock(const QVariantMap &params)
@@ -106,6 +133,7 @@ bool DesktopController::handleMessage(const QString &action, const QVariantMap &
 {
     if (ItemController::handleMessage(action, params))
         return true;
+    takeEditAnswer(action, params);
     if (action == QLatin1String("saLock")) {
         onSaLock(params);
     } else if (action == QLatin1String("saUnlock")) {

@@ -4,7 +4,11 @@
 
 #include <QTimer>
 
+#include <memory>
+
 namespace Client::Controller {
+
+class RecordFinder;
 
 // Base of the controllers that edit platform records: sends the edits and locks, keeps the
 // OriginalModel current from their answers, reloads incrementally on the server's change pushes
@@ -36,6 +40,13 @@ public:
     Q_INVOKABLE void insertParam4trGetList(const QString &key, const QVariant &value);
     // Whether the signed-in user's value of "<name>.crud.read" is "1".
     bool hasReadRight() const;
+    // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
+    // "action", "params" and "sentAt" (the system's milliseconds since the epoch); empty when
+    // every edit was answered. A lost connection leaves its outcome unknown.
+    Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
+    Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
+    // Looks for records with a list request whose rows reach only recordsFound.
+    Q_INVOKABLE void findRecords(const QVariantMap &params);
 
     bool handleMessage(const QString &action, const QVariantMap &params) override;
     void onSaGetList(const QVariantMap &mapParams) override;
@@ -64,6 +75,8 @@ signals:
     void saUpdate(QVariantMap mapParams);
     void srUpdated(QVariantMap mapParams);
     void srInserted(QVariantMap mapParams);
+    // The rows findRecords found; on a refusal none, and answer holds its "RES" "0".
+    void recordsFound(QVariantList rows, QVariantMap answer);
     void autoUpdateChanged(bool autoUpdate);
     void autoUpdateIntervalChanged(int autoUpdateInterval);
 
@@ -77,6 +90,9 @@ private:
     void reloadForCopy();
     // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
     void applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder);
+    void sendEdit(const QString &action, const QVariantMap &params);
+    // An own answer to the unanswered edit ends it.
+    void takeEditAnswer(const QString &action, const QVariantMap &params);
 
     QTimer m_autoUpdateTimer;
     bool m_autoUpdate = false;
@@ -84,6 +100,8 @@ private:
     // requested otherwise succeeds.
     bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
+    QVariantMap m_unansweredEdit;
+    std::unique_ptr<RecordFinder> m_finder;
 };
 
 } // namespace Client::Controller

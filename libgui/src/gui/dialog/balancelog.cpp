@@ -4,16 +4,28 @@
 #include "gui/widget/doubleedit.h"
 
 #include "client/controller/desktopcontroller.h"
+#include "client/controller/recordfinder.h"
+#include "client/controller/usersession.h"
+#include "common/core/singleton/spsingleton.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace Gui::Dialog {
 
 namespace {
 const QString IdKey = QStringLiteral("id");
+// How long before the send an entry found may have been booked (the clocks' differences).
+constexpr qint64 InsertMargin = 60000;
+
+Client::Controller::UserSession *session()
+{
+    return SpSingleton<Client::Controller::UserSession>::instance();
+}
 }
 
 // Sends the dialog's request under the log controller's name with a number of its own, so that
@@ -56,10 +68,14 @@ BalanceLog::BalanceLog(Client::Controller::DesktopController *typeController,
     m_form->insertRow(1, tr("Type:"), m_type);
 
     connect(m_requester.get(), &Client::Controller::DesktopController::saNew, this, &BalanceLog::onNewLog);
+    connect(session(), &Client::Controller::UserSession::isOfflineChanged, this, &BalanceLog::onOfflineChanged);
+    connect(session(), &Client::Controller::UserSession::saOpen, this, &BalanceLog::searchLostEntry);
     // A closed dialog takes no late answer, even before it is deleted.
     connect(this, &QDialog::finished, this, [this] {
         m_requester->disconnect(this);
+        session()->disconnect(this);
         m_pending = false;
+        m_unknown = false;
     });
     if (typeId != 0)
         m_type->setCurrentIndex(m_types->checkValueByRole(IdKey, QString::number(typeId)));
@@ -83,6 +99,12 @@ void BalanceLog::setUpForm()
     m_note = new QPlainTextEdit;
     m_form->addRow(tr("Value:"), m_value);
     m_form->addRow(tr("Note:"), m_note);
+    m_notice = new QLabel;
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_notice->hide();
+    m_form->addRow(m_notice);
     insertLayout(m_form, true);
     setWidth(400);
     m_value->setFocus(Qt::OtherFocusReason);
@@ -113,8 +135,12 @@ void BalanceLog::accept()
         QDialog::accept();
         return;
     }
-    // Money: never a second entry while the first one is unanswered.
-    if (m_pending)
+    if (m_booked) {
+        QDialog::accept();
+        return;
+    }
+    // Money: never a second entry while the first one is unanswered or may have been booked.
+    if (m_pending || m_unknown)
         return;
     const QVariantMap entry{{QStringLiteral("rst_id_owner"), m_ownerId},
                             {QStringLiteral("rst_id_bt"), m_types->data(m_type->currentIndex(), IdKey)},
@@ -122,6 +148,8 @@ void BalanceLog::accept()
                             {QStringLiteral("note"), m_note->toPlainText()}};
     m_pending = true;
     setOkEnabled(false);
+    m_sent = entry;
+    m_sentAt = session()->currentMSecsSinceEpoch();
     m_requester->sendNetDto(QStringLiteral("trNew"), entry);
     start();
 }
@@ -146,6 +174,75 @@ void BalanceLog::onNewLog(const QVariantMap &answer)
     setOkEnabled(true);
     if (result == QLatin1String("0"))
         ErrorCatalogue::show(this, answer);
+}
+
+QString BalanceLog::notice() const
+{
+    return m_notice && !m_notice->isHidden() ? m_notice->text() : QString();
+}
+
+void BalanceLog::say(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->show();
+}
+
+void BalanceLog::onOfflineChanged(bool offline)
+{
+    if (!offline || !m_pending)
+        return;
+    m_pending = false;
+    m_unknown = true;
+    stop();
+    setOkEnabled(false);
+    say(tr("The connection to the server was lost before the answer came: whether the entry was booked is not "
+           "known. Once the program is connected again, it looks for the entry and tells you."));
+}
+
+void BalanceLog::searchLostEntry()
+{
+    if (!m_unknown)
+        return;
+    if (!m_finder) {
+        m_finder = std::make_unique<Client::Controller::RecordFinder>(m_requester->name());
+        connect(m_finder.get(), &Client::Controller::RecordFinder::found, this, &BalanceLog::onEntriesFound);
+    }
+    m_finder->find({{QStringLiteral("rst_id_owner"), m_sent.value(QStringLiteral("rst_id_owner"))},
+                    {QStringLiteral("rst_id_bt"), m_sent.value(QStringLiteral("rst_id_bt"))},
+                    {QStringLiteral("rst_id_user_created"), session()->rstIdOwner()},
+                    {QStringLiteral("dt_utc_insert_start"), QString::number(m_sentAt - InsertMargin)}});
+}
+
+// The server signs the amount by the type's operation: an entry matches by size and note.
+void BalanceLog::onEntriesFound(const QVariantList &rows, const QVariantMap &answer)
+{
+    if (!m_unknown)
+        return;
+    m_unknown = false;
+    const QString result = answer.value(QStringLiteral("RES")).toString();
+    if (!result.isEmpty() && result != QLatin1String("10")) {
+        say(tr("Whether the entry was booked cannot be found out: the server refused to show the balance log. "
+               "Check it before booking the entry again."));
+        return;
+    }
+    const double value = qAbs(m_sent.value(QStringLiteral("value")).toDouble());
+    const QString note = m_sent.value(QStringLiteral("note")).toString();
+    const auto matches = std::count_if(rows.cbegin(), rows.cend(), [&](const QVariant &row) {
+        const QVariantMap entry = row.toMap();
+        return qFuzzyCompare(1.0 + qAbs(entry.value(QStringLiteral("value")).toDouble()), 1.0 + value)
+            && entry.value(QStringLiteral("note")).toString() == note;
+    });
+    if (matches == 1) {
+        m_booked = true;
+        setOkEnabled(true);
+        say(tr("The entry was booked before the connection was lost."));
+    } else if (matches == 0) {
+        setOkEnabled(true);
+        say(tr("The entry did not reach the server: it was not booked. Press OK to book it."));
+    } else {
+        say(tr("Whether the entry was booked cannot be found out: %n entries like it were booked meanwhile. "
+               "Check the balance log before booking it again.", nullptr, int(matches)));
+    }
 }
 
 } // namespace Gui::Dialog

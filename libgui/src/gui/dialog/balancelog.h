@@ -8,11 +8,13 @@
 
 class QComboBox;
 class QFormLayout;
+class QLabel;
 class QPlainTextEdit;
 
 namespace Client::Controller {
 class DesktopController;
 class ProxyModel;
+class RecordFinder;
 }
 
 namespace Gui {
@@ -23,7 +25,9 @@ namespace Gui::Dialog {
 
 // One movement on an owner's balance: entered and sent as "trNew" of the balance-log
 // controller, or shown read-only. A new entry is sent at most once per press: Ok stays disabled
-// until the server has answered this dialog's own request, even after the busy time-out.
+// until the server has answered this dialog's own request, even after the busy time-out. An
+// entry whose answer was lost with the connection may be booked: once the session is open again
+// the log is searched for it, and the dialog says whether it was booked before Ok sends again.
 class BalanceLog : public StandardDialog
 {
     Q_OBJECT
@@ -40,6 +44,8 @@ public:
     bool isViewMode() const;
     // Whether a request waits for its answer.
     bool isPending() const { return m_pending; }
+    // What the dialog says about an entry whose answer was lost; empty when nothing was lost.
+    QString notice() const;
 
 public slots:
     // Sends the new entry (new mode) or closes (view mode).
@@ -50,12 +56,16 @@ protected:
 
 private slots:
     void onNewLog(const QVariantMap &answer);
+    void onOfflineChanged(bool offline);
+    void searchLostEntry();
+    void onEntriesFound(const QVariantList &rows, const QVariantMap &answer);
 
 private:
     class Requester;
 
     void setUpForm();
     void showEntry(Client::Controller::DesktopController *logController, qint64 id);
+    void say(const QString &text);
 
     qint64 m_ownerId = 0;
     QFormLayout *m_form;
@@ -66,6 +76,15 @@ private:
     QComboBox *m_type = nullptr;
     std::unique_ptr<Requester> m_requester;
     bool m_pending = false;
+    // The entry sent last and the server's time of sending.
+    QVariantMap m_sent;
+    qint64 m_sentAt = 0;
+    // Its answer was lost: not known whether it was booked, until the search has answered.
+    bool m_unknown = false;
+    // Found booked: Ok closes.
+    bool m_booked = false;
+    std::unique_ptr<Client::Controller::RecordFinder> m_finder;
+    QLabel *m_notice = nullptr;
 };
 
 } // namespace Gui::Dialog

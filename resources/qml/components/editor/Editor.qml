@@ -74,14 +74,19 @@ NtFrame {
     }
 
     // A request that cannot be answered neither closes the editor later nor takes what was
-    // typed; wasSent is false when there was no connection to send it on.
+    // typed; wasSent is false when there was no connection to send it on. A save sent without
+    // answer may have been stored: it is never advised again before the server has said.
     function requestLost(wasSent) {
         isCloseOnSa = false;
-        if (!isDirty)
+        if (wasSent && lostSave.take())
+            Dialog.error(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
+        else if (lostSave.isUnknown)
+            Dialog.error(qsTr("There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you."));
+        else if (!isDirty)
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));
         else if (wasSent)
-            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data stays in the form: save it again once the program is connected."));
+            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected."));
         else
             Dialog.error(qsTr("There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again."));
     }
@@ -94,6 +99,12 @@ NtFrame {
         }
         if (isCloseOnSa) {
             isCloseOnSa = false;
+            return;
+        }
+        if (lostSave.isUnknown) {
+            var unknown = Dialog.question(qsTr("Whether the data was saved is not known yet. Close the editor anyway?"));
+            if (unknown)
+                unknown.yes.connect(function () { closeFrame(); });
             return;
         }
         var question = Dialog.warning(qsTr("Data not saved"), {
@@ -164,5 +175,11 @@ NtFrame {
             startEditor();
         }
         isFrameCompleted = true;
+    }
+
+    LostSaveCheck {
+        id: lostSave
+
+        owner: editor
     }
 }

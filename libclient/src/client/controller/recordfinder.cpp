@@ -1,0 +1,40 @@
+#include "recordfinder.h"
+
+#include <utility>
+
+namespace Client::Controller {
+
+RecordFinder::RecordFinder(const QString &name)
+    : m_name(name)
+{
+}
+
+RecordFinder::~RecordFinder() = default;
+
+void RecordFinder::find(const QVariantMap &params)
+{
+    m_rows.clear();
+    sendNetDto(QStringLiteral("trGetList"), params);
+}
+
+bool RecordFinder::handleMessage(const QString &action, const QVariantMap &params)
+{
+    if (!isOwnAnswer(params))
+        return action == QLatin1String("saListInfo") || action == QLatin1String("saGetList");
+    if (action == QLatin1String("saListInfo")) {
+        m_rows.append(params);
+        return true;
+    }
+    if (action != QLatin1String("saGetList"))
+        return false;
+    const QString result = params.value(QStringLiteral("RES")).toString();
+    if (!result.isEmpty() && result != QLatin1String("10")) {
+        m_rows.clear();
+        emit found({}, params);
+    } else if (params.value(QStringLiteral("STATE")).toString() == QLatin1String("end")) {
+        emit found(std::exchange(m_rows, {}), params);
+    }
+    return true;
+}
+
+} // namespace Client::Controller

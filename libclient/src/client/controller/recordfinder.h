@@ -1,0 +1,35 @@
+#pragma once
+
+#include "itemcontroller.h"
+
+#include <QVariantList>
+
+namespace Client::Controller {
+
+// Asks for a narrowed list under a controller's protocol name with a number of its own, so that
+// its rows reach no page and no list: the records a request whose answer was lost may have left
+// on the server. One search at a time; a new one forgets the rows of the last.
+class RecordFinder : public ItemController
+{
+    Q_OBJECT
+
+public:
+    explicit RecordFinder(const QString &name);
+    ~RecordFinder() override;
+
+    QString name() const override { return m_name; }
+    // Sends "trGetList" with the params (list filters of the server).
+    void find(const QVariantMap &params);
+
+    bool handleMessage(const QString &action, const QVariantMap &params) override;
+
+signals:
+    // The rows found, at the list's end; on a refusal none, and answer holds its "RES" "0".
+    void found(QVariantList rows, QVariantMap answer);
+
+private:
+    QString m_name;
+    QVariantList m_rows;
+};
+
+} // namespace Client::Controller

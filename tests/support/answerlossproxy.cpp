@@ -1,0 +1,151 @@
+#include "answerlossproxy.h"
+
+#include "common/net/framereader.h"
+#include "common/net/messagetext.h"
+
+#include <QTcpSocket>
+#include <QtEndian>
+
+struct AnswerLossProxy::Relay
+{
+    QTcpSocket *client = nullptr;
+    QTcpSocket *server = nullptr;
+    Common::FrameReader fromClient;
+    Common::FrameReader fromServer;
+    // The answer that is to be lost; while set, the server's frames pass one by one.
+    QString lostAnswer;
+};
+
+namespace {
+
+QStringList messageNames(const Common::FrameReader::Frame &frame)
+{
+    if (frame.kind == Common::FrameReader::Kind::Json)
+        return {frame.json.value(QStringLiteral("FN")).toString()};
+    QStringList names;
+    const QString text = QString::fromUtf8(frame.raw);
+    for (const QStringRef &piece : text.splitRef(QLatin1String("[END]")))
+        names.append(Common::parseMessage(piece).value(QStringLiteral("FN")).toString());
+    return names;
+}
+
+// The frame's bytes as a sender writes them.
+QByteArray encoded(const Common::FrameReader::Frame &frame)
+{
+    if (frame.kind == Common::FrameReader::Kind::Text)
+        return qCompress(frame.raw, 9) + Common::FrameReader::endMarker;
+    QByteArray bytes(4, '\0');
+    qToBigEndian<qint32>(qint32(frame.raw.size()), bytes.data());
+    return bytes + frame.raw;
+}
+
+} // namespace
+
+AnswerLossProxy::AnswerLossProxy(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &AnswerLossProxy::accept);
+}
+
+AnswerLossProxy::~AnswerLossProxy()
+{
+    // The sockets go with the server socket: none of them may reach a relay that is gone.
+    for (Relay *relay : qAsConst(m_relays)) {
+        relay->client->disconnect(this);
+        relay->server->disconnect(this);
+        delete relay;
+    }
+}
+
+bool AnswerLossProxy::listen(int targetPort)
+{
+    m_targetPort = targetPort;
+    return m_server.listen(QHostAddress::LocalHost);
+}
+
+int AnswerLossProxy::port() const
+{
+    return m_server.serverPort();
+}
+
+void AnswerLossProxy::loseAnswerTo(const QString &fn, bool thenRefuse)
+{
+    m_armed = fn;
+    m_refuseAfterLoss = thenRefuse;
+}
+
+void AnswerLossProxy::accept()
+{
+    while (QTcpSocket *client = m_server.nextPendingConnection()) {
+        if (m_refusing) {
+            client->abort();
+            client->deleteLater();
+            continue;
+        }
+        auto *relay = new Relay;
+        relay->client = client;
+        relay->server = new QTcpSocket(client);
+        m_relays.append(relay);
+        connect(client, &QTcpSocket::readyRead, this, [this, relay] { fromClient(relay); });
+        connect(relay->server, &QTcpSocket::readyRead, this, [this, relay] { fromServer(relay); });
+        connect(client, &QTcpSocket::disconnected, this, [this, relay] { close(relay); });
+        connect(relay->server, &QTcpSocket::disconnected, this, [this, relay] { close(relay); });
+        // No server: the client's connection ends as it would without the relay.
+        connect(relay->server, &QTcpSocket::errorOccurred, this, [this, relay] { close(relay); });
+        // What the client sends before the server is reached waits in the socket.
+        connect(relay->server, &QTcpSocket::connected, this, [this, relay] { fromClient(relay); });
+        relay->server->connectToHost(QHostAddress::LocalHost, quint16(m_targetPort));
+    }
+}
+
+void AnswerLossProxy::fromClient(Relay *relay)
+{
+    if (relay->server->state() != QAbstractSocket::ConnectedState)
+        return;
+    const QByteArray bytes = relay->client->readAll();
+    relay->fromClient.append(bytes);
+    Common::FrameReader::Frame frame;
+    while (relay->fromClient.next(&frame) == Common::FrameReader::Status::Frame) {
+        if (!m_armed.isEmpty() && messageNames(frame).contains(m_armed)) {
+            relay->lostAnswer = m_armed;
+            relay->lostAnswer.replace(QLatin1String("_tr"), QLatin1String("_sa"));
+            m_armed.clear();
+        }
+    }
+    relay->server->write(bytes);
+}
+
+void AnswerLossProxy::fromServer(Relay *relay)
+{
+    const QByteArray bytes = relay->server->readAll();
+    if (relay->lostAnswer.isEmpty()) {
+        relay->client->write(bytes);
+        return;
+    }
+    relay->fromServer.append(bytes);
+    Common::FrameReader::Frame frame;
+    while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
+        if (!messageNames(frame).contains(relay->lostAnswer)) {
+            relay->client->write(encoded(frame));
+            continue;
+        }
+        QString request = relay->lostAnswer;
+        m_lost.append(request.replace(QLatin1String("_sa"), QLatin1String("_tr")));
+        m_refusing = m_refuseAfterLoss;
+        close(relay);
+        emit answerLost(m_lost.last());
+        return;
+    }
+}
+
+void AnswerLossProxy::close(Relay *relay)
+{
+    if (!m_relays.removeOne(relay))
+        return;
+    relay->server->disconnect(this);
+    relay->client->disconnect(this);
+    relay->server->abort();
+    relay->client->abort();
+    relay->client->deleteLater();
+    delete relay;
+}

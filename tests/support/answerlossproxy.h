@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+#include <memory>
+
+class QTcpSocket;
+
+// A TCP relay between the program and the stand-in that can lose one answer as a broken network
+// does: the request named passes and is carried out, then the server's answer to it never
+// reaches the client, whose connection is closed at that moment. Everything else passes.
+class AnswerLossProxy : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AnswerLossProxy(QObject *parent = nullptr);
+    ~AnswerLossProxy() override;
+
+    // Listens on a free loopback port and relays to the target port; false when it cannot listen.
+    bool listen(int targetPort);
+    int port() const;
+    // The answer to the next request with that "FN" (for example "city_trNew") is lost; with
+    // thenRefuse, connections are refused from then on until release().
+    void loseAnswerTo(const QString &fn, bool thenRefuse = false);
+    void release() { m_refusing = false; }
+    // Requests whose answers were lost, in order.
+    QStringList lost() const { return m_lost; }
+
+signals:
+    void answerLost(QString fn);
+
+private:
+    struct Relay;
+
+    void accept();
+    void fromClient(Relay *relay);
+    void fromServer(Relay *relay);
+    void close(Relay *relay);
+
+    QTcpServer m_server;
+    int m_targetPort = 0;
+    QString m_armed;
+    bool m_refuseAfterLoss = false;
+    bool m_refusing = false;
+    QStringList m_lost;
+    QList<Relay *> m_relays;
+};
