@@ -1,5 +1,7 @@
 #include "xlsx/sumformula.h"
 
+#include <QList>
+
 #include <cmath>
 
 namespace Xlsx {
