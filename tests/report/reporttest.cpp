@@ -166,8 +166,8 @@ QVariant value(const QJsonObject &sheet, const QString &reference)
 QVariant shown(const QJsonObject &sheet, const QString &reference)
 {
     const QJsonObject found = cell(sheet, reference);
-    return found.value(QStringLiteral(found.value(QStringLiteral("t")).toString() == QLatin1String("f") ? "cached" : "v"))
-        .toVariant();
+    const bool formula = found.value(QStringLiteral("t")).toString() == QLatin1String("f");
+    return found.value(formula ? QLatin1String("cached") : QLatin1String("v")).toVariant();
 }
 
 int checkShownSums(const QJsonObject &sheet, QString *error)
