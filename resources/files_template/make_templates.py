@@ -92,12 +92,13 @@ class Sheet:
         for row in range(first, last + 1):
             self.ws.row_dimensions[row].hidden = True
 
-    def page(self, orientation="portrait"):
+    def page(self, orientation="portrait", pages_tall=1):
+        """A4, one page wide and pages_tall pages tall (0: as many as the rows take)."""
         self.ws.page_setup.orientation = orientation
         self.ws.page_setup.paperSize = self.ws.PAPERSIZE_A4
         self.ws.sheet_properties.pageSetUpPr = PageSetupProperties(fitToPage=True)
         self.ws.page_setup.fitToWidth = 1
-        self.ws.page_setup.fitToHeight = 1
+        self.ws.page_setup.fitToHeight = pages_tall
 
 
 def new_book(extra_sheets=0):
@@ -238,6 +239,8 @@ def brand_car():
     s.row(13, data, border=box(THIN))
     s.widths({"C": 34.45, "D": 14.03, "E": 13.06, "F": 15.14, "J": 13.75, "M": 14.43, "N": 15.42, "O": 20.3},
              default=11.52)
+    # The title spans A:O: the table's width on a landscape page, its rows on as many as they take.
+    s.page("landscape", pages_tall=0)
     return wb
 
 
@@ -253,8 +256,10 @@ def brand_payment():
           border=box(THIN))
     s.row(12, {"A": {"h": "center", "fmt": "dd.mm.yyyy"}, "B": {"h": "center"}, "C": {"h": "left"},
                "D": {"h": "center"}, "E": {"h": "center"}, "F": {"h": "center"}}, border=box(THIN))
-    s.widths({"B": 15, "C": 16.81, "D": 15.95, "E": 13.06, "F": 15.14, "J": 13.75, "M": 14.43, "N": 15.42,
+    # A is as wide as its dates (dd.mm.yyyy) with room to spare.
+    s.widths({"A": 12, "B": 15, "C": 16.81, "D": 15.95, "E": 13.06, "F": 15.14, "J": 13.75, "M": 14.43, "N": 15.42,
               "O": 20.3})
+    s.page("landscape", pages_tall=0)
     return wb
 
 

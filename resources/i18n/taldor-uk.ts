@@ -2264,6 +2264,11 @@
     <name>ToolButtonExcel</name>
     <message>
         <location filename="../qml/components/toolbuttons/ToolButtonExcel.qml" line="+16"/>
+        <source>Cells whose text was longer than a workbook cell holds, cut to 32,767 characters ending in &quot;…&quot;: %1</source>
+        <translation>Клітинки з текстом, довшим, ніж вміщує клітинка книги, обрізаним до 32 767 символів із «…» в кінці: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>The table could not be exported:
 %1</source>
         <translation>Не вдалося експортувати таблицю:

@@ -113,6 +113,7 @@ private slots:
     void exportedCells();
     void exportFilesAndFailures();
     void nonFiniteNumbersAndUnopenedFiles();
+    void overlongTextsAreCutNotTheTableLost();
     void compareVersions_data();
     void compareVersions();
     void cursorStaysBalanced();
@@ -298,6 +299,52 @@ void TestDesktopUtils::nonFiniteNumbersAndUnopenedFiles()
     QCOMPARE(kept.value("opened").toBool(), false);
     QVERIFY(QFileInfo::exists(kept.value("path").toString()));
     QVERIFY(kept.value("path").toString().startsWith(QDir::toNativeSeparators(m_dir.filePath("unopened/tables/"))));
+}
+
+void TestDesktopUtils::overlongTextsAreCutNotTheTableLost()
+{
+    // 287 good rows and two texts longer than a cell holds: a text of 5 MiB, and one whose cut
+    // would fall inside a character of two UTF-16 units.
+    ExportController controller;
+    QSet<QString> notes;
+    for (int id = 1; id <= 287; ++id) {
+        notes.insert(QStringLiteral("row %1").arg(id));
+        controller.originalModel()->addRow({{"id", QString::number(id)}, {"note", QStringLiteral("row %1").arg(id)},
+                                            {"price", QString::number(id * 0.5)}});
+    }
+    const QString huge(5242880, QLatin1Char('L'));
+    const QString pair = QString(32765, QLatin1Char('x')) + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("yy");
+    controller.originalModel()->addRow({{"id", "288"}, {"note", huge}, {"price", "1"}});
+    controller.originalModel()->addRow({{"id", "289"}, {"note", pair}, {"price", "2"}});
+    const QVariantMap table{{"controller", QVariant::fromValue<QObject *>(&controller)},
+                            {"table", columns({"id", "note", "price"})}};
+    const QVariantMap result = m_utils.writeToExcel(table);
+    QVERIFY2(result.value("written").toBool(), qPrintable(result.value("error").toString()));
+    QCOMPARE(result.value("cut").toInt(), 2);
+
+    QString error;
+    const QJsonObject dump = XlsxTest::dump(result.value("path").toString(), &error);
+    QVERIFY2(!dump.isEmpty(), qPrintable(error));
+    const QJsonObject sheet = XlsxTest::sheet(dump, "Sheet1");
+    QCOMPARE(sheet.value("max_row").toInt(), 290);
+    const QJsonObject cells = sheet.value("cells").toObject();
+    QSet<QString> shownNotes;
+    QStringList cut;
+    double prices = 0;
+    for (int row = 2; row <= 290; ++row) {
+        const QString note = cells.value(QStringLiteral("B%1").arg(row)).toObject().value("v").toString();
+        if (note.size() > 100)
+            cut.append(note);
+        else
+            shownNotes.insert(note);
+        prices += cells.value(QStringLiteral("C%1").arg(row)).toObject().value("v").toDouble();
+    }
+    QCOMPARE(shownNotes, notes);
+    QCOMPARE(prices, 287 * 288 / 2 * 0.5 + 3);
+    QCOMPARE(cut.size(), 2);
+    std::sort(cut.begin(), cut.end());
+    QCOMPARE(cut.at(0), huge.left(32766) + QChar(0x2026));
+    QCOMPARE(cut.at(1), pair.left(32765) + QChar(0x2026)); // never half a character
 }
 
 void TestDesktopUtils::compareVersions_data()

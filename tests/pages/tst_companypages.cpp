@@ -104,6 +104,7 @@ private slots:
     void companyTableSelects();
     void companyEditorSendsNoChange();
     void balanceTabFiltersAndBooks();
+    void balanceTabWithoutTheTypeRight();
     void lostProfitColourStaysWithItsRow();
     void terminalCompanyCopiedUnderItsOwnSign();
     void terminalCompanyPasswordChanged();
@@ -280,6 +281,54 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     QVERIFY(shown && shown->isViewMode());
     shown->close();
     QTRY_VERIFY(shown.isNull());
+    QVERIFY(m_program.closePage(editor));
+}
+
+// Without the read right on the balance types the tab asks for no entries; with it back, a
+// group chosen asks for that group's entries.
+void TestCompanyPages::balanceTabWithoutTheTypeRight()
+{
+    const QString company = insertCompany("Nightly");
+    const QString group = m_program.query("SELECT rst_id_bg FROM company_balance_types WHERE id > 1 AND rst_id_bg > 1"
+                                          " ORDER BY id LIMIT 1").toString();
+    QVERIFY(!group.isEmpty());
+    // The entry lists asked for this company (an earlier test's may still be on the way).
+    const auto lists = [&] {
+        QList<QJsonObject> own;
+        for (const QJsonObject &request : m_program.sent("cmpbl_trGetList"))
+            if (request.value("rst_id_owner").toString() == company)
+                own.append(request);
+        return own;
+    };
+    std::shared_ptr<void> withheld = m_program.withholdRight("cmpbt");
+    QPointer<QObject> editor = openBalanceTab(company);
+    QVERIFY(editor);
+    QObject *balance = child(editor, "balance");
+    QTRY_VERIFY(balance->property("isInited").toBool());
+    QCOMPARE(child(balance, "typeBox")->property("count").toInt(), 0);
+    // The accounts tab asks for its list after the balance tab started: requests arrive in the
+    // order they were sent, so once that one has come, an entry list asked for before it has too.
+    child(child(editor, "tabView"), "tabBar")->setProperty("currentIndex", 2);
+    const auto accountsAsked = [&] {
+        for (const QJsonObject &request : m_program.sent("paymentSysAccComp_trGetList"))
+            if (request.value("rst_id_company").toVariant().toString() == company)
+                return true;
+        return false;
+    };
+    QTRY_VERIFY(accountsAsked());
+    QCOMPARE(lists().size(), 0);
+
+    withheld.reset();
+    QObject *groupBox = child(balance, "groupBox");
+    int groupRow = -1;
+    QMetaObject::invokeMethod(child(child(balance, "groups"), "proxyModel"), "checkValueByRole",
+                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
+    QVERIFY(groupRow > 0);
+    groupBox->setProperty("currentIndex", groupRow);
+    QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, groupRow));
+    QTRY_COMPARE(lists().size(), 1);
+    QCOMPARE(lists().first().value("rst_id_bg").toString(), group);
+    QVERIFY(child(balance, "typeBox")->property("count").toInt() > 0);
     QVERIFY(m_program.closePage(editor));
 }
 

@@ -5,6 +5,8 @@
 
 #include "report/reportfactory.h"
 
+#include "xlsx/cellrange.h"
+
 #include "model/catalogues.h"
 
 #include "common/core/exception/exception.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,6 +161,44 @@ QJsonObject cell(const QJsonObject &sheet, const QString &reference)
 QVariant value(const QJsonObject &sheet, const QString &reference)
 {
     return cell(sheet, reference).value(QStringLiteral("v")).toVariant();
+}
+
+QVariant shown(const QJsonObject &sheet, const QString &reference)
+{
+    const QJsonObject found = cell(sheet, reference);
+    const bool formula = found.value(QStringLiteral("t")).toString() == QLatin1String("f");
+    return found.value(formula ? QLatin1String("cached") : QLatin1String("v")).toVariant();
+}
+
+int checkShownSums(const QJsonObject &sheet, QString *error)
+{
+    static const QRegularExpression sum(QStringLiteral("^=SUM\\(([A-Z]+[0-9]+:[A-Z]+[0-9]+)\\)$"));
+    const QJsonObject cells = sheet.value(QStringLiteral("cells")).toObject();
+    int checked = 0;
+    for (auto it = cells.constBegin(); it != cells.constEnd(); ++it) {
+        const QJsonObject formula = it.value().toObject();
+        const QRegularExpressionMatch match = sum.match(formula.value(QStringLiteral("v")).toString());
+        if (formula.value(QStringLiteral("t")).toString() != QLatin1String("f") || !match.hasMatch())
+            continue;
+        const Xlsx::CellRange range(match.captured(1));
+        double expected = 0;
+        for (int row = range.firstRow(); row <= range.lastRow(); ++row) {
+            for (int column = range.firstColumn(); column <= range.lastColumn(); ++column) {
+                const QVariant part = shown(sheet, Xlsx::CellReference(row, column).toString());
+                if (part.userType() == QMetaType::Double || part.userType() == QMetaType::LongLong)
+                    expected += part.toDouble();
+            }
+        }
+        const QVariant result = shown(sheet, it.key());
+        if (result.isNull() || qAbs(result.toDouble() - expected) > 1e-6 * qMax(1.0, qAbs(expected))) {
+            *error = QStringLiteral("%1 %2 shows %3, not %4")
+                         .arg(it.key(), formula.value(QStringLiteral("v")).toString(), result.toString())
+                         .arg(expected);
+            return -1;
+        }
+        ++checked;
+    }
+    return checked;
 }
 
 namespace {

@@ -97,6 +97,12 @@ QJsonObject sheet(const QString &fileName);
 // A cell's value (null when the cell is absent or empty) and its other properties.
 QVariant value(const QJsonObject &sheet, const QString &reference);
 QJsonObject cell(const QJsonObject &sheet, const QString &reference);
+// What a reader that does not calculate (openpyxl's data_only, pandas) shows in a cell: a
+// formula's cached result (null when it has none), else the value.
+QVariant shown(const QJsonObject &sheet, const QString &reference);
+// The SUM formulas of the sheet, each checked to show without calculating the sum of what the
+// cells it sums show; -1 with the first that does not.
+int checkShownSums(const QJsonObject &sheet, QString *error);
 
 // The first sheet of each workbook as LibreOffice computes and shows it, one list of rows of
 // cells per workbook; one LibreOffice run for all.

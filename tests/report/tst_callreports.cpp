@@ -179,6 +179,10 @@ void TestCallReports::companyStatistics()
     QVERIFY(value(sheet, "A24").isNull());
     QCOMPARE(value(sheet, "B16").toString(), QStringLiteral("=SUM(B21:B23)"));
     QCOMPARE(value(sheet, "O16").toString(), QStringLiteral("=SUM(O21:O23)"));
+    // Without calculating, a reader shows each column's total.
+    QCOMPARE(shown(sheet, "B16").toDouble(), 4.0);
+    QString error;
+    QVERIFY2(checkShownSums(sheet, &error) == 14, qPrintable(error));
     m_libreOfficeFiles.append(files.first());
 }
 

@@ -39,6 +39,7 @@ private slots:
     void brandPaymentWithoutDrivers();
     void consolidatedDrivers();
     void consolidatedDriversWithoutRows();
+    void totalsShownWithoutCalculating();
     void hostileOptions_data();
     void hostileOptions();
     void computedByLibreOffice();
@@ -226,6 +227,66 @@ void TestDriverReports::consolidatedDriversWithoutRows()
     const QJsonObject sheet = ReportTest::sheet(files.first());
     QVERIFY(value(sheet, "B22").isNull());
     QCOMPARE(value(sheet, "D18").toString(), QStringLiteral("=SUM(D21:D21)"));
+}
+
+// A reader that does not calculate (openpyxl's data_only, pandas) shows the totals LibreOffice
+// computes: each total's cached result is its sum. The brand car report has no totals, only values.
+void TestDriverReports::totalsShownWithoutCalculating()
+{
+    QJsonObject options = period(4);
+    options["id_owners_list"] = QJsonArray{"21", "22"};
+    options["signs"] = QJsonArray{"b21", "p22"};
+    const QStringList payments = run(12, options, "mirsel/driver/BrandPaymentReport.xlsx");
+    options = period(3);
+    options["id_owners_list"] = QJsonArray{"21", "99", "22"};
+    const QStringList drivers = run(13, options, "mirsel/driver/ConsolidateDriverReport.xlsx");
+    const QStringList cars = run(11, period(1), "mirsel/driver/BrandCarReport.xlsx");
+    // The driver balance report's total is a value of its own; the session report has no total.
+    const QString type = m_pg->scalar("SELECT min(id) FROM driver_balance_types WHERE id > 1").toString();
+    runAll({"INSERT INTO driver_balance_logs (rst_id_owner, rst_id_bt, bg_name, bt_name, value, dt_utc_insert, "
+            "trn_key) VALUES (21, " + type + ", 'Bonus', 'Order', 100.25, " + at(3) + ", 'x1'), (21, " + type
+            + ", 'Fee', 'Month', -40.5, " + at(4) + ", 'x2')"});
+    options = period(1);
+    options["rst_id_owner"] = QJsonArray{"21"};
+    options["rst_id_bt"] = QJsonArray{type};
+    options["group_by_bt"] = false;
+    options["sign_role"] = "sign";
+    const QStringList balances = run(14, options, "IndividualBalanceLogReportBase.xlsx");
+    options = period(3);
+    options["rst_id_owner"] = QJsonArray{"21"};
+    options["date_truncate"] = "day";
+    const QStringList sessions = run(15, options, "IndividualSessionsReportBase.xlsx");
+    QCOMPARE(payments.size() + drivers.size() + cars.size() + balances.size() + sessions.size(), 5);
+
+    struct Expected
+    {
+        QString file;
+        QVector<QPair<const char *, double>> cells;
+        int sums;
+    };
+    const QVector<Expected> books{
+        {payments.first(),
+         {{"F12", 120.5}, {"F13", 7}, {"F14", 0}, {"B10", 100.5}, {"C10", 7}, {"D10", 0}, {"E10", 20}, {"F10", 127.5}},
+         8},
+        {drivers.first(),
+         {{"D18", 59}, {"E18", 1.5 + double(23.0f / 24.0f)}, {"F18", 5}, {"G18", 2}, {"H18", 3}, {"I18", 2}, {"J18", 1},
+          {"K18", 100}, {"L18", 140}, {"M18", double(2 / 1.5f)}, {"P18", 160}},
+         13},
+        {cars.first(), {{"D13", 10}, {"H13", 1000}, {"L13", 7.25}}, 0},
+        {balances.first(), {{"D21", 100.25}, {"D22", -40.5}, {"F23", 59.75}}, 0},
+        {sessions.first(), {{"D21", 7.25}, {"D22", 28.75}}, 0},
+    };
+    for (const Expected &book : books) {
+        const QJsonObject sheet = ReportTest::sheet(book.file);
+        for (const auto &[reference, number] : book.cells) {
+            const QVariant total = shown(sheet, reference);
+            QVERIFY2(!total.isNull() && qAbs(total.toDouble() - number) < 1e-6,
+                     qPrintable(QStringLiteral("%1 shows %2, not %3").arg(reference, total.toString()).arg(number)));
+        }
+        QString error;
+        const int sums = checkShownSums(sheet, &error);
+        QVERIFY2(sums == book.sums, qPrintable(error.isEmpty() ? QStringLiteral("%1 sums").arg(sums) : error));
+    }
 }
 
 void TestDriverReports::hostileOptions_data()

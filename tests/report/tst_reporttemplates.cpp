@@ -19,6 +19,7 @@ private slots:
     void generatorMakesTheCommittedTemplates();
     void layout_data();
     void layout();
+    void brandReportsPrintWhole();
 
 private:
     QTemporaryDir m_folder;
@@ -181,6 +182,25 @@ void TestReportTemplates::layout()
                  qPrintable(reference));
     }
     QFile::remove(book.fileName());
+}
+
+// The brand reports print their whole width (the title spans A:O) on landscape A4 pages, their
+// rows on as many pages as they take; the payment report's dates (dd.mm.yyyy) fit their column.
+void TestReportTemplates::brandReportsPrintWhole()
+{
+    for (const QString name : {"mirsel/driver/BrandCarReport.xlsx", "mirsel/driver/BrandPaymentReport.xlsx"}) {
+        const QString copy = m_folder.filePath(QString(name).replace('/', '_'));
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(ReportTest::templatePath(name), copy));
+        const QJsonObject sheet = ReportTest::sheet(copy);
+        QCOMPARE(sheet.value("orientation").toString(), QStringLiteral("landscape"));
+        QCOMPARE(sheet.value("paper").toInt(), 9); // A4
+        QVERIFY2(sheet.value("fit_to_page").toBool(), qPrintable(name));
+        QCOMPARE(sheet.value("fit_width").toInt(), 1);
+        QCOMPARE(sheet.value("fit_height").toInt(), 0);
+    }
+    const QJsonObject payments = ReportTest::sheet(m_folder.filePath("mirsel_driver_BrandPaymentReport.xlsx"));
+    QVERIFY(payments.value("widths").toObject().value("A").toDouble() >= 11);
 }
 
 QTEST_GUILESS_MAIN(TestReportTemplates)

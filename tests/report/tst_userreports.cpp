@@ -217,6 +217,9 @@ void TestUserReports::userCalls()
     QCOMPARE(value(sheet, "E16").toString(), QStringLiteral("=SUM(E21:E22)"));
     QCOMPARE(value(sheet, "D16").toString(), QStringLiteral("=SUM(D21:D22)"));
     QCOMPARE(value(sheet, "U16").toString(), QStringLiteral("=SUM(U21:U22)"));
+    // Without calculating, a reader shows each total.
+    QString error;
+    QVERIFY2(checkShownSums(sheet, &error) == 9, qPrintable(error));
     m_libreOfficeFiles.append(files.first());
 
     // Nobody of the list: totals over no row are not written backwards.

@@ -21,6 +21,7 @@ private slots:
     void cellsComeOutOrdered();
     void textStaysTextAndDatesStayDates();
     void sharedFormulaOverRange();
+    void formulaResultsForReadersThatDoNotCalculate();
     void libreOfficeOpensAndComputes();
     void libreOfficeWorkbookAsTemplate();
 
@@ -214,6 +215,57 @@ void XlsxExportTest::sharedFormulaOverRange()
     QVERIFY(cell("E18").value("b").toBool());
     QCOMPARE(cell("Q18").value("t").toString(), QStringLiteral("n")); // outside the range: still empty
     QVERIFY(cell("Q18").value("v").isNull());
+}
+
+// Sums written without a result are stored with their worked-out results, whatever the order of
+// the writes; what cannot be worked out is stored without a result, never as a wrong one.
+void XlsxExportTest::formulaResultsForReadersThatDoNotCalculate()
+{
+    Document xlsx;
+    Format money;
+    money.setNumberFormat(QStringLiteral("0.00"));
+    // Day rows 12 to 14 sum their channels B:E (the formula before the cells it sums); row 10 sums
+    // each column over the day rows, F10 the day sums.
+    QVERIFY(xlsx.writeFormula("F12", CellFormula("=SUM(B12:E12)", CellRange("F12:F14"), CellFormula::SharedType),
+                              money));
+    const QVector<QVariantList> days{{100.5, 0, 0, 20}, {0, 7, "n/a", 0}, {1, 2, 3, qlonglong(4)}};
+    for (int i = 0; i < days.size(); ++i) {
+        for (int column = 2; column <= 5; ++column)
+            QVERIFY(xlsx.write(12 + i, column, days[i][column - 2], money));
+    }
+    QVERIFY(xlsx.writeFormula("B10", CellFormula("=SUM(B12:B14)", CellRange("B10:F10"), CellFormula::SharedType),
+                              money));
+    QVERIFY(xlsx.write("C12", 0.25)); // written after the formulas: the sums follow
+    QVERIFY(xlsx.writeFormula("H1", CellFormula("=SUM($B$12:B13, F14, 5)")));
+    QVERIFY(xlsx.writeFormula("H2", CellFormula("=SUM(B14:B12)"))); // a reversed range
+    QVERIFY(xlsx.writeFormula("H3", CellFormula("=SUM(B20:E30)"))); // nothing to sum
+    QVERIFY(xlsx.writeFormula("H4", CellFormula("=B12*2")));        // not a sum
+    QVERIFY(xlsx.writeFormula("H5", CellFormula("=SUM(H5:H6)")));   // its own cell
+    QVERIFY(xlsx.writeFormula("H6", CellFormula("=SUM(H4,B12)")));  // over a formula without a result
+    QVERIFY(xlsx.writeFormula("H7", CellFormula("=SUM(H7)"), Format(), 4)); // a given result stays
+    QVERIFY(xlsx.writeFormula("H8", CellFormula("=SUM('Other sheet'!B12)")));
+    // The first cell of a shared range overwritten: the others keep their sums.
+    QVERIFY(xlsx.writeFormula("J12", CellFormula("=SUM(B12:C12)", CellRange("J12:J14"), CellFormula::SharedType)));
+    QVERIFY(xlsx.write("J12", QStringLiteral("gone")));
+    const QString file = path(QStringLiteral("results.xlsx"));
+    QVERIFY2(xlsx.saveAs(file), qPrintable(xlsx.errorString()));
+
+    const QJsonObject result = dump(file);
+    QVERIFY(!result.isEmpty());
+    auto cached = [&result](const char *reference) {
+        return XlsxTest::cell(result, "Sheet1", reference).value("cached").toVariant();
+    };
+    const QVector<QPair<const char *, double>> sums{
+        {"F12", 120.75}, {"F13", 7},  {"F14", 10}, {"B10", 101.5}, {"C10", 9.25}, {"D10", 3}, {"E10", 24},
+        {"F10", 137.75}, {"H1", 115.5}, {"H2", 101.5}, {"H3", 0}, {"H7", 4}, {"J13", 7}, {"J14", 3}};
+    for (const auto &[reference, sum] : sums)
+        QVERIFY2(qFuzzyCompare(cached(reference).toDouble() + 1, sum + 1),
+                 qPrintable(QStringLiteral("%1: %2").arg(reference, cached(reference).toString())));
+    for (const char *reference : {"H4", "H5", "H6", "H8"})
+        QVERIFY2(cached(reference).isNull(), reference);
+    QCOMPARE(XlsxTest::cell(result, "Sheet1", "F13").value("v").toString(), QStringLiteral("=SUM(B13:E13)"));
+    QCOMPARE(XlsxTest::cell(result, "Sheet1", "F10").value("v").toString(), QStringLiteral("=SUM(F12:F14)"));
+    QCOMPARE(XlsxTest::cell(result, "Sheet1", "H4").value("v").toString(), QStringLiteral("=B12*2"));
 }
 
 void XlsxExportTest::libreOfficeOpensAndComputes()

@@ -14,6 +14,8 @@ class Cell
 {
 public:
     enum CellType { EmptyType, NumberType, StringType, BooleanType, ErrorType };
+    // The longest text a cell holds, in UTF-16 code units.
+    static constexpr int MaxTextLength = 32767;
 
     Cell() = default;
 

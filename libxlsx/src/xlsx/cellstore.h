@@ -64,6 +64,7 @@ public:
         QString text; // empty for the later cells of a shared formula
         CellRange reference;
         int sharedIndex = -1;
+        bool computed = false; // its cached result is worked out when the sheet is saved
     };
 
     // What the rows, cells, texts and formulas that the sheets of one workbook hold when read may

@@ -1,5 +1,6 @@
 #include "xlsx/cellvalue.h"
 
+#include "xlsx/cell.h"
 #include "xlsx/dateserial.h"
 #include "xlsx/sharedstrings.h"
 
@@ -9,8 +10,6 @@
 namespace Xlsx {
 
 namespace {
-
-constexpr int maxTextLength = 32767;
 
 bool fail(QString *error, const QString &message)
 {
@@ -22,10 +21,10 @@ bool textToCell(const QString &text, SharedStrings *strings, CellStore::Cell *ce
 {
     if (text.isEmpty())
         return true; // an empty text is a blank cell
-    if (text.size() > maxTextLength)
+    if (text.size() > Cell::MaxTextLength)
         return fail(error, QStringLiteral("a text of %1 characters is longer than a cell holds (%2)")
                                .arg(text.size())
-                               .arg(maxTextLength));
+                               .arg(Cell::MaxTextLength));
     cell->kind = CellStore::Kind::SharedString;
     cell->index = strings->add(text);
     return true;

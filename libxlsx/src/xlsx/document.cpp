@@ -474,7 +474,8 @@ Cell Document::cellAt(const CellReference &cell) const
     return sheet ? sheet->cellAt(cell) : Cell();
 }
 
-bool Document::writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format, double result)
+bool Document::writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format,
+                            std::optional<double> result)
 {
     Worksheet *sheet = d->sheet();
     return sheet && d->done(sheet, sheet->writeFormula(cell, formula, format, result));
@@ -535,6 +536,10 @@ bool Document::saveAs(const QString &fileName)
         return d->fail(QStringLiteral("nothing to save: %1").arg(d->openError));
     if (fileName.isEmpty())
         return d->fail(QStringLiteral("no file name to save to"));
+    for (const Private::Sheet &sheet : d->sheets) {
+        if (sheet.sheet && sheet.sheet->isModified())
+            sheet.sheet->computeFormulaResults();
+    }
     QString why;
     if (!d->saveTo(fileName, &why))
         return d->fail(QStringLiteral("cannot save \"%1\": %2").arg(fileName, why));

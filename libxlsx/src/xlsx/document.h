@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 namespace Xlsx {
 
@@ -44,8 +45,9 @@ public:
     QVariant read(const CellReference &cell) const;
     Cell cellAt(int row, int column) const;
     Cell cellAt(const CellReference &cell) const;
+    // See Worksheet::writeFormula: without a result, a sum's result is worked out when saving.
     bool writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format = Format(),
-                      double result = 0);
+                      std::optional<double> result = std::nullopt);
 
     double rowHeight(int row) const;
     bool setRowHeight(int rowFirst, int rowLast, double height);

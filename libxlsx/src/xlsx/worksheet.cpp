@@ -7,6 +7,7 @@
 
 #include "xlsx/cellstore.h"
 #include "xlsx/cellvalue.h"
+#include "xlsx/formularesults.h"
 #include "xlsx/formulashifter.h"
 #include "xlsx/numberformat.h"
 #include "xlsx/sharedstrings.h"
@@ -126,6 +127,7 @@ void Worksheet::Private::detachFormula(int row, int column)
                 continue;
             CellStore::Formula own;
             own.text = FormulaShifter::shift(master.text, r - row, c - column);
+            own.computed = master.computed;
             other->formula = cells.addFormula(own);
             other->original = false;
             cells.touch(cells.row(r));
@@ -270,14 +272,15 @@ Cell Worksheet::cellAt(const CellReference &cell) const
     return cellAt(cell.row(), cell.column());
 }
 
-bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, const Format &format, double result)
+bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, const Format &format,
+                             std::optional<double> result)
 {
     if (!CellReference(row, column).isValid())
         return d->fail(QStringLiteral("cell %1 lies outside the sheet").arg(where(row, column)));
     if (!formula.isValid())
         return d->fail(QStringLiteral("the formula for %1 is empty").arg(where(row, column)));
-    if (!std::isfinite(result))
-        return d->fail(QStringLiteral("%1 is not a result a cell can hold").arg(result));
+    if (result && !std::isfinite(*result))
+        return d->fail(QStringLiteral("%1 is not a result a cell can hold").arg(*result));
     CellFormula::FormulaType type = formula.formulaType();
     const CellRange range = formula.reference();
     if (type != CellFormula::NormalType) {
@@ -297,13 +300,17 @@ bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, co
         record.reference = range;
     if (type == CellFormula::SharedType)
         record.sharedIndex = d->cells.nextSharedIndex();
+    record.computed = !result;
+    // A result to work out stays empty until then.
+    const CellStore::Kind kind = result ? CellStore::Kind::Number : CellStore::Kind::Blank;
+    const double number = result.value_or(0);
 
     d->detachFormula(row, column);
     CellStore::Cell master;
     master.column = column;
     master.style = masterStyle;
-    master.kind = CellStore::Kind::Number;
-    master.number = result;
+    master.kind = kind;
+    master.number = number;
     master.formula = d->cells.addFormula(record);
     d->cells.put(row, master);
 
@@ -312,6 +319,7 @@ bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, co
         CellStore::Formula later;
         later.type = CellFormula::SharedType;
         later.sharedIndex = record.sharedIndex;
+        later.computed = record.computed;
         const int laterIndex = d->cells.addFormula(later);
         for (int r = range.firstRow(); r <= range.lastRow(); ++r) {
             for (int c = range.firstColumn(); c <= range.lastColumn(); ++c) {
@@ -321,8 +329,8 @@ bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, co
                 CellStore::Cell cell;
                 cell.column = c;
                 cell.style = existing || format.isNull() ? d->inheritedStyle(r, c) : masterStyle;
-                cell.kind = CellStore::Kind::Number;
-                cell.number = result;
+                cell.kind = kind;
+                cell.number = number;
                 cell.formula = laterIndex;
                 d->detachFormula(r, c);
                 d->cells.put(r, cell);
@@ -335,7 +343,7 @@ bool Worksheet::writeFormula(int row, int column, const CellFormula &formula, co
 }
 
 bool Worksheet::writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format,
-                             double result)
+                             std::optional<double> result)
 {
     if (!cell.isValid())
         return d->fail(QStringLiteral("not a cell reference"));
@@ -463,6 +471,12 @@ CellRange Worksheet::dimension() const
 bool Worksheet::isModified() const
 {
     return d->modified;
+}
+
+void Worksheet::computeFormulaResults()
+{
+    if (d->formulas)
+        FormulaResults::compute(d->cells);
 }
 
 bool Worksheet::hasNewFormulas() const

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 namespace Xlsx {
 
@@ -45,11 +46,14 @@ public:
     // Writes a formula with its cached result. A shared formula stands in the first cell of its
     // range and is read relatively in the others, which keep their own formats; fill in a
     // format for cells of the range that do not exist yet. Viewers recalculate when they open
-    // the file.
+    // the file. Without a result, each cell's result is worked out when the sheet is saved, for
+    // a sum over this sheet's cells (see FormulaResults); any other formula is saved without a
+    // result, and until the save the cell reads as empty. A given result is stored as it is, in
+    // every cell of a shared formula's range.
     bool writeFormula(int row, int column, const CellFormula &formula, const Format &format = Format(),
-                      double result = 0);
+                      std::optional<double> result = std::nullopt);
     bool writeFormula(const CellReference &cell, const CellFormula &formula, const Format &format = Format(),
-                      double result = 0);
+                      std::optional<double> result = std::nullopt);
 
     double rowHeight(int row) const;
     bool setRowHeight(int rowFirst, int rowLast, double height);
@@ -75,6 +79,8 @@ private:
     // (see CellStore::parse). The part is read again when the sheet is saved.
     bool load(const Package::Part &part, qint64 *keptLeft, QString *error);
     bool isModified() const;
+    // Works out the results of the formulas written without one.
+    void computeFormulaResults();
     bool hasNewFormulas() const;
     // Writes the part's new text and tells the change in the number of shared string cells.
     void save(PartDeflater &out, qint64 *sharedStringDelta) const;

@@ -217,7 +217,7 @@ void Driver::writeResult(const QJsonObject &result, const Options &options, cons
         sheet.write(18, column, QVariant(), counts);
     sheet.writeFormula("D18", Xlsx::CellFormula(QStringLiteral("=SUM(D21:D%1)").arg(row), "D18:P18",
                                                 Xlsx::CellFormula::SharedType),
-                       totals, 0);
+                       totals);
     saveWorkbook(book);
 }
 

@@ -195,10 +195,10 @@ void Company::writeResult(const QJsonObject &result, const Options &options, con
     const int last = qMax(row, 21);
     sheet.writeFormula("B16", Xlsx::CellFormula(QStringLiteral("=SUM(B21:B%1)").arg(last), "B16:G16",
                                                 Xlsx::CellFormula::SharedType),
-                       counts, 0);
+                       counts);
     sheet.writeFormula("H16", Xlsx::CellFormula(QStringLiteral("=SUM(H21:H%1)").arg(last), "H16:O16",
                                                 Xlsx::CellFormula::SharedType),
-                       sums, 0);
+                       sums);
     saveWorkbook(book);
 }
 

@@ -215,7 +215,7 @@ void UserCall::writeResult(const QJsonObject &result, const Options &options, co
         sheet.writeFormula(cells.topLeft(),
                            Xlsx::CellFormula(QStringLiteral("=SUM(%1%2:%1%3)").arg(column).arg(21).arg(last), cells,
                                              Xlsx::CellFormula::SharedType),
-                           isSum ? sums : counts, 0);
+                           isSum ? sums : counts);
     }
     saveWorkbook(book);
 }

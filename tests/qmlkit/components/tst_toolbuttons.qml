@@ -149,6 +149,17 @@ TestCase {
         verify(messages[0][1].indexOf("/exports/tables/b.xlsx") >= 0, messages[0][1]);
         verify(messages[0][1].indexOf("could not open") >= 0, messages[0][1]);
 
+        // Written with texts cut to what a cell holds: a warning that says how many, beside the path.
+        QWIDGET_CREATOR.clearCalls();
+        DESKTOP_UTILS.setExportResult({ "written": true, "path": "/exports/tables/c.xlsx", "opened": true, "cut": 2 });
+        button.clicked();
+        messages = QWIDGET_CREATOR.callsOf("message");
+        compare(messages.length, 1);
+        compare(messages[0][0], 1);
+        verify(messages[0][1].indexOf("/exports/tables/c.xlsx") >= 0, messages[0][1]);
+        verify(/cut to 32,767 characters.*: 2$/.test(messages[0][1]), messages[0][1]);
+        compare(QWIDGET_CREATOR.callsOf("toast"), []);
+
         // Not written: the reason.
         QWIDGET_CREATOR.clearCalls();
         DESKTOP_UTILS.setExportResult({ "written": false, "error": "the disk is full" });

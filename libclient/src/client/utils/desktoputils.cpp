@@ -141,7 +141,8 @@ QVariantMap DesktopUtils::writeToExcel(const QVariantMap &table)
     const bool opened = m_openUrl ? m_openUrl(url) : QDesktopServices::openUrl(url);
     return {{QStringLiteral("written"), true},
             {QStringLiteral("path"), QDir::toNativeSeparators(path)},
-            {QStringLiteral("opened"), opened}};
+            {QStringLiteral("opened"), opened},
+            {QStringLiteral("cut"), workbook.cutCells()}};
 }
 
 QString DesktopUtils::urlToPath(const QUrl &url) const

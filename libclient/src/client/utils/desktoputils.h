@@ -44,8 +44,8 @@ public:
     // Writes the rows of table["controller"]'s view, in view order, with the columns of
     // table["table"] (maps of "title" and "role") into a new workbook below the export folder and
     // opens it. Tells what happened for the page to show: "written" (bool), "path" (the file),
-    // "opened" (bool: the desktop took the file) and "error" (why it was not written, also
-    // logged as a warning).
+    // "opened" (bool: the desktop took the file), "cut" (the cells whose text was cut to what a
+    // cell holds) and "error" (why it was not written, also logged as a warning).
     Q_INVOKABLE QVariantMap writeToExcel(const QVariantMap &table);
     // What opens an exported file; the desktop's default application unless a test sets another.
     using UrlOpener = std::function<bool(const QUrl &)>;

@@ -35,6 +35,15 @@ bool isNonFiniteNumber(const QVariant &value)
     return (type == QMetaType::Double || type == QMetaType::Float) && !std::isfinite(value.toDouble());
 }
 
+// The text cut to what a cell holds, between whole characters, its end marked by "…".
+QString fittedText(const QString &text)
+{
+    int kept = Xlsx::Cell::MaxTextLength - 1;
+    if (text.at(kept - 1).isHighSurrogate())
+        --kept;
+    return text.left(kept) + QChar(0x2026);
+}
+
 } // namespace
 
 TableExport::TableExport(const Controller::ProxyModel *view, const QVariantList &columns, qint64 utcOffset)
@@ -98,10 +107,15 @@ bool TableExport::save(const QString &fileName)
         sheet->write(1, c + 1, column.value(QStringLiteral("title")).toString(), header);
     }
     const Xlsx::Format plain;
+    m_cutCells = 0;
     const int rows = m_view->rowCount();
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < roles.size(); ++c) {
-            const QVariant value = cellValue(roles.at(c), m_view->data(r, roles.at(c)));
+            QVariant value = cellValue(roles.at(c), m_view->data(r, roles.at(c)));
+            if (value.userType() == QMetaType::QString && value.toString().size() > Xlsx::Cell::MaxTextLength) {
+                value = fittedText(value.toString());
+                ++m_cutCells;
+            }
             if (!sheet->write(r + 2, c + 1, value, plain)) {
                 m_error = sheet->errorString();
                 return false;

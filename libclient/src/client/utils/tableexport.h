@@ -16,7 +16,8 @@ namespace Client {
 // catalogue type: dates as the user's local date text, durations as text, integers as exact
 // 64-bit numbers, doubles as numbers, everything else (server text included) as text. A value
 // that a cell cannot hold as a number (NaN, an infinity, a text in a number column) is written
-// as text that names it.
+// as text that names it; a text longer than a cell holds is cut to fit, ending in "…", and
+// counted, so that one such value never costs the other rows.
 class TableExport
 {
 public:
@@ -26,6 +27,8 @@ public:
     // Saves the workbook; false (and errorString()) when it could not be written.
     bool save(const QString &fileName);
     QString errorString() const { return m_error; }
+    // The cells whose text was cut to what a cell holds.
+    int cutCells() const { return m_cutCells; }
 
 private:
     QVariant cellValue(const QString &role, const QVariant &value) const;
@@ -34,6 +37,7 @@ private:
     QVariantList m_columns;
     qint64 m_utcOffset;
     QString m_error;
+    int m_cutCells = 0;
     mutable Utils m_utils;
 };
 

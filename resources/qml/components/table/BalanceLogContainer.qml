@@ -18,6 +18,9 @@ TableContainer {
     property var logView: null
     property string typeTextRole: "name"
     property string typeSortRole: "id"
+    // Whether the entries are asked for only with the read right on the types (the company's
+    // tab); without it the tab stays empty.
+    property bool listNeedsTypes: false
     property alias filterBar: filterBar
     property alias groupBox: groupBox
     property alias typeBox: typeBox
@@ -32,8 +35,12 @@ TableContainer {
     }
 
     function loadLists() {
-        if (isShown && logView)
+        if (isShown && logView && (!listNeedsTypes || canReadTypes()))
             logView.getNewList();
+    }
+
+    function canReadTypes() {
+        return !!types && !!GLOBAL.securityState(types, "read");
     }
 
     function chosenId(box, controller) {
@@ -67,7 +74,7 @@ TableContainer {
         var group = groupId();
         proxy.beginPrepare();
         proxy.removeHardFilterGroupRoles("rst_id_bg");
-        if (!GLOBAL.securityState(types, "read")) {
+        if (!canReadTypes()) {
             proxy.appendHardFilterRole("id", "=", "-1", "and", "rst_id_bg");
         } else if (group === "1") {
             proxy.appendHardFilterRole("id", "=", "1", "and", "rst_id_bg");

@@ -33,6 +33,7 @@ BalanceLogContainer {
     types: companyTypes
     logs: companyLogs
     logView: logView
+    listNeedsTypes: true
     objectsSettingName: "CompanyBalanceTable"
     tables: [logTable]
     Component.onCompleted: companyGroups.proxyModel.sortRows("id", Qt.AscendingOrder)
