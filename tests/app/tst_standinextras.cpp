@@ -162,7 +162,7 @@ void TestStandinExtras::driverRequests()
     QCOMPARE(ownAnswer(approved, driver).value("RES").toString(), QString("10"));
     QCOMPARE(sql("SELECT first_name FROM drivers WHERE id = ?", {id}).toString(), QString("New"));
 
-    // The brand payment report's drivers: those whose selected car has a brand.
+    // The brand reports' drivers: those of a car company; a car's make alone makes no brand driver.
     const qint64 brand = sql("INSERT INTO car_brands (code, name, dt_utc_insert, dt_utc_last_update)"
                              " VALUES ('brand_x', 'X', 1, 1) RETURNING id")
                              .toLongLong();
@@ -172,7 +172,16 @@ void TestStandinExtras::driverRequests()
                            .toLongLong();
     sql("UPDATE drivers SET rst_id_car = ? WHERE id = ?", {car, id});
     QSignalSpy brandDrivers(&driver, &Driver::saGetBrandDrivers);
-    driver.trGetBrandDrivers({{"dt_utc_insert_start", qint64(0)}, {"dt_utc_insert_end", qint64(5000)}});
+    const QVariantMap period{{"dt_utc_insert_start", qint64(0)}, {"dt_utc_insert_end", qint64(5000)}};
+    driver.trGetBrandDrivers(period);
+    QCOMPARE(QJsonDocument::fromJson(ownAnswer(brandDrivers, driver).value("drivers").toString().toUtf8()).array().size(),
+             0);
+    brandDrivers.clear();
+    const qint64 carCompany = sql("INSERT INTO companies (company_name, sign, uuid_company, dt_utc_insert, dt_utc_last_update)"
+                                  " VALUES ('Brand Motors', 'brand-motors', 'brand-motors', 1, 1) RETURNING id")
+                                  .toLongLong();
+    sql("UPDATE drivers SET rst_id_car_company = ? WHERE id = ?", {carCompany, id});
+    driver.trGetBrandDrivers(period);
     const QVariantMap answer = ownAnswer(brandDrivers, driver);
     QCOMPARE(answer.value("RES").toString(), QString("10"));
     const QJsonArray drivers = QJsonDocument::fromJson(answer.value("drivers").toString().toUtf8()).array();

@@ -75,10 +75,11 @@ QStringList journeySeed()
          << "INSERT INTO cities (name, coords_vertex) VALUES ('Lviv', '49.8 24.0'), ('Odesa', '46.5 30.7')"
          << "INSERT INTO terminal_companies (sign, blocked, inner_note, dt_utc_insert, dt_utc_last_update)"
             " VALUES ('kiosk-7', 0, 'Mall', 1, 1)"
-         // A driver whose chosen car has a brand, for the brand reports.
+         // A driver of a car company with a branded car, for the brand reports.
          << "UPDATE cars SET rst_id_car_brands = (SELECT min(id) FROM car_brands WHERE id > 1)"
             " WHERE identifier = 'AA 1234'"
-         << "UPDATE drivers SET rst_id_car = (SELECT id FROM cars WHERE identifier = 'AA 1234') WHERE sign = 'pg-345'"
+         << "UPDATE drivers SET rst_id_car = (SELECT id FROM cars WHERE identifier = 'AA 1234'),"
+            " rst_id_car_company = (SELECT id FROM companies WHERE sign = 'taxi-lviv') WHERE sign = 'pg-345'"
          // Today's, so that the tables' default period shows them.
          << "INSERT INTO driver_balance_transfers (rst_id_owner_contributor, rst_id_owner_acceptor, trn_key,"
             " dt_utc_insert, dt_utc_last_update) SELECT a.id, b.id, 'journey-transfer', t.now, t.now"
