@@ -102,6 +102,13 @@ struct Cost
 {
     double seconds = 0;
     double peakMiB = 0;
+
+    Cost &operator+=(const Cost &other)
+    {
+        seconds += other.seconds;
+        peakMiB += other.peakMiB;
+        return *this;
+    }
 };
 
 // Time and peak resident memory above the start of an editor's open on the record.
@@ -155,10 +162,8 @@ void OpenLongTextEditor(benchmark::State &state)
         program->closePage(editor);
         kept += settledMiB() - before;
         state.SetIterationTime(cost.seconds);
-        ours.seconds += cost.seconds;
-        ours.peakMiB += cost.peakMiB;
-        anchor.seconds += plain.seconds;
-        anchor.peakMiB += plain.peakMiB;
+        ours += cost;
+        anchor += plain;
     }
     report(state, ours, anchor);
     state.counters["kept_MiB"] = kept / double(std::max<benchmark::IterationCount>(1, state.iterations()));
@@ -201,10 +206,8 @@ void PasteLongText(benchmark::State &state)
         if (plain.seconds < 0 || cost.seconds < 0)
             return fail(state, "the last name did not take the paste");
         state.SetIterationTime(cost.seconds);
-        ours.seconds += cost.seconds;
-        ours.peakMiB += cost.peakMiB;
-        anchor.seconds += plain.seconds;
-        anchor.peakMiB += plain.peakMiB;
+        ours += cost;
+        anchor += plain;
     }
     report(state, ours, anchor);
     state.counters["characters"] = PastedLength;

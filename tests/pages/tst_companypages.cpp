@@ -92,6 +92,18 @@ QStringList highlightedAmounts(QObject *view)
     return shown;
 }
 
+// Chooses the balance group by its id in the balance tab's group box, as a click does.
+void chooseGroup(QObject *balance, const QString &group)
+{
+    int groupRow = -1;
+    QMetaObject::invokeMethod(child(child(balance, "groups"), "proxyModel"), "checkValueByRole",
+                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
+    QVERIFY(groupRow > 0);
+    QObject *groupBox = child(balance, "groupBox");
+    groupBox->setProperty("currentIndex", groupRow);
+    QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, groupRow));
+}
+
 } // namespace
 
 class TestCompanyPages : public QObject
@@ -233,7 +245,6 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
 
     // All groups: only the placeholder type, and no entry can be added.
     QObject *balance = child(editor, "balance");
-    QObject *groupBox = child(balance, "groupBox");
     QObject *typeBox = child(balance, "typeBox");
     QCOMPARE(typeBox->property("count").toInt(), 1);
     m_program.watchdog().reset();
@@ -242,12 +253,9 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     m_program.watchdog().reset();
 
     // A group: its types and those of every group, and the entries of that group.
-    int groupRow = -1;
-    QMetaObject::invokeMethod(child(child(balance, "groups"), "proxyModel"), "checkValueByRole",
-                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
-    QVERIFY(groupRow > 0);
-    groupBox->setProperty("currentIndex", groupRow);
-    QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, groupRow));
+    chooseGroup(balance, group);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(m_program.waitForSent("cmpbl_trGetList", lists + 2));
     request = m_program.sent("cmpbl_trGetList").last();
     QCOMPARE(request.value("rst_id_bg").toString(), group);
@@ -319,13 +327,9 @@ void TestCompanyPages::balanceTabWithoutTheTypeRight()
     QCOMPARE(lists().size(), 0);
 
     withheld.reset();
-    QObject *groupBox = child(balance, "groupBox");
-    int groupRow = -1;
-    QMetaObject::invokeMethod(child(child(balance, "groups"), "proxyModel"), "checkValueByRole",
-                              Q_RETURN_ARG(int, groupRow), Q_ARG(QString, "id"), Q_ARG(QVariant, QVariant(group)));
-    QVERIFY(groupRow > 0);
-    groupBox->setProperty("currentIndex", groupRow);
-    QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, groupRow));
+    chooseGroup(balance, group);
+    if (QTest::currentTestFailed())
+        return;
     QTRY_COMPARE(lists().size(), 1);
     QCOMPARE(lists().first().value("rst_id_bg").toString(), group);
     QVERIFY(child(balance, "typeBox")->property("count").toInt() > 0);
