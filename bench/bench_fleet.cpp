@@ -6,7 +6,8 @@
 //     same lists (the stand-in's and PostgreSQL's share).
 //   OpenDriverTable: opening the driver table to its first rows drawn, their cells on screen
 //     (the sign of each of the first three rows and the first row's last name in text items);
-//     anchor: a plain QML ListView over the same rows, to the same cells. The first open after
+//     anchor: a plain QML ListView over the same rows, to the same cells, in a window of the same
+//     size (the table's window opens at it as a size the operator left it at). The first open after
 //     sign-in is not timed (its QML is compiled), and is given as "first_ms".
 //   FilterKeystroke: one letter typed into the table's filter to the frame that shows the rows
 //     left; anchor: a QSortFilterProxyModel filtering the same rows by one column under a ListView.
@@ -34,6 +35,7 @@
 #include "client/controller/proxymodel.h"
 #include "controller/driver/driver.h"
 #include "gui/core/context.h"
+#include "gui/shell/guisession.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,6 +85,10 @@ const QString DriverTableUrl = QStringLiteral("qrc:/qml/driver/driver/DriverTabl
 const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
 const QString AnchorUrl = QStringLiteral("file://" KORIV_BENCH_QML_DIR "/BenchDriverList.qml");
 const QStringList EditorTabs{"carsTab", "balanceTab", "paymentsLogTab", "paidServicesTab", "sessionsTab", "photoTab"};
+
+// The size of every window a measure draws in, the table's and its anchor's alike: the rows and
+// columns on screen are the work drawn.
+const QSize WindowSize(1100, 700);
 
 // The bare client signs in as a user of its own: a second sign-in of the program's user would
 // take the program's session.
@@ -191,9 +197,20 @@ struct TablePage
     }
 };
 
+// The driver table's window opens at WindowSize, as a window the operator left at that size.
+void keepTableWindowSize()
+{
+    Gui::GuiSession *session = Context::global()->guiSession();
+    QVariantMap settings = session->frameSettings(DriverTableUrl);
+    settings.insert(QStringLiteral("window"),
+                    QVariantMap{{"width", WindowSize.width()}, {"height", WindowSize.height()}});
+    session->setFrameSettings(DriverTableUrl, settings);
+}
+
 // Opens the driver table and waits for its first rows drawn; seconds, or a negative number.
 double openTable(TablePage *table)
 {
+    keepTableWindowSize();
     QElapsedTimer clock;
     clock.start();
     table->page = fleet->program.openPage(DriverTableUrl);
@@ -211,7 +228,12 @@ double openTable(TablePage *table)
         table->failure = "the driver table showed its rows without their cells";
         return -1;
     }
-    return clock.nsecsElapsed() / 1e9;
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    if (table->window->size() != WindowSize) {
+        table->failure = "the driver table's window is not of the anchor's size";
+        return -1;
+    }
+    return seconds;
 }
 
 // The anchor's window: a plain ListView over rows.
@@ -225,7 +247,7 @@ struct AnchorView
         clock.start();
         view = std::make_unique<QQuickView>(Gui::Context::qmlEngine(), nullptr);
         view->setResizeMode(QQuickView::SizeRootObjectToView);
-        view->resize(1100, 700);
+        view->resize(WindowSize);
         view->setInitialProperties({{"rows", QVariant::fromValue<QObject *>(rows)}});
         view->setSource(QUrl(AnchorUrl));
         if (!view->rootObject())
@@ -233,7 +255,8 @@ struct AnchorView
         view->show();
         if (!drawFirstRows(view.get(), rows))
             return -1;
-        return clock.nsecsElapsed() / 1e9;
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        return view->size() == WindowSize ? seconds : -1;
     }
 };
 
@@ -276,6 +299,8 @@ void OpenDriverTable(benchmark::State &state)
     }
     report(state, ours, anchor);
     state.counters["goal_x"] = 3.0;
+    state.counters["window_width"] = WindowSize.width();
+    state.counters["window_height"] = WindowSize.height();
     // The first open after sign-in, untimed above: its components are compiled and the columns
     // its filters read are taken from the rows.
     state.counters["first_ms"] = firstSeconds * 1e3;

@@ -136,9 +136,11 @@ void TestFleetPages::carAddedInDriverEditor()
     QTRY_COMPARE(pageControl(carEditor, "sign")->property("text").toString(), QString("car-owner"));
     pageControl(carEditor, "identifier")->setProperty("text", "BC 7777 AA");
     pageControl(carEditor, "model")->setProperty("text", "Octavia");
+    const int adds = m_program.sentCount("car_trNew");
     press(carEditor, "okButton");
     QTRY_VERIFY(carEditor.isNull());
 
+    QVERIFY(m_program.waitForSent("car_trNew", adds + 1));
     QCOMPARE(m_program.sent("car_trNew").last().value("rst_id_driver").toString(), driver);
     const QString car = insert("SELECT id FROM cars WHERE identifier = 'BC 7777 AA'");
     QVERIFY(!car.isEmpty());
@@ -155,8 +157,10 @@ void TestFleetPages::carAddedInDriverEditor()
     QTRY_COMPARE(pageControl(carEditor, "identifier")->property("legalText").toString(), QString("BC 7777 AA"));
     QTRY_VERIFY(!formOf(carEditor)->property("isBusy").toBool());
     pageControl(carEditor, "year")->setProperty("text", "2019");
+    const int updates = m_program.sentCount("car_trUpdate");
     press(carEditor, "okButton");
     QTRY_VERIFY(carEditor.isNull());
+    QVERIFY(m_program.waitForSent("car_trUpdate", updates + 1));
     QVERIFY(!m_program.sent("car_trUpdate").last().contains("rst_id_driver"));
     QCOMPARE(insert("SELECT year FROM cars WHERE id = ?", {car}), QString("2019"));
     QVERIFY(m_program.closePage(editor));

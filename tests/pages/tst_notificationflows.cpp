@@ -27,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using PageControls::formOf;
 using PageControls::press;
 using PageControls::shownRow;
@@ -84,6 +86,8 @@ private:
     QString store(const QString &context, const QString &value);
     QString userId(const QString &sign);
     int bellCount() const;
+    // The operator's unread notifications in the database.
+    int unreadOf(const QString &sign);
     // The notification requests of the program (not the second client) about that id, in order.
     QStringList requestsOf(const QString &id);
     QObject *openTable();
@@ -102,6 +106,18 @@ void TestNotificationFlows::initTestCase()
 
 void TestNotificationFlows::cleanup()
 {
+    // A case that failed half-way leaves its pages open (an editor holding its lock, a table the
+    // bell would bring forward): the next case starts with none, closed without their questions.
+    QList<QPointer<QObject>> open;
+    if (Gui::Frames *frames = Gui::Global::currentFrames()) {
+        for (QObject *frame : frames->list())
+            open.append(frame);
+    }
+    for (const QPointer<QObject> &frame : qAsConst(open)) {
+        if (frame)
+            QMetaObject::invokeMethod(frame, "closeFrame");
+    }
+    QTRY_VERIFY(std::all_of(open.cbegin(), open.cend(), [](const QPointer<QObject> &frame) { return frame.isNull(); }));
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
@@ -140,6 +156,12 @@ QString TestNotificationFlows::store(const QString &context, const QString &valu
                " dt_utc_last_update) VALUES (1, ?, ?, 0, 1000, 1000) RETURNING id",
                {message, userId("admin")})
         .toString();
+}
+
+int TestNotificationFlows::unreadOf(const QString &sign)
+{
+    return m_program.query("SELECT count(*) FROM notifications WHERE rst_id_owner = ? AND is_readed = 0", {userId(sign)})
+        .toInt();
 }
 
 int TestNotificationFlows::bellCount() const
@@ -199,7 +221,8 @@ void TestNotificationFlows::changeRequestApproved()
     QCOMPARE(editor->property("url").toString(), EditorUrl);
     QTRY_COMPARE(pageControl(editor, "context")->property("legalText").toString(), QString("driver.update"));
     QTRY_COMPARE(m_program.query("SELECT is_readed FROM notifications WHERE id = ?", {id}).toInt(), 1);
-    QCOMPARE(requestsOf(id).mid(0, 3),
+    // The stand-in's log reaches this process on its own path, after the database may have changed.
+    QTRY_COMPARE(requestsOf(id).mid(0, 3),
              (QStringList{"notification_trInfo", "notification_trLock", "notification_trUpdate"}));
     const QJsonObject mark = m_program.sent("notification_trUpdate").last();
     QCOMPARE(mark.value("is_readed").toString(), QString("1"));
@@ -230,7 +253,7 @@ void TestNotificationFlows::changeRequestApproved()
     QCOMPARE(m_program.query("SELECT m.is_completed FROM notification_messages m JOIN notifications n"
                              " ON n.rst_id_nm = m.id WHERE n.id = ?", {id}).toInt(), 1);
     QTRY_VERIFY(editor->property("isCompleted").toBool());
-    QVERIFY(m_program.sentCount("notification_trInfo") > reads);
+    QTRY_VERIFY(m_program.sentCount("notification_trInfo") > reads);
     QTRY_VERIFY(!form->property("resolutionVisible").toBool());
     QTRY_COMPARE(shownValue(table, id, "is_completed"), QString("1"));
     QVERIFY(m_program.closePage(driverEditor));
@@ -260,6 +283,8 @@ void TestNotificationFlows::tableMarksReadAndRemoves()
     QPointer<QObject> table = openTable();
     QVERIFY(table);
     QTRY_VERIFY(shownRow(table, d) >= 0);
+    // The bell counts the four once their list has come, whatever an earlier case left unread.
+    QTRY_COMPARE(bellCount(), unreadOf("admin"));
     const int unread = bellCount();
 
     // Two marked read: each locked, updated once the lock is granted, unlocked.

@@ -504,8 +504,10 @@ void TestPaymentPages::credentialsStayInTheEditor()
     QVERIFY(!pageControl(editor, "fondy_credit_key")->isVisible());
     QVERIFY(!pageControl(editor, "name")->isEnabled());
     pageControl(editor, "login")->setProperty("text", "liq-merchant");
+    const int updates = m_program.sentCount("paymentSystem_trUpdate");
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
+    QVERIFY(m_program.waitForSent("paymentSystem_trUpdate", updates + 1));
     QCOMPARE(m_program.sent("paymentSystem_trUpdate").last().value("password").toString(), QString("liq-secret"));
     QCOMPARE(m_program.query("SELECT password FROM payment_systems WHERE id = ?", {system}).toString(),
              QString("liq-secret"));

@@ -1,5 +1,7 @@
 #include "standinserver.h"
 
+#include "timelimit.h"
+
 #include <QCryptographicHash>
 #include <QJsonDocument>
 #include <QtTest>
@@ -27,7 +29,7 @@ bool StandinServer::start(const QStringList &arguments)
     m_arguments = arguments;
     const QString script = qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/standin.py");
     m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + arguments);
-    if (!m_process.waitForStarted(10000))
+    if (!m_process.waitForStarted(timeLimit(10000)))
         return false;
     if (!waitFor(isEvent(QStringLiteral("listening")), 15000))
         return false;
@@ -52,7 +54,7 @@ bool StandinServer::restart()
     m_pending.clear();
     m_process.start(QStringLiteral("/usr/bin/python3"),
                     QStringList{script} + m_arguments + QStringList{QStringLiteral("--port"), QString::number(port)});
-    if (!m_process.waitForStarted(10000))
+    if (!m_process.waitForStarted(timeLimit(10000)))
         return false;
     return waitForCount(isEvent(QStringLiteral("listening")), listening + 1, 15000);
 }
@@ -91,7 +93,7 @@ bool StandinServer::waitFor(const std::function<bool(const QJsonObject &)> &matc
 
 bool StandinServer::waitForCount(const std::function<bool(const QJsonObject &)> &match, int n, int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return count(match) >= n; }, timeoutMs);
+    return QTest::qWaitFor([&] { return count(match) >= n; }, timeLimit(timeoutMs));
 }
 
 QList<QJsonObject> StandinServer::received(const QString &fn) const

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Summarises runs of bench_fleet (Google Benchmark JSON files, any sizes and repeats): per size
-and measure the median time, the median anchor and their ratio; the goals at the largest size;
-and the growth of each measure from the smallest size to the largest beside n log n."""
+and measure the median time, the median anchor and their ratio beside its goal, and the window
+size both were drawn at; the goals at the largest size; and the growth of each measure from the
+smallest size to the largest beside n log n."""
 
 import collections
 import json
@@ -31,6 +32,12 @@ def median(entries, key):
     return statistics.median(values) if values else None
 
 
+def goal_text(name):
+    ratio, limit = GOALS.get(name, (None, None))
+    parts = (["x%.1f the anchor" % ratio] if ratio else []) + (["%.0f ms" % limit] if limit else [])
+    return " and ".join(parts)
+
+
 def main(paths):
     runs = load(paths)
     if not runs:
@@ -51,6 +58,11 @@ def main(paths):
                 ratios = [e["x_anchor"] for e in entries if "x_anchor" in e]
                 if len(ratios) > 1:
                     line += " (runs x%.2f-x%.2f)" % (min(ratios), max(ratios))
+                if GOALS.get(name, (None,))[0]:
+                    line += ", goal x%.1f" % GOALS[name][0]
+                if median(entries, "window_width"):
+                    line += ", both drawn at %.0fx%.0f" % (median(entries, "window_width"),
+                                                          median(entries, "window_height"))
             print(line)
     largest = sizes[-1]
     missed = 0
@@ -61,8 +73,9 @@ def main(paths):
         ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
         ok = (limit is None or ms <= limit) and (ratio is None or not anchor or ms / anchor <= ratio)
         missed += not ok
-        print("goal %-16s at %d: %.1f ms%s -> %s" % (name, largest, ms, " (x%.2f)" % (ms / anchor) if anchor else "",
-                                                    "met" if ok else "MISSED"))
+        print("goal %-16s at %d: %.1f ms%s, goal %s -> %s" % (
+            name, largest, ms, ", x%.2f the anchor" % (ms / anchor) if anchor else "", goal_text(name),
+            "met" if ok else "MISSED"))
     if len(sizes) > 1:
         small = sizes[0]
         bound = largest * math.log(largest) / (small * math.log(small))

@@ -1,0 +1,5 @@
+#pragma once
+
+// A time limit of a test's wait in milliseconds, stretched by the factor in KORIV_TEST_TIME_FACTOR:
+// the sanitizer builds set it (tests/CMakeLists.txt), as everything they run is several times slower.
+int timeLimit(int milliseconds);

@@ -1,0 +1,46 @@
+"""fleet-summary.py over made-up runs of bench_fleet: each ratio beside its goal and the window
+size the table and its anchor were drawn at."""
+
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "fleet-summary.py")
+
+
+def measure(name, drivers, ms, anchor, **counters):
+    return dict({"name": name + "/iterations:5/manual_time", "drivers": drivers, "ms": ms, "ms_anchor": anchor,
+                 "x_anchor": ms / anchor}, **counters)
+
+
+class FleetSummaryTest(unittest.TestCase):
+    def test_ratios_beside_their_goals(self):
+        with tempfile.TemporaryDirectory() as folder:
+            paths = []
+            for drivers, table_ms in ((10000, 400.0), (100000, 2600.0)):
+                path = os.path.join(folder, "%d.json" % drivers)
+                with open(path, "w") as handle:
+                    json.dump({"benchmarks": [
+                        measure("OpenDriverTable", drivers, table_ms, 100.0 * drivers / 10000 / 4, goal_x=3.0,
+                                window_width=1100.0, window_height=700.0),
+                        measure("SignIn", drivers, 105.0, 100.0, goal_x=1.1),
+                        measure("Sort/balance", drivers, 50.0, 20.0)]}, handle)
+                paths.append(path)
+            done = subprocess.run([sys.executable, SCRIPT, *paths], stdout=subprocess.PIPE, text=True, check=True)
+        lines = done.stdout.splitlines()
+        tables = [line for line in lines if line.strip().startswith("OpenDriverTable") and "anchor" in line]
+        self.assertEqual(len(tables), 2)
+        self.assertIn("x16.00, goal x3.0, both drawn at 1100x700", tables[0])
+        self.assertIn("x10.40, goal x3.0, both drawn at 1100x700", tables[1])
+        sort = [line for line in lines if line.strip().startswith("Sort/balance") and "anchor" in line][0]
+        self.assertTrue(sort.endswith("x2.50"), sort)
+        self.assertIn("goal OpenDriverTable  at 100000: 2600.0 ms, x10.40 the anchor, goal x3.0 the anchor and"
+                      " 2000 ms -> MISSED", lines)
+        self.assertIn("goal SignIn           at 100000: 105.0 ms, x1.05 the anchor, goal x1.1 the anchor -> met", lines)
+
+
+if __name__ == "__main__":
+    unittest.main()
