@@ -34,6 +34,11 @@ bool StandinClient::signIn(int port, const QString &sign, const QString &passwor
         request.insert(QStringLiteral("SID"), network->pwd());
         emit network->sendMessage(request);
     });
+    connect(m_auth.get(), &Client::Controller::Auth::saAuth, this, [this] { m_signedIn = true; });
+    connect(network, &Common::Network::connectionState, this, [this](bool isConnected) {
+        if (!isConnected)
+            m_signedIn = false;
+    });
     QSignalSpy accepted(m_auth.get(), &Client::Controller::Auth::saAuth);
     network->setHost(QStringLiteral("127.0.0.1"));
     network->setPort(port);

@@ -25,8 +25,12 @@ public:
     // Connects to 127.0.0.1:port and signs in; false when the server did not accept.
     bool signIn(int port, const QString &sign, const QString &password);
     Client::ApiNetwork *network() const { return m_network.get(); }
+    // Signed in on the connection it has now: false from a lost connection until the sign-in
+    // that follows the reconnection is accepted.
+    bool isSignedIn() const { return m_signedIn; }
 
 private:
+    bool m_signedIn = false;
     std::unique_ptr<Network> m_network;
     std::unique_ptr<Client::Controller::Auth> m_auth;
 };

@@ -1,6 +1,7 @@
 #include "secondclient.h"
 
 #include "client/controller/originalmodel.h"
+#include "timelimit.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -44,6 +45,9 @@ void SecondClient::adopt(List *list)
 
 void SecondClient::send(const QString &action, const QVariantMap &params)
 {
+    // A request sent while the connection is down, or before its sign-in, is never answered:
+    // after a server restart the client signs in again first.
+    QTest::qWaitFor([this] { return m_client.isSignedIn(); }, timeLimit(20000));
     NetDTO request(params);
     request.insert(QStringLiteral("FN"), m_list->name() + QLatin1Char('_') + action);
     request.insert(QStringLiteral("RECEIVER"), m_list->objectNumber());
