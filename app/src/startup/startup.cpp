@@ -13,6 +13,7 @@
 
 #include "gui/controller/abstractcontroller.h"
 #include "gui/core/plainmessageboxes.h"
+#include "gui/core/shortcutprecedence.h"
 #include "gui/dialog/login.h"
 #include "gui/settings/settings.h"
 #include "gui/style/style.h"
@@ -172,6 +173,7 @@ void Startup::applyLook()
     // Without the sheet the widgets keep the plain dark palette.
     qApp->setStyleSheet(sheet.open(QIODevice::ReadOnly) ? QString::fromUtf8(sheet.readAll()) : QString());
     m_plainMessageBoxes = std::make_unique<Gui::PlainMessageBoxes>();
+    m_shortcutPrecedence = std::make_unique<Gui::ShortcutPrecedence>();
     bool isNumber = false;
     const int fontSize = Gui::Settings::value(QStringLiteral("style"), QStringLiteral("fontSize"), 0).toInt(&isNumber);
     if (isNumber && fontSize != 0)

@@ -24,6 +24,7 @@ class Auth;
 
 namespace Gui {
 class PlainMessageBoxes;
+class ShortcutPrecedence;
 class Settings;
 }
 
@@ -80,6 +81,7 @@ private:
 
     std::unique_ptr<Gui::Settings> m_settings;
     std::unique_ptr<Gui::PlainMessageBoxes> m_plainMessageBoxes;
+    std::unique_ptr<Gui::ShortcutPrecedence> m_shortcutPrecedence;
     std::unique_ptr<Client::Controller::Auth> m_auth;
     QString m_language;
     QStringList m_translations;
