@@ -1,9 +1,9 @@
 """scripts/run.sh started as the README says, twice, with runscript-driver in the person's place
 (KORIV_RUN_PROGRAM) and its settings in a folder of the test's (KORIV_RUN_DIR): the demo platform
-drawn and its reports written, then a bare start that keeps the language chosen in the first and
-the operator's own hosts and other settings. Then the starts that must stop early: a throwaway
-cluster that does not start (run.sh and standin.sh leave the caller's own cluster alone), and a
-second run.sh on a run folder in use.
+drawn and its reports written (each showing what it is for), then a bare start that keeps the
+language chosen in the first and the operator's own hosts and other settings. Then the starts that
+must stop early: a throwaway cluster that does not start (run.sh and standin.sh leave the caller's
+own cluster alone), and a second run.sh on a run folder in use.
 
 Runs under xvfb-run (ctest); KORIV_SOURCE_DIR, KORIV_BUILD_DIR and KORIV_RUNSCRIPT_DRIVER come from ctest.
 """
@@ -16,6 +16,7 @@ import subprocess
 import tempfile
 import unittest
 
+import openpyxl
 import psycopg2
 
 SOURCE = os.environ.get("KORIV_SOURCE_DIR", "")
@@ -82,6 +83,8 @@ class RunScript(unittest.TestCase):
     def start(self, run_dir, step, *arguments):
         environment = dict(os.environ, BUILD_DIR=BUILD, KORIV_RUN_DIR=run_dir, KORIV_RUN_PROGRAM=DRIVER,
                            KORIV_RUNSCRIPT_STEP=step)
+        # The driver keeps the workbooks beside its screenshots.
+        environment.setdefault("KORIV_SCREENSHOT_DIR", os.path.join(run_dir, "screenshots"))
         done = subprocess.run([os.path.join(SOURCE, "scripts", "run.sh")] + list(arguments), cwd=SOURCE,
                               env=environment, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                               stderr=subprocess.STDOUT, text=True, timeout=800)
@@ -101,6 +104,7 @@ class RunScript(unittest.TestCase):
 
             said = self.start(run_dir, "demo")
             self.assertIn('A second operator: "second" with the password "second".', said)
+            self.assertReportsShowTheirPurpose(dict(re.findall(r"^runscript driver: (\w+) workbook (.+)$", said, re.M)))
             self.assertEqual(len(re.findall(r"^runscript driver: \w+ wrote \d+ values$", said, re.M)), 5, said[-3000:])
             self.assertIn("standin-command.py %s/standin.sock notify" % os.path.realpath(run_dir), said)
             with open(ini, encoding="utf-8") as f:
@@ -122,6 +126,24 @@ class RunScript(unittest.TestCase):
                              ("192.0.2.10", '"Office, main"'))
             self.assertEqual(second["auth"]["current_host"], "1")
             self.assertEqual(second["elsewhere"]["kept"], '"a, b"')
+
+    def assertReportsShowTheirPurpose(self, written):
+        # The driver report: successful orders (G) and takings in cash (K) and by card (L).
+        driver = openpyxl.load_workbook(written["driverReport"]).worksheets[0]
+        rows = [[driver.cell(row, column).value for column in (3, 7, 11, 12)] for row in range(22, driver.max_row + 1)]
+        self.assertTrue(rows and all(min(row[1:]) > 0 for row in rows), rows)
+        # The brand payment report: the 40 drivers of D8 wrap within its merged range, in a row tall
+        # enough for their lines (a column's width counts its characters).
+        sheet = openpyxl.load_workbook(written["brandPaymentReport"]).worksheets[0]
+        drivers = sheet["D8"].value
+        self.assertEqual((len(drivers.split(", ")), sheet["D8"].alignment.wrap_text), (40, True), drivers)
+        first, _, last, _ = [cells for cells in sheet.merged_cells.ranges if "D8" in cells][0].bounds
+        widths = {}
+        for column in sheet.column_dimensions.values():
+            widths.update(dict.fromkeys(range(column.min, column.max + 1), column.width))
+        width = sum(widths.get(column, 8.43) for column in range(first, last + 1))
+        lines = (sheet.row_dimensions[8].height or 12.75) // 12.75
+        self.assertGreaterEqual(width * lines, len(drivers), (first, last, width, lines))
 
     def assertClusterServes(self, variables):
         """The cluster still runs on its folder, and nothing made tables in it."""
