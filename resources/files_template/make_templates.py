@@ -247,8 +247,10 @@ def brand_car():
 def brand_payment():
     wb, s = new_book()
     brand_header(s, "Отчет по платежам брендированных машин")
-    s.merge("B8:C8", "Водители")
-    s.merge("D8:E8", h="left", wrap=True)
+    # The drivers' signs (dozens of them) wrap across the title's width, in a row three lines tall.
+    s.merge("B8:C8", "Водители", v="top")
+    s.merge("D8:O8", h="left", v="top", wrap=True)
+    s.ws.row_dimensions[8].height = 3 * 12.75
     s.cell("A10", "Всего", bold=True, h="center")
     s.cell("B10", bold=True, h="center", fmt="0.00")
     head = {"A": "Дата", "B": "EasyPay", "C": "LiqPay", "D": "City24", "E": "Терминалы", "F": "Всего"}

@@ -3,8 +3,8 @@
 //   demo: the demo platform's drivers, cities, companies and notifications drawn; "More..." of
 //         each notification opening the record it names; each report of the Report menu written
 //         for the last thirty days with the demo's rows in its workbook (the brand reports: the
-//         car company's drivers, and a sum in each payment channel); then the language set to
-//         Ukrainian, as the Options dialog stores it.
+//         car company's drivers, and a sum in each payment channel; the path of each workbook
+//         printed); then the language set to Ukrainian, as the Options dialog stores it.
 //   bare: the language kept from the run before and the program speaking it; no drivers.
 // Prints what stood in the way and exits 1, or exits 0. Screenshots go to $KORIV_SCREENSHOT_DIR.
 #include "journeyrows.h"
@@ -352,6 +352,7 @@ QString RunScriptDriver::writesReport(const QString &command, const QString &fol
     // driver (which name none in their head), a balance entry's "group, type", or dated rows.
     QStringList values;
     for (const QString &file : frame->writtenFiles()) {
+        std::printf("runscript driver: %s workbook %s\n", qPrintable(command), qPrintable(file));
         values += workbookValues(file);
         if (command == QLatin1String("brandReport") || command == QLatin1String("brandPaymentReport")) {
             failure = brandFault(command, sheetCells(file));

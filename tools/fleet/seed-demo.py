@@ -7,7 +7,8 @@ Run it once on a database that the stand-in (or koriv-dbinit) has created. It ad
   - 8 cities, 6 driver groups, 4 companies (one of them a car company), 3 terminal companies;
   - 300 drivers (15 archived, statuses mixed, 40 of the car company), 280 cars, photos of 5 drivers;
   - over the last 30 days: driver balance logs (of every type for every driver), driver sessions,
-    orders with their status logs and terminal refills; company balance logs;
+    orders with their status logs (most ended well, paid in cash or by card, the rest cancelled after
+    a driver's refusal) and terminal refills; company balance logs;
   - the 4 payment providers the program knows (by its codes), an account of every company with
     each, and a payment log: the car company's drivers pay through LiqPay, EasyPay and City24;
   - a notification of every notification type for each operator, a driver's change request among
@@ -47,8 +48,15 @@ LAST = ["Kovalenko", "Bondarenko", "Tkachenko", "Shevchenko", "Kravchenko", "Boi
 STATUSES = [0, 100, 200, 1000, 1000, 1000, 2000, 2000, 2200, 3000, 4000]
 MODELS = ["Camry", "Octavia", "Corolla", "Logan", "Accent", "Elantra", "Passat", "Megane", "Leaf", "Prius"]
 BALANCE_NOTES = ["Order", "Refill", "Penalty", "Bonus", "Compensation", ""]
-# The completion codes the driver report counts (finished, cancelled by the client, by the driver).
-COMPLETED_CODES = [1000, 1000, 1000, 1500, 2100, 5100, 9010, 9020]
+# Completion codes of finished orders: those the driver report counts as successful (not 1070, which
+# it counts as cancelled too), and those it counts as cancelled (by the client, by the driver, by the
+# dispatcher).
+SUCCESS_CODES = [5000, 7000, 7001, 7002, 9000]
+CANCELLED_CODES = [1000, 1000, 1500, 2100, 5100, 9010, 9020]
+# Payment types of orders: cash and card.
+CASH, CARD = 0, 2
+# Status log entries of a driver's refusal: by cancel, by time-out.
+REFUSALS = [1100, 1105]
 DRIVERS = 300
 ARCHIVED_EVERY = 20
 CAR_COMPANY_DRIVERS = 40
@@ -223,21 +231,30 @@ class Seeder:
                 "rst_id_owner": driver, "sign": "D%03d" % (self.driver_ids.index(driver) + 1), "dt_start": start,
                 "dt_end": min(start + duration, self.now), "duration": min(duration, self.now - start),
                 "version": "5.2.0", "os": "Android", "type_close": 1 + n % 4, "dt_utc_insert": start})
+        # Each driver's sixth order is still under way; of the others three in four ended well, a third
+        # of all paid by card, and the fourth was cancelled after a refusal (by cancel, then by time-out).
+        taken = {}
         for n in range(3000):
             driver = self.active[n * 13 % len(self.active)]
+            nth = taken[driver] = taken.get(driver, -1) + 1
             created = self.ago()
-            status = 1000 if n % 10 else 500
+            status = 500 if nth % 10 == 5 else 1000
+            success = nth % 4 != 3
+            code = self.random.choice(SUCCESS_CODES if success else CANCELLED_CODES) if status >= 900 else 0
             order = self.insert("orders", {
                 "rst_id_driver": driver, "rst_id_company": self.companies[n % 3], "dt_utc_insert": created,
                 "dt_complete": created + 1800000, "is_completed": 1 if status >= 900 else 0,
-                "completed_code": self.random.choice(COMPLETED_CODES), "order_status": status,
-                "payment_type": 2 if n % 3 == 0 else 0, "is_free": 1 if n % 17 == 0 else 0,
+                "completed_code": code, "order_status": status,
+                "payment_type": CARD if nth % 3 == 1 else CASH, "is_free": 1 if n % 17 == 0 else 0,
                 "sum_tip": round(self.random.uniform(60, 600), 2),
                 "assumed_feed_way": round(self.random.uniform(0.5, 6), 2),
                 "assumed_feed_time": round(self.random.uniform(2, 15), 1), "client_name": self.random.choice(FIRST),
                 "identifier": "ORD-%05d" % n})
             self.insert("order_status_logs", {"rst_id_order": order, "rst_id_driver": driver, "status": status,
                                               "dt_utc_insert": created + 600000})
+            if code in CANCELLED_CODES:
+                self.insert("order_status_logs", {"rst_id_order": order, "rst_id_driver": driver,
+                                                  "status": REFUSALS[nth // 4 % 2], "dt_utc_insert": created + 300000})
         for n in range(120):
             driver = self.driver_ids[n % CAR_COMPANY_DRIVERS]
             self.insert("driver_refill_balance_logs", {

@@ -126,7 +126,15 @@ class DemoPlatform(unittest.TestCase):
                 if report in (14, 15):
                     self.assertTrue(all(owner["values"] for owner in results), results)
                 if report == 13:
-                    self.assertTrue(results[0]["values"])
+                    # Every driver has successful orders, takings in cash and by card, cancelled
+                    # orders and refusals of both kinds; no order counts as both.
+                    values = results[0]["values"]
+                    self.assertEqual(len(values), len(drivers))
+                    for key in ("amt_suc_order", "amt_unsuc_order", "cash_sum", "cards_sum",
+                                "canceled_order_reject", "canceled_order_timeout"):
+                        self.assertTrue(all(driver.get(key, 0) > 0 for driver in values), (key, values))
+                    self.assertTrue(all(d["amt_suc_order"] + d["amt_unsuc_order"] <= d["amt_all_order"]
+                                        for d in values), values)
                 if report == 12:
                     # Every column of the report holds a sum: the codes the program reads.
                     paid = {row["code"] for row in results if float(row["sum_amount"]) > 0}
