@@ -50,7 +50,7 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+52"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+50"/>
         <source>New Balance Log</source>
         <translation>Новая запись журнала баланса</translation>
     </message>
@@ -81,7 +81,7 @@
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, проведена ли запись. Когда программа снова подключится, она найдёт запись и сообщит.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
         <translation>Не удалось выяснить, проведена ли запись: сервер отказал в показе журнала баланса. Проверьте его, прежде чем проводить запись снова.</translation>
     </message>
@@ -693,12 +693,12 @@
         <translation>Сервер пользователя:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>user: %1</source>
         <translation>пользователь: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Row count:</source>
         <translation>Строк:</translation>
     </message>

@@ -50,7 +50,7 @@
 <context>
     <name>Gui::Dialog::BalanceLog</name>
     <message>
-        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+52"/>
+        <location filename="../../libgui/src/gui/dialog/balancelog.cpp" line="+50"/>
         <source>New Balance Log</source>
         <translation>Новий запис журналу балансу</translation>
     </message>
@@ -81,7 +81,7 @@
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи проведено запис. Коли програма знову під&apos;єднається, вона знайде запис і повідомить.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
         <translation>Не вдалося з&apos;ясувати, чи проведено запис: сервер відмовив у показі журналу балансу. Перевірте його, перш ніж проводити запис знову.</translation>
     </message>
@@ -693,12 +693,12 @@
         <translation>Сервер користувача:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>user: %1</source>
         <translation>користувач: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Row count:</source>
         <translation>Рядків:</translation>
     </message>

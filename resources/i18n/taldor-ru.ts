@@ -1134,7 +1134,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+261"/>
+        <location filename="../qml/components/editor/Form.qml" line="+273"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
@@ -1257,28 +1257,33 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+67"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+74"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>Whether the data was saved cannot be found out: the record is no longer on the server.</source>
         <translation>Не удалось выяснить, сохранены ли данные: записи больше нет на сервере.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Данные сохранены: на сервере то, что было введено.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
         <translation>Данные не дошли до сервера: они не сохранены. Они остаются в форме: сохраните их снова.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
+        <source>Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure.</source>
+        <translation>Неизвестно, сохранены ли данные: после отправки запись изменилась, а сервер показывает не все отправленные значения. Введённое остаётся в форме: сохраните его снова для верности.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
@@ -1431,7 +1436,7 @@
         <translation>Без названия</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, выполнен ли запрос. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
     </message>
@@ -1446,12 +1451,12 @@
         <translation>Нет соединения с сервером: запрос не отправлен</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+39"/>
         <source>Whether the request was carried out cannot be found out here: check the list before sending it again.</source>
         <translation>Здесь не выяснить, выполнен ли запрос: проверьте список, прежде чем отправлять его снова.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again.</source>
         <translation>Не удалось выяснить, удалена ли запись: сервер отказал в показе. Проверьте список, прежде чем удалять снова.</translation>
     </message>
@@ -2286,7 +2291,8 @@ The system could not open it: open the file from that folder.</source>
 Система не смогла её открыть: откройте файл из этой папки.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>The table was exported to:
 %1</source>
         <translation>Таблица экспортирована в:

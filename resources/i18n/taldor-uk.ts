@@ -1134,7 +1134,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+261"/>
+        <location filename="../qml/components/editor/Form.qml" line="+273"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
@@ -1257,28 +1257,33 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+67"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+74"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
         <source>Whether the data was saved cannot be found out: the record is no longer on the server.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: запису більше немає на сервері.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+23"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Дані збережено: на сервері те, що було введено.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
         <translation>Дані не дійшли до сервера: їх не збережено. Вони лишаються у формі: збережіть їх знову.</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-11"/>
+        <source>Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure.</source>
+        <translation>Невідомо, чи збережено дані: після надсилання запис змінився, а сервер показує не всі надіслані значення. Введене залишається у формі: збережіть його ще раз для певності.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
     </message>
@@ -1431,7 +1436,7 @@
         <translation>Без назви</translation>
     </message>
     <message>
-        <location line="+113"/>
+        <location line="+115"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи виконано запит. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
     </message>
@@ -1446,12 +1451,12 @@
         <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+39"/>
         <source>Whether the request was carried out cannot be found out here: check the list before sending it again.</source>
         <translation>Тут не з&apos;ясувати, чи виконано запит: перевірте список, перш ніж надсилати його знову.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи видалено запис: сервер відмовив у показі. Перевірте список, перш ніж видаляти знову.</translation>
     </message>
@@ -2286,7 +2291,8 @@ The system could not open it: open the file from that folder.</source>
 Система не змогла її відкрити: відкрийте файл із цієї теки.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <location line="+3"/>
         <source>The table was exported to:
 %1</source>
         <translation>Таблицю експортовано до:

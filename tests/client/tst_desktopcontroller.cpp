@@ -390,16 +390,26 @@ void TestDesktopController::unansweredEditAndSearch()
     deliver("saUpdate", {{"RES", "10"}, {"id", "2"}, {"RECEIVER", own}});
     QVERIFY(m_controller->unansweredEdit().isEmpty());
 
+    // An insert pushed meanwhile names its author.
+    m_controller->trNew(record);
+    deliver("srInserted", {{"id", "9"}, {"id_owner_modify", "4"}, {"RECEIVER", "ALL"}});
+    QCOMPARE(m_controller->unansweredEdit().value("announced").toMap(), (QVariantMap{{"9", "4"}}));
+
+    // The finder's answers reach the finder alone.
     QSignalSpy found(m_controller.get(), &DesktopController::recordsFound);
+    QSignalSpy received(m_controller.get(), qOverload<QString, QVariantMap>(&DesktopController::messageReceived));
+    const auto toFinder = [this](const QString &action, const QVariantMap &params) {
+        m_net->dispatchMessage(m_controller->name(), action, params);
+    };
     m_controller->findRecords({{"id", "7"}});
     const QVariantMap search = m_sent->maps().last();
     QCOMPARE(search.value("FN").toString(), QString("testRows_trGetList"));
     QCOMPARE(search.value("id").toString(), QString("7"));
     const QString finder = search.value("RECEIVER").toString();
     QVERIFY(finder != own);
-    deliver("saListInfo", {{"id", "7"}, {"RECEIVER", finder}});
+    toFinder("saListInfo", {{"id", "7"}, {"RECEIVER", finder}});
     deliver("saListInfo", {{"id", "8"}, {"RECEIVER", "99999"}});
-    deliver("saGetList", {{"STATE", "end"}, {"RES", "10"}, {"RECEIVER", finder}});
+    toFinder("saGetList", {{"STATE", "end"}, {"RES", "10"}, {"RECEIVER", finder}});
     QTRY_COMPARE(found.count(), 1);
     const QVariantList foundRows = found.first().first().toList();
     QCOMPARE(foundRows.size(), 1);
@@ -408,10 +418,23 @@ void TestDesktopController::unansweredEditAndSearch()
     QCOMPARE(m_controller->getMapParamsFromTrGetList().value("is_archived").toString(), QString("0"));
     QVERIFY(!m_controller->getMapParamsFromTrGetList().contains("id"));
     m_controller->findRecords({{"id", "7"}});
-    deliver("saGetList", {{"RES", "0"}, {"ERRCODE", "50"}, {"RECEIVER", finder}});
+    toFinder("saGetList", {{"RES", "0"}, {"ERRCODE", "50"}, {"RECEIVER", finder}});
     QTRY_COMPARE(found.count(), 2);
     QVERIFY(found.last().first().toList().isEmpty());
     QCOMPARE(found.last().last().toMap().value("ERRCODE").toString(), QString("50"));
+
+    // A record read as its editor reads it, credentials included; a record gone is none.
+    m_controller->readRecord({{"id", "7"}});
+    QCOMPARE(m_sent->maps().last().value("FN").toString(), QString("testRows_trInfo"));
+    QCOMPARE(m_sent->maps().last().value("RECEIVER").toString(), finder);
+    toFinder("saInfo", {{"RES", "10"}, {"id", "7"}, {"password", "p"}, {"RECEIVER", finder}});
+    QTRY_COMPARE(found.count(), 3);
+    QCOMPARE(found.last().first().toList().value(0).toMap().value("password").toString(), QString("p"));
+    m_controller->readRecord({{"id", "7"}});
+    toFinder("saInfo", {{"RES", "0"}, {"ERRCODE", "110"}, {"id", "7"}, {"RECEIVER", finder}});
+    QTRY_COMPARE(found.count(), 4);
+    QVERIFY(found.last().first().toList().isEmpty());
+    QCOMPARE(received.count(), 1);
 }
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QtEndian>
 
+#include <utility>
+
 struct AnswerLossProxy::Relay
 {
     QTcpSocket *client = nullptr;
@@ -74,6 +76,12 @@ void AnswerLossProxy::loseAnswerTo(const QString &fn, bool thenRefuse)
     m_refuseAfterLoss = thenRefuse;
 }
 
+void AnswerLossProxy::loseRequest(const QString &fn, bool thenRefuse)
+{
+    m_armedRequest = fn;
+    m_refuseAfterLoss = thenRefuse;
+}
+
 void AnswerLossProxy::accept()
 {
     while (QTcpSocket *client = m_server.nextPendingConnection()) {
@@ -106,13 +114,27 @@ void AnswerLossProxy::fromClient(Relay *relay)
     relay->fromClient.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromClient.next(&frame) == Common::FrameReader::Status::Frame) {
-        if (!m_armed.isEmpty() && messageNames(frame).contains(m_armed)) {
+        const QStringList names = messageNames(frame);
+        if (!m_armedRequest.isEmpty() && names.contains(m_armedRequest)) {
+            // What came with it in the same read is lost as well, as on a broken connection.
+            lose(relay, std::exchange(m_armedRequest, QString()));
+            return;
+        }
+        if (!m_armed.isEmpty() && names.contains(m_armed)) {
             relay->lostAnswer = m_armed;
             relay->lostAnswer.replace(QLatin1String("_tr"), QLatin1String("_sa"));
             m_armed.clear();
         }
     }
     relay->server->write(bytes);
+}
+
+void AnswerLossProxy::lose(Relay *relay, const QString &fn)
+{
+    m_lost.append(fn);
+    m_refusing = m_refuseAfterLoss;
+    close(relay);
+    emit answerLost(fn);
 }
 
 void AnswerLossProxy::fromServer(Relay *relay)
@@ -130,10 +152,7 @@ void AnswerLossProxy::fromServer(Relay *relay)
             continue;
         }
         QString request = relay->lostAnswer;
-        m_lost.append(request.replace(QLatin1String("_sa"), QLatin1String("_tr")));
-        m_refusing = m_refuseAfterLoss;
-        close(relay);
-        emit answerLost(m_lost.last());
+        lose(relay, request.replace(QLatin1String("_sa"), QLatin1String("_tr")));
         return;
     }
 }

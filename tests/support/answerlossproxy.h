@@ -11,7 +11,8 @@ class QTcpSocket;
 
 // A TCP relay between the program and the stand-in that can lose one answer as a broken network
 // does: the request named passes and is carried out, then the server's answer to it never
-// reaches the client, whose connection is closed at that moment. Everything else passes.
+// reaches the client, whose connection is closed at that moment. Or it loses the request itself,
+// which then never reaches the server. Everything else passes.
 class AnswerLossProxy : public QObject
 {
     Q_OBJECT
@@ -26,8 +27,11 @@ public:
     // The answer to the next request with that "FN" (for example "city_trNew") is lost; with
     // thenRefuse, connections are refused from then on until release().
     void loseAnswerTo(const QString &fn, bool thenRefuse = false);
+    // The next request with that "FN" never reaches the server: the client's connection is closed
+    // when it is sent.
+    void loseRequest(const QString &fn, bool thenRefuse = false);
     void release() { m_refusing = false; }
-    // Requests whose answers were lost, in order.
+    // Requests whose answers, or which themselves, were lost, in order.
     QStringList lost() const { return m_lost; }
 
 signals:
@@ -40,10 +44,12 @@ private:
     void fromClient(Relay *relay);
     void fromServer(Relay *relay);
     void close(Relay *relay);
+    void lose(Relay *relay, const QString &fn);
 
     QTcpServer m_server;
     int m_targetPort = 0;
     QString m_armed;
+    QString m_armedRequest;
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;
     QStringList m_lost;

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <utility>
+
 ModalWatchdog::ModalWatchdog(QObject *parent)
     : QObject(parent)
 {
@@ -67,6 +69,7 @@ void ModalWatchdog::reset()
     m_unexpected.clear();
     m_handlers.clear();
     m_answers.clear();
+    m_leaveNextOpen = false;
 }
 
 bool ModalWatchdog::eventFilter(QObject *watched, QEvent *event)
@@ -105,6 +108,10 @@ void ModalWatchdog::handle(QPointer<QWidget> widget)
 void ModalWatchdog::closeBox(QMessageBox *box)
 {
     m_boxes.append({box->icon(), box->windowTitle(), box->text(), box->textFormat(), box->textInteractionFlags()});
+    if (std::exchange(m_leaveNextOpen, false)) {
+        m_leftOpen = box;
+        return;
+    }
     QAbstractButton *button = nullptr;
     if (!m_answers.isEmpty())
         button = box->button(m_answers.takeFirst());

@@ -37,6 +37,10 @@ public:
     void answerNext(QMessageBox::StandardButton button);
     // Modal windows of this class are left open: they close by themselves (a progress window).
     void allowOpen(const QString &className);
+    // The next message box is recorded and left open, for the program to close; leftOpen() is
+    // that box while it exists.
+    void leaveNextBoxOpen() { m_leaveNextOpen = true; }
+    QMessageBox *leftOpen() const { return m_leftOpen; }
 
     QList<Box> boxes() const { return m_boxes; }
     QStringList texts() const;
@@ -58,6 +62,8 @@ private:
     QList<std::function<void(QDialog *)>> m_handlers;
     QList<QMessageBox::StandardButton> m_answers;
     QStringList m_allowed;
+    bool m_leaveNextOpen = false;
+    QPointer<QMessageBox> m_leftOpen;
 };
 
 // Fails the current test function when the watchdog is not clean.

@@ -90,22 +90,9 @@ void Global::createControllers()
     createShared(m_driverPaidServiceType, QVariantMap{{"id", "1"}, {"rst_id_bt", "1"}, {"name", allTypes}});
 }
 
-QList<Client::Controller::DesktopController *> Global::sharedLists() const
-{
-    return {m_driver, m_company, m_driverGroup, m_driverBalanceGroup, m_driverBalanceType, m_driverPaidServiceType,
-            m_carBrands, m_carBodyTypes, m_carColors, m_city, m_notification, m_notificationType,
-            m_companyBalanceGroup, m_companyBalanceType};
-}
-
 void Global::loadControllers(int stage, const QVariantMap &)
 {
-    // Once per run: after a reconnection the controllers follow the server's pushes themselves,
-    // and first ask for what changed while no push could arrive (an own save whose answer was
-    // lost among it), as their timer's reload does.
-    if (stage == 1) {
-        for (Client::Controller::DesktopController *shared : sharedLists())
-            shared->onAutoUpdateTimerTimeout();
-    }
+    // Once per run: after a reconnection every loaded list asks itself for what it missed.
     if (stage != 0)
         return;
     m_driver->trGetList({{QStringLiteral("is_archived"), 0}}, true);

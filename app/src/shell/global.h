@@ -72,8 +72,6 @@ private:
     template<typename T>
     T *createShared(T *&field, const QVariantMap &placeholder = {});
     static void sortByName(Client::Controller::ItemController *controller);
-    // The lists that every page shares, made here.
-    QList<Client::Controller::DesktopController *> sharedLists() const;
 
     Driver *m_driver = nullptr;
     CompanyQml *m_company = nullptr;

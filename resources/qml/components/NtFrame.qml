@@ -45,6 +45,8 @@ NtFrameBase {
     // Edits of the page's controllers left without answer by a lost connection, each
     // {"controller", "edit"}: asked about once the session is open again.
     property var lostEdits: []
+    // The box saying that an outcome is not known yet: the outcome found out replaces it.
+    property QtObject unknownOutcomeBox: null
 
     signal closed()
     signal enterPressed()
@@ -128,10 +130,21 @@ NtFrameBase {
         if (wasSent)
             lostEdits = unansweredEdits(pageHolder);
         if (wasSent && lostEdits.length > 0)
-            Dialog.error(qsTr("The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you."));
+            sayOutcomeUnknown(qsTr("The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you."));
         else
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));
+    }
+
+    function sayOutcomeUnknown(text) {
+        closeUnknownOutcomeBox();
+        unknownOutcomeBox = Dialog.error(text) || null;
+    }
+
+    function closeUnknownOutcomeBox() {
+        if (unknownOutcomeBox)
+            unknownOutcomeBox.close();
+        unknownOutcomeBox = null;
     }
 
     // The controllers below item with an edit that has no answer.
@@ -158,6 +171,7 @@ NtFrameBase {
                 checkRemoval(edits[i].controller, String(edits[i].edit["params"]["id"]));
             } else {
                 edits[i].controller.forgetUnansweredEdit();
+                closeUnknownOutcomeBox();
                 Dialog.error(qsTr("Whether the request was carried out cannot be found out here: check the list before sending it again."));
             }
         }
@@ -169,6 +183,7 @@ NtFrameBase {
             controller.recordsFound.disconnect(done);
             controller.forgetUnansweredEdit();
             stopBusy();
+            closeUnknownOutcomeBox();
             if (answer["RES"] !== undefined && String(answer["RES"]) !== "10") {
                 Dialog.error(qsTr("Whether the record was deleted cannot be found out: the server refused to show it. Check the list before deleting it again."));
             } else if (rows.length === 0) {

@@ -1,6 +1,7 @@
 #include "desktopcontroller.h"
 
 #include "recordfinder.h"
+#include "usersession.h"
 
 #include "security/securityoption.h"
 #include "security/usergroupsecurityoption.h"
@@ -66,7 +67,10 @@ bool DesktopController::trGetList(const QVariantMap &params, bool check_so)
         return false;
     if (!check_so && !hasReadRight())
         return false;
-    return sendListRequest(params);
+    if (!sendListRequest(params))
+        return false;
+    followReconnections();
+    return true;
 }
 
 void DesktopController::trNew(const QVariantMap &params)
@@ -103,13 +107,33 @@ void DesktopController::takeEditAnswer(const QString &action, const QVariantMap 
         m_unansweredEdit.clear();
 }
 
-void DesktopController::findRecords(const QVariantMap &params)
+RecordFinder *DesktopController::finder()
 {
     if (!m_finder) {
         m_finder = std::make_unique<RecordFinder>(name());
         connect(m_finder.get(), &RecordFinder::found, this, &DesktopController::recordsFound);
     }
-    m_finder->find(params);
+    return m_finder.get();
+}
+
+void DesktopController::findRecords(const QVariantMap &params)
+{
+    finder()->find(params);
+}
+
+void DesktopController::readRecord(const QVariantMap &params)
+{
+    finder()->read(params);
+}
+
+void DesktopController::noteInsertPush(const QVariantMap &params)
+{
+    if (m_unansweredEdit.isEmpty())
+        return;
+    const QString announcedKey = QStringLiteral("announced");
+    QVariantMap announced = m_unansweredEdit.value(announcedKey).toMap();
+    announced.insert(params.value(IdKey).toString(), params.value(QStringLiteral("id_owner_modify")).toString());
+    m_unansweredEdit.insert(announcedKey, announced);
 }
 
 void DesktopController::trLock(const QVariantMap &params)
@@ -154,12 +178,15 @@ bool DesktopController::handleMessage(const QString &action, const QVariantMap &
         }
         onSaRemove(params);
     } else if (action == QLatin1String("saDuplicate")) {
+        // A copy made by any page of this program reaches the loaded list at once, without
+        // waiting for a push, and only as far as the list's own parameters let it in.
         if (isSuccess(params))
-            reloadForCopy();
+            reloadChanges();
         onSaDuplicate(params);
     } else if (action == QLatin1String("srUpdated")) {
         onPush(params, ignoreSrUpdated(), &DesktopController::srUpdated);
     } else if (action == QLatin1String("srInserted")) {
+        noteInsertPush(params);
         onPush(params, ignoreSrInserted(), &DesktopController::srInserted);
     } else {
         return false;
@@ -238,12 +265,29 @@ void DesktopController::onPush(const QVariantMap &params, bool ignored,
     emit(this->*signal)(params);
 }
 
-// A copy made by any page of this program reaches the loaded list at once, without waiting for
-// a push, and only as far as the list's own parameters let it in.
-void DesktopController::reloadForCopy()
+void DesktopController::reloadChanges()
 {
     if (!ignoreSrInserted() && useTrGetList() && originalModel())
         trGetList(incrementalParams(), false);
+}
+
+// The pushes sent while the connection was lost never come: a list that follows them asks for
+// what changed meanwhile (an own save whose answer was lost among it).
+void DesktopController::followReconnections()
+{
+    if (m_followsReconnections)
+        return;
+    m_followsReconnections = true;
+    UserSession *session = SpSingleton<UserSession>::instance();
+    if (session != this)
+        connect(session, &UserSession::saOpen, this, &DesktopController::onSessionOpened);
+}
+
+void DesktopController::onSessionOpened(const QVariantMap &params)
+{
+    const QString result = params.value(ResKey).toString();
+    if (result == QLatin1String("10") || result == QLatin1String("20"))
+        reloadChanges();
 }
 
 void DesktopController::onAutoUpdateTimerTimeout()

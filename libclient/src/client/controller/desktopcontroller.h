@@ -41,12 +41,16 @@ public:
     // Whether the signed-in user's value of "<name>.crud.read" is "1".
     bool hasReadRight() const;
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
-    // "action", "params" and "sentAt" (the system's milliseconds since the epoch); empty when
-    // every edit was answered. A lost connection leaves its outcome unknown.
+    // "action", "params", "sentAt" (the system's milliseconds since the epoch) and "announced"
+    // (record id -> author id of the inserts pushed since the send); empty when every edit was
+    // answered. A lost connection leaves its outcome unknown.
     Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
     Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
     // Looks for records with a list request whose rows reach only recordsFound.
     Q_INVOKABLE void findRecords(const QVariantMap &params);
+    // Reads one record ("id") as its editor does, credentials included; the record, or none,
+    // reaches only recordsFound.
+    Q_INVOKABLE void readRecord(const QVariantMap &params);
 
     bool handleMessage(const QString &action, const QVariantMap &params) override;
     void onSaGetList(const QVariantMap &mapParams) override;
@@ -87,7 +91,13 @@ private:
     // The remembered list parameters asking for the records changed since the newest one held.
     QVariantMap incrementalParams() const;
     void onPush(const QVariantMap &params, bool ignored, void (DesktopController::*signal)(QVariantMap));
-    void reloadForCopy();
+    // The changes since the newest row held, into a list that follows pushes.
+    void reloadChanges();
+    // From the first list on, every session opened again reloads the changes it missed.
+    void followReconnections();
+    void onSessionOpened(const QVariantMap &params);
+    void noteInsertPush(const QVariantMap &params);
+    RecordFinder *finder();
     // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
     void applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder);
     void sendEdit(const QString &action, const QVariantMap &params);
@@ -100,6 +110,7 @@ private:
     // requested otherwise succeeds.
     bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
+    bool m_followsReconnections = false;
     QVariantMap m_unansweredEdit;
     std::unique_ptr<RecordFinder> m_finder;
 };

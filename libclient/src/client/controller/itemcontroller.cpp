@@ -184,6 +184,12 @@ bool ItemController::isOwnAnswer(const QVariantMap &params) const
     return params.value(ReceiverKey).toString() == objectNumber();
 }
 
+void ItemController::keepAnswersPrivate()
+{
+    if (m_registry)
+        m_registry->keepAnswersPrivate(this);
+}
+
 void ItemController::removeRecordRow(const QVariant &id)
 {
     if (m_originalModel)

@@ -117,6 +117,8 @@ protected:
     void attachModels(OriginalModel *model);
     // Whether an answer is this controller's own: its "RECEIVER" is this controller's number.
     bool isOwnAnswer(const QVariantMap &params) const;
+    // The answers to this controller reach no other controller of its name.
+    void keepAnswersPrivate();
     // Removes the row of a record that the server says no longer exists.
     void removeRecordRow(const QVariant &id);
     // The list request itself, without any right check.

@@ -7,6 +7,7 @@ namespace Client::Controller {
 RecordFinder::RecordFinder(const QString &name)
     : m_name(name)
 {
+    keepAnswersPrivate();
 }
 
 RecordFinder::~RecordFinder() = default;
@@ -17,10 +18,22 @@ void RecordFinder::find(const QVariantMap &params)
     sendNetDto(QStringLiteral("trGetList"), params);
 }
 
+void RecordFinder::read(const QVariantMap &params)
+{
+    m_rows.clear();
+    sendNetDto(QStringLiteral("trInfo"), params);
+}
+
 bool RecordFinder::handleMessage(const QString &action, const QVariantMap &params)
 {
     if (!isOwnAnswer(params))
-        return action == QLatin1String("saListInfo") || action == QLatin1String("saGetList");
+        return action == QLatin1String("saListInfo") || action == QLatin1String("saGetList")
+            || action == QLatin1String("saInfo");
+    if (action == QLatin1String("saInfo")) {
+        const bool stored = params.value(QStringLiteral("RES")).toString() == QLatin1String("10");
+        emit found(stored ? QVariantList{params} : QVariantList{}, params);
+        return true;
+    }
     if (action == QLatin1String("saListInfo")) {
         m_rows.append(params);
         return true;

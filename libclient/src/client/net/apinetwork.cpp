@@ -32,6 +32,9 @@ void ApiNetwork::unregisterController(Controller::ItemController *controller)
         return;
     ++m_removals;
     m_unnamed.removeOne(controller);
+    const auto alone = m_private.constFind(controller->objectNumber());
+    if (alone != m_private.cend() && alone.value() == controller)
+        m_private.erase(alone);
     const auto name = m_names.constFind(controller);
     if (name != m_names.cend()) {
         auto receivers = m_byName.find(name.value());
@@ -40,6 +43,13 @@ void ApiNetwork::unregisterController(Controller::ItemController *controller)
             m_byName.erase(receivers);
         m_names.erase(name);
     }
+}
+
+void ApiNetwork::keepAnswersPrivate(Controller::ItemController *controller)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_registered.contains(controller))
+        m_private.insert(controller->objectNumber(), controller);
 }
 
 int ApiNetwork::controllerCount() const
@@ -79,6 +89,12 @@ void ApiNetwork::deliver(const QString &controller, const QString &action, QVari
             nameNewControllers();
         receivers = m_byName.value(controller);
         removals = m_removals;
+        if (!m_private.isEmpty()) {
+            const auto alone = m_private.constFind(params.value(QStringLiteral("RECEIVER")).toString());
+            if (alone != m_private.cend())
+                receivers = receivers.contains(alone.value()) ? QVector<Controller::ItemController *>{alone.value()}
+                                                              : QVector<Controller::ItemController *>{};
+        }
     }
     for (int i = 0; i < receivers.size(); ++i) {
         Controller::ItemController *c = receivers.at(i);

@@ -32,6 +32,9 @@ public:
     void registerController(Controller::ItemController *controller);
     void unregisterController(Controller::ItemController *controller);
     int controllerCount() const;
+    // Messages addressed to the controller's number reach it alone, not the other controllers of
+    // its name: answers that no page may take.
+    void keepAnswersPrivate(Controller::ItemController *controller);
 
     void dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params) override;
 
@@ -48,6 +51,8 @@ private:
     QVector<Controller::ItemController *> m_unnamed;
     QHash<QString, QVector<Controller::ItemController *>> m_byName;
     QHash<Controller::ItemController *, QString> m_names;
+    // Number -> controller of keepAnswersPrivate; mostly empty, so delivery seldom looks.
+    QHash<QString, Controller::ItemController *> m_private;
     std::atomic<quint64> m_removals{0};
 };
 

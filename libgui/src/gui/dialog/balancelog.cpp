@@ -19,8 +19,6 @@ namespace Gui::Dialog {
 
 namespace {
 const QString IdKey = QStringLiteral("id");
-// How long before the send an entry found may have been booked (the clocks' differences).
-constexpr qint64 InsertMargin = 60000;
 
 Client::Controller::UserSession *session()
 {
@@ -210,10 +208,12 @@ void BalanceLog::searchLostEntry()
     m_finder->find({{QStringLiteral("rst_id_owner"), m_sent.value(QStringLiteral("rst_id_owner"))},
                     {QStringLiteral("rst_id_bt"), m_sent.value(QStringLiteral("rst_id_bt"))},
                     {QStringLiteral("rst_id_user_created"), session()->rstIdOwner()},
-                    {QStringLiteral("dt_utc_insert_start"), QString::number(m_sentAt - InsertMargin)}});
+                    {QStringLiteral("dt_utc_insert_start"), QString::number(m_sentAt)}});
 }
 
-// The server signs the amount by the type's operation: an entry matches by size and note.
+// Identical entries are legitimate: only one booked by this user since the send (the server's
+// clock) is this send's. The server signs the amount by the type's operation: an entry matches by
+// size and note.
 void BalanceLog::onEntriesFound(const QVariantList &rows, const QVariantMap &answer)
 {
     if (!m_unknown)

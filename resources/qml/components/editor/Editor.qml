@@ -79,9 +79,9 @@ NtFrame {
     function requestLost(wasSent) {
         isCloseOnSa = false;
         if (wasSent && lostSave.take())
-            Dialog.error(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
+            sayOutcomeUnknown(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
         else if (lostSave.isUnknown)
-            Dialog.error(qsTr("There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you."));
+            sayOutcomeUnknown(qsTr("There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you."));
         else if (!isDirty)
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));

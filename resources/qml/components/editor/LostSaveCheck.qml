@@ -4,18 +4,17 @@ import "../../js/lostsave.js" as LostSave
 
 // A save of the editor whose answer was lost with the connection: its outcome is unknown, so no
 // second save is advised. Once the session is open again the server is asked what it holds (the
-// record read back for an update, records stored since the send looked for after a create or a
-// copy), and the operator is told whether the data was saved.
+// record read back as the editor reads it after an update; after a create or a copy, the records
+// like it that this send stored), and the operator is told whether the data was saved. "Saved"
+// is said only when every sent value was compared, on a record tied to the send.
 Item {
     id: check
 
     property var owner: null
-    // The save without answer: "action", "params", "sentAt"; null while none is unknown.
+    // The save without answer: DesktopController::unansweredEdit; null while none is unknown.
     property var edit: null
     property bool isChecking: false
     readonly property bool isUnknown: edit !== null
-    // How long before the send a record found may have been stored (the clocks' differences).
-    property int insertMargin: 60000
     // Read by the dialog script.
     readonly property var parentWindow: owner ? owner.parentWindow : null
 
@@ -50,9 +49,9 @@ Item {
         isChecking = true;
         owner.startBusy();
         if (edit["action"] === "trUpdate")
-            c.findRecords({ "id": String(edit["params"]["id"]) });
+            c.readRecord({ "id": String(edit["params"]["id"]) });
         else
-            c.findRecords({ "dt_utc_insert_start": String(serverSentAt(edit) - insertMargin) });
+            c.findRecords({ "dt_utc_insert_start": String(serverSentAt(edit)) });
     }
 
     function conclude(rows, answer) {
@@ -60,31 +59,42 @@ Item {
             return;
         isChecking = false;
         owner.stopBusy();
+        owner.closeUnknownOutcomeBox();
         var lost = edit;
         edit = null;
         controller().forgetUnansweredEdit();
-        if (answer["RES"] !== undefined && String(answer["RES"]) !== "10") {
-            Dialog.error(qsTr("Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again."));
-            return;
-        }
-        if (lost["action"] === "trUpdate")
-            concludeUpdate(rows, lost);
-        else if (lost["action"] === "trNew")
-            concludeNew(LostSave.matching(rows, lost["params"]));
-        else
-            concludeCopies(LostSave.matching(rows, lost["params"]), Number(lost["params"]["amount"]));
-    }
-
-    function concludeUpdate(rows, lost) {
-        if (rows.length === 0) {
+        var refused = answer["RES"] !== undefined && String(answer["RES"]) !== "10";
+        // A record that does not exist is refused with 110.
+        var gone = refused ? String(answer["ERRCODE"]) === "110" : rows.length === 0;
+        if (lost["action"] === "trUpdate" && gone) {
             Dialog.error(qsTr("Whether the data was saved cannot be found out: the record is no longer on the server."));
             return;
         }
-        if (LostSave.matches(rows[0], lost["params"])) {
+        if (refused) {
+            Dialog.error(qsTr("Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again."));
+            return;
+        }
+        if (lost["action"] === "trUpdate") {
+            concludeUpdate(rows[0], lost);
+            return;
+        }
+        var stored = LostSave.stored(rows, lost, serverSentAt(lost), USER_SESSION.rst_id_owner);
+        if (lost["action"] === "trNew")
+            concludeNew(stored);
+        else
+            concludeCopies(stored, Number(lost["params"]["amount"]));
+    }
+
+    // The record as its editor reads it: a value the answer lacks is never taken for saved.
+    function concludeUpdate(record, lost) {
+        var compared = LostSave.compare(record, lost["params"]);
+        if (compared === "same") {
             form().initialRequest();
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
-        } else if (Number(rows[0]["dt_utc_last_update"]) < serverSentAt(lost)) {
+        } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data did not reach the server: it was not saved. It stays in the form: save it again."));
+        } else if (compared === "unknown") {
+            Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
         } else {
             var question = Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed."));
             if (question)
