@@ -2218,14 +2218,19 @@
 <context>
     <name>TextFieldEx</name>
     <message>
-        <location filename="../qml/components/text/TextFieldEx.qml" line="+55"/>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+60"/>
         <source>The text was cut to %1 characters</source>
         <translation>Текст обрізано до %1 символів</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+68"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Задовгий для редагування тут: %1 символів</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 characters</source>
+        <translation>%1 символів</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,7 @@ private slots:
     void exportFilesAndFailures();
     void nonFiniteNumbersAndUnopenedFiles();
     void overlongTextsAreCutNotTheTableLost();
+    void overlongTextsKeepMarksWithTheirLetter();
     void compareVersions_data();
     void compareVersions();
     void cursorStaysBalanced();
@@ -345,6 +346,38 @@ void TestDesktopUtils::overlongTextsAreCutNotTheTableLost()
     std::sort(cut.begin(), cut.end());
     QCOMPARE(cut.at(0), huge.left(32766) + QChar(0x2026));
     QCOMPARE(cut.at(1), pair.left(32765) + QChar(0x2026)); // never half a character
+}
+
+void TestDesktopUtils::overlongTextsKeepMarksWithTheirLetter()
+{
+    // Cuts that would fall between a letter and its accent ("é" as e + U+0301), between two marks
+    // of one letter, and between a letter of two UTF-16 units and its mark.
+    const QString x(32764, QLatin1Char('x'));
+    const QStringList texts{x + QStringLiteral("xe\u0301yy"), x + QStringLiteral("a\u0308\u0301yy"),
+                            x + QString::fromUtf8("\xF0\x9D\x94\xB8" "\xCC\x81" "y")};
+    const QStringList expected{x + QStringLiteral("x\u2026"), x + QStringLiteral("\u2026"), x + QStringLiteral("\u2026")};
+    ExportController controller;
+    for (int i = 0; i < texts.size(); ++i)
+        controller.originalModel()->addRow({{"id", QString::number(i + 1)}, {"note", texts.at(i)}});
+    const QVariantMap result = m_utils.writeToExcel({{"controller", QVariant::fromValue<QObject *>(&controller)},
+                                                     {"table", columns({"id", "note"})}});
+    QVERIFY2(result.value("written").toBool(), qPrintable(result.value("error").toString()));
+    QCOMPARE(result.value("cut").toInt(), 3);
+
+    QString error;
+    const QJsonObject dump = XlsxTest::dump(result.value("path").toString(), &error);
+    QVERIFY2(!dump.isEmpty(), qPrintable(error));
+    const QJsonObject cells = XlsxTest::sheet(dump, "Sheet1").value("cells").toObject();
+    QVector<QString> notes(texts.size());
+    for (int row = 2; row <= texts.size() + 1; ++row) {
+        const int id = cells.value(QStringLiteral("A%1").arg(row)).toObject().value("v").toVariant().toInt();
+        QVERIFY(id >= 1 && id <= texts.size());
+        notes[id - 1] = cells.value(QStringLiteral("B%1").arg(row)).toObject().value("v").toString();
+    }
+    for (int i = 0; i < texts.size(); ++i) {
+        QCOMPARE(notes.at(i).right(3), expected.at(i).right(3));
+        QCOMPARE(notes.at(i), expected.at(i));
+    }
 }
 
 void TestDesktopUtils::compareVersions_data()

@@ -339,6 +339,16 @@ void TestJourney::fieldRefusals_data()
     QTest::newRow("sms") << "smsControl" << "SELECT min(id) FROM sms WHERE id > 1" << "name" << ""
                          << "UPDATE: Untitled error for controller sms (code: 210"
                          << "SELECT count(*) FROM sms WHERE coalesce(name, '') = ''";
+    // New records whose required field is left empty.
+    QTest::newRow("city without name") << "cities" << "" << "name" << ""
+                                       << "ADD: Untitled error for controller city (code: 210"
+                                       << "SELECT count(*) FROM cities WHERE id > 1 AND coalesce(name, '') = ''";
+    QTest::newRow("new user without sign") << "users" << "" << "sign" << ""
+                                           << "ADD: Sign is empty (code: 250, controller: user"
+                                           << "SELECT count(*) FROM users WHERE id > 1 AND coalesce(sign, '') = ''";
+    QTest::newRow("new user group without name")
+        << "userGroups" << "" << "name" << "" << "ADD: Name of group is empty (code: 700, controller: ug"
+        << "SELECT count(*) FROM user_groups WHERE id > 1 AND coalesce(name, '') = ''";
 }
 
 void TestJourney::fieldRefusals()
@@ -387,7 +397,8 @@ void TestJourney::fieldRefusals()
     QVERIFY2(said.startsWith(text), qPrintable(said));
     QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
     QTRY_VERIFY(input->hasActiveFocus());
-    QVERIFY(saveScreenshot(topWindowOf(editor), "journey-refusal-" + command + ".png"));
+    QVERIFY(saveScreenshot(topWindowOf(editor),
+                           "journey-refusal-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-') + ".png"));
     m_program.watchdog().reset();
     QVERIFY(editor);
     QCOMPARE(m_program.query(storedSql).toInt(), stored);

@@ -3,7 +3,8 @@
 // in the tool tip of a cut cell and in the photo's caption; no image named in them is read from
 // the disk or fetched from the network (a local listener counts the requests). A driver whose
 // names and phone are millions of characters long opens clean, drawn cut and said so, and a
-// save of another field leaves them as stored.
+// save of another field leaves them as stored. In Russian the notice counts characters as
+// Russian writes numbers, beside the start of the value.
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -12,6 +13,7 @@
 #include "testimages.h"
 
 #include "gui/core/context.h"
+#include "startup/translations.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -28,6 +30,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using PageControls::formOf;
@@ -98,6 +101,18 @@ QString drawnLiterally(QQuickItem *item, const QString &text)
     return QString();
 }
 
+// Saves the page's window as name once it has drawn a frame; false when it has no window, draws
+// nothing or cannot be saved.
+bool saveDrawnWindow(QObject *page, const QString &name)
+{
+    auto *window = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
+    if (!window)
+        return false;
+    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+    window->update();
+    return (!drawn.isEmpty() || drawn.wait(5000)) && saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), name);
+}
+
 } // namespace
 
 class TestHostileTexts : public QObject
@@ -110,6 +125,7 @@ private slots:
     void markupDrawnAsText();
     void dialogsDrawTextAsText();
     void longTextsStayWholeAndDrawBounded();
+    void longTextNoticeInRussian();
 
 private:
     QString driverId() { return m_program.query("SELECT id FROM drivers WHERE sign = ?", {m_names.at(1)}).toString(); }
@@ -283,12 +299,7 @@ void TestHostileTexts::longTextsStayWholeAndDrawBounded()
         QVERIFY(notice && notice->isVisible());
         QVERIFY2(notice->property("text").toString().startsWith("Too long to edit here"), qPrintable(role));
     }
-    auto *window = qobject_cast<QQuickWindow *>(editor->property("window").value<QObject *>());
-    QVERIFY(window);
-    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
-    window->update();
-    QTRY_VERIFY(!drawn.isEmpty());
-    QVERIFY(saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), "long-text-driver-editor.png"));
+    QVERIFY(saveDrawnWindow(editor, "long-text-driver-editor.png"));
 
     // A colleague's new phone meanwhile, then a save of the sign: the long texts are not sent,
     // and the server keeps them as stored.
@@ -312,6 +323,63 @@ void TestHostileTexts::longTextsStayWholeAndDrawBounded()
     QTRY_VERIFY(!form->property("isBusy").toBool());
     QTRY_COMPARE(pageControl(editor, "phone")->property("legalText").toString(), phone);
     QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestHostileTexts::longTextNoticeInRussian()
+{
+    // The program in Russian, as start-up installs it, at the sizes of a screen 1080 pixels high
+    // (the offscreen one is 600); as it was when the test ends.
+    QObject *global = Gui::Context::qmlEngine()->rootContext()->contextProperty("GLOBAL").value<QObject *>();
+    QVERIFY(global);
+    const QVariant scale = global->property("scaleFactor");
+    const QLocale locale;
+    const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+    const auto restore = qScopeGuard([&] {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            if (!before.contains(translator)) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+        }
+        QLocale::setDefault(locale);
+        global->setProperty("scaleFactor", scale);
+    });
+    Translations::install("ru");
+    global->setProperty("scaleFactor", 1.8);
+    // A last name of characters outside the 16-bit range (two UTF-16 units each) and letters.
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, last_name, phone, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('long-ru', ?, repeat('0501234567', 200000), 1000, 1000) RETURNING id",
+        {QString::fromUtf8("\xF0\x9D\x94\xB8" "b").repeated(700000)}).toString();
+    QPointer<QObject> editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
+                                                  {{"state", "EDIT"}, {"id", id}});
+    QVERIFY(editor);
+    QTRY_COMPARE(pageControl(editor, "sign")->property("legalText").toString(), QString("long-ru"));
+    QTRY_VERIFY(!formOf(editor)->property("isBusy").toBool());
+
+    // Russian groups digits with no-break spaces.
+    const QVector<QPair<QString, QString>> counts{{"last_name", QString("1\u00a0400\u00a0000")},
+                                                  {"phone", QString("2\u00a0000\u00a0000")}};
+    for (const auto &[role, number] : counts) {
+        QQuickItem *field = pageControl(editor, role);
+        auto *notice = field->findChild<QQuickItem *>("cutNotice");
+        QVERIFY(notice && notice->isVisible());
+        const QStringList forms{
+            QCoreApplication::translate("TextFieldEx", "Too long to edit here: %1 characters").arg(number),
+            QCoreApplication::translate("TextFieldEx", "%1 characters").arg(number)};
+        const QString said = notice->property("text").toString();
+        QVERIFY2(forms.contains(said) && said.contains(QString::fromUtf8("символов")), qPrintable(role + ": " + said));
+        QVERIFY2(!notice->property("truncated").toBool(), qPrintable(role + ": " + said));
+        // The value's text ends before the notice and keeps room for ten characters of its font.
+        const qreal left = field->property("leftPadding").toReal();
+        const qreal tenCharacters = 10 * QFontMetricsF(field->property("font").value<QFont>()).averageCharWidth();
+        const qreal textEnd = field->width() - field->property("rightPadding").toReal();
+        QVERIFY2(textEnd <= notice->x() && textEnd - left >= tenCharacters && notice->x() + notice->width() <= field->width(),
+                 qPrintable(QString("%1: text to %2, notice %3 + %4 of %5").arg(role).arg(textEnd).arg(notice->x())
+                                .arg(notice->width()).arg(field->width())));
+    }
+    QVERIFY(saveDrawnWindow(editor, "long-text-driver-editor-ru.png"));
     QVERIFY(m_program.closePage(editor));
 }
 

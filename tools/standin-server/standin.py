@@ -28,7 +28,8 @@ connections together may hold partial_limit bytes.
 
 Commands, one per line on stdin when it is a pipe, a socket or a terminal (otherwise, on the null
 device for instance, none are read and the stand-in runs until it is stopped); CONN is a
-connection number, or "all":
+connection number, "last" or "all" (a number or "last" that names no open connection is refused
+with an error event):
   push-text CONN {json map}     send one text message (the map's entries; only an object)
   push-json CONN {json object}  send one JSON frame (only an object)
   push-raw CONN HEX             send raw bytes
@@ -491,12 +492,17 @@ class Server:
         return True
 
     def targets(self, which):
+        """The connections that CONN names: "all" (none or more), "last" or a number (exactly
+        one); ValueError when the one it names is not open."""
         if which == "all":
             return list(self.connections.values())
         if which == "last":
-            return [self.connections[max(self.connections)]] if self.connections else []
-        connection = self.connections.get(int(which))
-        return [connection] if connection else []
+            connection = self.connections[max(self.connections)] if self.connections else None
+        else:
+            connection = self.connections.get(int(which))
+        if connection is None:
+            raise ValueError("no connection %s" % which)
+        return [connection]
 
     async def command(self, line):
         words = line.strip().split(" ", 2)

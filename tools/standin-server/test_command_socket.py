@@ -64,6 +64,21 @@ class CommandSocket(unittest.TestCase):
         self.assertEqual(status, 2)
         self.assertIn("cannot be reached", stderr)
 
+    def test_a_push_to_a_connection_that_does_not_exist_is_refused(self):
+        admin = signed_in(self.standin.server.port, "admin", "")
+        self.addCleanup(admin.close)
+        probe = json.dumps({"FN": "probe_saEcho", "RES": "10"})
+        for words in (["push-text", "999", probe], ["push-json", "999", '{"controller": "probe"}'],
+                      ["push-raw", "999", "00"], ["push-text", "-1", probe]):
+            with self.subTest(words=words[:2]):
+                status, events, _ = self.tell(*words)
+                self.assertEqual((status, [e["event"] for e in events]), (1, ["error"]), events)
+                self.assertIn("no connection " + words[1], events[0]["error"])
+        self.assertTrue(admin.nothing(lambda m: m.get("FN") == "probe_saEcho"))
+        status, events, _ = self.tell("push-text", "last", probe)
+        self.assertEqual((status, [e["event"] for e in events]), (0, ["done"]), events)
+        admin.take(lambda m: m.get("FN") == "probe_saEcho")
+
     def test_every_line_is_answered_on_one_connection(self):
         messages = self.standin.value("SELECT count(*) FROM notification_messages")
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
@@ -83,7 +98,7 @@ class CommandSocket(unittest.TestCase):
             refused = [b'push-text 1 "str"', b"push-json all [1, 2]", b"push-text all",
                        b"notify driver.update {not json", b"notify driver.update [1,2,3]", b"notify driver.update",
                        b'notify driver.update "text"', b'notify driver.update {"id": "5"}',
-                       b'notify driver.update {"data": "5"}']
+                       b'notify driver.update {"data": "5"}', b"push-raw last 00", b"close 3"]
             for line in refused:
                 with self.subTest(line=line):
                     kinds, events = answer(line + b"\n")

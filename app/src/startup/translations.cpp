@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace Translations {
@@ -49,6 +50,11 @@ QString chooseLanguage(const QString &systemLocaleName)
 
 QStringList install(const QString &language)
 {
+    // Numbers follow the language of the texts: the system's locale where it speaks that
+    // language, else the language's own.
+    const QLocale system = QLocale::system();
+    const QLocale spoken(language);
+    QLocale::setDefault(system.language() == spoken.language() ? system : spoken);
     QStringList installed;
     const QString qt = QStringLiteral("qt_") + language;
     if (installOne(qt, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))

@@ -13,9 +13,11 @@ const QStringList &catalogues();
 // "ru_RU"), which is then stored; "en" for the "C" or "POSIX" locale.
 QString chooseLanguage(const QString &systemLocaleName);
 
-// Loads Qt's own catalogue and then the program's for language and installs each that loads,
-// parented to the application; of two catalogues holding a text, the later one wins. A missing
-// catalogue is skipped: its texts stay in English. Returns the names of the installed files.
+// Makes the locale of language the default one (QML's Qt.locale() included), so that numbers are
+// written as the texts' language writes them; then loads Qt's own catalogue and the program's for
+// language and installs each that loads, parented to the application; of two catalogues holding a
+// text, the later one wins. A missing catalogue is skipped: its texts stay in English. Returns the
+// names of the installed files.
 QStringList install(const QString &language);
 
 } // namespace Translations

@@ -187,6 +187,30 @@ TestCase {
             GLOBAL.popToast();
     }
 
+    FontMetrics { id: phoneMetrics; font: phone.font }
+
+    function test_cutNoticeBesideTheValue() {
+        // 1200 characters outside the 16-bit range, two UTF-16 units each, count as 1200.
+        var notice = findChild(phone, "cutNotice");
+        phone.setLegalValue(new Array(1201).join("\uD835\uDD38"));
+        verify(phone.isCut);
+        var said = notice.text;
+        verify(said.indexOf(Number(1200).toLocaleString(Qt.locale(), "f", 0)) >= 0, said);
+        verify(said.indexOf(Number(2400).toLocaleString(Qt.locale(), "f", 0)) < 0, said);
+        // At any width the value's text ends before the notice and keeps room for ten characters.
+        var widths = [120, 200, 300, 600];
+        for (var i = 0; i < widths.length; ++i) {
+            phone.width = widths[i];
+            var textEnd = phone.width - phone.rightPadding;
+            var where = widths[i] + ": text to " + textEnd + ", notice at " + notice.x + " of " + notice.width;
+            verify(textEnd <= notice.x && notice.x + notice.width <= phone.width, where);
+            verify(textEnd - phone.leftPadding >= 10 * phoneMetrics.averageCharacterWidth, where);
+        }
+        compare(notice.text.indexOf("Too long to edit here"), 0, "a wide field has room for the sentence");
+        verify(!notice.truncated);
+        phone.width = 200;
+    }
+
     function test_decimalComma() {
         amount.forceActiveFocus();
         keyClick(Qt.Key_1);

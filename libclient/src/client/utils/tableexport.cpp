@@ -6,6 +6,7 @@
 #include "xlsx/document.h"
 
 #include <QColor>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 
@@ -35,12 +36,21 @@ bool isNonFiniteNumber(const QVariant &value)
     return (type == QMetaType::Double || type == QMetaType::Float) && !std::isfinite(value.toDouble());
 }
 
-// The text cut to what a cell holds, between whole characters, its end marked by "…".
+// The text cut to what a cell holds, between whole characters (a pair of surrogates, a letter
+// and its marks), its end marked by "…". Only the cell's length of the text is scanned.
 QString fittedText(const QString &text)
 {
-    int kept = Xlsx::Cell::MaxTextLength - 1;
-    if (text.at(kept - 1).isHighSurrogate())
-        --kept;
+    const int limit = Xlsx::Cell::MaxTextLength - 1;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text.constData(), qMin(text.size(), limit + 2));
+    characters.setPosition(limit);
+    if (!characters.isAtBoundary())
+        characters.toPreviousBoundary();
+    int kept = characters.position();
+    if (kept <= 0) { // one character longer than a cell: cut it, though never inside a pair
+        kept = limit;
+        if (text.at(kept - 1).isHighSurrogate())
+            --kept;
+    }
     return text.left(kept) + QChar(0x2026);
 }
 

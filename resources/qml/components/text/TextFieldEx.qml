@@ -51,6 +51,11 @@ TextFieldExBase {
         return value.substring(0, end) + "\u2026";
     }
 
+    // Characters (code points) of a text: a pair of surrogates counts once.
+    function characterCount(value) {
+        return value.length - (value.length - value.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]/g, "").length) / 2;
+    }
+
     function noticeCut() {
         Dialog.toast(qsTr("The text was cut to %1 characters").arg(maximumLength),
                      { "theme": Enums.ToastRed, "parentWindow": Window.window ? Window.window : mainWindow });
@@ -58,7 +63,7 @@ TextFieldExBase {
 
     maximumLength: Enums.ShownTextLength
     readOnly: isCut
-    rightPadding: padding + (isCut ? cutNotice.implicitWidth + 6 : 0)
+    rightPadding: padding + (isCut ? cutNotice.width + 6 : 0)
     onLegalTextChanged: showLegalText()
     // textEdited comes before textChanged: a change that was not typed selects all while the
     // field has focus.
@@ -112,20 +117,42 @@ TextFieldExBase {
         color: GLOBAL.style.dismatchApproveColor
     }
 
-    // Why the text ends in an ellipsis and takes no typing.
+    // Why the text ends in an ellipsis and takes no typing, beside the start of the value, which
+    // keeps room for ten characters: the sentence where it fits, else the count alone. The count
+    // is in the number format of the interface language.
     Text {
         id: cutNotice
+
+        readonly property string countText: field.isCut
+                                            ? Number(field.characterCount(field.legalText)).toLocaleString(Qt.locale(), "f", 0) : ""
+        readonly property string sentence: field.isCut ? qsTr("Too long to edit here: %1 characters").arg(countText) : ""
+        readonly property real room: Math.max(0, field.width - field.leftPadding - field.padding
+                                                 - 10 * valueMetrics.averageCharacterWidth - 6)
 
         objectName: "cutNotice"
         anchors.right: parent.right
         anchors.rightMargin: field.padding + 3
         y: field.topPadding + (field.height - field.topPadding - field.bottomPadding - height) / 2
+        width: Math.min(implicitWidth, room)
         visible: field.isCut
-        text: field.isCut ? qsTr("Too long to edit here: %1 characters")
-                        .arg(Number(field.legalText.length).toLocaleString(Qt.locale(), "f", 0)) : ""
+        text: !field.isCut ? "" : sentenceMetrics.advanceWidth <= room ? sentence : qsTr("%1 characters").arg(countText)
         textFormat: Text.PlainText
+        elide: Text.ElideRight
         font.pixelSize: Math.max(1, Math.round(field.font.pixelSize * 0.85))
         font.italic: true
         color: field.placeholderTextColor
+
+        FontMetrics {
+            id: valueMetrics
+
+            font: field.font
+        }
+
+        TextMetrics {
+            id: sentenceMetrics
+
+            font: cutNotice.font
+            text: cutNotice.sentence
+        }
     }
 }
