@@ -7,10 +7,12 @@
 //   OpenDriverTable: opening the driver table to its first rows drawn, their cells on screen
 //     (the sign of each of the first three rows and the first row's last name in text items);
 //     anchor: a plain QML ListView over the same rows, to the same cells, in a window of the same
-//     size (the table's window opens at it as a size the operator left it at). The first open after
-//     sign-in is not timed (its QML is compiled), and is given as "first_ms".
+//     size (the table's window opens at it as a size the operator left it at), its texts in the
+//     font the table's cells are drawn in (read from the open table; the label names it). The
+//     first open after sign-in is not timed (its QML is compiled), and is given as "first_ms".
 //   FilterKeystroke: one letter typed into the table's filter to the frame that shows the rows
-//     left; anchor: a QSortFilterProxyModel filtering the same rows by one column under a ListView.
+//     left; anchor: a QSortFilterProxyModel filtering the same rows by one column under the
+//     ListView of the first rows.
 //   Sort/<role>: a header click on a text, a number and a date column to the frame of the sorted
 //     rows; anchor: a QSortFilterProxyModel sorting the same rows by that role.
 //   PushReachesTable: another operator's change of a driver, from the server's push to the frame
@@ -19,7 +21,9 @@
 //     anchor: the time alone).
 //   PeakMemory: the process's peak resident memory after the sign-in and at the end.
 // Offscreen, software renderer. Counters: "ms" and "ms_anchor" per run, "x_anchor" ours over the
-// anchor's, and "goal_x" where a measure has a goal for that ratio (sign-in 1.1, first rows 3). The program fails when a measure failed or QML warned.
+// anchor's, and "goal_x" where a measure has a goal for that ratio (sign-in 1.1, first rows 3);
+// the label of a measure beside the ListView names the font both draw their texts in. The program
+// fails when a measure failed, QML warned or the anchor's texts are not in the table's cell font.
 #include "benchmemory.h"
 #include "editortabs.h"
 #include "fleetbench.h"
@@ -106,6 +110,8 @@ struct Fleet
     double wireSeconds = 0;
     double peakAfterSignInMiB = 0;
     double seedSeconds = 0;
+    // The font the open table draws its cells in; the anchor draws its texts in it.
+    QFont cellFont;
 };
 Fleet *fleet = nullptr;
 
@@ -144,6 +150,20 @@ void report(benchmark::State &state, double ours, double anchor)
     state.counters["drivers"] = drivers;
 }
 
+// How a label names a font: "monospace 5 px".
+QString fontName(const QFont &font)
+{
+    return font.pixelSize() > 0 ? QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize())
+                                : QStringLiteral("%1 %2 pt").arg(font.family()).arg(font.pointSizeF());
+}
+
+// report() of a measure beside the ListView anchor, labelled with the font both draw their texts in.
+void reportBesideList(benchmark::State &state, double ours, double anchor)
+{
+    report(state, ours, anchor);
+    state.SetLabel(fontName(fleet->cellFont).toStdString());
+}
+
 // The window that shows a page's frame; null before it has one.
 QQuickWindow *windowOf(QObject *page)
 {
@@ -178,6 +198,12 @@ bool drawFirstRows(QQuickWindow *window, QAbstractItemModel *rows, int timeoutMs
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
+}
+
+// The sign of the first of rows, as a cell shows it.
+QString firstSign(QAbstractItemModel *rows)
+{
+    return rows->index(0, 0).data(driverRows()->roleNumber(QStringLiteral("sign"))).toString();
 }
 
 // The open driver table and what the measures reach in it.
@@ -229,6 +255,12 @@ double openTable(TablePage *table)
         return -1;
     }
     const double seconds = clock.nsecsElapsed() / 1e9;
+    const std::optional<QFont> font = FleetBench::drawnFont(table->window, firstSign(table->proxy));
+    if (!font) {
+        table->failure = "the driver table's first cell was not found";
+        return -1;
+    }
+    fleet->cellFont = *font;
     if (table->window->size() != WindowSize) {
         table->failure = "the driver table's window is not of the anchor's size";
         return -1;
@@ -236,10 +268,13 @@ double openTable(TablePage *table)
     return seconds;
 }
 
-// The anchor's window: a plain ListView over rows.
+// The anchor's window: a plain ListView over rows, its texts in the table's cell font (a table
+// opens before it).
 struct AnchorView
 {
     std::unique_ptr<QQuickView> view;
+    // Why it did not open, when it did not.
+    const char *failure = "the anchor did not show its rows";
 
     double open(QAbstractItemModel *rows)
     {
@@ -248,7 +283,7 @@ struct AnchorView
         view = std::make_unique<QQuickView>(Gui::Context::qmlEngine(), nullptr);
         view->setResizeMode(QQuickView::SizeRootObjectToView);
         view->resize(WindowSize);
-        view->setInitialProperties({{"rows", QVariant::fromValue<QObject *>(rows)}});
+        view->setInitialProperties({{"rows", QVariant::fromValue<QObject *>(rows)}, {"cellFont", fleet->cellFont}});
         view->setSource(QUrl(AnchorUrl));
         if (!view->rootObject())
             return -1;
@@ -256,7 +291,13 @@ struct AnchorView
         if (!drawFirstRows(view.get(), rows))
             return -1;
         const double seconds = clock.nsecsElapsed() / 1e9;
-        return view->size() == WindowSize ? seconds : -1;
+        if (view->size() != WindowSize)
+            return -1;
+        if (FleetBench::drawnFont(view.get(), firstSign(rows)) != fleet->cellFont) {
+            failure = "the anchor's texts are not in the table's cell font";
+            return -1;
+        }
+        return seconds;
     }
 };
 
@@ -278,7 +319,7 @@ void OpenDriverTable(benchmark::State &state)
     if (firstSeconds < 0)
         return fail(state, warm.failure);
     if (warmPlain.open(driverRows()) < 0)
-        return fail(state, "the anchor did not show its rows");
+        return fail(state, warmPlain.failure);
     fleet->program.closePage(warm.page);
     warmPlain.view.reset();
     double ours = 0;
@@ -291,13 +332,13 @@ void OpenDriverTable(benchmark::State &state)
         if (seconds < 0)
             return fail(state, table.failure);
         if (plainSeconds < 0)
-            return fail(state, "the anchor did not show its rows");
+            return fail(state, plain.failure);
         state.SetIterationTime(seconds);
         ours += seconds;
         anchor += plainSeconds;
         fleet->program.closePage(table.page);
     }
-    report(state, ours, anchor);
+    reportBesideList(state, ours, anchor);
     state.counters["goal_x"] = 3.0;
     state.counters["window_width"] = WindowSize.width();
     state.counters["window_height"] = WindowSize.height();
@@ -318,8 +359,10 @@ void FilterKeystroke(benchmark::State &state)
     AnchorView plain;
     if (openTable(&table) < 0)
         return fail(state, table.failure);
-    if (plain.open(&sfpm) < 0 || !table.filterField())
-        return fail(state, "the table's filter or its anchor did not open");
+    if (plain.open(&sfpm) < 0)
+        return fail(state, plain.failure);
+    if (!table.filterField())
+        return fail(state, "the table's filter did not open");
     double ours = 0;
     double anchor = 0;
     const int all = table.proxy->rowCount();
@@ -341,7 +384,7 @@ void FilterKeystroke(benchmark::State &state)
         drawFrame(table.window);
         drawFrame(plain.view.get());
     }
-    report(state, ours, anchor);
+    reportBesideList(state, ours, anchor);
     fleet->program.closePage(table.page);
 }
 
@@ -371,7 +414,7 @@ void Sort(benchmark::State &state, const QString &role)
     if (openTable(&table) < 0)
         return fail(state, table.failure);
     if (plain.open(&sfpm) < 0)
-        return fail(state, "the anchor did not show its rows");
+        return fail(state, plain.failure);
     const int column = columnOf(table.view, role);
     if (column < 0)
         return fail(state, "the table has no such column");
@@ -398,7 +441,7 @@ void Sort(benchmark::State &state, const QString &role)
         drawFrame(table.window);
         order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     }
-    report(state, ours, anchor);
+    reportBesideList(state, ours, anchor);
     fleet->program.closePage(table.page);
 }
 

@@ -1,11 +1,15 @@
 // Opening and scrolling the kit's list page over 10,000 drivers, beside Qt's plain ListView over
-// the same rows as the anchor: the time to the first frame of a newly opened page, and the time
-// of a frame while scrolling (from the start of the frame to its swap, so the platform's update
-// timer does not count); and of a frame while scrolling the page across, narrower than its
-// columns, where cells change columns (no anchor: the ListView has no columns). Offscreen, software renderer. Counters: "ms" per page or frame and
-// "x_anchor", ours over the ListView's; "cold_ms" is the very first opening of each, which also
+// the same rows as the anchor, its texts in the font the page draws its cells in (read from a
+// drawn cell; the label names it): the time to the first frame of a newly opened page, and the
+// time of a scroll step, from setting the scroll position through the bindings it sets off to the
+// frame that shows it; and of a step while scrolling the page across, narrower than its columns,
+// where cells change columns (no anchor: the ListView has no columns). The platform's update
+// timer is set to 0, so that waiting for a frame adds nothing. Offscreen, software renderer.
+// Counters: "ms" per page or step and "x_anchor", ours over the ListView's; "bindings_ms" the
+// part of a step before its frame; "cold_ms" is the very first opening of each, which also
 // compiles the pages' components (the rows are filled before it, as a controller takes a list).
 #include "benchquick.h"
+#include "fleetbench.h"
 
 #include "kitcontrollers.h"
 #include "kittypes.h"
@@ -22,6 +26,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -79,13 +84,49 @@ bool waitFor(QObject *sender, const char *signal)
     return loop.exec() == 0;
 }
 
-std::unique_ptr<QQuickView> newView(int width = 1100)
+const char *const TablePage = "BenchTable.qml";
+const char *const AnchorPage = "BenchList.qml";
+
+QFont cellFont();
+
+// A window showing the page of file over the rows; the anchor's texts in the table's cell font.
+std::unique_ptr<QQuickView> newView(const char *file, int width = 1100)
 {
     auto view = std::make_unique<QQuickView>(&pages().harness.engine(), nullptr);
     view->setResizeMode(QQuickView::SizeRootObjectToView);
-    view->setInitialProperties({{"controller", QVariant::fromValue<QObject *>(&pages().drivers)}});
+    QVariantMap properties{{"controller", QVariant::fromValue<QObject *>(&pages().drivers)}};
+    if (qstrcmp(file, AnchorPage) == 0)
+        properties.insert(QStringLiteral("cellFont"), cellFont());
+    view->setInitialProperties(properties);
     view->resize(width, 700);
+    view->setSource(pageUrl(file));
     return view;
+}
+
+// The font of the window's text item showing the first row's sign, once a frame shows it.
+std::optional<QFont> firstCellFont(QQuickWindow *window)
+{
+    const QString sign = driver(1).value(QStringLiteral("sign")).toString();
+    for (int frame = 0; frame < 20; ++frame) {
+        if (const std::optional<QFont> font = FleetBench::drawnFont(window, sign))
+            return font;
+        FleetBench::drawFrame(window);
+    }
+    return std::nullopt;
+}
+
+// The font the table page draws its cells in.
+QFont cellFont()
+{
+    static const QFont font = [] {
+        std::unique_ptr<QQuickView> view = newView(TablePage);
+        view->show();
+        const std::optional<QFont> drawn = firstCellFont(view.get());
+        if (!drawn)
+            qFatal("the table page showed no first row");
+        return *drawn;
+    }();
+    return font;
 }
 
 // Seconds from the start of a page's creation to its first frame.
@@ -93,12 +134,14 @@ double openPage(const char *file)
 {
     QElapsedTimer timer;
     timer.start();
-    std::unique_ptr<QQuickView> view = newView();
-    view->setSource(pageUrl(file));
+    std::unique_ptr<QQuickView> view = newView(file);
     view->show();
     if (!waitFor(view.get(), SIGNAL(frameSwapped())))
         qFatal("%s never rendered", file);
     const double seconds = timer.nsecsElapsed() / 1e9;
+    // Like for like: the anchor's texts are drawn in the table's cell font.
+    if (qstrcmp(file, AnchorPage) == 0 && firstCellFont(view.get()) != cellFont())
+        qFatal("the anchor's texts are not in the table's cell font");
     view.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return seconds;
@@ -108,66 +151,83 @@ double openPage(const char *file)
 struct OpenPage
 {
     explicit OpenPage(const char *file, int width = 1100)
-        : view(newView(width))
+        : view(newView(file, width))
     {
-        view->setSource(pageUrl(file));
         view->show();
         waitFor(view.get(), SIGNAL(frameSwapped()));
         QObject *rows = view->rootObject()->property("view").value<QObject *>();
         QVariant inner = rows->property("flickableItem");
         flickable = inner.isValid() ? inner.value<QQuickItem *>() : qobject_cast<QQuickItem *>(rows);
-        QObject::connect(view.get(), &QQuickWindow::afterAnimating, [this] { frame.start(); });
     }
 
-    // Seconds of the frame that shows the rows 48 pixels further down (back to the top at the end).
+    // Seconds of the step that shows the rows 48 pixels further down (back to the top at the end).
     double scroll()
     {
         const qreal next = flickable->property("contentY").toReal() + 48;
         const qreal end = flickable->property("contentHeight").toReal() - flickable->height();
-        flickable->setProperty("contentY", next > end ? 0.0 : next);
-        waitFor(view.get(), SIGNAL(frameSwapped()));
-        return frame.nsecsElapsed() / 1e9;
+        return step("contentY", next > end ? 0.0 : next);
     }
 
-    // Seconds of the frame that shows the columns 20 pixels further left (back to the right end
+    // Seconds of the step that shows the columns 20 pixels further left (back to the right end
     // at the left one).
     double scrollLeft()
     {
         const qreal next = flickable->property("contentX").toReal() - 20;
         const qreal end = flickable->property("contentWidth").toReal() - flickable->width();
-        flickable->setProperty("contentX", next < 0 ? end : next);
-        waitFor(view.get(), SIGNAL(frameSwapped()));
-        return frame.nsecsElapsed() / 1e9;
+        return step("contentX", next < 0 ? end : next);
+    }
+
+    // Seconds from setting the flickable's position to the frame that shows it: the bindings the
+    // position sets off (added to bindingSeconds), then the frame's polish, rendering and swap.
+    double step(const char *position, qreal value)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        flickable->setProperty(position, value);
+        bindingSeconds += clock.nsecsElapsed() / 1e9;
+        if (!waitFor(view.get(), SIGNAL(frameSwapped())))
+            qFatal("a scroll step was not drawn");
+        return clock.nsecsElapsed() / 1e9;
     }
 
     std::unique_ptr<QQuickView> view;
     QQuickItem *flickable = nullptr;
-    QElapsedTimer frame;
+    double bindingSeconds = 0;
 };
+
+// The label of the measures beside the ListView: the font both draw their texts in.
+void labelFont(benchmark::State &state)
+{
+    const QFont font = cellFont();
+    state.SetLabel(QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize()).toStdString());
+}
 
 void openingTablePage(benchmark::State &state)
 {
     // The rows are the fixture's: filled before the first page opens.
     pages();
-    const double coldOurs = openPage("BenchTable.qml");
-    const double coldAnchor = openPage("BenchList.qml");
+    const double coldOurs = openPage(TablePage);
+    // Read before the anchor's first opening, which must not count a table page.
+    cellFont();
+    const double coldAnchor = openPage(AnchorPage);
     double ours = 0;
     double anchor = 0;
     for (auto _ : state) {
-        const double seconds = openPage("BenchTable.qml");
+        const double seconds = openPage(TablePage);
         state.SetIterationTime(seconds);
         ours += seconds;
-        anchor += openPage("BenchList.qml");
+        anchor += openPage(AnchorPage);
     }
     QuickBench::reportAgainstAnchor(state, ours, anchor);
+    labelFont(state);
     state.counters["cold_ms"] = coldOurs * 1e3;
     state.counters["cold_ms_anchor"] = coldAnchor * 1e3;
 }
 
 void scrollingTablePage(benchmark::State &state)
 {
-    OpenPage table("BenchTable.qml");
-    OpenPage list("BenchList.qml");
+    OpenPage table(TablePage);
+    OpenPage list(AnchorPage);
     double ours = 0;
     double anchor = 0;
     for (auto _ : state) {
@@ -177,11 +237,14 @@ void scrollingTablePage(benchmark::State &state)
         anchor += list.scroll();
     }
     QuickBench::reportAgainstAnchor(state, ours, anchor);
+    labelFont(state);
+    state.counters["bindings_ms"] = table.bindingSeconds * 1e3 / state.iterations();
+    state.counters["bindings_ms_anchor"] = list.bindingSeconds * 1e3 / state.iterations();
 }
 
 void scrollingAcrossTablePage(benchmark::State &state)
 {
-    OpenPage table("BenchTable.qml", 420);
+    OpenPage table(TablePage, 420);
     double ours = 0;
     for (auto _ : state) {
         const double seconds = table.scrollLeft();
@@ -189,6 +252,7 @@ void scrollingAcrossTablePage(benchmark::State &state)
         ours += seconds;
     }
     state.counters["ms"] = ours * 1e3 / state.iterations();
+    state.counters["bindings_ms"] = table.bindingSeconds * 1e3 / state.iterations();
 }
 
 } // namespace
@@ -199,5 +263,7 @@ BENCHMARK(scrollingAcrossTablePage)->Unit(benchmark::kMillisecond)->UseManualTim
 
 int main(int argc, char **argv)
 {
+    // A frame asked for is drawn at once: a step's time is its work, not the platform's wait.
+    FleetBench::setDefault("QT_QPA_UPDATE_IDLE_TIME", "0");
     return QuickBench::run(argc, argv);
 }

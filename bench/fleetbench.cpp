@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFont>
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -57,7 +58,7 @@ bool drawFrame(QQuickWindow *window)
 
 namespace {
 
-void collectTexts(QQuickItem *item, QRectF shown, qreal opacity, QSet<QString> *texts)
+void collectTextItems(QQuickItem *item, QRectF shown, qreal opacity, QList<QQuickItem *> *items)
 {
     opacity *= item->opacity();
     if (!item->isVisible() || opacity <= 0)
@@ -67,13 +68,20 @@ void collectTexts(QQuickItem *item, QRectF shown, qreal opacity, QSet<QString> *
     if (shown.isEmpty())
         return;
     const QRectF area = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
-    if (item->inherits("QQuickText") && area.intersects(shown)) {
-        const QString text = item->property("text").toString();
-        if (!text.isEmpty())
-            texts->insert(text);
-    }
+    if (item->inherits("QQuickText") && area.intersects(shown) && !item->property("text").toString().isEmpty())
+        items->append(item);
     for (QQuickItem *child : item->childItems())
-        collectTexts(child, shown, opacity, texts);
+        collectTextItems(child, shown, opacity, items);
+}
+
+// The text items the window shows: visible, not transparent, and within the window and every
+// clipping item above them.
+QList<QQuickItem *> drawnTextItems(QQuickWindow *window)
+{
+    QList<QQuickItem *> items;
+    if (window && window->contentItem())
+        collectTextItems(window->contentItem(), QRectF(0, 0, window->width(), window->height()), 1.0, &items);
+    return items;
 }
 
 } // namespace
@@ -81,9 +89,18 @@ void collectTexts(QQuickItem *item, QRectF shown, qreal opacity, QSet<QString> *
 QSet<QString> drawnTexts(QQuickWindow *window)
 {
     QSet<QString> texts;
-    if (window && window->contentItem())
-        collectTexts(window->contentItem(), QRectF(0, 0, window->width(), window->height()), 1.0, &texts);
+    for (QQuickItem *item : drawnTextItems(window))
+        texts.insert(item->property("text").toString());
     return texts;
+}
+
+std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text)
+{
+    for (QQuickItem *item : drawnTextItems(window)) {
+        if (item->property("text").toString() == text)
+            return item->property("font").value<QFont>();
+    }
+    return std::nullopt;
 }
 
 void setDefault(const char *name, const QByteArray &value)

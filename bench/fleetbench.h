@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QSet>
 #include <QString>
+
+#include <optional>
 
 class QProcessEnvironment;
 class QQuickWindow;
@@ -21,6 +24,8 @@ bool drawFrame(QQuickWindow *window);
 // The texts of the text items the window shows: visible, not transparent, and within the
 // window and every clipping item above them.
 QSet<QString> drawnTexts(QQuickWindow *window);
+// The font of the text item among those that shows text; nothing when none does.
+std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text);
 // Sets an environment variable the caller's environment left unset.
 void setDefault(const char *name, const QByteArray &value);
 // Points the program's settings and data folders into folder (a folder of this run).

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Summarises runs of bench_fleet (Google Benchmark JSON files, any sizes and repeats): per size
 and measure the median time, the median anchor and their ratio beside its goal, and the window
-size both were drawn at; the goals at the largest size; and the growth of each measure from the
-smallest size to the largest beside n log n."""
+size and font both were drawn in; the goals at the largest size; and the growth of each measure
+from the smallest size to the largest beside n log n."""
 
 import collections
 import json
@@ -30,6 +30,20 @@ def load(paths):
 def median(entries, key):
     values = [e[key] for e in entries if key in e]
     return statistics.median(values) if values else None
+
+
+def font_of(entries):
+    """The font a measure and its ListView anchor drew their texts in (the runs' label), or None."""
+    return next((e["label"] for e in entries if e.get("label")), None)
+
+
+def drawn_in(entries):
+    """Where a measure and its anchor were drawn: ", both drawn at 1100x700 in monospace 5 px"."""
+    width, font = median(entries, "window_width"), font_of(entries)
+    if not width and not font:
+        return ""
+    at = " at %.0fx%.0f" % (width, median(entries, "window_height")) if width else ""
+    return ", both drawn%s%s" % (at, " in " + font if font else "")
 
 
 def goal_text(name):
@@ -60,9 +74,7 @@ def main(paths):
                     line += " (runs x%.2f-x%.2f)" % (min(ratios), max(ratios))
                 if GOALS.get(name, (None,))[0]:
                     line += ", goal x%.1f" % GOALS[name][0]
-                if median(entries, "window_width"):
-                    line += ", both drawn at %.0fx%.0f" % (median(entries, "window_width"),
-                                                          median(entries, "window_height"))
+                line += drawn_in(entries)
             print(line)
     largest = sizes[-1]
     missed = 0
@@ -73,9 +85,10 @@ def main(paths):
         ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
         ok = (limit is None or ms <= limit) and (ratio is None or not anchor or ms / anchor <= ratio)
         missed += not ok
+        font = font_of(entries)
         print("goal %-16s at %d: %.1f ms%s, goal %s -> %s" % (
-            name, largest, ms, ", x%.2f the anchor" % (ms / anchor) if anchor else "", goal_text(name),
-            "met" if ok else "MISSED"))
+            name, largest, ms, ", x%.2f the anchor%s" % (ms / anchor, " in " + font if font else "") if anchor else "",
+            goal_text(name), "met" if ok else "MISSED"))
     if len(sizes) > 1:
         small = sizes[0]
         bound = largest * math.log(largest) / (small * math.log(small))

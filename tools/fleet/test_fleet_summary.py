@@ -1,5 +1,5 @@
 """fleet-summary.py over made-up runs of bench_fleet: each ratio beside its goal and the window
-size the table and its anchor were drawn at."""
+size and font the table and its anchor were drawn in."""
 
 import json
 import os
@@ -40,6 +40,26 @@ class FleetSummaryTest(unittest.TestCase):
         self.assertIn("goal OpenDriverTable  at 100000: 2600.0 ms, x10.40 the anchor, goal x3.0 the anchor and"
                       " 2000 ms -> MISSED", lines)
         self.assertIn("goal SignIn           at 100000: 105.0 ms, x1.05 the anchor, goal x1.1 the anchor -> met", lines)
+
+    def test_font_of_the_table_and_its_anchor(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "100000.json")
+            with open(path, "w") as handle:
+                json.dump({"benchmarks": [
+                    measure("OpenDriverTable", 100000, 2000.0, 200.0, goal_x=3.0, window_width=1100.0,
+                            window_height=700.0, label="monospace 5 px"),
+                    measure("Sort/balance", 100000, 50.0, 20.0, label="monospace 5 px"),
+                    measure("SignIn", 100000, 105.0, 100.0, goal_x=1.1)]}, handle)
+            done = subprocess.run([sys.executable, SCRIPT, path], stdout=subprocess.PIPE, text=True, check=True)
+        lines = done.stdout.splitlines()
+        table = [line for line in lines if line.strip().startswith("OpenDriverTable")][0]
+        self.assertTrue(table.endswith("x10.00, goal x3.0, both drawn at 1100x700 in monospace 5 px"), table)
+        sort = [line for line in lines if line.strip().startswith("Sort/balance")][0]
+        self.assertTrue(sort.endswith("x2.50, both drawn in monospace 5 px"), sort)
+        sign_in = [line for line in lines if line.strip().startswith("SignIn")][0]
+        self.assertTrue(sign_in.endswith("x1.05, goal x1.1"), sign_in)
+        self.assertIn("goal OpenDriverTable  at 100000: 2000.0 ms, x10.00 the anchor in monospace 5 px, goal x3.0"
+                      " the anchor and 2000 ms -> MISSED", lines)
 
 
 if __name__ == "__main__":
