@@ -150,18 +150,11 @@ void report(benchmark::State &state, double ours, double anchor)
     state.counters["drivers"] = drivers;
 }
 
-// How a label names a font: "monospace 5 px".
-QString fontName(const QFont &font)
-{
-    return font.pixelSize() > 0 ? QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize())
-                                : QStringLiteral("%1 %2 pt").arg(font.family()).arg(font.pointSizeF());
-}
-
 // report() of a measure beside the ListView anchor, labelled with the font both draw their texts in.
 void reportBesideList(benchmark::State &state, double ours, double anchor)
 {
     report(state, ours, anchor);
-    state.SetLabel(fontName(fleet->cellFont).toStdString());
+    state.SetLabel(FleetBench::fontName(fleet->cellFont).toStdString());
 }
 
 // The window that shows a page's frame; null before it has one.

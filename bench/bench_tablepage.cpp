@@ -198,8 +198,7 @@ struct OpenPage
 // The label of the measures beside the ListView: the font both draw their texts in.
 void labelFont(benchmark::State &state)
 {
-    const QFont font = cellFont();
-    state.SetLabel(QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize()).toStdString());
+    state.SetLabel(FleetBench::fontName(cellFont()).toStdString());
 }
 
 void openingTablePage(benchmark::State &state)

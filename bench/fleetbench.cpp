@@ -103,6 +103,12 @@ std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text)
     return std::nullopt;
 }
 
+QString fontName(const QFont &font)
+{
+    return font.pixelSize() > 0 ? QStringLiteral("%1 %2 px").arg(font.family()).arg(font.pixelSize())
+                                : QStringLiteral("%1 %2 pt").arg(font.family()).arg(font.pointSizeF());
+}
+
 void setDefault(const char *name, const QByteArray &value)
 {
     if (qEnvironmentVariableIsEmpty(name))

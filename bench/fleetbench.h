@@ -26,6 +26,8 @@ bool drawFrame(QQuickWindow *window);
 QSet<QString> drawnTexts(QQuickWindow *window);
 // The font of the text item among those that shows text; nothing when none does.
 std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text);
+// How a benchmark's label names a font: "monospace 5 px".
+QString fontName(const QFont &font);
 // Sets an environment variable the caller's environment left unset.
 void setDefault(const char *name, const QByteArray &value);
 // Points the program's settings and data folders into folder (a folder of this run).
