@@ -2162,6 +2162,14 @@
     </message>
 </context>
 <context>
+    <name>TableViewBase</name>
+    <message>
+        <location filename="../qml/components/table/TableViewBase.qml" line="+481"/>
+        <source>Loading…</source>
+        <translation>Завантаження…</translation>
+    </message>
+</context>
+<context>
     <name>TableViewRole</name>
     <message>
         <location filename="../qml/security-options/TableViewRole.qml" line="+38"/>

@@ -1,6 +1,7 @@
 #include "pagecontrols.h"
 
 #include "pageprogram.h"
+#include "screenshot.h"
 
 #include "gui/core/context.h"
 #include "gui/core/hub.h"
@@ -8,6 +9,8 @@
 
 #include <QAbstractItemModel>
 #include <QQuickItem>
+#include <QQuickWindow>
+#include <QScreen>
 #include <QtTest>
 
 namespace PageControls {
@@ -90,6 +93,17 @@ QObject *lastFrame()
 {
     Gui::Frames *frames = Gui::Context::hub()->frameList();
     return frames->count() ? frames->at(frames->count() - 1) : nullptr;
+}
+
+bool saveDrawnWindow(QObject *page, const QString &name)
+{
+    auto *window = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
+    if (!window)
+        return false;
+    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+    window->update();
+    return (!drawn.isEmpty() || drawn.wait(5000))
+        && saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), name);
 }
 
 } // namespace PageControls

@@ -32,5 +32,8 @@ void press(QObject *page, const QString &name);
 void chooseRecords(QObject *chooser, int rows, const QStringList &ids);
 // The frame opened last in the program; null when none is open.
 QObject *lastFrame();
+// Saves the page's window as name (see saveScreenshot) once it has drawn a frame; false when it
+// has no window, draws nothing or cannot be saved.
+bool saveDrawnWindow(QObject *page, const QString &name);
 
 } // namespace PageControls

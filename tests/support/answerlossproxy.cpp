@@ -14,8 +14,11 @@ struct AnswerLossProxy::Relay
     QTcpSocket *server = nullptr;
     Common::FrameReader fromClient;
     Common::FrameReader fromServer;
-    // The answer that is to be lost; while set, the server's frames pass one by one.
+    // The request whose answer is to be lost, the message of the answer at which that happens and
+    // how many such messages pass first; while set, the server's frames pass one by one.
+    QString lostRequest;
     QString lostAnswer;
+    int passing = 0;
 };
 
 namespace {
@@ -73,6 +76,14 @@ int AnswerLossProxy::port() const
 void AnswerLossProxy::loseAnswerTo(const QString &fn, bool thenRefuse)
 {
     m_armed = fn;
+    m_armedRows = 0;
+    m_refuseAfterLoss = thenRefuse;
+}
+
+void AnswerLossProxy::cutListAnswer(const QString &fn, int rows, bool thenRefuse)
+{
+    m_armed = fn;
+    m_armedRows = rows;
     m_refuseAfterLoss = thenRefuse;
 }
 
@@ -121,9 +132,13 @@ void AnswerLossProxy::fromClient(Relay *relay)
             return;
         }
         if (!m_armed.isEmpty() && names.contains(m_armed)) {
-            relay->lostAnswer = m_armed;
+            relay->lostRequest = std::exchange(m_armed, QString());
+            relay->lostAnswer = relay->lostRequest;
             relay->lostAnswer.replace(QLatin1String("_tr"), QLatin1String("_sa"));
-            m_armed.clear();
+            // A cut list loses its rows from the first one that does not pass.
+            if (m_armedRows > 0)
+                relay->lostAnswer = relay->lostRequest.section(QLatin1Char('_'), 0, 0) + QLatin1String("_saListInfo");
+            relay->passing = m_armedRows;
         }
     }
     relay->server->write(bytes);
@@ -131,6 +146,9 @@ void AnswerLossProxy::fromClient(Relay *relay)
 
 void AnswerLossProxy::lose(Relay *relay, const QString &fn)
 {
+    // What passed before the loss reaches the client, as over a network that breaks after it.
+    while (relay->client->bytesToWrite() > 0 && relay->client->waitForBytesWritten(10000)) {
+    }
     m_lost.append(fn);
     m_refusing = m_refuseAfterLoss;
     close(relay);
@@ -147,13 +165,11 @@ void AnswerLossProxy::fromServer(Relay *relay)
     relay->fromServer.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
-        if (!messageNames(frame).contains(relay->lostAnswer)) {
-            relay->client->write(encoded(frame));
-            continue;
+        if (messageNames(frame).contains(relay->lostAnswer) && relay->passing-- == 0) {
+            lose(relay, relay->lostRequest);
+            return;
         }
-        QString request = relay->lostAnswer;
-        lose(relay, request.replace(QLatin1String("_sa"), QLatin1String("_tr")));
-        return;
+        relay->client->write(encoded(frame));
     }
 }
 

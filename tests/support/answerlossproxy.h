@@ -11,8 +11,9 @@ class QTcpSocket;
 
 // A TCP relay between the program and the stand-in that can lose one answer as a broken network
 // does: the request named passes and is carried out, then the server's answer to it never
-// reaches the client, whose connection is closed at that moment. Or it loses the request itself,
-// which then never reaches the server. Everything else passes.
+// reaches the client, whose connection is closed at that moment. Or it cuts a list answer after
+// some of its rows, or loses the request itself, which then never reaches the server. Everything
+// else passes.
 class AnswerLossProxy : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,9 @@ public:
     // The answer to the next request with that "FN" (for example "city_trNew") is lost; with
     // thenRefuse, connections are refused from then on until release().
     void loseAnswerTo(const QString &fn, bool thenRefuse = false);
+    // The answer to the next list request with that "FN" ("driver_trGetList") reaches the client
+    // up to its first rows rows; the connection is closed before the next one.
+    void cutListAnswer(const QString &fn, int rows, bool thenRefuse = false);
     // The next request with that "FN" never reaches the server: the client's connection is closed
     // when it is sent.
     void loseRequest(const QString &fn, bool thenRefuse = false);
@@ -49,6 +53,8 @@ private:
     QTcpServer m_server;
     int m_targetPort = 0;
     QString m_armed;
+    // Rows of the armed answer that pass: 0 loses the answer whole.
+    int m_armedRows = 0;
     QString m_armedRequest;
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;

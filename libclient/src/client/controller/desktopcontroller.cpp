@@ -11,6 +11,8 @@
 
 #include <QDateTime>
 
+#include <utility>
+
 namespace Client::Controller {
 
 namespace {
@@ -19,6 +21,7 @@ const QString ResKey = QStringLiteral("RES");
 const QString ErrCodeKey = QStringLiteral("ERRCODE");
 const QString IdKey = QStringLiteral("id");
 const QString LockKey = QStringLiteral("rst_id_user_locked");
+const QString KeepRowsKey = QStringLiteral("_do_not_clear_model");
 
 bool isSuccess(const QVariantMap &params)
 {
@@ -69,6 +72,13 @@ bool DesktopController::trGetList(const QVariantMap &params, bool check_so)
         return false;
     if (!sendListRequest(params))
         return false;
+    if (!params.contains(KeepRowsKey)) {
+        // Without a connection the request goes nowhere.
+        m_wholeListAsked = !SpSingleton<UserSession>::instance()->isOffline();
+        // The rows held answer other parameters, or are all sent again.
+        if (!isStaticModel())
+            m_completeUpTo.reset();
+    }
     followReconnections();
     return true;
 }
@@ -202,8 +212,22 @@ void DesktopController::onSaGetList(const QVariantMap &mapParams)
             m_autoUpdateHeld = true;
         else if (mapParams.value(QStringLiteral("STATE")).toString() == QLatin1String("end"))
             m_autoUpdateHeld = false;
+        followListAnswer(mapParams);
     }
     ItemController::onSaGetList(mapParams);
+}
+
+void DesktopController::followListAnswer(const QVariantMap &mapParams)
+{
+    const bool refused = isListRefusal(mapParams);
+    m_answerOpen = !refused && mapParams.value(QStringLiteral("STATE")).toString() == QLatin1String("start");
+    OriginalModel *rows = originalModel();
+    if (m_answerOpen || !rows)
+        return;
+    if (!refused)
+        m_completeUpTo = rows->maxDtUtcLastUpdate();
+    // Complete, or refused: either way nothing more is on its way.
+    rows->setIncomplete(false);
 }
 
 void DesktopController::applyLockAnswer(const QVariantMap &mapParams, const QVariant &lockHolder)
@@ -265,10 +289,9 @@ void DesktopController::onPush(const QVariantMap &params, bool ignored,
     emit(this->*signal)(params);
 }
 
-void DesktopController::reloadChanges()
+bool DesktopController::reloadChanges()
 {
-    if (!ignoreSrInserted() && useTrGetList() && originalModel())
-        trGetList(incrementalParams(), false);
+    return !ignoreSrInserted() && useTrGetList() && originalModel() && trGetList(incrementalParams(), false);
 }
 
 // The pushes sent while the connection was lost never come: a list that follows them asks for
@@ -279,15 +302,43 @@ void DesktopController::followReconnections()
         return;
     m_followsReconnections = true;
     UserSession *session = SpSingleton<UserSession>::instance();
-    if (session != this)
-        connect(session, &UserSession::saOpen, this, &DesktopController::onSessionOpened);
+    if (session == this)
+        return;
+    connect(session, &UserSession::isOfflineChanged, this, &DesktopController::onConnectionLost);
+    connect(session, &UserSession::saOpen, this, &DesktopController::onSessionOpened);
+}
+
+void DesktopController::onConnectionLost(bool offline)
+{
+    if (!offline)
+        return;
+    m_wholeListAsked = false;
+    // The answer's end will never come: the list lacks rows until they are asked for again.
+    if (m_answerOpen && originalModel())
+        originalModel()->setIncomplete(true);
 }
 
 void DesktopController::onSessionOpened(const QVariantMap &params)
 {
     const QString result = params.value(ResKey).toString();
-    if (result == QLatin1String("10") || result == QLatin1String("20"))
-        reloadChanges();
+    if (result != QLatin1String("10") && result != QLatin1String("20"))
+        return;
+    OriginalModel *rows = originalModel();
+    const bool cut = std::exchange(m_answerOpen, false);
+    // A list of every row asked for since then brings what was missed.
+    if (!rows || m_wholeListAsked || ignoreSrInserted() || !useTrGetList())
+        return;
+    bool asked = false;
+    if (!m_completeUpTo) {
+        asked = reGetList();
+    } else {
+        // The rows of a cut answer may be newer than rows it never delivered.
+        rows->setMaxDtUtcLastUpdate(qMin(*m_completeUpTo, rows->maxDtUtcLastUpdate()));
+        asked = reloadChanges();
+    }
+    // The list's page says it is loading until the answer's end.
+    if (cut)
+        rows->setIncomplete(asked);
 }
 
 void DesktopController::onAutoUpdateTimerTimeout()

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace Client::Controller {
 
@@ -91,11 +92,16 @@ private:
     // The remembered list parameters asking for the records changed since the newest one held.
     QVariantMap incrementalParams() const;
     void onPush(const QVariantMap &params, bool ignored, void (DesktopController::*signal)(QVariantMap));
-    // The changes since the newest row held, into a list that follows pushes.
-    void reloadChanges();
-    // From the first list on, every session opened again reloads the changes it missed.
+    // The changes since the newest row held, into a list that follows pushes; false when nothing
+    // was sent.
+    bool reloadChanges();
+    // From the first list on, every session opened again asks for what the list missed: the
+    // changes since the time up to which it is complete, or the whole list where no answer ended.
     void followReconnections();
+    void onConnectionLost(bool offline);
     void onSessionOpened(const QVariantMap &params);
+    // Keeps the time up to which the list is complete from its own answers' starts and ends.
+    void followListAnswer(const QVariantMap &mapParams);
     void noteInsertPush(const QVariantMap &params);
     RecordFinder *finder();
     // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
@@ -111,6 +117,14 @@ private:
     bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
     bool m_followsReconnections = false;
+    // The newest update time held when an own answer reached its end: rows received before a
+    // cut tell nothing of the rows not received. None before the first end and once a list that
+    // replaces the rows is asked for.
+    std::optional<qint64> m_completeUpTo;
+    // An own list answer has started and not ended.
+    bool m_answerOpen = false;
+    // A list of every row was asked for since the connection was lost.
+    bool m_wholeListAsked = false;
     QVariantMap m_unansweredEdit;
     std::unique_ptr<RecordFinder> m_finder;
 };

@@ -138,12 +138,12 @@ void ItemController::trInfo(const QVariantMap &params)
     sendNetDto(QStringLiteral("trInfo"), params);
 }
 
-void ItemController::reGetList()
+bool ItemController::reGetList()
 {
     QVariantMap params = m_listParams;
     params.remove(QStringLiteral("_do_not_clear_model"));
     params.remove(QStringLiteral("dt_utc_last_update"));
-    trGetList(params, false);
+    return trGetList(params, false);
 }
 
 void ItemController::clearParam4trGetList()

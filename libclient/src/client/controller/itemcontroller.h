@@ -56,7 +56,8 @@ public:
     Q_INVOKABLE bool trGetList(const QVariantMap &params);
     Q_INVOKABLE bool trGetList();
     Q_INVOKABLE void trInfo(const QVariantMap &params);
-    Q_INVOKABLE void reGetList();
+    // The whole list again with the remembered parameters; false when nothing was sent.
+    Q_INVOKABLE bool reGetList();
     Q_INVOKABLE void clearParam4trGetList();
     Q_INVOKABLE void setTrGetListParams(const QVariantMap &params);
     Q_INVOKABLE QVariantMap getMapParamsFromTrGetList() const;

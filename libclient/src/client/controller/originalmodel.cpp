@@ -412,6 +412,14 @@ void OriginalModel::setDataAtLeastLoaded(bool loaded)
     emit dataAtLeastLoadedChanged(loaded);
 }
 
+void OriginalModel::setIncomplete(bool incomplete)
+{
+    if (m_incomplete == incomplete)
+        return;
+    m_incomplete = incomplete;
+    emit isIncompleteChanged(incomplete);
+}
+
 void OriginalModel::beginFullList()
 {
     if (m_receivingList)

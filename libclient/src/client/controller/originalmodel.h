@@ -29,6 +29,7 @@ class OriginalModel : public QAbstractListModel
     Q_PROPERTY(qlonglong limit READ limit WRITE setLimit NOTIFY limitChanged)
     Q_PROPERTY(int rowCount READ rowCount NOTIFY rowCountChanged)
     Q_PROPERTY(bool dataAtLeastLoaded READ dataAtLeastLoaded WRITE setDataAtLeastLoaded NOTIFY dataAtLeastLoadedChanged)
+    Q_PROPERTY(bool isIncomplete READ isIncomplete NOTIFY isIncompleteChanged)
 
 public:
     // The role of a column outside the catalogue; it never yields data.
@@ -82,6 +83,9 @@ public:
     void setLimit(qlonglong limit);
     bool dataAtLeastLoaded() const { return m_dataAtLeastLoaded; }
     void setDataAtLeastLoaded(bool loaded);
+    // Rows that a lost connection cut off are missing until a list asked for them again ends.
+    bool isIncomplete() const { return m_incomplete; }
+    void setIncomplete(bool incomplete);
     // A full list is arriving into these rows, from its start to its end: the views (ProxyModel)
     // wait for its end instead of following every row. A second start before the end changes
     // nothing.
@@ -111,6 +115,7 @@ public:
 signals:
     void rowCountChanged(int rowCount);
     void dataAtLeastLoadedChanged(bool dataAtLeastLoaded);
+    void isIncompleteChanged(bool isIncomplete);
     void limitChanged(int limit);
     void fullListStarted();
     void fullListEnded();
@@ -138,6 +143,7 @@ private:
     QString m_oneColumnRole;
     qint64 m_maxDtUtcLastUpdate = 0;
     bool m_dataAtLeastLoaded = false;
+    bool m_incomplete = false;
     bool m_receivingList = false;
     quint64 m_revision = 0;
     mutable bool m_displayRoleWarned = false;

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4
+import ".."
 import "../styles"
 import "viewlogic.js" as ViewLogic
 
@@ -455,6 +456,29 @@ TableView {
             if (row >= 0)
                 view.selectRow(row);
             view.rightPressed(row, row >= 0);
+        }
+    }
+
+    // Rows that a lost connection cut off are asked for again: the table says so until they are in.
+    Rectangle {
+        objectName: "incompleteListNote"
+        anchors.top: parent.top
+        anchors.topMargin: view.headerHeight + 8
+        anchors.horizontalCenter: parent.horizontalCenter
+        z: 10
+        width: incompleteListText.implicitWidth + 16
+        height: incompleteListText.implicitHeight + 8
+        radius: 3
+        color: incompleteListText.palette.window
+        border.color: incompleteListText.palette.highlight
+        visible: !!view.controller && !!view.controller.originalModel && view.controller.originalModel.isIncomplete
+
+        LabelEx {
+            id: incompleteListText
+
+            anchors.centerIn: parent
+            color: palette.windowText
+            text: qsTr("Loading…")
         }
     }
 
