@@ -6,6 +6,9 @@
 //     peak resident memory above the start of the open, "MiB_anchor" the same for the ordinary
 //     driver, "above_anchor_MiB" their difference beside "goal_MiB" (100), "kept_MiB" what stays
 //     resident after the long editor closed, "ms" and "x_anchor" for the time.
+//   OpenLongNote/<case>: the same over a driver of ordinary names whose inner note holds
+//     2,000,000 characters on one line without a space, 2,000,000 in 25,000 lines, or 200,000 on
+//     one line.
 //   PasteLongText: 1,200,000 characters pasted into the last name of an open editor, to the frame
 //     that shows it; the anchor pastes a name. The same counters.
 // Offscreen, software renderer. The program fails when a measure failed or QML warned.
@@ -42,8 +45,28 @@ const double GoalMiB = 100;
 
 PageProgram *program = nullptr;
 QString ordinaryId;
-QString longId;
 bool failed = false;
+
+// A driver of the long-text cases: the measure's name, the driver's sign, the field that holds
+// the long text and its length.
+struct LongDriver
+{
+    const char *name;
+    const char *sign;
+    const char *role;
+    int length;
+};
+
+const LongDriver LongDrivers[] = {{"OpenLongTextEditor", "long", "last_name", LongLength},
+                                  {"OpenLongNote/one_line", "note-line", "inner_note", LongLength},
+                                  {"OpenLongNote/lines_25000", "note-lines", "inner_note", LongLength},
+                                  {"OpenLongNote/one_line_200000", "note-line-200k", "inner_note", LongLength / 10}};
+
+QString driverId(const LongDriver &driver)
+{
+    return program->query(QStringLiteral("SELECT id FROM drivers WHERE sign = ?"), {QString::fromLatin1(driver.sign)})
+        .toString();
+}
 
 QStringList seed()
 {
@@ -53,9 +76,17 @@ QStringList seed()
     const auto repeated = [](const char *word) {
         return QStringLiteral("repeat('%1', %2)").arg(QLatin1String(word)).arg(LongLength / 10);
     };
+    const QString note = QStringLiteral(
+        "INSERT INTO drivers (sign, last_name, first_name, middle_name, phone, inner_note, dt_utc_insert,"
+        " dt_utc_last_update) VALUES ('%1', 'Kovalenko', 'Oleksandr', 'Petrovych', '0501234567', %2, 1000, 1000)");
+    // One line offers no place to wrap; lines of 80 characters with their line feeds.
+    const QString lines = QStringLiteral("repeat(rpad('Note line', 79, ' text') || chr(10), %1)").arg(LongLength / 80);
     return {driver.arg("ordinary", "'Kovalenko'", "'Oleksandr'", "'Petrovych'", "'0501234567'"),
             driver.arg("long", repeated("Kovalenko "), repeated("Oleksandr "), repeated("Petrovych "),
-                       repeated("0501234567"))};
+                       repeated("0501234567")),
+            note.arg("note-line", QStringLiteral("repeat('NoteText42', %1)").arg(LongLength / 10)),
+            note.arg("note-lines", lines),
+            note.arg("note-line-200k", QStringLiteral("repeat('NoteText42', %1)").arg(LongLength / 100))};
 }
 
 void fail(benchmark::State &state, const char *why)
@@ -133,8 +164,12 @@ void report(benchmark::State &state, const Cost &ours, const Cost &anchor)
     state.counters["goal_MiB"] = GoalMiB;
 }
 
-void OpenLongTextEditor(benchmark::State &state)
+// Opens the editor on the driver beside the ordinary one, each run; the text must arrive whole and
+// leave the editor clean.
+void OpenLongTextEditor(benchmark::State &state, const LongDriver &driver)
 {
+    const QString longId = driverId(driver);
+    const QString role = QString::fromLatin1(driver.role);
     // Both compile their components first.
     for (const QString &id : {ordinaryId, longId}) {
         QPointer<QObject> warm = openEditor(id);
@@ -155,8 +190,8 @@ void OpenLongTextEditor(benchmark::State &state)
         const Cost cost = openCost(longId, &editor);
         if (!editor)
             return fail(state, "the driver editor did not load the long driver");
-        if (pageControl(editor, "last_name")->property("legalText").toString().size() != LongLength)
-            return fail(state, "the long last name did not arrive whole");
+        if (pageControl(editor, role)->property("legalText").toString().size() != driver.length)
+            return fail(state, "the long text did not arrive whole");
         if (editor->property("isDirty").toBool())
             return fail(state, "the editor opened dirty");
         program->closePage(editor);
@@ -167,7 +202,7 @@ void OpenLongTextEditor(benchmark::State &state)
     }
     report(state, ours, anchor);
     state.counters["kept_MiB"] = kept / double(std::max<benchmark::IterationCount>(1, state.iterations()));
-    state.counters["characters"] = LongLength;
+    state.counters["characters"] = driver.length;
 }
 
 // Pastes text into the focused last name of the open editor; time and peak memory above the
@@ -239,11 +274,11 @@ int main(int argc, char **argv)
             return 1;
         }
         ordinaryId = state.query(QStringLiteral("SELECT id FROM drivers WHERE sign = 'ordinary'")).toString();
-        longId = state.query(QStringLiteral("SELECT id FROM drivers WHERE sign = 'long'")).toString();
         const auto timed = [](benchmark::internal::Benchmark *b, int runs) {
             b->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(runs);
         };
-        timed(benchmark::RegisterBenchmark("OpenLongTextEditor", OpenLongTextEditor), 3);
+        for (const LongDriver &driver : LongDrivers)
+            timed(benchmark::RegisterBenchmark(driver.name, OpenLongTextEditor, driver), 3);
         timed(benchmark::RegisterBenchmark("PasteLongText", PasteLongText), 3);
         benchmark::RunSpecifiedBenchmarks();
         const QString problems = state.problems();

@@ -2224,14 +2224,27 @@
     </message>
 </context>
 <context>
+    <name>TextAreaEx</name>
+    <message>
+        <location filename="../qml/components/text/TextAreaEx.qml" line="+58"/>
+        <source>Too long to edit here: %1 characters</source>
+        <translation>Слишком длинный для правки здесь: %1 символов</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>The text was cut to %1 characters, %2 in a line</source>
+        <translation>Текст обрезан до %1 символов, не более %2 в строке</translation>
+    </message>
+</context>
+<context>
     <name>TextFieldEx</name>
     <message>
-        <location filename="../qml/components/text/TextFieldEx.qml" line="+60"/>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+52"/>
         <source>The text was cut to %1 characters</source>
         <translation>Текст обрезан до %1 символов</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Слишком длинный для правки здесь: %1 символов</translation>
     </message>
@@ -2535,7 +2548,7 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>UserGuiSessionEditor</name>
     <message>
-        <location filename="../qml/user/user-gui-session/UserGuiSessionEditor.qml" line="+90"/>
+        <location filename="../qml/user/user-gui-session/UserGuiSessionEditor.qml" line="+92"/>
         <source>Attributes</source>
         <translation>Атрибуты</translation>
     </message>
@@ -2565,12 +2578,12 @@ The system could not open it: open the file from that folder.</source>
         <translation>Примечание:</translation>
     </message>
     <message>
-        <location line="-52"/>
+        <location line="-54"/>
         <source>The value is not a valid JSON object</source>
         <translation>Значение не является правильным объектом JSON</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+46"/>
         <source>Value:</source>
         <translation>Значение:</translation>
     </message>

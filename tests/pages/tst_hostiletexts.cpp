@@ -4,7 +4,8 @@
 // the disk or fetched from the network (a local listener counts the requests). A driver whose
 // names and phone are millions of characters long opens clean, drawn cut and said so, and a
 // save of another field leaves them as stored. In Russian the notice counts characters as
-// Russian writes numbers, beside the start of the value.
+// Russian writes numbers, beside the start of the value. So does an inner note of millions of
+// characters, on one line or in many, while a note of a few thousand stays editable.
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -16,6 +17,7 @@
 #include "startup/translations.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QJsonObject>
@@ -25,6 +27,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -126,6 +129,7 @@ private slots:
     void dialogsDrawTextAsText();
     void longTextsStayWholeAndDrawBounded();
     void longTextNoticeInRussian();
+    void longNotesStayWholeAndDrawBounded();
 
 private:
     QString driverId() { return m_program.query("SELECT id FROM drivers WHERE sign = ?", {m_names.at(1)}).toString(); }
@@ -380,6 +384,157 @@ void TestHostileTexts::longTextNoticeInRussian()
                                 .arg(notice->width()).arg(field->width())));
     }
     QVERIFY(saveDrawnWindow(editor, "long-text-driver-editor-ru.png"));
+    QVERIFY(m_program.closePage(editor));
+}
+
+namespace {
+
+// The longest line of a text.
+int longestLine(const QString &text)
+{
+    int longest = 0;
+    for (const QStringRef &line : text.splitRef(QLatin1Char('\n')))
+        longest = std::max(longest, line.size());
+    return longest;
+}
+
+// Opens the driver editor on the record, loaded and drawn; null when it did not.
+QObject *openDriver(PageProgram &program, const QString &id)
+{
+    QPointer<QObject> editor = program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "EDIT"}, {"id", id}});
+    if (!editor || !QTest::qWaitFor([&] {
+            return !pageControl(editor, "sign")->property("legalText").toString().isEmpty()
+                   && !formOf(editor)->property("isBusy").toBool();
+        }, 30000))
+        return nullptr;
+    return editor;
+}
+
+// Scrolls the nearest scrolled view around the item so that the item shows.
+void scrollTo(QQuickItem *item)
+{
+    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
+        if (!view->inherits("QQuickFlickable"))
+            continue;
+        const qreal top = item->mapToItem(view->property("contentItem").value<QQuickItem *>(), QPointF()).y();
+        const qreal last = view->property("contentHeight").toReal() - view->height();
+        view->setProperty("contentY", std::max(0.0, std::min(top - 40, last)));
+        return;
+    }
+}
+
+// Types text into the item, focused in its active window.
+bool typeInto(QQuickItem *item, const QString &text)
+{
+    item->window()->requestActivate();
+    if (!QTest::qWaitForWindowActive(item->window()))
+        return false;
+    item->forceActiveFocus();
+    QTest::keyClick(item->window(), Qt::Key_End, Qt::ControlModifier);
+    for (char letter : text.toLatin1())
+        QTest::keyClick(item->window(), letter);
+    return item->hasActiveFocus();
+}
+
+} // namespace
+
+void TestHostileTexts::longNotesStayWholeAndDrawBounded()
+{
+    const auto stored = [&](const QString &id) {
+        return m_program.query("SELECT inner_note FROM drivers WHERE id = ?", {id}).toString();
+    };
+    // 2,000,000 characters in 25,000 lines, then on one line without a place to wrap.
+    const QStringList notes{"repeat(rpad('Note line', 79, ' text') || chr(10), 25000)", "repeat('NoteText42', 200000)"};
+    for (int i = 0; i < notes.size(); ++i) {
+        const QString sign = QStringLiteral("note-%1").arg(i);
+        const QString id = m_program.query(QStringLiteral(
+            "INSERT INTO drivers (sign, inner_note, dt_utc_insert, dt_utc_last_update) VALUES ('%1', %2, 1000, 1000)"
+            " RETURNING id").arg(sign, notes.at(i))).toString();
+        const QString whole = stored(id);
+        QCOMPARE(whole.size(), 2000000);
+        QPointer<QObject> editor = openDriver(m_program, id);
+        QVERIFY(editor);
+        QObject *form = formOf(editor);
+
+        // Loaded whole, the form clean; the area draws the start of the note, read-only, and says
+        // how long the note is.
+        QVERIFY2(!editor->property("isDirty").toBool(), qPrintable(sign));
+        QVERIFY(!pageControl(editor, "applyButton")->isEnabled());
+        QQuickItem *note = pageControl(editor, "inner_note");
+        QCOMPARE(note->property("legalText").toString(), whole);
+        QVariant sent;
+        QVERIFY(QMetaObject::invokeMethod(form, "fieldValue", Q_RETURN_ARG(QVariant, sent),
+                                          Q_ARG(QVariant, QVariant::fromValue<QObject *>(note))));
+        QCOMPARE(sent.toString(), whole);
+        auto *area = note->property("textArea").value<QQuickItem *>();
+        QVERIFY(area);
+        const QString drawn = area->property("text").toString();
+        QVERIFY2(drawn.size() <= 50000 && longestLine(drawn) <= 20000 && drawn.endsWith(QChar(0x2026))
+                     && whole.startsWith(drawn.chopped(1)),
+                 qPrintable(QString("%1: %2 characters, a line of %3").arg(sign).arg(drawn.size()).arg(longestLine(drawn))));
+        QVERIFY2(area->property("readOnly").toBool(), qPrintable(sign));
+        auto *notice = note->findChild<QQuickItem *>("cutNotice");
+        QVERIFY(notice && notice->isVisible());
+        const QString said = notice->property("text").toString();
+        QVERIFY2(said.startsWith("Too long to edit here") && QString(said).remove(QRegularExpression("\\D")) == "2000000",
+                 qPrintable(said));
+        // Below the scrolled text, inside the area.
+        const QRectF noticeBox = notice->mapRectToItem(note, QRectF(0, 0, notice->width(), notice->height()));
+        QVERIFY2(noticeBox.top() >= note->property("availableHeight").toReal() && noticeBox.bottom() <= note->height() + 0.5,
+                 qPrintable(QString("%1: notice at %2 to %3 of %4").arg(sign).arg(noticeBox.top()).arg(noticeBox.bottom())
+                                .arg(note->height())));
+        if (i == 1) {
+            scrollTo(note);
+            QVERIFY(saveDrawnWindow(editor, "long-note-driver-editor.png"));
+        }
+        // Neither typing nor a paste reaches it.
+        QGuiApplication::clipboard()->setText("pasted");
+        QVERIFY(typeInto(area, "typed"));
+        QTest::keyClick(area->window(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(area->property("text").toString(), drawn);
+        QVERIFY(!editor->property("isDirty").toBool());
+
+        // A save of the sign leaves the note out of the request, and the server keeps it.
+        pageControl(editor, "sign")->setProperty("text", sign + "-saved");
+        QVERIFY(editor->property("isDirty").toBool());
+        const int updates = m_program.sentCount("driver_trUpdate");
+        PageControls::press(editor, "applyButton");
+        QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+        const QJsonObject request = m_program.sent("driver_trUpdate").last();
+        QCOMPARE(request.value("sign").toString(), sign + "-saved");
+        QVERIFY2(!request.contains("inner_note"), qPrintable(sign));
+        QTRY_VERIFY(!form->property("isBusy").toBool());
+        QCOMPARE(m_program.query("SELECT sign FROM drivers WHERE id = ?", {id}).toString(), sign + "-saved");
+        QVERIFY(stored(id) == whole);
+        QCOMPARE(note->property("legalText").toString(), whole);
+        QVERIFY(!editor->property("isDirty").toBool());
+        QVERIFY(m_program.closePage(editor));
+    }
+
+    // A note of 5,000 characters in 100 lines is shown whole, takes typing and is saved.
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, inner_note, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('note-short', repeat(rpad('Short line', 49, ' text') || chr(10), 100), 1000, 1000) RETURNING id").toString();
+    const QString shortNote = stored(id);
+    QCOMPARE(shortNote.size(), 5000);
+    QPointer<QObject> editor = openDriver(m_program, id);
+    QVERIFY(editor);
+    QQuickItem *note = pageControl(editor, "inner_note");
+    auto *area = note->property("textArea").value<QQuickItem *>();
+    QCOMPARE(area->property("text").toString(), shortNote);
+    QVERIFY(!area->property("readOnly").toBool());
+    QVERIFY(!note->findChild<QQuickItem *>("cutNotice")->isVisible());
+    QVERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(typeInto(area, "Added"));
+    QTRY_COMPARE(area->property("text").toString(), shortNote + "Added");
+    QVERIFY(editor->property("isDirty").toBool());
+    const int updates = m_program.sentCount("driver_trUpdate");
+    PageControls::press(editor, "applyButton");
+    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+    QCOMPARE(m_program.sent("driver_trUpdate").last().value("inner_note").toString(), shortNote + "Added");
+    QTRY_COMPARE(stored(id), shortNote + "Added");
+    QTRY_VERIFY(!formOf(editor)->property("isBusy").toBool());
+    QVERIFY(!editor->property("isDirty").toBool());
     QVERIFY(m_program.closePage(editor));
 }
 

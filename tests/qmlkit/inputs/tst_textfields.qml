@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import "qrc:/qml/components/text"
+import "qrc:/qml/js/enums.js" as Enums
 
 TestCase {
     id: testCase
@@ -265,6 +266,86 @@ TestCase {
         note.textArea.forceActiveFocus();
         keyClick(Qt.Key_Backtab);
         verify(day.activeFocus, "Backtab goes to the field before");
+    }
+
+    // A text of count lines, each of width characters of letter and a line feed after all but the last.
+    function lines(count, width, letter) {
+        var line = new Array(width + 1).join(letter);
+        return new Array(count).fill(line).join("\n");
+    }
+
+    function test_longNotesStoredWholeShownBounded() {
+        var toasts = QWIDGET_CREATOR.callsOf("toast").length;
+        var notice = findChild(note, "cutNotice");
+        var lineBound = Enums.ShownNoteLineLength;
+        verify(!notice.visible);
+
+        // A stored line longer than an area lays out stays whole and is no change; the area shows
+        // its start, says so and takes no typing nor paste.
+        var longLine = lines(1, lineBound + 1, "x") + "\nEND";
+        note.legalText = longLine;
+        compare(note.wholeText, longLine);
+        verify(note.isCut && !note.modify);
+        compare(note.text, lines(1, lineBound - 1, "x") + "\u2026");
+        verify(note.textArea.readOnly);
+        verify(notice.visible && notice.text.indexOf("Too long to edit here") === 0, notice.text);
+        verify(notice.text.indexOf(Number(longLine.length).toLocaleString(Qt.locale(), "f", 0)) > 0, notice.text);
+        note.textArea.forceActiveFocus();
+        keyClick(Qt.Key_End, Qt.ControlModifier);
+        keyClick(Qt.Key_A);
+        keyClick(Qt.Key_Return, Qt.ShiftModifier);
+        DESKTOP_UTILS.setClipboardText("pasted");
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(note.wholeText, longLine, "neither typing nor a paste changes it");
+        verify(!note.modify);
+
+        // Characters of two units are cut whole and counted once.
+        var pairs = new Array(lineBound / 2 + 2).join("\uD835\uDD38");
+        note.legalText = pairs;
+        compare(note.text, pairs.substring(0, lineBound - 2) + "\u2026", "no half of a pair");
+        verify(notice.text.indexOf(Number(lineBound / 2 + 1).toLocaleString(Qt.locale(), "f", 0)) > 0, notice.text);
+
+        // Typing stops at the bounds without a word: a full line takes no letter but a new line,
+        // a full text nothing.
+        note.legalText = lines(1, lineBound, "w");
+        note.textArea.forceActiveFocus();
+        keyClick(Qt.Key_End, Qt.ControlModifier);
+        keyClick(Qt.Key_A);
+        compare(note.text, lines(1, lineBound, "w"));
+        keyClick(Qt.Key_Return, Qt.ShiftModifier);
+        keyClick(Qt.Key_A);
+        compare(note.text, lines(1, lineBound, "w") + "\na");
+        var full = lines(Enums.ShownNoteLength / 100, 99, "v") + "\n";
+        note.legalText = full;
+        keyClick(Qt.Key_End, Qt.ControlModifier);
+        keyClick(Qt.Key_A);
+        keyClick(Qt.Key_Return, Qt.ShiftModifier);
+        compare(note.text, full);
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts);
+
+        // A paste that fits goes in whole; a longer one is cut to the bounds, and the operator told.
+        var real = lines(100, 49, "z");
+        note.legalText = "abc";
+        keyClick(Qt.Key_End, Qt.ControlModifier);
+        DESKTOP_UTILS.setClipboardText("\n" + real);
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(note.text, "abc\n" + real);
+        compare(QWIDGET_CREATOR.callsOf("toast").length, toasts);
+        note.legalText = "abc\ndef";
+        note.textArea.cursorPosition = 4;
+        DESKTOP_UTILS.setClipboardText(lines(2, lineBound, "p"));
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(note.text, "abc\n" + lines(1, lineBound, "p") + "\n" + lines(1, lineBound - 3, "p") + "def",
+                "the last line leaves room for the rest of its line");
+        verify(note.modify && !note.isCut && !note.textArea.readOnly && !notice.visible);
+        var notices = QWIDGET_CREATOR.callsOf("toast");
+        compare(notices.length, toasts + 1);
+        compare(notices[notices.length - 1][0], "The text was cut to %1 characters, %2 in a line"
+                .arg(Number(Enums.ShownNoteLength).toLocaleString(Qt.locale(), "f", 0))
+                .arg(Number(lineBound).toLocaleString(Qt.locale(), "f", 0)));
+        note.legalText = "";
+        while (GLOBAL.toastCount() > 0)
+            GLOBAL.popToast();
     }
 
     function test_filterField() {

@@ -3,6 +3,7 @@ import QtQuick.Window 2.15
 import "../base"
 import "../../js/dialog.js" as Dialog
 import "../../js/enums.js" as Enums
+import "longtext.js" as LongText
 
 // A single-line text field with the legal-value pattern: legalText is the value last loaded or
 // saved, text what is shown, and modify tells whether they differ. Its object name is its id, the
@@ -44,16 +45,7 @@ TextFieldExBase {
     function shownText(value) {
         if (value.length <= maximumLength)
             return value;
-        var end = maximumLength - 1;
-        var last = value.charCodeAt(end - 1);
-        if (last >= 0xD800 && last <= 0xDBFF)
-            --end;
-        return value.substring(0, end) + "\u2026";
-    }
-
-    // Characters (code points) of a text: a pair of surrogates counts once.
-    function characterCount(value) {
-        return value.length - (value.length - value.replace(/[\uD800-\uDBFF][\uDC00-\uDFFF]/g, "").length) / 2;
+        return value.substring(0, LongText.wholeEnd(value, maximumLength - 1)) + "\u2026";
     }
 
     function noticeCut() {
@@ -123,8 +115,7 @@ TextFieldExBase {
     Text {
         id: cutNotice
 
-        readonly property string countText: field.isCut
-                                            ? Number(field.characterCount(field.legalText)).toLocaleString(Qt.locale(), "f", 0) : ""
+        readonly property string countText: field.isCut ? LongText.countText(field.legalText) : ""
         readonly property string sentence: field.isCut ? qsTr("Too long to edit here: %1 characters").arg(countText) : ""
         readonly property real room: Math.max(0, field.width - field.leftPadding - field.padding
                                                  - 10 * valueMetrics.averageCharacterWidth - 6)

@@ -51,7 +51,7 @@ Editor {
             }
 
             function getMapParams() {
-                return { "id": id, "rst_id_owner": editor.rst_id_owner, "name": name.text, "value": value.text,
+                return { "id": id, "rst_id_owner": editor.rst_id_owner, "name": name.text, "value": value.wholeText,
                          "note": note.text, "auto_save": autoSave.checked ? "1" : "0" };
             }
 
@@ -60,16 +60,18 @@ Editor {
                     return;
                 var state = editorState();
                 var sending = state === "ADD" || (state === "EDIT" && editor.isDirty);
-                if (sending && !editor.isValidValue(value.text)) {
+                if (sending && !editor.isValidValue(value.wholeText)) {
                     editor.isCloseOnSa = false;
                     value.forceActiveFocus();
                     Dialog.error(qsTr("The value is not a valid JSON object"));
                     return;
                 }
+                // A new session takes the whole arrangement it starts with; an update leaves out a
+                // stored value too long to edit here, which the server keeps.
                 if (state === "ADD")
                     guiSession.trNew(getMapParams());
                 else if (sending)
-                    guiSession.trUpdate(getMapParams());
+                    guiSession.trUpdate(withoutCutTexts(getMapParams()));
                 else {
                     editor.closed();
                     return;

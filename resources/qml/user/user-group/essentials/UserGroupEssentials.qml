@@ -31,7 +31,7 @@ ColumnLayout {
 
     function send() {
         var editor = groupForm.editor;
-        var params = groupForm.getMapParams();
+        var params = groupForm.withoutCutTexts(groupForm.getMapParams());
         var state = groupForm.editorState();
         if (state === "ADD") {
             userGroup.trNew(params);
