@@ -104,18 +104,6 @@ QString drawnLiterally(QQuickItem *item, const QString &text)
     return QString();
 }
 
-// Saves the page's window as name once it has drawn a frame; false when it has no window, draws
-// nothing or cannot be saved.
-bool saveDrawnWindow(QObject *page, const QString &name)
-{
-    auto *window = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
-    if (!window)
-        return false;
-    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
-    window->update();
-    return (!drawn.isEmpty() || drawn.wait(5000)) && saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), name);
-}
-
 } // namespace
 
 class TestHostileTexts : public QObject
@@ -303,7 +291,7 @@ void TestHostileTexts::longTextsStayWholeAndDrawBounded()
         QVERIFY(notice && notice->isVisible());
         QVERIFY2(notice->property("text").toString().startsWith("Too long to edit here"), qPrintable(role));
     }
-    QVERIFY(saveDrawnWindow(editor, "long-text-driver-editor.png"));
+    QVERIFY(PageControls::saveDrawnWindow(editor, "long-text-driver-editor.png"));
 
     // A colleague's new phone meanwhile, then a save of the sign: the long texts are not sent,
     // and the server keeps them as stored.
@@ -383,7 +371,7 @@ void TestHostileTexts::longTextNoticeInRussian()
                  qPrintable(QString("%1: text to %2, notice %3 + %4 of %5").arg(role).arg(textEnd).arg(notice->x())
                                 .arg(notice->width()).arg(field->width())));
     }
-    QVERIFY(saveDrawnWindow(editor, "long-text-driver-editor-ru.png"));
+    QVERIFY(PageControls::saveDrawnWindow(editor, "long-text-driver-editor-ru.png"));
     QVERIFY(m_program.closePage(editor));
 }
 
@@ -485,7 +473,7 @@ void TestHostileTexts::longNotesStayWholeAndDrawBounded()
                                 .arg(note->height())));
         if (i == 1) {
             scrollTo(note);
-            QVERIFY(saveDrawnWindow(editor, "long-note-driver-editor.png"));
+            QVERIFY(PageControls::saveDrawnWindow(editor, "long-note-driver-editor.png"));
         }
         // Neither typing nor a paste reaches it.
         QGuiApplication::clipboard()->setText("pasted");
