@@ -95,6 +95,7 @@ void DesktopController::trDuplicate(const QVariantMap &params)
 
 void DesktopController::sendEdit(const QString &action, const QVariantMap &params)
 {
+    followConnectionLoss();
     m_unansweredEdit = {{QStringLiteral("action"), action},
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
@@ -288,6 +289,25 @@ void DesktopController::onSessionOpened(const QVariantMap &params)
     const QString result = params.value(ResKey).toString();
     if (result == QLatin1String("10") || result == QLatin1String("20"))
         reloadChanges();
+}
+
+// The pushes end with the connection: the inserts that the edit's "announced" names are those
+// pushed before its "lostAt".
+void DesktopController::followConnectionLoss()
+{
+    if (m_followsConnectionLoss)
+        return;
+    m_followsConnectionLoss = true;
+    UserSession *session = SpSingleton<UserSession>::instance();
+    if (session != this)
+        connect(session, &UserSession::isOfflineChanged, this, &DesktopController::onOfflineChanged);
+}
+
+void DesktopController::onOfflineChanged(bool offline)
+{
+    const QString lostAtKey = QStringLiteral("lostAt");
+    if (offline && !m_unansweredEdit.isEmpty() && !m_unansweredEdit.contains(lostAtKey))
+        m_unansweredEdit.insert(lostAtKey, QDateTime::currentMSecsSinceEpoch());
 }
 
 void DesktopController::onAutoUpdateTimerTimeout()

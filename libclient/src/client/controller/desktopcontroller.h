@@ -41,9 +41,10 @@ public:
     // Whether the signed-in user's value of "<name>.crud.read" is "1".
     bool hasReadRight() const;
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
-    // "action", "params", "sentAt" (the system's milliseconds since the epoch) and "announced"
-    // (record id -> author id of the inserts pushed since the send); empty when every edit was
-    // answered. A lost connection leaves its outcome unknown.
+    // "action", "params", "sentAt" (the system's milliseconds since the epoch), "announced"
+    // (record id -> author id of the inserts pushed since the send) and, once the connection was
+    // lost while it waited, "lostAt" (the same clock; no push came after it); empty when every
+    // edit was answered. A lost connection leaves its outcome unknown.
     Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
     Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
     // Looks for records with a list request whose rows reach only recordsFound.
@@ -96,6 +97,9 @@ private:
     // From the first list on, every session opened again reloads the changes it missed.
     void followReconnections();
     void onSessionOpened(const QVariantMap &params);
+    // From the first edit on, the loss of the connection is noted on the edit that waits.
+    void followConnectionLoss();
+    void onOfflineChanged(bool offline);
     void noteInsertPush(const QVariantMap &params);
     RecordFinder *finder();
     // Sets "rst_id_user_locked" of the answer's record when the lock answer is a success.
@@ -111,6 +115,7 @@ private:
     bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
     bool m_followsReconnections = false;
+    bool m_followsConnectionLoss = false;
     QVariantMap m_unansweredEdit;
     std::unique_ptr<RecordFinder> m_finder;
 };
