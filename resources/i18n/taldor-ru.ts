@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+74"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
@@ -1267,18 +1267,17 @@
         <translation>Не удалось выяснить, сохранены ли данные: записи больше нет на сервере.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Данные сохранены: на сервере то, что было введено.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+13"/>
-        <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
-        <translation>Данные не дошли до сервера: они не сохранены. Они остаются в форме: сохраните их снова.</translation>
+        <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
+        <translation>Данные не сохранены: после отправки запись не изменилась. Они остаются в форме: сохраните их снова.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="+2"/>
         <source>Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись изменилась, а сервер показывает не все отправленные значения. Введённое остаётся в форме: сохраните его снова для верности.</translation>
     </message>
@@ -1288,7 +1287,17 @@
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
+        <source>The data was not saved: the server holds no record stored by this send. It stays in the form: save it again.</source>
+        <translation>Данные не сохранены: на сервере нет записи, сохранённой этой отправкой. Они остаются в форме: сохраните их снова.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again.</source>
+        <translation>Не удалось выяснить, сохранены ли данные: похожая запись сохранена, пока программа не была подключена, и чья она, определить нельзя. Проверьте список, прежде чем сохранять снова.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The data was saved: the server holds the new record.</source>
         <translation>Данные сохранены: новая запись есть на сервере.</translation>
     </message>
@@ -1298,9 +1307,14 @@
         <translation>Не удалось выяснить, сохранены ли данные: за это время сохранено похожих записей: %1. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The copies did not reach the server: none was made.</source>
-        <translation>Копии не дошли до сервера: ни одна не создана.</translation>
+        <location line="+7"/>
+        <source>No copy was made: the server holds none stored by this send.</source>
+        <translation>Копии не созданы: на сервере нет ни одной, сохранённой этой отправкой.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again.</source>
+        <translation>Не удалось выяснить, созданы ли копии: похожая запись сохранена, пока программа не была подключена, и чья она, определить нельзя. Проверьте список, прежде чем копировать снова.</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+74"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
@@ -1267,18 +1267,17 @@
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: запису більше немає на сервері.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Дані збережено: на сервері те, що було введено.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+13"/>
-        <source>The data did not reach the server: it was not saved. It stays in the form: save it again.</source>
-        <translation>Дані не дійшли до сервера: їх не збережено. Вони лишаються у формі: збережіть їх знову.</translation>
+        <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
+        <translation>Дані не збережено: після надсилання запис не змінився. Вони лишаються у формі: збережіть їх знову.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="+2"/>
         <source>Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure.</source>
         <translation>Невідомо, чи збережено дані: після надсилання запис змінився, а сервер показує не всі надіслані значення. Введене залишається у формі: збережіть його ще раз для певності.</translation>
     </message>
@@ -1288,7 +1287,17 @@
         <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
+        <source>The data was not saved: the server holds no record stored by this send. It stays in the form: save it again.</source>
+        <translation>Дані не збережено: на сервері немає запису, збереженого цим надсиланням. Вони лишаються у формі: збережіть їх знову.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи збережено дані: схожий запис збережено, поки програма не була підключена, і чий він, визначити не можна. Перевірте список, перш ніж зберігати знову.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The data was saved: the server holds the new record.</source>
         <translation>Дані збережено: новий запис є на сервері.</translation>
     </message>
@@ -1298,9 +1307,14 @@
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: за цей час збережено схожих записів: %1. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The copies did not reach the server: none was made.</source>
-        <translation>Копії не дійшли до сервера: жодної не створено.</translation>
+        <location line="+7"/>
+        <source>No copy was made: the server holds none stored by this send.</source>
+        <translation>Копії не створено: на сервері немає жодної, збереженої цим надсиланням.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи створено копії: схожий запис збережено, поки програма не була підключена, і чий він, визначити не можна. Перевірте список, перш ніж копіювати знову.</translation>
     </message>
     <message>
         <location line="+2"/>

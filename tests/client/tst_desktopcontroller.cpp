@@ -394,6 +394,13 @@ void TestDesktopController::unansweredEditAndSearch()
     m_controller->trNew(record);
     deliver("srInserted", {{"id", "9"}, {"id_owner_modify", "4"}, {"RECEIVER", "ALL"}});
     QCOMPARE(m_controller->unansweredEdit().value("announced").toMap(), (QVariantMap{{"9", "4"}}));
+    // The loss of the connection is noted on it: no push came after that.
+    QVERIFY(!m_controller->unansweredEdit().contains("lostAt"));
+    const qint64 beforeLoss = QDateTime::currentMSecsSinceEpoch();
+    emit m_net->connectionState(false);
+    const qint64 lostAt = m_controller->unansweredEdit().value("lostAt").toLongLong();
+    QVERIFY(lostAt >= beforeLoss && lostAt <= QDateTime::currentMSecsSinceEpoch());
+    QCOMPARE(m_controller->unansweredEdit().value("announced").toMap(), (QVariantMap{{"9", "4"}}));
 
     // The finder's answers reach the finder alone.
     QSignalSpy found(m_controller.get(), &DesktopController::recordsFound);

@@ -268,6 +268,18 @@ void TestSessionControllers::serverClock()
     session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}, {"utc_offset", "n/a"}});
     QCOMPARE(utils.currentDateTime().offsetFromUtc(), 0);
     QCOMPARE(utils.currentDateTime().date(), QDate(2025, 12, 31));
+
+    // The clock lags the server's by at most the open request's round trip; an open answer
+    // without a request of its own is not measured.
+    QElapsedTimer roundTrip;
+    roundTrip.start();
+    session->trOpen();
+    QTest::qWait(50); // the answer on its way
+    session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}});
+    QVERIFY(session->clockUncertainty() >= 50);
+    QVERIFY(session->clockUncertainty() <= roundTrip.elapsed());
+    session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}});
+    QCOMPARE(session->clockUncertainty(), 0);
 }
 
 void TestSessionControllers::clockBeforeTheSessionOpens()

@@ -97,6 +97,7 @@ void AnswerLossProxy::accept()
 {
     while (QTcpSocket *client = m_server.nextPendingConnection()) {
         if (m_refusing) {
+            ++m_refused;
             client->abort();
             client->deleteLater();
             continue;

@@ -37,6 +37,8 @@ public:
     void release() { m_refusing = false; }
     // Requests whose answers, or which themselves, were lost, in order.
     QStringList lost() const { return m_lost; }
+    // Connections refused so far: the program's attempts to connect again while refusing.
+    int refused() const { return m_refused; }
 
 signals:
     void answerLost(QString fn);
@@ -59,5 +61,6 @@ private:
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;
     QStringList m_lost;
+    int m_refused = 0;
     QList<Relay *> m_relays;
 };

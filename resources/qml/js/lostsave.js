@@ -51,25 +51,37 @@ function compare(record, params) {
     return outcome;
 }
 
-// Whether a record found was stored by this send: an insert push since the send named its
-// author; otherwise it was stored at or after the send (the server's clock) by this user, where
-// the record names its creator.
-function isTied(row, edit, serverSentAt, userId) {
+// Whose a record found is: "this" send's, "other" (not this send's) or "unknown". An insert
+// push received since the send names its author. Otherwise a record that names its creator is
+// this send's when this user stored it since the send; one that names none only when it was
+// stored between the send and the loss of the connection, while another author's insert would
+// have been pushed (sentAt and lostAt on the server's clock; lostAt NaN when not known). Stored
+// later, while no push could come, whose it is cannot be told.
+function whose(row, edit, sentAt, lostAt, userId) {
     var announced = edit["announced"] || {};
     var id = text(row["id"]);
     if (id in announced)
-        return text(announced[id]) === text(userId);
-    if ("rst_id_user_created" in row && text(row["rst_id_user_created"]) !== text(userId))
-        return false;
-    return text(row["dt_utc_insert"]) !== "" && Number(row["dt_utc_insert"]) >= serverSentAt;
+        return text(announced[id]) === text(userId) ? "this" : "other";
+    var stored = text(row["dt_utc_insert"]) === "" ? NaN : Number(row["dt_utc_insert"]);
+    if (!(stored >= sentAt))
+        return "other";
+    if ("rst_id_user_created" in row)
+        return text(row["rst_id_user_created"]) === text(userId) ? "this" : "other";
+    return stored <= lostAt ? "this" : "unknown";
 }
 
-// The rows that hold the sent values and were stored by this send.
-function stored(rows, edit, serverSentAt, userId) {
-    var found = [];
+// The rows that hold the sent values: "stored", those this send stored, and "unknown", those
+// whose author cannot be told.
+function stored(rows, edit, sentAt, lostAt, userId) {
+    var found = { "stored": [], "unknown": [] };
     for (var i = 0; i < rows.length; ++i) {
-        if (matches(rows[i], edit["params"]) && isTied(rows[i], edit, serverSentAt, userId))
-            found.push(rows[i]);
+        if (!matches(rows[i], edit["params"]))
+            continue;
+        var author = whose(rows[i], edit, sentAt, lostAt, userId);
+        if (author === "this")
+            found["stored"].push(rows[i]);
+        else if (author === "unknown")
+            found["unknown"].push(rows[i]);
     }
     return found;
 }

@@ -3,7 +3,8 @@ import QtTest 1.2
 import "qrc:/qml/js/lostsave.js" as LostSave
 
 // What the stand-in cannot show: a credential the server never returns is not taken for saved,
-// and a record found is tied to the send by its creator or by the insert pushes received.
+// and a record found is tied to the send by its creator or by the insert pushes received; one
+// that names no creator only while pushes still came, up to the loss of the connection.
 TestCase {
     name: "LostSave"
 
@@ -13,19 +14,28 @@ TestCase {
         compare(LostSave.compare({ "login": "x" }, sent), "different");
     }
 
-    function test_isTied_data() {
+    function test_whose_data() {
         return [
             { tag: "created by a colleague", row: { "id": "5", "dt_utc_insert": "2000", "rst_id_user_created": "3" },
-              expected: false },
+              expected: "other" },
             { tag: "created by this user", row: { "id": "5", "dt_utc_insert": "2000", "rst_id_user_created": "2" },
-              expected: true },
-            { tag: "pushed as a colleague's", row: { "id": "8", "dt_utc_insert": "2000" }, expected: false },
-            { tag: "pushed as this user's", row: { "id": "9", "dt_utc_insert": "10" }, expected: true },
+              expected: "this" },
+            { tag: "created by this user before the send",
+              row: { "id": "5", "dt_utc_insert": "999", "rst_id_user_created": "2" }, expected: "other" },
+            { tag: "pushed as a colleague's", row: { "id": "8", "dt_utc_insert": "2000" }, expected: "other" },
+            { tag: "pushed as this user's", row: { "id": "9", "dt_utc_insert": "10" }, expected: "this" },
+            { tag: "no creator, before the send", row: { "id": "5", "dt_utc_insert": "999" }, expected: "other" },
+            { tag: "no creator, before the loss", row: { "id": "5", "dt_utc_insert": "3000" }, expected: "this" },
+            { tag: "no creator, while not connected", row: { "id": "5", "dt_utc_insert": "3001" },
+              expected: "unknown" },
+            { tag: "no creator, loss not noted", row: { "id": "5", "dt_utc_insert": "2000" }, lostAt: NaN,
+              expected: "unknown" },
         ];
     }
 
-    function test_isTied(data) {
+    function test_whose(data) {
         var edit = { "params": { "name": "Odesa" }, "announced": { "8": "3", "9": "2" } };
-        compare(LostSave.isTied(data.row, edit, 1000, "2"), data.expected);
+        var lostAt = data.lostAt === undefined ? 3000 : data.lostAt;
+        compare(LostSave.whose(data.row, edit, 1000, lostAt, "2"), data.expected);
     }
 }

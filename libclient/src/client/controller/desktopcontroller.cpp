@@ -79,7 +79,7 @@ bool DesktopController::trGetList(const QVariantMap &params, bool check_so)
         if (!isStaticModel())
             m_completeUpTo.reset();
     }
-    followReconnections();
+    followConnection();
     return true;
 }
 
@@ -105,6 +105,7 @@ void DesktopController::trDuplicate(const QVariantMap &params)
 
 void DesktopController::sendEdit(const QString &action, const QVariantMap &params)
 {
+    followConnection();
     m_unansweredEdit = {{QStringLiteral("action"), action},
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
@@ -295,12 +296,13 @@ bool DesktopController::reloadChanges()
 }
 
 // The pushes sent while the connection was lost never come: a list that follows them asks for
-// what changed meanwhile (an own save whose answer was lost among it).
-void DesktopController::followReconnections()
+// what changed meanwhile (an own save whose answer was lost among it), and an edit that waits
+// notes when they ended.
+void DesktopController::followConnection()
 {
-    if (m_followsReconnections)
+    if (m_followsConnection)
         return;
-    m_followsReconnections = true;
+    m_followsConnection = true;
     UserSession *session = SpSingleton<UserSession>::instance();
     if (session == this)
         return;
@@ -312,6 +314,9 @@ void DesktopController::onConnectionLost(bool offline)
 {
     if (!offline)
         return;
+    const QString lostAtKey = QStringLiteral("lostAt");
+    if (!m_unansweredEdit.isEmpty() && !m_unansweredEdit.contains(lostAtKey))
+        m_unansweredEdit.insert(lostAtKey, QDateTime::currentMSecsSinceEpoch());
     m_wholeListAsked = false;
     // The answer's end will never come: the list lacks rows until they are asked for again.
     if (m_answerOpen && originalModel())

@@ -42,9 +42,10 @@ public:
     // Whether the signed-in user's value of "<name>.crud.read" is "1".
     bool hasReadRight() const;
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
-    // "action", "params", "sentAt" (the system's milliseconds since the epoch) and "announced"
-    // (record id -> author id of the inserts pushed since the send); empty when every edit was
-    // answered. A lost connection leaves its outcome unknown.
+    // "action", "params", "sentAt" (the system's milliseconds since the epoch), "announced"
+    // (record id -> author id of the inserts pushed since the send) and, once the connection was
+    // lost while it waited, "lostAt" (the same clock; no push came after it); empty when every
+    // edit was answered. A lost connection leaves its outcome unknown.
     Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
     Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
     // Looks for records with a list request whose rows reach only recordsFound.
@@ -95,9 +96,10 @@ private:
     // The changes since the newest row held, into a list that follows pushes; false when nothing
     // was sent.
     bool reloadChanges();
-    // From the first list on, every session opened again asks for what the list missed: the
-    // changes since the time up to which it is complete, or the whole list where no answer ended.
-    void followReconnections();
+    // From the first list or edit on: the loss of the connection is noted on the edit that waits,
+    // and every session opened again asks for what the list missed: the changes since the time up
+    // to which it is complete, or the whole list where no answer ended.
+    void followConnection();
     void onConnectionLost(bool offline);
     void onSessionOpened(const QVariantMap &params);
     // Keeps the time up to which the list is complete from its own answers' starts and ends.
@@ -116,7 +118,7 @@ private:
     // requested otherwise succeeds.
     bool m_autoUpdateHeld = false;
     int m_autoUpdateInterval = 30;
-    bool m_followsReconnections = false;
+    bool m_followsConnection = false;
     // The newest update time held when an own answer reached its end: rows received before a
     // cut tell nothing of the rows not received. None before the first end and once a list that
     // replaces the rows is asked for.

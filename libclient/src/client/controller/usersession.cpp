@@ -29,8 +29,10 @@ QString UserSession::name() const
 
 void UserSession::trOpen()
 {
-    if (Common::ApiNetwork *net = network())
+    if (Common::ApiNetwork *net = network()) {
+        m_openSent.start();
         emit net->sendMessage(Common::Session::trOpen());
+    }
 }
 
 void UserSession::trPing()
@@ -85,8 +87,11 @@ bool UserSession::handleMessage(const QString &action, const QVariantMap &params
         onSaOpen(params);
         const QString code = params.value(QStringLiteral("RES")).toString();
         if (code == QLatin1String("10") || code == QLatin1String("20") || code == QLatin1String("50")) {
-            if (code != QLatin1String("50"))
+            if (code != QLatin1String("50")) {
+                m_clockUncertainty = m_openSent.isValid() ? m_openSent.elapsed() : 0;
+                m_openSent.invalidate();
                 setOffline(false);
+            }
             emit sessionChanged();
             emit saOpen(params);
             return true;

@@ -3,6 +3,8 @@
 #include "common/net/session.h"
 #include "desktopcontroller.h"
 
+#include <QElapsedTimer>
+
 namespace Client::Controller {
 
 // The user's working session on the server: opens it after sign-in, answers the keep-alive,
@@ -18,6 +20,7 @@ class UserSession : public DesktopController, public Common::Session
     Q_PROPERTY(qlonglong utc_dt READ utcDt NOTIFY sessionChanged)
     Q_PROPERTY(qlonglong sys_utc_offset READ sysUtcOffset NOTIFY sessionChanged)
     Q_PROPERTY(bool isOffline READ isOffline NOTIFY isOfflineChanged)
+    Q_PROPERTY(qlonglong clockUncertainty READ clockUncertainty NOTIFY sessionChanged)
 
 public:
     explicit UserSession(QQuickItem *parent = nullptr);
@@ -34,6 +37,9 @@ public:
     Q_INVOKABLE bool trClose(const QVariantMap &mapParams);
     // The server's time now; the system's UTC time until a session is open.
     Q_INVOKABLE qlonglong currentMSecsSinceEpoch() const;
+    // How far that clock may lag the server's, in milliseconds: the open answer was stamped at
+    // most this long before it was read (its round trip). 0 while not measured.
+    qlonglong clockUncertainty() const { return m_clockUncertainty; }
     // True from a lost connection until the session opens again: a request sent meanwhile is
     // never answered.
     bool isOffline() const { return m_offline; }
@@ -53,6 +59,9 @@ private:
     void setOffline(bool offline);
 
     bool m_offline = false;
+    // Runs from the last open request sent.
+    QElapsedTimer m_openSent;
+    qlonglong m_clockUncertainty = 0;
 };
 
 } // namespace Client::Controller

@@ -6,7 +6,8 @@ import "../../js/lostsave.js" as LostSave
 // second save is advised. Once the session is open again the server is asked what it holds (the
 // record read back as the editor reads it after an update; after a create or a copy, the records
 // like it that this send stored), and the operator is told whether the data was saved. "Saved"
-// is said only when every sent value was compared, on a record tied to the send.
+// is said only when every sent value was compared, on a record tied to the send; "not saved"
+// never says where the request stopped, since the server may have refused it.
 Item {
     id: check
 
@@ -37,15 +38,32 @@ Item {
         return true;
     }
 
+    // A time of the system's clock on the server's.
+    function serverTime(msecs) {
+        return Math.floor(Number(msecs) + (USER_SESSION.currentMSecsSinceEpoch() - Date.now()));
+    }
+
     // The send time of the save on the server's clock.
     function serverSentAt(save) {
-        return Math.floor(Number(save["sentAt"]) + (USER_SESSION.currentMSecsSinceEpoch() - Date.now()));
+        return serverTime(save["sentAt"]);
+    }
+
+    // The loss of the connection on the server's clock, at the latest (that clock lags the
+    // server's by up to its uncertainty); NaN when the loss was not noted.
+    function serverLostAt(save) {
+        if (save["lostAt"] === undefined)
+            return NaN;
+        return serverTime(save["lostAt"]) + Number(USER_SESSION.clockUncertainty || 0);
     }
 
     function start() {
         var c = controller();
         if (!edit || !c || isChecking)
             return;
+        // The controller noted the loss of the connection on the save after it was taken.
+        var noted = c.unansweredEdit();
+        if (noted && noted["action"] === edit["action"] && Number(noted["sentAt"]) === Number(edit["sentAt"]))
+            edit = noted;
         isChecking = true;
         owner.startBusy();
         if (edit["action"] === "trUpdate")
@@ -78,7 +96,8 @@ Item {
             concludeUpdate(rows[0], lost);
             return;
         }
-        var stored = LostSave.stored(rows, lost, serverSentAt(lost), USER_SESSION.rst_id_owner);
+        var stored = LostSave.stored(rows, lost, serverSentAt(lost), serverLostAt(lost),
+                                     USER_SESSION.rst_id_owner);
         if (lost["action"] === "trNew")
             concludeNew(stored);
         else
@@ -92,7 +111,7 @@ Item {
             form().initialRequest();
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
         } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
-            Dialog.error(qsTr("The data did not reach the server: it was not saved. It stays in the form: save it again."));
+            Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
         } else if (compared === "unknown") {
             Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
         } else {
@@ -103,11 +122,15 @@ Item {
     }
 
     // The record found is the one saved: the editor goes on with it as after its own answer.
+    // A record like it that may be a colleague's is never taken.
     function concludeNew(found) {
-        if (found.length === 0) {
-            Dialog.error(qsTr("The data did not reach the server: it was not saved. It stays in the form: save it again."));
-        } else if (found.length === 1) {
-            var id = String(found[0]["id"]);
+        var count = found["stored"].length + found["unknown"].length;
+        if (count === 0) {
+            Dialog.error(qsTr("The data was not saved: the server holds no record stored by this send. It stays in the form: save it again."));
+        } else if (count === 1 && found["unknown"].length === 1) {
+            Dialog.error(qsTr("Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again."));
+        } else if (count === 1) {
+            var id = String(found["stored"][0]["id"]);
             owner.state = "EDIT";
             form().id = id;
             owner.id = id;
@@ -115,17 +138,20 @@ Item {
             form().lock();
             Dialog.info(qsTr("The data was saved: the server holds the new record."));
         } else {
-            Dialog.error(qsTr("Whether the data was saved cannot be found out: %1 records like it were stored meanwhile. Check the list before saving it again.").arg(found.length));
+            Dialog.error(qsTr("Whether the data was saved cannot be found out: %1 records like it were stored meanwhile. Check the list before saving it again.").arg(count));
         }
     }
 
     function concludeCopies(found, amount) {
-        if (found.length === 0)
-            Dialog.error(qsTr("The copies did not reach the server: none was made."));
-        else if (found.length === amount)
+        var count = found["stored"].length + found["unknown"].length;
+        if (count === 0)
+            Dialog.error(qsTr("No copy was made: the server holds none stored by this send."));
+        else if (count === 1 && found["unknown"].length === 1)
+            Dialog.error(qsTr("Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again."));
+        else if (count === amount && found["unknown"].length === 0)
             Dialog.info(qsTr("The copies were made: the server holds them."));
         else
-            Dialog.error(qsTr("Whether the copies were made cannot be found out: %1 records like them were stored meanwhile. Check the list before duplicating again.").arg(found.length));
+            Dialog.error(qsTr("Whether the copies were made cannot be found out: %1 records like them were stored meanwhile. Check the list before duplicating again.").arg(count));
     }
 
     visible: false
