@@ -92,8 +92,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>The entry did not reach the server: it was not booked. Press OK to book it.</source>
-        <translation>Запись не дошла до сервера: она не проведена. Нажмите OK, чтобы провести её.</translation>
+        <source>The entry was not booked: the balance log holds no entry of this send. Press OK to book it.</source>
+        <translation>Запись не проведена: в журнале баланса нет записи этой отправки. Нажмите OK, чтобы провести её.</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>

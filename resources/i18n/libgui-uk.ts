@@ -92,8 +92,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>The entry did not reach the server: it was not booked. Press OK to book it.</source>
-        <translation>Запис не дійшов до сервера: його не проведено. Натисніть OK, щоб провести його.</translation>
+        <source>The entry was not booked: the balance log holds no entry of this send. Press OK to book it.</source>
+        <translation>Запис не проведено: у журналі балансу немає запису цього надсилання. Натисніть OK, щоб провести його.</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>

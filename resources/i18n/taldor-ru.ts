@@ -1481,8 +1481,8 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>The record was not deleted: the request did not reach the server.</source>
-        <translation>Запись не удалена: запрос не дошёл до сервера.</translation>
+        <source>The record was not deleted: the server still holds it.</source>
+        <translation>Запись не удалена: сервер всё ещё хранит её.</translation>
     </message>
 </context>
 <context>

@@ -1481,8 +1481,8 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>The record was not deleted: the request did not reach the server.</source>
-        <translation>Запис не видалено: запит не дійшов до сервера.</translation>
+        <source>The record was not deleted: the server still holds it.</source>
+        <translation>Запис не видалено: сервер досі зберігає його.</translation>
     </message>
 </context>
 <context>

@@ -768,7 +768,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     dialog->accept();
     QTRY_VERIFY(!dialog->notice().isEmpty());
     QVERIFY(reconnect());
-    QTRY_COMPARE(dialog->notice(), QString("The entry did not reach the server: it was not booked. Press OK to book it."));
+    QTRY_COMPARE(dialog->notice(), QString("The entry was not booked: the balance log holds no entry of this send. Press OK to book it."));
     m_program.proxy().loseAnswerTo("cmpbl_trNew", true);
     dialog->accept();
     QTRY_VERIFY(isOffline());

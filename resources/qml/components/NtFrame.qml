@@ -191,7 +191,7 @@ NtFrameBase {
                     controller.originalModel.delRow(id);
                 Dialog.info(qsTr("The record was deleted."));
             } else {
-                Dialog.error(qsTr("The record was not deleted: the request did not reach the server."));
+                Dialog.error(qsTr("The record was not deleted: the server still holds it."));
             }
         };
         controller.recordsFound.connect(done);

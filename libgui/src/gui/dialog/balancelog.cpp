@@ -238,7 +238,7 @@ void BalanceLog::onEntriesFound(const QVariantList &rows, const QVariantMap &ans
         say(tr("The entry was booked before the connection was lost."));
     } else if (matches == 0) {
         setOkEnabled(true);
-        say(tr("The entry did not reach the server: it was not booked. Press OK to book it."));
+        say(tr("The entry was not booked: the balance log holds no entry of this send. Press OK to book it."));
     } else {
         say(tr("Whether the entry was booked cannot be found out: %n entries like it were booked meanwhile. "
                "Check the balance log before booking it again.", nullptr, int(matches)));
