@@ -4,8 +4,10 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QElapsedTimer;
 class QProcessEnvironment;
 class QQuickWindow;
 
@@ -21,6 +23,15 @@ void readOptions(int *argc, char **argv, int *drivers, int *iterations, const ch
 QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds);
 // Asks the window for a frame and waits until it is on screen; false after a minute.
 bool drawFrame(QQuickWindow *window);
+// Draws frames until one is rendered with every text of expected() on screen (drawnTexts() as
+// that frame was synchronised) and swapped: clock's reading at that swap, in seconds, or nothing
+// after timeoutMs. expected() is asked before each frame; an empty list is never on screen.
+std::optional<double> drawTexts(QQuickWindow *window, const std::function<QStringList()> &expected,
+                                const QElapsedTimer &clock, int timeoutMs = 20000);
+// Lets the work that the last changes left running finish before another clock starts: posted
+// events, deferred deletes and timers due within a quiet stretch, then a frame of each window
+// and another such stretch.
+void settle(const QList<QQuickWindow *> &windows = {});
 // The texts of the text items the window shows: visible, not transparent, and within the
 // window and every clipping item above them.
 QSet<QString> drawnTexts(QQuickWindow *window);
