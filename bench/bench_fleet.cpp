@@ -193,6 +193,7 @@ bool timeBothOrders(benchmark::State &state, BothOrders *times, const std::funct
                     const std::function<double()> &anchor, const std::function<void()> &settle,
                     const std::function<void()> &undo)
 {
+    // Either pair starts once what came before it has finished.
     const auto settled = [&](Sides *sides) {
         settle();
         const double oursSeconds = ours();
@@ -203,17 +204,16 @@ bool timeBothOrders(benchmark::State &state, BothOrders *times, const std::funct
         if (anchorSeconds < 0)
             return false;
         undo();
-        settle();
         *sides = {oursSeconds, anchorSeconds};
         return true;
     };
     const auto oldOrder = [&](Sides *sides) {
+        settle();
         const double oursSeconds = ours();
         const double anchorSeconds = oursSeconds < 0 ? -1 : anchor();
         if (anchorSeconds < 0)
             return false;
         undo();
-        settle();
         *sides = {oursSeconds, anchorSeconds};
         return true;
     };
