@@ -25,10 +25,10 @@
 // the label of a measure beside the ListView names the font both draw their texts in. A side's
 // clock stops at the swap of the first frame rendered with its rows on screen. Beside the
 // ListView each run times both sides twice: settled, each side started once what the other left
-// running has finished ("ms", "ms_anchor", "x_anchor"), and in the order the benchmark had before,
-// the anchor right after ours ("ms_old_order", "ms_anchor_old_order", "x_anchor_old_order"). The
-// program fails when a measure failed, QML warned or the anchor's texts are not in the table's
-// cell font.
+// running has finished, its garbage in the QML engine collected too ("ms", "ms_anchor",
+// "x_anchor"), and in the order the benchmark had before, the anchor right after ours
+// ("ms_old_order", "ms_anchor_old_order", "x_anchor_old_order"). The program fails when a measure
+// failed, QML warned or the anchor's texts are not in the table's cell font.
 #include "benchmemory.h"
 #include "editortabs.h"
 #include "fleetbench.h"
@@ -399,7 +399,7 @@ void OpenDriverTable(benchmark::State &state)
             },
             [&] {
                 closeTable();
-                FleetBench::settle();
+                FleetBench::settle(Gui::Context::qmlEngine());
             },
             [&] {
                 closeTable();
@@ -453,7 +453,7 @@ void FilterKeystroke(benchmark::State &state)
                 failure = "the anchor did not show its filtered rows";
                 return drawFirstRows(plain.view.get(), &sfpm, clock);
             },
-            [&] { FleetBench::settle({table.window, plain.view.get()}); },
+            [&] { FleetBench::settle(Gui::Context::qmlEngine(), {table.window, plain.view.get()}); },
             [&] {
                 table.filterField()->setProperty("text", QString());
                 sfpm.setFilterFixedString(QString());
@@ -518,7 +518,7 @@ void Sort(benchmark::State &state, const QString &role)
                 failure = "the anchor did not show its sorted rows";
                 return drawFirstRows(plain.view.get(), &sfpm, clock);
             },
-            [&] { FleetBench::settle({table.window, plain.view.get()}); },
+            [&] { FleetBench::settle(Gui::Context::qmlEngine(), {table.window, plain.view.get()}); },
             // The next click sorts afresh: another column first.
             [&] {
                 table.view->setProperty("sortIndicatorColumn", 0);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFont>
 #include <QProcess>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
@@ -74,9 +75,11 @@ bool drawFrame(QQuickWindow *window)
     return loop.exec() == 0;
 }
 
-void settle(const QList<QQuickWindow *> &windows)
+void settle(QQmlEngine *engine, const QList<QQuickWindow *> &windows)
 {
     processQuietly();
+    if (engine)
+        engine->collectGarbage();
     for (QQuickWindow *window : windows)
         drawFrame(window);
     processQuietly();

@@ -9,6 +9,7 @@
 
 class QElapsedTimer;
 class QProcessEnvironment;
+class QQmlEngine;
 class QQuickWindow;
 
 // What the benchmarks over a seeded fleet share: their size options, the seeding of the
@@ -29,9 +30,9 @@ bool drawFrame(QQuickWindow *window);
 std::optional<double> drawTexts(QQuickWindow *window, const std::function<QStringList()> &expected,
                                 const QElapsedTimer &clock, int timeoutMs = 20000);
 // Lets the work that the last changes left running finish before another clock starts: posted
-// events, deferred deletes and timers due within a quiet stretch, then a frame of each window
-// and another such stretch.
-void settle(const QList<QQuickWindow *> &windows = {});
+// events, deferred deletes and timers due within a quiet stretch, the engine's garbage collected
+// (when one is given), then a frame of each window and another such stretch.
+void settle(QQmlEngine *engine, const QList<QQuickWindow *> &windows = {});
 // The texts of the text items the window shows: visible, not transparent, and within the
 // window and every clipping item above them.
 QSet<QString> drawnTexts(QQuickWindow *window);
