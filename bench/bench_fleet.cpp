@@ -22,8 +22,13 @@
 //   PeakMemory: the process's peak resident memory after the sign-in and at the end.
 // Offscreen, software renderer. Counters: "ms" and "ms_anchor" per run, "x_anchor" ours over the
 // anchor's, and "goal_x" where a measure has a goal for that ratio (sign-in 1.1, first rows 3);
-// the label of a measure beside the ListView names the font both draw their texts in. The program
-// fails when a measure failed, QML warned or the anchor's texts are not in the table's cell font.
+// the label of a measure beside the ListView names the font both draw their texts in. A side's
+// clock stops at the swap of the first frame rendered with its rows on screen. Beside the
+// ListView each run times both sides twice: settled, each side started once what the other left
+// running has finished, its garbage in the QML engine collected too ("ms", "ms_anchor",
+// "x_anchor"), and in the order the benchmark had before, the anchor right after ours
+// ("ms_old_order", "ms_anchor_old_order", "x_anchor_old_order"). The program fails when a measure
+// failed, QML warned or the anchor's texts are not in the table's cell font.
 #include "benchmemory.h"
 #include "editortabs.h"
 #include "fleetbench.h"
@@ -59,6 +64,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 
@@ -150,11 +156,78 @@ void report(benchmark::State &state, double ours, double anchor)
     state.counters["drivers"] = drivers;
 }
 
-// report() of a measure beside the ListView anchor, labelled with the font both draw their texts in.
-void reportBesideList(benchmark::State &state, double ours, double anchor)
+// The seconds of a measure and of its anchor summed over the runs.
+struct Sides
 {
-    report(state, ours, anchor);
+    double ours = 0;
+    double anchor = 0;
+};
+
+// Both sides timed settled, and in the old order (the anchor right after ours).
+struct BothOrders
+{
+    Sides settled;
+    Sides oldOrder;
+    int runs = 0;
+};
+
+// report() of a measure beside the ListView anchor, settled and in the old order, labelled with
+// the font both draw their texts in.
+void reportBesideList(benchmark::State &state, const BothOrders &times)
+{
+    report(state, times.settled.ours, times.settled.anchor);
+    const double runs = double(std::max<benchmark::IterationCount>(1, state.iterations()));
+    state.counters["ms_old_order"] = times.oldOrder.ours / runs * 1e3;
+    state.counters["ms_anchor_old_order"] = times.oldOrder.anchor / runs * 1e3;
+    state.counters["x_anchor_old_order"] = times.oldOrder.ours / times.oldOrder.anchor;
     state.SetLabel(FleetBench::fontName(fleet->cellFont).toStdString());
+}
+
+// One run of a measure beside its anchor. ours() and anchor() each time one side (seconds, or a
+// negative number when it failed); settle() finishes what the last side left running; undo()
+// takes back what both did, untimed. Settled, each side starts after settle(); in the old order,
+// the anchor starts right after ours. The two pairs take turns going first from one run to the
+// next, so that neither is always the one that finds the other's work done before it (a sort
+// key, a compiled binding). The settled time of ours is the iteration's. False when a side failed.
+bool timeBothOrders(benchmark::State &state, BothOrders *times, const std::function<double()> &ours,
+                    const std::function<double()> &anchor, const std::function<void()> &settle,
+                    const std::function<void()> &undo)
+{
+    // Either pair starts once what came before it has finished.
+    const auto settled = [&](Sides *sides) {
+        settle();
+        const double oursSeconds = ours();
+        if (oursSeconds < 0)
+            return false;
+        settle();
+        const double anchorSeconds = anchor();
+        if (anchorSeconds < 0)
+            return false;
+        undo();
+        *sides = {oursSeconds, anchorSeconds};
+        return true;
+    };
+    const auto oldOrder = [&](Sides *sides) {
+        settle();
+        const double oursSeconds = ours();
+        const double anchorSeconds = oursSeconds < 0 ? -1 : anchor();
+        if (anchorSeconds < 0)
+            return false;
+        undo();
+        *sides = {oursSeconds, anchorSeconds};
+        return true;
+    };
+    Sides inTurn;
+    Sides old;
+    const bool settledFirst = times->runs++ % 2 == 0;
+    if (settledFirst ? !settled(&inTurn) || !oldOrder(&old) : !oldOrder(&old) || !settled(&inTurn))
+        return false;
+    state.SetIterationTime(inTurn.ours);
+    times->settled.ours += inTurn.ours;
+    times->settled.anchor += inTurn.anchor;
+    times->oldOrder.ours += old.ours;
+    times->oldOrder.anchor += old.anchor;
+    return true;
 }
 
 // The window that shows a page's frame; null before it has one.
@@ -166,31 +239,23 @@ QQuickWindow *windowOf(QObject *page)
     return page ? qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>()) : nullptr;
 }
 
-// Draws frames until the window shows the first rows of rows as an operator reads them: the sign
-// of each of the first three rows and the last name of the first, in text items on screen. A
-// table that shows rows without their cells does not pass; false after timeoutMs.
-bool drawFirstRows(QQuickWindow *window, QAbstractItemModel *rows, int timeoutMs = 20000)
+// Draws frames until one is swapped with the first rows of rows on screen as an operator reads
+// them: the sign of each of the first three rows and the last name of the first, in text items. A
+// table that shows rows without their cells does not pass. clock's reading at that swap, in
+// seconds, or a negative number when no frame showed them.
+double drawFirstRows(QQuickWindow *window, QAbstractItemModel *rows, const QElapsedTimer &clock)
 {
     const int sign = driverRows()->roleNumber(QStringLiteral("sign"));
     const int lastName = driverRows()->roleNumber(QStringLiteral("last_name"));
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        if (!drawFrame(window))
-            return false;
+    const std::optional<double> drawnAt = FleetBench::drawTexts(window, [&] {
         QStringList expected;
         for (int row = 0; row < qMin(3, rows->rowCount()); ++row)
             expected << rows->index(row, 0).data(sign).toString();
         if (!expected.isEmpty())
             expected << rows->index(0, 0).data(lastName).toString();
-        const QSet<QString> shown = FleetBench::drawnTexts(window);
-        if (!expected.isEmpty()
-            && std::all_of(expected.cbegin(), expected.cend(), [&](const QString &text) { return shown.contains(text); }))
-            return true;
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+        return expected;
+    }, clock);
+    return drawnAt ? *drawnAt : -1;
 }
 
 // The sign of the first of rows, as a cell shows it.
@@ -243,11 +308,11 @@ double openTable(TablePage *table)
         return -1;
     }
     table->window = windowOf(item);
-    if (!drawFirstRows(table->window, table->proxy)) {
+    const double seconds = drawFirstRows(table->window, table->proxy, clock);
+    if (seconds < 0) {
         table->failure = "the driver table showed its rows without their cells";
         return -1;
     }
-    const double seconds = clock.nsecsElapsed() / 1e9;
     const std::optional<QFont> font = FleetBench::drawnFont(table->window, firstSign(table->proxy));
     if (!font) {
         table->failure = "the driver table's first cell was not found";
@@ -281,10 +346,8 @@ struct AnchorView
         if (!view->rootObject())
             return -1;
         view->show();
-        if (!drawFirstRows(view.get(), rows))
-            return -1;
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        if (view->size() != WindowSize)
+        const double seconds = drawFirstRows(view.get(), rows, clock);
+        if (seconds < 0 || view->size() != WindowSize)
             return -1;
         if (FleetBench::drawnFont(view.get(), firstSign(rows)) != fleet->cellFont) {
             failure = "the anchor's texts are not in the table's cell font";
@@ -315,23 +378,37 @@ void OpenDriverTable(benchmark::State &state)
         return fail(state, warmPlain.failure);
     fleet->program.closePage(warm.page);
     warmPlain.view.reset();
-    double ours = 0;
-    double anchor = 0;
+    BothOrders times;
     for (auto _ : state) {
+        // Each side opens alone when settled: the other's window is closed and gone.
         TablePage table;
-        const double seconds = openTable(&table);
         AnchorView plain;
-        const double plainSeconds = plain.open(driverRows());
-        if (seconds < 0)
-            return fail(state, table.failure);
-        if (plainSeconds < 0)
-            return fail(state, plain.failure);
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        anchor += plainSeconds;
-        fleet->program.closePage(table.page);
+        const char *failure = nullptr;
+        const auto closeTable = [&] { fleet->program.closePage(table.page); };
+        const bool timed = timeBothOrders(
+            state, &times,
+            [&] {
+                const double seconds = openTable(&table);
+                failure = table.failure;
+                return seconds;
+            },
+            [&] {
+                const double seconds = plain.open(driverRows());
+                failure = plain.failure;
+                return seconds;
+            },
+            [&] {
+                closeTable();
+                FleetBench::settle(Gui::Context::qmlEngine());
+            },
+            [&] {
+                closeTable();
+                plain.view.reset();
+            });
+        if (!timed)
+            return fail(state, failure);
     }
-    reportBesideList(state, ours, anchor);
+    reportBesideList(state, times);
     state.counters["goal_x"] = 3.0;
     state.counters["window_width"] = WindowSize.width();
     state.counters["window_height"] = WindowSize.height();
@@ -356,28 +433,37 @@ void FilterKeystroke(benchmark::State &state)
         return fail(state, plain.failure);
     if (!table.filterField())
         return fail(state, "the table's filter did not open");
-    double ours = 0;
-    double anchor = 0;
+    BothOrders times;
     const int all = table.proxy->rowCount();
+    const char *failure = nullptr;
     for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        table.filterField()->setProperty("text", QStringLiteral("k"));
-        if (table.proxy->rowCount() == all || !drawFrame(table.window))
-            return fail(state, "the filter did not narrow the rows");
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        clock.restart();
-        sfpm.setFilterFixedString(QStringLiteral("k"));
-        drawFrame(plain.view.get());
-        anchor += clock.nsecsElapsed() / 1e9;
-        table.filterField()->setProperty("text", QString());
-        sfpm.setFilterFixedString(QString());
-        drawFrame(table.window);
-        drawFrame(plain.view.get());
+        const bool timed = timeBothOrders(
+            state, &times,
+            [&] {
+                QElapsedTimer clock;
+                clock.start();
+                table.filterField()->setProperty("text", QStringLiteral("k"));
+                failure = "the filter did not narrow the rows";
+                return table.proxy->rowCount() == all ? -1 : drawFirstRows(table.window, table.proxy, clock);
+            },
+            [&] {
+                QElapsedTimer clock;
+                clock.start();
+                sfpm.setFilterFixedString(QStringLiteral("k"));
+                failure = "the anchor did not show its filtered rows";
+                return drawFirstRows(plain.view.get(), &sfpm, clock);
+            },
+            [&] { FleetBench::settle(Gui::Context::qmlEngine(), {table.window, plain.view.get()}); },
+            [&] {
+                table.filterField()->setProperty("text", QString());
+                sfpm.setFilterFixedString(QString());
+                drawFrame(table.window);
+                drawFrame(plain.view.get());
+            });
+        if (!timed)
+            return fail(state, failure);
     }
-    reportBesideList(state, ours, anchor);
+    reportBesideList(state, times);
     fleet->program.closePage(table.page);
 }
 
@@ -411,30 +497,41 @@ void Sort(benchmark::State &state, const QString &role)
     const int column = columnOf(table.view, role);
     if (column < 0)
         return fail(state, "the table has no such column");
-    double ours = 0;
-    double anchor = 0;
+    BothOrders times;
     Qt::SortOrder order = Qt::AscendingOrder;
+    const char *failure = nullptr;
     for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        table.view->setProperty("sortIndicatorOrder", int(order));
-        table.view->setProperty("sortIndicatorColumn", column);
-        if (table.proxy->sortedRole() != role || !drawFrame(table.window))
-            return fail(state, "the header click did not sort");
-        const double seconds = clock.nsecsElapsed() / 1e9;
-        state.SetIterationTime(seconds);
-        ours += seconds;
-        clock.restart();
-        sfpm.sort(0, order);
-        drawFrame(plain.view.get());
-        anchor += clock.nsecsElapsed() / 1e9;
-        // The next click sorts afresh: another column first, then the other order.
-        table.view->setProperty("sortIndicatorColumn", 0);
-        sfpm.sort(-1);
-        drawFrame(table.window);
+        const bool timed = timeBothOrders(
+            state, &times,
+            [&] {
+                QElapsedTimer clock;
+                clock.start();
+                table.view->setProperty("sortIndicatorOrder", int(order));
+                table.view->setProperty("sortIndicatorColumn", column);
+                failure = "the header click did not sort";
+                return table.proxy->sortedRole() != role ? -1 : drawFirstRows(table.window, table.proxy, clock);
+            },
+            [&] {
+                QElapsedTimer clock;
+                clock.start();
+                sfpm.sort(0, order);
+                failure = "the anchor did not show its sorted rows";
+                return drawFirstRows(plain.view.get(), &sfpm, clock);
+            },
+            [&] { FleetBench::settle(Gui::Context::qmlEngine(), {table.window, plain.view.get()}); },
+            // The next click sorts afresh: another column first.
+            [&] {
+                table.view->setProperty("sortIndicatorColumn", 0);
+                sfpm.sort(-1);
+                drawFrame(table.window);
+                drawFrame(plain.view.get());
+            });
+        if (!timed)
+            return fail(state, failure);
+        // Then the other order.
         order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     }
-    reportBesideList(state, ours, anchor);
+    reportBesideList(state, times);
     fleet->program.closePage(table.page);
 }
 

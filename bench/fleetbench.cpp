@@ -1,15 +1,34 @@
 #include "fleetbench.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFont>
 #include <QProcess>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace FleetBench {
+
+namespace {
+
+// Each of settle()'s stretches of events: what a side leaves running comes within it.
+const int QuietMs = 100;
+
+void processQuietly()
+{
+    QEventLoop loop;
+    QTimer::singleShot(QuietMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
 
 void readOptions(int *argc, char **argv, int *drivers, int *iterations, const char *iterationsVariable)
 {
@@ -56,6 +75,16 @@ bool drawFrame(QQuickWindow *window)
     return loop.exec() == 0;
 }
 
+void settle(QQmlEngine *engine, const QList<QQuickWindow *> &windows)
+{
+    processQuietly();
+    if (engine)
+        engine->collectGarbage();
+    for (QQuickWindow *window : windows)
+        drawFrame(window);
+    processQuietly();
+}
+
 namespace {
 
 void collectTextItems(QQuickItem *item, QRectF shown, qreal opacity, QList<QQuickItem *> *items)
@@ -92,6 +121,37 @@ QSet<QString> drawnTexts(QQuickWindow *window)
     for (QQuickItem *item : drawnTextItems(window))
         texts.insert(item->property("text").toString());
     return texts;
+}
+
+std::optional<double> drawTexts(QQuickWindow *window, const std::function<QStringList()> &expected,
+                                const QElapsedTimer &clock, int timeoutMs)
+{
+    QStringList wanted;
+    // The frame being made shows every wanted text.
+    bool shown = false;
+    std::optional<double> swappedAt;
+    QObject connections;
+    // The item tree as it is synchronised is what the frame renders; the threaded render loop
+    // sends both signals from its thread while this one waits on the synchronisation.
+    QObject::connect(window, &QQuickWindow::afterSynchronizing, &connections, [&] {
+        const QSet<QString> texts = drawnTexts(window);
+        shown = !wanted.isEmpty()
+                && std::all_of(wanted.cbegin(), wanted.cend(), [&](const QString &text) { return texts.contains(text); });
+    }, Qt::DirectConnection);
+    QObject::connect(window, &QQuickWindow::frameSwapped, &connections, [&] {
+        if (shown && !swappedAt)
+            swappedAt = clock.nsecsElapsed() / 1e9;
+    }, Qt::DirectConnection);
+    QElapsedTimer waited;
+    waited.start();
+    while (!swappedAt) {
+        wanted = expected();
+        if (!drawFrame(window) || (!swappedAt && waited.elapsed() > timeoutMs))
+            return std::nullopt;
+        if (!swappedAt)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return swappedAt;
 }
 
 std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text)

@@ -4,9 +4,12 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QElapsedTimer;
 class QProcessEnvironment;
+class QQmlEngine;
 class QQuickWindow;
 
 // What the benchmarks over a seeded fleet share: their size options, the seeding of the
@@ -21,6 +24,15 @@ void readOptions(int *argc, char **argv, int *drivers, int *iterations, const ch
 QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds);
 // Asks the window for a frame and waits until it is on screen; false after a minute.
 bool drawFrame(QQuickWindow *window);
+// Draws frames until one is rendered with every text of expected() on screen (drawnTexts() as
+// that frame was synchronised) and swapped: clock's reading at that swap, in seconds, or nothing
+// after timeoutMs. expected() is asked before each frame; an empty list is never on screen.
+std::optional<double> drawTexts(QQuickWindow *window, const std::function<QStringList()> &expected,
+                                const QElapsedTimer &clock, int timeoutMs = 20000);
+// Lets the work that the last changes left running finish before another clock starts: posted
+// events, deferred deletes and timers due within a quiet stretch, the engine's garbage collected
+// (when one is given), then a frame of each window and another such stretch.
+void settle(QQmlEngine *engine, const QList<QQuickWindow *> &windows = {});
 // The texts of the text items the window shows: visible, not transparent, and within the
 // window and every clipping item above them.
 QSet<QString> drawnTexts(QQuickWindow *window);

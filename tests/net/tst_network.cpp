@@ -132,6 +132,8 @@ void TestNetwork::signInSessionKeepAliveAndClose()
 
     QVERIFY(opened.wait(5000));
     QVERIFY(onGuiThread);
+    // The stand-in's report of a request may come after the client has read its answer.
+    QVERIFY(server.waitFor(StandinServer::isMessage("userSession_trOpen")));
     const QJsonObject open = server.received("userSession_trOpen").first();
     QCOMPARE(open.value("version").toString(), QString("1.6.0"));
     QVERIFY(open.contains("os"));

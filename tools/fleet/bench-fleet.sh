@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The fleet benchmark at 10,000 and 100,000 drivers, each size run RUNS times (default 3) in a
-# fresh process on a throwaway PostgreSQL, then the medians, the ratios to the anchors, the
-# goals and the growth from the smaller size to the larger beside n log n:
+# fresh process on a throwaway PostgreSQL, then the medians, the ratios to the anchors (the median
+# of each run's own, settled, and what the old order gave), the goals and the growth from the
+# smaller size to the larger beside n log n:
 #
 #   tools/fleet/bench-fleet.sh [sizes...]        # default: 10000 100000
 #

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Summarises runs of bench_fleet (Google Benchmark JSON files, any sizes and repeats): per size
-and measure the median time, the median anchor and their ratio beside its goal, and the window
-size and font both were drawn in; the goals at the largest size; and the growth of each measure
-from the smallest size to the largest beside n log n."""
+and measure the median time, the median anchor and the median of the runs' ratios (each run's
+time over the anchor's of the same run) beside its goal and beside what the old order gave (the
+anchor timed right after the measure), and the window size and font both were drawn in; the goals
+at the largest size; and the growth of each measure from the smallest size to the largest beside
+n log n."""
 
 import collections
 import json
@@ -29,6 +31,13 @@ def load(paths):
 
 def median(entries, key):
     values = [e[key] for e in entries if key in e]
+    return statistics.median(values) if values else None
+
+
+def ratio(entries, ours="ms", anchor="ms_anchor"):
+    """The median of the runs' ratios, each run's time over its own anchor's; None without any.
+    Medians taken apart may come from different runs, and their ratio from none."""
+    values = [e[ours] / e[anchor] for e in entries if e.get(anchor) and ours in e]
     return statistics.median(values) if values else None
 
 
@@ -68,26 +77,29 @@ def main(paths):
             ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
             line = "  %-20s %9.1f ms" % (name, ms)
             if anchor:
-                line += "   anchor %8.1f ms   x%.2f" % (anchor, ms / anchor)
-                ratios = [e["x_anchor"] for e in entries if "x_anchor" in e]
+                line += "   anchor %8.1f ms   x%.2f" % (anchor, ratio(entries))
+                ratios = [e["ms"] / e["ms_anchor"] for e in entries if e.get("ms_anchor")]
                 if len(ratios) > 1:
                     line += " (runs x%.2f-x%.2f)" % (min(ratios), max(ratios))
+                old = ratio(entries, "ms_old_order", "ms_anchor_old_order")
+                if old:
+                    line += ", old order x%.2f" % old
                 if GOALS.get(name, (None,))[0]:
                     line += ", goal x%.1f" % GOALS[name][0]
                 line += drawn_in(entries)
             print(line)
     largest = sizes[-1]
     missed = 0
-    for name, (ratio, limit) in GOALS.items():
+    for name, (goal, limit) in GOALS.items():
         entries = runs[largest].get(name)
         if not entries:
             continue
-        ms, anchor = median(entries, "ms"), median(entries, "ms_anchor")
-        ok = (limit is None or ms <= limit) and (ratio is None or not anchor or ms / anchor <= ratio)
+        ms, times = median(entries, "ms"), ratio(entries)
+        ok = (limit is None or ms <= limit) and (goal is None or not times or times <= goal)
         missed += not ok
         font = font_of(entries)
         print("goal %-16s at %d: %.1f ms%s, goal %s -> %s" % (
-            name, largest, ms, ", x%.2f the anchor%s" % (ms / anchor, " in " + font if font else "") if anchor else "",
+            name, largest, ms, ", x%.2f the anchor%s" % (times, " in " + font if font else "") if times else "",
             goal_text(name), "met" if ok else "MISSED"))
     if len(sizes) > 1:
         small = sizes[0]

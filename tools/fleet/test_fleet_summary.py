@@ -1,5 +1,6 @@
 """fleet-summary.py over made-up runs of bench_fleet: each ratio beside its goal and the window
-size and font the table and its anchor were drawn in."""
+size and font the table and its anchor were drawn in; a ratio over several runs is the median of
+each run's own ratio."""
 
 import json
 import os
@@ -60,6 +61,30 @@ class FleetSummaryTest(unittest.TestCase):
         self.assertTrue(sign_in.endswith("x1.05, goal x1.1"), sign_in)
         self.assertIn("goal OpenDriverTable  at 100000: 2000.0 ms, x10.00 the anchor in monospace 5 px, goal x3.0"
                       " the anchor and 2000 ms -> MISSED", lines)
+
+    def test_ratio_is_the_median_of_each_runs_ratio(self):
+        # Runs as (table, anchor, table in the old order, anchor in the old order, sign-in, its anchor):
+        # the medians of the times come from different runs and give other ratios (x6.67, x6.67, x1.15).
+        runs = ((100.0, 50.0, 90.0, 30.0, 100.0, 100.0), (200.0, 10.0, 200.0, 40.0, 130.0, 100.0),
+                (300.0, 30.0, 300.0, 20.0, 115.0, 120.0))
+        with tempfile.TemporaryDirectory() as folder:
+            paths = []
+            for run, (table, anchor, old_table, old_anchor, sign_in, wire) in enumerate(runs):
+                path = os.path.join(folder, "10000-%d.json" % run)
+                with open(path, "w") as handle:
+                    json.dump({"benchmarks": [
+                        measure("OpenDriverTable", 10000, table, anchor, goal_x=3.0, ms_old_order=old_table,
+                                ms_anchor_old_order=old_anchor, x_anchor_old_order=old_table / old_anchor),
+                        measure("SignIn", 10000, sign_in, wire, goal_x=1.1)]}, handle)
+                paths.append(path)
+            done = subprocess.run([sys.executable, SCRIPT, *paths], stdout=subprocess.PIPE, text=True, check=True)
+        lines = done.stdout.splitlines()
+        table = [line for line in lines if line.strip().startswith("OpenDriverTable")][0]
+        self.assertTrue(table.endswith("200.0 ms   anchor     30.0 ms   x10.00 (runs x2.00-x20.00), old order x5.00,"
+                                       " goal x3.0"), table)
+        self.assertIn("goal OpenDriverTable  at 10000: 200.0 ms, x10.00 the anchor, goal x3.0 the anchor and 2000 ms"
+                      " -> MISSED", lines)
+        self.assertIn("goal SignIn           at 10000: 115.0 ms, x1.00 the anchor, goal x1.1 the anchor -> met", lines)
 
 
 if __name__ == "__main__":
