@@ -276,7 +276,7 @@ QVariantMap DesktopController::incrementalParams() const
     // The newest time held plus one: the property that pages read already holds the +1.
     params.insert(QStringLiteral("dt_utc_last_update"),
                   QVariant::fromValue<qint64>(originalModel()->maxDtUtcLastUpdate() + 1));
-    params.insert(QStringLiteral("_do_not_clear_model"), QStringLiteral("1"));
+    params.insert(KeepRowsKey, QStringLiteral("1"));
     return params;
 }
 
@@ -330,16 +330,18 @@ void DesktopController::onSessionOpened(const QVariantMap &params)
         return;
     OriginalModel *rows = originalModel();
     const bool cut = std::exchange(m_answerOpen, false);
-    // A list of every row asked for since then brings what was missed.
-    if (!rows || m_wholeListAsked || ignoreSrInserted() || !useTrGetList())
+    if (!rows)
         return;
-    bool asked = false;
-    if (!m_completeUpTo) {
-        asked = reGetList();
-    } else {
-        // The rows of a cut answer may be newer than rows it never delivered.
-        rows->setMaxDtUtcLastUpdate(qMin(*m_completeUpTo, rows->maxDtUtcLastUpdate()));
-        asked = reloadChanges();
+    // A list of every row asked for since then brings what was missed.
+    bool asked = m_wholeListAsked;
+    if (!asked && !ignoreSrInserted() && useTrGetList()) {
+        if (m_completeUpTo) {
+            // The rows of a cut answer may be newer than rows it never delivered.
+            rows->setMaxDtUtcLastUpdate(qMin(*m_completeUpTo, rows->maxDtUtcLastUpdate()));
+            asked = reloadChanges();
+        } else {
+            asked = reGetList();
+        }
     }
     // The list's page says it is loading until the answer's end.
     if (cut)
