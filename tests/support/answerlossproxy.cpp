@@ -145,7 +145,7 @@ void AnswerLossProxy::fromClient(Relay *relay)
     relay->server->write(bytes);
 }
 
-void AnswerLossProxy::lose(Relay *relay, const QString &fn)
+void AnswerLossProxy::lose(Relay *relay, QString fn)
 {
     // What passed before the loss reaches the client, as over a network that breaks after it.
     while (relay->client->bytesToWrite() > 0 && relay->client->waitForBytesWritten(10000)) {

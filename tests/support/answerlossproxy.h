@@ -50,7 +50,8 @@ private:
     void fromClient(Relay *relay);
     void fromServer(Relay *relay);
     void close(Relay *relay);
-    void lose(Relay *relay, const QString &fn);
+    // Takes fn by value: it may name a member of the relay that close() deletes.
+    void lose(Relay *relay, QString fn);
 
     QTcpServer m_server;
     int m_targetPort = 0;
