@@ -7,10 +7,12 @@
 #include "testcontroller.h"
 
 #include <QAbstractItemModelTester>
+#include <QDeadlineTimer>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QThread>
 #include <QtTest>
 
-#include <atomic>
 #include <memory>
 
 // The widget-side controllers on the shell's network: who receives which answer, the handlers,
@@ -154,24 +156,55 @@ void TestWidgetNetwork::requests()
 
 void TestWidgetNetwork::dispatchFromAnotherThread()
 {
-    // The network thread hands messages over while controllers come and go in this thread; it
-    // sends every id at least once even when it is scheduled only after the loop below.
-    std::atomic<bool> running{true};
-    std::unique_ptr<QThread> sender(QThread::create([this, &running] {
-        for (int i = 0; (running || i < 50) && i < 20000; ++i)
+    // The network thread hands messages over in batches while controllers come and go in this
+    // thread. Each side waits for the other, whichever event loop runs: a controller is made
+    // before its batch starts, sees the first half of it arrive, and is deleted while the second
+    // half is still being handed over.
+    constexpr int controllers = 200;
+    constexpr int batch = 100;
+    QSemaphore batchStarts, halfSent, secondHalf;
+    std::unique_ptr<QThread> sender(QThread::create([&] {
+        for (int i = 0; i < controllers * batch; ++i) {
+            if (i % batch == 0)
+                batchStarts.acquire();
+            if (i % batch == batch / 2) {
+                halfSent.release();
+                secondHalf.acquire();
+            }
             m_net->dispatchMessage("busy", "saListInfo", {{"id", QString::number(i % 50)}, {"RECEIVER", "ALL"}});
+        }
     }));
-    RowsController steady("busy");
+    // A failed check leaves the sender nothing to wait for.
+    const auto finish = qScopeGuard([&] {
+        batchStarts.release(controllers);
+        secondHalf.release(controllers);
+        sender->wait();
+    });
     // The model tester walks every cell on each change: too slow for thousands of deliveries.
-    qDeleteAll(steady.findChildren<QAbstractItemModelTester *>());
+    const auto untested = [](RowsController *controller) {
+        qDeleteAll(controller->findChildren<QAbstractItemModelTester *>());
+        return controller;
+    };
+    RowsController steady("busy");
+    untested(&steady);
     sender->start();
-    for (int i = 0; i < 200; ++i) {
-        auto *transient = new RowsController("busy");
-        QCoreApplication::processEvents();
+    int sawMessages = 0;
+    // Messages that never come stop the waiting, not the test.
+    const QDeadlineTimer deadline(20000);
+    for (int i = 0; i < controllers; ++i) {
+        RowsController *transient = untested(new RowsController("busy"));
+        batchStarts.release();
+        QVERIFY(halfSent.tryAcquire(1, 10000));
+        while (transient->originalModel()->rowCount() == 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (transient->originalModel()->rowCount() > 0)
+            ++sawMessages;
+        secondHalf.release();
         delete transient;
     }
-    running = false;
     QVERIFY(sender->wait(10000));
+    qInfo("%d of %d controllers saw messages arrive while they existed", sawMessages, controllers);
+    QVERIFY2(sawMessages >= controllers * 9 / 10, qPrintable(QString::number(sawMessages)));
     QTRY_COMPARE(steady.originalModel()->rowCount(), 50);
 }
 
