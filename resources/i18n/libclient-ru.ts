@@ -4,7 +4,7 @@
 <context>
     <name>Client::Controller::UserSession</name>
     <message>
-        <location filename="../../libclient/src/client/controller/usersession.cpp" line="+116"/>
+        <location filename="../../libclient/src/client/controller/usersession.cpp" line="+123"/>
         <source>not closed</source>
         <translation>не закрыт</translation>
     </message>

@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+93"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
@@ -1293,11 +1293,16 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again.</source>
-        <translation>Не удалось выяснить, сохранены ли данные: похожая запись сохранена, пока программа не была подключена, и чья она, определить нельзя. Проверьте список, прежде чем сохранять снова.</translation>
+        <source>Whether the data was saved cannot be found out: a record like it was stored after the program last heard from the server, and whose it is cannot be told. Check the list before saving it again.</source>
+        <translation>Не удалось выяснить, сохранены ли данные: похожая запись сохранена после того, как программа в последний раз получила что-либо от сервера, и чья она, определить нельзя. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
+        <source>Whether the copies were made cannot be found out: a record like them was stored after the program last heard from the server, and whose it is cannot be told. Check the list before duplicating again.</source>
+        <translation>Не удалось выяснить, созданы ли копии: похожая запись сохранена после того, как программа в последний раз получила что-либо от сервера, и чья она, определить нельзя. Проверьте список, прежде чем копировать снова.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>The data was saved: the server holds the new record.</source>
         <translation>Данные сохранены: новая запись есть на сервере.</translation>
     </message>
@@ -1312,12 +1317,7 @@
         <translation>Копии не созданы: на сервере нет ни одной, сохранённой этой отправкой.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again.</source>
-        <translation>Не удалось выяснить, созданы ли копии: похожая запись сохранена, пока программа не была подключена, и чья она, определить нельзя. Проверьте список, прежде чем копировать снова.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The copies were made: the server holds them.</source>
         <translation>Копии созданы: они есть на сервере.</translation>
     </message>

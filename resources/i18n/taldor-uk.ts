@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+93"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
@@ -1293,11 +1293,16 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again.</source>
-        <translation>Не вдалося з&apos;ясувати, чи збережено дані: схожий запис збережено, поки програма не була підключена, і чий він, визначити не можна. Перевірте список, перш ніж зберігати знову.</translation>
+        <source>Whether the data was saved cannot be found out: a record like it was stored after the program last heard from the server, and whose it is cannot be told. Check the list before saving it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи збережено дані: схожий запис збережено після того, як програма востаннє отримала щось від сервера, і чий він, визначити не можна. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
+        <source>Whether the copies were made cannot be found out: a record like them was stored after the program last heard from the server, and whose it is cannot be told. Check the list before duplicating again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи створено копії: схожий запис збережено після того, як програма востаннє отримала щось від сервера, і чий він, визначити не можна. Перевірте список, перш ніж копіювати знову.</translation>
+    </message>
+    <message>
+        <location line="-11"/>
         <source>The data was saved: the server holds the new record.</source>
         <translation>Дані збережено: новий запис є на сервері.</translation>
     </message>
@@ -1312,12 +1317,7 @@
         <translation>Копії не створено: на сервері немає жодної, збереженої цим надсиланням.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again.</source>
-        <translation>Не вдалося з&apos;ясувати, чи створено копії: схожий запис збережено, поки програма не була підключена, і чий він, визначити не можна. Перевірте список, перш ніж копіювати знову.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The copies were made: the server holds them.</source>
         <translation>Копії створено: вони є на сервері.</translation>
     </message>

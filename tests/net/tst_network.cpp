@@ -123,6 +123,7 @@ void TestNetwork::signInSessionKeepAliveAndClose()
         onGuiThread = QThread::currentThread() == qApp->thread();
     });
 
+    const qint64 connectingAt = QDateTime::currentMSecsSinceEpoch();
     emit client.network->makeConnection();
     QVERIFY(server.waitFor(StandinServer::isMessage("auth_trAuth")));
     const QJsonObject authRequest = server.received("auth_trAuth").first();
@@ -148,9 +149,22 @@ void TestNetwork::signInSessionKeepAliveAndClose()
     QVERIFY(server.waitForCount(StandinServer::isMessage("userSession_trPing"), 3));
     QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
 
-    // A withheld pong drops the connection; the client comes back and signs in again.
+    // A withheld pong drops the connection; the client comes back and signs in again. The
+    // connection was known to be alive when the last pong came, a pong time-out before the loss
+    // was noticed, and no later.
+    qint64 aliveUntil = 0;
+    qint64 noticedAt = 0;
+    QObject::connect(client.session.get(), &UserSession::isOfflineChanged, [&](bool offline) {
+        if (offline && !noticedAt) {
+            aliveUntil = client.session->aliveUntil();
+            noticedAt = QDateTime::currentMSecsSinceEpoch();
+        }
+    });
     server.command("set withhold_pong 1");
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QTRY_VERIFY(noticedAt > 0);
+    QVERIFY2(aliveUntil > connectingAt && aliveUntil <= noticedAt - 400,
+             qPrintable(QString("alive until %1, noticed at %2").arg(aliveUntil - connectingAt).arg(noticedAt - connectingAt)));
     QVERIFY(server.waitForCount(StandinServer::isMessage("auth_trAuth"), 2));
     server.command("set withhold_pong 0");
     QVERIFY(opened.wait(5000) || opened.count() >= 2);

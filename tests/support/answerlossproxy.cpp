@@ -19,6 +19,10 @@ struct AnswerLossProxy::Relay
     QString lostRequest;
     QString lostAnswer;
     int passing = 0;
+    // The lost answer is dropped alone, and the frames after it pass.
+    bool dropOnly = false;
+    // Nothing passes either way any more.
+    bool silent = false;
 };
 
 namespace {
@@ -93,6 +97,24 @@ void AnswerLossProxy::loseRequest(const QString &fn, bool thenRefuse)
     m_refuseAfterLoss = thenRefuse;
 }
 
+void AnswerLossProxy::silenceAt(const QString &fn)
+{
+    m_armedSilence = fn;
+}
+
+void AnswerLossProxy::dropAnswerTo(const QString &fn)
+{
+    m_armedDrop = fn;
+    m_armedRows = 0;
+}
+
+void AnswerLossProxy::cut(bool thenRefuse)
+{
+    m_refusing = thenRefuse;
+    while (!m_relays.isEmpty())
+        close(m_relays.first());
+}
+
 void AnswerLossProxy::accept()
 {
     while (QTcpSocket *client = m_server.nextPendingConnection()) {
@@ -123,6 +145,8 @@ void AnswerLossProxy::fromClient(Relay *relay)
     if (relay->server->state() != QAbstractSocket::ConnectedState)
         return;
     const QByteArray bytes = relay->client->readAll();
+    if (relay->silent)
+        return;
     relay->fromClient.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromClient.next(&frame) == Common::FrameReader::Status::Frame) {
@@ -132,7 +156,18 @@ void AnswerLossProxy::fromClient(Relay *relay)
             lose(relay, std::exchange(m_armedRequest, QString()));
             return;
         }
+        if (!m_armedSilence.isEmpty() && names.contains(m_armedSilence)) {
+            relay->silent = true;
+            const QString fn = std::exchange(m_armedSilence, QString());
+            m_lost.append(fn);
+            emit answerLost(fn);
+            return;
+        }
+        const bool drop = !m_armedDrop.isEmpty() && names.contains(m_armedDrop);
+        if (drop)
+            m_armed = std::exchange(m_armedDrop, QString());
         if (!m_armed.isEmpty() && names.contains(m_armed)) {
+            relay->dropOnly = drop;
             relay->lostRequest = std::exchange(m_armed, QString());
             relay->lostAnswer = relay->lostRequest;
             relay->lostAnswer.replace(QLatin1String("_tr"), QLatin1String("_sa"));
@@ -159,6 +194,8 @@ void AnswerLossProxy::lose(Relay *relay, QString fn)
 void AnswerLossProxy::fromServer(Relay *relay)
 {
     const QByteArray bytes = relay->server->readAll();
+    if (relay->silent)
+        return;
     if (relay->lostAnswer.isEmpty()) {
         relay->client->write(bytes);
         return;
@@ -166,9 +203,17 @@ void AnswerLossProxy::fromServer(Relay *relay)
     relay->fromServer.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
-        if (messageNames(frame).contains(relay->lostAnswer) && relay->passing-- == 0) {
-            lose(relay, relay->lostRequest);
-            return;
+        if (!relay->lostRequest.isEmpty() && messageNames(frame).contains(relay->lostAnswer)
+            && relay->passing-- == 0) {
+            if (!relay->dropOnly) {
+                lose(relay, relay->lostRequest);
+                return;
+            }
+            // The frames after it still pass through the reader, which may hold part of one.
+            const QString fn = std::exchange(relay->lostRequest, QString());
+            m_lost.append(fn);
+            emit answerLost(fn);
+            continue;
         }
         relay->client->write(encoded(frame));
     }

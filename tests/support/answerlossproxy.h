@@ -12,8 +12,8 @@ class QTcpSocket;
 // A TCP relay between the program and the stand-in that can lose one answer as a broken network
 // does: the request named passes and is carried out, then the server's answer to it never
 // reaches the client, whose connection is closed at that moment. Or it cuts a list answer after
-// some of its rows, or loses the request itself, which then never reaches the server. Everything
-// else passes.
+// some of its rows, or loses the request itself, which then never reaches the server, or lets the
+// connection die silently at a request, or drops an answer alone. Everything else passes.
 class AnswerLossProxy : public QObject
 {
     Q_OBJECT
@@ -34,6 +34,15 @@ public:
     // The next request with that "FN" never reaches the server: the client's connection is closed
     // when it is sent.
     void loseRequest(const QString &fn, bool thenRefuse = false);
+    // From the next request with that "FN" on, nothing passes either way on its connection,
+    // which stays open as one that died without a word: the request never reaches the server,
+    // and nothing the server sends reaches the client, until cut().
+    void silenceAt(const QString &fn);
+    // The answer to the next request with that "FN" never reaches the client, as if the server
+    // never sent it; what follows passes, and the connection stays until cut().
+    void dropAnswerTo(const QString &fn);
+    // Closes every connection now, as when a dead one is finally found out.
+    void cut(bool thenRefuse = false);
     void release() { m_refusing = false; }
     // Requests whose answers, or which themselves, were lost, in order.
     QStringList lost() const { return m_lost; }
@@ -59,6 +68,8 @@ private:
     // Rows of the armed answer that pass: 0 loses the answer whole.
     int m_armedRows = 0;
     QString m_armedRequest;
+    QString m_armedSilence;
+    QString m_armedDrop;
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;
     QStringList m_lost;

@@ -54,10 +54,11 @@ function compare(record, params) {
 // Whose a record found is: "this" send's, "other" (not this send's) or "unknown". An insert
 // push received since the send names its author. Otherwise a record that names its creator is
 // this send's when this user stored it since the send; one that names none only when it was
-// stored between the send and the loss of the connection, while another author's insert would
-// have been pushed (sentAt and lostAt on the server's clock; lostAt NaN when not known). Stored
-// later, while no push could come, whose it is cannot be told.
-function whose(row, edit, sentAt, lostAt, userId) {
+// stored between the send and the last message received before the loss, so that another
+// author's insert would have been pushed before it (sentAt and aliveUntil on the server's clock;
+// aliveUntil NaN when not known). Stored later, when no push was known to come, whose it is
+// cannot be told: a connection that dies silently is found lost long after.
+function whose(row, edit, sentAt, aliveUntil, userId) {
     var announced = edit["announced"] || {};
     var id = text(row["id"]);
     if (id in announced)
@@ -67,17 +68,17 @@ function whose(row, edit, sentAt, lostAt, userId) {
         return "other";
     if ("rst_id_user_created" in row)
         return text(row["rst_id_user_created"]) === text(userId) ? "this" : "other";
-    return stored <= lostAt ? "this" : "unknown";
+    return stored <= aliveUntil ? "this" : "unknown";
 }
 
 // The rows that hold the sent values: "stored", those this send stored, and "unknown", those
 // whose author cannot be told.
-function stored(rows, edit, sentAt, lostAt, userId) {
+function stored(rows, edit, sentAt, aliveUntil, userId) {
     var found = { "stored": [], "unknown": [] };
     for (var i = 0; i < rows.length; ++i) {
         if (!matches(rows[i], edit["params"]))
             continue;
-        var author = whose(rows[i], edit, sentAt, lostAt, userId);
+        var author = whose(rows[i], edit, sentAt, aliveUntil, userId);
         if (author === "this")
             found["stored"].push(rows[i]);
         else if (author === "unknown")

@@ -4,7 +4,8 @@ import "qrc:/qml/js/lostsave.js" as LostSave
 
 // What the stand-in cannot show: a credential the server never returns is not taken for saved,
 // and a record found is tied to the send by its creator or by the insert pushes received; one
-// that names no creator only while pushes still came, up to the loss of the connection.
+// that names no creator only while pushes still came, up to the last message received before
+// the loss of the connection.
 TestCase {
     name: "LostSave"
 
@@ -25,17 +26,17 @@ TestCase {
             { tag: "pushed as a colleague's", row: { "id": "8", "dt_utc_insert": "2000" }, expected: "other" },
             { tag: "pushed as this user's", row: { "id": "9", "dt_utc_insert": "10" }, expected: "this" },
             { tag: "no creator, before the send", row: { "id": "5", "dt_utc_insert": "999" }, expected: "other" },
-            { tag: "no creator, before the loss", row: { "id": "5", "dt_utc_insert": "3000" }, expected: "this" },
-            { tag: "no creator, while not connected", row: { "id": "5", "dt_utc_insert": "3001" },
+            { tag: "no creator, before the last message", row: { "id": "5", "dt_utc_insert": "3000" }, expected: "this" },
+            { tag: "no creator, after the last message", row: { "id": "5", "dt_utc_insert": "3001" },
               expected: "unknown" },
-            { tag: "no creator, loss not noted", row: { "id": "5", "dt_utc_insert": "2000" }, lostAt: NaN,
+            { tag: "no creator, last message not known", row: { "id": "5", "dt_utc_insert": "2000" }, aliveUntil: NaN,
               expected: "unknown" },
         ];
     }
 
     function test_whose(data) {
         var edit = { "params": { "name": "Odesa" }, "announced": { "8": "3", "9": "2" } };
-        var lostAt = data.lostAt === undefined ? 3000 : data.lostAt;
-        compare(LostSave.whose(data.row, edit, 1000, lostAt, "2"), data.expected);
+        var aliveUntil = data.aliveUntil === undefined ? 3000 : data.aliveUntil;
+        compare(LostSave.whose(data.row, edit, 1000, aliveUntil, "2"), data.expected);
     }
 }

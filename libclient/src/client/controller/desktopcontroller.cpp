@@ -306,17 +306,20 @@ void DesktopController::followConnection()
     UserSession *session = SpSingleton<UserSession>::instance();
     if (session == this)
         return;
-    connect(session, &UserSession::isOfflineChanged, this, &DesktopController::onConnectionLost);
+    connect(session, &UserSession::isOfflineChanged, this,
+            [this, session](bool offline) { onConnectionLost(offline, session->aliveUntil()); });
     connect(session, &UserSession::saOpen, this, &DesktopController::onSessionOpened);
 }
 
-void DesktopController::onConnectionLost(bool offline)
+void DesktopController::onConnectionLost(bool offline, qint64 aliveUntil)
 {
     if (!offline)
         return;
-    const QString lostAtKey = QStringLiteral("lostAt");
-    if (!m_unansweredEdit.isEmpty() && !m_unansweredEdit.contains(lostAtKey))
-        m_unansweredEdit.insert(lostAtKey, QDateTime::currentMSecsSinceEpoch());
+    // Pushes came up to the last message received, not up to the loss, which may be noticed long
+    // after the connection died.
+    const QString aliveKey = QStringLiteral("aliveUntil");
+    if (!m_unansweredEdit.isEmpty() && !m_unansweredEdit.contains(aliveKey) && aliveUntil > 0)
+        m_unansweredEdit.insert(aliveKey, aliveUntil);
     m_wholeListAsked = false;
     // The answer's end will never come: the list lacks rows until they are asked for again.
     if (m_answerOpen && originalModel())

@@ -44,8 +44,9 @@ public:
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
     // "action", "params", "sentAt" (the system's milliseconds since the epoch), "announced"
     // (record id -> author id of the inserts pushed since the send) and, once the connection was
-    // lost while it waited, "lostAt" (the same clock; no push came after it); empty when every
-    // edit was answered. A lost connection leaves its outcome unknown.
+    // lost while it waited, "aliveUntil" (the same clock: when the server was last heard from, so
+    // no push can have come later; missing when not known); empty when every edit was answered. A
+    // lost connection leaves its outcome unknown.
     Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
     Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
     // Looks for records with a list request whose rows reach only recordsFound.
@@ -100,7 +101,8 @@ private:
     // and every session opened again asks for what the list missed: the changes since the time up
     // to which it is complete, or the whole list where no answer ended.
     void followConnection();
-    void onConnectionLost(bool offline);
+    // aliveUntil: UserSession::aliveUntil.
+    void onConnectionLost(bool offline, qint64 aliveUntil);
     void onSessionOpened(const QVariantMap &params);
     // Keeps the time up to which the list is complete from its own answers' starts and ends.
     void followListAnswer(const QVariantMap &mapParams);

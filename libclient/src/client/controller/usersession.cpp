@@ -13,6 +13,11 @@ UserSession::UserSession(QQuickItem *parent)
 {
     useOwnModel<Model::Base::UserSession>();
     if (Common::ApiNetwork *net = network()) {
+        // The loss's report comes first, with the time the server was last heard from.
+        connect(net, &Common::Network::connectionLost, this, [this](qint64 lastReceivedAt) {
+            if (!m_offline)
+                m_aliveUntil = lastReceivedAt;
+        });
         connect(net, &Common::Network::connectionState, this, [this](bool connected) {
             if (!connected)
                 setOffline(true);
@@ -67,6 +72,8 @@ void UserSession::setOffline(bool offline)
     if (m_offline == offline)
         return;
     m_offline = offline;
+    if (!offline)
+        m_aliveUntil = 0;
     emit isOfflineChanged(offline);
 }
 

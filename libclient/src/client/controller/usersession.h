@@ -43,6 +43,10 @@ public:
     // True from a lost connection until the session opens again: a request sent meanwhile is
     // never answered.
     bool isOffline() const { return m_offline; }
+    // While offline: when the server was last heard from before the loss (the system clock's
+    // milliseconds since the epoch), the time up to which the connection was known to be alive;
+    // 0 when not known.
+    qint64 aliveUntil() const { return m_aliveUntil; }
 
 public slots:
     void trOpen();
@@ -59,6 +63,7 @@ private:
     void setOffline(bool offline);
 
     bool m_offline = false;
+    qint64 m_aliveUntil = 0;
     // Runs from the last open request sent.
     QElapsedTimer m_openSent;
     qlonglong m_clockUncertainty = 0;

@@ -3,9 +3,11 @@
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
 
+#include <QDateTime>
 #include <QDebug>
 
 #include <atomic>
+#include <utility>
 
 namespace Common {
 
@@ -85,6 +87,10 @@ void Network::run()
     connect(this, &QThread::finished, this, &Network::onFinished);
     m_socket.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // Stamped before the bytes are handled, which may take long.
+    const auto received = [this] { m_lastReceivedAt = QDateTime::currentMSecsSinceEpoch(); };
+    connect(&m_socket, &QTcpSocket::connected, this, received);
+    connect(&m_socket, &QTcpSocket::readyRead, this, received);
     connect(&m_socket, &QTcpSocket::connected, this, &Network::onSocketConnected);
     connect(&m_socket, &QTcpSocket::disconnected, this, &Network::onSocketDisconnected);
     connect(&m_socket, &QTcpSocket::readyRead, this, &Network::onSocketReadyRead);
@@ -157,7 +163,7 @@ void Network::onSocketDisconnected()
     qInfo().noquote() << "Disconnected from" << endpoint();
     if (!m_connectionWanted)
         return;
-    emit connectionState(false);
+    reportLoss();
     if (m_keepAliveWired) {
         m_pingTimer.stop();
         m_pongTimer.stop();
@@ -170,6 +176,12 @@ void Network::slotCloseConnection()
 {
     closeSocket();
     m_connectionWanted = false;
+    reportLoss();
+}
+
+void Network::reportLoss()
+{
+    emit connectionLost(std::exchange(m_lastReceivedAt, 0));
     emit connectionState(false);
 }
 

@@ -56,6 +56,10 @@ signals:
     void stopgPongTimer();
     void amountConnectedChanged(qlonglong amountConnected);
     void connectionState(bool isConnected);
+    // Emitted just before connectionState(false): lastReceivedAt (the system clock's milliseconds
+    // since the epoch) is when bytes last came from the server, so the connection was known to be
+    // alive up to then and no later; a silent loss is noticed long after it. 0 when none came.
+    void connectionLost(qint64 lastReceivedAt);
 
 protected slots:
     virtual void onSocketConnected();
@@ -86,6 +90,7 @@ protected:
 
 private:
     QString endpoint() const;
+    void reportLoss();
 
     std::chrono::milliseconds m_pingInterval{std::chrono::seconds(20)};
     std::chrono::milliseconds m_pongTimeout{std::chrono::seconds(5)};
@@ -101,6 +106,8 @@ private:
     Guarded<int> m_port{0};
     Guarded<bool> m_pingEnabled{false};
     bool m_keepAliveWired = false;
+    // When the connection was made or bytes last came over it.
+    qint64 m_lastReceivedAt = 0;
 };
 
 } // namespace Common

@@ -48,12 +48,13 @@ Item {
         return serverTime(save["sentAt"]);
     }
 
-    // The loss of the connection on the server's clock, at the latest (that clock lags the
-    // server's by up to its uncertainty); NaN when the loss was not noted.
-    function serverLostAt(save) {
-        if (save["lostAt"] === undefined)
+    // When the server last sent what was heard from it before the loss, on the server's clock, at
+    // the earliest: the message took up to a round trip to come (the clock's uncertainty), so a
+    // record stored later may not have been pushed before it. NaN when not known.
+    function serverAliveUntil(save) {
+        if (save["aliveUntil"] === undefined)
             return NaN;
-        return serverTime(save["lostAt"]) + Number(USER_SESSION.clockUncertainty || 0);
+        return serverTime(save["aliveUntil"]) - Number(USER_SESSION.clockUncertainty || 0);
     }
 
     function start() {
@@ -96,7 +97,7 @@ Item {
             concludeUpdate(rows[0], lost);
             return;
         }
-        var stored = LostSave.stored(rows, lost, serverSentAt(lost), serverLostAt(lost),
+        var stored = LostSave.stored(rows, lost, serverSentAt(lost), serverAliveUntil(lost),
                                      USER_SESSION.rst_id_owner);
         if (lost["action"] === "trNew")
             concludeNew(stored);
@@ -128,7 +129,7 @@ Item {
         if (count === 0) {
             Dialog.error(qsTr("The data was not saved: the server holds no record stored by this send. It stays in the form: save it again."));
         } else if (count === 1 && found["unknown"].length === 1) {
-            Dialog.error(qsTr("Whether the data was saved cannot be found out: a record like it was stored while the program was not connected, and whose it is cannot be told. Check the list before saving it again."));
+            Dialog.error(qsTr("Whether the data was saved cannot be found out: a record like it was stored after the program last heard from the server, and whose it is cannot be told. Check the list before saving it again."));
         } else if (count === 1) {
             var id = String(found["stored"][0]["id"]);
             owner.state = "EDIT";
@@ -147,7 +148,7 @@ Item {
         if (count === 0)
             Dialog.error(qsTr("No copy was made: the server holds none stored by this send."));
         else if (count === 1 && found["unknown"].length === 1)
-            Dialog.error(qsTr("Whether the copies were made cannot be found out: a record like them was stored while the program was not connected, and whose it is cannot be told. Check the list before duplicating again."));
+            Dialog.error(qsTr("Whether the copies were made cannot be found out: a record like them was stored after the program last heard from the server, and whose it is cannot be told. Check the list before duplicating again."));
         else if (count === amount && found["unknown"].length === 0)
             Dialog.info(qsTr("The copies were made: the server holds them."));
         else
