@@ -2240,12 +2240,17 @@
 <context>
     <name>TextAreaEx</name>
     <message>
-        <location filename="../qml/components/text/TextAreaEx.qml" line="+58"/>
+        <location filename="../qml/components/text/TextAreaEx.qml" line="+62"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Слишком длинный для правки здесь: %1 символов</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+60"/>
+        <source>Nothing was added: the text holds at most %1 characters, %2 in a line</source>
+        <translation>Ничего не добавлено: текст вмещает не более %1 символов, %2 в строке</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>The text was cut to %1 characters, %2 in a line</source>
         <translation>Текст обрезан до %1 символов, не более %2 в строке</translation>
     </message>

@@ -2240,12 +2240,17 @@
 <context>
     <name>TextAreaEx</name>
     <message>
-        <location filename="../qml/components/text/TextAreaEx.qml" line="+58"/>
+        <location filename="../qml/components/text/TextAreaEx.qml" line="+62"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Задовгий для редагування тут: %1 символів</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+60"/>
+        <source>Nothing was added: the text holds at most %1 characters, %2 in a line</source>
+        <translation>Нічого не додано: текст вміщує не більше %1 символів, %2 у рядку</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>The text was cut to %1 characters, %2 in a line</source>
         <translation>Текст обрізано до %1 символів, не більше %2 у рядку</translation>
     </message>

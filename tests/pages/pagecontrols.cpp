@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace PageControls {
 
 QObject *itemWithProperty(QObject *page, const char *property)
@@ -104,6 +106,28 @@ bool saveDrawnWindow(QObject *page, const QString &name)
     window->update();
     return (!drawn.isEmpty() || drawn.wait(5000))
         && saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), name);
+}
+
+void scrollTo(QQuickItem *item)
+{
+    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
+        if (!view->inherits("QQuickFlickable"))
+            continue;
+        const qreal top = item->mapToItem(view->property("contentItem").value<QQuickItem *>(), QPointF()).y();
+        const qreal last = view->property("contentHeight").toReal() - view->height();
+        view->setProperty("contentY", std::max(0.0, std::min(top - 40, last)));
+        return;
+    }
+}
+
+int longestLine(const QString &text)
+{
+    int longest = 0;
+    for (const QStringRef &line : text.splitRef(QLatin1Char('\n')))
+        longest = std::max(longest, line.size() - int(std::count_if(line.cbegin(), line.cend(), [](QChar c) {
+                                                     return c.isLowSurrogate();
+                                                 })));
+    return longest;
 }
 
 } // namespace PageControls

@@ -6,6 +6,7 @@
 
 class QAbstractItemModel;
 class QObject;
+class QQuickItem;
 
 // Reaching into an open page from a test: its items, the rows its table view shows, its buttons.
 namespace PageControls {
@@ -35,5 +36,9 @@ QObject *lastFrame();
 // Saves the page's window as name (see saveScreenshot) once it has drawn a frame; false when it
 // has no window, draws nothing or cannot be saved.
 bool saveDrawnWindow(QObject *page, const QString &name);
+// Scrolls the nearest scrolled view around the item so that the item shows.
+void scrollTo(QQuickItem *item);
+// The longest line of a text, in characters.
+int longestLine(const QString &text);
 
 } // namespace PageControls

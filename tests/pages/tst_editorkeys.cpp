@@ -1,16 +1,23 @@
 // The keys the program prints, pressed on X11 (xcb on Xvfb: the desktop's key bindings, which
 // offscreen lacks). An editor's tab keys switch tabs whatever field has the focus and change no
 // text, also when their tab is off; every key the pages and the main window bind reaches its
-// action from the kit's fields and from widget line edits, and changes no text.
+// action from the kit's fields and from widget line edits, and changes no text. Text that reaches
+// a note without a key, from an input method or the X11 selection's middle click, keeps within
+// the note's bound as a paste does.
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
 #include "gui/core/context.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/widget/toastwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDirIterator>
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -77,6 +84,32 @@ QList<QKeySequence> pageKeys(const QStringList &tabLetters)
     return keys;
 }
 
+// The messages of the toasts shown while it lives, which go after a few seconds.
+class ToastLog : public QObject
+{
+public:
+    ToastLog() { qApp->installEventFilter(this); }
+    QStringList messages;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (auto *toast = qobject_cast<Gui::ToastWindow *>(watched); toast && event->type() == QEvent::Show)
+            messages.append(toast->message());
+        return false;
+    }
+};
+
+// The group box around an item; null when there is none.
+QQuickItem *boxAround(QQuickItem *item)
+{
+    for (QQuickItem *parent = item->parentItem(); parent; parent = parent->parentItem()) {
+        if (parent->inherits("QQuickGroupBox"))
+            return parent;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestEditorKeys : public QObject
@@ -88,6 +121,7 @@ private slots:
     void cleanup();
     void tabKeysSwitchTabsAndLeaveTheTexts();
     void boundKeysReachTheirActionsFromTextFields();
+    void textReachesANoteOnlyWithinItsBound();
 
 private:
     PageProgram m_program;
@@ -236,6 +270,114 @@ void TestEditorKeys::boundKeysReachTheirActionsFromTextFields()
             QVERIFY2(triggered.count() == 1, qPrintable(where + " did not reach its action"));
         }
     }
+}
+
+void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
+{
+    const auto stored = [&](const QString &id) {
+        return m_program.query("SELECT inner_note FROM drivers WHERE id = ?", {id}).toString();
+    };
+    // The driver's editor with its inner note loaded and scrolled into view; null when it is not.
+    const auto openNote = [&](const QString &id) -> QObject * {
+        QObject *editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
+        QQuickItem *note = pageControl(editor, "inner_note");
+        if (!note || !QTest::qWaitFor([&] { return note->property("legalText").toString() == stored(id); }, 30000))
+            return nullptr;
+        PageControls::scrollTo(note);
+        return editor;
+    };
+    const QString bounds = QLocale().toString(50000) + " characters, " + QLocale().toString(20000) + " in a line";
+    ToastLog toasts;
+
+    // A note longer than its area, as operators write them: its box is as tall as the area, and
+    // the text scrolls inside it.
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, inner_note, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('D008', repeat(rpad('Call before noon', 49, ', please') || chr(10), 600), 1000, 1000) RETURNING id").toString();
+    const QString note30k = stored(id);
+    QCOMPARE(note30k.size(), 30000);
+    QPointer<QObject> editor = openNote(id);
+    QVERIFY(editor);
+    QQuickItem *note = pageControl(editor, "inner_note");
+    auto *area = note->property("textArea").value<QQuickItem *>();
+    QQuickItem *box = boxAround(note);
+    QVERIFY(area && box);
+    QCOMPARE(note->height(), 80.0);
+    QVERIFY2(box->property("availableHeight").toReal() <= note->height() + 0.5,
+             qPrintable(QString("a box of %1 around an area of %2").arg(box->property("availableHeight").toReal()).arg(note->height())));
+    QVERIFY(note->property("contentHeight").toReal() > 10 * note->height());
+    QVERIFY(!(area->flags() & QQuickItem::ItemAcceptsDrops));
+    QWindow *window = area->window();
+    window->requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(PageControls::saveDrawnWindow(editor, "inner-note-box.png"));
+
+    // 300,000 characters on one line, middle-clicked from the X11 selection into its first line:
+    // cut to the line's bound at once, with the notice.
+    const QString longLine(300000, QLatin1Char('m'));
+    QGuiApplication::clipboard()->setText(longLine, QClipboard::Selection);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection).size(), longLine.size());
+    const QPoint firstLine = area->mapToScene(QPointF(area->property("leftPadding").toReal() + 1,
+                                                      area->property("topPadding").toReal() + 4)).toPoint();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(window, Qt::MiddleButton, Qt::NoModifier, firstLine);
+    QTRY_VERIFY_WITH_TIMEOUT(textOf(area) != note30k, 2000);
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+    QString shown = textOf(area);
+    QVERIFY2(shown.size() <= 50000 && PageControls::longestLine(shown) == 20000,
+             qPrintable(QString("%1 characters, a line of %2").arg(shown.size()).arg(PageControls::longestLine(shown))));
+    QCOMPARE(QString(shown).remove('m'), note30k);
+    QTRY_COMPARE(toasts.messages, QStringList{"The text was cut to " + bounds});
+
+    // An input method's commit of 300,000 characters on one line at the end: cut to what the
+    // note has room for.
+    area->forceActiveFocus();
+    area->setProperty("cursorPosition", shown.size());
+    QCOMPARE(QGuiApplication::focusObject(), area);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString(300000, QLatin1Char('i')));
+    timer.restart();
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+    QCOMPARE(textOf(area), shown + QString(50000 - shown.size(), QLatin1Char('i')));
+    shown = textOf(area);
+    QTRY_COMPARE(toasts.messages.size(), 2);
+    QCOMPARE(toasts.messages.last(), "The text was cut to " + bounds);
+
+    // The note is full: another commit adds nothing, and says so.
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
+    QCOMPARE(textOf(area), shown);
+    QTRY_COMPARE(toasts.messages.size(), 3);
+    QCOMPARE(toasts.messages.last(), "Nothing was added: the text holds at most " + bounds);
+
+    // What is stored is what the note shows: nothing past the bound.
+    QVERIFY(editor->property("isDirty").toBool());
+    const int updates = m_program.sentCount("driver_trUpdate");
+    PageControls::press(editor, "applyButton");
+    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+    QTRY_COMPARE(stored(id), shown);
+    QTRY_VERIFY(!editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(editor));
+
+    // A stored note too long to edit opens at its first line.
+    const QString longId = m_program.query(
+        "INSERT INTO drivers (sign, inner_note, dt_utc_insert, dt_utc_last_update) SELECT 'D009',"
+        " string_agg('Line ' || n, chr(10)), 1000, 1000 FROM generate_series(1, 200000) AS n RETURNING id").toString();
+    editor = openNote(longId);
+    QVERIFY(editor);
+    note = pageControl(editor, "inner_note");
+    area = note->property("textArea").value<QQuickItem *>();
+    QVERIFY(note->property("isCut").toBool());
+    int topLeft = -1;
+    const qreal top = note->property("contentItem").value<QObject *>()->property("contentY").toReal();
+    QMetaObject::invokeMethod(area, "positionAt", Q_RETURN_ARG(int, topLeft),
+                              Q_ARG(qreal, area->property("leftPadding").toReal() + 1),
+                              Q_ARG(qreal, top + area->property("topPadding").toReal() + 1));
+    QVERIFY2(topLeft >= 0 && textOf(area).leftRef(topLeft).count('\n') == 0,
+             qPrintable(QString("the first line shown is line %1").arg(textOf(area).leftRef(topLeft).count('\n') + 1)));
+    QVERIFY(PageControls::saveDrawnWindow(editor, "long-note-first-line.png"));
+    QVERIFY(m_program.closePage(editor));
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorKeys)

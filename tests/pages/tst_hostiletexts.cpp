@@ -37,6 +37,8 @@
 #include <QtTest>
 
 using PageControls::formOf;
+using PageControls::longestLine;
+using PageControls::scrollTo;
 using PageControls::tableViewOf;
 
 namespace {
@@ -377,15 +379,6 @@ void TestHostileTexts::longTextNoticeInRussian()
 
 namespace {
 
-// The longest line of a text.
-int longestLine(const QString &text)
-{
-    int longest = 0;
-    for (const QStringRef &line : text.splitRef(QLatin1Char('\n')))
-        longest = std::max(longest, line.size());
-    return longest;
-}
-
 // Opens the driver editor on the record, loaded and drawn; null when it did not.
 QObject *openDriver(PageProgram &program, const QString &id)
 {
@@ -396,19 +389,6 @@ QObject *openDriver(PageProgram &program, const QString &id)
         }, 30000))
         return nullptr;
     return editor;
-}
-
-// Scrolls the nearest scrolled view around the item so that the item shows.
-void scrollTo(QQuickItem *item)
-{
-    for (QQuickItem *view = item->parentItem(); view; view = view->parentItem()) {
-        if (!view->inherits("QQuickFlickable"))
-            continue;
-        const qreal top = item->mapToItem(view->property("contentItem").value<QQuickItem *>(), QPointF()).y();
-        const qreal last = view->property("contentHeight").toReal() - view->height();
-        view->setProperty("contentY", std::max(0.0, std::min(top - 40, last)));
-        return;
-    }
 }
 
 // Types text into the item, focused in its active window.

@@ -299,11 +299,16 @@ TestCase {
         compare(note.wholeText, longLine, "neither typing nor a paste changes it");
         verify(!note.modify);
 
-        // Characters of two units are cut whole and counted once.
-        var pairs = new Array(lineBound / 2 + 2).join("\uD835\uDD38");
+        // Characters of two units count once, in the bounds as in the notice, and are cut whole.
+        var pair = "\uD835\uDD38";
+        var fitting = new Array(lineBound + 1).join(pair);
+        note.legalText = fitting;
+        verify(!note.isCut && !note.textArea.readOnly, "a line of as many characters as the bound, in twice the units");
+        compare(note.text, fitting);
+        var pairs = fitting + pair;
         note.legalText = pairs;
-        compare(note.text, pairs.substring(0, lineBound - 2) + "\u2026", "no half of a pair");
-        verify(notice.text.indexOf(Number(lineBound / 2 + 1).toLocaleString(Qt.locale(), "f", 0)) > 0, notice.text);
+        compare(note.text, pairs.substring(0, 2 * (lineBound - 1)) + "\u2026", "no half of a pair");
+        verify(notice.text.indexOf(Number(lineBound + 1).toLocaleString(Qt.locale(), "f", 0)) > 0, notice.text);
 
         // Typing stops at the bounds without a word: a full line takes no letter but a new line,
         // a full text nothing.
@@ -338,11 +343,20 @@ TestCase {
         compare(note.text, "abc\n" + lines(1, lineBound, "p") + "\n" + lines(1, lineBound - 3, "p") + "def",
                 "the last line leaves room for the rest of its line");
         verify(note.modify && !note.isCut && !note.textArea.readOnly && !notice.visible);
+        var bounds = [Enums.ShownNoteLength, lineBound].map(function (bound) {
+            return Number(bound).toLocaleString(Qt.locale(), "f", 0);
+        });
         var notices = QWIDGET_CREATOR.callsOf("toast");
         compare(notices.length, toasts + 1);
-        compare(notices[notices.length - 1][0], "The text was cut to %1 characters, %2 in a line"
-                .arg(Number(Enums.ShownNoteLength).toLocaleString(Qt.locale(), "f", 0))
-                .arg(Number(lineBound).toLocaleString(Qt.locale(), "f", 0)));
+        compare(notices[notices.length - 1][0], "The text was cut to %1 characters, %2 in a line".arg(bounds[0]).arg(bounds[1]));
+
+        // A paste into a line already full adds nothing, and says so.
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(note.text, "abc\n" + lines(1, lineBound, "p") + "\n" + lines(1, lineBound - 3, "p") + "def");
+        notices = QWIDGET_CREATOR.callsOf("toast");
+        compare(notices.length, toasts + 2);
+        compare(notices[notices.length - 1][0], "Nothing was added: the text holds at most %1 characters, %2 in a line"
+                .arg(bounds[0]).arg(bounds[1]));
         note.legalText = "";
         while (GLOBAL.toastCount() > 0)
             GLOBAL.popToast();

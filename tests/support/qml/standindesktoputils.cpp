@@ -1,5 +1,7 @@
 #include "standindesktoputils.h"
 
+#include "client/utils/textbound.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QQmlContext>
@@ -22,6 +24,16 @@ QVariantMap StandinDesktopUtils::writeToExcel(const QVariantMap &table)
     m_exports.append(table);
     emit exportsChanged();
     return m_exportResult;
+}
+
+QObject *StandinDesktopUtils::boundText(QObject *area, int length, int lineLength)
+{
+    return Client::TextBound::attach(area, length, lineLength);
+}
+
+int StandinDesktopUtils::fittingEnd(const QString &value, int length, int lineLength) const
+{
+    return Client::TextBound::fittingEnd(value, length, lineLength);
 }
 
 void StandinDesktopUtils::setNow(qlonglong epochMs, int offsetMinutes)

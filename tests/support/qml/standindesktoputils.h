@@ -36,6 +36,9 @@ public:
     Q_INVOKABLE QString idToString(QObject *object) const;
     Q_INVOKABLE QObject *findChildByName(QObject *rootObject, const QString &name) const;
     Q_INVOKABLE QList<QObject *> findChildrenByName(QObject *rootObject, const QString &name) const;
+    // The real bounds of text areas.
+    Q_INVOKABLE QObject *boundText(QObject *area, int length, int lineLength);
+    Q_INVOKABLE int fittingEnd(const QString &value, int length, int lineLength) const;
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE void setClipboardText(const QString &text);
     // Test control: "now", as epoch milliseconds seen at an offset in minutes.

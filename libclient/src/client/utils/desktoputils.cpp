@@ -5,6 +5,7 @@
 #include "common/core/logger/logger.h"
 #include "common/core/singleton/spsingleton.h"
 #include "tableexport.h"
+#include "textbound.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -199,6 +200,16 @@ bool DesktopUtils::isAltPressed() const
 bool DesktopUtils::isShiftPressed() const
 {
     return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+}
+
+QObject *DesktopUtils::boundText(QObject *area, int length, int lineLength)
+{
+    return TextBound::attach(area, length, lineLength);
+}
+
+int DesktopUtils::fittingEnd(const QString &value, int length, int lineLength) const
+{
+    return TextBound::fittingEnd(value, length, lineLength);
 }
 
 QString DesktopUtils::getClipboardText() const

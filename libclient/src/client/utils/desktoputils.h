@@ -62,6 +62,12 @@ public:
     Q_INVOKABLE bool isControlPressed() const;
     Q_INVOKABLE bool isAltPressed() const;
     Q_INVOKABLE bool isShiftPressed() const;
+    // Keeps the text that comes into a text area (a QQuickItem) within length characters in all
+    // and lineLength in a line, by every way in: a TextBound that lives as long as the area; null
+    // for anything else.
+    Q_INVOKABLE QObject *boundText(QObject *area, int length, int lineLength);
+    // TextBound::fittingEnd.
+    Q_INVOKABLE int fittingEnd(const QString &value, int length, int lineLength) const;
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE void setClipboardText(const QString &text);
     Q_INVOKABLE int compareVersions(const QString &v1, const QString &v2) const;

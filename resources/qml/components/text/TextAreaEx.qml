@@ -10,8 +10,9 @@ import "longtext.js" as LongText
 // A multi-line text with the legal-value pattern, scrolled. Enter goes to the frame (so that it
 // saves); Shift+Enter makes a new line; Tab leaves the text. The inner area carries the record
 // field's name as its object name.
-// The area holds at most ShownNoteLength characters and ShownNoteLineLength in a line: typing
-// stops there, and a longer paste is cut, with a notice. A longer stored text stays whole in
+// The area holds at most ShownNoteLength characters and ShownNoteLineLength in a line, whichever
+// way text comes in: typing stops there, and a longer paste (keys, the X11 middle click, an input
+// method) is cut before the area lays it out, with a notice. A longer stored text stays whole in
 // legalText and wholeText while the area shows its start, says so below it and takes no typing:
 // it is never saved cut.
 ScrollViewEx {
@@ -33,6 +34,9 @@ ScrollViewEx {
     property string help
 
     height: 200
+    // As tall as the owner makes it, whatever the text's height: a box around it stays that tall
+    // and the text scrolls inside.
+    implicitHeight: height
     bottomPadding: area.isCut ? cutNotice.height + 2 : padding
     // The error display focuses the control that lists a code; the text inside takes it.
     onActiveFocusChanged: {
@@ -69,47 +73,55 @@ ScrollViewEx {
 
         readonly property string type: "textArea"
         property string legalText
-        // The stored text is longer than the area lays out.
-        readonly property bool isCut: LongText.fittingEnd(legalText, Enums.ShownNoteLength, Enums.ShownNoteLineLength)
-                                      < legalText.length
+        // The stored text is longer than the area lays out; no text of fewer units than a line's
+        // bound of characters is.
+        readonly property bool isCut: legalText.length > Enums.ShownNoteLineLength
+                                      && DESKTOP_UTILS.fittingEnd(legalText, Enums.ShownNoteLength,
+                                                                  Enums.ShownNoteLineLength) < legalText.length
         readonly property bool modify: !isCut && legalText !== text
         // The value the area stands for: what it shows, or the stored text while that is cut.
         readonly property string wholeText: isCut ? legalText : text
         property var errorCode: []
         property bool isMismatch: false
         property bool selectAllOnFocus: true
+        // Keeps what comes in within the bounds (DesktopUtils::boundText).
+        property QtObject bound: null
 
         // A text within the bounds as it is, a longer one's start and an ellipsis.
         function shownText(value) {
-            var end = LongText.fittingEnd(value, Enums.ShownNoteLength, Enums.ShownNoteLineLength);
+            var end = DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength, Enums.ShownNoteLineLength);
             if (end === value.length)
                 return value;
-            end = LongText.fittingEnd(value, Enums.ShownNoteLength - 1, Enums.ShownNoteLineLength - 1);
-            return value.substring(0, LongText.wholeEnd(value, end)) + "\u2026";
+            end = DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength - 1, Enums.ShownNoteLineLength - 1);
+            return value.substring(0, end) + "\u2026";
         }
 
-        // Puts as much of inserted in place of the selection as the bounds leave room for. False
-        // when all of it fits: the key then does its own work.
+        // Puts as much of inserted in place of the selection as the bounds leave room for, and
+        // returns the characters put in; -1 when all of it fits: the key then does its own work.
         function insertBounded(inserted) {
-            var value = text;
-            var start = selectionStart;
-            var end = selectionEnd;
-            var kept = LongText.fittingInsert(value.substring(0, start), inserted, value.substring(end),
-                                              Enums.ShownNoteLength, Enums.ShownNoteLineLength);
-            if (kept.length === inserted.length)
-                return false;
-            if (kept !== "") {
-                remove(start, end);
-                insert(start, kept);
-            }
-            return true;
+            return bound ? bound.insertCut(inserted) : -1;
         }
 
-        function noticeCut() {
+        // All of the text selected, the cursor at its start: the start stays in view.
+        function selectWhole() {
+            select(length, 0);
+        }
+
+        // The start of the text in view, all of it selected while focused.
+        function showStart() {
+            if (selectAllOnFocus && activeFocus)
+                selectWhole();
+            else
+                cursorPosition = 0;
+        }
+
+        function noticeCut(nothingAdded) {
             var bounds = [Enums.ShownNoteLength, Enums.ShownNoteLineLength].map(function (bound) {
                 return Number(bound).toLocaleString(Qt.locale(), "f", 0);
             });
-            Dialog.toast(qsTr("The text was cut to %1 characters, %2 in a line").arg(bounds[0]).arg(bounds[1]),
+            var notice = nothingAdded ? qsTr("Nothing was added: the text holds at most %1 characters, %2 in a line")
+                                      : qsTr("The text was cut to %1 characters, %2 in a line");
+            Dialog.toast(notice.arg(bounds[0]).arg(bounds[1]),
                          { "theme": Enums.ToastRed, "parentWindow": Window.window ? Window.window : mainWindow });
         }
 
@@ -117,14 +129,21 @@ ScrollViewEx {
         readOnly: textArea.readOnly || isCut
         onLegalTextChanged: {
             text = shownText(legalText);
-            if (selectAllOnFocus && activeFocus)
-                selectAll();
+            // A loaded text opens at its start, however long.
+            showStart();
         }
+        // Qt moves the cursor to the end when an area turns read-only: a cut text opens at its
+        // start too.
+        onReadOnlyChanged: {
+            if (isCut)
+                showStart();
+        }
+        Component.onCompleted: bound = DESKTOP_UTILS.boundText(area, Enums.ShownNoteLength, Enums.ShownNoteLineLength)
         onActiveFocusChanged: {
             if (!selectAllOnFocus)
                 return;
             if (activeFocus)
-                selectAll();
+                selectWhole();
             else
                 deselect();
         }
@@ -132,7 +151,7 @@ ScrollViewEx {
         Keys.onPressed: {
             if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                 if ((event.modifiers & ~Qt.KeypadModifier) === Qt.ShiftModifier) {
-                    event.accepted = !readOnly && insertBounded("\n");
+                    event.accepted = !readOnly && insertBounded("\n") >= 0;
                     return;
                 }
                 event.accepted = true;
@@ -147,13 +166,19 @@ ScrollViewEx {
             } else if (readOnly) {
                 return;
             } else if (event.matches(StandardKey.Paste)) {
-                if (insertBounded(DESKTOP_UTILS.getClipboardText())) {
+                var kept = insertBounded(DESKTOP_UTILS.getClipboardText());
+                if (kept >= 0) {
                     event.accepted = true;
-                    noticeCut();
+                    noticeCut(kept === 0);
                 }
             } else if (event.text !== "" && !/[\u0000-\u001f\u007f]/.test(event.text)) {
-                event.accepted = insertBounded(event.text);
+                event.accepted = insertBounded(event.text) >= 0;
             }
+        }
+
+        Connections {
+            target: area.bound
+            function onCut(nothingAdded) { area.noticeCut(nothingAdded); }
         }
 
         Rectangle {
