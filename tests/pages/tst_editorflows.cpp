@@ -147,6 +147,8 @@ private slots:
 private:
     // Opens an editor and waits for its record; null when it did not load.
     QObject *openEditor(const QString &url, const QVariantMap &properties, const QString &field);
+    // Closes an editor that holds what was typed, which is given up; false when it stays open.
+    bool discard(QPointer<QObject> &editor);
     QString idOf(const QString &statement) { return m_program.query(statement).toString(); }
 
     SecondClient m_other;
@@ -180,6 +182,15 @@ QObject *TestEditorFlows::openEditor(const QString &url, const QVariantMap &prop
         || !QTest::qWaitFor([&] { return !drawnText(pageControl(editor, field)).isEmpty(); }, 10000))
         return nullptr;
     return editor;
+}
+
+bool TestEditorFlows::discard(QPointer<QObject> &editor)
+{
+    m_program.watchdog().answerNext(QMessageBox::Discard);
+    QMetaObject::invokeMethod(editor, "closed");
+    const bool closed = QTest::qWaitFor([&] { return editor.isNull(); }, 5000);
+    m_program.watchdog().reset();
+    return closed;
 }
 
 void TestEditorFlows::raiseRatingShowsWhatWasStored()
@@ -487,10 +498,7 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     editor = openEditor(CityUrl, {{"state", "EDIT"}, {"id", id}}, "name");
     QVERIFY(editor);
     pageControl(editor, "name")->setProperty("text", "Leopolis");
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(discard(editor));
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Lemberg"));
 }
 
@@ -513,6 +521,23 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
         m_program.proxy().release();
         return QTest::qWaitFor([] { return !isOffline(); }, 20000);
     };
+    // A record no editor of this program holds locked: a colleague takes and gives back its lock.
+    const auto unlocked = [this](const QString &id) {
+        return m_other.request("trLock", {{"id", id}}).value("RES").toString() == "10"
+               && m_other.request("trUnlock", {{"id", id}}).value("RES").toString() == "10";
+    };
+    // Once connected again, what is said and how the editor stands: whose a record like it is
+    // cannot be told, and the editor stays a new record holding what was typed.
+    const auto onceConnected = [&](QObject *editor) {
+        if (!reconnect())
+            return QString("not connected");
+        QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, 10000);
+        const QString said = m_program.watchdog().texts().join('\n');
+        m_program.watchdog().reset();
+        return QString("%1; %2 %3%4").arg(said, editor->property("state").toString(), editor->property("id").toString(),
+                                          editor->property("isDirty").toBool() ? ", dirty" : "");
+    };
+    const QString staysNewOfUnknownAuthor = UnknownAuthor + "; ADD 0, dirty";
     // What is said when a save is lost so, and once connected again.
     const auto lostSaveSays = [&](const QString &fn, QObject *page, const char *button, bool request) {
         QStringList said;
@@ -546,18 +571,10 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QMetaObject::invokeMethod(editor, "closed");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Whether the data was saved is not known yet. Close the editor anyway?"});
     m_program.watchdog().reset();
-    QVERIFY(reconnect());
-    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{UnknownAuthor});
-    m_program.watchdog().reset();
+    QCOMPARE(onceConnected(editor), staysNewOfUnknownAuthor);
     const QString id = idOf("SELECT id FROM cities WHERE name = 'Ternopil'");
-    QCOMPARE(editor->property("state").toString(), QString("ADD"));
-    QVERIFY(editor->property("isDirty").toBool());
-    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
-    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(unlocked(id));
+    QVERIFY(discard(editor));
     QCOMPARE(cities("Ternopil"), 1);
 
     // Its answer alone lost, the push after it names this operator as the author: found after the
@@ -606,19 +623,10 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     m_program.watchdog().reset();
     const qint64 storedAt = m_program.query("SELECT dt_utc_insert FROM cities WHERE id = ?", {lviv}).toLongLong();
     QVERIFY(storedAt > unansweredEdit(controllerOf(editor, "city")).value("aliveUntil").toLongLong());
-    QVERIFY(reconnect());
-    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{UnknownAuthor});
-    m_program.watchdog().reset();
-    QCOMPARE(editor->property("state").toString(), QString("ADD"));
-    QCOMPARE(editor->property("id").toString(), QString("0"));
-    QVERIFY(editor->property("isDirty").toBool());
+    QCOMPARE(onceConnected(editor), staysNewOfUnknownAuthor);
     QCOMPARE(cities("Lviv"), 1);
-    QCOMPARE(m_other.request("trLock", {{"id", lviv}}).value("RES").toString(), QString("10"));
-    QCOMPARE(m_other.request("trUnlock", {{"id", lviv}}).value("RES").toString(), QString("10"));
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(unlocked(lviv));
+    QVERIFY(discard(editor));
 
     // A colleague's identical city stored half a minute before a create that never reaches the
     // server is not taken for it: the editor stays a new record and locks nothing.
@@ -632,10 +640,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QCOMPARE(editor->property("state").toString(), QString("ADD"));
     QCOMPARE(editor->property("id").toString(), QString("0"));
     QCOMPARE(cities("Odesa"), 1);
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(discard(editor));
 
     // A colleague's identical city stored while the program is away, after a create that never
     // reaches the server: no push could name its author, so whose it is cannot be told. It is
@@ -651,26 +656,17 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QTRY_VERIFY_WITH_TIMEOUT(m_program.proxy().refused() > refused, 10000);
     const QString colleagues = m_other.request("trNew", {{"name", "Mykolaiv"}}).value("id").toString();
     QVERIFY(!colleagues.isEmpty());
-    QVERIFY(reconnect());
-    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{UnknownAuthor});
-    m_program.watchdog().reset();
-    QCOMPARE(editor->property("state").toString(), QString("ADD"));
-    QCOMPARE(editor->property("id").toString(), QString("0"));
-    QVERIFY(editor->property("isDirty").toBool());
+    QCOMPARE(onceConnected(editor), staysNewOfUnknownAuthor);
     QCOMPARE(idOf("SELECT string_agg(id::text, ',') FROM cities WHERE name = 'Mykolaiv'"), colleagues);
     // Nobody holds its lock.
-    QCOMPARE(m_other.request("trLock", {{"id", colleagues}}).value("RES").toString(), QString("10"));
-    QCOMPARE(m_other.request("trUnlock", {{"id", colleagues}}).value("RES").toString(), QString("10"));
+    QVERIFY(unlocked(colleagues));
 
     // The same name again, refused by the server as taken, whose answer is lost: not saved, and
     // where the request stopped is not claimed.
     QCOMPARE(lostSaveSays("city_trNew", editor, "okButton", false), (QStringList{Unknown, NotStored}));
     QCOMPARE(editor->property("state").toString(), QString("ADD"));
     QCOMPARE(cities("Mykolaiv"), 1);
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(discard(editor));
 
     // An update stored whose answer is lost: read back, the form shows it saved, and the outcome
     // replaces the box that said it was not known.
@@ -744,10 +740,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     m_program.watchdog().reset();
     QCOMPARE(drawnText(pageControl(editor, "password")), QString("new-secret"));
     QVERIFY(editor->property("isDirty").toBool());
-    m_program.watchdog().answerNext(QMessageBox::Discard);
-    QMetaObject::invokeMethod(editor, "closed");
-    QTRY_VERIFY(editor.isNull());
-    m_program.watchdog().reset();
+    QVERIFY(discard(editor));
     QCOMPARE(m_program.query("SELECT password FROM payment_systems WHERE id = ?", {system}).toString(),
              QString("other-secret"));
 
