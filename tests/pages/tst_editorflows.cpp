@@ -531,7 +531,8 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     const auto onceConnected = [&](QObject *editor) {
         if (!reconnect())
             return QString("not connected");
-        QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, 10000);
+        if (!QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, 10000))
+            return QString("nothing said");
         const QString said = m_program.watchdog().texts().join('\n');
         m_program.watchdog().reset();
         return QString("%1; %2 %3%4").arg(said, editor->property("state").toString(), editor->property("id").toString(),
