@@ -2,7 +2,6 @@
 #include "client/controller/usersession.h"
 #include "client/net/apinetwork.h"
 #include "client/utils/desktoputils.h"
-#include "client/utils/textbound.h"
 #include "client/utils/imageproviderwrapper.h"
 #include "client/utils/photoimageprovider.h"
 #include "common/core/singleton/spsingleton.h"
@@ -125,8 +124,6 @@ private slots:
     void filesAndBase64();
     void qmlLookups();
     void photos();
-    void textBounds_data();
-    void textBounds();
 
 private:
     QString exportOnce(const QStringList &roles, const QString &exportName = QString());
@@ -565,40 +562,6 @@ void TestDesktopUtils::photos()
     QCOMPARE(wrapper.image("7"), QString());
     wrapper.clearImages();
     QCOMPARE(wrapper.image("bad"), QString());
-}
-
-void TestDesktopUtils::textBounds_data()
-{
-    // Within 10 characters in all and 4 in a line, inserted between before and after.
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("inserted");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("kept");
-    const QString pair = QString::fromUtf8("\xF0\x9D\x94\xB8");
-    QTest::newRow("fits") << "ab" << "cd" << "" << "cd";
-    QTest::newRow("the rest of the line joins its last line") << "a" << "bcdef" << "g" << "bc";
-    QTest::newRow("a full line, then room for the rest") << "" << "abcd\nefgh" << "x" << "abcd\nefg";
-    QTest::newRow("new lines count in all") << "" << "ab\ncd\nef\ngh\n" << "" << "ab\ncd\nef\ng";
-    QTest::newRow("a pair is one character, never split") << "aa" << pair + pair + pair << "" << pair + pair;
-    QTest::newRow("a full line takes nothing") << "abcd" << "e" << "" << "";
-    QTest::newRow("a full text takes nothing") << "ab\ncd\nef\n" << "h" << "g" << "";
-}
-
-void TestDesktopUtils::textBounds()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, inserted);
-    QFETCH(QString, after);
-    QFETCH(QString, kept);
-    QCOMPARE(Client::TextBound::fittingInsert(before, inserted, after, 10, 4), kept);
-    // What it makes keeps within the bounds whole, and a character more would not.
-    const QString made = before + kept + after;
-    QCOMPARE(Client::TextBound::fittingEnd(made, 10, 4), made.size());
-    if (kept.size() < inserted.size()) {
-        const QString more = before + inserted.left(kept.size() + (inserted.at(kept.size()).isHighSurrogate() ? 2 : 1)) + after;
-        QVERIFY(Client::TextBound::fittingEnd(more, 10, 4) < more.size());
-    }
-    QCOMPARE(Client::TextBound::characters(made), made.size() - made.count(QString::fromUtf8("\xF0\x9D\x94\xB8")));
 }
 
 QTEST_MAIN(TestDesktopUtils)

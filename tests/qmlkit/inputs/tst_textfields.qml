@@ -357,6 +357,13 @@ TestCase {
         compare(notices.length, toasts + 2);
         compare(notices[notices.length - 1][0], "Nothing was added: the text holds at most %1 characters, %2 in a line"
                 .arg(bounds[0]).arg(bounds[1]));
+
+        // Room for one character takes one pair whole.
+        note.legalText = lines(1, lineBound - 1, "w");
+        keyClick(Qt.Key_End, Qt.ControlModifier);
+        DESKTOP_UTILS.setClipboardText(pair + pair);
+        keyClick(Qt.Key_V, Qt.ControlModifier);
+        compare(note.text, lines(1, lineBound - 1, "w") + pair);
         note.legalText = "";
         while (GLOBAL.toastCount() > 0)
             GLOBAL.popToast();
