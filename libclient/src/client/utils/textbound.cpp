@@ -84,11 +84,16 @@ QString TextBound::fittingInsert(QStringView before, const QString &inserted, QS
     return inserted.left(kept);
 }
 
+std::pair<int, int> TextBound::selection(const QString &value) const
+{
+    const int start = qBound(0, m_area->property("selectionStart").toInt(), value.size());
+    return {start, qBound(start, m_area->property("selectionEnd").toInt(), value.size())};
+}
+
 int TextBound::insertCut(const QString &text)
 {
     const QString value = this->text();
-    const int start = qBound(0, m_area->property("selectionStart").toInt(), value.size());
-    const int end = qBound(start, m_area->property("selectionEnd").toInt(), value.size());
+    const auto [start, end] = selection(value);
     const QString kept = fittingInsert(QStringView(value).left(start), text, QStringView(value).mid(end), m_length,
                                        m_lineLength);
     if (kept.size() == text.size())
@@ -118,8 +123,7 @@ bool TextBound::cutCommit(QInputMethodEvent *event)
         return false;
     // The commit replaces the selection, or else the stretch it names around the cursor.
     const QString value = text();
-    int start = qBound(0, m_area->property("selectionStart").toInt(), value.size());
-    int end = qBound(start, m_area->property("selectionEnd").toInt(), value.size());
+    auto [start, end] = selection(value);
     if (start == end && event->replacementLength() > 0) {
         start = qBound(0, start + event->replacementStart(), value.size());
         end = qBound(start, start + event->replacementLength(), value.size());

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <utility>
+
 class QInputMethodEvent;
 class QMouseEvent;
 class QQuickItem;
@@ -52,6 +54,8 @@ private:
     bool cutCommit(QInputMethodEvent *event);
     bool cutSelectionPaste(QMouseEvent *event);
     QString text() const;
+    // The area's selection within value, its text: start and end.
+    std::pair<int, int> selection(const QString &value) const;
     void insert(int position, const QString &text);
 
     QQuickItem *m_area;

@@ -73,11 +73,8 @@ ScrollViewEx {
 
         readonly property string type: "textArea"
         property string legalText
-        // The stored text is longer than the area lays out; no text of fewer units than a line's
-        // bound of characters is.
-        readonly property bool isCut: legalText.length > Enums.ShownNoteLineLength
-                                      && DESKTOP_UTILS.fittingEnd(legalText, Enums.ShownNoteLength,
-                                                                  Enums.ShownNoteLineLength) < legalText.length
+        // The stored text is longer than the area lays out.
+        readonly property bool isCut: !fits(legalText)
         readonly property bool modify: !isCut && legalText !== text
         // The value the area stands for: what it shows, or the stored text while that is cut.
         readonly property string wholeText: isCut ? legalText : text
@@ -87,12 +84,18 @@ ScrollViewEx {
         // Keeps what comes in within the bounds (DesktopUtils::boundText).
         property QtObject bound: null
 
+        // Whether a text keeps within the bounds; no text of fewer units than a line's bound of
+        // characters can exceed them.
+        function fits(value) {
+            return value.length <= Enums.ShownNoteLineLength
+                    || DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength, Enums.ShownNoteLineLength) === value.length;
+        }
+
         // A text within the bounds as it is, a longer one's start and an ellipsis.
         function shownText(value) {
-            var end = DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength, Enums.ShownNoteLineLength);
-            if (end === value.length)
+            if (fits(value))
                 return value;
-            end = DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength - 1, Enums.ShownNoteLineLength - 1);
+            var end = DESKTOP_UTILS.fittingEnd(value, Enums.ShownNoteLength - 1, Enums.ShownNoteLineLength - 1);
             return value.substring(0, end) + "\u2026";
         }
 
