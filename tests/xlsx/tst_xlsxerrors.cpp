@@ -262,6 +262,42 @@ void XlsxErrorsTest::brokenFilesAreRefused_data()
         << QByteArray()
         << replaced(m_parts, "xl/_rels/workbook.xml.rels", partOf(m_parts, "xl/_rels/workbook.xml.rels") + "text")
         << "workbook relationships are missing or damaged";
+    // Ids and parts that stand for two things: saving drops the calc chain by its Id and part and
+    // writes each sheet to its part, which would take the other along or overwrite it.
+    const QString rels = QStringLiteral("xl/_rels/workbook.xml.rels");
+    const QPair<QString, QByteArray> chainPart = {
+        "xl/calcChain.xml",
+        "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><c r=\"A1\" i=\"1\"/></calcChain>"};
+    auto withRelationships = [&](const QByteArray &more) { // and the calc chain's part
+        const QByteArray part = partOf(m_parts, rels).replace("</Relationships>", more + "</Relationships>");
+        return replaced(m_parts, rels, part) << chainPart;
+    };
+    auto calcChain = [](const QByteArray &id, const QByteArray &target) {
+        return "<Relationship" + id + " Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+               "calcChain\" Target=\"" + target + "\"/>";
+    };
+    QTest::newRow("calc chain under the sheet's Id")
+        << QByteArray() << withRelationships(calcChain(" Id=\"rId1\"", "calcChain.xml"))
+        << "workbook relationships are missing or damaged: xl/_rels/workbook.xml.rels: "
+           "the Id \"rId1\" is given to two relationships (line 2)";
+    QTest::newRow("relationship without an Id")
+        << QByteArray() << withRelationships(calcChain("", "calcChain.xml")) << "rels: a relationship has no Id";
+    QTest::newRow("two calc chains")
+        << QByteArray()
+        << withRelationships(calcChain(" Id=\"rId8\"", "calcChain.xml") + calcChain(" Id=\"rId9\"", "calcChain.xml"))
+        << "xl/_rels/workbook.xml.rels lists more than one calculation chain";
+    QTest::newRow("calc chain that is the sheet")
+        << QByteArray() << withRelationships(calcChain(" Id=\"rId9\"", "worksheets/sheet1.xml"))
+        << "the part xl/worksheets/sheet1.xml is both the calculation chain and sheet \"Sheet1\"";
+    QTest::newRow("calc chain that is the package relationships")
+        << QByteArray() << withRelationships(calcChain(" Id=\"rId9\"", "../_rels/.rels"))
+        << "the part _rels/.rels is both the package relationships and the calculation chain";
+    QTest::newRow("two sheets under one Id")
+        << QByteArray()
+        << replaced(m_parts, "xl/workbook.xml",
+                    partOf(m_parts, "xl/workbook.xml")
+                        .replace("</sheets>", "<sheet name=\"Copy\" sheetId=\"2\" r:id=\"rId1\"/></sheets>"))
+        << "the part xl/worksheets/sheet1.xml is both sheet \"Sheet1\" and sheet \"Copy\"";
 
     // Archives that lie about their entries: refused before or while decompressing, in little memory.
     using namespace HostileZip;

@@ -9,6 +9,8 @@
 #include "xlsx/styles.h"
 #include "xlsx/workbook.h"
 
+#include <QHash>
+
 #include <vector>
 
 namespace Xlsx {
@@ -77,6 +79,12 @@ Package::Parts newWorkbookParts()
     };
 }
 
+// The message, then the detail when there is one.
+QString withDetail(const QString &message, const QString &detail)
+{
+    return detail.isEmpty() ? message : QStringLiteral("%1: %2").arg(message, detail);
+}
+
 } // namespace
 
 class Document::Private
@@ -121,6 +129,8 @@ public:
     // The content types, the package's relationships, the workbook and its relationships.
     bool loadWorkbook(QString *why);
     bool loadSheet(int index, QString *why);
+    // False when a part read or written plays two roles, which saving would mix up or drop.
+    bool partsHaveOneRole(QString *why) const;
     bool saveTo(const QString &target, QString *why) const;
     Worksheet *sheet()
     {
@@ -157,7 +167,7 @@ bool Document::Private::loadWorkbook(QString *why)
     if (package.contains(rootPart) && !package.read(rootPart, &bytes, why))
         return false;
     if (!package.contains(rootPart) || !root.load(bytes, &detail)) {
-        *why = QStringLiteral("the package relationships (_rels/.rels) are missing or damaged %1").arg(detail);
+        *why = withDetail(QStringLiteral("the package relationships (_rels/.rels) are missing or damaged"), detail);
         return false;
     }
     const Relationships::Relationship *office = root.findByKind(QStringLiteral("officeDocument"));
@@ -181,7 +191,9 @@ bool Document::Private::loadWorkbook(QString *why)
     if (!workbookRelationshipsPart.isEmpty() && !package.read(workbookRelationshipsPart, &bytes, why))
         return false;
     if (workbookRelationshipsPart.isEmpty() || !workbookRelationships.load(bytes, &detail)) {
-        *why = QStringLiteral("the workbook relationships are missing or damaged %1").arg(detail);
+        *why = withDetail(QStringLiteral("the workbook relationships are missing or damaged: %1")
+                              .arg(Relationships::partOf(workbookPart)),
+                          detail);
         return false;
     }
     return true;
@@ -205,6 +217,11 @@ bool Document::Private::load(QString *why)
     if (!partOfKind(QStringLiteral("styles"), &stylesPart) || !partOfKind(QStringLiteral("sharedStrings"), &stringsPart)
         || !partOfKind(QStringLiteral("calcChain"), &calcChainPart))
         return false;
+    // Saving drops the chain by its relationship: another one would be left without its part.
+    if (workbookRelationships.countOfKind(QStringLiteral("calcChain")) > 1) {
+        *why = QStringLiteral("%1 lists more than one calculation chain").arg(workbookRelationshipsPart);
+        return false;
+    }
     QByteArray bytes = Styles::defaultPart();
     QString detail;
     if (!stylesPart.isEmpty() && !package.read(stylesPart, &bytes, why))
@@ -239,6 +256,8 @@ bool Document::Private::load(QString *why)
         }
         sheets.push_back(std::move(sheet));
     }
+    if (!partsHaveOneRole(why))
+        return false;
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (sheets[i].worksheet) {
             if (!loadSheet(int(i), why))
@@ -249,6 +268,31 @@ bool Document::Private::load(QString *why)
     }
     *why = QStringLiteral("the workbook has no worksheet");
     return false;
+}
+
+bool Document::Private::partsHaveOneRole(QString *why) const
+{
+    QHash<QString, QString> roles; // part: what it is
+    auto claim = [&roles, why](const QString &part, const QString &role) {
+        if (part.isEmpty())
+            return true;
+        const auto taken = roles.constFind(part);
+        if (taken == roles.cend()) {
+            roles.insert(part, role);
+            return true;
+        }
+        *why = QStringLiteral("the part %1 is both %2 and %3").arg(part, *taken, role);
+        return false;
+    };
+    bool ok = claim(package.find(QStringLiteral("[Content_Types].xml")), QStringLiteral("the content types"))
+        && claim(package.find(QStringLiteral("_rels/.rels")), QStringLiteral("the package relationships"))
+        && claim(workbookPart, QStringLiteral("the workbook"))
+        && claim(workbookRelationshipsPart, QStringLiteral("the workbook relationships"))
+        && claim(stylesPart, QStringLiteral("the styles")) && claim(stringsPart, QStringLiteral("the shared strings"))
+        && claim(calcChainPart, QStringLiteral("the calculation chain"));
+    for (size_t i = 0; ok && i < sheets.size(); ++i)
+        ok = claim(sheets[i].part, QStringLiteral("sheet \"%1\"").arg(sheets[i].name));
+    return ok;
 }
 
 bool Document::Private::loadSheet(int index, QString *why)

@@ -4,6 +4,7 @@
 #include "xlsx/xmledit.h"
 #include "xlsx/xmltext.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -18,11 +19,15 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
                               QStringLiteral("the part lists no relationships"), &m_prefix, error))
         return false;
     m_root = XmlEdit::elementAt(m_xml, reader.characterOffset());
+    QSet<QString> ids;
     while (reader.readNextStartElement()) {
         Relationship relationship;
         relationship.start = XmlEdit::tagStart(m_xml, reader.characterOffset());
         const QXmlStreamAttributes attributes = reader.attributes();
         relationship.id = attributes.value(QLatin1String("Id")).toString();
+        // Parts are found and removed by Id: one Id for two relationships would confuse them.
+        if (!uniqueId(relationship.id, &ids, reader.lineNumber(), error))
+            return false;
         relationship.type = attributes.value(QLatin1String("Type")).toString();
         relationship.target = attributes.value(QLatin1String("Target")).toString();
         relationship.external = attributes.value(QLatin1String("TargetMode")) == QLatin1String("External");
@@ -31,6 +36,20 @@ bool Relationships::load(const QByteArray &bytes, QString *error)
         m_relationships.append(relationship);
     }
     return PartReader::finish(reader, m_xml, &m_root.endTagStart, error);
+}
+
+bool Relationships::uniqueId(const QString &id, QSet<QString> *ids, qint64 line, QString *error)
+{
+    if (id.isEmpty()) {
+        *error = QStringLiteral("a relationship has no Id (line %1)").arg(line);
+        return false;
+    }
+    if (ids->contains(id)) {
+        *error = QStringLiteral("the Id \"%1\" is given to two relationships (line %2)").arg(id).arg(line);
+        return false;
+    }
+    ids->insert(id);
+    return true;
 }
 
 bool Relationships::isKind(const QString &type, const QString &kind)
@@ -60,6 +79,16 @@ const Relationships::Relationship *Relationships::findByKind(const QString &kind
 const Relationships::Relationship *Relationships::findById(const QString &id) const
 {
     return findFirst([&id](const Relationship &relationship) { return relationship.id == id; });
+}
+
+int Relationships::countOfKind(const QString &kind) const
+{
+    int count = 0;
+    for (const Relationship &relationship : m_relationships)
+        count += isKind(relationship.type, kind) && !m_removed.contains(relationship.id) ? 1 : 0;
+    for (const Relationship &relationship : m_added)
+        count += isKind(relationship.type, kind) ? 1 : 0;
+    return count;
 }
 
 QString Relationships::add(const QString &type, const QString &target)

@@ -3,6 +3,7 @@
 #include "xlsx/xmledit.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -28,6 +29,8 @@ public:
     // The first relationship whose type ends with "/" + kind ("worksheet", "styles" ...).
     const Relationship *findByKind(const QString &kind) const;
     const Relationship *findById(const QString &id) const;
+    // How many relationships, kept or added, are of that kind.
+    int countOfKind(const QString &kind) const;
     // Adds a relationship and returns its new id.
     QString add(const QString &type, const QString &target);
     void remove(const QString &id);
@@ -42,6 +45,8 @@ public:
     static bool isKind(const QString &type, const QString &kind);
 
 private:
+    // False with an error when id is empty or already among ids; otherwise adds it.
+    static bool uniqueId(const QString &id, QSet<QString> *ids, qint64 line, QString *error);
     // The first relationship, kept or added, that matches.
     template <typename Matches>
     const Relationship *findFirst(Matches matches) const;
