@@ -10,9 +10,9 @@
 // server is asked: a record found saved is taken, nothing is stored twice, a colleague's change
 // made meanwhile is not overwritten, a colleague's twin record is not taken (one stored after the
 // program last heard from the server, as when a connection dies silently, is said to be of
-// unknown author, and so is the own record whose answer and push were lost), a refused create is not said to have missed
-// the server, a password no list shows is read back as the editor reads it, and the lists show
-// what the server holds.
+// unknown author, and so is the own record or copy whose answer and push were lost), a refused
+// create is not said to have missed the server, a password no list shows is read back as the
+// editor reads it, and the lists show what the server holds.
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
@@ -66,6 +66,10 @@ const QString OtherValues = QStringLiteral("Whether the data was saved is not kn
 const QString UnknownAuthor = QStringLiteral("Whether the data was saved cannot be found out: a record like it was "
                                              "stored after the program last heard from the server, and whose it is "
                                              "cannot be told. Check the list before saving it again.");
+const QString CopiesOfUnknownAuthor = QStringLiteral("Whether the copies were made cannot be found out: a record like "
+                                                     "them was stored after the program last heard from the server, "
+                                                     "and whose it is cannot be told. Check the list before duplicating "
+                                                     "again.");
 const QString NoConnection = QStringLiteral("There is no connection to the server: the data was not saved. It stays in "
                                             "the form: save it once the program is connected again.");
 
@@ -578,6 +582,21 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QVERIFY(discard(editor));
     QCOMPARE(cities("Ternopil"), 1);
 
+    // A copy of it lost the same way, answer and push: its author cannot be told either, and the
+    // editor stays a copy to be made.
+    editor = openEditor(CityUrl, {{"state", "DUPLICATE"}, {"id", id}}, "name");
+    QVERIFY(editor);
+    pageControl(editor, "name")->setProperty("text", "Kherson");
+    QVERIFY(answeredSoFar(controllerOf(editor, "city")));
+    QVERIFY(loseAnswerTo("city_trDuplicate", editor, "duplicateButton"));
+    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
+    m_program.watchdog().reset();
+    QCOMPARE(cities("Kherson"), 1);
+    QCOMPARE(onceConnected(editor), CopiesOfUnknownAuthor + "; DUPLICATE " + id + ", dirty");
+    QVERIFY(unlocked(idOf("SELECT id FROM cities WHERE name = 'Kherson'")));
+    QVERIFY(discard(editor));
+    QCOMPARE(cities("Kherson"), 1);
+
     // Its answer alone lost, the push after it names this operator as the author: found after the
     // reconnection and taken, not stored twice; the editor closes without asking.
     editor = m_program.openPage(CityUrl);
@@ -606,9 +625,10 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QCOMPARE(cities("Uzhhorod"), 1);
 
     // The connection dies without a word as a create is sent: the request never reaches the
-    // server, nothing more comes from it, and a colleague stores an identical city a moment later,
-    // before the loss is found out. The program last heard from the server before that city was
-    // stored, so whose it is cannot be told: it is neither taken nor locked.
+    // server, nothing more comes from it, and a colleague stores an identical city a moment later.
+    // The loss is found out only seconds after, far more than a round trip. The program last heard
+    // from the server before that city was stored, so whose it is cannot be told: it is neither
+    // taken nor locked.
     editor = m_program.openPage(CityUrl);
     QVERIFY(editor);
     pageControl(editor, "name")->setProperty("text", "Lviv");
@@ -618,11 +638,13 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QTRY_VERIFY(m_program.proxy().lost().endsWith("city_trNew"));
     const QString lviv = m_other.request("trNew", {{"name", "Lviv"}}).value("id").toString();
     QVERIFY(!lviv.isEmpty());
+    const qint64 storedAt = m_program.query("SELECT dt_utc_insert FROM cities WHERE id = ?", {lviv}).toLongLong();
+    const auto *session = SpSingleton<Client::Controller::UserSession>::instance();
+    QVERIFY(QTest::qWaitFor([&] { return session->currentMSecsSinceEpoch() > storedAt + 2000; }, 10000));
     m_program.proxy().cut(true);
     QTRY_VERIFY(isOffline());
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
     m_program.watchdog().reset();
-    const qint64 storedAt = m_program.query("SELECT dt_utc_insert FROM cities WHERE id = ?", {lviv}).toLongLong();
     QVERIFY(storedAt > unansweredEdit(controllerOf(editor, "city")).value("aliveUntil").toLongLong());
     QCOMPARE(onceConnected(editor), staysNewOfUnknownAuthor);
     QCOMPARE(cities("Lviv"), 1);
