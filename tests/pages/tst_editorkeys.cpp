@@ -3,7 +3,8 @@
 // text, also when their tab is off; every key the pages and the main window bind reaches its
 // action from the kit's fields and from widget line edits, and changes no text. Text that reaches
 // a note without a key, from an input method or the X11 selection's middle click, keeps within
-// the note's bound as a paste does.
+// the note's bound as a paste does. A click into a note puts the cursor where it lands, a click
+// beside its text reaches it, and no key changes a field scrolled out of the form's view.
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
@@ -57,6 +58,12 @@ void focusInside(QQuickItem *field)
 {
     field->forceActiveFocus();
     field->setProperty("cursorPosition", 3);
+}
+
+void type(QWindow *window, const QByteArray &letters)
+{
+    for (char letter : letters)
+        QTest::keyClick(window, letter);
 }
 
 void press(QWindow *window, const QKeySequence &key)
@@ -122,8 +129,23 @@ private slots:
     void tabKeysSwitchTabsAndLeaveTheTexts();
     void boundKeysReachTheirActionsFromTextFields();
     void textReachesANoteOnlyWithinItsBound();
+    void aClickIntoANotePutsTheCursorThere();
+    void keysChangeOnlyAFieldInView();
 
 private:
+    // A driver's editor as the operator finds it: the focus given back to Last name (used last),
+    // the inner note loaded and scrolled into view. Empty when it did not open.
+    struct NoteEditor
+    {
+        QPointer<QObject> editor;
+        QQuickItem *lastName = nullptr;
+        QQuickItem *note = nullptr;
+        QQuickItem *area = nullptr;
+        QWindow *window = nullptr;
+    };
+    NoteEditor openAtNote(const QString &id);
+    QString stored(const QString &id, const QString &column);
+
     PageProgram m_program;
 };
 
@@ -378,6 +400,176 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
              qPrintable(QString("the first line shown is line %1").arg(textOf(area).leftRef(topLeft).count('\n') + 1)));
     QVERIFY(PageControls::saveDrawnWindow(editor, "long-note-first-line.png"));
     QVERIFY(m_program.closePage(editor));
+}
+
+QString TestEditorKeys::stored(const QString &id, const QString &column)
+{
+    return m_program.query(QStringLiteral("SELECT %1 FROM drivers WHERE id = ?").arg(column), {id}).toString();
+}
+
+TestEditorKeys::NoteEditor TestEditorKeys::openAtNote(const QString &id)
+{
+    NoteEditor opened;
+    for (bool last : {false, true}) {
+        opened.editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
+        opened.lastName = pageControl(opened.editor, "last_name");
+        opened.note = pageControl(opened.editor, "inner_note");
+        if (!opened.lastName || !opened.note || !QTest::qWaitFor([&] {
+                return opened.note->property("legalText").toString() == stored(id, "inner_note");
+            }, 30000))
+            return {};
+        opened.window = opened.note->window();
+        opened.window->requestActivate();
+        if (!QTest::qWaitForWindowActive(opened.window))
+            return {};
+        if (last)
+            break;
+        opened.lastName->forceActiveFocus(Qt::TabFocusReason);
+        if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }) || !m_program.closePage(opened.editor))
+            return {};
+    }
+    if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }))
+        return {};
+    opened.area = opened.note->property("textArea").value<QQuickItem *>();
+    PageControls::scrollTo(opened.note);
+    return opened;
+}
+
+void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
+{
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update) VALUES ('D010', 'Savchenko',"
+        " repeat(rpad('Call before noon', 49, ', please') || chr(10), 600), 1000, 1000) RETURNING id").toString();
+    const QString note30k = stored(id, "inner_note");
+
+    // A click in the middle of the note's text: the cursor there, nothing selected. Backtab and
+    // Tab into it still select all of it.
+    NoteEditor opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    QCOMPARE(opened.lastName->property("selectedText").toString(), QString("Savchenko"));
+    QQuickItem *area = opened.area;
+    const QPointF middle(opened.note->width() / 2, opened.note->height() / 2);
+    const auto clickMiddle = [&] {
+        QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, opened.note->mapToScene(middle).toPoint());
+        int clicked = -1;
+        const QPointF inArea = area->mapFromItem(opened.note, middle);
+        QMetaObject::invokeMethod(area, "positionAt", Q_RETURN_ARG(int, clicked), Q_ARG(qreal, inArea.x()),
+                                  Q_ARG(qreal, inArea.y()));
+        // The focus, the cursor at the click and nothing selected; -1 when not.
+        const bool there = QTest::qWaitFor([&] { return area->hasActiveFocus(); }) && clicked > 0
+            && area->property("cursorPosition").toInt() == clicked && area->property("selectedText").toString().isEmpty();
+        return there ? clicked : -1;
+    };
+    QVERIFY(clickMiddle() > 0);
+    for (Qt::Key out : {Qt::Key_Backtab, Qt::Key_Tab}) {
+        const Qt::Key in = out == Qt::Key_Tab ? Qt::Key_Backtab : Qt::Key_Tab;
+        QTest::keyClick(opened.window, out, out == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTRY_VERIFY(!area->hasActiveFocus());
+        QTest::keyClick(opened.window, in, in == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTRY_VERIFY(area->hasActiveFocus());
+        QCOMPARE(area->property("selectedText").toString().size(), note30k.size());
+    }
+    // Clicked into again, the keys go in at the click and Return stores them, nothing replaced.
+    const int clicked = clickMiddle();
+    QVERIFY(clicked > 0);
+    const QString typedIn = QString(note30k).insert(clicked, "zz");
+    type(opened.window, "zz");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QTRY_COMPARE(stored(id, "inner_note"), typedIn);
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(opened.editor));
+
+    // A click on the strip below the note's text, inside its box, takes the keys into the note at
+    // its last line shown, not into Last name out of view.
+    opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    QQuickItem *box = boxAround(opened.note);
+    QVERIFY(box);
+    const QPointF strip = box->mapFromItem(opened.note, QPointF(opened.note->width() / 2, opened.note->height()));
+    QVERIFY2(box->height() - strip.y() >= 4, qPrintable(QString("a strip of %1 px").arg(box->height() - strip.y())));
+    QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier,
+                      box->mapToScene(QPointF(strip.x(), (strip.y() + box->height()) / 2)).toPoint());
+    QTRY_VERIFY(opened.area->hasActiveFocus());
+    QCOMPARE(opened.area->property("selectedText").toString(), QString());
+    const QString typedAtStrip = QString(typedIn).insert(opened.area->property("cursorPosition").toInt(), "zz");
+    type(opened.window, "zz");
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko"));
+    QCOMPARE(textOf(opened.area), typedAtStrip);
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QTRY_COMPARE(stored(id, "inner_note"), typedAtStrip);
+    QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(opened.editor));
+
+    // A note too long to edit: a click on its notice line takes the focus, and the keys after it
+    // change nothing; Return closes the editor and stores nothing.
+    m_program.query("UPDATE drivers SET inner_note = (SELECT string_agg('Line ' || n, chr(10))"
+                    " FROM generate_series(1, 200000) AS n) WHERE id = ?", {id});
+    const QString longNote = stored(id, "inner_note");
+    opened = openAtNote(id);
+    QVERIFY(opened.editor && opened.note->property("isCut").toBool());
+    auto *notice = opened.note->findChild<QQuickItem *>("cutNotice");
+    QVERIFY(notice && notice->isVisible());
+    const int updates = m_program.sentCount("driver_trUpdate");
+    QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier,
+                      notice->mapToScene(QPointF(notice->width() / 2, notice->height() / 2)).toPoint());
+    QTRY_VERIFY(opened.area->hasActiveFocus());
+    const QString shownNote = textOf(opened.area);
+    type(opened.window, "zz");
+    QTest::keyClick(opened.window, Qt::Key_Delete);
+    QCOMPARE(textOf(opened.area), shownNote);
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko"));
+    QVERIFY(!opened.editor->property("isDirty").toBool());
+    // The window goes before the key is released.
+    QPointer<QWindow> window = opened.window;
+    QTest::keyPress(window, Qt::Key_Return);
+    if (window)
+        QTest::keyRelease(window, Qt::Key_Return);
+    QTRY_VERIFY(opened.editor.isNull());
+    QCOMPARE(m_program.sentCount("driver_trUpdate"), updates);
+    QCOMPARE(stored(id, "inner_note"), longNote);
+    QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
+}
+
+void TestEditorKeys::keysChangeOnlyAFieldInView()
+{
+    const QString id = m_program.query(
+        "INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
+        " VALUES ('D011', 'Savchenko', 'Call before noon', 1000, 1000) RETURNING id").toString();
+    const NoteEditor opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    QQuickItem *view = opened.note->parentItem();
+    while (view && !view->inherits("QQuickFlickable"))
+        view = view->parentItem();
+    QVERIFY(view);
+    const auto lastNameShown = [&] {
+        const QRectF rect = opened.lastName->mapRectToItem(view, QRectF(QPointF(), opened.lastName->size()));
+        return rect.top() >= 0 && rect.bottom() <= view->height();
+    };
+
+    // A value the server sends for a field out of view scrolls nothing.
+    const qreal scrolled = view->property("contentY").toReal();
+    QVERIFY(!lastNameShown());
+    m_program.query("UPDATE drivers SET last_name = 'Savchenko-Bilyk', dt_utc_last_update = 2000 WHERE id = ?", {id});
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "77"}});
+    QTRY_COMPARE(textOf(opened.lastName), QString("Savchenko-Bilyk"));
+    QCOMPARE(view->property("contentY").toReal(), scrolled);
+
+    // A typed key, and an input method's commit, bring the focused field into view first.
+    QTest::keyClick(opened.window, Qt::Key_End);
+    QVERIFY(lastNameShown());
+    type(opened.window, "o");
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilyko"));
+    PageControls::scrollTo(opened.note);
+    QVERIFY(!lastNameShown());
+    QInputMethodEvent commit;
+    commit.setCommitString("v");
+    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
+    QVERIFY(lastNameShown());
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilykov"));
+    m_program.watchdog().answerNext(QMessageBox::Discard);
+    QVERIFY(m_program.closePage(opened.editor));
+    m_program.watchdog().reset();
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorKeys)

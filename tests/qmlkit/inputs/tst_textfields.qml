@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import "qrc:/qml/components"
 import "qrc:/qml/components/text"
 import "qrc:/qml/js/enums.js" as Enums
 
@@ -38,6 +39,22 @@ TestCase {
             TextAreaEx { id: note; width: 300; height: 80 }
             FilterTextField { id: filter; table: fakeView }
             TextCompleter { id: completer; width: 200; height: 30; model: cities; role: "city_name" }
+        }
+
+        GroupBoxEx {
+            id: box
+
+            x: 320
+            width: 260
+            title: "Box"
+
+            Column {
+                width: parent.width
+                spacing: 10
+
+                TextFieldEx { id: boxField; width: parent.width }
+                TextAreaEx { id: boxNote; width: parent.width; height: 80 }
+            }
         }
     }
 
@@ -266,6 +283,22 @@ TestCase {
         note.textArea.forceActiveFocus();
         keyClick(Qt.Key_Backtab);
         verify(day.activeFocus, "Backtab goes to the field before");
+    }
+
+    // A click on a box beside its fields goes to the note when it lands nearest the note, as a
+    // click on the text does, and nowhere beside another field.
+    function test_clicksBesideANote() {
+        boxNote.legalText = "first line\nsecond line";
+        phone.forceActiveFocus();
+        mouseClick(box, box.width / 2, box.height - 2);
+        verify(boxNote.textArea.activeFocus, "the frame below the note");
+        compare(boxNote.textArea.selectedText, "");
+        compare(boxNote.textArea.cursorPosition, boxNote.text.length, "at the nearest place: the end");
+        phone.forceActiveFocus();
+        mouseClick(box, 2, boxField.mapToItem(box, 0, boxField.height / 2).y);
+        verify(phone.activeFocus, "beside another field nothing takes the focus");
+        boxNote.textArea.forceActiveFocus(Qt.TabFocusReason);
+        compare(boxNote.textArea.selectedText, boxNote.text, "focus that comes without a click selects all");
     }
 
     // A text of count lines, each of width characters of letter and a line feed after all but the last.

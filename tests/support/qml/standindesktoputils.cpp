@@ -1,5 +1,6 @@
 #include "standindesktoputils.h"
 
+#include "client/utils/focusinview.h"
 #include "client/utils/textbound.h"
 
 #include <QClipboard>
@@ -34,6 +35,11 @@ QObject *StandinDesktopUtils::boundText(QObject *area, int length, int lineLengt
 int StandinDesktopUtils::fittingEnd(const QString &value, int length, int lineLength) const
 {
     return Client::TextBound::fittingEnd(value, length, lineLength);
+}
+
+QObject *StandinDesktopUtils::keepFocusInView(QObject *flickable)
+{
+    return Client::FocusInView::attach(flickable);
 }
 
 void StandinDesktopUtils::setNow(qlonglong epochMs, int offsetMinutes)

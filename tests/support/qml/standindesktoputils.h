@@ -39,6 +39,8 @@ public:
     // The real bounds of text areas.
     Q_INVOKABLE QObject *boundText(QObject *area, int length, int lineLength);
     Q_INVOKABLE int fittingEnd(const QString &value, int length, int lineLength) const;
+    // The real scrolling of a form's focused field into view.
+    Q_INVOKABLE QObject *keepFocusInView(QObject *flickable);
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE void setClipboardText(const QString &text);
     // Test control: "now", as epoch milliseconds seen at an offset in minutes.

@@ -4,6 +4,7 @@
 #include "client/controller/usersession.h"
 #include "common/core/logger/logger.h"
 #include "common/core/singleton/spsingleton.h"
+#include "focusinview.h"
 #include "tableexport.h"
 #include "textbound.h"
 
@@ -205,6 +206,11 @@ bool DesktopUtils::isShiftPressed() const
 QObject *DesktopUtils::boundText(QObject *area, int length, int lineLength)
 {
     return TextBound::attach(area, length, lineLength);
+}
+
+QObject *DesktopUtils::keepFocusInView(QObject *flickable)
+{
+    return FocusInView::attach(flickable);
 }
 
 int DesktopUtils::fittingEnd(const QString &value, int length, int lineLength) const

@@ -66,6 +66,9 @@ public:
     // and lineLength in a line, by every way in: a TextBound that lives as long as the area; null
     // for anything else.
     Q_INVOKABLE QObject *boundText(QObject *area, int length, int lineLength);
+    // Brings the focused field inside a scrolled form (a QML Flickable) into its view before a
+    // key edits it: a FocusInView that lives as long as the flickable; null for anything else.
+    Q_INVOKABLE QObject *keepFocusInView(QObject *flickable);
     // TextBound::fittingEnd.
     Q_INVOKABLE int fittingEnd(const QString &value, int length, int lineLength) const;
     Q_INVOKABLE QString getClipboardText() const;

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import ".."
@@ -593,6 +594,13 @@ FocusScope {
                 Layout.fillHeight: true
                 contentWidth: availableWidth
                 clip: true
+                // Nothing to scroll sideways: no hidden bar takes the clicks on the fields at the bottom.
+                ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+                // A key never edits a field scrolled out of sight: the field comes into view first.
+                Component.onCompleted: {
+                    if (typeof DESKTOP_UTILS !== "undefined")
+                        DESKTOP_UTILS.keepFocusInView(contentItem);
+                }
 
                 ColumnLayout {
                     width: scrollView.availableWidth

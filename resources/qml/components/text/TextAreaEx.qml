@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
 import ".."
 import "../base"
@@ -32,11 +33,29 @@ ScrollViewEx {
     property alias errorCode: area.errorCode
     property alias selectAllOnFocus: area.selectAllOnFocus
     property string help
+    readonly property bool wraps: area.wrapMode !== TextEdit.NoWrap
+
+    // A click beside the text (x, y of item: the padding, the notice, a box around) does what a
+    // click on the text does: the focus, the cursor at the nearest place shown, nothing selected.
+    // A read-only text takes the focus too, so the keys after it change nothing.
+    function takeClick(item, x, y) {
+        var view = textArea.contentItem;
+        var inView = view.mapFromItem(item, x, y);
+        var at = area.mapFromItem(view, Math.max(0, Math.min(inView.x, view.width - 1)),
+                                  Math.max(0, Math.min(inView.y, view.height - 1)));
+        area.forceActiveFocus(Qt.MouseFocusReason);
+        area.cursorPosition = area.positionAt(at.x, at.y);
+    }
 
     height: 200
     // As tall as the owner makes it, whatever the text's height: a box around it stays that tall
     // and the text scrolls inside.
     implicitHeight: height
+    // A wrapped text scrolls only down: no horizontal bar, shown or not, takes the clicks on the
+    // strip below it. The width it asks for is still its text's.
+    implicitWidth: area.implicitWidth + leftPadding + rightPadding
+    contentWidth: wraps ? availableWidth : area.implicitWidth
+    ScrollBar.horizontal.policy: wraps ? ScrollBar.AlwaysOff : ScrollBar.AsNeeded
     bottomPadding: area.isCut ? cutNotice.height + 2 : padding
     // The error display focuses the control that lists a code; the text inside takes it.
     onActiveFocusChanged: {
@@ -65,6 +84,13 @@ ScrollViewEx {
             font.pixelSize: Math.max(1, Math.round(area.font.pixelSize * 0.85))
             font.italic: true
             color: area.placeholderTextColor
+        }
+
+        MouseArea {
+            id: besideText
+
+            anchors.fill: parent
+            onPressed: textArea.takeClick(besideText, mouse.x, mouse.y)
         }
     }
 
@@ -142,13 +168,15 @@ ScrollViewEx {
                 showStart();
         }
         Component.onCompleted: bound = DESKTOP_UTILS.boundText(area, Enums.ShownNoteLength, Enums.ShownNoteLineLength)
+        // A click puts the cursor where it lands, as in any desktop editor: only focus that comes
+        // another way (Tab, a shortcut, the form giving it back) selects all.
         onActiveFocusChanged: {
             if (!selectAllOnFocus)
                 return;
-            if (activeFocus)
-                selectWhole();
-            else
+            if (!activeFocus)
                 deselect();
+            else if (focusReason !== Qt.MouseFocusReason)
+                selectWhole();
         }
         // Text that would not fit is stopped before the area lays it out.
         Keys.onPressed: {
