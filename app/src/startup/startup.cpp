@@ -12,6 +12,7 @@
 #include "shell/qwidgetcreator.h"
 
 #include "gui/controller/abstractcontroller.h"
+#include "gui/core/focusedwheel.h"
 #include "gui/core/plainmessageboxes.h"
 #include "gui/core/shortcutprecedence.h"
 #include "gui/dialog/login.h"
@@ -174,6 +175,7 @@ void Startup::applyLook()
     qApp->setStyleSheet(sheet.open(QIODevice::ReadOnly) ? QString::fromUtf8(sheet.readAll()) : QString());
     m_plainMessageBoxes = std::make_unique<Gui::PlainMessageBoxes>();
     m_shortcutPrecedence = std::make_unique<Gui::ShortcutPrecedence>();
+    m_focusedWheel = std::make_unique<Gui::FocusedWheel>();
     bool isNumber = false;
     const int fontSize = Gui::Settings::value(QStringLiteral("style"), QStringLiteral("fontSize"), 0).toInt(&isNumber);
     if (isNumber && fontSize != 0)
