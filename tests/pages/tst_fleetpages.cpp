@@ -2,7 +2,8 @@
 // work, in the program signed in to the stand-in over PostgreSQL: a car added in the Cars tab of
 // a driver with no car is stored as that driver's; two open editors keep their own photos while
 // either reloads or closes; a driver's open session is closed from the session table, and a
-// refused close says so and changes nothing; the balance tab's group filter.
+// refused close says so and changes nothing; the balance tab's group filter; a day picked in the
+// calendar of the session table's period.
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -12,14 +13,20 @@
 #include "startup/startup.h"
 
 #include "gui/core/context.h"
+#include "gui/dialog/calendar.h"
+#include "gui/widget/todaycalendar.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +73,57 @@ QAbstractItemModel *shownRows(QObject *page)
     return view ? view->property("model").value<QAbstractItemModel *>() : nullptr;
 }
 
+// The text a date input draws in its day, month and year cells, joined by dots.
+QString drawnDate(QObject *date)
+{
+    QStringList cells;
+    for (const char *cell : {"day", "month", "year"}) {
+        QObject *input = date->property(cell).value<QObject *>()->property("input").value<QObject *>();
+        cells.append(input->property("displayText").toString());
+    }
+    return cells.join('.');
+}
+
+// The calendar window open on the screen; null when none is.
+Gui::Dialog::Calendar *openCalendar()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *calendar = qobject_cast<Gui::Dialog::Calendar *>(window); calendar && calendar->isVisible())
+            return calendar;
+    }
+    return nullptr;
+}
+
+// Where the calendar's grid draws a day of the month it shows: that month's days follow each other
+// in reading order from the first "1" (the grid shows only the last days of the month before).
+QPoint dayInGrid(QTableView *grid, int day)
+{
+    QList<QModelIndex> days;
+    const QAbstractItemModel *model = grid->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (!days.isEmpty() || index.data().toString() == QLatin1String("1"))
+                days.append(index);
+        }
+    }
+    return day <= days.size() ? grid->visualRect(days.at(day - 1)).center() : QPoint();
+}
+
+// The value of the expression on the role with the operation in a list request's JSON_WHERE.
+QString condition(const QJsonObject &request, const QString &role, const QString &operation)
+{
+    const QJsonArray groups = QJsonDocument::fromJson(request.value("JSON_WHERE").toString().toUtf8()).array();
+    for (const QJsonValue &group : groups) {
+        for (const QJsonValue &expression : group.toObject().value("expressions").toArray()) {
+            const QJsonObject found = expression.toObject();
+            if (found.value("role").toString() == role && found.value("operation").toString() == operation)
+                return found.value("value").toVariant().toString();
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TestFleetPages : public QObject
@@ -79,6 +137,7 @@ private slots:
     void editorsKeepTheirOwnPhotos();
     void driverSessionClosed();
     void balanceGroupFilter();
+    void periodPickedInCalendar();
 
 private:
     QString insert(const QString &statement, const QVariantList &values = {});
@@ -347,6 +406,46 @@ void TestFleetPages::balanceGroupFilter()
     const int types = insert("SELECT count(*) FROM driver_balance_types WHERE rst_id_bg IN (1, ?)", {group}).toInt();
     QCOMPARE(typeBox->property("count").toInt(), types);
     QVERIFY(m_program.closePage(editor));
+}
+
+// Driver Sessions in a tab of the main window (as Alt with the menu command opens it): the End
+// date's calendar opens below the day on that date; a day clicked shows in the End date, and a
+// double click on it asks the list again for the period that ends with that day.
+void TestFleetPages::periodPickedInCalendar()
+{
+    const int lists = m_program.sentCount("driverSession_trGetList");
+    QPointer<QObject> table = Gui::Context::createQmlFrame("qrc:/qml/driver/driver-session/DriverSessionTable.qml",
+                                                           {{"isWindow", false}});
+    QVERIFY(table);
+    QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 1));
+    QObject *endDate = pageControl(table, "period")->property("endDate").value<QObject *>();
+    auto *arrow = endDate->property("arrowButton").value<QQuickItem *>();
+    QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
+    QTest::mouseClick(arrow->window(), Qt::LeftButton, {}, arrow->mapToScene({arrow->width() / 2, 5}).toPoint());
+    QTRY_VERIFY(openCalendar());
+    QPointer<Gui::Dialog::Calendar> calendar = openCalendar();
+    const QDate shown = QDate::fromString(drawnDate(endDate), "dd.MM.yy").addYears(100);
+    QCOMPARE(calendar->calendar()->selectedDate(), shown);
+    auto *day = endDate->property("day").value<QQuickItem *>();
+    QCOMPARE(calendar->pos(), day->mapToGlobal({0, 25}).toPoint());
+
+    // A week off, in the month shown.
+    const QDate picked = shown.addDays(shown.day() > 14 ? -7 : 7);
+    auto *grid = calendar->findChild<QTableView *>();
+    const QPoint cell = dayInGrid(grid, picked.day());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTRY_VERIFY(calendar.isNull());
+    QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 2));
+    QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
+    // The period runs to the end of that day at the user's offset.
+    QObject *session = Gui::Context::qmlEngine()->rootContext()->contextProperty("USER_SESSION").value<QObject *>();
+    const int offset = session->property("utc_offset").toInt() * 60;
+    const QDateTime end(picked.addDays(1), QTime(0, 0), Qt::OffsetFromUTC, offset);
+    QCOMPARE(condition(m_program.sent("driverSession_trGetList").last(), "dt_utc_insert", "<="),
+             QString::number(end.toMSecsSinceEpoch()));
+    QVERIFY(m_program.closePage(table));
 }
 
 KORIV_PAGE_TEST_MAIN(TestFleetPages)

@@ -8,6 +8,7 @@
 class StandinObject : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("TestControls", "calls callsChanged callsOf clearCalls ownedObjects")
     Q_PROPERTY(QVariantList calls READ calls NOTIFY callsChanged)
 
 public:

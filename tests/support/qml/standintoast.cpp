@@ -6,9 +6,3 @@ StandinToast::StandinToast(const QString &message, int mode, QObject *parent)
     , m_mode(mode)
 {
 }
-
-void StandinToast::setPos(const QPoint &pos)
-{
-    m_pos = pos;
-    emit posChanged();
-}

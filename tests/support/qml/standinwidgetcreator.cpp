@@ -1,6 +1,8 @@
 #include "standinwidgetcreator.h"
 
-#include "standindialog.h"
+#include "standincalendar.h"
+#include "standinrowlimit.h"
+#include "standinsearch.h"
 #include "standintoast.h"
 
 QObject *StandinWidgetCreator::toast(const QString &message, int mode)
@@ -17,22 +19,20 @@ QObject *StandinWidgetCreator::message(int kind, const QString &text, QObject *)
 
 QObject *StandinWidgetCreator::calendar(QObject *parent)
 {
-    return open(QStringLiteral("calendar"), {QVariant::fromValue(parent)});
+    record(QStringLiteral("calendar"), {QVariant::fromValue(parent)});
+    return opened(new StandinCalendar(this));
 }
 
 QObject *StandinWidgetCreator::rowLimit(int limit, QObject *parent)
 {
-    StandinDialog *dialog = open(QStringLiteral("rowLimit"), {limit, QVariant::fromValue(parent)});
-    dialog->setLimit(limit);
-    return dialog;
+    record(QStringLiteral("rowLimit"), {limit, QVariant::fromValue(parent)});
+    return opened(new StandinRowLimit(limit, this));
 }
 
-QObject *StandinWidgetCreator::search(QObject *controller, const QVariant &rules, QObject *parent)
+QObject *StandinWidgetCreator::search(QObject *controller, const QJsonArray &rules, QObject *parent)
 {
-    StandinDialog *dialog = open(QStringLiteral("search"),
-                                 {QVariant::fromValue(controller), rules, QVariant::fromValue(parent)});
-    dialog->setRules(rules);
-    return dialog;
+    record(QStringLiteral("search"), {QVariant::fromValue(controller), rules, QVariant::fromValue(parent)});
+    return opened(new StandinSearch(rules, this));
 }
 
 QObject *StandinWidgetCreator::lastDialog() const
@@ -40,9 +40,8 @@ QObject *StandinWidgetCreator::lastDialog() const
     return m_lastDialog;
 }
 
-StandinDialog *StandinWidgetCreator::open(const QString &kind, const QVariantList &args)
+QObject *StandinWidgetCreator::opened(QObject *dialog)
 {
-    record(kind, args);
-    m_lastDialog = new StandinDialog(kind, this);
-    return m_lastDialog;
+    m_lastDialog = dialog;
+    return dialog;
 }

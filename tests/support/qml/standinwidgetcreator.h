@@ -2,16 +2,16 @@
 
 #include "standinobject.h"
 
+#include <QJsonArray>
 #include <QPointer>
-#include <QVariant>
-
-class StandinDialog;
 
 // Stands in for QWIDGET_CREATOR, the opener of the shell's widget windows: the toasts and the
-// small dialogs, which tests answer through lastDialog().
+// small dialogs, which tests answer through lastDialog(). Pages reach only what the real opener
+// offers too (TestControls aside).
 class StandinWidgetCreator : public StandinObject
 {
     Q_OBJECT
+    Q_CLASSINFO("TestControls", "lastDialog")
 
 public:
     explicit StandinWidgetCreator(QObject *parent = nullptr) : StandinObject(parent) {}
@@ -21,12 +21,12 @@ public:
     Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);
     Q_INVOKABLE QObject *calendar(QObject *parent = nullptr);
     Q_INVOKABLE QObject *rowLimit(int limit, QObject *parent = nullptr);
-    Q_INVOKABLE QObject *search(QObject *controller, const QVariant &rules, QObject *parent = nullptr);
+    Q_INVOKABLE QObject *search(QObject *controller, const QJsonArray &rules, QObject *parent);
     // The dialog opened last, while it is open.
     Q_INVOKABLE QObject *lastDialog() const;
 
 private:
-    StandinDialog *open(const QString &kind, const QVariantList &args);
+    QObject *opened(QObject *dialog);
 
-    QPointer<StandinDialog> m_lastDialog;
+    QPointer<QObject> m_lastDialog;
 };

@@ -19,10 +19,12 @@ public:
     Calendar();
     ~Calendar() override;
 
-    void setSelectedDate(const QDate &date);
+    // Called by the date inputs of the QML pages.
+    Q_INVOKABLE void setSelectedDate(const QDate &date);
     TodayCalendar *calendar() const;
 
 signals:
+    // A script receives the date as a Date at UTC midnight of that day.
     void selectionChanged(QDate date);
 
 protected:

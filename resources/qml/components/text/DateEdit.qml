@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 import "../base"
 import "../toolbuttons"
 import "../../js/fontawesome.js" as FontAwesome
@@ -88,16 +87,11 @@ FocusScope {
         // A dismissed calendar leaves the date as it was shown, unsaved change included.
         var shown = [dayCell.text, monthCell.text, yearCell.text];
         calendar.setSelectedDate(parseDate());
-        var window = dateEdit.Window.window;
-        var position = dayCell.mapToItem(null, 0, 0);
-        if (window)
-            calendar.pos = Qt.point(window.x + position.x, window.y + position.y + 25);
+        // On the screen: a page in a tab is a window inside the main window.
+        var position = dayCell.mapToGlobal(0, 0);
+        calendar.pos = Qt.point(position.x, position.y + 25);
         calendar.selectionChanged.connect(function (date) {
-            dayCell.input.newText = Utils.zeroFill(date.getDate(), 2);
-            monthCell.input.newText = Utils.zeroFill(date.getMonth() + 1, 2);
-            yearCell.input.newText = fourDigitYear ? Utils.zeroFill(date.getFullYear(), 4)
-                                                   : Utils.zeroFill(date.getFullYear() % 100, 2);
-            updateFormatedText();
+            showCells(Dates.formatDate(Dates.fromQDate(date), fourDigitYear).split("."));
         });
         calendar.accepted.connect(function () {
             // Leaving the cells finishes the change by itself.

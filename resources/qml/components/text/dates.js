@@ -37,6 +37,12 @@ function parseDate(text, fourDigitYear) {
     return Utils.createDate(year, numbers[1] - 1, numbers[0]);
 }
 
+// A QDate from C++ arrives at UTC midnight of its day, which west of UTC is the evening before:
+// the same day at local midnight.
+function fromQDate(date) {
+    return new Date(date.getUTCFullYear(), date.getUTCMonth(), date.getUTCDate());
+}
+
 function formatDate(date, fourDigitYear) {
     var year = fourDigitYear ? Utils.zeroFill(date.getFullYear(), 4)
                              : Utils.zeroFill(date.getFullYear() % 100, 2);
