@@ -19,15 +19,17 @@ namespace {
 const QString login = QStringLiteral("op");
 const QString password = QStringLiteral("s3cret");
 
-// A stand-in server and a client wired as the application wires them, with short intervals.
+// A stand-in server and a client wired as the application wires them, with short intervals (set
+// before the network thread starts, which reads them unguarded).
 struct Harness
 {
-    explicit Harness(StandinServer &server, const QString &pwdDigest = passwordDigest(password))
+    explicit Harness(StandinServer &server, const QString &pwdDigest = passwordDigest(password),
+                     std::chrono::milliseconds connectTimeout = 400ms)
     {
         network = std::make_unique<Network>();
         network->setPingInterval(600ms);
         network->setPongTimeout(400ms);
-        network->setConnectTimeout(400ms);
+        network->setConnectTimeout(connectTimeout);
         network->setReconnectDelay(50ms);
         Common::AbstractController::setNetwork(network.get());
         network->setMessageDispatcher(QSharedPointer<MessageDispatcher>::create());
@@ -231,8 +233,7 @@ void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
     QVERIFY(server.start(userArgs()));
     server.command("hang on");
     QVERIFY(server.waitFor(StandinServer::isEvent("done")));
-    Harness client(server);
-    client.network->setConnectTimeout(300ms);
+    Harness client(server, passwordDigest(password), 300ms);
     MessageCatcher log;
     StateLog state(client.network.get());
 

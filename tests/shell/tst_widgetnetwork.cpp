@@ -158,8 +158,8 @@ void TestWidgetNetwork::dispatchFromAnotherThread()
 {
     // The network thread hands messages over in batches while controllers come and go in this
     // thread. Each side waits for the other, whichever event loop runs: a controller is made
-    // before its batch starts, sees the first half of it arrive, and is deleted while the second
-    // half is still being handed over.
+    // before its batch starts, sees the first half of it arrive while that half is still being
+    // handed over, and is deleted while the second half is.
     constexpr int controllers = 200;
     constexpr int batch = 100;
     QSemaphore batchStarts, halfSent, secondHalf;
@@ -194,11 +194,11 @@ void TestWidgetNetwork::dispatchFromAnotherThread()
     for (int i = 0; i < controllers; ++i) {
         RowsController *transient = untested(new RowsController("busy"));
         batchStarts.release();
-        QVERIFY(halfSent.tryAcquire(1, 10000));
         while (transient->originalModel()->rowCount() == 0 && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         if (transient->originalModel()->rowCount() > 0)
             ++sawMessages;
+        QVERIFY(halfSent.tryAcquire(1, 10000));
         secondHalf.release();
         delete transient;
     }

@@ -1,8 +1,6 @@
 #include "messagecatcher.h"
 
-#include <QMutexLocker>
-
-MessageCatcher *MessageCatcher::s_current = nullptr;
+std::atomic<MessageCatcher *> MessageCatcher::s_current{nullptr};
 
 MessageCatcher::MessageCatcher()
     : m_outer(s_current)
@@ -15,11 +13,13 @@ MessageCatcher::~MessageCatcher()
 {
     qInstallMessageHandler(m_previous);
     s_current = m_outer;
+    // A message another thread is adding now is added before the lists go.
+    std::lock_guard<std::mutex> lock(m_mutex);
 }
 
 void MessageCatcher::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     warnings.clear();
     criticals.clear();
     infos.clear();
@@ -27,7 +27,7 @@ void MessageCatcher::clear()
 
 int MessageCatcher::count(const QString &fragment) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int n = 0;
     for (const QStringList *list : {&warnings, &criticals, &infos}) {
         for (const QString &line : *list)
@@ -40,7 +40,7 @@ void MessageCatcher::handler(QtMsgType type, const QMessageLogContext &, const Q
 {
     // Nested catchers all see the message.
     for (MessageCatcher *catcher = s_current; catcher; catcher = catcher->m_outer) {
-        QMutexLocker lock(&catcher->m_mutex);
+        std::lock_guard<std::mutex> lock(catcher->m_mutex);
         if (type == QtWarningMsg)
             catcher->warnings.append(text);
         else if (type == QtCriticalMsg)

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <atomic>
+#include <mutex>
 
 // Collects what goes to the Qt warning, critical and info channels while it lives, from any
 // thread. Read the lists directly only while no other thread writes messages; count() always.
@@ -24,8 +26,8 @@ public:
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
-    static MessageCatcher *s_current;
-    mutable QMutex m_mutex;
+    static std::atomic<MessageCatcher *> s_current;
+    mutable std::mutex m_mutex;
     QtMessageHandler m_previous = nullptr;
     MessageCatcher *m_outer = nullptr;
 };

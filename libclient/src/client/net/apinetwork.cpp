@@ -1,8 +1,7 @@
 #include "apinetwork.h"
 
 #include "client/controller/itemcontroller.h"
-
-#include <QMutexLocker>
+#include "common/core/threadhandoff.h"
 
 namespace Client {
 
@@ -17,7 +16,7 @@ void ApiNetwork::registerController(Controller::ItemController *controller)
 {
     if (!controller || controller->thread() != m_delivery.thread())
         return;
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_registered.contains(controller))
         return;
     m_registered.insert(controller);
@@ -27,7 +26,7 @@ void ApiNetwork::registerController(Controller::ItemController *controller)
 
 void ApiNetwork::unregisterController(Controller::ItemController *controller)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_registered.remove(controller))
         return;
     ++m_removals;
@@ -47,23 +46,25 @@ void ApiNetwork::unregisterController(Controller::ItemController *controller)
 
 void ApiNetwork::keepAnswersPrivate(Controller::ItemController *controller)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_registered.contains(controller))
         m_private.insert(controller->objectNumber(), controller);
 }
 
 int ApiNetwork::controllerCount() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_registered.size();
 }
 
 void ApiNetwork::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
 {
+    const Common::ThreadHandoff handoff(&m_delivery);
     QMetaObject::invokeMethod(
         &m_delivery,
         // The message is captured as a map of its own (not const) so that delivery can move it on.
         [this, controller, action, message = QVariantMap(params)]() mutable {
+            Common::ThreadHandoff::acquire(&m_delivery);
             deliver(controller, action, std::move(message));
         },
         Qt::QueuedConnection);
@@ -84,7 +85,7 @@ void ApiNetwork::deliver(const QString &controller, const QString &action, QVari
     QVector<Controller::ItemController *> receivers;
     quint64 removals;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_unnamed.isEmpty())
             nameNewControllers();
         receivers = m_byName.value(controller);
@@ -101,7 +102,7 @@ void ApiNetwork::deliver(const QString &controller, const QString &action, QVari
         // A handler may destroy controllers: once one has gone, each receiver is checked again
         // (a controller made since, even at the same address, is not named yet).
         if (m_removals != removals) {
-            QMutexLocker lock(&m_mutex);
+            std::lock_guard<std::mutex> lock(m_mutex);
             if (m_names.value(c) != controller)
                 continue;
         }

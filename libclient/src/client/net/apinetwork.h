@@ -3,12 +3,12 @@
 #include "common/net/apinetwork.h"
 
 #include <QHash>
-#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 namespace Client {
 
@@ -46,7 +46,7 @@ private:
     void nameNewControllers();
 
     QObject m_delivery;
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QSet<Controller::ItemController *> m_registered;
     QVector<Controller::ItemController *> m_unnamed;
     QHash<QString, QVector<Controller::ItemController *>> m_byName;

@@ -2,8 +2,6 @@
 
 #include "photoimageprovider.h"
 
-#include <QMutexLocker>
-
 namespace Client {
 
 ImageProviderWrapper::ImageProviderWrapper()
@@ -15,26 +13,26 @@ ImageProviderWrapper::~ImageProviderWrapper() = default;
 
 void ImageProviderWrapper::appendImage(const QString &id, const QString &image)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_images.insert(id, image);
 }
 
 void ImageProviderWrapper::removeImage(const QString &id)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_images.remove(id);
 }
 
 QString ImageProviderWrapper::image(const QString &id) const
 {
     // Image elements may load in the engine's loader thread.
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_images.value(id);
 }
 
 void ImageProviderWrapper::clearImages()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_images.clear();
 }
 

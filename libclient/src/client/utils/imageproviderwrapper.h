@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QHash>
-#include <QMutex>
 #include <QObject>
 
 #include <memory>
+#include <mutex>
 
 namespace Client {
 
@@ -29,7 +29,7 @@ public:
     PhotoImageProvider *takeProvider();
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QHash<QString, QString> m_images;
     std::unique_ptr<PhotoImageProvider> m_provider;
 };

@@ -1,14 +1,14 @@
 #include "componentversion.h"
 
 #include <QMap>
-#include <QMutex>
-#include <QMutexLocker>
+
+#include <mutex>
 
 namespace {
 
 struct Registry
 {
-    QMutex mutex;
+    std::mutex mutex;
     // The application's own version is known before anything registers it.
     QMap<int, QVersionNumber> versions{{0, QVersionNumber(1, 6, 0)}};
 };
@@ -24,14 +24,14 @@ Registry &registry()
 QVersionNumber componentVersion(int component)
 {
     Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
+    std::lock_guard<std::mutex> lock(r.mutex);
     return r.versions[component];
 }
 
 QVersionNumber setComponentVersion(int component, const QVersionNumber &version)
 {
     Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
+    std::lock_guard<std::mutex> lock(r.mutex);
     QVersionNumber &stored = r.versions[component];
     if (stored.isNull())
         stored = version;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 namespace Common {
 
-// A value with a mutex of its own, read and written whole from any thread.
+// A value with a mutex of its own, read and written whole from any thread. The standard
+// library's mutex, which ThreadSanitizer sees (Qt's mutexes are invisible to it).
 template<typename T>
 class Guarded
 {
@@ -17,18 +17,18 @@ public:
 
     T get() const
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         return m_value;
     }
 
     void set(const T &value)
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_value = value;
     }
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     T m_value;
 };
 

@@ -3,6 +3,7 @@
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
+#include "common/core/threadhandoff.h"
 #include "common/core/utils/utils.h"
 #include "abstractcontroller.h"
 #include "messagedispatcher.h"
@@ -15,6 +16,9 @@ namespace Common {
 ApiNetwork::ApiNetwork()
 {
     NetDTO::registerMetaTypes();
+    // First, so that the sender's hand-over comes before Qt queues the message.
+    if (ThreadHandoff::enabled)
+        handOverSentMessages();
     connect(this, qOverload<NetDTO>(&ApiNetwork::sendMessage), this,
             qOverload<NetDTO>(&ApiNetwork::onSendMessage));
     connect(this, qOverload<QJsonObject>(&ApiNetwork::sendMessage), this,
@@ -28,6 +32,14 @@ ApiNetwork::~ApiNetwork()
     m_dispatcher.reset();
     if (AbstractController::network() == this)
         AbstractController::setNetwork(nullptr);
+}
+
+void ApiNetwork::handOverSentMessages()
+{
+    const auto handOver = [this] { ThreadHandoff::release(this); };
+    connect(this, qOverload<NetDTO>(&ApiNetwork::sendMessage), this, handOver, Qt::DirectConnection);
+    connect(this, qOverload<QJsonObject>(&ApiNetwork::sendMessage), this, handOver, Qt::DirectConnection);
+    connect(this, &ApiNetwork::sendListMessages, this, handOver, Qt::DirectConnection);
 }
 
 void ApiNetwork::setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher)
@@ -66,6 +78,7 @@ void ApiNetwork::onSocketConnected()
 
 void ApiNetwork::onSendMessage(QJsonObject message)
 {
+    ThreadHandoff::acquire(this);
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
     const QByteArray frame = jsonFrame(message);
@@ -80,6 +93,7 @@ void ApiNetwork::onSendMessage(NetDTO message)
 
 void ApiNetwork::onSendListMessages(QList<NetDTO> messages)
 {
+    ThreadHandoff::acquire(this);
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
     sendText(messagesUtf8(sign(), messages));

@@ -68,6 +68,9 @@ private slots:
     void onSendListMessages(QList<NetDTO> messages);
 
 private:
+    // Under ThreadSanitizer: a message that another thread built is handed over to the network
+    // thread when it is emitted (ThreadHandoff); the send slots take it.
+    void handOverSentMessages();
     // Sends the UTF-8 text of messages as one compressed text frame.
     void sendText(const QByteArray &text);
     void handleTextMessage(const QVariantMap &message);

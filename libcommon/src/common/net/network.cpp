@@ -2,6 +2,7 @@
 
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
+#include "common/core/threadhandoff.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -49,6 +50,8 @@ void Network::stopThread()
         quit();
         wait();
     }
+    // What the thread did up to its end (onFinished) comes before the members go.
+    ThreadHandoff::acquire(this);
 }
 
 Network *Network::instance()
@@ -188,6 +191,7 @@ void Network::reportLoss()
 void Network::onFinished()
 {
     slotCloseConnection();
+    ThreadHandoff::release(this);
 }
 
 void Network::onError(QAbstractSocket::SocketError)

@@ -1,8 +1,7 @@
 #include "network.h"
 
 #include "abstractcontroller.h"
-
-#include <QMutexLocker>
+#include "common/core/threadhandoff.h"
 
 namespace Gui {
 
@@ -15,13 +14,13 @@ Network::~Network()
 
 void Network::registerController(Controller::AbstractController *controller)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_receivers.append(controller);
 }
 
 void Network::unregisterController(Controller::AbstractController *controller)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const int at = m_receivers.indexOf(controller);
     if (at < 0)
         return;
@@ -35,12 +34,17 @@ void Network::dispatchMessage(const QString &controller, const QString &action, 
     Client::ApiNetwork::dispatchMessage(controller, action, params);
     {
         // A copy held for nobody would make the QML-side receivers copy the message whole.
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (!mayReceive(controller))
             return;
     }
+    const Common::ThreadHandoff handoff(&m_delivery);
     QMetaObject::invokeMethod(
-        &m_delivery, [this, controller, action, params] { deliver(controller, action, params); },
+        &m_delivery,
+        [this, controller, action, params] {
+            Common::ThreadHandoff::acquire(&m_delivery);
+            deliver(controller, action, params);
+        },
         Qt::QueuedConnection);
 }
 
@@ -56,7 +60,7 @@ bool Network::mayReceive(const QString &controller) const
 
 void Network::deliver(const QString &controller, const QString &action, const QVariantMap &params)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     for (Controller::AbstractController *receiver : qAsConst(m_receivers)) {
         auto name = m_names.find(receiver);
         if (name == m_names.end())

@@ -3,9 +3,10 @@
 #include "client/net/apinetwork.h"
 
 #include <QHash>
-#include <QMutex>
 #include <QObject>
 #include <QVector>
+
+#include <mutex>
 
 namespace Gui {
 
@@ -36,7 +37,7 @@ private:
     bool mayReceive(const QString &controller) const;
 
     QObject m_delivery;
-    QMutex m_mutex;
+    std::mutex m_mutex;
     QVector<Controller::AbstractController *> m_receivers;
     // Protocol names, read in the GUI thread at the first delivery after registration.
     QHash<Controller::AbstractController *, QString> m_names;

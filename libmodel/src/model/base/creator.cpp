@@ -6,8 +6,8 @@
 #include "common/core/exception/location.h"
 
 #include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+
+#include <mutex>
 
 namespace Model {
 
@@ -15,7 +15,7 @@ namespace {
 
 struct Registry
 {
-    QMutex mutex;
+    std::mutex mutex;
     QHash<QString, Creator::Factory> factories;
 };
 
@@ -32,7 +32,7 @@ AbstractModel *Creator::instance(const QString &name)
     Factory factory;
     {
         Registry &r = registry();
-        QMutexLocker lock(&r.mutex);
+        std::lock_guard<std::mutex> lock(r.mutex);
         auto it = r.factories.constFind(name);
         if (it == r.factories.cend()) {
             throw Exception(Common::warningLine(
@@ -53,7 +53,7 @@ bool Creator::registerFactory(const QString &name, Factory factory)
     if (name.isEmpty() || !factory)
         return false;
     Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
+    std::lock_guard<std::mutex> lock(r.mutex);
     if (r.factories.contains(name))
         return false;
     r.factories.insert(name, std::move(factory));
@@ -63,14 +63,14 @@ bool Creator::registerFactory(const QString &name, Factory factory)
 bool Creator::isRegistered(const QString &name)
 {
     Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
+    std::lock_guard<std::mutex> lock(r.mutex);
     return r.factories.contains(name);
 }
 
 QStringList Creator::names()
 {
     Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
+    std::lock_guard<std::mutex> lock(r.mutex);
     QStringList result = r.factories.keys();
     result.sort();
     return result;

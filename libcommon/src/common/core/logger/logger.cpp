@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QMutexLocker>
 #include <QSharedPointer>
 
 namespace {
@@ -19,9 +18,9 @@ QMap<int, QSharedPointer<Logger>> &registry()
     return loggers;
 }
 
-QMutex &registryMutex()
+std::mutex &registryMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 
@@ -45,7 +44,7 @@ Logger::~Logger()
 void Logger::configure(const QString &path, const QString &level, bool enabled,
                        const QString &fileDateFormat, bool dirMode)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_path = (!dirMode && !path.isEmpty()) ? path + QLatin1Char('.') : path;
     m_level = level;
     m_enabled = enabled;
@@ -90,7 +89,7 @@ QString Logger::recordText(const QString &type, const QDateTime &time, const QSt
 
 QString Logger::write(const QString &type, const QString &message)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const QDateTime time = now();
     if (!m_rotateAt.isValid() || time >= m_rotateAt)
         openLocked();
@@ -131,31 +130,31 @@ void Logger::warning(const QString &message)
 
 QString Logger::path() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_path;
 }
 
 QString Logger::fileName() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_file.fileName();
 }
 
 QString Logger::level() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_level;
 }
 
 bool Logger::isEnabled() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_enabled;
 }
 
 Logger *Logger::instance(int id)
 {
-    QMutexLocker lock(&registryMutex());
+    std::lock_guard<std::mutex> lock(registryMutex());
     QSharedPointer<Logger> &stored = registry()[id];
     if (stored.isNull()) {
         stored.reset(new Logger(QString(), QStringLiteral("full"), false, defaultFileDateFormat, false));
@@ -167,7 +166,7 @@ Logger *Logger::instance(int id)
 Logger *Logger::instance(int id, const QString &path, const char *level, bool enabled,
                          const char *fileDateFormat, bool dirMode)
 {
-    QMutexLocker lock(&registryMutex());
+    std::lock_guard<std::mutex> lock(registryMutex());
     QSharedPointer<Logger> &stored = registry()[id];
     if (stored.isNull()) {
         stored.reset(new Logger(path, QString::fromLatin1(level), enabled,

@@ -2,10 +2,10 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QMutex>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 // Writes diagnostic records to dated log files (one per start and per day) and echoes warnings
 // on qWarning(). Loggers are kept in a process-wide registry by number; the system uses 0.
@@ -55,5 +55,5 @@ private:
     bool m_dirMode = false;
     bool m_placeholder = false;
     Clock m_clock;
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
 };
