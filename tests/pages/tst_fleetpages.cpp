@@ -421,6 +421,10 @@ void TestFleetPages::periodPickedInCalendar()
     QObject *endDate = pageControl(table, "period")->property("endDate").value<QObject *>();
     auto *arrow = endDate->property("arrowButton").value<QQuickItem *>();
     QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
+    // The tab's window takes the focus that a click asks for before the calendar opens, as on
+    // X11; offscreen it would come after and close the calendar.
+    arrow->window()->requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), arrow->window());
     QTest::mouseClick(arrow->window(), Qt::LeftButton, {}, arrow->mapToScene({arrow->width() / 2, 5}).toPoint());
     QTRY_VERIFY(openCalendar());
     QPointer<Gui::Dialog::Calendar> calendar = openCalendar();
