@@ -26,27 +26,8 @@ qreal shownAt(const QRectF &rect, qreal top, qreal height)
     return rect.bottom() > top + height ? rect.bottom() - height : top;
 }
 
-} // namespace
-
-FocusInView::FocusInView(QQuickItem *flickable)
-    : QObject(flickable)
-    , m_flickable(flickable)
-{
-    connect(flickable, &QQuickItem::windowChanged, this, &FocusInView::watchWindow);
-    watchWindow(flickable->window());
-}
-
-FocusInView *FocusInView::attach(QObject *flickable)
-{
-    auto *item = qobject_cast<QQuickItem *>(flickable);
-    if (!item)
-        return nullptr;
-    auto *inView = new FocusInView(item);
-    QQmlEngine::setObjectOwnership(inView, QQmlEngine::CppOwnership);
-    return inView;
-}
-
-bool FocusInView::mayEdit(const QKeyEvent *event)
+// Whether a key may change the focused field: any key but a lone modifier and the focus moves.
+bool mayEdit(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Shift:
@@ -67,6 +48,26 @@ bool FocusInView::mayEdit(const QKeyEvent *event)
     default:
         return true;
     }
+}
+
+} // namespace
+
+FocusInView::FocusInView(QQuickItem *flickable)
+    : QObject(flickable)
+    , m_flickable(flickable)
+{
+    connect(flickable, &QQuickItem::windowChanged, this, &FocusInView::watchWindow);
+    watchWindow(flickable->window());
+}
+
+FocusInView *FocusInView::attach(QObject *flickable)
+{
+    auto *item = qobject_cast<QQuickItem *>(flickable);
+    if (!item)
+        return nullptr;
+    auto *inView = new FocusInView(item);
+    QQmlEngine::setObjectOwnership(inView, QQmlEngine::CppOwnership);
+    return inView;
 }
 
 bool FocusInView::eventFilter(QObject *watched, QEvent *event)

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-class QKeyEvent;
 class QQuickItem;
 class QQuickWindow;
 
@@ -23,10 +22,6 @@ public:
     explicit FocusInView(QQuickItem *flickable);
     // One for a flickable, owned by it, for QML; null when flickable is no QQuickItem.
     static FocusInView *attach(QObject *flickable);
-
-    // Whether a key may change the focused field: any key but a lone modifier and the focus
-    // moves.
-    static bool mayEdit(const QKeyEvent *event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
