@@ -132,10 +132,12 @@ Gui::Dialog::BalanceLog *TestWheel::openCreditEntry(const QString &company, cons
     const QString group = m_program.query("SELECT rst_id_bg FROM company_balance_types WHERE id = ?", {credit}).toString();
     for (const auto &[box, rows, chosen] : {std::tuple("groupBox", "groups", group), std::tuple("typeBox", "types", credit)}) {
         auto *model = qobject_cast<QAbstractItemModel *>(child(child(balance, rows), "proxyModel"));
+        // A lambda cannot capture a structured binding before C++20: it captures this name.
+        const QString &id = chosen;
         int row = -1;
         const bool listed = QTest::qWaitFor([&] {
             QMetaObject::invokeMethod(model, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
-                                      Q_ARG(QVariant, chosen));
+                                      Q_ARG(QVariant, id));
             return row > 0;
         }, 10000);
         if (!listed)
