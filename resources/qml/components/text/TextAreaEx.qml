@@ -47,6 +47,13 @@ ScrollViewEx {
         area.cursorPosition = area.positionAt(at.x, at.y);
     }
 
+    // The stored value, shown whatever was typed over it; the same value as before takes back
+    // what was typed too.
+    function setLegalValue(value) {
+        area.legalText = value;
+        area.showLegal();
+    }
+
     height: 200
     // As tall as the owner makes it, whatever the text's height: a box around it stays that tall
     // and the text scrolls inside.
@@ -56,6 +63,8 @@ ScrollViewEx {
     implicitWidth: area.implicitWidth + leftPadding + rightPadding
     contentWidth: wraps ? availableWidth : area.implicitWidth
     ScrollBar.horizontal.policy: wraps ? ScrollBar.AlwaysOff : ScrollBar.AsNeeded
+    // A bar with nothing to scroll is not drawn, and takes no click from the text's right edge.
+    ScrollBar.vertical.policy: contentHeight > availableHeight ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
     bottomPadding: area.isCut ? cutNotice.height + 2 : padding
     // The error display focuses the control that lists a code; the text inside takes it.
     onActiveFocusChanged: {
@@ -136,12 +145,14 @@ ScrollViewEx {
             select(length, 0);
         }
 
-        // The start of the text in view, all of it selected while focused.
-        function showStart() {
-            if (selectAllOnFocus && activeFocus)
-                selectWhole();
-            else
-                cursorPosition = 0;
+        // The legal text shown: a new text opens at its start with nothing selected; the text
+        // already shown keeps the operator's cursor.
+        function showLegal() {
+            var shown = shownText(legalText);
+            if (text === shown)
+                return;
+            text = shown;
+            cursorPosition = 0;
         }
 
         function noticeCut(nothingAdded) {
@@ -156,27 +167,27 @@ ScrollViewEx {
 
         wrapMode: TextEdit.Wrap
         readOnly: textArea.readOnly || isCut
-        onLegalTextChanged: {
-            text = shownText(legalText);
-            // A loaded text opens at its start, however long.
-            showStart();
-        }
+        // A loaded text opens at its start, however long.
+        onLegalTextChanged: showLegal()
         // Qt moves the cursor to the end when an area turns read-only: a cut text opens at its
         // start too.
         onReadOnlyChanged: {
             if (isCut)
-                showStart();
+                cursorPosition = 0;
         }
         Component.onCompleted: bound = DESKTOP_UTILS.boundText(area, Enums.ShownNoteLength, Enums.ShownNoteLineLength)
-        // A click puts the cursor where it lands, as in any desktop editor: only focus that comes
-        // another way (Tab, a shortcut, the form giving it back) selects all.
+        // Only Tab and Backtab into the text select it whole. Focus that comes any other way (a
+        // click, the window or tab shown again, a dialog closed, the form giving it back) finds
+        // the cursor where the operator left it; so does the window's coming back after it went.
         onActiveFocusChanged: {
             if (!selectAllOnFocus)
                 return;
-            if (!activeFocus)
+            if (activeFocus) {
+                if (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
+                    selectWhole();
+            } else if (focusReason !== Qt.ActiveWindowFocusReason && focusReason !== Qt.PopupFocusReason) {
                 deselect();
-            else if (focusReason !== Qt.MouseFocusReason)
-                selectWhole();
+            }
         }
         // Text that would not fit is stopped before the area lays it out.
         Keys.onPressed: {
