@@ -54,9 +54,14 @@ function deleteRows() {
     return question(qsTr("Do you want to delete records?"));
 }
 
+function dataChangedText(sign) {
+    return qsTr("Data changed by user '%1'. Apply?").arg(sign);
+}
+
+// Another user's change of the record being edited: a question the operator did not ask, so
+// a key typed for the form never answers it (No is its default). It emits yes().
 function dataChanged(sign) {
-    return createDialog(qsTr("Data changed by user '%1'. Apply?").arg(sign), {},
-                        Dialogs.StandardIcon.Warning, yesNo());
+    return QWIDGET_CREATOR.safeQuestion(dataChangedText(sign), parentWindow);
 }
 
 function duplicateBankCardOrder() {

@@ -302,12 +302,43 @@ TestCase {
         if (data.dirty)
             typeInto(field(editor, "lastName"), "!");
         net.clear();
+        QWIDGET_CREATOR.clearCalls();
         net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": data.author, "sign": "petro", "RECEIVER": "ALL" });
         compare(net.sentNames().indexOf("driver_trInfo") >= 0, data.reload);
-        var texts = MessageBoxes.textsIn(editor);
-        compare(texts.length > 0, data.question);
+        var questions = QWIDGET_CREATOR.callsOf("safeQuestion");
+        compare(questions.length > 0, data.question);
         if (data.question)
-            compare(texts[0], "Data changed by user 'petro'. Apply?");
+            compare(questions[0][0], "Data changed by user 'petro'. Apply?");
+    }
+
+    function test_oneQuestionThenTheStoredRecord() {
+        // Twenty changes over unsaved edits ask once, naming the latest author.
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        typeInto(field(editor, "lastName"), "ko");
+        typeInto(field(editor, "innerNote"), " and weekends");
+        net.clear();
+        QWIDGET_CREATOR.clearCalls();
+        for (var i = 0; i < 20; ++i)
+            net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": i < 19 ? "petro" : "olena",
+                                                "RECEIVER": "ALL" });
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
+        var question = QWIDGET_CREATOR.lastDialog();
+        compare(question.text, "Data changed by user 'olena'. Apply?");
+        compare(net.sentNames(), []);
+        // Yes reads the record again: every field shows what is stored, the note too although
+        // its stored text did not change, and nothing is left to save.
+        question.answer(true);
+        compare(net.sentNames(), ["driver_trInfo"]);
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk" }));
+        compare(field(editor, "lastName").text, "Kovalenko-Bilyk");
+        compare(field(editor, "innerNote").text, "Night shifts");
+        verify(!editor.isDirty);
+        // Asked again once the question went.
+        typeInto(field(editor, "lastName"), "!");
+        QWIDGET_CREATOR.clearCalls();
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
     }
 
     function test_lockRefused() {

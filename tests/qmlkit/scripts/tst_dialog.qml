@@ -62,11 +62,12 @@ TestCase {
     }
 
     function test_fixedTexts() {
-        var dialog = Dialog.dataChanged("petro");
-        compare(dialog.text, "Data changed by user 'petro'. Apply?");
-        compare(dialog.standardButtons, StandardButton.Yes | StandardButton.No);
-        dialog.click(StandardButton.No);
-        dialog = Dialog.deleteRow();
+        // Another user's change asks through the shell's question that no key in flight answers.
+        var question = Dialog.dataChanged("petro");
+        compare(question.text, "Data changed by user 'petro'. Apply?");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion"), [["Data changed by user 'petro'. Apply?", mainWindow]]);
+        question.answer(false);
+        var dialog = Dialog.deleteRow();
         compare(dialog.text, "Do you want to delete record?");
         dialog.click(StandardButton.No);
         dialog = Dialog.deleteRows();

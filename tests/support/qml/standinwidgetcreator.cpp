@@ -1,6 +1,7 @@
 #include "standinwidgetcreator.h"
 
 #include "standincalendar.h"
+#include "standinquestion.h"
 #include "standinrowlimit.h"
 #include "standinsearch.h"
 #include "standintoast.h"
@@ -15,6 +16,12 @@ QObject *StandinWidgetCreator::message(int kind, const QString &text, QObject *)
 {
     record(QStringLiteral("message"), {kind, text});
     return nullptr;
+}
+
+QObject *StandinWidgetCreator::safeQuestion(const QString &text, QObject *parent)
+{
+    record(QStringLiteral("safeQuestion"), {text, QVariant::fromValue(parent)});
+    return opened(new StandinQuestion(text, this));
 }
 
 QObject *StandinWidgetCreator::calendar(QObject *parent)

@@ -19,6 +19,8 @@ public:
     Q_INVOKABLE QObject *toast(const QString &message, int mode);
     // Recorded as "message" with the kind and the text; nothing is shown.
     Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);
+    // Recorded as "safeQuestion" with the text; the question waits for the test's answer.
+    Q_INVOKABLE QObject *safeQuestion(const QString &text, QObject *parent = nullptr);
     Q_INVOKABLE QObject *calendar(QObject *parent = nullptr);
     Q_INVOKABLE QObject *rowLimit(int limit, QObject *parent = nullptr);
     Q_INVOKABLE QObject *search(QObject *controller, const QJsonArray &rules, QObject *parent);

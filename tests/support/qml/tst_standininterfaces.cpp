@@ -3,6 +3,7 @@
 // controls aside) is on the class the program gives in its place, with the same types.
 #include "standinwidgetcreator.h"
 
+#include "gui/core/safequestion.h"
 #include "gui/dialog/calendar.h"
 #include "gui/dialog/rowlimit.h"
 #include "gui/qml/qwidgetcreator.h"
@@ -124,6 +125,8 @@ void TestStandinInterfaces::pagesReachOnlyWhatTheProgramHas_data()
         &Gui::ToastWindow::staticMetaObject);
     row("message", [](StandinWidgetCreator &creator) { return creator.message(1, "Exported"); },
         &QMessageBox::staticMetaObject);
+    row("safeQuestion", [](StandinWidgetCreator &creator) { return creator.safeQuestion("Apply?"); },
+        &Gui::SafeQuestion::staticMetaObject);
     row("rowLimit", [](StandinWidgetCreator &creator) { return creator.rowLimit(50); },
         &Gui::Dialog::RowLimit::staticMetaObject);
     row("search", [](StandinWidgetCreator &creator) { return creator.search(nullptr, {}, nullptr); },

@@ -2,6 +2,7 @@
 
 #include "gui/core/context.h"
 #include "gui/core/message.h"
+#include "gui/core/safequestion.h"
 #include "gui/core/utils.h"
 #include "gui/dialog/balancelog.h"
 #include "gui/dialog/calendar.h"
@@ -75,6 +76,13 @@ QWidget *QWidgetCreator::message(int kind, const QString &text, QObject *parent)
         : kind == 1                          ? QMessageBox::Warning
                                              : QMessageBox::Critical;
     return showWindow(Message::selectableBox(icon, nullptr, QGuiApplication::applicationDisplayName(), text), parent);
+}
+
+QWidget *QWidgetCreator::safeQuestion(const QString &text, QObject *parent)
+{
+    auto *question = new SafeQuestion(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text);
+    question->setWindowModality(Qt::ApplicationModal);
+    return showWindow(question, parent);
 }
 
 QWidget *QWidgetCreator::completer(QObject *parent)

@@ -34,6 +34,9 @@ public:
     // A message whose text can be selected and copied (a file's path), shown without waiting;
     // kind 0 is information, 1 a warning, any other an error.
     Q_INVOKABLE QWidget *message(int kind, const QString &text, QObject *parent = nullptr);
+    // A warning that asks Yes or No without the operator asking for it (a record changed by
+    // another user), modal, whose default is No and which no bare letter answers; it emits yes().
+    Q_INVOKABLE QWidget *safeQuestion(const QString &text, QObject *parent = nullptr);
     Q_INVOKABLE QWidget *completer(QObject *parent = nullptr);
     Q_INVOKABLE QWidget *dataLoading();
     // roles: maps with "role" and "title".

@@ -38,6 +38,8 @@ FocusScope {
     // This editor asked for the record's lock (or another editor of the record handed it over),
     // so it releases it when it closes.
     property bool lockRequested: false
+    // The open question about another user's change of the record; null when none is open.
+    property var changeQuestion: null
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -134,6 +136,24 @@ FocusScope {
             control.legalText = valueText;
     }
 
+    // Every control below item shows its stored value: what was typed over a stored value that
+    // an answer left as it was goes too.
+    function showStoredValues(item) {
+        var children = item.children;
+        for (var i = 0; i < children.length; ++i) {
+            var control = children[i];
+            if (control.modify === true && typeof control.setLegalValue === "function") {
+                if (control.legalText !== undefined)
+                    control.setLegalValue(control.legalText);
+                else if (control.legalChecked !== undefined)
+                    control.setLegalValue(control.legalChecked);
+                else if (control.legalValue !== undefined)
+                    control.setLegalValue(control.legalValue);
+            }
+            showStoredValues(control);
+        }
+    }
+
     // "id" first, then every editable field.
     function fieldsRequest() {
         var params = { "id": id };
@@ -202,6 +222,9 @@ FocusScope {
         if (answerResult(mapParams) === "10") {
             if (own || !editor.isDirty)
                 processData(mapParams);
+            // A record read again shows what is stored, also where a value did not change.
+            if (own)
+                showStoredValues(contentArea);
         } else if (own) {
             editor.isCloseOnSa = true;
             displayError(mapParams);
@@ -308,13 +331,26 @@ FocusScope {
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
             return;
+        rereadChanged(mapParams["sign"]);
+    }
+
+    // The record changed elsewhere: read again at once while nothing is unsaved; otherwise
+    // asked, one question at a time that names the latest author, and Yes reads it again.
+    function rereadChanged(author) {
         if (!editor.isDirty) {
             initialRequest();
             return;
         }
-        var question = Dialog.dataChanged(mapParams["sign"]);
-        if (question)
-            question.yes.connect(function () { initialRequest(); });
+        if (changeQuestion) {
+            changeQuestion.text = Dialog.dataChangedText(author);
+            return;
+        }
+        var question = Dialog.dataChanged(author);
+        if (!question)
+            return;
+        changeQuestion = question;
+        question.yes.connect(function () { initialRequest(); });
+        question.finished.connect(function () { changeQuestion = null; });
     }
 
     // Requests ----------------------------------------------------------------------------------
@@ -489,6 +525,10 @@ FocusScope {
     }
 
     clip: true
+    Component.onDestruction: {
+        if (changeQuestion)
+            changeQuestion.close();
+    }
     onToolBarChanged: {
         if (!toolBar)
             return;

@@ -183,14 +183,7 @@ ColumnLayout {
         function onSrUpdated(mapParams) {
             if (!isAnswerOfRecord(mapParams) || String(mapParams["id_owner_modify"]) === String(USER_SESSION.rst_id_owner))
                 return;
-            if (!editor.isDirty) {
-                initialRequest();
-                return;
-            }
-            var author = String(mapParams["id_owner_modify"]) === "1" ? qsTr("system") : mapParams["sign"];
-            var question = Dialog.dataChanged(author);
-            if (question)
-                question.yes.connect(function () { driverForm.initialRequest(); });
+            rereadChanged(String(mapParams["id_owner_modify"]) === "1" ? qsTr("system") : mapParams["sign"]);
         }
 
         Layout.fillWidth: true
