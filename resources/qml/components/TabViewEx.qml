@@ -1,11 +1,14 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
+import "text/focuschain.js" as FocusChain
 
 // The tabs of an editor made of several sub-pages: the tab buttons declared inside carry their
 // page as their last child. The first nine tabs get Ctrl shortcuts; a tab's data loads on its
 // first visit of a saved record; the editor's settings, Enter, close and destruction reach the
-// sub-pages.
+// sub-pages. The keys follow the tab shown: a tab shown takes the focus, to the field it had
+// last or its first field, so that no key acts on a hidden tab.
 Page {
     id: view
 
@@ -17,6 +20,8 @@ Page {
     property alias tabBar: tabBar
     // Contents moved into the stack, in tab order.
     property var tabContents: []
+    // The item that had the focus last in each tab, by tab index.
+    property var lastFocused: []
 
     function getTab(index) {
         return tabContents[index];
@@ -85,15 +90,49 @@ Page {
         tabContents = contents;
     }
 
-    function showTab(index) {
-        if (targetEditor && targetEditor.tableContainer !== undefined)
-            targetEditor.tableContainer = null;
-        if (index <= 0 || !editorSaved())
+    // The index of the tab that holds item; -1 when none does.
+    function tabOf(item) {
+        for (var parent = item; parent && parent !== view; parent = parent.parent) {
+            var index = tabContents.indexOf(parent);
+            if (index >= 0)
+                return index;
+        }
+        return -1;
+    }
+
+    function followFocus(item) {
+        var index = item ? tabOf(item) : -1;
+        if (index < 0 || item === tabContents[index])
             return;
+        var focused = lastFocused;
+        focused[index] = item;
+        lastFocused = focused;
+    }
+
+    // The focus into a tab: to its item that had it last, or its first field; to the tab itself
+    // before its page is made. Not a Tab: a note keeps its cursor.
+    function focusInto(index) {
         var content = getTab(index);
         if (!content)
             return;
-        content.forceActiveFocus();
+        var last = lastFocused[index];
+        if (!last || !last.visible || !last.enabled || tabOf(last) !== index)
+            last = FocusChain.collect(content, [])[0];
+        if (last)
+            last.forceActiveFocus(Qt.OtherFocusReason);
+        else
+            content.forceActiveFocus(Qt.OtherFocusReason);
+    }
+
+    function showTab(index) {
+        if (targetEditor && targetEditor.tableContainer !== undefined)
+            targetEditor.tableContainer = null;
+        var content = getTab(index);
+        if (!content)
+            return;
+        focusInto(index);
+        if (index <= 0 || !editorSaved())
+            return;
         if (content.loadData && content.isDataLoaded === false) {
             content.loadData();
             content.isDataLoaded = true;
@@ -136,6 +175,14 @@ Page {
 
             enabled: button && button.enabled && view.visible
             onActivated: tabBar.currentIndex = tabIndex
+        }
+    }
+
+    Connections {
+        target: view.Window.window
+
+        function onActiveFocusItemChanged() {
+            view.followFocus(view.Window.window.activeFocusItem);
         }
     }
 
