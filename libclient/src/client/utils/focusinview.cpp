@@ -26,27 +26,57 @@ qreal shownAt(const QRectF &rect, qreal top, qreal height)
     return rect.bottom() > top + height ? rect.bottom() - height : top;
 }
 
-// Whether a key may change the focused field: any key but a lone modifier and the focus moves.
-bool mayEdit(const QKeyEvent *event)
+// Whether a key types text: printable text that no Control or Meta chord takes.
+bool types(const QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Meta:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-    case Qt::Key_ScrollLock:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_Hyper_L:
-    case Qt::Key_Hyper_R:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
         return false;
-    default:
+    return !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+}
+
+bool isTextInput(const QQuickItem *item)
+{
+    return item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit");
+}
+
+// Whether a key may change the focused item: it types, pastes, cuts, deletes, takes back,
+// confirms (Return) or restores (Escape); or, outside a text, it steps a value (a spin box, a
+// combo box). In a single-line text Up and Down have no line to move to: a key that does
+// anything there steps a value (a time cell). Moving the cursor, copying, function keys and
+// chords that edit nothing change nothing.
+bool mayEdit(const QKeyEvent *event, const QQuickItem *focused)
+{
+    static const QKeySequence::StandardKey edits[] = {
+        QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Delete, QKeySequence::Backspace,
+        QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteCompleteLine, QKeySequence::Undo, QKeySequence::Redo,
+        QKeySequence::InsertParagraphSeparator, QKeySequence::InsertLineSeparator};
+    if (types(event))
         return true;
+    for (QKeySequence::StandardKey key : edits) {
+        if (event->matches(key))
+            return true;
+    }
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return !focused->inherits("QQuickTextEdit");
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return !isTextInput(focused);
+    default:
+        return false;
     }
 }
 
@@ -73,7 +103,7 @@ FocusInView *FocusInView::attach(QObject *flickable)
 bool FocusInView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress && watched == m_window) {
-        if (m_focused && mayEdit(static_cast<QKeyEvent *>(event)))
+        if (m_focused && mayEdit(static_cast<QKeyEvent *>(event), m_focused))
             bringIntoView(m_focused);
     } else if (event->type() == QEvent::InputMethod && watched == m_focused) {
         const auto *input = static_cast<QInputMethodEvent *>(event);

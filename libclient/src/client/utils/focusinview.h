@@ -10,7 +10,8 @@ namespace Client {
 
 // Brings the focused field of a scrolled form into the form's view before a key or an input
 // method edits it, as a web form does, so that no key changes a field the operator cannot see.
-// A value that the program sets scrolls nothing. A field inside a scrolled view of its own (a
+// A key that changes nothing (the cursor moved, a copy, a function key) and a value that the
+// program sets scroll nothing. A field inside a scrolled view of its own (a
 // text area) is shown by that view's frame; the inner view keeps its cursor in sight itself.
 // Each key costs a walk from the focused item up to the form's view.
 class FocusInView : public QObject
