@@ -23,6 +23,11 @@ QQuickItem *tabButton(QObject *editor, const QString &tab, int *index = nullptr)
 
 } // namespace
 
+QQuickItem *editorTabButton(QObject *editor, const QString &tab)
+{
+    return tabButton(editor, tab);
+}
+
 bool showEditorTab(QObject *editor, const QString &tab)
 {
     int index = -1;

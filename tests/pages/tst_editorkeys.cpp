@@ -5,14 +5,17 @@
 // a note without a key, from an input method or the X11 selection's middle click, keeps within
 // the note's bound as a paste does. A click into a note puts the cursor where it lands, a click
 // beside its text reaches it, and no key changes a field scrolled out of the form's view.
+#include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 
 #include "gui/core/context.h"
+#include "gui/frame/maintabwidget.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/widget/toastwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -58,6 +61,15 @@ void focusInside(QQuickItem *field)
 {
     field->forceActiveFocus();
     field->setProperty("cursorPosition", 3);
+}
+
+// A key pressed and released in a window that may go on the press (a dialog it answers).
+void keyClickClosing(QWindow *window, Qt::Key key)
+{
+    QPointer<QWindow> guard(window);
+    QTest::keyPress(window, key);
+    if (guard)
+        QTest::keyRelease(window, key);
 }
 
 void type(QWindow *window, const QByteArray &letters)
@@ -107,6 +119,36 @@ protected:
     }
 };
 
+// Makes the window active, as a click on it or the window system does; false when it is not.
+bool activate(QWindow *window)
+{
+    window->requestActivate();
+    // A window counts as active while a window it is transient for is: the focus window tells.
+    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window; });
+}
+
+// The point in the window of the character at position of a text area, inside its glyph.
+QPoint charPoint(QQuickItem *area, int position)
+{
+    QRectF rect;
+    QMetaObject::invokeMethod(area, "positionToRectangle", Q_RETURN_ARG(QRectF, rect), Q_ARG(int, position));
+    return area->mapToScene(rect.center() + QPointF(2, 0)).toPoint();
+}
+
+// The text position a press at point of the window lands on in a text area.
+int positionAt(QQuickItem *area, QPoint point)
+{
+    int position = -1;
+    const QPointF at = area->mapFromScene(point);
+    QMetaObject::invokeMethod(area, "positionAt", Q_RETURN_ARG(int, position), Q_ARG(qreal, at.x()), Q_ARG(qreal, at.y()));
+    return position;
+}
+
+QString selected(QQuickItem *area)
+{
+    return area->property("selectedText").toString();
+}
+
 // The group box around an item; null when there is none.
 QQuickItem *boxAround(QQuickItem *item)
 {
@@ -131,6 +173,9 @@ private slots:
     void textReachesANoteOnlyWithinItsBound();
     void aClickIntoANotePutsTheCursorThere();
     void keysChangeOnlyAFieldInView();
+    void focusComingBackLeavesANoteAsItWas();
+    void aColleaguesQuestionNeverTakesTheKeys();
+    void keysFollowTheTabShown();
 
 private:
     // A driver's editor as the operator finds it: the focus given back to Last name (used last),
@@ -520,15 +565,26 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     QCOMPARE(textOf(opened.area), shownNote);
     QCOMPARE(textOf(opened.lastName), QString("Savchenko"));
     QVERIFY(!opened.editor->property("isDirty").toBool());
-    // The window goes before the key is released.
-    QPointer<QWindow> window = opened.window;
-    QTest::keyPress(window, Qt::Key_Return);
-    if (window)
-        QTest::keyRelease(window, Qt::Key_Return);
+    keyClickClosing(opened.window, Qt::Key_Return);
     QTRY_VERIFY(opened.editor.isNull());
     QCOMPARE(m_program.sentCount("driver_trUpdate"), updates);
     QCOMPARE(stored(id, "inner_note"), longNote);
     QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
+
+    // A one-line note: its right edge, where a bar would be if the text did not fit, takes the
+    // click into the note too.
+    m_program.query("UPDATE drivers SET inner_note = 'Call before noon' WHERE id = ?", {id});
+    opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    const QPoint rightEdge = opened.note->mapToScene(QPointF(opened.note->width() - 8, opened.note->height() / 2)).toPoint();
+    QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, rightEdge);
+    QTRY_VERIFY(opened.area->hasActiveFocus());
+    type(opened.window, "zz");
+    QCOMPARE(textOf(opened.area), QString("Call before noonzz"));
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko"));
+    m_program.watchdog().answerNext(QMessageBox::Discard);
+    QVERIFY(m_program.closePage(opened.editor));
+    m_program.watchdog().reset();
 }
 
 void TestEditorKeys::keysChangeOnlyAFieldInView()
@@ -555,10 +611,15 @@ void TestEditorKeys::keysChangeOnlyAFieldInView()
     QTRY_COMPARE(textOf(opened.lastName), QString("Savchenko-Bilyk"));
     QCOMPARE(view->property("contentY").toReal(), scrolled);
 
-    // A typed key, and an input method's commit, bring the focused field into view first.
-    QTest::keyClick(opened.window, Qt::Key_End);
-    QVERIFY(lastNameShown());
+    // Keys that edit nothing leave the view where it is; a typed key, and an input method's
+    // commit, bring the focused field into view first.
+    for (const char *key : {"Ctrl+C", "F2", "F12", "Ctrl+S", "PgDown", "End"}) {
+        press(opened.window, QKeySequence(key));
+        QVERIFY2(view->property("contentY").toReal() == scrolled, qPrintable(QString(key) + " scrolled the form"));
+    }
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilyk"));
     type(opened.window, "o");
+    QVERIFY(lastNameShown());
     QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilyko"));
     PageControls::scrollTo(opened.note);
     QVERIFY(!lastNameShown());
@@ -570,6 +631,213 @@ void TestEditorKeys::keysChangeOnlyAFieldInView()
     m_program.watchdog().answerNext(QMessageBox::Discard);
     QVERIFY(m_program.closePage(opened.editor));
     m_program.watchdog().reset();
+}
+
+void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
+{
+    const QString fourLines = QStringLiteral("Drives the night shift on weekdays\nCall before noon, please, never after "
+                                             "six\nTakes the airport and station runs\nKeeps a child seat in the boot");
+    const QString id = m_program.query("INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
+                                       " VALUES ('D012', 'Savchenko', ?, 1000, 1000) RETURNING id", {fourLines}).toString();
+    NoteEditor opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    QQuickItem *area = opened.area;
+    QWindow *mainWindow = Gui::Context::mainWindow()->windowHandle();
+    QString expected = fourLines;
+
+    // Another window is active; one click inside a word of the note's second line, which the
+    // window system delivers before it activates the editor: the cursor at the click, nothing
+    // selected, and "Q" goes in there.
+    QVERIFY(activate(mainWindow));
+    const QPoint inWord = charPoint(area, fourLines.indexOf("noon") + 2);
+    const int clicked = positionAt(area, inWord);
+    QCOMPARE(clicked, fourLines.indexOf("noon") + 2);
+    QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, inWord);
+    QVERIFY(activate(opened.window));
+    QTRY_VERIFY(area->hasActiveFocus());
+    QCOMPARE(area->property("cursorPosition").toInt(), clicked);
+    QCOMPARE(selected(area), QString());
+    type(opened.window, "Q");
+    QCOMPARE(textOf(area), expected.insert(clicked, 'Q'));
+
+    // Another window, then back by a click on the editor's blank part (the window's corner):
+    // the note has the focus again with the cursor after the "Q", and nothing selected.
+    QVERIFY(activate(mainWindow));
+    QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, QPoint(2, opened.window->height() - 2));
+    QVERIFY(activate(opened.window));
+    QTRY_VERIFY(area->hasActiveFocus());
+    QCOMPARE(selected(area), QString());
+    type(opened.window, "R");
+    QCOMPARE(textOf(area), expected.insert(clicked + 1, 'R'));
+
+    // Return saves; the answer leaves the cursor where it was, so the next key goes in there
+    // and replaces nothing.
+    const int updates = m_program.sentCount("driver_trUpdate");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+    QTRY_COMPARE(stored(id, "inner_note"), expected);
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+    QVERIFY(area->hasActiveFocus());
+    QCOMPARE(selected(area), QString());
+    type(opened.window, "S");
+    QCOMPARE(textOf(area), expected.insert(clicked + 2, 'S'));
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QTRY_COMPARE(stored(id, "inner_note"), expected);
+
+    // Tab and Backtab into the note still select all of it.
+    QTest::keyClick(opened.window, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(!area->hasActiveFocus());
+    QTest::keyClick(opened.window, Qt::Key_Tab);
+    QTRY_VERIFY(area->hasActiveFocus());
+    QCOMPARE(selected(area), expected);
+    QVERIFY(m_program.closePage(opened.editor));
+
+    // The same editor as a tab of the main window: another main tab and back leaves the cursor
+    // where it was.
+    QPointer<QObject> editor = Gui::Context::createQmlFrame(DriverUrl, {{"isWindow", false}, {"isNewInstance", true},
+                                                                        {"state", "EDIT"}, {"id", id}});
+    QPointer<QObject> other = Gui::Context::createQmlFrame("qrc:/qml/address/city/CityTable.qml",
+                                                           {{"isWindow", false}, {"isNewInstance", true}});
+    QVERIFY(editor && other);
+    QQuickItem *note = pageControl(editor, "inner_note");
+    QVERIFY(note);
+    QTRY_COMPARE(note->property("legalText").toString(), expected);
+    area = note->property("textArea").value<QQuickItem *>();
+    Gui::MainTabWidget *tabs = Gui::Context::mainTabWidget();
+    const int editorTab = tabs->indexOfQmlItem(editor);
+    tabs->setCurrentIndex(editorTab);
+    QVERIFY(activate(area->window()));
+    PageControls::scrollTo(note);
+    const QPoint afterSix = charPoint(area, expected.indexOf("six") + 3);
+    QTest::mouseClick(area->window(), Qt::LeftButton, Qt::NoModifier, afterSix);
+    QTRY_VERIFY(area->hasActiveFocus());
+    const int atSix = area->property("cursorPosition").toInt();
+    QVERIFY(atSix > 0);
+    tabs->setCurrentIndex(tabs->indexOfQmlItem(other));
+    QTRY_VERIFY(!area->hasActiveFocus());
+    tabs->setCurrentIndex(editorTab);
+    QTRY_VERIFY(area->hasActiveFocus());
+    QCOMPARE(selected(area), QString());
+    QCOMPARE(area->property("cursorPosition").toInt(), atSix);
+    type(area->window(), "T");
+    QCOMPARE(textOf(area), QString(expected).insert(atSix, 'T'));
+    m_program.watchdog().answerNext(QMessageBox::Discard);
+    QVERIFY(m_program.closePage(editor));
+    m_program.watchdog().reset();
+    QVERIFY(m_program.closePage(other));
+}
+
+void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
+{
+    const QString id = m_program.query("INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
+                                       " VALUES ('D014', 'Moroz', 'Weekly', 1000, 1000) RETURNING id").toString();
+    NoteEditor opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    QTest::keyClick(opened.window, Qt::Key_End);
+    type(opened.window, "enko");
+    QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
+    const int reads = m_program.sentCount("driver_trInfo");
+    // The question another user's or the system's save opens, left open for the keys.
+    const auto ask = [&](const QString &author, const QString &sign) -> QMessageBox * {
+        watchdog.leaveNextBoxOpen();
+        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author},
+                        {"sign", sign}});
+        if (!QTest::qWaitFor([&] { return watchdog.leftOpen(); }) || !QTest::qWaitForWindowActive(watchdog.leftOpen()))
+            return nullptr;
+        return watchdog.leftOpen();
+    };
+    const auto editsKept = [&] {
+        return textOf(opened.lastName) == "Morozenko" && opened.editor->property("isDirty").toBool()
+            && m_program.sentCount("driver_trInfo") == reads;
+    };
+
+    // Return, Enter and Space meant for the form answer No, which keeps the edits; a bare letter
+    // answers nothing. The same for the system's change.
+    for (const auto &[author, sign] : {std::pair{"77", "second"}, std::pair{"1", ""}}) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Y, Qt::Key_N}) {
+            QPointer<QMessageBox> box = ask(author, sign);
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Data changed by user '%1'. Apply?").arg(author == QString("1") ? "system" : sign));
+            keyClickClosing(box->windowHandle(), key);
+            if (key == Qt::Key_Y || key == Qt::Key_N) {
+                QVERIFY2(box && box->isVisible(), "a bare letter answered the question");
+                keyClickClosing(box->windowHandle(), Qt::Key_Escape);
+            }
+            QTRY_VERIFY(!box);
+            QTest::qWait(200);
+            QVERIFY2(editsKept(), qPrintable(QTest::toString(key) + QString(" answered Yes")));
+        }
+    }
+
+    // Twenty changes while it is open: one question, naming the latest author. Yes reads the
+    // record again: every field shows what is stored, the note too although its stored text did
+    // not change, and nothing is left to save.
+    opened.area->forceActiveFocus();
+    QTest::keyClick(opened.window, Qt::Key_End);
+    type(opened.window, " Fr");
+    QCOMPARE(textOf(opened.area), QString("Weekly Fr"));
+    m_program.query("UPDATE drivers SET last_name = 'Moroz-Bilyk', dt_utc_last_update = 2000 WHERE id = ?", {id});
+    const int boxes = watchdog.boxes().size();
+    QPointer<QMessageBox> box = ask("77", "second");
+    QVERIFY(box);
+    for (int i = 0; i < 19; ++i)
+        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "78"},
+                        {"sign", i < 18 ? "second" : "third"}});
+    QCOMPARE(watchdog.boxes().size(), boxes + 1);
+    QCOMPARE(box->text(), QString("Data changed by user 'third'. Apply?"));
+    QTest::mouseClick(static_cast<QWidget *>(box->button(QMessageBox::Yes)), Qt::LeftButton);
+    QTRY_COMPARE(textOf(opened.lastName), QString("Moroz-Bilyk"));
+    QTRY_COMPARE(textOf(opened.area), QString("Weekly"));
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+    QVERIFY(m_program.closePage(opened.editor));
+    watchdog.reset();
+}
+
+void TestEditorKeys::keysFollowTheTabShown()
+{
+    const QString id = m_program.query("INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
+                                       " VALUES ('D015', 'Moroz', 'Weekly', 1000, 1000) RETURNING id").toString();
+    m_program.query("INSERT INTO cars (rst_id_driver, uuid, identifier, model, dt_utc_insert, dt_utc_last_update)"
+                    " VALUES (?, md5('AA 5555'), 'AA 5555', 'Corolla', 1000, 1000)", {id});
+    NoteEditor opened = openAtNote(id);
+    QVERIFY(opened.editor);
+    QTest::keyClick(opened.window, Qt::Key_End);
+    type(opened.window, "enk");
+    const int carLocks = m_program.sentCount("car_trLock");
+    const auto header = [&](const char *tab) {
+        QQuickItem *button = editorTabButton(opened.editor, tab);
+        return button ? button->mapToScene(QPointF(button->width() / 2, button->height() / 2)).toPoint() : QPoint();
+    };
+
+    // The Cars tab shows its car; its header, then Essentials' header, clicked; and again with
+    // their keys. The keys after go into Last name, the field used last on Essentials, and
+    // Return saves the driver, with no car opened or locked.
+    QString expected = "Morozenk";
+    for (const char *way : {"header", "key"}) {
+        if (way == QByteArray("header"))
+            QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, header("carsTab"));
+        else
+            press(opened.window, QKeySequence("Ctrl+Y"));
+        QTRY_VERIFY(editorTabPage(opened.editor, "carsTab"));
+        QTRY_COMPARE(PageControls::shownValue(editorTabPage(opened.editor, "carsTab"), m_program.query(
+                         "SELECT id FROM cars WHERE identifier = 'AA 5555'").toString(), "identifier"), QString("AA 5555"));
+        if (way == QByteArray("header"))
+            QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, header("essentialsTab"));
+        else
+            press(opened.window, QKeySequence("Ctrl+T"));
+        QTRY_VERIFY(opened.lastName->hasActiveFocus());
+        QTest::keyClick(opened.window, Qt::Key_End);
+        type(opened.window, "o");
+        QCOMPARE(textOf(opened.lastName), expected += 'o');
+    }
+    const int updates = m_program.sentCount("driver_trUpdate");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
+    QTRY_COMPARE(stored(id, "last_name"), expected);
+    QCOMPARE(m_program.sentCount("car_trLock"), carLocks);
+    QCOMPARE(m_program.query("SELECT count(*) FROM cars WHERE rst_id_user_locked <> 1").toInt(), 0);
+    QVERIFY(m_program.closePage(opened.editor));
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorKeys)
