@@ -1,0 +1,57 @@
+#include "callqueue.h"
+
+#include "threadhandoff.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace Common {
+
+// One posted call. Its own address is the token of its hand-over.
+class CallQueue::Call : public QEvent
+{
+public:
+    explicit Call(std::function<void()> call)
+        : QEvent(eventType())
+        , m_call(std::move(call))
+    {
+    }
+    // Qt deletes a call in the thread that ran it, or in the one that destroys the queue.
+    ~Call() override { ThreadHandoff::acquire(this); }
+
+    static QEvent::Type eventType()
+    {
+        static const auto type = QEvent::Type(QEvent::registerEventType());
+        return type;
+    }
+
+    void run() { m_call(); }
+
+private:
+    std::function<void()> m_call;
+};
+
+CallQueue::CallQueue(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void CallQueue::post(std::function<void()> call)
+{
+    auto *posted = new Call(std::move(call));
+    // Everything the call holds is written by now; Qt's queue only passes the pointer on.
+    ThreadHandoff::release(posted);
+    QCoreApplication::postEvent(this, posted);
+}
+
+bool CallQueue::event(QEvent *event)
+{
+    // Before the event is read: a call's address is the token of its hand-over.
+    ThreadHandoff::acquire(event);
+    if (event->type() != Call::eventType())
+        return QObject::event(event);
+    static_cast<Call *>(event)->run();
+    return true;
+}
+
+} // namespace Common
