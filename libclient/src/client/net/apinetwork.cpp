@@ -1,7 +1,6 @@
 #include "apinetwork.h"
 
 #include "client/controller/itemcontroller.h"
-#include "common/core/threadhandoff.h"
 
 namespace Client {
 
@@ -59,15 +58,10 @@ int ApiNetwork::controllerCount() const
 
 void ApiNetwork::dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params)
 {
-    const Common::ThreadHandoff handoff(&m_delivery);
-    QMetaObject::invokeMethod(
-        &m_delivery,
-        // The message is captured as a map of its own (not const) so that delivery can move it on.
-        [this, controller, action, message = QVariantMap(params)]() mutable {
-            Common::ThreadHandoff::acquire(&m_delivery);
-            deliver(controller, action, std::move(message));
-        },
-        Qt::QueuedConnection);
+    // The message is captured as a map of its own (not const) so that delivery can move it on.
+    m_delivery.post([this, controller, action, message = QVariantMap(params)]() mutable {
+        deliver(controller, action, std::move(message));
+    });
 }
 
 void ApiNetwork::nameNewControllers()

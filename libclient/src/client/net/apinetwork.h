@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/callqueue.h"
 #include "common/net/apinetwork.h"
 
 #include <QHash>
@@ -45,7 +46,8 @@ private:
     // Files the controllers registered since the last delivery under their protocol names.
     void nameNewControllers();
 
-    QObject m_delivery;
+    // Lives in the registry's thread: the messages on their way to their controllers.
+    Common::CallQueue m_delivery;
     mutable std::mutex m_mutex;
     QSet<Controller::ItemController *> m_registered;
     QVector<Controller::ItemController *> m_unnamed;

@@ -3,7 +3,6 @@
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
-#include "common/core/threadhandoff.h"
 #include "common/core/utils/utils.h"
 #include "abstractcontroller.h"
 #include "messagedispatcher.h"
@@ -16,14 +15,19 @@ namespace Common {
 ApiNetwork::ApiNetwork()
 {
     NetDTO::registerMetaTypes();
-    // First, so that the sender's hand-over comes before Qt queues the message.
-    if (ThreadHandoff::enabled)
-        handOverSentMessages();
+    m_sends.moveToThread(this);
+    // A message emitted in another thread is copied there and handed to the network thread as a
+    // posted call (CallQueue), so that the copy is our code's, checked under ThreadSanitizer, and
+    // not Qt's of a queued signal's arguments. In the network thread it is sent at once.
     connect(this, qOverload<NetDTO>(&ApiNetwork::sendMessage), this,
-            qOverload<NetDTO>(&ApiNetwork::onSendMessage));
+            [this](const NetDTO &message) { runInNetworkThread([this, message] { sendMessages({message}); }); },
+            Qt::DirectConnection);
     connect(this, qOverload<QJsonObject>(&ApiNetwork::sendMessage), this,
-            qOverload<QJsonObject>(&ApiNetwork::onSendMessage));
-    connect(this, &ApiNetwork::sendListMessages, this, &ApiNetwork::onSendListMessages);
+            [this](const QJsonObject &message) { runInNetworkThread([this, message] { sendJson(message); }); },
+            Qt::DirectConnection);
+    connect(this, &ApiNetwork::sendListMessages, this,
+            [this](const QList<NetDTO> &messages) { runInNetworkThread([this, messages] { sendMessages(messages); }); },
+            Qt::DirectConnection);
 }
 
 ApiNetwork::~ApiNetwork()
@@ -34,12 +38,12 @@ ApiNetwork::~ApiNetwork()
         AbstractController::setNetwork(nullptr);
 }
 
-void ApiNetwork::handOverSentMessages()
+void ApiNetwork::runInNetworkThread(std::function<void()> call)
 {
-    const auto handOver = [this] { ThreadHandoff::release(this); };
-    connect(this, qOverload<NetDTO>(&ApiNetwork::sendMessage), this, handOver, Qt::DirectConnection);
-    connect(this, qOverload<QJsonObject>(&ApiNetwork::sendMessage), this, handOver, Qt::DirectConnection);
-    connect(this, &ApiNetwork::sendListMessages, this, handOver, Qt::DirectConnection);
+    if (QThread::currentThread() == m_sends.thread())
+        call();
+    else
+        m_sends.post(std::move(call));
 }
 
 void ApiNetwork::setMessageDispatcher(QSharedPointer<MessageDispatcher> dispatcher)
@@ -76,9 +80,8 @@ void ApiNetwork::onSocketConnected()
     startPingTimer();
 }
 
-void ApiNetwork::onSendMessage(QJsonObject message)
+void ApiNetwork::sendJson(const QJsonObject &message)
 {
-    ThreadHandoff::acquire(this);
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
     const QByteArray frame = jsonFrame(message);
@@ -86,14 +89,8 @@ void ApiNetwork::onSendMessage(QJsonObject message)
         logDebug(QLatin1String("SEND: "), frame.mid(4));
 }
 
-void ApiNetwork::onSendMessage(NetDTO message)
+void ApiNetwork::sendMessages(const QList<NetDTO> &messages)
 {
-    onSendListMessages({message});
-}
-
-void ApiNetwork::onSendListMessages(QList<NetDTO> messages)
-{
-    ThreadHandoff::acquire(this);
     if (m_socket.state() != QAbstractSocket::ConnectedState)
         return;
     sendText(messagesUtf8(sign(), messages));

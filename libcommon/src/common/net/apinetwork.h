@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/callqueue.h"
 #include "framereader.h"
 #include "repeatedtexts.h"
 #include "netdto.h"
@@ -11,6 +12,7 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <functional>
 
 namespace Common {
 
@@ -63,14 +65,12 @@ protected:
 private slots:
     void onSocketConnected() override;
     void onSocketReadyRead() override;
-    void onSendMessage(NetDTO message);
-    void onSendMessage(QJsonObject message);
-    void onSendListMessages(QList<NetDTO> messages);
 
 private:
-    // Under ThreadSanitizer: a message that another thread built is handed over to the network
-    // thread when it is emitted (ThreadHandoff); the send slots take it.
-    void handOverSentMessages();
+    // Runs call at once in the network thread, from another thread queued to it (m_sends).
+    void runInNetworkThread(std::function<void()> call);
+    void sendJson(const QJsonObject &message);
+    void sendMessages(const QList<NetDTO> &messages);
     // Sends the UTF-8 text of messages as one compressed text frame.
     void sendText(const QByteArray &text);
     void handleTextMessage(const QVariantMap &message);
@@ -82,6 +82,8 @@ private:
     Guarded<QString> m_pwd;
     std::atomic<bool> m_jsonMode{false};
     QSharedPointer<MessageDispatcher> m_dispatcher;
+    // Lives in the network thread: the messages emitted in other threads, on their way to it.
+    CallQueue m_sends;
     FrameReader m_reader;
     // Keys and flags of consecutive list rows, kept once across frames (network thread only).
     RepeatedTexts m_repeatedTexts;

@@ -1,7 +1,6 @@
 #include "network.h"
 
 #include "abstractcontroller.h"
-#include "common/core/threadhandoff.h"
 
 namespace Gui {
 
@@ -38,14 +37,7 @@ void Network::dispatchMessage(const QString &controller, const QString &action, 
         if (!mayReceive(controller))
             return;
     }
-    const Common::ThreadHandoff handoff(&m_delivery);
-    QMetaObject::invokeMethod(
-        &m_delivery,
-        [this, controller, action, params] {
-            Common::ThreadHandoff::acquire(&m_delivery);
-            deliver(controller, action, params);
-        },
-        Qt::QueuedConnection);
+    m_delivery.post([this, controller, action, params] { deliver(controller, action, params); });
 }
 
 bool Network::mayReceive(const QString &controller) const

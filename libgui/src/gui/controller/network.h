@@ -1,6 +1,7 @@
 #pragma once
 
 #include "client/net/apinetwork.h"
+#include "common/core/callqueue.h"
 
 #include <QHash>
 #include <QObject>
@@ -36,7 +37,7 @@ private:
     // named yet. Under the mutex.
     bool mayReceive(const QString &controller) const;
 
-    QObject m_delivery;
+    Common::CallQueue m_delivery;
     std::mutex m_mutex;
     QVector<Controller::AbstractController *> m_receivers;
     // Protocol names, read in the GUI thread at the first delivery after registration.
