@@ -102,13 +102,19 @@ function msToTime(duration, withMs) {
     return withMs ? text + "." + tenths : text;
 }
 
-// The date, or nothing when the three numbers form no real date (month from 0).
+// The date at the start of its day, or nothing when the three numbers form no real date (month
+// from 0). The numbers are checked at noon, which every zone's clock passes: where daylight
+// saving starts at midnight the day starts at 01:00, and the engine puts that midnight an hour
+// early, on the day before.
 function createDate(year, month, date) {
-    var d = new Date(year, month, date);
-    if (d.getFullYear() !== Number(year) || d.getMonth() !== Number(month)
-            || d.getDate() !== Number(date))
+    var noon = new Date(year, month, date, 12);
+    if (noon.getFullYear() !== Number(year) || noon.getMonth() !== Number(month)
+            || noon.getDate() !== Number(date))
         return undefined;
-    return d;
+    var start = new Date(year, month, date);
+    if (start.getDate() !== noon.getDate())
+        start = new Date(start.getTime() + ((24 - start.getHours()) * 60 - start.getMinutes()) * 60000);
+    return start;
 }
 
 // The first descendant with that object name, depth first.

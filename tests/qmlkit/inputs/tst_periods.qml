@@ -43,7 +43,13 @@ TestCase {
             { tag: "year from the 29th of February", last: StartEndDateTime.LastDate.Year, now: [2028, 2, 29, 9, 0],
               expected: ["28.02.27", "00:00", "28.02.28", "23:59"] },
             { tag: "past midnight at the user's offset", last: StartEndDateTime.LastDate.Today, now: [2026, 3, 9, 22, 30],
-              expected: ["10.03.26", "00:00", "10.03.26", "23:59"] }
+              expected: ["10.03.26", "00:00", "10.03.26", "23:59"] },
+            // Daylight saving starts at midnight on 24.04.2026 in Cairo, where a run of its own
+            // reads these.
+            { tag: "today whose midnight the clock skips", last: StartEndDateTime.LastDate.Today, now: [2026, 4, 24, 9, 0],
+              expected: ["24.04.26", "00:00", "24.04.26", "23:59"] },
+            { tag: "a week back to a day whose midnight the clock skips", last: StartEndDateTime.LastDate.Week,
+              now: [2026, 5, 1, 9, 0], expected: ["24.04.26", "00:00", "30.04.26", "23:59"] }
         ];
     }
 

@@ -20,7 +20,7 @@ Row {
 
     signal changeFinished()
 
-    // Today's date on the server's clock, at local midnight.
+    // Today's date on the server's clock, at the start of the local day.
     function midnight() {
         return Dates.parseDate(Dates.today("dd.MM.yy"), false);
     }

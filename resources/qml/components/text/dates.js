@@ -49,15 +49,16 @@ function formatDate(date, fourDigitYear) {
     return Utils.zeroFill(date.getDate(), 2) + "." + Utils.zeroFill(date.getMonth() + 1, 2) + "." + year;
 }
 
+// Days and months are counted at noon, which every zone's clock passes; the result starts its day.
 function addDays(date, days) {
-    return new Date(date.getFullYear(), date.getMonth(), date.getDate() + days);
+    var noon = new Date(date.getFullYear(), date.getMonth(), date.getDate() + days, 12);
+    return Utils.createDate(noon.getFullYear(), noon.getMonth(), noon.getDate());
 }
 
 // The date that many months later (earlier when negative): the same day, or the last day of a
 // month that is too short for it (31.03 less one month is 29.02 or 28.02, never 03.03).
 function addMonths(date, months) {
-    var result = new Date(date.getFullYear(), date.getMonth() + months, 1);
-    var lastDay = new Date(result.getFullYear(), result.getMonth() + 1, 0).getDate();
-    result.setDate(Math.min(date.getDate(), lastDay));
-    return result;
+    var first = new Date(date.getFullYear(), date.getMonth() + months, 1, 12);
+    var lastDay = new Date(first.getFullYear(), first.getMonth() + 1, 0, 12).getDate();
+    return Utils.createDate(first.getFullYear(), first.getMonth(), Math.min(date.getDate(), lastDay));
 }
