@@ -270,15 +270,20 @@ void TestSmallDialogs::calendar()
     QVERIFY(!calendar.isModal());
     QCOMPARE(calendar.calendar()->verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
     QSignalSpy changed(&calendar, &Calendar::selectionChanged);
+    QSignalSpy days(&calendar, &Calendar::selectedDayChanged);
     calendar.setSelectedDate(QDate(2024, 2, 28));
     calendar.show();
     QVERIFY(QTest::qWaitForWindowActive(&calendar));
 
-    // Every date the user moves to is reported; Enter accepts.
+    // Every date the user moves to is reported, to scripts as the day's numbers; Enter accepts.
     QTest::keyClick(calendar.calendar()->focusWidget(), Qt::Key_Right);
     QCOMPARE(changed.last().first().toDate(), QDate(2024, 2, 29));
+    QCOMPARE(days.last(), (QVariantList{2024, 2, 29}));
     calendar.calendar()->todayButton()->click();
     QCOMPARE(changed.last().first().toDate(), QDate::currentDate());
+    calendar.setSelectedDay(2026, 4, 24);
+    QCOMPARE(calendar.calendar()->selectedDate(), QDate(2026, 4, 24));
+    QCOMPARE(days.last(), (QVariantList{2026, 4, 24}));
     QSignalSpy finished(&calendar, &QDialog::finished);
     QTest::keyClick(calendar.calendar()->focusWidget(), Qt::Key_Return);
     QCOMPARE(finished.count(), 1);

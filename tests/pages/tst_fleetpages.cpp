@@ -410,7 +410,10 @@ void TestFleetPages::balanceGroupFilter()
 
 // Driver Sessions in a tab of the main window (as Alt with the menu command opens it): the End
 // date's calendar opens below the day on that date; a day clicked shows in the End date, and a
-// double click on it asks the list again for the period that ends with that day.
+// double click on it asks the list again for the period that ends with that day; opened again,
+// the calendar is on that day. A zone's run names the day to pick in KORIV_CALENDAR_DAY
+// (yyyy-MM-dd), such as the day its daylight saving starts at midnight; the End date starts a
+// week off it.
 void TestFleetPages::periodPickedInCalendar()
 {
     const int lists = m_program.sentCount("driverSession_trGetList");
@@ -419,6 +422,9 @@ void TestFleetPages::periodPickedInCalendar()
     QVERIFY(table);
     QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 1));
     QObject *endDate = pageControl(table, "period")->property("endDate").value<QObject *>();
+    const QDate given = QDate::fromString(qEnvironmentVariable("KORIV_CALENDAR_DAY"), Qt::ISODate);
+    if (given.isValid())
+        endDate->setProperty("legalText", given.addDays(given.day() > 14 ? -7 : 7).toString("dd.MM.yy"));
     auto *arrow = endDate->property("arrowButton").value<QQuickItem *>();
     QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
     // The tab's window takes the focus that a click asks for before the calendar opens, as on
@@ -433,8 +439,8 @@ void TestFleetPages::periodPickedInCalendar()
     auto *day = endDate->property("day").value<QQuickItem *>();
     QCOMPARE(calendar->pos(), day->mapToGlobal({0, 25}).toPoint());
 
-    // A week off, in the month shown.
-    const QDate picked = shown.addDays(shown.day() > 14 ? -7 : 7);
+    // The day named, or a week off the day shown: in the month shown either way.
+    const QDate picked = given.isValid() ? given : shown.addDays(shown.day() > 14 ? -7 : 7);
     auto *grid = calendar->findChild<QTableView *>();
     const QPoint cell = dayInGrid(grid, picked.day());
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
@@ -449,6 +455,17 @@ void TestFleetPages::periodPickedInCalendar()
     const QDateTime end(picked.addDays(1), QTime(0, 0), Qt::OffsetFromUTC, offset);
     QCOMPARE(condition(m_program.sent("driverSession_trGetList").last(), "dt_utc_insert", "<="),
              QString::number(end.toMSecsSinceEpoch()));
+
+    // Opened again, the calendar is on the day picked; dismissed, it leaves that day shown. Opened
+    // by the input itself: offscreen, nothing holds the focus once the calendar has closed, and a
+    // window activated anew passes it back and forth with the main window for a while.
+    QMetaObject::invokeMethod(endDate, "openCalendar");
+    QTRY_VERIFY(openCalendar());
+    calendar = openCalendar();
+    QCOMPARE(calendar->calendar()->selectedDate(), picked);
+    calendar->reject();
+    QTRY_VERIFY(calendar.isNull());
+    QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
     QVERIFY(m_program.closePage(table));
 }
 

@@ -22,11 +22,13 @@ public:
     QDate selectedDate() const { return m_selectedDate; }
 
     Q_INVOKABLE void setSelectedDate(const QDate &date);
+    Q_INVOKABLE void setSelectedDay(int year, int month, int day);
     // Test control: the user clicks a day.
     Q_INVOKABLE void pick(const QDate &date);
 
 signals:
     void selectionChanged(QDate date);
+    void selectedDayChanged(int year, int month, int day);
 
 private:
     QPoint m_pos;

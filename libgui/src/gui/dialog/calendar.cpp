@@ -15,8 +15,11 @@ Calendar::Calendar()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_calendar);
-    connect(m_calendar, &QCalendarWidget::selectionChanged, this,
-            [this] { emit selectionChanged(m_calendar->selectedDate()); });
+    connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
+        const QDate date = m_calendar->selectedDate();
+        emit selectionChanged(date);
+        emit selectedDayChanged(date.year(), date.month(), date.day());
+    });
     connect(m_calendar, &QCalendarWidget::activated, this, &QDialog::accept);
     connect(m_calendar->todayButton(), &QPushButton::clicked, m_calendar, qOverload<>(&QWidget::setFocus));
 }
@@ -26,6 +29,11 @@ Calendar::~Calendar() = default;
 void Calendar::setSelectedDate(const QDate &date)
 {
     m_calendar->setSelectedDate(date);
+}
+
+void Calendar::setSelectedDay(int year, int month, int day)
+{
+    m_calendar->setSelectedDate(QDate(year, month, day));
 }
 
 TodayCalendar *Calendar::calendar() const

@@ -19,13 +19,17 @@ public:
     Calendar();
     ~Calendar() override;
 
-    // Called by the date inputs of the QML pages.
     Q_INVOKABLE void setSelectedDate(const QDate &date);
+    // The date inputs of the QML pages give and take the day as its numbers (month 1-12): a QDate
+    // reaches a script as a Date at UTC midnight and comes back as a Date's local day, and a
+    // script's local midnight falls on the day before where daylight saving starts at midnight.
+    Q_INVOKABLE void setSelectedDay(int year, int month, int day);
     TodayCalendar *calendar() const;
 
 signals:
     // A script receives the date as a Date at UTC midnight of that day.
     void selectionChanged(QDate date);
+    void selectedDayChanged(int year, int month, int day);
 
 protected:
     bool event(QEvent *event) override;

@@ -32,10 +32,15 @@ FocusScope {
 
     signal changeFinished()
 
-    function parseDate() {
+    // The year, month (1-12) and day that the cells show.
+    function shownDay() {
         var year = parseInt(yearCell.text, 10);
-        return Utils.createDate(fourDigitYear ? year : year + 2000, parseInt(monthCell.text, 10) - 1,
-                                parseInt(dayCell.text, 10));
+        return [fourDigitYear ? year : year + 2000, parseInt(monthCell.text, 10), parseInt(dayCell.text, 10)];
+    }
+
+    function parseDate() {
+        var day = shownDay();
+        return Utils.createDate(day[0], day[1] - 1, day[2]);
     }
 
     function updateFormatedText() {
@@ -86,12 +91,14 @@ FocusScope {
             return;
         // A dismissed calendar leaves the date as it was shown, unsaved change included.
         var shown = [dayCell.text, monthCell.text, yearCell.text];
-        calendar.setSelectedDate(parseDate());
+        // The day crosses as its numbers: a Date would cross at a midnight that some zones skip.
+        var day = shownDay();
+        calendar.setSelectedDay(day[0], day[1], day[2]);
         // On the screen: a page in a tab is a window inside the main window.
         var position = dayCell.mapToGlobal(0, 0);
         calendar.pos = Qt.point(position.x, position.y + 25);
-        calendar.selectionChanged.connect(function (date) {
-            showCells(Dates.formatDate(Dates.fromQDate(date), fourDigitYear).split("."));
+        calendar.selectedDayChanged.connect(function (year, month, day) {
+            showCells(Dates.formatDay(year, month, day, fourDigitYear).split("."));
         });
         calendar.accepted.connect(function () {
             // Leaving the cells finishes the change by itself.

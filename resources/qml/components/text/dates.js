@@ -37,16 +37,14 @@ function parseDate(text, fourDigitYear) {
     return Utils.createDate(year, numbers[1] - 1, numbers[0]);
 }
 
-// A QDate from C++ arrives at UTC midnight of its day, which west of UTC is the evening before:
-// the same day at local midnight.
-function fromQDate(date) {
-    return new Date(date.getUTCFullYear(), date.getUTCMonth(), date.getUTCDate());
+// A day given by its numbers (month 1-12) as "dd.MM.yy" ("dd.MM.yyyy").
+function formatDay(year, month, day, fourDigitYear) {
+    var shownYear = fourDigitYear ? Utils.zeroFill(year, 4) : Utils.zeroFill(year % 100, 2);
+    return Utils.zeroFill(day, 2) + "." + Utils.zeroFill(month, 2) + "." + shownYear;
 }
 
 function formatDate(date, fourDigitYear) {
-    var year = fourDigitYear ? Utils.zeroFill(date.getFullYear(), 4)
-                             : Utils.zeroFill(date.getFullYear() % 100, 2);
-    return Utils.zeroFill(date.getDate(), 2) + "." + Utils.zeroFill(date.getMonth() + 1, 2) + "." + year;
+    return formatDay(date.getFullYear(), date.getMonth() + 1, date.getDate(), fourDigitYear);
 }
 
 // Days and months are counted at noon, which every zone's clock passes; the result starts its day.
