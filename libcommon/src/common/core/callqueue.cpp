@@ -5,12 +5,20 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <cstddef>
+
 namespace Common {
 
 // One posted call. Its own address is the token of its hand-over.
 class CallQueue::Call : public QEvent
 {
 public:
+    // Qt's allocator, as for Qt's own events: the memory is new to the sanitizer, and the QEvent
+    // part is written by Qt's code only. Event filters (ours too) read it before the call is
+    // acquired; what our code writes, the function, is read only after.
+    static void *operator new(std::size_t size) { return qMallocAligned(size, alignof(Call)); }
+    static void operator delete(void *memory) { qFreeAligned(memory); }
+
     explicit Call(std::function<void()> call)
         : QEvent(eventType())
         , m_call(std::move(call))
