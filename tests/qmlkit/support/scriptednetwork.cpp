@@ -1,6 +1,7 @@
 #include "scriptednetwork.h"
 
 #include "client/net/apinetwork.h"
+#include "common/core/callqueue.h"
 #include "common/net/abstractcontroller.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,8 @@ void ScriptedNetwork::clear()
 void ScriptedNetwork::answer(const QString &controllerName, const QString &action, const QVariantMap &params)
 {
     m_network->dispatchMessage(controllerName, action, params);
+    // The delivery, then the queued calls of its handlers.
+    QCoreApplication::sendPostedEvents(nullptr, Common::CallQueue::eventType());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 

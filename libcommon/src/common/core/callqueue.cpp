@@ -27,12 +27,6 @@ public:
     // Qt deletes a call in the thread that ran it, or in the one that destroys the queue.
     ~Call() override { ThreadHandoff::acquire(this); }
 
-    static QEvent::Type eventType()
-    {
-        static const auto type = QEvent::Type(QEvent::registerEventType());
-        return type;
-    }
-
     void run() { m_call(); }
 
 private:
@@ -42,6 +36,12 @@ private:
 CallQueue::CallQueue(QObject *parent)
     : QObject(parent)
 {
+}
+
+QEvent::Type CallQueue::eventType()
+{
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
 }
 
 void CallQueue::post(std::function<void()> call)
@@ -56,7 +56,7 @@ bool CallQueue::event(QEvent *event)
 {
     // Before the event is read: a call's address is the token of its hand-over.
     ThreadHandoff::acquire(event);
-    if (event->type() != Call::eventType())
+    if (event->type() != eventType())
         return QObject::event(event);
     static_cast<Call *>(event)->run();
     return true;

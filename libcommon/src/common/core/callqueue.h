@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 
 #include <functional>
@@ -18,6 +19,9 @@ public:
 
     // From any thread. A call still queued when the object goes is destroyed, not run.
     void post(std::function<void()> call);
+
+    // The type of the events that carry the calls (for QCoreApplication::sendPostedEvents).
+    static QEvent::Type eventType();
 
 protected:
     bool event(QEvent *event) override;
