@@ -1,17 +1,17 @@
 #include "qmlmessageguard.h"
 
-#include <QMutex>
-#include <QMutexLocker>
 #include <QVector>
 
 #include <cstdio>
+#include <mutex>
 
 namespace {
 
 // The installed guards, in the order of their installing: the last one takes the messages.
+// Messages come from any thread; the lock is the standard library's, which ThreadSanitizer sees.
 struct Installed
 {
-    QMutex mutex;
+    std::mutex mutex;
     QVector<QmlMessageGuard *> guards;
 };
 
@@ -41,13 +41,13 @@ QmlMessageGuard::QmlMessageGuard(bool installNow)
 
 QmlMessageGuard::~QmlMessageGuard()
 {
-    QMutexLocker lock(&installed().mutex);
+    std::lock_guard<std::mutex> lock(installed().mutex);
     uninstall();
 }
 
 void QmlMessageGuard::install()
 {
-    QMutexLocker lock(&installed().mutex);
+    std::lock_guard<std::mutex> lock(installed().mutex);
     uninstall();
     const QtMessageHandler previous = qInstallMessageHandler(&QmlMessageGuard::handler);
     QVector<QmlMessageGuard *> &guards = installed().guards;
@@ -84,13 +84,13 @@ void QmlMessageGuard::uninstall()
 
 void QmlMessageGuard::expect(const QString &fragment)
 {
-    QMutexLocker lock(&installed().mutex);
+    std::lock_guard<std::mutex> lock(installed().mutex);
     m_expected.append(fragment);
 }
 
 QStringList QmlMessageGuard::takeUnexpected()
 {
-    QMutexLocker lock(&installed().mutex);
+    std::lock_guard<std::mutex> lock(installed().mutex);
     QStringList result;
     result.swap(m_unexpected);
     return result;
@@ -98,7 +98,7 @@ QStringList QmlMessageGuard::takeUnexpected()
 
 QStringList QmlMessageGuard::takeMissing()
 {
-    QMutexLocker lock(&installed().mutex);
+    std::lock_guard<std::mutex> lock(installed().mutex);
     QStringList result;
     result.swap(m_expected);
     return result;
@@ -131,7 +131,7 @@ void QmlMessageGuard::handler(QtMsgType type, const QMessageLogContext &context,
 {
     QtMessageHandler forward = nullptr;
     {
-        QMutexLocker lock(&installed().mutex);
+        std::lock_guard<std::mutex> lock(installed().mutex);
         const QVector<QmlMessageGuard *> &guards = installed().guards;
         if (!guards.isEmpty()) {
             guards.last()->take(type, text);
