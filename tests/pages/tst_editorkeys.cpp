@@ -759,7 +759,7 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
             }
             QTRY_VERIFY(!box);
             QTest::qWait(200);
-            QVERIFY2(editsKept(), qPrintable(QTest::toString(key) + QString(" answered Yes")));
+            QVERIFY2(editsKept(), qPrintable(QKeySequence(key).toString() + " answered Yes"));
         }
     }
 
