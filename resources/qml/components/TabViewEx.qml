@@ -104,9 +104,7 @@ Page {
         var index = item ? tabOf(item) : -1;
         if (index < 0 || item === tabContents[index])
             return;
-        var focused = lastFocused;
-        focused[index] = item;
-        lastFocused = focused;
+        lastFocused[index] = item;
     }
 
     // The focus into a tab: to its item that had it last, or its first field; to the tab itself

@@ -5,12 +5,6 @@ StandinCalendar::StandinCalendar(QObject *parent)
 {
 }
 
-void StandinCalendar::setSelectedDate(const QDate &date)
-{
-    record(QStringLiteral("setSelectedDate"), {date});
-    m_selectedDate = date;
-}
-
 void StandinCalendar::setSelectedDay(int year, int month, int day)
 {
     record(QStringLiteral("setSelectedDay"), {year, month, day});
@@ -20,6 +14,5 @@ void StandinCalendar::setSelectedDay(int year, int month, int day)
 void StandinCalendar::pick(const QDate &date)
 {
     m_selectedDate = date;
-    emit selectionChanged(date);
     emit selectedDayChanged(date.year(), date.month(), date.day());
 }

@@ -21,13 +21,11 @@ public:
     void setPos(const QPoint &pos) { m_pos = pos; }
     QDate selectedDate() const { return m_selectedDate; }
 
-    Q_INVOKABLE void setSelectedDate(const QDate &date);
     Q_INVOKABLE void setSelectedDay(int year, int month, int day);
     // Test control: the user clicks a day.
     Q_INVOKABLE void pick(const QDate &date);
 
 signals:
-    void selectionChanged(QDate date);
     void selectedDayChanged(int year, int month, int day);
 
 private:

@@ -59,10 +59,6 @@ bool mayEdit(const QKeyEvent *event, const QQuickItem *focused)
             return true;
     }
     switch (event->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
     case Qt::Key_Escape:
         return true;
     case Qt::Key_Up:
