@@ -1,5 +1,6 @@
 #include "safequestion.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -11,6 +12,11 @@ SafeQuestion::SafeQuestion(QMessageBox::Icon icon, const QString &title, const Q
     setTextFormat(Qt::PlainText);
     setDefaultButton(QMessageBox::No);
     setEscapeButton(QMessageBox::No);
+    // Yes never holds the focus: Tab, Backtab and the arrows stay on No, which stays the default
+    // for Return, Enter and Space. A click or Alt+Y still presses it.
+    auto *yesButton = qobject_cast<QPushButton *>(button(QMessageBox::Yes));
+    yesButton->setFocusPolicy(Qt::NoFocus);
+    yesButton->setAutoDefault(false);
     connect(this, &QMessageBox::buttonClicked, this, [this](QAbstractButton *button) {
         if (standardButton(button) == QMessageBox::Yes)
             emit yes();
