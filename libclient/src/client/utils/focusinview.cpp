@@ -58,8 +58,11 @@ bool mayEdit(const QKeyEvent *event, const QQuickItem *focused)
         if (event->matches(key))
             return true;
     }
+    // Qt binds no key to QKeySequence::Backspace on X11.
     switch (event->key()) {
     case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
