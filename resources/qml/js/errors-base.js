@@ -204,6 +204,9 @@ function selectErrorControl(object, code) {
         if (codes && codes.length > 0) {
             if (listHolds(codes, wanted)) {
                 child.forceActiveFocus();
+                // The value refused, selected to be typed over.
+                if (typeof child.selectAll === "function")
+                    child.selectAll();
                 return child;
             }
             continue;

@@ -115,15 +115,42 @@ TestCase {
         compare(frame.escapes, 1, "a second Escape reaches the frame");
     }
 
-    function test_assignmentWhileFocusedSelectsAll() {
+    function test_onlyTheOperatorsMoveSelectsAll() {
+        phone.setLegalValue("Koriv");
+        other.forceActiveFocus();
+        // The operator's move into the field selects it whole; focus given back does not.
+        var moves = [Qt.TabFocusReason, Qt.BacktabFocusReason, Qt.ShortcutFocusReason];
+        for (var i = 0; i < moves.length; ++i) {
+            phone.forceActiveFocus(moves[i]);
+            compare(phone.selectedText, "Koriv", "moved in by reason " + moves[i]);
+            other.forceActiveFocus(Qt.TabFocusReason);
+            compare(phone.selectedText, "", "moved out");
+        }
+        mouseClick(phone);
+        compare(phone.selectedText, "Koriv", "a click");
+        other.forceActiveFocus();
         phone.forceActiveFocus();
-        phone.legalText = "Koriv";
+        compare(phone.selectedText, "", "focus given back selects nothing");
+
+        // A value shown anew while focused selects nothing: the next key replaces nothing.
+        phone.legalText = "Korivan";
         wait(0);
-        compare(phone.selectedText, "Koriv");
+        compare(phone.selectedText, "");
         keyClick(Qt.Key_X);
-        compare(phone.text, "x", "a key replaces the selected text");
+        compare(phone.text, "Korivanx", "a key goes in at the cursor");
         wait(0);
         compare(phone.selectedText, "", "typed text is not selected");
+
+        // Focus away while the field's tab is hidden, and back: the cursor and the selection kept.
+        // (Its window going and coming back is a test of the keys, on X11.)
+        phone.select(1, 4);
+        phone.visible = false;
+        other.forceActiveFocus();
+        phone.visible = true;
+        phone.forceActiveFocus();
+        compare(phone.selectedText, "ori", "its tab hidden and shown");
+        keyClick(Qt.Key_Y);
+        compare(phone.text, "Kyvanx", "a key replaces the kept selection");
     }
 
     function test_changeFinishedOnlyWhenModified() {

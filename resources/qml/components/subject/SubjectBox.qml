@@ -111,6 +111,6 @@ Rectangle {
     ShortcutEx {
         sequence: box.shortcut !== undefined ? box.shortcut : ""
         enabled: box.visible && box.focusItem !== null && sequence !== ""
-        onActivated: box.focusItem.forceActiveFocus()
+        onActivated: box.focusItem.forceActiveFocus(Qt.ShortcutFocusReason)
     }
 }

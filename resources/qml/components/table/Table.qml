@@ -220,7 +220,7 @@ Item {
 
     function openFilterRow() {
         filterRow.opened = true;
-        filterField.forceActiveFocus();
+        filterField.forceActiveFocus(Qt.ShortcutFocusReason);
         // The rows' searched texts are made now, so that the first letter typed only searches.
         var model = tableView ? tableView.model : null;
         if (model && typeof model.prepareSearch === "function")

@@ -11,6 +11,9 @@ import "longtext.js" as LongText
 // A line is laid out whole, so the field holds at most maximumLength characters: a longer paste
 // is cut, with a notice. A longer stored text stays whole in legalText and wholeText, while the
 // field shows its start, says so and takes no typing: it is never saved cut.
+// The operator's own move into the field (Tab, Backtab, a shortcut, a click) selects it whole,
+// and the focus going elsewhere shows its start. Focus that goes and comes back by itself (the
+// window, a dialog, a tab) and a value shown anew leave the cursor and the selection as they were.
 TextFieldExBase {
     id: field
 
@@ -48,6 +51,12 @@ TextFieldExBase {
         return value.substring(0, LongText.wholeEnd(value, maximumLength - 1)) + "\u2026";
     }
 
+    // Whether focus came or went by the operator's own move, not by itself.
+    function isOperatorsMove(reason) {
+        return reason === Qt.TabFocusReason || reason === Qt.BacktabFocusReason
+                || reason === Qt.ShortcutFocusReason || reason === Qt.MouseFocusReason;
+    }
+
     function noticeCut() {
         Dialog.toast(qsTr("The text was cut to %1 characters").arg(maximumLength),
                      { "theme": Enums.ToastRed, "parentWindow": Window.window ? Window.window : mainWindow });
@@ -55,25 +64,26 @@ TextFieldExBase {
 
     maximumLength: Enums.ShownTextLength
     readOnly: isCut
+    // The selection stays while the focus is away by itself; a move out clears it below.
+    persistentSelection: true
     rightPadding: padding + (isCut ? cutNotice.width + 6 : 0)
     onLegalTextChanged: showLegalText()
-    // textEdited comes before textChanged: a change that was not typed selects all while the
-    // field has focus.
+    // textEdited comes before textChanged.
     onTextEdited: isHandEdit = true
-    onTextChanged: {
-        if (activeFocus && !isHandEdit)
-            selectAll();
-        isHandEdit = false;
-    }
+    onTextChanged: isHandEdit = false
     onEditingFinished: {
         if (modify)
             changeFinished();
     }
+    // The place is kept while the window is away, a popup or menu is open or the field's tab is
+    // hidden; the focus going elsewhere shows the start.
     onActiveFocusChanged: {
-        if (activeFocus)
-            selectAll();
-        else
+        if (activeFocus) {
+            if (isOperatorsMove(focusReason))
+                selectAll();
+        } else if (visible && (isOperatorsMove(focusReason) || focusReason === Qt.OtherFocusReason)) {
             cursorPosition = 0;
+        }
     }
     // A paste that does not fit is cut by the input itself, so it is said beforehand.
     Keys.onPressed: {
