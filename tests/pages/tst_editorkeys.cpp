@@ -64,12 +64,12 @@ void focusInside(QQuickItem *field)
 }
 
 // A key pressed and released in a window that may go on the press (a dialog it answers).
-void keyClickClosing(QWindow *window, Qt::Key key)
+void keyClickClosing(QWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QPointer<QWindow> guard(window);
-    QTest::keyPress(window, key);
+    QTest::keyPress(window, key, modifiers);
     if (guard)
-        QTest::keyRelease(window, key);
+        QTest::keyRelease(window, key, modifiers);
 }
 
 void type(QWindow *window, const QByteArray &letters)
@@ -197,6 +197,8 @@ private:
 void TestEditorKeys::initTestCase()
 {
     QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    // A relay that holds an answer back, as a slow network does.
+    m_program.setThroughProxy(true);
     const QString failure = m_program.start("editorkeys", {},
                                             {"INSERT INTO drivers (sign, last_name, system_note, dt_utc_insert,"
                                              " dt_utc_last_update) VALUES ('D007', 'Kowalski', E'" + QString(Note).replace('\n', "\\n") + "', 1000, 1000)"});
@@ -495,11 +497,9 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     QQuickItem *area = opened.area;
     const QPointF middle(opened.note->width() / 2, opened.note->height() / 2);
     const auto clickMiddle = [&] {
-        QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, opened.note->mapToScene(middle).toPoint());
-        int clicked = -1;
-        const QPointF inArea = area->mapFromItem(opened.note, middle);
-        QMetaObject::invokeMethod(area, "positionAt", Q_RETURN_ARG(int, clicked), Q_ARG(qreal, inArea.x()),
-                                  Q_ARG(qreal, inArea.y()));
+        const QPoint point = opened.note->mapToScene(middle).toPoint();
+        QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, point);
+        const int clicked = positionAt(area, point);
         // The focus, the cursor at the click and nothing selected; -1 when not.
         const bool there = QTest::qWaitFor([&] { return area->hasActiveFocus(); }) && clicked > 0
             && area->property("cursorPosition").toInt() == clicked && area->property("selectedText").toString().isEmpty();
@@ -571,12 +571,17 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     QCOMPARE(stored(id, "inner_note"), longNote);
     QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
 
-    // A one-line note: its right edge, where a bar would be if the text did not fit, takes the
+    // A one-line note in the form that scrolls: its last column of pixels, where its own bar
+    // would be if its text did not fit, and the form's bar if it lay over the fields, takes the
     // click into the note too.
     m_program.query("UPDATE drivers SET inner_note = 'Call before noon' WHERE id = ?", {id});
     opened = openAtNote(id);
     QVERIFY(opened.editor);
-    const QPoint rightEdge = opened.note->mapToScene(QPointF(opened.note->width() - 8, opened.note->height() / 2)).toPoint();
+    QQuickItem *form = opened.note;
+    while (form && !form->inherits("QQuickFlickable"))
+        form = form->parentItem();
+    QVERIFY(form && form->property("contentHeight").toReal() > form->height());
+    const QPoint rightEdge = opened.note->mapToScene(QPointF(opened.note->width() - 0.5, opened.note->height() / 2)).toPoint();
     QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, rightEdge);
     QTRY_VERIFY(opened.area->hasActiveFocus());
     type(opened.window, "zz");
@@ -628,6 +633,15 @@ void TestEditorKeys::keysChangeOnlyAFieldInView()
     QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
     QVERIFY(lastNameShown());
     QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilykov"));
+    // Backspace and Delete too.
+    PageControls::scrollTo(opened.note);
+    QTest::keyClick(opened.window, Qt::Key_Backspace);
+    QVERIFY2(lastNameShown(), "Backspace deleted out of view");
+    QTest::keyClick(opened.window, Qt::Key_Left);
+    PageControls::scrollTo(opened.note);
+    QTest::keyClick(opened.window, Qt::Key_Delete);
+    QVERIFY2(lastNameShown(), "Delete deleted out of view");
+    QCOMPARE(textOf(opened.lastName), QString("Savchenko-Bilyk"));
     m_program.watchdog().answerNext(QMessageBox::Discard);
     QVERIFY(m_program.closePage(opened.editor));
     m_program.watchdog().reset();
@@ -644,6 +658,20 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     QQuickItem *area = opened.area;
     QWindow *mainWindow = Gui::Context::mainWindow()->windowHandle();
     QString expected = fourLines;
+
+    // A line field keeps its selection while another window is active, and gets it back: the
+    // key after replaces only that.
+    QTest::keyClick(opened.window, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(opened.window, Qt::Key_Left, Qt::ShiftModifier);
+    QVERIFY(activate(mainWindow));
+    QVERIFY(activate(opened.window));
+    QTRY_VERIFY(opened.lastName->hasActiveFocus());
+    QCOMPARE(opened.lastName->property("selectedText").toString(), QString("nko"));
+    type(opened.window, "v");
+    QCOMPARE(textOf(opened.lastName), QString("Savchev"));
+    QTest::keyClick(opened.window, Qt::Key_Escape);
+    PageControls::scrollTo(opened.note);
 
     // Another window is active; one click inside a word of the note's second line, which the
     // window system delivers before it activates the editor: the cursor at the click, nothing
@@ -727,23 +755,74 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     NoteEditor opened = openAtNote(id);
     QVERIFY(opened.editor);
     ModalWatchdog &watchdog = m_program.watchdog();
+    QObject *form = PageControls::formOf(opened.editor);
+    QQuickItem *sign = pageControl(opened.editor, "sign");
+    QVERIFY(form && sign);
+    const auto pushChange = [&](const QString &author, const QString &sign) {
+        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author},
+                        {"sign", sign}});
+    };
+
+    // A change read again at once while nothing is typed leaves the focus and the cursor at the
+    // end of Sign, nothing selected: the next key goes in after "D014".
+    QTest::keyClick(opened.window, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(sign->hasActiveFocus());
+    QTest::keyClick(opened.window, Qt::Key_End);
+    int reads = m_program.sentCount("driver_trInfo");
+    pushChange("77", "second");
+    QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+    QVERIFY(sign->hasActiveFocus());
+    QCOMPARE(sign->property("selectedText").toString(), QString());
+    type(opened.window, "7");
+    QCOMPARE(textOf(sign), QString("D0147"));
+    QTest::keyClick(opened.window, Qt::Key_Escape);
+    QCOMPARE(textOf(sign), QString("D014"));
+    QTest::keyClick(opened.window, Qt::Key_Tab);
+    QTRY_VERIFY(opened.lastName->hasActiveFocus());
+
+    // The answer of that read held back while "enko" is typed: the keys stay, and the change is
+    // asked about once, as for any form with edits.
+    m_program.proxy().holdAnswerTo("driver_trInfo");
+    reads = m_program.sentCount("driver_trInfo");
+    pushChange("77", "second");
+    QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
     QTest::keyClick(opened.window, Qt::Key_End);
     type(opened.window, "enko");
     QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
+    const int asked = watchdog.boxes().size();
+    watchdog.leaveNextBoxOpen();
+    m_program.proxy().releaseHeld();
+    QTRY_VERIFY(watchdog.leftOpen());
+    QCOMPARE(watchdog.leftOpen()->text(), QString("Data changed by user 'second'. Apply?"));
+    QVERIFY(QTest::qWaitForWindowActive(watchdog.leftOpen()));
+    keyClickClosing(watchdog.leftOpen()->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!watchdog.leftOpen());
+    QCOMPARE(watchdog.boxes().size(), asked + 1);
+    QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
+    QVERIFY(opened.editor->property("isDirty").toBool());
+
     // The question another user's or the system's save opens, left open for the keys.
     const auto ask = [&](const QString &author, const QString &sign) -> QMessageBox * {
         watchdog.leaveNextBoxOpen();
-        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author},
-                        {"sign", sign}});
+        pushChange(author, sign);
         if (!QTest::qWaitFor([&] { return watchdog.leftOpen(); }) || !QTest::qWaitForWindowActive(watchdog.leftOpen()))
             return nullptr;
         return watchdog.leftOpen();
     };
 
-    // Return, Enter and Space meant for the form answer No, which keeps the edits; a bare letter
-    // answers nothing. The same for the system's change.
+    // Keys meant for the form answer No, which keeps the edits, or nothing: Return, Enter and
+    // Space, also after Tab, Backtab or an arrow, which never move to Yes; a bare letter answers
+    // nothing. The same for the system's change. Back in the form, the next key goes in at the
+    // cursor and replaces nothing.
+    const QList<QList<QKeySequence>> sequences = {
+        {Qt::Key_Return}, {Qt::Key_Enter}, {Qt::Key_Space}, {Qt::Key_Y}, {Qt::Key_N}, {Qt::Key_Tab, Qt::Key_Return},
+        {Qt::SHIFT | Qt::Key_Backtab, Qt::Key_Space}, {Qt::Key_Right, Qt::Key_Return}, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}};
     for (const auto &[author, sign] : {std::pair{"77", "second"}, std::pair{"1", ""}}) {
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Y, Qt::Key_N}) {
+        for (const QList<QKeySequence> &keys : sequences) {
+            QString pressed;
+            for (const QKeySequence &key : keys)
+                pressed += key.toString() + ' ';
             QPointer<QMessageBox> box = ask(author, sign);
             QVERIFY(box);
             QCOMPARE(box->text(), QString("Data changed by user '%1'. Apply?").arg(author == QString("1") ? "system" : sign));
@@ -751,17 +830,33 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
             QMessageBox *asked = box;
             connect(asked, &QMessageBox::buttonClicked, asked,
                     [&answer, asked](QAbstractButton *button) { answer = asked->standardButton(button); });
-            keyClickClosing(box->windowHandle(), key);
-            if (key == Qt::Key_Y || key == Qt::Key_N) {
-                QVERIFY2(answer == QMessageBox::NoButton, "a bare letter answered the question");
+            for (const QKeySequence &key : keys) {
+                if (box)
+                    keyClickClosing(box->windowHandle(), Qt::Key(key[0] & ~Qt::KeyboardModifierMask),
+                                    Qt::KeyboardModifiers(key[0] & Qt::KeyboardModifierMask));
+            }
+            if (keys.last() == QKeySequence(Qt::Key_Y) || keys.last() == QKeySequence(Qt::Key_N)) {
+                QVERIFY2(box && answer == QMessageBox::NoButton, "a bare letter answered the question");
                 keyClickClosing(box->windowHandle(), Qt::Key_Escape);
             }
-            QVERIFY2(answer == QMessageBox::No, qPrintable(QKeySequence(key).toString() + " did not answer No"));
+            QVERIFY2(answer == QMessageBox::No, qPrintable(pressed + "did not answer No"));
             QTRY_VERIFY(!box);
             QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
             QVERIFY(opened.editor->property("isDirty").toBool());
+            QTRY_VERIFY(opened.lastName->hasActiveFocus());
+            type(opened.window, "v");
+            QVERIFY2(textOf(opened.lastName) == "Morozenkov", qPrintable("after " + pressed + textOf(opened.lastName)));
+            QTest::keyClick(opened.window, Qt::Key_Backspace);
         }
     }
+
+    // Alt+Y answers Yes: the stored record is read again, and nothing is left to save.
+    QPointer<QMessageBox> altYes = ask("77", "second");
+    QVERIFY(altYes);
+    keyClickClosing(altYes->windowHandle(), Qt::Key_Y, Qt::AltModifier);
+    QTRY_VERIFY(!altYes);
+    QTRY_COMPARE(textOf(opened.lastName), QString("Moroz"));
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
 
     // Twenty changes while it is open: one question, naming the latest author. Yes reads the
     // record again: every field shows what is stored, the note too although its stored text did
@@ -797,6 +892,7 @@ void TestEditorKeys::keysFollowTheTabShown()
     QVERIFY(opened.editor);
     QTest::keyClick(opened.window, Qt::Key_End);
     type(opened.window, "enk");
+    QTest::keyClick(opened.window, Qt::Key_Left);
     const int carLocks = m_program.sentCount("car_trLock");
     const auto header = [&](const char *tab) {
         QQuickItem *button = editorTabButton(opened.editor, tab);
@@ -804,9 +900,10 @@ void TestEditorKeys::keysFollowTheTabShown()
     };
 
     // The Cars tab shows its car; its header, then Essentials' header, clicked; and again with
-    // their keys. The keys after go into Last name, the field used last on Essentials, and
-    // Return saves the driver, with no car opened or locked.
+    // their keys. The keys after go into Last name, the field used last on Essentials, at the
+    // cursor left there, and Return saves the driver, with no car opened or locked.
     QString expected = "Morozenk";
+    int cursor = expected.size() - 1;
     for (const char *way : {"header", "key"}) {
         if (way == QByteArray("header"))
             QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, header("carsTab"));
@@ -820,9 +917,9 @@ void TestEditorKeys::keysFollowTheTabShown()
         else
             press(opened.window, QKeySequence("Ctrl+T"));
         QTRY_VERIFY(opened.lastName->hasActiveFocus());
-        QTest::keyClick(opened.window, Qt::Key_End);
+        QCOMPARE(opened.lastName->property("selectedText").toString(), QString());
         type(opened.window, "o");
-        QCOMPARE(textOf(opened.lastName), expected += 'o');
+        QCOMPARE(textOf(opened.lastName), expected.insert(cursor++, 'o'));
     }
     const int updates = m_program.sentCount("driver_trUpdate");
     QTest::keyClick(opened.window, Qt::Key_Return);

@@ -23,6 +23,12 @@ struct AnswerLossProxy::Relay
     bool dropOnly = false;
     // Nothing passes either way any more.
     bool silent = false;
+    // The server's frames pass through the reader, so that they can be held back.
+    bool framed = false;
+    // The answer from which the server's frames are held, and those held so far.
+    QString holdFrom;
+    bool holding = false;
+    QByteArray held;
 };
 
 namespace {
@@ -108,6 +114,19 @@ void AnswerLossProxy::dropAnswerTo(const QString &fn)
     m_armedRows = 0;
 }
 
+void AnswerLossProxy::holdAnswerTo(const QString &fn)
+{
+    m_armedHold = fn;
+}
+
+void AnswerLossProxy::releaseHeld()
+{
+    for (Relay *relay : qAsConst(m_relays)) {
+        relay->holding = false;
+        relay->client->write(std::exchange(relay->held, QByteArray()));
+    }
+}
+
 void AnswerLossProxy::cut(bool thenRefuse)
 {
     m_refusing = thenRefuse;
@@ -163,6 +182,10 @@ void AnswerLossProxy::fromClient(Relay *relay)
             emit answerLost(fn);
             return;
         }
+        if (!m_armedHold.isEmpty() && names.contains(m_armedHold)) {
+            relay->holdFrom = std::exchange(m_armedHold, QString()).replace(QLatin1String("_tr"), QLatin1String("_sa"));
+            relay->framed = true;
+        }
         const bool drop = !m_armedDrop.isEmpty() && names.contains(m_armedDrop);
         if (drop)
             m_armed = std::exchange(m_armedDrop, QString());
@@ -175,6 +198,7 @@ void AnswerLossProxy::fromClient(Relay *relay)
             if (m_armedRows > 0)
                 relay->lostAnswer = relay->lostRequest.section(QLatin1Char('_'), 0, 0) + QLatin1String("_saListInfo");
             relay->passing = m_armedRows;
+            relay->framed = true;
         }
     }
     relay->server->write(bytes);
@@ -196,13 +220,21 @@ void AnswerLossProxy::fromServer(Relay *relay)
     const QByteArray bytes = relay->server->readAll();
     if (relay->silent)
         return;
-    if (relay->lostAnswer.isEmpty()) {
+    if (!relay->framed) {
         relay->client->write(bytes);
         return;
     }
     relay->fromServer.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
+        if (!relay->holdFrom.isEmpty() && messageNames(frame).contains(relay->holdFrom)) {
+            relay->holdFrom.clear();
+            relay->holding = true;
+        }
+        if (relay->holding) {
+            relay->held += encoded(frame);
+            continue;
+        }
         if (!relay->lostRequest.isEmpty() && messageNames(frame).contains(relay->lostAnswer)
             && relay->passing-- == 0) {
             if (!relay->dropOnly) {

@@ -9,6 +9,12 @@ Rectangle {
     readonly property bool modify: !Qt.colorEqual(color, legalColor)
     property bool readOnly: false
 
+    // The saved colour: both the legal and the shown one.
+    function setLegalValue(value) {
+        legalColor = value;
+        color = legalColor;
+    }
+
     width: 30
     height: 30
     color: "#ccc"

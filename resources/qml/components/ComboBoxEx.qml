@@ -47,6 +47,18 @@ ComboBoxExBase {
         }
     }
 
+    // The legal entry shown; one not in the list yet is chosen once it arrives.
+    function showLegalIndex() {
+        currentIndex = legalCurrentIndex;
+        legalPending = legalCurrentIndex >= count;
+    }
+
+    // The saved choice: both the legal and the shown one.
+    function setLegalValue(value) {
+        legalCurrentIndex = value;
+        showLegalIndex();
+    }
+
     function resetCurrentIndex() {
         currentIndex = -1;
         currentIndex = 0;
@@ -62,10 +74,7 @@ ComboBoxExBase {
         if (keyRole !== "" && !isListChanging)
             chosenKey = keyAt(currentIndex);
     }
-    onLegalCurrentIndexChanged: {
-        currentIndex = legalCurrentIndex;
-        legalPending = legalCurrentIndex >= count;
-    }
+    onLegalCurrentIndexChanged: showLegalIndex()
     onCountChanged: {
         if (ignoreUpdateModel)
             return;

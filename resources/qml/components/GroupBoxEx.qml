@@ -13,9 +13,11 @@ GroupBoxExBase {
     property var errorCode: []
     property bool checkable: false
     property bool checked: true
-    // The two titles; only the one in use gets a parent.
-    property Item checkTitle: CheckBoxEx {
+    // The two titles; only the one in use gets a parent. The check box only shows checked: the
+    // group box is the field, so the title has no legal value of its own.
+    property Item checkTitle: CheckBoxExBase {
         x: groupBox.leftPadding
+        focusPolicy: Qt.StrongFocus
         text: groupBox.title
         checked: groupBox.checked
         onCheckedChanged: groupBox.checked = checked

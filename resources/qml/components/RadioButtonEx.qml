@@ -5,5 +5,11 @@ RadioButtonExBase {
     property bool legalChecked: false
     readonly property bool modify: checked !== legalChecked
 
+    // The saved value: both the legal and the shown state.
+    function setLegalValue(value) {
+        legalChecked = value === true || value === "1" || value === 1;
+        checked = legalChecked;
+    }
+
     onLegalCheckedChanged: checked = legalChecked
 }

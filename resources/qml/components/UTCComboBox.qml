@@ -38,6 +38,13 @@ ComboBoxEx {
         currentIndex = index;
     }
 
+    // The saved minutes: both the legal and the shown offset.
+    function setLegalValue(value) {
+        legalText = value;
+        if (isFilled)
+            showLegal();
+    }
+
     textRole: "tz"
     model: tzModel
     onLegalTextChanged: {

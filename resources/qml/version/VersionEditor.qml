@@ -42,6 +42,7 @@ Editor {
         onEnded: versionForm.listEnded(isReload)
         onRefused: {
             editor.stopBusy();
+            versionForm.takeRead();
             versionForm.displayError(answer);
         }
     }
@@ -81,6 +82,8 @@ Editor {
                 if (isReload)
                     return;
                 editor.stopBusy();
+                if (!readFills(takeRead()))
+                    return;
                 var found = {};
                 var missing = [];
                 for (var i = 0; i < codes.length; ++i) {

@@ -314,9 +314,32 @@ TestCase {
     function test_oneQuestionThenTheStoredRecord() {
         // Twenty changes over unsaved edits ask once, naming the latest author.
         var editor = open({ "id": "5", "state": "EDIT" });
-        net.answer("driver", "saInfo", record(editor));
+        var stored = { "utc_offset": "180", "shift": "1", "is_online": "0", "night_mode": "0", "badge_color": "#3b7dd8",
+                       "dt_birth": "15.03.90", "shift_start": "08:30", "override_duty_amount": "1", "rst_id_city": "3",
+                       "call_sign": "Lviv" };
+        net.answer("driver", "saInfo", record(editor, stored));
+        verify(!editor.isDirty, "loading edits nothing");
         typeInto(field(editor, "lastName"), "ko");
         typeInto(field(editor, "innerNote"), " and weekends");
+        // Every other kind of control changed too, and what it shows of the stored value (a path
+        // of properties).
+        var changes = [
+            { name: "utcOffset", change: function (c) { c.currentIndex = c.indexOfMinutes("60"); },
+              shown: "currentMinutes", stored: "180" },
+            { name: "shift", change: function (c) { c.currentIndex = 2; }, shown: "currentText", stored: "Night" },
+            { name: "online", change: function (c) { c.toggle(); }, shown: "checked", stored: "false" },
+            { name: "nightMode", change: function (c) { c.toggle(); }, shown: "checked", stored: "false" },
+            { name: "badge", change: function (c) { c.color = "red"; }, shown: "color", stored: "#3b7dd8" },
+            { name: "birthDate", change: function (c) { c.showCells(["07", "04", "91"]); }, shown: "text", stored: "15.03.90" },
+            { name: "shiftStart", change: function (c) { c.hour.step(1); c.minute.step(-1); }, shown: "text", stored: "08:30" },
+            { name: "dutyGroup", change: function (c) { c.label.toggle(); }, shown: "label.checked", stored: "true" },
+            { name: "cityValue", change: function (c) { c.value = "4"; }, shown: "value", stored: "3" },
+            { name: "callSign", change: function (c) { c.text = "Lviv-2"; }, shown: "text", stored: "Lviv" }
+        ];
+        changes.forEach(function (row) {
+            row.change(field(editor, row.name));
+            verify(field(editor, row.name).modify, row.name + " is changed");
+        });
         net.clear();
         QWIDGET_CREATOR.clearCalls();
         for (var i = 0; i < 20; ++i)
@@ -326,13 +349,20 @@ TestCase {
         var question = QWIDGET_CREATOR.lastDialog();
         compare(question.text, "Data changed by user 'olena'. Apply?");
         compare(net.sentNames(), []);
-        // Yes reads the record again: every field shows what is stored, the note too although
-        // its stored text did not change, and nothing is left to save.
+        // Yes reads the record again: every field shows what is stored, the note and the other
+        // controls too although their stored values did not change, and nothing is left to save.
         question.answer(true);
         compare(net.sentNames(), ["driver_trInfo"]);
-        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk" }));
+        stored["last_name"] = "Kovalenko-Bilyk";
+        net.answer("driver", "saInfo", record(editor, stored));
         compare(field(editor, "lastName").text, "Kovalenko-Bilyk");
         compare(field(editor, "innerNote").text, "Night shifts");
+        var shown = changes.map(function (row) {
+            var control = field(editor, row.name);
+            var value = row.shown.split(".").reduce(function (item, key) { return item[key]; }, control);
+            return row.name + " " + String(value) + (control.modify ? " changed" : "");
+        });
+        compare(shown, changes.map(function (row) { return row.name + " " + row.stored; }));
         verify(!editor.isDirty);
         // Asked again once the question went.
         typeInto(field(editor, "lastName"), "!");

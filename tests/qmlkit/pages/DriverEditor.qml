@@ -14,7 +14,8 @@ Editor {
     property alias drivers: drivers
     property alias buttons: buttonBox
 
-    isDirty: sign.modify || lastName.modify || rating.modify || innerNote.modify
+    isDirty: driverForm.fieldsModified([sign, lastName, rating, innerNote, utcOffset, shift, online, nightMode,
+                                        badge, birthDate, shiftStart, dutyGroup, cityValue, callSign])
     form: driverForm
     onEnterPressed: buttonBox.enterPressed()
 
@@ -43,6 +44,17 @@ Editor {
                 lastName.setLegalValue(textOf(mapParams, "last_name"));
                 rating.setLegalValue(textOf(mapParams, "rating"));
                 innerNote.legalText = textOf(mapParams, "inner_note");
+                // The other kinds of control take their legal values as pages assign them.
+                utcOffset.legalText = textOf(mapParams, "utc_offset");
+                shift.legalCurrentIndex = Number(textOf(mapParams, "shift"));
+                online.legalChecked = textOf(mapParams, "is_online") === "1";
+                nightMode.legalChecked = textOf(mapParams, "night_mode") === "1";
+                badge.legalColor = textOf(mapParams, "badge_color") || "#808080";
+                birthDate.legalText = textOf(mapParams, "dt_birth") || "01.01.90";
+                shiftStart.legalText = textOf(mapParams, "shift_start");
+                dutyGroup.legalChecked = textOf(mapParams, "override_duty_amount") === "1";
+                cityValue.legalValue = textOf(mapParams, "rst_id_city") || "1";
+                callSign.legalText = textOf(mapParams, "call_sign");
             }
 
             Layout.fillWidth: true
@@ -69,6 +81,16 @@ Editor {
                 TextFieldDouble { id: rating; Layout.preferredWidth: 80; errorCode: ["450"] }
                 LabelEx { text: "Inner note:" }
                 TextAreaEx { id: innerNote; Layout.fillWidth: true; Layout.preferredHeight: 60 }
+                UTCComboBox { id: utcOffset; objectName: "utcOffset"; Layout.preferredWidth: 140 }
+                ComboBoxEx { id: shift; objectName: "shift"; model: ["Day", "Night", "Both"] }
+                SwitchEx { id: online; objectName: "online" }
+                RadioButtonEx { id: nightMode; objectName: "nightMode"; text: "Nights" }
+                ColorBox { id: badge; objectName: "badge" }
+                DateEdit { id: birthDate; objectName: "birthDate"; calendarEnable: false }
+                TimeEdit { id: shiftStart; objectName: "shiftStart" }
+                GroupBoxEx { id: dutyGroup; objectName: "dutyGroup"; checkable: true; title: "Override duty amount" }
+                PropertyBox { id: cityValue; objectName: "cityValue" }
+                TextCompleter { id: callSign; objectName: "callSign"; Layout.fillWidth: true; role: "name" }
             }
         }
 

@@ -62,15 +62,17 @@ NtFrame {
         form.approve = approve;
         if (state === "ADD") {
             form.setDefaultFields();
-        } else if (state === "DUPLICATE") {
-            form.initialRequest();
         } else {
+            form.openingRead = true;
             form.initialRequest();
-            if (form.isLock && !GLOBAL.frames.sameEditorExists(editor))
+            if (state !== "DUPLICATE" && form.isLock && !GLOBAL.frames.sameEditorExists(editor))
                 form.lock();
         }
-        if (form.defaultActiveField && !isFocusRestored)
+        if (form.defaultActiveField && !isFocusRestored) {
             form.defaultActiveField.forceActiveFocus();
+            form.openingField = form.defaultActiveField;
+            form.selectOpeningField();
+        }
     }
 
     // A request that cannot be answered neither closes the editor later nor takes what was
@@ -157,6 +159,8 @@ NtFrame {
         for (var i = 0; i < found.length; ++i) {
             if (found[i].type !== "label") {
                 found[i].forceActiveFocus();
+                form.openingField = found[i];
+                form.selectOpeningField();
                 isFocusRestored = true;
                 return;
             }

@@ -40,6 +40,15 @@ FocusScope {
     property bool lockRequested: false
     // The open question about another user's change of the record; null when none is open.
     property var changeQuestion: null
+    // The user who changed the record last, named by the question.
+    property string changeAuthor
+    // The opening read of the record is not answered yet.
+    property bool openingRead: false
+    // The field that the editor gave the focus when it opened.
+    property Item openingField: null
+    // Reads of the record that nobody asked for (another user's change of a clean form), not
+    // answered yet. Answers come in the order of the requests, the opening read's first.
+    property int unaskedReads: 0
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -137,20 +146,22 @@ FocusScope {
     }
 
     // Every control below item shows its stored value: what was typed over a stored value that
-    // an answer left as it was goes too.
+    // an answer left as it was goes too. Each control takes back its own kind of legal value;
+    // values without a control of their own (PropertyBox) are among an item's resources.
     function showStoredValues(item) {
-        var children = item.children;
-        for (var i = 0; i < children.length; ++i) {
-            var control = children[i];
-            if (control.modify === true && typeof control.setLegalValue === "function") {
-                if (control.legalText !== undefined)
-                    control.setLegalValue(control.legalText);
-                else if (control.legalChecked !== undefined)
-                    control.setLegalValue(control.legalChecked);
-                else if (control.legalValue !== undefined)
-                    control.setLegalValue(control.legalValue);
+        var legalNames = ["legalText", "legalChecked", "legalCurrentIndex", "legalColor", "legalValue"];
+        var lists = [item.resources, item.children];
+        for (var l = 0; l < lists.length; ++l) {
+            var list = lists[l] || [];
+            for (var i = 0; i < list.length; ++i) {
+                var control = list[i];
+                if (control.modify === true && typeof control.setLegalValue === "function") {
+                    var legalName = legalNames.find(function (name) { return control[name] !== undefined; });
+                    if (legalName)
+                        control.setLegalValue(control[legalName]);
+                }
+                showStoredValues(control);
             }
-            showStoredValues(control);
         }
     }
 
@@ -211,31 +222,70 @@ FocusScope {
         displayError(mapParams);
     }
 
+    // Which read of the record an own answer is for: "opening", "unasked" or "asked".
+    function takeRead() {
+        if (openingRead) {
+            openingRead = false;
+            return "opening";
+        }
+        if (unaskedReads > 0) {
+            --unaskedReads;
+            return "unasked";
+        }
+        return "asked";
+    }
+
+    // Whether the answer to a read may fill the form: one that nobody asked for never takes
+    // what was typed while it was on its way; the change is asked about instead.
+    function readFills(read) {
+        if (read !== "unasked" || !editor.isDirty)
+            return true;
+        rereadChanged(changeAuthor);
+        return false;
+    }
+
+    // The field given the focus when the editor opens, selected whole as the operator finds it
+    // there, also before its window is active; not once the operator has gone elsewhere.
+    function selectOpeningField() {
+        var field = openingField;
+        if (field && field.type === "textField" && typeof field.selectAll === "function"
+                && (field.activeFocus || (field.focus && !field.Window.active)))
+            field.selectAll();
+    }
+
     // Another user's answer for the record refreshes the form only while it holds no unsaved
-    // change; the own answer always does.
+    // change; the own answer does unless it is for a read nobody asked for and the form took
+    // edits meanwhile. Only the opening read moves the focus or selects.
     function onSaInfo(mapParams) {
         if (!isAnswerOfRecord(mapParams))
             return;
         var own = isOwnAnswer(mapParams);
+        var read = own ? takeRead() : "";
         if (own)
             editor.stopBusy();
-        if (answerResult(mapParams) === "10") {
-            if (own || !editor.isDirty)
-                processData(mapParams);
-            // A record read again shows what is stored, also where a value did not change.
-            if (own)
-                showStoredValues(contentArea);
-        } else if (own) {
-            editor.isCloseOnSa = true;
-            displayError(mapParams);
-            return;
-        } else {
+        if (answerResult(mapParams) !== "10") {
+            if (own) {
+                editor.isCloseOnSa = true;
+                displayError(mapParams);
+            }
             return;
         }
+        if (!own) {
+            if (!editor.isDirty)
+                processData(mapParams);
+            return;
+        }
+        if (!readFills(read))
+            return;
+        processData(mapParams);
+        // A record read again shows what is stored, also where a value did not change.
+        showStoredValues(contentArea);
+        if (read !== "opening")
+            return;
         if (editorState() === "DUPLICATE")
             amountBox.forceActiveFocus();
-        else if (defaultActiveField && defaultActiveField.activeFocus && defaultActiveField.selectAll)
-            defaultActiveField.selectAll();
+        else
+            selectOpeningField();
     }
 
     function handleSaNew(mapParams) {
@@ -337,19 +387,25 @@ FocusScope {
     // The record changed elsewhere: read again at once while nothing is unsaved; otherwise
     // asked, one question at a time that names the latest author, and Yes reads it again.
     function rereadChanged(author) {
+        changeAuthor = author === undefined || author === null ? "" : String(author);
         if (!editor.isDirty) {
+            ++unaskedReads;
             initialRequest();
             return;
         }
         if (changeQuestion) {
-            changeQuestion.text = Dialog.dataChangedText(author);
+            changeQuestion.text = Dialog.dataChangedText(changeAuthor);
             return;
         }
-        var question = Dialog.dataChanged(author);
+        var question = Dialog.dataChanged(changeAuthor);
         if (!question)
             return;
         changeQuestion = question;
-        question.yes.connect(function () { initialRequest(); });
+        // The answers of unasked reads still on their way come first, and show the stored record too.
+        question.yes.connect(function () {
+            unaskedReads = 0;
+            initialRequest();
+        });
         question.finished.connect(function () { changeQuestion = null; });
     }
 
@@ -636,6 +692,8 @@ FocusScope {
                 clip: true
                 // Nothing to scroll sideways: no hidden bar takes the clicks on the fields at the bottom.
                 ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+                // The bar lies beside the fields, never over their right edge.
+                rightPadding: ScrollBar.vertical.size < 1 ? ScrollBar.vertical.width : 0
                 // A key never edits a field scrolled out of sight: the field comes into view first.
                 Component.onCompleted: {
                     if (typeof DESKTOP_UTILS !== "undefined")

@@ -60,6 +60,18 @@ FocusScope {
         yearCell.legalText = yearCell.text;
     }
 
+    // The saved date, shown whole whatever was typed over it. The cells show their legal numbers
+    // before the date is spread over them, so that none typed over makes an impossible date.
+    function setLegalValue(value) {
+        dayCell.showLegal();
+        monthCell.showLegal();
+        yearCell.showLegal();
+        if (legalText === value)
+            legalTextChanged();
+        else
+            legalText = value;
+    }
+
     function finishChanging() {
         if (!modify || !updateFormatedText())
             return;

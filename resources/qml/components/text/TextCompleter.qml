@@ -37,6 +37,13 @@ FocusScope {
         return value === undefined || value === null ? "" : String(value);
     }
 
+    // The saved text, shown with the saved record whatever was typed or chosen over them.
+    function setLegalValue(value) {
+        field.legalText = value;
+        field.text = field.legalText;
+        currentId = legalCurrentId;
+    }
+
     // Takes the list's current record and closes the list.
     function choose() {
         popup.visible = false;

@@ -58,6 +58,13 @@ Rectangle {
         }
     }
 
+    // The legal number shown, a digit still pending dropped.
+    function showLegal() {
+        entryTimer.stop();
+        input.isNew = true;
+        input.newText = input.legalText;
+    }
+
     function step(delta) {
         var value = parseInt(input.newText, 10);
         if (isNaN(value))

@@ -23,6 +23,16 @@ FocusScope {
         minuteCell.legalText = minuteCell.text;
     }
 
+    // The saved time, shown whole whatever was typed over it.
+    function setLegalValue(value) {
+        hourCell.showLegal();
+        minuteCell.showLegal();
+        if (legalText === value)
+            legalTextChanged();
+        else
+            legalText = value;
+    }
+
     function finishChanging() {
         if (!modify)
             return;

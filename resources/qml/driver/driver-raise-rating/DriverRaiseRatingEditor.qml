@@ -43,6 +43,7 @@ Editor {
         onEnded: raiseForm.listEnded(isReload)
         onRefused: {
             editor.stopBusy();
+            raiseForm.takeRead();
             raiseForm.displayError(answer);
         }
     }
@@ -64,6 +65,8 @@ Editor {
                 if (isReload)
                     return;
                 editor.stopBusy();
+                if (!readFills(takeRead()))
+                    return;
                 var row = settingRows.find("code", editor.code);
                 editor.isFound = row !== null;
                 if (!row) {

@@ -53,12 +53,12 @@ ColumnLayout {
         balanceTypeValue.value = idAt(balanceTypes, typeBox.currentIndex);
     }
 
-    // The stored type, within its group.
+    // The stored type, within its group: the legal entries of both lists.
     function showType(typeId) {
         var group = typeId === "1" ? "" : textOf(balanceTypes.originalModel.data("id", typeId, "rst_id_bg"));
-        groupBox.currentIndex = group === "" ? -1 : balanceGroups.proxyModel.checkValueByRole("id", group);
+        groupBox.setLegalValue(group === "" ? -1 : balanceGroups.proxyModel.checkValueByRole("id", group));
         narrowTypes(group);
-        typeBox.currentIndex = typeId === "1" ? -1 : balanceTypes.proxyModel.checkValueByRole("id", typeId);
+        typeBox.setLegalValue(typeId === "1" ? -1 : balanceTypes.proxyModel.checkValueByRole("id", typeId));
     }
 
     spacing: 0

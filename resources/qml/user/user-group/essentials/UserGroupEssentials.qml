@@ -60,7 +60,7 @@ ColumnLayout {
         function populateForm(mapParams) {
             populateFields(mapParams);
             essentials.storedOffset = essentials.textOf(mapParams["utc_offset"]);
-            groupOffset.utc_offset.legalCurrentIndex = groupOffset.utc_offset.indexOfMinutes(essentials.storedOffset);
+            groupOffset.utc_offset.setLegalValue(essentials.storedOffset);
             isSystem.text = essentials.textOf(mapParams["is_system"]);
         }
 
@@ -68,8 +68,7 @@ ColumnLayout {
             setFieldDefaults();
             var offset = userGroup.defaultFieldValue("utc_offset");
             essentials.storedOffset = "";
-            groupOffset.utc_offset.legalCurrentIndex = groupOffset.utc_offset.indexOfMinutes(
-                        offset === undefined || offset === null ? 0 : offset);
+            groupOffset.utc_offset.setLegalValue(offset === undefined || offset === null ? "0" : String(offset));
         }
 
         function getMapParams() {

@@ -66,7 +66,7 @@ ColumnLayout {
             var group = essentials.textOf(mapParams["rst_id_group"]);
             groupValue.setLegalValue(group === "" ? "1" : group);
             essentials.storedOffset = essentials.textOf(mapParams["utc_offset"]);
-            ownerOffset.utc_offset.legalCurrentIndex = ownerOffset.utc_offset.indexOfMinutes(essentials.storedOffset);
+            ownerOffset.utc_offset.setLegalValue(essentials.storedOffset);
             isSystem.text = essentials.textOf(mapParams["is_system"]);
         }
 
@@ -76,8 +76,7 @@ ColumnLayout {
             groupValue.setLegalValue(group === undefined || group === null ? "1" : String(group));
             var offset = user.defaultFieldValue("utc_offset");
             essentials.storedOffset = "";
-            ownerOffset.utc_offset.legalCurrentIndex = ownerOffset.utc_offset.indexOfMinutes(
-                        offset === undefined || offset === null ? 0 : offset);
+            ownerOffset.utc_offset.setLegalValue(offset === undefined || offset === null ? "0" : String(offset));
         }
 
         // Flags go out as numbers. The users table has no blocking reason or status column, so
