@@ -30,6 +30,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using PageControls::formOf;
 using PageControls::press;
 
@@ -409,9 +411,10 @@ void TestFleetPages::balanceGroupFilter()
 }
 
 // Driver Sessions in a tab of the main window (as Alt with the menu command opens it): the End
-// date's calendar opens below the day on that date; a day clicked shows in the End date, and a
-// double click on it asks the list again for the period that ends with that day; opened again,
-// the calendar is on that day. A zone's run names the day to pick in KORIV_CALENDAR_DAY
+// date's calendar opens below the day on that date and stays open whichever window is activated
+// after it; a day clicked shows in the End date, and a double click on it asks the list again for
+// the period that ends with that day; opened again, the calendar is on that day, and Escape or a
+// click on the page dismisses it. A zone's run names the day to pick in KORIV_CALENDAR_DAY
 // (yyyy-MM-dd), such as the day its daylight saving starts at midnight; the End date starts a
 // week off it.
 void TestFleetPages::periodPickedInCalendar()
@@ -426,15 +429,22 @@ void TestFleetPages::periodPickedInCalendar()
     if (given.isValid())
         endDate->setProperty("legalText", given.addDays(given.day() > 14 ? -7 : 7).toString("dd.MM.yy"));
     auto *arrow = endDate->property("arrowButton").value<QQuickItem *>();
-    QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
-    // The tab's window takes the focus that a click asks for before the calendar opens, as on
-    // X11; offscreen it would come after and close the calendar.
-    arrow->window()->requestActivate();
-    QTRY_COMPARE(QGuiApplication::focusWindow(), arrow->window());
-    QTest::mouseClick(arrow->window(), Qt::LeftButton, {}, arrow->mapToScene({arrow->width() / 2, 5}).toPoint());
+    QQuickWindow *page = arrow->window();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    const QPoint arrowPoint = arrow->mapToScene({arrow->width() / 2, 5}).toPoint();
+    QTest::mouseClick(page, Qt::LeftButton, {}, arrowPoint);
     QTRY_VERIFY(openCalendar());
     QPointer<Gui::Dialog::Calendar> calendar = openCalendar();
+    // The window clicked activated only now, as a window system may do with an inactive one: the
+    // calendar stays open and takes the keys that reach that window.
+    page->requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), page);
+    QVERIFY(calendar && calendar->isVisible());
     const QDate shown = QDate::fromString(drawnDate(endDate), "dd.MM.yy").addYears(100);
+    QCOMPARE(calendar->calendar()->selectedDate(), shown);
+    QTest::keyClick(page, Qt::Key_Right);
+    QCOMPARE(calendar->calendar()->selectedDate(), shown.addDays(1));
+    QTest::keyClick(page, Qt::Key_Left);
     QCOMPARE(calendar->calendar()->selectedDate(), shown);
     auto *day = endDate->property("day").value<QQuickItem *>();
     QCOMPARE(calendar->pos(), day->mapToGlobal({0, 25}).toPoint());
@@ -456,14 +466,32 @@ void TestFleetPages::periodPickedInCalendar()
     QCOMPARE(condition(m_program.sent("driverSession_trGetList").last(), "dt_utc_insert", "<="),
              QString::number(end.toMSecsSinceEpoch()));
 
-    // Opened again, the calendar is on the day picked; dismissed, it leaves that day shown. Opened
-    // by the input itself: offscreen, nothing holds the focus once the calendar has closed, and a
-    // window activated anew passes it back and forth with the main window for a while.
-    QMetaObject::invokeMethod(endDate, "openCalendar");
+    // Opened again, the calendar is on the day picked. Escape, pressed while the page holds the
+    // focus, dismisses it and leaves that day shown, the focus back in the End date.
+    QTest::mouseClick(page, Qt::LeftButton, {}, arrowPoint);
     QTRY_VERIFY(openCalendar());
     calendar = openCalendar();
     QCOMPARE(calendar->calendar()->selectedDate(), picked);
-    calendar->reject();
+    page->requestActivate();
+    QTRY_COMPARE(QGuiApplication::focusWindow(), page);
+    QTest::keyClick(page, Qt::Key_Escape);
+    QTRY_VERIFY(calendar.isNull());
+    QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
+    QTRY_VERIFY(endDate->property("activeFocus").toBool());
+    // The main window activated, it stays open; a click on the page, on the arrow too, dismisses
+    // it and opens none.
+    QTest::mouseClick(page, Qt::LeftButton, {}, arrowPoint);
+    QTRY_VERIFY(openCalendar());
+    calendar = openCalendar();
+    QWindow *main = Gui::Context::mainWidget()->windowHandle();
+    QSignalSpy focusMoves(qApp, &QGuiApplication::focusWindowChanged);
+    main->requestActivate();
+    // Waits for the activation itself: the main window soon hands the focus on to its tab's page.
+    QTRY_VERIFY(std::any_of(focusMoves.cbegin(), focusMoves.cend(),
+                            [main](const QVariantList &move) { return move.first().value<QWindow *>() == main; }));
+    QVERIFY(calendar->isVisible());
+    QTest::mouseClick(page, Qt::LeftButton, {}, arrowPoint);
+    QVERIFY(!openCalendar());
     QTRY_VERIFY(calendar.isNull());
     QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
     QVERIFY(m_program.closePage(table));

@@ -285,7 +285,7 @@ void TestQmlHost::widgetWindows()
     QPointer<QObject> pageGuard(page);
     QMetaObject::invokeMethod(page, "closeFrame");
     QTRY_VERIFY(pageGuard.isNull());
-    // (The calendar also closes by itself once another window is active.)
+    // (Only a pick, Escape or a press outside it closes the calendar.)
     if (calendar)
         calendar->close();
     QTRY_VERIFY(calendar.isNull());

@@ -2,14 +2,16 @@
 
 #include "gui/widget/todaycalendar.h"
 
-#include <QEvent>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QQuickWindow>
 #include <QVBoxLayout>
 
 namespace Gui::Dialog {
 
 Calendar::Calendar()
-    : QDialog(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QDialog(nullptr, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_calendar(new TodayCalendar)
 {
     auto *layout = new QVBoxLayout(this);
@@ -41,11 +43,58 @@ TodayCalendar *Calendar::calendar() const
     return m_calendar;
 }
 
-bool Calendar::event(QEvent *event)
+bool Calendar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::WindowDeactivate && result() != QDialog::Accepted)
+    const QEvent::Type type = event->type();
+    const bool key = type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    // A page's window container clears the widgets' focus when the page's window is activated:
+    // the grid takes it back before a key is handed out.
+    if (key && watched->isWindowType() && QApplication::activePopupWidget() == this && !focusWidget())
+        m_calendar->setFocus(Qt::PopupFocusReason);
+    // A widget window hands its keys and presses to the open popup; a Qt Quick window (a page)
+    // does not, and it may hold the focus: the window system can activate it after the popup.
+    if (!qobject_cast<QQuickWindow *>(watched))
+        return QDialog::eventFilter(watched, event);
+    switch (type) {
+    case QEvent::ShortcutOverride:
+        // No shortcut of the page while the popup takes the keys.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        QWidget *popup = QApplication::activePopupWidget();
+        if (!popup)
+            popup = this;
+        QKeyEvent copy(*static_cast<QKeyEvent *>(event));
+        QCoreApplication::sendEvent(popup->focusWidget() ? popup->focusWidget() : popup, &copy);
+        event->setAccepted(copy.isAccepted());
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::TouchBegin:
         reject();
-    return QDialog::event(event);
+        return true;
+    case QEvent::Wheel:
+        // Nothing scrolls under the popup.
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void Calendar::showEvent(QShowEvent *event)
+{
+    QCoreApplication::instance()->installEventFilter(this);
+    // Activation focuses no widget of a popup: the grid takes the keys itself.
+    m_calendar->setFocus(Qt::PopupFocusReason);
+    QDialog::showEvent(event);
+}
+
+void Calendar::hideEvent(QHideEvent *event)
+{
+    QCoreApplication::instance()->removeEventFilter(this);
+    QDialog::hideEvent(event);
 }
 
 } // namespace Gui::Dialog

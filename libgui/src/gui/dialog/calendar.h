@@ -9,8 +9,9 @@ class TodayCalendar;
 
 namespace Gui::Dialog {
 
-// The date picker that a date input opens below its day field: frameless, on top, reports every
-// date the user moves to, accepts on activation and closes itself when another window is clicked.
+// The date picker that a date input opens below its day field: a popup that reports every date
+// the user moves to, accepts on activation and closes unaccepted on Escape or a press outside it,
+// whichever window the window system activates meanwhile.
 class Calendar : public QDialog
 {
     Q_OBJECT
@@ -32,7 +33,9 @@ signals:
     void selectedDayChanged(int year, int month, int day);
 
 protected:
-    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     TodayCalendar *m_calendar;
