@@ -53,7 +53,11 @@ bool Calendar::eventFilter(QObject *watched, QEvent *event)
         m_calendar->setFocus(Qt::PopupFocusReason);
     // A widget window hands its keys and presses to the open popup; a Qt Quick window (a page)
     // does not, and it may hold the focus: the window system can activate it after the popup.
-    if (!qobject_cast<QQuickWindow *>(watched))
+    // Only input is looked at: a window that is being destroyed gets other events, and its
+    // meta-object would still name it a Qt Quick window.
+    const bool input = key || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+        || type == QEvent::TouchBegin || type == QEvent::Wheel;
+    if (!input || !qobject_cast<QQuickWindow *>(watched))
         return QDialog::eventFilter(watched, event);
     switch (type) {
     case QEvent::ShortcutOverride:
