@@ -68,11 +68,8 @@ NtFrame {
             if (state !== "DUPLICATE" && form.isLock && !GLOBAL.frames.sameEditorExists(editor))
                 form.lock();
         }
-        if (form.defaultActiveField && !isFocusRestored) {
-            form.defaultActiveField.forceActiveFocus();
-            form.openingField = form.defaultActiveField;
-            form.selectOpeningField();
-        }
+        if (form.defaultActiveField && !isFocusRestored)
+            form.focusOnOpening(form.defaultActiveField);
     }
 
     // A request that cannot be answered neither closes the editor later nor takes what was
@@ -158,9 +155,7 @@ NtFrame {
         var found = DESKTOP_UTILS.findChildrenByName(form, name);
         for (var i = 0; i < found.length; ++i) {
             if (found[i].type !== "label") {
-                found[i].forceActiveFocus();
-                form.openingField = found[i];
-                form.selectOpeningField();
+                form.focusOnOpening(found[i]);
                 isFocusRestored = true;
                 return;
             }

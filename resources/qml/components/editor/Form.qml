@@ -244,6 +244,13 @@ FocusScope {
         return false;
     }
 
+    // The editor opens with the focus in field.
+    function focusOnOpening(field) {
+        field.forceActiveFocus();
+        openingField = field;
+        selectOpeningField();
+    }
+
     // The field given the focus when the editor opens, selected whole as the operator finds it
     // there, also before its window is active; not once the operator has gone elsewhere.
     function selectOpeningField() {
