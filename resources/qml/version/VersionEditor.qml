@@ -63,8 +63,10 @@ Editor {
                 var request = Utils.createJSONRequest();
                 request.addExpr("code", "=", "tax_min", "or");
                 request.addExpr("code", "=", "tax_current");
-                if (editor.checkSecurity(version) && versionRows.request(request.commit()))
+                var sent = editor.checkSecurity(version) && versionRows.request(request.commit());
+                if (sent)
                     editor.startBusy();
+                return sent;
             }
 
             function holdsRecord(recordId) {
@@ -82,7 +84,8 @@ Editor {
                 if (isReload)
                     return;
                 editor.stopBusy();
-                if (!readFills(takeRead()))
+                var read = takeRead();
+                if (!readFills(read))
                     return;
                 var found = {};
                 var missing = [];
@@ -96,6 +99,7 @@ Editor {
                     controlOf(codes[i]).setLegalValue(answerText(row["version"]));
                 }
                 editor.rows = found;
+                focusAfterRead(read);
                 lockRows();
                 if (missing.length > 0)
                     Dialog.error(qsTr("The server has no version row \"%1\"").arg(missing.join("\", \"")));

@@ -167,6 +167,8 @@ ScrollViewEx {
 
         wrapMode: TextEdit.Wrap
         readOnly: textArea.readOnly || isCut
+        // The selection stays while the focus is away by itself; a move out clears it below.
+        persistentSelection: true
         // A loaded text opens at its start, however long.
         onLegalTextChanged: showLegal()
         // Qt moves the cursor to the end when an area turns read-only: a cut text opens at its
@@ -178,14 +180,16 @@ ScrollViewEx {
         Component.onCompleted: bound = DESKTOP_UTILS.boundText(area, Enums.ShownNoteLength, Enums.ShownNoteLineLength)
         // Only Tab and Backtab into the text select it whole. Focus that comes any other way (a
         // click, the window or tab shown again, a dialog closed, the form giving it back) finds
-        // the cursor where the operator left it; so does the window's coming back after it went.
+        // the cursor where the operator left it; so does the window's coming back after it went,
+        // and the page's after it was dimmed: only a move to another field takes the selection.
         onActiveFocusChanged: {
             if (!selectAllOnFocus)
                 return;
             if (activeFocus) {
                 if (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
                     selectWhole();
-            } else if (focusReason !== Qt.ActiveWindowFocusReason && focusReason !== Qt.PopupFocusReason) {
+            } else if (focusReason !== Qt.ActiveWindowFocusReason && focusReason !== Qt.PopupFocusReason
+                       && !FocusChain.leftByItself(area)) {
                 deselect();
             }
         }

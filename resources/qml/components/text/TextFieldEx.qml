@@ -3,6 +3,7 @@ import QtQuick.Window 2.15
 import "../base"
 import "../../js/dialog.js" as Dialog
 import "../../js/enums.js" as Enums
+import "focuschain.js" as FocusChain
 import "longtext.js" as LongText
 
 // A single-line text field with the legal-value pattern: legalText is the value last loaded or
@@ -12,8 +13,9 @@ import "longtext.js" as LongText
 // is cut, with a notice. A longer stored text stays whole in legalText and wholeText, while the
 // field shows its start, says so and takes no typing: it is never saved cut.
 // The operator's own move into the field (Tab, Backtab, a shortcut, a click) selects it whole,
-// and the focus going elsewhere shows its start. Focus that goes and comes back by itself (the
-// window, a dialog, a tab) and a value shown anew leave the cursor and the selection as they were.
+// and the focus going to another field shows its start. Focus that goes and comes back by itself
+// (the window, a dialog, a tab, a busy page dimmed and back) and a value shown anew leave the
+// cursor and the selection as they were.
 TextFieldExBase {
     id: field
 
@@ -75,13 +77,14 @@ TextFieldExBase {
         if (modify)
             changeFinished();
     }
-    // The place is kept while the window is away, a popup or menu is open or the field's tab is
-    // hidden; the focus going elsewhere shows the start.
+    // The place is kept while the window is away, a popup or menu is open, or the field or its
+    // page is disabled or hidden; the focus going to another field shows the start.
     onActiveFocusChanged: {
         if (activeFocus) {
             if (isOperatorsMove(focusReason))
                 selectAll();
-        } else if (visible && (isOperatorsMove(focusReason) || focusReason === Qt.OtherFocusReason)) {
+        } else if ((isOperatorsMove(focusReason) || focusReason === Qt.OtherFocusReason)
+                   && !FocusChain.leftByItself(field)) {
             cursorPosition = 0;
         }
     }

@@ -28,3 +28,13 @@ function next(root, from, forward) {
         return stops[forward ? 0 : stops.length - 1];
     return stops[(index + (forward ? 1 : stops.length - 1)) % stops.length];
 }
+
+// Whether the focus left item by itself: the program disabled or hid the item or one around it
+// (a busy page, a field waiting for its data, a tab hidden), not a move to another field.
+function leftByItself(item) {
+    for (var around = item; around; around = around.parent) {
+        if (!around.enabled || !around.visible)
+            return true;
+    }
+    return false;
+}

@@ -55,8 +55,10 @@ Editor {
             id: raiseForm
 
             function initialRequest() {
-                if (editor.checkSecurity(value) && settingRows.request({ "code": editor.code }))
+                var sent = editor.checkSecurity(value) && settingRows.request({ "code": editor.code });
+                if (sent)
                     editor.startBusy();
+                return sent;
             }
 
             // The setting's row as the list brought it. A reload after a push changes nothing
@@ -65,7 +67,8 @@ Editor {
                 if (isReload)
                     return;
                 editor.stopBusy();
-                if (!readFills(takeRead()))
+                var read = takeRead();
+                if (!readFills(read))
                     return;
                 var row = settingRows.find("code", editor.code);
                 editor.isFound = row !== null;
@@ -74,6 +77,7 @@ Editor {
                     return;
                 }
                 processData(row);
+                focusAfterRead(read);
                 if (!lockRequested)
                     lock();
             }
