@@ -157,9 +157,24 @@ void PageProgram::push(const QVariantMap &message)
 {
     const QByteArray json = QJsonDocument(QJsonObject::fromVariantMap(message)).toJson(QJsonDocument::Compact);
     const int before = m_server.count(StandinServer::isEvent("sent"));
-    m_server.command(QStringLiteral("push-text %1 %2").arg(m_connection).arg(QString::fromUtf8(json)));
+    m_server.command(QStringLiteral("push-text %1 %2").arg(connection()).arg(QString::fromUtf8(json)));
     m_server.waitForCount(StandinServer::isEvent("sent"), before + 1, 5000);
     QTest::qWait(100);
+}
+
+int PageProgram::connection()
+{
+    bool lost = false;
+    for (const QJsonObject &event : m_server.events()) {
+        const QString kind = event.value("event").toString();
+        if (kind == "disconnected" && event.value("conn").toInt() == m_connection) {
+            lost = true;
+        } else if (lost && kind == "connected") {
+            m_connection = event.value("conn").toInt();
+            lost = false;
+        }
+    }
+    return m_connection;
 }
 
 void PageProgram::setAdminRight(const QString &code, const QString &value)

@@ -80,7 +80,8 @@ public:
     void setAdminRight(const QString &code, const QString &value);
     // Runs SQL on the scratch database; the first column of the first row, or an invalid value.
     QVariant query(const QString &statement, const QVariantList &values = {});
-    int connection() const { return m_connection; }
+    // The program's connection on the stand-in; after a loss, the one it made next.
+    int connection();
 
 private:
     std::unique_ptr<ScratchDatabase> m_database;

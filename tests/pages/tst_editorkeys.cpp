@@ -4,11 +4,14 @@
 // action from the kit's fields and from widget line edits, and changes no text. Text that reaches
 // a note without a key, from an input method or the X11 selection's middle click, keeps within
 // the note's bound as a paste does. A click into a note puts the cursor where it lands, a click
-// beside its text reaches it, and no key changes a field scrolled out of the form's view.
+// beside its text reaches it, and no key changes a field scrolled out of the form's view. An
+// answer held past the busy delay (a slow server) or lost with the connection changes nothing
+// that was typed, nor where the next key goes.
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
+#include "timelimit.h"
 
 #include "gui/core/context.h"
 #include "gui/frame/maintabwidget.h"
@@ -37,6 +40,8 @@
 namespace {
 
 const QString DriverUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
+const QString RaiseRatingUrl = QStringLiteral("qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml");
+const QString VersionUrl = QStringLiteral("qrc:/qml/version/VersionEditor.qml");
 const QString Note = QStringLiteral("first line\nsecond line");
 
 // The kit's single- and multi-line fields beside a shortcut of the key under test.
@@ -189,6 +194,9 @@ private:
         QWindow *window = nullptr;
     };
     NoteEditor openAtNote(const QString &id);
+    // Return saves; held, its answer comes only once the page has dimmed, as from a slow server.
+    // False when the save was not sent or not answered.
+    bool saveWithReturn(const NoteEditor &opened, bool held);
     QString stored(const QString &id, const QString &column);
 
     PageProgram m_program;
@@ -482,6 +490,25 @@ TestEditorKeys::NoteEditor TestEditorKeys::openAtNote(const QString &id)
     return opened;
 }
 
+bool TestEditorKeys::saveWithReturn(const NoteEditor &opened, bool held)
+{
+    const int updates = m_program.sentCount("driver_trUpdate");
+    if (held)
+        m_program.proxy().holdAnswerTo("driver_trUpdate");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    if (!m_program.waitForSent("driver_trUpdate", updates + 1))
+        return false;
+    if (held) {
+        if (!QTest::qWaitFor([&] { return opened.editor->property("isBusy").toBool(); }, timeLimit(10000)))
+            return false;
+        m_program.proxy().releaseHeld();
+    }
+    QObject *form = PageControls::formOf(opened.editor);
+    return QTest::qWaitFor([&] {
+        return !form->property("isBusy").toBool() && !opened.editor->property("isDirty").toBool();
+    }, timeLimit(10000));
+}
+
 void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
 {
     const QString id = m_program.query(
@@ -590,6 +617,23 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     m_program.watchdog().answerNext(QMessageBox::Discard);
     QVERIFY(m_program.closePage(opened.editor));
     m_program.watchdog().reset();
+
+    // Like the driver's, the two editors that read their record by a list open with their default
+    // field selected whole, once the list has come: a number typed at their opening replaces it.
+    for (const auto &[url, name] : {std::pair{RaiseRatingUrl, "common_cost"}, std::pair{VersionUrl, "tax_min"}}) {
+        QPointer<QObject> listEditor = m_program.openPage(url);
+        QQuickItem *field = pageControl(listEditor, name);
+        QVERIFY(field);
+        QTRY_VERIFY(field->isEnabled() && !PageControls::formOf(listEditor)->property("isBusy").toBool());
+        QVERIFY(!textOf(field).isEmpty());
+        QCOMPARE(field->property("selectedText").toString(), textOf(field));
+        QVERIFY(activate(field->window()));
+        type(field->window(), "4");
+        QCOMPARE(textOf(field), QString("4"));
+        m_program.watchdog().answerNext(QMessageBox::Discard);
+        QVERIFY(m_program.closePage(listEditor));
+        m_program.watchdog().reset();
+    }
 }
 
 void TestEditorKeys::keysChangeOnlyAFieldInView()
@@ -670,7 +714,22 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     QCOMPARE(opened.lastName->property("selectedText").toString(), QString("nko"));
     type(opened.window, "v");
     QCOMPARE(textOf(opened.lastName), QString("Savchev"));
-    QTest::keyClick(opened.window, Qt::Key_Escape);
+
+    // Return saves, its answer at once or held past the busy delay, which dims the page and brings
+    // it back: the keys after go in at the cursor, and are saved so.
+    QString lastName = "Savchev";
+    for (bool held : {false, true}) {
+        QTest::keyClick(opened.window, Qt::Key_Left);
+        const int at = opened.lastName->property("cursorPosition").toInt();
+        QVERIFY(saveWithReturn(opened, held));
+        QCOMPARE(stored(id, "last_name"), lastName);
+        QTRY_VERIFY(opened.lastName->hasActiveFocus());
+        QCOMPARE(opened.lastName->property("selectedText").toString(), QString());
+        type(opened.window, "ov");
+        QVERIFY2(textOf(opened.lastName) == lastName.insert(at, "ov"), qPrintable(textOf(opened.lastName)));
+    }
+    QVERIFY(saveWithReturn(opened, false));
+    QCOMPARE(stored(id, "last_name"), lastName);
     PageControls::scrollTo(opened.note);
 
     // Another window is active; one click inside a word of the note's second line, which the
@@ -698,19 +757,26 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     type(opened.window, "R");
     QCOMPARE(textOf(area), expected.insert(clicked + 1, 'R'));
 
-    // Return saves; the answer leaves the cursor where it was, so the next key goes in there
-    // and replaces nothing.
-    const int updates = m_program.sentCount("driver_trUpdate");
-    QTest::keyClick(opened.window, Qt::Key_Return);
-    QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
-    QTRY_COMPARE(stored(id, "inner_note"), expected);
-    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
-    QVERIFY(area->hasActiveFocus());
-    QCOMPARE(selected(area), QString());
-    type(opened.window, "S");
-    QCOMPARE(textOf(area), expected.insert(clicked + 2, 'S'));
-    QTest::keyClick(opened.window, Qt::Key_Return);
-    QTRY_COMPARE(stored(id, "inner_note"), expected);
+    // Return saves; the answer, at once or held past the busy delay, leaves the cursor and the
+    // selection where they were, so the next key goes in there and replaces only what was selected.
+    int cursor = clicked + 2;
+    for (bool held : {false, true}) {
+        QVERIFY(saveWithReturn(opened, held));
+        QCOMPARE(stored(id, "inner_note"), expected);
+        QTRY_VERIFY(area->hasActiveFocus());
+        QCOMPARE(selected(area), QString());
+        type(opened.window, "S");
+        QCOMPARE(textOf(area), expected.insert(cursor++, 'S'));
+    }
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(opened.window, Qt::Key_Left, Qt::ShiftModifier);
+    QVERIFY(saveWithReturn(opened, true));
+    QTRY_VERIFY(area->hasActiveFocus());
+    QCOMPARE(selected(area), expected.mid(cursor - 3, 3));
+    type(opened.window, "T");
+    QCOMPARE(textOf(area), expected.replace(cursor - 3, 3, "T"));
+    QVERIFY(saveWithReturn(opened, false));
+    QCOMPARE(stored(id, "inner_note"), expected);
     QVERIFY(m_program.closePage(opened.editor));
 
     // The same editor as a tab of the main window: another main tab and back leaves the cursor
@@ -781,15 +847,34 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     QTest::keyClick(opened.window, Qt::Key_Tab);
     QTRY_VERIFY(opened.lastName->hasActiveFocus());
 
-    // The answer of that read held back while "enko" is typed: the keys stay, and the change is
-    // asked about once, as for any form with edits.
-    m_program.proxy().holdAnswerTo("driver_trInfo");
-    reads = m_program.sentCount("driver_trInfo");
-    pushChange("77", "second");
-    QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
+    // A change pushed to the clean form again, its read's answer held as by a slow server. Keys
+    // typed then go in before the page dims (the busy delay is long for them, its own after).
+    const QVariant busyDelay = opened.editor->property("busyDelay");
+    const auto pushWhileReadHeld = [&](const QByteArray &keys) {
+        opened.editor->setProperty("busyDelay", timeLimit(600000));
+        m_program.proxy().holdAnswerTo("driver_trInfo");
+        const int sent = m_program.sentCount("driver_trInfo");
+        pushChange("77", "second");
+        const bool read = m_program.waitForSent("driver_trInfo", sent + 1) && activate(opened.window);
+        type(opened.window, keys);
+        opened.editor->setProperty("busyDelay", busyDelay);
+        return read && QTest::qWaitFor([&] { return opened.editor->property("isBusy").toBool(); }, timeLimit(10000));
+    };
+
+    // Its answer after the page has dimmed: the cursor is still inside Last name, where "7" goes.
     QTest::keyClick(opened.window, Qt::Key_End);
-    type(opened.window, "enko");
-    QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
+    QTest::keyClick(opened.window, Qt::Key_Left);
+    QVERIFY(pushWhileReadHeld(""));
+    m_program.proxy().releaseHeld();
+    QTRY_VERIFY(opened.lastName->hasActiveFocus() && !form->property("isBusy").toBool());
+    type(opened.window, "7");
+    QCOMPARE(textOf(opened.lastName), QString("Moro7z"));
+    QTest::keyClick(opened.window, Qt::Key_Escape);
+
+    // With "enko" typed while it was on its way: the keys stay, and the change is asked about
+    // once, as for any form with edits. No keeps them, and the next key goes in at the cursor.
+    QTest::keyClick(opened.window, Qt::Key_End);
+    QVERIFY(pushWhileReadHeld("enko"));
     const int asked = watchdog.boxes().size();
     watchdog.leaveNextBoxOpen();
     m_program.proxy().releaseHeld();
@@ -799,8 +884,11 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     keyClickClosing(watchdog.leftOpen()->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!watchdog.leftOpen());
     QCOMPARE(watchdog.boxes().size(), asked + 1);
-    QCOMPARE(textOf(opened.lastName), QString("Morozenko"));
     QVERIFY(opened.editor->property("isDirty").toBool());
+    QTRY_VERIFY(opened.lastName->hasActiveFocus());
+    type(opened.window, "Q");
+    QCOMPARE(textOf(opened.lastName), QString("MorozenkoQ"));
+    QTest::keyClick(opened.window, Qt::Key_Backspace);
 
     // The question another user's or the system's save opens, left open for the keys.
     const auto ask = [&](const QString &author, const QString &sign) -> QMessageBox * {
@@ -878,6 +966,60 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     QTRY_COMPARE(textOf(opened.lastName), QString("Moroz-Bilyk"));
     QTRY_COMPARE(textOf(opened.area), QString("Weekly"));
     QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+
+    // The connection goes while such a read is held: once back, the clean form is read again
+    // without a word and shows the colleague's middle name, which the save after it sends
+    // untouched. That save's answer lost too, the check after the reconnection finds it saved and
+    // shows the record, asking nothing.
+    m_program.query("UPDATE drivers SET middle_name = 'Petrivna', dt_utc_last_update = 3000 WHERE id = ?", {id});
+    int shown = watchdog.boxes().size();
+    QVERIFY(pushWhileReadHeld(""));
+    m_program.proxy().cut();
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(pageControl(opened.editor, "middle_name")), QString("Petrivna"), timeLimit(20000));
+    QVERIFY(!opened.editor->property("isDirty").toBool());
+    QCOMPARE(watchdog.boxes().size(), shown);
+    QTest::keyClick(opened.window, Qt::Key_End);
+    type(opened.window, " Sa");
+    m_program.proxy().loseAnswerTo("driver_trUpdate");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.boxes().size() == shown + 2, timeLimit(20000));
+    QCOMPARE(watchdog.texts().last(), QString("The data was saved: the server holds what was typed."));
+    QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
+    QCOMPARE(stored(id, "middle_name") + '|' + stored(id, "inner_note"), QString("Petrivna|Weekly Sa"));
+
+    // Again with a key typed while the read was on its way: once back, the change is asked about
+    // once, and Yes shows the colleague's first name.
+    m_program.query("UPDATE drivers SET first_name = 'Olha', dt_utc_last_update = 4000 WHERE id = ?", {id});
+    shown = watchdog.boxes().size();
+    watchdog.leaveNextBoxOpen();
+    QVERIFY(pushWhileReadHeld("m"));
+    m_program.proxy().cut();
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(20000));
+    QCOMPARE(watchdog.leftOpen()->text(), QString("Data changed by user 'second'. Apply?"));
+    QTest::mouseClick(static_cast<QWidget *>(watchdog.leftOpen()->button(QMessageBox::Yes)), Qt::LeftButton);
+    QTRY_COMPARE(textOf(pageControl(opened.editor, "first_name")), QString("Olha"));
+    QCOMPARE(watchdog.boxes().size(), shown + 1);
+
+    // No while such a read is on its way, its request slow to reach the server so that another
+    // change is pushed first: its answer asks nothing again.
+    opened.editor->setProperty("busyDelay", timeLimit(600000));
+    m_program.proxy().holdRequest("driver_trInfo");
+    pushChange("77", "second");
+    QTRY_VERIFY(form->property("isBusy").toBool());
+    QVERIFY(activate(opened.window));
+    type(opened.window, "m");
+    shown = watchdog.boxes().size();
+    QPointer<QMessageBox> no = ask("78", "third");
+    QVERIFY(no);
+    QTest::mouseClick(static_cast<QWidget *>(no->button(QMessageBox::No)), Qt::LeftButton);
+    opened.editor->setProperty("busyDelay", busyDelay);
+    reads = m_program.sentCount("driver_trInfo");
+    m_program.proxy().releaseHeld();
+    QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
+    QTRY_VERIFY(!form->property("isBusy").toBool());
+    QCOMPARE(watchdog.boxes().size(), shown + 1);
+    QVERIFY(opened.editor->property("isDirty").toBool());
+    watchdog.answerNext(QMessageBox::Discard);
     QVERIFY(m_program.closePage(opened.editor));
     watchdog.reset();
 }
@@ -927,6 +1069,25 @@ void TestEditorKeys::keysFollowTheTabShown()
     QTRY_COMPARE(stored(id, "last_name"), expected);
     QCOMPARE(m_program.sentCount("car_trLock"), carLocks);
     QCOMPARE(m_program.query("SELECT count(*) FROM cars WHERE rst_id_user_locked <> 1").toInt(), 0);
+
+    // A date input keeps its place as well: Return in the Sessions period's end day asks for the
+    // list again, and with its answer held past the busy delay the next digit goes into that day.
+    press(opened.window, QKeySequence("Ctrl+P"));
+    QObject *sessions = nullptr;
+    QTRY_VERIFY((sessions = editorTabPage(opened.editor, "sessionsTab")));
+    QTRY_VERIFY(!opened.editor->property("isRequestPending").toBool());
+    QObject *endDate = sessions->findChild<QObject *>("period")->property("endDate").value<QObject *>();
+    auto *endDay = endDate->property("day").value<QQuickItem *>();
+    auto *dayInput = endDay->property("input").value<QQuickItem *>();
+    dayInput->forceActiveFocus(Qt::MouseFocusReason);
+    type(opened.window, "28");
+    m_program.proxy().holdAnswerTo("driverSession_trGetList");
+    QTest::keyClick(opened.window, Qt::Key_Return);
+    QTRY_VERIFY(opened.editor->property("isBusy").toBool());
+    m_program.proxy().releaseHeld();
+    QTRY_VERIFY(!opened.editor->property("isBusy").toBool() && dayInput->hasActiveFocus());
+    type(opened.window, "3");
+    QCOMPARE(textOf(endDay), QString("3"));
     QVERIFY(m_program.closePage(opened.editor));
 }
 

@@ -29,6 +29,9 @@ struct AnswerLossProxy::Relay
     QString holdFrom;
     bool holding = false;
     QByteArray held;
+    // The client's bytes held from the held request on.
+    bool holdingRequests = false;
+    QByteArray heldRequests;
 };
 
 namespace {
@@ -119,11 +122,18 @@ void AnswerLossProxy::holdAnswerTo(const QString &fn)
     m_armedHold = fn;
 }
 
+void AnswerLossProxy::holdRequest(const QString &fn)
+{
+    m_armedRequestHold = fn;
+}
+
 void AnswerLossProxy::releaseHeld()
 {
     for (Relay *relay : qAsConst(m_relays)) {
         relay->holding = false;
         relay->client->write(std::exchange(relay->held, QByteArray()));
+        relay->holdingRequests = false;
+        relay->server->write(std::exchange(relay->heldRequests, QByteArray()));
     }
 }
 
@@ -182,6 +192,11 @@ void AnswerLossProxy::fromClient(Relay *relay)
             emit answerLost(fn);
             return;
         }
+        // What came with it in the same read waits as well.
+        if (!m_armedRequestHold.isEmpty() && names.contains(m_armedRequestHold)) {
+            m_armedRequestHold.clear();
+            relay->holdingRequests = true;
+        }
         if (!m_armedHold.isEmpty() && names.contains(m_armedHold)) {
             relay->holdFrom = std::exchange(m_armedHold, QString()).replace(QLatin1String("_tr"), QLatin1String("_sa"));
             relay->framed = true;
@@ -201,7 +216,10 @@ void AnswerLossProxy::fromClient(Relay *relay)
             relay->framed = true;
         }
     }
-    relay->server->write(bytes);
+    if (relay->holdingRequests)
+        relay->heldRequests += bytes;
+    else
+        relay->server->write(bytes);
 }
 
 void AnswerLossProxy::lose(Relay *relay, QString fn)

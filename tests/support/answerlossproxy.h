@@ -13,8 +13,8 @@ class QTcpSocket;
 // does: the request named passes and is carried out, then the server's answer to it never
 // reaches the client, whose connection is closed at that moment. Or it cuts a list answer after
 // some of its rows, or loses the request itself, which then never reaches the server, or lets the
-// connection die silently at a request, or drops an answer alone, or holds an answer back as a
-// slow network does. Everything else passes.
+// connection die silently at a request, or drops an answer alone, or holds an answer or a request
+// back as a slow network does. Everything else passes.
 class AnswerLossProxy : public QObject
 {
     Q_OBJECT
@@ -45,6 +45,9 @@ public:
     // The answer to the next request with that "FN" waits, with everything the server sends after
     // it, until releaseHeld(); the requests still pass.
     void holdAnswerTo(const QString &fn);
+    // The next request with that "FN" waits, with everything the client sends after it, until
+    // releaseHeld(); what the server sends still passes.
+    void holdRequest(const QString &fn);
     void releaseHeld();
     // Closes every connection now, as when a dead one is finally found out.
     void cut(bool thenRefuse = false);
@@ -76,6 +79,7 @@ private:
     QString m_armedSilence;
     QString m_armedDrop;
     QString m_armedHold;
+    QString m_armedRequestHold;
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;
     QStringList m_lost;

@@ -77,10 +77,14 @@ NtFrame {
     // answer may have been stored: it is never advised again before the server has said.
     function requestLost(wasSent) {
         isCloseOnSa = false;
+        // A read nobody asked for is made again once connected: there is nothing to say of it.
+        var rereadLost = wasSent && !!form && form.loseUnaskedReads() && !form.openingRead;
         if (wasSent && lostSave.take())
             sayOutcomeUnknown(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
         else if (lostSave.isUnknown)
             sayOutcomeUnknown(qsTr("There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you."));
+        else if (rereadLost)
+            return;
         else if (!isDirty)
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));

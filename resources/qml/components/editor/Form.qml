@@ -49,6 +49,12 @@ FocusScope {
     // Reads of the record that nobody asked for (another user's change of a clean form), not
     // answered yet. Answers come in the order of the requests, the opening read's first.
     property int unaskedReads: 0
+    // The first of them that were on their way when the operator kept the edits (No): their
+    // answers are neither shown nor asked about again.
+    property int declinedReads: 0
+    // A read nobody asked for went with the connection: it is made again once the session is
+    // open.
+    property bool rereadLost: false
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -71,9 +77,11 @@ FocusScope {
 
     // Replaceable hooks -------------------------------------------------------------------------
 
+    // False when nothing was sent; a page's own read may say so.
     function initialRequest() {
         controller.trInfo({ "id": id });
         editor.startBusy();
+        return true;
     }
 
     function setDefaultFields() {
@@ -222,7 +230,8 @@ FocusScope {
         displayError(mapParams);
     }
 
-    // Which read of the record an own answer is for: "opening", "unasked" or "asked".
+    // Which read of the record an own answer is for: "opening", "unasked", "declined" (unasked,
+    // and its change was answered No) or "asked".
     function takeRead() {
         if (openingRead) {
             openingRead = false;
@@ -230,18 +239,50 @@ FocusScope {
         }
         if (unaskedReads > 0) {
             --unaskedReads;
+            if (declinedReads > 0) {
+                --declinedReads;
+                return "declined";
+            }
             return "unasked";
         }
         return "asked";
     }
 
     // Whether the answer to a read may fill the form: one that nobody asked for never takes
-    // what was typed while it was on its way; the change is asked about instead.
+    // what was typed while it was on its way; the change is asked about instead, once.
     function readFills(read) {
-        if (read !== "unasked" || !editor.isDirty)
+        if (read === "opening" || read === "asked" || !editor.isDirty)
             return true;
-        rereadChanged(changeAuthor);
+        if (read === "unasked")
+            rereadChanged(changeAuthor);
         return false;
+    }
+
+    // After an answer filled the form: only the opening read moves the focus or selects.
+    function focusAfterRead(read) {
+        if (read !== "opening")
+            return;
+        if (editorState() === "DUPLICATE")
+            amountBox.forceActiveFocus();
+        else
+            selectOpeningField();
+    }
+
+    // The connection is gone, and with it the answers of the reads nobody asked for; true when
+    // one of them is to be made again once the session is open.
+    function loseUnaskedReads() {
+        if (unaskedReads > declinedReads)
+            rereadLost = true;
+        unaskedReads = 0;
+        declinedReads = 0;
+        return rereadLost;
+    }
+
+    function rereadLostRecord() {
+        if (!rereadLost)
+            return;
+        rereadLost = false;
+        rereadChanged(changeAuthor);
     }
 
     // The editor opens with the focus in field.
@@ -287,12 +328,7 @@ FocusScope {
         processData(mapParams);
         // A record read again shows what is stored, also where a value did not change.
         showStoredValues(contentArea);
-        if (read !== "opening")
-            return;
-        if (editorState() === "DUPLICATE")
-            amountBox.forceActiveFocus();
-        else
-            selectOpeningField();
+        focusAfterRead(read);
     }
 
     function handleSaNew(mapParams) {
@@ -396,8 +432,8 @@ FocusScope {
     function rereadChanged(author) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
         if (!editor.isDirty) {
-            ++unaskedReads;
-            initialRequest();
+            if (initialRequest() !== false)
+                ++unaskedReads;
             return;
         }
         if (changeQuestion) {
@@ -408,12 +444,20 @@ FocusScope {
         if (!question)
             return;
         changeQuestion = question;
+        var saidYes = false;
         // The answers of unasked reads still on their way come first, and show the stored record too.
         question.yes.connect(function () {
+            saidYes = true;
             unaskedReads = 0;
+            declinedReads = 0;
             initialRequest();
         });
-        question.finished.connect(function () { changeQuestion = null; });
+        // No (or Escape) keeps the edits: the reads on their way change nothing and ask nothing.
+        question.finished.connect(function () {
+            if (!saidYes)
+                declinedReads = unaskedReads;
+            changeQuestion = null;
+        });
     }
 
     // Requests ----------------------------------------------------------------------------------
@@ -651,14 +695,22 @@ FocusScope {
         function onSaGetList(mapParams) { form.onSaGetList(mapParams); }
     }
 
-    // A session opened again after a lost connection: the server holds the editor's lock no more.
+    // A session opened again after a lost connection: the server holds the editor's lock no more,
+    // and the reads nobody asked for that went with it are made again.
     Connections {
         target: typeof USER_SESSION !== "undefined" ? USER_SESSION : null
         ignoreUnknownSignals: true
 
+        function onIsOfflineChanged() {
+            if (USER_SESSION.isOffline)
+                form.loseUnaskedReads();
+        }
+
         function onSaOpen(mapParams) {
-            if (form.controller && form.editor && form.editor.isEditState(form.editorState()))
-                form.relock();
+            if (!form.controller || !form.editor || !form.editor.isEditState(form.editorState()))
+                return;
+            form.relock();
+            form.rereadLostRecord();
         }
     }
 
