@@ -9,6 +9,7 @@
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "testimages.h"
+#include "timelimit.h"
 
 #include "startup/startup.h"
 
@@ -414,7 +415,8 @@ void TestFleetPages::balanceGroupFilter()
 // date's calendar opens below the day on that date and stays open whichever window is activated
 // after it; a day clicked shows in the End date, and a double click on it asks the list again for
 // the period that ends with that day; opened again, the calendar is on that day, and Escape or a
-// click on the page dismisses it. A zone's run names the day to pick in KORIV_CALENDAR_DAY
+// click on the page dismisses it; open when its page closes, in a window or a tab, it goes with
+// the page without a signal. A zone's run names the day to pick in KORIV_CALENDAR_DAY
 // (yyyy-MM-dd), such as the day its daylight saving starts at midnight; the End date starts a
 // week off it.
 void TestFleetPages::periodPickedInCalendar()
@@ -494,7 +496,25 @@ void TestFleetPages::periodPickedInCalendar()
     QVERIFY(!openCalendar());
     QTRY_VERIFY(calendar.isNull());
     QCOMPARE(drawnDate(endDate), picked.toString("dd.MM.yy"));
-    QVERIFY(m_program.closePage(table));
+
+    // Open when its page closes, the calendar goes with it and hands it nothing: with the page's own
+    // window, which is hidden at once and deleted later, and with the tab.
+    QPointer<QObject> window = m_program.openPage("qrc:/qml/driver/driver-session/DriverSessionTable.qml");
+    QVERIFY(window && m_program.waitForSent("driverSession_trGetList", lists + 3));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->property("isRequestPending").toBool(), timeLimit(10000));
+    for (QObject *frame : {window.data(), table.data()}) {
+        QObject *date = pageControl(frame, "period")->property("endDate").value<QObject *>();
+        arrow = date->property("arrowButton").value<QQuickItem *>();
+        QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
+        QTest::mouseClick(arrow->window(), Qt::LeftButton, {}, arrow->mapToScene({arrow->width() / 2, 5}).toPoint());
+        QTRY_VERIFY(openCalendar());
+        calendar = openCalendar();
+        QSignalSpy finished(calendar.data(), &QDialog::finished);
+        QSignalSpy days(calendar.data(), &Gui::Dialog::Calendar::selectedDayChanged);
+        QVERIFY(m_program.closePage(frame));
+        QTRY_VERIFY_WITH_TIMEOUT(calendar.isNull(), timeLimit(5000));
+        QCOMPARE(finished.count() + days.count(), 0);
+    }
 }
 
 KORIV_PAGE_TEST_MAIN(TestFleetPages)

@@ -190,6 +190,7 @@ TestCase {
         var calendar = QWIDGET_CREATOR.lastDialog();
         verify(calendar, "F3 opens the calendar");
         compare(QWIDGET_CREATOR.callsOf("calendar")[0][0], mainWindow, "linked to the frame's window");
+        compare(QWIDGET_CREATOR.callsOf("calendar")[0][1], date, "tied to the date input");
         compare(calendar.selectedDate.getDate(), 10);
         verify(calendar.pos.y > 0, "placed below the day");
         date.arrowButton.clicked();

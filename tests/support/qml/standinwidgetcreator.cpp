@@ -24,9 +24,9 @@ QObject *StandinWidgetCreator::safeQuestion(const QString &text, QObject *parent
     return opened(new StandinQuestion(text, this));
 }
 
-QObject *StandinWidgetCreator::calendar(QObject *parent)
+QObject *StandinWidgetCreator::calendar(QObject *parent, QObject *item)
 {
-    record(QStringLiteral("calendar"), {QVariant::fromValue(parent)});
+    record(QStringLiteral("calendar"), {QVariant::fromValue(parent), QVariant::fromValue(item)});
     return opened(new StandinCalendar(this));
 }
 

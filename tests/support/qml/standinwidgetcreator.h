@@ -21,7 +21,8 @@ public:
     Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);
     // Recorded as "safeQuestion" with the text; the question waits for the test's answer.
     Q_INVOKABLE QObject *safeQuestion(const QString &text, QObject *parent = nullptr);
-    Q_INVOKABLE QObject *calendar(QObject *parent = nullptr);
+    // Recorded with the window and the date input it is opened for.
+    Q_INVOKABLE QObject *calendar(QObject *parent = nullptr, QObject *item = nullptr);
     Q_INVOKABLE QObject *rowLimit(int limit, QObject *parent = nullptr);
     Q_INVOKABLE QObject *search(QObject *controller, const QJsonArray &rules, QObject *parent);
     // The dialog opened last, while it is open.

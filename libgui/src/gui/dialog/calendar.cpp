@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QVBoxLayout>
 
@@ -41,6 +42,27 @@ void Calendar::setSelectedDay(int year, int month, int day)
 TodayCalendar *Calendar::calendar() const
 {
     return m_calendar;
+}
+
+void Calendar::closeWith(QQuickItem *item)
+{
+    m_item = item;
+    m_itemWindow = item->window();
+    connect(item, &QObject::destroyed, this, &Calendar::closeIfItemGone);
+    connect(item, &QQuickItem::visibleChanged, this, &Calendar::closeIfItemGone);
+    connect(item, &QQuickItem::windowChanged, this, &Calendar::closeIfItemGone);
+    if (m_itemWindow)
+        connect(m_itemWindow, &QWindow::visibleChanged, this, &Calendar::closeIfItemGone);
+    closeIfItemGone();
+}
+
+void Calendar::closeIfItemGone()
+{
+    if (m_item && m_item->isVisible() && m_itemWindow && m_item->window() == m_itemWindow
+        && m_itemWindow->isVisible())
+        return;
+    blockSignals(true);
+    close();
 }
 
 bool Calendar::eventFilter(QObject *watched, QEvent *event)

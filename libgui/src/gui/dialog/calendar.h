@@ -2,6 +2,10 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QPointer>
+
+class QQuickItem;
+class QQuickWindow;
 
 namespace Gui {
 class TodayCalendar;
@@ -11,7 +15,7 @@ namespace Gui::Dialog {
 
 // The date picker that a date input opens below its day field: a popup that reports every date
 // the user moves to, accepts on activation and closes unaccepted on Escape or a press outside it,
-// whichever window the window system activates meanwhile.
+// whichever window the window system activates meanwhile; it goes silently with its date input.
 class Calendar : public QDialog
 {
     Q_OBJECT
@@ -26,6 +30,9 @@ public:
     // script's local midnight falls on the day before where daylight saving starts at midnight.
     Q_INVOKABLE void setSelectedDay(int year, int month, int day);
     TodayCalendar *calendar() const;
+    // Closes the calendar without a signal, so that no handler of a page that is gone runs, once
+    // the item is deleted or hidden, leaves its window, or its window is hidden.
+    void closeWith(QQuickItem *item);
 
 signals:
     // A script receives the date as a Date at UTC midnight of that day.
@@ -38,7 +45,11 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void closeIfItemGone();
+
     TodayCalendar *m_calendar;
+    QPointer<QQuickItem> m_item;
+    QPointer<QQuickWindow> m_itemWindow;
 };
 
 } // namespace Gui::Dialog

@@ -55,9 +55,14 @@ QWidget *QWidgetCreator::showWindow(QWidget *widget, QObject *parent)
     return show(widget);
 }
 
-QWidget *QWidgetCreator::calendar(QObject *parent)
+QWidget *QWidgetCreator::calendar(QObject *parent, QQuickItem *item)
 {
-    return showWindow(new Dialog::Calendar, parent);
+    auto *calendar = new Dialog::Calendar;
+    showWindow(calendar, parent);
+    // Once shown: closing it then deletes it.
+    if (item)
+        calendar->closeWith(item);
+    return calendar;
 }
 
 QWidget *QWidgetCreator::toast(const QString &message, int mode)

@@ -7,6 +7,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 
+class QQuickItem;
 class QWidget;
 
 namespace Client::Controller {
@@ -28,7 +29,8 @@ public:
     explicit QWidgetCreator(QObject *parent = nullptr);
     ~QWidgetCreator() override;
 
-    Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr);
+    // The calendar of a date input (item), which closes without a signal when the item goes.
+    Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr, QQuickItem *item = nullptr);
     // Mode 0 is the green notice, any other the red one; the page places it.
     Q_INVOKABLE QWidget *toast(const QString &message, int mode);
     // A message whose text can be selected and copied (a file's path), shown without waiting;

@@ -98,7 +98,8 @@ FocusScope {
         if (calendar)
             return;
         var owner = typeof frameItem !== "undefined" && frameItem ? frameItem.parentWindow : null;
-        calendar = QWIDGET_CREATOR.calendar(owner);
+        // It closes by itself, handing this input nothing, when the input or its window goes.
+        calendar = QWIDGET_CREATOR.calendar(owner, dateEdit);
         if (!calendar)
             return;
         // A dismissed calendar leaves the date as it was shown, unsaved change included.
