@@ -151,6 +151,19 @@ TestCase {
         compare(phone.selectedText, "ori", "its tab hidden and shown");
         keyClick(Qt.Key_Y);
         compare(phone.text, "Kyvanx", "a key replaces the kept selection");
+
+        // The page disabled while it waits and enabled again: each kind of text field gets the
+        // focus back with its cursor and selection.
+        var texts = [phone, note.textArea, completer.textField];
+        for (var k = 0; k < texts.length; ++k) {
+            texts[k].text = "Weekly";
+            texts[k].forceActiveFocus(Qt.TabFocusReason);
+            texts[k].select(1, 4);
+            frame.enabled = false;
+            frame.enabled = true;
+            verify(texts[k].activeFocus, texts[k] + " has the focus back");
+            compare(texts[k].selectedText + texts[k].cursorPosition, "eek4", texts[k]);
+        }
     }
 
     function test_changeFinishedOnlyWhenModified() {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import "../base"
+import "focuschain.js" as FocusChain
 import "../table"
 
 // A text field with a drop-down list of matching records: typing opens the list (the owner
@@ -118,11 +119,16 @@ FocusScope {
 
         anchors.fill: parent
         focus: true
+        // The selection stays while the focus is away by itself; a move to another field clears it.
+        persistentSelection: true
         onLegalTextChanged: text = legalText
         onActiveFocusChanged: {
             if (activeFocus)
                 return;
             popup.visible = false;
+            if (focusReason !== Qt.ActiveWindowFocusReason && focusReason !== Qt.PopupFocusReason
+                    && !FocusChain.leftByItself(field))
+                deselect();
             if (completer.modify)
                 completer.changeFinished();
         }
