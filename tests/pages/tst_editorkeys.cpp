@@ -1072,9 +1072,11 @@ void TestEditorKeys::keysFollowTheTabShown()
 
     // A date input keeps its place as well: Return in the Sessions period's end day asks for the
     // list again, and with its answer held past the busy delay the next digit goes into that day.
+    const int lists = m_program.sentCount("driverSession_trGetList");
     press(opened.window, QKeySequence("Ctrl+P"));
     QObject *sessions = nullptr;
     QTRY_VERIFY((sessions = editorTabPage(opened.editor, "sessionsTab")));
+    QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 1));
     QTRY_VERIFY(!opened.editor->property("isRequestPending").toBool());
     QObject *endDate = sessions->findChild<QObject *>("period")->property("endDate").value<QObject *>();
     auto *endDay = endDate->property("day").value<QQuickItem *>();

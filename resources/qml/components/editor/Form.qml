@@ -293,11 +293,11 @@ FocusScope {
     }
 
     // The field given the focus when the editor opens, selected whole as the operator finds it
-    // there, also before its window is active; not once the operator has gone elsewhere.
+    // there, also while the focus is still on its way (its window not active yet, a field enabled
+    // by the read whose scope takes the focus later); not once the operator has gone to another.
     function selectOpeningField() {
         var field = openingField;
-        if (field && field.type === "textField" && typeof field.selectAll === "function"
-                && (field.activeFocus || (field.focus && !field.Window.active)))
+        if (field && field.type === "textField" && typeof field.selectAll === "function" && field.focus)
             field.selectAll();
     }
 
