@@ -44,10 +44,12 @@ namespace {
 
 const QString Login = QStringLiteral("admin");
 const QString Password = QStringLiteral("morning shift");
-// Stretched with the tests' waits, as a pong may take that long on a loaded machine; the pong
-// time-out stays below the ping interval, so that only the pongs keep the connection.
-const std::chrono::milliseconds PingInterval(timeLimit(1000));
-const std::chrono::milliseconds PongTimeout(timeLimit(800));
+// Stretched with the tests' waits: a pong comes after the answers sent before it, which take long
+// to read on a loaded machine while the first lists arrive. The pong time-out stays below the ping
+// interval, so that only the pongs keep the connection.
+const int PingMs = 2000;
+const std::chrono::milliseconds PingInterval(timeLimit(PingMs));
+const std::chrono::milliseconds PongTimeout(timeLimit(PingMs * 4 / 5));
 
 QStringList listRequests(const StandinServer &server)
 {
@@ -243,12 +245,12 @@ void TestStartup::pingsKeepTheConnection()
     };
     const int pings = m_server.count(StandinServer::isMessage("userSession_trPing"));
     const int pongs = m_server.count(isPong);
-    QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"), pings + 3, 10000));
-    QVERIFY(m_server.waitForCount(isPong, pongs + 3, 5000));
+    QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"), pings + 3, 6 * PingMs));
+    QVERIFY(m_server.waitForCount(isPong, pongs + 3, 2 * PingMs));
     // One connection all along: the next ping comes after the time-out of the one before, over
     // the same connection.
     QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"),
-                                  m_server.count(StandinServer::isMessage("userSession_trPing")) + 1, 10000));
+                                  m_server.count(StandinServer::isMessage("userSession_trPing")) + 1, 3 * PingMs));
     QCOMPARE(m_server.count(StandinServer::isEvent("connected")), 1);
     QCOMPARE(m_server.count(StandinServer::isEvent("disconnected")), 0);
 }
