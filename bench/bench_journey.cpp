@@ -20,6 +20,7 @@
 #include "journeysteps.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
+#include "timelimit.h"
 #include "windowdriver.h"
 
 #include "startup/startup.h"
@@ -205,7 +206,7 @@ void FleetJourney::filterKeystroke(QObject *table)
     if (!ok(step, field && rows ? WindowDriver::clickItem(pageControl(table, "showFilterButton"))
                                 : QStringLiteral("the table has no filter field")))
         return;
-    if (!ok(step, QTest::qWaitFor([field] { return field->hasActiveFocus(); }, 5000)
+    if (!ok(step, QTest::qWaitFor([field] { return field->hasActiveFocus(); }, timeLimit(5000))
                       ? QString()
                       : QStringLiteral("the filter field took no focus")))
         return;
@@ -214,13 +215,13 @@ void FleetJourney::filterKeystroke(QObject *table)
     for (int run = 0; run < iterations; ++run) {
         const qint64 start = WindowDriver::clockNs();
         QTest::keyClick(window, FilterLetter);
-        if (!ok(step, QTest::qWaitFor([&] { return rows->rowCount() < all; }, 60000)
+        if (!ok(step, QTest::qWaitFor([&] { return rows->rowCount() < all; }, timeLimit(60000))
                           ? drawn(table)
                           : QStringLiteral("the letter did not narrow the rows")))
             return;
         step.ms.append(msSince(start));
         QTest::keyClick(window, Qt::Key_Backspace);
-        if (!ok(step, QTest::qWaitFor([&] { return rows->rowCount() == all; }, 60000)
+        if (!ok(step, QTest::qWaitFor([&] { return rows->rowCount() == all; }, timeLimit(60000))
                           ? QString()
                           : QStringLiteral("Backspace did not bring the rows back")))
             return;

@@ -15,6 +15,7 @@
 #include "benchmemory.h"
 #include "fleetbench.h"
 #include "pageprogram.h"
+#include "timelimit.h"
 
 #include "startup/startup.h"
 
@@ -95,10 +96,10 @@ void fail(benchmark::State &state, const char *why)
     state.SkipWithError(why);
 }
 
-// Processes events until done() holds; false after a minute.
+// Processes events until done() holds; false after a minute (more under the sanitizers).
 bool waitUntil(const std::function<bool()> &done)
 {
-    return QTest::qWaitFor(done, 60000);
+    return QTest::qWaitFor(done, timeLimit(60000));
 }
 
 QQuickWindow *windowOf(QObject *page)

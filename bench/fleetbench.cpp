@@ -1,5 +1,7 @@
 #include "fleetbench.h"
 
+#include "timelimit.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -60,7 +62,7 @@ QString seedFleet(const QProcessEnvironment &environment, int drivers, double *s
     seed.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     seed.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KORIV_SOURCE_DIR "/tools/fleet/seed-fleet.py"),
                                                      QStringLiteral("--drivers"), QString::number(drivers)});
-    if (!seed.waitForFinished(600000) || seed.exitStatus() != QProcess::NormalExit || seed.exitCode() != 0)
+    if (!seed.waitForFinished(timeLimit(600000)) || seed.exitStatus() != QProcess::NormalExit || seed.exitCode() != 0)
         return QStringLiteral("the fleet was not seeded");
     *seconds = clock.nsecsElapsed() / 1e9;
     return QString();
@@ -70,7 +72,7 @@ bool drawFrame(QQuickWindow *window)
 {
     QEventLoop loop;
     QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
-    QTimer::singleShot(60000, &loop, [&loop] { loop.exit(1); });
+    QTimer::singleShot(timeLimit(60000), &loop, [&loop] { loop.exit(1); });
     window->update();
     return loop.exec() == 0;
 }

@@ -1,6 +1,7 @@
 #include "startuprun.h"
 
 #include "signinsettings.h"
+#include "timelimit.h"
 
 #include "startup/startup.h"
 
@@ -19,7 +20,8 @@ int runUntil(const std::function<bool()> &done)
             QCoreApplication::exit(42);
     });
     poll.start(20);
-    QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
+    // Ends with the run: a limit left running would end a later run.
+    QTimer::singleShot(timeLimit(30000), &poll, [] { QCoreApplication::exit(99); });
     return QApplication::exec();
 }
 

@@ -21,6 +21,7 @@
 #include "client/net/apinetwork.h"
 #include "common/core/singleton/spsingleton.h"
 #include "gui/settings/settings.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -357,7 +358,7 @@ void TestChangePassword::againstTheStandin()
     QVERIFY(dialog);
     fill(dialog, "second", "second");
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, timeLimit(10000));
     QCOMPARE(m_watchdog.texts(), QStringList{"Password successfully changed"});
     m_watchdog.reset();
     const QString stored = QString("SELECT pwd FROM terminal_companies WHERE id = %1").arg(terminal);
@@ -370,14 +371,14 @@ void TestChangePassword::againstTheStandin()
     TerminalCompany controller;
     QSignalSpy answers(&controller, &TerminalCompany::saChangePwd);
     controller.trChangePwd({{"id", QString::number(terminal)}, {"pwd", EmptyDigest}, {"pwd_confirm", EmptyDigest}});
-    QVERIFY(answers.wait(10000));
+    QVERIFY(answers.wait(timeLimit(10000)));
     QCOMPARE(answers.first().first().toMap().value("ERRCODE").toString(), QString("203"));
     QCOMPARE(value(stored).toString(), passwordDigest("second"));
 
     // File > Change Password: the signed-in user's own, with the old password.
     Client::Controller::UserSession *session = SpSingleton<Client::Controller::UserSession>::instance();
     session->trOpen();
-    QTRY_VERIFY_WITH_TIMEOUT(!session->rstIdOwner().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!session->rstIdOwner().isEmpty(), timeLimit(10000));
     const qint64 admin = value("SELECT id FROM users WHERE sign = 'admin'").toLongLong();
     QCOMPARE(session->rstIdOwner().toLongLong(), admin);
     QMenuBar bar;

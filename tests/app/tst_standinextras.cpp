@@ -12,6 +12,7 @@
 #include "scratchdatabase.h"
 #include "standinclient.h"
 #include "standinserver.h"
+#include "timelimit.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,7 +38,7 @@ QVariantMap ownAnswer(QSignalSpy &spy, const Client::Controller::ItemController 
             }
             return false;
         },
-        10000);
+        timeLimit(10000));
     if (!arrived)
         qWarning("no answer for controller %s", qPrintable(controller.objectNumber()));
     return found;
@@ -274,7 +275,7 @@ void TestStandinExtras::otherRequests()
     QCOMPARE(ownAnswer(closed, sessions).value("RES").toString(), QString("10"));
     QCOMPARE(sql("SELECT type_close FROM driver_sessions WHERE id = ?", {session}).toInt(), 4);
     crashes.trGetDb({{"id", QString::number(report)}});
-    QTRY_COMPARE_WITH_TIMEOUT(databases.count(), 2, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(databases.count(), 2, timeLimit(10000));
 }
 
 void TestStandinExtras::rightsOfAnOperator()

@@ -12,6 +12,7 @@
 #include "shell/qwidgetcreator.h"
 #include "standinserver.h"
 #include "startuprun.h"
+#include "timelimit.h"
 
 #include "gui/dialog/login.h"
 #include "gui/mainwindow/mainmenu.h"
@@ -39,13 +40,16 @@
 
 #include <memory>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 const QString Login = QStringLiteral("admin");
 const QString Password = QStringLiteral("morning shift");
-const auto PingInterval = 1000ms;
+// Stretched with the tests' waits: a pong comes after the answers sent before it, which take long
+// to read on a loaded machine while the first lists arrive. The pong time-out stays below the ping
+// interval, so that only the pongs keep the connection.
+const int PingMs = 2000;
+const std::chrono::milliseconds PingInterval(timeLimit(PingMs));
+const std::chrono::milliseconds PongTimeout(timeLimit(PingMs * 4 / 5));
 
 QStringList listRequests(const StandinServer &server)
 {
@@ -94,7 +98,7 @@ void TestStartup::initTestCase()
     m_watchdog.allowOpen("Gui::Dialog::Login");
     Startup::Options options;
     options.pingInterval = PingInterval;
-    options.pongTimeout = 800ms;
+    options.pongTimeout = PongTimeout;
     m_startup = std::make_unique<Startup>(options);
 }
 
@@ -241,10 +245,12 @@ void TestStartup::pingsKeepTheConnection()
     };
     const int pings = m_server.count(StandinServer::isMessage("userSession_trPing"));
     const int pongs = m_server.count(isPong);
-    QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"), pings + 3, 10000));
-    QVERIFY(m_server.waitForCount(isPong, pongs + 3, 5000));
-    // One connection all along: no pong time-out dropped it.
-    QTest::qWait(int(PingInterval.count()));
+    QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"), pings + 3, 6 * PingMs));
+    QVERIFY(m_server.waitForCount(isPong, pongs + 3, 2 * PingMs));
+    // One connection all along: the next ping comes after the time-out of the one before, over
+    // the same connection.
+    QVERIFY(m_server.waitForCount(StandinServer::isMessage("userSession_trPing"),
+                                  m_server.count(StandinServer::isMessage("userSession_trPing")) + 1, 3 * PingMs));
     QCOMPARE(m_server.count(StandinServer::isEvent("connected")), 1);
     QCOMPARE(m_server.count(StandinServer::isEvent("disconnected")), 0);
 }

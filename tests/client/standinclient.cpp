@@ -2,6 +2,7 @@
 
 #include "client/controller/auth.h"
 #include "common/core/utils/utils.h"
+#include "timelimit.h"
 
 #include <QSignalSpy>
 
@@ -46,5 +47,5 @@ bool StandinClient::signIn(int port, const QString &sign, const QString &passwor
     Utils utils;
     network->setPwd(utils.getPwdHash(password));
     emit network->makeConnection();
-    return accepted.wait(10000);
+    return accepted.wait(timeLimit(10000));
 }

@@ -4,6 +4,7 @@
 #include "optionrights.h"
 #include "sentmessages.h"
 #include "testcontroller.h"
+#include "timelimit.h"
 
 #include <QtTest>
 
@@ -310,7 +311,7 @@ void TestDesktopController::timedReload()
     m_controller->setAutoUpdate(true);
     m_controller->setAutoUpdate(true);
     QCOMPARE(enabled.count(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(m_sent->count() >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_sent->count() >= 1, timeLimit(3000));
     QCOMPARE(m_sent->maps().first().value("dt_utc_last_update").toLongLong(), 301);
     QCOMPARE(m_sent->maps().first().value("_do_not_clear_model").toString(), QString("1"));
     QVERIFY(!m_controller->useTrGetList());

@@ -4,6 +4,7 @@
 #include "messagecatcher.h"
 #include "modeltester.h"
 #include "sentmessages.h"
+#include "timelimit.h"
 
 #include <QJsonArray>
 #include <QtTest>
@@ -509,7 +510,7 @@ void TestItemController::listFromWorkerThread()
         m_net->dispatchMessage("bulk", "saGetList", answer("end", receiver));
     }));
     worker->start();
-    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, timeLimit(20000));
     worker->wait();
     QVERIFY(allInGuiThread);
     OriginalModel *model = page.originalModel();

@@ -9,6 +9,7 @@
 #include "scratchdatabase.h"
 #include "standinclient.h"
 #include "standinserver.h"
+#include "timelimit.h"
 
 #include <QtTest>
 
@@ -57,7 +58,7 @@ bool listLoaded(ItemController *controller, const std::function<bool()> &request
             }
             return false;
         },
-        10000);
+        timeLimit(10000));
 }
 
 // Loads the session and the rights of the client's user into the process-wide controllers, as the
@@ -69,7 +70,7 @@ bool loadRights(StandinClient &client)
     UserSession session;
     QSignalSpy opened(&session, &UserSession::saOpen);
     session.trOpen();
-    if (!opened.wait(10000))
+    if (!opened.wait(timeLimit(10000)))
         return false;
     SpSingleton<UserSession>::instance()->handleMessage("saOpen", opened.first().first().toMap());
     SecurityOption options;
@@ -107,7 +108,7 @@ QString effective(const QString &code)
 
 QVariantMap waitAnswer(QSignalSpy &spy)
 {
-    if (spy.isEmpty() && !spy.wait(10000))
+    if (spy.isEmpty() && !spy.wait(timeLimit(10000)))
         return {};
     return spy.takeFirst().first().toMap();
 }
@@ -157,7 +158,7 @@ void TestStandinLists::listLockUpdatePush()
     QSignalSpy created(&cityA, &DesktopController::saNew);
     for (const char *name : {"Alpha", "Beta", "Gamma"})
         cityA.trNew({{"name", name}});
-    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 3, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 3, timeLimit(10000));
     for (const QList<QVariant> &answer : qAsConst(created))
         QCOMPARE(answer.first().toMap().value("RES").toString(), QString("10"));
     QVERIFY(listLoaded(&cityA, [&] { return cityA.trGetList(); }));
@@ -176,7 +177,7 @@ void TestStandinLists::listLockUpdatePush()
     cityA.trLock({{"id", alpha}});
     QCOMPARE(waitAnswer(lockedA).value("RES").toString(), QString("10"));
     QCOMPARE(cityA.originalModel()->data(cityA.originalModel()->findId(alpha), "rst_id_user_locked").toString(), owner);
-    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "rst_id_user_locked").toString(), owner, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "rst_id_user_locked").toString(), owner, timeLimit(10000));
     b.activate();
     QSignalSpy lockedB(&cityB, &DesktopController::saLock);
     cityB.trLock({{"id", alpha}});
@@ -191,7 +192,7 @@ void TestStandinLists::listLockUpdatePush()
     cityA.trUpdate({{"id", alpha}, {"name", "Alpha 2"}});
     b.activate();
     QCOMPARE(waitAnswer(updatedA).value("RES").toString(), QString("10"));
-    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "name").toString(), QString("Alpha 2"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "name").toString(), QString("Alpha 2"), timeLimit(10000));
     QCOMPARE(cityB.originalModel()->rowCount(), 3);
     const QList<QJsonObject> reloads = m_server.received("city_trGetList");
     QVERIFY(!reloads.isEmpty());
@@ -202,7 +203,7 @@ void TestStandinLists::listLockUpdatePush()
     a.activate();
     cityA.trUnlock({{"id", alpha}});
     b.activate();
-    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "rst_id_user_locked").toString(), QString("1"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(cityB.originalModel()->data(rowB, "rst_id_user_locked").toString(), QString("1"), timeLimit(10000));
 }
 
 void TestStandinLists::rightsOfAnOperator()
@@ -221,7 +222,7 @@ void TestStandinLists::rightsOfAnOperator()
     // Without the right the client sends nothing at all...
     QVERIFY(!logs.trGetList({{"rst_id_owner", "1"}}));
     QVERIFY(!logs.trGetList());
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QVERIFY(m_server.received("dbl_trGetList").isEmpty());
     QVERIFY(answers.isEmpty());
     // ... and the server refuses the same request when it is sent anyway.

@@ -1,4 +1,5 @@
 #include "common/core/callqueue.h"
+#include "timelimit.h"
 
 #include <QScopeGuard>
 #include <QThread>
@@ -68,7 +69,7 @@ void TestCallQueue::fromOtherThreads()
         for (std::thread &poster : posters)
             poster.join();
     });
-    QTRY_COMPARE_WITH_TIMEOUT(seen[0].size() + seen[1].size(), threads * perThread, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(seen[0].size() + seen[1].size(), threads * perThread, timeLimit(20000));
     QCOMPARE(reader.userEvents, threads * perThread);
     QCOMPARE(elsewhere, 0);
     QCOMPARE(damaged, 0);

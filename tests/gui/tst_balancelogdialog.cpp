@@ -15,6 +15,7 @@
 #include "sentmessages.h"
 #include "standinclient.h"
 #include "standinserver.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,7 +79,7 @@ bool waitForListEnd(Client::Controller::ItemController &controller)
             }
             return false;
         },
-        10000);
+        timeLimit(10000));
 }
 
 } // namespace
@@ -150,7 +151,7 @@ void TestBalanceLogDialog::answer(const QString &receiver, const QVariantMap &pa
     message.insert("FN", "cmpbl_saNew");
     message.insert("RECEIVER", receiver);
     m_net->dispatchMessage("cmpbl", "saNew", message);
-    QVERIFY(delivered.wait(5000));
+    QVERIFY(delivered.wait(timeLimit(5000)));
     QCoreApplication::sendPostedEvents();
 }
 
@@ -328,7 +329,7 @@ void TestBalanceLogDialog::bookedByTheStandin()
     CompanyQml companies;
     QSignalSpy created(&companies, &DesktopController::saNew);
     companies.trNew({{"sign", "Balance test company"}});
-    QVERIFY(created.wait(10000));
+    QVERIFY(created.wait(timeLimit(10000)));
     const qint64 company = created.first().first().toMap().value("id").toLongLong();
     QVERIFY(company > 1);
     CompanyBalanceType types;
@@ -350,7 +351,7 @@ void TestBalanceLogDialog::bookedByTheStandin()
     QVERIFY(saveScreenshot(dialog, "balance-log.png"));
     QSignalSpy answered(&logs, &DesktopController::saNew);
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QVERIFY(answered.wait(10000));
+    QVERIFY(answered.wait(timeLimit(10000)));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY2(!dialog, qPrintable(m_watchdog.texts().join("; ")));
     QTRY_COMPARE(server.received("cmpbl_trNew").size(), 1);

@@ -12,6 +12,7 @@
 #include "taborder.h"
 #include "testglobal.h"
 #include "tempsettings.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -161,7 +162,7 @@ void TestGuiHelpers::busyWithoutTimer()
     busy.setBusyTimeout(10ms);
     busy.setTimerEnabled(false);
     busy.start();
-    QTest::qWait(60);
+    QTest::qWait(timeLimit(60));
     QVERIFY(busy.isBusy());
     QCOMPARE(busy.expired, 0);
     QVERIFY(m_watchdog.boxes().isEmpty());
@@ -241,7 +242,7 @@ void TestGuiHelpers::utilities()
     other.requestActivate();
     QTRY_COMPARE(QGuiApplication::focusWindow(), &other);
     Gui::Utils::activateFrameWindow(&frame);
-    QTest::qWait(20);
+    QTest::qWait(timeLimit(20));
     QCOMPARE(QGuiApplication::focusWindow(), &other);
     frameWindow.show();
     Gui::Utils::activateFrameWindow(&frame);

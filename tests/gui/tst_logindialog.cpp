@@ -14,6 +14,7 @@
 #include "standinserver.h"
 #include "taborder.h"
 #include "tempsettings.h"
+#include "timelimit.h"
 #include "truncatedtexts.h"
 
 #include <QApplication>
@@ -321,7 +322,7 @@ void TestLoginDialog::timeOutAndLateAnswer()
     // Answers to the abandoned attempt change nothing.
     m_net->dispatchMessage("auth", "saAuth", {{"RES", "10"}});
     m_net->dispatchMessage("auth", "saFailed", {{"RES", "10"}});
-    QTest::qWait(50);
+    QTest::qWait(timeLimit(50));
     QCOMPARE(finished.count(), 0);
     QVERIFY(dialog.isVisible());
     QCOMPARE(m_watchdog.boxes().size(), 1);
@@ -517,13 +518,13 @@ void TestLoginDialog::signInAgainstStandin()
 
     // A wrong password: the failure is said and the dialog stays for another try.
     QPointer<Login> dialog = new Login(40300);
-    dialog->setBusyTimeout(15s);
+    dialog->setBusyTimeout(std::chrono::milliseconds(timeLimit(15000)));
     dialog->show();
     QSignalSpy finished(dialog.data(), &QDialog::finished);
     QTest::keyClicks(dialog->loginEdit(), "operator");
     QTest::keyClicks(dialog->passwordEdit(), "wrong");
     QTest::keyClick(dialog->passwordEdit(), Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(m_watchdog.texts(), QStringList{"Sign or password is incorrect"}, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_watchdog.texts(), QStringList{"Sign or password is incorrect"}, timeLimit(15000));
     QCOMPARE(m_watchdog.boxes().first().title, QString("Log In"));
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->isEnabled());
@@ -534,10 +535,10 @@ void TestLoginDialog::signInAgainstStandin()
     dialog->passwordEdit()->clear();
     dialog->passwordEdit()->setText(password);
     QTest::keyClick(dialog->passwordEdit(), Qt::Key_Enter);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, timeLimit(15000));
     QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
     QTRY_VERIFY(dialog.isNull());
-    QTRY_VERIFY_WITH_TIMEOUT(!session.rstIdOwner().isEmpty(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!session.rstIdOwner().isEmpty(), timeLimit(15000));
     QCOMPARE(session.sessionSign(), QString("operator"));
 
     // Only the digest travelled.

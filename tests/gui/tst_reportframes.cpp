@@ -16,6 +16,7 @@
 #include "optionrights.h"
 #include "overridecursor.h"
 #include "sentmessages.h"
+#include "timelimit.h"
 #include "xlsx/document.h"
 
 #include <QApplication>
@@ -204,7 +205,7 @@ void TestReportFrames::answer(AbstractReport *frame, const QString &receiver, co
     message.insert("FN", "report_saCreate");
     message.insert("RECEIVER", receiver);
     m_net->dispatchMessage("report", "saCreate", message);
-    QVERIFY(delivered.wait(5000));
+    QVERIFY(delivered.wait(timeLimit(5000)));
     QCoreApplication::sendPostedEvents();
 }
 
@@ -558,7 +559,7 @@ void TestReportFrames::noAnswer()
     m_net->dispatchMessage("report", "saCreate",
                            {{"FN", "report_saCreate"}, {"RECEIVER", first}, {"RES", "10"},
                             {"JSON", QString::fromUtf8(QJsonDocument(data).toJson())}});
-    QTest::qWait(50);
+    QTest::qWait(timeLimit(50));
     QVERIFY(toastTexts().isEmpty());
     QVERIFY(frame.writtenFiles().isEmpty());
     frame.setAnswerTimeout(300000ms);

@@ -7,6 +7,7 @@
 #include "screenshot.h"
 #include "tempsettings.h"
 #include "testfiles.h"
+#include "timelimit.h"
 #include "updateserver.h"
 
 #include <QApplication>
@@ -136,7 +137,7 @@ void TestUpdater::runCheck(Updater &updater, bool latest, bool silent)
 {
     QSignalSpy answered(updater.findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
     updater.checkWithChannel(latest, silent);
-    QVERIFY(answered.wait(10000));
+    QVERIFY(answered.wait(timeLimit(10000)));
     QCoreApplication::processEvents();
 }
 
@@ -254,7 +255,7 @@ void TestUpdater::downloadOne(Updater &updater, const QJsonObject &update)
     });
     // The start-up check is silent: the download the operator starts from its dialog is not.
     runCheck(updater, true, true);
-    QTRY_VERIFY_WITH_TIMEOUT(restart.count() > 0 || !m_watchdog.boxes().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(restart.count() > 0 || !m_watchdog.boxes().isEmpty(), timeLimit(10000));
 }
 
 void TestUpdater::downloads_data()
@@ -332,7 +333,7 @@ void TestUpdater::downloads()
     // the loader, which here says so in the install folder.
     updater.reset();
     if (installs)
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_install->path() + "/loader-ran.txt"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_install->path() + "/loader-ran.txt"), timeLimit(10000));
     else
         QCOMPARE(QDir(m_tmp.path()).entryList({"KorivAdmin-*"}, QDir::Dirs), folders);
 }
@@ -352,7 +353,7 @@ void TestUpdater::handOverAtShutdown()
     QVERIFY(!QFileInfo::exists(m_install->path() + "/loader-ran.txt"));
     updater.reset();
     const QString ran = m_install->path() + "/loader-ran.txt";
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ran) && readFile(ran).count('\n') == 3, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ran) && readFile(ran).count('\n') == 3, timeLimit(10000));
     QCOMPARE(QString::fromUtf8(readFile(ran)).split('\n', Qt::SkipEmptyParts),
              QStringList({pending, m_install->path(), QCoreApplication::applicationFilePath()}));
     QVERIFY2(QFileInfo(pending).isDir(), "the update stays for the loader");

@@ -16,6 +16,7 @@
 #include "gui/report/startenddatetimeedit.h"
 #include "gui/shell/global.h"
 #include "gui/widget/indicatortoolbutton.h"
+#include "timelimit.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
@@ -41,7 +42,7 @@ QString readWorkbook(const QString &path)
                   "book = openpyxl.load_workbook(sys.argv[1])\n"
                   "print(';'.join('%s:%dx%d' % (s.title, s.max_row, s.max_column) for s in book.worksheets))",
                   path});
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+    if (!python.waitForFinished(timeLimit(30000)) || python.exitCode() != 0)
         return QStringLiteral("unreadable: ") + QString::fromUtf8(python.readAllStandardError());
     return QString::fromUtf8(python.readAllStandardOutput()).trimmed();
 }
@@ -55,7 +56,7 @@ QString unless(bool done, const QString &failure)
 
 JourneySteps::JourneySteps(PageProgram &program, int waitMs)
     : m_program(program)
-    , m_waitMs(waitMs)
+    , m_waitMs(timeLimit(waitMs))
 {
 }
 
@@ -127,7 +128,7 @@ bool JourneySteps::clickRow(QObject *table, int row, QPoint *at)
             }
             return false;
         },
-        3000);
+        timeLimit(3000));
     if (!inSight || y < 0) {
         qWarning() << "row" << row << "is not in sight";
         return false;
@@ -135,7 +136,7 @@ bool JourneySteps::clickRow(QObject *table, int row, QPoint *at)
     *at = view->mapToScene(QPointF(30, y + 2)).toPoint();
     view->window()->requestActivate();
     QTest::mouseClick(view->window(), Qt::LeftButton, Qt::NoModifier, *at);
-    if (!QTest::qWaitFor([&] { return view->property("currentRow").toInt() == row; }, 3000)) {
+    if (!QTest::qWaitFor([&] { return view->property("currentRow").toInt() == row; }, timeLimit(3000))) {
         qWarning() << "the click did not make row" << row << "current";
         return false;
     }
@@ -225,7 +226,7 @@ QString JourneySteps::closeEditor(QPointer<QObject> editor)
     const QString failure = WindowDriver::clickItem(close);
     if (!failure.isEmpty())
         return failure;
-    return unless(QTest::qWaitFor([&] { return editor.isNull(); }, 5000), QStringLiteral("the editor stayed open"));
+    return unless(QTest::qWaitFor([&] { return editor.isNull(); }, timeLimit(5000)), QStringLiteral("the editor stayed open"));
 }
 
 QString JourneySteps::changeField(QObject *editor, const JourneyRow &row)
@@ -334,7 +335,7 @@ QString JourneySteps::chooseReportInputs(Gui::Report::AbstractReport *frame)
         failure = WindowDriver::clickItem(pageControl(chooser, "selectButton"));
         if (!failure.isEmpty())
             return failure;
-        if (!QTest::qWaitFor([&] { return chooser.isNull(); }, 5000))
+        if (!QTest::qWaitFor([&] { return chooser.isNull(); }, timeLimit(5000)))
             return QStringLiteral("the owner chooser stayed open");
         if (owners->ownerIdList().size() != 1)
             return QStringLiteral("%1 owners chosen").arg(owners->ownerIdList().size());

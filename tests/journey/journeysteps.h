@@ -19,7 +19,7 @@ class AbstractReport;
 // The operator's steps through the signed-in program, done with the mouse and keyboard through
 // the window driver, for the journey test and its benchmark alike. Each step returns what stood
 // in the way, empty when it worked; waits for lists and answers last up to waitMs (reports three
-// times as long).
+// times as long), stretched by timeLimit().
 class JourneySteps
 {
 public:

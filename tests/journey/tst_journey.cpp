@@ -28,6 +28,7 @@
 #include "gui/widget/hostlabel.h"
 #include "model/base/security/usergroupsecurityoption.h"
 #include "model/orlem/sms/sms.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,7 +68,7 @@ bool saveScreenshot(QWindow *window, const QString &name)
     if (folder.isEmpty() || !window)
         return false;
     QDir().mkpath(folder);
-    QTest::qWait(250);
+    QTest::qWait(timeLimit(250));
     const QRect frame = window->frameGeometry();
     const QImage shot = window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
     return !shot.isNull() && shot.save(folder + QLatin1Char('/') + name);
@@ -102,7 +103,7 @@ QString signInAnswer(int port, const QString &sign, const QString &password)
                   "answer = Client(int(sys.argv[1])).sign_in(sys.argv[2], sys.argv[3])\n"
                   "print(answer.get('FN'), answer.get('RES'))",
                   QString::number(port), sign, password});
-    if (!python.waitForFinished(30000))
+    if (!python.waitForFinished(timeLimit(30000)))
         return QStringLiteral("no answer");
     return QString::fromUtf8(python.readAllStandardOutput()).trimmed() + QString::fromUtf8(python.readAllStandardError());
 }
@@ -124,7 +125,7 @@ bool scrollIntoView(QQuickItem *item)
             const bool stays = inView == last;
             last = inView;
             return stays && inView.top() >= 0 && inView.bottom() <= view->height();
-        }, 5000);
+        }, timeLimit(5000));
     }
     return true;
 }
@@ -141,7 +142,7 @@ QString clickInForm(QQuickItem *button)
         const QString failure = WindowDriver::clickItem(button);
         if (!failure.isEmpty())
             return failure;
-        if (QTest::qWaitFor([&clicked] { return !clicked.isEmpty(); }, 500))
+        if (QTest::qWaitFor([&clicked] { return !clicked.isEmpty(); }, timeLimit(500)))
             return QString();
     }
     return QStringLiteral("the button took no click; it is at %1 of a window of %2 px")
@@ -377,7 +378,7 @@ void TestJourney::fieldRefusals()
         editor = openRecord(table, m_program.query(recordSql).toString());
     }
     QVERIFY(editor);
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), timeLimit(10000));
     QQuickItem *input = pageControl(editor, field);
     QVERIFY(input);
     if (typed.isEmpty()) {
@@ -392,7 +393,7 @@ void TestJourney::fieldRefusals()
 
     m_program.watchdog().reset();
     QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
-    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), timeLimit(10000));
     const QString said = m_program.watchdog().texts().join('\n');
     QVERIFY2(said.startsWith(text), qPrintable(said));
     QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
@@ -430,7 +431,7 @@ void TestJourney::lastCarStays()
     m_program.watchdog().reset();
     m_program.watchdog().answerNext(QMessageBox::Yes);
     QCOMPARE(WindowDriver::clickItem(pageControl(table, "removeButton")), QString());
-    QTRY_VERIFY_WITH_TIMEOUT(m_program.watchdog().texts().size() == 2, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.watchdog().texts().size() == 2, timeLimit(10000));
     const QString said = m_program.watchdog().texts().last();
     QVERIFY2(said.startsWith("REMOVE: Can't remove last car (code: 200, controller: car"), qPrintable(said));
     QVERIFY2(said.contains("Exception Description: "), qPrintable(said));
@@ -454,7 +455,7 @@ void TestJourney::newColleaguePassword()
     QCOMPARE(WindowDriver::clickItem(pageControl(table, "addButton")), QString());
     QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
     QPointer<QObject> editor = Gui::Global::currentFrames()->list().last();
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), timeLimit(10000));
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "sign"), "newcomer"), QString());
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "last_name"), "Koval"), QString());
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "first_name"), "Nina"), QString());
@@ -465,16 +466,16 @@ void TestJourney::newColleaguePassword()
     QTest::keyClick(pageControl(editor, "sign")->window(), Qt::Key_1, Qt::ControlModifier);
     QTRY_VERIFY(Gui::Global::currentFrames()->list().size() > frames);
     QPointer<QObject> chooser = Gui::Global::currentFrames()->list().last();
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(chooser) && PageControls::shownRow(chooser, group) >= 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(chooser) && PageControls::shownRow(chooser, group) >= 0, timeLimit(10000));
     QPoint at;
     QVERIFY(JourneySteps::clickRow(chooser, PageControls::shownRow(chooser, group), &at));
     QCOMPARE(WindowDriver::clickItem(pageControl(chooser, "selectButton")), QString());
     QTRY_VERIFY(chooser.isNull());
 
     QCOMPARE(WindowDriver::clickItem(pageControl(editor, "applyButton")), QString());
-    QTRY_VERIFY_WITH_TIMEOUT(editor->property("state").toString() == QLatin1String("EDIT"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor->property("state").toString() == QLatin1String("EDIT"), timeLimit(10000));
     // The new record is locked next: a click while the editor waits for that is not taken.
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::editorIdle(editor), timeLimit(10000));
     const QString id = m_program.query("SELECT id FROM users WHERE sign = 'newcomer'").toString();
     QVERIFY(!id.isEmpty());
     QCOMPARE(m_program.query("SELECT rst_id_group FROM users WHERE id = ?", {id}).toString(), group);
@@ -498,7 +499,7 @@ void TestJourney::newColleaguePassword()
     }
     m_program.watchdog().reset();
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), timeLimit(10000));
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Password successfully changed"});
     m_program.watchdog().reset();
 
@@ -548,7 +549,7 @@ void TestJourney::lockedByColleague()
 
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), timeLimit(10000));
     // The table names the colleague holding the lock.
     const QString second = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
     QTRY_COMPARE(PageControls::shownValue(table, id, "rst_id_user_locked"), second);
@@ -581,7 +582,7 @@ void TestJourney::rightsWithdrawn()
         m_program.query("INSERT INTO sms (name, code, value) VALUES ('Kept', 'kept', 'x') RETURNING id").toString();
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), timeLimit(10000));
     QQuickItem *edit = JourneySteps::itemOfType(table, "ToolButtonEdit");
     QVERIFY(edit);
     QCOMPARE(edit->property("name").toString(), QString("Edit"));
@@ -595,14 +596,14 @@ void TestJourney::rightsWithdrawn()
     QCOMPARE(m_other.request("trLock", {{"id", right}}).value("RES").toString(), QString("10"));
     const QVariantMap withdrawn = m_other.request("trUpdate", {{"id", right}, {"option_value", "0"}});
     QVERIFY2(withdrawn.value("RES").toString() == "10", qPrintable(withdrawn.value("ERRCODE").toString()));
-    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("View"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("View"), timeLimit(10000));
 
     // A save forced past the page is refused by the server and said so; nothing is stored.
     m_program.watchdog().reset();
     QObject *controller = PageControls::formOf(editor)->property("controller").value<QObject *>();
     QVERIFY(controller);
     QMetaObject::invokeMethod(controller, "trUpdate", Q_ARG(QVariantMap, (QVariantMap{{"id", id}, {"name", "Forced"}})));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_program.watchdog().boxes().isEmpty(), timeLimit(10000));
     QVERIFY2(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"),
              qPrintable(m_program.watchdog().texts().join('\n')));
     m_program.watchdog().reset();
@@ -611,7 +612,7 @@ void TestJourney::rightsWithdrawn()
     QCOMPARE(m_other.request("trUpdate", {{"id", right}, {"option_value", "1"}}).value("RES").toString(),
              QString("10"));
     QCOMPARE(m_other.request("trUnlock", {{"id", right}}).value("RES").toString(), QString("10"));
-    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("Edit"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(edit->property("name").toString(), QString("Edit"), timeLimit(10000));
     QVERIFY(m_program.closePage(editor));
     QVERIFY(m_program.closePage(table));
 }
@@ -622,7 +623,7 @@ void TestJourney::serverGoneAndBack()
         m_program.query("INSERT INTO sms (name, code, value) VALUES ('Before', 'before', 'x') RETURNING id").toString();
     QPointer<QObject> table = open(smsRow());
     QVERIFY(table);
-    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(JourneySteps::tableIdle(table), timeLimit(10000));
     QPointer<QObject> editor = openRecord(table, id);
     QVERIFY(editor);
     QCOMPARE(WindowDriver::typeInto(pageControl(editor, "name"), "Typed offline"), QString());
@@ -634,21 +635,21 @@ void TestJourney::serverGoneAndBack()
     const int locks = m_program.sentCount("sms_trLock");
     m_program.server().kill();
     // The loss shows.
-    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0 && countShown(host, Qt::green) == 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0 && countShown(host, Qt::green) == 0, timeLimit(15000));
     QVERIFY(m_program.server().restart());
     // Back after the pause, signed in again, the typed value still in the form.
-    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(m_program.sentCount("auth_trAuth") > signIns, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, timeLimit(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.sentCount("auth_trAuth") > signIns, timeLimit(10000));
     QVERIFY(editor);
     QCOMPARE(pageControl(editor, "name")->property("text").toString(), QString("Typed offline"));
     QVERIFY(editor->property("isDirty").toBool());
 
     // The editor locks its record again on the new session, and the typed value saves.
-    QTRY_VERIFY_WITH_TIMEOUT(m_program.sentCount("sms_trLock") > locks, 10000);
-    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.sentCount("sms_trLock") > locks, timeLimit(10000));
+    QTest::qWait(timeLimit(300));
     m_program.watchdog().reset();
     QCOMPARE(WindowDriver::clickItem(pageControl(editor, "okButton")), QString());
-    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull() || !m_program.watchdog().boxes().isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull() || !m_program.watchdog().boxes().isEmpty(), timeLimit(10000));
     QVERIFY2(editor.isNull(), qPrintable(m_program.watchdog().texts().join('\n')));
     QCOMPARE(m_program.query("SELECT name FROM sms WHERE id = ?", {id}).toString(), QString("Typed offline"));
     QVERIFY(m_program.closePage(table));
@@ -660,19 +661,19 @@ void TestJourney::reportWhileServerGone()
     QCOMPARE(m_steps.openReport("brandReport", &frame), QString());
     auto *host = mainWindow()->findChild<Gui::HostLabel *>();
     m_program.server().kill();
-    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::red) > 0, timeLimit(15000));
 
     // Asked while the server is gone: the frame comes back, saying so, with nothing written.
     m_program.watchdog().reset();
     QCOMPARE(WindowDriver::clickWidget(frame->createButton()), QString());
-    QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled() && !m_program.watchdog().boxes().isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled() && !m_program.watchdog().boxes().isEmpty(), timeLimit(30000));
     QCOMPARE(m_program.watchdog().texts(),
              QStringList{"There is no connection to the server: the report was not created"});
     QVERIFY(frame->writtenFiles().isEmpty());
     m_program.watchdog().reset();
 
     QVERIFY(m_program.server().restart());
-    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(countShown(host, Qt::green) > 0, timeLimit(20000));
     frame->close();
 }
 

@@ -1,5 +1,7 @@
 #include "windowdriver.h"
 
+#include "timelimit.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,10 +69,10 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
         const QPoint at = parent->actionGeometry(path.at(i)->menuAction()).center();
         // A submenu opens under the resting mouse, or on a click.
         QTest::mouseMove(parent, at);
-        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 1500))
+        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, timeLimit(1500)))
             click(parent, at);
         // Where the pointer's hover did not reach the menu, the key that opens the hovered submenu.
-        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, 500)) {
+        if (!QTest::qWaitFor([&] { return path.at(i)->isVisible(); }, timeLimit(500))) {
             parent->setActiveAction(path.at(i)->menuAction());
             QTest::keyClick(parent, Qt::Key_Right);
         }
@@ -82,14 +84,14 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
     QTest::mouseMove(last, at);
     QSignalSpy triggered(command, &QAction::triggered);
     click(last, at);
-    if (!QTest::qWaitFor([&] { return !triggered.isEmpty(); }, 3000))
+    if (!QTest::qWaitFor([&] { return !triggered.isEmpty(); }, timeLimit(3000)))
         return QStringLiteral("the click did not trigger ") + objectName;
     return QString();
 }
 
 QString clickWidget(QWidget *widget)
 {
-    if (!widget || !QTest::qWaitFor([widget] { return widget->isVisible(); }, 3000))
+    if (!widget || !QTest::qWaitFor([widget] { return widget->isVisible(); }, timeLimit(3000)))
         return QStringLiteral("the button is not shown");
     click(widget, widget->rect().center());
     return QString();
@@ -102,19 +104,19 @@ QString clickItem(QQuickItem *item)
     QQuickWindow *window = item->window();
     if (!window || !QTest::qWaitForWindowExposed(window))
         return QStringLiteral("the item's window is not shown: ") + item->objectName();
-    if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, 5000))
+    if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, timeLimit(5000)))
         return QStringLiteral("the item is not shown enabled: ") + item->objectName();
     // Aimed where the item stays: a layout still settling (an item just shown, a view just
     // scrolled) moves it after the click was aimed.
     const auto centre = [item] { return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint(); };
     QPoint at = centre();
     const bool settled = QTest::qWaitFor([&] {
-        QTest::qWait(20);
+        QTest::qWait(timeLimit(20));
         const QPoint now = centre();
         const bool same = now == at;
         at = now;
         return same;
-    }, 5000);
+    }, timeLimit(5000));
     if (!settled)
         return QStringLiteral("the item does not stay in place: ") + item->objectName();
     click(window, at);
@@ -135,7 +137,7 @@ QString focusItem(QQuickItem *item)
     QQuickWindow *window = item->window();
     window->requestActivate();
     // An inactive window is told by the focus check below.
-    (void)QTest::qWaitFor([window] { return window->isActive(); }, 2000);
+    (void)QTest::qWaitFor([window] { return window->isActive(); }, timeLimit(2000));
     QQuickItem *focused = window->activeFocusItem();
     if (!focused || !(focused == item || item->isAncestorOf(focused)))
         return QStringLiteral("the click gave no focus to ") + item->objectName();

@@ -4,6 +4,7 @@
 #include "messagecatcher.h"
 #include "network.h"
 #include "standinserver.h"
+#include "timelimit.h"
 
 #include <QtTest>
 
@@ -19,18 +20,30 @@ namespace {
 const QString login = QStringLiteral("op");
 const QString password = QStringLiteral("s3cret");
 
+// Short intervals, stretched with the tests' waits: a pong, or a connection on the loopback, may
+// take that long on a loaded machine. The pong time-out stays below the ping interval, so that only
+// a pong keeps the connection.
+std::chrono::milliseconds scaled(std::chrono::milliseconds interval)
+{
+    return std::chrono::milliseconds(timeLimit(int(interval.count())));
+}
+
+const std::chrono::milliseconds PingInterval = scaled(600ms);
+const std::chrono::milliseconds PongTimeout = scaled(400ms);
+const std::chrono::milliseconds ConnectTimeout = scaled(400ms);
+
 // A stand-in server and a client wired as the application wires them, with short intervals (set
 // before the network thread starts, which reads them unguarded).
 struct Harness
 {
     explicit Harness(StandinServer &server, const QString &pwdDigest = passwordDigest(password),
-                     std::chrono::milliseconds connectTimeout = 400ms)
+                     std::chrono::milliseconds connectTimeout = ConnectTimeout)
     {
         network = std::make_unique<Network>();
-        network->setPingInterval(600ms);
-        network->setPongTimeout(400ms);
+        network->setPingInterval(PingInterval);
+        network->setPongTimeout(PongTimeout);
         network->setConnectTimeout(connectTimeout);
-        network->setReconnectDelay(50ms);
+        network->setReconnectDelay(scaled(50ms));
         Common::AbstractController::setNetwork(network.get());
         network->setMessageDispatcher(QSharedPointer<MessageDispatcher>::create());
         network->setPingEnabled(true);
@@ -70,9 +83,9 @@ struct Inbox : QObject
     {
         return QTest::qWaitFor([&] {
             return std::any_of(texts.cbegin(), texts.cend(), [&](const QVariantMap &m) { return m.value("FN") == fn; });
-        }, 5000);
+        }, timeLimit(5000));
     }
-    bool waitJsons(int n) { return QTest::qWaitFor([&] { return jsons.size() >= n; }, 5000); }
+    bool waitJsons(int n) { return QTest::qWaitFor([&] { return jsons.size() >= n; }, timeLimit(5000)); }
     QList<QVariantMap> texts;
     QList<QJsonObject> jsons;
 };
@@ -133,7 +146,7 @@ void TestNetwork::signInSessionKeepAliveAndClose()
     QCOMPARE(authRequest.value("SIGN").toString(), login);
     QVERIFY(!authRequest.contains("RECEIVER"));
 
-    QVERIFY(opened.wait(5000));
+    QVERIFY(opened.wait(timeLimit(5000)));
     QVERIFY(onGuiThread);
     // The stand-in's report of a request may come after the client has read its answer.
     QVERIFY(server.waitFor(StandinServer::isMessage("userSession_trOpen")));
@@ -143,7 +156,7 @@ void TestNetwork::signInSessionKeepAliveAndClose()
     QVERIFY(open.contains("build_abi"));
     QCOMPARE(client.session->rstIdOwner(), QString("2"));
     QCOMPARE(client.session->utcOffset(), QString("180"));
-    QVERIFY(qAbs(client.session->currentMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()) < 5000);
+    QVERIFY(qAbs(client.session->currentMSecsSinceEpoch() - QDateTime::currentMSecsSinceEpoch()) < timeLimit(5000));
     QCOMPARE(state.states, QList<bool>{true});
     QCOMPARE(client.network->amountConnected(), 1);
 
@@ -165,19 +178,19 @@ void TestNetwork::signInSessionKeepAliveAndClose()
     server.command("set withhold_pong 1");
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
     QTRY_VERIFY(noticedAt > 0);
-    QVERIFY2(aliveUntil > connectingAt && aliveUntil <= noticedAt - 400,
+    QVERIFY2(aliveUntil > connectingAt && aliveUntil <= noticedAt - PongTimeout.count(),
              qPrintable(QString("alive until %1, noticed at %2").arg(aliveUntil - connectingAt).arg(noticedAt - connectingAt)));
     QVERIFY(server.waitForCount(StandinServer::isMessage("auth_trAuth"), 2));
     server.command("set withhold_pong 0");
-    QVERIFY(opened.wait(5000) || opened.count() >= 2);
+    QVERIFY(opened.wait(timeLimit(5000)) || opened.count() >= 2);
     QCOMPARE(client.network->amountConnected(), 2);
 
     // The server closes the session: the connection ends and stays ended.
     QSignalSpy closed(client.session.get(), &UserSession::srClosed);
     server.command("srclosed all");
-    QVERIFY(closed.wait(5000));
+    QVERIFY(closed.wait(timeLimit(5000)));
     QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 2));
-    QTest::qWait(1000);
+    QTest::qWait(timeLimit(1000));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 2);
     QCOMPARE(state.states.last(), false);
 }
@@ -191,11 +204,11 @@ void TestNetwork::refusedSignInStopsReconnecting()
     StateLog state(client.network.get());
 
     emit client.network->makeConnection();
-    QVERIFY(failed.wait(5000));
+    QVERIFY(failed.wait(timeLimit(5000)));
     QCOMPARE(failed.first().first().toMap().value("RES").toString(), QString("10"));
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
     QTRY_VERIFY(!state.states.isEmpty() && !state.states.last());
-    QTest::qWait(1000);
+    QTest::qWait(timeLimit(1000));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);
     QCOMPARE(server.count(StandinServer::isMessage("userSession_trOpen")), 0);
 }
@@ -206,14 +219,15 @@ void TestNetwork::refusedPortIsRetried()
     QVERIFY(server.start(userArgs()));
     server.command("set refuse 1");
     QVERIFY(server.waitFor(StandinServer::isEvent("done")));
-    Harness client(server);
+    // The attempt time-out is what is checked, against a port that refuses: not stretched.
+    Harness client(server, passwordDigest(password), 400ms);
     MessageCatcher log;
     StateLog state(client.network.get());
 
     QElapsedTimer timer;
     timer.start();
     emit client.network->makeConnection();
-    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to 127.0.0.1:") >= 3, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to 127.0.0.1:") >= 3, timeLimit(10000));
     // Attempts follow the attempt time-out, not a busy loop: one per 400 ms however late this
     // thread looks.
     const int attempts = log.count("Try to connect to 127.0.0.1:");
@@ -224,7 +238,7 @@ void TestNetwork::refusedPortIsRetried()
 
     // Once the server listens again, the next attempt connects.
     server.command("set refuse 0");
-    QTRY_VERIFY_WITH_TIMEOUT(!state.states.isEmpty() && state.states.last(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!state.states.isEmpty() && state.states.last(), timeLimit(5000));
 }
 
 void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
@@ -238,16 +252,16 @@ void TestNetwork::hangingAttemptIsRetriedAndClosesAtOnce()
     StateLog state(client.network.get());
 
     emit client.network->makeConnection();
-    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to") >= 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(log.count("Try to connect to") >= 2, timeLimit(5000));
     QVERIFY(state.states.isEmpty());
 
     // Closing while an attempt hangs does not wait for it: that would take the socket's own
     // 30 s waits, or the system's minutes of connection retries.
     emit client.network->closeConnection();
-    QTRY_VERIFY_WITH_TIMEOUT(!state.states.isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!state.states.isEmpty(), timeLimit(10000));
     QCOMPARE(state.states, QList<bool>{false});
     const int attempts = log.count("Try to connect to");
-    QTest::qWait(700);
+    QTest::qWait(timeLimit(700));
     QCOMPARE(log.count("Try to connect to"), attempts);
 }
 
@@ -259,7 +273,7 @@ void TestNetwork::framesOfBothKindsAndBadData()
     Inbox inbox(client.network.get());
     QSignalSpy opened(client.session.get(), &UserSession::saOpen);
     emit client.network->makeConnection();
-    QVERIFY(opened.wait(5000));
+    QVERIFY(opened.wait(timeLimit(5000)));
 
     // A text frame and a JSON frame holding "#ENDMSG", in one write.
     QVERIFY(inbox.waitText("userSession_saOpen"));
@@ -275,7 +289,7 @@ void TestNetwork::framesOfBothKindsAndBadData()
     server.command("set byte_by_byte 1");
     server.command(R"(push-text all {"FN":"userSession_saClose","RES":"10","note":"a#b=c"})");
     QSignalSpy closeAnswer(client.session.get(), &UserSession::saClose);
-    QVERIFY(closeAnswer.wait(10000));
+    QVERIFY(closeAnswer.wait(timeLimit(10000)));
     QCOMPARE(closeAnswer.first().first().toMap().value("note").toString(), QString("a#b=c"));
     QVERIFY(!client.network->jsonMode());
     server.command("set byte_by_byte 0");
@@ -311,7 +325,7 @@ void TestNetwork::framesOfBothKindsAndBadData()
     QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
     QVERIFY(server.waitForCount(StandinServer::isEvent("connected"), 2));
     // So does an oversize header, without waiting for the promised bytes.
-    QVERIFY(opened.wait(5000) || opened.count() >= 2);
+    QVERIFY(opened.wait(timeLimit(5000)) || opened.count() >= 2);
     server.command("push-raw all 7fffffff7b");
     QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 2));
     QVERIFY(server.waitForCount(StandinServer::isEvent("connected"), 3));
@@ -320,7 +334,7 @@ void TestNetwork::framesOfBothKindsAndBadData()
     QTRY_VERIFY(server.count(StandinServer::isMessage("auth_trAuth")) >= 3);
     server.command(R"(push-json last {"controller":"auth","method":"auth"})");
     QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 3));
-    QTest::qWait(800);
+    QTest::qWait(timeLimit(800));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 3);
 }
 
@@ -332,7 +346,7 @@ void TestNetwork::closeRequestFollowsTheLastFraming()
     QSignalSpy opened(client.session.get(), &UserSession::saOpen);
     Inbox inbox(client.network.get());
     emit client.network->makeConnection();
-    QVERIFY(opened.wait(5000));
+    QVERIFY(opened.wait(timeLimit(5000)));
 
     // After a JSON frame, a page still closes another user's session as its own text request;
     // the connection stays.
@@ -374,7 +388,7 @@ void TestNetwork::truncatedAnswerIsNotMisread()
 
     // The half frame left from a broken connection is not glued to the next one's bytes.
     server.command("set drop_after_bytes 0");
-    QVERIFY(opened.wait(5000));
+    QVERIFY(opened.wait(timeLimit(5000)));
     QTRY_COMPARE(server.count(StandinServer::isEvent("connected")), client.network->amountConnected());
     QVERIFY(inbox.waitText("userSession_saOpen"));
     for (const QVariantMap &message : qAsConst(inbox.texts))
@@ -390,7 +404,7 @@ void TestNetwork::noHostNoAttempt()
     StateLog state(&network);
     emit network.makeConnection();
     QTRY_VERIFY(log.count("Cannot connect without a host and a port") == 1);
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QCOMPARE(log.count("Try to connect to"), 0);
     QVERIFY(state.states.isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "client/utils/desktoputils.h"
 #include "common/core/singleton/spsingleton.h"
 #include "messagecatcher.h"
+#include "timelimit.h"
 
 #include <QtTest>
 
@@ -236,7 +237,7 @@ void TestSessionControllers::deliveryToControllersOfAName()
     MessageCatcher log;
     qputenv("metrics", "1");
     dispatchFromOtherThread(*m_net, "auth", "saAuth", {{"RES", "10"}});
-    QVERIFY(firstOk.wait(5000));
+    QVERIFY(firstOk.wait(timeLimit(5000)));
     QTRY_COMPARE(secondOk.count(), 1);
     qunsetenv("metrics");
     QVERIFY(inGuiThread);
@@ -248,7 +249,7 @@ void TestSessionControllers::deliveryToControllersOfAName()
     Auth *gone = second.release();
     delete gone;
     QCOMPARE(m_net->controllerCount(), 2);
-    QVERIFY(firstOk.wait(5000));
+    QVERIFY(firstOk.wait(timeLimit(5000)));
     QCOMPARE(secondOk.count(), 1);
 }
 
@@ -274,7 +275,7 @@ void TestSessionControllers::serverClock()
     QElapsedTimer roundTrip;
     roundTrip.start();
     session->trOpen();
-    QTest::qWait(50); // the answer on its way
+    QTest::qWait(timeLimit(50)); // the answer on its way
     session->handleMessage("saOpen", {{"RES", "20"}, {"utc_dt", QString::number(serverNow)}});
     QVERIFY(session->clockUncertainty() >= 50);
     QVERIFY(session->clockUncertainty() <= roundTrip.elapsed());

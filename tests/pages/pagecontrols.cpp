@@ -6,6 +6,7 @@
 #include "gui/core/context.h"
 #include "gui/core/hub.h"
 #include "gui/frame/frames.h"
+#include "timelimit.h"
 
 #include <QAbstractItemModel>
 #include <QQuickItem>
@@ -104,7 +105,7 @@ bool saveDrawnWindow(QObject *page, const QString &name)
         return false;
     QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
     window->update();
-    return (!drawn.isEmpty() || drawn.wait(5000))
+    return (!drawn.isEmpty() || drawn.wait(timeLimit(5000)))
         && saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), name);
 }
 

@@ -15,6 +15,7 @@
 #include "common/core/utils/utils.h"
 #include "gui/core/context.h"
 #include "gui/dialog/login.h"
+#include "timelimit.h"
 
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -106,7 +107,7 @@ QString PageProgram::signIn(const QString &password)
             return m_startup->mainWindow() && global && global->loadedCount() > 0
                 && global->loadedCount() == global->registeredCount() && !global->loadingWindow();
         },
-        300000);
+        timeLimit(300000));
     if (!loaded)
         return QStringLiteral("the program did not sign in and load its lists");
     return QString();
@@ -145,7 +146,7 @@ bool PageProgram::closePage(QObject *page)
     if (!guard)
         return true;
     QMetaObject::invokeMethod(page, "closed");
-    return QTest::qWaitFor([&] { return guard.isNull(); }, 5000);
+    return QTest::qWaitFor([&] { return guard.isNull(); }, timeLimit(5000));
 }
 
 bool PageProgram::waitForSent(const QString &fn, int count, int timeoutMs)
@@ -159,7 +160,7 @@ void PageProgram::push(const QVariantMap &message)
     const int before = m_server.count(StandinServer::isEvent("sent"));
     m_server.command(QStringLiteral("push-text %1 %2").arg(connection()).arg(QString::fromUtf8(json)));
     m_server.waitForCount(StandinServer::isEvent("sent"), before + 1, 5000);
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
 }
 
 int PageProgram::connection()

@@ -66,7 +66,7 @@ bool SecondClient::load()
             }
             return false;
         },
-        10000);
+        timeLimit(10000));
 }
 
 QVariantMap SecondClient::request(const QString &action, const QVariantMap &params)
@@ -83,7 +83,7 @@ QVariantMap SecondClient::request(const QString &action, const QVariantMap &para
             }
             return !answer.isEmpty();
         },
-        10000);
+        timeLimit(10000));
     return answer;
 }
 

@@ -16,6 +16,7 @@
 #include "gui/frame/frames.h"
 #include "gui/report/interactiveownerkeepertable.h"
 #include "gui/report/startenddatetimeedit.h"
+#include "timelimit.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -140,7 +141,7 @@ QStringList TestAppReportPages::create(Gui::Report::AbstractReport *frame, int r
     frame->createButton()->click();
     if (!m_program.waitForSent("report_trCreate", requests))
         return {};
-    if (!QTest::qWaitFor([frame] { return frame->isEnabled(); }, 30000))
+    if (!QTest::qWaitFor([frame] { return frame->isEnabled(); }, timeLimit(30000)))
         return {};
     QStringList files = frame->writtenFiles();
     files.sort();

@@ -14,6 +14,7 @@
 #include "gui/dialog/balancelog.h"
 #include "gui/frame/frames.h"
 #include "gui/widget/doubleedit.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -204,7 +205,7 @@ void TestCompanyPages::companyEditorSendsNoChange()
     QVERIFY(!editor->property("isDirty").toBool());
     QMetaObject::invokeMethod(pageControl(editor, "okButton"), "clicked");
     QTRY_VERIFY(editor.isNull());
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount("company_trUpdate"), updates);
 
     // A record that is not saved has no balance to show.
@@ -216,7 +217,7 @@ void TestCompanyPages::companyEditorSendsNoChange()
 QObject *TestCompanyPages::openBalanceTab(const QString &company)
 {
     QObject *editor = m_program.openPage(CompanyEditor, {{"state", "EDIT"}, {"id", company}});
-    if (!editor || !QTest::qWaitFor([&] { return editor->property("id").toString() == company; }, 10000))
+    if (!editor || !QTest::qWaitFor([&] { return editor->property("id").toString() == company; }, timeLimit(10000)))
         return nullptr;
     child(child(editor, "tabView"), "tabBar")->setProperty("currentIndex", 1);
     return editor;
@@ -273,7 +274,7 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     QVERIFY(m_program.waitForSent("cmpbl_trNew", booked + 1));
     QCOMPARE(m_program.sent("cmpbl_trNew").last().value("rst_id_owner").toVariant().toLongLong(),
              company.toLongLong());
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), timeLimit(10000));
     const QString entry = m_program.query("SELECT id FROM company_balance_logs WHERE rst_id_owner = ?", {company})
                               .toString();
     QVERIFY(!entry.isEmpty());
@@ -390,7 +391,7 @@ void TestCompanyPages::terminalCompanyCopiedUnderItsOwnSign()
             }
             return copyEditor != nullptr;
         }(),
-        10000);
+        timeLimit(10000));
     editor = copyEditor;
     QTRY_COMPARE(pageControl(editor, "sign")->property("text").toString(), QString("kiosk-1"));
     QCOMPARE(m_program.sentCount("terminalCmp_trDuplicate"), copies);
@@ -417,7 +418,7 @@ void TestCompanyPages::terminalCompanyCopiedUnderItsOwnSign()
     QCOMPARE(request.value("id").toString(), source);
     QCOMPARE(request.value("sign").toString(), QString("kiosk-2"));
     QCOMPARE(request.value("amount").toVariant().toInt(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), timeLimit(10000));
     QCOMPARE(m_program.query("SELECT inner_note FROM terminal_companies WHERE sign = 'kiosk-2'").toString(),
              QString("Station"));
     QCOMPARE(m_program.query("SELECT count(*) FROM terminal_companies WHERE sign LIKE 'kiosk-%'").toInt(), 2);
@@ -451,7 +452,7 @@ void TestCompanyPages::terminalCompanyPasswordChanged()
     }
     m_program.watchdog().reset();
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), timeLimit(10000));
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Password successfully changed"});
     m_program.watchdog().reset();
     QCOMPARE(m_program.query("SELECT pwd FROM terminal_companies WHERE id = ?", {terminal}).toString(),

@@ -12,6 +12,7 @@
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 #include "gui/core/context.h"
+#include "timelimit.h"
 
 #include <QJsonObject>
 #include <QQmlContext>
@@ -151,15 +152,15 @@ bool TestCutLists::cut(const QString &fn, const std::function<void()> &send)
     const int lists = m_program.sentCount(fn);
     m_program.proxy().cutListAnswer(fn, RowsBeforeTheCut, true);
     send();
-    return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, 20000)
-        && QTest::qWaitFor([] { return isOffline(); }, 10000) && m_program.waitForSent(fn, lists + 1);
+    return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, timeLimit(20000))
+        && QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && m_program.waitForSent(fn, lists + 1);
 }
 
 bool TestCutLists::reconnect(const QString &fn)
 {
     const int lists = m_program.sentCount(fn);
     m_program.proxy().release();
-    return QTest::qWaitFor([] { return !isOffline(); }, 20000) && m_program.waitForSent(fn, lists + 1);
+    return QTest::qWaitFor([] { return !isOffline(); }, timeLimit(20000)) && m_program.waitForSent(fn, lists + 1);
 }
 
 qint64 TestCutLists::lastAskedFrom(const QString &fn) const
@@ -183,7 +184,7 @@ void TestCutLists::firstListCutInTheMiddle()
     QVERIFY(reconnect("car_trGetList"));
     const QStringList expected = stored("cars", "identifier", "identifier LIKE 'CC %'");
     QCOMPARE(expected.size(), Cars);
-    QTRY_COMPARE_WITH_TIMEOUT(incompleteNote(page), QString(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(incompleteNote(page), QString(), timeLimit(20000));
     QCOMPARE(heldRows(rows, "identifier"), expected);
     const int allCars = m_program.query("SELECT count(*) FROM cars WHERE id > 1").toInt();
     QTRY_COMPARE(rowsOf(view)->rowCount(), allCars);
@@ -217,7 +218,7 @@ void TestCutLists::changesSharingOneTimeCutInTheMiddle()
     QVERIFY(reconnect("driver_trGetList"));
     const QStringList expected = stored("drivers", "is_archived", "sign LIKE 'cut-%'");
     QCOMPARE(expected.filter(QString(":%1:1").arg(archived)).size(), Drivers - 100);
-    QTRY_COMPARE_WITH_TIMEOUT(heldRows(drivers->originalModel(), "is_archived"), expected, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(heldRows(drivers->originalModel(), "is_archived"), expected, timeLimit(20000));
     QTRY_COMPARE(incompleteNote(page), QString());
     QTRY_COMPARE(shownIds(rowsOf(view)).join(','), m_program.query(working).toString());
     QVERIFY(PageControls::saveDrawnWindow(page, "cut-list-made-whole.png"));

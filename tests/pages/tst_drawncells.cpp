@@ -14,6 +14,7 @@
 
 #include "gui/core/context.h"
 #include "gui/frame/maintabwidget.h"
+#include "timelimit.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -170,9 +171,9 @@ QObject *TestDrawnCells::open(const PageRow &row)
     properties.insert("state", "EDIT");
     properties.insert("id", m_program.query(row.host.recordSql).toString());
     QObject *editor = Gui::Context::createQmlFrame(row.host.editorUrl, properties);
-    if (!editor || !QTest::qWaitFor([&] { return !editor->property("isBusy").toBool(); }, 10000)
+    if (!editor || !QTest::qWaitFor([&] { return !editor->property("isBusy").toBool(); }, timeLimit(10000))
         || !showEditorTab(editor, row.host.tab)
-        || !QTest::qWaitFor([&] { return editorTabPage(editor, row.host.tab); }, 5000))
+        || !QTest::qWaitFor([&] { return editorTabPage(editor, row.host.tab); }, timeLimit(5000)))
         return nullptr;
     return editor;
 }
@@ -181,14 +182,14 @@ bool TestDrawnCells::switchTabs(const PageRow &row, QObject *page)
 {
     if (row.isTab()) {
         const bool away = showEditorTab(page, QStringLiteral("essentialsTab"))
-            && QTest::qWaitFor([&] { return DrawnCells::shownViews(page).isEmpty(); }, 5000);
+            && QTest::qWaitFor([&] { return DrawnCells::shownViews(page).isEmpty(); }, timeLimit(5000));
         return away && showEditorTab(page, row.host.tab);
     }
     Gui::MainTabWidget *tabs = Gui::Context::mainTabWidget();
     const int index = tabs->indexOfQmlItem(page);
     QWindow *window = qobject_cast<QQuickItem *>(page)->window();
     tabs->setCurrentWidget(m_otherTab);
-    const bool away = QTest::qWaitFor([&] { return !window->isVisible(); }, 5000);
+    const bool away = QTest::qWaitFor([&] { return !window->isVisible(); }, timeLimit(5000));
     tabs->setCurrentIndex(index);
     return away && index >= 0;
 }
@@ -202,10 +203,10 @@ void TestDrawnCells::tables()
         QVERIFY(m_program.closePage(page));
         QSKIP("the page shows its list without a table");
     }
-    QVERIFY2(QTest::qWaitFor([&] { return listsShown(page); }, 10000), "a table did not show its list");
+    QVERIFY2(QTest::qWaitFor([&] { return listsShown(page); }, timeLimit(10000)), "a table did not show its list");
     // The rows are made as they come into sight, each at once: none is left half made, out of
     // step with its view, when the page closes a moment later.
-    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, 300), "rows are made out of sight");
+    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, timeLimit(300)), "rows are made out of sight");
     QStringList faults = DrawnCells::pageFaults(page, true);
     QVERIFY2(faults.isEmpty(), qPrintable("first show: " + faults.join('\n')));
 
@@ -220,7 +221,7 @@ void TestDrawnCells::tables()
     for (QQuickItem *view : DrawnCells::shownViews(page))
         QMetaObject::invokeMethod(view, "positionViewAtRow", Q_ARG(QVariant, view->property("rowCount").toInt() - 1),
                                   Q_ARG(QVariant, ListViewEnd));
-    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, 300), "rows are made out of sight");
+    QVERIFY2(!QTest::qWaitFor([&] { return objectsInTheMaking(page) > 0; }, timeLimit(300)), "rows are made out of sight");
     faults = DrawnCells::pageFaults(page, true);
     QVERIFY2(faults.isEmpty(), qPrintable("scrolled to the last row: " + faults.join('\n')));
     QVERIFY(m_program.closePage(page));
@@ -231,7 +232,7 @@ void TestDrawnCells::scrolledAcross()
     QPointer<QObject> page = Gui::Context::createQmlFrame("qrc:/qml/driver/driver/DriverTable.qml",
                                                           {{"isWindow", false}, {"isNewInstance", true}});
     QVERIFY(page);
-    QVERIFY2(QTest::qWaitFor([&] { return listsShown(page); }, 10000), "the table did not show its list");
+    QVERIFY2(QTest::qWaitFor([&] { return listsShown(page); }, timeLimit(10000)), "the table did not show its list");
     QQuickItem *view = DrawnCells::shownViews(page).first();
     auto *list = view->property("__listView").value<QQuickItem *>();
     const qreal end = list->property("contentWidth").toReal() - list->width();
@@ -271,7 +272,7 @@ void TestDrawnCells::scrolledAcross()
             QQuickWindow *window = view->window();
             QSignalSpy swapped(window, &QQuickWindow::frameSwapped);
             window->update();
-            QVERIFY(swapped.wait(5000));
+            QVERIFY(swapped.wait(timeLimit(5000)));
             QVERIFY(saveScreenshot(window->screen()->grabWindow(window->winId()).toImage(), "drivers-mid-scroll.png"));
         }
     }

@@ -15,6 +15,7 @@
 
 #include "gui/shell/global.h"
 #include "gui/frame/frames.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -154,7 +155,7 @@ void TestDriverPages::initTestCase()
     m_follower.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_follower.start(QCoreApplication::applicationFilePath(),
                      {"--follow", QString::number(m_program.server().port())});
-    QTRY_VERIFY_WITH_TIMEOUT(m_followed.contains("ready") || m_followed.contains("failed"), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_followed.contains("ready") || m_followed.contains("failed"), timeLimit(60000));
     QVERIFY2(!m_followed.contains("failed"), qPrintable(m_followed.value("failed")));
     QVERIFY(followerShows("drivers", {"n-1:Kowalski", "n-2:Nowak", "s-1:Smith"}));
     QVERIFY(followerShows("archive", {"a-1:Old"}));
@@ -165,7 +166,7 @@ void TestDriverPages::cleanupTestCase()
     readFollower();
     QVERIFY2(m_followerProblems.isEmpty(), qPrintable("the second program: " + m_followerProblems.join('\n')));
     m_follower.kill();
-    m_follower.waitForFinished(5000);
+    m_follower.waitForFinished(timeLimit(5000));
 }
 
 void TestDriverPages::cleanup()
@@ -191,7 +192,7 @@ void TestDriverPages::readFollower()
 bool TestDriverPages::followerShows(const QString &page, const QStringList &rows)
 {
     const QString wanted = rows.join(',');
-    const bool shown = QTest::qWaitFor([&] { return m_followed.value(page, "-") == wanted; }, 10000);
+    const bool shown = QTest::qWaitFor([&] { return m_followed.value(page, "-") == wanted; }, timeLimit(10000));
     if (!shown)
         qWarning().noquote() << "the second program's" << page << "shows" << m_followed.value(page) << "not" << wanted;
     return shown;
@@ -208,8 +209,8 @@ QObject *TestDriverPages::openEditor(const QString &sign)
     QObject *editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "EDIT"}, {"id", id}});
     QQuickItem *field = editor ? pageControl(editor, "sign") : nullptr;
     QObject *form = editor ? editor->property("form").value<QObject *>() : nullptr;
-    if (!field || !form || !QTest::qWaitFor([&] { return field->property("legalText") == sign; }, 10000)
-        || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, 10000))
+    if (!field || !form || !QTest::qWaitFor([&] { return field->property("legalText") == sign; }, timeLimit(10000))
+        || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, timeLimit(10000)))
         return nullptr;
     return editor;
 }
@@ -355,7 +356,7 @@ void TestDriverPages::systemChangeAsksFirst()
     m_program.push(push);
     QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
     QVERIFY(m_program.watchdog().texts().first().startsWith("Data changed by user"));
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QCOMPARE(m_program.sentCount("driver_trInfo"), reads);
     QCOMPARE(lastName->property("text").toString(), QString("Nowakowski"));
     m_program.watchdog().reset();
@@ -571,7 +572,7 @@ void TestDriverPages::groupRightAndRating()
         QVERIFY(table);
         QTRY_VERIFY(!m_program.watchdog().boxes().isEmpty());
         QVERIFY(m_program.watchdog().texts().join('\n').contains("You don't have enough access privileges"));
-        QTest::qWait(200);
+        QTest::qWait(timeLimit(200));
         QCOMPARE(viewOf(table)->property("rowCount").toInt(), 0);
         QCOMPARE(m_program.sentCount("driver_trGetList"), lists);
         m_program.watchdog().reset();
@@ -645,7 +646,7 @@ void TestDriverPages::approveRequestedChange()
     const int reads = m_program.sentCount("driver_trInfo");
     QVERIFY(reads > 0);
     QTRY_VERIFY(!form->property("isBusy").toBool());
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QVERIFY(!form->property("resolutionVisible").toBool());
     QCOMPARE(lastName->property("text").toString(), QString("Nowacki"));
     QVERIFY(!editor->property("isDirty").toBool());

@@ -28,6 +28,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "model/base/version/version.h"
 #include "model/orlem/city/city.h"
+#include "timelimit.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,7 +124,7 @@ bool answeredSoFar(QObject *controller)
 {
     QSignalSpy found(controller, SIGNAL(recordsFound(QVariantList, QVariantMap)));
     QMetaObject::invokeMethod(controller, "findRecords", Q_ARG(QVariantMap, (QVariantMap{{"id", "-1"}})));
-    return found.wait(10000) || !found.isEmpty();
+    return found.wait(timeLimit(10000)) || !found.isEmpty();
 }
 
 bool isOffline()
@@ -182,8 +183,8 @@ QObject *TestEditorFlows::openEditor(const QString &url, const QVariantMap &prop
 {
     QObject *editor = m_program.openPage(url, properties);
     QObject *form = formOf(editor);
-    if (!form || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, 10000)
-        || !QTest::qWaitFor([&] { return !drawnText(pageControl(editor, field)).isEmpty(); }, 10000))
+    if (!form || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, timeLimit(10000))
+        || !QTest::qWaitFor([&] { return !drawnText(pageControl(editor, field)).isEmpty(); }, timeLimit(10000)))
         return nullptr;
     return editor;
 }
@@ -192,7 +193,7 @@ bool TestEditorFlows::discard(QPointer<QObject> &editor)
 {
     m_program.watchdog().answerNext(QMessageBox::Discard);
     QMetaObject::invokeMethod(editor, "closed");
-    const bool closed = QTest::qWaitFor([&] { return editor.isNull(); }, 5000);
+    const bool closed = QTest::qWaitFor([&] { return editor.isNull(); }, timeLimit(5000));
     m_program.watchdog().reset();
     return closed;
 }
@@ -214,7 +215,7 @@ void TestEditorFlows::raiseRatingShowsWhatWasStored()
         const QVariantMap answer = signal.first().toMap();
         return answer.value("STATE") == "end" && answer.contains("_do_not_clear_model");
     }));
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     QVERIFY(pageControl(editor, "pointMode")->property("checked").toBool());
     QCOMPARE(drawnText(pageControl(editor, "point_cost")), QString("12.5"));
     QCOMPARE(drawnText(pageControl(editor, "common_cost")), QString("30"));
@@ -247,7 +248,7 @@ void TestEditorFlows::versionsAskBeforeAColleaguesChange()
              QString("10"));
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Data changed by user 'second'. Apply?"});
     m_program.watchdog().reset();
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(drawnText(pageControl(editor, "tax_min")), QString("9.9.9"));
     QVERIFY(editor->property("isDirty").toBool());
 
@@ -313,17 +314,17 @@ void TestEditorFlows::groupBoxNamesTheAppliedGroup()
             return false;
         pageControl(copy, "name")->setProperty("text", name);
         press(copy, "duplicateButton");
-        return QTest::qWaitFor([&] { return copy.isNull(); }, 10000)
+        return QTest::qWaitFor([&] { return copy.isNull(); }, timeLimit(10000))
             && QTest::qWaitFor([&] { return !nameOf(idOf("SELECT id FROM driver_groups WHERE name = '" + name + "'"))
                                                    .isEmpty(); },
-                               10000);
+                               timeLimit(10000));
     };
 
     // Every group applied: a group copied in another page leaves the box naming every group.
     QTRY_COMPARE(drawnChoice(box), nameOf("1"));
     QTRY_COMPARE(shownSigns(), QStringList({"a-1", "n-1"}));
     QVERIFY(duplicateGroup("Beta"));
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(drawnChoice(box), nameOf("1"));
     QCOMPARE(shownSigns(), QStringList({"a-1", "n-1"}));
 
@@ -332,7 +333,7 @@ void TestEditorFlows::groupBoxNamesTheAppliedGroup()
     QTRY_COMPARE(shownSigns(), QStringList{"a-1"});
     QCOMPARE(drawnChoice(box), QString("Alpha"));
     QVERIFY(duplicateGroup("Aardvark"));
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(drawnChoice(box), QString("Alpha"));
     QCOMPARE(shownSigns(), QStringList{"a-1"});
     choose("1");
@@ -372,7 +373,7 @@ void TestEditorFlows::savingOverAColleaguesLockAsksFirst()
     press(editor, "okButton");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The record is locked by user 'second'. Save over the lock?"});
     m_program.watchdog().reset();
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount("city_trUpdate"), updates);
     QVERIFY(editor);
     QVERIFY(!editor->property("isCloseOnSa").toBool());
@@ -408,7 +409,7 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
 
     // Without a server, OK is refused at once and the typed name stays.
     m_program.server().kill();
-    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
     press(editor, "okButton");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{NoConnection});
     m_program.watchdog().reset();
@@ -420,7 +421,7 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     m_program.watchdog().answerNext(QMessageBox::Save);
     QMetaObject::invokeMethod(editor, "closed");
     QTRY_VERIFY2(m_program.watchdog().texts().size() >= 2, qPrintable(m_program.watchdog().texts().join('|')));
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QCOMPARE(m_program.watchdog().texts().join("|"), QStringList({"Data not saved", NoConnection}).join("|"));
     m_program.watchdog().reset();
     m_program.watchdog().answerNext(QMessageBox::Cancel);
@@ -450,7 +451,7 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     const int locks = m_program.sentCount("city_trLock");
     const int versionLocks = m_program.sentCount("version_trLock");
     QVERIFY(m_program.server().restart());
-    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(20000));
     QVERIFY(m_program.waitForSent("city_trLock", locks + 1));
     QVERIFY(m_program.waitForSent("version_trLock", versionLocks + 2));
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
@@ -471,9 +472,9 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     QCOMPARE(::kill(pid_t(m_program.server().processId()), SIGSTOP), 0);
     press(editor, "okButton");
     QVERIFY(form->property("isBusy").toBool());
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     m_program.server().kill();
-    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
     m_program.watchdog().reset();
     QVERIFY(!form->property("isBusy").toBool());
@@ -484,7 +485,7 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     // After the reconnection the record read back says the save never reached the server; then
     // it saves, and File > Exit comes to its question.
     QVERIFY(m_program.server().restart());
-    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(20000));
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{NotChanged});
     m_program.watchdog().reset();
     QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lemberg"));
@@ -518,12 +519,12 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
         else
             m_program.proxy().loseAnswerTo(fn, true);
         press(page, button);
-        return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, 10000)
-            && QTest::qWaitFor([] { return isOffline(); }, 10000);
+        return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, timeLimit(10000))
+            && QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000));
     };
     const auto reconnect = [this] {
         m_program.proxy().release();
-        return QTest::qWaitFor([] { return !isOffline(); }, 20000);
+        return QTest::qWaitFor([] { return !isOffline(); }, timeLimit(20000));
     };
     // A record no editor of this program holds locked: a colleague takes and gives back its lock.
     const auto unlocked = [this](const QString &id) {
@@ -535,7 +536,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     const auto onceConnected = [&](QObject *editor) {
         if (!reconnect())
             return QString("not connected");
-        if (!QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, 10000))
+        if (!QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, timeLimit(10000)))
             return QString("nothing said");
         const QString said = m_program.watchdog().texts().join('\n');
         m_program.watchdog().reset();
@@ -547,7 +548,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     const auto lostSaveSays = [&](const QString &fn, QObject *page, const char *button, bool request) {
         QStringList said;
         const auto take = [&] {
-            QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, 10000);
+            QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, timeLimit(10000));
             said += m_program.watchdog().texts();
             m_program.watchdog().reset();
         };
@@ -640,7 +641,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QVERIFY(!lviv.isEmpty());
     const qint64 storedAt = m_program.query("SELECT dt_utc_insert FROM cities WHERE id = ?", {lviv}).toLongLong();
     const auto *session = SpSingleton<Client::Controller::UserSession>::instance();
-    QVERIFY(QTest::qWaitFor([&] { return session->currentMSecsSinceEpoch() > storedAt + 2000; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return session->currentMSecsSinceEpoch() > storedAt + 2000; }, timeLimit(10000)));
     m_program.proxy().cut(true);
     QTRY_VERIFY(isOffline());
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
@@ -676,7 +677,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
     m_program.watchdog().reset();
     // Once the program has tried to connect again in vain.
-    QTRY_VERIFY_WITH_TIMEOUT(m_program.proxy().refused() > refused, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_program.proxy().refused() > refused, timeLimit(10000));
     const QString colleagues = m_other.request("trNew", {{"name", "Mykolaiv"}}).value("id").toString();
     QVERIFY(!colleagues.isEmpty());
     QCOMPARE(onceConnected(editor), staysNewOfUnknownAuthor);
@@ -740,7 +741,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     pageControl(editor, "password")->setProperty("text", "new-secret");
     QCOMPARE(lostSaveSays("paymentSystem_trUpdate", editor, "applyButton", true), (QStringList{Unknown, NotChanged}));
     // A reload over the typed value would come with the outcome.
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(drawnText(pageControl(editor, "password")), QString("new-secret"));
     QVERIFY(editor->property("isDirty").toBool());
     QCOMPARE(m_program.query("SELECT password FROM payment_systems WHERE id = ?", {system}).toString(),

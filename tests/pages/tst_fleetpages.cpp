@@ -16,6 +16,7 @@
 #include "gui/core/context.h"
 #include "gui/dialog/calendar.h"
 #include "gui/widget/todaycalendar.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -170,8 +171,8 @@ QString TestFleetPages::insert(const QString &statement, const QVariantList &val
 QObject *TestFleetPages::openDriverTab(const QString &driverId, const QString &tab, QObject **page)
 {
     QObject *editor = m_program.openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", driverId}});
-    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
-        || !showEditorTab(editor, tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, tab); }, 5000))
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, timeLimit(10000))
+        || !showEditorTab(editor, tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, tab); }, timeLimit(5000)))
         return nullptr;
     *page = editorTabPage(editor, tab);
     return editor;
@@ -263,7 +264,7 @@ void TestFleetPages::editorsKeepTheirOwnPhotos()
     QMetaObject::invokeMethod(secondPage, "loadData");
     QVERIFY(m_program.waitForSent("media_trGetList", lists + 1));
     QTRY_VERIFY(!secondEditor->property("isBusy").toBool());
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(photoTiles(firstPage).size(), 2);
     QCOMPARE(photoTiles(secondPage).size(), 1);
     QCOMPARE(providedImage(firstKey), red);
@@ -331,7 +332,7 @@ void TestFleetPages::driverSessionClosed()
     QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 2));
     QVERIFY(!pageControl(table, "unclosedButton")->property("checked").toBool());
     QTRY_COMPARE(shownRows(container)->rowCount(), 1);
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount("driverSession_trGetList"), lists + 2);
     pageControl(table, "unclosedButton")->setProperty("checked", true);
     QTRY_COMPARE(shownRows(container)->rowCount(), 2);

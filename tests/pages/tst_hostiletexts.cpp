@@ -15,6 +15,7 @@
 
 #include "gui/core/context.h"
 #include "startup/translations.h"
+#include "timelimit.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -165,8 +166,8 @@ void TestHostileTexts::cleanup()
 QObject *TestHostileTexts::openPhotoTab(const QString &driverId, QObject **page)
 {
     QObject *editor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml", {{"state", "EDIT"}, {"id", driverId}});
-    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
-        || !showEditorTab(editor, "photoTab") || !QTest::qWaitFor([&] { return editorTabPage(editor, "photoTab"); }, 5000))
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, timeLimit(10000))
+        || !showEditorTab(editor, "photoTab") || !QTest::qWaitFor([&] { return editorTabPage(editor, "photoTab"); }, timeLimit(5000)))
         return nullptr;
     *page = editorTabPage(editor, "photoTab");
     return editor;
@@ -200,7 +201,7 @@ void TestHostileTexts::markupDrawnAsText()
     QVERIFY(cut->property("truncated").toBool());
     const QPointF centre = cut->mapToScene(QPointF(cut->width() / 2, cut->height() / 2));
     QTest::mouseMove(window, centre.toPoint());
-    QTRY_COMPARE_WITH_TIMEOUT(textItems(window->contentItem(), m_names.first()).size(), 2, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(textItems(window->contentItem(), m_names.first()).size(), 2, timeLimit(5000));
     const QList<QQuickItem *> shown = textItems(window->contentItem(), m_names.first());
     QQuickItem *tip = shown.at(shown.at(0) == cut ? 1 : 0);
     const QString tipFault = drawnLiterally(tip, m_names.first());
@@ -229,7 +230,7 @@ void TestHostileTexts::markupDrawnAsText()
     std::unique_ptr<QObject> image(canary.create());
     QVERIFY(image);
     QTRY_VERIFY(m_requests.paths().contains("/canary.png"));
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_requests.paths(), QStringList{"/canary.png"});
 }
 
@@ -386,7 +387,7 @@ QObject *openDriver(PageProgram &program, const QString &id)
     if (!editor || !QTest::qWaitFor([&] {
             return !pageControl(editor, "sign")->property("legalText").toString().isEmpty()
                    && !formOf(editor)->property("isBusy").toBool();
-        }, 30000))
+        }, timeLimit(30000)))
         return nullptr;
     return editor;
 }

@@ -28,6 +28,7 @@
 
 #include "model/orlem/city/city.h"
 #include "model/orlem/sms/sms.h"
+#include "timelimit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -307,7 +308,7 @@ void TestPageFlows::refusedTimedReloadSaidOnce()
     QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
     m_program.watchdog().reset();
     // Said once: the timer asks nothing more while the server refuses.
-    QTest::qWait(3500);
+    QTest::qWait(timeLimit(3500));
     QCOMPARE(m_program.watchdog().boxes().size(), 0);
     QCOMPARE(m_program.sentCount("company_trGetList"), before + 1);
 
@@ -580,7 +581,7 @@ void TestPageFlows::securityOptionPages()
     // Nothing left to change: nothing asked, nothing sent.
     const int updatesBefore = m_program.sentCount("uso_trUpdate");
     press(userEditor, "setAllYesButton");
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QVERIFY(m_program.watchdog().boxes().isEmpty());
     QCOMPARE(m_program.sentCount("uso_trUpdate"), updatesBefore);
 
@@ -622,7 +623,7 @@ void TestPageFlows::editorsCheckAndAskFirst()
         press(session, "okButton");
         QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"The value is not a valid JSON object"});
         m_program.watchdog().reset();
-        QTest::qWait(100);
+        QTest::qWait(timeLimit(100));
         QCOMPARE(m_program.sentCount("userGuiSession_trNew"), news);
         QVERIFY(session);
     }
@@ -651,7 +652,7 @@ void TestPageFlows::editorsCheckAndAskFirst()
     press(editor, "okButton");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{question});
     m_program.watchdog().reset();
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount("ug_trUpdate"), updates);
     QVERIFY(editor);
     m_program.watchdog().answerNext(QMessageBox::Yes);
@@ -768,7 +769,7 @@ void TestPageFlows::hiddenColumnsOption()
                  QString("[\"%1\"]").arg(stored.at(1).toString()));
 
     // The admin's city table hides the column the group's option now names.
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     QPointer<QObject> table = m_program.openPage("qrc:/qml/address/city/CityTable.qml");
     QVERIFY(table);
     const auto columnShown = [&](const QString &role) {
@@ -813,7 +814,7 @@ void TestPageFlows::userEditorTabs()
     QCOMPARE(m_program.sent("userGuiSession_trGetList").last().value("rst_id_owner").toString(), admin);
     tabBar->setProperty("currentIndex", 1);
     tabBar->setProperty("currentIndex", 2);
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount("userGuiSession_trGetList"), saved + 1);
     QVERIFY(m_program.closePage(editor));
 

@@ -20,6 +20,7 @@
 #include "gui/frame/frame.h"
 #include "gui/frame/frames.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "timelimit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,7 +142,7 @@ void TestPages::opens()
         const int expected = withRight && row.list == PageList::Own ? 1 : 0;
         if (expected)
             QVERIFY(m_program.waitForSent(list, before + 1));
-        QTest::qWait(300);
+        QTest::qWait(timeLimit(300));
         QCOMPARE(m_program.sentCount(list), before + expected);
         // Every icon the page draws has a face that holds its glyph.
         const QStringList boxes = missingGlyphs(page);
@@ -185,8 +186,8 @@ QObject *TestPages::openTab(const PageRow &row)
 {
     const QString id = m_program.query(row.host.recordSql).toString();
     QObject *editor = m_program.openPage(row.host.editorUrl, {{"state", "EDIT"}, {"id", id}});
-    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)
-        || !showEditorTab(editor, row.host.tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, row.host.tab); }, 5000)) {
+    if (!editor || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, timeLimit(10000))
+        || !showEditorTab(editor, row.host.tab) || !QTest::qWaitFor([&] { return editorTabPage(editor, row.host.tab); }, timeLimit(5000))) {
         qWarning() << "no tab" << row.host.tab << "in" << row.host.editorUrl << id;
         return nullptr;
     }
@@ -204,8 +205,8 @@ QObject *TestPages::openEditor(const PageRow &row, const QString &id)
     QQuickItem *field = pageControl(editor, row.editor.field);
     const QVariant stored = id.isEmpty() ? m_program.query(row.editor.storedSql)
                                          : m_program.query(row.editor.storedSql, {id});
-    if (!field || !QTest::qWaitFor([&] { return legalValueOf(field) == stored.toString(); }, 10000)
-        || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, 10000)) {
+    if (!field || !QTest::qWaitFor([&] { return legalValueOf(field) == stored.toString(); }, timeLimit(10000))
+        || !QTest::qWaitFor([&] { return !formOf(editor)->property("isBusy").toBool(); }, timeLimit(10000))) {
         qWarning() << "editor" << row.url << "did not show the stored" << row.editor.field << stored;
         return nullptr;
     }
@@ -235,7 +236,7 @@ void TestPages::editorRoundTrip()
     QVERIFY(editor);
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount(update), updates);
 
     // One field changed: exactly the request map, the stored value changes, OK closes.

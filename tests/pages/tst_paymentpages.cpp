@@ -14,6 +14,7 @@
 
 #include "gui/frame/frames.h"
 #include "gui/shell/global.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -259,7 +260,7 @@ QObject *TestPaymentPages::openRaiseRating()
 {
     QObject *editor = m_program.openPage("qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml");
     QObject *form = editor ? editor->property("form").value<QObject *>() : nullptr;
-    if (!form || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, 10000))
+    if (!form || !QTest::qWaitFor([&] { return !form->property("isBusy").toBool(); }, timeLimit(10000)))
         return nullptr;
     return editor;
 }
@@ -301,7 +302,7 @@ void TestPaymentPages::raiseRatingCost()
     press(editor, "okButton");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Cost must be a number"});
     m_program.watchdog().reset();
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     QCOMPARE(m_program.sentCount(updates), sent);
     QVERIFY(editor);
     pageControl(editor, "point_cost")->setProperty("text", "7.5");
@@ -410,14 +411,14 @@ void TestPaymentPages::paymentLogWaitsForBothFilterLists()
                             {"STATE", state}});
         }
         QTRY_VERIFY(container->property("paymentSystemsArrived").toBool());
-        QTest::qWait(300);
+        QTest::qWait(timeLimit(300));
         QCOMPARE(m_program.sentCount(LogList), before);
         QVERIFY(!container->property("filtersArrived").toBool());
 
         // The company list arrives: the log is asked for once.
         QVERIFY(blocker.rollback());
         QVERIFY(m_program.waitForSent(LogList, before + 1));
-        QTest::qWait(500);
+        QTest::qWait(timeLimit(500));
         QCOMPARE(m_program.sentCount(LogList), before + 1);
         QTRY_VERIFY(!table->property("isBusy").toBool());
         QVERIFY(m_program.closePage(table));
@@ -539,7 +540,7 @@ void TestPaymentPages::duplicateTakesAnotherProvider()
             }
             return !editor.isNull();
         }(),
-        10000);
+        timeLimit(10000));
     QTRY_COMPARE(pageControl(editor, "code")->property("text").toString(), QString("lqp"));
     QCOMPARE(m_program.sentCount("paymentSystem_trDuplicate"), copies);
     QQuickItem *amount = pageControl(editor, "amount");
@@ -558,7 +559,7 @@ void TestPaymentPages::duplicateTakesAnotherProvider()
     QCOMPARE(request.value("id").toString(), system);
     QCOMPARE(request.value("name").toString(), QString("EasyPay"));
     QCOMPARE(request.value("code").toString(), QString("esp"));
-    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor.isNull(), timeLimit(10000));
     const QString copy = id("SELECT id FROM payment_systems WHERE code = 'esp'");
     QVERIFY(!copy.isEmpty());
     QTRY_VERIFY(rowOf(rowsOf(view), copy) >= 0);

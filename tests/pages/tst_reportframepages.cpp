@@ -10,6 +10,7 @@
 #include "gui/frame/frames.h"
 #include "gui/report/interactiveownerkeepertable.h"
 #include "gui/report/startenddatetimeedit.h"
+#include "timelimit.h"
 #include "xlsx/document.h"
 
 #include <QAbstractItemModel>
@@ -104,7 +105,7 @@ void TestReportFramePages::sessionReportOfChosenDrivers()
     frame->createButton()->click();
     QVERIFY(!frame->isEnabled());
     QVERIFY(m_program.waitForSent("report_trCreate", 1));
-    QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(frame->isEnabled(), timeLimit(30000));
     QVERIFY2(m_program.problems().isEmpty(), qPrintable(m_program.problems()));
 
     // One workbook per driver: driver 10 has no session, driver 9 the two of the 1st by day.

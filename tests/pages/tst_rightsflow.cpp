@@ -15,6 +15,7 @@
 #include "model/orlem/city/city.h"
 #include "model/tavik/security/usergroupsecurityoption.h"
 #include "model/tavik/security/usersecurityoption.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -131,7 +132,7 @@ QString TestRightsFlow::forcedListAnswer()
             }
             return !answer.isEmpty();
         },
-        10000);
+        timeLimit(10000));
     return answer.value("RES").toString() + "/" + answer.value("ERRCODE").toString();
 }
 

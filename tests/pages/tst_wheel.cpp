@@ -19,6 +19,7 @@
 #include "gui/shell/global.h"
 #include "gui/widget/datetimeedit.h"
 #include "gui/widget/doubleedit.h"
+#include "timelimit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,7 +126,7 @@ void TestWheel::cleanup()
 Gui::Dialog::BalanceLog *TestWheel::openCreditEntry(const QString &company, const QString &credit)
 {
     QObject *editor = m_program.openPage("qrc:/qml/company/company/CompanyEditor.qml", {{"state", "EDIT"}, {"id", company}});
-    if (!editor || !QTest::qWaitFor([&] { return editor->property("id").toString() == company; }, 10000))
+    if (!editor || !QTest::qWaitFor([&] { return editor->property("id").toString() == company; }, timeLimit(10000)))
         return nullptr;
     child(child(editor, "tabView"), "tabBar")->setProperty("currentIndex", 1);
     QObject *balance = child(editor, "balance");
@@ -139,7 +140,7 @@ Gui::Dialog::BalanceLog *TestWheel::openCreditEntry(const QString &company, cons
             QMetaObject::invokeMethod(model, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "id"),
                                       Q_ARG(QVariant, id));
             return row > 0;
-        }, 10000);
+        }, timeLimit(10000));
         if (!listed)
             return nullptr;
         child(balance, box)->setProperty("currentIndex", row);
@@ -181,7 +182,7 @@ void TestWheel::dialogsTakeTheWheelOnlyWithTheFocus()
     entry->accept();
     QVERIFY(m_program.waitForSent("cmpbl_trNew", booked + 1));
     QCOMPARE(m_program.sent("cmpbl_trNew").last().value("rst_id_bt").toVariant().toString(), credit);
-    QTRY_VERIFY_WITH_TIMEOUT(entry.isNull(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(entry.isNull(), timeLimit(10000));
     QCOMPARE(m_program.query("SELECT balance FROM companies WHERE id = ?", {company}).toDouble(), 900.0);
 
     // Tools > Options: nothing changes, nothing applies at once, and OK stores what was shown.

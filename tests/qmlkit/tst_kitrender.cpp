@@ -4,6 +4,7 @@
 #include "qmlengineharness.h"
 #include "scriptednetwork.h"
 #include "standinglobal.h"
+#include "timelimit.h"
 #include "windowimage.h"
 
 #include <QQmlAbstractUrlInterceptor>
@@ -117,7 +118,7 @@ void TestKitRender::tablePage()
             && holdsColour(image, QRect(viewRect.left() + 2, viewRect.top() + 38, 4, 80),
                            [](const QColor &c) { return qAbs(c.red() - 0x50) < 12 && qAbs(c.blue() - 0xda) < 12; });
     };
-    QTRY_VERIFY2_WITH_TIMEOUT(selectedRowShows(), "the selected row shows", 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(selectedRowShows(), "the selected row shows", timeLimit(10000));
     QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/table-page.png")));
 
     // The header's dark ground above the rows.
@@ -157,7 +158,7 @@ void TestKitRender::editor()
         return !image.isNull()
             && holdsColour(image, sceneRect(apply), [](const QColor &c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; });
     };
-    QTRY_VERIFY2_WITH_TIMEOUT(applyIsGreen(), "the green Apply button", 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(applyIsGreen(), "the green Apply button", timeLimit(10000));
     QVERIFY(image.save(QStringLiteral(KORIV_RENDER_DIR "/editor.png")));
 
     // The page's dark ground under the fields.

@@ -10,6 +10,7 @@
 #include "standinserver.h"
 
 #include "common/net/netdto.h"
+#include "timelimit.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,7 +92,7 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
     network.setSign(login);
     network.setPwd(passwordDigest(password));
     emit network.makeConnection();
-    QTRY_VERIFY_WITH_TIMEOUT(!answer("userSession_saOpen").isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!answer("userSession_saOpen").isEmpty(), timeLimit(10000));
 
     const QJsonObject options{{"rst_id_owner", QJsonArray{"9", "10"}}, {"rst_id_bt", QJsonArray{"1"}},
                               {"group_by_bt", false}, {"sign_role", "sign"}, {"utc", "180"},
@@ -102,7 +103,7 @@ void TestReportStandin::driverBalanceReportThroughTheStandin()
     request.insert("type", 14);
     request.insert("options", QString::fromUtf8(QJsonDocument(options).toJson(QJsonDocument::Compact)));
     emit network.sendMessage(request);
-    QTRY_VERIFY_WITH_TIMEOUT(!answer("report_saCreate").isEmpty(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!answer("report_saCreate").isEmpty(), timeLimit(30000));
     const QVariantMap created = answer("report_saCreate");
     QCOMPARE(created.value("RECEIVER").toString(), QStringLiteral("77"));
     QVERIFY2(created.value("RES").toString() == "10", qPrintable(created.value("exception_description").toString()));

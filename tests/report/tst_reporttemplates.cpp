@@ -1,6 +1,7 @@
 #include "reporttest.h"
 
 #include "report/workbook.h"
+#include "timelimit.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -60,7 +61,7 @@ void TestReportTemplates::generatorMakesTheCommittedTemplates()
     QTemporaryDir made;
     QProcess generator;
     generator.start("/usr/bin/python3", {source + "/make_templates.py", made.path()});
-    QVERIFY(generator.waitForFinished(60000));
+    QVERIFY(generator.waitForFinished(timeLimit(60000)));
     QVERIFY2(generator.exitCode() == 0, generator.readAllStandardError().constData());
     QDirIterator it(":/files_template", QDir::Files, QDirIterator::Subdirectories);
     int compared = 0;

@@ -22,6 +22,7 @@
 #include "gui/report/startenddatetimeedit.h"
 #include "gui/settings/settings.h"
 #include "gui/shell/global.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -84,7 +85,7 @@ void screenshot(const QString &name)
     if (folder.isEmpty() || !window)
         return;
     QDir().mkpath(folder);
-    QTest::qWait(300);
+    QTest::qWait(timeLimit(300));
     const QRect frame = window->frameGeometry();
     window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage().save(
         folder + QLatin1Char('/') + name);
@@ -101,7 +102,7 @@ QStringList workbookValues(const QString &path)
                   "print(json.dumps([str(c.value) for s in book.worksheets for r in s.iter_rows() for c in r"
                   " if c.value is not None]))",
                   path});
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+    if (!python.waitForFinished(timeLimit(30000)) || python.exitCode() != 0)
         return {};
     QStringList values;
     for (const QJsonValue &value : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
@@ -120,7 +121,7 @@ QJsonObject sheetCells(const QString &path)
                   "print(json.dumps({c.coordinate: str(c.value) for r in sheet.iter_rows() for c in r"
                   " if c.value is not None}))",
                   path});
-    if (!python.waitForFinished(30000) || python.exitCode() != 0)
+    if (!python.waitForFinished(timeLimit(30000)) || python.exitCode() != 0)
         return {};
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
@@ -239,7 +240,7 @@ QString RunScriptDriver::showsRows(const QString &url, int atLeast, bool signsDr
         const bool drawn = QTest::qWaitFor([&] {
             signs = drawnTexts(page).filter(DemoSign);
             return signs.size() >= 10;
-        }, 10000);
+        }, timeLimit(10000));
         if (!drawn)
             return QStringLiteral("the driver table draws %1 demo signs: ").arg(signs.size()) + drawnTexts(page).mid(0, 60).join('|');
     }
@@ -288,7 +289,7 @@ QString RunScriptDriver::opensMore(QObject *table, const QString &id)
     if (!failure.isEmpty())
         return failure;
     if (!QTest::qWaitFor([&] { return frames->list().size() > before || !m_program.watchdog().boxes().isEmpty(); },
-                         10000)) {
+                         timeLimit(10000))) {
         return QStringLiteral("More... of %1 opened nothing").arg(context);
     }
     if (!m_program.watchdog().boxes().isEmpty())
@@ -300,7 +301,7 @@ QString RunScriptDriver::opensMore(QObject *table, const QString &id)
         return QStringLiteral("More... of %1 opened %2").arg(context, url);
     if (record.toLongLong() <= 1)
         return QStringLiteral("More... of %1 opened %2 on the record \"%3\"").arg(context, url, record);
-    if (!QTest::qWaitFor([&] { return opened && JourneySteps::editorIdle(opened); }, 30000))
+    if (!QTest::qWaitFor([&] { return opened && JourneySteps::editorIdle(opened); }, timeLimit(30000)))
         return QStringLiteral("%1 did not load record %2").arg(url, record);
     if (!m_program.watchdog().boxes().isEmpty())
         return url + QStringLiteral(" said: ") + m_program.watchdog().texts().join('\n');

@@ -27,6 +27,15 @@ SOURCE = os.environ.get("KORIV_SOURCE_DIR", "")
 BUILD = os.environ.get("KORIV_BUILD_DIR", "")
 DRIVER = os.environ.get("KORIV_RUNSCRIPT_DRIVER", "")
 
+
+def time_limit(seconds):
+    """seconds stretched by the factor in KORIV_TEST_TIME_FACTOR, as the C++ tests' waits are."""
+    try:
+        factor = int(os.environ.get("KORIV_TEST_TIME_FACTOR", "1"))
+    except ValueError:
+        factor = 1
+    return seconds * max(factor, 1)
+
 # The operator's own settings, as Qt writes them: a host of their own, a value of another group.
 OWN_SETTINGS = r"""[elsewhere]
 kept="a, b"
@@ -54,13 +63,13 @@ def sections(text):
 def start_cluster():
     """A throwaway cluster as a caller's shell holds one: the variables pg-tmp.sh exports."""
     done = subprocess.run([os.path.join(SOURCE, "scripts", "pg-tmp.sh"), "start"], stdout=subprocess.PIPE,
-                          stderr=subprocess.PIPE, text=True, timeout=120, check=True)
+                          stderr=subprocess.PIPE, text=True, timeout=time_limit(120), check=True)
     return dict(tuple(word.split("=", 1)) for line in done.stdout.splitlines() for word in shlex.split(line)[1:])
 
 
 def stop_cluster(variables):
     subprocess.run([os.path.join(SOURCE, "scripts", "pg-tmp.sh"), "stop", variables["PG_TMP_DIR"]],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=time_limit(120))
 
 
 def group_members(group):
@@ -76,7 +85,7 @@ def run_to_end(command, environment, timeout):
     process = subprocess.Popen(command, cwd=SOURCE, env=environment, stdin=subprocess.DEVNULL,
                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, start_new_session=True)
     try:
-        output, _ = process.communicate(timeout=timeout)
+        output, _ = process.communicate(timeout=time_limit(timeout))
         return process.returncode, output
     except subprocess.TimeoutExpired:
         os.killpg(process.pid, signal.SIGKILL)
@@ -98,7 +107,7 @@ class RunScript(unittest.TestCase):
         environment.setdefault("KORIV_SCREENSHOT_DIR", os.path.join(run_dir, "screenshots"))
         done = subprocess.run([os.path.join(SOURCE, "scripts", "run.sh")] + list(arguments), cwd=SOURCE,
                               env=environment, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                              stderr=subprocess.STDOUT, text=True, timeout=800)
+                              stderr=subprocess.STDOUT, text=True, timeout=time_limit(800))
         # The pages' own warnings would bury what went wrong: the script's and the driver's lines first.
         said = [line for line in done.stdout.splitlines()
                 if not line.startswith(("qrc:", "[", "qt.qpa.xcb")) and "TypeError" not in line]
@@ -160,7 +169,7 @@ class RunScript(unittest.TestCase):
         """The cluster still runs on its folder, and nothing made tables in it."""
         self.assertTrue(os.path.isdir(os.path.join(variables["PG_TMP_DIR"], "data")))
         connection = psycopg2.connect(host=variables["PGHOST"], port=variables["PGPORT"], user=variables["PGUSER"],
-                                      dbname=variables["PGDATABASE"], connect_timeout=10)
+                                      dbname=variables["PGDATABASE"], connect_timeout=time_limit(10))
         with connection, connection.cursor() as cursor:
             cursor.execute("SELECT count(*) FROM information_schema.tables WHERE table_schema = 'public'")
             self.assertEqual(cursor.fetchone()[0], 0)
@@ -215,7 +224,7 @@ class RunScript(unittest.TestCase):
             with open(ini, encoding="utf-8") as f:
                 self.assertEqual(f.read(), settings)
 
-            output, _ = first.communicate("\n", timeout=120)
+            output, _ = first.communicate("\n", timeout=time_limit(120))
             self.assertEqual(first.returncode, 0, output[-3000:])
             self.assertFalse(os.path.exists(os.path.join(run_dir, "standin.sock")))
 
@@ -249,7 +258,7 @@ class RunScript(unittest.TestCase):
         self.assertIsNone(first.poll(), "".join(said)[-3000:])
         program_pid = int(said[-1].split()[-1])
         os.kill(first.pid, signal.SIGKILL)
-        first.wait(timeout=60)
+        first.wait(timeout=time_limit(60))
 
         # Its program still runs on its stand-in: the next run.sh says so and leaves them be.
         status, output = run_to_end(run, environment, 300)
@@ -259,7 +268,7 @@ class RunScript(unittest.TestCase):
 
         # The program closed, the next run.sh stops the stand-in and PostgreSQL left over, and starts.
         first.stdin.close()
-        deadline = time.monotonic() + 60
+        deadline = time.monotonic() + time_limit(60)
         while program_pid in group_members(first.pid) and time.monotonic() < deadline:
             time.sleep(0.1)
         status, output = run_to_end(run, environment, 300)

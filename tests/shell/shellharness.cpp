@@ -15,6 +15,7 @@
 
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
+#include "timelimit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -135,7 +136,7 @@ QImage grabShown(QWindow *window)
             image = window->screen()->grabWindow(window->winId()).toImage();
             return !image.isNull();
         },
-        2000);
+        timeLimit(2000));
     return drawn ? image : QImage();
 }
 

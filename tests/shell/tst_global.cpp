@@ -18,6 +18,7 @@
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 #include "gui/settings/settings.h"
+#include "timelimit.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -423,7 +424,7 @@ void TestGlobalObject::updateCheckAfterLoading()
     qRegisterMetaType<QNetworkReply *>();
     QSignalSpy answered(updater->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
     socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
-    QVERIFY(answered.wait(5000));
+    QVERIFY(answered.wait(timeLimit(5000)));
     QCoreApplication::processEvents();
     QCOMPARE(m_bed->watchdog().texts(), QStringList());
 

@@ -22,6 +22,7 @@
 
 #include "client/controller/list/launcher.h"
 #include "client/controller/list/toolbar.h"
+#include "timelimit.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -298,7 +299,7 @@ void TestMenuCommands::helpAndTheUpdater()
             dialog->reject();
         });
         command(id)->trigger();
-        QVERIFY(QTest::qWaitFor([&] { return !versions.isEmpty(); }, 10000));
+        QVERIFY(QTest::qWaitFor([&] { return !versions.isEmpty(); }, timeLimit(10000)));
         QCOMPARE(versions, expected);
     };
     checkOffered("latestVersion", QStringList{"1.7.0"});
@@ -311,7 +312,7 @@ void TestMenuCommands::helpAndTheUpdater()
     qRegisterMetaType<QNetworkReply *>();
     QSignalSpy answered(updater->findChild<QNetworkAccessManager *>(), &QNetworkAccessManager::finished);
     command("latestVersion")->trigger();
-    QVERIFY(answered.wait(10000));
+    QVERIFY(answered.wait(timeLimit(10000)));
     QTRY_COMPARE(m_harness->watchdog().boxes().size(), 1);
     m_harness->watchdog().reset();
 

@@ -18,6 +18,7 @@
 #include "client/controller/notification.h"
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
+#include "timelimit.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -229,7 +230,7 @@ void TestWindowAndToolBar::clockRunsEverySecond()
     clock->setClock([&moment] { return moment; });
     QCOMPARE(clock->timeLabel()->text(), QString("10:00"));
     moment += 60 * 1000;
-    QTRY_COMPARE_WITH_TIMEOUT(clock->timeLabel()->text(), QString("10:01"), 2500);
+    QTRY_COMPARE_WITH_TIMEOUT(clock->timeLabel()->text(), QString("10:01"), timeLimit(2500));
     clock->setClock([] { return QDateTime::currentMSecsSinceEpoch(); });
     setSessionOffset("180");
 }
@@ -308,7 +309,7 @@ void TestWindowAndToolBar::quitWaitsForTheSave()
     QCOMPARE(window()->exits, 1);
     // A late answer after the time-out closes nothing twice.
     deliver("userGuiSession", "saUnlock", {{"RES", "10"}, {"id", "12"}, {"RECEIVER", receiver}});
-    QTest::qWait(80);
+    QTest::qWait(timeLimit(80));
     QCOMPARE(window()->exits, 1);
 }
 

@@ -17,6 +17,7 @@
 #include "gui/dialog/rowlimit.h"
 #include "gui/search/search.h"
 #include "gui/update/updates.h"
+#include "timelimit.h"
 
 #include <QComboBox>
 #include <QJSValue>
@@ -299,7 +300,7 @@ void TestQmlHost::widgetWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!toastGuard.isNull());
     QVERIFY(!toastGuard->property("isActiveWindow").toBool());
-    QTRY_VERIFY_WITH_TIMEOUT(toastGuard.isNull(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(toastGuard.isNull(), timeLimit(5000));
 
     const QList<std::function<QWidget *()>> openers{
         [creator] { return creator->roles({QVariantMap{{"role", "name"}, {"title", "Name"}}}); },

@@ -20,6 +20,7 @@
 
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
+#include "timelimit.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -127,20 +128,20 @@ void TestShellLook::initTestCase()
     QVERIFY(m_harness->showFreshWindow());
     window()->setGeometry(40, 40, 1100, 700);
     SpSingleton<UserSession>::instance()->trOpen();
-    QTRY_VERIFY_WITH_TIMEOUT(m_harness->global()->loadedCount() > 0 && !m_harness->global()->loadingWindow(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_harness->global()->loadedCount() > 0 && !m_harness->global()->loadingWindow(), timeLimit(15000));
 
     // A few cities, in a widget table in a tab, sorted by name.
     TestController cities("city");
     QSignalSpy created(&cities, &DesktopController::saNew);
     for (const QString &name : {"Lviv", "Dnipro", "Odesa", "Kharkiv"})
         cities.trNew({{"name", "Look " + name}});
-    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 4, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 4, timeLimit(10000));
     m_controller = new RowsController("city");
     m_table = new Gui::StandardTable(m_controller, {"id", "name", "note"});
     m_table->setTitle("Cities");
     QSignalSpy ends(m_controller, &RowsController::saGetList);
     m_controller->trGetList({});
-    QTRY_VERIFY_WITH_TIMEOUT(!ends.isEmpty() && ends.last().first().toMap().value("STATE") == "end", 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ends.isEmpty() && ends.last().first().toMap().value("STATE") == "end", timeLimit(10000));
     Gui::Context::showFrame(m_table, {{"isWindow", false}});
     window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window()));
@@ -156,7 +157,7 @@ void TestShellLook::mainWindow()
 {
     Gui::TableView *view = m_table->table()->view();
     QTRY_VERIFY(view->isVisible() && view->model()->rowCount() >= 4);
-    QTest::qWait(200);
+    QTest::qWait(timeLimit(200));
     const QImage shot = grabScreen(window());
     QVERIFY(ShellHarness::saveScreenshot(shot, "look-main-window.png"));
 
@@ -198,7 +199,7 @@ void TestShellLook::narrowToolBar()
     window()->setGeometry(40, 40, narrow, 700);
     QTRY_VERIFY(!mainBar->clock()->isVisible() && extension->isVisible());
     QVERIFY(!mainBar->indicator()->isVisible());
-    QTest::qWait(150);
+    QTest::qWait(timeLimit(150));
     const QImage shot = grabScreen(window(), QRect(QPoint(0, 0), bar->geometry().bottomRight() + QPoint(1, 1)));
     QVERIFY(ShellHarness::saveScreenshot(shot.scaled(shot.size() * 2), "look-toolbar-narrow.png"));
     // The overflow button shows its light arrow on the dark bar.
@@ -213,7 +214,7 @@ void TestShellLook::narrowToolBar()
     const int oneRow = bar->height();
     QTest::mouseClick(extension, Qt::LeftButton);
     QTRY_VERIFY(mainBar->clock()->isVisible() && mainBar->indicator()->isVisible());
-    QTest::qWait(150);
+    QTest::qWait(timeLimit(150));
     const QImage open = grabScreen(window(), QRect(0, 0, window()->width(), bar->height() * 3));
     QVERIFY(ShellHarness::saveScreenshot(open, "look-toolbar-opened.png"));
     // Closed again, and wide enough: all on the bar.
@@ -232,7 +233,7 @@ void TestShellLook::tabCloseButton()
     QWidget *close = tabs->tabButton(0, QTabBar::RightSide);
     QVERIFY(close && close->isVisible());
     QTest::mouseMove(tabs, tabs->tabRect(0).topLeft() + QPoint(3, 3));
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     const QImage plain = grabScreen(close);
     const QImage tab = grabScreen(tabs, tabs->tabRect(0));
     QVERIFY(ShellHarness::saveScreenshot(tab.scaled(tab.size() * 4), "look-tab.png"));
@@ -244,7 +245,7 @@ void TestShellLook::tabCloseButton()
     // Under the mouse: the lighter cross in its frame.
     QTest::mouseMove(close, close->rect().center());
     QTRY_VERIFY(close->underMouse());
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     const QImage hovered = grabScreen(close);
     const QImage hoveredTab = grabScreen(tabs, tabs->tabRect(0));
     QVERIFY(ShellHarness::saveScreenshot(hoveredTab.scaled(hoveredTab.size() * 4), "look-tab-hover.png"));
@@ -274,7 +275,7 @@ void TestShellLook::sortedHeader()
         return QRect(x + w - 24, 0, 24, header->height());
     };
     view->sortByColumn(column, Qt::AscendingOrder);
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     const QImage ascending = grabScreen(header);
     QVERIFY(ShellHarness::saveScreenshot(ascending.scaled(ascending.size() * 3), "look-header-ascending.png"));
     // Ascending: this Qt draws the header's up-arrow, the white triangle with its point up and its
@@ -285,7 +286,7 @@ void TestShellLook::sortedHeader()
     QVERIFY2(up.last() <= 12, qPrintable(QString::number(up.last())));
     // Descending: the point down.
     view->sortByColumn(column, Qt::DescendingOrder);
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     const QList<int> down = whiteRowWidths(grabScreen(header, arrowArea()));
     QVERIFY(down.size() >= 3);
     QVERIFY2(down.first() > down.last(), qPrintable(QString("%1 %2").arg(down.first()).arg(down.last())));
@@ -294,7 +295,7 @@ void TestShellLook::sortedHeader()
     QVERIFY(whiteRowWidths(grabScreen(header, other)).isEmpty());
     // Disabled: the same triangle in dark grey.
     view->setEnabled(false);
-    QTest::qWait(100);
+    QTest::qWait(timeLimit(100));
     const QImage disabled = grabScreen(header, arrowArea());
     QVERIFY(whiteRowWidths(disabled).isEmpty());
     QVERIFY(countNear(disabled, QColor(89, 89, 89), 10) >= 3);
@@ -309,7 +310,7 @@ void TestShellLook::menuOpen()
     QTest::keyClick(window(), Qt::Key_F, Qt::AltModifier);
     QMenu *file = window()->menuBar()->actions().first()->menu();
     QTRY_VERIFY(file->isVisible());
-    QTest::qWait(150);
+    QTest::qWait(timeLimit(150));
     const QRect area = window()->geometry().united(file->geometry());
     const QImage shot = window()->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
     QVERIFY(ShellHarness::saveScreenshot(shot, "look-menu-open.png"));
@@ -337,9 +338,9 @@ void TestShellLook::launcher()
         return launcher != nullptr;
     }());
     QVERIFY(QTest::qWaitForWindowActive(launcher));
-    QTest::qWait(50);
+    QTest::qWait(timeLimit(50));
     QTest::keyClicks(launcher->filter(), "o");
-    QTest::qWait(150);
+    QTest::qWait(timeLimit(150));
     QVERIFY(ShellHarness::saveScreenshot(grabScreen(launcher), "look-launcher.png"));
     // The current row in the highlight colour, the filter line dark.
     const QImage shot = grabScreen(launcher);
@@ -354,7 +355,7 @@ void TestShellLook::optionsDialog()
 {
     QPointer<QWidget> dialog = m_harness->widgetCreator()->options();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QTest::qWait(150);
+    QTest::qWait(timeLimit(150));
     const QImage shot = grabScreen(dialog);
     QVERIFY(ShellHarness::saveScreenshot(shot, "look-options.png"));
     const QColor corner = shot.pixelColor(4, shot.height() / 2);

@@ -18,6 +18,7 @@
 #include "client/controller/user/userguisession.h"
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
+#include "timelimit.h"
 
 #include <QActionGroup>
 #include <QJsonDocument>
@@ -44,7 +45,7 @@ QVariantMap waitAnswer(QSignalSpy &spy, const std::function<bool(const QVariantM
             }
             return false;
         },
-        10000);
+        timeLimit(10000));
     return arrived ? found : QVariantMap();
 }
 
@@ -94,9 +95,9 @@ void TestShellStandin::signInLoadsTheSharedLists()
 {
     TestGlobal *global = m_harness->global();
     SpSingleton<UserSession>::instance()->trOpen();
-    QTRY_VERIFY_WITH_TIMEOUT(global->loadedCount() > 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(global->loadedCount() > 0, timeLimit(10000));
     // The loading ends with the GUI-session list of the user.
-    QTRY_VERIFY_WITH_TIMEOUT(!global->loadingWindow(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!global->loadingWindow(), timeLimit(15000));
     m_owner = SpSingleton<UserSession>::instance()->rstIdOwner();
     QVERIFY(!m_owner.isEmpty());
     QVERIFY(global->securityOption()->originalModel()->rowCount() > 900);
@@ -189,7 +190,7 @@ void TestShellStandin::widgetTableFollowsTheServer()
     // The widget table's list comes through the network thread.
     QSignalSpy ends(&table, &RowsController::saGetList);
     table.trGetList({});
-    QTRY_VERIFY_WITH_TIMEOUT(!ends.isEmpty() && ends.last().first().toMap().value("STATE") == "end", 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ends.isEmpty() && ends.last().first().toMap().value("STATE") == "end", timeLimit(10000));
     Gui::OriginalModel *rows = table.originalModel();
     const int row = rows->rowOfId(id.toLongLong());
     QVERIFY(row >= 0);

@@ -7,6 +7,7 @@
 #include "shellharness.h"
 #include "testglobal.h"
 #include "testmainwindow.h"
+#include "timelimit.h"
 
 
 #include <QLabel>
@@ -105,7 +106,7 @@ void TestToasts::toastsStackAndNeverTakeTheFocus()
         QVERIFY(toasts.at(i)->isVisible());
     }
     // The page keeps the focus while the notices show and fade in.
-    QTRY_COMPARE_WITH_TIMEOUT(toasts.first()->windowOpacity(), 1.0, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(toasts.first()->windowOpacity(), 1.0, timeLimit(2000));
     QVERIFY(window->isActiveWindow());
     QVERIFY(!toasts.first()->isActiveWindow());
 
@@ -124,7 +125,7 @@ void TestToasts::toastsStackAndNeverTakeTheFocus()
     ShellHarness::saveScreenshot(screen, "toast-stack.png");
 
     // The first to finish takes the newest entry off the stack.
-    QTRY_VERIFY_WITH_TIMEOUT(toasts.first().isNull(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(toasts.first().isNull(), timeLimit(4000));
     QTRY_COMPARE(global->toastCount(), 0);
     // A toast over a window of its own.
     QWidget other;
@@ -132,7 +133,7 @@ void TestToasts::toastsStackAndNeverTakeTheFocus()
     other.show();
     QPointer<Gui::ToastWindow> over = Gui::ToastWindow::showToast("Over", &other, 1);
     QCOMPARE(over->pos(), QPoint(other.x() + other.width() - 300, other.y() + other.frameGeometry().height() - 200));
-    QTRY_VERIFY_WITH_TIMEOUT(over.isNull(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(over.isNull(), timeLimit(4000));
 }
 
 void TestToasts::loadingWindow()

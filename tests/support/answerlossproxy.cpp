@@ -2,6 +2,7 @@
 
 #include "common/net/framereader.h"
 #include "common/net/messagetext.h"
+#include "timelimit.h"
 
 #include <QTcpSocket>
 #include <QtEndian>
@@ -225,7 +226,7 @@ void AnswerLossProxy::fromClient(Relay *relay)
 void AnswerLossProxy::lose(Relay *relay, QString fn)
 {
     // What passed before the loss reaches the client, as over a network that breaks after it.
-    while (relay->client->bytesToWrite() > 0 && relay->client->waitForBytesWritten(10000)) {
+    while (relay->client->bytesToWrite() > 0 && relay->client->waitForBytesWritten(timeLimit(10000))) {
     }
     m_lost.append(fn);
     m_refusing = m_refuseAfterLoss;

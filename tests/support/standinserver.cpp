@@ -1,5 +1,6 @@
 #include "standinserver.h"
 
+
 #include "timelimit.h"
 
 #include <QCryptographicHash>
@@ -18,9 +19,9 @@ StandinServer::~StandinServer()
     if (m_process.state() != QProcess::NotRunning) {
         command(QStringLiteral("quit"));
         m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
+        if (!m_process.waitForFinished(timeLimit(3000)))
             m_process.kill();
-        m_process.waitForFinished(3000);
+        m_process.waitForFinished(timeLimit(3000));
     }
 }
 
@@ -43,7 +44,7 @@ bool StandinServer::start(const QStringList &arguments)
 void StandinServer::kill()
 {
     m_process.kill();
-    m_process.waitForFinished(5000);
+    m_process.waitForFinished(timeLimit(5000));
 }
 
 bool StandinServer::restart()

@@ -1,6 +1,7 @@
 #include "updateserver.h"
 
 #include "testfiles.h"
+#include "timelimit.h"
 
 #include <QDialog>
 #include <QDir>
@@ -12,7 +13,7 @@
 UpdateServer::~UpdateServer()
 {
     m_process.closeWriteChannel();
-    if (!m_process.waitForFinished(3000))
+    if (!m_process.waitForFinished(timeLimit(3000)))
         m_process.kill();
 }
 
@@ -25,7 +26,7 @@ bool UpdateServer::start()
 {
     QDir().mkpath(archiveFolder());
     m_process.start("/usr/bin/python3", {"-B", fixtureScript(), "serve", m_root.path()});
-    if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(5000))
+    if (!m_process.waitForStarted(timeLimit(5000)) || !m_process.waitForReadyRead(timeLimit(5000)))
         return false;
     m_port = QJsonDocument::fromJson(m_process.readLine()).object().value("port").toInt();
     return m_port > 0;

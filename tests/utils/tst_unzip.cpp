@@ -2,6 +2,7 @@
 #include "common/core/utils/ziparchive.h"
 #include "hostilezip.h"
 #include "testfiles.h"
+#include "timelimit.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -58,7 +59,7 @@ bool makeZip(const QString &path, const QList<ZipEntry> &entries)
         return false;
     python.write(QJsonDocument(QJsonObject{{"path", path}, {"entries", list}}).toJson());
     python.closeWriteChannel();
-    if (!python.waitForFinished(60000) || python.exitCode() != 0) {
+    if (!python.waitForFinished(timeLimit(60000)) || python.exitCode() != 0) {
         qWarning() << python.readAllStandardError();
         return false;
     }

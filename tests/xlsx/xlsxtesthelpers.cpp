@@ -1,5 +1,7 @@
 #include "xlsxtesthelpers.h"
 
+#include "timelimit.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -22,7 +24,7 @@ bool run(const QString &program, const QStringList &arguments, int timeout, QByt
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForStarted(10000)) {
+    if (!process.waitForStarted(timeLimit(10000))) {
         *error = QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
         return false;
     }

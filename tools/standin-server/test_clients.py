@@ -13,7 +13,7 @@ import time
 import unittest
 
 import protocol
-from testclient import built_tool, Client, StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import built_tool, Client, StandinOnDatabase, digest, require_cluster, signed_in, time_limit
 
 TESTER_PASSWORD = "tester's secret"
 ROWS = 3000
@@ -53,7 +53,8 @@ def tcp_queues(local_port, remote_port):
 
 def wait_until_steady(probe, timeout=30, steady=0.5):
     """The value of probe() once it has not changed for steady seconds; fails at the timeout."""
-    deadline = time.monotonic() + timeout
+    deadline = time.monotonic() + time_limit(timeout)
+    steady = time_limit(steady)
     last, since = probe(), time.monotonic()
     while time.monotonic() < deadline:
         time.sleep(0.05)
@@ -160,7 +161,7 @@ class SlowClient(ClientCase):
             frames.append(protocol.text_frame(text))
         data = memoryview(b"".join(frames))
         stalled_since = None
-        while data and (stalled_since is None or time.monotonic() - stalled_since < 1):
+        while data and (stalled_since is None or time.monotonic() - stalled_since < time_limit(1)):
             try:
                 data = data[flood.socket.send(data[:65536]):]
                 stalled_since = None
@@ -247,7 +248,7 @@ class Terminal(unittest.TestCase):
             client.take(lambda m: m.get("FN") == "userSession_saPing")
             self.assertIsNone(process.poll(), "it runs until it is stopped")
             process.send_signal(signal.SIGINT)
-            _, errors = process.communicate(timeout=10)
+            _, errors = process.communicate(timeout=time_limit(10))
         finally:
             if process.poll() is None:
                 process.kill()

@@ -13,7 +13,7 @@ import tempfile
 import unittest
 
 from commandsocket import LINE_LIMIT
-from testclient import StandinOnDatabase, digest, require_cluster, signed_in
+from testclient import StandinOnDatabase, digest, require_cluster, signed_in, time_limit
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
 COMMAND = os.path.join(os.path.dirname(os.path.abspath(__file__)), "standin-command.py")
@@ -34,7 +34,7 @@ class CommandSocket(unittest.TestCase):
 
     def tell(self, *words):
         done = subprocess.run(["/usr/bin/python3", "-B", COMMAND, self.socket] + list(words),
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, timeout=60)
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, timeout=time_limit(60))
         return done.returncode, [json.loads(line) for line in done.stdout.splitlines()], done.stderr
 
     def test_a_change_request_reaches_a_signed_in_operator(self):
@@ -82,7 +82,7 @@ class CommandSocket(unittest.TestCase):
     def test_every_line_is_answered_on_one_connection(self):
         messages = self.standin.value("SELECT count(*) FROM notification_messages")
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as connection:
-            connection.settimeout(120)
+            connection.settimeout(time_limit(120))
             connection.connect(self.socket)
             replies = connection.makefile("rb")
 

@@ -11,7 +11,7 @@ import shlex
 import subprocess
 import unittest
 
-from testclient import StandinProcess, built_tool, digest, signed_in
+from testclient import StandinProcess, built_tool, digest, signed_in, time_limit
 
 PG_TMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "pg-tmp.sh")
 
@@ -27,12 +27,12 @@ def pg_ctl():
 class DatabaseRestart(unittest.TestCase):
     def setUp(self):
         done = subprocess.run([PG_TMP, "start"], stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
-                              timeout=120)
+                              timeout=time_limit(120))
         if done.returncode != 0:
             raise RuntimeError("no throwaway cluster: %s" % done.stderr)
         self.cluster = dict(tuple(word.split("=", 1)) for line in done.stdout.splitlines()
                             for word in shlex.split(line)[1:])
-        self.addCleanup(subprocess.run, [PG_TMP, "stop", self.cluster["PG_TMP_DIR"]], timeout=120)
+        self.addCleanup(subprocess.run, [PG_TMP, "stop", self.cluster["PG_TMP_DIR"]], timeout=time_limit(120))
         environment = dict(os.environ, **self.cluster)
         self.standin = StandinProcess(["--database", "--quiet", "--dbinit", built_tool("KORIV_DBINIT"),
                                        "--user", "admin:" + digest("")], environment=environment)
@@ -44,7 +44,7 @@ class DatabaseRestart(unittest.TestCase):
                    "-m", "fast", "-w", "-t", "60", "restart"]
         if os.getuid() == 0:
             command = ["runuser", "-u", "postgres", "--"] + command
-        subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, timeout=120, check=True)
+        subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, timeout=time_limit(120), check=True)
 
     def test_requests_after_a_restart_are_answered(self):
         admin = signed_in(self.standin.port, "admin", "")

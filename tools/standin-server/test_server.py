@@ -21,7 +21,7 @@ import zlib
 from psycopg2 import sql
 
 import protocol
-from testclient import built_tool, Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in
+from testclient import built_tool, Client, ScratchDatabase, StandinOnDatabase, StandinProcess, digest, require_cluster, signed_in, time_limit
 
 DBINIT = os.environ.get("KORIV_DBINIT", "")
 TESTER_PASSWORD = "tester's secret"
@@ -769,7 +769,7 @@ class BadInput(StandinCase):
             with self.subTest(case=case):
                 is_error = lambda e: e["event"] == "error"  # noqa: E731
                 errors = len([e for e in shared["server"].all_events if is_error(e)])
-                raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
+                raw = socket.create_connection(("127.0.0.1", self.port), timeout=time_limit(10))
                 raw.sendall(data)
                 self.assertEqual(raw.recv(100), b"", "the stand-in drops a connection that speaks no protocol")
                 raw.close()
@@ -781,7 +781,7 @@ class BadInput(StandinCase):
     def test_a_json_sign_in_with_params_that_are_no_object_is_refused(self):
         for params in ([], "admin", {"sign": ["admin"], "sid": digest("")}):
             with self.subTest(params=params):
-                raw = socket.create_connection(("127.0.0.1", self.port), timeout=10)
+                raw = socket.create_connection(("127.0.0.1", self.port), timeout=time_limit(10))
                 self.addCleanup(raw.close)
                 raw.sendall(protocol.json_frame({"method": "auth.auth", "params": params}))
                 decoder = protocol.Decoder()
@@ -844,10 +844,10 @@ class TwoClients(StandinCase):
         for thread in threads:
             thread.start()
         for thread in threads:
-            thread.join(120)
+            thread.join(time_limit(120))
         self.assertFalse(any(thread.is_alive() for thread in threads), "a client hung")
         self.assertEqual(failures, [])
-        self.assertLess(time.monotonic() - started, 120)
+        self.assertLess(time.monotonic() - started, time_limit(120))
 
 
 class DatabaseInitialiser(unittest.TestCase):
@@ -867,7 +867,7 @@ class DatabaseInitialiser(unittest.TestCase):
 
     def run_tool(self, *arguments, **environment):
         return subprocess.run([DBINIT] + list(arguments), env=dict(self.database.environment, **environment),
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, timeout=120)
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True, timeout=time_limit(120))
 
     def counts(self):
         with self.sql.cursor() as cursor:

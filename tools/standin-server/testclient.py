@@ -18,6 +18,16 @@ import protocol
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
+def time_limit(seconds):
+    """seconds stretched by the factor in KORIV_TEST_TIME_FACTOR, as the C++ tests' waits are: the
+    sanitizer builds set it, and a machine busy with them is slow for these checks too."""
+    try:
+        factor = int(os.environ.get("KORIV_TEST_TIME_FACTOR", "1"))
+    except ValueError:
+        factor = 1
+    return seconds * max(factor, 1)
+
+
 def digest(password):
     return hashlib.md5(password.encode("utf-8")).hexdigest()
 
@@ -143,7 +153,7 @@ class StandinProcess:
             self.stderr_lines.append(line)
 
     def wait_event(self, match, timeout=10):
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + time_limit(timeout)
         while True:
             remaining = deadline - time.monotonic()
             if remaining <= 0:
@@ -160,7 +170,7 @@ class StandinProcess:
     def events_after(self, match, start, timeout=10):
         """The matching events after the first start of them, as soon as there is one (or at the
         deadline): the reader thread may not have taken an event the stand-in wrote just now."""
-        deadline = time.monotonic() + timeout
+        deadline = time.monotonic() + time_limit(timeout)
         while True:
             found = [e for e in self.all_events if match(e)][start:]
             if found or time.monotonic() >= deadline:
@@ -171,18 +181,18 @@ class StandinProcess:
         if self.process.poll() is None and self.process.stdin is None:
             self.process.terminate()
             try:
-                self.process.wait(10)
+                self.process.wait(time_limit(10))
             except subprocess.TimeoutExpired:
                 self.process.kill()
-                self.process.wait(10)
+                self.process.wait(time_limit(10))
         if self.process.poll() is None:
             try:
                 self.process.stdin.write("quit\n")
                 self.process.stdin.flush()
-                self.process.wait(10)
+                self.process.wait(time_limit(10))
             except (BrokenPipeError, subprocess.TimeoutExpired):
                 self.process.kill()
-                self.process.wait(10)
+                self.process.wait(time_limit(10))
         for pipe in (self.process.stdin, self.process.stdout, self.process.stderr):
             if pipe is None:
                 continue
@@ -201,12 +211,12 @@ class Client:
 
     def __init__(self, port, sign="", timeout=10, receive_buffer=None):
         self.sign = sign
-        self.timeout = timeout
+        self.timeout = time_limit(timeout)
         self.socket = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
         if receive_buffer:
             # Set before connecting: it bounds the window the peer may fill.
             self.socket.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, receive_buffer)
-        self.socket.settimeout(timeout)
+        self.socket.settimeout(self.timeout)
         self.socket.connect(("127.0.0.1", port))
         self.decoder = protocol.Decoder()
         self.inbox = []
@@ -241,7 +251,7 @@ class Client:
 
     def take(self, match, timeout=None):
         """Removes and returns the first received message that matches, waiting for it."""
-        deadline = time.monotonic() + (timeout or self.timeout)
+        deadline = time.monotonic() + (time_limit(timeout) if timeout else self.timeout)
         while True:
             for i, message in enumerate(self.inbox):
                 if match(message):

@@ -28,7 +28,7 @@ TestCase {
             frame.isDirty = false;
             frame.closeFrame();
         }
-        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "every editor is gone");
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(2000), "every editor is gone");
         MessageBoxes.closeAllIn(mainWindow);
         GLOBAL.setRight("driver", "open_editor", true);
         GLOBAL.setRight("driver", "update", true);
@@ -46,7 +46,7 @@ TestCase {
     function close(editor) {
         var count = GLOBAL.frames.count();
         editor.closed();
-        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "the editor goes");
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "the editor goes");
     }
 
     function record(editor, fields) {
@@ -116,7 +116,7 @@ TestCase {
         compare(editor.state, "EDIT");
         compare(net.sentNames(), ["driver_trNew", "driver_trLock"]);
         compare(net.sent()[1]["id"], "77");
-        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "OK closes it after the save");
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "OK closes it after the save");
         compare(net.sentNames(), ["driver_trNew", "driver_trLock", "driver_trUnlock"]);
         compare(net.sent()[2]["id"], "77");
     }
@@ -155,7 +155,7 @@ TestCase {
         compare(net.sent()[1]["remove_src"], "1");
         var count = GLOBAL.frames.count();
         net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
-        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "done, it closes");
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "done, it closes");
         compare(net.sentNames(), ["driver_trInfo", "driver_trDuplicate"], "and unlocks nothing it never locked");
     }
 
@@ -178,7 +178,7 @@ TestCase {
         compare(net.sentNames(), ["driver_trDuplicate"]);
         compare(net.sent()[0]["last_name"], "Kovalenko!");
         net.answer("driver", "saDuplicate", { "RES": "10", "id": "6", "RECEIVER": editor.controller.objectNumber });
-        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "copied, it closes");
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(2000), "copied, it closes");
     }
 
     function test_duplicateFromAnEditorOpensTheCopy() {
@@ -242,7 +242,7 @@ TestCase {
         verify(editor.isDiscarded, "the edits are dropped with the record");
         var count = GLOBAL.frames.count();
         MessageBoxes.closeAllIn(editor);
-        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, 2000, "it closes when read");
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "it closes when read");
     }
 
     function test_closeQuestion() {
@@ -264,7 +264,7 @@ TestCase {
         compare(net.sentNames(), ["driver_trUpdate"]);
         compare(GLOBAL.frames.count(), 1, "open until the save succeeds");
         net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
-        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000, "saved, it closes");
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(2000), "saved, it closes");
     }
 
     function test_discardCloses() {
@@ -274,7 +274,7 @@ TestCase {
         editor.closed();
         net.clear();
         MessageBoxes.openIn(editor)[0].click(StandardButton.Discard);
-        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(2000));
         compare(net.sentNames(), ["driver_trUnlock"], "nothing saved");
     }
 
@@ -283,7 +283,7 @@ TestCase {
         net.answer("driver", "saInfo", record(editor));
         net.clear();
         editor.buttons.accepted();
-        tryVerify(function () { return GLOBAL.frames.count() === 0; }, 2000);
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(2000));
         compare(net.sentNames(), ["driver_trUnlock"]);
     }
 

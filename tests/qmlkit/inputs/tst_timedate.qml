@@ -83,7 +83,7 @@ TestCase {
         compare(cell.text, data.now);
         // The entry delay passes: the pending digit, if any, is taken as a whole entry.
         var entryTimer = findChild(cell, "entryTimer");
-        tryVerify(function () { return !entryTimer.running; }, 5000, "the entry delay ends");
+        tryVerify(function () { return !entryTimer.running; }, TestTime.limit(5000), "the entry delay ends");
         compare(cell.text, data.later, "a second later");
         verify(cell.modify || data.later === cell.legalText);
     }

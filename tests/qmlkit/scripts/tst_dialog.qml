@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Dialogs 1.2
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/js/dialog.js" as Dialog
 
 TestCase {
@@ -81,7 +82,7 @@ TestCase {
         dialog.Component.destruction.connect(function () { destroyed = true; });
         dialog.click(StandardButton.Ok);
         verify(!dialog.visible);
-        tryVerify(function () { return destroyed; }, 1000, "the dialog destroys itself");
+        tryVerify(function () { return destroyed; }, TestTime.limit(1000), "the dialog destroys itself");
     }
 
     function test_toastOverMainWindow() {

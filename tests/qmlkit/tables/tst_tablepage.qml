@@ -552,12 +552,12 @@ TestCase {
         compare(tip.text, longTitle);
         var centre = title.mapToItem(view, title.width / 2, title.height / 2);
         mouseMove(view, centre.x, centre.y);
-        tryVerify(function () { return tip.visible; }, 3000, "shown while the pointer is over the title");
+        tryVerify(function () { return tip.visible; }, TestTime.limit(3000), "shown while the pointer is over the title");
         mouseMove(view, 5, centre.y);
-        tryVerify(function () { return !tip.visible; }, 3000, "and hidden when it leaves");
+        tryVerify(function () { return !tip.visible; }, TestTime.limit(3000), "and hidden when it leaves");
         column.width = 400;
         waitForRendering(view);
-        tryVerify(function () { return !title.truncated; }, 2000, "whole in a wide section");
+        tryVerify(function () { return !title.truncated; }, TestTime.limit(2000), "whole in a wide section");
         compare(findChild(title.parent, "headerTooltip"), null, "and no tool tip");
 
         // The sorted column's title keeps clear of the sort arrow, in a narrow section too.
@@ -577,7 +577,7 @@ TestCase {
         waitForRendering(view);
         verify(textX(view, "D101") < textX(view, "Kovalenko"), "the sign before the last name");
         view.moveColumn(view.findColumnIndex("last_name"), 0);
-        tryVerify(function () { return textX(view, "Kovalenko") < textX(view, "D101"); }, 2000,
+        tryVerify(function () { return textX(view, "Kovalenko") < textX(view, "D101"); }, TestTime.limit(2000),
                   "the last names move before the signs");
         verify(textX(view, "Kovalenko") < textX(view, "+380501007919"), "and before the phones");
     }
@@ -592,12 +592,12 @@ TestCase {
         verify(shownTexts(view).indexOf("Renault") < 0, "no brand cell while the column is out of sight");
         view.findColumn("last_name").visible = false;
         view.findColumn("phone").visible = false;
-        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, 2000,
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, TestTime.limit(2000),
                   "the brands once their column comes into sight");
         view.findColumn("brand_name").visible = false;
-        tryVerify(function () { return shownTexts(view).indexOf("Renault") < 0; }, 2000, "a hidden column shows nothing");
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") < 0; }, TestTime.limit(2000), "a hidden column shows nothing");
         view.findColumn("brand_name").visible = true;
-        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, 2000, "shown again");
+        tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, TestTime.limit(2000), "shown again");
         var brand = view.findColumn("brand_name");
         brand.width = 5;
         waitForRendering(view);

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components"
 
 TestCase {
@@ -21,7 +22,7 @@ TestCase {
         web.height = 200;
         compare(web.view, null);
         web.visible = true;
-        tryVerify(function () { return web.view !== null; }, 5000);
+        tryVerify(function () { return web.view !== null; }, TestTime.limit(5000));
         web.visible = false;
         verify(web.view !== null, "stays once started");
 
@@ -32,7 +33,7 @@ TestCase {
                 web.view.runJavaScript("document.getElementById('x') ? document.getElementById('x').textContent : ''",
                                        function (result) { text = result; });
             return text === "Koriv";
-        }, 20000, "the page loads and runs");
+        }, TestTime.limit(20000), "the page loads and runs");
         compare(web.view.profile.httpAcceptLanguage, "en-US");
     }
 

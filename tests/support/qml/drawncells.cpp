@@ -1,5 +1,7 @@
 #include "drawncells.h"
 
+#include "timelimit.h"
+
 #include <QAbstractItemModel>
 #include <QHash>
 #include <QQmlComponent>
@@ -248,7 +250,7 @@ DrawnCells::Result DrawnCells::settled(QQuickItem *view, int timeoutMs)
             result = check(view);
             return (result.rowsInSight > 0 || result.rowCount == 0) && result.faults.isEmpty();
         },
-        timeoutMs);
+        timeLimit(timeoutMs));
     Q_UNUSED(settledInTime);
     return result;
 }
@@ -257,7 +259,7 @@ QStringList DrawnCells::pageFaults(QObject *page, bool moreRowsThanFit)
 {
     QList<QQuickItem *> tables;
     // A window shows its page a moment after the page is made.
-    if (!QTest::qWaitFor([&] { return !(tables = shownViews(page)).isEmpty(); }, 3000))
+    if (!QTest::qWaitFor([&] { return !(tables = shownViews(page)).isEmpty(); }, timeLimit(3000)))
         return {QStringLiteral("no table shown")};
     QStringList faults;
     for (QQuickItem *view : tables) {

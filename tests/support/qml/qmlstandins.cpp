@@ -11,6 +11,7 @@
 #include "standinrowmodel.h"
 #include "standinusersession.h"
 #include "standinwidgetcreator.h"
+#include "testtime.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -55,5 +56,7 @@ void QmlStandins::registerTypes()
                                            [](QQmlEngine *, QJSEngine *) -> QObject * { return new MessageBoxes; });
     qmlRegisterSingletonType<DrawnCells>("Koriv.Test", 1, 0, "DrawnCells",
                                          [](QQmlEngine *, QJSEngine *) -> QObject * { return new DrawnCells; });
+    qmlRegisterSingletonType<TestTime>("Koriv.Test", 1, 0, "TestTime",
+                                       [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestTime; });
     qmlRegisterUncreatableType<StandinDialog>("Koriv.Test", 1, 0, "StandinDialog", QStringLiteral("opened by QWIDGET_CREATOR"));
 }
