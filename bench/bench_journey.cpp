@@ -396,7 +396,7 @@ int main(int argc, char **argv)
         QMainWindow *window = JourneySteps::mainWindow();
         window->setGeometry(20, 20, 1400, 860);
         window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window)) {
+        if (!QTest::qWaitForWindowActive(window, timeLimit(5000))) {
             std::fprintf(stderr, "bench_journey: the main window did not become active\n");
             return 1;
         }

@@ -213,7 +213,7 @@ void TestChangePassword::inputNeverLeavesTheDialog()
                                                                 new TerminalCompanyChangePassword(c.id)}) {
             const QString label = QString("%1 %2/%3").arg(dialog->metaObject()->className(), c.newPassword, c.confirm);
             dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            QVERIFY(QTest::qWaitForWindowExposed(dialog, timeLimit(5000)));
             fill(dialog, c.newPassword, c.confirm, "old");
             QTest::keyClick(dialog->confirmEdit(), Qt::Key_Return);
             QCOMPARE(m_sent->count(), 0);

@@ -375,7 +375,7 @@ void TestTranslations::signInDialog()
     login.setDeleteOnClose(false);
     login.setTitleSuffix(QApplication::applicationDisplayName());
     login.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&login));
+    QVERIFY(QTest::qWaitForWindowExposed(&login, timeLimit(5000)));
     QCOMPARE(truncatedTexts(&login), QStringList());
     QVERIFY2(login.height() < 300, qPrintable(QString::number(login.height())));
     QVERIFY(saveScreenshot(&login, language + "-login.png"));
@@ -406,7 +406,7 @@ void TestTranslations::mainMenu()
     window->setup();
     window->resize(1000, 600);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get(), timeLimit(5000)));
     window->guiSessionMenu()->recreate();
 
     QMenuBar *bar = window->menuBar();

@@ -345,7 +345,7 @@ void TestBalanceLogDialog::bookedByTheStandin()
 
     QPointer<BalanceLog> dialog = new BalanceLog(&types, &logs, int(company), group, type.toInt());
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog, timeLimit(5000)));
     QTest::keyClicks(dialog->findChild<Gui::DoubleEdit *>(), "150.75");
     dialog->findChild<QPlainTextEdit *>()->setPlainText("Opening balance");
     QVERIFY(saveScreenshot(dialog, "balance-log.png"));

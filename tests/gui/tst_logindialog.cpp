@@ -559,7 +559,7 @@ void TestLoginDialog::screenshots()
     login.setDeleteOnClose(false);
     login.setTitleSuffix("Koriv Admin");
     login.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&login));
+    QVERIFY(QTest::qWaitForWindowExposed(&login, timeLimit(5000)));
     QCOMPARE(truncatedTexts(&login), QStringList());
     QVERIFY2(login.height() < 300, qPrintable(QString::number(login.height())));
     QVERIFY(saveScreenshot(&login, "login.png"));
@@ -567,7 +567,7 @@ void TestLoginDialog::screenshots()
     Server servers(login.loadHosts(), 40300);
     servers.setDeleteOnClose(false);
     servers.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&servers));
+    QVERIFY(QTest::qWaitForWindowExposed(&servers, timeLimit(5000)));
     servers.table()->setCurrentCell(1, 1);
     QCOMPARE(truncatedTexts(&servers), QStringList());
     QVERIFY(saveScreenshot(&servers, "server-list.png"));

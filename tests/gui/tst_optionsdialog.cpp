@@ -349,7 +349,7 @@ void TestOptionsDialog::keyboard()
     QPointer<Options> dialog = new Options;
     CommonOptionsPage *page = commonPage(*dialog);
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog, timeLimit(5000)));
     page->groupWindowsBox()->setChecked(false);
     QTest::keyClick(page->scaleBox(), Qt::Key_Escape);
     QTRY_VERIFY(!dialog);
@@ -358,7 +358,7 @@ void TestOptionsDialog::keyboard()
     dialog = new Options;
     page = commonPage(*dialog);
     dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog, timeLimit(5000)));
     page->groupWindowsBox()->setChecked(false);
     QTest::keyClick(page->scaleBox(), Qt::Key_Return);
     QTRY_VERIFY(!dialog);

@@ -451,7 +451,7 @@ void TestSearchDialog::screenshot()
                          R"({"condition":"and","operation":"!=","role":"status_string","used":false,"value":"2"},)"
                          R"({"condition":"and","operation":">=","role":"dt_utc_insert","used":true,"value":"1700000000000"}]}])"));
     search.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&search));
+    QVERIFY(QTest::qWaitForWindowExposed(&search, timeLimit(5000)));
     const QImage shot = paintedImage(&search, QPoint(2, search.height() / 2));
     QVERIFY(!shot.isNull());
     QVERIFY(saveScreenshot(shot, "search.png"));

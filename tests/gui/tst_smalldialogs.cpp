@@ -273,7 +273,7 @@ void TestSmallDialogs::calendar()
     QSignalSpy days(&calendar, &Calendar::selectedDayChanged);
     calendar.setSelectedDate(QDate(2024, 2, 28));
     calendar.show();
-    QVERIFY(QTest::qWaitForWindowActive(&calendar));
+    QVERIFY(QTest::qWaitForWindowActive(&calendar, timeLimit(5000)));
 
     // Every date the user moves to is reported, to scripts as the day's numbers; Enter accepts.
     QTest::keyClick(calendar.calendar()->focusWidget(), Qt::Key_Right);
@@ -293,11 +293,11 @@ void TestSmallDialogs::calendar()
     QWidget elsewhere;
     elsewhere.setGeometry(0, 0, 200, 100);
     elsewhere.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&elsewhere));
+    QVERIFY(QTest::qWaitForWindowExposed(&elsewhere, timeLimit(5000)));
     Calendar second;
     second.move(300, 200);
     second.show();
-    QVERIFY(QTest::qWaitForWindowActive(&second));
+    QVERIFY(QTest::qWaitForWindowActive(&second, timeLimit(5000)));
     QSignalSpy rejected(&second, &QDialog::rejected);
     elsewhere.windowHandle()->requestActivate();
     QTRY_COMPARE(QGuiApplication::focusWindow(), elsewhere.windowHandle());
@@ -326,7 +326,7 @@ void TestSmallDialogs::smsVariables()
 
     // Escape closes it, wherever the focus is.
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, timeLimit(5000)));
     QVERIFY(window.focusWidget());
     QTest::keyClick(window.focusWidget(), Qt::Key_Escape);
     QVERIFY(!window.isVisible());

@@ -313,7 +313,7 @@ void TestSmallWidgets::lineEdits()
     auto *edit = new Gui::LineEdit(&window);
     edit->move(0, 40);
     window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window, timeLimit(5000)));
 
     // The key is reported before the edit handles it.
     QStringList seen;

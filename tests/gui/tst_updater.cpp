@@ -435,7 +435,7 @@ void TestUpdater::screenshot()
     Updates dialog(&updater, QJsonObject{{"updates", QJsonArray{first, entry("1.6.2")}}});
     m_watchdog.handleNext([](QDialog *) {});
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, timeLimit(5000)));
     const QImage shot = paintedImage(&dialog, QPoint(2, dialog.height() / 2));
     QVERIFY(!shot.isNull());
     QVERIFY(saveScreenshot(shot, "updates.png"));

@@ -62,7 +62,7 @@ JourneySteps::JourneySteps(PageProgram &program, int waitMs)
 
 QString JourneySteps::signIn(Gui::Dialog::Login *dialog, const QString &password)
 {
-    if (!QTest::qWaitForWindowExposed(dialog))
+    if (!QTest::qWaitForWindowExposed(dialog, timeLimit(5000)))
         return QStringLiteral("the sign-in dialog is not shown");
     QTest::mouseClick(dialog->passwordEdit(), Qt::LeftButton);
     QTest::keyClicks(dialog->passwordEdit(), password);
@@ -109,7 +109,7 @@ bool JourneySteps::clickRow(QObject *table, int row, QPoint *at)
     auto *view = qobject_cast<QQuickItem *>(PageControls::tableViewOf(table));
     if (!view || row < 0)
         return false;
-    if (!QTest::qWaitForWindowExposed(view->window()))
+    if (!QTest::qWaitForWindowExposed(view->window(), timeLimit(5000)))
         return false;
     // Scrolled into sight first, as an operator does in a long list (4: ListView.Contain).
     QMetaObject::invokeMethod(view, "positionViewAtRow", Q_ARG(QVariant, row), Q_ARG(QVariant, 4));

@@ -201,7 +201,7 @@ void TestJourney::initTestCase()
     QVERIFY(mainWindow());
     mainWindow()->setGeometry(20, 20, 1400, 860);
     mainWindow()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow(), timeLimit(5000)));
 }
 
 void TestJourney::cleanup()

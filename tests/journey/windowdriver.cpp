@@ -62,7 +62,7 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
 
     const QRect title = bar->actionGeometry(path.first()->menuAction());
     click(bar, title.center());
-    if (!QTest::qWaitForWindowExposed(path.first()))
+    if (!QTest::qWaitForWindowExposed(path.first(), timeLimit(5000)))
         return QStringLiteral("the menu ") + path.first()->title() + QStringLiteral(" did not open");
     for (int i = 1; i < path.size(); ++i) {
         QMenu *parent = path.at(i - 1);
@@ -76,7 +76,7 @@ QString clickMenuAction(QMenuBar *bar, QAction *command)
             parent->setActiveAction(path.at(i)->menuAction());
             QTest::keyClick(parent, Qt::Key_Right);
         }
-        if (!QTest::qWaitForWindowExposed(path.at(i)))
+        if (!QTest::qWaitForWindowExposed(path.at(i), timeLimit(5000)))
             return QStringLiteral("the submenu ") + path.at(i)->title() + QStringLiteral(" did not open");
     }
     QMenu *last = path.last();
@@ -102,7 +102,7 @@ QString clickItem(QQuickItem *item)
     if (!item)
         return QStringLiteral("no such item");
     QQuickWindow *window = item->window();
-    if (!window || !QTest::qWaitForWindowExposed(window))
+    if (!window || !QTest::qWaitForWindowExposed(window, timeLimit(5000)))
         return QStringLiteral("the item's window is not shown: ") + item->objectName();
     if (!QTest::qWaitFor([item] { return item->isVisible() && item->isEnabled(); }, timeLimit(5000)))
         return QStringLiteral("the item is not shown enabled: ") + item->objectName();

@@ -142,7 +142,7 @@ void TestDrawnCells::initTestCase()
     QWidget *window = Gui::Context::mainWidget()->window();
     window->resize(NarrowWindow);
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, timeLimit(5000)));
     m_otherTab = new QLabel(QStringLiteral("elsewhere"));
     Gui::Context::mainTabWidget()->addTab(m_otherTab, QStringLiteral("Elsewhere"));
 }

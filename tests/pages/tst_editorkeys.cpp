@@ -129,7 +129,7 @@ bool activate(QWindow *window)
 {
     window->requestActivate();
     // A window counts as active while a window it is transient for is: the focus window tells.
-    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window; });
+    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window; }, timeLimit(5000));
 }
 
 // The point in the window of the character at position of a text area, inside its glyph.
@@ -240,7 +240,7 @@ void TestEditorKeys::tabKeysSwitchTabsAndLeaveTheTexts()
 
     QWindow *window = lastName->window();
     window->requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(QTest::qWaitForWindowActive(window, timeLimit(5000)));
     for (QQuickItem *field : {lastName, note}) {
         for (int tab = 0; tab < letters.size(); ++tab) {
             const QString key = "Ctrl+" + letters.at(tab) + " in " + field->objectName();
@@ -264,7 +264,7 @@ void TestEditorKeys::tabKeysSwitchTabsAndLeaveTheTexts()
     lastName = pageControl(editor, "last_name");
     QVERIFY(lastName);
     lastName->window()->requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(lastName->window()));
+    QVERIFY(QTest::qWaitForWindowActive(lastName->window(), timeLimit(5000)));
     lastName->forceActiveFocus();
     QTRY_VERIFY(lastName->hasActiveFocus());
     for (char letter : QByteArray("Nowak"))
@@ -290,7 +290,7 @@ void TestEditorKeys::boundKeysReachTheirActionsFromTextFields()
     QVERIFY2(view.rootObject(), qPrintable(component.errorString()));
     view.show();
     view.requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QVERIFY(QTest::qWaitForWindowActive(&view, timeLimit(5000)));
     QObject *shortcut = view.rootObject()->property("shortcut").value<QObject *>();
     QSignalSpy activated(shortcut, SIGNAL(activated()));
     auto *line = view.rootObject()->findChild<QQuickItem *>("line");
@@ -334,7 +334,7 @@ void TestEditorKeys::boundKeysReachTheirActionsFromTextFields()
     QSignalSpy triggered(action, &QAction::triggered);
     dialog.show();
     dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog, timeLimit(5000)));
     for (const QKeySequence &key : commands) {
         action->setShortcut(key);
         for (QWidget *field : QList<QWidget *>{lineEdit, plainEdit}) {
@@ -358,7 +358,7 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     const auto openNote = [&](const QString &id) -> QObject * {
         QObject *editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
         QQuickItem *note = pageControl(editor, "inner_note");
-        if (!note || !QTest::qWaitFor([&] { return note->property("legalText").toString() == stored(id); }, 30000))
+        if (!note || !QTest::qWaitFor([&] { return note->property("legalText").toString() == stored(id); }, timeLimit(30000)))
             return nullptr;
         PageControls::scrollTo(note);
         return editor;
@@ -386,7 +386,7 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     QVERIFY(!(area->flags() & QQuickItem::ItemAcceptsDrops));
     QWindow *window = area->window();
     window->requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(QTest::qWaitForWindowActive(window, timeLimit(5000)));
     QVERIFY(PageControls::saveDrawnWindow(editor, "inner-note-box.png"));
 
     // 300,000 characters on one line, middle-clicked from the X11 selection into its first line:
@@ -399,8 +399,8 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     QElapsedTimer timer;
     timer.start();
     QTest::mouseClick(window, Qt::MiddleButton, Qt::NoModifier, firstLine);
-    QTRY_VERIFY_WITH_TIMEOUT(textOf(area) != note30k, 2000);
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(textOf(area) != note30k, timeLimit(2000));
+    QVERIFY2(timer.elapsed() < timeLimit(2000), qPrintable(QString("%1 ms").arg(timer.elapsed())));
     QString shown = textOf(area);
     QVERIFY2(shown.size() <= 50000 && PageControls::longestLine(shown) == 20000,
              qPrintable(QString("%1 characters, a line of %2").arg(shown.size()).arg(PageControls::longestLine(shown))));
@@ -416,7 +416,7 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     commit.setCommitString(QString(300000, QLatin1Char('i')));
     timer.restart();
     QCoreApplication::sendEvent(QGuiApplication::focusObject(), &commit);
-    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("%1 ms").arg(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < timeLimit(2000), qPrintable(QString("%1 ms").arg(timer.elapsed())));
     QCOMPARE(textOf(area), shown + QString(50000 - shown.size(), QLatin1Char('i')));
     shown = textOf(area);
     QTRY_COMPARE(toasts.messages.size(), 2);
@@ -471,19 +471,19 @@ TestEditorKeys::NoteEditor TestEditorKeys::openAtNote(const QString &id)
         opened.note = pageControl(opened.editor, "inner_note");
         if (!opened.lastName || !opened.note || !QTest::qWaitFor([&] {
                 return opened.note->property("legalText").toString() == stored(id, "inner_note");
-            }, 30000))
+            }, timeLimit(30000)))
             return {};
         opened.window = opened.note->window();
         opened.window->requestActivate();
-        if (!QTest::qWaitForWindowActive(opened.window))
+        if (!QTest::qWaitForWindowActive(opened.window, timeLimit(5000)))
             return {};
         if (last)
             break;
         opened.lastName->forceActiveFocus(Qt::TabFocusReason);
-        if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }) || !m_program.closePage(opened.editor))
+        if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }, timeLimit(5000)) || !m_program.closePage(opened.editor))
             return {};
     }
-    if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }))
+    if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }, timeLimit(5000)))
         return {};
     opened.area = opened.note->property("textArea").value<QQuickItem *>();
     PageControls::scrollTo(opened.note);
@@ -528,7 +528,7 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
         QTest::mouseClick(opened.window, Qt::LeftButton, Qt::NoModifier, point);
         const int clicked = positionAt(area, point);
         // The focus, the cursor at the click and nothing selected; -1 when not.
-        const bool there = QTest::qWaitFor([&] { return area->hasActiveFocus(); }) && clicked > 0
+        const bool there = QTest::qWaitFor([&] { return area->hasActiveFocus(); }, timeLimit(5000)) && clicked > 0
             && area->property("cursorPosition").toInt() == clicked && area->property("selectedText").toString().isEmpty();
         return there ? clicked : -1;
     };
@@ -880,7 +880,7 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     m_program.proxy().releaseHeld();
     QTRY_VERIFY(watchdog.leftOpen());
     QCOMPARE(watchdog.leftOpen()->text(), QString("Data changed by user 'second'. Apply?"));
-    QVERIFY(QTest::qWaitForWindowActive(watchdog.leftOpen()));
+    QVERIFY(QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)));
     keyClickClosing(watchdog.leftOpen()->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!watchdog.leftOpen());
     QCOMPARE(watchdog.boxes().size(), asked + 1);
@@ -894,7 +894,7 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     const auto ask = [&](const QString &author, const QString &sign) -> QMessageBox * {
         watchdog.leaveNextBoxOpen();
         pushChange(author, sign);
-        if (!QTest::qWaitFor([&] { return watchdog.leftOpen(); }) || !QTest::qWaitForWindowActive(watchdog.leftOpen()))
+        if (!QTest::qWaitFor([&] { return watchdog.leftOpen(); }, timeLimit(5000)) || !QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)))
             return nullptr;
         return watchdog.leftOpen();
     };

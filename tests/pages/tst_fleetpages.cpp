@@ -433,7 +433,7 @@ void TestFleetPages::periodPickedInCalendar()
         endDate->setProperty("legalText", given.addDays(given.day() > 14 ? -7 : 7).toString("dd.MM.yy"));
     auto *arrow = endDate->property("arrowButton").value<QQuickItem *>();
     QQuickWindow *page = arrow->window();
-    QVERIFY(QTest::qWaitForWindowExposed(page));
+    QVERIFY(QTest::qWaitForWindowExposed(page, timeLimit(5000)));
     const QPoint arrowPoint = arrow->mapToScene({arrow->width() / 2, 5}).toPoint();
     QTest::mouseClick(page, Qt::LeftButton, {}, arrowPoint);
     QTRY_VERIFY(openCalendar());
@@ -506,7 +506,7 @@ void TestFleetPages::periodPickedInCalendar()
     for (QObject *frame : {window.data(), table.data()}) {
         QObject *date = pageControl(frame, "period")->property("endDate").value<QObject *>();
         arrow = date->property("arrowButton").value<QQuickItem *>();
-        QVERIFY(QTest::qWaitForWindowExposed(arrow->window()));
+        QVERIFY(QTest::qWaitForWindowExposed(arrow->window(), timeLimit(5000)));
         QTest::mouseClick(arrow->window(), Qt::LeftButton, {}, arrow->mapToScene({arrow->width() / 2, 5}).toPoint());
         QTRY_VERIFY(openCalendar());
         calendar = openCalendar();

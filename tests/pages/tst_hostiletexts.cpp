@@ -396,7 +396,7 @@ QObject *openDriver(PageProgram &program, const QString &id)
 bool typeInto(QQuickItem *item, const QString &text)
 {
     item->window()->requestActivate();
-    if (!QTest::qWaitForWindowActive(item->window()))
+    if (!QTest::qWaitForWindowActive(item->window(), timeLimit(5000)))
         return false;
     item->forceActiveFocus();
     QTest::keyClick(item->window(), Qt::Key_End, Qt::ControlModifier);

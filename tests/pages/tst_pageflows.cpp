@@ -399,7 +399,7 @@ QObject *TestPageFlows::optionList(QObject *editor, const QString &typeCode)
         QMetaObject::invokeMethod(rows, "checkValueByRole", Q_RETURN_ARG(int, row), Q_ARG(QString, "code"),
                                   Q_ARG(QVariant, QVariant(typeCode)));
         return row >= 0;
-    });
+    }, timeLimit(5000));
     if (row < 0)
         return nullptr;
     QMetaObject::invokeMethod(types, "selectRow", Q_ARG(QVariant, row));
@@ -706,8 +706,8 @@ void TestPageFlows::hiddenColumnsOption()
         QObject *editor = m_program.openPage("qrc:/qml/security-options/SecurityOptionsEditor.qml",
                                              {{"state", "UGSO"}, {"id", id}, {"secureControllerName", controller}});
         if (editor) {
-            QTest::qWaitFor([&] { return editor->property("isList").toBool(); });
-            QTest::qWaitFor([&] { return !editor->property("form").value<QObject *>()->property("isBusy").toBool(); });
+            QTest::qWaitFor([&] { return editor->property("isList").toBool(); }, timeLimit(5000));
+            QTest::qWaitFor([&] { return !editor->property("form").value<QObject *>()->property("isBusy").toBool(); }, timeLimit(5000));
         }
         return editor;
     };
@@ -856,10 +856,10 @@ void TestPageFlows::userPickersAndSessions()
         QPointer<QObject> picker = m_program.openPage(url, {{"state", state}});
         QSignalSpy chosen(picker, SIGNAL(select(QVariant)));
         QObject *view = itemWith(picker, "hardFilters");
-        QTest::qWaitFor([&] { return shownRow(picker, id) >= 0; });
+        QTest::qWaitFor([&] { return shownRow(picker, id) >= 0; }, timeLimit(5000));
         QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, shownRow(picker, id)));
         QMetaObject::invokeMethod(view, "doubleClickAction");
-        QTest::qWaitFor([&] { return picker.isNull(); });
+        QTest::qWaitFor([&] { return picker.isNull(); }, timeLimit(5000));
         return chosen.isEmpty() ? QVariant() : chosen.first().first();
     };
     const QString userTable = "qrc:/qml/user/user/UserTable.qml";

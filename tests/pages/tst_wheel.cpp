@@ -85,7 +85,7 @@ void focus(QWidget *control)
 bool activate(QWidget *widget)
 {
     widget->window()->activateWindow();
-    return QTest::qWaitForWindowActive(widget->window());
+    return QTest::qWaitForWindowActive(widget->window(), timeLimit(5000));
 }
 
 } // namespace

@@ -83,7 +83,7 @@ void TestKitRender::show(QQuickView &view, const QString &page, const QVariantMa
     view.setSource(QUrl::fromLocalFile(QStringLiteral(KORIV_QMLKIT_TEST_DIR "/pages/") + page));
     QVERIFY2(view.rootObject(), qPrintable(page));
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, timeLimit(5000)));
 }
 
 void TestKitRender::load(QObject *controller, int count)

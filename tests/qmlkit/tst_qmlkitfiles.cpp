@@ -206,7 +206,7 @@ void TestQmlKitFiles::samplePage()
     QVERIFY(view.rootObject());
     QSignalSpy swapped(&view, &QQuickWindow::frameSwapped);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, timeLimit(5000)));
     QTRY_VERIFY(swapped.count() > 0);
 
     QImage image = grabView(view);

@@ -110,7 +110,7 @@ bool ShellHarness::showFreshWindow()
 {
     renewWindow();
     m_window->show();
-    return QTest::qWaitForWindowExposed(m_window);
+    return QTest::qWaitForWindowExposed(m_window, timeLimit(5000));
 }
 
 QString ShellHarness::problems()

@@ -351,7 +351,7 @@ void TestMenuCommands::launcherRunsTheChosenCommand()
     auto *launcher = new Gui::Launcher;
     QPointer<Gui::Launcher> guard(launcher);
     Gui::QWidgetCreator::show(launcher);
-    QVERIFY(QTest::qWaitForWindowExposed(launcher));
+    QVERIFY(QTest::qWaitForWindowExposed(launcher, timeLimit(5000)));
     // Only commands, by name, each with its menu-order number.
     const QStringList names = shownTexts(launcher->list());
     QCOMPARE(names.size(), 15);

@@ -117,7 +117,7 @@ void TestQmlHost::pageInAWindow()
     QCOMPARE(frames()->list(), QList<QObject *>{page});
     // Task-bar grouping: the page's window belongs to the main window.
     QCOMPARE(window->transientParent(), m_harness->window()->windowHandle());
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, timeLimit(5000)));
     const QImage shot = ShellHarness::grabFrameWindow(page);
     QVERIFY(!shot.isNull());
     QVERIFY(shot.pixelColor(40, 200).lightness() < 80);
@@ -269,7 +269,7 @@ void TestQmlHost::widgetWindows()
     Gui::QWidgetCreator *creator = m_harness->widgetCreator();
     QObject *page = Gui::Context::createQmlFrame(TestPageUrl, {{"isWindow", true}});
     auto *pageWindow = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
-    QVERIFY(QTest::qWaitForWindowExposed(pageWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(pageWindow, timeLimit(5000)));
 
     // A dialog opened for the page brings the page's window back when it goes.
     QPointer<QWidget> limit = creator->rowLimit(50, page);
@@ -334,7 +334,7 @@ void TestQmlHost::pageDialogs()
     QObject *page = Gui::Context::createQmlFrame("qrc:/qml/test/TablePage.qml", {{"isWindow", true}});
     QVERIFY(page);
     auto *pageWindow = qobject_cast<QQuickWindow *>(page->property("window").value<QObject *>());
-    QVERIFY(QTest::qWaitForWindowExposed(pageWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(pageWindow, timeLimit(5000)));
     QQmlContext context(qmlContext(page));
     context.setContextProperty("types", &types);
     context.setContextProperty("logs", &logs);

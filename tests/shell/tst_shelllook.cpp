@@ -144,7 +144,7 @@ void TestShellLook::initTestCase()
     QTRY_VERIFY_WITH_TIMEOUT(!ends.isEmpty() && ends.last().first().toMap().value("STATE") == "end", timeLimit(10000));
     Gui::Context::showFrame(m_table, {{"isWindow", false}});
     window()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window()));
+    QVERIFY(QTest::qWaitForWindowActive(window(), timeLimit(5000)));
 }
 
 void TestShellLook::cleanupTestCase()
@@ -306,7 +306,7 @@ void TestShellLook::sortedHeader()
 void TestShellLook::menuOpen()
 {
     window()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window()));
+    QVERIFY(QTest::qWaitForWindowActive(window(), timeLimit(5000)));
     QTest::keyClick(window(), Qt::Key_F, Qt::AltModifier);
     QMenu *file = window()->menuBar()->actions().first()->menu();
     QTRY_VERIFY(file->isVisible());
@@ -327,7 +327,7 @@ void TestShellLook::menuOpen()
 void TestShellLook::launcher()
 {
     window()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window()));
+    QVERIFY(QTest::qWaitForWindowActive(window(), timeLimit(5000)));
     QTest::keyClick(window(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     Gui::Launcher *launcher = nullptr;
     QTRY_VERIFY([&] {
@@ -337,7 +337,7 @@ void TestShellLook::launcher()
         }
         return launcher != nullptr;
     }());
-    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    QVERIFY(QTest::qWaitForWindowActive(launcher, timeLimit(5000)));
     QTest::qWait(timeLimit(50));
     QTest::keyClicks(launcher->filter(), "o");
     QTest::qWait(timeLimit(150));
@@ -354,7 +354,7 @@ void TestShellLook::launcher()
 void TestShellLook::optionsDialog()
 {
     QPointer<QWidget> dialog = m_harness->widgetCreator()->options();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog, timeLimit(5000)));
     QTest::qWait(timeLimit(150));
     const QImage shot = grabScreen(dialog);
     QVERIFY(ShellHarness::saveScreenshot(shot, "look-options.png"));

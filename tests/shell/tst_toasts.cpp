@@ -140,7 +140,7 @@ void TestToasts::loadingWindow()
 {
     QPointer<Gui::DataLoading> window = new Gui::DataLoading;
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, timeLimit(5000)));
     QVERIFY(window->isModal());
     QCOMPARE(window->width(), 600);
     QCOMPARE(window->windowFlags() & Qt::WindowType_Mask, Qt::SplashScreen);

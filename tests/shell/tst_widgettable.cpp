@@ -305,7 +305,7 @@ void TestWidgetTable::clickBelowTheRows()
         controller->originalModel()->updateRows({{"id", id}, {"name", id}});
     view.resize(400, 300);
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, timeLimit(5000)));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(1, AllColumns.indexOf("name"))).center());
     QCOMPARE(view.selectionModel()->selectedRows().size(), 1);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(10, view.viewport()->height() - 5));

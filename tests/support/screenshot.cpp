@@ -1,5 +1,7 @@
 #include "screenshot.h"
 
+#include "timelimit.h"
+
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
@@ -36,7 +38,7 @@ QImage paintedImage(const QWidget *window, const QPoint &margin)
     const bool painted = QTest::qWaitFor([&] {
         shown = shownImage(window);
         return shown.rect().contains(margin) && nearColour(shown.pixelColor(margin), background);
-    });
+    }, timeLimit(5000));
     return painted ? shown : QImage();
 }
 

@@ -3,6 +3,7 @@ import QtQuick.Controls 1.4 as C1
 import QtQuick.Controls 2.15
 import QtQuick.Controls.Material 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components/base"
 
 TestCase {
@@ -164,7 +165,7 @@ TestCase {
         combo.currentIndex = 1;
         combo.popup.open();
         var list = combo.popup.contentItem;
-        tryVerify(function () { return list.itemAtIndex(1) !== null; });
+        tryVerify(function () { return list.itemAtIndex(1) !== null; }, TestTime.limit(5000));
         compare(list.itemAtIndex(0).text, "First");
         compare(list.itemAtIndex(1).text, "Second");
         compare(list.itemAtIndex(0).width, combo.popup.width);
@@ -177,7 +178,7 @@ TestCase {
         combo.popup.close();
         var plain = make(comboBoxBase, { "model": ["a", "b"] });
         plain.popup.open();
-        tryVerify(function () { return plain.popup.contentItem.itemAtIndex(1) !== null; });
+        tryVerify(function () { return plain.popup.contentItem.itemAtIndex(1) !== null; }, TestTime.limit(5000));
         compare(plain.popup.contentItem.itemAtIndex(1).text, "b", "entries without a text role show themselves");
         plain.popup.close();
     }
@@ -189,7 +190,7 @@ TestCase {
         var combo = make(comboBoxBase, { "model": [tagged, "plain"] });
         combo.popup.open();
         var list = combo.popup.contentItem;
-        tryVerify(function () { return list.itemAtIndex(0) !== null; });
+        tryVerify(function () { return list.itemAtIndex(0) !== null; }, TestTime.limit(5000));
         var entry = list.itemAtIndex(0).contentItem;
         compare(entry.textFormat, Text.PlainText, "a combo box entry");
         compare(entry.text, tagged);
@@ -198,7 +199,7 @@ TestCase {
 
         var tip = createTemporaryObject(toolTipBase, testCase, { "text": tagged, "delay": 0 });
         tip.open();
-        tryCompare(tip, "opened", true);
+        tryCompare(tip, "opened", true, TestTime.limit(5000));
         compare(tip.contentItem.textFormat, Text.PlainText, "a tool tip");
         verify(tip.contentItem.implicitWidth >= textWidth(tip.contentItem.font, tagged));
         tip.close();
@@ -206,7 +207,7 @@ TestCase {
 
     function test_listRows() {
         var view = createTemporaryObject(rowsView, testCase);
-        tryVerify(function () { return view.itemAtIndex(0) !== null; });
+        tryVerify(function () { return view.itemAtIndex(0) !== null; }, TestTime.limit(5000));
         var row = view.itemAtIndex(0);
         compare(row.width, 240);
         fuzzyCompare(row.height, row.style.screenHeight * 0.030, 0.001);
@@ -219,6 +220,6 @@ TestCase {
         var table = createTemporaryObject(tableView, testCase);
         verify(table);
         compare(table.rowCount, 4);
-        waitForRendering(table);
+        waitForRendering(table, TestTime.limit(5000));
     }
 }

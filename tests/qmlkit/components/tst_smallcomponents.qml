@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components"
 
 TestCase {
@@ -136,7 +137,7 @@ TestCase {
     function test_toolBarWheel() {
         var bar = make(toolBarComponent);
         var flickable = bar.flickable;
-        tryVerify(function () { return flickable.contentWidth > flickable.width; });
+        tryVerify(function () { return flickable.contentWidth > flickable.width; }, TestTime.limit(5000));
         mouseWheel(bar, 20, 10, 0, -120);
         compare(flickable.contentX, 20, "one step scrolls by 20 pixels");
         mouseWheel(bar, 20, 10, 0, 120);

@@ -188,6 +188,6 @@ TestCase {
         verify(findChild(editor, "closeButton").visible);
         verify(!findChild(editor, "okButton").visible);
         findChild(editor, "closeButton").clicked();
-        tryVerify(function () { return GLOBAL.frames.count() === 0; });
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(5000));
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components"
 
 TestCase {
@@ -50,7 +51,7 @@ TestCase {
     function makeEditor(properties) {
         var editor = createTemporaryObject(editorWithTabs, testCase, properties || {});
         verify(editor);
-        tryCompare(editor.tabs.tabBar, "count", 2);
+        tryCompare(editor.tabs.tabBar, "count", 2, TestTime.limit(5000));
         return editor;
     }
 

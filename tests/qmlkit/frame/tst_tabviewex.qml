@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components"
 
 TestCase {
@@ -55,7 +56,7 @@ TestCase {
         initial["isGuiSessionMode"] = true;
         var editor = createTemporaryObject(editorWithTabs, testCase, initial);
         verify(editor);
-        tryCompare(editor.tabs.tabBar, "count", initial["titles"] ? initial["titles"].length : 11);
+        tryCompare(editor.tabs.tabBar, "count", initial["titles"] ? initial["titles"].length : 11, TestTime.limit(5000));
         return editor;
     }
 
@@ -76,7 +77,7 @@ TestCase {
     function test_titlesWhole() {
         var editor = makeEditor({ "titles": ["A", "B", "Driver balance transfers and paid service types", "C"] });
         var bar = editor.tabs.tabBar;
-        waitForRendering(bar);
+        waitForRendering(bar, TestTime.limit(5000));
         compare(cutTitles(bar), []);
         var used = 0;
         for (var i = 0; i < 4; ++i)
@@ -86,7 +87,7 @@ TestCase {
 
         editor = makeEditor();
         bar = editor.tabs.tabBar;
-        waitForRendering(bar);
+        waitForRendering(bar, TestTime.limit(5000));
         compare(cutTitles(bar), []);
         for (i = 0; i < 11; ++i)
             verify(bar.itemAt(i).width >= bar.itemAt(i).implicitWidth - 0.5, bar.itemAt(i).text);

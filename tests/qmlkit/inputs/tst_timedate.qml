@@ -200,7 +200,7 @@ TestCase {
         calendar.accept();
         compare(dateFinished.count, 1);
         verify(after.activeFocus, "the focus goes on");
-        tryVerify(function () { return date.calendar === null; });
+        tryVerify(function () { return date.calendar === null; }, TestTime.limit(5000));
         date.arrowButton.clicked();
         calendar = QWIDGET_CREATOR.lastDialog();
         calendar.pick(new Date(2026, 0, 1));

@@ -63,7 +63,7 @@ TestCase {
         MessageBoxes.closeAllIn(mainWindow);
         for (var i = GLOBAL.frames.count() - 1; i >= 0; --i)
             GLOBAL.frames.at(i).closeFrame();
-        tryVerify(function () { return GLOBAL.frames.count() === 0; });
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(5000));
     }
 
     // Shortcuts work only in the active window.
@@ -71,7 +71,7 @@ TestCase {
         var page = createTemporaryObject(pageComponent, testCase);
         verify(page);
         testCase.Window.window.requestActivate();
-        tryVerify(function () { return testCase.Window.active; });
+        tryVerify(function () { return testCase.Window.active; }, TestTime.limit(5000));
         return page;
     }
 
@@ -127,7 +127,7 @@ TestCase {
         keyClick(Qt.Key_F3);
         compare(GLOBAL.callsOf("createQmlFrame").length, 2, "F3 asks for the chooser again");
         lastChooser().closed();
-        tryVerify(function () { return GLOBAL.frames.count() === 0; });
+        tryVerify(function () { return GLOBAL.frames.count() === 0; }, TestTime.limit(5000));
         compare(page.companyId, "8", "closing without a pick changes nothing");
     }
 
@@ -174,7 +174,7 @@ TestCase {
         compare(groups.model.count, 3, "3 and \"3\" are one group");
         compare(groups.owners.value, "[3,4,5]");
         verify(groups.owners.modify);
-        tryCompare(groups.view, "rowCount", 3);
+        tryCompare(groups.view, "rowCount", 3, TestTime.limit(5000));
         groups.view.selection.select(0);
         groups.view.selection.select(2);
         groups.view.currentRow = 2;
@@ -189,7 +189,7 @@ TestCase {
         groups.appendOwnersValue("[ 3, \"4\" ]");
         compare(groups.owners.value, "[3,4]");
         verify(!groups.owners.modify, "however the saved list was written");
-        tryCompare(groups.view, "rowCount", 2);
+        tryCompare(groups.view, "rowCount", 2, TestTime.limit(5000));
         groups.view.currentRow = 0;
         verify(findChild(groups, "removeAllButton").enabled);
         findChild(groups, "removeAllButton").clicked();

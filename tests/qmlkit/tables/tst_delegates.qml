@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components/table/tableviewcolumns"
 import "qrc:/qml/js/fontawesome.js" as FontAwesome
 
@@ -136,7 +137,7 @@ TestCase {
         compare(tip.contentItem.textFormat, Text.PlainText);
         tip.delay = 0;
         tip.open();
-        tryCompare(tip, "opened", true);
+        tryCompare(tip, "opened", true, TestTime.limit(5000));
         verify(tip.width <= tip.maximumWidth, "no wider than a tool tip may be: " + tip.width);
         verify(tip.contentItem.lineCount > 5, "the word broken into lines: " + tip.contentItem.lineCount);
         verify(tip.contentItem.contentWidth <= tip.contentItem.width + 1);

@@ -100,7 +100,7 @@ TestCase {
         compare(QWIDGET_CREATOR.callsOf("toast")[0][0], "Created duplicate of record with id 3");
         net.answer("driver", "saRemove", { "RES": "10", "id": "3", "RECEIVER": receiver });
         compare(QWIDGET_CREATOR.callsOf("toast")[1][0], "Record removed successfuly");
-        tryCompare(page.view, "rowCount", 4);
+        tryCompare(page.view, "rowCount", 4, TestTime.limit(5000));
         net.answer("driver", "saRemove", { "RES": "0", "ERRCODE": "120", "id": "4", "RECEIVER": receiver });
         compare(MessageBoxes.textsIn(page.view).length, 1, "a refusal shows");
         MessageBoxes.closeAllIn(page.view);

@@ -108,7 +108,7 @@ TestCase {
         compare(view.rowCount, 8);
         compare(String(view.rowId(0)), "1", "sorted by the first column, ascending");
         compare(page.table.columnMenu, null, "the menus are made when first opened");
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         mouseClick(view, 20, 10, Qt.RightButton);
         var columnMenu = page.table.columnMenu;
         verify(columnMenu.visible, "a right click on the header opens the column menu");
@@ -253,7 +253,7 @@ TestCase {
         var table = page.table;
         table.trackIdButton.checked = true;
         page.view.selectRowById("3");
-        waitForRendering(page.view);
+        waitForRendering(page.view, TestTime.limit(5000));
         mouseClick(page.view, 20, 10, Qt.RightButton);
         trigger(table.columnMenu.itemAt(3));
         table.columnMenu.close();
@@ -540,7 +540,7 @@ TestCase {
         var column = view.findColumn("last_name");
         column.title = longTitle;
         column.width = 60;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         var titles = headerTitles(view, longTitle);
         verify(titles.length > 0, "the header draws the title");
         var title = titles[0];
@@ -556,14 +556,14 @@ TestCase {
         mouseMove(view, 5, centre.y);
         tryVerify(function () { return !tip.visible; }, TestTime.limit(3000), "and hidden when it leaves");
         column.width = 400;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         tryVerify(function () { return !title.truncated; }, TestTime.limit(2000), "whole in a wide section");
         compare(findChild(title.parent, "headerTooltip"), null, "and no tool tip");
 
         // The sorted column's title keeps clear of the sort arrow, in a narrow section too.
         view.sortIndicatorColumn = view.findColumnIndex("last_name");
         column.width = 60;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         var arrow = findChild(title.parent, "sortArrow");
         verify(arrow && arrow.visible, "the sort arrow");
         var drawnRight = title.x + (title.width + Math.min(title.contentWidth, title.width)) / 2;
@@ -574,7 +574,7 @@ TestCase {
     function test_cellsFollowMovedColumns() {
         var page = openPage(8);
         var view = page.view;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         verify(textX(view, "D101") < textX(view, "Kovalenko"), "the sign before the last name");
         view.moveColumn(view.findColumnIndex("last_name"), 0);
         tryVerify(function () { return textX(view, "Kovalenko") < textX(view, "D101"); }, TestTime.limit(2000),
@@ -587,7 +587,7 @@ TestCase {
     function test_cellsOfColumnsComingIntoSight() {
         var page = openPage(8, { "width": 300 });
         var view = page.view;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         verify(shownTexts(view).indexOf("D101") >= 0, "the signs in sight");
         verify(shownTexts(view).indexOf("Renault") < 0, "no brand cell while the column is out of sight");
         view.findColumn("last_name").visible = false;
@@ -600,12 +600,12 @@ TestCase {
         tryVerify(function () { return shownTexts(view).indexOf("Renault") >= 0; }, TestTime.limit(2000), "shown again");
         var brand = view.findColumn("brand_name");
         brand.width = 5;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         brand.resizeToContents();
         var fitted = brand.width;
         verify(fitted > 5, "a narrow column widens to its widest brand");
         brand.width = 200;
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         brand.resizeToContents();
         compare(brand.width, fitted, "a wide one narrows to it");
         compare(view.findColumn("sign").width, 80, "the other columns keep theirs");
@@ -687,7 +687,7 @@ TestCase {
         fillCompanies(60);
         // A new window lays its page out at the page's own size first, then at the window's.
         var page = createTemporaryObject(companyPage, testCase, { "width": 150, "height": 400 });
-        waitForRendering(page);
+        waitForRendering(page, TestTime.limit(5000));
         page.width = 1000;
         verifyDrawn(page.view, "first show at the window's size");
     }
@@ -696,12 +696,12 @@ TestCase {
     // another tab is shown.
     function test_drawnCellsInTabShownLater() {
         var holder = createTemporaryObject(tabbedComponent, testCase, { "width": 150 });
-        tryCompare(holder.tabs.tabBar, "count", 2);
+        tryCompare(holder.tabs.tabBar, "count", 2, TestTime.limit(5000));
         holder.tabs.tabBar.currentIndex = 1;
         rows.load(holder.page.drivers, rows.drivers(5));
         verifyDrawn(holder.page.view, "the tab's first visit", false);
         holder.tabs.tabBar.currentIndex = 0;
-        tryVerify(function () { return !holder.page.view.visible; });
+        tryVerify(function () { return !holder.page.view.visible; }, TestTime.limit(5000));
         holder.width = 1000;
         holder.tabs.tabBar.currentIndex = 1;
         verifyDrawn(holder.page.view, "the tab shown again after its window grew", false);
@@ -722,7 +722,7 @@ TestCase {
     function test_drawnCellsColumnHiddenAndShown() {
         var page = openPage(60, { "width": 600, "height": 400 });
         verifyDrawn(page.view, "first show");
-        waitForRendering(page.view);
+        waitForRendering(page.view, TestTime.limit(5000));
         mouseClick(page.view, 20, 10, Qt.RightButton);
         var menu = page.table.columnMenu;
         trigger(menu.itemAt(2));
@@ -750,7 +750,7 @@ TestCase {
         var view = page.view;
         var pressed = [];
         view.rightPressed.connect(function (row, inside) { pressed.push([row, inside]); });
-        waitForRendering(view);
+        waitForRendering(view, TestTime.limit(5000));
         var y = view.headerHeight;
         while (y < view.height && view.rowAt(200, y) !== 2)
             ++y;
