@@ -48,8 +48,8 @@ const QString Password = QStringLiteral("morning shift");
 // to read on a loaded machine while the first lists arrive. The pong time-out stays below the ping
 // interval, so that only the pongs keep the connection.
 const int PingMs = 2000;
-const std::chrono::milliseconds PingInterval(timeLimit(PingMs));
-const std::chrono::milliseconds PongTimeout(timeLimit(PingMs * 4 / 5));
+const std::chrono::milliseconds PingInterval = timeLimit(std::chrono::milliseconds(PingMs));
+const std::chrono::milliseconds PongTimeout = timeLimit(std::chrono::milliseconds(PingMs * 4 / 5));
 
 QStringList listRequests(const StandinServer &server)
 {

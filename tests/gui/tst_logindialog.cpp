@@ -518,7 +518,7 @@ void TestLoginDialog::signInAgainstStandin()
 
     // A wrong password: the failure is said and the dialog stays for another try.
     QPointer<Login> dialog = new Login(40300);
-    dialog->setBusyTimeout(std::chrono::milliseconds(timeLimit(15000)));
+    dialog->setBusyTimeout(timeLimit(15000ms));
     dialog->show();
     QSignalSpy finished(dialog.data(), &QDialog::finished);
     QTest::keyClicks(dialog->loginEdit(), "operator");

@@ -23,14 +23,9 @@ const QString password = QStringLiteral("s3cret");
 // Short intervals, stretched with the tests' waits: a pong, or a connection on the loopback, may
 // take that long on a loaded machine. The pong time-out stays below the ping interval, so that only
 // a pong keeps the connection.
-std::chrono::milliseconds scaled(std::chrono::milliseconds interval)
-{
-    return std::chrono::milliseconds(timeLimit(int(interval.count())));
-}
-
-const std::chrono::milliseconds PingInterval = scaled(600ms);
-const std::chrono::milliseconds PongTimeout = scaled(400ms);
-const std::chrono::milliseconds ConnectTimeout = scaled(400ms);
+const std::chrono::milliseconds PingInterval = timeLimit(600ms);
+const std::chrono::milliseconds PongTimeout = timeLimit(400ms);
+const std::chrono::milliseconds ConnectTimeout = timeLimit(400ms);
 
 // A stand-in server and a client wired as the application wires them, with short intervals (set
 // before the network thread starts, which reads them unguarded).
@@ -43,7 +38,7 @@ struct Harness
         network->setPingInterval(PingInterval);
         network->setPongTimeout(PongTimeout);
         network->setConnectTimeout(connectTimeout);
-        network->setReconnectDelay(scaled(50ms));
+        network->setReconnectDelay(timeLimit(50ms));
         Common::AbstractController::setNetwork(network.get());
         network->setMessageDispatcher(QSharedPointer<MessageDispatcher>::create());
         network->setPingEnabled(true);

@@ -1,6 +1,5 @@
 #include "standinserver.h"
 
-
 #include "timelimit.h"
 
 #include <QCryptographicHash>
