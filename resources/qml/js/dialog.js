@@ -54,8 +54,10 @@ function deleteRows() {
     return question(qsTr("Do you want to delete records?"));
 }
 
+// Without a sign the change was found after a reconnection, and nobody named its author.
 function dataChangedText(sign) {
-    return qsTr("Data changed by user '%1'. Apply?").arg(sign);
+    return sign === "" ? qsTr("Data changed while the connection was lost. Apply?")
+                       : qsTr("Data changed by user '%1'. Apply?").arg(sign);
 }
 
 // Another user's change of the record being edited: a question the operator did not ask, so

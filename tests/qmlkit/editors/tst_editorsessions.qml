@@ -389,22 +389,44 @@ TestCase {
     }
 
     function test_sessionOpenedAgain() {
-        // After a lost connection the server holds no lock: the editor that held one asks again.
+        // After a lost connection the server holds no lock: the editor that held one reads the
+        // record again, then asks for the lock.
         var editor = open({ "id": "5", "state": "EDIT" });
         net.answer("driver", "saInfo", record(editor));
         net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
                                          "RECEIVER": editor.controller.objectNumber });
         typeInto(field(editor, "lastName"), "ko");
         net.clear();
+        QWIDGET_CREATOR.clearCalls();
         USER_SESSION.saOpen({ "RES": "10" });
-        compare(net.sentNames(), ["driver_trLock"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
+        compare(net.sent()[1]["id"], "5");
+        // The values it showed, saved again meanwhile: nothing is said, the unsaved edit stays.
+        net.answer("driver", "saInfo", record(editor, { "dt_utc_last_update": "1710000900000", "rst_id_user_locked": "2" }));
         compare(field(editor, "lastName").text, "Kovalenkoko", "the unsaved edit stays");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 0);
+        compare(MessageBoxes.textsIn(editor), []);
+
+        // Removed meanwhile: the editor closes with the removal's warning alone, though the lock
+        // is refused too.
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        net.answer("driver", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        compare(MessageBoxes.textsIn(editor), ["Data removed. Form will close!"]);
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 0);
+        verify(editor.isDiscarded, "the edits go with the record");
+        var count = GLOBAL.frames.count();
+        MessageBoxes.closeAllIn(editor);
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "it closes when read");
+
+        editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
         // A new record holds no lock to renew.
         var fresh = open({ "state": "ADD" });
         net.clear();
         USER_SESSION.saOpen({ "RES": "10" });
-        compare(net.sentNames(), ["driver_trLock"], "only the stored record's editor locks");
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"], "only the stored record's editor reads and locks");
         editor.isDirty = false;
     }
 
