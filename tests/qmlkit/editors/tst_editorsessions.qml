@@ -73,7 +73,15 @@ TestCase {
         compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
         compare(net.sent()[1]["id"], "5");
+        // The field given the focus at opening is selected once the record is shown, also while
+        // the focus is elsewhere in its window and the field holds only its scope's.
+        var sign = field(editor, "sign");
+        editor.window.requestActivate();
+        tryVerify(function () { return editor.window.active; }, TestTime.limit(2000), "offscreen activates at once");
+        findChild(editor, "duplicateEditorButton").forceActiveFocus();
+        verify(sign.focus && !sign.activeFocus);
         net.answer("driver", "saInfo", record(editor));
+        compare(sign.selectedText, "D105");
         compare(field(editor, "lastName").text, "Kovalenko");
         verify(!editor.isDirty);
         compare(editor.title, " Kovalenko (5)");
@@ -216,6 +224,21 @@ TestCase {
         net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": "999" });
         compare(MessageBoxes.textsIn(editor), [], "another page's failed read is not this editor's error");
         verify(!editor.isCloseOnSa);
+
+        // A read that sent nothing is waited for by nobody: the answer of the next one, for a
+        // change of a clean form, keeps what was typed while it was on its way, and asks.
+        editor.isDirty = false;
+        net.clear();
+        editor = open({ "id": "6", "state": "EDIT", "readable": false });
+        compare(net.sentNames(), ["driver_trLock"]);
+        editor.readable = true;
+        QWIDGET_CREATOR.clearCalls();
+        net.answer("driver", "srUpdated", { "id": "6", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        compare(net.sentNames(), ["driver_trLock", "driver_trInfo"]);
+        typeInto(field(editor, "lastName"), "Lys");
+        net.answer("driver", "saInfo", record(editor));
+        compare(field(editor, "lastName").text, "Lys");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
     }
 
     // f: a removal refused to another page neither clears the unsaved state nor ends a save.
