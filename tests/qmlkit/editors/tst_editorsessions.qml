@@ -83,6 +83,7 @@ TestCase {
         net.answer("driver", "saInfo", record(editor));
         compare(sign.selectedText, "D105");
         compare(field(editor, "lastName").text, "Kovalenko");
+        compare(field(editor, "idField").text, "5", "the bound id stays");
         verify(!editor.isDirty);
         compare(editor.title, " Kovalenko (5)");
         net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",

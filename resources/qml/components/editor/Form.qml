@@ -49,10 +49,11 @@ FocusScope {
     // wants the stored record), "unasked" (another user's change of a clean form), "declined"
     // (unasked, and its change was answered No) or "reconnect". Answers come in this order.
     property var pendingReads: []
-    // Reads the connection took: made again once the session is open. lostRead is the kind the
-    // read after the reconnection takes ("opening" or "asked"; empty: "reconnect").
+    // Reads the connection took: the record is read again once the session is open, as the
+    // operator asked for when one of them was such a read. Only the opening moves the focus: a
+    // lost opening read is made again as any other.
     property bool readsLost: false
-    property string lostRead
+    property bool askedReadLost: false
     // The record as the form last showed it: a read after a reconnection compares with it.
     property var shownRecord: null
     // On the server's clock, when the operator last kept the edits against another user's
@@ -61,6 +62,8 @@ FocusScope {
     // On the server's clock, until when the open question covers the changes: its last change
     // came then at the latest.
     property real askedUntil: -1
+    // What the last save sent.
+    property var savedParams: null
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -138,6 +141,33 @@ FocusScope {
         return control.wholeText !== undefined ? control.wholeText : control.text;
     }
 
+    // The text fields whose value differs from what the last save sent: typed while its answer
+    // was on its way. Each with its text, cursor and selection, to be kept over the answer.
+    function typedSinceSave() {
+        var typed = [];
+        for (var i = 0; savedParams && i < fields.length; ++i) {
+            var control = fields[i];
+            var input = control.textArea !== undefined ? control.textArea : control;
+            var sent = savedParams[control.objectName];
+            if (sent !== undefined && typeof input.cursorPosition === "number" && fieldValue(control) !== String(sent))
+                typed.push({ "input": input, "text": input.text, "cursor": input.cursorPosition,
+                             "start": input.selectionStart, "end": input.selectionEnd });
+        }
+        return typed;
+    }
+
+    // What was typed stays where it was, over the saved value, which becomes the legal one.
+    function keepTyped(typed) {
+        for (var i = 0; i < typed.length; ++i) {
+            var kept = typed[i];
+            kept.input.text = kept.text;
+            if (kept.start !== kept.end)
+                kept.input.select(kept.cursor === kept.start ? kept.end : kept.start, kept.cursor);
+            else
+                kept.input.cursorPosition = kept.cursor;
+        }
+    }
+
     // A stored text too long for its field is shown cut and never edited there: it stays out of
     // the request, so that the server keeps it as it is.
     function withoutCutTexts(params, item) {
@@ -161,7 +191,8 @@ FocusScope {
 
     // Every control below item shows its stored value: what was typed over a stored value that
     // an answer left as it was goes too. Each control takes back its own kind of legal value;
-    // values without a control of their own (PropertyBox) are among an item's resources.
+    // values without a control of their own (PropertyBox) are among an item's resources. Nothing
+    // is typed over a read-only field, whose text may be bound (the id).
     function showStoredValues(item) {
         var legalNames = ["legalText", "legalChecked", "legalCurrentIndex", "legalColor", "legalValue"];
         var lists = [item.resources, item.children];
@@ -169,7 +200,7 @@ FocusScope {
             var list = lists[l] || [];
             for (var i = 0; i < list.length; ++i) {
                 var control = list[i];
-                if (control.modify === true && typeof control.setLegalValue === "function") {
+                if (control.modify === true && control.readOnly !== true && typeof control.setLegalValue === "function") {
                     var legalName = legalNames.find(function (name) { return control[name] !== undefined; });
                     if (legalName)
                         control.setLegalValue(control[legalName]);
@@ -302,22 +333,19 @@ FocusScope {
     // The connection is gone, and with it the answers of the reads on their way: they are made
     // again once the session is open. True while such reads wait for it.
     function loseReads() {
-        for (var i = 0; i < pendingReads.length; ++i) {
-            if (pendingReads[i] === "opening" || (pendingReads[i] === "asked" && lostRead === ""))
-                lostRead = pendingReads[i];
-        }
+        askedReadLost = askedReadLost || pendingReads.indexOf("asked") >= 0;
         readsLost = readsLost || pendingReads.length > 0;
         pendingReads = [];
         return readsLost;
     }
 
-    // The session is open again: the record is read again, as the read the connection took, or
-    // to find the changes made meanwhile. A save whose answer went with the connection is found
+    // The session is open again: the record is read again, as the operator asked for, or to
+    // find the changes made meanwhile. A save whose answer went with the connection is found
     // out by its own read instead.
     function readAfterReconnection() {
-        var kind = lostRead !== "" ? lostRead : "reconnect";
+        var kind = askedReadLost ? "asked" : "reconnect";
         readsLost = false;
-        lostRead = "";
+        askedReadLost = false;
         if (id !== "" && id !== "0" && !editor.isSaveUnknown)
             read(kind);
     }
@@ -392,7 +420,7 @@ FocusScope {
             return;
         }
         editor.state = "EDIT";
-        processData(mapParams);
+        processData(mapParams, typedSinceSave());
         lock();
         onSaNew(mapParams);
     }
@@ -403,7 +431,7 @@ FocusScope {
         editor.stopBusy();
         var code = answerResult(mapParams);
         if (code === "10") {
-            processData(mapParams);
+            processData(mapParams, typedSinceSave());
         } else if (code === "0") {
             showAnswerFailure(mapParams);
         } else {
@@ -563,6 +591,7 @@ FocusScope {
         if (!isOnline())
             return;
         var params = withoutCutTexts(getMapParams());
+        savedParams = params;
         if (state === "ADD") {
             controller.trNew(params);
         } else if (state === "DUPLICATE") {
@@ -641,7 +670,8 @@ FocusScope {
             changeAuthor = "";
     }
 
-    function processData(mapParams) {
+    // typed: text fields that keep what was typed while a save's answer was on its way.
+    function processData(mapParams, typed) {
         recordShown(mapParams);
         insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
         insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
@@ -651,6 +681,7 @@ FocusScope {
         if (editor && editor.form === form)
             editor.id = id;
         populateForm(mapParams);
+        keepTyped(typed || []);
         if (approve && !approve["isCompleted"] && resolutionContexts.indexOf(approve["context"]) >= 0) {
             updateApproveData(approve["data"]);
             applyApproveData(approve["data"]);
