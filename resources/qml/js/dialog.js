@@ -80,7 +80,8 @@ function toast(text, properties) {
     var onMainWindow = !window || window === mainWindow || window.toastStack === undefined;
     var height = 0;
     var target = onMainWindow ? mainWindow : window;
-    target.requestActivate();
+    // The notice takes no activation (QWidgetCreator::toast), nor does it give any: the window
+    // the operator is in stays active.
     if (onMainWindow) {
         GLOBAL.pushToast(notice);
         height = notice.height * GLOBAL.toastCount();
