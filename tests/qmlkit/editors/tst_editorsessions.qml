@@ -454,6 +454,54 @@ TestCase {
         editor.isDirty = false;
     }
 
+    function test_readsLostWithTheConnection() {
+        // The opening read lost: made again once the session is open, it fills the form, selects
+        // nothing and says nothing.
+        var editor = open({ "id": "5", "state": "EDIT" });
+        var sign = field(editor, "sign");
+        QWIDGET_CREATOR.clearCalls();
+        USER_SESSION.isOffline = true;
+        USER_SESSION.isOffline = false;
+        net.clear();
+        USER_SESSION.saOpen({ "RES": "10" });
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
+        net.answer("driver", "saInfo", record(editor));
+        compare(sign.text, "D105");
+        compare(sign.selectedText, "");
+        compare(MessageBoxes.textsIn(editor), []);
+
+        // Yes, its read taken by the connection: made again and shown over the edits, asking nothing.
+        var lastName = field(editor, "lastName");
+        typeInto(lastName, "ko");
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        QWIDGET_CREATOR.lastDialog().answer(true);
+        USER_SESSION.isOffline = true;
+        compare(MessageBoxes.textsIn(editor), []);
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Melnyk" }));
+        compare(lastName.text, "Melnyk");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
+        verify(!editor.isDirty);
+
+        // No answered offline: the change it covered is not asked about again once back; a change
+        // stored after it is, once.
+        typeInto(lastName, "!");
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        USER_SESSION.isOffline = true;
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Lysenko", "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 2);
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Tkachuk", "dt_utc_last_update": String(USER_SESSION.utc_dt + 1000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 3);
+        compare(QWIDGET_CREATOR.lastDialog().text, "Data changed while the connection was lost. Apply?");
+        compare(lastName.text, "Melnyk!");
+        QWIDGET_CREATOR.lastDialog().answer(false);
+    }
+
     function test_noRightToOpen() {
         GLOBAL.setRight("driver", "open_editor", false);
         var editor = open({ "id": "5", "state": "EDIT" });

@@ -41,7 +41,7 @@ FocusScope {
     // The open question about another user's change of the record; null when none is open.
     property var changeQuestion: null
     // The user who changed the record last, named by the question; empty when no push named one
-    // since the form last showed the record.
+    // since the last question or the record last shown.
     property string changeAuthor
     // The field that the editor gave the focus when it opened.
     property Item openingField: null
@@ -539,6 +539,7 @@ FocusScope {
                 declinedUntil = askedUntil;
             }
             changeQuestion = null;
+            changeAuthor = "";
         });
     }
 
