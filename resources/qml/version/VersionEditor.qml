@@ -152,8 +152,11 @@ Editor {
                 if (!isOnline())
                     return;
                 editor.pendingUpdates = changed.length;
-                for (var i = 0; i < changed.length; ++i)
+                savedParams = {};
+                for (var i = 0; i < changed.length; ++i) {
+                    savedParams[changed[i].control.objectName] = changed[i].control.text;
                     version.trUpdate({ "id": changed[i].id, "version": changed[i].control.text });
+                }
                 editor.startBusy();
             }
 
@@ -170,7 +173,9 @@ Editor {
                 }
                 var control = controlOf(String(mapParams["code"]));
                 if (control) {
+                    var typed = typedSinceSave();
                     control.legalText = answerText(mapParams["version"]);
+                    keepTyped(typed);
                     if (shownRecord)
                         shownRecord[String(mapParams["code"])] = control.legalText;
                 }

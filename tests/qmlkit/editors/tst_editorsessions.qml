@@ -255,6 +255,19 @@ TestCase {
         net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
         verify(!editor.form.isBusy);
         verify(!editor.isDirty, "saved");
+
+        // Keys typed while a save's answer is on its way stay where they were typed, over the
+        // saved value, and are saved next.
+        var sign = field(editor, "sign");
+        typeInto(sign, "7");
+        editor.form.runAction();
+        sign.cursorPosition = 2;
+        sign.insert(2, "x");
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!", "sign": "D1057" }));
+        compare(sign.text, "D1x057");
+        compare(sign.cursorPosition, 3);
+        compare(sign.legalText, "D1057");
+        verify(editor.isDirty);
     }
 
     function test_removedByAnotherUser() {

@@ -71,6 +71,7 @@ Editor {
             Layout.fillHeight: true
             controller: drivers
             defaultActiveField: sign
+            fields: [sign, lastName, rating, innerNote]
             resolutionContexts: ["driver.update"]
             toolBar: ToolBarEx {
                 ToolButtonDuplicateEditor { objectName: "duplicateEditorButton" }
