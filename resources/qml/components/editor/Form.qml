@@ -46,14 +46,15 @@ FocusScope {
     // The field that the editor gave the focus when it opened.
     property Item openingField: null
     // The reads of the record on their way, oldest first, each "opening", "asked" (the operator
-    // wants the stored record), "unasked" (another user's change of a clean form), "declined"
-    // (unasked, and its change was answered No) or "reconnect". Answers come in this order.
+    // wants the stored record), "saved" (a save found stored, its answer lost), "unasked"
+    // (another user's change of a clean form), "declined" (unasked, and its change was answered
+    // No) or "reconnect". Answers come in this order.
     property var pendingReads: []
     // Reads the connection took: the record is read again once the session is open, as the
-    // operator asked for when one of them was such a read. Only the opening moves the focus: a
-    // lost opening read is made again as any other.
+    // operator asked for ("asked" or "saved") when one of them was such a read (lostRead). Only
+    // the opening moves the focus: a lost opening read is made again as any other.
     property bool readsLost: false
-    property bool askedReadLost: false
+    property string lostRead
     // The record as the form last showed it: a read after a reconnection compares with it.
     property var shownRecord: null
     // On the server's clock, when the operator last kept the edits against another user's
@@ -313,7 +314,7 @@ FocusScope {
     // what was typed while it was on its way; the change is asked about instead, once. record
     // is what the answer holds, compared after a reconnection with what the form showed.
     function readFills(read, record) {
-        if (read === "opening" || read === "asked" || !editor.isDirty)
+        if (read === "opening" || read === "asked" || read === "saved" || !editor.isDirty)
             return true;
         if (read === "unasked" || (read === "reconnect" && isNewChange(record)))
             askAboutChange();
@@ -333,7 +334,10 @@ FocusScope {
     // The connection is gone, and with it the answers of the reads on their way: they are made
     // again once the session is open. True while such reads wait for it.
     function loseReads() {
-        askedReadLost = askedReadLost || pendingReads.indexOf("asked") >= 0;
+        for (var i = 0; i < pendingReads.length; ++i) {
+            if (pendingReads[i] === "asked" || pendingReads[i] === "saved")
+                lostRead = pendingReads[i];
+        }
         readsLost = readsLost || pendingReads.length > 0;
         pendingReads = [];
         return readsLost;
@@ -343,9 +347,9 @@ FocusScope {
     // find the changes made meanwhile. A save whose answer went with the connection is found
     // out by its own read instead.
     function readAfterReconnection() {
-        var kind = askedReadLost ? "asked" : "reconnect";
+        var kind = lostRead !== "" ? lostRead : "reconnect";
         readsLost = false;
-        askedReadLost = false;
+        lostRead = "";
         if (id !== "" && id !== "0" && !editor.isSaveUnknown)
             read(kind);
     }
@@ -405,9 +409,11 @@ FocusScope {
         }
         if (!readFills(read, mapParams))
             return;
-        processData(mapParams);
-        // A record read again shows what is stored, also where a value did not change.
-        showStoredValues(contentArea);
+        // A save found stored shows as its answer would have; a record read again shows what is
+        // stored, also where a value did not change.
+        processData(mapParams, read === "saved" ? typedSinceSave() : []);
+        if (read !== "saved")
+            showStoredValues(contentArea);
         focusAfterRead(read);
     }
 

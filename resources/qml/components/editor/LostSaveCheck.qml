@@ -109,7 +109,7 @@ Item {
     function concludeUpdate(record, lost) {
         var compared = LostSave.compare(record, lost["params"]);
         if (compared === "same") {
-            form().read("asked");
+            form().read("saved");
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
         } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
@@ -135,7 +135,7 @@ Item {
             owner.state = "EDIT";
             form().id = id;
             owner.id = id;
-            form().read("asked");
+            form().read("saved");
             form().lock();
             Dialog.info(qsTr("The data was saved: the server holds the new record."));
         } else {
