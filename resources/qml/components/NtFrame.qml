@@ -434,12 +434,15 @@ NtFrameBase {
                 visible: opacity > 0
             }
 
+            // Shown only while running: a stopped one fades out but would go on drawing.
             BusyIndicator {
                 id: indicator
 
+                objectName: "busyIndicator"
                 anchors.centerIn: parent
                 z: 1001
                 running: false
+                visible: running
             }
         }
     }

@@ -65,6 +65,7 @@ TestCase {
         verify(!frame.contentArea.children[0].enabled, "the page is disabled");
         frame.stopBusy();
         verify(!frame.isBusy, "one stop ends any number of starts");
+        verify(!findChild(frame, "busyIndicator").visible, "no spinner left drawing");
     }
 
     function callsFor(name, settingsName) {
