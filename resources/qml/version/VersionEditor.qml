@@ -197,6 +197,7 @@ Editor {
             Layout.fillWidth: true
             Layout.fillHeight: true
             controller: version
+            isOneRecord: false
             isLock: false
             defaultActiveField: taxMin
             fields: [taxMin, taxCurrent]

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
@@ -30,6 +31,8 @@ FocusScope {
     property bool isLock: true
     property bool resolutionVisible: false
     property bool ignoreRemove: false
+    // The form shows one record: its controller tells it of no other (a form of several says no).
+    property bool isOneRecord: true
     // One copy at a time, for records whose sign or name is unique: the copy takes the one typed
     // in the duplicating editor, which two copies cannot share.
     property bool singleCopy: false
@@ -756,6 +759,15 @@ FocusScope {
     onDuplicateBarChanged: {
         if (duplicateBar)
             duplicateBar.parent = duplicateArea;
+    }
+
+    Binding {
+        target: form.controller
+        property: "recordId"
+        value: form.id
+        when: form.isOneRecord && !!form.controller && !!form.editor
+              && form.editor.form === form
+        restoreMode: Binding.RestoreBindingOrValue
     }
 
     Crud {
