@@ -307,12 +307,7 @@ int takeOptions(int *argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    using FleetBench::setDefault;
-    setDefault("QT_QPA_PLATFORM", "offscreen");
-    setDefault("QT_QUICK_BACKEND", "software");
-    setDefault("KORIV_DBINIT", KORIV_DBINIT);
-    setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
-    setDefault("TZ", "Europe/Moscow");
+    FleetBench::setPageDefaults("offscreen", KORIV_DBINIT, KORIV_SOURCE_DIR);
     const int iterations = takeOptions(&argc, argv);
     pthread_getcpuclockid(pthread_self(), &guiCpuClock);
     QTemporaryDir home;
