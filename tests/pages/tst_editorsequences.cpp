@@ -25,6 +25,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQuickItem>
@@ -165,7 +166,7 @@ private:
     void checkBoxes();
     void noteLoss();
     bool waitForLoss(const QString &fn);
-    bool arm(Fate fate, const QString &fn);
+    void arm(Fate fate, const QString &fn);
     bool waitForFate(Fate fate, const QString &fn, int sentBefore);
     Save snapshot();
     QQuickItem *item(Field field) const;
@@ -261,9 +262,18 @@ QString Sequence::play()
     m_boxesSeen = watchdog.boxes().size();
 
     const int events = 8 + bounded(13);
+    QElapsedTimer clock;
+    clock.start();
     for (int i = 0; i < events && m_failure.isEmpty(); ++i) {
         m_eventStarts = true;
+        const qint64 started = clock.elapsed();
         nextEvent();
+        // An event's waits are bounded: one that takes long says so, and the sequence ends
+        // before Qt Test's limit on the test function.
+        if (clock.elapsed() - started > timeLimit(5000))
+            log(QString("(%1 s)").arg((clock.elapsed() - started) / 1000));
+        if (clock.elapsed() > timeLimit(150000))
+            fail("time", QString("the sequence took %1 s").arg(clock.elapsed() / 1000));
         if (m_failure.isEmpty()) {
             checkBoxes();
             checkForm();
@@ -598,13 +608,14 @@ void Sequence::keys(Field field)
         typeKey(field, key);
 }
 
-bool Sequence::arm(Fate fate, const QString &fn)
+void Sequence::arm(Fate fate, const QString &fn)
 {
     if (fate == Fate::Held)
         m_program.proxy().holdAnswerTo(fn);
     else if (fate == Fate::Lost)
         m_program.proxy().loseAnswerTo(fn, true);
-    return true;
+    else if (fate == Fate::Slow)
+        m_program.proxy().holdRequest(fn);
 }
 
 // The request sent, then its answer: come (the program at rest), held (the page dimmed) or lost
@@ -694,8 +705,6 @@ void Sequence::colleagueSaves(Fate fate)
     if (fate == Fate::Slow && !typable)
         fate = Fate::Held;
     const int sent = programSent("driver_trInfo");
-    if (fate == Fate::Slow)
-        m_program.proxy().holdRequest("driver_trInfo");
     arm(fate, "driver_trInfo");
     const bool asks = isDirty() && openBoxes().isEmpty();
     if (!colleagueWrites(fate == Fate::Comes ? "" : QString(", the program's read") + FateNames[int(fate)]) || !m_online)
