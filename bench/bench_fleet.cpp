@@ -631,17 +631,11 @@ void registerBenchmarks()
     timed(benchmark::RegisterBenchmark("PeakMemory", PeakMemory), 1);
 }
 
-using FleetBench::setDefault;
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    setDefault("QT_QPA_PLATFORM", "offscreen");
-    setDefault("QT_QUICK_BACKEND", "software");
-    setDefault("KORIV_DBINIT", KORIV_DBINIT);
-    setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
-    setDefault("TZ", "Europe/Moscow");
+    FleetBench::setPageDefaults("offscreen", KORIV_DBINIT, KORIV_SOURCE_DIR);
     FleetBench::readOptions(&argc, argv, &drivers, &iterations, "KORIV_FLEET_ITERATIONS");
     // The program's settings go to a folder of this run.
     QTemporaryDir home;

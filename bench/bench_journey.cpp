@@ -343,12 +343,8 @@ void printGoals(const std::deque<Step> &steps, const Memory &memory)
 
 int main(int argc, char **argv)
 {
-    FleetBench::setDefault("QT_QPA_PLATFORM", "xcb");
-    FleetBench::setDefault("QT_QUICK_BACKEND", "software");
-    FleetBench::setDefault("KORIV_DBINIT", KORIV_DBINIT);
+    FleetBench::setPageDefaults("xcb", KORIV_DBINIT, KORIV_SOURCE_DIR);
     FleetBench::setDefault("KORIV_REPORT_TOOL", KORIV_REPORT_TOOL);
-    FleetBench::setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
-    FleetBench::setDefault("TZ", "Europe/Moscow");
     FleetBench::readOptions(&argc, argv, &drivers, &iterations, "KORIV_JOURNEY_ITERATIONS");
     // The program's settings and workbooks go to folders of this run.
     QTemporaryDir home;

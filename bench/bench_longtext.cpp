@@ -255,12 +255,7 @@ void PasteLongText(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
-    using FleetBench::setDefault;
-    setDefault("QT_QPA_PLATFORM", "offscreen");
-    setDefault("QT_QUICK_BACKEND", "software");
-    setDefault("KORIV_DBINIT", KORIV_DBINIT);
-    setDefault("KORIV_SOURCE_DIR", KORIV_SOURCE_DIR);
-    setDefault("TZ", "Europe/Moscow");
+    FleetBench::setPageDefaults("offscreen", KORIV_DBINIT, KORIV_SOURCE_DIR);
     QTemporaryDir home;
     FleetBench::useFolders(home.path());
     Startup::prepare();

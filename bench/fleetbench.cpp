@@ -177,6 +177,15 @@ void setDefault(const char *name, const QByteArray &value)
         qputenv(name, value);
 }
 
+void setPageDefaults(const QByteArray &platform, const QByteArray &dbinit, const QByteArray &sourceDir)
+{
+    setDefault("QT_QPA_PLATFORM", platform);
+    setDefault("QT_QUICK_BACKEND", "software");
+    setDefault("KORIV_DBINIT", dbinit);
+    setDefault("KORIV_SOURCE_DIR", sourceDir);
+    setDefault("TZ", "Europe/Moscow");
+}
+
 } // namespace FleetBench
 
 void FleetBench::useFolders(const QString &folder)

@@ -42,6 +42,9 @@ std::optional<QFont> drawnFont(QQuickWindow *window, const QString &text);
 QString fontName(const QFont &font);
 // Sets an environment variable the caller's environment left unset.
 void setDefault(const char *name, const QByteArray &value);
+// The environment of a benchmark of the program's pages, where the caller's left it unset: the
+// platform, the software renderer, the database initialiser, the sources, the pinned time zone.
+void setPageDefaults(const QByteArray &platform, const QByteArray &dbinit, const QByteArray &sourceDir);
 // Points the program's settings and data folders into folder (a folder of this run).
 void useFolders(const QString &folder);
 

@@ -357,7 +357,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../../app/src/startup/startup.cpp" line="+60"/>
+        <location filename="../../app/src/startup/startup.cpp" line="+61"/>
         <source>The program could not start: %1</source>
         <translation>Не вдалося запустити програму: %1</translation>
     </message>

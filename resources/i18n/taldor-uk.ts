@@ -192,7 +192,7 @@
 <context>
     <name>ColorBox</name>
     <message>
-        <location filename="../qml/components/ColorBox.qml" line="+30"/>
+        <location filename="../qml/components/ColorBox.qml" line="+36"/>
         <source>Color:</source>
         <translation>Колір:</translation>
     </message>
@@ -303,7 +303,7 @@
 <context>
     <name>DateEdit</name>
     <message>
-        <location filename="../qml/components/text/DateEdit.qml" line="+46"/>
+        <location filename="../qml/components/text/DateEdit.qml" line="+50"/>
         <source>Invalid date</source>
         <translation>Неправильна дата</translation>
     </message>
@@ -482,12 +482,12 @@
         <translation>Підтвердіть видалення рекомендувача</translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+135"/>
         <source>system</source>
         <translation>система</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+27"/>
         <source>Driver</source>
         <translation>Водій</translation>
     </message>
@@ -927,12 +927,12 @@
         <translation>Підвищення рейтингу водія</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+55"/>
         <source>The server has no raise rating cost (value &quot;%1&quot;)</source>
         <translation>На сервері немає вартості підвищення рейтингу (значення &quot;%1&quot;)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>The stored raise rating cost is not valid: %1</source>
         <translation>Збережена вартість підвищення рейтингу некоректна: %1</translation>
     </message>
@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+86"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+91"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
     </message>
@@ -1088,7 +1088,7 @@
         <translation>Немає з&apos;єднання з сервером: запит не надіслано</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-7"/>
         <source>The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи збережено дані. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
     </message>
@@ -1098,17 +1098,12 @@
         <translation>Немає з&apos;єднання з сервером: поки невідомо, чи дійшло до нього останнє збереження. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected.</source>
-        <translation>З&apos;єднання з сервером втрачено до отримання відповіді. Дані не надсилалися: вони лишаються у формі, збережіть їх, коли програма під&apos;єднається.</translation>
-    </message>
-    <message>
         <location line="+2"/>
         <source>There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>Немає з&apos;єднання з сервером: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Whether the data was saved is not known yet. Close the editor anyway?</source>
         <translation>Поки невідомо, чи збережено дані. Все одно закрити редактор?</translation>
     </message>
@@ -1134,17 +1129,22 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+273"/>
+        <location filename="../qml/components/editor/Form.qml" line="+328"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+1"/>
+        <source>Data removed. Form will close!</source>
+        <translation>Дані видалено. Форму буде закрито!</translation>
+    </message>
+    <message>
+        <location line="+278"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>
     <message>
-        <location line="+202"/>
+        <location line="+233"/>
         <source>Amount:</source>
         <translation>Кількість:</translation>
     </message>
@@ -2240,12 +2240,12 @@
 <context>
     <name>TextAreaEx</name>
     <message>
-        <location filename="../qml/components/text/TextAreaEx.qml" line="+62"/>
+        <location filename="../qml/components/text/TextAreaEx.qml" line="+90"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Задовгий для редагування тут: %1 символів</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+68"/>
         <source>Nothing was added: the text holds at most %1 characters, %2 in a line</source>
         <translation>Нічого не додано: текст вміщує не більше %1 символів, %2 у рядку</translation>
     </message>
@@ -2258,12 +2258,12 @@
 <context>
     <name>TextFieldEx</name>
     <message>
-        <location filename="../qml/components/text/TextFieldEx.qml" line="+52"/>
+        <location filename="../qml/components/text/TextFieldEx.qml" line="+62"/>
         <source>The text was cut to %1 characters</source>
         <translation>Текст обрізано до %1 символів</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+69"/>
         <source>Too long to edit here: %1 characters</source>
         <translation>Задовгий для редагування тут: %1 символів</translation>
     </message>
@@ -2425,7 +2425,7 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>UserEssentials</name>
     <message>
-        <location filename="../qml/user/user/essentials/UserEssentials.qml" line="+150"/>
+        <location filename="../qml/user/user/essentials/UserEssentials.qml" line="+149"/>
         <source>Attributes</source>
         <translation>Атрибути</translation>
     </message>
@@ -2521,7 +2521,7 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>UserGroupEssentials</name>
     <message>
-        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+93"/>
+        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+92"/>
         <source>After update current connections of group will be closed. Do you want to update?</source>
         <translation>Після зміни поточні підключення групи буде закрито. Змінити?</translation>
     </message>
@@ -2746,12 +2746,12 @@ The system could not open it: open the file from that folder.</source>
         <translation>Версії</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+86"/>
         <source>The server has no version row &quot;%1&quot;</source>
         <translation>На сервері немає рядка версії «%1»</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+100"/>
         <source>Minimal:</source>
         <translation>Мінімальна:</translation>
     </message>
@@ -2832,12 +2832,17 @@ The system could not open it: open the file from that folder.</source>
         <translation>Видалити записи?</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Data changed while the connection was lost. Apply?</source>
+        <translation>Дані змінилися, поки не було зв’язку з сервером. Застосувати?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
         <translation>Дані змінено користувачем «%1». Застосувати?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+10"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
         <translation>Замовлення містить банківську картку. Дублювати запис?</translation>
     </message>
@@ -3920,7 +3925,7 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>utils</name>
     <message>
-        <location filename="../qml/js/utils.js" line="+261"/>
+        <location filename="../qml/js/utils.js" line="+267"/>
         <source>Name</source>
         <translation>Ім&apos;я</translation>
     </message>

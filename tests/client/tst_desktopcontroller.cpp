@@ -38,6 +38,7 @@ private slots:
     void cleanup();
     void answers_data();
     void answers();
+    void answersAboutOtherRecords();
     void pushesBeforeTheFirstList();
     void pushesInARow();
     void pushDuringTheFirstSharedList();
@@ -186,6 +187,38 @@ void TestDesktopController::answers()
     // Nothing that leaves the rows as they were announces a change.
     if (modelAfter == before)
         QCOMPARE(changed.count(), 0);
+}
+
+void TestDesktopController::answersAboutOtherRecords()
+{
+    // An editor's controller that follows record 2: the rows take every answer, the page hears
+    // only of its record, of its own answers and of what is no record's (an insert elsewhere).
+    m_controller->setRecordId("2");
+    QStringList heard;
+    const auto hear = [&](const char *name) { return [&heard, name](const QVariantMap &p) { heard << name + (":" + p.value("id").toString()); }; };
+    connect(m_controller.get(), &DesktopController::saLock, this, hear("saLock"));
+    connect(m_controller.get(), &DesktopController::saUpdate, this, hear("saUpdate"));
+    connect(m_controller.get(), &DesktopController::saRemove, this, hear("saRemove"));
+    connect(m_controller.get(), &DesktopController::srUpdated, this, hear("srUpdated"));
+    connect(m_controller.get(), &DesktopController::srInserted, this, hear("srInserted"));
+    connect(m_controller.get(), &Client::Controller::ItemController::saInfo, this, hear("saInfo"));
+    const QString own = m_controller->objectNumber();
+    deliver("saLock", {{"RES", "10"}, {"id", "3"}, {"rst_id_user_locked", "7"}, {"RECEIVER", "31"}});
+    deliver("saInfo", {{"RES", "10"}, {"id", "1"}, {"RECEIVER", "31"}});
+    deliver("saUpdate", {{"RES", "10"}, {"id", "1"}, {"RECEIVER", "31"}});
+    deliver("srUpdated", {{"RECEIVER", "ALL"}, {"id", "1"}});
+    deliver("saRemove", {{"RES", "10"}, {"id", "1"}, {"RECEIVER", "ALL"}});
+    QCOMPARE(heard, QStringList{});
+    QCOMPARE(modelState(*m_controller), (QStringList{"3:7", "2:1"}));
+    QCOMPARE(m_sent->maps().size(), 1);
+    deliver("saLock", {{"RES", "10"}, {"id", "2"}, {"rst_id_user_locked", "7"}, {"RECEIVER", "31"}});
+    deliver("saInfo", {{"RES", "10"}, {"id", "5"}, {"RECEIVER", own}});
+    deliver("srUpdated", {{"RECEIVER", "ALL"}, {"id", "2"}});
+    deliver("srInserted", {{"RECEIVER", "ALL"}});
+    QCOMPARE(heard, (QStringList{"saLock:2", "saInfo:5", "srUpdated:2", "srInserted:"}));
+    m_controller->setRecordId("");
+    deliver("saLock", {{"RES", "10"}, {"id", "3"}, {"rst_id_user_locked", "1"}, {"RECEIVER", "31"}});
+    QCOMPARE(heard.last(), QString("saLock:3"));
 }
 
 void TestDesktopController::pushesBeforeTheFirstList()

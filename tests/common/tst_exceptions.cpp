@@ -89,6 +89,14 @@ void TestExceptions::location_data()
                                         << "Foo<std::map<int, int> >::run";
     QTest::newRow("constructor") << "Common::Network::Network()" << "Common::Network::Network";
     QTest::newRow("call operator") << "void Foo::operator()(int)" << "Foo::operator()";
+    // Clang's spellings.
+    QTest::newRow("clang unnamed namespace") << "QString (anonymous namespace)::Inner::Probe::where() const"
+                                             << "{anonymous}::Inner::Probe::where";
+    QTest::newRow("clang pointer result") << "const char *(anonymous namespace)::free()"
+                                          << "{anonymous}::free";
+    QTest::newRow("clang template") << "static T *SpSingleton<A>::instance() [T = A]"
+                                    << "SpSingleton<A>::instance";
+    QTest::newRow("clang lambda") << "auto Foo::bar()::(anonymous class)::operator()() const" << "Foo::bar";
 }
 
 void TestExceptions::location()
@@ -100,7 +108,7 @@ void TestExceptions::location()
     // The macro: the file relative to the source tree, the qualified function, the line.
     const QString where = Inner::Probe().where();
     QVERIFY2(where.startsWith("tests/common/tst_exceptions.cpp::"), qPrintable(where));
-    QVERIFY2(where.contains("::Inner::Probe::where:"), qPrintable(where));
+    QVERIFY2(where.contains("::{anonymous}::Inner::Probe::where:"), qPrintable(where));
     QCOMPARE(Common::warningLine("here", "broken"), QString("here: broken"));
     QCOMPARE(Common::warningLine("%2", "%1"), QString("%2: %1"));
 }

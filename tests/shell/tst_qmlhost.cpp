@@ -262,6 +262,16 @@ void TestQmlHost::closingTabs()
     m_harness->global()->removeTab(nullptr, nullptr);
     QCOMPARE(tabs()->count(), 2);
     QCOMPARE(tabs()->indexOfQmlItem(third), 1);
+    // A page closed while another tab is shown (an answer closed it): the tab shown stays, and
+    // the item the operator is in keeps the focus, though its tab moves left.
+    QObject *table = Gui::Context::createQmlFrame("qrc:/qml/test/TablePage.qml", {{"isWindow", false}});
+    auto *filter = table->property("filter").value<QQuickItem *>();
+    filter->forceActiveFocus();
+    QVERIFY(filter->hasFocus());
+    m_harness->global()->removeTab(third, first);
+    QCOMPARE(tabs()->count(), 2);
+    QCOMPARE(tabs()->qmlItem(tabs()->currentIndex()), table);
+    QVERIFY(filter->hasFocus());
 }
 
 void TestQmlHost::widgetWindows()

@@ -127,12 +127,17 @@ void TestToasts::toastsStackAndNeverTakeTheFocus()
     // The first to finish takes the newest entry off the stack.
     QTRY_VERIFY_WITH_TIMEOUT(toasts.first().isNull(), timeLimit(4000));
     QTRY_COMPARE(global->toastCount(), 0);
-    // A toast over a window of its own.
+    // A toast over a window of its own, which is not the active one: the window the operator is
+    // in stays active.
     QWidget other;
     other.setGeometry(100, 100, 400, 300);
     other.show();
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
     QPointer<Gui::ToastWindow> over = Gui::ToastWindow::showToast("Over", &other, 1);
     QCOMPARE(over->pos(), QPoint(other.x() + other.width() - 300, other.y() + other.frameGeometry().height() - 200));
+    QCoreApplication::processEvents();
+    QVERIFY(window->isActiveWindow());
     QTRY_VERIFY_WITH_TIMEOUT(over.isNull(), timeLimit(4000));
 }
 

@@ -5,7 +5,16 @@
 
 #include <malloc.h>
 
+// GCC tells of AddressSanitizer by a macro; Debian's clang 14 only through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define PEAKMEMORY_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PEAKMEMORY_ASAN 1
+#endif
+#endif
+
+#ifdef PEAKMEMORY_ASAN
 #include <atomic>
 #include <cstddef>
 
@@ -34,7 +43,7 @@ qint64 statusBytes(const char *key, const QString &process = QStringLiteral("sel
     return 0;
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PEAKMEMORY_ASAN
 // Under AddressSanitizer the resident size holds the sanitizer's own memory: the shadow of every
 // byte touched, the red zones around blocks and the freed blocks it keeps in quarantine, which
 // grow with how the program allocates, not with what it holds. What the program holds is counted
@@ -62,7 +71,7 @@ const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(onAllocated
 
 bool isResident()
 {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PEAKMEMORY_ASAN
     return false;
 #else
     return true;
@@ -71,7 +80,7 @@ bool isResident()
 
 bool reset()
 {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PEAKMEMORY_ASAN
     highestBytes.store(heldBytes.load());
     return hooksInstalled > 0;
 #else
@@ -83,7 +92,7 @@ bool reset()
 
 qint64 current()
 {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PEAKMEMORY_ASAN
     return heldBytes.load();
 #else
     return statusBytes("VmRSS");
@@ -92,7 +101,7 @@ qint64 current()
 
 qint64 peak()
 {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef PEAKMEMORY_ASAN
     return highestBytes.load();
 #else
     return statusBytes("VmHWM");

@@ -73,8 +73,14 @@ NtFrameBase {
     function closeFrame() {
         try {
             if (isWindow) {
+                // The opener takes over from the window the operator was in; a window closed
+                // while the operator is elsewhere (an answer closed it) leaves the focus there.
+                // (The focus window's content holds the active focus; "active" would be true
+                // for every window that shares its transient parent.)
+                var wasActive = frameWindow.contentItem.activeFocus;
                 frameWindow.visible = false;
-                activateOpener();
+                if (wasActive)
+                    activateOpener();
                 closeWidget();
             } else {
                 GLOBAL.removeTab(frame, parentItem);
@@ -428,12 +434,15 @@ NtFrameBase {
                 visible: opacity > 0
             }
 
+            // Shown only while running: a stopped one fades out but would go on drawing.
             BusyIndicator {
                 id: indicator
 
+                objectName: "busyIndicator"
                 anchors.centerIn: parent
                 z: 1001
                 running: false
+                visible: running
             }
         }
     }

@@ -54,8 +54,10 @@ function deleteRows() {
     return question(qsTr("Do you want to delete records?"));
 }
 
+// Without a sign the change was found after a reconnection, and nobody named its author.
 function dataChangedText(sign) {
-    return qsTr("Data changed by user '%1'. Apply?").arg(sign);
+    return sign === "" ? qsTr("Data changed while the connection was lost. Apply?")
+                       : qsTr("Data changed by user '%1'. Apply?").arg(sign);
 }
 
 // Another user's change of the record being edited: a question the operator did not ask, so
@@ -78,7 +80,8 @@ function toast(text, properties) {
     var onMainWindow = !window || window === mainWindow || window.toastStack === undefined;
     var height = 0;
     var target = onMainWindow ? mainWindow : window;
-    target.requestActivate();
+    // The notice takes no activation (QWidgetCreator::toast), nor does it give any: the window
+    // the operator is in stays active.
     if (onMainWindow) {
         GLOBAL.pushToast(notice);
         height = notice.height * GLOBAL.toastCount();

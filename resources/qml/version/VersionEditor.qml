@@ -85,8 +85,10 @@ Editor {
                     return;
                 editor.stopBusy();
                 var read = takeRead();
-                if (!readFills(read))
+                var record = rowsRecord();
+                if (!readFills(read, record))
                     return;
+                recordShown(record);
                 var found = {};
                 var missing = [];
                 for (var i = 0; i < codes.length; ++i) {
@@ -103,6 +105,19 @@ Editor {
                 lockRows();
                 if (missing.length > 0)
                     Dialog.error(qsTr("The server has no version row \"%1\"").arg(missing.join("\", \"")));
+            }
+
+            // The versions of the rows as one record, changed when either row last changed.
+            function rowsRecord() {
+                var record = { "dt_utc_last_update": 0 };
+                for (var i = 0; i < codes.length; ++i) {
+                    var row = versionRows.find("code", codes[i]);
+                    if (row) {
+                        record[codes[i]] = answerText(row["version"]);
+                        record["dt_utc_last_update"] = Math.max(record["dt_utc_last_update"], Number(row["dt_utc_last_update"]));
+                    }
+                }
+                return record;
             }
 
             function relock() {
@@ -137,8 +152,11 @@ Editor {
                 if (!isOnline())
                     return;
                 editor.pendingUpdates = changed.length;
-                for (var i = 0; i < changed.length; ++i)
+                savedParams = {};
+                for (var i = 0; i < changed.length; ++i) {
+                    savedParams[changed[i].control.objectName] = changed[i].control.text;
                     version.trUpdate({ "id": changed[i].id, "version": changed[i].control.text });
+                }
                 editor.startBusy();
             }
 
@@ -154,8 +172,13 @@ Editor {
                     return;
                 }
                 var control = controlOf(String(mapParams["code"]));
-                if (control)
+                if (control) {
+                    var typed = typedSinceSave();
                     control.legalText = answerText(mapParams["version"]);
+                    keepTyped(typed);
+                    if (shownRecord)
+                        shownRecord[String(mapParams["code"])] = control.legalText;
+                }
                 if (editor.pendingUpdates > 0)
                     return;
                 editor.stopBusy();
@@ -174,6 +197,7 @@ Editor {
             Layout.fillWidth: true
             Layout.fillHeight: true
             controller: version
+            isOneRecord: false
             isLock: false
             defaultActiveField: taxMin
             fields: [taxMin, taxCurrent]

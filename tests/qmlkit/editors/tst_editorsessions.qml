@@ -73,8 +73,17 @@ TestCase {
         compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
         compare(net.sent()[1]["id"], "5");
+        // The field given the focus at opening is selected once the record is shown, also while
+        // the focus is elsewhere in its window and the field holds only its scope's.
+        var sign = field(editor, "sign");
+        editor.window.requestActivate();
+        tryVerify(function () { return editor.window.active; }, TestTime.limit(2000), "offscreen activates at once");
+        findChild(editor, "duplicateEditorButton").forceActiveFocus();
+        verify(sign.focus && !sign.activeFocus);
         net.answer("driver", "saInfo", record(editor));
+        compare(sign.selectedText, "D105");
         compare(field(editor, "lastName").text, "Kovalenko");
+        compare(field(editor, "idField").text, "5", "the bound id stays");
         verify(!editor.isDirty);
         compare(editor.title, " Kovalenko (5)");
         net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
@@ -216,6 +225,21 @@ TestCase {
         net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": "999" });
         compare(MessageBoxes.textsIn(editor), [], "another page's failed read is not this editor's error");
         verify(!editor.isCloseOnSa);
+
+        // A read that sent nothing is waited for by nobody: the answer of the next one, for a
+        // change of a clean form, keeps what was typed while it was on its way, and asks.
+        editor.isDirty = false;
+        net.clear();
+        editor = open({ "id": "6", "state": "EDIT", "readable": false });
+        compare(net.sentNames(), ["driver_trLock"]);
+        editor.readable = true;
+        QWIDGET_CREATOR.clearCalls();
+        net.answer("driver", "srUpdated", { "id": "6", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        compare(net.sentNames(), ["driver_trLock", "driver_trInfo"]);
+        typeInto(field(editor, "lastName"), "Lys");
+        net.answer("driver", "saInfo", record(editor));
+        compare(field(editor, "lastName").text, "Lys");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
     }
 
     // f: a removal refused to another page neither clears the unsaved state nor ends a save.
@@ -231,6 +255,19 @@ TestCase {
         net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!" }));
         verify(!editor.form.isBusy);
         verify(!editor.isDirty, "saved");
+
+        // Keys typed while a save's answer is on its way stay where they were typed, over the
+        // saved value, and are saved next.
+        var sign = field(editor, "sign");
+        typeInto(sign, "7");
+        editor.form.runAction();
+        sign.cursorPosition = 2;
+        sign.insert(2, "x");
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenko!", "sign": "D1057" }));
+        compare(sign.text, "D1x057");
+        compare(sign.cursorPosition, 3);
+        compare(sign.legalText, "D1057");
+        verify(editor.isDirty);
     }
 
     function test_removedByAnotherUser() {
@@ -389,23 +426,93 @@ TestCase {
     }
 
     function test_sessionOpenedAgain() {
-        // After a lost connection the server holds no lock: the editor that held one asks again.
+        // After a lost connection the server holds no lock: the editor that held one reads the
+        // record again, then asks for the lock.
         var editor = open({ "id": "5", "state": "EDIT" });
         net.answer("driver", "saInfo", record(editor));
         net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
                                          "RECEIVER": editor.controller.objectNumber });
         typeInto(field(editor, "lastName"), "ko");
         net.clear();
+        QWIDGET_CREATOR.clearCalls();
         USER_SESSION.saOpen({ "RES": "10" });
-        compare(net.sentNames(), ["driver_trLock"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
+        compare(net.sent()[1]["id"], "5");
+        // The values it showed, saved again meanwhile: nothing is said, the unsaved edit stays.
+        net.answer("driver", "saInfo", record(editor, { "dt_utc_last_update": "1710000900000", "rst_id_user_locked": "2" }));
         compare(field(editor, "lastName").text, "Kovalenkoko", "the unsaved edit stays");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 0);
+        compare(MessageBoxes.textsIn(editor), []);
+
+        // Removed meanwhile: the editor closes with the removal's warning alone, though the lock
+        // is refused too.
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", { "RES": "0", "ERRCODE": "110", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        net.answer("driver", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        compare(MessageBoxes.textsIn(editor), ["Data removed. Form will close!"]);
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 0);
+        verify(editor.isDiscarded, "the edits go with the record");
+        var count = GLOBAL.frames.count();
+        MessageBoxes.closeAllIn(editor);
+        tryVerify(function () { return GLOBAL.frames.count() === count - 1; }, TestTime.limit(2000), "it closes when read");
+
+        editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
         // A new record holds no lock to renew.
         var fresh = open({ "state": "ADD" });
         net.clear();
         USER_SESSION.saOpen({ "RES": "10" });
-        compare(net.sentNames(), ["driver_trLock"], "only the stored record's editor locks");
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"], "only the stored record's editor reads and locks");
         editor.isDirty = false;
+    }
+
+    function test_readsLostWithTheConnection() {
+        // The opening read lost: made again once the session is open, it fills the form, selects
+        // nothing and says nothing.
+        var editor = open({ "id": "5", "state": "EDIT" });
+        var sign = field(editor, "sign");
+        QWIDGET_CREATOR.clearCalls();
+        USER_SESSION.isOffline = true;
+        USER_SESSION.isOffline = false;
+        net.clear();
+        USER_SESSION.saOpen({ "RES": "10" });
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
+        net.answer("driver", "saInfo", record(editor));
+        compare(sign.text, "D105");
+        compare(sign.selectedText, "");
+        compare(MessageBoxes.textsIn(editor), []);
+
+        // Yes, its read taken by the connection: made again and shown over the edits, asking nothing.
+        var lastName = field(editor, "lastName");
+        typeInto(lastName, "ko");
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        QWIDGET_CREATOR.lastDialog().answer(true);
+        USER_SESSION.isOffline = true;
+        compare(MessageBoxes.textsIn(editor), []);
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Melnyk" }));
+        compare(lastName.text, "Melnyk");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
+        verify(!editor.isDirty);
+
+        // No answered offline: the change it covered is not asked about again once back; a change
+        // stored after it is, once.
+        typeInto(lastName, "!");
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        USER_SESSION.isOffline = true;
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Lysenko", "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 2);
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Tkachuk", "dt_utc_last_update": String(USER_SESSION.utc_dt + 1000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 3);
+        compare(QWIDGET_CREATOR.lastDialog().text, "Data changed while the connection was lost. Apply?");
+        compare(lastName.text, "Melnyk!");
+        QWIDGET_CREATOR.lastDialog().answer(false);
     }
 
     function test_noRightToOpen() {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.2
+import Koriv.Test 1.0
 import "qrc:/qml/components"
 
 TestCase {
@@ -64,6 +65,7 @@ TestCase {
         verify(!frame.contentArea.children[0].enabled, "the page is disabled");
         frame.stopBusy();
         verify(!frame.isBusy, "one stop ends any number of starts");
+        verify(!findChild(frame, "busyIndicator").visible, "no spinner left drawing");
     }
 
     function callsFor(name, settingsName) {
@@ -162,8 +164,18 @@ TestCase {
         compare(calls[0][1], opener);
     }
 
+    // A frame in its own window, which is the active one, as the operator has it when closing.
+    function activeWindowFrame(properties) {
+        var frame = makeFrame(frameComponent, properties);
+        frame.window.visible = true;
+        frame.window.requestActivate();
+        tryVerify(function () { return frame.window.contentItem.activeFocus; }, TestTime.limit(2000),
+                  "offscreen activates at once");
+        return frame;
+    }
+
     function test_closeWindowActivatesOpener() {
-        var frame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true });
+        var frame = activeWindowFrame({ "isWindow": true, "isGuiSessionMode": true });
         closeWidgetSpy.target = frame;
         frame.closed();
         verify(!frame.window.visible, "hidden at once");
@@ -171,20 +183,29 @@ TestCase {
         compare(mainWindow.callsOf("requestActivate").length, 1, "no opener: the main window");
 
         var widget = createTemporaryObject(openerComponent, testCase);
-        var second = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true, "parentWidget": widget });
+        var second = activeWindowFrame({ "isWindow": true, "isGuiSessionMode": true, "parentWidget": widget });
         second.closed();
         compare(widget.activations, 1);
 
         var openerFrame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true });
         openerFrame.window.visible = false;
-        var third = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true, "parentItem": openerFrame });
+        var third = activeWindowFrame({ "isWindow": true, "isGuiSessionMode": true, "parentItem": openerFrame });
         third.closed();
         compare(mainWindow.callsOf("requestActivate").length, 2, "an opener whose window is hidden is passed over");
+
+        // Closed while another window is active (an answer closed it): the focus stays there.
+        var fourth = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true, "parentWidget": widget });
+        fourth.window.visible = true;
+        activeWindowFrame({ "isWindow": true, "isGuiSessionMode": true });
+        verify(!fourth.window.contentItem.activeFocus);
+        fourth.closed();
+        compare(widget.activations, 1);
+        compare(mainWindow.callsOf("requestActivate").length, 2);
     }
 
     function test_closeErrorKeepsTheFrame() {
-        var frame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true,
-                                                "parentWidget": createTemporaryObject(itemComponent, testCase) });
+        var frame = activeWindowFrame({ "isWindow": true, "isGuiSessionMode": true,
+                                        "parentWidget": createTemporaryObject(itemComponent, testCase) });
         closeWidgetSpy.target = frame;
         ignoreWarning(/Destroy frame error: TypeError.*/);
         frame.closed();

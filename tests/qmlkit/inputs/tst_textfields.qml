@@ -132,14 +132,20 @@ TestCase {
         phone.forceActiveFocus();
         compare(phone.selectedText, "", "focus given back selects nothing");
 
-        // A value shown anew while focused selects nothing: the next key replaces nothing.
+        // A value shown anew while focused selects nothing and keeps the cursor's place, the
+        // end of a shorter text: the next key replaces nothing and goes in there.
+        phone.cursorPosition = 3;
         phone.legalText = "Korivan";
         wait(0);
         compare(phone.selectedText, "");
         keyClick(Qt.Key_X);
-        compare(phone.text, "Korivanx", "a key goes in at the cursor");
+        compare(phone.text, "Korxivan", "a key goes in at the cursor");
         wait(0);
         compare(phone.selectedText, "", "typed text is not selected");
+        phone.setLegalValue("Ko");
+        keyClick(Qt.Key_X);
+        compare(phone.text, "Kox", "the cursor at the end of a shorter text");
+        phone.setLegalValue("Korivanx");
 
         // Focus away while the field's tab is hidden, and back: the cursor and the selection kept.
         // (Its window going and coming back is a test of the keys, on X11.)

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.2
 import Koriv.Test 1.0
 import "qrc:/qml/components/text"
@@ -153,12 +154,25 @@ TestCase {
     }
 
     function test_typedImpossibleDateIsRefused() {
+        Window.window.requestActivate();
+        tryVerify(function () { return Qt.application.state === Qt.ApplicationActive; }, TestTime.limit(2000));
         date.day.input.forceActiveFocus();
         keyClick(Qt.Key_3);
         keyClick(Qt.Key_1);
         keyClick(Qt.Key_Right);
         keyClick(Qt.Key_0);
         keyClick(Qt.Key_2);
+        // Its window or page away, the cells say nothing: only the operator's leaving them does.
+        frame.enabled = false;
+        frame.enabled = true;
+        var other = createTemporaryQmlObject("import QtQuick.Window 2.15; Window { visible: true; transientParent: null }",
+                                             testCase);
+        other.requestActivate();
+        tryVerify(function () { return !date.month.input.activeFocus; }, TestTime.limit(2000));
+        compare(MessageBoxes.textsIn(mainWindow), []);
+        Window.window.requestActivate();
+        tryVerify(function () { return date.month.input.activeFocus; }, TestTime.limit(2000));
+        compare(MessageBoxes.textsIn(mainWindow), []);
         after.forceActiveFocus();
         compare(MessageBoxes.textsIn(mainWindow), ["Invalid date"]);
         compare(dateFinished.count, 0, "no change is reported");

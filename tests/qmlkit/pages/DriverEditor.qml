@@ -13,6 +13,8 @@ Editor {
 
     property alias drivers: drivers
     property alias buttons: buttonBox
+    // Without it the page's read sends nothing, as a list editor's without the read right.
+    property bool readable: true
 
     isDirty: driverForm.fieldsModified([sign, lastName, rating, innerNote, utcOffset, shift, online, nightMode,
                                         badge, birthDate, shiftStart, dutyGroup, cityValue, callSign])
@@ -31,6 +33,14 @@ Editor {
 
             function textOf(mapParams, key) {
                 return mapParams[key] === undefined ? "" : String(mapParams[key]);
+            }
+
+            function initialRequest() {
+                if (!editor.readable)
+                    return false;
+                controller.trInfo({ "id": id });
+                editor.startBusy();
+                return true;
             }
 
             function getMapParams() {
@@ -61,6 +71,7 @@ Editor {
             Layout.fillHeight: true
             controller: drivers
             defaultActiveField: sign
+            fields: [sign, lastName, rating, innerNote]
             resolutionContexts: ["driver.update"]
             toolBar: ToolBarEx {
                 ToolButtonDuplicateEditor { objectName: "duplicateEditorButton" }

@@ -8,6 +8,8 @@ NtFrame {
     id: page
 
     property alias view: tableView
+    // Where the operator types besides the table: a filter, say.
+    property alias filter: container
 
     title: "Rows"
     tableContainer: container

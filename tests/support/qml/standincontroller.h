@@ -14,6 +14,7 @@ class StandinController : public StandinObject
     Q_PROPERTY(QObject *originalModel READ originalModel CONSTANT)
     Q_PROPERTY(bool isStaticModel READ isStaticModel CONSTANT)
     Q_PROPERTY(bool ignoreSrUpdated MEMBER m_ignoreSrUpdated)
+    Q_PROPERTY(QString recordId MEMBER m_recordId)
 
 public:
     explicit StandinController(QObject *parent = nullptr);
@@ -43,4 +44,5 @@ private:
     QString m_objectNumber;
     StandinRowModel *m_rows;
     bool m_ignoreSrUpdated = true;
+    QString m_recordId;
 };

@@ -14,6 +14,9 @@ class StandinUserSession : public QObject
     Q_PROPERTY(QString utc_offset MEMBER m_utcOffset NOTIFY sessionChanged)
     Q_PROPERTY(qlonglong utc_dt MEMBER m_utcDt NOTIFY sessionChanged)
     Q_PROPERTY(qlonglong sys_utc_offset MEMBER m_sysUtcOffset NOTIFY sessionChanged)
+    // Tests set it as the connection goes and comes back.
+    Q_PROPERTY(bool isOffline MEMBER m_offline NOTIFY isOfflineChanged)
+    Q_PROPERTY(qlonglong clockUncertainty MEMBER m_clockUncertainty NOTIFY sessionChanged)
 
 public:
     explicit StandinUserSession(QObject *parent = nullptr) : QObject(parent) {}
@@ -25,6 +28,7 @@ public:
 
 signals:
     void sessionChanged();
+    void isOfflineChanged();
     // The session opened (again): tests emit it as the server's answer would.
     void saOpen(QVariantMap mapParams);
 
@@ -36,4 +40,6 @@ private:
     qlonglong m_utcDt = 1715688000000;
     qlonglong m_sysUtcOffset = 0;
     qlonglong m_now = -1;
+    bool m_offline = false;
+    qlonglong m_clockUncertainty = 0;
 };

@@ -241,13 +241,15 @@ void DesktopController::applyLockAnswer(const QVariantMap &mapParams, const QVar
 void DesktopController::onSaLock(const QVariantMap &mapParams)
 {
     applyLockAnswer(mapParams, mapParams.value(LockKey).toString());
-    emit saLock(mapParams);
+    if (!isOtherRecord(mapParams))
+        emit saLock(mapParams);
 }
 
 void DesktopController::onSaUnlock(const QVariantMap &mapParams)
 {
     applyLockAnswer(mapParams, QStringLiteral("1"));
-    emit saUnlock(mapParams);
+    if (!isOtherRecord(mapParams))
+        emit saUnlock(mapParams);
 }
 
 void DesktopController::onSaNew(const QVariantMap &mapParams)
@@ -257,12 +259,14 @@ void DesktopController::onSaNew(const QVariantMap &mapParams)
 
 void DesktopController::onSaUpdate(const QVariantMap &mapParams)
 {
-    emit saUpdate(mapParams);
+    if (!isOtherRecord(mapParams))
+        emit saUpdate(mapParams);
 }
 
 void DesktopController::onSaRemove(const QVariantMap &mapParams)
 {
-    emit saRemove(mapParams);
+    if (!isOtherRecord(mapParams))
+        emit saRemove(mapParams);
 }
 
 void DesktopController::onSaDuplicate(const QVariantMap &mapParams)
@@ -287,7 +291,8 @@ void DesktopController::onPush(const QVariantMap &params, bool ignored,
         return;
     if (useTrGetList() && originalModel())
         trGetList(incrementalParams(), false);
-    emit(this->*signal)(params);
+    if (signal != &DesktopController::srUpdated || !isOtherRecord(params))
+        emit(this->*signal)(params);
 }
 
 bool DesktopController::reloadChanges()

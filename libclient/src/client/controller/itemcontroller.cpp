@@ -184,6 +184,19 @@ bool ItemController::isOwnAnswer(const QVariantMap &params) const
     return params.value(ReceiverKey).toString() == objectNumber();
 }
 
+void ItemController::setRecordId(const QString &recordId)
+{
+    if (m_recordId == recordId)
+        return;
+    m_recordId = recordId;
+    emit recordIdChanged();
+}
+
+bool ItemController::isOtherRecord(const QVariantMap &params) const
+{
+    return !m_recordId.isEmpty() && !isOwnAnswer(params) && params.value(QStringLiteral("id")).toString() != m_recordId;
+}
+
 void ItemController::keepAnswersPrivate()
 {
     if (m_registry)
@@ -223,7 +236,8 @@ void ItemController::handleJsonMessage(const QJsonObject &)
 
 void ItemController::onSaInfo(const QVariantMap &mapParams)
 {
-    emit saInfo(mapParams);
+    if (!isOtherRecord(mapParams))
+        emit saInfo(mapParams);
 }
 
 void ItemController::onSaGetList(const QVariantMap &mapParams)

@@ -33,6 +33,8 @@ class ItemController : public QQuickItem, public Common::AbstractController
     Q_PROPERTY(bool ignoreSrInserted READ ignoreSrInserted WRITE setIgnoreSrInserted)
     Q_PROPERTY(bool useTrGetList READ useTrGetList WRITE setUseTrGetList)
     Q_PROPERTY(int rowLimit READ rowLimit WRITE setRowLimit NOTIFY rowLimitChanged)
+    // The one record an editor's page shows; empty for a page of many.
+    Q_PROPERTY(QString recordId READ recordId WRITE setRecordId NOTIFY recordIdChanged)
 
 public:
     explicit ItemController(QQuickItem *parent = nullptr);
@@ -48,6 +50,8 @@ public:
     void setUseTrGetList(bool use) { m_useTrGetList = use; }
     int rowLimit() const;
     void setRowLimit(int rowLimit);
+    QString recordId() const { return m_recordId; }
+    void setRecordId(const QString &recordId);
 
     // True in controllers whose rows live in one class-wide OriginalModel (useClassWideModel).
     virtual bool isStaticModel() const;
@@ -93,6 +97,7 @@ signals:
     void saGetList(QVariantMap mapParams);
     void dataAtLeastLoadedChanged(bool dataAtLeastLoaded);
     void rowLimitChanged(qlonglong rowLimit);
+    void recordIdChanged();
     void messageReceived(QString actionName, QVariantMap mapParams);
     void messageReceived(QJsonObject message);
 
@@ -118,6 +123,9 @@ protected:
     void attachModels(OriginalModel *model);
     // Whether an answer is this controller's own: its "RECEIVER" is this controller's number.
     bool isOwnAnswer(const QVariantMap &params) const;
+    // Another page's answer or a push about a record other than recordId's: the model takes it,
+    // the page is not told. Every editor of a name would otherwise hear of every other's record.
+    bool isOtherRecord(const QVariantMap &params) const;
     // The answers to this controller reach no other controller of its name.
     void keepAnswersPrivate();
     // Removes the row of a record that the server says no longer exists.
@@ -136,6 +144,7 @@ private slots:
 
 private:
     QPointer<Client::ApiNetwork> m_registry;
+    QString m_recordId;
     OriginalModel *m_originalModel = nullptr;
     ProxyModel *m_proxyModel = nullptr;
     bool m_classWideModel = false;

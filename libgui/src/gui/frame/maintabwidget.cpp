@@ -95,10 +95,14 @@ void MainTabWidget::onTabMoved(int from, int to)
 void MainTabWidget::onCurrentChanged(int index)
 {
     if (index < 0) {
+        m_shown = nullptr;
         dropRowCountWiring();
         showRowCount(false);
         return;
     }
+    if (widget(index) == m_shown)
+        return;
+    m_shown = widget(index);
     widget(index)->setFocus(Qt::OtherFocusReason);
     QObject *item = qmlItem(index);
     if (item && Utils::findMethod(item, "tableContainerUpdated(QVariant)").isValid()) {
@@ -166,8 +170,9 @@ void MainTabWidget::activateCurrentView()
     current->setFocus();
     QPointer<QQuickView> view = qobject_cast<QQuickView *>(Utils::objectProperty(current, "qmlView"));
     if (view)
-        QTimer::singleShot(100, this, [view] {
-            if (view)
+        QTimer::singleShot(100, this, [this, view] {
+            // Not once another window has been activated meanwhile.
+            if (view && isActiveWindow())
                 view->requestActivate();
         });
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMetaObject>
+#include <QPointer>
 #include <QTabWidget>
 #include <QVariant>
 
@@ -42,6 +43,8 @@ private:
     void dropRowCountWiring();
 
     QList<QMetaObject::Connection> m_rowCountWiring;
+    // The tab shown: another tab removed before it moves its index, not the focus.
+    QPointer<QWidget> m_shown;
 };
 
 } // namespace Gui

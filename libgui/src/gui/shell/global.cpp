@@ -333,8 +333,9 @@ void Global::removeTab(QObject *item, QObject *parentItem)
     MainTabWidget *tabs = Context::mainTabWidget();
     if (!tabs)
         return;
+    // The opener's tab is shown in place of the page's own; another tab shown stays.
     const int parentIndex = tabs->indexOfQmlItem(parentItem);
-    if (parentIndex >= 0)
+    if (parentIndex >= 0 && tabs->indexOfQmlItem(item) == tabs->currentIndex())
         tabs->setCurrentIndex(parentIndex);
     // Nothing holds the item (a second close): nothing is removed.
     tabs->removeQmlItemTab(item);

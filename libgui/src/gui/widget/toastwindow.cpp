@@ -85,7 +85,7 @@ ToastWindow *ToastWindow::showToast(const QString &message, QWidget *widget, int
         return toast;
     const int x = reference->x() + reference->width() - toast->width();
     const int y = reference->y() + reference->frameGeometry().height() - stacked * toast->height();
-    reference->activateWindow();
+    // Shown without activation, it leaves the active window as it is, whichever that is.
     toast->move(x, y);
     return toast;
 }

@@ -23,6 +23,8 @@ NtFrame {
     property bool isFrameCompleted: false
     // The control focused when the editor was last closed took the focus back.
     property bool isFocusRestored: false
+    // A save's answer went with the connection, and what it stored is not found out yet.
+    readonly property bool isSaveUnknown: lostSave.isUnknown
 
     function checkSecurityForOpen() {
         return !controller || GLOBAL.securityState(controller, "open_editor");
@@ -63,8 +65,7 @@ NtFrame {
         if (state === "ADD") {
             form.setDefaultFields();
         } else {
-            form.openingRead = true;
-            form.initialRequest();
+            form.read("opening");
             if (state !== "DUPLICATE" && form.isLock && !GLOBAL.frames.sameEditorExists(editor))
                 form.lock();
         }
@@ -73,25 +74,22 @@ NtFrame {
     }
 
     // A request that cannot be answered neither closes the editor later nor takes what was
-    // typed; wasSent is false when there was no connection to send it on. A save sent without
-    // answer may have been stored: it is never advised again before the server has said.
-    function requestLost(wasSent) {
+    // typed; wasSent is false when there was no connection to send it on, isSave when it was
+    // the operator's save. A save sent without answer may have been stored: it is never advised
+    // again before the server has said. Reads of the record are made again once connected:
+    // there is nothing to say of them.
+    function requestLost(wasSent, isSave) {
         isCloseOnSa = false;
-        // A read nobody asked for is made again once connected: there is nothing to say of it.
-        var rereadLost = wasSent && !!form && form.loseUnaskedReads() && !form.openingRead;
+        var readsLost = !!form && form.loseReads();
         if (wasSent && lostSave.take())
             sayOutcomeUnknown(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
         else if (lostSave.isUnknown)
             sayOutcomeUnknown(qsTr("There is no connection to the server: whether the last save reached it is not known yet. Once the program is connected again, it asks the server and tells you."));
-        else if (rereadLost)
-            return;
-        else if (!isDirty)
+        else if (isSave)
+            Dialog.error(qsTr("There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again."));
+        else if (!readsLost)
             Dialog.error(wasSent ? qsTr("The connection to the server was lost before the answer came")
                                  : qsTr("There is no connection to the server: the request was not sent"));
-        else if (wasSent)
-            Dialog.error(qsTr("The connection to the server was lost before the answer came. The data was not sent: it stays in the form, save it once the program is connected."));
-        else
-            Dialog.error(qsTr("There is no connection to the server: the data was not saved. It stays in the form: save it once the program is connected again."));
     }
 
     // Unsaved data is never dropped silently: the user saves, discards or stays.

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
@@ -30,6 +31,8 @@ FocusScope {
     property bool isLock: true
     property bool resolutionVisible: false
     property bool ignoreRemove: false
+    // The form shows one record: its controller tells it of no other (a form of several says no).
+    property bool isOneRecord: true
     // One copy at a time, for records whose sign or name is unique: the copy takes the one typed
     // in the duplicating editor, which two copies cannot share.
     property bool singleCopy: false
@@ -40,21 +43,31 @@ FocusScope {
     property bool lockRequested: false
     // The open question about another user's change of the record; null when none is open.
     property var changeQuestion: null
-    // The user who changed the record last, named by the question.
+    // The user who changed the record last, named by the question; empty when no push named one
+    // since the last question or the record last shown.
     property string changeAuthor
-    // The opening read of the record is not answered yet.
-    property bool openingRead: false
     // The field that the editor gave the focus when it opened.
     property Item openingField: null
-    // Reads of the record that nobody asked for (another user's change of a clean form), not
-    // answered yet. Answers come in the order of the requests, the opening read's first.
-    property int unaskedReads: 0
-    // The first of them that were on their way when the operator kept the edits (No): their
-    // answers are neither shown nor asked about again.
-    property int declinedReads: 0
-    // A read nobody asked for went with the connection: it is made again once the session is
-    // open.
-    property bool rereadLost: false
+    // The reads of the record on their way, oldest first, each "opening", "asked" (the operator
+    // wants the stored record), "saved" (a save found stored, its answer lost), "unasked"
+    // (another user's change of a clean form), "declined" (unasked, and its change was answered
+    // No) or "reconnect". Answers come in this order.
+    property var pendingReads: []
+    // Reads the connection took: the record is read again once the session is open, as the
+    // operator asked for ("asked" or "saved") when one of them was such a read (lostRead). Only
+    // the opening moves the focus: a lost opening read is made again as any other.
+    property bool readsLost: false
+    property string lostRead
+    // The record as the form last showed it: a read after a reconnection compares with it.
+    property var shownRecord: null
+    // On the server's clock, when the operator last kept the edits against another user's
+    // change (No): a change stored until then is not asked about again. -1 when none is kept.
+    property real declinedUntil: -1
+    // On the server's clock, until when the open question covers the changes: its last change
+    // came then at the latest.
+    property real askedUntil: -1
+    // What the last save sent.
+    property var savedParams: null
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -132,6 +145,33 @@ FocusScope {
         return control.wholeText !== undefined ? control.wholeText : control.text;
     }
 
+    // The text fields whose value differs from what the last save sent: typed while its answer
+    // was on its way. Each with its text, cursor and selection, to be kept over the answer.
+    function typedSinceSave() {
+        var typed = [];
+        for (var i = 0; savedParams && i < fields.length; ++i) {
+            var control = fields[i];
+            var input = control.textArea !== undefined ? control.textArea : control;
+            var sent = savedParams[control.objectName];
+            if (sent !== undefined && typeof input.cursorPosition === "number" && fieldValue(control) !== String(sent))
+                typed.push({ "input": input, "text": input.text, "cursor": input.cursorPosition,
+                             "start": input.selectionStart, "end": input.selectionEnd });
+        }
+        return typed;
+    }
+
+    // What was typed stays where it was, over the saved value, which becomes the legal one.
+    function keepTyped(typed) {
+        for (var i = 0; i < typed.length; ++i) {
+            var kept = typed[i];
+            kept.input.text = kept.text;
+            if (kept.start !== kept.end)
+                kept.input.select(kept.cursor === kept.start ? kept.end : kept.start, kept.cursor);
+            else
+                kept.input.cursorPosition = kept.cursor;
+        }
+    }
+
     // A stored text too long for its field is shown cut and never edited there: it stays out of
     // the request, so that the server keeps it as it is.
     function withoutCutTexts(params, item) {
@@ -155,7 +195,8 @@ FocusScope {
 
     // Every control below item shows its stored value: what was typed over a stored value that
     // an answer left as it was goes too. Each control takes back its own kind of legal value;
-    // values without a control of their own (PropertyBox) are among an item's resources.
+    // values without a control of their own (PropertyBox) are among an item's resources. Nothing
+    // is typed over a read-only field, whose text may be bound (the id).
     function showStoredValues(item) {
         var legalNames = ["legalText", "legalChecked", "legalCurrentIndex", "legalColor", "legalValue"];
         var lists = [item.resources, item.children];
@@ -163,7 +204,7 @@ FocusScope {
             var list = lists[l] || [];
             for (var i = 0; i < list.length; ++i) {
                 var control = list[i];
-                if (control.modify === true && typeof control.setLegalValue === "function") {
+                if (control.modify === true && control.readOnly !== true && typeof control.setLegalValue === "function") {
                     var legalName = legalNames.find(function (name) { return control[name] !== undefined; });
                     if (legalName)
                         control.setLegalValue(control[legalName]);
@@ -230,31 +271,56 @@ FocusScope {
         displayError(mapParams);
     }
 
-    // Which read of the record an own answer is for: "opening", "unasked", "declined" (unasked,
-    // and its change was answered No) or "asked".
+    // Reads the record (the page's initialRequest) as kind of read; nothing is counted when
+    // nothing was sent.
+    function read(kind) {
+        if (initialRequest() !== false)
+            pendingReads = pendingReads.concat([kind]);
+    }
+
+    // Which read of the record an own answer is for; "asked" for a read nobody counted.
     function takeRead() {
-        if (openingRead) {
-            openingRead = false;
-            return "opening";
+        if (pendingReads.length === 0)
+            return "asked";
+        var kind = pendingReads[0];
+        pendingReads = pendingReads.slice(1);
+        return kind;
+    }
+
+    // The reads on their way become kind where they are one of kinds.
+    function turnReads(kinds, kind) {
+        pendingReads = pendingReads.map(function (pending) { return kinds.indexOf(pending) >= 0 ? kind : pending; });
+    }
+
+    // Keys that are not the record's values: the protocol's, the lock and the time of the change.
+    function isRecordValue(key) {
+        return key.charAt(0) !== "_" && key !== key.toUpperCase() && key !== "rst_id_user_locked"
+                && key !== "dt_utc_last_update" && key !== "id_owner_modify";
+    }
+
+    // Whether record holds other values than the form last showed, stored after the operator
+    // last kept the edits against such a change.
+    function isNewChange(record) {
+        if (!record || Number(record["dt_utc_last_update"]) <= declinedUntil)
+            return false;
+        if (!shownRecord)
+            return true;
+        var keys = Object.keys(record).concat(Object.keys(shownRecord));
+        for (var i = 0; i < keys.length; ++i) {
+            if (isRecordValue(keys[i]) && answerText(record[keys[i]]) !== answerText(shownRecord[keys[i]]))
+                return true;
         }
-        if (unaskedReads > 0) {
-            --unaskedReads;
-            if (declinedReads > 0) {
-                --declinedReads;
-                return "declined";
-            }
-            return "unasked";
-        }
-        return "asked";
+        return false;
     }
 
     // Whether the answer to a read may fill the form: one that nobody asked for never takes
-    // what was typed while it was on its way; the change is asked about instead, once.
-    function readFills(read) {
-        if (read === "opening" || read === "asked" || !editor.isDirty)
+    // what was typed while it was on its way; the change is asked about instead, once. record
+    // is what the answer holds, compared after a reconnection with what the form showed.
+    function readFills(read, record) {
+        if (read === "opening" || read === "asked" || read === "saved" || !editor.isDirty)
             return true;
-        if (read === "unasked")
-            rereadChanged(changeAuthor);
+        if (read === "unasked" || (read === "reconnect" && isNewChange(record)))
+            askAboutChange();
         return false;
     }
 
@@ -268,21 +334,38 @@ FocusScope {
             selectOpeningField();
     }
 
-    // The connection is gone, and with it the answers of the reads nobody asked for; true when
-    // one of them is to be made again once the session is open.
-    function loseUnaskedReads() {
-        if (unaskedReads > declinedReads)
-            rereadLost = true;
-        unaskedReads = 0;
-        declinedReads = 0;
-        return rereadLost;
+    // The connection is gone, and with it the answers of the reads on their way: they are made
+    // again once the session is open. True while such reads wait for it.
+    function loseReads() {
+        for (var i = 0; i < pendingReads.length; ++i) {
+            if (pendingReads[i] === "asked" || pendingReads[i] === "saved")
+                lostRead = pendingReads[i];
+        }
+        readsLost = readsLost || pendingReads.length > 0;
+        pendingReads = [];
+        return readsLost;
     }
 
-    function rereadLostRecord() {
-        if (!rereadLost)
-            return;
-        rereadLost = false;
-        rereadChanged(changeAuthor);
+    // The session is open again: the record is read again, as the operator asked for, or to
+    // find the changes made meanwhile. A save whose answer went with the connection is found
+    // out by its own read instead.
+    function readAfterReconnection() {
+        var kind = lostRead !== "" ? lostRead : "reconnect";
+        readsLost = false;
+        lostRead = "";
+        if (id !== "" && id !== "0" && !editor.isSaveUnknown)
+            read(kind);
+    }
+
+    // The record is gone from the server: the editor closes, naming who removed it when known.
+    function closeRemoved(userId) {
+        editor.isDiscarded = true;
+        var notice = Dialog.warning(userId !== undefined ? qsTr("Data removed by user with id = %1. Form will close!").arg(userId)
+                                                         : qsTr("Data removed. Form will close!"));
+        if (notice)
+            notice.accepted.connect(function () { editor.closed(); });
+        else
+            editor.closed();
     }
 
     // The editor opens with the focus in field.
@@ -312,10 +395,14 @@ FocusScope {
         if (own)
             editor.stopBusy();
         if (answerResult(mapParams) !== "10") {
-            if (own) {
-                editor.isCloseOnSa = true;
-                displayError(mapParams);
+            if (!own || editor.isDiscarded)
+                return;
+            if (read !== "opening" && String(mapParams["ERRCODE"]) === "110") {
+                closeRemoved();
+                return;
             }
+            editor.isCloseOnSa = true;
+            displayError(mapParams);
             return;
         }
         if (!own) {
@@ -323,11 +410,13 @@ FocusScope {
                 processData(mapParams);
             return;
         }
-        if (!readFills(read))
+        if (!readFills(read, mapParams))
             return;
-        processData(mapParams);
-        // A record read again shows what is stored, also where a value did not change.
-        showStoredValues(contentArea);
+        // A save found stored shows as its answer would have; a record read again shows what is
+        // stored, also where a value did not change.
+        processData(mapParams, read === "saved" ? typedSinceSave() : []);
+        if (read !== "saved")
+            showStoredValues(contentArea);
         focusAfterRead(read);
     }
 
@@ -340,7 +429,7 @@ FocusScope {
             return;
         }
         editor.state = "EDIT";
-        processData(mapParams);
+        processData(mapParams, typedSinceSave());
         lock();
         onSaNew(mapParams);
     }
@@ -351,7 +440,7 @@ FocusScope {
         editor.stopBusy();
         var code = answerResult(mapParams);
         if (code === "10") {
-            processData(mapParams);
+            processData(mapParams, typedSinceSave());
         } else if (code === "0") {
             showAnswerFailure(mapParams);
         } else {
@@ -380,17 +469,14 @@ FocusScope {
         if (!isAnswerOfRecord(mapParams) || ignoreRemove)
             return;
         if (answerResult(mapParams) === "10") {
-            editor.isDiscarded = true;
             var byOther = String(mapParams["RECEIVER"]) === "ALL"
                     && String(mapParams["id_owner_modify"]) !== String(USER_SESSION.rst_id_owner);
-            if (!byOther) {
+            if (byOther) {
+                closeRemoved(mapParams["id_owner_modify"]);
+            } else {
+                editor.isDiscarded = true;
                 editor.closed();
-                return;
             }
-            var notice = Dialog.warning(qsTr("Data removed by user with id = %1. Form will close!")
-                                        .arg(mapParams["id_owner_modify"]));
-            if (notice)
-                notice.accepted.connect(function () { editor.closed(); });
         } else if (own) {
             if (String(mapParams["ERRCODE"]) === "110") {
                 editor.isDiscarded = true;
@@ -405,7 +491,7 @@ FocusScope {
             return;
         if (answerResult(mapParams) === "10") {
             userLockedId = String(mapParams["rst_id_user_locked"]);
-        } else if (isOwnAnswer(mapParams)) {
+        } else if (isOwnAnswer(mapParams) && !editor.isDiscarded) {
             lockRequested = false;
             displayError(mapParams);
         }
@@ -431,11 +517,17 @@ FocusScope {
     // asked, one question at a time that names the latest author, and Yes reads it again.
     function rereadChanged(author) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
-        if (!editor.isDirty) {
-            if (initialRequest() !== false)
-                ++unaskedReads;
-            return;
-        }
+        if (editor.isDirty)
+            askAboutChange();
+        else
+            read("unasked");
+    }
+
+    // One question at a time, naming the latest author. Yes reads the record, and the reads on
+    // their way show it too; No (or Escape) keeps the edits: the reads on their way change
+    // nothing and ask nothing, nor does this change after a reconnection.
+    function askAboutChange() {
+        askedUntil = USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
         if (changeQuestion) {
             changeQuestion.text = Dialog.dataChangedText(changeAuthor);
             return;
@@ -445,18 +537,18 @@ FocusScope {
             return;
         changeQuestion = question;
         var saidYes = false;
-        // The answers of unasked reads still on their way come first, and show the stored record too.
         question.yes.connect(function () {
             saidYes = true;
-            unaskedReads = 0;
-            declinedReads = 0;
-            initialRequest();
+            turnReads(["unasked", "declined", "reconnect"], "asked");
+            read("asked");
         });
-        // No (or Escape) keeps the edits: the reads on their way change nothing and ask nothing.
         question.finished.connect(function () {
-            if (!saidYes)
-                declinedReads = unaskedReads;
+            if (!saidYes) {
+                turnReads(["unasked", "reconnect"], "declined");
+                declinedUntil = askedUntil;
+            }
             changeQuestion = null;
+            changeAuthor = "";
         });
     }
 
@@ -509,6 +601,7 @@ FocusScope {
         if (!isOnline())
             return;
         var params = withoutCutTexts(getMapParams());
+        savedParams = params;
         if (state === "ADD") {
             controller.trNew(params);
         } else if (state === "DUPLICATE") {
@@ -527,7 +620,7 @@ FocusScope {
     function isOnline() {
         if (!editor || typeof editor.isOffline !== "function" || !editor.isOffline())
             return true;
-        editor.requestLost(false);
+        editor.requestLost(false, true);
         return false;
     }
 
@@ -578,7 +671,18 @@ FocusScope {
         return copy;
     }
 
-    function processData(mapParams) {
+    // The form shows record: no change before it is left to ask about, nor an author to name
+    // while no question names one.
+    function recordShown(record) {
+        shownRecord = record;
+        declinedUntil = -1;
+        if (!changeQuestion)
+            changeAuthor = "";
+    }
+
+    // typed: text fields that keep what was typed while a save's answer was on its way.
+    function processData(mapParams, typed) {
+        recordShown(mapParams);
         insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
         insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
         var holder = answerText(mapParams["rst_id_user_locked"]);
@@ -587,6 +691,7 @@ FocusScope {
         if (editor && editor.form === form)
             editor.id = id;
         populateForm(mapParams);
+        keepTyped(typed || []);
         if (approve && !approve["isCompleted"] && resolutionContexts.indexOf(approve["context"]) >= 0) {
             updateApproveData(approve["data"]);
             applyApproveData(approve["data"]);
@@ -656,6 +761,15 @@ FocusScope {
             duplicateBar.parent = duplicateArea;
     }
 
+    Binding {
+        target: form.controller
+        property: "recordId"
+        value: form.id
+        when: form.isOneRecord && !!form.controller && !!form.editor
+              && form.editor.form === form
+        restoreMode: Binding.RestoreBindingOrValue
+    }
+
     Crud {
         id: crud
 
@@ -695,22 +809,22 @@ FocusScope {
         function onSaGetList(mapParams) { form.onSaGetList(mapParams); }
     }
 
-    // A session opened again after a lost connection: the server holds the editor's lock no more,
-    // and the reads nobody asked for that went with it are made again.
+    // A session opened again after a lost connection: the record is read again, and locked
+    // again after the read, which finds out first whether it is still there.
     Connections {
         target: typeof USER_SESSION !== "undefined" ? USER_SESSION : null
         ignoreUnknownSignals: true
 
         function onIsOfflineChanged() {
             if (USER_SESSION.isOffline)
-                form.loseUnaskedReads();
+                form.loseReads();
         }
 
         function onSaOpen(mapParams) {
             if (!form.controller || !form.editor || !form.editor.isEditState(form.editorState()))
                 return;
+            form.readAfterReconnection();
             form.relock();
-            form.rereadLostRecord();
         }
     }
 

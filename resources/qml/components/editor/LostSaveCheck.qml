@@ -109,7 +109,7 @@ Item {
     function concludeUpdate(record, lost) {
         var compared = LostSave.compare(record, lost["params"]);
         if (compared === "same") {
-            form().initialRequest();
+            form().read("saved");
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
         } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
@@ -118,7 +118,7 @@ Item {
         } else {
             var question = Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed."));
             if (question)
-                question.yes.connect(function () { form().initialRequest(); });
+                question.yes.connect(function () { form().read("asked"); });
         }
     }
 
@@ -135,7 +135,7 @@ Item {
             owner.state = "EDIT";
             form().id = id;
             owner.id = id;
-            form().initialRequest();
+            form().read("saved");
             form().lock();
             Dialog.info(qsTr("The data was saved: the server holds the new record."));
         } else {

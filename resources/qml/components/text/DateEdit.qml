@@ -1,10 +1,12 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "../base"
 import "../toolbuttons"
 import "../../js/fontawesome.js" as FontAwesome
 import "../../js/utils.js" as Utils
 import "../../js/dialog.js" as Dialog
 import "dates.js" as Dates
+import "focuschain.js" as FocusChain
 
 // A date "dd.MM.yy" ("dd.MM.yyyy" with fourDigitYear) in three cells and a button that opens the
 // calendar below the day. An impossible date (31.02) is refused with "Invalid date" and text
@@ -139,8 +141,10 @@ FocusScope {
         isDateInit = true;
         updateFormatedText();
     }
+    // The date is taken when the operator leaves its cells, not when they lose the focus by
+    // themselves (the window away, the page dimmed or hidden): no box says it is impossible then.
     onActiveFocusGroupChanged: {
-        if (!activeFocusGroup)
+        if (!activeFocusGroup && Window.contentItem && Window.contentItem.activeFocus && !FocusChain.leftByItself(dateEdit))
             finishChanging();
     }
     Component.onCompleted: legalTextChanged()

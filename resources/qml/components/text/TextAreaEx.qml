@@ -145,14 +145,10 @@ ScrollViewEx {
             select(length, 0);
         }
 
-        // The legal text shown: a new text opens at its start with nothing selected; the text
-        // already shown keeps the operator's cursor.
+        // The legal text shown as in the kit's line fields: the note that holds its scope's
+        // focus keeps the cursor, another opens at its start.
         function showLegal() {
-            var shown = shownText(legalText);
-            if (text === shown)
-                return;
-            text = shown;
-            cursorPosition = 0;
+            FocusChain.showValue(area, shownText(legalText), textArea.focus && area.focus);
         }
 
         function noticeCut(nothingAdded) {

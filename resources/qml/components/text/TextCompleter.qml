@@ -41,7 +41,7 @@ FocusScope {
     // The saved text, shown with the saved record whatever was typed or chosen over them.
     function setLegalValue(value) {
         field.legalText = value;
-        field.text = field.legalText;
+        field.showLegal();
         currentId = legalCurrentId;
     }
 
@@ -121,7 +121,12 @@ FocusScope {
         focus: true
         // The selection stays while the focus is away by itself; a move to another field clears it.
         persistentSelection: true
-        onLegalTextChanged: text = legalText
+        // The stored text shown, the cursor kept as in the kit's line fields.
+        function showLegal() {
+            FocusChain.showValue(field, legalText, completer.focus);
+        }
+
+        onLegalTextChanged: showLegal()
         onActiveFocusChanged: {
             if (activeFocus)
                 return;

@@ -39,11 +39,10 @@ TextFieldExBase {
         showLegalText();
     }
 
-    // A stored value is shown, never edited; the field without focus shows its beginning.
+    // A stored value is shown, never edited: where the field holds its scope's focus, whatever
+    // its window, the cursor stays; elsewhere it shows its beginning.
     function showLegalText() {
-        text = shownText(legalText);
-        if (!activeFocus)
-            cursorPosition = 0;
+        FocusChain.showValue(field, shownText(legalText), focus);
     }
 
     // The start of a text that does not fit and an ellipsis, within maximumLength.

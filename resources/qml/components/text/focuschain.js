@@ -38,3 +38,22 @@ function leftByItself(item) {
     }
     return false;
 }
+
+// Shows value in input (a text input or edit) as an answer does: while the field holds its
+// scope's focus (focused), the same text keeps the cursor and the selection, and another one
+// keeps the cursor's place (the end, when shorter) with nothing selected; a field without it
+// shows its beginning.
+function showValue(input, value, focused) {
+    if (!focused) {
+        if (input.text !== value)
+            input.text = value;
+        input.cursorPosition = 0;
+        return;
+    }
+    if (input.text === value)
+        return;
+    var at = input.cursorPosition;
+    input.text = value;
+    input.deselect();
+    input.cursorPosition = Math.min(at, input.length);
+}

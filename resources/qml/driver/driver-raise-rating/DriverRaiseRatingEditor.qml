@@ -68,9 +68,9 @@ Editor {
                     return;
                 editor.stopBusy();
                 var read = takeRead();
-                if (!readFills(read))
-                    return;
                 var row = settingRows.find("code", editor.code);
+                if (!readFills(read, row))
+                    return;
                 editor.isFound = row !== null;
                 if (!row) {
                     Dialog.error(qsTr("The server has no raise rating cost (value \"%1\")").arg(editor.code));

@@ -4,7 +4,10 @@ namespace Common {
 
 QString qualifiedFunctionName(const char *prettyFunction)
 {
-    const QString text = QString::fromUtf8(prettyFunction);
+    // Clang writes an unnamed namespace "(anonymous namespace)", GCC "{anonymous}": one spelling,
+    // and no "(" that would end the name early.
+    const QString text = QString::fromUtf8(prettyFunction)
+                             .replace(QLatin1String("(anonymous namespace)"), QLatin1String("{anonymous}"));
     // The name ends at the first "(" outside template brackets ("operator()" keeps its own pair).
     int depth = 0;
     int end = text.size();

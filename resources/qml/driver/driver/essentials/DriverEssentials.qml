@@ -98,7 +98,7 @@ ColumnLayout {
             if (!essentials.ownAnswer(mapParams))
                 return;
             essentials.endResolution();
-            driverForm.initialRequest();
+            driverForm.read("asked");
         }
     }
 
