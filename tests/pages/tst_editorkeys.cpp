@@ -585,6 +585,15 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     QWindow *mainWindow = Gui::Context::mainWindow()->windowHandle();
     QString expected = fourLines;
 
+    // Tab to the next field leaves a line field showing its start; Backtab back selects it whole.
+    QTest::keyClick(opened.window, Qt::Key_End);
+    QTest::keyClick(opened.window, Qt::Key_Tab);
+    QTRY_VERIFY(!opened.lastName->hasActiveFocus());
+    QCOMPARE(opened.lastName->property("cursorPosition").toInt(), 0);
+    QTest::keyClick(opened.window, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(opened.lastName->hasActiveFocus());
+    QCOMPARE(opened.lastName->property("selectedText").toString(), QString("Savchenko"));
+
     // A line field keeps its selection while another window is active, and gets it back: the
     // key after replaces only that.
     QTest::keyClick(opened.window, Qt::Key_End);

@@ -71,9 +71,10 @@ bool isQuestion(const QMessageBox *box)
     return box->button(QMessageBox::Yes) && box->button(QMessageBox::No);
 }
 
+// Another user's change asked about: pushed, or found after a reconnection.
 bool isChangeQuestion(const QString &text)
 {
-    return text.startsWith("Data changed by user");
+    return text.startsWith("Data changed");
 }
 
 // A field's text as typed: the cursor and the selection's other end are known from the operator's
