@@ -7,6 +7,7 @@
 // beside its text reaches it, and no key changes a field scrolled out of the form's view. An
 // answer held past the busy delay (a slow server) or lost with the connection changes nothing
 // that was typed, nor where the next key goes.
+#include "drivereditorkeys.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -39,7 +40,6 @@
 
 namespace {
 
-const QString DriverUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
 const QString RaiseRatingUrl = QStringLiteral("qrc:/qml/driver/driver-raise-rating/DriverRaiseRatingEditor.qml");
 const QString VersionUrl = QStringLiteral("qrc:/qml/version/VersionEditor.qml");
 const QString Note = QStringLiteral("first line\nsecond line");
@@ -51,11 +51,6 @@ const char *KeyHolder = "import QtQuick 2.15\nimport \"qrc:/qml/components\"\nim
                         "  TextFieldEx { objectName: \"line\"; width: 300; text: \"Hello world\" }\n"
                         "  TextAreaEx { objectName: \"lines\"; width: 300; height: 100; text: \"Hello\\nworld\" } }";
 
-QString textOf(QObject *field)
-{
-    return field->property("text").toString();
-}
-
 QObject *tabBarOf(QObject *editor)
 {
     return editor->property("tabView").value<QObject *>()->property("tabBar").value<QObject *>();
@@ -66,26 +61,6 @@ void focusInside(QQuickItem *field)
 {
     field->forceActiveFocus();
     field->setProperty("cursorPosition", 3);
-}
-
-// A key pressed and released in a window that may go on the press (a dialog it answers).
-void keyClickClosing(QWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QPointer<QWindow> guard(window);
-    QTest::keyPress(window, key, modifiers);
-    if (guard)
-        QTest::keyRelease(window, key, modifiers);
-}
-
-void type(QWindow *window, const QByteArray &letters)
-{
-    for (char letter : letters)
-        QTest::keyClick(window, letter);
-}
-
-void press(QWindow *window, const QKeySequence &key)
-{
-    QTest::keyClick(window, Qt::Key(key[0] & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key[0] & Qt::KeyboardModifierMask));
 }
 
 // The keys that the pages' QML names in its shortcuts, and the tab keys.
@@ -124,31 +99,6 @@ protected:
     }
 };
 
-// Makes the window active, as a click on it or the window system does; false when it is not.
-bool activate(QWindow *window)
-{
-    window->requestActivate();
-    // A window counts as active while a window it is transient for is: the focus window tells.
-    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window; }, timeLimit(5000));
-}
-
-// The point in the window of the character at position of a text area, inside its glyph.
-QPoint charPoint(QQuickItem *area, int position)
-{
-    QRectF rect;
-    QMetaObject::invokeMethod(area, "positionToRectangle", Q_RETURN_ARG(QRectF, rect), Q_ARG(int, position));
-    return area->mapToScene(rect.center() + QPointF(2, 0)).toPoint();
-}
-
-// The text position a press at point of the window lands on in a text area.
-int positionAt(QQuickItem *area, QPoint point)
-{
-    int position = -1;
-    const QPointF at = area->mapFromScene(point);
-    QMetaObject::invokeMethod(area, "positionAt", Q_RETURN_ARG(int, position), Q_ARG(qreal, at.x()), Q_ARG(qreal, at.y()));
-    return position;
-}
-
 QString selected(QQuickItem *area)
 {
     return area->property("selectedText").toString();
@@ -183,22 +133,6 @@ private slots:
     void keysFollowTheTabShown();
 
 private:
-    // A driver's editor as the operator finds it: the focus given back to Last name (used last),
-    // the inner note loaded and scrolled into view. Empty when it did not open.
-    struct NoteEditor
-    {
-        QPointer<QObject> editor;
-        QQuickItem *lastName = nullptr;
-        QQuickItem *note = nullptr;
-        QQuickItem *area = nullptr;
-        QWindow *window = nullptr;
-    };
-    NoteEditor openAtNote(const QString &id);
-    // Return saves; held, its answer comes only once the page has dimmed, as from a slow server.
-    // False when the save was not sent or not answered.
-    bool saveWithReturn(const NoteEditor &opened, bool held);
-    QString stored(const QString &id, const QString &column);
-
     PageProgram m_program;
 };
 
@@ -222,7 +156,7 @@ void TestEditorKeys::cleanup()
 void TestEditorKeys::tabKeysSwitchTabsAndLeaveTheTexts()
 {
     const QString id = m_program.query("SELECT id FROM drivers WHERE sign = 'D007'").toString();
-    QPointer<QObject> editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
+    QPointer<QObject> editor = m_program.openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", id}});
     QQuickItem *lastName = pageControl(editor, "last_name");
     QQuickItem *note = pageControl(editor, "system_note");
     QVERIFY(lastName && note);
@@ -260,7 +194,7 @@ void TestEditorKeys::tabKeysSwitchTabsAndLeaveTheTexts()
     QCOMPARE(m_program.query("SELECT last_name FROM drivers WHERE id = ?", {id}).toString(), QString("Kowalski"));
 
     // A new driver's other tabs wait for the record: their keys are printed and off.
-    editor = m_program.openPage(DriverUrl, {{"state", "ADD"}, {"id", "0"}});
+    editor = m_program.openPage(DriverEditorUrl, {{"state", "ADD"}, {"id", "0"}});
     lastName = pageControl(editor, "last_name");
     QVERIFY(lastName);
     lastName->window()->requestActivate();
@@ -356,7 +290,7 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     };
     // The driver's editor with its inner note loaded and scrolled into view; null when it is not.
     const auto openNote = [&](const QString &id) -> QObject * {
-        QObject *editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
+        QObject *editor = m_program.openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", id}});
         QQuickItem *note = pageControl(editor, "inner_note");
         if (!note || !QTest::qWaitFor([&] { return note->property("legalText").toString() == stored(id); }, timeLimit(30000)))
             return nullptr;
@@ -457,68 +391,16 @@ void TestEditorKeys::textReachesANoteOnlyWithinItsBound()
     QVERIFY(m_program.closePage(editor));
 }
 
-QString TestEditorKeys::stored(const QString &id, const QString &column)
-{
-    return m_program.query(QStringLiteral("SELECT %1 FROM drivers WHERE id = ?").arg(column), {id}).toString();
-}
-
-TestEditorKeys::NoteEditor TestEditorKeys::openAtNote(const QString &id)
-{
-    NoteEditor opened;
-    for (bool last : {false, true}) {
-        opened.editor = m_program.openPage(DriverUrl, {{"state", "EDIT"}, {"id", id}});
-        opened.lastName = pageControl(opened.editor, "last_name");
-        opened.note = pageControl(opened.editor, "inner_note");
-        if (!opened.lastName || !opened.note || !QTest::qWaitFor([&] {
-                return opened.note->property("legalText").toString() == stored(id, "inner_note");
-            }, timeLimit(30000)))
-            return {};
-        opened.window = opened.note->window();
-        opened.window->requestActivate();
-        if (!QTest::qWaitForWindowActive(opened.window, timeLimit(5000)))
-            return {};
-        if (last)
-            break;
-        opened.lastName->forceActiveFocus(Qt::TabFocusReason);
-        if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }, timeLimit(5000)) || !m_program.closePage(opened.editor))
-            return {};
-    }
-    if (!QTest::qWaitFor([&] { return opened.lastName->hasActiveFocus(); }, timeLimit(5000)))
-        return {};
-    opened.area = opened.note->property("textArea").value<QQuickItem *>();
-    PageControls::scrollTo(opened.note);
-    return opened;
-}
-
-bool TestEditorKeys::saveWithReturn(const NoteEditor &opened, bool held)
-{
-    const int updates = m_program.sentCount("driver_trUpdate");
-    if (held)
-        m_program.proxy().holdAnswerTo("driver_trUpdate");
-    QTest::keyClick(opened.window, Qt::Key_Return);
-    if (!m_program.waitForSent("driver_trUpdate", updates + 1))
-        return false;
-    if (held) {
-        if (!QTest::qWaitFor([&] { return opened.editor->property("isBusy").toBool(); }, timeLimit(10000)))
-            return false;
-        m_program.proxy().releaseHeld();
-    }
-    QObject *form = PageControls::formOf(opened.editor);
-    return QTest::qWaitFor([&] {
-        return !form->property("isBusy").toBool() && !opened.editor->property("isDirty").toBool();
-    }, timeLimit(10000));
-}
-
 void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
 {
     const QString id = m_program.query(
         "INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update) VALUES ('D010', 'Savchenko',"
         " repeat(rpad('Call before noon', 49, ', please') || chr(10), 600), 1000, 1000) RETURNING id").toString();
-    const QString note30k = stored(id, "inner_note");
+    const QString note30k = storedDriver(m_program, id, "inner_note");
 
     // A click in the middle of the note's text: the cursor there, nothing selected. Backtab and
     // Tab into it still select all of it.
-    NoteEditor opened = openAtNote(id);
+    NoteEditor opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QCOMPARE(opened.lastName->property("selectedText").toString(), QString("Savchenko"));
     QQuickItem *area = opened.area;
@@ -547,13 +429,13 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     const QString typedIn = QString(note30k).insert(clicked, "zz");
     type(opened.window, "zz");
     QTest::keyClick(opened.window, Qt::Key_Return);
-    QTRY_COMPARE(stored(id, "inner_note"), typedIn);
+    QTRY_COMPARE(storedDriver(m_program, id, "inner_note"), typedIn);
     QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
     QVERIFY(m_program.closePage(opened.editor));
 
     // A click on the strip below the note's text, inside its box, takes the keys into the note at
     // its last line shown, not into Last name out of view.
-    opened = openAtNote(id);
+    opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QQuickItem *box = boxAround(opened.note);
     QVERIFY(box);
@@ -568,8 +450,8 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     QCOMPARE(textOf(opened.lastName), QString("Savchenko"));
     QCOMPARE(textOf(opened.area), typedAtStrip);
     QTest::keyClick(opened.window, Qt::Key_Return);
-    QTRY_COMPARE(stored(id, "inner_note"), typedAtStrip);
-    QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
+    QTRY_COMPARE(storedDriver(m_program, id, "inner_note"), typedAtStrip);
+    QCOMPARE(storedDriver(m_program, id, "last_name"), QString("Savchenko"));
     QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
     QVERIFY(m_program.closePage(opened.editor));
 
@@ -577,8 +459,8 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     // change nothing; Return closes the editor and stores nothing.
     m_program.query("UPDATE drivers SET inner_note = (SELECT string_agg('Line ' || n, chr(10))"
                     " FROM generate_series(1, 200000) AS n) WHERE id = ?", {id});
-    const QString longNote = stored(id, "inner_note");
-    opened = openAtNote(id);
+    const QString longNote = storedDriver(m_program, id, "inner_note");
+    opened = openAtNote(m_program, id);
     QVERIFY(opened.editor && opened.note->property("isCut").toBool());
     auto *notice = opened.note->findChild<QQuickItem *>("cutNotice");
     QVERIFY(notice && notice->isVisible());
@@ -595,14 +477,14 @@ void TestEditorKeys::aClickIntoANotePutsTheCursorThere()
     keyClickClosing(opened.window, Qt::Key_Return);
     QTRY_VERIFY(opened.editor.isNull());
     QCOMPARE(m_program.sentCount("driver_trUpdate"), updates);
-    QCOMPARE(stored(id, "inner_note"), longNote);
-    QCOMPARE(stored(id, "last_name"), QString("Savchenko"));
+    QCOMPARE(storedDriver(m_program, id, "inner_note"), longNote);
+    QCOMPARE(storedDriver(m_program, id, "last_name"), QString("Savchenko"));
 
     // A one-line note in the form that scrolls: its last column of pixels, where its own bar
     // would be if its text did not fit, and the form's bar if it lay over the fields, takes the
     // click into the note too.
     m_program.query("UPDATE drivers SET inner_note = 'Call before noon' WHERE id = ?", {id});
-    opened = openAtNote(id);
+    opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QQuickItem *form = opened.note;
     while (form && !form->inherits("QQuickFlickable"))
@@ -641,7 +523,7 @@ void TestEditorKeys::keysChangeOnlyAFieldInView()
     const QString id = m_program.query(
         "INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
         " VALUES ('D011', 'Savchenko', 'Call before noon', 1000, 1000) RETURNING id").toString();
-    const NoteEditor opened = openAtNote(id);
+    const NoteEditor opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QQuickItem *view = opened.note->parentItem();
     while (view && !view->inherits("QQuickFlickable"))
@@ -697,11 +579,20 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
                                              "six\nTakes the airport and station runs\nKeeps a child seat in the boot");
     const QString id = m_program.query("INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
                                        " VALUES ('D012', 'Savchenko', ?, 1000, 1000) RETURNING id", {fourLines}).toString();
-    NoteEditor opened = openAtNote(id);
+    NoteEditor opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QQuickItem *area = opened.area;
     QWindow *mainWindow = Gui::Context::mainWindow()->windowHandle();
     QString expected = fourLines;
+
+    // Tab to the next field leaves a line field showing its start; Backtab back selects it whole.
+    QTest::keyClick(opened.window, Qt::Key_End);
+    QTest::keyClick(opened.window, Qt::Key_Tab);
+    QTRY_VERIFY(!opened.lastName->hasActiveFocus());
+    QCOMPARE(opened.lastName->property("cursorPosition").toInt(), 0);
+    QTest::keyClick(opened.window, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(opened.lastName->hasActiveFocus());
+    QCOMPARE(opened.lastName->property("selectedText").toString(), QString("Savchenko"));
 
     // A line field keeps its selection while another window is active, and gets it back: the
     // key after replaces only that.
@@ -721,15 +612,15 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     for (bool held : {false, true}) {
         QTest::keyClick(opened.window, Qt::Key_Left);
         const int at = opened.lastName->property("cursorPosition").toInt();
-        QVERIFY(saveWithReturn(opened, held));
-        QCOMPARE(stored(id, "last_name"), lastName);
+        QVERIFY(saveWithReturn(m_program, opened, held));
+        QCOMPARE(storedDriver(m_program, id, "last_name"), lastName);
         QTRY_VERIFY(opened.lastName->hasActiveFocus());
         QCOMPARE(opened.lastName->property("selectedText").toString(), QString());
         type(opened.window, "ov");
         QVERIFY2(textOf(opened.lastName) == lastName.insert(at, "ov"), qPrintable(textOf(opened.lastName)));
     }
-    QVERIFY(saveWithReturn(opened, false));
-    QCOMPARE(stored(id, "last_name"), lastName);
+    QVERIFY(saveWithReturn(m_program, opened, false));
+    QCOMPARE(storedDriver(m_program, id, "last_name"), lastName);
     PageControls::scrollTo(opened.note);
 
     // Another window is active; one click inside a word of the note's second line, which the
@@ -761,8 +652,8 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     // selection where they were, so the next key goes in there and replaces only what was selected.
     int cursor = clicked + 2;
     for (bool held : {false, true}) {
-        QVERIFY(saveWithReturn(opened, held));
-        QCOMPARE(stored(id, "inner_note"), expected);
+        QVERIFY(saveWithReturn(m_program, opened, held));
+        QCOMPARE(storedDriver(m_program, id, "inner_note"), expected);
         QTRY_VERIFY(area->hasActiveFocus());
         QCOMPARE(selected(area), QString());
         type(opened.window, "S");
@@ -770,18 +661,18 @@ void TestEditorKeys::focusComingBackLeavesANoteAsItWas()
     }
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(opened.window, Qt::Key_Left, Qt::ShiftModifier);
-    QVERIFY(saveWithReturn(opened, true));
+    QVERIFY(saveWithReturn(m_program, opened, true));
     QTRY_VERIFY(area->hasActiveFocus());
     QCOMPARE(selected(area), expected.mid(cursor - 3, 3));
     type(opened.window, "T");
     QCOMPARE(textOf(area), expected.replace(cursor - 3, 3, "T"));
-    QVERIFY(saveWithReturn(opened, false));
-    QCOMPARE(stored(id, "inner_note"), expected);
+    QVERIFY(saveWithReturn(m_program, opened, false));
+    QCOMPARE(storedDriver(m_program, id, "inner_note"), expected);
     QVERIFY(m_program.closePage(opened.editor));
 
     // The same editor as a tab of the main window: another main tab and back leaves the cursor
     // where it was.
-    QPointer<QObject> editor = Gui::Context::createQmlFrame(DriverUrl, {{"isWindow", false}, {"isNewInstance", true},
+    QPointer<QObject> editor = Gui::Context::createQmlFrame(DriverEditorUrl, {{"isWindow", false}, {"isNewInstance", true},
                                                                         {"state", "EDIT"}, {"id", id}});
     QPointer<QObject> other = Gui::Context::createQmlFrame("qrc:/qml/address/city/CityTable.qml",
                                                            {{"isWindow", false}, {"isNewInstance", true}});
@@ -818,16 +709,13 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
 {
     const QString id = m_program.query("INSERT INTO drivers (sign, last_name, inner_note, dt_utc_insert, dt_utc_last_update)"
                                        " VALUES ('D014', 'Moroz', 'Weekly', 1000, 1000) RETURNING id").toString();
-    NoteEditor opened = openAtNote(id);
+    NoteEditor opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     ModalWatchdog &watchdog = m_program.watchdog();
     QObject *form = PageControls::formOf(opened.editor);
     QQuickItem *sign = pageControl(opened.editor, "sign");
     QVERIFY(form && sign);
-    const auto pushChange = [&](const QString &author, const QString &sign) {
-        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author},
-                        {"sign", sign}});
-    };
+    const auto pushChange = [&](const QString &author, const QString &sign) { pushDriverChange(m_program, id, author, sign); };
 
     // A change read again at once while nothing is typed leaves the focus and the cursor at the
     // end of Sign, nothing selected: the next key goes in after "D014".
@@ -894,9 +782,7 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     const auto ask = [&](const QString &author, const QString &sign) -> QMessageBox * {
         watchdog.leaveNextBoxOpen();
         pushChange(author, sign);
-        if (!QTest::qWaitFor([&] { return watchdog.leftOpen(); }, timeLimit(5000)) || !QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)))
-            return nullptr;
-        return watchdog.leftOpen();
+        return shownQuestion(watchdog);
     };
 
     // Keys meant for the form answer No, which keeps the edits, or nothing: Return, Enter and
@@ -985,7 +871,7 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     QTRY_VERIFY_WITH_TIMEOUT(watchdog.boxes().size() == shown + 2, timeLimit(20000));
     QCOMPARE(watchdog.texts().last(), QString("The data was saved: the server holds what was typed."));
     QTRY_VERIFY(!opened.editor->property("isDirty").toBool());
-    QCOMPARE(stored(id, "middle_name") + '|' + stored(id, "inner_note"), QString("Petrivna|Weekly Sa"));
+    QCOMPARE(storedDriver(m_program, id, "middle_name") + '|' + storedDriver(m_program, id, "inner_note"), QString("Petrivna|Weekly Sa"));
 
     // Again with a key typed while the read was on its way: once back, the change is asked about
     // once, and Yes shows the colleague's first name.
@@ -1030,7 +916,7 @@ void TestEditorKeys::keysFollowTheTabShown()
                                        " VALUES ('D015', 'Moroz', 'Weekly', 1000, 1000) RETURNING id").toString();
     m_program.query("INSERT INTO cars (rst_id_driver, uuid, identifier, model, dt_utc_insert, dt_utc_last_update)"
                     " VALUES (?, md5('AA 5555'), 'AA 5555', 'Corolla', 1000, 1000)", {id});
-    NoteEditor opened = openAtNote(id);
+    NoteEditor opened = openAtNote(m_program, id);
     QVERIFY(opened.editor);
     QTest::keyClick(opened.window, Qt::Key_End);
     type(opened.window, "enk");
@@ -1066,7 +952,7 @@ void TestEditorKeys::keysFollowTheTabShown()
     const int updates = m_program.sentCount("driver_trUpdate");
     QTest::keyClick(opened.window, Qt::Key_Return);
     QVERIFY(m_program.waitForSent("driver_trUpdate", updates + 1));
-    QTRY_COMPARE(stored(id, "last_name"), expected);
+    QTRY_COMPARE(storedDriver(m_program, id, "last_name"), expected);
     QCOMPARE(m_program.sentCount("car_trLock"), carLocks);
     QCOMPARE(m_program.query("SELECT count(*) FROM cars WHERE rst_id_user_locked <> 1").toInt(), 0);
 

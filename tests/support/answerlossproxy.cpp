@@ -138,6 +138,13 @@ void AnswerLossProxy::releaseHeld()
     }
 }
 
+void AnswerLossProxy::disarm()
+{
+    for (QString *armed : {&m_armed, &m_armedRequest, &m_armedSilence, &m_armedDrop, &m_armedHold, &m_armedRequestHold})
+        armed->clear();
+    m_armedRows = 0;
+}
+
 void AnswerLossProxy::cut(bool thenRefuse)
 {
     m_refusing = thenRefuse;

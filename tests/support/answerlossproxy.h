@@ -49,6 +49,8 @@ public:
     // releaseHeld(); what the server sends still passes.
     void holdRequest(const QString &fn);
     void releaseHeld();
+    // Forgets what was armed for the next request and not met yet.
+    void disarm();
     // Closes every connection now, as when a dead one is finally found out.
     void cut(bool thenRefuse = false);
     void release() { m_refusing = false; }

@@ -70,6 +70,7 @@ void ModalWatchdog::reset()
     m_handlers.clear();
     m_answers.clear();
     m_leaveNextOpen = false;
+    m_leaveOpen = false;
 }
 
 bool ModalWatchdog::eventFilter(QObject *watched, QEvent *event)
@@ -108,7 +109,7 @@ void ModalWatchdog::handle(QPointer<QWidget> widget)
 void ModalWatchdog::closeBox(QMessageBox *box)
 {
     m_boxes.append({box->icon(), box->windowTitle(), box->text(), box->textFormat(), box->textInteractionFlags()});
-    if (std::exchange(m_leaveNextOpen, false)) {
+    if (std::exchange(m_leaveNextOpen, false) || m_leaveOpen) {
         m_leftOpen = box;
         return;
     }

@@ -41,6 +41,8 @@ public:
     // that box while it exists.
     void leaveNextBoxOpen() { m_leaveNextOpen = true; }
     QMessageBox *leftOpen() const { return m_leftOpen; }
+    // While on, every message box is recorded and left open as the next one above.
+    void leaveBoxesOpen(bool leave) { m_leaveOpen = leave; }
 
     QList<Box> boxes() const { return m_boxes; }
     QStringList texts() const;
@@ -63,6 +65,7 @@ private:
     QList<QMessageBox::StandardButton> m_answers;
     QStringList m_allowed;
     bool m_leaveNextOpen = false;
+    bool m_leaveOpen = false;
     QPointer<QMessageBox> m_leftOpen;
 };
 
