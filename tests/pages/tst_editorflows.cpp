@@ -447,13 +447,17 @@ void TestEditorFlows::noLostConnectionTrapsAnEditor()
     m_program.watchdog().reset();
     QVERIFY(Gui::Context::mainWindow()->isVisible());
 
-    // Back: the record is locked again and the typed name saves.
+    // Back: the record is read again, which finds what the form shows and keeps the typed name,
+    // and locked again; the typed name saves.
     const int locks = m_program.sentCount("city_trLock");
     const int versionLocks = m_program.sentCount("version_trLock");
     QVERIFY(m_program.server().restart());
     QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(20000));
     QVERIFY(m_program.waitForSent("city_trLock", locks + 1));
     QVERIFY(m_program.waitForSent("version_trLock", versionLocks + 2));
+    QTRY_VERIFY(!form->property("isBusy").toBool() && !formOf(versions)->property("isBusy").toBool());
+    QCOMPARE(m_program.watchdog().texts(), QStringList{});
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("Lwow"));
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
