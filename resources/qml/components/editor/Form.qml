@@ -41,8 +41,10 @@ FocusScope {
     // This editor asked for the record's lock (or another editor of the record handed it over),
     // so it releases it when it closes.
     property bool lockRequested: false
-    // The open question about another user's change of the record; null when none is open.
+    // The open question about another user's change of the record, or about the stored values
+    // after a lost save; null when none is open.
     property var changeQuestion: null
+    property bool questionNamesAuthor: false
     // The user who changed the record last, named by the question; empty when no push named one
     // since the last question or the record last shown.
     property string changeAuthor
@@ -523,33 +525,55 @@ FocusScope {
             read("unasked");
     }
 
-    // One question at a time, naming the latest author. Yes reads the record, and the reads on
-    // their way show it too; No (or Escape) keeps the edits: the reads on their way change
-    // nothing and ask nothing, nor does this change after a reconnection.
+    // On the server's clock, the latest a change the form hears of now was stored.
+    function changesUntilNow() {
+        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+    }
+
+    // One question at a time, naming the latest author.
     function askAboutChange() {
-        askedUntil = USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+        askedUntil = changesUntilNow();
         if (changeQuestion) {
-            changeQuestion.text = Dialog.dataChangedText(changeAuthor);
+            if (questionNamesAuthor)
+                changeQuestion.text = Dialog.dataChangedText(changeAuthor);
             return;
         }
-        var question = Dialog.dataChanged(changeAuthor);
+        followQuestion(Dialog.dataChanged(changeAuthor), true);
+    }
+
+    // The one question open about the stored record, in place of an earlier one: Yes reads the
+    // record, and the reads on their way show it too; No (or Escape) keeps the edits: the reads
+    // on their way change nothing and ask nothing, nor do the changes it covers after a
+    // reconnection. namesAuthor: its text names the latest author.
+    function followQuestion(question, namesAuthor) {
         if (!question)
             return;
+        if (!namesAuthor)
+            askedUntil = changesUntilNow();
+        var replaced = changeQuestion;
         changeQuestion = question;
+        questionNamesAuthor = namesAuthor;
+        if (replaced)
+            replaced.close();
         var saidYes = false;
         question.yes.connect(function () {
             saidYes = true;
             turnReads(["unasked", "declined", "reconnect"], "asked");
             read("asked");
         });
-        question.finished.connect(function () {
+        var ended = function () {
+            if (changeQuestion !== question)
+                return;
             if (!saidYes) {
                 turnReads(["unasked", "reconnect"], "declined");
                 declinedUntil = askedUntil;
             }
             changeQuestion = null;
             changeAuthor = "";
-        });
+        };
+        // A widget question ends with finished, a page's message dialog with its answer.
+        var ends = question.finished !== undefined ? [question.finished] : [question.accepted, question.rejected];
+        ends.forEach(function (end) { end.connect(ended); });
     }
 
     // Requests ----------------------------------------------------------------------------------

@@ -116,9 +116,9 @@ Item {
         } else if (compared === "unknown") {
             Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
         } else {
-            var question = Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed."));
-            if (question)
-                question.yes.connect(function () { form().read("asked"); });
+            // The question about the stored values, one with another user's change: either asks.
+            form().followQuestion(Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
+                                  false);
         }
     }
 
