@@ -415,7 +415,9 @@ void Sequence::checkBoxes()
         const bool typedStored = storedAre(m_lostSaveUnknown ? m_lostSave.values : snapshot().values);
         if (text.startsWith("The data was saved") && !(m_lostSaveUnknown && typedStored))
             return void(fail("(d)", "said saved, but the server does not hold what was typed: " + text));
-        if (text.contains("data was not saved") && typedStored)
+        // Refused at once offline ("There is no connection…: the data was not saved") speaks
+        // only of that Return; a lost save found out speaks of the data.
+        if (text.startsWith("The data was not saved") && typedStored)
             return void(fail("(d)", "said not saved, but the server holds what was typed: " + text));
         if (text.contains("The data was not sent") && !m_lossHadSave)
             return void(fail("(d)", "said not sent, but no save was on its way when the connection went: " + text));
@@ -598,7 +600,9 @@ void Sequence::keys(Field field)
         const int day = 10 + bounded(19);
         letters = QByteArray::number(day);
     } else {
-        for (int i = 1 + bounded(3); i > 0; --i)
+        // Rating keeps within a float's digits, which the server stores.
+        const int room = field == Rating ? 6 - int(m_typed[Rating].text.size()) : 3;
+        for (int i = qMin(1 + bounded(3), room); i > 0; --i)
             letters += field == Rating ? char('1' + bounded(9)) : char(bounded(3) ? 'a' + bounded(26) : 'A' + bounded(26));
     }
     log(QString("\"%1\" typed in %2%3").arg(QString::fromLatin1(letters), FieldNames[m_focus[m_tab]],
