@@ -532,8 +532,8 @@ FocusScope {
 
     // One question at a time, naming the latest author.
     function askAboutChange() {
-        askedUntil = changesUntilNow();
         if (changeQuestion) {
+            askedUntil = changesUntilNow();
             if (questionNamesAuthor)
                 changeQuestion.text = Dialog.dataChangedText(changeAuthor);
             return;
@@ -548,8 +548,7 @@ FocusScope {
     function followQuestion(question, namesAuthor) {
         if (!question)
             return;
-        if (!namesAuthor)
-            askedUntil = changesUntilNow();
+        askedUntil = changesUntilNow();
         var replaced = changeQuestion;
         changeQuestion = question;
         questionNamesAuthor = namesAuthor;
