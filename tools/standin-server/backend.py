@@ -955,9 +955,18 @@ class Backend:
         return sorted(name for name, table_name in self.controllers.items() if table_name == table.name)
 
     def _push(self, outcome, table, push, session, record):
+        message = {"RECEIVER": "ALL", "id": text(record), "id_owner_modify": text(session.user_id),
+                   "sign": session.sign}
+        # When the change was stored, as the record holds it: what a question about it covers.
+        if table.has("dt_utc_last_update"):
+            with self.db.cursor() as cursor:
+                cursor.execute(sql.SQL("SELECT dt_utc_last_update FROM {} WHERE id = %s").format(
+                    sql.Identifier(table.name)), (record,))
+                row = cursor.fetchone()
+            if row is not None and row[0] is not None:
+                message["dt_utc_last_update"] = text(row[0])
         for name in self._names_of(table):
-            outcome.push_to_all({"FN": name + "_" + push, "RECEIVER": "ALL", "id": text(record),
-                                 "id_owner_modify": text(session.user_id), "sign": session.sign})
+            outcome.push_to_all(dict(message, FN=name + "_" + push))
 
     def _push_removed(self, outcome, table, session, record):
         for name in self._names_of(table):

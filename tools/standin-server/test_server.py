@@ -382,8 +382,8 @@ class EditsAndLocks(StandinCase):
         self.assertGreater(int(answer["dt_utc_last_update"]), before)
         for client in (self.tester, self.admin):
             push = self.pushed(client, "city_srUpdated", self.city)
-            self.assertEqual((push["RECEIVER"], push["id_owner_modify"], push["sign"]),
-                             ("ALL", str(user_id("admin")), "admin"))
+            self.assertEqual((push["RECEIVER"], push["id_owner_modify"], push["sign"], push["dt_utc_last_update"]),
+                             ("ALL", str(user_id("admin")), "admin", answer["dt_utc_last_update"]))
         # The other client reloads incrementally from the push and gets the new row.
         _, changed = self.tester.get_list("city", dt_utc_last_update=answer["dt_utc_last_update"],
                                           _do_not_clear_model="1")
