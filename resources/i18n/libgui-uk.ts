@@ -1042,7 +1042,7 @@ Download installation of application by link below, reinstall it and try update 
         <translation>Розмір:</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>Version: %1 (%2) - Date: %3</source>
         <translation>Версія: %1 (%2) - Дата: %3</translation>
     </message>

@@ -412,6 +412,22 @@ void TestUpdater::updatesDialog()
     QCOMPARE(labels.contains(link), !allowed);
     QCOMPARE(labels.filter("Updating to this version is impossible!").size(), allowed ? 0 : 1);
 
+    // The offer opens unasked (after the start-up check): no key typed meanwhile starts the
+    // download. Return and Enter press Close; Tab, the arrows and Space never reach Update.
+    if (allowed) {
+        m_watchdog.handleNext([](QDialog *) {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, timeLimit(5000)));
+        QSignalSpy pressed(updateButton(&dialog), &QPushButton::clicked);
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Space,
+                            Qt::Key_Down, Qt::Key_Space})
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, key);
+        QCOMPARE(pressed.count(), 0);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, Qt::Key_Return);
+        QCOMPARE(pressed.count(), 0);
+        QVERIFY(!dialog.isVisible());
+    }
+
     // Progress is measured against the manifest's size, over every transfer of the download.
     if (allowed) {
         const qint64 bytes = size.toInt();

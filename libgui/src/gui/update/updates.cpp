@@ -61,6 +61,12 @@ Updates::Updates(Updater *updater, const QJsonObject &manifest, QWidget *parent)
     form->addRow(tr("Size:"), m_size);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, Qt::Horizontal);
     buttons->addButton(m_update, QDialogButtonBox::ActionRole);
+    // The offer may open unasked, after the start-up check: no key typed for another window starts
+    // the download. Close is the default, Update takes no focus and no Return; a click or Alt+U.
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    m_update->setAutoDefault(false);
+    m_update->setFocusPolicy(Qt::NoFocus);
+    m_update->setShortcut(QKeySequence(Qt::ALT | Qt::Key_U));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_update, &QPushButton::clicked, this, &Updates::onUpdateClicked);
 
