@@ -303,7 +303,7 @@
 <context>
     <name>DateEdit</name>
     <message>
-        <location filename="../qml/components/text/DateEdit.qml" line="+50"/>
+        <location filename="../qml/components/text/DateEdit.qml" line="+52"/>
         <source>Invalid date</source>
         <translation>Неверная дата</translation>
     </message>
@@ -482,12 +482,12 @@
         <translation>Подтвердите удаление рекомендателя</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>system</source>
         <translation>система</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Driver</source>
         <translation>Водитель</translation>
     </message>
@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+91"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+93"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>Соединение с сервером потеряно до получения ответа</translation>
     </message>
@@ -1103,17 +1103,17 @@
         <translation>Нет соединения с сервером: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Whether the data was saved is not known yet. Close the editor anyway?</source>
         <translation>Пока неизвестно, сохранены ли данные. Всё равно закрыть редактор?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Data not saved</source>
         <translation>Данные не сохранены</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+72"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас нет прав на открытие редактора</translation>
     </message>
@@ -1129,7 +1129,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+328"/>
+        <location filename="../qml/components/editor/Form.qml" line="+442"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
@@ -1139,12 +1139,12 @@
         <translation>Данные удалены. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+278"/>
+        <location line="+389"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
     </message>
     <message>
-        <location line="+233"/>
+        <location line="+253"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>
@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+93"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+94"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
@@ -1282,7 +1282,7 @@
         <translation>Неизвестно, сохранены ли данные: после отправки запись изменилась, а сервер показывает не все отправленные значения. Введённое остаётся в форме: сохраните его снова для верности.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
@@ -1450,7 +1450,7 @@
         <translation>Без названия</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+131"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, выполнен ли запрос. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
     </message>
@@ -2751,7 +2751,7 @@ The system could not open it: open the file from that folder.</source>
         <translation>На сервере нет строки версии «%1»</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>Minimal:</source>
         <translation>Минимальная:</translation>
     </message>
@@ -2832,17 +2832,22 @@ The system could not open it: open the file from that folder.</source>
         <translation>Удалить записи?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Data changed while the connection was lost. Apply?</source>
         <translation>Данные изменились, пока не было связи с сервером. Применить?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
         <translation>Данные изменены пользователем «%1». Применить?</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>Data changed on the server. Apply?</source>
+        <translation>Данные изменились на сервере. Применить?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
         <translation>Заказ содержит банковскую карту. Дублировать запись?</translation>
     </message>

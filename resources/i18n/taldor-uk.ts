@@ -303,7 +303,7 @@
 <context>
     <name>DateEdit</name>
     <message>
-        <location filename="../qml/components/text/DateEdit.qml" line="+50"/>
+        <location filename="../qml/components/text/DateEdit.qml" line="+52"/>
         <source>Invalid date</source>
         <translation>Неправильна дата</translation>
     </message>
@@ -482,12 +482,12 @@
         <translation>Підтвердіть видалення рекомендувача</translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+136"/>
         <source>system</source>
         <translation>система</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>Driver</source>
         <translation>Водій</translation>
     </message>
@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+91"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+93"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді</translation>
     </message>
@@ -1103,17 +1103,17 @@
         <translation>Немає з&apos;єднання з сервером: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Whether the data was saved is not known yet. Close the editor anyway?</source>
         <translation>Поки невідомо, чи збережено дані. Все одно закрити редактор?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Data not saved</source>
         <translation>Дані не збережено</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+72"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас немає прав на відкриття редактора</translation>
     </message>
@@ -1129,7 +1129,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+328"/>
+        <location filename="../qml/components/editor/Form.qml" line="+442"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Дані видалено користувачем з ID = %1. Форму буде закрито!</translation>
     </message>
@@ -1139,12 +1139,12 @@
         <translation>Дані видалено. Форму буде закрито!</translation>
     </message>
     <message>
-        <location line="+278"/>
+        <location line="+389"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>
     <message>
-        <location line="+233"/>
+        <location line="+253"/>
         <source>Amount:</source>
         <translation>Кількість:</translation>
     </message>
@@ -1257,7 +1257,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+93"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+94"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
@@ -1282,7 +1282,7 @@
         <translation>Невідомо, чи збережено дані: після надсилання запис змінився, а сервер показує не всі надіслані значення. Введене залишається у формі: збережіть його ще раз для певності.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
     </message>
@@ -1450,7 +1450,7 @@
         <translation>Без назви</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+131"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи виконано запит. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
     </message>
@@ -2751,7 +2751,7 @@ The system could not open it: open the file from that folder.</source>
         <translation>На сервері немає рядка версії «%1»</translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+106"/>
         <source>Minimal:</source>
         <translation>Мінімальна:</translation>
     </message>
@@ -2832,17 +2832,22 @@ The system could not open it: open the file from that folder.</source>
         <translation>Видалити записи?</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>Data changed while the connection was lost. Apply?</source>
         <translation>Дані змінилися, поки не було зв’язку з сервером. Застосувати?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
         <translation>Дані змінено користувачем «%1». Застосувати?</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>Data changed on the server. Apply?</source>
+        <translation>Дані змінилися на сервері. Застосувати?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
         <translation>Замовлення містить банківську картку. Дублювати запис?</translation>
     </message>

@@ -67,7 +67,12 @@ QString storedDriver(PageProgram &program, const QString &id, const QString &col
 
 void pushDriverChange(PageProgram &program, const QString &id, const QString &author, const QString &sign)
 {
-    program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author}, {"sign", sign}});
+    // A change the editor sends, stored as a save stores it, so that a read finds it.
+    const QString storedAt = program.query("UPDATE drivers SET system_note = 'changed ' || (dt_utc_last_update + 1),"
+                                           " dt_utc_last_update = dt_utc_last_update + 1 WHERE id = ?"
+                                           " RETURNING dt_utc_last_update", {id}).toString();
+    program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author}, {"sign", sign},
+                  {"dt_utc_last_update", storedAt}});
 }
 
 QMessageBox *shownQuestion(ModalWatchdog &watchdog)

@@ -37,7 +37,8 @@ bool saveWithReturn(PageProgram &program, const NoteEditor &opened, bool held);
 // A column of the driver as stored.
 QString storedDriver(PageProgram &program, const QString &id, const QString &column);
 
-// Another user's (or with author "1" the system's) change of the driver, pushed as the server does.
+// Another user's (or with author "1" the system's) change of the driver's system note, stored and
+// pushed as the server does.
 void pushDriverChange(PageProgram &program, const QString &id, const QString &author, const QString &sign);
 
 // The box the watchdog was told to leave open, once it is shown and active; null when not.

@@ -124,7 +124,7 @@ private slots:
     void filterAndEdit();
     void archiveAndReturn();
     void refusalsShow();
-    void systemChangeAsksFirst();
+    void systemChangesAreReadAgain();
     void copyThroughEditor();
     void changePassword();
     void selectionResults();
@@ -340,32 +340,49 @@ void TestDriverPages::refusalsShow()
     QVERIFY(m_program.closePage(editor));
 }
 
-void TestDriverPages::systemChangeAsksFirst()
+void TestDriverPages::systemChangesAreReadAgain()
 {
     QPointer<QObject> editor = openEditor("n-2");
     QVERIFY(editor);
     const QString id = driverId("n-2");
     QQuickItem *lastName = pageControl(editor, "last_name");
+    QQuickItem *latitude = pageControl(editor, "lat");
     const QVariantMap push{{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "1"},
                            {"sign", ""}};
+    const auto systemStores = [&](const QString &assignments) {
+        m_program.query(QString("UPDATE drivers SET %1, dt_utc_last_update = dt_utc_last_update + 1000 WHERE id = ?")
+                            .arg(assignments),
+                        {id});
+        m_program.push(push);
+    };
 
-    // Unsaved edits: the operator is asked; "No" keeps them and reads nothing.
+    // Unsaved edits, and the platform moves the driver: read again without dimming or asking;
+    // the edits stay, the position shows where the driver is.
     lastName->setProperty("text", "Nowakowski");
-    const int reads = m_program.sentCount("driver_trInfo");
+    int reads = m_program.sentCount("driver_trInfo");
+    systemStores("lat = 50.45");
+    QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
+    QTRY_COMPARE(latitude->property("text").toString(), QString("50.45"));
+    QCOMPARE(lastName->property("text").toString(), QString("Nowakowski"));
+    QVERIFY(!editor->property("isBusy").toBool());
+    QVERIFY(m_program.watchdog().boxes().isEmpty());
+
+    // The system changed what the form sends: asked, naming it; No keeps the edits.
     m_program.watchdog().answerNext(QMessageBox::No);
-    m_program.push(push);
+    reads = m_program.sentCount("driver_trInfo");
+    systemStores("middle_name = 'Systemovych'");
     QTRY_COMPARE(m_program.watchdog().boxes().size(), 1);
-    QVERIFY(m_program.watchdog().texts().first().startsWith("Data changed by user"));
-    QTest::qWait(timeLimit(300));
-    QCOMPARE(m_program.sentCount("driver_trInfo"), reads);
+    QCOMPARE(m_program.watchdog().texts().first(), QString("Data changed by user 'system'. Apply?"));
     QCOMPARE(lastName->property("text").toString(), QString("Nowakowski"));
     m_program.watchdog().reset();
 
-    // Nothing unsaved: the record is read again at once.
+    // Nothing unsaved: the record is read again at once and shown.
     lastName->setProperty("text", lastName->property("legalText"));
     QVERIFY(!editor->property("isDirty").toBool());
+    reads = m_program.sentCount("driver_trInfo");
     m_program.push(push);
     QVERIFY(m_program.waitForSent("driver_trInfo", reads + 1));
+    QTRY_COMPARE(pageControl(editor, "middle_name")->property("text").toString(), QString("Systemovych"));
     QVERIFY(m_program.watchdog().boxes().isEmpty());
     QVERIFY(m_program.closePage(editor));
 }

@@ -753,7 +753,8 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
 
     // Stored this time, its answer lost, and a colleague sets another password meanwhile: the
     // record as its editor reads it holds that one, so it is not taken for saved, and the operator
-    // is asked; No keeps what was typed.
+    // is asked, unasked: Return, typed for the form, answers No, which keeps what was typed, the
+    // name typed since the save too.
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
     QVERIFY(loseAnswerTo("paymentSystem_trUpdate", editor, "applyButton"));
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{Unknown});
@@ -762,11 +763,16 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
              QString("new-secret"));
     m_program.query("UPDATE payment_systems SET password = 'other-secret', dt_utc_last_update ="
                     " (extract(epoch from clock_timestamp()) * 1000)::bigint WHERE id = ?", {system});
-    m_program.watchdog().answerNext(QMessageBox::No);
+    pageControl(editor, "name")->setProperty("text", "LiqPay 2");
+    m_program.watchdog().leaveNextBoxOpen();
     QVERIFY(reconnect());
-    QTRY_COMPARE(m_program.watchdog().texts(), QStringList{OtherValues});
+    QTRY_VERIFY(m_program.watchdog().leftOpen());
+    QCOMPARE(m_program.watchdog().texts(), QStringList{OtherValues});
+    QTest::keyClick(m_program.watchdog().leftOpen(), Qt::Key_Return);
+    QTRY_VERIFY(!m_program.watchdog().leftOpen());
     m_program.watchdog().reset();
     QCOMPARE(drawnText(pageControl(editor, "password")), QString("new-secret"));
+    QCOMPARE(drawnText(pageControl(editor, "name")), QString("LiqPay 2"));
     QVERIFY(editor->property("isDirty").toBool());
     QVERIFY(discard(editor));
     QCOMPARE(m_program.query("SELECT password FROM payment_systems WHERE id = ?", {system}).toString(),

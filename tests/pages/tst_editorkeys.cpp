@@ -800,6 +800,8 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
             QPointer<QMessageBox> box = ask(author, sign);
             QVERIFY(box);
             QCOMPARE(box->text(), QString("Data changed by user '%1'. Apply?").arg(author == QString("1") ? "system" : sign));
+            // Over the editor whose edits it is about, not the main window.
+            QCOMPARE(box->windowHandle()->transientParent(), opened.window);
             QMessageBox::StandardButton answer = QMessageBox::NoButton;
             QMessageBox *asked = box;
             connect(asked, &QMessageBox::buttonClicked, asked,
@@ -905,8 +907,20 @@ void TestEditorKeys::aColleaguesQuestionNeverTakesTheKeys()
     QTRY_VERIFY(!form->property("isBusy").toBool());
     QCOMPARE(watchdog.boxes().size(), shown + 1);
     QVERIFY(opened.editor->property("isDirty").toBool());
-    watchdog.answerNext(QMessageBox::Discard);
-    QVERIFY(m_program.closePage(opened.editor));
+
+    // Esc, and Discard clicked in the box it opens over the editor: the editor goes, and the
+    // window that opened it (the main window) takes the keys.
+    QVERIFY(activate(opened.window));
+    watchdog.leaveNextBoxOpen();
+    QTest::keyClick(opened.window, Qt::Key_Escape);
+    QPointer<QMessageBox> closing = shownQuestion(watchdog);
+    QVERIFY(closing);
+    QCOMPARE(closing->text(), QString("Data not saved"));
+    QCOMPARE(closing->windowHandle()->transientParent(), opened.window);
+    QPointer<QObject> editor = opened.editor;
+    QTest::mouseClick(closing->button(QMessageBox::Discard), Qt::LeftButton);
+    QTRY_VERIFY(!editor);
+    QTRY_COMPARE(QGuiApplication::focusWindow(), Gui::Context::mainWindow()->windowHandle());
     watchdog.reset();
 }
 

@@ -70,14 +70,24 @@ NtFrameBase {
         closeFrame();
     }
 
+    // The opener takes the keys only from the window the operator was in: a window that an answer
+    // closes while the operator is elsewhere leaves the focus there.
     function closeFrame() {
+        finishClose(false);
+    }
+
+    // The operator's own close, asked for in a box over the page (Discard, say): the opener takes
+    // the keys, as from any close the operator makes.
+    function closeAsAsked() {
+        finishClose(true);
+    }
+
+    // (The focus window's content holds the active focus; "active" would be true for every window
+    // that shares its transient parent.)
+    function finishClose(asked) {
         try {
             if (isWindow) {
-                // The opener takes over from the window the operator was in; a window closed
-                // while the operator is elsewhere (an answer closed it) leaves the focus there.
-                // (The focus window's content holds the active focus; "active" would be true
-                // for every window that shares its transient parent.)
-                var wasActive = frameWindow.contentItem.activeFocus;
+                var wasActive = asked === true || frameWindow.contentItem.activeFocus;
                 frameWindow.visible = false;
                 if (wasActive)
                     activateOpener();

@@ -54,16 +54,20 @@ function deleteRows() {
     return question(qsTr("Do you want to delete records?"));
 }
 
-// Without a sign the change was found after a reconnection, and nobody named its author.
-function dataChangedText(sign) {
-    return sign === "" ? qsTr("Data changed while the connection was lost. Apply?")
-                       : qsTr("Data changed by user '%1'. Apply?").arg(sign);
+// The question about another user's change: it names the author where a push did; without one,
+// the change was found by a read, after a loss of the connection or not.
+function dataChangedText(sign, lost) {
+    if (sign !== "")
+        return qsTr("Data changed by user '%1'. Apply?").arg(sign);
+    return lost ? qsTr("Data changed while the connection was lost. Apply?")
+                : qsTr("Data changed on the server. Apply?");
 }
 
-// Another user's change of the record being edited: a question the operator did not ask, so
-// a key typed for the form never answers it (No is its default). It emits yes().
-function dataChanged(sign) {
-    return QWIDGET_CREATOR.safeQuestion(dataChangedText(sign), parentWindow);
+// A question that opens without the operator asking (another user's change of the record being
+// edited, the stored values after a lost save), over the page's window: a key typed for the form
+// never answers it (No is its default; Yes takes a click or Alt+Y). It emits yes().
+function safeQuestion(text) {
+    return QWIDGET_CREATOR.safeQuestion(text, parentWindow);
 }
 
 function duplicateBankCardOrder() {

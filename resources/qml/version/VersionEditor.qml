@@ -41,7 +41,6 @@ Editor {
         controller: version
         onEnded: versionForm.listEnded(isReload)
         onRefused: {
-            editor.stopBusy();
             versionForm.takeRead();
             versionForm.displayError(answer);
         }
@@ -63,10 +62,12 @@ Editor {
                 var request = Utils.createJSONRequest();
                 request.addExpr("code", "=", "tax_min", "or");
                 request.addExpr("code", "=", "tax_current");
-                var sent = editor.checkSecurity(version) && versionRows.request(request.commit());
-                if (sent)
-                    editor.startBusy();
-                return sent;
+                return editor.checkSecurity(version) && versionRows.request(request.commit());
+            }
+
+            // The rows' versions, as rowsRecord() holds them.
+            function changeKeys() {
+                return codes;
             }
 
             function holdsRecord(recordId) {
@@ -83,7 +84,6 @@ Editor {
             function listEnded(isReload) {
                 if (isReload)
                     return;
-                editor.stopBusy();
                 var read = takeRead();
                 var record = rowsRecord();
                 if (!readFills(read, record))
@@ -149,7 +149,7 @@ Editor {
                     editor.closed();
                     return;
                 }
-                if (!isOnline())
+                if (!isOnline() || waitForReads())
                     return;
                 editor.pendingUpdates = changed.length;
                 savedParams = {};

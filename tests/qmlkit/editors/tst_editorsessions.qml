@@ -294,6 +294,14 @@ TestCase {
         compare(question.standardButtons, StandardButton.Save | StandardButton.Discard | StandardButton.Cancel);
         question.click(StandardButton.Cancel);
         compare(GLOBAL.frames.count(), 1, "Cancel stays");
+        // Nothing left unsaved while it is open: it goes, and the editor stays.
+        editor.closed();
+        compare(MessageBoxes.openIn(editor).length, 1);
+        field(editor, "lastName").text = "Kovalenko";
+        tryVerify(function () { return MessageBoxes.openIn(editor).length === 0; }, TestTime.limit(2000),
+                  "the question about unsaved data goes with them");
+        compare(GLOBAL.frames.count(), 1);
+        typeInto(field(editor, "lastName"), "!");
         editor.closed();
         question = MessageBoxes.openIn(editor)[0];
         net.clear();
@@ -439,11 +447,24 @@ TestCase {
         compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
         compare(net.sent()[0]["id"], "5");
         compare(net.sent()[1]["id"], "5");
-        // The values it showed, saved again meanwhile: nothing is said, the unsaved edit stays.
-        net.answer("driver", "saInfo", record(editor, { "dt_utc_last_update": "1710000900000", "rst_id_user_locked": "2" }));
+        // Nobody asked for that read: the page never dims for it. Return meanwhile is not lost:
+        // the save follows the read's answer.
+        verify(!findChild(editor, "busyTimer").running, "no dimming for a read nobody asked for");
+        editor.enterPressed();
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"], "the save waits for the read");
+        // The values it showed, saved again meanwhile, and columns the form never sends changed by
+        // the platform: nothing is said, the unsaved edit stays and is saved.
+        net.answer("driver", "saInfo", record(editor, { "dt_utc_last_update": "1710000900000", "rst_id_user_locked": "2",
+                                                        "status": "3", "completed_order_seq": "41" }));
         compare(field(editor, "lastName").text, "Kovalenkoko", "the unsaved edit stays");
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 0);
         compare(MessageBoxes.textsIn(editor), []);
+        tryVerify(function () { return net.sentNames().length === 3; }, TestTime.limit(2000), "the save follows");
+        compare(net.sentNames()[2], "driver_trUpdate");
+        compare(net.sent()[2]["last_name"], "Kovalenkoko");
+        net.answer("driver", "saUpdate", record(editor, { "last_name": "Kovalenkoko", "rst_id_user_locked": "2" }));
+        verify(!editor.isDirty);
+        typeInto(field(editor, "lastName"), "ko");
 
         // Removed meanwhile: the editor closes with the removal's warning alone, though the lock
         // is refused too.
@@ -497,18 +518,21 @@ TestCase {
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
         verify(!editor.isDirty);
 
-        // No answered offline: the change it covered is not asked about again once back; a change
-        // stored after it is, once.
+        // No answered offline: the change it covered (stored when the push says) is not asked
+        // about again once back; a change stored after it is, once.
         typeInto(lastName, "!");
-        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL",
+                                            "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) });
         USER_SESSION.isOffline = true;
         QWIDGET_CREATOR.lastDialog().answer(false);
         USER_SESSION.isOffline = false;
         USER_SESSION.saOpen({ "RES": "10" });
         net.answer("driver", "saInfo", record(editor, { "last_name": "Lysenko", "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 2);
+        // Stored after the change No kept out, though before the program's clock says No was
+        // answered: asked.
         USER_SESSION.saOpen({ "RES": "10" });
-        net.answer("driver", "saInfo", record(editor, { "last_name": "Tkachuk", "dt_utc_last_update": String(USER_SESSION.utc_dt + 1000) }));
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Tkachuk", "dt_utc_last_update": String(USER_SESSION.utc_dt - 500) }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 3);
         compare(QWIDGET_CREATOR.lastDialog().text, "Data changed while the connection was lost. Apply?");
         compare(lastName.text, "Melnyk!");

@@ -39,7 +39,6 @@ Editor {
                 if (!editor.readable)
                     return false;
                 controller.trInfo({ "id": id });
-                editor.startBusy();
                 return true;
             }
 

@@ -64,10 +64,13 @@ TestCase {
 
     function test_fixedTexts() {
         // Another user's change asks through the shell's question that no key in flight answers.
-        var question = Dialog.dataChanged("petro");
+        var question = Dialog.safeQuestion(Dialog.dataChangedText("petro", true));
         compare(question.text, "Data changed by user 'petro'. Apply?");
         compare(QWIDGET_CREATOR.callsOf("safeQuestion"), [["Data changed by user 'petro'. Apply?", mainWindow]]);
         question.answer(false);
+        // Without an author: "while the connection was lost" only where it was.
+        compare(Dialog.dataChangedText("", true), "Data changed while the connection was lost. Apply?");
+        compare(Dialog.dataChangedText("", false), "Data changed on the server. Apply?");
         var dialog = Dialog.deleteRow();
         compare(dialog.text, "Do you want to delete record?");
         dialog.click(StandardButton.No);

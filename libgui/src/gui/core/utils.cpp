@@ -38,9 +38,16 @@ bool isReachable(const QPoint &p, const QSize &size)
 }
 
 // The top-level window that shows a frame, and the frame's area on the screen: a QML frame's own
-// window while it is shown, else the window its item sits in (a tab's); a widget frame's window.
+// window while it is shown, else the window its item sits in (a tab's); a widget frame's window;
+// a window itself.
 QWindow *frameWindow(QObject *frame, QRect &area)
 {
+    if (auto *window = qobject_cast<QWindow *>(frame)) {
+        area = QRect(window->mapToGlobal(QPoint()), window->size());
+        while (window->parent())
+            window = window->parent();
+        return window;
+    }
     if (auto *widget = qobject_cast<QWidget *>(frame)) {
         area = QRect(widget->mapToGlobal(QPoint()), widget->size());
         return widget->window()->windowHandle();

@@ -24,8 +24,9 @@ void moveOnScreen(QWidget *widget, const QPoint &p);
 void applyWindowState(QWidget *widget, int state, const QSize &size);
 // Lets widget share the owner's task-bar entry, when "ui"/"groupTaskBarWindows" is set.
 void attachToOwnerWindow(QWidget *owner, QWidget *widget);
-// Makes a shown window belong to the frame (a QML frame or a widget frame) that opened it: kept
-// above the frame's top-level window, placed over the frame, and closed when the frame goes.
+// Makes a shown window belong to the frame (a QML frame, a widget frame or a frame's window) that
+// opened it: kept above the frame's top-level window, placed over the frame, and closed when the
+// frame goes.
 void keepOverFrame(QWidget *widget, QObject *frame);
 // Raises and activates a QML window (its raise() and requestActivate()).
 void raiseWindow(QObject *window);

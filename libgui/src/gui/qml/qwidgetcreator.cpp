@@ -44,15 +44,20 @@ QWidget *QWidgetCreator::show(QWidget *widget)
 
 QWidget *QWidgetCreator::showWindow(QWidget *widget, QObject *parent)
 {
-    if (parent) {
-        QObject::connect(widget, &QObject::destroyed, parent, [parent] {
-            if (auto *frame = qobject_cast<Frame *>(parent))
-                frame->activate();
-            else
-                Utils::activateFrameWindow(parent);
-        });
-    }
+    activateOnClose(widget, parent);
     return show(widget);
+}
+
+void QWidgetCreator::activateOnClose(QWidget *widget, QObject *parent)
+{
+    if (!parent)
+        return;
+    QObject::connect(widget, &QObject::destroyed, parent, [parent] {
+        if (auto *frame = qobject_cast<Frame *>(parent))
+            frame->activate();
+        else
+            Utils::activateFrameWindow(parent);
+    });
 }
 
 QWidget *QWidgetCreator::calendar(QObject *parent, QQuickItem *item)
@@ -87,7 +92,16 @@ QWidget *QWidgetCreator::safeQuestion(const QString &text, QObject *parent)
 {
     auto *question = new SafeQuestion(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text);
     question->setWindowModality(Qt::ApplicationModal);
-    return showWindow(question, parent);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    QQmlEngine::setObjectOwnership(question, QQmlEngine::CppOwnership);
+    activateOnClose(question, parent);
+    // Over the window whose edits it is about from its first show: with several editors open,
+    // the operator sees whose.
+    question->adjustSize();
+    Utils::keepOverFrame(question, parent ? parent : Context::mainWidget());
+    question->show();
+    question->activateWindow();
+    return question;
 }
 
 QWidget *QWidgetCreator::completer(QObject *parent)

@@ -73,6 +73,8 @@ public:
     // The same, and once the window is gone the window of parent (a page or a widget frame)
     // comes forward again, unless parent went first.
     static QWidget *showWindow(QWidget *widget, QObject *parent);
+    // The parent (a frame, a frame's window) takes the keys back when the widget goes.
+    static void activateOnClose(QWidget *widget, QObject *parent);
 };
 
 } // namespace Gui

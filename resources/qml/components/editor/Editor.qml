@@ -25,6 +25,8 @@ NtFrame {
     property bool isFocusRestored: false
     // A save's answer went with the connection, and what it stored is not found out yet.
     readonly property bool isSaveUnknown: lostSave.isUnknown
+    // The question about closing with unsaved data; it goes when the data is no longer unsaved.
+    property QtObject closeQuestion: null
 
     function checkSecurityForOpen() {
         return !controller || GLOBAL.securityState(controller, "open_editor");
@@ -102,10 +104,13 @@ NtFrame {
             isCloseOnSa = false;
             return;
         }
+        if (closeQuestion && closeQuestion.visible)
+            return;
         if (lostSave.isUnknown) {
             var unknown = Dialog.question(qsTr("Whether the data was saved is not known yet. Close the editor anyway?"));
             if (unknown)
-                unknown.yes.connect(function () { closeFrame(); });
+                unknown.yes.connect(function () { closeAsAsked(); });
+            closeQuestion = unknown || null;
             return;
         }
         var question = Dialog.warning(qsTr("Data not saved"), {
@@ -113,6 +118,7 @@ NtFrame {
         });
         if (!question)
             return;
+        closeQuestion = question;
         // The dialog may report one press more than once.
         var answered = false;
         question.accepted.connect(function () {
@@ -124,8 +130,14 @@ NtFrame {
             form.runAction();
         });
         question.discard.connect(function () {
-            closeFrame();
+            closeAsAsked();
         });
+    }
+
+    // A close question about data that is saved by now goes.
+    function closeStaleQuestion() {
+        if (closeQuestion && closeQuestion.visible && (!isDirty || isDiscarded))
+            closeQuestion.close();
     }
 
     title: (editorTitle !== "" ? " " + editorTitle : "") + " (" + id + ")" + (isDirty ? "*" : "")
@@ -144,6 +156,8 @@ NtFrame {
         if (isFrameCompleted)
             startEditor();
     }
+    // Filling the form may clear the flag a moment before the kept keys set it again.
+    onIsDirtyChanged: Qt.callLater(closeStaleQuestion)
     onGetSettings: {
         if (!objectSettings)
             objectSettings = {};

@@ -50,26 +50,43 @@ FocusScope {
     property string changeAuthor
     // The field that the editor gave the focus when it opened.
     property Item openingField: null
-    // The reads of the record on their way, oldest first, each "opening", "asked" (the operator
-    // wants the stored record), "saved" (a save found stored, its answer lost), "unasked"
-    // (another user's change of a clean form), "declined" (unasked, and its change was answered
-    // No) or "reconnect". Answers come in this order.
+    // The reads of the record on their way, oldest first. Asked for, and dimming the page while
+    // on their way: "opening", "asked" (Yes to another user's change), "stored" (Yes to the
+    // stored values after a lost save) and "unasked" (another user's change of a clean form, as
+    // the push asks). Never dimming, never costing a key: "saved" (a lost save found stored),
+    // "check" (after a reconnection, or the system's change over edits) and "declined" (what No
+    // kept out). Answers come in this order. Each is {"kind", "dims"}: whether it dimmed the page
+    // when it was sent, whatever kind it was turned to since.
     property var pendingReads: []
     // Reads the connection took: the record is read again once the session is open, as the
-    // operator asked for ("asked" or "saved") when one of them was such a read (lostRead). Only
-    // the opening moves the focus: a lost opening read is made again as any other.
+    // operator asked for ("asked", "stored" or "saved") when one of them was such a read
+    // (lostRead). Only the opening moves the focus: a lost opening read is made again as any other.
     property bool readsLost: false
     property string lostRead
-    // The record as the form last showed it: a read after a reconnection compares with it.
+    // The record as the form last showed it, or as No kept it out: a read nobody asked for
+    // compares with it. The connection was lost since.
     property var shownRecord: null
-    // On the server's clock, when the operator last kept the edits against another user's
-    // change (No): a change stored until then is not asked about again. -1 when none is kept.
+    property bool lostSinceShown: false
+    // The server's update time of the latest change No kept out: a record stored until then is
+    // not asked about again. -1 when none is kept out.
     property real declinedUntil: -1
-    // On the server's clock, until when the open question covers the changes: its last change
-    // came then at the latest.
+    // What the open question covers: the update time of its latest change as the server stored
+    // it (-1 when no push or read gave one), and that record where a read brought it last (null
+    // when a push came after it).
     property real askedUntil: -1
+    property var askedRecord: null
+    // What the form held when Yes was answered: a field typed in after it keeps its text.
+    property var askedParams: null
+    // The window its messages and questions open over: the editor's. Read by the dialog script.
+    readonly property var parentWindow: editor ? editor.parentWindow : null
     // What the last save sent.
     property var savedParams: null
+    // A save of this form is on its way.
+    property bool isSaving: false
+    // Return or OK came while a read of the record was on its way: the save follows its answer
+    // (and its question), closing the editor after it when OK asked so.
+    property bool saveWaits: false
+    property bool saveWaitsToClose: false
     // The record's editable fields: controls whose object name is their column. They fill from
     // answers, take the catalogue defaults of a new record, make the request and the dirty flag.
     // shownFields fill from answers but are never sent.
@@ -92,10 +109,9 @@ FocusScope {
 
     // Replaceable hooks -------------------------------------------------------------------------
 
-    // False when nothing was sent; a page's own read may say so.
+    // Sends the read of the record; false when nothing was sent, as a page's own read may say.
     function initialRequest() {
         controller.trInfo({ "id": id });
-        editor.startBusy();
         return true;
     }
 
@@ -147,19 +163,24 @@ FocusScope {
         return control.wholeText !== undefined ? control.wholeText : control.text;
     }
 
-    // The text fields whose value differs from what the last save sent: typed while its answer
-    // was on its way. Each with its text, cursor and selection, to be kept over the answer.
-    function typedSinceSave() {
+    // The text fields whose value differs from what params held (what the last save sent, or
+    // what the form held when Yes was answered): typed since. Each with its text, cursor and
+    // selection, to be kept over the answer.
+    function typedSince(params) {
         var typed = [];
-        for (var i = 0; savedParams && i < fields.length; ++i) {
+        for (var i = 0; params && i < fields.length; ++i) {
             var control = fields[i];
             var input = control.textArea !== undefined ? control.textArea : control;
-            var sent = savedParams[control.objectName];
+            var sent = params[control.objectName];
             if (sent !== undefined && typeof input.cursorPosition === "number" && fieldValue(control) !== String(sent))
                 typed.push({ "input": input, "text": input.text, "cursor": input.cursorPosition,
                              "start": input.selectionStart, "end": input.selectionEnd });
         }
         return typed;
+    }
+
+    function typedSinceSave() {
+        return typedSince(savedParams);
     }
 
     // What was typed stays where it was, over the saved value, which becomes the legal one.
@@ -273,57 +294,98 @@ FocusScope {
         displayError(mapParams);
     }
 
+    // The reads that dim the page while on their way: the operator asked for them, or the push
+    // of another user's change of a clean form did.
+    readonly property var dimmingReads: ["opening", "asked", "stored", "unasked"]
+
     // Reads the record (the page's initialRequest) as kind of read; nothing is counted when
-    // nothing was sent.
+    // nothing was sent. Without a session nothing is sent: the read is made once it is open.
     function read(kind) {
-        if (initialRequest() !== false)
-            pendingReads = pendingReads.concat([kind]);
+        if (editor.isOffline()) {
+            loseReads([kind]);
+            return;
+        }
+        if (initialRequest() === false)
+            return;
+        var dims = dimmingReads.indexOf(kind) >= 0;
+        pendingReads = pendingReads.concat([{ "kind": kind, "dims": dims }]);
+        if (dims)
+            editor.startBusy();
     }
 
-    // Which read of the record an own answer is for; "asked" for a read nobody counted.
+    // Which read of the record an own answer is for, "asked" for a read nobody counted. The page
+    // stops dimming for a read that dimmed it, and a save waiting for the reads follows them.
     function takeRead() {
-        if (pendingReads.length === 0)
-            return "asked";
-        var kind = pendingReads[0];
-        pendingReads = pendingReads.slice(1);
-        return kind;
+        var taken = { "kind": "asked", "dims": true };
+        if (pendingReads.length > 0) {
+            taken = pendingReads[0];
+            pendingReads = pendingReads.slice(1);
+        }
+        if (taken.dims)
+            editor.stopBusy();
+        Qt.callLater(saveAfterReads);
+        return taken.kind;
     }
 
     // The reads on their way become kind where they are one of kinds.
     function turnReads(kinds, kind) {
-        pendingReads = pendingReads.map(function (pending) { return kinds.indexOf(pending) >= 0 ? kind : pending; });
+        pendingReads = pendingReads.map(function (pending) {
+            return kinds.indexOf(pending.kind) >= 0 ? { "kind": kind, "dims": pending.dims } : pending;
+        });
     }
 
-    // Keys that are not the record's values: the protocol's, the lock and the time of the change.
-    function isRecordValue(key) {
-        return key.charAt(0) !== "_" && key !== key.toUpperCase() && key !== "rst_id_user_locked"
-                && key !== "dt_utc_last_update" && key !== "id_owner_modify";
+    function hasReads(kinds) {
+        return pendingReads.some(function (pending) { return kinds.indexOf(pending.kind) >= 0; });
     }
 
-    // Whether record holds other values than the form last showed, stored after the operator
-    // last kept the edits against such a change.
+    // The values a change of the record is judged by: those the form sends. A column it only
+    // shows, or neither shows nor sends, holds nothing the operator could lose. A form whose
+    // request is not the record's columns overrides it.
+    function changeKeys() {
+        return Object.keys(getMapParams()).filter(function (key) { return key !== "id"; });
+    }
+
+    // Whether record holds a change the operator has not seen: stored after what No last kept
+    // out, with other values than the form last showed in what it sends.
     function isNewChange(record) {
         if (!record || Number(record["dt_utc_last_update"]) <= declinedUntil)
             return false;
         if (!shownRecord)
             return true;
-        var keys = Object.keys(record).concat(Object.keys(shownRecord));
+        var keys = changeKeys();
         for (var i = 0; i < keys.length; ++i) {
-            if (isRecordValue(keys[i]) && answerText(record[keys[i]]) !== answerText(shownRecord[keys[i]]))
+            if (answerText(record[keys[i]]) !== answerText(shownRecord[keys[i]]))
                 return true;
         }
         return false;
     }
 
-    // Whether the answer to a read may fill the form: one that nobody asked for never takes
-    // what was typed while it was on its way; the change is asked about instead, once. record
-    // is what the answer holds, compared after a reconnection with what the form showed.
+    // Whether the answer to a read may fill the form. One that nobody asked for is judged against
+    // the form as it is when it lands: a clean form shows it; over edits, a change the operator
+    // has not seen is asked about, once, and anything else leaves what was typed alone. record is
+    // what the answer holds.
     function readFills(read, record) {
-        if (read === "opening" || read === "asked" || read === "saved" || !editor.isDirty)
+        if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty)
             return true;
-        if (read === "unasked" || (read === "reconnect" && isNewChange(record)))
-            askAboutChange();
+        if (read !== "declined" && isNewChange(record)) {
+            askAboutChange(record, record["dt_utc_last_update"]);
+            return false;
+        }
+        if (read === "declined")
+            keptOut(record);
+        // What the form only shows (a driver's position) takes no key: it shows what is stored.
+        for (var i = 0; i < shownFields.length; ++i)
+            setFieldValue(shownFields[i], record[shownFields[i].objectName]);
         return false;
+    }
+
+    // The fields typed in since the request that brought the answer of read: they keep their text.
+    function keptFields(read) {
+        if (read === "asked")
+            return typedSince(askedParams);
+        if (read === "stored" || read === "saved")
+            return typedSince(savedParams);
+        return [];
     }
 
     // After an answer filled the form: only the opening read moves the focus or selects.
@@ -336,23 +398,38 @@ FocusScope {
             selectOpeningField();
     }
 
-    // The connection is gone, and with it the answers of the reads on their way: they are made
-    // again once the session is open. True while such reads wait for it.
-    function loseReads() {
-        for (var i = 0; i < pendingReads.length; ++i) {
-            if (pendingReads[i] === "asked" || pendingReads[i] === "saved")
-                lostRead = pendingReads[i];
+    // The connection is gone, and with it the answers of reads (those on their way, or kinds
+    // that could not be sent): they are made again once the session is open. True while such
+    // reads wait for it.
+    function loseReads(kinds) {
+        var lost = kinds || pendingReads.map(function (pending) { return pending.kind; });
+        for (var i = 0; i < lost.length; ++i) {
+            if (lost[i] === "asked" || lost[i] === "stored" || lost[i] === "saved")
+                lostRead = lost[i];
         }
-        readsLost = readsLost || pendingReads.length > 0;
-        pendingReads = [];
+        readsLost = readsLost || lost.length > 0;
+        if (!kinds)
+            pendingReads = [];
         return readsLost;
+    }
+
+    // The connection is gone: the reads on their way with it, and a save that waited for them is
+    // not made. A change found once it is back, and that no push named, was made while it was lost.
+    function connectionLost() {
+        loseReads();
+        isSaving = false;
+        lostSinceShown = true;
+        if (saveWaits) {
+            saveWaits = false;
+            editor.requestLost(false, true);
+        }
     }
 
     // The session is open again: the record is read again, as the operator asked for, or to
     // find the changes made meanwhile. A save whose answer went with the connection is found
     // out by its own read instead.
     function readAfterReconnection() {
-        var kind = lostRead !== "" ? lostRead : "reconnect";
+        var kind = lostRead !== "" ? lostRead : "check";
         readsLost = false;
         lostRead = "";
         if (id !== "" && id !== "0" && !editor.isSaveUnknown)
@@ -364,8 +441,9 @@ FocusScope {
         editor.isDiscarded = true;
         var notice = Dialog.warning(userId !== undefined ? qsTr("Data removed by user with id = %1. Form will close!").arg(userId)
                                                          : qsTr("Data removed. Form will close!"));
+        // Read by the operator, it closes as the operator's own close does.
         if (notice)
-            notice.accepted.connect(function () { editor.closed(); });
+            notice.accepted.connect(function () { editor.closeAsAsked(); });
         else
             editor.closed();
     }
@@ -394,8 +472,6 @@ FocusScope {
             return;
         var own = isOwnAnswer(mapParams);
         var read = own ? takeRead() : "";
-        if (own)
-            editor.stopBusy();
         if (answerResult(mapParams) !== "10") {
             if (!own || editor.isDiscarded)
                 return;
@@ -414,17 +490,18 @@ FocusScope {
         }
         if (!readFills(read, mapParams))
             return;
-        // A save found stored shows as its answer would have; a record read again shows what is
-        // stored, also where a value did not change.
-        processData(mapParams, read === "saved" ? typedSinceSave() : []);
-        if (read !== "saved")
-            showStoredValues(contentArea);
+        // A record read again shows what is stored, also where a value did not change; a field
+        // typed in since the request keeps its text.
+        processData(mapParams, keptFields(read), true);
+        if (read === "asked" && !hasReads(["asked"]))
+            askedParams = null;
         focusAfterRead(read);
     }
 
     function handleSaNew(mapParams) {
         if (!isOwnAnswer(mapParams))
             return;
+        isSaving = false;
         editor.stopBusy();
         if (answerResult(mapParams) !== "10") {
             showAnswerFailure(mapParams);
@@ -439,6 +516,7 @@ FocusScope {
     function onSaUpdate(mapParams) {
         if (!isOwnAnswer(mapParams))
             return;
+        isSaving = false;
         editor.stopBusy();
         var code = answerResult(mapParams);
         if (code === "10") {
@@ -454,6 +532,7 @@ FocusScope {
     function onSaDuplicate(mapParams) {
         if (!isOwnAnswer(mapParams))
             return;
+        isSaving = false;
         editor.stopBusy();
         if (answerResult(mapParams) !== "10")
             showAnswerFailure(mapParams);
@@ -512,44 +591,65 @@ FocusScope {
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
             return;
-        rereadChanged(mapParams["sign"]);
+        rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
     }
 
     // The record changed elsewhere: read again at once while nothing is unsaved; otherwise
     // asked, one question at a time that names the latest author, and Yes reads it again.
-    function rereadChanged(author) {
+    // storedAt: when the server stored the change, where the push says. A read on its way to
+    // find what No kept out may bring this change too: it is judged as any other.
+    function rereadChanged(author, storedAt) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
+        turnReads(["declined"], "check");
         if (editor.isDirty)
-            askAboutChange();
+            askAboutChange(null, storedAt);
         else
             read("unasked");
     }
 
-    // On the server's clock, the latest a change the form hears of now was stored.
-    function changesUntilNow() {
-        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+    // The system changed the record (a driver's position, say): read again without dimming the
+    // page, and over edits asked about only where what the form sends changed.
+    function rereadBySystem(author) {
+        if (!changeQuestion)
+            changeAuthor = author;
+        turnReads(["declined"], "check");
+        read(editor.isDirty ? "check" : "unasked");
     }
 
-    // One question at a time, naming the latest author.
-    function askAboutChange() {
-        if (changeQuestion) {
-            askedUntil = changesUntilNow();
-            if (questionNamesAuthor)
-                changeQuestion.text = Dialog.dataChangedText(changeAuthor);
-            return;
-        }
-        followQuestion(Dialog.dataChanged(changeAuthor), true);
+    function changeText() {
+        return Dialog.dataChangedText(changeAuthor, lostSinceShown);
     }
 
-    // The one question open about the stored record, in place of an earlier one: Yes reads the
-    // record, and the reads on their way show it too; No (or Escape) keeps the edits: the reads
-    // on their way change nothing and ask nothing, nor do the changes it covers after a
-    // reconnection. namesAuthor: its text names the latest author.
-    function followQuestion(question, namesAuthor) {
+    // A change the operator has not seen, from a push (record null) or a read, stored at
+    // storedAt: asked about, one question at a time that names the latest author.
+    function askAboutChange(record, storedAt) {
+        if (!changeQuestion)
+            followQuestion(Dialog.safeQuestion(changeText()), true, "asked");
+        else if (questionNamesAuthor)
+            changeQuestion.text = changeText();
+        cover(record, storedAt);
+    }
+
+    // The open question covers the change stored at storedAt (when known), and record when a
+    // read brought it last.
+    function cover(record, storedAt) {
+        if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
+            askedUntil = Math.max(askedUntil, Number(storedAt));
+        askedRecord = record || null;
+    }
+
+    // The one question open about the stored record, in place of an earlier one (whose changes
+    // it covers too): Yes reads the record as yesRead, and the reads on their way show it too;
+    // No (or Escape) keeps the edits against the changes it covered, and nothing later.
+    // namesAuthor: its text names the latest author.
+    function followQuestion(question, namesAuthor, yesRead) {
         if (!question)
             return;
-        askedUntil = changesUntilNow();
         var replaced = changeQuestion;
+        if (!replaced) {
+            askedUntil = -1;
+            askedRecord = null;
+        }
         changeQuestion = question;
         questionNamesAuthor = namesAuthor;
         if (replaced)
@@ -557,22 +657,56 @@ FocusScope {
         var saidYes = false;
         question.yes.connect(function () {
             saidYes = true;
-            turnReads(["unasked", "declined", "reconnect"], "asked");
-            read("asked");
+            if (yesRead === "asked")
+                askedParams = getMapParams();
+            turnReads(["unasked", "check", "declined"], yesRead);
+            read(yesRead);
         });
         var ended = function () {
             if (changeQuestion !== question)
                 return;
-            if (!saidYes) {
-                turnReads(["unasked", "reconnect"], "declined");
-                declinedUntil = askedUntil;
-            }
             changeQuestion = null;
             changeAuthor = "";
+            // A form left with no edits (its save answered meanwhile) shows the change instead.
+            if (!saidYes && editor.isDirty)
+                keepOut();
+            else if (!saidYes)
+                read("unasked");
+            Qt.callLater(saveAfterReads);
         };
         // A widget question ends with finished, a page's message dialog with its answer.
         var ends = question.finished !== undefined ? [question.finished] : [question.accepted, question.rejected];
         ends.forEach(function (end) { end.connect(ended); });
+    }
+
+    // No: the edits stay against the changes the question covered, and nothing later. A read on
+    // its way brings that record; without one, the record the question last covered, or one read
+    // now (no push came after it, or it is turned to be judged as any other).
+    function keepOut() {
+        declinedUntil = Math.max(declinedUntil, askedUntil);
+        var onTheWay = hasReads(["unasked", "check", "declined"]);
+        turnReads(["unasked", "check"], "declined");
+        if (onTheWay)
+            return;
+        if (askedRecord)
+            keptOut(askedRecord);
+        else
+            read("declined");
+    }
+
+    // The edits stay against record: a read nobody asked for is compared with it from now on.
+    function keptOut(record) {
+        shownRecord = record;
+        lostSinceShown = false;
+        var storedAt = Number(record["dt_utc_last_update"]);
+        if (isFinite(storedAt))
+            declinedUntil = Math.max(declinedUntil, storedAt);
+    }
+
+    // A form left with no edits closes a question about them: the change is shown.
+    function closeStaleQuestion() {
+        if (changeQuestion && editor && !editor.isDirty)
+            changeQuestion.close();
     }
 
     // Requests ----------------------------------------------------------------------------------
@@ -613,7 +747,7 @@ FocusScope {
     }
 
     function runAction() {
-        if (isBusy || !editor)
+        if (!editor || isBusy || isSaving)
             return;
         var state = editorState();
         var isUpdate = editor.isEditState(state) && editor.isDirty;
@@ -621,21 +755,50 @@ FocusScope {
             editor.closed();
             return;
         }
-        if (!isOnline())
+        if (!isOnline() || waitForReads())
             return;
         var params = withoutCutTexts(getMapParams());
         savedParams = params;
         if (state === "ADD") {
+            isSaving = true;
             controller.trNew(params);
         } else if (state === "DUPLICATE") {
             params["amount"] = amountBox.value;
             params["remove_src"] = removeSourceBox.checked ? "1" : "0";
+            isSaving = true;
             controller.trDuplicate(params);
         } else {
-            confirmLockedSave(function () { controller.trUpdate(params); });
+            confirmLockedSave(function () {
+                isSaving = true;
+                controller.trUpdate(params);
+            });
             return;
         }
         editor.startBusy();
+    }
+
+    // Return or OK while a read of the record is on its way, or while the outcome of a lost save
+    // is being found out: the save waits for them, so that it never crosses a change they bring.
+    function waitForReads() {
+        if (pendingReads.length === 0 && !editor.isSaveUnknown)
+            return false;
+        saveWaitsToClose = (saveWaits && saveWaitsToClose) || editor.isCloseOnSa;
+        saveWaits = true;
+        // No answer of a read closes the editor before its save.
+        editor.isCloseOnSa = false;
+        return true;
+    }
+
+    // The reads answered and no question open: the save that waited for them is made, where
+    // anything is left to save or OK asked to close.
+    function saveAfterReads() {
+        if (!saveWaits || !editor || pendingReads.length > 0 || changeQuestion || editor.isSaveUnknown)
+            return;
+        saveWaits = false;
+        if (!editor.isDirty && !saveWaitsToClose)
+            return;
+        editor.isCloseOnSa = saveWaitsToClose;
+        runAction();
     }
 
     // Nothing is sent without a session to answer it: the operator is told at once, and what was
@@ -698,13 +861,15 @@ FocusScope {
     // while no question names one.
     function recordShown(record) {
         shownRecord = record;
+        lostSinceShown = false;
         declinedUntil = -1;
         if (!changeQuestion)
             changeAuthor = "";
     }
 
-    // typed: text fields that keep what was typed while a save's answer was on its way.
-    function processData(mapParams, typed) {
+    // typed: text fields that keep what was typed while the request was on its way; showStored:
+    // every control shows its stored value, also where the answer left it as it was.
+    function processData(mapParams, typed, showStored) {
         recordShown(mapParams);
         insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
         insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
@@ -714,6 +879,8 @@ FocusScope {
         if (editor && editor.form === form)
             editor.id = id;
         populateForm(mapParams);
+        if (showStored)
+            showStoredValues(contentArea);
         keepTyped(typed || []);
         if (approve && !approve["isCompleted"] && resolutionContexts.indexOf(approve["context"]) >= 0) {
             updateApproveData(approve["data"]);
@@ -814,6 +981,11 @@ FocusScope {
         function onStartDestroy() {
             form.releaseLock();
         }
+
+        function onIsDirtyChanged() {
+            // Filling the form may clear the flag a moment before the kept keys set it again.
+            Qt.callLater(form.closeStaleQuestion);
+        }
     }
 
     Connections {
@@ -840,7 +1012,7 @@ FocusScope {
 
         function onIsOfflineChanged() {
             if (USER_SESSION.isOffline)
-                form.loseReads();
+                form.connectionLost();
         }
 
         function onSaOpen(mapParams) {

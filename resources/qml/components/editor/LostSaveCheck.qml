@@ -65,8 +65,8 @@ Item {
         var noted = c.unansweredEdit();
         if (noted && noted["action"] === edit["action"] && Number(noted["sentAt"]) === Number(edit["sentAt"]))
             edit = noted;
+        // Found out without dimming the page: nobody asked for it, and keys typed meanwhile stay.
         isChecking = true;
-        owner.startBusy();
         if (edit["action"] === "trUpdate")
             c.readRecord({ "id": String(edit["params"]["id"]) });
         else
@@ -77,8 +77,9 @@ Item {
         if (!isChecking)
             return;
         isChecking = false;
-        owner.stopBusy();
         owner.closeUnknownOutcomeBox();
+        // A save asked for meanwhile follows the outcome, and the read that shows it.
+        Qt.callLater(form().saveAfterReads);
         var lost = edit;
         edit = null;
         controller().forgetUnansweredEdit();
@@ -116,9 +117,11 @@ Item {
         } else if (compared === "unknown") {
             Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
         } else {
-            // The question about the stored values, one with another user's change: either asks.
-            form().followQuestion(Dialog.question(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
-                                  false);
+            // The question about the stored values, one with another user's change: either asks,
+            // and no key typed for the form answers Yes. Yes keeps what was typed since the save.
+            form().followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
+                                  false, "stored");
+            form().cover(record, record["dt_utc_last_update"]);
         }
     }
 
@@ -172,6 +175,12 @@ Item {
 
         function onSaOpen(mapParams) {
             check.start();
+        }
+
+        // The check's answer went with the connection: it asks again once the session is open.
+        function onIsOfflineChanged() {
+            if (USER_SESSION.isOffline)
+                check.isChecking = false;
         }
     }
 }

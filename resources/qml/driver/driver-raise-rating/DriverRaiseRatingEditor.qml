@@ -42,7 +42,6 @@ Editor {
         controller: value
         onEnded: raiseForm.listEnded(isReload)
         onRefused: {
-            editor.stopBusy();
             raiseForm.takeRead();
             raiseForm.displayError(answer);
         }
@@ -55,10 +54,12 @@ Editor {
             id: raiseForm
 
             function initialRequest() {
-                var sent = editor.checkSecurity(value) && settingRows.request({ "code": editor.code });
-                if (sent)
-                    editor.startBusy();
-                return sent;
+                return editor.checkSecurity(value) && settingRows.request({ "code": editor.code });
+            }
+
+            // A change of the setting is a change of its stored JSON.
+            function changeKeys() {
+                return ["value"];
             }
 
             // The setting's row as the list brought it. A reload after a push changes nothing
@@ -66,7 +67,6 @@ Editor {
             function listEnded(isReload) {
                 if (isReload)
                     return;
-                editor.stopBusy();
                 var read = takeRead();
                 var row = settingRows.find("code", editor.code);
                 if (!readFills(read, row))
@@ -136,7 +136,7 @@ Editor {
                         return;
                     }
                 }
-                if (!isOnline())
+                if (!isOnline() || waitForReads())
                     return;
                 var setting = { "mode": commonMode.checked ? "common" : "point",
                                 "cost": { "common": costOf(commonCost), "point": costOf(pointCost) } };

@@ -178,12 +178,15 @@ ColumnLayout {
             };
         }
 
-        // Another user's or the system's change of the record is read again, after asking
-        // while there are unsaved edits.
+        // Another user's or the system's change of the record is read again; over unsaved edits
+        // another user's is asked about first, the system's only where it changed what is sent.
         function onSrUpdated(mapParams) {
             if (!isAnswerOfRecord(mapParams) || String(mapParams["id_owner_modify"]) === String(USER_SESSION.rst_id_owner))
                 return;
-            rereadChanged(String(mapParams["id_owner_modify"]) === "1" ? qsTr("system") : mapParams["sign"]);
+            if (String(mapParams["id_owner_modify"]) === "1")
+                rereadBySystem(qsTr("system"));
+            else
+                rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
         }
 
         Layout.fillWidth: true
