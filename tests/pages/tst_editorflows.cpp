@@ -13,6 +13,7 @@
 // unknown author, and so is the own record or copy whose answer and push were lost), a refused
 // create is not said to have missed the server, a password no list shows is read back as the
 // editor reads it, and the lists show what the server holds.
+#include "drivereditorkeys.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
@@ -30,6 +31,7 @@
 #include "model/orlem/city/city.h"
 #include "timelimit.h"
 
+#include <QAbstractButton>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -768,8 +770,13 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QVERIFY(reconnect());
     QTRY_VERIFY(m_program.watchdog().leftOpen());
     QCOMPARE(m_program.watchdog().texts(), QStringList{OtherValues});
-    QTest::keyClick(m_program.watchdog().leftOpen(), Qt::Key_Return);
+    QMessageBox *asked = m_program.watchdog().leftOpen();
+    QMessageBox::StandardButton pressed = QMessageBox::NoButton;
+    connect(asked, &QMessageBox::buttonClicked, asked,
+            [&pressed, asked](QAbstractButton *button) { pressed = asked->standardButton(button); });
+    keyClickClosing(asked->windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(!m_program.watchdog().leftOpen());
+    QCOMPARE(pressed, QMessageBox::No);
     m_program.watchdog().reset();
     QCOMPARE(drawnText(pageControl(editor, "password")), QString("new-secret"));
     QCOMPARE(drawnText(pageControl(editor, "name")), QString("LiqPay 2"));
