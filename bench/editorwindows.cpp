@@ -6,8 +6,11 @@
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QJSValue>
 #include <QQuickItem>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -70,4 +73,19 @@ bool EditorWindows::openUpTo(int count)
             return false;
     }
     return m_editors.size() == count;
+}
+
+bool EditorWindows::closeLast()
+{
+    if (m_editors.isEmpty())
+        return false;
+    QPointer<QObject> editor = m_editors.takeLast();
+    QPointer<QWindow> window =
+        editor ? qobject_cast<QWindow *>(editor->property("window").value<QObject *>()) : nullptr;
+    if (!window)
+        return false;
+    // What the window system delivers for the window's close button, through the event loop as
+    // it does (QWindow::close() would only destroy the window).
+    QCoreApplication::postEvent(window, new QCloseEvent);
+    return FleetBench::idleUntil([&] { return !editor && !window; }, 5000);
 }

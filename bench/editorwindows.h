@@ -27,6 +27,10 @@ public:
     // Opens editors up to count, each on the next driver; false when one did not show its record
     // read and locked.
     bool openUpTo(int count);
+    // Closes the window of the editor opened last as the operator does (its close button) and
+    // runs the event loop until the editor and its window are gone with nothing left to process;
+    // false when they are still there after five seconds (stretched by the tests' factor).
+    bool closeLast();
 
 private:
     PageProgram *m_program;
