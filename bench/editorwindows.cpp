@@ -48,8 +48,10 @@ bool EditorWindows::settled(QObject *editor)
 EditorWindows::EditorWindows(PageProgram *program, int count)
     : m_program(program)
 {
-    for (int i = 0; i < count; ++i)
-        m_driverIds << program->query(QStringLiteral("SELECT id FROM drivers WHERE sign = ?"), {driverSign(i)}).toString();
+    for (int i = 0; i < count; ++i) {
+        const QVariant id = program->query(QStringLiteral("SELECT id FROM drivers WHERE sign = ?"), {driverSign(i)});
+        m_driverIds << id.toString();
+    }
 }
 
 bool EditorWindows::allSettled() const
