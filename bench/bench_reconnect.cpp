@@ -15,7 +15,8 @@
 //     and "net_x_anchor" and "cpu_net_x_anchor" the same above Reconnect/0's cost.
 // --iterations=N reconnections measured at each count (3), after one that is not. Offscreen,
 // software renderer. The program fails when a reconnection did not read every editor's record
-// again and lock it, or QML warned.
+// again and lock it, when windows went on drawing after it, or when QML warned.
+#include "editorwindows.h"
 #include "fleetbench.h"
 #include "pageprogram.h"
 #include "timelimit.h"
@@ -27,14 +28,10 @@
 #include "common/core/singleton/spsingleton.h"
 #include "common/net/network.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QJSValue>
 #include <QPointer>
-#include <QQuickItem>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWindow>
 #include <qpa/qplatformwindow.h>
 
@@ -44,7 +41,6 @@
 #include <atomic>
 #include <cstdio>
 #include <ctime>
-#include <functional>
 #include <map>
 #include <optional>
 #include <pthread.h>
@@ -52,16 +48,14 @@
 namespace {
 
 using Client::Controller::UserSession;
-
-const QString DriverEditorUrl = QStringLiteral("qrc:/qml/driver/driver/DriverEditor.qml");
+using FleetBench::idleUntil;
 // The editors of the anchor and of the measure beside it (--editors=10,50).
 int anchorEditors = 10;
 int mostEditors = 50;
 
 PageProgram *program = nullptr;
-QStringList driverIds;
+EditorWindows *editorWindows = nullptr;
 QString cityId;
-QList<QPointer<QObject>> editors;
 // The GUI thread's CPU clock, and its reading and the steady clock's when the program's connection
 // was last made, taken in the network thread.
 clockid_t guiCpuClock;
@@ -97,19 +91,6 @@ UserSession *session()
     return SpSingleton<UserSession>::instance();
 }
 
-// Runs the event loop until done() holds as it is about to wait, with nothing left to process;
-// false after limitMs (stretched by the tests' factor).
-bool idleUntil(const std::function<bool()> &done, int limitMs = 60000)
-{
-    QEventLoop loop;
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeLimit(limitMs), &loop, [&loop] { loop.exit(1); });
-    return loop.exec() == 0;
-}
-
 // The windows that wait for a frame to be drawn.
 int windowsDrawing()
 {
@@ -117,43 +98,6 @@ int windowsDrawing()
     return int(std::count_if(windows.cbegin(), windows.cend(), [](QWindow *window) {
         return window->handle() && window->handle()->hasPendingUpdateRequest();
     }));
-}
-
-QObject *formOf(QObject *editor)
-{
-    return editor ? editor->property("form").value<QObject *>() : nullptr;
-}
-
-// The editor shows its record, with no read of it on its way nor owed to a lost connection.
-bool settled(QObject *editor)
-{
-    QObject *form = formOf(editor);
-    return form && !form->property("isBusy").toBool() && !form->property("readsLost").toBool()
-        && form->property("pendingReads").value<QJSValue>().property("length").toInt() == 0;
-}
-
-bool allSettled()
-{
-    return std::all_of(editors.cbegin(), editors.cend(), [](QObject *editor) { return settled(editor); });
-}
-
-// Opens editors on drivers of their own up to count, each read and locked by this operator.
-bool openEditors(int count)
-{
-    const QString owner = session()->rstIdOwner();
-    while (editors.size() < count) {
-        const QString sign = QStringLiteral("R%1").arg(editors.size() + 1);
-        QPointer<QObject> editor =
-            program->openPage(DriverEditorUrl, {{"state", "EDIT"}, {"id", driverIds.at(editors.size())}});
-        editors.append(editor);
-        QQuickItem *signField = pageControl(editor, QStringLiteral("sign"));
-        if (!signField || !idleUntil([&] {
-                return editor && settled(editor) && formOf(editor)->property("userLockedId").toString() == owner
-                    && signField->property("legalText").toString() == sign;
-            }))
-            return false;
-    }
-    return true;
 }
 
 struct Reconnection
@@ -185,7 +129,7 @@ std::optional<Reconnection> reconnect(QString *failure)
     });
     const qint64 released = nanoseconds(CLOCK_MONOTONIC);
     proxy.release();
-    if (!idleUntil([&] { return answered && allSettled(); })) {
+    if (!idleUntil([&] { return answered && editorWindows->allSettled(); })) {
         *failure = QStringLiteral("the editors did not show their records again");
         return std::nullopt;
     }
@@ -197,9 +141,10 @@ std::optional<Reconnection> reconnect(QString *failure)
         return std::nullopt;
     }
     // Each editor's record read again once, and locked again.
+    const QList<QPointer<QObject>> &editors = editorWindows->editors();
     QSet<QString> expected;
-    for (QObject *editor : qAsConst(editors))
-        expected.insert(formOf(editor)->property("id").toString());
+    for (QObject *editor : editors)
+        expected.insert(EditorWindows::formOf(editor)->property("id").toString());
     QSet<QString> read;
     const QList<QJsonObject> sent = program->sent(QStringLiteral("driver_trInfo")).mid(reads);
     for (const QJsonObject &request : sent)
@@ -228,7 +173,7 @@ void Reconnect(benchmark::State &state)
         failed = true;
         state.SkipWithError(qPrintable(why));
     };
-    if (!openEditors(count))
+    if (!editorWindows->openUpTo(count))
         return fail(QStringLiteral("the driver editors did not open read and locked"));
     QString failure;
     // The first with these editors open runs their handlers for the first time.
@@ -254,11 +199,11 @@ void Reconnect(benchmark::State &state)
     state.counters["windows_left_drawing"] = leftDrawing;
     // A page whose wait ended draws nothing more: no spinner goes on turning unseen.
     if (leftDrawing > 0) {
-        state.SkipWithError("windows went on drawing after the reconnection");
         std::fprintf(stderr,
                      "bench_reconnect: after a reconnection with %d editors open, %d windows still asked for "
                      "frames 3 s later\n",
                      count, leftDrawing);
+        return fail(QStringLiteral("windows went on drawing after the reconnection"));
     }
     if (count == 0)
         return;
@@ -320,20 +265,15 @@ int main(int argc, char **argv)
         program = &state;
         state.setThroughProxy(true);
         const QStringList seed = {
-            QStringLiteral("INSERT INTO drivers (sign, last_name, first_name, middle_name, phone, dt_utc_insert,"
-                           " dt_utc_last_update) SELECT 'R' || g, 'Kovalenko', 'Oleksandr', 'Petrovych',"
-                           " '05012345' || lpad(g::text, 2, '0'), 1000, 1000 FROM generate_series(1, %1) g")
-                .arg(mostEditors),
+            EditorWindows::seedDrivers(mostEditors),
             QStringLiteral("INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES ('Lviv', 1000, 1000)")};
         const QString failure = state.start(QStringLiteral("reconnect"), {}, seed);
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "bench_reconnect: %s\n", qPrintable(failure));
             return 1;
         }
-        for (int i = 1; i <= mostEditors; ++i)
-            driverIds << state.query(QStringLiteral("SELECT id FROM drivers WHERE sign = ?"),
-                                     {QStringLiteral("R%1").arg(i)})
-                             .toString();
+        EditorWindows windows(&state, mostEditors);
+        editorWindows = &windows;
         cityId = state.query(QStringLiteral("SELECT id FROM cities WHERE name = 'Lviv'")).toString();
         QObject::connect(Common::Network::instance(), &Common::Network::connectionState, &application,
                          [](bool connected) {
@@ -351,7 +291,7 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(iterations);
         benchmark::RunSpecifiedBenchmarks();
-        for (const QPointer<QObject> &editor : qAsConst(editors)) {
+        for (const QPointer<QObject> &editor : windows.editors()) {
             if (editor && editor->property("isDirty").toBool()) {
                 std::fprintf(stderr, "bench_reconnect: an editor was left with edits\n");
                 failed = true;
@@ -362,6 +302,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "bench_reconnect: %s\n", qPrintable(problems));
             failed = true;
         }
+        editorWindows = nullptr;
         program = nullptr;
     }
     benchmark::Shutdown();

@@ -2,6 +2,7 @@
 
 #include "timelimit.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -66,6 +67,17 @@ QString seedFleet(const QProcessEnvironment &environment, int drivers, double *s
         return QStringLiteral("the fleet was not seeded");
     *seconds = clock.nsecsElapsed() / 1e9;
     return QString();
+}
+
+bool idleUntil(const std::function<bool()> &done, int limitMs)
+{
+    QEventLoop loop;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeLimit(limitMs), &loop, [&loop] { loop.exit(1); });
+    return loop.exec() == 0;
 }
 
 bool drawFrame(QQuickWindow *window)

@@ -22,6 +22,9 @@ void readOptions(int *argc, char **argv, int *drivers, int *iterations, const ch
 // tools/fleet/seed-fleet.py on the database the environment names; its failure, empty when it
 // worked. seconds: how long it took.
 QString seedFleet(const QProcessEnvironment &environment, int drivers, double *seconds);
+// Runs the event loop until done() holds as it is about to wait, with nothing left to process;
+// false after limitMs (stretched by the tests' factor).
+bool idleUntil(const std::function<bool()> &done, int limitMs = 60000);
 // Asks the window for a frame and waits until it is on screen; false after a minute.
 bool drawFrame(QQuickWindow *window);
 // Draws frames until one is rendered with every text of expected() on screen (drawnTexts() as

@@ -38,6 +38,7 @@ private slots:
     void everyFileLoads();
     void everyIconHasItsFace();
     void textsDrawnAsText();
+    void screenReadOnce();
     void samplePage();
 
 private:
@@ -193,6 +194,25 @@ void TestQmlKitFiles::textsDrawnAsText()
     QVERIFY(files > 200);
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
     QVERIFY2(allowed.isEmpty(), qPrintable(QStringLiteral("no longer rich: ") + allowed.join(QLatin1String(", "))));
+}
+
+void TestQmlKitFiles::screenReadOnce()
+{
+    // A Screen attached to every control connects each to the screen's signals, and closing a
+    // window then costs in proportion to all the controls open: the controls share one source.
+    const QRegularExpression attached(QStringLiteral("\\bScreen\\.\\w"));
+    const QHash<QString, QString> sources = qmlSources();
+    QStringList found;
+    int controls = 0;
+    for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+        if (!it.key().startsWith(QLatin1String("components/base/")))
+            continue;
+        ++controls;
+        if (attached.match(it.value()).hasMatch())
+            found.append(it.key());
+    }
+    QVERIFY(controls > 40);
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("a Screen attached: ") + found.join(QLatin1String(", "))));
 }
 
 void TestQmlKitFiles::samplePage()

@@ -47,12 +47,16 @@ TestCase {
     }
 
     function test_busyOverlayAfterItsDelay() {
-        var frame = makeFrame(frameComponent);
+        // In a window of its own, shown: the spinner is drawn only where the page is.
+        var frame = makeFrame(frameComponent, { "isWindow": true, "isGuiSessionMode": true });
+        verify(frame.window.visible && frame.contentArea.visible, "the page is shown");
+        var spinner = findChild(frame, "busyIndicator");
         var timer = findChild(frame, "busyTimer");
         compare(timer.interval, 800);
         frame.startBusy();
         verify(timer.running);
         verify(!frame.isBusy, "nothing before the delay");
+        verify(!spinner.visible, "no spinner before it");
         frame.stopBusy();
         verify(!timer.running);
         verify(!frame.isBusy, "an answer within the delay never dims the page");
@@ -63,9 +67,10 @@ TestCase {
         timer.triggered();
         verify(frame.isBusy, "dimmed once the delay has passed");
         verify(!frame.contentArea.children[0].enabled, "the page is disabled");
+        verify(spinner.visible, "the spinner turns while the page waits");
         frame.stopBusy();
         verify(!frame.isBusy, "one stop ends any number of starts");
-        verify(!findChild(frame, "busyIndicator").visible, "no spinner left drawing");
+        verify(!spinner.visible, "no spinner left drawing");
     }
 
     function callsFor(name, settingsName) {
