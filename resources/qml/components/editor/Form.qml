@@ -64,7 +64,7 @@ FocusScope {
     property bool readsLost: false
     property string lostRead
     // The record as the form last showed it, or as No kept it out: a read nobody asked for
-    // compares with it. The connection was lost since.
+    // compares with it. lostSinceShown: the connection was lost since.
     property var shownRecord: null
     property bool lostSinceShown: false
     // The server's update time of the latest change No kept out: a record stored until then is
@@ -927,9 +927,12 @@ FocusScope {
     }
 
     clip: true
+    // The question goes with the form, and its end reads nothing.
     Component.onDestruction: {
-        if (changeQuestion)
-            changeQuestion.close();
+        var open = changeQuestion;
+        changeQuestion = null;
+        if (open)
+            open.close();
     }
     onToolBarChanged: {
         if (!toolBar)
