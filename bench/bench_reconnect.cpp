@@ -227,33 +227,12 @@ void Reconnect(benchmark::State &state)
                 state.counters["cpu_x_anchor"].value, state.counters["cpu_net_x_anchor"].value);
 }
 
-// --iterations=N (3) and --editors=ANCHOR,MOST, removed from the arguments.
-int takeOptions(int *argc, char **argv)
-{
-    int iterations = 3;
-    int kept = 1;
-    for (int i = 1; i < *argc; ++i) {
-        const QByteArray argument = argv[i];
-        if (argument.startsWith("--iterations=")) {
-            iterations = qMax(1, argument.mid(13).toInt());
-        } else if (argument.startsWith("--editors=")) {
-            const QList<QByteArray> counts = argument.mid(10).split(',');
-            anchorEditors = qMax(1, counts.value(0).toInt());
-            mostEditors = qMax(anchorEditors + 1, counts.value(1).toInt());
-        } else {
-            argv[kept++] = argv[i];
-        }
-    }
-    *argc = kept;
-    return iterations;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     FleetBench::setPageDefaults("offscreen", KORIV_DBINIT, KORIV_SOURCE_DIR);
-    const int iterations = takeOptions(&argc, argv);
+    const int iterations = EditorWindows::readOptions(&argc, argv, &anchorEditors, &mostEditors);
     pthread_getcpuclockid(pthread_self(), &guiCpuClock);
     QTemporaryDir home;
     FleetBench::useFolders(home.path());

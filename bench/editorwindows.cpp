@@ -45,6 +45,26 @@ bool EditorWindows::settled(QObject *editor)
         && form->property("pendingReads").value<QJSValue>().property("length").toInt() == 0;
 }
 
+int EditorWindows::readOptions(int *argc, char **argv, int *anchorEditors, int *mostEditors)
+{
+    int iterations = 3;
+    int kept = 1;
+    for (int i = 1; i < *argc; ++i) {
+        const QByteArray argument = argv[i];
+        if (argument.startsWith("--iterations=")) {
+            iterations = qMax(1, argument.mid(13).toInt());
+        } else if (argument.startsWith("--editors=")) {
+            const QList<QByteArray> counts = argument.mid(10).split(',');
+            *anchorEditors = qMax(1, counts.value(0).toInt());
+            *mostEditors = qMax(*anchorEditors + 1, counts.value(1).toInt());
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    *argc = kept;
+    return iterations;
+}
+
 EditorWindows::EditorWindows(PageProgram *program, int count)
     : m_program(program)
 {

@@ -18,6 +18,9 @@ public:
     static QObject *formOf(QObject *editor);
     // The editor shows its record, with no read of it on its way nor owed to a lost connection.
     static bool settled(QObject *editor);
+    // --iterations=N (3) and --editors=ANCHOR,MOST (the anchor's count and the measure's beside
+    // it), removed from the arguments; the iterations.
+    static int readOptions(int *argc, char **argv, int *anchorEditors, int *mostEditors);
 
     // Over a program started with seedDrivers(count): reads the drivers' ids.
     EditorWindows(PageProgram *program, int count);
