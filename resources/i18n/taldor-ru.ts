@@ -1139,12 +1139,17 @@
         <translation>Данные удалены. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+389"/>
+        <location line="+224"/>
+        <source>The data was not saved: the form shows the stored record now.</source>
+        <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
+    </message>
+    <message>
+        <location line="+170"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
     </message>
     <message>
-        <location line="+253"/>
+        <location line="+256"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>

@@ -1139,12 +1139,17 @@
         <translation>Дані видалено. Форму буде закрито!</translation>
     </message>
     <message>
-        <location line="+389"/>
+        <location line="+224"/>
+        <source>The data was not saved: the form shows the stored record now.</source>
+        <translation>Дані не збережено: форма тепер показує збережений запис.</translation>
+    </message>
+    <message>
+        <location line="+170"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>
     <message>
-        <location line="+253"/>
+        <location line="+256"/>
         <source>Amount:</source>
         <translation>Кількість:</translation>
     </message>

@@ -661,6 +661,11 @@ FocusScope {
                 askedParams = getMapParams();
             turnReads(["unasked", "check", "declined"], yesRead);
             read(yesRead);
+            // A save that waited for the question is not made over the record Yes asked for.
+            if (saveWaits) {
+                saveWaits = false;
+                Dialog.info(qsTr("The data was not saved: the form shows the stored record now."));
+            }
         });
         var ended = function () {
             if (changeQuestion !== question)
