@@ -752,16 +752,20 @@ FocusScope {
     }
 
     function runAction() {
-        if (!editor || isBusy || isSaving)
+        if (!editor || isSaving)
             return;
         var state = editorState();
-        var isUpdate = editor.isEditState(state) && editor.isDirty;
-        if (state !== "ADD" && state !== "DUPLICATE" && !isUpdate) {
+        var saves = state === "ADD" || state === "DUPLICATE" || (editor.isEditState(state) && editor.isDirty);
+        // A save never crosses a read of the record on its way, asked for or not: it follows the
+        // answer, and keys typed meanwhile are saved with it.
+        if (saves && (!isOnline() || waitForReads()))
+            return;
+        if (isBusy)
+            return;
+        if (!saves) {
             editor.closed();
             return;
         }
-        if (!isOnline() || waitForReads())
-            return;
         var params = withoutCutTexts(getMapParams());
         savedParams = params;
         if (state === "ADD") {
