@@ -408,6 +408,7 @@ FocusScope {
                 lostRead = lost[i];
         }
         readsLost = readsLost || lost.length > 0;
+        lostSinceShown = lostSinceShown || lost.length > 0;
         if (!kinds)
             pendingReads = [];
         return readsLost;
