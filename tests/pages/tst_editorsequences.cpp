@@ -289,7 +289,7 @@ private:
     Editor *editorOf(QWindow *window) const;
     Editor *boxEditor(QMessageBox *box) const;
     Editor *drawEditor(const std::function<bool(const Editor &)> &may);
-    QString name(const Editor &e) const { return m_editors.size() > 1 ? QString(" of driver %1").arg(e.id) : QString(); }
+    QString name(const Editor &e) const { return m_editors.size() > 1 ? QString(" (driver %1)").arg(e.id) : QString(); }
     bool colleagueWrites(Editor &e, const QString &how);
     bool moveInto(Editor &e, Field field);
     bool showTab(Editor &e, Tab tab);
@@ -495,18 +495,21 @@ Editor *Sequence::editorOf(QWindow *window) const
 }
 
 // The editor a box is about: the window it is transient for, or else the one that has something
-// to ask or tell.
+// to ask or tell, one with edits first.
 Editor *Sequence::boxEditor(QMessageBox *box) const
 {
     if (Editor *e = box && box->windowHandle() ? editorOf(box->windowHandle()->transientParent()) : nullptr)
         return e;
-    for (const auto &e : m_editors) {
-        if (e->changes > e->covered || e->lostSaveUnknown || e->platformChanged)
-            return e.get();
-    }
-    for (const auto &e : m_editors) {
-        if (e->removed)
-            return e.get();
+    const std::function<bool(const Editor &)> asking[] = {
+        [this](const Editor &e) { return (e.changes > e.covered || e.lostSaveUnknown || e.platformChanged) && !isClean(e); },
+        [](const Editor &e) { return e.changes > e.covered || e.lostSaveUnknown || e.platformChanged; },
+        [](const Editor &e) { return e.removed; },
+    };
+    for (const auto &asks : asking) {
+        for (const auto &e : m_editors) {
+            if (asks(*e))
+                return e.get();
+        }
     }
     if (Editor *e = current())
         return e;
@@ -1196,15 +1199,31 @@ void Sequence::returnKey(Fate fate)
         afterSave(*e, save);
 }
 
-// Escape on a form with edits: the question whether to save.
+// Escape on a form with edits: a single-line field typed in takes its stored text back, selected
+// whole; otherwise the question whether to save.
 void Sequence::escape()
 {
     Editor *e = editorOf(keyWindow());
     if (!e)
         return editorBack();
-    log(QString("Escape%1").arg(name(*e)));
+    const bool dimmed = isDimmed(*e);
+    if (!dimmed && !showTab(*e, Essentials))
+        return;
+    const Field field = e->focus[Essentials];
+    const bool reverts = !dimmed && (field == LastName || field == Rating) && e->typed[field].text != e->shown[field];
+    if (!reverts && isClean(*e))
+        return;
+    log(QString("Escape%1%2").arg(name(*e), reverts ? QString(" in ") + FieldNames[field] : ""));
     QTest::keyClick(e->opened.window, Qt::Key_Escape);
     flush();
+    if (!reverts)
+        return;
+    Typed &typed = e->typed[field];
+    typed.text = e->shown[field];
+    typed.read = true;
+    typed.cursor = typed.text.size();
+    typed.anchor = 0;
+    typed.placed = typed.selectionKnown = true;
 }
 
 bool Sequence::colleagueWrites(Editor &e, const QString &how)
@@ -1318,14 +1337,19 @@ void Sequence::platformChanges()
         return;
     Editor &e = *drawn;
     const bool pushed = m_online && !held() && bounded(2);
+    const QString at = QString::number(QDateTime::currentMSecsSinceEpoch());
     m_program.query("UPDATE drivers SET completed_order_seq = completed_order_seq + 1, dt_utc_last_update = ? WHERE id = ?",
-                    {QDateTime::currentMSecsSinceEpoch(), e.id});
+                    {at, e.id});
     e.platformChanged = true;
     log(QString("the platform counts an order%1%2").arg(name(e), pushed ? ", and pushes it" : ""));
-    if (pushed) {
-        m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", e.id}, {"id_owner_modify", "1"}});
-        settle();
-    }
+    if (!pushed)
+        return;
+    // A platform's push may or may not tell when the change was stored.
+    QVariantMap push{{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", e.id}, {"id_owner_modify", "1"}};
+    if (bounded(2))
+        push.insert("dt_utc_last_update", at);
+    m_program.push(push);
+    settle();
 }
 
 // What an answer does to the editor it is about: Yes reads the stored record, No keeps the edits
