@@ -182,6 +182,8 @@ struct Editor
     int known = 0;
     int covered = 0;
     int readsAtChange = 0;
+    // Reads of the record heard when the program last came to rest.
+    int readsSeen = 0;
     // The platform changed a column no form shows since the record was last read.
     bool platformChanged = false;
     // The held answer is this save's; a save whose answer went with the connection, its outcome
@@ -288,6 +290,7 @@ private:
     Editor *current() const;
     Editor *editorOf(QWindow *window) const;
     Editor *boxEditor(QMessageBox *box) const;
+    Editor *editorAbout(QMessageBox *box) const;
     Editor *drawEditor(const std::function<bool(const Editor &)> &may);
     QString name(const Editor &e) const { return m_editors.size() > 1 ? QString(" (driver %1)").arg(e.id) : QString(); }
     bool colleagueWrites(Editor &e, const QString &how);
@@ -300,6 +303,7 @@ private:
     bool settle();
     void flush();
     void afterSave(Editor &e, const Save &save);
+    void saved(Editor &e, const Save &save);
     Save sentSave(Editor &e);
     void takeReadValues(Editor &e);
     void adopt(Editor &e, const std::function<bool(Field)> &keep);
@@ -460,7 +464,7 @@ void Sequence::openEditor()
     lastName.anchor = lastName.cursor == e->opened.lastName->property("selectionEnd").toInt()
         ? e->opened.lastName->property("selectionStart").toInt() : e->opened.lastName->property("selectionEnd").toInt();
     lastName.placed = lastName.selectionKnown = true;
-    e->readsAtChange = sentFor("driver_trInfo", *e);
+    e->readsAtChange = e->readsSeen = sentFor("driver_trInfo", *e);
     m_editors.push_back(std::move(e));
 }
 
@@ -516,6 +520,16 @@ Editor *Sequence::boxEditor(QMessageBox *box) const
     return m_editors.empty() ? nullptr : m_editors.front().get();
 }
 
+// The editor a box is about, as it was when the box showed.
+Editor *Sequence::editorAbout(QMessageBox *box) const
+{
+    for (const SeenBox &seen : m_boxes) {
+        if (seen.box == box && seen.editor)
+            return seen.editor;
+    }
+    return boxEditor(box);
+}
+
 Editor *Sequence::drawEditor(const std::function<bool(const Editor &)> &may)
 {
     QList<Editor *> found;
@@ -540,7 +554,7 @@ bool Sequence::heldAsked(const Editor &e) const
 bool Sequence::questionOpenFor(const Editor &e) const
 {
     for (QMessageBox *box : openBoxes()) {
-        if (isQuestion(box) && boxEditor(box) == &e)
+        if (isQuestion(box) && editorAbout(box) == &e)
             return true;
     }
     return false;
@@ -617,7 +631,9 @@ void Sequence::takeReadValues(Editor &e)
 {
     if (!isOpen(e) || e.removed)
         return;
-    const bool read = sentFor("driver_trInfo", e) > e.readsAtChange;
+    const int reads = sentFor("driver_trInfo", e);
+    const bool landed = reads > std::exchange(e.readsSeen, reads);
+    const bool read = reads > e.readsAtChange;
     if (read)
         e.known = e.changes;
     if (e.yesPending) {
@@ -629,7 +645,8 @@ void Sequence::takeReadValues(Editor &e)
         });
         return;
     }
-    if (read && isClean(e) && !questionOpenFor(e))
+    // Only a read that landed now fills a clean form: one that landed on edits was judged then.
+    if (read && landed && isClean(e) && !questionOpenFor(e))
         adopt(e, [](Field) { return false; });
 }
 
@@ -640,7 +657,7 @@ void Sequence::checkReturn(Editor &e)
         return;
     if (sentFor("driver_trUpdate", e) > e.updatesAtReturn) {
         e.returnPending = false;
-        return afterSave(e, sentSave(e));
+        return saved(e, sentSave(e));
     }
     if (e.returnAfterYes && isClean(e)) {
         e.returnPending = false;
@@ -658,7 +675,7 @@ void Sequence::checkRemoval(Editor &e)
     int removals = 0;
     for (int i = e.boxesAtRemoval; i < m_boxes.size(); ++i) {
         const SeenBox &seen = m_boxes.at(i);
-        if (seen.text == DataRemoved)
+        if (seen.text == DataRemoved && seen.editor == &e)
             ++removals;
         else if (seen.editor == &e && seen.question)
             return void(fail("(c)", QString("driver %1 was removed, yet its editor asks: %2").arg(e.id, seen.text)));
@@ -734,6 +751,8 @@ void Sequence::checkBoxes()
         const QString &text = seen.text;
         Editor *e = seen.editor;
         log("it says: " + text);
+        if (isUnasked(text) && e && e->changes <= e->covered && e->platformChanged)
+            return void(fail("(c)", QString("asked%1 about the platform's change of a column no form sends: %2").arg(name(*e), text)));
         if (text.contains("while the connection was lost") && !(e && e->offlineChange > e->covered))
             return void(fail("(d)", "said the data changed while the connection was lost, but no change came after a loss: " + text));
         if (text.startsWith("The connection to the server was lost") && !m_lossInEvent)
@@ -742,9 +761,8 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said there is no connection, but there was: " + text));
         if (isUnasked(text) && e) {
             if (e->changes <= e->covered) {
-                const QString what = e->platformChanged ? "the platform's change of a column no form sends"
-                    : e->changes == 0                   ? "a change nobody made"
-                                                        : QString("the colleague's change Col%1, answered or shown already").arg(e->changes);
+                const QString what = e->changes == 0 ? QString("a change nobody made")
+                                                     : QString("the colleague's change Col%1, answered or shown already").arg(e->changes);
                 return void(fail("(c)", QString("asked%1 about %2: %3").arg(name(*e), what, text)));
             }
             if (isChangeQuestion(text))
@@ -839,7 +857,6 @@ bool Sequence::storedAre(const Editor &e, const QString *values) const
 // one the operator answered.
 void Sequence::afterSave(Editor &e, const Save &save)
 {
-    std::copy(std::begin(save.values), std::end(save.values), std::begin(e.shown));
     if (!storedAre(e, save.values))
         return;
     if (save.middleChange > save.covered && save.middleName != QString("Col%1").arg(save.middleChange))
@@ -848,6 +865,13 @@ void Sequence::afterSave(Editor &e, const Save &save)
     else if (save.lastNameChange > save.covered && save.values[LastName] != QString("Col%1").arg(save.lastNameChange))
         fail("(b)", QString("the save stored last name \"%1\"%2 over the colleague's \"Col%3\", which the form never showed"
                             " and No never kept out").arg(save.values[LastName], name(e)).arg(save.lastNameChange));
+}
+
+// The save's answer came: the form shows what it sent.
+void Sequence::saved(Editor &e, const Save &save)
+{
+    std::copy(std::begin(save.values), std::end(save.values), std::begin(e.shown));
+    afterSave(e, save);
 }
 
 QQuickItem *Sequence::dayCell(Editor &e)
@@ -1025,7 +1049,7 @@ void Sequence::keysIntoBox(QMessageBox *box)
 {
     const QString text = box->text();
     const bool question = isQuestion(box);
-    Editor *e = boxEditor(box);
+    Editor *e = editorAbout(box);
     QByteArray letters;
     for (int i = 1 + bounded(3); i > 0; --i)
         letters += char(bounded(2) ? 'a' + bounded(26) : "ynYN"[bounded(4)]);
@@ -1150,7 +1174,7 @@ void Sequence::returnKey(Fate fate)
     if (QMessageBox *box = boxOf(keyWindow())) {
         const QString text = box->text();
         const bool question = isQuestion(box);
-        Editor *e = boxEditor(box);
+        Editor *e = editorAbout(box);
         const auto pressed = pressInBox(box, [](QWindow *window) { keyClickClosing(window, Qt::Key_Return); });
         const char *names[] = {"nothing", "Yes", "No", "OK", "another button"};
         const int named = pressed == QMessageBox::NoButton ? 0 : pressed == QMessageBox::Yes ? 1 : pressed == QMessageBox::No ? 2
@@ -1167,6 +1191,9 @@ void Sequence::returnKey(Fate fate)
     if (!showTab(*e, Essentials))
         return;
     const bool readOnItsWay = held() && !e->saveHeld;
+    // A page dimmed for a request the operator asked for takes no key, Return included.
+    if (readOnItsWay && isDimmed(*e) && heldAsked(*e))
+        return log(QString("(the page%1 is dimmed: no Return)").arg(name(*e)));
     if (readOnItsWay)
         fate = Fate::Comes;
     log(QString("Return%1%2%3%4").arg(name(*e), fate == Fate::Comes ? "" : QString(", the save") + FateNames[int(fate)],
@@ -1193,8 +1220,12 @@ void Sequence::returnKey(Fate fate)
     QTest::keyClick(e->opened.window, Qt::Key_Return);
     if (!m_online)
         return;
+    // The answer shows what the save sent before the reads after it land.
+    const Save before = snapshot(*e);
+    if (fate == Fate::Comes)
+        std::copy(std::begin(save.values), std::end(save.values), std::begin(e->shown));
     if (!waitForFate(*e, fate, "driver_trUpdate", sent))
-        return;
+        return void(std::copy(std::begin(before.values), std::end(before.values), std::begin(e->shown)));
     if (fate == Fate::Comes)
         afterSave(*e, save);
 }
@@ -1394,7 +1425,7 @@ void Sequence::answer(bool atEnd)
     QPointer<QMessageBox> guard(box);
     const bool question = isQuestion(box);
     const QString text = box->text();
-    Editor *e = boxEditor(box);
+    Editor *e = editorAbout(box);
     const bool change = isUnasked(text);
     const bool saveQuestion = text == DataNotSaved;
     enum Choice { Yes, No, Escape, Ok, Discard };
@@ -1412,6 +1443,12 @@ void Sequence::answer(bool atEnd)
                                           fate == Fate::Comes ? "" : QString(", its read") + FateNames[int(fate)]));
     const int sent = e ? sentFor("driver_trInfo", *e) : 0;
     arm(fate, "driver_trInfo");
+    // Keys typed after Yes, before its held read answers: the page dims later than they come.
+    const bool typesAfterYes = fate == Fate::Held && e && isOpen(*e) && e->tab == Essentials && e->focus[Essentials] != NoField
+        && bounded(2);
+    const QVariant busyDelay = typesAfterYes ? e->opened.editor->property("busyDelay") : QVariant();
+    if (typesAfterYes)
+        e->opened.editor->setProperty("busyDelay", timeLimit(600000));
     if (byKey && !activate(box->windowHandle()))
         return void(fail("answer", "the box did not become active: " + text));
     const auto pressed = pressInBox(box, [&](QWindow *window) {
@@ -1439,16 +1476,24 @@ void Sequence::answer(bool atEnd)
             && !QTest::qWaitFor([] { return QGuiApplication::focusWindow() == Gui::Context::mainWindow()->windowHandle(); }, timeLimit(5000)))
             windowFault("Discard closed the editor, but the main window did not take the keys");
     } else if (e && e->closing) {
-        if (!QTest::qWaitFor([&] { return !isOpen(*e); }, timeLimit(10000)))
-            log("(the editor stays)");
+        if (!QTest::qWaitFor([&] { return !isOpen(*e); }, timeLimit(10000)) && text == DataRemoved)
+            return void(fail("(a)", QString("the editor of driver %1 stayed open after \"%2\"").arg(e->id, text)));
     } else if (!QTest::qWaitFor([&] { return (e && isActive(*e)) || !openBoxes().isEmpty(); }, timeLimit(2000))) {
         // The window it was opened over takes the keys again, so that the next event is drawn alike.
         log("(the editor's window is not active after it)");
     }
-    if (e && pressed == QMessageBox::Yes && change && m_online && !held() && isOpen(*e))
-        waitForFate(*e, fate, "driver_trInfo", sent);
-    else if (m_online && !held())
-        settle();
+    if (!e || pressed != QMessageBox::Yes || !change || !m_online || held() || !isOpen(*e)) {
+        if (typesAfterYes && e && isOpen(*e))
+            e->opened.editor->setProperty("busyDelay", busyDelay);
+        if (m_online && !held())
+            settle();
+        return;
+    }
+    if (typesAfterYes && QTest::qWaitFor([&] { return sentFor("driver_trInfo", *e) > sent; }, timeLimit(10000)))
+        keys(e->focus[Essentials]);
+    if (typesAfterYes && isOpen(*e))
+        e->opened.editor->setProperty("busyDelay", busyDelay);
+    waitForFate(*e, fate, "driver_trInfo", sent);
 }
 
 void Sequence::release()
@@ -1460,8 +1505,11 @@ void Sequence::release()
     QList<Editor *> saves;
     for (const auto &e : m_editors) {
         e->known = e->changes;
-        if (std::exchange(e->saveHeld, false))
-            saves.append(e.get());
+        if (!std::exchange(e->saveHeld, false))
+            continue;
+        // The save's answer comes first: the reads after it land on what it sent.
+        saves.append(e.get());
+        std::copy(std::begin(e->heldSave.values), std::end(e->heldSave.values), std::begin(e->shown));
     }
     if (!settle())
         return;
