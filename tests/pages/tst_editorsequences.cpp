@@ -148,6 +148,14 @@ struct Typed
     bool sinceYes = false;
 };
 
+// The record as stored at a moment: the form's columns, the middle name, the colleague's changes.
+struct Record
+{
+    QString values[3];
+    QString middle;
+    int changes = 0;
+};
+
 // A save sent: the values typed, and how the colleague's changes stood then.
 struct Save
 {
@@ -197,6 +205,8 @@ struct Editor
     // lost save, it keeps what was typed since that save.
     bool yesPending = false;
     bool yesKeepsLostTyped = false;
+    // The record as Yes's read finds it: stored when Yes was answered online, or once connected.
+    Record yesRead;
     // Return was pressed while a read of the record was on its way: a save or a word is owed.
     bool returnPending = false;
     int updatesAtReturn = 0;
@@ -306,7 +316,8 @@ private:
     void saved(Editor &e, const Save &save);
     Save sentSave(Editor &e);
     void takeReadValues(Editor &e);
-    void adopt(Editor &e, const std::function<bool(Field)> &keep);
+    void adopt(Editor &e, const std::function<bool(Field)> &keep, const Record *read = nullptr);
+    Record record(const Editor &e) const;
     void checkReturn(Editor &e);
     void checkRemoval(Editor &e);
     void checkForm(Editor &e);
@@ -325,6 +336,7 @@ private:
     bool isClean(const Editor &e) const;
     int sentFor(const QString &fn, const Editor &e) const { return m_sent.value(fn + ':' + e.id); }
     bool held() const { return !m_holds.isEmpty(); }
+    bool afterNo() const { return m_lateSignIn && m_declined && m_declinedAt >= m_events - 1 && !m_declined->removed; }
     bool heldAsked(const Editor &e) const;
     bool questionOpenFor(const Editor &e) const;
     bool isOpen(const Editor &e) const { return !e.opened.editor.isNull(); }
@@ -351,6 +363,8 @@ private:
         Editor *editor = nullptr;
         bool asked = false;
         bool request = false;
+        // A read of the editor's record (of every editor's after a reconnection), not a save.
+        bool read = true;
     };
     QList<Hold> m_holds;
     // Since when (events) the program is offline, something held, no editor active.
@@ -360,7 +374,11 @@ private:
     // The program was offline, or lost its connection, during the event.
     bool m_offlineInEvent = false;
     bool m_lossInEvent = false;
-    // The connection goes after a late sign-in: No must still cover its change alone.
+    // The last sign-in was answered late, and since when (events) No kept which editor's edits:
+    // a change stored shortly after it, during the next outage, is still asked about.
+    bool m_lateSignIn = false;
+    int m_declinedAt = -2;
+    Editor *m_declined = nullptr;
     QList<SeenBox> m_boxes;
     int m_boxesChecked = 0;
     int m_barrier = 0;
@@ -605,13 +623,14 @@ bool Sequence::settle()
 }
 
 // The form shows the stored record, but for the fields keep() names.
-void Sequence::adopt(Editor &e, const std::function<bool(Field)> &keep)
+void Sequence::adopt(Editor &e, const std::function<bool(Field)> &keep, const Record *read)
 {
+    const Record now = read ? *read : record(e);
     for (Field field : {LastName, Note, Rating}) {
         Typed &typed = e.typed[field];
-        const QString value = field == Rating ? textOf(e.rating) : stored(e, Columns[field]);
-        if (field == Rating && stored(e, "rating").toDouble() != value.toDouble())
-            return void(fail("(a)", "the record was read, yet Rating shows " + value + " where " + stored(e, "rating") + " is stored"));
+        const QString value = field == Rating ? textOf(e.rating) : now.values[field];
+        if (field == Rating && now.values[Rating].toDouble() != value.toDouble())
+            return void(fail("(a)", "the record was read, yet Rating shows " + value + " where " + now.values[Rating] + " was read"));
         e.shown[field] = value;
         if (keep(field) || typed.text == value)
             continue;
@@ -620,9 +639,19 @@ void Sequence::adopt(Editor &e, const std::function<bool(Field)> &keep)
         typed.cursor = typed.anchor = qMin(typed.cursor, value.size());
         typed.selectionKnown = false;
     }
-    e.middle = stored(e, "middle_name");
-    e.covered = qMax(e.covered, e.changes);
+    e.middle = now.middle;
+    e.covered = qMax(e.covered, now.changes);
     e.platformChanged = false;
+}
+
+Record Sequence::record(const Editor &e) const
+{
+    Record now;
+    for (Field field : {LastName, Note, Rating})
+        now.values[field] = stored(e, Columns[field]);
+    now.middle = stored(e, "middle_name");
+    now.changes = e.changes;
+    return now;
 }
 
 // After the program came to rest: what it read tells it the colleague's changes; Yes has shown
@@ -640,9 +669,10 @@ void Sequence::takeReadValues(Editor &e)
         e.yesPending = false;
         const Save lost = e.lostSave;
         const bool keepLost = std::exchange(e.yesKeepsLostTyped, false);
-        adopt(e, [&](Field f) {
-            return e.typed[f].sinceYes || (keepLost && e.typed[f].text != lost.values[f]);
-        });
+        const auto keep = [&](Field f) { return e.typed[f].sinceYes || (keepLost && e.typed[f].text != lost.values[f]); };
+        // Changes stored after Yes's read reach a form that kept edits as a question, not as values.
+        const bool kept = keep(LastName) || keep(Note) || keep(Rating);
+        adopt(e, keep, kept && e.changes > e.yesRead.changes ? &e.yesRead : nullptr);
         return;
     }
     // Only a read that landed now fills a clean form: one that landed on edits was judged then.
@@ -794,22 +824,31 @@ void Sequence::checkBoxes()
         }
     }
     int questions = 0;
+    QList<int> stale;
     for (QMessageBox *box : openBoxes()) {
         questions += isQuestion(box) ? 1 : 0;
-        for (SeenBox &seen : m_boxes) {
-            if (seen.box != box)
-                continue;
+        for (int i = 0; i < m_boxes.size(); ++i) {
+            SeenBox &seen = m_boxes[i];
             Editor *e = seen.editor;
+            if (seen.box != box || !e || !isOpen(*e))
+                continue;
             // A question is transient for the editor whose edits it is about.
-            if (seen.question && isUnasked(seen.text) && !std::exchange(seen.transientChecked, true) && e && isOpen(*e)
-                && box->windowHandle() && box->windowHandle()->transientParent() != e->opened.window)
+            QWindow *parent = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+            if (seen.question && isUnasked(seen.text) && !std::exchange(seen.transientChecked, true) && parent != e->opened.window)
                 windowFault(QString("\"%1\" is transient for %2, not for its editor's window")
-                                .arg(seen.text.left(50), box->windowHandle()->transientParent() == Gui::Context::mainWindow()->windowHandle()
+                                .arg(seen.text.left(50), parent && parent == Gui::Context::mainWindow()->windowHandle()
                                                              ? "the main window" : "another window"));
-            if (seen.text == DataNotSaved && e && isOpen(*e) && m_online && !held() && !isDirty(*e) && isClean(*e)
-                && !std::exchange(seen.staleReported, true))
-                windowFault(QString("\"%1\" stays open though its form holds no unsaved data").arg(DataNotSaved));
+            if (seen.text == DataNotSaved && !seen.staleReported && m_online && !held() && !isDirty(*e) && isClean(*e))
+                stale.append(i);
         }
+    }
+    // The box about unsaved data closes once its form holds none; m_boxes only grows meanwhile.
+    for (int i : qAsConst(stale)) {
+        const QPointer<QMessageBox> box = m_boxes.at(i).box;
+        if (QTest::qWaitFor([&] { return !box || !box->isVisible(); }, timeLimit(2000)))
+            continue;
+        m_boxes[i].staleReported = true;
+        windowFault(QString("\"%1\" stays open though its form holds no unsaved data").arg(DataNotSaved));
     }
     if (questions > 1)
         fail("(c)", QString("%1 questions open at once").arg(questions));
@@ -1121,7 +1160,7 @@ bool Sequence::waitForFate(Editor &e, Fate fate, const QString &fn, int sentBefo
     if (fate == Fate::Comes)
         return settle();
     if (fate == Fate::Held) {
-        m_holds.append({&e, true, false});
+        m_holds.append({&e, true, false, fn == "driver_trInfo"});
         if (!QTest::qWaitFor([&] { return isDimmed(e); }, timeLimit(10000)))
             return fail("request", "the page did not dim while " + fn + "'s answer was held");
         return true;
@@ -1190,7 +1229,9 @@ void Sequence::returnKey(Fate fate)
         return editorBack();
     if (!showTab(*e, Essentials))
         return;
-    const bool readOnItsWay = held() && !e->saveHeld;
+    const bool readOnItsWay = !e->saveHeld && std::any_of(m_holds.cbegin(), m_holds.cend(), [e](const Hold &hold) {
+        return hold.read && (!hold.editor || hold.editor == e);
+    });
     // A page dimmed for a request the operator asked for takes no key, Return included.
     if (readOnItsWay && isDimmed(*e) && heldAsked(*e))
         return log(QString("(the page%1 is dimmed: no Return)").arg(name(*e)));
@@ -1207,8 +1248,13 @@ void Sequence::returnKey(Fate fate)
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
-    if (e->saveHeld) {
-        // Return while the own save is on its way is ignored.
+    if (e->saveHeld || held()) {
+        // Return while the own save is on its way is ignored; behind another editor's held
+        // answer the save's answer waits too.
+        if (!e->saveHeld) {
+            e->saveHeld = true;
+            e->heldSave = save;
+        }
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
@@ -1407,10 +1453,14 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
         return void(fail("(c)", QString("a key typed for the form answered Yes to \"%1\"").arg(text)));
     e->covered = qMax(e->covered, e->known);
     e->platformChanged = false;
-    if (pressed != QMessageBox::Yes)
+    if (pressed != QMessageBox::Yes) {
+        m_declined = e;
+        m_declinedAt = m_events;
         return;
+    }
     e->yesPending = true;
     e->yesKeepsLostTyped = !isChangeQuestion(text);
+    e->yesRead = record(*e);
     for (Typed &typed : e->typed)
         typed.sinceYes = false;
 }
@@ -1546,7 +1596,8 @@ void Sequence::cut()
         return !e.removed && !e.lostSaveUnknown && !e.returnPending && !e.yesPending;
     }) : nullptr;
     if (!removed) {
-        if (Editor *e = drawEditor([](const Editor &e) { return !e.removed; }))
+        Editor *e = afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
+        if (e)
             colleagueWrites(*e, " while the connection is down");
         return;
     }
@@ -1567,6 +1618,7 @@ void Sequence::back()
     log(QString("the connection is back%1%2").arg(late ? ", its sign-in answered late" : "",
                                                   holdReads ? ", the reads it makes held" : ""));
     proxy.disarm();
+    m_lateSignIn = late;
     if (late)
         proxy.holdAnswerTo("userSession_trOpen");
     if (holdReads)
@@ -1584,6 +1636,11 @@ void Sequence::back()
     if (!QTest::qWaitFor([] { return !isOffline(); }, timeLimit(30000)))
         return void(fail("back", "the program did not connect again"));
     m_online = true;
+    // Yes's read lost or not sent goes now.
+    for (const auto &e : m_editors) {
+        if (e->yesPending)
+            e->yesRead = record(*e);
+    }
     if (!holdReads) {
         settle();
         return;
@@ -1646,6 +1703,8 @@ void Sequence::forgetClosed()
             if (seen.editor == e)
                 seen.editor = nullptr;
         }
+        if (m_declined == e)
+            m_declined = nullptr;
         it = m_editors.erase(it);
     }
     if (m_editors.empty() && m_online && !held() && openBoxes().isEmpty())
@@ -1696,7 +1755,7 @@ void Sequence::nextEvent()
     if (m_online && !held() && !box && m_editors.size() < 2)
         choices.append({1, [&] { openEditor(); }});
     if (m_online)
-        choices.append({1, [&] { cut(); }});
+        choices.append({afterNo() ? 8 : 1, [&] { cut(); }});
     else
         choices.append({3, [&] { back(); }});
     if (held())
