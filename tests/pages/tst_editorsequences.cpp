@@ -1485,8 +1485,22 @@ void Sequence::answer(bool atEnd)
     const Fate fate = choice == Yes && change && m_online && !held() ? Fate(bounded(5) < 3 ? 0 : 1 + bounded(2)) : Fate::Comes;
     // Yes takes a click or Alt+Y; No and Escape a key or a click.
     const bool byKey = choice == Escape || (choice == Yes ? bounded(3) == 0 : choice != Discard && bounded(2));
+    // The keys an operator answers No with, typed for the form or for the box: none may say Yes.
+    struct Keys { const char *name; QList<QPair<Qt::Key, Qt::KeyboardModifiers>> keys; };
+    const Keys noKeys[] = {
+        {"Return", {{Qt::Key_Return, Qt::NoModifier}}},
+        {"Enter", {{Qt::Key_Enter, Qt::KeypadModifier}}},
+        {"Space", {{Qt::Key_Space, Qt::NoModifier}}},
+        {"Tab, Return", {{Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier}}},
+        {"Right, Space", {{Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Space, Qt::NoModifier}}},
+        {"Backtab, Return", {{Qt::Key_Backtab, Qt::ShiftModifier}, {Qt::Key_Return, Qt::NoModifier}}},
+    };
+    const Keys answerKeys = choice == Escape ? Keys{"Escape", {{Qt::Key_Escape, Qt::NoModifier}}}
+        : choice == Yes                     ? Keys{"Alt+Y", {{Qt::Key_Y, Qt::AltModifier}}}
+        : choice == No                      ? noKeys[bounded(int(std::size(noKeys)))]
+                                            : noKeys[0];
     const char *names[] = {"Yes", "No", "Escape", "OK", "Discard"};
-    log(QString("%1 (%2) to \"%3\"%4").arg(names[choice], byKey ? (choice == Yes ? "Alt+Y" : "key") : "click", text.left(60),
+    log(QString("%1 (%2) to \"%3\"%4").arg(names[choice], byKey ? answerKeys.name : "click", text.left(60),
                                           fate == Fate::Comes ? "" : QString(", its read") + FateNames[int(fate)]));
     const int sent = e ? sentFor("driver_trInfo", *e) : 0;
     arm(fate, "driver_trInfo");
@@ -1500,8 +1514,10 @@ void Sequence::answer(bool atEnd)
         return void(fail("answer", "the box did not become active: " + text));
     const auto pressed = pressInBox(box, [&](QWindow *window) {
         if (byKey) {
-            keyClickClosing(window, choice == Escape ? Qt::Key_Escape : choice == Yes ? Qt::Key_Y : Qt::Key_Return,
-                            choice == Yes ? Qt::AltModifier : Qt::NoModifier);
+            for (const auto &key : answerKeys.keys) {
+                if (boxOf(window))
+                    keyClickClosing(window, key.first, key.second);
+            }
             return;
         }
         const QMessageBox::StandardButton wanted = choice == Yes ? QMessageBox::Yes : choice == No ? QMessageBox::No
