@@ -207,6 +207,8 @@ struct Editor
     bool yesKeepsLostTyped = false;
     // The record as Yes's read finds it: stored when Yes was answered online, or once connected.
     Record yesRead;
+    // A save found stored: the form reads the record and keeps what was typed since that save.
+    bool storedReadPending = false;
     // Return was pressed while a read of the record was on its way: a save or a word is owed.
     bool returnPending = false;
     int updatesAtReturn = 0;
@@ -662,14 +664,20 @@ void Sequence::takeReadValues(Editor &e)
     const bool read = reads > e.readsAtChange;
     if (read)
         e.known = e.changes;
-    if (e.yesPending) {
-        e.yesPending = false;
+    if (e.yesPending || e.storedReadPending) {
+        const bool yes = std::exchange(e.yesPending, false);
         const Save lost = e.lostSave;
-        const bool keepLost = std::exchange(e.yesKeepsLostTyped, false);
-        const auto keep = [&](Field f) { return e.typed[f].sinceYes || (keepLost && e.typed[f].text != lost.values[f]); };
+        const bool keepLost = std::exchange(e.yesKeepsLostTyped, false) || std::exchange(e.storedReadPending, false);
+        const auto keep = [&](Field f) {
+            return (yes && e.typed[f].sinceYes) || (keepLost && e.typed[f].text != lost.values[f]);
+        };
         // Changes stored after Yes's read reach a form that kept edits as a question, not as values.
         const bool kept = keep(LastName) || keep(Note) || keep(Rating);
-        adopt(e, keep, kept && e.changes > e.yesRead.changes ? &e.yesRead : nullptr);
+        Record read = kept && e.changes > e.yesRead.changes ? e.yesRead : record(e);
+        // A save found stored shows the record, but answers no question about a change in it.
+        if (!yes)
+            read.changes = e.covered;
+        adopt(e, keep, &read);
         return;
     }
     // Only a read that landed now fills a clean form: one that landed on edits was judged then.
@@ -815,9 +823,14 @@ void Sequence::checkBoxes()
         if (e->lostSaveUnknown && (text.startsWith("The data was saved") || text.contains("The data was not saved")
                                    || text.startsWith("Whether the data was saved"))) {
             e->lostSaveUnknown = false;
-            if (text.startsWith("The data was saved"))
-                std::copy(std::begin(e->lostSave.values), std::end(e->lostSave.values), std::begin(e->shown));
             afterSave(*e, e->lostSave);
+            // Found stored, the record is read: by now it landed, before what the box was followed by.
+            if (text.startsWith("The data was saved")) {
+                e->storedReadPending = true;
+                e->yesRead = record(*e);
+                if (m_online && !held())
+                    takeReadValues(*e);
+            }
         }
     }
     int questions = 0;
