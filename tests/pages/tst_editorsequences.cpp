@@ -297,7 +297,6 @@ private:
         else
             m_log.last() += "; " + part;
     }
-    Editor *current() const;
     Editor *editorOf(QWindow *window) const;
     Editor *boxEditor(QMessageBox *box) const;
     Editor *editorAbout(QMessageBox *box) const;
@@ -379,6 +378,7 @@ private:
     bool m_lateSignIn = false;
     int m_declinedAt = -2;
     Editor *m_declined = nullptr;
+    // Every box shown in the sequence, in order (it only grows), and how many were checked.
     QList<SeenBox> m_boxes;
     int m_boxesChecked = 0;
     int m_barrier = 0;
@@ -501,11 +501,6 @@ QQuickItem *Sequence::item(const Editor &e, Field field) const
     }
 }
 
-Editor *Sequence::current() const
-{
-    return editorOf(QGuiApplication::focusWindow());
-}
-
 Editor *Sequence::editorOf(QWindow *window) const
 {
     for (const auto &e : m_editors) {
@@ -532,7 +527,7 @@ Editor *Sequence::boxEditor(QMessageBox *box) const
                 return e.get();
         }
     }
-    if (Editor *e = current())
+    if (Editor *e = editorOf(QGuiApplication::focusWindow()))
         return e;
     return m_editors.empty() ? nullptr : m_editors.front().get();
 }
@@ -844,7 +839,7 @@ void Sequence::checkBoxes()
                 continue;
             // A question is transient for the editor whose edits it is about.
             QWindow *parent = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
-            if (seen.question && isUnasked(seen.text) && !std::exchange(seen.transientChecked, true) && parent != e->opened.window)
+            if (seen.question && !std::exchange(seen.transientChecked, true) && parent != e->opened.window)
                 windowFault(QString("\"%1\" is transient for %2, not for its editor's window")
                                 .arg(seen.text.left(50), parent && parent == Gui::Context::mainWindow()->windowHandle()
                                                              ? "the main window" : "another window"));
