@@ -227,8 +227,8 @@ struct SeenBox
     QString text;
     bool question = false;
     Editor *editor = nullptr;
-    bool storedLost = false;
-    bool storedTyped = false;
+    // For each editor: whether the server held its lost save's values, and what was typed.
+    QHash<const Editor *, QPair<bool, bool>> stored;
     bool transientChecked = false;
     bool staleReported = false;
 };
@@ -332,6 +332,7 @@ private:
     QQuickItem *item(const Editor &e, Field field) const;
     QString stored(const Editor &e, const QString &column) const { return storedDriver(m_program, e.id, column); }
     bool storedAre(const Editor &e, const QString *values) const;
+    bool holdsSave(const Editor &e, const Save &save) const;
     bool isClean(const Editor &e) const;
     int sentFor(const QString &fn, const Editor &e) const { return m_sent.value(fn + ':' + e.id); }
     bool held() const { return !m_holds.isEmpty(); }
@@ -516,9 +517,19 @@ Editor *Sequence::boxEditor(QMessageBox *box) const
 {
     if (Editor *e = box && box->windowHandle() ? editorOf(box->windowHandle()->transientParent()) : nullptr)
         return e;
+    // What a lost save's outcome is about: the editor whose save went without answer.
+    const QString text = box ? box->text() : QString();
+    if (text.contains("saved") && !text.startsWith(DataNotSaved)) {
+        for (const auto &e : m_editors) {
+            if (e->lostSaveUnknown)
+                return e.get();
+        }
+    }
     const std::function<bool(const Editor &)> asking[] = {
-        [this](const Editor &e) { return (e.changes > e.covered || e.lostSaveUnknown || e.platformChanged) && !isClean(e); },
-        [](const Editor &e) { return e.changes > e.covered || e.lostSaveUnknown || e.platformChanged; },
+        [this](const Editor &e) { return (e.changes > e.covered || e.lostSaveUnknown) && !isClean(e); },
+        [](const Editor &e) { return e.changes > e.covered || e.lostSaveUnknown; },
+        [this](const Editor &e) { return e.platformChanged && !isClean(e); },
+        [](const Editor &e) { return e.platformChanged; },
         [](const Editor &e) { return e.removed; },
     };
     for (const auto &asks : asking) {
@@ -535,6 +546,8 @@ Editor *Sequence::boxEditor(QMessageBox *box) const
 // The editor a box is about, as it was when the box showed.
 Editor *Sequence::editorAbout(QMessageBox *box) const
 {
+    if (Editor *e = box && box->windowHandle() ? editorOf(box->windowHandle()->transientParent()) : nullptr)
+        return e;
     for (const SeenBox &seen : m_boxes) {
         if (seen.box == box && seen.editor)
             return seen.editor;
@@ -622,11 +635,15 @@ void Sequence::adopt(Editor &e, const std::function<bool(Field)> &keep, const Re
     const Record now = read ? *read : record(e);
     for (Field field : {LastName, Note, Rating}) {
         Typed &typed = e.typed[field];
+        if (keep(field)) {
+            e.shown[field] = now.values[field];
+            continue;
+        }
         const QString value = field == Rating ? textOf(e.rating) : now.values[field];
         if (field == Rating && now.values[Rating].toDouble() != value.toDouble())
             return void(fail("(a)", "the record was read, yet Rating shows " + value + " where " + now.values[Rating] + " was read"));
         e.shown[field] = value;
-        if (keep(field) || typed.text == value)
+        if (typed.text == value)
             continue;
         typed.text = value;
         typed.read = true;
@@ -763,10 +780,8 @@ void Sequence::seen(QMessageBox *box)
     seen.text = box->text();
     seen.question = isQuestion(box);
     seen.editor = boxEditor(box);
-    if (Editor *e = seen.editor) {
-        seen.storedLost = storedAre(*e, e->lostSave.values);
-        seen.storedTyped = storedAre(*e, snapshot(*e).values);
-    }
+    for (const auto &e : m_editors)
+        seen.stored.insert(e.get(), {holdsSave(*e, e->lostSave), storedAre(*e, snapshot(*e).values)});
     m_boxes.append(seen);
 }
 
@@ -777,7 +792,10 @@ void Sequence::checkBoxes()
 {
     flush();
     for (; m_boxesChecked < m_boxes.size() && m_failure.isEmpty(); ++m_boxesChecked) {
-        const SeenBox &seen = m_boxes.at(m_boxesChecked);
+        SeenBox &seen = m_boxes[m_boxesChecked];
+        // The window a box is transient for may be set once it shows.
+        if (Editor *about = seen.box && seen.box->windowHandle() ? editorOf(seen.box->windowHandle()->transientParent()) : nullptr)
+            seen.editor = about;
         const QString &text = seen.text;
         Editor *e = seen.editor;
         log("it says: " + text);
@@ -800,7 +818,8 @@ void Sequence::checkBoxes()
         }
         if (!e)
             continue;
-        const bool typedStored = e->lostSaveUnknown ? seen.storedLost : seen.storedTyped;
+        const QPair<bool, bool> stored = seen.stored.value(e);
+        const bool typedStored = e->lostSaveUnknown ? stored.first : stored.second;
         if (text.startsWith("The data was saved") && !(e->lostSaveUnknown && typedStored))
             return void(fail("(d)", "said saved, but the server does not hold what was typed: " + text));
         // Refused at once offline ("There is no connection…: the data was not saved") speaks
@@ -815,8 +834,9 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said the last save's outcome is not known, but none went without answer: " + text));
         if (text.startsWith(NotSavedOffline))
             e->returnPending = false;
+        // The lost save's outcome told (the question whether to close meanwhile tells none).
         if (e->lostSaveUnknown && (text.startsWith("The data was saved") || text.contains("The data was not saved")
-                                   || text.startsWith("Whether the data was saved"))) {
+                                   || (text.startsWith("Whether the data was saved") && !text.contains("Close the editor anyway?")))) {
             e->lostSaveUnknown = false;
             afterSave(*e, e->lostSave);
             // Found stored, the record is read: by now it landed, before what the box was followed by.
@@ -891,6 +911,13 @@ Save Sequence::sentSave(Editor &e)
     return save;
 }
 
+// The server holds what the save sent, where the colleague has not changed it since.
+bool Sequence::holdsSave(const Editor &e, const Save &save) const
+{
+    return (e.lastNameChange > save.lastNameChange || stored(e, "last_name") == save.values[LastName])
+        && stored(e, "inner_note") == save.values[Note] && stored(e, "rating").toDouble() == save.values[Rating].toDouble();
+}
+
 bool Sequence::storedAre(const Editor &e, const QString *values) const
 {
     return stored(e, "last_name") == values[LastName] && stored(e, "inner_note") == values[Note]
@@ -963,8 +990,9 @@ bool Sequence::showTab(Editor &e, Tab tab)
     }
     if (m_online && !held() && !settle())
         return false;
-    QQuickItem *focused = e.focus[tab] == NoField ? nullptr : item(e, e.focus[tab]);
-    if (focused && !QTest::qWaitFor([&] { return focused->hasActiveFocus(); }, timeLimit(5000)))
+    // A dimmed page holds no focus: the field takes it back once the page is enabled again.
+    QQuickItem *focused = e.focus[tab] == NoField || isDimmed(e) ? nullptr : item(e, e.focus[tab]);
+    if (focused && !QTest::qWaitFor([&] { return focused->hasActiveFocus() || isDimmed(e); }, timeLimit(5000)))
         return fail("(a)", QString("%1 did not get the keys back with its tab").arg(FieldNames[e.focus[tab]]));
     return true;
 }
@@ -1724,6 +1752,7 @@ void Sequence::forgetClosed()
         for (SeenBox &seen : m_boxes) {
             if (seen.editor == e)
                 seen.editor = nullptr;
+            seen.stored.remove(e);
         }
         if (m_declined == e)
             m_declined = nullptr;
