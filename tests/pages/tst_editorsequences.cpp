@@ -527,8 +527,8 @@ Editor *Sequence::boxEditor(QMessageBox *box) const
     }
     const std::function<bool(const Editor &)> asking[] = {
         [this](const Editor &e) { return (e.changes > e.covered || e.lostSaveUnknown) && !isClean(e); },
-        [](const Editor &e) { return e.changes > e.covered || e.lostSaveUnknown; },
         [this](const Editor &e) { return e.platformChanged && !isClean(e); },
+        [](const Editor &e) { return e.changes > e.covered || e.lostSaveUnknown; },
         [](const Editor &e) { return e.platformChanged; },
         [](const Editor &e) { return e.removed; },
     };
