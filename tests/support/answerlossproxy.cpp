@@ -26,8 +26,10 @@ struct AnswerLossProxy::Relay
     bool silent = false;
     // The server's frames pass through the reader, so that they can be held back.
     bool framed = false;
-    // The answer from which the server's frames are held, and those held so far.
+    // The answer from which the server's frames are held (after holdSkip such answers), and
+    // those held so far.
     QString holdFrom;
+    int holdSkip = 0;
     bool holding = false;
     QByteArray held;
     // The client's bytes held from the held request on.
@@ -118,9 +120,18 @@ void AnswerLossProxy::dropAnswerTo(const QString &fn)
     m_armedRows = 0;
 }
 
-void AnswerLossProxy::holdAnswerTo(const QString &fn)
+void AnswerLossProxy::holdAnswerTo(const QString &fn, int skip)
 {
-    m_armedHold = fn;
+    m_armedHolds.append({fn, skip});
+}
+
+bool AnswerLossProxy::holdsAnswer() const
+{
+    for (const Relay *relay : m_relays) {
+        if (relay->holding)
+            return true;
+    }
+    return false;
 }
 
 void AnswerLossProxy::holdRequest(const QString &fn)
@@ -136,12 +147,14 @@ void AnswerLossProxy::releaseHeld()
         relay->holdingRequests = false;
         relay->server->write(std::exchange(relay->heldRequests, QByteArray()));
     }
+    m_heldRequests.clear();
 }
 
 void AnswerLossProxy::disarm()
 {
-    for (QString *armed : {&m_armed, &m_armedRequest, &m_armedSilence, &m_armedDrop, &m_armedHold, &m_armedRequestHold})
+    for (QString *armed : {&m_armed, &m_armedRequest, &m_armedSilence, &m_armedDrop, &m_armedRequestHold})
         armed->clear();
+    m_armedHolds.clear();
     m_armedRows = 0;
 }
 
@@ -205,10 +218,17 @@ void AnswerLossProxy::fromClient(Relay *relay)
             m_armedRequestHold.clear();
             relay->holdingRequests = true;
         }
-        if (!m_armedHold.isEmpty() && names.contains(m_armedHold)) {
-            relay->holdFrom = std::exchange(m_armedHold, QString()).replace(QLatin1String("_tr"), QLatin1String("_sa"));
+        for (int i = 0; i < m_armedHolds.size(); ++i) {
+            if (!names.contains(m_armedHolds.at(i).fn))
+                continue;
+            const ArmedHold armed = m_armedHolds.takeAt(i);
+            relay->holdFrom = QString(armed.fn).replace(QLatin1String("_tr"), QLatin1String("_sa"));
+            relay->holdSkip = armed.skip;
             relay->framed = true;
+            break;
         }
+        if (relay->holdingRequests)
+            m_heldRequests += names;
         const bool drop = !m_armedDrop.isEmpty() && names.contains(m_armedDrop);
         if (drop)
             m_armed = std::exchange(m_armedDrop, QString());
@@ -253,7 +273,7 @@ void AnswerLossProxy::fromServer(Relay *relay)
     relay->fromServer.append(bytes);
     Common::FrameReader::Frame frame;
     while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
-        if (!relay->holdFrom.isEmpty() && messageNames(frame).contains(relay->holdFrom)) {
+        if (!relay->holdFrom.isEmpty() && messageNames(frame).contains(relay->holdFrom) && relay->holdSkip-- == 0) {
             relay->holdFrom.clear();
             relay->holding = true;
         }

@@ -43,12 +43,18 @@ public:
     // never sent it; what follows passes, and the connection stays until cut().
     void dropAnswerTo(const QString &fn);
     // The answer to the next request with that "FN" waits, with everything the server sends after
-    // it, until releaseHeld(); the requests still pass.
-    void holdAnswerTo(const QString &fn);
+    // it, until releaseHeld(); the requests still pass. Holds armed for other names wait for their
+    // own requests. With skip, that many answers to the name pass first (a second read held while
+    // the first one's answer passes).
+    void holdAnswerTo(const QString &fn, int skip = 0);
     // The next request with that "FN" waits, with everything the client sends after it, until
     // releaseHeld(); what the server sends still passes.
     void holdRequest(const QString &fn);
     void releaseHeld();
+    // Whether an answer is held now, and how many requests with that "FN" have been held since the
+    // last release.
+    bool holdsAnswer() const;
+    int heldRequests(const QString &fn) const { return m_heldRequests.count(fn); }
     // Forgets what was armed for the next request and not met yet.
     void disarm();
     // Closes every connection now, as when a dead one is finally found out.
@@ -80,7 +86,13 @@ private:
     QString m_armedRequest;
     QString m_armedSilence;
     QString m_armedDrop;
-    QString m_armedHold;
+    struct ArmedHold
+    {
+        QString fn;
+        int skip = 0;
+    };
+    QList<ArmedHold> m_armedHolds;
+    QStringList m_heldRequests;
     QString m_armedRequestHold;
     bool m_refuseAfterLoss = false;
     bool m_refusing = false;
