@@ -60,6 +60,8 @@ enum class Fate { Comes, Held, Lost, Slow };
 const char *const FateNames[] = {"", "'s answer held", "'s answer lost", " held on its way"};
 
 const QString NotSavedOffline = QStringLiteral("There is no connection to the server: the data was not saved");
+// A Return that waited for a question answered Yes: its save is not made over the record shown.
+const QString NotSavedAfterYes = QStringLiteral("The data was not saved: the form shows the stored record now.");
 const QString DataNotSaved = QStringLiteral("Data not saved");
 const QString DataRemoved = QStringLiteral("Data removed. Form will close!");
 
@@ -212,7 +214,6 @@ struct Editor
     // Return was pressed while a read of the record was on its way: a save or a word is owed.
     bool returnPending = false;
     int updatesAtReturn = 0;
-    bool returnAfterYes = false;
     // Removed by the colleague while the program was offline: the boxes from then on.
     bool removed = false;
     int boxesAtRemoval = 0;
@@ -706,9 +707,17 @@ void Sequence::checkReturn(Editor &e)
         e.returnPending = false;
         return saved(e, sentSave(e));
     }
-    if (e.returnAfterYes && isClean(e)) {
+    // Nothing left to save by then (Yes showed the stored record, or Escape took the edit back).
+    if (isClean(e)) {
         e.returnPending = false;
         return;
+    }
+    // Said in a box shown since, which the next look at the boxes reads.
+    for (int i = m_boxesChecked; i < m_boxes.size(); ++i) {
+        if (m_boxes.at(i).text.startsWith(NotSavedOffline) || m_boxes.at(i).text == NotSavedAfterYes) {
+            e.returnPending = false;
+            return;
+        }
     }
     fail("(d)", QString("Return was pressed%1 while a read of the record was on its way: nothing was saved and nothing said")
                     .arg(name(e)));
@@ -824,7 +833,7 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said saved, but the server does not hold what was typed: " + text));
         // Refused at once offline ("There is no connection…: the data was not saved") speaks
         // only of that Return; a lost save found out speaks of the data.
-        if (text.startsWith("The data was not saved") && typedStored)
+        if (text.startsWith("The data was not saved") && text != NotSavedAfterYes && typedStored)
             return void(fail("(d)", "said not saved, but the server holds what was typed: " + text));
         if (text.contains("The data was not sent") && !e->lossHadSave)
             return void(fail("(d)", "said not sent, but no save was on its way when the connection went: " + text));
@@ -832,7 +841,7 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said a save's outcome is not known, but none was on its way: " + text));
         if (text.contains("whether the last save reached it is not known") && !e->lostSaveUnknown)
             return void(fail("(d)", "said the last save's outcome is not known, but none went without answer: " + text));
-        if (text.startsWith(NotSavedOffline))
+        if (text.startsWith(NotSavedOffline) || text == NotSavedAfterYes)
             e->returnPending = false;
         // The lost save's outcome told (the question whether to close meanwhile tells none).
         if (e->lostSaveUnknown && (text.startsWith("The data was saved") || text.contains("The data was not saved")
@@ -848,10 +857,12 @@ void Sequence::checkBoxes()
             }
         }
     }
-    int questions = 0;
+    // One question at a time for each editor: each sits over its own window.
+    QHash<QWindow *, int> questions;
     QList<int> stale;
     for (QMessageBox *box : openBoxes()) {
-        questions += isQuestion(box) ? 1 : 0;
+        if (isQuestion(box))
+            ++questions[box->windowHandle() ? box->windowHandle()->transientParent() : nullptr];
         for (int i = 0; i < m_boxes.size(); ++i) {
             SeenBox &seen = m_boxes[i];
             Editor *e = seen.editor;
@@ -875,8 +886,10 @@ void Sequence::checkBoxes()
         m_boxes[i].staleReported = true;
         windowFault(QString("\"%1\" stays open though its form holds no unsaved data").arg(DataNotSaved));
     }
-    if (questions > 1)
-        fail("(c)", QString("%1 questions open at once").arg(questions));
+    for (const int count : qAsConst(questions)) {
+        if (count > 1)
+            return void(fail("(c)", QString("%1 questions open at once over one window").arg(count)));
+    }
     for (const auto &e : m_editors) {
         if (m_failure.isEmpty())
             checkRemoval(*e);
@@ -1239,8 +1252,13 @@ void Sequence::noteLoss()
 {
     m_online = false;
     m_offlineInEvent = m_lossInEvent = true;
+    // What the server sent past a held answer goes with the connection: a change whose push was
+    // held is found after the loss, as one made offline.
+    const bool answersHeld = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.request; });
     m_holds.clear();
     for (const auto &e : m_editors) {
+        if (answersHeld && e->changes > e->known)
+            e->offlineChange = e->changes;
         e->lossHadSave = e->saveHeld;
         if (e->saveHeld) {
             e->lostSave = e->heldSave;
@@ -1287,7 +1305,6 @@ void Sequence::returnKey(Fate fate)
     if (readOnItsWay) {
         e->returnPending = true;
         e->updatesAtReturn = sent;
-        e->returnAfterYes = e->yesPending;
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
@@ -1486,7 +1503,6 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
         e->closing = true;
         e->returnPending = !e->saveHeld;
         e->updatesAtReturn = sentFor("driver_trUpdate", *e);
-        e->returnAfterYes = e->yesPending;
     }
     if (text == DataRemoved || (text.contains("Close the editor anyway?") && pressed == QMessageBox::Yes))
         e->closing = true;

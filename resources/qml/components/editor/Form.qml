@@ -665,7 +665,7 @@ FocusScope {
             // A save that waited for the question is not made over the record Yes asked for.
             if (saveWaits) {
                 saveWaits = false;
-                Dialog.info(qsTr("The data was not saved: the form shows the stored record now."));
+                Qt.callLater(sayNotSavedAfterYes);
             }
         });
         var ended = function () {
@@ -683,6 +683,11 @@ FocusScope {
         // A widget question ends with finished, a page's message dialog with its answer.
         var ends = question.finished !== undefined ? [question.finished] : [question.accepted, question.rejected];
         ends.forEach(function (end) { end.connect(ended); });
+    }
+
+    // Once the question is gone, whose key might else reach the box.
+    function sayNotSavedAfterYes() {
+        Dialog.info(qsTr("The data was not saved: the form shows the stored record now."));
     }
 
     // No: the edits stay against the changes the question covered, and nothing later. A read on
