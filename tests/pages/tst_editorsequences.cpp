@@ -701,7 +701,8 @@ void Sequence::takeReadValues(Editor &e)
 // Return while a read was on its way: saved once the read answered, or refused in words.
 void Sequence::checkReturn(Editor &e)
 {
-    if (!e.returnPending || !isOpen(e) || questionOpenFor(e) || e.yesPending)
+    // A box not looked at yet may tell what became of it (a lost save found stored, say).
+    if (!e.returnPending || !isOpen(e) || questionOpenFor(e) || e.yesPending || m_boxesChecked < m_boxes.size())
         return;
     if (sentFor("driver_trUpdate", e) > e.updatesAtReturn) {
         e.returnPending = false;
@@ -711,13 +712,6 @@ void Sequence::checkReturn(Editor &e)
     if (isClean(e)) {
         e.returnPending = false;
         return;
-    }
-    // Said in a box shown since, which the next look at the boxes reads.
-    for (int i = m_boxesChecked; i < m_boxes.size(); ++i) {
-        if (m_boxes.at(i).text.startsWith(NotSavedOffline) || m_boxes.at(i).text == NotSavedAfterYes) {
-            e.returnPending = false;
-            return;
-        }
     }
     fail("(d)", QString("Return was pressed%1 while a read of the record was on its way: nothing was saved and nothing said")
                     .arg(name(e)));
