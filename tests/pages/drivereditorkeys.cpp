@@ -5,6 +5,8 @@
 #include "pageprogram.h"
 #include "timelimit.h"
 
+#include "client/controller/recordfinder.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QQuickItem>
@@ -81,6 +83,14 @@ QMessageBox *shownQuestion(ModalWatchdog &watchdog)
         || !QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)))
         return nullptr;
     return watchdog.leftOpen();
+}
+
+bool answersLanded()
+{
+    Client::Controller::RecordFinder probe(QStringLiteral("city"));
+    QSignalSpy found(&probe, &Client::Controller::RecordFinder::found);
+    probe.find({{"id", "-1"}});
+    return found.wait(timeLimit(10000)) || !found.isEmpty();
 }
 
 QString textOf(QObject *field)

@@ -44,6 +44,10 @@ void pushDriverChange(PageProgram &program, const QString &id, const QString &au
 // The box the watchdog was told to leave open, once it is shown and active; null when not.
 QMessageBox *shownQuestion(ModalWatchdog &watchdog);
 
+// Waits until the answers to every request the program has sent so far have reached it: the
+// answer to a request sent after them comes after theirs. False when it did not come.
+bool answersLanded();
+
 QString textOf(QObject *field);
 
 // A key pressed and released in a window that may go on the press (a dialog it answers).

@@ -75,6 +75,9 @@ FocusScope {
     // when a push came after it).
     property real askedUntil: -1
     property var askedRecord: null
+    // The update time of the change No answered last, where its question knew it (-1 otherwise):
+    // a record read for that No and stored later holds a change No never covered.
+    property real declinedAt: -1
     // What the form held when Yes was answered: a field typed in after it keeps its text.
     property var askedParams: null
     // The window its messages and questions open over: the editor's. Read by the dialog script.
@@ -367,6 +370,8 @@ FocusScope {
     function readFills(read, record) {
         if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty)
             return true;
+        if (read === "declined" && declinedAt >= 0 && Number(record["dt_utc_last_update"]) > declinedAt)
+            read = "check";
         if (read !== "declined" && isNewChange(record)) {
             askAboutChange(record, record["dt_utc_last_update"]);
             return false;
@@ -691,10 +696,12 @@ FocusScope {
     }
 
     // No: the edits stay against the changes the question covered, and nothing later. A read on
-    // its way brings that record; without one, the record the question last covered, or one read
-    // now (no push came after it, or it is turned to be judged as any other).
+    // its way brings that record (one stored later is judged as any read); without one, the
+    // record the question last covered, or one read now (no push came after it, or it is turned
+    // to be judged as any other).
     function keepOut() {
         declinedUntil = Math.max(declinedUntil, askedUntil);
+        declinedAt = askedUntil;
         var onTheWay = hasReads(["unasked", "check", "declined"]);
         turnReads(["unasked", "check"], "declined");
         if (onTheWay)
@@ -878,6 +885,7 @@ FocusScope {
         shownRecord = record;
         lostSinceShown = false;
         declinedUntil = -1;
+        declinedAt = -1;
         if (!changeQuestion)
             changeAuthor = "";
     }
