@@ -166,16 +166,29 @@ void PageProgram::push(const QVariantMap &message)
 int PageProgram::connection()
 {
     bool lost = false;
+    bool seen = false;
+    // Connections made since the program's own, still open: the stand-in may tell of the next
+    // one before it tells that the lost one closed.
+    QList<int> since;
     for (const QJsonObject &event : m_server.events()) {
         const QString kind = event.value("event").toString();
-        if (kind == "disconnected" && event.value("conn").toInt() == m_connection) {
+        const int conn = event.value("conn").toInt();
+        if (kind == "disconnected" && conn == m_connection) {
             lost = true;
         } else if (lost && kind == "connected") {
-            m_connection = event.value("conn").toInt();
+            m_connection = conn;
             lost = false;
+            seen = true;
+            since.clear();
+        } else if (kind == "connected") {
+            if (seen)
+                since.append(conn);
+            seen = seen || conn == m_connection;
+        } else if (kind == "disconnected") {
+            since.removeAll(conn);
         }
     }
-    return m_connection;
+    return lost && !since.isEmpty() ? since.last() : m_connection;
 }
 
 void PageProgram::setAdminRight(const QString &code, const QString &value)
