@@ -140,6 +140,12 @@ NtFrameBase {
         requestLost(wasSent);
     }
 
+    // Pages override it: true while a request of their own still dims the page, so that the end
+    // of another wait (a table's list) does not let keys in before its answer.
+    function holdsBusy() {
+        return false;
+    }
+
     // Pages override it to say more; wasSent is false when there was no connection to send on.
     // An edit sent without answer may have been carried out: that is found out, not guessed.
     function requestLost(wasSent) {
@@ -278,6 +284,8 @@ NtFrameBase {
             Qt.callLater(endLostRequest, false);
     }
     onStopBusy: {
+        if (holdsBusy())
+            return;
         isRequestPending = false;
         if (busyTimer.running)
             busyTimer.stop();

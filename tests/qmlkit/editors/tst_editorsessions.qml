@@ -503,6 +503,26 @@ TestCase {
         editor.isDirty = false;
     }
 
+    // Another wait of the page ending (a table's list answered) leaves it dimmed while the
+    // record's read is on its way: keys reach the form only once the record is shown.
+    function test_readKeepsThePageDimmed() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        var timer = findChild(editor, "busyTimer");
+        verify(editor.form.isBusy && timer.running);
+        editor.stopBusy();
+        verify(editor.form.isBusy, "the read still dims the form");
+        verify(editor.isRequestPending && timer.running, "the overlay still comes");
+        net.answer("driver", "saInfo", record(editor));
+        verify(!editor.form.isBusy && !editor.isRequestPending && !timer.running);
+
+        // Without a session the read is lost: the wait ends, and the read is made again later.
+        var second = open({ "id": "6", "state": "EDIT" });
+        verify(second.form.isBusy);
+        USER_SESSION.isOffline = true;
+        verify(!second.form.isBusy && !second.isRequestPending && !findChild(second, "busyTimer").running);
+        USER_SESSION.isOffline = false;
+    }
+
     function test_readsLostWithTheConnection() {
         // The opening read lost: made again once the session is open, it fills the form, selects
         // nothing and says nothing.

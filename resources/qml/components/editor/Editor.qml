@@ -53,6 +53,12 @@ NtFrame {
         return !!base && base.extend === "EDIT";
     }
 
+    // A read of the record that dims the page keeps it dimmed until its own answer; without a
+    // session the reads are lost and made again later.
+    function holdsBusy() {
+        return !!form && typeof form.hasDimmingReads === "function" && !isOffline() && form.hasDimmingReads();
+    }
+
     function startEditor() {
         if (!form || isStarted || !checkSecurityForOpen())
             return;

@@ -337,6 +337,10 @@ FocusScope {
         });
     }
 
+    function hasDimmingReads() {
+        return pendingReads.some(function (pending) { return pending.dims; });
+    }
+
     function hasReads(kinds) {
         return pendingReads.some(function (pending) { return kinds.indexOf(pending.kind) >= 0; });
     }
@@ -1001,7 +1005,7 @@ FocusScope {
         }
 
         function onStopBusy() {
-            form.isBusy = false;
+            form.isBusy = form.editor.holdsBusy();
         }
 
         function onStartDestroy() {
