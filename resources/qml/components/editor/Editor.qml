@@ -56,7 +56,7 @@ NtFrame {
     // A read of the record that dims the page keeps it dimmed until its own answer; without a
     // session the reads are lost and made again later.
     function holdsBusy() {
-        return !!form && typeof form.hasDimmingReads === "function" && !isOffline() && form.hasDimmingReads();
+        return !!form && !isOffline() && form.hasDimmingReads();
     }
 
     function startEditor() {
