@@ -41,8 +41,9 @@ QObject *EditorWindows::formOf(QObject *editor)
 bool EditorWindows::settled(QObject *editor)
 {
     QObject *form = formOf(editor);
-    return form && !form->property("isBusy").toBool() && !form->property("readsLost").toBool()
-        && form->property("pendingReads").value<QJSValue>().property("length").toInt() == 0;
+    QObject *watch = form ? form->property("watch").value<QObject *>() : nullptr;
+    return watch && !form->property("isBusy").toBool() && !watch->property("readsLost").toBool()
+        && watch->property("pendingReads").value<QJSValue>().property("length").toInt() == 0;
 }
 
 int EditorWindows::readOptions(int *argc, char **argv, int *anchorEditors, int *mostEditors)

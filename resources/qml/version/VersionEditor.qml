@@ -41,7 +41,7 @@ Editor {
         controller: version
         onEnded: versionForm.listEnded(isReload)
         onRefused: {
-            versionForm.takeRead();
+            versionForm.watch.takeRead();
             versionForm.displayError(answer);
         }
     }
@@ -84,11 +84,11 @@ Editor {
             function listEnded(isReload) {
                 if (isReload)
                     return;
-                var read = takeRead();
+                var read = watch.takeRead();
                 var record = rowsRecord();
-                if (!readFills(read, record))
+                if (!watch.readFills(read, record))
                     return;
-                recordShown(record);
+                watch.recordShown(record);
                 var found = {};
                 var missing = [];
                 for (var i = 0; i < codes.length; ++i) {
@@ -149,7 +149,7 @@ Editor {
                     editor.closed();
                     return;
                 }
-                if (!isOnline() || waitForReads())
+                if (!isOnline() || watch.waitForReads())
                     return;
                 editor.pendingUpdates = changed.length;
                 savedParams = {};
@@ -176,8 +176,8 @@ Editor {
                     var typed = typedSinceSave();
                     control.legalText = answerText(mapParams["version"]);
                     keepTyped(typed);
-                    if (shownRecord)
-                        shownRecord[String(mapParams["code"])] = control.legalText;
+                    if (watch.shownRecord)
+                        watch.shownRecord[String(mapParams["code"])] = control.legalText;
                 }
                 if (editor.pendingUpdates > 0)
                     return;

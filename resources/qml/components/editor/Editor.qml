@@ -56,7 +56,7 @@ NtFrame {
     // A read of the record that dims the page keeps it dimmed until its own answer; without a
     // session the reads are lost and made again later.
     function holdsBusy() {
-        return !!form && !isOffline() && form.hasDimmingReads();
+        return !!form && !isOffline() && form.watch.hasDimmingReads();
     }
 
     function startEditor() {
@@ -73,7 +73,7 @@ NtFrame {
         if (state === "ADD") {
             form.setDefaultFields();
         } else {
-            form.read("opening");
+            form.watch.read("opening");
             if (state !== "DUPLICATE" && form.isLock && !GLOBAL.frames.sameEditorExists(editor))
                 form.lock();
         }
@@ -88,7 +88,7 @@ NtFrame {
     // there is nothing to say of them.
     function requestLost(wasSent, isSave) {
         isCloseOnSa = false;
-        var readsLost = !!form && form.loseReads();
+        var readsLost = !!form && form.watch.loseReads();
         if (wasSent && lostSave.take())
             sayOutcomeUnknown(qsTr("The connection to the server was lost before the answer came: whether the data was saved is not known. Once the program is connected again, it asks the server and tells you."));
         else if (lostSave.isUnknown)

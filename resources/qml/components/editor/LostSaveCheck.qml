@@ -79,7 +79,7 @@ Item {
         isChecking = false;
         owner.closeUnknownOutcomeBox();
         // A save asked for meanwhile follows the outcome, and the read that shows it.
-        Qt.callLater(form().saveAfterReads);
+        Qt.callLater(form().watch.saveAfterReads);
         var lost = edit;
         edit = null;
         controller().forgetUnansweredEdit();
@@ -110,7 +110,7 @@ Item {
     function concludeUpdate(record, lost) {
         var compared = LostSave.compare(record, lost["params"]);
         if (compared === "same") {
-            form().read("saved");
+            form().watch.read("saved");
             Dialog.info(qsTr("The data was saved: the server holds what was typed."));
         } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
@@ -119,9 +119,9 @@ Item {
         } else {
             // The question about the stored values, one with another user's change: either asks,
             // and no key typed for the form answers Yes. Yes keeps what was typed since the save.
-            form().followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
+            form().watch.followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
                                   false, "stored");
-            form().cover(record, record["dt_utc_last_update"]);
+            form().watch.cover(record, record["dt_utc_last_update"]);
         }
     }
 
@@ -138,7 +138,7 @@ Item {
             owner.state = "EDIT";
             form().id = id;
             owner.id = id;
-            form().read("saved");
+            form().watch.read("saved");
             form().lock();
             Dialog.info(qsTr("The data was saved: the server holds the new record."));
         } else {

@@ -42,7 +42,7 @@ Editor {
         controller: value
         onEnded: raiseForm.listEnded(isReload)
         onRefused: {
-            raiseForm.takeRead();
+            raiseForm.watch.takeRead();
             raiseForm.displayError(answer);
         }
     }
@@ -67,9 +67,9 @@ Editor {
             function listEnded(isReload) {
                 if (isReload)
                     return;
-                var read = takeRead();
+                var read = watch.takeRead();
                 var row = settingRows.find("code", editor.code);
-                if (!readFills(read, row))
+                if (!watch.readFills(read, row))
                     return;
                 editor.isFound = row !== null;
                 if (!row) {
@@ -136,12 +136,12 @@ Editor {
                         return;
                     }
                 }
-                if (!isOnline() || waitForReads())
+                if (!isOnline() || watch.waitForReads())
                     return;
                 var setting = { "mode": commonMode.checked ? "common" : "point",
                                 "cost": { "common": costOf(commonCost), "point": costOf(pointCost) } };
                 var params = { "id": id, "code": editor.code, "value": JSON.stringify(setting) };
-                confirmLockedSave(function () { value.trUpdate(params); });
+                watch.confirmLockedSave(function () { value.trUpdate(params); });
             }
 
             Layout.fillWidth: true

@@ -56,7 +56,7 @@ Editor {
             }
 
             function runAction() {
-                if (isBusy || !editor || waitForReads())
+                if (isBusy || !editor || watch.waitForReads())
                     return;
                 var state = editorState();
                 var sending = state === "ADD" || (state === "EDIT" && editor.isDirty);

@@ -98,7 +98,7 @@ ColumnLayout {
             if (!essentials.ownAnswer(mapParams))
                 return;
             essentials.endResolution();
-            driverForm.read("asked");
+            driverForm.watch.read("asked");
         }
     }
 
@@ -184,9 +184,9 @@ ColumnLayout {
             if (!isAnswerOfRecord(mapParams) || String(mapParams["id_owner_modify"]) === String(USER_SESSION.rst_id_owner))
                 return;
             if (String(mapParams["id_owner_modify"]) === "1")
-                rereadBySystem(qsTr("system"));
+                watch.rereadBySystem(qsTr("system"));
             else
-                rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
+                watch.rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
         }
 
         Layout.fillWidth: true

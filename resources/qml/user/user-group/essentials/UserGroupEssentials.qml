@@ -81,7 +81,7 @@ ColumnLayout {
 
         // A changed offset in a stored group is sent only when the operator agrees.
         function runAction() {
-            if (isBusy || !editor || waitForReads())
+            if (isBusy || !editor || watch.waitForReads())
                 return;
             if (editorState() !== "EDIT" || !groupOffset.utc_offset.modify) {
                 essentials.send();
