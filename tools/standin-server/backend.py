@@ -195,6 +195,9 @@ class Backend:
         self.min_version = min_version
         self.locks = {}
         self.lock_users = {}
+        # The platform's change pushes name the record, the author and the author's sign; the
+        # record's update time goes with them only where a test asks for it ("set push_update_time 1").
+        self.push_update_time = False
         self.selects = {}
         self.last_timestamp = 0
         self.has_rights = all(schema.table(t) for t in (
@@ -957,8 +960,7 @@ class Backend:
     def _push(self, outcome, table, push, session, record):
         message = {"RECEIVER": "ALL", "id": text(record), "id_owner_modify": text(session.user_id),
                    "sign": session.sign}
-        # When the change was stored, as the record holds it: what a question about it covers.
-        if table.has("dt_utc_last_update"):
+        if self.push_update_time and table.has("dt_utc_last_update"):
             with self.db.cursor() as cursor:
                 cursor.execute(sql.SQL("SELECT dt_utc_last_update FROM {} WHERE id = %s").format(
                     sql.Identifier(table.name)), (record,))

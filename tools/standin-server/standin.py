@@ -41,7 +41,9 @@ with an error event):
                                 refused): its message and a notification for each user of its
                                 type, pushed to every client; reported as {"event": "notified", ...}
   set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N),
-                                queue_limit, partial_limit (bytes)
+                                queue_limit, partial_limit (bytes), push_update_time (0/1: change
+                                pushes carry the record's dt_utc_last_update, which the
+                                platform's do not)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
   close CONN                    close a connection
   quit
@@ -516,6 +518,8 @@ class Server:
                 self.options[words[1]] = int(words[2])
                 if words[1] == "refuse":
                     await self.set_refuse(int(words[2]))
+                elif words[1] == "push_update_time":
+                    self.backend.push_update_time = int(words[2]) != 0
             elif name == "hang":
                 await self.set_hang(words[1] == "on")
             elif name == "push-text":

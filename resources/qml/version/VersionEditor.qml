@@ -176,8 +176,8 @@ Editor {
                     var typed = typedSinceSave();
                     control.legalText = answerText(mapParams["version"]);
                     keepTyped(typed);
-                    if (watch.shownRecord)
-                        watch.shownRecord[String(mapParams["code"])] = control.legalText;
+                    if (watch.baseRecord)
+                        watch.baseRecord[String(mapParams["code"])] = control.legalText;
                 }
                 if (editor.pendingUpdates > 0)
                     return;

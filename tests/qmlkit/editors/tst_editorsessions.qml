@@ -409,26 +409,62 @@ TestCase {
         });
         compare(shown, changes.map(function (row) { return row.name + " " + row.stored; }));
         verify(!editor.isDirty);
-        // Asked again once the question went. No covers the change as the push says it was
-        // stored: the read it makes brings that record and asks nothing, or one stored after it,
-        // a change No never covered, which is asked about.
+        // Asked again once the question went. No covers the change it answered: the read it
+        // makes brings that record, with what the platform stored meanwhile, and asks nothing;
+        // a colleague's push after No is a change No never covered, asked about, naming them.
         typeInto(field(editor, "lastName"), "!");
         QWIDGET_CREATOR.clearCalls();
-        var pushed = function (storedAt) {
-            net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL",
-                                                "dt_utc_last_update": storedAt });
+        var declined = function (sign) {
+            net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": sign, "RECEIVER": "ALL" });
             net.clear();
             QWIDGET_CREATOR.lastDialog().answer(false);
             compare(net.sentNames(), ["driver_trInfo"]);
         };
-        pushed("1710000600000");
-        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk", "sign": "D106", "dt_utc_last_update": "1710000600000" }));
+        declined("petro");
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk", "sign": "D106", "completed_order_seq": "4",
+                                                        "dt_utc_last_update": "1710000600000" }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
-        pushed("1710000800000");
-        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk", "sign": "D107", "dt_utc_last_update": "1710000900000" }));
+        compare(field(editor, "sign").text, "D106", "No shows the change where nothing was typed");
+        declined("petro");
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "olena", "RECEIVER": "ALL" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk", "sign": "D107",
+                                                        "dt_utc_last_update": "1710000900000" }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 3);
-        compare(QWIDGET_CREATOR.lastDialog().text, "Data changed on the server. Apply?");
+        compare(QWIDGET_CREATOR.lastDialog().text, "Data changed by user 'olena'. Apply?");
         compare(field(editor, "lastName").text, "Kovalenko-Bilyk!");
+        compare(field(editor, "sign").text, "D106", "shown only once answered");
+    }
+
+    // No keeps what the operator edited and nothing else: every other field shows the stored
+    // value, and the save sends it, not what the form showed before the colleague's change.
+    function test_noKeepsOnlyWhatWasEdited() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor, { "is_online": "0", "night_mode": "0" }));
+        var lastName = field(editor, "lastName");
+        typeInto(lastName, "ko");
+        lastName.cursorPosition = 3;
+        field(editor, "online").toggle();
+        QWIDGET_CREATOR.clearCalls();
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        net.clear();
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        compare(net.sentNames(), ["driver_trInfo"], "No reads the record it answered");
+        net.answer("driver", "saInfo", record(editor, { "sign": "D106", "inner_note": "Day shifts", "rating": "4.0",
+                                                        "last_name": "Melnyk", "is_online": "0", "night_mode": "1",
+                                                        "dt_utc_last_update": "1710000600000" }));
+        compare(lastName.text, "Kovalenkoko", "what was typed stays");
+        compare(lastName.cursorPosition, 3);
+        verify(field(editor, "online").checked, "what was switched stays");
+        compare([field(editor, "sign").text, field(editor, "innerNote").text, field(editor, "rating").text],
+                ["D106", "Day shifts", "4.0"]);
+        verify(field(editor, "nightMode").checked);
+        verify(editor.isDirty);
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
+        net.clear();
+        editor.enterPressed();
+        compare(net.sentNames(), ["driver_trUpdate"]);
+        var sent = net.sent()[0];
+        compare([sent["last_name"], sent["sign"], sent["inner_note"], sent["rating"]], ["Kovalenkoko", "D106", "Day shifts", "4.0"]);
     }
 
     function test_lockRefused() {
@@ -554,7 +590,8 @@ TestCase {
         verify(!editor.isDirty);
 
         // No answered offline: the change it covered (stored when the push says) is not asked
-        // about again once back; a change stored after it is, once.
+        // about again once back, and shows where nothing was typed; a change stored after it is,
+        // once.
         typeInto(lastName, "!");
         net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL",
                                             "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) });
@@ -562,16 +599,40 @@ TestCase {
         QWIDGET_CREATOR.lastDialog().answer(false);
         USER_SESSION.isOffline = false;
         USER_SESSION.saOpen({ "RES": "10" });
-        net.answer("driver", "saInfo", record(editor, { "last_name": "Lysenko", "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) }));
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Lysenko", "inner_note": "Lysenko's",
+                                                        "dt_utc_last_update": String(USER_SESSION.utc_dt - 1000) }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 2);
+        compare(field(editor, "innerNote").text, "Lysenko's");
         // Stored after the change No kept out, though before the program's clock says No was
         // answered: asked.
+        USER_SESSION.isOffline = true;
+        USER_SESSION.isOffline = false;
         USER_SESSION.saOpen({ "RES": "10" });
         net.answer("driver", "saInfo", record(editor, { "last_name": "Tkachuk", "dt_utc_last_update": String(USER_SESSION.utc_dt - 500) }));
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 3);
         compare(QWIDGET_CREATOR.lastDialog().text, "Data changed while the connection was lost. Apply?");
         compare(lastName.text, "Melnyk!");
         QWIDGET_CREATOR.lastDialog().answer(false);
+
+        // The same with a push that carries no time: the change is covered up to when its push
+        // came, on the server's clock; one stored a minute later is asked about.
+        USER_SESSION.setNow(USER_SESSION.utc_dt + 60000);
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
+        USER_SESSION.isOffline = true;
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Bondar", "dt_utc_last_update": String(USER_SESSION.utc_dt + 59000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 4);
+        USER_SESSION.isOffline = true;
+        USER_SESSION.isOffline = false;
+        USER_SESSION.saOpen({ "RES": "10" });
+        net.answer("driver", "saInfo", record(editor, { "last_name": "Shevchuk", "dt_utc_last_update": String(USER_SESSION.utc_dt + 120000) }));
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 5);
+        compare(QWIDGET_CREATOR.lastDialog().text, "Data changed while the connection was lost. Apply?");
+        compare(lastName.text, "Melnyk!");
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        USER_SESSION.setNow(-1);
     }
 
     function test_noRightToOpen() {

@@ -6,6 +6,7 @@ import QtQuick.Window 2.15
 import ".."
 import "../../js/dialog.js" as Dialog
 import "../../js/errors.js" as Errors
+import "../../js/formfields.js" as Fields
 import "../../js/utils.js" as Utils
 
 // The engine of an editor: reads the record, takes and keeps its lock, creates, updates or
@@ -114,92 +115,37 @@ FocusScope {
     // Fields ------------------------------------------------------------------------------------
 
     function fieldsModified(list) {
-        for (var i = 0; i < list.length; ++i) {
-            if (list[i] && list[i].modify)
-                return true;
-        }
-        return false;
+        return Fields.fieldsModified(list);
     }
 
-    // A check box goes out as "1"/"0", every other field as its whole text.
     function fieldValue(control) {
-        if (control.type === "checkBox")
-            return control.checked ? "1" : "0";
-        return control.wholeText !== undefined ? control.wholeText : control.text;
+        return Fields.fieldValue(control);
     }
 
-    // The text fields whose value differs from what params held (what the last save sent, or
-    // what the form held when Yes was answered): typed since. Each with its text, cursor and
-    // selection, to be kept over the answer.
+    // The text fields typed in since params (what a save sent, what the form held at Yes).
     function typedSince(params) {
-        var typed = [];
-        for (var i = 0; params && i < fields.length; ++i) {
-            var control = fields[i];
-            var input = control.textArea !== undefined ? control.textArea : control;
-            var sent = params[control.objectName];
-            if (sent !== undefined && typeof input.cursorPosition === "number" && fieldValue(control) !== String(sent))
-                typed.push({ "input": input, "text": input.text, "cursor": input.cursorPosition,
-                             "start": input.selectionStart, "end": input.selectionEnd });
-        }
-        return typed;
+        return Fields.typedSince(fields, params);
     }
 
     function typedSinceSave() {
         return typedSince(savedParams);
     }
 
-    // What was typed stays where it was, over the saved value, which becomes the legal one.
+    // Every control the operator edited, with what it holds.
+    function editedValues() {
+        return Fields.editedValues(contentArea);
+    }
+
     function keepTyped(typed) {
-        for (var i = 0; i < typed.length; ++i) {
-            var kept = typed[i];
-            kept.input.text = kept.text;
-            if (kept.start !== kept.end)
-                kept.input.select(kept.cursor === kept.start ? kept.end : kept.start, kept.cursor);
-            else
-                kept.input.cursorPosition = kept.cursor;
-        }
+        Fields.keepTyped(typed);
     }
 
-    // A stored text too long for its field is shown cut and never edited there: it stays out of
-    // the request, so that the server keeps it as it is.
-    function withoutCutTexts(params, item) {
-        var children = (item || contentArea).children;
-        for (var i = 0; i < children.length; ++i) {
-            if (children[i].isCut === true)
-                delete params[children[i].objectName];
-            withoutCutTexts(params, children[i]);
-        }
-        return params;
+    function withoutCutTexts(params) {
+        return Fields.withoutCutTexts(params, contentArea);
     }
 
-    // The stored value, shown whatever was typed over it.
     function setFieldValue(control, value) {
-        var valueText = answerText(value);
-        if (typeof control.setLegalValue === "function")
-            control.setLegalValue(valueText);
-        else
-            control.legalText = valueText;
-    }
-
-    // Every control below item shows its stored value: what was typed over a stored value that
-    // an answer left as it was goes too. Each control takes back its own kind of legal value;
-    // values without a control of their own (PropertyBox) are among an item's resources. Nothing
-    // is typed over a read-only field, whose text may be bound (the id).
-    function showStoredValues(item) {
-        var legalNames = ["legalText", "legalChecked", "legalCurrentIndex", "legalColor", "legalValue"];
-        var lists = [item.resources, item.children];
-        for (var l = 0; l < lists.length; ++l) {
-            var list = lists[l] || [];
-            for (var i = 0; i < list.length; ++i) {
-                var control = list[i];
-                if (control.modify === true && control.readOnly !== true && typeof control.setLegalValue === "function") {
-                    var legalName = legalNames.find(function (name) { return control[name] !== undefined; });
-                    if (legalName)
-                        control.setLegalValue(control[legalName]);
-                }
-                showStoredValues(control);
-            }
-        }
+        Fields.setFieldValue(control, value);
     }
 
     // "id" first, then every editable field.
@@ -230,7 +176,13 @@ FocusScope {
     // Answers -----------------------------------------------------------------------------------
 
     function answerText(value) {
-        return value === undefined || value === null ? "" : String(value);
+        return Fields.answerText(value);
+    }
+
+    // The lock's holder an answer names; "1", nobody, where it names none.
+    function takeHolder(mapParams) {
+        var holder = answerText(mapParams["rst_id_user_locked"]);
+        userLockedId = holder === "" ? "1" : holder;
     }
 
     function isOwnAnswer(mapParams) {
@@ -443,15 +395,14 @@ FocusScope {
 
 
     function runAction() {
-        if (!editor || isSaving)
+        // Nothing while busy: a quick second Return, or a read the operator asked for on its way.
+        if (!editor || isSaving || isBusy)
             return;
         var state = editorState();
         var saves = state === "ADD" || state === "DUPLICATE" || (editor.isEditState(state) && editor.isDirty);
-        // A save never crosses a read of the record on its way, asked for or not: it follows the
-        // answer, and keys typed meanwhile are saved with it.
+        // A save never crosses a quiet read of the record on its way: it follows the answer, and
+        // keys typed meanwhile are saved with it.
         if (saves && (!isOnline() || recordWatch.waitForReads()))
-            return;
-        if (isBusy)
             return;
         if (!saves) {
             editor.closed();
@@ -507,14 +458,13 @@ FocusScope {
         recordWatch.recordShown(mapParams);
         insertUpdateTime.dt_utc_last_update = answerText(mapParams["dt_utc_last_update"]);
         insertUpdateTime.dt_utc_insert = answerText(mapParams["dt_utc_insert"]);
-        var holder = answerText(mapParams["rst_id_user_locked"]);
-        userLockedId = holder === "" ? "1" : holder;
+        takeHolder(mapParams);
         id = answerText(mapParams["id"]);
         if (editor && editor.form === form)
             editor.id = id;
         populateForm(mapParams);
         if (showStored)
-            showStoredValues(contentArea);
+            Fields.showStoredValues(contentArea);
         keepTyped(typed || []);
         if (approve && !approve["isCompleted"] && resolutionContexts.indexOf(approve["context"]) >= 0) {
             updateApproveData(approve["data"]);

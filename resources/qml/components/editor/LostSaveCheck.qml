@@ -107,21 +107,33 @@ Item {
     }
 
     // The record as its editor reads it: a value the answer lacks is never taken for saved.
+    // It speaks of what the save sent: "saved" only while the form holds nothing more.
     function concludeUpdate(record, lost) {
+        var watch = form().watch;
         var compared = LostSave.compare(record, lost["params"]);
         if (compared === "same") {
-            form().watch.read("saved");
-            Dialog.info(qsTr("The data was saved: the server holds what was typed."));
-        } else if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
-            Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
-        } else if (compared === "unknown") {
+            var typedSince = form().typedSince(lost["params"]).length > 0;
+            watch.read("saved");
+            Dialog.info(typedSince ? qsTr("The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form.")
+                                   : qsTr("The data was saved: the server holds what was typed."));
+            return;
+        }
+        if (compared === "unknown" && Number(record["dt_utc_last_update"]) >= serverSentAt(lost)) {
             Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
+            // The change after it is judged as any found once connected.
+            watch.read("check");
+            return;
+        }
+        watch.checked(record);
+        if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
+            Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
         } else {
             // The question about the stored values, one with another user's change: either asks,
-            // and no key typed for the form answers Yes. Yes keeps what was typed since the save.
-            form().watch.followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
-                                  false, "stored");
-            form().watch.cover(record, record["dt_utc_last_update"]);
+            // and no key typed for the form answers Yes. Yes keeps what was typed since the save;
+            // No keeps what the operator edited and shows the rest as stored.
+            watch.followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
+                                 false, "stored");
+            watch.cover(record);
         }
     }
 

@@ -1,10 +1,29 @@
 import QtQuick 2.15
 import "../../js/dialog.js" as Dialog
 
-// The editor's life with its stored record: the reads of the record by kind, what their answers
-// are compared with, the one question about another user's change and what its answers keep, the
-// save that waits for a read, and the record's lock and its holder. The form gives the fields
-// and the requests; this decides when an answer may fill them.
+// The editor's life with its stored record, beside the form's fields and its save:
+// - Reads of the record go by kind. The operator's own ("opening", "asked" by Yes, "stored" by
+//   Yes after a lost save) and "unasked" (a push's read of a clean form) dim the page until
+//   their answer; "saved", "check" and "declined" never dim and never cost a key.
+// - The base is the stored record the edits stand on. Every own read's answer is compared with
+//   it on the values the form sends: a clean form shows the answer; over edits a change of those
+//   values is asked about, and anything else (a column only shown, one neither shown nor sent)
+//   is shown or left alone without a word. A read or lock answer names the lock's holder.
+// - One question at a time, safe from the keys, covering every change pushed or read while it is
+//   open. It names the latest colleague whose push came since the base; a change no push named
+//   is one "while the connection was lost" when a loss came before the read that found it, the
+//   system's where only the system pushed, otherwise one "on the server".
+// - Yes reads the record and shows it; a field typed in after Yes keeps its text. No moves the
+//   base to the record read: the fields the operator edited keep their text, every other field
+//   shows the stored value, so that no save writes back what the operator never touched.
+// - A change answered No is not asked again: a read on its way when No was answered brings the
+//   record No answered unless a colleague pushed after No (the platform's own stores count as
+//   answered); after a lost connection, unless it was stored after the last change the question
+//   covered (the push's time, or when its push came).
+// - While a read the operator asked for dims the page, Return and OK do nothing. Otherwise a save
+//   waits for the quiet reads on their way and for a lost save's check, and a question it then
+//   opens keeps the edits by default, out of the keys' reach. A save that waited when the
+//   connection goes is said not made.
 Item {
     id: watch
 
@@ -13,51 +32,51 @@ Item {
     // Read by the dialog script.
     readonly property var parentWindow: editor ? editor.parentWindow : null
 
-    // The open question about another user's change of the record, or about the stored values
-    // after a lost save; null when none is open.
-    property var changeQuestion: null
-    property bool questionNamesAuthor: false
-    // The user who changed the record last, named by the question; empty when no push named one
-    // since the last question or the record last shown.
-    property string changeAuthor
-    // The reads of the record on their way, oldest first. Asked for, and dimming the page while
-    // on their way: "opening", "asked" (Yes to another user's change), "stored" (Yes to the
-    // stored values after a lost save) and "unasked" (another user's change of a clean form, as
-    // the push asks). Never dimming, never costing a key: "saved" (a lost save found stored),
-    // "check" (after a reconnection, or the system's change over edits) and "declined" (what No
-    // kept out). Answers come in this order. Each is {"kind", "dims"}: whether it dimmed the page
-    // when it was sent, whatever kind it was turned to since.
+    // The reads of the record on their way, oldest first; answers come in this order. Each is
+    // {"kind", "dims"}: whether it dimmed the page when it was sent, whatever kind it is now.
     property var pendingReads: []
     // Reads the connection took: the record is read again once the session is open, as the
     // operator asked for ("asked", "stored" or "saved") when one of them was such a read
     // (lostRead). Only the opening moves the focus: a lost opening read is made again as any other.
     property bool readsLost: false
     property string lostRead
-    // The record as the form last showed it, or as No kept it out: a read nobody asked for
-    // compares with it. lostSinceShown: the connection was lost since.
-    property var shownRecord: null
-    property bool lostSinceShown: false
-    // The server's update time of the latest change No kept out: a record stored until then is
-    // not asked about again. -1 when none is kept out.
-    property real declinedUntil: -1
-    // What the open question covers: the update time of its latest change as the server stored
-    // it (-1 when no push or read gave one), and that record where a read brought it last (null
-    // when a push came after it).
-    property real askedUntil: -1
-    property var askedRecord: null
-    // The update time of the change No answered last, where its question knew it (-1 otherwise):
-    // a record read for that No and stored later holds a change No never covered.
-    property real declinedAt: -1
+    // The stored record the edits stand on; the record of the last own read that landed, and the
+    // colleagues' pushes counted then (it holds their changes: their answers come in order).
+    property var baseRecord: null
+    property var latestRecord: null
+    property int latestPushes: 0
+    // The connection was lost and no read of the record has landed since.
+    property bool lossUnread: false
+    // The latest colleague whose push came since the base, and the system's name where it pushed.
+    property string changeAuthor
+    property string systemAuthor
+    // Colleagues' pushes of the record counted: a read answered after No holds a change No never
+    // covered when one came after it.
+    property int colleaguePushes: 0
+
+    // The open question about another user's change of the record, or about the stored values
+    // after a lost save; null when none is open.
+    property var changeQuestion: null
+    property bool questionNamesAuthor: false
+    // The server's time until which the changes the open question covers were stored.
+    property real coveredUntil: -1
+    // No answered while the record it answered is still on its way: {"pushes", "until", "lost"},
+    // the colleagues' pushes counted then, the question's coveredUntil, and whether the connection
+    // went since. null otherwise.
+    property var declined: null
     // What the form held when Yes was answered: a field typed in after it keeps its text.
     property var askedParams: null
-    // Return or OK came while a read of the record was on its way: the save follows its answer
-    // (and its question), closing the editor after it when OK asked so.
+    // Return or OK came while a quiet read of the record was on its way: the save follows its
+    // answer (and its question), closing the editor after it when OK asked so.
     property bool saveWaits: false
     property bool saveWaitsToClose: false
+    // The save being made is the one that waited: a question it opens is unasked.
+    property bool saveWaited: false
 
-    // The reads that dim the page while on their way: the operator asked for them, or the push
-    // of another user's change of a clean form did.
     readonly property var dimmingReads: ["opening", "asked", "stored", "unasked"]
+    readonly property var quietReads: ["saved", "check", "declined"]
+
+    // Reads ---------------------------------------------------------------------------------------
 
     // Reads the record (the page's initialRequest) as kind of read; nothing is counted when
     // nothing was sent. Without a session nothing is sent: the read is made once it is open.
@@ -103,38 +122,58 @@ Item {
         return pendingReads.some(function (pending) { return kinds.indexOf(pending.kind) >= 0; });
     }
 
-    // Whether record holds a change the operator has not seen: stored after what No last kept
-    // out, with other values than the form last showed in what it sends.
+    // Whether record holds another value than the base in what the form sends.
     function isNewChange(record) {
-        if (!record || Number(record["dt_utc_last_update"]) <= declinedUntil)
+        if (!record)
             return false;
-        if (!shownRecord)
+        if (!baseRecord)
             return true;
         var keys = form.changeKeys();
         for (var i = 0; i < keys.length; ++i) {
-            if (form.answerText(record[keys[i]]) !== form.answerText(shownRecord[keys[i]]))
+            if (form.answerText(record[keys[i]]) !== form.answerText(baseRecord[keys[i]]))
                 return true;
         }
         return false;
     }
 
-    // Whether the answer to a read may fill the form. One that nobody asked for is judged against
-    // the form as it is when it lands: a clean form shows it; over edits, a change the operator
-    // has not seen is asked about, once, and anything else leaves what was typed alone. record is
-    // what the answer holds.
+    // An own read's record landed: it names the lock's holder, and is the latest known.
+    function landed(record) {
+        if (record) {
+            latestRecord = record;
+            latestPushes = colleaguePushes;
+            form.takeHolder(record);
+        }
+        var afterLoss = lossUnread;
+        lossUnread = false;
+        return afterLoss;
+    }
+
+    // Whether the answer to an own read of kind read fills the form. One the operator asked for,
+    // or one landing on a clean form, does; over edits see the rules above.
     function readFills(read, record) {
-        if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty)
+        var afterLoss = landed(record);
+        if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty) {
+            if (read === "declined" && !hasReads(["declined"]))
+                declined = null;
             return true;
-        if (read === "declined" && declinedAt >= 0 && Number(record["dt_utc_last_update"]) > declinedAt)
-            read = "check";
-        if (read !== "declined" && isNewChange(record)) {
-            askAboutChange(record, record["dt_utc_last_update"]);
+        }
+        if (read === "declined") {
+            var answered = declined;
+            var covers = !!answered && !!record && answered.pushes === colleaguePushes
+                    && (!answered.lost || Number(record["dt_utc_last_update"]) <= answered.until);
+            if (!covers || !hasReads(["declined"]))
+                declined = null;
+            if (covers) {
+                keepEdits(record);
+                return false;
+            }
+        }
+        if (isNewChange(record)) {
+            askAboutChange(record, afterLoss);
             return false;
         }
-        if (read === "declined")
-            keptOut(record);
         // What the form only shows (a driver's position) takes no key: it shows what is stored.
-        for (var i = 0; i < form.shownFields.length; ++i)
+        for (var i = 0; record && i < form.shownFields.length; ++i)
             form.setFieldValue(form.shownFields[i], record[form.shownFields[i].objectName]);
         return false;
     }
@@ -148,10 +187,25 @@ Item {
         return [];
     }
 
-    // An own answer of a read that filled the form.
+    // An own read's answer filled the form.
     function readShown(read) {
         if (read === "asked" && !hasReads(["asked"]))
             askedParams = null;
+    }
+
+    // The form shows record: it is the base, and no author is left to name while no question is
+    // open.
+    function recordShown(record) {
+        baseRecord = record;
+        if (!changeQuestion) {
+            changeAuthor = "";
+            systemAuthor = "";
+        }
+    }
+
+    // The record becomes the base and shows, but for the fields the operator edited.
+    function keepEdits(record) {
+        form.processData(record, form.editedValues(), true);
     }
 
     // The connection is gone, and with it the answers of reads (those on their way, or kinds
@@ -164,21 +218,23 @@ Item {
                 lostRead = lost[i];
         }
         readsLost = readsLost || lost.length > 0;
-        lostSinceShown = lostSinceShown || lost.length > 0;
         if (!kinds)
             pendingReads = [];
         return readsLost;
     }
 
     // The connection is gone: the reads on their way with it, and a save that waited for them is
-    // not made. A change found once it is back, and that no push named, was made while it was lost.
+    // not made, which the operator is told apart from a save whose answer it took.
     function connectionLost() {
         loseReads();
         form.isSaving = false;
-        lostSinceShown = true;
+        lossUnread = true;
+        if (declined)
+            declined.lost = true;
         if (saveWaits) {
             saveWaits = false;
-            editor.requestLost(false, true);
+            editor.isCloseOnSa = false;
+            Dialog.error(qsTr("The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again."));
         }
     }
 
@@ -186,69 +242,84 @@ Item {
     // find the changes made meanwhile. A save whose answer went with the connection is found
     // out by its own read instead.
     function readAfterReconnection() {
-        var kind = lostRead !== "" ? lostRead : "check";
+        var kind = lostRead !== "" ? lostRead : declined ? "declined" : "check";
         readsLost = false;
         lostRead = "";
         if (form.id !== "" && form.id !== "0" && !editor.isSaveUnknown)
             read(kind);
     }
 
-    // The record changed elsewhere: read again at once while nothing is unsaved; otherwise
-    // asked, one question at a time that names the latest author, and Yes reads it again.
-    // storedAt: when the server stored the change, where the push says. A read on its way to
-    // find what No kept out may bring this change too: it is judged as any other.
+    // Changes of others ----------------------------------------------------------------------------
+
+    // When a pushed change was stored, on the server's clock: the push's time, or else at the
+    // latest when its push came.
+    function pushedAt(storedAt) {
+        if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
+            return Number(storedAt);
+        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+    }
+
+    // A colleague changed the record: read again at once while nothing is unsaved; over edits
+    // asked about, one question at a time that names the latest author, and Yes reads it again.
     function rereadChanged(author, storedAt) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
-        turnReads(["declined"], "check");
-        if (editor.isDirty)
-            askAboutChange(null, storedAt);
-        else
+        ++colleaguePushes;
+        if (!editor.isDirty) {
             read("unasked");
+            return;
+        }
+        askAboutChange(null, false);
+        coveredUntil = Math.max(coveredUntil, pushedAt(storedAt));
     }
 
     // The system changed the record (a driver's position, say): read again without dimming the
     // page, and over edits asked about only where what the form sends changed.
     function rereadBySystem(author) {
-        if (!changeQuestion)
-            changeAuthor = author;
-        turnReads(["declined"], "check");
+        systemAuthor = author;
         read(editor.isDirty ? "check" : "unasked");
     }
 
-    function changeText() {
-        return Dialog.dataChangedText(changeAuthor, lostSinceShown);
+    function changeText(afterLoss) {
+        if (changeAuthor !== "")
+            return Dialog.dataChangedText(changeAuthor, false);
+        if (afterLoss)
+            return Dialog.dataChangedText("", true);
+        return Dialog.dataChangedText(systemAuthor, false);
     }
 
-    // A change the operator has not seen, from a push (record null) or a read, stored at
-    // storedAt: asked about, one question at a time that names the latest author.
-    function askAboutChange(record, storedAt) {
+    // A change the operator has not seen, from a push (record null) or a read: asked about, one
+    // question at a time that names the latest author.
+    function askAboutChange(record, afterLoss) {
         if (!changeQuestion)
-            followQuestion(Dialog.safeQuestion(changeText()), true, "asked");
-        else if (questionNamesAuthor)
-            changeQuestion.text = changeText();
-        cover(record, storedAt);
+            followQuestion(Dialog.safeQuestion(changeText(afterLoss)), true, "asked");
+        else if (questionNamesAuthor && (changeAuthor !== "" || !afterLoss))
+            changeQuestion.text = changeText(afterLoss);
+        if (record)
+            cover(record);
     }
 
-    // The open question covers the change stored at storedAt (when known), and record when a
-    // read brought it last.
-    function cover(record, storedAt) {
-        if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
-            askedUntil = Math.max(askedUntil, Number(storedAt));
-        askedRecord = record || null;
+    // The open question covers record, read.
+    function cover(record) {
+        var storedAt = Number(record["dt_utc_last_update"]);
+        if (isFinite(storedAt))
+            coveredUntil = Math.max(coveredUntil, storedAt);
+    }
+
+    // The lost save's check read the record: it names the holder and is what No keeps against.
+    function checked(record) {
+        landed(record);
     }
 
     // The one question open about the stored record, in place of an earlier one (whose changes
     // it covers too): Yes reads the record as yesRead, and the reads on their way show it too;
-    // No (or Escape) keeps the edits against the changes it covered, and nothing later.
-    // namesAuthor: its text names the latest author.
+    // No (or Escape) keeps the edits against the changes it covered. namesAuthor: its text names
+    // the latest author.
     function followQuestion(question, namesAuthor, yesRead) {
         if (!question)
             return;
         var replaced = changeQuestion;
-        if (!replaced) {
-            askedUntil = -1;
-            askedRecord = null;
-        }
+        if (!replaced)
+            coveredUntil = -1;
         changeQuestion = question;
         questionNamesAuthor = namesAuthor;
         if (replaced)
@@ -259,6 +330,7 @@ Item {
             if (yesRead === "asked")
                 askedParams = form.getMapParams();
             turnReads(["unasked", "check", "declined"], yesRead);
+            declined = null;
             read(yesRead);
             // A save that waited for the question is not made over the record Yes asked for.
             if (saveWaits) {
@@ -270,12 +342,13 @@ Item {
             if (changeQuestion !== question)
                 return;
             changeQuestion = null;
-            changeAuthor = "";
             // A form left with no edits (its save answered meanwhile) shows the change instead.
             if (!saidYes && editor.isDirty)
                 keepOut();
             else if (!saidYes)
                 read("unasked");
+            changeAuthor = "";
+            systemAuthor = "";
             Qt.callLater(saveAfterReads);
         };
         // A widget question ends with finished, a page's message dialog with its answer.
@@ -288,30 +361,21 @@ Item {
         Dialog.info(qsTr("The data was not saved: the form shows the stored record now."));
     }
 
-    // No: the edits stay against the changes the question covered, and nothing later. A read on
-    // its way brings that record (one stored later is judged as any read); without one, the
-    // record the question last covered, or one read now (no push came after it, or it is turned
-    // to be judged as any other).
+    // No: the record the question answered becomes the base, keeping the edits. A read on its
+    // way brings it, or the latest read where it landed after every push; otherwise one read now
+    // (once connected, where the connection is gone).
     function keepOut() {
-        declinedUntil = Math.max(declinedUntil, askedUntil);
-        declinedAt = askedUntil;
-        var onTheWay = hasReads(["unasked", "check", "declined"]);
-        turnReads(["unasked", "check"], "declined");
-        if (onTheWay)
-            return;
-        if (askedRecord)
-            keptOut(askedRecord);
-        else
-            read("declined");
-    }
-
-    // The edits stay against record: a read nobody asked for is compared with it from now on.
-    function keptOut(record) {
-        shownRecord = record;
-        lostSinceShown = false;
-        var storedAt = Number(record["dt_utc_last_update"]);
-        if (isFinite(storedAt))
-            declinedUntil = Math.max(declinedUntil, storedAt);
+        var answered = { "pushes": colleaguePushes, "until": coveredUntil, "lost": readsLost || editor.isOffline() };
+        if (hasReads(["unasked", "check", "declined"])) {
+            turnReads(["unasked", "check"], "declined");
+            declined = answered;
+        } else if (latestRecord && latestPushes === colleaguePushes) {
+            keepEdits(latestRecord);
+        } else {
+            declined = answered;
+            if (!readsLost)
+                read("declined");
+        }
     }
 
     // A form left with no edits closes a question about them: the change is shown.
@@ -320,19 +384,11 @@ Item {
             changeQuestion.close();
     }
 
-    // The form shows record: no change before it is left to ask about, nor an author to name
-    // while no question names one.
-    function recordShown(record) {
-        shownRecord = record;
-        lostSinceShown = false;
-        declinedUntil = -1;
-        declinedAt = -1;
-        if (!changeQuestion)
-            changeAuthor = "";
-    }
+    // The save ---------------------------------------------------------------------------------------
 
-    // Return or OK while a read of the record is on its way, or while the outcome of a lost save
-    // is being found out: the save waits for them, so that it never crosses a change they bring.
+    // Return or OK while a quiet read of the record is on its way, or while the outcome of a lost
+    // save is being found out: the save waits for them, so that it never crosses a change they
+    // bring. (While a read the operator asked for dims the page, the save does nothing.)
     function waitForReads() {
         if (pendingReads.length === 0 && !editor.isSaveUnknown)
             return false;
@@ -352,17 +408,79 @@ Item {
         if (!editor.isDirty && !saveWaitsToClose)
             return;
         editor.isCloseOnSa = saveWaitsToClose;
+        saveWaited = true;
         form.runAction();
+        saveWaited = false;
     }
 
-    // The record's lock: taken, or refused with its error shown.
+    // A question a save asks before it is sent: yes() sends, notYes() keeps the edits. After a
+    // wait the operator did not open it at that moment: it is a safe one, No by default.
+    function askBeforeSave(text, yes, notYes) {
+        var question = saveWaited ? Dialog.safeQuestion(text) : Dialog.question(text);
+        if (!question)
+            return;
+        // A dialog may report one press more than once.
+        var answered = false;
+        question.yes.connect(function () {
+            if (answered)
+                return;
+            answered = true;
+            yes();
+        });
+        var others = question.finished !== undefined ? [question.finished] : [question.no, question.rejected];
+        others.forEach(function (other) {
+            other.connect(function () {
+                if (answered)
+                    return;
+                answered = true;
+                if (notYes)
+                    notYes();
+            });
+        });
+    }
+
+    // Another user holds the record's lock and this one may save over it: asked first, naming
+    // the holder. send() makes the request; the busy state follows it.
+    function confirmLockedSave(send) {
+        var holder = form.userLockedId;
+        var mayOverride = !!form.controller && GLOBAL.securityState(form.controller, "update_locked_record");
+        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride) {
+            send();
+            editor.startBusy();
+            return;
+        }
+        var closeAfter = editor.isCloseOnSa;
+        editor.isCloseOnSa = false;
+        askBeforeSave(qsTr("The record is locked by user '%1'. Save over the lock?").arg(userSign(holder)), function () {
+            if (form.isBusy || !form.isOnline())
+                return;
+            editor.isCloseOnSa = closeAfter;
+            send();
+            editor.startBusy();
+        });
+    }
+
+    // The lock -----------------------------------------------------------------------------------------
+
+    // The sign of a user, from the shared user list; the id itself when the list lacks it.
+    function userSign(userId) {
+        var users = typeof GLOBAL !== "undefined" && GLOBAL.user ? GLOBAL.user.originalModel : null;
+        var found = users ? users.data("id", userId, "sign") : undefined;
+        return found === undefined || found === null || String(found) === "" ? String(userId) : String(found);
+    }
+
+    // The record's lock taken, or refused: the refusal names the holder where it says who.
     function lockAnswered(mapParams) {
         if (form.answerResult(mapParams) === "10") {
             form.userLockedId = String(mapParams["rst_id_user_locked"]);
-        } else if (form.isOwnAnswer(mapParams) && !editor.isDiscarded) {
-            form.lockRequested = false;
-            form.displayError(mapParams);
+            return;
         }
+        if (!form.isOwnAnswer(mapParams) || editor.isDiscarded)
+            return;
+        form.lockRequested = false;
+        if (form.answerText(mapParams["rst_id_user_locked"]) !== "")
+            form.takeHolder(mapParams);
+        form.displayError(mapParams);
     }
 
     // Another open editor of the same record, which keeps the lock when this one closes.
@@ -386,41 +504,6 @@ Item {
             other.form.lockRequested = true;
         else
             form.controller.trUnlock({ "id": form.id });
-    }
-
-    // The sign of a user, from the shared user list; the id itself when the list lacks it.
-    function userSign(userId) {
-        var users = typeof GLOBAL !== "undefined" && GLOBAL.user ? GLOBAL.user.originalModel : null;
-        var found = users ? users.data("id", userId, "sign") : undefined;
-        return found === undefined || found === null || String(found) === "" ? String(userId) : String(found);
-    }
-
-    // Another user holds the record's lock and this one may save over it: asked first, naming
-    // the holder. send() makes the request; the busy state follows it.
-    function confirmLockedSave(send) {
-        var holder = form.userLockedId;
-        var mayOverride = !!form.controller && GLOBAL.securityState(form.controller, "update_locked_record");
-        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride) {
-            send();
-            editor.startBusy();
-            return;
-        }
-        var closeAfter = editor.isCloseOnSa;
-        editor.isCloseOnSa = false;
-        var question = Dialog.question(qsTr("The record is locked by user '%1'. Save over the lock?")
-                                       .arg(userSign(holder)));
-        if (!question)
-            return;
-        // The dialog may report one press more than once.
-        var answered = false;
-        question.yes.connect(function () {
-            if (answered || form.isBusy || !form.isOnline())
-                return;
-            answered = true;
-            editor.isCloseOnSa = closeAfter;
-            send();
-            editor.startBusy();
-        });
     }
 
     visible: false

@@ -88,12 +88,9 @@ ColumnLayout {
                 return;
             }
             // OK has asked to close on the answer by now; "no" takes that back.
-            var question = Dialog.question(
-                        qsTr("After update current connections of group will be closed. Do you want to update?"));
-            if (!question)
-                return;
-            question.yes.connect(function () { essentials.send(); });
-            question.no.connect(function () { editor.isCloseOnSa = false; });
+            watch.askBeforeSave(qsTr("After update current connections of group will be closed. Do you want to update?"),
+                                function () { essentials.send(); },
+                                function () { editor.isCloseOnSa = false; });
         }
 
         Layout.fillWidth: true
