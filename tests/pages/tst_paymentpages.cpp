@@ -12,6 +12,7 @@
 
 #include "startup/startup.h"
 
+#include "client/controller/recordfinder.h"
 #include "gui/frame/frames.h"
 #include "gui/shell/global.h"
 #include "timelimit.h"
@@ -128,6 +129,44 @@ QJsonObject conditions(const QJsonObject &request)
         }
     }
     return found;
+}
+
+// A request of the program's own, sent after every request it sent so far. The stand-in tells of
+// requests in the order they came: once it has told of the probe, it has told of them all.
+class Probe
+{
+public:
+    explicit Probe(PageProgram &program)
+        : m_program(program), m_found(&m_finder, &Client::Controller::RecordFinder::found)
+    {
+        static int probes = 0;
+        m_id = QString::number(-1000 - ++probes);
+        m_finder.find({{"id", m_id}});
+    }
+
+    // Waits until the stand-in has told of the probe.
+    bool heard()
+    {
+        return m_program.server().waitFor([this](const QJsonObject &event) {
+            return StandinServer::isMessage("city_trGetList")(event)
+                && event.value("message").toObject().value("id").toString() == m_id;
+        });
+    }
+    // Waits for its answer, so that none comes to a finder that is gone.
+    bool answered() { return !m_found.isEmpty() || m_found.wait(timeLimit(10000)); }
+
+private:
+    PageProgram &m_program;
+    Client::Controller::RecordFinder m_finder{QStringLiteral("city")};
+    QSignalSpy m_found;
+    QString m_id;
+};
+
+// Waits until the stand-in has told of every request the program sent so far.
+bool allSentHeard(PageProgram &program)
+{
+    Probe probe(program);
+    return probe.heard() && probe.answered();
 }
 
 } // namespace
@@ -302,7 +341,7 @@ void TestPaymentPages::raiseRatingCost()
     press(editor, "okButton");
     QTRY_COMPARE(m_program.watchdog().texts(), QStringList{"Cost must be a number"});
     m_program.watchdog().reset();
-    QTest::qWait(timeLimit(200));
+    QVERIFY(allSentHeard(m_program));
     QCOMPARE(m_program.sentCount(updates), sent);
     QVERIFY(editor);
     pageControl(editor, "point_cost")->setProperty("text", "7.5");
@@ -320,6 +359,8 @@ void TestPaymentPages::raiseRatingCost()
     QCOMPARE(pageControl(editor, "common_cost")->property("text").toString(), QString("0"));
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
+    // Its lock and unlock are heard too, before the locks are counted below.
+    QVERIFY(allSentHeard(m_program));
     QCOMPARE(m_program.sentCount(updates), sent);
     QCOMPARE(m_program.query(stored).toString(), QString("{\"mode\": \"point\""));
     m_program.query("UPDATE values SET value = ? WHERE code = 'raise_rating_cost'", {good});
@@ -335,6 +376,7 @@ void TestPaymentPages::raiseRatingCost()
     QVERIFY(!editor->property("isBusy").toBool());
     press(editor, "okButton");
     QTRY_VERIFY(editor.isNull());
+    QVERIFY(allSentHeard(m_program));
     QCOMPARE(m_program.sentCount(updates), sent);
     QCOMPARE(m_program.sentCount("value_trLock"), locks);
     m_program.query("UPDATE values SET code = 'raise_rating_cost' WHERE code = 'raise_rating_cost_off'");
@@ -411,16 +453,20 @@ void TestPaymentPages::paymentLogWaitsForBothFilterLists()
                             {"STATE", state}});
         }
         QTRY_VERIFY(container->property("paymentSystemsArrived").toBool());
-        QTest::qWait(timeLimit(300));
+        // Its answer waits behind the company list's.
+        Probe probe(m_program);
+        QVERIFY(probe.heard());
         QCOMPARE(m_program.sentCount(LogList), before);
         QVERIFY(!container->property("filtersArrived").toBool());
 
         // The company list arrives: the log is asked for once.
         QVERIFY(blocker.rollback());
+        QVERIFY(probe.answered());
         QVERIFY(m_program.waitForSent(LogList, before + 1));
-        QTest::qWait(timeLimit(500));
-        QCOMPARE(m_program.sentCount(LogList), before + 1);
+        // Once answered and shown, nothing asks again.
         QTRY_VERIFY(!table->property("isBusy").toBool());
+        QVERIFY(allSentHeard(m_program));
+        QCOMPARE(m_program.sentCount(LogList), before + 1);
         QVERIFY(m_program.closePage(table));
     }
     QSqlDatabase::removeDatabase("payment-blocker");
@@ -542,6 +588,7 @@ void TestPaymentPages::duplicateTakesAnotherProvider()
         }(),
         timeLimit(10000));
     QTRY_COMPARE(pageControl(editor, "code")->property("text").toString(), QString("lqp"));
+    QVERIFY(allSentHeard(m_program));
     QCOMPARE(m_program.sentCount("paymentSystem_trDuplicate"), copies);
     QQuickItem *amount = pageControl(editor, "amount");
     QCOMPARE(amount->property("to").toInt(), 1);
