@@ -60,6 +60,8 @@ enum class Fate { Comes, Held, Lost, Slow };
 const char *const FateNames[] = {"", "'s answer held", "'s answer lost", " held on its way"};
 
 const QString NotSavedOffline = QStringLiteral("There is no connection to the server: the data was not saved");
+// Return waited for a read, and the connection went first.
+const QString WaitedSaveLost = QStringLiteral("The connection to the server was lost while the save waited for the record: the data was not saved");
 // A Return that waited for a question answered Yes: its save is not made over the record shown.
 const QString NotSavedAfterYes = QStringLiteral("The data was not saved: the form shows the stored record now.");
 const QString DataNotSaved = QStringLiteral("Data not saved");
@@ -211,6 +213,11 @@ struct Editor
     Record yesRead;
     // A save found stored: the form reads the record and keeps what was typed since that save.
     bool storedReadPending = false;
+    // The record when the last question about it showed; No answered and the record it keeps the
+    // edits against not shown yet: it is one of those stored since that question showed.
+    Record askedRecord;
+    bool noPending = false;
+    QList<Record> noRecords;
     // Return was pressed while a read of the record was on its way: a save or a word is owed.
     bool returnPending = false;
     int updatesAtReturn = 0;
@@ -317,6 +324,7 @@ private:
     Save sentSave(Editor &e);
     void takeReadValues(Editor &e);
     void adopt(Editor &e, const std::function<bool(Field)> &keep, const Record *read = nullptr);
+    void adoptKept(Editor &e);
     Record record(const Editor &e) const;
     void checkReturn(Editor &e);
     void checkRemoval(Editor &e);
@@ -344,6 +352,11 @@ private:
     bool isActive(const Editor &e) const { return isOpen(e) && QGuiApplication::focusWindow() == e.opened.window; }
     bool isDirty(const Editor &e) const { return isOpen(e) && e.opened.editor->property("isDirty").toBool(); }
     bool isDimmed(const Editor &e) const { return isOpen(e) && e.opened.editor->property("isBusy").toBool(); }
+    bool isBusy(const Editor &e) const
+    {
+        QObject *form = isOpen(e) ? PageControls::formOf(e.opened.editor) : nullptr;
+        return form && form->property("isBusy").toBool();
+    }
     int bounded(int n) { return int(m_random.bounded(quint32(n))); }
 
     PageProgram &m_program;
@@ -677,6 +690,8 @@ void Sequence::takeReadValues(Editor &e)
     const bool read = reads > e.readsAtChange;
     if (read)
         e.known = e.changes;
+    if (e.noPending && !e.yesPending && m_online && !held() && !questionOpenFor(e))
+        return adoptKept(e);
     if (e.yesPending || e.storedReadPending) {
         const bool yes = std::exchange(e.yesPending, false);
         const Save lost = e.lostSave;
@@ -696,6 +711,41 @@ void Sequence::takeReadValues(Editor &e)
     // Only a read that landed now fills a clean form: one that landed on edits was judged then.
     if (read && landed && isClean(e) && !questionOpenFor(e))
         adopt(e, [](Field) { return false; });
+}
+
+// No's record shows: a field the operator edited keeps its text over it, every other field shows
+// it. It is a record stored since the question showed.
+void Sequence::adoptKept(Editor &e)
+{
+    e.noPending = false;
+    QList<Record> records = std::exchange(e.noRecords, {});
+    records.append(record(e));
+    const auto stored = [&records](int field, const QString &value) {
+        return std::any_of(records.cbegin(), records.cend(), [&](const Record &r) {
+            return field == Rating ? r.values[Rating].toDouble() == value.toDouble() : r.values[field] == value;
+        });
+    };
+    for (Field field : {LastName, Note, Rating}) {
+        QQuickItem *control = item(e, field);
+        const QString legal = control->property("legalText").toString();
+        if (!stored(field, legal))
+            return void(fail("(a)", QString("after No %1%2 stands on \"%3\", which the record never held since the question")
+                                        .arg(FieldNames[field], name(e), legal)));
+        Typed &typed = e.typed[field];
+        const bool edited = field == Rating ? typed.text.toDouble() != e.shown[Rating].toDouble() : typed.text != e.shown[field];
+        e.shown[field] = legal;
+        if (edited)
+            continue;
+        typed.text = textOf(control);
+        typed.read = true;
+        typed.cursor = typed.anchor = qMin(typed.cursor, typed.text.size());
+        typed.selectionKnown = false;
+    }
+    const QString middle = textOf(e.middleName);
+    if (!std::any_of(records.cbegin(), records.cend(), [&](const Record &r) { return r.middle == middle; }))
+        return void(fail("(b)", QString("after No the middle name%1 shows \"%2\", which the record never held since the question,"
+                                        " so a save would write it back").arg(name(e), middle)));
+    e.middle = middle;
 }
 
 // Return while a read was on its way: saved once the read answered, or refused in words.
@@ -745,6 +795,18 @@ void Sequence::checkForm(Editor &e)
     }
     if (e.removed)
         return;
+    // No's record may show at once (the last read brought it), also while offline.
+    const auto legalChanged = [&] {
+        for (Field field : {LastName, Note, Rating}) {
+            if (item(e, field)->property("legalText").toString() != e.shown[field])
+                return true;
+        }
+        return textOf(e.middleName) != e.middle;
+    };
+    if (e.noPending && !questionOpenFor(e) && legalChanged())
+        adoptKept(e);
+    if (!m_failure.isEmpty())
+        return;
     if (textOf(e.middleName) != e.middle)
         return void(fail("(a)", QString("the middle name%1 shows \"%2\" where the form last read \"%3\"")
                                     .arg(name(e), textOf(e.middleName), e.middle)));
@@ -783,6 +845,8 @@ void Sequence::seen(QMessageBox *box)
     seen.text = box->text();
     seen.question = isQuestion(box);
     seen.editor = boxEditor(box);
+    if (seen.editor && isUnasked(seen.text))
+        seen.editor->askedRecord = record(*seen.editor);
     for (const auto &e : m_editors)
         seen.stored.insert(e.get(), {holdsSave(*e, e->lostSave), storedAre(*e, snapshot(*e).values)});
     m_boxes.append(seen);
@@ -825,6 +889,11 @@ void Sequence::checkBoxes()
         const bool typedStored = e->lostSaveUnknown ? stored.first : stored.second;
         if (text.startsWith("The data was saved") && !(e->lostSaveUnknown && typedStored))
             return void(fail("(d)", "said saved, but the server does not hold what was typed: " + text));
+        // The lost save's check speaks of what that save sent: saved, only while nothing more was typed.
+        if (text.startsWith("The data was saved") && !stored.second)
+            return void(fail("(d)", "said saved while the form holds typing the server lacks: " + text));
+        if (text.startsWith("The last save reached the server") && !(e->lostSaveUnknown && stored.first))
+            return void(fail("(d)", "said the last save reached the server, but the server does not hold what it sent: " + text));
         // Refused at once offline ("There is no connection…: the data was not saved") speaks
         // only of that Return; a lost save found out speaks of the data.
         if (text.startsWith("The data was not saved") && text != NotSavedAfterYes && typedStored)
@@ -835,15 +904,16 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said a save's outcome is not known, but none was on its way: " + text));
         if (text.contains("whether the last save reached it is not known") && !e->lostSaveUnknown)
             return void(fail("(d)", "said the last save's outcome is not known, but none went without answer: " + text));
-        if (text.startsWith(NotSavedOffline) || text == NotSavedAfterYes)
+        if (text.startsWith(NotSavedOffline) || text.startsWith(WaitedSaveLost) || text == NotSavedAfterYes)
             e->returnPending = false;
         // The lost save's outcome told (the question whether to close meanwhile tells none).
-        if (e->lostSaveUnknown && (text.startsWith("The data was saved") || text.contains("The data was not saved")
+        const bool foundStored = text.startsWith("The data was saved") || text.startsWith("The last save reached the server");
+        if (e->lostSaveUnknown && (foundStored || text.contains("The data was not saved")
                                    || (text.startsWith("Whether the data was saved") && !text.contains("Close the editor anyway?")))) {
             e->lostSaveUnknown = false;
             afterSave(*e, e->lostSave);
             // Found stored, the record is read: by now it landed, before what the box was followed by.
-            if (text.startsWith("The data was saved")) {
+            if (foundStored) {
                 e->storedReadPending = true;
                 e->yesRead = record(*e);
                 if (m_online && !held())
@@ -1290,6 +1360,13 @@ void Sequence::returnKey(Fate fate)
     // A page dimmed for a request the operator asked for takes no key, Return included.
     if (readOnItsWay && isDimmed(*e) && heldAsked(*e))
         return log(QString("(the page%1 is dimmed: no Return)").arg(name(*e)));
+    // While the page is busy (its own save, or a read the operator asked for, on its way) Return
+    // does nothing.
+    if (isBusy(*e)) {
+        log(QString("Return%1 while the page is busy: nothing").arg(name(*e)));
+        QTest::keyClick(e->opened.window, Qt::Key_Return);
+        return;
+    }
     if (readOnItsWay)
         fate = Fate::Comes;
     log(QString("Return%1%2%3%4").arg(name(*e), fate == Fate::Comes ? "" : QString(", the save") + FateNames[int(fate)],
@@ -1509,8 +1586,13 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
     if (pressed != QMessageBox::Yes) {
         m_declined = e;
         m_declinedAt = m_events;
+        if (!e->noPending)
+            e->noRecords = {e->askedRecord};
+        e->noRecords.append(record(*e));
+        e->noPending = true;
         return;
     }
+    e->noPending = false;
     e->yesPending = true;
     e->yesKeepsLostTyped = !isChangeQuestion(text);
     e->yesRead = record(*e);
@@ -1649,7 +1731,7 @@ void Sequence::cut()
     for (const auto &e : m_editors) {
         if (e->returnPending && !QTest::qWaitFor([&] {
                 for (int i = m_boxesChecked; i < m_boxes.size(); ++i) {
-                    if (m_boxes.at(i).text.startsWith(NotSavedOffline))
+                    if (m_boxes.at(i).text.startsWith(WaitedSaveLost))
                         return true;
                 }
                 return false;

@@ -335,7 +335,7 @@ TestCase {
     function test_changesOfOthers_data() {
         return [
             { tag: "another user, clean", author: "9", dirty: false, reload: true, question: false },
-            { tag: "another user, dirty", author: "9", dirty: true, reload: false, question: true },
+            { tag: "another user, dirty", author: "9", dirty: true, reload: true, question: true },
             { tag: "the signed-in user", author: "2", dirty: false, reload: false, question: false },
             { tag: "the system", author: "1", dirty: false, reload: false, question: false }
         ];
@@ -350,6 +350,8 @@ TestCase {
         QWIDGET_CREATOR.clearCalls();
         net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": data.author, "sign": "petro", "RECEIVER": "ALL" });
         compare(net.sentNames().indexOf("driver_trInfo") >= 0, data.reload);
+        // Over edits the record is read without dimming the page: nobody asked for it.
+        compare(editor.form.isBusy, data.reload && !data.dirty);
         var questions = QWIDGET_CREATOR.callsOf("safeQuestion");
         compare(questions.length > 0, data.question);
         if (data.question)
@@ -393,12 +395,15 @@ TestCase {
         compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1);
         var question = QWIDGET_CREATOR.lastDialog();
         compare(question.text, "Data changed by user 'olena'. Apply?");
-        compare(net.sentNames(), []);
+        compare(net.sentNames(), ["driver_trInfo"], "one read, without dimming, brings every change pushed on its way");
+        verify(!editor.form.isBusy);
         // Yes reads the record again: every field shows what is stored, the note and the other
         // controls too although their stored values did not change, and nothing is left to save.
         question.answer(true);
-        compare(net.sentNames(), ["driver_trInfo"]);
+        compare(net.sentNames(), ["driver_trInfo", "driver_trInfo"]);
+        verify(editor.form.isBusy);
         stored["last_name"] = "Kovalenko-Bilyk";
+        net.answer("driver", "saInfo", record(editor, stored));
         net.answer("driver", "saInfo", record(editor, stored));
         compare(field(editor, "lastName").text, "Kovalenko-Bilyk");
         compare(field(editor, "innerNote").text, "Night shifts");
@@ -415,10 +420,11 @@ TestCase {
         typeInto(field(editor, "lastName"), "!");
         QWIDGET_CREATOR.clearCalls();
         var declined = function (sign) {
-            net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": sign, "RECEIVER": "ALL" });
             net.clear();
-            QWIDGET_CREATOR.lastDialog().answer(false);
+            net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": sign, "RECEIVER": "ALL" });
             compare(net.sentNames(), ["driver_trInfo"]);
+            QWIDGET_CREATOR.lastDialog().answer(false);
+            compare(net.sentNames(), ["driver_trInfo"], "No waits for that read");
         };
         declined("petro");
         net.answer("driver", "saInfo", record(editor, { "last_name": "Kovalenko-Bilyk", "sign": "D106", "completed_order_seq": "4",
@@ -445,10 +451,10 @@ TestCase {
         lastName.cursorPosition = 3;
         field(editor, "online").toggle();
         QWIDGET_CREATOR.clearCalls();
-        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
         net.clear();
+        net.answer("driver", "srUpdated", { "id": "5", "id_owner_modify": "9", "sign": "petro", "RECEIVER": "ALL" });
         QWIDGET_CREATOR.lastDialog().answer(false);
-        compare(net.sentNames(), ["driver_trInfo"], "No reads the record it answered");
+        compare(net.sentNames(), ["driver_trInfo"], "the record No answered is read");
         net.answer("driver", "saInfo", record(editor, { "sign": "D106", "inner_note": "Day shifts", "rating": "4.0",
                                                         "last_name": "Melnyk", "is_online": "0", "night_mode": "1",
                                                         "dt_utc_last_update": "1710000600000" }));

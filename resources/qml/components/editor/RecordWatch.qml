@@ -14,12 +14,15 @@ import "../../js/dialog.js" as Dialog
 //   is one "while the connection was lost" when a loss came before the read that found it, the
 //   system's where only the system pushed, otherwise one "on the server".
 // - Yes reads the record and shows it; a field typed in after Yes keeps its text. No moves the
-//   base to the record read: the fields the operator edited keep their text, every other field
-//   shows the stored value, so that no save writes back what the operator never touched.
-// - A change answered No is not asked again: a read on its way when No was answered brings the
-//   record No answered unless a colleague pushed after No (the platform's own stores count as
-//   answered); after a lost connection, unless it was stored after the last change the question
-//   covered (the push's time, or when its push came).
+//   base to the record No answered: the fields the operator edited keep their text, every other
+//   field shows the stored value, so that no save writes back what the operator never touched.
+// - A change answered No is not asked again. A colleague's push over edits is read at once
+//   without dimming (a read on its way brings it already), so No mostly knows its record; a read
+//   on its way when No was answered brings it unless a colleague pushed after No (the platform's
+//   own stores count as answered). Where the connection took that read, the one made once
+//   connected is the record No answered when stored no later than what the question covered
+//   (the push's time, or when its push came), or when it differs from the base nowhere the
+//   operator edited.
 // - While a read the operator asked for dims the page, Return and OK do nothing. Otherwise a save
 //   waits for the quiet reads on their way and for a lost save's check, and a question it then
 //   opens keeps the edits by default, out of the keys' reach. A save that waited when the
@@ -136,6 +139,21 @@ Item {
         return false;
     }
 
+    // Whether record holds another value than the base where the operator edited the form too.
+    // After a lost connection a change stored later than what No answered may be the platform's
+    // alone: only one that meets the edits is asked about.
+    function touchesEdits(record) {
+        var params = form.getMapParams();
+        var keys = form.changeKeys();
+        for (var i = 0; i < keys.length; ++i) {
+            var stored = form.answerText(record[keys[i]]);
+            var base = form.answerText(baseRecord ? baseRecord[keys[i]] : undefined);
+            if (stored !== base && form.answerText(params[keys[i]]) !== base)
+                return true;
+        }
+        return false;
+    }
+
     // An own read's record landed: it names the lock's holder, and is the latest known.
     function landed(record) {
         if (record) {
@@ -160,7 +178,8 @@ Item {
         if (read === "declined") {
             var answered = declined;
             var covers = !!answered && !!record && answered.pushes === colleaguePushes
-                    && (!answered.lost || Number(record["dt_utc_last_update"]) <= answered.until);
+                    && (!answered.lost || Number(record["dt_utc_last_update"]) <= answered.until
+                        || !touchesEdits(record));
             if (!covers || !hasReads(["declined"]))
                 declined = null;
             if (covers) {
@@ -251,16 +270,19 @@ Item {
 
     // Changes of others ----------------------------------------------------------------------------
 
-    // When a pushed change was stored, on the server's clock: the push's time, or else at the
-    // latest when its push came.
+    // When a pushed change was stored, on the server's clock: the push's time, or else when its
+    // push came, as the program's idea of that clock has it (which lags it by no more than the
+    // session's opening answer took to come).
     function pushedAt(storedAt) {
         if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
             return Number(storedAt);
-        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+        return USER_SESSION.currentMSecsSinceEpoch();
     }
 
     // A colleague changed the record: read again at once while nothing is unsaved; over edits
-    // asked about, one question at a time that names the latest author, and Yes reads it again.
+    // asked about, one question at a time that names the latest author, and read without dimming
+    // for what No keeps the edits against (a read on its way brings the change already: its
+    // answer comes after the push). Yes reads it again.
     function rereadChanged(author, storedAt) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
         ++colleaguePushes;
@@ -270,6 +292,8 @@ Item {
         }
         askAboutChange(null, false);
         coveredUntil = Math.max(coveredUntil, pushedAt(storedAt));
+        if (pendingReads.length === 0)
+            read("check");
     }
 
     // The system changed the record (a driver's position, say): read again without dimming the
@@ -469,7 +493,8 @@ Item {
         return found === undefined || found === null || String(found) === "" ? String(userId) : String(found);
     }
 
-    // The record's lock taken, or refused: the refusal names the holder where it says who.
+    // The record's lock taken, or refused: the refusal's box names the holder, as the refusal or
+    // the record's read (made before the lock is asked for) tells it.
     function lockAnswered(mapParams) {
         if (form.answerResult(mapParams) === "10") {
             form.userLockedId = String(mapParams["rst_id_user_locked"]);
@@ -480,7 +505,15 @@ Item {
         form.lockRequested = false;
         if (form.answerText(mapParams["rst_id_user_locked"]) !== "")
             form.takeHolder(mapParams);
-        form.displayError(mapParams);
+        var holder = form.userLockedId;
+        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner)) {
+            form.displayError(mapParams);
+            return;
+        }
+        var named = Object.assign({}, mapParams);
+        named["exception_description"] = [qsTr("Locked by user '%1'.").arg(userSign(holder)),
+                                          form.answerText(mapParams["exception_description"])].join("\n").trim();
+        form.displayError(named);
     }
 
     // Another open editor of the same record, which keeps the lock when this one closes.
