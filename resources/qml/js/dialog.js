@@ -5,7 +5,16 @@
 
 var dialogUrl = "qrc:/qml/components/message-dialog/MessageDialogBase.qml";
 
+// The window a box is about, which it sits over and hands the keys back to when it goes: the
+// window given (a frame's, the main window), the one that shows the frame given, else the page's.
+function ownerWindow(parent) {
+    if (parent && typeof parent.requestActivate === "function")
+        return parent;
+    return parent && parent.parentWindow ? parent.parentWindow : parentWindow;
+}
+
 // A MessageDialogBase with the text; what properties sets wins over the icon and buttons given.
+// properties["parent"] is the page, item or window it is opened for (the page's window if none).
 function createDialog(text, properties, icon, standardButtons) {
     var map = {};
     Utils.appendProp2Object(properties, map);
@@ -18,6 +27,14 @@ function createDialog(text, properties, icon, standardButtons) {
         map["standardButtons"] = standardButtons ? standardButtons : Dialogs.StandardButton.Ok;
     var parent = map["parent"] ? map["parent"] : parentWindow;
     delete map["parent"];
+    var owner = ownerWindow(parent);
+    if (map["parentItem"] === undefined)
+        map["parentItem"] = owner;
+    // Qt takes a box's transient parent from the window of the object it is made in, and a frame
+    // item shown in a window of its own is in no window: its box is made in the frame's Qt Quick
+    // window.
+    if (parent && owner && owner.contentItem !== undefined && parent.parentWindow === owner)
+        parent = owner;
     return Utils.createDynamicObject(parent, dialogUrl, map);
 }
 
@@ -68,6 +85,12 @@ function dataChangedText(sign, lost) {
 // never answers it (No is its default; Yes takes a click or Alt+Y). It emits yes().
 function safeQuestion(text) {
     return QWIDGET_CREATOR.safeQuestion(text, parentWindow);
+}
+
+// Another user's change of the record being edited, by the author's sign: a question the
+// operator did not ask, so the one no key typed for the form answers. It emits yes().
+function dataChanged(sign) {
+    return safeQuestion(qsTr("Data changed by user '%1'. Apply?").arg(sign));
 }
 
 function duplicateBankCardOrder() {

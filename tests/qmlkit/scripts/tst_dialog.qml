@@ -79,6 +79,14 @@ TestCase {
         dialog.click(StandardButton.No);
     }
 
+    function test_dataChanged() {
+        // Asked as the question no key typed for the form answers, over the page's window.
+        var question = Dialog.dataChanged("olena");
+        compare(question.text, "Data changed by user 'olena'. Apply?");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion"), [["Data changed by user 'olena'. Apply?", mainWindow]]);
+        question.answer(false);
+    }
+
     function test_closingReactivatesParent() {
         var dialog = Dialog.info("Done", { "parent": testCase, "parentItem": testCase });
         var destroyed = false;
