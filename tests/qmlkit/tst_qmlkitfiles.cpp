@@ -16,6 +16,20 @@
 #include <memory>
 
 namespace {
+// A window that tells how many connections its screen's, size's and state's signals have.
+class CountingView : public QQuickView
+{
+public:
+    using QQuickView::QQuickView;
+
+    int watchers() const
+    {
+        return receivers(SIGNAL(screenChanged(QScreen*))) + receivers(SIGNAL(widthChanged(int)))
+            + receivers(SIGNAL(heightChanged(int))) + receivers(SIGNAL(visibilityChanged(QWindow::Visibility)))
+            + receivers(SIGNAL(activeChanged())) + receivers(SIGNAL(activeFocusItemChanged()));
+    }
+};
+
 double overlayOpacity(QObject *frame)
 {
     QObject *area = frame->property("contentArea").value<QObject *>();
@@ -213,6 +227,18 @@ void TestQmlKitFiles::screenReadOnce()
     }
     QVERIFY(controls > 40);
     QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("a Screen attached: ") + found.join(QLatin1String(", "))));
+
+    // However the controls read it: forty sets of controls in a window watch the window as much
+    // as one set does.
+    const auto watchers = [this](int sets) {
+        CountingView view(&m_harness->engine(), nullptr);
+        view.setInitialProperties({{QStringLiteral("sets"), sets}});
+        view.setSource(QUrl::fromLocalFile(QStringLiteral(KORIV_QMLKIT_TEST_DIR "/ScreenControls.qml")));
+        return view.rootObject() ? view.watchers() : -1;
+    };
+    const int one = watchers(1);
+    QVERIFY(one >= 0);
+    QCOMPARE(watchers(40), one);
 }
 
 void TestQmlKitFiles::samplePage()

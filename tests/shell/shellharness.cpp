@@ -12,6 +12,7 @@
 #include "gui/qml/qwidgetcreator.h"
 #include "gui/shell/global.h"
 #include "gui/style/style.h"
+#include "gui/style/windowscreen.h"
 
 #include "client/controller/usersession.h"
 #include "common/core/singleton/spsingleton.h"
@@ -72,6 +73,7 @@ void ShellHarness::registerTypes()
     if (registered)
         return;
     registered = true;
+    Gui::WindowScreen::registerQmlType();
     qmlRegisterType<TestController>("Koriv.Shell", 1, 0, "TestRows");
 }
 

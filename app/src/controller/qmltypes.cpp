@@ -40,6 +40,7 @@
 #include "gui/frame/frames.h"
 #include "gui/shell/guisession.h"
 #include "gui/style/style.h"
+#include "gui/style/windowscreen.h"
 #include "gui/update/updater.h"
 #include "media/media.h"
 #include "notification/notification.h"
@@ -138,5 +139,6 @@ void registerQmlTypes()
     uncreatable<Gui::Updater>("Updater");
     uncreatable<Gui::GuiSession>("GuiSession");
     uncreatable<Gui::Frames>("Frames");
+    Gui::WindowScreen::registerQmlType();
     registerCreatableQmlTypes();
 }

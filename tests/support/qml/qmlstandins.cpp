@@ -1,6 +1,7 @@
 #include "qmlstandins.h"
 
 #include "gui/style/style.h"
+#include "gui/style/windowscreen.h"
 #include "drawncells.h"
 #include "messageboxes.h"
 #include "standincontroller.h"
@@ -50,6 +51,7 @@ void QmlStandins::registerTypes()
     if (registered)
         return;
     registered = true;
+    Gui::WindowScreen::registerQmlType();
     qmlRegisterType<StandinController>("Koriv.Test", 1, 0, "StandinController");
     qmlRegisterType<StandinRowModel>("Koriv.Test", 1, 0, "StandinRowModel");
     qmlRegisterSingletonType<MessageBoxes>("Koriv.Test", 1, 0, "MessageBoxes",
