@@ -41,6 +41,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -160,14 +161,26 @@ struct Record
     int changes = 0;
 };
 
+// What a lock question says.
+bool isLockQuestion(const QString &text)
+{
+    return text.startsWith("The record is locked by user");
+}
+
 // A save sent: the values typed, and how the colleague's changes stood then.
 struct Save
 {
     QString values[3];
     QString middleName;
+    QString systemNote;
     int lastNameChange = 0;
     int middleChange = 0;
     int covered = 0;
+    // The colleague's changes the program knew of, whether Last name was edited, and the
+    // platform's system note it knew of ("" when none), when the save was sent.
+    int known = 0;
+    bool lastNameEdited = false;
+    QString noteKnown;
 };
 
 // One driver's editor and what the sequence knows of it.
@@ -198,6 +211,22 @@ struct Editor
     int readsSeen = 0;
     // The platform changed a column no form shows since the record was last read.
     bool platformChanged = false;
+    // The platform's stores of the system note, which the form sends (its latest value, and the
+    // reads sent until then, and whether it pushed it), and of the balance, which the form only
+    // shows (the reads sent until then; -1 before any).
+    QString platformNote;
+    int platformNoteReads = 0;
+    bool platformNotePushed = false;
+    int balanceReads = -1;
+    // The colleague holds the record's lock, taken while the program was offline; the operator
+    // answered Yes to saving over it since the last save; the saves sent when that question showed.
+    bool colleagueLock = false;
+    bool lockAsked = false;
+    // The latest colleague's change of each column that a save wrote over before the program could
+    // know of it.
+    int middleOverwritten = 0;
+    int lastNameOverwritten = 0;
+    int updatesAtLockQuestion = 0;
     // The held answer is this save's; a save whose answer went with the connection, its outcome
     // not said yet; the save was on its way when the connection was last lost.
     bool saveHeld = false;
@@ -239,6 +268,10 @@ struct SeenBox
     QHash<const Editor *, QPair<bool, bool>> stored;
     bool transientChecked = false;
     bool staleReported = false;
+    // A question the operator did not open at that moment; the system note stored differs from
+    // the one the form stands on.
+    bool unasked = false;
+    bool noteDiffers = false;
 };
 
 } // namespace
@@ -283,7 +316,8 @@ private:
     void escape();
     void colleagueSaves(Fate fate);
     void twoReads();
-    void platformChanges();
+    void platformChanges(Editor *about = nullptr);
+    void colleagueUnlocks();
     void answer(bool atEnd = false);
     void release();
     void cut();
@@ -316,7 +350,11 @@ private:
     QQuickItem *dayCell(Editor &e);
     void typeKey(Editor &e, Field field, char key);
     QMessageBox::StandardButton pressInBox(QMessageBox *box, const std::function<void(QWindow *)> &press);
-    void noteAnswer(const QString &text, bool question, Editor *e, QMessageBox::StandardButton pressed, bool byKey);
+    void noteAnswer(const QString &text, bool question, Editor *e, QMessageBox::StandardButton pressed, bool byKey,
+                    bool unasked);
+    bool unaskedBox(QMessageBox *box) const;
+    bool pushTimes(bool timed);
+    void checkHolder(Editor &e);
     bool settle();
     void flush();
     void afterSave(Editor &e, const Save &save);
@@ -348,6 +386,7 @@ private:
     bool afterNo() const { return m_lateSignIn && m_declined && m_declinedAt >= m_events - 1 && !m_declined->removed; }
     bool heldAsked(const Editor &e) const;
     bool questionOpenFor(const Editor &e) const;
+    bool changeQuestionOpenFor(const Editor &e) const;
     bool isOpen(const Editor &e) const { return !e.opened.editor.isNull(); }
     bool isActive(const Editor &e) const { return isOpen(e) && QGuiApplication::focusWindow() == e.opened.window; }
     bool isDirty(const Editor &e) const { return isOpen(e) && e.opened.editor->property("isDirty").toBool(); }
@@ -398,6 +437,8 @@ private:
     int m_boxesChecked = 0;
     int m_barrier = 0;
     int m_events = 0;
+    // The operator's own key or click is opening what shows now.
+    bool m_operatorAsks = false;
     bool m_eventStarts = false;
     QObject m_heard;
     QHash<QString, int> m_sent;
@@ -599,6 +640,16 @@ bool Sequence::questionOpenFor(const Editor &e) const
     return false;
 }
 
+// A question about a stored change (another user's, or the stored values after a lost save).
+bool Sequence::changeQuestionOpenFor(const Editor &e) const
+{
+    for (QMessageBox *box : openBoxes()) {
+        if (isQuestion(box) && isUnasked(box->text()) && editorAbout(box) == &e)
+            return true;
+    }
+    return false;
+}
+
 bool Sequence::isClean(const Editor &e) const
 {
     return e.typed[LastName].text == e.shown[LastName] && e.typed[Note].text == e.shown[Note]
@@ -636,6 +687,10 @@ bool Sequence::settle()
                 takeReadValues(*e);
             for (const auto &e : m_editors)
                 checkReturn(*e);
+            for (const auto &e : m_editors) {
+                if (m_failure.isEmpty())
+                    checkHolder(*e);
+            }
             return m_failure.isEmpty();
         }
         before = m_sentTotal;
@@ -690,7 +745,7 @@ void Sequence::takeReadValues(Editor &e)
     const bool read = reads > e.readsAtChange;
     if (read)
         e.known = e.changes;
-    if (e.noPending && !e.yesPending && m_online && !held() && !questionOpenFor(e))
+    if (e.noPending && !e.yesPending && m_online && !held() && !changeQuestionOpenFor(e))
         return adoptKept(e);
     if (e.yesPending || e.storedReadPending) {
         const bool yes = std::exchange(e.yesPending, false);
@@ -803,7 +858,7 @@ void Sequence::checkForm(Editor &e)
         }
         return textOf(e.middleName) != e.middle;
     };
-    if (e.noPending && !questionOpenFor(e) && legalChanged())
+    if (e.noPending && !changeQuestionOpenFor(e) && legalChanged())
         adoptKept(e);
     if (!m_failure.isEmpty())
         return;
@@ -845,11 +900,52 @@ void Sequence::seen(QMessageBox *box)
     seen.text = box->text();
     seen.question = isQuestion(box);
     seen.editor = boxEditor(box);
-    if (seen.editor && isUnasked(seen.text))
-        seen.editor->askedRecord = record(*seen.editor);
+    seen.unasked = isUnasked(seen.text) || (seen.question && !m_operatorAsks);
+    if (Editor *e = seen.editor) {
+        if (isUnasked(seen.text))
+            e->askedRecord = record(*e);
+        if (isLockQuestion(seen.text))
+            e->updatesAtLockQuestion = sentFor("driver_trUpdate", *e);
+        QQuickItem *note = isOpen(*e) ? pageControl(e->opened.editor, "system_note") : nullptr;
+        seen.noteDiffers = note && note->property("legalText").toString() != stored(*e, "system_note");
+    }
     for (const auto &e : m_editors)
         seen.stored.insert(e.get(), {holdsSave(*e, e->lostSave), storedAre(*e, snapshot(*e).values)});
     m_boxes.append(seen);
+}
+
+// Whether the box is a question the operator did not open at that moment: no key typed for the
+// form may answer it Yes.
+bool Sequence::unaskedBox(QMessageBox *box) const
+{
+    for (const SeenBox &seen : m_boxes) {
+        if (seen.box == box)
+            return seen.unasked;
+    }
+    return isUnasked(box->text());
+}
+
+// The stand-in's change pushes carry the record's update time, as the platform's do not, or not.
+bool Sequence::pushTimes(bool timed)
+{
+    StandinServer &server = m_program.server();
+    const int done = server.count(StandinServer::isEvent("done"));
+    server.command(QString("set push_update_time %1").arg(timed ? 1 : 0));
+    return server.waitForCount(StandinServer::isEvent("done"), done + 1, timeLimit(10000))
+        || fail("stand-in", "it did not take the push option");
+}
+
+// At rest, the footer names who holds the record's lock as the server has it: learned from a
+// read or a lock answer, whenever it came.
+void Sequence::checkHolder(Editor &e)
+{
+    if (!isOpen(e) || e.removed || !m_online || held())
+        return;
+    const QString holder = m_program.query("SELECT u.sign FROM drivers d JOIN users u ON u.id = d.rst_id_user_locked"
+                                           " WHERE d.id = ? AND d.rst_id_user_locked <> 1", {e.id}).toString();
+    QQuickItem *label = pageControl(e.opened.editor, "lockHolder");
+    if (label && !holder.isEmpty() && textOf(label) != holder)
+        fail("(a)", QString("the footer%1 says the record is locked by \"%2\", but %3 holds the lock").arg(name(e), textOf(label), holder));
 }
 
 // The boxes shown since the last look: one question at a time over its own editor, none twice
@@ -866,7 +962,7 @@ void Sequence::checkBoxes()
         const QString &text = seen.text;
         Editor *e = seen.editor;
         log("it says: " + text);
-        if (isUnasked(text) && e && e->changes <= e->covered && e->platformChanged)
+        if (isUnasked(text) && e && e->changes <= e->covered && e->platformChanged && !seen.noteDiffers)
             return void(fail("(c)", QString("asked%1 about the platform's change of a column no form sends: %2").arg(name(*e), text)));
         if (text.contains("while the connection was lost") && !(e && e->offlineChange > e->covered))
             return void(fail("(d)", "said the data changed while the connection was lost, but no change came after a loss: " + text));
@@ -875,7 +971,12 @@ void Sequence::checkBoxes()
         if (text.startsWith("There is no connection to the server") && !m_offlineInEvent)
             return void(fail("(d)", "said there is no connection, but there was: " + text));
         if (isUnasked(text) && e) {
-            if (e->changes <= e->covered) {
+            // A colleague's change is named as the colleague's, or as one made while offline.
+            if (isChangeQuestion(text) && e->changes > e->covered
+                && (text.contains("by user 'system'") || text.contains("on the server")))
+                return void(fail("(c)", QString("the question%1 about the colleague's change Col%2 names the system or the server: %3")
+                                            .arg(name(*e)).arg(e->changes).arg(text)));
+            if (e->changes <= e->covered && !seen.noteDiffers) {
                 const QString what = e->changes == 0 ? QString("a change nobody made")
                                                      : QString("the colleague's change Col%1, answered or shown already").arg(e->changes);
                 return void(fail("(c)", QString("asked%1 about %2: %3").arg(name(*e), what, text)));
@@ -969,6 +1070,10 @@ Save Sequence::snapshot(const Editor &e) const
     save.lastNameChange = e.lastNameChange;
     save.middleChange = e.middleChange;
     save.covered = e.covered;
+    save.known = e.known;
+    save.lastNameEdited = e.typed[LastName].text != e.shown[LastName];
+    if (e.platformNotePushed || sentFor("driver_trInfo", e) > e.platformNoteReads)
+        save.noteKnown = e.platformNote;
     return save;
 }
 
@@ -1007,12 +1112,43 @@ void Sequence::afterSave(Editor &e, const Save &save)
 {
     if (!storedAre(e, save.values))
         return;
-    if (save.middleChange > save.covered && save.middleName != QString("Col%1").arg(save.middleChange))
-        fail("(b)", QString("the save stored middle name \"%1\"%2 over the colleague's \"Col%3\", which the form never showed"
-                            " and No never kept out").arg(save.middleName, name(e)).arg(save.middleChange));
-    else if (save.lastNameChange > save.covered && save.values[LastName] != QString("Col%1").arg(save.lastNameChange))
-        fail("(b)", QString("the save stored last name \"%1\"%2 over the colleague's \"Col%3\", which the form never showed"
-                            " and No never kept out").arg(save.values[LastName], name(e)).arg(save.lastNameChange));
+    if (e.colleagueLock && !std::exchange(e.lockAsked, false))
+        return void(fail("(b)", QString("the save%1 went over the colleague's lock without asking").arg(name(e))));
+    // What the program could not know of when it sent the save: the protocol's own lost update.
+    // The change is gone from the record from then on.
+    const auto lostUpdate = [&](const QString &what, int &overwritten, int change) {
+        log(QString("(the protocol's own lost update: the save went out before the program heard of %1)").arg(what));
+        overwritten = qMax(overwritten, change);
+    };
+    const QString middle = QString("Col%1").arg(save.middleChange);
+    const QString lastName = QString("Col%1").arg(save.lastNameChange);
+    // The middle name is never edited: a save writes no other than the colleague's latest.
+    if (save.middleChange > e.middleOverwritten && save.middleName != middle) {
+        if (save.middleChange > save.known)
+            return lostUpdate(middle, e.middleOverwritten, save.middleChange);
+        return void(fail("(b)", QString("the save stored middle name \"%1\"%2 over the colleague's \"%3\", which the operator"
+                                        " never edited").arg(save.middleName, name(e), middle)));
+    }
+    if (save.lastNameChange > e.lastNameOverwritten && save.values[LastName] != lastName) {
+        if (save.lastNameChange > save.known)
+            return lostUpdate(lastName, e.lastNameOverwritten, save.lastNameChange);
+        if (!save.lastNameEdited)
+            return void(fail("(b)", QString("the save stored last name \"%1\"%2 over the colleague's \"%3\", where the operator"
+                                            " typed nothing").arg(save.values[LastName], name(e), lastName)));
+        if (save.lastNameChange > save.covered)
+            return void(fail("(b)", QString("the save stored last name \"%1\"%2 over the colleague's \"%3\", which the form never"
+                                            " showed and No never kept out").arg(save.values[LastName], name(e), lastName)));
+    }
+    // The platform's system note, which the operator never types in.
+    const QString note = stored(e, "system_note");
+    if (!e.platformNote.isEmpty() && note != e.platformNote) {
+        if (save.noteKnown != e.platformNote) {
+            log(QString("(the protocol's own lost update: the save went out before the program heard of %1)").arg(e.platformNote));
+            e.platformNote.clear();
+            return;
+        }
+        fail("(b)", QString("the save stored system note \"%1\"%2 over the platform's \"%3\"").arg(note, name(e), e.platformNote));
+    }
 }
 
 // The save's answer came: the form shows what it sent.
@@ -1208,6 +1344,7 @@ void Sequence::keysIntoBox(QMessageBox *box)
 {
     const QString text = box->text();
     const bool question = isQuestion(box);
+    const bool unasked = unaskedBox(box);
     Editor *e = editorAbout(box);
     QByteArray letters;
     for (int i = 1 + bounded(3); i > 0; --i)
@@ -1220,7 +1357,7 @@ void Sequence::keysIntoBox(QMessageBox *box)
     });
     log(QString("\"%1\" typed into \"%2\"%3").arg(QString::fromLatin1(letters), text.left(50),
                                                  pressed == QMessageBox::NoButton ? QString() : QString(", which it answered")));
-    noteAnswer(text, question, e, pressed, true);
+    noteAnswer(text, question, e, pressed, true, unasked);
 }
 
 void Sequence::keys(Field field)
@@ -1338,13 +1475,20 @@ void Sequence::returnKey(Fate fate)
     if (QMessageBox *box = boxOf(keyWindow())) {
         const QString text = box->text();
         const bool question = isQuestion(box);
+        const bool unasked = unaskedBox(box);
         Editor *e = editorAbout(box);
-        const auto pressed = pressInBox(box, [](QWindow *window) { keyClickClosing(window, Qt::Key_Return); });
+        // Save in the box about unsaved data saves at once: what that opens, the operator opened.
+        m_operatorAsks = text == DataNotSaved;
+        const auto pressed = pressInBox(box, [this](QWindow *window) {
+            keyClickClosing(window, Qt::Key_Return);
+            flush();
+        });
+        m_operatorAsks = false;
         const char *names[] = {"nothing", "Yes", "No", "OK", "another button"};
         const int named = pressed == QMessageBox::NoButton ? 0 : pressed == QMessageBox::Yes ? 1 : pressed == QMessageBox::No ? 2
             : pressed == QMessageBox::Ok ? 3 : 4;
         log(QString("Return into \"%1\" pressed %2").arg(text.left(50), names[named]));
-        noteAnswer(text, question, e, pressed, true);
+        noteAnswer(text, question, e, pressed, true, unasked);
         if (m_online && !held())
             settle();
         return;
@@ -1389,12 +1533,25 @@ void Sequence::returnKey(Fate fate)
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
+    if (e->colleagueLock && m_online) {
+        // The colleague holds the lock: the save asks first, a question the operator opens.
+        e->returnPending = true;
+        e->updatesAtReturn = sent;
+        m_operatorAsks = true;
+        QTest::keyClick(e->opened.window, Qt::Key_Return);
+        flush();
+        m_operatorAsks = false;
+        return;
+    }
     arm(fate, "driver_trUpdate");
     if (fate != Fate::Comes) {
         e->saveHeld = true;
         e->heldSave = save;
     }
+    m_operatorAsks = true;
     QTest::keyClick(e->opened.window, Qt::Key_Return);
+    flush();
+    m_operatorAsks = false;
     if (!m_online)
         return;
     // The answer shows what the save sent before the reads after it land.
@@ -1422,8 +1579,10 @@ void Sequence::escape()
     if (!reverts && isClean(*e))
         return;
     log(QString("Escape%1%2").arg(name(*e), reverts ? QString(" in ") + FieldNames[field] : ""));
+    m_operatorAsks = true;
     QTest::keyClick(e->opened.window, Qt::Key_Escape);
     flush();
+    m_operatorAsks = false;
     if (!reverts)
         return;
     Typed &typed = e->typed[field];
@@ -1440,12 +1599,19 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how)
     const bool lastName = bounded(2);
     const QString value = QString("Col%1").arg(change);
     const QString column = lastName ? "last_name" : "middle_name";
+    // The platform's push says who and which record, not when: a stand-in's may say it too.
+    const bool timed = m_online && bounded(3) == 0;
+    if (timed && !pushTimes(true))
+        return false;
     const bool locked = m_second.request("trLock", {{"id", e.id}}).value("RES").toString() == "10";
     const QVariantMap saved = m_second.request("trUpdate", {{"id", e.id}, {column, value}});
-    if (locked)
+    if (locked && !e.colleagueLock)
         m_second.request("trUnlock", {{"id", e.id}});
-    log(QString("the colleague saves %1 %2%3 (%4)%5").arg(lastName ? "last name" : "middle name", value, name(e),
-                                                       locked ? "lock, update, unlock" : "over the lock", how));
+    if (timed && !pushTimes(false))
+        return false;
+    log(QString("the colleague saves %1 %2%3 (%4)%5%6").arg(lastName ? "last name" : "middle name", value, name(e),
+                                                         e.colleagueLock ? "holding its lock" : locked ? "lock, update, unlock" : "over the lock",
+                                                         how, timed ? ", its push timed" : ""));
     if (saved.value("RES").toString() != "10")
         return fail("colleague", "the colleague's save was refused: " + saved.value("exception_description").toString());
     e.changes = change;
@@ -1453,6 +1619,8 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how)
     if (!m_online)
         e.offlineChange = change;
     e.readsAtChange = sentFor("driver_trInfo", e);
+    if (e.noPending)
+        e.noRecords.append(record(e));
     return true;
 }
 
@@ -1467,14 +1635,25 @@ void Sequence::colleagueSaves(Fate fate)
     const Field focus = e.focus[Essentials];
     const bool typable = isActive(e) && e.tab == Essentials && focus != NoField;
     const bool clean = isClean(e) && openBoxes().isEmpty() && !held() && m_online;
+    // Over edits the push's read goes without dimming: held on its way, the question is answered
+    // before it lands.
+    const bool quietHeld = !clean && m_online && !held() && openBoxes().isEmpty() && isDirty(e) && bounded(3) == 0;
     if (!clean)
-        fate = Fate::Comes;
-    if (fate == Fate::Slow && !typable)
+        fate = quietHeld ? Fate::Slow : Fate::Comes;
+    if (fate == Fate::Slow && !typable && !quietHeld)
         fate = Fate::Held;
     const int sent = sentFor("driver_trInfo", e);
     arm(fate, "driver_trInfo");
     if (!colleagueWrites(e, fate == Fate::Comes ? "" : QString(", the program's read") + FateNames[int(fate)]) || !m_online)
         return;
+    if (quietHeld) {
+        if (QTest::qWaitFor([&] { return m_program.proxy().heldRequests("driver_trInfo") > 0; }, timeLimit(5000))) {
+            m_holds.append({&e, false, true});
+            return;
+        }
+        m_program.proxy().disarm();
+        return void(settle());
+    }
     if (held()) {
         // Past what is held the push waits too.
         return;
@@ -1537,34 +1716,77 @@ void Sequence::twoReads()
     keys(e.focus[Essentials]);
 }
 
-// The platform changes a column no form shows; with or without its push, which names the system.
-void Sequence::platformChanges()
+// The platform stores in the record: a column no form shows (an order counted), one the form
+// only shows (the balance) or one it sends (the system note); with or without its push, which
+// names the system and may say when. The push passes a request held on its way, not an answer.
+void Sequence::platformChanges(Editor *about)
 {
-    Editor *drawn = drawEditor([](const Editor &e) { return !e.removed; });
+    Editor *drawn = about ? about : drawEditor([](const Editor &e) { return !e.removed; });
     if (!drawn)
         return;
     Editor &e = *drawn;
-    const bool pushed = m_online && !held() && bounded(2);
+    const bool answerHeld = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.request; });
+    const bool pushed = m_online && !answerHeld && bounded(2);
     const QString at = QString::number(QDateTime::currentMSecsSinceEpoch());
-    m_program.query("UPDATE drivers SET completed_order_seq = completed_order_seq + 1, dt_utc_last_update = ? WHERE id = ?",
-                    {at, e.id});
-    e.platformChanged = true;
-    log(QString("the platform counts an order%1%2").arg(name(e), pushed ? ", and pushes it" : ""));
+    static int notes = 0;
+    QString what;
+    switch (bounded(3)) {
+    case 0:
+        m_program.query("UPDATE drivers SET completed_order_seq = completed_order_seq + 1, dt_utc_last_update = ? WHERE id = ?",
+                        {at, e.id});
+        e.platformChanged = true;
+        what = "counts an order";
+        break;
+    case 1:
+        m_program.query("UPDATE drivers SET balance = balance + 1.5, dt_utc_last_update = ? WHERE id = ?", {at, e.id});
+        e.platformChanged = true;
+        e.balanceReads = sentFor("driver_trInfo", e);
+        what = "books 1.5 to the balance";
+        break;
+    default:
+        e.platformNote = QString("Sys%1").arg(++notes);
+        m_program.query("UPDATE drivers SET system_note = ?, dt_utc_last_update = ? WHERE id = ?", {e.platformNote, at, e.id});
+        e.platformNoteReads = sentFor("driver_trInfo", e);
+        e.platformNotePushed = pushed;
+        what = "writes the system note " + e.platformNote;
+        break;
+    }
+    if (e.noPending)
+        e.noRecords.append(record(e));
+    log(QString("the platform %1%2%3").arg(what, name(e), pushed ? ", and pushes it" : ""));
     if (!pushed)
         return;
-    // A platform's push may or may not tell when the change was stored.
     QVariantMap push{{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", e.id}, {"id_owner_modify", "1"}};
     if (bounded(2))
         push.insert("dt_utc_last_update", at);
     m_program.push(push);
-    settle();
+    if (!held())
+        settle();
+}
+
+// The colleague lets the lock it kept go: the program locks the record again, at once or once
+// connected.
+void Sequence::colleagueUnlocks()
+{
+    Editor *e = drawEditor([](const Editor &e) { return e.colleagueLock && !e.removed; });
+    if (!e)
+        return;
+    log(QString("the colleague lets the lock of driver %1 go").arg(e->id));
+    if (m_second.request("trUnlock", {{"id", e->id}}).value("RES").toString() != "10")
+        return void(fail("colleague", "the colleague's unlock was refused"));
+    e->colleagueLock = false;
+    if (m_online && !held())
+        settle();
 }
 
 // What an answer does to the editor it is about: Yes reads the stored record, No keeps the edits
 // against the changes it covers; a key typed for the form never says Yes to a question the
 // operator did not ask.
-void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessageBox::StandardButton pressed, bool byKey)
+void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessageBox::StandardButton pressed, bool byKey,
+                          bool unasked)
 {
+    if (question && unasked && byKey && pressed == QMessageBox::Yes)
+        return void(fail("(c)", QString("a key typed for the form answered Yes to \"%1\", which the operator did not open then").arg(text)));
     if (pressed == QMessageBox::NoButton || !e)
         return;
     if (text == DataNotSaved && pressed == QMessageBox::Discard)
@@ -1577,6 +1799,14 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
     }
     if (text == DataRemoved || (text.contains("Close the editor anyway?") && pressed == QMessageBox::Yes))
         e->closing = true;
+    // Saving over the colleague's lock: Yes sends the save Return asked for, No keeps the edits
+    // and the editor.
+    if (isLockQuestion(text)) {
+        e->lockAsked = e->returnPending = pressed == QMessageBox::Yes;
+        e->updatesAtReturn = e->updatesAtLockQuestion;
+        e->closing = e->closing && e->lockAsked;
+        return;
+    }
     if (!question || !isUnasked(text))
         return;
     if (pressed == QMessageBox::Yes && byKey)
@@ -1610,11 +1840,14 @@ void Sequence::answer(bool atEnd)
     QPointer<QMessageBox> guard(box);
     const bool question = isQuestion(box);
     const QString text = box->text();
+    const bool unasked = unaskedBox(box);
     Editor *e = editorAbout(box);
     const bool change = isUnasked(text);
     const bool saveQuestion = text == DataNotSaved;
+    // Saving over a colleague's lock may be answered Yes too.
+    const bool mayYes = change || isLockQuestion(text);
     enum Choice { Yes, No, Escape, Ok, Discard };
-    Choice choice = question ? (atEnd || !change ? (bounded(2) ? No : Escape) : bounded(3) == 0 ? Yes : bounded(2) ? No : Escape)
+    Choice choice = question ? (atEnd || !mayYes ? (bounded(2) ? No : Escape) : bounded(3) == 0 ? Yes : bounded(2) ? No : Escape)
         : saveQuestion       ? (!atEnd && !held() && bounded(6) == 0 ? Discard : Escape)
                              : (bounded(2) ? Ok : Escape);
     if (text == DataRemoved)
@@ -1650,6 +1883,16 @@ void Sequence::answer(bool atEnd)
         e->opened.editor->setProperty("busyDelay", timeLimit(600000));
     if (byKey && !activate(box->windowHandle()))
         return void(fail("answer", "the box did not become active: " + text));
+    // The platform stores while No's read is on its way (held, or held now): what No answered
+    // still holds.
+    const bool readHeld = e && std::any_of(m_holds.cbegin(), m_holds.cend(), [e](const Hold &hold) {
+        return hold.request && hold.read && (!hold.editor || hold.editor == e);
+    });
+    const bool holdNoRead = choice != Yes && change && e && m_online && !held() && bounded(3) == 0;
+    const bool platformDuringNo = choice != Yes && change && e && (readHeld ? bounded(2) == 0 : holdNoRead);
+    const int heldBefore = m_program.proxy().heldRequests("driver_trInfo");
+    if (holdNoRead)
+        m_program.proxy().holdRequest("driver_trInfo");
     const auto pressed = pressInBox(box, [&](QWindow *window) {
         if (byKey) {
             for (const auto &key : answerKeys.keys) {
@@ -1670,7 +1913,17 @@ void Sequence::answer(bool atEnd)
         return void(fail("answer", "the box stayed open: " + text));
     if (pressed == QMessageBox::Yes && choice != Yes)
         log("(the key pressed Yes)");
-    noteAnswer(text, question, e, pressed, choice != Yes);
+    noteAnswer(text, question, e, pressed, choice != Yes, unasked);
+    if (platformDuringNo && readHeld) {
+        platformChanges(e);
+    } else if (platformDuringNo) {
+        if (QTest::qWaitFor([&] { return m_program.proxy().heldRequests("driver_trInfo") > heldBefore; }, timeLimit(1000))) {
+            log("(No's read is held on its way)");
+            platformChanges(e);
+            m_program.proxy().releaseHeld();
+        }
+        m_program.proxy().disarm();
+    }
     if (e && pressed == QMessageBox::Discard) {
         // The operator closed the editor: it goes, and its opener takes the keys.
         if (QTest::qWaitFor([&] { return !isOpen(*e); }, timeLimit(10000))
@@ -1750,6 +2003,14 @@ void Sequence::cut()
         Editor *e = afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
         if (e)
             colleagueWrites(*e, " while the connection is down");
+        // The server let the program's locks go with the connection: the colleague takes one and
+        // keeps it.
+        Editor *locked = m_failure.isEmpty() && bounded(2) == 0
+            ? drawEditor([](const Editor &e) { return !e.removed && !e.colleagueLock; }) : nullptr;
+        if (locked && m_second.request("trLock", {{"id", locked->id}}).value("RES").toString() == "10") {
+            locked->colleagueLock = true;
+            log(QString("the colleague locks driver %1 and keeps the lock").arg(locked->id));
+        }
         return;
     }
     const QVariantMap answer = m_second.request("trRemove", {{"id", removed->id}});
@@ -1765,7 +2026,9 @@ void Sequence::back()
 {
     AnswerLossProxy &proxy = m_program.proxy();
     const bool late = bounded(3) == 0;
-    const bool holdReads = bounded(3) == 0;
+    // A lost save's check is held more often: Return waits for it.
+    const bool lostSave = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->lostSaveUnknown; });
+    const bool holdReads = bounded(lostSave ? 2 : 3) == 0;
     log(QString("the connection is back%1%2").arg(late ? ", its sign-in answered late" : "",
                                                   holdReads ? ", the reads it makes held" : ""));
     proxy.disarm();
@@ -1883,10 +2146,16 @@ void Sequence::nextEvent()
     struct Choice { int weight; std::function<void()> run; };
     QList<Choice> choices;
     const auto fate = [&] { return m_online && !held() ? Fate(bounded(5) < 3 ? 0 : 1 + bounded(2)) : Fate::Comes; };
+    // A lost save's outcome being found out with its check held: Return waits for it, and the
+    // connection may go again meanwhile.
+    const bool checkHeld = held() && std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->lostSaveUnknown; });
     if (box) {
+        // The operator keeps typing into a box the operator did not open then.
+        QMessageBox *keyBox = boxOf(keyWindow());
+        const bool unasked = keyBox && unaskedBox(keyBox);
         choices.append({8, [&] { answer(); }});
-        choices.append({2, [&] { keys(NoField); }});
-        choices.append({2, [&] { returnKey(Fate::Comes); }});
+        choices.append({unasked ? 3 : 2, [&] { keys(NoField); }});
+        choices.append({unasked ? 4 : 2, [&] { returnKey(Fate::Comes); }});
     } else if (active) {
         for (Field field : {LastName, Note, Rating, Day}) {
             const bool typable = held() ? field == active->focus[active->tab] : field != Day || active->day || m_online;
@@ -1894,7 +2163,7 @@ void Sequence::nextEvent()
                 choices.append({3, [this, field] { keys(field); }});
         }
         if (!isClean(*active) && !active->removed)
-            choices.append({3, [&] { returnKey(fate()); }});
+            choices.append({checkHeld ? 6 : 3, [&] { returnKey(fate()); }});
         if (!isClean(*active))
             choices.append({1, [&] { escape(); }});
         choices.append({1, [&] { otherWindow(); }});
@@ -1903,12 +2172,14 @@ void Sequence::nextEvent()
     }
     choices.append({2, [&] { colleagueSaves(bounded(6) == 5 ? Fate::Slow : fate()); }});
     choices.append({1, [&] { platformChanges(); }});
+    if (std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->colleagueLock; }))
+        choices.append({1, [&] { colleagueUnlocks(); }});
     if (m_online && !held() && !box)
         choices.append({1, [&] { twoReads(); }});
     if (m_online && !held() && !box && m_editors.size() < 2)
         choices.append({1, [&] { openEditor(); }});
     if (m_online)
-        choices.append({afterNo() ? 8 : 1, [&] { cut(); }});
+        choices.append({afterNo() ? 8 : checkHeld ? 4 : 1, [&] { cut(); }});
     else
         choices.append({3, [&] { back(); }});
     if (held())
@@ -1986,6 +2257,17 @@ void Sequence::end()
     }
     watchdog.reset();
 }
+
+// Qt Test bounds a test function with all its rows together: a run of many seeds is bounded by
+// the bound of each seed (150 s and the end, longer where everything runs slower) times their count.
+[[maybe_unused]] const bool seedsBounded = [] {
+    const int seeds = qEnvironmentVariableIntValue("KORIV_SEQUENCES");
+    const int factor = qMax(1, qEnvironmentVariableIntValue("KORIV_TEST_TIME_FACTOR"));
+    const qint64 bound = qint64(qMax(seeds, 8)) * 200000 * factor;
+    if (bound > qEnvironmentVariableIntValue("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(qMin<qint64>(bound, std::numeric_limits<int>::max())));
+    return true;
+}();
 
 class TestEditorSequences : public QObject
 {

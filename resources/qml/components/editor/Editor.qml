@@ -25,8 +25,10 @@ NtFrame {
     property bool isFocusRestored: false
     // A save's answer went with the connection, and what it stored is not found out yet.
     readonly property bool isSaveUnknown: lostSave.isUnknown
-    // The question about closing with unsaved data; it goes when the data is no longer unsaved.
+    // The question about closing with unsaved data; it goes when the data is no longer unsaved,
+    // or, asked while a save's outcome is unknown, once that is told.
     property QtObject closeQuestion: null
+    property bool closeQuestionAboutUnknown: false
 
     function checkSecurityForOpen() {
         return !controller || GLOBAL.securityState(controller, "open_editor");
@@ -117,6 +119,7 @@ NtFrame {
             if (unknown)
                 unknown.yes.connect(function () { closeAsAsked(); });
             closeQuestion = unknown || null;
+            closeQuestionAboutUnknown = true;
             return;
         }
         var question = Dialog.warning(qsTr("Data not saved"), {
@@ -125,6 +128,7 @@ NtFrame {
         if (!question)
             return;
         closeQuestion = question;
+        closeQuestionAboutUnknown = false;
         // The dialog may report one press more than once.
         var answered = false;
         question.accepted.connect(function () {
@@ -140,9 +144,11 @@ NtFrame {
         });
     }
 
-    // A close question about data that is saved by now goes.
+    // A close question about data that is saved by now goes, and so does the one about a save's
+    // unknown outcome once the outcome is told.
     function closeStaleQuestion() {
-        if (closeQuestion && closeQuestion.visible && (!isDirty || isDiscarded))
+        var unknownTold = closeQuestionAboutUnknown && !isSaveUnknown;
+        if (closeQuestion && closeQuestion.visible && (!isDirty || isDiscarded || unknownTold))
             closeQuestion.close();
     }
 
@@ -164,6 +170,7 @@ NtFrame {
     }
     // Filling the form may clear the flag a moment before the kept keys set it again.
     onIsDirtyChanged: Qt.callLater(closeStaleQuestion)
+    onIsSaveUnknownChanged: closeStaleQuestion()
     onGetSettings: {
         if (!objectSettings)
             objectSettings = {};

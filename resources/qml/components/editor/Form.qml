@@ -386,10 +386,10 @@ FocusScope {
         lockRequested = true;
     }
 
-    // The session opened again: the server holds the locks this form had no more. A form that
-    // locks several records overrides it.
+    // The session opened again: the server holds the locks this form had no more, and one
+    // another user held may be free by now. A form that locks several records overrides it.
     function relock() {
-        if (lockRequested)
+        if (lockRequested || recordWatch.lockRefused)
             lock();
     }
 

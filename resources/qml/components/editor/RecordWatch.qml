@@ -75,6 +75,11 @@ Item {
     property bool saveWaitsToClose: false
     // The save being made is the one that waited: a question it opens is unasked.
     property bool saveWaited: false
+    // The question a save asks before it is sent, while open, and whether OK asked to close.
+    property var saveQuestion: null
+    property bool saveQuestionCloses: false
+    // The record's lock was refused (another user holds it): asked again once connected again.
+    property bool lockRefused: false
 
     readonly property var dimmingReads: ["opening", "asked", "stored", "unasked"]
     readonly property var quietReads: ["saved", "check", "declined"]
@@ -222,9 +227,12 @@ Item {
         }
     }
 
-    // The record becomes the base and shows, but for the fields the operator edited.
+    // The record becomes the base and shows, but for the fields the operator edited. The lock's
+    // holder stays as the latest answer named it.
     function keepEdits(record) {
+        var holder = form.userLockedId;
         form.processData(record, form.editedValues(), true);
+        form.userLockedId = holder;
     }
 
     // The connection is gone, and with it the answers of reads (those on their way, or kinds
@@ -312,8 +320,16 @@ Item {
     }
 
     // A change the operator has not seen, from a push (record null) or a read: asked about, one
-    // question at a time that names the latest author.
+    // question at a time that names the latest author. A question a save asked is gone with its
+    // premise: the save waits for this one.
     function askAboutChange(record, afterLoss) {
+        if (saveQuestion) {
+            var superseded = saveQuestion;
+            saveQuestion = null;
+            saveWaits = true;
+            saveWaitsToClose = saveQuestionCloses;
+            superseded.close();
+        }
         if (!changeQuestion)
             followQuestion(Dialog.safeQuestion(changeText(afterLoss)), true, "asked");
         else if (questionNamesAuthor && (changeAuthor !== "" || !afterLoss))
@@ -443,20 +459,21 @@ Item {
         var question = saveWaited ? Dialog.safeQuestion(text) : Dialog.question(text);
         if (!question)
             return;
-        // A dialog may report one press more than once.
-        var answered = false;
+        saveQuestion = question;
+        saveQuestionCloses = editor.isCloseOnSa;
+        // A dialog may report one press more than once; one closed for a change asks nothing.
         question.yes.connect(function () {
-            if (answered)
+            if (saveQuestion !== question)
                 return;
-            answered = true;
+            saveQuestion = null;
             yes();
         });
         var others = question.finished !== undefined ? [question.finished] : [question.no, question.rejected];
         others.forEach(function (other) {
             other.connect(function () {
-                if (answered)
+                if (saveQuestion !== question)
                     return;
-                answered = true;
+                saveQuestion = null;
                 if (notYes)
                     notYes();
             });
@@ -474,7 +491,6 @@ Item {
             return;
         }
         var closeAfter = editor.isCloseOnSa;
-        editor.isCloseOnSa = false;
         askBeforeSave(qsTr("The record is locked by user '%1'. Save over the lock?").arg(userSign(holder)), function () {
             if (form.isBusy || !form.isOnline())
                 return;
@@ -482,6 +498,7 @@ Item {
             send();
             editor.startBusy();
         });
+        editor.isCloseOnSa = false;
     }
 
     // The lock -----------------------------------------------------------------------------------------
@@ -498,11 +515,14 @@ Item {
     function lockAnswered(mapParams) {
         if (form.answerResult(mapParams) === "10") {
             form.userLockedId = String(mapParams["rst_id_user_locked"]);
+            if (form.isOwnAnswer(mapParams))
+                lockRefused = false;
             return;
         }
         if (!form.isOwnAnswer(mapParams) || editor.isDiscarded)
             return;
         form.lockRequested = false;
+        lockRefused = true;
         if (form.answerText(mapParams["rst_id_user_locked"]) !== "")
             form.takeHolder(mapParams);
         var holder = form.userLockedId;
@@ -542,10 +562,13 @@ Item {
     visible: false
     // The question goes with the form, and its end reads nothing.
     Component.onDestruction: {
-        var open = changeQuestion;
+        var open = [changeQuestion, saveQuestion];
         changeQuestion = null;
-        if (open)
-            open.close();
+        saveQuestion = null;
+        open.forEach(function (question) {
+            if (question)
+                question.close();
+        });
     }
 
     Connections {
