@@ -181,6 +181,8 @@ struct Save
     int known = 0;
     bool lastNameEdited = false;
     QString noteKnown;
+    // The colleague held the record's lock when it was sent.
+    bool colleagueLocked = false;
 };
 
 // One driver's editor and what the sequence knows of it.
@@ -217,6 +219,7 @@ struct Editor
     QString platformNote;
     int platformNoteReads = 0;
     bool platformNotePushed = false;
+    bool platformNoteOffline = false;
     int balanceReads = -1;
     // The colleague holds the record's lock, taken while the program was offline; the operator
     // answered Yes to saving over it since the last save; the saves sent when that question showed.
@@ -244,7 +247,7 @@ struct Editor
     bool storedReadPending = false;
     // The record when the last question about it showed; No answered and the record it keeps the
     // edits against not shown yet: it is one of those stored since that question showed.
-    Record askedRecord;
+    QList<Record> sinceAsked;
     bool noPending = false;
     QList<Record> noRecords;
     // Return was pressed while a read of the record was on its way: a save or a word is owed.
@@ -858,7 +861,7 @@ void Sequence::checkForm(Editor &e)
         }
         return textOf(e.middleName) != e.middle;
     };
-    if (e.noPending && !changeQuestionOpenFor(e) && legalChanged())
+    if (e.noPending && legalChanged())
         adoptKept(e);
     if (!m_failure.isEmpty())
         return;
@@ -903,7 +906,7 @@ void Sequence::seen(QMessageBox *box)
     seen.unasked = isUnasked(seen.text) || (seen.question && !m_operatorAsks);
     if (Editor *e = seen.editor) {
         if (isUnasked(seen.text))
-            e->askedRecord = record(*e);
+            e->sinceAsked = {record(*e)};
         if (isLockQuestion(seen.text))
             e->updatesAtLockQuestion = sentFor("driver_trUpdate", *e);
         QQuickItem *note = isOpen(*e) ? pageControl(e->opened.editor, "system_note") : nullptr;
@@ -964,7 +967,7 @@ void Sequence::checkBoxes()
         log("it says: " + text);
         if (isUnasked(text) && e && e->changes <= e->covered && e->platformChanged && !seen.noteDiffers)
             return void(fail("(c)", QString("asked%1 about the platform's change of a column no form sends: %2").arg(name(*e), text)));
-        if (text.contains("while the connection was lost") && !(e && e->offlineChange > e->covered))
+        if (text.contains("while the connection was lost") && !(e && (e->offlineChange > e->covered || e->platformNoteOffline)))
             return void(fail("(d)", "said the data changed while the connection was lost, but no change came after a loss: " + text));
         if (text.startsWith("The connection to the server was lost") && !m_lossInEvent)
             return void(fail("(d)", "said the connection was lost, but it was not: " + text));
@@ -1072,6 +1075,7 @@ Save Sequence::snapshot(const Editor &e) const
     save.covered = e.covered;
     save.known = e.known;
     save.lastNameEdited = e.typed[LastName].text != e.shown[LastName];
+    save.colleagueLocked = e.colleagueLock;
     if (e.platformNotePushed || sentFor("driver_trInfo", e) > e.platformNoteReads)
         save.noteKnown = e.platformNote;
     return save;
@@ -1112,7 +1116,7 @@ void Sequence::afterSave(Editor &e, const Save &save)
 {
     if (!storedAre(e, save.values))
         return;
-    if (e.colleagueLock && !std::exchange(e.lockAsked, false))
+    if (save.colleagueLocked && !std::exchange(e.lockAsked, false))
         return void(fail("(b)", QString("the save%1 went over the colleague's lock without asking").arg(name(e))));
     // What the program could not know of when it sent the save: the protocol's own lost update.
     // The change is gone from the record from then on.
@@ -1139,6 +1143,11 @@ void Sequence::afterSave(Editor &e, const Save &save)
             return void(fail("(b)", QString("the save stored last name \"%1\"%2 over the colleague's \"%3\", which the form never"
                                             " showed and No never kept out").arg(save.values[LastName], name(e), lastName)));
     }
+    // What the save wrote over is gone from the record from then on.
+    if (save.middleName != middle)
+        e.middleOverwritten = qMax(e.middleOverwritten, save.middleChange);
+    if (save.values[LastName] != lastName)
+        e.lastNameOverwritten = qMax(e.lastNameOverwritten, save.lastNameChange);
     // The platform's system note, which the operator never types in.
     const QString note = stored(e, "system_note");
     if (!e.platformNote.isEmpty() && note != e.platformNote) {
@@ -1619,6 +1628,7 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how)
     if (!m_online)
         e.offlineChange = change;
     e.readsAtChange = sentFor("driver_trInfo", e);
+    e.sinceAsked.append(record(e));
     if (e.noPending)
         e.noRecords.append(record(e));
     return true;
@@ -1748,9 +1758,11 @@ void Sequence::platformChanges(Editor *about)
         m_program.query("UPDATE drivers SET system_note = ?, dt_utc_last_update = ? WHERE id = ?", {e.platformNote, at, e.id});
         e.platformNoteReads = sentFor("driver_trInfo", e);
         e.platformNotePushed = pushed;
+        e.platformNoteOffline = e.platformNoteOffline || !m_online;
         what = "writes the system note " + e.platformNote;
         break;
     }
+    e.sinceAsked.append(record(e));
     if (e.noPending)
         e.noRecords.append(record(e));
     log(QString("the platform %1%2%3").arg(what, name(e), pushed ? ", and pushes it" : ""));
@@ -1813,11 +1825,12 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
         return void(fail("(c)", QString("a key typed for the form answered Yes to \"%1\"").arg(text)));
     e->covered = qMax(e->covered, e->known);
     e->platformChanged = false;
+    e->platformNoteOffline = false;
     if (pressed != QMessageBox::Yes) {
         m_declined = e;
         m_declinedAt = m_events;
         if (!e->noPending)
-            e->noRecords = {e->askedRecord};
+            e->noRecords = e->sinceAsked;
         e->noRecords.append(record(*e));
         e->noPending = true;
         return;

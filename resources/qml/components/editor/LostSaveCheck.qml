@@ -78,8 +78,10 @@ Item {
             return;
         isChecking = false;
         owner.closeUnknownOutcomeBox();
-        // A save asked for meanwhile follows the outcome, and the read that shows it.
+        // A save asked for meanwhile follows the outcome, and the read that shows it; so does the
+        // lock.
         Qt.callLater(form().watch.saveAfterReads);
+        Qt.callLater(form().watch.checkConcluded);
         var lost = edit;
         edit = null;
         controller().forgetUnansweredEdit();

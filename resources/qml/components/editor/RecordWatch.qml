@@ -78,8 +78,10 @@ Item {
     // The question a save asks before it is sent, while open, and whether OK asked to close.
     property var saveQuestion: null
     property bool saveQuestionCloses: false
-    // The record's lock was refused (another user holds it): asked again once connected again.
+    // The record's lock was refused (another user holds it): asked again once connected again;
+    // once connected, it waits for a lost save's check.
     property bool lockRefused: false
+    property bool relockDeferred: false
 
     readonly property var dimmingReads: ["opening", "asked", "stored", "unasked"]
     readonly property var quietReads: ["saved", "check", "declined"]
@@ -196,10 +198,14 @@ Item {
             askAboutChange(record, afterLoss);
             return false;
         }
-        // What the form only shows (a driver's position) takes no key: it shows what is stored.
+        showShownFields(record);
+        return false;
+    }
+
+    // What the form only shows (a driver's position) takes no key: it shows what is stored.
+    function showShownFields(record) {
         for (var i = 0; record && i < form.shownFields.length; ++i)
             form.setFieldValue(form.shownFields[i], record[form.shownFields[i].objectName]);
-        return false;
     }
 
     // The fields typed in since the request that brought the answer of read: they keep their text.
@@ -348,6 +354,15 @@ Item {
     // The lost save's check read the record: it names the holder and is what No keeps against.
     function checked(record) {
         landed(record);
+        showShownFields(record);
+    }
+
+    // The lost save's outcome is told: the lock goes after the reads it made.
+    function checkConcluded() {
+        if (!relockDeferred)
+            return;
+        relockDeferred = false;
+        form.relock();
     }
 
     // The one question open about the stored record, in place of an earlier one (whose changes
@@ -597,7 +612,12 @@ Item {
             if (!form || !form.controller || !watch.editor || !watch.editor.isEditState(form.editorState()))
                 return;
             watch.readAfterReconnection();
-            form.relock();
+            // A lost save's check reads the record instead: the lock is asked for after it, so that
+            // a refusal knows who holds it.
+            if (watch.editor.isSaveUnknown)
+                watch.relockDeferred = true;
+            else
+                form.relock();
         }
     }
 }
