@@ -36,6 +36,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QValidator>
 #include <QtTest>
@@ -160,6 +161,12 @@ struct Record
     QString middle;
     int changes = 0;
 };
+
+// A last name the record never held: "Kovalenko" or a colleague's "ColN" are stored ones.
+bool isTyped(const QString &lastName)
+{
+    return lastName != "Kovalenko" && !QRegularExpression("^Col\\d+$").match(lastName).hasMatch();
+}
 
 // What a lock question says.
 bool isLockQuestion(const QString &text)
@@ -347,7 +354,9 @@ private:
     Editor *editorAbout(QMessageBox *box) const;
     Editor *drawEditor(const std::function<bool(const Editor &)> &may);
     QString name(const Editor &e) const { return m_editors.size() > 1 ? QString(" (driver %1)").arg(e.id) : QString(); }
-    bool colleagueWrites(Editor &e, const QString &how);
+    // which: 0 Last name, 1 the middle name, -1 either.
+    bool colleagueWrites(Editor &e, const QString &how, int which = -1);
+    bool quietReadHeld(const Editor &e) const;
     bool moveInto(Editor &e, Field field);
     bool showTab(Editor &e, Tab tab);
     QQuickItem *dayCell(Editor &e);
@@ -1074,7 +1083,7 @@ Save Sequence::snapshot(const Editor &e) const
     save.middleChange = e.middleChange;
     save.covered = e.covered;
     save.known = e.known;
-    save.lastNameEdited = e.typed[LastName].text != e.shown[LastName];
+    save.lastNameEdited = isTyped(save.values[LastName]);
     save.colleagueLocked = e.colleagueLock;
     if (e.platformNotePushed || sentFor("driver_trInfo", e) > e.platformNoteReads)
         save.noteKnown = e.platformNote;
@@ -1092,6 +1101,7 @@ Save Sequence::sentSave(Editor &e)
         for (Field field : {LastName, Note, Rating})
             save.values[field] = it->value(Columns[field]).toString();
         save.middleName = it->value("middle_name").toString();
+        save.lastNameEdited = isTyped(save.values[LastName]);
         break;
     }
     return save;
@@ -1571,6 +1581,18 @@ void Sequence::returnKey(Fate fate)
         return void(std::copy(std::begin(before.values), std::end(before.values), std::begin(e->shown)));
     if (fate == Fate::Comes)
         afterSave(*e, save);
+    // The save's answer lost: the colleague changes the record while the connection is down, and
+    // the save's outcome is asked about against that.
+    if (fate == Fate::Lost && bounded(2) == 0)
+        colleagueWrites(*e, " while the connection is down");
+}
+
+// A read of the record that nobody asked for, held on its way (a colleague's push over edits).
+bool Sequence::quietReadHeld(const Editor &e) const
+{
+    return std::any_of(m_holds.cbegin(), m_holds.cend(), [&e](const Hold &hold) {
+        return hold.editor == &e && hold.request && hold.read && !hold.asked;
+    });
 }
 
 // Escape on a form with edits: a single-line field typed in takes its stored text back, selected
@@ -1597,15 +1619,16 @@ void Sequence::escape()
     Typed &typed = e->typed[field];
     typed.text = e->shown[field];
     typed.read = true;
+    typed.sinceYes = false;
     typed.cursor = typed.text.size();
     typed.anchor = 0;
     typed.placed = typed.selectionKnown = true;
 }
 
-bool Sequence::colleagueWrites(Editor &e, const QString &how)
+bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
 {
     const int change = e.changes + 1;
-    const bool lastName = bounded(2);
+    const bool lastName = which < 0 ? bool(bounded(2)) : which == 0;
     const QString value = QString("Col%1").arg(change);
     const QString column = lastName ? "last_name" : "middle_name";
     // The platform's push says who and which record, not when: a stand-in's may say it too.
@@ -1647,7 +1670,8 @@ void Sequence::colleagueSaves(Fate fate)
     const bool clean = isClean(e) && openBoxes().isEmpty() && !held() && m_online;
     // Over edits the push's read goes without dimming: held on its way, the question is answered
     // before it lands.
-    const bool quietHeld = !clean && m_online && !held() && openBoxes().isEmpty() && isDirty(e) && bounded(3) == 0;
+    const bool quietHeld = !clean && m_online && !held() && openBoxes().isEmpty() && isDirty(e)
+        && bounded(3) < (e.typed[LastName].text != e.shown[LastName] ? 2 : 1);
     if (!clean)
         fate = quietHeld ? Fate::Slow : Fate::Comes;
     if (fate == Fate::Slow && !typable && !quietHeld)
@@ -1902,7 +1926,7 @@ void Sequence::answer(bool atEnd)
         return hold.request && hold.read && (!hold.editor || hold.editor == e);
     });
     const bool holdNoRead = choice != Yes && change && e && m_online && !held() && bounded(3) == 0;
-    const bool platformDuringNo = choice != Yes && change && e && (readHeld ? bounded(2) == 0 : holdNoRead);
+    const bool platformDuringNo = choice != Yes && change && e && (readHeld || holdNoRead);
     const int heldBefore = m_program.proxy().heldRequests("driver_trInfo");
     if (holdNoRead)
         m_program.proxy().holdRequest("driver_trInfo");
@@ -1986,6 +2010,15 @@ void Sequence::release()
 
 void Sequence::cut()
 {
+    // A Return that waited may have saved by now: what the boxes said of it counts first.
+    if (m_online && !held()) {
+        checkBoxes();
+        for (const auto &e : m_editors)
+            checkReturn(*e);
+    }
+    // A question's read the cut takes: the colleague changes that record again, where the
+    // operator typed, before No is answered.
+    Editor *asked = drawEditor([this](const Editor &e) { return !e.removed && quietReadHeld(e); });
     log("the connection is cut");
     const int before = m_lostConnections;
     m_program.proxy().disarm();
@@ -2013,13 +2046,16 @@ void Sequence::cut()
         return !e.removed && !e.lostSaveUnknown && !e.returnPending && !e.yesPending;
     }) : nullptr;
     if (!removed) {
-        Editor *e = afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
+        Editor *e = asked ? asked : afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
         if (e)
-            colleagueWrites(*e, " while the connection is down");
+            colleagueWrites(*e, " while the connection is down", asked ? 0 : -1);
         // The server let the program's locks go with the connection: the colleague takes one and
         // keeps it.
+        // Where the operator has edits, the lock matters most.
         Editor *locked = m_failure.isEmpty() && bounded(2) == 0
-            ? drawEditor([](const Editor &e) { return !e.removed && !e.colleagueLock; }) : nullptr;
+            ? drawEditor([this](const Editor &e) { return !e.removed && !e.colleagueLock && !isClean(e); }) : nullptr;
+        if (!locked && m_failure.isEmpty() && bounded(3) == 0)
+            locked = drawEditor([](const Editor &e) { return !e.removed && !e.colleagueLock; });
         if (locked && m_second.request("trLock", {{"id", locked->id}}).value("RES").toString() == "10") {
             locked->colleagueLock = true;
             log(QString("the colleague locks driver %1 and keeps the lock").arg(locked->id));
@@ -2041,7 +2077,8 @@ void Sequence::back()
     const bool late = bounded(3) == 0;
     // A lost save's check is held more often: Return waits for it.
     const bool lostSave = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->lostSaveUnknown; });
-    const bool holdReads = bounded(lostSave ? 2 : 3) == 0;
+    const bool locked = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->colleagueLock; });
+    const bool holdReads = lostSave || locked ? bounded(3) > 0 : bounded(2) == 0;
     log(QString("the connection is back%1%2").arg(late ? ", its sign-in answered late" : "",
                                                   holdReads ? ", the reads it makes held" : ""));
     proxy.disarm();
@@ -2170,13 +2207,17 @@ void Sequence::nextEvent()
         choices.append({unasked ? 3 : 2, [&] { keys(NoField); }});
         choices.append({unasked ? 4 : 2, [&] { returnKey(Fate::Comes); }});
     } else if (active) {
+        // The reads a reconnection makes held: the operator types on.
+        const bool reconnecting = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.editor; });
         for (Field field : {LastName, Note, Rating, Day}) {
             const bool typable = held() ? field == active->focus[active->tab] : field != Day || active->day || m_online;
             if (typable && !(field == Rating && active->typed[Rating].text.size() >= 6))
-                choices.append({3, [this, field] { keys(field); }});
+                choices.append({reconnecting ? 5 : 3, [this, field] { keys(field); }});
         }
+        // Return waits for a lost save's check, or for the read that tells the colleague holds the lock.
+        const bool waits = checkHeld || (active->colleagueLock && reconnecting);
         if (!isClean(*active) && !active->removed)
-            choices.append({checkHeld ? 6 : 3, [&] { returnKey(fate()); }});
+            choices.append({waits ? 6 : 3, [&] { returnKey(fate()); }});
         if (!isClean(*active))
             choices.append({1, [&] { escape(); }});
         choices.append({1, [&] { otherWindow(); }});
@@ -2191,8 +2232,12 @@ void Sequence::nextEvent()
         choices.append({1, [&] { twoReads(); }});
     if (m_online && !held() && !box && m_editors.size() < 2)
         choices.append({1, [&] { openEditor(); }});
+    // A question open whose read is held on its way: the connection may take it.
+    const bool questionReadHeld = box && std::any_of(m_editors.cbegin(), m_editors.cend(), [this](const auto &e) {
+        return quietReadHeld(*e) && changeQuestionOpenFor(*e);
+    });
     if (m_online)
-        choices.append({afterNo() ? 8 : checkHeld ? 4 : 1, [&] { cut(); }});
+        choices.append({afterNo() ? 8 : checkHeld || questionReadHeld ? 4 : 1, [&] { cut(); }});
     else
         choices.append({3, [&] { back(); }});
     if (held())

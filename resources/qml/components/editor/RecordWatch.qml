@@ -459,6 +459,11 @@ Item {
     function saveAfterReads() {
         if (!saveWaits || !editor || pendingReads.length > 0 || changeQuestion || editor.isSaveUnknown)
             return;
+        // The record is gone: its editor closes, and nothing is saved.
+        if (editor.isDiscarded) {
+            saveWaits = false;
+            return;
+        }
         saveWaits = false;
         if (!editor.isDirty && !saveWaitsToClose)
             return;
