@@ -1078,7 +1078,7 @@
 <context>
     <name>Editor</name>
     <message>
-        <location filename="../qml/components/editor/Editor.qml" line="+93"/>
+        <location filename="../qml/components/editor/Editor.qml" line="+101"/>
         <source>The connection to the server was lost before the answer came</source>
         <translation>Соединение с сервером потеряно до получения ответа</translation>
     </message>
@@ -1108,12 +1108,12 @@
         <translation>Пока неизвестно, сохранены ли данные. Всё равно закрыть редактор?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Data not saved</source>
         <translation>Данные не сохранены</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+76"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас нет прав на открытие редактора</translation>
     </message>
@@ -1129,7 +1129,7 @@
 <context>
     <name>Form</name>
     <message>
-        <location filename="../qml/components/editor/Form.qml" line="+442"/>
+        <location filename="../qml/components/editor/Form.qml" line="+234"/>
         <source>Data removed by user with id = %1. Form will close!</source>
         <translation>Данные удалены пользователем с ID = %1. Форма будет закрыта!</translation>
     </message>
@@ -1139,17 +1139,7 @@
         <translation>Данные удалены. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+224"/>
-        <source>The data was not saved: the form shows the stored record now.</source>
-        <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
-    </message>
-    <message>
-        <location line="+170"/>
-        <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
-        <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
-    </message>
-    <message>
-        <location line="+256"/>
+        <location line="+412"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>
@@ -1262,7 +1252,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+94"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+96"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
@@ -1272,22 +1262,27 @@
         <translation>Не удалось выяснить, сохранены ли данные: записи больше нет на сервере.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+28"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Данные сохранены: на сервере то, что было введено.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+11"/>
         <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
         <translation>Данные не сохранены: после отправки запись не изменилась. Они остаются в форме: сохраните их снова.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-7"/>
         <source>Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись изменилась, а сервер показывает не все отправленные значения. Введённое остаётся в форме: сохраните его снова для верности.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-5"/>
+        <source>The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form.</source>
+        <translation>Последнее сохранение дошло до сервера: на нём то, что оно отправило. Введённое после него ещё не на сервере: оно остаётся в форме.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
@@ -1455,7 +1450,7 @@
         <translation>Без названия</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+137"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, выполнен ли запрос. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
     </message>
@@ -1903,6 +1898,29 @@
         <location filename="../qml/components/subject/RecordName.qml" line="+15"/>
         <source>n/a</source>
         <translation>н/д</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWatch</name>
+    <message>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+270"/>
+        <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
+        <translation>Соединение с сервером потеряно, пока сохранение ждало запись: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
+    </message>
+    <message>
+        <location line="+146"/>
+        <source>The data was not saved: the form shows the stored record now.</source>
+        <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
+        <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Locked by user &apos;%1&apos;.</source>
+        <translation>Заблокировано пользователем «%1».</translation>
     </message>
 </context>
 <context>
@@ -2526,12 +2544,12 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>UserGroupEssentials</name>
     <message>
-        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+92"/>
+        <location filename="../qml/user/user-group/essentials/UserGroupEssentials.qml" line="+91"/>
         <source>After update current connections of group will be closed. Do you want to update?</source>
         <translation>После изменения текущие подключения группы будут закрыты. Изменить?</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Attributes</source>
         <translation>Атрибуты</translation>
     </message>
@@ -2827,7 +2845,7 @@ The system could not open it: open the file from that folder.</source>
 <context>
     <name>dialog</name>
     <message>
-        <location filename="../qml/js/dialog.js" line="+50"/>
+        <location filename="../qml/js/dialog.js" line="+67"/>
         <source>Do you want to delete record?</source>
         <translation>Удалить запись?</translation>
     </message>
@@ -2843,16 +2861,17 @@ The system could not open it: open the file from that folder.</source>
     </message>
     <message>
         <location line="-1"/>
+        <location line="+15"/>
         <source>Data changed by user &apos;%1&apos;. Apply?</source>
         <translation>Данные изменены пользователем «%1». Применить?</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-13"/>
         <source>Data changed on the server. Apply?</source>
         <translation>Данные изменились на сервере. Применить?</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+17"/>
         <source>Order contains bank card. Do you want to dublicate record?</source>
         <translation>Заказ содержит банковскую карту. Дублировать запись?</translation>
     </message>
