@@ -179,6 +179,7 @@ struct Save
 {
     QString values[3];
     QString middleName;
+    // The system note the form sent.
     QString systemNote;
     int lastNameChange = 0;
     int middleChange = 0;
@@ -772,8 +773,10 @@ void Sequence::takeReadValues(Editor &e)
         const bool yes = std::exchange(e.yesPending, false);
         const Save lost = e.lostSave;
         const bool keepLost = std::exchange(e.yesKeepsLostTyped, false) || std::exchange(e.storedReadPending, false);
+        // What was typed since and is no longer the value the form stood on.
         const auto keep = [&](Field f) {
-            return (yes && e.typed[f].sinceYes) || (keepLost && e.typed[f].text != lost.values[f]);
+            const bool edited = f == Rating ? e.typed[f].text.toDouble() != e.shown[f].toDouble() : e.typed[f].text != e.shown[f];
+            return (yes && e.typed[f].sinceYes) || (keepLost && e.typed[f].text != lost.values[f] && edited);
         };
         // Changes stored after Yes's read reach a form that kept edits as a question, not as values.
         const bool kept = keep(LastName) || keep(Note) || keep(Rating);
@@ -809,6 +812,12 @@ void Sequence::adoptKept(Editor &e)
                                         .arg(FieldNames[field], name(e), legal)));
         Typed &typed = e.typed[field];
         const bool edited = field == Rating ? typed.text.toDouble() != e.shown[Rating].toDouble() : typed.text != e.shown[field];
+        // No keeps what was typed against the changes its question covered, not one made since.
+        const QRegularExpressionMatch colleague = QRegularExpression("^Col(\\d+)$").match(legal);
+        const int change = colleague.hasMatch() ? colleague.captured(1).toInt() : 0;
+        if (edited && field == LastName && change > e.covered && change > e.lastNameOverwritten)
+            return void(fail("(b)", QString("after No Last name%1 keeps what was typed over the colleague's \"%2\", which no question"
+                                            " covered").arg(name(e), legal)));
         e.shown[field] = legal;
         if (edited)
             continue;
@@ -1089,6 +1098,8 @@ Save Sequence::snapshot(const Editor &e) const
     for (Field field : {LastName, Note, Rating})
         save.values[field] = e.typed[field].text;
     save.middleName = isOpen(e) ? textOf(e.middleName) : QString();
+    QQuickItem *note = isOpen(e) ? pageControl(e.opened.editor, "system_note") : nullptr;
+    save.systemNote = note ? textOf(note) : QString();
     save.lastNameChange = e.lastNameChange;
     save.middleChange = e.middleChange;
     save.covered = e.covered;
@@ -1134,6 +1145,14 @@ bool Sequence::storedAre(const Editor &e, const QString *values) const
 // one the operator answered.
 void Sequence::afterSave(Editor &e, const Save &save)
 {
+    // The platform's system note, which the operator never types in: the save wrote another.
+    const QString note = stored(e, "system_note");
+    if (!e.platformNote.isEmpty() && note == save.systemNote && note != e.platformNote) {
+        if (save.noteKnown == e.platformNote)
+            return void(fail("(b)", QString("the save stored system note \"%1\"%2 over the platform's \"%3\"").arg(note, name(e), e.platformNote)));
+        log(QString("(the protocol's own lost update: the save went out before the program heard of %1)").arg(e.platformNote));
+        e.platformNote.clear();
+    }
     if (!storedAre(e, save.values))
         return;
     if (save.colleagueLocked && !std::exchange(e.lockAsked, false))
@@ -1168,16 +1187,6 @@ void Sequence::afterSave(Editor &e, const Save &save)
         e.middleOverwritten = qMax(e.middleOverwritten, save.middleChange);
     if (save.values[LastName] != lastName)
         e.lastNameOverwritten = qMax(e.lastNameOverwritten, save.lastNameChange);
-    // The platform's system note, which the operator never types in.
-    const QString note = stored(e, "system_note");
-    if (!e.platformNote.isEmpty() && note != e.platformNote) {
-        if (save.noteKnown != e.platformNote) {
-            log(QString("(the protocol's own lost update: the save went out before the program heard of %1)").arg(e.platformNote));
-            e.platformNote.clear();
-            return;
-        }
-        fail("(b)", QString("the save stored system note \"%1\"%2 over the platform's \"%3\"").arg(note, name(e), e.platformNote));
-    }
 }
 
 // The save's answer came: the form shows what it sent.
@@ -1636,6 +1645,9 @@ void Sequence::lockScenario()
     m_lockAtCut = nullptr;
     if (m_failure.isEmpty() && !m_online)
         back();
+    // Return while the reads are held waits for them, then asks whether to save over the lock.
+    if (m_failure.isEmpty() && held() && isOpen(*e) && !isClean(*e) && isActive(*e))
+        returnKey(Fate::Comes);
 }
 
 // A colleague's push over edits in Last name, its read held on its way: the question is answered
@@ -2102,7 +2114,8 @@ void Sequence::cut()
     noteLoss();
     // Return owed a save: the connection went first, and the operator is told.
     for (const auto &e : m_editors) {
-        if (e->returnPending && !QTest::qWaitFor([&] {
+        // A question the waited save asked (saving over a lock) still holds the Return.
+        if (e->returnPending && !questionOpenFor(*e) && !QTest::qWaitFor([&] {
                 for (int i = m_boxesChecked; i < m_boxes.size(); ++i) {
                     if (m_boxes.at(i).text.startsWith(WaitedSaveLost))
                         return true;
@@ -2279,8 +2292,8 @@ void Sequence::nextEvent()
         QMessageBox *keyBox = boxOf(keyWindow());
         const bool unasked = keyBox && unaskedBox(keyBox);
         choices.append({8, [&] { answer(); }});
-        choices.append({unasked ? 3 : 2, [&] { keys(NoField); }});
-        choices.append({unasked ? 4 : 2, [&] { returnKey(Fate::Comes); }});
+        choices.append({unasked ? 4 : 2, [&] { keys(NoField); }});
+        choices.append({unasked ? 6 : 2, [&] { returnKey(Fate::Comes); }});
     } else if (active) {
         // The reads a reconnection makes held: the operator types on.
         const bool reconnecting = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.editor; });

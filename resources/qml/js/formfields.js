@@ -52,12 +52,13 @@ function heldValue(control) {
 }
 
 // The text fields whose value differs from what params held (what a save sent, or what the form
-// held when Yes was answered): typed since, with what they hold.
+// held when Yes was answered) and from the stored one: typed since, with what they hold. One
+// taken back to its stored value (Escape) holds nothing typed.
 function typedSince(fields, params) {
     var typed = [];
     for (var i = 0; params && i < fields.length; ++i) {
         var sent = params[fields[i].objectName];
-        if (sent !== undefined && textInputOf(fields[i]) && fieldValue(fields[i]) !== String(sent))
+        if (sent !== undefined && fields[i].modify === true && textInputOf(fields[i]) && fieldValue(fields[i]) !== String(sent))
             typed.push(heldValue(fields[i]));
     }
     return typed;
