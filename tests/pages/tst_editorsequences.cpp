@@ -2321,9 +2321,9 @@ void Sequence::nextEvent()
     if (m_online && !held() && !box && m_editors.size() < 2)
         choices.append({1, [&] { openEditor(); }});
     if (m_online && !held() && !box && active) {
-        choices.append({1, [&] { lostSaveScenario(); }});
-        choices.append({1, [&] { lockScenario(); }});
-        choices.append({1, [&] { questionReadScenario(); }});
+        choices.append({2, [&] { lostSaveScenario(); }});
+        choices.append({2, [&] { lockScenario(); }});
+        choices.append({2, [&] { questionReadScenario(); }});
     }
     // A question open whose read is held on its way: the connection may take it.
     const bool questionReadHeld = box && std::any_of(m_editors.cbegin(), m_editors.cend(), [this](const auto &e) {

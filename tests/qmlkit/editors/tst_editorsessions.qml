@@ -483,6 +483,34 @@ TestCase {
         compare(net.sentNames(), [], "a lock it did not get is not released");
     }
 
+    // A colleague's lock counts whenever it is learned: a read over edits after a reconnection
+    // names the holder, the refused lock's box names them too, and a save asks before going over it.
+    function test_lockHolderFromEveryRead() {
+        var editor = open({ "id": "5", "state": "EDIT" });
+        net.answer("driver", "saInfo", record(editor));
+        net.answer("driver", "saLock", { "RES": "10", "id": "5", "rst_id_user_locked": "2",
+                                         "RECEIVER": editor.controller.objectNumber });
+        typeInto(field(editor, "lastName"), "!");
+        USER_SESSION.isOffline = true;
+        USER_SESSION.isOffline = false;
+        net.clear();
+        USER_SESSION.saOpen({ "RES": "10" });
+        compare(net.sentNames(), ["driver_trInfo", "driver_trLock"]);
+        net.answer("driver", "saInfo", record(editor, { "rst_id_user_locked": "9" }));
+        compare(editor.form.userLockedId, "9", "the read over edits names who holds the lock");
+        net.answer("driver", "saLock", { "RES": "0", "ERRCODE": "100", "id": "5", "RECEIVER": editor.controller.objectNumber });
+        var texts = MessageBoxes.textsIn(editor);
+        compare(texts.length, 1);
+        verify(texts[0].indexOf("Locked by user '9'.") >= 0, texts[0]);
+        compare(editor.form.userLockedId, "9");
+        MessageBoxes.closeAllIn(editor);
+        net.clear();
+        editor.enterPressed();
+        compare(net.sentNames(), [], "nothing is saved over the lock unasked");
+        compare(MessageBoxes.textsIn(editor), ["The record is locked by user '9'. Save over the lock?"]);
+        MessageBoxes.closeAllIn(editor);
+    }
+
     function test_recordFreedWhileOpen() {
         var editor = open({ "id": "5", "state": "EDIT" });
         net.clear();

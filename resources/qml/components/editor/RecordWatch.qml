@@ -61,8 +61,11 @@ Item {
     // after a lost save; null when none is open.
     property var changeQuestion: null
     property bool questionNamesAuthor: false
-    // The server's time until which the changes the open question covers were stored.
+    // The server's time until which the changes the open question covers were stored, and whether
+    // the connection went since the question last covered a change (changes made meanwhile came
+    // with no push).
     property real coveredUntil: -1
+    property bool lostSinceCover: false
     // No answered while the record it answered is still on its way: {"pushes", "until", "lost"},
     // the colleagues' pushes counted then, the question's coveredUntil, and whether the connection
     // went since. null otherwise.
@@ -84,7 +87,6 @@ Item {
     property bool relockDeferred: false
 
     readonly property var dimmingReads: ["opening", "asked", "stored", "unasked"]
-    readonly property var quietReads: ["saved", "check", "declined"]
 
     // Reads ---------------------------------------------------------------------------------------
 
@@ -262,6 +264,7 @@ Item {
         loseReads();
         form.isSaving = false;
         lossUnread = true;
+        lostSinceCover = true;
         if (declined)
             declined.lost = true;
         if (saveWaits) {
@@ -306,6 +309,7 @@ Item {
         }
         askAboutChange(null, false);
         coveredUntil = Math.max(coveredUntil, pushedAt(storedAt));
+        lostSinceCover = false;
         if (pendingReads.length === 0)
             read("check");
     }
@@ -349,6 +353,7 @@ Item {
         var storedAt = Number(record["dt_utc_last_update"]);
         if (isFinite(storedAt))
             coveredUntil = Math.max(coveredUntil, storedAt);
+        lostSinceCover = false;
     }
 
     // The lost save's check read the record: it names the holder and is what No keeps against.
@@ -420,7 +425,8 @@ Item {
     // way brings it, or the latest read where it landed after every push; otherwise one read now
     // (once connected, where the connection is gone).
     function keepOut() {
-        var answered = { "pushes": colleaguePushes, "until": coveredUntil, "lost": readsLost || editor.isOffline() };
+        var answered = { "pushes": colleaguePushes, "until": coveredUntil,
+                         "lost": readsLost || editor.isOffline() || lostSinceCover };
         if (hasReads(["unasked", "check", "declined"])) {
             turnReads(["unasked", "check"], "declined");
             declined = answered;
