@@ -283,6 +283,16 @@ struct SeenBox
     // the one the form stands on.
     bool unasked = false;
     bool noteDiffers = false;
+    // For each editor, as it stood then: the colleague's changes made, covered and found after a
+    // loss, and whether the platform changed a column no form shows.
+    struct Counts
+    {
+        int changes = 0;
+        int covered = 0;
+        int offline = 0;
+        bool platform = false;
+    };
+    QHash<const Editor *, Counts> counts;
 };
 
 } // namespace
@@ -325,6 +335,7 @@ private:
     void keys(Field field);
     void keysIntoBox(QMessageBox *box);
     void returnKey(Fate fate);
+    void pressOpening(QWindow *window, Qt::Key key);
     void escape();
     void colleagueSaves(Fate fate);
     void twoReads();
@@ -337,6 +348,8 @@ private:
     void otherWindow();
     void editorBack();
     void openEditor();
+    Editor *scenarioEditor(const QString &what, Field field, const std::function<bool(const Editor &)> &typed,
+                           bool lockFree);
     void lostSaveScenario();
     void lockScenario();
     void questionReadScenario();
@@ -831,6 +844,12 @@ void Sequence::adoptKept(Editor &e)
         return void(fail("(b)", QString("after No the middle name%1 shows \"%2\", which the record never held since the question,"
                                         " so a save would write it back").arg(name(e), middle)));
     e.middle = middle;
+    // The changes the record shows are shown.
+    for (const QString &value : {e.shown[LastName], middle}) {
+        const QRegularExpressionMatch colleague = QRegularExpression("^Col(\\d+)$").match(value);
+        if (colleague.hasMatch())
+            e.covered = qMax(e.covered, colleague.captured(1).toInt());
+    }
 }
 
 // Return while a read was on its way: saved once the read answered, or refused in words.
@@ -839,6 +858,9 @@ void Sequence::checkReturn(Editor &e)
     // A box not looked at yet may tell what became of it (a lost save found stored, say).
     if (!e.returnPending || !isOpen(e) || questionOpenFor(e) || e.yesPending || m_boxesChecked < m_boxes.size())
         return;
+    // The record is gone: its removal is what is said of it.
+    if (e.removed)
+        return void(e.returnPending = false);
     if (sentFor("driver_trUpdate", e) > e.updatesAtReturn) {
         e.returnPending = false;
         return saved(e, sentSave(e));
@@ -939,8 +961,13 @@ void Sequence::seen(QMessageBox *box)
         QQuickItem *note = isOpen(*e) ? pageControl(e->opened.editor, "system_note") : nullptr;
         seen.noteDiffers = note && note->property("legalText").toString() != stored(*e, "system_note");
     }
-    for (const auto &e : m_editors)
+    for (const auto &e : m_editors) {
         seen.stored.insert(e.get(), {holdsSave(*e, e->lostSave), storedAre(*e, snapshot(*e).values)});
+        seen.counts.insert(e.get(), {e->changes, e->covered, e->offlineChange, e->platformChanged});
+    }
+    // A question about a change covers those made before it shows, whenever it is answered.
+    if (seen.editor && isChangeQuestion(seen.text))
+        seen.editor->known = seen.editor->changes;
     m_boxes.append(seen);
 }
 
@@ -991,11 +1018,12 @@ void Sequence::checkBoxes()
             seen.editor = about;
         const QString &text = seen.text;
         Editor *e = seen.editor;
+        const SeenBox::Counts then = e ? seen.counts.value(e) : SeenBox::Counts();
         log("it says: " + text);
-        if (isUnasked(text) && e && e->changes <= e->covered && e->platformChanged && !seen.noteDiffers)
+        if (isUnasked(text) && e && then.changes <= then.covered && then.platform && !seen.noteDiffers)
             return void(fail("(c)", QString("asked%1 about the platform's change of a column no form sends: %2").arg(name(*e), text)));
         if (text.contains("while the connection was lost")
-            && !(e && (e->offlineChange > e->covered || e->platformNoteOffline || seen.noteDiffers)))
+            && !(e && (then.offline > then.covered || e->platformNoteOffline || seen.noteDiffers)))
             return void(fail("(d)", "said the data changed while the connection was lost, but no change came after a loss: " + text));
         if (text.startsWith("The connection to the server was lost") && !m_lossInEvent)
             return void(fail("(d)", "said the connection was lost, but it was not: " + text));
@@ -1003,17 +1031,17 @@ void Sequence::checkBoxes()
             return void(fail("(d)", "said there is no connection, but there was: " + text));
         if (isUnasked(text) && e) {
             // A colleague's change is named as the colleague's, or as one made while offline.
-            if (isChangeQuestion(text) && e->changes > e->covered
+            if (isChangeQuestion(text) && then.changes > then.covered
                 && (text.contains("by user 'system'") || text.contains("on the server")))
                 return void(fail("(c)", QString("the question%1 about the colleague's change Col%2 names the system or the server: %3")
-                                            .arg(name(*e)).arg(e->changes).arg(text)));
-            if (e->changes <= e->covered && !seen.noteDiffers) {
-                const QString what = e->changes == 0 ? QString("a change nobody made")
-                                                     : QString("the colleague's change Col%1, answered or shown already").arg(e->changes);
+                                            .arg(name(*e)).arg(then.changes).arg(text)));
+            if (then.changes <= then.covered && !seen.noteDiffers) {
+                const QString what = then.changes == 0 ? QString("a change nobody made")
+                                                       : QString("the colleague's change Col%1, answered or shown already").arg(then.changes);
                 return void(fail("(c)", QString("asked%1 about %2: %3").arg(name(*e), what, text)));
             }
             if (isChangeQuestion(text))
-                e->known = e->changes;
+                e->known = qMax(e->known, then.changes);
         }
         if (!e)
             continue;
@@ -1561,6 +1589,12 @@ void Sequence::returnKey(Fate fate)
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
+    if (e->colleagueLock && m_online && !e->saveHeld) {
+        // The colleague holds the lock: the save asks first, a question the operator opens.
+        e->returnPending = true;
+        e->updatesAtReturn = sent;
+        return pressOpening(e->opened.window, Qt::Key_Return);
+    }
     if (e->saveHeld || held()) {
         // Return while the own save is on its way is ignored; behind another editor's held
         // answer the save's answer waits too.
@@ -1571,25 +1605,12 @@ void Sequence::returnKey(Fate fate)
         QTest::keyClick(e->opened.window, Qt::Key_Return);
         return;
     }
-    if (e->colleagueLock && m_online) {
-        // The colleague holds the lock: the save asks first, a question the operator opens.
-        e->returnPending = true;
-        e->updatesAtReturn = sent;
-        m_operatorAsks = true;
-        QTest::keyClick(e->opened.window, Qt::Key_Return);
-        flush();
-        m_operatorAsks = false;
-        return;
-    }
     arm(fate, "driver_trUpdate");
     if (fate != Fate::Comes) {
         e->saveHeld = true;
         e->heldSave = save;
     }
-    m_operatorAsks = true;
-    QTest::keyClick(e->opened.window, Qt::Key_Return);
-    flush();
-    m_operatorAsks = false;
+    pressOpening(e->opened.window, Qt::Key_Return);
     if (!m_online)
         return;
     // The answer shows what the save sent before the reads after it land.
@@ -1609,64 +1630,98 @@ void Sequence::returnKey(Fate fate)
 // Scenarios: the first steps of a course the events rarely take by themselves; the events go on
 // from there as they come.
 
+// The active editor a scenario starts on, with keys typed in field where typed() says it has no
+// edits of the kind it needs; null where the state does not allow it.
+Editor *Sequence::scenarioEditor(const QString &what, Field field, const std::function<bool(const Editor &)> &typed,
+                                 bool lockFree)
+{
+    Editor *e = editorOf(keyWindow());
+    if (!e || e->removed || (lockFree && e->colleagueLock))
+        return nullptr;
+    log(QString("(%1)").arg(what));
+    if (!typed(*e))
+        keys(field);
+    if (!m_failure.isEmpty() || isClean(*e) || !m_online || held() || !openBoxes().isEmpty())
+        return nullptr;
+    return e;
+}
+
 // A save's answer lost, the colleague's change while the connection is down, and the connection
 // back: the lost save's outcome is found out against that change, its check may be held.
 void Sequence::lostSaveScenario()
 {
-    Editor *e = editorOf(keyWindow());
-    if (!e || e->removed || e->colleagueLock)
-        return;
-    log("(a lost save against a colleague's change)");
-    if (isClean(*e))
-        keys(LastName);
-    if (!m_failure.isEmpty() || isClean(*e) || !m_online || held() || !openBoxes().isEmpty())
+    const auto edited = [this](const Editor &e) { return !isClean(e); };
+    Editor *e = scenarioEditor("a lost save against a colleague's change", LastName, edited, true);
+    if (!e)
         return;
     m_colleagueAfterLoss = true;
     returnKey(Fate::Lost);
     m_colleagueAfterLoss = false;
     if (m_failure.isEmpty() && !m_online)
         back();
+    // The check held on its way: the operator types, Return waits for it, and the connection goes
+    // again.
+    if (m_failure.isEmpty() && held() && e->lostSaveUnknown && isOpen(*e) && isActive(*e) && bounded(2) == 0) {
+        keys(LastName);
+        if (m_failure.isEmpty() && held())
+            returnKey(Fate::Comes);
+        if (m_failure.isEmpty() && held())
+            cut();
+    }
 }
 
 // The colleague takes the lock of an edited record while the connection is down, and the
 // connection back, its reads held perhaps: a save waits, and then saves over the lock or not.
 void Sequence::lockScenario()
 {
-    Editor *e = editorOf(keyWindow());
-    if (!e || e->removed || e->colleagueLock)
-        return;
-    log("(a colleague's lock across an outage)");
-    if (isClean(*e))
-        keys(Note);
-    if (!m_failure.isEmpty() || !m_online || held() || !openBoxes().isEmpty())
+    const auto edited = [this](const Editor &e) { return !isClean(e); };
+    Editor *e = scenarioEditor("a colleague's lock across an outage", Note, edited, true);
+    if (!e)
         return;
     m_lockAtCut = e;
     cut();
     m_lockAtCut = nullptr;
     if (m_failure.isEmpty() && !m_online)
         back();
-    // Return while the reads are held waits for them, then asks whether to save over the lock.
-    if (m_failure.isEmpty() && held() && isOpen(*e) && !isClean(*e) && isActive(*e))
+    // Return while the reads are held waits for them, then asks whether to save over the lock;
+    // the operator may press Return again as it shows.
+    if (m_failure.isEmpty() && held() && isOpen(*e) && !isClean(*e) && isActive(*e)) {
         returnKey(Fate::Comes);
+        if (m_failure.isEmpty() && held() && bounded(2) == 0) {
+            release();
+            if (m_failure.isEmpty() && boxOf(keyWindow()))
+                returnKey(Fate::Comes);
+        }
+    }
 }
 
 // A colleague's push over edits in Last name, its read held on its way: the question is answered
 // before the read lands, or the connection takes the read first.
 void Sequence::questionReadScenario()
 {
-    Editor *e = editorOf(keyWindow());
-    if (!e || e->removed)
-        return;
-    log("(a question whose read is held)");
-    if (e->typed[LastName].text == e->shown[LastName])
-        keys(LastName);
-    if (!m_failure.isEmpty() || isClean(*e) || !m_online || held() || !openBoxes().isEmpty())
+    const auto lastNameEdited = [](const Editor &e) { return e.typed[LastName].text != e.shown[LastName]; };
+    Editor *e = scenarioEditor("a question whose read is held", LastName, lastNameEdited, false);
+    if (!e)
         return;
     m_holdPushRead = e;
     colleagueSaves(Fate::Comes);
     m_holdPushRead = nullptr;
-    if (m_failure.isEmpty() && m_online && quietReadHeld(*e) && bounded(2) == 0)
+    if (!m_failure.isEmpty() || !m_online || !quietReadHeld(*e) || !changeQuestionOpenFor(*e))
+        return;
+    // The connection takes the read, and the question is answered offline perhaps; or it is
+    // answered while the read is on its way; or the events go on.
+    switch (bounded(3)) {
+    case 0:
         cut();
+        if (m_failure.isEmpty() && bounded(2) == 0)
+            answer();
+        break;
+    case 1:
+        answer();
+        break;
+    default:
+        break;
+    }
 }
 
 // A read of the record that nobody asked for, held on its way (a colleague's push over edits).
@@ -1675,6 +1730,15 @@ bool Sequence::quietReadHeld(const Editor &e) const
     return std::any_of(m_holds.cbegin(), m_holds.cend(), [&e](const Hold &hold) {
         return hold.editor == &e && hold.request && hold.read && !hold.asked;
     });
+}
+
+// A key of the operator's: a box shown while it is handled is one the operator opened.
+void Sequence::pressOpening(QWindow *window, Qt::Key key)
+{
+    m_operatorAsks = true;
+    QTest::keyClick(window, key);
+    flush();
+    m_operatorAsks = false;
 }
 
 // Escape on a form with edits: a single-line field typed in takes its stored text back, selected
@@ -1692,10 +1756,7 @@ void Sequence::escape()
     if (!reverts && isClean(*e))
         return;
     log(QString("Escape%1%2").arg(name(*e), reverts ? QString(" in ") + FieldNames[field] : ""));
-    m_operatorAsks = true;
-    QTest::keyClick(e->opened.window, Qt::Key_Escape);
-    flush();
-    m_operatorAsks = false;
+    pressOpening(e->opened.window, Qt::Key_Escape);
     if (!reverts)
         return;
     Typed &typed = e->typed[field];
@@ -1718,6 +1779,11 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
     if (timed && !pushTimes(true))
         return false;
     const bool locked = m_second.request("trLock", {{"id", e.id}}).value("RES").toString() == "10";
+    // Known before the push reaches the program, which may ask about it at once.
+    e.changes = change;
+    (lastName ? e.lastNameChange : e.middleChange) = change;
+    if (!m_online)
+        e.offlineChange = change;
     const QVariantMap saved = m_second.request("trUpdate", {{"id", e.id}, {column, value}});
     if (locked && !e.colleagueLock)
         m_second.request("trUnlock", {{"id", e.id}});
@@ -1728,10 +1794,6 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
                                                          how, timed ? ", its push timed" : ""));
     if (saved.value("RES").toString() != "10")
         return fail("colleague", "the colleague's save was refused: " + saved.value("exception_description").toString());
-    e.changes = change;
-    (lastName ? e.lastNameChange : e.middleChange) = change;
-    if (!m_online)
-        e.offlineChange = change;
     e.readsAtChange = sentFor("driver_trInfo", e);
     e.sinceAsked.append(record(e));
     if (e.noPending)
