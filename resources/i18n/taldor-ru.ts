@@ -1282,7 +1282,12 @@
         <translation>Последнее сохранение дошло до сервера: на нём то, что оно отправило. Введённое после него ещё не на сервере: оно остаётся в форме.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
+        <source>Whether the data was saved is not known: the record was changed on the server after it was sent. The form shows the stored values.</source>
+        <translation>Сохранены ли данные, неизвестно: после отправки запись была изменена на сервере. Форма показывает сохранённые значения.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
@@ -1903,17 +1908,17 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+270"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+273"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>Соединение с сервером потеряно, пока сохранение ждало запись: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+148"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
     </message>

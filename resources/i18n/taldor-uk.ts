@@ -1282,7 +1282,12 @@
         <translation>Останнє збереження дійшло до сервера: на ньому те, що воно надіслало. Введене після нього ще не на сервері: воно залишається у формі.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
+        <source>Whether the data was saved is not known: the record was changed on the server after it was sent. The form shows the stored values.</source>
+        <translation>Чи збережено дані, невідомо: після надсилання запис було змінено на сервері. Форма показує збережені значення.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.</source>
         <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
     </message>
@@ -1903,17 +1908,17 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+270"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+273"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>З&apos;єднання з сервером втрачено, поки збереження чекало на запис: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+146"/>
+        <location line="+148"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Дані не збережено: форма тепер показує збережений запис.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+99"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>

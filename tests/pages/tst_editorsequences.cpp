@@ -509,6 +509,11 @@ QString Sequence::play()
             fail("time", QString("the sequence took %1 s").arg(clock.elapsed() / 1000));
         if (m_failure.isEmpty())
             checkBoxes();
+        // What the boxes said may tell what became of a Return that waited.
+        for (const auto &e : m_editors) {
+            if (m_failure.isEmpty() && m_online && !held())
+                checkReturn(*e);
+        }
         for (const auto &e : m_editors) {
             if (m_failure.isEmpty())
                 checkForm(*e);
@@ -1795,6 +1800,10 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
     if (saved.value("RES").toString() != "10")
         return fail("colleague", "the colleague's save was refused: " + saved.value("exception_description").toString());
     e.readsAtChange = sentFor("driver_trInfo", e);
+    // Pushed while a question about the record is open: the question covers it too.
+    const bool answerHeld = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.request; });
+    if (m_online && !answerHeld && changeQuestionOpenFor(e))
+        e.known = change;
     e.sinceAsked.append(record(e));
     if (e.noPending)
         e.noRecords.append(record(e));
@@ -2138,6 +2147,13 @@ void Sequence::answer(bool atEnd)
 void Sequence::release()
 {
     log(m_holds.value(0).request ? "the held request goes" : "the held answer comes");
+    // Yes's read held on its way reads the record as it is now.
+    for (const Hold &hold : qAsConst(m_holds)) {
+        for (const auto &e : m_editors) {
+            if (hold.request && e->yesPending && (!hold.editor || hold.editor == e.get()))
+                e->yesRead = record(*e);
+        }
+    }
     m_program.proxy().disarm();
     m_program.proxy().releaseHeld();
     m_holds.clear();

@@ -129,6 +129,10 @@ Item {
         watch.checked(record);
         if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
+        } else if (!owner.isDirty) {
+            // Nothing typed is left to keep: the stored values show.
+            watch.read("stored");
+            Dialog.info(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent. The form shows the stored values."));
         } else {
             // The question about the stored values, one with another user's change: either asks,
             // and no key typed for the form answers Yes. Yes keeps what was typed since the save;
