@@ -839,7 +839,8 @@ void Sequence::adoptKept(Editor &e)
             return void(fail("(b)", QString("after No Last name%1 keeps what was typed over the colleague's \"%2\", which no question"
                                             " covered").arg(name(e), legal)));
         e.shown[field] = legal;
-        if (edited)
+        // A value shown anew leaves the cursor and the selection where they were.
+        if (edited || typed.text == textOf(control))
             continue;
         typed.text = textOf(control);
         typed.read = true;
