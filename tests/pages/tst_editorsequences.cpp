@@ -74,6 +74,12 @@ bool isOffline()
     return SpSingleton<Client::Controller::UserSession>::instance()->isOffline();
 }
 
+// The program's idea of the server's clock.
+qint64 programClock()
+{
+    return SpSingleton<Client::Controller::UserSession>::instance()->currentMSecsSinceEpoch();
+}
+
 QList<QMessageBox *> openBoxes()
 {
     QList<QMessageBox *> boxes;
@@ -475,6 +481,7 @@ private:
     // lock the colleague takes at the next cut, the push whose read is held.
     bool m_colleagueAfterLoss = false;
     Editor *m_lockAtCut = nullptr;
+    bool m_holdAtBack = false;
     Editor *m_holdPushRead = nullptr;
     bool m_eventStarts = false;
     QObject m_heard;
@@ -1673,11 +1680,22 @@ void Sequence::lostSaveScenario()
     m_colleagueAfterLoss = true;
     returnKey(Fate::Lost);
     m_colleagueAfterLoss = false;
+    // The check held on its way, mostly: the operator types, Return waits for it, and the
+    // connection goes again.
+    m_holdAtBack = bounded(3) > 0;
     if (m_failure.isEmpty() && !m_online)
         back();
-    // The check held on its way: the operator types, Return waits for it, and the connection goes
-    // again.
-    if (m_failure.isEmpty() && held() && e->lostSaveUnknown && isOpen(*e) && isActive(*e) && bounded(2) == 0) {
+    m_holdAtBack = false;
+    // The outcome told at once: the operator types on through the boxes it opens.
+    for (int i = 0; i < 2 && m_failure.isEmpty() && !held() && m_online && bounded(3) > 0; ++i) {
+        if (!QTest::qWaitFor([&] { return boxOf(keyWindow()) != nullptr; }, timeLimit(1000)))
+            break;
+        bounded(2) ? returnKey(Fate::Comes) : keys(NoField);
+    }
+    // The notice that the outcome is not known yet is read first.
+    for (int i = 0; i < 2 && m_failure.isEmpty() && held() && isOpen(*e) && boxOf(keyWindow()); ++i)
+        answer();
+    if (m_failure.isEmpty() && held() && e->lostSaveUnknown && isOpen(*e) && isActive(*e)) {
         keys(LastName);
         if (m_failure.isEmpty() && held())
             returnKey(Fate::Comes);
@@ -1726,13 +1744,16 @@ void Sequence::questionReadScenario()
         return;
     // The connection takes the read, and the question is answered offline perhaps; or it is
     // answered while the read is on its way; or the events go on.
-    switch (bounded(3)) {
+    switch (bounded(6)) {
     case 0:
+    case 1:
+    case 2:
         cut();
-        if (m_failure.isEmpty() && bounded(2) == 0)
+        if (m_failure.isEmpty() && bounded(4) > 0)
             answer();
         break;
-    case 1:
+    case 3:
+    case 4:
         answer();
         break;
     default:
@@ -2126,7 +2147,10 @@ void Sequence::answer(bool atEnd)
         log("(the key pressed Yes)");
     noteAnswer(text, question, e, pressed, choice != Yes, unasked);
     if (platformDuringNo && readHeld) {
+        // The read's answer may come at once, before the operator types again.
         platformChanges(e);
+        if (m_failure.isEmpty() && held() && bounded(2))
+            release();
     } else if (platformDuringNo) {
         if (QTest::qWaitFor([&] { return m_program.proxy().heldRequests("driver_trInfo") > heldBefore; }, timeLimit(1000))) {
             log("(No's read is held on its way)");
@@ -2224,13 +2248,16 @@ void Sequence::cut()
     if (!m_failure.isEmpty())
         return;
     // The colleague removes a driver whose editor has nothing owed, or saves one.
-    Editor *removed = bounded(4) == 0 ? drawEditor([](const Editor &e) {
+    Editor *removed = !asked && bounded(4) == 0 ? drawEditor([](const Editor &e) {
         return !e.removed && !e.lostSaveUnknown && !e.returnPending && !e.yesPending;
     }) : nullptr;
     if (!removed) {
         Editor *e = asked ? asked : afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
-        if (e)
-            colleagueWrites(*e, " while the connection is down", asked ? 0 : -1);
+        if (e && colleagueWrites(*e, " while the connection is down", asked ? 0 : -1) && asked) {
+            // The operator answers no sooner than the program's clock has passed that change.
+            const qint64 at = stored(*e, "dt_utc_last_update").toLongLong();
+            QTest::qWaitFor([at] { return programClock() > at; }, timeLimit(1000));
+        }
         // The server let the program's locks go with the connection: the colleague takes one and
         // keeps it.
         // Where the operator has edits, the lock matters most.
@@ -2261,7 +2288,7 @@ void Sequence::back()
     // A lost save's check is held more often: Return waits for it.
     const bool lostSave = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->lostSaveUnknown; });
     const bool locked = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->colleagueLock; });
-    const bool holdReads = lostSave || locked ? bounded(3) > 0 : bounded(2) == 0;
+    const bool holdReads = std::exchange(m_holdAtBack, false) || (lostSave || locked ? bounded(3) > 0 : bounded(2) == 0);
     log(QString("the connection is back%1%2").arg(late ? ", its sign-in answered late" : "",
                                                   holdReads ? ", the reads it makes held" : ""));
     proxy.disarm();
@@ -2418,7 +2445,7 @@ void Sequence::nextEvent()
     if (m_online && !held() && !box && active) {
         choices.append({2, [&] { lostSaveScenario(); }});
         choices.append({2, [&] { lockScenario(); }});
-        choices.append({2, [&] { questionReadScenario(); }});
+        choices.append({4, [&] { questionReadScenario(); }});
     }
     // A question open whose read is held on its way: the connection may take it.
     const bool questionReadHeld = box && std::any_of(m_editors.cbegin(), m_editors.cend(), [this](const auto &e) {
