@@ -1447,6 +1447,9 @@ void Sequence::keysIntoBox(QMessageBox *box)
     log(QString("\"%1\" typed into \"%2\"%3").arg(QString::fromLatin1(letters), text.left(50),
                                                  pressed == QMessageBox::NoButton ? QString() : QString(", which it answered")));
     noteAnswer(text, question, e, pressed, true, unasked);
+    // What the answer sends (a save over the lock, say) is answered before the next look.
+    if (pressed != QMessageBox::NoButton && m_online && !held())
+        settle();
 }
 
 void Sequence::keys(Field field)
