@@ -2405,7 +2405,7 @@ void Sequence::nextEvent()
     if (m_inactiveFor > 3 && !m_editors.empty())
         return editorBack();
     if (m_editors.empty())
-        return m_online ? openEditor() : back();
+        return !m_online ? back() : held() ? release() : openEditor();
     struct Choice { int weight; std::function<void()> run; };
     QList<Choice> choices;
     const auto fate = [&] { return m_online && !held() ? Fate(bounded(5) < 3 ? 0 : 1 + bounded(2)) : Fate::Comes; };
