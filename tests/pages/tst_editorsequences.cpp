@@ -981,7 +981,9 @@ void Sequence::seen(QMessageBox *box)
         bool editsStored = true;
         for (Field field : {LastName, Note, Rating}) {
             const Typed &typed = e->typed[field];
-            const QString value = stored(*e, Columns[field]);
+            // A colleague's later change of Last name is not what the lost save left there.
+            const bool overwritten = field == LastName && e->lostSaveUnknown && e->lastNameChange > e->lostSave.lastNameChange;
+            const QString value = overwritten ? e->lostSave.values[LastName] : stored(*e, Columns[field]);
             const bool edited = field == Rating ? typed.text.toDouble() != e->shown[field].toDouble() : typed.text != e->shown[field];
             editsStored = editsStored && (!edited || (field == Rating ? value.toDouble() == typed.text.toDouble() : value == typed.text));
         }
@@ -1410,8 +1412,10 @@ QMessageBox::StandardButton Sequence::pressInBox(QMessageBox *box, const std::fu
 {
     QPointer<QMessageBox> guard(box);
     auto pressed = QMessageBox::NoButton;
+    // The first button answers: a key after it may still reach the box on its way out.
     const QMetaObject::Connection clicked = QObject::connect(box, &QMessageBox::buttonClicked, box, [&pressed, box](QAbstractButton *button) {
-        pressed = box->standardButton(button);
+        if (pressed == QMessageBox::NoButton)
+            pressed = box->standardButton(button);
     });
     press(box->windowHandle());
     const auto down = [&] {
