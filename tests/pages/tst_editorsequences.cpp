@@ -2031,6 +2031,10 @@ void Sequence::noteAnswer(const QString &text, bool question, Editor *e, QMessag
         e->closing = true;
     // Save and close: sent now, or once the read on its way answered; after the own save's answer.
     if (text == DataNotSaved && pressed == QMessageBox::Save) {
+        // While a read the operator asked for dims the page, Save does nothing, as Return does.
+        QObject *form = isOpen(*e) ? PageControls::formOf(e->opened.editor) : nullptr;
+        if (form && form->property("isBusy").toBool() && !form->property("isSaving").toBool())
+            return log("(the page is busy: Save does nothing)");
         e->closing = true;
         e->returnPending = !e->saveHeld;
         e->updatesAtReturn = sentFor("driver_trUpdate", *e);

@@ -135,6 +135,10 @@ NtFrame {
             if (!form || answered)
                 return;
             answered = true;
+            // While a read the operator asked for dims the page, Save does nothing, as OK does;
+            // a save on its way closes the editor once answered.
+            if (form.isBusy && !form.isSaving)
+                return;
             // Set first: a save that is refused or asked about clears it.
             isCloseOnSa = true;
             form.runAction();
