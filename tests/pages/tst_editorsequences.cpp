@@ -1751,20 +1751,13 @@ void Sequence::questionReadScenario()
         return;
     // The connection takes the read, and the question is answered offline perhaps; or it is
     // answered while the read is on its way; or the events go on.
-    switch (bounded(6)) {
-    case 0:
-    case 1:
-    case 2:
+    const int way = bounded(6);
+    if (way < 3) {
         cut();
         if (m_failure.isEmpty() && bounded(4) > 0)
             answer();
-        break;
-    case 3:
-    case 4:
+    } else if (way < 5) {
         answer();
-        break;
-    default:
-        break;
     }
 }
 
