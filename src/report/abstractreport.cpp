@@ -13,6 +13,7 @@
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
+#include "common/core/utils/jsontext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,12 +54,11 @@ bool AbstractReport::generate(const QString &json, const QString &outputDir, con
     m_written.clear();
     m_errors.clear();
 
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &parseError);
+    QString parseError;
+    const QJsonDocument document = Common::readJson(json.toUtf8(), &parseError);
     if (!document.isObject()) {
-        fail(parseError.error == QJsonParseError::NoError
-                 ? QStringLiteral("The report answer is not a JSON object")
-                 : QStringLiteral("The report answer is not JSON: %1").arg(parseError.errorString()));
+        fail(parseError.isEmpty() ? QStringLiteral("The report answer is not a JSON object")
+                                  : QStringLiteral("The report answer is not JSON: %1").arg(parseError));
         return false;
     }
     const QJsonObject data = document.object();

@@ -229,6 +229,8 @@ void TestQueryBuilder::validatorReasons()
              reason);
     QCOMPARE(refusal([&] { JsonWhere::parse(where, driver); }), reason);
     QCOMPARE(refusal([&] { JsonWhere::parse(QStringLiteral("[{"), driver); }), QString("filter is not valid JSON"));
+    const QString twice = R"([{"condition":"or","expressions":[],"expressions":[{"role":"id"}]}])";
+    QCOMPARE(refusal([&] { JsonWhere::parse(twice, driver); }), QString("filter is not valid JSON"));
     QCOMPARE(refusal([&] { JsonWhere::parse(QStringLiteral(""), driver); }), QString());
 }
 

@@ -5,6 +5,7 @@
 #include "common/core/db/jsonwhere.h"
 #include "common/core/db/querybuilder.h"
 #include "common/core/exception/exception.h"
+#include "common/core/utils/jsontext.h"
 #include "model/orlem/driver/driver.h"
 
 #include <QJsonDocument>
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const Exception &) {
     }
     try {
-        checkStatement(builder.listSelect({}, {}, orderBy, 10, QJsonDocument::fromJson(where.toUtf8())), words);
+        checkStatement(builder.listSelect({}, {}, orderBy, 10, Common::readJson(where.toUtf8())), words);
     } catch (const Exception &) {
     }
     return 0;

@@ -176,6 +176,7 @@ void TestFrameReader::badHeadersStopTheStream_data()
     QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n");
     QTest::newRow("broken JSON") << header(7, '{') + "\"a\":1,}";
     QTest::newRow("JSON array") << header(2, '[') + "[]";
+    QTest::newRow("JSON member twice") << header(15, '{') + "\"a\":[1],\"a\":2}";
     QTest::newRow("text not zlib") << header(10, 0x78) + QByteArray("\x01garbage") + "#ENDMSG";
     QByteArray wrongSize = textFrame("#SIGN=s#FN=a_b#[END]");
     qToBigEndian<qint32>(5, wrongSize.data());

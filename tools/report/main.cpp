@@ -15,6 +15,7 @@
 #include "common/core/db/db.h"
 #include "common/core/db/pgenvironment.h"
 #include "common/core/exception/exception.h"
+#include "common/core/utils/jsontext.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -88,12 +89,11 @@ int main(int argc, char *argv[])
     const int type = arguments.first().toInt(&isNumber);
     if (!isNumber)
         return usage();
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(readOptions(arguments), &error);
+    QString error;
+    const QJsonDocument document = Common::readJson(readOptions(arguments), &error);
     if (!document.isObject()) {
-        return fail(2, error.error == QJsonParseError::NoError
-                           ? QStringLiteral("the options are not a JSON object")
-                           : QStringLiteral("the options are not JSON: %1").arg(error.errorString()));
+        return fail(2, error.isEmpty() ? QStringLiteral("the options are not a JSON object")
+                                       : QStringLiteral("the options are not JSON: %1").arg(error));
     }
 
     QByteArray answer;

@@ -7,6 +7,7 @@
 #include "gui/report/interactiveownerkeepertable.h"
 #include "gui/report/startenddatetimeedit.h"
 
+#include "common/core/utils/jsontext.h"
 #include "common/net/abstractcontroller.h"
 #include "common/net/apinetwork.h"
 
@@ -117,11 +118,10 @@ void BrandPaymentReport::onSaGetBrandDrivers(QVariantMap params)
         Gui::ErrorCatalogue::show(this, params);
         return;
     }
-    QJsonParseError error{};
-    const QJsonDocument drivers =
-        QJsonDocument::fromJson(params.value(QStringLiteral("drivers")).toString().toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError || !drivers.isArray()) {
-        Gui::Context::critical(tr("The server's list of drivers cannot be read: %1").arg(error.errorString()), this);
+    QString error;
+    const QJsonDocument drivers = Common::readJson(params.value(QStringLiteral("drivers")).toString().toUtf8(), &error);
+    if (!drivers.isArray()) {
+        Gui::Context::critical(tr("The server's list of drivers cannot be read: %1").arg(error.isEmpty() ? tr("not a list") : error), this);
         return;
     }
     QVector<QPair<qint64, QString>> owners;

@@ -1,5 +1,7 @@
 #include "framereader.h"
 
+#include "common/core/utils/jsontext.h"
+
 #include <QJsonDocument>
 #include <QtEndian>
 
@@ -126,10 +128,12 @@ FrameReader::Status FrameReader::takeJson(qint64 length, Frame *frame)
     if (bufferedBytes() < headerSize + length)
         return Status::NeedMore;
     const QByteArray text = m_buffer.mid(int(m_pos + headerSize), int(length));
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return fail(QStringLiteral("JSON frame does not hold an object: %1").arg(error.errorString()));
+    QString error;
+    const QJsonDocument document = readJson(text, &error);
+    if (!document.isObject()) {
+        return fail(QStringLiteral("JSON frame does not hold an object: %1")
+                        .arg(error.isEmpty() ? QStringLiteral("not an object") : error));
+    }
     consume(headerSize + length);
     frame->kind = Kind::Json;
     frame->json = document.object();

@@ -1,5 +1,7 @@
 #include "netdto.h"
 
+#include "common/core/utils/jsontext.h"
+
 #include <QJsonDocument>
 
 NetDTO::NetDTO(const QVariantMap &map)
@@ -103,7 +105,7 @@ QJsonObject NetDTO::toJson() const
     move(QStringLiteral("receiver"), QStringLiteral("receiver"));
     if (params.contains(QStringLiteral("meta"))) {
         const QJsonValue meta = params.take(QStringLiteral("meta"));
-        const QJsonDocument document = QJsonDocument::fromJson(meta.toString().toUtf8());
+        const QJsonDocument document = Common::readJson(meta.toString().toUtf8());
         result.insert(QStringLiteral("meta"), document.isObject() ? document.object() : QJsonObject());
     }
     move(QStringLiteral("RECEIVER"), QStringLiteral("receiver"));

@@ -7,6 +7,7 @@
 #include "client/controller/desktopcontroller.h"
 #include "client/controller/list/search.h"
 #include "common/core/db/sqltypes.h"
+#include "common/core/utils/jsontext.h"
 
 #include <QDialogButtonBox>
 #include <QJsonDocument>
@@ -37,7 +38,7 @@ QStringList hiddenRoles(Client::Controller::DesktopController *controller)
 {
     const QString value = SecurityLookup().value(controller, SecurityLookup::operationNumber(QStringLiteral("table_mapping")));
     QStringList roles;
-    for (const QJsonValue &role : QJsonDocument::fromJson(value.toUtf8()).array())
+    for (const QJsonValue &role : Common::readJson(value.toUtf8()).array())
         roles.append(role.toString());
     return roles;
 }

@@ -13,6 +13,8 @@
 
 #include "client/controller/user/userguisession.h"
 
+#include "common/core/utils/jsontext.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -101,7 +103,7 @@ void GuiSession::switchCurrent(int id)
         setSessionChecked(row, true);
         const QString value = sessionList()->proxyModel()->data(row, QStringLiteral("value")).toString();
         if (!value.isEmpty())
-            restore(QJsonDocument::fromJson(value.toUtf8()).object().toVariantMap());
+            restore(Common::readJson(value.toUtf8()).object().toVariantMap());
     }
     changeCurrent(id);
 }

@@ -10,6 +10,7 @@
 
 #include "common/core/exception/location.h"
 #include "common/core/logger/logger.h"
+#include "common/core/utils/jsontext.h"
 #include "common/core/utils/unziparchive.h"
 
 #include <QCoreApplication>
@@ -218,10 +219,10 @@ void Updater::handleManifest(QNetworkReply *reply)
         tellAboutCheck(QMessageBox::Critical, reply->errorString());
         return;
     }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(reply->readAll(), &error);
+    QString error;
+    const QJsonDocument document = Common::readJson(reply->readAll(), &error);
     if (document.isNull()) {
-        tellAboutCheck(QMessageBox::Critical, tr("Error parse document: ") + error.errorString());
+        tellAboutCheck(QMessageBox::Critical, tr("Error parse document: ") + error);
         return;
     }
     QJsonObject manifest = document.object();

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "common/core/exception/exception.h"
 #include "common/core/exception/location.h"
+#include "common/core/utils/jsontext.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -101,9 +102,9 @@ QVector<JsonWhere::Group> JsonWhere::parse(const QString &jsonText, const Catalo
 {
     if (jsonText.trimmed().isEmpty())
         return {};
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(jsonText.toUtf8(), &error);
-    if (error.error != QJsonParseError::NoError)
+    QString error;
+    const QJsonDocument document = readJson(jsonText.toUtf8(), &error);
+    if (!error.isEmpty())
         refuse(COMMON_LOCATION, "filter is not valid JSON");
     if (document.isObject() && !document.object().isEmpty())
         refuse(COMMON_LOCATION, "filter groups are not an array");
