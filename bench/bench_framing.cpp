@@ -1,11 +1,16 @@
 // Decoding received list answers: 10k rows as one frame, as 10k frames, and in 1,460-byte chunks.
 // "x_inflate" is the decode time over the time of bare zlib inflation of the same frames.
+// JSON frames of n records: "x_fromJson" is the read over bare QJsonDocument::fromJson.
+#include "common/core/utils/jsontext.h"
 #include "common/net/apinetwork.h"
 #include "common/net/framereader.h"
 #include "common/net/messagetext.h"
 #include "common/net/netdto.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
 
 #include <chrono>
 
@@ -92,6 +97,35 @@ void decode(benchmark::State &state, bool oneFrame, int chunk)
     state.SetComplexityN(rows);
 }
 
+// One JSON answer of n records, as the reader reads it.
+QByteArray jsonText(int records)
+{
+    QJsonArray rows;
+    for (int i = 0; i < records; ++i)
+        rows.append(row(i).toJson());
+    return QJsonDocument(QJsonObject{{"RES", "10"}, {"rows", rows}}).toJson(QJsonDocument::Compact);
+}
+
+void jsonFrame(benchmark::State &state)
+{
+    const QByteArray text = jsonText(int(state.range(0)));
+    constexpr int rounds = 3;
+    const auto anchorStart = std::chrono::steady_clock::now();
+    for (int r = 0; r < rounds; ++r)
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(text));
+    const double anchor =
+        std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - anchorStart).count() / rounds;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        if (!Common::readJson(text).isObject())
+            state.SkipWithError("not read");
+    }
+    const double elapsed = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
+    state.SetBytesProcessed(state.iterations() * text.size());
+    state.counters["x_fromJson"] = elapsed / double(state.iterations()) / anchor;
+    state.SetComplexityN(state.range(0));
+}
+
 void oneFrame(benchmark::State &state) { decode(state, true, 1 << 30); }
 void frameEach(benchmark::State &state) { decode(state, false, 1 << 30); }
 void chunked(benchmark::State &state) { decode(state, false, 1460); }
@@ -101,6 +135,7 @@ BENCHMARK(oneFrame)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN
 BENCHMARK(frameEach)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(chunked)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(oneFrameChunked)->Arg(5000)->Arg(10000)->Arg(20000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(jsonFrame)->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
