@@ -2260,7 +2260,8 @@ void Sequence::cut()
         if (e && colleagueWrites(*e, " while the connection is down", asked ? 0 : -1) && asked) {
             // The operator answers no sooner than the program's clock has passed that change.
             const qint64 at = stored(*e, "dt_utc_last_update").toLongLong();
-            QTest::qWaitFor([at] { return programClock() > at; }, timeLimit(1000));
+            if (!QTest::qWaitFor([at] { return programClock() > at; }, timeLimit(1000)))
+                fail("the clock", "the program's clock never passed the colleague's change");
         }
         // The server let the program's locks go with the connection: the colleague takes one and
         // keeps it.
