@@ -888,7 +888,7 @@
 <context>
     <name>Gui::Search</name>
     <message>
-        <location filename="../../libgui/src/gui/search/search.cpp" line="+52"/>
+        <location filename="../../libgui/src/gui/search/search.cpp" line="+53"/>
         <source>Search</source>
         <translation>Пошук</translation>
     </message>
@@ -950,7 +950,7 @@
 <context>
     <name>Gui::Updater</name>
     <message>
-        <location filename="../../libgui/src/gui/update/updater.cpp" line="+145"/>
+        <location filename="../../libgui/src/gui/update/updater.cpp" line="+146"/>
         <source>The download page could not be opened. Open this address in a browser:
 %1</source>
         <translation>Не вдалося відкрити сторінку завантаження. Відкрийте цю адресу в браузері:

@@ -4,7 +4,7 @@
 <context>
     <name>BrandPaymentReport</name>
     <message>
-        <location filename="../../app/src/report/brandpaymentreport.cpp" line="+25"/>
+        <location filename="../../app/src/report/brandpaymentreport.cpp" line="+26"/>
         <source>Brand Payment Report</source>
         <translation>Отчет по платежам брендированных машин</translation>
     </message>
@@ -18,9 +18,14 @@
         </translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+87"/>
         <source>The server&apos;s list of drivers cannot be read: %1</source>
         <translation>Список водителей от сервера не читается: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not a list</source>
+        <translation>не список</translation>
     </message>
     <message>
         <location line="+22"/>

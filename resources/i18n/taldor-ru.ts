@@ -1113,7 +1113,7 @@
         <translation>Данные не сохранены</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+80"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас нет прав на открытие редактора</translation>
     </message>

@@ -1113,7 +1113,7 @@
         <translation>Дані не збережено</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+80"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас немає прав на відкриття редактора</translation>
     </message>
