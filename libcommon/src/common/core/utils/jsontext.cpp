@@ -152,7 +152,7 @@ int NameScan::stringEnd(int begin) const
 bool NameScan::repeatedFrom(int first, QString *name)
 {
     const auto begin = m_names.begin() + first;
-    auto end = m_names.end();
+    const auto end = m_names.end();
     auto repeated = end;
     // Most objects hold a few names: pairs are compared; larger ones are sorted first.
     if (end - begin <= 32) {
