@@ -494,6 +494,14 @@ void TestAppReportFrames::brandDriversAnswers()
     QVERIFY(payments.isEnabled());
     QCOMPARE(m_bed->watchdog().takeBoxes().size(), 1);
     QCOMPARE(payments.ownerTable()->ownerCount(), 2);
+    // A list that gives a member twice is not read: the box names it.
+    apply->click();
+    answer(payments.driverController()->objectNumber(), "10", R"([{"id": 7, "sign": ["g7"], "sign": "h7"}])");
+    QVERIFY(payments.isEnabled());
+    const auto boxes = m_bed->watchdog().takeBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first().text.contains(R"("sign" is given twice)"), qPrintable(boxes.first().text));
+    QCOMPARE(payments.ownerTable()->ownerCount(), 2);
 
     // No answer: the frame comes back with a message, and a late answer is ignored.
     payments.setAnswerTimeout(50ms);
