@@ -448,13 +448,15 @@ void TestDesktopController::unansweredEditAndSearch()
     QCOMPARE(search.value("id").toString(), QString("7"));
     const QString finder = search.value("RECEIVER").toString();
     QVERIFY(finder != own);
-    toFinder("saListInfo", {{"id", "7"}, {"RECEIVER", finder}});
+    toFinder("saListInfo", {{"id", "7"}, {"name", "kyiv"}, {"RECEIVER", finder}});
     deliver("saListInfo", {{"id", "8"}, {"RECEIVER", "99999"}});
     toFinder("saGetList", {{"STATE", "end"}, {"RES", "10"}, {"RECEIVER", finder}});
     QTRY_COMPARE(found.count(), 1);
     const QVariantList foundRows = found.first().first().toList();
     QCOMPARE(foundRows.size(), 1);
     QCOMPARE(foundRows.first().toMap().value("id").toString(), QString("7"));
+    // Read as the controller's own rows: its row hook prepared them.
+    QCOMPARE(foundRows.first().toMap().value("name_upper").toString(), QString("KYIV"));
     QCOMPARE(m_controller->originalModel()->rowCount(), 3);
     QCOMPARE(m_controller->getMapParamsFromTrGetList().value("is_archived").toString(), QString("0"));
     QVERIFY(!m_controller->getMapParamsFromTrGetList().contains("id"));
@@ -468,9 +470,10 @@ void TestDesktopController::unansweredEditAndSearch()
     m_controller->readRecord({{"id", "7"}});
     QCOMPARE(m_sent->maps().last().value("FN").toString(), QString("testRows_trInfo"));
     QCOMPARE(m_sent->maps().last().value("RECEIVER").toString(), finder);
-    toFinder("saInfo", {{"RES", "10"}, {"id", "7"}, {"password", "p"}, {"RECEIVER", finder}});
+    toFinder("saInfo", {{"RES", "10"}, {"id", "7"}, {"password", "p"}, {"name", "lviv"}, {"RECEIVER", finder}});
     QTRY_COMPARE(found.count(), 3);
     QCOMPARE(found.last().first().toList().value(0).toMap().value("password").toString(), QString("p"));
+    QCOMPARE(found.last().first().toList().value(0).toMap().value("name_upper").toString(), QString("LVIV"));
     m_controller->readRecord({{"id", "7"}});
     toFinder("saInfo", {{"RES", "0"}, {"ERRCODE", "110"}, {"id", "7"}, {"RECEIVER", finder}});
     QTRY_COMPARE(found.count(), 4);

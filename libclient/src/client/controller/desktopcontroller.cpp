@@ -121,7 +121,7 @@ void DesktopController::takeEditAnswer(const QString &action, const QVariantMap 
 RecordFinder *DesktopController::finder()
 {
     if (!m_finder) {
-        m_finder = std::make_unique<RecordFinder>(name());
+        m_finder = std::make_unique<RecordFinder>(this);
         connect(m_finder.get(), &RecordFinder::found, this, &DesktopController::recordsFound);
     }
     return m_finder.get();

@@ -10,7 +10,19 @@ RecordFinder::RecordFinder(const QString &name)
     keepAnswersPrivate();
 }
 
+RecordFinder::RecordFinder(ItemController *owner)
+    : RecordFinder(owner->name())
+{
+    m_owner = owner;
+}
+
 RecordFinder::~RecordFinder() = default;
+
+void RecordFinder::prepareRow(QVariantMap &row)
+{
+    if (m_owner)
+        m_owner->prepareRow(row);
+}
 
 void RecordFinder::find(const QVariantMap &params)
 {
