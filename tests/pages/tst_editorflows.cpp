@@ -150,6 +150,8 @@ private slots:
     void savingOverAColleaguesLockAsksFirst();
     void noLostConnectionTrapsAnEditor();
     void aSaveWhoseAnswerIsLostIsFoundOut();
+    void noOfflineAfterALateSignIn_data();
+    void noOfflineAfterALateSignIn();
 
 private:
     // Opens an editor and waits for its record; null when it did not load.
@@ -897,6 +899,62 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     QCOMPARE(m_program.query("SELECT count(*) FROM company_balance_logs WHERE rst_id_owner = ? AND abs(value) = 75",
                              {company}).toInt(), 2);
     QVERIFY(m_program.closePage(companyEditor));
+}
+
+void TestEditorFlows::noOfflineAfterALateSignIn_data()
+{
+    QTest::addColumn<int>("late");
+    QTest::newRow("sign-in answered 5 s late") << 5000;
+    QTest::newRow("sign-in answered 15 s late") << 15000;
+}
+
+// A colleague's change pushed as the platform pushes it (who and which record, not when) over a
+// typed last name, its read taken by the connection and No answered offline: once connected, the
+// read finds that change and nothing is asked again, however late the sign-in before it was
+// answered (the program's idea of the server's clock lags the server's by as much).
+void TestEditorFlows::noOfflineAfterALateSignIn()
+{
+    QFETCH(int, late);
+    AnswerLossProxy &proxy = m_program.proxy();
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = idOf(QString("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
+                                    " VALUES ('late-%1', 'Kovalenko', 1000, 1000) RETURNING id").arg(late));
+    proxy.disarm();
+    proxy.cut(true);
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
+    proxy.holdAnswerTo("userSession_trOpen");
+    proxy.release();
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.holdsAnswer(), timeLimit(30000));
+    // Late by design: a wait on the clock.
+    QTest::qWait(late);
+    proxy.releaseHeld();
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(10000));
+
+    QPointer<QObject> editor = openEditor(DriverEditorUrl, {{"state", "EDIT"}, {"id", id}}, "last_name");
+    QVERIFY(editor);
+    QQuickItem *lastName = pageControl(editor, "last_name");
+    lastName->setProperty("text", "Kovalenko-Bondar");
+    proxy.holdRequest("driver_trInfo");
+    m_program.query("UPDATE drivers SET last_name = 'Melnyk', dt_utc_last_update = ? WHERE id = ?",
+                    {QDateTime::currentMSecsSinceEpoch(), id});
+    const QString second = idOf("SELECT id FROM users WHERE sign = 'second'");
+    watchdog.leaveNextBoxOpen();
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", second}, {"sign", "second"}});
+    QPointer<QMessageBox> question = shownQuestion(watchdog);
+    QVERIFY(question);
+    QCOMPARE(question->text(), QString("Data changed by user 'second'. Apply?"));
+    QTRY_VERIFY(proxy.heldRequests("driver_trInfo") > 0);
+    proxy.cut(true);
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
+    question->button(QMessageBox::No)->click();
+    QTRY_VERIFY(!question);
+    watchdog.reset();
+    proxy.release();
+    QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(30000));
+    QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
+    QCOMPARE(watchdog.texts().join('\n'), QString());
+    QCOMPARE(drawnText(lastName), QString("Kovalenko-Bondar"));
+    QVERIFY(discard(editor));
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorFlows)

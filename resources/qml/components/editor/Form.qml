@@ -318,6 +318,7 @@ FocusScope {
             editor.isCloseOnSa = true;
             displayError(mapParams);
         }
+        recordWatch.tellAfterSave(code === "10" ? "saved" : "refused");
     }
 
     function onSaDuplicate(mapParams) {

@@ -116,8 +116,13 @@ Item {
         if (compared === "same") {
             var typedSince = form().typedSince(lost["params"]).length > 0;
             watch.read("saved");
-            Dialog.info(typedSince ? qsTr("The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form.")
-                                   : qsTr("The data was saved: the server holds what was typed."));
+            if (!typedSince)
+                Dialog.info(qsTr("The data was saved: the server holds what was typed."));
+            else if (watch.saveWaits)
+                // What was typed after it is saved now: told once that save is answered.
+                watch.owedAfterSave = sayReached;
+            else
+                sayReached("none");
             return;
         }
         if (compared === "unknown" && Number(record["dt_utc_last_update"]) >= serverSentAt(lost)) {
@@ -141,6 +146,19 @@ Item {
                                  false, "stored");
             watch.cover(record);
         }
+    }
+
+    // The last save reached the server; outcome: what became of the save of what was typed after
+    // it, which waited for the check (RecordWatch.tellAfterSave), "none" where none was made.
+    function sayReached(outcome) {
+        if (outcome === "saved")
+            Dialog.info(qsTr("The last save reached the server, and so did the save that waited for it."));
+        else if (outcome === "refused")
+            Dialog.info(qsTr("The last save reached the server: it holds what that save sent. The save that waited for it was refused: what was typed after it stays in the form."));
+        else if (outcome === "none" && owner.isDirty)
+            Dialog.info(qsTr("The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form."));
+        else
+            Dialog.info(qsTr("The last save reached the server: it holds what that save sent."));
     }
 
     // The record found is the one saved: the editor goes on with it as after its own answer.

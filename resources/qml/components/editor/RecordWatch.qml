@@ -20,9 +20,10 @@ import "../../js/dialog.js" as Dialog
 //   without dimming (a read on its way brings it already), so No mostly knows its record; a read
 //   on its way when No was answered brings it unless a colleague pushed after No (the platform's
 //   own stores count as answered). Where the connection took that read, the one made once
-//   connected is the record No answered when stored no later than what the question covered
-//   (the push's time, or when its push came), or when it differs from the base nowhere the
-//   operator edited.
+//   connected is the record No answered when it equals, where the operator edited, the record
+//   the question's own read brought; where no such read landed, when it was stored no later than
+//   what the question covered (the push's time, or when its push came, the clock's uncertainty
+//   counted for the change), or when it differs from the base nowhere the operator edited.
 // - While a read the operator asked for dims the page, Return and OK do nothing. Otherwise a save
 //   waits for the quiet reads on their way and for a lost save's check, and a question it then
 //   opens keeps the edits by default, out of the keys' reach. A save that waited when the
@@ -66,9 +67,14 @@ Item {
     // with no push).
     property real coveredUntil: -1
     property bool lostSinceCover: false
-    // No answered while the record it answered is still on its way: {"pushes", "until", "lost"},
-    // the colleagues' pushes counted then, the question's coveredUntil, and whether the connection
-    // went since. null otherwise.
+    // The latest record a read of the open question brought, and the colleagues' pushes counted
+    // then: the record No answers, where no push came since.
+    property var coveredRecord: null
+    property int coveredPushes: 0
+    // No answered while the record it answered is still on its way: {"pushes", "until", "lost",
+    // "record"}, the colleagues' pushes counted then, the question's coveredUntil, whether the
+    // connection went since, and the record the question's read brought (null where none did).
+    // null otherwise.
     property var declined: null
     // What the form held when Yes was answered: a field typed in after it keeps its text.
     property var askedParams: null
@@ -78,6 +84,9 @@ Item {
     property bool saveWaitsToClose: false
     // The save being made is the one that waited: a question it opens is unasked.
     property bool saveWaited: false
+    // What a lost save's check owes the operator once the save that waited for it is answered or
+    // given up: a function of that save's outcome, "saved", "refused", "lost" or "none".
+    property var owedAfterSave: null
     // The question a save asks before it is sent, while open, and whether OK asked to close.
     property var saveQuestion: null
     property bool saveQuestionCloses: false
@@ -148,19 +157,30 @@ Item {
         return false;
     }
 
-    // Whether record holds another value than the base where the operator edited the form too.
-    // After a lost connection a change stored later than what No answered may be the platform's
-    // alone: only one that meets the edits is asked about.
-    function touchesEdits(record) {
+    // Whether record holds another value than reference (the base where none is given) where the
+    // operator edited the form too. After a lost connection a change stored later than what No
+    // answered may be the platform's alone: only one that meets the edits is asked about.
+    function touchesEdits(record, reference) {
         var params = form.getMapParams();
         var keys = form.changeKeys();
         for (var i = 0; i < keys.length; ++i) {
-            var stored = form.answerText(record[keys[i]]);
             var base = form.answerText(baseRecord ? baseRecord[keys[i]] : undefined);
-            if (stored !== base && form.answerText(params[keys[i]]) !== base)
+            var against = reference ? form.answerText(reference[keys[i]]) : base;
+            if (form.answerText(record[keys[i]]) !== against && form.answerText(params[keys[i]]) !== base)
                 return true;
         }
         return false;
+    }
+
+    // Whether record, read after No, is the record No answered (see the rules above).
+    function answeredBy(answered, record) {
+        if (!answered || !record || answered.pushes !== colleaguePushes)
+            return false;
+        if (!answered.lost)
+            return true;
+        if (answered.record)
+            return !touchesEdits(record, answered.record);
+        return Number(record["dt_utc_last_update"]) <= answered.until || !touchesEdits(record);
     }
 
     // An own read's record landed: it names the lock's holder, and is the latest known.
@@ -185,10 +205,7 @@ Item {
             return true;
         }
         if (read === "declined") {
-            var answered = declined;
-            var covers = !!answered && !!record && answered.pushes === colleaguePushes
-                    && (!answered.lost || Number(record["dt_utc_last_update"]) <= answered.until
-                        || !touchesEdits(record));
+            var covers = answeredBy(declined, record);
             if (!covers || !hasReads(["declined"]))
                 declined = null;
             if (covers) {
@@ -261,6 +278,7 @@ Item {
     // The connection is gone: the reads on their way with it, and a save that waited for them is
     // not made, which the operator is told apart from a save whose answer it took.
     function connectionLost() {
+        tellAfterSave(form.isSaving ? "lost" : "none");
         loseReads();
         form.isSaving = false;
         lossUnread = true;
@@ -288,12 +306,12 @@ Item {
     // Changes of others ----------------------------------------------------------------------------
 
     // When a pushed change was stored, on the server's clock: the push's time, or else when its
-    // push came, as the program's idea of that clock has it (which lags it by no more than the
-    // session's opening answer took to come).
+    // push came, as late as the program's idea of that clock may be wrong: it lags the server's
+    // by up to what the session's opening took to be answered.
     function pushedAt(storedAt) {
         if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
             return Number(storedAt);
-        return USER_SESSION.currentMSecsSinceEpoch();
+        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
     }
 
     // A colleague changed the record: read again at once while nothing is unsaved; over edits
@@ -354,6 +372,8 @@ Item {
         if (isFinite(storedAt))
             coveredUntil = Math.max(coveredUntil, storedAt);
         lostSinceCover = false;
+        coveredRecord = record;
+        coveredPushes = colleaguePushes;
     }
 
     // The lost save's check read the record: it names the holder and is what No keeps against.
@@ -378,8 +398,10 @@ Item {
         if (!question)
             return;
         var replaced = changeQuestion;
-        if (!replaced)
+        if (!replaced) {
             coveredUntil = -1;
+            coveredRecord = null;
+        }
         changeQuestion = question;
         questionNamesAuthor = namesAuthor;
         if (replaced)
@@ -395,6 +417,7 @@ Item {
             // A save that waited for the question is not made over the record Yes asked for.
             if (saveWaits) {
                 saveWaits = false;
+                tellAfterSave("none");
                 Qt.callLater(sayNotSavedAfterYes);
             }
         });
@@ -426,7 +449,8 @@ Item {
     // (once connected, where the connection is gone).
     function keepOut() {
         var answered = { "pushes": colleaguePushes, "until": coveredUntil,
-                         "lost": readsLost || editor.isOffline() || lostSinceCover };
+                         "lost": readsLost || editor.isOffline() || lostSinceCover,
+                         "record": coveredPushes === colleaguePushes ? coveredRecord : null };
         if (hasReads(["unasked", "check", "declined"])) {
             turnReads(["unasked", "check"], "declined");
             declined = answered;
@@ -465,24 +489,34 @@ Item {
     function saveAfterReads() {
         if (!saveWaits || !editor || pendingReads.length > 0 || changeQuestion || editor.isSaveUnknown)
             return;
+        saveWaits = false;
         // The record is gone: its editor closes, and nothing is saved.
-        if (editor.isDiscarded) {
-            saveWaits = false;
+        if (editor.isDiscarded || (!editor.isDirty && !saveWaitsToClose)) {
+            tellAfterSave("none");
             return;
         }
-        saveWaits = false;
-        if (!editor.isDirty && !saveWaitsToClose)
-            return;
         editor.isCloseOnSa = saveWaitsToClose;
         saveWaited = true;
         form.runAction();
         saveWaited = false;
+        if (!form.isSaving && !saveQuestion)
+            tellAfterSave("none");
+    }
+
+    // The save that waited was answered (saved or refused), went with the connection or was not
+    // made: what is owed for it is said.
+    function tellAfterSave(outcome) {
+        var owed = owedAfterSave;
+        owedAfterSave = null;
+        if (owed)
+            owed(outcome);
     }
 
     // A question a save asks before it is sent: yes() sends, notYes() keeps the edits. After a
-    // wait the operator did not open it at that moment: it is a safe one, No by default.
-    function askBeforeSave(text, yes, notYes) {
-        var question = saveWaited ? Dialog.safeQuestion(text) : Dialog.question(text);
+    // wait the operator did not open it at that moment, and one that guards a colleague's work
+    // (safe) is never answered by a key: either is a safe one, No by default.
+    function askBeforeSave(text, yes, notYes, safe) {
+        var question = saveWaited || safe ? Dialog.safeQuestion(text) : Dialog.question(text);
         if (!question)
             return;
         saveQuestion = question;
@@ -500,6 +534,7 @@ Item {
                 if (saveQuestion !== question)
                     return;
                 saveQuestion = null;
+                tellAfterSave("none");
                 if (notYes)
                     notYes();
             });
@@ -523,7 +558,7 @@ Item {
             editor.isCloseOnSa = closeAfter;
             send();
             editor.startBusy();
-        });
+        }, null, true);
         editor.isCloseOnSa = false;
     }
 
