@@ -3,14 +3,16 @@
 // of the Sessions period, after the operator's own move or where the last one left the cursor,
 // sent to whatever window holds the keys, an open box included; Return and Escape; a colleague's
 // save of Last name or the middle name, or the driver removed while the program is offline; the
-// platform's change of a column no form shows, pushed or not; an answer held past the busy delay
-// or lost, two reads of pushed changes landing apart; the connection cut, and back with a late
-// sign-in or the reads held; another window active and an editor again; the open box answered.
+// platform's change of a column no form shows, pushed or not, also while a question stays open
+// through a cut; an answer held past the busy delay or lost, two reads of pushed changes landing
+// apart; the connection cut, and back with its sign-in or its answer held or the reads held;
+// another window active and an editor again; the open box answered, two of one editor at once.
 // After each event: what was typed since the last save or Yes is where it was typed or stored so,
-// and a key is refused only while a request the operator asked for dims the page (a); no save
-// writes over a colleague's change that the form never showed unless No kept it out (b); one
-// question at a time, over its own editor, none twice for one change nor about a change nobody
-// made, and no key typed for the form answers Yes (c); no message says saved, not saved, not sent
+// Status shows what the controller makes of a read, and a key is refused only while a request the
+// operator asked for dims the page (a); no save writes over a colleague's change that the form
+// never showed unless No kept it out (b); one question at a time, over its own editor, none twice
+// for one change nor about a change nobody made, no key typed for the form answers Yes, and the
+// youngest box left over an editor has the keys (c); no message says saved, not saved, not sent
 // or lost when it is not so, and Return is never lost in silence (d).
 // KORIV_SEQUENCE_SEED=N plays seed N alone; KORIV_SEQUENCES=N plays N seeds (from that seed on).
 #include "drivereditorkeys.h"
@@ -285,6 +287,8 @@ struct SeenBox
     // whether it held what the operator typed and did not take back.
     QHash<const Editor *, QPair<bool, bool>> stored;
     QHash<const Editor *, bool> editsStored;
+    // For each editor: whether the server held what its last save sent.
+    QHash<const Editor *, bool> lastSentStored;
     bool transientChecked = false;
     bool staleReported = false;
     // A question the operator did not open at that moment; the system note stored differs from
@@ -388,6 +392,7 @@ private:
     QQuickItem *dayCell(Editor &e);
     void typeKey(Editor &e, Field field, char key);
     QMessageBox::StandardButton pressInBox(QMessageBox *box, const std::function<void(QWindow *)> &press);
+    void checkKeysAfterBox(QWindow *owner);
     void noteAnswer(const QString &text, bool question, Editor *e, QMessageBox::StandardButton pressed, bool byKey,
                     bool unasked);
     bool unaskedBox(QMessageBox *box) const;
@@ -932,6 +937,9 @@ void Sequence::checkForm(Editor &e)
     if (textOf(e.middleName) != e.middle)
         return void(fail("(a)", QString("the middle name%1 shows \"%2\" where the form last read \"%3\"")
                                     .arg(name(e), textOf(e.middleName), e.middle)));
+    // What the controller makes of a read (the status's text) shows after every read.
+    if (QQuickItem *status = pageControl(e.opened.editor, "status_string"); status && textOf(status).isEmpty())
+        return void(fail("(a)", QString("Status%1 shows nothing").arg(name(e))));
     for (int f = LastName; f < Fields; ++f) {
         QQuickItem *field = item(e, Field(f));
         if (!field)
@@ -967,7 +975,8 @@ void Sequence::seen(QMessageBox *box)
     seen.text = box->text();
     seen.question = isQuestion(box);
     seen.editor = boxEditor(box);
-    seen.unasked = isUnasked(seen.text) || (seen.question && !m_operatorAsks);
+    // Saving over a colleague's lock guards the colleague's work: no key answers it Yes either.
+    seen.unasked = isUnasked(seen.text) || isLockQuestion(seen.text) || (seen.question && !m_operatorAsks);
     if (Editor *e = seen.editor) {
         if (isUnasked(seen.text))
             e->sinceAsked = {record(*e)};
@@ -988,6 +997,7 @@ void Sequence::seen(QMessageBox *box)
             editsStored = editsStored && (!edited || (field == Rating ? value.toDouble() == typed.text.toDouble() : value == typed.text));
         }
         seen.editsStored.insert(e.get(), editsStored);
+        seen.lastSentStored.insert(e.get(), holdsSave(*e, sentSave(*e)));
         seen.counts.insert(e.get(), {e->changes, e->covered, e->offlineChange, e->platformChanged});
     }
     // A question about a change covers those made before it shows, whenever it is answered.
@@ -1004,7 +1014,7 @@ bool Sequence::unaskedBox(QMessageBox *box) const
         if (seen.box == box)
             return seen.unasked;
     }
-    return isUnasked(box->text());
+    return isUnasked(box->text()) || isLockQuestion(box->text());
 }
 
 // The stand-in's change pushes carry the record's update time, as the platform's do not, or not.
@@ -1077,8 +1087,16 @@ void Sequence::checkBoxes()
         // The lost save's check speaks of what that save sent: saved, only while nothing more was typed.
         if (text.startsWith("The data was saved") && !seen.editsStored.value(e))
             return void(fail("(d)", "said saved while the form holds typing the server lacks: " + text));
-        if (text.startsWith("The last save reached the server") && !(e->lostSaveUnknown && stored.first))
-            return void(fail("(d)", "said the last save reached the server, but the server does not hold what it sent: " + text));
+        // Told once the save that waited for the check is answered: it holds what that one sent.
+        const bool waitedSaved = text.startsWith("The last save reached the server, and so did");
+        if (text.startsWith("The last save reached the server") && !e->lostSaveUnknown)
+            return void(fail("(d)", "said the last save reached the server, but none went without answer: " + text));
+        if (text.startsWith("The last save reached the server") && !(waitedSaved ? seen.lastSentStored.value(e) : stored.first))
+            return void(fail("(d)", "said a save reached the server, but the server does not hold what it sent: " + text));
+        // What was typed after the lost save is not said to stay in the form where it is stored by now.
+        if (text.contains("What was typed after it is not on the server yet") && seen.box && !isClean(*e)
+            && storedAre(*e, snapshot(*e).values) && !storedAre(*e, e->lostSave.values))
+            return void(fail("(d)", "said what was typed after the last save stays in the form, but it is stored by now: " + text));
         // Refused at once offline ("There is no connection…: the data was not saved") speaks
         // only of that Return; a lost save found out speaks of the data.
         if (text.startsWith("The data was not saved") && text != NotSavedAfterYes && typedStored)
@@ -1411,6 +1429,7 @@ void Sequence::typeKey(Editor &e, Field field, char key)
 QMessageBox::StandardButton Sequence::pressInBox(QMessageBox *box, const std::function<void(QWindow *)> &press)
 {
     QPointer<QMessageBox> guard(box);
+    const QPointer<QWindow> owner = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
     auto pressed = QMessageBox::NoButton;
     // The first button answers: a key after it may still reach the box on its way out.
     const QMetaObject::Connection clicked = QObject::connect(box, &QMessageBox::buttonClicked, box, [&pressed, box](QAbstractButton *button) {
@@ -1429,7 +1448,25 @@ QMessageBox::StandardButton Sequence::pressInBox(QMessageBox *box, const std::fu
         log("(a button stays pressed)");
     if (guard)
         QObject::disconnect(clicked);
+    if (owner && (!guard || !guard->isVisible()))
+        checkKeysAfterBox(owner);
     return pressed;
+}
+
+// A box over owner went: the youngest box still open over it takes the keys and is seen, so that
+// the next key answers a box the operator sees.
+void Sequence::checkKeysAfterBox(QWindow *owner)
+{
+    QPointer<QMessageBox> youngest;
+    for (const SeenBox &seen : qAsConst(m_boxes)) {
+        if (seen.box && seen.box->isVisible() && seen.box->windowHandle() && seen.box->windowHandle()->transientParent() == owner)
+            youngest = seen.box;
+    }
+    if (!owner || !youngest)
+        return;
+    const QString text = youngest->text();
+    if (!QTest::qWaitFor([&] { return !youngest || QGuiApplication::focusWindow() == youngest->windowHandle(); }, timeLimit(3000)))
+        windowFault(QString("\"%1\" is still open over its editor, but another window has the keys").arg(text.left(50)));
 }
 
 // What the operator typed for a form goes into the box that holds the keys.
@@ -1694,7 +1731,7 @@ void Sequence::lostSaveScenario()
         back();
     m_holdAtBack = false;
     // The outcome told at once: the operator types on through the boxes it opens.
-    for (int i = 0; i < 2 && m_failure.isEmpty() && !held() && m_online && bounded(3) > 0; ++i) {
+    for (int i = 0; i < 2 && m_failure.isEmpty() && !held() && m_online && (i == 0 || bounded(3) > 0); ++i) {
         if (!QTest::qWaitFor([&] { return boxOf(keyWindow()) != nullptr; }, timeLimit(1000)))
             break;
         bounded(2) ? returnKey(Fate::Comes) : keys(NoField);
@@ -1752,9 +1789,9 @@ void Sequence::questionReadScenario()
     // The connection takes the read, and the question is answered offline perhaps; or it is
     // answered while the read is on its way; or the events go on.
     const int way = bounded(6);
-    if (way < 3) {
+    if (way < 4) {
         cut();
-        if (m_failure.isEmpty() && bounded(4) > 0)
+        if (m_failure.isEmpty() && bounded(5) > 0)
             answer();
     } else if (way < 5) {
         answer();
@@ -1815,8 +1852,16 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
     const bool timed = m_online && bounded(3) == 0;
     if (timed && !pushTimes(true))
         return false;
-    const bool locked = m_second.request("trLock", {{"id", e.id}}).value("RES").toString() == "10";
     QObject *watch = isOpen(e) ? PageControls::formOf(e.opened.editor)->property("watch").value<QObject *>() : nullptr;
+    const bool answerHeld = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.request; });
+    // A change the program hears of by no push, over a question or a No, is stored after the
+    // latest time their changes may have been stored as the program reckons it (from its idea of
+    // the server's clock, whose uncertainty counts for those changes): it is a new one.
+    const qint64 covered = watch ? qint64(watch->property("coveredUntil").toDouble()) : -1;
+    if ((!m_online || answerHeld) && covered > 0 && (e.noPending || changeQuestionOpenFor(e))
+        && !QTest::qWaitFor([covered] { return QDateTime::currentMSecsSinceEpoch() > covered; }, timeLimit(20000)))
+        return fail("the clock", QString("the program takes changes stored until %1 for covered, over 20 s ahead").arg(covered));
+    const bool locked = m_second.request("trLock", {{"id", e.id}}).value("RES").toString() == "10";
     const int pushes = watch ? watch->property("colleaguePushes").toInt() : 0;
     // Known before the push reaches the program, which may ask about it at once.
     e.changes = change;
@@ -1836,7 +1881,6 @@ bool Sequence::colleagueWrites(Editor &e, const QString &how, int which)
     e.readsAtChange = sentFor("driver_trInfo", e);
     // The push comes unless an answer is held; while a question about the record is open, it
     // covers the change too.
-    const bool answerHeld = std::any_of(m_holds.cbegin(), m_holds.cend(), [](const Hold &hold) { return !hold.request; });
     if (m_online && !answerHeld && watch
         && !QTest::qWaitFor([&] { return !isOpen(e) || watch->property("colleaguePushes").toInt() > pushes; }, timeLimit(5000)))
         log("(the push did not come)");
@@ -2228,6 +2272,9 @@ void Sequence::cut()
     // A question's read the cut takes: the colleague changes that record again, where the
     // operator typed, before No is answered.
     Editor *asked = drawEditor([this](const Editor &e) { return !e.removed && quietReadHeld(e); });
+    // A question whose read landed, left open through the cut: the platform stores meanwhile.
+    Editor *questioned = !held() && bounded(2) ? drawEditor([this](const Editor &e) { return !e.removed && changeQuestionOpenFor(e); })
+                                               : nullptr;
     log("the connection is cut");
     const int before = m_lostConnections;
     m_program.proxy().disarm();
@@ -2258,9 +2305,11 @@ void Sequence::cut()
     if (!removed) {
         Editor *e = asked ? asked : afterNo() && bounded(3) ? m_declined : drawEditor([](const Editor &e) { return !e.removed; });
         if (e && colleagueWrites(*e, " while the connection is down", asked ? 0 : -1) && asked) {
-            // The operator answers no sooner than the program's clock has passed that change.
+            // The operator answers no sooner than the program's clock has passed that change; the
+            // clock lags the server's by up to its uncertainty.
             const qint64 at = stored(*e, "dt_utc_last_update").toLongLong();
-            if (!QTest::qWaitFor([at] { return programClock() > at; }, timeLimit(1000)))
+            const qint64 lag = SpSingleton<Client::Controller::UserSession>::instance()->clockUncertainty();
+            if (!QTest::qWaitFor([at] { return programClock() > at; }, timeLimit(1000) + int(lag)))
                 fail("the clock", "the program's clock never passed the colleague's change");
         }
         // The server let the program's locks go with the connection: the colleague takes one and
@@ -2275,6 +2324,8 @@ void Sequence::cut()
             locked->colleagueLock = true;
             log(QString("the colleague locks driver %1 and keeps the lock").arg(locked->id));
         }
+        if (questioned && m_failure.isEmpty())
+            platformChanges(questioned);
         return;
     }
     const QVariantMap answer = m_second.request("trRemove", {{"id", removed->id}});
@@ -2294,23 +2345,36 @@ void Sequence::back()
     const bool lostSave = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->lostSaveUnknown; });
     const bool locked = std::any_of(m_editors.cbegin(), m_editors.cend(), [](const auto &e) { return e->colleagueLock; });
     const bool holdReads = std::exchange(m_holdAtBack, false) || (lostSave || locked ? bounded(3) > 0 : bounded(2) == 0);
-    log(QString("the connection is back%1%2").arg(late ? ", its sign-in answered late" : "",
-                                                  holdReads ? ", the reads it makes held" : ""));
+    // The session's opening waits on its way, or its answer does, or both, so that the answer
+    // comes seconds after it was asked for: the program's idea of the server's clock is that much
+    // less certain, and lags it by as long as the answer was held.
+    const int lateWay = late ? bounded(3) : -1;
+    const bool requestLate = lateWay == 0 || lateWay == 2;
+    const bool answerLate = lateWay == 1 || lateWay == 2;
+    const char *lateNames[] = {", its sign-in held on its way", ", its sign-in's answer held", ", its sign-in and its answer held"};
+    log(QString("the connection is back%1%2").arg(late ? lateNames[lateWay] : "", holdReads ? ", the reads it makes held" : ""));
     proxy.disarm();
     m_lateSignIn = late;
-    // The session's opening waits on its way, so that its answer comes seconds after it was asked
-    // for: the program's idea of the server's clock is that much less certain.
-    if (late)
+    if (requestLate)
         proxy.holdRequest("userSession_trOpen");
+    if (answerLate)
+        proxy.holdAnswerTo("userSession_trOpen");
     if (holdReads)
         proxy.holdAnswerTo("driver_trInfo");
     const int reads = m_program.sentCount("driver_trInfo");
     proxy.release();
-    if (late) {
+    // Late by design: waits on the clock.
+    const int lateFor = lateWay == 2 ? 2000 : 4000;
+    if (requestLate) {
         if (!QTest::qWaitFor([&] { return proxy.heldRequests("userSession_trOpen") > 0; }, timeLimit(30000)))
             return void(fail("back", "the program did not sign in again"));
-        // The answer is late by design: a wait on the clock.
-        QTest::qWait(timeLimit(4000));
+        QTest::qWait(timeLimit(lateFor));
+        proxy.releaseHeld();
+    }
+    if (answerLate) {
+        if (!QTest::qWaitFor([&] { return proxy.holdsAnswer(); }, timeLimit(30000)))
+            return void(fail("back", "the program did not sign in again"));
+        QTest::qWait(timeLimit(lateFor));
         proxy.releaseHeld();
     }
     if (!QTest::qWaitFor([] { return !isOffline(); }, timeLimit(30000)))
@@ -2332,6 +2396,10 @@ void Sequence::back()
     }
     m_holds.append({nullptr, false, false});
     waitForDimming();
+    // The operator types on while they are on their way.
+    Editor *typing = editorOf(keyWindow());
+    if (typing && !isClean(*typing) && bounded(2))
+        keys(typing->focus[typing->tab]);
 }
 
 void Sequence::otherWindow()
@@ -2448,9 +2516,9 @@ void Sequence::nextEvent()
     if (m_online && !held() && !box && m_editors.size() < 2)
         choices.append({1, [&] { openEditor(); }});
     if (m_online && !held() && !box && active) {
-        choices.append({2, [&] { lostSaveScenario(); }});
+        choices.append({3, [&] { lostSaveScenario(); }});
         choices.append({2, [&] { lockScenario(); }});
-        choices.append({4, [&] { questionReadScenario(); }});
+        choices.append({6, [&] { questionReadScenario(); }});
     }
     // A question open whose read is held on its way: the connection may take it.
     const bool questionReadHeld = box && std::any_of(m_editors.cbegin(), m_editors.cend(), [this](const auto &e) {
