@@ -198,6 +198,9 @@ class Backend:
         # The platform's change pushes name the record, the author and the author's sign; the
         # record's update time goes with them only where a test asks for it ("set push_update_time 1").
         self.push_update_time = False
+        # The platform's refusal of a lock names the holder as its success does; a test may ask for a
+        # refusal without it ("set lock_refusal_holder 0").
+        self.lock_refusal_holder = True
         self.selects = {}
         self.last_timestamp = 0
         self.has_rights = all(schema.table(t) for t in (
@@ -654,9 +657,8 @@ class Backend:
         if record <= 1 or self.fetch(table, record) is None:
             raise Refusal(100, "record %s of %s does not exist" % (record, table.name))
         holder = self.locks.get((table.name, record))
-        # The platform's refusal names the holder in its text only: the record's read tells who.
         if holder is not None and holder != session.number:
-            raise Refusal(100, self._locked_reason(table, record, holder))
+            raise Refusal(100, self._locked_reason(table, record, holder), **self._refusal_holder(holder))
         if holder is None:
             self.locks[(table.name, record)] = session.number
             self._set_lock_column(table, record, session.user_id)
@@ -940,6 +942,11 @@ class Backend:
         for name in self._names_of(table):
             outcome.push_to_others({"FN": name + "_saUnlock", "RECEIVER": "ALL", "RES": "10",
                                     "id": text(record), "rst_id_user_locked": "1"})
+
+    def _refusal_holder(self, holder):
+        """The holder's user id that a refused lock names, unless a test asked for none."""
+        user = self.lock_users.get(holder)
+        return {"rst_id_user_locked": text(user)} if self.lock_refusal_holder and user is not None else {}
 
     def _locked_reason(self, table, record, holder):
         """Names the holder by sign, as an operator knows a colleague."""

@@ -43,7 +43,9 @@ with an error event):
   set OPTION VALUE              withhold_pong, byte_by_byte, drop_after_bytes, refuse (0/1/N),
                                 queue_limit, partial_limit (bytes), push_update_time (0/1: change
                                 pushes carry the record's dt_utc_last_update, which the
-                                platform's do not)
+                                platform's do not), lock_refusal_holder (1, the default, or 0:
+                                a refused lock names its holder's user id, as the platform's
+                                does, or only its text)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
   close CONN                    close a connection
   quit
@@ -520,6 +522,8 @@ class Server:
                     await self.set_refuse(int(words[2]))
                 elif words[1] == "push_update_time":
                     self.backend.push_update_time = int(words[2]) != 0
+                elif words[1] == "lock_refusal_holder":
+                    self.backend.lock_refusal_holder = int(words[2]) != 0
             elif name == "hang":
                 await self.set_hang(words[1] == "on")
             elif name == "push-text":

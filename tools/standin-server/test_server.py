@@ -109,6 +109,14 @@ class StandinCase(unittest.TestCase):
         self.addCleanup(client.close)
         return client
 
+    def set_option(self, name, value):
+        """Sets one of the stand-in's switches on its stdin, as the page tests do, once it said done."""
+        server = shared["server"]
+        done = len([e for e in server.all_events if e["event"] == "done"])
+        server.process.stdin.write("set %s %s\n" % (name, value))
+        server.process.stdin.flush()
+        self.assertTrue(server.events_after(lambda e: e["event"] == "done", done))
+
     def assertRefused(self, answer, code):
         self.assertEqual((answer.get("RES"), answer.get("ERRCODE")), ("0", str(code)), answer)
         self.assertTrue(answer.get("exception_description"), "a refusal says why: %r" % answer)
@@ -353,8 +361,19 @@ class EditsAndLocks(StandinCase):
         before = table_state("cities")
         refused = self.tester.call("city", "trLock", id=str(self.city))
         self.assertRefused(refused, 100)
-        self.assertNotIn("rst_id_user_locked", refused, "the refusal names the holder in its text only")
+        self.assertEqual((refused.get("id"), refused.get("rst_id_user_locked")), (str(self.city), str(user_id("admin"))))
         self.assertIn("locked by admin", refused["exception_description"])
+        # A test may ask for a refusal that names the holder in its text only.
+        self.set_option("lock_refusal_holder", 0)
+        try:
+            refused = self.tester.call("city", "trLock", id=str(self.city))
+            self.assertRefused(refused, 100)
+            self.assertNotIn("rst_id_user_locked", refused)
+            self.assertIn("locked by admin", refused["exception_description"])
+        finally:
+            self.set_option("lock_refusal_holder", 1)
+        self.assertEqual(self.tester.call("city", "trLock", id=str(self.city))["rst_id_user_locked"],
+                         str(user_id("admin")))
         self.assertEqual(self.tester.call("city", "trInfo", id=str(self.city))["rst_id_user_locked"], str(user_id("admin")))
         self.assertRefused(self.tester.call("city", "trUpdate", id=str(self.city), name=unique("x")), 70)
         self.assertRefused(self.tester.call("city", "trRemove", id=str(self.city)), 120)
@@ -392,18 +411,13 @@ class EditsAndLocks(StandinCase):
         self.assertIn((str(self.city), name), [(r["id"], r["name"]) for r in changed])
         self.assertRefused(self.admin.call("city", "trUpdate", id="999999999", name="x"), 130)
         # A test may ask for the update time in the push too.
-        server = shared["server"]
-        done = len([e for e in server.all_events if e["event"] == "done"])
-        server.process.stdin.write("set push_update_time 1\n")
-        server.process.stdin.flush()
-        self.assertTrue(server.events_after(lambda e: e["event"] == "done", done))
+        self.set_option("push_update_time", 1)
         try:
             timed = self.admin.call("city", "trUpdate", id=str(self.city), name=unique("timed"))
             self.assertEqual(self.pushed(self.tester, "city_srUpdated", self.city)["dt_utc_last_update"],
                              timed["dt_utc_last_update"])
         finally:
-            server.process.stdin.write("set push_update_time 0\n")
-            server.process.stdin.flush()
+            self.set_option("push_update_time", 0)
 
     def test_a_closed_connection_frees_its_locks(self):
         self.tester.call("city", "trLock", id=str(self.city))
