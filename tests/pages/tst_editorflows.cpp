@@ -5,9 +5,10 @@
 // session's times at the signed-in user's offset (the stand-in's, unlike the machine's zone); no
 // lost connection traps an editor (a save without a connection is refused at once, an unanswered
 // one ends with the connection, and after the reconnection the typed values save); saving over a
-// colleague's lock is asked first; a save whose answer is lost (the program reaches the stand-in
-// through a relay that loses it) is said to be of unknown outcome, and once connected again the
-// server is asked: a record found saved is taken, nothing is stored twice, a colleague's change
+// colleague's lock is asked first, and a refused lock names its holder in the footer and its box,
+// also when the refusal lands before the read; a save whose answer is lost (the program reaches
+// the stand-in through a relay that loses it) is said to be of unknown outcome, and once
+// connected again the server is asked: a record found saved is taken, nothing is stored twice, a colleague's change
 // made meanwhile is not overwritten, a colleague's twin record is not taken (one stored after the
 // program last heard from the server, as when a connection dies silently, is said to be of
 // unknown author, and so is the own record or copy whose answer and push were lost), a refused
@@ -148,6 +149,7 @@ private slots:
     void groupBoxNamesTheAppliedGroup();
     void sessionTimesAtTheUsersOffset();
     void savingOverAColleaguesLockAsksFirst();
+    void aRefusedLockNamesItsHolder();
     void noLostConnectionTrapsAnEditor();
     void aSaveWhoseAnswerIsLostIsFoundOut();
     void noOfflineAfterALateSignIn_data();
@@ -159,6 +161,11 @@ private:
     // Closes an editor that holds what was typed, which is given up; false when it stays open.
     bool discard(QPointer<QObject> &editor);
     QString idOf(const QString &statement) { return m_program.query(statement).toString(); }
+    // The stand-in's lock refusals name the holder's user id, as the platform's do, or only its
+    // text; false when it did not take the switch.
+    bool refusalsNameTheHolder(bool named);
+    // The FNs of the program's requests among fns since the stand-in's event index from, in order.
+    QStringList sentSince(int from, const QStringList &fns);
 
     SecondClient m_other;
     SecondClient m_versions;
@@ -200,6 +207,26 @@ bool TestEditorFlows::discard(QPointer<QObject> &editor)
     const bool closed = QTest::qWaitFor([&] { return editor.isNull(); }, timeLimit(5000));
     m_program.watchdog().reset();
     return closed;
+}
+
+bool TestEditorFlows::refusalsNameTheHolder(bool named)
+{
+    StandinServer &server = m_program.server();
+    const int done = server.count(StandinServer::isEvent("done"));
+    server.command(QString("set lock_refusal_holder %1").arg(named ? 1 : 0));
+    return server.waitForCount(StandinServer::isEvent("done"), done + 1, timeLimit(10000));
+}
+
+QStringList TestEditorFlows::sentSince(int from, const QStringList &fns)
+{
+    QStringList sent;
+    const QList<QJsonObject> events = m_program.server().events();
+    for (int i = from; i < events.size(); ++i) {
+        const QString fn = events.at(i).value("message").toObject().value("FN").toString();
+        if (events.at(i).value("event").toString() == "message" && fns.contains(fn))
+            sent.append(fn);
+    }
+    return sent;
 }
 
 void TestEditorFlows::raiseRatingShowsWhatWasStored()
@@ -390,6 +417,65 @@ void TestEditorFlows::savingOverAColleaguesLockAsksFirst()
     QCOMPARE(m_program.watchdog().texts(), QStringList{"The record is locked by user 'second'. Save over the lock?"});
     m_program.watchdog().reset();
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Kiev"));
+    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+}
+
+void TestEditorFlows::aRefusedLockNamesItsHolder()
+{
+    // An editor opens on a city the colleague holds: it reads the record, then asks for the lock.
+    // One of the two answers is held back on its way, so that the refusal lands before the read
+    // or after it. A refusal that names its holder, as the platform's does, tells the footer and
+    // the box who holds the lock even before the read lands; one that names nobody shows its own
+    // text alone, naming nobody, and the footer learns the holder from the read.
+    const QString id = idOf("INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES ('Lutsk', 1000, 1000)"
+                            " RETURNING id");
+    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    const QString named = "Locked by user 'second'.";
+    const QString refusalText = "record " + id + " of cities is locked by second";
+    for (const bool refusalNamesHolder : {true, false}) {
+        QVERIFY(refusalsNameTheHolder(refusalNamesHolder));
+        for (const bool refusalFirst : {true, false}) {
+            const QString context = QString("refusal names the holder: %1, refusal first: %2")
+                                        .arg(refusalNamesHolder).arg(refusalFirst);
+            m_program.proxy().holdAnswerAloneTo(refusalFirst ? "city_trInfo" : "city_trLock");
+            const int from = m_program.server().events().size();
+            QPointer<QObject> editor = m_program.openPage(CityUrl, {{"state", "EDIT"}, {"id", id}});
+            QVERIFY2(editor, qPrintable(context));
+            // The read goes first, then the lock.
+            QTRY_COMPARE(sentSince(from, {"city_trInfo", "city_trLock"}), (QStringList{"city_trInfo", "city_trLock"}));
+
+            // Before the held answer lands.
+            if (refusalFirst) {
+                QTRY_VERIFY2(!m_program.watchdog().texts().isEmpty(), qPrintable(context));
+                QVERIFY2(drawnText(pageControl(editor, "name")).isEmpty(), qPrintable(context));
+                QCOMPARE(drawnText(pageControl(editor, "lockHolder")), refusalNamesHolder ? QString("second")
+                                                                                          : QString("n/a"));
+                const QString box = m_program.watchdog().texts().join('\n');
+                QVERIFY2(box.startsWith("LOCK: "), qPrintable(box));
+                // Without a holder the box names nobody: the refusal's own text follows the code.
+                const QString description = refusalNamesHolder ? named + '\n' + refusalText : refusalText;
+                QVERIFY2(box.endsWith(")\nException Description: " + description), qPrintable(context + ": " + box));
+            } else {
+                QTRY_COMPARE(drawnText(pageControl(editor, "name")), QString("Lutsk"));
+                QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("second"));
+                QCOMPARE(m_program.watchdog().texts(), QStringList());
+            }
+            QVERIFY2(m_program.proxy().holdsAnswer(), qPrintable(context));
+
+            // After it.
+            m_program.proxy().releaseHeld();
+            QTRY_COMPARE(drawnText(pageControl(editor, "name")), QString("Lutsk"));
+            QTRY_COMPARE(m_program.watchdog().texts().size(), 1);
+            const QString box = m_program.watchdog().texts().constFirst();
+            QVERIFY2(box.startsWith("LOCK: "), qPrintable(box));
+            QVERIFY2(box.contains(named) == (refusalNamesHolder || !refusalFirst), qPrintable(context + ": " + box));
+            QCOMPARE(drawnText(pageControl(editor, "lockHolder")), QString("second"));
+            QVERIFY(!m_program.proxy().holdsAnswer());
+            m_program.watchdog().reset();
+            QVERIFY(m_program.closePage(editor));
+        }
+    }
+    QVERIFY(refusalsNameTheHolder(true));
     QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
 }
 

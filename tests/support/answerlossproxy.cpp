@@ -26,10 +26,11 @@ struct AnswerLossProxy::Relay
     bool silent = false;
     // The server's frames pass through the reader, so that they can be held back.
     bool framed = false;
-    // The answer from which the server's frames are held (after holdSkip such answers), and
-    // those held so far.
+    // The answer from which the server's frames are held (after holdSkip such answers), or which
+    // is held alone, and those held so far.
     QString holdFrom;
     int holdSkip = 0;
+    bool holdAlone = false;
     bool holding = false;
     QByteArray held;
     // The client's bytes held from the held request on.
@@ -125,10 +126,15 @@ void AnswerLossProxy::holdAnswerTo(const QString &fn, int skip)
     m_armedHolds.append({fn, skip});
 }
 
+void AnswerLossProxy::holdAnswerAloneTo(const QString &fn)
+{
+    m_armedHolds.append({fn, 0, true});
+}
+
 bool AnswerLossProxy::holdsAnswer() const
 {
     for (const Relay *relay : m_relays) {
-        if (relay->holding)
+        if (relay->holding || !relay->held.isEmpty())
             return true;
     }
     return false;
@@ -224,6 +230,7 @@ void AnswerLossProxy::fromClient(Relay *relay)
             const ArmedHold armed = m_armedHolds.takeAt(i);
             relay->holdFrom = QString(armed.fn).replace(QLatin1String("_tr"), QLatin1String("_sa"));
             relay->holdSkip = armed.skip;
+            relay->holdAlone = armed.alone;
             relay->framed = true;
             break;
         }
@@ -275,6 +282,10 @@ void AnswerLossProxy::fromServer(Relay *relay)
     while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
         if (!relay->holdFrom.isEmpty() && messageNames(frame).contains(relay->holdFrom) && relay->holdSkip-- == 0) {
             relay->holdFrom.clear();
+            if (relay->holdAlone) {
+                relay->held += encoded(frame);
+                continue;
+            }
             relay->holding = true;
         }
         if (relay->holding) {

@@ -47,6 +47,9 @@ public:
     // own requests. With skip, that many answers to the name pass first (a second read held while
     // the first one's answer passes).
     void holdAnswerTo(const QString &fn, int skip = 0);
+    // The answer to the next request with that "FN" waits alone until releaseHeld(): what the
+    // server sends after it passes, as from a server that answers a slow request after later ones.
+    void holdAnswerAloneTo(const QString &fn);
     // The next request with that "FN" waits, with everything the client sends after it, until
     // releaseHeld(); what the server sends still passes.
     void holdRequest(const QString &fn);
@@ -90,6 +93,7 @@ private:
     {
         QString fn;
         int skip = 0;
+        bool alone = false;
     };
     QList<ArmedHold> m_armedHolds;
     QStringList m_heldRequests;
