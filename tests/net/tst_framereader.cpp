@@ -119,6 +119,7 @@ private slots:
     void badHeadersStopTheStream_data();
     void badHeadersStopTheStream();
     void waitsForTheRest();
+    void repeatedMemberReadsItsLastValue();
     void textFrameMessages();
     void resCode_data();
     void resCode();
@@ -176,7 +177,7 @@ void TestFrameReader::badHeadersStopTheStream_data()
     QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n");
     QTest::newRow("broken JSON") << header(7, '{') + "\"a\":1,}";
     QTest::newRow("JSON array") << header(2, '[') + "[]";
-    QTest::newRow("JSON member twice") << header(15, '{') + "\"a\":[1],\"a\":2}";
+    QTest::newRow("JSON member twice, then a comma") << header(16, '{') + "\"a\":[1],\"a\":2,}";
     QTest::newRow("text not zlib") << header(10, 0x78) + QByteArray("\x01garbage") + "#ENDMSG";
     QByteArray wrongSize = textFrame("#SIGN=s#FN=a_b#[END]");
     qToBigEndian<qint32>(5, wrongSize.data());
@@ -235,6 +236,19 @@ void TestFrameReader::waitsForTheRest()
     split.append(text.right(3));
     QCOMPARE(split.next(&frame), FrameReader::Status::Frame);
     QCOMPARE(frame.raw, QByteArray("#SIGN=s#FN=a_b#[END]"));
+}
+
+void TestFrameReader::repeatedMemberReadsItsLastValue()
+{
+    // As Qt reads it: the last value, whatever the earlier ones were; the next frame follows.
+    const QByteArray text = R"({"a":[1],"a":2,"o":{"x":[]},"o":[],"o":{"y":3}})";
+    FrameReader reader;
+    reader.append(header(text.size(), '{').chopped(1) + text + jsonFrame({{"ok", true}}));
+    FrameReader::Frame frame;
+    QVERIFY2(reader.next(&frame) == FrameReader::Status::Frame, qPrintable(reader.errorString()));
+    QCOMPARE(frame.json, (QJsonObject{{"a", 2}, {"o", QJsonObject{{"y", 3}}}}));
+    QCOMPARE(frame.raw, text);
+    QCOMPARE(readAll(reader), QStringList{R"(J:{"ok":true})"});
 }
 
 void TestFrameReader::textFrameMessages()

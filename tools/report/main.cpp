@@ -90,11 +90,14 @@ int main(int argc, char *argv[])
     if (!isNumber)
         return usage();
     QString error;
-    const QJsonDocument document = Common::readJson(readOptions(arguments), &error);
+    QString repeated;
+    const QJsonDocument document = Common::readJson(readOptions(arguments), &error, &repeated);
     if (!document.isObject()) {
         return fail(2, error.isEmpty() ? QStringLiteral("the options are not a JSON object")
                                        : QStringLiteral("the options are not JSON: %1").arg(error));
     }
+    if (!repeated.isEmpty())
+        qWarning().noquote() << "koriv-report: the options:" << repeated;
 
     QByteArray answer;
     const int status = run(type, document.object(), &answer);

@@ -2,6 +2,7 @@
 
 #include "common/core/utils/jsontext.h"
 
+#include <QDebug>
 #include <QJsonDocument>
 
 NetDTO::NetDTO(const QVariantMap &map)
@@ -105,7 +106,10 @@ QJsonObject NetDTO::toJson() const
     move(QStringLiteral("receiver"), QStringLiteral("receiver"));
     if (params.contains(QStringLiteral("meta"))) {
         const QJsonValue meta = params.take(QStringLiteral("meta"));
-        const QJsonDocument document = Common::readJson(meta.toString().toUtf8());
+        QString repeated;
+        const QJsonDocument document = Common::readJson(meta.toString().toUtf8(), nullptr, &repeated);
+        if (!repeated.isEmpty())
+            qWarning().noquote() << "Message meta:" << repeated;
         result.insert(QStringLiteral("meta"), document.isObject() ? document.object() : QJsonObject());
     }
     move(QStringLiteral("RECEIVER"), QStringLiteral("receiver"));

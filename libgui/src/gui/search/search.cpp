@@ -9,6 +9,7 @@
 #include "common/core/db/sqltypes.h"
 #include "common/core/utils/jsontext.h"
 
+#include <QDebug>
 #include <QDialogButtonBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,8 +39,11 @@ QStringList hiddenRoles(Client::Controller::DesktopController *controller)
 {
     const QString value = SecurityLookup().value(controller, SecurityLookup::operationNumber(QStringLiteral("table_mapping")));
     QStringList roles;
-    for (const QJsonValue &role : Common::readJson(value.toUtf8()).array())
+    QString repeated;
+    for (const QJsonValue &role : Common::readJson(value.toUtf8(), nullptr, &repeated).array())
         roles.append(role.toString());
+    if (!repeated.isEmpty())
+        qWarning().noquote() << "Search: the option table_mapping:" << repeated;
     return roles;
 }
 

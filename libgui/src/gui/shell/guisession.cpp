@@ -15,6 +15,7 @@
 
 #include "common/core/utils/jsontext.h"
 
+#include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -102,8 +103,12 @@ void GuiSession::switchCurrent(int id)
     if (row >= 0) {
         setSessionChecked(row, true);
         const QString value = sessionList()->proxyModel()->data(row, QStringLiteral("value")).toString();
-        if (!value.isEmpty())
-            restore(Common::readJson(value.toUtf8()).object().toVariantMap());
+        if (!value.isEmpty()) {
+            QString repeated;
+            restore(Common::readJson(value.toUtf8(), nullptr, &repeated).object().toVariantMap());
+            if (!repeated.isEmpty())
+                qWarning().noquote() << QStringLiteral("GUI session %1: %2").arg(id).arg(repeated);
+        }
     }
     changeCurrent(id);
 }

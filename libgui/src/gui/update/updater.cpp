@@ -220,11 +220,14 @@ void Updater::handleManifest(QNetworkReply *reply)
         return;
     }
     QString error;
-    const QJsonDocument document = Common::readJson(reply->readAll(), &error);
+    QString repeated;
+    const QJsonDocument document = Common::readJson(reply->readAll(), &error, &repeated);
     if (document.isNull()) {
         tellAboutCheck(QMessageBox::Critical, tr("Error parse document: ") + error);
         return;
     }
+    if (!repeated.isEmpty())
+        warn(COMMON_LOCATION, QStringLiteral("The update manifest: %1").arg(repeated));
     QJsonObject manifest = document.object();
     if (!UpdateManifest::listsCompany(manifest, m_companyHost)) {
         tellAboutCheck(QMessageBox::Information, tr("Updates for your company is not available"));

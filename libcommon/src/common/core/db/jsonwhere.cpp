@@ -5,6 +5,7 @@
 #include "common/core/exception/location.h"
 #include "common/core/utils/jsontext.h"
 
+#include <QDebug>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -103,9 +104,12 @@ QVector<JsonWhere::Group> JsonWhere::parse(const QString &jsonText, const Catalo
     if (jsonText.trimmed().isEmpty())
         return {};
     QString error;
-    const QJsonDocument document = readJson(jsonText.toUtf8(), &error);
+    QString repeated;
+    const QJsonDocument document = readJson(jsonText.toUtf8(), &error, &repeated);
     if (!error.isEmpty())
         refuse(COMMON_LOCATION, "filter is not valid JSON");
+    if (!repeated.isEmpty())
+        qWarning().noquote() << "Filter:" << repeated;
     if (document.isObject() && !document.object().isEmpty())
         refuse(COMMON_LOCATION, "filter groups are not an array");
     return parse(document.array(), catalogue);
