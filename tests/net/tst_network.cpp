@@ -1,3 +1,4 @@
+#include "answerlossproxy.h"
 #include "client/controller/auth.h"
 #include "client/controller/usersession.h"
 #include "messagedispatcher.h"
@@ -6,6 +7,7 @@
 #include "standinserver.h"
 #include "timelimit.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -97,6 +99,14 @@ struct StateLog : QObject
     QList<bool> states;
 };
 
+// The stand-in's command that sends a JSON frame of the text as written.
+QString pushJsonText(const QByteArray &text)
+{
+    QByteArray frame(4, '\0');
+    qToBigEndian<qint32>(text.size(), frame.data());
+    return QStringLiteral("push-raw all ") + QString::fromLatin1((frame + text).toHex());
+}
+
 QStringList userArgs()
 {
     return {QStringLiteral("--user"), login + QLatin1Char(':') + passwordDigest(password)};
@@ -115,6 +125,7 @@ private slots:
     void refusedPortIsRetried();
     void hangingAttemptIsRetriedAndClosesAtOnce();
     void framesOfBothKindsAndBadData();
+    void repeatedMemberKeepsTheConnection();
     void closeRequestFollowsTheLastFraming();
     void truncatedAnswerIsNotMisread();
     void noHostNoAttempt();
@@ -331,6 +342,43 @@ void TestNetwork::framesOfBothKindsAndBadData()
     QVERIFY(server.waitForCount(StandinServer::isEvent("disconnected"), 3));
     QTest::qWait(timeLimit(800));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 3);
+}
+
+void TestNetwork::repeatedMemberKeepsTheConnection()
+{
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    AnswerLossProxy relay;
+    QVERIFY(relay.listen(server.port()));
+    Harness client(server);
+    client.network->setPort(relay.port());
+    Inbox inbox(client.network.get());
+    MessageCatcher log;
+    QSignalSpy opened(client.session.get(), &UserSession::saOpen);
+    emit client.network->makeConnection();
+    QVERIFY(opened.wait(timeLimit(5000)));
+    // The relay drops the answer to closing another session, and reads the frames after it.
+    relay.dropAnswerTo("userSession_trClose");
+    QVERIFY(client.session->trClose({{"rst_id_owner", "5"}}));
+    QTRY_COMPARE(relay.lost(), QStringList{"userSession_trClose"});
+
+    // A member given twice is read with its last value, as the platform reads it; the frames
+    // after it come on the same connection, and nothing is said of it.
+    server.command(pushJsonText(R"({"controller":"probe","method":"twice","list":[1],"list":[2,3]})"));
+    server.command(pushJsonText(R"({"controller":"probe","method":"thrice","o":{"a":[1]},"o":{"b":2},"o":{"c":3}})"));
+    server.command(R"(push-json all {"controller":"probe","method":"after"})");
+    QVERIFY2(inbox.waitJsons(3), qPrintable(log.allWarnings()));
+    QCOMPARE(inbox.jsons.at(0).value("list"), QJsonValue(QJsonArray{2, 3}));
+    QCOMPARE(inbox.jsons.at(1).value("o"), QJsonValue(QJsonObject{{"c", 3}}));
+    QCOMPARE(inbox.jsons.at(2).value("method"), QJsonValue("after"));
+    QCOMPARE(server.count(StandinServer::isEvent("disconnected")), 0);
+    QCOMPARE(log.count("given twice"), 0);
+
+    // A frame that cannot be read passes the relay as it came: the program drops the connection.
+    server.command(pushJsonText(R"({"controller":"probe","list":[1],})"));
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QCOMPARE(log.count("JSON frame does not hold an object: object is missing after a comma"), 1);
+    QVERIFY(opened.wait(timeLimit(5000)) || opened.count() >= 2);
 }
 
 void TestNetwork::closeRequestFollowsTheLastFraming()

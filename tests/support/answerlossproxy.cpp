@@ -24,8 +24,12 @@ struct AnswerLossProxy::Relay
     bool dropOnly = false;
     // Nothing passes either way any more.
     bool silent = false;
-    // The server's frames pass through the reader, so that they can be held back.
+    // The server's frames pass through the reader, so that they can be held back; the bytes the
+    // reader holds, to pass a frame it cannot read as it came.
     bool framed = false;
+    QByteArray unread;
+    // The reader met a frame whose end it cannot tell: everything passes as it comes.
+    bool unframed = false;
     // The answer from which the server's frames are held (after holdSkip such answers), or which
     // is held alone, and those held so far.
     QString holdFrom;
@@ -59,6 +63,19 @@ QByteArray encoded(const Common::FrameReader::Frame &frame)
     QByteArray bytes(4, '\0');
     qToBigEndian<qint32>(qint32(frame.raw.size()), bytes.data());
     return bytes + frame.raw;
+}
+
+// The size of the frame at the start of bytes that the reader refused, when its end is known: a
+// JSON frame's declared length, a text frame up to its end marker; 0 otherwise.
+qint64 refusedFrameSize(const QByteArray &bytes)
+{
+    if (bytes.size() <= 4)
+        return 0;
+    const qint64 length = qFromBigEndian<qint32>(bytes.constData());
+    if (bytes.at(4) == '{')
+        return length > 0 && bytes.size() >= 4 + length ? 4 + length : 0;
+    const int end = bytes.indexOf(Common::FrameReader::endMarker, 4);
+    return bytes.at(4) == 0x78 && end >= 0 ? end + Common::FrameReader::endMarker.size() : 0;
 }
 
 } // namespace
@@ -273,13 +290,23 @@ void AnswerLossProxy::fromServer(Relay *relay)
     const QByteArray bytes = relay->server->readAll();
     if (relay->silent)
         return;
+    if (relay->unframed) {
+        pass(relay, bytes);
+        return;
+    }
     if (!relay->framed) {
         relay->client->write(bytes);
         return;
     }
     relay->fromServer.append(bytes);
+    relay->unread.append(bytes);
     Common::FrameReader::Frame frame;
-    while (relay->fromServer.next(&frame) == Common::FrameReader::Status::Frame) {
+    for (;;) {
+        const Common::FrameReader::Status status = relay->fromServer.next(&frame);
+        if (status == Common::FrameReader::Status::Error && passRefused(relay))
+            continue;
+        if (status != Common::FrameReader::Status::Frame)
+            break;
         if (!relay->holdFrom.isEmpty() && messageNames(frame).contains(relay->holdFrom) && relay->holdSkip-- == 0) {
             relay->holdFrom.clear();
             if (relay->holdAlone) {
@@ -306,6 +333,32 @@ void AnswerLossProxy::fromServer(Relay *relay)
         }
         relay->client->write(encoded(frame));
     }
+    relay->unread.remove(0, int(relay->unread.size() - relay->fromServer.bufferedBytes()));
+}
+
+bool AnswerLossProxy::passRefused(Relay *relay)
+{
+    const QByteArray rest = relay->unread.right(int(relay->fromServer.bufferedBytes()));
+    const qint64 size = refusedFrameSize(rest);
+    relay->fromServer.clear();
+    relay->unread.clear();
+    if (size == 0) {
+        relay->unframed = true;
+        pass(relay, rest);
+        return false;
+    }
+    pass(relay, rest.left(int(size)));
+    relay->fromServer.append(rest.mid(int(size)));
+    relay->unread = rest.mid(int(size));
+    return true;
+}
+
+void AnswerLossProxy::pass(Relay *relay, const QByteArray &bytes)
+{
+    if (relay->holding)
+        relay->held += bytes;
+    else
+        relay->client->write(bytes);
 }
 
 void AnswerLossProxy::close(Relay *relay)

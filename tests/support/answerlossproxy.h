@@ -14,7 +14,7 @@ class QTcpSocket;
 // reaches the client, whose connection is closed at that moment. Or it cuts a list answer after
 // some of its rows, or loses the request itself, which then never reaches the server, or lets the
 // connection die silently at a request, or drops an answer alone, or holds an answer or a request
-// back as a slow network does. Everything else passes.
+// back as a slow network does. Everything else passes, a frame it cannot read as it came.
 class AnswerLossProxy : public QObject
 {
     Q_OBJECT
@@ -77,6 +77,11 @@ private:
     void accept();
     void fromClient(Relay *relay);
     void fromServer(Relay *relay);
+    // Passes the server's frame that the relay's reader refuses as its bytes, as it came, and reads
+    // on after it; false when its end is unknown, and from then on everything passes as it comes.
+    bool passRefused(Relay *relay);
+    // To the client, or to what is held.
+    void pass(Relay *relay, const QByteArray &bytes);
     void close(Relay *relay);
     // Takes fn by value: it may name a member of the relay that close() deletes.
     void lose(Relay *relay, QString fn);
