@@ -200,6 +200,9 @@ void TestUpdater::offers_data()
                                         << false << QStringList{} << "Updates for your company is not available";
     QTest::newRow("company not listed, silently") << manifest({entry("1.7.0")}, "elsewhere.example") << true
                                                   << "release" << true << QStringList{} << "";
+    // Its last value, as Qt reads it (with a warning).
+    QTest::newRow("updates given twice") << "{\"updates\":[" + QJsonDocument(entry("1.9.0")).toJson() + "]," + published.mid(1)
+                                         << true << "release" << false << QStringList{"1.7.0", "1.6.2"} << "";
     QTest::newRow("not JSON") << QByteArray("{\"updates\": [") << true << "release" << false << QStringList{}
                               << "Error parse document: ";
     QTest::newRow("no manifest") << QByteArray() << true << "release" << false << QStringList{} << "server replied";
