@@ -77,12 +77,6 @@ bool JsonNameScan::same(const Name &a, const Name &b) const
     return a.size == b.size && a.prefix == b.prefix && std::memcmp(data(a), data(b), size_t(a.size)) == 0;
 }
 
-bool JsonNameScan::sameForQt(const Name &a, const Name &b) const
-{
-    return same(a, b)
-           || (a.rawNul && b.rawNul && a.size == b.size && std::strncmp(data(a), data(b), size_t(a.size)) == 0);
-}
-
 bool JsonNameScan::findRepeated()
 {
     // Per open bracket: where its names start in m_names, or -1 for an array.
@@ -147,23 +141,43 @@ void JsonNameScan::findRepeatedFrom(int first)
 {
     const auto begin = m_names.begin() + first;
     const auto end = m_names.end();
-    bool repeats = false;
+    // Qt compares names with a U+0000 in ways that need not chain: such objects are grouped.
+    const auto rawNul = [](const Name &name) { return name.rawNul; };
+    if (m_hasNul && std::any_of(begin, end, rawNul)) {
+        renameRepeatedFrom(first);
+        return;
+    }
     // Most objects hold a few names: pairs are compared; larger ones are sorted first.
     if (end - begin <= 32) {
-        for (auto a = begin; a != end && !repeats; ++a) {
-            for (auto b = a + 1; b != end && !repeats; ++b)
-                repeats = sameForQt(*a, *b);
+        for (auto a = begin; a != end; ++a) {
+            for (auto b = a + 1; b != end; ++b) {
+                if (same(*a, *b)) {
+                    renameEarlier(*a);
+                    break;
+                }
+            }
         }
-    } else {
-        std::sort(begin, end, [this](const Name &a, const Name &b) { return before(a, b); });
-        repeats = std::adjacent_find(begin, end, [this](const Name &a, const Name &b) { return same(a, b); }) != end
-                  || std::any_of(begin, end, [](const Name &name) { return name.rawNul; });
+        return;
     }
-    if (repeats)
-        renameRepeatedFrom(first);
+    std::sort(begin, end, [this](const Name &a, const Name &b) { return before(a, b); });
+    for (auto run = std::adjacent_find(begin, end, [this](const Name &a, const Name &b) { return same(a, b); });
+         run != end;) {
+        auto next = run + 1;
+        auto last = run;
+        for (; next != end && same(*run, *next); ++next) {
+            if (next->text > last->text)
+                last = next;
+        }
+        for (auto name = run; name != next; ++name) {
+            if (name != last)
+                renameEarlier(*name);
+        }
+        run = std::adjacent_find(next, end, [this](const Name &a, const Name &b) { return same(a, b); });
+    }
 }
 
-// Groups the names that Qt takes for one, and renames all but the last of each group.
+// Groups the names that Qt takes for one, and renames all but the last of each group: names
+// equal byte for byte, and names without escapes that Qt compares as C strings.
 void JsonNameScan::renameRepeatedFrom(int first)
 {
     const Name *names = m_names.data() + first;
@@ -190,12 +204,12 @@ void JsonNameScan::renameRepeatedFrom(int first)
         [this](const Name &a, const Name &b) { return same(a, b); });
     std::vector<int> rawNul;
     std::copy_if(all.begin(), all.end(), std::back_inserter(rawNul), [names](int i) { return names[i].rawNul; });
+    const auto cCompare = [this](const Name &a, const Name &b) {
+        return a.size != b.size ? a.size - b.size : std::strncmp(data(a), data(b), size_t(a.size));
+    };
     join(
-        rawNul,
-        [this](const Name &a, const Name &b) {
-            return a.size != b.size ? a.size < b.size : std::strncmp(data(a), data(b), size_t(a.size)) < 0;
-        },
-        [this](const Name &a, const Name &b) { return sameForQt(a, b); });
+        rawNul, [&](const Name &a, const Name &b) { return cCompare(a, b) < 0; },
+        [&](const Name &a, const Name &b) { return cCompare(a, b) == 0; });
 
     std::vector<int> last(static_cast<size_t>(count), -1);
     for (int i = 0; i < count; ++i) {

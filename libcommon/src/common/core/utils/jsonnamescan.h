@@ -9,8 +9,8 @@ namespace Common {
 
 // Finds the member names that an object of a JSON text gives more than once, and rewrites the
 // text so that every earlier member of such a name has a name of its own: Qt 5.15's parser keeps
-// the last member of a name and loses the memory of an array or object it drops, so readJson
-// lets it parse the rewritten text and removes the renamed members after. Names are compared as
+// one member of a name and loses the memory of an array or object it drops, so readJson lets it
+// parse the rewritten text and removes the renamed members after. Names are compared as
 // Qt compares them: "a" and "\u0061" are one name, and so are two names written without escapes
 // that have the same length in bytes and the same bytes up to a U+0000 they both hold there (Qt
 // compares such names as C strings). Where these two ways chain names that Qt would not all take
@@ -51,7 +51,6 @@ private:
     Name named(int text, int offset, int size, bool decoded) const;
     bool before(const Name &a, const Name &b) const;
     bool same(const Name &a, const Name &b) const;
-    bool sameForQt(const Name &a, const Name &b) const;
     int stringEnd(int begin) const;
     void findRepeatedFrom(int first);
     void renameRepeatedFrom(int first);

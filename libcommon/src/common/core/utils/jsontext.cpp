@@ -5,35 +5,87 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QPair>
+#include <QVector>
 
-#include <optional>
+#include <algorithm>
 
 namespace Common {
 namespace {
 
 QJsonValue withoutRenamed(const QJsonValue &value, const QString &prefix, bool *changed);
 
+// A member of an object that loses its renamed members: renamed itself, or with a new value.
+struct Change
+{
+    int index;
+    bool renamed;
+    QJsonValue value;
+};
+
+// Removing a member moves those after it: for a few renamed members.
+QJsonObject changedInPlace(const QJsonObject &object, const QVector<Change> &changes)
+{
+    QJsonObject result = object;
+    auto it = result.begin();
+    int at = 0; // the index in object of the member at it
+    for (const Change &change : changes) {
+        it += change.index - at;
+        at = change.index;
+        if (change.renamed) {
+            it = result.erase(it);
+            ++at;
+        } else {
+            it.value() = change.value;
+        }
+    }
+    return result;
+}
+
+// For many: the members kept, inserted in the order QJsonObject keeps, so that each appends.
+QJsonObject rebuilt(const QJsonObject &object, const QVector<Change> &changes)
+{
+    QVector<QPair<QString, QJsonValue>> kept;
+    kept.reserve(object.size());
+    auto change = changes.cbegin();
+    int index = 0;
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it, ++index) {
+        const bool changedHere = change != changes.cend() && change->index == index;
+        if (!changedHere || !change->renamed)
+            kept.append({it.key(), changedHere ? change->value : it.value()});
+        if (changedHere)
+            ++change;
+    }
+    std::sort(kept.begin(), kept.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QJsonObject result;
+    for (const auto &member : qAsConst(kept))
+        result.insert(member.first, member.second);
+    return result;
+}
+
 // The object without its members whose names start with prefix, nor those of the objects within.
+// It is changed through its iterators, never by name: where Qt's parser compares a name written
+// in UTF-8 with one that has escapes it orders them by code point, but QJsonObject looks a name
+// up by UTF-16 code unit, so it would miss some.
 QJsonObject withoutRenamed(const QJsonObject &object, const QString &prefix, bool *changed)
 {
-    // Built only from the first member that changes; members come in key order, so each insert
-    // appends.
-    std::optional<QJsonObject> kept;
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const QString key = it.key();
-        const bool renamed = key.startsWith(prefix);
-        bool inner = false;
-        const QJsonValue value = renamed ? QJsonValue() : withoutRenamed(it.value(), prefix, &inner);
-        if (!kept && (renamed || inner)) {
-            kept.emplace();
-            for (auto done = object.constBegin(); done != it; ++done)
-                kept->insert(done.key(), done.value());
+    QVector<Change> changes;
+    int index = 0;
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it, ++index) {
+        if (it.key().startsWith(prefix)) {
+            changes.append({index, true, {}});
+            continue;
         }
-        if (kept && !renamed)
-            kept->insert(key, value);
+        bool inner = false;
+        QJsonValue value = withoutRenamed(it.value(), prefix, &inner);
+        if (inner)
+            changes.append({index, false, std::move(value)});
     }
-    *changed = *changed || kept.has_value();
-    return kept ? *kept : object;
+    if (changes.isEmpty())
+        return object;
+    *changed = true;
+    const int renamed = int(std::count_if(changes.cbegin(), changes.cend(), [](const Change &c) { return c.renamed; }));
+    return renamed > 16 ? rebuilt(object, changes) : changedInPlace(object, changes);
 }
 
 QJsonArray withoutRenamed(const QJsonArray &array, const QString &prefix, bool *changed)
