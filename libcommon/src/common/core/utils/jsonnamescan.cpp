@@ -55,28 +55,6 @@ JsonNameScan::JsonNameScan(const QByteArray &text)
 {
 }
 
-JsonNameScan::Name JsonNameScan::named(int text, int offset, int size, bool decoded) const
-{
-    const char *bytes = (decoded ? m_decoded.data() : m_text) + offset;
-    quint64 prefix = 0;
-    for (int k = 0; k < size && k < 8; ++k)
-        prefix |= quint64(quint8(bytes[k])) << (8 * k);
-    const bool rawNul = !decoded && m_hasNul && std::memchr(bytes, '\0', size_t(size)) != nullptr;
-    return Name{offset, size, text, decoded, rawNul, prefix};
-}
-
-bool JsonNameScan::before(const Name &a, const Name &b) const
-{
-    if (a.size != b.size || a.prefix != b.prefix)
-        return a.size != b.size ? a.size < b.size : a.prefix < b.prefix;
-    return std::memcmp(data(a), data(b), size_t(a.size)) < 0;
-}
-
-bool JsonNameScan::same(const Name &a, const Name &b) const
-{
-    return a.size == b.size && a.prefix == b.prefix && std::memcmp(data(a), data(b), size_t(a.size)) == 0;
-}
-
 bool JsonNameScan::findRepeated()
 {
     // Per open bracket: where its names start in m_names, or -1 for an array.

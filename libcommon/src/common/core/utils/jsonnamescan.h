@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstring>
 #include <vector>
 
 namespace Common {
@@ -48,9 +49,25 @@ private:
     {
         return (name.decoded ? m_decoded.data() : m_text) + name.offset;
     }
-    Name named(int text, int offset, int size, bool decoded) const;
-    bool before(const Name &a, const Name &b) const;
-    bool same(const Name &a, const Name &b) const;
+    Name named(int text, int offset, int size, bool decoded) const
+    {
+        const char *bytes = (decoded ? m_decoded.data() : m_text) + offset;
+        quint64 prefix = 0;
+        for (int k = 0; k < size && k < 8; ++k)
+            prefix |= quint64(quint8(bytes[k])) << (8 * k);
+        const bool rawNul = !decoded && m_hasNul && std::memchr(bytes, '\0', size_t(size)) != nullptr;
+        return Name{offset, size, text, decoded, rawNul, prefix};
+    }
+    bool before(const Name &a, const Name &b) const
+    {
+        if (a.size != b.size || a.prefix != b.prefix)
+            return a.size != b.size ? a.size < b.size : a.prefix < b.prefix;
+        return std::memcmp(data(a), data(b), size_t(a.size)) < 0;
+    }
+    bool same(const Name &a, const Name &b) const
+    {
+        return a.size == b.size && a.prefix == b.prefix && std::memcmp(data(a), data(b), size_t(a.size)) == 0;
+    }
     int stringEnd(int begin) const;
     void findRepeatedFrom(int first);
     void renameRepeatedFrom(int first);
