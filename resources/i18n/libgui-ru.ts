@@ -888,7 +888,7 @@
 <context>
     <name>Gui::Search</name>
     <message>
-        <location filename="../../libgui/src/gui/search/search.cpp" line="+53"/>
+        <location filename="../../libgui/src/gui/search/search.cpp" line="+57"/>
         <source>Search</source>
         <translation>Поиск</translation>
     </message>
@@ -962,12 +962,12 @@
         <translation>Обновление не содержит допустимой версии</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Error parse document: </source>
         <translation>Ошибка разбора документа: </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Updates for your company is not available</source>
         <translation>Обновления для вашей компании недоступны</translation>
     </message>

@@ -888,7 +888,7 @@
 <context>
     <name>Gui::Search</name>
     <message>
-        <location filename="../../libgui/src/gui/search/search.cpp" line="+53"/>
+        <location filename="../../libgui/src/gui/search/search.cpp" line="+57"/>
         <source>Search</source>
         <translation>Пошук</translation>
     </message>
@@ -962,12 +962,12 @@
         <translation>Оновлення не містить допустимої версії</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Error parse document: </source>
         <translation>Помилка розбору документа: </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Updates for your company is not available</source>
         <translation>Оновлення для вашої компанії недоступні</translation>
     </message>
