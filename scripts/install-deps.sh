@@ -19,7 +19,7 @@ packages=(
   libreoffice-calc-nogui
   clang libclang-rt-14-dev
   fonts-dejavu-core tzdata locales
-  xvfb xauth
+  xvfb xauth libxcb1-dev
 )
 
 install_packages() {

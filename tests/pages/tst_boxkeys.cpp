@@ -1,8 +1,10 @@
 // The page scripts' message boxes over an editor in a window of its own, answered with real keys
 // and clicks on X11 with no window manager (xcb on Xvfb): a box sits over its editor's window,
-// and once it goes that window has the keys again, so the next key lands in the field that had
-// the focus. Notices (a refused lock, a lost save found saved), the close question's Cancel and
-// Escape, and No to saving over a colleague's lock.
+// and once it goes the youngest box still open over that window has the keys and the top, and
+// the window only when none is, so the next key lands in the field that had the focus. Notices (a
+// refused lock, a lost save found saved), the close question's Cancel and Escape, boxes of both
+// kinds over each other, a box about an item, and saving over a colleague's lock, which no key
+// typed for the form says yes to.
 #include "drivereditorkeys.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -10,16 +12,27 @@
 #include "secondclient.h"
 #include "timelimit.h"
 
+#include "gui/qml/qwidgetcreator.h"
 #include "model/orlem/city/city.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDebug>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -42,6 +55,52 @@ QString describe(const QObject *object)
     return text;
 }
 
+// The X windows on the root, bottom first: with no window manager every top-level window is one
+// of them, in the order the X server stacks them.
+QList<WId> xStacking()
+{
+    auto *connection = static_cast<xcb_connection_t *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
+    if (!connection)
+        return {};
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    if (!tree)
+        return {};
+    QList<WId> windows;
+    const xcb_window_t *children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i)
+        windows.append(children[i]);
+    std::free(tree);
+    return windows;
+}
+
+bool stackedAbove(QWindow *upper, QWindow *lower)
+{
+    const QList<WId> windows = xStacking();
+    const int upperAt = windows.indexOf(upper->winId());
+    const int lowerAt = windows.indexOf(lower->winId());
+    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+}
+
+// QWIDGET_CREATOR, which opens the widget boxes of the page.
+Gui::QWidgetCreator *widgetCreator(QObject *page)
+{
+    QObject *opener = qmlEngine(page)->rootContext()->contextProperty("QWIDGET_CREATOR").value<QObject *>();
+    return qobject_cast<Gui::QWidgetCreator *>(opener);
+}
+
+// Waits until the box has the keys and is stacked over the editor's window: empty when it has,
+// else what went wrong.
+QString keysAndTopWith(QWindow *box, QWindow *editor)
+{
+    if (!QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == box; }, timeLimit(5000)))
+        return "the keys are with " + describe(QGuiApplication::focusWindow()) + ", not the box " + describe(box);
+    if (!QTest::qWaitFor([&] { return stackedAbove(box, editor); }, timeLimit(5000)))
+        return "the box " + describe(box) + " is under the editor " + describe(editor);
+    return QString();
+}
+
 } // namespace
 
 class TestBoxKeys : public QObject
@@ -54,16 +113,33 @@ private slots:
     void aNoticeHandsTheKeysBack();
     void theCloseQuestionHandsTheKeysBack();
     void noToSavingOverALockHandsTheKeysBack();
+    void theYoungestBoxLeftOpenHasTheKeys();
+    void aBoxAboutAnItemHandsItsWindowTheKeys();
+    void noKeyTypedForTheFormSavesOverALock();
 
 private:
     // A city's editor in a window of its own, its name read; null when it did not open.
     QQuickItem *openCity(const QString &name, QPointer<QObject> &editor);
+    // Waits until the name has the focus in a form that is not busy, where keys reach it: empty
+    // when it has, else what went wrong.
+    QString nameReady(QQuickItem *name, QObject *editor);
+    // Makes the editor's window active and types End and the letters into the name once ready.
+    QString typeIntoName(QQuickItem *name, QObject *editor, const QByteArray &letters);
     // Waits until a box closed over the editor has handed the editor's window the keys: End and
     // the last letter of expected then reach the name, which reads expected. Empty when they did,
     // else what went wrong.
     QString keysReachName(QQuickItem *name, QObject *editor, const QString &expected);
     void discard(QPointer<QObject> &editor);
     QString cityId(const QString &name);
+    // A colleague's change of the city's name, stored and pushed as the server does.
+    void pushNameChange(const QString &id, const QString &name);
+    // The question a colleague's change asks over the editor's edits, left open; null when none.
+    QMessageBox *changeQuestion(const QString &id, const QString &name);
+    // Opens the widget question a page opens through QWIDGET_CREATOR over the editor's window,
+    // left open; null when it is not shown and active.
+    QMessageBox *widgetQuestion(QObject *editor, QWindow *window, const QString &text);
+    // The box left open next after the one given, once it is shown and active; null when none.
+    QMessageBox *boxAfter(const QMessageBox *before);
 
     SecondClient m_other;
     PageProgram m_program;
@@ -76,7 +152,8 @@ void TestBoxKeys::initTestCase()
     const QString failure = m_program.start("boxkeys", {"second:" + passwordDigest(SecondPassword)},
                                             {"INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES"
                                              " ('Kyiv', 1000, 1000), ('Lviv', 1000, 1000), ('Odesa', 1000, 1000),"
-                                             " ('Dnipro', 1000, 1000)"});
+                                             " ('Dnipro', 1000, 1000), ('Kharkiv', 1000, 1000), ('Poltava', 1000, 1000),"
+                                             " ('Sumy', 1000, 1000)"});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     m_other.watch<Model::Orlem::City>("city");
@@ -85,8 +162,11 @@ void TestBoxKeys::initTestCase()
 void TestBoxKeys::cleanup()
 {
     // A box a failed check left open would hold the keys of the next function.
-    if (QMessageBox *box = m_program.watchdog().leftOpen())
-        box->reject();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible())
+            box->reject();
+    }
     m_program.watchdog().reset();
     const QString problems = m_program.problems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
@@ -95,6 +175,43 @@ void TestBoxKeys::cleanup()
 QString TestBoxKeys::cityId(const QString &name)
 {
     return m_program.query("SELECT id FROM cities WHERE name = ?", {name}).toString();
+}
+
+void TestBoxKeys::pushNameChange(const QString &id, const QString &name)
+{
+    const QString storedAt = m_program.query("UPDATE cities SET name = ?, dt_utc_last_update = dt_utc_last_update + 1"
+                                             " WHERE id = ? RETURNING dt_utc_last_update", {name, id}).toString();
+    const QString author = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
+    m_program.push({{"FN", "city_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", author},
+                    {"sign", "second"}, {"dt_utc_last_update", storedAt}});
+}
+
+QMessageBox *TestBoxKeys::boxAfter(const QMessageBox *before)
+{
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const auto shown = [&] { return watchdog.leftOpen() && watchdog.leftOpen() != before; };
+    if (!QTest::qWaitFor(shown, timeLimit(10000)) || !QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)))
+        return nullptr;
+    return watchdog.leftOpen();
+}
+
+QMessageBox *TestBoxKeys::changeQuestion(const QString &id, const QString &name)
+{
+    QMessageBox *before = m_program.watchdog().leftOpen();
+    pushNameChange(id, name);
+    QMessageBox *box = boxAfter(before);
+    return box && box->text() == "Data changed by user 'second'. Apply?" ? box : nullptr;
+}
+
+QMessageBox *TestBoxKeys::widgetQuestion(QObject *editor, QWindow *window, const QString &text)
+{
+    Gui::QWidgetCreator *creator = widgetCreator(editor);
+    if (!creator)
+        return nullptr;
+    QMessageBox *before = m_program.watchdog().leftOpen();
+    QWidget *question = creator->safeQuestion(text, window);
+    QMessageBox *box = boxAfter(before);
+    return box == question ? box : nullptr;
 }
 
 QQuickItem *TestBoxKeys::openCity(const QString &name, QPointer<QObject> &editor)
@@ -106,17 +223,35 @@ QQuickItem *TestBoxKeys::openCity(const QString &name, QPointer<QObject> &editor
     return field;
 }
 
+QString TestBoxKeys::nameReady(QQuickItem *name, QObject *editor)
+{
+    QObject *form = PageControls::formOf(editor);
+    const auto ready = [&] { return name->hasActiveFocus() && !form->property("isBusy").toBool(); };
+    return QTest::qWaitFor(ready, timeLimit(10000)) ? QString() : QString("the name has no focus");
+}
+
+QString TestBoxKeys::typeIntoName(QQuickItem *name, QObject *editor, const QByteArray &letters)
+{
+    if (!activate(name->window()))
+        return "the editor's window is not active";
+    const QString failure = nameReady(name, editor);
+    if (!failure.isEmpty())
+        return failure;
+    QTest::keyClick(name->window(), Qt::Key_End);
+    type(name->window(), letters);
+    return QString();
+}
+
 QString TestBoxKeys::keysReachName(QQuickItem *name, QObject *editor, const QString &expected)
 {
     QWindow *window = name->window();
-    QObject *form = PageControls::formOf(editor);
     if (!QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window; }, timeLimit(5000))) {
         return "the keys are with " + describe(QGuiApplication::focusWindow()) + ", not the editor's "
             + describe(window);
     }
-    const auto ready = [&] { return name->hasActiveFocus() && !form->property("isBusy").toBool(); };
-    if (!QTest::qWaitFor(ready, timeLimit(10000)))
-        return "the name has no focus";
+    const QString failure = nameReady(name, editor);
+    if (!failure.isEmpty())
+        return failure;
     QTest::keyClick(window, Qt::Key_End);
     QTest::keyClick(window, expected.back().toLatin1());
     return textOf(name) == expected ? QString() : "the name reads " + textOf(name);
@@ -154,10 +289,7 @@ void TestBoxKeys::aNoticeHandsTheKeysBack()
     // A save whose answer the connection took, found saved once connected again: OK clicked on
     // that notice hands the editor's window the keys.
     QVERIFY((name = openCity("Lviv", editor)));
-    QVERIFY(activate(name->window()));
-    QTRY_VERIFY(name->hasActiveFocus());
-    QTest::keyClick(name->window(), Qt::Key_End);
-    QTest::keyClick(name->window(), 's');
+    QCOMPARE(typeIntoName(name, editor, "s"), QString());
     m_program.proxy().loseAnswerTo("city_trUpdate");
     watchdog.leaveBoxesOpen(true);
     QTest::keyClick(name->window(), Qt::Key_Return);
@@ -179,10 +311,7 @@ void TestBoxKeys::theCloseQuestionHandsTheKeysBack()
     QPointer<QObject> editor;
     QQuickItem *name = openCity("Odesa", editor);
     QVERIFY(name);
-    QVERIFY(activate(name->window()));
-    QTRY_VERIFY(name->hasActiveFocus());
-    QTest::keyClick(name->window(), Qt::Key_End);
-    QTest::keyClick(name->window(), 'a');
+    QCOMPARE(typeIntoName(name, editor, "a"), QString());
     QString expected = "Odesaa";
     for (bool escape : {true, false}) {
         m_program.watchdog().leaveNextBoxOpen();
@@ -213,10 +342,7 @@ void TestBoxKeys::noToSavingOverALockHandsTheKeysBack()
     QQuickItem *name = openCity("Dnipro", editor);
     QVERIFY(name);
     QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
-    QVERIFY(activate(name->window()));
-    QTRY_VERIFY(name->hasActiveFocus());
-    QTest::keyClick(name->window(), Qt::Key_End);
-    QTest::keyClick(name->window(), 'x');
+    QCOMPARE(typeIntoName(name, editor, "x"), QString());
     m_program.watchdog().leaveNextBoxOpen();
     QTest::keyClick(name->window(), Qt::Key_Return);
     QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
@@ -225,6 +351,171 @@ void TestBoxKeys::noToSavingOverALockHandsTheKeysBack()
     clickButton(box, QMessageBox::No);
     QTRY_VERIFY(!box);
     QCOMPARE(keysReachName(name, editor, "Dniproxy"), QString());
+    discard(editor);
+    QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+}
+
+void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
+{
+    // Two boxes of one editor open at once, of either kind: when the upper goes, the lower has the
+    // keys and sits over the editor's window, so the next key answers it; the editor has the keys
+    // only once none is open.
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = cityId("Kharkiv");
+    QPointer<QObject> editor;
+    QQuickItem *name = openCity("Kharkiv", editor);
+    QVERIFY(name);
+    QWindow *window = name->window();
+    QCOMPARE(typeIntoName(name, editor, "a"), QString());
+    watchdog.leaveBoxesOpen(true);
+
+    // The close question (QML's) over a colleague's change (a widget question): Escape on the
+    // upper leaves the change question with the keys, over the editor.
+    QPointer<QMessageBox> change = changeQuestion(id, "Kharkov");
+    QVERIFY(change);
+    QCOMPARE(change->windowHandle()->transientParent(), window);
+    QMetaObject::invokeMethod(editor, "closed");
+    QPointer<QMessageBox> upper = boxAfter(change);
+    QVERIFY(upper);
+    QCOMPARE(upper->text(), QString("Data not saved"));
+    QCOMPARE(upper->windowHandle()->transientParent(), window);
+    keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!upper);
+    QCOMPARE(keysAndTopWith(change->windowHandle(), window), QString());
+
+    // A widget question over it: the same when that one goes.
+    upper = widgetQuestion(editor, window, "Apply the other change?");
+    QVERIFY(upper);
+    keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!upper);
+    QCOMPARE(keysAndTopWith(change->windowHandle(), window), QString());
+    // Escape where the keys are says No to the change: what was typed stays.
+    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    QTRY_VERIFY(!change);
+    QCOMPARE(keysReachName(name, editor, "Kharkivab"), QString());
+
+    // A widget question over the close question: once it goes, Escape reaches the close question,
+    // whose Cancel keeps the editor.
+    QMetaObject::invokeMethod(editor, "closed");
+    QPointer<QMessageBox> lower = boxAfter(nullptr);
+    QVERIFY(lower);
+    QCOMPARE(lower->text(), QString("Data not saved"));
+    upper = widgetQuestion(editor, window, "Apply the other change?");
+    QVERIFY(upper);
+    keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!upper);
+    QCOMPARE(keysAndTopWith(lower->windowHandle(), window), QString());
+    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    QTRY_VERIFY(!lower);
+    QVERIFY(editor);
+    QCOMPARE(keysReachName(name, editor, "Kharkivabc"), QString());
+
+    // A widget message about the editor counts too: a question over it hands it the keys.
+    Gui::QWidgetCreator *creator = widgetCreator(editor);
+    QVERIFY(creator);
+    QPointer<QWidget> note = creator->message(0, "Exported", window);
+    QVERIFY(note);
+    QCOMPARE(note->windowHandle()->transientParent(), window);
+    upper = widgetQuestion(editor, window, "Apply the other change?");
+    QVERIFY(upper);
+    keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!upper);
+    QCOMPARE(keysAndTopWith(note->windowHandle(), window), QString());
+    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    QTRY_VERIFY(!note);
+    QCOMPARE(keysReachName(name, editor, "Kharkivabcd"), QString());
+    watchdog.leaveBoxesOpen(false);
+    discard(editor);
+}
+
+void TestBoxKeys::aBoxAboutAnItemHandsItsWindowTheKeys()
+{
+    // A box whose parentItem is an item of the editor, not a window: the item's window has the
+    // keys once it goes.
+    QPointer<QObject> editor;
+    QQuickItem *name = openCity("Poltava", editor);
+    QVERIFY(name);
+    QCOMPARE(typeIntoName(name, editor, "a"), QString());
+    QQmlEngine *engine = qmlEngine(editor);
+    QQmlComponent component(engine, QUrl("qrc:/qml/components/message-dialog/MessageDialogBase.qml"));
+    m_program.watchdog().leaveNextBoxOpen();
+    QObject *dialog = component.beginCreate(engine->rootContext());
+    QVERIFY2(dialog, qPrintable(component.errorString()));
+    // Its own script destroys it once closed, as it does the boxes dialog.js makes.
+    QQmlEngine::setObjectOwnership(dialog, QQmlEngine::JavaScriptOwnership);
+    dialog->setParent(name);
+    dialog->setProperty("text", "About the name");
+    dialog->setProperty("parentItem", QVariant::fromValue<QObject *>(name));
+    component.completeCreate();
+    QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
+    QVERIFY(box);
+    QCOMPARE(box->text(), QString("About the name"));
+    QCOMPARE(box->windowHandle()->transientParent(), name->window());
+    keyClickClosing(box->windowHandle(), Qt::Key_Return);
+    QTRY_VERIFY(!box);
+    QCOMPARE(keysReachName(name, editor, "Poltavaab"), QString());
+    discard(editor);
+}
+
+void TestBoxKeys::noKeyTypedForTheFormSavesOverALock()
+{
+    // "Save over the lock?" guards the colleague's work however it opens: opened by the
+    // operator's own Return, Return, Enter, Space and a letter typed on it save nothing and leave
+    // the lock with the colleague; No is its default; Alt+Y and a click on Yes save over it.
+    const QString id = cityId("Sumy");
+    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    QPointer<QObject> editor;
+    QQuickItem *name = openCity("Sumy", editor);
+    QVERIFY(name);
+    QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
+    QCOMPARE(typeIntoName(name, editor, "x"), QString());
+    const int updates = m_program.sentCount("city_trUpdate");
+    const QString text = "The record is locked by user 'second'. Save over the lock?";
+    QString expected = "Sumyx";
+    const QList<QPair<Qt::Key, char>> keys{{Qt::Key_Return, 'r'}, {Qt::Key_Enter, 'e'}, {Qt::Key_Space, 's'},
+                                           {Qt::Key_Y, 'l'}};
+    for (const auto &[key, next] : keys) {
+        m_program.watchdog().leaveNextBoxOpen();
+        QTest::keyClick(name->window(), Qt::Key_Return);
+        QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
+        QVERIFY(box);
+        QCOMPARE(box->text(), text);
+        keyClickClosing(box->windowHandle(), key);
+        if (key == Qt::Key_Y) {
+            // Neither answered nor Yes pressed for later.
+            QVERIFY(box && box->isVisible());
+            QVERIFY(!box->button(QMessageBox::Yes)->isDown());
+            QCOMPARE(static_cast<QAbstractButton *>(box->defaultButton()), box->button(QMessageBox::No));
+            keyClickClosing(box->windowHandle(), Qt::Key_Escape);
+        }
+        QTRY_VERIFY(!box);
+        QVERIFY(answersLanded());
+        QCOMPARE(m_program.sentCount("city_trUpdate"), updates);
+        QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Sumy"));
+        QCOMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
+        expected += next;
+        QCOMPARE(keysReachName(name, editor, expected), QString());
+    }
+
+    // Alt+Y, then Yes clicked, save over the lock, which stays the colleague's.
+    for (bool click : {false, true}) {
+        if (click)
+            QCOMPARE(typeIntoName(name, editor, "c"), QString());
+        const QString typed = textOf(name);
+        m_program.watchdog().leaveNextBoxOpen();
+        QTest::keyClick(name->window(), Qt::Key_Return);
+        QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
+        QVERIFY(box);
+        QCOMPARE(box->text(), text);
+        if (click)
+            clickButton(box, QMessageBox::Yes);
+        else
+            keyClickClosing(box->windowHandle(), Qt::Key_Y, Qt::AltModifier);
+        QTRY_VERIFY(!box);
+        QTRY_COMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), typed);
+        QTRY_VERIFY(!editor->property("isDirty").toBool());
+    }
+    QCOMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
     discard(editor);
     QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
 }

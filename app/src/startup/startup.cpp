@@ -12,6 +12,7 @@
 #include "shell/qwidgetcreator.h"
 
 #include "gui/controller/abstractcontroller.h"
+#include "gui/core/boxstack.h"
 #include "gui/core/focusedwheel.h"
 #include "gui/core/plainmessageboxes.h"
 #include "gui/core/shortcutprecedence.h"
@@ -176,6 +177,7 @@ void Startup::applyLook()
     m_plainMessageBoxes = std::make_unique<Gui::PlainMessageBoxes>();
     m_shortcutPrecedence = std::make_unique<Gui::ShortcutPrecedence>();
     m_focusedWheel = std::make_unique<Gui::FocusedWheel>();
+    m_boxStack = std::make_unique<Gui::BoxStack>();
     bool isNumber = false;
     const int fontSize = Gui::Settings::value(QStringLiteral("style"), QStringLiteral("fontSize"), 0).toInt(&isNumber);
     if (isNumber && fontSize != 0)

@@ -23,6 +23,7 @@ class Auth;
 }
 
 namespace Gui {
+class BoxStack;
 class FocusedWheel;
 class PlainMessageBoxes;
 class ShortcutPrecedence;
@@ -84,6 +85,7 @@ private:
     std::unique_ptr<Gui::PlainMessageBoxes> m_plainMessageBoxes;
     std::unique_ptr<Gui::ShortcutPrecedence> m_shortcutPrecedence;
     std::unique_ptr<Gui::FocusedWheel> m_focusedWheel;
+    std::unique_ptr<Gui::BoxStack> m_boxStack;
     std::unique_ptr<Client::Controller::Auth> m_auth;
     QString m_language;
     QStringList m_translations;

@@ -94,6 +94,10 @@ TestCase {
         dialog.click(StandardButton.Ok);
         verify(!dialog.visible);
         tryVerify(function () { return destroyed; }, TestTime.limit(1000), "the dialog destroys itself");
+        // The item's window, or a box still open over it, takes the keys.
+        var activations = QWIDGET_CREATOR.callsOf("activateOwner");
+        verify(activations.length > 0, "nothing takes the keys back");
+        verify(activations.every(function (call) { return call[0] === testCase; }), String(activations));
     }
 
     function test_toastOverMainWindow() {

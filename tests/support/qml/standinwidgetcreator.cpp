@@ -6,6 +6,11 @@
 #include "standinsearch.h"
 #include "standintoast.h"
 
+void StandinWidgetCreator::activateOwner(QObject *owner)
+{
+    record(QStringLiteral("activateOwner"), {QVariant::fromValue(owner)});
+}
+
 QObject *StandinWidgetCreator::toast(const QString &message, int mode)
 {
     record(QStringLiteral("toast"), {message, mode});

@@ -16,6 +16,8 @@ class StandinWidgetCreator : public StandinObject
 public:
     explicit StandinWidgetCreator(QObject *parent = nullptr) : StandinObject(parent) {}
 
+    // Recorded with the owner a closed message dialog hands the keys back to.
+    Q_INVOKABLE void activateOwner(QObject *owner);
     Q_INVOKABLE QObject *toast(const QString &message, int mode);
     // Recorded as "message" with the kind and the text; nothing is shown.
     Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);

@@ -127,6 +127,12 @@ void keepOverFrame(QWidget *widget, QObject *frame)
     }
 }
 
+QWindow *topWindow(QObject *frame)
+{
+    QRect area;
+    return frame ? frameWindow(frame, area) : nullptr;
+}
+
 void activateFrameWindow(QObject *object)
 {
     if (!object)

@@ -10,6 +10,7 @@
 class QObject;
 class QQmlError;
 class QWidget;
+class QWindow;
 
 // Window operations of the shell: placement on the screen, task-bar grouping, raising QML frame
 // windows, meta-object look-ups and the bracketed name of pseudo-rows.
@@ -28,6 +29,9 @@ void attachToOwnerWindow(QWidget *owner, QWidget *widget);
 // opened it: kept above the frame's top-level window, placed over the frame, and closed when the
 // frame goes.
 void keepOverFrame(QWidget *widget, QObject *frame);
+// The top-level window that shows a frame (a QML frame, a widget frame), an item, a widget or a
+// window; null when none does.
+QWindow *topWindow(QObject *frame);
 // Raises and activates a QML window (its raise() and requestActivate()).
 void raiseWindow(QObject *window);
 // Raises and activates the window of a QML frame when it is visible.

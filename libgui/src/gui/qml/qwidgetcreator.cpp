@@ -1,5 +1,6 @@
 #include "qwidgetcreator.h"
 
+#include "gui/core/boxstack.h"
 #include "gui/core/context.h"
 #include "gui/core/message.h"
 #include "gui/core/safequestion.h"
@@ -25,6 +26,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QQmlEngine>
+#include <QWindow>
 
 namespace Gui {
 
@@ -53,11 +55,23 @@ void QWidgetCreator::activateOnClose(QWidget *widget, QObject *parent)
     if (!parent)
         return;
     QObject::connect(widget, &QObject::destroyed, parent, [parent] {
+        // Another box still open over the same window keeps the keys.
+        if (BoxStack::activateYoungest(parent))
+            return;
         if (auto *frame = qobject_cast<Frame *>(parent))
             frame->activate();
         else
             Utils::activateFrameWindow(parent);
     });
+}
+
+void QWidgetCreator::activateOwner(QObject *owner)
+{
+    if (BoxStack::activateYoungest(owner))
+        return;
+    QWindow *window = Utils::topWindow(owner);
+    if (window && window->isVisible())
+        Utils::raiseWindow(window);
 }
 
 QWidget *QWidgetCreator::calendar(QObject *parent, QQuickItem *item)
@@ -85,7 +99,11 @@ QWidget *QWidgetCreator::message(int kind, const QString &text, QObject *parent)
     const QMessageBox::Icon icon = kind == 0 ? QMessageBox::Information
         : kind == 1                          ? QMessageBox::Warning
                                              : QMessageBox::Critical;
-    return showWindow(Message::selectableBox(icon, nullptr, QGuiApplication::applicationDisplayName(), text), parent);
+    QWidget *box = showWindow(Message::selectableBox(icon, nullptr, QGuiApplication::applicationDisplayName(), text),
+                              parent);
+    // Over the window it is about, as that window's box.
+    Utils::keepOverFrame(box, parent);
+    return box;
 }
 
 QWidget *QWidgetCreator::safeQuestion(const QString &text, QObject *parent)

@@ -20,7 +20,7 @@ class Updater;
 
 // "QWIDGET_CREATOR": opens the shell's widget windows for QML pages. Every opener returns the
 // window it made; the window deletes itself when closed. A window opened for a page ("parent")
-// brings the page's window forward again when it goes.
+// brings the page's window forward again when it goes, or the youngest box still open over it.
 class QWidgetCreator : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,9 @@ public:
     explicit QWidgetCreator(QObject *parent = nullptr);
     ~QWidgetCreator() override;
 
+    // A QML box of owner (a window, an item, a frame) went: the keys and the top go to the youngest
+    // box still open over owner's window, else to that window while it is shown.
+    Q_INVOKABLE void activateOwner(QObject *owner);
     // The calendar of a date input (item), which closes without a signal when the item goes.
     Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr, QQuickItem *item = nullptr);
     // Mode 0 is the green notice, any other the red one; the page places it.
@@ -73,7 +76,8 @@ public:
     // The same, and once the window is gone the window of parent (a page or a widget frame)
     // comes forward again, unless parent went first.
     static QWidget *showWindow(QWidget *widget, QObject *parent);
-    // The parent (a frame, a frame's window) takes the keys back when the widget goes.
+    // The parent (a frame, a frame's window) takes the keys back when the widget goes, unless
+    // another box is still open over its window: the youngest of them does.
     static void activateOnClose(QWidget *widget, QObject *parent);
 };
 

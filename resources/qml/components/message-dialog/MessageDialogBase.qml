@@ -7,17 +7,15 @@ import QtQuick.Dialogs 1.2
 MessageDialog {
     id: dialog
 
-    // The window the dialog is about: a frame's window or the main window (dialog.js).
+    // What the dialog is about: a frame's window or the main window (dialog.js), or an item, whose
+    // window is meant.
     property var parentItem: null
 
-    // Raised and activated while it is shown: it may have gone first, with its page.
+    // The keys and the top go to the youngest box still open over the window, else to the window
+    // while it is shown: it may have gone first, with its page.
     function activateParent() {
-        var window = parentItem;
-        if (!window || typeof window.requestActivate !== "function" || window.visible === false)
-            return;
-        if (typeof window.raise === "function")
-            window.raise();
-        window.requestActivate();
+        if (parentItem)
+            QWIDGET_CREATOR.activateOwner(parentItem);
     }
 
     modality: Qt.ApplicationModal

@@ -1,0 +1,80 @@
+#include "boxstack.h"
+
+#include "utils.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWindow>
+
+namespace Gui {
+
+namespace {
+
+BoxStack *current = nullptr;
+
+// A box: a shown dialog window that can take the keys. Menus, tool tips and notices are not.
+bool isBox(const QWindow *window)
+{
+    return window->isVisible() && (window->type() == Qt::Dialog || window->modality() != Qt::NonModal)
+        && !window->flags().testFlag(Qt::WindowDoesNotAcceptFocus);
+}
+
+} // namespace
+
+BoxStack::BoxStack(QObject *parent)
+    : QObject(parent)
+{
+    current = this;
+    qApp->installEventFilter(this);
+}
+
+BoxStack::~BoxStack()
+{
+    if (current == this)
+        current = nullptr;
+}
+
+QWindow *BoxStack::youngest(const QWindow *owner)
+{
+    if (!owner)
+        return nullptr;
+    QWindow *found = nullptr;
+    quint64 foundShown = 0;
+    // Without the watch, the application's window list (in the order the windows were made).
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if (window == owner || window->transientParent() != owner || !isBox(window))
+            continue;
+        const quint64 shown = current ? current->m_shown.value(window) : 0;
+        if (!found || shown >= foundShown) {
+            found = window;
+            foundShown = shown;
+        }
+    }
+    return found;
+}
+
+bool BoxStack::activateYoungest(QObject *owner)
+{
+    QWindow *box = youngest(Utils::topWindow(owner));
+    if (!box)
+        return false;
+    Utils::raiseWindow(box);
+    return true;
+}
+
+bool BoxStack::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWindowType()) {
+        const auto *window = static_cast<const QWindow *>(watched);
+        if (type == QEvent::Show)
+            m_shown.insert(window, ++m_shows);
+        else
+            m_shown.remove(window);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace Gui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+class QWindow;
+
+namespace Gui {
+
+// The boxes open over a window: the shown dialog windows (message boxes, questions, the QML
+// pages' boxes and the widget ones alike) whose transient parent it is, youngest first by the
+// order they were shown. When a box goes, the keys and the top go to the youngest box still open
+// over the same window, and to the window only when none is; with no window manager to stack
+// them, the program raises and activates the box itself. Costs a comparison of the type of each
+// event, and a walk over the top-level windows when a box goes.
+class BoxStack : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Keeps the order windows are shown in while it lives (one for the application).
+    explicit BoxStack(QObject *parent = nullptr);
+    ~BoxStack() override;
+
+    // The youngest box shown over owner (a top-level window); null when none is.
+    static QWindow *youngest(const QWindow *owner);
+    // Raises and activates the youngest box over the top-level window of owner (a window, an item,
+    // a frame, a widget); false when none is open.
+    static bool activateYoungest(QObject *owner);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QHash<const QWindow *, quint64> m_shown;
+    quint64 m_shows = 0;
+};
+
+} // namespace Gui
