@@ -131,6 +131,9 @@ private:
     QString keysReachName(QQuickItem *name, QObject *editor, const QString &expected);
     void discard(QPointer<QObject> &editor);
     QString cityId(const QString &name);
+    // Waits until the watchdog has answered the refusal of the colleague's lock at the opening:
+    // a box that opens takes the keys typed meanwhile. False when it did not come.
+    bool lockRefusalAnswered();
     // A colleague's change of the city's name, stored and pushed as the server does.
     void pushNameChange(const QString &id, const QString &name);
     // The question a colleague's change asks over the editor's edits, left open; null when none.
@@ -175,6 +178,14 @@ void TestBoxKeys::cleanup()
 QString TestBoxKeys::cityId(const QString &name)
 {
     return m_program.query("SELECT id FROM cities WHERE name = ?", {name}).toString();
+}
+
+bool TestBoxKeys::lockRefusalAnswered()
+{
+    const auto answered = [&] {
+        return m_program.watchdog().texts().join('\n').contains("LOCK: ") && !QApplication::activeModalWidget();
+    };
+    return QTest::qWaitFor(answered, timeLimit(10000));
 }
 
 void TestBoxKeys::pushNameChange(const QString &id, const QString &name)
@@ -341,6 +352,7 @@ void TestBoxKeys::noToSavingOverALockHandsTheKeysBack()
     QPointer<QObject> editor;
     QQuickItem *name = openCity("Dnipro", editor);
     QVERIFY(name);
+    QVERIFY(lockRefusalAnswered());
     QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
     QCOMPARE(typeIntoName(name, editor, "x"), QString());
     m_program.watchdog().leaveNextBoxOpen();
@@ -467,6 +479,7 @@ void TestBoxKeys::noKeyTypedForTheFormSavesOverALock()
     QPointer<QObject> editor;
     QQuickItem *name = openCity("Sumy", editor);
     QVERIFY(name);
+    QVERIFY(lockRefusalAnswered());
     QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
     QCOMPARE(typeIntoName(name, editor, "x"), QString());
     const int updates = m_program.sentCount("city_trUpdate");
