@@ -12,6 +12,7 @@
 #include "secondclient.h"
 #include "timelimit.h"
 
+#include "gui/core/context.h"
 #include "gui/qml/qwidgetcreator.h"
 #include "model/orlem/city/city.h"
 
@@ -27,6 +28,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QWidget>
 #include <QtTest>
 #include <qpa/qplatformnativeinterface.h>
 
@@ -90,12 +92,36 @@ Gui::QWidgetCreator *widgetCreator(QObject *page)
     return qobject_cast<Gui::QWidgetCreator *>(opener);
 }
 
+// The top-level window with the X input focus, which the operator's keys reach (with no window
+// manager Qt's own focus window may still name the one before, when the focus came back to a box
+// that had it before a younger one opened); null when no window of the program has it.
+QWindow *windowWithKeys()
+{
+    auto *connection = static_cast<xcb_connection_t *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
+    xcb_get_input_focus_reply_t *focus =
+        connection ? xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr) : nullptr;
+    if (!focus)
+        return nullptr;
+    const WId id = focus->focus;
+    std::free(focus);
+    const QWindowList windows = QGuiApplication::allWindows();
+    for (QWindow *window : windows) {
+        if (window->handle() && window->winId() == id) {
+            while (window->parent())
+                window = window->parent();
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 // Waits until the box has the keys and is stacked over the editor's window: empty when it has,
 // else what went wrong.
 QString keysAndTopWith(QWindow *box, QWindow *editor)
 {
-    if (!QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == box; }, timeLimit(5000)))
-        return "the keys are with " + describe(QGuiApplication::focusWindow()) + ", not the box " + describe(box);
+    if (!QTest::qWaitFor([&] { return windowWithKeys() == box; }, timeLimit(5000)))
+        return "the keys are with " + describe(windowWithKeys()) + ", not the box " + describe(box);
     if (!QTest::qWaitFor([&] { return stackedAbove(box, editor); }, timeLimit(5000)))
         return "the box " + describe(box) + " is under the editor " + describe(editor);
     return QString();
@@ -114,6 +140,7 @@ private slots:
     void theCloseQuestionHandsTheKeysBack();
     void noToSavingOverALockHandsTheKeysBack();
     void theYoungestBoxLeftOpenHasTheKeys();
+    void theYoungestBoxOverATabHasTheKeys();
     void aBoxAboutAnItemHandsItsWindowTheKeys();
     void noKeyTypedForTheFormSavesOverALock();
 
@@ -139,9 +166,9 @@ private:
     // The question a colleague's change asks over the editor's edits, left open; null when none.
     QMessageBox *changeQuestion(const QString &id, const QString &name);
     // Opens the widget question a page opens through QWIDGET_CREATOR over the editor's window,
-    // left open; null when it is not shown and active.
-    QMessageBox *widgetQuestion(QObject *editor, QWindow *window, const QString &text);
-    // The box left open next after the one given, once it is shown and active; null when none.
+    // left open; null when it does not get the keys.
+    QMessageBox *widgetQuestion(QObject *editor, QObject *window, const QString &text);
+    // The box left open next after the one given, once it has the keys; null when none.
     QMessageBox *boxAfter(const QMessageBox *before);
 
     SecondClient m_other;
@@ -156,7 +183,7 @@ void TestBoxKeys::initTestCase()
                                             {"INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES"
                                              " ('Kyiv', 1000, 1000), ('Lviv', 1000, 1000), ('Odesa', 1000, 1000),"
                                              " ('Dnipro', 1000, 1000), ('Kharkiv', 1000, 1000), ('Poltava', 1000, 1000),"
-                                             " ('Sumy', 1000, 1000)"});
+                                             " ('Sumy', 1000, 1000), ('Lutsk', 1000, 1000)"});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     m_other.watch<Model::Orlem::City>("city");
@@ -201,7 +228,9 @@ QMessageBox *TestBoxKeys::boxAfter(const QMessageBox *before)
 {
     ModalWatchdog &watchdog = m_program.watchdog();
     const auto shown = [&] { return watchdog.leftOpen() && watchdog.leftOpen() != before; };
-    if (!QTest::qWaitFor(shown, timeLimit(10000)) || !QTest::qWaitForWindowActive(watchdog.leftOpen(), timeLimit(5000)))
+    // Qt counts a box as active while the window it is over is: the X input focus tells.
+    const auto hasKeys = [&] { return watchdog.leftOpen() && windowWithKeys() == watchdog.leftOpen()->windowHandle(); };
+    if (!QTest::qWaitFor(shown, timeLimit(10000)) || !QTest::qWaitFor(hasKeys, timeLimit(5000)))
         return nullptr;
     return watchdog.leftOpen();
 }
@@ -214,7 +243,7 @@ QMessageBox *TestBoxKeys::changeQuestion(const QString &id, const QString &name)
     return box && box->text() == "Data changed by user 'second'. Apply?" ? box : nullptr;
 }
 
-QMessageBox *TestBoxKeys::widgetQuestion(QObject *editor, QWindow *window, const QString &text)
+QMessageBox *TestBoxKeys::widgetQuestion(QObject *editor, QObject *window, const QString &text)
 {
     Gui::QWidgetCreator *creator = widgetCreator(editor);
     if (!creator)
@@ -402,7 +431,7 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(change->windowHandle(), window), QString());
     // Escape where the keys are says No to the change: what was typed stays.
-    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!change);
     QCOMPARE(keysReachName(name, editor, "Kharkivab"), QString());
 
@@ -417,7 +446,7 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(lower->windowHandle(), window), QString());
-    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!lower);
     QVERIFY(editor);
     QCOMPARE(keysReachName(name, editor, "Kharkivabc"), QString());
@@ -433,17 +462,47 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(note->windowHandle(), window), QString());
-    keyClickClosing(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!note);
     QCOMPARE(keysReachName(name, editor, "Kharkivabcd"), QString());
     watchdog.leaveBoxesOpen(false);
     discard(editor);
 }
 
+void TestBoxKeys::theYoungestBoxOverATabHasTheKeys()
+{
+    // An editor in a tab of the main window: its close question (QML's) is a box of the main
+    // window as its widget questions are, so once a widget question over it goes, it has the keys
+    // and the top.
+    QPointer<QObject> editor = Gui::Context::createQmlFrame(
+        CityUrl, {{"state", "EDIT"}, {"id", cityId("Lutsk")}, {"isWindow", false}, {"isNewInstance", true}});
+    QQuickItem *name = pageControl(editor, "name");
+    QVERIFY(name);
+    QTRY_COMPARE(textOf(name), QString("Lutsk"));
+    QCOMPARE(typeIntoName(name, editor, "a"), QString());
+    QWidget *mainWindow = Gui::Context::mainWidget();
+    m_program.watchdog().leaveBoxesOpen(true);
+    QMetaObject::invokeMethod(editor, "closed");
+    QPointer<QMessageBox> lower = boxAfter(nullptr);
+    QVERIFY(lower);
+    QCOMPARE(lower->text(), QString("Data not saved"));
+    QCOMPARE(lower->windowHandle()->transientParent(), mainWindow->windowHandle());
+    QPointer<QMessageBox> upper = widgetQuestion(editor, mainWindow, "Apply the other change?");
+    QVERIFY(upper);
+    keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
+    QTRY_VERIFY(!upper);
+    QCOMPARE(keysAndTopWith(lower->windowHandle(), mainWindow->windowHandle()), QString());
+    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
+    QTRY_VERIFY(!lower);
+    QCOMPARE(keysReachName(name, editor, "Lutskab"), QString());
+    m_program.watchdog().leaveBoxesOpen(false);
+    discard(editor);
+}
+
 void TestBoxKeys::aBoxAboutAnItemHandsItsWindowTheKeys()
 {
     // A box whose parentItem is an item of the editor, not a window: the item's window has the
-    // keys once it goes.
+    // keys and the top once it goes.
     QPointer<QObject> editor;
     QQuickItem *name = openCity("Poltava", editor);
     QVERIFY(name);
@@ -463,8 +522,13 @@ void TestBoxKeys::aBoxAboutAnItemHandsItsWindowTheKeys()
     QVERIFY(box);
     QCOMPARE(box->text(), QString("About the name"));
     QCOMPARE(box->windowHandle()->transientParent(), name->window());
+    // Another window of the program over the editor's meanwhile: the editor's comes up again.
+    QWindow *mainWindow = Gui::Context::mainWidget()->windowHandle();
+    mainWindow->raise();
+    QTRY_VERIFY(stackedAbove(mainWindow, name->window()));
     keyClickClosing(box->windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(!box);
+    QTRY_VERIFY(stackedAbove(name->window(), mainWindow));
     QCOMPARE(keysReachName(name, editor, "Poltavaab"), QString());
     discard(editor);
 }
@@ -520,6 +584,8 @@ void TestBoxKeys::noKeyTypedForTheFormSavesOverALock()
         QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
         QVERIFY(box);
         QCOMPARE(box->text(), text);
+        // Alt+Y is a shortcut of the window that has the keys.
+        QTRY_COMPARE(QGuiApplication::focusWindow(), box->windowHandle());
         if (click)
             clickButton(box, QMessageBox::Yes);
         else

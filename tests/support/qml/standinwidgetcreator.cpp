@@ -6,6 +6,12 @@
 #include "standinsearch.h"
 #include "standintoast.h"
 
+void StandinWidgetCreator::openBox(QObject *box, QObject *owner)
+{
+    record(QStringLiteral("openBox"), {QVariant::fromValue(box), QVariant::fromValue(owner)});
+    QMetaObject::invokeMethod(box, "open");
+}
+
 void StandinWidgetCreator::activateOwner(QObject *owner)
 {
     record(QStringLiteral("activateOwner"), {QVariant::fromValue(owner)});

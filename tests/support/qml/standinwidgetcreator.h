@@ -16,6 +16,8 @@ class StandinWidgetCreator : public StandinObject
 public:
     explicit StandinWidgetCreator(QObject *parent = nullptr) : StandinObject(parent) {}
 
+    // Recorded with the owner; the dialog opens.
+    Q_INVOKABLE void openBox(QObject *box, QObject *owner);
     // Recorded with the owner a closed message dialog hands the keys back to.
     Q_INVOKABLE void activateOwner(QObject *owner);
     Q_INVOKABLE QObject *toast(const QString &message, int mode);

@@ -64,6 +64,20 @@ bool BoxStack::activateYoungest(QObject *owner)
     return true;
 }
 
+void BoxStack::showOver(const std::function<void()> &show, QObject *owner)
+{
+    const quint64 before = current ? current->m_shows : 0;
+    show();
+    QWindow *window = Utils::topWindow(owner);
+    if (!current || !window)
+        return;
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (QWindow *box : windows) {
+        if (current->m_shown.value(box) > before && box != window && !box->transientParent() && isBox(box))
+            box->setTransientParent(window);
+    }
+}
+
 bool BoxStack::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <QObject>
 
+#include <functional>
+
 class QWindow;
 
 namespace Gui {
@@ -27,6 +29,10 @@ public:
     // Raises and activates the youngest box over the top-level window of owner (a window, an item,
     // a frame, a widget); false when none is open.
     static bool activateYoungest(QObject *owner);
+    // Runs show, and the boxes it shows with no transient parent become boxes of owner's top-level
+    // window: Qt gives a QML box the window of its page as transient parent, and none when that
+    // window sits inside the main window (an editor in a tab).
+    static void showOver(const std::function<void()> &show, QObject *owner);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

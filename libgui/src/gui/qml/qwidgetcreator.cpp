@@ -65,6 +65,11 @@ void QWidgetCreator::activateOnClose(QWidget *widget, QObject *parent)
     });
 }
 
+void QWidgetCreator::openBox(QObject *box, QObject *owner)
+{
+    BoxStack::showOver([box] { Utils::invoke(box, "open()"); }, owner);
+}
+
 void QWidgetCreator::activateOwner(QObject *owner)
 {
     if (BoxStack::activateYoungest(owner))

@@ -29,6 +29,8 @@ public:
     explicit QWidgetCreator(QObject *parent = nullptr);
     ~QWidgetCreator() override;
 
+    // Opens a QML box (its open()) as a box of owner's window (owner: a window, an item, a frame).
+    Q_INVOKABLE void openBox(QObject *box, QObject *owner);
     // A QML box of owner (a window, an item, a frame) went: the keys and the top go to the youngest
     // box still open over owner's window, else to that window while it is shown.
     Q_INVOKABLE void activateOwner(QObject *owner);

@@ -25,5 +25,6 @@ MessageDialog {
         activateParent();
         dialog.destroy();
     }
-    Component.onCompleted: open()
+    // Its window sits over the window it is about, among that window's boxes.
+    Component.onCompleted: QWIDGET_CREATOR.openBox(dialog, parentItem)
 }
