@@ -57,12 +57,17 @@ QString describe(const QObject *object)
     return text;
 }
 
+xcb_connection_t *xcbConnection()
+{
+    return static_cast<xcb_connection_t *>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
+}
+
 // The X windows on the root, bottom first: with no window manager every top-level window is one
 // of them, in the order the X server stacks them.
 QList<WId> xStacking()
 {
-    auto *connection = static_cast<xcb_connection_t *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
+    xcb_connection_t *connection = xcbConnection();
     if (!connection)
         return {};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -97,8 +102,7 @@ Gui::QWidgetCreator *widgetCreator(QObject *page)
 // that had it before a younger one opened); null when no window of the program has it.
 QWindow *windowWithKeys()
 {
-    auto *connection = static_cast<xcb_connection_t *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
+    xcb_connection_t *connection = xcbConnection();
     xcb_get_input_focus_reply_t *focus =
         connection ? xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr) : nullptr;
     if (!focus)
