@@ -505,10 +505,14 @@ TestCase {
         compare(editor.form.userLockedId, "9");
         MessageBoxes.closeAllIn(editor);
         net.clear();
+        QWIDGET_CREATOR.clearCalls();
         editor.enterPressed();
         compare(net.sentNames(), [], "nothing is saved over the lock unasked");
-        compare(MessageBoxes.textsIn(editor), ["The record is locked by user '9'. Save over the lock?"]);
-        MessageBoxes.closeAllIn(editor);
+        compare(MessageBoxes.textsIn(editor), []);
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion").length, 1, "asked by Return too, no key answers it");
+        compare(QWIDGET_CREATOR.callsOf("safeQuestion")[0][0], "The record is locked by user '9'. Save over the lock?");
+        QWIDGET_CREATOR.lastDialog().answer(false);
+        compare(net.sentNames(), []);
     }
 
     function test_recordFreedWhileOpen() {

@@ -514,7 +514,7 @@ Item {
 
     // A question a save asks before it is sent: yes() sends, notYes() keeps the edits. After a
     // wait the operator did not open it at that moment, and one that guards a colleague's work
-    // (safe) is never answered by a key: either is a safe one, No by default.
+    // (safe) is never answered by keys: both are safe questions, No by default.
     function askBeforeSave(text, yes, notYes, safe) {
         var question = saveWaited || safe ? Dialog.safeQuestion(text) : Dialog.question(text);
         if (!question)
@@ -558,7 +558,7 @@ Item {
             editor.isCloseOnSa = closeAfter;
             send();
             editor.startBusy();
-        }, null, true);
+        }, undefined, true);
         editor.isCloseOnSa = false;
     }
 
