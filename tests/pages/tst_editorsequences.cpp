@@ -33,6 +33,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QJSValue>
+#include <QJsonDocument>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQuickItem>
@@ -332,7 +334,7 @@ public:
             else if (fn == "city_trGetList")
                 m_probeHeard = message.value("id").toString();
             else if (fn.startsWith("driver"))
-                ++m_sent[fn + ':' + message.value("id").toString()], ++m_sent[fn], ++m_sentTotal;
+                ++m_sent[fn + ':' + message.value("id").toString()], ++m_sent[fn], ++m_sentTotal, m_lastSent = fn;
         });
     }
 
@@ -492,6 +494,7 @@ private:
     QObject m_heard;
     QHash<QString, int> m_sent;
     int m_sentTotal = 0;
+    QString m_lastSent;
     int m_lostConnections = 0;
     QString m_probeHeard;
     BoxLog m_boxLog;
@@ -722,6 +725,7 @@ void Sequence::flush()
 bool Sequence::settle()
 {
     int before = -1;
+    QStringList busyNow;
     for (int round = 0; round < 20; ++round) {
         const QString probeId = QString::number(-1000 - ++m_barrier);
         Client::Controller::RecordFinder probe(QStringLiteral("city"));
@@ -731,12 +735,16 @@ bool Sequence::settle()
         if (!heard || !QTest::qWaitFor([&] { return !found.isEmpty(); }, timeLimit(10000)))
             return fail("settle", "the program's requests were not answered");
         flush();
-        bool busy = false;
+        busyNow.clear();
         for (const auto &e : m_editors) {
             QObject *form = isOpen(*e) ? PageControls::formOf(e->opened.editor) : nullptr;
-            busy = busy || (form && form->property("isBusy").toBool()) || isDimmed(*e);
+            if ((form && form->property("isBusy").toBool()) || isDimmed(*e)) {
+                const QVariant reads = form->property("watch").value<QObject *>()->property("pendingReads");
+                busyNow += QString("driver %1's page is busy, reads on their way: %2").arg(e->id)
+                               .arg(QString::fromUtf8(QJsonDocument::fromVariant(reads.value<QJSValue>().toVariant()).toJson(QJsonDocument::Compact)));
+            }
         }
-        if (m_sentTotal == before && !busy) {
+        if (m_sentTotal == before && busyNow.isEmpty()) {
             for (const auto &e : m_editors)
                 takeReadValues(*e);
             for (const auto &e : m_editors)
@@ -749,7 +757,9 @@ bool Sequence::settle()
         }
         before = m_sentTotal;
     }
-    return fail("settle", "the program did not come to rest");
+    // What kept it from rest, to tell the program's fault from the test's.
+    return fail("settle", QString("the program did not come to rest: %1").arg(busyNow.isEmpty() ? "it sent " + m_lastSent + " on and on"
+                                                                                              : busyNow.join("; ")));
 }
 
 // The form shows the stored record, but for the fields keep() names.
