@@ -362,7 +362,7 @@
 <context>
     <name>Startup</name>
     <message>
-        <location filename="../../app/src/startup/startup.cpp" line="+61"/>
+        <location filename="../../app/src/startup/startup.cpp" line="+62"/>
         <source>The program could not start: %1</source>
         <translation>Не удалось запустить программу: %1</translation>
     </message>

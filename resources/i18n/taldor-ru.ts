@@ -1139,7 +1139,7 @@
         <translation>Данные удалены. Форма будет закрыта!</translation>
     </message>
     <message>
-        <location line="+412"/>
+        <location line="+413"/>
         <source>Amount:</source>
         <translation>Количество:</translation>
     </message>
@@ -1267,7 +1267,7 @@
         <translation>Данные сохранены: на сервере то, что было введено.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
         <translation>Данные не сохранены: после отправки запись не изменилась. Они остаются в форме: сохраните их снова.</translation>
     </message>
@@ -1277,12 +1277,12 @@
         <translation>Неизвестно, сохранены ли данные: после отправки запись изменилась, а сервер показывает не все отправленные значения. Введённое остаётся в форме: сохраните его снова для верности.</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="+30"/>
         <source>The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form.</source>
         <translation>Последнее сохранение дошло до сервера: на нём то, что оно отправило. Введённое после него ещё не на сервере: оно остаётся в форме.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-19"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent. The form shows the stored values.</source>
         <translation>Сохранены ли данные, неизвестно: после отправки запись была изменена на сервере. Форма показывает сохранённые значения.</translation>
     </message>
@@ -1292,7 +1292,22 @@
         <translation>Неизвестно, сохранены ли данные: после отправки запись на сервере изменили, и теперь в ней другие значения. Показать сохранённые значения? «Нет» оставит введённое.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>The last save reached the server, and so did the save that waited for it.</source>
+        <translation>Последнее сохранение дошло до сервера, как и сохранение, которое его ждало.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last save reached the server: it holds what that save sent. The save that waited for it was refused: what was typed after it stays in the form.</source>
+        <translation>Последнее сохранение дошло до сервера: на нём то, что оно отправило. Сохранение, которое его ждало, отклонено: введённое после него остаётся в форме.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The last save reached the server: it holds what that save sent.</source>
+        <translation>Последнее сохранение дошло до сервера: на нём то, что оно отправило.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The data was not saved: the server holds no record stored by this send. It stays in the form: save it again.</source>
         <translation>Данные не сохранены: на сервере нет записи, сохранённой этой отправкой. Они остаются в форме: сохраните их снова.</translation>
     </message>
@@ -1908,17 +1923,17 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+273"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+291"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>Соединение с сервером потеряно, пока сохранение ждало запись: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+153"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+111"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
     </message>

@@ -1139,7 +1139,7 @@
         <translation>Дані видалено. Форму буде закрито!</translation>
     </message>
     <message>
-        <location line="+412"/>
+        <location line="+413"/>
         <source>Amount:</source>
         <translation>Кількість:</translation>
     </message>
@@ -1267,7 +1267,7 @@
         <translation>Дані збережено: на сервері те, що було введено.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+16"/>
         <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
         <translation>Дані не збережено: після надсилання запис не змінився. Вони лишаються у формі: збережіть їх знову.</translation>
     </message>
@@ -1277,12 +1277,12 @@
         <translation>Невідомо, чи збережено дані: після надсилання запис змінився, а сервер показує не всі надіслані значення. Введене залишається у формі: збережіть його ще раз для певності.</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="+30"/>
         <source>The last save reached the server: it holds what that save sent. What was typed after it is not on the server yet: it stays in the form.</source>
         <translation>Останнє збереження дійшло до сервера: на ньому те, що воно надіслало. Введене після нього ще не на сервері: воно залишається у формі.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-19"/>
         <source>Whether the data was saved is not known: the record was changed on the server after it was sent. The form shows the stored values.</source>
         <translation>Чи збережено дані, невідомо: після надсилання запис було змінено на сервері. Форма показує збережені значення.</translation>
     </message>
@@ -1292,7 +1292,22 @@
         <translation>Невідомо, чи збережено дані: після надсилання запис на сервері змінили, і тепер у ньому інші значення. Показати збережені значення? «Ні» залишить введене.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
+        <source>The last save reached the server, and so did the save that waited for it.</source>
+        <translation>Останнє збереження дійшло до сервера, як і збереження, що на нього чекало.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last save reached the server: it holds what that save sent. The save that waited for it was refused: what was typed after it stays in the form.</source>
+        <translation>Останнє збереження дійшло до сервера: на ньому те, що воно надіслало. Збереження, що на нього чекало, відхилено: введене після нього залишається у формі.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The last save reached the server: it holds what that save sent.</source>
+        <translation>Останнє збереження дійшло до сервера: на ньому те, що воно надіслало.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The data was not saved: the server holds no record stored by this send. It stays in the form: save it again.</source>
         <translation>Дані не збережено: на сервері немає запису, збереженого цим надсиланням. Вони лишаються у формі: збережіть їх знову.</translation>
     </message>
@@ -1908,17 +1923,17 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+273"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+291"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>З&apos;єднання з сервером втрачено, поки збереження чекало на запис: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+153"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Дані не збережено: форма тепер показує збережений запис.</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+111"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>
