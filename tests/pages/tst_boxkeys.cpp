@@ -11,6 +11,7 @@
 #include "pagetestmain.h"
 #include "secondclient.h"
 #include "timelimit.h"
+#include "xwindows.h"
 
 #include "gui/core/context.h"
 #include "gui/qml/qwidgetcreator.h"
@@ -30,11 +31,6 @@
 #include <QQuickWindow>
 #include <QWidget>
 #include <QtTest>
-#include <qpa/qplatformnativeinterface.h>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -57,39 +53,6 @@ QString describe(const QObject *object)
     return text;
 }
 
-xcb_connection_t *xcbConnection()
-{
-    return static_cast<xcb_connection_t *>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("connection"));
-}
-
-// The X windows on the root, bottom first: with no window manager every top-level window is one
-// of them, in the order the X server stacks them.
-QList<WId> xStacking()
-{
-    xcb_connection_t *connection = xcbConnection();
-    if (!connection)
-        return {};
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
-    if (!tree)
-        return {};
-    QList<WId> windows;
-    const xcb_window_t *children = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i)
-        windows.append(children[i]);
-    std::free(tree);
-    return windows;
-}
-
-bool stackedAbove(QWindow *upper, QWindow *lower)
-{
-    const QList<WId> windows = xStacking();
-    const int upperAt = windows.indexOf(upper->winId());
-    const int lowerAt = windows.indexOf(lower->winId());
-    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
-}
-
 // QWIDGET_CREATOR, which opens the widget boxes of the page.
 Gui::QWidgetCreator *widgetCreator(QObject *page)
 {
@@ -97,36 +60,13 @@ Gui::QWidgetCreator *widgetCreator(QObject *page)
     return qobject_cast<Gui::QWidgetCreator *>(opener);
 }
 
-// The top-level window with the X input focus, which the operator's keys reach (with no window
-// manager Qt's own focus window may still name the one before, when the focus came back to a box
-// that had it before a younger one opened); null when no window of the program has it.
-QWindow *windowWithKeys()
-{
-    xcb_connection_t *connection = xcbConnection();
-    xcb_get_input_focus_reply_t *focus =
-        connection ? xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr) : nullptr;
-    if (!focus)
-        return nullptr;
-    const WId id = focus->focus;
-    std::free(focus);
-    const QWindowList windows = QGuiApplication::allWindows();
-    for (QWindow *window : windows) {
-        if (window->handle() && window->winId() == id) {
-            while (window->parent())
-                window = window->parent();
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 // Waits until the box has the keys and is stacked over the editor's window: empty when it has,
 // else what went wrong.
 QString keysAndTopWith(QWindow *box, QWindow *editor)
 {
-    if (!QTest::qWaitFor([&] { return windowWithKeys() == box; }, timeLimit(5000)))
-        return "the keys are with " + describe(windowWithKeys()) + ", not the box " + describe(box);
-    if (!QTest::qWaitFor([&] { return stackedAbove(box, editor); }, timeLimit(5000)))
+    if (!QTest::qWaitFor([&] { return XWindows::withKeys() == box; }, timeLimit(5000)))
+        return "the keys are with " + describe(XWindows::withKeys()) + ", not the box " + describe(box);
+    if (!QTest::qWaitFor([&] { return XWindows::stackedAbove(box, editor); }, timeLimit(5000)))
         return "the box " + describe(box) + " is under the editor " + describe(editor);
     return QString();
 }
@@ -233,7 +173,7 @@ QMessageBox *TestBoxKeys::boxAfter(const QMessageBox *before)
     ModalWatchdog &watchdog = m_program.watchdog();
     const auto shown = [&] { return watchdog.leftOpen() && watchdog.leftOpen() != before; };
     // Qt counts a box as active while the window it is over is: the X input focus tells.
-    const auto hasKeys = [&] { return watchdog.leftOpen() && windowWithKeys() == watchdog.leftOpen()->windowHandle(); };
+    const auto hasKeys = [&] { return watchdog.leftOpen() && XWindows::withKeys() == watchdog.leftOpen()->windowHandle(); };
     if (!QTest::qWaitFor(shown, timeLimit(10000)) || !QTest::qWaitFor(hasKeys, timeLimit(5000)))
         return nullptr;
     return watchdog.leftOpen();
@@ -435,7 +375,7 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(change->windowHandle(), window), QString());
     // Escape where the keys are says No to the change: what was typed stays.
-    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
+    keyClickClosing(XWindows::withKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!change);
     QCOMPARE(keysReachName(name, editor, "Kharkivab"), QString());
 
@@ -450,7 +390,7 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(lower->windowHandle(), window), QString());
-    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
+    keyClickClosing(XWindows::withKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!lower);
     QVERIFY(editor);
     QCOMPARE(keysReachName(name, editor, "Kharkivabc"), QString());
@@ -466,7 +406,7 @@ void TestBoxKeys::theYoungestBoxLeftOpenHasTheKeys()
     keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(note->windowHandle(), window), QString());
-    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
+    keyClickClosing(XWindows::withKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!note);
     QCOMPARE(keysReachName(name, editor, "Kharkivabcd"), QString());
     watchdog.leaveBoxesOpen(false);
@@ -496,7 +436,7 @@ void TestBoxKeys::theYoungestBoxOverATabHasTheKeys()
     keyClickClosing(upper->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!upper);
     QCOMPARE(keysAndTopWith(lower->windowHandle(), mainWindow->windowHandle()), QString());
-    keyClickClosing(windowWithKeys(), Qt::Key_Escape);
+    keyClickClosing(XWindows::withKeys(), Qt::Key_Escape);
     QTRY_VERIFY(!lower);
     QCOMPARE(keysReachName(name, editor, "Lutskab"), QString());
     m_program.watchdog().leaveBoxesOpen(false);
@@ -529,10 +469,10 @@ void TestBoxKeys::aBoxAboutAnItemHandsItsWindowTheKeys()
     // Another window of the program over the editor's meanwhile: the editor's comes up again.
     QWindow *mainWindow = Gui::Context::mainWidget()->windowHandle();
     mainWindow->raise();
-    QTRY_VERIFY(stackedAbove(mainWindow, name->window()));
+    QTRY_VERIFY(XWindows::stackedAbove(mainWindow, name->window()));
     keyClickClosing(box->windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(!box);
-    QTRY_VERIFY(stackedAbove(name->window(), mainWindow));
+    QTRY_VERIFY(XWindows::stackedAbove(name->window(), mainWindow));
     QCOMPARE(keysReachName(name, editor, "Poltavaab"), QString());
     discard(editor);
 }
