@@ -22,6 +22,7 @@
 #include "pagetestmain.h"
 #include "secondclient.h"
 #include "timelimit.h"
+#include "xwindows.h"
 
 #include "client/controller/recordfinder.h"
 #include "client/controller/usersession.h"
@@ -1463,20 +1464,31 @@ QMessageBox::StandardButton Sequence::pressInBox(QMessageBox *box, const std::fu
     return pressed;
 }
 
-// A box over owner went: the youngest box still open over it takes the keys and is seen, so that
-// the next key answers a box the operator sees.
+// A box over owner went: while a box is open, the keys and the top go to the youngest one still
+// open over owner, and to a younger one of another window where one is (the boxes are
+// application-modal: only the last one shown takes keys), so that the next key answers a box the
+// operator sees. As the X server has them.
 void Sequence::checkKeysAfterBox(QWindow *owner)
 {
     QPointer<QMessageBox> youngest;
     for (const SeenBox &seen : qAsConst(m_boxes)) {
-        if (seen.box && seen.box->isVisible() && seen.box->windowHandle() && seen.box->windowHandle()->transientParent() == owner)
+        if (seen.box && seen.box->isVisible() && seen.box->windowHandle())
             youngest = seen.box;
     }
     if (!owner || !youngest)
         return;
     const QString text = youngest->text();
-    if (!QTest::qWaitFor([&] { return !youngest || QGuiApplication::focusWindow() == youngest->windowHandle(); }, timeLimit(3000)))
-        windowFault(QString("\"%1\" is still open over its editor, but another window has the keys").arg(text.left(50)));
+    const auto onTop = [&] {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        return std::all_of(windows.cbegin(), windows.cend(), [&](QWindow *window) {
+            return window == youngest->windowHandle() || !window->isVisible() || window->flags().testFlag(Qt::WindowDoesNotAcceptFocus)
+                || XWindows::stackedAbove(youngest->windowHandle(), window);
+        });
+    };
+    const auto hasKeys = [&] { return !youngest || XWindows::withKeys() == youngest->windowHandle(); };
+    if (!QTest::qWaitFor([&] { return hasKeys() && (!youngest || onTop()); }, timeLimit(3000)))
+        windowFault(QString("\"%1\" is the youngest box open, but %2").arg(text.left(50), hasKeys() ? "lies under another window"
+                                                                                                      : "another window has the keys"));
 }
 
 // What the operator typed for a form goes into the box that holds the keys.

@@ -57,7 +57,11 @@ QWindow *BoxStack::youngest(const QWindow *owner)
 
 bool BoxStack::activateYoungest(QObject *owner)
 {
-    QWindow *box = youngest(Utils::topWindow(owner));
+    // Of application-modal boxes only the last one shown takes the keys: Qt hands them to it
+    // whichever is activated. While one is open, over this window or another, it is the one seen.
+    QWindow *box = QGuiApplication::modalWindow();
+    if (!box || !box->isVisible())
+        box = youngest(Utils::topWindow(owner));
     if (!box)
         return false;
     Utils::raiseWindow(box);

@@ -13,8 +13,9 @@ namespace Gui {
 // pages' boxes and the widget ones alike) whose transient parent it is, youngest first by the
 // order they were shown. When a box goes, the keys and the top go to the youngest box still open
 // over the same window, and to the window only when none is; with no window manager to stack
-// them, the program raises and activates the box itself. Costs a comparison of the type of each
-// event, and a walk over the top-level windows when a box goes.
+// them, the program raises and activates the box itself. Boxes are application-modal: while a
+// younger one is open over another window, that one takes the keys, and the top with them. Costs
+// a comparison of the type of each event, and a walk over the top-level windows when a box goes.
 class BoxStack : public QObject
 {
     Q_OBJECT
@@ -26,8 +27,9 @@ public:
 
     // The youngest box shown over owner (a top-level window); null when none is.
     static QWindow *youngest(const QWindow *owner);
-    // Raises and activates the youngest box over the top-level window of owner (a window, an item,
-    // a frame, a widget); false when none is open.
+    // Raises and activates the box that takes the keys once one over owner (a window, an item, a
+    // frame, a widget) went: the last application-modal box still shown, over any window, else
+    // the youngest box over owner's top-level window; false when none is open.
     static bool activateYoungest(QObject *owner);
     // Runs show, and the boxes it shows with no transient parent become boxes of owner's top-level
     // window: Qt gives a QML box the window of its page as transient parent, and none when that
