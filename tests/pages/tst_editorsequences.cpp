@@ -1765,8 +1765,14 @@ void Sequence::lostSaveScenario()
         keys(LastName);
         if (m_failure.isEmpty() && held())
             returnKey(Fate::Comes);
-        if (m_failure.isEmpty() && held())
+        // The connection goes again, or the check answers and the operator presses Return on.
+        if (m_failure.isEmpty() && held() && bounded(2)) {
             cut();
+        } else if (m_failure.isEmpty() && held()) {
+            release();
+            if (m_failure.isEmpty() && QTest::qWaitFor([&] { return boxOf(keyWindow()) != nullptr; }, timeLimit(1000)))
+                returnKey(Fate::Comes);
+        }
     }
 }
 
