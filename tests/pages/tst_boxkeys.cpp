@@ -105,6 +105,9 @@ private:
     // Waits until the watchdog has answered the refusal of the colleague's lock at the opening:
     // a box that opens takes the keys typed meanwhile. False when it did not come.
     bool lockRefusalAnswered();
+    // The city's editor opened over the colleague's lock, its holder in the footer and "x" typed
+    // into the name; empty when so, else what went wrong.
+    QString typeOverColleaguesLock(const QString &city, QPointer<QObject> &editor, QQuickItem *&name);
     // A colleague's change of the city's name, stored and pushed as the server does.
     void pushNameChange(const QString &id, const QString &name);
     // The question a colleague's change asks over the editor's edits, left open; null when none.
@@ -149,6 +152,19 @@ void TestBoxKeys::cleanup()
 QString TestBoxKeys::cityId(const QString &name)
 {
     return m_program.query("SELECT id FROM cities WHERE name = ?", {name}).toString();
+}
+
+QString TestBoxKeys::typeOverColleaguesLock(const QString &city, QPointer<QObject> &editor, QQuickItem *&name)
+{
+    if (m_other.request("trLock", {{"id", cityId(city)}}).value("RES").toString() != "10")
+        return "the colleague's lock was refused";
+    if (!(name = openCity(city, editor)))
+        return "the editor did not open";
+    if (!lockRefusalAnswered())
+        return "the lock's refusal did not come";
+    if (!QTest::qWaitFor([&] { return textOf(pageControl(editor, "lockHolder")) == "second"; }, timeLimit(5000)))
+        return "the footer names " + textOf(pageControl(editor, "lockHolder"));
+    return typeIntoName(name, editor, "x");
 }
 
 bool TestBoxKeys::lockRefusalAnswered()
@@ -321,13 +337,9 @@ void TestBoxKeys::noToSavingOverALockHandsTheKeysBack()
     // Return asks whether to save over the lock, and No clicked hands the editor's window the
     // keys.
     const QString id = cityId("Dnipro");
-    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
     QPointer<QObject> editor;
-    QQuickItem *name = openCity("Dnipro", editor);
-    QVERIFY(name);
-    QVERIFY(lockRefusalAnswered());
-    QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
-    QCOMPARE(typeIntoName(name, editor, "x"), QString());
+    QQuickItem *name = nullptr;
+    QCOMPARE(typeOverColleaguesLock("Dnipro", editor, name), QString());
     m_program.watchdog().leaveNextBoxOpen();
     QTest::keyClick(name->window(), Qt::Key_Return);
     QPointer<QMessageBox> box = shownQuestion(m_program.watchdog());
@@ -483,13 +495,9 @@ void TestBoxKeys::noKeyTypedForTheFormSavesOverALock()
     // operator's own Return, Return, Enter, Space and a letter typed on it save nothing and leave
     // the lock with the colleague; No is its default; Alt+Y and a click on Yes save over it.
     const QString id = cityId("Sumy");
-    QCOMPARE(m_other.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
     QPointer<QObject> editor;
-    QQuickItem *name = openCity("Sumy", editor);
-    QVERIFY(name);
-    QVERIFY(lockRefusalAnswered());
-    QTRY_COMPARE(textOf(pageControl(editor, "lockHolder")), QString("second"));
-    QCOMPARE(typeIntoName(name, editor, "x"), QString());
+    QQuickItem *name = nullptr;
+    QCOMPARE(typeOverColleaguesLock("Sumy", editor, name), QString());
     const int updates = m_program.sentCount("city_trUpdate");
     const QString text = "The record is locked by user 'second'. Save over the lock?";
     QString expected = "Sumyx";
