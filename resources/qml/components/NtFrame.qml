@@ -287,10 +287,9 @@ NtFrameBase {
         if (holdsBusy())
             return;
         isRequestPending = false;
-        if (busyTimer.running)
-            busyTimer.stop();
-        else
-            content.state = "FREE";
+        busyTimer.stop();
+        // Also where a wait started while the page was dimmed set the timer going again.
+        content.state = "FREE";
     }
     onReadySettings: {
         if (isWindow && owner === "frame")

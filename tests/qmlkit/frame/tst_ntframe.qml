@@ -71,6 +71,16 @@ TestCase {
         frame.stopBusy();
         verify(!frame.isBusy, "one stop ends any number of starts");
         verify(!spinner.visible, "no spinner left drawing");
+
+        // A wait that starts while the page is dimmed, its answer within the delay: the page is
+        // not left dimmed.
+        frame.startBusy();
+        timer.stop();
+        timer.triggered();
+        frame.startBusy();
+        frame.stopBusy();
+        verify(!frame.isBusy, "not dimmed once nothing is on its way");
+        verify(!timer.running);
     }
 
     function callsFor(name, settingsName) {
