@@ -8,12 +8,13 @@
 // colleague's lock is asked first, and a refused lock names its holder in the footer and its box,
 // also when the refusal lands before the read; a save whose answer is lost (the program reaches
 // the stand-in through a relay that loses it) is said to be of unknown outcome, and once
-// connected again the server is asked: a record found saved is taken, nothing is stored twice, a colleague's change
-// made meanwhile is not overwritten, a colleague's twin record is not taken (one stored after the
-// program last heard from the server, as when a connection dies silently, is said to be of
-// unknown author, and so is the own record or copy whose answer and push were lost), a refused
-// create is not said to have missed the server, a password no list shows is read back as the
-// editor reads it, and the lists show what the server holds.
+// connected again the server is asked: a record found saved is taken, nothing is stored twice, a
+// colleague's change made meanwhile is not overwritten, a colleague's twin record is not taken
+// (one stored after the program last heard from the server, as when a connection dies silently,
+// is said to be of unknown author, and so is the own record or copy whose answer and push were
+// lost), a refused create is not said to have missed the server, a password no list shows is read
+// back as the editor reads it, and the lists show what the server holds; a colleague's change
+// answered No offline is asked about once, however late the sign-in before it was answered.
 #include "drivereditorkeys.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
