@@ -2291,9 +2291,18 @@ void Sequence::release()
         e->known = e->changes;
         if (!std::exchange(e->saveHeld, false))
             continue;
-        // The save's answer comes first: the reads after it land on what it sent.
+        // The save's answer comes first: the reads after it land on what it sent. A field taken
+        // back to its stored value meanwhile (Escape) holds nothing typed: it shows what was saved.
         saves.append(e.get());
         std::copy(std::begin(e->heldSave.values), std::end(e->heldSave.values), std::begin(e->shown));
+        for (Field field : {LastName, Note, Rating}) {
+            Typed &typed = e->typed[field];
+            if (!typed.read || typed.text == e->heldSave.values[field])
+                continue;
+            typed.text = e->heldSave.values[field];
+            typed.cursor = typed.anchor = qMin(typed.cursor, typed.text.size());
+            typed.selectionKnown = false;
+        }
     }
     if (!settle())
         return;
@@ -2397,8 +2406,10 @@ void Sequence::back()
     m_lateSignIn = late;
     if (requestLate)
         proxy.holdRequest("userSession_trOpen");
+    // The answer alone: what the server sends after it (its pongs) passes, as from a server slow
+    // to open sessions.
     if (answerLate)
-        proxy.holdAnswerTo("userSession_trOpen");
+        proxy.holdAnswerAloneTo("userSession_trOpen");
     if (holdReads)
         proxy.holdAnswerTo("driver_trInfo");
     const int reads = m_program.sentCount("driver_trInfo");
