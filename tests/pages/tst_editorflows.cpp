@@ -151,6 +151,7 @@ private slots:
     void groupBoxNamesTheAppliedGroup();
     void sessionTimesAtTheUsersOffset();
     void savingOverAColleaguesLockAsksFirst();
+    void yesOverALockWaitsForTheRecordOnItsWay();
     void aRefusedLockNamesItsHolder();
     void noLostConnectionTrapsAnEditor();
     void aSaveWhoseAnswerIsLostIsFoundOut();
@@ -423,6 +424,63 @@ void TestEditorFlows::savingOverAColleaguesLockAsksFirst()
     m_program.watchdog().reset();
     QCOMPARE(m_program.query("SELECT name FROM cities WHERE id = ?", {id}).toString(), QString("Kiev"));
     QCOMPARE(m_other.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
+}
+
+// "Save over the lock?" left open through a cut, while the colleague who holds the lock stores
+// the middle name; Yes comes while the reconnection's read is on its way. The save waits for the
+// read, as Return does: its change is asked about, and No's save keeps the colleague's middle name
+// beside the typed last name, over the lock, without asking again.
+void TestEditorFlows::yesOverALockWaitsForTheRecordOnItsWay()
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = idOf("INSERT INTO drivers (sign, last_name, middle_name, dt_utc_insert, dt_utc_last_update)"
+                            " VALUES ('held-yes', 'Bondar', 'Ivanovych', 1000, 1000) RETURNING id");
+    QCOMPARE(m_drivers.request("trLock", {{"id", id}}).value("RES").toString(), QString("10"));
+    QPointer<QObject> editor = openEditor(DriverEditorUrl, {{"state", "EDIT"}, {"id", id}}, "last_name");
+    QVERIFY(editor);
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.texts().join('\n').startsWith("LOCK: "), timeLimit(10000));
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("second"));
+    watchdog.reset();
+    QQuickItem *lastName = pageControl(editor, "last_name");
+    lastName->setProperty("text", "Bondarenko");
+    watchdog.leaveNextBoxOpen();
+    press(editor, "applyButton");
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
+    QPointer<QMessageBox> question = watchdog.leftOpen();
+    QVERIFY(question);
+    QCOMPARE(question->text(), QString("The record is locked by user 'second'. Save over the lock?"));
+    watchdog.reset();
+
+    proxy.disarm();
+    proxy.cut(true);
+    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
+    QCOMPARE(m_drivers.request("trUpdate", {{"id", id}, {"middle_name", "Petrivna"}}).value("RES").toString(),
+             QString("10"));
+    // The server counts what every client sends: the colleague's save is among it.
+    const int updates = m_program.sentCount("driver_trUpdate");
+    const int reads = m_program.sentCount("driver_trInfo");
+    proxy.holdAnswerAloneTo("driver_trInfo");
+    proxy.release();
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.holdsAnswer(), timeLimit(30000));
+    QCOMPARE(m_program.sentCount("driver_trInfo"), reads + 1);
+    watchdog.answerNext(QMessageBox::No);
+    question->button(QMessageBox::Yes)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
+    // Nothing crosses the read on its way.
+    QTest::qWait(timeLimit(300));
+    QCOMPARE(m_program.sentCount("driver_trUpdate"), updates);
+    proxy.releaseHeld();
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.query("SELECT last_name FROM drivers WHERE id = ?", {id}).toString(),
+                              QString("Bondarenko"), timeLimit(10000));
+    QCOMPARE(m_program.query("SELECT middle_name FROM drivers WHERE id = ?", {id}).toString(), QString("Petrivna"));
+    QVERIFY(watchdog.texts().contains("Data changed while the connection was lost. Apply?"));
+    QVERIFY(!watchdog.texts().contains("The record is locked by user 'second'. Save over the lock?"));
+    QTRY_COMPARE(drawnText(pageControl(editor, "middle_name")), QString("Petrivna"));
+    watchdog.reset();
+    QVERIFY(discard(editor));
+    QCOMPARE(m_drivers.request("trUnlock", {{"id", id}}).value("RES").toString(), QString("10"));
 }
 
 void TestEditorFlows::aRefusedLockNamesItsHolder()

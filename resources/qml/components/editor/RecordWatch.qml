@@ -84,6 +84,8 @@ Item {
     property bool saveWaitsToClose: false
     // The save being made is the one that waited: a question it opens is unasked.
     property bool saveWaited: false
+    // The holder whose lock the operator agreed to save over, for the save that waits for reads.
+    property string lockConsent
     // What a lost save's check owes the operator once the save that waited for it is answered or
     // given up: a function of that save's outcome, "saved", "refused", "lost" or "none".
     property var owedAfterSave: null
@@ -279,6 +281,7 @@ Item {
     // not made, which the operator is told apart from a save whose answer it took.
     function connectionLost() {
         tellAfterSave(form.isSaving ? "lost" : "none");
+        lockConsent = "";
         loseReads();
         form.isSaving = false;
         lossUnread = true;
@@ -417,6 +420,7 @@ Item {
             // A save that waited for the question is not made over the record Yes asked for.
             if (saveWaits) {
                 saveWaits = false;
+                lockConsent = "";
                 tellAfterSave("none");
                 Qt.callLater(sayNotSavedAfterYes);
             }
@@ -492,6 +496,7 @@ Item {
         saveWaits = false;
         // The record is gone: its editor closes, and nothing is saved.
         if (editor.isDiscarded || (!editor.isDirty && !saveWaitsToClose)) {
+            lockConsent = "";
             tellAfterSave("none");
             return;
         }
@@ -499,6 +504,7 @@ Item {
         saveWaited = true;
         form.runAction();
         saveWaited = false;
+        lockConsent = "";
         if (!form.isSaving && !saveQuestion)
             tellAfterSave("none");
     }
@@ -542,20 +548,31 @@ Item {
     }
 
     // Another user holds the record's lock and this one may save over it: asked first, naming
-    // the holder. send() makes the request; the busy state follows it.
+    // the holder. send() makes the request; the busy state follows it. Yes while a read of the
+    // record is on its way waits for it, as Return does: the save follows its answer (and any
+    // question it brings) over the same holder's lock without asking again.
     function confirmLockedSave(send) {
         var holder = form.userLockedId;
         var mayOverride = !!form.controller && GLOBAL.securityState(form.controller, "update_locked_record");
-        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride) {
+        var consented = lockConsent !== "" && lockConsent === holder;
+        lockConsent = "";
+        if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride
+                || consented) {
             send();
             editor.startBusy();
             return;
         }
         var closeAfter = editor.isCloseOnSa;
         askBeforeSave(qsTr("The record is locked by user '%1'. Save over the lock?").arg(userSign(holder)), function () {
-            if (form.isBusy || !form.isOnline())
+            if (!form.isOnline())
                 return;
             editor.isCloseOnSa = closeAfter;
+            if (waitForReads()) {
+                lockConsent = holder;
+                return;
+            }
+            if (form.isBusy)
+                return;
             send();
             editor.startBusy();
         }, undefined, true);
