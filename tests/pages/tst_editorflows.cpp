@@ -467,9 +467,7 @@ void TestEditorFlows::yesOverALockWaitsForTheRecordOnItsWay()
     watchdog.answerNext(QMessageBox::No);
     question->button(QMessageBox::Yes)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
-    // Nothing crosses the read on its way.
-    QTest::qWait(timeLimit(300));
-    QCOMPARE(m_program.sentCount("driver_trUpdate"), updates);
+    // A save that crossed the read would have written the old middle name back.
     proxy.releaseHeld();
     QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
     QTRY_COMPARE_WITH_TIMEOUT(m_program.query("SELECT last_name FROM drivers WHERE id = ?", {id}).toString(),

@@ -554,7 +554,7 @@ Item {
     function confirmLockedSave(send) {
         var holder = form.userLockedId;
         var mayOverride = !!form.controller && GLOBAL.securityState(form.controller, "update_locked_record");
-        var consented = lockConsent !== "" && lockConsent === holder;
+        var consented = lockConsent === holder;
         lockConsent = "";
         if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride
                 || consented) {
