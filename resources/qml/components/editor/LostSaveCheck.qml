@@ -15,6 +15,8 @@ Item {
     // The save without answer: DesktopController::unansweredEdit; null while none is unknown.
     property var edit: null
     property bool isChecking: false
+    // The colleagues' pushes counted when the check's read was sent: the changes its record holds.
+    property int checkPushes: 0
     readonly property bool isUnknown: edit !== null
     // Read by the dialog script.
     readonly property var parentWindow: owner ? owner.parentWindow : null
@@ -67,6 +69,7 @@ Item {
             edit = noted;
         // Found out without dimming the page: nobody asked for it, and keys typed meanwhile stay.
         isChecking = true;
+        checkPushes = form().watch.colleaguePushes;
         if (edit["action"] === "trUpdate")
             c.readRecord({ "id": String(edit["params"]["id"]) });
         else
@@ -131,7 +134,7 @@ Item {
             watch.read("check");
             return;
         }
-        watch.checked(record);
+        watch.checked(record, checkPushes);
         if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
         } else if (!owner.isDirty) {
@@ -144,7 +147,7 @@ Item {
             // No keeps what the operator edited and shows the rest as stored.
             watch.followQuestion(Dialog.safeQuestion(qsTr("Whether the data was saved is not known: the record was changed on the server after it was sent and holds other values now. Show the stored values? No keeps what was typed.")),
                                  false, "stored");
-            watch.cover(record);
+            watch.cover(record, checkPushes);
         }
     }
 

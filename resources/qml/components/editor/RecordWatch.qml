@@ -16,14 +16,17 @@ import "../../js/dialog.js" as Dialog
 // - Yes reads the record and shows it; a field typed in after Yes keeps its text. No moves the
 //   base to the record No answered: the fields the operator edited keep their text, every other
 //   field shows the stored value, so that no save writes back what the operator never touched.
-// - A change answered No is not asked again. A colleague's push over edits is read at once
-//   without dimming (a read on its way brings it already), so No mostly knows its record; a read
-//   on its way when No was answered brings it unless a colleague pushed after No (the platform's
-//   own stores count as answered). Where the connection took that read, the one made once
-//   connected is the record No answered when it equals, where the operator edited, the record
-//   the question's own read brought; where no such read landed, when it was stored no later than
-//   what the question covered (the push's time, or when its push came, the clock's uncertainty
-//   counted for the change), or when it differs from the base nowhere the operator edited.
+// - A change answered No is not asked again. A colleague's push over edits is read at once without
+//   dimming, so No mostly knows its record. A read holds the pushes that came before it was sent,
+//   none that came while it was on its way (once it lands, another one brings those over edits): a
+//   read on its way when No was answered brings the record No answered when it was sent after the
+//   last push, unless a colleague pushed after No (the platform's own stores count as answered); an
+//   answer older than a push No answered is never taken for that record, and one sent later
+//   decides. Where the connection took that read, the one made once connected is the record No
+//   answered when it equals, where the operator edited, the record the question's own read brought;
+//   where no such read landed, when it was stored no later than what the question covered (the
+//   push's time, or when its push came on the program's clock, which lags the server's: a change it
+//   cannot place is asked about), or when it differs from the base nowhere the operator edited.
 // - While a read the operator asked for dims the page, Return and OK do nothing. Otherwise a save
 //   waits for the quiet reads on their way and for a lost save's check, and a question it then
 //   opens keeps the edits by default, out of the keys' reach. A save that waited when the
@@ -36,16 +39,20 @@ Item {
     // Read by the dialog script.
     readonly property var parentWindow: editor ? editor.parentWindow : null
 
-    // The reads of the record on their way, oldest first; answers come in this order. Each is
-    // {"kind", "dims"}: whether it dimmed the page when it was sent, whatever kind it is now.
+    // The reads of the record on their way, oldest first; an answer is taken for the oldest (a
+    // server may answer out of order: landed() keeps to the newest record). Each is
+    // {"kind", "dims", "pushes"}: whether it dimmed the page when it was sent, whatever kind it is
+    // now, and the colleagues' pushes counted when it was sent (the changes its record holds).
     property var pendingReads: []
+    // The pushes counted when the read whose answer is being taken was sent.
+    property int answeredPushes: 0
     // Reads the connection took: the record is read again once the session is open, as the
     // operator asked for ("asked", "stored" or "saved") when one of them was such a read
     // (lostRead). Only the opening moves the focus: a lost opening read is made again as any other.
     property bool readsLost: false
     property string lostRead
     // The stored record the edits stand on; the record of the last own read that landed, and the
-    // colleagues' pushes counted then (it holds their changes: their answers come in order).
+    // colleagues' pushes counted when it was sent (it holds their changes).
     property var baseRecord: null
     property var latestRecord: null
     property int latestPushes: 0
@@ -111,19 +118,21 @@ Item {
         if (form.initialRequest() === false)
             return;
         var dims = dimmingReads.indexOf(kind) >= 0;
-        pendingReads = pendingReads.concat([{ "kind": kind, "dims": dims }]);
+        pendingReads = pendingReads.concat([{ "kind": kind, "dims": dims, "pushes": colleaguePushes }]);
         if (dims)
             editor.startBusy();
     }
 
-    // Which read of the record an own answer is for, "asked" for a read nobody counted. The page
-    // stops dimming for a read that dimmed it, and a save waiting for the reads follows them.
+    // Which read of the record an own answer is for, "asked" for a read nobody counted (taken to
+    // hold no push). The page stops dimming for a read that dimmed it, and a save waiting for the
+    // reads follows them.
     function takeRead() {
-        var taken = { "kind": "asked", "dims": true };
+        var taken = { "kind": "asked", "dims": true, "pushes": 0 };
         if (pendingReads.length > 0) {
             taken = pendingReads[0];
             pendingReads = pendingReads.slice(1);
         }
+        answeredPushes = taken.pushes;
         if (taken.dims)
             editor.stopBusy();
         Qt.callLater(saveAfterReads);
@@ -133,7 +142,7 @@ Item {
     // The reads on their way become kind where they are one of kinds.
     function turnReads(kinds, kind) {
         pendingReads = pendingReads.map(function (pending) {
-            return kinds.indexOf(pending.kind) >= 0 ? { "kind": kind, "dims": pending.dims } : pending;
+            return kinds.indexOf(pending.kind) >= 0 ? { "kind": kind, "dims": pending.dims, "pushes": pending.pushes } : pending;
         });
     }
 
@@ -174,10 +183,13 @@ Item {
         return false;
     }
 
-    // Whether record, read after No, is the record No answered (see the rules above).
-    function answeredBy(answered, record) {
+    // Whether record, read after No by a read sent once pushes were counted, is the record No
+    // answered (see the rules above); null where it is older than a push No answered.
+    function answeredBy(answered, record, pushes) {
         if (!answered || !record || answered.pushes !== colleaguePushes)
             return false;
+        if (pushes < answered.pushes)
+            return null;
         if (!answered.lost)
             return true;
         if (answered.record)
@@ -185,29 +197,47 @@ Item {
         return Number(record["dt_utc_last_update"]) <= answered.until || !touchesEdits(record);
     }
 
-    // An own read's record landed: it names the lock's holder, and is the latest known.
-    function landed(record) {
+    // An own read's answer landed, for a read sent once pushes were counted, or for a later one:
+    // answers may come out of order. The newest record landed holds what every landed one holds,
+    // so at least the most pushes counted for any of them; it names the lock's holder.
+    function landed(record, pushes) {
         if (record) {
-            latestRecord = record;
-            latestPushes = colleaguePushes;
-            form.takeHolder(record);
+            if (!isOlder(record, latestRecord)) {
+                latestRecord = record;
+                form.takeHolder(record);
+            }
+            latestPushes = Math.max(latestPushes, pushes);
         }
         var afterLoss = lossUnread;
         lossUnread = false;
         return afterLoss;
     }
 
+    // Whether record was stored before other, by their update times (false where either lacks one).
+    function isOlder(record, other) {
+        return !!other && Number(record["dt_utc_last_update"]) < Number(other["dt_utc_last_update"]);
+    }
+
     // Whether the answer to an own read of kind read fills the form. One the operator asked for,
-    // or one landing on a clean form, does; over edits see the rules above.
-    function readFills(read, record) {
-        var afterLoss = landed(record);
+    // or one landing on a clean form, does, unless a newer record landed before it; over edits the
+    // newest record landed is judged (see the rules above).
+    function readFills(read, answer) {
+        var afterLoss = landed(answer, answeredPushes);
+        var record = answer ? latestRecord : null;
         if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty) {
             if (read === "declined" && !hasReads(["declined"]))
                 declined = null;
-            return true;
+            return record === answer;
         }
         if (read === "declined") {
-            var covers = answeredBy(declined, record);
+            var covers = answeredBy(declined, record, latestPushes);
+            if (covers === null) {
+                // Older than a push No answered: a read sent after it brings the record No
+                // answered, and tells of a loss before it.
+                lossUnread = afterLoss;
+                readPushed("declined");
+                return false;
+            }
             if (!covers || !hasReads(["declined"]))
                 declined = null;
             if (covers) {
@@ -215,12 +245,19 @@ Item {
                 return false;
             }
         }
-        if (isNewChange(record)) {
-            askAboutChange(record, afterLoss);
-            return false;
-        }
-        showShownFields(record);
+        if (isNewChange(record))
+            askAboutChange(record, afterLoss, latestPushes);
+        else
+            showShownFields(record);
+        readPushed("check");
         return false;
+    }
+
+    // A push came while the reads landed so far were on their way: one read as kind brings its
+    // change, unless one sent since is on its way.
+    function readPushed(kind) {
+        if (latestPushes < colleaguePushes && !pendingReads.some(function (pending) { return pending.pushes === colleaguePushes; }))
+            read(kind);
     }
 
     // What the form only shows (a driver's position) takes no key: it shows what is stored.
@@ -309,18 +346,19 @@ Item {
     // Changes of others ----------------------------------------------------------------------------
 
     // When a pushed change was stored, on the server's clock: the push's time, or else when its
-    // push came, as late as the program's idea of that clock may be wrong: it lags the server's
-    // by up to what the session's opening took to be answered.
+    // push came, on the program's idea of that clock as it is. That idea lags the server's clock:
+    // a change stored after the push came is never taken for one it named, and one stored just
+    // before it may be asked about again.
     function pushedAt(storedAt) {
         if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
             return Number(storedAt);
-        return USER_SESSION.currentMSecsSinceEpoch() + Number(USER_SESSION.clockUncertainty || 0);
+        return USER_SESSION.currentMSecsSinceEpoch();
     }
 
     // A colleague changed the record: read again at once while nothing is unsaved; over edits
     // asked about, one question at a time that names the latest author, and read without dimming
-    // for what No keeps the edits against (a read on its way brings the change already: its
-    // answer comes after the push). Yes reads it again.
+    // for what No keeps the edits against (a read on its way was sent before the push and may not
+    // hold the change: once it lands, another follows). Yes reads it again.
     function rereadChanged(author, storedAt) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
         ++colleaguePushes;
@@ -350,10 +388,10 @@ Item {
         return Dialog.dataChangedText(systemAuthor, false);
     }
 
-    // A change the operator has not seen, from a push (record null) or a read: asked about, one
-    // question at a time that names the latest author. A question a save asked is gone with its
-    // premise: the save waits for this one.
-    function askAboutChange(record, afterLoss) {
+    // A change the operator has not seen, from a push (record null) or a read sent once pushes
+    // were counted: asked about, one question at a time that names the latest author. A question
+    // a save asked is gone with its premise: the save waits for this one.
+    function askAboutChange(record, afterLoss, pushes) {
         if (saveQuestion) {
             var superseded = saveQuestion;
             saveQuestion = null;
@@ -366,23 +404,24 @@ Item {
         else if (questionNamesAuthor && (changeAuthor !== "" || !afterLoss))
             changeQuestion.text = changeText(afterLoss);
         if (record)
-            cover(record);
+            cover(record, pushes);
     }
 
-    // The open question covers record, read.
-    function cover(record) {
+    // The open question covers record, read once pushes were counted.
+    function cover(record, pushes) {
         var storedAt = Number(record["dt_utc_last_update"]);
         if (isFinite(storedAt))
             coveredUntil = Math.max(coveredUntil, storedAt);
         lostSinceCover = false;
         coveredRecord = record;
-        coveredPushes = colleaguePushes;
+        coveredPushes = pushes;
     }
 
-    // The lost save's check read the record: it names the holder and is what No keeps against.
-    function checked(record) {
-        landed(record);
-        showShownFields(record);
+    // The lost save's check read the record, once pushes were counted: it names the holder and is
+    // what No keeps against.
+    function checked(record, pushes) {
+        landed(record, pushes);
+        showShownFields(latestRecord);
     }
 
     // The lost save's outcome is told: the lock goes after the reads it made.
@@ -449,8 +488,8 @@ Item {
     }
 
     // No: the record the question answered becomes the base, keeping the edits. A read on its
-    // way brings it, or the latest read where it landed after every push; otherwise one read now
-    // (once connected, where the connection is gone).
+    // way brings it, or the latest read where it was sent after every push; otherwise one read
+    // now (once connected, where the connection is gone).
     function keepOut() {
         var answered = { "pushes": colleaguePushes, "until": coveredUntil,
                          "lost": readsLost || editor.isOffline() || lostSinceCover,
