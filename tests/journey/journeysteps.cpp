@@ -4,6 +4,7 @@
 #include "journeyrows.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
+#include "shownperiod.h"
 #include "windowdriver.h"
 
 #include "gui/core/context.h"
@@ -192,6 +193,17 @@ QString JourneySteps::recordId(const JourneyRow &row)
         : savable                                                ? savable->editor.recordSql
                                                                  : QString();
     return recordSql.isEmpty() ? QString() : m_program.query(recordSql).toString();
+}
+
+QString JourneySteps::keepRecordShown(QObject *table, const JourneyRow &row)
+{
+    const ShownPeriod period(table);
+    const QString id = row.isEditorPage() || !period.isValid() ? QString() : recordId(row);
+    if (id.isEmpty())
+        return QString();
+    if (!period.keepRows(m_program, QStringLiteral("id = ") + QString::number(id.toLongLong())))
+        return QStringLiteral("record ") + id + QStringLiteral(" could not be kept in the period shown");
+    return waitShown(table, row);
 }
 
 QString JourneySteps::openRecord(QObject *table, const QString &id, QPointer<QObject> *editor)
