@@ -393,6 +393,14 @@ QString JourneySteps::runReport(Gui::Report::AbstractReport *frame)
     return unless(!frame->writtenFiles().isEmpty(), QStringLiteral("no workbook written"));
 }
 
+QString JourneySteps::writeReport(Gui::Report::AbstractReport *frame)
+{
+    QString failure = chooseReportInputs(frame);
+    if (failure.isEmpty())
+        failure = runReport(frame);
+    return failure.isEmpty() ? readWorkbooks(frame) : failure;
+}
+
 QString JourneySteps::readWorkbooks(Gui::Report::AbstractReport *frame)
 {
     for (const QString &file : frame->writtenFiles()) {

@@ -64,6 +64,8 @@ public:
     // Create clicked until the workbooks are written and the success said; then each read back.
     QString runReport(Gui::Report::AbstractReport *frame);
     QString readWorkbooks(Gui::Report::AbstractReport *frame);
+    // The three above in a row: inputs chosen, the report run and its workbooks read.
+    QString writeReport(Gui::Report::AbstractReport *frame);
 
     // A page's state as the steps read it.
     static QAbstractItemModel *shownRows(QObject *page);
