@@ -7,6 +7,7 @@
 // `psql -1 -f` loading the same tables, indexes and rows as pg_dump writes them (one INSERT per
 // row) into an empty schema; the fastest of three runs of each is compared.
 #include "benchdatabase.h"
+#include "benchfailure.h"
 #include "common/core/db/db.h"
 #include "model/base/abstractmodel.h"
 #include "model/base/databaseinitializer.h"
@@ -102,7 +103,7 @@ Common::Db *freshDatabase(benchmark::State &state)
     QString error;
     Common::Db *db = Bench::sharedDb(&error);
     if (!db || !freshSchema(db, &error)) {
-        state.SkipWithError(qPrintable(error));
+        Bench::fail(state, qPrintable(error));
         return nullptr;
     }
     return db;
@@ -174,7 +175,7 @@ void coldRun(benchmark::State &state)
     for (int round = 0; round < 3; ++round) {
         const double seconds = psqlSeconds(db, initialised, &error);
         if (seconds < 0) {
-            state.SkipWithError(qPrintable(error));
+            Bench::fail(state, qPrintable(error));
             return;
         }
         psql = psql < 0 ? seconds : std::min(psql, seconds);
@@ -187,7 +188,7 @@ void coldRun(benchmark::State &state)
         state.ResumeTiming();
         timer.start();
         if (!ready || !initialise(db, &error)) {
-            state.SkipWithError(qPrintable(error));
+            Bench::fail(state, qPrintable(error));
             return;
         }
         fastest = fastest < 0 ? timer.nsecsElapsed() : std::min(fastest, timer.nsecsElapsed());
@@ -207,13 +208,13 @@ void warmRun(benchmark::State &state)
         return;
     QString error;
     if (!initialise(db, &error)) {
-        state.SkipWithError(qPrintable(error));
+        Bench::fail(state, qPrintable(error));
         return;
     }
     const qint64 statements = countStatements(db);
     for (auto _ : state) {
         if (!initialise(db, &error)) {
-            state.SkipWithError(qPrintable(error));
+            Bench::fail(state, qPrintable(error));
             return;
         }
     }
@@ -238,5 +239,6 @@ int main(int argc, char **argv)
         for (const QString &schema : createdSchemas)
             query.exec(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema));
     }
-    return 0;
+    // Without a database there was nothing to measure: skipped, not failed.
+    return missing.isEmpty() ? Bench::exitCode() : 0;
 }

@@ -234,7 +234,10 @@ void FleetJourney::editor(QObject *page, const JourneyRow &row)
     QPointer<QObject> editor = page;
     if (!row.isEditorPage()) {
         Step &opened = begin(QStringLiteral("Editor/") + row.command + QStringLiteral("/open"));
-        QString failure = m_steps.openRecord(page, id, &editor);
+        // Untimed: a record of today's moved into the period shown once the day it was made ended.
+        QString failure = m_steps.keepRecordShown(page, row);
+        if (failure.isEmpty())
+            failure = m_steps.openRecord(page, id, &editor);
         if (failure.isEmpty())
             failure = drawn(editor);
         if (!ok(opened, failure))

@@ -11,6 +11,7 @@
 // (the sign-in's 1.1, as the fleet benchmark's); "peak_MiB", the process's peak resident memory
 // at the end of the measure. The label names the anchor.
 #include "benchdatabase.h"
+#include "benchfailure.h"
 #include "firstpaint.h"
 #include "wireclient.h"
 #include "startup/startup.h"
@@ -273,7 +274,7 @@ struct Run
 void measure(benchmark::State &state, const std::function<std::optional<Run>(const char **error)> &once)
 {
     if (!setup().error.isEmpty()) {
-        state.SkipWithError(qPrintable(setup().error));
+        Bench::fail(state, qPrintable(setup().error));
         return;
     }
     Run total;
@@ -281,7 +282,7 @@ void measure(benchmark::State &state, const std::function<std::optional<Run>(con
         const char *error = "a child process failed";
         const std::optional<Run> run = once(&error);
         if (!run) {
-            state.SkipWithError(error);
+            Bench::fail(state, error);
             return;
         }
         state.SetIterationTime(run->ours);
@@ -360,5 +361,5 @@ int main(int argc, char **argv)
         runSetup = nullptr;
     }
     benchmark::Shutdown();
-    return 0;
+    return Bench::exitCode();
 }

@@ -10,6 +10,7 @@
 //    memory against the size of its parts' XML and openpyxl's streaming (read-only) reader.
 // Every figure is a benchmark of one iteration whose time is the task's own; "x_..." counters
 // are the ratios to the anchors.
+#include "benchfailure.h"
 #include "xlsx/document.h"
 
 #include <QCoreApplication>
@@ -270,7 +271,7 @@ std::string pathOf(const QString &name)
 bool record(benchmark::State &state, const Figures &figures)
 {
     if (figures.seconds < 0) {
-        state.SkipWithError("the task failed");
+        Bench::fail(state, "the task failed");
         return false;
     }
     state.SetIterationTime(figures.seconds);
@@ -285,8 +286,12 @@ void save100k(benchmark::State &state)
         const Figures ours = inChild({"save-ours", path, "100000"});
         const Figures lxw = inChild({"save-lxw", path, "100000"});
         const Figures constant = inChild({"save-lxw-constant", path, "100000"});
-        if (!record(state, ours) || lxw.seconds < 0 || constant.seconds < 0)
+        if (!record(state, ours))
             return;
+        if (lxw.seconds < 0 || constant.seconds < 0) {
+            Bench::fail(state, "a libxlsxwriter task failed");
+            return;
+        }
         state.counters["lxw_s"] = lxw.seconds;
         state.counters["lxw_MiB"] = lxw.peakMiB;
         state.counters["lxw_constant_MiB"] = constant.peakMiB;
@@ -305,8 +310,14 @@ void sized(benchmark::State &state, const char *task, const char *anchorTask)
         if (!record(state, figures))
             return;
         state.counters["ns_each"] = figures.seconds / size * 1e9;
-        if (anchorTask)
-            state.counters["x_left_to_right"] = figures.seconds / inChild({anchorTask, std::to_string(size)}).seconds;
+        if (!anchorTask)
+            continue;
+        const Figures anchor = inChild({anchorTask, std::to_string(size)});
+        if (anchor.seconds < 0) {
+            Bench::fail(state, "the anchor task failed");
+            return;
+        }
+        state.counters["x_left_to_right"] = figures.seconds / anchor.seconds;
     }
     state.SetComplexityN(size);
 }
@@ -325,7 +336,7 @@ void openRows(benchmark::State &state)
     const int rows = int(state.range(0));
     const std::string path = pathOf(QStringLiteral("open-%1.xlsx").arg(rows));
     if (inChild({"save-lxw-constant", path, std::to_string(rows)}).seconds < 0) {
-        state.SkipWithError("the workbook could not be written");
+        Bench::fail(state, "the workbook could not be written");
         return;
     }
     for (auto _ : state) {
@@ -336,6 +347,10 @@ void openRows(benchmark::State &state)
         state.counters["bytes_per_cell"] = ours.peakMiB * 1048576.0 / (rows * 10.0);
         if (rows <= 100000) {
             const Figures theirs = openpyxl(path);
+            if (theirs.seconds < 0) {
+                Bench::fail(state, "openpyxl did not read the workbook");
+                return;
+            }
             state.counters["x_time_openpyxl"] = ours.seconds / theirs.seconds;
             state.counters["x_memory_openpyxl"] = ours.peakMiB / theirs.peakMiB;
         }
@@ -354,7 +369,7 @@ void openOwnMillion(benchmark::State &state)
     const std::string path = pathOf(QStringLiteral("own-million.xlsx"));
     const Figures written = inChild({"save-ours", path, std::to_string(rows)});
     if (written.seconds < 0) {
-        state.SkipWithError("the workbook could not be written");
+        Bench::fail(state, "the workbook could not be written");
         return;
     }
     for (auto _ : state) {
@@ -362,11 +377,19 @@ void openOwnMillion(benchmark::State &state)
         if (!record(state, ours))
             return;
         const double xml = inflatedMiB(path);
+        if (xml < 0) {
+            Bench::fail(state, "the workbook's parts could not be read");
+            return;
+        }
         state.counters["xml_MiB"] = xml;
         state.counters["x_memory_xml"] = ours.peakMiB / xml;
         state.counters["bytes_per_cell"] = ours.peakMiB * 1048576.0 / (rows * 10.0);
         state.counters["writer_MiB"] = written.peakMiB;
         const Figures theirs = openpyxl(path, true);
+        if (theirs.seconds < 0) {
+            Bench::fail(state, "openpyxl did not read the workbook");
+            return;
+        }
         state.counters["openpyxl_readonly_s"] = theirs.seconds;
         state.counters["openpyxl_readonly_MiB"] = theirs.peakMiB;
         state.counters["x_time_openpyxl_readonly"] = ours.seconds / theirs.seconds;
@@ -384,5 +407,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return Bench::exitCode();
 }

@@ -1,6 +1,7 @@
 #include "wireclient.h"
 
 #include "common/core/utils/utils.h"
+#include "timelimit.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -11,7 +12,7 @@ bool WireClient::signIn(int port, const QString &login, const QString &password)
 {
     m_login = login;
     m_socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(port));
-    if (!m_socket.waitForConnected(10000))
+    if (!m_socket.waitForConnected(timeLimit(10000)))
         return false;
     send({{"FN", "auth_trAuth"}, {"SID", Utils().getPwdHash(password)}});
     bool accepted = false;
@@ -102,7 +103,7 @@ bool WireClient::waitFor(const std::function<bool(const QString &)> &done)
         m_buffer.remove(0, start);
         if (found)
             return true;
-        if (!m_socket.waitForReadyRead(60000))
+        if (!m_socket.waitForReadyRead(timeLimit(60000)))
             return false;
         m_buffer += m_socket.readAll();
     }

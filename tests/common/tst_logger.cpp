@@ -1,6 +1,7 @@
 #include "common/core/logger/credentialmask.h"
 #include "common/core/logger/logger.h"
 #include "messagecatcher.h"
+#include "timelimit.h"
 
 #include <QTemporaryDir>
 #include <QThread>
@@ -199,8 +200,8 @@ void TestLogger::concurrentWriters()
     QThread *b = writer('b');
     a->start();
     b->start();
-    QVERIFY(a->wait(60000));
-    QVERIFY(b->wait(60000));
+    QVERIFY(a->wait(timeLimit(60000)));
+    QVERIFY(b->wait(timeLimit(60000)));
     delete a;
     delete b;
 

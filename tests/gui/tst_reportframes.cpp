@@ -13,6 +13,7 @@
 #include "gui/report/startenddatetimeedit.h"
 #include "gui/widget/toastwindow.h"
 #include "modalwatchdog.h"
+#include "oneday.h"
 #include "optionrights.h"
 #include "overridecursor.h"
 #include "sentmessages.h"
@@ -211,34 +212,42 @@ void TestReportFrames::answer(AbstractReport *frame, const QString &receiver, co
 
 void TestReportFrames::periodEditor()
 {
-    const QDate today = QDate::currentDate();
     const QTime dayEnd(23, 59, 59, 999);
-    Gui::StartEndDateTimeEdit yesterday(1);
-    QCOMPARE(yesterday.startDateTime(), QDateTime(today.addDays(-1), QTime(0, 0)));
-    QCOMPARE(yesterday.endDateTime(), QDateTime(today.addDays(-1), dayEnd));
-    QVERIFY(yesterday.applyButton()->isHidden());
+    // Each preset on the day it was set: a day that ends meanwhile sets it again.
+    std::unique_ptr<Gui::StartEndDateTimeEdit> yesterday;
+    QDate today = onOneDay(&QDate::currentDate, [&] { yesterday = std::make_unique<Gui::StartEndDateTimeEdit>(1); });
+    QCOMPARE(yesterday->startDateTime(), QDateTime(today.addDays(-1), QTime(0, 0)));
+    QCOMPARE(yesterday->endDateTime(), QDateTime(today.addDays(-1), dayEnd));
+    QVERIFY(yesterday->applyButton()->isHidden());
 
     struct Case
     {
-        int preset;
-        QDate start;
-        QDate end;
+        QVector<int> presets;
+        // The start and the end from today: days, months and years back.
+        int startDays;
+        int startMonths;
+        int startYears;
+        int endDays;
     };
-    for (const Case &c : {Case{0, today, today}, Case{2, today.addDays(-7), today.addDays(-1)},
-                          Case{3, today.addMonths(-1), today.addDays(-1)}, Case{4, today.addYears(-1), today.addDays(-1)}}) {
-        yesterday.setPeriod(c.preset);
-        QCOMPARE(yesterday.startDateTime(), QDateTime(c.start, QTime(0, 0)));
-        QCOMPARE(yesterday.endDateTime(), QDateTime(c.end, dayEnd));
-    }
     // A preset outside the table keeps the start.
-    yesterday.setPeriod(9);
-    QCOMPARE(yesterday.startDateTime(), QDateTime(today.addYears(-1), QTime(0, 0)));
-    QCOMPARE(yesterday.endDateTime(), QDateTime(today.addDays(-1), dayEnd));
+    for (const Case &c : {Case{{0}, 0, 0, 0, 0}, Case{{2}, -7, 0, 0, -1}, Case{{3}, 0, -1, 0, -1},
+                          Case{{4}, 0, 0, -1, -1}, Case{{4, 9}, 0, 0, -1, -1}}) {
+        QDateTime start;
+        QDateTime end;
+        today = onOneDay(&QDate::currentDate, [&] {
+            for (const int preset : c.presets)
+                yesterday->setPeriod(preset);
+            start = yesterday->startDateTime();
+            end = yesterday->endDateTime();
+        });
+        QCOMPARE(start, QDateTime(today.addDays(c.startDays).addMonths(c.startMonths).addYears(c.startYears), QTime(0, 0)));
+        QCOMPARE(end, QDateTime(today.addDays(c.endDays), dayEnd));
+    }
 
-    QSignalSpy applied(&yesterday, &Gui::StartEndDateTimeEdit::applyClicked);
-    yesterday.setApplyButtonVisible(true);
-    QVERIFY(!yesterday.applyButton()->isHidden());
-    yesterday.applyButton()->click();
+    QSignalSpy applied(yesterday.get(), &Gui::StartEndDateTimeEdit::applyClicked);
+    yesterday->setApplyButtonVisible(true);
+    QVERIFY(!yesterday->applyButton()->isHidden());
+    yesterday->applyButton()->click();
     QCOMPARE(applied.count(), 1);
 }
 

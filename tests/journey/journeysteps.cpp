@@ -4,6 +4,7 @@
 #include "journeyrows.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
+#include "shownperiod.h"
 #include "windowdriver.h"
 
 #include "gui/core/context.h"
@@ -194,6 +195,17 @@ QString JourneySteps::recordId(const JourneyRow &row)
     return recordSql.isEmpty() ? QString() : m_program.query(recordSql).toString();
 }
 
+QString JourneySteps::keepRecordShown(QObject *table, const JourneyRow &row)
+{
+    const ShownPeriod period(table);
+    const QString id = row.isEditorPage() || !period.isValid() ? QString() : recordId(row);
+    if (id.isEmpty())
+        return QString();
+    if (!period.keepRows(m_program, QStringLiteral("id = ") + QString::number(id.toLongLong())))
+        return QStringLiteral("record ") + id + QStringLiteral(" could not be kept in the period shown");
+    return waitShown(table, row);
+}
+
 QString JourneySteps::openRecord(QObject *table, const QString &id, QPointer<QObject> *editor)
 {
     if (!QTest::qWaitFor([&] { return PageControls::shownRow(table, id) >= 0; }, m_waitMs))
@@ -379,6 +391,14 @@ QString JourneySteps::runReport(Gui::Report::AbstractReport *frame)
     if (!said.isEmpty() && said != QStringList{SuccessText})
         return said.join('\n');
     return unless(!frame->writtenFiles().isEmpty(), QStringLiteral("no workbook written"));
+}
+
+QString JourneySteps::writeReport(Gui::Report::AbstractReport *frame)
+{
+    QString failure = chooseReportInputs(frame);
+    if (failure.isEmpty())
+        failure = runReport(frame);
+    return failure.isEmpty() ? readWorkbooks(frame) : failure;
 }
 
 QString JourneySteps::readWorkbooks(Gui::Report::AbstractReport *frame)

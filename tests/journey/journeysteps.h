@@ -39,6 +39,9 @@ public:
     QString waitShown(QObject *page, const JourneyRow &row);
     // The record the entry's editor opens; empty when it opens none.
     QString recordId(const JourneyRow &row);
+    // A table whose period shows the record only within it (today, by default): the record, dated
+    // outside it (a day ended since it was made), moved into it and the list shown again.
+    QString keepRecordShown(QObject *table, const JourneyRow &row);
     // Makes the record current with a click on its row and opens it with the Edit button.
     QString openRecord(QObject *table, const QString &id, QPointer<QObject> *editor);
     // A read-only editor closed with its Close (or Cancel) button.
@@ -61,6 +64,8 @@ public:
     // Create clicked until the workbooks are written and the success said; then each read back.
     QString runReport(Gui::Report::AbstractReport *frame);
     QString readWorkbooks(Gui::Report::AbstractReport *frame);
+    // The three above in a row: inputs chosen, the report run and its workbooks read.
+    QString writeReport(Gui::Report::AbstractReport *frame);
 
     // A page's state as the steps read it.
     static QAbstractItemModel *shownRows(QObject *page);

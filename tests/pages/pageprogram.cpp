@@ -10,6 +10,7 @@
 #include "client/controller/security/securityoption.h"
 #include "client/controller/security/usersecurityoption.h"
 #include "client/controller/usersession.h"
+#include "client/utils/desktoputils.h"
 #include "common/core/db/pgenvironment.h"
 #include "common/core/singleton/spsingleton.h"
 #include "common/core/utils/utils.h"
@@ -223,6 +224,11 @@ QVariant PageProgram::query(const QString &statement, const QVariantList &values
         return QVariant();
     }
     return query.next() ? query.value(0) : QVariant();
+}
+
+QDate PageProgram::today() const
+{
+    return Gui::Context::desktopUtils()->currentDateTime().date();
 }
 
 QQuickItem *pageControl(QObject *page, const QString &objectName)

@@ -6,6 +6,7 @@
 #include "scratchdatabase.h"
 #include "standinserver.h"
 
+#include <QDate>
 #include <QJsonObject>
 #include <QSqlDatabase>
 #include <QVariantMap>
@@ -82,6 +83,9 @@ public:
     QVariant query(const QString &statement, const QVariantList &values = {});
     // The program's connection on the stand-in; after a loss, the one it made next.
     int connection();
+    // The operator's date: the program's clock, kept in step with the server's, at the user's
+    // offset; the day its pages take for today.
+    QDate today() const;
 
 private:
     std::unique_ptr<ScratchDatabase> m_database;

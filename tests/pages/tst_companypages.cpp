@@ -6,6 +6,7 @@
 // changes the record's password.
 #include "pageprogram.h"
 #include "pagetestmain.h"
+#include "shownperiod.h"
 
 #include "dialog/controllerchangepassword.h"
 #include "startup/startup.h"
@@ -280,7 +281,9 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     QVERIFY(!entry.isEmpty());
     QVERIFY(m_program.query("SELECT balance FROM companies WHERE id = ?", {company}).toDouble() != 0);
 
-    // The entry shows in the tab once listed again, and opens read-only.
+    // The entry shows in the tab once listed again, and opens read-only; booked as the day the tab
+    // shows ended, it is dated into that day.
+    QVERIFY(ShownPeriod(balance).holdRows(m_program, "id = " + entry) >= 0);
     QMetaObject::invokeMethod(balance, "reload");
     QObject *view = child(balance, "tableView");
     QTRY_VERIFY(rowOf(view, entry) >= 0);
@@ -355,6 +358,8 @@ void TestCompanyPages::lostProfitColourStaysWithItsRow()
     QObject *groupBox = child(balance, "groupBox");
     groupBox->setProperty("currentIndex", 0);
     QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, 0));
+    // Today's entries, that day's also when it ended since they were made.
+    QVERIFY(ShownPeriod(balance).keepRows(m_program, "id IN (" + lost + ", " + earned + ")"));
     QObject *view = child(balance, "tableView");
     QTRY_VERIFY(rowOf(view, lost) >= 0 && rowOf(view, earned) >= 0);
     QTRY_COMPARE(highlightedAmounts(view), QStringList{"-40.00"});

@@ -8,6 +8,7 @@
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
+#include "shownperiod.h"
 #include "testimages.h"
 #include "timelimit.h"
 
@@ -321,6 +322,8 @@ void TestFleetPages::driverSessionClosed()
 
     QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-session/DriverSessionTable.qml");
     QVERIFY(table);
+    // Today's sessions, that day's also when it ended since they were made.
+    QVERIFY(ShownPeriod(table).keepRows(m_program, QString("id IN (%1, %2, %3)").arg(open, closed, otherOpen)));
     QObject *container = table->property("container").value<QObject *>();
     QTRY_COMPARE(shownRows(container)->rowCount(), 3);
     // Unclosed, then Closed: each switch loads once, and Closed turns Unclosed off.

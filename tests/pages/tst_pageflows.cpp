@@ -9,15 +9,19 @@
 // offset only with the operator's yes; the columns a group's tables hide, chosen in the roles
 // dialog and hidden in the city table; the user and group pickers' results, and a user's
 // sessions closed from the session table (last: it ends the second client's connection).
+#include "oneday.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "screenshot.h"
 #include "secondclient.h"
+#include "shownperiod.h"
 
 #include "startup/startup.h"
 
 #include "client/controller/desktopcontroller.h"
+#include "client/controller/usersession.h"
+#include "common/core/singleton/spsingleton.h"
 #include "gui/core/context.h"
 #include "gui/shell/global.h"
 #include "gui/dialog/roles.h"
@@ -329,13 +333,24 @@ void TestPageFlows::crashDatabaseSaved()
                                   + QString::fromLatin1(bytes.toBase64()) + "', " + now + ", " + now + ") RETURNING id");
     const QString withoutDb = insert("INSERT INTO crash_reports (db, dt_utc_insert, dt_utc_last_update) VALUES ('', "
                                      + now + ", " + now + ") RETURNING id");
-    const int lists = m_program.sentCount("crashReport_trGetList");
-    QPointer<QObject> table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
-    QVERIFY(table);
-    QVERIFY(m_program.waitForSent("crashReport_trGetList", lists + 1));
-    const QJsonObject request = m_program.sent("crashReport_trGetList").last();
-    QVERIFY(request.value("dt_utc_insert_start").toString().toLongLong() <= now.toLongLong());
-    QVERIFY(request.value("dt_utc_insert_end").toString().toLongLong() > now.toLongLong());
+    // The list asks for the operator's day as the page opened it, whole: opened again when that
+    // day ended while it opened.
+    QPointer<QObject> table;
+    QJsonObject request;
+    const QDate day = onOneDay([this] { return m_program.today(); }, [&] {
+        m_program.closePage(table);
+        const int lists = m_program.sentCount("crashReport_trGetList");
+        table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
+        if (table && m_program.waitForSent("crashReport_trGetList", lists + 1))
+            request = m_program.sent("crashReport_trGetList").last();
+    });
+    QVERIFY(table && !request.isEmpty());
+    const int offset = SpSingleton<Client::Controller::UserSession>::instance()->property("utc_offset").toInt();
+    const QDateTime midnight(day, QTime(0, 0), Qt::OffsetFromUTC, offset * 60);
+    QCOMPARE(request.value("dt_utc_insert_start").toString(), QString::number(midnight.toMSecsSinceEpoch()));
+    QCOMPARE(request.value("dt_utc_insert_end").toString(), QString::number(midnight.addDays(1).toMSecsSinceEpoch()));
+    // The reports made now are the day's, that day's also when it ended since they were made.
+    QVERIFY(ShownPeriod(table).keepRows(m_program, "id IN (" + withDb + ", " + withoutDb + ")"));
     QTRY_VERIFY(shownRow(table, withDb) >= 0 && shownRow(table, withoutDb) >= 0);
 
     // No database: said so, no file dialog.
@@ -896,6 +911,8 @@ void TestPageFlows::userPickersAndSessions()
                                "dt_utc_last_update) VALUES ('second', " + second + ", " + now + ", 0, " + now + ", "
                                + now + ") RETURNING id");
     QPointer<QObject> sessions = m_program.openPage("qrc:/qml/user/user-session/UserSessionTable.qml");
+    // A session of today's, that day's also when it ended since the session was made.
+    QVERIFY(ShownPeriod(sessions).keepRows(m_program, "id = " + row));
     QTRY_VERIFY(shownRow(sessions, row) >= 0);
     QMetaObject::invokeMethod(itemWith(sessions, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(sessions, row)));
     QVariant opened;

@@ -342,11 +342,7 @@ QString RunScriptDriver::writesReport(const QString &command, const QString &fol
         period->setStartDateTime(now.addDays(-30));
         period->setEndDateTime(now);
     }
-    failure = m_steps.chooseReportInputs(frame);
-    if (failure.isEmpty())
-        failure = m_steps.runReport(frame);
-    if (failure.isEmpty())
-        failure = m_steps.readWorkbooks(frame);
+    failure = m_steps.writeReport(frame);
     if (!failure.isEmpty())
         return failure;
     // Rows of the demo stand in the workbook: the demo's drivers in the reports with a row per

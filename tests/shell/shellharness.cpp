@@ -131,7 +131,7 @@ namespace {
 QImage grabShown(QWindow *window)
 {
     QImage image;
-    if (!window || !QTest::qWaitForWindowExposed(window, 2000))
+    if (!window || !QTest::qWaitForWindowExposed(window, timeLimit(2000)))
         return image;
     const bool drawn = QTest::qWaitFor(
         [&] {

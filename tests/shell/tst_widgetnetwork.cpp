@@ -5,6 +5,7 @@
 #include "rowscontroller.h"
 #include "sentmessages.h"
 #include "testcontroller.h"
+#include "timelimit.h"
 
 #include <QAbstractItemModelTester>
 #include <QDeadlineTimer>
@@ -190,7 +191,7 @@ void TestWidgetNetwork::dispatchFromAnotherThread()
     sender->start();
     int sawMessages = 0;
     // Messages that never come stop the waiting, not the test.
-    const QDeadlineTimer deadline(20000);
+    const QDeadlineTimer deadline(timeLimit(20000));
     for (int i = 0; i < controllers; ++i) {
         RowsController *transient = untested(new RowsController("busy"));
         batchStarts.release();
@@ -198,11 +199,11 @@ void TestWidgetNetwork::dispatchFromAnotherThread()
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         if (transient->originalModel()->rowCount() > 0)
             ++sawMessages;
-        QVERIFY(halfSent.tryAcquire(1, 10000));
+        QVERIFY(halfSent.tryAcquire(1, timeLimit(10000)));
         secondHalf.release();
         delete transient;
     }
-    QVERIFY(sender->wait(10000));
+    QVERIFY(sender->wait(timeLimit(10000)));
     qInfo("%d of %d controllers saw messages arrive while they existed", sawMessages, controllers);
     QVERIFY2(sawMessages >= controllers * 9 / 10, qPrintable(QString::number(sawMessages)));
     QTRY_COMPARE(steady.originalModel()->rowCount(), 50);

@@ -1,5 +1,6 @@
 #include "standinserver.h"
 
+#include "dayend.h"
 #include "timelimit.h"
 
 #include <QCryptographicHash>
@@ -26,9 +27,9 @@ StandinServer::~StandinServer()
 
 bool StandinServer::start(const QStringList &arguments)
 {
-    m_arguments = arguments;
+    m_arguments = DayEnd::serverArguments(arguments);
     const QString script = qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/standin.py");
-    m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + arguments);
+    m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + m_arguments);
     if (!m_process.waitForStarted(timeLimit(10000)))
         return false;
     if (!waitFor(isEvent(QStringLiteral("listening")), 15000))

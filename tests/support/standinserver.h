@@ -17,7 +17,8 @@ public:
     explicit StandinServer(QObject *parent = nullptr);
     ~StandinServer() override;
 
-    // Starts the server on a free loopback port; false when it did not come up.
+    // Starts the server on a free loopback port; false when it did not come up. Under
+    // KORIV_TEST_DAY_END_AFTER the user's day ends that long after it starts (see dayend.h).
     bool start(const QStringList &arguments = {});
     // The environment of the server process (the PostgreSQL database it uses); set before start.
     void setEnvironment(const QProcessEnvironment &environment) { m_process.setProcessEnvironment(environment); }

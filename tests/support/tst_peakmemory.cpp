@@ -1,5 +1,6 @@
 // The peak resident memory read of this process and of another one, as the benchmarks report it.
 #include "peakmemory.h"
+#include "timelimit.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -21,7 +22,7 @@ void TestPeakMemory::otherProcess()
     QProcess child;
     child.start("/usr/bin/python3", {"-c", "import sys\nb = bytearray(64 << 20)\nprint('ready', flush=True)\n"
                                            "sys.stdin.read()"});
-    QVERIFY(child.waitForStarted());
+    QVERIFY(child.waitForStarted(timeLimit(30000)));
     QTRY_VERIFY(child.canReadLine());
     QCOMPARE(child.readLine().trimmed(), QByteArray("ready"));
     const qint64 peak = PeakMemory::peakOf(child.processId());
@@ -29,7 +30,7 @@ void TestPeakMemory::otherProcess()
 
     const qint64 pid = child.processId();
     child.closeWriteChannel();
-    QVERIFY(child.waitForFinished());
+    QVERIFY(child.waitForFinished(timeLimit(30000)));
     QCOMPARE(PeakMemory::peakOf(pid), 0);
     QCOMPARE(PeakMemory::peakOf(0), 0);
     QCOMPARE(PeakMemory::peakOf(-1), 0);

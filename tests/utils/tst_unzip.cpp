@@ -55,7 +55,7 @@ bool makeZip(const QString &path, const QList<ZipEntry> &entries)
     }
     QProcess python;
     python.start(QStandardPaths::findExecutable("python3"), {"-c", zipScript});
-    if (!python.waitForStarted())
+    if (!python.waitForStarted(timeLimit(30000)))
         return false;
     python.write(QJsonDocument(QJsonObject{{"path", path}, {"entries", list}}).toJson());
     python.closeWriteChannel();

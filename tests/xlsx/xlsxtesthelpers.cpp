@@ -28,10 +28,10 @@ bool run(const QString &program, const QStringList &arguments, int timeout, QByt
         *error = QStringLiteral("%1 did not start: %2").arg(program, process.errorString());
         return false;
     }
-    if (!process.waitForFinished(timeout)) {
+    if (!process.waitForFinished(timeLimit(timeout))) {
         process.kill();
-        process.waitForFinished();
-        *error = QStringLiteral("%1 took longer than %2 ms").arg(program).arg(timeout);
+        process.waitForFinished(timeLimit(10000));
+        *error = QStringLiteral("%1 took longer than %2 ms").arg(program).arg(timeLimit(timeout));
         return false;
     }
     const QByteArray out = process.readAllStandardOutput();

@@ -1,0 +1,75 @@
+#include "shownperiod.h"
+
+#include "pagecontrols.h"
+#include "pageprogram.h"
+
+#include "common/net/abstractcontroller.h"
+#include "timelimit.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QQuickItem>
+#include <QtTest>
+
+namespace {
+
+// The stand-in's tables by controller name.
+QJsonObject controllerTables()
+{
+    static const QJsonObject tables = [] {
+        QFile file(qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/controllers.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            qWarning().noquote() << "no map of controllers:" << file.fileName();
+        return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("controllers")).toObject();
+    }();
+    return tables;
+}
+
+qint64 bound(QObject *control, const char *method)
+{
+    QVariant msec;
+    QMetaObject::invokeMethod(control, method, Q_RETURN_ARG(QVariant, msec));
+    return msec.toString().toLongLong();
+}
+
+} // namespace
+
+ShownPeriod::ShownPeriod(QObject *page)
+    : m_control(pageControl(page, QStringLiteral("period")))
+    , m_view(page ? PageControls::tableViewOf(page) : nullptr)
+{
+    if (!m_control || !m_view)
+        return;
+    m_start = bound(m_control, "startUtcMsec");
+    m_end = bound(m_control, "endUtcMsec");
+    auto *controller = dynamic_cast<Common::AbstractController *>(m_view->property("controller").value<QObject *>());
+    if (controller)
+        m_table = controllerTables().value(controller->name()).toString();
+}
+
+int ShownPeriod::holdRows(PageProgram &program, const QString &condition) const
+{
+    if (!isValid() || m_end <= m_start)
+        return -1;
+    const QVariant moved = program.query(
+        QStringLiteral("WITH moved AS (UPDATE %1 SET dt_utc_insert = LEAST(GREATEST(dt_utc_insert, ?), ?)"
+                       " WHERE (%2) AND (dt_utc_insert < ? OR dt_utc_insert >= ?) RETURNING id)"
+                       " SELECT count(*) FROM moved")
+            .arg(m_table, condition),
+        {m_start, m_end - 1, m_start, m_end});
+    return moved.isValid() ? moved.toInt() : -1;
+}
+
+bool ShownPeriod::keepRows(PageProgram &program, const QString &condition) const
+{
+    const int moved = holdRows(program, condition);
+    if (moved <= 0)
+        return moved == 0;
+    // A list on its way is awaited; one not asked yet reads the rows moved.
+    const auto idle = [this] { return m_view && !m_view->property("isListPending").toBool(); };
+    if (!QTest::qWaitFor(idle, timeLimit(10000)))
+        return false;
+    QMetaObject::invokeMethod(m_control, "changeFinished");
+    return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class PageProgram;
+
+// The period a page's list shows, read from its period control (object name "period"): by
+// default the operator's day on the program's clock when the page opened, fixed from then on. A
+// day may end between a test's seed and the page's list, or between the list and a row the
+// program adds: the test keeps the rows it expects inside the period the page shows.
+class ShownPeriod
+{
+public:
+    // The period of the first period control under the page item or in its window, and the
+    // table its list reads; invalid when there is none.
+    explicit ShownPeriod(QObject *page);
+
+    bool isValid() const { return !m_control.isNull() && !m_table.isEmpty(); }
+    qint64 start() const { return m_start; }
+    // The first millisecond after the period.
+    qint64 end() const { return m_end; }
+    // The database table of the list, as the stand-in maps its controller
+    // (tools/standin-server/controllers.json).
+    QString table() const { return m_table; }
+
+    // Moves the rows of the list's table that condition picks and that are dated (dt_utc_insert)
+    // outside the period to its nearest end; how many moved, -1 when it could not.
+    int holdRows(PageProgram &program, const QString &condition) const;
+    // holdRows(), and when rows moved, the list asked again as a change of the period asks it,
+    // once a list on its way has come (a list not asked yet reads them anyway); false when it
+    // could not.
+    bool keepRows(PageProgram &program, const QString &condition) const;
+
+private:
+    QPointer<QObject> m_control;
+    QPointer<QObject> m_view;
+    QString m_table;
+    qint64 m_start = 0;
+    qint64 m_end = 0;
+};
