@@ -23,6 +23,7 @@
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "secondclient.h"
+#include "shownperiod.h"
 
 #include "client/controller/usersession.h"
 #include "controller/balance/companybalancelog.h"
@@ -1064,6 +1065,8 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     dialog->accept();
     QTRY_VERIFY(dialog.isNull());
     const QString entry = idOf("SELECT max(id) FROM company_balance_logs WHERE rst_id_owner = " + company);
+    // Booked as the day the tab shows ended, it is dated into that day.
+    QVERIFY(ShownPeriod(balance).keepRows(m_program, "id = " + entry));
     QTRY_VERIFY(PageControls::rowOf(PageControls::rowsOf(object(balance, "tableView")), entry) >= 0);
     QCOMPARE(m_program.query("SELECT count(*) FROM company_balance_logs WHERE rst_id_owner = ? AND abs(value) = 75",
                              {company}).toInt(), 2);
