@@ -99,12 +99,18 @@ struct StateLog : QObject
     QList<bool> states;
 };
 
-// The stand-in's command that sends a JSON frame of the text as written.
-QString pushJsonText(const QByteArray &text)
+// A JSON frame of the text as written.
+QByteArray jsonFrameOf(const QByteArray &text)
 {
     QByteArray frame(4, '\0');
     qToBigEndian<qint32>(text.size(), frame.data());
-    return QStringLiteral("push-raw all ") + QString::fromLatin1((frame + text).toHex());
+    return frame + text;
+}
+
+// The stand-in's command that sends a JSON frame of the text as written.
+QString pushJsonText(const QByteArray &text)
+{
+    return QStringLiteral("push-raw all ") + QString::fromLatin1(jsonFrameOf(text).toHex());
 }
 
 QStringList userArgs()
@@ -252,10 +258,8 @@ void TestNetwork::refusedJsonSignInStopsReconnecting()
     } else {
         QVERIFY(inbox.waitText("userSession_saOpen"));
         const QByteArray text = "#SIGN=server#FN=probe_saEcho#RES=10#[END]";
-        const QByteArray refusal = "{\"controller\":\"auth\",\"method\":\"auth\",\"resCode\":" + resCode.toUtf8() + "}";
-        QByteArray length(4, '\0');
-        qToBigEndian<qint32>(refusal.size(), length.data());
-        server.command("push-raw all " + (qCompress(text, 9) + "#ENDMSG" + length + refusal).toHex());
+        const QByteArray refusal = R"({"controller":"auth","method":"auth","resCode":)" + resCode.toUtf8() + "}";
+        server.command("push-raw all " + (qCompress(text, 9) + "#ENDMSG" + jsonFrameOf(refusal)).toHex());
         QVERIFY(inbox.waitText("probe_saEcho"));
     }
     QVERIFY(inbox.waitJsons(1));
