@@ -99,12 +99,18 @@ struct StateLog : QObject
     QList<bool> states;
 };
 
-// The stand-in's command that sends a JSON frame of the text as written.
-QString pushJsonText(const QByteArray &text)
+// A JSON frame of the text as written.
+QByteArray jsonFrameOf(const QByteArray &text)
 {
     QByteArray frame(4, '\0');
     qToBigEndian<qint32>(text.size(), frame.data());
-    return QStringLiteral("push-raw all ") + QString::fromLatin1((frame + text).toHex());
+    return frame + text;
+}
+
+// The stand-in's command that sends a JSON frame of the text as written.
+QString pushJsonText(const QByteArray &text)
+{
+    return QStringLiteral("push-raw all ") + QString::fromLatin1(jsonFrameOf(text).toHex());
 }
 
 QStringList userArgs()
@@ -122,6 +128,8 @@ class TestNetwork : public QObject
 private slots:
     void signInSessionKeepAliveAndClose();
     void refusedSignInStopsReconnecting();
+    void refusedJsonSignInStopsReconnecting_data();
+    void refusedJsonSignInStopsReconnecting();
     void refusedPortIsRetried();
     void hangingAttemptIsRetriedAndClosesAtOnce();
     void framesOfBothKindsAndBadData();
@@ -217,6 +225,58 @@ void TestNetwork::refusedSignInStopsReconnecting()
     QTest::qWait(timeLimit(1000));
     QCOMPARE(server.count(StandinServer::isEvent("connected")), 1);
     QCOMPARE(server.count(StandinServer::isMessage("userSession_trOpen")), 0);
+}
+
+void TestNetwork::refusedJsonSignInStopsReconnecting_data()
+{
+    QTest::addColumn<bool>("jsonSignIn");
+    QTest::addColumn<QString>("resCode");
+    // The stand-in's own answer to a JSON sign-in with a wrong password.
+    QTest::newRow("answer to a JSON sign-in") << true << QString();
+    // After a text sign-in and an open session, in one write behind a text frame.
+    QTest::newRow("code 0 as text, after a session") << false << QString(R"("0")");
+    QTest::newRow("code 0.0, after a session") << false << QString("0.0");
+}
+
+void TestNetwork::refusedJsonSignInStopsReconnecting()
+{
+    QFETCH(bool, jsonSignIn);
+    QFETCH(QString, resCode);
+    StandinServer server;
+    QVERIFY(server.start(userArgs()));
+    Harness client(server, jsonSignIn ? passwordDigest("wrong") : passwordDigest(password));
+    client.auth->setUseJson(jsonSignIn);
+    StateLog state(client.network.get());
+    Inbox inbox(client.network.get());
+    MessageCatcher log;
+
+    emit client.network->makeConnection();
+    if (jsonSignIn) {
+        QVERIFY(server.waitFor([](const QJsonObject &e) {
+            return e.value("event") == "sent" && e.value("message").toObject().value("resCode") == 0;
+        }));
+    } else {
+        QVERIFY(inbox.waitText("userSession_saOpen"));
+        const QByteArray text = "#SIGN=server#FN=probe_saEcho#RES=10#[END]";
+        const QByteArray refusal = R"({"controller":"auth","method":"auth","resCode":)" + resCode.toUtf8() + "}";
+        server.command("push-raw all " + (qCompress(text, 9) + "#ENDMSG" + jsonFrameOf(refusal)).toHex());
+        QVERIFY(inbox.waitText("probe_saEcho"));
+    }
+    QVERIFY(inbox.waitJsons(1));
+    QCOMPARE(inbox.jsons.first().value("controller").toString(), QString("auth"));
+    QVERIFY(server.waitFor(StandinServer::isEvent("disconnected")));
+    QTRY_COMPARE(state.states, (QList<bool>{true, false}));
+
+    // A reconnection would come a reconnect delay (50 ms, stretched) after the loss.
+    QVERIFY(!server.waitForCount(StandinServer::isEvent("connected"), 2, timeLimit(500)));
+    QCOMPARE(client.network->amountConnected(), 1);
+    QCOMPARE(state.states, (QList<bool>{true, false}));
+
+    // A new sign-in connects again, as the first attempt after a close: no connection was wanted
+    // meanwhile, so it is not logged as a retry.
+    emit client.network->makeConnection();
+    QVERIFY(server.waitForCount(StandinServer::isEvent("connected"), 2));
+    QCOMPARE(log.count("Try to connect to"), 0);
 }
 
 void TestNetwork::refusedPortIsRetried()
