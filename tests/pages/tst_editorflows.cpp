@@ -174,6 +174,11 @@ private:
     // Closes an editor that holds what was typed, which is given up; false when it stays open.
     bool discard(QPointer<QObject> &editor);
     QString idOf(const QString &statement) { return m_program.query(statement).toString(); }
+    QString newDriver(const QString &sign, const QString &lastName)
+    {
+        return m_program.query("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
+                               " VALUES (?, ?, 1000, 1000) RETURNING id", {sign, lastName}).toString();
+    }
     // The stand-in's lock refusals name the holder's user id, as the platform's do, or only its
     // text; false when it did not take the switch.
     bool refusalsNameTheHolder(bool named);
@@ -1090,8 +1095,7 @@ void TestEditorFlows::noOfflineAfterALateSignIn()
     QFETCH(int, late);
     AnswerLossProxy &proxy = m_program.proxy();
     ModalWatchdog &watchdog = m_program.watchdog();
-    const QString id = idOf(QString("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
-                                    " VALUES ('late-%1', 'Kovalenko', 1000, 1000) RETURNING id").arg(late));
+    const QString id = newDriver(QString("late-%1").arg(late), "Kovalenko");
     proxy.disarm();
     proxy.cut(true);
     QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
@@ -1175,8 +1179,7 @@ void TestEditorFlows::aChangeStoredAfterThePushIsAsked()
     QFETCH(int, after);
     AnswerLossProxy &proxy = m_program.proxy();
     ModalWatchdog &watchdog = m_program.watchdog();
-    const QString id = idOf(QString("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
-                                    " VALUES ('after-%1-%2', 'Moroz', 1000, 1000) RETURNING id").arg(late).arg(after));
+    const QString id = newDriver(QString("after-%1-%2").arg(late).arg(after), "Moroz");
     proxy.disarm();
     proxy.cut(true);
     QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
@@ -1288,8 +1291,7 @@ void TestEditorFlows::noKeepsWhatItsQuestionReadThroughACut()
     QFETCH(QString, value);
     AnswerLossProxy &proxy = m_program.proxy();
     ModalWatchdog &watchdog = m_program.watchdog();
-    const QString id = idOf(QString("INSERT INTO drivers (sign, last_name, dt_utc_insert, dt_utc_last_update)"
-                                    " VALUES ('through-%1', 'Shevchuk', 1000, 1000) RETURNING id").arg(column));
+    const QString id = newDriver(QString("through-%1").arg(column), "Shevchuk");
     QPointer<QObject> editor = openTyped(id, "Shevchenko");
     QVERIFY(editor);
     QPointer<QMessageBox> question = colleagueSaves(id, "last_name", "Melnyk");
