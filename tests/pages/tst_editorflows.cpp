@@ -165,6 +165,7 @@ private slots:
     void aChangeStoredAfterThePushIsAsked();
     void aReadOlderThanAPushIsNotTaken_data();
     void aReadOlderThanAPushIsNotTaken();
+    void anAnswerOlderThanOneShownIsNotShown();
     void noKeepsWhatItsQuestionReadThroughACut_data();
     void noKeepsWhatItsQuestionReadThroughACut();
 
@@ -184,8 +185,8 @@ private:
     bool refusalsNameTheHolder(bool named);
     // The FNs of the program's requests among fns since the stand-in's event index from, in order.
     QStringList sentSince(int from, const QStringList &fns);
-    // Opens the driver's editor, waits for its lock and types lastName over its last name; null
-    // when it did not open.
+    // Opens the driver's editor, waits for its lock and types lastName over its last name (nothing
+    // where it is empty); null when it did not open.
     QObject *openTyped(const QString &id, const QString &lastName);
     // The colleague saves column of the driver, and the question about it is left open; null when
     // none asked about it.
@@ -1137,7 +1138,8 @@ QObject *TestEditorFlows::openTyped(const QString &id, const QString &lastName)
     // The lock follows the read.
     if (!editor || !QTest::qWaitFor([&] { return storedDriver(id, "rst_id_user_locked") != "1"; }, timeLimit(10000)))
         return nullptr;
-    pageControl(editor, "last_name")->setProperty("text", lastName);
+    if (!lastName.isEmpty())
+        pageControl(editor, "last_name")->setProperty("text", lastName);
     return editor;
 }
 
@@ -1270,6 +1272,38 @@ void TestEditorFlows::aReadOlderThanAPushIsNotTaken()
     QCOMPARE(storedDriver(id, "first_name"), QString("Petro"));
     QCOMPARE(storedDriver(id, "middle_name"), QString("Petrovych"));
     QCOMPARE(watchdog.texts(), QStringList());
+    QVERIFY(m_program.closePage(editor));
+}
+
+// Two colleagues' saves pushed to a clean form; the server answers the read of the first after the
+// read of the second, which lands first and shows both changes. The older answer, landing last,
+// shows nothing, and the save of what is typed then writes back none of its values.
+void TestEditorFlows::anAnswerOlderThanOneShownIsNotShown()
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    const QString id = idOf("INSERT INTO drivers (sign, last_name, first_name, middle_name, dt_utc_insert,"
+                            " dt_utc_last_update) VALUES ('older-clean', 'Moroz', 'Maksym', 'Ivanovych', 1000, 1000)"
+                            " RETURNING id");
+    QPointer<QObject> editor = openTyped(id, QString());
+    QVERIFY(editor);
+    proxy.holdAnswerAloneTo("driver_trInfo");
+    QVERIFY(colleagueStores(id, "middle_name", "Petrovych"));
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.holdsAnswer(), timeLimit(10000));
+    QVERIFY(colleagueStores(id, "first_name", "Petro"));
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "first_name")), QString("Petro"), timeLimit(10000));
+    proxy.releaseHeld();
+    QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
+    QTRY_VERIFY_WITH_TIMEOUT(!formOf(editor)->property("isBusy").toBool(), timeLimit(10000));
+    QCOMPARE(drawnText(pageControl(editor, "first_name")), QString("Petro"));
+    QCOMPARE(drawnText(pageControl(editor, "middle_name")), QString("Petrovych"));
+
+    pageControl(editor, "last_name")->setProperty("text", "Morozenko");
+    const int updates = m_program.sentCount("driver_trUpdate");
+    press(editor, "applyButton");
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(storedDriver(id, "last_name"), QString("Morozenko"), timeLimit(10000));
+    QCOMPARE(storedDriver(id, "first_name"), QString("Petro"));
+    QCOMPARE(m_program.watchdog().texts(), QStringList());
     QVERIFY(m_program.closePage(editor));
 }
 
