@@ -1253,8 +1253,11 @@ void TestEditorFlows::aReadOlderThanAPushIsNotTaken()
     QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
     if (noFirst)
         question->button(QMessageBox::No)->click();
+    // The older answer lands: the program reads the record again for the change pushed since.
+    const int reads = m_program.sentCount("driver_trInfo");
     proxy.releaseHeld();
     QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
+    QCOMPARE(m_program.sentCount("driver_trInfo"), reads + 1);
     if (!noFirst)
         question->button(QMessageBox::No)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
