@@ -3,8 +3,8 @@
 // and once it goes the youngest box still open over that window has the keys and the top, and
 // the window only when none is, so the next key lands in the field that had the focus. Notices (a
 // refused lock, a lost save found saved), the close question's Cancel and Escape, boxes of both
-// kinds over each other, a box about an item, and saving over a colleague's lock, which no key
-// typed for the form says yes to.
+// kinds over each other, a box about an item, an editor that goes with two boxes of its own, and
+// saving over a colleague's lock, which no key typed for the form says yes to.
 #include "drivereditorkeys.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -35,6 +35,7 @@
 namespace {
 
 const QString CityUrl = QStringLiteral("qrc:/qml/address/city/CityEditor.qml");
+const QString CitiesUrl = QStringLiteral("qrc:/qml/address/city/CityTable.qml");
 const QString SecondPassword = QStringLiteral("colleague");
 
 // Clicks a button of the box with the mouse, through the box's window.
@@ -86,6 +87,8 @@ private slots:
     void theYoungestBoxLeftOpenHasTheKeys();
     void theYoungestBoxOverATabHasTheKeys();
     void aBoxAboutAnItemHandsItsWindowTheKeys();
+    void anEditorGoingWithItsBoxesHandsTheKeysOn_data();
+    void anEditorGoingWithItsBoxesHandsTheKeysOn();
     void noKeyTypedForTheFormSavesOverALock();
 
 private:
@@ -130,7 +133,9 @@ void TestBoxKeys::initTestCase()
                                             {"INSERT INTO cities (name, dt_utc_insert, dt_utc_last_update) VALUES"
                                              " ('Kyiv', 1000, 1000), ('Lviv', 1000, 1000), ('Odesa', 1000, 1000),"
                                              " ('Dnipro', 1000, 1000), ('Kharkiv', 1000, 1000), ('Poltava', 1000, 1000),"
-                                             " ('Sumy', 1000, 1000), ('Lutsk', 1000, 1000)"});
+                                             " ('Sumy', 1000, 1000), ('Lutsk', 1000, 1000), ('Rivne', 1000, 1000),"
+                                             " ('Ternopil', 1000, 1000), ('Uzhhorod', 1000, 1000), ('Cherkasy', 1000, 1000),"
+                                             " ('Kovel', 1000, 1000), ('Izmail', 1000, 1000)"});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     m_other.watch<Model::Orlem::City>("city");
@@ -487,6 +492,90 @@ void TestBoxKeys::aBoxAboutAnItemHandsItsWindowTheKeys()
     QTRY_VERIFY(XWindows::stackedAbove(name->window(), mainWindow));
     QCOMPARE(keysReachName(name, editor, "Poltavaab"), QString());
     discard(editor);
+}
+
+void TestBoxKeys::anEditorGoingWithItsBoxesHandsTheKeysOn_data()
+{
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<bool>("removed");
+    QTest::addColumn<bool>("boxElsewhere");
+    QTest::addColumn<bool>("listInTab");
+    QTest::newRow("removal notice over the close question") << "Rivne" << true << false << false;
+    QTest::newRow("the same, the list in a tab") << "Kovel" << true << false << true;
+    QTest::newRow("removal notice, a box open over another editor") << "Ternopil" << true << true << false;
+    QTest::newRow("Discard over a change question") << "Uzhhorod" << false << false << false;
+    QTest::newRow("Discard, the list in a tab") << "Izmail" << false << false << true;
+}
+
+void TestBoxKeys::anEditorGoingWithItsBoxesHandsTheKeysOn()
+{
+    // An editor opened from the list in a tab of the main window goes with two boxes of its own
+    // open: the colleague's removal notice over the close question (OK clicked), or the close
+    // question over a colleague's change (Discard clicked). The keys and the top go to a box still
+    // open over another editor, else to the window of the list.
+    QFETCH(QString, city);
+    QFETCH(bool, removed);
+    QFETCH(bool, boxElsewhere);
+    QFETCH(bool, listInTab);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = cityId(city);
+    QPointer<QObject> list = Gui::Context::createQmlFrame(CitiesUrl, {{"isWindow", !listInTab}, {"isNewInstance", true}});
+    QVERIFY(list);
+    QWindow *listWindow = listInTab ? Gui::Context::mainWidget()->windowHandle()
+                                    : qvariant_cast<QWindow *>(list->property("window"));
+    QVERIFY(listWindow);
+    QPointer<QObject> editor = m_program.openPage(
+        CityUrl, {{"state", "EDIT"}, {"id", id}, {"parentItem", QVariant::fromValue<QObject *>(list)}});
+    QQuickItem *name = pageControl(editor, "name");
+    QVERIFY(name);
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(name), city, timeLimit(10000));
+    QCOMPARE(typeIntoName(name, editor, "a"), QString());
+    watchdog.leaveBoxesOpen(true);
+    QPointer<QMessageBox> change = removed ? nullptr : changeQuestion(id, city + "sk");
+    QVERIFY(removed || change);
+    QMetaObject::invokeMethod(editor, "closed");
+    QPointer<QMessageBox> closeQuestion = boxAfter(change);
+    QVERIFY(closeQuestion);
+    QCOMPARE(closeQuestion->text(), QString("Data not saved"));
+
+    // Another editor with a box of its own, opened after those.
+    QPointer<QObject> other;
+    QPointer<QMessageBox> otherBox;
+    QQuickItem *otherName = nullptr;
+    if (boxElsewhere) {
+        QVERIFY((otherName = openCity("Cherkasy", other)));
+        otherBox = widgetQuestion(other, otherName->window(), "Apply the other change?");
+        QVERIFY(otherBox);
+    }
+
+    if (removed) {
+        // Removed by the colleague over the program's lock, as the platform may.
+        m_program.query("DELETE FROM cities WHERE id = ?", {id});
+        const QString author = m_program.query("SELECT id FROM users WHERE sign = 'second'").toString();
+        m_program.push({{"FN", "city_saRemove"}, {"RECEIVER", "ALL"}, {"RES", "10"}, {"id", id},
+                        {"id_owner_modify", author}});
+        QPointer<QMessageBox> notice = boxAfter(boxElsewhere ? otherBox : closeQuestion);
+        QVERIFY(notice);
+        QVERIFY2(notice->text().startsWith("Data removed by user with id = "), qPrintable(notice->text()));
+        clickButton(notice, QMessageBox::Ok);
+    } else {
+        clickButton(closeQuestion, QMessageBox::Discard);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!editor, timeLimit(5000));
+    QTRY_VERIFY(!closeQuestion && !change);
+    watchdog.leaveBoxesOpen(false);
+    if (boxElsewhere) {
+        QCOMPARE(keysAndTopWith(otherBox->windowHandle(), otherName->window()), QString());
+        keyClickClosing(XWindows::withKeys(), Qt::Key_Escape);
+        QTRY_VERIFY(!otherBox);
+        QCOMPARE(keysReachName(otherName, other, "Cherkasyz"), QString());
+        discard(other);
+    } else {
+        QVERIFY2(QTest::qWaitFor([&] { return XWindows::withKeys() == listWindow; }, timeLimit(5000)),
+                 qPrintable("the keys are with " + describe(XWindows::withKeys()) + ", not the list's "
+                            + describe(listWindow)));
+    }
+    QVERIFY(m_program.closePage(list));
 }
 
 void TestBoxKeys::noKeyTypedForTheFormSavesOverALock()

@@ -100,8 +100,11 @@ NtFrameBase {
         }
     }
 
+    // A box still open elsewhere keeps the keys: the frame's own went with its window.
     function activateOpener() {
         var openerWindow = parentItem ? parentItem.window : null;
+        if (QWIDGET_CREATOR.activateBox(openerWindow && openerWindow.visible ? openerWindow : mainWindow))
+            return;
         if (openerWindow && openerWindow.visible) {
             openerWindow.raise();
             openerWindow.requestActivate();

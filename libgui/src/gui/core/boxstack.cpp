@@ -2,10 +2,13 @@
 
 #include "utils.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace Gui {
 
@@ -82,15 +85,42 @@ void BoxStack::showOver(const std::function<void()> &show, QObject *owner)
     }
 }
 
+void BoxStack::closeBoxesOver(const QWindow *owner)
+{
+    QList<QPointer<QWindow>> boxes;
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if (window != owner && window->transientParent() == owner && isBox(window))
+            boxes.append(window);
+    }
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    for (const QPointer<QWindow> &box : qAsConst(boxes)) {
+        // One box's answer may close another.
+        if (!box || !box->isVisible())
+            continue;
+        const auto widget = std::find_if(widgets.cbegin(), widgets.cend(),
+                                         [&](const QWidget *w) { return w->windowHandle() == box; });
+        if (widget != widgets.cend())
+            (*widget)->close();
+        else
+            box->close();
+    }
+}
+
 bool BoxStack::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWindowType()) {
-        const auto *window = static_cast<const QWindow *>(watched);
-        if (type == QEvent::Show)
+        auto *window = static_cast<QWindow *>(watched);
+        if (type == QEvent::Show) {
             m_shown.insert(window, ++m_shows);
-        else
+        } else {
             m_shown.remove(window);
+            // The window system hides none but the windows it minimises.
+            if (!event->spontaneous() && window->isTopLevel() && window->type() != Qt::Dialog
+                && window->modality() == Qt::NonModal)
+                closeBoxesOver(window);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -14,8 +14,10 @@ namespace Gui {
 // order they were shown. When a box goes, the keys and the top go to the youngest box still open
 // over the same window, and to the window only when none is; with no window manager to stack
 // them, the program raises and activates the box itself. Boxes are application-modal: while a
-// younger one is open over another window, that one takes the keys, and the top with them. Costs
-// a comparison of the type of each event, and a walk over the top-level windows when a box goes.
+// younger one is open over another window, that one takes the keys, and the top with them. A
+// window the program hides takes its boxes along at once, answered as Escape answers them, so
+// none of them is left to take the keys once the window's opener has them. Costs a comparison of
+// the type of each event, and a walk over the top-level windows when a box or window goes.
 class BoxStack : public QObject
 {
     Q_OBJECT
@@ -40,6 +42,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static void closeBoxesOver(const QWindow *owner);
+
     QHash<const QWindow *, quint64> m_shown;
     quint64 m_shows = 0;
 };

@@ -79,6 +79,11 @@ void QWidgetCreator::activateOwner(QObject *owner)
         Utils::raiseWindow(window);
 }
 
+bool QWidgetCreator::activateBox(QObject *owner)
+{
+    return BoxStack::activateYoungest(owner);
+}
+
 QWidget *QWidgetCreator::calendar(QObject *parent, QQuickItem *item)
 {
     auto *calendar = new Dialog::Calendar;

@@ -34,6 +34,9 @@ public:
     // A QML box of owner (a window, an item, a frame) went: the keys and the top go to the youngest
     // box still open over owner's window, else to that window while it is shown.
     Q_INVOKABLE void activateOwner(QObject *owner);
+    // A frame went: a box still open, application-modal anywhere or over owner's window, takes
+    // the keys and the top; false when none is, and the opener should.
+    Q_INVOKABLE bool activateBox(QObject *owner);
     // The calendar of a date input (item), which closes without a signal when the item goes.
     Q_INVOKABLE QWidget *calendar(QObject *parent = nullptr, QQuickItem *item = nullptr);
     // Mode 0 is the green notice, any other the red one; the page places it.
