@@ -135,7 +135,7 @@ void TestBoxKeys::initTestCase()
                                              " ('Dnipro', 1000, 1000), ('Kharkiv', 1000, 1000), ('Poltava', 1000, 1000),"
                                              " ('Sumy', 1000, 1000), ('Lutsk', 1000, 1000), ('Rivne', 1000, 1000),"
                                              " ('Ternopil', 1000, 1000), ('Uzhhorod', 1000, 1000), ('Cherkasy', 1000, 1000),"
-                                             " ('Kovel', 1000, 1000), ('Izmail', 1000, 1000)"});
+                                             " ('Kovel', 1000, 1000), ('Izmail', 1000, 1000), ('Bucha', 1000, 1000)"});
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     m_other.watch<Model::Orlem::City>("city");
@@ -500,23 +500,26 @@ void TestBoxKeys::anEditorGoingWithItsBoxesHandsTheKeysOn_data()
     QTest::addColumn<bool>("removed");
     QTest::addColumn<bool>("boxElsewhere");
     QTest::addColumn<bool>("listInTab");
-    QTest::newRow("removal notice over the close question") << "Rivne" << true << false << false;
-    QTest::newRow("the same, the list in a tab") << "Kovel" << true << false << true;
-    QTest::newRow("removal notice, a box open over another editor") << "Ternopil" << true << true << false;
-    QTest::newRow("Discard over a change question") << "Uzhhorod" << false << false << false;
-    QTest::newRow("Discard, the list in a tab") << "Izmail" << false << false << true;
+    QTest::addColumn<bool>("editorInTab");
+    QTest::newRow("removal notice over the close question") << "Rivne" << true << false << false << false;
+    QTest::newRow("the same, the list in a tab") << "Kovel" << true << false << true << false;
+    QTest::newRow("the same, the editor in a tab too") << "Bucha" << true << false << true << true;
+    QTest::newRow("removal notice, a box open over another editor") << "Ternopil" << true << true << false << false;
+    QTest::newRow("Discard over a change question") << "Uzhhorod" << false << false << false << false;
+    QTest::newRow("Discard, the list in a tab") << "Izmail" << false << false << true << false;
 }
 
 void TestBoxKeys::anEditorGoingWithItsBoxesHandsTheKeysOn()
 {
-    // An editor opened from the list in a tab of the main window goes with two boxes of its own
-    // open: the colleague's removal notice over the close question (OK clicked), or the close
-    // question over a colleague's change (Discard clicked). The keys and the top go to a box still
-    // open over another editor, else to the window of the list.
+    // An editor opened from a list goes with two boxes of its own open: the colleague's removal
+    // notice over the close question (OK clicked), or the close question over a colleague's
+    // change (Discard clicked). No box of the editor is left, and the keys and the top go to a box
+    // still open over another editor, else to the window of the list.
     QFETCH(QString, city);
     QFETCH(bool, removed);
     QFETCH(bool, boxElsewhere);
     QFETCH(bool, listInTab);
+    QFETCH(bool, editorInTab);
     ModalWatchdog &watchdog = m_program.watchdog();
     const QString id = cityId(city);
     QPointer<QObject> list = Gui::Context::createQmlFrame(CitiesUrl, {{"isWindow", !listInTab}, {"isNewInstance", true}});
@@ -524,8 +527,9 @@ void TestBoxKeys::anEditorGoingWithItsBoxesHandsTheKeysOn()
     QWindow *listWindow = listInTab ? Gui::Context::mainWidget()->windowHandle()
                                     : qvariant_cast<QWindow *>(list->property("window"));
     QVERIFY(listWindow);
-    QPointer<QObject> editor = m_program.openPage(
-        CityUrl, {{"state", "EDIT"}, {"id", id}, {"parentItem", QVariant::fromValue<QObject *>(list)}});
+    QPointer<QObject> editor = Gui::Context::createQmlFrame(
+        CityUrl, {{"state", "EDIT"}, {"id", id}, {"parentItem", QVariant::fromValue<QObject *>(list)},
+                  {"isWindow", !editorInTab}, {"isNewInstance", true}});
     QQuickItem *name = pageControl(editor, "name");
     QVERIFY(name);
     QTRY_COMPARE_WITH_TIMEOUT(textOf(name), city, timeLimit(10000));

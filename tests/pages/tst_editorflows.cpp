@@ -39,6 +39,7 @@
 #include "timelimit.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
@@ -222,6 +223,13 @@ void TestEditorFlows::initTestCase()
 void TestEditorFlows::cleanup()
 {
     const QString problems = m_program.problems();
+    // A box a failed check left open would hold the next function's boxes.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *box = qobject_cast<QMessageBox *>(window); box && box->isVisible())
+            box->reject();
+    }
+    m_program.watchdog().reset();
     QVERIFY2(problems.isEmpty(), qPrintable(problems));
 }
 
@@ -732,7 +740,8 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     const auto lostSaveSays = [&](const QString &fn, QObject *page, const char *button, bool request) {
         QStringList said;
         const auto take = [&] {
-            QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, timeLimit(10000));
+            // Nothing said shows in what is compared.
+            (void)QTest::qWaitFor([this] { return !m_program.watchdog().texts().isEmpty(); }, timeLimit(10000));
             said += m_program.watchdog().texts();
             m_program.watchdog().reset();
         };
@@ -1257,11 +1266,13 @@ void TestEditorFlows::aReadOlderThanAPushIsNotTaken()
     const int reads = m_program.sentCount("driver_trInfo");
     proxy.releaseHeld();
     QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
-    QCOMPARE(m_program.sentCount("driver_trInfo"), reads + 1);
+    // The stand-in tells what it received on a line of its own, which may come later.
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trInfo"), reads + 1, timeLimit(10000));
     if (!noFirst)
         question->button(QMessageBox::No)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
     QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
+    QCOMPARE(m_program.sentCount("driver_trInfo"), reads + 1);
     QCOMPARE(watchdog.texts(), QStringList{"Data changed by user 'second'. Apply?"});
     watchdog.reset();
     QCOMPARE(drawnText(pageControl(editor, "first_name")), QString("Petro"));

@@ -175,6 +175,8 @@ NtFrame {
     // Filling the form may clear the flag a moment before the kept keys set it again.
     onIsDirtyChanged: Qt.callLater(closeStaleQuestion)
     onIsSaveUnknownChanged: closeStaleQuestion()
+    // A removed record leaves nothing to save: its close question goes before the notice is read.
+    onIsDiscardedChanged: closeStaleQuestion()
     onGetSettings: {
         if (!objectSettings)
             objectSettings = {};
