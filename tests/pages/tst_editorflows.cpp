@@ -195,6 +195,10 @@ private:
     // The colleague stores column of the driver, over the program's lock where it holds one; false
     // when it was refused.
     bool colleagueStores(const QString &id, const QString &column, const QString &value);
+    // The colleague saves the driver's last name over the typed one with the question's read held,
+    // the connection is cut and No answered offline; sincePush starts at the push. False when a
+    // step did not come.
+    bool noOfflineOverHeldRead(const QString &id, QElapsedTimer *sincePush = nullptr);
     QString storedDriver(const QString &id, const QString &column)
     {
         return m_program.query(QString("SELECT %1 FROM drivers WHERE id = ?").arg(column), {id}).toString();
@@ -1121,17 +1125,8 @@ void TestEditorFlows::noOfflineAfterALateSignIn()
     QPointer<QObject> editor = openTyped(id, "Kovalenko-Bondar");
     QVERIFY(editor);
     QQuickItem *lastName = pageControl(editor, "last_name");
-    proxy.holdRequest("driver_trInfo");
-    // The colleague's save: the stand-in pushes who and which record, not when. Answered with a
-    // click: the box need not be active.
-    QPointer<QMessageBox> question = colleagueSaves(id, "last_name", "Melnyk");
-    QVERIFY(question);
-    QTRY_VERIFY_WITH_TIMEOUT(proxy.heldRequests("driver_trInfo") > 0, timeLimit(10000));
-    proxy.cut(true);
-    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
-    question->button(QMessageBox::No)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
-    watchdog.reset();
+    // The colleague's save: the stand-in pushes who and which record, not when.
+    QVERIFY(noOfflineOverHeldRead(id));
     proxy.release();
     QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(30000));
     QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
@@ -1171,6 +1166,27 @@ QPointer<QMessageBox> TestEditorFlows::colleagueSaves(const QString &id, const Q
     return question->text() == "Data changed by user 'second'. Apply?" ? question : nullptr;
 }
 
+bool TestEditorFlows::noOfflineOverHeldRead(const QString &id, QElapsedTimer *sincePush)
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    proxy.holdRequest("driver_trInfo");
+    QPointer<QMessageBox> question = colleagueSaves(id, "last_name", "Melnyk");
+    if (!question)
+        return false;
+    if (sincePush)
+        sincePush->start();
+    if (!QTest::qWaitFor([&] { return proxy.heldRequests("driver_trInfo") > 0; }, timeLimit(10000)))
+        return false;
+    proxy.cut(true);
+    if (!QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)))
+        return false;
+    // A click: the box need not be active.
+    question->button(QMessageBox::No)->click();
+    const bool answered = QTest::qWaitFor([&] { return question.isNull(); }, timeLimit(5000));
+    m_program.watchdog().reset();
+    return answered;
+}
+
 void TestEditorFlows::aChangeStoredAfterThePushIsAsked_data()
 {
     QTest::addColumn<int>("late");
@@ -1204,17 +1220,8 @@ void TestEditorFlows::aChangeStoredAfterThePushIsAsked()
 
     QPointer<QObject> editor = openTyped(id, "Morozenko");
     QVERIFY(editor);
-    proxy.holdRequest("driver_trInfo");
-    QPointer<QMessageBox> question = colleagueSaves(id, "last_name", "Melnyk");
-    QVERIFY(question);
     QElapsedTimer sincePush;
-    sincePush.start();
-    QTRY_VERIFY_WITH_TIMEOUT(proxy.heldRequests("driver_trInfo") > 0, timeLimit(10000));
-    proxy.cut(true);
-    QTRY_VERIFY_WITH_TIMEOUT(isOffline(), timeLimit(10000));
-    question->button(QMessageBox::No)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
-    watchdog.reset();
+    QVERIFY(noOfflineOverHeldRead(id, &sincePush));
     // The colleague's next change, that long after the push reached the program: a wait on the clock.
     QTest::qWait(int(qMax<qint64>(0, after - sincePush.elapsed())));
     QVERIFY(colleagueStores(id, "last_name", "Kovalenko"));
@@ -1223,7 +1230,7 @@ void TestEditorFlows::aChangeStoredAfterThePushIsAsked()
     proxy.release();
     QTRY_VERIFY_WITH_TIMEOUT(!isOffline(), timeLimit(30000));
     QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
-    question = watchdog.leftOpen();
+    QPointer<QMessageBox> question = watchdog.leftOpen();
     QCOMPARE(question->text(), QString("Data changed while the connection was lost. Apply?"));
     question->button(QMessageBox::No)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
