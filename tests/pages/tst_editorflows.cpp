@@ -169,6 +169,7 @@ private slots:
     void anAnswerOlderThanOneShownIsNotShown();
     void noKeepsWhatItsQuestionReadThroughACut_data();
     void noKeepsWhatItsQuestionReadThroughACut();
+    void thePlatformsStoreAfterNoAsksNothing();
 
 private:
     // Opens an editor and waits for its record; null when it did not load.
@@ -1291,7 +1292,7 @@ void TestEditorFlows::aReadOlderThanAPushIsNotTaken()
     QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
     QTRY_COMPARE_WITH_TIMEOUT(storedDriver(id, "last_name"), QString("Morozenko"), timeLimit(10000));
     QCOMPARE(storedDriver(id, "first_name"), QString("Petro"));
-    QCOMPARE(storedDriver(id, "middle_name"), QString("Petrovych"));
+    QCOMPARE(storedDriver(id, "middle_name"), QString("Pavlovych"));
     QCOMPARE(watchdog.texts(), QStringList());
     QVERIFY(m_program.closePage(editor));
 }
@@ -1378,6 +1379,49 @@ void TestEditorFlows::noKeepsWhatItsQuestionReadThroughACut()
     QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
     QTRY_COMPARE_WITH_TIMEOUT(storedDriver(id, "last_name"), QString("Shevchenko"), timeLimit(10000));
     QCOMPARE(storedDriver(id, column), value);
+    QCOMPARE(watchdog.texts(), QStringList());
+    QVERIFY(m_program.closePage(editor));
+}
+
+// A colleague's push over a typed last name, its read held on its way, and No; then the platform
+// books to the balance and pushes it. The record the platform's read brings is the one No answered
+// (the platform's own stores count as answered): nothing more is asked, the colleague's middle
+// name and the balance show, and the save keeps both.
+void TestEditorFlows::thePlatformsStoreAfterNoAsksNothing()
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = newDriver("platform-after-no", "Bondar");
+    QPointer<QObject> editor = openTyped(id, "Bondarenko");
+    QVERIFY(editor);
+    QObject *drivers = controllerOf(editor, "driver");
+    proxy.holdAnswerAloneTo("driver_trInfo");
+    QPointer<QMessageBox> question = colleagueSaves(id, "middle_name", "Petrovych");
+    QVERIFY(question);
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.holdsAnswer(), timeLimit(10000));
+    // The colleague again, after that read was sent: the question covers it.
+    QVERIFY(colleagueStores(id, "middle_name", "Pavlovych"));
+    QVERIFY(answeredSoFar(drivers));
+    question->button(QMessageBox::No)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
+    watchdog.reset();
+
+    m_program.query("UPDATE drivers SET balance = balance + 1.5,"
+                    " dt_utc_last_update = (extract(epoch FROM clock_timestamp()) * 1000)::bigint WHERE id = ?", {id});
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "1"}});
+    QVERIFY(answeredSoFar(drivers));
+    proxy.releaseHeld();
+    QVERIFY(answeredSoFar(drivers));
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "middle_name")), QString("Pavlovych"), timeLimit(10000));
+    QCOMPARE(drawnText(pageControl(editor, "balance")), QString("1.5"));
+    QCOMPARE(watchdog.texts().join('\n'), QString());
+    QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Bondarenko"));
+
+    const int updates = m_program.sentCount("driver_trUpdate");
+    press(editor, "applyButton");
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trUpdate"), updates + 1, timeLimit(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(storedDriver(id, "last_name"), QString("Bondarenko"), timeLimit(10000));
+    QCOMPARE(storedDriver(id, "middle_name"), QString("Pavlovych"));
     QCOMPARE(watchdog.texts(), QStringList());
     QVERIFY(m_program.closePage(editor));
 }

@@ -374,10 +374,11 @@ Item {
     }
 
     // The system changed the record (a driver's position, say): read again without dimming the
-    // page, and over edits asked about only where what the form sends changed.
+    // page, and over edits asked about only where what the form sends changed. While No waits for
+    // its record, this read brings it: the platform's own stores count as answered.
     function rereadBySystem(author) {
         systemAuthor = author;
-        read(editor.isDirty ? "check" : "unasked");
+        read(!editor.isDirty ? "unasked" : declined ? "declined" : "check");
     }
 
     function changeText(afterLoss) {
