@@ -961,6 +961,10 @@ void Sequence::checkForm(Editor &e)
         adoptKept(e);
     if (!m_failure.isEmpty())
         return;
+    // A lost save found stored while a Return waits is told once that save is answered; the read
+    // it makes shows the stored record meanwhile.
+    if (e.lostSaveUnknown && e.returnPending && textOf(e.middleName) == stored(e, "middle_name"))
+        e.middle = textOf(e.middleName);
     if (textOf(e.middleName) != e.middle)
         return void(fail("(a)", QString("the middle name%1 shows \"%2\" where the form last read \"%3\"")
                                     .arg(name(e), textOf(e.middleName), e.middle)));
