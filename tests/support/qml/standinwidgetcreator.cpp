@@ -17,6 +17,12 @@ void StandinWidgetCreator::activateOwner(QObject *owner)
     record(QStringLiteral("activateOwner"), {QVariant::fromValue(owner)});
 }
 
+bool StandinWidgetCreator::activateBox(QObject *owner)
+{
+    record(QStringLiteral("activateBox"), {QVariant::fromValue(owner)});
+    return false;
+}
+
 QObject *StandinWidgetCreator::toast(const QString &message, int mode)
 {
     record(QStringLiteral("toast"), {message, mode});

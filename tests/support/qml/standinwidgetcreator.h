@@ -20,6 +20,9 @@ public:
     Q_INVOKABLE void openBox(QObject *box, QObject *owner);
     // Recorded with the owner a closed message dialog hands the keys back to.
     Q_INVOKABLE void activateOwner(QObject *owner);
+    // Recorded with the owner a closed frame hands the keys to; no box of these is a window, so
+    // none takes them.
+    Q_INVOKABLE bool activateBox(QObject *owner);
     Q_INVOKABLE QObject *toast(const QString &message, int mode);
     // Recorded as "message" with the kind and the text; nothing is shown.
     Q_INVOKABLE QObject *message(int kind, const QString &text, QObject *parent = nullptr);
