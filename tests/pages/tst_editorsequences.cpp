@@ -263,7 +263,9 @@ struct Editor
     // The record as Yes's read finds it: stored when Yes was answered online, or once connected.
     Record yesRead;
     // A save found stored: the form reads the record and keeps what was typed since that save.
+    // Shown before its word, which waits for a Return's save: the word shows nothing more.
     bool storedReadPending = false;
+    bool storedShown = false;
     // The record when the last question about it showed; No answered and the record it keeps the
     // edits against not shown yet: it is one of those stored since that question showed.
     QList<Record> sinceAsked;
@@ -427,6 +429,11 @@ private:
     void checkReturn(Editor &e);
     void checkRemoval(Editor &e);
     void checkForm(Editor &e);
+    // A field typed in since the lost save, and edited: it keeps its text over a read of the
+    // save found stored.
+    bool keptSinceLostSave(const Editor &e, Field f) const;
+    // The form shows the stored record, but for the fields typed in since the lost save.
+    bool showsStoredRead(Editor &e);
     void checkBoxes();
     void seen(QMessageBox *box);
     void forgetClosed();
@@ -940,6 +947,33 @@ void Sequence::checkRemoval(Editor &e)
         fail("(c)", QString("\"%1\" was said %2 times").arg(DataRemoved).arg(removals));
 }
 
+bool Sequence::keptSinceLostSave(const Editor &e, Field f) const
+{
+    const Typed &typed = e.typed[f];
+    const bool edited = f == Rating ? typed.text.toDouble() != e.shown[f].toDouble() : typed.text != e.shown[f];
+    return typed.text != e.lostSave.values[f] && edited;
+}
+
+bool Sequence::showsStoredRead(Editor &e)
+{
+    const Record now = record(e);
+    if (textOf(e.middleName) != now.middle)
+        return false;
+    // Where the form shows what was expected anyway, no read needs to have shown anything.
+    bool changed = textOf(e.middleName) != e.middle;
+    for (Field f : {LastName, Note, Rating})
+        changed = changed || textOf(item(e, f)) != e.typed[f].text;
+    if (!changed)
+        return false;
+    for (Field f : {LastName, Note, Rating}) {
+        const QString shown = textOf(item(e, f));
+        const QString expected = keptSinceLostSave(e, f) ? e.typed[f].text : now.values[f];
+        if (f == Rating ? shown.toDouble() != expected.toDouble() : shown != expected)
+            return false;
+    }
+    return true;
+}
+
 void Sequence::checkForm(Editor &e)
 {
     if (!isOpen(e)) {
@@ -962,9 +996,13 @@ void Sequence::checkForm(Editor &e)
     if (!m_failure.isEmpty())
         return;
     // A lost save found stored while a Return waits is told once that save is answered; the read
-    // it makes shows the stored record meanwhile.
-    if (e.lostSaveUnknown && e.returnPending && textOf(e.middleName) == stored(e, "middle_name"))
-        e.middle = textOf(e.middleName);
+    // it makes shows the stored record meanwhile, but for what was typed since that save.
+    if (e.lostSaveUnknown && e.returnPending && !e.storedShown && showsStoredRead(e)) {
+        Record read = record(e);
+        read.changes = e.covered;
+        adopt(e, [&](Field f) { return keptSinceLostSave(e, f); }, &read);
+        e.storedShown = true;
+    }
     if (textOf(e.middleName) != e.middle)
         return void(fail("(a)", QString("the middle name%1 shows \"%2\" where the form last read \"%3\"")
                                     .arg(name(e), textOf(e.middleName), e.middle)));
@@ -1152,7 +1190,7 @@ void Sequence::checkBoxes()
             e->lostSaveUnknown = false;
             afterSave(*e, e->lostSave);
             // Found stored, the record is read: by now it landed, before what the box was followed by.
-            if (foundStored) {
+            if (foundStored && !std::exchange(e->storedShown, false)) {
                 e->storedReadPending = true;
                 e->yesRead = record(*e);
                 if (m_online && !held())
