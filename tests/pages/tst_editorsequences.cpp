@@ -837,13 +837,9 @@ void Sequence::takeReadValues(Editor &e)
         return adoptKept(e);
     if (e.yesPending || e.storedReadPending) {
         const bool yes = std::exchange(e.yesPending, false);
-        const Save lost = e.lostSave;
         const bool keepLost = std::exchange(e.yesKeepsLostTyped, false) || std::exchange(e.storedReadPending, false);
         // What was typed since and is no longer the value the form stood on.
-        const auto keep = [&](Field f) {
-            const bool edited = f == Rating ? e.typed[f].text.toDouble() != e.shown[f].toDouble() : e.typed[f].text != e.shown[f];
-            return (yes && e.typed[f].sinceYes) || (keepLost && e.typed[f].text != lost.values[f] && edited);
-        };
+        const auto keep = [&](Field f) { return (yes && e.typed[f].sinceYes) || (keepLost && keptSinceLostSave(e, f)); };
         // Changes stored after Yes's read reach a form that kept edits as a question, not as values.
         const bool kept = keep(LastName) || keep(Note) || keep(Rating);
         Record read = kept && e.changes > e.yesRead.changes ? e.yesRead : record(e);
