@@ -28,6 +28,17 @@ StandinServer::~StandinServer()
 bool StandinServer::start(const QStringList &arguments)
 {
     m_arguments = DayEnd::serverArguments(arguments);
+    // KORIV_TEST_SIGN_IN_CLOCK_AHEAD=ms runs the sign-in's clock apart from the records' stamps.
+    const QByteArray ahead = qgetenv("KORIV_TEST_SIGN_IN_CLOCK_AHEAD");
+    if (!ahead.isEmpty() && !m_arguments.contains(QStringLiteral("--sign-in-clock-ahead"))) {
+        bool ok = false;
+        const int ms = ahead.toInt(&ok);
+        if (ok)
+            m_arguments << QStringLiteral("--sign-in-clock-ahead") << QString::number(ms);
+        else
+            qWarning().noquote() << "KORIV_TEST_SIGN_IN_CLOCK_AHEAD=" + QString::fromLocal8Bit(ahead)
+                                        + " is no number of milliseconds: the stand-in keeps one clock";
+    }
     const QString script = qEnvironmentVariable("KORIV_SOURCE_DIR") + QStringLiteral("/tools/standin-server/standin.py");
     m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{script} + m_arguments);
     if (!m_process.waitForStarted(timeLimit(10000)))

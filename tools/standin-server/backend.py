@@ -198,6 +198,9 @@ class Backend:
         # The platform's change pushes name the record, the author and the author's sign; the
         # record's update time goes with them only where a test asks for it ("set push_update_time 1").
         self.push_update_time = False
+        # How far the clock the sign-in answers with ("utc_dt") runs ahead of the clock that stamps
+        # the records, in ms (negative: behind): the platform's session and database clocks drift.
+        self.sign_in_clock_ahead = 0
         # The platform's refusal of a lock names the holder as its success does; a test may ask for a
         # refusal without it ("set lock_refusal_holder 0").
         self.lock_refusal_holder = True
@@ -733,7 +736,7 @@ class Backend:
         return {"RES": code, "id": text(session.session_row or session.number), "sign": session.sign,
                 "rst_id_owner": text(session.user_id), "rst_id_group": text(group),
                 "utc_offset": text(self.utc_offset), "sys_utc_offset": text(self.sys_utc_offset),
-                "utc_dt": text(int(time.time() * 1000)), "isNewVersionAvailable": "0"}
+                "utc_dt": text(int(time.time() * 1000) + self.sign_in_clock_ahead), "isNewVersionAvailable": "0"}
 
     def close_session(self, session, params, outcome):
         if "rst_id_owner" not in params:

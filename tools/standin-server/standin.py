@@ -45,7 +45,8 @@ with an error event):
                                 pushes carry the record's dt_utc_last_update, which the
                                 platform's do not), lock_refusal_holder (1, the default, or 0:
                                 a refused lock names its holder's user id, as the platform's
-                                does, or only its text)
+                                does, or only its text), sign_in_clock_ahead (ms, negative
+                                behind: the sign-in's "utc_dt" against the records' stamps)
   hang on|off                   connection attempts to the port hang (the accept queue is full)
   close CONN                    close a connection
   quit
@@ -357,7 +358,7 @@ class Connection:
                 "id": str(self.number), "sign": self.sign,
                 "rst_id_owner": config.owner, "rst_id_group": config.group,
                 "utc_offset": str(config.utc_offset), "sys_utc_offset": str(config.sys_utc_offset),
-                "utc_dt": str(int(time.time() * 1000)),
+                "utc_dt": str(int(time.time() * 1000) + config.sign_in_clock_ahead),
             })
         elif fn == "userSession_trClose":
             await self.send_text({"FN": "userSession_saClose", "RES": "10", "RECEIVER": receiver})
@@ -524,6 +525,10 @@ class Server:
                     self.backend.push_update_time = int(words[2]) != 0
                 elif words[1] == "lock_refusal_holder":
                     self.backend.lock_refusal_holder = int(words[2]) != 0
+                elif words[1] == "sign_in_clock_ahead":
+                    self.config.sign_in_clock_ahead = int(words[2])
+                    if self.backend:
+                        self.backend.sign_in_clock_ahead = int(words[2])
             elif name == "hang":
                 await self.set_hang(words[1] == "on")
             elif name == "push-text":
@@ -611,6 +616,9 @@ def parse_args(argv):
     parser.add_argument("--group", default="2")
     parser.add_argument("--utc-offset", type=int, default=180)
     parser.add_argument("--sys-utc-offset", type=int, default=0)
+    parser.add_argument("--sign-in-clock-ahead", type=int, default=0, metavar="MS",
+                        help="the sign-in answers with a clock this far ahead of the records' stamps"
+                             " (negative: behind), as a platform whose clocks drift apart")
     parser.add_argument("--quiet", action="store_true", help="no message and sent events")
     parser.add_argument("--database", action="store_true",
                         help="keep the data in the PostgreSQL database that the PG* variables name")
@@ -724,6 +732,7 @@ def open_database(config):
         controllers = json.load(f)["controllers"]
     platform = backend.Backend(connection, found, controllers, config.utc_offset, config.sys_utc_offset,
                                config.min_version, report_tool=config.report_tool)
+    platform.sign_in_clock_ahead = config.sign_in_clock_ahead
     platform.clear_stale_locks()
     for sign, digest in config.users.items():
         try:

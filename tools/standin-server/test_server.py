@@ -139,6 +139,24 @@ class SignIn(StandinCase):
                 self.assertEqual(scalar("SELECT count(*) FROM user_sessions WHERE id = %s AND rst_id_owner = %s "
                                         "AND version = '1.6.0'", (opened["id"], user_id(sign))), 1)
 
+    def test_the_sign_in_clock_runs_apart_from_the_records_stamps(self):
+        for ahead in (5000, -5000):
+            with self.subTest(ahead=ahead):
+                self.set_option("sign_in_clock_ahead", ahead)
+                self.addCleanup(self.set_option, "sign_in_clock_ahead", 0)
+                client = Client(self.port)
+                self.addCleanup(client.close)
+                self.assertEqual(client.sign_in("admin", "").get("RES"), "10")
+                before = time.time() * 1000
+                opened = client.open_session()
+                after = time.time() * 1000
+                self.assertEqual(opened["RES"], "10")
+                self.assertGreaterEqual(int(opened["utc_dt"]), int(before) + ahead)
+                self.assertLessEqual(int(opened["utc_dt"]), int(after) + 1 + ahead)
+                stamp = scalar("SELECT dt_utc_last_update FROM user_sessions WHERE id = %s", (opened["id"],))
+                self.assertGreaterEqual(stamp, int(before))
+                self.assertLessEqual(stamp, int(after) + 1)
+
     def test_wrong_password_unknown_and_blocked_users_are_refused(self):
         blocked = unique("blocked")
         copy_default_row("users", sign=blocked, pwd=digest("pw"), blocked=1)
