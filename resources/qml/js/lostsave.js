@@ -51,34 +51,47 @@ function compare(record, params) {
     return outcome;
 }
 
+// Whether record is base as it was stored: the same stamp and the same values (a lock is taken
+// without a store). Nothing was stored over it since (false where base is not known).
+function sameRecord(record, base) {
+    if (!record || !base || text(record["dt_utc_last_update"]) === "")
+        return false;
+    var keys = Object.keys(record).concat(Object.keys(base));
+    for (var i = 0; i < keys.length; ++i) {
+        if (keys[i] !== "rst_id_user_locked" && isValueKey(keys[i]) && text(record[keys[i]]) !== text(base[keys[i]]))
+            return false;
+    }
+    return true;
+}
+
 // Whose a record found is: "this" send's, "other" (not this send's) or "unknown". An insert
-// push received since the send names its author. Otherwise a record that names its creator is
-// this send's when this user stored it since the send; one that names none only when it was
-// stored between the send and the last message received before the loss, so that another
-// author's insert would have been pushed before it (sentAt and aliveUntil on the server's clock;
-// aliveUntil NaN when not known). Stored later, when no push was known to come, whose it is
-// cannot be told: a connection that dies silently is found lost long after.
-function whose(row, edit, sentAt, aliveUntil, userId) {
+// push received since the send names its author. A record stamped before the newest stamp the
+// program held at the send (seenStamp; NaN when none) was stored before the send. Otherwise one
+// stamped later that names this user as its creator is this send's; one that names no creator cannot be told
+// apart from another author's, whose push may have gone with the connection. No stamp is
+// compared with a clock: the platform's clocks drift apart.
+function whose(row, edit, seenStamp, userId) {
     var announced = edit["announced"] || {};
     var id = text(row["id"]);
     if (id in announced)
         return text(announced[id]) === text(userId) ? "this" : "other";
     var stored = text(row["dt_utc_insert"]) === "" ? NaN : Number(row["dt_utc_insert"]);
-    if (!(stored >= sentAt))
+    if (stored < seenStamp)
         return "other";
-    if ("rst_id_user_created" in row)
-        return text(row["rst_id_user_created"]) === text(userId) ? "this" : "other";
-    return stored <= aliveUntil ? "this" : "unknown";
+    if ("rst_id_user_created" in row && text(row["rst_id_user_created"]) !== text(userId))
+        return "other";
+    // Stamped as the newest record held, it may be that one.
+    return "rst_id_user_created" in row && stored > seenStamp ? "this" : "unknown";
 }
 
 // The rows that hold the sent values: "stored", those this send stored, and "unknown", those
 // whose author cannot be told.
-function stored(rows, edit, sentAt, aliveUntil, userId) {
+function stored(rows, edit, seenStamp, userId) {
     var found = { "stored": [], "unknown": [] };
     for (var i = 0; i < rows.length; ++i) {
         if (!matches(rows[i], edit["params"]))
             continue;
-        var author = whose(rows[i], edit, sentAt, aliveUntil, userId);
+        var author = whose(rows[i], edit, seenStamp, userId);
         if (author === "this")
             found["stored"].push(rows[i]);
         else if (author === "unknown")

@@ -109,6 +109,8 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
     m_unansweredEdit = {{QStringLiteral("action"), action},
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
+    if (originalModel() && originalModel()->maxDtUtcLastUpdate() > 0)
+        m_unansweredEdit.insert(QStringLiteral("seenStamp"), originalModel()->maxDtUtcLastUpdate());
     sendNetDto(action, params);
 }
 

@@ -377,7 +377,7 @@ FocusScope {
         var author = String(mapParams["id_owner_modify"]);
         if (author === String(USER_SESSION.rst_id_owner) || author === "1")
             return;
-        recordWatch.rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
+        recordWatch.rereadChanged(mapParams["sign"]);
     }
 
     // Requests ----------------------------------------------------------------------------------

@@ -6,8 +6,10 @@ import "../../js/lostsave.js" as LostSave
 // second save is advised. Once the session is open again the server is asked what it holds (the
 // record read back as the editor reads it after an update; after a create or a copy, the records
 // like it that this send stored), and the operator is told whether the data was saved. "Saved"
-// is said only when every sent value was compared, on a record tied to the send; "not saved"
-// never says where the request stopped, since the server may have refused it.
+// is said only when every sent value was compared, on a record tied to the send; "not saved" only
+// where the records show that nothing was stored since the send (the record as the save found
+// it, no record like it but those stored before the send), never by a clock, and never where the
+// request stopped, since the server may have refused it.
 Item {
     id: check
 
@@ -15,8 +17,10 @@ Item {
     // The save without answer: DesktopController::unansweredEdit; null while none is unknown.
     property var edit: null
     property bool isChecking: false
-    // The colleagues' pushes counted when the check's read was sent: the changes its record holds.
+    // The colleagues' pushes and the records landed counted when the check's read was sent: the
+    // changes its record holds.
     property int checkPushes: 0
+    property int checkAfter: 0
     readonly property bool isUnknown: edit !== null
     // Read by the dialog script.
     readonly property var parentWindow: owner ? owner.parentWindow : null
@@ -40,23 +44,11 @@ Item {
         return true;
     }
 
-    // A time of the system's clock on the server's.
-    function serverTime(msecs) {
-        return Math.floor(Number(msecs) + (USER_SESSION.currentMSecsSinceEpoch() - Date.now()));
-    }
-
-    // The send time of the save on the server's clock.
-    function serverSentAt(save) {
-        return serverTime(save["sentAt"]);
-    }
-
-    // When the server last sent what was heard from it before the loss, on the server's clock, at
-    // the earliest: the message took up to a round trip to come (the clock's uncertainty), so a
-    // record stored later may not have been pushed before it. NaN when not known.
-    function serverAliveUntil(save) {
-        if (save["aliveUntil"] === undefined)
-            return NaN;
-        return serverTime(save["aliveUntil"]) - Number(USER_SESSION.clockUncertainty || 0);
+    // The newest stamp the program held when the save was sent: a record stamped earlier was
+    // stored before it. NaN when none was held.
+    function seenStamp(save) {
+        var stamp = Number(save["seenStamp"]);
+        return stamp > 0 ? stamp : NaN;
     }
 
     function start() {
@@ -70,10 +62,11 @@ Item {
         // Found out without dimming the page: nobody asked for it, and keys typed meanwhile stay.
         isChecking = true;
         checkPushes = form().watch.colleaguePushes;
+        checkAfter = form().watch.landedCount;
         if (edit["action"] === "trUpdate")
             c.readRecord({ "id": String(edit["params"]["id"]) });
         else
-            c.findRecords({ "dt_utc_insert_start": String(serverSentAt(edit)) });
+            c.findRecords(isNaN(seenStamp(edit)) ? {} : { "dt_utc_insert_start": String(seenStamp(edit)) });
     }
 
     function conclude(rows, answer) {
@@ -103,8 +96,7 @@ Item {
             concludeUpdate(rows[0], lost);
             return;
         }
-        var stored = LostSave.stored(rows, lost, serverSentAt(lost), serverAliveUntil(lost),
-                                     USER_SESSION.rst_id_owner);
+        var stored = LostSave.stored(rows, lost, seenStamp(lost), USER_SESSION.rst_id_owner);
         if (lost["action"] === "trNew")
             concludeNew(stored);
         else
@@ -128,14 +120,15 @@ Item {
                 sayReached("none");
             return;
         }
-        if (compared === "unknown" && Number(record["dt_utc_last_update"]) >= serverSentAt(lost)) {
+        var unchanged = LostSave.sameRecord(record, watch.saveBase);
+        if (compared === "unknown" && !unchanged) {
             Dialog.error(qsTr("Whether the data was saved is not known: the record was changed after it was sent, and the server does not show every value that was sent. What was typed stays in the form: save it again to be sure."));
             // The change after it is judged as any found once connected.
             watch.read("check");
             return;
         }
-        watch.checked(record, checkPushes);
-        if (Number(record["dt_utc_last_update"]) < serverSentAt(lost)) {
+        watch.checked(record, checkPushes, checkAfter);
+        if (unchanged) {
             Dialog.error(qsTr("The data was not saved: the record has not changed since it was sent. It stays in the form: save it again."));
         } else if (!owner.isDirty) {
             // Nothing typed is left to keep: the stored values show.

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../../js/dialog.js" as Dialog
+import "../../js/lostsave.js" as LostSave
 
 // The editor's life with its stored record, beside the form's fields and its save:
 // - Reads of the record go by kind. The operator's own ("opening", "asked" by Yes, "stored" by
@@ -13,6 +14,12 @@ import "../../js/dialog.js" as Dialog
 //   open. It names the latest colleague whose push came since the base; a change no push named
 //   is one "while the connection was lost" when a loss came before the read that found it, the
 //   system's where only the system pushed, otherwise one "on the server".
+// - Which of two records is newer is told by the order the reads were sent, never by the
+//   records' stamps (the platform stamps a store when its transaction starts, so overlapping
+//   stores land in another order): an answer to a read sent after the newest record landed is
+//   newer whatever its stamp. One the server may have given out of order (its read was sent
+//   before the newest record landed) is taken only where it is that record: else a read sent
+//   then decides.
 // - Yes reads the record and shows it; a field typed in after Yes keeps its text. No moves the
 //   base to the record No answered: the fields the operator edited keep their text, every other
 //   field shows the stored value, so that no save writes back what the operator never touched.
@@ -24,9 +31,8 @@ import "../../js/dialog.js" as Dialog
 //   answer older than a push No answered is never taken for that record, and one sent later
 //   decides. Where the connection took that read, the one made once connected is the record No
 //   answered when it equals, where the operator edited, the record the question's own read brought;
-//   where no such read landed, when it was stored no later than what the question covered (the
-//   push's time, or when its push came on the program's clock, which lags the server's: a change it
-//   cannot place is asked about), or when it differs from the base nowhere the operator edited.
+//   where no such read landed, when it differs from the base nowhere the operator edited, whenever
+//   it was stored: a stamp is never compared with a clock.
 // - While a read the operator asked for dims the page, Return and OK do nothing. Otherwise a save
 //   waits for the quiet reads on their way and for a lost save's check, and a question it then
 //   opens keeps the edits by default, out of the keys' reach. A save that waited when the
@@ -40,12 +46,15 @@ Item {
     readonly property var parentWindow: editor ? editor.parentWindow : null
 
     // The reads of the record on their way, oldest first; an answer is taken for the oldest (a
-    // server may answer out of order: landed() keeps to the newest record). Each is
-    // {"kind", "dims", "pushes"}: whether it dimmed the page when it was sent, whatever kind it is
-    // now, and the colleagues' pushes counted when it was sent (the changes its record holds).
+    // server may answer out of order: see placed()). Each is {"kind", "dims", "pushes", "after"}:
+    // whether it dimmed the page when it was sent, whatever kind it is now, the colleagues' pushes
+    // counted when it was sent (the changes its record holds) and the records landed by then.
     property var pendingReads: []
-    // The pushes counted when the read whose answer is being taken was sent.
+    // The pushes and the records landed counted when the read whose answer is taken was sent.
     property int answeredPushes: 0
+    property int answeredAfter: 0
+    // The own answers taken as the newest record so far.
+    property int landedCount: 0
     // Reads the connection took: the record is read again once the session is open, as the
     // operator asked for ("asked", "stored" or "saved") when one of them was such a read
     // (lostRead). Only the opening moves the focus: a lost opening read is made again as any other.
@@ -69,22 +78,22 @@ Item {
     // after a lost save; null when none is open.
     property var changeQuestion: null
     property bool questionNamesAuthor: false
-    // The server's time until which the changes the open question covers were stored, and whether
-    // the connection went since the question last covered a change (changes made meanwhile came
-    // with no push).
-    property real coveredUntil: -1
+    // Whether the connection went since the open question last covered a change (changes made
+    // meanwhile came with no push).
     property bool lostSinceCover: false
     // The latest record a read of the open question brought, and the colleagues' pushes counted
     // then: the record No answers, where no push came since.
     property var coveredRecord: null
     property int coveredPushes: 0
-    // No answered while the record it answered is still on its way: {"pushes", "until", "lost",
-    // "record"}, the colleagues' pushes counted then, the question's coveredUntil, whether the
-    // connection went since, and the record the question's read brought (null where none did).
-    // null otherwise.
+    // No answered while the record it answered is still on its way: {"pushes", "lost", "record"},
+    // the colleagues' pushes counted then, whether the connection went since, and the record the
+    // question's read brought (null where none did). null otherwise.
     property var declined: null
     // What the form held when Yes was answered: a field typed in after it keeps its text.
     property var askedParams: null
+    // The base a save on its way was made over: a lost save's check tells by it whether the record
+    // was stored since.
+    property var saveBase: null
     // Return or OK came while a quiet read of the record was on its way: the save follows its
     // answer (and its question), closing the editor after it when OK asked so.
     property bool saveWaits: false
@@ -118,7 +127,8 @@ Item {
         if (form.initialRequest() === false)
             return;
         var dims = dimmingReads.indexOf(kind) >= 0;
-        pendingReads = pendingReads.concat([{ "kind": kind, "dims": dims, "pushes": colleaguePushes }]);
+        pendingReads = pendingReads.concat([{ "kind": kind, "dims": dims, "pushes": colleaguePushes,
+                                              "after": landedCount }]);
         if (dims)
             editor.startBusy();
     }
@@ -127,12 +137,13 @@ Item {
     // hold no push). The page stops dimming for a read that dimmed it, and a save waiting for the
     // reads follows them.
     function takeRead() {
-        var taken = { "kind": "asked", "dims": true, "pushes": 0 };
+        var taken = { "kind": "asked", "dims": true, "pushes": 0, "after": -1 };
         if (pendingReads.length > 0) {
             taken = pendingReads[0];
             pendingReads = pendingReads.slice(1);
         }
         answeredPushes = taken.pushes;
+        answeredAfter = taken.after;
         if (taken.dims)
             editor.stopBusy();
         Qt.callLater(saveAfterReads);
@@ -142,7 +153,9 @@ Item {
     // The reads on their way become kind where they are one of kinds.
     function turnReads(kinds, kind) {
         pendingReads = pendingReads.map(function (pending) {
-            return kinds.indexOf(pending.kind) >= 0 ? { "kind": kind, "dims": pending.dims, "pushes": pending.pushes } : pending;
+            if (kinds.indexOf(pending.kind) < 0)
+                return pending;
+            return { "kind": kind, "dims": pending.dims, "pushes": pending.pushes, "after": pending.after };
         });
     }
 
@@ -194,38 +207,62 @@ Item {
             return true;
         if (answered.record)
             return !touchesEdits(record, answered.record);
-        return Number(record["dt_utc_last_update"]) <= answered.until || !touchesEdits(record);
+        return !touchesEdits(record);
     }
 
-    // An own read's answer landed, for a read sent once pushes were counted, or for a later one:
-    // answers may come out of order. The newest record landed holds what every landed one holds,
-    // so at least the most pushes counted for any of them; it names the lock's holder.
-    function landed(record, pushes) {
-        if (record) {
-            if (!isOlder(record, latestRecord)) {
-                latestRecord = record;
-                form.takeHolder(record);
-            }
-            latestPushes = Math.max(latestPushes, pushes);
-        }
+    // An own read's answer landed, for a read sent once pushes were counted and after records
+    // had landed: the newest record, which names the lock's holder, unless it cannot be placed
+    // after the newest one (false: a read sent now decides). The newest record holds what every
+    // landed one holds, so at least the most pushes counted for any of them.
+    function landed(record, pushes, after) {
+        if (!record)
+            return true;
+        if (!placed(record, after))
+            return false;
+        latestRecord = record;
+        ++landedCount;
+        form.takeHolder(record);
+        latestPushes = Math.max(latestPushes, pushes);
+        return true;
+    }
+
+    // Whether record, read once after records had landed, is newer than the newest record: so is
+    // any answer to a read sent since that record landed. One sent before it may have been
+    // answered out of order, and the stamps cannot tell (overlapping stores are stamped in
+    // another order than they land): only the same record is placed.
+    function placed(record, after) {
+        return !latestRecord || after >= landedCount || LostSave.sameRecord(record, latestRecord);
+    }
+
+    // The connection was lost and the answer landed is the first read since: true once.
+    function takeLoss() {
         var afterLoss = lossUnread;
         lossUnread = false;
         return afterLoss;
     }
 
-    // Whether record was stored before other, by their update times (false where either lacks one).
-    function isOlder(record, other) {
-        return !!other && Number(record["dt_utc_last_update"]) < Number(other["dt_utc_last_update"]);
+    // An answer of a read of kind that could not be placed: a read of that kind sent now, unless
+    // one is on its way already, brings the record to judge.
+    function readAgain(kind) {
+        if (!pendingReads.some(function (pending) { return pending.kind === kind && pending.after === landedCount; }))
+            read(kind);
     }
 
     // Whether the answer to an own read of kind read fills the form. One the operator asked for,
-    // or one landing on a clean form, does, unless a newer record landed before it; over edits the
-    // newest record landed is judged (see the rules above).
+    // or one landing on a clean form, does, unless it cannot be placed after the newest record
+    // landed (a read sent then decides); over edits the newest record landed is judged (see the
+    // rules above).
     function readFills(read, answer) {
-        var afterLoss = landed(answer, answeredPushes);
+        if (!landed(answer, answeredPushes, answeredAfter)) {
+            readAgain(read);
+            return false;
+        }
+        var afterLoss = takeLoss();
         var record = answer ? latestRecord : null;
         if (read === "opening" || read === "asked" || read === "stored" || read === "saved" || !editor.isDirty) {
-            if (read === "declined" && !hasReads(["declined"]))
+            // A record that fills the form is the base: what No answered against the old one is
+            // gone with it, and a read of No's on its way is judged as any.
+            if ((read === "declined" && !hasReads(["declined"])) || record === answer)
                 declined = null;
             return record === answer;
         }
@@ -345,21 +382,11 @@ Item {
 
     // Changes of others ----------------------------------------------------------------------------
 
-    // When a pushed change was stored, on the server's clock: the push's time, or else when its
-    // push came, on the program's idea of that clock as it is. That idea lags the server's clock:
-    // a change stored after the push came is never taken for one it named, and one stored just
-    // before it may be asked about again.
-    function pushedAt(storedAt) {
-        if (storedAt !== undefined && storedAt !== null && String(storedAt) !== "" && isFinite(Number(storedAt)))
-            return Number(storedAt);
-        return USER_SESSION.currentMSecsSinceEpoch();
-    }
-
     // A colleague changed the record: read again at once while nothing is unsaved; over edits
     // asked about, one question at a time that names the latest author, and read without dimming
     // for what No keeps the edits against (a read on its way was sent before the push and may not
     // hold the change: once it lands, another follows). Yes reads it again.
-    function rereadChanged(author, storedAt) {
+    function rereadChanged(author) {
         changeAuthor = author === undefined || author === null ? "" : String(author);
         ++colleaguePushes;
         if (!editor.isDirty) {
@@ -367,7 +394,6 @@ Item {
             return;
         }
         askAboutChange(null, false);
-        coveredUntil = Math.max(coveredUntil, pushedAt(storedAt));
         lostSinceCover = false;
         if (pendingReads.length === 0)
             read("check");
@@ -410,18 +436,21 @@ Item {
 
     // The open question covers record, read once pushes were counted.
     function cover(record, pushes) {
-        var storedAt = Number(record["dt_utc_last_update"]);
-        if (isFinite(storedAt))
-            coveredUntil = Math.max(coveredUntil, storedAt);
         lostSinceCover = false;
         coveredRecord = record;
         coveredPushes = pushes;
     }
 
-    // The lost save's check read the record, once pushes were counted: it names the holder and is
-    // what No keeps against.
-    function checked(record, pushes) {
-        landed(record, pushes);
+    // The lost save's check read the record, once pushes were counted and after records had
+    // landed: it names the holder and is what No keeps against. One that cannot be placed after
+    // the newest record is judged by a read sent now.
+    function checked(record, pushes, after) {
+        var placedHere = landed(record, pushes, after);
+        takeLoss();
+        if (!placedHere) {
+            readAgain("check");
+            return;
+        }
         showShownFields(latestRecord);
     }
 
@@ -441,10 +470,8 @@ Item {
         if (!question)
             return;
         var replaced = changeQuestion;
-        if (!replaced) {
-            coveredUntil = -1;
+        if (!replaced)
             coveredRecord = null;
-        }
         changeQuestion = question;
         questionNamesAuthor = namesAuthor;
         if (replaced)
@@ -492,8 +519,7 @@ Item {
     // way brings it, or the latest read where it was sent after every push; otherwise one read
     // now (once connected, where the connection is gone).
     function keepOut() {
-        var answered = { "pushes": colleaguePushes, "until": coveredUntil,
-                         "lost": readsLost || editor.isOffline() || lostSinceCover,
+        var answered = { "pushes": colleaguePushes, "lost": readsLost || editor.isOffline() || lostSinceCover,
                          "record": coveredPushes === colleaguePushes ? coveredRecord : null };
         if (hasReads(["unasked", "check", "declined"])) {
             turnReads(["unasked", "check"], "declined");
@@ -592,13 +618,17 @@ Item {
     // record is on its way waits for it, as Return does: the save follows its answer (and any
     // question it brings) over the same holder's lock without asking again.
     function confirmLockedSave(send) {
+        var sendOverBase = function () {
+            saveBase = baseRecord;
+            send();
+        };
         var holder = form.userLockedId;
         var mayOverride = !!form.controller && GLOBAL.securityState(form.controller, "update_locked_record");
         var consented = lockConsent === holder;
         lockConsent = "";
         if (holder === "" || holder === "1" || holder === String(USER_SESSION.rst_id_owner) || !mayOverride
                 || consented) {
-            send();
+            sendOverBase();
             editor.startBusy();
             return;
         }
@@ -613,7 +643,7 @@ Item {
             }
             if (form.isBusy)
                 return;
-            send();
+            sendOverBase();
             editor.startBusy();
         }, undefined, true);
         editor.isCloseOnSa = false;

@@ -186,7 +186,7 @@ ColumnLayout {
             if (String(mapParams["id_owner_modify"]) === "1")
                 watch.rereadBySystem(qsTr("system"));
             else
-                watch.rereadChanged(mapParams["sign"], mapParams["dt_utc_last_update"]);
+                watch.rereadChanged(mapParams["sign"]);
         }
 
         Layout.fillWidth: true
