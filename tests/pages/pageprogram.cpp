@@ -1,5 +1,6 @@
 #include "pageprogram.h"
 
+#include "dayend.h"
 #include "signinsettings.h"
 
 #include "startup/startup.h"
@@ -18,6 +19,7 @@
 #include "gui/dialog/login.h"
 #include "timelimit.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPointer>
@@ -49,6 +51,9 @@ QString PageProgram::start(const QString &prefix, const QStringList &moreUsers, 
     for (const QString &user : moreUsers)
         arguments << "--user" << user;
     arguments << m_serverArguments;
+    // The day's end planned here, so that the offset the stand-in gets is known.
+    arguments = DayEnd::serverArguments(arguments);
+    m_utcOffset = DayEnd::utcOffset(arguments);
     if (!m_server.start(arguments))
         return QStringLiteral("the stand-in server did not start");
 
@@ -229,6 +234,11 @@ QVariant PageProgram::query(const QString &statement, const QVariantList &values
 QDate PageProgram::today() const
 {
     return Gui::Context::desktopUtils()->currentDateTime().date();
+}
+
+QDate PageProgram::operatorsDate() const
+{
+    return DayEnd::dateAt(QDateTime::currentMSecsSinceEpoch(), m_utcOffset);
 }
 
 QQuickItem *pageControl(QObject *page, const QString &objectName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answerlossproxy.h"
+#include "dayend.h"
 #include "modalwatchdog.h"
 #include "qmlmessageguard.h"
 #include "scratchdatabase.h"
@@ -86,6 +87,10 @@ public:
     // The operator's date: the program's clock, kept in step with the server's, at the user's
     // offset; the day its pages take for today.
     QDate today() const;
+    // The user's offset from UTC in minutes that start() gave the stand-in, and the operator's
+    // date on the test's own clock at that offset: what the test expects the pages to take.
+    int utcOffset() const { return m_utcOffset; }
+    QDate operatorsDate() const;
 
 private:
     std::unique_ptr<ScratchDatabase> m_database;
@@ -99,6 +104,7 @@ private:
     std::function<void(Gui::Dialog::Login *, const QString &)> m_signIn;
     std::function<QString(const QProcessEnvironment &)> m_beforeSignIn;
     QStringList m_serverArguments;
+    int m_utcOffset = DayEnd::utcOffset({});
     bool m_throughProxy = false;
     AnswerLossProxy m_proxy;
 };

@@ -4,8 +4,10 @@
 #include "pageprogram.h"
 
 #include "common/net/abstractcontroller.h"
+#include "dayend.h"
 #include "timelimit.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,11 +35,29 @@ qint64 bound(QObject *control, const char *method)
     return msec.toString().toLongLong();
 }
 
+// The page's file as the test names it: the URL of the page or of the item it lies in.
+QString pageName(QObject *page)
+{
+    for (QObject *at = page; at; at = at->parent()) {
+        const QString url = at->property("url").toString();
+        if (!url.isEmpty())
+            return url;
+    }
+    for (auto *item = qobject_cast<QQuickItem *>(page); item; item = item->parentItem()) {
+        const QString url = item->property("url").toString();
+        if (!url.isEmpty())
+            return url;
+    }
+    return page ? QString::fromLatin1(page->metaObject()->className()) : QStringLiteral("a page");
+}
+
 } // namespace
 
-ShownPeriod::ShownPeriod(QObject *page)
-    : m_control(pageControl(page, QStringLiteral("period")))
+ShownPeriod::ShownPeriod(QObject *page, qint64 openedMs)
+    : m_page(page)
+    , m_control(pageControl(page, QStringLiteral("period")))
     , m_view(page ? PageControls::tableViewOf(page) : nullptr)
+    , m_openedMs(openedMs >= 0 ? openedMs : QDateTime::currentMSecsSinceEpoch() - timeLimit(60 * 1000))
 {
     if (!m_control || !m_view)
         return;
@@ -48,10 +68,26 @@ ShownPeriod::ShownPeriod(QObject *page)
         m_table = controllerTables().value(controller->name()).toString();
 }
 
+QString ShownPeriod::dayFault(const PageProgram &program) const
+{
+    if (!isValid())
+        return QStringLiteral("no period control with a list under ") + pageName(m_page);
+    const QString fault = DayEnd::periodFault(pageName(m_page) + QStringLiteral(" (") + m_table + QLatin1Char(')'),
+                                              m_start, m_end, m_openedMs, QDateTime::currentMSecsSinceEpoch(),
+                                              program.utcOffset());
+    DayEnd::noteCheck();
+    return fault;
+}
+
 int ShownPeriod::holdRows(PageProgram &program, const QString &condition) const
 {
     if (!isValid() || m_end <= m_start)
         return -1;
+    const QString fault = dayFault(program);
+    if (!fault.isEmpty()) {
+        qWarning().noquote() << "no rows dated into the period:" << fault;
+        return -1;
+    }
     const QVariant moved = program.query(
         QStringLiteral("WITH moved AS (UPDATE %1 SET dt_utc_insert = LEAST(GREATEST(dt_utc_insert, ?), ?)"
                        " WHERE (%2) AND (dt_utc_insert < ? OR dt_utc_insert >= ?) RETURNING id)"

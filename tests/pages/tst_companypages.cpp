@@ -4,6 +4,7 @@
 // a new entry through the balance-log dialog and keeps the lost-profit colour with its row; the
 // terminal company table copies a record in the editor under a sign of its own, and the editor
 // changes the record's password.
+#include "dayend.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
 #include "shownperiod.h"
@@ -114,6 +115,7 @@ class TestCompanyPages : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void companyTableSelects();
     void companyEditorSendsNoChange();
@@ -134,6 +136,13 @@ void TestCompanyPages::initTestCase()
 {
     const QString failure = m_program.start("companypages");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestCompanyPages::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestCompanyPages::cleanup()
@@ -235,6 +244,7 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
                                            {group}).toInt();
 
     const int lists = m_program.sentCount("cmpbl_trGetList");
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> editor = openBalanceTab(company);
     QVERIFY(editor);
     QVERIFY(m_program.waitForSent("cmpbl_trGetList", lists + 1));
@@ -245,8 +255,12 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     QVERIFY(request.value("dt_utc_insert_start").toString().toLongLong()
             < request.value("dt_utc_insert_end").toString().toLongLong());
 
-    // All groups: only the placeholder type, and no entry can be added.
+    // The tab shows the operator's day.
     QObject *balance = child(editor, "balance");
+    const ShownPeriod period(balance, opened);
+    QCOMPARE(period.dayFault(m_program), QString());
+
+    // All groups: only the placeholder type, and no entry can be added.
     QObject *typeBox = child(balance, "typeBox");
     QCOMPARE(typeBox->property("count").toInt(), 1);
     m_program.watchdog().reset();
@@ -279,14 +293,16 @@ void TestCompanyPages::balanceTabFiltersAndBooks()
     const QString entry = m_program.query("SELECT id FROM company_balance_logs WHERE rst_id_owner = ?", {company})
                               .toString();
     QVERIFY(!entry.isEmpty());
+    DayEnd::noteSeed();
     QVERIFY(m_program.query("SELECT balance FROM companies WHERE id = ?", {company}).toDouble() != 0);
 
     // The entry shows in the tab once listed again, and opens read-only; booked as the day the tab
     // shows ended, it is dated into that day.
-    QVERIFY(ShownPeriod(balance).holdRows(m_program, "id = " + entry) >= 0);
+    QVERIFY(period.holdRows(m_program, "id = " + entry) >= 0);
     QMetaObject::invokeMethod(balance, "reload");
     QObject *view = child(balance, "tableView");
     QTRY_VERIFY(rowOf(view, entry) >= 0);
+    DayEnd::noteCheck();
     QMetaObject::invokeMethod(view, "selectRow", Q_ARG(QVariant, rowOf(view, entry)));
     QPointer<Gui::Dialog::BalanceLog> shown =
         qobject_cast<Gui::Dialog::BalanceLog *>(call(balance, "viewEntry").value<QObject *>());
@@ -350,7 +366,9 @@ void TestCompanyPages::lostProfitColourStaysWithItsRow()
     const QString lost = m_program.query(insert, {company, -40, 1, "lost"}).toString();
     const QString earned = m_program.query(insert, {company, 70, 0, "earned"}).toString();
     QVERIFY(!lost.isEmpty() && !earned.isEmpty());
+    DayEnd::noteSeed();
 
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> editor = openBalanceTab(company);
     QVERIFY(editor);
     // Every group (the tab keeps the group chosen last).
@@ -359,9 +377,12 @@ void TestCompanyPages::lostProfitColourStaysWithItsRow()
     groupBox->setProperty("currentIndex", 0);
     QMetaObject::invokeMethod(groupBox, "activated", Q_ARG(int, 0));
     // Today's entries, that day's also when it ended since they were made.
-    QVERIFY(ShownPeriod(balance).keepRows(m_program, "id IN (" + lost + ", " + earned + ")"));
+    const ShownPeriod period(balance, opened);
+    QCOMPARE(period.dayFault(m_program), QString());
+    QVERIFY(period.keepRows(m_program, "id IN (" + lost + ", " + earned + ")"));
     QObject *view = child(balance, "tableView");
     QTRY_VERIFY(rowOf(view, lost) >= 0 && rowOf(view, earned) >= 0);
+    DayEnd::noteCheck();
     QTRY_COMPARE(highlightedAmounts(view), QStringList{"-40.00"});
     // Sorted by the amount one way and the other: the entries swap places, the colour stays.
     const int before = rowOf(view, lost);

@@ -4,6 +4,7 @@
 // either reloads or closes; a driver's open session is closed from the session table, and a
 // refused close says so and changes nothing; the balance tab's group filter; a day picked in the
 // calendar of the session table's period.
+#include "dayend.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -137,6 +138,7 @@ class TestFleetPages : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void carAddedInDriverEditor();
     void editorsKeepTheirOwnPhotos();
@@ -156,6 +158,13 @@ void TestFleetPages::initTestCase()
 {
     const QString failure = m_program.start("fleetpages");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestFleetPages::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestFleetPages::cleanup()
@@ -319,11 +328,15 @@ void TestFleetPages::driverSessionClosed()
     const QString open = insert(session, {driver, "sess-a", 0, now, now});
     const QString closed = insert(session, {driver, "sess-a", 2000, now, now});
     const QString otherOpen = insert(session, {other, "sess-b", 0, now, now});
+    DayEnd::noteSeed(now);
 
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-session/DriverSessionTable.qml");
     QVERIFY(table);
     // Today's sessions, that day's also when it ended since they were made.
-    QVERIFY(ShownPeriod(table).keepRows(m_program, QString("id IN (%1, %2, %3)").arg(open, closed, otherOpen)));
+    const ShownPeriod period(table, opened);
+    QCOMPARE(period.dayFault(m_program), QString());
+    QVERIFY(period.keepRows(m_program, QString("id IN (%1, %2, %3)").arg(open, closed, otherOpen)));
     QObject *container = table->property("container").value<QObject *>();
     QTRY_COMPARE(shownRows(container)->rowCount(), 3);
     // Unclosed, then Closed: each switch loads once, and Closed turns Unclosed off.
@@ -358,6 +371,7 @@ void TestFleetPages::driverSessionClosed()
     QTRY_COMPARE(insert("SELECT type_close FROM driver_sessions WHERE id = ?", {open}), QString("4"));
     QVERIFY(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {open}) != "0");
     QTRY_COMPARE(shownRows(container)->rowCount(), 1);
+    DayEnd::noteCheck();
     QTRY_VERIFY(!table->property("isBusy").toBool());
     QCOMPARE(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {otherOpen}), QString("0"));
     QCOMPARE(insert("SELECT dt_end FROM driver_sessions WHERE id = ?", {closed}), QString("2000"));
@@ -384,8 +398,10 @@ void TestFleetPages::balanceGroupFilter()
 {
     const QString driver = insert("INSERT INTO drivers (sign) VALUES ('balance-a') RETURNING id");
     QObject *balance = nullptr;
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> editor = openDriverTab(driver, "balanceTab", &balance);
     QVERIFY(editor && balance);
+    QCOMPARE(ShownPeriod(balance, opened).dayFault(m_program), QString());
     QVERIFY(m_program.waitForSent("dbl_trGetList", 1));
     // All groups: neither filter, and the placeholder type alone.
     QJsonObject request = m_program.sent("dbl_trGetList").last();
@@ -426,10 +442,13 @@ void TestFleetPages::balanceGroupFilter()
 void TestFleetPages::periodPickedInCalendar()
 {
     const int lists = m_program.sentCount("driverSession_trGetList");
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> table = Gui::Context::createQmlFrame("qrc:/qml/driver/driver-session/DriverSessionTable.qml",
                                                            {{"isWindow", false}});
     QVERIFY(table);
     QVERIFY(m_program.waitForSent("driverSession_trGetList", lists + 1));
+    // Opened on the operator's day, whatever the machine's zone.
+    QCOMPARE(ShownPeriod(table, opened).dayFault(m_program), QString());
     QObject *endDate = pageControl(table, "period")->property("endDate").value<QObject *>();
     const QDate given = QDate::fromString(qEnvironmentVariable("KORIV_CALENDAR_DAY"), Qt::ISODate);
     if (given.isValid())

@@ -9,7 +9,7 @@
 // offset only with the operator's yes; the columns a group's tables hide, chosen in the roles
 // dialog and hidden in the city table; the user and group pickers' results, and a user's
 // sessions closed from the session table (last: it ends the second client's connection).
-#include "oneday.h"
+#include "dayend.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
 #include "pagetestmain.h"
@@ -20,8 +20,6 @@
 #include "startup/startup.h"
 
 #include "client/controller/desktopcontroller.h"
-#include "client/controller/usersession.h"
-#include "common/core/singleton/spsingleton.h"
 #include "gui/core/context.h"
 #include "gui/shell/global.h"
 #include "gui/dialog/roles.h"
@@ -99,6 +97,7 @@ class TestPageFlows : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void smsRenamedEverywhere();
     void citiesAddedEditedRemoved();
@@ -138,6 +137,13 @@ void TestPageFlows::initTestCase()
     QVERIFY(m_other.signIn(m_program.server().port(), "second", SecondPassword));
     QVERIFY(m_operator.signIn(m_program.server().port(), "operator", OperatorPassword));
     m_operator.watch<Model::Orlem::City>("city");
+}
+
+void TestPageFlows::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestPageFlows::cleanup()
@@ -333,25 +339,25 @@ void TestPageFlows::crashDatabaseSaved()
                                   + QString::fromLatin1(bytes.toBase64()) + "', " + now + ", " + now + ") RETURNING id");
     const QString withoutDb = insert("INSERT INTO crash_reports (db, dt_utc_insert, dt_utc_last_update) VALUES ('', "
                                      + now + ", " + now + ") RETURNING id");
-    // The list asks for the operator's day as the page opened it, whole: opened again when that
-    // day ended while it opened.
-    QPointer<QObject> table;
-    QJsonObject request;
-    const QDate day = onOneDay([this] { return m_program.today(); }, [&] {
-        m_program.closePage(table);
-        const int lists = m_program.sentCount("crashReport_trGetList");
-        table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
-        if (table && m_program.waitForSent("crashReport_trGetList", lists + 1))
-            request = m_program.sent("crashReport_trGetList").last();
-    });
-    QVERIFY(table && !request.isEmpty());
-    const int offset = SpSingleton<Client::Controller::UserSession>::instance()->property("utc_offset").toInt();
-    const QDateTime midnight(day, QTime(0, 0), Qt::OffsetFromUTC, offset * 60);
-    QCOMPARE(request.value("dt_utc_insert_start").toString(), QString::number(midnight.toMSecsSinceEpoch()));
-    QCOMPARE(request.value("dt_utc_insert_end").toString(), QString::number(midnight.addDays(1).toMSecsSinceEpoch()));
+    DayEnd::noteSeed(now.toLongLong());
+    // The list asks for the operator's day, whole: the day on the test's clock while the page
+    // opened, at the offset the stand-in gives the user.
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
+    const int lists = m_program.sentCount("crashReport_trGetList");
+    QPointer<QObject> table = m_program.openPage("qrc:/qml/crash/CrashReportTable.qml");
+    QVERIFY(table);
+    QVERIFY(m_program.waitForSent("crashReport_trGetList", lists + 1));
+    const QJsonObject request = m_program.sent("crashReport_trGetList").last();
+    QCOMPARE(DayEnd::periodFault("the crash reports' list", request.value("dt_utc_insert_start").toString().toLongLong(),
+                                 request.value("dt_utc_insert_end").toString().toLongLong(), opened,
+                                 QDateTime::currentMSecsSinceEpoch(), m_program.utcOffset()),
+             QString());
     // The reports made now are the day's, that day's also when it ended since they were made.
-    QVERIFY(ShownPeriod(table).keepRows(m_program, "id IN (" + withDb + ", " + withoutDb + ")"));
+    const ShownPeriod period(table, opened);
+    QCOMPARE(period.dayFault(m_program), QString());
+    QVERIFY(period.keepRows(m_program, "id IN (" + withDb + ", " + withoutDb + ")"));
     QTRY_VERIFY(shownRow(table, withDb) >= 0 && shownRow(table, withoutDb) >= 0);
+    DayEnd::noteCheck();
 
     // No database: said so, no file dialog.
     QMetaObject::invokeMethod(itemWith(table, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(table, withoutDb)));
@@ -910,10 +916,15 @@ void TestPageFlows::userPickersAndSessions()
     const QString row = insert("INSERT INTO user_sessions (sign, rst_id_owner, dt_start, dt_end, dt_utc_insert, "
                                "dt_utc_last_update) VALUES ('second', " + second + ", " + now + ", 0, " + now + ", "
                                + now + ") RETURNING id");
+    DayEnd::noteSeed(now.toLongLong());
+    const qint64 sessionsOpened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> sessions = m_program.openPage("qrc:/qml/user/user-session/UserSessionTable.qml");
     // A session of today's, that day's also when it ended since the session was made.
-    QVERIFY(ShownPeriod(sessions).keepRows(m_program, "id = " + row));
+    const ShownPeriod period(sessions, sessionsOpened);
+    QCOMPARE(period.dayFault(m_program), QString());
+    QVERIFY(period.keepRows(m_program, "id = " + row));
     QTRY_VERIFY(shownRow(sessions, row) >= 0);
+    DayEnd::noteCheck();
     QMetaObject::invokeMethod(itemWith(sessions, "hardFilters"), "selectRow", Q_ARG(QVariant, shownRow(sessions, row)));
     QVariant opened;
     QMetaObject::invokeMethod(itemWith(sessions, "inEditor"), "openUser", Q_RETURN_ARG(QVariant, opened));

@@ -6,6 +6,7 @@
 // and an empty cost said, never saved; the payment log filtered by company and period, asked for
 // only once both filter lists are there, and not kept waiting by a refused filter list; the
 // credentials of payment systems and accounts reach their editors and no list.
+#include "dayend.h"
 #include "editortabs.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -179,6 +180,7 @@ class TestPaymentPages : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void paidServiceConnectedAndApplied();
     void raiseRatingCost();
@@ -201,6 +203,13 @@ void TestPaymentPages::initTestCase()
 {
     const QString failure = m_program.start("paymentpages", {}, seed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestPaymentPages::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestPaymentPages::cleanup()
@@ -242,6 +251,7 @@ void TestPaymentPages::paidServiceConnectedAndApplied()
     // the driver's.
     m_program.query("INSERT INTO paid_driver_services (rst_id_owner, rst_id_pst, enabled, dt_utc_insert,"
                     " dt_utc_last_update) SELECT id, ?, 1, 1000, 1000 FROM drivers WHERE sign = 'pf-2'", {type});
+    const qint64 editorOpened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> driverEditor = m_program.openPage("qrc:/qml/driver/driver/DriverEditor.qml",
                                                         {{"state", "EDIT"}, {"id", driver}});
     QVERIFY(driverEditor);
@@ -256,12 +266,15 @@ void TestPaymentPages::paidServiceConnectedAndApplied()
     QVERIFY(showTab(driverEditor, "paymentsLogTab"));
     QVERIFY(m_program.waitForSent(LogList, logs + 1));
     QCOMPARE(conditions(m_program.sent(LogList).last()).value("rst_id_owner").toString(), "= " + driver);
+    QCOMPARE(ShownPeriod(editorTabPage(driverEditor, "paymentsLogTab"), editorOpened).dayFault(m_program), QString());
     // The balance tab stays open while the service is applied.
     QVERIFY(showTab(driverEditor, "balanceTab"));
     QObject *balance = nullptr;
     QTRY_VERIFY((balance = itemWith(driverEditor, "hardFilters", "dbl")));
     QTRY_VERIFY(!driverEditor->property("isBusy").toBool());
     QCOMPARE(rowsOf(balance)->rowCount(), 0);
+    const ShownPeriod balancePeriod(editorTabPage(driverEditor, "balanceTab"), editorOpened);
+    QCOMPARE(balancePeriod.dayFault(m_program), QString());
 
     // Applied: confirmed, the price is booked on the driver's balance.
     QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-paid-service-type/DriverPaidServiceTypeTable.qml");
@@ -276,11 +289,13 @@ void TestPaymentPages::paidServiceConnectedAndApplied()
     QTRY_COMPARE(m_program.query("SELECT count(*) FROM driver_balance_logs WHERE rst_id_owner = ? AND value = -12.5",
                                  {driver}).toInt(), 1);
     QCOMPARE(m_program.query("SELECT balance FROM drivers WHERE id = ?", {driver}).toDouble(), -12.5);
+    DayEnd::noteSeed();
     // The open driver editor's balance tab shows the entry: by its push or, where the day the tab
     // shows ended before it was booked, dated into that day and read again.
-    QVERIFY(ShownPeriod(editorTabPage(driverEditor, "balanceTab")).keepRows(m_program, "rst_id_owner = " + driver));
+    QVERIFY(balancePeriod.keepRows(m_program, "rst_id_owner = " + driver));
     QTRY_COMPARE(rowsOf(balance)->rowCount(), 1);
     QCOMPARE(cell(rowsOf(balance), 0, "value").toDouble(), -12.5);
+    DayEnd::noteCheck();
     QTRY_VERIFY(!table->property("isBusy").toBool());
     QCOMPARE(m_program.watchdog().texts(), QStringList{"Are you sure to change balance?"});
     m_program.watchdog().reset();
@@ -401,8 +416,10 @@ void TestPaymentPages::paymentLogByCompanyAndPeriod()
     expected.sort();
     m_program.query(entry, {north, system, "n-old", now - 3 * 86400000LL, now});
     const QString southEntry = m_program.query(entry, {south, system, "s-1", now, now}).toString();
+    DayEnd::noteSeed(now);
 
     const int before = m_program.sentCount(LogList);
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> table = m_program.openPage("qrc:/qml/payment/payment-system-log/PaymentSystemLogTable.qml");
     QVERIFY(table);
     QVERIFY(m_program.waitForSent(LogList, before + 1));
@@ -413,7 +430,9 @@ void TestPaymentPages::paymentLogByCompanyAndPeriod()
     QJsonObject first = conditions(m_program.sent(LogList).last());
     QVERIFY(!first.contains("rst_id_company") && !first.contains("rst_id_payment_system"));
     // Today's payments, that day's also when it ended since they were made; the old one stays out.
-    QVERIFY(ShownPeriod(table).keepRows(m_program, QString("id IN (%1, %2)").arg(expected.join(", "), southEntry)));
+    const ShownPeriod period(table, opened);
+    QCOMPARE(period.dayFault(m_program), QString());
+    QVERIFY(period.keepRows(m_program, QString("id IN (%1, %2)").arg(expected.join(", "), southEntry)));
     QTRY_VERIFY(shownIds(view).contains(southEntry) && shownIds(view).contains(expected.first()));
 
     // The "all" entries come first.
@@ -431,6 +450,7 @@ void TestPaymentPages::paymentLogByCompanyAndPeriod()
     const QJsonObject chosen = conditions(m_program.sent(LogList).last());
     QVERIFY(chosen.value("dt_utc_insert").toString().startsWith(">= "));
     QTRY_COMPARE(shownIds(view), expected);
+    DayEnd::noteCheck();
     QTRY_VERIFY(!table->property("isBusy").toBool());
     QVERIFY(m_program.closePage(table));
 }
