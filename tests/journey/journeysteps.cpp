@@ -1,5 +1,6 @@
 #include "journeysteps.h"
 
+#include "dayend.h"
 #include "drawncells.h"
 #include "journeyrows.h"
 #include "pagecontrols.h"
@@ -19,6 +20,7 @@
 #include "gui/widget/indicatortoolbutton.h"
 #include "timelimit.h"
 
+#include <QDateTime>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -156,6 +158,7 @@ QString JourneySteps::open(const JourneyRow &row, QPointer<QObject> *page)
 {
     const int before = Gui::Global::currentFrames()->list().size();
     mainWindow()->activateWindow();
+    m_openedMs = QDateTime::currentMSecsSinceEpoch();
     QString failure;
     if (row.onToolBar) {
         failure = WindowDriver::clickWidget(mainWindow()->findChild<Gui::IndicatorToolButton *>());
@@ -197,13 +200,21 @@ QString JourneySteps::recordId(const JourneyRow &row)
 
 QString JourneySteps::keepRecordShown(QObject *table, const JourneyRow &row)
 {
-    const ShownPeriod period(table);
-    const QString id = row.isEditorPage() || !period.isValid() ? QString() : recordId(row);
+    const ShownPeriod period(table, m_openedMs);
+    if (row.isEditorPage() || !period.isValid())
+        return QString();
+    const QString notToday = period.dayFault(m_program);
+    if (!notToday.isEmpty())
+        return notToday;
+    const QString id = recordId(row);
     if (id.isEmpty())
         return QString();
     if (!period.keepRows(m_program, QStringLiteral("id = ") + QString::number(id.toLongLong())))
         return QStringLiteral("record ") + id + QStringLiteral(" could not be kept in the period shown");
-    return waitShown(table, row);
+    const QString failure = waitShown(table, row);
+    if (failure.isEmpty())
+        DayEnd::noteCheck();
+    return failure;
 }
 
 QString JourneySteps::openRecord(QObject *table, const QString &id, QPointer<QObject> *editor)

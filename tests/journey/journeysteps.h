@@ -39,8 +39,9 @@ public:
     QString waitShown(QObject *page, const JourneyRow &row);
     // The record the entry's editor opens; empty when it opens none.
     QString recordId(const JourneyRow &row);
-    // A table whose period shows the record only within it (today, by default): the record, dated
-    // outside it (a day ended since it was made), moved into it and the list shown again.
+    // A table whose period shows the record only within it: the period judged against the
+    // operator's day on the test's clock since open() clicked, then the record, dated outside it (a
+    // day ended since it was made), moved into it and the list shown again.
     QString keepRecordShown(QObject *table, const JourneyRow &row);
     // Makes the record current with a click on its row and opens it with the Edit button.
     QString openRecord(QObject *table, const QString &id, QPointer<QObject> *editor);
@@ -83,4 +84,6 @@ private:
     PageProgram &m_program;
     int m_waitMs;
     bool m_checkDrawnCells = false;
+    // The test's clock when open() last clicked.
+    qint64 m_openedMs = -1;
 };

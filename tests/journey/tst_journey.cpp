@@ -6,6 +6,7 @@
 // locked by a colleague, rights withdrawn while a page is open, the server gone and back while an
 // editor holds unsaved changes, a report asked while the server is gone. Any QML warning or
 // unexpected dialog fails it.
+#include "dayend.h"
 #include "drawncells.h"
 #include "journeyrows.h"
 #include "journeysteps.h"
@@ -158,6 +159,7 @@ class TestJourney : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void everyEntryHasARow();
     void pages_data();
@@ -202,6 +204,11 @@ void TestJourney::initTestCase()
     m_program.setSignIn([](Gui::Dialog::Login *dialog, const QString &password) {
         QCOMPARE(JourneySteps::signIn(dialog, password), QString());
     });
+    // The seed holds rows of today's.
+    m_program.setBeforeSignIn([](const QProcessEnvironment &) {
+        DayEnd::noteSeed();
+        return QString();
+    });
     const QString failure =
         m_program.start("journey", {"second:" + passwordDigest(SecondPassword)}, journeySeed() + longListSeed());
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -210,6 +217,13 @@ void TestJourney::initTestCase()
     mainWindow()->setGeometry(20, 20, 1400, 860);
     mainWindow()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainWindow(), timeLimit(5000)));
+}
+
+void TestJourney::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestJourney::cleanup()
@@ -271,7 +285,7 @@ void TestJourney::pages()
         QSKIP(qPrintable(row.url + " is not carried yet"));
     QPointer<QObject> page;
     QString failure;
-    onOneDay([this] { return m_program.today(); }, [&] { failure = showPage(row, &page); });
+    onOneDay([this] { return m_program.operatorsDate(); }, [&] { return showPage(row, &page); }, &failure);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QCOMPARE(page->property("url").toString(), row.url);
     QVERIFY(saveScreenshot(topWindowOf(page), "journey-" + row.command + ".png"));
@@ -327,7 +341,7 @@ void TestJourney::reports()
         QSKIP("the Report menu has no commands yet");
     for (const QString &name : commands) {
         QString failure;
-        onOneDay([this] { return m_program.today(); }, [&] { failure = writeReport(name); });
+        onOneDay([this] { return m_program.operatorsDate(); }, [&] { return writeReport(name); }, &failure);
         QVERIFY2(failure.isEmpty(), qPrintable(name + ": " + failure));
     }
 }

@@ -4,6 +4,7 @@
 // main window is widened in one step and once scrolled to its last row, whose rows are made as
 // they come into sight. Then it closes. The drivers' table, wider than the window, draws each
 // cell's own column's value at every step of a scroll across it.
+#include "dayend.h"
 #include "drawncells.h"
 #include "editortabs.h"
 #include "manyrows.h"
@@ -123,6 +124,7 @@ class TestDrawnCells : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void tables_data();
     void tables();
@@ -144,6 +146,11 @@ private:
 
 void TestDrawnCells::initTestCase()
 {
+    // The seed holds rows of today's.
+    m_program.setBeforeSignIn([](const QProcessEnvironment &) {
+        DayEnd::noteSeed();
+        return QString();
+    });
     const QString failure = m_program.start("drawn", {}, pageSeed() + manyRowsSeed() + WideRowsSeed);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QWidget *window = Gui::Context::mainWidget()->window();
@@ -152,6 +159,13 @@ void TestDrawnCells::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(window, timeLimit(5000)));
     m_otherTab = new QLabel(QStringLiteral("elsewhere"));
     Gui::Context::mainTabWidget()->addTab(m_otherTab, QStringLiteral("Elsewhere"));
+}
+
+void TestDrawnCells::cleanupTestCase()
+{
+    // Where a planned day's end fell: between the first row of today's and the last check of it.
+    const QString fault = DayEnd::straddleFault();
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void TestDrawnCells::cleanup()
@@ -206,7 +220,7 @@ void TestDrawnCells::tables()
     QFETCH(PageRow, row);
     QString failure;
     bool withoutTable = false;
-    onOneDay([this] { return m_program.today(); }, [&] { failure = drawnTable(row, &withoutTable); });
+    onOneDay([this] { return m_program.operatorsDate(); }, [&] { return drawnTable(row, &withoutTable); }, &failure);
     if (withoutTable)
         QSKIP("the page shows its list without a table");
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -215,6 +229,7 @@ void TestDrawnCells::tables()
 QString TestDrawnCells::drawnTable(const PageRow &row, bool *withoutTable)
 {
     Gui::Context::mainWidget()->window()->resize(NarrowWindow);
+    const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> page = open(row);
     const auto closing = qScopeGuard([&] { m_program.closePage(page); });
     if (!page)
@@ -223,9 +238,12 @@ QString TestDrawnCells::drawnTable(const PageRow &row, bool *withoutTable)
         *withoutTable = true;
         return QString();
     }
-    // The rows seeded as today's are dated into the day the page shows, if that day began after
-    // the seed; opened again, the page lists them in its first list.
-    const ShownPeriod period(row.isTab() ? editorTabPage(page, row.host.tab) : page.data());
+    // The page shows the operator's day; the rows seeded as today's are dated into it, if it began
+    // after the seed; opened again, the page lists them in its first list.
+    const ShownPeriod period(row.isTab() ? editorTabPage(page, row.host.tab) : page.data(), opened);
+    const QString notToday = period.isValid() ? period.dayFault(m_program) : QString();
+    if (!notToday.isEmpty())
+        return notToday;
     const int moved = period.isValid() ? period.holdRows(m_program, "TRUE") : 0;
     if (moved < 0)
         return "the rows could not be dated into the period shown";
@@ -240,6 +258,8 @@ QString TestDrawnCells::drawnTable(const PageRow &row, bool *withoutTable)
     QStringList faults = DrawnCells::pageFaults(page, true);
     if (!faults.isEmpty())
         return "first show: " + faults.join('\n');
+    if (period.isValid())
+        DayEnd::noteCheck();
 
     if (!switchTabs(row, page))
         return "the tabs did not switch away and back";
@@ -266,7 +286,7 @@ QString TestDrawnCells::drawnTable(const PageRow &row, bool *withoutTable)
 void TestDrawnCells::scrolledAcross()
 {
     QString failure;
-    onOneDay([this] { return m_program.today(); }, [&] { failure = drawnAcross(); });
+    onOneDay([this] { return m_program.operatorsDate(); }, [&] { return drawnAcross(); }, &failure);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
