@@ -1,10 +1,36 @@
 #include "message.h"
 
+#include "boxstack.h"
+#include "utils.h"
+
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace Gui {
+
+namespace {
+
+// The window a box is opened over: its parent's, else the one that has the keys.
+QWindow *ownerWindow(const QMessageBox *box)
+{
+    if (const QWidget *parent = box->parentWidget())
+        return parent->window()->windowHandle();
+    return QGuiApplication::focusWindow();
+}
+
+// Once a box went, the keys go to the youngest box still open over its window, else to the
+// window, as with the QML boxes: with no window manager they would go to no one.
+void handKeysBack(QWindow *owner)
+{
+    if (BoxStack::activateYoungest(owner))
+        return;
+    if (owner && owner->isVisible())
+        Utils::raiseWindow(owner);
+}
+
+} // namespace
 
 int Message::critical(QWidget *parent, const QString &text)
 {
@@ -58,8 +84,10 @@ int Message::run(QMessageBox *box)
 {
     QPointer<QMessageBox> guard(box);
     guard->setTextFormat(Qt::PlainText);
+    const QPointer<QWindow> owner = ownerWindow(box);
     const int result = guard->exec();
     delete guard;
+    handKeysBack(owner);
     return result;
 }
 
