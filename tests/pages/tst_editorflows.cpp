@@ -44,6 +44,7 @@
 #include <QJsonObject>
 #include <QPointer>
 #include <QQuickItem>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -170,6 +171,15 @@ private slots:
     void noKeepsWhatItsQuestionReadThroughACut_data();
     void noKeepsWhatItsQuestionReadThroughACut();
     void thePlatformsStoreAfterNoAsksNothing();
+    void overlappingStoresLandInTheOrderOfTheReads_data();
+    void overlappingStoresLandInTheOrderOfTheReads();
+    void equalStampsAnsweredOutOfOrder();
+    void aChangeAfterALossIsAskedWhateverTheClocks_data();
+    void aChangeAfterALossIsAskedWhateverTheClocks();
+    void aLostSaveIsJudgedByItsRecord_data();
+    void aLostSaveIsJudgedByItsRecord();
+    void aLostCreateIsPlacedByStamps_data();
+    void aLostCreateIsPlacedByStamps();
 
 private:
     // Opens an editor and waits for its record; null when it did not load.
@@ -185,6 +195,18 @@ private:
     // The stand-in's lock refusals name the holder's user id, as the platform's do, or only its
     // text; false when it did not take the switch.
     bool refusalsNameTheHolder(bool named);
+    // Sets a switch of the stand-in; false when it did not take it.
+    bool setSwitch(const QString &name, int value);
+    // The program signs in again, told a time ahead ms of the records' stamps (behind where
+    // negative); false when it did not connect again.
+    bool signInWithClockAhead(int ms);
+    // The answer to fn is lost with the connection, or with request the request itself, which then
+    // never reaches the server, as button is pressed; false when nothing was lost.
+    bool loseAnswerTo(const QString &fn, QObject *page, const char *button, bool request = false);
+    bool reconnect();
+    // The colleague's store of column as the platform makes it, stamped stamp (the database's
+    // clock where 0), and its push; the stamp given.
+    qint64 storeStamped(const QString &id, const QString &column, const QString &value, qint64 stamp = 0);
     // The FNs of the program's requests among fns since the stand-in's event index from, in order.
     QStringList sentSince(int from, const QStringList &fns);
     // Opens the driver's editor, waits for its lock and types lastName over its last name (nothing
@@ -262,10 +284,55 @@ bool TestEditorFlows::discard(QPointer<QObject> &editor)
 
 bool TestEditorFlows::refusalsNameTheHolder(bool named)
 {
+    return setSwitch("lock_refusal_holder", named ? 1 : 0);
+}
+
+bool TestEditorFlows::setSwitch(const QString &name, int value)
+{
     StandinServer &server = m_program.server();
     const int done = server.count(StandinServer::isEvent("done"));
-    server.command(QString("set lock_refusal_holder %1").arg(named ? 1 : 0));
+    server.command(QString("set %1 %2").arg(name).arg(value));
     return server.waitForCount(StandinServer::isEvent("done"), done + 1, timeLimit(10000));
+}
+
+bool TestEditorFlows::signInWithClockAhead(int ms)
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    if (!setSwitch("sign_in_clock_ahead", ms))
+        return false;
+    proxy.disarm();
+    proxy.cut(true);
+    return QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && reconnect();
+}
+
+bool TestEditorFlows::loseAnswerTo(const QString &fn, QObject *page, const char *button, bool request)
+{
+    if (request)
+        m_program.proxy().loseRequest(fn, true);
+    else
+        m_program.proxy().loseAnswerTo(fn, true);
+    press(page, button);
+    return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, timeLimit(10000))
+        && QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000));
+}
+
+bool TestEditorFlows::reconnect()
+{
+    m_program.proxy().release();
+    return QTest::qWaitFor([] { return !isOffline(); }, timeLimit(20000));
+}
+
+qint64 TestEditorFlows::storeStamped(const QString &id, const QString &column, const QString &value, qint64 stamp)
+{
+    const qint64 stamped = m_program
+                               .query(QString("UPDATE drivers SET %1 = ?, dt_utc_last_update = COALESCE(NULLIF(?::bigint, 0),"
+                                              " (extract(epoch FROM clock_timestamp()) * 1000)::bigint)"
+                                              " WHERE id = ? RETURNING dt_utc_last_update").arg(column),
+                                      {value, stamp, id})
+                               .toLongLong();
+    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "77"},
+                    {"sign", "second"}});
+    return stamped;
 }
 
 QStringList TestEditorFlows::sentSince(int from, const QStringList &fns)
@@ -711,20 +778,6 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
 {
     const auto cities = [this](const QString &name) {
         return m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt();
-    };
-    // The answer is lost, or with request the request itself, which then never reaches the server.
-    const auto loseAnswerTo = [this](const QString &fn, QObject *page, const char *button, bool request = false) {
-        if (request)
-            m_program.proxy().loseRequest(fn, true);
-        else
-            m_program.proxy().loseAnswerTo(fn, true);
-        press(page, button);
-        return QTest::qWaitFor([&] { return m_program.proxy().lost().endsWith(fn); }, timeLimit(10000))
-            && QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000));
-    };
-    const auto reconnect = [this] {
-        m_program.proxy().release();
-        return QTest::qWaitFor([] { return !isOffline(); }, timeLimit(20000));
     };
     // A record no editor of this program holds locked: a colleague takes and gives back its lock.
     const auto unlocked = [this](const QString &id) {
@@ -1430,6 +1483,214 @@ void TestEditorFlows::thePlatformsStoreAfterNoAsksNothing()
     QCOMPARE(applyStores(editor, id, {{"last_name", "Bondarenko"}, {"middle_name", "Pavlovych"}}), QString());
     QCOMPARE(watchdog.texts(), QStringList());
     QVERIFY(m_program.closePage(editor));
+}
+
+void TestEditorFlows::overlappingStoresLandInTheOrderOfTheReads_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::newRow("a clean form") << false;
+    QTest::newRow("over a typed last name") << true;
+}
+
+// The platform stamps a store when its transaction starts: of two colleague's stores whose
+// transactions overlap, the one that lands last may carry the older stamp. The read of its push,
+// sent once the first one's record landed, brings what is stored: a clean form shows it, over
+// edits it is asked about and No keeps it, and the save after either stores it.
+void TestEditorFlows::overlappingStoresLandInTheOrderOfTheReads()
+{
+    QFETCH(bool, edited);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    const QString id = newDriver(QString("overlap-%1").arg(edited), "Moroz");
+    QPointer<QObject> editor = openTyped(id, edited ? "Morozenko" : "");
+    QVERIFY(editor);
+    QObject *drivers = controllerOf(editor, "driver");
+    QQuickItem *firstName = pageControl(editor, "first_name");
+    const auto storeAndRead = [&](const QString &value, qint64 stamp) {
+        const int reads = m_program.sentCount("driver_trInfo");
+        const qint64 stamped = storeStamped(id, "first_name", value, stamp);
+        return QTest::qWaitFor([&] { return m_program.sentCount("driver_trInfo") > reads; }, timeLimit(10000))
+                   && answeredSoFar(drivers) ? stamped : 0;
+    };
+    if (edited)
+        watchdog.leaveNextBoxOpen();
+    const qint64 first = storeAndRead("Petro", 0);
+    QVERIFY(first > 0);
+    if (!edited)
+        QTRY_COMPARE_WITH_TIMEOUT(drawnText(firstName), QString("Petro"), timeLimit(10000));
+    QVERIFY(storeAndRead("Pavlo", first - 5) > 0);
+    if (edited) {
+        QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
+        QPointer<QMessageBox> question = watchdog.leftOpen();
+        question->button(QMessageBox::No)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
+        QCOMPARE(watchdog.texts(), QStringList{"Data changed by user 'second'. Apply?"});
+        watchdog.reset();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(firstName), QString("Pavlo"), timeLimit(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(!formOf(editor)->property("isBusy").toBool(), timeLimit(10000));
+    QCOMPARE(drawnText(firstName), QString("Pavlo"));
+
+    pageControl(editor, "last_name")->setProperty("text", "Morozenko-Bilyk");
+    QCOMPARE(applyStores(editor, id, {{"last_name", "Morozenko-Bilyk"}, {"first_name", "Pavlo"}}), QString());
+    QCOMPARE(watchdog.texts(), QStringList());
+    QVERIFY(m_program.closePage(editor));
+}
+
+// Two colleague's stores in one millisecond, their pushes' reads answered out of order: the newer
+// record lands first and shows. The older one, landing last under the same stamp, cannot be
+// placed: a read sent then brings what is stored, and the save after it writes back nothing old.
+void TestEditorFlows::equalStampsAnsweredOutOfOrder()
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    const QString id = idOf("INSERT INTO drivers (sign, last_name, first_name, middle_name, dt_utc_insert,"
+                            " dt_utc_last_update) VALUES ('equal-stamps', 'Moroz', 'Maksym', 'Ivanovych', 1000, 1000)"
+                            " RETURNING id");
+    QPointer<QObject> editor = openTyped(id, QString());
+    QVERIFY(editor);
+    proxy.holdAnswerAloneTo("driver_trInfo");
+    const qint64 stamp = storeStamped(id, "middle_name", "Petrovych");
+    QTRY_VERIFY_WITH_TIMEOUT(proxy.holdsAnswer(), timeLimit(10000));
+    storeStamped(id, "first_name", "Petro", stamp);
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "first_name")), QString("Petro"), timeLimit(10000));
+    const int reads = m_program.sentCount("driver_trInfo");
+    proxy.releaseHeld();
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.sentCount("driver_trInfo"), reads + 1, timeLimit(10000));
+    QVERIFY(answeredSoFar(controllerOf(editor, "driver")));
+    QTRY_VERIFY_WITH_TIMEOUT(!formOf(editor)->property("isBusy").toBool(), timeLimit(10000));
+    QCOMPARE(drawnText(pageControl(editor, "first_name")), QString("Petro"));
+    QCOMPARE(drawnText(pageControl(editor, "middle_name")), QString("Petrovych"));
+
+    pageControl(editor, "last_name")->setProperty("text", "Morozenko");
+    QCOMPARE(applyStores(editor, id, {{"last_name", "Morozenko"}, {"first_name", "Petro"}, {"middle_name", "Petrovych"}}),
+             QString());
+    QCOMPARE(m_program.watchdog().texts(), QStringList());
+    QVERIFY(m_program.closePage(editor));
+}
+
+void TestEditorFlows::aChangeAfterALossIsAskedWhateverTheClocks_data()
+{
+    QTest::addColumn<int>("ahead");
+    QTest::newRow("the sign-in's clock 5 s ahead of the stamps") << 5000;
+    QTest::newRow("5 s behind") << -5000;
+}
+
+// The platform's clocks drift apart: the sign-in tells a time ahead of (or behind) the records'
+// stamps. A colleague's push over a typed last name, its read taken by a cut, No answered offline;
+// the colleague stores the last name again at once, while the line is down. Once connected, that
+// change is asked about, and nothing is stored over it.
+void TestEditorFlows::aChangeAfterALossIsAskedWhateverTheClocks()
+{
+    QFETCH(int, ahead);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    QVERIFY(signInWithClockAhead(ahead));
+    const auto oneClock = qScopeGuard([this] { signInWithClockAhead(0); });
+    const QString id = newDriver(QString("clocks-%1").arg(ahead), "Moroz");
+    QPointer<QObject> editor = openTyped(id, "Morozenko");
+    QVERIFY(editor);
+    QVERIFY(noOfflineOverHeldRead(id));
+    QVERIFY(colleagueStores(id, "last_name", "Kovalenko"));
+
+    watchdog.leaveNextBoxOpen();
+    QVERIFY(reconnect());
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
+    QPointer<QMessageBox> question = watchdog.leftOpen();
+    QCOMPARE(question->text(), QString("Data changed while the connection was lost. Apply?"));
+    question->button(QMessageBox::No)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
+    watchdog.reset();
+    QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Morozenko"));
+    QCOMPARE(storedDriver(id, "last_name"), QString("Kovalenko"));
+    QVERIFY(discard(editor));
+}
+
+void TestEditorFlows::aLostSaveIsJudgedByItsRecord_data()
+{
+    aChangeAfterALossIsAskedWhateverTheClocks_data();
+}
+
+// A save whose answer is lost, with the clocks apart. Stored, and a colleague's middle name stored
+// a moment later: it is not said unsaved, and No keeps what was typed beside the colleague's
+// middle name, which the next save keeps. Never sent, over a record a colleague stored a moment
+// before: that record, unchanged, says the save was not made.
+void TestEditorFlows::aLostSaveIsJudgedByItsRecord()
+{
+    QFETCH(int, ahead);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    QVERIFY(signInWithClockAhead(ahead));
+    const auto oneClock = qScopeGuard([this] { signInWithClockAhead(0); });
+    const QString stored = newDriver(QString("lost-stored-%1").arg(ahead), "Bondar");
+    QPointer<QObject> editor = openTyped(stored, "Bondarenko");
+    QVERIFY(editor);
+    QVERIFY(loseAnswerTo("driver_trUpdate", editor, "applyButton"));
+    QTRY_COMPARE(watchdog.texts().join('\n'), Unknown);
+    watchdog.reset();
+    QCOMPARE(storedDriver(stored, "last_name"), QString("Bondarenko"));
+    QVERIFY(colleagueStores(stored, "middle_name", "Col1"));
+    watchdog.leaveNextBoxOpen();
+    QVERIFY(reconnect());
+    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
+    QPointer<QMessageBox> question = watchdog.leftOpen();
+    QCOMPARE(question->text(), OtherValues);
+    question->button(QMessageBox::No)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
+    watchdog.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "middle_name")), QString("Col1"), timeLimit(10000));
+    QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Bondarenko"));
+    QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
+    pageControl(editor, "first_name")->setProperty("text", "Ivan");
+    QCOMPARE(applyStores(editor, stored, {{"last_name", "Bondarenko"}, {"middle_name", "Col1"}, {"first_name", "Ivan"}}),
+             QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->property("isDirty").toBool(), timeLimit(10000));
+    QCOMPARE(watchdog.texts().join('\n'), QString());
+    QVERIFY(m_program.closePage(editor));
+
+    const QString unsent = newDriver(QString("lost-unsent-%1").arg(ahead), "Tkach");
+    editor = openTyped(unsent, QString());
+    QVERIFY(editor);
+    QVERIFY(colleagueStores(unsent, "middle_name", "Col0"));
+    QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "middle_name")), QString("Col0"), timeLimit(10000));
+    QTRY_VERIFY_WITH_TIMEOUT(!formOf(editor)->property("isBusy").toBool(), timeLimit(10000));
+    pageControl(editor, "last_name")->setProperty("text", "Tkachenko");
+    QVERIFY(loseAnswerTo("driver_trUpdate", editor, "applyButton", true));
+    QTRY_COMPARE(watchdog.texts().join('\n'), Unknown);
+    watchdog.reset();
+    QVERIFY(reconnect());
+    QTRY_COMPARE(watchdog.texts(), QStringList{NotChanged});
+    watchdog.reset();
+    QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Tkachenko"));
+    QVERIFY(editor->property("isDirty").toBool());
+    QCOMPARE(storedDriver(unsent, "last_name"), QString("Tkach"));
+    QVERIFY(discard(editor));
+}
+
+void TestEditorFlows::aLostCreateIsPlacedByStamps_data()
+{
+    aChangeAfterALossIsAskedWhateverTheClocks_data();
+}
+
+// A new city stored whose answer and push are lost with the connection, with the clocks apart: it
+// is found, whose it is cannot be told, and it is never said not stored.
+void TestEditorFlows::aLostCreateIsPlacedByStamps()
+{
+    QFETCH(int, ahead);
+    ModalWatchdog &watchdog = m_program.watchdog();
+    QVERIFY(signInWithClockAhead(ahead));
+    const auto oneClock = qScopeGuard([this] { signInWithClockAhead(0); });
+    const QString name = QString("Chernihiv %1").arg(ahead);
+    QPointer<QObject> editor = m_program.openPage(CityUrl);
+    QVERIFY(editor);
+    pageControl(editor, "name")->setProperty("text", name);
+    QVERIFY(answeredSoFar(controllerOf(editor, "city")));
+    QVERIFY(loseAnswerTo("city_trNew", editor, "okButton"));
+    QTRY_COMPARE(watchdog.texts().join('\n'), Unknown);
+    watchdog.reset();
+    QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt(), 1);
+    QVERIFY(reconnect());
+    QTRY_COMPARE(watchdog.texts(), QStringList{UnknownAuthor});
+    watchdog.reset();
+    QCOMPARE(editor->property("state").toString(), QString("ADD"));
+    QVERIFY(discard(editor));
+    QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt(), 1);
 }
 
 KORIV_PAGE_TEST_MAIN(TestEditorFlows)

@@ -66,7 +66,8 @@ function sameRecord(record, base) {
 
 // Whose a record found is: "this" send's, "other" (not this send's) or "unknown". An insert
 // push received since the send names its author. A record stamped before the newest stamp the
-// program held at the send (seenStamp; NaN when none) was stored before the send. Otherwise one
+// program held at the send (seenStamp; NaN when none), or held then, was stored before the send.
+// Otherwise one
 // stamped later that names this user as its creator is this send's; one that names no creator cannot be told
 // apart from another author's, whose push may have gone with the connection. No stamp is
 // compared with a clock: the platform's clocks drift apart.
@@ -76,7 +77,7 @@ function whose(row, edit, seenStamp, userId) {
     if (id in announced)
         return text(announced[id]) === text(userId) ? "this" : "other";
     var stored = text(row["dt_utc_insert"]) === "" ? NaN : Number(row["dt_utc_insert"]);
-    if (stored < seenStamp)
+    if (stored < seenStamp || (stored === seenStamp && (edit["seenIds"] || []).indexOf(id) >= 0))
         return "other";
     if ("rst_id_user_created" in row && text(row["rst_id_user_created"]) !== text(userId))
         return "other";

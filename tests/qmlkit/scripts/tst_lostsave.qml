@@ -44,6 +44,7 @@ TestCase {
             { tag: "pushed as this user's", row: { "id": "9", "dt_utc_insert": "10" }, expected: "this" },
             { tag: "no creator, before the newest stamp held", row: { "id": "5", "dt_utc_insert": "999" }, expected: "other" },
             { tag: "no creator, stamped as the newest held", row: { "id": "5", "dt_utc_insert": "1000" }, expected: "unknown" },
+            { tag: "held at the send", row: { "id": "6", "dt_utc_insert": "1000" }, expected: "other" },
             { tag: "no creator, long after", row: { "id": "5", "dt_utc_insert": "3001" }, expected: "unknown" },
             { tag: "no creator, no stamp held", row: { "id": "5", "dt_utc_insert": "2" }, seenStamp: NaN,
               expected: "unknown" },
@@ -51,7 +52,7 @@ TestCase {
     }
 
     function test_whose(data) {
-        var edit = { "params": { "name": "Odesa" }, "announced": { "8": "3", "9": "2" } };
+        var edit = { "params": { "name": "Odesa" }, "announced": { "8": "3", "9": "2" }, "seenIds": ["6"] };
         var seenStamp = data.seenStamp === undefined ? 1000 : data.seenStamp;
         compare(LostSave.whose(data.row, edit, seenStamp, "2"), data.expected);
     }

@@ -109,8 +109,17 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
     m_unansweredEdit = {{QStringLiteral("action"), action},
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
-    if (originalModel() && originalModel()->maxDtUtcLastUpdate() > 0)
-        m_unansweredEdit.insert(QStringLiteral("seenStamp"), originalModel()->maxDtUtcLastUpdate());
+    const OriginalModel *rows = originalModel();
+    if (rows && rows->maxDtUtcLastUpdate() > 0) {
+        const qint64 newest = rows->maxDtUtcLastUpdate();
+        QVariantList newestIds;
+        for (int row = 0; row < rows->rowCount(); ++row) {
+            if (rows->rowValues(row).value(QStringLiteral("dt_utc_last_update")).toLongLong() == newest)
+                newestIds.append(QString::number(rows->rowId(row)));
+        }
+        m_unansweredEdit.insert(QStringLiteral("seenStamp"), newest);
+        m_unansweredEdit.insert(QStringLiteral("seenIds"), newestIds);
+    }
     sendNetDto(action, params);
 }
 

@@ -44,7 +44,7 @@ public:
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
     // "action", "params", "sentAt" (the system's milliseconds since the epoch), "seenStamp" (the
     // newest dt_utc_last_update the list held then, where it held one: a record stamped earlier
-    // was stored before the send), "announced"
+    // was stored before the send), "seenIds" (the ids of the rows held with that stamp), "announced"
     // (record id -> author id of the inserts pushed since the send) and, once the connection was
     // lost while it waited, "aliveUntil" (the same clock: when the server was last heard from, so
     // no push can have come later; missing when not known); empty when every edit was answered. A
