@@ -1,5 +1,7 @@
 #include "desktopcontroller.h"
 
+#include "client/net/apinetwork.h"
+
 #include "recordfinder.h"
 #include "usersession.h"
 
@@ -110,10 +112,11 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
     const OriginalModel *rows = originalModel();
-    if (rows && rows->maxDtUtcLastUpdate() > 0) {
-        const qint64 newest = rows->maxDtUtcLastUpdate();
+    const qint64 listed = rows ? rows->maxDtUtcLastUpdate() : 0;
+    const qint64 newest = qMax(listed, newestStampSeen());
+    if (newest > 0) {
         QVariantList newestIds;
-        for (int row = 0; row < rows->rowCount(); ++row) {
+        for (int row = 0; listed == newest && row < rows->rowCount(); ++row) {
             if (rows->rowValues(row).value(QStringLiteral("dt_utc_last_update")).toLongLong() == newest)
                 newestIds.append(QString::number(rows->rowId(row)));
         }
@@ -121,6 +124,12 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
         m_unansweredEdit.insert(QStringLiteral("seenIds"), newestIds);
     }
     sendNetDto(action, params);
+}
+
+qint64 DesktopController::newestStampSeen()
+{
+    const auto *net = qobject_cast<const Client::ApiNetwork *>(network());
+    return net ? net->newestStamp() : 0;
 }
 
 void DesktopController::takeEditAnswer(const QString &action, const QVariantMap &params)

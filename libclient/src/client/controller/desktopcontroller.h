@@ -43,13 +43,16 @@ public:
     bool hasReadRight() const;
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
     // "action", "params", "sentAt" (the system's milliseconds since the epoch), "seenStamp" (the
-    // newest dt_utc_last_update the list held then, where it held one: a record stamped earlier
-    // was stored before the send), "seenIds" (the ids of the rows held with that stamp), "announced"
+    // newest dt_utc_last_update the program had read then, where it had read one: a record stamped
+    // earlier was stored before the send), "seenIds" (the ids of the list's rows with that stamp),
+    // "announced"
     // (record id -> author id of the inserts pushed since the send) and, once the connection was
     // lost while it waited, "aliveUntil" (the same clock: when the server was last heard from, so
     // no push can have come later; missing when not known); empty when every edit was answered. A
     // lost connection leaves its outcome unknown.
     Q_INVOKABLE QVariantMap unansweredEdit() const { return m_unansweredEdit; }
+    // The newest dt_utc_last_update the program has read from the server (ApiNetwork::newestStamp).
+    static qint64 newestStampSeen();
     Q_INVOKABLE void forgetUnansweredEdit() { m_unansweredEdit.clear(); }
     // Looks for records with a list request whose rows reach only recordsFound.
     Q_INVOKABLE void findRecords(const QVariantMap &params);

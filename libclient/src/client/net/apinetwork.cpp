@@ -76,6 +76,9 @@ void ApiNetwork::nameNewControllers()
 
 void ApiNetwork::deliver(const QString &controller, const QString &action, QVariantMap params)
 {
+    const auto stamp = params.constFind(QStringLiteral("dt_utc_last_update"));
+    if (stamp != params.cend())
+        m_newestStamp = qMax(m_newestStamp, stamp->toLongLong());
     QVector<Controller::ItemController *> receivers;
     quint64 removals;
     {

@@ -38,6 +38,9 @@ public:
     void keepAnswersPrivate(Controller::ItemController *controller);
 
     void dispatchMessage(const QString &controller, const QString &action, const QVariantMap &params) override;
+    // The newest dt_utc_last_update of the messages delivered so far: the database's clock had
+    // passed it by then, so a record stored later is stamped no earlier. 0 before any.
+    qint64 newestStamp() const { return m_newestStamp; }
 
 private:
     // Each receiver but the last gets a copy: the last takes the message itself, which its row
@@ -56,6 +59,7 @@ private:
     // Number -> controller of keepAnswersPrivate; mostly empty, so delivery seldom looks.
     QHash<QString, Controller::ItemController *> m_private;
     std::atomic<quint64> m_removals{0};
+    qint64 m_newestStamp = 0;
 };
 
 } // namespace Client

@@ -147,7 +147,7 @@ void BalanceLog::accept()
     m_pending = true;
     setOkEnabled(false);
     m_sent = entry;
-    m_sentAt = session()->currentMSecsSinceEpoch();
+    m_seenStamp = Client::Controller::DesktopController::newestStampSeen();
     m_requester->sendNetDto(QStringLiteral("trNew"), entry);
     start();
 }
@@ -205,15 +205,18 @@ void BalanceLog::searchLostEntry()
         m_finder = std::make_unique<Client::Controller::RecordFinder>(m_requester->name());
         connect(m_finder.get(), &Client::Controller::RecordFinder::found, this, &BalanceLog::onEntriesFound);
     }
-    m_finder->find({{QStringLiteral("rst_id_owner"), m_sent.value(QStringLiteral("rst_id_owner"))},
-                    {QStringLiteral("rst_id_bt"), m_sent.value(QStringLiteral("rst_id_bt"))},
-                    {QStringLiteral("rst_id_user_created"), session()->rstIdOwner()},
-                    {QStringLiteral("dt_utc_insert_start"), QString::number(m_sentAt)}});
+    QVariantMap search{{QStringLiteral("rst_id_owner"), m_sent.value(QStringLiteral("rst_id_owner"))},
+                       {QStringLiteral("rst_id_bt"), m_sent.value(QStringLiteral("rst_id_bt"))},
+                       {QStringLiteral("rst_id_user_created"), session()->rstIdOwner()}};
+    if (m_seenStamp > 0)
+        search.insert(QStringLiteral("dt_utc_insert_start"), QString::number(m_seenStamp));
+    m_finder->find(search);
 }
 
-// Identical entries are legitimate: only one booked by this user since the send (the server's
-// clock) is this send's. The server signs the amount by the type's operation: an entry matches by
-// size and note.
+// Identical entries are legitimate: only one booked by this user since the send is this send's.
+// The send is placed by stamps alone, never by a clock: an entry stamped as the newest record read
+// before it may be an earlier one, and with none read any entry may be, so such an entry leaves it
+// unknown. The server signs the amount by the type's operation: an entry matches by size and note.
 void BalanceLog::onEntriesFound(const QVariantList &rows, const QVariantMap &answer)
 {
     if (!m_unknown)
@@ -227,12 +230,20 @@ void BalanceLog::onEntriesFound(const QVariantList &rows, const QVariantMap &ans
     }
     const double value = qAbs(m_sent.value(QStringLiteral("value")).toDouble());
     const QString note = m_sent.value(QStringLiteral("note")).toString();
-    const auto matches = std::count_if(rows.cbegin(), rows.cend(), [&](const QVariant &row) {
+    int matches = 0;
+    bool unplaced = false;
+    for (const QVariant &row : rows) {
         const QVariantMap entry = row.toMap();
-        return qFuzzyCompare(1.0 + qAbs(entry.value(QStringLiteral("value")).toDouble()), 1.0 + value)
-            && entry.value(QStringLiteral("note")).toString() == note;
-    });
-    if (matches == 1) {
+        if (!qFuzzyCompare(1.0 + qAbs(entry.value(QStringLiteral("value")).toDouble()), 1.0 + value)
+            || entry.value(QStringLiteral("note")).toString() != note)
+            continue;
+        ++matches;
+        unplaced = unplaced || m_seenStamp == 0 || entry.value(QStringLiteral("dt_utc_insert")).toLongLong() <= m_seenStamp;
+    }
+    if (matches == 1 && unplaced) {
+        say(tr("Whether the entry was booked cannot be found out: an entry like it was booked about when it was "
+               "sent. Check the balance log before booking it again."));
+    } else if (matches == 1) {
         m_booked = true;
         setOkEnabled(true);
         say(tr("The entry was booked before the connection was lost."));

@@ -76,9 +76,10 @@ private:
     QComboBox *m_type = nullptr;
     std::unique_ptr<Requester> m_requester;
     bool m_pending = false;
-    // The entry sent last and the server's time of sending.
+    // The entry sent last, and the newest stamp read from the server when it was sent: an entry
+    // stamped earlier was booked before it (0: none read).
     QVariantMap m_sent;
-    qint64 m_sentAt = 0;
+    qint64 m_seenStamp = 0;
     // Its answer was lost: not known whether it was booked, until the search has answered.
     bool m_unknown = false;
     // Found booked: Ok closes.
