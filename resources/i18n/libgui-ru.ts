@@ -81,12 +81,17 @@
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, проведена ли запись. Когда программа снова подключится, она найдёт запись и сообщит.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
         <translation>Не удалось выяснить, проведена ли запись: сервер отказал в показе журнала баланса. Проверьте его, прежде чем проводить запись снова.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <source>Whether the entry was booked cannot be found out: an entry like it was booked about when it was sent. Check the balance log before booking it again.</source>
+        <translation>Не удалось выяснить, проведена ли запись: такая же запись была проведена примерно тогда, когда она была отправлена. Проверьте журнал баланса, прежде чем проводить её снова.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The entry was booked before the connection was lost.</source>
         <translation>Запись была проведена до потери соединения.</translation>
     </message>

@@ -81,12 +81,17 @@
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи проведено запис. Коли програма знову під&apos;єднається, вона знайде запис і повідомить.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Whether the entry was booked cannot be found out: the server refused to show the balance log. Check it before booking the entry again.</source>
         <translation>Не вдалося з&apos;ясувати, чи проведено запис: сервер відмовив у показі журналу балансу. Перевірте його, перш ніж проводити запис знову.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
+        <source>Whether the entry was booked cannot be found out: an entry like it was booked about when it was sent. Check the balance log before booking it again.</source>
+        <translation>Не вдалося з&apos;ясувати, чи проведено запис: такий самий запис було проведено приблизно тоді, коли його надіслали. Перевірте журнал балансу, перш ніж проводити його знову.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The entry was booked before the connection was lost.</source>
         <translation>Запис було проведено до втрати з&apos;єднання.</translation>
     </message>

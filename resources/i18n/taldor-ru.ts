@@ -1113,7 +1113,7 @@
         <translation>Данные не сохранены</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+82"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас нет прав на открытие редактора</translation>
     </message>
@@ -1252,7 +1252,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+96"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не удалось выяснить, сохранены ли данные: сервер отказал в показе. Проверьте список, прежде чем сохранять снова.</translation>
     </message>
@@ -1262,12 +1262,12 @@
         <translation>Не удалось выяснить, сохранены ли данные: записи больше нет на сервере.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Данные сохранены: на сервере то, что было введено.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
         <translation>Данные не сохранены: после отправки запись не изменилась. Они остаются в форме: сохраните их снова.</translation>
     </message>
@@ -1470,7 +1470,7 @@
         <translation>Без названия</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+140"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>Соединение с сервером потеряно до получения ответа: неизвестно, выполнен ли запрос. Когда программа снова подключится, она спросит сервер и сообщит.</translation>
     </message>
@@ -1923,22 +1923,22 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+291"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+368"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>Соединение с сервером потеряно, пока сохранение ждало запись: данные не сохранены. Они остаются в форме: сохраните их, когда программа снова подключится.</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+147"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Данные не сохранены: форма теперь показывает сохранённую запись.</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+121"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запись заблокирована пользователем «%1». Сохранить, несмотря на блокировку?</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>Locked by user &apos;%1&apos;.</source>
         <translation>Заблокировано пользователем «%1».</translation>
     </message>

@@ -1113,7 +1113,7 @@
         <translation>Дані не збережено</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+82"/>
         <source>You do not have permission to open editor</source>
         <translation>У вас немає прав на відкриття редактора</translation>
     </message>
@@ -1252,7 +1252,7 @@
 <context>
     <name>LostSaveCheck</name>
     <message>
-        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+96"/>
+        <location filename="../qml/components/editor/LostSaveCheck.qml" line="+92"/>
         <source>Whether the data was saved cannot be found out: the server refused to show it. Check the list before saving it again.</source>
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: сервер відмовив у показі. Перевірте список, перш ніж зберігати знову.</translation>
     </message>
@@ -1262,12 +1262,12 @@
         <translation>Не вдалося з&apos;ясувати, чи збережено дані: запису більше немає на сервері.</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+27"/>
         <source>The data was saved: the server holds what was typed.</source>
         <translation>Дані збережено: на сервері те, що було введено.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The data was not saved: the record has not changed since it was sent. It stays in the form: save it again.</source>
         <translation>Дані не збережено: після надсилання запис не змінився. Вони лишаються у формі: збережіть їх знову.</translation>
     </message>
@@ -1470,7 +1470,7 @@
         <translation>Без назви</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+140"/>
         <source>The connection to the server was lost before the answer came: whether the request was carried out is not known. Once the program is connected again, it asks the server and tells you.</source>
         <translation>З&apos;єднання з сервером втрачено до отримання відповіді: невідомо, чи виконано запит. Коли програма знову під&apos;єднається, вона запитає сервер і повідомить.</translation>
     </message>
@@ -1923,22 +1923,22 @@
 <context>
     <name>RecordWatch</name>
     <message>
-        <location filename="../qml/components/editor/RecordWatch.qml" line="+291"/>
+        <location filename="../qml/components/editor/RecordWatch.qml" line="+368"/>
         <source>The connection to the server was lost while the save waited for the record: the data was not saved. It stays in the form: save it once the program is connected again.</source>
         <translation>З&apos;єднання з сервером втрачено, поки збереження чекало на запис: дані не збережено. Вони залишаються у формі: збережіть їх, коли програма знову під&apos;єднається.</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+147"/>
         <source>The data was not saved: the form shows the stored record now.</source>
         <translation>Дані не збережено: форма тепер показує збережений запис.</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+121"/>
         <source>The record is locked by user &apos;%1&apos;. Save over the lock?</source>
         <translation>Запис заблоковано користувачем «%1». Зберегти попри блокування?</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>Locked by user &apos;%1&apos;.</source>
         <translation>Заблоковано користувачем «%1».</translation>
     </message>
