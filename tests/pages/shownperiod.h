@@ -35,14 +35,15 @@ public:
     // is not the operator's day (warned).
     int holdRows(PageProgram &program, const QString &condition) const;
     // holdRows(), and when rows moved, the list asked again as a change of the period asks it,
-    // once a list on its way has come (a list not asked yet reads them anyway); false when it
-    // could not.
+    // once a list on its way has come (a list not asked yet reads them anyway), and awaited;
+    // false when it could not.
     bool keepRows(PageProgram &program, const QString &condition) const;
 
 private:
     QPointer<QObject> m_page;
     QPointer<QObject> m_control;
     QPointer<QObject> m_view;
+    QPointer<QObject> m_controller;
     QString m_table;
     qint64 m_start = 0;
     qint64 m_end = 0;

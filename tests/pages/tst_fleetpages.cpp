@@ -329,6 +329,8 @@ void TestFleetPages::driverSessionClosed()
     const QString closed = insert(session, {driver, "sess-a", 2000, now, now});
     const QString otherOpen = insert(session, {other, "sess-b", 0, now, now});
     DayEnd::noteSeed(now);
+    // A day's end planned for the run comes here at the latest: the sessions are the old day's.
+    DayEnd::awaitPlannedEnd();
 
     const qint64 opened = QDateTime::currentMSecsSinceEpoch();
     QPointer<QObject> table = m_program.openPage("qrc:/qml/driver/driver-session/DriverSessionTable.qml");

@@ -139,6 +139,18 @@ void DayEnd::noteCheck()
     noteCheck(QDateTime::currentMSecsSinceEpoch());
 }
 
+void DayEnd::awaitPlannedEnd()
+{
+    const qint64 endMs = lastPlan.endMs;
+    const qint64 ahead = endMs - QDateTime::currentMSecsSinceEpoch();
+    if (endMs == 0 || ahead < 0)
+        return;
+    // A wait for the clock, not for the program: no time factor stretches it.
+    if (!QTest::qWaitFor([endMs] { return QDateTime::currentMSecsSinceEpoch() >= endMs; }, int(ahead) + 1000))
+        qWarning("the clock did not reach the planned end of the day");
+    qInfo().noquote() << QStringLiteral("Waited %1 for the day's end").arg(secondsText(ahead));
+}
+
 QString DayEnd::straddle(qint64 endMs, qint64 firstSeedMs, qint64 lastCheckMs, bool *inside)
 {
     *inside = firstSeedMs > 0 && lastCheckMs > 0 && firstSeedMs <= endMs && endMs <= lastCheckMs;

@@ -52,6 +52,11 @@ void noteSeed(qint64 ms);
 void noteCheck(qint64 ms);
 void noteSeed();
 void noteCheck();
+// With an end planned and still ahead: waits (processing events) until the clock has passed it,
+// and says how long. A run's last step that seeds rows of today's calls it after that seed, so
+// that the day ends before the check that follows however fast the run went; a slow run finds
+// the day ended already, wherever it ended.
+void awaitPlannedEnd();
 // Where an end fell against a first seed and a last check (0: none noted), in seconds, as a line
 // for the log; inside: whether it fell between them.
 QString straddle(qint64 endMs, qint64 firstSeedMs, qint64 lastCheckMs, bool *inside);
