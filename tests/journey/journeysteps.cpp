@@ -2,6 +2,7 @@
 
 #include "dayend.h"
 #include "drawncells.h"
+#include "editortabs.h"
 #include "journeyrows.h"
 #include "pagecontrols.h"
 #include "pageprogram.h"
@@ -215,6 +216,39 @@ QString JourneySteps::keepRecordShown(QObject *table, const JourneyRow &row)
     if (failure.isEmpty())
         DayEnd::noteCheck();
     return failure;
+}
+
+QString JourneySteps::checkPeriodTabs(QObject *editor)
+{
+    QObject *view = editor->property("tabView").value<QObject *>();
+    QObject *bar = view ? view->property("tabBar").value<QObject *>() : nullptr;
+    QStringList tabs;
+    for (int i = 0; bar && i < bar->property("count").toInt(); ++i) {
+        QQuickItem *button = nullptr;
+        QMetaObject::invokeMethod(bar, "itemAt", Q_RETURN_ARG(QQuickItem *, button), Q_ARG(int, i));
+        if (button && button->isVisible())
+            tabs.append(button->objectName());
+    }
+    for (const QString &tab : tabs.mid(1)) {
+        const qint64 clicked = QDateTime::currentMSecsSinceEpoch();
+        const QString failure = WindowDriver::clickItem(editorTabButton(editor, tab));
+        if (!failure.isEmpty())
+            return failure;
+        QObject *page = nullptr;
+        if (!QTest::qWaitFor([&] { return (page = editorTabPage(editor, tab)) != nullptr; }, m_waitMs))
+            return tab + QStringLiteral(" showed no page");
+        const ShownPeriod period(page, clicked);
+        const QString notToday = period.isValid() ? period.dayFault(m_program) : QString();
+        if (!notToday.isEmpty())
+            return tab + QStringLiteral(": ") + notToday;
+    }
+    if (tabs.size() < 2)
+        return QString();
+    const QString failure = WindowDriver::clickItem(editorTabButton(editor, tabs.first()));
+    if (!failure.isEmpty())
+        return failure;
+    return unless(QTest::qWaitFor([&] { return editorIdle(editor); }, m_waitMs),
+                  QStringLiteral("the editor stayed busy after its tabs"));
 }
 
 QString JourneySteps::openRecord(QObject *table, const QString &id, QPointer<QObject> *editor)

@@ -43,6 +43,10 @@ public:
     // operator's day on the test's clock since open() clicked, then the record, dated outside it (a
     // day ended since it was made), moved into it and the list shown again.
     QString keepRecordShown(QObject *table, const JourneyRow &row);
+    // Each tab of an editor after its first, shown with a click: a tab whose list shows a period
+    // judged against the operator's day on the test's clock since the click; then the first tab
+    // clicked again.
+    QString checkPeriodTabs(QObject *editor);
     // Makes the record current with a click on its row and opens it with the Edit button.
     QString openRecord(QObject *table, const QString &id, QPointer<QObject> *editor);
     // A read-only editor closed with its Close (or Cancel) button.

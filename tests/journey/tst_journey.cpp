@@ -1,7 +1,8 @@
 // An operator's day in a real window (Xvfb): the program as scripts/run.sh starts it, signed in
 // through its dialog to the stand-in over PostgreSQL; every page entry opened with the mouse
 // through the menu bar or the tool bar, its list awaited, its drawn cells read back and the page
-// photographed, each editor that can save changing one field that PostgreSQL then holds, every
+// photographed, a period shown on the operator's day (in an editor's tabs too, each shown with a
+// click), each editor that can save changing one field that PostgreSQL then holds, every
 // report run and its workbook read with openpyxl; and the faults an operator meets: a record
 // locked by a colleague, rights withdrawn while a page is open, the server gone and back while an
 // editor holds unsaved changes, a report asked while the server is gone. Any QML warning or
@@ -298,6 +299,7 @@ void TestJourney::pages()
             QVERIFY(saveScreenshot(topWindowOf(editor), "journey-" + row.command + "-editor.png"));
         }
         QCOMPARE(editor->property("url").toString(), row.editorUrl);
+        QCOMPARE(m_steps.checkPeriodTabs(editor), QString());
         if (!savableEditor(row.editorUrl)) {
             // A read-only editor only opens and closes.
             QCOMPARE(m_steps.closeEditor(editor), QString());
