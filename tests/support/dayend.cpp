@@ -168,12 +168,15 @@ QString DayEnd::straddle(qint64 endMs, qint64 firstSeedMs, qint64 lastCheckMs, b
              *inside ? QStringLiteral("between them") : QStringLiteral("outside them"));
 }
 
-QString DayEnd::straddleFault()
+QString DayEnd::straddleFault(qint64 endMs)
 {
-    if (lastPlan.endMs == 0)
-        return QString();
     bool inside = false;
-    const QString said = straddle(lastPlan.endMs, firstSeed, lastCheck, &inside);
+    const QString said = straddle(endMs, firstSeed, lastCheck, &inside);
     qInfo().noquote() << said;
     return inside ? QString() : said;
+}
+
+QString DayEnd::straddleFault()
+{
+    return lastPlan.endMs == 0 ? QString() : straddleFault(lastPlan.endMs);
 }

@@ -60,8 +60,10 @@ void awaitPlannedEnd();
 // Where an end fell against a first seed and a last check (0: none noted), in seconds, as a line
 // for the log; inside: whether it fell between them.
 QString straddle(qint64 endMs, qint64 firstSeedMs, qint64 lastCheckMs, bool *inside);
-// At a run's end, with an end planned: where it fell against the notes, said (qInfo), and a fault
-// when it fell outside them or nothing was noted; empty without a plan or when it fell inside.
+// Where an end at endMs fell against the notes, said (qInfo), and a fault when it fell outside
+// them or nothing was noted; empty when it fell inside.
+QString straddleFault(qint64 endMs);
+// At a run's end: straddleFault() of the planned end; empty without a plan.
 QString straddleFault();
 
 } // namespace DayEnd
