@@ -4,6 +4,7 @@
 #include "client/controller/usersession.h"
 #include "common/core/logger/logger.h"
 #include "common/core/singleton/spsingleton.h"
+#include "daywatch.h"
 #include "focusinview.h"
 #include "tableexport.h"
 #include "textbound.h"
@@ -57,6 +58,18 @@ QDateTime DesktopUtils::currentDateTime()
     const Controller::UserSession *session = SpSingleton<Controller::UserSession>::instance();
     return QDateTime::fromMSecsSinceEpoch(session->currentMSecsSinceEpoch(), Qt::OffsetFromUTC,
                                           sessionOffsetMinutes() * 60);
+}
+
+QDate DesktopUtils::today()
+{
+    if (!m_today) {
+        m_today = new DayWatch([this] { return currentDateTime(); }, this);
+        connect(m_today, &DayWatch::dateChanged, this, &DesktopUtils::todayChanged);
+        // A session opened anew brings the server's clock and the user's offset.
+        connect(SpSingleton<Controller::UserSession>::instance(), &Controller::UserSession::sessionChanged, m_today,
+                &DayWatch::recheck);
+    }
+    return m_today->date();
 }
 
 void DesktopUtils::setExportDir(const QString &path)

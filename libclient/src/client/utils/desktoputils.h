@@ -10,6 +10,8 @@
 
 namespace Client {
 
+class DayWatch;
+
 // The utilities that pages reach as DESKTOP_UTILS: everything of Utils, plus what only a desktop
 // client needs: table export to a workbook, keyboard and mouse state, clipboard, files and
 // folders, base64, QML object look-ups, the override cursor and the server-synchronised clock.
@@ -24,6 +26,7 @@ class DesktopUtils : public Utils
     Q_PROPERTY(QString qtVersion READ qtVersion CONSTANT)
     Q_PROPERTY(QString exportDir READ exportDir)
     Q_PROPERTY(Qt::CursorShape cursorShape READ cursorShape WRITE setCursorShape NOTIFY cursorShapeChanged)
+    Q_PROPERTY(QDate today READ today NOTIFY todayChanged)
 
 public:
     explicit DesktopUtils(QObject *parent = nullptr);
@@ -31,6 +34,9 @@ public:
 
     // The server's present time at the signed-in user's offset from UTC.
     QDateTime currentDateTime() override;
+    // The operator's date on that clock. A binding that draws a time relative to today reads it,
+    // and so draws it anew when the day ends; one timer serves them all, from the first read on.
+    QDate today();
 
     // The root of table exports; made when missing.
     void setExportDir(const QString &path);
@@ -89,11 +95,13 @@ public:
 
 signals:
     void cursorShapeChanged(Qt::CursorShape cursorShape);
+    void todayChanged();
 
 private:
     // A file name below folder that no file holds yet.
     static QString freeFileName(const QDir &folder, const QString &baseName);
 
+    DayWatch *m_today = nullptr;
     QDir m_exportDir;
     UrlOpener m_openUrl;
     Qt::CursorShape m_cursorShape = Qt::ArrowCursor;

@@ -2,7 +2,8 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import ".."
 
-// The record's creation and last change times at the user's offset; "n/a" when unknown.
+// The record's creation and last change times at the user's offset, relative to the operator's day
+// (today) and drawn anew when that day ends; "n/a" when unknown.
 GridLayout {
     id: times
 
@@ -10,7 +11,8 @@ GridLayout {
     property string dt_utc_insert
     property string utc_offset: typeof USER_SESSION !== "undefined" ? USER_SESSION.utc_offset : "0"
 
-    function timeText(epoch) {
+    // today: the operator's date, passed for the bindings to follow.
+    function timeText(epoch, today) {
         if (epoch === "")
             return qsTr("n/a");
         return DESKTOP_UTILS.utcmsecText2LocalDateTime(epoch, "", Number(utc_offset));
@@ -26,7 +28,7 @@ GridLayout {
 
     LabelEx {
         objectName: "createTime"
-        text: times.timeText(times.dt_utc_insert)
+        text: times.timeText(times.dt_utc_insert, DESKTOP_UTILS.today)
     }
 
     LabelEx {
@@ -35,6 +37,6 @@ GridLayout {
 
     LabelEx {
         objectName: "updateTime"
-        text: times.timeText(times.dt_utc_last_update)
+        text: times.timeText(times.dt_utc_last_update, DESKTOP_UTILS.today)
     }
 }

@@ -3,12 +3,14 @@ import ".."
 import "../delegates"
 
 // An order's feed time plus its offset in seconds ("fto"), at the order's own offset from UTC
-// ("zn_feed_time"), with that offset named when it differs from the company's.
+// ("zn_feed_time"), with that offset named when it differs from the company's; relative to the
+// operator's day (today), and drawn anew when that day ends.
 TableViewColumnEx {
     role: "dt_feed_time"
     width: 90
     delegate: TableBaseDelegate {
-        function feedText(row) {
+        // today: the operator's date, passed for the binding to follow.
+        function feedText(row, today) {
             if (!row || row.dt_feed_time === undefined || row.dt_feed_time === null || String(row.dt_feed_time) === "")
                 return "";
             var offset = Number(row.zn_feed_time);
@@ -19,7 +21,7 @@ TableViewColumnEx {
             return text;
         }
 
-        value: feedText(model)
+        value: feedText(model, DESKTOP_UTILS.today)
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideLeft
     }
