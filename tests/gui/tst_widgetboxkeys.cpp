@@ -1,11 +1,14 @@
 // The widget message boxes on X11 with no window manager (xcb on Xvfb): once OK closes one, the
 // keys go back to the youngest box still open over the window it was opened over, else to that
 // window, and never stay on the root window. The sign-in dialog's "Server unavailable" and
-// "Sign or password is incorrect", and a box opened over another box.
+// "Sign or password is incorrect", a box opened over another box, and the dialogs the menus and the
+// sign-in open (About, the server list).
 #include "client/net/apinetwork.h"
 #include "common/net/abstractcontroller.h"
 #include "gui/core/message.h"
 #include "gui/dialog/login.h"
+#include "gui/mainwindow/about.h"
+#include "gui/widget/fapushbutton.h"
 #include "tempsettings.h"
 #include "timelimit.h"
 #include "xwindows.h"
@@ -129,6 +132,8 @@ private slots:
     void signInBoxesHandTheDialogTheKeys();
     void theBoxLeftOpenHasTheKeys_data();
     void theBoxLeftOpenHasTheKeys();
+    void dialogsHandTheKeysBack_data();
+    void dialogsHandTheKeysBack();
 
 private:
     // The sign-in dialog shown with the keys, its sign typed; false when it did not get them.
@@ -222,6 +227,40 @@ void TestWidgetBoxKeys::theBoxLeftOpenHasTheKeys()
     QTRY_VERIFY_WITH_TIMEOUT(steps.done(), timeLimit(20000));
     QVERIFY2(steps.faults().isEmpty(), qPrintable(steps.faults().join('\n')));
 
+    QTRY_VERIFY2(hasKeys(&dialog), qPrintable("the keys are with " + describe(XWindows::withKeys())));
+}
+
+void TestWidgetBoxKeys::dialogsHandTheKeysBack_data()
+{
+    QTest::addColumn<bool>("about");
+    QTest::newRow("the server list, over the sign-in") << false;
+    QTest::newRow("About, without a parent") << true;
+}
+
+void TestWidgetBoxKeys::dialogsHandTheKeysBack()
+{
+    QFETCH(bool, about);
+    Login dialog(40300);
+    QVERIFY(showSignIn(dialog));
+    // Escape closes the dialog once it has the keys, typed where they are.
+    bool escaped = false;
+    QPointer<QWidget> closed;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &dialog, [&] {
+        QWidget *open = QApplication::activeModalWidget();
+        if (!open || open == &dialog || !hasKeys(open))
+            return;
+        poll.stop();
+        escaped = true;
+        closed = open;
+        QTest::keyClick(open->windowHandle(), Qt::Key_Escape);
+    });
+    poll.start(10);
+    if (about)
+        QTimer::singleShot(0, &dialog, [] { Gui::Utils::showAbout(); });
+    else
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.hostEditorButton()->click(); });
+    QTRY_VERIFY_WITH_TIMEOUT(escaped && (!closed || !closed->isVisible()), timeLimit(10000));
     QTRY_VERIFY2(hasKeys(&dialog), qPrintable("the keys are with " + describe(XWindows::withKeys())));
 }
 

@@ -13,7 +13,7 @@ namespace Gui {
 namespace {
 
 // The window a box is opened over: its parent's, else the one that has the keys.
-QWindow *ownerWindow(const QMessageBox *box)
+QWindow *ownerWindow(const QWidget *box)
 {
     if (const QWidget *parent = box->parentWidget())
         return parent->window()->windowHandle();
@@ -82,11 +82,17 @@ QMessageBox *Message::selectableBox(QMessageBox::Icon icon, QWidget *parent, con
 
 int Message::run(QMessageBox *box)
 {
-    QPointer<QMessageBox> guard(box);
-    guard->setTextFormat(Qt::PlainText);
-    const QPointer<QWindow> owner = ownerWindow(box);
+    box->setTextFormat(Qt::PlainText);
+    return exec(box, true);
+}
+
+int Message::exec(QDialog *dialog, bool deleteAfter)
+{
+    QPointer<QDialog> guard(dialog);
+    const QPointer<QWindow> owner = ownerWindow(dialog);
     const int result = guard->exec();
-    delete guard;
+    if (deleteAfter)
+        delete guard;
     handKeysBack(owner);
     return result;
 }

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace Gui {
@@ -35,6 +36,11 @@ public:
                                       const QString &text);
 
     static QString title(const QWidget *parent);
+
+    // Runs a modal dialog; once it is gone (deleted where deleteAfter), the keys go to the
+    // youngest box still open over the window it was opened over, else to that window, as after
+    // every box: with no window manager they would go to no one.
+    static int exec(QDialog *dialog, bool deleteAfter = false);
 
 private:
     static int run(QMessageBox *box);

@@ -282,7 +282,7 @@ void Login::onHostEditorButtonClicked()
 {
     Server editor(loadHosts(), m_defaultPort, this);
     editor.setDeleteOnClose(false);
-    if (editor.exec() == QDialog::Accepted)
+    if (Message::exec(&editor) == QDialog::Accepted)
         setHosts(editor.servers());
 }
 

@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "gui/core/context.h"
+#include "gui/core/message.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ void showAbout()
     box->setTextFormat(Qt::RichText);
     const QIcon icon = box->windowIcon();
     box->setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
-    box->exec();
+    Message::exec(box);
 }
 
 } // namespace Gui::Utils

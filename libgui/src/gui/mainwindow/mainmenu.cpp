@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 
 #include "gui/core/context.h"
+#include "gui/core/message.h"
 #include "gui/core/utils.h"
 #include "gui/dialog/options.h"
 #include "gui/shell/global.h"
@@ -33,10 +34,7 @@ void runModal(QDialog *dialog)
 {
     if (!dialog)
         return;
-    QPointer<QDialog> guard(dialog);
-    dialog->exec();
-    if (guard && !guard->testAttribute(Qt::WA_DeleteOnClose))
-        delete guard;
+    Message::exec(dialog, !dialog->testAttribute(Qt::WA_DeleteOnClose));
 }
 
 } // namespace
