@@ -200,6 +200,9 @@ private:
     // The program signs in again, told a time ahead ms of the records' stamps (behind where
     // negative); false when it did not connect again.
     bool signInWithClockAhead(int ms);
+    // A session opened anew and answered at once, the stand-in's clock as it starts and nothing
+    // armed or held in the relay, whatever the functions before left: false when it did not connect.
+    bool signInAfresh();
     // The answer to fn is lost with the connection, or with request the request itself, which then
     // never reaches the server, as button is pressed; false when nothing was lost.
     bool loseAnswerTo(const QString &fn, QObject *page, const char *button, bool request = false);
@@ -302,6 +305,18 @@ bool TestEditorFlows::signInWithClockAhead(int ms)
         return false;
     proxy.disarm();
     proxy.cut(true);
+    return QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && reconnect();
+}
+
+bool TestEditorFlows::signInAfresh()
+{
+    AnswerLossProxy &proxy = m_program.proxy();
+    if (!setSwitch("sign_in_clock_ahead", 0))
+        return false;
+    proxy.disarm();
+    proxy.cut(true);
+    // What the relays held went with them: the count of held requests starts again.
+    proxy.releaseHeld();
     return QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && reconnect();
 }
 
@@ -1408,12 +1423,15 @@ void TestEditorFlows::noKeepsWhatItsQuestionReadThroughACut_data()
 // through a cut, and the platform stores in the record meanwhile; once connected, No is answered
 // while the reconnection's read is on its way. The record it brings differs from what the question
 // read only where the operator did not edit: it is the record No answered, asked about no more.
+// It starts from a session of its own, so that nothing an earlier function left (a sign-in
+// answered late, a hold armed, reads still counted as held) decides the course it takes.
 void TestEditorFlows::noKeepsWhatItsQuestionReadThroughACut()
 {
     QFETCH(QString, column);
     QFETCH(QString, value);
     AnswerLossProxy &proxy = m_program.proxy();
     ModalWatchdog &watchdog = m_program.watchdog();
+    QVERIFY(signInAfresh());
     const QString id = newDriver(QString("through-%1").arg(column), "Shevchuk");
     QPointer<QObject> editor = openTyped(id, "Shevchenko");
     QVERIFY(editor);
