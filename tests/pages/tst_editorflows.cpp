@@ -24,6 +24,7 @@
 #include "pagetestmain.h"
 #include "secondclient.h"
 #include "shownperiod.h"
+#include "testpart.h"
 
 #include "client/controller/usersession.h"
 #include "controller/balance/companybalancelog.h"
@@ -49,6 +50,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdio>
 #include <signal.h>
 #include <tuple>
 
@@ -1711,6 +1713,24 @@ void TestEditorFlows::aLostCreateIsPlacedByStamps()
     QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt(), 1);
 }
 
-KORIV_PAGE_TEST_MAIN(TestEditorFlows)
+// Four ctest entries run it (KORIV_TEST_PART), its functions dealt out by the seconds each took
+// (1 where not named): the waits of the sign-ins answered late set the longest apart.
+int main(int argc, char *argv[])
+{
+    TestPart part(argc, argv, TestEditorFlows::staticMetaObject,
+                  {{"aChangeStoredAfterThePushIsAsked", 56}, {"noOfflineAfterALateSignIn", 25},
+                   {"aSaveWhoseAnswerIsLostIsFoundOut", 24}, {"aLostSaveIsJudgedByItsRecord", 11},
+                   {"aLostEntryIsPlacedByStamps", 10}, {"aChangeAfterALossIsAskedWhateverTheClocks", 8},
+                   {"aLostCreateIsPlacedByStamps", 7}, {"noKeepsWhatItsQuestionReadThroughACut", 5},
+                   {"noLostConnectionTrapsAnEditor", 4}, {"overlappingStoresLandInTheOrderOfTheReads", 2},
+                   {"equalStampsAnsweredOutOfOrder", 2}});
+    for (const QString &unknown : part.unknownCosts())
+        std::fprintf(stderr, "WARNING: a cost is given for %s, which is no test function\n", qPrintable(unknown));
+    if (!part.error().isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(part.error()));
+        return 1;
+    }
+    return pageTestMain(part.argc(), part.argv(), [] { return std::make_unique<TestEditorFlows>(); });
+}
 
 #include "tst_editorflows.moc"
