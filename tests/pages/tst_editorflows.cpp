@@ -182,6 +182,8 @@ private slots:
     void aLostSaveIsJudgedByItsRecord();
     void aLostCreateIsPlacedByStamps_data();
     void aLostCreateIsPlacedByStamps();
+    void aLostEntryIsPlacedByStamps_data();
+    void aLostEntryIsPlacedByStamps();
 
 private:
     // Opens an editor and waits for its record; null when it did not load.
@@ -212,6 +214,10 @@ private:
     // The colleague's store of column as the platform makes it, stamped stamp (the database's
     // clock where 0), and its push; the stamp given.
     qint64 storeStamped(const QString &id, const QString &column, const QString &value, qint64 stamp = 0);
+    // No to the question left open: its text, empty when none came.
+    QString answerNoToTheQuestion();
+    // The company balance types listed, among them type; false when it is not.
+    bool listTypes(CompanyBalanceType &types, const QString &type);
     // The FNs of the program's requests among fns since the stand-in's event index from, in order.
     QStringList sentSince(int from, const QStringList &fns);
     // Opens the driver's editor, waits for its lock and types lastName over its last name (nothing
@@ -307,19 +313,14 @@ bool TestEditorFlows::signInWithClockAhead(int ms)
         return false;
     proxy.disarm();
     proxy.cut(true);
+    // What the relays held went with them: the count of held requests starts again.
+    proxy.releaseHeld();
     return QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && reconnect();
 }
 
 bool TestEditorFlows::signInAfresh()
 {
-    AnswerLossProxy &proxy = m_program.proxy();
-    if (!setSwitch("sign_in_clock_ahead", 0))
-        return false;
-    proxy.disarm();
-    proxy.cut(true);
-    // What the relays held went with them: the count of held requests starts again.
-    proxy.releaseHeld();
-    return QTest::qWaitFor([] { return isOffline(); }, timeLimit(10000)) && reconnect();
+    return signInWithClockAhead(0);
 }
 
 bool TestEditorFlows::loseAnswerTo(const QString &fn, QObject *page, const char *button, bool request)
@@ -339,6 +340,30 @@ bool TestEditorFlows::reconnect()
     return QTest::qWaitFor([] { return !isOffline(); }, timeLimit(20000));
 }
 
+QString TestEditorFlows::answerNoToTheQuestion()
+{
+    ModalWatchdog &watchdog = m_program.watchdog();
+    if (!QTest::qWaitFor([&] { return watchdog.leftOpen() != nullptr; }, timeLimit(10000)))
+        return QString();
+    QPointer<QMessageBox> question = watchdog.leftOpen();
+    const QString text = question->text();
+    question->button(QMessageBox::No)->click();
+    const bool answered = QTest::qWaitFor([&] { return question.isNull(); }, timeLimit(5000));
+    watchdog.reset();
+    return answered ? text : QString("not answered: ") + text;
+}
+
+bool TestEditorFlows::listTypes(CompanyBalanceType &types, const QString &type)
+{
+    types.setUseTrGetList(true);
+    connect(&types, &CompanyBalanceType::saListInfo, &types, [&types](const QVariantMap &row) {
+        if (row.value("RECEIVER").toString() == types.objectNumber())
+            types.originalModel()->addRow(row);
+    });
+    return types.trGetList({}, true)
+        && QTest::qWaitFor([&] { return types.originalModel()->checkValueByRole("id", type) >= 0; }, timeLimit(10000));
+}
+
 qint64 TestEditorFlows::storeStamped(const QString &id, const QString &column, const QString &value, qint64 stamp)
 {
     const qint64 stamped = m_program
@@ -347,8 +372,11 @@ qint64 TestEditorFlows::storeStamped(const QString &id, const QString &column, c
                                               " WHERE id = ? RETURNING dt_utc_last_update").arg(column),
                                       {value, stamp, id})
                                .toLongLong();
-    m_program.push({{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "77"},
-                    {"sign", "second"}});
+    // To every connection, as the platform pushes: the program's among them, whatever came before.
+    const QVariantMap push{{"FN", "driver_srUpdated"}, {"RECEIVER", "ALL"}, {"id", id}, {"id_owner_modify", "77"},
+                           {"sign", "second"}};
+    m_program.server().command(
+        "push-text all " + QString::fromUtf8(QJsonDocument(QJsonObject::fromVariantMap(push)).toJson(QJsonDocument::Compact)));
     return stamped;
 }
 
@@ -1082,13 +1110,7 @@ void TestEditorFlows::aSaveWhoseAnswerIsLostIsFoundOut()
     const QString type = idOf("SELECT id FROM company_balance_types WHERE id > 1 AND rst_id_bg > 1 ORDER BY id LIMIT 1");
     const qint64 group = m_program.query("SELECT rst_id_bg FROM company_balance_types WHERE id = ?", {type}).toLongLong();
     CompanyBalanceType types;
-    types.setUseTrGetList(true);
-    connect(&types, &CompanyBalanceType::saListInfo, &types, [&types](const QVariantMap &row) {
-        if (row.value("RECEIVER").toString() == types.objectNumber())
-            types.originalModel()->addRow(row);
-    });
-    QVERIFY(types.trGetList({}, true));
-    QTRY_VERIFY(types.originalModel()->checkValueByRole("id", type) >= 0);
+    QVERIFY(listTypes(types, type));
     CompanyBalanceLog logs;
     QPointer<Gui::Dialog::BalanceLog> dialog = new Gui::Dialog::BalanceLog(&types, &logs, company.toLongLong(), group,
                                                                            type.toLongLong());
@@ -1539,12 +1561,8 @@ void TestEditorFlows::overlappingStoresLandInTheOrderOfTheReads()
         QTRY_COMPARE_WITH_TIMEOUT(drawnText(firstName), QString("Petro"), timeLimit(10000));
     QVERIFY(storeAndRead("Pavlo", first - 5) > 0);
     if (edited) {
-        QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
-        QPointer<QMessageBox> question = watchdog.leftOpen();
-        question->button(QMessageBox::No)->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
         QCOMPARE(watchdog.texts(), QStringList{"Data changed by user 'second'. Apply?"});
-        watchdog.reset();
+        QCOMPARE(answerNoToTheQuestion(), QString("Data changed by user 'second'. Apply?"));
     }
     QTRY_COMPARE_WITH_TIMEOUT(drawnText(firstName), QString("Pavlo"), timeLimit(10000));
     QTRY_VERIFY_WITH_TIMEOUT(!formOf(editor)->property("isBusy").toBool(), timeLimit(10000));
@@ -1612,12 +1630,7 @@ void TestEditorFlows::aChangeAfterALossIsAskedWhateverTheClocks()
 
     watchdog.leaveNextBoxOpen();
     QVERIFY(reconnect());
-    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
-    QPointer<QMessageBox> question = watchdog.leftOpen();
-    QCOMPARE(question->text(), QString("Data changed while the connection was lost. Apply?"));
-    question->button(QMessageBox::No)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
-    watchdog.reset();
+    QCOMPARE(answerNoToTheQuestion(), QString("Data changed while the connection was lost. Apply?"));
     QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Morozenko"));
     QCOMPARE(storedDriver(id, "last_name"), QString("Kovalenko"));
     QVERIFY(discard(editor));
@@ -1648,12 +1661,7 @@ void TestEditorFlows::aLostSaveIsJudgedByItsRecord()
     QVERIFY(colleagueStores(stored, "middle_name", "Col1"));
     watchdog.leaveNextBoxOpen();
     QVERIFY(reconnect());
-    QTRY_VERIFY_WITH_TIMEOUT(watchdog.leftOpen(), timeLimit(10000));
-    QPointer<QMessageBox> question = watchdog.leftOpen();
-    QCOMPARE(question->text(), OtherValues);
-    question->button(QMessageBox::No)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!question, timeLimit(5000));
-    watchdog.reset();
+    QCOMPARE(answerNoToTheQuestion(), OtherValues);
     QTRY_COMPARE_WITH_TIMEOUT(drawnText(pageControl(editor, "middle_name")), QString("Col1"), timeLimit(10000));
     QCOMPARE(drawnText(pageControl(editor, "last_name")), QString("Bondarenko"));
     QTRY_COMPARE(drawnText(pageControl(editor, "lockHolder")), QString("admin"));
@@ -1711,6 +1719,60 @@ void TestEditorFlows::aLostCreateIsPlacedByStamps()
     QCOMPARE(editor->property("state").toString(), QString("ADD"));
     QVERIFY(discard(editor));
     QCOMPARE(m_program.query("SELECT count(*) FROM cities WHERE name = ?", {name}).toInt(), 1);
+}
+
+void TestEditorFlows::aLostEntryIsPlacedByStamps_data()
+{
+    aChangeAfterALossIsAskedWhateverTheClocks_data();
+}
+
+// Money, with the clocks apart: an entry booked whose answer is lost is found booked, and OK books
+// no second one. The same entry again, whose request never reaches the server, beside the first
+// one booked a moment before: the first is never taken for it.
+void TestEditorFlows::aLostEntryIsPlacedByStamps()
+{
+    QFETCH(int, ahead);
+    QVERIFY(signInWithClockAhead(ahead));
+    const auto oneClock = qScopeGuard([this] { signInWithClockAhead(0); });
+    const QString company =
+        idOf(QString("INSERT INTO companies (company_name, sign, uuid_company, balance, lost_profit, dt_utc_insert,"
+                     " dt_utc_last_update) VALUES ('Clocks %1', 'clocks%1', md5(random()::text), 0, 0, 1, 1)"
+                     " RETURNING id").arg(ahead));
+    const QString type = idOf("SELECT id FROM company_balance_types WHERE id > 1 AND rst_id_bg > 1 ORDER BY id LIMIT 1");
+    const qint64 group = m_program.query("SELECT rst_id_bg FROM company_balance_types WHERE id = ?", {type}).toLongLong();
+    CompanyBalanceType types;
+    QVERIFY(listTypes(types, type));
+    CompanyBalanceLog logs;
+    const auto entries = [&] {
+        return m_program.query("SELECT count(*) FROM company_balance_logs WHERE rst_id_owner = ?", {company}).toInt();
+    };
+    const auto book = [&](bool request) {
+        auto *dialog = new Gui::Dialog::BalanceLog(&types, &logs, company.toLongLong(), group, type.toLongLong());
+        dialog->findChild<Gui::DoubleEdit *>()->setText("40");
+        if (request)
+            m_program.proxy().loseRequest("cmpbl_trNew", true);
+        else
+            m_program.proxy().loseAnswerTo("cmpbl_trNew", true);
+        dialog->accept();
+        return QPointer<Gui::Dialog::BalanceLog>(dialog);
+    };
+    QPointer<Gui::Dialog::BalanceLog> dialog = book(false);
+    QTRY_VERIFY(isOffline());
+    QCOMPARE(entries(), 1);
+    QVERIFY(reconnect());
+    QTRY_COMPARE(dialog->notice(), QString("The entry was booked before the connection was lost."));
+    dialog->accept();
+    QTRY_VERIFY(dialog.isNull());
+
+    dialog = book(true);
+    QTRY_VERIFY(isOffline());
+    QVERIFY(reconnect());
+    QTRY_VERIFY(!dialog->notice().contains("lost before the answer came"));
+    QCOMPARE(dialog->notice(), QString("Whether the entry was booked cannot be found out: an entry like it was booked "
+                                       "about when it was sent. Check the balance log before booking it again."));
+    QCOMPARE(entries(), 1);
+    dialog->reject();
+    QTRY_VERIFY(dialog.isNull());
 }
 
 // Four ctest entries run it (KORIV_TEST_PART), its functions dealt out by the seconds each took
