@@ -2353,8 +2353,11 @@ void Sequence::answer(bool atEnd)
     } else if (platformDuringNo) {
         if (QTest::qWaitFor([&] { return m_program.proxy().heldRequests("driver_trInfo") > heldBefore; }, timeLimit(1000))) {
             log("(No's read is held on its way)");
+            // What the program sends after it waits too: nothing comes to rest before it goes.
+            m_holds.append({e, false, true});
             platformChanges(e);
             m_program.proxy().releaseHeld();
+            m_holds.clear();
         }
         m_program.proxy().disarm();
     }
