@@ -13,8 +13,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include <algorithm>
-
 namespace Gui::Dialog {
 
 namespace {
