@@ -42,6 +42,8 @@ QStringList TestPart::testFunctions(const QMetaObject &test)
 
 QList<QStringList> TestPart::deal(const QStringList &functions, const QHash<QString, int> &costs, int count)
 {
+    if (count < 1)
+        return {};
     // Costliest first; of equal costs the one given first.
     std::vector<int> order(size_t(functions.size()));
     std::iota(order.begin(), order.end(), 0);

@@ -37,7 +37,8 @@ public:
 
     // The test functions of test as Qt Test finds them, in the order declared.
     static QStringList testFunctions(const QMetaObject &test);
-    // functions dealt out into count parts by their costs, each part in the order given.
+    // functions dealt out into count parts by their costs, each part in the order given; no part
+    // for a count below 1.
     static QList<QStringList> deal(const QStringList &functions, const QHash<QString, int> &costs, int count);
 
 private:

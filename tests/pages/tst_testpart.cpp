@@ -55,6 +55,9 @@ void TestTestPart::dealing()
     QCOMPARE(TestPart::deal(functions, costs, 4),
              (QList<QStringList>{{"a"}, {"b"}, {"c"}, {"d", "e", "f", "g", "h"}}));
     QCOMPARE(TestPart::deal(functions, {}, 3), (QList<QStringList>{{"a", "d", "g"}, {"b", "e", "h"}, {"c", "f"}}));
+    // No parts, no part.
+    QCOMPARE(TestPart::deal(functions, costs, 0), QList<QStringList>());
+    QCOMPARE(TestPart::deal(functions, costs, -1), QList<QStringList>());
 }
 
 void TestTestPart::thePartTold()
