@@ -48,6 +48,7 @@ private slots:
     void refusedTimedReload();
     void edits();
     void unansweredEditAndSearch();
+    void seenBeforeTheSend();
     void controllerWithoutModel();
 
 private:
@@ -479,6 +480,39 @@ void TestDesktopController::unansweredEditAndSearch()
     QTRY_COMPARE(found.count(), 4);
     QVERIFY(found.last().first().toList().isEmpty());
     QCOMPARE(received.count(), 1);
+}
+
+// An edit notes the newest stamp read before it and the records of its name read with it, by the
+// list or by a search: a record found later with that stamp was stored before the send.
+void TestDesktopController::seenBeforeTheSend()
+{
+    const auto seenAtSend = [this] {
+        m_controller->trNew({{"name", "x"}});
+        const QVariantMap edit = m_controller->unansweredEdit();
+        QStringList ids;
+        for (const QVariant &id : edit.value("seenIds").toList())
+            ids << id.toString();
+        ids.sort();
+        return QString::number(edit.value("seenStamp").toLongLong()) + ":" + ids.join(",");
+    };
+    const qint64 newest = 9000000000000;
+    QSignalSpy found(m_controller.get(), &DesktopController::recordsFound);
+    m_controller->findRecords({{"name", "x"}});
+    const QString finder = m_sent->maps().last().value("RECEIVER").toString();
+    for (const char *id : {"8", "7"})
+        m_net->dispatchMessage(m_controller->name(), "saListInfo",
+                               {{"id", id}, {"dt_utc_last_update", newest}, {"RECEIVER", finder}});
+    // Another name's record of that stamp is not one of these.
+    m_net->dispatchMessage("otherRows", "saListInfo", {{"id", "5"}, {"dt_utc_last_update", newest}});
+    m_net->dispatchMessage(m_controller->name(), "saGetList", {{"STATE", "end"}, {"RES", "10"}, {"RECEIVER", finder}});
+    QTRY_COMPARE(found.count(), 1);
+    QCOMPARE(m_controller->originalModel()->rowCount(), 3);
+    QCOMPARE(seenAtSend(), QString("9000000000000:7,8"));
+
+    // A newer stamp read of another name: none of this name was read with it.
+    m_net->dispatchMessage("otherRows", "srUpdated", {{"id", "5"}, {"dt_utc_last_update", newest + 1}});
+    QTRY_COMPARE(m_net->newestStamp(), newest + 1);
+    QCOMPARE(seenAtSend(), QString("9000000000001:"));
 }
 
 namespace {

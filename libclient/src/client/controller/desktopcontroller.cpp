@@ -113,12 +113,20 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
     const OriginalModel *rows = originalModel();
     const qint64 listed = rows ? rows->maxDtUtcLastUpdate() : 0;
-    const qint64 newest = qMax(listed, newestStampSeen());
+    const auto *net = qobject_cast<const Client::ApiNetwork *>(network());
+    const qint64 delivered = net ? net->newestStamp() : 0;
+    const qint64 newest = qMax(listed, delivered);
     if (newest > 0) {
+        // Held with that stamp: the list's rows, and any record of this name read by a search.
         QVariantList newestIds;
         for (int row = 0; listed == newest && row < rows->rowCount(); ++row) {
             if (rows->rowValues(row).value(QStringLiteral("dt_utc_last_update")).toLongLong() == newest)
                 newestIds.append(QString::number(rows->rowId(row)));
+        }
+        const QStringList read = delivered == newest ? net->newestIds(name()) : QStringList();
+        for (const QString &id : read) {
+            if (!newestIds.contains(id))
+                newestIds.append(id);
         }
         m_unansweredEdit.insert(QStringLiteral("seenStamp"), newest);
         m_unansweredEdit.insert(QStringLiteral("seenIds"), newestIds);

@@ -44,7 +44,8 @@ public:
     // The last edit (trNew, trUpdate, trRemove, trDuplicate) sent that has no own answer yet:
     // "action", "params", "sentAt" (the system's milliseconds since the epoch), "seenStamp" (the
     // newest dt_utc_last_update the program had read then, where it had read one: a record stamped
-    // earlier was stored before the send), "seenIds" (the ids of the list's rows with that stamp),
+    // earlier was stored before the send), "seenIds" (the ids of the records of this name read with
+    // that stamp, by the list or by a search),
     // "announced"
     // (record id -> author id of the inserts pushed since the send) and, once the connection was
     // lost while it waited, "aliveUntil" (the same clock: when the server was last heard from, so

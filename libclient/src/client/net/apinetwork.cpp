@@ -74,11 +74,29 @@ void ApiNetwork::nameNewControllers()
     m_unnamed.clear();
 }
 
+QStringList ApiNetwork::newestIds(const QString &controller) const
+{
+    const QSet<QString> ids = m_newestIds.value(controller);
+    return QStringList(ids.cbegin(), ids.cend());
+}
+
+void ApiNetwork::noteStamp(const QString &controller, qint64 stamp, const QString &id)
+{
+    if (stamp < m_newestStamp)
+        return;
+    if (stamp > m_newestStamp) {
+        m_newestStamp = stamp;
+        m_newestIds.clear();
+    }
+    if (!id.isEmpty())
+        m_newestIds[controller].insert(id);
+}
+
 void ApiNetwork::deliver(const QString &controller, const QString &action, QVariantMap params)
 {
     const auto stamp = params.constFind(QStringLiteral("dt_utc_last_update"));
     if (stamp != params.cend())
-        m_newestStamp = qMax(m_newestStamp, stamp->toLongLong());
+        noteStamp(controller, stamp->toLongLong(), params.value(QStringLiteral("id")).toString());
     QVector<Controller::ItemController *> receivers;
     quint64 removals;
     {

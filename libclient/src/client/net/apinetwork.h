@@ -41,11 +41,16 @@ public:
     // The newest dt_utc_last_update of the messages delivered so far: the database's clock had
     // passed it by then, so a record stored later is stamped no earlier. 0 before any.
     qint64 newestStamp() const { return m_newestStamp; }
+    // The record ids of the messages of a controller name that carried newestStamp(): read before
+    // now, whatever list or search read them.
+    QStringList newestIds(const QString &controller) const;
 
 private:
     // Each receiver but the last gets a copy: the last takes the message itself, which its row
     // hook then changes without copying it.
     void deliver(const QString &controller, const QString &action, QVariantMap params);
+    // Keeps the newest stamp delivered and the ids that carried it.
+    void noteStamp(const QString &controller, qint64 stamp, const QString &id);
     // Files the controllers registered since the last delivery under their protocol names.
     void nameNewControllers();
 
@@ -60,6 +65,8 @@ private:
     QHash<QString, Controller::ItemController *> m_private;
     std::atomic<quint64> m_removals{0};
     qint64 m_newestStamp = 0;
+    // Controller name -> ids of the messages delivered with m_newestStamp.
+    QHash<QString, QSet<QString>> m_newestIds;
 };
 
 } // namespace Client
