@@ -513,6 +513,16 @@ void TestDesktopController::seenBeforeTheSend()
     m_net->dispatchMessage("otherRows", "srUpdated", {{"id", "5"}, {"dt_utc_last_update", newest + 1}});
     QTRY_COMPARE(m_net->newestStamp(), newest + 1);
     QCOMPARE(seenAtSend(), QString("9000000000001:"));
+
+    // A row the list reads with a newer one (added as a page adds it) is held as well.
+    Client::Controller::OriginalModel *rows = m_controller->originalModel();
+    connect(m_controller.get(), &DesktopController::saListInfo, rows, [&](const QVariantMap &row) {
+        if (row.value("RECEIVER").toString() == m_controller->objectNumber())
+            rows->addRow(row);
+    });
+    deliver("saListInfo", {{"id", "4"}, {"dt_utc_last_update", newest + 2}, {"RECEIVER", m_controller->objectNumber()}});
+    QCOMPARE(rows->rowCount(), 4);
+    QCOMPARE(seenAtSend(), QString("9000000000002:4"));
 }
 
 namespace {

@@ -30,6 +30,11 @@ bool isSuccess(const QVariantMap &params)
     return params.value(ResKey).toString() == QLatin1String("10");
 }
 
+const Client::ApiNetwork *clientNetwork()
+{
+    return qobject_cast<const Client::ApiNetwork *>(Common::AbstractController::network());
+}
+
 // A list answer that is neither its start nor its end: a refusal.
 bool isListRefusal(const QVariantMap &params)
 {
@@ -112,31 +117,21 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
     const OriginalModel *rows = originalModel();
-    const qint64 listed = rows ? rows->maxDtUtcLastUpdate() : 0;
-    const auto *net = qobject_cast<const Client::ApiNetwork *>(network());
+    const Client::ApiNetwork *net = clientNetwork();
     const qint64 delivered = net ? net->newestStamp() : 0;
-    const qint64 newest = qMax(listed, delivered);
+    const qint64 newest = qMax(rows ? rows->maxDtUtcLastUpdate() : 0, delivered);
     if (newest > 0) {
-        // Held with that stamp: the list's rows, and any record of this name read by a search.
-        QVariantList newestIds;
-        for (int row = 0; listed == newest && row < rows->rowCount(); ++row) {
-            if (rows->rowValues(row).value(QStringLiteral("dt_utc_last_update")).toLongLong() == newest)
-                newestIds.append(QString::number(rows->rowId(row)));
-        }
-        const QStringList read = delivered == newest ? net->newestIds(name()) : QStringList();
-        for (const QString &id : read) {
-            if (!newestIds.contains(id))
-                newestIds.append(id);
-        }
+        // The list's rows and a search's records came through the network alike.
+        const QStringList held = delivered == newest ? net->newestIds(name()) : QStringList();
         m_unansweredEdit.insert(QStringLiteral("seenStamp"), newest);
-        m_unansweredEdit.insert(QStringLiteral("seenIds"), newestIds);
+        m_unansweredEdit.insert(QStringLiteral("seenIds"), QVariant(held).toList());
     }
     sendNetDto(action, params);
 }
 
 qint64 DesktopController::newestStampSeen()
 {
-    const auto *net = qobject_cast<const Client::ApiNetwork *>(network());
+    const Client::ApiNetwork *net = clientNetwork();
     return net ? net->newestStamp() : 0;
 }
 
