@@ -30,11 +30,6 @@ bool isSuccess(const QVariantMap &params)
     return params.value(ResKey).toString() == QLatin1String("10");
 }
 
-const Client::ApiNetwork *clientNetwork()
-{
-    return qobject_cast<const Client::ApiNetwork *>(Common::AbstractController::network());
-}
-
 // A list answer that is neither its start nor its end: a refusal.
 bool isListRefusal(const QVariantMap &params)
 {
@@ -117,7 +112,7 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
                         {QStringLiteral("params"), params},
                         {QStringLiteral("sentAt"), QDateTime::currentMSecsSinceEpoch()}};
     const OriginalModel *rows = originalModel();
-    const Client::ApiNetwork *net = clientNetwork();
+    const Client::ApiNetwork *net = Client::ApiNetwork::current();
     const qint64 delivered = net ? net->newestStamp() : 0;
     const qint64 newest = qMax(rows ? rows->maxDtUtcLastUpdate() : 0, delivered);
     if (newest > 0) {
@@ -131,7 +126,7 @@ void DesktopController::sendEdit(const QString &action, const QVariantMap &param
 
 qint64 DesktopController::newestStampSeen()
 {
-    const Client::ApiNetwork *net = clientNetwork();
+    const Client::ApiNetwork *net = Client::ApiNetwork::current();
     return net ? net->newestStamp() : 0;
 }
 

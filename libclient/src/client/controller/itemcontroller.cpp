@@ -1,7 +1,6 @@
 #include "itemcontroller.h"
 
 #include "client/net/apinetwork.h"
-#include "common/net/network.h"
 #include "model/base/abstractmodel.h"
 
 #include <QElapsedTimer>
@@ -13,14 +12,6 @@ namespace {
 
 const QString ReceiverKey = QStringLiteral("RECEIVER");
 const QString StateKey = QStringLiteral("STATE");
-
-Client::ApiNetwork *clientNetwork()
-{
-    // The process-wide pointer is only trusted while the network object still exists.
-    if (!Common::Network::instance())
-        return nullptr;
-    return qobject_cast<Client::ApiNetwork *>(Common::AbstractController::network());
-}
 
 bool metricsEnabled()
 {
@@ -43,7 +34,7 @@ ItemController::ItemController(QQuickItem *parent)
             qOverload<QString, QVariantMap>(&ItemController::onMessageReceived));
     connect(this, qOverload<QJsonObject>(&ItemController::messageReceived), this,
             qOverload<QJsonObject>(&ItemController::onMessageReceived));
-    m_registry = clientNetwork();
+    m_registry = Client::ApiNetwork::current();
     if (m_registry)
         m_registry->registerController(this);
 }

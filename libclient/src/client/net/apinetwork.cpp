@@ -1,6 +1,7 @@
 #include "apinetwork.h"
 
 #include "client/controller/itemcontroller.h"
+#include "common/net/abstractcontroller.h"
 
 namespace Client {
 
@@ -9,6 +10,14 @@ ApiNetwork::ApiNetwork() = default;
 ApiNetwork::~ApiNetwork()
 {
     stopThread();
+}
+
+ApiNetwork *ApiNetwork::current()
+{
+    // The process-wide pointer is only trusted while the network object still exists.
+    if (!Common::Network::instance())
+        return nullptr;
+    return qobject_cast<ApiNetwork *>(Common::AbstractController::network());
 }
 
 void ApiNetwork::registerController(Controller::ItemController *controller)

@@ -29,6 +29,9 @@ public:
     ApiNetwork();
     ~ApiNetwork() override;
 
+    // The process's network where it is a client one and still exists; null otherwise.
+    static ApiNetwork *current();
+
     // Controllers living in another thread than the registry's are not registered.
     void registerController(Controller::ItemController *controller);
     void unregisterController(Controller::ItemController *controller);
